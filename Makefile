@@ -1,0 +1,34 @@
+# The two commands of the README, and their parts.
+JOBS ?= $(shell nproc)
+BUILD ?= build
+ASAN_BUILD ?= build-asan
+
+.PHONY: run test deps build build-asan unit unit-asan checks demo
+
+# Installs, builds and starts the program on the built-in simulated controller.
+run: deps build
+	./scripts/run-demo $(BUILD)
+
+# Installs, builds and passes every test (plain and under the sanitizers).
+test: deps checks build unit build-asan unit-asan
+
+deps:
+	./scripts/install-deps
+
+checks:
+	./scripts/check-core-free-of-qt
+	./scripts/check-format
+
+build:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOVA_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+
+unit:
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+build-asan:
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOVA_WERROR=ON -DZOVA_SANITIZE=ON -DZOVA_GUI=OFF
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+unit-asan:
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)

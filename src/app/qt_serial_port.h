@@ -1,0 +1,41 @@
+// The Port over QSerialPort. Waits block on the device (no spinning); with an event loop
+// running (the desktop program) they run a local loop so windows keep repainting.
+#pragma once
+
+#include <QSerialPort>
+#include <QString>
+
+#include "link/line_settings.h"
+#include "link/port.h"
+
+namespace zova::app {
+
+class QtSerialPort final : public Port {
+ public:
+  // `serveEvents`: run a local event loop while waiting (desktop); else block on the device (command line).
+  QtSerialPort(QString device, LineSettings settings, FlowControl flow, bool serveEvents);
+  ~QtSerialPort() override;
+
+  bool open(std::string& error) override;
+  void close() override;
+  [[nodiscard]] bool isOpen() const override { return port_.isOpen() && !broken_; }
+  [[nodiscard]] std::string name() const override { return port_.portName().toStdString(); }
+  bool write(const std::uint8_t* data, std::size_t size) override;
+  std::size_t read(std::uint8_t* out, std::size_t max) override;
+  void waitReadable(Duration max) override;
+
+ private:
+  void noteError();
+
+  mutable QSerialPort port_;
+  QString device_;
+  LineSettings settings_;
+  FlowControl flow_;
+  bool serveEvents_;
+  bool broken_ = false;
+};
+
+// The reason a port could not be opened, in words an operator can act on.
+std::string DescribeOpenError(QSerialPort::SerialPortError error, const QString& device, const QString& text);
+
+}  // namespace zova::app

@@ -1,0 +1,23 @@
+// The serial settings the operator's settings store holds (read only): section "Properties",
+// keys "Settings", "CommPort", "Handshaking", under the application's title.
+#pragma once
+
+#include <QString>
+
+#include "link/line_settings.h"
+
+namespace zova::app {
+
+struct StoredSettings {
+  QString settings;  // empty when not stored
+  QString commPort;
+  QString handshaking;
+};
+
+StoredSettings ReadStoredSettings();
+
+// Maps a port name as the operator gives it to a device: "COMn" goes through the settings store
+// (section "Ports", key "COMn") and else to the n-th detected serial port; other names pass unchanged.
+QString ResolvePortName(const QString& name);
+
+}  // namespace zova::app

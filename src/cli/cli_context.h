@@ -1,0 +1,56 @@
+// What every zovactl command gets: the global options, the operator's side, and (for port commands) the link.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "link/ui.h"
+
+namespace zova {
+class Link;
+class Connection;
+}  // namespace zova
+
+namespace zova::cli {
+
+// Exit codes of zovactl.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitLink = 1;   // the controller or the link failed
+inline constexpr int kExitUsage = 2;  // wrong usage or refused input
+inline constexpr int kExitFile = 3;   // a file could not be read or written
+
+struct Options {
+  std::string port;
+  std::string settings;
+  int axes = 0;  // 0: not given
+  int machineType = 0;
+  double timeoutSeconds = 0;  // 0: the program's default
+  double handshakeTimeoutSeconds = 100;
+  std::string traceFile;
+  bool quiet = false;
+};
+
+struct Context {
+  Options options;
+  Ui* ui = nullptr;      // messages to standard error
+  Link* link = nullptr;  // set for commands on a port, after the port opened
+  Connection* connection = nullptr;
+  std::FILE* out = stdout;
+
+  // Commands whose bytes depend on the axis count call this; false (after a message) when --axes is missing.
+  bool requireAxes() const;
+};
+
+using Args = std::vector<std::string>;
+
+// A command: name, whether it needs an open port, its runner and one-line help.
+struct Command {
+  const char* name;
+  bool needsPort;
+  int (*run)(Context& ctx, const Args& args);
+  const char* usage;
+  bool linkCheck;  // open the port with the link check (ENQ answered by DC1)
+};
+
+}  // namespace zova::cli

@@ -1,0 +1,41 @@
+// The table of zovactl commands.
+#include <array>
+#include <charconv>
+
+#include "cli/cmd_link.h"
+#include "cli/commands.h"
+
+namespace zova::cli {
+
+namespace {
+
+const std::array kCommands = {
+    Command{"ping", true, RunPing, "ping: open the port and run the link check", true},
+    Command{"close", true, RunClose, "close: send the close-link command", false},
+    Command{"servo", true, RunServo, "servo on|off: servo amplifiers on or off", false},
+    Command{"alarm-reset", true, RunAlarmReset, "alarm-reset: reset the controller's alarm", false},
+    Command{"outputs", true, RunOutputs, "outputs: print the output points that are on", false},
+    Command{"inputs", true, RunInputs, "inputs: print the input points that are on", false},
+    Command{"sensors", true, RunSensors, "sensors: print each axis's sensor word (needs --axes)", false},
+    Command{"positions", true, RunPositions, "positions: print command and actual positions (needs --axes)", false},
+    Command{"error", true, RunError, "error: print the controller's error report", false},
+    Command{"set-output", true, RunSetOutput, "set-output N on|off: switch output point N (8 to 63)", false},
+};
+
+}  // namespace
+
+std::span<const Command> AllCommands() { return kCommands; }
+
+const Command* FindCommand(std::string_view name) {
+  for (const Command& c : kCommands) {
+    if (name == c.name) return &c;
+  }
+  return nullptr;
+}
+
+bool ParseInt(const std::string& text, int& out) {
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return !text.empty() && ec == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace zova::cli

@@ -1,0 +1,158 @@
+// zovactl: every operation of the program without windows.
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/port_factory.h"
+#include "link/connection.h"
+#include "link/link.h"
+#include "link/terminal_ui.h"
+
+namespace zova::cli {
+
+bool Context::requireAxes() const {
+  if (options.axes >= 2 && options.axes <= 6) return true;
+  ui->messageBox("this command needs --axes N (2 to 6)");
+  return false;
+}
+
+namespace {
+
+void printHelp() {
+  std::printf(
+      "usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\n"
+      "options:\n"
+      "  --port DEVICE              serial device, COMn, or sim for a built-in simulated controller\n"
+      "  --settings S               line settings, e.g. 9600,n,8,1 (default: stored settings, else 9600,n,8,1)\n"
+      "  --axes N                   configured axis count, 2 to 6\n"
+      "  --machine-type T           PLC family 0, 1 or 2 (default 0)\n"
+      "  --timeout SECONDS          bound on every wait after the handshake (default 5)\n"
+      "  --handshake-timeout SECONDS bound on each handshake wait (default 100)\n"
+      "  --trace FILE               write every byte sent (>) and received (<) with time stamps\n"
+      "  --sim-options \"OPTS\"       options of the simulated controller (with --port sim; see zovasim --help)\n"
+      "  --quiet                    no progress output\n\n"
+      "commands:\n");
+  for (const Command& c : AllCommands()) std::printf("  %s\n", c.usage);
+  std::printf("\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error\n");
+}
+
+bool parseSeconds(const std::string& text, double& out) {
+  char* end = nullptr;
+  out = std::strtod(text.c_str(), &end);
+  return end != text.c_str() && *end == '\0' && out > 0 && out < 1e6;
+}
+
+// Parses the options before the command; returns the index of the command word, or -1 after an error.
+int parseOptions(const std::vector<std::string>& argv, Options& o, std::string& simOptions, std::string& error) {
+  std::size_t i = 0;
+  for (; i < argv.size(); ++i) {
+    const std::string& a = argv[i];
+    if (a.rfind("--", 0) != 0) break;
+    if (a == "--quiet") {
+      o.quiet = true;
+      continue;
+    }
+    if (i + 1 >= argv.size()) {
+      error = a + " needs a value";
+      return -1;
+    }
+    const std::string& v = argv[++i];
+    bool ok = true;
+    if (a == "--port") {
+      o.port = v;
+    } else if (a == "--settings") {
+      o.settings = v;
+    } else if (a == "--axes") {
+      ok = ParseInt(v, o.axes) && o.axes >= 2 && o.axes <= 6;
+    } else if (a == "--machine-type") {
+      ok = ParseInt(v, o.machineType) && o.machineType >= 0 && o.machineType <= 2;
+    } else if (a == "--timeout") {
+      ok = parseSeconds(v, o.timeoutSeconds);
+    } else if (a == "--handshake-timeout") {
+      ok = parseSeconds(v, o.handshakeTimeoutSeconds);
+    } else if (a == "--trace") {
+      o.traceFile = v;
+    } else if (a == "--sim-options") {
+      simOptions = v;
+    } else {
+      error = "unknown option " + a;
+      return -1;
+    }
+    if (!ok) {
+      error = "bad value for " + a + ": " + v;
+      return -1;
+    }
+  }
+  return static_cast<int>(i);
+}
+
+Duration toDuration(double seconds) {
+  return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(seconds));
+}
+
+}  // namespace
+
+int Main(int argc, char** argv) {
+  std::vector<std::string> words(argv + 1, argv + argc);
+  Options options;
+  std::string simOptions;
+  std::string error;
+  int at = parseOptions(words, options, simOptions, error);
+  if (at < 0 || at >= static_cast<int>(words.size())) {
+    if (at >= 0 && (words.empty() || words.back() == "--help")) {
+      printHelp();
+      return words.empty() ? kExitUsage : kExitOk;
+    }
+    std::fprintf(stderr, "zovactl: %s\n", at < 0 ? error.c_str() : "no command given (zovactl --help)");
+    return kExitUsage;
+  }
+  const std::string name = words[static_cast<std::size_t>(at)];
+  Args args(words.begin() + at + 1, words.end());
+  if (name == "--help" || name == "help") {
+    printHelp();
+    return kExitOk;
+  }
+  const Command* command = FindCommand(name);
+  if (command == nullptr) {
+    std::fprintf(stderr, "zovactl: unknown command %s (zovactl --help)\n", name.c_str());
+    return kExitUsage;
+  }
+  if (!args.empty() && args[0] == "--help") {
+    std::printf("usage: zovactl [OPTIONS] %s\n", command->usage);
+    return kExitOk;
+  }
+
+  TerminalUi terminal(stderr, !options.quiet);
+  Ui& ui = terminal;
+  Context ctx;
+  ctx.options = options;
+  ctx.ui = &ui;
+  if (!command->needsPort) return command->run(ctx, args);
+
+  if (options.port.empty()) {
+    ui.messageBox("this command needs --port DEVICE (or --port sim)");
+    return kExitUsage;
+  }
+  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, error);
+  if (!stack) {
+    ui.messageBox(error);
+    return kExitUsage;
+  }
+  Link link(stack->port(), ui, systemClock());
+  link.timeouts.handshake = toDuration(options.handshakeTimeoutSeconds);
+  if (options.timeoutSeconds > 0) link.timeouts.reply = toDuration(options.timeoutSeconds);
+  Connection connection(link);
+  if (!connection.Open(command->linkCheck)) return kExitLink;
+  ctx.link = &link;
+  ctx.connection = &connection;
+  int status = command->run(ctx, args);
+  stack->port().close();
+  return status;
+}
+
+}  // namespace zova::cli
+
+int main(int argc, char** argv) { return zova::cli::Main(argc, argv); }

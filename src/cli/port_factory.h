@@ -1,0 +1,23 @@
+// Builds the port zovactl talks through: a serial device or the built-in simulated controller,
+// optionally wrapped in a wire trace.
+#pragma once
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "cli/cli_context.h"
+#include "link/port.h"
+
+namespace zova::cli {
+
+class PortStack {
+ public:
+  virtual ~PortStack() = default;
+  virtual Port& port() = 0;
+};
+
+// Null with `error` set when the options cannot make a port.
+std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, std::string& error);
+
+}  // namespace zova::cli

@@ -1,0 +1,14 @@
+// Texts of the error codes the controller itself reports.
+#pragma once
+
+#include <string>
+
+namespace zova {
+
+// The text for an error report; codes without an entry give the generic "Error Code : ..." text.
+std::string ErrorText(int code, int value);
+
+// Shown under the error text when the controller reports an error.
+inline constexpr const char* kErrorAdvice = "에러발생시 ALARM RESET 버튼을 누르고 에러에 대해 조치하십시요.";
+
+}  // namespace zova

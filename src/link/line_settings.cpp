@@ -1,0 +1,67 @@
+// Serial line settings.
+#include "link/line_settings.h"
+
+#include <cctype>
+#include <charconv>
+#include <vector>
+
+namespace zova {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
+  while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+  return s;
+}
+
+bool toInt(std::string_view s, int& out) {
+  s = trim(s);
+  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
+  return !s.empty() && ec == std::errc() && end == s.data() + s.size();
+}
+
+}  // namespace
+
+bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& error) {
+  std::vector<std::string_view> parts;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= text.size(); ++i) {
+    if (i == text.size() || text[i] == ',') {
+      parts.push_back(trim(text.substr(start, i - start)));
+      start = i + 1;
+    }
+  }
+  error = "Invalid property value: \"" + std::string(text) + "\"";
+  if (parts.size() != 4) return false;
+  LineSettings s;
+  if (!toInt(parts[0], s.baud) || s.baud < 50 || s.baud > 4000000) return false;
+  if (parts[1].size() != 1) return false;
+  s.parity = static_cast<char>(std::tolower(static_cast<unsigned char>(parts[1][0])));
+  if (std::string_view("neoms").find(s.parity) == std::string_view::npos) return false;
+  if (!toInt(parts[2], s.dataBits) || s.dataBits < 4 || s.dataBits > 8) return false;
+  if (parts[3] == "1") {
+    s.stopBitsTimesTen = 10;
+  } else if (parts[3] == "1.5") {
+    s.stopBitsTimesTen = 15;
+  } else if (parts[3] == "2") {
+    s.stopBitsTimesTen = 20;
+  } else {
+    return false;
+  }
+  out = s;
+  error.clear();
+  return true;
+}
+
+bool ParseFlowControl(std::string_view text, FlowControl& out, std::string& error) {
+  int mode = 0;
+  if (!toInt(text, mode) || mode < 0 || mode > 3) {
+    error = "Invalid property value: \"" + std::string(text) + "\"";
+    return false;
+  }
+  out = static_cast<FlowControl>(mode);
+  return true;
+}
+
+}  // namespace zova

@@ -1,0 +1,23 @@
+// The serial line settings string ("9600,n,8,1") and the flow-control mode, as the settings store keeps them.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zova {
+
+struct LineSettings {
+  int baud = 9600;
+  char parity = 'n';          // n, e, o, m, s
+  int dataBits = 8;           // 4..8
+  int stopBitsTimesTen = 10;  // 10, 15 or 20
+};
+
+enum class FlowControl { None = 0, XonXoff = 1, RtsCts = 2, RtsCtsXonXoff = 3 };
+
+// Parses "baud,parity,data,stop"; false with `error` set when any part is out of range.
+bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& error);
+// Parses the stored flow-control mode 0..3.
+bool ParseFlowControl(std::string_view text, FlowControl& out, std::string& error);
+
+}  // namespace zova

@@ -1,0 +1,210 @@
+// Frame protocol of the controller link.
+#include "link/link.h"
+
+#include <algorithm>
+
+namespace zova {
+
+namespace {
+// How often a long exchange lets the user interface breathe when bytes keep coming.
+constexpr auto kYieldInterval = milliseconds(30);
+}  // namespace
+
+Link::Link(Port& port, Ui& ui, Clock& clock) : port_(port), ui_(ui), clock_(clock) {}
+
+void Link::SendByte(std::uint8_t byte) { port_.write(&byte, 1); }
+
+std::uint8_t Link::ReadByte() { return rx.ReadByte(); }
+
+void Link::pump() {
+  std::uint8_t chunk[512];
+  for (;;) {
+    std::size_t n = port_.read(chunk, sizeof chunk);
+    if (n == 0) return;
+    for (std::size_t i = 0; i < n; ++i) rx.write(chunk[i]);
+    RxLast = chunk[n - 1];
+    RxArrived = true;
+    if (n < sizeof chunk) return;
+  }
+}
+
+void Link::yieldNow() {
+  TimePoint now = clock_.now();
+  if (now - lastYield_ >= kYieldInterval) {
+    lastYield_ = now;
+    ui_.yield();
+  }
+}
+
+bool Link::DataAvailable() {
+  if (!rx.DataAvailable()) pump();
+  return rx.DataAvailable();
+}
+
+bool Link::WaitByte(std::uint8_t& out, Duration max) {
+  const TimePoint deadline = clock_.now() + max;
+  for (;;) {
+    yieldNow();
+    if (!rx.DataAvailable()) pump();
+    if (rx.takeOverflow()) return false;  // bytes were lost: the exchange cannot be trusted
+    if (rx.DataAvailable()) {
+      out = rx.ReadByte();
+      return true;
+    }
+    TimePoint now = clock_.now();
+    if (now >= deadline || !port_.isOpen()) return false;
+    port_.waitReadable(deadline - now);
+  }
+}
+
+bool Link::StartCommand(std::uint8_t code) {
+  SendByte(SOH);
+  std::uint8_t answer = 0;
+  if (!WaitByte(answer, timeouts.handshake)) {
+    ui_.messageBox(kMsgNotConnected);
+    return false;
+  }
+  // Any byte opens the handshake; only the echo of the code is checked.
+  SendByte(code);
+  if (!WaitByte(answer, timeouts.handshake)) {
+    ui_.messageBox(kMsgNotConnected);
+    return false;
+  }
+  return answer == code;
+}
+
+bool Link::waitAnswer(std::uint8_t expected) {
+  std::uint8_t answer = 0;
+  return WaitByte(answer) && answer == expected;
+}
+
+bool Link::EndRequest() {
+  SendByte(STX);
+  return waitAnswer(SYN);
+}
+
+void Link::SendOperandBytes(std::uint8_t out[4], std::int32_t value) {
+  const auto v = static_cast<std::uint32_t>(value);
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>((v >> (8 * i)) & 0xFFu);
+}
+
+void Link::sendOperandBytes(std::int32_t value) {
+  std::uint8_t bytes[4];
+  SendOperandBytes(bytes, value);
+  for (std::uint8_t b : bytes) SendByte(b);
+}
+
+bool Link::SendOperand(std::int32_t value) {
+  sendOperandBytes(value);
+  return EndRequest();
+}
+
+bool Link::SendTwoOperands(std::int32_t first, std::int32_t second) {
+  sendOperandBytes(first);
+  sendOperandBytes(second);
+  return EndRequest();
+}
+
+bool Link::SendShortOperand(bool cancel, std::int32_t value) {
+  sendOperandBytes(value);
+  if (cancel) {
+    SendByte(DLE);
+    return true;
+  }
+  return EndRequest();
+}
+
+bool Link::SendZeroOperand(bool cancel) { return SendShortOperand(cancel, 0); }
+
+bool Link::receiveChecksumThen(std::uint8_t terminator) {
+  std::uint8_t checksum = 0;
+  if (!WaitByte(checksum)) return false;
+  RxChecksum = checksum;
+  return waitAnswer(terminator);
+}
+
+bool Link::ReceiveChecksum() { return receiveChecksumThen(ETX); }
+bool Link::ReceiveChecksumSyn() { return receiveChecksumThen(SYN); }
+
+bool Link::ReceiveLength() {
+  std::uint8_t b[5];
+  for (std::uint8_t& byte : b) {
+    if (!WaitByte(byte)) return false;
+  }
+  if (b[4] != STX) return false;
+  std::int64_t length = 0;
+  for (int i = 0; i < 4; ++i) length += b[i] * ByteWeight[i];
+  if (length > kMaxBlockLength) return false;  // would not fit BlockBuffer: refuse before answering
+  SendByte(SYN);
+  BlockLength = static_cast<int>(length);
+  return true;
+}
+
+bool Link::sendChecksumThen(std::uint8_t checksum, std::uint8_t answer) {
+  SendByte(checksum);
+  SendByte(ETX);
+  return waitAnswer(answer);
+}
+
+bool Link::SendChecksum(std::uint8_t checksum) { return sendChecksumThen(checksum, EOT); }
+bool Link::SendChecksumSyn(std::uint8_t checksum) { return sendChecksumThen(checksum, SYN); }
+
+bool Link::WaitEot() { return waitAnswer(EOT); }
+
+bool Link::CheckLink() {
+  pump();  // anything already waiting is not the answer to this ENQ
+  RxArrived = false;
+  SendByte(ENQ);
+  const TimePoint deadline = clock_.now() + timeouts.linkCheck;
+  for (;;) {
+    pump();
+    if (RxArrived) break;
+    TimePoint now = clock_.now();
+    if (now >= deadline || !port_.isOpen()) return false;
+    port_.waitReadable(deadline - now);
+  }
+  RxArrived = false;
+  return RxLast == DC1;
+}
+
+bool Link::ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, const std::function<void(int)>& onByte) {
+  int count = 0;
+  for (std::uint8_t& slot : out) {
+    if (!WaitByte(slot)) return false;
+    sum += slot;
+    ++count;
+    if (onByte) onByte(count);
+  }
+  return true;
+}
+
+BlockStatus Link::ReceiveBlock(std::span<std::uint8_t> out) {
+  std::uint32_t sum = 0;
+  if (!ReceiveBytes(out, sum) || !ReceiveChecksum()) return BlockStatus::Failed;
+  if (((sum + static_cast<std::uint32_t>(RxChecksum)) & 0xFFu) != 0) {
+    SendByte(DLE);
+    return BlockStatus::BadChecksum;
+  }
+  SendByte(EOT);
+  return BlockStatus::Ok;
+}
+
+BlockStatus Link::ReceiveAnnouncedBlock() {
+  if (!ReceiveLength()) return BlockStatus::Failed;
+  return ReceiveBlock(std::span<std::uint8_t>(BlockBuffer.data(), static_cast<std::size_t>(BlockLength)));
+}
+
+void Link::SendBytes(std::span<const std::uint8_t> data, std::uint32_t& sum) {
+  for (std::uint8_t b : data) {
+    SendByte(b);
+    sum += b;
+  }
+}
+
+void Link::ResetReceive() {
+  pump();  // drop what the line delivered before, too
+  rx.clear();
+  RxArrived = false;
+}
+
+}  // namespace zova

@@ -1,0 +1,128 @@
+// Frame protocol of the controller link: handshake, operands, checksummed blocks, link check.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+
+#include "link/clock.h"
+#include "link/control_bytes.h"
+#include "link/port.h"
+#include "link/rx_buffer.h"
+#include "link/ui.h"
+
+namespace zova {
+
+// Bounds of the waits. The controller's own design fixes the first two; the others are ours:
+// a healthy controller answers within milliseconds, so a few seconds of silence is a dead line.
+struct LinkTimeouts {
+  Duration handshake = seconds(100);  // each of the two waits of StartCommand
+  Duration linkCheck = seconds(5);    // DC1 after ENQ
+  Duration reply = seconds(5);        // every other wait, per byte
+};
+
+// Largest block the controller may announce (BlockBuffer holds indices 0..5000).
+inline constexpr int kMaxBlockLength = 5001;
+
+inline constexpr std::string_view kMsgNotConnected = "통신이 연결되지 않았습니다.";
+
+// Outcome of reading a checksummed reply block.
+enum class BlockStatus {
+  Ok,           // checksum right; EOT was sent
+  BadChecksum,  // checksum wrong; DLE was sent, the data must not be used
+  Failed,       // silence, wrong terminator or overflow; nothing was answered
+};
+
+class Link {
+ public:
+  Link(Port& port, Ui& ui, Clock& clock);
+
+  Port& port() { return port_; }
+  Ui& ui() { return ui_; }
+  Clock& clock() { return clock_; }
+
+  // --- byte primitives ---
+  void SendByte(std::uint8_t byte);
+  std::uint8_t ReadByte();
+  // True when a received byte is waiting (pulls what the port holds first).
+  bool DataAvailable();
+  // Waits up to `max` for one byte; false on silence or receive overflow.
+  bool WaitByte(std::uint8_t& out, Duration max);
+  bool WaitByte(std::uint8_t& out) { return WaitByte(out, timeouts.reply); }
+
+  // --- frame primitives ---
+  bool StartCommand(std::uint8_t code);
+  bool EndRequest();
+  bool SendOperand(std::int32_t value);
+  bool SendTwoOperands(std::int32_t first, std::int32_t second);
+  bool SendShortOperand(bool cancel, std::int32_t value);
+  bool SendZeroOperand(bool cancel);
+  bool ReceiveChecksum();
+  bool ReceiveChecksumSyn();
+  bool ReceiveLength();
+  bool SendChecksum(std::uint8_t checksum);
+  bool SendChecksumSyn(std::uint8_t checksum);
+  bool WaitEot();
+  bool CheckLink();
+
+  // --- block helpers built from the primitives ---
+  // Reads `out.size()` bytes, adding them to `sum`; `onByte` (if any) sees the count after each byte.
+  bool ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, const std::function<void(int)>& onByte = {});
+  // Reads a block of known length, then its checksum and ETX, and answers EOT or DLE.
+  BlockStatus ReceiveBlock(std::span<std::uint8_t> out);
+  // ReceiveLength, then the announced block into BlockBuffer, checksum, EOT or DLE.
+  // An announcement above kMaxBlockLength is refused unread (Failed).
+  BlockStatus ReceiveAnnouncedBlock();
+  // Sends data bytes one by one, adding them to `sum`.
+  void SendBytes(std::span<const std::uint8_t> data, std::uint32_t& sum);
+  static std::uint8_t ChecksumFor(std::uint32_t sum) { return static_cast<std::uint8_t>((0u - sum) & 0xFFu); }
+  static void SendOperandBytes(std::uint8_t out[4], std::int32_t value);
+
+  // Empties the receive buffer (done when the port opens).
+  void ResetReceive();
+
+  // --- state shared by the primitives ---
+  bool LinkBusy = false;
+  int RxChecksum = 0;
+  int BlockLength = 0;
+  std::array<std::uint8_t, kMaxBlockLength> BlockBuffer{};
+  RxBuffer rx;
+  bool RxArrived = false;
+  std::uint8_t RxLast = 0;
+  LinkTimeouts timeouts;
+
+ private:
+  void pump();
+  void yieldNow();
+  void sendOperandBytes(std::int32_t value);
+  bool waitAnswer(std::uint8_t expected);
+  bool receiveChecksumThen(std::uint8_t terminator);
+  bool sendChecksumThen(std::uint8_t checksum, std::uint8_t answer);
+
+  Port& port_;
+  Ui& ui_;
+  Clock& clock_;
+  TimePoint lastYield_{};
+};
+
+// Holds LinkBusy for one exchange and clears it on every path out.
+class BusyGuard {
+ public:
+  explicit BusyGuard(Link& link) : link_(link), acquired_(!link.LinkBusy) {
+    if (acquired_) link_.LinkBusy = true;
+  }
+  ~BusyGuard() {
+    if (acquired_) link_.LinkBusy = false;
+  }
+  BusyGuard(const BusyGuard&) = delete;
+  BusyGuard& operator=(const BusyGuard&) = delete;
+  // False when another exchange holds the link: the caller returns at once, silently.
+  [[nodiscard]] bool acquired() const { return acquired_; }
+
+ private:
+  Link& link_;
+  bool acquired_;
+};
+
+}  // namespace zova

@@ -1,0 +1,31 @@
+// The serial line as the link sees it: raw bytes out, raw bytes in, and a wait that keeps the program alive.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "link/clock.h"
+
+namespace zova {
+
+class Port {
+ public:
+  virtual ~Port() = default;
+
+  // Opens the device; on failure `error` holds the system's reason.
+  [[nodiscard]] virtual bool open(std::string& error) = 0;
+  virtual void close() = 0;
+  [[nodiscard]] virtual bool isOpen() const = 0;
+  [[nodiscard]] virtual std::string name() const = 0;
+
+  // Writes the bytes at once (no buffering in the link); false when the device refused them.
+  virtual bool write(const std::uint8_t* data, std::size_t size) = 0;
+  // Moves up to `max` received bytes into `out` without blocking; returns the count.
+  virtual std::size_t read(std::uint8_t* out, std::size_t max) = 0;
+  // Blocks until bytes are waiting or `max` has passed, serving the user interface meanwhile.
+  // Must not spin: an idle wait costs no processor time.
+  virtual void waitReadable(Duration max) = 0;
+};
+
+}  // namespace zova

@@ -1,0 +1,42 @@
+// Command-line Ui.
+#include "link/terminal_ui.h"
+
+#include <unistd.h>
+
+namespace zova {
+
+TerminalUi::TerminalUi(std::FILE* err, bool showProgress)
+    : err_(err), progress_(showProgress && isatty(fileno(err)) != 0) {}
+
+void TerminalUi::clearProgressLine() {
+  if (lineOpen_) {
+    std::fputs("\r\033[K", err_);
+    lineOpen_ = false;
+  }
+}
+
+MessageResult TerminalUi::messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) {
+  clearProgressLine();
+  std::fwrite(text.data(), 1, text.size(), err_);
+  std::fputc('\n', err_);
+  std::fflush(err_);
+  ++messageCount;
+  return MessageResult::Ok;
+}
+
+void TerminalUi::setProgressMaximum(std::string_view, int, int maximum) {
+  maximum_ = maximum;
+  lastPercent_ = -1;
+}
+
+void TerminalUi::setProgressValue(std::string_view bar, int index, int value) {
+  if (!progress_ || maximum_ <= 0) return;
+  int percent = static_cast<int>(100LL * value / maximum_);
+  if (percent == lastPercent_) return;
+  lastPercent_ = percent;
+  std::fprintf(err_, "\r%.*s(%d) %3d%%", static_cast<int>(bar.size()), bar.data(), index, percent);
+  std::fflush(err_);
+  lineOpen_ = true;
+}
+
+}  // namespace zova

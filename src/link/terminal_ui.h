@@ -1,0 +1,31 @@
+// A Ui for the command line: messages on standard error, one per line; progress on a terminal only.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "link/ui.h"
+
+namespace zova {
+
+class TerminalUi : public Ui {
+ public:
+  explicit TerminalUi(std::FILE* err = stderr, bool showProgress = true);
+  MessageResult messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
+                           MessageIcon icon) override;
+  void setProgressMaximum(std::string_view bar, int index, int maximum) override;
+  void setProgressValue(std::string_view bar, int index, int value) override;
+
+  int messageCount = 0;
+
+ private:
+  void clearProgressLine();
+
+  std::FILE* err_;
+  bool progress_;
+  int maximum_ = 0;
+  int lastPercent_ = -1;
+  bool lineOpen_ = false;
+};
+
+}  // namespace zova

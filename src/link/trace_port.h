@@ -1,0 +1,31 @@
+// A Port decorator that writes every byte sent and received, with time stamps, to a file.
+// Lines read "  0.012345 > 01 1C" for bytes sent and "  0.013001 < 1C" for bytes received.
+#pragma once
+
+#include <cstdio>
+
+#include "link/port.h"
+
+namespace zova {
+
+class TracePort final : public Port {
+ public:
+  TracePort(Port& inner, std::FILE* out, Clock& clock);
+  bool open(std::string& error) override;
+  void close() override;
+  [[nodiscard]] bool isOpen() const override { return inner_.isOpen(); }
+  [[nodiscard]] std::string name() const override { return inner_.name(); }
+  bool write(const std::uint8_t* data, std::size_t size) override;
+  std::size_t read(std::uint8_t* out, std::size_t max) override;
+  void waitReadable(Duration max) override { inner_.waitReadable(max); }
+
+ private:
+  void line(char direction, const std::uint8_t* data, std::size_t size);
+
+  Port& inner_;
+  std::FILE* out_;
+  Clock& clock_;
+  TimePoint start_;
+};
+
+}  // namespace zova

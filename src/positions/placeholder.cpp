@@ -1,0 +1,1 @@
+// Subsystem library; its sources are listed in CMakeLists.txt.

@@ -1,0 +1,80 @@
+// Pseudo-terminal front of the simulated controller.
+#include "sim/pty_server.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace zova::sim {
+
+PtyServer::~PtyServer() {
+  if (slave_ >= 0) ::close(slave_);
+  if (master_ >= 0) ::close(master_);
+}
+
+bool PtyServer::create(std::string& error) {
+  master_ = posix_openpt(O_RDWR | O_NOCTTY);
+  if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
+    error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+    return false;
+  }
+  const char* name = ptsname(master_);
+  if (name == nullptr) {
+    error = "cannot name the pseudo-terminal";
+    return false;
+  }
+  path_ = name;
+  slave_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY);
+  if (slave_ >= 0) {
+    termios t{};
+    if (tcgetattr(slave_, &t) == 0) {
+      cfmakeraw(&t);
+      tcsetattr(slave_, TCSANOW, &t);
+    }
+  }
+  fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
+  return true;
+}
+
+void PtyServer::serve(const volatile bool& stop) {
+  Clock& clock = systemClock();
+  std::uint8_t buffer[4096];
+  while (!stop && !controller_.disconnected()) {
+    // Send what is due, then sleep until the next byte falls due or the host writes.
+    std::size_t n = controller_.output(buffer, sizeof buffer, clock.now());
+    std::size_t off = 0;
+    while (off < n) {
+      ssize_t w = ::write(master_, buffer + off, n - off);
+      if (w > 0) {
+        off += static_cast<std::size_t>(w);
+      } else if (w < 0 && errno == EAGAIN) {
+        pollfd out{master_, POLLOUT, 0};
+        ::poll(&out, 1, 100);
+      } else if (w < 0 && errno != EINTR) {
+        return;
+      }
+    }
+    int timeoutMs = 200;  // wake now and then to notice `stop`
+    if (auto next = controller_.nextEvent()) {
+      auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(*next - clock.now()).count();
+      timeoutMs = static_cast<int>(std::clamp<long long>(wait, 0, timeoutMs));
+      if (*next > clock.now() && timeoutMs == 0) timeoutMs = 1;
+    }
+    pollfd in{master_, POLLIN, 0};
+    int ready = ::poll(&in, 1, timeoutMs);
+    if (ready > 0 && (in.revents & POLLIN)) {
+      ssize_t r = ::read(master_, buffer, sizeof buffer);
+      for (ssize_t i = 0; i < r; ++i) controller_.input(buffer[i], clock.now());
+    } else if (ready > 0 && (in.revents & (POLLHUP | POLLERR))) {
+      // No host on the line right now; keep waiting without spinning.
+      ::poll(nullptr, 0, 20);
+    }
+  }
+}
+
+}  // namespace zova::sim

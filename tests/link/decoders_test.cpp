@@ -1,0 +1,56 @@
+// Decoders of positions, sensor words, images and error reports, and the "#0.00" form.
+#include <gtest/gtest.h>
+
+#include "link/decoders.h"
+
+namespace zova {
+namespace {
+
+TEST(Decoders, PositionsAreSignedLittleEndian) {
+  struct Case {
+    std::array<std::uint8_t, 4> bytes;
+    std::int32_t value;
+    const char* shown;
+  } cases[] = {
+      {{0xFF, 0xFF, 0xFF, 0xFF}, -1, "-0.01"},   {{0x10, 0x27, 0x00, 0x00}, 10000, "100.00"},
+      {{0x00, 0xFF, 0xFF, 0xFF}, -256, "-2.56"}, {{0x00, 0x00, 0x00, 0x80}, INT32_MIN, "-21474836.48"},
+      {{0x00, 0x00, 0x00, 0x00}, 0, "0.00"},     {{0x05, 0x00, 0x00, 0x00}, 5, "0.05"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(DecodePosition(c.bytes, 0), c.value);
+    EXPECT_EQ(FormatHundredths(std::int64_t{DecodePosition(c.bytes, 0)}), c.shown);
+  }
+}
+
+TEST(Decoders, SecondAxisUsesBytesFourToSeven) {
+  std::array<std::uint8_t, 8> block = {0, 0, 0, 0, 0x03, 0x01, 0x00, 0x00};
+  EXPECT_EQ(DecodeSensorWord(block, 1), 0x103u);
+  EXPECT_EQ(DecodeSensorWord(block, 0), 0u);
+}
+
+TEST(Decoders, ImageWordsPairBytesLowFirst) {
+  std::array<std::uint8_t, 8> b = {0x34, 0x12, 0x78, 0x56, 0xBC, 0x9A, 0xF0, 0xDE};
+  IoImage image = DecodeIoImage(b);
+  EXPECT_EQ(image.W, (std::array<std::uint16_t, 4>{0x1234, 0x5678, 0x9ABC, 0xDEF0}));
+  EXPECT_TRUE(image.point(2));   // 0x34 bit 2
+  EXPECT_TRUE(image.point(12));  // 0x12 bit 4 of the high byte
+  EXPECT_FALSE(image.point(0));
+}
+
+TEST(Decoders, ErrorReportIsCodeThenValue) {
+  std::array<std::uint8_t, 4> b = {0x48, 0x00, 0x0C, 0x01};
+  ErrorReport r = DecodeErrorReport(b);
+  EXPECT_EQ(r.code, 72);
+  EXPECT_EQ(r.value, 268);
+}
+
+TEST(Decoders, RoundHalfEven) {
+  struct Case {
+    double in;
+    double out;
+  } cases[] = {{12.5, 12}, {13.5, 14}, {-12.5, -12}, {-13.5, -14}, {0.5, 0}, {1.5, 2}, {2.4999, 2}, {-0.6, -1}};
+  for (const Case& c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+}
+
+}  // namespace
+}  // namespace zova

@@ -1,0 +1,51 @@
+// Line settings strings as the settings store holds them.
+#include <gtest/gtest.h>
+
+#include "link/line_settings.h"
+
+namespace zova {
+namespace {
+
+TEST(LineSettings, AcceptsTheControlsForms) {
+  struct Case {
+    const char* text;
+    int baud;
+    char parity;
+    int data;
+    int stop;
+  } cases[] = {{"9600,n,8,1", 9600, 'n', 8, 10},
+               {"115200,E,7,2", 115200, 'e', 7, 20},
+               {" 19200 , o , 8 , 1.5", 19200, 'o', 8, 15}};
+  for (const Case& c : cases) {
+    LineSettings s;
+    std::string error;
+    ASSERT_TRUE(ParseLineSettings(c.text, s, error)) << c.text;
+    EXPECT_EQ(s.baud, c.baud);
+    EXPECT_EQ(s.parity, c.parity);
+    EXPECT_EQ(s.dataBits, c.data);
+    EXPECT_EQ(s.stopBitsTimesTen, c.stop);
+  }
+}
+
+TEST(LineSettings, RejectsWithTheTextInTheReason) {
+  for (const char* text : {"", "9600", "9600,x,8,1", "9600,n,9,1", "fast,n,8,1", "9600,n,8,3", "9600,n,8,1,1"}) {
+    LineSettings s;
+    s.baud = 4800;
+    std::string error;
+    EXPECT_FALSE(ParseLineSettings(text, s, error)) << text;
+    EXPECT_NE(error.find(text), std::string::npos) << error;
+    EXPECT_EQ(s.baud, 4800) << "a rejected string leaves the settings alone";
+  }
+}
+
+TEST(LineSettings, FlowControlModes) {
+  FlowControl f;
+  std::string error;
+  EXPECT_TRUE(ParseFlowControl("2", f, error));
+  EXPECT_EQ(f, FlowControl::RtsCts);
+  EXPECT_FALSE(ParseFlowControl("4", f, error));
+  EXPECT_FALSE(ParseFlowControl("x", f, error));
+}
+
+}  // namespace
+}  // namespace zova
