@@ -1,6 +1,7 @@
 // The table of zovactl commands.
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "cli/cmd_link.h"
 #include "cli/commands.h"
@@ -24,10 +25,22 @@ const std::array kCommands = {
 
 }  // namespace
 
-std::span<const Command> AllCommands() { return kCommands; }
+std::span<const Command> LinkCommands() { return kCommands; }
+
+std::span<const Command> AllCommands() {
+  static const std::vector<Command> all = [] {
+    std::vector<Command> v;
+    for (auto part : {LinkCommands(), ConsoleCommands(), LanguageCommands(), ProgramCommands(), PositionCommands(),
+                      ParameterCommands(), FirmwareCommands()}) {
+      v.insert(v.end(), part.begin(), part.end());
+    }
+    return v;
+  }();
+  return all;
+}
 
 const Command* FindCommand(std::string_view name) {
-  for (const Command& c : kCommands) {
+  for (const Command& c : AllCommands()) {
     if (name == c.name) return &c;
   }
   return nullptr;

@@ -8,6 +8,15 @@
 namespace zova::cli {
 
 std::span<const Command> AllCommands();
+
+// Each subsystem lists its own commands in its cmd_*.cpp file.
+std::span<const Command> LinkCommands();
+std::span<const Command> LanguageCommands();
+std::span<const Command> PositionCommands();
+std::span<const Command> ProgramCommands();
+std::span<const Command> ParameterCommands();
+std::span<const Command> ConsoleCommands();
+std::span<const Command> FirmwareCommands();
 const Command* FindCommand(std::string_view name);
 
 // Reads a whole decimal number; false for anything else.

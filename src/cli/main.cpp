@@ -50,7 +50,7 @@ int parseOptions(const std::vector<std::string>& argv, Options& o, std::string& 
   std::size_t i = 0;
   for (; i < argv.size(); ++i) {
     const std::string& a = argv[i];
-    if (a.rfind("--", 0) != 0) break;
+    if (a.rfind("--", 0) != 0 || a == "--help") break;
     if (a == "--quiet") {
       o.quiet = true;
       continue;
@@ -102,9 +102,9 @@ int Main(int argc, char** argv) {
   std::string error;
   int at = parseOptions(words, options, simOptions, error);
   if (at < 0 || at >= static_cast<int>(words.size())) {
-    if (at >= 0 && (words.empty() || words.back() == "--help")) {
+    if (at >= 0 && words.empty()) {
       printHelp();
-      return words.empty() ? kExitUsage : kExitOk;
+      return kExitUsage;
     }
     std::fprintf(stderr, "zovactl: %s\n", at < 0 ? error.c_str() : "no command given (zovactl --help)");
     return kExitUsage;

@@ -3,6 +3,13 @@
 
 namespace zova::sim {
 
-void RegisterAllCommands(Controller& c) { RegisterConsoleCommands(c); }
+void RegisterAllCommands(Controller& c) {
+  RegisterConsoleCommands(c);
+  RegisterMotionCommands(c);
+  RegisterProgramCommands(c);
+  RegisterTableCommands(c);
+  RegisterParameterCommands(c);
+  RegisterFirmwareCommands(c);
+}
 
 }  // namespace zova::sim

@@ -119,7 +119,12 @@ class Controller {
 };
 
 // Registers the requests the simulated controller serves.
-void RegisterConsoleCommands(Controller& c);
+void RegisterConsoleCommands(Controller& c);    // servo, status reads, outputs, jog, run
+void RegisterMotionCommands(Controller& c);     // move (37)
+void RegisterProgramCommands(Controller& c);    // programs (1, 2)
+void RegisterTableCommands(Controller& c);      // locations and shifts (3 to 6)
+void RegisterParameterCommands(Controller& c);  // system and axis parameters (7, 8, 11, 12)
+void RegisterFirmwareCommands(Controller& c);   // flash download (52)
 void RegisterAllCommands(Controller& c);
 
 }  // namespace zova::sim

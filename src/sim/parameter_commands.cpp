@@ -1,0 +1,8 @@
+// The simulated controller's parameter requests.
+#include "sim/controller.h"
+
+namespace zova::sim {
+
+void RegisterParameterCommands(Controller&) {}
+
+}  // namespace zova::sim
