@@ -1,0 +1,106 @@
+// zovactl against zovasim over a real pseudo-terminal, through the QSerialPort adapter.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "process.h"
+
+namespace zova::test {
+namespace {
+
+struct CliPty : ::testing::Test {
+  std::unique_ptr<SimProcess> sim;
+  void start(const std::vector<std::string>& options = {}) {
+    sim = std::make_unique<SimProcess>(options);
+    if (!sim->ok()) GTEST_SKIP() << "no pseudo-terminal on this machine";
+  }
+  RunResult ctl(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--port", sim->device()});
+    return RunProgram(ZOVACTL_PATH, args);
+  }
+};
+
+TEST_F(CliPty, StatusCommandsPrintTheirForms) {
+  start({"--axes", "3", "--input", "0", "--input", "63"});
+  struct Case {
+    std::vector<std::string> args;
+    int exit;
+    std::string out;
+  } cases[] = {
+      {{"ping"}, 0, ""},
+      {{"outputs"}, 0, "3\n"},
+      {{"servo", "on"}, 0, ""},
+      {{"outputs"}, 0, "2 3\n"},
+      {{"inputs"}, 0, "0 63\n"},
+      {{"--axes", "3", "sensors"}, 0, "1 00000100\n2 00000100\n3 00000100\n"},
+      {{"--axes", "3", "positions"}, 0, "command 0.00 0.00 0.00\nactual 0.00 0.00 0.00\n"},
+      {{"set-output", "8", "on"}, 0, ""},
+      {{"outputs"}, 0, "2 3 8\n"},
+      {{"error"}, 0, "Error Code : 0, Error Value : 0\n"},
+      {{"servo", "off"}, 0, ""},
+      {{"outputs"}, 0, "3 8\n"},
+      {{"close"}, 0, ""},
+  };
+  for (const Case& c : cases) {
+    RunResult r = ctl(c.args);
+    EXPECT_EQ(r.exitCode, c.exit) << c.args.back() << ": " << r.err;
+    EXPECT_EQ(r.out, c.out) << c.args.back();
+  }
+}
+
+TEST_F(CliPty, RefusedInputExitsTwoWithoutTouchingTheLine) {
+  start();
+  struct Case {
+    std::vector<std::string> args;
+  } cases[] = {{{"positions"}}, {{"set-output", "7", "on"}}, {{"set-output", "64", "on"}}, {{"servo", "maybe"}}};
+  for (const Case& c : cases) EXPECT_EQ(ctl(c.args).exitCode, 2) << c.args[0];
+}
+
+TEST_F(CliPty, TraceShowsBothDirections) {
+  start();
+  const std::string trace = "/tmp/zova_trace_" + std::to_string(::getpid());
+  RunResult r = ctl({"--trace", trace, "outputs"});
+  ASSERT_EQ(r.exitCode, 0) << r.err;
+  std::ifstream in(trace);
+  std::string all((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_NE(all.find("> 01"), std::string::npos) << all;
+  EXPECT_NE(all.find("< 1C 08 00 00 00 00 00 00 00 F8 03"), std::string::npos) << all;
+  EXPECT_NE(all.find("> 04"), std::string::npos) << all;
+  std::remove(trace.c_str());
+}
+
+TEST_F(CliPty, ControllerFaultsEndInExitOneWithTheMessage) {
+  struct Case {
+    std::vector<std::string> sim;
+    std::string message;
+  } cases[] = {
+      {{"--bad-terminator"}, "통신이상 발생\n"},
+      {{"--wrong-echo"}, "통신이상 발생\n"},
+  };
+  for (const Case& c : cases) {
+    SimProcess faulty(c.sim);
+    if (!faulty.ok()) GTEST_SKIP() << "no pseudo-terminal";
+    RunResult r = RunProgram(ZOVACTL_PATH, {"--port", faulty.device(), "--timeout", "0.5", "outputs"});
+    EXPECT_EQ(r.exitCode, 1) << c.sim[0];
+    EXPECT_EQ(r.err, c.message) << c.sim[0];
+  }
+}
+
+TEST_F(CliPty, SilentControllerTimesOutWithTheHandshakeMessage) {
+  start({"--silence-after", "0"});
+  RunResult r = ctl({"--handshake-timeout", "0.3", "outputs"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "통신이 연결되지 않았습니다.\n통신이상 발생\n");
+  RunResult ping = ctl({"ping"});
+  EXPECT_EQ(ping.exitCode, 1);
+  EXPECT_EQ(ping.err, "통신이 연결되지 않았습니다.\n");
+}
+
+TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {
+  RunResult r = RunProgram(ZOVACTL_PATH, {"--port", "/dev/zova-no-such-port", "outputs"});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_NE(r.err.find("/dev/zova-no-such-port"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace zova::test

@@ -1,0 +1,33 @@
+// Running the programs under test: a background simulator on a pseudo-terminal, and zovactl runs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zova::test {
+
+struct RunResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs a program to completion with the given arguments, capturing both output streams.
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+
+// zovasim in the background; its device path is read from its first output line.
+class SimProcess {
+ public:
+  explicit SimProcess(const std::vector<std::string>& options = {});
+  ~SimProcess();
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+  [[nodiscard]] bool ok() const { return !device_.empty(); }
+  [[nodiscard]] const std::string& device() const { return device_; }
+
+ private:
+  int pid_ = -1;
+  std::string device_;
+};
+
+}  // namespace zova::test
