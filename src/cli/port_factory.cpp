@@ -9,10 +9,7 @@
 #include "sim/sim_port.h"
 
 #ifdef ZOVA_HAVE_QT_SERIAL
-#include <QCoreApplication>
-
-#include "app/qt_serial_port.h"
-#include "app/stored_settings.h"
+#include "app/serial_port_factory.h"
 #endif
 
 namespace zova::cli {
@@ -53,23 +50,8 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     stack->inner_ = std::make_unique<sim::SimPort>(*stack->controller_, systemClock());
   } else {
 #ifdef ZOVA_HAVE_QT_SERIAL
-    // QSerialPort's notifiers want an application object, even without an event loop.
-    if (QCoreApplication::instance() == nullptr) {
-      static int argc = 1;
-      static char name[] = "zovactl";
-      static char* argv[] = {name, nullptr};
-      static QCoreApplication app(argc, argv);
-    }
-    LineSettings line;
-    FlowControl flow = FlowControl::None;
-    app::StoredSettings stored = app::ReadStoredSettings();
-    std::string settings = !options.settings.empty() ? options.settings : stored.settings.toStdString();
-    if (!settings.empty() && !ParseLineSettings(settings, line, error)) return nullptr;
-    if (!stored.handshaking.isEmpty() && !ParseFlowControl(stored.handshaking.toStdString(), flow, error)) {
-      return nullptr;
-    }
-    stack->inner_ = std::make_unique<app::QtSerialPort>(app::ResolvePortName(QString::fromStdString(options.port)),
-                                                        line, flow, false);
+    stack->inner_ = app::MakeSerialPort(options.port, options.settings, false, error);
+    if (!stack->inner_) return nullptr;
 #else
     error = "this build talks only to the simulated controller (--port sim)";
     return nullptr;

@@ -1,0 +1,31 @@
+// QSerialPort-backed ports.
+#include "app/serial_port_factory.h"
+
+#include <QCoreApplication>
+
+#include "app/qt_serial_port.h"
+#include "app/stored_settings.h"
+
+namespace zova::app {
+
+std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, bool serveEvents,
+                                     std::string& error) {
+  // QSerialPort's notifiers want an application object, even without an event loop.
+  if (QCoreApplication::instance() == nullptr) {
+    static int argc = 1;
+    static char name[] = "zova";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+  }
+  LineSettings line;
+  FlowControl flow = FlowControl::None;
+  StoredSettings stored = ReadStoredSettings();
+  const std::string text = !settings.empty() ? settings : stored.settings.toStdString();
+  if (!text.empty() && !ParseLineSettings(text, line, error)) return nullptr;
+  if (!stored.handshaking.isEmpty() && !ParseFlowControl(stored.handshaking.toStdString(), flow, error)) {
+    return nullptr;
+  }
+  return std::make_unique<QtSerialPort>(ResolvePortName(QString::fromStdString(device)), line, flow, serveEvents);
+}
+
+}  // namespace zova::app
