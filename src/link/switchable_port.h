@@ -1,0 +1,42 @@
+// A Port that forwards to whichever device the operator chose last (a serial port or the
+// built-in simulated controller), so the link keeps one Port for the whole run.
+#pragma once
+
+#include <memory>
+
+#include "link/port.h"
+
+namespace zova {
+
+class SwitchablePort final : public Port {
+ public:
+  // Replaces the device; the old one is closed first.
+  void set(std::unique_ptr<Port> port) {
+    if (port_) port_->close();
+    port_ = std::move(port);
+  }
+  [[nodiscard]] Port* current() const { return port_.get(); }
+
+  bool open(std::string& error) override {
+    if (!port_) {
+      error = "no port chosen";
+      return false;
+    }
+    return port_->open(error);
+  }
+  void close() override {
+    if (port_) port_->close();
+  }
+  [[nodiscard]] bool isOpen() const override { return port_ && port_->isOpen(); }
+  [[nodiscard]] std::string name() const override { return port_ ? port_->name() : std::string(); }
+  bool write(const std::uint8_t* data, std::size_t size) override { return port_ && port_->write(data, size); }
+  std::size_t read(std::uint8_t* out, std::size_t max) override { return port_ ? port_->read(out, max) : 0; }
+  void waitReadable(Duration max) override {
+    if (port_) port_->waitReadable(max);
+  }
+
+ private:
+  std::unique_ptr<Port> port_;
+};
+
+}  // namespace zova
