@@ -1,0 +1,95 @@
+// The main window: menus, the link picture, the I/O and sensor displays and the console.
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "app/session.h"
+
+namespace zova::app {
+
+class FrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit FrmMain(Session& session, QWidget* parent = nullptr);
+  ~FrmMain() override;
+
+  // A screen opened from the menu; the factory makes it for this session.
+  using ScreenFactory = std::function<QWidget*(Session&, FrmMain&)>;
+  void setScreenFactory(const QString& menuName, ScreenFactory factory);
+  // Shows a screen from the menu: polling stops, the main window is disabled until it closes.
+  void openScreen(const QString& menuName);
+
+  // Opens a port by its menu index (0..8 = COM1..COM9), by system name, or the simulator.
+  void openPort(const QString& device);
+  void openSimulator();
+  void closePort();
+
+  // Displays the console operations draw on.
+  void showInputs(const std::array<bool, 64>& on);
+  void showOutputs(const std::array<bool, 64>& on);
+  void showSensors(const std::array<std::uint32_t, 6>& words);
+  void showPositions(const std::array<double, 6>& command, const std::array<double, 6>& actual);
+  void setLinkPicture(bool on);
+
+  Session& session() { return session_; }
+  QTimer* tmrUpStatus = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ signals:
+  void portStateChanged(bool open);
+
+ private:
+  void buildMenus();
+  QWidget* buildIoFrames();
+  QWidget* buildSensorFrame();
+  QWidget* buildConsole();
+  void afterPortOpened();
+
+  Session& session_;
+  std::map<QString, ScreenFactory> factories_;
+  std::vector<QPointer<QWidget>> openScreens_;
+  QLabel* imgComm_ = nullptr;
+  QLabel* imgCommOn_ = nullptr;
+  QLabel* imgCommOff_ = nullptr;
+
+ public:
+  // Controls the console wiring reaches (also found by objectName).
+  std::array<QCheckBox*, 64> chkIoInput{};
+  std::array<QCheckBox*, 64> chkIoOutput{};
+  std::array<QLineEdit*, 18> txtSensor{};
+  std::array<QPushButton*, 3> cmdSvon{};
+  QPushButton* cmdZR = nullptr;
+  std::array<QPushButton*, 2> cmdJog{};
+  QLineEdit* txtJogSpd = nullptr;
+  QLineEdit* txtAxisSel = nullptr;
+  std::array<QPushButton*, 2> cmdAxisSel{};
+  std::array<QLineEdit*, 6> txtComPos{};
+  std::array<QLineEdit*, 6> txtActPos{};
+  QLineEdit* txtLocSet = nullptr;
+  QPushButton* cmdLocSet = nullptr;
+  std::array<QLineEdit*, 3> txtMove{};
+  QPushButton* cmdMov = nullptr;
+  QLineEdit* txtRunPrgNo = nullptr;
+  std::array<QPushButton*, 3> cmdRun{};
+  std::array<QPushButton*, 2> cmdIoStatus{};
+  QPushButton* cmdReadError = nullptr;
+  QGroupBox* fraIoOut = nullptr;
+  QGroupBox* fraIoInput = nullptr;
+  QGroupBox* fraRunZr = nullptr;
+  QGroupBox* fraRun = nullptr;
+  QGroupBox* fraJog = nullptr;
+};
+
+}  // namespace zova::app

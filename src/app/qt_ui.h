@@ -1,0 +1,34 @@
+// The Ui of the desktop program: Qt message boxes, progress bars registered by name, event-loop yield.
+#pragma once
+
+#include <QPointer>
+#include <QProgressBar>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "link/recording_ui.h"
+#include "link/ui.h"
+
+namespace zova::app {
+
+class QtUi final : public Ui {
+ public:
+  MessageResult messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
+                           MessageIcon icon) override;
+  void setProgressMaximum(std::string_view bar, int index, int maximum) override;
+  void setProgressValue(std::string_view bar, int index, int value) override;
+  void yield() override;
+
+  // Windows register their bars under the names the operations use.
+  void registerProgressBar(const std::string& name, int index, QProgressBar* bar);
+
+  // When set, message boxes are handed here instead of shown (tests capture them).
+  std::function<MessageResult(const RecordedMessage&)> interceptor;
+
+ private:
+  QProgressBar* find(std::string_view bar, int index);
+  std::map<std::pair<std::string, int>, QPointer<QProgressBar>> bars_;
+};
+
+}  // namespace zova::app

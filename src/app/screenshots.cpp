@@ -1,0 +1,55 @@
+// Screenshots of every window.
+#include "app/screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include "app/frm_main.h"
+#include "app/frm_splash.h"
+#include "app/screens.h"
+
+namespace zova::app {
+
+namespace {
+
+bool save(QWidget* w, const QString& folder, const QString& name) {
+  w->show();
+  for (int i = 0; i < 5; ++i) QApplication::processEvents();
+  const QString path = QDir(folder).filePath(name + ".png");
+  return w->grab().save(path);
+}
+
+}  // namespace
+
+int SaveScreenshots(const QString& folder) {
+  QDir().mkpath(folder);
+  bool ok = true;
+  {
+    FrmSplash splash;
+    ok &= save(&splash, folder, "frmSplash");
+  }
+  Session session;
+  session.axes = 4;
+  session.ui.interceptor = [](const RecordedMessage&) { return MessageResult::Ok; };
+  FrmMain main(session);
+  RegisterScreens(main);
+  main.openSimulator();
+  ok &= save(&main, folder, "frmMain");
+  for (const char* menu : {"mnuFile", "mnuLoc", "mnuSft", "mnuSysPara", "mnuAxisPara", "mnuDownload"}) {
+    main.openScreen(menu);
+    QWidget* screen = QApplication::activeWindow();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (w != &main && w->isVisible() && w->objectName().startsWith("frm")) screen = w;
+    }
+    if (screen != nullptr && screen != &main) {
+      ok &= save(screen, folder, screen->objectName());
+      screen->close();
+      QApplication::processEvents();
+    }
+  }
+  main.close();
+  return ok ? 0 : 1;
+}
+
+}  // namespace zova::app
