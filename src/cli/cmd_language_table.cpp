@@ -1,8 +1,19 @@
 // zovactl commands of the robot program language.
+#include <array>
+
+#include "cli/cmd_language.h"
 #include "cli/commands.h"
 
 namespace zova::cli {
 
-std::span<const Command> LanguageCommands() { return {}; }
+namespace {
+const std::array kCommands = {
+    Command{"compile", false, RunCompile,
+            "compile FILE [--program N] | compile --line TEXT: print the compiled records (word 1, word 2)", false},
+    Command{"list", false, RunList, "list [FILE]: print the listing line of each record", false},
+};
+}  // namespace
+
+std::span<const Command> LanguageCommands() { return kCommands; }
 
 }  // namespace zova::cli

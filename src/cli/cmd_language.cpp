@@ -1,0 +1,146 @@
+// zovactl compile and list: the compiler and the listing generator without windows.
+#include "cli/cmd_language.h"
+
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <iterator>
+#include <string>
+
+#include "language/compiler.h"
+#include "language/listing.h"
+#include "language/scanner.h"
+
+namespace zova::cli {
+namespace {
+
+constexpr const char* kCompileUsage = "compile FILE [--program N] | compile --line TEXT";
+constexpr const char* kListUsage = "list [FILE]";
+
+int Usage(Context& ctx, const char* text) {
+  ctx.ui->messageBox(std::string("usage: zovactl ") + text);
+  return kExitUsage;
+}
+
+bool ParseWhole(const std::string& text, int& out) {
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return !text.empty() && ec == std::errc() && end == text.data() + text.size();
+}
+
+// The machine from the global options; false (after a message) when they are out of range.
+bool ConfigFrom(Context& ctx, language::LanguageConfig& config) {
+  config.axes = ctx.options.axes == 0 ? 6 : ctx.options.axes;
+  config.machineType = ctx.options.machineType;
+  if (config.axes < 2 || config.axes > 6) {
+    ctx.ui->messageBox("--axes must be 2 to 6");
+    return false;
+  }
+  if (config.machineType < 0 || config.machineType > 2) {
+    ctx.ui->messageBox("--machine-type must be 0, 1 or 2");
+    return false;
+  }
+  return true;
+}
+
+void PrintRecord(Context& ctx, const language::Record& record) {
+  std::fprintf(ctx.out, "%08X %08X\n", static_cast<unsigned>(record.word1), static_cast<unsigned>(record.word2));
+}
+
+// "XXXXXXXX XXXXXXXX" with any blanks around; false for anything else.
+bool ParseRecordLine(std::string_view line, language::Record& record) {
+  const auto word = [&](std::size_t& pos, std::uint32_t& out) {
+    while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+    const auto [end, ec] = std::from_chars(line.data() + pos, line.data() + line.size(), out, 16);
+    if (ec != std::errc()) return false;
+    pos = static_cast<std::size_t>(end - line.data());
+    return true;
+  };
+  std::size_t pos = 0;
+  if (!word(pos, record.word1) || !word(pos, record.word2)) return false;
+  while (pos < line.size() && (line[pos] == ' ' || line[pos] == '\t')) ++pos;
+  return pos == line.size();
+}
+
+}  // namespace
+
+int RunCompile(Context& ctx, const Args& args) {
+  language::LanguageConfig config;
+  if (!ConfigFrom(ctx, config)) return kExitUsage;
+  language::ProgramStore store;
+  language::Compiler compiler(store, *ctx.ui, config);
+
+  if (!args.empty() && args[0] == "--line") {
+    if (args.size() != 2) return Usage(ctx, kCompileUsage);
+    const auto record = compiler.compileLine(args[1]);
+    if (!record) return kExitLink;
+    PrintRecord(ctx, *record);
+    return kExitOk;
+  }
+
+  std::string path;
+  int program = 0;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--program") {
+      if (i + 1 >= args.size() || !ParseWhole(args[i + 1], program) || program < 0 ||
+          program >= language::kProgramCount) {
+        return Usage(ctx, kCompileUsage);
+      }
+      ++i;
+    } else if (path.empty() && !args[i].starts_with("--")) {
+      path = args[i];
+    } else {
+      return Usage(ctx, kCompileUsage);
+    }
+  }
+  if (path.empty()) return Usage(ctx, kCompileUsage);
+
+  std::string error;
+  const auto source = language::ReadFileBytes(path, error);
+  if (!source) {
+    ctx.ui->messageBox(error + path);
+    return kExitFile;
+  }
+  const bool ended = compiler.compileSource(program, *source);
+  for (int word = 0; word < compiler.wordCounter(); word += 2) PrintRecord(ctx, store.record(word / 2));
+  return ended ? kExitOk : kExitLink;
+}
+
+int RunList(Context& ctx, const Args& args) {
+  if (args.size() > 1) return Usage(ctx, kListUsage);
+  language::LanguageConfig config;
+  if (!ConfigFrom(ctx, config)) return kExitUsage;
+
+  std::string text;
+  if (args.empty()) {
+    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::string error;
+    const auto bytes = language::ReadFileBytes(args[0], error);
+    if (!bytes) {
+      ctx.ui->messageBox(error + args[0]);
+      return kExitFile;
+    }
+    text = *bytes;
+  }
+
+  // Every line is checked before anything is printed, so a bad input prints no half listing.
+  std::string listing;
+  language::SourceLines lines(text);
+  int step = 0;
+  int lineNumber = 0;
+  while (const auto line = lines.next()) {
+    ++lineNumber;
+    if (line->find_first_not_of(" \t") == std::string_view::npos) continue;
+    language::Record record;
+    if (!ParseRecordLine(*line, record)) {
+      ctx.ui->messageBox("line " + std::to_string(lineNumber) + ": expected two hexadecimal words");
+      return kExitUsage;
+    }
+    listing += language::ListLine(step++, record.word1, record.word2, config.machineType);
+    listing += '\n';
+  }
+  std::fputs(listing.c_str(), ctx.out);
+  return kExitOk;
+}
+
+}  // namespace zova::cli

@@ -1,0 +1,159 @@
+// Program compiler: line loop, comment table and counters around the shared scanner and parsers.
+#include "language/compiler.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "language/mnemonic_table.h"
+
+namespace zova::language {
+namespace {
+
+constexpr std::string_view kUnknownMnemonic = "해당 명령어가 없습니다";
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+std::string ProgramFileName(int program) {
+  char name[32];
+  std::snprintf(name, sizeof name, "ZOVAPRG%02d.dat", program);
+  return name;
+}
+
+std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& error) {
+  errno = 0;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    error = std::strerror(errno != 0 ? errno : ENOENT);
+    return std::nullopt;
+  }
+  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (file.bad()) {
+    error = std::strerror(errno != 0 ? errno : EIO);
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+Compiler::Compiler(ProgramStore& store, Ui& ui, LanguageConfig config) : store_(store), ui_(ui), config_(config) {}
+
+bool Compiler::compileFile(int program, const std::filesystem::path& path) {
+  std::string error;
+  const auto source = ReadFileBytes(path, error);
+  if (!source) {
+    ui_.messageBox(error + path.string());
+    return false;
+  }
+  return compileSource(program, *source);
+}
+
+int Compiler::mnemonicOfTokens() {
+  const std::string& first = tokens_[0];
+  if (first.size() >= 2 && first[0] == 'L' && IsDigit(first[1])) {
+    tokens_[1] = first;  // "L3" is the label definition "L L3"
+    return op::L;
+  }
+  if (first.size() >= 2 && first[0] == 'F' && IsDigit(first[1])) return op::F;
+  return LookUpMnemonic(first);
+}
+
+Parsed Compiler::parse(int opcode, bool singleLine) const {
+  const Parser parser = ParserFor(opcode);
+  if (parser == nullptr) return Reject(std::string(kUnknownMnemonic));
+  return parser(ParseInput{opcode, tokens_, config_.axes, config_.machineType, singleLine});
+}
+
+void Compiler::append(const Record& record) {
+  store_.image[static_cast<std::size_t>(words_)] = record.word1;
+  store_.image[static_cast<std::size_t>(words_) + 1] = record.word2;
+  words_ += 2;
+}
+
+bool Compiler::compileSource(int program, std::string_view source) {
+  store_.clearImage();
+  // Rows of an earlier compile or reception must not travel with this program.
+  store_.clearComments();
+  step_ = 0;
+  words_ = 0;
+
+  SourceLines lines(source);
+  for (int row = 0; row < kSourceLineLimit; ++row) {
+    if (words_ >= kImageWords) return false;
+    tokens_ = {};
+    const auto line = lines.next();
+    if (!line) return false;
+
+    if (!line->empty() && line->front() == ';') {
+      store_.setCommentRow(row, kCommentOnlyStep, CutText(*line, kCommentTextCells));
+      continue;
+    }
+    const auto firstLetter = FindFirstLetter(*line);
+    if (!firstLetter) {
+      // A blank line (or one without a letter) stays in the program as a row without instruction, so a
+      // program fetched back keeps its layout and each comment stays on its own instruction.
+      store_.setCommentRow(row, kCommentOnlyStep, CutText(RemarkOf(*line), kCommentTextCells));
+      continue;
+    }
+    tokens_ = Tokenise(*line, *firstLetter);
+    const int opcode = mnemonicOfTokens();
+    if (opcode == kNoMnemonic) {
+      ui_.messageBox(kUnknownMnemonic);
+      return false;
+    }
+
+    const std::string_view remark = CutText(RemarkOf(*line), kCommentTextCells);
+    store_.setCommentRow(row, static_cast<std::uint16_t>(step_), remark);
+    const Parsed parsed = parse(opcode, false);
+    if (!parsed.record) {
+      ui_.messageBox(parsed.message);
+      // No record was written for this line: its row must not claim one, or the comments of every later
+      // instruction would shift by one when the program is fetched back.
+      store_.setCommentRow(row, kCommentOnlyStep, remark);
+      if (opcode != op::F && opcode != op::OFF) ++step_;
+      continue;
+    }
+    append(*parsed.record);
+    if (opcode == op::END_OF_PROGRAM) {
+      const int index = program >= 0 && program < kProgramCount ? program : -1;
+      if (index >= 0) {
+        const bool present = step_ > 0;
+        store_.presence[static_cast<std::size_t>(index)] = present ? 1 : 0;
+        store_.stepCount[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(present ? step_ : 0);
+      }
+      return true;
+    }
+    ++step_;
+  }
+  return false;
+}
+
+std::optional<Record> Compiler::compileLine(std::string_view line) {
+  words_ = 0;
+  store_.image[0] = 0;
+  tokens_ = {};
+  // A typed line has no comment form: a leading ";" leaves it without a mnemonic.
+  const auto firstLetter = (!line.empty() && line.front() == ';') ? std::nullopt : FindFirstLetter(line);
+  if (!firstLetter) {
+    ui_.messageBox(kUnknownMnemonic);
+    return std::nullopt;
+  }
+  tokens_ = Tokenise(line, *firstLetter);
+  const int opcode = mnemonicOfTokens();
+  if (opcode == kNoMnemonic) {
+    ui_.messageBox(kUnknownMnemonic);
+    return std::nullopt;
+  }
+  const Parsed parsed = parse(opcode, true);
+  if (!parsed.record) {
+    ui_.messageBox(parsed.message);
+    return std::nullopt;
+  }
+  append(*parsed.record);
+  return parsed.record;
+}
+
+}  // namespace zova::language

@@ -1,0 +1,64 @@
+// The program compiler: source text into the program image and comment table, and one typed line into one record.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "language/instruction_parsers.h"
+#include "language/instruction_record.h"
+#include "language/program_store.h"
+#include "language/scanner.h"
+#include "link/ui.h"
+
+namespace zova::language {
+
+inline constexpr int kSourceLineLimit = 300;
+
+// The machine the programs are written for.
+struct LanguageConfig {
+  int axes = 6;         // 2..6
+  int machineType = 0;  // 0..2
+};
+
+// "ZOVAPRG05.dat": the default source file name of a program number.
+[[nodiscard]] std::string ProgramFileName(int program);
+
+// Reads a whole file as bytes; nothing when it cannot be opened or read, with the reason in `error`.
+[[nodiscard]] std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& error);
+
+// Shows each failing check in a message box and goes on with the next line, as operators expect.
+class Compiler {
+ public:
+  Compiler(ProgramStore& store, Ui& ui, LanguageConfig config);
+
+  // Compiles the source file of program `program` (0..32). True when "[EOF]" was reached and its end record
+  // written. A file that cannot be opened shows the system's reason followed by the path.
+  [[nodiscard]] bool compileFile(int program, const std::filesystem::path& path);
+
+  // The same from source text already in memory (bytes, lines ending in CR LF or LF).
+  [[nodiscard]] bool compileSource(int program, std::string_view source);
+
+  // Compiles one typed command line into words 0 and 1 of the image; nothing (after a message) on failure.
+  [[nodiscard]] std::optional<Record> compileLine(std::string_view line);
+
+  [[nodiscard]] int stepCounter() const { return step_; }
+  [[nodiscard]] int wordCounter() const { return words_; }
+  [[nodiscard]] const Tokens& tokens() const { return tokens_; }
+
+ private:
+  // The mnemonic number of the scanned tokens, with the "L3" and "F12" shorthands; kNoMnemonic when unknown.
+  [[nodiscard]] int mnemonicOfTokens();
+  [[nodiscard]] Parsed parse(int opcode, bool singleLine) const;
+  void append(const Record& record);
+
+  ProgramStore& store_;
+  Ui& ui_;
+  LanguageConfig config_;
+  Tokens tokens_;
+  int step_ = 0;
+  int words_ = 0;
+};
+
+}  // namespace zova::language

@@ -1,0 +1,42 @@
+// The family dispatch table: every mnemonic number with an instruction maps to its family's parser.
+#include <array>
+#include <initializer_list>
+#include <utility>
+
+#include "language/instruction_parsers.h"
+#include "language/mnemonic_table.h"
+
+namespace zova::language {
+namespace {
+
+using Range = std::pair<int, int>;  // inclusive
+
+std::array<Parser, kMnemonicCount> BuildDispatch() {
+  std::array<Parser, kMnemonicCount> table{};
+  const auto put = [&](Parser parser, std::initializer_list<Range> ranges) {
+    for (const auto& [first, last] : ranges) {
+      for (int n = first; n <= last; ++n) table[static_cast<std::size_t>(n)] = parser;
+    }
+  };
+  put(ParseNoOperand, {{0, 0}, {54, 54}, {56, 57}, {208, 208}});
+  put(ParseSingleOperand, {{1, 2}, {7, 7}, {16, 21}, {50, 51}, {53, 53}, {55, 55}, {81, 81}, {85, 85}, {116, 119},
+                           {127, 127}, {149, 150}, {178, 178}, {180, 182}});
+  put(ParseOperandPair, {{3, 6}, {8, 15}, {52, 52}, {82, 84}, {86, 87}, {89, 89}, {113, 115}, {120, 120},
+                         {130, 132}, {145, 148}, {151, 156}, {177, 177}, {179, 179}, {191, 191}});
+  put(ParseComparison, {{49, 49}, {90, 90}});
+  put(ParseRegisterTriple, {{88, 88}, {183, 184}, {186, 187}, {189, 190}});
+  put(ParsePlcTransfer, {{121, 126}, {128, 129}});
+  put(ParseFSet, {{185, 185}});
+  put(ParseOffset, {{188, 188}});
+  return table;
+}
+
+}  // namespace
+
+Parser ParserFor(int opcode) {
+  static const std::array<Parser, kMnemonicCount> kDispatch = BuildDispatch();
+  if (opcode < 0 || opcode >= kMnemonicCount) return nullptr;
+  return kDispatch[static_cast<std::size_t>(opcode)];
+}
+
+}  // namespace zova::language

@@ -1,0 +1,24 @@
+// Record encoding.
+#include "language/instruction_record.h"
+
+namespace zova::language {
+
+namespace {
+std::uint32_t Word1(int opcode, int mode, std::uint32_t low) {
+  return (static_cast<std::uint32_t>(opcode & 0xFF) << 24) | (static_cast<std::uint32_t>(mode & 0xFF) << 16) | low;
+}
+}  // namespace
+
+Record Encode(int opcode, int mode, std::uint32_t a, std::uint32_t b, std::uint32_t c) {
+  return {Word1(opcode, mode, a & 0xFFFFu), ((b & 0xFFFFu) << 16) | (c & 0xFFFFu)};
+}
+
+Record EncodeValue24(int opcode, std::uint32_t value) {
+  return {(static_cast<std::uint32_t>(opcode & 0xFF) << 24) | (value & 0xFFFFFFu), 0u};
+}
+
+Record EncodeWholeWord2(int opcode, int mode, std::uint32_t a, std::uint32_t word2) {
+  return {Word1(opcode, mode, a & 0xFFFFu), word2};
+}
+
+}  // namespace zova::language

@@ -1,0 +1,75 @@
+// Parsers of the register arithmetic: ADD, SUB, OR, AND, MUL, ROL, ROR, SET, SETL and the F-register forms ADF,
+// SUF, MUF.
+#include "language/instruction_parsers.h"
+#include "language/mnemonic_table.h"
+#include "language/number_readers.h"
+
+namespace zova::language {
+namespace {
+
+std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
+
+bool IsFRegister(std::string_view t) { return CharAt(t, 1) == 'F' && IsDigitChar(CharAt(t, 2)); }
+
+Parsed ParseIntegerArithmetic(const ParseInput& in) {
+  const bool setl = in.opcode == op::SETL;
+  const std::string_view destination = in.token(2);
+  const std::string_view source = in.token(3);
+  const bool hex = IsHexOperand(source, 2, setl ? 9 : 5);
+  // A four-digit hexadecimal constant is a 16-bit pattern: 8000H and above would be negative, and the
+  // 0..32767 check below refuses them.
+  const std::int64_t value = hex ? HexRead(source) : DecimalRead(source);
+
+  const std::int64_t a = DecimalRead(destination);
+  if (a > 999) return Reject("MAX_REG_LMT_OVER");
+  int mode = CharAt(destination, 1) == '*' ? 0x80 : 0x00;
+
+  const char kind = CharAt(source, 1);
+  if (IsFRegister(source)) {
+    if (!InRange(value, 0, 99)) return Reject("MAX_FREG_LMT_OVER");
+    mode |= 0x40;
+  } else if (kind == 'R' || kind == '*') {
+    if (!InRange(value, 0, 999)) return Reject("MAX_REG_LMT_OVER");
+    mode |= kind == 'R' ? 0x00 : 0x30;
+  } else if (setl) {
+    if (!InRange(value, 0, 999999999)) return Reject("MAX_Long_Value_LMT_OVER");
+    mode |= hex ? 0x10 : 0x20;
+  } else {
+    if (!InRange(value, 0, 32767)) return Reject("MAX_Integer_Value_LMT_OVER");
+    mode |= hex ? 0x10 : 0x20;
+  }
+  if (setl) return Accept(EncodeWholeWord2(in.opcode, mode, U(a), U(value)));
+  return Accept(Encode(in.opcode, mode, U(a), U(value)));
+}
+
+Parsed ParseFArithmetic(const ParseInput& in) {
+  const std::string_view destination = in.token(2);
+  const std::string_view source = in.token(3);
+  const std::int64_t a = DecimalRead(destination);
+  const std::int64_t b = DecimalRead(source);
+  int mode = 0x00;
+  if (CharAt(destination, 1) == '*') {
+    if (a > 999) return Reject("MAX_REG_LMT_OVER");
+    mode = 0x80;
+  } else if (a > 99) {
+    return Reject("MAX_FREG_LMT_OVER");
+  }
+  const char kind = CharAt(source, 1);
+  if (kind == 'R' || kind == '*') {
+    if (b > 999) return Reject("MAX_REG_LMT_OVER");
+    mode |= kind == 'R' ? 0x20 : 0x10;
+  } else if (b > 99) {
+    // Anything that is neither R nor * is taken as an F register.
+    return Reject("MAX_FREG_LMT_OVER");
+  }
+  return Accept(Encode(in.opcode, mode, U(a), U(b)));
+}
+
+}  // namespace
+
+Parsed ParseArithmeticPair(const ParseInput& in) {
+  if (in.opcode == op::ADF || in.opcode == op::SUF || in.opcode == op::MUF) return ParseFArithmetic(in);
+  return ParseIntegerArithmetic(in);
+}
+
+}  // namespace zova::language

@@ -1,0 +1,74 @@
+// Parsers of the comparison family: IF (operand, comparison, operand) and SAR (register, value, count).
+#include "language/instruction_parsers.h"
+#include "language/mnemonic_table.h"
+#include "language/number_readers.h"
+
+namespace zova::language {
+namespace {
+
+std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
+
+int ComparisonMode(std::string_view t) {
+  switch (CharAt(t, 1)) {
+    case '=':
+      return 0x40;
+    case '<':
+      return 0x80;
+    case '!':
+      return 0xC0;
+    default:  // ">" and anything else
+      return 0x00;
+  }
+}
+
+Parsed ParseIf(const ParseInput& in) {
+  const std::string_view first = in.token(2);
+  const std::string_view second = in.token(4);
+  const char firstKind = CharAt(first, 1);
+  const std::int64_t a = DecimalRead(first);
+  int mode = firstKind == '*' ? 0x10 : firstKind == 'F' ? 0x20 : 0x00;
+  mode |= ComparisonMode(in.token(3));
+
+  const bool hex = IsHexOperand(second, 2, 5);
+  const std::int64_t b = hex ? HexRead(second) : DecimalRead(second);
+
+  if (firstKind == 'F' && a > 99) return Reject("MAX_FREG_LMT_OVER");
+  if (firstKind != '*' && firstKind != 'R') {
+    if (b > 32767) return Reject("IF_SYNTEX_ERR");
+  }
+  // A bare number names an R register too, so it has the register range.
+  if (firstKind != 'F' && a > 999) return Reject("MAX_REG_LMT_OVER");
+
+  const char secondKind = CharAt(second, 1);
+  if (secondKind == 'F' && IsDigitChar(CharAt(second, 2))) {
+    if (b > 99) return Reject("MAX_FREG_LMT_OVER");
+    mode |= 0x04;
+  } else if (secondKind == 'R' || secondKind == '*') {
+    if (b > 999) return Reject("MAX_REG_LMT_OVER");
+    mode |= secondKind == 'R' ? 0x00 : 0x03;
+  } else {
+    if (b > 32767) return Reject("MAX_HEX_LMT_OVER");
+    mode |= hex ? 0x01 : 0x02;
+  }
+  return Accept(Encode(in.opcode, mode, U(a), U(b)));
+}
+
+Parsed ParseSar(const ParseInput& in) {
+  const std::string_view value = in.token(3);
+  const std::int64_t reg = DecimalRead(in.token(2));
+  // The value is kept as a 16-bit pattern; a leading "-" travels as a flag of its own.
+  const std::int64_t pattern = HexRead(value) & 0xFFFF;
+  const int mode = CharAt(value, 1) == '-' ? 0x80 : 0x00;
+  const std::int64_t count = DecimalRead(in.token(4));
+  if (!InRange(count, 1, 100)) return Reject("SAR-MAX_SAR_LMT_OVER");
+  return Accept(Encode(in.opcode, mode, U(reg), U(pattern), U(count)));
+}
+
+}  // namespace
+
+Parsed ParseComparison(const ParseInput& in) {
+  if (in.opcode == op::SAR) return ParseSar(in);
+  return ParseIf(in);
+}
+
+}  // namespace zova::language

@@ -1,0 +1,162 @@
+// Parsers of the instructions without operands and with one operand.
+#include <string>
+
+#include "language/instruction_parsers.h"
+#include "language/mnemonic_table.h"
+#include "language/number_readers.h"
+
+namespace zova::language {
+namespace {
+
+std::string SyntaxError(int opcode) { return std::string(MnemonicText(opcode)) + " 명령어 Syntex Error"; }
+
+std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
+
+// MVE, MVS, UP, MVL: P12 direct, P(R12) and P(*12) through a register.
+Parsed ParseLocation(const ParseInput& in) {
+  const std::string_view t = in.token(2);
+  const std::int64_t n = DecimalRead(t);
+  int mode = 0x10;
+  if (CharAt(t, 2) == '(') {
+    if (n > 999) return Reject("REG 번호 초과");
+    mode = t.starts_with("P(*") ? 0x20 : 0x00;
+  } else {
+    if (!IsDigitChar(CharAt(t, 2))) return Reject(SyntaxError(in.opcode));
+    if (n > 2500) return Reject("LOC 번호 초과");
+  }
+  return Accept(Encode(in.opcode, mode, U(n)));
+}
+
+// SFT: S12 direct, S(R12), S(*12), and a plain R12.
+Parsed ParseShift(const ParseInput& in) {
+  const std::string_view t = in.token(2);
+  const std::int64_t n = DecimalRead(t);
+  int mode = 0x10;
+  if (CharAt(t, 2) == '(') {
+    if (n > 999) return Reject("REG 번호 초과");
+    mode = t.starts_with("S(*") ? 0x20 : 0x00;
+  } else if (CharAt(t, 1) == 'R') {
+    if (n > 999) return Reject("REG 번호 초과");
+    mode = 0x30;
+  } else {
+    if (!IsDigitChar(CharAt(t, 2))) return Reject(SyntaxError(in.opcode));
+    if (n > 999) return Reject("SFT 번호 초과");
+  }
+  return Accept(Encode(in.opcode, mode, U(n)));
+}
+
+// SPL, VMP, VMN, TSPD, PAL, SPLS: Rn, *n or a direct value.
+Parsed ParseLevel(const ParseInput& in) {
+  const std::string_view t = in.token(2);
+  const std::int64_t n = DecimalRead(t);
+  const char first = CharAt(t, 1);
+  if (first == 'R' || first == '*') {
+    if (n > 999) return Reject("REG 번호가 큼");
+    return Accept(Encode(in.opcode, first == 'R' ? 0x00 : 0x20, U(n)));
+  }
+  if (!IsDigitChar(first)) return Reject(SyntaxError(in.opcode));
+  switch (in.opcode) {
+    case op::SPL:
+    case op::SPLS:
+      if (n > 10) return Reject("SPL 번호가 큼");
+      break;
+    case op::PAL:
+      if (n > 100) return Reject("PAL 번호가 큼");
+      break;
+    default:
+      if (n > 100) return Reject("SPD 번호가 큼");
+      break;
+  }
+  return Accept(Encode(in.opcode, 0x10, U(n)));
+}
+
+// HERC, HERA: P12 direct, P(R12), P(*12).
+Parsed ParseHomeToLocation(const ParseInput& in) {
+  const std::string_view t = in.token(2);
+  const std::int64_t n = DecimalRead(t);
+  if (CharAt(t, 2) != '(') {
+    if (n > 2500) return Reject("HERC MAX_LOC_LMT_OVER");
+    return Accept(Encode(in.opcode, 0x10, U(n)));
+  }
+  if (n > 999) return Reject("HERC MAX_REG_LMT_OVER");
+  return Accept(Encode(in.opcode, CharAt(t, 3) == '*' ? 0x20 : 0x00, U(n)));
+}
+
+// SIGB, WAIT: a signal number whose "-" selects the off condition.
+Parsed ParseSignedSignal(const ParseInput& in, std::int64_t highest, const char* message) {
+  const std::int64_t n = SignedRead(in.token(2));
+  const std::int64_t magnitude = n < 0 ? -n : n;
+  if (!InRange(magnitude, 1, highest)) return Reject(message);
+  return Accept(Encode(in.opcode, n < 0 ? 0x01 : 0x00, U(magnitude)));
+}
+
+// A plain decimal operand with one range.
+Parsed ParseBounded(const ParseInput& in, std::int64_t low, std::int64_t high, const char* message, int mode = 0) {
+  const std::int64_t n = DecimalRead(in.token(2));
+  if (!InRange(n, low, high)) return Reject(message);
+  return Accept(Encode(in.opcode, mode, U(n)));
+}
+
+}  // namespace
+
+Parsed ParseNoOperand(const ParseInput& in) {
+  if (in.opcode == op::END_OF_PROGRAM) return Accept(kEndRecord);
+  if (in.opcode == op::NOP) return Accept(Record{});
+  return Accept(Encode(in.opcode, 0, 0));
+}
+
+Parsed ParseSingleOperand(const ParseInput& in) {
+  const std::string_view t = in.token(2);
+  switch (in.opcode) {
+    case op::MVE:
+    case op::MVS:
+    case op::UP:
+    case op::MVL:
+      return ParseLocation(in);
+    case op::SFT:
+      return ParseShift(in);
+    case op::SPL:
+    case op::VMP:
+    case op::VMN:
+    case op::TSPD:
+    case op::PAL:
+    case op::SPLS:
+      return ParseLevel(in);
+    case op::GOTO:
+      if (CharAt(t, 1) != 'L') return Reject("GOT sysntex error");
+      return ParseBounded(in, 0, 50, "LEVEL 번호가 큼");
+    case op::DLY:
+    case op::INP: {
+      const std::int64_t n = DecimalRead(t);
+      if (in.opcode == op::DLY && n > 999999) return Reject("DLY Data Range OVer");
+      if (in.opcode == op::INP && n > 900000) return Reject("IN-POSITION 값 큼");
+      return Accept(EncodeValue24(in.opcode, U(n)));
+    }
+    case op::HOME:
+      return Accept(Encode(in.opcode, 0, U(HexRead(t))));
+    case op::CALL:
+      return ParseBounded(in, 0, 32, "FILE 번호가 큼");
+    case op::CONT:
+    case op::PLC:
+      // Only "FF" in characters 2 and 3 selects OFF, so a missing operand means ON.
+      return Accept(Encode(in.opcode, (CharAt(t, 2) == 'F' && CharAt(t, 3) == 'F') ? 0x00 : 0x01, 0));
+    case op::SIGB:
+      return ParseSignedSignal(in, 56, "출력신호값 OVER");
+    case op::WAIT:
+      return ParseSignedSignal(in, 48, "WAIT 입력신호값 OVER");
+    case op::INC:
+    case op::DEC:
+      return ParseBounded(in, 0, 999, "MAX_REG_LMT_OVER", CharAt(t, 1) == '*' ? 0x01 : 0x00);
+    case op::L:
+      return ParseBounded(in, 0, 50, "MAX_LABEL_LMT_OVER");
+    case op::HERC:
+    case op::HERA:
+      return ParseHomeToLocation(in);
+    case op::CCLR:
+      return ParseBounded(in, 1, in.axes, "CCLR-MAX_AXIS_LMT_OVER");
+    default:
+      return Reject("해당 명령어가 없습니다");
+  }
+}
+
+}  // namespace zova::language

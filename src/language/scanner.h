@@ -1,0 +1,43 @@
+// The line scanner shared by file and single-line compiling: source lines, first letter, tokens, remarks.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zova::language {
+
+inline constexpr std::size_t kScanColumns = 80;
+inline constexpr std::size_t kTokenCount = 5;
+inline constexpr std::size_t kTokenLength = 10;
+
+// Token 1 is the mnemonic, tokens 2..5 the operands; letters are upper case.
+using Tokens = std::array<std::string, kTokenCount>;
+
+// Hands out the lines of a source text one by one, as bytes; a line may end in CR LF or LF alone, and a
+// UTF-8 byte-order mark in front of the first line is dropped.
+class SourceLines {
+ public:
+  explicit SourceLines(std::string_view source);
+  [[nodiscard]] std::optional<std::string_view> next();
+
+ private:
+  std::string_view rest_;
+  bool done_ = false;
+};
+
+// Column (0-based) of the first letter A-Z, a-z or "[" within the first 80 columns.
+[[nodiscard]] std::optional<std::size_t> FindFirstLetter(std::string_view line);
+
+// Splits the line into at most 5 tokens of at most 10 characters, starting at column `start`.
+[[nodiscard]] Tokens Tokenise(std::string_view line, std::size_t start);
+
+// The remark of an instruction line: from its first ";" to the end, or empty.
+[[nodiscard]] std::string_view RemarkOf(std::string_view line);
+
+// Cuts text to at most maxBytes bytes without splitting a character: UTF-8 sequences when the text is valid
+// UTF-8, else double-byte characters of the legacy Korean code page (lead byte 0x81..0xFE).
+[[nodiscard]] std::string_view CutText(std::string_view text, std::size_t maxBytes);
+
+}  // namespace zova::language
