@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "link/clock.h"
+#include "sim/parameter_store.h"
 
 namespace zova::sim {
 
@@ -28,6 +29,7 @@ class Machine {
   std::array<std::uint32_t, kMaxAxes> sensorBits{};  // home and limit bits set by tests
   int errorCode = 0;
   int errorValue = 0;
+  ParameterStore parameters;  // system and axis parameter blocks (commands 7, 8, 11, 12)
 
   // Motion.
   Duration zeroReturnTime = milliseconds(800);

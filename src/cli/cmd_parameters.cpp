@@ -1,0 +1,89 @@
+// zovactl commands of the parameters subsystem.
+#include "cli/cmd_parameters.h"
+
+#include <string>
+
+#include "link/link.h"
+#include "parameters/ax_para_file.h"
+#include "parameters/ax_para_transfer.h"
+#include "parameters/axis_count.h"
+#include "parameters/sys_para_file.h"
+#include "parameters/sys_para_transfer.h"
+
+namespace zova::cli {
+
+namespace {
+
+struct FileAction {
+  bool fetch = false;
+  std::string file;
+};
+
+// "fetch --file F" or "send --file F".
+bool parseAction(const Args& args, FileAction& action) {
+  if (args.size() != 3 || (args[0] != "fetch" && args[0] != "send") || args[1] != "--file" || args[2].empty()) {
+    return false;
+  }
+  action.fetch = args[0] == "fetch";
+  action.file = args[2];
+  return true;
+}
+
+int usage(Context& ctx, const char* command) {
+  ctx.ui->messageBox(std::string("usage: zovactl ") + command + " fetch|send --file F");
+  return kExitUsage;
+}
+
+int exitFor(TransferStatus s) { return s == TransferStatus::Ok ? kExitOk : kExitLink; }
+
+// The screen takes the configured axis count from AXES whenever it shows the table; a value it
+// cannot use is reported the same way here.
+void reportAxisCount(Context& ctx, const SysPara& table) {
+  int axes = 0;
+  (void)TakeAxisCount(table[sys::kAxes], axes, *ctx.ui);
+}
+
+int readFailed(Context& ctx, const std::string& file, const std::string& why) {
+  ctx.ui->messageBox("cannot read " + file + ": " + why);
+  return kExitFile;
+}
+
+}  // namespace
+
+int RunSysPara(Context& ctx, const Args& args) {
+  FileAction action;
+  if (!parseAction(args, action)) return usage(ctx, "syspara");
+  // As the screen opening with no remembered file: the named entries start at their defaults.
+  SysPara table;
+  table.SetDefaults();
+  if (action.fetch) {
+    TransferStatus s = FetchSysPara(*ctx.link, table);
+    if (s != TransferStatus::Ok) return exitFor(s);
+    reportAxisCount(ctx, table);
+    return WriteSysParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
+  }
+  std::string why;
+  if (!ReadSysParaFile(action.file, table, &why)) return readFailed(ctx, action.file, why);
+  reportAxisCount(ctx, table);
+  return exitFor(SendSysPara(*ctx.link, table));
+}
+
+int RunAxPara(Context& ctx, const Args& args) {
+  FileAction action;
+  if (!parseAction(args, action)) return usage(ctx, "axpara");
+  if (!ctx.requireAxes()) return kExitUsage;
+  const int axes = ctx.options.axes;
+  AxPara table;
+  table.SetDefaults();
+  if (action.fetch) {
+    TransferStatus s = FetchAxPara(*ctx.link, table, axes);
+    if (s != TransferStatus::Ok) return exitFor(s);
+    return WriteAxParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
+  }
+  // A file that stops part-way would send a mix of its values and defaults: refuse it.
+  std::string why;
+  if (!ReadAxParaFile(action.file, table, &why)) return readFailed(ctx, action.file, why);
+  return exitFor(SendAxPara(*ctx.link, table, axes));
+}
+
+}  // namespace zova::cli

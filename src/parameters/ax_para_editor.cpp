@@ -1,0 +1,70 @@
+// Value rules of the axis parameter screen.
+#include "parameters/ax_para_editor.h"
+
+#include "link/decoders.h"
+#include "parameters/number_text.h"
+
+namespace zova {
+
+namespace {
+
+constexpr std::string_view kMsgPosition = " -21470000.00 ~ 21470000.00 사이의 값을 입력하십시요.";
+constexpr std::string_view kMsgAcc = " 0 ~ 25000 사이의 값을 입력하십시요.";
+constexpr std::string_view kMsgInp = " 0 ~ 900000 사이의 값을 입력하십시요.";
+constexpr std::string_view kMsgVel = " 1 ~ 5000 사이의 값을 입력하십시요.";
+
+constexpr std::array<AxBox, kAxBoxCount> kBoxes = {{
+    {100, "CCLR", -21470000, 21470000, 100, kMsgPosition},
+    {101, "LOW", -21470000, 21470000, 100, kMsgPosition},
+    {102, "UPP", -21470000, 21470000, 100, kMsgPosition},
+    {103, "OFF", -21470000, 21470000, 100, kMsgPosition},
+    {104, "ERR", 0, 100000, 100, " 0 ~ 100000.00 사이의 값을 입력하십시요."},
+    {105, "VEL", 1, 50000, 100, " 1 ~ 50000 사이의 값을 입력하십시요."},
+    {106, "GEB", 0, 900000, 100, kMsgInp},
+    {107, "GEA", 0, 900000, 1, " 0 ~ 900000.00 사이의 값을 입력하십시요."},
+    {130, "ACC", 0, 25000, 1, kMsgAcc},
+    {131, "DCC", 0, 25000, 1, kMsgAcc},
+    {132, "INP", 0, 900000, 1, kMsgInp},
+    {133, "C-VEL", 1, 5000, 1, kMsgVel},
+    {134, "F-VEL", 1, 5000, 1, kMsgVel},
+    {135, "Z-ACC", 0, 25000, 1, kMsgAcc},
+    {136, "P-ACC", 1, 25000, 1, " 1 ~ 25000 사이의 값을 입력하십시요."},
+    {137, "RATIO", 0, 100, 1, " 0 ~ 100 사이의 값을 입력하십시요."},
+    {138, "JLOCK", 0, 36, 1, " 1 ~ 16, 21 ~ 36 사이의 값을 입력하십시요."},
+    {140, "ABSEN", 0, 4, 1, " 0 ~ 4 사이의 값을 입력하십시요."},
+    {141, "PAUSE", 0, 1, 1, " 0 ~ 1 사이의 값을 입력하십시요."},
+}};
+
+constexpr int kJlockEntry = 138;
+
+}  // namespace
+
+const std::array<AxBox, kAxBoxCount>& AxBoxes() { return kBoxes; }
+
+bool AxBoxAccepts(int box, double number) {
+  const AxBox& b = kBoxes[static_cast<std::size_t>(box)];
+  if (!(number >= b.low && number <= b.high)) return false;
+  // JLOCK's values come in two bands; 0, its default, is accepted though the message names 1.
+  if (b.entry == kJlockEntry) return number <= 16 || number >= 21;
+  return true;
+}
+
+bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui) {
+  if (text.empty()) return false;
+  const AxBox& b = kBoxes[static_cast<std::size_t>(box)];
+  const double number = LeadingNumber(text);
+  if (!AxBoxAccepts(box, number)) {
+    ui.messageBox(b.message);
+    return false;
+  }
+  table[axis][static_cast<std::size_t>(b.entry)] = static_cast<std::int32_t>(RoundHalfEven(number * b.scale));
+  return true;
+}
+
+std::string AxBoxText(int box, const AxPara& table, int axis) {
+  const AxBox& b = kBoxes[static_cast<std::size_t>(box)];
+  const std::int32_t value = table[axis][static_cast<std::size_t>(b.entry)];
+  return IsHundredthsEntry(b.entry) ? FormatHundredths(std::int64_t{value}) : std::to_string(value);
+}
+
+}  // namespace zova

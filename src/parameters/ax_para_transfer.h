@@ -1,0 +1,20 @@
+// Axis parameter transfers: fetch (command 11) and send (command 12) of the configured axes.
+#pragma once
+
+#include "link/link.h"
+#include "parameters/ax_para.h"
+#include "parameters/transfer_status.h"
+
+namespace zova {
+
+inline constexpr std::string_view kAxProgressBar = "AxProgressBar";
+
+// Fetches the 200 entries of axes 0 to axes-1; the other axes stay as they were. Entries change
+// only after a correct checksum. An axis count outside 2 to 6 is refused with the AXES range
+// message before the link is touched. Takes LinkBusy for the exchange.
+TransferStatus FetchAxPara(Link& link, AxPara& table, int axes);
+
+// Sends the 200 entries of axes 0 to axes-1 (axes × 800 bytes). Same axis count rule as the fetch.
+TransferStatus SendAxPara(Link& link, const AxPara& table, int axes);
+
+}  // namespace zova

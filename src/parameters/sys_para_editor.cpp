@@ -1,0 +1,201 @@
+// Value rules of the system parameter screen.
+#include "parameters/sys_para_editor.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "link/decoders.h"
+#include "parameters/axis_count.h"
+#include "parameters/number_text.h"
+
+namespace zova {
+
+namespace {
+
+using K = SysBoxKind;
+constexpr std::string_view kMsg0To99 = " 0 ~ 99 까지 입력하십시요.";
+constexpr std::string_view kMsg1To100 = " 1 ~ 100 까지 입력하십시요.";
+constexpr std::string_view kMsg0To1 = " 0 ~ 1 까지 입력하십시요.";
+constexpr std::string_view kMsgMsec = " 000000 ~ 999999 까지 입력하십시요.";
+constexpr std::string_view kMsg24Bits = " 000000H ~ FFFFFFH 까지 입력하십시요.";
+constexpr std::int64_t kAnyLow = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kAnyHigh = std::numeric_limits<std::int32_t>::max();
+
+constexpr std::array<SysBox, kSysBoxCount> kBoxes = {{
+    {0, "AXES", K::Decimal, 2, 6, kMsgAxesRange, "0", "2"},
+    {3, "SYNC", K::AxisPair, 0, 101, " 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요.", "0", "0"},
+    {4, "SYNC POS ERROR", K::Decimal, 1, 999999, " 1 ~ 999999 까지 입력하십시요.", "500", "500"},
+    {5, "ARCH", K::Decimal, 1, 6, " 1 ~ 6 까지 입력하십시요.", "0", "1"},
+    {6, "UPAX", K::Decimal, 1, 6, " 1 ~ 6 까지 입력하십시요.", "0", "1"},
+    {7, "ZRAX", K::OrderCode, 0, 0, {}, {}, {}},
+    {15, "BRAX(Hex)", K::Hexadecimal, 0, 0x3F, " 0H ~ 3FH 까지 입력하십시요.", "0", "0"},
+    {16, "BACK(Hex)", K::Hexadecimal, 0, 0xFF, " 0H ~ FFH 까지 입력하십시요.", "0", "0"},
+    {40, "PSIG(Hex)", K::Hexadecimal, 0, 0xFFFFFF, kMsg24Bits, "0", "0"},
+    {41, "ESIG(Hex)", K::Hexadecimal, 0, 0xFFFFFF, kMsg24Bits, "0", "0"},
+    {42, "ZRNO(Hex)", K::Hexadecimal, 0, 0xFFF, " 0H ~ FFFH 까지 입력하십시요.", "0", "0"},
+    {43, "BRON1(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
+    {44, "BROFF1(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
+    {45, "BRON2(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
+    {46, "BROFF2(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
+    {47, "BRON3(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
+    {48, "BROFF3(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
+    {49, "JOG Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
+    {50, "Move Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
+    {51, "Unit ID", K::Decimal, 0, 99, kMsg0To99, "0", "0"},
+    {52, "Control Timer", K::Decimal, 1, 4, " 1,2,4 중에서 하나를 입력하십시오.", "0", "0"},
+    {53, "Type PLC", K::Decimal, 0, 99, kMsg0To99, "0", "0"},
+    {54, "Type I/O", K::Decimal, 0, 99, kMsg0To99, "0", "0"},
+    {55, "E-STOP", K::Decimal, 0, 1, kMsg0To1, "0", "0"},
+    {56, "Align Flag", K::Decimal, 0, 1, kMsg0To1, "0", "0"},
+    {57, "Align Value", K::AnyNumber, kAnyLow, kAnyHigh, {}, "0", {}},
+    {58, "Align Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
+    {59, "Ready Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
+    {60, "PLC Addr", K::Decimal, 0, 999999, " 0 ~ 999999 까지 입력하십시요.", "0", "0"},
+    {61, "PLC Range", K::Decimal, 0, 999999, " 0 ~ 999999 까지 입력하십시요.", "0", "0"},
+    {62, "PLC Monitor", K::Decimal, 0, 999, " 0 ~ 999 까지 입력하십시요.", "0", "0"},
+    {63, "Status(Hex)", K::Hexadecimal, 0, 0xFFFFFF, " 0H ~ FFFFFFH 까지 입력하십시요.", "0", "0"},
+}};
+
+constexpr int kControlTimerEntry = 52;
+
+bool accepts(const SysBox& b, double number) {
+  if (number < static_cast<double>(b.low) || number > static_cast<double>(b.high)) return false;
+  // The Control Timer takes exactly 1, 2 or 4.
+  if (b.entry == kControlTimerEntry) return number == 1 || number == 2 || number == 4;
+  return true;
+}
+
+// One axis digit step shared by the SYNC and ZRAX rules; false when the character ends the scan.
+bool takeAxisDigit(char c, std::uint32_t& code, bool& taken) {
+  if (c >= '1' && c <= '6') {
+    const auto digit = static_cast<std::uint32_t>(c - '0');
+    code = taken ? code * 16 + digit : digit;
+    taken = true;
+    return true;
+  }
+  if (c == '0') {
+    code = 0;
+    return false;
+  }
+  return true;  // passed over
+}
+
+std::optional<std::string> reset(Ui& ui, std::string_view message, std::string_view text) {
+  ui.messageBox(message);
+  return std::string(text);
+}
+
+}  // namespace
+
+const std::array<SysBox, kSysBoxCount>& SysBoxes() { return kBoxes; }
+
+std::int32_t AxisPairCode(std::string_view text) {
+  std::uint32_t code = 0;
+  bool taken = false;
+  for (std::size_t i = 0; i < 2 && i < text.size(); ++i) {
+    if (!takeAxisDigit(text[i], code, taken)) break;
+  }
+  return static_cast<std::int32_t>(code);
+}
+
+std::string AxisPairText(std::int32_t code) {
+  if (code == 0) return "0";
+  const int high = (code >> 4) & 0xF;
+  const int low = code & 0xF;
+  std::string text;
+  if (high != 0) text += std::to_string(high);
+  if (low != 0) text += std::to_string(low);
+  return text;
+}
+
+std::int32_t OrderCode(std::string_view text) {
+  std::uint32_t code = 0;
+  bool taken = false;
+  for (std::size_t i = 0; i < 20 && i < text.size(); ++i) {
+    if (text[i] == '-') {
+      code += 8;
+      continue;
+    }
+    if (!takeAxisDigit(text[i], code, taken)) break;
+  }
+  return static_cast<std::int32_t>(code);
+}
+
+std::string OrderCodeText(std::int32_t code) {
+  if (code == 0) return "0";
+  const auto c = static_cast<std::uint32_t>(code);
+  std::string text;
+  for (int shift = 20; shift >= 0; shift -= 4) {
+    const unsigned n = (c >> shift) & 0xFu;
+    if (n == 0) continue;
+    text += static_cast<char>('0' + (n & 7u));
+    if ((n & 8u) != 0 && shift != 0) text += '-';
+  }
+  return text;
+}
+
+std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& table, Ui& ui) {
+  if (text.empty()) return std::nullopt;
+  const SysBox& b = kBoxes[static_cast<std::size_t>(box)];
+  switch (b.kind) {
+    case K::OrderCode:
+      table[b.entry] = OrderCode(text);
+      return std::nullopt;
+    case K::Hexadecimal: {
+      std::optional<std::int32_t> value = ParseHexText(text);
+      if (!value) return reset(ui, kMsgNotHex, "0");
+      if (*value < 0 || *value > b.high) return reset(ui, b.rangeMessage, "0");
+      table[b.entry] = *value;
+      return std::nullopt;
+    }
+    case K::Decimal:
+    case K::AxisPair:
+    case K::AnyNumber:
+      break;
+  }
+  std::optional<double> number = ParseNumericText(text);
+  // A number beyond 32 bits cannot be stored in any box; it is refused like a non-number.
+  if (!number || (b.kind == K::AnyNumber && !accepts(b, RoundHalfEven(*number)))) {
+    return reset(ui, kMsgNotInteger, b.resetNonNumber);
+  }
+  if (b.kind == K::AnyNumber) {
+    table[b.entry] = static_cast<std::int32_t>(RoundHalfEven(*number));
+    return std::nullopt;
+  }
+  if (!accepts(b, *number)) return reset(ui, b.rangeMessage, b.resetRange);
+  table[b.entry] = b.kind == K::AxisPair ? AxisPairCode(text) : static_cast<std::int32_t>(RoundHalfEven(*number));
+  return std::nullopt;
+}
+
+std::string EditSysBox(int box, std::string text, SysPara& table, Ui& ui) {
+  // Each pass writes a fixed reset text, so the chain is short; the bound only guards the table.
+  for (int pass = 0; pass < 8; ++pass) {
+    std::optional<std::string> written = CheckSysBox(box, text, table, ui);
+    if (!written || *written == text) break;
+    text = std::move(*written);
+  }
+  return text;
+}
+
+std::string SysBoxText(int box, const SysPara& table) {
+  const SysBox& b = kBoxes[static_cast<std::size_t>(box)];
+  const std::int32_t value = table[b.entry];
+  switch (b.kind) {
+    case K::AxisPair:
+      return AxisPairText(value);
+    case K::OrderCode:
+      return OrderCodeText(value);
+    case K::Hexadecimal: {
+      char hex[12];
+      std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(value));
+      return hex;
+    }
+    case K::Decimal:
+    case K::AnyNumber:
+      break;
+  }
+  return std::to_string(value);
+}
+
+}  // namespace zova

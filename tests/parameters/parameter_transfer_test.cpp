@@ -1,0 +1,230 @@
+// Fetch and send of both parameter blocks against the simulated controller, checked on the wire.
+#include <gtest/gtest.h>
+
+#include "link/link_error.h"
+#include "parameters/ax_para_transfer.h"
+#include "parameters/sys_para_transfer.h"
+#include "support/test_support.h"
+
+namespace zova {
+namespace {
+
+using test::SimRig;
+
+bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+bool EndsWith(const std::string& s, const std::string& suffix) {
+  return s.size() >= suffix.size() && s.compare(s.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+const std::vector<std::string> kCommunicationError = {"통신이상 발생"};
+
+SysPara Filled(std::int32_t base) {
+  SysPara t;
+  for (int i = 0; i < kSysParaSize; ++i) t[i] = base + i;
+  return t;
+}
+
+TEST(SysParaTransfer, FetchDecodesAll100EntriesWithTheSignRule) {
+  SimRig rig(3);
+  auto& block = rig.controller.machine.parameters.system;
+  for (int i = 0; i < kSysParaSize; ++i) block[static_cast<std::size_t>(i)] = 1000 * i - 3000;
+  block[20] = 16777216;  // last byte 01h: not a sign, not a value
+  block[64] = -5;        // last byte FFh
+  SysPara t = Filled(7);
+  ASSERT_EQ(FetchSysPara(rig.link, t), TransferStatus::Ok);
+  const std::string wire = rig.wire.text();
+  EXPECT_TRUE(StartsWith(wire, "> 01 < 06 > 07 < 07 90 01 00 00 02 > 16 < ")) << wire.substr(0, 60);
+  EXPECT_TRUE(EndsWith(wire, " 03 > 04"));
+  EXPECT_EQ(t[0], 3) << "the controller reports its axis count";
+  EXPECT_EQ(t[20], 0);
+  EXPECT_EQ(t[64], -5);
+  EXPECT_EQ(t[99], 96000);
+  EXPECT_TRUE(rig.ui.messages.empty());
+  EXPECT_FALSE(rig.link.LinkBusy);
+  // Progress runs to the announced length and goes back to 0.
+  ASSERT_FALSE(rig.ui.progress.empty());
+  EXPECT_EQ(rig.ui.progress.front().bar, "ProgressSysBar");
+  EXPECT_TRUE(rig.ui.progress.front().maximum);
+  EXPECT_EQ(rig.ui.progress.front().value, 400);
+  EXPECT_EQ(rig.ui.progress[rig.ui.progress.size() - 2].value, 400);
+  EXPECT_EQ(rig.ui.progress.back().value, 0);
+}
+
+TEST(SysParaTransfer, WrongChecksumIsAnsweredDleAndChangesNothing) {
+  SimRig rig;
+  rig.controller.faults.badChecksum = true;
+  SysPara t = Filled(7);
+  EXPECT_EQ(FetchSysPara(rig.link, t), TransferStatus::BadChecksum);
+  EXPECT_EQ(rig.wire.sent().back(), DLE);
+  EXPECT_EQ(t.values, Filled(7).values);
+  EXPECT_TRUE(rig.ui.messages.empty());
+  EXPECT_FALSE(rig.link.LinkBusy);
+}
+
+TEST(SysParaTransfer, LinkFailuresShowTheErrorBoxAndChangeNothing) {
+  struct Case {
+    const char* name;
+    void (*fault)(sim::Faults&);
+    std::vector<std::string> messages;
+  } cases[] = {
+      {"silent controller",
+       [](sim::Faults& f) { f.silenceAfter = 0; },
+       {std::string(kMsgNotConnected), "통신이상 발생"}},
+      {"silence after the echo", [](sim::Faults& f) { f.silenceAfter = 2; }, kCommunicationError},
+      {"silence inside the block", [](sim::Faults& f) { f.silenceAfter = 200; }, kCommunicationError},
+      {"wrong echo", [](sim::Faults& f) { f.wrongEcho = true; }, kCommunicationError},
+      {"bad terminator", [](sim::Faults& f) { f.badTerminator = true; }, kCommunicationError},
+      {"announcement too long", [](sim::Faults& f) { f.announce = 6000; }, kCommunicationError},
+      {"announcement shorter than the block", [](sim::Faults& f) { f.announce = 396; }, kCommunicationError},
+  };
+  for (const Case& c : cases) {
+    SimRig rig;
+    c.fault(rig.controller.faults);
+    SysPara t = Filled(7);
+    EXPECT_EQ(FetchSysPara(rig.link, t), TransferStatus::Failed) << c.name;
+    EXPECT_EQ(rig.ui.texts(), c.messages) << c.name;
+    EXPECT_EQ(rig.ui.messages.back().title, "ERROR") << c.name;
+    EXPECT_EQ(t.values, Filled(7).values) << c.name;
+    EXPECT_FALSE(rig.link.LinkBusy) << c.name;
+  }
+}
+
+TEST(SysParaTransfer, SendAnnounces400BytesAndTheControllerStoresThem) {
+  SimRig rig;
+  SysPara t = Filled(-50);
+  t[0] = 5;
+  ASSERT_EQ(SendSysPara(rig.link, t), TransferStatus::Ok);
+  const std::string wire = rig.wire.text();
+  EXPECT_TRUE(StartsWith(wire, "> 01 < 06 > 08 < 08 > 90 01 00 00 00 00 00 00 02 < 16 > 05 00 00 00 CF FF FF FF"))
+      << wire.substr(0, 90);
+  EXPECT_TRUE(EndsWith(wire, " 03 < 04"));
+  EXPECT_EQ(rig.controller.machine.parameters.system, t.values);
+  EXPECT_EQ(rig.controller.machine.axes, 5);
+  EXPECT_TRUE(rig.ui.messages.empty());
+  EXPECT_EQ(rig.ui.progress[0].value, 99) << "the maximum is the last index";
+  EXPECT_EQ(rig.ui.progress.back().value, 0);
+}
+
+TEST(SysParaTransfer, RefusedBlockShowsTheErrorBox) {
+  SimRig rig;
+  rig.controller.faults.refuseBlocks = true;
+  EXPECT_EQ(SendSysPara(rig.link, Filled(0)), TransferStatus::Failed);
+  EXPECT_EQ(rig.ui.texts(), kCommunicationError);
+  EXPECT_FALSE(rig.link.LinkBusy);
+}
+
+TEST(ParameterTransfer, BusyLinkOrClosedPortTouchNothing) {
+  SimRig rig;
+  SysPara s;
+  AxPara a;
+  rig.link.LinkBusy = true;
+  EXPECT_EQ(FetchSysPara(rig.link, s), TransferStatus::Busy);
+  EXPECT_EQ(SendSysPara(rig.link, s), TransferStatus::Busy);
+  EXPECT_EQ(FetchAxPara(rig.link, a, 4), TransferStatus::Busy);
+  EXPECT_EQ(SendAxPara(rig.link, a, 4), TransferStatus::Busy);
+  EXPECT_TRUE(rig.link.LinkBusy) << "the holder keeps it";
+  EXPECT_TRUE(rig.ui.messages.empty());
+  rig.link.LinkBusy = false;
+  rig.wire.close();
+  EXPECT_EQ(SendSysPara(rig.link, s), TransferStatus::Failed);
+  EXPECT_EQ(FetchAxPara(rig.link, a, 4), TransferStatus::Failed);
+  EXPECT_EQ(rig.wire.text(), "");
+  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>(2, LinkMessage()[kLinkErrorPortClosed]));
+}
+
+AxPara Numbered() {
+  AxPara t;
+  for (int a = 0; a < kMaxAxes; ++a) {
+    for (int e = 0; e < kAxParaEntries; ++e) t[a][static_cast<std::size_t>(e)] = 1000 * e + a;
+  }
+  return t;
+}
+
+TEST(AxParaTransfer, SendWithFourAxesAnnounces3200BytesAndLeavesTheRest) {
+  SimRig rig(4);
+  const auto before = rig.controller.machine.parameters.axis;
+  AxPara t = Numbered();
+  t[1][101] = -100000;
+  ASSERT_EQ(SendAxPara(rig.link, t, 4), TransferStatus::Ok);
+  const std::string wire = rig.wire.text();
+  EXPECT_TRUE(StartsWith(wire, "> 01 < 06 > 0C < 0C > 80 0C 00 00 00 00 00 00 02 < 16 > ")) << wire.substr(0, 60);
+  EXPECT_TRUE(EndsWith(wire, " 03 < 04"));
+  // 4 axes of 800 bytes, then the checksum and ETX.
+  EXPECT_EQ(rig.wire.sent().size(), 2u + 9u + 3200u + 2u);
+  const auto& stored = rig.controller.machine.parameters.axis;
+  for (int a = 0; a < 4; ++a) EXPECT_EQ(stored[static_cast<std::size_t>(a)], t[a]) << a;
+  EXPECT_EQ(stored[4], before[4]);
+  EXPECT_EQ(stored[5], before[5]);
+  EXPECT_EQ(rig.ui.progress.front().value, 3200);
+  EXPECT_EQ(rig.ui.progress[rig.ui.progress.size() - 2].value, 3200) << "one step per byte";
+}
+
+TEST(AxParaTransfer, FetchWithFourAxesDecodesFourAndKeepsAxesFourAndFive) {
+  SimRig rig(4);
+  auto& stored = rig.controller.machine.parameters.axis;
+  for (int a = 0; a < 6; ++a) {
+    for (int e = 0; e < kAxParaEntries; ++e) stored[static_cast<std::size_t>(a)][static_cast<std::size_t>(e)] = -e - a;
+  }
+  AxPara t = Numbered();
+  ASSERT_EQ(FetchAxPara(rig.link, t, 4), TransferStatus::Ok);
+  EXPECT_TRUE(StartsWith(rig.wire.text(), "> 01 < 06 > 0B < 0B 80 0C 00 00 02 > 16 < "));
+  for (int a = 0; a < 4; ++a) EXPECT_EQ(t[a], stored[static_cast<std::size_t>(a)]) << a;
+  EXPECT_EQ(t[4], Numbered()[4]);
+  EXPECT_EQ(t[5], Numbered()[5]);
+  EXPECT_EQ(rig.ui.progress.front().bar, "AxProgressBar");
+}
+
+TEST(AxParaTransfer, WrongChecksumSilenceAndShortBlockChangeNoEntry) {
+  struct Case {
+    const char* name;
+    int hostAxes;
+    void (*fault)(sim::Faults&);
+    TransferStatus status;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {"wrong checksum", 4, [](sim::Faults& f) { f.badChecksum = true; }, TransferStatus::BadChecksum, {}},
+      {"silent after echo", 4, [](sim::Faults& f) { f.silenceAfter = 2; }, TransferStatus::Failed, kCommunicationError},
+      {"silent controller",
+       4,
+       [](sim::Faults& f) { f.silenceAfter = 0; },
+       TransferStatus::Failed,
+       {std::string(kMsgNotConnected), "통신이상 발생"}},
+      // The controller drives 4 axes; a host configured for 6 would decode stale bytes.
+      {"block shorter than the axes", 6, [](sim::Faults&) {}, TransferStatus::Failed, kCommunicationError},
+  };
+  for (const Case& c : cases) {
+    SimRig rig(4);
+    c.fault(rig.controller.faults);
+    AxPara t = Numbered();
+    EXPECT_EQ(FetchAxPara(rig.link, t, c.hostAxes), c.status) << c.name;
+    EXPECT_EQ(t.values, Numbered().values) << c.name;
+    EXPECT_EQ(rig.ui.texts(), c.messages) << c.name;
+    EXPECT_FALSE(rig.link.LinkBusy) << c.name;
+  }
+}
+
+TEST(AxParaTransfer, AxisCountOutsideTwoToSixIsRefusedBeforeTheLink) {
+  for (int axes : {-1, 0, 1, 7, 100}) {
+    SimRig rig;
+    AxPara t = Numbered();
+    EXPECT_EQ(SendAxPara(rig.link, t, axes), TransferStatus::Failed) << axes;
+    EXPECT_EQ(FetchAxPara(rig.link, t, axes), TransferStatus::Failed) << axes;
+    EXPECT_EQ(rig.wire.text(), "") << axes;
+    EXPECT_EQ(rig.ui.texts(), std::vector<std::string>(2, " 2 ~ 6 까지 입력하십시요.")) << axes;
+    EXPECT_EQ(t.values, Numbered().values);
+  }
+}
+
+TEST(AxisCount, TakenFromAxesOnlyWhenTwoToSix) {
+  RecordingUi ui;
+  int axes = 4;
+  EXPECT_TRUE(TakeAxisCount(6, axes, ui));
+  EXPECT_EQ(axes, 6);
+  EXPECT_FALSE(TakeAxisCount(7, axes, ui));
+  EXPECT_FALSE(TakeAxisCount(1, axes, ui));
+  EXPECT_EQ(axes, 6);
+  EXPECT_EQ(ui.texts(), std::vector<std::string>(2, " 2 ~ 6 까지 입력하십시요."));
+}
+
+}  // namespace
+}  // namespace zova
