@@ -1,8 +1,27 @@
 // zovactl commands of the positions subsystem.
+#include <array>
+
+#include "cli/cmd_positions.h"
 #include "cli/commands.h"
 
 namespace zova::cli {
 
-std::span<const Command> PositionCommands() { return {}; }
+namespace {
+
+const std::array kCommands = {
+    Command{"loc", true, RunLoc,
+            "loc receive single N | block A B | all [--file F]: fetch locations (single prints the LOC file "
+            "line; --file saves locations 0 to 2499); loc send single N | block A B | all --file F: load F, "
+            "then transmit (needs --axes)",
+            false},
+    Command{"sft", true, RunSft,
+            "sft receive single N | all [--file F], sft send single N | all --file F: the same for shifts "
+            "(needs --axes)",
+            false},
+};
+
+}  // namespace
+
+std::span<const Command> PositionCommands() { return kCommands; }
 
 }  // namespace zova::cli

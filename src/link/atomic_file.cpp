@@ -13,13 +13,22 @@
 namespace zova {
 
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error) {
+  SaveFailure where;
+  return SaveFileAtomically(path, content, error, where);
+}
+
+bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error, SaveFailure& where) {
+  where = {};
   std::string temp = path + ".tmpXXXXXX";
   int fd = ::mkstemp(temp.data());
   if (fd < 0) {
+    where.errorNumber = errno;
     error = std::strerror(errno);
     return false;
   }
+  where.stage = SaveFailure::Stage::Write;
   auto fail = [&](int code) {
+    where.errorNumber = code;
     error = std::strerror(code);
     ::close(fd);
     ::unlink(temp.c_str());
@@ -35,6 +44,7 @@ bool SaveFileAtomically(const std::string& path, std::string_view content, std::
     }
     p += n;
     left -= static_cast<std::size_t>(n);
+    where.offset += static_cast<std::size_t>(n);
   }
   if (::fsync(fd) != 0) return fail(errno);
   // mkstemp makes the file private; a saved file gets the usual permissions.
@@ -42,11 +52,14 @@ bool SaveFileAtomically(const std::string& path, std::string_view content, std::
   ::umask(mask);
   ::fchmod(fd, 0666 & ~mask);
   if (::close(fd) != 0) {
+    where.errorNumber = errno;
     error = std::strerror(errno);
     ::unlink(temp.c_str());
     return false;
   }
+  where.stage = SaveFailure::Stage::Replace;
   if (::rename(temp.c_str(), path.c_str()) != 0) {
+    where.errorNumber = errno;
     error = std::strerror(errno);
     ::unlink(temp.c_str());
     return false;

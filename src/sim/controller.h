@@ -14,6 +14,7 @@
 #include "link/clock.h"
 #include "sim/faults.h"
 #include "sim/machine.h"
+#include "sim/position_store.h"
 #include "sim/task.h"
 
 namespace zova::sim {
@@ -44,6 +45,7 @@ class Controller {
   // --- configuration ---
   Faults faults;
   Machine machine;
+  PositionStore positions;  // LOC and SFT tables
   // Line speed for pacing replies; 0 sends at once.
   void setBaud(int baud);
   // How long the controller waits for the host's next byte before it abandons a request.

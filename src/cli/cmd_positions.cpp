@@ -1,0 +1,117 @@
+// zovactl loc and sft.
+#include "cli/cmd_positions.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "cli/commands.h"
+#include "link/link.h"
+#include "positions/position_data.h"
+#include "positions/table_file.h"
+#include "positions/table_jobs.h"
+
+namespace zova::cli {
+
+namespace {
+
+using positions::PositionData;
+using positions::PositionTable;
+
+constexpr const char* kLocUsage =
+    "loc receive single N | block A B | all [--file F]; loc send single N | block A B | all --file F";
+constexpr const char* kSftUsage = "sft receive single N | all [--file F]; sft send single N | all --file F";
+
+// One parsed loc/sft request.
+struct Request {
+  bool receive = false;
+  int mode = positions::kModeSingle;
+  int start = 0;
+  int end = 0;
+  std::optional<std::string> file;
+};
+
+int Usage(Context& ctx, const char* text) {
+  ctx.ui->messageBox(std::string("usage: zovactl ") + text);
+  return kExitUsage;
+}
+
+// DIRECTION MODE [numbers] [--file F]; false on anything else.
+bool ParseRequest(const Args& args, bool withBlock, int allMode, Request& r) {
+  Args words;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--file") {
+      if (i + 1 >= args.size() || r.file) return false;
+      r.file = args[++i];
+    } else {
+      words.push_back(args[i]);
+    }
+  }
+  if (words.size() < 2 || (words[0] != "receive" && words[0] != "send")) return false;
+  r.receive = words[0] == "receive";
+  const std::string& mode = words[1];
+  if (mode == "single" && words.size() == 3) {
+    r.mode = positions::kModeSingle;
+    return ParseInt(words[2], r.start);
+  }
+  if (mode == "block" && withBlock && words.size() == 4) {
+    r.mode = positions::kLocModeBlock;
+    return ParseInt(words[2], r.start) && ParseInt(words[3], r.end);
+  }
+  if (mode == "all" && words.size() == 2) {
+    r.mode = allMode;
+    return true;
+  }
+  return false;
+}
+
+int ExitFor(positions::JobResult result) {
+  switch (result) {
+    case positions::JobResult::Ok:
+      return kExitOk;
+    case positions::JobResult::Refused:
+      return kExitUsage;
+    case positions::JobResult::FileFailed:
+      return kExitFile;
+    case positions::JobResult::LinkFailed:
+    case positions::JobResult::RowsRejected:  // the copy is not the controller's
+      break;
+  }
+  return kExitLink;
+}
+
+int Run(Context& ctx, const Args& args, bool locations) {
+  Request r;
+  const int allMode = locations ? positions::kLocModeAll : positions::kSftModeAll;
+  const char* usage = locations ? kLocUsage : kSftUsage;
+  if (!ParseRequest(args, locations, allMode, r)) return Usage(ctx, usage);
+  if (!r.receive && !r.file) return Usage(ctx, usage);
+  if (!ctx.requireAxes()) return kExitUsage;
+
+  PositionData data;
+  PositionTable& table = locations ? data.LocTable : data.SftTable;
+  Link& link = *ctx.link;
+  const int axes = ctx.options.axes;
+
+  if (!r.receive) {
+    data.TxPointNo = r.start;
+    return ExitFor(positions::SendRowsFromFile(table, link, axes, r.mode, r.start, r.end, data.TxPointNo, *r.file));
+  }
+  data.RxPointNo = r.start;
+  const std::string* file = r.file ? &*r.file : nullptr;
+  int stored = 0;
+  const positions::JobResult result =
+      positions::ReceiveRowsToFile(table, link, axes, r.mode, r.start, r.end, data.RxPointNo, file, &stored);
+  if (r.mode == positions::kModeSingle && stored > 0) {
+    const std::string line = positions::FormatTableLine(table.layout(), r.start, table[r.start]);
+    std::fprintf(ctx.out, "%s\n", line.c_str());
+  }
+  return ExitFor(result);
+}
+
+}  // namespace
+
+int RunLoc(Context& ctx, const Args& args) { return Run(ctx, args, true); }
+int RunSft(Context& ctx, const Args& args) { return Run(ctx, args, false); }
+
+}  // namespace zova::cli

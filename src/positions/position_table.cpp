@@ -1,0 +1,36 @@
+// The two table layouts.
+#include "positions/position_table.h"
+
+#include "link/commands.h"
+
+namespace zova::positions {
+
+const TableLayout kLocationLayout{
+    .lastNumber = 2500,
+    .fileRows = 2500,
+    .receiveCode = cmd::kReceiveLocations,
+    .sendCode = cmd::kSendLocations,
+    .prefix = "P",
+    .numberDigits = 3,
+    .blockMode = kLocModeBlock,
+    .allMode = kLocModeAll,
+    .sendBar = "ProgressBarLocTrans",
+    .receiveBar = "ProgressBarLocReceive",
+    .rangeMessage = " 0 ~ 2500 까지 입력하십시요.",
+};
+
+const TableLayout kShiftLayout{
+    .lastNumber = 1000,
+    .fileRows = 1000,
+    .receiveCode = cmd::kReceiveShifts,
+    .sendCode = cmd::kSendShifts,
+    .prefix = "S",
+    .numberDigits = 2,
+    .blockMode = -1,
+    .allMode = kSftModeAll,
+    .sendBar = "ProgressBarSftLocTrans",
+    .receiveBar = "ProgressBarSftLocReceive",
+    .rangeMessage = " 0 ~ 1000 까지 입력하십시요.",
+};
+
+}  // namespace zova::positions

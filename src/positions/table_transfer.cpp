@@ -1,0 +1,161 @@
+// Table transfers.
+#include "positions/table_transfer.h"
+
+#include <span>
+
+#include "link/link_error.h"
+#include "positions/wire_value.h"
+
+namespace zova::positions {
+
+namespace {
+
+constexpr std::string_view kMsgReversedRange = " End Loc 는 Start Loc 보다 커야 합니다.";
+
+// Which rows a request covers, and how the progress bar follows it.
+struct Plan {
+  bool single = false;
+  int first = 0;
+  int last = 0;
+  int endOperand = 0;  // second operand of the block and all modes
+  int maximum = 0;
+  int progressBase = 0;  // progress value = row - progressBase
+};
+
+// Works out the rows of a request; false (after a message where the operator can mend it) when refused.
+bool MakePlan(const PositionTable& table, Ui& ui, int axes, int mode, int start, int end, int point, Plan& plan) {
+  const TableLayout& layout = table.layout();
+  if (axes < 1 || axes > kTableAxes) return false;
+  if (mode == kModeSingle) {
+    if (!table.contains(point)) {
+      ui.messageBox(layout.rangeMessage);
+      return false;
+    }
+    plan = {.single = true, .first = point, .last = point, .endOperand = point, .maximum = 4 * axes};
+    return true;
+  }
+  if (mode == layout.blockMode) {
+    if (!table.contains(start) || !table.contains(end)) {
+      ui.messageBox(layout.rangeMessage);
+      return false;
+    }
+    if (start > end) {
+      ui.messageBox(kMsgReversedRange);
+      return false;
+    }
+    plan = {.first = start, .last = end, .endOperand = end, .maximum = end - start + 1, .progressBase = start};
+    return true;
+  }
+  if (mode == layout.allMode) {
+    const int last = layout.fileRows - 1;
+    plan = {.first = 0, .last = last, .endOperand = last, .maximum = layout.fileRows};
+    return true;
+  }
+  return false;
+}
+
+bool Fail(Link& link) {
+  ShowLinkError(link.ui(), kLinkErrorCommunication);
+  return false;
+}
+
+// Handshake and operands; the block length is announced to the link before the data step.
+bool OpenExchange(Link& link, std::uint8_t code, int axes, int number, const Plan& plan) {
+  if (!link.StartCommand(code)) return Fail(link);
+  link.BlockLength = 4 * axes;
+  if (!link.SendTwoOperands(number, plan.single ? number : plan.endOperand)) return Fail(link);
+  return true;
+}
+
+bool SendRow(const PositionTable& table, Link& link, int axes, int number, const Plan& plan) {
+  const TableLayout& layout = table.layout();
+  if (!OpenExchange(link, layout.sendCode, axes, number, plan)) return false;
+  std::uint32_t sum = 0;
+  for (int a = 0; a < axes; ++a) {
+    const auto bytes = EncodePositionValue(table[number][static_cast<std::size_t>(a)]);
+    for (int i = 0; i < 4; ++i) {
+      link.SendByte(bytes[static_cast<std::size_t>(i)]);
+      sum += bytes[static_cast<std::size_t>(i)];
+      if (plan.single) link.ui().setProgressValue(layout.sendBar, 0, 4 * a + i);
+    }
+  }
+  if (!link.SendChecksum(Link::ChecksumFor(sum))) return Fail(link);
+  return true;
+}
+
+bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Plan& plan, TransferOutcome& outcome) {
+  const TableLayout& layout = table.layout();
+  if (!OpenExchange(link, layout.receiveCode, axes, number, plan)) return false;
+  std::uint32_t sum = 0;
+  std::span<std::uint8_t> block(link.BlockBuffer.data(), static_cast<std::size_t>(4 * axes));
+  Ui& ui = link.ui();
+  auto onByte = [&](int count) { ui.setProgressValue(layout.receiveBar, 0, count); };
+  if (!link.ReceiveBytes(block, sum, plan.single ? std::function<void(int)>(onByte) : std::function<void(int)>{})) {
+    return Fail(link);
+  }
+  if (!link.ReceiveChecksum()) return Fail(link);
+  if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
+    link.SendByte(DLE);
+    ++outcome.rejected;
+    return true;
+  }
+  link.SendByte(EOT);
+  DecodeTableRow(table, link, axes, number);
+  ++outcome.stored;
+  return true;
+}
+
+}  // namespace
+
+TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
+                              int txPointNo) {
+  TransferOutcome outcome;
+  Plan plan;
+  if (!MakePlan(table, link.ui(), axes, mode, start, end, txPointNo, plan)) {
+    outcome.refused = true;
+    return outcome;
+  }
+  const std::string_view bar = table.layout().sendBar;
+  link.ui().setProgressMaximum(bar, 0, plan.maximum);
+  for (int n = plan.first; n <= plan.last; ++n) {
+    if (!plan.single) link.ui().setProgressValue(bar, 0, n - plan.progressBase);
+    if (!SendRow(table, link, axes, n, plan)) return outcome;
+  }
+  outcome.completed = true;
+  return outcome;
+}
+
+TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int mode, int start, int end,
+                                 int& rxPointNo) {
+  TransferOutcome outcome;
+  Plan plan;
+  if (!MakePlan(table, link.ui(), axes, mode, start, end, rxPointNo, plan)) {
+    outcome.refused = true;
+    return outcome;
+  }
+  const std::string_view bar = table.layout().receiveBar;
+  link.ui().setProgressMaximum(bar, 0, plan.maximum);
+  outcome.completed = true;
+  for (int n = plan.first; n <= plan.last; ++n) {
+    if (!plan.single) {
+      link.ui().setProgressValue(bar, 0, n - plan.progressBase);
+      rxPointNo = n;
+    }
+    if (!ReceiveRow(table, link, axes, n, plan, outcome)) {
+      outcome.completed = false;
+      break;
+    }
+  }
+  link.ui().setProgressValue(bar, 0, 0);
+  return outcome;
+}
+
+void DecodeTableRow(PositionTable& table, const Link& link, int axes, int rxPointNo) {
+  for (int a = 0; a < axes; ++a) {
+    const auto at = static_cast<std::size_t>(4 * a);
+    table[rxPointNo][static_cast<std::size_t>(a)] =
+        DecodePositionValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + at, 4));
+  }
+}
+
+}  // namespace zova::positions

@@ -1,0 +1,31 @@
+// Moving table rows between the host and the controller, one row per exchange:
+// single (one row), block (start..end, locations only) and all (rows 0..fileRows-1).
+#pragma once
+
+#include "link/link.h"
+#include "positions/position_table.h"
+
+namespace zova::positions {
+
+struct TransferOutcome {
+  bool refused = false;    // the request was refused with a message before anything was sent
+  bool completed = false;  // every exchange ran; false after a link failure (error box shown) or a refusal
+  int stored = 0;          // receive: rows stored
+  int rejected = 0;        // receive: blocks answered DLE for a wrong checksum (no message)
+};
+
+// Transmits rows of `table` to the controller; single mode sends row `txPointNo`. Leaves the progress
+// bar where it stopped: the caller sets it back to 0.
+TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
+                              int txPointNo);
+
+// Fetches rows into `table`; single mode fetches row `rxPointNo`, the other modes set `rxPointNo`
+// to each row before fetching it. A row whose block has a wrong checksum keeps its old values.
+// Sets the progress bar back to 0 when it ends.
+TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int mode, int start, int end,
+                                 int& rxPointNo);
+
+// Turns the received block in link.BlockBuffer into axes 1..axes of row `rxPointNo`; the others keep their values.
+void DecodeTableRow(PositionTable& table, const Link& link, int axes, int rxPointNo);
+
+}  // namespace zova::positions

@@ -1,0 +1,71 @@
+// The simulated controller's table requests, driven by the frame primitives directly, including the
+// console's one-operand form of command 4.
+#include <gtest/gtest.h>
+
+#include "link/commands.h"
+#include "positions/wire_value.h"
+#include "support/test_support.h"
+
+namespace zova::positions {
+namespace {
+
+using zova::test::SimRig;
+
+std::vector<std::uint8_t> Block(std::initializer_list<std::int32_t> values) {
+  std::vector<std::uint8_t> bytes;
+  for (std::int32_t v : values) {
+    const auto b = EncodePositionValue(v);
+    bytes.insert(bytes.end(), b.begin(), b.end());
+  }
+  return bytes;
+}
+
+bool SendBlock(Link& link, const std::vector<std::uint8_t>& block) {
+  std::uint32_t sum = 0;
+  link.SendBytes(block, sum);
+  return link.SendChecksum(Link::ChecksumFor(sum));
+}
+
+TEST(SimTableCommands, ConsoleOneOperandFormStoresTheLocation) {
+  SimRig rig(3);
+  ASSERT_TRUE(rig.link.StartCommand(cmd::kSendLocations));
+  ASSERT_TRUE(rig.link.SendOperand(7));
+  ASSERT_TRUE(SendBlock(rig.link, Block({100, -200, 300})));
+  EXPECT_EQ(rig.controller.positions.locations[7], (sim::StoredPosition{100, -200, 300, 0, 0, 0}));
+}
+
+// Second operands whose low byte is STX must not pass for the one-operand form.
+TEST(SimTableCommands, TwoOperandFormWithStxAsLowByteOfTheEnd) {
+  for (int end : {2, 258, 2306}) {
+    SimRig rig(2);
+    ASSERT_TRUE(rig.link.StartCommand(cmd::kSendLocations)) << end;
+    ASSERT_TRUE(rig.link.SendTwoOperands(1, end)) << end;
+    ASSERT_TRUE(SendBlock(rig.link, Block({-1, 42}))) << end;
+    EXPECT_EQ(rig.controller.positions.locations[1], (sim::StoredPosition{-1, 42, 0, 0, 0, 0})) << end;
+  }
+}
+
+TEST(SimTableCommands, BlockWithWrongChecksumIsRefusedAndNotStored) {
+  SimRig rig(2);
+  rig.controller.positions.shifts[3] = {5, 5, 0, 0, 0, 0};
+  ASSERT_TRUE(rig.link.StartCommand(cmd::kSendShifts));
+  ASSERT_TRUE(rig.link.SendTwoOperands(3, 999));
+  std::uint32_t sum = 0;
+  rig.link.SendBytes(Block({9, 9}), sum);
+  EXPECT_FALSE(rig.link.SendChecksum(static_cast<std::uint8_t>(Link::ChecksumFor(sum) + 1)));
+  EXPECT_EQ(rig.wire.text().substr(rig.wire.text().size() - 4), "< 10");
+  EXPECT_EQ(rig.controller.positions.shifts[3], (sim::StoredPosition{5, 5, 0, 0, 0, 0}));
+}
+
+TEST(SimTableCommands, ReplyCarriesTheConfiguredAxesOfTheRow) {
+  SimRig rig(4);
+  rig.controller.positions.shifts[1000] = {1, 2, 3, 4, 5, 6};
+  ASSERT_TRUE(rig.link.StartCommand(cmd::kReceiveShifts));
+  ASSERT_TRUE(rig.link.SendTwoOperands(1000, 1000));
+  std::array<std::uint8_t, 16> block{};
+  EXPECT_EQ(rig.link.ReceiveBlock(block), BlockStatus::Ok);
+  EXPECT_EQ(test::Hex({block.begin(), block.end()}), "01 00 00 00 02 00 00 00 03 00 00 00 04 00 00 00");
+}
+
+}  // namespace
+}  // namespace zova::positions

@@ -1,0 +1,284 @@
+// Location and shift transfers against the simulated controller, checked on the wire.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "link/commands.h"
+#include "positions/position_data.h"
+#include "positions/wire_value.h"
+#include "support/test_support.h"
+
+namespace zova::positions {
+namespace {
+
+using test::SimRig;
+
+std::vector<RecordedProgress> ProgressOf(const RecordingUi& ui, std::string_view bar) {
+  std::vector<RecordedProgress> out;
+  for (const auto& p : ui.progress) {
+    if (p.bar == bar) out.push_back(p);
+  }
+  return out;
+}
+
+TEST(ShiftTransfer, SingleTransmitSendsTheShiftNotTheLocation) {
+  SimRig rig(2);
+  PositionData data;
+  data.SftTable[5] = {-300, 0, 0, 0, 0, 0};
+  data.LocTable[5] = {777, 777, 0, 0, 0, 0};
+  data.TxPointNo = 5;
+  const TransferOutcome outcome = data.SendShifts(rig.link, 2, kModeSingle);
+  EXPECT_TRUE(outcome.completed);
+  EXPECT_EQ(rig.wire.text(),
+            "> 01 < 06 > 06 < 06 > 05 00 00 00 05 00 00 00 02 < 16 > D4 FE FF FF 00 00 00 00 30 03 < 04");
+  EXPECT_EQ(rig.controller.positions.shifts[5][0], -300);
+  EXPECT_EQ(rig.controller.positions.locations[5][0], 0);
+  EXPECT_TRUE(rig.ui.messages.empty());
+  const auto progress = ProgressOf(rig.ui, "ProgressBarSftLocTrans");
+  ASSERT_EQ(progress.size(), 9u);
+  EXPECT_TRUE(progress[0].maximum);
+  EXPECT_EQ(progress[0].value, 8);
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(progress[static_cast<std::size_t>(i) + 1].value, i);
+}
+
+TEST(LocationTransfer, SingleTransmitOfSignedValues) {
+  SimRig rig(3);
+  PositionData data;
+  data.LocTable[2500] = {-256, -1, 8388607, 11, 22, 33};
+  data.TxPointNo = 2500;
+  EXPECT_TRUE(data.SendLocations(rig.link, 3, kModeSingle).completed);
+  // 2500 = C4 09; the block is 12 bytes: axes 4 to 6 stay at home.
+  EXPECT_EQ(rig.wire.text(),
+            "> 01 < 06 > 04 < 04 > C4 09 00 00 C4 09 00 00 02 < 16 > 00 FF FF FF FF FF FF FF FF FF 7F 00 8A 03 < 04");
+  EXPECT_EQ(rig.controller.positions.locations[2500], (sim::StoredPosition{-256, -1, 8388607, 0, 0, 0}));
+}
+
+TEST(LocationTransfer, ReceiveWithThreeAxesLeavesAxesFourToSixAlone) {
+  SimRig rig(3);
+  rig.controller.positions.locations[9] = {1, -2, 3, 4, 5, 6};
+  PositionData data;
+  data.LocTable[9] = {0, 0, 0, 40, 50, 60};
+  data.RxPointNo = 9;
+  const TransferOutcome outcome = data.ReceiveLocations(rig.link, 3, kModeSingle);
+  EXPECT_EQ(outcome.stored, 1);
+  EXPECT_EQ(data.LocTable[9], (PositionRow{1, -2, 3, 40, 50, 60}));
+  EXPECT_EQ(rig.wire.text(),
+            "> 01 < 06 > 03 < 03 > 09 00 00 00 09 00 00 00 02 < 16 01 00 00 00 FE FF FF FF 03 00 00 00 01 03 > 04");
+  const auto progress = ProgressOf(rig.ui, "ProgressBarLocReceive");
+  std::vector<int> values;
+  for (const auto& p : progress) values.push_back(p.maximum ? -p.value : p.value);
+  EXPECT_EQ(values, (std::vector<int>{-12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}))
+      << "maximum 4 x N, bytes so far, back to 0 at the end";
+}
+
+TEST(LocationTransfer, DecodeUsesThreeBytesAndTheSignBitForReceivedAxesOnly) {
+  SimRig rig(3);
+  PositionData data;
+  data.LocTable[12] = {7, 7, 7, 7, 7, 7};
+  data.RxPointNo = 12;
+  const std::uint8_t block[] = {0x00, 0x00, 0x80, 0xFF, 0x00, 0x00, 0x80, 0x00, 0x01, 0x00, 0x00, 0x7F};
+  std::copy(std::begin(block), std::end(block), rig.link.BlockBuffer.begin());
+  data.DecodeLocation(rig.link, 3);
+  EXPECT_EQ(data.LocTable[12], (PositionRow{-8388608, 8388608, 1, 7, 7, 7}));
+}
+
+TEST(LocationTransfer, BlockWithStartEqualToEndIsOneLocation) {
+  SimRig rig(2);
+  rig.controller.positions.locations[5] = {55, -55, 0, 0, 0, 0};
+  PositionData data;
+  const TransferOutcome received = data.ReceiveLocations(rig.link, 2, kLocModeBlock, 5, 5);
+  EXPECT_EQ(received.stored, 1);
+  EXPECT_EQ(data.RxPointNo, 5);
+  EXPECT_EQ(data.LocTable[5][1], -55);
+  EXPECT_EQ(rig.controller.commandLog, std::vector<std::uint8_t>{cmd::kReceiveLocations});
+  const auto progress = ProgressOf(rig.ui, "ProgressBarLocReceive");
+  ASSERT_EQ(progress.size(), 3u);
+  EXPECT_TRUE(progress[0].maximum);
+  EXPECT_EQ(progress[0].value, 1);
+  EXPECT_EQ(progress[1].value, 0);
+  EXPECT_EQ(progress[2].value, 0);
+
+  rig.wire.clear();
+  EXPECT_TRUE(data.SendLocations(rig.link, 2, kLocModeBlock, 5, 5).completed);
+  EXPECT_NE(rig.wire.text().find("> 05 00 00 00 05 00 00 00 02 < 16"), std::string::npos) << rig.wire.text();
+}
+
+TEST(LocationTransfer, BlockOperandsAndProgressFollowEachLocation) {
+  SimRig rig(2);
+  PositionData data;
+  for (int n = 6; n <= 8; ++n) data.LocTable[n] = {n * 100, -n, 0, 0, 0, 0};
+  EXPECT_TRUE(data.SendLocations(rig.link, 2, kLocModeBlock, 6, 8).completed);
+  const std::string wire = rig.wire.text();
+  for (const char* operands :
+       {"> 06 00 00 00 08 00 00 00 02", "> 07 00 00 00 08 00 00 00 02", "> 08 00 00 00 08 00 00 00 02"}) {
+    EXPECT_NE(wire.find(operands), std::string::npos) << operands;
+  }
+  for (int n = 6; n <= 8; ++n) EXPECT_EQ(rig.controller.positions.locations[n][0], n * 100);
+  std::vector<int> values;
+  for (const auto& p : ProgressOf(rig.ui, "ProgressBarLocTrans")) values.push_back(p.maximum ? -p.value : p.value);
+  EXPECT_EQ(values, (std::vector<int>{-3, 0, 1, 2})) << "the window, not the transfer, zeroes the transmit bar";
+}
+
+TEST(LocationTransfer, WrongChecksumOnSingleReceiveIsAnsweredDleAndStoresNothing) {
+  SimRig rig(4);
+  rig.controller.positions.locations[1] = {9, 9, 9, 9, 0, 0};
+  rig.controller.faults.badChecksum = true;
+  PositionData data;
+  data.LocTable[1] = {1, 2, 3, 4, 5, 6};
+  data.RxPointNo = 1;
+  const TransferOutcome outcome = data.ReceiveLocations(rig.link, 4, kModeSingle);
+  EXPECT_EQ(outcome.stored, 0);
+  EXPECT_EQ(outcome.rejected, 1);
+  EXPECT_TRUE(outcome.completed);
+  EXPECT_EQ(rig.wire.sent().back(), DLE);
+  EXPECT_EQ(data.LocTable[1], (PositionRow{1, 2, 3, 4, 5, 6}));
+  EXPECT_TRUE(rig.ui.messages.empty());
+}
+
+// Turns the wrong checksum on for exactly one row of an "all" transfer, chosen by the progress value
+// that the transfer sets before each row.
+class FaultOnRowUi : public RecordingUi {
+ public:
+  FaultOnRowUi(sim::Faults& faults, int row) : faults_(faults), row_(row) {}
+  void setProgressValue(std::string_view bar, int index, int value) override {
+    faults_.badChecksum = value == row_;
+    RecordingUi::setProgressValue(bar, index, value);
+  }
+
+ private:
+  sim::Faults& faults_;
+  int row_;
+};
+
+TEST(ShiftTransfer, WrongChecksumOnShift17LeavesItAndFetchesTheRest) {
+  SimRig rig(2);
+  for (int n = 0; n <= 1000; ++n) rig.controller.positions.shifts[static_cast<std::size_t>(n)] = {n + 1, -n - 1};
+  FaultOnRowUi ui(rig.controller.faults, 17);
+  Link link(rig.wire, ui, rig.clock);
+  PositionData data;
+  data.SftTable[17] = {-5, -5, 0, 0, 0, 0};
+  const TransferOutcome outcome = data.ReceiveShifts(link, 2, kSftModeAll);
+  EXPECT_TRUE(outcome.completed);
+  EXPECT_EQ(outcome.stored, 999);
+  EXPECT_EQ(outcome.rejected, 1);
+  EXPECT_EQ(data.SftTable[17], (PositionRow{-5, -5, 0, 0, 0, 0}));
+  for (int n = 0; n < 1000; ++n) {
+    if (n != 17) {
+      ASSERT_EQ(data.SftTable[n], (PositionRow{n + 1, -n - 1, 0, 0, 0, 0})) << n;
+    }
+  }
+  EXPECT_EQ(data.SftTable[1000], PositionRow{}) << "shift 1000 is not part of all";
+  EXPECT_EQ(rig.controller.commandLog.size(), 1000u);
+  // ETX from the controller answered by DLE from the host: exactly one rejected block.
+  const std::string wire = rig.wire.text();
+  std::size_t rejections = 0;
+  for (std::size_t at = wire.find("03 > 10"); at != std::string::npos; at = wire.find("03 > 10", at + 1)) ++rejections;
+  EXPECT_EQ(rejections, 1u);
+  EXPECT_NE(wire.find("> 00 00 00 00 E7 03 00 00 02"), std::string::npos) << "operands (0, 999)";
+  EXPECT_NE(wire.find("> E7 03 00 00 E7 03 00 00 02"), std::string::npos) << "operands (999, 999)";
+  EXPECT_EQ(data.RxPointNo, 999);
+  EXPECT_TRUE(ui.messages.empty());
+  const auto progress = ProgressOf(ui, "ProgressBarSftLocReceive");
+  EXPECT_EQ(progress.front().value, 1000);
+  EXPECT_EQ(progress[18].value, 17);
+  EXPECT_EQ(progress.back().value, 0);
+}
+
+TEST(LocationTransfer, AllRunsFromLocation0To2499WithTheLastAsSecondOperand) {
+  SimRig rig(2);
+  PositionData data;
+  data.LocTable[2499] = {-1, 1, 0, 0, 0, 0};
+  data.LocTable[2500] = {5, 5, 0, 0, 0, 0};
+  EXPECT_TRUE(data.SendLocations(rig.link, 2, kLocModeAll).completed);
+  const std::string wire = rig.wire.text();
+  EXPECT_NE(wire.find("> 00 00 00 00 C3 09 00 00 02 < 16"), std::string::npos);
+  EXPECT_NE(wire.find("> C3 09 00 00 C3 09 00 00 02 < 16 > FF FF FF FF 01 00 00 00 03 03 < 04"), std::string::npos);
+  EXPECT_EQ(rig.controller.commandLog.size(), 2500u);
+  EXPECT_EQ(rig.controller.positions.locations[2500][0], 0) << "location 2500 is not part of all";
+  const auto progress = ProgressOf(rig.ui, "ProgressBarLocTrans");
+  ASSERT_EQ(progress.size(), 2501u);
+  EXPECT_EQ(progress.front().value, 2500);
+  EXPECT_EQ(progress.back().value, 2499);
+}
+
+TEST(Transfers, RowNumbersOutsideTheTableAreRefusedBeforeAnythingIsSent) {
+  const struct {
+    const char* name;
+    bool shifts;
+    int mode;
+    int point;
+    int start;
+    int end;
+    const char* message;
+  } cases[] = {
+      {"location 2501", false, kModeSingle, 2501, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
+      {"location -1", false, kModeSingle, -1, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
+      {"block past the end", false, kLocModeBlock, 0, 2400, 2501, " 0 ~ 2500 까지 입력하십시요."},
+      {"block below 0", false, kLocModeBlock, 0, -3, 4, " 0 ~ 2500 까지 입력하십시요."},
+      {"reversed block", false, kLocModeBlock, 0, 6, 5, " End Loc 는 Start Loc 보다 커야 합니다."},
+      {"shift 1001", true, kModeSingle, 1001, 0, 0, " 0 ~ 1000 까지 입력하십시요."},
+  };
+  for (const auto& c : cases) {
+    for (bool receive : {false, true}) {
+      SimRig rig(2);
+      PositionData data;
+      data.TxPointNo = data.RxPointNo = c.point;
+      const TransferOutcome outcome =
+          c.shifts ? (receive ? data.ReceiveShifts(rig.link, 2, c.mode) : data.SendShifts(rig.link, 2, c.mode))
+                   : (receive ? data.ReceiveLocations(rig.link, 2, c.mode, c.start, c.end)
+                              : data.SendLocations(rig.link, 2, c.mode, c.start, c.end));
+      EXPECT_TRUE(outcome.refused) << c.name;
+      EXPECT_EQ(rig.wire.text(), "") << c.name;
+      EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{c.message}) << c.name;
+      EXPECT_TRUE(rig.ui.progress.empty()) << c.name;
+    }
+  }
+}
+
+TEST(Transfers, ShiftTableHasNoBlockMode) {
+  SimRig rig(2);
+  PositionData data;
+  EXPECT_TRUE(data.SendShifts(rig.link, 2, kLocModeAll).refused);
+  EXPECT_TRUE(data.ReceiveShifts(rig.link, 2, kLocModeAll).refused);
+  EXPECT_EQ(rig.wire.text(), "");
+}
+
+TEST(Transfers, LinkFailuresShowTheErrorBoxAndStopTheLoop) {
+  // Each location exchange of two axes costs the controller 13 bytes: 06, echo, SYN, 8 data, checksum, ETX.
+  const struct {
+    const char* name;
+    void (*fault)(sim::Faults&);
+    bool receive;
+    std::size_t commands;  // command codes the controller saw
+    std::vector<std::string> messages;
+  } cases[] = {
+      {"wrong echo", [](sim::Faults& f) { f.wrongEcho = true; }, true, 3, {"통신이상 발생"}},
+      {"operands refused", [](sim::Faults& f) { f.dleForSyn = true; }, false, 3, {"통신이상 발생"}},
+      {"bad terminator", [](sim::Faults& f) { f.badTerminator = true; }, true, 3, {"통신이상 발생"}},
+      {"short block", [](sim::Faults& f) { f.shortBlock = 2; }, true, 3, {"통신이상 발생"}},
+      {"block refused", [](sim::Faults& f) { f.refuseBlocks = true; }, false, 3, {"통신이상 발생"}},
+      {"no handshake answer",
+       [](sim::Faults& f) { f.silenceAfter = 26; },
+       true,
+       2,
+       {"통신이 연결되지 않았습니다.", "통신이상 발생"}},
+  };
+  for (const auto& c : cases) {
+    SimRig rig(2);
+    c.fault(rig.controller.faults);
+    rig.controller.faults.fromCommand = 3;  // two rows go through first
+    PositionData data;
+    const TransferOutcome outcome =
+        c.receive ? data.ReceiveLocations(rig.link, 2, kLocModeAll) : data.SendLocations(rig.link, 2, kLocModeAll);
+    EXPECT_FALSE(outcome.completed) << c.name;
+    EXPECT_EQ(rig.ui.texts(), c.messages) << c.name;
+    EXPECT_EQ(rig.ui.messages.back().title, "ERROR") << c.name;
+    EXPECT_EQ(rig.controller.commandLog.size(), c.commands) << c.name;
+    if (c.receive) {
+      EXPECT_EQ(outcome.stored, 2) << c.name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zova::positions
