@@ -1,13 +1,13 @@
-// zovactl commands of the link and the console.
+// zovactl commands of the link and the status display, through the console's operations.
 #include "cli/cmd_link.h"
 
 #include <string>
 
+#include "cli/cmd_console.h"
 #include "cli/commands.h"
 #include "console/error_text.h"
-#include "link/commands.h"
 #include "link/connection.h"
-#include "link/requests.h"
+#include "link/link.h"
 
 namespace zova::cli {
 
@@ -16,24 +16,6 @@ namespace {
 int usage(Context& ctx, const char* text) {
   ctx.ui->messageBox(std::string("usage: zovactl ") + text);
   return kExitUsage;
-}
-
-int exitFor(RequestStatus s) { return s == RequestStatus::Ok ? kExitOk : kExitLink; }
-
-// The console reads the outputs after every manual action; so do we, to keep the wire the same.
-void refreshOutputs(Link& link) {
-  IoImage image;
-  (void)RequestIoImage(link, false, image);
-}
-
-int zeroOperandAction(Context& ctx, std::uint8_t code) {
-  Link& link = *ctx.link;
-  BusyGuard busy(link);
-  RequestStatus s = RequestWithZeroOperand(link, code);
-  if (s != RequestStatus::Ok) return kExitLink;  // a dead line would only time out again
-  if (code != cmd::kServoOff) link.clock().sleepFor(milliseconds(100));
-  refreshOutputs(link);
-  return kExitOk;
 }
 
 void printPoints(Context& ctx, const IoImage& image) {
@@ -46,12 +28,12 @@ void printPoints(Context& ctx, const IoImage& image) {
   std::fprintf(ctx.out, "%s\n", line.c_str());
 }
 
-int readImage(Context& ctx, bool inputs) {
+int readImage(Context& ctx, int which) {
+  ConsoleSession session(ctx);
   BusyGuard busy(*ctx.link);
-  IoImage image;
-  RequestStatus s = RequestIoImage(*ctx.link, inputs, image);
-  if (s == RequestStatus::Ok) printPoints(ctx, image);
-  return exitFor(s);
+  if (!session.status.ReadIoStatus(which, true)) return kExitLink;
+  printPoints(ctx, which == kReadInputs ? session.status.InputImage : session.status.OutputImage);
+  return kExitOk;
 }
 
 }  // namespace
@@ -65,48 +47,41 @@ int RunClose(Context& ctx, const Args&) { return ctx.connection->Close() ? kExit
 
 int RunServo(Context& ctx, const Args& args) {
   if (args.size() != 1 || (args[0] != "on" && args[0] != "off")) return usage(ctx, "servo on|off");
-  return zeroOperandAction(ctx, args[0] == "on" ? cmd::kServoOn : cmd::kServoOff);
+  ConsoleSession session(ctx);
+  return ExitFor(session.console.SvonClick(args[0] == "on" ? 0 : 1));
 }
 
-int RunAlarmReset(Context& ctx, const Args&) { return zeroOperandAction(ctx, cmd::kAlarmReset); }
+int RunAlarmReset(Context& ctx, const Args&) {
+  ConsoleSession session(ctx);
+  return ExitFor(session.console.SvonClick(2));
+}
 
-int RunOutputs(Context& ctx, const Args&) { return readImage(ctx, false); }
-int RunInputs(Context& ctx, const Args&) { return readImage(ctx, true); }
+int RunOutputs(Context& ctx, const Args&) { return readImage(ctx, kReadOutputs); }
+int RunInputs(Context& ctx, const Args&) { return readImage(ctx, kReadInputs); }
 
 int RunSensors(Context& ctx, const Args&) {
   if (!ctx.requireAxes()) return kExitUsage;
+  ConsoleSession session(ctx);
   BusyGuard busy(*ctx.link);
-  std::array<std::uint32_t, 6> words{};
-  RequestStatus s = RequestSensorWords(*ctx.link, ctx.options.axes, words);
-  if (s != RequestStatus::Ok) return kExitLink;
-  for (int a = 0; a < ctx.options.axes; ++a) std::fprintf(ctx.out, "%d %08X\n", a + 1, words[a]);
+  if (!session.status.ReadSensorStatus()) return kExitLink;
+  for (int a = 0; a < ctx.options.axes; ++a) std::fprintf(ctx.out, "%d %08X\n", a + 1, session.status.SensorWord[a]);
   return kExitOk;
 }
 
 int RunPositions(Context& ctx, const Args&) {
   if (!ctx.requireAxes()) return kExitUsage;
-  BusyGuard busy(*ctx.link);
-  std::array<std::int32_t, 6> command{};
-  std::array<std::int32_t, 6> actual{};
-  if (RequestPositions(*ctx.link, true, ctx.options.axes, command) != RequestStatus::Ok ||
-      RequestPositions(*ctx.link, false, ctx.options.axes, actual) != RequestStatus::Ok) {
-    return kExitLink;
-  }
-  for (auto [label, values] : {std::pair{"command", &command}, std::pair{"actual", &actual}}) {
-    std::string line = label;
-    for (int a = 0; a < ctx.options.axes; ++a) line += ' ' + FormatHundredths(std::int64_t{(*values)[a]});
-    std::fprintf(ctx.out, "%s\n", line.c_str());
-  }
+  ConsoleSession session(ctx);
+  const ActionResult result = session.console.PositionsClick();
+  if (result != ActionResult::Done) return ExitFor(result);
+  PrintPositions(ctx, session.console, ctx.options.axes);
   return kExitOk;
 }
 
 int RunError(Context& ctx, const Args&) {
-  BusyGuard busy(*ctx.link);
-  ErrorReport report;
-  RequestStatus s = RequestErrorReport(*ctx.link, report);
-  if (s != RequestStatus::Ok) return kExitLink;
-  std::fprintf(ctx.out, "%s\n", ErrorText(report.code, report.value).c_str());
-  refreshOutputs(*ctx.link);
+  ConsoleSession session(ctx);
+  const ActionResult result = session.status.ControllerErrorClick();
+  if (result != ActionResult::Done || !session.status.LastError) return ExitFor(result);
+  std::fprintf(ctx.out, "%s\n", ErrorText(session.status.LastError->code, session.status.LastError->value).c_str());
   return kExitOk;
 }
 
@@ -119,10 +94,8 @@ int RunSetOutput(Context& ctx, const Args& args) {
     ctx.ui->messageBox("output point must be 8 to 63 (points 0 to 7 belong to the controller)");
     return kExitUsage;
   }
-  BusyGuard busy(*ctx.link);
-  RequestStatus s = RequestSetOutput(*ctx.link, point, args[1] == "on");
-  if (s == RequestStatus::Ok) refreshOutputs(*ctx.link);
-  return exitFor(s);
+  ConsoleSession session(ctx);
+  return ExitFor(session.console.SwitchOutput(point, args[1] == "on"));
 }
 
 }  // namespace zova::cli

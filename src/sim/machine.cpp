@@ -40,7 +40,9 @@ void Machine::setPosition(int axis, std::int32_t hundredths) { position_[axis] =
 
 std::uint32_t Machine::sensorWord(int axis) const {
   std::uint32_t word = sensorBits[axis] & 0x07u;
-  if (velocity_[axis] == 0 && !zeroReturning_ && lastUpdate_ >= restAt_[axis]) word |= 1u << 8;
+  if (velocity_[axis] == 0 && !zeroReturning_ && lastUpdate_ >= restAt_[axis] && !restBlocked[axis]) {
+    word |= 1u << 8;
+  }
   return word;
 }
 

@@ -34,6 +34,21 @@ class Machine {
   // Motion.
   Duration zeroReturnTime = milliseconds(800);
   Duration decelerationTime = milliseconds(200);
+  // An axis whose drive never reports rest (a fault to test the host's bounded waits).
+  std::array<bool, kMaxAxes> restBlocked{};
+
+  // Move requests (command 37) as received: speed, acceleration, word 1 of the instruction record.
+  struct MoveRequest {
+    int speed = 0;
+    int acceleration = 0;
+    std::uint32_t word1 = 0;
+  };
+  std::vector<MoveRequest> moves;
+
+  // Flash memory written by the firmware download (command 52).
+  std::vector<std::uint8_t> flash;
+  Duration flashEraseTime = milliseconds(500);
+  int refuseFlashAcks = 0;  // the first n acknowledgements of 2800-byte stretches are refusals
 
   [[nodiscard]] bool output(int point) const { return (outputs[point / 8] >> (point % 8)) & 1; }
   void setOutput(int point, bool on);

@@ -1,0 +1,140 @@
+// zovactl commands of manual operation, through the same console operations as the main window.
+#include "cli/cmd_console.h"
+
+#include <string>
+
+#include "cli/commands.h"
+#include "console/console_input.h"
+#include "language/compiler.h"
+#include "link/decoders.h"
+#include "link/link.h"
+
+namespace zova::cli {
+
+namespace {
+
+int usage(Context& ctx, const char* text) {
+  ctx.ui->messageBox(std::string("usage: zovactl ") + text);
+  return kExitUsage;
+}
+
+constexpr const char* kJogUsage = "jog AXIS + | - [--speed S] [--ms T]";
+constexpr const char* kMoveUsage = "move TEXT [--speed S] [--accel A]";
+
+// Reads "--name value" pairs after the positional arguments; false on anything unknown or incomplete.
+bool parseNamed(const Args& args, std::size_t from, std::initializer_list<std::pair<const char*, std::string*>> named) {
+  for (std::size_t i = from; i < args.size(); i += 2) {
+    if (i + 1 >= args.size()) return false;
+    bool known = false;
+    for (auto [name, value] : named) {
+      if (args[i] == name) {
+        *value = args[i + 1];
+        known = true;
+      }
+    }
+    if (!known) return false;
+  }
+  return true;
+}
+
+int stopOrReset(Context& ctx, const Args& args, int index, const char* name) {
+  if (!args.empty()) return usage(ctx, name);
+  if (!ctx.requireAxes()) return kExitUsage;
+  ConsoleSession session(ctx);
+  return ExitFor(session.console.RunClick(index, ""));
+}
+
+}  // namespace
+
+int ExitFor(ActionResult result) {
+  switch (result) {
+    case ActionResult::Done:
+      return kExitOk;
+    case ActionResult::Refused:
+      return kExitUsage;
+    case ActionResult::Busy:
+    case ActionResult::PortClosed:
+    case ActionResult::LinkFailed:
+    case ActionResult::TimedOut:
+      break;
+  }
+  return kExitLink;
+}
+
+void PrintPositions(Context& ctx, const ManualConsole& console, int axes) {
+  for (auto [label, values] : {std::pair{"command", &console.CommandPos}, std::pair{"actual", &console.ActualPos}}) {
+    std::string line = label;
+    for (int a = 0; a < axes; ++a) line += ' ' + FormatHundredths((*values)[a]);
+    std::fprintf(ctx.out, "%s\n", line.c_str());
+  }
+}
+
+int RunZeroReturn(Context& ctx, const Args& args) {
+  if (!args.empty()) return usage(ctx, "zero-return");
+  ConsoleSession session(ctx);
+  return ExitFor(session.console.ZrClick());
+}
+
+int RunJog(Context& ctx, const Args& args) {
+  if (args.size() < 2 || (args[1] != "+" && args[1] != "-")) return usage(ctx, kJogUsage);
+  std::string speed = "10";
+  std::string msText = "500";
+  if (!parseNamed(args, 2, {{"--speed", &speed}, {"--ms", &msText}})) return usage(ctx, kJogUsage);
+  int ms = 0;
+  if (!ParseInt(msText, ms) || ms < 0) {
+    ctx.ui->messageBox("--ms must be a whole number of milliseconds, 0 or more");
+    return kExitUsage;
+  }
+  if (!ctx.requireAxes()) return kExitUsage;
+  ConsoleSession session(ctx);
+  const int index = args[1] == "+" ? kJogPositive : kJogNegative;
+  const ActionResult pressed = session.console.JogPress(index, speed, args[0]);
+  if (pressed != ActionResult::Done) return ExitFor(pressed);
+  ctx.link->clock().sleepFor(milliseconds(ms));
+  const ActionResult released = session.console.JogRelease(index);
+  if (released != ActionResult::Done) return ExitFor(released);
+  PrintPositions(ctx, session.console, ctx.options.axes);
+  return kExitOk;
+}
+
+int RunMove(Context& ctx, const Args& args) {
+  if (args.empty()) return usage(ctx, kMoveUsage);
+  std::string speed = "10";
+  std::string accel = "50";
+  if (!parseNamed(args, 1, {{"--speed", &speed}, {"--accel", &accel}})) return usage(ctx, kMoveUsage);
+  language::LanguageConfig config;
+  config.axes = ctx.options.axes == 0 ? 6 : ctx.options.axes;
+  config.machineType = ctx.options.machineType;
+  language::ProgramStore store;
+  language::Compiler compiler(store, *ctx.ui, config);
+  ConsoleSession session(ctx);
+  return ExitFor(session.console.MovClick(compiler, args[0], speed, accel));
+}
+
+int RunStartProgram(Context& ctx, const Args& args) {
+  if (args.size() != 1) return usage(ctx, "run N");
+  ConsoleSession session(ctx);
+  return ExitFor(session.console.RunClick(kRunStart, args[0]));
+}
+
+int RunStopProgram(Context& ctx, const Args& args) { return stopOrReset(ctx, args, kRunStop, "stop"); }
+int RunResetProgram(Context& ctx, const Args& args) { return stopOrReset(ctx, args, kRunReset, "reset"); }
+
+int RunLocSet(Context& ctx, const Args& args) {
+  if (args.size() != 1) return usage(ctx, "loc-set N");
+  if (!ctx.requireAxes()) return kExitUsage;
+  // Checked here too, so that a wrong number is refused before the positions are read.
+  if (!ValueInRange(args[0], 0, kMaxLocPoint)) {
+    ctx.ui->messageBox(kMsgLocRange);
+    return kExitUsage;
+  }
+  ConsoleSession session(ctx);
+  {
+    // A fresh zovactl remembers no position: read the command position the desktop would have shown.
+    BusyGuard busy(*ctx.link);
+    if (!session.console.ReadPositions(1)) return kExitLink;
+  }
+  return ExitFor(session.console.LocSetClick(args[0]));
+}
+
+}  // namespace zova::cli

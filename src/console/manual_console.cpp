@@ -1,0 +1,135 @@
+// Manual operation: servo and alarm, zero return, axis step, outputs and positions.
+#include "console/manual_console.h"
+
+#include <chrono>
+
+#include "console/console_input.h"
+#include "link/commands.h"
+#include "link/requests.h"
+
+namespace zova {
+
+namespace {
+
+long wholeSeconds(Duration d) { return static_cast<long>(std::chrono::duration_cast<seconds>(d).count()); }
+
+constexpr Control kSvonControls[] = {Control::SvonOn, Control::SvonOff, Control::AlarmReset};
+constexpr std::uint8_t kSvonCodes[] = {cmd::kServoOn, cmd::kServoOff, cmd::kAlarmReset};
+
+}  // namespace
+
+std::string ZeroReturnTimeoutMessage(Duration bound) {
+  return "원점복귀가 " + std::to_string(wholeSeconds(bound)) + "초 안에 끝나지 않았습니다.";
+}
+
+std::string RestTimeoutMessage(Duration bound) {
+  return "축이 " + std::to_string(wholeSeconds(bound)) + "초 안에 정지하지 않았습니다.";
+}
+
+ManualConsole::ManualConsole(StatusMonitor& status) : status_(status), link_(status.link()) {}
+
+ActionResult ManualConsole::SvonClick(int index) {
+  if (index < 0 || index > 2) return ActionResult::Refused;
+  return RunGuarded(link_, [&] {
+    DisabledDuring disabled(status_.Controls, kSvonControls[index]);
+    const std::uint8_t code = kSvonCodes[index];
+    const bool ok = RequestWithZeroOperand(link_, code) == RequestStatus::Ok;
+    // The amplifiers and the alarm logic need a moment before the outputs tell the truth.
+    if (ok && code != cmd::kServoOff) link_.clock().sleepFor(milliseconds(100));
+    (void)status_.ReadIoStatus(kReadOutputs, true);
+    return ok ? ActionResult::Done : ActionResult::LinkFailed;
+  });
+}
+
+ActionResult ManualConsole::ZrClick() {
+  return RunGuarded(link_, [&] {
+    DisabledDuring disabled(status_.Controls, Control::ZeroReturn);
+    if (RequestWithZeroOperand(link_, cmd::kZeroReturn) != RequestStatus::Ok) {
+      // The zero return never started: waiting for its end would only run into the bound.
+      (void)status_.ReadIoStatus(kReadOutputs, true);
+      return ActionResult::LinkFailed;
+    }
+    const TimePoint deadline = link_.clock().now() + limits.zeroReturn;
+    for (;;) {
+      if (!status_.ReadIoStatus(kReadOutputs, false)) return ActionResult::LinkFailed;
+      if (status_.OutputImage.point(7)) break;  // "ZR": the zero return is complete
+      if (link_.clock().now() >= deadline) {
+        link_.ui().messageBox(ZeroReturnTimeoutMessage(limits.zeroReturn));
+        return ActionResult::TimedOut;
+      }
+      link_.clock().sleepFor(milliseconds(100));
+    }
+    return status_.ReadIoStatus(kReadOutputs, true) ? ActionResult::Done : ActionResult::LinkFailed;
+  });
+}
+
+void ManualConsole::AxisSelClick(int index) {
+  if (index == 0) {
+    AxisSel = AxisSel + 1 > status_.Axes ? 1 : AxisSel + 1;
+  } else {
+    AxisSel = AxisSel - 1 < 1 ? 1 : AxisSel - 1;
+  }
+  status_.display().setAxisSelText(std::to_string(AxisSel));
+}
+
+ActionResult ManualConsole::OutputClick(int index) {
+  if (index < 0 || index > 63) return ActionResult::Refused;
+  if (index >= 8) return SwitchOutput(index, status_.OutputState[index] != 1);
+  return RunGuarded(link_, [&] {
+    // System outputs belong to the controller: undo the operator's click and show the truth.
+    status_.display().setOutputChecked(index, status_.OutputState[index] == 1);
+    return status_.ReadIoStatus(kReadOutputs, true) ? ActionResult::Done : ActionResult::LinkFailed;
+  });
+}
+
+ActionResult ManualConsole::SwitchOutput(int point, bool on) {
+  if (point < 8 || point > 63) return ActionResult::Refused;
+  return RunGuarded(link_, [&] {
+    if (RequestSetOutput(link_, point, on) != RequestStatus::Ok) return ActionResult::LinkFailed;
+    return status_.ReadIoStatus(kReadOutputs, true) ? ActionResult::Done : ActionResult::LinkFailed;
+  });
+}
+
+bool ManualConsole::ReadPositions(int which) {
+  const bool command = which == 1;
+  std::array<std::int32_t, 6> values{};
+  if (RequestPositions(link_, command, status_.Axes, values) != RequestStatus::Ok) return false;
+  auto& target = command ? CommandPos : ActualPos;
+  for (int a = 0; a < status_.Axes; ++a) target[a] = values[a];
+  return true;
+}
+
+void ManualConsole::ShowPositions() {
+  for (int a = 0; a < status_.Axes; ++a) {
+    status_.display().setPositionTexts(a, FormatHundredths(CommandPos[a]), FormatHundredths(ActualPos[a]));
+  }
+}
+
+bool ManualConsole::readAndShowPositions() {
+  if (!ReadPositions(1) || !ReadPositions(0)) return false;
+  ShowPositions();
+  return true;
+}
+
+ActionResult ManualConsole::PositionsClick() {
+  return RunGuarded(link_, [&] { return readAndShowPositions() ? ActionResult::Done : ActionResult::LinkFailed; });
+}
+
+ActionResult ManualConsole::waitForRest(unsigned mask, Duration pause) {
+  const TimePoint deadline = link_.clock().now() + limits.comeToRest;
+  for (;;) {
+    if (!status_.ReadSensorStatus()) return ActionResult::LinkFailed;
+    bool allAtRest = true;
+    for (int a = 0; a < status_.Axes; ++a) {
+      if ((mask >> a & 1u) != 0 && (status_.SensorWord[a] & kSensorAtRest) == 0) allAtRest = false;
+    }
+    if (allAtRest) return ActionResult::Done;
+    if (link_.clock().now() >= deadline) {
+      link_.ui().messageBox(RestTimeoutMessage(limits.comeToRest));
+      return ActionResult::TimedOut;
+    }
+    if (pause > Duration::zero()) link_.clock().sleepFor(pause);
+  }
+}
+
+}  // namespace zova

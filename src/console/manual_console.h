@@ -1,0 +1,87 @@
+// Manual operation from the main window: servo, alarm reset, zero return, jog, storing a location,
+// executing one typed command, run/stop/reset and switching outputs. Each handler runs under the
+// console guard (port closed: error box 1; link busy: nothing; otherwise LinkBusy held throughout).
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "console/console_action.h"
+#include "console/status_monitor.h"
+#include "link/clock.h"
+
+namespace zova::language {
+class Compiler;
+}
+
+namespace zova {
+
+// Our bounds on the waits for the controller to finish a motion; it answers every read meanwhile,
+// so only a bound of our own ends a wait on a machine that never reports done.
+struct ConsoleLimits {
+  Duration zeroReturn = seconds(180);  // a slow homing over a long axis takes a minute or two
+  Duration comeToRest = seconds(30);   // a stopped axis decelerates in well under a second
+};
+
+std::string ZeroReturnTimeoutMessage(Duration bound);  // "원점복귀가 180초 안에 끝나지 않았습니다."
+std::string RestTimeoutMessage(Duration bound);        // "축이 30초 안에 정지하지 않았습니다."
+
+inline constexpr int kJogPositive = 0;  // cmdJog(0) "<-  Pos"
+inline constexpr int kJogNegative = 1;  // cmdJog(1) "Neg  ->"
+inline constexpr int kRunStart = 0;     // cmdRun(0) "RUN"
+inline constexpr int kRunStop = 1;      // cmdRun(1)
+inline constexpr int kRunReset = 2;     // cmdRun(2) "RUN-RESET"
+
+class ManualConsole {
+ public:
+  explicit ManualConsole(StatusMonitor& status);
+
+  // cmdSvon(index): 0 servo on (23), 1 servo off (24), 2 alarm reset (32); then the outputs are refreshed.
+  ActionResult SvonClick(int index);
+  // cmdZR: command 22, then wait (bounded) until output 7 "ZR" reports the zero return done.
+  ActionResult ZrClick();
+  // cmdJog(index) pressed: command 39 with speed, axis index and direction bytes.
+  ActionResult JogPress(int index, std::string_view speedText, std::string_view axisText);
+  // cmdJog(index) released: CAN, 600 ms, wait (bounded) for the jogged axis to rest, read positions.
+  ActionResult JogRelease(int index);
+  // cmdAxisSel(index): 0 "NEXT" wraps to 1 after Axes, 1 "PREV" stops at 1. No link traffic.
+  void AxisSelClick(int index);
+  // cmdLocSet: command 4 storing CommandPos as location `pointText` (0 to 2500).
+  ActionResult LocSetClick(std::string_view pointText);
+  // cmdMov: single-line compile of `line`, then command 37 with speed, acceleration and word 1.
+  ActionResult MovClick(language::Compiler& compiler, std::string_view line, std::string_view speedText,
+                        std::string_view accelText);
+  // cmdRun(index): 0 runs program `programText`, 1 stops (CAN), 2 resets (DLE) and waits for rest.
+  ActionResult RunClick(int index, std::string_view programText);
+  // txtRunPrgNo changed: shows the message for a wrong entry and returns the text the box keeps.
+  std::string RunPrgNoChanged(std::string_view text);
+  // chkIoOutput(index) clicked: system outputs 0..7 get their mark back; 8..63 are switched over.
+  ActionResult OutputClick(int index);
+  // Switches user output `point` (8..63) on or off; the click handler and the command line share it.
+  ActionResult SwitchOutput(int point, bool on);
+  // Both positions read and shown under the console guard.
+  ActionResult PositionsClick();
+
+  // 1: command 29 into CommandPos; 0: command 30 into ActualPos. Callers hold LinkBusy.
+  bool ReadPositions(int which);
+  void ShowPositions();
+
+  int AxisSel = 1;
+  int JogActive = 0;
+  int RunActive = 0;
+  std::array<double, 7> CommandPos{};
+  std::array<double, 7> ActualPos{};
+  ConsoleLimits limits;
+
+ private:
+  // Reads sensor words until every axis in `mask` reports rest; `pause` between reads.
+  ActionResult waitForRest(unsigned mask, Duration pause);
+  bool readAndShowPositions();
+
+  StatusMonitor& status_;
+  Link& link_;
+  int jogAxis_ = 0;  // 0-based axis of the jog in progress
+};
+
+}  // namespace zova

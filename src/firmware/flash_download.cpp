@@ -1,0 +1,139 @@
+// Firmware download.
+#include "firmware/flash_download.h"
+
+#include <cstdio>
+
+#include "link/commands.h"
+#include "link/link_error.h"
+
+namespace zova {
+
+std::string FormatThousands(std::uint32_t value) {
+  std::string digits = std::to_string(value);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<std::size_t>(at), ",");
+  return digits;
+}
+
+FirmwareDownload::FirmwareDownload(Link& link, DownloadDisplay& display) : link_(link), display_(display) {}
+
+void FirmwareDownload::setState(std::string_view text) {
+  StateText = std::string(text);
+  display_.setLabel(DownloadLabel::State, StateText);
+}
+
+void FirmwareDownload::setDownEnabled(bool enabled) {
+  DownEnabled = enabled;
+  display_.setDownEnabled(enabled);
+}
+
+FirmwareDownload::Choice FirmwareDownload::FileChosen(const std::filesystem::path& path) {
+  FileName.clear();
+  if (!MatchesHexPattern(path)) return Choice::NotHexName;
+  HexImage image;
+  std::string message;
+  const HexStatus status = ReadHexFile(path, image, message);
+  if (status != HexStatus::Ok) {
+    link_.ui().messageBox(message);
+    return status == HexStatus::CannotRead ? Choice::CannotRead : Choice::Damaged;
+  }
+  FileName = path;
+  TotalBytes = image.TotalBytes();
+  display_.setLabel(DownloadLabel::TotalBytes, "TOTAL: " + FormatThousands(TotalBytes) + " bytes");
+  display_.setLabel(DownloadLabel::FileName, "HEX FILE : " + path.filename().string());
+  setDownEnabled(true);
+  return Choice::Chosen;
+}
+
+FirmwareDownload::Outcome FirmwareDownload::DownClick() {
+  if (FileName.empty()) {
+    link_.ui().messageBox(kMsgOpenHexFile);
+    return Outcome::NoFile;
+  }
+  // The file may have changed since it was chosen: what is announced must be what is sent.
+  HexImage image;
+  std::string message;
+  if (ReadHexFile(FileName, image, message) != HexStatus::Ok) {
+    link_.ui().messageBox(message);
+    return Outcome::FileRefused;
+  }
+  if (image.TotalBytes() != TotalBytes) {
+    TotalBytes = image.TotalBytes();
+    display_.setLabel(DownloadLabel::TotalBytes, "TOTAL: " + FormatThousands(TotalBytes) + " bytes");
+  }
+  setDownEnabled(false);
+  setState(kStateErasing);
+  Outcome outcome = Outcome::Success;
+  std::uint32_t count = TotalBytes;
+  if (!link_.StartCommand(cmd::kFirmwareDownload)) {
+    outcome = Outcome::HandshakeFailed;
+  } else if (!FlashSendByteStxRcvSyn(count)) {
+    outcome = Outcome::EraseRefused;
+  } else if (!DownLoad(image)) {
+    outcome = Outcome::Failed;
+  }
+  // Nothing was written when the handshake or the erase failed; the state says so instead of "Wait...".
+  if (outcome == Outcome::HandshakeFailed || outcome == Outcome::EraseRefused) setState(kStateError);
+  setDownEnabled(true);
+  return outcome;
+}
+
+bool FirmwareDownload::waitByte(std::uint8_t& answer, Duration bound) { return link_.WaitByte(answer, bound); }
+
+bool FirmwareDownload::FlashSendByteStxRcvSyn(std::uint32_t& nBytes) {
+  std::uint8_t operand[4];
+  Link::SendOperandBytes(operand, static_cast<std::int32_t>(nBytes));
+  for (std::uint8_t b : operand) link_.SendByte(b);
+  for (int i = 0; i < 4; ++i) link_.SendByte(0x00);
+  link_.SendByte(STX);
+  // The controller erases its flash before it answers.
+  std::uint8_t answer = 0;
+  return waitByte(answer, timeouts.erase) && answer == SYN;
+}
+
+bool FirmwareDownload::DownLoad(const HexImage& image) {
+  Ui& ui = link_.ui();
+  ui.setProgressMaximum(kDownloadProgressBar, 0, static_cast<int>(image.TotalBytes()));
+  ui.setProgressValue(kDownloadProgressBar, 0, 0);
+  std::uint32_t sum = 0;
+  std::uint32_t sent = 0;
+  std::uint32_t sinceAck = 0;
+  RefusedAcks = 0;
+  bool ok = true;
+  for (std::uint8_t b : image.data) {
+    link_.SendByte(b);
+    sum = (sum + b) & 0xFFu;
+    ++sinceAck;
+    ++sent;
+    ui.setProgressValue(kDownloadProgressBar, 0, static_cast<int>(sent));
+    if (sinceAck == kFlashAckInterval) {
+      std::uint8_t answer = 0;
+      // Silence is not a refusal: the controller is gone, and the rest would be lost.
+      if (!waitByte(answer, timeouts.acknowledgement)) {
+        ok = false;
+        break;
+      }
+      if (answer != SYN) ++RefusedAcks;
+      sinceAck = 0;
+      setState(FormatThousands(sent) + " bytes complete");
+    }
+  }
+  if (ok) {
+    const Duration usual = link_.timeouts.reply;
+    link_.timeouts.reply = timeouts.result;
+    ok = link_.SendChecksum(Link::ChecksumFor(sum));
+    link_.timeouts.reply = usual;
+  }
+  if (ok) {
+    setState(kStateSuccess);
+  } else {
+    ShowLinkError(ui, kLinkErrorCommunication);
+    setState(kStateError);
+  }
+  ui.setProgressValue(kDownloadProgressBar, 0, 0);
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(RefusedAcks));
+  display_.setLabel(DownloadLabel::Refused, hex);
+  return ok;
+}
+
+}  // namespace zova

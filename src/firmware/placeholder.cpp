@@ -1,1 +1,0 @@
-// Subsystem library; its sources are listed in CMakeLists.txt.

@@ -1,0 +1,63 @@
+// A console on a simulated controller, with a display that records what the window would draw.
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "console/console_display.h"
+#include "console/manual_console.h"
+#include "console/status_monitor.h"
+#include "support/test_support.h"
+
+namespace zova::test {
+
+class RecordingDisplay final : public ConsoleDisplay {
+ public:
+  RecordingDisplay() {
+    input.fill(-1);
+    output.fill(-1);
+    sensor.fill(SensorColour::Window);
+  }
+  void setInputChecked(int point, bool checked) override { input[point] = checked ? 1 : 0; }
+  void setOutputChecked(int point, bool checked) override {
+    output[point] = checked ? 1 : 0;
+    if (onOutputSet) onOutputSet(point);  // the window's check box raises its click event
+  }
+  void setSensorColour(int box, SensorColour colour) override { sensor[box] = colour; }
+  void setPositionTexts(int axis, const std::string& command, const std::string& actual) override {
+    positions[axis] = {command, actual};
+  }
+  void setAxisSelText(const std::string& text) override { axisSel = text; }
+  void setEnabled(Control control, bool enabled) override {
+    enabledLog.push_back(std::string(ControlName(control)) + (enabled ? " on" : " off"));
+  }
+
+  std::array<int, 64> input{};
+  std::array<int, 64> output{};
+  std::array<SensorColour, 18> sensor{};
+  std::array<std::pair<std::string, std::string>, 6> positions{};
+  std::string axisSel;
+  std::vector<std::string> enabledLog;
+  std::function<void(int)> onOutputSet;
+};
+
+struct ConsoleRig {
+  explicit ConsoleRig(int axes = 4) : sim(axes), status(sim.link, display, axes), console(status) {
+    // Past the first yield interval, so that the first wait of an exchange lets the "user" act.
+    sim.clock.advance(seconds(1));
+  }
+  // Command codes the controller saw, in order.
+  [[nodiscard]] const std::vector<std::uint8_t>& commands() const { return sim.controller.commandLog; }
+  [[nodiscard]] long countOf(std::uint8_t code) const { return std::count(commands().begin(), commands().end(), code); }
+
+  SimRig sim;
+  RecordingDisplay display;
+  StatusMonitor status;
+  ManualConsole console;
+};
+
+}  // namespace zova::test

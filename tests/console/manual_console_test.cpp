@@ -1,0 +1,410 @@
+// Manual operation handlers: their guard, their bytes on the wire, their entries and their bounded waits.
+#include <gtest/gtest.h>
+
+#include "console/console_input.h"
+#include "console_fixture.h"
+#include "language/compiler.h"
+#include "link/commands.h"
+
+namespace zova {
+namespace {
+
+using test::ConsoleRig;
+using test::Hex;
+
+const std::string kPortClosed = "통신포트가 열려 있지 않습니다. 통신포트를 열고 다시 하십시오";
+
+// Every handler that talks to the controller, as the window would call it.
+struct Handler {
+  const char* name;
+  ActionResult (*call)(ManualConsole&);
+};
+const Handler kHandlers[] = {
+    {"AMP ON", [](ManualConsole& c) { return c.SvonClick(0); }},
+    {"ALARM RESET", [](ManualConsole& c) { return c.SvonClick(2); }},
+    {"ZR", [](ManualConsole& c) { return c.ZrClick(); }},
+    {"jog", [](ManualConsole& c) { return c.JogPress(0, "10", "1"); }},
+    {"SET", [](ManualConsole& c) { return c.LocSetClick("1"); }},
+    {"RUN", [](ManualConsole& c) { return c.RunClick(0, "1"); }},
+    {"stop", [](ManualConsole& c) { return c.RunClick(1, "0"); }},
+    {"output 8", [](ManualConsole& c) { return c.OutputClick(8); }},
+    {"output 3", [](ManualConsole& c) { return c.OutputClick(3); }},
+    {"positions", [](ManualConsole& c) { return c.PositionsClick(); }},
+};
+
+TEST(ManualConsole, ClosedPortShowsBox1AndSendsNothing) {
+  for (const Handler& h : kHandlers) {
+    ConsoleRig r;
+    r.sim.wire.close();
+    EXPECT_EQ(h.call(r.console), ActionResult::PortClosed) << h.name;
+    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{kPortClosed}) << h.name;
+    EXPECT_EQ(r.sim.wire.text(), "") << h.name;
+  }
+}
+
+TEST(ManualConsole, BusyLinkReturnsSilently) {
+  for (const Handler& h : kHandlers) {
+    ConsoleRig r;
+    r.sim.link.LinkBusy = true;
+    EXPECT_EQ(h.call(r.console), ActionResult::Busy) << h.name;
+    EXPECT_TRUE(r.sim.ui.messages.empty()) << h.name;
+    EXPECT_EQ(r.sim.wire.text(), "") << h.name;
+    EXPECT_TRUE(r.sim.link.LinkBusy) << h.name << ": the holder keeps it";
+  }
+}
+
+TEST(ManualConsole, ServoOnPausesThenRefreshesOutputs) {
+  ConsoleRig r;
+  const TimePoint before = r.sim.clock.now();
+  EXPECT_EQ(r.console.SvonClick(0), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text(),
+            "> 01 < 06 > 17 < 17 > 00 00 00 00 02 < 16 > 01 < 06 > 1C < 1C 0C 00 00 00 00 00 00 00 F4 03 > 04");
+  EXPECT_GE(r.sim.clock.now() - before, milliseconds(100));
+  EXPECT_EQ(r.display.output[2], 1) << "SERVO ON";
+  EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"cmdSvon_0 off", "cmdSvon_0 on"}));
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
+TEST(ManualConsole, ServoOffHasNoPause) {
+  ConsoleRig r;
+  const TimePoint before = r.sim.clock.now();
+  EXPECT_EQ(r.console.SvonClick(1), ActionResult::Done);
+  EXPECT_LT(r.sim.clock.now() - before, milliseconds(100));
+  EXPECT_EQ(r.countOf(cmd::kServoOff), 1);
+}
+
+TEST(ManualConsole, SecondPressWhileTheFirstWaitsDoesNothing) {
+  ConsoleRig r;
+  r.sim.controller.setBaud(9600);
+  int presses = 0;
+  std::vector<ActionResult> inner;
+  r.sim.ui.onYield = [&] {
+    if (presses++ < 3) inner.push_back(r.console.SvonClick(0));
+  };
+  EXPECT_EQ(r.console.SvonClick(0), ActionResult::Done);
+  ASSERT_FALSE(inner.empty()) << "the first press must have waited";
+  for (ActionResult a : inner) EXPECT_EQ(a, ActionResult::Busy);
+  EXPECT_EQ(r.countOf(cmd::kServoOn), 1);
+}
+
+TEST(ManualConsole, FailedServoHandshakeSendsTheCancelSequence) {
+  ConsoleRig r;
+  r.sim.controller.faults.wrongEcho = true;
+  r.sim.controller.faults.onlyCommand = cmd::kServoOn;
+  EXPECT_EQ(r.console.SvonClick(0), ActionResult::LinkFailed);
+  EXPECT_TRUE(r.sim.wire.text().starts_with("> 01 < 06 > 17 < 57 > 00 00 00 00 10 ")) << r.sim.wire.text();
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
+  EXPECT_EQ(r.display.enabledLog.back(), "cmdSvon_0 on");
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
+TEST(ManualConsole, AxisStepWrapsForwardAndStopsBackward) {
+  struct Case {
+    int axes, from, index, to;
+  } cases[] = {
+      {4, 4, 0, 1}, {4, 1, 0, 2}, {4, 3, 0, 4}, {4, 1, 1, 1}, {4, 4, 1, 3}, {2, 2, 0, 1}, {6, 6, 0, 1},
+  };
+  for (const auto& c : cases) {
+    ConsoleRig r(c.axes);
+    r.console.AxisSel = c.from;
+    r.console.AxisSelClick(c.index);
+    EXPECT_EQ(r.console.AxisSel, c.to) << c.axes << " axes, from " << c.from << " index " << c.index;
+    EXPECT_EQ(r.display.axisSel, std::to_string(c.to));
+    EXPECT_EQ(r.sim.wire.text(), "");
+  }
+}
+
+TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
+  ConsoleRig r;
+  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text(), "> 01 < 06 > 27 < 27 > 0A 02 00 02 < 16");
+  EXPECT_EQ(r.console.JogActive, 1);
+  EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"cmdJog_1 off", "cmdJog_1 on"}));
+  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), ActionResult::Busy) << "one jog at a time";
+  EXPECT_EQ(r.countOf(cmd::kJogStart), 1);
+}
+
+TEST(ManualConsole, WrongJogEntriesAreRefusedBeforeSending) {
+  struct Case {
+    const char* speed;
+    const char* axis;
+    std::string message;
+  } cases[] = {
+      {"300", "1", std::string(kMsgJogSpeedRange)},
+      {"256", "1", std::string(kMsgJogSpeedRange)},
+      {"-1", "1", std::string(kMsgJogSpeedRange)},
+      {"abc", "1", std::string(kMsgJogSpeedRange)},
+      {"", "1", std::string(kMsgJogSpeedRange)},
+      {"10", "0", AxisRangeMessage(4)},
+      {"10", "5", AxisRangeMessage(4)},
+      {"10", "x", AxisRangeMessage(4)},
+  };
+  for (const auto& c : cases) {
+    ConsoleRig r;
+    EXPECT_EQ(r.console.JogPress(kJogPositive, c.speed, c.axis), ActionResult::Refused) << c.speed << "/" << c.axis;
+    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << c.speed << "/" << c.axis;
+    EXPECT_EQ(r.sim.wire.text(), "");
+    EXPECT_EQ(r.console.JogActive, 0);
+    EXPECT_FALSE(r.sim.link.LinkBusy);
+  }
+  ConsoleRig edge;
+  EXPECT_EQ(edge.console.JogPress(kJogPositive, "255", "4"), ActionResult::Done);
+  EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
+}
+
+TEST(ManualConsole, ReleaseAfterAFailedPressSendsNoStop) {
+  ConsoleRig r;
+  r.sim.controller.faults.wrongEcho = true;
+  EXPECT_EQ(r.console.JogPress(kJogPositive, "10", "1"), ActionResult::LinkFailed);
+  r.sim.wire.clear();
+  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text(), "");
+  EXPECT_EQ(r.display.enabledLog.back(), "cmdJog_0 on");
+}
+
+TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
+  ConsoleRig r(3);
+  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "2"), ActionResult::Done);
+  r.sim.clock.advance(milliseconds(1500));
+  r.sim.wire.clear();
+  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 18");
+  const auto& log = r.commands();
+  EXPECT_EQ(std::vector<std::uint8_t>(log.end() - 2, log.end()),
+            (std::vector<std::uint8_t>{cmd::kReadCommandPositions, cmd::kReadActualPositions}));
+  EXPECT_EQ(r.console.CommandPos[1], 1500) << "speed 10 is 10 units a second";
+  EXPECT_EQ(r.display.positions[1], (std::pair<std::string, std::string>{"15.00", "15.00"}));
+  EXPECT_EQ(r.display.positions[0].first, "0.00");
+  EXPECT_EQ(r.console.JogActive, 0);
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
+TEST(ManualConsole, ReleaseWhileAnotherExchangeHoldsTheLinkStillStopsTheAxis) {
+  ConsoleRig r;
+  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "1"), ActionResult::Done);
+  r.sim.wire.clear();
+  r.sim.link.LinkBusy = true;
+  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Busy);
+  EXPECT_EQ(r.sim.wire.text(), "> 18") << "the stop, and nothing that would cut into the other exchange";
+  EXPECT_TRUE(r.sim.link.LinkBusy);
+  EXPECT_EQ(r.console.JogActive, 0);
+}
+
+TEST(ManualConsole, AnAxisThatNeverRestsEndsTheWaitAtTheBound) {
+  ConsoleRig r;
+  r.sim.controller.setBaud(9600);  // reads take line time, so the bound is reached
+  r.sim.controller.machine.restBlocked[0] = true;
+  ASSERT_EQ(r.console.JogPress(kJogPositive, "5", "1"), ActionResult::Done);
+  const TimePoint start = r.sim.clock.now();
+  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::TimedOut);
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{RestTimeoutMessage(r.console.limits.comeToRest)});
+  EXPECT_GE(r.sim.clock.now() - start, r.console.limits.comeToRest);
+  EXPECT_LT(r.sim.clock.now() - start, r.console.limits.comeToRest + seconds(2));
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+  EXPECT_EQ(r.console.JogActive, 0);
+  EXPECT_EQ(r.countOf(cmd::kReadCommandPositions), 0);
+}
+
+TEST(ManualConsole, ZeroReturnWaitsForTheZrOutput) {
+  ConsoleRig r;
+  const TimePoint start = r.sim.clock.now();
+  EXPECT_EQ(r.console.ZrClick(), ActionResult::Done);
+  EXPECT_GE(r.sim.clock.now() - start, r.sim.controller.machine.zeroReturnTime);
+  EXPECT_EQ(r.display.output[7], 1);
+  EXPECT_GE(r.countOf(cmd::kReadOutputs), 3) << "polled while it ran, then shown";
+  EXPECT_EQ(r.display.enabledLog.back(), "cmdZR on");
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
+TEST(ManualConsole, ZeroReturnThatNeverEndsIsReportedAtTheBound) {
+  ConsoleRig r;
+  r.sim.controller.machine.zeroReturnTime = std::chrono::hours(1);
+  const TimePoint start = r.sim.clock.now();
+  EXPECT_EQ(r.console.ZrClick(), ActionResult::TimedOut);
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{ZeroReturnTimeoutMessage(r.console.limits.zeroReturn)});
+  EXPECT_EQ(ZeroReturnTimeoutMessage(seconds(180)), "원점복귀가 180초 안에 끝나지 않았습니다.");
+  EXPECT_GE(r.sim.clock.now() - start, r.console.limits.zeroReturn);
+  EXPECT_LT(r.sim.clock.now() - start, r.console.limits.zeroReturn + seconds(1));
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+  EXPECT_EQ(r.display.enabledLog.back(), "cmdZR on");
+}
+
+TEST(ManualConsole, ZeroReturnThatFailsToStartDoesNotWait) {
+  ConsoleRig r;
+  r.sim.controller.faults.dleForSyn = true;
+  r.sim.controller.faults.onlyCommand = cmd::kZeroReturn;
+  EXPECT_EQ(r.console.ZrClick(), ActionResult::LinkFailed);
+  EXPECT_EQ(r.countOf(cmd::kReadOutputs), 1);
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
+}
+
+TEST(ManualConsole, OutputClicks) {
+  ConsoleRig r;
+  EXPECT_EQ(r.console.OutputClick(8), ActionResult::Done);
+  EXPECT_TRUE(r.sim.wire.text().starts_with("> 01 < 06 > 21 < 21 > 01 01 00 00 00 00 02 < 16")) << r.sim.wire.text();
+  EXPECT_TRUE(r.sim.controller.machine.output(8));
+  EXPECT_EQ(r.status.OutputState[8], 1) << "refreshed";
+  r.sim.wire.clear();
+  EXPECT_EQ(r.console.OutputClick(8), ActionResult::Done);
+  const auto second = r.sim.wire.sent();
+  EXPECT_EQ(Hex({second.begin() + 2, second.begin() + 4}), "01 00") << "on: the click switches it off";
+  EXPECT_FALSE(r.sim.controller.machine.output(8));
+
+  // A system output: the mark goes back, only the refresh goes out.
+  ConsoleRig s;
+  s.sim.controller.machine.outputs[0] = 0x08;
+  s.status.OutputState[3] = 1;
+  s.display.onOutputSet = [&](int point) {
+    if (point == 3) {
+      EXPECT_EQ(s.display.output[3], 1);
+    }
+  };
+  EXPECT_EQ(s.console.OutputClick(3), ActionResult::Done);
+  EXPECT_EQ(s.commands(), std::vector<std::uint8_t>{cmd::kReadOutputs});
+  EXPECT_EQ(s.display.output[3], 1);
+}
+
+TEST(ManualConsole, ProgramNumberEntry) {
+  struct Case {
+    const char* typed;
+    const char* kept;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {"32", "0", {std::string(kMsgProgramRange)}},
+      {"-1", "0", {std::string(kMsgProgramRange)}},
+      {"abc", "0", {std::string(kMsgNotNumeric)}},
+      {"3x", "0", {std::string(kMsgNotNumeric)}},
+      {"", "", {}},
+      {"0", "0", {}},
+      {"31", "31", {}},
+  };
+  for (const auto& c : cases) {
+    ConsoleRig r;
+    EXPECT_EQ(r.console.RunPrgNoChanged(c.typed), c.kept) << c.typed;
+    EXPECT_EQ(r.sim.ui.texts(), c.messages) << c.typed;
+    EXPECT_EQ(r.sim.wire.text(), "");
+  }
+  EXPECT_EQ(std::string(kMsgNotNumeric), " 숫자를 입력하십시요");
+}
+
+TEST(ManualConsole, RunStopAndReset) {
+  ConsoleRig r(2);
+  EXPECT_EQ(r.console.RunClick(kRunStart, "5"), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text(), "> 01 < 06 > 15 < 15 > 05 00 00 00 02 < 16");
+  EXPECT_EQ(r.console.RunActive, 1);
+  EXPECT_TRUE(r.status.TimerEnabled());
+  for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_FALSE(r.status.Controls.enabled(c));
+
+  r.sim.clock.advance(seconds(2));
+  r.sim.wire.clear();
+  EXPECT_EQ(r.console.RunClick(kRunStop, "5"), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 18");
+  EXPECT_FALSE(r.sim.controller.machine.running());
+  EXPECT_EQ(r.console.RunActive, 0);
+  EXPECT_FALSE(r.status.TimerEnabled());
+  for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff, Control::Stop}) {
+    EXPECT_TRUE(r.status.Controls.enabled(c)) << ControlName(c);
+  }
+  EXPECT_EQ(r.console.CommandPos[0], r.sim.controller.machine.commandPosition(0));
+  EXPECT_GT(r.console.CommandPos[0], 0);
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+
+  r.sim.wire.clear();
+  EXPECT_EQ(r.console.RunClick(kRunReset, "5"), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 10");
+}
+
+TEST(ManualConsole, RunEntriesAndRefusalsSendNoProgram) {
+  for (const char* typed : {"32", "abc", "-1"}) {
+    ConsoleRig r;
+    EXPECT_EQ(r.console.RunClick(kRunStart, typed), ActionResult::Refused) << typed;
+    EXPECT_EQ(r.sim.wire.text(), "");
+    EXPECT_EQ(r.sim.ui.messages.size(), 1u);
+  }
+  ConsoleRig r;
+  r.sim.controller.faults.dleForSyn = true;
+  EXPECT_EQ(r.console.RunClick(kRunStart, "1"), ActionResult::LinkFailed);
+  EXPECT_EQ(r.console.RunActive, 0);
+  EXPECT_FALSE(r.status.TimerEnabled());
+  for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_TRUE(r.status.Controls.enabled(c));
+}
+
+TEST(ManualConsole, StoreLocationSendsOneOperandAndTheCommandPositions) {
+  ConsoleRig r(3);
+  r.console.CommandPos = {1500, -1, 256, 0, 0, 0, 0};
+  EXPECT_EQ(r.console.LocSetClick("7"), ActionResult::Done);
+  EXPECT_EQ(r.sim.wire.text(),
+            "> 01 < 06 > 04 < 04 > 07 00 00 00 02 < 16 > DC 05 00 00 FF FF FF FF 00 01 00 00 22 03 < 04");
+  const auto& row = r.sim.controller.positions.locations[7];
+  EXPECT_EQ(row[0], 1500);
+  EXPECT_EQ(row[1], -1);
+  EXPECT_EQ(row[2], 256);
+}
+
+TEST(ManualConsole, WrongLocationNumbersAreRefused) {
+  for (const char* typed : {"2501", "-1", "x", ""}) {
+    ConsoleRig r;
+    EXPECT_EQ(r.console.LocSetClick(typed), ActionResult::Refused) << typed;
+    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{std::string(kMsgLocRange)}) << typed;
+    EXPECT_EQ(r.sim.wire.text(), "");
+  }
+  ConsoleRig r;
+  EXPECT_EQ(r.console.LocSetClick("2500"), ActionResult::Done);
+  const auto sent = r.sim.wire.sent();
+  EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 6}), "C4 09 00 00");
+}
+
+struct MoveRig : ConsoleRig {
+  language::ProgramStore store;
+  language::Compiler compiler{store, sim.ui, language::LanguageConfig{4, 0}};
+};
+
+TEST(ManualConsole, MoveSendsSpeedAccelerationAndWord1) {
+  MoveRig r;
+  EXPECT_EQ(r.console.MovClick(r.compiler, "MVE P000", "10", "50"), ActionResult::Done);
+  const auto sent = r.sim.wire.sent();
+  // Handshake (2 bytes), the operand 10 closed by STX (5), then the block.
+  ASSERT_GE(sent.size(), 19u);
+  EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 7}), "0A 00 00 00 02");
+  EXPECT_EQ(Hex({sent.begin() + 7, sent.begin() + 13}), "0A 00 32 00 00 00");
+  ASSERT_EQ(r.sim.controller.machine.moves.size(), 1u);
+  const auto& move = r.sim.controller.machine.moves[0];
+  EXPECT_EQ(move.speed, 10);
+  EXPECT_EQ(move.acceleration, 50);
+  EXPECT_EQ(move.word1, r.store.image[0]) << "word 1 of the record is word 0 of the image";
+  EXPECT_TRUE(r.sim.ui.messages.empty());
+}
+
+TEST(ManualConsole, MoveRefusals) {
+  struct Case {
+    const char* line;
+    const char* speed;
+    const char* accel;
+    std::string message;
+  } cases[] = {
+      {"XYZ 1", "10", "50", "해당 명령어가 없습니다"},
+      {"MVE P000", "0", "50", std::string(kMsgMoveSpeedRange)},
+      {"MVE P000", "101", "50", std::string(kMsgMoveSpeedRange)},
+      {"MVE P000", "fast", "50", std::string(kMsgMoveSpeedRange)},
+      {"MVE P000", "10", "25001", std::string(kMsgMoveAccelRange)},
+      {"MVE P000", "10", "-1", std::string(kMsgMoveAccelRange)},
+  };
+  for (const auto& c : cases) {
+    MoveRig r;
+    EXPECT_EQ(r.console.MovClick(r.compiler, c.line, c.speed, c.accel), ActionResult::Refused) << c.line << c.speed;
+    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << c.line << " " << c.speed << " " << c.accel;
+    EXPECT_EQ(r.sim.wire.text(), "");
+    EXPECT_FALSE(r.sim.link.LinkBusy);
+  }
+}
+
+TEST(ManualConsole, MoveRefusedByTheControllerShowsBox0) {
+  MoveRig r;
+  r.sim.controller.faults.refuseBlocks = true;
+  EXPECT_EQ(r.console.MovClick(r.compiler, "MVE P000", "10", "50"), ActionResult::LinkFailed);
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
+  EXPECT_TRUE(r.sim.controller.machine.moves.empty());
+}
+
+}  // namespace
+}  // namespace zova

@@ -1,0 +1,190 @@
+// Status polling: images on the display, sensor colours, the poll rotation and its guards.
+#include <gtest/gtest.h>
+
+#include "console/error_text.h"
+#include "console_fixture.h"
+#include "link/commands.h"
+
+namespace zova {
+namespace {
+
+using test::ConsoleRig;
+
+TEST(StatusMonitor, ImagesAreDrawnPointByPoint) {
+  struct Case {
+    const char* name;
+    int which;
+    std::array<std::uint8_t, 8> bytes;
+    std::vector<int> on;
+  } cases[] = {
+      {"outputs, only ZR", kReadOutputs, {0x80, 0, 0, 0, 0, 0, 0, 0}, {7}},
+      {"inputs, E-STOP and UIN 48", kReadInputs, {0x01, 0, 0, 0, 0, 0, 0, 0x80}, {0, 63}},
+      {"outputs, high byte of a word", kReadOutputs, {0, 0x01, 0, 0, 0, 0, 0x02, 0}, {8, 49}},
+      {"inputs, none", kReadInputs, {0, 0, 0, 0, 0, 0, 0, 0}, {}},
+  };
+  for (const auto& c : cases) {
+    ConsoleRig r;
+    (c.which == kReadInputs ? r.sim.controller.machine.inputs : r.sim.controller.machine.outputs) = c.bytes;
+    ASSERT_TRUE(r.status.ReadIoStatus(c.which, true)) << c.name;
+    const auto& drawn = c.which == kReadInputs ? r.display.input : r.display.output;
+    for (int p = 0; p < 64; ++p) {
+      const bool expected = std::find(c.on.begin(), c.on.end(), p) != c.on.end();
+      EXPECT_EQ(drawn[p], expected ? 1 : 0) << c.name << " point " << p;
+      if (c.which == kReadOutputs) {
+        EXPECT_EQ(r.status.OutputState[p], expected ? 1 : 0) << c.name << " " << p;
+      }
+    }
+  }
+}
+
+TEST(StatusMonitor, ReadingWithoutShowLeavesTheDisplayAlone) {
+  ConsoleRig r;
+  r.sim.controller.machine.outputs = {0x80, 0, 0, 0, 0, 0, 0, 0};
+  ASSERT_TRUE(r.status.ReadIoStatus(kReadOutputs, false));
+  EXPECT_TRUE(r.status.OutputImage.point(7));
+  EXPECT_EQ(r.display.output[7], -1);
+  EXPECT_EQ(r.status.OutputState[7], 0);
+}
+
+TEST(StatusMonitor, SensorColours) {
+  struct Case {
+    std::uint32_t word;
+    SensorColour pos, home, neg;
+  } cases[] = {
+      {0x0, SensorColour::Window, SensorColour::Window, SensorColour::Window},
+      {0x3, SensorColour::Red, SensorColour::Green, SensorColour::Window},
+      {0x4, SensorColour::Window, SensorColour::Window, SensorColour::Red},
+      {0x107, SensorColour::Red, SensorColour::Green, SensorColour::Red},
+      {0x100, SensorColour::Window, SensorColour::Window, SensorColour::Window},
+  };
+  for (const auto& c : cases) {
+    ConsoleRig r(2);
+    r.sim.controller.machine.sensorBits[1] = c.word & 0x7;
+    ASSERT_TRUE(r.status.ReadSensorStatus());
+    r.status.ShowSensorStatus();
+    EXPECT_EQ(r.display.sensor[3], c.pos) << c.word;
+    EXPECT_EQ(r.display.sensor[4], c.home) << c.word;
+    EXPECT_EQ(r.display.sensor[5], c.neg) << c.word;
+    EXPECT_EQ(r.display.sensor[0], SensorColour::Window) << "axis 1 has no sensor on";
+  }
+}
+
+TEST(StatusMonitor, TicksRotateOutputsInputsSensors) {
+  ConsoleRig r;
+  r.status.IoStatusClick(0);
+  for (int i = 0; i < 4; ++i) r.status.Tick();
+  EXPECT_EQ(r.commands(),
+            (std::vector<std::uint8_t>{cmd::kReadOutputs, cmd::kReadInputs, cmd::kReadSensors, cmd::kReadOutputs}));
+  EXPECT_EQ(r.status.PollPhase, 1);
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
+TEST(StatusMonitor, AFailedPollGoesOnWithTheNextPhase) {
+  ConsoleRig r;
+  r.status.IoStatusClick(0);
+  r.sim.controller.faults.wrongEcho = true;
+  r.status.Tick();
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
+  EXPECT_EQ(r.status.PollPhase, 1);
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+  r.sim.controller.faults.wrongEcho = false;
+  r.status.Tick();
+  EXPECT_EQ(r.commands().back(), cmd::kReadInputs);
+}
+
+TEST(StatusMonitor, TicksSendNothingWhenTheyMust) {
+  struct Case {
+    const char* name;
+    void (*setUp)(ConsoleRig&);
+  } cases[] = {
+      {"I/O checking off", [](ConsoleRig&) {}},
+      {"port closed",
+       [](ConsoleRig& r) {
+         r.status.IoStatusClick(0);
+         r.sim.wire.close();
+       }},
+      {"link busy",
+       [](ConsoleRig& r) {
+         r.status.IoStatusClick(0);
+         r.sim.link.LinkBusy = true;
+       }},
+  };
+  for (const auto& c : cases) {
+    ConsoleRig r;
+    c.setUp(r);
+    for (int i = 0; i < 3; ++i) r.status.Tick();
+    EXPECT_EQ(r.sim.wire.text(), "") << c.name;
+    EXPECT_TRUE(r.sim.ui.messages.empty()) << c.name;
+  }
+}
+
+TEST(StatusMonitor, BadChecksumDuringAPollKeepsTheDisplay) {
+  ConsoleRig r;
+  r.sim.controller.machine.outputs = {0x04, 0, 0, 0, 0, 0, 0, 0};
+  r.status.IoStatusClick(0);
+  r.status.Tick();
+  ASSERT_EQ(r.display.output[2], 1);
+  r.sim.controller.machine.outputs = {0, 0, 0, 0, 0, 0, 0, 0};
+  r.sim.controller.faults.badChecksum = true;
+  r.status.PollPhase = 0;
+  r.status.Tick();
+  EXPECT_EQ(r.sim.wire.sent().back(), DLE);
+  EXPECT_TRUE(r.sim.ui.messages.empty());
+  EXPECT_EQ(r.display.output[2], 1);
+}
+
+TEST(StatusMonitor, ARefreshNeverSendsAnOutputRequest) {
+  ConsoleRig r;
+  // Every check box the refresh changes raises the click handler, as the window's boxes do.
+  r.display.onOutputSet = [&](int point) { (void)r.console.OutputClick(point); };
+  r.sim.controller.machine.outputs = {0xFF, 0xFF, 0, 0, 0, 0, 0, 0x80};
+  r.status.IoStatusClick(0);
+  r.status.Tick();
+  EXPECT_EQ(r.commands(), std::vector<std::uint8_t>{cmd::kReadOutputs});
+  EXPECT_EQ(r.display.output[63], 1);
+}
+
+TEST(StatusMonitor, IoCheckSwitchesFramesAndTimer) {
+  ConsoleRig r;
+  EXPECT_FALSE(r.status.TimerEnabled());
+  r.status.IoStatusClick(0);
+  EXPECT_TRUE(r.status.IoCheckOn);
+  EXPECT_TRUE(r.status.TimerEnabled());
+  for (Control c : {Control::IoCheckStart, Control::IoOutFrame, Control::RunZrFrame, Control::JogFrame}) {
+    EXPECT_FALSE(r.status.Controls.enabled(c)) << ControlName(c);
+  }
+  r.status.IoStatusClick(1);
+  EXPECT_FALSE(r.status.IoCheckOn);
+  EXPECT_FALSE(r.status.TimerEnabled());
+  EXPECT_EQ(r.display.enabledLog.back(), "tmrUpStatus off");
+  for (Control c : {Control::IoCheckStart, Control::IoOutFrame, Control::RunZrFrame, Control::JogFrame}) {
+    EXPECT_TRUE(r.status.Controls.enabled(c)) << ControlName(c);
+  }
+}
+
+TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputs) {
+  ConsoleRig r;
+  r.sim.controller.machine.errorCode = 77;
+  r.sim.controller.machine.errorValue = 3;
+  EXPECT_EQ(r.status.ControllerErrorClick(), ActionResult::Done);
+  ASSERT_EQ(r.sim.ui.messages.size(), 1u);
+  EXPECT_EQ(r.sim.ui.messages[0].text, std::string("System Error 07 : PRG3File does not exist\r\n") + kErrorAdvice);
+  EXPECT_EQ(r.sim.ui.messages[0].title, "");
+  EXPECT_EQ(r.sim.ui.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(r.commands(), (std::vector<std::uint8_t>{cmd::kReadError, cmd::kReadOutputs}));
+  ASSERT_TRUE(r.status.LastError.has_value());
+  EXPECT_EQ(r.status.LastError->value, 3);
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
+TEST(StatusMonitor, ControllerErrorOnAClosedPortShowsBox1) {
+  ConsoleRig r;
+  r.sim.wire.close();
+  EXPECT_EQ(r.status.ControllerErrorClick(), ActionResult::PortClosed);
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신포트가 열려 있지 않습니다. 통신포트를 열고 다시 하십시오"});
+  EXPECT_EQ(r.sim.ui.messages[0].title, "ERROR");
+  EXPECT_EQ(r.sim.wire.text(), "");
+}
+
+}  // namespace
+}  // namespace zova
