@@ -1,8 +1,24 @@
 // zovactl commands of the program subsystem.
+#include <array>
+
+#include "cli/cmd_program.h"
 #include "cli/commands.h"
 
 namespace zova::cli {
 
-std::span<const Command> ProgramCommands() { return {}; }
+namespace {
+
+const std::array kCommands = {
+    Command{"program", true, RunProgram,
+            "program send N FILE | send-all DIR: compile and transmit program N (0 to 31) from FILE, or programs 0 "
+            "to 31 from DIR/ZOVAPRG00.dat to DIR/ZOVAPRG31.dat (axis checks use --axes, else 6); program receive N "
+            "FILE | receive-all DIR: fetch program N, or all 32, and write their source files (exit 3 when a "
+            "source does not compile or a file cannot be read or written)",
+            false},
+};
+
+}  // namespace
+
+std::span<const Command> ProgramCommands() { return kCommands; }
 
 }  // namespace zova::cli

@@ -15,6 +15,7 @@
 #include "sim/faults.h"
 #include "sim/machine.h"
 #include "sim/position_store.h"
+#include "sim/program_memory.h"
 #include "sim/task.h"
 
 namespace zova::sim {
@@ -46,6 +47,7 @@ class Controller {
   Faults faults;
   Machine machine;
   PositionStore positions;  // LOC and SFT tables
+  ProgramMemory programs;   // programs 0..32 (commands 1, 2)
   // Line speed for pacing replies; 0 sends at once.
   void setBaud(int baud);
   // How long the controller waits for the host's next byte before it abandons a request.

@@ -1,0 +1,85 @@
+// zovactl program send N FILE | send-all DIR | receive N FILE | receive-all DIR.
+#include "cli/cmd_program.h"
+
+#include <charconv>
+#include <string>
+
+#include "language/program_store.h"
+#include "language/transfer/program_files.h"
+#include "language/transfer/program_transfer.h"
+#include "link/link.h"
+
+namespace zova::cli {
+
+namespace {
+
+using programs::ProgramTransfer;
+using programs::TransferReport;
+
+constexpr const char* kUsage = "program send N FILE | send-all DIR | receive N FILE | receive-all DIR";
+// Axis-checked instructions compile against the configured axis count; without --axes the largest machine.
+constexpr int kDefaultAxes = 6;
+
+int Usage(Context& ctx) {
+  ctx.ui->messageBox(std::string("usage: zovactl ") + kUsage);
+  return kExitUsage;
+}
+
+int ExitFor(const TransferReport& report) {
+  if (report.refused) return kExitUsage;
+  if (report.linkFailed || report.rejected > 0) return kExitLink;
+  if (report.notCompiled > 0 || report.notSaved > 0) return kExitFile;
+  return kExitOk;
+}
+
+// The program number: a whole decimal number (its range is the transfer's to check).
+bool ParseNumber(const std::string& text, int& out) {
+  const char* end = text.data() + text.size();
+  auto [stop, ec] = std::from_chars(text.data(), end, out);
+  return !text.empty() && ec == std::errc() && stop == end;
+}
+
+// A folder given as DIR/ names the same folder as DIR (the root stays "/").
+std::string FolderArgument(std::string dir) {
+  while (dir.size() > 1 && dir.back() == programs::kPathSeparator) dir.pop_back();
+  return dir;
+}
+
+}  // namespace
+
+int RunProgram(Context& ctx, const Args& args) {
+  if (args.empty()) return Usage(ctx);
+  const std::string& verb = args[0];
+  const bool single = verb == "send" || verb == "receive";
+  const bool all = verb == "send-all" || verb == "receive-all";
+  if (!(single && args.size() == 3) && !(all && args.size() == 2)) return Usage(ctx);
+  int number = 0;
+  if (single && !ParseNumber(args[1], number)) return Usage(ctx);
+
+  const language::LanguageConfig config{ctx.options.axes != 0 ? ctx.options.axes : kDefaultAxes,
+                                        ctx.options.machineType};
+  language::ProgramStore store;
+  ProgramTransfer transfer(store, config);
+  Link& link = *ctx.link;
+  const bool sending = verb == "send" || verb == "send-all";
+
+  if (sending) {
+    if (single) {
+      transfer.TxProgramNo = number;
+      transfer.TransFileName = args[2];
+      return ExitFor(transfer.SendPrograms(link, programs::kModeSingle));
+    }
+    transfer.TransFolder = FolderArgument(args[1]);
+    if (!programs::CheckAllTransFiles(transfer.TransFolder, *ctx.ui)) return kExitFile;
+    return ExitFor(transfer.SendPrograms(link, programs::kModeAll));
+  }
+  if (single) {
+    transfer.RxProgramNo = number;
+    transfer.RecvFileName = args[2];
+    return ExitFor(transfer.ReceivePrograms(link, programs::kModeSingle));
+  }
+  transfer.RecvFolder = FolderArgument(args[1]);
+  return ExitFor(transfer.ReceivePrograms(link, programs::kModeAll));
+}
+
+}  // namespace zova::cli

@@ -1,0 +1,126 @@
+// Receiving programs: the program block closed by its checksum and SYN, then the comment block, answered EOT
+// when all of it is in; an empty program arrives as the single byte 0x00.
+#include <algorithm>
+#include <cstdint>
+
+#include "language/transfer/program_files.h"
+#include "language/transfer/program_transfer.h"
+#include "language/transfer/program_wire.h"
+#include "link/commands.h"
+#include "link/link_error.h"
+
+namespace zova::programs {
+
+namespace {
+
+constexpr int kBlockBytes = static_cast<int>(kProgramBlockBytes);
+// Index of the top byte of word 0: 0xFF there makes word 0 the end record.
+constexpr std::size_t kWordZeroTopByte = 5;
+// After a DLE the controller's comment block is still on its way; it must not be taken for the answer to
+// the next handshake. The line counts as clear after this much quiet.
+constexpr auto kDrainQuiet = milliseconds(200);
+
+void DiscardRestOfReply(Link& link) {
+  std::uint8_t byte = 0;
+  for (std::size_t n = 0; n < kCommentBlockBytes + 16 && link.WaitByte(byte, kDrainQuiet); ++n) {
+  }
+}
+
+}  // namespace
+
+ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode) {
+  Ui& ui = link.ui();
+  auto fail = [&] {
+    ShowLinkError(ui, kLinkErrorCommunication);
+    return Outcome::LinkFailed;
+  };
+  auto finish = [&] {
+    link.SendByte(EOT);
+    UnpackProgram(link);
+    return WriteProgramListing(ui, program, mode) ? Outcome::Done : Outcome::NotSaved;
+  };
+
+  std::fill_n(link.BlockBuffer.begin(), kProgramBlockBytes + 1, std::uint8_t{0});
+  store_.clearComments();
+  if (!link.StartCommand(cmd::kReceiveProgram)) return fail();
+  link.BlockLength = kBlockBytes;
+  if (!link.SendTwoOperands(program, program)) return fail();
+
+  ui.setProgressMaximum(kReceiveBar, kProgramBarIndex, kBlockBytes);
+  std::uint32_t sum = 0;
+  for (int count = 0; count < kBlockBytes;) {
+    std::uint8_t byte = 0;
+    if (!link.WaitByte(byte)) return fail();
+    link.BlockBuffer[static_cast<std::size_t>(count)] = byte;
+    sum += byte;
+    ++count;
+    ui.setProgressValue(kReceiveBar, kProgramBarIndex, count);
+    if (count == 1 && byte == 0) {
+      // An empty program: nothing more comes; its image is the end record alone.
+      link.BlockBuffer[kWordZeroTopByte] = 0xFF;
+      ui.setProgressValue(kReceiveBar, kProgramBarIndex, kBlockBytes);
+      const Outcome outcome = finish();
+      ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
+      return outcome;
+    }
+  }
+  ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
+  if (!link.ReceiveChecksumSyn()) return fail();
+  if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
+    link.SendByte(DLE);
+    DiscardRestOfReply(link);
+    return Outcome::Rejected;
+  }
+
+  ui.setProgressMaximum(kReceiveBar, kCommentBarIndex, language::kCommentRows);
+  for (int r = 0; r < language::kCommentRows; ++r) {
+    for (std::uint16_t& cell : store_.comments[static_cast<std::size_t>(r)]) {
+      std::uint8_t byte = 0;
+      if (!link.WaitByte(byte)) return fail();
+      cell = byte;
+    }
+    ui.setProgressValue(kReceiveBar, kCommentBarIndex, r);
+  }
+  ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
+  return finish();
+}
+
+TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
+  TransferReport report;
+  Ui& ui = link.ui();
+  const bool all = mode == kModeAll;
+  if (!all && RecvFileName.empty()) {
+    ui.messageBox(kMsgNoRecvFile);
+    report.refused = true;
+  } else if (!all && (RxProgramNo < kFirstProgram || RxProgramNo > kLastProgram)) {
+    ui.messageBox(kMsgProgramNumberRange);
+    report.refused = true;
+  } else if (all && RecvFolder.empty()) {
+    ui.messageBox(kMsgNoRecvFolder);
+    report.refused = true;
+  }
+  if (report.refused) return report;
+
+  const int first = all ? kFirstProgram : RxProgramNo;
+  const int last = all ? kLastProgram : RxProgramNo;
+  for (int n = first; n <= last; ++n) {
+    if (all) {
+      RxProgramNo = n;  // as the "TEV File #" box does when it shows n
+      if (onProgramNumber) onProgramNumber(n);
+    }
+    const Outcome outcome = receiveOne(link, n, mode);
+    if (outcome == Outcome::LinkFailed) {
+      report.linkFailed = true;
+      break;
+    }
+    if (outcome == Outcome::Rejected) ++report.rejected;
+    if (outcome == Outcome::NotSaved) ++report.notSaved;
+    if (outcome == Outcome::Done) ++report.transferred;
+  }
+  // Both bars rest at 0 on every way out, a failed exchange included.
+  ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
+  ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
+  return report;
+}
+
+}  // namespace zova::programs

@@ -1,0 +1,88 @@
+// Program transfer: compiles source files and sends their programs to the controller, and fetches programs
+// back into source files, one program or programs 0 to 31 in one go. The program window drives it.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "language/compiler.h"
+#include "language/program_store.h"
+#include "link/link.h"
+#include "link/ui.h"
+
+namespace zova::programs {
+
+inline constexpr int kModeSingle = 0;
+inline constexpr int kModeAll = 1;
+inline constexpr int kFirstProgram = 0;
+inline constexpr int kLastProgram = 31;  // the window never transfers program 32
+
+inline constexpr std::string_view kTransBar = "ProgressBarTrans";
+inline constexpr std::string_view kReceiveBar = "ProgressBarReceive";
+inline constexpr int kProgramBarIndex = 0;
+inline constexpr int kCommentBarIndex = 1;
+
+inline constexpr std::string_view kMsgNoTransFile = "File Open 메뉴에서 전송할 화일명을 입력하십시요.";
+inline constexpr std::string_view kMsgNoRecvFile = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+inline constexpr std::string_view kMsgProgramNumberRange = " 0 ~ 31 까지 입력하십시요.";
+// All mode: a program whose compile showed errors is not sent; the message names its file.
+inline constexpr std::string_view kMsgNotCompiled = "컴파일 오류가 있어 전송하지 않았습니다: ";
+
+// What a transfer did, for callers that report more than the messages (the command line's exit status).
+struct TransferReport {
+  bool refused = false;     // nothing was exchanged: no file or folder chosen, or a number outside 0..31
+  bool linkFailed = false;  // an exchange failed (message shown) and the transfer ended there
+  int transferred = 0;      // programs acknowledged by the controller, or received and written
+  int notCompiled = 0;      // transmit: programs not sent because their compile showed messages
+  int rejected = 0;         // receive: blocks with a wrong checksum (answered DLE, no file written)
+  int notSaved = 0;         // receive: listing files that could not be written (message shown)
+};
+
+class ProgramTransfer {
+ public:
+  // The store is the program-wide one: compiling and receiving overwrite its image and comment table.
+  ProgramTransfer(language::ProgramStore& store, language::LanguageConfig config);
+
+  // --- state the program window sets and reads ---
+  int TxProgramNo = 0;        // "TEV File #" of the transmit frame
+  int RxProgramNo = 0;        // "TEV File #" of the receive frame
+  std::string TransFolder;    // folder of the last "Trans File Open" choice
+  std::string RecvFolder;     // folder of the last "Receive File Open" choice
+  std::string TransFileName;  // "PC File Name" of the transmit frame
+  std::string RecvFileName;   // "PC File Name" of the receive frame
+  // All mode: called with each program number before its transfer, for the "TEV File #" box.
+  std::function<void(int)> onProgramNumber;
+
+  // The File Open dialogs' results: the folder and the "PC File Name" box.
+  void ChooseTransFile(std::string_view chosen);
+  void ChooseRecvFile(std::string_view chosen);
+
+  // Compiles and sends TxProgramNo from TransFileName (single), or programs 0..31 from TransFolder (all).
+  // A program whose compile showed any message is not sent. Every link failure shows the link error box
+  // (or the handshake's own message) and ends the transfer.
+  TransferReport SendPrograms(Link& link, int mode);
+
+  // Fetches RxProgramNo into RecvFileName (single), or programs 0..31 into RecvFolder (all), writing each
+  // program's source text. A block with a wrong checksum is answered DLE and leaves its file alone.
+  TransferReport ReceivePrograms(Link& link, int mode);
+
+  // Presence flag, step count (of RxProgramNo) and image words from the 2050 bytes in link.BlockBuffer.
+  void UnpackProgram(const Link& link);
+
+  // Writes the image and comment table as source text to the single-mode file or program n's all-mode file.
+  // The file is replaced whole or not at all; a failure shows the "Error" message and returns false.
+  bool WriteProgramListing(Ui& ui, int program, int mode);
+
+ private:
+  enum class Outcome { Done, NotCompiled, Rejected, NotSaved, LinkFailed };
+
+  bool compileForSending(Ui& ui, int program, const std::string& path);
+  Outcome sendOne(Link& link, int program);
+  Outcome receiveOne(Link& link, int program, int mode);
+
+  language::ProgramStore& store_;
+  language::LanguageConfig config_;
+};
+
+}  // namespace zova::programs

@@ -1,0 +1,145 @@
+// File names of the program window and the listing file: dialog results, all-mode names, the check before
+// "ALL Trans", and what WriteProgramListing writes (and says when it cannot).
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+#include "language/transfer/program_files.h"
+#include "link/recording_ui.h"
+#include "programs_fixture.h"
+
+namespace zova::programs {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScratchDir;
+
+struct ChosenName {
+  const char* chosen;
+  const char* folder;
+  const char* pcFileName;
+};
+
+class DialogResult : public ::testing::TestWithParam<ChosenName> {};
+
+TEST_P(DialogResult, FolderAndPcFileName) {
+  const ChosenName& c = GetParam();
+  EXPECT_EQ(FolderOf(c.chosen), c.folder);
+  EXPECT_EQ(PcFileNameFor(c.chosen), c.pcFileName);
+
+  language::ProgramStore store;
+  ProgramTransfer transfer(store, {});
+  transfer.ChooseTransFile(c.chosen);
+  transfer.ChooseRecvFile(c.chosen);
+  EXPECT_EQ(transfer.TransFolder, c.folder);
+  EXPECT_EQ(transfer.RecvFolder, c.folder);
+  EXPECT_EQ(transfer.TransFileName, c.pcFileName);
+  EXPECT_EQ(transfer.RecvFileName, c.pcFileName);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, DialogResult,
+    ::testing::Values(ChosenName{"/home/Op/Work/Prog.Src.txt", "/home/Op/Work", "/home/Op/Work/Prog.dat"},
+                      ChosenName{"/data/ZOVAPRG05.dat", "/data", "/data/ZOVAPRG05.dat"},
+                      ChosenName{"/data/noext", "/data", "/data/noext.dat"},
+                      ChosenName{"/a.b/c", "/a.b", "/a.b/c.dat"},  // a dot in the folder does not cut the name
+                      ChosenName{"/x.dat", "", "/x.dat"}, ChosenName{"name.txt", "", "name.dat"},
+                      ChosenName{"/w/.hidden", "/w", "/w/.dat"}));
+
+TEST(AllModeNames, FolderSeparatorAndTwoDigits) {
+  EXPECT_EQ(AllModeFileName("/Work/Progs", 0), "/Work/Progs/ZOVAPRG00.dat");
+  EXPECT_EQ(AllModeFileName("/Work/Progs", 7), "/Work/Progs/ZOVAPRG07.dat");
+  EXPECT_EQ(AllModeFileName("/Work/Progs", 31), "/Work/Progs/ZOVAPRG31.dat");
+  EXPECT_EQ(AllModeFileName("/Work/Progs/", 12), "/Work/Progs/ZOVAPRG12.dat");
+}
+
+class AllTransCheck : public ScratchDir {
+ protected:
+  void writeAll() {
+    for (int n = 0; n <= 31; ++n) write(AllModeFileName(dir.string(), n), "[EOF]\r\n");
+  }
+};
+
+TEST_F(AllTransCheck, AllThirtyTwoPresentPasses) {
+  writeAll();
+  RecordingUi ui;
+  EXPECT_TRUE(CheckAllTransFiles(dir.string(), ui));
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(AllTransCheck, FirstMissingFileIsNamedAfterTheSystemError) {
+  writeAll();
+  fs::remove(path("ZOVAPRG17.dat"));
+  fs::remove(path("ZOVAPRG23.dat"));
+  RecordingUi ui;
+  EXPECT_FALSE(CheckAllTransFiles(dir.string(), ui));
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{"No such file or directory" + path("ZOVAPRG17.dat")});
+}
+
+TEST_F(AllTransCheck, NoFolderChosenIsRefused) {
+  RecordingUi ui;
+  EXPECT_FALSE(CheckAllTransFiles("", ui));
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{std::string(kMsgNoTransFolder)});
+}
+
+class ListingFile : public ScratchDir {
+ protected:
+  ListingFile() {
+    store.image[0] = 0x01100005;  // MVE P0005
+    store.image[2] = 0xFF000000;  // end record
+    transfer.RecvFileName = path("out.dat");
+    transfer.RecvFolder = dir.string();
+  }
+  void row(int r, std::uint16_t cell0, std::uint16_t cell1, const std::string& text = {}) {
+    auto& cells = store.comments[static_cast<std::size_t>(r)];
+    cells[0] = cell0;
+    cells[1] = cell1;
+    for (std::size_t i = 0; i < text.size(); ++i) cells[2 + i] = static_cast<unsigned char>(text[i]);
+  }
+  language::ProgramStore store;
+  RecordingUi ui;
+  ProgramTransfer transfer{store, {}};
+};
+
+TEST_F(ListingFile, CommentRowsInstructionRowsAndTheEndRecord) {
+  row(0, 255, 4, ";ab");
+  row(1, 255, 255);      // cell 1 of 255 makes an instruction row
+  row(2, 255, 0);        // a comment-only row without text: an empty line
+  row(3, 1, 0);          // cell 1 of 0: the listing line and one trailing blank
+  row(4, 255, 3, ";x");  // after the end record: never written
+  ASSERT_TRUE(transfer.WriteProgramListing(ui, 0, kModeSingle));
+  EXPECT_EQ(read(path("out.dat")), ";ab\r\n000 MVE P0005 \r\n\r\n001 [EOF] \r\n");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(ListingFile, AllModeWritesTheProgramsOwnFile) {
+  ASSERT_TRUE(transfer.WriteProgramListing(ui, 9, kModeAll));
+  EXPECT_EQ(read(path("ZOVAPRG09.dat")), "000 MVE P0005 \r\n001 [EOF] \r\n");
+  EXPECT_FALSE(fs::exists(path("out.dat")));
+}
+
+TEST_F(ListingFile, FolderMissingShowsTheErrorMessage) {
+  transfer.RecvFileName = path("missing/out.dat");
+  EXPECT_FALSE(transfer.WriteProgramListing(ui, 0, kModeSingle));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "오류 #  2이(가) zova에 의해 생성되었습니다.\rNo such file or directory");
+  EXPECT_EQ(ui.messages[0].title, "Error");
+  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
+}
+
+TEST_F(ListingFile, FailedReplaceLeavesWhatWasThereAndNoTemporaryFile) {
+  // A directory in the way: the new text cannot replace it, and nothing else in the folder changes.
+  fs::create_directories(dir / "busy" / "inside");
+  write(path("keep.dat"), "old");
+  transfer.RecvFileName = path("busy");
+  EXPECT_FALSE(transfer.WriteProgramListing(ui, 0, kModeSingle));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text.rfind("오류 #  ", 0), 0u) << ui.messages[0].text;
+  EXPECT_TRUE(fs::is_directory(path("busy/inside")));
+  EXPECT_EQ(read(path("keep.dat")), "old");
+  EXPECT_EQ(filesInDir(), 2);
+}
+
+}  // namespace
+}  // namespace zova::programs

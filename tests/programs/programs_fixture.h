@@ -1,0 +1,106 @@
+// Shared helpers of the program transfer tests: a scratch folder, a transfer on a simulated controller,
+// and the known program used by several tests.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "language/program_store.h"
+#include "language/transfer/program_transfer.h"
+#include "support/test_support.h"
+
+namespace zova::programs::test {
+
+namespace fs = std::filesystem;
+using zova::test::Hex;
+
+class ScratchDir : public ::testing::Test {
+ protected:
+  fs::path dir = fs::temp_directory_path() / ("zova_programs_" + std::to_string(::getpid()) + "_" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+  void SetUp() override {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  [[nodiscard]] std::string path(const std::string& name) const { return (dir / name).string(); }
+  static std::string read(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  static void write(const std::string& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary);
+    out << text;
+  }
+  [[nodiscard]] long filesInDir() const { return std::distance(fs::directory_iterator(dir), {}); }
+};
+
+// A transfer wired to a fresh simulated controller.
+struct TransferRig {
+  zova::test::SimRig sim;
+  language::ProgramStore store;
+  ProgramTransfer transfer{store, language::LanguageConfig{6, 0}};
+  sim::StoredProgram& stored(int n) { return sim.controller.programs.programs[static_cast<std::size_t>(n)]; }
+};
+
+// Source lines joined with CR LF.
+inline std::string Source(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// A small program: an instruction with a comment, a comment line, a blank line, STOP and the end.
+inline const std::string kSmallSource = Source({"MVE P0005 ;first", "; note", "", "STOP", "[EOF]"});
+// Its records: MVE P0005, STOP, end record.
+inline constexpr std::uint32_t kSmallWords[] = {0x01100005, 0, 0x36000000, 0, 0xFF000000, 0};
+// Its source as the listing writer gives it back.
+inline const std::string kSmallListing = "000 MVE P0005 ;first\r\n; note\r\n\r\n001 STOP \r\n002 [EOF] \r\n";
+
+// Program and comment blocks of kSmallSource, built by hand from the wire layout (not from the packing code).
+inline std::vector<std::uint8_t> SmallProgramBlock() {
+  std::vector<std::uint8_t> block(2050, 0);
+  block[0] = 1;  // present
+  block[1] = 2;  // two steps before the end record
+  for (std::size_t w = 0; w < std::size(kSmallWords); ++w) {
+    for (std::size_t i = 0; i < 4; ++i) block[2 + 4 * w + i] = static_cast<std::uint8_t>(kSmallWords[w] >> (8 * i));
+  }
+  return block;
+}
+
+inline void PutRow(std::vector<std::uint8_t>& comments, int row, std::uint8_t cell0, const std::string& text) {
+  const auto at = static_cast<std::size_t>(row) * 106;
+  comments[at] = cell0;
+  comments[at + 1] = text.empty() ? 0 : static_cast<std::uint8_t>(text.size() + 1);
+  for (std::size_t i = 0; i < text.size(); ++i) comments[at + 2 + i] = static_cast<std::uint8_t>(text[i]);
+}
+
+inline std::vector<std::uint8_t> SmallCommentBlock() {
+  std::vector<std::uint8_t> comments(31800, 0);
+  PutRow(comments, 0, 0, ";first");
+  PutRow(comments, 1, 0xFF, "; note");
+  PutRow(comments, 2, 0xFF, "");
+  PutRow(comments, 3, 1, "");
+  PutRow(comments, 4, 2, "");
+  return comments;
+}
+
+// The messages of a failed exchange: the handshake's own text where its wait ran out, then the error box.
+inline bool EndsWithErrorBox(const RecordingUi& ui) {
+  const auto texts = ui.texts();
+  if (texts.empty() || texts.back() != "통신이상 발생" || ui.messages.back().title != "ERROR") return false;
+  return texts.size() == 1 || (texts.size() == 2 && texts[0] == "통신이 연결되지 않았습니다.");
+}
+
+}  // namespace zova::programs::test

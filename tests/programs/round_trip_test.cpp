@@ -1,0 +1,117 @@
+// Programs sent to the simulated controller and fetched back: the same program comes back, instruction lines
+// in listing form, comments and blank lines where they were; compiling the fetched file gives the same image.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "language/compiler.h"
+#include "language/transfer/program_files.h"
+#include "programs_fixture.h"
+
+namespace zova::programs {
+namespace {
+
+namespace fs = std::filesystem;
+using test::ScratchDir;
+using test::Source;
+using test::TransferRig;
+
+const std::string kProgram = Source({
+    "; pick and place",
+    "MVE P0005 ;first point",
+    "",
+    "  mvs p(r012)",
+    "IF R010 = 5 ;wait for the part",
+    "GOTO L03",
+    "L03",
+    ";",
+    "SIGO 2 1FH",
+    "F3 -2.5",
+    "STOP",
+    "[EOF]",
+});
+
+const std::string kFetched =
+    "; pick and place\r\n"
+    "000 MVE P0005 ;first point\r\n"
+    "\r\n"
+    "001 MVS P(R012) \r\n"
+    "002 IF R010 = 00005 ;wait for the part\r\n"
+    "003 GOTO L03 \r\n"
+    "004 L03 \r\n"
+    ";\r\n"
+    "005 SIGO 2 1FH \r\n"
+    "006 F03 -2.50 \r\n"
+    "007 STOP \r\n"
+    "008 [EOF] \r\n";
+
+class RoundTrip : public ScratchDir {
+ protected:
+  TransferRig rig;
+};
+
+TEST_F(RoundTrip, SentAndFetchedBackIsTheSameProgram) {
+  write(path("in.dat"), kProgram);
+  rig.transfer.TxProgramNo = 17;
+  rig.transfer.TransFileName = path("in.dat");
+  ASSERT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeSingle).transferred, 1);
+  const language::ProgramStore sentStore = rig.store;
+
+  rig.store = {};  // nothing of the compile may help the receive
+  rig.transfer.RxProgramNo = 17;
+  rig.transfer.RecvFileName = path("out.dat");
+  ASSERT_EQ(rig.transfer.ReceivePrograms(rig.sim.link, kModeSingle).transferred, 1);
+  EXPECT_EQ(read(path("out.dat")), kFetched);
+  EXPECT_TRUE(rig.sim.ui.messages.empty()) << ::testing::PrintToString(rig.sim.ui.texts());
+
+  // The fetched file is itself the source of the same program.
+  language::ProgramStore again;
+  RecordingUi ui;
+  language::Compiler compiler(again, ui, {6, 0});
+  ASSERT_TRUE(compiler.compileFile(17, path("out.dat")));
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(again.image, sentStore.image);
+  EXPECT_EQ(again.presence[17], sentStore.presence[17]);
+  EXPECT_EQ(again.stepCount[17], sentStore.stepCount[17]);
+  for (int r = 0; r < language::kCommentRows; ++r) {
+    EXPECT_EQ(again.comments[static_cast<std::size_t>(r)][0], sentStore.comments[static_cast<std::size_t>(r)][0]) << r;
+  }
+}
+
+TEST_F(RoundTrip, AllProgramsThroughTheirFolders) {
+  const fs::path out = dir / "fetched";
+  fs::create_directories(out);
+  std::vector<std::string> sources;
+  for (int n = 0; n <= 31; ++n) {
+    // Program 0 stays empty; the others differ in length and content.
+    std::vector<std::string> lines{"; program " + std::to_string(n)};
+    for (int k = 0; k < n; ++k) lines.push_back("MVE P" + std::to_string(n * 10 + k) + " ;step " + std::to_string(k));
+    lines.push_back("[EOF]");
+    sources.push_back(Source(lines));
+    write(AllModeFileName(dir.string(), n), sources.back());
+  }
+  rig.transfer.TransFolder = dir.string();
+  rig.transfer.RecvFolder = out.string();
+  ASSERT_TRUE(CheckAllTransFiles(rig.transfer.TransFolder, rig.sim.ui));
+  EXPECT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeAll).transferred, 32);
+  EXPECT_EQ(rig.transfer.ReceivePrograms(rig.sim.link, kModeAll).transferred, 32);
+  EXPECT_TRUE(rig.sim.ui.messages.empty());
+
+  // An empty program travels as one byte and comes back as the end record alone.
+  EXPECT_EQ(read(AllModeFileName(out.string(), 0)), "000 [EOF] \r\n");
+  for (int n = 1; n <= 31; ++n) {
+    std::string expected = "; program " + std::to_string(n) + "\r\n";
+    char line[64];
+    for (int k = 0; k < n; ++k) {
+      std::snprintf(line, sizeof line, "%03d MVE P%04d ;step %d\r\n", k, n * 10 + k, k);
+      expected += line;
+    }
+    std::snprintf(line, sizeof line, "%03d [EOF] \r\n", n);
+    expected += line;
+    EXPECT_EQ(read(AllModeFileName(out.string(), n)), expected) << n;
+  }
+}
+
+}  // namespace
+}  // namespace zova::programs
