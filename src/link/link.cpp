@@ -17,14 +17,19 @@ void Link::SendByte(std::uint8_t byte) { port_.write(&byte, 1); }
 std::uint8_t Link::ReadByte() { return rx.ReadByte(); }
 
 void Link::pump() {
+  // Take no more than the ring can hold: the rest waits in the port, so a fast controller can
+  // never make the write index overtake the read index.
   std::uint8_t chunk[512];
   for (;;) {
-    std::size_t n = port_.read(chunk, sizeof chunk);
+    const auto room = static_cast<std::size_t>(rx.freeSpace());
+    if (room == 0) return;
+    const std::size_t want = room < sizeof chunk ? room : sizeof chunk;
+    std::size_t n = port_.read(chunk, want);
     if (n == 0) return;
     for (std::size_t i = 0; i < n; ++i) rx.write(chunk[i]);
     RxLast = chunk[n - 1];
     RxArrived = true;
-    if (n < sizeof chunk) return;
+    if (n < want) return;
   }
 }
 

@@ -12,8 +12,6 @@ namespace zova::sim {
 
 namespace {
 
-constexpr std::size_t kPieceBytes = 256;
-constexpr auto kPiecePause = milliseconds(1);
 
 StoredProgram* Find(Controller& c, std::int32_t number) {
   if (number < 0 || number >= kStoredPrograms) return nullptr;
@@ -47,14 +45,8 @@ Task<> ServeReceiveProgram(Controller& c) {
     c.accept();  // SYN in place of ETX
   }
   // The comment block follows at once; the host answers only when it has all of it (EOT), or DLE after a
-  // wrong checksum. A real line takes seconds for it; even unpaced, the simulation hands it over in pieces (at
-  // most 256 kB/s), so a host that pauses a few milliseconds does not find more than its receive buffer (4999
-  // bytes) waiting at once.
-  const std::span<const std::uint8_t> rest(comments);
-  for (std::size_t at = 0; at < rest.size(); at += kPieceBytes) {
-    if (at > 0) co_await c.sleep(kPiecePause);
-    c.send(rest.subspan(at, std::min(kPieceBytes, rest.size() - at)));
-  }
+  // wrong checksum.
+  c.send(std::span<const std::uint8_t>(comments));
   for (int i = 0; f && i < c.faults.extraBytes; ++i) c.send(static_cast<std::uint8_t>(0xA5 + i));
   (void)co_await c.readByte();
 }

@@ -243,8 +243,19 @@ TEST_F(Scripted, LinkCheckWantsDc1WithinFiveSeconds) {
   EXPECT_EQ(clock.now() - start, seconds(5));
 }
 
-TEST_F(Scripted, OverflowingTheReceiveBufferFailsTheWait) {
-  for (int i = 0; i < 6000; ++i) port.incoming.push_back(0x55);
+TEST_F(Scripted, AFloodLargerThanTheReceiveBufferLosesNoByte) {
+  for (int i = 0; i < 12000; ++i) port.incoming.push_back(static_cast<std::uint8_t>(i * 7));
+  for (int i = 0; i < 12000; ++i) {
+    std::uint8_t b = 0;
+    ASSERT_TRUE(link.WaitByte(b)) << i;
+    ASSERT_EQ(b, static_cast<std::uint8_t>(i * 7)) << i;
+    ASSERT_LE(link.rx.count(), RxBuffer::kCapacity);
+  }
+}
+
+TEST_F(Scripted, ARingOverflowFailsTheWaitOnce) {
+  // Bytes pushed past the reader (as a receive event would) are refused and reported.
+  for (int i = 0; i < RxBuffer::kCapacity + 10; ++i) link.rx.write(0x55);
   std::uint8_t b = 0;
   EXPECT_FALSE(link.WaitByte(b)) << "bytes were lost: the exchange cannot be trusted";
   EXPECT_TRUE(link.WaitByte(b)) << "the failure is reported once";
