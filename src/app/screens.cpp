@@ -5,6 +5,13 @@
 
 namespace zova::app {
 
-void RegisterScreens(FrmMain&) {}
+void RegisterScreens(FrmMain& main) {
+  main.setScreenFactory("mnuFile", MakeFrmFile);
+  main.setScreenFactory("mnuLoc", MakeFrmLoc);
+  main.setScreenFactory("mnuSft", MakeFrmSft);
+  main.setScreenFactory("mnuSysPara", MakeFrmNsyspara);
+  main.setScreenFactory("mnuAxisPara", MakeFrmNaxpara);
+  main.setScreenFactory("mnuDownload", MakeFrmDownload);
+}
 
 }  // namespace zova::app

@@ -1,7 +1,19 @@
-// Hooks the screens of the menu to the main window.
+// The screens the main window's menu opens. Each returns a new top-level window for the session.
 #pragma once
+
+#include <QWidget>
 
 namespace zova::app {
 class FrmMain;
+struct Session;
+
 void RegisterScreens(FrmMain& main);
+
+QWidget* MakeFrmFile(Session& session, FrmMain& main);      // "File": program transfer
+QWidget* MakeFrmLoc(Session& session, FrmMain& main);       // "Loc"
+QWidget* MakeFrmSft(Session& session, FrmMain& main);       // "Sft"
+QWidget* MakeFrmNsyspara(Session& session, FrmMain& main);  // "Sys Para"
+QWidget* MakeFrmNaxpara(Session& session, FrmMain& main);   // "Axis Para"
+QWidget* MakeFrmDownload(Session& session, FrmMain& main);  // "Download"
+
 }  // namespace zova::app

@@ -1,13 +1,20 @@
 // Everything one run of the desktop program shares: the operator's side, the port, the link,
-// the start-up choices. Subsystem state objects hang off it as they are created.
+// the start-up choices and every subsystem's tables, which outlive the windows that show them.
 #pragma once
 
+#include <QString>
 #include <string>
 
 #include "app/qt_ui.h"
+#include "language/compiler.h"
+#include "language/program_store.h"
+#include "language/transfer/program_transfer.h"
 #include "link/connection.h"
 #include "link/link.h"
 #include "link/switchable_port.h"
+#include "parameters/ax_para.h"
+#include "parameters/sys_para.h"
+#include "positions/position_data.h"
 
 namespace zova::app {
 
@@ -16,11 +23,23 @@ struct Session {
   SwitchablePort port;
   Link link{port, ui, systemClock()};
   Connection connection{link};
-  int axes = 0;         // 2..6 once chosen in the selection window
+  int axes = 0;         // 2..6 once chosen in the selection window; changed by the system parameter AXES
   int machineType = 0;  // PLC family 0..2
-  // Folders remembered by the program window for "all" transfers.
-  std::string transFolder;
-  std::string recvFolder;
+
+  language::ProgramStore programs;
+  programs::ProgramTransfer programTransfer{programs, language::LanguageConfig{6, 0}};
+  positions::PositionData positions;
+  SysPara sysPara;
+  AxPara axPara;
+  int currentAxis = 0;  // the axis the axis parameter screen shows
+
+  // File names the screens remember from one opening to the next.
+  QString sysParaFile;
+  QString axParaFile;
+  QString locReceiveFile, locTransFile, sftReceiveFile, sftTransFile;
+  QString fileReceiveName, fileTransName;
+
+  [[nodiscard]] language::LanguageConfig languageConfig() const { return {axes, machineType}; }
 };
 
 }  // namespace zova::app

@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
   zova::app::Session session;
   session.axes = splash.axes();
   session.machineType = splash.machineType();
+  session.programTransfer.setConfig(session.languageConfig());
   zova::app::FrmMain main(session);
   zova::app::RegisterScreens(main);
   main.show();

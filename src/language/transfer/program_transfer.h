@@ -43,6 +43,8 @@ class ProgramTransfer {
  public:
   // The store is the program-wide one: compiling and receiving overwrite its image and comment table.
   ProgramTransfer(language::ProgramStore& store, language::LanguageConfig config);
+  // The machine the programs are compiled for, once the operator has chosen it.
+  void setConfig(language::LanguageConfig config) { config_ = config; }
 
   // --- state the program window sets and reads ---
   int TxProgramNo = 0;        // "TEV File #" of the transmit frame

@@ -1,0 +1,42 @@
+// The firmware download window.
+#pragma once
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QWidget>
+#include <memory>
+
+#include "app/session.h"
+#include "firmware/flash_download.h"
+
+namespace zova::app {
+
+class FrmDownload : public QWidget, public DownloadDisplay {
+  Q_OBJECT
+ public:
+  explicit FrmDownload(Session& session, QWidget* parent = nullptr);
+
+  void setLabel(DownloadLabel label, const std::string& text) override;
+  void setDownEnabled(bool enabled) override;
+
+  // cmdFile and cmdDown.
+  void fileClicked();
+  void downClicked();
+
+  FirmwareDownload& download() { return *download_; }
+
+ private:
+  Session& session_;
+  std::unique_ptr<FirmwareDownload> download_;
+  QString lastName_;
+  QPushButton* cmdFile_ = nullptr;
+  QPushButton* cmdDown_ = nullptr;
+  QProgressBar* prgBarWri_ = nullptr;
+  QLabel* labelbyte_ = nullptr;
+  QLabel* labelFilename_ = nullptr;
+  QLabel* labelState_ = nullptr;
+  QLabel* label2_ = nullptr;
+};
+
+}  // namespace zova::app

@@ -1,0 +1,8 @@
+// Window not built yet: the menu item does nothing until it is.
+#include "app/screens.h"
+
+namespace zova::app {
+
+QWidget* MakeFrmSft(Session&, FrmMain&) { return nullptr; }
+
+}  // namespace zova::app
