@@ -91,7 +91,7 @@ void FrmDownload::fileClicked() {
 
 void FrmDownload::downClicked() {
   // Nothing else may use the link while the flash is written; the main window is disabled meanwhile.
-  if (!session_.port.isOpen()) {
+  if (!download_->FileName.empty() && !session_.port.isOpen()) {
     ShowLinkError(session_.ui, kLinkErrorPortClosed);
     return;
   }

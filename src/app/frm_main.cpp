@@ -13,7 +13,9 @@
 #include "app/qt_sim_port.h"
 #include "app/serial_port_factory.h"
 #include "app/window_util.h"
+#include "language/compiler.h"
 #include "link/decoders.h"
+#include "link/link_error.h"
 
 namespace zova::app {
 
@@ -83,11 +85,134 @@ FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), sessi
     setLinkPicture(open);
     emit portStateChanged(open);
   };
+  status_ = std::make_unique<StatusMonitor>(session_.link, *this, session_.axes);
+  console_ = std::make_unique<ManualConsole>(*status_);
+  // The port's first refresh runs while the link is still held, so the redrawn boxes send nothing.
+  session_.connection.onOpened = [this] { (void)status_->ReadIoStatus(kReadOutputs, true); };
+  wireConsole();
   adjustSize();
   CentreOnScreen(this);
 }
 
-FrmMain::~FrmMain() { session_.connection.onStateChanged = nullptr; }
+FrmMain::~FrmMain() {
+  session_.connection.onStateChanged = nullptr;
+  session_.connection.onOpened = nullptr;
+}
+
+void FrmMain::wireConsole() {
+  for (int i = 0; i < 3; ++i) {
+    connect(cmdSvon[i], &QPushButton::clicked, this, [this, i] { console_->SvonClick(i); });
+    connect(cmdRun[i], &QPushButton::clicked, this,
+            [this, i] { console_->RunClick(i, txtRunPrgNo->text().toStdString()); });
+  }
+  connect(cmdZR, &QPushButton::clicked, this, [this] { console_->ZrClick(); });
+  for (int i = 0; i < 2; ++i) {
+    connect(cmdJog[i], &QPushButton::pressed, this, [this, i] {
+      jogPressing_ = true;
+      console_->JogPress(i, txtJogSpd->text().toStdString(), txtAxisSel->text().toStdString());
+      jogPressing_ = false;
+      // A quick click lets go while the press still waits for the controller: stop the axis now.
+      if (pendingJogRelease_ >= 0) console_->JogRelease(std::exchange(pendingJogRelease_, -1));
+    });
+    connect(cmdJog[i], &QPushButton::released, this, [this, i] {
+      if (jogPressing_) {
+        pendingJogRelease_ = i;
+      } else {
+        console_->JogRelease(i);
+      }
+    });
+    connect(cmdAxisSel[i], &QPushButton::clicked, this, [this, i] { console_->AxisSelClick(i); });
+    connect(cmdIoStatus[i], &QPushButton::clicked, this, [this, i] {
+      // Checking with the port closed would poll nothing: refuse it as the console refuses its actions.
+      if (i == 0 && !session_.port.isOpen()) {
+        ShowLinkError(session_.ui, kLinkErrorPortClosed);
+        return;
+      }
+      status_->IoStatusClick(i);
+    });
+  }
+  connect(cmdLocSet, &QPushButton::clicked, this, [this] { console_->LocSetClick(txtLocSet->text().toStdString()); });
+  connect(cmdMov, &QPushButton::clicked, this, [this] {
+    language::Compiler compiler(session_.programs, session_.ui, session_.languageConfig());
+    console_->MovClick(compiler, txtMove[0]->text().toStdString(), txtMove[1]->text().toStdString(),
+                       txtMove[2]->text().toStdString());
+  });
+  connect(cmdReadError, &QPushButton::clicked, this, [this] { status_->ControllerErrorClick(); });
+  connect(txtRunPrgNo, &QLineEdit::textChanged, this, [this](const QString& text) {
+    const QString kept = Qs(console_->RunPrgNoChanged(text.toStdString()));
+    if (kept != text) txtRunPrgNo->setText(kept);
+  });
+  for (int p = 0; p < 64; ++p) {
+    connect(chkIoOutput[p], &QCheckBox::clicked, this, [this, p] { console_->OutputClick(p); });
+  }
+  connect(tmrUpStatus, &QTimer::timeout, this, [this] { status_->Tick(); });
+}
+
+void FrmMain::setInputChecked(int point, bool checked) { chkIoInput[point]->setChecked(checked); }
+
+void FrmMain::setOutputChecked(int point, bool checked) { chkIoOutput[point]->setChecked(checked); }
+
+void FrmMain::setSensorColour(int box, SensorColour colour) {
+  const QColor c = colour == SensorColour::Red     ? QColor(255, 0, 0)
+                   : colour == SensorColour::Green ? QColor(0, 255, 0)
+                                                   : palette().color(QPalette::Base);
+  txtSensor[box]->setStyleSheet(QString("background-color: %1;").arg(c.name()));
+}
+
+void FrmMain::setPositionTexts(int axis, const std::string& command, const std::string& actual) {
+  txtComPos[axis]->setText(Qs(command));
+  txtActPos[axis]->setText(Qs(actual));
+}
+
+void FrmMain::setAxisSelText(const std::string& text) { txtAxisSel->setText(Qs(text)); }
+
+QWidget* FrmMain::controlWidget(Control control) {
+  switch (control) {
+    case Control::SvonOn:
+      return cmdSvon[0];
+    case Control::SvonOff:
+      return cmdSvon[1];
+    case Control::AlarmReset:
+      return cmdSvon[2];
+    case Control::ZeroReturn:
+      return cmdZR;
+    case Control::JogPositive:
+      return cmdJog[0];
+    case Control::JogNegative:
+      return cmdJog[1];
+    case Control::Run:
+      return cmdRun[0];
+    case Control::Stop:
+      return cmdRun[1];
+    case Control::RunReset:
+      return cmdRun[2];
+    case Control::IoCheckStart:
+      return cmdIoStatus[0];
+    case Control::IoOutFrame:
+      return fraIoOut;
+    case Control::RunZrFrame:
+      return fraRunZr;
+    case Control::JogFrame:
+      return fraJog;
+    case Control::UpStatusTimer:
+      break;
+  }
+  return nullptr;
+}
+
+void FrmMain::setEnabled(Control control, bool enabled) {
+  if (control == Control::UpStatusTimer) {
+    if (enabled) {
+      tmrUpStatus->start();
+    } else {
+      tmrUpStatus->stop();
+    }
+    return;
+  }
+  // A jog button must keep receiving its release while the press handler runs.
+  if (control == Control::JogPositive || control == Control::JogNegative) return;
+  if (QWidget* w = controlWidget(control)) w->setEnabled(enabled);
+}
 
 void FrmMain::setLinkPicture(bool on) { imgComm_->setPixmap((on ? imgCommOn_ : imgCommOff_)->pixmap()); }
 
@@ -132,7 +257,7 @@ void FrmMain::setScreenFactory(const QString& menuName, ScreenFactory factory) {
 void FrmMain::openScreen(const QString& menuName) {
   auto it = factories_.find(menuName);
   if (it == factories_.end()) return;
-  tmrUpStatus->stop();
+  status_->SetTimerEnabled(false);
   if (menuName == "mnuAxisPara") {
     // The axis screen fetches nothing itself, but must not start inside a poll exchange.
     while (session_.link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -140,7 +265,10 @@ void FrmMain::openScreen(const QString& menuName) {
   QWidget* screen = it->second(session_, *this);
   if (screen == nullptr) return;
   screen->setAttribute(Qt::WA_DeleteOnClose);
-  connect(screen, &QObject::destroyed, this, [this] { setEnabled(true); });
+  connect(screen, &QObject::destroyed, this, [this] {
+    setEnabled(true);
+    status_->Axes = session_.axes;  // the system parameters may have changed the axis count
+  });
   openScreens_.push_back(screen);
   screen->show();
   setEnabled(false);
@@ -170,7 +298,7 @@ void FrmMain::afterPortOpened() {}
 
 void FrmMain::closePort() {
   if (session_.link.LinkBusy) return;
-  tmrUpStatus->stop();
+  status_->SetTimerEnabled(false);
   session_.connection.Close();
 }
 
@@ -320,31 +448,6 @@ QWidget* FrmMain::buildConsole() {
   io->addWidget(cmdIoStatus[1]);
   layout->addLayout(io);
   return box;
-}
-
-void FrmMain::showInputs(const std::array<bool, 64>& on) {
-  for (int p = 0; p < 64; ++p) chkIoInput[p]->setChecked(on[p]);
-}
-
-void FrmMain::showOutputs(const std::array<bool, 64>& on) {
-  for (int p = 0; p < 64; ++p) chkIoOutput[p]->setChecked(on[p]);
-}
-
-void FrmMain::showSensors(const std::array<std::uint32_t, 6>& words) {
-  const QColor window = palette().color(QPalette::Base);
-  auto colour = [](QLineEdit* e, const QColor& c) { e->setStyleSheet(QString("background-color: %1;").arg(c.name())); };
-  for (int a = 0; a < std::min(session_.axes, 6); ++a) {
-    colour(txtSensor[3 * a], (words[a] & kSensorPositiveLimit) ? QColor(255, 0, 0) : window);
-    colour(txtSensor[3 * a + 1], (words[a] & kSensorHome) ? QColor(0, 255, 0) : window);
-    colour(txtSensor[3 * a + 2], (words[a] & kSensorNegativeLimit) ? QColor(255, 0, 0) : window);
-  }
-}
-
-void FrmMain::showPositions(const std::array<double, 6>& command, const std::array<double, 6>& actual) {
-  for (int a = 0; a < std::min(session_.axes, 6); ++a) {
-    txtComPos[a]->setText(Qs(FormatHundredths(command[a])));
-    txtActPos[a]->setText(Qs(FormatHundredths(actual[a])));
-  }
 }
 
 }  // namespace zova::app

@@ -14,10 +14,13 @@
 #include <map>
 
 #include "app/session.h"
+#include "console/console_display.h"
+#include "console/manual_console.h"
+#include "console/status_monitor.h"
 
 namespace zova::app {
 
-class FrmMain : public QMainWindow {
+class FrmMain : public QMainWindow, public ConsoleDisplay {
   Q_OBJECT
  public:
   explicit FrmMain(Session& session, QWidget* parent = nullptr);
@@ -34,14 +37,19 @@ class FrmMain : public QMainWindow {
   void openSimulator();
   void closePort();
 
-  // Displays the console operations draw on.
-  void showInputs(const std::array<bool, 64>& on);
-  void showOutputs(const std::array<bool, 64>& on);
-  void showSensors(const std::array<std::uint32_t, 6>& words);
-  void showPositions(const std::array<double, 6>& command, const std::array<double, 6>& actual);
+  // What the console operations draw.
+  void setInputChecked(int point, bool checked) override;
+  void setOutputChecked(int point, bool checked) override;
+  void setSensorColour(int box, SensorColour colour) override;
+  void setPositionTexts(int axis, const std::string& command, const std::string& actual) override;
+  void setAxisSelText(const std::string& text) override;
+  void setEnabled(Control control, bool enabled) override;
+  using QMainWindow::setEnabled;
   void setLinkPicture(bool on);
 
   Session& session() { return session_; }
+  StatusMonitor& status() { return *status_; }
+  ManualConsole& console() { return *console_; }
   QTimer* tmrUpStatus = nullptr;
 
  protected:
@@ -56,10 +64,16 @@ class FrmMain : public QMainWindow {
   QWidget* buildSensorFrame();
   QWidget* buildConsole();
   void afterPortOpened();
+  void wireConsole();
+  QWidget* controlWidget(Control control);
 
   Session& session_;
   std::map<QString, ScreenFactory> factories_;
   std::vector<QPointer<QWidget>> openScreens_;
+  std::unique_ptr<StatusMonitor> status_;
+  std::unique_ptr<ManualConsole> console_;
+  bool jogPressing_ = false;    // a jog press is still talking to the controller
+  int pendingJogRelease_ = -1;  // a release that arrived meanwhile, replayed when the press ends
   QLabel* imgComm_ = nullptr;
   QLabel* imgCommOn_ = nullptr;
   QLabel* imgCommOff_ = nullptr;
