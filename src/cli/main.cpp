@@ -13,12 +13,6 @@
 
 namespace zova::cli {
 
-bool Context::requireAxes() const {
-  if (options.axes >= 2 && options.axes <= 6) return true;
-  ui->messageBox("this command needs --axes N (2 to 6)");
-  return false;
-}
-
 namespace {
 
 void printHelp() {

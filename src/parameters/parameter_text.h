@@ -1,29 +1,17 @@
-// Text forms shared by the two parameter files: the printed number form and the delimited-record reader.
+// Text forms shared by the two parameter files: the printed number form and value parsing.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "link/delimited_records.h"
+
 namespace zova {
 
 // The number form of printed output: a blank before a non-negative value or "-" before a negative
 // one, the digits, and one blank after: 2 -> " 2 ", -5 -> "-5 ".
 std::string FormatPrintedNumber(std::int32_t value);
-
-// Reads a text as delimited-field input does: leading blanks are dropped, a record ends at a comma
-// or at the end of its line, and a record that opens with a double quote runs to the closing quote.
-class RecordReader {
- public:
-  explicit RecordReader(std::string_view text) : text_(text) {}
-  // The next record; false at the end of the text.
-  bool next(std::string& record);
-
- private:
-  void skipLineEnd();
-  std::string_view text_;
-  std::size_t pos_ = 0;
-};
 
 // A whole decimal integer: an optional "-", at least one digit, nothing else, within 32 bits.
 bool ParseDecimalValue(std::string_view text, std::int32_t& out);

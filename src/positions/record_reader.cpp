@@ -12,7 +12,6 @@ namespace zova::positions {
 
 namespace {
 
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
 bool isValueChar(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; }
 
@@ -20,34 +19,6 @@ bool isValueChar(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'
 constexpr int kMaxParseSteps = 81;
 
 }  // namespace
-
-void RecordReader::skipLineEnd() {
-  if (pos_ < text_.size() && text_[pos_] == '\r') ++pos_;
-  if (pos_ < text_.size() && text_[pos_] == '\n') ++pos_;
-}
-
-bool RecordReader::next(std::string& record) {
-  if (pos_ >= text_.size()) return false;
-  while (pos_ < text_.size() && text_[pos_] == ' ') ++pos_;
-  record.clear();
-  if (pos_ < text_.size() && text_[pos_] == '"') {
-    const std::size_t close = text_.find('"', pos_ + 1);
-    const std::size_t end = close == std::string_view::npos ? text_.size() : close;
-    record.assign(text_.substr(pos_ + 1, end - pos_ - 1));
-    pos_ = close == std::string_view::npos ? text_.size() : close + 1;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
-  } else {
-    const std::size_t start = pos_;
-    while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_])) ++pos_;
-    record.assign(text_.substr(start, pos_ - start));
-  }
-  if (pos_ < text_.size() && text_[pos_] == ',') {
-    ++pos_;
-  } else {
-    skipLineEnd();
-  }
-  return true;
-}
 
 double LeadingNumber(std::string_view text) {
   std::size_t n = 0;

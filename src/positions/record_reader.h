@@ -6,24 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "link/delimited_records.h"
 #include "positions/position_table.h"
 
 namespace zova::positions {
-
-// Splits text into records the way delimited-field input does: leading blanks are dropped, a record
-// ends at a comma or at the end of the line, and a record that opens with a double quote runs to the
-// closing quote (what follows it up to the next comma or line end is dropped).
-class RecordReader {
- public:
-  explicit RecordReader(std::string_view text) : text_(text) {}
-  // The next record; false when the input is used up.
-  bool next(std::string& record);
-
- private:
-  void skipLineEnd();
-  std::string_view text_;
-  std::size_t pos_ = 0;
-};
 
 enum class RecordError { None, TooManyFields, Overflow };
 

@@ -13,13 +13,6 @@
 
 namespace zova::cli {
 
-// Context::requireAxes lives in zovactl's main.cpp, which a test cannot link; this is the same rule.
-bool Context::requireAxes() const {
-  if (options.axes >= 2 && options.axes <= 6) return true;
-  ui->messageBox("this command needs --axes N (2 to 6)");
-  return false;
-}
-
 namespace {
 
 namespace fs = std::filesystem;
