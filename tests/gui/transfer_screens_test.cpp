@@ -1,0 +1,380 @@
+// The location and shift windows: controls, number and value boxes, the port check, block ranges,
+// files remembered between openings, and no second exchange while one waits.
+#include <QFile>
+#include <QGroupBox>
+#include <QProgressBar>
+#include <QTimer>
+
+#include "app/window_util.h"
+#include "link/link_error.h"
+#include "transfer_support.h"
+
+namespace zova::test {
+namespace {
+
+const std::string kPortClosed = LinkMessage()[kLinkErrorPortClosed];
+const std::string kNotNumber = " 숫자를 입력하십시요";
+
+TEST(TransferScreens, CarryTheNamedControlsAndCaptions) {
+  MainRig rig;
+  struct Case {
+    const char* menu;
+    const char* window;
+    const char* caption;
+    std::vector<std::pair<const char*, const char*>> buttons;
+    std::vector<std::pair<const char*, const char*>> frames;
+    std::vector<const char*> absent;
+  } cases[] = {
+      {"mnuLoc",
+       "frmLoc",
+       "LOCATION",
+       {{"cmdLocReceive_0", "Receive"},
+        {"cmdLocReceive_1", "Block Receive"},
+        {"cmdLocReceive_2", "ALL Receive"},
+        {"cmdLocReceive_3", "File Open"},
+        {"cmdLocReceive_4", "File Save"},
+        {"cmdLocTrans_0", "Trans"},
+        {"cmdLocTrans_1", "Block Trans"},
+        {"cmdLocTrans_2", "ALL Trans"},
+        {"cmdLocTrans_3", "File Open"}},
+       {{"Frame1", "LOC Receive (TEV ▶ PC)"}, {"fraLoc", "LOC Trans (PC ▶ TEV)"}},
+       {"cmdLocTrans_4"}},
+      {"mnuSft",
+       "frmSft",
+       "SHIFT LOCATION",
+       {{"cmdSftLocReceive_0", "Receive"},
+        {"cmdSftLocReceive_1", "ALL Receive"},
+        {"cmdSftLocReceive_2", "File Open"},
+        {"cmdSftLocReceive_3", "File Save"},
+        {"cmdSftLocTrans_0", "Trans"},
+        {"cmdSftLocTrans_1", "ALL Trans"},
+        {"cmdSftLocTrans_2", "File Open"}},
+       {{"fraSftReceive", "SFT LOC Receive (TEV ▶ PC)"}, {"fraSftTrans", "SFT LOC Trans (PC ▶ TEV)"}},
+       {"cmdSftLocReceive_4", "cmdSftLocTrans_3"}},
+  };
+  for (const Case& c : cases) {
+    QWidget* w = OpenScreen(rig, c.menu, c.window);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowTitle(), c.caption);
+    for (const auto& [name, caption] : c.buttons) {
+      auto* b = Find<QPushButton>(w, name);
+      if (b != nullptr) {
+        EXPECT_EQ(b->text(), caption) << name;
+      }
+    }
+    for (const auto& [name, caption] : c.frames) {
+      auto* f = Find<QGroupBox>(w, name);
+      if (f != nullptr) {
+        EXPECT_EQ(f->title(), caption) << name;
+      }
+    }
+    for (const char* name : c.absent) EXPECT_EQ(w->findChild<QWidget*>(name), nullptr) << name;
+    EXPECT_FALSE(rig.main->isEnabled());
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(rig.main->isEnabled()) << c.window;
+  }
+  QWidget* loc = OpenScreen(rig, "mnuLoc", "frmLoc");
+  for (const char* name : {"txtLocReceive_0", "txtLocReceive_1", "txtLocTrans_0", "txtLocTrans_1"}) {
+    EXPECT_EQ(Text(loc, name), "0") << name;
+  }
+  EXPECT_EQ(Text(loc, "txtRcvLocVal_5"), "0.00");
+  EXPECT_EQ(Text(loc, "txtTransLocVal_5"), "0.00");
+  EXPECT_TRUE(Find<QLineEdit>(loc, "txtRcvLocVal_0")->isReadOnly());
+  EXPECT_FALSE(Find<QLineEdit>(loc, "txtTransLocVal_0")->isReadOnly());
+  EXPECT_NE(Find<QProgressBar>(loc, "ProgressBarLocReceive"), nullptr);
+  EXPECT_NE(Find<QProgressBar>(loc, "ProgressBarLocTrans"), nullptr);
+  EXPECT_NE(loc->findChild<QObject*>("cmdDlgLoc"), nullptr);
+}
+
+// With the port closed every button, the file buttons included, shows error box code 1 and does nothing else.
+TEST(TransferScreens, ClosedPortStopsEveryButton) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath("ZOVALOC.dat");
+  MainRig rig;
+  AnsweredDialog dialog(file);
+  struct Case {
+    const char* menu;
+    const char* window;
+    const char* buttonArray;
+    int buttons;
+  } cases[] = {{"mnuLoc", "frmLoc", "cmdLocReceive", 5},
+               {"mnuLoc", "frmLoc", "cmdLocTrans", 4},
+               {"mnuSft", "frmSft", "cmdSftLocReceive", 4},
+               {"mnuSft", "frmSft", "cmdSftLocTrans", 3}};
+  for (const Case& c : cases) {
+    QWidget* w = OpenScreen(rig, c.menu, c.window);
+    ASSERT_NE(w, nullptr);
+    auto* fileBox =
+        Find<QLineEdit>(w, c.window == std::string("frmLoc") ? "txtLocReceiveFile" : "txtSftLocReceiveFile");
+    fileBox->setText(file);
+    for (int i = 0; i < c.buttons; ++i) {
+      rig.messages.clear();
+      Click(w, app::ArrayName(c.buttonArray, i));
+      EXPECT_EQ(rig.messages, std::vector<std::string>{kPortClosed}) << c.buttonArray << " " << i;
+      EXPECT_TRUE(Find<QPushButton>(w, app::ArrayName(c.buttonArray, i))->isEnabled());
+    }
+    w->close();
+  }
+  EXPECT_TRUE(dialog.requests.empty());
+  EXPECT_FALSE(QFile::exists(file)) << "File Save wrote with the port closed";
+}
+
+TEST(LocWindow, TextThatIsNotANumberResetsTheBoxAndShowsLocationZero) {
+  MainRig rig;
+  rig.session.positions.LocTable[0] = {150, -5, 0, 12345, 0, 0};
+  rig.session.positions.LocTable[12] = {1, 2, 3, 4, 0, 0};
+  QWidget* w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_NE(w, nullptr);
+  rig.type(w, "txtLocTrans_0", "12");
+  EXPECT_EQ(Text(w, "txtTransLocVal_3"), "0.04");
+  rig.type(w, "txtLocTrans_0", "12a");
+  // "12a" is refused: clearing the box first showed nothing, "1" and "12" are locations.
+  EXPECT_EQ(rig.messages, std::vector<std::string>{kNotNumber});
+  EXPECT_EQ(Text(w, "txtLocTrans_0"), "0");
+  const char* expected[] = {"1.50", "-0.05", "0.00", "123.45"};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(Text(w, app::ArrayName("txtTransLocVal", k)), expected[k]) << k;
+  // Showing a location does not change it.
+  EXPECT_EQ(rig.session.positions.LocTable[0], (positions::PositionRow{150, -5, 0, 12345, 0, 0}));
+  EXPECT_EQ(rig.session.positions.LocTable[12], (positions::PositionRow{1, 2, 3, 4, 0, 0}));
+}
+
+TEST(LocWindow, NumberBeyondTheDisplayRangeShowsNothingAndReceiveFetchesIt) {
+  MainRig rig;
+  rig.main->openSimulator();
+  Controller(rig).positions.locations[1500] = {-250, 100000, 7, 8, 9, 10};
+  rig.session.positions.LocTable[7] = {700, 0, 0, 0, 0, 0};
+  QWidget* w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_NE(w, nullptr);
+  auto* start = Find<QLineEdit>(w, "txtLocReceive_0");
+  start->setText("7");
+  EXPECT_EQ(Text(w, "txtRcvLocVal_0"), "7.00");
+  start->setText("1500");
+  EXPECT_EQ(Text(w, "txtRcvLocVal_0"), "7.00");
+  EXPECT_EQ(Text(w, "txtLocReceive_0"), "1500");
+  Click(w, "cmdLocReceive_0");
+  EXPECT_TRUE(rig.messages.empty()) << rig.messages.front();
+  EXPECT_EQ(rig.session.positions.RxPointNo, 1500);
+  // Four axes travel; the others keep what the table held.
+  EXPECT_EQ(rig.session.positions.LocTable[1500], (positions::PositionRow{-250, 100000, 7, 8, 0, 0}));
+  const char* shown[] = {"-2.50", "1000.00", "0.07", "0.08", "0.00", "0.00"};
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(Text(w, app::ArrayName("txtRcvLocVal", k)), shown[k]) << k;
+}
+
+TEST(LocWindow, TypedValuesGoIntoTheLocationOfTheNumberBox) {
+  MainRig rig;
+  QWidget* w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_NE(w, nullptr);
+  rig.type(w, "txtLocTrans_0", "42");
+  rig.type(w, "txtTransLocVal_1", "-1.005");  // half of a hundredth goes to the even neighbour
+  rig.type(w, "txtTransLocVal_2", "2.5");
+  EXPECT_EQ(rig.session.positions.LocTable[42][1], -100);
+  EXPECT_EQ(rig.session.positions.LocTable[42][2], 250);
+  // A number box outside the table stores nothing.
+  Find<QLineEdit>(w, "txtLocTrans_0")->setText("2501");
+  rig.type(w, "txtTransLocVal_0", "9");
+  EXPECT_EQ(rig.session.positions.LocTable[42][0], 0);
+  EXPECT_EQ(rig.session.positions.LocTable[2500][0], 0);
+  Find<QLineEdit>(w, "txtLocTrans_0")->setText("2500");
+  rig.type(w, "txtTransLocVal_0", "9");
+  EXPECT_EQ(rig.session.positions.LocTable[2500][0], 900);
+  EXPECT_TRUE(rig.messages.empty());
+}
+
+TEST(SftWindow, NumberBoxesAcceptZeroToNinetyNine) {
+  struct Case {
+    const char* typed;
+    std::vector<std::string> messages;
+    const char* left;
+  } cases[] = {
+      {"100", {" 0 ~ 99 까지 입력하십시요."}, "0"},
+      {"-1", {" 0 ~ 99 까지 입력하십시요."}, "0"},
+      {"x", {kNotNumber}, "0"},
+      {"99", {}, "99"},
+      {"", {}, ""},
+  };
+  MainRig rig;
+  QWidget* w = OpenScreen(rig, "mnuSft", "frmSft");
+  ASSERT_NE(w, nullptr);
+  for (const char* box : {"txtSftLocTrans_0", "txtSftLocReceive_1"}) {
+    for (const Case& c : cases) {
+      Find<QLineEdit>(w, box)->setText("5");
+      rig.messages.clear();
+      Find<QLineEdit>(w, box)->setText(c.typed);
+      EXPECT_EQ(rig.messages, c.messages) << box << " " << c.typed;
+      EXPECT_EQ(Text(w, box), c.left) << box << " " << c.typed;
+    }
+  }
+  // Typed key by key, 100 is refused at its last digit.
+  rig.messages.clear();
+  rig.type(w, "txtSftLocTrans_0", "100");
+  EXPECT_EQ(rig.messages, std::vector<std::string>{" 0 ~ 99 까지 입력하십시요."});
+  EXPECT_EQ(Text(w, "txtSftLocTrans_0"), "0");
+}
+
+TEST(LocWindow, BlockRangeSendsStartToEndAndRefusesAReversedOne) {
+  MainRig rig;
+  rig.main->openSimulator();
+  for (int n = 4; n <= 7; ++n) rig.session.positions.LocTable[n] = {n * 100, -n, 3, 4, 5, 6};
+  QWidget* w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_NE(w, nullptr);
+  auto& stored = Controller(rig).positions.locations;
+
+  rig.type(w, "txtLocTrans_0", "6");
+  rig.type(w, "txtLocTrans_1", "5");
+  Click(w, "cmdLocTrans_1");
+  EXPECT_EQ(rig.messages, std::vector<std::string>{" End Loc 는 Start Loc 보다 커야 합니다."});
+  EXPECT_EQ(stored[5], (sim::StoredPosition{}));
+  EXPECT_EQ(stored[6], (sim::StoredPosition{}));
+
+  rig.messages.clear();
+  rig.type(w, "txtLocTrans_0", "5");
+  Click(w, "cmdLocTrans_1");
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(stored[5], (sim::StoredPosition{500, -5, 3, 4, 0, 0}));
+  EXPECT_EQ(stored[4], (sim::StoredPosition{}));
+  EXPECT_EQ(stored[6], (sim::StoredPosition{}));
+  EXPECT_EQ(Find<QProgressBar>(w, "ProgressBarLocTrans")->value(), 0);
+
+  // The receive side checks its range the same way.
+  rig.type(w, "txtLocReceive_0", "6");
+  rig.type(w, "txtLocReceive_1", "5");
+  Click(w, "cmdLocReceive_1");
+  EXPECT_EQ(rig.messages, std::vector<std::string>{" End Loc 는 Start Loc 보다 커야 합니다."});
+}
+
+TEST(LocWindow, FilesAreSavedLoadedAndTheirNamesRemembered) {
+  QTemporaryDir dir;
+  const QString saved = dir.filePath("saved.dat");
+  MainRig rig;
+  rig.main->openSimulator();
+  rig.session.positions.LocTable[0] = {150, 250, 0, 0, 0, 0};
+  QWidget* w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_NE(w, nullptr);
+
+  Click(w, "cmdLocReceive_4");
+  EXPECT_EQ(rig.messages, std::vector<std::string>{"File Open 메뉴에서 저장할 화일명을 입력하십시요."});
+  {
+    AnsweredDialog dialog(saved);
+    Click(w, "cmdLocReceive_3");
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    EXPECT_EQ(dialog.requests[0].title, "LOC FILE SAVE");
+    EXPECT_TRUE(dialog.requests[0].overwritePrompt);
+    EXPECT_EQ(dialog.requests[0].filter, app::QtFilter("ZOVALOC.dat|ZOVALOC.dat|모든파일(*.*)|*.*"));
+  }
+  EXPECT_EQ(Text(w, "txtLocReceiveFile"), saved);
+  Click(w, "cmdLocReceive_4");
+  QFile file(saved);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readLine(), "P000 = 1.50 2.50 0.00 0.00 0.00 0.00\r\n");
+
+  // Loading puts location 0 of the file on show, with "0" in the number box.
+  rig.session.positions.LocTable[0] = {};
+  rig.type(w, "txtLocTrans_0", "9");
+  {
+    AnsweredDialog dialog(saved);
+    Click(w, "cmdLocTrans_3");
+    ASSERT_EQ(dialog.requests.size(), 1u);
+    EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
+    EXPECT_FALSE(dialog.requests[0].overwritePrompt);
+  }
+  EXPECT_EQ(rig.session.positions.LocTable[0], (positions::PositionRow{150, 250, 0, 0, 0, 0}));
+  EXPECT_EQ(Text(w, "txtLocTrans_0"), "0");
+  EXPECT_EQ(Text(w, "txtTransLocVal_1"), "2.50");
+  EXPECT_EQ(Text(w, "txtLocTransFile"), saved);
+
+  // A cancelled dialog leaves the name alone.
+  {
+    AnsweredDialog dialog(std::nullopt);
+    Click(w, "cmdLocReceive_3");
+  }
+  EXPECT_EQ(Text(w, "txtLocReceiveFile"), saved);
+
+  rig.session.positions.TxPointNo = 33;
+  rig.session.positions.LocTable[33] = {3300, 0, 0, 0, 0, 0};
+  w->close();
+  EXPECT_EQ(rig.session.locReceiveFile, saved);
+  EXPECT_EQ(rig.session.locTransFile, saved);
+  QWidget* again = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_NE(again, nullptr);
+  EXPECT_EQ(Text(again, "txtLocReceiveFile"), saved);
+  EXPECT_EQ(Text(again, "txtLocTransFile"), saved);
+  EXPECT_EQ(Text(again, "txtLocTrans_0"), "33");
+  EXPECT_EQ(Text(again, "txtTransLocVal_0"), "33.00");
+}
+
+TEST(SftWindow, TransmitFileOpenKeepsTheDialogTitleAndDoesNotRefreshTheBoxes) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("ZOVASFT.dat");
+  {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 1000; ++i) file.write(QString("S%1 = 1.25 0 0 0 0 0\r\n").arg(i, 2, 10, QChar('0')).toUtf8());
+  }
+  MainRig rig;
+  rig.main->openSimulator();
+  QWidget* w = OpenScreen(rig, "mnuSft", "frmSft");
+  ASSERT_NE(w, nullptr);
+  AnsweredDialog dialog(path);
+  Click(w, "cmdSftLocReceive_2");
+  Click(w, "cmdSftLocTrans_2");
+  ASSERT_EQ(dialog.requests.size(), 2u);
+  EXPECT_EQ(dialog.requests[0].title, "SFT LOC FILE OPEN");
+  EXPECT_EQ(dialog.requests[1].title, "SFT LOC FILE OPEN");
+  EXPECT_EQ(dialog.requests[1].selected, path);
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(rig.session.positions.SftTable[999][0], 125);
+  EXPECT_EQ(Text(w, "txtTransSftLocVal_0"), "0.00");
+  EXPECT_EQ(Text(w, "txtSftLocTransFile"), path);
+}
+
+TEST(SftWindow, SingleTransmitAndReceiveUseTheNumberBoxes) {
+  MainRig rig;
+  rig.main->openSimulator();
+  rig.session.positions.SftTable[8] = {-300, 1, 2, 3, 0, 0};
+  Controller(rig).positions.shifts[9] = {400, 0, -1, 0, 0, 0};
+  QWidget* w = OpenScreen(rig, "mnuSft", "frmSft");
+  ASSERT_NE(w, nullptr);
+  rig.type(w, "txtSftLocTrans_0", "8");
+  Click(w, "cmdSftLocTrans_0");
+  EXPECT_EQ(Controller(rig).positions.shifts[8], (sim::StoredPosition{-300, 1, 2, 3, 0, 0}));
+  rig.type(w, "txtSftLocReceive_0", "9");
+  Click(w, "cmdSftLocReceive_0");
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(Text(w, "txtRcvSftLocVal_0"), "4.00");
+  EXPECT_EQ(Text(w, "txtRcvSftLocVal_2"), "-0.01");
+}
+
+// A press on another button while a transfer waits must find it disabled; everything comes back afterwards.
+TEST(TransferScreens, NoSecondExchangeWhileOneWaits) {
+  MainRig rig;
+  rig.main->openSimulator();
+  rig.session.positions.LocTable[3] = {777, 0, 0, 0, 0, 0};
+  for (int n = 0; n <= 40; ++n) Controller(rig).positions.locations[n] = {n, 0, 0, 0, 0, 0};
+  QWidget* w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_NE(w, nullptr);
+  rig.type(w, "txtLocTrans_0", "3");
+  rig.type(w, "txtLocReceive_1", "40");
+
+  std::vector<QString> enabledDuringTransfer;
+  bool fired = false;
+  QTimer::singleShot(0, w, [&] {
+    fired = true;
+    for (QPushButton* b : w->findChildren<QPushButton*>()) {
+      if (b->isEnabled()) enabledDuringTransfer.push_back(b->objectName());
+    }
+    Find<QPushButton>(w, "cmdLocTrans_0")->click();
+    w->close();  // refused while the handler still runs
+  });
+  Click(w, "cmdLocReceive_1");
+  EXPECT_TRUE(fired);
+  EXPECT_TRUE(enabledDuringTransfer.empty()) << enabledDuringTransfer.front().toStdString();
+  EXPECT_TRUE(rig.messages.empty()) << rig.messages.front();
+  EXPECT_EQ(Controller(rig).positions.locations[3][0], 3) << "Trans ran during Block Receive";
+  EXPECT_EQ(rig.session.positions.LocTable[40][0], 40);
+  EXPECT_TRUE(w->isVisible());
+  for (QPushButton* b : w->findChildren<QPushButton*>()) EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+}
+
+}  // namespace
+}  // namespace zova::test
