@@ -4,6 +4,7 @@
 #include "app/frm_main.h"
 #include "app/frm_splash.h"
 #include "app/screens.h"
+#include "app/measurement.h"
 #include "app/screenshots.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     const QString arg = argv[i];
     if (arg == "--port" && i + 1 < argc && QString(argv[i + 1]) == "sim") simulator = true;
     if (arg == "--screenshots" && i + 1 < argc) return zova::app::SaveScreenshots(argv[i + 1]);
+    if (arg == "--measure" && i + 1 < argc) return zova::app::RunMeasurement(argv[i + 1]);
   }
   zova::app::FrmSplash splash;
   if (splash.exec() != QDialog::Accepted) return 0;
