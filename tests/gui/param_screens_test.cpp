@@ -293,6 +293,22 @@ TEST(SysParaScreen, FetchFillsTheBoxesAndSendDeliversTheTable) {
   EXPECT_TRUE(Find<QPushButton>(w, "cmdRcv")->isEnabled());
 }
 
+TEST(SysParaScreen, NoSecondExchangeWhileTheLinkIsBusy) {
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  sim::Controller& controller = Simulator(rig);
+  controller.machine.parameters.system[49] = 77;
+  rig.session.link.LinkBusy = true;  // another exchange holds the link
+  Click(w, "cmdRcv");
+  EXPECT_EQ(rig.session.sysPara[49], 10);
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_TRUE(Find<QPushButton>(w, "cmdTrans")->isEnabled());
+  rig.session.link.LinkBusy = false;
+  Click(w, "cmdRcv");
+  EXPECT_EQ(rig.session.sysPara[49], 77);
+}
+
 // ---- Axis parameter screen ----
 
 TEST(AxParaScreen, OpensWithItsControlsAndTheDefaults) {
