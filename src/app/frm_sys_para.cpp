@@ -1,8 +1,187 @@
-// Window not built yet: the menu item does nothing until it is.
+// The system parameter screen.
+#include "app/frm_sys_para.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/file_dialog.h"
 #include "app/screens.h"
+#include "app/window_util.h"
+#include "parameters/axis_count.h"
+#include "parameters/sys_para_editor.h"
+#include "parameters/sys_para_file.h"
+#include "parameters/sys_para_transfer.h"
 
 namespace zova::app {
 
-QWidget* MakeFrmNsyspara(Session&, FrmMain&) { return nullptr; }
+namespace {
+
+constexpr std::string_view kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+
+QString EntryLabel(int index) {
+  for (const SysParaEntry& e : SysParaEntries()) {
+    if (e.index == index) return Qs(e.label);
+  }
+  return {};
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+}  // namespace
+
+// A second exchange must not start from this window while one runs, and the window must not close
+// under it; the buttons come back on every way out.
+class FrmSysPara::ActionLock {
+ public:
+  explicit ActionLock(FrmSysPara& w) : w_(w) { set(false); }
+  ~ActionLock() { set(true); }
+  ActionLock(const ActionLock&) = delete;
+  ActionLock& operator=(const ActionLock&) = delete;
+
+ private:
+  void set(bool idle) {
+    w_.transferring_ = !idle;
+    for (QPushButton* b : {w_.cmdSave_[0], w_.cmdSave_[1], w_.cmdRcv_, w_.cmdTrans_}) b->setEnabled(idle);
+  }
+  FrmSysPara& w_;
+};
+
+FrmSysPara::FrmSysPara(Session& session)
+    : QWidget(nullptr, Qt::Window),
+      session_(session),
+      boxes_([this](int box, const QString& text) -> std::optional<QString> {
+        Ui& ui = session_.ui;
+        return Qs(EditSysBox(box, text.toStdString(), session_.sysPara, ui));
+      }) {
+  setObjectName("frmNsyspara");
+  setWindowTitle("System Parameter");
+  auto* layout = new QVBoxLayout(this);
+  auto* body = new QHBoxLayout;
+  layout->addLayout(body);
+
+  auto* choices = new QVBoxLayout;
+  for (const ChoiceGroup& g : SysChoiceGroups()) {
+    auto* group = new SelectorGroup(g, EntryLabel(g.entry), this);
+    group->onClick = [this, group](int i) { choiceClicked(group, i); };
+    groups_.push_back(group);
+    choices->addWidget(group);
+  }
+  choices->addStretch();
+  body->addLayout(choices);
+
+  auto* grid = new QGridLayout;
+  constexpr int kColumns = 4;
+  for (int b = 0; b < kSysBoxCount; ++b) {
+    auto* frame = new QGroupBox(Qs(SysBoxes()[static_cast<std::size_t>(b)].label), this);
+    auto* inner = new QVBoxLayout(frame);
+    inner->setContentsMargins(4, 2, 4, 2);
+    auto* box = new QLineEdit(frame);
+    box->setObjectName(ArrayName("txtSys", b));
+    inner->addWidget(box);
+    boxes_.add(box);
+    grid->addWidget(frame, b / kColumns, b % kColumns);
+  }
+  body->addLayout(grid);
+
+  auto* bottom = new QHBoxLayout;
+  auto* sysLabel = new QLabel("File Name", this);
+  sysLabel->setObjectName("sysLabel");
+  txtSysFileName_ = new QLineEdit(this);
+  txtSysFileName_->setObjectName("txtSysFileName");
+  bottom->addWidget(sysLabel);
+  bottom->addWidget(txtSysFileName_, 1);
+  cmdSave_[0] = Button(this, ArrayName("cmdSave", 0), "File Open");
+  cmdSave_[1] = Button(this, ArrayName("cmdSave", 1), "File Save");
+  cmdRcv_ = Button(this, "cmdRcv", "TEV ☞ PC");
+  cmdTrans_ = Button(this, "cmdTrans", "PC ☞ TEV");
+  for (QPushButton* b : {cmdSave_[0], cmdSave_[1], cmdRcv_, cmdTrans_}) bottom->addWidget(b);
+  layout->addLayout(bottom);
+  progressSysBar_ = new QProgressBar(this);
+  progressSysBar_->setObjectName("ProgressSysBar");
+  progressSysBar_->setValue(0);
+  layout->addWidget(progressSysBar_);
+  session_.ui.registerProgressBar(std::string(kSysProgressBar), 0, progressSysBar_);
+
+  connect(cmdSave_[0], &QPushButton::clicked, this, &FrmSysPara::fileOpen);
+  connect(cmdSave_[1], &QPushButton::clicked, this, &FrmSysPara::fileSave);
+  connect(cmdRcv_, &QPushButton::clicked, this, &FrmSysPara::receive);
+  connect(cmdTrans_, &QPushButton::clicked, this, &FrmSysPara::transmit);
+
+  adjustSize();
+  CentreOnScreen(this);
+  // A remembered file is not read again: the table still holds what the screen last showed.
+  if (session_.sysParaFile.isEmpty()) session_.sysPara.SetDefaults();
+  txtSysFileName_->setText(session_.sysParaFile);
+  updateSysButton();
+}
+
+void FrmSysPara::initSysButton() {
+  for (SelectorGroup* g : groups_) g->clearIndicators();
+}
+
+void FrmSysPara::updateSysButton() {
+  Ui& ui = session_.ui;
+  TakeAxisCount(session_.sysPara[sys::kAxes], session_.axes, ui);
+  for (SelectorGroup* g : groups_) g->showValue(session_.sysPara[g->group().entry]);
+  for (int b = 0; b < kSysBoxCount; ++b) boxes_.write(b, Qs(SysBoxText(b, session_.sysPara)));
+}
+
+void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {
+  session_.sysPara[group->group().entry] = ChoiceValue(group->group(), index);
+  group->showValue(session_.sysPara[group->group().entry]);
+}
+
+void FrmSysPara::fileOpen() {
+  FileDialogRequest request{"System Para File Open", QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"),
+                            txtSysFileName_->text(), false};
+  std::optional<QString> chosen = FileDialog()(this, request);
+  if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
+  txtSysFileName_->setText(*chosen);
+  initSysButton();
+  // A failed read restores the defaults, which the refresh then shows.
+  (void)ReadSysParaFile(chosen->toStdString(), session_.sysPara);
+  updateSysButton();
+}
+
+void FrmSysPara::fileSave() {
+  Ui& ui = session_.ui;
+  if (txtSysFileName_->text().isEmpty()) {
+    ui.messageBox(kMsgNoFileName);
+    return;
+  }
+  (void)WriteSysParaFile(txtSysFileName_->text().toStdString(), session_.sysPara, ui);
+}
+
+void FrmSysPara::receive() {
+  ActionLock lock(*this);
+  if (FetchSysPara(session_.link, session_.sysPara) != TransferStatus::Ok) return;
+  initSysButton();
+  updateSysButton();
+}
+
+void FrmSysPara::transmit() {
+  ActionLock lock(*this);
+  (void)SendSysPara(session_.link, session_.sysPara);
+}
+
+void FrmSysPara::closeEvent(QCloseEvent* event) {
+  // The exchange runs on this window's stack; it closes once the exchange has ended.
+  if (transferring_) {
+    event->ignore();
+    return;
+  }
+  session_.sysParaFile = txtSysFileName_->text();
+  event->accept();
+}
+
+QWidget* MakeFrmNsyspara(Session& session, FrmMain&) { return new FrmSysPara(session); }
 
 }  // namespace zova::app

@@ -1,0 +1,54 @@
+// The system parameter screen "System Parameter": the working copy SysPara box by box, its file and
+// its transfers with the controller.
+#pragma once
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "app/checked_boxes.h"
+#include "app/selector_group.h"
+#include "app/session.h"
+
+namespace zova::app {
+
+class FrmSysPara : public QWidget {
+ public:
+  explicit FrmSysPara(Session& session);
+
+  // Every indicator of the nine selector groups back to the window background.
+  void initSysButton();
+  // Shows SysPara: the axis count from AXES, the stored choices, the 32 box texts (each a change).
+  void updateSysButton();
+
+  // cmdSave_0 "File Open", cmdSave_1 "File Save", cmdRcv, cmdTrans.
+  void fileOpen();
+  void fileSave();
+  void receive();
+  void transmit();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Keeps the file and transfer buttons disabled while an exchange runs.
+  class ActionLock;
+
+  void choiceClicked(SelectorGroup* group, int index);
+
+  Session& session_;
+  std::vector<SelectorGroup*> groups_;
+  CheckedBoxes boxes_;
+  QLineEdit* txtSysFileName_ = nullptr;
+  std::array<QPushButton*, 2> cmdSave_{};
+  QPushButton* cmdRcv_ = nullptr;
+  QPushButton* cmdTrans_ = nullptr;
+  QProgressBar* progressSysBar_ = nullptr;
+  bool transferring_ = false;
+};
+
+}  // namespace zova::app

@@ -1,0 +1,510 @@
+// The system and axis parameter screens: box checks as typed, selector groups, files through the
+// dialog, transfers with the built-in simulator, and what the screens remember between openings.
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+
+#include "app/file_dialog.h"
+#include "app/qt_sim_port.h"
+#include "app/selector_group.h"
+#include "app/window_util.h"
+#include "gui_support.h"
+#include "link/link_error.h"
+#include "parameters/ax_para_editor.h"
+
+namespace zova::test {
+namespace {
+
+const std::string kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+
+QWidget* OpenScreen(MainRig& rig, const char* menu, const char* name) {
+  rig.main->openScreen(menu);
+  Settle();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == name && w->isVisible()) return w;
+  }
+  ADD_FAILURE() << name << " did not open";
+  return nullptr;
+}
+
+void CloseScreen(QWidget* screen) {
+  screen->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Settle();
+}
+
+// The indices of the highlighted indicators of an array of `count`.
+std::vector<int> Lit(QWidget* screen, const char* indicators, int count) {
+  std::vector<int> lit;
+  for (int i = 0; i < count; ++i) {
+    auto* box = Find<QLineEdit>(screen, app::ArrayName(indicators, i));
+    if (box != nullptr && app::IsIndicatorOn(box)) lit.push_back(i);
+  }
+  return lit;
+}
+
+QString Text(QWidget* screen, const QString& name) {
+  auto* box = Find<QLineEdit>(screen, name);
+  return box != nullptr ? box->text() : QString();
+}
+
+void Click(QWidget* screen, const QString& name) {
+  auto* b = Find<QAbstractButton>(screen, name);
+  if (b != nullptr) b->click();
+  Settle();
+}
+
+sim::Controller& Simulator(MainRig& rig) {
+  rig.main->openSimulator();
+  Settle();
+  auto* port = dynamic_cast<app::QtSimPort*>(rig.session.port.current());
+  EXPECT_NE(port, nullptr);
+  return port->controller();
+}
+
+// Answers the file dialog with a fixed name while alive; records what the screen asked for.
+struct DialogAnswer {
+  explicit DialogAnswer(QString path) : saved(app::FileDialog()) {
+    app::FileDialog() = [this, path](QWidget*, const app::FileDialogRequest& r) -> std::optional<QString> {
+      requests.push_back(r);
+      return path;
+    };
+  }
+  ~DialogAnswer() { app::FileDialog() = saved; }
+  app::FileDialogFunction saved;
+  std::vector<app::FileDialogRequest> requests;
+};
+
+// ---- System parameter screen ----
+
+TEST(SysParaScreen, OpensWithItsControlsAndTheDefaults) {
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->windowTitle(), "System Parameter");
+  EXPECT_FALSE(rig.main->isEnabled());
+  const std::pair<const char*, const char*> captions[] = {
+      {"cmdSave_0", "File Open"}, {"cmdSave_1", "File Save"}, {"cmdRcv", "TEV ☞ PC"}, {"cmdTrans", "PC ☞ TEV"},
+      {"cmdIo_1", "2"},           {"cmdZrin_3", "Z-P"},       {"cmdJgio_2", "ALL"},   {"cmdLock_2", "PWD"}};
+  for (const auto& [name, caption] : captions) {
+    auto* b = Find<QPushButton>(w, name);
+    if (b != nullptr) {
+      EXPECT_EQ(b->text(), QString::fromUtf8(caption)) << name;
+    }
+  }
+  EXPECT_EQ(Find<QLabel>(w, "sysLabel")->text(), "File Name");
+  EXPECT_NE(Find<QProgressBar>(w, "ProgressSysBar"), nullptr);
+  EXPECT_NE(Find<QLineEdit>(w, "txtSys_31"), nullptr);
+  // No remembered file: the defaults are shown, and AXES sets the axis count.
+  EXPECT_EQ(Text(w, "txtSys_0"), "2");
+  EXPECT_EQ(Text(w, "txtSys_5"), "3-12-4");
+  EXPECT_EQ(Text(w, "txtSys_28"), "8000");
+  EXPECT_EQ(rig.session.axes, 2);
+  EXPECT_EQ(Lit(w, "txtIo", 2), std::vector<int>{0});
+  EXPECT_EQ(Lit(w, "txtCspd", 4), std::vector<int>{1});
+  EXPECT_EQ(Lit(w, "txtJgio", 3), std::vector<int>{0});
+  EXPECT_TRUE(rig.messages.empty());
+  CloseScreen(w);
+  EXPECT_TRUE(rig.main->isEnabled());
+}
+
+TEST(SysParaScreen, TypedValuesAreCheckedStoredOrReset) {
+  struct Case {
+    int box;
+    const char* typed;
+    std::vector<std::string> messages;
+    const char* shown;
+    int entry;
+    std::int32_t stored;
+  } cases[] = {
+      {0, "7", {" 2 ~ 6 까지 입력하십시요."}, "2", 0, 2},
+      {0, "5", {}, "5", 0, 5},
+      {17, "x", {" 정수를 입력하십시요", " 1 ~ 100 까지 입력하십시요."}, "10", 49, 10},
+      {17, "55", {}, "55", 49, 55},
+      {6, "3F", {}, "3F", 15, 63},
+      {6, "40", {" 0H ~ 3FH 까지 입력하십시요."}, "0", 15, 0},
+      {6, "g", {" 16 진수(HEX) 값을 입력하십시요."}, "0", 15, 0},
+      {1, "12", {}, "12", 3, 0x12},
+      {1, "17", {}, "17", 3, 1},
+      {1, "102", {" 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."}, "0", 3, 0},
+      {5, "3-12-4", {}, "3-12-4", 7, 45476},
+      {5, "1-2", {}, "1-2", 7, 0x92},
+      {5, "0", {}, "0", 7, 0},
+      // The Control Timer refuses its own reset text: the message twice, TIME keeps 4.
+      {20, "3", {" 1,2,4 중에서 하나를 입력하십시오.", " 1,2,4 중에서 하나를 입력하십시오."}, "0", 52, 4},
+      {25, "12", {}, "12", 57, 12},
+      // Typed key by key, a leading "-" alone is no number yet and is reset to 0.
+      {25, "-3", {" 정수를 입력하십시요"}, "03", 57, 3},
+  };
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  for (const Case& c : cases) {
+    rig.messages.clear();
+    const QString name = app::ArrayName("txtSys", c.box);
+    rig.type(w, name, QString::fromUtf8(c.typed));
+    EXPECT_EQ(rig.messages, c.messages) << name.toStdString() << " " << c.typed;
+    EXPECT_EQ(Text(w, name), QString::fromUtf8(c.shown)) << name.toStdString() << " " << c.typed;
+    EXPECT_EQ(rig.session.sysPara[c.entry], c.stored) << name.toStdString() << " " << c.typed;
+  }
+  // A whole negative number written at once (a paste) is one change.
+  Find<QLineEdit>(w, "txtSys_25")->setText("-12");
+  EXPECT_EQ(rig.session.sysPara[57], -12);
+  EXPECT_TRUE(std::all_of(rig.titles.begin(), rig.titles.end(), [](const std::string& t) { return t.empty(); }));
+}
+
+TEST(SysParaScreen, ChoiceButtonsStoreAndMoveTheHighlight) {
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  Click(w, "cmdJgio_2");
+  EXPECT_EQ(rig.session.sysPara[10], 2);
+  EXPECT_EQ(Lit(w, "txtJgio", 3), std::vector<int>{2});
+  Click(w, "cmdJgio_0");
+  EXPECT_EQ(rig.session.sysPara[10], 0);
+  EXPECT_EQ(Lit(w, "txtJgio", 3), std::vector<int>{0});
+  // I/O stores the button index plus one.
+  Click(w, "cmdIo_1");
+  EXPECT_EQ(rig.session.sysPara[1], 2);
+  EXPECT_EQ(Lit(w, "txtIo", 2), std::vector<int>{1});
+  Click(w, "cmdLock_3");
+  EXPECT_EQ(rig.session.sysPara[13], 3);
+  EXPECT_EQ(Lit(w, "txtLock", 4), std::vector<int>{3});
+}
+
+TEST(SysParaScreen, FileSaveNeedsAName) {
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  Click(w, "cmdSave_1");
+  // Only the prompt: an attempted write of an empty name would add the system's error text.
+  EXPECT_EQ(rig.messages, std::vector<std::string>{kMsgNoFileName});
+}
+
+TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath("ZOVASYS.dat");
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  rig.type(w, "txtSys_17", "55");
+  Find<QLineEdit>(w, "txtSys_25")->setText("-12");
+  rig.type(w, "txtSys_0", "3");
+  Click(w, "cmdLock_2");
+  rig.type(w, "txtSysFileName", path);
+  Click(w, "cmdSave_1");
+  ASSERT_TRUE(QFile::exists(path));
+
+  // Changes after the save are undone by reading the file back.
+  rig.type(w, "txtSys_17", "20");
+  rig.type(w, "txtSys_25", "7");
+  Click(w, "cmdLock_0");
+  Click(w, "cmdJgio_2");
+  {
+    DialogAnswer answer(path);
+    Click(w, "cmdSave_0");
+    ASSERT_EQ(answer.requests.size(), 1U);
+    EXPECT_EQ(answer.requests[0].title, "System Para File Open");
+    EXPECT_EQ(answer.requests[0].filter, app::QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"));
+  }
+  EXPECT_EQ(rig.session.sysPara[49], 55);
+  EXPECT_EQ(rig.session.sysPara[57], -12);
+  EXPECT_EQ(rig.session.sysPara[13], 2);
+  EXPECT_EQ(Text(w, "txtSys_17"), "55");
+  EXPECT_EQ(Text(w, "txtSys_25"), "-12");
+  EXPECT_EQ(Lit(w, "txtLock", 4), std::vector<int>{2});
+  EXPECT_EQ(Lit(w, "txtJgio", 3), std::vector<int>{0});  // 2 before the read, 0 in the file
+  EXPECT_EQ(rig.session.axes, 3);
+  EXPECT_TRUE(rig.messages.empty());
+
+  // Reopened with a remembered name: the table is kept as it is, the file is not read again.
+  rig.type(w, "txtSys_17", "33");
+  CloseScreen(w);
+  EXPECT_EQ(rig.session.sysParaFile, path);
+  w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(Text(w, "txtSysFileName"), path);
+  EXPECT_EQ(Text(w, "txtSys_17"), "33");
+
+  // Reopened after the name was cleared: the defaults come back.
+  rig.type(w, "txtSysFileName", "");
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(Text(w, "txtSys_17"), "10");
+  EXPECT_EQ(rig.session.sysPara[57], 0);
+}
+
+TEST(SysParaScreen, CancelledOpenChangesNothing) {
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  rig.type(w, "txtSys_17", "55");
+  app::FileDialogFunction saved = app::FileDialog();
+  app::FileDialog() = [](QWidget*, const app::FileDialogRequest&) -> std::optional<QString> { return std::nullopt; };
+  Click(w, "cmdSave_0");
+  app::FileDialog() = saved;
+  EXPECT_EQ(rig.session.sysPara[49], 55);
+  EXPECT_EQ(Text(w, "txtSysFileName"), "");
+}
+
+TEST(SysParaScreen, FetchFillsTheBoxesAndSendDeliversTheTable) {
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  Click(w, "cmdRcv");  // port closed: the link error box, code 1
+  ASSERT_EQ(rig.messages.size(), 1U);
+  EXPECT_EQ(rig.messages[0], LinkMessage()[kLinkErrorPortClosed]);
+  EXPECT_EQ(Text(w, "txtSys_17"), "10");
+
+  sim::Controller& controller = Simulator(rig);
+  auto& block = controller.machine.parameters.system;
+  controller.machine.axes = 5;  // the controller reports the count it drives as AXES
+  block[7] = 0x92;
+  block[10] = 1;
+  block[49] = 77;
+  block[57] = -5;
+  block[80] = 1234;  // unnamed: travels with the block
+  rig.messages.clear();
+  Click(w, "cmdRcv");
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(rig.session.sysPara[80], 1234);
+  EXPECT_EQ(Text(w, "txtSys_0"), "5");
+  EXPECT_EQ(Text(w, "txtSys_5"), "1-2");
+  EXPECT_EQ(Text(w, "txtSys_17"), "77");
+  EXPECT_EQ(Text(w, "txtSys_25"), "-5");
+  EXPECT_EQ(Lit(w, "txtJgio", 3), std::vector<int>{1});
+  EXPECT_EQ(rig.session.axes, 5);
+  EXPECT_EQ(Find<QProgressBar>(w, "ProgressSysBar")->value(), 0);
+  for (const char* b : {"cmdSave_0", "cmdSave_1", "cmdRcv", "cmdTrans"}) {
+    EXPECT_TRUE(Find<QPushButton>(w, b)->isEnabled()) << b;
+  }
+  EXPECT_FALSE(rig.session.link.LinkBusy);
+
+  rig.type(w, "txtSys_18", "42");
+  Click(w, "cmdLock_1");
+  Click(w, "cmdTrans");
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(block[50], 42);
+  EXPECT_EQ(block[13], 1);
+  EXPECT_TRUE(Find<QPushButton>(w, "cmdRcv")->isEnabled());
+}
+
+TEST(SysParaScreen, NoSecondExchangeWhileTheLinkIsBusy) {
+  MainRig rig(4);
+  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  ASSERT_NE(w, nullptr);
+  sim::Controller& controller = Simulator(rig);
+  controller.machine.parameters.system[49] = 77;
+  rig.session.link.LinkBusy = true;  // another exchange holds the link
+  Click(w, "cmdRcv");
+  EXPECT_EQ(rig.session.sysPara[49], 10);
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_TRUE(Find<QPushButton>(w, "cmdTrans")->isEnabled());
+  rig.session.link.LinkBusy = false;
+  Click(w, "cmdRcv");
+  EXPECT_EQ(rig.session.sysPara[49], 77);
+}
+
+// ---- Axis parameter screen ----
+
+TEST(AxParaScreen, OpensWithItsControlsAndTheDefaults) {
+  MainRig rig(3);
+  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(w->windowTitle(), "Axis Parameter");
+  for (int i = 0; i < 6; ++i) {
+    auto* panel = Find<QPushButton>(w, app::ArrayName("SSPanelAxSel", i));
+    if (panel != nullptr) {
+      EXPECT_EQ(panel->text(), QString("%1-Axis").arg(i + 1));
+    }
+  }
+  const std::pair<const char*, const char*> captions[] = {{"cmdVolt_1", "UNI_POLAR"}, {"cmdStep_1", "SIGN+PULSE"},
+                                                          {"cmdLoop_2", "OPEN"},      {"cmdSvon_1", "HIGH"},
+                                                          {"cmdRcv", "TEV ☞ PC"},     {"cmdSave_1", "File Save"}};
+  for (const auto& [name, caption] : captions) {
+    auto* b = Find<QPushButton>(w, name);
+    if (b != nullptr) {
+      EXPECT_EQ(b->text(), QString::fromUtf8(caption)) << name;
+    }
+  }
+  EXPECT_EQ(Find<QLabel>(w, "Label1")->text(), "File Name");
+  EXPECT_NE(Find<QProgressBar>(w, "AxProgressBar"), nullptr);
+  EXPECT_EQ(Lit(w, "txtAxSel", 6), std::vector<int>{0});
+  EXPECT_EQ(Text(w, "txtSw_1"), "-1000.00");
+  EXPECT_EQ(Text(w, "txtSw_5"), "3000.00");
+  EXPECT_EQ(Text(w, "txtSw_7"), "2048");
+  EXPECT_EQ(Text(w, "txtSw_18"), "0");
+  EXPECT_EQ(Lit(w, "txtZdir", 2), std::vector<int>{1});
+  EXPECT_EQ(Lit(w, "txtSverr", 2), std::vector<int>{1});
+  EXPECT_EQ(rig.session.axPara[5][105], 300000);
+  EXPECT_TRUE(rig.messages.empty());
+}
+
+TEST(AxParaScreen, OnlyConfiguredAxesCanBeChosen) {
+  MainRig rig(3);
+  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  rig.session.axPara[1][101] = -1234;
+  rig.session.axPara[1][30] = 1;
+  Click(w, "SSPanelAxSel_3");
+  EXPECT_EQ(rig.session.currentAxis, 0);
+  EXPECT_EQ(Lit(w, "txtAxSel", 6), std::vector<int>{0});
+  EXPECT_EQ(Text(w, "txtSw_1"), "-1000.00");
+  Click(w, "SSPanelAxSel_1");
+  EXPECT_EQ(rig.session.currentAxis, 1);
+  EXPECT_EQ(Lit(w, "txtAxSel", 6), std::vector<int>{1});
+  EXPECT_EQ(Text(w, "txtSw_1"), "-12.34");
+  // The old axis's choice is not left highlighted next to the new one.
+  EXPECT_EQ(Lit(w, "txtMotor", 2), std::vector<int>{1});
+  Click(w, "SSPanelAxSel_0");
+  EXPECT_EQ(Lit(w, "txtMotor", 2), std::vector<int>{0});
+  // The current axis outlives the screen.
+  Click(w, "SSPanelAxSel_2");
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(Lit(w, "txtAxSel", 6), std::vector<int>{2});
+}
+
+TEST(AxParaScreen, TypedValuesGoToTheCurrentAxisOnly) {
+  struct Case {
+    int box;
+    const char* typed;
+    bool refused;  // the last keystroke's number is refused with the box's message
+    int entry;
+    std::int32_t stored;
+  } cases[] = {
+      {1, "12.125", false, 101, 1212},
+      {1, "12.375", false, 101, 1238},
+      {1, "-0.5", false, 101, -50},
+      // Every keystroke is a change: "6000" went in before "60000" was refused.
+      {5, "60000", true, 105, 600000},
+      {16, "18", true, 138, 1},
+      {16, "0", false, 138, 0},
+      {16, "16", false, 138, 16},
+      {16, "21", false, 138, 21},
+      {16, "36", false, 138, 36},
+      {15, "abc", false, 137, 0},
+      {15, "7x", false, 137, 7},
+      {7, "900001", true, 107, 90000},
+  };
+  MainRig rig(3);
+  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  Click(w, "SSPanelAxSel_1");
+  const AxPara before = rig.session.axPara;
+  for (const Case& c : cases) {
+    rig.messages.clear();
+    const QString name = app::ArrayName("txtSw", c.box);
+    rig.type(w, name, c.typed);
+    const std::vector<std::string> expected =
+        c.refused ? std::vector<std::string>{std::string(AxBoxes()[static_cast<std::size_t>(c.box)].message)}
+                  : std::vector<std::string>{};
+    EXPECT_EQ(rig.messages, expected) << c.typed;
+    EXPECT_EQ(Text(w, name), c.typed) << "the box keeps the typed text";
+    EXPECT_EQ(rig.session.axPara[1][static_cast<std::size_t>(c.entry)], c.stored) << c.typed;
+  }
+  for (int axis : {0, 2, 3, 4, 5}) EXPECT_EQ(rig.session.axPara[axis], before[axis]) << axis;
+
+  // One change of the whole text: the refused value leaves the entry as it was.
+  Find<QLineEdit>(w, "txtSw_5")->setText("250.5");
+  EXPECT_EQ(rig.session.axPara[1][105], 25050);
+  rig.messages.clear();
+  Find<QLineEdit>(w, "txtSw_5")->setText("60000");
+  EXPECT_EQ(rig.messages, std::vector<std::string>{" 1 ~ 50000 사이의 값을 입력하십시요."});
+  EXPECT_EQ(rig.session.axPara[1][105], 25050);
+  EXPECT_EQ(Text(w, "txtSw_5"), "60000");
+}
+
+TEST(AxParaScreen, ChoiceButtonsStoreForTheCurrentAxis) {
+  MainRig rig(3);
+  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  Click(w, "SSPanelAxSel_2");
+  Click(w, "cmdLoop_2");
+  EXPECT_EQ(rig.session.axPara[2][31], 2);
+  EXPECT_EQ(rig.session.axPara[0][31], 0);
+  EXPECT_EQ(Lit(w, "txtLoop", 3), std::vector<int>{2});
+  Click(w, "cmdLoop_1");
+  EXPECT_EQ(Lit(w, "txtLoop", 3), std::vector<int>{1});
+}
+
+TEST(AxParaScreen, FileSaveOpenAndReopenReadTheFile) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString path = dir.filePath("DIRIDOZO.dat");
+  MainRig rig(3);
+  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  Click(w, "cmdSave_1");
+  EXPECT_EQ(rig.messages, std::vector<std::string>{kMsgNoFileName});
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+  rig.session.axPara[5][141] = 1;  // an axis beyond the configured count is in the file too
+  Click(w, "SSPanelAxSel_1");
+  rig.type(w, "txtSw_1", "-7.25");
+  Click(w, "cmdCord_1");
+  rig.type(w, "txtAxisParaFileName", path);
+  Click(w, "cmdSave_1");
+  ASSERT_TRUE(QFile::exists(path));
+
+  rig.type(w, "txtSw_1", "3");
+  Click(w, "cmdCord_0");
+  rig.session.axPara[5][141] = 0;
+  {
+    DialogAnswer answer(path);
+    Click(w, "cmdSave_0");
+    ASSERT_EQ(answer.requests.size(), 1U);
+    EXPECT_EQ(answer.requests[0].title, "Axis Para File Open");
+    EXPECT_EQ(answer.requests[0].filter, app::QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"));
+  }
+  EXPECT_EQ(rig.session.axPara[1][101], -725);
+  EXPECT_EQ(rig.session.axPara[1][37], 1);
+  EXPECT_EQ(rig.session.axPara[5][141], 1);
+  EXPECT_EQ(Text(w, "txtSw_1"), "-7.25");
+  EXPECT_EQ(Lit(w, "txtCord", 2), std::vector<int>{1});
+
+  // Reopening with the remembered name reads the file again over unsaved edits.
+  rig.type(w, "txtSw_1", "3");
+  CloseScreen(w);
+  EXPECT_EQ(rig.session.axParaFile, path);
+  w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  EXPECT_EQ(rig.session.axPara[1][101], -725);
+  EXPECT_EQ(Text(w, "txtSw_1"), "-7.25");
+  EXPECT_EQ(Find<QProgressBar>(w, "AxProgressBar")->value(), 0);
+}
+
+TEST(AxParaScreen, FetchCoversTheConfiguredAxesAndSendDeliversThem) {
+  MainRig rig(3);
+  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  ASSERT_NE(w, nullptr);
+  sim::Controller& controller = Simulator(rig);
+  controller.machine.axes = 3;
+  auto& axes = controller.machine.parameters.axis;
+  axes[0][105] = 123456;
+  axes[0][30] = 1;
+  axes[2][138] = 21;
+  axes[3][138] = 30;  // beyond the configured count: not fetched
+  Click(w, "cmdRcv");
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(rig.session.axPara[0][105], 123456);
+  EXPECT_EQ(rig.session.axPara[2][138], 21);
+  EXPECT_EQ(rig.session.axPara[3][138], 0);
+  EXPECT_EQ(Text(w, "txtSw_5"), "1234.56");
+  EXPECT_EQ(Lit(w, "txtMotor", 2), std::vector<int>{1});
+  EXPECT_EQ(Find<QProgressBar>(w, "AxProgressBar")->value(), 0);
+  EXPECT_FALSE(rig.session.link.LinkBusy);
+
+  rig.type(w, "txtSw_9", "250");
+  Click(w, "cmdTrans");
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(axes[0][131], 250);
+}
+
+}  // namespace
+}  // namespace zova::test
