@@ -3,14 +3,14 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test deps build build-asan unit unit-asan checks demo
+.PHONY: run test deps build build-asan unit unit-asan checks screenshots
 
 # Installs, builds and starts the program on the built-in simulated controller.
 run: deps build
 	./scripts/run-demo $(BUILD)
 
 # Installs, builds and passes every test (plain and under the sanitizers).
-test: deps checks build unit build-asan unit-asan
+test: deps checks build unit screenshots build-asan unit-asan
 
 deps:
 	./scripts/install-deps
@@ -25,6 +25,10 @@ build:
 
 unit:
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every window under Xvfb, saved as pictures (docs/screenshots holds the committed ones).
+screenshots:
+	./scripts/screenshots $(BUILD) $(BUILD)/screenshots
 
 build-asan:
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZOVA_WERROR=ON -DZOVA_SANITIZE=ON -DZOVA_GUI=OFF
