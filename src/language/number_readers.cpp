@@ -12,7 +12,9 @@ constexpr std::int64_t kValueCap = 1'000'000'000'000'000LL;  // keeps a scaled v
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view Head(std::string_view token, std::size_t count) { return token.substr(0, std::min(count, token.size())); }
+std::string_view Head(std::string_view token, std::size_t count) {
+  return token.substr(0, std::min(count, token.size()));
+}
 
 }  // namespace
 

@@ -29,7 +29,8 @@ struct Operand {
 std::optional<Operand> ReadPlace(std::string_view t, char letter, const Modes& modes, std::int64_t directHigh,
                                  std::string& message, const std::string& regMessage, const std::string& highMessage) {
   const std::int64_t n = DecimalRead(t);
-  const bool viaRegister = CharAt(t, 1) == letter && CharAt(t, 2) == '(' && (CharAt(t, 3) == 'R' || CharAt(t, 3) == '*');
+  const bool viaRegister =
+      CharAt(t, 1) == letter && CharAt(t, 2) == '(' && (CharAt(t, 3) == 'R' || CharAt(t, 3) == '*');
   if (viaRegister) {
     if (n > 999) {
       message = regMessage;
@@ -65,22 +66,22 @@ std::optional<Operand> ReadValue(std::string_view t, const Modes& modes, std::in
 
 Parsed ParseMva(const ParseInput& in) {
   std::string message;
-  const auto place = ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, "MA1-MAX_REG_LMT_OVER",
-                               "MA1-MAX_LOC_LMT_OVER");
+  const auto place =
+      ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, "MA1-MAX_REG_LMT_OVER", "MA1-MAX_LOC_LMT_OVER");
   if (!place) return Reject(message);
-  const auto arch = ReadValue(in.token(3), kSecondOperand, 1, 100, message, "MA2-MAX_REG_LMT_OVER",
-                              "MA2-MAX_ARCH_LMT_OVER");
+  const auto arch =
+      ReadValue(in.token(3), kSecondOperand, 1, 100, message, "MA2-MAX_REG_LMT_OVER", "MA2-MAX_ARCH_LMT_OVER");
   if (!arch) return Reject(message);
   return Accept(Encode(in.opcode, place->mode | arch->mode, U(place->value), U(arch->value)));
 }
 
 Parsed ParseArc(const ParseInput& in) {
   std::string message;
-  const auto place = ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, "ARC-MAX_REG_LMT_OVER",
-                               "ARC-MAX_LOC_LMT_OVER");
+  const auto place =
+      ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, "ARC-MAX_REG_LMT_OVER", "ARC-MAX_LOC_LMT_OVER");
   if (!place) return Reject(message);
-  const auto value = ReadValue(in.token(3), kSecondOperand, 0, 2000, message, "ARC-MAX_REG_LMT_OVER",
-                               "ARC-MAX_ARC_LMT_OVER");
+  const auto value =
+      ReadValue(in.token(3), kSecondOperand, 0, 2000, message, "ARC-MAX_REG_LMT_OVER", "ARC-MAX_ARC_LMT_OVER");
   if (!value) return Reject(message);
   return Accept(Encode(in.opcode, place->mode | value->mode, U(place->value), U(value->value)));
 }
@@ -119,8 +120,8 @@ Parsed ParsePallet(const ParseInput& in) {
   const std::int64_t pallet = DecimalRead(in.token(2));
   if (!InRange(pallet, 1, 100)) return Reject("PM/PS-MAX_PAL_LMT_OVER");
   std::string message;
-  const auto point = ReadValue(in.token(3), kFirstOperand, 0, 9999, message, "PM/PS-MAX_REG_LMT_OVER",
-                               "PM/PS-MAX_PAL_LMT_OVER");
+  const auto point =
+      ReadValue(in.token(3), kFirstOperand, 0, 9999, message, "PM/PS-MAX_REG_LMT_OVER", "PM/PS-MAX_PAL_LMT_OVER");
   if (!point) return Reject(message);
   return Accept(Encode(in.opcode, point->mode, U(pallet), U(point->value)));
 }

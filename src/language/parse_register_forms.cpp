@@ -20,7 +20,8 @@ Parsed ParseRegisterTriple(const ParseInput& in) {
   const std::int64_t a = DecimalRead(in.token(2));
   const std::int64_t b = DecimalRead(in.token(3));
   const std::int64_t c = DecimalRead(in.token(4));
-  const bool fRegisterForm = in.opcode == op::LAP || in.opcode == op::LAS || in.opcode == op::LEP || in.opcode == op::LES;
+  const bool fRegisterForm =
+      in.opcode == op::LAP || in.opcode == op::LAS || in.opcode == op::LEP || in.opcode == op::LES;
   if (fRegisterForm) {
     if (a > 99) return Reject("MAX_FREG_LMT_OVER");
     if (!InRange(b, 1, in.axes)) return Reject("MAX_AXIS_LMT_OVER");

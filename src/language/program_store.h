@@ -10,11 +10,11 @@
 
 namespace zova::language {
 
-inline constexpr int kImageWords = 512;      // 256 records including the end record
-inline constexpr int kCommentRows = 300;     // one per source line
+inline constexpr int kImageWords = 512;   // 256 records including the end record
+inline constexpr int kCommentRows = 300;  // one per source line
 inline constexpr int kCommentCells = 106;
 inline constexpr int kCommentTextCells = 100;  // cells 2..101
-inline constexpr int kProgramCount = 33;     // programs 0..32
+inline constexpr int kProgramCount = 33;       // programs 0..32
 // Cell 0 of a row that holds only a comment (or nothing) and no instruction.
 inline constexpr std::uint16_t kCommentOnlyStep = 65535;
 

@@ -12,7 +12,6 @@ namespace zova::sim {
 
 namespace {
 
-
 StoredProgram* Find(Controller& c, std::int32_t number) {
   if (number < 0 || number >= kStoredPrograms) return nullptr;
   return &c.programs.programs[static_cast<std::size_t>(number)];

@@ -57,7 +57,7 @@ TEST(FileCompile, CommentLines) {
   EXPECT_EQ(Row(rig, 2)[1], 0);
   EXPECT_EQ(Row(rig, 3)[0], kCommentOnlyStep);
   EXPECT_EQ(rig.store.commentText(3), ";--- 456");  // no letter: kept as a comment row
-  EXPECT_EQ(Row(rig, 4)[0], 1);  // STOP is step 1: comment lines take no step
+  EXPECT_EQ(Row(rig, 4)[0], 1);                     // STOP is step 1: comment lines take no step
   EXPECT_EQ(Row(rig, 4)[1], 0);
   EXPECT_EQ(Row(rig, 5)[0], 2);
   EXPECT_EQ(rig.store.commentText(5), ";end");
@@ -94,7 +94,7 @@ TEST(FileCompile, CommentsKeepTheirBytesWhateverTheEncoding) {
 TEST(FileCompile, LongCommentsAreCutAtOneHundredBytesOnACharacterBoundary) {
   LanguageRig rig;
   const std::string korean = "가나다라마바사아자차카타파하";  // 3 bytes each
-  const std::string whole = ";" + korean + korean + korean;  // 127 bytes
+  const std::string whole = ";" + korean + korean + korean;   // 127 bytes
   ASSERT_TRUE(rig.compiler.compileSource(0, Source({whole, "STOP " + whole, "[EOF]"})));
   for (int row : {0, 1}) {
     EXPECT_EQ(rig.store.commentText(row), whole.substr(0, 100)) << row;  // 1 + 33 * 3 = 100

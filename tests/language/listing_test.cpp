@@ -24,40 +24,36 @@ TEST_P(ListsAs, Line) {
 
 INSTANTIATE_TEST_SUITE_P(
     Templates, ListsAs,
-    ::testing::Values(Listed{12, 0x01100005, 0, "012 MVE P0005"}, Listed{0, 0xFF000000, 0, "000 [EOF]"},
-                      Listed{1234, 0x36000000, 0, "1234 STOP"}, Listed{0, 0x11100005, 0, "000 UP P005"},
-                      Listed{0, 0x11000005, 0, "000 UP P(R005)"}, Listed{0, 0x0120000C, 0, "000 MVE P(*012)"},
-                      Listed{0, 0xB9010003, 250, "000 F03 -2.50"}, Listed{0, 0xB900000F, 5, "000 F15 0.05"},
-                      Listed{0, 0xBC000002, 123456, "000 OFF 2 1234.56"},
-                      Listed{0, 0x56000104, 0x00640000, "000 TMS -05 0100"},
-                      Listed{0, 0x56000005, 0x00640000, "000 TMS  05 0100"}, Listed{0, 0x78000001, 0x75300000, "000 VEL 1 30000"},
-                      Listed{0, 0x74000000, 0, "000 INP 0"}, Listed{0, 0x740DBBA0, 0, "000 INP 900000"},
-                      Listed{0, 0x82000005, 0x000A0000, "000 SAVA 05 R010 R000"},
-                      Listed{0, 0x83100005, 0x000A0000, "000 SAVS 05 010 R000"},
-                      Listed{0, 0x3142000A, 0x00050000, "000 IF R010 = 00005"},
-                      Listed{0, 0x31D10001, 0x7FFF0000, "000 IF *001 ! 7FFFH"},
-                      Listed{0, 0x31A40001, 0x00630000, "000 IF F001 < F99"},
-                      Listed{0, 0x53030000, 0, "000 SIGO AON"}, Listed{0, 0x53010007, 0x000F0000, "000 SIGO 7 0FH"},
-                      Listed{0, 0x54110005, 0x001F0000, "000 JB -05 PRG31"},
-                      Listed{0, 0x54030005, 0x00380000, "000 JB  05 -56"},
-                      Listed{0, 0x5A800005, 0x001F0064, "000 SAR 5 -001FH 100"},
-                      Listed{0, 0xBF100001, 0x3B9AC9FF, "000 SETL R001 3B9AC9FFH"},
-                      Listed{0, 0xBF200001, 7, "000 SETL R001 000000007"},
-                      Listed{0, 0x91C003E7, 0x00630000, "000 ADD *999 F99"},
-                      Listed{0, 0x98A003E7, 0x03E70000, "000 ADF *999 R999"},
-                      Listed{0, 0x9A000063, 0, "000 MUF F99 F00"}, Listed{0, 0x0E1009C4, 0x003F0000, "000 DRP P2500 3FH"},
-                      Listed{0, 0x0F30000C, 0x00010000, "000 DRS R012 01H"},
-                      Listed{0, 0x03900005, 0x00640000, "000 MVA P(*005) 100"},
-                      Listed{0, 0x0A900003, 0x00010000, "000 SFF S(*003) -01"},
-                      Listed{0, 0x0C400064, 0x270F0000, "000 PMV 100 9999"}, Listed{0, 0x1010000A, 0, "000 SPL 10"},
-                      Listed{0, 0x15010000, 0, "000 CONT ON"}, Listed{0, 0x7F000000, 0, "000 PLC OFF"},
-                      Listed{0, 0x34020001, 0x00030000, "000 JMP L01 *003"}, Listed{0, 0x3500003F, 0, "000 HOME 3FH"},
-                      Listed{0, 0xB3000001, 0, "000 INT 1 OFF"}, Listed{0, 0xB2000007, 0, "000 L07"},
-                      Listed{0, 0xB5200007, 0, "000 HERA P(*007)"}, Listed{0, 0xBA000063, 0x000603E7, "000 LAP F99 6 R999"},
-                      Listed{0, 0x79200001, 0x00020003, "000 RER ZR  R001 R002 R003"},
-                      Listed{0, 0x79200001, 0x00020003, "000 RER R*  R001 R002 R003", 1},
-                      Listed{0, 0x81400001, 0x00020003, "000 WRS Y*  R001 R002 R003", 1},
-                      Listed{0, 0x81500001, 0x00020003, "000 WRS Y*  R001 R002 R003", 2}));
+    ::testing::Values(
+        Listed{12, 0x01100005, 0, "012 MVE P0005"}, Listed{0, 0xFF000000, 0, "000 [EOF]"},
+        Listed{1234, 0x36000000, 0, "1234 STOP"}, Listed{0, 0x11100005, 0, "000 UP P005"},
+        Listed{0, 0x11000005, 0, "000 UP P(R005)"}, Listed{0, 0x0120000C, 0, "000 MVE P(*012)"},
+        Listed{0, 0xB9010003, 250, "000 F03 -2.50"}, Listed{0, 0xB900000F, 5, "000 F15 0.05"},
+        Listed{0, 0xBC000002, 123456, "000 OFF 2 1234.56"}, Listed{0, 0x56000104, 0x00640000, "000 TMS -05 0100"},
+        Listed{0, 0x56000005, 0x00640000, "000 TMS  05 0100"}, Listed{0, 0x78000001, 0x75300000, "000 VEL 1 30000"},
+        Listed{0, 0x74000000, 0, "000 INP 0"}, Listed{0, 0x740DBBA0, 0, "000 INP 900000"},
+        Listed{0, 0x82000005, 0x000A0000, "000 SAVA 05 R010 R000"},
+        Listed{0, 0x83100005, 0x000A0000, "000 SAVS 05 010 R000"},
+        Listed{0, 0x3142000A, 0x00050000, "000 IF R010 = 00005"},
+        Listed{0, 0x31D10001, 0x7FFF0000, "000 IF *001 ! 7FFFH"},
+        Listed{0, 0x31A40001, 0x00630000, "000 IF F001 < F99"}, Listed{0, 0x53030000, 0, "000 SIGO AON"},
+        Listed{0, 0x53010007, 0x000F0000, "000 SIGO 7 0FH"}, Listed{0, 0x54110005, 0x001F0000, "000 JB -05 PRG31"},
+        Listed{0, 0x54030005, 0x00380000, "000 JB  05 -56"}, Listed{0, 0x5A800005, 0x001F0064, "000 SAR 5 -001FH 100"},
+        Listed{0, 0xBF100001, 0x3B9AC9FF, "000 SETL R001 3B9AC9FFH"},
+        Listed{0, 0xBF200001, 7, "000 SETL R001 000000007"}, Listed{0, 0x91C003E7, 0x00630000, "000 ADD *999 F99"},
+        Listed{0, 0x98A003E7, 0x03E70000, "000 ADF *999 R999"}, Listed{0, 0x9A000063, 0, "000 MUF F99 F00"},
+        Listed{0, 0x0E1009C4, 0x003F0000, "000 DRP P2500 3FH"}, Listed{0, 0x0F30000C, 0x00010000, "000 DRS R012 01H"},
+        Listed{0, 0x03900005, 0x00640000, "000 MVA P(*005) 100"},
+        Listed{0, 0x0A900003, 0x00010000, "000 SFF S(*003) -01"}, Listed{0, 0x0C400064, 0x270F0000, "000 PMV 100 9999"},
+        Listed{0, 0x1010000A, 0, "000 SPL 10"}, Listed{0, 0x15010000, 0, "000 CONT ON"},
+        Listed{0, 0x7F000000, 0, "000 PLC OFF"}, Listed{0, 0x34020001, 0x00030000, "000 JMP L01 *003"},
+        Listed{0, 0x3500003F, 0, "000 HOME 3FH"}, Listed{0, 0xB3000001, 0, "000 INT 1 OFF"},
+        Listed{0, 0xB2000007, 0, "000 L07"}, Listed{0, 0xB5200007, 0, "000 HERA P(*007)"},
+        Listed{0, 0xBA000063, 0x000603E7, "000 LAP F99 6 R999"},
+        Listed{0, 0x79200001, 0x00020003, "000 RER ZR  R001 R002 R003"},
+        Listed{0, 0x79200001, 0x00020003, "000 RER R*  R001 R002 R003", 1},
+        Listed{0, 0x81400001, 0x00020003, "000 WRS Y*  R001 R002 R003", 1},
+        Listed{0, 0x81500001, 0x00020003, "000 WRS Y*  R001 R002 R003", 2}));
 
 INSTANTIATE_TEST_SUITE_P(
     Fallbacks, ListsAs,
@@ -65,10 +61,10 @@ INSTANTIATE_TEST_SUITE_P(
                       Listed{3, 0xD0000000, 0, "----------------"},  // 208 is no opcode on the wire
                       Listed{3, 0x16000000, 0, "----------------"},  // a filler number
                       Listed{3, 0xC0000000, 0, "----------------"},  // beyond the table
-                      Listed{5, 0x01300005, 0, "005 "},               // MVE with bits 21..20 = 3
-                      Listed{5, 0x560000FF, 0, "005 "},               // TMS input 255
-                      Listed{5, 0x15020000, 0, "005 "},               // CONT mode 2
-                      Listed{5, 0x91500001, 0, "005 "},               // ADD source mode 5
+                      Listed{5, 0x01300005, 0, "005 "},              // MVE with bits 21..20 = 3
+                      Listed{5, 0x560000FF, 0, "005 "},              // TMS input 255
+                      Listed{5, 0x15020000, 0, "005 "},              // CONT mode 2
+                      Listed{5, 0x91500001, 0, "005 "},              // ADD source mode 5
                       Listed{5, 0x81500001, 0x00020003, "005 ", 1},  // no device 5 on machine type 1
                       Listed{5, 0x31050001, 0, "005 "}));            // IF second operand mode 5
 
@@ -123,8 +119,7 @@ TEST(ListProgramTest, KoreanCommentsComeBackUnchanged) {
   const std::string legacy = "MVE P0002 ;\xBF\xF8\xC1\xA1";  // 원점 in the legacy code page
   LanguageRig rig;
   ASSERT_TRUE(rig.compiler.compileSource(0, Source({";첫 줄", utf8, legacy, "[EOF]"})));
-  EXPECT_EQ(ListProgram(rig.store, 0),
-            Source({";첫 줄", "000 " + utf8, "001 " + legacy, "002 [EOF] "}));
+  EXPECT_EQ(ListProgram(rig.store, 0), Source({";첫 줄", "000 " + utf8, "001 " + legacy, "002 [EOF] "}));
 }
 
 TEST(ListProgramTest, RowsAsTheyArriveFromTheController) {

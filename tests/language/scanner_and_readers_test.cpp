@@ -18,8 +18,8 @@ TEST(NumberReaders, DecimalSignedAndHex) {
     std::int64_t decimal, signedValue, hex;
   };
   const Case cases[] = {
-      {"P(R12)", 12, 12, 0x120},      // hex: every character after the first shifts, digit or not
-      {"PRG05", 5, 5, 5},             // P, R and G are no hex digits
+      {"P(R12)", 12, 12, 0x120},  // hex: every character after the first shifts, digit or not
+      {"PRG05", 5, 5, 5},         // P, R and G are no hex digits
       {"1.5", 15, 15, 0x105},
       {"-5", 5, -5, 5},
       {"3FH", 3, 3, 63},
@@ -42,7 +42,7 @@ TEST(NumberReaders, HexChoiceLooksOnlyAtTheGivenColumns) {
   EXPECT_TRUE(IsHexOperand("7FFFH", 2, 5));
   EXPECT_FALSE(IsHexOperand("1FFFFH", 2, 5));  // H in column 6
   EXPECT_TRUE(IsHexOperand("3B9AC9FFH", 2, 9));
-  EXPECT_FALSE(IsHexOperand("H1", 2, 5));      // column 1 never counts
+  EXPECT_FALSE(IsHexOperand("H1", 2, 5));  // column 1 never counts
   EXPECT_TRUE(IsHexOperand("FH", 2, 3));
   EXPECT_FALSE(IsHexOperand("FFFH", 2, 3));
 }
@@ -55,9 +55,12 @@ TEST(NumberReaders, ValueReadRoundsHalfToEvenOnTheDecimalDigits) {
     bool negative;
   };
   const Case cases[] = {
-      {"-0.125", 2, 12, true}, {"0.135", 2, 14, false}, {"2.675", 2, 268, false}, {"0.1251", 2, 13, false},
-      {"1.25", 2, 125, false}, {"-.5", 2, 50, true},    {"+3", 2, 300, false},    {"2.5", 0, 2, false},
-      {"3.5", 0, 4, false},    {"12abc", 2, 1200, false}, {"abc", 2, 0, false}, {"-", 2, 0, true},
+      {"-0.125", 2, 12, true},  {"0.135", 2, 14, false},
+      {"2.675", 2, 268, false}, {"0.1251", 2, 13, false},
+      {"1.25", 2, 125, false},  {"-.5", 2, 50, true},
+      {"+3", 2, 300, false},    {"2.5", 0, 2, false},
+      {"3.5", 0, 4, false},     {"12abc", 2, 1200, false},
+      {"abc", 2, 0, false},     {"-", 2, 0, true},
       {"1.2.3", 2, 120, false}, {"9999999999", 2, 999999999900, false},
   };
   for (const Case& c : cases) {
@@ -160,8 +163,8 @@ TEST(MnemonicTableTest, EntriesFillerAndLookUp) {
   }
   EXPECT_EQ(LookUpMnemonic("SETL"), 191);
   EXPECT_EQ(LookUpMnemonic("SET"), 177);
-  EXPECT_EQ(LookUpMnemonic("set"), kNoMnemonic);  // case-sensitive
-  EXPECT_EQ(LookUpMnemonic(""), kNoMnemonic);     // entry 209 is never matched
+  EXPECT_EQ(LookUpMnemonic("set"), kNoMnemonic);   // case-sensitive
+  EXPECT_EQ(LookUpMnemonic(""), kNoMnemonic);      // entry 209 is never matched
   EXPECT_EQ(LookUpMnemonic(kFillerMnemonic), 22);  // the first filler entry
 }
 
