@@ -14,6 +14,11 @@ using test::Hex;
 
 const std::string kPortClosed = "통신포트가 열려 있지 않습니다. 통신포트를 열고 다시 하십시오";
 
+struct MoveRig : ConsoleRig {
+  language::ProgramStore store;
+  language::Compiler compiler{store, sim.ui, language::LanguageConfig{4, 0}};
+};
+
 // Every handler that talks to the controller, as the window would call it.
 struct Handler {
   const char* name;
@@ -53,7 +58,7 @@ TEST(ManualConsole, BusyLinkReturnsSilently) {
   }
 }
 
-TEST(ManualConsole, ServoOnPausesThenRefreshesOutputs) {
+TEST(ManualConsole, ServoOnPausesThenRefreshesOutputsServoOffDoesNot) {
   ConsoleRig r;
   const TimePoint before = r.sim.clock.now();
   EXPECT_EQ(r.console.SvonClick(0), ActionResult::Done);
@@ -63,13 +68,10 @@ TEST(ManualConsole, ServoOnPausesThenRefreshesOutputs) {
   EXPECT_EQ(r.display.output[2], 1) << "SERVO ON";
   EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"cmdSvon_0 off", "cmdSvon_0 on"}));
   EXPECT_FALSE(r.sim.link.LinkBusy);
-}
 
-TEST(ManualConsole, ServoOffHasNoPause) {
-  ConsoleRig r;
-  const TimePoint before = r.sim.clock.now();
+  const TimePoint offAt = r.sim.clock.now();
   EXPECT_EQ(r.console.SvonClick(1), ActionResult::Done);
-  EXPECT_LT(r.sim.clock.now() - before, milliseconds(100));
+  EXPECT_LT(r.sim.clock.now() - offAt, milliseconds(100)) << "servo off has no pause";
   EXPECT_EQ(r.countOf(cmd::kServoOff), 1);
 }
 
@@ -124,32 +126,10 @@ TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   EXPECT_EQ(r.countOf(cmd::kJogStart), 1);
 }
 
-TEST(ManualConsole, WrongJogEntriesAreRefusedBeforeSending) {
-  struct Case {
-    const char* speed;
-    const char* axis;
-    std::string message;
-  } cases[] = {
-      {"300", "1", std::string(kMsgJogSpeedRange)},
-      {"256", "1", std::string(kMsgJogSpeedRange)},
-      {"-1", "1", std::string(kMsgJogSpeedRange)},
-      {"abc", "1", std::string(kMsgJogSpeedRange)},
-      {"", "1", std::string(kMsgJogSpeedRange)},
-      {"10", "0", AxisRangeMessage(4)},
-      {"10", "5", AxisRangeMessage(4)},
-      {"10", "x", AxisRangeMessage(4)},
-  };
-  for (const auto& c : cases) {
-    ConsoleRig r;
-    EXPECT_EQ(r.console.JogPress(kJogPositive, c.speed, c.axis), ActionResult::Refused) << c.speed << "/" << c.axis;
-    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << c.speed << "/" << c.axis;
-    EXPECT_EQ(r.sim.wire.text(), "");
-    EXPECT_EQ(r.console.JogActive, 0);
-    EXPECT_FALSE(r.sim.link.LinkBusy);
-  }
-  ConsoleRig edge;
-  EXPECT_EQ(edge.console.JogPress(kJogPositive, "255", "4"), ActionResult::Done);
-  EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
+TEST(ManualConsole, JogAtTheTopSpeedOnTheLastAxis) {
+  ConsoleRig r;
+  EXPECT_EQ(r.console.JogPress(kJogPositive, "255", "4"), ActionResult::Done);
+  EXPECT_EQ(Hex(r.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
 }
 
 TEST(ManualConsole, ReleaseAfterAFailedPressSendsNoStop) {
@@ -314,13 +294,7 @@ TEST(ManualConsole, RunStopAndReset) {
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 10");
 }
 
-TEST(ManualConsole, RunEntriesAndRefusalsSendNoProgram) {
-  for (const char* typed : {"32", "abc", "-1"}) {
-    ConsoleRig r;
-    EXPECT_EQ(r.console.RunClick(kRunStart, typed), ActionResult::Refused) << typed;
-    EXPECT_EQ(r.sim.wire.text(), "");
-    EXPECT_EQ(r.sim.ui.messages.size(), 1u);
-  }
+TEST(ManualConsole, RunThatFailsToStartLeavesTheControlsOn) {
   ConsoleRig r;
   r.sim.controller.faults.dleForSyn = true;
   EXPECT_EQ(r.console.RunClick(kRunStart, "1"), ActionResult::LinkFailed);
@@ -341,23 +315,12 @@ TEST(ManualConsole, StoreLocationSendsOneOperandAndTheCommandPositions) {
   EXPECT_EQ(row[2], 256);
 }
 
-TEST(ManualConsole, WrongLocationNumbersAreRefused) {
-  for (const char* typed : {"2501", "-1", "x", ""}) {
-    ConsoleRig r;
-    EXPECT_EQ(r.console.LocSetClick(typed), ActionResult::Refused) << typed;
-    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{std::string(kMsgLocRange)}) << typed;
-    EXPECT_EQ(r.sim.wire.text(), "");
-  }
+TEST(ManualConsole, LastLocationNumberIsTheOperand) {
   ConsoleRig r;
   EXPECT_EQ(r.console.LocSetClick("2500"), ActionResult::Done);
   const auto sent = r.sim.wire.sent();
   EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 6}), "C4 09 00 00");
 }
-
-struct MoveRig : ConsoleRig {
-  language::ProgramStore store;
-  language::Compiler compiler{store, sim.ui, language::LanguageConfig{4, 0}};
-};
 
 TEST(ManualConsole, MoveSendsSpeedAccelerationAndWord1) {
   MoveRig r;
@@ -375,26 +338,48 @@ TEST(ManualConsole, MoveSendsSpeedAccelerationAndWord1) {
   EXPECT_TRUE(r.sim.ui.messages.empty());
 }
 
-TEST(ManualConsole, MoveRefusals) {
+// Entries the console refuses itself: one message, nothing on the wire, the link free, no jog running.
+TEST(ManualConsole, WrongEntriesAreRefusedBeforeSending) {
+  const std::string jogSpeed(kMsgJogSpeedRange), loc(kMsgLocRange), moveSpeed(kMsgMoveSpeedRange),
+      moveAccel(kMsgMoveAccelRange), program(kMsgProgramRange), notNumeric(kMsgNotNumeric);
   struct Case {
-    const char* line;
-    const char* speed;
-    const char* accel;
+    const char* name;
+    ActionResult (*call)(MoveRig&);
     std::string message;
   } cases[] = {
-      {"XYZ 1", "10", "50", "해당 명령어가 없습니다"},
-      {"MVE P000", "0", "50", std::string(kMsgMoveSpeedRange)},
-      {"MVE P000", "101", "50", std::string(kMsgMoveSpeedRange)},
-      {"MVE P000", "fast", "50", std::string(kMsgMoveSpeedRange)},
-      {"MVE P000", "10", "25001", std::string(kMsgMoveAccelRange)},
-      {"MVE P000", "10", "-1", std::string(kMsgMoveAccelRange)},
+      {"jog speed 300", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "300", "1"); }, jogSpeed},
+      {"jog speed 256", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "256", "1"); }, jogSpeed},
+      {"jog speed -1", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "-1", "1"); }, jogSpeed},
+      {"jog speed abc", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "abc", "1"); }, jogSpeed},
+      {"jog speed empty", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "", "1"); }, jogSpeed},
+      {"jog axis 0", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "0"); }, AxisRangeMessage(4)},
+      {"jog axis 5", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "5"); }, AxisRangeMessage(4)},
+      {"jog axis x", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "x"); }, AxisRangeMessage(4)},
+      {"location 2501", [](MoveRig& r) { return r.console.LocSetClick("2501"); }, loc},
+      {"location -1", [](MoveRig& r) { return r.console.LocSetClick("-1"); }, loc},
+      {"location x", [](MoveRig& r) { return r.console.LocSetClick("x"); }, loc},
+      {"location empty", [](MoveRig& r) { return r.console.LocSetClick(""); }, loc},
+      {"run 32", [](MoveRig& r) { return r.console.RunClick(kRunStart, "32"); }, program},
+      {"run -1", [](MoveRig& r) { return r.console.RunClick(kRunStart, "-1"); }, program},
+      {"run abc", [](MoveRig& r) { return r.console.RunClick(kRunStart, "abc"); }, notNumeric},
+      {"move XYZ", [](MoveRig& r) { return r.console.MovClick(r.compiler, "XYZ 1", "10", "50"); },
+       "해당 명령어가 없습니다"},
+      {"move speed 0", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "0", "50"); }, moveSpeed},
+      {"move speed 101", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "101", "50"); }, moveSpeed},
+      {"move speed fast", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "fast", "50"); },
+       moveSpeed},
+      {"move accel 25001", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "25001"); },
+       moveAccel},
+      {"move accel -1", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "-1"); }, moveAccel},
   };
-  for (const auto& c : cases) {
+  for (const Case& c : cases) {
     MoveRig r;
-    EXPECT_EQ(r.console.MovClick(r.compiler, c.line, c.speed, c.accel), ActionResult::Refused) << c.line << c.speed;
-    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << c.line << " " << c.speed << " " << c.accel;
-    EXPECT_EQ(r.sim.wire.text(), "");
-    EXPECT_FALSE(r.sim.link.LinkBusy);
+    EXPECT_EQ(c.call(r), ActionResult::Refused) << c.name;
+    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << c.name;
+    EXPECT_EQ(r.sim.wire.text(), "") << c.name;
+    EXPECT_FALSE(r.sim.link.LinkBusy) << c.name;
+    EXPECT_EQ(r.console.JogActive, 0) << c.name;
+    EXPECT_EQ(r.console.RunActive, 0) << c.name;
   }
 }
 

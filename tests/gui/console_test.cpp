@@ -1,15 +1,10 @@
 // The console of the main window against the built-in simulator: servo, outputs, I/O checking, jog.
-#include "app/qt_sim_port.h"
 #include "gui_support.h"
 
 namespace zova::test {
 namespace {
 
-sim::Controller& Controller(MainRig& rig) {
-  return dynamic_cast<app::QtSimPort*>(rig.session.port.current())->controller();
-}
-
-TEST(Console, ServoOnRefreshesTheOutputs) {
+TEST(Console, ServoOnAndOutputClicksRefreshTheOutputs) {
   MainRig rig;
   rig.main->openSimulator();
   ASSERT_TRUE(rig.session.port.isOpen());
@@ -20,11 +15,7 @@ TEST(Console, ServoOnRefreshesTheOutputs) {
   EXPECT_TRUE(Controller(rig).machine.output(2));
   EXPECT_TRUE(rig.messages.empty());
   EXPECT_TRUE(rig.main->cmdSvon[0]->isEnabled());
-}
 
-TEST(Console, OutputClickSwitchesUserOutputsOnly) {
-  MainRig rig;
-  rig.main->openSimulator();
   rig.main->chkIoOutput[8]->click();
   Settle();
   EXPECT_TRUE(Controller(rig).machine.output(8));
@@ -63,14 +54,6 @@ TEST(Console, IoCheckingStartsThePollAndLocksTheFrames) {
   rig.click("cmdIoStatus_1");
   EXPECT_FALSE(rig.main->tmrUpStatus->isActive());
   EXPECT_TRUE(rig.main->fraIoOut->isEnabled());
-}
-
-TEST(Console, ProgramNumberEntryIsChecked) {
-  MainRig rig;
-  rig.type(rig.main.get(), "txtRunPrgNo", "32");
-  EXPECT_EQ(rig.main->txtRunPrgNo->text(), "0");
-  ASSERT_FALSE(rig.messages.empty());
-  EXPECT_EQ(rig.messages.back(), "0 ~ 31 까지 입력하십시요.");
 }
 
 TEST(Console, AxisStepWrapsAtTheAxisCount) {

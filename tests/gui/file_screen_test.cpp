@@ -2,13 +2,12 @@
 // through an answered file dialog, and the check of the 32 files before "ALL Trans".
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QProgressBar>
 
 #include "app/window_util.h"
 #include "link/link_error.h"
 #include "programs/programs_fixture.h"
-#include "transfer_support.h"
+#include "gui_support.h"
 
 namespace zova::test {
 namespace {
@@ -27,31 +26,6 @@ std::string ReadFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return "(missing " + path.toStdString() + ")";
   return file.readAll().toStdString();
-}
-
-TEST(FileWindow, CarriesTheNamedControlsAndCaptions) {
-  MainRig rig;
-  QWidget* w = OpenScreen(rig, "mnuFile", "frmFile");
-  ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->windowTitle(), "FILE Trans / Receive");
-  const std::pair<const char*, const char*> buttons[] = {
-      {"cmdFileReceive_0", "Receive "}, {"cmdFileReceive_1", "ALL Receive"}, {"cmdFileReceiveOpen", "File Open"},
-      {"cmdFileTrans_0", "Trans"},      {"cmdFileTrans_1", "ALL Trans"},     {"cmdFileTransOpen", "File Open"}};
-  for (const auto& [name, caption] : buttons) {
-    auto* b = Find<QPushButton>(w, name);
-    if (b != nullptr) {
-      EXPECT_EQ(b->text(), caption) << name;
-    }
-  }
-  EXPECT_EQ(Find<QGroupBox>(w, "fraFileReceive")->title(), "FILE Receive (TEV ▶ PC)");
-  EXPECT_EQ(Find<QGroupBox>(w, "fraFileTrans")->title(), "FILE Trans (PC ▶ TEV)");
-  const std::pair<const char*, const char*> boxes[] = {
-      {"txtFileReceive_0", ""}, {"txtFileReceive_1", "0"}, {"txtFileTrans_0", ""}, {"txtFileTrans_1", "0"}};
-  for (const auto& [name, text] : boxes) EXPECT_EQ(Text(w, name), text) << name;
-  for (const char* bar : {"ProgressBarReceive_0", "ProgressBarReceive_1", "ProgressBarTrans_0", "ProgressBarTrans_1"}) {
-    EXPECT_NE(Find<QProgressBar>(w, bar), nullptr);
-  }
-  EXPECT_NE(w->findChild<QObject*>("cmdDlgFile"), nullptr);
 }
 
 TEST(FileWindow, ProgramNumberBoxesKeepAValidNumber) {

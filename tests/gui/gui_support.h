@@ -1,4 +1,5 @@
-// Helpers for window tests: find controls by name, type into boxes, capture message boxes.
+// Helpers for window tests: find controls by name, type into boxes, capture message boxes, open screens
+// by their menu item, reach the built-in simulator and answer the file dialog.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -6,11 +7,15 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/file_dialog.h"
 #include "app/frm_main.h"
+#include "app/qt_sim_port.h"
 #include "app/screens.h"
 
 namespace zova::test {
@@ -61,6 +66,58 @@ struct MainRig {
   std::unique_ptr<app::FrmMain> main;
   std::vector<std::string> messages;
   std::vector<std::string> titles;
+};
+
+inline QWidget* OpenScreen(MainRig& rig, const QString& menu, const QString& window) {
+  rig.main->openScreen(menu);
+  Settle();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == window && w->isVisible()) return w;
+  }
+  ADD_FAILURE() << window.toStdString() << " did not open";
+  return nullptr;
+}
+
+inline void CloseScreen(QWidget* screen) {
+  screen->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  Settle();
+}
+
+inline sim::Controller& Controller(MainRig& rig) {
+  auto* port = dynamic_cast<app::QtSimPort*>(rig.session.port.current());
+  EXPECT_NE(port, nullptr);
+  return port->controller();
+}
+
+inline void Click(QWidget* window, const QString& name) {
+  auto* b = Find<QAbstractButton>(window, name);
+  if (b != nullptr) b->click();
+  Settle();
+}
+
+inline QString Text(QWidget* window, const QString& name) {
+  auto* e = Find<QLineEdit>(window, name);
+  return e == nullptr ? QString() : e->text();
+}
+
+// Answers every file dialog with a fixed name (or cancels) and records the requests; restores the real
+// dialog when it goes.
+class AnsweredDialog {
+ public:
+  explicit AnsweredDialog(std::optional<QString> answer) : saved_(app::FileDialog()) {
+    app::FileDialog() = [this, answer](QWidget*, const app::FileDialogRequest& request) {
+      requests.push_back(request);
+      return answer;
+    };
+  }
+  ~AnsweredDialog() { app::FileDialog() = saved_; }
+  AnsweredDialog(const AnsweredDialog&) = delete;
+  AnsweredDialog& operator=(const AnsweredDialog&) = delete;
+  std::vector<app::FileDialogRequest> requests;
+
+ private:
+  app::FileDialogFunction saved_;
 };
 
 }  // namespace zova::test

@@ -1,99 +1,123 @@
-// The main window: names and captions, the port menu with the built-in simulator, screens.
-#include <QMenuBar>
+// The main window and every screen: names and captions, the port menu with the built-in simulator.
+#include <QAction>
 
 #include "gui_support.h"
 
 namespace zova::test {
 namespace {
 
-TEST(MainWindow, CarriesTheNamedControlsAndCaptions) {
-  MainRig rig;
-  EXPECT_EQ(rig.main->windowTitle(), "Zova PC Communication Program");
+// The caption of a named control: a button's, box's, label's or action's text, or a group's title.
+QString Caption(QObject* root, const char* name) {
+  QObject* o = root->findChild<QObject*>(name);
+  if (o == nullptr) return QString("(no %1)").arg(name);
+  const QVariant text = o->property("text");
+  return (text.isValid() ? text : o->property("title")).toString();
+}
+
+TEST(Screens, CarryTheirNamedControlsAndCaptions) {
   struct Case {
-    const char* name;
-    const char* caption;
-  } buttons[] = {{"cmdSvon_0", "AMP ON"},
-                 {"cmdSvon_1", "AMP OFF"},
-                 {"cmdSvon_2", "ALARM RESET"},
-                 {"cmdZR", "ZR"},
-                 {"cmdJog_0", "<-  Pos"},
-                 {"cmdJog_1", "Neg  ->"},
-                 {"cmdAxisSel_0", "NEXT"},
-                 {"cmdAxisSel_1", "PREV"},
-                 {"cmdLocSet", "SET"},
-                 {"cmdMov", "OK"},
-                 {"cmdRun_0", "RUN"},
-                 {"cmdRun_2", "RUN-RESET"},
-                 {"cmdIoStatus_0", "I/O Check Start"},
-                 {"cmdIoStatus_1", "I/O Check Stop"}};
-  for (const Case& c : buttons) {
-    auto* b = Find<QPushButton>(rig.main.get(), c.name);
-    if (b != nullptr) {
-      EXPECT_EQ(b->text(), c.caption) << c.name;
-    }
+    const char* menu;  // null: the main window itself
+    const char* window;
+    const char* title;
+    std::vector<std::pair<const char*, const char*>> captions;
+    std::vector<const char*> absent;
+  } cases[] = {
+      {nullptr,
+       "",
+       "Zova PC Communication Program",
+       {{"cmdSvon_2", "ALARM RESET"},
+        {"cmdJog_0", "<-  Pos"},
+        {"cmdJog_1", "Neg  ->"},
+        {"cmdAxisSel_1", "PREV"},
+        {"cmdRun_2", "RUN-RESET"},
+        {"cmdIoStatus_0", "I/O Check Start"},
+        {"txtJogSpd", "10"},
+        {"txtMove_0", "MVE P000"},
+        {"txtMove_2", "50"},
+        {"chkIoInput_0", "E-STOP"},
+        {"chkIoInput_15", "PSEL 05"},
+        {"chkIoInput_63", "UIN 48"},
+        {"chkIoOutput_7", "ZR"},
+        {"chkIoOutput_63", "UOUT 56"},
+        {"mnuCommPortOpen_0", "Open(COM1)"},
+        {"mnuCommPortOpen_8", "Open(COM9)"},
+        {"mnuCommPortClose", "Close"},
+        {"mnuCommPortSim", "Simulator"},
+        {"mnuSysPara", "Sys Para"},
+        {"mnuDownload", "Download"}},
+       {}},
+      {"mnuLoc",
+       "frmLoc",
+       "LOCATION",
+       {{"cmdLocReceive_1", "Block Receive"},
+        {"cmdLocReceive_4", "File Save"},
+        {"cmdLocTrans_2", "ALL Trans"},
+        {"Frame1", "LOC Receive (TEV ▶ PC)"},
+        {"fraLoc", "LOC Trans (PC ▶ TEV)"},
+        {"txtLocReceive_0", "0"},
+        {"txtRcvLocVal_5", "0.00"},
+        {"txtTransLocVal_5", "0.00"}},
+       {"cmdLocTrans_4"}},
+      {"mnuSft",
+       "frmSft",
+       "SHIFT LOCATION",
+       {{"cmdSftLocReceive_1", "ALL Receive"},
+        {"cmdSftLocTrans_2", "File Open"},
+        {"fraSftTrans", "SFT LOC Trans (PC ▶ TEV)"}},
+       {"cmdSftLocReceive_4", "cmdSftLocTrans_3"}},
+      {"mnuFile",
+       "frmFile",
+       "FILE Trans / Receive",
+       {{"cmdFileReceive_0", "Receive "},
+        {"cmdFileTrans_1", "ALL Trans"},
+        {"fraFileReceive", "FILE Receive (TEV ▶ PC)"},
+        {"txtFileReceive_0", ""},
+        {"txtFileTrans_1", "0"}},
+       {}},
+      {"mnuSysPara",
+       "frmNsyspara",
+       "System Parameter",
+       {{"cmdRcv", "TEV ☞ PC"}, {"cmdTrans", "PC ☞ TEV"}, {"cmdZrin_3", "Z-P"}, {"sysLabel", "File Name"}},
+       {}},
+      {"mnuAxisPara",
+       "frmNaxpara",
+       "Axis Parameter",
+       {{"SSPanelAxSel_0", "1-Axis"},
+        {"SSPanelAxSel_5", "6-Axis"},
+        {"cmdVolt_1", "UNI_POLAR"},
+        {"cmdStep_1", "SIGN+PULSE"},
+        {"cmdSvon_1", "HIGH"},
+        {"Label1", "File Name"}},
+       {}},
+  };
+  MainRig rig;
+  for (const Case& c : cases) {
+    QWidget* w = c.menu == nullptr ? rig.main.get() : OpenScreen(rig, c.menu, c.window);
+    ASSERT_NE(w, nullptr) << c.window;
+    EXPECT_EQ(w->windowTitle(), c.title);
+    for (const auto& [name, caption] : c.captions) EXPECT_EQ(Caption(w, name), QString::fromUtf8(caption)) << name;
+    for (const char* name : c.absent) EXPECT_EQ(w->findChild<QWidget*>(name), nullptr) << name;
+    if (c.menu == nullptr) continue;
+    EXPECT_FALSE(rig.main->isEnabled()) << c.window << ": the main window waits while a screen is open";
+    CloseScreen(w);
+    EXPECT_TRUE(rig.main->isEnabled()) << c.window;
   }
-  struct Text {
-    const char* name;
-    const char* text;
-  } texts[] = {{"txtJogSpd", "10"}, {"txtAxisSel", "1"}, {"txtLocSet", "0"},  {"txtMove_0", "MVE P000"},
-               {"txtMove_1", "10"}, {"txtMove_2", "50"}, {"txtRunPrgNo", "0"}};
-  for (const Text& t : texts) {
-    auto* e = Find<QLineEdit>(rig.main.get(), t.name);
-    if (e != nullptr) {
-      EXPECT_EQ(e->text(), t.text) << t.name;
-    }
-  }
-  EXPECT_EQ(Find<QCheckBox>(rig.main.get(), "chkIoInput_0")->text(), "E-STOP");
-  EXPECT_EQ(Find<QCheckBox>(rig.main.get(), "chkIoInput_63")->text(), "UIN 48");
-  EXPECT_EQ(Find<QCheckBox>(rig.main.get(), "chkIoInput_8")->text(), "INT 01");
-  EXPECT_EQ(Find<QCheckBox>(rig.main.get(), "chkIoInput_15")->text(), "PSEL 05");
-  EXPECT_EQ(Find<QCheckBox>(rig.main.get(), "chkIoOutput_7")->text(), "ZR");
-  EXPECT_EQ(Find<QCheckBox>(rig.main.get(), "chkIoOutput_63")->text(), "UOUT 56");
-  EXPECT_NE(Find(rig.main.get(), "txtSensor_17"), nullptr);
-  EXPECT_NE(Find(rig.main.get(), "txtComPos_5"), nullptr);
   EXPECT_EQ(rig.main->tmrUpStatus->interval(), 500);
   EXPECT_FALSE(rig.main->tmrUpStatus->isActive());
 }
 
-TEST(MainWindow, PortMenuKeepsNineComItemsCloseAndTheSimulator) {
-  MainRig rig;
-  for (int i = 0; i < 9; ++i) {
-    auto* a = Find<QAction>(rig.main.get(), QString("mnuCommPortOpen_%1").arg(i));
-    if (a != nullptr) {
-      EXPECT_EQ(a->text(), QString("Open(COM%1)").arg(i + 1));
-    }
-  }
-  EXPECT_EQ(Find<QAction>(rig.main.get(), "mnuCommPortClose")->text(), "Close");
-  EXPECT_EQ(Find<QAction>(rig.main.get(), "mnuCommPortSim")->text(), "Simulator");
-  for (auto [name, caption] : {std::pair{"mnuFile", "File"},
-                               {"mnuLoc", "Loc"},
-                               {"mnuSft", "Sft"},
-                               {"mnuSysPara", "Sys Para"},
-                               {"mnuAxisPara", "Axis Para"},
-                               {"mnuDownload", "Download"}}) {
-    auto* a = Find<QAction>(rig.main.get(), name);
-    if (a != nullptr) {
-      EXPECT_EQ(a->text(), caption);
-    }
-  }
-}
-
-TEST(MainWindow, SimulatorPortOpensWithTheLinkCheckAndClosesWithGoodbye) {
+TEST(MainWindow, SimulatorPortOpensOnceAndCloses) {
   MainRig rig;
   Find<QAction>(rig.main.get(), "mnuCommPortSim")->trigger();
   EXPECT_TRUE(rig.session.port.isOpen());
   EXPECT_TRUE(rig.messages.empty());
-  Find<QAction>(rig.main.get(), "mnuCommPortClose")->trigger();
-  EXPECT_FALSE(rig.session.port.isOpen());
-}
-
-TEST(MainWindow, OpeningAnotherPortWhileOneIsOpenDoesNothing) {
-  MainRig rig;
-  rig.main->openSimulator();
+  // Opening another port while one is open does nothing.
   Port* first = rig.session.port.current();
   Find<QAction>(rig.main.get(), "mnuCommPortOpen_2")->trigger();
   EXPECT_EQ(rig.session.port.current(), first);
   EXPECT_TRUE(rig.session.port.isOpen());
+  Find<QAction>(rig.main.get(), "mnuCommPortClose")->trigger();
+  EXPECT_FALSE(rig.session.port.isOpen());
 }
 
 }  // namespace

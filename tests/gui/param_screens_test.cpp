@@ -2,12 +2,9 @@
 // dialog, transfers with the built-in simulator, and what the screens remember between openings.
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
 
-#include "app/file_dialog.h"
-#include "app/qt_sim_port.h"
 #include "app/selector_group.h"
 #include "app/window_util.h"
 #include "gui_support.h"
@@ -19,22 +16,6 @@ namespace {
 
 const std::string kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
 
-QWidget* OpenScreen(MainRig& rig, const char* menu, const char* name) {
-  rig.main->openScreen(menu);
-  Settle();
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == name && w->isVisible()) return w;
-  }
-  ADD_FAILURE() << name << " did not open";
-  return nullptr;
-}
-
-void CloseScreen(QWidget* screen) {
-  screen->close();
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  Settle();
-}
-
 // The indices of the highlighted indicators of an array of `count`.
 std::vector<int> Lit(QWidget* screen, const char* indicators, int count) {
   std::vector<int> lit;
@@ -45,57 +26,19 @@ std::vector<int> Lit(QWidget* screen, const char* indicators, int count) {
   return lit;
 }
 
-QString Text(QWidget* screen, const QString& name) {
-  auto* box = Find<QLineEdit>(screen, name);
-  return box != nullptr ? box->text() : QString();
-}
-
-void Click(QWidget* screen, const QString& name) {
-  auto* b = Find<QAbstractButton>(screen, name);
-  if (b != nullptr) b->click();
-  Settle();
-}
-
 sim::Controller& Simulator(MainRig& rig) {
   rig.main->openSimulator();
   Settle();
-  auto* port = dynamic_cast<app::QtSimPort*>(rig.session.port.current());
-  EXPECT_NE(port, nullptr);
-  return port->controller();
+  return Controller(rig);
 }
-
-// Answers the file dialog with a fixed name while alive; records what the screen asked for.
-struct DialogAnswer {
-  explicit DialogAnswer(QString path) : saved(app::FileDialog()) {
-    app::FileDialog() = [this, path](QWidget*, const app::FileDialogRequest& r) -> std::optional<QString> {
-      requests.push_back(r);
-      return path;
-    };
-  }
-  ~DialogAnswer() { app::FileDialog() = saved; }
-  app::FileDialogFunction saved;
-  std::vector<app::FileDialogRequest> requests;
-};
 
 // ---- System parameter screen ----
 
-TEST(SysParaScreen, OpensWithItsControlsAndTheDefaults) {
+TEST(SysParaScreen, OpensWithTheDefaults) {
   MainRig rig(4);
   QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->windowTitle(), "System Parameter");
   EXPECT_FALSE(rig.main->isEnabled());
-  const std::pair<const char*, const char*> captions[] = {
-      {"cmdSave_0", "File Open"}, {"cmdSave_1", "File Save"}, {"cmdRcv", "TEV ☞ PC"}, {"cmdTrans", "PC ☞ TEV"},
-      {"cmdIo_1", "2"},           {"cmdZrin_3", "Z-P"},       {"cmdJgio_2", "ALL"},   {"cmdLock_2", "PWD"}};
-  for (const auto& [name, caption] : captions) {
-    auto* b = Find<QPushButton>(w, name);
-    if (b != nullptr) {
-      EXPECT_EQ(b->text(), QString::fromUtf8(caption)) << name;
-    }
-  }
-  EXPECT_EQ(Find<QLabel>(w, "sysLabel")->text(), "File Name");
-  EXPECT_NE(Find<QProgressBar>(w, "ProgressSysBar"), nullptr);
   EXPECT_NE(Find<QLineEdit>(w, "txtSys_31"), nullptr);
   // No remembered file: the defaults are shown, and AXES sets the axis count.
   EXPECT_EQ(Text(w, "txtSys_0"), "2");
@@ -120,21 +63,14 @@ TEST(SysParaScreen, TypedValuesAreCheckedStoredOrReset) {
     std::int32_t stored;
   } cases[] = {
       {0, "7", {" 2 ~ 6 까지 입력하십시요."}, "2", 0, 2},
-      {0, "5", {}, "5", 0, 5},
       {17, "x", {" 정수를 입력하십시요", " 1 ~ 100 까지 입력하십시요."}, "10", 49, 10},
-      {17, "55", {}, "55", 49, 55},
       {6, "3F", {}, "3F", 15, 63},
-      {6, "40", {" 0H ~ 3FH 까지 입력하십시요."}, "0", 15, 0},
       {6, "g", {" 16 진수(HEX) 값을 입력하십시요."}, "0", 15, 0},
       {1, "12", {}, "12", 3, 0x12},
-      {1, "17", {}, "17", 3, 1},
       {1, "102", {" 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."}, "0", 3, 0},
-      {5, "3-12-4", {}, "3-12-4", 7, 45476},
       {5, "1-2", {}, "1-2", 7, 0x92},
-      {5, "0", {}, "0", 7, 0},
       // The Control Timer refuses its own reset text: the message twice, TIME keeps 4.
       {20, "3", {" 1,2,4 중에서 하나를 입력하십시오.", " 1,2,4 중에서 하나를 입력하십시오."}, "0", 52, 4},
-      {25, "12", {}, "12", 57, 12},
       // Typed key by key, a leading "-" alone is no number yet and is reset to 0.
       {25, "-3", {" 정수를 입력하십시요"}, "03", 57, 3},
   };
@@ -174,15 +110,6 @@ TEST(SysParaScreen, ChoiceButtonsStoreAndMoveTheHighlight) {
   EXPECT_EQ(Lit(w, "txtLock", 4), std::vector<int>{3});
 }
 
-TEST(SysParaScreen, FileSaveNeedsAName) {
-  MainRig rig(4);
-  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
-  ASSERT_NE(w, nullptr);
-  Click(w, "cmdSave_1");
-  // Only the prompt: an attempted write of an empty name would add the system's error text.
-  EXPECT_EQ(rig.messages, std::vector<std::string>{kMsgNoFileName});
-}
-
 TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -190,6 +117,10 @@ TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
   MainRig rig(4);
   QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
+  Click(w, "cmdSave_1");
+  // Only the prompt: an attempted write of an empty name would add the system's error text.
+  EXPECT_EQ(rig.messages, std::vector<std::string>{kMsgNoFileName});
+  rig.messages.clear();
   rig.type(w, "txtSys_17", "55");
   Find<QLineEdit>(w, "txtSys_25")->setText("-12");
   rig.type(w, "txtSys_0", "3");
@@ -204,7 +135,7 @@ TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
   Click(w, "cmdLock_0");
   Click(w, "cmdJgio_2");
   {
-    DialogAnswer answer(path);
+    AnsweredDialog answer(path);
     Click(w, "cmdSave_0");
     ASSERT_EQ(answer.requests.size(), 1U);
     EXPECT_EQ(answer.requests[0].title, "System Para File Open");
@@ -243,10 +174,10 @@ TEST(SysParaScreen, CancelledOpenChangesNothing) {
   QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
   rig.type(w, "txtSys_17", "55");
-  app::FileDialogFunction saved = app::FileDialog();
-  app::FileDialog() = [](QWidget*, const app::FileDialogRequest&) -> std::optional<QString> { return std::nullopt; };
-  Click(w, "cmdSave_0");
-  app::FileDialog() = saved;
+  {
+    AnsweredDialog cancelled(std::nullopt);
+    Click(w, "cmdSave_0");
+  }
   EXPECT_EQ(rig.session.sysPara[49], 55);
   EXPECT_EQ(Text(w, "txtSysFileName"), "");
 }
@@ -311,28 +242,10 @@ TEST(SysParaScreen, NoSecondExchangeWhileTheLinkIsBusy) {
 
 // ---- Axis parameter screen ----
 
-TEST(AxParaScreen, OpensWithItsControlsAndTheDefaults) {
+TEST(AxParaScreen, OpensWithTheDefaults) {
   MainRig rig(3);
   QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
   ASSERT_NE(w, nullptr);
-  EXPECT_EQ(w->windowTitle(), "Axis Parameter");
-  for (int i = 0; i < 6; ++i) {
-    auto* panel = Find<QPushButton>(w, app::ArrayName("SSPanelAxSel", i));
-    if (panel != nullptr) {
-      EXPECT_EQ(panel->text(), QString("%1-Axis").arg(i + 1));
-    }
-  }
-  const std::pair<const char*, const char*> captions[] = {{"cmdVolt_1", "UNI_POLAR"}, {"cmdStep_1", "SIGN+PULSE"},
-                                                          {"cmdLoop_2", "OPEN"},      {"cmdSvon_1", "HIGH"},
-                                                          {"cmdRcv", "TEV ☞ PC"},     {"cmdSave_1", "File Save"}};
-  for (const auto& [name, caption] : captions) {
-    auto* b = Find<QPushButton>(w, name);
-    if (b != nullptr) {
-      EXPECT_EQ(b->text(), QString::fromUtf8(caption)) << name;
-    }
-  }
-  EXPECT_EQ(Find<QLabel>(w, "Label1")->text(), "File Name");
-  EXPECT_NE(Find<QProgressBar>(w, "AxProgressBar"), nullptr);
   EXPECT_EQ(Lit(w, "txtAxSel", 6), std::vector<int>{0});
   EXPECT_EQ(Text(w, "txtSw_1"), "-1000.00");
   EXPECT_EQ(Text(w, "txtSw_5"), "3000.00");
@@ -379,15 +292,12 @@ TEST(AxParaScreen, TypedValuesGoToTheCurrentAxisOnly) {
     std::int32_t stored;
   } cases[] = {
       {1, "12.125", false, 101, 1212},
-      {1, "12.375", false, 101, 1238},
       {1, "-0.5", false, 101, -50},
       // Every keystroke is a change: "6000" went in before "60000" was refused.
       {5, "60000", true, 105, 600000},
       {16, "18", true, 138, 1},
       {16, "0", false, 138, 0},
-      {16, "16", false, 138, 16},
       {16, "21", false, 138, 21},
-      {16, "36", false, 138, 36},
       {15, "abc", false, 137, 0},
       {15, "7x", false, 137, 7},
       {7, "900001", true, 107, 90000},
@@ -456,7 +366,7 @@ TEST(AxParaScreen, FileSaveOpenAndReopenReadTheFile) {
   Click(w, "cmdCord_0");
   rig.session.axPara[5][141] = 0;
   {
-    DialogAnswer answer(path);
+    AnsweredDialog answer(path);
     Click(w, "cmdSave_0");
     ASSERT_EQ(answer.requests.size(), 1U);
     EXPECT_EQ(answer.requests[0].title, "Axis Para File Open");
