@@ -124,12 +124,10 @@ TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"cmdJog_1 off", "cmdJog_1 on"}));
   EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), ActionResult::Busy) << "one jog at a time";
   EXPECT_EQ(r.countOf(cmd::kJogStart), 1);
-}
 
-TEST(ManualConsole, JogAtTheTopSpeedOnTheLastAxis) {
-  ConsoleRig r;
-  EXPECT_EQ(r.console.JogPress(kJogPositive, "255", "4"), ActionResult::Done);
-  EXPECT_EQ(Hex(r.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
+  ConsoleRig edge;
+  EXPECT_EQ(edge.console.JogPress(kJogPositive, "255", "4"), ActionResult::Done);
+  EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
 }
 
 TEST(ManualConsole, ReleaseAfterAFailedPressSendsNoStop) {
@@ -313,12 +311,10 @@ TEST(ManualConsole, StoreLocationSendsOneOperandAndTheCommandPositions) {
   EXPECT_EQ(row[0], 1500);
   EXPECT_EQ(row[1], -1);
   EXPECT_EQ(row[2], 256);
-}
 
-TEST(ManualConsole, LastLocationNumberIsTheOperand) {
-  ConsoleRig r;
-  EXPECT_EQ(r.console.LocSetClick("2500"), ActionResult::Done);
-  const auto sent = r.sim.wire.sent();
+  ConsoleRig last;
+  EXPECT_EQ(last.console.LocSetClick("2500"), ActionResult::Done);
+  const auto sent = last.sim.wire.sent();
   EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 6}), "C4 09 00 00");
 }
 
