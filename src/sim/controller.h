@@ -41,6 +41,8 @@ class Controller {
   [[nodiscard]] std::optional<TimePoint> nextEvent() const;
   // True once the disconnect fault has dropped the line.
   [[nodiscard]] bool disconnected() const { return disconnected_; }
+  // The line comes back after a disconnect (the cable is plugged in again).
+  void reconnect() { disconnected_ = false; }
   [[nodiscard]] long bytesSent() const { return bytesSent_; }
 
   // --- configuration ---
