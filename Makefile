@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test deps build build-asan unit unit-asan checks demo
+.PHONY: run test deps build build-asan unit unit-asan checks demo fuzz bench
 
 # Installs, builds and starts the program on the built-in simulated controller.
 run: deps build
@@ -32,3 +32,12 @@ build-asan:
 
 unit-asan:
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Builds the libFuzzer targets with clang and runs each for 15 seconds (FUZZ_SECONDS to change).
+FUZZ_SECONDS ?= 15
+fuzz:
+	./scripts/fuzz-smoke $(FUZZ_SECONDS)
+
+# Transfer times, exchange rates and CPU use against the simulator over a pseudo-terminal.
+bench:
+	./scripts/bench
