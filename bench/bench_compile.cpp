@@ -16,9 +16,9 @@ namespace {
 // 300 lines: 254 instructions of mixed kinds with comments, 45 comment or blank lines, and the end.
 std::string ProgramSource(int program) {
   static const char* const kInstructions[] = {
-      "MVE P%04d ;approach",   "MVS P(R%03d)",        "IF R%03d = 00005",      "ADD R001 %05d",
-      "SIGO 1 0FH ;gripper",   "WAIT -%02d",          "MVA P(*%03d) 050",      "SETL R002 %09d",
-      "F%02d -2.50",           "DRP P%04d 3FH",       "JMP L01 %03d",          "SFF S%03d -01",
+      "MVE P%04d ;approach", "MVS P(R%03d)",  "IF R%03d = 00005", "ADD R001 %05d",
+      "SIGO 1 0FH ;gripper", "WAIT -%02d",    "MVA P(*%03d) 050", "SETL R002 %09d",
+      "F%02d -2.50",         "DRP P%04d 3FH", "JMP L01 %03d",     "SFF S%03d -01",
   };
   std::string text;
   int instructions = 0;
@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 200;
   const auto folder = std::filesystem::temp_directory_path() / "zova-bench-compile";
   std::filesystem::create_directories(folder);
-  for (int p = 0; p < 32; ++p) std::ofstream(folder / zova::language::ProgramFileName(p), std::ios::binary) << ProgramSource(p);
+  for (int p = 0; p < 32; ++p)
+    std::ofstream(folder / zova::language::ProgramFileName(p), std::ios::binary) << ProgramSource(p);
 
   zova::language::ProgramStore store;
   zova::RecordingUi ui;
@@ -53,7 +54,8 @@ int main(int argc, char** argv) {
   int compiled = 0;
   const auto start = std::chrono::steady_clock::now();
   for (int round = 0; round < rounds; ++round) {
-    for (int p = 0; p < 32; ++p) compiled += compiler.compileFile(p, folder / zova::language::ProgramFileName(p)) ? 1 : 0;
+    for (int p = 0; p < 32; ++p)
+      compiled += compiler.compileFile(p, folder / zova::language::ProgramFileName(p)) ? 1 : 0;
   }
   const std::chrono::duration<double, std::milli> elapsed = std::chrono::steady_clock::now() - start;
   std::filesystem::remove_all(folder);
@@ -67,9 +69,4 @@ int main(int argc, char** argv) {
   return 0;
 }
 
-// Build and run (release flags, from the repository root):
-//   cmake -S . -B build-lang-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOVA_GUI=OFF -DZOVA_QT_SERIAL=OFF -DZOVA_TESTS=OFF
-//   cmake --build build-lang-rel --target zova_language
-//   g++ -std=c++20 -O2 -Isrc bench/bench_compile.cpp build-lang-rel/src/language/libzova_language.a
-//       build-lang-rel/src/link/libzova_link.a -o build-lang-rel/bench_compile      (one command line)
-//   build-lang-rel/bench_compile 200
+// Build and run: scripts/bench builds it (-DZOVA_BENCH=ON, target bench_compile) and runs it.

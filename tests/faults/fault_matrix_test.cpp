@@ -439,9 +439,9 @@ Healthy RunHealthy(const Operation& op) {
 std::vector<long> CutPoints(const Healthy& h) {
   std::set<long> points;
   const long n = h.controllerBytes;
-  for (long k = 0; k < std::min(n, 48L); ++k) points.insert(k);
+  for (long k = 0; k < std::min(n, 32L); ++k) points.insert(k);
   for (long t : h.turns) {
-    if (t < 100 || t > n - 60) {
+    if (t < 32 || t > n - 32) {
       for (long d : {-1L, 0L, 1L}) points.insert(t + d);
     }
   }
