@@ -3,14 +3,18 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test deps build build-asan unit unit-asan checks screenshots
+.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench
 
 # Installs, builds and starts the program on the built-in simulated controller.
 run: deps build
 	./scripts/run-demo $(BUILD)
 
 # Installs, builds and passes every test (plain and under the sanitizers).
-test: deps checks build unit screenshots build-asan unit-asan
+test: deps checks build unit screenshots build-asan unit-asan fuzz-ci
+
+# A short fuzzing run of every target, as CI does it.
+fuzz-ci:
+	./scripts/fuzz-smoke 8
 
 deps:
 	./scripts/install-deps
@@ -36,3 +40,12 @@ build-asan:
 
 unit-asan:
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Builds the libFuzzer targets with clang and runs each for 15 seconds (FUZZ_SECONDS to change).
+FUZZ_SECONDS ?= 15
+fuzz:
+	./scripts/fuzz-smoke $(FUZZ_SECONDS)
+
+# Transfer times, exchange rates and CPU use against the simulator over a pseudo-terminal.
+bench:
+	./scripts/bench

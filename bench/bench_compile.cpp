@@ -69,9 +69,4 @@ int main(int argc, char** argv) {
   return 0;
 }
 
-// Build and run (release flags, from the repository root):
-//   cmake -S . -B build-lang-rel -G Ninja -DCMAKE_BUILD_TYPE=Release -DZOVA_GUI=OFF -DZOVA_QT_SERIAL=OFF
-//   -DZOVA_TESTS=OFF cmake --build build-lang-rel --target zova_language g++ -std=c++20 -O2 -Isrc
-//   bench/bench_compile.cpp build-lang-rel/src/language/libzova_language.a
-//       build-lang-rel/src/link/libzova_link.a -o build-lang-rel/bench_compile      (one command line)
-//   build-lang-rel/bench_compile 200
+// Build and run: scripts/bench builds it (-DZOVA_BENCH=ON, target bench_compile) and runs it.

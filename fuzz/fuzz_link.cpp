@@ -22,6 +22,9 @@ class InputPort final : public zova::Port {
   std::string name() const override { return "fuzz"; }
   bool write(const std::uint8_t*, std::size_t) override { return true; }
   std::size_t read(std::uint8_t* out, std::size_t max) override {
+    // A chunk arrives only after a wait, as on a line: a flush takes at most what already came.
+    if (!arrived_) return 0;
+    arrived_ = false;
     std::size_t n = 0;
     const std::size_t chunk = bytes_.empty() ? 0 : 1 + bytes_.front() % 7;
     while (n < max && n < chunk && !bytes_.empty()) {
@@ -30,11 +33,19 @@ class InputPort final : public zova::Port {
     }
     return n;
   }
-  void waitReadable(zova::Duration max) override { clock_.advance(max); }
+  void waitReadable(zova::Duration max) override {
+    if (bytes_.empty()) {
+      clock_.advance(max);
+    } else {
+      clock_.advance(zova::milliseconds(1));
+      arrived_ = true;
+    }
+  }
 
  private:
   std::deque<std::uint8_t> bytes_;
   zova::FakeClock& clock_;
+  bool arrived_ = true;
 };
 
 }  // namespace

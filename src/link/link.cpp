@@ -63,6 +63,9 @@ bool Link::WaitByte(std::uint8_t& out, Duration max) {
 }
 
 bool Link::StartCommand(std::uint8_t code) {
+  // Bytes left over from an earlier exchange (a reply that came after we gave up, junk after a block)
+  // would be taken for this handshake's answers; a new exchange starts from an empty buffer.
+  ResetReceive();
   SendByte(SOH);
   std::uint8_t answer = 0;
   if (!WaitByte(answer, timeouts.handshake)) {
@@ -207,7 +210,11 @@ void Link::SendBytes(std::span<const std::uint8_t> data, std::uint32_t& sum) {
 }
 
 void Link::ResetReceive() {
-  pump();  // drop what the line delivered before, too
+  // Drop what the line delivered before, too: the port may hold more than the ring takes in one pump.
+  do {
+    rx.clear();
+    pump();
+  } while (rx.DataAvailable());
   rx.clear();
   RxArrived = false;
 }

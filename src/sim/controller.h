@@ -41,6 +41,8 @@ class Controller {
   [[nodiscard]] std::optional<TimePoint> nextEvent() const;
   // True once the disconnect fault has dropped the line.
   [[nodiscard]] bool disconnected() const { return disconnected_; }
+  // The line comes back after a disconnect (the cable is plugged in again).
+  void reconnect() { disconnected_ = false; }
   [[nodiscard]] long bytesSent() const { return bytesSent_; }
 
   // --- configuration ---
@@ -50,6 +52,8 @@ class Controller {
   ProgramMemory programs;   // programs 0..32 (commands 1, 2)
   // Line speed for pacing replies; 0 sends at once.
   void setBaud(int baud);
+  // Time one byte takes on the line at that speed (zero when unpaced).
+  [[nodiscard]] Duration byteTime() const { return byteTime_; }
   // How long the controller waits for the host's next byte before it abandons a request.
   Duration hostTimeout = seconds(2);
   void registerCommand(std::uint8_t code, Handler handler) { handlers_[code] = std::move(handler); }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 namespace zova::sim {
 
@@ -41,11 +42,20 @@ bool PtyServer::create(std::string& error) {
   return true;
 }
 
+void PtyServer::deliverDue(TimePoint now) {
+  while (!incoming_.empty() && incoming_.front().first <= now) {
+    controller_.input(incoming_.front().second, now);
+    incoming_.pop_front();
+  }
+}
+
 void PtyServer::serve(const volatile bool& stop) {
   Clock& clock = systemClock();
   std::uint8_t buffer[4096];
   while (!stop && !controller_.disconnected()) {
-    // Send what is due, then sleep until the next byte falls due or the host writes.
+    // Take in the host's bytes that have crossed the line, send what is due, then sleep until the next
+    // byte falls due either way or the host writes.
+    deliverDue(clock.now());
     std::size_t n = controller_.output(buffer, sizeof buffer, clock.now());
     std::size_t off = 0;
     while (off < n) {
@@ -60,7 +70,9 @@ void PtyServer::serve(const volatile bool& stop) {
       }
     }
     int timeoutMs = 200;  // wake now and then to notice `stop`
-    if (auto next = controller_.nextEvent()) {
+    std::optional<TimePoint> next = controller_.nextEvent();
+    if (!incoming_.empty() && (!next || incoming_.front().first < *next)) next = incoming_.front().first;
+    if (next) {
       auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(*next - clock.now()).count();
       timeoutMs = static_cast<int>(std::clamp<long long>(wait, 0, timeoutMs));
       if (*next > clock.now() && timeoutMs == 0) timeoutMs = 1;
@@ -69,7 +81,16 @@ void PtyServer::serve(const volatile bool& stop) {
     int ready = ::poll(&in, 1, timeoutMs);
     if (ready > 0 && (in.revents & POLLIN)) {
       ssize_t r = ::read(master_, buffer, sizeof buffer);
-      for (ssize_t i = 0; i < r; ++i) controller_.input(buffer[i], clock.now());
+      const TimePoint now = clock.now();
+      const Duration byteTime = controller_.byteTime();
+      for (ssize_t i = 0; i < r; ++i) {
+        if (byteTime == Duration::zero()) {
+          controller_.input(buffer[i], now);
+        } else {
+          lastIn_ = std::max(now, lastIn_) + byteTime;
+          incoming_.emplace_back(lastIn_, buffer[i]);
+        }
+      }
     } else if (ready > 0 && (in.revents & (POLLHUP | POLLERR))) {
       // No host on the line right now; keep waiting without spinning.
       ::poll(nullptr, 0, 20);

@@ -1,7 +1,9 @@
 // Serves a simulated controller on a pseudo-terminal, on real time.
 #pragma once
 
+#include <deque>
 #include <string>
+#include <utility>
 
 #include "sim/controller.h"
 
@@ -20,7 +22,12 @@ class PtyServer {
   void serve(const volatile bool& stop);
 
  private:
+  // Hands the controller the host's bytes no faster than the line carries them.
+  void deliverDue(TimePoint now);
+
   Controller& controller_;
+  std::deque<std::pair<TimePoint, std::uint8_t>> incoming_;  // host bytes still on the wire
+  TimePoint lastIn_{};
   int master_ = -1;
   int slave_ = -1;  // kept open so the line survives hosts that come and go
   std::string path_;

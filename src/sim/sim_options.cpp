@@ -67,7 +67,7 @@ std::string ApplySimOptions(const std::vector<std::string>& args, Controller& c,
 
 const char* SimOptionsHelp() {
   return "  --axes N             axis count of the controller (default 4)\n"
-         "  --baud B             pace replies at B baud (default: unpaced)\n"
+         "  --baud B             pace the line both ways at B baud (default: unpaced)\n"
          "  --input P            input point P is on\n"
          "  --error CODE VALUE   the controller reports this error\n"
          "faults:\n"

@@ -33,6 +33,19 @@ TEST_F(Scripted, HandshakeAcceptsAnyAnswerToSohAndComparesOnlyTheEcho) {
   EXPECT_TRUE(ui.messages.empty()) << "a wrong echo is reported by the caller";
 }
 
+TEST_F(Scripted, LeftoverBytesOfAnEarlierExchangeAreNotTakenForTheHandshake) {
+  // A reply that came after the host gave up: without the flush, 0x17 would open the handshake and
+  // the controller's real answer (0x06) would be read as a wrong echo.
+  port.queue({0x17, 0xA5});
+  port.react = [](std::uint8_t b, ScriptedPort& p) {
+    if (b == SOH) p.queue({0x06});
+    if (b == 0x17) p.queue({0x17});
+  };
+  EXPECT_TRUE(link.StartCommand(0x17));
+  EXPECT_EQ(Hex(port.written), "01 17");
+  EXPECT_FALSE(link.DataAvailable());
+}
+
 // Each of the two handshake waits has its own hundred seconds, and says so.
 TEST_F(Scripted, HandshakeWaitsEndAfterAHundredSeconds) {
   for (bool answersSoh : {false, true}) {
