@@ -116,6 +116,12 @@ std::size_t QtSerialPort::read(std::uint8_t* out, std::size_t max) {
   return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
+Duration QtSerialPort::transmitTime(std::size_t bytes) const {
+  // Start bit, data bits, parity bit, stop bits.
+  const double bits = 1 + settings_.dataBits + (settings_.parity == 'n' ? 0 : 1) + settings_.stopBitsTimesTen / 10.0;
+  return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(bytes * bits / settings_.baud));
+}
+
 void QtSerialPort::waitReadable(Duration max) {
   if (!isOpen() || port_.bytesAvailable() > 0) return;
   auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(max).count();

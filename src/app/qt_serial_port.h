@@ -23,6 +23,7 @@ class QtSerialPort final : public Port {
   bool write(const std::uint8_t* data, std::size_t size) override;
   std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override;
+  [[nodiscard]] Duration transmitTime(std::size_t bytes) const override;
 
  private:
   void noteError();

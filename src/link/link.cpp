@@ -12,7 +12,10 @@ constexpr auto kYieldInterval = milliseconds(30);
 
 Link::Link(Port& port, Ui& ui, Clock& clock) : port_(port), ui_(ui), clock_(clock) {}
 
-void Link::SendByte(std::uint8_t byte) { port_.write(&byte, 1); }
+void Link::SendByte(std::uint8_t byte) {
+  port_.write(&byte, 1);
+  ++unanswered_;
+}
 
 std::uint8_t Link::ReadByte() { return rx.ReadByte(); }
 
@@ -29,6 +32,7 @@ void Link::pump() {
     for (std::size_t i = 0; i < n; ++i) rx.write(chunk[i]);
     RxLast = chunk[n - 1];
     RxArrived = true;
+    unanswered_ = 0;
     if (n < want) return;
   }
 }
@@ -47,7 +51,8 @@ bool Link::DataAvailable() {
 }
 
 bool Link::WaitByte(std::uint8_t& out, Duration max) {
-  const TimePoint deadline = clock_.now() + max;
+  // The bound counts from when our last byte has left: a 31800-byte block takes half a minute at 9600 baud.
+  const TimePoint deadline = clock_.now() + max + port_.transmitTime(unanswered_);
   for (;;) {
     yieldNow();
     if (!rx.DataAvailable()) pump();

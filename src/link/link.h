@@ -104,6 +104,8 @@ class Link {
   Ui& ui_;
   Clock& clock_;
   TimePoint lastYield_{};
+  // Bytes sent since the controller last spoke: the line may still be carrying them.
+  std::size_t unanswered_ = 0;
 };
 
 // Holds LinkBusy for one exchange and clears it on every path out.

@@ -26,6 +26,9 @@ class Port {
   // Blocks until bytes are waiting or `max` has passed, serving the user interface meanwhile.
   // Must not spin: an idle wait costs no processor time.
   virtual void waitReadable(Duration max) = 0;
+  // How long the line takes to carry `bytes` at its speed; zero where bytes arrive at once. Writes
+  // return before the bytes are on the wire, so an answer cannot come before they have gone out.
+  [[nodiscard]] virtual Duration transmitTime(std::size_t /*bytes*/) const { return Duration::zero(); }
 };
 
 }  // namespace zova

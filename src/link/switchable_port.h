@@ -34,6 +34,9 @@ class SwitchablePort final : public Port {
   void waitReadable(Duration max) override {
     if (port_) port_->waitReadable(max);
   }
+  [[nodiscard]] Duration transmitTime(std::size_t bytes) const override {
+    return port_ ? port_->transmitTime(bytes) : Duration::zero();
+  }
 
  private:
   std::unique_ptr<Port> port_;

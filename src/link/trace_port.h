@@ -18,6 +18,7 @@ class TracePort final : public Port {
   bool write(const std::uint8_t* data, std::size_t size) override;
   std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override { inner_.waitReadable(max); }
+  [[nodiscard]] Duration transmitTime(std::size_t bytes) const override { return inner_.transmitTime(bytes); }
 
  private:
   void line(char direction, const std::uint8_t* data, std::size_t size);

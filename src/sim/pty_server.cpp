@@ -69,16 +69,16 @@ void PtyServer::serve(const volatile bool& stop) {
         return;
       }
     }
-    int timeoutMs = 200;  // wake now and then to notice `stop`
+    // Wake now and then to notice `stop`; otherwise exactly when the next byte falls due, to the
+    // microsecond, so pacing at high baud rates does not round every turn of the line up to a millisecond.
+    Duration timeout = milliseconds(200);
     std::optional<TimePoint> next = controller_.nextEvent();
     if (!incoming_.empty() && (!next || incoming_.front().first < *next)) next = incoming_.front().first;
-    if (next) {
-      auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(*next - clock.now()).count();
-      timeoutMs = static_cast<int>(std::clamp<long long>(wait, 0, timeoutMs));
-      if (*next > clock.now() && timeoutMs == 0) timeoutMs = 1;
-    }
+    if (next) timeout = std::clamp<Duration>(*next - clock.now(), Duration::zero(), timeout);
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(timeout).count();
+    const timespec wait{static_cast<time_t>(ns / 1000000000), static_cast<long>(ns % 1000000000)};
     pollfd in{master_, POLLIN, 0};
-    int ready = ::poll(&in, 1, timeoutMs);
+    int ready = ::ppoll(&in, 1, &wait, nullptr);
     if (ready > 0 && (in.revents & POLLIN)) {
       ssize_t r = ::read(master_, buffer, sizeof buffer);
       const TimePoint now = clock.now();

@@ -237,6 +237,23 @@ TEST_F(Scripted, BlockBytesAreBoundedPerByteNotPerBlock) {
   EXPECT_EQ(sum, 1u + 2u + 3u);
 }
 
+TEST_F(Scripted, AnswerWaitsAllowForBytesStillOnTheLine) {
+  // 10000 bytes at 1 ms each leave the host's buffer long after the write calls returned.
+  port.perByte = milliseconds(1);
+  std::vector<std::uint8_t> block(10000, 0x41);
+  std::uint32_t sum = 0;
+  link.SendBytes(block, sum);
+  TimePoint start = clock.now();
+  EXPECT_FALSE(link.SendChecksum(Link::ChecksumFor(sum)));
+  EXPECT_EQ(clock.now() - start, seconds(10) + milliseconds(2) + link.timeouts.reply);
+  // Once the controller has spoken, the allowance is used up.
+  port.queue({EOT});
+  EXPECT_TRUE(link.WaitEot());
+  start = clock.now();
+  EXPECT_FALSE(link.WaitEot());
+  EXPECT_EQ(clock.now() - start, link.timeouts.reply);
+}
+
 TEST_F(Scripted, LinkCheckWantsDc1WithinFiveSeconds) {
   port.react = [](std::uint8_t b, ScriptedPort& p) {
     if (b == ENQ) p.queue({DC1});

@@ -27,6 +27,7 @@ class WireLogPort final : public Port {
   bool write(const std::uint8_t* data, std::size_t size) override;
   std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override { inner_.waitReadable(max); }
+  [[nodiscard]] Duration transmitTime(std::size_t bytes) const override { return inner_.transmitTime(bytes); }
 
   // "> 01 < 06 > 17 < 17": '>' host to controller, '<' controller to host.
   [[nodiscard]] std::string text() const;
@@ -53,7 +54,12 @@ class ScriptedPort final : public Port {
   std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override;
 
+  [[nodiscard]] Duration transmitTime(std::size_t bytes) const override {
+    return perByte * static_cast<Duration::rep>(bytes);
+  }
+
   void queue(std::initializer_list<std::uint8_t> bytes) { incoming.insert(incoming.end(), bytes); }
+  Duration perByte{};  // line time per byte; zero: bytes arrive at once
   std::function<void(std::uint8_t byte, ScriptedPort& port)> react;
   std::deque<std::uint8_t> incoming;
   std::vector<std::uint8_t> written;
