@@ -257,23 +257,6 @@ TEST(SftWindow, TransmitFileOpenKeepsTheDialogTitleAndDoesNotRefreshTheBoxes) {
   EXPECT_EQ(Text(w, "txtSftLocTransFile"), path);
 }
 
-TEST(SftWindow, SingleTransmitAndReceiveUseTheNumberBoxes) {
-  MainRig rig;
-  rig.main->openSimulator();
-  rig.session.positions.SftTable[8] = {-300, 1, 2, 3, 0, 0};
-  Controller(rig).positions.shifts[9] = {400, 0, -1, 0, 0, 0};
-  QWidget* w = OpenScreen(rig, "mnuSft", "frmSft");
-  ASSERT_NE(w, nullptr);
-  rig.type(w, "txtSftLocTrans_0", "8");
-  Click(w, "cmdSftLocTrans_0");
-  EXPECT_EQ(Controller(rig).positions.shifts[8], (sim::StoredPosition{-300, 1, 2, 3, 0, 0}));
-  rig.type(w, "txtSftLocReceive_0", "9");
-  Click(w, "cmdSftLocReceive_0");
-  EXPECT_TRUE(rig.messages.empty());
-  EXPECT_EQ(Text(w, "txtRcvSftLocVal_0"), "4.00");
-  EXPECT_EQ(Text(w, "txtRcvSftLocVal_2"), "-0.01");
-}
-
 // A press on another button while a transfer waits must find it disabled; everything comes back afterwards.
 TEST(TransferScreens, NoSecondExchangeWhileOneWaits) {
   MainRig rig;

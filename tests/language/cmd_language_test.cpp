@@ -58,17 +58,6 @@ TEST(CompileCommand, CompilerMessagesAndExitOneWithoutTheEnd) {
   std::filesystem::remove(path);
 }
 
-TEST(CompileCommand, SingleLine) {
-  CommandRig ok;
-  EXPECT_EQ(RunCompile(ok.ctx, {"--line", "TMS -5 100"}), kExitOk);
-  EXPECT_EQ(ok.output(), "56000104 00640000\n");
-
-  CommandRig refused;
-  EXPECT_EQ(RunCompile(refused.ctx, {"--line", "F16 1"}), kExitLink);
-  EXPECT_EQ(refused.output(), "");
-  EXPECT_EQ(refused.ui.texts(), std::vector<std::string>{"FSET COMM REG. 번호 초과"});
-}
-
 TEST(CompileCommand, AxisCountComesFromTheOptionsWithSixWhenMissing) {
   CommandRig six;
   EXPECT_EQ(RunCompile(six.ctx, {"--line", "CCLR 6"}), kExitOk);

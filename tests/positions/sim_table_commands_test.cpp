@@ -57,15 +57,5 @@ TEST(SimTableCommands, BlockWithWrongChecksumIsRefusedAndNotStored) {
   EXPECT_EQ(rig.controller.positions.shifts[3], (sim::StoredPosition{5, 5, 0, 0, 0, 0}));
 }
 
-TEST(SimTableCommands, ReplyCarriesTheConfiguredAxesOfTheRow) {
-  SimRig rig(4);
-  rig.controller.positions.shifts[1000] = {1, 2, 3, 4, 5, 6};
-  ASSERT_TRUE(rig.link.StartCommand(cmd::kReceiveShifts));
-  ASSERT_TRUE(rig.link.SendTwoOperands(1000, 1000));
-  std::array<std::uint8_t, 16> block{};
-  EXPECT_EQ(rig.link.ReceiveBlock(block), BlockStatus::Ok);
-  EXPECT_EQ(test::Hex({block.begin(), block.end()}), "01 00 00 00 02 00 00 00 03 00 00 00 04 00 00 00");
-}
-
 }  // namespace
 }  // namespace zova::positions

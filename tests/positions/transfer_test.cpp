@@ -71,17 +71,6 @@ TEST(LocationTransfer, ReceiveWithThreeAxesLeavesAxesFourToSixAlone) {
       << "maximum 4 x N, bytes so far, back to 0 at the end";
 }
 
-TEST(LocationTransfer, DecodeUsesThreeBytesAndTheSignBitForReceivedAxesOnly) {
-  SimRig rig(3);
-  PositionData data;
-  data.LocTable[12] = {7, 7, 7, 7, 7, 7};
-  data.RxPointNo = 12;
-  const std::uint8_t block[] = {0x00, 0x00, 0x80, 0xFF, 0x00, 0x00, 0x80, 0x00, 0x01, 0x00, 0x00, 0x7F};
-  std::copy(std::begin(block), std::end(block), rig.link.BlockBuffer.begin());
-  data.DecodeLocation(rig.link, 3);
-  EXPECT_EQ(data.LocTable[12], (PositionRow{-8388608, 8388608, 1, 7, 7, 7}));
-}
-
 TEST(LocationTransfer, BlockWithStartEqualToEndIsOneLocation) {
   SimRig rig(2);
   rig.controller.positions.locations[5] = {55, -55, 0, 0, 0, 0};

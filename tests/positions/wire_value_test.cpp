@@ -45,9 +45,6 @@ TEST(WireValue, RebuildsFromThreeBytesAndTheTopBitOfTheFourth) {
 }
 
 TEST(WireValue, ValuesOfTheWireRangeTravelIntactAndOthersLoseTheHighBits) {
-  for (std::int64_t v = -16777216; v <= 16777215; v += 4093) {
-    EXPECT_EQ(DecodePositionValue(EncodePositionValue(static_cast<std::int32_t>(v))), v);
-  }
   for (std::int32_t v : {-16777216, -16777215, -1, 0, 1, 16777214, 16777215}) {
     EXPECT_EQ(DecodePositionValue(EncodePositionValue(v)), v);
   }
