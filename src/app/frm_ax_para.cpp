@@ -29,13 +29,6 @@ QString EntryLabel(int entry) {
   return {};
 }
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
 // Counts an exchange running on the window's stack, on every way out.
 class TransferCount {
  public:
@@ -65,7 +58,7 @@ FrmAxPara::FrmAxPara(Session& session)
 
   auto* axes = new QHBoxLayout;
   for (int i = 0; i < kMaxAxes; ++i) {
-    auto* panel = Button(this, ArrayName("SSPanelAxSel", i), QString("%1-Axis").arg(i + 1));
+    auto* panel = MakeButton(this, ArrayName("SSPanelAxSel", i), QString("%1-Axis").arg(i + 1));
     connect(panel, &QPushButton::clicked, this, [this, i] { axisClicked(i); });
     txtAxSel_[static_cast<std::size_t>(i)] = MakeIndicator(this, ArrayName("txtAxSel", i));
     axes->addWidget(panel);
@@ -105,42 +98,27 @@ FrmAxPara::FrmAxPara(Session& session)
   }
   body->addWidget(swFrame);
 
-  auto* bottom = new QHBoxLayout;
-  auto* label1 = new QLabel("File Name", this);
-  label1->setObjectName("Label1");
-  txtAxisParaFileName_ = new QLineEdit(this);
-  txtAxisParaFileName_->setObjectName("txtAxisParaFileName");
-  bottom->addWidget(label1);
-  bottom->addWidget(txtAxisParaFileName_, 1);
-  cmdSave_[0] = Button(this, ArrayName("cmdSave", 0), "File Open");
-  cmdSave_[1] = Button(this, ArrayName("cmdSave", 1), "File Save");
-  cmdRcv_ = Button(this, "cmdRcv", "TEV ☞ PC");
-  cmdTrans_ = Button(this, "cmdTrans", "PC ☞ TEV");
-  for (QPushButton* b : {cmdSave_[0], cmdSave_[1], cmdRcv_, cmdTrans_}) bottom->addWidget(b);
-  layout->addLayout(bottom);
-  axProgressBar_ = new QProgressBar(this);
-  axProgressBar_->setObjectName("AxProgressBar");
-  layout->addWidget(axProgressBar_);
-  session_.ui.registerProgressBar(std::string(kAxProgressBar), 0, axProgressBar_);
+  file_ = AddParameterFileRow(this, layout, "Label1", "txtAxisParaFileName", "AxProgressBar");
+  session_.ui.registerProgressBar(std::string(kAxProgressBar), 0, file_.bar);
 
-  connect(txtAxisParaFileName_, &QLineEdit::textChanged, this, &FrmAxPara::fileNameChanged);
-  connect(cmdSave_[0], &QPushButton::clicked, this, &FrmAxPara::fileOpen);
-  connect(cmdSave_[1], &QPushButton::clicked, this, &FrmAxPara::fileSave);
-  connect(cmdRcv_, &QPushButton::clicked, this, &FrmAxPara::receive);
-  connect(cmdTrans_, &QPushButton::clicked, this, &FrmAxPara::transmit);
+  connect(file_.fileName, &QLineEdit::textChanged, this, &FrmAxPara::fileNameChanged);
+  connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmAxPara::fileOpen);
+  connect(file_.cmdSave[1], &QPushButton::clicked, this, &FrmAxPara::fileSave);
+  connect(file_.cmdRcv, &QPushButton::clicked, this, &FrmAxPara::receive);
+  connect(file_.cmdTrans, &QPushButton::clicked, this, &FrmAxPara::transmit);
 
   adjustSize();
   CentreOnScreen(this);
   if (!session_.axParaFile.isEmpty()) {
     // Reopening reads the remembered file again, replacing edits and fetched values.
-    txtAxisParaFileName_->setText(session_.axParaFile);
+    file_.fileName->setText(session_.axParaFile);
     readFile();
   } else {
     session_.axPara.SetDefaults();
   }
   SetIndicator(txtAxSel_[static_cast<std::size_t>(session_.currentAxis)], true);
   updateAxButton();
-  axProgressBar_->setValue(0);
+  file_.bar->setValue(0);
 }
 
 void FrmAxPara::initAxButton() {
@@ -170,7 +148,7 @@ void FrmAxPara::choiceClicked(SelectorGroup* group, int index) {
 
 void FrmAxPara::readFile() {
   // A name that is no readable file changes nothing; a file that breaks off keeps what it gave.
-  (void)ReadAxParaFile(txtAxisParaFileName_->text().toStdString(), session_.axPara);
+  (void)ReadAxParaFile(file_.fileName->text().toStdString(), session_.axPara);
 }
 
 void FrmAxPara::fileNameChanged() {
@@ -181,10 +159,10 @@ void FrmAxPara::fileNameChanged() {
 
 void FrmAxPara::fileOpen() {
   FileDialogRequest request{"Axis Para File Open", QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"),
-                            txtAxisParaFileName_->text(), false};
+                            file_.fileName->text(), false};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
-  txtAxisParaFileName_->setText(*chosen);
+  file_.fileName->setText(*chosen);
   initAxButton();
   readFile();
   updateAxButton();
@@ -192,11 +170,11 @@ void FrmAxPara::fileOpen() {
 
 void FrmAxPara::fileSave() {
   Ui& ui = session_.ui;
-  if (txtAxisParaFileName_->text().isEmpty()) {
+  if (file_.fileName->text().isEmpty()) {
     ui.messageBox(kMsgNoFileName);
     return;
   }
-  (void)WriteAxParaFile(txtAxisParaFileName_->text().toStdString(), session_.axPara, ui);
+  (void)WriteAxParaFile(file_.fileName->text().toStdString(), session_.axPara, ui);
 }
 
 void FrmAxPara::receive() {
@@ -218,7 +196,7 @@ void FrmAxPara::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  session_.axParaFile = txtAxisParaFileName_->text();
+  session_.axParaFile = file_.fileName->text();
   event->accept();
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/checked_boxes.h"
 #include "app/selector_group.h"
+#include "app/parameter_file_row.h"
 #include "app/session.h"
 
 namespace zova::app {
@@ -45,11 +46,7 @@ class FrmAxPara : public QWidget {
   std::vector<SelectorGroup*> groups_;
   CheckedBoxes boxes_;
   std::array<QLineEdit*, kMaxAxes> txtAxSel_{};
-  QLineEdit* txtAxisParaFileName_ = nullptr;
-  std::array<QPushButton*, 2> cmdSave_{};
-  QPushButton* cmdRcv_ = nullptr;
-  QPushButton* cmdTrans_ = nullptr;
-  QProgressBar* axProgressBar_ = nullptr;
+  ParameterFileRow file_;
   int transfers_ = 0;  // exchanges running on this window's stack
 };
 

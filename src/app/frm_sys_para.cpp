@@ -28,13 +28,6 @@ QString EntryLabel(int index) {
   return {};
 }
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-
 }  // namespace
 
 // A second exchange must not start from this window while one runs, and the window must not close
@@ -49,7 +42,8 @@ class FrmSysPara::ActionLock {
  private:
   void set(bool idle) {
     w_.transferring_ = !idle;
-    for (QPushButton* b : {w_.cmdSave_[0], w_.cmdSave_[1], w_.cmdRcv_, w_.cmdTrans_}) b->setEnabled(idle);
+    for (QPushButton* b : {w_.file_.cmdSave[0], w_.file_.cmdSave[1], w_.file_.cmdRcv, w_.file_.cmdTrans})
+      b->setEnabled(idle);
   }
   FrmSysPara& w_;
 };
@@ -91,35 +85,19 @@ FrmSysPara::FrmSysPara(Session& session)
   }
   body->addLayout(grid);
 
-  auto* bottom = new QHBoxLayout;
-  auto* sysLabel = new QLabel("File Name", this);
-  sysLabel->setObjectName("sysLabel");
-  txtSysFileName_ = new QLineEdit(this);
-  txtSysFileName_->setObjectName("txtSysFileName");
-  bottom->addWidget(sysLabel);
-  bottom->addWidget(txtSysFileName_, 1);
-  cmdSave_[0] = Button(this, ArrayName("cmdSave", 0), "File Open");
-  cmdSave_[1] = Button(this, ArrayName("cmdSave", 1), "File Save");
-  cmdRcv_ = Button(this, "cmdRcv", "TEV ☞ PC");
-  cmdTrans_ = Button(this, "cmdTrans", "PC ☞ TEV");
-  for (QPushButton* b : {cmdSave_[0], cmdSave_[1], cmdRcv_, cmdTrans_}) bottom->addWidget(b);
-  layout->addLayout(bottom);
-  progressSysBar_ = new QProgressBar(this);
-  progressSysBar_->setObjectName("ProgressSysBar");
-  progressSysBar_->setValue(0);
-  layout->addWidget(progressSysBar_);
-  session_.ui.registerProgressBar(std::string(kSysProgressBar), 0, progressSysBar_);
+  file_ = AddParameterFileRow(this, layout, "sysLabel", "txtSysFileName", "ProgressSysBar");
+  session_.ui.registerProgressBar(std::string(kSysProgressBar), 0, file_.bar);
 
-  connect(cmdSave_[0], &QPushButton::clicked, this, &FrmSysPara::fileOpen);
-  connect(cmdSave_[1], &QPushButton::clicked, this, &FrmSysPara::fileSave);
-  connect(cmdRcv_, &QPushButton::clicked, this, &FrmSysPara::receive);
-  connect(cmdTrans_, &QPushButton::clicked, this, &FrmSysPara::transmit);
+  connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmSysPara::fileOpen);
+  connect(file_.cmdSave[1], &QPushButton::clicked, this, &FrmSysPara::fileSave);
+  connect(file_.cmdRcv, &QPushButton::clicked, this, &FrmSysPara::receive);
+  connect(file_.cmdTrans, &QPushButton::clicked, this, &FrmSysPara::transmit);
 
   adjustSize();
   CentreOnScreen(this);
   // A remembered file is not read again: the table still holds what the screen last showed.
   if (session_.sysParaFile.isEmpty()) session_.sysPara.SetDefaults();
-  txtSysFileName_->setText(session_.sysParaFile);
+  file_.fileName->setText(session_.sysParaFile);
   updateSysButton();
 }
 
@@ -141,10 +119,10 @@ void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {
 
 void FrmSysPara::fileOpen() {
   FileDialogRequest request{"System Para File Open", QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"),
-                            txtSysFileName_->text(), false};
+                            file_.fileName->text(), false};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
-  txtSysFileName_->setText(*chosen);
+  file_.fileName->setText(*chosen);
   initSysButton();
   // A failed read restores the defaults, which the refresh then shows.
   (void)ReadSysParaFile(chosen->toStdString(), session_.sysPara);
@@ -153,11 +131,11 @@ void FrmSysPara::fileOpen() {
 
 void FrmSysPara::fileSave() {
   Ui& ui = session_.ui;
-  if (txtSysFileName_->text().isEmpty()) {
+  if (file_.fileName->text().isEmpty()) {
     ui.messageBox(kMsgNoFileName);
     return;
   }
-  (void)WriteSysParaFile(txtSysFileName_->text().toStdString(), session_.sysPara, ui);
+  (void)WriteSysParaFile(file_.fileName->text().toStdString(), session_.sysPara, ui);
 }
 
 void FrmSysPara::receive() {
@@ -178,7 +156,7 @@ void FrmSysPara::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  session_.sysParaFile = txtSysFileName_->text();
+  session_.sysParaFile = file_.fileName->text();
   event->accept();
 }
 

@@ -12,6 +12,7 @@
 
 #include "app/checked_boxes.h"
 #include "app/selector_group.h"
+#include "app/parameter_file_row.h"
 #include "app/session.h"
 
 namespace zova::app {
@@ -43,11 +44,7 @@ class FrmSysPara : public QWidget {
   Session& session_;
   std::vector<SelectorGroup*> groups_;
   CheckedBoxes boxes_;
-  QLineEdit* txtSysFileName_ = nullptr;
-  std::array<QPushButton*, 2> cmdSave_{};
-  QPushButton* cmdRcv_ = nullptr;
-  QPushButton* cmdTrans_ = nullptr;
-  QProgressBar* progressSysBar_ = nullptr;
+  ParameterFileRow file_;
   bool transferring_ = false;
 };
 

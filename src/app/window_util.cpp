@@ -7,6 +7,12 @@
 
 namespace zova::app {
 
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
 void CentreOnScreen(QWidget* window) {
   QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;

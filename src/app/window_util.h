@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPushButton>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -16,6 +17,8 @@ QPixmap DrawLinkPicture(bool on);
 QPixmap DrawControllerPicture(QSize size);
 // "name_index", the object name of an element of a control array.
 inline QString ArrayName(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
+// A push button with its object name and caption.
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
 // UTF-8 text of the core as a QString.
 inline QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
