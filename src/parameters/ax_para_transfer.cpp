@@ -10,53 +10,43 @@ namespace zova {
 
 TransferStatus FetchAxPara(Link& link, AxPara& table, int axes) {
   if (!CheckAxisCount(axes, link.ui())) return TransferStatus::Failed;
-  if (!link.port().isOpen()) {
-    ShowLinkError(link.ui(), kLinkErrorPortClosed);
-    return TransferStatus::Failed;
-  }
-  BusyGuard busy(link);
-  if (!busy.acquired()) return TransferStatus::Busy;
-  ProgressReset reset(link.ui(), kAxProgressBar);
-  if (!link.StartCommand(cmd::kReceiveAxPara)) return CommunicationFailure(link);
-  TransferStatus s = ReceiveParameterBlock(link, kAxProgressBar, axes * kAxParaAxisBytes);
-  if (s != TransferStatus::Ok) return s;
-  const std::uint8_t* at = link.BlockBuffer.data();
-  for (int axis = 0; axis < axes; ++axis) {
-    for (std::int32_t& value : table[axis]) {
-      value = DecodeParameterValue(std::span<const std::uint8_t, 4>(at, 4));
-      at += 4;
+  return GuardedTransfer(link, kAxProgressBar, [&] {
+    if (!link.StartCommand(cmd::kReceiveAxPara)) return CommunicationFailure(link);
+    TransferStatus s = ReceiveParameterBlock(link, kAxProgressBar, axes * kAxParaAxisBytes);
+    if (s != TransferStatus::Ok) return s;
+    const std::uint8_t* at = link.BlockBuffer.data();
+    for (int axis = 0; axis < axes; ++axis) {
+      for (std::int32_t& value : table[axis]) {
+        value = DecodeParameterValue(std::span<const std::uint8_t, 4>(at, 4));
+        at += 4;
+      }
     }
-  }
-  return TransferStatus::Ok;
+    return TransferStatus::Ok;
+  });
 }
 
 TransferStatus SendAxPara(Link& link, const AxPara& table, int axes) {
   if (!CheckAxisCount(axes, link.ui())) return TransferStatus::Failed;
-  if (!link.port().isOpen()) {
-    ShowLinkError(link.ui(), kLinkErrorPortClosed);
-    return TransferStatus::Failed;
-  }
-  BusyGuard busy(link);
-  if (!busy.acquired()) return TransferStatus::Busy;
-  Ui& ui = link.ui();
-  ProgressReset reset(ui, kAxProgressBar);
-  const int total = axes * kAxParaAxisBytes;
-  ui.setProgressMaximum(kAxProgressBar, 0, total);
-  if (!link.StartCommand(cmd::kSendAxPara)) return CommunicationFailure(link);
-  if (!link.SendTwoOperands(total, 0)) return CommunicationFailure(link);
-  std::uint32_t sum = 0;
-  int sent = 0;
-  for (int axis = 0; axis < axes; ++axis) {
-    for (std::int32_t value : table[axis]) {
-      for (std::uint8_t b : EncodeParameterValue(value)) {
-        link.SendByte(b);
-        sum += b;
-        ui.setProgressValue(kAxProgressBar, 0, ++sent);
+  return GuardedTransfer(link, kAxProgressBar, [&] {
+    Ui& ui = link.ui();
+    const int total = axes * kAxParaAxisBytes;
+    ui.setProgressMaximum(kAxProgressBar, 0, total);
+    if (!link.StartCommand(cmd::kSendAxPara)) return CommunicationFailure(link);
+    if (!link.SendTwoOperands(total, 0)) return CommunicationFailure(link);
+    std::uint32_t sum = 0;
+    int sent = 0;
+    for (int axis = 0; axis < axes; ++axis) {
+      for (std::int32_t value : table[axis]) {
+        for (std::uint8_t b : EncodeParameterValue(value)) {
+          link.SendByte(b);
+          sum += b;
+          ui.setProgressValue(kAxProgressBar, 0, ++sent);
+        }
       }
     }
-  }
-  if (!link.SendChecksum(Link::ChecksumFor(sum))) return CommunicationFailure(link);
-  return TransferStatus::Ok;
+    if (!link.SendChecksum(Link::ChecksumFor(sum))) return CommunicationFailure(link);
+    return TransferStatus::Ok;
+  });
 }
 
 }  // namespace zova

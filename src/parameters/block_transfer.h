@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "link/link.h"
+#include "link/link_error.h"
 #include "parameters/transfer_status.h"
 
 namespace zova {
@@ -28,5 +29,19 @@ class ProgressReset {
   Ui& ui_;
   std::string_view bar_;
 };
+
+// The guard of every parameter transfer: error box 1 on a closed port, nothing while another exchange
+// holds the link; otherwise `body` runs with the link held and `bar` back at 0 on every path out.
+template <typename Body>
+TransferStatus GuardedTransfer(Link& link, std::string_view bar, Body&& body) {
+  if (!link.port().isOpen()) {
+    ShowLinkError(link.ui(), kLinkErrorPortClosed);
+    return TransferStatus::Failed;
+  }
+  BusyGuard busy(link);
+  if (!busy.acquired()) return TransferStatus::Busy;
+  ProgressReset reset(link.ui(), bar);
+  return body();
+}
 
 }  // namespace zova

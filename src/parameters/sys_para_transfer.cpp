@@ -9,42 +9,32 @@
 namespace zova {
 
 TransferStatus FetchSysPara(Link& link, SysPara& table) {
-  if (!link.port().isOpen()) {
-    ShowLinkError(link.ui(), kLinkErrorPortClosed);
-    return TransferStatus::Failed;
-  }
-  BusyGuard busy(link);
-  if (!busy.acquired()) return TransferStatus::Busy;
-  ProgressReset reset(link.ui(), kSysProgressBar);
-  if (!link.StartCommand(cmd::kReceiveSysPara)) return CommunicationFailure(link);
-  TransferStatus s = ReceiveParameterBlock(link, kSysProgressBar, kSysParaBlockBytes);
-  if (s != TransferStatus::Ok) return s;
-  for (int i = 0; i < kSysParaSize; ++i) {
-    table[i] = DecodeParameterValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + 4 * i, 4));
-  }
-  return TransferStatus::Ok;
+  return GuardedTransfer(link, kSysProgressBar, [&] {
+    if (!link.StartCommand(cmd::kReceiveSysPara)) return CommunicationFailure(link);
+    TransferStatus s = ReceiveParameterBlock(link, kSysProgressBar, kSysParaBlockBytes);
+    if (s != TransferStatus::Ok) return s;
+    for (int i = 0; i < kSysParaSize; ++i) {
+      table[i] = DecodeParameterValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + 4 * i, 4));
+    }
+    return TransferStatus::Ok;
+  });
 }
 
 TransferStatus SendSysPara(Link& link, const SysPara& table) {
-  if (!link.port().isOpen()) {
-    ShowLinkError(link.ui(), kLinkErrorPortClosed);
-    return TransferStatus::Failed;
-  }
-  BusyGuard busy(link);
-  if (!busy.acquired()) return TransferStatus::Busy;
-  Ui& ui = link.ui();
-  ProgressReset reset(ui, kSysProgressBar);
-  if (!link.StartCommand(cmd::kSendSysPara)) return CommunicationFailure(link);
-  if (!link.SendTwoOperands(kSysParaBlockBytes, 0)) return CommunicationFailure(link);
-  ui.setProgressMaximum(kSysProgressBar, 0, kSysParaSize - 1);
-  ui.setProgressValue(kSysProgressBar, 0, 0);
-  std::uint32_t sum = 0;
-  for (int i = 0; i < kSysParaSize; ++i) {
-    link.SendBytes(EncodeParameterValue(table[i]), sum);
-    ui.setProgressValue(kSysProgressBar, 0, i);
-  }
-  if (!link.SendChecksum(Link::ChecksumFor(sum))) return CommunicationFailure(link);
-  return TransferStatus::Ok;
+  return GuardedTransfer(link, kSysProgressBar, [&] {
+    Ui& ui = link.ui();
+    if (!link.StartCommand(cmd::kSendSysPara)) return CommunicationFailure(link);
+    if (!link.SendTwoOperands(kSysParaBlockBytes, 0)) return CommunicationFailure(link);
+    ui.setProgressMaximum(kSysProgressBar, 0, kSysParaSize - 1);
+    ui.setProgressValue(kSysProgressBar, 0, 0);
+    std::uint32_t sum = 0;
+    for (int i = 0; i < kSysParaSize; ++i) {
+      link.SendBytes(EncodeParameterValue(table[i]), sum);
+      ui.setProgressValue(kSysProgressBar, 0, i);
+    }
+    if (!link.SendChecksum(Link::ChecksumFor(sum))) return CommunicationFailure(link);
+    return TransferStatus::Ok;
+  });
 }
 
 }  // namespace zova

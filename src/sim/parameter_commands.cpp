@@ -1,5 +1,6 @@
 // The simulated controller's parameter requests: system block (7, 8) and axis blocks (11, 12).
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "link/commands.h"
@@ -63,12 +64,17 @@ Task<> ServeFetchSystem(Controller& c) {
   co_await c.sendAnnouncedBlock(data);
 }
 
-Task<> ServeSendSystem(Controller& c) {
+// The host's parameter block: its length as the first operand, then the block and its checksum.
+Task<std::optional<std::vector<std::uint8_t>>> ReceiveParameterBlock(Controller& c) {
   auto operands = co_await c.readOperands(2);
-  if (!operands) co_return;
+  if (!operands) co_return std::nullopt;
   const std::int32_t length = (*operands)[0];
-  if (length < 0 || static_cast<std::size_t>(length) > kLargestHostBlock) co_return;
-  auto block = co_await c.receiveBlock(static_cast<std::size_t>(length));
+  if (length < 0 || static_cast<std::size_t>(length) > kLargestHostBlock) co_return std::nullopt;
+  co_return co_await c.receiveBlock(static_cast<std::size_t>(length));
+}
+
+Task<> ServeSendSystem(Controller& c) {
+  auto block = co_await ReceiveParameterBlock(c);
   if (!block) co_return;
   ParameterStore& p = c.machine.parameters;
   takeValues(*block, p.system.data(), p.system.size());
@@ -84,11 +90,7 @@ Task<> ServeFetchAxes(Controller& c) {
 }
 
 Task<> ServeSendAxes(Controller& c) {
-  auto operands = co_await c.readOperands(2);
-  if (!operands) co_return;
-  const std::int32_t length = (*operands)[0];
-  if (length < 0 || static_cast<std::size_t>(length) > kLargestHostBlock) co_return;
-  auto block = co_await c.receiveBlock(static_cast<std::size_t>(length));
+  auto block = co_await ReceiveParameterBlock(c);
   if (!block) co_return;
   ParameterStore& p = c.machine.parameters;
   // The axes follow one another in the block, 200 values each.
