@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/scratch_dir.h"
+
 #include "language/program_store.h"
 #include "language/transfer/program_transfer.h"
 #include "support/test_support.h"
@@ -22,29 +24,7 @@ namespace zova::programs::test {
 namespace fs = std::filesystem;
 using zova::test::Hex;
 
-class ScratchDir : public ::testing::Test {
- protected:
-  fs::path dir = fs::temp_directory_path() / ("zova_programs_" + std::to_string(::getpid()) + "_" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  void SetUp() override {
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
-  [[nodiscard]] std::string path(const std::string& name) const { return (dir / name).string(); }
-  static std::string read(const std::string& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  static void write(const std::string& file, const std::string& text) {
-    std::ofstream out(file, std::ios::binary);
-    out << text;
-  }
-  [[nodiscard]] long filesInDir() const { return std::distance(fs::directory_iterator(dir), {}); }
-};
+using zova::test::ScratchDir;
 
 // A transfer wired to a fresh simulated controller.
 struct TransferRig {
