@@ -185,15 +185,6 @@ TEST(FileCompile, ImageHoldsTwoHundredFiftyFiveRecordsAndTheEnd) {
   EXPECT_EQ(over.store.record(255), (Record{0x01100007, 0}));
 }
 
-TEST(FileCompile, UnreadableFileShowsTheReasonAndThePath) {
-  LanguageRig rig;
-  const std::filesystem::path missing = std::filesystem::temp_directory_path() / "zova-no-such-dir" / "ZOVAPRG05.dat";
-  rig.store.image[0] = 0x01020304;
-  EXPECT_FALSE(rig.compiler.compileFile(5, missing));
-  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{std::string(std::strerror(ENOENT)) + missing.string()});
-  EXPECT_EQ(rig.store.image[0], 0x01020304u);  // nothing was compiled
-}
-
 TEST(FileCompile, CompilesAFileOnDisk) {
   const std::filesystem::path path = std::filesystem::temp_directory_path() / ("zova-lang-" + ProgramFileName(7));
   {

@@ -1,31 +1,30 @@
 // Saving files: new content replaces the old whole, a failed save leaves the old file and no debris.
+// Reading a stream is bounded.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "link/atomic_file.h"
+#include "support/scratch_dir.h"
 
 namespace zova {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct AtomicFile : ::testing::Test {
-  fs::path dir = fs::temp_directory_path() / ("zova_atomic_" + std::to_string(::getpid()));
-  void SetUp() override { fs::create_directories(dir); }
-  void TearDown() override { fs::remove_all(dir); }
-  std::size_t entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), {})); }
-};
+class AtomicFile : public test::ScratchDir {};
 
 TEST_F(AtomicFile, ReplacesTheTargetAndLeavesNoTemporary) {
-  const std::string path = (dir / "ZOVALOC.dat").string();
+  const std::string file = path("ZOVALOC.dat");
   std::string error;
-  ASSERT_TRUE(SaveFileAtomically(path, "old\r\n", error)) << error;
-  ASSERT_TRUE(SaveFileAtomically(path, "new\r\n", error)) << error;
-  std::string content;
-  ASSERT_TRUE(ReadWholeFile(path, content, error));
-  EXPECT_EQ(content, "new\r\n");
-  EXPECT_EQ(entries(), 1u);
+  ASSERT_TRUE(SaveFileAtomically(file, "old\r\n", error)) << error;
+  ASSERT_TRUE(SaveFileAtomically(file, "new\r\n", error)) << error;
+  EXPECT_EQ(read(file), "new\r\n");
+  EXPECT_EQ(filesInDir(), 1);
 }
 
 TEST_F(AtomicFile, FailureKeepsTheOldFileAndSaysWhy) {
@@ -36,15 +35,23 @@ TEST_F(AtomicFile, FailureKeepsTheOldFileAndSaysWhy) {
   fs::create_directories(dir / "folder");
   EXPECT_FALSE(SaveFileAtomically((dir / "folder").string(), "data", error));
   EXPECT_TRUE(fs::is_directory(dir / "folder"));
-  EXPECT_EQ(entries(), 1u) << "no temporary file left behind";
+  EXPECT_EQ(filesInDir(), 1) << "no temporary file left behind";
 }
 
-TEST_F(AtomicFile, ReadingAMissingFileFails) {
-  std::string content = "kept";
-  std::string error;
-  EXPECT_FALSE(ReadWholeFile((dir / "none.dat").string(), content, error));
-  EXPECT_EQ(content, "kept");
-  EXPECT_FALSE(error.empty());
+TEST(ReadStream, ReadsUpToItsBoundAndNoFurther) {
+  for (const std::size_t bound : {9u, 10u}) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ASSERT_EQ(::write(ends[1], "0123456789", 10), 10);
+    ::close(ends[1]);
+    std::string content = "kept";
+    std::string error;
+    const bool fits = bound == 10;
+    EXPECT_EQ(ReadWholeStream(ends[0], bound, content, error), fits);
+    EXPECT_EQ(content, fits ? "0123456789" : "kept");
+    EXPECT_EQ(error, fits ? "" : std::strerror(EFBIG));
+    ::close(ends[0]);
+  }
 }
 
 }  // namespace

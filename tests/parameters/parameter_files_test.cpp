@@ -231,7 +231,7 @@ TEST_F(ParameterFilesOnDisk, WrittenFilesReplaceTheOldOnesAndReadBack) {
   ASSERT_TRUE(WriteSysParaFile(sysPath, sys, ui));
   ASSERT_TRUE(WriteAxParaFile(axPath, ax, ui));
   std::string content, error;
-  ASSERT_TRUE(ReadWholeFile(sysPath, content, error));
+  ASSERT_TRUE(ReadWholeFile(sysPath, kSysParaFileMaxBytes, content, error));
   EXPECT_EQ(content, SysParaFileText(sys));
   SysPara sysBack;
   ASSERT_TRUE(ReadSysParaFile(sysPath, sysBack));

@@ -100,14 +100,6 @@ TEST_F(TableFile, SaveThatCannotCreateTheFileNamesTheFile) {
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
 }
 
-TEST_F(TableFile, SaveOverAFolderNamesTheFile) {
-  PositionTable table(kShiftLayout);
-  fs::create_directories(dir / "folder");
-  EXPECT_FALSE(SaveTableFile(table, ui, path("folder")));
-  ASSERT_EQ(ui.texts().size(), 1u);
-  EXPECT_EQ(ui.texts()[0], std::string(std::strerror(EISDIR)) + path("folder"));
-}
-
 // A file size limit makes the write itself fail part way: the message names the line being written,
 // and the old file stays whole.
 TEST_F(TableFile, WriteFailureNamesTheLineAndKeepsTheOldFile) {
@@ -203,14 +195,6 @@ TEST_F(TableFile, SeventhValueStopsReadingAtThatRecord) {
   EXPECT_EQ(table[1][0], 200);
   EXPECT_EQ(table[2], (PositionRow{-1, -1, -1, -1, -1, -1}));
   EXPECT_EQ(table[3], (PositionRow{-3, -3, -3, -3, -3, -3}));
-}
-
-TEST_F(TableFile, MissingFileNamesTheFileAndChangesNothing) {
-  PositionTable table(kLocationLayout);
-  table[0] = {1, 0, 0, 0, 0, 0};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("nothere.dat")));
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{std::string(std::strerror(ENOENT)) + path("nothere.dat")});
-  EXPECT_EQ(table[0][0], 1);
 }
 
 }  // namespace
