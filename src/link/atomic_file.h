@@ -29,8 +29,11 @@ struct SaveFailure {
   int errorNumber = 0;     // the system's error number (errno) of the failure
 };
 
-// Writes `content` to `path`. On failure returns false with `error` set to the system's
-// description of the failure; the target is then unchanged and no temporary file is left.
+// Writes `content` to `path`. A symbolic link is followed (chains and relative links too) and the file it
+// names is replaced; an existing file keeps its mode and, where permitted, its group. A target that the
+// user may not write, a folder or anything else that is not a regular file is refused. On failure
+// returns false with `error` set to the system's description; the target is then unchanged and no
+// temporary file is left.
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error);
 // As above, and tells where it failed.
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error, SaveFailure& where);
