@@ -145,10 +145,9 @@ TEST_F(TableFile, LoadingLinesWithTabsCommasAndStrayLetters) {
       text += FormatTableLine(kLocationLayout, n, {n, -n, 0, 0, 0, 1}) + "\r\n";
     }
   }
-  write(path("ZOVALOC.dat"), text);
   PositionTable table(kLocationLayout);
   table[2500] = {9, 9, 9, 9, 9, 9};
-  ASSERT_TRUE(LoadTableFile(table, ui, path("ZOVALOC.dat")));
+  ASSERT_TRUE(LoadTableText(table, ui, text));
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(table[2], (PositionRow{2, -2, 0, 0, 0, 1}));
   EXPECT_EQ(table[3], (PositionRow{150, -200, 0, 0, 0, 0}));
@@ -163,10 +162,9 @@ TEST_F(TableFile, LoadingLinesWithTabsCommasAndStrayLetters) {
 TEST_F(TableFile, ShortFileLoadsWhatIsThereThenReportsTheEnd) {
   std::string text;
   for (int n = 0; n < 10; ++n) text += FormatTableLine(kShiftLayout, n, {n * 100, 0, 0, 0, 0, 0}) + "\r\n";
-  write(path("short.dat"), text);
   PositionTable table(kShiftLayout);
   table[10] = {5, 5, 5, 5, 5, 5};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("short.dat")));
+  EXPECT_FALSE(LoadTableText(table, ui, text));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{"Input past end of file"
                                                  "S09 = 9.00 0.00 0.00 0.00 0.00 0.00"});
   EXPECT_EQ(table[9][0], 900);
@@ -174,10 +172,9 @@ TEST_F(TableFile, ShortFileLoadsWhatIsThereThenReportsTheEnd) {
 }
 
 TEST_F(TableFile, EmptyFileLoadsNothing) {
-  write(path("empty.dat"), "");
   PositionTable table(kLocationLayout);
   table[0] = {1, 2, 3, 4, 5, 6};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("empty.dat")));
+  EXPECT_FALSE(LoadTableText(table, ui, ""));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{"Input past end of file"});
   EXPECT_EQ(table[0], (PositionRow{1, 2, 3, 4, 5, 6}));
 }
@@ -185,11 +182,10 @@ TEST_F(TableFile, EmptyFileLoadsNothing) {
 TEST_F(TableFile, SeventhValueStopsReadingAtThatRecord) {
   std::string text = "S00 = 1\r\nS01 = 2\r\nS02 = 1 2 3 4 5 6 7\r\nS03 = 4\r\n";
   for (int n = 4; n < 1000; ++n) text += "S = 1\r\n";
-  write(path("seven.dat"), text);
   PositionTable table(kShiftLayout);
   table[2] = {-1, -1, -1, -1, -1, -1};
   table[3] = {-3, -3, -3, -3, -3, -3};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("seven.dat")));
+  EXPECT_FALSE(LoadTableText(table, ui, text));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{"Subscript out of range"
                                                  "S02 = 1 2 3 4 5 6 7"});
   EXPECT_EQ(table[1][0], 200);
