@@ -1,12 +1,8 @@
 // The LOC and SFT file loaders fed arbitrary file contents (first byte: which table). Nothing may crash,
-// and a load that succeeded saves back into a file that loads to the same table.
-#include <unistd.h>
-
+// and a load that succeeded formats back into text that loads to the same table.
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <string>
+#include <string_view>
 
 #include "link/recording_ui.h"
 #include "positions/position_table.h"
@@ -15,17 +11,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   using namespace zova::positions;
-  static const std::string path =
-      (std::filesystem::temp_directory_path() / ("zova_fuzz_table_" + std::to_string(::getpid()) + ".dat")).string();
-  std::ofstream(path, std::ios::binary | std::ios::trunc)
-      .write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
+  const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   const TableLayout& layout = (data[0] & 1) ? kShiftLayout : kLocationLayout;
   PositionTable table(layout);
   zova::RecordingUi ui;
-  if (LoadTableFile(table, ui, path)) {
-    if (!SaveTableFile(table, ui, path)) std::abort();
+  if (LoadTableText(table, ui, text)) {
     PositionTable again(layout);
-    if (!LoadTableFile(again, ui, path) || !again.sameValues(table)) std::abort();
+    if (!LoadTableText(again, ui, FormatTableFile(table)) || !again.sameValues(table)) std::abort();
   }
   return 0;
 }

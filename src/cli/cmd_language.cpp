@@ -1,21 +1,25 @@
 // zovactl compile and list: the compiler and the listing generator without windows.
 #include "cli/cmd_language.h"
 
+#include <unistd.h>
+
 #include <charconv>
+#include <cstddef>
 #include <cstdio>
-#include <iostream>
-#include <iterator>
 #include <string>
 
 #include "language/compiler.h"
 #include "language/listing.h"
 #include "language/scanner.h"
+#include "link/atomic_file.h"
 
 namespace zova::cli {
 namespace {
 
 constexpr const char* kCompileUsage = "compile FILE [--program N] | compile --line TEXT";
 constexpr const char* kListUsage = "list [FILE]";
+// The largest record input read: a program's 256 records take 18 bytes each; this leaves ample room.
+constexpr std::size_t kListingInputMaxBytes = 1 << 20;
 
 int Usage(Context& ctx, const char* text) {
   ctx.ui->messageBox(std::string("usage: zovactl ") + text);
@@ -94,13 +98,13 @@ int RunCompile(Context& ctx, const Args& args) {
   }
   if (path.empty()) return Usage(ctx, kCompileUsage);
 
+  std::string source;
   std::string error;
-  const auto source = language::ReadFileBytes(path, error);
-  if (!source) {
+  if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
     ctx.ui->messageBox(error + path);
     return kExitFile;
   }
-  const bool ended = compiler.compileSource(program, *source);
+  const bool ended = compiler.compileSource(program, source);
   for (int word = 0; word < compiler.wordCounter(); word += 2) PrintRecord(ctx, store.record(word / 2));
   return ended ? kExitOk : kExitLink;
 }
@@ -111,16 +115,11 @@ int RunList(Context& ctx, const Args& args) {
   if (!ConfigFrom(ctx, config)) return kExitUsage;
 
   std::string text;
-  if (args.empty()) {
-    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-  } else {
-    std::string error;
-    const auto bytes = language::ReadFileBytes(args[0], error);
-    if (!bytes) {
-      ctx.ui->messageBox(error + args[0]);
-      return kExitFile;
-    }
-    text = *bytes;
+  std::string error;
+  if (args.empty() ? !ReadWholeStream(STDIN_FILENO, kListingInputMaxBytes, text, error)
+                   : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) {
+    ctx.ui->messageBox(error + (args.empty() ? "standard input" : args[0]));
+    return kExitFile;
   }
 
   // Every line is checked before anything is printed, so a bad input prints no half listing.

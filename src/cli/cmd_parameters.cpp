@@ -1,8 +1,10 @@
 // zovactl commands of the parameters subsystem.
 #include "cli/cmd_parameters.h"
 
+#include <cstddef>
 #include <string>
 
+#include "link/atomic_file.h"
 #include "link/link.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/ax_para_transfer.h"
@@ -43,6 +45,14 @@ void reportAxisCount(Context& ctx, const SysPara& table) {
   (void)TakeAxisCount(table[sys::kAxes], axes, *ctx.ui);
 }
 
+// The file's text for a send; false (after the system's description and the file name) when it cannot be read.
+bool readText(Context& ctx, const std::string& file, std::size_t maxBytes, std::string& text) {
+  std::string error;
+  if (ReadWholeFile(file, maxBytes, text, error)) return true;
+  ctx.ui->messageBox(error + file);
+  return false;
+}
+
 int readFailed(Context& ctx, const std::string& file, const std::string& why) {
   ctx.ui->messageBox("cannot read " + file + ": " + why);
   return kExitFile;
@@ -62,8 +72,10 @@ int RunSysPara(Context& ctx, const Args& args) {
     reportAxisCount(ctx, table);
     return WriteSysParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
+  std::string text;
   std::string why;
-  if (!ReadSysParaFile(action.file, table, &why)) return readFailed(ctx, action.file, why);
+  if (!readText(ctx, action.file, kSysParaFileMaxBytes, text)) return kExitFile;
+  if (!ParseSysParaText(text, table, &why)) return readFailed(ctx, action.file, why);
   reportAxisCount(ctx, table);
   return exitFor(SendSysPara(*ctx.link, table));
 }
@@ -81,8 +93,10 @@ int RunAxPara(Context& ctx, const Args& args) {
     return WriteAxParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
   // A file that stops part-way would send a mix of its values and defaults: refuse it.
+  std::string text;
   std::string why;
-  if (!ReadAxParaFile(action.file, table, &why)) return readFailed(ctx, action.file, why);
+  if (!readText(ctx, action.file, kAxParaFileMaxBytes, text)) return kExitFile;
+  if (!ParseAxParaText(text, table, &why)) return readFailed(ctx, action.file, why);
   return exitFor(SendAxPara(*ctx.link, table, axes));
 }
 

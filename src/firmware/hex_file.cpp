@@ -79,7 +79,10 @@ HexStatus ParseHex(std::string_view text, HexImage& image, std::string& message)
 
 HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message) {
   std::string content;
-  if (!ReadWholeFile(path.string(), content, message)) return HexStatus::CannotRead;
+  if (!ReadWholeFile(path.string(), kHexFileMaxBytes, content, message)) {
+    message += path.string();
+    return HexStatus::CannotRead;
+  }
   return ParseHex(content, image, message);
 }
 

@@ -1,6 +1,7 @@
 // Intel HEX firmware files: the data bytes in file order, checked line by line before anything is sent.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -16,9 +17,12 @@ struct HexImage {
   [[nodiscard]] std::uint32_t TotalBytes() const { return static_cast<std::uint32_t>(data.size()); }
 };
 
+// The largest HEX file read: more than 20 MiB of data in the usual 16-byte records, far beyond a controller's flash.
+inline constexpr std::size_t kHexFileMaxBytes = 64 << 20;
+
 enum class HexStatus {
   Ok,
-  CannotRead,  // the file could not be opened or read
+  CannotRead,  // the file could not be read: missing, not a regular file, larger than kHexFileMaxBytes
   Damaged,     // a line is not a well-formed record, or the end record is missing
 };
 
@@ -31,7 +35,7 @@ enum class HexStatus {
 // end record are not used either. On Damaged, `message` names the line.
 [[nodiscard]] HexStatus ParseHex(std::string_view text, HexImage& image, std::string& message);
 
-// ParseHex on a file; on CannotRead, `message` holds the system's description.
+// ParseHex on a file; on CannotRead, `message` holds the system's description followed by the file name.
 [[nodiscard]] HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message);
 
 }  // namespace zova

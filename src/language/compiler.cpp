@@ -1,13 +1,10 @@
 // Program compiler: line loop, comment table and counters around the shared scanner and parsers.
 #include "language/compiler.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "language/mnemonic_table.h"
+#include "link/atomic_file.h"
 
 namespace zova::language {
 namespace {
@@ -24,31 +21,16 @@ std::string ProgramFileName(int program) {
   return name;
 }
 
-std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& error) {
-  errno = 0;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    error = std::strerror(errno != 0 ? errno : ENOENT);
-    return std::nullopt;
-  }
-  std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) {
-    error = std::strerror(errno != 0 ? errno : EIO);
-    return std::nullopt;
-  }
-  return bytes;
-}
-
 Compiler::Compiler(ProgramStore& store, Ui& ui, LanguageConfig config) : store_(store), ui_(ui), config_(config) {}
 
 bool Compiler::compileFile(int program, const std::filesystem::path& path) {
+  std::string source;
   std::string error;
-  const auto source = ReadFileBytes(path, error);
-  if (!source) {
+  if (!ReadWholeFile(path.string(), kSourceFileMaxBytes, source, error)) {
     ui_.messageBox(error + path.string());
     return false;
   }
-  return compileSource(program, *source);
+  return compileSource(program, source);
 }
 
 int Compiler::mnemonicOfTokens() {

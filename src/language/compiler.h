@@ -1,6 +1,7 @@
 // The program compiler: source text into the program image and comment table, and one typed line into one record.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@
 namespace zova::language {
 
 inline constexpr int kSourceLineLimit = 300;
+// The largest source file read: 300 lines of more than 3000 characters each, where 80 columns count.
+inline constexpr std::size_t kSourceFileMaxBytes = 1 << 20;
 
 // The machine the programs are written for.
 struct LanguageConfig {
@@ -25,16 +28,14 @@ struct LanguageConfig {
 // "ZOVAPRG05.dat": the default source file name of a program number.
 [[nodiscard]] std::string ProgramFileName(int program);
 
-// Reads a whole file as bytes; nothing when it cannot be opened or read, with the reason in `error`.
-[[nodiscard]] std::optional<std::string> ReadFileBytes(const std::filesystem::path& path, std::string& error);
-
 // Shows each failing check in a message box and goes on with the next line, as operators expect.
 class Compiler {
  public:
   Compiler(ProgramStore& store, Ui& ui, LanguageConfig config);
 
   // Compiles the source file of program `program` (0..32). True when "[EOF]" was reached and its end record
-  // written. A file that cannot be opened shows the system's reason followed by the path.
+  // written. A file that cannot be read (missing, not a regular file, larger than kSourceFileMaxBytes)
+  // shows the system's reason followed by the path.
   [[nodiscard]] bool compileFile(int program, const std::filesystem::path& path);
 
   // The same from source text already in memory (bytes, lines ending in CR LF or LF).

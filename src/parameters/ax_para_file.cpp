@@ -63,7 +63,7 @@ bool ParseAxParaText(std::string_view text, AxPara& table, std::string* why) {
 bool ReadAxParaFile(const std::string& path, AxPara& table, std::string* why) {
   std::string text;
   std::string error;
-  if (!ReadWholeFile(path, text, error)) {
+  if (!ReadWholeFile(path, kAxParaFileMaxBytes, text, error)) {
     if (why) *why = error;
     return false;
   }

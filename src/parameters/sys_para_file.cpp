@@ -57,7 +57,7 @@ bool ParseSysParaText(std::string_view text, SysPara& table, std::string* why) {
 bool ReadSysParaFile(const std::string& path, SysPara& table, std::string* why) {
   std::string text;
   std::string error;
-  if (!ReadWholeFile(path, text, error)) {
+  if (!ReadWholeFile(path, kSysParaFileMaxBytes, text, error)) {
     if (why) *why = error;
     table.SetDefaults();
     return false;

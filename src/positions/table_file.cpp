@@ -58,13 +58,7 @@ bool SaveTableFile(const PositionTable& table, Ui& ui, const std::string& path) 
   return false;
 }
 
-bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path) {
-  std::string text;
-  std::string error;
-  if (!ReadWholeFile(path, text, error)) {
-    ui.messageBox(error + path);
-    return false;
-  }
+bool LoadTableText(PositionTable& table, Ui& ui, std::string_view text) {
   RecordReader reader(text);
   std::string record;  // the last record read, named by the messages
   std::string next;
@@ -83,6 +77,16 @@ bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path) {
     table[n] = parsed.values;
   }
   return true;
+}
+
+bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path) {
+  std::string text;
+  std::string error;
+  if (!ReadWholeFile(path, kTableFileMaxBytes, text, error)) {
+    ui.messageBox(error + path);
+    return false;
+  }
+  return LoadTableText(table, ui, text);
 }
 
 }  // namespace zova::positions

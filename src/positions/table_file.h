@@ -10,6 +10,9 @@
 
 namespace zova::positions {
 
+// The largest LOC or SFT file read: 2500 lines of more than 1600 characters each, where about 60 are written.
+inline constexpr std::size_t kTableFileMaxBytes = 4 << 20;
+
 // Descriptions of the load failures that the file layer does not name itself.
 inline constexpr std::string_view kMsgPastEndOfFile = "Input past end of file";
 inline constexpr std::string_view kMsgTooManyValues = "Subscript out of range";
@@ -28,9 +31,12 @@ int RowAtOffset(std::string_view fileText, std::size_t offset, int rows);
 // the system's description followed by the file name, or by the prefix of the line being written.
 bool SaveTableFile(const PositionTable& table, Ui& ui, const std::string& path);
 
-// Reads fileRows records into rows 0..fileRows-1; the number in each line is not read. On failure
-// shows the description followed by the file name (when it cannot be read) or by the last record read,
-// and keeps the rows loaded before it.
+// Reads fileRows records of the file's text into rows 0..fileRows-1; the number in each line is not read.
+// On failure shows the description followed by the last record read, and keeps the rows loaded before it.
+bool LoadTableText(PositionTable& table, Ui& ui, std::string_view text);
+
+// LoadTableText on a file. A file that cannot be read (missing, not a regular file, larger than
+// kTableFileMaxBytes) shows the system's description followed by the file name and changes no row.
 bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path);
 
 }  // namespace zova::positions

@@ -173,11 +173,6 @@ TEST(FlashDownload, ChoosingRefusesWrongNamesAndDamagedFiles) {
     EXPECT_EQ(r.download.DownClick(), FirmwareDownload::Outcome::NoFile);
     EXPECT_EQ(r.sim.wire.text(), "") << "nothing reaches the flash";
   }
-  {
-    DownloadRig r;
-    EXPECT_EQ(r.download.FileChosen("/nonexistent/dir/fw.hex"), FirmwareDownload::Choice::CannotRead);
-    EXPECT_EQ(r.sim.ui.messages.size(), 1u);
-  }
 }
 
 TEST(FlashDownload, TheAnnouncedCountIsTheCountSent) {

@@ -1,11 +1,6 @@
 // Reading Intel HEX files: which bytes count, and which files are refused before anything is sent.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
-#include <unistd.h>
-
 #include "firmware/hex_file.h"
 #include "hex_builder.h"
 
@@ -104,21 +99,6 @@ TEST(HexFile, NamePattern) {
       {"fw.Hex", false},      {"fw.hex.bak", false},    {"hex", false}, {"/tmp/x.hex/fw.bin", false},
   };
   for (const auto& c : cases) EXPECT_EQ(MatchesHexPattern(c.path), c.matches) << c.path;
-}
-
-TEST(HexFile, ReadingAFile) {
-  const auto path = std::filesystem::temp_directory_path() / ("zova_hex_" + std::to_string(::getpid()) + ".hex");
-  {
-    std::ofstream out(path, std::ios::binary);
-    out << HexText(20);
-  }
-  HexImage image;
-  std::string message;
-  EXPECT_EQ(ReadHexFile(path, image, message), HexStatus::Ok) << message;
-  EXPECT_EQ(image.TotalBytes(), 20u);
-  std::filesystem::remove(path);
-  EXPECT_EQ(ReadHexFile(path, image, message), HexStatus::CannotRead);
-  EXPECT_FALSE(message.empty());
 }
 
 }  // namespace

@@ -1,11 +1,6 @@
 // File compiling: the line loop, the comment table, the counters and the limits of one program.
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-
 #include "language/listing.h"
 #include "language_fixture.h"
 
@@ -183,29 +178,6 @@ TEST(FileCompile, ImageHoldsTwoHundredFiftyFiveRecordsAndTheEnd) {
   EXPECT_FALSE(over.compiler.compileSource(0, Source(lines)));
   EXPECT_EQ(over.compiler.wordCounter(), kImageWords);
   EXPECT_EQ(over.store.record(255), (Record{0x01100007, 0}));
-}
-
-TEST(FileCompile, UnreadableFileShowsTheReasonAndThePath) {
-  LanguageRig rig;
-  const std::filesystem::path missing = std::filesystem::temp_directory_path() / "zova-no-such-dir" / "ZOVAPRG05.dat";
-  rig.store.image[0] = 0x01020304;
-  EXPECT_FALSE(rig.compiler.compileFile(5, missing));
-  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{std::string(std::strerror(ENOENT)) + missing.string()});
-  EXPECT_EQ(rig.store.image[0], 0x01020304u);  // nothing was compiled
-}
-
-TEST(FileCompile, CompilesAFileOnDisk) {
-  const std::filesystem::path path = std::filesystem::temp_directory_path() / ("zova-lang-" + ProgramFileName(7));
-  {
-    std::ofstream out(path, std::ios::binary);
-    out << "MVE P1\r\n[EOF]\r\n";
-  }
-  LanguageRig rig;
-  EXPECT_TRUE(rig.compiler.compileFile(7, path));
-  EXPECT_EQ(rig.store.stepCount[7], 1);
-  std::filesystem::remove(path);
-  EXPECT_EQ(ProgramFileName(5), "ZOVAPRG05.dat");
-  EXPECT_EQ(ProgramFileName(31), "ZOVAPRG31.dat");
 }
 
 TEST(SingleLineCompile, LeavesTheCommentTableAndCountersOfTheFileAlone) {

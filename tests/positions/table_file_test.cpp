@@ -100,14 +100,6 @@ TEST_F(TableFile, SaveThatCannotCreateTheFileNamesTheFile) {
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
 }
 
-TEST_F(TableFile, SaveOverAFolderNamesTheFile) {
-  PositionTable table(kShiftLayout);
-  fs::create_directories(dir / "folder");
-  EXPECT_FALSE(SaveTableFile(table, ui, path("folder")));
-  ASSERT_EQ(ui.texts().size(), 1u);
-  EXPECT_EQ(ui.texts()[0], std::string(std::strerror(EISDIR)) + path("folder"));
-}
-
 // A file size limit makes the write itself fail part way: the message names the line being written,
 // and the old file stays whole.
 TEST_F(TableFile, WriteFailureNamesTheLineAndKeepsTheOldFile) {
@@ -153,10 +145,9 @@ TEST_F(TableFile, LoadingLinesWithTabsCommasAndStrayLetters) {
       text += FormatTableLine(kLocationLayout, n, {n, -n, 0, 0, 0, 1}) + "\r\n";
     }
   }
-  write(path("ZOVALOC.dat"), text);
   PositionTable table(kLocationLayout);
   table[2500] = {9, 9, 9, 9, 9, 9};
-  ASSERT_TRUE(LoadTableFile(table, ui, path("ZOVALOC.dat")));
+  ASSERT_TRUE(LoadTableText(table, ui, text));
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(table[2], (PositionRow{2, -2, 0, 0, 0, 1}));
   EXPECT_EQ(table[3], (PositionRow{150, -200, 0, 0, 0, 0}));
@@ -171,10 +162,9 @@ TEST_F(TableFile, LoadingLinesWithTabsCommasAndStrayLetters) {
 TEST_F(TableFile, ShortFileLoadsWhatIsThereThenReportsTheEnd) {
   std::string text;
   for (int n = 0; n < 10; ++n) text += FormatTableLine(kShiftLayout, n, {n * 100, 0, 0, 0, 0, 0}) + "\r\n";
-  write(path("short.dat"), text);
   PositionTable table(kShiftLayout);
   table[10] = {5, 5, 5, 5, 5, 5};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("short.dat")));
+  EXPECT_FALSE(LoadTableText(table, ui, text));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{"Input past end of file"
                                                  "S09 = 9.00 0.00 0.00 0.00 0.00 0.00"});
   EXPECT_EQ(table[9][0], 900);
@@ -182,10 +172,9 @@ TEST_F(TableFile, ShortFileLoadsWhatIsThereThenReportsTheEnd) {
 }
 
 TEST_F(TableFile, EmptyFileLoadsNothing) {
-  write(path("empty.dat"), "");
   PositionTable table(kLocationLayout);
   table[0] = {1, 2, 3, 4, 5, 6};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("empty.dat")));
+  EXPECT_FALSE(LoadTableText(table, ui, ""));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{"Input past end of file"});
   EXPECT_EQ(table[0], (PositionRow{1, 2, 3, 4, 5, 6}));
 }
@@ -193,24 +182,15 @@ TEST_F(TableFile, EmptyFileLoadsNothing) {
 TEST_F(TableFile, SeventhValueStopsReadingAtThatRecord) {
   std::string text = "S00 = 1\r\nS01 = 2\r\nS02 = 1 2 3 4 5 6 7\r\nS03 = 4\r\n";
   for (int n = 4; n < 1000; ++n) text += "S = 1\r\n";
-  write(path("seven.dat"), text);
   PositionTable table(kShiftLayout);
   table[2] = {-1, -1, -1, -1, -1, -1};
   table[3] = {-3, -3, -3, -3, -3, -3};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("seven.dat")));
+  EXPECT_FALSE(LoadTableText(table, ui, text));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{"Subscript out of range"
                                                  "S02 = 1 2 3 4 5 6 7"});
   EXPECT_EQ(table[1][0], 200);
   EXPECT_EQ(table[2], (PositionRow{-1, -1, -1, -1, -1, -1}));
   EXPECT_EQ(table[3], (PositionRow{-3, -3, -3, -3, -3, -3}));
-}
-
-TEST_F(TableFile, MissingFileNamesTheFileAndChangesNothing) {
-  PositionTable table(kLocationLayout);
-  table[0] = {1, 0, 0, 0, 0, 0};
-  EXPECT_FALSE(LoadTableFile(table, ui, path("nothere.dat")));
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{std::string(std::strerror(ENOENT)) + path("nothere.dat")});
-  EXPECT_EQ(table[0][0], 1);
 }
 
 }  // namespace

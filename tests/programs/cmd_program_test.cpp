@@ -48,7 +48,6 @@ TEST_F(ProgramCommand, ExitCodes) {
                                 {"fetch", "1", "f.dat"}};
   for (const Args& args : wrong) EXPECT_EQ(run(args), kExitUsage) << ::testing::PrintToString(args);
 
-  EXPECT_EQ(run({"send", "4", path("absent.dat")}), kExitFile);
   // The axis check of the compile uses --axes when given, else six.
   write(path("acc.dat"), Source({"ACC 5 100", "[EOF]"}));
   ctx.options.axes = 4;

@@ -119,18 +119,5 @@ TEST_F(ListingFile, FolderMissingShowsTheErrorMessage) {
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
 }
 
-TEST_F(ListingFile, FailedReplaceLeavesWhatWasThereAndNoTemporaryFile) {
-  // A directory in the way: the new text cannot replace it, and nothing else in the folder changes.
-  fs::create_directories(dir / "busy" / "inside");
-  write(path("keep.dat"), "old");
-  transfer.RecvFileName = path("busy");
-  EXPECT_FALSE(transfer.WriteProgramListing(ui, 0, kModeSingle));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text.rfind("오류 #  ", 0), 0u) << ui.messages[0].text;
-  EXPECT_TRUE(fs::is_directory(path("busy/inside")));
-  EXPECT_EQ(read(path("keep.dat")), "old");
-  EXPECT_EQ(filesInDir(), 2);
-}
-
 }  // namespace
 }  // namespace zova::programs

@@ -119,15 +119,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadSource{"AxisAboveConfigured", Source({"ACC 7 100", "[EOF]"}), {"ACC-MAX_AXIS_LMT_OVER"}}),
     BadSourceName);
 
-TEST_F(Send, MissingSourceFileShowsTheSystemErrorAndSendsNothing) {
-  rig.transfer.TxProgramNo = 2;
-  rig.transfer.TransFileName = path("absent.dat");
-  const TransferReport report = rig.transfer.SendPrograms(rig.sim.link, kModeSingle);
-  EXPECT_EQ(report.notCompiled, 1);
-  EXPECT_EQ(rig.sim.ui.texts(), std::vector<std::string>{"No such file or directory" + path("absent.dat")});
-  EXPECT_EQ(rig.sim.wire.text(), "");
-}
-
 TEST_F(Send, RefusedBeforeAnyExchange) {
   struct Case {
     int mode;

@@ -1,11 +1,8 @@
 // Program file names and the file checks of the program window.
 #include "language/transfer/program_files.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
 #include "language/compiler.h"
+#include "link/atomic_file.h"
 
 namespace zova::programs {
 
@@ -45,13 +42,13 @@ bool CheckAllTransFiles(std::string_view folder, Ui& ui) {
   }
   for (int n = 0; n <= 31; ++n) {
     const std::string name = AllModeFileName(folder, n);
-    errno = 0;
-    std::FILE* file = std::fopen(name.c_str(), "rb");
-    if (file == nullptr) {
-      ui.messageBox(std::strerror(errno != 0 ? errno : ENOENT) + name);
+    // Read as the compiler will read it, so a file that passes here does not fail half-way through.
+    std::string source;
+    std::string error;
+    if (!ReadWholeFile(name, language::kSourceFileMaxBytes, source, error)) {
+      ui.messageBox(error + name);
       return false;
     }
-    std::fclose(file);
   }
   return true;
 }

@@ -26,9 +26,9 @@ inline constexpr char kPathSeparator = '/';
 // Program n's file in all mode: folder + separator + "ZOVAPRGnn.dat".
 [[nodiscard]] std::string AllModeFileName(std::string_view folder, int program);
 
-// The check of "ALL Trans": each of the 32 files must open for reading. At the first that does not, shows the
-// system's description of the error directly followed by the file name and returns false. An empty folder is
-// refused with its own message.
+// The check of "ALL Trans": each of the 32 files must be a source file the compiler can read (a regular file
+// within its size bound). At the first that is not, shows the system's description of the error directly
+// followed by the file name and returns false. An empty folder is refused with its own message.
 [[nodiscard]] bool CheckAllTransFiles(std::string_view folder, Ui& ui);
 
 // "오류 #  13이(가) zova에 의해 생성되었습니다." CR and the description: a listing file that could not be written.

@@ -1,0 +1,97 @@
+// Every file reader of zovactl given a path that is not an ordinary readable file: each refuses at once
+// with the system's description followed by the file name, exits 3, and sends nothing to the controller.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/cmd_firmware.h"
+#include "cli/cmd_language.h"
+#include "cli/cmd_parameters.h"
+#include "cli/cmd_positions.h"
+#include "cli/cmd_program.h"
+#include "link/atomic_file.h"
+#include "support/scratch_dir.h"
+#include "support/test_support.h"
+
+namespace zova::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A command that reads a file; "FILE" and "DIR" in its arguments stand for the bad path and its folder.
+struct Reader {
+  const char* name;
+  int (*run)(Context&, const Args&);
+  Args args;
+  const char* fileName = "bad.dat";
+};
+
+// What the path names: made by `make`, over a small file first when `overFile` is set.
+struct Kind {
+  const char* name;
+  bool overFile;
+  void (*make)(const fs::path&);
+  std::string description;
+};
+
+class FileKinds : public test::ScratchDir {};
+
+TEST_F(FileKinds, EveryReaderRefusesWhatIsNotAReadableRegularFile) {
+  const Reader readers[] = {
+      {"compile", RunCompile, {"FILE"}},
+      {"list", RunList, {"FILE"}},
+      {"program send", RunProgram, {"send", "5", "FILE"}},
+      {"program send-all", RunProgram, {"send-all", "DIR"}, "ZOVAPRG00.dat"},  // the first file the check reads
+      {"loc", RunLoc, {"send", "all", "--file", "FILE"}},
+      {"sft", RunSft, {"send", "all", "--file", "FILE"}},
+      {"syspara", RunSysPara, {"send", "--file", "FILE"}},
+      {"axpara", RunAxPara, {"send", "--file", "FILE"}},
+      {"firmware", RunFirmware, {"FILE"}, "bad.hex"},
+  };
+  std::vector<Kind> kinds = {
+      {"folder", false, [](const fs::path& p) { fs::create_directory(p); }, std::strerror(EISDIR)},
+      {"FIFO", false, [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); }, std::string(kMsgNotRegularFile)},
+      {"device", false, [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, std::string(kMsgNotRegularFile)},
+      {"too large (sparse)", true, [](const fs::path& p) { fs::resize_file(p, (1ull << 31) + 1); },
+       std::strerror(EFBIG)},
+      {"missing", false, [](const fs::path&) {}, std::strerror(ENOENT)},
+  };
+  // Root reads every file whatever its mode.
+  if (::geteuid() != 0) {
+    kinds.push_back(
+        {"unreadable", true, [](const fs::path& p) { fs::permissions(p, fs::perms::none); }, std::strerror(EACCES)});
+  }
+
+  int folders = 0;
+  for (const Reader& reader : readers) {
+    for (const Kind& kind : kinds) {
+      const fs::path folder = dir / std::to_string(++folders);
+      fs::create_directories(folder);
+      const std::string file = (folder / reader.fileName).string();
+      if (kind.overFile) write(file, "[EOF]\r\n");
+      kind.make(file);
+      Args args = reader.args;
+      for (std::string& arg : args) arg = arg == "FILE" ? file : arg == "DIR" ? folder.string() : arg;
+      SCOPED_TRACE(std::string(reader.name) + " on " + kind.name);
+      test::SimRig rig{3};
+      Context ctx;
+      ctx.ui = &rig.ui;
+      ctx.link = &rig.link;
+      ctx.options.axes = 3;
+      EXPECT_EQ(reader.run(ctx, args), kExitFile);
+      ASSERT_FALSE(rig.ui.messages.empty());
+      EXPECT_EQ(rig.ui.messages.back().text, kind.description + file);
+      EXPECT_EQ(rig.wire.text(), "") << "nothing is sent";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zova::cli
