@@ -128,6 +128,13 @@ void FillHost(positions::PositionTable& table, std::int32_t value) {
   for (int r = 0; r <= table.layout().lastNumber; ++r) table[r].fill(value);
 }
 
+// The file a fetch merges into: every row -7, as the host table starts.
+std::string OldTableFile(const positions::TableLayout& layout) {
+  positions::PositionTable old(layout);
+  FillHost(old, -7);
+  return positions::FormatTableFile(old);
+}
+
 std::vector<std::string> TableUnits(const positions::PositionTable& table, const std::vector<sim::StoredPosition>& ctl,
                                     const std::string* file) {
   std::vector<std::string> units;
@@ -136,7 +143,7 @@ std::vector<std::string> TableUnits(const positions::PositionTable& table, const
   if (file != nullptr) {
     // A saved file is whole when it is the old one or exactly the table it was saved from.
     const std::string text = ReadFile(*file);
-    units.push_back(text == kOldFileText                        ? "old file"
+    units.push_back(text == OldTableFile(table.layout())        ? "old file"
                     : text == positions::FormatTableFile(table) ? "the table"
                                                                 : "torn file: " + text.substr(0, 80));
   }
@@ -155,7 +162,7 @@ Operation TableReceive(const std::string& name, bool shifts, int mode, int start
           [=](Env& e) {
             FillController(ctl(e));
             FillHost(table(e), -7);
-            WriteFile(e.path("table.dat"), kOldFileText);
+            WriteFile(e.path("table.dat"), OldTableFile(table(e).layout()));
             e.data.RxPointNo = 7;
           },
           [=](Env& e) {

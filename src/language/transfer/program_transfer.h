@@ -55,6 +55,9 @@ class ProgramTransfer {
   std::string RecvFileName;   // "PC File Name" of the receive frame
   // All mode: called with each program number before its transfer, for the "TEV File #" box.
   std::function<void(int)> onProgramNumber;
+  // A compile that ends without a message of its own (no "[EOF]", a full image) is explained too; the
+  // window leaves it to the operator to see that nothing went.
+  bool explainCompileEnds = false;
 
   // The File Open dialogs' results: the folder and the "PC File Name" box.
   void ChooseTransFile(std::string_view chosen);
