@@ -111,6 +111,10 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
   const int first = all ? kFirstProgram : TxProgramNo;
   const int last = all ? kLastProgram : TxProgramNo;
   for (int n = first; n <= last; ++n) {
+    if (ui.cancelRequested()) {
+      report.cancelled = true;
+      break;
+    }
     std::string path = TransFileName;
     if (all) {
       TxProgramNo = n;
