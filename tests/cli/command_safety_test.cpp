@@ -10,6 +10,7 @@
 #include "cli/cmd_console.h"
 #include "cli/cmd_parameters.h"
 #include "cli/cmd_positions.h"
+#include "link/terminal_ui.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"
 #include "support/scratch_dir.h"
@@ -111,6 +112,20 @@ TEST_F(CommandSafety, ACopyWithRejectedBlocksSaysWhy) {
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", path("sys.dat")}), kExitLink);
   EXPECT_EQ(rig.ui.texts(), (std::vector<std::string>{"2 rows arrived with a wrong checksum and kept no value",
                                                       "the parameter block arrived with a wrong checksum"}));
+}
+
+// A message box breaks its text at a lone CR (the listing-write error has one); a terminal must not
+// overwrite the first half with the second.
+TEST(TerminalMessages, ACarriageReturnBreaksTheLine) {
+  std::FILE* err = std::tmpfile();
+  TerminalUi ui(err, false);
+  Ui& box = ui;
+  box.messageBox("first\rsecond\r\nthird");
+  std::rewind(err);
+  char text[64] = {};
+  const std::size_t n = std::fread(text, 1, sizeof text - 1, err);
+  EXPECT_EQ(std::string(text, n), "first\nsecond\nthird\n");
+  std::fclose(err);
 }
 
 }  // namespace
