@@ -19,6 +19,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitLink = 1;   // the controller or the link failed
 inline constexpr int kExitUsage = 2;  // wrong usage or refused input
 inline constexpr int kExitFile = 3;   // a file could not be read or written
+// The operation ended early at the operator's request (Ctrl-C, SIGTERM); the program exits with
+// 128 + the signal's number, as shells expect.
+inline constexpr int kExitInterrupted = 130;
 
 struct Options {
   std::string port;
@@ -50,7 +53,8 @@ struct Command {
   bool needsPort;
   int (*run)(Context& ctx, const Args& args);
   const char* usage;
-  bool linkCheck;  // open the port with the link check (ENQ answered by DC1)
+  bool linkCheck;                 // open the port with the link check (ENQ answered by DC1)
+  bool takesNoArguments = false;  // anything after the command word is refused before the port opens
 };
 
 }  // namespace zova::cli

@@ -1,6 +1,7 @@
 // zovactl commands of manual operation, through the same console operations as the main window.
 #include "cli/cmd_console.h"
 
+#include <algorithm>
 #include <string>
 
 #include "cli/commands.h"
@@ -37,8 +38,23 @@ bool parseNamed(const Args& args, std::size_t from, std::initializer_list<std::p
   return true;
 }
 
-int stopOrReset(Context& ctx, const Args& args, int index, const char* name) {
-  if (!args.empty()) return usage(ctx, name);
+// A jog runs for at most a minute: a script with a typo in --ms must not send an axis to its limit.
+constexpr int kMaxJogMs = 60000;
+// How soon a Ctrl-C stops a jog.
+constexpr auto kCancelPollStep = milliseconds(20);
+
+// Waits `total`, looking for the operator's request to stop every few hundredths of a second.
+bool WaitUnlessCancelled(Context& ctx, Duration total) {
+  Clock& clock = ctx.link->clock();
+  const TimePoint end = clock.now() + total;
+  for (TimePoint now = clock.now(); now < end; now = clock.now()) {
+    if (ctx.ui->cancelRequested()) return false;
+    clock.sleepFor(std::min<Duration>(end - now, kCancelPollStep));
+  }
+  return true;
+}
+
+int stopOrReset(Context& ctx, int index) {
   if (!ctx.requireAxes()) return kExitUsage;
   ConsoleSession session(ctx);
   return ExitFor(session.console.RunClick(index, ""));
@@ -52,6 +68,8 @@ int ExitFor(ActionResult result) {
       return kExitOk;
     case ActionResult::Refused:
       return kExitUsage;
+    case ActionResult::Cancelled:
+      return kExitInterrupted;
     case ActionResult::Busy:
     case ActionResult::PortClosed:
     case ActionResult::LinkFailed:
@@ -69,8 +87,7 @@ void PrintPositions(Context& ctx, const ManualConsole& console, int axes) {
   }
 }
 
-int RunZeroReturn(Context& ctx, const Args& args) {
-  if (!args.empty()) return usage(ctx, "zero-return");
+int RunZeroReturn(Context& ctx, const Args&) {
   ConsoleSession session(ctx);
   return ExitFor(session.console.ZrClick());
 }
@@ -81,8 +98,8 @@ int RunJog(Context& ctx, const Args& args) {
   std::string msText = "500";
   if (!parseNamed(args, 2, {{"--speed", &speed}, {"--ms", &msText}})) return usage(ctx, kJogUsage);
   int ms = 0;
-  if (!ParseInt(msText, ms) || ms < 0) {
-    ctx.ui->messageBox("--ms must be a whole number of milliseconds, 0 or more");
+  if (!ParseInt(msText, ms) || ms < 0 || ms > kMaxJogMs) {
+    ctx.ui->messageBox("--ms must be a whole number of milliseconds, 0 to " + std::to_string(kMaxJogMs));
     return kExitUsage;
   }
   if (!ctx.requireAxes()) return kExitUsage;
@@ -90,11 +107,12 @@ int RunJog(Context& ctx, const Args& args) {
   const int index = args[1] == "+" ? kJogPositive : kJogNegative;
   const ActionResult pressed = session.console.JogPress(index, speed, args[0]);
   if (pressed != ActionResult::Done) return ExitFor(pressed);
-  ctx.link->clock().sleepFor(milliseconds(ms));
+  const bool wholeTime = WaitUnlessCancelled(ctx, milliseconds(ms));
+  // The stop goes out on every path: an interrupted jog must not leave the axis running.
   const ActionResult released = session.console.JogRelease(index);
   if (released != ActionResult::Done) return ExitFor(released);
   PrintPositions(ctx, session.console, ctx.options.axes);
-  return kExitOk;
+  return wholeTime ? kExitOk : kExitInterrupted;
 }
 
 int RunMove(Context& ctx, const Args& args) {
@@ -117,8 +135,8 @@ int RunStartProgram(Context& ctx, const Args& args) {
   return ExitFor(session.console.RunClick(kRunStart, args[0]));
 }
 
-int RunStopProgram(Context& ctx, const Args& args) { return stopOrReset(ctx, args, kRunStop, "stop"); }
-int RunResetProgram(Context& ctx, const Args& args) { return stopOrReset(ctx, args, kRunReset, "reset"); }
+int RunStopProgram(Context& ctx, const Args&) { return stopOrReset(ctx, kRunStop); }
+int RunResetProgram(Context& ctx, const Args&) { return stopOrReset(ctx, kRunReset); }
 
 int RunLocSet(Context& ctx, const Args& args) {
   if (args.size() != 1) return usage(ctx, "loc-set N");

@@ -43,6 +43,7 @@ int RunFirmware(Context& ctx, const Args& args) {
   }
   const FirmwareDownload::Outcome outcome = download.DownClick();
   if (outcome == FirmwareDownload::Outcome::FileRefused) return kExitFile;
+  if (outcome == FirmwareDownload::Outcome::Cancelled) return kExitInterrupted;
   std::fprintf(ctx.out, "%s\n", download.StateText.c_str());
   if (download.RefusedAcks > 0) {
     ctx.ui->messageBox("refused acknowledgements: " + std::to_string(download.RefusedAcks));

@@ -106,6 +106,9 @@ int RunCompile(Context& ctx, const Args& args) {
   }
   const bool ended = compiler.compileSource(program, source);
   for (int word = 0; word < compiler.wordCounter(); word += 2) PrintRecord(ctx, store.record(word / 2));
+  if (const std::string_view problem = language::CompileEndProblem(compiler.end()); !problem.empty()) {
+    ctx.ui->messageBox(path + ": " + std::string(problem));
+  }
   return ended ? kExitOk : kExitLink;
 }
 

@@ -43,7 +43,11 @@ int RunPing(Context&, const Args&) {
   return kExitOk;
 }
 
-int RunClose(Context& ctx, const Args&) { return ctx.connection->Close() ? kExitOk : kExitLink; }
+int RunClose(Context& ctx, const Args&) {
+  if (ctx.connection->Close()) return kExitOk;
+  ctx.ui->messageBox("the controller did not accept the close-link command");
+  return kExitLink;
+}
 
 int RunServo(Context& ctx, const Args& args) {
   if (args.size() != 1 || (args[0] != "on" && args[0] != "off")) return usage(ctx, "servo on|off");

@@ -36,7 +36,11 @@ int usage(Context& ctx, const char* command) {
   return kExitUsage;
 }
 
-int exitFor(TransferStatus s) { return s == TransferStatus::Ok ? kExitOk : kExitLink; }
+int exitFor(Context& ctx, TransferStatus s) {
+  // The window answers a bad block with DLE and says nothing; a script must learn why nothing was saved.
+  if (s == TransferStatus::BadChecksum) ctx.ui->messageBox("the parameter block arrived with a wrong checksum");
+  return s == TransferStatus::Ok ? kExitOk : kExitLink;
+}
 
 // The screen takes the configured axis count from AXES whenever it shows the table; a value it
 // cannot use is reported the same way here.
@@ -68,7 +72,7 @@ int RunSysPara(Context& ctx, const Args& args) {
   table.SetDefaults();
   if (action.fetch) {
     TransferStatus s = FetchSysPara(*ctx.link, table);
-    if (s != TransferStatus::Ok) return exitFor(s);
+    if (s != TransferStatus::Ok) return exitFor(ctx, s);
     reportAxisCount(ctx, table);
     return WriteSysParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
@@ -77,7 +81,7 @@ int RunSysPara(Context& ctx, const Args& args) {
   if (!readText(ctx, action.file, kSysParaFileMaxBytes, text)) return kExitFile;
   if (!ParseSysParaText(text, table, &why)) return readFailed(ctx, action.file, why);
   reportAxisCount(ctx, table);
-  return exitFor(SendSysPara(*ctx.link, table));
+  return exitFor(ctx, SendSysPara(*ctx.link, table));
 }
 
 int RunAxPara(Context& ctx, const Args& args) {
@@ -89,7 +93,7 @@ int RunAxPara(Context& ctx, const Args& args) {
   table.SetDefaults();
   if (action.fetch) {
     TransferStatus s = FetchAxPara(*ctx.link, table, axes);
-    if (s != TransferStatus::Ok) return exitFor(s);
+    if (s != TransferStatus::Ok) return exitFor(ctx, s);
     return WriteAxParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
   // A file that stops part-way would send a mix of its values and defaults: refuse it.
@@ -97,7 +101,7 @@ int RunAxPara(Context& ctx, const Args& args) {
   std::string why;
   if (!readText(ctx, action.file, kAxParaFileMaxBytes, text)) return kExitFile;
   if (!ParseAxParaText(text, table, &why)) return readFailed(ctx, action.file, why);
-  return exitFor(SendAxPara(*ctx.link, table, axes));
+  return exitFor(ctx, SendAxPara(*ctx.link, table, axes));
 }
 
 }  // namespace zova::cli

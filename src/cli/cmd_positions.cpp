@@ -73,6 +73,8 @@ int ExitFor(positions::JobResult result) {
       return kExitUsage;
     case positions::JobResult::FileFailed:
       return kExitFile;
+    case positions::JobResult::Cancelled:
+      return kExitInterrupted;
     case positions::JobResult::LinkFailed:
     case positions::JobResult::RowsRejected:  // the copy is not the controller's
       break;
@@ -99,12 +101,17 @@ int Run(Context& ctx, const Args& args, bool locations) {
   }
   data.RxPointNo = r.start;
   const std::string* file = r.file ? &*r.file : nullptr;
-  int stored = 0;
+  positions::TransferOutcome counts;
   const positions::JobResult result =
-      positions::ReceiveRowsToFile(table, link, axes, r.mode, r.start, r.end, data.RxPointNo, file, &stored);
-  if (r.mode == positions::kModeSingle && stored > 0) {
+      positions::ReceiveRowsToFile(table, link, axes, r.mode, r.start, r.end, data.RxPointNo, file, &counts);
+  if (r.mode == positions::kModeSingle && counts.stored > 0) {
     const std::string line = positions::FormatTableLine(table.layout(), r.start, table[r.start]);
     std::fprintf(ctx.out, "%s\n", line.c_str());
+  }
+  if (result == positions::JobResult::RowsRejected) {
+    // The window answers a bad block with DLE and says nothing; a script must learn that its copy is not whole.
+    ctx.ui->messageBox(std::to_string(counts.rejected) + (counts.rejected == 1 ? " row" : " rows") +
+                       " arrived with a wrong checksum and kept " + (file ? "the file's values" : "no value"));
   }
   return ExitFor(result);
 }

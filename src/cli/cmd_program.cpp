@@ -25,8 +25,15 @@ int Usage(Context& ctx) {
   return kExitUsage;
 }
 
-int ExitFor(const TransferReport& report) {
+int ExitFor(Context& ctx, const TransferReport& report) {
+  if (report.rejected > 0) {
+    // The window answers a bad block with DLE and says nothing; a script must learn which files are old.
+    ctx.ui->messageBox(std::to_string(report.rejected) +
+                       " program block(s) arrived with a wrong checksum: their "
+                       "files were not written");
+  }
   if (report.refused) return kExitUsage;
+  if (report.cancelled) return kExitInterrupted;
   if (report.linkFailed || report.rejected > 0) return kExitLink;
   if (report.notCompiled > 0 || report.notSaved > 0) return kExitFile;
   return kExitOk;
@@ -60,6 +67,7 @@ int RunProgram(Context& ctx, const Args& args) {
                                         ctx.options.machineType};
   language::ProgramStore store;
   ProgramTransfer transfer(store, config);
+  transfer.explainCompileEnds = true;
   Link& link = *ctx.link;
   const bool sending = verb == "send" || verb == "send-all";
 
@@ -67,19 +75,19 @@ int RunProgram(Context& ctx, const Args& args) {
     if (single) {
       transfer.TxProgramNo = number;
       transfer.TransFileName = args[2];
-      return ExitFor(transfer.SendPrograms(link, programs::kModeSingle));
+      return ExitFor(ctx, transfer.SendPrograms(link, programs::kModeSingle));
     }
     transfer.TransFolder = FolderArgument(args[1]);
     if (!programs::CheckAllTransFiles(transfer.TransFolder, *ctx.ui)) return kExitFile;
-    return ExitFor(transfer.SendPrograms(link, programs::kModeAll));
+    return ExitFor(ctx, transfer.SendPrograms(link, programs::kModeAll));
   }
   if (single) {
     transfer.RxProgramNo = number;
     transfer.RecvFileName = args[2];
-    return ExitFor(transfer.ReceivePrograms(link, programs::kModeSingle));
+    return ExitFor(ctx, transfer.ReceivePrograms(link, programs::kModeSingle));
   }
   transfer.RecvFolder = FolderArgument(args[1]);
-  return ExitFor(transfer.ReceivePrograms(link, programs::kModeAll));
+  return ExitFor(ctx, transfer.ReceivePrograms(link, programs::kModeAll));
 }
 
 }  // namespace zova::cli

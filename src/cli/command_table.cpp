@@ -11,15 +11,16 @@ namespace zova::cli {
 namespace {
 
 const std::array kCommands = {
-    Command{"ping", true, RunPing, "ping: open the port and run the link check", true},
-    Command{"close", true, RunClose, "close: send the close-link command", false},
+    Command{"ping", true, RunPing, "ping: open the port and run the link check", true, true},
+    Command{"close", true, RunClose, "close: send the close-link command", false, true},
     Command{"servo", true, RunServo, "servo on|off: servo amplifiers on or off", false},
-    Command{"alarm-reset", true, RunAlarmReset, "alarm-reset: reset the controller's alarm", false},
-    Command{"outputs", true, RunOutputs, "outputs: print the output points that are on", false},
-    Command{"inputs", true, RunInputs, "inputs: print the input points that are on", false},
-    Command{"sensors", true, RunSensors, "sensors: print each axis's sensor word (needs --axes)", false},
-    Command{"positions", true, RunPositions, "positions: print command and actual positions (needs --axes)", false},
-    Command{"error", true, RunError, "error: print the controller's error report", false},
+    Command{"alarm-reset", true, RunAlarmReset, "alarm-reset: reset the controller's alarm", false, true},
+    Command{"outputs", true, RunOutputs, "outputs: print the output points that are on", false, true},
+    Command{"inputs", true, RunInputs, "inputs: print the input points that are on", false, true},
+    Command{"sensors", true, RunSensors, "sensors: print each axis's sensor word (needs --axes)", false, true},
+    Command{"positions", true, RunPositions, "positions: print command and actual positions (needs --axes)", false,
+            true},
+    Command{"error", true, RunError, "error: print the controller's error report", false, true},
     Command{"set-output", true, RunSetOutput, "set-output N on|off: switch output point N (8 to 63)", false},
 };
 

@@ -1,4 +1,5 @@
 // zovactl: every operation of the program without windows.
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -6,10 +7,10 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/interrupt.h"
 #include "cli/port_factory.h"
 #include "link/connection.h"
 #include "link/link.h"
-#include "link/terminal_ui.h"
 
 namespace zova::cli {
 
@@ -30,7 +31,9 @@ void printHelp() {
       "  --quiet                    no progress output\n\n"
       "commands:\n");
   for (const Command& c : AllCommands()) std::printf("  %s\n", c.usage);
-  std::printf("\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error\n");
+  std::printf(
+      "\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error, 4 differences "
+      "found;\n128 + the signal's number when Ctrl-C or SIGTERM ended the operation early\n");
 }
 
 bool parseSeconds(const std::string& text, double& out) {
@@ -87,6 +90,48 @@ Duration toDuration(double seconds) {
   return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(seconds));
 }
 
+// Opens the port where the command needs one, runs the command, and closes the port again.
+int RunCommand(const Command& command, Context& ctx, const Args& args, const std::string& simOptions) {
+  if (!command.needsPort) return command.run(ctx, args);
+  const Options& options = ctx.options;
+  Ui& ui = *ctx.ui;
+  if (options.port.empty()) {
+    ui.messageBox("this command needs --port DEVICE (or --port sim)");
+    return kExitUsage;
+  }
+  std::string error;
+  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, error);
+  if (!stack) {
+    ui.messageBox(error);
+    return kExitUsage;
+  }
+  Link link(stack->port(), ui, systemClock());
+  link.timeouts.handshake = toDuration(options.handshakeTimeoutSeconds);
+  if (options.timeoutSeconds > 0) link.timeouts.reply = toDuration(options.timeoutSeconds);
+  Connection connection(link);
+  if (!connection.Open(command.linkCheck)) return kExitLink;
+  ctx.link = &link;
+  ctx.connection = &connection;
+  const int status = command.run(ctx, args);
+  stack->port().close();
+  return status;
+}
+
+// Every failure leaves a line on standard error, also where the operation itself had nothing to show.
+int Conclude(const CliUi& terminal, int status) {
+  if (const int signal = InterruptWatch::received(); signal != 0 && status == kExitInterrupted) {
+    std::fprintf(stderr, "zovactl: interrupted by %s; stopped after the last complete exchange\n",
+                 signal == SIGINT ? "Ctrl-C" : "SIGTERM");
+    return 128 + signal;
+  }
+  if (status == kExitOk || terminal.messageCount > 0) return status;
+  const char* why = status == kExitUsage  ? "the input was refused"
+                    : status == kExitFile ? "a file could not be read or written"
+                                          : "the controller or the link failed";
+  std::fprintf(stderr, "zovactl: %s (exit %d)\n", why, status);
+  return status;
+}
+
 }  // namespace
 
 int Main(int argc, char** argv) {
@@ -119,32 +164,17 @@ int Main(int argc, char** argv) {
     return kExitOk;
   }
 
-  TerminalUi terminal(stderr, !options.quiet);
-  Ui& ui = terminal;
+  CliUi terminal(stderr, !options.quiet);
   Context ctx;
   ctx.options = options;
-  ctx.ui = &ui;
-  if (!command->needsPort) return command->run(ctx, args);
-
-  if (options.port.empty()) {
-    ui.messageBox("this command needs --port DEVICE (or --port sim)");
+  ctx.ui = &terminal;
+  if (command->takesNoArguments && !args.empty()) {
+    ctx.ui->messageBox("usage: zovactl " + std::string(command->usage));
     return kExitUsage;
   }
-  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, error);
-  if (!stack) {
-    ui.messageBox(error);
-    return kExitUsage;
-  }
-  Link link(stack->port(), ui, systemClock());
-  link.timeouts.handshake = toDuration(options.handshakeTimeoutSeconds);
-  if (options.timeoutSeconds > 0) link.timeouts.reply = toDuration(options.timeoutSeconds);
-  Connection connection(link);
-  if (!connection.Open(command->linkCheck)) return kExitLink;
-  ctx.link = &link;
-  ctx.connection = &connection;
-  int status = command->run(ctx, args);
-  stack->port().close();
-  return status;
+  InterruptWatch interrupts;
+  const int status = RunCommand(*command, ctx, args, simOptions);
+  return Conclude(terminal, status);
 }
 
 }  // namespace zova::cli

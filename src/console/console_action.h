@@ -13,6 +13,7 @@ enum class ActionResult {
   Refused,     // an entry was wrong: its message was shown, nothing sent
   LinkFailed,  // the exchange failed; its message was shown
   TimedOut,    // the controller did not finish within our bound; reported
+  Cancelled,   // the operator asked to stop: what moved was stopped
 };
 
 // Port closed: error box 1. LinkBusy held elsewhere: return silently. Otherwise runs `body`

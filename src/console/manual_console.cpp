@@ -53,6 +53,13 @@ ActionResult ManualConsole::ZrClick() {
     for (;;) {
       if (!status_.ReadIoStatus(kReadOutputs, false)) return ActionResult::LinkFailed;
       if (status_.OutputImage.point(7)) break;  // "ZR": the zero return is complete
+      if (link_.ui().cancelRequested()) {
+        // The operator gives up on the homing: the axes must not run on without anyone watching.
+        RequestStop(link_);
+        link_.clock().sleepFor(kStopSettle);
+        const ActionResult rest = waitForRest(allAxes(), Duration::zero());
+        return rest == ActionResult::Done ? ActionResult::Cancelled : rest;
+      }
       if (link_.clock().now() >= deadline) {
         link_.ui().messageBox(ZeroReturnTimeoutMessage(limits.zeroReturn));
         return ActionResult::TimedOut;

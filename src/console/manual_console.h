@@ -24,6 +24,9 @@ struct ConsoleLimits {
   Duration comeToRest = seconds(30);   // a stopped axis decelerates in well under a second
 };
 
+// What a stopped axis needs before its sensors are worth reading.
+inline constexpr auto kStopSettle = milliseconds(600);
+
 std::string ZeroReturnTimeoutMessage(Duration bound);  // "원점복귀가 180초 안에 끝나지 않았습니다."
 std::string RestTimeoutMessage(Duration bound);        // "축이 30초 안에 정지하지 않았습니다."
 
@@ -77,6 +80,7 @@ class ManualConsole {
  private:
   // Reads sensor words until every axis in `mask` reports rest; `pause` between reads.
   ActionResult waitForRest(unsigned mask, Duration pause);
+  [[nodiscard]] unsigned allAxes() const { return (1u << status_.Axes) - 1u; }
   bool readAndShowPositions();
 
   StatusMonitor& status_;

@@ -8,8 +8,6 @@
 namespace zova {
 
 namespace {
-// What a stopped axis needs before its sensors are worth reading.
-constexpr auto kStopSettle = milliseconds(600);
 constexpr auto kRestPollPause = milliseconds(100);
 }  // namespace
 
@@ -89,7 +87,7 @@ ActionResult ManualConsole::RunClick(int index, std::string_view programText) {
     }
     status_.SetTimerEnabled(false);
     link_.clock().sleepFor(kStopSettle);
-    const ActionResult rest = waitForRest((1u << status_.Axes) - 1u, kRestPollPause);
+    const ActionResult rest = waitForRest(allAxes(), kRestPollPause);
     if (rest == ActionResult::Done) {
       (void)status_.ReadIoStatus(kReadOutputs, true);
       (void)status_.ReadIoStatus(kReadInputs, true);

@@ -60,6 +60,9 @@ FirmwareDownload::Outcome FirmwareDownload::DownClick() {
     TotalBytes = image.TotalBytes();
     display_.setLabel(DownloadLabel::TotalBytes, "TOTAL: " + FormatThousands(TotalBytes) + " bytes");
   }
+  // The last moment to stop cleanly: once the erase has begun, only a finished download leaves a
+  // working controller.
+  if (link_.ui().cancelRequested()) return Outcome::Cancelled;
   setDownEnabled(false);
   setState(kStateErasing);
   Outcome outcome = Outcome::Success;

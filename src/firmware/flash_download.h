@@ -54,7 +54,7 @@ class FirmwareDownload {
   // A refused or damaged file leaves no file chosen; reading errors are shown in a message box.
   Choice FileChosen(const std::filesystem::path& path);
 
-  enum class Outcome { Success, NoFile, FileRefused, HandshakeFailed, EraseRefused, Failed };
+  enum class Outcome { Success, NoFile, FileRefused, Cancelled, HandshakeFailed, EraseRefused, Failed };
   // cmdDown: erase, send, report. The file is read again here, so the count announced to the
   // controller is the count of the bytes that are sent.
   Outcome DownClick();

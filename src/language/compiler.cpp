@@ -21,6 +21,23 @@ std::string ProgramFileName(int program) {
   return name;
 }
 
+std::string_view CompileEndProblem(CompileEnd end) {
+  switch (end) {
+    case CompileEnd::EmptySource:
+      return "the source is empty: a program ends with an [EOF] line";
+    case CompileEnd::MissingEndOfFile:
+      return "the source ends without an [EOF] line";
+    case CompileEnd::LineLimit:
+      return "no [EOF] within the first 300 lines: the compiler reads no further";
+    case CompileEnd::ImageFull:
+      return "more than 255 instructions before [EOF]: the program image is full";
+    case CompileEnd::Ended:
+    case CompileEnd::Stopped:
+      break;
+  }
+  return {};
+}
+
 Compiler::Compiler(ProgramStore& store, Ui& ui, LanguageConfig config) : store_(store), ui_(ui), config_(config) {}
 
 bool Compiler::compileFile(int program, const std::filesystem::path& path) {
@@ -28,6 +45,7 @@ bool Compiler::compileFile(int program, const std::filesystem::path& path) {
   std::string error;
   if (!ReadWholeFile(path.string(), kSourceFileMaxBytes, source, error)) {
     ui_.messageBox(error + path.string());
+    end_ = CompileEnd::Stopped;
     return false;
   }
   return compileSource(program, source);
@@ -64,10 +82,16 @@ bool Compiler::compileSource(int program, std::string_view source) {
 
   SourceLines lines(source);
   for (int row = 0; row < kSourceLineLimit; ++row) {
-    if (words_ >= kImageWords) return false;
+    if (words_ >= kImageWords) {
+      end_ = CompileEnd::ImageFull;
+      return false;
+    }
     tokens_ = {};
     const auto line = lines.next();
-    if (!line) return false;
+    if (!line) {
+      end_ = row == 0 ? CompileEnd::EmptySource : CompileEnd::MissingEndOfFile;
+      return false;
+    }
 
     if (!line->empty() && line->front() == ';') {
       store_.setCommentRow(row, kCommentOnlyStep, CutText(*line, kCommentTextCells));
@@ -84,6 +108,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
     const int opcode = mnemonicOfTokens();
     if (opcode == kNoMnemonic) {
       ui_.messageBox(kUnknownMnemonic);
+      end_ = CompileEnd::Stopped;
       return false;
     }
 
@@ -106,10 +131,12 @@ bool Compiler::compileSource(int program, std::string_view source) {
         store_.presence[static_cast<std::size_t>(index)] = present ? 1 : 0;
         store_.stepCount[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(present ? step_ : 0);
       }
+      end_ = CompileEnd::Ended;
       return true;
     }
     ++step_;
   }
+  end_ = CompileEnd::LineLimit;
   return false;
 }
 

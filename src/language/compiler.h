@@ -28,6 +28,19 @@ struct LanguageConfig {
 // "ZOVAPRG05.dat": the default source file name of a program number.
 [[nodiscard]] std::string ProgramFileName(int program);
 
+// How a file compile ended. The compiler shows a message for a failing line; the ends below it reaches
+// without one, so callers that must say why (the command line) ask for the problem's text.
+enum class CompileEnd {
+  Ended,             // "[EOF]" reached and its end record written
+  Stopped,           // a line stopped the compile (its message was shown)
+  EmptySource,       // no line at all
+  MissingEndOfFile,  // the source ended without "[EOF]"
+  LineLimit,         // no "[EOF]" within the first 300 lines
+  ImageFull,         // 255 instructions and no "[EOF]" after them: no room for the end record
+};
+// Says what went wrong for the silent ends; empty for Ended and Stopped.
+[[nodiscard]] std::string_view CompileEndProblem(CompileEnd end);
+
 // Shows each failing check in a message box and goes on with the next line, as operators expect.
 class Compiler {
  public:
@@ -44,6 +57,8 @@ class Compiler {
   // Compiles one typed command line into words 0 and 1 of the image; nothing (after a message) on failure.
   [[nodiscard]] std::optional<Record> compileLine(std::string_view line);
 
+  // How the last file compile ended.
+  [[nodiscard]] CompileEnd end() const { return end_; }
   [[nodiscard]] int stepCounter() const { return step_; }
   [[nodiscard]] int wordCounter() const { return words_; }
   [[nodiscard]] const Tokens& tokens() const { return tokens_; }
@@ -60,6 +75,7 @@ class Compiler {
   Tokens tokens_;
   int step_ = 0;
   int words_ = 0;
+  CompileEnd end_ = CompileEnd::Ended;
 };
 
 }  // namespace zova::language

@@ -34,6 +34,8 @@ class RecordingUi : public Ui {
     if (onYield) onYield();
   }
 
+  bool cancelRequested() override { return cancelWhen && cancelWhen(); }
+
   // Message texts only, in order.
   [[nodiscard]] std::vector<std::string> texts() const;
   void clear();
@@ -44,6 +46,8 @@ class RecordingUi : public Ui {
   int yields = 0;
   // Runs inside every yield, as a timer tick or a click would.
   std::function<void()> onYield;
+  // Answers cancelRequested(); unset: never.
+  std::function<bool()> cancelWhen;
 };
 
 }  // namespace zova

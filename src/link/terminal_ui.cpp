@@ -17,7 +17,12 @@ void TerminalUi::clearProgressLine() {
 
 MessageResult TerminalUi::messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) {
   clearProgressLine();
-  std::fwrite(text.data(), 1, text.size(), err_);
+  // A message box breaks lines at a lone CR; a terminal would overwrite the line instead.
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool lineBreak = text[i] == '\r';
+    if (lineBreak && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    std::fputc(lineBreak ? '\n' : text[i], err_);
+  }
   std::fputc('\n', err_);
   std::fflush(err_);
   ++messageCount;

@@ -28,6 +28,10 @@ class Ui {
 
   // Lets pending repaints and input run; called now and then during long exchanges.
   virtual void yield() {}
+
+  // True once the operator has asked to end the running operation (Ctrl-C, a Cancel button). Long
+  // operations look at it between exchanges, never inside one, so the controller is never left mid-frame.
+  virtual bool cancelRequested() { return false; }
 };
 
 }  // namespace zova

@@ -1,16 +1,43 @@
 // Transfers combined with files.
 #include "positions/table_jobs.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+
 #include "positions/table_file.h"
 #include "positions/table_transfer.h"
 
 namespace zova::positions {
 
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+// Rows beyond the file (location 2500) have no line in it: sending them would send zeros.
+bool RowsInFile(const TableLayout& layout, Ui& ui, int mode, int start, int end, int txPointNo) {
+  int last = -1;
+  if (mode == kModeSingle) last = txPointNo;
+  if (mode == layout.blockMode) last = std::max(start, end);
+  if (last < layout.fileRows) return true;
+  ui.messageBox(std::string(layout.prefix) + std::to_string(last) + ": a file holds rows 0 to " +
+                std::to_string(layout.fileRows - 1) + " only, so it has no values for this row");
+  return false;
+}
+
+}  // namespace
+
 JobResult ReceiveRowsToFile(PositionTable& table, Link& link, int axes, int mode, int start, int end, int& rxPointNo,
-                            const std::string* file, int* storedRows) {
+                            const std::string* file, TransferOutcome* counts) {
+  // The file keeps every row this transfer does not fetch: read it first, before anything is sent.
+  if (file != nullptr && Exists(*file) && !LoadTableFile(table, link.ui(), *file)) return JobResult::FileFailed;
   const TransferOutcome outcome = ReceiveTableRows(table, link, axes, mode, start, end, rxPointNo);
-  if (storedRows != nullptr) *storedRows = outcome.stored;
+  if (counts != nullptr) *counts = outcome;
   if (outcome.refused) return JobResult::Refused;
+  if (outcome.cancelled) return JobResult::Cancelled;
   if (!outcome.completed) return JobResult::LinkFailed;
   if (file != nullptr && !SaveTableFile(table, link.ui(), *file)) return JobResult::FileFailed;
   return outcome.rejected > 0 ? JobResult::RowsRejected : JobResult::Ok;
@@ -18,10 +45,12 @@ JobResult ReceiveRowsToFile(PositionTable& table, Link& link, int axes, int mode
 
 JobResult SendRowsFromFile(PositionTable& table, Link& link, int axes, int mode, int start, int end, int txPointNo,
                            const std::string& file) {
+  if (!RowsInFile(table.layout(), link.ui(), mode, start, end, txPointNo)) return JobResult::Refused;
   if (!LoadTableFile(table, link.ui(), file)) return JobResult::FileFailed;
   const TransferOutcome outcome = SendTableRows(table, link, axes, mode, start, end, txPointNo);
   link.ui().setProgressValue(table.layout().sendBar, 0, 0);
   if (outcome.refused) return JobResult::Refused;
+  if (outcome.cancelled) return JobResult::Cancelled;
   return outcome.completed ? JobResult::Ok : JobResult::LinkFailed;
 }
 

@@ -118,6 +118,10 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
   const std::string_view bar = table.layout().sendBar;
   link.ui().setProgressMaximum(bar, 0, plan.maximum);
   for (int n = plan.first; n <= plan.last; ++n) {
+    if (link.ui().cancelRequested()) {
+      outcome.cancelled = true;
+      return outcome;
+    }
     if (!plan.single) link.ui().setProgressValue(bar, 0, n - plan.progressBase);
     if (!SendRow(table, link, axes, n, plan)) return outcome;
   }
@@ -137,6 +141,11 @@ TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int
   link.ui().setProgressMaximum(bar, 0, plan.maximum);
   outcome.completed = true;
   for (int n = plan.first; n <= plan.last; ++n) {
+    if (link.ui().cancelRequested()) {
+      outcome.cancelled = true;
+      outcome.completed = false;
+      break;
+    }
     if (!plan.single) {
       link.ui().setProgressValue(bar, 0, n - plan.progressBase);
       rxPointNo = n;

@@ -10,6 +10,7 @@ namespace zova::positions {
 struct TransferOutcome {
   bool refused = false;    // the request was refused with a message before anything was sent
   bool completed = false;  // every exchange ran; false after a link failure (error box shown) or a refusal
+  bool cancelled = false;  // the operator asked to stop: the rows before it were transferred, no more
   int stored = 0;          // receive: rows stored
   int rejected = 0;        // receive: blocks answered DLE for a wrong checksum (no message)
 };

@@ -89,6 +89,11 @@ void Machine::haltAll(TimePoint now) {
 
 void Machine::stop(TimePoint now) {
   update(now);
+  if (zeroReturning_) {
+    // A homing stopped half-way leaves the axes where they are, not home: ZR stays off.
+    zeroReturning_ = false;
+    for (auto& t : restAt_) t = now + decelerationTime;
+  }
   haltAll(now);
   running_ = false;
   setOutput(kOutRun, false);

@@ -207,6 +207,18 @@ TEST(ManualConsole, ZeroReturnThatNeverEndsIsReportedAtTheBound) {
   EXPECT_EQ(r.display.enabledLog.back(), "cmdZR on");
 }
 
+TEST(ManualConsole, ZeroReturnGivenUpStopsTheAxesAndWaitsForRest) {
+  ConsoleRig r;
+  r.sim.controller.machine.zeroReturnTime = std::chrono::hours(1);
+  r.sim.ui.cancelWhen = [] { return true; };
+  EXPECT_EQ(r.console.ZrClick(), ActionResult::Cancelled);
+  EXPECT_NE(r.sim.wire.text().find("> 04 18 01 < 06 > 28"), std::string::npos)
+      << "CAN, then the sensors: " << r.sim.wire.text();
+  EXPECT_EQ(r.sim.controller.machine.sensorWord(0) & kSensorAtRest, kSensorAtRest);
+  EXPECT_TRUE(r.sim.ui.texts().empty());
+  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
 TEST(ManualConsole, ZeroReturnThatFailsToStartDoesNotWait) {
   ConsoleRig r;
   r.sim.controller.faults.dleForSyn = true;

@@ -88,7 +88,7 @@ struct Env {
   ErrorReport report;
 };
 
-enum class Result { Ok, BadChecksum, Failed };
+enum class Result { Ok, BadChecksum, Failed, Cancelled };
 
 struct Operation {
   std::string name;
@@ -103,6 +103,7 @@ struct Operation {
   // True when the operation, failing where it stopped, ends without the error box by design (the firmware
   // download before its data: after a failed handshake or a refused erase).
   std::function<bool(Env&)> endsSilently = [](Env&) { return false; };
+  bool cancellable = false;  // looks for the operator's request to stop before each exchange
 };
 
 Result FromStatus(RequestStatus s) {
@@ -113,7 +114,10 @@ Result FromStatus(TransferStatus s) {
 }
 Result FromJob(positions::JobResult r) {
   using positions::JobResult;
-  return r == JobResult::Ok ? Result::Ok : r == JobResult::RowsRejected ? Result::BadChecksum : Result::Failed;
+  return r == JobResult::Ok             ? Result::Ok
+         : r == JobResult::RowsRejected ? Result::BadChecksum
+         : r == JobResult::Cancelled    ? Result::Cancelled
+                                        : Result::Failed;
 }
 
 // --- location and shift tables ---
@@ -128,6 +132,13 @@ void FillHost(positions::PositionTable& table, std::int32_t value) {
   for (int r = 0; r <= table.layout().lastNumber; ++r) table[r].fill(value);
 }
 
+// The file a fetch merges into: every row -7, as the host table starts.
+std::string OldTableFile(const positions::TableLayout& layout) {
+  positions::PositionTable old(layout);
+  FillHost(old, -7);
+  return positions::FormatTableFile(old);
+}
+
 std::vector<std::string> TableUnits(const positions::PositionTable& table, const std::vector<sim::StoredPosition>& ctl,
                                     const std::string* file) {
   std::vector<std::string> units;
@@ -136,7 +147,7 @@ std::vector<std::string> TableUnits(const positions::PositionTable& table, const
   if (file != nullptr) {
     // A saved file is whole when it is the old one or exactly the table it was saved from.
     const std::string text = ReadFile(*file);
-    units.push_back(text == kOldFileText                        ? "old file"
+    units.push_back(text == OldTableFile(table.layout())        ? "old file"
                     : text == positions::FormatTableFile(table) ? "the table"
                                                                 : "torn file: " + text.substr(0, 80));
   }
@@ -155,7 +166,7 @@ Operation TableReceive(const std::string& name, bool shifts, int mode, int start
           [=](Env& e) {
             FillController(ctl(e));
             FillHost(table(e), -7);
-            WriteFile(e.path("table.dat"), kOldFileText);
+            WriteFile(e.path("table.dat"), OldTableFile(table(e).layout()));
             e.data.RxPointNo = 7;
           },
           [=](Env& e) {
@@ -241,7 +252,10 @@ Operation ProgramReceive(bool all) {
           },
           [all](Env& e) {
             const auto r = e.transfer.ReceivePrograms(e.rig.link, all ? programs::kModeAll : programs::kModeSingle);
-            return r.linkFailed ? Result::Failed : r.rejected > 0 ? Result::BadChecksum : Result::Ok;
+            return r.cancelled      ? Result::Cancelled
+                   : r.linkFailed   ? Result::Failed
+                   : r.rejected > 0 ? Result::BadChecksum
+                                    : Result::Ok;
           },
           [all](Env& e) {
             return ProgramUnits(e, all ? AllProgramFiles(e) : std::vector<std::string>{e.path("out.dat")});
@@ -266,7 +280,7 @@ Operation ProgramSend(bool all) {
       },
       [all](Env& e) {
         const auto r = e.transfer.SendPrograms(e.rig.link, all ? programs::kModeAll : programs::kModeSingle);
-        return r.linkFailed ? Result::Failed : Result::Ok;
+        return r.cancelled ? Result::Cancelled : r.linkFailed ? Result::Failed : Result::Ok;
       },
       [all](Env& e) { return ProgramUnits(e, all ? AllProgramFiles(e) : std::vector<std::string>{e.path("in.dat")}); }};
 }
@@ -309,7 +323,12 @@ Operation Firmware() {
         WriteFile(e.path("fw.hex"), test::HexText(6000));
         ASSERT_EQ(e.firmware.FileChosen(e.path("fw.hex")), FirmwareDownload::Choice::Chosen);
       },
-      [](Env& e) { return e.firmware.DownClick() == FirmwareDownload::Outcome::Success ? Result::Ok : Result::Failed; },
+      [](Env& e) {
+        const auto outcome = e.firmware.DownClick();
+        return outcome == FirmwareDownload::Outcome::Success     ? Result::Ok
+               : outcome == FirmwareDownload::Outcome::Cancelled ? Result::Cancelled
+                                                                 : Result::Failed;
+      },
       // An interrupted download may leave the flash erased: that is the controller's own state, not a torn one.
       [](Env& e) {
         const auto& flash = e.rig.controller.machine.flash;
@@ -317,6 +336,7 @@ Operation Firmware() {
       }};
   // Handshake, echo, byte count and STX: no data byte went out yet.
   op.endsSilently = [](Env& e) { return e.rig.wire.sent().size() <= 2 + 9; };
+  op.cancellable = true;
   return op;
 }
 
@@ -351,6 +371,11 @@ Operation Request(const std::string& name, bool receivesBlocks, bool announces, 
   return op;
 }
 
+Operation Cancellable(Operation op) {
+  op.cancellable = true;
+  return op;
+}
+
 std::vector<Operation> Operations() {
   using namespace positions;
   std::vector<Operation> ops = {
@@ -371,20 +396,20 @@ std::vector<Operation> Operations() {
       Request("sensor words", true, true,
               [](Env& e) { return FromStatus(RequestSensorWords(e.rig.link, kAxes, e.sensors)); }),
       Request("error report", true, false, [](Env& e) { return FromStatus(RequestErrorReport(e.rig.link, e.report)); }),
-      TableReceive("LOC receive single", false, kModeSingle, 0, 0),
-      TableReceive("LOC receive block", false, kLocModeBlock, 10, 30),
-      TableReceive("LOC receive all", false, kLocModeAll, 0, 0),
-      TableSend("LOC send single", false, kModeSingle, 0, 0),
-      TableSend("LOC send block", false, kLocModeBlock, 10, 30),
-      TableSend("LOC send all", false, kLocModeAll, 0, 0),
-      TableReceive("SFT receive single", true, kModeSingle, 0, 0),
-      TableReceive("SFT receive all", true, kSftModeAll, 0, 0),
-      TableSend("SFT send single", true, kModeSingle, 0, 0),
-      TableSend("SFT send all", true, kSftModeAll, 0, 0),
-      ProgramReceive(false),
-      ProgramReceive(true),
-      ProgramSend(false),
-      ProgramSend(true),
+      Cancellable(TableReceive("LOC receive single", false, kModeSingle, 0, 0)),
+      Cancellable(TableReceive("LOC receive block", false, kLocModeBlock, 10, 30)),
+      Cancellable(TableReceive("LOC receive all", false, kLocModeAll, 0, 0)),
+      Cancellable(TableSend("LOC send single", false, kModeSingle, 0, 0)),
+      Cancellable(TableSend("LOC send block", false, kLocModeBlock, 10, 30)),
+      Cancellable(TableSend("LOC send all", false, kLocModeAll, 0, 0)),
+      Cancellable(TableReceive("SFT receive single", true, kModeSingle, 0, 0)),
+      Cancellable(TableReceive("SFT receive all", true, kSftModeAll, 0, 0)),
+      Cancellable(TableSend("SFT send single", true, kModeSingle, 0, 0)),
+      Cancellable(TableSend("SFT send all", true, kSftModeAll, 0, 0)),
+      Cancellable(ProgramReceive(false)),
+      Cancellable(ProgramReceive(true)),
+      Cancellable(ProgramSend(false)),
+      Cancellable(ProgramSend(true)),
       Parameters("system parameter fetch", true, [](Env& e) { return FromStatus(FetchSysPara(e.rig.link, e.sys)); }),
       Parameters("system parameter send", false, [](Env& e) { return FromStatus(SendSysPara(e.rig.link, e.sys)); }),
       Parameters("axis parameter fetch", true, [](Env& e) { return FromStatus(FetchAxPara(e.rig.link, e.ax, kAxes)); }),
@@ -396,7 +421,7 @@ std::vector<Operation> Operations() {
 
 // --- faults ---
 
-enum class Expect { ErrorBox, NoMessage, OkOrErrorBox };
+enum class Expect { ErrorBox, NoMessage, OkOrErrorBox, Cancelled };
 
 // What a healthy run of an operation looks like: its state, the controller's byte count and where the line turns.
 struct Healthy {
@@ -459,6 +484,7 @@ struct Case {
   std::function<void(sim::Faults&)> set;
   Expect expect;
   bool disconnects;
+  int cancelAfterChecks = -1;  // the operator asks to stop once the operation has looked this often
 };
 
 std::vector<Case> CasesFor(const Operation& op, const Healthy& h) {
@@ -477,6 +503,10 @@ std::vector<Case> CasesFor(const Operation& op, const Healthy& h) {
     cases.push_back({"wrong checksum", [](sim::Faults& f) { f.badChecksum = true; }, Expect::NoMessage, false});
     cases.push_back({"wrong terminator", [](sim::Faults& f) { f.badTerminator = true; }, Expect::ErrorBox, false});
     cases.push_back({"short block", [](sim::Faults& f) { f.shortBlock = 1; }, Expect::ErrorBox, false});
+  }
+  for (int k : {0, 1, 5}) {
+    cases.push_back(
+        {"cancel after " + std::to_string(k) + " checks", [](sim::Faults&) {}, Expect::Cancelled, false, k});
   }
   if (op.announces) {
     cases.push_back({"announcement 5002", [](sim::Faults& f) { f.announce = 5002; }, Expect::ErrorBox, false});
@@ -497,6 +527,7 @@ int RunCase(const Operation& op, const Healthy& h, const Case& c) {
   Env e;
   op.prepare(e);
   c.set(e.rig.controller.faults);
+  if (c.cancelAfterChecks >= 0) e.rig.ui.cancelWhen = [n = 0, k = c.cancelAfterChecks]() mutable { return n++ >= k; };
   const TimePoint start = e.rig.clock.now();
   const Result result = op.run(e);
   const Duration took = e.rig.clock.now() - start;
@@ -522,6 +553,14 @@ int RunCase(const Operation& op, const Healthy& h, const Case& c) {
       break;
     case Expect::NoMessage:
       check(result == Result::BadChecksum && texts.empty(), "expected a silent rejection");
+      break;
+    case Expect::Cancelled:
+      // Ended between exchanges without a word, or finished before it looked again; the probe below proves
+      // that the controller was not left inside a frame.
+      check(texts.empty() &&
+                (op.cancellable ? result == Result::Cancelled || c.cancelAfterChecks > 0 : result == Result::Ok) &&
+                (result == Result::Ok || result == Result::Cancelled),
+            "expected a quiet end between exchanges");
       break;
     case Expect::OkOrErrorBox:
       check((result == Result::Ok && texts.empty()) || (result == Result::Failed && EndsWithErrorBox(e.rig.ui)),

@@ -1,6 +1,7 @@
 // zovactl against zovasim over a real pseudo-terminal, through the QSerialPort adapter.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 
 #include "process.h"
@@ -94,6 +95,60 @@ TEST_F(CliPty, SilentControllerTimesOutWithTheHandshakeMessage) {
   RunResult ping = ctl({"ping"});
   EXPECT_EQ(ping.exitCode, 1);
   EXPECT_EQ(ping.err, "통신이 연결되지 않았습니다.\n");
+}
+
+TEST(CliProcess, ExtraArgumentsAreRefusedBeforeThePortOpens) {
+  for (std::vector<std::string> args : {std::vector<std::string>{"alarm-reset", "now"},
+                                        {"outputs", "x"},
+                                        {"ping", "1"},
+                                        {"close", "now"},
+                                        {"error", "3"},
+                                        {"stop", "1"}}) {
+    args.insert(args.begin(), {"--port", "sim", "--axes", "2"});
+    const RunResult r = RunProgram(ZOVACTL_PATH, args);
+    EXPECT_EQ(r.exitCode, 2) << args[4];
+    EXPECT_EQ(r.err.rfind("usage: zovactl " + args[4], 0), 0u) << r.err;
+  }
+}
+
+// A failure the operation itself shows no message for still leaves a line on standard error.
+TEST(CliProcess, AQuietFailureStillSaysWhy) {
+  const std::string hex = "/tmp/zova_quiet_" + std::to_string(::getpid()) + ".hex";
+  std::ofstream(hex) << ":0400000001020304F2\r\n:00000001FF\r\n";
+  const RunResult r =
+      RunProgram(ZOVACTL_PATH, {"--port", "sim", "--quiet", "--sim-options", "--wrong-echo", "firmware", hex});
+  EXPECT_EQ(r.exitCode, 1);
+  EXPECT_EQ(r.err, "zovactl: the controller or the link failed (exit 1)\n");
+  std::remove(hex.c_str());
+}
+
+// Ctrl-C ends a jog with the stop on the wire and the positions printed; SIGTERM ends a transfer between
+// two exchanges and leaves its file as it was.
+TEST(CliProcess, SignalsEndTheOperationSafely) {
+  const std::string trace = "/tmp/zova_sigtrace_" + std::to_string(::getpid());
+  RunResult jog =
+      RunProgram(ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--trace", trace, "jog", "1", "+", "--ms", "60000"},
+                 SignalAfter{SIGINT, std::chrono::milliseconds(300)});
+  EXPECT_EQ(jog.exitCode, 128 + SIGINT) << jog.err;
+  EXPECT_EQ(jog.out.rfind("command ", 0), 0u) << jog.out;
+  EXPECT_NE(jog.err.find("interrupted by Ctrl-C"), std::string::npos) << jog.err;
+  std::ifstream in(trace);
+  const std::string wire((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_NE(wire.find("> 18"), std::string::npos) << "no stop sent";
+
+  const std::string file = "/tmp/zova_sigloc_" + std::to_string(::getpid());
+  std::string old;
+  for (int n = 0; n < 2500; ++n) old += "P = " + std::to_string(n) + "\r\n";
+  std::ofstream(file) << old;
+  RunResult loc = RunProgram(
+      ZOVACTL_PATH,
+      {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", file},
+      SignalAfter{SIGTERM, std::chrono::milliseconds(300)});
+  EXPECT_EQ(loc.exitCode, 128 + SIGTERM) << loc.err;
+  std::ifstream kept(file);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), old);
+  std::remove(trace.c_str());
+  std::remove(file.c_str());
 }
 
 TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {

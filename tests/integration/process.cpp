@@ -31,7 +31,8 @@ std::string slurp(const std::string& path) {
 
 }  // namespace
 
-RunResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     std::optional<SignalAfter> interrupt) {
   char outPath[] = "/tmp/zova_outXXXXXX";
   char errPath[] = "/tmp/zova_errXXXXXX";
   int out = mkstemp(outPath);
@@ -44,6 +45,10 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   pid_t pid = -1;
   RunResult r;
   if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+    if (interrupt) {
+      ::usleep(static_cast<useconds_t>(interrupt->after.count() * 1000));
+      kill(pid, interrupt->signal);
+    }
     int status = 0;
     waitpid(pid, &status, 0);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -1,6 +1,8 @@
 // Running the programs under test: a background simulator on a pseudo-terminal, and zovactl runs.
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +14,15 @@ struct RunResult {
   std::string err;
 };
 
+// A signal sent to the program once it has run for a while, as an operator's Ctrl-C would be.
+struct SignalAfter {
+  int signal = 0;
+  std::chrono::milliseconds after{};
+};
+
 // Runs a program to completion with the given arguments, capturing both output streams.
-RunResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     std::optional<SignalAfter> interrupt = std::nullopt);
 
 // zovasim in the background; its device path is read from its first output line.
 class SimProcess {

@@ -54,7 +54,8 @@ TEST(CompileCommand, CompilerMessagesAndExitOneWithoutTheEnd) {
   CommandRig rig;
   EXPECT_EQ(RunCompile(rig.ctx, {path.string()}), kExitLink);
   EXPECT_EQ(rig.output(), "36000000 00000000\n");
-  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{"LOC 번호 초과"});
+  EXPECT_EQ(rig.ui.texts(),
+            (std::vector<std::string>{"LOC 번호 초과", path.string() + ": the source ends without an [EOF] line"}));
   std::filesystem::remove(path);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "positions/position_data.h"
+#include "positions/table_file.h"
 #include "positions/table_jobs.h"
 #include "positions_fixture.h"
 #include "support/test_support.h"
@@ -27,7 +28,12 @@ std::vector<long> CutPoints() {
 }
 
 struct CutOff : ScratchDir {
-  static constexpr const char* kOldText = "P000 = 1.00 2.00 3.00 4.00 5.00 6.00\r\n";
+  // A whole LOC file, since a fetch reads the file it merges into first.
+  static std::string OldText() {
+    PositionTable old(kLocationLayout);
+    old[0] = {100, 200, 300, 400, 500, 600};
+    return FormatTableFile(old);
+  }
 };
 
 // The messages of a failed exchange: the handshake's own text where the first wait ran out, then the error box.
@@ -41,7 +47,7 @@ TEST_F(CutOff, ReceiveAllEndsWithTheErrorAndKeepsTheFile) {
   for (bool disconnect : {false, true}) {
     for (long k : CutPoints()) {
       const std::string file = path("ZOVALOC.dat");
-      write(file, kOldText);
+      write(file, OldText());
       SimRig rig(kAxes);
       (disconnect ? rig.controller.faults.disconnectAfter : rig.controller.faults.silenceAfter) = k;
       PositionData data;
@@ -52,7 +58,7 @@ TEST_F(CutOff, ReceiveAllEndsWithTheErrorAndKeepsTheFile) {
       EXPECT_EQ(result, JobResult::LinkFailed) << k << (disconnect ? " disconnect" : " silence");
       EXPECT_TRUE(EndsWithErrorBox(rig.ui)) << k << ": " << ::testing::PrintToString(rig.ui.texts());
       EXPECT_LE(took, rig.link.timeouts.handshake + rig.link.timeouts.reply) << k;
-      EXPECT_EQ(read(file), kOldText) << k;
+      EXPECT_EQ(read(file), OldText()) << k;
       EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << k;
       const auto& bar = rig.ui.progress.back();
       EXPECT_EQ(bar.value, 0) << "the receive bar goes back to 0 on the error path too";

@@ -104,6 +104,10 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
   const int first = all ? kFirstProgram : RxProgramNo;
   const int last = all ? kLastProgram : RxProgramNo;
   for (int n = first; n <= last; ++n) {
+    if (ui.cancelRequested()) {
+      report.cancelled = true;
+      break;
+    }
     if (all) {
       RxProgramNo = n;  // as the "TEV File #" box does when it shows n
       if (onProgramNumber) onProgramNumber(n);

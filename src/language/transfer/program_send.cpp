@@ -28,6 +28,7 @@ class MessageCountingUi final : public Ui {
     inner_.setProgressValue(bar, index, value);
   }
   void yield() override { inner_.yield(); }
+  bool cancelRequested() override { return inner_.cancelRequested(); }
 
   int count = 0;
 
@@ -43,6 +44,9 @@ bool ProgramTransfer::compileForSending(Ui& ui, int program, const std::string& 
   MessageCountingUi counting(ui);
   language::Compiler compiler(store_, counting, config_);
   const bool reachedEnd = compiler.compileFile(program, path);
+  if (!reachedEnd && counting.count == 0 && explainCompileEnds) {
+    ui.messageBox(path + ": " + std::string(language::CompileEndProblem(compiler.end())));
+  }
   return reachedEnd && counting.count == 0;
 }
 
@@ -107,6 +111,10 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
   const int first = all ? kFirstProgram : TxProgramNo;
   const int last = all ? kLastProgram : TxProgramNo;
   for (int n = first; n <= last; ++n) {
+    if (ui.cancelRequested()) {
+      report.cancelled = true;
+      break;
+    }
     std::string path = TransFileName;
     if (all) {
       TxProgramNo = n;

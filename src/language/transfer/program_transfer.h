@@ -33,6 +33,7 @@ inline constexpr std::string_view kMsgNotCompiled = "컴파일 오류가 있어 
 struct TransferReport {
   bool refused = false;     // nothing was exchanged: no file or folder chosen, or a number outside 0..31
   bool linkFailed = false;  // an exchange failed (message shown) and the transfer ended there
+  bool cancelled = false;   // the operator asked to stop: the programs before it went across, no more
   int transferred = 0;      // programs acknowledged by the controller, or received and written
   int notCompiled = 0;      // transmit: programs not sent because their compile showed messages
   int rejected = 0;         // receive: blocks with a wrong checksum (answered DLE, no file written)
@@ -55,6 +56,9 @@ class ProgramTransfer {
   std::string RecvFileName;   // "PC File Name" of the receive frame
   // All mode: called with each program number before its transfer, for the "TEV File #" box.
   std::function<void(int)> onProgramNumber;
+  // A compile that ends without a message of its own (no "[EOF]", a full image) is explained too; the
+  // window leaves it to the operator to see that nothing went.
+  bool explainCompileEnds = false;
 
   // The File Open dialogs' results: the folder and the "PC File Name" box.
   void ChooseTransFile(std::string_view chosen);
