@@ -1,5 +1,7 @@
 // zovactl against zovasim over a real pseudo-terminal, through the QSerialPort adapter.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <fstream>
 
@@ -100,6 +102,14 @@ TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {
   RunResult r = RunProgram(ZOVACTL_PATH, {"--port", "/dev/zova-no-such-port", "outputs"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("/dev/zova-no-such-port"), std::string::npos) << r.err;
+}
+
+// The harness itself: a child that never ends is killed at the bound, and the test fails saying so.
+TEST(Harness, ChildThatNeverEndsIsKilledAtTheBound) {
+  static RunResult hung;
+  EXPECT_NONFATAL_FAILURE(hung = RunProgram("/bin/sleep", {"600"}, std::chrono::milliseconds(100)),
+                          "/bin/sleep did not end within its time limit");
+  EXPECT_EQ(hung.exitCode, 128 + SIGKILL);
 }
 
 }  // namespace

@@ -1,10 +1,15 @@
 // Running the programs under test: a background simulator on a pseudo-terminal, and zovactl runs.
+// Every wait on a child is bounded: a child that hangs is killed with its process group and the test
+// fails saying so, instead of holding CTest until CI's own limit.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 namespace zova::test {
+
+inline constexpr std::chrono::milliseconds kChildLimit = std::chrono::seconds(60);
 
 struct RunResult {
   int exitCode = -1;
@@ -13,7 +18,8 @@ struct RunResult {
 };
 
 // Runs a program to completion with the given arguments, capturing both output streams.
-RunResult RunProgram(const std::string& program, const std::vector<std::string>& args);
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     std::chrono::milliseconds limit = kChildLimit);
 
 // zovasim in the background; its device path is read from its first output line.
 class SimProcess {
