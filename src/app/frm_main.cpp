@@ -9,6 +9,7 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
+#include "app/handler_lock.h"
 #include "app/io_labels.h"
 #include "app/qt_sim_port.h"
 #include "app/serial_port_factory.h"
@@ -90,6 +91,7 @@ FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), sessi
   // The port's first refresh runs while the link is still held, so the redrawn boxes send nothing.
   session_.connection.onOpened = [this] { (void)status_->ReadIoStatus(kReadOutputs, true); };
   wireConsole();
+  qApp->installEventFilter(this);
   adjustSize();
   CentreOnScreen(this);
 }
@@ -303,12 +305,27 @@ void FrmMain::closePort() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
+  status_->SetTimerEnabled(false);
+  // Ending now would cut off the exchange of a screen or of the console, and the goodbye below
+  // could not be said: the program ends once the link is idle.
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
   for (auto it = openScreens_.rbegin(); it != openScreens_.rend(); ++it) {
     if (*it) (*it)->close();
   }
   closePort();
   tmrUpStatus->stop();
   event->accept();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+  // Qt would ask the windows to close and drop the quit at the first refusal; instead the program
+  // ends as this window's close does, once the exchange has ended.
+  if (watched == qApp && event->type() == QEvent::Quit && session_.busy()) {
+    close();
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 QWidget* FrmMain::buildIoFrames() {

@@ -39,6 +39,10 @@ struct Session {
   QString locReceiveFile, locTransFile, sftReceiveFile, sftTransFile;
   QString fileReceiveName, fileTransName;
 
+  int runningHandlers = 0;  // window handlers still on the stack (HandlerLock)
+  // An exchange, or a handler that waits, is under way: no window may close under it.
+  [[nodiscard]] bool busy() const { return runningHandlers > 0 || link.LinkBusy; }
+
   [[nodiscard]] language::LanguageConfig languageConfig() const { return {axes, machineType}; }
 };
 

@@ -19,7 +19,7 @@ TEST(Download, FileOpenThenDownLoadShowsTheStateTexts) {
   MainRig rig;
   rig.main->openSimulator();
   AnsweredDialog dialog(hex);
-  QWidget* window = OpenScreen(rig, "mnuDownload", "frmDownload");
+  QPointer<QWidget> window = OpenScreen(rig, "mnuDownload", "frmDownload");
   ASSERT_NE(window, nullptr);
   Click(window, "cmdFile");
   EXPECT_EQ(Find<QLabel>(window, "labelbyte")->text(), "TOTAL: 5,600 bytes");
@@ -34,7 +34,7 @@ TEST(Download, FileOpenThenDownLoadShowsTheStateTexts) {
 TEST(Download, UpperCaseHexNameIsRefused) {
   MainRig rig;
   AnsweredDialog dialog(QString("/tmp/FIRMWARE.HEX"));
-  QWidget* window = OpenScreen(rig, "mnuDownload", "frmDownload");
+  QPointer<QWidget> window = OpenScreen(rig, "mnuDownload", "frmDownload");
   ASSERT_NE(window, nullptr);
   Click(window, "cmdFile");
   EXPECT_EQ(Find<QLabel>(window, "labelbyte")->text(), "");

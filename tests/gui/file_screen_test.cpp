@@ -16,12 +16,6 @@ using programs::test::kSmallListing;
 using programs::test::kSmallSource;
 using programs::test::SmallProgramBlock;
 
-void WriteFile(const QString& path, const std::string& text) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-  file.write(text.data(), static_cast<qint64>(text.size()));
-}
-
 std::string ReadFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return "(missing " + path.toStdString() + ")";
@@ -30,7 +24,7 @@ std::string ReadFile(const QString& path) {
 
 TEST(FileWindow, ProgramNumberBoxesKeepAValidNumber) {
   MainRig rig;
-  QWidget* w = OpenScreen(rig, "mnuFile", "frmFile");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   ASSERT_NE(w, nullptr);
   programs::ProgramTransfer& transfer = rig.session.programTransfer;
   struct Side {
@@ -63,7 +57,7 @@ TEST(FileWindow, ProgramNumberBoxesKeepAValidNumber) {
 
 TEST(FileWindow, RefusesWithoutPortOrFileName) {
   MainRig rig;
-  QWidget* w = OpenScreen(rig, "mnuFile", "frmFile");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   ASSERT_NE(w, nullptr);
   for (const char* button : {"cmdFileReceive_0", "cmdFileReceive_1", "cmdFileTrans_0", "cmdFileTrans_1"}) {
     rig.messages.clear();
@@ -84,7 +78,7 @@ TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
   WriteFile(dir.filePath("prog.dat"), kSmallSource);
   MainRig rig;
   rig.main->openSimulator();
-  QWidget* w = OpenScreen(rig, "mnuFile", "frmFile");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   ASSERT_NE(w, nullptr);
   {
     AnsweredDialog dialog(source);
@@ -116,7 +110,7 @@ TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
 
   // The names come back on the next opening.
   w->close();
-  QWidget* again = OpenScreen(rig, "mnuFile", "frmFile");
+  QPointer<QWidget> again = OpenScreen(rig, "mnuFile", "frmFile");
   ASSERT_NE(again, nullptr);
   EXPECT_EQ(Text(again, "txtFileTrans_0"), dir.filePath("prog.dat"));
   EXPECT_EQ(Text(again, "txtFileReceive_0"), received);
@@ -129,7 +123,7 @@ TEST(FileWindow, AllTransNamesTheMissingFileAndSendsNothing) {
   }
   MainRig rig;
   rig.main->openSimulator();
-  QWidget* w = OpenScreen(rig, "mnuFile", "frmFile");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   ASSERT_NE(w, nullptr);
   AnsweredDialog dialog(dir.filePath("ZOVAPRG00.dat"));
   Click(w, "cmdFileTransOpen");

@@ -1,7 +1,11 @@
-// The main window and every screen: names and captions, the port menu with the built-in simulator.
+// The main window and every screen: names and captions, the port menu with the built-in simulator, and
+// closing while an exchange waits.
 #include <QAction>
+#include <algorithm>
 
+#include "firmware/hex_builder.h"
 #include "gui_support.h"
+#include "link/commands.h"
 
 namespace zova::test {
 namespace {
@@ -92,7 +96,7 @@ TEST(Screens, CarryTheirNamedControlsAndCaptions) {
   };
   MainRig rig;
   for (const Case& c : cases) {
-    QWidget* w = c.menu == nullptr ? rig.main.get() : OpenScreen(rig, c.menu, c.window);
+    QPointer<QWidget> w = c.menu == nullptr ? rig.main.get() : OpenScreen(rig, c.menu, c.window);
     ASSERT_NE(w, nullptr) << c.window;
     EXPECT_EQ(w->windowTitle(), c.title);
     for (const auto& [name, caption] : c.captions) EXPECT_EQ(Caption(w, name), QString::fromUtf8(caption)) << name;
@@ -118,6 +122,72 @@ TEST(MainWindow, SimulatorPortOpensOnceAndCloses) {
   EXPECT_TRUE(rig.session.port.isOpen());
   Find<QAction>(rig.main.get(), "mnuCommPortClose")->trigger();
   EXPECT_FALSE(rig.session.port.isOpen());
+}
+
+// While an exchange waits on any window, a second press of its button sends nothing, and nothing
+// that asks to end (the window, the main window, the application) ends under it: the close goes ahead
+// once the exchange has ended, and the program's end still says goodbye with command 36.
+TEST(Exchange, NothingCutsInWhileOneWaits) {
+  QTemporaryDir dir;
+  const QString hex = dir.filePath("f.hex");
+  WriteFile(hex, HexText(64));
+  AnsweredDialog dialog(hex);
+  struct Case {
+    const char* menu;  // null: the main window's own console
+    const char* window;
+    const char* button;
+    std::uint8_t command;
+    bool buttonOff;  // else the link's busy flag alone turns the second press away
+  } cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_1", cmd::kReceiveLocations, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_0", cmd::kSendShifts, true},
+      {"mnuFile", "frmFile", "cmdFileReceive_0", cmd::kReceiveProgram, true},
+      {"mnuSysPara", "frmNsyspara", "cmdRcv", cmd::kReceiveSysPara, true},
+      {"mnuAxisPara", "frmNaxpara", "cmdTrans", cmd::kSendAxPara, false},
+      {"mnuDownload", "frmDownload", "cmdDown", cmd::kFirmwareDownload, true},
+      {nullptr, "frmMain", "cmdSvon_0", cmd::kServoOn, true},
+  };
+  enum class Ask { MainWindow, Screen, Quit };
+  const char* asked[] = {"main window closed", "screen closed", "application quit"};
+  for (const Case& c : cases) {
+    for (Ask ask : {Ask::MainWindow, Ask::Screen, Ask::Quit}) {
+      if (c.menu == nullptr && ask == Ask::Screen) continue;
+      const std::string row = std::string(c.window) + ", " + asked[static_cast<int>(ask)];
+      MainRig rig;
+      rig.main->openSimulator();
+      QPointer<QWidget> w = c.menu == nullptr ? rig.main.get() : OpenScreen(rig, c.menu, c.window);
+      ASSERT_TRUE(w) << row;
+      // What two screens need first: a file name, a chosen HEX file.
+      if (auto* box = w->findChild<QLineEdit*>("txtFileReceive_0")) box->setText(dir.filePath("p.dat"));
+      if (auto* file = w->findChild<QPushButton*>("cmdFile")) file->click();
+      bool paused = false;
+      SimPort(rig).pauseAt(c.command, [&] {
+        paused = true;
+        ASSERT_TRUE(w);
+        EXPECT_EQ(Find<QPushButton>(w, c.button)->isEnabled(), !c.buttonOff) << row;
+        Click(w, c.button);
+        if (ask == Ask::Quit) {
+          QEvent quit(QEvent::Quit);
+          QCoreApplication::sendEvent(qApp, &quit);
+          EXPECT_FALSE(quit.isAccepted()) << row;
+        } else {
+          (ask == Ask::Screen ? w.data() : rig.main.get())->close();
+        }
+        EXPECT_TRUE(w && w->isVisible() && rig.main->isVisible()) << row;
+      });
+      Click(w, c.button);
+      EXPECT_TRUE(paused) << row;
+      const QPointer<QWidget> closing = ask == Ask::Screen ? w : QPointer<QWidget>(rig.main.get());
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); })) << row;
+      const bool programEnded = ask != Ask::Screen;
+      const std::vector<std::uint8_t>& log = Controller(rig).commandLog;
+      EXPECT_EQ(std::count(log.begin(), log.end(), c.command), 1) << row;
+      EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kCloseLink), programEnded ? 1 : 0) << row;
+      EXPECT_EQ(log.back() == cmd::kCloseLink, programEnded) << row;
+      EXPECT_EQ(rig.session.port.isOpen(), !programEnded) << row;
+      EXPECT_TRUE(rig.messages.empty()) << row << ": " << rig.messages.front();
+    }
+  }
 }
 
 }  // namespace

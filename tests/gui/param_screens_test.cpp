@@ -36,7 +36,7 @@ sim::Controller& Simulator(MainRig& rig) {
 
 TEST(SysParaScreen, OpensWithTheDefaults) {
   MainRig rig(4);
-  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
   EXPECT_FALSE(rig.main->isEnabled());
   EXPECT_NE(Find<QLineEdit>(w, "txtSys_31"), nullptr);
@@ -72,7 +72,7 @@ TEST(SysParaScreen, TypedValuesAreCheckedStoredOrReset) {
       {25, "-3", {" 정수를 입력하십시요"}, "03", 57, 3},
   };
   MainRig rig(4);
-  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
   for (const Case& c : cases) {
     rig.messages.clear();
@@ -90,7 +90,7 @@ TEST(SysParaScreen, TypedValuesAreCheckedStoredOrReset) {
 
 TEST(SysParaScreen, ChoiceButtonsStoreAndMoveTheHighlight) {
   MainRig rig(4);
-  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
   Click(w, "cmdJgio_2");
   EXPECT_EQ(rig.session.sysPara[10], 2);
@@ -106,7 +106,7 @@ TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("ZOVASYS.dat");
   MainRig rig(4);
-  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
   Click(w, "cmdSave_1");
   // Only the prompt: an attempted write of an empty name would add the system's error text.
@@ -168,7 +168,7 @@ TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
 
 TEST(SysParaScreen, FetchFillsTheBoxesAndSendDeliversTheTable) {
   MainRig rig(4);
-  QWidget* w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   ASSERT_NE(w, nullptr);
   Click(w, "cmdRcv");  // port closed: the link error box, code 1
   ASSERT_EQ(rig.messages.size(), 1U);
@@ -212,7 +212,7 @@ TEST(SysParaScreen, FetchFillsTheBoxesAndSendDeliversTheTable) {
 
 TEST(AxParaScreen, OpensWithTheDefaults) {
   MainRig rig(3);
-  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
   ASSERT_NE(w, nullptr);
   EXPECT_EQ(Lit(w, "txtAxSel", 6), std::vector<int>{0});
   EXPECT_EQ(Text(w, "txtSw_1"), "-1000.00");
@@ -227,7 +227,7 @@ TEST(AxParaScreen, OpensWithTheDefaults) {
 
 TEST(AxParaScreen, OnlyConfiguredAxesCanBeChosen) {
   MainRig rig(3);
-  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
   ASSERT_NE(w, nullptr);
   rig.session.axPara[1][101] = -1234;
   rig.session.axPara[1][30] = 1;
@@ -266,7 +266,7 @@ TEST(AxParaScreen, TypedValuesGoToTheCurrentAxisOnly) {
       {15, "abc", false, 137, 0},
   };
   MainRig rig(3);
-  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
   ASSERT_NE(w, nullptr);
   Click(w, "SSPanelAxSel_1");
   const AxPara before = rig.session.axPara;
@@ -298,7 +298,7 @@ TEST(AxParaScreen, FileSaveOpenAndReopenReadTheFile) {
   ASSERT_TRUE(dir.isValid());
   const QString path = dir.filePath("DIRIDOZO.dat");
   MainRig rig(3);
-  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
   ASSERT_NE(w, nullptr);
   Click(w, "cmdSave_1");
   EXPECT_EQ(rig.messages, std::vector<std::string>{kMsgNoFileName});
@@ -341,7 +341,7 @@ TEST(AxParaScreen, FileSaveOpenAndReopenReadTheFile) {
 
 TEST(AxParaScreen, FetchCoversTheConfiguredAxesAndSendDeliversThem) {
   MainRig rig(3);
-  QWidget* w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
   ASSERT_NE(w, nullptr);
   sim::Controller& controller = Simulator(rig);
   controller.machine.axes = 3;
