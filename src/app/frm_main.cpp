@@ -13,6 +13,7 @@
 #include "app/io_labels.h"
 #include "app/qt_sim_port.h"
 #include "app/serial_port_factory.h"
+#include "app/stored_settings.h"
 #include "app/window_util.h"
 #include "language/compiler.h"
 #include "link/decoders.h"
@@ -52,6 +53,7 @@ QIcon stopIcon() {
 FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
   setObjectName("frmMain");
   setWindowTitle("Zova PC Communication Program");
+  ApplyStoredSettings(ReadStoredSettings(), session_.lineSettings, session_.flowControl, session_.ui);
   tmrUpStatus = new QTimer(this);
   tmrUpStatus->setObjectName("tmrUpStatus");
   tmrUpStatus->setInterval(500);
@@ -278,13 +280,7 @@ void FrmMain::openScreen(const QString& menuName) {
 
 void FrmMain::openPort(const QString& device) {
   if (session_.port.isOpen() || session_.link.LinkBusy) return;
-  std::string error;
-  auto port = MakeSerialPort(device.toStdString(), "", true, error);
-  if (!port) {
-    session_.ui.messageBox(error, {}, MessageButtons::Ok, MessageIcon::Exclamation);
-    return;
-  }
-  session_.port.set(std::move(port));
+  session_.port.set(MakeSerialPort(device.toStdString(), session_.lineSettings, session_.flowControl, true));
   if (session_.connection.Open()) afterPortOpened();
 }
 

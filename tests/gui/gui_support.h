@@ -51,6 +51,7 @@ struct MainRig {
     session.ui.interceptor = [this](const RecordedMessage& m) {
       messages.push_back(m.text);
       titles.push_back(m.title);
+      icons.push_back(m.icon);
       return MessageResult::Ok;
     };
     main = std::make_unique<app::FrmMain>(session);
@@ -79,6 +80,7 @@ struct MainRig {
   std::unique_ptr<app::FrmMain> main;
   std::vector<std::string> messages;
   std::vector<std::string> titles;
+  std::vector<MessageIcon> icons;
 };
 
 inline QPointer<QWidget> OpenScreen(MainRig& rig, const QString& menu, const QString& window) {

@@ -1,11 +1,19 @@
-// The main window and every screen: names and captions, the port menu with the built-in simulator, and
-// closing while an exchange waits.
+// The main window and every screen: names and captions, the port menu with the built-in simulator, the
+// stored serial settings, and closing while an exchange waits.
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <QAction>
+#include <QSettings>
+#include <QSocketNotifier>
 #include <algorithm>
+#include <cstdlib>
 
 #include "firmware/hex_builder.h"
 #include "gui_support.h"
 #include "link/commands.h"
+#include "link/control_bytes.h"
 
 namespace zova::test {
 namespace {
@@ -122,6 +130,48 @@ TEST(MainWindow, SimulatorPortOpensOnceAndCloses) {
   EXPECT_TRUE(rig.session.port.isOpen());
   Find<QAction>(rig.main.get(), "mnuCommPortClose")->trigger();
   EXPECT_FALSE(rig.session.port.isOpen());
+}
+
+// A stored setting the serial control rejects is reported at load with its text and the exclamation
+// icon, and a port then opens with the defaults. Good settings reach the device: here a pseudo-terminal
+// that answers the link check and keeps the line speed.
+TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
+  struct Case {
+    const char* settings;
+    const char* handshaking;
+    std::vector<std::string> reported;
+    speed_t speed;
+  } cases[] = {{"abc", "", {"Invalid property value: \"abc\""}, B9600},
+               {"19200,n,8,2", "x", {"Invalid property value: \"x\""}, B19200}};
+  QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
+  for (const Case& c : cases) {
+    store.setValue("Properties/Settings", c.settings);
+    store.setValue("Properties/Handshaking", c.handshaking);
+    store.sync();
+    const int controller = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(grantpt(controller) == 0 && unlockpt(controller) == 0);
+    const std::string device = ptsname(controller);
+    QSocketNotifier answer(controller, QSocketNotifier::Read);
+    QObject::connect(&answer, &QSocketNotifier::activated, [controller] {
+      std::uint8_t b = 0;
+      if (read(controller, &b, 1) == 1 && b == ENQ) (void)write(controller, &DC1, 1);
+    });
+    {
+      MainRig rig;
+      EXPECT_EQ(rig.messages, c.reported) << c.settings;
+      EXPECT_EQ(rig.icons, std::vector<MessageIcon>(c.reported.size(), MessageIcon::Exclamation)) << c.settings;
+      rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
+      rig.main->openPort(QString::fromStdString(device));
+      ASSERT_TRUE(rig.session.port.isOpen()) << c.settings << testing::PrintToString(rig.messages);
+      termios line{};
+      const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
+      EXPECT_EQ(tcgetattr(fd, &line), 0);
+      close(fd);
+      EXPECT_EQ(cfgetospeed(&line), c.speed) << c.settings;
+    }
+    close(controller);
+  }
+  store.clear();
 }
 
 // While an exchange waits on any window, a second press of its button sends nothing, and nothing
