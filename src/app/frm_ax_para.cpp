@@ -148,7 +148,7 @@ void FrmAxPara::fileNameChanged() {
 
 void FrmAxPara::fileOpen() {
   FileDialogRequest request{"Axis Para File Open", QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"),
-                            file_.fileName->text(), false};
+                            file_.fileName->text(), FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
   file_.fileName->setText(*chosen);

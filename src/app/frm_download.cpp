@@ -83,7 +83,7 @@ void FrmDownload::setLabel(DownloadLabel which, const std::string& text) {
 void FrmDownload::setDownEnabled(bool enabled) { cmdDown_->setEnabled(enabled); }
 
 void FrmDownload::fileClicked() {
-  FileDialogRequest request{"", "HEX (*.hex);;*.* (*)", lastName_, false};
+  FileDialogRequest request{"", "HEX (*.hex);;*.* (*)", lastName_, FileDialogForm::Open};
   auto chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog changes nothing
   lastName_ = *chosen;

@@ -157,14 +157,16 @@ void FrmFile::transPressed(int index) {
 }
 
 void FrmFile::receiveOpenPressed() {
-  auto chosen = dialog_->open("Receive File Open", false);
+  // Received programs are written under the chosen name and folder.
+  auto chosen = dialog_->open("Receive File Open", FileDialogForm::Save, false);
   if (!chosen) return;  // a cancelled dialog changes nothing
   session_.programTransfer.ChooseRecvFile(chosen->toStdString());
   receive_.boxes[0]->setText(Qs(session_.programTransfer.RecvFileName));
 }
 
 void FrmFile::transOpenPressed() {
-  auto chosen = dialog_->open("Trans File Open", false);
+  // A new name in a folder chooses the folder of "ALL Trans".
+  auto chosen = dialog_->open("Trans File Open", FileDialogForm::OpenOrNew, false);
   if (!chosen) return;
   session_.programTransfer.ChooseTransFile(chosen->toStdString());
   trans_.boxes[0]->setText(Qs(session_.programTransfer.TransFileName));

@@ -106,7 +106,7 @@ void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {
 
 void FrmSysPara::fileOpen() {
   FileDialogRequest request{"System Para File Open", QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"),
-                            file_.fileName->text(), false};
+                            file_.fileName->text(), FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
   file_.fileName->setText(*chosen);

@@ -187,7 +187,8 @@ void PositionScreen::transferRange(bool send) {
 }
 
 void PositionScreen::openReceiveFile() {
-  auto chosen = dialog_->open(traits_.receiveDialogTitle, true);
+  // The received table is written to the chosen file.
+  auto chosen = dialog_->open(traits_.receiveDialogTitle, FileDialogForm::Save, true);
   if (!chosen) return;  // a cancelled dialog changes nothing
   receive_.file->setText(*chosen);
 }
@@ -203,7 +204,7 @@ void PositionScreen::saveFile() {
 }
 
 void PositionScreen::openTransFile() {
-  auto chosen = dialog_->open(traits_.transDialogTitle, false);
+  auto chosen = dialog_->open(traits_.transDialogTitle, FileDialogForm::OpenOrNew, false);
   if (!chosen) return;
   trans_.file->setText(*chosen);
   Ui& ui = session_.ui;

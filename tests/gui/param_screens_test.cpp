@@ -134,9 +134,6 @@ TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
   {
     AnsweredDialog answer(path);
     Click(w, "cmdSave_0");
-    ASSERT_EQ(answer.requests.size(), 1U);
-    EXPECT_EQ(answer.requests[0].title, "System Para File Open");
-    EXPECT_EQ(answer.requests[0].filter, app::QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"));
   }
   EXPECT_EQ(rig.session.sysPara[49], 55);
   EXPECT_EQ(rig.session.sysPara[57], -12);
@@ -318,9 +315,6 @@ TEST(AxParaScreen, FileSaveOpenAndReopenReadTheFile) {
   {
     AnsweredDialog answer(path);
     Click(w, "cmdSave_0");
-    ASSERT_EQ(answer.requests.size(), 1U);
-    EXPECT_EQ(answer.requests[0].title, "Axis Para File Open");
-    EXPECT_EQ(answer.requests[0].filter, app::QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"));
   }
   EXPECT_EQ(rig.session.axPara[1][101], -725);
   EXPECT_EQ(rig.session.axPara[1][37], 1);
