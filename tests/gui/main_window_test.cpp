@@ -170,11 +170,11 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
     Click(w, c.button);
     ASSERT_EQ(dialog.requests.size(), 1U) << c.button;
     const app::FileDialogRequest& r = dialog.requests[0];
-    EXPECT_EQ(r.title, c.title) << c.window << " " << c.button;
-    EXPECT_EQ(r.filter, c.filter) << c.window << " " << c.button;
+    EXPECT_EQ(r.title.toStdString(), c.title) << c.window << " " << c.button;
+    EXPECT_EQ(r.filter.toStdString(), c.filter.toStdString()) << c.window << " " << c.button;
     EXPECT_EQ(r.overwritePrompt, c.overwritePrompt) << c.window << " " << c.button;
     auto shown = app::MakeFileDialog(nullptr, r);
-    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&'), c.accept) << c.window << " " << c.button;
+    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), c.accept) << c.window << " " << c.button;
     EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, c.newName) << c.window << " " << c.button;
   }
 }
