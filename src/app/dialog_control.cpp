@@ -3,8 +3,6 @@
 
 #include <utility>
 
-#include "app/file_dialog.h"
-
 namespace zova::app {
 
 DialogControl::DialogControl(QWidget* owner, const char* name, QString filter)
@@ -12,9 +10,9 @@ DialogControl::DialogControl(QWidget* owner, const char* name, QString filter)
   setObjectName(name);
 }
 
-std::optional<QString> DialogControl::open(const QString& title, bool overwritePrompt) {
+std::optional<QString> DialogControl::open(const QString& title, FileDialogForm form, bool overwritePrompt) {
   if (!title.isEmpty()) title_ = title;
-  auto chosen = FileDialog()(owner_, FileDialogRequest{title_, filter_, fileName_, overwritePrompt});
+  auto chosen = FileDialog()(owner_, FileDialogRequest{title_, filter_, fileName_, form, overwritePrompt});
   if (chosen) fileName_ = *chosen;
   return chosen;
 }

@@ -7,14 +7,16 @@
 #include <QWidget>
 #include <optional>
 
+#include "app/file_dialog.h"
+
 namespace zova::app {
 
 class DialogControl : public QObject {
  public:
   DialogControl(QWidget* owner, const char* name, QString filter);
 
-  // Shows the open dialog; an empty title keeps the one shown last. Nothing when cancelled.
-  std::optional<QString> open(const QString& title, bool overwritePrompt);
+  // Shows the dialog; an empty title keeps the one shown last. Nothing when cancelled.
+  std::optional<QString> open(const QString& title, FileDialogForm form, bool overwritePrompt);
 
   [[nodiscard]] const QString& title() const { return title_; }
   [[nodiscard]] const QString& fileName() const { return fileName_; }

@@ -8,14 +8,19 @@ namespace zova::app {
 
 FileDialogFunction& FileDialog() {
   static FileDialogFunction dialog = [](QWidget* parent, const FileDialogRequest& r) -> std::optional<QString> {
-    QFileDialog::Options options;
-    if (!r.overwritePrompt) options |= QFileDialog::DontConfirmOverwrite;
-    // The open form of the dialog, where a name that does not exist yet can be typed in.
-    QString name = QFileDialog::getSaveFileName(parent, r.title, r.selected, r.filter, nullptr, options);
-    if (name.isEmpty()) return std::nullopt;
-    return name;
+    auto shown = MakeFileDialog(parent, r);
+    if (shown->exec() != QDialog::Accepted || shown->selectedFiles().isEmpty()) return std::nullopt;
+    return shown->selectedFiles().constFirst();
   };
   return dialog;
+}
+
+std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogRequest& r) {
+  auto d = std::make_unique<QFileDialog>(parent, r.title, r.selected, r.filter);
+  d->setAcceptMode(r.form == FileDialogForm::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  d->setFileMode(r.form == FileDialogForm::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  d->setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+  return d;
 }
 
 QString QtFilter(const QString& pairs) {

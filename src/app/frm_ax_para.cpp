@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/file_dialog.h"
+#include "app/handler_lock.h"
 #include "app/screens.h"
 #include "app/window_util.h"
 #include "parameters/ax_para_editor.h"
@@ -28,18 +29,6 @@ QString EntryLabel(int entry) {
   }
   return {};
 }
-
-// Counts an exchange running on the window's stack, on every way out.
-class TransferCount {
- public:
-  explicit TransferCount(int& n) : n_(n) { ++n_; }
-  ~TransferCount() { --n_; }
-  TransferCount(const TransferCount&) = delete;
-  TransferCount& operator=(const TransferCount&) = delete;
-
- private:
-  int& n_;
-};
 
 }  // namespace
 
@@ -159,7 +148,7 @@ void FrmAxPara::fileNameChanged() {
 
 void FrmAxPara::fileOpen() {
   FileDialogRequest request{"Axis Para File Open", QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"),
-                            file_.fileName->text(), false};
+                            file_.fileName->text(), FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
   file_.fileName->setText(*chosen);
@@ -179,23 +168,19 @@ void FrmAxPara::fileSave() {
 
 void FrmAxPara::receive() {
   // The buttons stay enabled; a second click finds the link busy and does nothing.
-  TransferCount running(transfers_);
+  HandlerLock running(session_);
   if (FetchAxPara(session_.link, session_.axPara, session_.axes) != TransferStatus::Ok) return;
   initAxButton();
   updateAxButton();
 }
 
 void FrmAxPara::transmit() {
-  TransferCount running(transfers_);
+  HandlerLock running(session_);
   (void)SendAxPara(session_.link, session_.axPara, session_.axes);
 }
 
 void FrmAxPara::closeEvent(QCloseEvent* event) {
-  // An exchange runs on this window's stack; the window closes once it has ended.
-  if (transfers_ > 0) {
-    event->ignore();
-    return;
-  }
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
   session_.axParaFile = file_.fileName->text();
   event->accept();
 }

@@ -47,7 +47,6 @@ class FrmAxPara : public QWidget {
   CheckedBoxes boxes_;
   std::array<QLineEdit*, kMaxAxes> txtAxSel_{};
   ParameterFileRow file_;
-  int transfers_ = 0;  // exchanges running on this window's stack
 };
 
 }  // namespace zova::app

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/file_dialog.h"
+#include "app/handler_lock.h"
 #include "app/screens.h"
 #include "app/window_util.h"
 #include "link/link_error.h"
@@ -82,7 +83,7 @@ void FrmDownload::setLabel(DownloadLabel which, const std::string& text) {
 void FrmDownload::setDownEnabled(bool enabled) { cmdDown_->setEnabled(enabled); }
 
 void FrmDownload::fileClicked() {
-  FileDialogRequest request{"", "HEX (*.hex);;*.* (*)", lastName_, false};
+  FileDialogRequest request{"", "HEX (*.hex);;*.* (*)", lastName_, FileDialogForm::Open};
   auto chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog changes nothing
   lastName_ = *chosen;
@@ -95,9 +96,16 @@ void FrmDownload::downClicked() {
     ShowLinkError(session_.ui, kLinkErrorPortClosed);
     return;
   }
+  HandlerLock running(session_);
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
   download_->DownClick();
+}
+
+void FrmDownload::closeEvent(QCloseEvent* event) {
+  // Half-written flash is worse than a late close.
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  event->accept();
 }
 
 QWidget* MakeFrmDownload(Session& session, FrmMain&) { return new FrmDownload(session); }

@@ -1,6 +1,7 @@
 // The firmware download window.
 #pragma once
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,6 +26,9 @@ class FrmDownload : public QWidget, public DownloadDisplay {
   void downClicked();
 
   FirmwareDownload& download() { return *download_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   Session& session_;

@@ -7,8 +7,8 @@
 #include <QLabel>
 
 #include "app/box_numbers.h"
-#include "app/button_lock.h"
 #include "app/file_dialog.h"
+#include "app/handler_lock.h"
 #include "app/screens.h"
 #include "app/window_util.h"
 #include "language/transfer/program_files.h"
@@ -122,7 +122,7 @@ bool FrmFile::portAndFileReady(const Frame& frame, std::string_view noFileMessag
 
 void FrmFile::receivePressed(int index) {
   if (!portAndFileReady(receive_, programs::kMsgNoRecvFile)) return;
-  ButtonLock lock(actionButtons_, running_);
+  HandlerLock lock(session_, actionButtons_);
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
   ProgramTransfer& transfer = session_.programTransfer;
@@ -139,7 +139,7 @@ void FrmFile::receivePressed(int index) {
 
 void FrmFile::transPressed(int index) {
   if (!portAndFileReady(trans_, programs::kMsgNoTransFile)) return;
-  ButtonLock lock(actionButtons_, running_);
+  HandlerLock lock(session_, actionButtons_);
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
   ProgramTransfer& transfer = session_.programTransfer;
@@ -157,14 +157,16 @@ void FrmFile::transPressed(int index) {
 }
 
 void FrmFile::receiveOpenPressed() {
-  auto chosen = dialog_->open("Receive File Open", false);
+  // Received programs are written under the chosen name and folder.
+  auto chosen = dialog_->open("Receive File Open", FileDialogForm::Save, false);
   if (!chosen) return;  // a cancelled dialog changes nothing
   session_.programTransfer.ChooseRecvFile(chosen->toStdString());
   receive_.boxes[0]->setText(Qs(session_.programTransfer.RecvFileName));
 }
 
 void FrmFile::transOpenPressed() {
-  auto chosen = dialog_->open("Trans File Open", false);
+  // A new name in a folder chooses the folder of "ALL Trans".
+  auto chosen = dialog_->open("Trans File Open", FileDialogForm::OpenOrNew, false);
   if (!chosen) return;
   session_.programTransfer.ChooseTransFile(chosen->toStdString());
   trans_.boxes[0]->setText(Qs(session_.programTransfer.TransFileName));
@@ -191,11 +193,7 @@ void FrmFile::boxChanged(Frame& frame, int index, int& programNo) {
 }
 
 void FrmFile::closeEvent(QCloseEvent* event) {
-  // The window must outlive a transfer that is still waiting inside one of its handlers.
-  if (running_) {
-    event->ignore();
-    return;
-  }
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
   session_.fileReceiveName = receive_.boxes[0]->text();
   session_.fileTransName = trans_.boxes[0]->text();
   event->accept();

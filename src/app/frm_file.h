@@ -41,7 +41,6 @@ class FrmFile : public QWidget {
   Frame trans_;
   DialogControl* dialog_ = nullptr;
   std::vector<QPushButton*> actionButtons_;
-  bool running_ = false;
 };
 
 }  // namespace zova::app

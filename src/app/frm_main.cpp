@@ -9,9 +9,11 @@
 #include <QSerialPortInfo>
 #include <QVBoxLayout>
 
+#include "app/handler_lock.h"
 #include "app/io_labels.h"
 #include "app/qt_sim_port.h"
 #include "app/serial_port_factory.h"
+#include "app/stored_settings.h"
 #include "app/window_util.h"
 #include "language/compiler.h"
 #include "link/decoders.h"
@@ -51,6 +53,7 @@ QIcon stopIcon() {
 FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
   setObjectName("frmMain");
   setWindowTitle("Zova PC Communication Program");
+  ApplyStoredSettings(ReadStoredSettings(), session_.lineSettings, session_.flowControl, session_.ui);
   tmrUpStatus = new QTimer(this);
   tmrUpStatus->setObjectName("tmrUpStatus");
   tmrUpStatus->setInterval(500);
@@ -90,6 +93,7 @@ FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), sessi
   // The port's first refresh runs while the link is still held, so the redrawn boxes send nothing.
   session_.connection.onOpened = [this] { (void)status_->ReadIoStatus(kReadOutputs, true); };
   wireConsole();
+  qApp->installEventFilter(this);
   adjustSize();
   CentreOnScreen(this);
 }
@@ -276,13 +280,7 @@ void FrmMain::openScreen(const QString& menuName) {
 
 void FrmMain::openPort(const QString& device) {
   if (session_.port.isOpen() || session_.link.LinkBusy) return;
-  std::string error;
-  auto port = MakeSerialPort(device.toStdString(), "", true, error);
-  if (!port) {
-    session_.ui.messageBox(error, {}, MessageButtons::Ok, MessageIcon::Exclamation);
-    return;
-  }
-  session_.port.set(std::move(port));
+  session_.port.set(MakeSerialPort(device.toStdString(), session_.lineSettings, session_.flowControl, true));
   if (session_.connection.Open()) afterPortOpened();
 }
 
@@ -303,12 +301,27 @@ void FrmMain::closePort() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
+  status_->SetTimerEnabled(false);
+  // Ending now would cut off the exchange of a screen or of the console, and the goodbye below
+  // could not be said: the program ends once the link is idle.
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
   for (auto it = openScreens_.rbegin(); it != openScreens_.rend(); ++it) {
     if (*it) (*it)->close();
   }
   closePort();
   tmrUpStatus->stop();
   event->accept();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+  // Qt would ask the windows to close and drop the quit at the first refusal; instead the program
+  // ends as this window's close does, once the exchange has ended.
+  if (watched == qApp && event->type() == QEvent::Quit && session_.busy()) {
+    close();
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 QWidget* FrmMain::buildIoFrames() {

@@ -54,6 +54,7 @@ class FrmMain : public QMainWindow, public ConsoleDisplay {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  signals:
   void portStateChanged(bool open);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/file_dialog.h"
+#include "app/handler_lock.h"
 #include "app/screens.h"
 #include "app/window_util.h"
 #include "parameters/axis_count.h"
@@ -29,24 +30,6 @@ QString EntryLabel(int index) {
 }
 
 }  // namespace
-
-// A second exchange must not start from this window while one runs, and the window must not close
-// under it; the buttons come back on every way out.
-class FrmSysPara::ActionLock {
- public:
-  explicit ActionLock(FrmSysPara& w) : w_(w) { set(false); }
-  ~ActionLock() { set(true); }
-  ActionLock(const ActionLock&) = delete;
-  ActionLock& operator=(const ActionLock&) = delete;
-
- private:
-  void set(bool idle) {
-    w_.transferring_ = !idle;
-    for (QPushButton* b : {w_.file_.cmdSave[0], w_.file_.cmdSave[1], w_.file_.cmdRcv, w_.file_.cmdTrans})
-      b->setEnabled(idle);
-  }
-  FrmSysPara& w_;
-};
 
 FrmSysPara::FrmSysPara(Session& session)
     : QWidget(nullptr, Qt::Window),
@@ -112,6 +95,10 @@ void FrmSysPara::updateSysButton() {
   for (int b = 0; b < kSysBoxCount; ++b) boxes_.write(b, Qs(SysBoxText(b, session_.sysPara)));
 }
 
+std::vector<QPushButton*> FrmSysPara::fileButtons() const {
+  return {file_.cmdSave[0], file_.cmdSave[1], file_.cmdRcv, file_.cmdTrans};
+}
+
 void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {
   session_.sysPara[group->group().entry] = ChoiceValue(group->group(), index);
   group->showValue(session_.sysPara[group->group().entry]);
@@ -119,7 +106,7 @@ void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {
 
 void FrmSysPara::fileOpen() {
   FileDialogRequest request{"System Para File Open", QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"),
-                            file_.fileName->text(), false};
+                            file_.fileName->text(), FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
   file_.fileName->setText(*chosen);
@@ -139,23 +126,19 @@ void FrmSysPara::fileSave() {
 }
 
 void FrmSysPara::receive() {
-  ActionLock lock(*this);
+  HandlerLock lock(session_, fileButtons());
   if (FetchSysPara(session_.link, session_.sysPara) != TransferStatus::Ok) return;
   initSysButton();
   updateSysButton();
 }
 
 void FrmSysPara::transmit() {
-  ActionLock lock(*this);
+  HandlerLock lock(session_, fileButtons());
   (void)SendSysPara(session_.link, session_.sysPara);
 }
 
 void FrmSysPara::closeEvent(QCloseEvent* event) {
-  // The exchange runs on this window's stack; it closes once the exchange has ended.
-  if (transferring_) {
-    event->ignore();
-    return;
-  }
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
   session_.sysParaFile = file_.fileName->text();
   event->accept();
 }

@@ -36,16 +36,14 @@ class FrmSysPara : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  // Keeps the file and transfer buttons disabled while an exchange runs.
-  class ActionLock;
-
   void choiceClicked(SelectorGroup* group, int index);
+  // The file and transfer buttons, disabled while an exchange runs.
+  [[nodiscard]] std::vector<QPushButton*> fileButtons() const;
 
   Session& session_;
   std::vector<SelectorGroup*> groups_;
   CheckedBoxes boxes_;
   ParameterFileRow file_;
-  bool transferring_ = false;
 };
 
 }  // namespace zova::app

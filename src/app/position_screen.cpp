@@ -7,8 +7,8 @@
 #include <QLabel>
 
 #include "app/box_numbers.h"
-#include "app/button_lock.h"
 #include "app/file_dialog.h"
+#include "app/handler_lock.h"
 #include "app/window_util.h"
 #include "link/link_error.h"
 
@@ -115,7 +115,7 @@ void PositionScreen::press(PositionAction action, bool transmit) {
     return;
   }
   {
-    ButtonLock lock(actionButtons_, running_);
+    HandlerLock lock(session_, actionButtons_);
     run(action);
   }
   if (transmit) trans_.bar->setValue(0);
@@ -187,7 +187,8 @@ void PositionScreen::transferRange(bool send) {
 }
 
 void PositionScreen::openReceiveFile() {
-  auto chosen = dialog_->open(traits_.receiveDialogTitle, true);
+  // The received table is written to the chosen file.
+  auto chosen = dialog_->open(traits_.receiveDialogTitle, FileDialogForm::Save, true);
   if (!chosen) return;  // a cancelled dialog changes nothing
   receive_.file->setText(*chosen);
 }
@@ -203,7 +204,7 @@ void PositionScreen::saveFile() {
 }
 
 void PositionScreen::openTransFile() {
-  auto chosen = dialog_->open(traits_.transDialogTitle, false);
+  auto chosen = dialog_->open(traits_.transDialogTitle, FileDialogForm::OpenOrNew, false);
   if (!chosen) return;
   trans_.file->setText(*chosen);
   Ui& ui = session_.ui;
@@ -252,11 +253,7 @@ void PositionScreen::showRow(Frame& frame, int row) {
 }
 
 void PositionScreen::closeEvent(QCloseEvent* event) {
-  // The window must outlive a transfer that is still waiting inside one of its handlers.
-  if (running_) {
-    event->ignore();
-    return;
-  }
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
   session_.*traits_.transFile = trans_.file->text();
   session_.*traits_.receiveFile = receive_.file->text();
   event->accept();

@@ -115,7 +115,6 @@ class PositionScreen : public QWidget {
   Frame trans_;
   DialogControl* dialog_ = nullptr;
   std::vector<QPushButton*> actionButtons_;
-  bool running_ = false;
 };
 
 }  // namespace zova::app

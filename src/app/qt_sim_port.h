@@ -2,6 +2,8 @@
 // so windows stay alive while the simulated controller "thinks".
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "link/port.h"
@@ -18,14 +20,24 @@ class QtSimPort final : public Port {
   [[nodiscard]] bool isOpen() const override { return inner_.isOpen(); }
   [[nodiscard]] std::string name() const override { return "Simulator"; }
   bool write(const std::uint8_t* data, std::size_t size) override { return inner_.write(data, size); }
-  std::size_t read(std::uint8_t* out, std::size_t max) override { return inner_.read(out, max); }
+  std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override;
 
   sim::Controller& controller() { return *controller_; }
 
+  // For tests: once the controller has seen command `code`, its answers are held back while `during`
+  // runs from the event loop, as an operator's click or close would come in the middle of a slow
+  // exchange on any machine; then they flow again.
+  void pauseAt(std::uint8_t code, std::function<void()> during);
+
  private:
+  [[nodiscard]] bool paused() const;
+
   std::unique_ptr<sim::Controller> controller_;
   sim::SimPort inner_;
+  std::uint8_t pauseCode_ = 0;
+  std::size_t pauseFrom_ = 0;  // commands logged before the pause was asked
+  std::function<void()> during_;
 };
 
 }  // namespace zova::app

@@ -25,6 +25,11 @@ std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::strin
   if (!stored.handshaking.isEmpty() && !ParseFlowControl(stored.handshaking.toStdString(), flow, error)) {
     return nullptr;
   }
+  return MakeSerialPort(device, line, flow, serveEvents);
+}
+
+std::unique_ptr<Port> MakeSerialPort(const std::string& device, const LineSettings& line, FlowControl flow,
+                                     bool serveEvents) {
   return std::make_unique<QtSerialPort>(ResolvePortName(QString::fromStdString(device)), line, flow, serveEvents);
 }
 

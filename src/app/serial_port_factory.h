@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "link/line_settings.h"
 #include "link/port.h"
 
 namespace zova::app {
@@ -14,5 +15,8 @@ namespace zova::app {
 // settings are rejected.
 std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, bool serveEvents,
                                      std::string& error);
+// The same with settings already applied (the desktop program reads the store once, at load).
+std::unique_ptr<Port> MakeSerialPort(const std::string& device, const LineSettings& line, FlowControl flow,
+                                     bool serveEvents);
 
 }  // namespace zova::app

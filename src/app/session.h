@@ -10,6 +10,7 @@
 #include "language/program_store.h"
 #include "language/transfer/program_transfer.h"
 #include "link/connection.h"
+#include "link/line_settings.h"
 #include "link/link.h"
 #include "link/switchable_port.h"
 #include "parameters/ax_para.h"
@@ -23,6 +24,9 @@ struct Session {
   SwitchablePort port;
   Link link{port, ui, systemClock()};
   Connection connection{link};
+  // The serial control's line settings and flow control, from the settings store when the main window loads.
+  LineSettings lineSettings;
+  FlowControl flowControl = FlowControl::None;
   int axes = 0;         // 2..6 once chosen in the selection window; changed by the system parameter AXES
   int machineType = 0;  // PLC family 0..2
 
@@ -38,6 +42,10 @@ struct Session {
   QString axParaFile;
   QString locReceiveFile, locTransFile, sftReceiveFile, sftTransFile;
   QString fileReceiveName, fileTransName;
+
+  int runningHandlers = 0;  // window handlers still on the stack (HandlerLock)
+  // An exchange, or a handler that waits, is under way: no window may close under it.
+  [[nodiscard]] bool busy() const { return runningHandlers > 0 || link.LinkBusy; }
 
   [[nodiscard]] language::LanguageConfig languageConfig() const { return {axes, machineType}; }
 };

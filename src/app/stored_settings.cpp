@@ -5,8 +5,6 @@
 #include <QSerialPortInfo>
 #include <QSettings>
 
-#include "link/ui.h"
-
 namespace zova::app {
 
 namespace {
@@ -20,6 +18,16 @@ StoredSettings ReadStoredSettings() {
   QSettings s = store();
   return {s.value("Properties/Settings").toString(), s.value("Properties/CommPort").toString(),
           s.value("Properties/Handshaking").toString()};
+}
+
+void ApplyStoredSettings(const StoredSettings& stored, LineSettings& line, FlowControl& flow, Ui& ui) {
+  std::string error;
+  if (!stored.settings.isEmpty() && !ParseLineSettings(stored.settings.toStdString(), line, error)) {
+    ui.messageBox(error, {}, MessageButtons::Ok, MessageIcon::Exclamation);
+  }
+  if (!stored.handshaking.isEmpty() && !ParseFlowControl(stored.handshaking.toStdString(), flow, error)) {
+    ui.messageBox(error, {}, MessageButtons::Ok, MessageIcon::Exclamation);
+  }
 }
 
 QString ResolvePortName(const QString& name) {

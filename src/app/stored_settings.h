@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "link/line_settings.h"
+#include "link/ui.h"
 
 namespace zova::app {
 
@@ -15,6 +16,11 @@ struct StoredSettings {
 };
 
 StoredSettings ReadStoredSettings();
+
+// Gives the serial control the stored "Settings" and "Handshaking" (done once, when the main window
+// loads). A value the control rejects is reported with its error text and the exclamation icon and
+// leaves that setting as it was, so a bad store never stops a port from opening.
+void ApplyStoredSettings(const StoredSettings& stored, LineSettings& line, FlowControl& flow, Ui& ui);
 
 // Maps a port name as the operator gives it to a device: "COMn" goes through the settings store
 // (section "Ports", key "COMn") and else to the n-th detected serial port; other names pass unchanged.

@@ -1,11 +1,14 @@
 // Helpers for window tests: find controls by name, type into boxes, capture message boxes, open screens
-// by their menu item, reach the built-in simulator and answer the file dialog.
+// by their menu item, reach the built-in simulator and answer the file dialog. Windows are held by
+// QPointer and every helper checks them, so a test cannot touch a window that has been deleted.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,9 +25,19 @@ namespace zova::test {
 
 template <typename T = QWidget>
 T* Find(QObject* root, const QString& name) {
+  if (root == nullptr) {
+    ADD_FAILURE() << "the window of " << name.toStdString() << " is gone";
+    return nullptr;
+  }
   T* w = root->findChild<T*>(name);
   EXPECT_NE(w, nullptr) << name.toStdString();
   return w;
+}
+
+inline void WriteFile(const QString& path, const std::string& text) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(text.data(), static_cast<qint64>(text.size()));
 }
 
 inline void Settle() {
@@ -38,6 +51,7 @@ struct MainRig {
     session.ui.interceptor = [this](const RecordedMessage& m) {
       messages.push_back(m.text);
       titles.push_back(m.title);
+      icons.push_back(m.icon);
       return MessageResult::Ok;
     };
     main = std::make_unique<app::FrmMain>(session);
@@ -66,9 +80,10 @@ struct MainRig {
   std::unique_ptr<app::FrmMain> main;
   std::vector<std::string> messages;
   std::vector<std::string> titles;
+  std::vector<MessageIcon> icons;
 };
 
-inline QWidget* OpenScreen(MainRig& rig, const QString& menu, const QString& window) {
+inline QPointer<QWidget> OpenScreen(MainRig& rig, const QString& menu, const QString& window) {
   rig.main->openScreen(menu);
   Settle();
   for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -79,16 +94,19 @@ inline QWidget* OpenScreen(MainRig& rig, const QString& menu, const QString& win
 }
 
 inline void CloseScreen(QWidget* screen) {
+  ASSERT_NE(screen, nullptr);
   screen->close();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   Settle();
 }
 
-inline sim::Controller& Controller(MainRig& rig) {
+inline app::QtSimPort& SimPort(MainRig& rig) {
   auto* port = dynamic_cast<app::QtSimPort*>(rig.session.port.current());
   EXPECT_NE(port, nullptr);
-  return port->controller();
+  return *port;
 }
+
+inline sim::Controller& Controller(MainRig& rig) { return SimPort(rig).controller(); }
 
 inline void Click(QWidget* window, const QString& name) {
   auto* b = Find<QAbstractButton>(window, name);

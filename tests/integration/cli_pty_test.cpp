@@ -1,5 +1,7 @@
 // zovactl against zovasim over a real pseudo-terminal, through the QSerialPort adapter.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <csignal>
 #include <fstream>
@@ -128,7 +130,7 @@ TEST(CliProcess, SignalsEndTheOperationSafely) {
   const std::string trace = "/tmp/zova_sigtrace_" + std::to_string(::getpid());
   RunResult jog =
       RunProgram(ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--trace", trace, "jog", "1", "+", "--ms", "60000"},
-                 SignalAfter{SIGINT, std::chrono::milliseconds(300)});
+                 kChildLimit, SignalAfter{SIGINT, std::chrono::milliseconds(300)});
   EXPECT_EQ(jog.exitCode, 128 + SIGINT) << jog.err;
   EXPECT_EQ(jog.out.rfind("command ", 0), 0u) << jog.out;
   EXPECT_NE(jog.err.find("interrupted by Ctrl-C"), std::string::npos) << jog.err;
@@ -143,7 +145,7 @@ TEST(CliProcess, SignalsEndTheOperationSafely) {
   RunResult loc = RunProgram(
       ZOVACTL_PATH,
       {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", file},
-      SignalAfter{SIGTERM, std::chrono::milliseconds(300)});
+      kChildLimit, SignalAfter{SIGTERM, std::chrono::milliseconds(300)});
   EXPECT_EQ(loc.exitCode, 128 + SIGTERM) << loc.err;
   std::ifstream kept(file);
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), old);
@@ -155,6 +157,14 @@ TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {
   RunResult r = RunProgram(ZOVACTL_PATH, {"--port", "/dev/zova-no-such-port", "outputs"});
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_NE(r.err.find("/dev/zova-no-such-port"), std::string::npos) << r.err;
+}
+
+// The harness itself: a child that never ends is killed at the bound, and the test fails saying so.
+TEST(Harness, ChildThatNeverEndsIsKilledAtTheBound) {
+  static RunResult hung;
+  EXPECT_NONFATAL_FAILURE(hung = RunProgram("/bin/sleep", {"600"}, std::chrono::milliseconds(100)),
+                          "/bin/sleep did not end within its time limit");
+  EXPECT_EQ(hung.exitCode, 128 + SIGKILL);
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
 // Process helpers for end-to-end tests.
 #include "process.h"
 
+#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fstream>
 
@@ -15,6 +19,8 @@ extern char** environ;
 namespace zova::test {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 std::vector<char*> argvOf(const std::string& program, const std::vector<std::string>& args) {
   std::vector<char*> argv;
@@ -29,10 +35,44 @@ std::string slurp(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+int msUntil(Clock::time_point t) {
+  return static_cast<int>(
+      std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(t - Clock::now()).count()));
+}
+
+// Starts the program in a process group of its own, so that a kill on expiry reaches its children too.
+pid_t spawn(const std::string& program, const std::vector<std::string>& args, posix_spawn_file_actions_t& actions) {
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+  posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+  posix_spawnattr_setpgroup(&attr, 0);
+  auto argv = argvOf(program, args);
+  pid_t pid = -1;
+  if (posix_spawn(&pid, program.c_str(), &actions, &attr, argv.data(), environ) != 0) pid = -1;
+  posix_spawnattr_destroy(&attr);
+  return pid;
+}
+
+// Waits for the child until the deadline; then kills its group and fails the test. Returns the status.
+int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program) {
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (Clock::now() >= deadline) {
+      kill(-pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      ADD_FAILURE() << program << " did not end within its time limit; killed with its process group";
+      break;
+    }
+    usleep(2000);
+  }
+  return status;
+}
+
 }  // namespace
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     std::optional<SignalAfter> interrupt) {
+                     std::chrono::milliseconds limit, std::optional<SignalAfter> interrupt) {
+  const auto deadline = Clock::now() + limit;
   char outPath[] = "/tmp/zova_outXXXXXX";
   char errPath[] = "/tmp/zova_errXXXXXX";
   int out = mkstemp(outPath);
@@ -41,16 +81,14 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out, 1);
   posix_spawn_file_actions_adddup2(&actions, err, 2);
-  auto argv = argvOf(program, args);
-  pid_t pid = -1;
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);  // no child waits for input
   RunResult r;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
+  if (pid_t pid = spawn(program, args, actions); pid > 0) {
     if (interrupt) {
       ::usleep(static_cast<useconds_t>(interrupt->after.count() * 1000));
       kill(pid, interrupt->signal);
     }
-    int status = 0;
-    waitpid(pid, &status, 0);
+    const int status = waitOrKill(pid, deadline, program);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
   posix_spawn_file_actions_destroy(&actions);
@@ -70,26 +108,24 @@ SimProcess::SimProcess(const std::vector<std::string>& options) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
   posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-  const std::string program = ZOVASIM_PATH;
-  auto argv = argvOf(program, options);
-  pid_t pid = -1;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) pid_ = pid;
+  pid_ = spawn(ZOVASIM_PATH, options, actions);
   posix_spawn_file_actions_destroy(&actions);
   close(pipeFds[1]);
-  // The first line is the device path; give the simulator a few seconds to start.
+  // The first line is the device path; a simulator that exits without one has no pseudo-terminal.
+  const auto deadline = Clock::now() + kChildLimit;
   std::string line;
   pollfd p{pipeFds[0], POLLIN, 0};
   char c = 0;
-  while (poll(&p, 1, 5000) > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
+  while (poll(&p, 1, msUntil(deadline)) > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
+  if (Clock::now() >= deadline) ADD_FAILURE() << "zovasim gave no device path within its time limit";
   close(pipeFds[0]);
   if (line.rfind("/dev/", 0) == 0) device_ = line;
 }
 
 SimProcess::~SimProcess() {
   if (pid_ > 0) {
-    kill(pid_, SIGTERM);
-    int status = 0;
-    waitpid(pid_, &status, 0);
+    kill(-pid_, SIGTERM);
+    waitOrKill(pid_, Clock::now() + kChildLimit, ZOVASIM_PATH);
   }
 }
 

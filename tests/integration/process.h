@@ -1,4 +1,6 @@
 // Running the programs under test: a background simulator on a pseudo-terminal, and zovactl runs.
+// Every wait on a child is bounded: a child that hangs is killed with its process group and the test
+// fails saying so, instead of holding CTest until CI's own limit.
 #pragma once
 
 #include <chrono>
@@ -7,6 +9,8 @@
 #include <vector>
 
 namespace zova::test {
+
+inline constexpr std::chrono::milliseconds kChildLimit = std::chrono::seconds(60);
 
 struct RunResult {
   int exitCode = -1;
@@ -22,6 +26,7 @@ struct SignalAfter {
 
 // Runs a program to completion with the given arguments, capturing both output streams.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                     std::chrono::milliseconds limit = kChildLimit,
                      std::optional<SignalAfter> interrupt = std::nullopt);
 
 // zovasim in the background; its device path is read from its first output line.
