@@ -27,7 +27,7 @@ int Usage(Context& ctx) {
 
 int ExitFor(const TransferReport& report) {
   if (report.refused) return kExitUsage;
-  if (report.linkFailed || report.rejected > 0) return kExitLink;
+  if (report.failed > 0 || report.rejected > 0) return kExitLink;
   if (report.notCompiled > 0 || report.notSaved > 0) return kExitFile;
   return kExitOk;
 }

@@ -1,5 +1,6 @@
 // Transfers cut off at any point: the controller falls silent or the line drops. Every run ends with the
-// message within the time-out, and the file on disk stays as it was.
+// message within the time-out, and the file on disk stays as it was. All mode reports each failed program
+// and goes on until a handshake finds the line dead.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -12,7 +13,7 @@ namespace zova::programs {
 namespace {
 
 namespace fs = std::filesystem;
-using test::EndsWithErrorBox;
+using test::FailureTexts;
 using test::kSmallSource;
 using test::ScratchDir;
 using test::SmallCommentBlock;
@@ -51,8 +52,8 @@ TEST_F(CutOff, ReceiveSingleEndsWithTheErrorAndKeepsTheFile) {
       const TimePoint started = rig.sim.clock.now();
       const TransferReport report = rig.transfer.ReceivePrograms(rig.sim.link, kModeSingle);
       const std::string what = std::to_string(k) + (disconnect ? " disconnect" : " silence");
-      EXPECT_TRUE(report.linkFailed) << what;
-      EXPECT_TRUE(EndsWithErrorBox(rig.sim.ui)) << what << ": " << ::testing::PrintToString(rig.sim.ui.texts());
+      EXPECT_EQ(report.failed, 1) << what;
+      EXPECT_EQ(rig.sim.ui.texts(), FailureTexts(report.lineDead ? 0 : 1, report.lineDead)) << what;
       EXPECT_LE(rig.sim.clock.now() - started, rig.sim.link.timeouts.handshake + rig.sim.link.timeouts.reply) << what;
       EXPECT_EQ(read(path("out.dat")), kOldText) << what;
       EXPECT_EQ(filesInDir(), 1) << what;
@@ -61,28 +62,52 @@ TEST_F(CutOff, ReceiveSingleEndsWithTheErrorAndKeepsTheFile) {
   }
 }
 
-TEST_F(CutOff, ReceiveAllStopsAtTheCutAndKeepsLaterFiles) {
-  // Program 1 is cut inside its comment block: program 0 was written, the old files from 1 on stay.
-  for (bool disconnect : {false, true}) {
-    for (int n = 0; n <= 31; ++n) write(AllModeFileName(dir.string(), n), kOldText);
+TEST_F(CutOff, AllModeGoesOnAfterAFailedProgramUntilTheLineIsDead) {
+  struct Case {
+    bool receive;
+    const char* fault;
+    int transferred, failed;
+    bool lineDead;
+    std::size_t handshakes;
+  };
+  // Faults act from the sixth handshake (program 5) on; a silence cuts program 1 (receive) or 3 (send).
+  const Case cases[] = {
+      {true, "wrong echo", 5, 27, false, 32},     {true, "wrong terminator", 5, 27, false, 32},
+      {true, "silence", 1, 2, true, 2},           {false, "wrong echo", 5, 27, false, 32},
+      {false, "block refused", 5, 27, false, 32}, {false, "silence", 3, 2, true, 4},
+  };
+  for (const Case& c : cases) {
+    for (int n = 0; n <= 31; ++n) write(AllModeFileName(dir.string(), n), c.receive ? kOldText : kSmallSource);
     TransferRig rig;
-    for (int n = 0; n <= 31; ++n) {
+    for (int n = 0; c.receive && n <= 31; ++n) {
       rig.stored(n).block = SmallProgramBlock();
       rig.stored(n).comments = SmallCommentBlock();
     }
-    (disconnect ? rig.sim.controller.faults.disconnectAfter : rig.sim.controller.faults.silenceAfter) =
-        kReceiveReply + 3000;
-    rig.transfer.RecvFolder = dir.string();
-    const TimePoint started = rig.sim.clock.now();
-    const TransferReport report = rig.transfer.ReceivePrograms(rig.sim.link, kModeAll);
-    EXPECT_TRUE(report.linkFailed);
-    EXPECT_EQ(report.transferred, 1);
-    EXPECT_EQ(rig.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
-    EXPECT_LE(rig.sim.clock.now() - started, rig.sim.link.timeouts.handshake + rig.sim.link.timeouts.reply);
-    EXPECT_EQ(read(AllModeFileName(dir.string(), 0)), test::kSmallListing);
-    for (int n = 1; n <= 31; ++n) EXPECT_EQ(read(AllModeFileName(dir.string(), n)), kOldText) << n;
-    EXPECT_EQ(filesInDir(), 32);
-    EXPECT_EQ(rig.sim.controller.commandLog.size(), 2u) << "no handshake after the failure";
+    sim::Faults& f = rig.sim.controller.faults;
+    f.fromCommand = 6;
+    const std::string fault = c.fault;
+    f.wrongEcho = fault == "wrong echo";
+    f.badTerminator = fault == "wrong terminator";
+    f.badChecksum = fault == "wrong checksum";
+    f.refuseBlocks = fault == "block refused";
+    if (fault == "silence") f.silenceAfter = c.receive ? kReceiveReply + 3000 : 3 * kSendReply + 2;
+    rig.transfer.RecvFolder = rig.transfer.TransFolder = dir.string();
+    const TransferReport report = c.receive ? rig.transfer.ReceivePrograms(rig.sim.link, kModeAll)
+                                            : rig.transfer.SendPrograms(rig.sim.link, kModeAll);
+    const std::string what = (c.receive ? "receive " : "send ") + fault;
+    EXPECT_EQ(report.transferred, c.transferred) << what;
+    EXPECT_EQ(report.failed, c.failed) << what;
+    EXPECT_EQ(report.lineDead, c.lineDead) << what;
+    EXPECT_EQ(rig.sim.ui.texts(), FailureTexts(c.failed - (c.lineDead ? 1 : 0), c.lineDead)) << what;
+    EXPECT_EQ(rig.sim.controller.commandLog.size(), c.handshakes) << what;
+    for (int n = 0; n <= 31; ++n) {
+      const bool done = n < c.transferred;
+      if (c.receive) {
+        EXPECT_EQ(read(AllModeFileName(dir.string(), n)), done ? test::kSmallListing : kOldText) << what << n;
+      } else {
+        EXPECT_EQ(rig.stored(n).present(), done) << what << n;
+      }
+    }
   }
 }
 
@@ -96,9 +121,12 @@ TEST_F(CutOff, SendEndsWithTheErrorWithinTheTimeOut) {
       const TimePoint started = rig.sim.clock.now();
       const TransferReport report = rig.transfer.SendPrograms(rig.sim.link, kModeAll);
       const std::string what = std::to_string(k) + (disconnect ? " disconnect" : " silence");
-      EXPECT_TRUE(report.linkFailed) << what;
-      EXPECT_TRUE(EndsWithErrorBox(rig.sim.ui)) << what << ": " << ::testing::PrintToString(rig.sim.ui.texts());
-      EXPECT_LE(rig.sim.clock.now() - started, rig.sim.link.timeouts.handshake + rig.sim.link.timeouts.reply) << what;
+      // A cut after the handshake fails that program; after the line settled, the next handshake finds it dead.
+      EXPECT_TRUE(report.lineDead) << what;
+      EXPECT_EQ(report.failed, k % kSendReply < 2 ? 1 : 2) << what;
+      EXPECT_EQ(rig.sim.ui.texts(), FailureTexts(report.failed - 1, true)) << what;
+      EXPECT_LE(rig.sim.clock.now() - started, rig.sim.link.timeouts.handshake + 2 * rig.sim.link.timeouts.reply)
+          << what;
       // The host counts a program once its EOT arrived; the controller keeps it once the comment block is in,
       // which is one byte (the EOT) earlier. Nothing is sent after the cut.
       EXPECT_EQ(report.transferred, k / kSendReply) << what;

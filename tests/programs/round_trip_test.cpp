@@ -2,7 +2,9 @@
 // in listing form, comments and blank lines where they were; compiling the fetched file gives the same image.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "language/compiler.h"
@@ -46,36 +48,66 @@ const std::string kFetched =
     "007 STOP \r\n"
     "008 [EOF] \r\n";
 
+// A full program on 300 lines: 255 instructions with comments, 44 comment and blank lines, the last of them
+// after the 255th instruction, and the end record with a comment of its own. Returns the source and the
+// text that comes back, where line 1 is replaced by a comment that fills every cell of its row.
+std::pair<std::string, std::string> FullProgram(const std::string& longComment) {
+  std::vector<std::string> source;
+  std::vector<std::string> fetched;
+  char listed[64];
+  for (int i = 0; i < 255; ++i) {
+    source.push_back("DLY " + std::to_string(i) + " ;d" + std::to_string(i));
+    std::snprintf(listed, sizeof listed, "%03d DLY %06d ;d%d", i, i, i);
+    fetched.push_back(listed);
+    if (i % 6 == 0 || i == 254) {
+      source.push_back(i % 12 == 0 ? ";c" + std::to_string(i) : "");
+      fetched.push_back(fetched.size() == 1 ? longComment : source.back());
+    }
+  }
+  source.push_back("[EOF] ;end");
+  fetched.push_back("255 [EOF] ;end");
+  return {Source(source), Source(fetched)};
+}
+
 class RoundTrip : public ScratchDir {
  protected:
   TransferRig rig;
 };
 
 TEST_F(RoundTrip, SentAndFetchedBackIsTheSameProgram) {
-  write(path("in.dat"), kProgram);
-  rig.transfer.TxProgramNo = 17;
-  rig.transfer.TransFileName = path("in.dat");
-  ASSERT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeSingle).transferred, 1);
-  const language::ProgramStore sentStore = rig.store;
+  const std::string longComment = ";" + std::string(103, 'x');  // cells 2 to 105
+  const auto [full, fullFetched] = FullProgram(longComment);
+  ASSERT_EQ(std::count(full.begin(), full.end(), '\n'), 300);
+  const std::pair<std::string, std::string> cases[] = {{kProgram, kFetched}, {full, fullFetched}};
+  for (const auto& [program, fetched] : cases) {
+    write(path("in.dat"), program);
+    rig.transfer.TxProgramNo = 17;
+    rig.transfer.TransFileName = path("in.dat");
+    ASSERT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeSingle).transferred, 1);
+    const language::ProgramStore sentStore = rig.store;
+    // A comment row of the controller may fill the whole block.
+    if (program == full) test::PutRow(rig.stored(17).comments, 1, 0xFF, longComment);
 
-  rig.store = {};  // nothing of the compile may help the receive
-  rig.transfer.RxProgramNo = 17;
-  rig.transfer.RecvFileName = path("out.dat");
-  ASSERT_EQ(rig.transfer.ReceivePrograms(rig.sim.link, kModeSingle).transferred, 1);
-  EXPECT_EQ(read(path("out.dat")), kFetched);
-  EXPECT_TRUE(rig.sim.ui.messages.empty()) << ::testing::PrintToString(rig.sim.ui.texts());
+    rig.store = {};  // nothing of the compile may help the receive
+    rig.transfer.RxProgramNo = 17;
+    rig.transfer.RecvFileName = path("out.dat");
+    ASSERT_EQ(rig.transfer.ReceivePrograms(rig.sim.link, kModeSingle).transferred, 1);
+    EXPECT_EQ(read(path("out.dat")), fetched);
+    EXPECT_TRUE(rig.sim.ui.messages.empty()) << ::testing::PrintToString(rig.sim.ui.texts());
 
-  // The fetched file is itself the source of the same program.
-  language::ProgramStore again;
-  RecordingUi ui;
-  language::Compiler compiler(again, ui, {6, 0});
-  ASSERT_TRUE(compiler.compileFile(17, path("out.dat")));
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(again.image, sentStore.image);
-  EXPECT_EQ(again.presence[17], sentStore.presence[17]);
-  EXPECT_EQ(again.stepCount[17], sentStore.stepCount[17]);
-  for (int r = 0; r < language::kCommentRows; ++r) {
-    EXPECT_EQ(again.comments[static_cast<std::size_t>(r)][0], sentStore.comments[static_cast<std::size_t>(r)][0]) << r;
+    // The fetched file is itself the source of the same program.
+    language::ProgramStore again;
+    RecordingUi ui;
+    language::Compiler compiler(again, ui, {6, 0});
+    ASSERT_TRUE(compiler.compileFile(17, path("out.dat")));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(again.image, sentStore.image);
+    EXPECT_EQ(again.presence[17], sentStore.presence[17]);
+    EXPECT_EQ(again.stepCount[17], sentStore.stepCount[17]);
+    for (int r = 0; r < language::kCommentRows; ++r) {
+      const auto row = static_cast<std::size_t>(r);
+      EXPECT_EQ(again.comments[row][0], sentStore.comments[row][0]) << r;
+    }
   }
 }
 
