@@ -51,6 +51,7 @@ TEST(RoundTrip, ShiftsSentAndFetchedBackAreTheSame) {
   PositionData sent;
   FillRandom(sent.SftTable, random, kWireLow, kWireHigh);
   for (auto& v : sent.SftTable[1000]) v = 0;  // reachable by single transfers only; checked below
+  sent.SftTable[999][5] = INT32_MAX;          // corrupted on the way, but the sixth axis does not travel
   ASSERT_TRUE(sent.SendShifts(rig.link, 5, kSftModeAll).completed);
   PositionData fetched;
   EXPECT_EQ(fetched.ReceiveShifts(rig.link, 5, kSftModeAll).stored, 1000);
