@@ -4,9 +4,10 @@
 #include <string>
 
 #include "link/link.h"
+#include "parameters/ax_para_editor.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/ax_para_transfer.h"
-#include "parameters/axis_count.h"
+#include "parameters/sys_para_editor.h"
 #include "parameters/sys_para_file.h"
 #include "parameters/sys_para_transfer.h"
 
@@ -36,13 +37,6 @@ int usage(Context& ctx, const char* command) {
 
 int exitFor(TransferStatus s) { return s == TransferStatus::Ok ? kExitOk : kExitLink; }
 
-// The screen takes the configured axis count from AXES whenever it shows the table; a value it
-// cannot use is reported the same way here.
-void reportAxisCount(Context& ctx, const SysPara& table) {
-  int axes = 0;
-  (void)TakeAxisCount(table[sys::kAxes], axes, *ctx.ui);
-}
-
 int readFailed(Context& ctx, const std::string& file, const std::string& why) {
   ctx.ui->messageBox("cannot read " + file + ": " + why);
   return kExitFile;
@@ -59,12 +53,13 @@ int RunSysPara(Context& ctx, const Args& args) {
   if (action.fetch) {
     TransferStatus s = FetchSysPara(*ctx.link, table);
     if (s != TransferStatus::Ok) return exitFor(s);
-    reportAxisCount(ctx, table);
+    // The screen shows a fetched table before it can be saved: its checks correct what its boxes refuse.
+    CheckSysParaBoxes(table, *ctx.ui);
     return WriteSysParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
   std::string why;
   if (!ReadSysParaFile(action.file, table, &why)) return readFailed(ctx, action.file, why);
-  reportAxisCount(ctx, table);
+  CheckSysParaBoxes(table, *ctx.ui);  // as the screen's file reading does, so the bytes are the screen's
   return exitFor(SendSysPara(*ctx.link, table));
 }
 
@@ -78,11 +73,13 @@ int RunAxPara(Context& ctx, const Args& args) {
   if (action.fetch) {
     TransferStatus s = FetchAxPara(*ctx.link, table, axes);
     if (s != TransferStatus::Ok) return exitFor(s);
+    CheckAxParaBoxes(table, axes, *ctx.ui);
     return WriteAxParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
   // A file that stops part-way would send a mix of its values and defaults: refuse it.
   std::string why;
   if (!ReadAxParaFile(action.file, table, &why)) return readFailed(ctx, action.file, why);
+  CheckAxParaBoxes(table, axes, *ctx.ui);
   return exitFor(SendAxPara(*ctx.link, table, axes));
 }
 

@@ -43,6 +43,40 @@ TEST_F(ParameterCommands, SysParaFetchSavesTheControllersValues) {
   EXPECT_NE(Read(file).find("AXES-------=  3 \r\n"), std::string::npos);
 }
 
+TEST_F(ParameterCommands, FilesAndFetchesPassTheScreensChecks) {
+  // What the screen's boxes refuse and reset when they show the values: SERR 0, ARCH -5, JSPD 0, AXES 9.
+  std::vector<std::string> messages{" 1 ~ 999999 까지 입력하십시요.", " 1 ~ 6 까지 입력하십시요.",
+                                    " 1 ~ 100 까지 입력하십시요."};
+  auto& system = rig.controller.machine.parameters.system;
+  system[4] = system[49] = 0;
+  system[5] = -5;
+  EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", file}), kExitOk);
+  EXPECT_EQ(rig.ui.texts(), messages);
+  SysPara saved;
+  ASSERT_TRUE(ReadSysParaFile(file, saved));
+  EXPECT_EQ((std::array{saved[4], saved[5], saved[49]}), (std::array{500, 1, 10}));
+  saved[0] = 9;
+  saved[4] = saved[49] = 0;
+  saved[5] = -5;
+  std::ofstream(file, std::ios::binary) << SysParaFileText(saved);
+  rig.ui.clear();
+  EXPECT_EQ(RunSysPara(ctx, {"send", "--file", file}), kExitOk);
+  messages.insert(messages.begin(), " 2 ~ 6 까지 입력하십시요.");
+  EXPECT_EQ(rig.ui.texts(), messages);
+  EXPECT_EQ((std::array{system[0], system[4], system[5], system[49]}), (std::array{2, 500, 1, 10}));
+
+  // An axis value its box refuses is reported and, as on the screen, kept (the controller drives two axes now).
+  ctx.options.axes = 2;
+  auto& axis = rig.controller.machine.parameters.axis[1];
+  axis[105] = 6000000;  // VEL 60000.00
+  rig.ui.clear();
+  EXPECT_EQ(RunAxPara(ctx, {"fetch", "--file", file}), kExitOk);
+  axis[105] = 0;
+  EXPECT_EQ(RunAxPara(ctx, {"send", "--file", file}), kExitOk);
+  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>(2, " 1 ~ 50000 사이의 값을 입력하십시요."));
+  EXPECT_EQ(axis[105], 6000000);
+}
+
 TEST_F(ParameterCommands, ExitCodes) {
   for (const Args& args : {Args{}, Args{"fetch"}, Args{"get", "--file", "x"}, Args{"fetch", "-f", "x"},
                            Args{"send", "--file", ""}, Args{"send", "--file", "x", "y"}}) {
