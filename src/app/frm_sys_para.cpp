@@ -107,10 +107,9 @@ void FrmSysPara::initSysButton() {
 
 void FrmSysPara::updateSysButton() {
   Ui& ui = session_.ui;
+  TakeAxisCount(session_.sysPara[sys::kAxes], session_.axes, ui);
   for (SelectorGroup* g : groups_) g->showValue(session_.sysPara[g->group().entry]);
   for (int b = 0; b < kSysBoxCount; ++b) boxes_.write(b, Qs(SysBoxText(b, session_.sysPara)));
-  // After the AXES box's check, which reports and corrects a count the machine cannot have.
-  TakeAxisCount(session_.sysPara[sys::kAxes], session_.axes, ui);
 }
 
 void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {

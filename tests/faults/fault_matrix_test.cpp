@@ -103,9 +103,6 @@ struct Operation {
   // True when the operation, failing where it stopped, ends without the error box by design (the firmware
   // download before its data: after a failed handshake or a refused erase).
   std::function<bool(Env&)> endsSilently = [](Env&) { return false; };
-  // Program transfers (how many programs they move): a handshake that times out shows only its own
-  // message; all mode reports each failed program with the box, lets the line settle and goes on.
-  int programs = 0;
 };
 
 Result FromStatus(RequestStatus s) {
@@ -274,12 +271,6 @@ Operation ProgramSend(bool all) {
       [all](Env& e) { return ProgramUnits(e, all ? AllProgramFiles(e) : std::vector<std::string>{e.path("in.dat")}); }};
 }
 
-// A program transfer of `count` programs.
-Operation Programs(Operation op, int count) {
-  op.programs = count;
-  return op;
-}
-
 // --- parameters ---
 
 std::vector<std::string> ParameterUnits(Env& e) {
@@ -390,10 +381,10 @@ std::vector<Operation> Operations() {
       TableReceive("SFT receive all", true, kSftModeAll, 0, 0),
       TableSend("SFT send single", true, kModeSingle, 0, 0),
       TableSend("SFT send all", true, kSftModeAll, 0, 0),
-      Programs(ProgramReceive(false), 1),
-      Programs(ProgramReceive(true), 32),
-      Programs(ProgramSend(false), 1),
-      Programs(ProgramSend(true), 32),
+      ProgramReceive(false),
+      ProgramReceive(true),
+      ProgramSend(false),
+      ProgramSend(true),
       Parameters("system parameter fetch", true, [](Env& e) { return FromStatus(FetchSysPara(e.rig.link, e.sys)); }),
       Parameters("system parameter send", false, [](Env& e) { return FromStatus(SendSysPara(e.rig.link, e.sys)); }),
       Parameters("axis parameter fetch", true, [](Env& e) { return FromStatus(FetchAxPara(e.rig.link, e.ax, kAxes)); }),
@@ -501,11 +492,18 @@ bool EndsWithErrorBox(const RecordingUi& ui) {
   return texts.size() == 1 || (texts.size() == 2 && texts[0] == kMsgNotConnected);
 }
 
-// The same for a program transfer: a box for each failed program, or the handshake's text alone last.
+// Program transfers move one program, or 32 in all mode. A handshake that times out shows only its own
+// message; all mode reports each failed program with the box, lets the line settle and goes on.
+int ProgramsMoved(const Operation& op) {
+  if (!op.name.starts_with("program")) return 0;
+  return op.name.ends_with("all") ? 32 : 1;
+}
+
+// The messages of a failed program transfer: a box for each failed program, or the handshake's text last.
 bool FailureMessages(const Operation& op, const RecordingUi& ui) {
-  if (op.programs == 0) return EndsWithErrorBox(ui);
+  if (ProgramsMoved(op) == 0) return EndsWithErrorBox(ui);
   const auto texts = ui.texts();
-  if (texts.empty() || texts.size() > static_cast<std::size_t>(op.programs)) return false;
+  if (texts.empty() || texts.size() > static_cast<std::size_t>(ProgramsMoved(op))) return false;
   for (std::size_t i = 0; i < texts.size(); ++i) {
     if (texts[i] != "통신이상 발생" && !(i + 1 == texts.size() && texts[i] == kMsgNotConnected)) return false;
   }
@@ -554,8 +552,9 @@ int RunCase(const Operation& op, const Healthy& h, const Case& c) {
   const bool handshakeWait = !texts.empty() && texts.front() == kMsgNotConnected;
   const Duration firstWait = handshakeWait ? e.rig.link.timeouts.handshake : op.longestWait;
   // In all mode each failed program waits out a bound and lets the line settle; a last handshake may time out.
-  const Duration waits = op.programs > 1 ? e.rig.link.timeouts.handshake + op.longestWait * op.programs : firstWait;
-  const Duration bound = h.took + (waits + e.rig.link.timeouts.reply * std::max(op.programs, 1)) * 11 / 10;
+  const int programs = ProgramsMoved(op);
+  const Duration waits = programs > 1 ? e.rig.link.timeouts.handshake + op.longestWait * programs : firstWait;
+  const Duration bound = h.took + (waits + e.rig.link.timeouts.reply * std::max(programs, 1)) * 11 / 10;
   check(took <= bound, "took " + std::to_string(took.count()) + " > bound " + std::to_string(bound.count()));
 
   const auto units = op.units(e);

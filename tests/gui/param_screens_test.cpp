@@ -10,7 +10,6 @@
 #include "gui_support.h"
 #include "link/link_error.h"
 #include "parameters/ax_para_editor.h"
-#include "parameters/sys_para_file.h"
 
 namespace zova::test {
 namespace {
@@ -148,17 +147,6 @@ TEST(SysParaScreen, FileSaveAndOpenRoundTripAndTheNameIsRemembered) {
   EXPECT_EQ(Lit(w, "txtJgio", 3), std::vector<int>{0});  // 2 before the read, 0 in the file
   EXPECT_EQ(rig.session.axes, 3);
   EXPECT_TRUE(rig.messages.empty());
-  // A count the machine cannot have is reported once by its box, and the corrected one is taken.
-  SysPara nine = rig.session.sysPara;
-  nine[0] = 9;
-  ASSERT_TRUE(WriteSysParaFile(path.toStdString(), nine, rig.session.ui));
-  {
-    AnsweredDialog answer(path);
-    Click(w, "cmdSave_0");
-  }
-  EXPECT_EQ(rig.messages, std::vector<std::string>{" 2 ~ 6 까지 입력하십시요."});
-  EXPECT_EQ(rig.session.axes, 2);
-  rig.messages.clear();
 
   // Reopened with a remembered name: the table is kept as it is, the file is not read again.
   rig.type(w, "txtSys_17", "33");

@@ -176,7 +176,6 @@ TEST_P(RoundTrip, EveryCompiledRecordListsBackToItsNumbersAndItself) {
   for (const Form& form : Forms(machine.devices)) {
     for (const std::string& mnemonic : form.mnemonics) {
       std::set<std::pair<std::uint32_t, std::uint32_t>> distinct;
-      int wellTyped = 0;
       for (const auto& [line, typedWell] : Lines(form, mnemonic)) {
         const auto record = CompileProgramLine(rig, line);
         if (!record) {
@@ -194,15 +193,11 @@ TEST_P(RoundTrip, EveryCompiledRecordListsBackToItsNumbersAndItself) {
         const auto again = CompileProgramLine(rig, listed);
         ASSERT_TRUE(again) << line << " -> " << listed;
         EXPECT_EQ(Words(*again), Words(*record)) << line << " -> " << listed;
-        if (typedWell) {
-          distinct.insert({record->word1, record->word2});
-          ++wellTyped;
-        }
+        // Different operand forms must never collapse onto one record.
+        EXPECT_TRUE(!typedWell || distinct.insert({record->word1, record->word2}).second) << line;
         opcodesSeen.insert(record->opcode());
         ++cases;
       }
-      // Different operand forms must never collapse onto one record.
-      EXPECT_EQ(distinct.size(), static_cast<std::size_t>(wellTyped)) << mnemonic;
     }
   }
   // Every instruction of the table was generated: 87 instructions plus the end record.

@@ -48,25 +48,18 @@ const std::string kFetched =
     "007 STOP \r\n"
     "008 [EOF] \r\n";
 
-// A full program on 300 lines: 255 instructions with comments, 44 comment and blank lines, the last of them
-// after the 255th instruction, and the end record with a comment of its own. Returns the source and the
-// text that comes back, where line 1 is replaced by a comment that fills every cell of its row.
-std::pair<std::string, std::string> FullProgram(const std::string& longComment) {
-  std::vector<std::string> source;
-  std::vector<std::string> fetched;
-  char listed[64];
+// A full program on 300 lines, in the listing form it comes back in: 255 instructions with comments, 44
+// comment and blank lines (the last after the 255th instruction), the end record with a comment of its own.
+std::string FullProgram() {
+  std::vector<std::string> lines;
+  char line[40];
   for (int i = 0; i < 255; ++i) {
-    source.push_back("DLY " + std::to_string(i) + " ;d" + std::to_string(i));
-    std::snprintf(listed, sizeof listed, "%03d DLY %06d ;d%d", i, i, i);
-    fetched.push_back(listed);
-    if (i % 6 == 0 || i == 254) {
-      source.push_back(i % 12 == 0 ? ";c" + std::to_string(i) : "");
-      fetched.push_back(fetched.size() == 1 ? longComment : source.back());
-    }
+    std::snprintf(line, sizeof line, "%03d DLY %06d ;d%d", i, i, i);
+    lines.push_back(line);
+    if (i % 6 == 0 || i == 254) lines.push_back(i % 12 == 0 ? ";c" + std::to_string(i) : "");
   }
-  source.push_back("[EOF] ;end");
-  fetched.push_back("255 [EOF] ;end");
-  return {Source(source), Source(fetched)};
+  lines.push_back("255 [EOF] ;end");
+  return Source(lines);
 }
 
 class RoundTrip : public ScratchDir {
@@ -75,9 +68,11 @@ class RoundTrip : public ScratchDir {
 };
 
 TEST_F(RoundTrip, SentAndFetchedBackIsTheSameProgram) {
-  const std::string longComment = ";" + std::string(103, 'x');  // cells 2 to 105
-  const auto [full, fullFetched] = FullProgram(longComment);
+  const std::string full = FullProgram();
   ASSERT_EQ(std::count(full.begin(), full.end(), '\n'), 300);
+  const std::string longComment = ";" + std::string(103, 'x');  // cells 2 to 105 of row 1, from the controller
+  std::string fullFetched = full;
+  fullFetched.replace(fullFetched.find(";c0"), 3, longComment);
   const std::pair<std::string, std::string> cases[] = {{kProgram, kFetched}, {full, fullFetched}};
   for (const auto& [program, fetched] : cases) {
     write(path("in.dat"), program);
@@ -85,7 +80,6 @@ TEST_F(RoundTrip, SentAndFetchedBackIsTheSameProgram) {
     rig.transfer.TransFileName = path("in.dat");
     ASSERT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeSingle).transferred, 1);
     const language::ProgramStore sentStore = rig.store;
-    // A comment row of the controller may fill the whole block.
     if (program == full) test::PutRow(rig.stored(17).comments, 1, 0xFF, longComment);
 
     rig.store = {};  // nothing of the compile may help the receive
