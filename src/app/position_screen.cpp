@@ -11,6 +11,7 @@
 #include "app/handler_lock.h"
 #include "app/window_util.h"
 #include "link/link_error.h"
+#include "positions/wire_value.h"
 
 namespace zova::app {
 
@@ -241,7 +242,14 @@ void PositionScreen::valueChanged(int axis) {
   if (!number) return;
   const int row = RoundedNumber(*number);
   if (!table().contains(row)) return;
-  table()[row][static_cast<std::size_t>(axis)] = BoxHundredths(trans_.values[static_cast<std::size_t>(axis)]->text());
+  const std::int32_t value = BoxHundredths(trans_.values[static_cast<std::size_t>(axis)]->text());
+  if (!positions::PositionValueTravels(value)) {
+    Ui& ui = session_.ui;
+    ui.messageBox(positions::kMsgPositionValueRange);
+    showRow(trans_, row);  // the box goes back to what the table holds
+    return;
+  }
+  table()[row][static_cast<std::size_t>(axis)] = value;
 }
 
 void PositionScreen::showRow(Frame& frame, int row) {

@@ -6,9 +6,10 @@
 
 #include "link/atomic_file.h"
 #include "link/link.h"
+#include "parameters/ax_para_editor.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/ax_para_transfer.h"
-#include "parameters/axis_count.h"
+#include "parameters/sys_para_editor.h"
 #include "parameters/sys_para_file.h"
 #include "parameters/sys_para_transfer.h"
 
@@ -42,13 +43,6 @@ int exitFor(Context& ctx, TransferStatus s) {
   return s == TransferStatus::Ok ? kExitOk : kExitLink;
 }
 
-// The screen takes the configured axis count from AXES whenever it shows the table; a value it
-// cannot use is reported the same way here.
-void reportAxisCount(Context& ctx, const SysPara& table) {
-  int axes = 0;
-  (void)TakeAxisCount(table[sys::kAxes], axes, *ctx.ui);
-}
-
 // The file's text for a send; false (after the system's description and the file name) when it cannot be read.
 bool readText(Context& ctx, const std::string& file, std::size_t maxBytes, std::string& text) {
   std::string error;
@@ -73,14 +67,15 @@ int RunSysPara(Context& ctx, const Args& args) {
   if (action.fetch) {
     TransferStatus s = FetchSysPara(*ctx.link, table);
     if (s != TransferStatus::Ok) return exitFor(ctx, s);
-    reportAxisCount(ctx, table);
+    // The screen shows a fetched table before it can be saved: its checks correct what its boxes refuse.
+    CheckSysParaBoxes(table, *ctx.ui);
     return WriteSysParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
   std::string text;
   std::string why;
   if (!readText(ctx, action.file, kSysParaFileMaxBytes, text)) return kExitFile;
   if (!ParseSysParaText(text, table, &why)) return readFailed(ctx, action.file, why);
-  reportAxisCount(ctx, table);
+  CheckSysParaBoxes(table, *ctx.ui);  // as the screen's file reading does, so the bytes are the screen's
   return exitFor(ctx, SendSysPara(*ctx.link, table));
 }
 
@@ -94,6 +89,7 @@ int RunAxPara(Context& ctx, const Args& args) {
   if (action.fetch) {
     TransferStatus s = FetchAxPara(*ctx.link, table, axes);
     if (s != TransferStatus::Ok) return exitFor(ctx, s);
+    CheckAxParaBoxes(table, axes, *ctx.ui);
     return WriteAxParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
   // A file that stops part-way would send a mix of its values and defaults: refuse it.
@@ -101,6 +97,7 @@ int RunAxPara(Context& ctx, const Args& args) {
   std::string why;
   if (!readText(ctx, action.file, kAxParaFileMaxBytes, text)) return kExitFile;
   if (!ParseAxParaText(text, table, &why)) return readFailed(ctx, action.file, why);
+  CheckAxParaBoxes(table, axes, *ctx.ui);
   return exitFor(ctx, SendAxPara(*ctx.link, table, axes));
 }
 

@@ -34,7 +34,7 @@ int ExitFor(Context& ctx, const TransferReport& report) {
   }
   if (report.refused) return kExitUsage;
   if (report.cancelled) return kExitInterrupted;
-  if (report.linkFailed || report.rejected > 0) return kExitLink;
+  if (report.failed > 0 || report.rejected > 0) return kExitLink;
   if (report.notCompiled > 0 || report.notSaved > 0) return kExitFile;
   return kExitOk;
 }

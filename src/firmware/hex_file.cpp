@@ -73,6 +73,11 @@ HexStatus ParseHex(std::string_view text, HexImage& image, std::string& message)
     message = "HEX 파일에 끝 레코드가 없습니다 (파일이 잘렸습니다).";
     return HexStatus::Damaged;
   }
+  // Announcing 0 bytes would still let the controller erase its flash, then report success.
+  if (result.data.empty()) {
+    message = "HEX 파일에 보낼 데이터가 없습니다.";
+    return HexStatus::Damaged;
+  }
   image = std::move(result);
   return HexStatus::Ok;
 }

@@ -32,7 +32,8 @@ enum class HexStatus {
 // Checks every line (":" then hexadecimal digits, a byte count that matches the line, a correct record
 // checksum) and collects the bytes of the data records (type 00) up to the end record (type 01).
 // Other record types (02, 04 extended addresses, ...) are neither counted nor sent; records after the
-// end record are not used either. On Damaged, `message` names the line.
+// end record are not used either. An image without data bytes is Damaged too. On Damaged, `message` says
+// why, naming the line where one is at fault.
 [[nodiscard]] HexStatus ParseHex(std::string_view text, HexImage& image, std::string& message);
 
 // ParseHex on a file; on CannotRead, `message` holds the system's description followed by the file name.

@@ -1,6 +1,7 @@
 // The family dispatch table: every mnemonic number with an instruction maps to its family's parser.
 #include <array>
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include "language/instruction_parsers.h"
@@ -55,6 +56,8 @@ std::array<Parser, kMnemonicCount> BuildDispatch() {
 }
 
 }  // namespace
+
+std::string SyntaxError(int opcode) { return std::string(MnemonicText(opcode)) + " 명령어 Syntex Error"; }
 
 Parser ParserFor(int opcode) {
   static const std::array<Parser, kMnemonicCount> kDispatch = BuildDispatch();

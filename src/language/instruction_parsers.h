@@ -37,6 +37,9 @@ struct Parsed {
 [[nodiscard]] inline bool IsDigitChar(char c) { return c >= '0' && c <= '9'; }
 [[nodiscard]] inline bool InRange(std::int64_t v, std::int64_t low, std::int64_t high) { return v >= low && v <= high; }
 
+// "MVE 명령어 Syntex Error": the message of an operand that has no limit message of its own.
+[[nodiscard]] std::string SyntaxError(int opcode);
+
 using Parser = Parsed (*)(const ParseInput&);
 
 // Family parsers.

@@ -382,11 +382,18 @@ std::string ListLine(int step, std::uint32_t word1, std::uint32_t word2, int mac
 }
 
 std::string ListProgram(const ProgramStore& store, int machineType) {
+  // Cell 0 holds the step modulo 256, so the end record's row of a full program (step 255) looks like a
+  // comment-only row. Nothing can follow that record: its row is the last that looks so.
+  constexpr int kLastStep = kImageWords / 2 - 1;
+  int lastMarked = -1;
+  for (int row = 0; row < kCommentRows; ++row) {
+    if ((store.comments[static_cast<std::size_t>(row)][0] & 0xFF) == 0xFF) lastMarked = row;
+  }
   std::string out;
   int step = 0;
   for (int row = 0; row < kCommentRows; ++row) {
     const auto& cells = store.comments[static_cast<std::size_t>(row)];
-    const bool commentOnly = (cells[0] & 0xFF) == 0xFF && cells[1] != 0xFF;
+    const bool commentOnly = (cells[0] & 0xFF) == 0xFF && cells[1] != 0xFF && !(step == kLastStep && row == lastMarked);
     if (commentOnly) {
       out += store.commentText(row);
       out += "\r\n";

@@ -1,8 +1,8 @@
-// Number readers: digit by digit, tolerant of any other character, as operators have always written operands.
+// Number readers: the operand forms may wrap a number in letters and brackets, but the number itself is
+// taken only as it was typed.
 #include "language/number_readers.h"
 
 #include <algorithm>
-#include <string>
 
 namespace zova::language {
 namespace {
@@ -12,86 +12,89 @@ constexpr std::int64_t kValueCap = 1'000'000'000'000'000LL;  // keeps a scaled v
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string_view Head(std::string_view token, std::size_t count) {
-  return token.substr(0, std::min(count, token.size()));
+// A ";" right after an operand opens the line's comment, which holds no part of the number.
+std::string_view NumberPart(std::string_view token) { return token.substr(0, token.find(';')); }
+
+std::int64_t ReadDigits(std::string_view token, std::size_t maxChars, bool withSign) {
+  const std::string_view text = NumberPart(token);
+  const std::size_t first = text.find_first_of("0123456789");
+  if (first == std::string_view::npos) return kNotAsTyped;
+  std::size_t end = first;
+  while (end < text.size() && IsDigit(text[end])) ++end;
+  std::string_view before = text.substr(0, first);
+  const bool negative = withSign && before.ends_with('-');
+  if (negative) before.remove_suffix(1);
+  // Only the closing bracket of P(R12) may follow; a sign or point before the digits would be lost.
+  if (end > maxChars || before.find_first_of("-.") != std::string_view::npos ||
+      text.find_first_not_of(')', end) != std::string_view::npos) {
+    return kNotAsTyped;
+  }
+  std::int64_t value = 0;
+  for (std::size_t i = first; i < end; ++i) value = value * 10 + (text[i] - '0');
+  return negative ? -value : value;
 }
 
 }  // namespace
 
-std::int64_t DigitsRead(std::string_view token, std::size_t maxChars) {
-  std::int64_t value = 0;
-  for (char c : Head(token, maxChars)) {
-    if (IsDigit(c)) value = value * 10 + (c - '0');
-  }
-  return value;
-}
+std::int64_t DigitsRead(std::string_view token, std::size_t maxChars) { return ReadDigits(token, maxChars, false); }
 
-std::int64_t DecimalRead(std::string_view token) { return DigitsRead(token, kReadChars); }
+std::int64_t DecimalRead(std::string_view token) { return ReadDigits(token, kReadChars, false); }
 
-std::int64_t SignedRead(std::string_view token) {
-  std::string kept;
-  for (char c : Head(token, kReadChars)) {
-    if (IsDigit(c) || c == '-') kept += c;
-  }
-  // The kept text is read as a number: one leading sign, then digits up to the first other character.
-  std::size_t pos = 0;
-  const bool negative = !kept.empty() && kept[0] == '-';
-  if (negative) pos = 1;
-  std::int64_t value = 0;
-  while (pos < kept.size() && IsDigit(kept[pos])) value = value * 10 + (kept[pos++] - '0');
-  return negative ? -value : value;
-}
+std::int64_t SignedRead(std::string_view token) { return ReadDigits(token, kReadChars, true); }
 
 std::int64_t HexRead(std::string_view token) {
+  const std::string_view text = NumberPart(token);
+  const std::size_t h = text.find('H');
+  const std::string_view digits = text.substr(0, h);
+  if (digits.empty() || digits.size() > kReadChars || (h != std::string_view::npos && h + 1 != text.size())) {
+    return kNotAsTyped;
+  }
   std::int64_t value = 0;
-  bool first = true;
-  for (char c : Head(token, kReadChars)) {
-    if (c == 'H') break;
-    if (!first) value *= 16;
-    first = false;
+  for (char c : digits) {
     if (IsDigit(c)) {
-      value += c - '0';
+      value = value * 16 + (c - '0');
     } else if (c >= 'A' && c <= 'F') {
-      value += c - 'A' + 10;
+      value = value * 16 + (c - 'A' + 10);
+    } else {
+      return kNotAsTyped;
     }
   }
   return value;
 }
 
 bool IsHexOperand(std::string_view token, std::size_t firstChar, std::size_t lastChar) {
-  for (std::size_t i = firstChar; i <= lastChar && i <= token.size(); ++i) {
-    if (token[i - 1] == 'H') return true;
+  const std::string_view text = NumberPart(token);
+  for (std::size_t i = firstChar; i <= lastChar && i <= text.size(); ++i) {
+    if (text[i - 1] == 'H') return true;
   }
   return false;
 }
 
 ScaledValue ValueRead(std::string_view token, int decimals) {
   ScaledValue result;
+  const std::string_view text = NumberPart(token);
   std::size_t pos = 0;
-  if (pos < token.size() && (token[pos] == '-' || token[pos] == '+')) result.negative = token[pos++] == '-';
-
-  std::string digits;  // every digit of the number, integer part then fraction
-  std::size_t integerDigits = 0;
-  while (pos < token.size() && IsDigit(token[pos])) digits += token[pos++];
-  integerDigits = digits.size();
-  if (pos < token.size() && token[pos] == '.') {
-    ++pos;
-    while (pos < token.size() && IsDigit(token[pos])) digits += token[pos++];
+  if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) result.negative = text[pos++] == '-';
+  std::size_t digits = 0;
+  int fraction = -1;  // digits after the point; -1 before it
+  bool dropped = false;
+  for (; pos < text.size(); ++pos) {
+    const char c = text[pos];
+    if (c == '.' && fraction < 0) {
+      fraction = 0;
+      continue;
+    }
+    if (!IsDigit(c)) break;
+    ++digits;
+    if (fraction >= decimals) {
+      dropped = dropped || c != '0';
+      continue;
+    }
+    if (fraction >= 0) ++fraction;
+    result.magnitude = std::min(kValueCap, result.magnitude * 10 + (c - '0'));
   }
-
-  // The scaled integer keeps integerDigits + decimals digits; the rest decides the rounding.
-  const std::size_t kept = integerDigits + static_cast<std::size_t>(decimals);
-  std::int64_t magnitude = 0;
-  for (std::size_t i = 0; i < kept; ++i) {
-    magnitude = std::min(kValueCap, magnitude * 10 + (i < digits.size() ? digits[i] - '0' : 0));
-  }
-  if (kept < digits.size()) {
-    const char firstDropped = digits[kept];
-    const bool moreAfter = digits.find_first_not_of('0', kept + 1) != std::string::npos;
-    const bool roundUp = firstDropped > '5' || (firstDropped == '5' && (moreAfter || magnitude % 2 != 0));
-    if (roundUp) ++magnitude;
-  }
-  result.magnitude = magnitude;
+  for (int f = std::max(fraction, 0); f < decimals; ++f) result.magnitude = std::min(kValueCap, result.magnitude * 10);
+  result.asTyped = digits > 0 && !dropped && pos == text.size();
   return result;
 }
 

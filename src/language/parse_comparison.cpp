@@ -55,13 +55,15 @@ Parsed ParseIf(const ParseInput& in) {
 
 Parsed ParseSar(const ParseInput& in) {
   const std::string_view value = in.token(3);
-  const std::int64_t reg = DecimalRead(in.token(2));
   // The value is kept as a 16-bit pattern; a leading "-" travels as a flag of its own.
-  const std::int64_t pattern = HexRead(value) & 0xFFFF;
-  const int mode = CharAt(value, 1) == '-' ? 0x80 : 0x00;
+  const bool negative = CharAt(value, 1) == '-';
+  const std::int64_t reg = DecimalRead(in.token(2));
+  const std::int64_t pattern = HexRead(negative ? value.substr(1) : value);
+  // Register and value fill 16-bit fields and have no limit messages of their own.
+  if (reg > 0xFFFF || pattern > 0xFFFF) return Reject(SyntaxError(in.opcode));
   const std::int64_t count = DecimalRead(in.token(4));
   if (!InRange(count, 1, 100)) return Reject("SAR-MAX_SAR_LMT_OVER");
-  return Accept(Encode(in.opcode, mode, U(reg), U(pattern), U(count)));
+  return Accept(Encode(in.opcode, negative ? 0x80 : 0x00, U(reg), U(pattern), U(count)));
 }
 
 }  // namespace

@@ -46,18 +46,18 @@ Parsed ParseFSet(const ParseInput& in) {
   const std::int64_t reg = DigitsRead(in.token(1), kTokenLength);
   // The console's single-line form reaches only F0..F15.
   if (reg > (in.singleLine ? 15 : 99)) return Reject("FSET COMM REG. 번호 초과");
-  if (value.magnitude > kMaxScaledValue) return Reject("FSET VALUE LIMIT");
+  if (!value.asTyped || value.magnitude > kMaxScaledValue) return Reject("FSET VALUE LIMIT");
   const int sign = value.negative && value.magnitude != 0 ? 0x01 : 0x00;
   return Accept(EncodeWholeWord2(in.opcode, sign, U(reg), U(value.magnitude)));
 }
 
 Parsed ParseOffset(const ParseInput& in) {
-  const std::int64_t axis = ValueRead(in.token(2), 0).value();
-  if (!InRange(axis, 1, 6)) return Reject("MAX AXIS LIMIT");
+  const ScaledValue axis = ValueRead(in.token(2), 0);
+  if (!axis.asTyped || !InRange(axis.value(), 1, 6)) return Reject("MAX AXIS LIMIT");
   const ScaledValue value = ValueRead(in.token(3), 2);
-  if (value.magnitude > kMaxScaledValue) return Reject("OFF VALUE LIMIT");
+  if (!value.asTyped || value.magnitude > kMaxScaledValue) return Reject("OFF VALUE LIMIT");
   const int sign = value.negative && value.magnitude != 0 ? 0x01 : 0x00;
-  return Accept(EncodeWholeWord2(in.opcode, sign, U(axis), U(value.magnitude)));
+  return Accept(EncodeWholeWord2(in.opcode, sign, U(axis.value()), U(value.magnitude)));
 }
 
 }  // namespace zova::language

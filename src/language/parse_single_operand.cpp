@@ -8,8 +8,6 @@
 namespace zova::language {
 namespace {
 
-std::string SyntaxError(int opcode) { return std::string(MnemonicText(opcode)) + " 명령어 Syntex Error"; }
-
 std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
 
 // MVE, MVS, UP, MVL: P12 direct, P(R12) and P(*12) through a register.
@@ -132,8 +130,12 @@ Parsed ParseSingleOperand(const ParseInput& in) {
       if (in.opcode == op::INP && n > 900000) return Reject("IN-POSITION 값 큼");
       return Accept(EncodeValue24(in.opcode, U(n)));
     }
-    case op::HOME:
-      return Accept(Encode(in.opcode, 0, U(HexRead(t))));
+    case op::HOME: {
+      // The mask fills the 16-bit field a; no limit of its own is checked.
+      const std::int64_t mask = HexRead(t);
+      if (mask > 0xFFFF) return Reject(SyntaxError(in.opcode));
+      return Accept(Encode(in.opcode, 0, U(mask)));
+    }
     case op::CALL:
       return ParseBounded(in, 0, 32, "FILE 번호가 큼");
     case op::CONT:

@@ -26,7 +26,8 @@ void ProgramStore::setCommentRow(int row, std::uint16_t step, std::string_view t
 std::string ProgramStore::commentText(int row) const {
   const auto& cells = comments.at(static_cast<std::size_t>(row));
   std::string text;
-  const int last = std::min<int>(cells[1], kCommentTextCells + 1);
+  // A row from the controller may use every cell of the block, beyond the 100 a compile fills.
+  const int last = std::min<int>(cells[1], kCommentCells - 1);
   for (int cell = 2; cell <= last; ++cell) text += static_cast<char>(cells[static_cast<std::size_t>(cell)] & 0xFF);
   return text;
 }

@@ -37,7 +37,7 @@ class ProgramStore {
   // cell 1 = index of the last text cell (0 without text). Text beyond 100 bytes is dropped.
   void setCommentRow(int row, std::uint16_t step, std::string_view text);
 
-  // The bytes of cells 2..cell 1 of a row, each cell's low 8 bits.
+  // The bytes of cells 2..cell 1 of a row (at most cell 105), each cell's low 8 bits.
   [[nodiscard]] std::string commentText(int row) const;
 };
 

@@ -71,7 +71,7 @@ Tokens Tokenise(std::string_view line, std::size_t start) {
   std::size_t pos = start;
   const auto atEnd = [&] { return pos >= text.size() || text[pos] == ';' || text[pos] == '\r'; };
   const auto take = [&](std::string& token) {
-    while (pos < text.size() && token.size() < kTokenLength) {
+    while (pos < text.size()) {
       const char c = text[pos];
       if (c == ' ' || c == '\t' || c == ',' || c == '\r') break;
       token += Upper(c);

@@ -30,7 +30,9 @@ class SourceLines {
 // Column (0-based) of the first letter A-Z, a-z or "[" within the first 80 columns.
 [[nodiscard]] std::optional<std::size_t> FindFirstLetter(std::string_view line);
 
-// Splits the line into at most 5 tokens of at most 10 characters, starting at column `start`.
+// Splits the line into at most 5 tokens, starting at column `start`. The readers look at no more than the
+// first 10 characters of a token, but a longer word stays whole, so they see that it went on instead of
+// taking its first part for the number and the rest for the next operand.
 [[nodiscard]] Tokens Tokenise(std::string_view line, std::size_t start);
 
 // The remark of an instruction line: from its first ";" to the end, or empty.

@@ -73,13 +73,13 @@ bool Link::StartCommand(std::uint8_t code) {
   ResetReceive();
   SendByte(SOH);
   std::uint8_t answer = 0;
-  if (!WaitByte(answer, timeouts.handshake)) {
-    ui_.messageBox(kMsgNotConnected);
-    return false;
+  HandshakeTimedOut = !WaitByte(answer, timeouts.handshake);
+  if (!HandshakeTimedOut) {
+    // Any byte opens the handshake; only the echo of the code is checked.
+    SendByte(code);
+    HandshakeTimedOut = !WaitByte(answer, timeouts.handshake);
   }
-  // Any byte opens the handshake; only the echo of the code is checked.
-  SendByte(code);
-  if (!WaitByte(answer, timeouts.handshake)) {
+  if (HandshakeTimedOut) {
     ui_.messageBox(kMsgNotConnected);
     return false;
   }

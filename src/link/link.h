@@ -84,6 +84,7 @@ class Link {
 
   // --- state shared by the primitives ---
   bool LinkBusy = false;
+  bool HandshakeTimedOut = false;  // the last StartCommand failed for silence: the line is dead, not confused
   int RxChecksum = 0;
   int BlockLength = 0;
   std::array<std::uint8_t, kMaxBlockLength> BlockBuffer{};

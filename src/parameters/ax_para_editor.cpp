@@ -61,6 +61,12 @@ bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui)
   return true;
 }
 
+void CheckAxParaBoxes(AxPara& table, int axes, Ui& ui) {
+  for (int a = 0; a < axes; ++a) {
+    for (int b = 0; b < kAxBoxCount; ++b) (void)CheckAxBox(b, AxBoxText(b, table, a), table, a, ui);
+  }
+}
+
 std::string AxBoxText(int box, const AxPara& table, int axis) {
   const AxBox& b = kBoxes[static_cast<std::size_t>(box)];
   const std::int32_t value = table[axis][static_cast<std::size_t>(b.entry)];

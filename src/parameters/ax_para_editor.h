@@ -33,6 +33,11 @@ bool AxBoxAccepts(int box, double number);
 // and stores nothing. An empty text does nothing. True when a value was stored.
 bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui);
 
+// What showing each configured axis does (UpdateAxButton after an axis panel click): every box's change
+// check runs on the text written for its value; a value a box refuses is reported and, as on the screen,
+// kept. The command line runs it after reading a file and after a fetch.
+void CheckAxParaBoxes(AxPara& table, int axes, Ui& ui);
+
 // The text UpdateAxButton writes: hundredths entries as "#0.00", the others as plain integers.
 std::string AxBoxText(int box, const AxPara& table, int axis);
 

@@ -178,6 +178,10 @@ std::string EditSysBox(int box, std::string text, SysPara& table, Ui& ui) {
   return text;
 }
 
+void CheckSysParaBoxes(SysPara& table, Ui& ui) {
+  for (int b = 0; b < kSysBoxCount; ++b) (void)EditSysBox(b, SysBoxText(b, table), table, ui);
+}
+
 std::string SysBoxText(int box, const SysPara& table) {
   const SysBox& b = kBoxes[static_cast<std::size_t>(box)];
   const std::int32_t value = table[b.entry];

@@ -45,6 +45,11 @@ std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& 
 // the box holds (writing the same text is no change). Returns the text the box ends with.
 std::string EditSysBox(int box, std::string text, SysPara& table, Ui& ui);
 
+// What showing the table does (UpdateSysButton): every box's change check runs on the text written for its
+// value, so a value a box refuses is reported and replaced as if it had been typed. The command line runs
+// it where the screen shows a table, after reading a file and after a fetch, so both send the same bytes.
+void CheckSysParaBoxes(SysPara& table, Ui& ui);
+
 // The text UpdateSysButton writes into a box for the stored value.
 std::string SysBoxText(int box, const SysPara& table);
 

@@ -10,13 +10,15 @@
 
 namespace zova::positions {
 
-std::string FormatLinePrefix(const TableLayout& layout, int number) {
+std::string FormatRowName(const TableLayout& layout, int number) {
   std::string digits = std::to_string(number);
   if (static_cast<int>(digits.size()) < layout.numberDigits) {
     digits.insert(0, static_cast<std::size_t>(layout.numberDigits) - digits.size(), '0');
   }
-  return std::string(layout.prefix) + digits + " = ";
+  return std::string(layout.prefix) + digits;
 }
+
+std::string FormatLinePrefix(const TableLayout& layout, int number) { return FormatRowName(layout, number) + " = "; }
 
 std::string FormatTableLine(const TableLayout& layout, int number, const PositionRow& row) {
   std::string line = FormatLinePrefix(layout, number);

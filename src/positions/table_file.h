@@ -18,7 +18,9 @@ inline constexpr std::string_view kMsgPastEndOfFile = "Input past end of file";
 inline constexpr std::string_view kMsgTooManyValues = "Subscript out of range";
 inline constexpr std::string_view kMsgValueOverflow = "Overflow";
 
-// "P007 = " / "S07 = ": the prefix, the number with at least the layout's digits, " = ".
+// "P007" / "S07": the prefix and the number with at least the layout's digits.
+std::string FormatRowName(const TableLayout& layout, int number);
+// "P007 = " / "S07 = ": the row's name and " = ".
 std::string FormatLinePrefix(const TableLayout& layout, int number);
 // The whole line without its line end.
 std::string FormatTableLine(const TableLayout& layout, int number, const PositionRow& row);

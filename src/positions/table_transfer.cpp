@@ -4,6 +4,7 @@
 #include <span>
 
 #include "link/link_error.h"
+#include "positions/table_file.h"
 #include "positions/wire_value.h"
 
 namespace zova::positions {
@@ -52,6 +53,19 @@ bool MakePlan(const PositionTable& table, Ui& ui, int axes, int mode, int start,
     return true;
   }
   return false;
+}
+
+// The first value of the rows to send that would travel corrupted is named, and nothing is sent.
+bool ValuesTravel(const PositionTable& table, Ui& ui, int axes, const Plan& plan) {
+  for (int n = plan.first; n <= plan.last; ++n) {
+    for (int a = 0; a < axes; ++a) {
+      if (PositionValueTravels(table[n][static_cast<std::size_t>(a)])) continue;
+      ui.messageBox(FormatRowName(table.layout(), n) + " axis " + std::to_string(a + 1) + ":" +
+                    std::string(kMsgPositionValueRange));
+      return false;
+    }
+  }
+  return true;
 }
 
 bool Fail(Link& link) {
@@ -111,7 +125,8 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
                               int txPointNo) {
   TransferOutcome outcome;
   Plan plan;
-  if (!MakePlan(table, link.ui(), axes, mode, start, end, txPointNo, plan)) {
+  if (!MakePlan(table, link.ui(), axes, mode, start, end, txPointNo, plan) ||
+      !ValuesTravel(table, link.ui(), axes, plan)) {
     outcome.refused = true;
     return outcome;
   }

@@ -15,8 +15,9 @@ struct TransferOutcome {
   int rejected = 0;        // receive: blocks answered DLE for a wrong checksum (no message)
 };
 
-// Transmits rows of `table` to the controller; single mode sends row `txPointNo`. Leaves the progress
-// bar where it stopped: the caller sets it back to 0.
+// Transmits rows of `table` to the controller; single mode sends row `txPointNo`. A value of the rows and
+// axes to send outside what the controller holds is refused, naming row and axis, before anything is sent.
+// Leaves the progress bar where it stopped: the caller sets it back to 0.
 TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
                               int txPointNo);
 

@@ -89,7 +89,6 @@ TEST(FlashDownload, AcknowledgementsFollowEvery2800Bytes) {
       {2799, {"Deleting Flash ROM Data. Wait...", "Downloading success!"}},
       {2800, {"Deleting Flash ROM Data. Wait...", "2,800 bytes complete", "Downloading success!"}},
       {2801, {"Deleting Flash ROM Data. Wait...", "2,800 bytes complete", "Downloading success!"}},
-      {0, {"Deleting Flash ROM Data. Wait...", "Downloading success!"}},
   };
   for (const auto& c : cases) {
     DownloadRig r;

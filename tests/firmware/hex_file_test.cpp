@@ -36,7 +36,7 @@ TEST(HexFile, OnlyDataRecordsBeforeTheEndRecordCount) {
        HexRecord(0, 0x100, {9}) + "\n" + HexRecord(0, 0x000, {8}) + "\n:00000001FF",
        {9, 8}},
       {"lower-case digits and blank lines", ":0100000055aa\n\n:00000001ff\n\n", {0x55}},
-      {"an empty data record", ":00000000" + std::string("00") + "\n:00000001FF\n", {}},
+      {"an empty data record", ":0000000000\n" + HexRecord(0, 0, {7}) + "\n:00000001FF\n", {7}},
   };
   for (const auto& c : cases) {
     HexImage image;
@@ -82,12 +82,14 @@ TEST(HexFile, DamageAfterTheEndRecordIsStillDamage) {
   EXPECT_NE(message.find("2번째 줄"), std::string::npos) << message;
 }
 
-TEST(HexFile, AFileWithoutEndRecordIsIncomplete) {
+TEST(HexFile, AFileWithoutEndRecordOrDataIsRefused) {
   HexImage image;
   std::string message;
   EXPECT_EQ(ParseHex(HexRecord(0, 0, {1}) + "\n", image, message), HexStatus::Damaged);
   EXPECT_EQ(message, "HEX 파일에 끝 레코드가 없습니다 (파일이 잘렸습니다).");
   EXPECT_EQ(ParseHex("", image, message), HexStatus::Damaged);
+  EXPECT_EQ(ParseHex(":0000000000\n:00000001FF\n" + HexRecord(0, 0, {1}) + "\n", image, message), HexStatus::Damaged);
+  EXPECT_EQ(message, "HEX 파일에 보낼 데이터가 없습니다.");
 }
 
 TEST(HexFile, NamePattern) {

@@ -105,7 +105,11 @@ TEST(LocWindow, TypedValuesGoIntoTheLocationOfTheNumberBox) {
   Find<QLineEdit>(w, "txtLocTrans_0")->setText("2500");
   rig.type(w, "txtTransLocVal_0", "9");
   EXPECT_EQ(rig.session.positions.LocTable[2500][0], 900);
-  EXPECT_TRUE(rig.messages.empty());
+  // A value the controller could not hold is refused, and the box shows the stored one again.
+  Find<QLineEdit>(w, "txtTransLocVal_0")->setText("-167772.17");
+  EXPECT_EQ(rig.messages, std::vector<std::string>{" -167772.16 ~ 167772.15 까지 입력하십시요."});
+  EXPECT_EQ(Text(w, "txtTransLocVal_0"), "9.00");
+  EXPECT_EQ(rig.session.positions.LocTable[2500][0], 900);
 }
 
 TEST(SftWindow, NumberBoxesAcceptZeroToNinetyNine) {

@@ -35,7 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Encoded{"mve p12", 0x0110000C, 0}, Encoded{"012 MVE P0005 ;first point", 0x01100005, 0},
                       Encoded{"CONT", 0x15010000, 0}, Encoded{"L7", 0xB2000007, 0}, Encoded{"L 7", 0xB2000007, 0},
                       Encoded{"SIGO AON", 0x53030000, 0}, Encoded{"TMS -5 100", 0x56000104, 0x00640000},
-                      Encoded{"SAR 5 8000H 1", 0x5A000005, 0x80000001}, Encoded{"F12 -0.125", 0xB901000C, 12}));
+                      Encoded{"SAR 5 8000H 1", 0x5A000005, 0x80000001}, Encoded{"F12 -0.12", 0xB901000C, 12}));
 
 TEST(EncodesTo, SetlKeepsItsValueUnshiftedWhereSetShiftsIt) {
   LanguageRig rig;
@@ -129,6 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"TMS 1 10000", "TMS-MAX_TMS_LMT_OVER"}, Refused{"PWR 2 1H", "PWR_LMT_OVER(0~1)"},
         Refused{"PWR 0 40H", "PWR-MAX_AXIS_LMT_OVER"}, Refused{"RUN 33 0", "RUN-MAX_FILE_LMT_OVER"},
         Refused{"RUN 1 5", "RUN-MAX_RUN_TASK_NUM"}, Refused{"SAR 1 1H 101", "SAR-MAX_SAR_LMT_OVER"},
+        Refused{"SAR 65536 1H 1", "SAR 명령어 Syntex Error"}, Refused{"HOME 1FFFFH", "HOME 명령어 Syntex Error"},
+        Refused{"SETL R1 1000000000", "MAX_Long_Value_LMT_OVER"}, Refused{"ADD R1 -5", "MAX_Integer_Value_LMT_OVER"},
         Refused{"ACC 7 1", "ACC-MAX_AXIS_LMT_OVER"}, Refused{"DCC 0 1", "DCC-MAX_AXIS_LMT_OVER"},
         Refused{"DCC 1 20001", "ACCDCC-MAX_ACCDCC_LMT_OVER"}, Refused{"VEL 1 0", "VEL-MAX_VEL_LMT_OVER"},
         Refused{"VEL 3 1", "VEL-MAX_AXIS_LMT_OVER", 2}, Refused{"SPD 3 1", "AX_NUM_ERR", 2},

@@ -107,9 +107,14 @@ TEST_F(CutOff, ReceiveToAFileThatCannotBeWrittenIsAFileFailure) {
   EXPECT_NE(rig.ui.texts()[0].find(file), std::string::npos);
 }
 
-TEST_F(CutOff, SendOfAFileThatCannotBeLoadedSendsNothing) {
+TEST_F(CutOff, SendOfAFileThatCannotBeLoadedOrSentIntactSendsNothing) {
   SimRig rig(kAxes);
   PositionData data;
+  PositionTable big(kLocationLayout);
+  big[2499][1] = 20000000;  // 200000.00 loads, but would come back as 32227.84
+  write(path("big.dat"), FormatTableFile(big));
+  EXPECT_EQ(SendRowsFromFile(data.LocTable, rig.link, kAxes, kLocModeAll, 0, 0, 0, path("big.dat")),
+            JobResult::Refused);
   write(path("short.dat"), "P000 = 1\r\n");
   EXPECT_EQ(SendRowsFromFile(data.LocTable, rig.link, kAxes, kLocModeAll, 0, 0, 0, path("short.dat")),
             JobResult::FileFailed);

@@ -6,6 +6,7 @@
 
 #include "positions/position_data.h"
 #include "positions/table_file.h"
+#include "positions/wire_value.h"
 #include "positions_fixture.h"
 #include "support/test_support.h"
 
@@ -22,16 +23,12 @@ void FillRandom(PositionTable& table, std::mt19937& random, std::int32_t low, st
   }
 }
 
-// Wire values travel intact from -16777216 to 16777215.
-constexpr std::int32_t kWireLow = -16777216;
-constexpr std::int32_t kWireHigh = 16777215;
-
 TEST(RoundTrip, AllLocationsSentAndFetchedBackAreTheSame) {
   std::mt19937 random(20240601);
   SimRig rig(6);
   PositionData sent;
-  FillRandom(sent.LocTable, random, kWireLow, kWireHigh);
-  sent.LocTable[0] = {kWireLow, kWireHigh, -1, 0, 1, -256};
+  FillRandom(sent.LocTable, random, kLowestPositionValue, kHighestPositionValue);
+  sent.LocTable[0] = {kLowestPositionValue, kHighestPositionValue, -1, 0, 1, -256};
   ASSERT_TRUE(sent.SendLocations(rig.link, 6, kLocModeAll).completed);
   sent.TxPointNo = 2500;
   ASSERT_TRUE(sent.SendLocations(rig.link, 6, kModeSingle).completed);
@@ -49,8 +46,9 @@ TEST(RoundTrip, ShiftsSentAndFetchedBackAreTheSame) {
   std::mt19937 random(7);
   SimRig rig(5);
   PositionData sent;
-  FillRandom(sent.SftTable, random, kWireLow, kWireHigh);
+  FillRandom(sent.SftTable, random, kLowestPositionValue, kHighestPositionValue);
   for (auto& v : sent.SftTable[1000]) v = 0;  // reachable by single transfers only; checked below
+  sent.SftTable[999][5] = INT32_MAX;          // corrupted on the way, but the sixth axis does not travel
   ASSERT_TRUE(sent.SendShifts(rig.link, 5, kSftModeAll).completed);
   PositionData fetched;
   EXPECT_EQ(fetched.ReceiveShifts(rig.link, 5, kSftModeAll).stored, 1000);
@@ -77,8 +75,8 @@ TEST_F(FileRoundTrip, SavedFilesLoadBackIntoTheSameTable) {
     std::int32_t low;
     std::int32_t high;
   } cases[] = {
-      {&kLocationLayout, kWireLow, kWireHigh},
-      {&kShiftLayout, kWireLow, kWireHigh},
+      {&kLocationLayout, kLowestPositionValue, kHighestPositionValue},
+      {&kShiftLayout, kLowestPositionValue, kHighestPositionValue},
       {&kLocationLayout, -2147483647 - 1, 2147483647},  // files are not bound to the wire range
       {&kShiftLayout, -1000, 1000},
   };

@@ -190,7 +190,10 @@ TEST(LocationTransfer, AllRunsFromLocation0To2499WithTheLastAsSecondOperand) {
   EXPECT_EQ(progress.back().value, 2499);
 }
 
-TEST(Transfers, RowNumbersOutsideTheTableAreRefusedBeforeAnythingIsSent) {
+TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
+  constexpr const char* kValueRange =
+      ":"
+      " -167772.16 ~ 167772.15 까지 입력하십시요.";
   const struct {
     const char* name;
     bool shifts;
@@ -198,7 +201,10 @@ TEST(Transfers, RowNumbersOutsideTheTableAreRefusedBeforeAnythingIsSent) {
     int point;
     int start;
     int end;
-    const char* message;
+    std::string message;
+    int row = -1;  // a value outside what travels intact, at this row and axis: only sending is refused
+    int axis = 0;
+    std::int32_t value = 0;
   } cases[] = {
       {"location 2501", false, kModeSingle, 2501, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
       {"location -1", false, kModeSingle, -1, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
@@ -206,12 +212,19 @@ TEST(Transfers, RowNumbersOutsideTheTableAreRefusedBeforeAnythingIsSent) {
       {"block below 0", false, kLocModeBlock, 0, -3, 4, " 0 ~ 2500 까지 입력하십시요."},
       {"reversed block", false, kLocModeBlock, 0, 6, 5, " End Loc 는 Start Loc 보다 커야 합니다."},
       {"shift 1001", true, kModeSingle, 1001, 0, 0, " 0 ~ 1000 까지 입력하십시요."},
+      {"value 167772.16", false, kModeSingle, 7, 0, 0, std::string("P007 axis 2") + kValueRange, 7, 1, 16777216},
+      {"value -167772.17", true, kModeSingle, 3, 0, 0, std::string("S03 axis 1") + kValueRange, 3, 0, -16777217},
+      {"value in a block", false, kLocModeBlock, 0, 10, 20, std::string("P015 axis 2") + kValueRange, 15, 1, 20000000},
+      {"value in the last row", true, kSftModeAll, 0, 0, 0, std::string("S999 axis 1") + kValueRange, 999, 0,
+       INT32_MIN},
   };
   for (const auto& c : cases) {
     for (bool receive : {false, true}) {
+      if (receive && c.row >= 0) continue;
       SimRig rig(2);
       PositionData data;
       data.TxPointNo = data.RxPointNo = c.point;
+      if (c.row >= 0) (c.shifts ? data.SftTable : data.LocTable)[c.row][static_cast<std::size_t>(c.axis)] = c.value;
       const TransferOutcome outcome =
           c.shifts ? (receive ? data.ReceiveShifts(rig.link, 2, c.mode) : data.SendShifts(rig.link, 2, c.mode))
                    : (receive ? data.ReceiveLocations(rig.link, 2, c.mode, c.start, c.end)

@@ -76,11 +76,12 @@ inline std::vector<std::uint8_t> SmallCommentBlock() {
   return comments;
 }
 
-// The messages of a failed exchange: the handshake's own text where its wait ran out, then the error box.
-inline bool EndsWithErrorBox(const RecordingUi& ui) {
-  const auto texts = ui.texts();
-  if (texts.empty() || texts.back() != "통신이상 발생" || ui.messages.back().title != "ERROR") return false;
-  return texts.size() == 1 || (texts.size() == 2 && texts[0] == "통신이 연결되지 않았습니다.");
+// The messages of failed transfers: the error box for each failed exchange, and the handshake's own text,
+// alone, where the line died.
+inline std::vector<std::string> FailureTexts(int boxes, bool lineDead) {
+  std::vector<std::string> texts(static_cast<std::size_t>(boxes), "통신이상 발생");
+  if (lineDead) texts.emplace_back("통신이 연결되지 않았습니다.");
+  return texts;
 }
 
 }  // namespace zova::programs::test

@@ -2,7 +2,9 @@
 // in listing form, comments and blank lines where they were; compiling the fetched file gives the same image.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "language/compiler.h"
@@ -46,36 +48,60 @@ const std::string kFetched =
     "007 STOP \r\n"
     "008 [EOF] \r\n";
 
+// A full program on 300 lines, in the listing form it comes back in: 255 instructions with comments, 44
+// comment and blank lines (the last after the 255th instruction), the end record with a comment of its own.
+std::string FullProgram() {
+  std::vector<std::string> lines;
+  char line[40];
+  for (int i = 0; i < 255; ++i) {
+    std::snprintf(line, sizeof line, "%03d DLY %06d ;d%d", i, i, i);
+    lines.push_back(line);
+    if (i % 6 == 0 || i == 254) lines.push_back(i % 12 == 0 ? ";c" + std::to_string(i) : "");
+  }
+  lines.push_back("255 [EOF] ;end");
+  return Source(lines);
+}
+
 class RoundTrip : public ScratchDir {
  protected:
   TransferRig rig;
 };
 
 TEST_F(RoundTrip, SentAndFetchedBackIsTheSameProgram) {
-  write(path("in.dat"), kProgram);
-  rig.transfer.TxProgramNo = 17;
-  rig.transfer.TransFileName = path("in.dat");
-  ASSERT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeSingle).transferred, 1);
-  const language::ProgramStore sentStore = rig.store;
+  const std::string full = FullProgram();
+  ASSERT_EQ(std::count(full.begin(), full.end(), '\n'), 300);
+  const std::string longComment = ";" + std::string(103, 'x');  // cells 2 to 105 of row 1, from the controller
+  std::string fullFetched = full;
+  fullFetched.replace(fullFetched.find(";c0"), 3, longComment);
+  const std::pair<std::string, std::string> cases[] = {{kProgram, kFetched}, {full, fullFetched}};
+  for (const auto& [program, fetched] : cases) {
+    write(path("in.dat"), program);
+    rig.transfer.TxProgramNo = 17;
+    rig.transfer.TransFileName = path("in.dat");
+    ASSERT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeSingle).transferred, 1);
+    const language::ProgramStore sentStore = rig.store;
+    if (program == full) test::PutRow(rig.stored(17).comments, 1, 0xFF, longComment);
 
-  rig.store = {};  // nothing of the compile may help the receive
-  rig.transfer.RxProgramNo = 17;
-  rig.transfer.RecvFileName = path("out.dat");
-  ASSERT_EQ(rig.transfer.ReceivePrograms(rig.sim.link, kModeSingle).transferred, 1);
-  EXPECT_EQ(read(path("out.dat")), kFetched);
-  EXPECT_TRUE(rig.sim.ui.messages.empty()) << ::testing::PrintToString(rig.sim.ui.texts());
+    rig.store = {};  // nothing of the compile may help the receive
+    rig.transfer.RxProgramNo = 17;
+    rig.transfer.RecvFileName = path("out.dat");
+    ASSERT_EQ(rig.transfer.ReceivePrograms(rig.sim.link, kModeSingle).transferred, 1);
+    EXPECT_EQ(read(path("out.dat")), fetched);
+    EXPECT_TRUE(rig.sim.ui.messages.empty()) << ::testing::PrintToString(rig.sim.ui.texts());
 
-  // The fetched file is itself the source of the same program.
-  language::ProgramStore again;
-  RecordingUi ui;
-  language::Compiler compiler(again, ui, {6, 0});
-  ASSERT_TRUE(compiler.compileFile(17, path("out.dat")));
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(again.image, sentStore.image);
-  EXPECT_EQ(again.presence[17], sentStore.presence[17]);
-  EXPECT_EQ(again.stepCount[17], sentStore.stepCount[17]);
-  for (int r = 0; r < language::kCommentRows; ++r) {
-    EXPECT_EQ(again.comments[static_cast<std::size_t>(r)][0], sentStore.comments[static_cast<std::size_t>(r)][0]) << r;
+    // The fetched file is itself the source of the same program.
+    language::ProgramStore again;
+    RecordingUi ui;
+    language::Compiler compiler(again, ui, {6, 0});
+    ASSERT_TRUE(compiler.compileFile(17, path("out.dat")));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(again.image, sentStore.image);
+    EXPECT_EQ(again.presence[17], sentStore.presence[17]);
+    EXPECT_EQ(again.stepCount[17], sentStore.stepCount[17]);
+    for (int r = 0; r < language::kCommentRows; ++r) {
+      const auto row = static_cast<std::size_t>(r);
+      EXPECT_EQ(again.comments[row][0], sentStore.comments[row][0]) << r;
+    }
   }
 }
 

@@ -191,7 +191,7 @@ TEST_F(SendAll, AProgramThatDoesNotCompileIsSkippedAndNamed) {
 TEST_F(Send, ControllerRefusingTheProgramBlockEndsWithTheErrorBox) {
   rig.sim.controller.faults.refuseBlocks = true;
   const TransferReport report = sendSingle(6, kSmallSource);
-  EXPECT_TRUE(report.linkFailed);
+  EXPECT_EQ(report.failed, 1);
   EXPECT_EQ(rig.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
   const std::vector<std::uint8_t> sent = rig.sim.wire.sent();
   EXPECT_EQ(sent.size(), kHeadBytes + 2050 + 2) << "no comment block after a DLE";

@@ -20,19 +20,13 @@ constexpr std::size_t kWordZeroTopByte = 5;
 // the next handshake. The line counts as clear after this much quiet.
 constexpr auto kDrainQuiet = milliseconds(200);
 
-void DiscardRestOfReply(Link& link) {
-  std::uint8_t byte = 0;
-  for (std::size_t n = 0; n < kCommentBlockBytes + 16 && link.WaitByte(byte, kDrainQuiet); ++n) {
-  }
-}
-
 }  // namespace
 
 ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode) {
   Ui& ui = link.ui();
   auto fail = [&] {
     ShowLinkError(ui, kLinkErrorCommunication);
-    return Outcome::LinkFailed;
+    return Outcome::Failed;
   };
   auto finish = [&] {
     link.SendByte(EOT);
@@ -42,7 +36,7 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
 
   std::fill_n(link.BlockBuffer.begin(), kProgramBlockBytes + 1, std::uint8_t{0});
   store_.clearComments();
-  if (!link.StartCommand(cmd::kReceiveProgram)) return fail();
+  if (!link.StartCommand(cmd::kReceiveProgram)) return link.HandshakeTimedOut ? Outcome::LineDead : fail();
   link.BlockLength = kBlockBytes;
   if (!link.SendTwoOperands(program, program)) return fail();
 
@@ -68,7 +62,7 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
   if (!link.ReceiveChecksumSyn()) return fail();
   if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
     link.SendByte(DLE);
-    DiscardRestOfReply(link);
+    Settle(link, kDrainQuiet);
     return Outcome::Rejected;
   }
 
@@ -112,14 +106,7 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
       RxProgramNo = n;  // as the "TEV File #" box does when it shows n
       if (onProgramNumber) onProgramNumber(n);
     }
-    const Outcome outcome = receiveOne(link, n, mode);
-    if (outcome == Outcome::LinkFailed) {
-      report.linkFailed = true;
-      break;
-    }
-    if (outcome == Outcome::Rejected) ++report.rejected;
-    if (outcome == Outcome::NotSaved) ++report.notSaved;
-    if (outcome == Outcome::Done) ++report.transferred;
+    if (!GoOn(link, receiveOne(link, n, mode), report, n < last)) break;
   }
   // Both bars rest at 0 on every way out, a failed exchange included.
   ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);

@@ -54,9 +54,10 @@ ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
   Ui& ui = link.ui();
   auto fail = [&] {
     ShowLinkError(ui, kLinkErrorCommunication);
-    return Outcome::LinkFailed;
+    return Outcome::Failed;
   };
-  if (!link.StartCommand(cmd::kSendProgram) || !link.SendTwoOperands(program, program)) return fail();
+  if (!link.StartCommand(cmd::kSendProgram)) return link.HandshakeTimedOut ? Outcome::LineDead : fail();
+  if (!link.SendTwoOperands(program, program)) return fail();
 
   const ProgramBlock block = PackProgramBlock(store_, program);
   ui.setProgressMaximum(kTransBar, kProgramBarIndex, kWordsPerBlock);
@@ -127,12 +128,7 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
       ++report.notCompiled;
       continue;
     }
-    if (sendOne(link, n) == Outcome::LinkFailed) {
-      // A dead line stays dead: going on would cost a full handshake wait and a message per program.
-      report.linkFailed = true;
-      break;
-    }
-    ++report.transferred;
+    if (!GoOn(link, sendOne(link, n), report, n < last)) break;
   }
   // Both bars rest at 0 on every way out, a failed exchange included.
   ui.setProgressValue(kTransBar, kProgramBarIndex, 0);

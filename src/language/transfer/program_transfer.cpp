@@ -23,6 +23,40 @@ void ProgramTransfer::ChooseRecvFile(std::string_view chosen) {
   RecvFileName = PcFileNameFor(chosen);
 }
 
+void ProgramTransfer::Settle(Link& link, Duration quiet) {
+  std::uint8_t byte = 0;
+  for (std::size_t n = 0; n < kCommentBlockBytes + 16 && link.WaitByte(byte, quiet); ++n) {
+  }
+}
+
+bool ProgramTransfer::GoOn(Link& link, Outcome outcome, TransferReport& report, bool more) {
+  switch (outcome) {
+    case Outcome::Done:
+      ++report.transferred;
+      break;
+    case Outcome::NotCompiled:
+      ++report.notCompiled;
+      break;
+    case Outcome::Rejected:
+      ++report.rejected;
+      break;
+    case Outcome::NotSaved:
+      ++report.notSaved;
+      break;
+    case Outcome::Failed:
+      ++report.failed;
+      // The controller may still be sending, or waiting for bytes that will not come: a whole quiet reply
+      // bound lets it give the request up, so the next handshake is not taken for part of this one.
+      if (more) Settle(link, link.timeouts.reply);
+      break;
+    case Outcome::LineDead:
+      ++report.failed;
+      report.lineDead = true;
+      return false;
+  }
+  return true;
+}
+
 void ProgramTransfer::UnpackProgram(const Link& link) {
   UnpackProgramBlock(std::span<const std::uint8_t, kProgramBlockBytes>(link.BlockBuffer.data(), kProgramBlockBytes),
                      store_, RxProgramNo);

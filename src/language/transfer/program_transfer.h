@@ -31,13 +31,14 @@ inline constexpr std::string_view kMsgNotCompiled = "컴파일 오류가 있어 
 
 // What a transfer did, for callers that report more than the messages (the command line's exit status).
 struct TransferReport {
-  bool refused = false;     // nothing was exchanged: no file or folder chosen, or a number outside 0..31
-  bool linkFailed = false;  // an exchange failed (message shown) and the transfer ended there
-  bool cancelled = false;   // the operator asked to stop: the programs before it went across, no more
-  int transferred = 0;      // programs acknowledged by the controller, or received and written
-  int notCompiled = 0;      // transmit: programs not sent because their compile showed messages
-  int rejected = 0;         // receive: blocks with a wrong checksum (answered DLE, no file written)
-  int notSaved = 0;         // receive: listing files that could not be written (message shown)
+  bool refused = false;    // nothing was exchanged: no file or folder chosen, or a number outside 0..31
+  int failed = 0;          // programs whose exchange failed (message shown)
+  bool lineDead = false;   // a handshake timed out: the transfer ended there
+  bool cancelled = false;  // the operator asked to stop: the programs before it went across, no more
+  int transferred = 0;     // programs acknowledged by the controller, or received and written
+  int notCompiled = 0;     // transmit: programs not sent because their compile showed messages
+  int rejected = 0;        // receive: blocks with a wrong checksum (answered DLE, no file written)
+  int notSaved = 0;        // receive: listing files that could not be written (message shown)
 };
 
 class ProgramTransfer {
@@ -65,12 +66,14 @@ class ProgramTransfer {
   void ChooseRecvFile(std::string_view chosen);
 
   // Compiles and sends TxProgramNo from TransFileName (single), or programs 0..31 from TransFolder (all).
-  // A program whose compile showed any message is not sent. Every link failure shows the link error box
-  // (or the handshake's own message) and ends the transfer.
+  // A program whose compile showed any message is not sent. A failed exchange shows the link error box and
+  // all mode goes on with the next program; a handshake that times out shows only its own message and
+  // ends the transfer, as the line is dead.
   TransferReport SendPrograms(Link& link, int mode);
 
   // Fetches RxProgramNo into RecvFileName (single), or programs 0..31 into RecvFolder (all), writing each
-  // program's source text. A block with a wrong checksum is answered DLE and leaves its file alone.
+  // program's source text. A block with a wrong checksum is answered DLE and leaves its file alone; failed
+  // exchanges are handled as in SendPrograms.
   TransferReport ReceivePrograms(Link& link, int mode);
 
   // Presence flag, step count (of RxProgramNo) and image words from the 2050 bytes in link.BlockBuffer.
@@ -81,7 +84,13 @@ class ProgramTransfer {
   bool WriteProgramListing(Ui& ui, int program, int mode);
 
  private:
-  enum class Outcome { Done, NotCompiled, Rejected, NotSaved, LinkFailed };
+  enum class Outcome { Done, NotCompiled, Rejected, NotSaved, Failed, LineDead };
+
+  // Counts one program's outcome into the report; false when the transfer must end. Before another program
+  // follows a failed one, the line settles.
+  static bool GoOn(Link& link, Outcome outcome, TransferReport& report, bool more);
+  // Discards what arrives until the line has been quiet for `quiet`.
+  static void Settle(Link& link, Duration quiet);
 
   bool compileForSending(Ui& ui, int program, const std::string& path);
   Outcome sendOne(Link& link, int program);
