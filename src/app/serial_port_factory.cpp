@@ -8,7 +8,7 @@
 
 namespace zova::app {
 
-std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, bool serveEvents,
+std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, Ui& ui,
                                      std::string& error) {
   // QSerialPort's notifiers want an application object, even without an event loop.
   if (QCoreApplication::instance() == nullptr) {
@@ -20,12 +20,10 @@ std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::strin
   LineSettings line;
   FlowControl flow = FlowControl::None;
   StoredSettings stored = ReadStoredSettings();
-  const std::string text = !settings.empty() ? settings : stored.settings.toStdString();
-  if (!text.empty() && !ParseLineSettings(text, line, error)) return nullptr;
-  if (!stored.handshaking.isEmpty() && !ParseFlowControl(stored.handshaking.toStdString(), flow, error)) {
-    return nullptr;
-  }
-  return MakeSerialPort(device, line, flow, serveEvents);
+  if (!settings.empty()) stored.settings.clear();  // typed settings win over stored ones
+  ApplyStoredSettings(stored, line, flow, ui);
+  if (!settings.empty() && !ParseLineSettings(settings, line, error)) return nullptr;
+  return MakeSerialPort(device, line, flow, false);
 }
 
 std::unique_ptr<Port> MakeSerialPort(const std::string& device, const LineSettings& line, FlowControl flow,

@@ -7,13 +7,14 @@
 
 #include "link/line_settings.h"
 #include "link/port.h"
+#include "link/ui.h"
 
 namespace zova::app {
 
-// `settings` empty: the stored settings, else 9600,n,8,1. `serveEvents`: wait in a local event
-// loop (desktop) rather than blocking on the device (command line). Null with `error` set when the
-// settings are rejected.
-std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, bool serveEvents,
+// For the command line, which blocks on the device. `settings` empty: the stored settings, else
+// 9600,n,8,1; a stored value the serial control rejects is reported through `ui` and the default kept,
+// as the desktop does at load. Null with `error` set when the typed `settings` are rejected.
+std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, Ui& ui,
                                      std::string& error);
 // The same with settings already applied (the desktop program reads the store once, at load).
 std::unique_ptr<Port> MakeSerialPort(const std::string& device, const LineSettings& line, FlowControl flow,

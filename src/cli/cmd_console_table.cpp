@@ -11,7 +11,8 @@ std::span<const Command> ConsoleCommands() {
       Command{"zero-return", true, RunZeroReturn, "zero-return: run the zero return and wait until it is done", false,
               true},
       Command{"jog", true, RunJog,
-              "jog AXIS + | - [--speed S] [--ms T]: jog an axis for T ms (default 500, at most 60000; speed 10), print positions "
+              "jog AXIS + | - [--speed S] [--ms T]: jog an axis for T ms (default 500, at most 60000; speed 10), print "
+              "positions "
               "(needs --axes)",
               false},
       Command{"move", true, RunMove, "move TEXT [--speed S] [--accel A]: execute one command line (defaults 10, 50)",

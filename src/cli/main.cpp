@@ -100,10 +100,11 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
     return kExitUsage;
   }
   std::string error;
-  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, error);
+  int failure = kExitUsage;
+  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, ui, error, failure);
   if (!stack) {
     ui.messageBox(error);
-    return kExitUsage;
+    return failure;
   }
   Link link(stack->port(), ui, systemClock());
   link.timeouts.handshake = toDuration(options.handshakeTimeoutSeconds);

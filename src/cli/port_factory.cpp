@@ -1,6 +1,11 @@
 // Port construction for zovactl.
 #include "cli/port_factory.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 #include <vector>
 
@@ -37,9 +42,22 @@ std::vector<std::string> splitWords(const std::string& text) {
   return words;
 }
 
+// Opens the trace for writing without ever blocking: a FIFO nobody reads is refused (ENXIO) instead of
+// hanging the command before it has started.
+std::FILE* OpenTraceFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = ::fdopen(fd, "w");
+  if (file == nullptr) ::close(fd);
+  return file;
+}
+
 }  // namespace
 
-std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, std::string& error) {
+std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, Ui& ui,
+                                         std::string& error, int& exitStatus) {
+  exitStatus = kExitUsage;
   auto stack = std::make_unique<Stack>();
   if (options.port == "sim") {
     stack->controller_ = std::make_unique<sim::Controller>();
@@ -50,17 +68,19 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     stack->inner_ = std::make_unique<sim::SimPort>(*stack->controller_, systemClock());
   } else {
 #ifdef ZOVA_HAVE_QT_SERIAL
-    stack->inner_ = app::MakeSerialPort(options.port, options.settings, false, error);
+    stack->inner_ = app::MakeSerialPort(options.port, options.settings, ui, error);
     if (!stack->inner_) return nullptr;
 #else
+    (void)ui;
     error = "this build talks only to the simulated controller (--port sim)";
     return nullptr;
 #endif
   }
   if (!options.traceFile.empty()) {
-    stack->traceFile_ = std::fopen(options.traceFile.c_str(), "w");
+    stack->traceFile_ = OpenTraceFile(options.traceFile);
     if (stack->traceFile_ == nullptr) {
-      error = "cannot write the trace file " + options.traceFile;
+      error = std::strerror(errno) + options.traceFile;
+      exitStatus = kExitFile;
       return nullptr;
     }
     stack->trace_ = std::make_unique<TracePort>(*stack->inner_, stack->traceFile_, systemClock());

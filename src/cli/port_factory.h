@@ -18,6 +18,9 @@ class PortStack {
 };
 
 // Null with `error` set when the options cannot make a port.
-std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, std::string& error);
+// A stored serial setting that cannot be used is reported through `ui` and the default kept. Null with
+// `error` and the exit status set (usage, or a trace file that cannot be written) when no port can be made.
+std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, Ui& ui,
+                                         std::string& error, int& exitStatus);
 
 }  // namespace zova::cli

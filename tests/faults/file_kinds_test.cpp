@@ -16,6 +16,7 @@
 #include "cli/cmd_parameters.h"
 #include "cli/cmd_positions.h"
 #include "cli/cmd_program.h"
+#include "cli/port_factory.h"
 #include "link/atomic_file.h"
 #include "support/scratch_dir.h"
 #include "support/test_support.h"
@@ -91,6 +92,21 @@ TEST_F(FileKinds, EveryReaderRefusesWhatIsNotAReadableRegularFile) {
       EXPECT_EQ(rig.wire.text(), "") << "nothing is sent";
     }
   }
+}
+
+// The wire trace is written, not read: a FIFO nobody reads is refused at once instead of hanging the command.
+TEST_F(FileKinds, ATraceNobodyReadsIsRefusedWithoutWaiting) {
+  const std::string fifo = path("trace");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  Options options;
+  options.port = "sim";
+  options.traceFile = fifo;
+  RecordingUi ui;
+  std::string error;
+  int status = kExitOk;
+  EXPECT_EQ(MakePortStack(options, "", ui, error, status), nullptr);
+  EXPECT_EQ(status, kExitFile);
+  EXPECT_EQ(error, std::strerror(ENXIO) + fifo);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <signal.h>
 
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 
 #include "process.h"
@@ -151,6 +152,19 @@ TEST(CliProcess, SignalsEndTheOperationSafely) {
   EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), old);
   std::remove(trace.c_str());
   std::remove(file.c_str());
+}
+
+TEST_F(CliPty, AStoredSettingTheControlRejectsIsReportedAndTheDefaultUsed) {
+  start();
+  const std::string home = "/tmp/zova_store_" + std::to_string(::getpid());
+  std::filesystem::create_directories(home + "/ZOVA");
+  std::ofstream(home + "/ZOVA/ZOVA.conf") << "[Properties]\nSettings=abc\n";
+  ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+  const RunResult r = ctl({"ping"});
+  ::unsetenv("XDG_CONFIG_HOME");
+  std::filesystem::remove_all(home);
+  EXPECT_EQ(r.exitCode, 0) << r.err;
+  EXPECT_NE(r.err.find("abc"), std::string::npos) << r.err;
 }
 
 TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {
