@@ -70,8 +70,8 @@ int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program
 
 }  // namespace
 
-RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     std::chrono::milliseconds limit, std::optional<SignalAfter> interrupt) {
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& args, std::chrono::milliseconds limit,
+                     std::optional<SignalAfter> interrupt) {
   const auto deadline = Clock::now() + limit;
   char outPath[] = "/tmp/zova_outXXXXXX";
   char errPath[] = "/tmp/zova_errXXXXXX";
