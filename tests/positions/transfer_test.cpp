@@ -278,6 +278,7 @@ TEST(Transfers, LinkFailuresShowTheErrorBoxAndStopTheLoop) {
     EXPECT_EQ(rig.controller.commandLog.size(), c.commands) << c.name;
     if (c.receive) {
       EXPECT_EQ(outcome.stored, 2) << c.name;
+      EXPECT_EQ(rig.ui.progress.back().value, 0) << c.name << ": the bar goes back to 0 on the error path too";
     }
   }
 }
