@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
-#include "app/qt_sim_port.h"
-#include "app/screens.h"
+#include "app/windows/frm_main.h"
+#include "app/windows/frm_splash.h"
+#include "app/qt/qt_sim_port.h"
+#include "app/windows/screens.h"
 
 namespace zova::app {
 

@@ -5,9 +5,9 @@
 #include <QDir>
 #include <QTimer>
 
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
-#include "app/screens.h"
+#include "app/windows/frm_main.h"
+#include "app/windows/frm_splash.h"
+#include "app/windows/screens.h"
 
 namespace zova::app {
 

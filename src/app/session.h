@@ -5,7 +5,7 @@
 #include <QString>
 #include <string>
 
-#include "app/qt_ui.h"
+#include "app/qt/qt_ui.h"
 #include "language/compiler.h"
 #include "language/program_store.h"
 #include "language/transfer/program_transfer.h"

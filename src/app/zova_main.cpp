@@ -1,9 +1,9 @@
 // zova: the desktop program. Starts with the selection window, then the main window.
 #include <QApplication>
 
-#include "app/frm_main.h"
-#include "app/frm_splash.h"
-#include "app/screens.h"
+#include "app/windows/frm_main.h"
+#include "app/windows/frm_splash.h"
+#include "app/windows/screens.h"
 #include "app/measurement.h"
 #include "app/screenshots.h"
 

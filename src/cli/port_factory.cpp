@@ -14,7 +14,7 @@
 #include "sim/sim_port.h"
 
 #ifdef ZOVA_HAVE_QT_SERIAL
-#include "app/serial_port_factory.h"
+#include "app/qt/serial_port_factory.h"
 #endif
 
 namespace zova::cli {

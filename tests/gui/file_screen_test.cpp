@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QProgressBar>
 
-#include "app/window_util.h"
+#include "app/widgets/window_util.h"
 #include "link/link_error.h"
 #include "programs/programs_fixture.h"
 #include "gui_support.h"

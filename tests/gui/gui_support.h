@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "app/file_dialog.h"
-#include "app/frm_main.h"
-#include "app/qt_sim_port.h"
-#include "app/screens.h"
+#include "app/qt/file_dialog.h"
+#include "app/windows/frm_main.h"
+#include "app/qt/qt_sim_port.h"
+#include "app/windows/screens.h"
 
 namespace zova::test {
 

@@ -5,8 +5,8 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 
-#include "app/selector_group.h"
-#include "app/window_util.h"
+#include "app/widgets/selector_group.h"
+#include "app/widgets/window_util.h"
 #include "gui_support.h"
 #include "link/link_error.h"
 #include "parameters/ax_para_editor.h"

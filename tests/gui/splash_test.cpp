@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/frm_splash.h"
+#include "app/windows/frm_splash.h"
 #include "gui_support.h"
 
 namespace zova::test {

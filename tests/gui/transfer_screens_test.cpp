@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QProgressBar>
 
-#include "app/window_util.h"
+#include "app/widgets/window_util.h"
 #include "gui_support.h"
 #include "link/link_error.h"
 

@@ -1,0 +1,59 @@
+// Window services.
+#include "app/widgets/window_util.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace zova::app {
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+void CentreOnScreen(QWidget* window) {
+  QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+}
+
+QPixmap DrawLinkPicture(bool on) {
+  QPixmap pixmap(48, 24);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor colour = on ? QColor(0, 170, 0) : QColor(150, 150, 150);
+  p.setPen(QPen(colour, 3));
+  p.drawLine(2, 12, 16, 12);
+  p.drawLine(32, 12, 46, 12);
+  p.setBrush(colour);
+  p.drawRect(14, 6, 8, 12);
+  if (on) {
+    p.drawRect(22, 6, 10, 12);
+  } else {
+    p.drawRect(28, 6, 8, 12);
+  }
+  return pixmap;
+}
+
+QPixmap DrawControllerPicture(QSize size) {
+  QPixmap pixmap(size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(40, 60, 110), 2));
+  p.setBrush(QColor(210, 220, 240));
+  const int w = size.width();
+  const int h = size.height();
+  p.drawRoundedRect(QRect(w / 8, h / 6, w * 3 / 4, h * 2 / 3), 8, 8);
+  p.setBrush(QColor(0, 170, 0));
+  for (int i = 0; i < 6; ++i) p.drawEllipse(QPoint(w / 8 + 30 + i * 28, h / 2), 6, 6);
+  p.setBrush(QColor(40, 60, 110));
+  p.drawRect(w * 5 / 8, h / 3, w / 6, h / 3);
+  return pixmap;
+}
+
+}  // namespace zova::app

@@ -1,0 +1,190 @@
+// The axis parameter screen.
+#include "app/windows/frm_ax_para.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/qt/file_dialog.h"
+#include "app/widgets/handler_lock.h"
+#include "app/windows/screens.h"
+#include "app/widgets/window_util.h"
+#include "parameters/ax_para_editor.h"
+#include "parameters/ax_para_file.h"
+#include "parameters/ax_para_transfer.h"
+
+namespace zova::app {
+
+namespace {
+
+constexpr std::string_view kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+// The first eleven groups are drive settings, the last six signal levels.
+constexpr int kAxGroupsInFirstFrame = 11;
+
+QString EntryLabel(int entry) {
+  for (const AxParaEntry& e : AxParaEntries()) {
+    if (e.entry == entry) return Qs(e.label);
+  }
+  return {};
+}
+
+}  // namespace
+
+FrmAxPara::FrmAxPara(Session& session)
+    : QWidget(nullptr, Qt::Window),
+      session_(session),
+      boxes_([this](int box, const QString& text) -> std::optional<QString> {
+        Ui& ui = session_.ui;
+        // A refused number is reported and not stored; the box keeps the text as typed.
+        (void)CheckAxBox(box, text.toStdString(), session_.axPara, session_.currentAxis, ui);
+        return std::nullopt;
+      }) {
+  setObjectName("frmNaxpara");
+  setWindowTitle("Axis Parameter");
+  auto* layout = new QVBoxLayout(this);
+
+  auto* axes = new QHBoxLayout;
+  for (int i = 0; i < kMaxAxes; ++i) {
+    auto* panel = MakeButton(this, ArrayName("SSPanelAxSel", i), QString("%1-Axis").arg(i + 1));
+    connect(panel, &QPushButton::clicked, this, [this, i] { axisClicked(i); });
+    txtAxSel_[static_cast<std::size_t>(i)] = MakeIndicator(this, ArrayName("txtAxSel", i));
+    axes->addWidget(panel);
+    axes->addWidget(txtAxSel_[static_cast<std::size_t>(i)]);
+  }
+  layout->addLayout(axes);
+
+  auto* body = new QHBoxLayout;
+  layout->addLayout(body);
+  auto* axFrame = new QGroupBox("Ax Parameter", this);
+  auto* axColumn = new QVBoxLayout(axFrame);
+  auto* limitFrame = new QGroupBox("Limit Parameter", this);
+  auto* limitColumn = new QVBoxLayout(limitFrame);
+  int n = 0;
+  for (const ChoiceGroup& g : AxChoiceGroups()) {
+    QGroupBox* frame = n < kAxGroupsInFirstFrame ? axFrame : limitFrame;
+    auto* group = new SelectorGroup(g, EntryLabel(g.entry), frame);
+    group->onClick = [this, group](int i) { choiceClicked(group, i); };
+    groups_.push_back(group);
+    (n < kAxGroupsInFirstFrame ? axColumn : limitColumn)->addWidget(group);
+    ++n;
+  }
+  limitColumn->addStretch();
+  body->addWidget(axFrame);
+  body->addWidget(limitFrame);
+
+  auto* swFrame = new QGroupBox("Software Parameter", this);
+  auto* grid = new QGridLayout(swFrame);
+  for (int b = 0; b < kAxBoxCount; ++b) {
+    auto* label = new QLabel(Qs(AxBoxes()[static_cast<std::size_t>(b)].label), swFrame);
+    auto* box = new QLineEdit(swFrame);
+    box->setObjectName(ArrayName("txtSw", b));
+    label->setBuddy(box);
+    grid->addWidget(label, b, 0);
+    grid->addWidget(box, b, 1);
+    boxes_.add(box);
+  }
+  body->addWidget(swFrame);
+
+  file_ = AddParameterFileRow(this, layout, "Label1", "txtAxisParaFileName", "AxProgressBar");
+  session_.ui.registerProgressBar(std::string(kAxProgressBar), 0, file_.bar);
+
+  connect(file_.fileName, &QLineEdit::textChanged, this, &FrmAxPara::fileNameChanged);
+  connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmAxPara::fileOpen);
+  connect(file_.cmdSave[1], &QPushButton::clicked, this, &FrmAxPara::fileSave);
+  connect(file_.cmdRcv, &QPushButton::clicked, this, &FrmAxPara::receive);
+  connect(file_.cmdTrans, &QPushButton::clicked, this, &FrmAxPara::transmit);
+
+  adjustSize();
+  CentreOnScreen(this);
+  if (!session_.axParaFile.isEmpty()) {
+    // Reopening reads the remembered file again, replacing edits and fetched values.
+    file_.fileName->setText(session_.axParaFile);
+    readFile();
+  } else {
+    session_.axPara.SetDefaults();
+  }
+  SetIndicator(txtAxSel_[static_cast<std::size_t>(session_.currentAxis)], true);
+  updateAxButton();
+  file_.bar->setValue(0);
+}
+
+void FrmAxPara::initAxButton() {
+  for (SelectorGroup* g : groups_) g->clearIndicators();
+}
+
+void FrmAxPara::updateAxButton() {
+  const AxPara::Axis& axis = session_.axPara[session_.currentAxis];
+  for (SelectorGroup* g : groups_) g->showValue(axis[static_cast<std::size_t>(g->group().entry)]);
+  for (int b = 0; b < kAxBoxCount; ++b) boxes_.write(b, Qs(AxBoxText(b, session_.axPara, session_.currentAxis)));
+}
+
+void FrmAxPara::axisClicked(int panel) {
+  if (!CanSelectAxis(panel, session_.axes)) return;
+  SetIndicator(txtAxSel_[static_cast<std::size_t>(session_.currentAxis)], false);
+  initAxButton();
+  SetIndicator(txtAxSel_[static_cast<std::size_t>(panel)], true);
+  session_.currentAxis = panel;
+  updateAxButton();
+}
+
+void FrmAxPara::choiceClicked(SelectorGroup* group, int index) {
+  std::int32_t& stored = session_.axPara[session_.currentAxis][static_cast<std::size_t>(group->group().entry)];
+  stored = ChoiceValue(group->group(), index);
+  group->showValue(stored);
+}
+
+void FrmAxPara::readFile() {
+  // A name that is no readable file changes nothing; a file that breaks off keeps what it gave.
+  (void)ReadAxParaFile(file_.fileName->text().toStdString(), session_.axPara);
+}
+
+void FrmAxPara::fileNameChanged() {
+  initAxButton();
+  readFile();
+  updateAxButton();
+}
+
+void FrmAxPara::fileOpen() {
+  FileDialogRequest request{"Axis Para File Open", QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"),
+                            file_.fileName->text(), FileDialogForm::Open};
+  std::optional<QString> chosen = FileDialog()(this, request);
+  if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
+  file_.fileName->setText(*chosen);
+  initAxButton();
+  readFile();
+  updateAxButton();
+}
+
+void FrmAxPara::fileSave() {
+  Ui& ui = session_.ui;
+  if (file_.fileName->text().isEmpty()) {
+    ui.messageBox(kMsgNoFileName);
+    return;
+  }
+  (void)WriteAxParaFile(file_.fileName->text().toStdString(), session_.axPara, ui);
+}
+
+void FrmAxPara::receive() {
+  // The buttons stay enabled; a second click finds the link busy and does nothing.
+  HandlerLock running(session_);
+  if (FetchAxPara(session_.link, session_.axPara, session_.axes) != TransferStatus::Ok) return;
+  initAxButton();
+  updateAxButton();
+}
+
+void FrmAxPara::transmit() {
+  HandlerLock running(session_);
+  (void)SendAxPara(session_.link, session_.axPara, session_.axes);
+}
+
+void FrmAxPara::closeEvent(QCloseEvent* event) {
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  session_.axParaFile = file_.fileName->text();
+  event->accept();
+}
+
+QWidget* MakeFrmNaxpara(Session& session, FrmMain&) { return new FrmAxPara(session); }
+
+}  // namespace zova::app

@@ -1,0 +1,113 @@
+// The firmware download window.
+#include "app/windows/frm_download.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+#include "app/qt/file_dialog.h"
+#include "app/widgets/handler_lock.h"
+#include "app/windows/screens.h"
+#include "app/widgets/window_util.h"
+#include "link/link_error.h"
+
+namespace zova::app {
+
+namespace {
+QLabel* label(QWidget* parent, const char* name, const QString& text) {
+  auto* l = new QLabel(text, parent);
+  l->setObjectName(name);
+  return l;
+}
+}  // namespace
+
+FrmDownload::FrmDownload(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(session),
+      download_(std::make_unique<FirmwareDownload>(session.link, *this)) {
+  setObjectName("frmDownload");
+  setWindowTitle("Download");
+  auto* layout = new QVBoxLayout(this);
+  auto* frame = new QGroupBox("Firmware", this);
+  frame->setObjectName("Frame1");
+  auto* grid = new QGridLayout(frame);
+  grid->addWidget(label(frame, "Label1", "Controller firmware (Intel HEX)"), 0, 0, 1, 2);
+  labelFilename_ = label(frame, "label_filename", "HEX FILE : ");
+  grid->addWidget(labelFilename_, 1, 0, 1, 2);
+  labelbyte_ = label(frame, "labelbyte", "");
+  grid->addWidget(labelbyte_, 2, 0, 1, 2);
+  cmdFile_ = new QPushButton("File Open", frame);
+  cmdFile_->setObjectName("cmdFile");
+  cmdDown_ = new QPushButton("Down Load", frame);
+  cmdDown_->setObjectName("cmdDown");
+  grid->addWidget(cmdFile_, 3, 0);
+  grid->addWidget(cmdDown_, 3, 1);
+  prgBarWri_ = new QProgressBar(frame);
+  prgBarWri_->setObjectName("PrgBarWRI");
+  prgBarWri_->setValue(0);
+  grid->addWidget(prgBarWri_, 4, 0, 1, 2);
+  labelState_ = label(frame, "Label_state", "");
+  grid->addWidget(labelState_, 5, 0, 1, 2);
+  grid->addWidget(label(frame, "Label3", "T_CHKSUM"), 6, 0);
+  grid->addWidget(label(frame, "Label4", "R_CHKSUM"), 7, 0);
+  label2_ = label(frame, "Label2", "");
+  grid->addWidget(label2_, 7, 1);
+  layout->addWidget(frame);
+  session_.ui.registerProgressBar(std::string(kDownloadProgressBar), 0, prgBarWri_);
+  connect(cmdFile_, &QPushButton::clicked, this, &FrmDownload::fileClicked);
+  connect(cmdDown_, &QPushButton::clicked, this, &FrmDownload::downClicked);
+  resize(420, 260);
+  CentreOnScreen(this);
+}
+
+void FrmDownload::setLabel(DownloadLabel which, const std::string& text) {
+  QLabel* target = nullptr;
+  switch (which) {
+    case DownloadLabel::TotalBytes:
+      target = labelbyte_;
+      break;
+    case DownloadLabel::FileName:
+      target = labelFilename_;
+      break;
+    case DownloadLabel::State:
+      target = labelState_;
+      break;
+    case DownloadLabel::Refused:
+      target = label2_;
+      break;
+  }
+  target->setText(Qs(text));
+  target->repaint();
+}
+
+void FrmDownload::setDownEnabled(bool enabled) { cmdDown_->setEnabled(enabled); }
+
+void FrmDownload::fileClicked() {
+  FileDialogRequest request{"", "HEX (*.hex);;*.* (*)", lastName_, FileDialogForm::Open};
+  auto chosen = FileDialog()(this, request);
+  if (!chosen) return;  // a cancelled dialog changes nothing
+  lastName_ = *chosen;
+  download_->FileChosen(chosen->toStdString());
+}
+
+void FrmDownload::downClicked() {
+  // Nothing else may use the link while the flash is written; the main window is disabled meanwhile.
+  if (!download_->FileName.empty() && !session_.port.isOpen()) {
+    ShowLinkError(session_.ui, kLinkErrorPortClosed);
+    return;
+  }
+  HandlerLock running(session_);
+  BusyGuard busy(session_.link);
+  if (!busy.acquired()) return;
+  download_->DownClick();
+}
+
+void FrmDownload::closeEvent(QCloseEvent* event) {
+  // Half-written flash is worse than a late close.
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  event->accept();
+}
+
+QWidget* MakeFrmDownload(Session& session, FrmMain&) { return new FrmDownload(session); }
+
+}  // namespace zova::app

@@ -1,0 +1,204 @@
+// The program window "FILE Trans / Receive".
+#include "app/windows/frm_file.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "app/widgets/box_numbers.h"
+#include "app/qt/file_dialog.h"
+#include "app/widgets/handler_lock.h"
+#include "app/windows/screens.h"
+#include "app/widgets/window_util.h"
+#include "language/transfer/program_files.h"
+#include "link/link_error.h"
+
+namespace zova::app {
+
+namespace {
+
+using programs::ProgramTransfer;
+
+constexpr const char* kMsgNotNumber = " 숫자를 입력하십시요";
+
+// Shows each program number of an all transfer in the "TEV File #" box for the length of one call.
+class ProgramNumberShown {
+ public:
+  ProgramNumberShown(ProgramTransfer& transfer, QLineEdit* box) : transfer_(transfer) {
+    transfer_.onProgramNumber = [box](int n) { box->setText(QString::number(n)); };
+  }
+  ~ProgramNumberShown() { transfer_.onProgramNumber = nullptr; }
+  ProgramNumberShown(const ProgramNumberShown&) = delete;
+  ProgramNumberShown& operator=(const ProgramNumberShown&) = delete;
+
+ private:
+  ProgramTransfer& transfer_;
+};
+
+}  // namespace
+
+FrmFile::FrmFile(Session& session) : QWidget(nullptr, Qt::Window), session_(session) {
+  setObjectName("frmFile");
+  setWindowTitle("FILE Trans / Receive");
+  dialog_ = new DialogControl(this, "cmdDlgFile", "*.dat");
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(buildFrame(true, receive_));
+  layout->addWidget(buildFrame(false, trans_));
+
+  ProgramTransfer& transfer = session_.programTransfer;
+  for (int i = 0; i < 2; ++i) {
+    connect(receive_.buttons[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+            [this, i] { receivePressed(i); });
+    connect(trans_.buttons[static_cast<std::size_t>(i)], &QPushButton::clicked, this, [this, i] { transPressed(i); });
+    connect(receive_.boxes[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
+            [this, i, &transfer] { boxChanged(receive_, i, transfer.RxProgramNo); });
+    connect(trans_.boxes[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
+            [this, i, &transfer] { boxChanged(trans_, i, transfer.TxProgramNo); });
+  }
+  connect(receive_.open, &QPushButton::clicked, this, [this] { receiveOpenPressed(); });
+  connect(trans_.open, &QPushButton::clicked, this, [this] { transOpenPressed(); });
+
+  adjustSize();
+  CentreOnScreen(this);
+  receive_.boxes[0]->setText(session_.fileReceiveName);
+  trans_.boxes[0]->setText(session_.fileTransName);
+}
+
+QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
+  const QString side = receive ? "Receive" : "Trans";
+  auto* box = new QGroupBox(receive ? "FILE Receive (TEV ▶ PC)" : "FILE Trans (PC ▶ TEV)", this);
+  box->setObjectName(receive ? "fraFileReceive" : "fraFileTrans");
+  auto* grid = new QGridLayout(box);
+  const QString boxName = "txtFile" + side;
+  const char* labels[] = {"PC File Name", "TEV File #"};
+  const char* initial[] = {"", "0"};
+  for (int i = 0; i < 2; ++i) {
+    auto* edit = new QLineEdit(initial[i], box);
+    edit->setObjectName(ArrayName(boxName.toUtf8().constData(), i));
+    frame.boxes[static_cast<std::size_t>(i)] = edit;
+    grid->addWidget(new QLabel(labels[i], box), i, 0);
+    grid->addWidget(edit, i, 1, 1, 2);
+  }
+  const char* captions[] = {receive ? "Receive " : "Trans", receive ? "ALL Receive" : "ALL Trans"};
+  const QString buttonName = "cmdFile" + side;
+  for (int i = 0; i < 2; ++i) {
+    auto* button = new QPushButton(captions[i], box);
+    button->setObjectName(ArrayName(buttonName.toUtf8().constData(), i));
+    frame.buttons[static_cast<std::size_t>(i)] = button;
+    actionButtons_.push_back(button);
+    grid->addWidget(button, 2, i);
+  }
+  frame.open = new QPushButton("File Open", box);
+  frame.open->setObjectName(buttonName + "Open");
+  actionButtons_.push_back(frame.open);
+  grid->addWidget(frame.open, 2, 2);
+
+  const std::string barName(receive ? programs::kReceiveBar : programs::kTransBar);
+  const char* barLabels[] = {"File", "Comment"};
+  for (int i = 0; i < 2; ++i) {
+    auto* bar = new QProgressBar(box);
+    bar->setObjectName(ArrayName(barName.c_str(), i));
+    bar->setValue(0);
+    session_.ui.registerProgressBar(barName, i, bar);
+    grid->addWidget(new QLabel(barLabels[i], box), 3 + i, 0);
+    grid->addWidget(bar, 3 + i, 1, 1, 2);
+  }
+  return box;
+}
+
+bool FrmFile::portAndFileReady(const Frame& frame, std::string_view noFileMessage) {
+  Ui& ui = session_.ui;
+  if (!session_.port.isOpen()) {
+    ShowLinkError(ui, kLinkErrorPortClosed);
+    return false;
+  }
+  if (frame.boxes[0]->text().isEmpty()) {
+    ui.messageBox(noFileMessage);
+    return false;
+  }
+  return true;
+}
+
+void FrmFile::receivePressed(int index) {
+  if (!portAndFileReady(receive_, programs::kMsgNoRecvFile)) return;
+  HandlerLock lock(session_, actionButtons_);
+  BusyGuard busy(session_.link);
+  if (!busy.acquired()) return;
+  ProgramTransfer& transfer = session_.programTransfer;
+  if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
+  transfer.RecvFileName = receive_.boxes[0]->text().toStdString();
+  if (index == 0) {
+    transfer.RxProgramNo = BoxInteger(receive_.boxes[1]->text());
+    transfer.ReceivePrograms(session_.link, programs::kModeSingle);
+  } else {
+    ProgramNumberShown shown(transfer, receive_.boxes[1]);
+    transfer.ReceivePrograms(session_.link, programs::kModeAll);
+  }
+}
+
+void FrmFile::transPressed(int index) {
+  if (!portAndFileReady(trans_, programs::kMsgNoTransFile)) return;
+  HandlerLock lock(session_, actionButtons_);
+  BusyGuard busy(session_.link);
+  if (!busy.acquired()) return;
+  ProgramTransfer& transfer = session_.programTransfer;
+  if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
+  transfer.TransFileName = trans_.boxes[0]->text().toStdString();
+  if (index == 0) {
+    transfer.TxProgramNo = BoxInteger(trans_.boxes[1]->text());
+    transfer.SendPrograms(session_.link, programs::kModeSingle);
+    return;
+  }
+  Ui& ui = session_.ui;
+  if (!programs::CheckAllTransFiles(transfer.TransFolder, ui)) return;
+  ProgramNumberShown shown(transfer, trans_.boxes[1]);
+  transfer.SendPrograms(session_.link, programs::kModeAll);
+}
+
+void FrmFile::receiveOpenPressed() {
+  // Received programs are written under the chosen name and folder.
+  auto chosen = dialog_->open("Receive File Open", FileDialogForm::Save, false);
+  if (!chosen) return;  // a cancelled dialog changes nothing
+  session_.programTransfer.ChooseRecvFile(chosen->toStdString());
+  receive_.boxes[0]->setText(Qs(session_.programTransfer.RecvFileName));
+}
+
+void FrmFile::transOpenPressed() {
+  // A new name in a folder chooses the folder of "ALL Trans".
+  auto chosen = dialog_->open("Trans File Open", FileDialogForm::OpenOrNew, false);
+  if (!chosen) return;
+  session_.programTransfer.ChooseTransFile(chosen->toStdString());
+  trans_.boxes[0]->setText(Qs(session_.programTransfer.TransFileName));
+}
+
+void FrmFile::boxChanged(Frame& frame, int index, int& programNo) {
+  QLineEdit* numberBox = frame.boxes[1];
+  const QString text = numberBox->text();
+  if (text.isEmpty()) return;
+  const auto number = BoxNumber(text);
+  if (!number) {
+    Ui& ui = session_.ui;
+    ui.messageBox(kMsgNotNumber);
+    numberBox->setText("0");
+    return;
+  }
+  if (index != 1) return;
+  const int value = BoxInteger(text);
+  if (value >= programs::kFirstProgram && value <= programs::kLastProgram) {
+    programNo = value;
+  } else {
+    numberBox->setText(QString::number(programNo));
+  }
+}
+
+void FrmFile::closeEvent(QCloseEvent* event) {
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  session_.fileReceiveName = receive_.boxes[0]->text();
+  session_.fileTransName = trans_.boxes[0]->text();
+  event->accept();
+}
+
+QWidget* MakeFrmFile(Session& session, FrmMain&) { return new FrmFile(session); }
+
+}  // namespace zova::app

@@ -1,0 +1,466 @@
+// The main window.
+#include "app/windows/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QSerialPortInfo>
+#include <QVBoxLayout>
+
+#include "app/widgets/handler_lock.h"
+#include "app/windows/io_labels.h"
+#include "app/qt/qt_sim_port.h"
+#include "app/qt/serial_port_factory.h"
+#include "app/qt/stored_settings.h"
+#include "app/widgets/window_util.h"
+#include "language/compiler.h"
+#include "link/decoders.h"
+#include "link/link_error.h"
+
+namespace zova::app {
+
+namespace {
+
+QLineEdit* makeEdit(QWidget* parent, const QString& name, const QString& text, int width = 70) {
+  auto* e = new QLineEdit(text, parent);
+  e->setObjectName(name);
+  e->setMaximumWidth(width);
+  return e;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& caption) {
+  auto* f = new QGroupBox(caption, parent);
+  f->setObjectName(name);
+  return f;
+}
+
+QIcon stopIcon() {
+  QPixmap p(16, 16);
+  p.fill(QColor(200, 0, 0));
+  return QIcon(p);
+}
+
+}  // namespace
+
+FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
+  setObjectName("frmMain");
+  setWindowTitle("Zova PC Communication Program");
+  ApplyStoredSettings(ReadStoredSettings(), session_.lineSettings, session_.flowControl, session_.ui);
+  tmrUpStatus = new QTimer(this);
+  tmrUpStatus->setObjectName("tmrUpStatus");
+  tmrUpStatus->setInterval(500);
+  buildMenus();
+
+  auto* central = new QWidget(this);
+  auto* top = new QHBoxLayout(central);
+  auto* left = new QVBoxLayout;
+  auto* linkRow = new QHBoxLayout;
+  imgComm_ = new QLabel(central);
+  imgComm_->setObjectName("imgComm");
+  imgCommOn_ = new QLabel(central);
+  imgCommOn_->setObjectName("imgCommOn");
+  imgCommOn_->setPixmap(DrawLinkPicture(true));
+  imgCommOn_->hide();
+  imgCommOff_ = new QLabel(central);
+  imgCommOff_->setObjectName("imgCommOff");
+  imgCommOff_->setPixmap(DrawLinkPicture(false));
+  imgCommOff_->hide();
+  setLinkPicture(false);
+  linkRow->addWidget(imgComm_);
+  linkRow->addStretch();
+  left->addLayout(linkRow);
+  left->addWidget(buildConsole());
+  left->addWidget(buildSensorFrame());
+  left->addStretch();
+  top->addLayout(left);
+  top->addWidget(buildIoFrames());
+  setCentralWidget(central);
+
+  session_.connection.onStateChanged = [this](bool open) {
+    setLinkPicture(open);
+    emit portStateChanged(open);
+  };
+  status_ = std::make_unique<StatusMonitor>(session_.link, *this, session_.axes);
+  console_ = std::make_unique<ManualConsole>(*status_);
+  // The port's first refresh runs while the link is still held, so the redrawn boxes send nothing.
+  session_.connection.onOpened = [this] { (void)status_->ReadIoStatus(kReadOutputs, true); };
+  wireConsole();
+  qApp->installEventFilter(this);
+  adjustSize();
+  CentreOnScreen(this);
+}
+
+FrmMain::~FrmMain() {
+  session_.connection.onStateChanged = nullptr;
+  session_.connection.onOpened = nullptr;
+}
+
+void FrmMain::wireConsole() {
+  for (int i = 0; i < 3; ++i) {
+    connect(cmdSvon[i], &QPushButton::clicked, this, [this, i] { console_->SvonClick(i); });
+    connect(cmdRun[i], &QPushButton::clicked, this,
+            [this, i] { console_->RunClick(i, txtRunPrgNo->text().toStdString()); });
+  }
+  connect(cmdZR, &QPushButton::clicked, this, [this] { console_->ZrClick(); });
+  for (int i = 0; i < 2; ++i) {
+    connect(cmdJog[i], &QPushButton::pressed, this, [this, i] {
+      jogPressing_ = true;
+      console_->JogPress(i, txtJogSpd->text().toStdString(), txtAxisSel->text().toStdString());
+      jogPressing_ = false;
+      // A quick click lets go while the press still waits for the controller: stop the axis now.
+      if (pendingJogRelease_ >= 0) console_->JogRelease(std::exchange(pendingJogRelease_, -1));
+    });
+    connect(cmdJog[i], &QPushButton::released, this, [this, i] {
+      if (jogPressing_) {
+        pendingJogRelease_ = i;
+      } else {
+        console_->JogRelease(i);
+      }
+    });
+    connect(cmdAxisSel[i], &QPushButton::clicked, this, [this, i] { console_->AxisSelClick(i); });
+    connect(cmdIoStatus[i], &QPushButton::clicked, this, [this, i] {
+      // Checking with the port closed would poll nothing: refuse it as the console refuses its actions.
+      if (i == 0 && !session_.port.isOpen()) {
+        ShowLinkError(session_.ui, kLinkErrorPortClosed);
+        return;
+      }
+      status_->IoStatusClick(i);
+    });
+  }
+  connect(cmdLocSet, &QPushButton::clicked, this, [this] { console_->LocSetClick(txtLocSet->text().toStdString()); });
+  connect(cmdMov, &QPushButton::clicked, this, [this] {
+    language::Compiler compiler(session_.programs, session_.ui, session_.languageConfig());
+    console_->MovClick(compiler, txtMove[0]->text().toStdString(), txtMove[1]->text().toStdString(),
+                       txtMove[2]->text().toStdString());
+  });
+  connect(cmdReadError, &QPushButton::clicked, this, [this] { status_->ControllerErrorClick(); });
+  connect(txtRunPrgNo, &QLineEdit::textChanged, this, [this](const QString& text) {
+    const QString kept = Qs(console_->RunPrgNoChanged(text.toStdString()));
+    if (kept != text) txtRunPrgNo->setText(kept);
+  });
+  for (int p = 0; p < 64; ++p) {
+    connect(chkIoOutput[p], &QCheckBox::clicked, this, [this, p] { console_->OutputClick(p); });
+  }
+  connect(tmrUpStatus, &QTimer::timeout, this, [this] { status_->Tick(); });
+}
+
+void FrmMain::setInputChecked(int point, bool checked) { chkIoInput[point]->setChecked(checked); }
+
+void FrmMain::setOutputChecked(int point, bool checked) { chkIoOutput[point]->setChecked(checked); }
+
+void FrmMain::setSensorColour(int box, SensorColour colour) {
+  const QColor c = colour == SensorColour::Red     ? QColor(255, 0, 0)
+                   : colour == SensorColour::Green ? QColor(0, 255, 0)
+                                                   : palette().color(QPalette::Base);
+  txtSensor[box]->setStyleSheet(QString("background-color: %1;").arg(c.name()));
+}
+
+void FrmMain::setPositionTexts(int axis, const std::string& command, const std::string& actual) {
+  txtComPos[axis]->setText(Qs(command));
+  txtActPos[axis]->setText(Qs(actual));
+}
+
+void FrmMain::setAxisSelText(const std::string& text) { txtAxisSel->setText(Qs(text)); }
+
+QWidget* FrmMain::controlWidget(Control control) {
+  switch (control) {
+    case Control::SvonOn:
+      return cmdSvon[0];
+    case Control::SvonOff:
+      return cmdSvon[1];
+    case Control::AlarmReset:
+      return cmdSvon[2];
+    case Control::ZeroReturn:
+      return cmdZR;
+    case Control::JogPositive:
+      return cmdJog[0];
+    case Control::JogNegative:
+      return cmdJog[1];
+    case Control::Run:
+      return cmdRun[0];
+    case Control::Stop:
+      return cmdRun[1];
+    case Control::RunReset:
+      return cmdRun[2];
+    case Control::IoCheckStart:
+      return cmdIoStatus[0];
+    case Control::IoOutFrame:
+      return fraIoOut;
+    case Control::RunZrFrame:
+      return fraRunZr;
+    case Control::JogFrame:
+      return fraJog;
+    case Control::UpStatusTimer:
+      break;
+  }
+  return nullptr;
+}
+
+void FrmMain::setEnabled(Control control, bool enabled) {
+  if (control == Control::UpStatusTimer) {
+    if (enabled) {
+      tmrUpStatus->start();
+    } else {
+      tmrUpStatus->stop();
+    }
+    return;
+  }
+  // A jog button must keep receiving its release while the press handler runs.
+  if (control == Control::JogPositive || control == Control::JogNegative) return;
+  if (QWidget* w = controlWidget(control)) w->setEnabled(enabled);
+}
+
+void FrmMain::setLinkPicture(bool on) { imgComm_->setPixmap((on ? imgCommOn_ : imgCommOff_)->pixmap()); }
+
+void FrmMain::buildMenus() {
+  auto addScreen = [this](const char* name, const char* caption) {
+    auto* action = menuBar()->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, [this, name] { openScreen(name); });
+  };
+  addScreen("mnuFile", "File");
+  addScreen("mnuLoc", "Loc");
+  addScreen("mnuSft", "Sft");
+  addScreen("mnuSysPara", "Sys Para");
+  addScreen("mnuAxisPara", "Axis Para");
+  QMenu* port = menuBar()->addMenu("Comm Port");
+  port->setObjectName("mnuCommPort");
+  for (int i = 0; i < 9; ++i) {
+    auto* open = port->addAction(QString("Open(COM%1)").arg(i + 1));
+    open->setObjectName(ArrayName("mnuCommPortOpen", i));
+    connect(open, &QAction::triggered, this, [this, i] { openPort(QString("COM%1").arg(i + 1)); });
+  }
+  port->addSeparator();
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    const QString device = info.systemLocation();
+    auto* open = port->addAction(QString("Open(%1)").arg(device));
+    connect(open, &QAction::triggered, this, [this, device] { openPort(device); });
+  }
+  auto* sim = port->addAction("Simulator");
+  sim->setObjectName("mnuCommPortSim");
+  connect(sim, &QAction::triggered, this, [this] { openSimulator(); });
+  port->addSeparator();
+  auto* close = port->addAction("Close");
+  close->setObjectName("mnuCommPortClose");
+  connect(close, &QAction::triggered, this, [this] { closePort(); });
+  addScreen("mnuDownload", "Download");
+}
+
+void FrmMain::setScreenFactory(const QString& menuName, ScreenFactory factory) {
+  factories_[menuName] = std::move(factory);
+}
+
+void FrmMain::openScreen(const QString& menuName) {
+  auto it = factories_.find(menuName);
+  if (it == factories_.end()) return;
+  status_->SetTimerEnabled(false);
+  if (menuName == "mnuAxisPara") {
+    // The axis screen fetches nothing itself, but must not start inside a poll exchange.
+    while (session_.link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  }
+  QWidget* screen = it->second(session_, *this);
+  if (screen == nullptr) return;
+  screen->setAttribute(Qt::WA_DeleteOnClose);
+  connect(screen, &QObject::destroyed, this, [this] {
+    setEnabled(true);
+    status_->Axes = session_.axes;  // the system parameters may have changed the axis count
+  });
+  openScreens_.push_back(screen);
+  screen->show();
+  setEnabled(false);
+}
+
+void FrmMain::openPort(const QString& device) {
+  if (session_.port.isOpen() || session_.link.LinkBusy) return;
+  session_.port.set(MakeSerialPort(device.toStdString(), session_.lineSettings, session_.flowControl, true));
+  if (session_.connection.Open()) afterPortOpened();
+}
+
+void FrmMain::openSimulator() {
+  if (session_.port.isOpen() || session_.link.LinkBusy) return;
+  auto port = std::make_unique<QtSimPort>();
+  port->controller().machine.axes = session_.axes;
+  session_.port.set(std::move(port));
+  if (session_.connection.Open()) afterPortOpened();
+}
+
+void FrmMain::afterPortOpened() {}
+
+void FrmMain::closePort() {
+  if (session_.link.LinkBusy) return;
+  status_->SetTimerEnabled(false);
+  session_.connection.Close();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+  status_->SetTimerEnabled(false);
+  // Ending now would cut off the exchange of a screen or of the console, and the goodbye below
+  // could not be said: the program ends once the link is idle.
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  for (auto it = openScreens_.rbegin(); it != openScreens_.rend(); ++it) {
+    if (*it) (*it)->close();
+  }
+  closePort();
+  tmrUpStatus->stop();
+  event->accept();
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+  // Qt would ask the windows to close and drop the quit at the first refusal; instead the program
+  // ends as this window's close does, once the exchange has ended.
+  if (watched == qApp && event->type() == QEvent::Quit && session_.busy()) {
+    close();
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+QWidget* FrmMain::buildIoFrames() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  fraIoInput = makeFrame(box, "fraIoInput", "I/O Input");
+  auto* inputs = new QHBoxLayout(fraIoInput);
+  for (int module = 0; module < 2; ++module) {
+    auto* frame = makeFrame(fraIoInput, ArrayName("fraIoModule", module), QString("Module %1").arg(module + 1));
+    auto* grid = new QGridLayout(frame);
+    for (int i = 0; i < 32; ++i) {
+      const int point = module * 32 + i;
+      auto* c = new QCheckBox(InputLabel(point), frame);
+      c->setObjectName(ArrayName("chkIoInput", point));
+      c->setAttribute(Qt::WA_TransparentForMouseEvents);  // inputs are shown, not switched
+      c->setFocusPolicy(Qt::NoFocus);
+      grid->addWidget(c, i % 8, i / 8);  // counted down each column
+      chkIoInput[point] = c;
+    }
+    inputs->addWidget(frame);
+  }
+  layout->addWidget(fraIoInput);
+  fraIoOut = makeFrame(box, "fraIoOut", "I/O Output");
+  auto* grid = new QGridLayout(fraIoOut);
+  for (int point = 0; point < 64; ++point) {
+    auto* c = new QCheckBox(OutputLabel(point), fraIoOut);
+    c->setObjectName(ArrayName("chkIoOutput", point));
+    grid->addWidget(c, point % 8, point / 8);
+    chkIoOutput[point] = c;
+  }
+  layout->addWidget(fraIoOut);
+  return box;
+}
+
+QWidget* FrmMain::buildSensorFrame() {
+  auto* frame = makeFrame(this, "fraSensor", "Sensor");
+  auto* grid = new QGridLayout(frame);
+  const char* captions[] = {"POS", "HOME", "NEG"};
+  for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(captions[c], frame), 0, c + 1);
+  for (int axis = 0; axis < 6; ++axis) {
+    grid->addWidget(new QLabel(QString("%1 Axis").arg(axis + 1), frame), axis + 1, 0);
+    for (int c = 0; c < 3; ++c) {
+      auto* e = makeEdit(frame, ArrayName("txtSensor", 3 * axis + c), "", 40);
+      e->setReadOnly(true);
+      grid->addWidget(e, axis + 1, c + 1);
+      txtSensor[3 * axis + c] = e;
+    }
+  }
+  return frame;
+}
+
+QWidget* FrmMain::buildConsole() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  fraRunZr = makeFrame(box, "fraRunZr", "");
+  auto* runZr = new QGridLayout(fraRunZr);
+  const char* svon[] = {"AMP ON", "AMP OFF", "ALARM RESET"};
+  for (int i = 0; i < 3; ++i) {
+    cmdSvon[i] = makeButton(fraRunZr, ArrayName("cmdSvon", i), svon[i]);
+    runZr->addWidget(cmdSvon[i], 0, i);
+  }
+  cmdReadError = makeButton(fraRunZr, "cmdReadError", "ERROR READ");
+  runZr->addWidget(cmdReadError, 0, 3);
+  cmdZR = makeButton(fraRunZr, "cmdZR", "ZR");
+  runZr->addWidget(cmdZR, 1, 0);
+
+  fraRun = makeFrame(fraRunZr, "fraRun", "Run");
+  auto* run = new QHBoxLayout(fraRun);
+  txtRunPrgNo = makeEdit(fraRun, "txtRunPrgNo", "0", 40);
+  run->addWidget(txtRunPrgNo);
+  cmdRun[0] = makeButton(fraRun, ArrayName("cmdRun", 0), "RUN");
+  cmdRun[1] = makeButton(fraRun, ArrayName("cmdRun", 1), "");
+  cmdRun[1]->setIcon(stopIcon());
+  cmdRun[1]->setToolTip("STOP");
+  cmdRun[2] = makeButton(fraRun, ArrayName("cmdRun", 2), "RUN-RESET");
+  for (auto* b : cmdRun) run->addWidget(b);
+  runZr->addWidget(fraRun, 1, 1, 1, 3);
+
+  auto* move = makeFrame(fraRunZr, "fraMove", "Move");
+  auto* moveLayout = new QHBoxLayout(move);
+  const char* moveTexts[] = {"MVE P000", "10", "50"};
+  for (int i = 0; i < 3; ++i) {
+    txtMove[i] = makeEdit(move, ArrayName("txtMove", i), moveTexts[i], i == 0 ? 160 : 50);
+    moveLayout->addWidget(txtMove[i]);
+  }
+  cmdMov = makeButton(move, "cmdMov", "OK");
+  moveLayout->addWidget(cmdMov);
+  runZr->addWidget(move, 2, 0, 1, 4);
+  layout->addWidget(fraRunZr);
+
+  fraJog = makeFrame(box, "fraJog", "Jog");
+  auto* jog = new QGridLayout(fraJog);
+  cmdJog[0] = makeButton(fraJog, ArrayName("cmdJog", 0), "<-  Pos");
+  cmdJog[1] = makeButton(fraJog, ArrayName("cmdJog", 1), "Neg  ->");
+  jog->addWidget(cmdJog[0], 0, 0);
+  jog->addWidget(cmdJog[1], 0, 1);
+  jog->addWidget(new QLabel("Speed", fraJog), 1, 0);
+  txtJogSpd = makeEdit(fraJog, "txtJogSpd", "10", 50);
+  jog->addWidget(txtJogSpd, 1, 1);
+  jog->addWidget(new QLabel("Axis", fraJog), 2, 0);
+  txtAxisSel = makeEdit(fraJog, "txtAxisSel", "1", 50);
+  txtAxisSel->setReadOnly(true);
+  jog->addWidget(txtAxisSel, 2, 1);
+  cmdAxisSel[0] = makeButton(fraJog, ArrayName("cmdAxisSel", 0), "NEXT");
+  cmdAxisSel[1] = makeButton(fraJog, ArrayName("cmdAxisSel", 1), "PREV");
+  jog->addWidget(cmdAxisSel[0], 2, 2);
+  jog->addWidget(cmdAxisSel[1], 2, 3);
+  layout->addWidget(fraJog);
+
+  auto* positions = makeFrame(box, "fraPosition", "Position");
+  auto* pos = new QGridLayout(positions);
+  pos->addWidget(new QLabel("Command", positions), 1, 0);
+  pos->addWidget(new QLabel("Actual", positions), 2, 0);
+  for (int axis = 0; axis < 6; ++axis) {
+    pos->addWidget(new QLabel(QString("%1 Axis").arg(axis + 1), positions), 0, axis + 1);
+    txtComPos[axis] = makeEdit(positions, ArrayName("txtComPos", axis), "", 80);
+    txtActPos[axis] = makeEdit(positions, ArrayName("txtActPos", axis), "", 80);
+    txtComPos[axis]->setReadOnly(true);
+    txtActPos[axis]->setReadOnly(true);
+    pos->addWidget(txtComPos[axis], 1, axis + 1);
+    pos->addWidget(txtActPos[axis], 2, axis + 1);
+  }
+  auto* locRow = new QHBoxLayout;
+  locRow->addWidget(new QLabel("LOC #", positions));
+  txtLocSet = makeEdit(positions, "txtLocSet", "0", 60);
+  locRow->addWidget(txtLocSet);
+  cmdLocSet = makeButton(positions, "cmdLocSet", "SET");
+  locRow->addWidget(cmdLocSet);
+  locRow->addStretch();
+  pos->addLayout(locRow, 3, 0, 1, 7);
+  layout->addWidget(positions);
+
+  auto* io = new QHBoxLayout;
+  cmdIoStatus[0] = makeButton(box, ArrayName("cmdIoStatus", 0), "I/O Check Start");
+  cmdIoStatus[1] = makeButton(box, ArrayName("cmdIoStatus", 1), "I/O Check Stop");
+  io->addWidget(cmdIoStatus[0]);
+  io->addWidget(cmdIoStatus[1]);
+  layout->addLayout(io);
+  return box;
+}
+
+}  // namespace zova::app

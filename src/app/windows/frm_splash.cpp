@@ -1,0 +1,111 @@
+// The selection window.
+#include "app/windows/frm_splash.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/version.h"
+#include "app/widgets/window_util.h"
+
+namespace zova::app {
+
+void SetButtonColour(QWidget* button, const QColor& colour) {
+  button->setStyleSheet(QString("background-color: %1;").arg(colour.name()));
+}
+
+QString FrmSplash::versionText(int major, int minor, int revision) {
+  return QString("Ver %1.%2%3").arg(major).arg(minor).arg(revision);
+}
+
+FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent) {
+  setObjectName("frmSplash");
+  setWindowTitle("Zova");
+  auto* layout = new QVBoxLayout(this);
+  auto* title = new QLabel("Multi Axis Controller", this);
+  title->setObjectName("Label1");
+  QFont big = title->font();
+  big.setPointSize(big.pointSize() + 8);
+  big.setBold(true);
+  title->setFont(big);
+  title->setAlignment(Qt::AlignCenter);
+  layout->addWidget(title);
+
+  auto* picture = new QLabel(this);
+  picture->setObjectName("imgSplash");
+  picture->setPixmap(DrawControllerPicture(QSize(360, 90)));
+  picture->setAlignment(Qt::AlignCenter);
+  layout->addWidget(picture);
+
+  auto* grid = new QGridLayout;
+  const char* axisCaptions[] = {"2 Axes Controller",
+                                "3 Axes Controller",
+                                "4 Axes Controller",
+                                "5 Axes Controller",
+                                "6 Axes Controller",
+                                "OK",
+                                "Cancel"};
+  for (int i = 0; i < 7; ++i) {
+    auto* b = new QPushButton(axisCaptions[i], this);
+    b->setObjectName(QString("cmdSelTev_%1").arg(i));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, i] { selTevClicked(i); });
+    cmdSelTev_[i] = b;
+    if (i < 5) {
+      grid->addWidget(b, i, 0);
+      SetButtonColour(b, palette().color(QPalette::ToolTipBase));
+    }
+  }
+  const char* plcCaptions[] = {"MITSUBISHI_PLC", "Pellar PLC", "OMRON PLC"};
+  for (int i = 0; i < 3; ++i) {
+    auto* b = new QPushButton(plcCaptions[i], this);
+    b->setObjectName(QString("cmdSelTevPlc_%1").arg(i));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, i] { selPlcClicked(i); });
+    cmdSelTevPlc_[i] = b;
+    grid->addWidget(b, i, 1);
+    SetButtonColour(b, i == 0 ? QColor(kSelectedColour) : QColor(kPlcUnselectedColour));
+  }
+  grid->addWidget(cmdSelTev_[5], 4, 1);
+  grid->addWidget(cmdSelTev_[6], 5, 1);
+  layout->addLayout(grid);
+
+  auto* notice = new QLabel(QString::fromUtf8("제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오."), this);
+  notice->setObjectName("lblNotice");
+  layout->addWidget(notice);
+  auto* version = new QLabel(versionText(kVersionMajor, kVersionMinor, kVersionRevision), this);
+  version->setObjectName("lblVersion");
+  version->setAlignment(Qt::AlignRight);
+  layout->addWidget(version);
+  adjustSize();
+  CentreOnScreen(this);
+}
+
+void FrmSplash::selTevClicked(int index) {
+  for (int i = 0; i < 5; ++i) SetButtonColour(cmdSelTev_[i], palette().color(QPalette::ToolTipBase));
+  if (index == 5) {
+    if (axes_ != 0) accept();  // OK before an axis is chosen does nothing
+    return;
+  }
+  if (index == 6) {
+    reject();
+    return;
+  }
+  axes_ = index + 2;
+  SetButtonColour(cmdSelTev_[index], QColor(kSelectedColour));
+}
+
+void FrmSplash::selPlcClicked(int index) {
+  SetButtonColour(cmdSelTevPlc_[machineType_], QColor(kPlcUnselectedColour));
+  machineType_ = index;
+  SetButtonColour(cmdSelTevPlc_[index], QColor(kSelectedColour));
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent* event) {
+  // Any key ends the program from here, as the controller's operators are used to.
+  event->accept();
+  reject();
+}
+
+}  // namespace zova::app

@@ -1,0 +1,148 @@
+// The system parameter screen.
+#include "app/windows/frm_sys_para.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "app/qt/file_dialog.h"
+#include "app/widgets/handler_lock.h"
+#include "app/windows/screens.h"
+#include "app/widgets/window_util.h"
+#include "parameters/axis_count.h"
+#include "parameters/sys_para_editor.h"
+#include "parameters/sys_para_file.h"
+#include "parameters/sys_para_transfer.h"
+
+namespace zova::app {
+
+namespace {
+
+constexpr std::string_view kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+
+QString EntryLabel(int index) {
+  for (const SysParaEntry& e : SysParaEntries()) {
+    if (e.index == index) return Qs(e.label);
+  }
+  return {};
+}
+
+}  // namespace
+
+FrmSysPara::FrmSysPara(Session& session)
+    : QWidget(nullptr, Qt::Window),
+      session_(session),
+      boxes_([this](int box, const QString& text) -> std::optional<QString> {
+        Ui& ui = session_.ui;
+        return Qs(EditSysBox(box, text.toStdString(), session_.sysPara, ui));
+      }) {
+  setObjectName("frmNsyspara");
+  setWindowTitle("System Parameter");
+  auto* layout = new QVBoxLayout(this);
+  auto* body = new QHBoxLayout;
+  layout->addLayout(body);
+
+  auto* choices = new QVBoxLayout;
+  for (const ChoiceGroup& g : SysChoiceGroups()) {
+    auto* group = new SelectorGroup(g, EntryLabel(g.entry), this);
+    group->onClick = [this, group](int i) { choiceClicked(group, i); };
+    groups_.push_back(group);
+    choices->addWidget(group);
+  }
+  choices->addStretch();
+  body->addLayout(choices);
+
+  auto* grid = new QGridLayout;
+  constexpr int kColumns = 4;
+  for (int b = 0; b < kSysBoxCount; ++b) {
+    auto* frame = new QGroupBox(Qs(SysBoxes()[static_cast<std::size_t>(b)].label), this);
+    auto* inner = new QVBoxLayout(frame);
+    inner->setContentsMargins(4, 2, 4, 2);
+    auto* box = new QLineEdit(frame);
+    box->setObjectName(ArrayName("txtSys", b));
+    inner->addWidget(box);
+    boxes_.add(box);
+    grid->addWidget(frame, b / kColumns, b % kColumns);
+  }
+  body->addLayout(grid);
+
+  file_ = AddParameterFileRow(this, layout, "sysLabel", "txtSysFileName", "ProgressSysBar");
+  session_.ui.registerProgressBar(std::string(kSysProgressBar), 0, file_.bar);
+
+  connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmSysPara::fileOpen);
+  connect(file_.cmdSave[1], &QPushButton::clicked, this, &FrmSysPara::fileSave);
+  connect(file_.cmdRcv, &QPushButton::clicked, this, &FrmSysPara::receive);
+  connect(file_.cmdTrans, &QPushButton::clicked, this, &FrmSysPara::transmit);
+
+  adjustSize();
+  CentreOnScreen(this);
+  // A remembered file is not read again: the table still holds what the screen last showed.
+  if (session_.sysParaFile.isEmpty()) session_.sysPara.SetDefaults();
+  file_.fileName->setText(session_.sysParaFile);
+  updateSysButton();
+}
+
+void FrmSysPara::initSysButton() {
+  for (SelectorGroup* g : groups_) g->clearIndicators();
+}
+
+void FrmSysPara::updateSysButton() {
+  Ui& ui = session_.ui;
+  TakeAxisCount(session_.sysPara[sys::kAxes], session_.axes, ui);
+  for (SelectorGroup* g : groups_) g->showValue(session_.sysPara[g->group().entry]);
+  for (int b = 0; b < kSysBoxCount; ++b) boxes_.write(b, Qs(SysBoxText(b, session_.sysPara)));
+}
+
+std::vector<QPushButton*> FrmSysPara::fileButtons() const {
+  return {file_.cmdSave[0], file_.cmdSave[1], file_.cmdRcv, file_.cmdTrans};
+}
+
+void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {
+  session_.sysPara[group->group().entry] = ChoiceValue(group->group(), index);
+  group->showValue(session_.sysPara[group->group().entry]);
+}
+
+void FrmSysPara::fileOpen() {
+  FileDialogRequest request{"System Para File Open", QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"),
+                            file_.fileName->text(), FileDialogForm::Open};
+  std::optional<QString> chosen = FileDialog()(this, request);
+  if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
+  file_.fileName->setText(*chosen);
+  initSysButton();
+  // A failed read restores the defaults, which the refresh then shows.
+  (void)ReadSysParaFile(chosen->toStdString(), session_.sysPara);
+  updateSysButton();
+}
+
+void FrmSysPara::fileSave() {
+  Ui& ui = session_.ui;
+  if (file_.fileName->text().isEmpty()) {
+    ui.messageBox(kMsgNoFileName);
+    return;
+  }
+  (void)WriteSysParaFile(file_.fileName->text().toStdString(), session_.sysPara, ui);
+}
+
+void FrmSysPara::receive() {
+  HandlerLock lock(session_, fileButtons());
+  if (FetchSysPara(session_.link, session_.sysPara) != TransferStatus::Ok) return;
+  initSysButton();
+  updateSysButton();
+}
+
+void FrmSysPara::transmit() {
+  HandlerLock lock(session_, fileButtons());
+  (void)SendSysPara(session_.link, session_.sysPara);
+}
+
+void FrmSysPara::closeEvent(QCloseEvent* event) {
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  session_.sysParaFile = file_.fileName->text();
+  event->accept();
+}
+
+QWidget* MakeFrmNsyspara(Session& session, FrmMain&) { return new FrmSysPara(session); }
+
+}  // namespace zova::app

@@ -1,0 +1,270 @@
+// The location and shift windows.
+#include "app/windows/position_screen.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+
+#include "app/widgets/box_numbers.h"
+#include "app/qt/file_dialog.h"
+#include "app/widgets/handler_lock.h"
+#include "app/widgets/window_util.h"
+#include "link/link_error.h"
+#include "positions/wire_value.h"
+
+namespace zova::app {
+
+namespace {
+
+constexpr const char* kMsgNotNumber = " 숫자를 입력하십시요";
+constexpr const char* kMsgReversedRange = " End Loc 는 Start Loc 보다 커야 합니다.";
+constexpr const char* kMsgNoSaveFile = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+
+QLineEdit* Box(QWidget* parent, const QString& name, const QString& text) {
+  auto* box = new QLineEdit(text, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+}  // namespace
+
+PositionScreen::PositionScreen(Session& session, const PositionScreenTraits& traits)
+    : QWidget(nullptr, Qt::Window), session_(session), traits_(traits) {
+  setObjectName(traits.objectName);
+  setWindowTitle(traits.caption);
+  dialog_ = new DialogControl(this, traits.dialog, QtFilter(traits.dialogFilter));
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(buildFrame(traits.receiveFrame, receive_, false));
+  layout->addWidget(buildFrame(traits.transFrame, trans_, true));
+
+  const positions::TableLayout& tableLayout = table().layout();
+  session_.ui.registerProgressBar(std::string(tableLayout.receiveBar), 0, receive_.bar);
+  session_.ui.registerProgressBar(std::string(tableLayout.sendBar), 0, trans_.bar);
+  receive_.bar->setObjectName(Qs(tableLayout.receiveBar));
+  trans_.bar->setObjectName(Qs(tableLayout.sendBar));
+
+  for (int side = 0; side < 2; ++side) {
+    const PositionFrameTraits& t = side == 0 ? traits.receiveFrame : traits.transFrame;
+    Frame& frame = side == 0 ? receive_ : trans_;
+    for (std::size_t i = 0; i < t.buttonList.size(); ++i) {
+      const PositionAction action = t.buttonList[i].action;
+      connect(frame.buttons[i], &QPushButton::clicked, this, [this, action, side] { press(action, side == 1); });
+    }
+    for (int i = 0; i < 2; ++i) {
+      connect(frame.numbers[static_cast<std::size_t>(i)], &QLineEdit::textChanged, this,
+              [this, &frame, i] { numberChanged(frame, i); });
+    }
+  }
+  for (int k = 0; k < positions::kTableAxes; ++k) {
+    connect(trans_.values[static_cast<std::size_t>(k)], &QLineEdit::textChanged, this, [this, k] { valueChanged(k); });
+  }
+
+  adjustSize();
+  CentreOnScreen(this);
+
+  PositionData& rows = session_.positions;
+  if (traits.showPointRows) {
+    trans_.numbers[0]->setText(QString::number(rows.TxPointNo));
+    showRow(trans_, rows.TxPointNo);
+    showRow(receive_, rows.RxPointNo);
+  } else {
+    showRow(trans_, 0);
+    showRow(receive_, 0);
+  }
+  trans_.file->setText(session_.*traits.transFile);
+  receive_.file->setText(session_.*traits.receiveFile);
+}
+
+QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, bool editableValues) {
+  auto* box = new QGroupBox(t.caption, this);
+  box->setObjectName(t.frame);
+  auto* grid = new QGridLayout(box);
+  int row = 0;
+  for (int i = 0; i < 2; ++i) {
+    grid->addWidget(new QLabel(t.numberLabels[static_cast<std::size_t>(i)], box), row, 0);
+    frame.numbers[static_cast<std::size_t>(i)] = Box(box, ArrayName(t.numbers, i), "0");
+    grid->addWidget(frame.numbers[static_cast<std::size_t>(i)], row++, 1);
+  }
+  for (int k = 0; k < positions::kTableAxes; ++k) {
+    auto* value = Box(box, ArrayName(t.values, k), "0.00");
+    value->setReadOnly(!editableValues);
+    frame.values[static_cast<std::size_t>(k)] = value;
+    grid->addWidget(new QLabel(traits_.valueLabels[static_cast<std::size_t>(k)], box), row, 0);
+    grid->addWidget(value, row++, 1);
+  }
+  grid->addWidget(new QLabel("File Name", box), row, 0);
+  frame.file = Box(box, t.file, "");
+  grid->addWidget(frame.file, row++, 1);
+  for (std::size_t i = 0; i < t.buttonList.size(); ++i) {
+    auto* button = new QPushButton(t.buttonList[i].caption, box);
+    button->setObjectName(ArrayName(t.buttons, static_cast<int>(i)));
+    frame.buttons.push_back(button);
+    actionButtons_.push_back(button);
+    grid->addWidget(button, row++, 0, 1, 2);
+  }
+  frame.bar = new QProgressBar(box);
+  frame.bar->setValue(0);
+  grid->addWidget(frame.bar, row, 0, 1, 2);
+  return box;
+}
+
+void PositionScreen::press(PositionAction action, bool transmit) {
+  if (!session_.port.isOpen()) {
+    Ui& ui = session_.ui;
+    ShowLinkError(ui, kLinkErrorPortClosed);
+    return;
+  }
+  {
+    HandlerLock lock(session_, actionButtons_);
+    run(action);
+  }
+  if (transmit) trans_.bar->setValue(0);
+}
+
+void PositionScreen::run(PositionAction action) {
+  switch (action) {
+    case PositionAction::Receive:
+      receiveSingle();
+      break;
+    case PositionAction::BlockReceive:
+      transferRange(false);
+      break;
+    case PositionAction::BlockTrans:
+      transferRange(true);
+      break;
+    case PositionAction::AllReceive:
+    case PositionAction::AllTrans:
+    case PositionAction::Trans: {
+      BusyGuard busy(session_.link);
+      if (!busy.acquired()) return;
+      PositionData& rows = session_.positions;
+      const int all = table().layout().allMode;
+      if (action == PositionAction::AllReceive) {
+        (rows.*traits_.receive)(session_.link, session_.axes, all, 0, 0);
+      } else if (action == PositionAction::AllTrans) {
+        (rows.*traits_.send)(session_.link, session_.axes, all, 0, 0);
+      } else {
+        rows.TxPointNo = BoxInteger(trans_.numbers[0]->text());
+        (rows.*traits_.send)(session_.link, session_.axes, positions::kModeSingle, 0, 0);
+      }
+      break;
+    }
+    case PositionAction::ReceiveFileOpen:
+      openReceiveFile();
+      break;
+    case PositionAction::FileSave:
+      saveFile();
+      break;
+    case PositionAction::TransFileOpen:
+      openTransFile();
+      break;
+  }
+}
+
+void PositionScreen::receiveSingle() {
+  PositionData& rows = session_.positions;
+  rows.RxPointNo = BoxInteger(receive_.numbers[0]->text());
+  BusyGuard busy(session_.link);
+  if (!busy.acquired()) return;
+  const TransferOutcome outcome = (rows.*traits_.receive)(session_.link, session_.axes, positions::kModeSingle, 0, 0);
+  if (outcome.stored > 0) showRow(receive_, rows.RxPointNo);
+}
+
+void PositionScreen::transferRange(bool send) {
+  const Frame& frame = send ? trans_ : receive_;
+  const int start = BoxInteger(frame.numbers[0]->text());
+  const int end = BoxInteger(frame.numbers[1]->text());
+  if (start > end) {
+    Ui& ui = session_.ui;
+    ui.messageBox(kMsgReversedRange);
+    return;
+  }
+  BusyGuard busy(session_.link);
+  if (!busy.acquired()) return;
+  PositionData& rows = session_.positions;
+  const int block = table().layout().blockMode;
+  (rows.*(send ? traits_.send : traits_.receive))(session_.link, session_.axes, block, start, end);
+}
+
+void PositionScreen::openReceiveFile() {
+  // The received table is written to the chosen file.
+  auto chosen = dialog_->open(traits_.receiveDialogTitle, FileDialogForm::Save, true);
+  if (!chosen) return;  // a cancelled dialog changes nothing
+  receive_.file->setText(*chosen);
+}
+
+void PositionScreen::saveFile() {
+  Ui& ui = session_.ui;
+  const QString name = receive_.file->text();
+  if (name.isEmpty()) {
+    ui.messageBox(kMsgNoSaveFile);
+    return;
+  }
+  (session_.positions.*traits_.save)(ui, name.toStdString());
+}
+
+void PositionScreen::openTransFile() {
+  auto chosen = dialog_->open(traits_.transDialogTitle, FileDialogForm::OpenOrNew, false);
+  if (!chosen) return;
+  trans_.file->setText(*chosen);
+  Ui& ui = session_.ui;
+  (session_.positions.*traits_.load)(ui, chosen->toStdString());
+  if (traits_.showPointRows) {
+    trans_.numbers[0]->setText("0");
+    showRow(trans_, 0);  // also when the box already held "0" and so did not change
+  }
+}
+
+void PositionScreen::numberChanged(Frame& frame, int index) {
+  QLineEdit* box = frame.numbers[static_cast<std::size_t>(index)];
+  const QString text = box->text();
+  if (text.isEmpty()) return;
+  Ui& ui = session_.ui;
+  const auto number = BoxNumber(text);
+  if (!number) {
+    ui.messageBox(kMsgNotNumber);
+    box->setText("0");
+    return;
+  }
+  if (*number < 0 || *number > traits_.numberLimit) {
+    if (traits_.outsideLimitMessage != nullptr) {
+      ui.messageBox(traits_.outsideLimitMessage);
+      box->setText("0");
+    }
+    return;
+  }
+  if (traits_.showRowOnNumber && index == 0) showRow(frame, RoundedNumber(*number));
+}
+
+void PositionScreen::valueChanged(int axis) {
+  const auto number = BoxNumber(trans_.numbers[0]->text());
+  if (!number) return;
+  const int row = RoundedNumber(*number);
+  if (!table().contains(row)) return;
+  const std::int32_t value = BoxHundredths(trans_.values[static_cast<std::size_t>(axis)]->text());
+  if (!positions::PositionValueTravels(value)) {
+    Ui& ui = session_.ui;
+    ui.messageBox(positions::kMsgPositionValueRange);
+    showRow(trans_, row);  // the box goes back to what the table holds
+    return;
+  }
+  table()[row][static_cast<std::size_t>(axis)] = value;
+}
+
+void PositionScreen::showRow(Frame& frame, int row) {
+  if (!table().contains(row)) return;
+  const positions::PositionRow values = table()[row];  // a copy: showing a value stores it back
+  for (int k = 0; k < session_.axes && k < positions::kTableAxes; ++k) {
+    frame.values[static_cast<std::size_t>(k)]->setText(HundredthsText(values[static_cast<std::size_t>(k)]));
+  }
+}
+
+void PositionScreen::closeEvent(QCloseEvent* event) {
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  session_.*traits_.transFile = trans_.file->text();
+  session_.*traits_.receiveFile = receive_.file->text();
+  event->accept();
+}
+
+}  // namespace zova::app

@@ -1,0 +1,120 @@
+// The location and shift windows: a receive frame and a transmit frame around one position table.
+// The two windows differ only in names, captions, buttons and a few rules, gathered in PositionScreenTraits.
+#pragma once
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "app/widgets/dialog_control.h"
+#include "app/session.h"
+
+namespace zova::app {
+
+enum class PositionAction {
+  Receive,
+  BlockReceive,
+  AllReceive,
+  ReceiveFileOpen,
+  FileSave,
+  Trans,
+  BlockTrans,
+  AllTrans,
+  TransFileOpen,
+};
+
+struct PositionButton {
+  const char* caption;
+  PositionAction action;
+};
+
+struct PositionFrameTraits {
+  const char* frame;
+  const char* caption;
+  const char* numbers;  // start and end number boxes
+  std::array<const char*, 2> numberLabels;
+  const char* values;  // the six axis value boxes
+  const char* file;    // file name box
+  const char* buttons;
+  std::vector<PositionButton> buttonList;  // in index order
+};
+
+using positions::PositionData;
+using positions::PositionTable;
+using positions::TransferOutcome;
+using TableTransfer = TransferOutcome (PositionData::*)(Link&, int, int, int, int);
+using TableSave = bool (PositionData::*)(Ui&, const std::string&) const;
+using TableLoad = bool (PositionData::*)(Ui&, const std::string&);
+
+struct PositionScreenTraits {
+  const char* objectName;
+  const char* caption;
+  PositionTable PositionData::*table;
+  TableTransfer send;
+  TableTransfer receive;
+  TableSave save;
+  TableLoad load;
+  QString Session::*receiveFile;
+  QString Session::*transFile;
+  PositionFrameTraits receiveFrame;
+  PositionFrameTraits transFrame;
+  std::array<const char*, 6> valueLabels;
+  const char* dialog;
+  const char* dialogFilter;  // description|pattern pairs
+  const char* receiveDialogTitle;
+  const char* transDialogTitle;  // empty: the dialog keeps its last title
+  // Number boxes: a number 0..numberLimit is accepted. Locations show the row of box 0 in the value
+  // boxes; shifts refuse numbers outside the limit with a message instead.
+  int numberLimit;
+  bool showRowOnNumber;
+  const char* outsideLimitMessage;  // nullptr: numbers outside the limit pass silently
+  // Locations only: opening shows the single-transfer rows, loading a file shows row 0.
+  bool showPointRows;
+};
+
+class PositionScreen : public QWidget {
+ public:
+  PositionScreen(Session& session, const PositionScreenTraits& traits);
+
+  // A button of either frame: the port check, then the action with every action button disabled.
+  void press(PositionAction action, bool transmit);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  struct Frame {
+    std::array<QLineEdit*, 2> numbers{};
+    std::array<QLineEdit*, 6> values{};
+    QLineEdit* file = nullptr;
+    std::vector<QPushButton*> buttons;
+    QProgressBar* bar = nullptr;
+  };
+
+  QWidget* buildFrame(const PositionFrameTraits& t, Frame& frame, bool editableValues);
+  void run(PositionAction action);
+  void receiveSingle();
+  void transferRange(bool send);
+  void openReceiveFile();
+  void saveFile();
+  void openTransFile();
+  void numberChanged(Frame& frame, int index);
+  void valueChanged(int axis);
+  void showRow(Frame& frame, int row);
+  [[nodiscard]] PositionTable& table() const { return session_.positions.*traits_.table; }
+
+  Session& session_;
+  const PositionScreenTraits& traits_;
+  Frame receive_;
+  Frame trans_;
+  DialogControl* dialog_ = nullptr;
+  std::vector<QPushButton*> actionButtons_;
+};
+
+}  // namespace zova::app
