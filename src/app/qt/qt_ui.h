@@ -19,6 +19,12 @@ class QtUi final : public Ui {
   void setProgressMaximum(std::string_view bar, int index, int maximum) override;
   void setProgressValue(std::string_view bar, int index, int value) override;
   void yield() override;
+  bool cancelRequested() override { return cancel_; }
+
+  // A Cancel button asks the running operation to end at its next exchange boundary; whoever starts a
+  // long operation clears the request first.
+  void requestCancel() { cancel_ = true; }
+  void clearCancel() { cancel_ = false; }
 
   // Windows register their bars under the names the operations use.
   void registerProgressBar(const std::string& name, int index, QProgressBar* bar);
@@ -29,6 +35,7 @@ class QtUi final : public Ui {
  private:
   QProgressBar* find(std::string_view bar, int index);
   std::map<std::pair<std::string, int>, QPointer<QProgressBar>> bars_;
+  bool cancel_ = false;
 };
 
 }  // namespace zova::app
