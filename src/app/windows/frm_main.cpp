@@ -221,12 +221,17 @@ void FrmMain::setEnabled(Control control, bool enabled) {
 void FrmMain::setLinkPicture(bool on) { imgComm_->setPixmap((on ? imgCommOn_ : imgCommOff_)->pixmap()); }
 
 void FrmMain::buildMenus() {
-  auto addScreen = [this](const char* name, const char* caption) {
-    auto* action = menuBar()->addAction(caption);
+  auto addScreenTo = [this](auto* where, const char* name, const char* caption) {
+    auto* action = where->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, name] { openScreen(name); });
   };
-  addScreen("mnuFile", "File");
+  auto addScreen = [&](const char* name, const char* caption) { addScreenTo(menuBar(), name, caption); };
+  // "File" holds the program screens: the transfer window and the editor.
+  QMenu* file = menuBar()->addMenu("File");
+  file->setObjectName("mnuFileMenu");
+  addScreenTo(file, "mnuFile", "FILE Trans / Receive…");
+  addScreenTo(file, "mnuEditor", "Program Editor…");
   addScreen("mnuLoc", "Loc");
   addScreen("mnuSft", "Sft");
   addScreen("mnuSysPara", "Sys Para");
@@ -306,7 +311,11 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   // could not be said: the program ends once the link is idle.
   if (PutOffCloseWhileBusy(this, session_, event)) return;
   for (auto it = openScreens_.rbegin(); it != openScreens_.rend(); ++it) {
-    if (*it) (*it)->close();
+    // A screen may keep itself open (an editor whose changes the operator does not give up): so does the program.
+    if (*it && !(*it)->close()) {
+      event->ignore();
+      return;
+    }
   }
   closePort();
   tmrUpStatus->stop();
