@@ -95,10 +95,10 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
   actionButtons_.push_back(frame.open);
   grid->addWidget(frame.open, 2, 2);
   if (!receive) {
-    // The source named in the box, in the program editor.
+    // The source named in the box beside it, in the program editor.
     auto* edit = MakeButton(box, "cmdFileTransEdit", "Edit");
     connect(edit, &QPushButton::clicked, this, [this] { OpenProgramEditor(session_, this, trans_.boxes[0]->text()); });
-    grid->addWidget(edit, 2, 3);
+    grid->addWidget(edit, 0, 3);
   }
 
   const std::string barName(receive ? programs::kReceiveBar : programs::kTransBar);
