@@ -138,6 +138,10 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemain) {
   rig.messages.clear();
   ReplaceLine(w, 1, "MVE P999");
   ReplaceLine(w, 2, "GOTO L5");
+  rig.session.link.LinkBusy = true;  // another exchange holds the line: the press does nothing
+  Click(w, "cmdSend");
+  EXPECT_TRUE(Controller(rig).programs.programs[7].block.empty());
+  rig.session.link.LinkBusy = false;
   Click(w, "cmdSend");
   EXPECT_TRUE(rig.messages.empty()) << rig.messages.front();
   language::ProgramStore store;
