@@ -162,8 +162,8 @@ void FrmEditor::buildMenus() {
   });
 
   QMenu* program = menuBar()->addMenu("Program");
-  add(program, "mnuEditorSend", "Send", QKeySequence(), [this] { sendPressed(); });
-  add(program, "mnuEditorFetch", "Fetch", QKeySequence(), [this] { fetchPressed(); });
+  add(program, "mnuEditorSend", send_->text(), QKeySequence(), [this] { sendPressed(); });
+  add(program, "mnuEditorFetch", fetch_->text(), QKeySequence(), [this] { fetchPressed(); });
 }
 
 QWidget* FrmEditor::buildTransferRow() {
@@ -257,8 +257,12 @@ void FrmEditor::updateTitle() {
 }
 
 void FrmEditor::programNumberChanged(int n) {
-  send_->setText(QString("Send as program %1").arg(n));
-  fetch_->setText(QString("Fetch program %1").arg(n));
+  const QString send = QString("Send as program %1").arg(n);
+  const QString fetch = QString("Fetch program %1").arg(n);
+  send_->setText(send);
+  fetch_->setText(fetch);
+  if (auto* action = findChild<QAction*>("mnuEditorSend")) action->setText(send);
+  if (auto* action = findChild<QAction*>("mnuEditorFetch")) action->setText(fetch);
 }
 
 void FrmEditor::setText(const SourceText& source, const QString& path) {
@@ -434,11 +438,11 @@ void FrmEditor::sendPressed() {
 }
 
 void FrmEditor::fetchPressed() {
-  if (!maySetAside()) return;
   if (!session_.port.isOpen()) {
     ShowLinkError(session_.ui, kLinkErrorPortClosed);
     return;
   }
+  if (!maySetAside()) return;  // the fetched program takes the text's place
   const int n = programNo_->value();
   runTransfer(programs::kReceiveBar, [&] {
     programs::ProgramTransfer& transfer = session_.programTransfer;
