@@ -98,6 +98,10 @@ TEST_F(Editor, MarksEachProblemWithTheCompilersMessageAndDropsAFixedOne) {
   EXPECT_EQ(w->editor()->markedLines(), (QList<int>{2, 5}));
   EXPECT_EQ(w->editor()->extraSelections().size(), 2);
   EXPECT_EQ(Find<QLabel>(w, "lblStatus")->text(), "5 steps · image 8 of 512 words · 2 problems");
+
+  AnsweredQuestion keep(UnsavedAnswer::Cancel);
+  EXPECT_FALSE(rig.main->close()) << "changes the operator keeps keep the program open";
+  EXPECT_EQ(keep.names, QStringList{"Untitled"});
 }
 
 TEST_F(Editor, StepColumnFollowsInsertedAndDeletedLines) {

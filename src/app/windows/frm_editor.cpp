@@ -1,6 +1,8 @@
 // The program editor window.
 #include "app/windows/frm_editor.h"
 
+#include <QApplication>
+#include <algorithm>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -464,15 +466,41 @@ void FrmEditor::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // Answered once: the windows that close after this one do not ask again.
+  editor_->document()->setModified(false);
   event->accept();
 }
 
+void FrmEditor::askBeforeClosing(QWidget* window) {
+  if (window == nullptr) return;
+  window->installEventFilter(this);
+  waiting_.emplace_back(window);
+}
+
 bool FrmEditor::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == parent() && event->type() == QEvent::Close && isVisible() && !close()) {
+  const bool waits = std::find(waiting_.begin(), waiting_.end(), watched) != waiting_.end();
+  if (waits && event->type() == QEvent::Close && isVisible() && !close()) {
     event->ignore();
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+void AddProgramEditorMenuItem(FrmMain& main) {
+  // "File" becomes a menu that holds the program window's item, once, whoever adds to it first.
+  auto* menu = main.findChild<QMenu*>("mnuFileMenu");
+  if (menu == nullptr) {
+    auto* program = main.findChild<QAction*>("mnuFile");
+    if (program == nullptr) return;
+    menu = new QMenu(program->text(), &main);
+    menu->setObjectName("mnuFileMenu");
+    main.menuBar()->insertMenu(program, menu);
+    main.menuBar()->removeAction(program);
+    menu->addAction(program);
+  }
+  QAction* editor = menu->addAction("Program Editor…");
+  editor->setObjectName("mnuEditor");
+  QObject::connect(editor, &QAction::triggered, &main, [&main] { main.openScreen("mnuEditor"); });
 }
 
 FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& path) {
@@ -485,12 +513,17 @@ FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& pa
   }
   auto* editor = new FrmEditor(session, owner);
   editor->setAttribute(Qt::WA_DeleteOnClose);
-  owner->installEventFilter(editor);
+  editor->askBeforeClosing(owner);
+  for (QWidget* w : QApplication::topLevelWidgets()) editor->askBeforeClosing(qobject_cast<FrmMain*>(w));
   if (!path.isEmpty()) editor->openFile(path);
   editor->show();
   return editor;
 }
 
-QWidget* MakeFrmEditor(Session& session, FrmMain&) { return new FrmEditor(session); }
+QWidget* MakeFrmEditor(Session& session, FrmMain& main) {
+  auto* editor = new FrmEditor(session);
+  editor->askBeforeClosing(&main);
+  return editor;
+}
 
 }  // namespace zova::app

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -13,6 +14,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "app/session.h"
 #include "app/widgets/code_editor.h"
@@ -21,6 +23,8 @@
 #include "language/source_check.h"
 
 namespace zova::app {
+
+class FrmMain;
 
 // How long typing must pause before the text is compiled again.
 inline constexpr int kLiveCompileDelayMs = 200;
@@ -47,9 +51,13 @@ class FrmEditor : public QMainWindow {
   [[nodiscard]] const QString& filePath() const { return path_; }
   [[nodiscard]] SourceEncoding encoding() const { return encoding_; }
 
+  // `window` (the one that opened the editor, the main window) asks the editor to close first, so changes
+  // the operator keeps also keep that window open.
+  void askBeforeClosing(QWidget* window);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
-  // The window that opened the editor asks it first before it closes.
+  // A window the editor asks to wait (see askBeforeClosing) closes only once the editor has closed.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -87,6 +95,8 @@ class FrmEditor : public QMainWindow {
   DialogControl* dialog_ = nullptr;
   QTimer* compileTimer_ = nullptr;  // "tmrCompile": the live compile, once typing pauses
 
+  std::vector<QPointer<QWidget>> waiting_;  // windows that close only after the editor
+
   QString path_;
   QString untitledName_;  // a fetched program's name until it is saved
   SourceEncoding encoding_ = SourceEncoding::Utf8;
@@ -99,6 +109,9 @@ class FrmEditor : public QMainWindow {
 enum class UnsavedAnswer { Save, Discard, Cancel };
 using UnsavedQuestion = std::function<UnsavedAnswer(QWidget* parent, const QString& name)>;
 UnsavedQuestion& AskAboutUnsavedChanges();
+
+// "Program Editor…" in the main window's "File" menu.
+void AddProgramEditorMenuItem(FrmMain& main);
 
 // Opens an editor on `path` (empty: a new program) over `owner`, which keeps it until it closes and asks it
 // before closing itself; an editor of the same file already open there is brought forward instead.

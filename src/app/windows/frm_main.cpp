@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/handler_lock.h"
+#include "app/windows/frm_editor.h"
 #include "app/windows/io_labels.h"
 #include "app/qt/qt_sim_port.h"
 #include "app/qt/serial_port_factory.h"
@@ -221,17 +222,12 @@ void FrmMain::setEnabled(Control control, bool enabled) {
 void FrmMain::setLinkPicture(bool on) { imgComm_->setPixmap((on ? imgCommOn_ : imgCommOff_)->pixmap()); }
 
 void FrmMain::buildMenus() {
-  auto addScreenTo = [this](auto* where, const char* name, const char* caption) {
-    auto* action = where->addAction(caption);
+  auto addScreen = [this](const char* name, const char* caption) {
+    auto* action = menuBar()->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, name] { openScreen(name); });
   };
-  auto addScreen = [&](const char* name, const char* caption) { addScreenTo(menuBar(), name, caption); };
-  // "File" holds the program screens: the transfer window and the editor.
-  QMenu* file = menuBar()->addMenu("File");
-  file->setObjectName("mnuFileMenu");
-  addScreenTo(file, "mnuFile", "FILE Trans / Receive…");
-  addScreenTo(file, "mnuEditor", "Program Editor…");
+  addScreen("mnuFile", "File");
   addScreen("mnuLoc", "Loc");
   addScreen("mnuSft", "Sft");
   addScreen("mnuSysPara", "Sys Para");
@@ -257,6 +253,7 @@ void FrmMain::buildMenus() {
   close->setObjectName("mnuCommPortClose");
   connect(close, &QAction::triggered, this, [this] { closePort(); });
   addScreen("mnuDownload", "Download");
+  AddProgramEditorMenuItem(*this);
 }
 
 void FrmMain::setScreenFactory(const QString& menuName, ScreenFactory factory) {
@@ -311,11 +308,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   // could not be said: the program ends once the link is idle.
   if (PutOffCloseWhileBusy(this, session_, event)) return;
   for (auto it = openScreens_.rbegin(); it != openScreens_.rend(); ++it) {
-    // A screen may keep itself open (an editor whose changes the operator does not give up): so does the program.
-    if (*it && !(*it)->close()) {
-      event->ignore();
-      return;
-    }
+    if (*it) (*it)->close();
   }
   closePort();
   tmrUpStatus->stop();
