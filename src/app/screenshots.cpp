@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QTimer>
 
+#include "app/windows/frm_editor.h"
 #include "app/windows/frm_main.h"
 #include "app/windows/frm_splash.h"
 #include "app/windows/screens.h"
@@ -12,6 +13,27 @@
 namespace zova::app {
 
 namespace {
+
+// The editor with a program that draws three of the compiler's messages.
+void ShowEditorExample(FrmEditor& editor) {
+  editor.setSourceBytes(
+      "; 픽 앤 플레이스: 부품을 집어 컨베이어에 놓는다\r\n"
+      "SPD 1 50\r\n"
+      "L01\r\n"
+      "MVE P0005 ;접근 위치\r\n"
+      "MVS P2600 ;집기 위치\r\n"
+      "SIGO 1 0FH ;그리퍼 닫기\r\n"
+      "WAIT 12\r\n"
+      "IF R010 = 00005\r\n"
+      "INC R1000\r\n"
+      "MVE P(R012) ;놓기 위치\r\n"
+      "SIGO 1 00H ;그리퍼 열기\r\n"
+      "F03 -2.50\r\n"
+      "GOTO 1\r\n"
+      "STOP\r\n"
+      "[EOF]\r\n");
+  editor.editor()->goToLine(5);
+}
 
 bool save(QWidget* w, const QString& folder, const QString& name) {
   w->show();
@@ -36,13 +58,14 @@ int SaveScreenshots(const QString& folder) {
   RegisterScreens(main);
   main.openSimulator();
   ok &= save(&main, folder, "frmMain");
-  for (const char* menu : {"mnuFile", "mnuLoc", "mnuSft", "mnuSysPara", "mnuAxisPara", "mnuDownload"}) {
+  for (const char* menu : {"mnuFile", "mnuLoc", "mnuSft", "mnuSysPara", "mnuAxisPara", "mnuDownload", "mnuEditor"}) {
     main.openScreen(menu);
     QWidget* screen = QApplication::activeWindow();
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w != &main && w->isVisible() && w->objectName().startsWith("frm")) screen = w;
     }
     if (screen != nullptr && screen != &main) {
+      if (auto* editor = dynamic_cast<FrmEditor*>(screen)) ShowEditorExample(*editor);
       ok &= save(screen, folder, screen->objectName());
       screen->close();
       QApplication::processEvents();

@@ -1,4 +1,4 @@
-// zovactl compile and list: the compiler and the listing generator without windows.
+// zovactl compile, check and list: the compiler and the listing generator without windows.
 #include "cli/cmd_language.h"
 
 #include <unistd.h>
@@ -11,6 +11,7 @@
 #include "language/compiler.h"
 #include "language/listing.h"
 #include "language/scanner.h"
+#include "language/source_check.h"
 #include "link/atomic_file.h"
 
 namespace zova::cli {
@@ -18,6 +19,9 @@ namespace {
 
 constexpr const char* kCompileUsage = "compile FILE [--program N] | compile --line TEXT";
 constexpr const char* kListUsage = "list [FILE]";
+constexpr const char* kCheckUsage = "check FILE";
+// check: the source has problems (the value compile gives a source it cannot finish).
+constexpr int kExitProblems = kExitLink;
 // The largest record input read: a program's 256 records take 18 bytes each; this leaves ample room.
 constexpr std::size_t kListingInputMaxBytes = 1 << 20;
 
@@ -110,6 +114,28 @@ int RunCompile(Context& ctx, const Args& args) {
     ctx.ui->messageBox(path + ": " + std::string(problem));
   }
   return ended ? kExitOk : kExitLink;
+}
+
+int RunCheck(Context& ctx, const Args& args) {
+  if (args.size() != 1 || args[0].starts_with("--")) return Usage(ctx, kCheckUsage);
+  language::LanguageConfig config;
+  if (!ConfigFrom(ctx, config)) return kExitUsage;
+  const std::string& path = args[0];
+  std::string source;
+  std::string error;
+  if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
+    ctx.ui->messageBox(error + path);
+    return kExitFile;
+  }
+  language::ProgramStore store;
+  const language::SourceCheck check = language::CheckSource(source, config, store);
+  for (const language::SourceProblem& p : check.problems) {
+    std::fprintf(ctx.out, "%s:%d: %s\n", path.c_str(), p.line, p.message.c_str());
+  }
+  if (check.problems.empty()) return kExitOk;
+  ctx.ui->messageBox(path + ": " + std::to_string(check.problems.size()) +
+                     (check.problems.size() == 1 ? " problem" : " problems"));
+  return kExitProblems;
 }
 
 int RunList(Context& ctx, const Args& args) {

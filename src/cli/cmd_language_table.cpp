@@ -10,6 +10,8 @@ namespace {
 const std::array kCommands = {
     Command{"compile", false, RunCompile,
             "compile FILE [--program N] | compile --line TEXT: print the compiled records (word 1, word 2)", false},
+    Command{"check", false, RunCheck,
+            "check FILE: print each compiler problem as FILE:LINE: message; exit 1 when there is any", false},
     Command{"list", false, RunList, "list [FILE]: print the listing line of each record", false},
 };
 }  // namespace

@@ -79,6 +79,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
   store_.clearComments();
   step_ = 0;
   words_ = 0;
+  linesRead_ = 0;
 
   SourceLines lines(source);
   for (int row = 0; row < kSourceLineLimit; ++row) {
@@ -92,6 +93,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
       end_ = row == 0 ? CompileEnd::EmptySource : CompileEnd::MissingEndOfFile;
       return false;
     }
+    linesRead_ = row + 1;
 
     if (!line->empty() && line->front() == ';') {
       store_.setCommentRow(row, kCommentOnlyStep, CutText(*line, kCommentTextCells));

@@ -61,6 +61,9 @@ class Compiler {
   [[nodiscard]] CompileEnd end() const { return end_; }
   [[nodiscard]] int stepCounter() const { return step_; }
   [[nodiscard]] int wordCounter() const { return words_; }
+  // Source lines the last file compile read; while it runs, the 1-based number of the line being compiled, so
+  // a Ui that records messages can tell which line each belongs to.
+  [[nodiscard]] int linesRead() const { return linesRead_; }
   [[nodiscard]] const Tokens& tokens() const { return tokens_; }
 
  private:
@@ -75,6 +78,7 @@ class Compiler {
   Tokens tokens_;
   int step_ = 0;
   int words_ = 0;
+  int linesRead_ = 0;
   CompileEnd end_ = CompileEnd::Ended;
 };
 

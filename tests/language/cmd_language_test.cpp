@@ -1,4 +1,4 @@
-// zovactl compile and list: output form, exit codes and messages.
+// zovactl compile, check and list: output form, exit codes and messages.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -85,6 +85,29 @@ TEST(CompileCommand, UsageAndUnreadableFile) {
   CommandRig badAxes;
   badAxes.ctx.options.axes = 7;
   EXPECT_EQ(RunCompile(badAxes.ctx, {"--line", "STOP"}), kExitUsage);
+}
+
+TEST(CheckCommand, PrintsEachProblemAsFileLineMessage) {
+  const auto clean = WriteTemp("zova-check-ok.dat", "MVE P5 ;a\r\n[EOF]\r\n");
+  CommandRig ok;
+  EXPECT_EQ(RunCheck(ok.ctx, {clean.string()}), kExitOk);
+  EXPECT_EQ(ok.output(), "");
+  EXPECT_TRUE(ok.ui.messages.empty());
+
+  const auto faulty = WriteTemp("zova-check-bad.dat", "MVE P9999\r\n; c\r\nGOTO 5\r\nSTOP\r\n");
+  const std::string f = faulty.string();
+  CommandRig bad;
+  EXPECT_EQ(RunCheck(bad.ctx, {f}), kExitLink);
+  EXPECT_EQ(bad.output(), f + ":1: LOC 번호 초과\n" + f + ":3: GOT sysntex error\n" + f +
+                              ":4: the source ends without an [EOF] line\n");
+  EXPECT_EQ(bad.ui.texts(), std::vector<std::string>{f + ": 3 problems"});
+
+  CommandRig missing;
+  EXPECT_EQ(RunCheck(missing.ctx, {"/nonexistent/zova.dat"}), kExitFile);
+  CommandRig usage;
+  EXPECT_EQ(RunCheck(usage.ctx, {f, f}), kExitUsage);
+  std::filesystem::remove(clean);
+  std::filesystem::remove(faulty);
 }
 
 TEST(ListCommand, ListsRecordsInTheFormCompilePrints) {

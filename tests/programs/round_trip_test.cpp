@@ -105,6 +105,24 @@ TEST_F(RoundTrip, SentAndFetchedBackIsTheSameProgram) {
   }
 }
 
+// The editor's transfers: its text goes out as the same file would, and a fetch gives the file's text back.
+TEST_F(RoundTrip, SourceTextWithoutFiles) {
+  rig.transfer.TxProgramNo = 17;
+  ASSERT_EQ(rig.transfer.SendSource(rig.sim.link, kProgram).transferred, 1);
+  rig.transfer.RxProgramNo = 17;
+  std::string fetched;
+  ASSERT_EQ(rig.transfer.ReceiveSource(rig.sim.link, fetched).transferred, 1);
+  EXPECT_EQ(fetched, kFetched);
+  EXPECT_TRUE(rig.sim.ui.messages.empty());
+  EXPECT_TRUE(fs::is_empty(dir));
+
+  EXPECT_EQ(rig.transfer.SendSource(rig.sim.link, Source({"MVE P9999", "[EOF]"})).notCompiled, 1);
+  rig.transfer.TxProgramNo = 32;
+  rig.transfer.RxProgramNo = 32;
+  EXPECT_TRUE(rig.transfer.SendSource(rig.sim.link, kProgram).refused);
+  EXPECT_TRUE(rig.transfer.ReceiveSource(rig.sim.link, fetched).refused);
+}
+
 TEST_F(RoundTrip, AllProgramsThroughTheirFolders) {
   const fs::path out = dir / "fetched";
   fs::create_directories(out);

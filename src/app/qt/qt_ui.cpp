@@ -36,6 +36,10 @@ void QtUi::setProgressValue(std::string_view bar, int index, int value) {
 
 void QtUi::yield() { QCoreApplication::processEvents(); }
 
-void QtUi::registerProgressBar(const std::string& name, int index, QProgressBar* bar) { bars_[{name, index}] = bar; }
+QProgressBar* QtUi::registerProgressBar(const std::string& name, int index, QProgressBar* bar) {
+  QProgressBar* before = find(name, index);
+  bars_[{name, index}] = bar;
+  return before;
+}
 
 }  // namespace zova::app

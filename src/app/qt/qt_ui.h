@@ -26,8 +26,9 @@ class QtUi final : public Ui {
   void requestCancel() { cancel_ = true; }
   void clearCancel() { cancel_ = false; }
 
-  // Windows register their bars under the names the operations use.
-  void registerProgressBar(const std::string& name, int index, QProgressBar* bar);
+  // Windows register their bars under the names the operations use. Returns the bar registered before, so
+  // a window that lends its own bars for one operation can give the names back.
+  QProgressBar* registerProgressBar(const std::string& name, int index, QProgressBar* bar);
 
   // When set, message boxes are handed here instead of shown (tests capture them).
   std::function<MessageResult(const RecordedMessage&)> interceptor;

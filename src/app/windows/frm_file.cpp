@@ -9,6 +9,7 @@
 #include "app/widgets/box_numbers.h"
 #include "app/qt/file_dialog.h"
 #include "app/widgets/handler_lock.h"
+#include "app/windows/frm_editor.h"
 #include "app/windows/screens.h"
 #include "app/widgets/window_util.h"
 #include "language/transfer/program_files.h"
@@ -93,6 +94,12 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
   frame.open->setObjectName(buttonName + "Open");
   actionButtons_.push_back(frame.open);
   grid->addWidget(frame.open, 2, 2);
+  if (!receive) {
+    // The source named in the box beside it, in the program editor.
+    auto* edit = MakeButton(box, "cmdFileTransEdit", "Edit");
+    connect(edit, &QPushButton::clicked, this, [this] { OpenProgramEditor(session_, this, trans_.boxes[0]->text()); });
+    grid->addWidget(edit, 0, 3);
+  }
 
   const std::string barName(receive ? programs::kReceiveBar : programs::kTransBar);
   const char* barLabels[] = {"File", "Comment"};

@@ -12,6 +12,7 @@ void RegisterScreens(FrmMain& main) {
   main.setScreenFactory("mnuSysPara", MakeFrmNsyspara);
   main.setScreenFactory("mnuAxisPara", MakeFrmNaxpara);
   main.setScreenFactory("mnuDownload", MakeFrmDownload);
+  main.setScreenFactory("mnuEditor", MakeFrmEditor);
 }
 
 }  // namespace zova::app

@@ -15,5 +15,6 @@ QWidget* MakeFrmSft(Session& session, FrmMain& main);       // "Sft"
 QWidget* MakeFrmNsyspara(Session& session, FrmMain& main);  // "Sys Para"
 QWidget* MakeFrmNaxpara(Session& session, FrmMain& main);   // "Axis Para"
 QWidget* MakeFrmDownload(Session& session, FrmMain& main);  // "Download"
+QWidget* MakeFrmEditor(Session& session, FrmMain& main);    // "File" > "Program Editor…"
 
 }  // namespace zova::app

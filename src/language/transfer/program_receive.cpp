@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "language/listing.h"
 #include "language/transfer/program_files.h"
 #include "language/transfer/program_transfer.h"
 #include "language/transfer/program_wire.h"
@@ -22,7 +23,7 @@ constexpr auto kDrainQuiet = milliseconds(200);
 
 }  // namespace
 
-ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode) {
+ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::string* listing) {
   Ui& ui = link.ui();
   auto fail = [&] {
     ShowLinkError(ui, kLinkErrorCommunication);
@@ -31,6 +32,10 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
   auto finish = [&] {
     link.SendByte(EOT);
     UnpackProgram(link);
+    if (listing != nullptr) {
+      *listing = language::ListProgram(store_, config_.machineType);
+      return Outcome::Done;
+    }
     return WriteProgramListing(ui, program, mode) ? Outcome::Done : Outcome::NotSaved;
   };
 
@@ -109,6 +114,16 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
     if (!GoOn(link, receiveOne(link, n, mode), report, n < last)) break;
   }
   // Both bars rest at 0 on every way out, a failed exchange included.
+  ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
+  ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
+  return report;
+}
+
+TransferReport ProgramTransfer::ReceiveSource(Link& link, std::string& source) {
+  TransferReport report;
+  Ui& ui = link.ui();
+  if (!singleMayStart(ui, RxProgramNo, report)) return report;
+  (void)GoOn(link, receiveOne(link, RxProgramNo, kModeSingle, &source), report, false);
   ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
   ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
   return report;

@@ -40,14 +40,28 @@ constexpr int kWordsPerBlock = language::kImageWords;
 
 }  // namespace
 
-bool ProgramTransfer::compileForSending(Ui& ui, int program, const std::string& path) {
+bool ProgramTransfer::compileForSending(Ui& ui, const std::string& name,
+                                        const std::function<bool(language::Compiler&)>& compile) {
   MessageCountingUi counting(ui);
   language::Compiler compiler(store_, counting, config_);
-  const bool reachedEnd = compiler.compileFile(program, path);
+  const bool reachedEnd = compile(compiler);
   if (!reachedEnd && counting.count == 0 && explainCompileEnds) {
-    ui.messageBox(path + ": " + std::string(language::CompileEndProblem(compiler.end())));
+    ui.messageBox(name + ": " + std::string(language::CompileEndProblem(compiler.end())));
   }
   return reachedEnd && counting.count == 0;
+}
+
+bool ProgramTransfer::singleMayStart(Ui& ui, int program, TransferReport& report) {
+  if (program < kFirstProgram || program > kLastProgram) {
+    ui.messageBox(kMsgProgramNumberRange);
+    report.refused = true;
+    return false;
+  }
+  if (ui.cancelRequested()) {
+    report.cancelled = true;
+    return false;
+  }
+  return true;
 }
 
 ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
@@ -122,7 +136,7 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
       if (onProgramNumber) onProgramNumber(n);
       path = AllModeFileName(TransFolder, n);
     }
-    if (!compileForSending(ui, n, path)) {
+    if (!compileForSending(ui, path, [&](language::Compiler& c) { return c.compileFile(n, path); })) {
       // The compiler has said what is wrong; in all mode the operator also learns which program stayed behind.
       if (all) ui.messageBox(std::string(kMsgNotCompiled) + path);
       ++report.notCompiled;
@@ -131,6 +145,22 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
     if (!GoOn(link, sendOne(link, n), report, n < last)) break;
   }
   // Both bars rest at 0 on every way out, a failed exchange included.
+  ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
+  ui.setProgressValue(kTransBar, kCommentBarIndex, 0);
+  return report;
+}
+
+TransferReport ProgramTransfer::SendSource(Link& link, std::string_view source) {
+  TransferReport report;
+  Ui& ui = link.ui();
+  const int n = TxProgramNo;
+  if (!singleMayStart(ui, n, report)) return report;
+  if (!compileForSending(ui, "program " + std::to_string(n),
+                         [&](language::Compiler& c) { return c.compileSource(n, source); })) {
+    ++report.notCompiled;
+    return report;
+  }
+  (void)GoOn(link, sendOne(link, n), report, false);
   ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
   ui.setProgressValue(kTransBar, kCommentBarIndex, 0);
   return report;

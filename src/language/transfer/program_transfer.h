@@ -76,6 +76,12 @@ class ProgramTransfer {
   // exchanges are handled as in SendPrograms.
   TransferReport ReceivePrograms(Link& link, int mode);
 
+  // The program editor's transfers, on the text it shows rather than a file. SendSource compiles `source`
+  // (bytes, as a file would hold them) as TxProgramNo and sends it as SendPrograms sends one program;
+  // ReceiveSource fetches RxProgramNo and hands back its source text instead of writing a file.
+  TransferReport SendSource(Link& link, std::string_view source);
+  TransferReport ReceiveSource(Link& link, std::string& source);
+
   // Presence flag, step count (of RxProgramNo) and image words from the 2050 bytes in link.BlockBuffer.
   void UnpackProgram(const Link& link);
 
@@ -92,9 +98,14 @@ class ProgramTransfer {
   // Discards what arrives until the line has been quiet for `quiet`.
   static void Settle(Link& link, Duration quiet);
 
-  bool compileForSending(Ui& ui, int program, const std::string& path);
+  // Compiles through `compile`; true when it reached "[EOF]" without a message. `name` says which source
+  // ended without one.
+  bool compileForSending(Ui& ui, const std::string& name, const std::function<bool(language::Compiler&)>& compile);
+  // Refuses a single-mode program number outside 0..31 (after a message) and honours a cancel request.
+  static bool singleMayStart(Ui& ui, int program, TransferReport& report);
   Outcome sendOne(Link& link, int program);
-  Outcome receiveOne(Link& link, int program, int mode);
+  // Writes the received program's file, or puts its source text into `listing` when one is given.
+  Outcome receiveOne(Link& link, int program, int mode, std::string* listing = nullptr);
 
   language::ProgramStore& store_;
   language::LanguageConfig config_;

@@ -1,0 +1,529 @@
+// The program editor window.
+#include "app/windows/frm_editor.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIntValidator>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+#include "app/widgets/handler_lock.h"
+#include "app/widgets/source_highlighter.h"
+#include "app/widgets/window_util.h"
+#include "app/windows/frm_main.h"
+#include "app/windows/screens.h"
+#include "language/transfer/program_files.h"
+#include "link/atomic_file.h"
+#include "link/link_error.h"
+
+namespace zova::app {
+
+namespace {
+
+constexpr const char* kTitle = "Program Editor";
+constexpr const char* kEditorBarName = "ProgressBarEditor";
+
+QString Plural(qsizetype n, const char* one) { return QString("%1 %2%3").arg(n).arg(one).arg(n == 1 ? "" : "s"); }
+
+// Lends a window's bars to an operation under the names it reports to, and gives the names back after.
+class LentBars {
+ public:
+  LentBars(QtUi& ui, std::string_view name, const std::array<QProgressBar*, 2>& bars) : ui_(ui), name_(name) {
+    for (int i = 0; i < 2; ++i) before_[i] = ui_.registerProgressBar(name_, i, bars[static_cast<std::size_t>(i)]);
+  }
+  ~LentBars() {
+    for (int i = 0; i < 2; ++i) ui_.registerProgressBar(name_, i, before_[i]);
+  }
+  LentBars(const LentBars&) = delete;
+  LentBars& operator=(const LentBars&) = delete;
+
+ private:
+  QtUi& ui_;
+  std::string name_;
+  QPointer<QProgressBar> before_[2];
+};
+
+}  // namespace
+
+UnsavedQuestion& AskAboutUnsavedChanges() {
+  static UnsavedQuestion question = [](QWidget* parent, const QString& name) {
+    const auto answer = QMessageBox::question(parent, kTitle, QString("Save the changes to %1?").arg(name),
+                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    return answer == QMessageBox::Save      ? UnsavedAnswer::Save
+           : answer == QMessageBox::Discard ? UnsavedAnswer::Discard
+                                            : UnsavedAnswer::Cancel;
+  };
+  return question;
+}
+
+FrmEditor::FrmEditor(Session& session, QWidget* parent) : QMainWindow(parent, Qt::Window), session_(session) {
+  setObjectName("frmEditor");
+  dialog_ = new DialogControl(this, "cmdDlgEditor", "*.dat");
+
+  editor_ = new CodeEditor(this);
+  editor_->setObjectName("txtSource");
+  new SourceHighlighter(editor_->document());
+
+  problems_ = new QTableWidget(0, 3, this);
+  problems_->setObjectName("lstProblems");
+  problems_->setHorizontalHeaderLabels({"Line", "Step", "Message"});
+  problems_->horizontalHeader()->setStretchLastSection(true);
+  problems_->verticalHeader()->hide();
+  problems_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  problems_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+  problems_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  problems_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  problems_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  connect(problems_, &QTableWidget::cellDoubleClicked, this,
+          [this](int row, int) { editor_->goToLine(problems_->item(row, 0)->text().toInt()); });
+
+  auto* splitter = new QSplitter(Qt::Vertical, this);
+  splitter->addWidget(editor_);
+  splitter->addWidget(problems_);
+  splitter->setStretchFactor(0, 4);
+  splitter->setStretchFactor(1, 1);
+
+  auto* central = new QWidget(this);
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(buildTransferRow());
+  layout->addWidget(splitter, 1);
+  layout->addWidget(buildSearchRows());
+  setCentralWidget(central);
+
+  status_ = new QLabel(this);
+  status_->setObjectName("lblStatus");
+  encodingLabel_ = new QLabel(this);
+  encodingLabel_->setObjectName("lblEncoding");
+  statusBar()->addWidget(status_, 1);
+  statusBar()->addPermanentWidget(encodingLabel_);
+  buildMenus();
+
+  compileTimer_ = new QTimer(this);
+  compileTimer_->setObjectName("tmrCompile");
+  compileTimer_->setSingleShot(true);
+  compileTimer_->setInterval(kLiveCompileDelayMs);
+  connect(compileTimer_, &QTimer::timeout, this, [this] { compileNow(); });
+  connect(editor_, &QPlainTextEdit::textChanged, compileTimer_, qOverload<>(&QTimer::start));
+  connect(editor_->document(), &QTextDocument::modificationChanged, this, [this] { updateTitle(); });
+
+  resize(900, 700);
+  CentreOnScreen(this);
+  newProgram();
+}
+
+void FrmEditor::buildMenus() {
+  auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys, auto slot) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+  };
+  QMenu* file = menuBar()->addMenu("File");
+  add(file, "mnuEditorNew", "New", QKeySequence::New, [this] {
+    if (maySetAside()) newProgram();
+  });
+  add(file, "mnuEditorOpen", "Open…", QKeySequence::Open, [this] {
+    if (!maySetAside()) return;
+    if (auto chosen = dialog_->open("Open Program", FileDialogForm::Open, false)) load(*chosen);
+  });
+  add(file, "mnuEditorSave", "Save", QKeySequence::Save, [this] { save(); });
+  add(file, "mnuEditorSaveAs", "Save As…", QKeySequence::SaveAs, [this] { saveAs(); });
+  file->addSeparator();
+  add(file, "mnuEditorClose", "Close", QKeySequence::Close, [this] { close(); });
+
+  QMenu* edit = menuBar()->addMenu("Edit");
+  QAction* undo = add(edit, "mnuEditorUndo", "Undo", QKeySequence::Undo, [this] { editor_->undo(); });
+  QAction* redo = add(edit, "mnuEditorRedo", "Redo", QKeySequence::Redo, [this] { editor_->redo(); });
+  undo->setEnabled(false);
+  redo->setEnabled(false);
+  connect(editor_, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
+  connect(editor_, &QPlainTextEdit::redoAvailable, redo, &QAction::setEnabled);
+  edit->addSeparator();
+  add(edit, "mnuEditorFind", "Find…", QKeySequence::Find, [this] {
+    lineRow_->hide();
+    findRow_->show();
+    findText_->setFocus();
+    findText_->selectAll();
+  });
+  add(edit, "mnuEditorFindNext", "Find Next", QKeySequence::FindNext, [this] { findNext(false); });
+  add(edit, "mnuEditorFindPrevious", "Find Previous", QKeySequence::FindPrevious, [this] { findNext(true); });
+  add(edit, "mnuEditorGoToLine", "Go to Line…", QKeySequence(Qt::CTRL | Qt::Key_G), [this] {
+    findRow_->hide();
+    lineRow_->show();
+    lineText_->setFocus();
+    lineText_->selectAll();
+  });
+
+  QMenu* program = menuBar()->addMenu("Program");
+  add(program, "mnuEditorSend", send_->text(), QKeySequence(), [this] { sendPressed(); });
+  add(program, "mnuEditorFetch", fetch_->text(), QKeySequence(), [this] { fetchPressed(); });
+}
+
+QWidget* FrmEditor::buildTransferRow() {
+  auto* row = new QWidget(this);
+  auto* layout = new QHBoxLayout(row);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(new QLabel("Program #", row));
+  programNo_ = new QSpinBox(row);
+  programNo_->setObjectName("txtProgramNo");
+  programNo_->setRange(programs::kFirstProgram, programs::kLastProgram);
+  layout->addWidget(programNo_);
+  send_ = MakeButton(row, "cmdSend", "");
+  fetch_ = MakeButton(row, "cmdFetch", "");
+  cancel_ = MakeButton(row, "cmdCancel", "Cancel");
+  cancel_->setEnabled(false);
+  connect(send_, &QPushButton::clicked, this, [this] { sendPressed(); });
+  connect(fetch_, &QPushButton::clicked, this, [this] { fetchPressed(); });
+  connect(cancel_, &QPushButton::clicked, this, [this] { session_.ui.requestCancel(); });
+  connect(programNo_, &QSpinBox::valueChanged, this, [this](int n) { programNumberChanged(n); });
+  programNumberChanged(0);
+  layout->addWidget(send_);
+  layout->addWidget(fetch_);
+  layout->addWidget(cancel_);
+  const char* labels[] = {"Program", "Comment"};
+  for (int i = 0; i < 2; ++i) {
+    auto* bar = new QProgressBar(row);
+    bar->setObjectName(ArrayName(kEditorBarName, i));
+    bar->setValue(0);
+    bar->setMaximumWidth(140);
+    bars_[static_cast<std::size_t>(i)] = bar;
+    layout->addWidget(new QLabel(labels[i], row));
+    layout->addWidget(bar);
+  }
+  layout->addStretch();
+  return row;
+}
+
+QWidget* FrmEditor::buildSearchRows() {
+  auto* box = new QWidget(this);
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto makeRow = [box, layout](const char* caption, QLineEdit*& text, const char* name) {
+    auto* row = new QWidget(box);
+    auto* rowLayout = new QHBoxLayout(row);
+    rowLayout->setContentsMargins(0, 0, 0, 0);
+    rowLayout->addWidget(new QLabel(caption, row));
+    text = new QLineEdit(row);
+    text->setObjectName(name);
+    rowLayout->addWidget(text, 1);
+    auto* hide = new QShortcut(QKeySequence(Qt::Key_Escape), row, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    QObject::connect(hide, &QShortcut::activated, row, &QWidget::hide);
+    row->hide();
+    layout->addWidget(row);
+    return row;
+  };
+  findRow_ = makeRow("Find", findText_, "txtFind");
+  auto* next = MakeButton(findRow_, "cmdFindNext", "Next");
+  auto* previous = MakeButton(findRow_, "cmdFindPrevious", "Previous");
+  findRow_->layout()->addWidget(next);
+  findRow_->layout()->addWidget(previous);
+  connect(findText_, &QLineEdit::returnPressed, this, [this] { findNext(false); });
+  connect(next, &QPushButton::clicked, this, [this] { findNext(false); });
+  connect(previous, &QPushButton::clicked, this, [this] { findNext(true); });
+
+  lineRow_ = makeRow("Go to line", lineText_, "txtGoToLine");
+  lineText_->setValidator(new QIntValidator(1, 1 << 20, lineText_));
+  connect(lineText_, &QLineEdit::returnPressed, this, [this] {
+    lineRow_->hide();
+    editor_->goToLine(lineText_->text().toInt());
+  });
+  return box;
+}
+
+language::LanguageConfig FrmEditor::config() const {
+  // Before the selection window has chosen (never in the program itself), the largest machine.
+  return session_.axes > 0 ? session_.languageConfig() : language::LanguageConfig{6, session_.machineType};
+}
+
+QByteArray FrmEditor::sourceBytes(bool* complete) const {
+  return EncodeSource(editor_->document()->toRawText(), encoding_, byteOrderMark_, complete);
+}
+
+QString FrmEditor::displayName() const {
+  if (!path_.isEmpty()) return QFileInfo(path_).fileName();
+  return untitledName_.isEmpty() ? QString("Untitled") : untitledName_;
+}
+
+void FrmEditor::updateTitle() {
+  setWindowTitle(QString("%1 - %2[*]").arg(kTitle, displayName()));
+  setWindowModified(editor_->document()->isModified());
+}
+
+void FrmEditor::programNumberChanged(int n) {
+  const QString send = QString("Send as program %1").arg(n);
+  const QString fetch = QString("Fetch program %1").arg(n);
+  send_->setText(send);
+  fetch_->setText(fetch);
+  if (auto* action = findChild<QAction*>("mnuEditorSend")) action->setText(send);
+  if (auto* action = findChild<QAction*>("mnuEditorFetch")) action->setText(fetch);
+}
+
+void FrmEditor::setText(const SourceText& source, const QString& path) {
+  path_ = path;
+  encoding_ = source.encoding;
+  byteOrderMark_ = source.byteOrderMark;
+  editor_->setPlainText(source.text);  // also forgets the undo history of the text before
+  editor_->document()->setModified(false);
+  encodingLabel_->setText(EncodingName(encoding_));
+  updateTitle();
+  compileNow();
+}
+
+void FrmEditor::newProgram() {
+  untitledName_.clear();
+  setText(SourceText{}, QString());
+}
+
+void FrmEditor::setSourceBytes(const QByteArray& bytes) {
+  untitledName_.clear();
+  setText(DecodeSource(bytes), QString());
+}
+
+bool FrmEditor::openFile(const QString& path) { return maySetAside() && load(path); }
+
+bool FrmEditor::load(const QString& path) {
+  std::string bytes;
+  std::string error;
+  const std::string name = path.toStdString();
+  if (!ReadWholeFile(name, language::kSourceFileMaxBytes, bytes, error)) {
+    Ui& ui = session_.ui;
+    ui.messageBox(error + name);
+    return false;
+  }
+  untitledName_.clear();
+  setText(DecodeSource(QByteArray::fromStdString(bytes)), path);
+  return true;
+}
+
+bool FrmEditor::maySetAside() {
+  if (!editor_->document()->isModified()) return true;
+  switch (AskAboutUnsavedChanges()(this, displayName())) {
+    case UnsavedAnswer::Save:
+      return save();
+    case UnsavedAnswer::Discard:
+      return true;
+    case UnsavedAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool FrmEditor::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
+
+bool FrmEditor::saveAs() {
+  auto chosen = dialog_->open("Save Program", FileDialogForm::Save, true);
+  return chosen && writeTo(*chosen);
+}
+
+bool FrmEditor::writeTo(const QString& path) {
+  Ui& ui = session_.ui;
+  bool complete = true;
+  const QByteArray bytes = sourceBytes(&complete);
+  if (!complete) {
+    ui.messageBox(QString("Not saved: the text holds characters that %1 cannot carry.")
+                      .arg(EncodingName(encoding_))
+                      .toStdString());
+    return false;
+  }
+  std::string error;
+  SaveFailure where;
+  if (!SaveFileAtomically(path.toStdString(),
+                          std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error, where)) {
+    ui.messageBox(programs::ListingWriteErrorText(where.errorNumber, programs::kErrorComponent, error),
+                  programs::kListingErrorTitle);
+    return false;
+  }
+  path_ = path;
+  untitledName_.clear();
+  editor_->document()->setModified(false);
+  updateTitle();
+  return true;
+}
+
+void FrmEditor::compileNow() {
+  compileTimer_->stop();
+  const QByteArray bytes = sourceBytes();
+  check_ = language::CheckSource(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), config(),
+                                 scratch_);
+  editor_->setMarks(check_);
+  problems_->setRowCount(static_cast<int>(check_.problems.size()));
+  int row = 0;
+  for (const language::SourceProblem& p : check_.problems) {
+    const QString step = p.step == language::kNoStep ? QString() : QString::number(p.step);
+    const QString cells[] = {QString::number(p.line), step, Qs(p.message)};
+    for (int column = 0; column < 3; ++column) problems_->setItem(row, column, new QTableWidgetItem(cells[column]));
+    ++row;
+  }
+  updateStatus();
+}
+
+void FrmEditor::updateStatus() {
+  const QString problems = check_.problems.empty() ? QString("no problems")
+                                                   : Plural(static_cast<qsizetype>(check_.problems.size()), "problem");
+  status_->setText(QString("%1 · image %2 of %3 words · %4")
+                       .arg(Plural(check_.steps, "step"))
+                       .arg(check_.imageWords)
+                       .arg(language::kImageWords)
+                       .arg(problems));
+}
+
+void FrmEditor::findNext(bool backward) {
+  const QString text = findText_->text();
+  if (text.isEmpty()) return;
+  const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+  if (editor_->find(text, flags)) return;
+  // From the other end once, as editors do.
+  QTextCursor wrap = editor_->textCursor();
+  wrap.movePosition(backward ? QTextCursor::End : QTextCursor::Start);
+  const QTextCursor before = editor_->textCursor();
+  editor_->setTextCursor(wrap);
+  if (!editor_->find(text, flags)) {
+    editor_->setTextCursor(before);
+    statusBar()->showMessage(QString("\"%1\" not found").arg(text), 3000);
+  }
+}
+
+void FrmEditor::runTransfer(std::string_view barName, const std::function<void()>& transfer) {
+  HandlerLock lock(session_, {send_, fetch_});
+  BusyGuard busy(session_.link);
+  if (!busy.acquired()) return;
+  LentBars lent(session_.ui, barName, bars_);
+  const bool wasReadOnly = editor_->isReadOnly();
+  editor_->setReadOnly(true);
+  session_.ui.clearCancel();
+  cancel_->setEnabled(true);
+  if (session_.axes > 0) session_.programTransfer.setConfig(session_.languageConfig());
+  transfer();
+  cancel_->setEnabled(false);
+  session_.ui.clearCancel();
+  editor_->setReadOnly(wasReadOnly);
+}
+
+void FrmEditor::sendPressed() {
+  Ui& ui = session_.ui;
+  compileNow();
+  if (!check_.problems.empty()) {
+    ui.messageBox(QString("Not sent: the source has %1.")
+                      .arg(Plural(static_cast<qsizetype>(check_.problems.size()), "problem"))
+                      .toStdString());
+    return;
+  }
+  bool complete = true;
+  const QByteArray bytes = sourceBytes(&complete);
+  if (!complete) {
+    ui.messageBox(QString("Not sent: the text holds characters that %1 cannot carry.")
+                      .arg(EncodingName(encoding_))
+                      .toStdString());
+    return;
+  }
+  if (!session_.port.isOpen()) {
+    ShowLinkError(ui, kLinkErrorPortClosed);
+    return;
+  }
+  const int n = programNo_->value();
+  runTransfer(programs::kTransBar, [&] {
+    programs::ProgramTransfer& transfer = session_.programTransfer;
+    transfer.TxProgramNo = n;
+    const auto report =
+        transfer.SendSource(session_.link, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (report.transferred == 1) statusBar()->showMessage(QString("Program %1 sent").arg(n), 5000);
+  });
+}
+
+void FrmEditor::fetchPressed() {
+  if (!session_.port.isOpen()) {
+    ShowLinkError(session_.ui, kLinkErrorPortClosed);
+    return;
+  }
+  if (!maySetAside()) return;  // the fetched program takes the text's place
+  const int n = programNo_->value();
+  runTransfer(programs::kReceiveBar, [&] {
+    programs::ProgramTransfer& transfer = session_.programTransfer;
+    transfer.RxProgramNo = n;
+    std::string source;
+    if (transfer.ReceiveSource(session_.link, source).transferred != 1) return;
+    setText(DecodeSource(QByteArray::fromStdString(source)), QString());
+    // Only in the editor so far: closing asks whether to save it.
+    untitledName_ = QString::fromStdString(language::ProgramFileName(n));
+    editor_->document()->setModified(true);
+    updateTitle();
+    statusBar()->showMessage(QString("Program %1 fetched").arg(n), 5000);
+  });
+}
+
+void FrmEditor::closeEvent(QCloseEvent* event) {
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  if (!maySetAside()) {
+    event->ignore();
+    return;
+  }
+  // Answered once: the windows that close after this one do not ask again.
+  editor_->document()->setModified(false);
+  event->accept();
+}
+
+void FrmEditor::askBeforeClosing(QWidget* window) {
+  if (window == nullptr) return;
+  window->installEventFilter(this);
+  waiting_.emplace_back(window);
+}
+
+bool FrmEditor::eventFilter(QObject* watched, QEvent* event) {
+  const bool waits = std::find(waiting_.begin(), waiting_.end(), watched) != waiting_.end();
+  if (waits && event->type() == QEvent::Close && isVisible() && !close()) {
+    event->ignore();
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void AddProgramEditorMenuItem(FrmMain& main) {
+  // "File" becomes a menu that holds the program window's item, once, whoever adds to it first.
+  auto* menu = main.findChild<QMenu*>("mnuFileMenu");
+  if (menu == nullptr) {
+    auto* program = main.findChild<QAction*>("mnuFile");
+    if (program == nullptr) return;
+    menu = new QMenu(program->text(), &main);
+    menu->setObjectName("mnuFileMenu");
+    main.menuBar()->insertMenu(program, menu);
+    main.menuBar()->removeAction(program);
+    menu->addAction(program);
+  }
+  QAction* editor = menu->addAction("Program Editor…");
+  editor->setObjectName("mnuEditor");
+  QObject::connect(editor, &QAction::triggered, &main, [&main] { main.openScreen("mnuEditor"); });
+}
+
+FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& path) {
+  for (FrmEditor* open : owner->findChildren<FrmEditor*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (open->isVisible() && open->filePath() == path && !path.isEmpty()) {
+      open->raise();
+      open->activateWindow();
+      return open;
+    }
+  }
+  auto* editor = new FrmEditor(session, owner);
+  editor->setAttribute(Qt::WA_DeleteOnClose);
+  editor->askBeforeClosing(owner);
+  for (QWidget* w : QApplication::topLevelWidgets()) editor->askBeforeClosing(qobject_cast<FrmMain*>(w));
+  if (!path.isEmpty()) editor->openFile(path);
+  editor->show();
+  return editor;
+}
+
+QWidget* MakeFrmEditor(Session& session, FrmMain& main) {
+  auto* editor = new FrmEditor(session);
+  editor->askBeforeClosing(&main);
+  return editor;
+}
+
+}  // namespace zova::app
