@@ -112,8 +112,8 @@ bool FrmBackup::confirmRestore(backup::Parts parts) {
   static constexpr struct {
     backup::Part part;
     const char* what;
-  } kWhat[] = {{backup::Part::Sys, "the system parameters"},
-               {backup::Part::Axis, "the axis parameters"},
+  } kWhat[] = {{backup::Part::Sys, "system parameters"},
+               {backup::Part::Axis, "axis parameters"},
                {backup::Part::Loc, "locations 0 to 2499"},
                {backup::Part::Sft, "shifts 0 to 999"},
                {backup::Part::Programs, "programs 0 to 31"}};
@@ -121,8 +121,9 @@ bool FrmBackup::confirmRestore(backup::Parts parts) {
   for (const auto& w : kWhat) {
     if (parts.has(w.part)) overwritten << w.what;
   }
-  const QString text =
-      QString("The controller's %1 will be overwritten with the backup in %2.").arg(overwritten.join(", "), folder_);
+  const QString last = overwritten.takeLast();
+  const QString what = overwritten.isEmpty() ? last : overwritten.join(", ") + " and " + last;
+  const QString text = QString("This overwrites the controller's %1 with the backup in %2.").arg(what, folder_);
   return session_.ui.messageBox(text.toStdString(), "Restore", MessageButtons::OkCancel, MessageIcon::Exclamation) ==
          MessageResult::Ok;
 }
