@@ -184,6 +184,10 @@ bool TablesTravel(Ui& ui, const Snapshot& s) {
   return true;
 }
 
+std::string DifferenceCount(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " difference" : " differences");
+}
+
 std::string CountText(int done, int of, std::string_view what) {
   return std::to_string(done) + " of " + std::to_string(of) + " " + std::string(what) + " sent";
 }
@@ -201,6 +205,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
       (fs::exists(status) && (!fs::is_directory(status) || !fs::is_empty(target, ec)))) {
     ui.messageBox(dir + ": the backup folder must be new or empty");
     report.result = Result::Refused;
+    report.summary.push_back("no backup was written");
     return report;
   }
   // Beside the target, so the final rename stays on one file system.
@@ -210,6 +215,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
     temp.path.clear();
     ui.messageBox(target.parent_path().string() + ": " + error);
     report.result = Result::FileFailed;
+    report.summary.push_back("no backup was written");
     return report;
   }
 
@@ -294,8 +300,8 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   progress.holdStop(false);
   if (step != StepResult::Ok) {
     report.result = Stopped(step);
-    report.summary.push_back(step == StepResult::Cancelled ? "the restore was stopped before the rest"
-                                                           : "the restore failed");
+    report.summary.push_back(step == StepResult::Cancelled ? "stopped at the operator's request; the rest was not sent"
+                                                           : "ended by a failure; the rest was not sent");
     return report;
   }
 
@@ -304,14 +310,14 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   now.parts = saved.parts;
   report.result = FetchAll(link, progress, now, false);
   if (report.result != Result::Ok) {
-    report.summary.push_back("everything was sent; reading it back failed");
+    report.summary.push_back(report.result == Result::Cancelled ? "everything was sent; the read-back was stopped"
+                                                                : "everything was sent; reading it back failed");
     return report;
   }
   report.differences = FindDifferences(now, saved, saved.parts, setup.machineType);
   report.result = report.differences.empty() ? Result::Ok : Result::Different;
-  report.summary.push_back(report.differences.empty()
-                               ? "read back: the controller holds the backup"
-                               : "read back: " + std::to_string(report.differences.size()) + " differences");
+  report.summary.push_back(report.differences.empty() ? "read back: the controller holds the backup"
+                                                      : "read back: " + DifferenceCount(report.differences.size()));
   return report;
 }
 
@@ -320,7 +326,10 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
   Ui& ui = link.ui();
   Loaded backup;
   report.result = LoadBackup(ui, dir, only, backup);
-  if (report.result != Result::Ok) return report;
+  if (report.result != Result::Ok) {
+    report.summary.push_back("nothing was compared");
+    return report;
+  }
   Snapshot controller;
   controller.axes = setup.axes;
   controller.parts = backup.snapshot.parts;
@@ -339,7 +348,7 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
   }
   report.result = report.differences.empty() ? Result::Ok : Result::Different;
   report.summary.push_back(report.differences.empty() ? "the controller holds what the backup holds"
-                                                      : std::to_string(report.differences.size()) + " differences");
+                                                      : DifferenceCount(report.differences.size()));
   return report;
 }
 

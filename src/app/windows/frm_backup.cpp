@@ -79,6 +79,7 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
   txtSummary_->setObjectName("txtSummary");
   txtSummary_->setReadOnly(true);
   txtSummary_->setMaximumBlockCount(100);
+  txtSummary_->setMaximumHeight(fontMetrics().lineSpacing() * 8);
   layout->addWidget(txtSummary_);
   grdDifferences_ = new QTableWidget(0, 3, this);
   grdDifferences_->setObjectName("grdDifferences");
