@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "backup/backup_files.h"
 #include "backup/whole_controller.h"
 #include "cli/cmd_backup.h"
 #include "language/compiler.h"
@@ -20,12 +21,16 @@ namespace fs = std::filesystem;
 constexpr int kAxes = 4;
 const std::string kProgram5 = "MVE P0001 ;첫 줄\r\n; 주석 한 줄\r\nMVE P0002\r\nSTOP\r\n[EOF]\r\n";
 
-void StoreProgram(sim::Controller& c, int n, const std::string& source) {
+sim::StoredProgram Compiled(int n, const std::string& source) {
   language::ProgramStore store;
   RecordingUi ui;
-  ASSERT_TRUE(language::Compiler(store, ui, {kAxes, 0}).compileSource(n, source));
+  EXPECT_TRUE(language::Compiler(store, ui, {kAxes, 0}).compileSource(n, source));
   const programs::ProgramBlock block = programs::PackProgramBlock(store, n);
-  c.programs.programs[static_cast<std::size_t>(n)] = {{block.begin(), block.end()}, programs::PackCommentBlock(store)};
+  return {{block.begin(), block.end()}, programs::PackCommentBlock(store)};
+}
+
+void StoreProgram(sim::Controller& c, int n, const std::string& source) {
+  c.programs.programs[static_cast<std::size_t>(n)] = Compiled(n, source);
 }
 
 // Every part holds something the text files cannot carry: unnamed entries, bits the decoders drop,
@@ -90,7 +95,6 @@ TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
   }
   MakeBackup();
   // A restore gets four bytes from the controller per exchange: answer, echo, SYN, EOT.
-  const std::vector<std::string> failed = {"the restore failed"};
   struct Case {
     long cut;
     std::vector<std::string> summary;
@@ -110,7 +114,7 @@ TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
     rig.controller.faults.disconnectAfter = c.cut;
     const Report r = Restore(rig.link, setup, nullptr, dir());
     EXPECT_EQ(r.result, Result::LinkFailed) << c.cut;
-    c.summary.push_back("the restore failed");
+    c.summary.push_back("ended by a failure; the rest was not sent");
     EXPECT_EQ(r.summary, c.summary) << c.cut;
   }
 }
@@ -182,7 +186,7 @@ TEST_F(WholeController, AStopLeavesNoBackupAndNoHalfSentTable) {
   EXPECT_EQ(r.result, Result::Cancelled);
   EXPECT_EQ(r.summary, (std::vector<std::string>{"system parameters: sent", "axis parameters: sent", "locations: sent",
                                                  "shifts: not sent", "programs: not sent",
-                                                 "the restore was stopped before the rest"}));
+                                                 "stopped at the operator's request; the rest was not sent"}));
   EXPECT_EQ(rig.controller.positions.locations, loaded.controller.positions.locations);
 }
 
@@ -211,6 +215,55 @@ TEST_F(WholeController, OnlyNamesThePartsABackupHoldsAndARestoreMayTake) {
   test::SimRig rig{kAxes};
   EXPECT_EQ(Restore(rig.link, setup, &programs, dir()).result, Result::Refused);
   EXPECT_EQ(rig.wire.text(), "");
+}
+
+TEST(Differences, EachKindHasItsLine) {
+  Snapshot base;
+  base.axes = 2;
+  base.parts = Parts::All();
+  base.sys.assign(400, 0);
+  base.axis.assign(2 * 800, 0);
+  base.loc.assign(kLocRows * 8, 0);
+  base.sft.assign(kSftRows * 8, 0);
+  for (Bytes& p : base.programs) p = {0};
+  const sim::StoredProgram old = Compiled(7, "; old\r\nSTOP\r\n[EOF]\r\n");
+  base.programs[7] = old.block;
+  base.programs[7].insert(base.programs[7].end(), old.comments.begin(), old.comments.end());
+  struct Case {
+    std::function<void(Snapshot&)> change;
+    std::string line;
+  } cases[] = {
+      {[](Snapshot& s) { s.sys[4 * 17] = 5; }, "system entry 17: controller 5, backup 0"},
+      {[](Snapshot& s) {
+         s.axis[800 + 4 * 139] = 0xF9, s.axis[801 + 4 * 139] = 0xFF, s.axis[802 + 4 * 139] = 0xFF,
+                          s.axis[803 + 4 * 139] = 0xFF;
+       },
+       "entry 139 axis 2: controller -7, backup 0"},
+      {[](Snapshot& s) { s.sft[5 * 8] = 125; }, "S005 axis 1: controller 1.25, backup 0.00"},
+      {[](Snapshot& s) { s.programs[7][2050 + 4] = 'n'; },
+       "program 07 line 0 comment 1: controller \"; nld\", backup \"; old\""},
+      {[](Snapshot& s) { s.programs[7][100] = 1; }, "program 07 byte 100: controller 01, backup 00"},
+  };
+  for (const Case& c : cases) {
+    Snapshot changed = base;
+    c.change(changed);
+    const std::vector<Difference> found = FindDifferences(changed, base, Parts::All(), 0);
+    ASSERT_EQ(found.size(), 1u) << c.line;
+    EXPECT_EQ(DifferenceLine(found[0]), c.line);
+  }
+}
+
+TEST(BackupFiles, SumsOfAnotherFormOrNamesOutsideTheFolderAreRefused) {
+  const std::string digest(64, 'a');
+  std::map<std::string, std::string> digests;
+  std::string error;
+  for (const std::string& text : {std::string("abc  x\n"), digest + "  ../x\n", digest + "  /etc/passwd\n",
+                                  digest + "  raw//x\n", digest + "x\n", std::string(64, 'G') + "  x\n"}) {
+    EXPECT_FALSE(ParseSums(text, digests, error)) << text;
+  }
+  ASSERT_TRUE(ParseSums(digest + " *raw/ZOVALOC.bin\n" + digest + "  BACKUP.txt\n", digests, error));
+  EXPECT_EQ(digests.size(), 2u);
+  EXPECT_EQ(digests.count("raw/ZOVALOC.bin"), 1u);
 }
 
 }  // namespace
