@@ -16,9 +16,10 @@ namespace zova::cli {
 
 // Exit codes of zovactl.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitLink = 1;   // the controller or the link failed
-inline constexpr int kExitUsage = 2;  // wrong usage or refused input
-inline constexpr int kExitFile = 3;   // a file could not be read or written
+inline constexpr int kExitLink = 1;       // the controller or the link failed
+inline constexpr int kExitUsage = 2;      // wrong usage or refused input
+inline constexpr int kExitFile = 3;       // a file could not be read or written
+inline constexpr int kExitDifferent = 4;  // compare (or a restore's read-back) found differences
 // The operation ended early at the operator's request (Ctrl-C, SIGTERM); the program exits with
 // 128 + the signal's number, as shells expect.
 inline constexpr int kExitInterrupted = 130;

@@ -32,7 +32,7 @@ std::span<const Command> AllCommands() {
   static const std::vector<Command> all = [] {
     std::vector<Command> v;
     for (auto part : {LinkCommands(), ConsoleCommands(), LanguageCommands(), ProgramCommands(), PositionCommands(),
-                      ParameterCommands(), FirmwareCommands()}) {
+                      ParameterCommands(), FirmwareCommands(), BackupCommands()}) {
       v.insert(v.end(), part.begin(), part.end());
     }
     return v;

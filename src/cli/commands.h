@@ -17,6 +17,7 @@ std::span<const Command> ProgramCommands();
 std::span<const Command> ParameterCommands();
 std::span<const Command> ConsoleCommands();
 std::span<const Command> FirmwareCommands();
+std::span<const Command> BackupCommands();
 const Command* FindCommand(std::string_view name);
 
 // Reads a whole decimal number; false for anything else.

@@ -126,9 +126,10 @@ int Conclude(const CliUi& terminal, int status) {
     return 128 + signal;
   }
   if (status == kExitOk || terminal.messageCount > 0) return status;
-  const char* why = status == kExitUsage  ? "the input was refused"
-                    : status == kExitFile ? "a file could not be read or written"
-                                          : "the controller or the link failed";
+  const char* why = status == kExitUsage       ? "the input was refused"
+                    : status == kExitFile      ? "a file could not be read or written"
+                    : status == kExitDifferent ? "the controller and the backup differ"
+                                               : "the controller or the link failed";
   std::fprintf(stderr, "zovactl: %s (exit %d)\n", why, status);
   return status;
 }

@@ -12,6 +12,7 @@
 #include "link/trace_port.h"
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
+#include "sim/state_file.h"
 
 #ifdef ZOVA_HAVE_QT_SERIAL
 #include "app/qt/serial_port_factory.h"
@@ -30,6 +31,7 @@ class Stack final : public PortStack {
   Port& port() override { return trace_ ? static_cast<Port&>(*trace_) : *inner_; }
 
   std::unique_ptr<sim::Controller> controller_;
+  std::unique_ptr<sim::StateKeeper> state_;  // saves the controller's memory before the controller goes
   std::unique_ptr<Port> inner_;
   std::unique_ptr<TracePort> trace_;
   std::FILE* traceFile_ = nullptr;
@@ -65,6 +67,14 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     sim::SimOptions so;
     error = sim::ApplySimOptions(splitWords(simOptions), *stack->controller_, so);
     if (!error.empty()) return nullptr;
+    if (!so.stateFile.empty()) {
+      stack->state_ = std::make_unique<sim::StateKeeper>(*stack->controller_, so.stateFile);
+      if (!stack->state_->start(error)) {
+        stack->state_.reset();
+        exitStatus = kExitFile;
+        return nullptr;
+      }
+    }
     stack->inner_ = std::make_unique<sim::SimPort>(*stack->controller_, systemClock());
   } else {
 #ifdef ZOVA_HAVE_QT_SERIAL

@@ -381,7 +381,7 @@ std::string ListLine(int step, std::uint32_t word1, std::uint32_t word2, int mac
   return body ? prefix + *body : prefix;
 }
 
-std::string ListProgram(const ProgramStore& store, int machineType) {
+std::vector<ListedLine> ListProgramLines(const ProgramStore& store, int machineType) {
   // Cell 0 holds the step modulo 256, so the end record's row of a full program (step 255) looks like a
   // comment-only row. Nothing can follow that record: its row is the last that looks so.
   constexpr int kLastStep = kImageWords / 2 - 1;
@@ -389,24 +389,32 @@ std::string ListProgram(const ProgramStore& store, int machineType) {
   for (int row = 0; row < kCommentRows; ++row) {
     if ((store.comments[static_cast<std::size_t>(row)][0] & 0xFF) == 0xFF) lastMarked = row;
   }
-  std::string out;
+  std::vector<ListedLine> lines;
   int step = 0;
   for (int row = 0; row < kCommentRows; ++row) {
     const auto& cells = store.comments[static_cast<std::size_t>(row)];
     const bool commentOnly = (cells[0] & 0xFF) == 0xFF && cells[1] != 0xFF && !(step == kLastStep && row == lastMarked);
     if (commentOnly) {
-      out += store.commentText(row);
-      out += "\r\n";
+      lines.push_back({-1, {}, store.commentText(row)});
       continue;
     }
     if (step * 2 + 1 >= kImageWords) break;
     const Record record = store.record(step);
-    out += ListLine(step, record.word1, record.word2, machineType);
-    out += ' ';
-    if (cells[1] >= 1 && cells[1] <= 254) out += store.commentText(row);
-    out += "\r\n";
+    ListedLine line{step, ListLine(step, record.word1, record.word2, machineType), {}};
+    if (cells[1] >= 1 && cells[1] <= 254) line.comment = store.commentText(row);
+    lines.push_back(std::move(line));
     ++step;
     if (record.word1 == kEndRecord.word1) break;
+  }
+  return lines;
+}
+
+std::string ListProgram(const ProgramStore& store, int machineType) {
+  std::string out;
+  for (const ListedLine& line : ListProgramLines(store, machineType)) {
+    if (line.step >= 0) out += line.listing + ' ';
+    out += line.comment;
+    out += "\r\n";
   }
   return out;
 }

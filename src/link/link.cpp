@@ -10,7 +10,7 @@ namespace {
 constexpr auto kYieldInterval = milliseconds(30);
 }  // namespace
 
-Link::Link(Port& port, Ui& ui, Clock& clock) : port_(port), ui_(ui), clock_(clock) {}
+Link::Link(Port& port, Ui& ui, Clock& clock) : port_(port), ui_(&ui), clock_(clock) {}
 
 void Link::SendByte(std::uint8_t byte) {
   port_.write(&byte, 1);
@@ -41,7 +41,7 @@ void Link::yieldNow() {
   TimePoint now = clock_.now();
   if (now - lastYield_ >= kYieldInterval) {
     lastYield_ = now;
-    ui_.yield();
+    ui_->yield();
   }
 }
 
@@ -80,7 +80,7 @@ bool Link::StartCommand(std::uint8_t code) {
     HandshakeTimedOut = !WaitByte(answer, timeouts.handshake);
   }
   if (HandshakeTimedOut) {
-    ui_.messageBox(kMsgNotConnected);
+    ui_->messageBox(kMsgNotConnected);
     return false;
   }
   return answer == code;

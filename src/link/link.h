@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <utility>
 
 #include "link/clock.h"
 #include "link/control_bytes.h"
@@ -39,7 +40,10 @@ class Link {
   Link(Port& port, Ui& ui, Clock& clock);
 
   Port& port() { return port_; }
-  Ui& ui() { return ui_; }
+  Ui& ui() { return *ui_; }
+  // Sends messages and progress through `ui` from now on (an operation that runs several transfers folds
+  // their bars into one); returns the Ui used until now.
+  Ui& replaceUi(Ui& ui) { return *std::exchange(ui_, &ui); }
   Clock& clock() { return clock_; }
 
   // --- byte primitives ---
@@ -102,7 +106,7 @@ class Link {
   bool sendChecksumThen(std::uint8_t checksum, std::uint8_t answer);
 
   Port& port_;
-  Ui& ui_;
+  Ui* ui_;
   Clock& clock_;
   TimePoint lastYield_{};
   // Bytes sent since the controller last spoke: the line may still be carrying them.

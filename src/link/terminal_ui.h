@@ -18,9 +18,10 @@ class TerminalUi : public Ui {
 
   int messageCount = 0;
 
- private:
+  // Ends the progress line on the terminal, so what follows starts on a line of its own.
   void clearProgressLine();
 
+ private:
   std::FILE* err_;
   bool progress_;
   int maximum_ = 0;

@@ -97,7 +97,8 @@ bool SendRow(const PositionTable& table, Link& link, int axes, int number, const
   return true;
 }
 
-bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Plan& plan, TransferOutcome& outcome) {
+bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Plan& plan, TransferOutcome& outcome,
+                const RowObserver& onRow) {
   const TableLayout& layout = table.layout();
   if (!OpenExchange(link, layout.receiveCode, axes, number, plan)) return false;
   std::uint32_t sum = 0;
@@ -115,6 +116,7 @@ bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Pl
   }
   link.SendByte(EOT);
   DecodeTableRow(table, link, axes, number);
+  if (onRow) onRow(number, block);
   ++outcome.stored;
   return true;
 }
@@ -139,13 +141,14 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
     }
     if (!plan.single) link.ui().setProgressValue(bar, 0, n - plan.progressBase);
     if (!SendRow(table, link, axes, n, plan)) return outcome;
+    ++outcome.sent;
   }
   outcome.completed = true;
   return outcome;
 }
 
 TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int mode, int start, int end,
-                                 int& rxPointNo) {
+                                 int& rxPointNo, const RowObserver& onRow) {
   TransferOutcome outcome;
   Plan plan;
   if (!MakePlan(table, link.ui(), axes, mode, start, end, rxPointNo, plan)) {
@@ -165,7 +168,7 @@ TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int
       link.ui().setProgressValue(bar, 0, n - plan.progressBase);
       rxPointNo = n;
     }
-    if (!ReceiveRow(table, link, axes, n, plan, outcome)) {
+    if (!ReceiveRow(table, link, axes, n, plan, outcome, onRow)) {
       outcome.completed = false;
       break;
     }

@@ -2,6 +2,10 @@
 // single (one row), block (start..end, locations only) and all (rows 0..fileRows-1).
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <span>
+
 #include "link/link.h"
 #include "positions/position_table.h"
 
@@ -12,6 +16,7 @@ struct TransferOutcome {
   bool completed = false;  // every exchange ran; false after a link failure (error box shown) or a refusal
   bool cancelled = false;  // the operator asked to stop: the rows before it were transferred, no more
   int stored = 0;          // receive: rows stored
+  int sent = 0;            // transmit: rows the controller acknowledged
   int rejected = 0;        // receive: blocks answered DLE for a wrong checksum (no message)
 };
 
@@ -21,11 +26,14 @@ struct TransferOutcome {
 TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
                               int txPointNo);
 
+// Sees each row's block as the controller sent it, once its checksum proved right.
+using RowObserver = std::function<void(int number, std::span<const std::uint8_t> block)>;
+
 // Fetches rows into `table`; single mode fetches row `rxPointNo`, the other modes set `rxPointNo`
 // to each row before fetching it. A row whose block has a wrong checksum keeps its old values.
 // Sets the progress bar back to 0 when it ends.
 TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int mode, int start, int end,
-                                 int& rxPointNo);
+                                 int& rxPointNo, const RowObserver& onRow = {});
 
 // Turns the received block in link.BlockBuffer into axes 1..axes of row `rxPointNo`; the others keep their values.
 void DecodeTableRow(PositionTable& table, const Link& link, int axes, int rxPointNo);

@@ -59,6 +59,11 @@ class Controller {
   void registerCommand(std::uint8_t code, Handler handler) { handlers_[code] = std::move(handler); }
   // Codes of every handshake seen, in order (for tests).
   std::vector<std::uint8_t> commandLog;
+  // Called whenever the host has changed the memory: a program, a table row, a parameter block.
+  std::function<void()> memoryChanged;
+  void noteMemoryChanged() {
+    if (memoryChanged) memoryChanged();
+  }
 
   // --- for request handlers ---
   [[nodiscard]] TimePoint now() const { return now_; }

@@ -80,6 +80,7 @@ Task<> ServeSendSystem(Controller& c) {
   takeValues(*block, p.system.data(), p.system.size());
   // An axis count the controller cannot drive stays in the block but changes nothing.
   if (p.system[0] >= 2 && p.system[0] <= kMaxAxes) c.machine.axes = p.system[0];
+  c.noteMemoryChanged();
 }
 
 Task<> ServeFetchAxes(Controller& c) {
@@ -98,6 +99,7 @@ Task<> ServeSendAxes(Controller& c) {
   for (std::size_t i = 0; i < count; ++i) {
     p.axis[i / kAxisValues][i % kAxisValues] = Controller::le32(std::span(*block).subspan(4 * i, 4));
   }
+  c.noteMemoryChanged();
 }
 
 }  // namespace

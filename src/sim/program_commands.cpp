@@ -60,6 +60,7 @@ Task<> ServeSendProgram(Controller& c) {
   if (!flag) co_return;
   if (*flag == 0) {
     *program = {};
+    c.noteMemoryChanged();
     c.send(EOT);
     co_return;
   }
@@ -84,6 +85,7 @@ Task<> ServeSendProgram(Controller& c) {
   if (!comments) co_return;
   program->block = std::move(block);
   program->comments = std::move(*comments);
+  c.noteMemoryChanged();
   c.send(EOT);
 }
 

@@ -56,6 +56,7 @@ void PtyServer::serve(const volatile bool& stop) {
     // Take in the host's bytes that have crossed the line, send what is due, then sleep until the next
     // byte falls due either way or the host writes.
     deliverDue(clock.now());
+    if (onWake) onWake();
     std::size_t n = controller_.output(buffer, sizeof buffer, clock.now());
     std::size_t off = 0;
     while (off < n) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -20,6 +21,8 @@ class PtyServer {
   [[nodiscard]] const std::string& devicePath() const { return path_; }
   // Serves until `stop` becomes true, the disconnect fault drops the line, or an I/O error occurs.
   void serve(const volatile bool& stop);
+  // Called every time the server wakes (at least five times a second), for work that waits.
+  std::function<void()> onWake;
 
  private:
   // Hands the controller the host's bytes no faster than the line carries them.

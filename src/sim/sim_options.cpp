@@ -33,6 +33,8 @@ std::string ApplySimOptions(const std::vector<std::string>& args, Controller& c,
       f.refuseBlocks = true;
     } else if (a == "--link" && i + 1 < args.size()) {
       options.link = args[++i];
+    } else if (a == "--state" && i + 1 < args.size()) {
+      options.stateFile = args[++i];
     } else if (a == "--axes" && number(v) && v >= 1 && v <= kMaxAxes) {
       c.machine.axes = static_cast<int>(v);
     } else if (a == "--baud" && number(v) && v >= 0) {
@@ -70,6 +72,9 @@ const char* SimOptionsHelp() {
          "  --baud B             pace the line both ways at B baud (default: unpaced)\n"
          "  --input P            input point P is on\n"
          "  --error CODE VALUE   the controller reports this error\n"
+         "  --state FILE         keep programs, tables, parameters and the axis count in FILE across\n"
+         "                       runs: loaded at start, saved after every change (a new FILE starts\n"
+         "                       from the other options)\n"
          "faults:\n"
          "  --silence-after N    stop sending after N bytes\n"
          "  --disconnect-after N drop the line after N bytes\n"

@@ -43,6 +43,7 @@ Task<> StoreHostBlock(Controller& c, std::vector<StoredPosition>& table, std::in
     (*row)[static_cast<std::size_t>(a)] =
         Controller::le32(std::span(*block).subspan(static_cast<std::size_t>(4 * a), 4));
   }
+  c.noteMemoryChanged();
 }
 
 Task<> ServeReceiveLocations(Controller& c) { co_await ServeRowRequest(c, LocationTable); }

@@ -4,11 +4,13 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "sim/pty_server.h"
 #include "sim/sim_options.h"
+#include "sim/state_file.h"
 
 namespace {
 volatile bool stopRequested = false;
@@ -28,8 +30,22 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zovasim: %s\n", error.c_str());
     return 2;
   }
-  zova::sim::PtyServer server(controller);
   std::string error;
+  std::unique_ptr<zova::sim::StateKeeper> state;
+  if (!options.stateFile.empty()) {
+    state = std::make_unique<zova::sim::StateKeeper>(controller, options.stateFile);
+    if (!state->start(error)) {
+      std::fprintf(stderr, "zovasim: %s\n", error.c_str());
+      return 1;
+    }
+  }
+  zova::sim::PtyServer server(controller);
+  std::string reported;  // a failing save is reported once, not at every retry
+  server.onWake = [&] {
+    std::string why;
+    if (state && !state->tick(why) && why != reported) std::fprintf(stderr, "zovasim: cannot save: %s\n", why.c_str());
+    if (!why.empty()) reported = why;
+  };
   if (!server.create(error)) {
     std::fprintf(stderr, "zovasim: %s\n", error.c_str());
     return 1;
@@ -46,5 +62,9 @@ int main(int argc, char** argv) {
   std::signal(SIGTERM, onSignal);
   server.serve(stopRequested);
   if (!options.link.empty()) ::unlink(options.link.c_str());
+  if (state && !state->flush(error)) {
+    std::fprintf(stderr, "zovasim: cannot save: %s\n", error.c_str());
+    return 1;
+  }
   return 0;
 }

@@ -167,6 +167,28 @@ TEST_F(CliPty, AStoredSettingTheControlRejectsIsReportedAndTheDefaultUsed) {
   EXPECT_NE(r.err.find("abc"), std::string::npos) << r.err;
 }
 
+// zovasim --state keeps a controller across restarts: a backup taken from one simulator is restored into
+// another, which still holds it after it was stopped and started again.
+TEST_F(CliPty, ABackupMovesBetweenSimulatorsThatKeepTheirState) {
+  const std::string base = "/tmp/zova_backup_" + std::to_string(::getpid());
+  std::filesystem::remove_all(base);
+  std::filesystem::create_directories(base);
+  std::ofstream(base + "/p.dat") << "MVE P0001 ;첫 줄\r\nSTOP\r\n[EOF]\r\n";
+  start({"--axes", "4", "--state", base + "/a.state"});
+  EXPECT_EQ(ctl({"program", "send", "5", base + "/p.dat"}).exitCode, 0);
+  const RunResult saved = ctl({"--axes", "4", "backup", base + "/b"});
+  EXPECT_EQ(saved.exitCode, 0) << saved.err;
+  sim.reset();  // the first simulator saves and goes before the second reads its own file
+  start({"--axes", "4", "--state", base + "/c.state"});
+  const RunResult restored = ctl({"--axes", "4", "restore", base + "/b"});
+  EXPECT_EQ(restored.exitCode, 0) << restored.err;
+  sim.reset();
+  start({"--state", base + "/c.state"});
+  const RunResult compared = ctl({"--axes", "4", "compare", base + "/b"});
+  EXPECT_EQ(compared.exitCode, 0) << compared.out << compared.err;
+  std::filesystem::remove_all(base);
+}
+
 TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {
   RunResult r = RunProgram(ZOVACTL_PATH, {"--port", "/dev/zova-no-such-port", "outputs"});
   EXPECT_EQ(r.exitCode, 1);

@@ -20,6 +20,10 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogReq
   d->setAcceptMode(r.form == FileDialogForm::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   d->setFileMode(r.form == FileDialogForm::Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   d->setOption(QFileDialog::DontConfirmOverwrite, !r.overwritePrompt);
+  if (r.form == FileDialogForm::Folder) {
+    d->setFileMode(QFileDialog::Directory);
+    d->setOption(QFileDialog::ShowDirsOnly, true);
+  }
   return d;
 }
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/handler_lock.h"
+#include "app/windows/frm_backup.h"
 #include "app/windows/frm_editor.h"
 #include "app/windows/io_labels.h"
 #include "app/qt/qt_sim_port.h"
@@ -253,6 +254,7 @@ void FrmMain::buildMenus() {
   close->setObjectName("mnuCommPortClose");
   connect(close, &QAction::triggered, this, [this] { closePort(); });
   addScreen("mnuDownload", "Download");
+  AddWholeControllerMenu(*this);
   AddProgramEditorMenuItem(*this);
 }
 

@@ -1,6 +1,7 @@
 // The screens the main window's menu opens.
 #include "app/windows/screens.h"
 
+#include "app/windows/frm_backup.h"
 #include "app/windows/frm_main.h"
 
 namespace zova::app {
@@ -13,6 +14,9 @@ void RegisterScreens(FrmMain& main) {
   main.setScreenFactory("mnuAxisPara", MakeFrmNaxpara);
   main.setScreenFactory("mnuDownload", MakeFrmDownload);
   main.setScreenFactory("mnuEditor", MakeFrmEditor);
+  main.setScreenFactory("mnuBackup", MakeFrmBackup);
+  main.setScreenFactory("mnuRestore", MakeFrmRestore);
+  main.setScreenFactory("mnuCompare", MakeFrmCompare);
 }
 
 }  // namespace zova::app

@@ -29,14 +29,19 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
     ShowLinkError(ui, kLinkErrorCommunication);
     return Outcome::Failed;
   };
-  auto finish = [&] {
+  auto finish = [&](std::size_t blockBytes) {
     link.SendByte(EOT);
     UnpackProgram(link);
+    bool saved = false;
     if (listing != nullptr) {
       *listing = language::ListProgram(store_, config_.machineType);
-      return Outcome::Done;
+      saved = true;
+    } else if (onReceived) {
+      saved = onReceived(program, std::span<const std::uint8_t>(link.BlockBuffer.data(), blockBytes));
+    } else {
+      saved = WriteProgramListing(ui, program, mode);
     }
-    return WriteProgramListing(ui, program, mode) ? Outcome::Done : Outcome::NotSaved;
+    return saved ? Outcome::Done : Outcome::NotSaved;
   };
 
   std::fill_n(link.BlockBuffer.begin(), kProgramBlockBytes + 1, std::uint8_t{0});
@@ -58,7 +63,7 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
       // An empty program: nothing more comes; its image is the end record alone.
       link.BlockBuffer[kWordZeroTopByte] = 0xFF;
       ui.setProgressValue(kReceiveBar, kProgramBarIndex, kBlockBytes);
-      const Outcome outcome = finish();
+      const Outcome outcome = finish(1);
       ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
       return outcome;
     }
@@ -81,20 +86,20 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
     ui.setProgressValue(kReceiveBar, kCommentBarIndex, r);
   }
   ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
-  return finish();
+  return finish(kProgramBlockBytes);
 }
 
 TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
   TransferReport report;
   Ui& ui = link.ui();
   const bool all = mode == kModeAll;
-  if (!all && RecvFileName.empty()) {
+  if (!all && RecvFileName.empty() && !onReceived) {
     ui.messageBox(kMsgNoRecvFile);
     report.refused = true;
   } else if (!all && (RxProgramNo < kFirstProgram || RxProgramNo > kLastProgram)) {
     ui.messageBox(kMsgProgramNumberRange);
     report.refused = true;
-  } else if (all && RecvFolder.empty()) {
+  } else if (all && RecvFolder.empty() && !onReceived) {
     ui.messageBox(kMsgNoRecvFolder);
     report.refused = true;
   }

@@ -166,4 +166,20 @@ TransferReport ProgramTransfer::SendSource(Link& link, std::string_view source) 
   return report;
 }
 
+TransferReport ProgramTransfer::SendStoredProgram(Link& link, int program) {
+  TransferReport report;
+  Ui& ui = link.ui();
+  if (program < kFirstProgram || program > kLastProgram) {
+    ui.messageBox(kMsgProgramNumberRange);
+    report.refused = true;
+  } else if (ui.cancelRequested()) {
+    report.cancelled = true;
+  } else {
+    (void)GoOn(link, sendOne(link, program), report, false);
+  }
+  ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
+  ui.setProgressValue(kTransBar, kCommentBarIndex, 0);
+  return report;
+}
+
 }  // namespace zova::programs

@@ -2,7 +2,9 @@
 // back into source files, one program or programs 0 to 31 in one go. The program window drives it.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -60,6 +62,10 @@ class ProgramTransfer {
   // A compile that ends without a message of its own (no "[EOF]", a full image) is explained too; the
   // window leaves it to the operator to see that nothing went.
   bool explainCompileEnds = false;
+  // When set, each program received whole is handed here instead of being written as a source file: its
+  // block as the controller sent it (the 2050-byte program block, or the single 0x00 of an empty program),
+  // with the image and comment table unpacked into the store. False counts the program as not saved.
+  std::function<bool(int program, std::span<const std::uint8_t> block)> onReceived;
 
   // The File Open dialogs' results: the folder and the "PC File Name" box.
   void ChooseTransFile(std::string_view chosen);
@@ -70,6 +76,10 @@ class ProgramTransfer {
   // all mode goes on with the next program; a handshake that times out shows only its own message and
   // ends the transfer, as the line is dead.
   TransferReport SendPrograms(Link& link, int mode);
+
+  // Sends program `program` (0..31) as the store holds it, its presence flag, step count, image and comment
+  // table, without compiling: a program going back exactly as it was fetched. Failures as in SendPrograms.
+  TransferReport SendStoredProgram(Link& link, int program);
 
   // Fetches RxProgramNo into RecvFileName (single), or programs 0..31 into RecvFolder (all), writing each
   // program's source text. A block with a wrong checksum is answered DLE and leaves its file alone; failed

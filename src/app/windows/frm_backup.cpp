@@ -1,0 +1,212 @@
+// The backup, restore and compare windows.
+#include "app/windows/frm_backup.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/qt/file_dialog.h"
+#include "app/version.h"
+#include "app/widgets/handler_lock.h"
+#include "app/widgets/window_util.h"
+#include "app/windows/frm_main.h"
+#include "backup/progress.h"
+#include "link/atomic_file.h"
+#include "link/link_error.h"
+
+namespace zova::app {
+
+namespace {
+
+struct ActionText {
+  const char* name;   // window and menu item names
+  const char* title;  // window title and folder dialog title
+  std::string_view bar;
+};
+
+ActionText TextOf(WholeControllerAction action) {
+  switch (action) {
+    case WholeControllerAction::Backup:
+      return {"Backup", "Backup", backup::kBackupBar};
+    case WholeControllerAction::Restore:
+      return {"Restore", "Restore", backup::kRestoreBar};
+    case WholeControllerAction::Compare:
+      break;
+  }
+  return {"Compare", "Compare", backup::kCompareBar};
+}
+
+std::string SettingsText(const LineSettings& s) {
+  const std::string stop = s.stopBitsTimesTen == 15 ? "1.5" : std::to_string(s.stopBitsTimesTen / 10);
+  return std::to_string(s.baud) + "," + std::string(1, s.parity) + "," + std::to_string(s.dataBits) + "," + stop;
+}
+
+QWidget* MakeWindow(Session& session, FrmMain& main, WholeControllerAction action) {
+  const ActionText text = TextOf(action);
+  FileDialogRequest request{QString("%1 folder").arg(text.title), {}, {}, FileDialogForm::Folder};
+  const std::optional<QString> folder = FileDialog()(&main, request);
+  if (!folder) return nullptr;
+  if (!session.port.isOpen()) {
+    ShowLinkError(session.ui, kLinkErrorPortClosed);
+    return nullptr;
+  }
+  auto* window = new FrmBackup(session, action, *folder);
+  QTimer::singleShot(0, window, &FrmBackup::run);
+  return window;
+}
+
+}  // namespace
+
+FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString folder, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session), action_(action), folder_(std::move(folder)) {
+  const ActionText text = TextOf(action);
+  setObjectName(QString("frm%1").arg(text.name));
+  setWindowTitle(text.title);
+  auto* layout = new QVBoxLayout(this);
+  auto* lblFolder = new QLabel(folder_, this);
+  lblFolder->setObjectName("lblFolder");
+  layout->addWidget(lblFolder);
+  prgWhole_ = new QProgressBar(this);
+  prgWhole_->setObjectName("prgWhole");
+  prgWhole_->setMaximum(backup::OverallProgress::kMaximum);
+  prgWhole_->setValue(0);
+  layout->addWidget(prgWhole_);
+  txtSummary_ = new QPlainTextEdit(this);
+  txtSummary_->setObjectName("txtSummary");
+  txtSummary_->setReadOnly(true);
+  txtSummary_->setMaximumBlockCount(100);
+  txtSummary_->setMaximumHeight(fontMetrics().lineSpacing() * 8);
+  layout->addWidget(txtSummary_);
+  grdDifferences_ = new QTableWidget(0, 3, this);
+  grdDifferences_->setObjectName("grdDifferences");
+  grdDifferences_->setHorizontalHeaderLabels({"Item", "Controller", "Backup"});
+  grdDifferences_->horizontalHeader()->setStretchLastSection(true);
+  grdDifferences_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grdDifferences_->setVisible(action != WholeControllerAction::Backup);
+  layout->addWidget(grdDifferences_);
+  auto* buttons = new QHBoxLayout;
+  cmdSave_ = MakeButton(this, "cmdSaveDifferences", "Save…");
+  cmdSave_->setEnabled(false);
+  cmdSave_->setVisible(action != WholeControllerAction::Backup);
+  cmdCancel_ = MakeButton(this, "cmdCancel", "Cancel");
+  buttons->addWidget(cmdSave_);
+  buttons->addStretch();
+  buttons->addWidget(cmdCancel_);
+  layout->addLayout(buttons);
+  session_.ui.registerProgressBar(std::string(text.bar), 0, prgWhole_);
+  connect(cmdCancel_, &QPushButton::clicked, this, [this] { session_.ui.requestCancel(); });
+  connect(cmdSave_, &QPushButton::clicked, this, &FrmBackup::saveDifferences);
+  resize(560, action == WholeControllerAction::Backup ? 220 : 420);
+  CentreOnScreen(this);
+}
+
+backup::Setup FrmBackup::setup() const {
+  return {session_.axes, session_.machineType, session_.port.name(), SettingsText(session_.lineSettings),
+          std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision)};
+}
+
+bool FrmBackup::confirmRestore(backup::Parts parts) {
+  static constexpr struct {
+    backup::Part part;
+    const char* what;
+  } kWhat[] = {{backup::Part::Sys, "system parameters"},
+               {backup::Part::Axis, "axis parameters"},
+               {backup::Part::Loc, "locations 0 to 2499"},
+               {backup::Part::Sft, "shifts 0 to 999"},
+               {backup::Part::Programs, "programs 0 to 31"}};
+  QStringList overwritten;
+  for (const auto& w : kWhat) {
+    if (parts.has(w.part)) overwritten << w.what;
+  }
+  const QString last = overwritten.takeLast();
+  const QString what = overwritten.isEmpty() ? last : overwritten.join(", ") + " and " + last;
+  const QString text = QString("This overwrites the controller's %1 with the backup in %2.").arg(what, folder_);
+  return session_.ui.messageBox(text.toStdString(), "Restore", MessageButtons::OkCancel, MessageIcon::Exclamation) ==
+         MessageResult::Ok;
+}
+
+void FrmBackup::run() {
+  HandlerLock running(session_, {});
+  // A poll exchange the menu interrupted ends first.
+  while (session_.link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  session_.ui.clearCancel();
+  const std::string folder = folder_.toStdString();
+  switch (action_) {
+    case WholeControllerAction::Backup:
+      report_ = backup::Backup(session_.link, setup(), backup::Parts::All(), folder);
+      break;
+    case WholeControllerAction::Restore:
+      report_ = backup::Restore(session_.link, setup(), nullptr, folder,
+                                [this](backup::Parts parts) { return confirmRestore(parts); });
+      break;
+    case WholeControllerAction::Compare:
+      report_ = backup::Compare(session_.link, setup(), nullptr, folder);
+      break;
+  }
+  session_.ui.clearCancel();
+  for (const std::string& line : report_.summary) txtSummary_->appendPlainText(Qs(line));
+  grdDifferences_->setRowCount(static_cast<int>(report_.differences.size()));
+  for (int row = 0; row < grdDifferences_->rowCount(); ++row) {
+    const backup::Difference& d = report_.differences[static_cast<std::size_t>(row)];
+    grdDifferences_->setItem(row, 0, new QTableWidgetItem(Qs(d.item)));
+    grdDifferences_->setItem(row, 1, new QTableWidgetItem(Qs(d.controller)));
+    grdDifferences_->setItem(row, 2, new QTableWidgetItem(Qs(d.backup)));
+  }
+  cmdSave_->setEnabled(!report_.differences.empty());
+  cmdCancel_->setText("Close");
+  disconnect(cmdCancel_, &QPushButton::clicked, this, nullptr);
+  connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void FrmBackup::saveDifferences() {
+  FileDialogRequest request{"Save differences", "Text (*.txt);;*.* (*)", folder_ + "/differences.txt",
+                            FileDialogForm::Save, true};
+  const std::optional<QString> chosen = FileDialog()(this, request);
+  if (!chosen) return;
+  std::string text;
+  for (const backup::Difference& d : report_.differences) text += backup::DifferenceLine(d) + "\r\n";
+  std::string error;
+  Ui& ui = session_.ui;
+  if (!SaveFileAtomically(chosen->toStdString(), text, error)) ui.messageBox(error + chosen->toStdString());
+}
+
+void FrmBackup::closeEvent(QCloseEvent* event) {
+  // Closing mid-way is a Cancel: the operation ends at its next safe point, then the window goes.
+  if (session_.busy()) session_.ui.requestCancel();
+  if (PutOffCloseWhileBusy(this, session_, event)) return;
+  event->accept();
+}
+
+void AddWholeControllerMenu(FrmMain& main) {
+  QMenuBar* bar = main.menuBar();
+  auto* program = main.findChild<QAction*>("mnuFile");
+  if (program == nullptr) return;
+  auto* menu = new QMenu(program->text(), &main);
+  menu->setObjectName("mnuFileMenu");
+  bar->insertMenu(program, menu);
+  bar->removeAction(program);
+  menu->addAction(program);
+  menu->addSeparator();
+  for (auto action : {WholeControllerAction::Backup, WholeControllerAction::Restore, WholeControllerAction::Compare}) {
+    const QString name = QString("mnu%1").arg(TextOf(action).name);
+    auto* item = menu->addAction(QString("%1…").arg(TextOf(action).title));
+    item->setObjectName(name);
+    QObject::connect(item, &QAction::triggered, &main, [&main, name] { main.openScreen(name); });
+  }
+}
+
+QWidget* MakeFrmBackup(Session& session, FrmMain& main) {
+  return MakeWindow(session, main, WholeControllerAction::Backup);
+}
+QWidget* MakeFrmRestore(Session& session, FrmMain& main) {
+  return MakeWindow(session, main, WholeControllerAction::Restore);
+}
+QWidget* MakeFrmCompare(Session& session, FrmMain& main) {
+  return MakeWindow(session, main, WholeControllerAction::Compare);
+}
+
+}  // namespace zova::app

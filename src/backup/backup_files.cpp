@@ -1,0 +1,217 @@
+// Backup folder files.
+#include "backup/backup_files.h"
+
+#include <charconv>
+#include <span>
+
+#include "backup/sha256.h"
+#include "language/compiler.h"
+#include "language/listing.h"
+#include "parameters/ax_para_file.h"
+#include "parameters/sys_para_file.h"
+#include "parameters/wire_value.h"
+#include "positions/table_file.h"
+#include "positions/wire_value.h"
+
+namespace zova::backup {
+
+namespace {
+
+std::string_view TextStem(Part part) {
+  switch (part) {
+    case Part::Loc:
+      return "ZOVALOC";
+    case Part::Sft:
+      return "ZOVASFT";
+    case Part::Sys:
+      return "ZOVASYS";
+    case Part::Axis:
+      return "DIRIDOZO";
+    case Part::Programs:
+      break;
+  }
+  return {};
+}
+
+std::string Text(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
+
+std::span<const std::uint8_t, 4> Four(const Bytes& bytes, std::size_t at) {
+  return std::span<const std::uint8_t, 4>(bytes.data() + at, 4);
+}
+
+// The text files show what the program's own fetches would have held: the controller's decoding rules.
+std::string TableText(const Bytes& raw, const positions::TableLayout& layout, int axes) {
+  positions::PositionTable table(layout);
+  for (int r = 0; r < layout.fileRows; ++r) {
+    for (int a = 0; a < axes; ++a) {
+      table[r][static_cast<std::size_t>(a)] =
+          positions::DecodePositionValue(Four(raw, static_cast<std::size_t>(4 * (r * axes + a))));
+    }
+  }
+  return positions::FormatTableFile(table);
+}
+
+std::string SysText(const Bytes& raw) {
+  SysPara table;
+  for (int i = 0; i < kSysParaSize; ++i) table[i] = DecodeParameterValue(Four(raw, static_cast<std::size_t>(4 * i)));
+  return SysParaFileText(table);
+}
+
+std::string AxisText(const Bytes& raw, int axes) {
+  AxPara table;
+  table.SetDefaults();  // the axes the controller does not drive, as the axis screen starts them
+  std::size_t at = 0;
+  for (int a = 0; a < axes; ++a) {
+    for (std::int32_t& value : table[a]) {
+      value = DecodeParameterValue(Four(raw, at));
+      at += 4;
+    }
+  }
+  return AxParaFileText(table);
+}
+
+bool ParseSmall(std::string_view text, int low, int high, int& out) {
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return ec == std::errc() && end == text.data() + text.size() && out >= low && out <= high;
+}
+
+bool IsHex(std::string_view text) { return text.find_first_not_of("0123456789abcdef") == std::string_view::npos; }
+
+// A name inside the folder: relative, without "." or ".." parts.
+bool InsideFolder(std::string_view name) {
+  if (name.empty() || name.front() == '/') return false;
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t slash = std::min(name.find('/', start), name.size());
+    const std::string_view part = name.substr(start, slash - start);
+    if (part.empty() || part == "." || part == "..") return false;
+    start = slash + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ManifestText(const Manifest& m) {
+  return "ZOVA controller backup\r\ndate: " + m.date + "\r\nport: " + m.port + "\r\nsettings: " + m.settings +
+         "\r\naxes: " + std::to_string(m.axes) + "\r\nmachine type: " + std::to_string(m.machineType) +
+         "\r\nprogram version: " + m.version + "\r\nincluded: " + m.included.text() + "\r\n";
+}
+
+bool ParseManifest(std::string_view text, Manifest& m, std::string& error) {
+  Manifest out;
+  bool axes = false;
+  bool machineType = false;
+  bool included = false;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const std::size_t colon = line.find(": ");
+    if (colon == std::string_view::npos) continue;
+    const std::string_view key = line.substr(0, colon);
+    const std::string_view value = line.substr(colon + 2);
+    if (key == "date") out.date = value;
+    if (key == "port") out.port = value;
+    if (key == "settings") out.settings = value;
+    if (key == "program version") out.version = value;
+    if (key == "axes") axes = ParseSmall(value, 2, 6, out.axes);
+    if (key == "machine type") machineType = ParseSmall(value, 0, 2, out.machineType);
+    if (key == "included") included = Parts::Parse(value, out.included, error);
+  }
+  if (!axes || !machineType || !included) {
+    error = !axes ? "no axis count 2 to 6" : !machineType ? "no machine type 0 to 2" : "no list of included parts";
+    return false;
+  }
+  m = out;
+  return true;
+}
+
+std::string RawFileName(Part part) { return std::string(kRawFolder) + "/" + std::string(TextStem(part)) + ".bin"; }
+
+std::string RawProgramFileName(int program) {
+  std::string name = language::ProgramFileName(program);
+  return std::string(kRawFolder) + "/" + name.substr(0, name.find('.')) + ".bin";
+}
+
+FileSet BackupFiles(const Snapshot& s, const Manifest& manifest) {
+  FileSet files;
+  files[std::string(kManifestFile)] = ManifestText(manifest);
+  if (s.parts.has(Part::Programs)) {
+    language::ProgramStore store;
+    for (int n = 0; n < kBackupPrograms; ++n) {
+      const Bytes& raw = s.programs[static_cast<std::size_t>(n)];
+      LoadProgram(raw, store, n);
+      files[language::ProgramFileName(n)] = language::ListProgram(store, manifest.machineType);
+      files[RawProgramFileName(n)] = Text(raw);
+    }
+  }
+  auto add = [&](Part part, const Bytes& raw, std::string text) {
+    files[std::string(TextStem(part)) + ".dat"] = std::move(text);
+    files[RawFileName(part)] = Text(raw);
+  };
+  if (s.parts.has(Part::Loc)) add(Part::Loc, s.loc, TableText(s.loc, positions::kLocationLayout, s.axes));
+  if (s.parts.has(Part::Sft)) add(Part::Sft, s.sft, TableText(s.sft, positions::kShiftLayout, s.axes));
+  if (s.parts.has(Part::Sys)) add(Part::Sys, s.sys, SysText(s.sys));
+  if (s.parts.has(Part::Axis)) add(Part::Axis, s.axis, AxisText(s.axis, s.axes));
+  return files;
+}
+
+std::string SumsText(const FileSet& files) {
+  std::string out;
+  for (const auto& [name, content] : files) out += Sha256Hex(content) + "  " + name + "\n";
+  return out;
+}
+
+bool ParseSums(std::string_view text, std::map<std::string, std::string>& digests, std::string& error) {
+  std::map<std::string, std::string> out;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    // "digest  name" for text mode, "digest *name" for binary mode: sha256sum writes either.
+    const bool wellFormed = line.size() > 66 && IsHex(line.substr(0, 64)) && line[64] == ' ' &&
+                            (line[65] == ' ' || line[65] == '*') && InsideFolder(line.substr(66));
+    if (!wellFormed) {
+      error = "a line of another form: " + std::string(line.substr(0, 80));
+      return false;
+    }
+    out[std::string(line.substr(66))] = line.substr(0, 64);
+  }
+  digests = std::move(out);
+  return true;
+}
+
+bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& s, std::string& error) {
+  s = {};
+  s.axes = axes;
+  s.parts = parts;
+  auto take = [&](const std::string& name, Bytes& into) {
+    auto it = files.find(name);
+    if (it == files.end()) {
+      error = name + " is not in " + std::string(kSumsFile);
+      return false;
+    }
+    into.assign(it->second.begin(), it->second.end());
+    return true;
+  };
+  for (Part part : kEveryPart) {
+    if (!parts.has(part)) continue;
+    bool ok = true;
+    if (part == Part::Programs) {
+      for (int n = 0; ok && n < kBackupPrograms; ++n) {
+        ok = take(RawProgramFileName(n), s.programs[static_cast<std::size_t>(n)]);
+      }
+    } else {
+      ok = take(RawFileName(part), s.block(part));
+    }
+    if (!ok) return false;
+    if (std::string problem = CheckBlocks(s, part); !problem.empty()) {
+      error = "blocks of another size: " + problem;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace zova::backup

@@ -1,0 +1,52 @@
+// The files of a backup folder: the source, table and parameter files in the program's own forms, the
+// blocks as the controller sent them under raw/, BACKUP.txt, and SHA256SUMS in the form sha256sum checks.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "backup/parts.h"
+#include "backup/snapshot.h"
+
+namespace zova::backup {
+
+inline constexpr std::string_view kManifestFile = "BACKUP.txt";
+inline constexpr std::string_view kSumsFile = "SHA256SUMS";
+inline constexpr std::string_view kRawFolder = "raw";
+
+// What BACKUP.txt records.
+struct Manifest {
+  std::string date;  // local time, ISO 8601
+  std::string port;
+  std::string settings;
+  int axes = 0;
+  int machineType = 0;
+  std::string version;  // of this program
+  Parts included;
+};
+
+[[nodiscard]] std::string ManifestText(const Manifest& manifest);
+// Needs the axis count (2 to 6), the machine type (0 to 2) and the included parts; false with `error` else.
+bool ParseManifest(std::string_view text, Manifest& manifest, std::string& error);
+
+// File name (relative, "/" between folders) to content.
+using FileSet = std::map<std::string, std::string>;
+
+// The raw file of a part ("raw/ZOVALOC.bin") and of a program ("raw/ZOVAPRG05.bin").
+[[nodiscard]] std::string RawFileName(Part part);
+[[nodiscard]] std::string RawProgramFileName(int program);
+
+// Every file of the backup of `snapshot`'s parts except SHA256SUMS: text files, raw files, BACKUP.txt.
+[[nodiscard]] FileSet BackupFiles(const Snapshot& snapshot, const Manifest& manifest);
+
+// "digest  name" per file, in name order, LF line ends.
+[[nodiscard]] std::string SumsText(const FileSet& files);
+// The names and digests of SHA256SUMS; false with `error` for a line of another form or a name that leaves
+// the folder.
+bool ParseSums(std::string_view text, std::map<std::string, std::string>& digests, std::string& error);
+
+// The blocks of `parts` from the raw files; false with `error` naming a missing or malformed file.
+bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& snapshot, std::string& error);
+
+}  // namespace zova::backup

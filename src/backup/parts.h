@@ -1,0 +1,35 @@
+// The parts of a controller that a backup, a restore or a compare covers, named as the command line
+// names them: programs, loc, sft, sys, axis.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zova::backup {
+
+enum class Part { Programs, Loc, Sft, Sys, Axis };
+inline constexpr std::array kEveryPart = {Part::Programs, Part::Loc, Part::Sft, Part::Sys, Part::Axis};
+
+[[nodiscard]] std::string_view PartName(Part part);
+
+class Parts {
+ public:
+  [[nodiscard]] static Parts All();
+  [[nodiscard]] bool has(Part part) const { return (bits_ & bit(part)) != 0; }
+  void add(Part part) { bits_ |= bit(part); }
+  [[nodiscard]] bool empty() const { return bits_ == 0; }
+  [[nodiscard]] bool covers(Parts other) const { return (other.bits_ & ~bits_) == 0; }
+  bool operator==(const Parts&) const = default;
+
+  // "programs,loc,sft,sys,axis", in that order, whatever order they were named in.
+  [[nodiscard]] std::string text() const;
+  // A comma-separated list of part names. False for an empty list or an unknown name, which `error` names.
+  static bool Parse(std::string_view list, Parts& out, std::string& error);
+
+ private:
+  static unsigned bit(Part part) { return 1u << static_cast<unsigned>(part); }
+  unsigned bits_ = 0;
+};
+
+}  // namespace zova::backup

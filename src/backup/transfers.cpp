@@ -1,0 +1,183 @@
+// Whole-controller transfers, composed of the program, table and parameter transfers.
+#include "backup/transfers.h"
+
+#include <algorithm>
+
+#include "language/transfer/program_transfer.h"
+#include "language/transfer/program_wire.h"
+#include "parameters/ax_para_transfer.h"
+#include "parameters/sys_para_transfer.h"
+#include "positions/table_transfer.h"
+
+namespace zova::backup {
+
+namespace {
+
+// Bytes on the line around a block: handshake, operands, checksum and answers.
+constexpr double kExchangeBytes = 20;
+constexpr double kFullProgramUnits = static_cast<double>(kFullProgramBytes) + kExchangeBytes;
+constexpr double kProgramBlockShare = static_cast<double>(programs::kProgramBlockBytes) / kFullProgramUnits;
+
+const positions::TableLayout& Layout(Part part) {
+  return part == Part::Loc ? positions::kLocationLayout : positions::kShiftLayout;
+}
+
+double TableUnits(Part part, int axes) { return Layout(part).fileRows * (4.0 * axes + kExchangeBytes); }
+
+double PartUnits(Part part, int axes) {
+  switch (part) {
+    case Part::Sys:
+      return kSysParaBlockBytes + kExchangeBytes;
+    case Part::Axis:
+      return kAxParaAxisBytes * axes + kExchangeBytes;
+    case Part::Loc:
+    case Part::Sft:
+      return TableUnits(part, axes);
+    case Part::Programs:
+      break;
+  }
+  return kBackupPrograms * kFullProgramUnits;
+}
+
+StepResult FromStatus(TransferStatus status) {
+  if (status == TransferStatus::Ok) return StepResult::Ok;
+  return status == TransferStatus::BadChecksum ? StepResult::Rejected : StepResult::Failed;
+}
+
+StepResult FromReport(const programs::TransferReport& r) {
+  if (r.cancelled) return StepResult::Cancelled;
+  if (r.rejected > 0) return StepResult::Rejected;
+  return r.transferred == 1 ? StepResult::Ok : StepResult::Failed;
+}
+
+StepResult FromOutcome(const positions::TransferOutcome& o) {
+  if (o.cancelled) return StepResult::Cancelled;
+  if (!o.completed) return StepResult::Failed;
+  return o.rejected > 0 ? StepResult::Rejected : StepResult::Ok;
+}
+
+StepResult FetchProgram(Link& link, Snapshot& s, int program) {
+  language::ProgramStore store;
+  programs::ProgramTransfer transfer(store, {});
+  Bytes& raw = s.programs[static_cast<std::size_t>(program)];
+  transfer.RxProgramNo = program;
+  transfer.onReceived = [&](int, std::span<const std::uint8_t> block) {
+    raw.assign(block.begin(), block.end());
+    if (block.size() > 1) {
+      const Bytes comments = programs::PackCommentBlock(store);
+      raw.insert(raw.end(), comments.begin(), comments.end());
+    }
+    return true;
+  };
+  return FromReport(transfer.ReceivePrograms(link, programs::kModeSingle));
+}
+
+StepResult FetchTable(Link& link, Snapshot& s, Part part) {
+  const positions::TableLayout& layout = Layout(part);
+  const auto rowBytes = static_cast<std::size_t>(4 * s.axes);
+  Bytes& raw = s.block(part);
+  raw.assign(static_cast<std::size_t>(layout.fileRows) * rowBytes, 0);
+  positions::PositionTable table(layout);
+  int point = 0;
+  const positions::RowObserver keep = [&](int row, std::span<const std::uint8_t> block) {
+    std::copy(block.begin(), block.end(), raw.begin() + static_cast<std::ptrdiff_t>(row * rowBytes));
+  };
+  return FromOutcome(positions::ReceiveTableRows(table, link, s.axes, layout.allMode, 0, 0, point, keep));
+}
+
+// The block the parameter fetch left in the link, as the controller sent it.
+Bytes ReceivedBlock(const Link& link) {
+  return {link.BlockBuffer.begin(), link.BlockBuffer.begin() + link.BlockLength};
+}
+
+}  // namespace
+
+double FetchUnits(Parts parts, int axes) {
+  double units = 0;
+  for (Part p : kEveryPart) {
+    if (parts.has(p)) units += PartUnits(p, axes);
+  }
+  return units;
+}
+
+double SendUnits(const Snapshot& s, Parts parts) {
+  double units = 0;
+  for (Part p : kEveryPart) {
+    if (!parts.has(p)) continue;
+    if (p != Part::Programs) {
+      units += PartUnits(p, s.axes);
+      continue;
+    }
+    for (const Bytes& program : s.programs) units += static_cast<double>(program.size()) + kExchangeBytes;
+  }
+  return units;
+}
+
+StepResult FetchPart(Link& link, OverallProgress& progress, Snapshot& s, Part part, int program) {
+  if (progress.cancelRequested()) return StepResult::Cancelled;
+  StepResult result = StepResult::Failed;
+  if (part == Part::Programs) {
+    progress.beginStep(kFullProgramUnits, kProgramBlockShare);
+    result = FetchProgram(link, s, program);
+  } else {
+    progress.beginStep(PartUnits(part, s.axes));
+    if (part == Part::Loc || part == Part::Sft) {
+      result = FetchTable(link, s, part);
+    } else if (part == Part::Sys) {
+      SysPara table;
+      result = FromStatus(FetchSysPara(link, table));
+      if (result == StepResult::Ok) s.sys = ReceivedBlock(link);
+    } else {
+      AxPara table;
+      result = FromStatus(FetchAxPara(link, table, s.axes));
+      if (result == StepResult::Ok) s.axis = ReceivedBlock(link);
+    }
+  }
+  progress.endStep();
+  return result;
+}
+
+StepResult SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Part part, int program, int& rowsSent) {
+  // Values are rebuilt from all 32 bits of each block's bytes, so the transfers send those bytes unchanged.
+  auto value = [](const Bytes& raw, std::size_t index) { return Le32(raw.data() + 4 * index); };
+  StepResult result = StepResult::Failed;
+  if (part == Part::Programs) {
+    const Bytes& raw = s.programs[static_cast<std::size_t>(program)];
+    progress.beginStep(static_cast<double>(raw.size()) + kExchangeBytes, kProgramBlockShare);
+    language::ProgramStore store;
+    LoadProgram(raw, store, program);
+    programs::ProgramTransfer transfer(store, {});
+    result = FromReport(transfer.SendStoredProgram(link, program));
+  } else if (part == Part::Loc || part == Part::Sft) {
+    progress.beginStep(PartUnits(part, s.axes));
+    const positions::TableLayout& layout = Layout(part);
+    positions::PositionTable table(layout);
+    const Bytes& raw = s.block(part);
+    for (int r = 0; r < layout.fileRows; ++r) {
+      for (int a = 0; a < s.axes; ++a) {
+        table[r][static_cast<std::size_t>(a)] = value(raw, static_cast<std::size_t>(r * s.axes + a));
+      }
+    }
+    const positions::TransferOutcome outcome = positions::SendTableRows(table, link, s.axes, layout.allMode, 0, 0, 0);
+    rowsSent = outcome.sent;
+    result = outcome.refused ? StepResult::Failed : FromOutcome(outcome);
+  } else if (part == Part::Sys) {
+    progress.beginStep(PartUnits(part, s.axes));
+    SysPara table;
+    for (int i = 0; i < kSysParaSize; ++i) table[i] = value(s.sys, static_cast<std::size_t>(i));
+    result = FromStatus(SendSysPara(link, table));
+  } else {
+    progress.beginStep(PartUnits(part, s.axes));
+    AxPara table;
+    for (int a = 0; a < s.axes; ++a) {
+      for (int e = 0; e < kAxParaEntries; ++e) {
+        table[a][static_cast<std::size_t>(e)] = value(s.axis, static_cast<std::size_t>(a * kAxParaEntries + e));
+      }
+    }
+    result = FromStatus(SendAxPara(link, table, s.axes));
+  }
+  progress.endStep();
+  return result;
+}
+
+}  // namespace zova::backup

@@ -1,0 +1,355 @@
+// Backup, restore and compare of a whole controller.
+#include "backup/whole_controller.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <span>
+
+#include "backup/backup_files.h"
+#include "backup/progress.h"
+#include "backup/sha256.h"
+#include "backup/transfers.h"
+#include "link/atomic_file.h"
+#include "parameters/sys_para.h"
+#include "parameters/wire_value.h"
+#include "positions/table_file.h"
+#include "positions/wire_value.h"
+
+namespace zova::backup {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Bounds of what a backup's files may hold: SHA256SUMS has one short line per file, and no file of a
+// backup is larger than the largest table file.
+constexpr std::size_t kSumsMaxBytes = 64 << 10;
+constexpr std::size_t kFileMaxBytes = positions::kTableFileMaxBytes;
+
+std::string LocalTimeText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char text[40];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+  return text;
+}
+
+std::string PartTitle(Part part) {
+  switch (part) {
+    case Part::Programs:
+      return "programs";
+    case Part::Loc:
+      return "locations";
+    case Part::Sft:
+      return "shifts";
+    case Part::Sys:
+      return "system parameters";
+    case Part::Axis:
+      return "axis parameters";
+  }
+  return {};
+}
+
+// Parts in the order they travel: the system parameters first, as AXES decides the size of the rest.
+constexpr Part kTravelOrder[] = {Part::Sys, Part::Axis, Part::Loc, Part::Sft, Part::Programs};
+
+Result Stopped(StepResult step) { return step == StepResult::Cancelled ? Result::Cancelled : Result::LinkFailed; }
+
+// Fetches every part of `parts` into `s`; false at the first failure, which is then explained.
+Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAxes) {
+  Ui& ui = progress;
+  for (Part part : kTravelOrder) {
+    if (!s.parts.has(part)) continue;
+    const int count = part == Part::Programs ? kBackupPrograms : 1;
+    for (int n = 0; n < count; ++n) {
+      const StepResult step = FetchPart(link, progress, s, part, n);
+      if (step == StepResult::Rejected) {
+        // The transfers answer such a block with DLE and say nothing; a backup must not go on without it.
+        ui.messageBox("a block of the " + PartTitle(part) + " arrived with a wrong checksum");
+      }
+      if (step != StepResult::Ok) return Stopped(step);
+    }
+    if (part == Part::Sys && checkAxes) {
+      const std::int32_t axes = DecodeParameterValue(std::span<const std::uint8_t, 4>(s.sys.data(), 4));
+      if (axes != s.axes) {
+        ui.messageBox("the controller reports AXES " + std::to_string(axes) + ", the configured axis count is " +
+                      std::to_string(s.axes));
+        return Result::Refused;
+      }
+    }
+  }
+  return Result::Ok;
+}
+
+// A folder being written, removed with everything in it unless kept.
+struct TemporaryFolder {
+  std::string path;
+  bool keep = false;
+  ~TemporaryFolder() {
+    std::error_code ignored;
+    if (!path.empty() && !keep) fs::remove_all(path, ignored);
+  }
+};
+
+// Writes the files, then renames the folder into place; a message names what failed.
+bool WriteFolder(Ui& ui, TemporaryFolder& temp, const FileSet& files, const fs::path& target) {
+  std::string error;
+  auto fail = [&](const std::string& name) {
+    ui.messageBox(name + ": " + error);
+    return false;
+  };
+  if (::mkdir((temp.path + "/" + std::string(kRawFolder)).c_str(), 0777) != 0) {
+    error = std::strerror(errno);
+    return fail(std::string(kRawFolder));
+  }
+  for (const auto& [name, content] : files) {
+    if (!SaveFileAtomically(temp.path + "/" + name, content, error)) return fail(name);
+  }
+  // mkdtemp makes the folder private; the backup gets the permissions of any new folder.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  (void)::chmod(temp.path.c_str(), 0777 & ~mask);
+  if (::rename(temp.path.c_str(), target.c_str()) != 0) {
+    error = std::strerror(errno);
+    return fail(target.string());
+  }
+  temp.keep = true;
+  const int parent =
+      ::open(target.parent_path().empty() ? "." : target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (parent >= 0) {
+    (void)::fsync(parent);
+    ::close(parent);
+  }
+  return true;
+}
+
+struct Loaded {
+  Manifest manifest;
+  Snapshot snapshot;
+};
+
+// Reads a backup folder, checks every file SHA256SUMS lists, and takes the blocks of the parts asked for.
+Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out) {
+  auto damaged = [&](const std::string& why) {
+    ui.messageBox(dir + ": damaged or incomplete backup: " + why);
+    return Result::Damaged;
+  };
+  const std::string folder = dir + "/";
+  std::string text;
+  std::string error;
+  std::map<std::string, std::string> digests;
+  if (!ReadWholeFile(folder + std::string(kSumsFile), kSumsMaxBytes, text, error) || !ParseSums(text, digests, error)) {
+    return damaged(std::string(kSumsFile) + ": " + error);
+  }
+  FileSet kept;
+  for (const auto& [name, digest] : digests) {
+    std::string content;
+    if (!ReadWholeFile(folder + name, kFileMaxBytes, content, error)) return damaged(name + ": " + error);
+    if (Sha256Hex(content) != digest) return damaged(name + ": its content does not match " + std::string(kSumsFile));
+    if (name == kManifestFile || name.starts_with(std::string(kRawFolder) + "/")) kept[name] = std::move(content);
+  }
+  const auto manifest = kept.find(std::string(kManifestFile));
+  if (manifest == kept.end()) return damaged(std::string(kManifestFile) + " is not in " + std::string(kSumsFile));
+  if (!ParseManifest(manifest->second, out.manifest, error)) return damaged(std::string(kManifestFile) + ": " + error);
+  const Parts parts = only != nullptr ? *only : out.manifest.included;
+  if (!out.manifest.included.covers(parts)) {
+    ui.messageBox(dir + ": the backup holds only " + out.manifest.included.text());
+    return Result::Refused;
+  }
+  if (!SnapshotFromFiles(kept, out.manifest.axes, parts, out.snapshot, error)) return damaged(error);
+  return Result::Ok;
+}
+
+// A table value the transfer would refuse (the controller cannot hold it), named as the transfer names it.
+bool TablesTravel(Ui& ui, const Snapshot& s) {
+  for (Part part : {Part::Loc, Part::Sft}) {
+    if (!s.parts.has(part)) continue;
+    const positions::TableLayout& layout = part == Part::Loc ? positions::kLocationLayout : positions::kShiftLayout;
+    const Bytes& raw = s.block(part);
+    for (std::size_t i = 0; i + 4 <= raw.size(); i += 4) {
+      if (positions::PositionValueTravels(Le32(raw.data() + i))) continue;
+      const auto value = static_cast<int>(i / 4);
+      ui.messageBox(positions::FormatRowName(layout, value / s.axes) + " axis " + std::to_string(value % s.axes + 1) +
+                    ":" + std::string(positions::kMsgPositionValueRange));
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string DifferenceCount(std::size_t count) {
+  return std::to_string(count) + (count == 1 ? " difference" : " differences");
+}
+
+std::string CountText(int done, int of, std::string_view what) {
+  return std::to_string(done) + " of " + std::to_string(of) + " " + std::string(what) + " sent";
+}
+
+}  // namespace
+
+Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& dir) {
+  Report report;
+  Ui& ui = link.ui();
+  fs::path target = fs::path(dir).lexically_normal();
+  if (!target.has_filename()) target = target.parent_path();  // "DIR/" names DIR
+  std::error_code ec;
+  const fs::file_status status = fs::status(target, ec);
+  if (target.filename().empty() || target.filename() == "." || target.filename() == ".." ||
+      (fs::exists(status) && (!fs::is_directory(status) || !fs::is_empty(target, ec)))) {
+    ui.messageBox(dir + ": the backup folder must be new or empty");
+    report.result = Result::Refused;
+    report.summary.push_back("no backup was written");
+    return report;
+  }
+  // Beside the target, so the final rename stays on one file system.
+  TemporaryFolder temp{(target.parent_path() / ("." + target.filename().string() + ".zova-XXXXXX")).string()};
+  if (::mkdtemp(temp.path.data()) == nullptr) {
+    const std::string error = std::strerror(errno);
+    temp.path.clear();
+    ui.messageBox(target.parent_path().string() + ": " + error);
+    report.result = Result::FileFailed;
+    report.summary.push_back("no backup was written");
+    return report;
+  }
+
+  Snapshot snapshot;
+  snapshot.axes = setup.axes;
+  snapshot.parts = parts;
+  {
+    OverallProgress progress(ui, std::string(kBackupBar), FetchUnits(parts, setup.axes));
+    RouteLinkUi route(link, progress);
+    report.result = FetchAll(link, progress, snapshot, true);
+  }
+  if (report.result != Result::Ok) {
+    report.summary.push_back("no backup was written");
+    return report;
+  }
+  const Manifest manifest{LocalTimeText(),   setup.port,    setup.settings, setup.axes,
+                          setup.machineType, setup.version, parts};
+  FileSet files = BackupFiles(snapshot, manifest);
+  files[std::string(kSumsFile)] = SumsText(files);
+  if (!WriteFolder(ui, temp, files, target)) {
+    report.result = Result::FileFailed;
+    report.summary.push_back("no backup was written");
+    return report;
+  }
+  report.summary.push_back(parts.text() + " saved in " + target.string() + " (" + std::to_string(files.size()) +
+                           " files)");
+  return report;
+}
+
+Report Restore(Link& link, const Setup& setup, const Parts* only, const std::string& dir,
+               const std::function<bool(Parts)>& confirm) {
+  Report report;
+  Ui& ui = link.ui();
+  Loaded backup;
+  report.result = LoadBackup(ui, dir, only, backup);
+  const Snapshot& saved = backup.snapshot;
+  if (report.result == Result::Ok && backup.manifest.axes != setup.axes) {
+    ui.messageBox(dir + ": the backup is of " + std::to_string(backup.manifest.axes) +
+                  " axes, the configured axis count is " + std::to_string(setup.axes));
+    report.result = Result::Refused;
+  }
+  if (report.result == Result::Ok && !TablesTravel(ui, saved)) report.result = Result::Refused;
+  if (report.result == Result::Ok && confirm && !confirm(saved.parts)) report.result = Result::Cancelled;
+  if (report.result != Result::Ok) {
+    report.summary.push_back("nothing was sent");
+    return report;
+  }
+
+  OverallProgress progress(ui, std::string(kRestoreBar),
+                           SendUnits(saved, saved.parts) + FetchUnits(saved.parts, saved.axes));
+  RouteLinkUi route(link, progress);
+  // A table is sent whole or the link failed in it: the operator's stop waits for its end.
+  progress.holdStop(true);
+  StepResult step = StepResult::Ok;
+  for (Part part : kTravelOrder) {
+    if (!saved.parts.has(part)) continue;
+    const std::string title = PartTitle(part) + ": ";
+    if (step != StepResult::Ok) {
+      report.summary.push_back(title + "not sent");
+      continue;
+    }
+    int rows = 0;
+    if (part == Part::Programs) {
+      int n = 0;
+      while (n < kBackupPrograms) {
+        step = progress.stopRequested() ? StepResult::Cancelled : SendPart(link, progress, saved, part, n, rows);
+        if (step != StepResult::Ok) break;
+        ++n;
+      }
+      report.summary.push_back(title + CountText(n, kBackupPrograms, "programs"));
+      continue;
+    }
+    step = progress.stopRequested() ? StepResult::Cancelled : SendPart(link, progress, saved, part, 0, rows);
+    if (step == StepResult::Ok) {
+      report.summary.push_back(title + "sent");
+    } else if (step == StepResult::Failed && (part == Part::Loc || part == Part::Sft)) {
+      report.summary.push_back(title + CountText(rows, part == Part::Loc ? kLocRows : kSftRows, "rows"));
+    } else {
+      report.summary.push_back(title + "not sent");
+    }
+  }
+  progress.holdStop(false);
+  if (step != StepResult::Ok) {
+    report.result = Stopped(step);
+    report.summary.push_back(step == StepResult::Cancelled ? "stopped at the operator's request; the rest was not sent"
+                                                           : "ended by a failure; the rest was not sent");
+    return report;
+  }
+
+  Snapshot now;
+  now.axes = saved.axes;
+  now.parts = saved.parts;
+  report.result = FetchAll(link, progress, now, false);
+  if (report.result != Result::Ok) {
+    report.summary.push_back(report.result == Result::Cancelled ? "everything was sent; the read-back was stopped"
+                                                                : "everything was sent; reading it back failed");
+    return report;
+  }
+  report.differences = FindDifferences(now, saved, saved.parts, setup.machineType);
+  report.result = report.differences.empty() ? Result::Ok : Result::Different;
+  report.summary.push_back(report.differences.empty() ? "read back: the controller holds the backup"
+                                                      : "read back: " + DifferenceCount(report.differences.size()));
+  return report;
+}
+
+Report Compare(Link& link, const Setup& setup, const Parts* only, const std::string& dir) {
+  Report report;
+  Ui& ui = link.ui();
+  Loaded backup;
+  report.result = LoadBackup(ui, dir, only, backup);
+  if (report.result != Result::Ok) {
+    report.summary.push_back("nothing was compared");
+    return report;
+  }
+  Snapshot controller;
+  controller.axes = setup.axes;
+  controller.parts = backup.snapshot.parts;
+  {
+    OverallProgress progress(ui, std::string(kCompareBar), FetchUnits(controller.parts, controller.axes));
+    RouteLinkUi route(link, progress);
+    report.result = FetchAll(link, progress, controller, true);
+  }
+  if (report.result != Result::Ok) return report;
+  report.differences = FindDifferences(controller, backup.snapshot, controller.parts, setup.machineType);
+  const bool axesShown = std::any_of(report.differences.begin(), report.differences.end(),
+                                     [](const Difference& d) { return d.item == "AXES"; });
+  if (setup.axes != backup.manifest.axes && !axesShown) {
+    report.differences.insert(report.differences.begin(),
+                              {"AXES", std::to_string(setup.axes), std::to_string(backup.manifest.axes)});
+  }
+  report.result = report.differences.empty() ? Result::Ok : Result::Different;
+  report.summary.push_back(report.differences.empty() ? "the controller holds what the backup holds"
+                                                      : DifferenceCount(report.differences.size()));
+  return report;
+}
+
+}  // namespace zova::backup

@@ -1,0 +1,64 @@
+// Backup, restore and compare of a whole controller: programs 0 to 31, the location and shift tables and
+// the system and axis parameters, composed of the program's own transfers. Each operation shows one
+// progress bar (named kBackupBar, kRestoreBar or kCompareBar, index 0, maximum OverallProgress::kMaximum)
+// and its own messages through the link's Ui, and looks at Ui::cancelRequested() between exchanges.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "backup/differences.h"
+#include "backup/parts.h"
+#include "link/link.h"
+
+namespace zova::backup {
+
+inline constexpr std::string_view kBackupBar = "backup";
+inline constexpr std::string_view kRestoreBar = "restore";
+inline constexpr std::string_view kCompareBar = "compare";
+
+enum class Result {
+  Ok,
+  Different,   // compare, or a restore's read-back: the controller does not hold what the backup holds
+  Refused,     // a folder that is not empty, another axis count, a part the backup lacks; nothing was sent
+  Damaged,     // a backup whose files fail SHA256SUMS, or that lacks one; nothing was sent
+  FileFailed,  // a backup file could not be written; no folder was left
+  LinkFailed,  // the controller or the link failed
+  Cancelled,   // the operator asked to stop
+};
+
+// The machine and line a backup is made on, recorded in BACKUP.txt.
+struct Setup {
+  int axes = 0;         // the configured axis count, 2 to 6
+  int machineType = 0;  // PLC family 0..2, which names the devices in program listings
+  std::string port;
+  std::string settings;
+  std::string version;  // of this program
+};
+
+struct Report {
+  Result result = Result::Ok;
+  std::vector<Difference> differences;  // compare, and a restore's read-back
+  std::vector<std::string> summary;     // what was done, one line each, for the operator
+};
+
+// Fetches `parts` into the new folder `dir` (which must not exist or must be empty). Everything is written
+// into a temporary folder beside it, renamed into place at the end: a cancelled or failed backup leaves
+// no folder. With the system parameters included, a controller whose AXES is not the configured axis
+// count is refused.
+Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& dir);
+
+// Checks every file listed in SHA256SUMS and the axis count of BACKUP.txt, then sends the system
+// parameters, axis parameters, locations, shifts and programs exactly as the controller once sent them,
+// reads them back and compares. `only` (if given) restricts the parts, else all the backup holds.
+// `confirm` (if set) is asked after the checks, before anything is sent; false sends nothing (Cancelled).
+// A table or a program is never left half sent: a stop is taken between them. The summary says what was sent.
+Report Restore(Link& link, const Setup& setup, const Parts* only, const std::string& dir,
+               const std::function<bool(Parts)>& confirm = {});
+
+// Checks the backup as Restore does, fetches the same parts from the controller and lists the differences.
+Report Compare(Link& link, const Setup& setup, const Parts* only, const std::string& dir);
+
+}  // namespace zova::backup
