@@ -139,6 +139,7 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
     }
     if (!plan.single) link.ui().setProgressValue(bar, 0, n - plan.progressBase);
     if (!SendRow(table, link, axes, n, plan)) return outcome;
+    ++outcome.sent;
   }
   outcome.completed = true;
   return outcome;
