@@ -29,6 +29,8 @@ class QtUi final : public Ui {
   // Windows register their bars under the names the operations use.
   void registerProgressBar(const std::string& name, int index, QProgressBar* bar);
 
+  // Sees the text of every message box, shown or intercepted (the status bar keeps the last).
+  std::function<void(std::string_view text)> onMessage;
   // When set, message boxes are handed here instead of shown (tests capture them).
   std::function<MessageResult(const RecordedMessage&)> interceptor;
 

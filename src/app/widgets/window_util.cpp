@@ -13,6 +13,21 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
   return b;
 }
 
+void FitWidthTo(QLineEdit* box, const QString& widest) {
+  // The frame and the text margins on both sides, as QLineEdit's own size hint counts them.
+  constexpr int kMargins = 14;
+  box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + kMargins);
+}
+
+void ShowPathEnd(QLineEdit* box) {
+  box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(48, 'x')));
+  QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
+    box->setToolTip(text);
+    // Typing keeps its cursor; a name written by the program shows its end, the file's own name.
+    if (!box->hasFocus()) box->setCursorPosition(static_cast<int>(text.size()));
+  });
+}
+
 void CentreOnScreen(QWidget* window) {
   QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
