@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/qt/qt_sim_port.h"
+#include "app/windows/frm_line_monitor.h"
 #include "app/windows/frm_main.h"
 #include "app/windows/frm_splash.h"
 #include "app/windows/screens.h"
@@ -48,12 +49,13 @@ struct Rig {
     RegisterScreens(*main);
     main->show();
     main->openPort(port);
-    if (options.monitor) main->openLineMonitor();
+    if (options.monitor) monitor = dynamic_cast<FrmLineMonitor*>(main->openLineMonitor());
   }
   ~Rig() { main->close(); }
   Session session;
   QString port;
   std::unique_ptr<FrmMain> main;
+  FrmLineMonitor* monitor = nullptr;
 };
 
 int locReceiveAll(const StartOptions& options) {
@@ -87,7 +89,12 @@ int poll(const StartOptions& options, int seconds) {
   QElapsedTimer timer;
   timer.start();
   auto report = [&] {
-    std::printf("%6.0f s  VmRSS %ld KiB\n", static_cast<double>(timer.elapsed()) / 1000.0, residentKiB());
+    std::printf("%6.0f s  VmRSS %ld KiB", static_cast<double>(timer.elapsed()) / 1000.0, residentKiB());
+    if (rig.monitor != nullptr) {
+      std::printf("  monitor: %zu lines kept of %llu bytes", rig.monitor->record().size(),
+                  static_cast<unsigned long long>(rig.monitor->record().recorded()));
+    }
+    std::printf("\n");
     std::fflush(stdout);
   };
   report();

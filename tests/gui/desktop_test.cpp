@@ -1,7 +1,7 @@
 // What the desktop adds around the screens: the status bar, the line monitor, Cancel, the remembered
 // port, the axis-dependent layout and the keyboard.
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QListView>
 #include <QProgressBar>
 #include <QSettings>
 
@@ -52,9 +52,10 @@ TEST(LineMonitor, ShowsAServoOnByteByteAndSavesPausesAndClears) {
   ASSERT_NE(monitor, nullptr);
   rig.click("cmdSvon_0");
   monitor->refresh();
-  auto* view = Find<QPlainTextEdit>(monitor, "txtLines");
-  QStringList lines = view->toPlainText().split('\n');
-  ASSERT_GE(lines.size(), 10);
+  QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
+  QStringList lines;
+  for (int row = 0; row < view->rowCount(); ++row) lines << view->index(row, 0).data().toString();
+  ASSERT_GE(lines.size(), 14);
   for (QString& line : lines) line = line.mid(12);  // past the time stamp
   lines[1] = lines[1].left(1);                      // the controller answers SOH with any byte
   const QStringList servoOn = {">  01  SOH", "<",       ">  17  ", "<  17  23 servo on", ">  00  ",
@@ -67,14 +68,38 @@ TEST(LineMonitor, ShowsAServoOnByteByteAndSavesPausesAndClears) {
   Click(monitor, "cmdSave");
   EXPECT_EQ(ReadAll(dir.filePath("line.txt")).toStdString(), monitor->record().traceText());
 
-  const qsizetype shown = view->document()->blockCount();
+  const int shown = view->rowCount();
   Click(monitor, "cmdPause");
   rig.click("cmdSvon_1");
   monitor->refresh();
-  EXPECT_EQ(view->document()->blockCount(), shown);
+  EXPECT_EQ(view->rowCount(), shown);
   Click(monitor, "cmdClear");
-  EXPECT_TRUE(view->toPlainText().isEmpty());
+  EXPECT_EQ(view->rowCount(), 0);
   EXPECT_EQ(monitor->record().size(), 0U);
+}
+
+// The monitor's rows follow the record as it drops its oldest bytes, also before the view catches up.
+TEST(LineMonitor, RowsFollowABoundedRecord) {
+  FakeClock clock;
+  LineRecord record(clock, 4);
+  app::LineRecordModel model(record, nullptr);
+  auto values = [&model] {
+    QStringList v;
+    for (int row = 0; row < model.rowCount(QModelIndex()); ++row) v << model.index(row).data().toString().mid(15, 2);
+    return v;
+  };
+  const std::uint8_t first[] = {0x10, 0x11, 0x12};
+  const std::uint8_t more[] = {0x13, 0x14, 0x15};
+  record.sent(first, 3);
+  model.sync();
+  EXPECT_EQ(values(), (QStringList{"10", "11", "12"}));
+  record.received(more, 3);  // 10 and 11 leave the record
+  EXPECT_EQ(values(), (QStringList{"", "", "12"}));
+  model.sync();
+  EXPECT_EQ(values(), (QStringList{"12", "13", "14", "15"}));
+  record.clear();
+  model.sync();
+  EXPECT_TRUE(values().isEmpty());
 }
 
 // Cancel ends an ALL Receive between two exchanges: the table is as it was, the file untouched.

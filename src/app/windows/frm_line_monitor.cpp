@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "app/qt/file_dialog.h"
@@ -17,6 +18,38 @@ namespace {
 constexpr int kRefreshMs = 200;
 }  // namespace
 
+QVariant LineRecordModel::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid()) return {};
+  // Bytes that left the record since the last sync shift the rows until the next one.
+  const std::uint64_t dropped = (record_.recorded() - synced_) - (record_.size() - static_cast<std::size_t>(rows_));
+  if (static_cast<std::uint64_t>(index.row()) < dropped) return QString();
+  return QString::fromStdString(record_.displayLine(static_cast<std::size_t>(index.row()) - dropped));
+}
+
+void LineRecordModel::sync() {
+  const std::uint64_t recorded = record_.recorded();
+  const auto size = static_cast<int>(record_.size());
+  if (recorded < synced_ || recorded - synced_ > static_cast<std::uint64_t>(size)) {
+    beginResetModel();  // cleared, or none of the rows shown is left
+    rows_ = size;
+    synced_ = recorded;
+    endResetModel();
+    return;
+  }
+  const int dropped = rows_ + static_cast<int>(recorded - synced_) - size;
+  if (dropped > 0) {
+    beginRemoveRows(QModelIndex(), 0, dropped - 1);
+    rows_ -= dropped;
+    endRemoveRows();
+  }
+  if (size > rows_) {
+    beginInsertRows(QModelIndex(), rows_, size - 1);
+    rows_ = size;
+    endInsertRows();
+  }
+  synced_ = recorded;
+}
+
 FrmLineMonitor::FrmLineMonitor(Session& session)
     : QWidget(nullptr, Qt::Window), session_(session), record_(systemClock(), kMonitorLines) {
   setObjectName("frmLineMonitor");
@@ -25,13 +58,13 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
   auto* legend = new QLabel("seconds since opened   > PC to controller   < controller to PC   byte   name", this);
   legend->setObjectName("lblLegend");
   layout->addWidget(legend);
-  view_ = new QPlainTextEdit(this);
-  view_->setObjectName("txtLines");
-  view_->setReadOnly(true);
-  view_->setUndoRedoEnabled(false);
-  view_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  view_->setMaximumBlockCount(static_cast<int>(kMonitorLines));
+  model_ = new LineRecordModel(record_, this);
+  view_ = new QListView(this);
+  view_->setObjectName("lstLines");
+  view_->setUniformItemSizes(true);
+  view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  view_->setModel(model_);
   layout->addWidget(view_, 1);
 
   auto* buttons = new QHBoxLayout;
@@ -57,18 +90,9 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
 FrmLineMonitor::~FrmLineMonitor() { session_.port.setTap(nullptr); }
 
 void FrmLineMonitor::refresh() {
-  const std::uint64_t recorded = record_.recorded();
-  if (recorded == shown_) return;
-  // Only what the record still holds can be shown; the view keeps no more lines than the record.
-  const auto fresh = static_cast<std::size_t>(std::min<std::uint64_t>(recorded - shown_, record_.size()));
-  QString text;
-  text.reserve(static_cast<qsizetype>(fresh * 40));
-  for (std::size_t i = record_.size() - fresh; i < record_.size(); ++i) {
-    if (!text.isEmpty()) text += '\n';
-    text += QString::fromStdString(record_.displayLine(i));
-  }
-  view_->appendPlainText(text);
-  shown_ = recorded;
+  const bool following = view_->verticalScrollBar()->value() == view_->verticalScrollBar()->maximum();
+  model_->sync();
+  if (following) view_->scrollToBottom();  // unless the operator scrolled back to read
 }
 
 void FrmLineMonitor::pauseToggled(bool paused) {
@@ -79,8 +103,7 @@ void FrmLineMonitor::pauseToggled(bool paused) {
 
 void FrmLineMonitor::clearClicked() {
   record_.clear();
-  view_->clear();
-  shown_ = 0;
+  model_->sync();
 }
 
 void FrmLineMonitor::saveClicked() {

@@ -3,8 +3,8 @@
 // the line at all.
 #pragma once
 
-#include <QCloseEvent>
-#include <QPlainTextEdit>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -16,6 +16,22 @@
 namespace zova::app {
 
 inline constexpr std::size_t kMonitorLines = 20000;
+
+// The record as rows of a list: a row is formatted only when the view paints it, so a fast line costs
+// the view a few dozen lines per refresh however many bytes passed.
+class LineRecordModel final : public QAbstractListModel {
+ public:
+  explicit LineRecordModel(const LineRecord& record, QObject* parent) : QAbstractListModel(parent), record_(record) {}
+  [[nodiscard]] int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
+  [[nodiscard]] QVariant data(const QModelIndex& index, int role) const override;
+  // Takes what the record gained and lost since the last call.
+  void sync();
+
+ private:
+  const LineRecord& record_;
+  int rows_ = 0;
+  std::uint64_t synced_ = 0;  // record.recorded() at the last sync
+};
 
 class FrmLineMonitor : public QWidget {
  public:
@@ -33,8 +49,8 @@ class FrmLineMonitor : public QWidget {
 
   Session& session_;
   LineRecord record_;
-  std::uint64_t shown_ = 0;  // bytes of the record the view shows
-  QPlainTextEdit* view_ = nullptr;
+  LineRecordModel* model_ = nullptr;
+  QListView* view_ = nullptr;
   QPushButton* cmdPause_ = nullptr;
   QTimer* refreshTimer_ = nullptr;
   QString lastSaved_;
