@@ -161,6 +161,10 @@ TEST(Layout, FollowsTheAxisCountAndTheConnection) {
   EXPECT_FALSE(main.txtSensor[9]->isEnabled());
   EXPECT_FALSE(main.txtComPos[3]->isEnabled());
   EXPECT_GT(main.txtComPos[0]->width(), main.txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
+  QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
+  EXPECT_TRUE(Find(loc, "txtTransLocVal_2")->isEnabled());
+  EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
+  CloseScreen(loc);
 
   rig.main->openSimulator();
   Controller(rig).machine.axes = 5;

@@ -330,6 +330,8 @@ void FrmMain::buildStatusBar() {
   auto label = [this](const char* name) {
     auto* l = new QLabel(this);
     l->setObjectName(name);
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setContentsMargins(4, 0, 4, 0);
     return l;
   };
   lblStatusPort = label("lblStatusPort");

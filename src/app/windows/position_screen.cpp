@@ -93,7 +93,11 @@ QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, 
     value->setReadOnly(!editableValues);
     FitWidthTo(value, kWidestPosition);
     frame.values[static_cast<std::size_t>(k)] = value;
-    grid->addWidget(new QLabel(traits_.valueLabels[static_cast<std::size_t>(k)], box), row, 0);
+    auto* label = new QLabel(traits_.valueLabels[static_cast<std::size_t>(k)], box);
+    // The controller has no such axis: its box is greyed out.
+    value->setEnabled(k < session_.axes);
+    label->setEnabled(k < session_.axes);
+    grid->addWidget(label, row, 0);
     grid->addWidget(value, row++, 1);
   }
   grid->addWidget(new QLabel("File Name", box), row, 0);
