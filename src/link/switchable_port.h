@@ -18,6 +18,7 @@ class SwitchablePort final : public Port {
   [[nodiscard]] Port* current() const { return port_.get(); }
   // Shows every byte to `tap` until it is unset; unset, the bytes pass untouched.
   void setTap(WireTap* tap) { tap_ = tap; }
+  [[nodiscard]] WireTap* tap() const { return tap_; }
 
   bool open(std::string& error) override {
     if (!port_) {

@@ -76,6 +76,8 @@ TEST(LineMonitor, ShowsAServoOnByteByteAndSavesPausesAndClears) {
   Click(monitor, "cmdClear");
   EXPECT_EQ(view->rowCount(), 0);
   EXPECT_EQ(monitor->record().size(), 0U);
+  monitor->close();
+  EXPECT_EQ(rig.session.port.tap(), nullptr) << "closed, the monitor watches nothing";
 }
 
 // The monitor's rows follow the record as it drops its oldest bytes, also before the view catches up.

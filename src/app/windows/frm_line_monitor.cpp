@@ -85,9 +85,22 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
   refreshTimer_->start();
   resize(560, 480);
   session_.port.setTap(&record_);
+  tapped_ = true;
 }
 
-FrmLineMonitor::~FrmLineMonitor() { session_.port.setTap(nullptr); }
+// The line goes untapped as the window closes: its deletion may come after the session has ended.
+FrmLineMonitor::~FrmLineMonitor() { untap(); }
+
+void FrmLineMonitor::closeEvent(QCloseEvent* event) {
+  untap();
+  refreshTimer_->stop();
+  event->accept();
+}
+
+void FrmLineMonitor::untap() {
+  if (tapped_) session_.port.setTap(nullptr);
+  tapped_ = false;
+}
 
 void FrmLineMonitor::refresh() {
   const bool following = view_->verticalScrollBar()->value() == view_->verticalScrollBar()->maximum();

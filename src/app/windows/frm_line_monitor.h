@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QCloseEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>
@@ -42,7 +43,11 @@ class FrmLineMonitor : public QWidget {
   void refresh();
   [[nodiscard]] const LineRecord& record() const { return record_; }
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  void untap();
   void pauseToggled(bool paused);
   void clearClicked();
   void saveClicked();
@@ -54,6 +59,7 @@ class FrmLineMonitor : public QWidget {
   QPushButton* cmdPause_ = nullptr;
   QTimer* refreshTimer_ = nullptr;
   QString lastSaved_;
+  bool tapped_ = false;
 };
 
 }  // namespace zova::app
