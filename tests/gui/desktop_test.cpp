@@ -166,6 +166,10 @@ TEST(Layout, FollowsTheAxisCountAndTheConnection) {
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
   EXPECT_TRUE(Find(loc, "txtTransLocVal_2")->isEnabled());
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
+  auto* file = Find<QLineEdit>(loc, "txtLocReceiveFile");
+  const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
+  file->setText(path);
+  EXPECT_EQ(file->toolTip(), path);
   CloseScreen(loc);
 
   rig.main->openSimulator();

@@ -21,11 +21,8 @@ void FitWidthTo(QLineEdit* box, const QString& widest) {
 
 void ShowPathEnd(QLineEdit* box) {
   box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(48, 'x')));
-  QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) {
-    box->setToolTip(text);
-    // Typing keeps its cursor; a name written by the program shows its end, the file's own name.
-    if (!box->hasFocus()) box->setCursorPosition(static_cast<int>(text.size()));
-  });
+  // A name the program writes leaves the cursor at its end, so the file's own name is what shows.
+  QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) { box->setToolTip(text); });
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -24,7 +24,7 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
 inline constexpr const char* kWidestPosition = "-21474836.48";
 // Makes a box exactly wide enough for `widest` in its own font.
 void FitWidthTo(QLineEdit* box, const QString& widest);
-// A file name box: wide enough for a usual path, the end of a longer one in view, the whole as its tooltip.
+// A file name box: wide enough for a usual path, the whole path as its tooltip.
 void ShowPathEnd(QLineEdit* box);
 // UTF-8 text of the core as a QString.
 inline QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
