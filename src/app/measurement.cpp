@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -55,7 +56,7 @@ struct Rig {
   Session session;
   QString port;
   std::unique_ptr<FrmMain> main;
-  FrmLineMonitor* monitor = nullptr;
+  QPointer<FrmLineMonitor> monitor;  // the end of the run closes it
 };
 
 int locReceiveAll(const StartOptions& options) {
@@ -90,7 +91,7 @@ int poll(const StartOptions& options, int seconds) {
   timer.start();
   auto report = [&] {
     std::printf("%6.0f s  VmRSS %ld KiB", static_cast<double>(timer.elapsed()) / 1000.0, residentKiB());
-    if (rig.monitor != nullptr) {
+    if (rig.monitor) {
       std::printf("  monitor: %zu lines kept of %llu bytes", rig.monitor->record().size(),
                   static_cast<unsigned long long>(rig.monitor->record().recorded()));
     }
@@ -101,11 +102,13 @@ int poll(const StartOptions& options, int seconds) {
   QTimer minute;
   QObject::connect(&minute, &QTimer::timeout, report);
   minute.start(60 * 1000);
-  QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
-  QApplication::exec();
-  report();
-  rig.main->cmdIoStatus[1]->click();
-  return 0;
+  // The last report comes before the quit, which closes every window.
+  QTimer::singleShot(seconds * 1000, qApp, [&] {
+    minute.stop();
+    report();
+    QCoreApplication::quit();
+  });
+  return QApplication::exec();
 }
 
 }  // namespace
