@@ -2,13 +2,17 @@
 #include "app/measurement.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
+#include "app/qt/qt_sim_port.h"
+#include "app/windows/frm_line_monitor.h"
 #include "app/windows/frm_main.h"
 #include "app/windows/frm_splash.h"
-#include "app/qt/qt_sim_port.h"
 #include "app/windows/screens.h"
 
 namespace zova::app {
@@ -23,37 +27,97 @@ int startup() {
   return 0;
 }
 
-int locReceiveAll() {
+// VmRSS of this process in KiB, from /proc.
+long residentKiB() {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+  }
+  return -1;
+}
+
+// The main window connected to the measured port, the line monitor open when asked.
+struct Rig {
+  explicit Rig(const StartOptions& options)
+      : port(options.port.empty() ? "sim" : QString::fromStdString(options.port)) {
+    session.axes = options.axes > 0 ? options.axes : 4;
+    session.ui.interceptor = [](const RecordedMessage& m) {
+      std::fprintf(stderr, "%s\n", m.text.c_str());
+      return MessageResult::Ok;
+    };
+    main = std::make_unique<FrmMain>(session);
+    RegisterScreens(*main);
+    main->show();
+    main->openPort(port);
+    if (options.monitor) monitor = dynamic_cast<FrmLineMonitor*>(main->openLineMonitor());
+  }
+  ~Rig() { main->close(); }
   Session session;
-  session.axes = 4;
-  session.ui.interceptor = [](const RecordedMessage& m) {
-    std::fprintf(stderr, "%s\n", m.text.c_str());
-    return MessageResult::Ok;
-  };
-  FrmMain main(session);
-  RegisterScreens(main);
-  main.show();
-  main.openSimulator();
-  auto& controller = dynamic_cast<QtSimPort*>(session.port.current())->controller();
-  for (int i = 0; i < 2500; ++i) controller.positions.locations[static_cast<std::size_t>(i)][0] = i;
-  main.openScreen("mnuLoc");
+  QString port;
+  std::unique_ptr<FrmMain> main;
+  QPointer<FrmLineMonitor> monitor;  // the end of the run closes it
+};
+
+int locReceiveAll(const StartOptions& options) {
+  Rig rig(options);
+  if (!rig.session.port.isOpen()) return 1;
+  if (auto* sim = dynamic_cast<QtSimPort*>(rig.session.port.current())) {
+    for (int i = 0; i < 2500; ++i) sim->controller().positions.locations[static_cast<std::size_t>(i)][0] = i;
+  }
+  rig.main->openScreen("mnuLoc");
   QWidget* loc = nullptr;
   for (QWidget* w : QApplication::topLevelWidgets()) {
     if (w->objectName() == "frmLoc" && w->isVisible()) loc = w;
   }
   auto* all = loc != nullptr ? loc->findChild<QPushButton*>("cmdLocReceive_2") : nullptr;
   if (all == nullptr) return 1;
+  QElapsedTimer timer;
+  timer.start();
   all->click();  // returns when the 2500 exchanges are done
-  const bool stored = session.positions.LocTable[2499][0] == 2499;
+  const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+  const QString result = rig.session.activity.lastResult();
+  std::printf("loc-receive-all%s: %.3f s, %s\n", options.monitor ? " (line monitor open)" : "", seconds,
+              qPrintable(result));
   loc->close();
-  return stored ? 0 : 1;
+  return result == "2500 locations received" ? 0 : 1;
+}
+
+int poll(const StartOptions& options, int seconds) {
+  Rig rig(options);
+  if (!rig.session.port.isOpen() || seconds <= 0) return 1;
+  rig.main->cmdIoStatus[0]->click();
+  QElapsedTimer timer;
+  timer.start();
+  auto report = [&] {
+    std::printf("%6.0f s  VmRSS %ld KiB", static_cast<double>(timer.elapsed()) / 1000.0, residentKiB());
+    if (rig.monitor) {
+      std::printf("  monitor: %zu lines kept of %llu bytes", rig.monitor->record().size(),
+                  static_cast<unsigned long long>(rig.monitor->record().recorded()));
+    }
+    std::printf("\n");
+    std::fflush(stdout);
+  };
+  report();
+  QTimer minute;
+  QObject::connect(&minute, &QTimer::timeout, report);
+  minute.start(60 * 1000);
+  // The last report comes before the quit, which closes every window.
+  QTimer::singleShot(seconds * 1000, qApp, [&] {
+    minute.stop();
+    report();
+    QCoreApplication::quit();
+  });
+  return QApplication::exec();
 }
 
 }  // namespace
 
-int RunMeasurement(const QString& what) {
+int RunMeasurement(const StartOptions& options) {
+  const QString what = QString::fromStdString(options.measure);
   if (what == "startup") return startup();
-  if (what == "loc-receive-all") return locReceiveAll();
+  if (what == "loc-receive-all") return locReceiveAll(options);
+  if (what.startsWith("poll:")) return poll(options, what.mid(5).toInt());
   std::fprintf(stderr, "unknown measurement: %s\n", qPrintable(what));
   return 2;
 }

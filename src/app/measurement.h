@@ -1,13 +1,15 @@
-// Scripted runs of the desktop program for measuring it: start-up to the selection window, and an
-// all-locations receive from the built-in simulator (for peak memory).
+// Scripted runs of the desktop program for measuring it: start-up to the selection window, an
+// all-locations receive, and a long I/O poll.
 #pragma once
 
-#include <QString>
+#include "app/command_line.h"
 
 namespace zova::app {
 
-// "startup": show the selection window, let it paint, quit. "loc-receive-all": main window on the
-// simulator, open the LOC window, press "ALL Receive", quit when it is done. Returns the exit status.
-int RunMeasurement(const QString& what);
+// "startup": show the selection window, let it paint, quit. "loc-receive-all": main window on the port
+// (the built-in simulator unless --port names one), LOC window, "ALL Receive"; prints its seconds.
+// "poll:SECONDS": "I/O Check Start" for that long, printing the resident memory every minute. With
+// --monitor the line monitor is open throughout. Returns the exit status.
+int RunMeasurement(const StartOptions& options);
 
 }  // namespace zova::app

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QPushButton>
 #include <QTimer>
 
 #include "app/windows/frm_editor.h"
@@ -57,7 +59,22 @@ int SaveScreenshots(const QString& folder) {
   FrmMain main(session);
   RegisterScreens(main);
   main.openSimulator();
+  // The status bar with a result in it, and the line monitor with one servo-on exchange.
+  main.openScreen("mnuLoc");
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() != "frmLoc" || !w->isVisible()) continue;
+    if (auto* all = w->findChild<QPushButton*>("cmdLocReceive_2")) all->click();
+    w->close();
+  }
+  QApplication::processEvents();
+  QWidget* monitor = main.openLineMonitor();
+  if (auto* servoOn = main.findChild<QPushButton*>("cmdSvon_0")) servoOn->click();
   ok &= save(&main, folder, "frmMain");
+  QElapsedTimer wait;
+  wait.start();
+  while (wait.elapsed() < 400) QApplication::processEvents(QEventLoop::AllEvents, 50);  // the monitor redraws
+  ok &= save(monitor, folder, "frmLineMonitor");
+  monitor->close();
   for (const char* menu : {"mnuFile", "mnuLoc", "mnuSft", "mnuSysPara", "mnuAxisPara", "mnuDownload", "mnuEditor"}) {
     main.openScreen(menu);
     QWidget* screen = QApplication::activeWindow();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <string>
 
+#include "app/operation.h"
 #include "app/qt/qt_ui.h"
 #include "language/compiler.h"
 #include "language/program_store.h"
@@ -42,6 +43,8 @@ struct Session {
   QString axParaFile;
   QString locReceiveFile, locTransFile, sftReceiveFile, sftTransFile;
   QString fileReceiveName, fileTransName;
+
+  Activity activity;  // what the status bar shows of the link's work
 
   int runningHandlers = 0;  // window handlers still on the stack (HandlerLock)
   // An exchange, or a handler that waits, is under way: no window may close under it.

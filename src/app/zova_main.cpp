@@ -1,31 +1,44 @@
 // zova: the desktop program. Starts with the selection window, then the main window.
 #include <QApplication>
+#include <QPushButton>
+#include <iostream>
 
+#include "app/command_line.h"
+#include "app/measurement.h"
+#include "app/screenshots.h"
+#include "app/widgets/window_util.h"
 #include "app/windows/frm_main.h"
 #include "app/windows/frm_splash.h"
 #include "app/windows/screens.h"
-#include "app/measurement.h"
-#include "app/screenshots.h"
 
 int main(int argc, char** argv) {
+  // --help and a wrong option are answered before any window, also where there is no display.
+  zova::app::StartOptions options;
+  if (const int status = zova::app::ParseStartOptions(argc, argv, options, std::cout, std::cerr); status >= 0) {
+    return status;
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName("ZOVA");
-  bool simulator = false;
-  for (int i = 1; i < argc; ++i) {
-    const QString arg = argv[i];
-    if (arg == "--port" && i + 1 < argc && QString(argv[i + 1]) == "sim") simulator = true;
-    if (arg == "--screenshots" && i + 1 < argc) return zova::app::SaveScreenshots(argv[i + 1]);
-    if (arg == "--measure" && i + 1 < argc) return zova::app::RunMeasurement(argv[i + 1]);
-  }
-  zova::app::FrmSplash splash;
-  if (splash.exec() != QDialog::Accepted) return 0;
+  if (!options.screenshots.empty()) return zova::app::SaveScreenshots(QString::fromStdString(options.screenshots));
+  if (!options.measure.empty()) return zova::app::RunMeasurement(options);
+
   zova::app::Session session;
-  session.axes = splash.axes();
-  session.machineType = splash.machineType();
+  if (options.axes > 0) {
+    session.axes = options.axes;
+    session.machineType = options.machineType < 0 ? 0 : options.machineType;
+  } else {
+    zova::app::FrmSplash splash;
+    if (options.machineType >= 0) {
+      splash.findChild<QPushButton*>(zova::app::ArrayName("cmdSelTevPlc", options.machineType))->click();
+    }
+    if (splash.exec() != QDialog::Accepted) return 0;
+    session.axes = splash.axes();
+    session.machineType = splash.machineType();
+  }
   session.programTransfer.setConfig(session.languageConfig());
   zova::app::FrmMain main(session);
   zova::app::RegisterScreens(main);
   main.show();
-  if (simulator) main.openSimulator();
+  main.openAtStart(QString::fromStdString(options.port));
   return QApplication::exec();
 }

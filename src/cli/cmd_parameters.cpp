@@ -40,6 +40,7 @@ int usage(Context& ctx, const char* command) {
 int exitFor(Context& ctx, TransferStatus s) {
   // The window answers a bad block with DLE and says nothing; a script must learn why nothing was saved.
   if (s == TransferStatus::BadChecksum) ctx.ui->messageBox("the parameter block arrived with a wrong checksum");
+  if (s == TransferStatus::Cancelled) return kExitInterrupted;
   return s == TransferStatus::Ok ? kExitOk : kExitLink;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace zova::cmd {
 
@@ -31,5 +32,65 @@ inline constexpr std::uint8_t kMove = 37;
 inline constexpr std::uint8_t kJogStart = 39;
 inline constexpr std::uint8_t kReadSensors = 40;
 inline constexpr std::uint8_t kFirmwareDownload = 52;
+
+// What a command code asks for, in a few words ("servo on"); "command" for a code the program never sends.
+constexpr std::string_view CommandName(std::uint8_t code) {
+  switch (code) {
+    case kReceiveProgram:
+      return "receive program";
+    case kSendProgram:
+      return "send program";
+    case kReceiveLocations:
+      return "receive LOC points";
+    case kSendLocations:
+      return "send LOC points";
+    case kReceiveShifts:
+      return "receive SFT entries";
+    case kSendShifts:
+      return "send SFT entries";
+    case kReceiveSysPara:
+      return "receive system parameters";
+    case kSendSysPara:
+      return "send system parameters";
+    case kReceiveAxPara:
+      return "receive axis parameters";
+    case kSendAxPara:
+      return "send axis parameters";
+    case kRunProgram:
+      return "run program";
+    case kZeroReturn:
+      return "zero return";
+    case kServoOn:
+      return "servo on";
+    case kServoOff:
+      return "servo off";
+    case kReadInputs:
+      return "read inputs";
+    case kReadOutputs:
+      return "read outputs";
+    case kReadCommandPositions:
+      return "read command positions";
+    case kReadActualPositions:
+      return "read actual positions";
+    case kReadError:
+      return "read error";
+    case kAlarmReset:
+      return "alarm reset";
+    case kSetOutput:
+      return "set output";
+    case kCloseLink:
+      return "close link";
+    case kMove:
+      return "move";
+    case kJogStart:
+      return "jog start";
+    case kReadSensors:
+      return "read sensors";
+    case kFirmwareDownload:
+      return "firmware download";
+    default:
+      return "command";
+  }
+}
 
 }  // namespace zova::cmd

@@ -54,6 +54,13 @@ bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& er
   return true;
 }
 
+std::string FormatLineSettings(const LineSettings& settings) {
+  const int stop = settings.stopBitsTimesTen;
+  const std::string stopText = stop == 15 ? "1.5" : std::to_string(stop / 10);
+  return std::to_string(settings.baud) + "," + settings.parity + "," + std::to_string(settings.dataBits) + "," +
+         stopText;
+}
+
 bool ParseFlowControl(std::string_view text, FlowControl& out, std::string& error) {
   int mode = 0;
   if (!toInt(text, mode) || mode < 0 || mode > 3) {

@@ -17,6 +17,8 @@ enum class FlowControl { None = 0, XonXoff = 1, RtsCts = 2, RtsCtsXonXoff = 3 };
 
 // Parses "baud,parity,data,stop"; false with `error` set when any part is out of range.
 bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& error);
+// The settings in the form ParseLineSettings reads ("9600,n,8,1"), as the status bar shows them.
+std::string FormatLineSettings(const LineSettings& settings);
 // Parses the stored flow-control mode 0..3.
 bool ParseFlowControl(std::string_view text, FlowControl& out, std::string& error);
 

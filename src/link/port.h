@@ -31,4 +31,12 @@ class Port {
   [[nodiscard]] virtual Duration transmitTime(std::size_t /*bytes*/) const { return Duration::zero(); }
 };
 
+// Sees the bytes that cross a port, such as the line monitor.
+class WireTap {
+ public:
+  virtual ~WireTap() = default;
+  virtual void sent(const std::uint8_t* data, std::size_t size) = 0;
+  virtual void received(const std::uint8_t* data, std::size_t size) = 0;
+};
+
 }  // namespace zova

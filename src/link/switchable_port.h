@@ -16,6 +16,9 @@ class SwitchablePort final : public Port {
     port_ = std::move(port);
   }
   [[nodiscard]] Port* current() const { return port_.get(); }
+  // Shows every byte to `tap` until it is unset; unset, the bytes pass untouched.
+  void setTap(WireTap* tap) { tap_ = tap; }
+  [[nodiscard]] WireTap* tap() const { return tap_; }
 
   bool open(std::string& error) override {
     if (!port_) {
@@ -29,8 +32,17 @@ class SwitchablePort final : public Port {
   }
   [[nodiscard]] bool isOpen() const override { return port_ && port_->isOpen(); }
   [[nodiscard]] std::string name() const override { return port_ ? port_->name() : std::string(); }
-  bool write(const std::uint8_t* data, std::size_t size) override { return port_ && port_->write(data, size); }
-  std::size_t read(std::uint8_t* out, std::size_t max) override { return port_ ? port_->read(out, max) : 0; }
+  bool write(const std::uint8_t* data, std::size_t size) override {
+    if (!port_) return false;
+    if (tap_ != nullptr) tap_->sent(data, size);
+    return port_->write(data, size);
+  }
+  std::size_t read(std::uint8_t* out, std::size_t max) override {
+    if (!port_) return 0;
+    const std::size_t n = port_->read(out, max);
+    if (tap_ != nullptr && n > 0) tap_->received(out, n);
+    return n;
+  }
   void waitReadable(Duration max) override {
     if (port_) port_->waitReadable(max);
   }
@@ -40,6 +52,7 @@ class SwitchablePort final : public Port {
 
  private:
   std::unique_ptr<Port> port_;
+  WireTap* tap_ = nullptr;
 };
 
 }  // namespace zova

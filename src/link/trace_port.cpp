@@ -5,6 +5,21 @@
 
 namespace zova {
 
+std::string FormatTraceLine(double at, char direction, const std::uint8_t* data, std::size_t size) {
+  char head[32];
+  std::snprintf(head, sizeof head, "%10.6f %c", at, direction);
+  std::string line(head);
+  line.reserve(line.size() + 3 * size + 1);
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  for (std::size_t i = 0; i < size; ++i) {
+    line += ' ';
+    line += kHex[data[i] >> 4];
+    line += kHex[data[i] & 0xF];
+  }
+  line += '\n';
+  return line;
+}
+
 TracePort::TracePort(Port& inner, std::FILE* out, Clock& clock)
     : inner_(inner), out_(out), clock_(clock), start_(clock.now()) {}
 
@@ -22,9 +37,7 @@ void TracePort::close() {
 
 void TracePort::line(char direction, const std::uint8_t* data, std::size_t size) {
   const double t = std::chrono::duration<double>(clock_.now() - start_).count();
-  std::fprintf(out_, "%10.6f %c", t, direction);
-  for (std::size_t i = 0; i < size; ++i) std::fprintf(out_, " %02X", data[i]);
-  std::fputc('\n', out_);
+  std::fputs(FormatTraceLine(t, direction, data, size).c_str(), out_);
 }
 
 bool TracePort::write(const std::uint8_t* data, std::size_t size) {

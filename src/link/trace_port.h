@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 #include "link/port.h"
 
 namespace zova {
+
+// One line of the trace form, with its line end: time in seconds, '>' sent or '<' received, the bytes.
+std::string FormatTraceLine(double at, char direction, const std::uint8_t* data, std::size_t size);
 
 class TracePort final : public Port {
  public:

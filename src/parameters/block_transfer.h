@@ -31,7 +31,8 @@ class ProgressReset {
 };
 
 // The guard of every parameter transfer: error box 1 on a closed port, nothing while another exchange
-// holds the link; otherwise `body` runs with the link held and `bar` back at 0 on every path out.
+// holds the link or after the operator asked to stop (the block is one exchange, which cannot stop
+// halfway); otherwise `body` runs with the link held and `bar` back at 0 on every path out.
 template <typename Body>
 TransferStatus GuardedTransfer(Link& link, std::string_view bar, Body&& body) {
   if (!link.port().isOpen()) {
@@ -40,6 +41,7 @@ TransferStatus GuardedTransfer(Link& link, std::string_view bar, Body&& body) {
   }
   BusyGuard busy(link);
   if (!busy.acquired()) return TransferStatus::Busy;
+  if (link.ui().cancelRequested()) return TransferStatus::Cancelled;
   ProgressReset reset(link.ui(), bar);
   return body();
 }

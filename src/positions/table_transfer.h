@@ -16,7 +16,7 @@ struct TransferOutcome {
   bool completed = false;  // every exchange ran; false after a link failure (error box shown) or a refusal
   bool cancelled = false;  // the operator asked to stop: the rows before it were transferred, no more
   int stored = 0;          // receive: rows stored
-  int sent = 0;            // transmit: rows the controller acknowledged
+  int sent = 0;            // send: rows the controller accepted
   int rejected = 0;        // receive: blocks answered DLE for a wrong checksum (no message)
 };
 

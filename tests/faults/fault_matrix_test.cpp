@@ -110,7 +110,10 @@ Result FromStatus(RequestStatus s) {
   return s == RequestStatus::Ok ? Result::Ok : s == RequestStatus::BadChecksum ? Result::BadChecksum : Result::Failed;
 }
 Result FromStatus(TransferStatus s) {
-  return s == TransferStatus::Ok ? Result::Ok : s == TransferStatus::BadChecksum ? Result::BadChecksum : Result::Failed;
+  return s == TransferStatus::Ok            ? Result::Ok
+         : s == TransferStatus::BadChecksum ? Result::BadChecksum
+         : s == TransferStatus::Cancelled   ? Result::Cancelled
+                                            : Result::Failed;
 }
 Result FromJob(positions::JobResult r) {
   using positions::JobResult;
@@ -410,10 +413,15 @@ std::vector<Operation> Operations() {
       Cancellable(ProgramReceive(true)),
       Cancellable(ProgramSend(false)),
       Cancellable(ProgramSend(true)),
-      Parameters("system parameter fetch", true, [](Env& e) { return FromStatus(FetchSysPara(e.rig.link, e.sys)); }),
-      Parameters("system parameter send", false, [](Env& e) { return FromStatus(SendSysPara(e.rig.link, e.sys)); }),
-      Parameters("axis parameter fetch", true, [](Env& e) { return FromStatus(FetchAxPara(e.rig.link, e.ax, kAxes)); }),
-      Parameters("axis parameter send", false, [](Env& e) { return FromStatus(SendAxPara(e.rig.link, e.ax, kAxes)); }),
+      // One exchange each: they look once, before it begins.
+      Cancellable(Parameters("system parameter fetch", true,
+                             [](Env& e) { return FromStatus(FetchSysPara(e.rig.link, e.sys)); })),
+      Cancellable(Parameters("system parameter send", false,
+                             [](Env& e) { return FromStatus(SendSysPara(e.rig.link, e.sys)); })),
+      Cancellable(Parameters("axis parameter fetch", true,
+                             [](Env& e) { return FromStatus(FetchAxPara(e.rig.link, e.ax, kAxes)); })),
+      Cancellable(Parameters("axis parameter send", false,
+                             [](Env& e) { return FromStatus(SendAxPara(e.rig.link, e.ax, kAxes)); })),
       Firmware(),
   };
   return ops;

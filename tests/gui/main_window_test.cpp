@@ -23,7 +23,7 @@ QString Caption(QObject* root, const char* name) {
   QObject* o = root->findChild<QObject*>(name);
   if (o == nullptr) return QString("(no %1)").arg(name);
   const QVariant text = o->property("text");
-  return (text.isValid() ? text : o->property("title")).toString();
+  return (text.isValid() ? text : o->property("title")).toString().remove('&');  // a menu's mnemonic
 }
 
 TEST(Screens, CarryTheirNamedControlsAndCaptions) {

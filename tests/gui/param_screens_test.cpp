@@ -165,6 +165,7 @@ TEST(AxParaScreen, OnlyConfiguredAxesCanBeChosen) {
   ASSERT_NE(w, nullptr);
   rig.session.axPara[1][101] = -1234;
   rig.session.axPara[1][30] = 1;
+  EXPECT_FALSE(Find(w, "SSPanelAxSel_3")->isEnabled()) << "an axis the controller lacks looks it";
   Click(w, "SSPanelAxSel_3");
   EXPECT_EQ(rig.session.currentAxis, 0);
   EXPECT_EQ(Lit(w, "txtAxSel", 6), std::vector<int>{0});

@@ -13,9 +13,10 @@ TEST(LineSettings, AcceptsTheControlsForms) {
     char parity;
     int data;
     int stop;
-  } cases[] = {{"9600,n,8,1", 9600, 'n', 8, 10},
-               {"115200,E,7,2", 115200, 'e', 7, 20},
-               {" 19200 , o , 8 , 1.5", 19200, 'o', 8, 15}};
+    const char* shown;  // as the status bar writes it back
+  } cases[] = {{"9600,n,8,1", 9600, 'n', 8, 10, "9600,n,8,1"},
+               {"115200,E,7,2", 115200, 'e', 7, 20, "115200,e,7,2"},
+               {" 19200 , o , 8 , 1.5", 19200, 'o', 8, 15, "19200,o,8,1.5"}};
   for (const Case& c : cases) {
     LineSettings s;
     std::string error;
@@ -24,6 +25,7 @@ TEST(LineSettings, AcceptsTheControlsForms) {
     EXPECT_EQ(s.parity, c.parity);
     EXPECT_EQ(s.dataBits, c.data);
     EXPECT_EQ(s.stopBitsTimesTen, c.stop);
+    EXPECT_EQ(FormatLineSettings(s), c.shown);
   }
 }
 

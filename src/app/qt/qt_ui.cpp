@@ -12,6 +12,7 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 
 MessageResult QtUi::messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
                                MessageIcon icon) {
+  if (onMessage) onMessage(text);
   if (interceptor) return interceptor({std::string(text), std::string(title), buttons, icon});
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(qs(title.empty() ? kAppTitle : title));

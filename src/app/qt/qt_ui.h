@@ -30,6 +30,8 @@ class QtUi final : public Ui {
   // a window that lends its own bars for one operation can give the names back.
   QProgressBar* registerProgressBar(const std::string& name, int index, QProgressBar* bar);
 
+  // Sees the text of every message box, shown or intercepted (the status bar keeps the last).
+  std::function<void(std::string_view text)> onMessage;
   // When set, message boxes are handed here instead of shown (tests capture them).
   std::function<MessageResult(const RecordedMessage&)> interceptor;
 

@@ -30,6 +30,14 @@ void ApplyStoredSettings(const StoredSettings& stored, LineSettings& line, FlowC
   }
 }
 
+QString ReadLastPort() { return store().value("Desktop/LastPort").toString(); }
+
+void WriteLastPort(const QString& device) { store().setValue("Desktop/LastPort", device); }
+
+bool ReadOpenLastPortAtStart() { return store().value("Desktop/OpenLastPortAtStart", false).toBool(); }
+
+void WriteOpenLastPortAtStart(bool open) { store().setValue("Desktop/OpenLastPortAtStart", open); }
+
 QString ResolvePortName(const QString& name) {
   static const QRegularExpression com("^COM([1-9][0-9]*)$", QRegularExpression::CaseInsensitiveOption);
   auto match = com.match(name);

@@ -1,5 +1,5 @@
-// The serial settings the operator's settings store holds (read only): section "Properties",
-// keys "Settings", "CommPort", "Handshaking", under the application's title.
+// The settings store: the serial settings it holds for the program (read only, section "Properties",
+// keys "Settings", "CommPort", "Handshaking", under the application's title) and the desktop's own keys.
 #pragma once
 
 #include <QString>
@@ -21,6 +21,13 @@ StoredSettings ReadStoredSettings();
 // loads). A value the control rejects is reported with its error text and the exclamation icon and
 // leaves that setting as it was, so a bad store never stops a port from opening.
 void ApplyStoredSettings(const StoredSettings& stored, LineSettings& line, FlowControl& flow, Ui& ui);
+
+// The desktop program's own keys, beside the read-only ones: section "Desktop", key "LastPort" (the
+// device last opened, "sim" for the built-in simulated controller) and "OpenLastPortAtStart".
+QString ReadLastPort();
+void WriteLastPort(const QString& device);
+bool ReadOpenLastPortAtStart();
+void WriteOpenLastPortAtStart(bool open);
 
 // Maps a port name as the operator gives it to a device: "COMn" goes through the settings store
 // (section "Ports", key "COMn") and else to the n-th detected serial port; other names pass unchanged.

@@ -3,11 +3,12 @@
 
 #include <QLabel>
 
+#include "app/operation.h"
 #include "app/widgets/window_util.h"
 
 namespace zova::app {
 
-ParameterFileRow AddParameterFileRow(QWidget* window, QBoxLayout* layout, const char* labelName,
+ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayout* layout, const char* labelName,
                                      const char* fileBoxName, const char* barName) {
   ParameterFileRow row;
   auto* bottom = new QHBoxLayout;
@@ -15,6 +16,7 @@ ParameterFileRow AddParameterFileRow(QWidget* window, QBoxLayout* layout, const 
   label->setObjectName(labelName);
   row.fileName = new QLineEdit(window);
   row.fileName->setObjectName(fileBoxName);
+  ShowPathEnd(row.fileName);
   bottom->addWidget(label);
   bottom->addWidget(row.fileName, 1);
   row.cmdSave[0] = MakeButton(window, ArrayName("cmdSave", 0), "File Open");
@@ -26,8 +28,27 @@ ParameterFileRow AddParameterFileRow(QWidget* window, QBoxLayout* layout, const 
   row.bar = new QProgressBar(window);
   row.bar->setObjectName(barName);
   row.bar->setValue(0);
-  layout->addWidget(row.bar);
+  row.cancel = MakeCancelButton(session, window, "cmdCancel");
+  auto* progress = new QHBoxLayout;
+  progress->addWidget(row.bar, 1);
+  progress->addWidget(row.cancel);
+  layout->addLayout(progress);
   return row;
+}
+
+QString ParameterTransferResult(TransferStatus status, const QString& what, bool fetch) {
+  switch (status) {
+    case TransferStatus::Ok:
+      return what + (fetch ? " received" : " sent");
+    case TransferStatus::BadChecksum:
+      return what + " refused for a wrong checksum; the table is as it was";
+    case TransferStatus::Cancelled:
+      return "Cancelled before the exchange began; nothing was exchanged";
+    case TransferStatus::Failed:
+    case TransferStatus::Busy:
+      break;
+  }
+  return {};
 }
 
 }  // namespace zova::app

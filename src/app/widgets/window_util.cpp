@@ -13,6 +13,18 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& cap
   return b;
 }
 
+void FitWidthTo(QLineEdit* box, const QString& widest) {
+  // The frame and the text margins on both sides, as QLineEdit's own size hint counts them.
+  constexpr int kMargins = 14;
+  box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + kMargins);
+}
+
+void ShowPathEnd(QLineEdit* box) {
+  box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QString(48, 'x')));
+  // A name the program writes leaves the cursor at its end, so the file's own name is what shows.
+  QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString& text) { box->setToolTip(text); });
+}
+
 void CentreOnScreen(QWidget* window) {
   QScreen* screen = window->screen() != nullptr ? window->screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;

@@ -1,6 +1,7 @@
 // Small services every window uses: centring, the pictures the program draws itself, control names.
 #pragma once
 
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSize>
@@ -19,6 +20,12 @@ QPixmap DrawControllerPicture(QSize size);
 inline QString ArrayName(const char* name, int index) { return QString("%1_%2").arg(name).arg(index); }
 // A push button with its object name and caption.
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
+// The widest text a position box must show whole: the lowest 32-bit value in hundredths.
+inline constexpr const char* kWidestPosition = "-21474836.48";
+// Makes a box exactly wide enough for `widest` in its own font.
+void FitWidthTo(QLineEdit* box, const QString& widest);
+// A file name box: wide enough for a usual path, the whole path as its tooltip.
+void ShowPathEnd(QLineEdit* box);
 // UTF-8 text of the core as a QString.
 inline QString Qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/operation.h"
 #include "app/qt/file_dialog.h"
 #include "app/widgets/handler_lock.h"
 #include "app/windows/screens.h"
@@ -50,6 +51,9 @@ FrmAxPara::FrmAxPara(Session& session)
     auto* panel = MakeButton(this, ArrayName("SSPanelAxSel", i), QString("%1-Axis").arg(i + 1));
     connect(panel, &QPushButton::clicked, this, [this, i] { axisClicked(i); });
     txtAxSel_[static_cast<std::size_t>(i)] = MakeIndicator(this, ArrayName("txtAxSel", i));
+    // An axis the controller does not have cannot be chosen, and looks it.
+    panel->setEnabled(i < session_.axes);
+    txtAxSel_[static_cast<std::size_t>(i)]->setEnabled(i < session_.axes);
     axes->addWidget(panel);
     axes->addWidget(txtAxSel_[static_cast<std::size_t>(i)]);
   }
@@ -87,7 +91,7 @@ FrmAxPara::FrmAxPara(Session& session)
   }
   body->addWidget(swFrame);
 
-  file_ = AddParameterFileRow(this, layout, "Label1", "txtAxisParaFileName", "AxProgressBar");
+  file_ = AddParameterFileRow(session_, this, layout, "Label1", "txtAxisParaFileName", "AxProgressBar");
   session_.ui.registerProgressBar(std::string(kAxProgressBar), 0, file_.bar);
 
   connect(file_.fileName, &QLineEdit::textChanged, this, &FrmAxPara::fileNameChanged);
@@ -168,15 +172,23 @@ void FrmAxPara::fileSave() {
 
 void FrmAxPara::receive() {
   // The buttons stay enabled; a second click finds the link busy and does nothing.
+  if (session_.link.LinkBusy) return;
   HandlerLock running(session_);
-  if (FetchAxPara(session_.link, session_.axPara, session_.axes) != TransferStatus::Ok) return;
+  // One block in one exchange: Cancel acts only before it begins.
+  Operation operation(session_, "Axis Parameter TEV ☞ PC", {file_.cancel});
+  const TransferStatus status = FetchAxPara(session_.link, session_.axPara, session_.axes);
+  operation.finish(ParameterTransferResult(status, "Axis parameters", true));
+  if (status != TransferStatus::Ok) return;
   initAxButton();
   updateAxButton();
 }
 
 void FrmAxPara::transmit() {
+  if (session_.link.LinkBusy) return;
   HandlerLock running(session_);
-  (void)SendAxPara(session_.link, session_.axPara, session_.axes);
+  Operation operation(session_, "Axis Parameter PC ☞ TEV", {file_.cancel});
+  operation.finish(
+      ParameterTransferResult(SendAxPara(session_.link, session_.axPara, session_.axes), "Axis parameters", false));
 }
 
 void FrmAxPara::closeEvent(QCloseEvent* event) {

@@ -181,19 +181,10 @@ void FrmBackup::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void AddWholeControllerMenu(FrmMain& main) {
-  QMenuBar* bar = main.menuBar();
-  auto* program = main.findChild<QAction*>("mnuFile");
-  if (program == nullptr) return;
-  auto* menu = new QMenu(program->text(), &main);
-  menu->setObjectName("mnuFileMenu");
-  bar->insertMenu(program, menu);
-  bar->removeAction(program);
-  menu->addAction(program);
-  menu->addSeparator();
+void AddWholeControllerMenu(FrmMain& main, QMenu& menu) {
   for (auto action : {WholeControllerAction::Backup, WholeControllerAction::Restore, WholeControllerAction::Compare}) {
     const QString name = QString("mnu%1").arg(TextOf(action).name);
-    auto* item = menu->addAction(QString("%1…").arg(TextOf(action).title));
+    auto* item = menu.addAction(QString("%1…").arg(TextOf(action).title));
     item->setObjectName(name);
     QObject::connect(item, &QAction::triggered, &main, [&main, name] { main.openScreen(name); });
   }

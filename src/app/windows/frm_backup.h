@@ -3,6 +3,7 @@
 // (and a restore's read-back) list their differences in a table that can be saved as text.
 #pragma once
 
+#include <QMenu>
 #include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -49,7 +50,7 @@ class FrmBackup : public QWidget {
 
 // Adds "Backup…", "Restore…" and "Compare…" to the "File" menu, which also keeps the item that opens the
 // program screen.
-void AddWholeControllerMenu(FrmMain& main);
+void AddWholeControllerMenu(FrmMain& main, QMenu& menu);
 
 QWidget* MakeFrmBackup(Session& session, FrmMain& main);
 QWidget* MakeFrmRestore(Session& session, FrmMain& main);

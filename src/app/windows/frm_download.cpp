@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
+#include "app/operation.h"
 #include "app/qt/file_dialog.h"
 #include "app/widgets/handler_lock.h"
 #include "app/windows/screens.h"
@@ -46,6 +47,8 @@ FrmDownload::FrmDownload(Session& session, QWidget* parent)
   prgBarWri_->setObjectName("PrgBarWRI");
   prgBarWri_->setValue(0);
   grid->addWidget(prgBarWri_, 4, 0, 1, 2);
+  cmdCancel_ = MakeCancelButton(session_, frame, "cmdCancel");
+  grid->addWidget(cmdCancel_, 4, 2);
   labelState_ = label(frame, "Label_state", "");
   grid->addWidget(labelState_, 5, 0, 1, 2);
   grid->addWidget(label(frame, "Label3", "T_CHKSUM"), 6, 0);
@@ -80,7 +83,11 @@ void FrmDownload::setLabel(DownloadLabel which, const std::string& text) {
   target->repaint();
 }
 
-void FrmDownload::setDownEnabled(bool enabled) { cmdDown_->setEnabled(enabled); }
+void FrmDownload::setDownEnabled(bool enabled) {
+  cmdDown_->setEnabled(enabled);
+  // Once the erase has begun only a finished download leaves a working controller: no more Cancel.
+  if (!enabled) cmdCancel_->setEnabled(false);
+}
 
 void FrmDownload::fileClicked() {
   FileDialogRequest request{"", "HEX (*.hex);;*.* (*)", lastName_, FileDialogForm::Open};
@@ -99,7 +106,21 @@ void FrmDownload::downClicked() {
   HandlerLock running(session_);
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
-  download_->DownClick();
+  Operation operation(session_, "Down Load", {cmdCancel_});
+  switch (download_->DownClick()) {
+    case FirmwareDownload::Outcome::Success:
+      operation.finish("Firmware downloaded");
+      break;
+    case FirmwareDownload::Outcome::Cancelled:
+      operation.finish("Cancelled before the erase; the flash is as it was");
+      break;
+    case FirmwareDownload::Outcome::HandshakeFailed:
+    case FirmwareDownload::Outcome::EraseRefused:
+      operation.finish(Qs(kStateError));
+      break;
+    default:
+      break;  // its message box said why
+  }
 }
 
 void FrmDownload::closeEvent(QCloseEvent* event) {

@@ -36,6 +36,7 @@ class FrmDownload : public QWidget, public DownloadDisplay {
   QString lastName_;
   QPushButton* cmdFile_ = nullptr;
   QPushButton* cmdDown_ = nullptr;
+  QPushButton* cmdCancel_ = nullptr;
   QProgressBar* prgBarWri_ = nullptr;
   QLabel* labelbyte_ = nullptr;
   QLabel* labelFilename_ = nullptr;

@@ -486,19 +486,8 @@ bool FrmEditor::eventFilter(QObject* watched, QEvent* event) {
   return QMainWindow::eventFilter(watched, event);
 }
 
-void AddProgramEditorMenuItem(FrmMain& main) {
-  // "File" becomes a menu that holds the program window's item, once, whoever adds to it first.
-  auto* menu = main.findChild<QMenu*>("mnuFileMenu");
-  if (menu == nullptr) {
-    auto* program = main.findChild<QAction*>("mnuFile");
-    if (program == nullptr) return;
-    menu = new QMenu(program->text(), &main);
-    menu->setObjectName("mnuFileMenu");
-    main.menuBar()->insertMenu(program, menu);
-    main.menuBar()->removeAction(program);
-    menu->addAction(program);
-  }
-  QAction* editor = menu->addAction("Program Editor…");
+void AddProgramEditorMenuItem(FrmMain& main, QMenu& menu) {
+  QAction* editor = menu.addAction("Program &Editor…");
   editor->setObjectName("mnuEditor");
   QObject::connect(editor, &QAction::triggered, &main, [&main] { main.openScreen("mnuEditor"); });
 }

@@ -2,6 +2,7 @@
 // they are typed, saved in their own encoding, and sent or fetched through the program transfer.
 #pragma once
 
+#include <QMenu>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,7 +112,7 @@ using UnsavedQuestion = std::function<UnsavedAnswer(QWidget* parent, const QStri
 UnsavedQuestion& AskAboutUnsavedChanges();
 
 // "Program Editor…" in the main window's "File" menu.
-void AddProgramEditorMenuItem(FrmMain& main);
+void AddProgramEditorMenuItem(FrmMain& main, QMenu& menu);
 
 // Opens an editor on `path` (empty: a new program) over `owner`, which keeps it until it closes and asks it
 // before closing itself; an editor of the same file already open there is brought forward instead.

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "app/operation.h"
 #include "app/widgets/box_numbers.h"
 #include "app/qt/file_dialog.h"
 #include "app/widgets/handler_lock.h"
@@ -22,6 +23,21 @@ namespace {
 using programs::ProgramTransfer;
 
 constexpr const char* kMsgNotNumber = " 숫자를 입력하십시요";
+
+// "program 5 received", "32 programs sent, 1 not compiled", or how far a cancelled one got; empty when a
+// message box has said why nothing went.
+QString ResultText(const programs::TransferReport& r, bool all, int programNo, bool send) {
+  const QString done = send ? "sent" : "received";
+  if (r.cancelled) return QString("Cancelled: %1 of 32 programs %2").arg(r.transferred).arg(done);
+  if (r.refused || r.lineDead) return {};
+  if (!all) return r.transferred == 1 ? QString("program %1 %2").arg(programNo).arg(done) : QString();
+  QString text = QString("%1 programs %2").arg(r.transferred).arg(done);
+  if (r.failed > 0) text += QString(", %1 failed").arg(r.failed);
+  if (r.notCompiled > 0) text += QString(", %1 not compiled").arg(r.notCompiled);
+  if (r.rejected > 0) text += QString(", %1 refused for a wrong checksum").arg(r.rejected);
+  if (r.notSaved > 0) text += QString(", %1 not saved").arg(r.notSaved);
+  return text;
+}
 
 // Shows each program number of an all transfer in the "TEV File #" box for the length of one call.
 class ProgramNumberShown {
@@ -111,6 +127,9 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
     grid->addWidget(new QLabel(barLabels[i], box), 3 + i, 0);
     grid->addWidget(bar, 3 + i, 1, 1, 2);
   }
+  frame.cancel = MakeCancelButton(session_, box, buttonName + "Cancel");
+  grid->addWidget(frame.cancel, 3, 3, 2, 1);
+  ShowPathEnd(frame.boxes[0]);
   return box;
 }
 
@@ -135,12 +154,15 @@ void FrmFile::receivePressed(int index) {
   ProgramTransfer& transfer = session_.programTransfer;
   if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
   transfer.RecvFileName = receive_.boxes[0]->text().toStdString();
+  Operation operation(session_, index == 0 ? "Program Receive" : "Program ALL Receive", {receive_.cancel});
   if (index == 0) {
     transfer.RxProgramNo = BoxInteger(receive_.boxes[1]->text());
-    transfer.ReceivePrograms(session_.link, programs::kModeSingle);
+    const auto report = transfer.ReceivePrograms(session_.link, programs::kModeSingle);
+    operation.finish(ResultText(report, false, transfer.RxProgramNo, false));
   } else {
     ProgramNumberShown shown(transfer, receive_.boxes[1]);
-    transfer.ReceivePrograms(session_.link, programs::kModeAll);
+    const auto report = transfer.ReceivePrograms(session_.link, programs::kModeAll);
+    operation.finish(ResultText(report, true, 0, false));
   }
 }
 
@@ -153,14 +175,18 @@ void FrmFile::transPressed(int index) {
   if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
   transfer.TransFileName = trans_.boxes[0]->text().toStdString();
   if (index == 0) {
+    Operation operation(session_, "Program Trans", {trans_.cancel});
     transfer.TxProgramNo = BoxInteger(trans_.boxes[1]->text());
-    transfer.SendPrograms(session_.link, programs::kModeSingle);
+    const auto report = transfer.SendPrograms(session_.link, programs::kModeSingle);
+    operation.finish(ResultText(report, false, transfer.TxProgramNo, true));
     return;
   }
   Ui& ui = session_.ui;
   if (!programs::CheckAllTransFiles(transfer.TransFolder, ui)) return;
+  Operation operation(session_, "Program ALL Trans", {trans_.cancel});
   ProgramNumberShown shown(transfer, trans_.boxes[1]);
-  transfer.SendPrograms(session_.link, programs::kModeAll);
+  const auto report = transfer.SendPrograms(session_.link, programs::kModeAll);
+  operation.finish(ResultText(report, true, 0, true));
 }
 
 void FrmFile::receiveOpenPressed() {

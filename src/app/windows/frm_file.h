@@ -31,6 +31,7 @@ class FrmFile : public QWidget {
     std::array<QLineEdit*, 2> boxes{};  // "PC File Name", "TEV File #"
     std::array<QPushButton*, 2> buttons{};
     QPushButton* open = nullptr;
+    QPushButton* cancel = nullptr;
   };
   QWidget* buildFrame(bool receive, Frame& frame);
   void boxChanged(Frame& frame, int index, int& programNo);

@@ -10,6 +10,9 @@ const PositionScreenTraits& LocScreenTraits() {
   static const PositionScreenTraits traits{
       .objectName = "frmLoc",
       .caption = "LOCATION",
+      .tableName = "LOC",
+      .rowWord = "location",
+      .rowsWord = "locations",
       .table = &PositionData::LocTable,
       .send = &PositionData::SendLocations,
       .receive = &PositionData::ReceiveLocations,

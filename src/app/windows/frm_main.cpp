@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QSerialPortInfo>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "app/widgets/handler_lock.h"
@@ -16,9 +17,12 @@
 #include "app/qt/qt_sim_port.h"
 #include "app/qt/serial_port_factory.h"
 #include "app/qt/stored_settings.h"
+#include "app/widgets/keyboard.h"
 #include "app/widgets/window_util.h"
+#include "app/windows/frm_line_monitor.h"
 #include "language/compiler.h"
 #include "link/decoders.h"
+#include "link/line_settings.h"
 #include "link/link_error.h"
 
 namespace zova::app {
@@ -43,6 +47,10 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
   f->setObjectName(name);
   return f;
 }
+
+constexpr const char* kSimDevice = "sim";
+
+QString PortTitle(const QString& device) { return device == kSimDevice ? QString("Simulator") : device; }
 
 QIcon stopIcon() {
   QPixmap p(16, 16);
@@ -85,16 +93,26 @@ FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), sessi
   top->addLayout(left);
   top->addWidget(buildIoFrames());
   setCentralWidget(central);
+  portDevice_ = ReadLastPort();
+  buildStatusBar();
 
   session_.connection.onStateChanged = [this](bool open) {
     setLinkPicture(open);
+    clearConnectionDisplay();
+    updatePortMenu();
+    updateStatusBar();
     emit portStateChanged(open);
   };
+  session_.ui.onMessage = [this](std::string_view text) { session_.activity.setResult(Qs(text)); };
+  connect(&session_.activity, &Activity::changed, this, &FrmMain::updateStatusBar);
   status_ = std::make_unique<StatusMonitor>(session_.link, *this, session_.axes);
   console_ = std::make_unique<ManualConsole>(*status_);
   // The port's first refresh runs while the link is still held, so the redrawn boxes send nothing.
   session_.connection.onOpened = [this] { (void)status_->ReadIoStatus(kReadOutputs, true); };
   wireConsole();
+  applyAxisCount();
+  updatePortMenu();
+  InstallShortcuts(this);
   qApp->installEventFilter(this);
   adjustSize();
   CentreOnScreen(this);
@@ -103,6 +121,7 @@ FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), sessi
 FrmMain::~FrmMain() {
   session_.connection.onStateChanged = nullptr;
   session_.connection.onOpened = nullptr;
+  session_.ui.onMessage = nullptr;
 }
 
 void FrmMain::wireConsole() {
@@ -159,10 +178,29 @@ void FrmMain::setInputChecked(int point, bool checked) { chkIoInput[point]->setC
 void FrmMain::setOutputChecked(int point, bool checked) { chkIoOutput[point]->setChecked(checked); }
 
 void FrmMain::setSensorColour(int box, SensorColour colour) {
-  const QColor c = colour == SensorColour::Red     ? QColor(255, 0, 0)
-                   : colour == SensorColour::Green ? QColor(0, 255, 0)
-                                                   : palette().color(QPalette::Base);
-  txtSensor[box]->setStyleSheet(QString("background-color: %1;").arg(c.name()));
+  if (colour == SensorColour::Window) {
+    txtSensor[box]->setStyleSheet(QString());
+    return;
+  }
+  const QColor c = colour == SensorColour::Red ? QColor(255, 0, 0) : QColor(0, 255, 0);
+  // Disabled with its window (or beyond the axis count), a lit sensor greys out like every other control.
+  const QColor grey = palette().color(QPalette::Disabled, QPalette::Window);
+  const QColor dim((c.red() + 2 * grey.red()) / 3, (c.green() + 2 * grey.green()) / 3,
+                   (c.blue() + 2 * grey.blue()) / 3);
+  txtSensor[box]->setStyleSheet(
+      QString("QLineEdit { background-color: %1; } QLineEdit:disabled { background-color: %2; }")
+          .arg(c.name(), dim.name()));
+}
+
+void FrmMain::clearConnectionDisplay() {
+  for (int axis = 0; axis < 6; ++axis) setPositionTexts(axis, {}, {});
+  for (int box = 0; box < 18; ++box) setSensorColour(box, SensorColour::Window);
+}
+
+void FrmMain::applyAxisCount() {
+  for (int axis = 0; axis < 6; ++axis) {
+    for (QWidget* w : axisRows_[static_cast<std::size_t>(axis)]) w->setEnabled(axis < session_.axes);
+  }
 }
 
 void FrmMain::setPositionTexts(int axis, const std::string& command, const std::string& actual) {
@@ -223,39 +261,122 @@ void FrmMain::setEnabled(Control control, bool enabled) {
 void FrmMain::setLinkPicture(bool on) { imgComm_->setPixmap((on ? imgCommOn_ : imgCommOff_)->pixmap()); }
 
 void FrmMain::buildMenus() {
-  auto addScreen = [this](const char* name, const char* caption) {
-    auto* action = menuBar()->addAction(caption);
+  // Every menu of the main window is built here, mnemonics included: "&" marks the Alt letter, the
+  // captions read as before.
+  QMenuBar* bar = menuBar();
+  auto addScreen = [this, bar](const char* name, const char* caption) {
+    auto* action = bar->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, name] { openScreen(name); });
   };
-  addScreen("mnuFile", "File");
-  addScreen("mnuLoc", "Loc");
-  addScreen("mnuSft", "Sft");
-  addScreen("mnuSysPara", "Sys Para");
-  addScreen("mnuAxisPara", "Axis Para");
-  QMenu* port = menuBar()->addMenu("Comm Port");
+  auto addItem = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(name);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+  };
+  // "File" holds the program window's item, the program editor and the whole-controller operations.
+  QMenu* file = bar->addMenu("&File");
+  file->setObjectName("mnuFileMenu");
+  addItem(file, "mnuFile", "&File", [this] { openScreen("mnuFile"); });
+  AddProgramEditorMenuItem(*this, *file);
+  file->addSeparator();
+  AddWholeControllerMenu(*this, *file);
+  addScreen("mnuLoc", "&Loc");
+  addScreen("mnuSft", "&Sft");
+  addScreen("mnuSysPara", "S&ys Para");
+  addScreen("mnuAxisPara", "&Axis Para");
+
+  QMenu* port = bar->addMenu("&Comm Port");
   port->setObjectName("mnuCommPort");
+  auto addPort = [this, port](const QString& device, const QString& caption, const char* name) {
+    auto* open = port->addAction(caption);
+    if (name != nullptr) open->setObjectName(name);
+    open->setCheckable(true);  // checked while it is the open port
+    connect(open, &QAction::triggered, this, [this, device] { openPort(device); });
+    portActions_.emplace_back(device, open);
+  };
   for (int i = 0; i < 9; ++i) {
-    auto* open = port->addAction(QString("Open(COM%1)").arg(i + 1));
-    open->setObjectName(ArrayName("mnuCommPortOpen", i));
-    connect(open, &QAction::triggered, this, [this, i] { openPort(QString("COM%1").arg(i + 1)); });
+    addPort(QString("COM%1").arg(i + 1), QString("Open(COM&%1)").arg(i + 1),
+            ArrayName("mnuCommPortOpen", i).toUtf8().constData());
   }
   port->addSeparator();
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-    const QString device = info.systemLocation();
-    auto* open = port->addAction(QString("Open(%1)").arg(device));
-    connect(open, &QAction::triggered, this, [this, device] { openPort(device); });
+    addPort(info.systemLocation(), QString("Open(%1)").arg(info.systemLocation()), nullptr);
   }
-  auto* sim = port->addAction("Simulator");
-  sim->setObjectName("mnuCommPortSim");
-  connect(sim, &QAction::triggered, this, [this] { openSimulator(); });
+  addPort(kSimDevice, "&Simulator", "mnuCommPortSim");
   port->addSeparator();
-  auto* close = port->addAction("Close");
-  close->setObjectName("mnuCommPortClose");
-  connect(close, &QAction::triggered, this, [this] { closePort(); });
-  addScreen("mnuDownload", "Download");
-  AddWholeControllerMenu(*this);
-  AddProgramEditorMenuItem(*this);
+  lastPortAction_ = addItem(port, "mnuCommPortLast", QString(), [this] { openPort(ReadLastPort()); });
+  lastPortAction_->setCheckable(true);
+  auto* atStart = addItem(port, "mnuCommPortAtStart", "Open Last Port &at Start",
+                          [](bool checked) { WriteOpenLastPortAtStart(checked); });
+  atStart->setCheckable(true);
+  atStart->setChecked(ReadOpenLastPortAtStart());
+  port->addSeparator();
+  addItem(port, "mnuCommPortClose", "&Close", [this] { closePort(); });
+
+  addScreen("mnuDownload", "&Download");
+
+  QMenu* view = bar->addMenu("&View");
+  view->setObjectName("mnuView");
+  addItem(view, "mnuLineMonitor", "&Line Monitor", [this] { openLineMonitor(); })->setShortcut(QKeySequence("Ctrl+L"));
+  QMenu* help = bar->addMenu("&Help");
+  help->setObjectName("mnuHelp");
+  addItem(help, "mnuKeyboard", "&Keyboard", [] { ShowKeyboardHelp(); })->setShortcut(QKeySequence::HelpContents);
+}
+
+void FrmMain::updatePortMenu() {
+  const bool open = session_.port.isOpen();
+  for (auto& [device, action] : portActions_) action->setChecked(open && device == portDevice_);
+  const QString last = ReadLastPort();
+  lastPortAction_->setVisible(!last.isEmpty());
+  lastPortAction_->setText("Open &Last Port: " + PortTitle(last));
+  lastPortAction_->setChecked(open && last == portDevice_);
+}
+
+void FrmMain::buildStatusBar() {
+  auto label = [this](const char* name) {
+    auto* l = new QLabel(this);
+    l->setObjectName(name);
+    l->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    l->setContentsMargins(4, 0, 4, 0);
+    return l;
+  };
+  lblStatusPort = label("lblStatusPort");
+  lblStatusLink = label("lblStatusLink");
+  lblStatusResult = label("lblStatusResult");
+  statusBar()->addWidget(lblStatusPort);
+  statusBar()->addWidget(lblStatusLink);
+  statusBar()->addWidget(lblStatusResult, 1);
+  updateStatusBar();
+}
+
+void FrmMain::updateStatusBar() {
+  QString port = "No port";
+  if (portDevice_ == kSimDevice) {
+    port = PortTitle(portDevice_);
+  } else if (!portDevice_.isEmpty()) {
+    port = portDevice_ + "  " + Qs(FormatLineSettings(session_.lineSettings));
+  }
+  lblStatusPort->setText(port);
+  const Activity& activity = session_.activity;
+  lblStatusLink->setText(!activity.running().isEmpty() ? "Busy: " + activity.running()
+                         : session_.port.isOpen()      ? QString("Connected")
+                                                       : QString("Not connected"));
+  lblStatusResult->setText(activity.lastResult());
+}
+
+QWidget* FrmMain::openLineMonitor() {
+  if (!lineMonitor_) {
+    auto* monitor = new FrmLineMonitor(session_);
+    monitor->setAttribute(Qt::WA_DeleteOnClose);
+    InstallShortcuts(monitor);
+    lineMonitor_ = monitor;
+  }
+  lineMonitor_->show();
+  lineMonitor_->raise();
+  lineMonitor_->activateWindow();
+  return lineMonitor_;
 }
 
 void FrmMain::setScreenFactory(const QString& menuName, ScreenFactory factory) {
@@ -273,9 +394,11 @@ void FrmMain::openScreen(const QString& menuName) {
   QWidget* screen = it->second(session_, *this);
   if (screen == nullptr) return;
   screen->setAttribute(Qt::WA_DeleteOnClose);
+  InstallShortcuts(screen);
   connect(screen, &QObject::destroyed, this, [this] {
     setEnabled(true);
     status_->Axes = session_.axes;  // the system parameters may have changed the axis count
+    applyAxisCount();
   });
   openScreens_.push_back(screen);
   screen->show();
@@ -283,25 +406,38 @@ void FrmMain::openScreen(const QString& menuName) {
 }
 
 void FrmMain::openPort(const QString& device) {
-  if (session_.port.isOpen() || session_.link.LinkBusy) return;
-  session_.port.set(MakeSerialPort(device.toStdString(), session_.lineSettings, session_.flowControl, true));
-  if (session_.connection.Open()) afterPortOpened();
+  if (session_.port.isOpen() || session_.link.LinkBusy || device.isEmpty()) {
+    updatePortMenu();  // a click on the open port's item must not take its check mark away
+    return;
+  }
+  if (device == kSimDevice) {
+    auto port = std::make_unique<QtSimPort>();
+    port->controller().machine.axes = session_.axes;
+    session_.port.set(std::move(port));
+  } else {
+    session_.port.set(MakeSerialPort(device.toStdString(), session_.lineSettings, session_.flowControl, true));
+  }
+  portDevice_ = device;
+  session_.activity.begin("Opening " + PortTitle(device));
+  const bool opened = session_.connection.Open();
+  session_.activity.end();
+  if (opened) WriteLastPort(device);
+  updatePortMenu();
 }
 
-void FrmMain::openSimulator() {
-  if (session_.port.isOpen() || session_.link.LinkBusy) return;
-  auto port = std::make_unique<QtSimPort>();
-  port->controller().machine.axes = session_.axes;
-  session_.port.set(std::move(port));
-  if (session_.connection.Open()) afterPortOpened();
-}
+void FrmMain::openSimulator() { openPort(kSimDevice); }
 
-void FrmMain::afterPortOpened() {}
+void FrmMain::openAtStart(const QString& device) {
+  const QString chosen = !device.isEmpty() ? device : ReadOpenLastPortAtStart() ? ReadLastPort() : QString();
+  if (chosen.isEmpty()) return;
+  QTimer::singleShot(0, this, [this, chosen] { openPort(chosen); });
+}
 
 void FrmMain::closePort() {
   if (session_.link.LinkBusy) return;
   status_->SetTimerEnabled(false);
   session_.connection.Close();
+  updatePortMenu();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
@@ -311,6 +447,10 @@ void FrmMain::closeEvent(QCloseEvent* event) {
   if (PutOffCloseWhileBusy(this, session_, event)) return;
   for (auto it = openScreens_.rbegin(); it != openScreens_.rend(); ++it) {
     if (*it) (*it)->close();
+  }
+  // The line monitor and the help window would keep the program running.
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w != this && w->isWindow() && w->isVisible()) w->close();
   }
   closePort();
   tmrUpStatus->stop();
@@ -331,6 +471,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 QWidget* FrmMain::buildIoFrames() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
   fraIoInput = makeFrame(box, "fraIoInput", "I/O Input");
   auto* inputs = new QHBoxLayout(fraIoInput);
   for (int module = 0; module < 2; ++module) {
@@ -366,20 +507,26 @@ QWidget* FrmMain::buildSensorFrame() {
   const char* captions[] = {"POS", "HOME", "NEG"};
   for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(captions[c], frame), 0, c + 1);
   for (int axis = 0; axis < 6; ++axis) {
-    grid->addWidget(new QLabel(QString("%1 Axis").arg(axis + 1), frame), axis + 1, 0);
+    auto* label = new QLabel(QString("%1 Axis").arg(axis + 1), frame);
+    grid->addWidget(label, axis + 1, 0);
+    axisRows_[static_cast<std::size_t>(axis)].push_back(label);
     for (int c = 0; c < 3; ++c) {
       auto* e = makeEdit(frame, ArrayName("txtSensor", 3 * axis + c), "", 40);
       e->setReadOnly(true);
+      e->setFocusPolicy(Qt::NoFocus);
       grid->addWidget(e, axis + 1, c + 1);
       txtSensor[3 * axis + c] = e;
+      axisRows_[static_cast<std::size_t>(axis)].push_back(e);
     }
   }
+  grid->setColumnStretch(4, 1);  // the boxes stay next to their axis names
   return frame;
 }
 
 QWidget* FrmMain::buildConsole() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);  // the frames line up with the sensor frame under them
   fraRunZr = makeFrame(box, "fraRunZr", "");
   auto* runZr = new QGridLayout(fraRunZr);
   const char* svon[] = {"AMP ON", "AMP OFF", "ALARM RESET"};
@@ -440,11 +587,16 @@ QWidget* FrmMain::buildConsole() {
   pos->addWidget(new QLabel("Command", positions), 1, 0);
   pos->addWidget(new QLabel("Actual", positions), 2, 0);
   for (int axis = 0; axis < 6; ++axis) {
-    pos->addWidget(new QLabel(QString("%1 Axis").arg(axis + 1), positions), 0, axis + 1);
-    txtComPos[axis] = makeEdit(positions, ArrayName("txtComPos", axis), "", 80);
-    txtActPos[axis] = makeEdit(positions, ArrayName("txtActPos", axis), "", 80);
-    txtComPos[axis]->setReadOnly(true);
-    txtActPos[axis]->setReadOnly(true);
+    auto* label = new QLabel(QString("%1 Axis").arg(axis + 1), positions);
+    pos->addWidget(label, 0, axis + 1);
+    txtComPos[axis] = makeEdit(positions, ArrayName("txtComPos", axis), "");
+    txtActPos[axis] = makeEdit(positions, ArrayName("txtActPos", axis), "");
+    for (QLineEdit* e : {txtComPos[axis], txtActPos[axis]}) {
+      e->setReadOnly(true);
+      FitWidthTo(e, kWidestPosition);
+      axisRows_[static_cast<std::size_t>(axis)].push_back(e);
+    }
+    axisRows_[static_cast<std::size_t>(axis)].push_back(label);
     pos->addWidget(txtComPos[axis], 1, axis + 1);
     pos->addWidget(txtActPos[axis], 2, axis + 1);
   }

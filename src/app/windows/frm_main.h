@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAction>
 #include <QMainWindow>
 #include <QPointer>
 #include <QPushButton>
@@ -32,10 +33,18 @@ class FrmMain : public QMainWindow, public ConsoleDisplay {
   // Shows a screen from the menu: polling stops, the main window is disabled until it closes.
   void openScreen(const QString& menuName);
 
-  // Opens a port by its menu index (0..8 = COM1..COM9), by system name, or the simulator.
+  // Opens a port by name ("COM3", "/dev/ttyUSB0") or "sim", the built-in simulated controller; an open
+  // port is remembered for the next start.
   void openPort(const QString& device);
   void openSimulator();
   void closePort();
+  // Once the window is shown: opens `device` when given (the command line's --port), else the
+  // remembered port when the operator asked for that.
+  void openAtStart(const QString& device);
+  // The line monitor, opened or raised.
+  QWidget* openLineMonitor();
+  // Shows the sensor and position rows of the configured axes only.
+  void applyAxisCount();
 
   // What the console operations draw.
   void setInputChecked(int point, bool checked) override;
@@ -61,10 +70,14 @@ class FrmMain : public QMainWindow, public ConsoleDisplay {
 
  private:
   void buildMenus();
+  void buildStatusBar();
+  void updateStatusBar();
+  void updatePortMenu();
+  // Positions and sensor colours belong to one connection.
+  void clearConnectionDisplay();
   QWidget* buildIoFrames();
   QWidget* buildSensorFrame();
   QWidget* buildConsole();
-  void afterPortOpened();
   void wireConsole();
   QWidget* controlWidget(Control control);
 
@@ -78,6 +91,11 @@ class FrmMain : public QMainWindow, public ConsoleDisplay {
   QLabel* imgComm_ = nullptr;
   QLabel* imgCommOn_ = nullptr;
   QLabel* imgCommOff_ = nullptr;
+  QString portDevice_;                                     // the port last chosen ("sim" for the simulator)
+  std::vector<std::pair<QString, QAction*>> portActions_;  // device and its "Open" item
+  QAction* lastPortAction_ = nullptr;
+  QPointer<QWidget> lineMonitor_;
+  std::array<std::vector<QWidget*>, 6> axisRows_;  // the sensor and position boxes and labels of each axis
 
  public:
   // Controls the console wiring reaches (also found by objectName).
@@ -105,6 +123,9 @@ class FrmMain : public QMainWindow, public ConsoleDisplay {
   QGroupBox* fraRunZr = nullptr;
   QGroupBox* fraRun = nullptr;
   QGroupBox* fraJog = nullptr;
+  QLabel* lblStatusPort = nullptr;
+  QLabel* lblStatusLink = nullptr;
+  QLabel* lblStatusResult = nullptr;
 };
 
 }  // namespace zova::app

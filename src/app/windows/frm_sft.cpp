@@ -10,6 +10,9 @@ const PositionScreenTraits& SftScreenTraits() {
   static const PositionScreenTraits traits{
       .objectName = "frmSft",
       .caption = "SHIFT LOCATION",
+      .tableName = "SFT",
+      .rowWord = "shift",
+      .rowsWord = "shifts",
       .table = &PositionData::SftTable,
       .send = &PositionData::SendShifts,
       .receive = &PositionData::ReceiveShifts,

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/operation.h"
 #include "app/qt/file_dialog.h"
 #include "app/widgets/handler_lock.h"
 #include "app/windows/screens.h"
@@ -68,7 +69,7 @@ FrmSysPara::FrmSysPara(Session& session)
   }
   body->addLayout(grid);
 
-  file_ = AddParameterFileRow(this, layout, "sysLabel", "txtSysFileName", "ProgressSysBar");
+  file_ = AddParameterFileRow(session_, this, layout, "sysLabel", "txtSysFileName", "ProgressSysBar");
   session_.ui.registerProgressBar(std::string(kSysProgressBar), 0, file_.bar);
 
   connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmSysPara::fileOpen);
@@ -126,15 +127,22 @@ void FrmSysPara::fileSave() {
 }
 
 void FrmSysPara::receive() {
+  if (session_.link.LinkBusy) return;
   HandlerLock lock(session_, fileButtons());
-  if (FetchSysPara(session_.link, session_.sysPara) != TransferStatus::Ok) return;
+  // One block in one exchange: Cancel acts only before it begins.
+  Operation operation(session_, "System Parameter TEV ☞ PC", {file_.cancel});
+  const TransferStatus status = FetchSysPara(session_.link, session_.sysPara);
+  operation.finish(ParameterTransferResult(status, "System parameters", true));
+  if (status != TransferStatus::Ok) return;
   initSysButton();
   updateSysButton();
 }
 
 void FrmSysPara::transmit() {
+  if (session_.link.LinkBusy) return;
   HandlerLock lock(session_, fileButtons());
-  (void)SendSysPara(session_.link, session_.sysPara);
+  Operation operation(session_, "System Parameter PC ☞ TEV", {file_.cancel});
+  operation.finish(ParameterTransferResult(SendSysPara(session_.link, session_.sysPara), "System parameters", false));
 }
 
 void FrmSysPara::closeEvent(QCloseEvent* event) {

@@ -5,12 +5,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <optional>
 
 #include "app/widgets/box_numbers.h"
 #include "app/qt/file_dialog.h"
 #include "app/widgets/handler_lock.h"
 #include "app/widgets/window_util.h"
 #include "link/link_error.h"
+#include "app/operation.h"
 #include "positions/wire_value.h"
 
 namespace zova::app {
@@ -89,12 +91,18 @@ QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, 
   for (int k = 0; k < positions::kTableAxes; ++k) {
     auto* value = Box(box, ArrayName(t.values, k), "0.00");
     value->setReadOnly(!editableValues);
+    FitWidthTo(value, kWidestPosition);
     frame.values[static_cast<std::size_t>(k)] = value;
-    grid->addWidget(new QLabel(traits_.valueLabels[static_cast<std::size_t>(k)], box), row, 0);
+    auto* label = new QLabel(traits_.valueLabels[static_cast<std::size_t>(k)], box);
+    // The controller has no such axis: its box is greyed out.
+    value->setEnabled(k < session_.axes);
+    label->setEnabled(k < session_.axes);
+    grid->addWidget(label, row, 0);
     grid->addWidget(value, row++, 1);
   }
   grid->addWidget(new QLabel("File Name", box), row, 0);
   frame.file = Box(box, t.file, "");
+  ShowPathEnd(frame.file);
   grid->addWidget(frame.file, row++, 1);
   for (std::size_t i = 0; i < t.buttonList.size(); ++i) {
     auto* button = new QPushButton(t.buttonList[i].caption, box);
@@ -105,7 +113,11 @@ QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, 
   }
   frame.bar = new QProgressBar(box);
   frame.bar->setValue(0);
-  grid->addWidget(frame.bar, row, 0, 1, 2);
+  frame.cancel = MakeCancelButton(session_, box, QString(t.buttons) + "Cancel");
+  auto* progress = new QHBoxLayout;
+  progress->addWidget(frame.bar, 1);
+  progress->addWidget(frame.cancel);
+  grid->addLayout(progress, row, 0, 1, 2);
   return box;
 }
 
@@ -117,39 +129,13 @@ void PositionScreen::press(PositionAction action, bool transmit) {
   }
   {
     HandlerLock lock(session_, actionButtons_);
-    run(action);
+    run(action, transmit);
   }
   if (transmit) trans_.bar->setValue(0);
 }
 
-void PositionScreen::run(PositionAction action) {
+void PositionScreen::run(PositionAction action, bool transmit) {
   switch (action) {
-    case PositionAction::Receive:
-      receiveSingle();
-      break;
-    case PositionAction::BlockReceive:
-      transferRange(false);
-      break;
-    case PositionAction::BlockTrans:
-      transferRange(true);
-      break;
-    case PositionAction::AllReceive:
-    case PositionAction::AllTrans:
-    case PositionAction::Trans: {
-      BusyGuard busy(session_.link);
-      if (!busy.acquired()) return;
-      PositionData& rows = session_.positions;
-      const int all = table().layout().allMode;
-      if (action == PositionAction::AllReceive) {
-        (rows.*traits_.receive)(session_.link, session_.axes, all, 0, 0);
-      } else if (action == PositionAction::AllTrans) {
-        (rows.*traits_.send)(session_.link, session_.axes, all, 0, 0);
-      } else {
-        rows.TxPointNo = BoxInteger(trans_.numbers[0]->text());
-        (rows.*traits_.send)(session_.link, session_.axes, positions::kModeSingle, 0, 0);
-      }
-      break;
-    }
     case PositionAction::ReceiveFileOpen:
       openReceiveFile();
       break;
@@ -159,32 +145,79 @@ void PositionScreen::run(PositionAction action) {
     case PositionAction::TransFileOpen:
       openTransFile();
       break;
+    default:
+      transfer(action, transmit);
+      break;
   }
 }
 
-void PositionScreen::receiveSingle() {
+void PositionScreen::transfer(PositionAction action, bool transmit) {
+  Frame& frame = transmit ? trans_ : receive_;
+  const positions::TableLayout& layout = table().layout();
   PositionData& rows = session_.positions;
-  rows.RxPointNo = BoxInteger(receive_.numbers[0]->text());
-  BusyGuard busy(session_.link);
-  if (!busy.acquired()) return;
-  const TransferOutcome outcome = (rows.*traits_.receive)(session_.link, session_.axes, positions::kModeSingle, 0, 0);
-  if (outcome.stored > 0) showRow(receive_, rows.RxPointNo);
-}
-
-void PositionScreen::transferRange(bool send) {
-  const Frame& frame = send ? trans_ : receive_;
-  const int start = BoxInteger(frame.numbers[0]->text());
-  const int end = BoxInteger(frame.numbers[1]->text());
-  if (start > end) {
-    Ui& ui = session_.ui;
-    ui.messageBox(kMsgReversedRange);
-    return;
+  int mode = positions::kModeSingle;
+  int start = 0;
+  int end = 0;
+  int planned = 1;
+  if (action == PositionAction::Receive) rows.RxPointNo = BoxInteger(receive_.numbers[0]->text());
+  if (action == PositionAction::Trans) rows.TxPointNo = BoxInteger(trans_.numbers[0]->text());
+  if (action == PositionAction::BlockReceive || action == PositionAction::BlockTrans) {
+    start = BoxInteger(frame.numbers[0]->text());
+    end = BoxInteger(frame.numbers[1]->text());
+    if (start > end) {
+      Ui& ui = session_.ui;
+      ui.messageBox(kMsgReversedRange);
+      return;
+    }
+    mode = layout.blockMode;
+    planned = end - start + 1;
+  }
+  if (action == PositionAction::AllReceive || action == PositionAction::AllTrans) {
+    mode = layout.allMode;
+    planned = layout.fileRows;
   }
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
-  PositionData& rows = session_.positions;
-  const int block = table().layout().blockMode;
-  (rows.*(send ? traits_.send : traits_.receive))(session_.link, session_.axes, block, start, end);
+  QString caption;
+  const PositionFrameTraits& t = transmit ? traits_.transFrame : traits_.receiveFrame;
+  for (const PositionButton& b : t.buttonList) {
+    if (b.action == action) caption = b.caption;
+  }
+  Operation operation(session_, QString("%1 %2").arg(traits_.tableName, caption.trimmed()), {frame.cancel});
+  // A cancelled fetch puts the table back: it holds the old rows or the whole fetch, never a mix.
+  std::optional<PositionTable> before;
+  const int rxPointNo = rows.RxPointNo;
+  if (!transmit) before = table();
+  const TransferOutcome outcome =
+      (rows.*(transmit ? traits_.send : traits_.receive))(session_.link, session_.axes, mode, start, end);
+  if (outcome.cancelled && before) {
+    table() = *before;
+    rows.RxPointNo = rxPointNo;
+  }
+  if (action == PositionAction::Receive && outcome.stored > 0) showRow(receive_, rows.RxPointNo);
+  operation.finish(resultText(action, transmit, outcome, planned));
+}
+
+QString PositionScreen::resultText(PositionAction action, bool transmit, const TransferOutcome& outcome,
+                                   int planned) const {
+  const QString rowsWord = planned == 1 ? traits_.rowWord : traits_.rowsWord;
+  if (outcome.cancelled) {
+    if (transmit) return QString("Cancelled: %1 of %2 %3 sent").arg(outcome.sent).arg(planned).arg(rowsWord);
+    return QString("Cancelled after %1 of %2 %3; the table is as it was")
+        .arg(outcome.stored + outcome.rejected)
+        .arg(planned)
+        .arg(rowsWord);
+  }
+  if (!outcome.completed) return {};  // its message box said why
+  const bool single = action == PositionAction::Receive || action == PositionAction::Trans;
+  const QString what = single ? QString("%1 %2")
+                                    .arg(traits_.rowWord)
+                                    .arg(transmit ? session_.positions.TxPointNo : session_.positions.RxPointNo)
+                              : QString("%1 %2").arg(transmit ? outcome.sent : outcome.stored).arg(rowsWord);
+  if (transmit) return what + " sent";
+  if (outcome.rejected == 0) return what + " received";
+  if (single) return what + " refused for a wrong checksum";
+  return QString("%1 received, %2 refused for a wrong checksum").arg(what).arg(outcome.rejected);
 }
 
 void PositionScreen::openReceiveFile() {

@@ -55,6 +55,9 @@ using TableLoad = bool (PositionData::*)(Ui&, const std::string&);
 struct PositionScreenTraits {
   const char* objectName;
   const char* caption;
+  const char* tableName;  // "LOC": names the operation in the status bar
+  const char* rowWord;    // "location", "locations": the status bar's results
+  const char* rowsWord;
   PositionTable PositionData::*table;
   TableTransfer send;
   TableTransfer receive;
@@ -95,12 +98,15 @@ class PositionScreen : public QWidget {
     QLineEdit* file = nullptr;
     std::vector<QPushButton*> buttons;
     QProgressBar* bar = nullptr;
+    QPushButton* cancel = nullptr;
   };
 
   QWidget* buildFrame(const PositionFrameTraits& t, Frame& frame, bool editableValues);
-  void run(PositionAction action);
-  void receiveSingle();
-  void transferRange(bool send);
+  void run(PositionAction action, bool transmit);
+  // A transfer with the controller, as an Operation the frame's Cancel can end.
+  void transfer(PositionAction action, bool transmit);
+  [[nodiscard]] QString resultText(PositionAction action, bool transmit, const TransferOutcome& outcome,
+                                   int planned) const;
   void openReceiveFile();
   void saveFile();
   void openTransFile();

@@ -1,0 +1,57 @@
+// Operations and what the status bar shows of them.
+#include "app/operation.h"
+
+#include "app/session.h"
+
+namespace zova::app {
+
+void Activity::begin(const QString& name) {
+  running_ = name;
+  emit changed();
+}
+
+void Activity::end() {
+  running_.clear();
+  emit changed();
+}
+
+void Activity::setResult(const QString& text) {
+  lastResult_ = text;
+  emit changed();
+}
+
+Operation::Operation(Session& session, const QString& name, const std::vector<QPushButton*>& cancelButtons)
+    : session_(session) {
+  session_.ui.clearCancel();
+  for (QPushButton* b : cancelButtons) {
+    cancelButtons_.emplace_back(b);
+    b->setEnabled(true);
+  }
+  session_.activity.begin(name);
+}
+
+Operation::~Operation() {
+  for (const QPointer<QPushButton>& b : cancelButtons_) {
+    if (b) b->setEnabled(false);
+  }
+  session_.ui.clearCancel();
+  session_.activity.end();
+}
+
+void Operation::finish(const QString& result) {
+  if (!result.isEmpty()) session_.activity.setResult(result);
+}
+
+bool Operation::cancelRequested() const { return session_.ui.cancelRequested(); }
+
+QPushButton* MakeCancelButton(Session& session, QWidget* parent, const QString& name) {
+  auto* button = new QPushButton("Cancel", parent);
+  button->setObjectName(name);
+  button->setEnabled(false);
+  button->setShortcut(Qt::Key_Escape);
+  button->setToolTip("Ends the transfer after the exchange under way (Esc)");
+  QObject::connect(button, &QPushButton::clicked, button, [&session] { session.ui.requestCancel(); });
+  return button;
+}
+
+}  // namespace zova::app

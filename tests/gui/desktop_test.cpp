@@ -1,0 +1,211 @@
+// What the desktop adds around the screens: the status bar, the line monitor, Cancel, the remembered
+// port, the axis-dependent layout and the keyboard.
+#include <QLabel>
+#include <QListView>
+#include <QProgressBar>
+#include <QSettings>
+
+#include "app/widgets/window_util.h"
+#include "app/windows/frm_line_monitor.h"
+#include "gui_support.h"
+#include "link/commands.h"
+
+namespace zova::test {
+namespace {
+
+QString Label(QWidget* w, const char* name) {
+  auto* l = Find<QLabel>(w, name);
+  return l == nullptr ? QString() : l->text();
+}
+
+QString ReadAll(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("(unreadable)");
+}
+
+TEST(StatusBar, FollowsAConnectATransferAndAFailure) {
+  MainRig rig;
+  QWidget* main = rig.main.get();
+  EXPECT_EQ(Label(main, "lblStatusLink"), "Not connected");
+  rig.main->openSimulator();
+  EXPECT_EQ(Label(main, "lblStatusPort"), "Simulator");
+  EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
+
+  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_TRUE(w);
+  QString during;
+  SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] { during = Label(main, "lblStatusLink"); });
+  Click(w, "cmdLocReceive_2");
+  EXPECT_EQ(during, "Busy: LOC ALL Receive");
+  EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
+  EXPECT_EQ(Label(main, "lblStatusResult"), "2500 locations received");
+
+  Controller(rig).faults.wrongEcho = true;
+  Click(w, "cmdLocReceive_0");
+  EXPECT_EQ(Label(main, "lblStatusResult"), "통신이상 발생");
+}
+
+TEST(LineMonitor, ShowsAServoOnByteByteAndSavesPausesAndClears) {
+  MainRig rig;
+  rig.main->openSimulator();
+  auto* monitor = dynamic_cast<app::FrmLineMonitor*>(rig.main->openLineMonitor());
+  ASSERT_NE(monitor, nullptr);
+  rig.click("cmdSvon_0");
+  monitor->refresh();
+  QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
+  QStringList lines;
+  for (int row = 0; row < view->rowCount(); ++row) lines << view->index(row, 0).data().toString();
+  ASSERT_GE(lines.size(), 14);
+  for (QString& line : lines) line = line.mid(12);  // past the time stamp
+  lines[1] = lines[1].left(1);                      // the controller answers SOH with any byte
+  const QStringList servoOn = {">  01  SOH", "<",       ">  17  ", "<  17  23 servo on", ">  00  ",
+                               ">  00  ",    ">  00  ", ">  00  ", ">  02  STX",         "<  16  SYN"};
+  EXPECT_EQ(lines.mid(0, 10), servoOn);
+  EXPECT_TRUE(lines[13].endsWith("28 read outputs")) << "the outputs are read again after it";
+
+  QTemporaryDir dir;
+  AnsweredDialog dialog(dir.filePath("line.txt"));
+  Click(monitor, "cmdSave");
+  EXPECT_EQ(ReadAll(dir.filePath("line.txt")).toStdString(), monitor->record().traceText());
+
+  const int shown = view->rowCount();
+  Click(monitor, "cmdPause");
+  rig.click("cmdSvon_1");
+  monitor->refresh();
+  EXPECT_EQ(view->rowCount(), shown);
+  Click(monitor, "cmdClear");
+  EXPECT_EQ(view->rowCount(), 0);
+  EXPECT_EQ(monitor->record().size(), 0U);
+  monitor->close();
+  EXPECT_EQ(rig.session.port.tap(), nullptr) << "closed, the monitor watches nothing";
+}
+
+// The monitor's rows follow the record as it drops its oldest bytes, also before the view catches up.
+TEST(LineMonitor, RowsFollowABoundedRecord) {
+  FakeClock clock;
+  LineRecord record(clock, 4);
+  app::LineRecordModel model(record, nullptr);
+  auto values = [&model] {
+    QStringList v;
+    for (int row = 0; row < model.rowCount(QModelIndex()); ++row) v << model.index(row).data().toString().mid(15, 2);
+    return v;
+  };
+  const std::uint8_t first[] = {0x10, 0x11, 0x12};
+  const std::uint8_t more[] = {0x13, 0x14, 0x15};
+  record.sent(first, 3);
+  model.sync();
+  EXPECT_EQ(values(), (QStringList{"10", "11", "12"}));
+  record.received(more, 3);  // 10 and 11 leave the record
+  EXPECT_EQ(values(), (QStringList{"", "", "12"}));
+  model.sync();
+  EXPECT_EQ(values(), (QStringList{"12", "13", "14", "15"}));
+  record.clear();
+  model.sync();
+  EXPECT_TRUE(values().isEmpty());
+}
+
+// Cancel ends an ALL Receive between two exchanges: the table is as it was, the file untouched.
+TEST(Cancel, EndsALocAllReceiveBetweenExchanges) {
+  MainRig rig;
+  rig.main->openSimulator();
+  for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
+  rig.session.positions.LocTable[10][0] = -5;
+  QTemporaryDir dir;
+  const QString file = dir.filePath("ZOVALOC.dat");
+  WriteFile(file, "old\r\n");
+  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_TRUE(w);
+  Find<QLineEdit>(w, "txtLocReceiveFile")->setText(file);
+  auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
+  EXPECT_FALSE(cancel->isEnabled());
+  QObject::connect(Find<QProgressBar>(w, "ProgressBarLocReceive"), &QProgressBar::valueChanged, cancel, [&](int v) {
+    if (v == 1000) cancel->click();  // as the operator would, while row 1000 is on its way
+  });
+  Click(w, "cmdLocReceive_2");
+  EXPECT_EQ(Label(rig.main.get(), "lblStatusResult"), "Cancelled after 1001 of 2500 locations; the table is as it was");
+  EXPECT_EQ(std::count(Controller(rig).commandLog.begin(), Controller(rig).commandLog.end(), cmd::kReceiveLocations),
+            1001);
+  EXPECT_EQ(rig.session.positions.LocTable[10][0], -5);
+  EXPECT_EQ(ReadAll(file), "old\r\n");
+  EXPECT_FALSE(cancel->isEnabled());
+  EXPECT_FALSE(rig.session.ui.cancelRequested()) << "a request does not outlive its operation";
+  Click(w, "cmdLocReceive_0");
+  EXPECT_EQ(rig.session.positions.LocTable[0][0], 1) << "the link is fine for the next exchange";
+}
+
+TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
+  QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
+  store.remove("Desktop");
+  {
+    MainRig first;
+    EXPECT_FALSE(Find<QAction>(first.main.get(), "mnuCommPortLast")->isVisible());
+    first.main->openSimulator();
+    EXPECT_TRUE(Find<QAction>(first.main.get(), "mnuCommPortSim")->isChecked());
+    EXPECT_FALSE(Find<QAction>(first.main.get(), "mnuCommPortOpen_0")->isChecked());
+    Find<QAction>(first.main.get(), "mnuCommPortAtStart")->trigger();
+  }
+  MainRig second;
+  auto* last = Find<QAction>(second.main.get(), "mnuCommPortLast");
+  EXPECT_TRUE(last->isVisible());
+  EXPECT_EQ(last->text().remove('&'), "Open Last Port: Simulator");
+  EXPECT_EQ(Label(second.main.get(), "lblStatusPort"), "Simulator");
+  second.main->openAtStart(QString());
+  Settle();
+  EXPECT_TRUE(second.session.port.isOpen());
+  EXPECT_TRUE(last->isChecked());
+  store.remove("Desktop");
+}
+
+TEST(Layout, FollowsTheAxisCountAndTheConnection) {
+  MainRig rig(3);
+  app::FrmMain& main = *rig.main;
+  EXPECT_TRUE(main.txtSensor[8]->isEnabled());
+  EXPECT_FALSE(main.txtSensor[9]->isEnabled());
+  EXPECT_FALSE(main.txtComPos[3]->isEnabled());
+  EXPECT_GT(main.txtComPos[0]->width(), main.txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
+  QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
+  EXPECT_TRUE(Find(loc, "txtTransLocVal_2")->isEnabled());
+  EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
+  auto* file = Find<QLineEdit>(loc, "txtLocReceiveFile");
+  const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
+  file->setText(path);
+  EXPECT_EQ(file->toolTip(), path);
+  CloseScreen(loc);
+
+  rig.main->openSimulator();
+  Controller(rig).machine.axes = 5;
+  QPointer<QWidget> sys = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
+  Click(sys, "cmdRcv");  // AXES 5 comes with the system parameters
+  CloseScreen(sys);
+  EXPECT_TRUE(main.txtSensor[12]->isEnabled());
+  EXPECT_FALSE(main.txtSensor[15]->isEnabled());
+
+  main.setPositionTexts(0, "1.00", "2.00");
+  main.setSensorColour(0, SensorColour::Red);
+  rig.main->closePort();
+  EXPECT_TRUE(main.txtComPos[0]->text().isEmpty());
+  EXPECT_TRUE(main.txtSensor[0]->styleSheet().isEmpty());
+}
+
+TEST(Keyboard, OpensFilesAndTheHelpFromTheKeys) {
+  MainRig rig;
+  rig.main->openSimulator();
+  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  ASSERT_TRUE(w);
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  AnsweredDialog dialog(std::nullopt);
+  QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.requests.empty(); }));  // a button's key clicks it shortly after
+  EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
+  QTest::keyClick(w, Qt::Key_F1);
+  Settle();
+  QWidget* help = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (top->objectName() == "frmKeyboard" && top->isVisible()) help = top;
+  }
+  EXPECT_NE(help, nullptr);
+}
+
+}  // namespace
+}  // namespace zova::test
