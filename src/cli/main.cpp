@@ -17,7 +17,7 @@ namespace zova::cli {
 
 namespace {
 
-constexpr const char* kUsage = "usage: zovactl [OPTIONS] COMMAND [ARGS...]";
+constexpr const char* kSynopsis = "zovactl [OPTIONS] COMMAND [ARGS...]";
 
 // The program's help: the options as CLI11 parses them, every command's synopsis, the exit codes.
 // A command's help is its own synopsis.
@@ -25,8 +25,17 @@ class Help final : public CLI::Formatter {
  public:
   std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode mode) const override {
     if (app->get_parent() != nullptr) return "usage: zovactl [OPTIONS] " + app->get_description() + "\n";
-    std::string text = std::string(kUsage) + "\n" + make_groups(app, mode) + "\ncommands:\n";
-    for (const Command& c : AllCommands()) text += "  " + std::string(c.usage) + "\n";
+    // "Usage:" as GNU programs spell it, which help2man reads as the manual page's synopsis.
+    std::string text = "Usage: " + std::string(kSynopsis) + "\n" + make_groups(app, mode) + "\ncommands:\n";
+    // Synopsis and description in two columns, as the options are: help2man turns both into lists.
+    for (const Command& c : AllCommands()) {
+      const std::string usage = c.usage;
+      const std::size_t colon = usage.find(": ");
+      std::string synopsis = "  " + usage.substr(0, colon);
+      synopsis += synopsis.size() + 2 > get_column_width() ? "\n" + std::string(get_column_width(), ' ')
+                                                           : std::string(get_column_width() - synopsis.size(), ' ');
+      text += synopsis + (colon == std::string::npos ? "" : usage.substr(colon + 2)) + "\n";
+    }
     return text +
            "\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error, 4 differences "
            "found;\n128 + the signal's number when Ctrl-C or SIGTERM ended the operation early\n";
@@ -42,7 +51,9 @@ bool parseSeconds(const std::string& text, double& out) {
 // The options before the command, and one subcommand per command. A command reads its own words
 // (prefix_command), as it did before CLI11 stood in front of it.
 void Define(CLI::App& app, Options& o, std::string& simOptions) {
-  app.formatter(std::make_shared<Help>());
+  auto help = std::make_shared<Help>();
+  help->column_width(31);  // the longest option and its value, and two blanks
+  app.formatter(help);
   app.option_defaults()->group("options")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.set_help_flag("-h,--help", "print this help; zovactl COMMAND --help prints one command's");
   app.set_version_flag("--version", "zovactl " ZOVA_VERSION, "print the program's version");
@@ -87,7 +98,7 @@ int Refuse(const CLI::App& app, const CLI::ParseError& e) {
           : words.front().starts_with("-") ? "unknown option " + words.front()
                                            : "unknown command " + words.front();
   }
-  std::fprintf(stderr, "zovactl: %s\n%s (zovactl --help)\n", why.c_str(), kUsage);
+  std::fprintf(stderr, "zovactl: %s\nusage: %s (zovactl --help)\n", why.c_str(), kSynopsis);
   return kExitUsage;
 }
 

@@ -125,7 +125,7 @@ TEST(CliProcess, HelpAndRefusedArguments) {
     std::string outStart;
     std::string err;
   } cases[] = {
-      {ZOVACTL_PATH, {"--help"}, 0, "usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
+      {ZOVACTL_PATH, {"--help"}, 0, "Usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
       {ZOVACTL_PATH, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
       {ZOVACTL_PATH, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
       {ZOVACTL_PATH, {"--axes", "7", "ping"}, 2, "", "zovactl: --axes: Value 7 not in range 2 to 6\n" + usage},
