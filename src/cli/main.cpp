@@ -2,7 +2,7 @@
 #include <CLI/CLI.hpp>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -97,7 +97,7 @@ void Define(CLI::App& app, Options& o, std::string& simOptions) {
   app.add_flag("--quiet", o.quiet, "no progress output");
   app.require_subcommand(1);
   for (const Command& c : AllCommands()) app.add_subcommand(c.name, c.usage)->prefix_command();
-  app.add_subcommand("help")->group("");  // the older spelling of --help, kept out of the list
+  app.add_subcommand("help")->group("")->prefix_command();  // the older spelling of --help, kept out of the list
 }
 
 // Wrong usage: why, and the usage line, on standard error.
