@@ -3,14 +3,14 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench
+.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench package package-check
 
 # Installs, builds and starts the program on the built-in simulated controller.
 run: deps build
 	./scripts/run-demo $(BUILD)
 
 # Installs, builds and passes every test (plain and under the sanitizers).
-test: deps checks build unit screenshots build-asan unit-asan fuzz-ci
+test: deps checks build unit package-check screenshots build-asan unit-asan fuzz-ci
 
 # A short fuzzing run of every target, as CI does it.
 fuzz-ci:
@@ -29,6 +29,15 @@ build:
 
 unit:
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package zova_<version>_amd64.deb in the build folder (apt install ./zova_*.deb installs it).
+package: build
+	rm -f $(BUILD)/zova_*.deb
+	cmake --build $(BUILD) --target package
+
+# Its file list, its dependencies, and its zovactl unpacked and run against the simulated controller.
+package-check: package
+	./scripts/check-package $(BUILD)
 
 # Every window under Xvfb, saved as pictures (docs/screenshots holds the committed ones).
 screenshots:

@@ -1,7 +1,8 @@
 // zovactl: every operation of the program without windows.
+#include <CLI/CLI.hpp>
 #include <csignal>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,25 +17,30 @@ namespace zova::cli {
 
 namespace {
 
-void printHelp() {
-  std::printf(
-      "usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\n"
-      "options:\n"
-      "  --port DEVICE              serial device, COMn, or sim for a built-in simulated controller\n"
-      "  --settings S               line settings, e.g. 9600,n,8,1 (default: stored settings, else 9600,n,8,1)\n"
-      "  --axes N                   configured axis count, 2 to 6\n"
-      "  --machine-type T           PLC family 0, 1 or 2 (default 0)\n"
-      "  --timeout SECONDS          bound on every wait after the handshake (default 5)\n"
-      "  --handshake-timeout SECONDS bound on each handshake wait (default 100)\n"
-      "  --trace FILE               write every byte sent (>) and received (<) with time stamps\n"
-      "  --sim-options \"OPTS\"       options of the simulated controller (with --port sim; see zovasim --help)\n"
-      "  --quiet                    no progress output\n\n"
-      "commands:\n");
-  for (const Command& c : AllCommands()) std::printf("  %s\n", c.usage);
-  std::printf(
-      "\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error, 4 differences "
-      "found;\n128 + the signal's number when Ctrl-C or SIGTERM ended the operation early\n");
-}
+constexpr const char* kSynopsis = "zovactl [OPTIONS] COMMAND [ARGS...]";
+
+// The program's help: the options as CLI11 parses them, every command's synopsis, the exit codes.
+// A command's help is its own synopsis.
+class Help final : public CLI::Formatter {
+ public:
+  std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode mode) const override {
+    if (app->get_parent() != nullptr) return "usage: zovactl [OPTIONS] " + app->get_description() + "\n";
+    // "Usage:" as GNU programs spell it, which help2man reads as the manual page's synopsis.
+    std::string text = "Usage: " + std::string(kSynopsis) + "\n" + make_groups(app, mode) + "\ncommands:\n";
+    // Synopsis and description in two columns, as the options are: help2man turns both into lists.
+    for (const Command& c : AllCommands()) {
+      const std::string usage = c.usage;
+      const std::size_t colon = usage.find(": ");
+      std::string synopsis = "  " + usage.substr(0, colon);
+      synopsis += synopsis.size() + 2 > get_column_width() ? "\n" + std::string(get_column_width(), ' ')
+                                                           : std::string(get_column_width() - synopsis.size(), ' ');
+      text += synopsis + (colon == std::string::npos ? "" : usage.substr(colon + 2)) + "\n";
+    }
+    return text +
+           "\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error, 4 differences "
+           "found;\n128 + the signal's number when Ctrl-C or SIGTERM ended the operation early\n";
+  }
+};
 
 bool parseSeconds(const std::string& text, double& out) {
   char* end = nullptr;
@@ -42,48 +48,70 @@ bool parseSeconds(const std::string& text, double& out) {
   return end != text.c_str() && *end == '\0' && out > 0 && out < 1e6;
 }
 
-// Parses the options before the command; returns the index of the command word, or -1 after an error.
-int parseOptions(const std::vector<std::string>& argv, Options& o, std::string& simOptions, std::string& error) {
-  std::size_t i = 0;
-  for (; i < argv.size(); ++i) {
-    const std::string& a = argv[i];
-    if (a.rfind("--", 0) != 0 || a == "--help") break;
-    if (a == "--quiet") {
-      o.quiet = true;
-      continue;
-    }
-    if (i + 1 >= argv.size()) {
-      error = a + " needs a value";
-      return -1;
-    }
-    const std::string& v = argv[++i];
-    bool ok = true;
-    if (a == "--port") {
-      o.port = v;
-    } else if (a == "--settings") {
-      o.settings = v;
-    } else if (a == "--axes") {
-      ok = ParseInt(v, o.axes) && o.axes >= 2 && o.axes <= 6;
-    } else if (a == "--machine-type") {
-      ok = ParseInt(v, o.machineType) && o.machineType >= 0 && o.machineType <= 2;
-    } else if (a == "--timeout") {
-      ok = parseSeconds(v, o.timeoutSeconds);
-    } else if (a == "--handshake-timeout") {
-      ok = parseSeconds(v, o.handshakeTimeoutSeconds);
-    } else if (a == "--trace") {
-      o.traceFile = v;
-    } else if (a == "--sim-options") {
-      simOptions = v;
-    } else {
-      error = "unknown option " + a;
-      return -1;
-    }
-    if (!ok) {
-      error = "bad value for " + a + ": " + v;
-      return -1;
-    }
+// A whole decimal number from `low` to `high` (CLI11's own conversion would also take 0x3, and 010 as octal).
+CLI::Validator Whole(int low, int high) {
+  return CLI::Validator(
+      [low, high](std::string& text) {
+        int value = 0;
+        return ParseInt(text, value) && value >= low && value <= high
+                   ? std::string()
+                   : "expected " + std::to_string(low) + " to " + std::to_string(high) + ": " + text;
+      },
+      "");
+}
+
+// The options before the command, and one subcommand per command. A command reads its own words
+// (prefix_command), as it did before CLI11 stood in front of it.
+void Define(CLI::App& app, Options& o, std::string& simOptions) {
+  auto help = std::make_shared<Help>();
+  help->column_width(31);  // the longest option and its value, and two blanks
+  app.formatter(help);
+  app.option_defaults()->group("options")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.set_help_flag("-h,--help", "print this help; zovactl COMMAND --help prints one command's");
+  app.set_version_flag("--version", "zovactl " ZOVA_VERSION, "print the program's version");
+  const CLI::Validator seconds(
+      [](std::string& text) {
+        double value = 0;
+        return parseSeconds(text, value) ? std::string() : "expected seconds above 0: " + text;
+      },
+      "");
+  app.add_option("--port", o.port, "serial device, COMn, or sim for a built-in simulated controller")
+      ->option_text("DEVICE");
+  app.add_option("--settings", o.settings, "line settings, e.g. 9600,n,8,1 (default: stored settings, else 9600,n,8,1)")
+      ->option_text("S");
+  app.add_option("--axes", o.axes, "configured axis count, 2 to 6")->option_text("N")->check(Whole(2, 6));
+  app.add_option("--machine-type", o.machineType, "PLC family 0, 1 or 2 (default 0)")
+      ->option_text("T")
+      ->check(Whole(0, 2));
+  app.add_option("--timeout", o.timeoutSeconds, "bound on every wait after the handshake (default 5)")
+      ->option_text("SECONDS")
+      ->check(seconds);
+  app.add_option("--handshake-timeout", o.handshakeTimeoutSeconds, "bound on each handshake wait (default 100)")
+      ->option_text("SECONDS")
+      ->check(seconds);
+  app.add_option("--trace", o.traceFile, "write every byte sent (>) and received (<) with time stamps")
+      ->option_text("FILE");
+  app.add_option("--sim-options", simOptions,
+                 "options of the simulated controller (with --port sim; see zovasim --help)")
+      ->option_text("\"OPTS\"");
+  app.add_flag("--quiet", o.quiet, "no progress output");
+  app.require_subcommand(1);
+  for (const Command& c : AllCommands()) app.add_subcommand(c.name, c.usage)->prefix_command();
+  app.add_subcommand("help")->group("")->prefix_command();  // the older spelling of --help, kept out of the list
+}
+
+// Wrong usage: why, and the usage line, on standard error.
+int Refuse(const CLI::App& app, const CLI::ParseError& e) {
+  std::string why = e.what();
+  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && app.get_subcommands().empty()) {
+    // CLI11 names only the missing command; the word that stood in its place says more.
+    const std::vector<std::string> words = app.remaining();
+    why = words.empty()                    ? "no command given"
+          : words.front().starts_with("-") ? "unknown option " + words.front()
+                                           : "unknown command " + words.front();
   }
-  return static_cast<int>(i);
+  std::fprintf(stderr, "zovactl: %s\nusage: %s (zovactl --help)\n", why.c_str(), kSynopsis);
+  return kExitUsage;
 }
 
 Duration toDuration(double seconds) {
@@ -137,34 +165,32 @@ int Conclude(const CliUi& terminal, int status) {
 }  // namespace
 
 int Main(int argc, char** argv) {
-  std::vector<std::string> words(argv + 1, argv + argc);
   Options options;
   std::string simOptions;
-  std::string error;
-  int at = parseOptions(words, options, simOptions, error);
-  if (at < 0 || at >= static_cast<int>(words.size())) {
-    if (at >= 0 && words.empty()) {
-      printHelp();
-      return kExitUsage;
-    }
-    std::fprintf(stderr, "zovactl: %s\n", at < 0 ? error.c_str() : "no command given (zovactl --help)");
+  CLI::App app("", "zovactl");
+  Define(app, options, simOptions);
+  if (argc <= 1) {
+    std::fputs(app.help().c_str(), stdout);
     return kExitUsage;
   }
-  const std::string name = words[static_cast<std::size_t>(at)];
-  Args args(words.begin() + at + 1, words.end());
-  if (name == "--help" || name == "help") {
-    printHelp();
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp&) {
+    std::fputs(app.help().c_str(), stdout);  // the chosen command's, or the program's
+    return kExitOk;
+  } catch (const CLI::CallForVersion& e) {
+    std::printf("%s\n", e.what());
+    return kExitOk;
+  } catch (const CLI::ParseError& e) {
+    return Refuse(app, e);
+  }
+  const CLI::App& chosen = *app.get_subcommands().front();
+  if (chosen.get_name() == "help") {
+    std::fputs(app.get_formatter()->make_help(&app, "", CLI::AppFormatMode::Normal).c_str(), stdout);
     return kExitOk;
   }
-  const Command* command = FindCommand(name);
-  if (command == nullptr) {
-    std::fprintf(stderr, "zovactl: unknown command %s (zovactl --help)\n", name.c_str());
-    return kExitUsage;
-  }
-  if (!args.empty() && args[0] == "--help") {
-    std::printf("usage: zovactl [OPTIONS] %s\n", command->usage);
-    return kExitOk;
-  }
+  const Command* command = FindCommand(chosen.get_name());
+  const Args args = chosen.remaining();
 
   CliUi terminal(stderr, !options.quiet);
   Context ctx;

@@ -1,93 +1,75 @@
 // Options of the simulated controller.
 #include "sim/sim_options.h"
 
-#include <charconv>
+#include <CLI/CLI.hpp>
+#include <utility>
 
 namespace zova::sim {
 
-namespace {
+void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
+  Faults& f = c.faults;
+  // A repeated option takes its last value, as a later word on a command line usually does.
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.add_option("--axes", c.machine.axes, "axis count of the controller (default 4)")
+      ->option_text("N")
+      ->check(CLI::Range(1, kMaxAxes));
+  app.add_option_function<int>(
+         "--baud",
+         [&](int baud) {
+           options.baud = baud;
+           c.setBaud(baud);
+         },
+         "pace the line both ways at B baud (default: unpaced)")
+      ->option_text("B")
+      ->check(CLI::NonNegativeNumber);
+  app.add_option_function<int>(
+         "--input", [&c](int point) { c.machine.setInput(point, true); }, "input point P is on (repeatable)")
+      ->option_text("P")
+      ->check(CLI::Range(0, 63))
+      ->trigger_on_parse();
+  app.add_option_function<std::pair<int, int>>(
+         "--error",
+         [&c](const std::pair<int, int>& error) {
+           c.machine.errorCode = error.first;
+           c.machine.errorValue = error.second;
+           c.machine.setOutput(kOutError, true);
+         },
+         "the controller reports this error")
+      ->option_text("CODE VALUE");
+  app.add_option("--state", options.stateFile,
+                 "keep programs, tables, parameters and the axis count in FILE across runs: loaded at start, saved "
+                 "after every change (a new FILE starts from the other options)")
+      ->option_text("FILE");
+  app.add_option("--link", options.link, "make PATH a symbolic link to the device while serving")->option_text("PATH");
 
-bool toLong(const std::string& text, long& out) {
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return ec == std::errc() && end == text.data() + text.size();
+  const std::string faults = "faults";
+  app.add_option("--silence-after", f.silenceAfter, "stop sending after N bytes")->option_text("N")->group(faults);
+  app.add_option("--disconnect-after", f.disconnectAfter, "drop the line after N bytes")
+      ->option_text("N")
+      ->group(faults);
+  app.add_flag("--wrong-echo", f.wrongEcho, "echo a different command code")->group(faults);
+  app.add_flag("--dle-for-syn", f.dleForSyn, "answer DLE where SYN accepts")->group(faults);
+  app.add_flag("--bad-checksum", f.badChecksum, "reply blocks carry a wrong checksum")->group(faults);
+  app.add_flag("--bad-terminator", f.badTerminator, "reply blocks end without ETX")->group(faults);
+  app.add_option("--short-block", f.shortBlock, "reply blocks lose N bytes")->option_text("N")->group(faults);
+  app.add_option("--extra-bytes", f.extraBytes, "N junk bytes after each reply block")->option_text("N")->group(faults);
+  app.add_option("--announce", f.announce, "length announcements claim N bytes")->option_text("N")->group(faults);
+  app.add_flag("--refuse-blocks", f.refuseBlocks, "answer host blocks with DLE")->group(faults);
+  app.add_option("--from-command", f.fromCommand, "faults start at the N-th command")->option_text("N")->group(faults);
+  app.add_option("--only-command", f.onlyCommand, "faults act on command code C only")->option_text("C")->group(faults);
 }
 
-}  // namespace
-
-std::string ApplySimOptions(const std::vector<std::string>& args, Controller& c, SimOptions& options) {
-  Faults& f = c.faults;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    auto number = [&](long& out) -> bool { return i + 1 < args.size() && toLong(args[++i], out); };
-    long v = 0;
-    long w = 0;
-    if (a == "--wrong-echo") {
-      f.wrongEcho = true;
-    } else if (a == "--dle-for-syn") {
-      f.dleForSyn = true;
-    } else if (a == "--bad-checksum") {
-      f.badChecksum = true;
-    } else if (a == "--bad-terminator") {
-      f.badTerminator = true;
-    } else if (a == "--refuse-blocks") {
-      f.refuseBlocks = true;
-    } else if (a == "--link" && i + 1 < args.size()) {
-      options.link = args[++i];
-    } else if (a == "--state" && i + 1 < args.size()) {
-      options.stateFile = args[++i];
-    } else if (a == "--axes" && number(v) && v >= 1 && v <= kMaxAxes) {
-      c.machine.axes = static_cast<int>(v);
-    } else if (a == "--baud" && number(v) && v >= 0) {
-      options.baud = static_cast<int>(v);
-      c.setBaud(options.baud);
-    } else if (a == "--silence-after" && number(v)) {
-      f.silenceAfter = v;
-    } else if (a == "--disconnect-after" && number(v)) {
-      f.disconnectAfter = v;
-    } else if (a == "--short-block" && number(v)) {
-      f.shortBlock = static_cast<int>(v);
-    } else if (a == "--extra-bytes" && number(v)) {
-      f.extraBytes = static_cast<int>(v);
-    } else if (a == "--announce" && number(v)) {
-      f.announce = v;
-    } else if (a == "--from-command" && number(v)) {
-      f.fromCommand = static_cast<int>(v);
-    } else if (a == "--only-command" && number(v)) {
-      f.onlyCommand = static_cast<int>(v);
-    } else if (a == "--input" && number(v) && v >= 0 && v < 64) {
-      c.machine.setInput(static_cast<int>(v), true);
-    } else if (a == "--error" && number(v) && number(w)) {
-      c.machine.errorCode = static_cast<int>(v);
-      c.machine.errorValue = static_cast<int>(w);
-      c.machine.setOutput(kOutError, true);
-    } else {
-      return "unknown or incomplete simulator option: " + a;
-    }
+std::string ApplySimOptions(const std::vector<std::string>& args, Controller& controller, SimOptions& options) {
+  CLI::App app;
+  app.set_help_flag();  // zovasim --help describes these
+  AddSimOptions(app, controller, options);
+  std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes the words last first
+  try {
+    app.parse(reversed);
+  } catch (const CLI::ParseError& e) {
+    return std::string("simulator options: ") + e.what();
   }
   return {};
-}
-
-const char* SimOptionsHelp() {
-  return "  --axes N             axis count of the controller (default 4)\n"
-         "  --baud B             pace the line both ways at B baud (default: unpaced)\n"
-         "  --input P            input point P is on\n"
-         "  --error CODE VALUE   the controller reports this error\n"
-         "  --state FILE         keep programs, tables, parameters and the axis count in FILE across\n"
-         "                       runs: loaded at start, saved after every change (a new FILE starts\n"
-         "                       from the other options)\n"
-         "faults:\n"
-         "  --silence-after N    stop sending after N bytes\n"
-         "  --disconnect-after N drop the line after N bytes\n"
-         "  --wrong-echo         echo a different command code\n"
-         "  --dle-for-syn        answer DLE where SYN accepts\n"
-         "  --bad-checksum       reply blocks carry a wrong checksum\n"
-         "  --bad-terminator     reply blocks end without ETX\n"
-         "  --short-block N      reply blocks lose N bytes\n"
-         "  --extra-bytes N      N junk bytes after each reply block\n"
-         "  --announce N         length announcements claim N bytes\n"
-         "  --refuse-blocks      answer host blocks with DLE\n"
-         "  --from-command N     faults start at the N-th command\n"
-         "  --only-command C     faults act on command code C only\n";
 }
 
 }  // namespace zova::sim

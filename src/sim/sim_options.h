@@ -6,6 +6,10 @@
 
 #include "sim/controller.h"
 
+namespace CLI {
+class App;
+}  // namespace CLI
+
 namespace zova::sim {
 
 struct SimOptions {
@@ -14,13 +18,10 @@ struct SimOptions {
   std::string stateFile;  // the file that keeps the controller's memory across runs (StateKeeper)
 };
 
-// Applies "--name value" options to the controller; returns an error text or an empty string.
-// Known: --axes N --baud B --silence-after N --disconnect-after N --wrong-echo --dle-for-syn
-// --bad-checksum --bad-terminator --short-block N --extra-bytes N --announce N --refuse-blocks
-// --from-command N --only-command C --error CODE VALUE --input POINT --link PATH --state FILE
-std::string ApplySimOptions(const std::vector<std::string>& args, Controller& controller, SimOptions& options);
+// Declares the simulator's options on `app`; parsing applies them to `controller` and `options`.
+void AddSimOptions(CLI::App& app, Controller& controller, SimOptions& options);
 
-// One line per option, for --help.
-const char* SimOptionsHelp();
+// Applies "--name value" words (zovactl's --sim-options) to the controller; returns an error text or "".
+std::string ApplySimOptions(const std::vector<std::string>& args, Controller& controller, SimOptions& options);
 
 }  // namespace zova::sim

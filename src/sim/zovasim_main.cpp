@@ -1,12 +1,12 @@
 // zovasim: a simulated controller on a pseudo-terminal. Prints the device path on its first line.
 #include <unistd.h>
 
+#include <CLI/CLI.hpp>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "sim/pty_server.h"
 #include "sim/sim_options.h"
@@ -18,17 +18,20 @@ void onSignal(int) { stopRequested = true; }
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-    std::printf("usage: zovasim [OPTIONS]\nServes a simulated controller on a pseudo-terminal.\n%s",
-                zova::sim::SimOptionsHelp());
-    return 0;
-  }
   zova::sim::Controller controller;
   zova::sim::SimOptions options;
-  if (std::string error = zova::sim::ApplySimOptions(args, controller, options); !error.empty()) {
-    std::fprintf(stderr, "zovasim: %s\n", error.c_str());
-    return 2;
+  CLI::App app("Serves a simulated controller on a pseudo-terminal and prints the device's path on its first line.",
+               "zovasim");
+  zova::sim::AddSimOptions(app, controller, options);
+  app.set_help_flag("-h,--help", "print this help");
+  app.set_version_flag("--version", "zovasim " ZOVA_VERSION, "print the program's version");
+  app.failure_message([](const CLI::App*, const CLI::Error& e) {
+    return "zovasim: " + std::string(e.what()) + "\nusage: zovasim [OPTIONS] (zovasim --help)\n";
+  });
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    return app.exit(e) == 0 ? 0 : 2;  // help and version end well; every refused option is wrong usage
   }
   std::string error;
   std::unique_ptr<zova::sim::StateKeeper> state;

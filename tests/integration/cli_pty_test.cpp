@@ -114,6 +114,37 @@ TEST(CliProcess, ExtraArgumentsAreRefusedBeforeThePortOpens) {
   }
 }
 
+// Help goes to standard output with exit 0; whatever the parser refuses is wrong usage: exit 2, the reason
+// and the usage line on standard error, nothing on standard output.
+TEST(CliProcess, HelpAndRefusedArguments) {
+  const std::string usage = "usage: zovactl [OPTIONS] COMMAND [ARGS...] (zovactl --help)\n";
+  struct Case {
+    std::string program;
+    std::vector<std::string> args;
+    int exit;
+    std::string outStart;
+    std::string err;
+  } cases[] = {
+      {ZOVACTL_PATH, {"--help"}, 0, "Usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
+      {ZOVACTL_PATH, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
+      {ZOVACTL_PATH, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
+      {ZOVACTL_PATH, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: expected 2 to 6: 0x3\n" + usage},
+      {ZOVACTL_PATH, {"--port", "sim", "frob"}, 2, "", "zovactl: unknown command frob\n" + usage},
+      {ZOVACTL_PATH, {"--quiet"}, 2, "", "zovactl: no command given\n" + usage},
+      {ZOVASIM_PATH,
+       {"--axes", "0"},
+       2,
+       "",
+       "zovasim: --axes: Value 0 not in range 1 to 6\nusage: zovasim [OPTIONS] (zovasim --help)\n"},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = RunProgram(c.program, c.args);
+    EXPECT_EQ(r.exitCode, c.exit) << c.args[0];
+    EXPECT_TRUE(c.outStart.empty() ? r.out.empty() : r.out.starts_with(c.outStart)) << r.out;
+    EXPECT_EQ(r.err, c.err);
+  }
+}
+
 // A failure the operation itself shows no message for still leaves a line on standard error.
 TEST(CliProcess, AQuietFailureStillSaysWhy) {
   const std::string hex = "/tmp/zova_quiet_" + std::to_string(::getpid()) + ".hex";

@@ -5,6 +5,14 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#ifdef Q_OS_LINUX
+#include <linux/major.h>
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#endif
+
 namespace zova::app {
 
 namespace {
@@ -45,6 +53,22 @@ QSerialPort::FlowControl toFlow(FlowControl f) {
 
 }  // namespace
 
+#ifdef Q_OS_LINUX
+LowLatency RequestLowLatency(int fd) {
+  struct stat device {};
+  if (::fstat(fd, &device) != 0 || !S_ISCHR(device.st_mode)) return LowLatency::Refused;
+  const unsigned major = ::major(device.st_rdev);
+  if (major >= UNIX98_PTY_SLAVE_MAJOR && major < UNIX98_PTY_SLAVE_MAJOR + UNIX98_PTY_MAJOR_COUNT) {
+    return LowLatency::PseudoTerminal;
+  }
+  serial_struct serial{};
+  if (::ioctl(fd, TIOCGSERIAL, &serial) != 0) return LowLatency::Refused;
+  if ((serial.flags & ASYNC_LOW_LATENCY) != 0) return LowLatency::Set;
+  serial.flags |= ASYNC_LOW_LATENCY;
+  return ::ioctl(fd, TIOCSSERIAL, &serial) == 0 ? LowLatency::Set : LowLatency::Refused;
+}
+#endif
+
 std::string DescribeOpenError(QSerialPort::SerialPortError error, const QString& device, const QString& text) {
   switch (error) {
     case QSerialPort::PermissionError:
@@ -81,6 +105,9 @@ bool QtSerialPort::open(std::string& error) {
     return false;
   }
   port_.clear();
+#ifdef Q_OS_LINUX
+  RequestLowLatency(port_.handle());  // a driver that refuses keeps its own timing; the port works either way
+#endif
   return true;
 }
 

@@ -36,6 +36,16 @@ class QtSerialPort final : public Port {
   bool broken_ = false;
 };
 
+#ifdef Q_OS_LINUX
+// What asking a serial driver for low latency came to.
+enum class LowLatency { Set, PseudoTerminal, Refused };
+
+// Asks the driver of the open serial device `fd` to pass received bytes on at once (ASYNC_LOW_LATENCY; a
+// USB adapter's driver otherwise holds them up to 16 ms, and this protocol turns the line around for every
+// byte group). Pseudo-terminals are left alone; a driver that refuses only keeps its own timing.
+LowLatency RequestLowLatency(int fd);
+#endif
+
 // The reason a port could not be opened, in words an operator can act on.
 std::string DescribeOpenError(QSerialPort::SerialPortError error, const QString& device, const QString& text);
 
