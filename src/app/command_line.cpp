@@ -1,12 +1,13 @@
 // zova's command line.
 #include "app/command_line.h"
 
-#include <charconv>
+#include <algorithm>
 #include <ostream>
 #include <set>
 #include <string_view>
+#include <vector>
 
-#include "app/version.h"
+#include "cli/whole_number.h"
 
 namespace zova::app {
 
@@ -35,62 +36,42 @@ const std::set<std::string_view> kToolkitOptionsWithValue = {
     "-qwindowtitle"};
 const std::set<std::string_view> kToolkitFlags = {"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
 
-bool ReadInt(std::string_view text, int low, int high, int& out) {
-  int value = 0;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || value < low || value > high) return false;
-  out = value;
-  return true;
-}
-
 }  // namespace
 
 int ParseStartOptions(int argc, const char* const* argv, StartOptions& options, std::ostream& out, std::ostream& err) {
-  auto refuse = [&err](const std::string& why) {
-    err << "zova: " << why << "\n" << kUsage;
-    return 2;
-  };
+  // Qt's own options (one dash) are the toolkit's to read, not ours.
+  std::vector<std::string> ours;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
-    const bool hasValue = i + 1 < argc;
-    if (arg == "--help" || arg == "-h") {
-      out << kUsage;
-      return 0;
-    }
-    if (arg == "--version") {
-      out << "zova " << kVersionMajor << "." << kVersionMinor << kVersionRevision << "\n";
-      return 0;
-    }
-    if (arg == "--monitor") {
-      options.monitor = true;
-      continue;
-    }
-    if (arg == "--port" || arg == "--axes" || arg == "--machine-type" || arg == "--screenshots" || arg == "--measure") {
-      if (!hasValue) return refuse(std::string(arg) + " needs a value");
-      const std::string_view value = argv[++i];
-      if (arg == "--port") {
-        if (value.empty()) return refuse("--port needs a device or sim");
-        options.port = value;
-      } else if (arg == "--axes") {
-        if (!ReadInt(value, 2, 6, options.axes)) return refuse("--axes takes 2 to 6, not " + std::string(value));
-      } else if (arg == "--machine-type") {
-        if (!ReadInt(value, 0, 2, options.machineType)) {
-          return refuse("--machine-type takes 0, 1 or 2, not " + std::string(value));
-        }
-      } else if (arg == "--screenshots") {
-        options.screenshots = value;
-      } else {
-        options.measure = value;
-      }
-      continue;
-    }
-    if (kToolkitOptionsWithValue.count(arg) != 0 && hasValue) {
+    if (kToolkitOptionsWithValue.count(arg) != 0 && i + 1 < argc) {
       ++i;
-      continue;
+    } else if (kToolkitFlags.count(arg) == 0) {
+      ours.emplace_back(arg);
     }
-    if (kToolkitFlags.count(arg) != 0) continue;
-    if (arg.starts_with("-")) return refuse("unknown option " + std::string(arg));
-    return refuse("unexpected argument " + std::string(arg));
+  }
+  CLI::App app("", "zova");
+  app.set_help_flag("-h,--help");
+  app.set_version_flag("--version", "zova " ZOVA_VERSION);
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  const CLI::Validator device([](std::string& text) { return text.empty() ? "needs a device or sim" : ""; }, "");
+  app.add_option("--port", options.port)->check(device);
+  app.add_option("--axes", options.axes)->check(cli::WholeNumber(2, 6));
+  app.add_option("--machine-type", options.machineType)->check(cli::WholeNumber(0, 2));
+  app.add_option("--screenshots", options.screenshots);
+  app.add_option("--measure", options.measure);
+  app.add_flag("--monitor", options.monitor);
+  std::reverse(ours.begin(), ours.end());  // CLI11 takes the words last first
+  try {
+    app.parse(ours);
+  } catch (const CLI::CallForHelp&) {
+    out << kUsage;
+    return 0;
+  } catch (const CLI::CallForVersion& e) {
+    out << e.what() << "\n";
+    return 0;
+  } catch (const CLI::ParseError& e) {
+    err << "zova: " << e.what() << "\n" << kUsage;
+    return 2;
   }
   return -1;
 }

@@ -9,6 +9,7 @@
 
 #include "cli/commands.h"
 #include "cli/interrupt.h"
+#include "cli/whole_number.h"
 #include "cli/port_factory.h"
 #include "link/connection.h"
 #include "link/link.h"
@@ -48,18 +49,6 @@ bool parseSeconds(const std::string& text, double& out) {
   return end != text.c_str() && *end == '\0' && out > 0 && out < 1e6;
 }
 
-// A whole decimal number from `low` to `high` (CLI11's own conversion would also take 0x3, and 010 as octal).
-CLI::Validator Whole(int low, int high) {
-  return CLI::Validator(
-      [low, high](std::string& text) {
-        int value = 0;
-        return ParseInt(text, value) && value >= low && value <= high
-                   ? std::string()
-                   : "expected " + std::to_string(low) + " to " + std::to_string(high) + ": " + text;
-      },
-      "");
-}
-
 // The options before the command, and one subcommand per command. A command reads its own words
 // (prefix_command), as it did before CLI11 stood in front of it.
 void Define(CLI::App& app, Options& o, std::string& simOptions) {
@@ -79,10 +68,10 @@ void Define(CLI::App& app, Options& o, std::string& simOptions) {
       ->option_text("DEVICE");
   app.add_option("--settings", o.settings, "line settings, e.g. 9600,n,8,1 (default: stored settings, else 9600,n,8,1)")
       ->option_text("S");
-  app.add_option("--axes", o.axes, "configured axis count, 2 to 6")->option_text("N")->check(Whole(2, 6));
+  app.add_option("--axes", o.axes, "configured axis count, 2 to 6")->option_text("N")->check(WholeNumber(2, 6));
   app.add_option("--machine-type", o.machineType, "PLC family 0, 1 or 2 (default 0)")
       ->option_text("T")
-      ->check(Whole(0, 2));
+      ->check(WholeNumber(0, 2));
   app.add_option("--timeout", o.timeoutSeconds, "bound on every wait after the handshake (default 5)")
       ->option_text("SECONDS")
       ->check(seconds);

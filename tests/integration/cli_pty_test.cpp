@@ -128,7 +128,7 @@ TEST(CliProcess, HelpAndRefusedArguments) {
       {ZOVACTL_PATH, {"--help"}, 0, "Usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
       {ZOVACTL_PATH, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
       {ZOVACTL_PATH, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
-      {ZOVACTL_PATH, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: expected 2 to 6: 0x3\n" + usage},
+      {ZOVACTL_PATH, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: takes 2 to 6, not 0x3\n" + usage},
       {ZOVACTL_PATH, {"--port", "sim", "frob"}, 2, "", "zovactl: unknown command frob\n" + usage},
       {ZOVACTL_PATH, {"--quiet"}, 2, "", "zovactl: no command given\n" + usage},
       {ZOVASIM_PATH,
