@@ -1,0 +1,16 @@
+// What the command line needs from the system besides files: whether a stream is a terminal, and the
+// local time. The system's own calls live in system_posix.cpp and system_windows.cpp.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace zova {
+
+// True when `stream` is a terminal that takes the escape sequences of a progress line ("\r\033[K").
+[[nodiscard]] bool IsTerminal(std::FILE* stream);
+
+// The local time now, as "2024-05-01T14:03:09+0900".
+[[nodiscard]] std::string LocalTimeStamp();
+
+}  // namespace zova
