@@ -7,8 +7,9 @@
 
 namespace zova {
 
-// True when `stream` is a terminal that takes the escape sequences of a progress line ("\r\033[K").
-[[nodiscard]] bool IsTerminal(std::FILE* stream);
+// Makes `stream`, where it is a terminal, show UTF-8 text (the program's Korean messages) and take the
+// escape sequences of a progress line ("\r\033[K"); true when it is such a terminal.
+[[nodiscard]] bool PrepareTerminal(std::FILE* stream);
 
 // The local time now, as "2024-05-01T14:03:09+0900".
 [[nodiscard]] std::string LocalTimeStamp();

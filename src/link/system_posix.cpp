@@ -8,7 +8,8 @@
 
 namespace zova {
 
-bool IsTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) != 0; }
+// Terminals here take UTF-8 and escape sequences as they are.
+bool PrepareTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) != 0; }
 
 std::string LocalTimeStamp() {
   const std::time_t now = std::time(nullptr);

@@ -9,11 +9,13 @@
 
 namespace zova {
 
-bool IsTerminal(std::FILE* stream) {
+bool PrepareTerminal(std::FILE* stream) {
   // _isatty also says yes for the NUL device; only a console has a console mode.
   const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)));
   DWORD mode = 0;
   if (handle == INVALID_HANDLE_VALUE || ::GetConsoleMode(handle, &mode) == 0) return false;
+  // The console shows the bytes in its own code page (CP949 on a Korean system) unless told they are UTF-8.
+  ::SetConsoleOutputCP(CP_UTF8);
   // A console takes the progress line's escape sequences once asked to (Windows 10 and later).
   return (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0 ||
          ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;

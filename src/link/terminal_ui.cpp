@@ -5,7 +5,8 @@
 
 namespace zova {
 
-TerminalUi::TerminalUi(std::FILE* err, bool showProgress) : err_(err), progress_(showProgress && IsTerminal(err)) {}
+TerminalUi::TerminalUi(std::FILE* err, bool showProgress)
+    : err_(err), progress_(PrepareTerminal(err) && showProgress) {}
 
 void TerminalUi::clearProgressLine() {
   if (lineOpen_) {
