@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench package package-check
+.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench package package-check windows-check
 
 # Installs, builds and starts the program on the built-in simulated controller.
 run: deps build
@@ -21,6 +21,7 @@ deps:
 
 checks:
 	./scripts/check-core-free-of-qt
+	./scripts/check-core-free-of-posix
 	./scripts/check-format
 
 build:
@@ -58,3 +59,9 @@ fuzz:
 # Transfer times, exchange rates and CPU use against the simulator over a pseudo-terminal.
 bench:
 	./scripts/bench
+
+# The Qt-free core, zovactl and the unit tests built for Windows (mingw-w64) and run under wine. Not part of
+# `make test`: it installs the cross compiler and wine itself.
+WINDOWS_BUILD ?= build-windows
+windows-check:
+	JOBS=$(JOBS) ./scripts/windows-check $(WINDOWS_BUILD)

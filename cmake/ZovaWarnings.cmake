@@ -1,5 +1,13 @@
 # Warning flags for every target of the project.
 function(zova_warnings target)
+  if(MSVC)
+    # /utf-8: the sources' Korean texts are UTF-8, and so must the program's strings be.
+    target_compile_options(${target} PRIVATE /W4 /utf-8)
+    if(ZOVA_WERROR)
+      target_compile_options(${target} PRIVATE /WX)
+    endif()
+    return()
+  endif()
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)
   if(ZOVA_WERROR)
     target_compile_options(${target} PRIVATE -Werror)

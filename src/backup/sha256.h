@@ -1,4 +1,5 @@
-// SHA-256 from OpenSSL's libcrypto, as lower-case hexadecimal (the form sha256sum prints).
+// SHA-256 as lower-case hexadecimal (the form sha256sum prints): OpenSSL's libcrypto on POSIX systems
+// (sha256_openssl.cpp), the system's own CNG on Windows (sha256_windows.cpp). Empty if the digest failed.
 #pragma once
 
 #include <string>

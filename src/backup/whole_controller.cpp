@@ -1,13 +1,6 @@
 // Backup, restore and compare of a whole controller.
 #include "backup/whole_controller.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <span>
 
@@ -16,6 +9,7 @@
 #include "backup/sha256.h"
 #include "backup/transfers.h"
 #include "link/atomic_file.h"
+#include "link/system.h"
 #include "parameters/sys_para.h"
 #include "parameters/wire_value.h"
 #include "positions/table_file.h"
@@ -31,15 +25,6 @@ namespace {
 // backup is larger than the largest table file.
 constexpr std::size_t kSumsMaxBytes = 64 << 10;
 constexpr std::size_t kFileMaxBytes = positions::kTableFileMaxBytes;
-
-std::string LocalTimeText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[40];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
-  return text;
-}
 
 std::string PartTitle(Part part) {
   switch (part) {
@@ -105,28 +90,12 @@ bool WriteFolder(Ui& ui, TemporaryFolder& temp, const FileSet& files, const fs::
     ui.messageBox(name + ": " + error);
     return false;
   };
-  if (::mkdir((temp.path + "/" + std::string(kRawFolder)).c_str(), 0777) != 0) {
-    error = std::strerror(errno);
-    return fail(std::string(kRawFolder));
-  }
+  if (!MakeFolder(temp.path + "/" + std::string(kRawFolder), error)) return fail(std::string(kRawFolder));
   for (const auto& [name, content] : files) {
     if (!SaveFileAtomically(temp.path + "/" + name, content, error)) return fail(name);
   }
-  // mkdtemp makes the folder private; the backup gets the permissions of any new folder.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  (void)::chmod(temp.path.c_str(), 0777 & ~mask);
-  if (::rename(temp.path.c_str(), target.c_str()) != 0) {
-    error = std::strerror(errno);
-    return fail(target.string());
-  }
+  if (!PublishFolder(temp.path, target.string(), error)) return fail(target.string());
   temp.keep = true;
-  const int parent =
-      ::open(target.parent_path().empty() ? "." : target.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (parent >= 0) {
-    (void)::fsync(parent);
-    ::close(parent);
-  }
   return true;
 }
 
@@ -209,9 +178,8 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
     return report;
   }
   // Beside the target, so the final rename stays on one file system.
-  TemporaryFolder temp{(target.parent_path() / ("." + target.filename().string() + ".zova-XXXXXX")).string()};
-  if (::mkdtemp(temp.path.data()) == nullptr) {
-    const std::string error = std::strerror(errno);
+  TemporaryFolder temp{(target.parent_path() / ("." + target.filename().string() + ".zova-")).string()};
+  if (std::string error; !MakeTemporaryFolder(temp.path, error)) {
     temp.path.clear();
     ui.messageBox(target.parent_path().string() + ": " + error);
     report.result = Result::FileFailed;
@@ -231,7 +199,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
     report.summary.push_back("no backup was written");
     return report;
   }
-  const Manifest manifest{LocalTimeText(),   setup.port,    setup.settings, setup.axes,
+  const Manifest manifest{LocalTimeStamp(),  setup.port,    setup.settings, setup.axes,
                           setup.machineType, setup.version, parts};
   FileSet files = BackupFiles(snapshot, manifest);
   files[std::string(kSumsFile)] = SumsText(files);

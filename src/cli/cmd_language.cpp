@@ -1,8 +1,6 @@
 // zovactl compile, check and list: the compiler and the listing generator without windows.
 #include "cli/cmd_language.h"
 
-#include <unistd.h>
-
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
@@ -145,7 +143,7 @@ int RunList(Context& ctx, const Args& args) {
 
   std::string text;
   std::string error;
-  if (args.empty() ? !ReadWholeStream(STDIN_FILENO, kListingInputMaxBytes, text, error)
+  if (args.empty() ? !ReadWholeStream(stdin, kListingInputMaxBytes, text, error)
                    : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) {
     ctx.ui->messageBox(error + (args.empty() ? "standard input" : args[0]));
     return kExitFile;

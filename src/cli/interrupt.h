@@ -1,6 +1,8 @@
 // Ctrl-C (SIGINT) and SIGTERM end a zovactl operation safely: the handler only records the signal, and
 // the operation looks at it between exchanges (through Ui::cancelRequested), stops what moves and
-// leaves files old or new. A second signal ends the program at once.
+// leaves files old or new. A second signal ends the program at once. On Windows, Ctrl-C counts as SIGINT
+// and Ctrl-Break, closing the console window, logging off or shutting down as SIGTERM
+// (interrupt_posix.cpp, interrupt_windows.cpp).
 #pragma once
 
 #include "link/terminal_ui.h"

@@ -1,14 +1,12 @@
 // Port construction for zovactl.
 #include "cli/port_factory.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <sstream>
 #include <vector>
 
+#include "link/atomic_file.h"
 #include "link/trace_port.h"
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
@@ -44,17 +42,6 @@ std::vector<std::string> splitWords(const std::string& text) {
   return words;
 }
 
-// Opens the trace for writing without ever blocking: a FIFO nobody reads is refused (ENXIO) instead of
-// hanging the command before it has started.
-std::FILE* OpenTraceFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
-  if (fd < 0) return nullptr;
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  std::FILE* file = ::fdopen(fd, "w");
-  if (file == nullptr) ::close(fd);
-  return file;
-}
-
 }  // namespace
 
 std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, Ui& ui,
@@ -87,7 +74,8 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
 #endif
   }
   if (!options.traceFile.empty()) {
-    stack->traceFile_ = OpenTraceFile(options.traceFile);
+    // Never waits: a FIFO nobody reads would hang the command before it has started.
+    stack->traceFile_ = OpenForWriting(options.traceFile);
     if (stack->traceFile_ == nullptr) {
       error = std::strerror(errno) + options.traceFile;
       exitStatus = kExitFile;

@@ -1,10 +1,12 @@
-// The program's one door to its text files. Reading takes only a regular file of a bounded size, so a
-// folder, a device or a FIFO named by mistake is refused at once instead of hanging the program or
+// The program's one door to its files and folders. Reading takes only a regular file of a bounded size, so
+// a folder, a device or a FIFO named by mistake is refused at once instead of hanging the program or
 // exhausting its memory. Saving writes a temporary file beside the target and renames it over the
-// target, so a failed save leaves the old file whole.
+// target, so a failed save leaves the old file whole. Paths are UTF-8. The system's own calls live in
+// atomic_file_posix.cpp and atomic_file_windows.cpp; error texts are those of the C library's strerror.
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -19,14 +21,14 @@ inline constexpr std::string_view kMsgNotRegularFile = "Not a regular file";
 [[nodiscard]] bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content,
                                  std::string& error);
 
-// Reads an open descriptor (standard input: a pipe, a terminal or a file) to its end, at most `maxBytes`.
-[[nodiscard]] bool ReadWholeStream(int fd, std::size_t maxBytes, std::string& content, std::string& error);
+// Reads an open stream (standard input: a pipe, a terminal or a file) to its end, at most `maxBytes`, as bytes.
+[[nodiscard]] bool ReadWholeStream(std::FILE* stream, std::size_t maxBytes, std::string& content, std::string& error);
 
 // Where a save failed, for messages that name the line being written.
 struct SaveFailure {
   enum class Stage { Create, Write, Replace } stage = Stage::Create;  // temporary file, its data, the rename
   std::size_t offset = 0;  // Write: bytes of `content` that reached the disk before the failure
-  int errorNumber = 0;     // the system's error number (errno) of the failure
+  int errorNumber = 0;     // the failure as an errno value (on Windows: the nearest one)
 };
 
 // Writes `content` to `path`. A symbolic link is followed (chains and relative links too) and the file it
@@ -37,5 +39,16 @@ struct SaveFailure {
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error);
 // As above, and tells where it failed.
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error, SaveFailure& where);
+
+// Opens `path` for writing text from the start, without ever waiting for a reader (a FIFO nobody reads is
+// refused). Null with errno set on failure.
+[[nodiscard]] std::FILE* OpenForWriting(const std::string& path);
+
+// Makes a new folder only the user can reach, named `path` and a unique ending; `path` becomes its name.
+[[nodiscard]] bool MakeTemporaryFolder(std::string& path, std::string& error);
+[[nodiscard]] bool MakeFolder(const std::string& path, std::string& error);
+// Puts a folder made by MakeTemporaryFolder in place as `target` (absent, or an empty folder), with the
+// permissions of any new folder, so a reader never sees it half written.
+[[nodiscard]] bool PublishFolder(const std::string& folder, const std::string& target, std::string& error);
 
 }  // namespace zova

@@ -1,12 +1,12 @@
 // Command-line Ui.
 #include "link/terminal_ui.h"
 
-#include <unistd.h>
+#include "link/system.h"
 
 namespace zova {
 
 TerminalUi::TerminalUi(std::FILE* err, bool showProgress)
-    : err_(err), progress_(showProgress && isatty(fileno(err)) != 0) {}
+    : err_(err), progress_(PrepareTerminal(err) && showProgress) {}
 
 void TerminalUi::clearProgressLine() {
   if (lineOpen_) {

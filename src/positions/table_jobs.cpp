@@ -1,9 +1,8 @@
 // Transfers combined with files.
 #include "positions/table_jobs.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
+#include <filesystem>
 
 #include "positions/table_file.h"
 #include "positions/table_transfer.h"
@@ -13,8 +12,8 @@ namespace zova::positions {
 namespace {
 
 bool Exists(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0;
+  std::error_code ignored;
+  return std::filesystem::exists(path, ignored);
 }
 
 // Rows beyond the file (location 2500) have no line in it: sending them would send zeros.

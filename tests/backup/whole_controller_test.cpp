@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "backup/backup_files.h"
+#include "backup/sha256.h"
 #include "backup/whole_controller.h"
 #include "cli/cmd_backup.h"
 #include "language/compiler.h"
@@ -64,7 +67,9 @@ class WholeController : public test::ScratchDir {
 TEST_F(WholeController, ABackupRestoredIntoAnEmptyControllerHoldsEverything) {
   MakeBackup();
   EXPECT_EQ(FilesUnder(dir()), 75) << "32 + 4 text files, BACKUP.txt, SHA256SUMS, raw/ and its 32 + 4 files";
+#ifndef _WIN32  // coreutils' own check; the digest itself is checked on every system by KnownDigests
   EXPECT_EQ(std::system(("cd '" + dir() + "' && sha256sum --quiet -c SHA256SUMS").c_str()), 0);
+#endif
   EXPECT_NE(read(dir() + "/ZOVAPRG05.dat").find("000 MVE P0001 ;첫 줄\r\n; 주석 한 줄\r\n"), std::string::npos);
 
   test::SimRig empty{kAxes};
@@ -200,7 +205,7 @@ TEST_F(WholeController, OnlyNamesThePartsABackupHoldsAndARestoreMayTake) {
   ASSERT_EQ(Backup(loaded.link, setup, parts, dir()).result, Result::Ok);
   std::vector<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(dir())) {
-    names.push_back(fs::relative(entry.path(), dir()).string());
+    names.push_back(fs::relative(entry.path(), dir()).generic_string());
   }
   std::sort(names.begin(), names.end());
   EXPECT_EQ(names, (std::vector<std::string>{"BACKUP.txt", "SHA256SUMS", "ZOVALOC.dat", "ZOVASYS.dat", "raw",
@@ -251,6 +256,19 @@ TEST(Differences, EachKindHasItsLine) {
     ASSERT_EQ(found.size(), 1u) << c.line;
     EXPECT_EQ(DifferenceLine(found[0]), c.line);
   }
+}
+
+// The published test vectors: the empty input, one block, a message that spills into a second block, and a
+// million bytes.
+TEST(Sha256, KnownDigests) {
+  const std::pair<std::string, const char*> cases[] = {
+      {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+      {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+      {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+       "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+      {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+  };
+  for (const auto& [data, digest] : cases) EXPECT_EQ(Sha256Hex(data), digest) << data.size() << " bytes";
 }
 
 TEST(BackupFiles, SumsOfAnotherFormOrNamesOutsideTheFolderAreRefused) {

@@ -1,6 +1,8 @@
 // LOC and SFT files: the line form, whole saved files, loading, and the messages of failed saves and loads.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <csignal>
 #include <cstring>
@@ -103,6 +105,9 @@ TEST_F(TableFile, SaveThatCannotCreateTheFileNamesTheFile) {
 // A file size limit makes the write itself fail part way: the message names the line being written,
 // and the old file stays whole.
 TEST_F(TableFile, WriteFailureNamesTheLineAndKeepsTheOldFile) {
+#ifdef _WIN32
+  GTEST_SKIP() << "needs a file size limit (POSIX setrlimit) to make a write fail part way";
+#else
   const std::string target = path("ZOVALOC.dat");
   write(target, "old\r\n");
   PositionTable table(kLocationLayout);
@@ -119,6 +124,7 @@ TEST_F(TableFile, WriteFailureNamesTheLineAndKeepsTheOldFile) {
   EXPECT_EQ(ui.texts(), std::vector<std::string>{std::string(std::strerror(EFBIG)) + "P026 = "});
   EXPECT_EQ(read(target), "old\r\n");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1) << "no temporary file left";
+#endif
 }
 
 TEST(TableFileOffsets, OffsetsMapToTheirLines) {

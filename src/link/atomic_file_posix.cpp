@@ -1,4 +1,4 @@
-// Bounded file reading and atomic file saving.
+// Bounded file reading and atomic file saving on POSIX systems.
 #include "link/atomic_file.h"
 
 #include <fcntl.h>
@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
 
@@ -69,6 +70,14 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// A new name reaches the disk with the folder that holds it. The entry is already in place: a folder that
+// cannot be flushed (some file systems refuse) does not make the rename a failure.
+void FlushFolderOf(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const Descriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.get() >= 0) (void)::fsync(dir.get());
+}
+
 // The file a save must replace: `path` followed through its symbolic links. 0, or the errno that stopped it.
 int FollowLinks(const std::string& path, std::string& target) {
   target = path;
@@ -89,8 +98,8 @@ int FollowLinks(const std::string& path, std::string& target) {
 
 }  // namespace
 
-bool ReadWholeStream(int fd, std::size_t maxBytes, std::string& content, std::string& error) {
-  return ReadToEnd(fd, maxBytes, 0, content, error);
+bool ReadWholeStream(std::FILE* stream, std::size_t maxBytes, std::string& content, std::string& error) {
+  return ReadToEnd(::fileno(stream), maxBytes, 0, content, error);
 }
 
 bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
@@ -174,11 +183,42 @@ bool SaveFileAtomically(const std::string& path, std::string_view content, std::
 
   where.stage = SaveFailure::Stage::Replace;
   if (::rename(temp.c_str(), target.c_str()) != 0) return discard(errno);
-  // The new name reaches the disk with the folder. The file is already in place: a folder that cannot
-  // be flushed (some file systems refuse) does not make the save a failure.
-  const std::string folder = FolderOf(target);
-  const Descriptor dir(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) (void)::fsync(dir.get());
+  FlushFolderOf(target);
+  return true;
+}
+
+std::FILE* OpenForWriting(const std::string& path) {
+  // O_NONBLOCK: a FIFO nobody reads is refused (ENXIO) instead of hanging the caller.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
+  if (fd < 0) return nullptr;
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = ::fdopen(fd, "w");
+  if (file == nullptr) {
+    const int code = errno;
+    ::close(fd);
+    errno = code;
+  }
+  return file;
+}
+
+bool MakeTemporaryFolder(std::string& path, std::string& error) {
+  std::string name = path + "XXXXXX";
+  if (::mkdtemp(name.data()) == nullptr) return Fail(error, errno);
+  path = std::move(name);
+  return true;
+}
+
+bool MakeFolder(const std::string& path, std::string& error) {
+  return ::mkdir(path.c_str(), 0777) == 0 || Fail(error, errno);
+}
+
+bool PublishFolder(const std::string& folder, const std::string& target, std::string& error) {
+  // mkdtemp makes the folder private; the published one gets the permissions of any new folder.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  (void)::chmod(folder.c_str(), 0777 & ~mask);
+  if (::rename(folder.c_str(), target.c_str()) != 0) return Fail(error, errno);
+  FlushFolderOf(target);
   return true;
 }
 

@@ -1,4 +1,4 @@
-// SHA-256 digests.
+// SHA-256 digests from OpenSSL's libcrypto.
 #include "backup/sha256.h"
 
 #include <openssl/evp.h>

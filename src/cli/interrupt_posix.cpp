@@ -1,4 +1,4 @@
-// Signal handling of zovactl.
+// Signal handling of zovactl on POSIX systems.
 #include "cli/interrupt.h"
 
 #include <signal.h>

@@ -1,0 +1,12 @@
+// Sleeping on POSIX systems, where a sleep is as fine as asked.
+#include <thread>
+
+#include "link/clock.h"
+
+namespace zova {
+
+void SteadyClock::sleepFor(Duration d) {
+  if (d > Duration::zero()) std::this_thread::sleep_for(d);
+}
+
+}  // namespace zova

@@ -1,0 +1,23 @@
+// Terminal and local time on POSIX systems.
+#include <time.h>
+#include <unistd.h>
+
+#include <ctime>
+
+#include "link/system.h"
+
+namespace zova {
+
+// Terminals here take UTF-8 and escape sequences as they are.
+bool PrepareTerminal(std::FILE* stream) { return ::isatty(::fileno(stream)) != 0; }
+
+std::string LocalTimeStamp() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  ::localtime_r(&now, &local);
+  char text[40];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
+  return text;
+}
+
+}  // namespace zova
