@@ -19,42 +19,34 @@ struct MoveRig : ConsoleRig {
   language::Compiler compiler{store, sim.ui, language::LanguageConfig{4, 0}};
 };
 
-// Every handler that talks to the controller, as the window would call it.
-struct Handler {
-  const char* name;
-  ActionResult (*call)(ManualConsole&);
-};
-const Handler kHandlers[] = {
-    {"AMP ON", [](ManualConsole& c) { return c.SvonClick(0); }},
-    {"ALARM RESET", [](ManualConsole& c) { return c.SvonClick(2); }},
-    {"ZR", [](ManualConsole& c) { return c.ZrClick(); }},
-    {"jog", [](ManualConsole& c) { return c.JogPress(0, "10", "1"); }},
-    {"SET", [](ManualConsole& c) { return c.LocSetClick("1"); }},
-    {"RUN", [](ManualConsole& c) { return c.RunClick(0, "1"); }},
-    {"stop", [](ManualConsole& c) { return c.RunClick(1, "0"); }},
-    {"output 8", [](ManualConsole& c) { return c.OutputClick(8); }},
-    {"output 3", [](ManualConsole& c) { return c.OutputClick(3); }},
-    {"positions", [](ManualConsole& c) { return c.PositionsClick(); }},
-};
-
-TEST(ManualConsole, ClosedPortShowsBox1AndSendsNothing) {
-  for (const Handler& h : kHandlers) {
-    ConsoleRig r;
-    r.sim.wire.close();
-    EXPECT_EQ(h.call(r.console), ActionResult::PortClosed) << h.name;
-    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{kPortClosed}) << h.name;
-    EXPECT_EQ(r.sim.wire.text(), "") << h.name;
-  }
-}
-
-TEST(ManualConsole, BusyLinkReturnsSilently) {
-  for (const Handler& h : kHandlers) {
-    ConsoleRig r;
-    r.sim.link.LinkBusy = true;
-    EXPECT_EQ(h.call(r.console), ActionResult::Busy) << h.name;
-    EXPECT_TRUE(r.sim.ui.messages.empty()) << h.name;
-    EXPECT_EQ(r.sim.wire.text(), "") << h.name;
-    EXPECT_TRUE(r.sim.link.LinkBusy) << h.name << ": the holder keeps it";
+// Every handler that talks to the controller, as the window would call it: on a closed port it shows box 1,
+// on a busy link it returns silently and the holder keeps the link; neither sends anything.
+TEST(ManualConsole, ClosedPortOrBusyLinkSendNothing) {
+  const struct {
+    const char* name;
+    ActionResult (*call)(ConsoleRig&);
+  } handlers[] = {
+      {"AMP ON", [](ConsoleRig& r) { return r.console.SvonClick(0); }},
+      {"ALARM RESET", [](ConsoleRig& r) { return r.console.SvonClick(2); }},
+      {"ZR", [](ConsoleRig& r) { return r.console.ZrClick(); }},
+      {"jog", [](ConsoleRig& r) { return r.console.JogPress(0, "10", "1"); }},
+      {"SET", [](ConsoleRig& r) { return r.console.LocSetClick("1"); }},
+      {"RUN", [](ConsoleRig& r) { return r.console.RunClick(0, "1"); }},
+      {"stop", [](ConsoleRig& r) { return r.console.RunClick(1, "0"); }},
+      {"output 8", [](ConsoleRig& r) { return r.console.OutputClick(8); }},
+      {"output 3", [](ConsoleRig& r) { return r.console.OutputClick(3); }},
+      {"positions", [](ConsoleRig& r) { return r.console.PositionsClick(); }},
+      {"controller error", [](ConsoleRig& r) { return r.status.ControllerErrorClick(); }},
+  };
+  for (const auto& h : handlers) {
+    for (bool busy : {false, true}) {
+      ConsoleRig r;
+      busy ? (void)(r.sim.link.LinkBusy = true) : r.sim.wire.close();
+      EXPECT_EQ(h.call(r), busy ? ActionResult::Busy : ActionResult::PortClosed) << h.name;
+      EXPECT_EQ(r.sim.ui.texts(), busy ? std::vector<std::string>{} : std::vector<std::string>{kPortClosed}) << h.name;
+      EXPECT_EQ(r.sim.wire.text(), "") << h.name;
+      EXPECT_EQ(r.sim.link.LinkBusy, busy) << h.name;
+    }
   }
 }
 
@@ -290,6 +282,7 @@ TEST(ManualConsole, RunStopAndReset) {
   EXPECT_EQ(r.console.RunClick(kRunStop, "5"), ActionResult::Done);
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 18");
   EXPECT_FALSE(r.sim.controller.machine.running());
+  EXPECT_EQ(r.display.output[4], 0) << "RUN cleared by the refresh after the stop";
   EXPECT_EQ(r.console.RunActive, 0);
   EXPECT_FALSE(r.status.TimerEnabled());
   for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff, Control::Stop}) {
@@ -349,45 +342,48 @@ TEST(ManualConsole, MoveSendsSpeedAccelerationAndWord1) {
 // Entries the console refuses itself: one message, nothing on the wire, the link free, no jog running.
 TEST(ManualConsole, WrongEntriesAreRefusedBeforeSending) {
   const std::string jogSpeed(kMsgJogSpeedRange), loc(kMsgLocRange), moveSpeed(kMsgMoveSpeedRange),
-      moveAccel(kMsgMoveAccelRange), program(kMsgProgramRange), notNumeric(kMsgNotNumeric);
+      moveAccel(kMsgMoveAccelRange), program(kMsgProgramRange), notNumeric(kMsgNotNumeric), axis = AxisRangeMessage(4);
   struct Case {
-    const char* name;
-    ActionResult (*call)(MoveRig&);
+    char handler;  // j: jog (speed, axis), l: SET (location), r: RUN (program), m: move (instruction, speed, accel)
+    const char* a;
+    const char* b;
+    const char* c;
     std::string message;
   } cases[] = {
-      {"jog speed 300", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "300", "1"); }, jogSpeed},
-      {"jog speed 256", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "256", "1"); }, jogSpeed},
-      {"jog speed -1", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "-1", "1"); }, jogSpeed},
-      {"jog speed abc", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "abc", "1"); }, jogSpeed},
-      {"jog speed empty", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "", "1"); }, jogSpeed},
-      {"jog axis 0", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "0"); }, AxisRangeMessage(4)},
-      {"jog axis 5", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "5"); }, AxisRangeMessage(4)},
-      {"jog axis x", [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "x"); }, AxisRangeMessage(4)},
-      {"location 2501", [](MoveRig& r) { return r.console.LocSetClick("2501"); }, loc},
-      {"location -1", [](MoveRig& r) { return r.console.LocSetClick("-1"); }, loc},
-      {"location x", [](MoveRig& r) { return r.console.LocSetClick("x"); }, loc},
-      {"location empty", [](MoveRig& r) { return r.console.LocSetClick(""); }, loc},
-      {"run 32", [](MoveRig& r) { return r.console.RunClick(kRunStart, "32"); }, program},
-      {"run -1", [](MoveRig& r) { return r.console.RunClick(kRunStart, "-1"); }, program},
-      {"run abc", [](MoveRig& r) { return r.console.RunClick(kRunStart, "abc"); }, notNumeric},
-      {"move XYZ", [](MoveRig& r) { return r.console.MovClick(r.compiler, "XYZ 1", "10", "50"); },
-       "해당 명령어가 없습니다"},
-      {"move speed 0", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "0", "50"); }, moveSpeed},
-      {"move speed 101", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "101", "50"); }, moveSpeed},
-      {"move speed fast", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "fast", "50"); },
-       moveSpeed},
-      {"move accel 25001", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "25001"); },
-       moveAccel},
-      {"move accel -1", [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "-1"); }, moveAccel},
+      {'j', "256", "1", "", jogSpeed},
+      {'j', "-1", "1", "", jogSpeed},
+      {'j', "abc", "1", "", jogSpeed},
+      {'j', "", "1", "", jogSpeed},
+      {'j', "10", "0", "", axis},
+      {'j', "10", "5", "", axis},
+      {'j', "10", "x", "", axis},
+      {'l', "2501", "", "", loc},
+      {'l', "-1", "", "", loc},
+      {'l', "x", "", "", loc},
+      {'l', "", "", "", loc},
+      {'r', "32", "", "", program},
+      {'r', "-1", "", "", program},
+      {'r', "abc", "", "", notNumeric},
+      {'m', "XYZ 1", "10", "50", "해당 명령어가 없습니다"},
+      {'m', "MVE P000", "0", "50", moveSpeed},
+      {'m', "MVE P000", "101", "50", moveSpeed},
+      {'m', "MVE P000", "fast", "50", moveSpeed},
+      {'m', "MVE P000", "10", "25001", moveAccel},
+      {'m', "MVE P000", "10", "-1", moveAccel},
   };
   for (const Case& c : cases) {
     MoveRig r;
-    EXPECT_EQ(c.call(r), ActionResult::Refused) << c.name;
-    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << c.name;
-    EXPECT_EQ(r.sim.wire.text(), "") << c.name;
-    EXPECT_FALSE(r.sim.link.LinkBusy) << c.name;
-    EXPECT_EQ(r.console.JogActive, 0) << c.name;
-    EXPECT_EQ(r.console.RunActive, 0) << c.name;
+    const ActionResult result = c.handler == 'j'   ? r.console.JogPress(kJogPositive, c.a, c.b)
+                                : c.handler == 'l' ? r.console.LocSetClick(c.a)
+                                : c.handler == 'r' ? r.console.RunClick(kRunStart, c.a)
+                                                   : r.console.MovClick(r.compiler, c.a, c.b, c.c);
+    const std::string what = std::string(1, c.handler) + " " + c.a + " " + c.b + " " + c.c;
+    EXPECT_EQ(result, ActionResult::Refused) << what;
+    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << what;
+    EXPECT_EQ(r.sim.wire.text(), "") << what;
+    EXPECT_FALSE(r.sim.link.LinkBusy) << what;
+    EXPECT_EQ(r.console.JogActive, 0) << what;
+    EXPECT_EQ(r.console.RunActive, 0) << what;
   }
 }
 

@@ -177,14 +177,5 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputs) {
   EXPECT_FALSE(r.sim.link.LinkBusy);
 }
 
-TEST(StatusMonitor, ControllerErrorOnAClosedPortShowsBox1) {
-  ConsoleRig r;
-  r.sim.wire.close();
-  EXPECT_EQ(r.status.ControllerErrorClick(), ActionResult::PortClosed);
-  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신포트가 열려 있지 않습니다. 통신포트를 열고 다시 하십시오"});
-  EXPECT_EQ(r.sim.ui.messages[0].title, "ERROR");
-  EXPECT_EQ(r.sim.wire.text(), "");
-}
-
 }  // namespace
 }  // namespace zova

@@ -62,63 +62,51 @@ TEST_F(Scripted, HandshakeWaitsEndAfterAHundredSeconds) {
   }
 }
 
-TEST_F(Scripted, OperandsAreFourBytesLeastSignificantFirstClosedBySTX) {
-  struct Case {
-    std::int32_t value;
-    const char* bytes;
-  } cases[] = {{2499, "C3 09 00 00 02"}, {0, "00 00 00 00 02"}, {32767, "FF 7F 00 00 02"}, {258, "02 01 00 00 02"}};
-  for (const Case& c : cases) {
-    port.written.clear();
-    port.react = [](std::uint8_t b, ScriptedPort& p) {
-      if (b == STX) p.queue({SYN});
-    };
-    EXPECT_TRUE(link.SendOperand(c.value));
-    EXPECT_EQ(Hex(port.written), c.bytes);
-  }
-}
-
 TEST_F(Scripted, OperandSendersAndTheCancelSequence) {
+  struct Case {
+    const char* name;
+    std::function<bool(Link&)> send;
+    const char* bytes;
+  } cases[] = {
+      {"2499", [](Link& l) { return l.SendOperand(2499); }, "C3 09 00 00 02"},
+      {"0", [](Link& l) { return l.SendOperand(0); }, "00 00 00 00 02"},
+      {"32767", [](Link& l) { return l.SendOperand(32767); }, "FF 7F 00 00 02"},
+      {"two", [](Link& l) { return l.SendTwoOperands(5, 260); }, "05 00 00 00 04 01 00 00 02"},
+      {"short", [](Link& l) { return l.SendShortOperand(false, 31); }, "1F 00 00 00 02"},
+      {"cancel: DLE instead of STX, nothing awaited", [](Link& l) { return l.SendZeroOperand(true); },
+       "00 00 00 00 10"},
+  };
   port.react = [](std::uint8_t b, ScriptedPort& p) {
     if (b == STX) p.queue({SYN});
   };
-  EXPECT_TRUE(link.SendTwoOperands(5, 5));
-  EXPECT_EQ(Hex(port.written), "05 00 00 00 05 00 00 00 02");
-  port.written.clear();
-  EXPECT_TRUE(link.SendZeroOperand(true));
-  EXPECT_EQ(Hex(port.written), "00 00 00 00 10") << "cancel: DLE instead of STX, nothing awaited";
-  port.written.clear();
-  EXPECT_TRUE(link.SendShortOperand(false, 31));
-  EXPECT_EQ(Hex(port.written), "1F 00 00 00 02");
+  for (const Case& c : cases) {
+    port.written.clear();
+    EXPECT_TRUE(c.send(link)) << c.name;
+    EXPECT_EQ(Hex(port.written), c.bytes) << c.name;
+  }
   port.react = [](std::uint8_t b, ScriptedPort& p) {
     if (b == STX) p.queue({DLE});
   };
   EXPECT_FALSE(link.EndRequest()) << "only SYN accepts a request";
 }
 
-// Eight data bytes summing to 0x2F5: checksum 0x0B is right, 0x0C is wrong.
-TEST_F(Scripted, ReplyBlockChecksumDecidesEotOrDle) {
-  const std::initializer_list<std::uint8_t> data = {0xFF, 0xFF, 0xF7, 0x00, 0x00, 0x00, 0x00, 0x00};
+// Eight data bytes summing to 0x2F5: checksum 0x0B is right, 0x0C is wrong; a wrong terminator gets no answer.
+TEST_F(Scripted, ReplyBlockChecksumAndTerminatorDecideTheAnswer) {
   struct Case {
-    std::uint8_t checksum;
+    std::uint8_t checksum, terminator;
     BlockStatus status;
-    std::uint8_t answer;
-  } cases[] = {{0x0B, BlockStatus::Ok, EOT}, {0x0C, BlockStatus::BadChecksum, DLE}};
+    std::vector<std::uint8_t> answer;
+  } cases[] = {{0x0B, ETX, BlockStatus::Ok, {EOT}},
+               {0x0C, ETX, BlockStatus::BadChecksum, {DLE}},
+               {0x0B, 0x00, BlockStatus::Failed, {}}};
   for (const Case& c : cases) {
     port.written.clear();
-    port.incoming.assign(data);
-    port.queue({c.checksum, ETX});
+    port.incoming.assign({0xFF, 0xFF, 0xF7, 0x00, 0x00, 0x00, 0x00, 0x00, c.checksum, c.terminator});
     std::array<std::uint8_t, 8> out{};
     EXPECT_EQ(link.ReceiveBlock(out), c.status);
-    EXPECT_EQ(port.written, std::vector<std::uint8_t>{c.answer});
+    EXPECT_EQ(port.written, c.answer);
     EXPECT_EQ(link.RxChecksum, c.checksum);
   }
-}
-
-TEST_F(Scripted, WrongTerminatorIsAFailureAnsweredWithNothing) {
-  port.queue({0x01, 0x02, 0xFD, 0x00});
-  std::array<std::uint8_t, 2> out{};
-  EXPECT_EQ(link.ReceiveBlock(out), BlockStatus::Failed);
-  EXPECT_TRUE(port.written.empty());
 }
 
 TEST_F(Scripted, ProgramBlocksCloseWithSyn) {
@@ -152,28 +140,21 @@ TEST_F(Scripted, HostBlockChecksumIsTheNegatedSum) {
   EXPECT_TRUE(link.SendChecksumSyn(0));
 }
 
-TEST_F(Scripted, LengthAnnouncementWithoutStxGetsNoSyn) {
-  port.queue({0x08, 0x00, 0x00, 0x00, ETX});
-  EXPECT_FALSE(link.ReceiveLength());
-  EXPECT_TRUE(port.written.empty());
-  port.queue({0x18, 0x00, 0x00, 0x00, STX});
-  EXPECT_TRUE(link.ReceiveLength());
-  EXPECT_EQ(Hex(port.written), "16");
-  EXPECT_EQ(link.BlockLength, 24);
-}
-
-TEST_F(Scripted, AnnouncementsBeyondTheBlockBufferAreRefusedUnread) {
-  for (auto bytes :
-       {std::vector<std::uint8_t>{0x8A, 0x13, 0x00, 0x00}, {0x00, 0x80, 0x00, 0x00}, {0xFF, 0xFF, 0xFF, 0xFF}}) {
+// A length is answered with SYN only when STX closes it and the block fits the buffer; else nothing is sent.
+TEST_F(Scripted, LengthAnnouncements) {
+  struct Case {
+    std::vector<std::uint8_t> bytes;
+    int length;  // 0: refused
+  } cases[] = {{{0x18, 0x00, 0x00, 0x00, STX}, 24},   {{0x08, 0x00, 0x00, 0x00, ETX}, 0},
+               {{0x89, 0x13, 0x00, 0x00, STX}, 5001}, {{0x8A, 0x13, 0x00, 0x00, STX}, 0},
+               {{0x00, 0x80, 0x00, 0x00, STX}, 0},    {{0xFF, 0xFF, 0xFF, 0xFF, STX}, 0}};
+  for (const Case& c : cases) {
     port.written.clear();
-    port.incoming.assign(bytes.begin(), bytes.end());
-    port.queue({STX});
-    EXPECT_FALSE(link.ReceiveLength()) << Hex(bytes);
-    EXPECT_TRUE(port.written.empty()) << "no SYN for " << Hex(bytes);
+    port.incoming.assign(c.bytes.begin(), c.bytes.end());
+    EXPECT_EQ(link.ReceiveLength(), c.length > 0) << Hex(c.bytes);
+    EXPECT_EQ(Hex(port.written), c.length > 0 ? "16" : "") << Hex(c.bytes);
+    EXPECT_EQ(c.length > 0 ? link.BlockLength : 0, c.length);
   }
-  port.queue({0x89, 0x13, 0x00, 0x00, STX});  // 5001 fits
-  EXPECT_TRUE(link.ReceiveLength());
-  EXPECT_EQ(link.BlockLength, 5001);
 }
 
 TEST_F(Scripted, EveryWaitAfterTheHandshakeIsBounded) {
@@ -202,38 +183,16 @@ TEST_F(Scripted, EveryWaitAfterTheHandshakeIsBounded) {
 }
 
 TEST_F(Scripted, BlockBytesAreBoundedPerByteNotPerBlock) {
-  // A slow but steady controller: one byte every 4 s is never cut off.
-  int sent = 0;
-  port.react = nullptr;
+  // A slow but steady controller: one byte every 4 s is never cut off by a 5 s bound.
+  link.timeouts.reply = seconds(5);
+  std::uint8_t next = 0;
+  port.onWait = [&](ScriptedPort& p) {
+    clock.advance(seconds(4));
+    p.queue({++next});
+  };
   std::array<std::uint8_t, 3> out{};
   std::uint32_t sum = 0;
-  link.timeouts.reply = seconds(5);
-  // Feed a byte each time the host waits.
-  struct Dripping : Port {
-    FakeClock& clock;
-    int& sent;
-    std::deque<std::uint8_t> q;
-    Dripping(FakeClock& c, int& s) : clock(c), sent(s) {}
-    bool open(std::string&) override { return true; }
-    void close() override {}
-    bool isOpen() const override { return true; }
-    std::string name() const override { return "drip"; }
-    bool write(const std::uint8_t*, std::size_t) override { return true; }
-    std::size_t read(std::uint8_t* o, std::size_t m) override {
-      std::size_t n = 0;
-      while (n < m && !q.empty()) {
-        o[n++] = q.front();
-        q.pop_front();
-      }
-      return n;
-    }
-    void waitReadable(Duration) override {
-      clock.advance(seconds(4));
-      q.push_back(static_cast<std::uint8_t>(++sent));
-    }
-  } drip(clock, sent);
-  Link slow(drip, ui, clock);
-  EXPECT_TRUE(slow.ReceiveBytes(out, sum));
+  EXPECT_TRUE(link.ReceiveBytes(out, sum));
   EXPECT_EQ(sum, 1u + 2u + 3u);
 }
 
@@ -309,15 +268,10 @@ TEST_F(Scripted, BusyGuardKeepsASecondExchangeOffTheWire) {
 
 TEST(LinkError, ShowsTheMessageTableEntryInAnErrorBox) {
   RecordingUi ui;
-  ShowLinkError(ui, 0);
   ShowLinkError(ui, 1);
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[0].text, "통신이상 발생");
-  EXPECT_EQ(ui.messages[1].text, "통신포트가 열려 있지 않습니다. 통신포트를 열고 다시 하십시오");
-  for (const auto& m : ui.messages) {
-    EXPECT_EQ(m.title, "ERROR");
-    EXPECT_EQ(m.buttons, MessageButtons::OkCancel);
-  }
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{"통신포트가 열려 있지 않습니다. 통신포트를 열고 다시 하십시오"});
+  EXPECT_EQ(ui.messages[0].title, "ERROR");
+  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::OkCancel);
   EXPECT_TRUE(LinkMessage()[2].empty());
 }
 

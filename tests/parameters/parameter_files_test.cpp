@@ -2,17 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
 #include <random>
 
 #include "link/recording_ui.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/sys_para_file.h"
+#include "support/scratch_dir.h"
 
 namespace zova {
 namespace {
-
-namespace fs = std::filesystem;
 
 SysPara SysDefaults() {
   SysPara t;
@@ -78,9 +76,11 @@ TEST(ParameterFiles, LinesOfTheWrittenFiles) {
       {sys[7], "ZRAX-------=  45476 "},
       {sys[16], "BACK-------=  0 "},
       {sys[17], "PSIG-------=  0 "},  // the table order jumps from entry 16 to 40 here
+      {sys[22], "BON2-------=  0 "},
       {sys[40], "STAT-------=  0 "},
       {Lines(SysParaFileText(negative))[34], "AVAL-------= -1234 "},  // minus in place of the blank
       {ax[0], "MOTOR----- =  0   0   0   0   0   0 "},
+      {ax[8], "ENDIR----- =  0   0   0   0   0   0 "},
       {ax[18], "LL-------- = -100000  -100000  -100000  -100000  -100000  -100000 "},
       {ax[35], "PAUSE----- =  0   0   0   0   0   0 "},
   };
@@ -170,13 +170,6 @@ TEST(SysParaFile, CommaEndsTheRecordAndShiftsEveryLaterLine) {
   }
 }
 
-TEST(SysParaFile, ZraxCodeIsWrittenAsDecimalAndReadBackUnchanged) {
-  SysPara t = SysDefaults();
-  t[7] = 0;
-  ASSERT_TRUE(ParseSysParaText(SysParaFileText(SysDefaults()), t));
-  EXPECT_EQ(t[7], 0xB1A4);
-}
-
 TEST(AxParaFile, LineWithFiveValuesStopsTheReadAtItsSixthValue) {
   std::string text = AxParaFileText(AxDefaults());
   // Line 19 (UL) loses its last value.
@@ -211,16 +204,13 @@ TEST(AxParaFile, ShortFilesAndBadValuesKeepOnlyWhatWasRead) {
   EXPECT_EQ(At(t, 5, 30), 1000 * 30 + 5);
 }
 
-struct ParameterFilesOnDisk : ::testing::Test {
-  fs::path dir = fs::temp_directory_path() / ("zova_parafiles_" + std::to_string(::getpid()));
-  void SetUp() override { fs::create_directories(dir); }
-  void TearDown() override { fs::remove_all(dir); }
+struct ParameterFilesOnDisk : test::ScratchDir {
   RecordingUi ui;
 };
 
 TEST_F(ParameterFilesOnDisk, WrittenFilesReadBack) {
-  const std::string sysPath = (dir / "ZOVASYS.dat").string();
-  const std::string axPath = (dir / "DIRIDOZO.dat").string();
+  const std::string sysPath = path("ZOVASYS.dat");
+  const std::string axPath = path("DIRIDOZO.dat");
   const SysPara sys = AllChanged();
   const AxPara ax = AxDefaults();
   ASSERT_TRUE(WriteSysParaFile(sysPath, sys, ui));
@@ -234,21 +224,21 @@ TEST_F(ParameterFilesOnDisk, WrittenFilesReadBack) {
 }
 
 TEST_F(ParameterFilesOnDisk, FailedSaveShowsTheSystemErrorFollowedByTheFileName) {
-  const std::string path = (dir / "missing" / "ZOVASYS.dat").string();
-  EXPECT_FALSE(WriteSysParaFile(path, SysDefaults(), ui));
+  const std::string file = path("missing/ZOVASYS.dat");
+  EXPECT_FALSE(WriteSysParaFile(file, SysDefaults(), ui));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, std::string(std::strerror(ENOENT)) + path);
+  EXPECT_EQ(ui.messages[0].text, std::string(std::strerror(ENOENT)) + file);
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
 }
 
 TEST_F(ParameterFilesOnDisk, MissingFileRestoresSystemDefaultsButLeavesAxisValues) {
   SysPara sys = AllChanged();
-  EXPECT_FALSE(ReadSysParaFile((dir / "none.dat").string(), sys));
+  EXPECT_FALSE(ReadSysParaFile(path("none.dat"), sys));
   EXPECT_EQ(sys[0], 2);
   EXPECT_EQ(sys[60], 8000);
   AxPara ax = Numbered();
   std::string why;
-  EXPECT_FALSE(ReadAxParaFile((dir / "none.dat").string(), ax, &why));
+  EXPECT_FALSE(ReadAxParaFile(path("none.dat"), ax, &why));
   EXPECT_EQ(At(ax, 2, 101), 1000 * 101 + 2);
   EXPECT_EQ(why, std::strerror(ENOENT));
 }

@@ -1,58 +1,19 @@
-// Wire values, the printed number form, the record reader and the editors' number reading.
+// The printed number form, whole decimal values and the editors' number reading.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "parameters/number_text.h"
 #include "parameters/parameter_text.h"
-#include "parameters/wire_value.h"
-#include "support/test_support.h"
 
 namespace zova {
 namespace {
-
-TEST(WireValue, EncodesTwosComplementAndDecodesWithTheControllersSignRule) {
-  struct Case {
-    std::int32_t sent;
-    const char* bytes;
-    std::int32_t received;
-  } cases[] = {
-      {0, "00 00 00 00", 0},
-      {400, "90 01 00 00", 400},
-      {-1, "FF FF FF FF", -1},
-      {-100000, "60 79 FE FF", -100000},
-      {16777215, "FF FF FF 00", 16777215},
-      {16777216, "00 00 00 01", 0},             // bits 0..6 of the last byte are not used
-      {0x7F123456, "56 34 12 7F", 0x00123456},  // the same rule for a larger value
-      {-16777216, "00 00 00 FF", -16777216},
-      {INT32_MIN, "00 00 00 80", -16777216},  // bit 7 alone sets bits 24..31
-  };
-  for (const Case& c : cases) {
-    auto bytes = EncodeParameterValue(c.sent);
-    EXPECT_EQ(test::Hex({bytes.begin(), bytes.end()}), c.bytes) << c.sent;
-    EXPECT_EQ(DecodeParameterValue(bytes), c.received) << c.sent;
-  }
-}
 
 TEST(PrintedNumber, BlankBeforeNonNegativeMinusBeforeNegativeBlankAfter) {
   EXPECT_EQ(FormatPrintedNumber(2), " 2 ");
   EXPECT_EQ(FormatPrintedNumber(0), " 0 ");
   EXPECT_EQ(FormatPrintedNumber(-100000), "-100000 ");
   EXPECT_EQ(FormatPrintedNumber(INT32_MIN), "-2147483648 ");
-}
-
-TEST(RecordReader, SplitsAtCommasAndLineEndsAndReadsQuotedRecords) {
-  RecordReader reader("  A = 1,2\r\nB\n\"C, D\" tail,E\rF");
-  std::vector<std::string> records;
-  for (std::string r; reader.next(r);) records.push_back(r);
-  EXPECT_EQ(records, (std::vector<std::string>{"A = 1", "2", "B", "C, D", "E", "F"}));
-}
-
-TEST(RecordReader, EndsAtTheEndOfTheTextNotAtAFinalLineEnd) {
-  RecordReader reader("X= 1 \r\n");
-  std::string r;
-  EXPECT_TRUE(reader.next(r));
-  EXPECT_FALSE(reader.next(r));
 }
 
 TEST(DecimalValue, AcceptsOnlyAWholeSignedIntegerWithin32Bits) {

@@ -16,147 +16,114 @@ int BoxOf(int entry) {
   return 0;
 }
 
-struct SysEditor : ::testing::Test {
-  SysEditor() { table.SetDefaults(); }
-  // Types `text` into the box of `entry`; returns what the box ends with.
-  std::string Type(int entry, const std::string& text) { return EditSysBox(BoxOf(entry), text, table, ui); }
-  SysPara table;
-  RecordingUi ui;
-};
-
-TEST_F(SysEditor, AxesSevenIsRefusedAndResetToTwo) {
-  table[0] = 5;
-  EXPECT_EQ(Type(0, "7"), "2");
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{" 2 ~ 6 까지 입력하십시요."});
-  EXPECT_EQ(table[0], 2);
-}
-
-TEST_F(SysEditor, NonNumberInJogSpeedShowsTwoMessagesAndEndsWithTen) {
-  table[49] = 55;
-  EXPECT_EQ(Type(49, "x"), "10");
-  EXPECT_EQ(ui.texts(), (std::vector<std::string>{" 정수를 입력하십시요", " 1 ~ 100 까지 입력하십시요."}));
-  EXPECT_EQ(table[49], 10);
-}
-
-TEST_F(SysEditor, ControlTimerRefusesItsOwnResetText) {
-  EXPECT_EQ(Type(52, "3"), "0");
-  EXPECT_EQ(ui.texts(), std::vector<std::string>(2, " 1,2,4 중에서 하나를 입력하십시오."));
-  EXPECT_EQ(table[52], 4) << "TIME keeps its previous value";
-  ui.clear();
-  EXPECT_EQ(Type(52, "2"), "2");
-  EXPECT_EQ(table[52], 2);
-  EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(SysEditor, HexadecimalBoxes) {
-  table[15] = 5;
-  EXPECT_EQ(Type(15, "3F"), "3F");
-  EXPECT_EQ(table[15], 63);
-  EXPECT_EQ(Type(15, "40"), "0");
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{" 0H ~ 3FH 까지 입력하십시요."});
-  EXPECT_EQ(table[15], 0) << "the reset text 0 passes and is stored";
-  ui.clear();
-  EXPECT_EQ(Type(40, "G7"), "0");
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{" 16 진수(HEX) 값을 입력하십시요."});
-  ui.clear();
-  EXPECT_EQ(Type(41, "FFFFFFFF"), "0") << "a negative value is out of range";
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{" 000000H ~ FFFFFFH 까지 입력하십시요."});
-  EXPECT_EQ(Type(63, "ffffff"), "ffffff");
-  EXPECT_EQ(table[63], 0xFFFFFF);
-}
-
-TEST_F(SysEditor, SyncPairCodes) {
+// A refused text writes the box's reset text, which is checked in turn: its message shows too when it
+// is refused as well (the Control Timer's "0"), and the entry keeps its value then.
+TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
+  const std::string axes = " 2 ~ 6 까지 입력하십시요.", integer = " 정수를 입력하십시요",
+                    timer = " 1,2,4 중에서 하나를 입력하십시오.",
+                    sync = " 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요.";
   struct Case {
-    const char* text;
+    int entry;
+    std::int32_t before;
+    const char* typed;
+    const char* shown;  // nullptr: as typed
     std::int32_t stored;
-    bool refused;
-  } cases[] = {{"12", 0x12, false}, {"17", 1, false}, {"100", 0, false}, {"65", 0x65, false},
-               {"0", 0, false},     {"102", 0, true}, {"-1", 0, true}};
+    std::vector<std::string> messages;
+  } cases[] = {
+      {0, 5, "7", "2", 2, {axes}},
+      {0, 5, "2.5", nullptr, 2, {}},  // rounded half to even
+      {0, 5, "3.5", nullptr, 4, {}},
+      {4, 500, "", nullptr, 500, {}},  // an empty box does nothing
+      {49, 55, "x", "10", 10, {integer, " 1 ~ 100 까지 입력하십시요."}},
+      {52, 4, "3", "0", 4, {timer, timer}},
+      {52, 4, "2", nullptr, 2, {}},
+      {55, 0, "1", nullptr, 1, {}},
+      {57, 5, "-123456789", nullptr, -123456789, {}},
+      {57, 5, "1e12", "0", 0, {integer}},
+      {15, 5, "3F", nullptr, 63, {}},
+      {15, 5, "40", "0", 0, {" 0H ~ 3FH 까지 입력하십시요."}},  // the reset text 0 passes and is stored
+      {40, 5, "G7", "0", 0, {" 16 진수(HEX) 값을 입력하십시요."}},
+      {41, 5, "FFFFFFFF", "0", 0, {" 000000H ~ FFFFFFH 까지 입력하십시요."}},  // negative: out of range
+      {63, 5, "ffffff", nullptr, 0xFFFFFF, {}},
+      {3, 99, "12", nullptr, 0x12, {}},  // SYNC: two axis digits, one per half byte
+      {3, 99, "17", nullptr, 1, {}},
+      {3, 99, "100", nullptr, 0, {}},
+      {3, 99, "65", nullptr, 0x65, {}},
+      {3, 99, "0", nullptr, 0, {}},
+      {3, 99, "102", "0", 0, {sync}},
+      {3, 99, "-1", "0", 0, {sync}},
+      {7, 0xB1A4, "3-12-4", nullptr, 45476, {}},  // ZRAX: "-" adds 8 to the digit before it; never refused
+      {7, 0xB1A4, "6", nullptr, 6, {}},
+      {7, 0xB1A4, "1-2", nullptr, 0x92, {}},
+      {7, 0xB1A4, "0", nullptr, 0, {}},
+      {7, 0xB1A4, "12-", nullptr, 0x1A, {}},
+      {7, 0xB1A4, "1x2", nullptr, 0x12, {}},
+      {7, 0xB1A4, "120", nullptr, 0, {}},
+      {7, 0xB1A4, "", nullptr, 0xB1A4, {}},
+      {7, 0xB1A4, "123456", nullptr, 0x123456, {}},
+  };
   for (const Case& c : cases) {
-    ui.clear();
-    table[3] = 99;
-    const std::string shown = Type(3, c.text);
-    EXPECT_EQ(table[3], c.stored) << c.text;
-    EXPECT_EQ(shown, c.refused ? "0" : c.text) << c.text;
-    EXPECT_EQ(ui.texts(), c.refused ? std::vector<std::string>{" 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."}
-                                    : std::vector<std::string>{})
-        << c.text;
+    SysPara table;
+    table.SetDefaults();
+    table[c.entry] = c.before;
+    RecordingUi ui;
+    EXPECT_EQ(EditSysBox(BoxOf(c.entry), c.typed, table, ui), c.shown ? c.shown : c.typed) << c.entry << " " << c.typed;
+    EXPECT_EQ(table[c.entry], c.stored) << c.entry << " " << c.typed;
+    EXPECT_EQ(ui.texts(), c.messages) << c.entry << " " << c.typed;
   }
-  EXPECT_EQ(AxisPairText(0x12), "12");
-  EXPECT_EQ(AxisPairText(0x02), "2");
-  EXPECT_EQ(AxisPairText(0x30), "3");
-  EXPECT_EQ(AxisPairText(0), "0");
-  EXPECT_EQ(AxisPairText(0x312), "12") << "higher bits are not shown";
-}
-
-TEST_F(SysEditor, ZraxOrderCodes) {
-  struct Case {
-    const char* text;
-    std::int32_t code;
-  } cases[] = {{"3-12-4", 45476}, {"6", 6},     {"1-2", 0x92},       {"0", 0}, {"12-", 0x1A}, {"1x2", 0x12},
-               {"120", 0},        {"", 0xB1A4}, {"123456", 0x123456}};
-  for (const Case& c : cases) {
-    table[7] = 0xB1A4;
-    Type(7, c.text);
-    EXPECT_EQ(table[7], c.code) << c.text;
-  }
-  EXPECT_TRUE(ui.messages.empty()) << "the order code box never refuses";
   EXPECT_EQ(OrderCode("1-2-3-4-5-6-1-2-3-4-5-6-1"), OrderCode("1-2-3-4-5-6-1-2-3-4-")) << "20 characters looked at";
-  EXPECT_EQ(OrderCodeText(0xB1A4), "3-12-4");
-  EXPECT_EQ(OrderCodeText(0), "0");
-  EXPECT_EQ(OrderCodeText(0x1A), "12") << "no final -";
-  EXPECT_EQ(OrderCodeText(0x7123456), "123456") << "low six digits only";
 }
 
-TEST_F(SysEditor, DecimalRoundingAndAnyNumber) {
-  Type(0, "2.5");
-  EXPECT_EQ(table[0], 2);
-  Type(0, "3.5");
-  EXPECT_EQ(table[0], 4);
-  Type(57, "-123456789");
-  EXPECT_EQ(table[57], -123456789);
-  EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(Type(57, "1e12"), "0");
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{" 정수를 입력하십시요"});
-  EXPECT_EQ(table[57], 0);
-  ui.clear();
-  EXPECT_EQ(Type(4, ""), "");
-  EXPECT_TRUE(ui.messages.empty()) << "an empty box does nothing";
-}
-
-TEST_F(SysEditor, ShownTextsReadBackToTheSameValues) {
-  table[3] = 0x12;
-  table[15] = 63;
-  table[57] = -17;
-  table[40] = -1;
-  EXPECT_EQ(SysBoxText(BoxOf(3), table), "12");
-  EXPECT_EQ(SysBoxText(BoxOf(7), table), "3-12-4");
-  EXPECT_EQ(SysBoxText(BoxOf(15), table), "3F");
-  EXPECT_EQ(SysBoxText(BoxOf(40), table), "FFFFFFFF") << "negative hexadecimal shows 8 digits";
-  EXPECT_EQ(SysBoxText(BoxOf(57), table), "-17");
-  SysPara before = table;
+TEST(SysEditor, ShownTextsReadBackToTheSameValues) {
+  struct Case {
+    int entry;
+    std::int32_t value;
+    const char* text;
+  } cases[] = {{3, 0x02, "2"},        {3, 0x30, "3"}, {3, 0x312, "12"},     {3, 0, "0"},
+               {3, 0x12, "12"},       {7, 0, "0"},    {7, 0x1A, "12"},      {7, 0x7123456, "123456"},
+               {7, 0xB1A4, "3-12-4"}, {15, 63, "3F"}, {40, -1, "FFFFFFFF"}, {57, -17, "-17"}};
+  // The last value of each entry reads back; a negative hexadecimal one (8 digits) would not.
+  SysPara table;
+  table.SetDefaults();
+  for (const Case& c : cases) {
+    table[c.entry] = c.value;
+    EXPECT_EQ(SysBoxText(BoxOf(c.entry), table), c.text) << c.entry << " " << c.value;
+  }
+  const SysPara before = table;
+  RecordingUi ui;
   for (int b = 0; b < kSysBoxCount; ++b) {
-    if (SysBoxes()[static_cast<std::size_t>(b)].entry == 40) continue;
-    Type(SysBoxes()[static_cast<std::size_t>(b)].entry, SysBoxText(b, table));
+    if (SysBoxes()[static_cast<std::size_t>(b)].entry != 40) EditSysBox(b, SysBoxText(b, table), table, ui);
   }
   EXPECT_EQ(table.values, before.values);
   EXPECT_TRUE(ui.messages.empty());
 }
 
+// Which entry each group stores, and which button a stored value lights (I/O is stored as index + 1).
 TEST(ChoiceGroups, HighlightFollowsTheStoredValue) {
-  const ChoiceGroup& io = SysChoiceGroups()[0];
-  const ChoiceGroup& jgio = SysChoiceGroups()[4];
-  ASSERT_EQ(jgio.buttons, "cmdJgio");
-  EXPECT_EQ(HighlightedButton(jgio, 2), 2);
-  EXPECT_EQ(HighlightedButton(jgio, 0), 0);
-  EXPECT_EQ(HighlightedButton(jgio, 3), std::nullopt) << "no button for the value";
-  EXPECT_EQ(HighlightedButton(jgio, -1), std::nullopt);
-  EXPECT_EQ(HighlightedButton(io, 1), 0) << "I/O is stored as button index + 1";
-  EXPECT_EQ(ChoiceValue(io, 1), 2);
-  EXPECT_EQ(HighlightedButton(io, 0), std::nullopt);
+  struct Case {
+    const ChoiceGroup& group;
+    const char* buttons;
+    int entry;
+    std::int32_t value;
+    std::optional<int> lit;
+  } cases[] = {
+      {SysChoiceGroups()[4], "cmdJgio", 10, 2, 2},
+      {SysChoiceGroups()[4], "cmdJgio", 10, 0, 0},
+      {SysChoiceGroups()[4], "cmdJgio", 10, 3, std::nullopt},
+      {SysChoiceGroups()[4], "cmdJgio", 10, -1, std::nullopt},
+      {SysChoiceGroups()[0], "cmdIo", 1, 1, 0},
+      {SysChoiceGroups()[0], "cmdIo", 1, 0, std::nullopt},
+      {AxChoiceGroups()[13], "cmdHome", 72, 1, 1},
+      {AxChoiceGroups()[16], "cmdSvon", 75, 0, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.group.buttons, c.buttons);
+    EXPECT_EQ(c.group.entry, c.entry) << c.buttons;
+    EXPECT_EQ(HighlightedButton(c.group, c.value), c.lit) << c.buttons << " " << c.value;
+  }
+  EXPECT_EQ(ChoiceValue(SysChoiceGroups()[0], 1), 2);
   EXPECT_EQ(AxChoiceGroups().size(), 17u);
   EXPECT_EQ(AxChoiceGroups()[1].captions[2], "OPEN");
-  EXPECT_EQ(AxChoiceGroups()[16].entry, 75);
 }
 
 }  // namespace

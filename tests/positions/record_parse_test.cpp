@@ -73,7 +73,7 @@ TEST(RecordParse, LeadingNumberRule) {
     double value;
   } cases[] = {
       {"1-2", 1.0}, {".5.", 0.5}, {"-", 0.0},       {".", 0.0},  {"-.25", -0.25}, {"3.", 3.0},
-      {"--1", 0.0}, {"", 0.0},    {"12.5.6", 12.5}, {"-0", 0.0}, {"007", 7.0},
+      {"--1", 0.0}, {"", 0.0},    {"12.5.6", 12.5}, {"-0", 0.0}, {"007", 7.0},    {"2e3", 2.0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }

@@ -1,5 +1,4 @@
-// The simulated controller's table requests, driven by the frame primitives directly, including the
-// console's one-operand form of command 4.
+// The simulated controller's table requests, driven by the frame primitives directly.
 #include <gtest/gtest.h>
 
 #include "link/commands.h"
@@ -24,14 +23,6 @@ bool SendBlock(Link& link, const std::vector<std::uint8_t>& block) {
   std::uint32_t sum = 0;
   link.SendBytes(block, sum);
   return link.SendChecksum(Link::ChecksumFor(sum));
-}
-
-TEST(SimTableCommands, ConsoleOneOperandFormStoresTheLocation) {
-  SimRig rig(3);
-  ASSERT_TRUE(rig.link.StartCommand(cmd::kSendLocations));
-  ASSERT_TRUE(rig.link.SendOperand(7));
-  ASSERT_TRUE(SendBlock(rig.link, Block({100, -200, 300})));
-  EXPECT_EQ(rig.controller.positions.locations[7], (sim::StoredPosition{100, -200, 300, 0, 0, 0}));
 }
 
 // Second operands whose low byte is STX must not pass for the one-operand form.

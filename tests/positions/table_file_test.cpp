@@ -17,36 +17,28 @@ namespace {
 using test::ScratchDir;
 namespace fs = std::filesystem;
 
+// The prefix is padded to the pattern only: numbers past it keep all their digits.
 TEST(TableLine, LinesCarryPrefixPaddedNumberAndSixValues) {
   const struct {
     const TableLayout* layout;
     int number;
     PositionRow row;
-    const char* line;
+    std::string_view line;
   } cases[] = {
       {&kLocationLayout, 7, {12345, -5, 0, 100000, 1, -250}, "P007 = 123.45 -0.05 0.00 1000.00 0.01 -2.50"},
       {&kShiftLayout, 3, {150, 0, -75, 0, 0, 0}, "S03 = 1.50 0.00 -0.75 0.00 0.00 0.00"},
       {&kLocationLayout, 0, {}, "P000 = 0.00 0.00 0.00 0.00 0.00 0.00"},
+      {&kLocationLayout, 999, {}, "P999 = 0.00 0.00 0.00 0.00 0.00 0.00"},
+      {&kLocationLayout, 1000, {}, "P1000 = 0.00 0.00 0.00 0.00 0.00 0.00"},
       {&kLocationLayout, 2499, {-100, 99, -99, 1, -1, 10}, "P2499 = -1.00 0.99 -0.99 0.01 -0.01 0.10"},
-      {&kShiftLayout,
-       999,
-       {2147483647, -2147483647 - 1, 0, 0, 0, 0},
-       "S999 = 21474836.47 -21474836.48 0.00 0.00 0.00 0.00"},
+      {&kShiftLayout, 99, {}, "S99 = 0.00 0.00 0.00 0.00 0.00 0.00"},
+      {&kShiftLayout, 100, {}, "S100 = 0.00 0.00 0.00 0.00 0.00 0.00"},
+      {&kShiftLayout, 999, {2147483647, INT32_MIN, 0, 0, 0, 0}, "S999 = 21474836.47 -21474836.48 0.00 0.00 0.00 0.00"},
   };
-  for (const auto& c : cases) EXPECT_EQ(FormatTableLine(*c.layout, c.number, c.row), c.line);
-}
-
-TEST(TableLine, NumbersArePaddedToThePatternOnly) {
-  const struct {
-    const TableLayout* layout;
-    int number;
-    const char* prefix;
-  } cases[] = {
-      {&kLocationLayout, 0, "P000 = "},     {&kLocationLayout, 12, "P012 = "},    {&kLocationLayout, 999, "P999 = "},
-      {&kLocationLayout, 1000, "P1000 = "}, {&kLocationLayout, 2499, "P2499 = "}, {&kShiftLayout, 0, "S00 = "},
-      {&kShiftLayout, 7, "S07 = "},         {&kShiftLayout, 99, "S99 = "},        {&kShiftLayout, 100, "S100 = "},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FormatLinePrefix(*c.layout, c.number), c.prefix);
+  for (const auto& c : cases) {
+    EXPECT_EQ(FormatTableLine(*c.layout, c.number, c.row), c.line);
+    EXPECT_EQ(FormatLinePrefix(*c.layout, c.number), c.line.substr(0, c.line.find('=') + 2));
+  }
 }
 
 struct TableFile : ScratchDir {
@@ -165,24 +157,20 @@ TEST_F(TableFile, LoadingLinesWithTabsCommasAndStrayLetters) {
   EXPECT_EQ(table[2500], (PositionRow{9, 9, 9, 9, 9, 9})) << "location 2500 is never loaded";
 }
 
-TEST_F(TableFile, ShortFileLoadsWhatIsThereThenReportsTheEnd) {
+// A short or empty file loads what is there, then reports the end after the last record read.
+TEST_F(TableFile, ShortFilesLoadWhatIsThereThenReportTheEnd) {
   std::string text;
-  for (int n = 0; n < 10; ++n) text += FormatTableLine(kShiftLayout, n, {n * 100, 0, 0, 0, 0, 0}) + "\r\n";
-  PositionTable table(kShiftLayout);
-  table[10] = {5, 5, 5, 5, 5, 5};
-  EXPECT_FALSE(LoadTableText(table, ui, text));
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{"Input past end of file"
-                                                 "S09 = 9.00 0.00 0.00 0.00 0.00 0.00"});
-  EXPECT_EQ(table[9][0], 900);
-  EXPECT_EQ(table[10], (PositionRow{5, 5, 5, 5, 5, 5}));
-}
-
-TEST_F(TableFile, EmptyFileLoadsNothing) {
-  PositionTable table(kLocationLayout);
-  table[0] = {1, 2, 3, 4, 5, 6};
-  EXPECT_FALSE(LoadTableText(table, ui, ""));
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{"Input past end of file"});
-  EXPECT_EQ(table[0], (PositionRow{1, 2, 3, 4, 5, 6}));
+  for (int n = 0; n < 10; ++n) text += FormatTableLine(kShiftLayout, n, {n * 100 + 1, 0, 0, 0, 0, 0}) + "\r\n";
+  for (const std::string& file : {text, std::string()}) {
+    PositionTable table(kShiftLayout);
+    table[9] = table[10] = {5, 5, 5, 5, 5, 5};
+    ui.clear();
+    EXPECT_FALSE(LoadTableText(table, ui, file));
+    const std::string last = file.empty() ? "" : "S09 = 9.01 0.00 0.00 0.00 0.00 0.00";
+    EXPECT_EQ(ui.texts(), std::vector<std::string>{"Input past end of file" + last});
+    EXPECT_EQ(table[9][0], file.empty() ? 5 : 901);
+    EXPECT_EQ(table[10], (PositionRow{5, 5, 5, 5, 5, 5}));
+  }
 }
 
 TEST_F(TableFile, SeventhValueStopsReadingAtThatRecord) {

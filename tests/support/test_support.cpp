@@ -59,6 +59,7 @@ std::size_t ScriptedPort::read(std::uint8_t* out, std::size_t max) {
 }
 
 void ScriptedPort::waitReadable(Duration max) {
+  if (incoming.empty() && onWait) onWait(*this);
   if (!incoming.empty()) return;
   waited += max;
   clock_.sleepFor(max);

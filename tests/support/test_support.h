@@ -61,6 +61,7 @@ class ScriptedPort final : public Port {
   void queue(std::initializer_list<std::uint8_t> bytes) { incoming.insert(incoming.end(), bytes); }
   Duration perByte{};  // line time per byte; zero: bytes arrive at once
   std::function<void(std::uint8_t byte, ScriptedPort& port)> react;
+  std::function<void(ScriptedPort& port)> onWait;  // called when the host waits on an empty line
   std::deque<std::uint8_t> incoming;
   std::vector<std::uint8_t> written;
   Duration waited{};
