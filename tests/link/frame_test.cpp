@@ -21,14 +21,11 @@ struct Scripted : ::testing::Test {
 TEST_F(Scripted, HandshakeAcceptsAnyAnswerToSohAndComparesOnlyTheEcho) {
   for (std::uint8_t answer : {0x00, 0x06, 0xFF, 0x17}) {
     port.written.clear();
-    port.react = [answer](std::uint8_t b, ScriptedPort& p) {
-      if (b == SOH) p.queue({answer});
-      if (b == 0x17) p.queue({0x17});
-    };
+    port.answer({{SOH, answer}, {0x17, 0x17}});
     EXPECT_TRUE(link.StartCommand(0x17)) << int(answer);
     EXPECT_EQ(Hex(port.written), "01 17");
   }
-  port.react = [](std::uint8_t b, ScriptedPort& p) { p.queue({b == SOH ? std::uint8_t{0} : std::uint8_t{0x18}}); };
+  port.answer({{SOH, 0}, {0x17, 0x18}});
   EXPECT_FALSE(link.StartCommand(0x17));
   EXPECT_TRUE(ui.messages.empty()) << "a wrong echo is reported by the caller";
 }
@@ -37,10 +34,7 @@ TEST_F(Scripted, LeftoverBytesOfAnEarlierExchangeAreNotTakenForTheHandshake) {
   // A reply that came after the host gave up: without the flush, 0x17 would open the handshake and
   // the controller's real answer (0x06) would be read as a wrong echo.
   port.queue({0x17, 0xA5});
-  port.react = [](std::uint8_t b, ScriptedPort& p) {
-    if (b == SOH) p.queue({0x06});
-    if (b == 0x17) p.queue({0x17});
-  };
+  port.answer({{SOH, 0x06}, {0x17, 0x17}});
   EXPECT_TRUE(link.StartCommand(0x17));
   EXPECT_EQ(Hex(port.written), "01 17");
   EXPECT_FALSE(link.DataAvailable());
@@ -51,9 +45,8 @@ TEST_F(Scripted, HandshakeWaitsEndAfterAHundredSeconds) {
   for (bool answersSoh : {false, true}) {
     port.written.clear();
     ui.clear();
-    port.react = [answersSoh](std::uint8_t b, ScriptedPort& p) {
-      if (b == SOH && answersSoh) p.queue({0x06});
-    };
+    port.answer(answersSoh ? std::map<std::uint8_t, std::uint8_t>{{SOH, 0x06}}
+                           : std::map<std::uint8_t, std::uint8_t>{});
     const TimePoint start = clock.now();
     EXPECT_FALSE(link.StartCommand(0x1C));
     EXPECT_EQ(Hex(port.written), answersSoh ? "01 1C" : "01") << "silent controller never gets the command code";
@@ -76,17 +69,13 @@ TEST_F(Scripted, OperandSendersAndTheCancelSequence) {
       {"cancel: DLE instead of STX, nothing awaited", [](Link& l) { return l.SendZeroOperand(true); },
        "00 00 00 00 10"},
   };
-  port.react = [](std::uint8_t b, ScriptedPort& p) {
-    if (b == STX) p.queue({SYN});
-  };
+  port.answer({{STX, SYN}});
   for (const Case& c : cases) {
     port.written.clear();
     EXPECT_TRUE(c.send(link)) << c.name;
     EXPECT_EQ(Hex(port.written), c.bytes) << c.name;
   }
-  port.react = [](std::uint8_t b, ScriptedPort& p) {
-    if (b == STX) p.queue({DLE});
-  };
+  port.answer({{STX, DLE}});
   EXPECT_FALSE(link.EndRequest()) << "only SYN accepts a request";
 }
 
@@ -126,16 +115,12 @@ TEST_F(Scripted, HostBlockChecksumIsTheNegatedSum) {
     port.written.clear();
     link.SendBytes(c.data, sum);
     EXPECT_EQ(Link::ChecksumFor(sum), c.checksum);
-    port.react = [](std::uint8_t b, ScriptedPort& p) {
-      if (b == ETX) p.queue({EOT});
-    };
+    port.answer({{ETX, EOT}});
     EXPECT_TRUE(link.SendChecksum(Link::ChecksumFor(sum)));
     EXPECT_EQ(port.written.back(), ETX);
     EXPECT_EQ(port.written[port.written.size() - 2], c.checksum);
   }
-  port.react = [](std::uint8_t b, ScriptedPort& p) {
-    if (b == ETX) p.queue({SYN});
-  };
+  port.answer({{ETX, SYN}});
   EXPECT_FALSE(link.SendChecksum(0)) << "a host block is accepted by EOT only";
   EXPECT_TRUE(link.SendChecksumSyn(0));
 }
@@ -214,14 +199,10 @@ TEST_F(Scripted, AnswerWaitsAllowForBytesStillOnTheLine) {
 }
 
 TEST_F(Scripted, LinkCheckWantsDc1WithinFiveSeconds) {
-  port.react = [](std::uint8_t b, ScriptedPort& p) {
-    if (b == ENQ) p.queue({DC1});
-  };
+  port.answer({{ENQ, DC1}});
   EXPECT_TRUE(link.CheckLink());
   EXPECT_EQ(Hex(port.written), "05");
-  port.react = [](std::uint8_t b, ScriptedPort& p) {
-    if (b == ENQ) p.queue({0x06});
-  };
+  port.answer({{ENQ, 0x06}});
   EXPECT_FALSE(link.CheckLink());
   port.react = nullptr;
   const TimePoint start = clock.now();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "link/recording_ui.h"
+#include "parameters_fixture.h"
 #include "parameters/ax_para_editor.h"
 
 namespace zova {
@@ -52,8 +53,7 @@ TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
       {138, "-1", {}, jlock},
   };
   for (const Case& c : cases) {
-    AxPara table;
-    table.SetDefaults();
+    AxPara table = test::Defaults<AxPara>();
     table[2][static_cast<std::size_t>(c.entry)] = 99;
     const AxPara before = table;
     RecordingUi ui;
@@ -65,8 +65,7 @@ TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
 }
 
 TEST(AxEditor, ShownTextsAndTheirReadBack) {
-  AxPara table;
-  table.SetDefaults();
+  AxPara table = test::Defaults<AxPara>();
   table[0][106] = 5;
   EXPECT_EQ(AxBoxText(BoxOf(101), table, 0), "-1000.00");
   EXPECT_EQ(AxBoxText(BoxOf(105), table, 0), "3000.00");

@@ -7,36 +7,19 @@
 #include "link/recording_ui.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/sys_para_file.h"
+#include "parameters_fixture.h"
 #include "support/scratch_dir.h"
 
 namespace zova {
 namespace {
 
-SysPara SysDefaults() {
-  SysPara t;
-  t.SetDefaults();
-  return t;
-}
-
-AxPara AxDefaults() {
-  AxPara t;
-  t.SetDefaults();
-  return t;
-}
+using test::Defaults;
+using test::Numbered;
 
 // A system table whose 41 named entries all differ from their defaults.
 SysPara AllChanged() {
   SysPara t;
   for (const SysParaEntry& e : SysParaEntries()) t[e.index] = e.defaultValue + 7;
-  return t;
-}
-
-// Entry `entry` of axis `axis` gets a value that tells both apart.
-AxPara Numbered() {
-  AxPara t;
-  for (int a = 0; a < kMaxAxes; ++a) {
-    for (int e = 0; e < kAxParaEntries; ++e) t[a][static_cast<std::size_t>(e)] = 1000 * e + a;
-  }
   return t;
 }
 
@@ -62,16 +45,13 @@ std::string WithLine(const std::string& text, int index, const std::string& line
 }
 
 TEST(ParameterFiles, LinesOfTheWrittenFiles) {
-  SysPara negative = SysDefaults();
+  SysPara negative = Defaults<SysPara>();
   negative[57] = -1234;
-  const std::vector<std::string> sys = Lines(SysParaFileText(SysDefaults()));
-  const std::vector<std::string> ax = Lines(AxParaFileText(AxDefaults()));
+  const std::vector<std::string> sys = Lines(SysParaFileText(Defaults<SysPara>()));
+  const std::vector<std::string> ax = Lines(AxParaFileText(Defaults<AxPara>()));
   ASSERT_EQ(sys.size(), 41u);
   ASSERT_EQ(ax.size(), 36u);
-  struct Case {
-    std::string line, expected;
-  };
-  const Case cases[] = {
+  const std::pair<std::string, std::string> cases[] = {
       {sys[0], "AXES-------=  2 "},
       {sys[7], "ZRAX-------=  45476 "},
       {sys[16], "BACK-------=  0 "},
@@ -84,7 +64,7 @@ TEST(ParameterFiles, LinesOfTheWrittenFiles) {
       {ax[18], "LL-------- = -100000  -100000  -100000  -100000  -100000  -100000 "},
       {ax[35], "PAUSE----- =  0   0   0   0   0   0 "},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.line, c.expected);
+  for (const auto& [line, expected] : cases) EXPECT_EQ(line, expected);
 }
 
 TEST(ParameterFiles, RandomTablesRoundTripAndUnnamedEntriesAreLeftAlone) {
@@ -148,7 +128,7 @@ TEST(SysParaFile, ValueTextJoinsRunsAndEndsAtAForeignCharacter) {
   };
   for (const Case& c : {Case{"SERR-------= 1 2 ", 12}, Case{"SERR-------= 3x4 ", 3}}) {
     SysPara t;
-    ASSERT_TRUE(ParseSysParaText(WithLine(SysParaFileText(SysDefaults()), 4, c.line), t)) << c.line;
+    ASSERT_TRUE(ParseSysParaText(WithLine(SysParaFileText(Defaults<SysPara>()), 4, c.line), t)) << c.line;
     EXPECT_EQ(t[4], c.value) << c.line;
   }
   EXPECT_EQ(SysParaValueText("K= 1\t2 3;4 5"), "123");
@@ -171,7 +151,7 @@ TEST(SysParaFile, CommaEndsTheRecordAndShiftsEveryLaterLine) {
 }
 
 TEST(AxParaFile, LineWithFiveValuesStopsTheReadAtItsSixthValue) {
-  std::string text = AxParaFileText(AxDefaults());
+  std::string text = AxParaFileText(Defaults<AxPara>());
   // Line 19 (UL) loses its last value.
   const std::string full = Lines(text)[19];
   text.replace(text.find(full), full.size(), "UL-------- =  1   2   3   4   5 ");
@@ -186,7 +166,7 @@ TEST(AxParaFile, LineWithFiveValuesStopsTheReadAtItsSixthValue) {
 }
 
 TEST(AxParaFile, ShortFilesAndBadValuesKeepOnlyWhatWasRead) {
-  const std::string good = AxParaFileText(AxDefaults());
+  const std::string good = AxParaFileText(Defaults<AxPara>());
   AxPara t = Numbered();
   EXPECT_FALSE(ParseAxParaText(good.substr(0, good.rfind("PAUSE")), t));
   EXPECT_EQ(At(t, 5, 140), 0) << "line 35 was read";
@@ -212,7 +192,7 @@ TEST_F(ParameterFilesOnDisk, WrittenFilesReadBack) {
   const std::string sysPath = path("ZOVASYS.dat");
   const std::string axPath = path("DIRIDOZO.dat");
   const SysPara sys = AllChanged();
-  const AxPara ax = AxDefaults();
+  const AxPara ax = Defaults<AxPara>();
   ASSERT_TRUE(WriteSysParaFile(sysPath, sys, ui));
   ASSERT_TRUE(WriteAxParaFile(axPath, ax, ui));
   SysPara sysBack;
@@ -225,7 +205,7 @@ TEST_F(ParameterFilesOnDisk, WrittenFilesReadBack) {
 
 TEST_F(ParameterFilesOnDisk, FailedSaveShowsTheSystemErrorFollowedByTheFileName) {
   const std::string file = path("missing/ZOVASYS.dat");
-  EXPECT_FALSE(WriteSysParaFile(file, SysDefaults(), ui));
+  EXPECT_FALSE(WriteSysParaFile(file, Defaults<SysPara>(), ui));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, std::string(std::strerror(ENOENT)) + file);
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);

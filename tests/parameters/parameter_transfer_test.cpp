@@ -4,11 +4,13 @@
 #include "link/link_error.h"
 #include "parameters/ax_para_transfer.h"
 #include "parameters/sys_para_transfer.h"
+#include "parameters_fixture.h"
 #include "support/test_support.h"
 
 namespace zova {
 namespace {
 
+using test::Numbered;
 using test::SimRig;
 
 const std::vector<std::string> kCommunicationError = {"통신이상 발생"};
@@ -16,14 +18,6 @@ const std::vector<std::string> kCommunicationError = {"통신이상 발생"};
 SysPara Filled(std::int32_t base) {
   SysPara t;
   for (int i = 0; i < kSysParaSize; ++i) t[i] = base + i;
-  return t;
-}
-
-AxPara Numbered() {
-  AxPara t;
-  for (int a = 0; a < kMaxAxes; ++a) {
-    for (int e = 0; e < kAxParaEntries; ++e) t[a][static_cast<std::size_t>(e)] = 1000 * e + a;
-  }
   return t;
 }
 

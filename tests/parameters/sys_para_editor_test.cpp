@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "link/recording_ui.h"
+#include "parameters_fixture.h"
 #include "parameters/choice_group.h"
 #include "parameters/sys_para_editor.h"
 
@@ -63,8 +64,7 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
       {7, 0xB1A4, "123456", nullptr, 0x123456, {}},
   };
   for (const Case& c : cases) {
-    SysPara table;
-    table.SetDefaults();
+    SysPara table = test::Defaults<SysPara>();
     table[c.entry] = c.before;
     RecordingUi ui;
     EXPECT_EQ(EditSysBox(BoxOf(c.entry), c.typed, table, ui), c.shown ? c.shown : c.typed) << c.entry << " " << c.typed;
@@ -83,8 +83,7 @@ TEST(SysEditor, ShownTextsReadBackToTheSameValues) {
                {3, 0x12, "12"},       {7, 0, "0"},    {7, 0x1A, "12"},      {7, 0x7123456, "123456"},
                {7, 0xB1A4, "3-12-4"}, {15, 63, "3F"}, {40, -1, "FFFFFFFF"}, {57, -17, "-17"}};
   // The last value of each entry reads back; a negative hexadecimal one (8 digits) would not.
-  SysPara table;
-  table.SetDefaults();
+  SysPara table = test::Defaults<SysPara>();
   for (const Case& c : cases) {
     table[c.entry] = c.value;
     EXPECT_EQ(SysBoxText(BoxOf(c.entry), table), c.text) << c.entry << " " << c.value;

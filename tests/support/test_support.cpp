@@ -58,6 +58,12 @@ std::size_t ScriptedPort::read(std::uint8_t* out, std::size_t max) {
   return n;
 }
 
+void ScriptedPort::answer(std::map<std::uint8_t, std::uint8_t> replies) {
+  react = [replies = std::move(replies)](std::uint8_t byte, ScriptedPort& port) {
+    if (auto r = replies.find(byte); r != replies.end()) port.queue({r->second});
+  };
+}
+
 void ScriptedPort::waitReadable(Duration max) {
   if (incoming.empty() && onWait) onWait(*this);
   if (!incoming.empty()) return;

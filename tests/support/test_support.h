@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ class ScriptedPort final : public Port {
   }
 
   void queue(std::initializer_list<std::uint8_t> bytes) { incoming.insert(incoming.end(), bytes); }
+  // A controller that answers each byte found in `replies` with its reply, and nothing else.
+  void answer(std::map<std::uint8_t, std::uint8_t> replies);
   Duration perByte{};  // line time per byte; zero: bytes arrive at once
   std::function<void(std::uint8_t byte, ScriptedPort& port)> react;
   std::function<void(ScriptedPort& port)> onWait;  // called when the host waits on an empty line
