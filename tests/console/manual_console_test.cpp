@@ -81,15 +81,60 @@ TEST(ManualConsole, SecondPressWhileTheFirstWaitsDoesNothing) {
   EXPECT_EQ(r.countOf(cmd::kServoOn), 1);
 }
 
-TEST(ManualConsole, FailedServoHandshakeSendsTheCancelSequence) {
-  ConsoleRig r;
+// An action the controller does not take shows box 0, frees the link and gives its button back; nothing
+// waits for it (no positions after a jog that never started, no ZR polling, no RUN timer).
+TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
+  const struct {
+    const char* name;
+    void (*fault)(sim::Faults&);
+    ActionResult (*call)(MoveRig&);
+    const char* enabled;  // the last control switched on
+  } cases[] = {
+      {"servo on",
+       [](sim::Faults& f) {
+         f.wrongEcho = true;
+         f.onlyCommand = cmd::kServoOn;
+       },
+       [](MoveRig& r) { return r.console.SvonClick(0); }, "cmdSvon_0 on"},
+      {"jog", [](sim::Faults& f) { f.wrongEcho = true; },
+       [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "1"); }, "cmdJog_0 on"},
+      {"zero return",
+       [](sim::Faults& f) {
+         f.dleForSyn = true;
+         f.onlyCommand = cmd::kZeroReturn;
+       },
+       [](MoveRig& r) { return r.console.ZrClick(); }, "cmdZR on"},
+      {"run", [](sim::Faults& f) { f.dleForSyn = true; }, [](MoveRig& r) { return r.console.RunClick(kRunStart, "1"); },
+       nullptr},
+      {"move", [](sim::Faults& f) { f.refuseBlocks = true; },
+       [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "50"); }, nullptr},
+  };
+  for (const auto& c : cases) {
+    MoveRig r;
+    c.fault(r.sim.controller.faults);
+    EXPECT_EQ(c.call(r), ActionResult::LinkFailed) << c.name;
+    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"}) << c.name;
+    EXPECT_FALSE(r.sim.link.LinkBusy) << c.name;
+    if (c.enabled != nullptr) {
+      EXPECT_EQ(r.display.enabledLog.back(), c.enabled) << c.name;
+    }
+    if (std::string(c.name) == "zero return") {
+      EXPECT_EQ(r.countOf(cmd::kReadOutputs), 1) << "the refresh, and no polling";
+    }
+    EXPECT_EQ(r.console.JogActive, 0) << c.name;
+    EXPECT_EQ(r.console.RunActive, 0) << c.name;
+    EXPECT_FALSE(r.status.TimerEnabled()) << c.name;
+    for (Control k : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_TRUE(r.status.Controls.enabled(k));
+    EXPECT_TRUE(r.sim.controller.machine.moves.empty()) << c.name;
+    r.sim.wire.clear();
+    EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Done) << c.name;
+    EXPECT_EQ(r.sim.wire.text(), "") << c.name << ": a release after a failed press sends no stop";
+  }
+  // The failed handshake of an action ends with the cancel sequence.
+  MoveRig r;
   r.sim.controller.faults.wrongEcho = true;
-  r.sim.controller.faults.onlyCommand = cmd::kServoOn;
-  EXPECT_EQ(r.console.SvonClick(0), ActionResult::LinkFailed);
+  (void)r.console.SvonClick(0);
   EXPECT_TRUE(r.sim.wire.text().starts_with("> 01 < 06 > 17 < 57 > 00 00 00 00 10 ")) << r.sim.wire.text();
-  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
-  EXPECT_EQ(r.display.enabledLog.back(), "cmdSvon_0 on");
-  EXPECT_FALSE(r.sim.link.LinkBusy);
 }
 
 TEST(ManualConsole, AxisStepWrapsForwardAndStopsBackward) {
@@ -120,16 +165,6 @@ TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   ConsoleRig edge;
   EXPECT_EQ(edge.console.JogPress(kJogPositive, "255", "4"), ActionResult::Done);
   EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
-}
-
-TEST(ManualConsole, ReleaseAfterAFailedPressSendsNoStop) {
-  ConsoleRig r;
-  r.sim.controller.faults.wrongEcho = true;
-  EXPECT_EQ(r.console.JogPress(kJogPositive, "10", "1"), ActionResult::LinkFailed);
-  r.sim.wire.clear();
-  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Done);
-  EXPECT_EQ(r.sim.wire.text(), "");
-  EXPECT_EQ(r.display.enabledLog.back(), "cmdJog_0 on");
 }
 
 TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
@@ -211,15 +246,6 @@ TEST(ManualConsole, ZeroReturnGivenUpStopsTheAxesAndWaitsForRest) {
   EXPECT_FALSE(r.sim.link.LinkBusy);
 }
 
-TEST(ManualConsole, ZeroReturnThatFailsToStartDoesNotWait) {
-  ConsoleRig r;
-  r.sim.controller.faults.dleForSyn = true;
-  r.sim.controller.faults.onlyCommand = cmd::kZeroReturn;
-  EXPECT_EQ(r.console.ZrClick(), ActionResult::LinkFailed);
-  EXPECT_EQ(r.countOf(cmd::kReadOutputs), 1);
-  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
-}
-
 TEST(ManualConsole, OutputClicks) {
   ConsoleRig r;
   EXPECT_EQ(r.console.OutputClick(8), ActionResult::Done);
@@ -295,15 +321,6 @@ TEST(ManualConsole, RunStopAndReset) {
   r.sim.wire.clear();
   EXPECT_EQ(r.console.RunClick(kRunReset, "5"), ActionResult::Done);
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 10");
-}
-
-TEST(ManualConsole, RunThatFailsToStartLeavesTheControlsOn) {
-  ConsoleRig r;
-  r.sim.controller.faults.dleForSyn = true;
-  EXPECT_EQ(r.console.RunClick(kRunStart, "1"), ActionResult::LinkFailed);
-  EXPECT_EQ(r.console.RunActive, 0);
-  EXPECT_FALSE(r.status.TimerEnabled());
-  for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_TRUE(r.status.Controls.enabled(c));
 }
 
 TEST(ManualConsole, StoreLocationSendsOneOperandAndTheCommandPositions) {
@@ -385,14 +402,6 @@ TEST(ManualConsole, WrongEntriesAreRefusedBeforeSending) {
     EXPECT_EQ(r.console.JogActive, 0) << what;
     EXPECT_EQ(r.console.RunActive, 0) << what;
   }
-}
-
-TEST(ManualConsole, MoveRefusedByTheControllerShowsBox0) {
-  MoveRig r;
-  r.sim.controller.faults.refuseBlocks = true;
-  EXPECT_EQ(r.console.MovClick(r.compiler, "MVE P000", "10", "50"), ActionResult::LinkFailed);
-  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
-  EXPECT_TRUE(r.sim.controller.machine.moves.empty());
 }
 
 }  // namespace

@@ -61,28 +61,33 @@ std::vector<std::string> CrLfLines(const std::string& text) {
   return lines;
 }
 
-TEST_F(TableFile, FreshLocationTableSaves2500Lines) {
-  PositionTable table(kLocationLayout);
-  table[2500] = {100, 100, 100, 100, 100, 100};  // location 2500 never reaches a file
-  ASSERT_TRUE(SaveTableFile(table, ui, path("ZOVALOC.dat")));
-  const auto lines = CrLfLines(read(path("ZOVALOC.dat")));
-  ASSERT_EQ(lines.size(), 2500u);
-  EXPECT_EQ(lines.front(), "P000 = 0.00 0.00 0.00 0.00 0.00 0.00");
-  EXPECT_EQ(lines[1000], "P1000 = 0.00 0.00 0.00 0.00 0.00 0.00");
-  EXPECT_EQ(lines.back(), "P2499 = 0.00 0.00 0.00 0.00 0.00 0.00");
+// Location 2500 and shift 1000 never reach a file.
+TEST_F(TableFile, SavedFilesHoldEveryRowButTheLast) {
+  const struct {
+    const TableLayout* layout;
+    std::size_t lines;
+    std::vector<std::string> firstThousandLast;
+  } cases[] = {
+      {&kLocationLayout,
+       2500,
+       {"P000 = 1.50 0.00 -0.75 0.00 0.00 0.00", "P1000 = 0.00 0.00 0.00 0.00 0.00 0.00",
+        "P2499 = 0.00 0.00 0.00 0.00 0.00 0.00"}},
+      {&kShiftLayout, 1000, {"S00 = 1.50 0.00 -0.75 0.00 0.00 0.00", "S999 = 0.00 0.00 0.00 0.00 0.00 0.00"}},
+  };
+  for (const auto& c : cases) {
+    PositionTable table(*c.layout);
+    table[0] = {150, 0, -75, 0, 0, 0};
+    table[c.layout->lastNumber] = {1, 1, 1, 1, 1, 1};
+    ASSERT_TRUE(SaveTableFile(table, ui, path("table.dat")));
+    const auto lines = CrLfLines(read(path("table.dat")));
+    ASSERT_EQ(lines.size(), c.lines);
+    EXPECT_EQ(lines.front(), c.firstThousandLast.front());
+    EXPECT_EQ(lines.back(), c.firstThousandLast.back());
+    if (c.lines > 1000) {
+      EXPECT_EQ(lines[1000], c.firstThousandLast[1]);
+    }
+  }
   EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(TableFile, ShiftTableSaves1000LinesWithoutShift1000) {
-  PositionTable table(kShiftLayout);
-  table[3] = {150, 0, -75, 0, 0, 0};
-  table[1000] = {1, 1, 1, 1, 1, 1};
-  ASSERT_TRUE(SaveTableFile(table, ui, path("ZOVASFT.dat")));
-  const auto lines = CrLfLines(read(path("ZOVASFT.dat")));
-  ASSERT_EQ(lines.size(), 1000u);
-  EXPECT_EQ(lines.front(), "S00 = 0.00 0.00 0.00 0.00 0.00 0.00");
-  EXPECT_EQ(lines[3], "S03 = 1.50 0.00 -0.75 0.00 0.00 0.00");
-  EXPECT_EQ(lines.back(), "S999 = 0.00 0.00 0.00 0.00 0.00 0.00");
 }
 
 TEST_F(TableFile, SaveThatCannotCreateTheFileNamesTheFile) {
