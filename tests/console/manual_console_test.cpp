@@ -320,6 +320,7 @@ TEST(ManualConsole, RunStopAndReset) {
 
   r.sim.wire.clear();
   EXPECT_EQ(r.console.RunClick(kRunReset, "5"), ActionResult::Done);
+  for (int index : {kRunStart - 1, kRunReset + 1}) EXPECT_EQ(r.console.RunClick(index, "5"), ActionResult::Refused);
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 10");
 }
 

@@ -64,7 +64,7 @@ TEST(NumericText, LeadingNumberIgnoresBlanksAndStopsAtTheFirstForeignCharacter) 
 
 TEST(HexText, ReadsUpToEightDigitsAsTwosComplement) {
   EXPECT_EQ(ParseHexText("3F"), 63);
-  EXPECT_EQ(ParseHexText(" ff "), 255);
+  EXPECT_EQ(ParseHexText(" af "), 175);
   EXPECT_EQ(ParseHexText("FFFFFFFF"), -1);
   EXPECT_EQ(ParseHexText("000000001"), 1);
   for (const char* bad : {"", "G", "3F-", "1 2", "100000000", "&H3F"})

@@ -38,11 +38,12 @@ TEST(SysParaTransfer, FetchDecodesAll100EntriesWithTheSignRule) {
   EXPECT_EQ(t[99], 96000);
   EXPECT_TRUE(rig.ui.messages.empty());
   EXPECT_FALSE(rig.link.LinkBusy);
-  // Progress runs to the announced length and goes back to 0.
-  ASSERT_FALSE(rig.ui.progress.empty());
+  // Progress starts at 0, runs to the announced length and goes back to 0.
+  ASSERT_GE(rig.ui.progress.size(), 3u);
   EXPECT_EQ(rig.ui.progress.front().bar, "ProgressSysBar");
   EXPECT_TRUE(rig.ui.progress.front().maximum);
   EXPECT_EQ(rig.ui.progress.front().value, 400);
+  EXPECT_EQ(rig.ui.progress[1].value, 0);
   EXPECT_EQ(rig.ui.progress[rig.ui.progress.size() - 2].value, 400);
   EXPECT_EQ(rig.ui.progress.back().value, 0);
 }

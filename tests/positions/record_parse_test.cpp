@@ -22,7 +22,7 @@ TEST(RecordReader, SplitsAtCommasAndLineEnds) {
   } cases[] = {
       {"P3 =1.5\t-2 , 7\r\nP4 = 1\r\n", {"P3 =1.5\t-2 ", "7", "P4 = 1"}},
       {"   P0 = 1\r\n", {"P0 = 1"}},
-      {"a\nb\rc", {"a", "b", "c"}},
+      {"a\n\nb\rc", {"a", "", "b", "c"}},
       {"\"P1 = 1,2\" junk, 3\r\n", {"P1 = 1,2", "3"}},
       {"\"open to the end, of all\r\nP2", {"open to the end, of all\r\nP2"}},
       {"\r\n\r\n", {"", ""}},
@@ -72,8 +72,8 @@ TEST(RecordParse, LeadingNumberRule) {
     const char* text;
     double value;
   } cases[] = {
-      {"1-2", 1.0}, {".5.", 0.5}, {"-", 0.0},       {".", 0.0},  {"-.25", -0.25}, {"3.", 3.0},
-      {"--1", 0.0}, {"", 0.0},    {"12.5.6", 12.5}, {"-0", 0.0}, {"007", 7.0},    {"2e3", 2.0},
+      {"1-2", 1.0}, {".5.", 0.5},     {"-", 0.0},  {".", 0.0},   {"-.25", -0.25}, {"3.", 3.0},  {"--1", 0.0},
+      {"", 0.0},    {"12.5.6", 12.5}, {"-0", 0.0}, {"007", 7.0}, {"2e3", 2.0},    {"inf", 0.0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
