@@ -13,8 +13,7 @@
 #include "link/terminal_ui.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"
-#include "support/scratch_dir.h"
-#include "support/test_support.h"
+#include "support/cli_rig.h"
 
 namespace zova::cli {
 namespace {
@@ -22,30 +21,15 @@ namespace {
 using positions::PositionTable;
 constexpr int kAxes = 3;
 
-class CommandSafety : public test::ScratchDir {
+class CommandSafety : public test::CliRig {
  protected:
-  CommandSafety() {
-    ctx.ui = &rig.ui;
-    ctx.link = &rig.link;
-    ctx.options.axes = kAxes;
-    ctx.out = std::tmpfile();
-  }
-  ~CommandSafety() override { std::fclose(ctx.out); }
-  std::string output() {
-    std::fflush(ctx.out);
-    std::rewind(ctx.out);
-    std::string text;
-    for (int c = std::fgetc(ctx.out); c != EOF; c = std::fgetc(ctx.out)) text += static_cast<char>(c);
-    return text;
-  }
+  CommandSafety() : CliRig(kAxes) { ctx.options.axes = kAxes; }
   // Every row of the file distinct from the controller's, on all six axes.
   static PositionTable FileTable(const positions::TableLayout& layout) {
     PositionTable t(layout);
     for (int r = 0; r < layout.fileRows; ++r) t[r] = {r, -r, 2 * r, 3, 4, 5};
     return t;
   }
-  test::SimRig rig{kAxes};
-  Context ctx;
 };
 
 TEST_F(CommandSafety, AFetchIntoAnExistingFileChangesOnlyTheFetchedRows) {
@@ -60,7 +44,7 @@ TEST_F(CommandSafety, AFetchIntoAnExistingFileChangesOnlyTheFetchedRows) {
   };
   for (const Case& c : cases) {
     const auto& layout = c.shifts ? positions::kShiftLayout : positions::kLocationLayout;
-    auto& stored = c.shifts ? rig.controller.positions.shifts : rig.controller.positions.locations;
+    auto& stored = c.shifts ? sim.controller.positions.shifts : sim.controller.positions.locations;
     for (auto& row : stored) row = {-1, -2, -3, -4, -5, -6};
     PositionTable expected = FileTable(layout);
     write(path("table.dat"), positions::FormatTableFile(expected));
@@ -73,9 +57,9 @@ TEST_F(CommandSafety, AFetchIntoAnExistingFileChangesOnlyTheFetchedRows) {
   }
   // A file that is there but cannot be read is not replaced: nothing is fetched.
   write(path("table.dat"), "P000 = 1\r\n");
-  rig.wire.clear();
+  sim.wire.clear();
   EXPECT_EQ(RunLoc(ctx, {"receive", "single", "3", "--file", path("table.dat")}), kExitFile);
-  EXPECT_EQ(rig.wire.text(), "");
+  EXPECT_EQ(sim.wire.text(), "");
   EXPECT_EQ(read(path("table.dat")), "P000 = 1\r\n");
 }
 
@@ -85,18 +69,18 @@ TEST_F(CommandSafety, RowsAFileCannotHoldAreNotSent) {
   EXPECT_EQ(RunLoc(ctx, {"send", "single", "2500", "--file", path("loc.dat")}), kExitUsage);
   EXPECT_EQ(RunLoc(ctx, {"send", "block", "2499", "2500", "--file", path("loc.dat")}), kExitUsage);
   EXPECT_EQ(RunSft(ctx, {"send", "single", "1000", "--file", path("sft.dat")}), kExitUsage);
-  EXPECT_EQ(rig.ui.texts().back(), "S1000: a file holds rows 0 to 999 only, so it has no values for this row");
-  EXPECT_EQ(rig.wire.text(), "");
+  EXPECT_EQ(sim.ui.texts().back(), "S1000: a file holds rows 0 to 999 only, so it has no values for this row");
+  EXPECT_EQ(sim.wire.text(), "");
   EXPECT_EQ(RunLoc(ctx, {"send", "single", "2499", "--file", path("loc.dat")}), kExitOk);
 }
 
 TEST_F(CommandSafety, AStopRequestEndsAJogWithTheAxisStoppedAndATransferWithTheFileAsItWas) {
   int checks = 0;
-  rig.ui.cancelWhen = [&] { return ++checks > 3; };
+  sim.ui.cancelWhen = [&] { return ++checks > 3; };
   EXPECT_EQ(RunJog(ctx, {"2", "+", "--ms", "60000"}), kExitInterrupted);
-  EXPECT_NE(rig.wire.text().find("< 16 > 18"), std::string::npos) << "the stop right after the jog started";
-  EXPECT_LT(rig.clock.now().time_since_epoch(), seconds(2)) << "the jog did not run its minute";
-  EXPECT_EQ(output().substr(0, 8), "command ");
+  EXPECT_NE(sim.wire.text().find("< 16 > 18"), std::string::npos) << "the stop right after the jog started";
+  EXPECT_LT(sim.clock.now().time_since_epoch(), seconds(2)) << "the jog did not run its minute";
+  EXPECT_EQ(takeOutput().substr(0, 8), "command ");
   EXPECT_EQ(RunJog(ctx, {"2", "+", "--ms", "60001"}), kExitUsage) << "a minute at most";
 
   const std::string old = positions::FormatTableFile(FileTable(positions::kLocationLayout));
@@ -107,10 +91,10 @@ TEST_F(CommandSafety, AStopRequestEndsAJogWithTheAxisStoppedAndATransferWithTheF
 }
 
 TEST_F(CommandSafety, ACopyWithRejectedBlocksSaysWhy) {
-  rig.controller.faults.badChecksum = true;
+  sim.controller.faults.badChecksum = true;
   EXPECT_EQ(RunLoc(ctx, {"receive", "block", "1", "2"}), kExitLink);
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", path("sys.dat")}), kExitLink);
-  EXPECT_EQ(rig.ui.texts(), (std::vector<std::string>{"2 rows arrived with a wrong checksum and kept no value",
+  EXPECT_EQ(sim.ui.texts(), (std::vector<std::string>{"2 rows arrived with a wrong checksum and kept no value",
                                                       "the parameter block arrived with a wrong checksum"}));
 }
 

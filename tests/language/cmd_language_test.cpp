@@ -1,138 +1,104 @@
-// zovactl compile, check and list: output form, exit codes and messages.
+// zovactl compile, check and list: argument forms, output forms, exit codes and messages.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "cli/cmd_language.h"
-#include "link/recording_ui.h"
+#include "support/cli_rig.h"
 
 namespace zova::cli {
 namespace {
 
-class CommandRig {
- public:
-  CommandRig() {
-    ctx.ui = &ui;
-    ctx.out = std::tmpfile();
-  }
-  ~CommandRig() { std::fclose(ctx.out); }
-  CommandRig(const CommandRig&) = delete;
-  CommandRig& operator=(const CommandRig&) = delete;
+using Runner = int (*)(Context&, const Args&);
 
-  std::string output() {
-    std::fflush(ctx.out);
-    std::rewind(ctx.out);
-    std::string text;
-    for (int c = std::fgetc(ctx.out); c != EOF; c = std::fgetc(ctx.out)) text += static_cast<char>(c);
-    return text;
-  }
-
-  Context ctx;
-  RecordingUi ui;
+struct Case {
+  Runner run;
+  int exit;
+  const char* args;  // split at '|'; "{f}" is the scratch file, written with `file` first when that is not empty
+  std::string file;
+  std::string output;
+  const char* messages;  // split at '|'; "*" is any text that says something
+  int axes = 0;
+  int machineType = 0;
 };
 
-std::filesystem::path WriteTemp(const std::string& name, const std::string& text) {
-  const auto path = std::filesystem::temp_directory_path() / name;
-  std::ofstream(path, std::ios::binary) << text;
-  return path;
-}
-
-TEST(CompileCommand, PrintsEveryRecordThroughTheEnd) {
-  const auto path = WriteTemp("zova-cmd-ok.dat", "MVE P5 ;a\r\n\r\nSET R1 32767\r\n[EOF]\r\n");
-  CommandRig rig;
-  EXPECT_EQ(RunCompile(rig.ctx, {path.string(), "--program", "3"}), kExitOk);
-  EXPECT_EQ(rig.output(), "01100005 00000000\nB1200001 7FFF0000\nFF000000 00000000\n");
-  EXPECT_TRUE(rig.ui.messages.empty());
-  std::filesystem::remove(path);
-}
-
-TEST(CompileCommand, CompilerMessagesAndExitOneWithoutTheEnd) {
-  const auto path = WriteTemp("zova-cmd-bad.dat", "MVE P9999\nSTOP\n");
-  CommandRig rig;
-  EXPECT_EQ(RunCompile(rig.ctx, {path.string()}), kExitLink);
-  EXPECT_EQ(rig.output(), "36000000 00000000\n");
-  EXPECT_EQ(rig.ui.texts(),
-            (std::vector<std::string>{"LOC 번호 초과", path.string() + ": the source ends without an [EOF] line"}));
-  std::filesystem::remove(path);
-}
-
-TEST(CompileCommand, AxisCountComesFromTheOptionsWithSixWhenMissing) {
-  CommandRig six;
-  EXPECT_EQ(RunCompile(six.ctx, {"--line", "CCLR 6"}), kExitOk);
-  CommandRig three;
-  three.ctx.options.axes = 3;
-  EXPECT_EQ(RunCompile(three.ctx, {"--line", "CCLR 6"}), kExitLink);
-  EXPECT_EQ(three.ui.texts(), std::vector<std::string>{"CCLR-MAX_AXIS_LMT_OVER"});
-}
-
-TEST(CompileCommand, UsageAndUnreadableFile) {
-  const std::vector<Args> wrong = {{},
-                                   {"--line"},
-                                   {"--line", "STOP", "extra"},
-                                   {"a.dat", "b.dat"},
-                                   {"a.dat", "--program"},
-                                   {"a.dat", "--program", "33"},
-                                   {"a.dat", "--program", "x"},
-                                   {"--program", "1"}};
-  for (const Args& args : wrong) {
-    CommandRig rig;
-    EXPECT_EQ(RunCompile(rig.ctx, args), kExitUsage) << (args.empty() ? "" : args[0]);
-    EXPECT_EQ(rig.ui.messages.size(), 1u);
+// Every "{f}" in text becomes the scratch file's path.
+std::string WithFile(std::string text, const std::string& file) {
+  for (std::size_t at = text.find("{f}"); at != std::string::npos; at = text.find("{f}", at + file.size())) {
+    text.replace(at, 3, file);
   }
-  CommandRig badAxes;
-  badAxes.ctx.options.axes = 7;
-  EXPECT_EQ(RunCompile(badAxes.ctx, {"--line", "STOP"}), kExitUsage);
+  return text;
 }
 
-TEST(CheckCommand, PrintsEachProblemAsFileLineMessage) {
-  const auto clean = WriteTemp("zova-check-ok.dat", "MVE P5 ;a\r\n[EOF]\r\n");
-  CommandRig ok;
-  EXPECT_EQ(RunCheck(ok.ctx, {clean.string()}), kExitOk);
-  EXPECT_EQ(ok.output(), "");
-  EXPECT_TRUE(ok.ui.messages.empty());
-
-  const auto faulty = WriteTemp("zova-check-bad.dat", "MVE P9999\r\n; c\r\nGOTO 5\r\nSTOP\r\n");
-  const std::string f = faulty.string();
-  CommandRig bad;
-  EXPECT_EQ(RunCheck(bad.ctx, {f}), kExitLink);
-  EXPECT_EQ(bad.output(), f + ":1: LOC 번호 초과\n" + f + ":3: GOT sysntex error\n" + f +
-                              ":4: the source ends without an [EOF] line\n");
-  EXPECT_EQ(bad.ui.texts(), std::vector<std::string>{f + ": 3 problems"});
-
-  CommandRig missing;
-  EXPECT_EQ(RunCheck(missing.ctx, {"/nonexistent/zova.dat"}), kExitFile);
-  CommandRig usage;
-  EXPECT_EQ(RunCheck(usage.ctx, {f, f}), kExitUsage);
-  std::filesystem::remove(clean);
-  std::filesystem::remove(faulty);
-}
-
-TEST(ListCommand, ListsRecordsInTheFormCompilePrints) {
-  const auto path = WriteTemp("zova-cmd-list.txt", "01100005 00000000\r\n\r\n79200001 00020003\nFF000000 00000000\n");
-  CommandRig type0;
-  EXPECT_EQ(RunList(type0.ctx, {path.string()}), kExitOk);
-  EXPECT_EQ(type0.output(), "000 MVE P0005\n001 RER ZR  R001 R002 R003\n002 [EOF]\n");
-  CommandRig type1;
-  type1.ctx.options.machineType = 1;
-  EXPECT_EQ(RunList(type1.ctx, {path.string()}), kExitOk);
-  EXPECT_EQ(type1.output(), "000 MVE P0005\n001 RER R*  R001 R002 R003\n002 [EOF]\n");
-  std::filesystem::remove(path);
-}
-
-TEST(ListCommand, RefusesMalformedInputAndMissingFiles) {
-  for (const std::string text : {"01100005\n", "0110000G 00000000\n", "01100005 00000000 1\n", "1FFFFFFFF 0\n"}) {
-    const auto path = WriteTemp("zova-cmd-list-bad.txt", "36000000 00000000\n" + text);
-    CommandRig rig;
-    EXPECT_EQ(RunList(rig.ctx, {path.string()}), kExitUsage) << text;
-    EXPECT_EQ(rig.output(), "");  // nothing half printed
-    EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{"line 2: expected two hexadecimal words"});
-    std::filesystem::remove(path);
+std::vector<std::string> Fields(const std::string& text, const std::string& file) {
+  std::vector<std::string> fields;
+  for (std::size_t from = 0; from < text.size();) {
+    const std::size_t to = std::min(text.find('|', from), text.size());
+    fields.push_back(WithFile(text.substr(from, to - from), file));
+    from = to + 1;
   }
-  CommandRig tooMany;
-  EXPECT_EQ(RunList(tooMany.ctx, {"a", "b"}), kExitUsage);
+  return fields;
+}
+
+class LanguageCommand : public test::CliRig {};
+
+TEST_F(LanguageCommand, FormsOutputsAndExitCodes) {
+  const std::string list = "01100005 00000000\r\n\r\n79200001 00020003\nFF000000 00000000\n";
+  const std::string badRecords = "MVE P9999\r\n; c\r\nGOTO 5\r\nSTOP\r\n";
+  const char* wrongWords = "line 2: expected two hexadecimal words";
+  const Case cases[] = {
+      {RunCompile, kExitOk, "{f}|--program|3", "MVE P5 ;a\r\n\r\nSET R1 32767\r\n[EOF]\r\n",
+       "01100005 00000000\nB1200001 7FFF0000\nFF000000 00000000\n", ""},
+      {RunCompile, kExitLink, "{f}", "MVE P9999\nSTOP\n", "36000000 00000000\n",
+       "LOC 번호 초과|{f}: the source ends without an [EOF] line"},
+      {RunCompile, kExitOk, "--line|CCLR 6", "", "B6000006 00000000\n", ""},  // six axes when not given
+      {RunCompile, kExitLink, "--line|CCLR 6", "", "", "CCLR-MAX_AXIS_LMT_OVER", 3},
+      {RunCompile, kExitUsage, "--line|STOP", "", "", "*", 7},
+      {RunCompile, kExitUsage, "", "", "", "*"},
+      {RunCompile, kExitUsage, "--line", "", "", "*"},
+      {RunCompile, kExitUsage, "--line|STOP|extra", "", "", "*"},
+      {RunCompile, kExitUsage, "a.dat|b.dat", "", "", "*"},
+      {RunCompile, kExitUsage, "a.dat|--program", "", "", "*"},
+      {RunCompile, kExitUsage, "a.dat|--program|33", "", "", "*"},
+      {RunCompile, kExitUsage, "a.dat|--program|x", "", "", "*"},
+      {RunCompile, kExitUsage, "--program|1", "", "", "*"},
+      {RunCheck, kExitOk, "{f}", "MVE P5 ;a\r\n[EOF]\r\n", "", ""},
+      {RunCheck, kExitLink, "{f}", badRecords,
+       "{f}:1: LOC 번호 초과\n{f}:3: GOT sysntex error\n{f}:4: the source ends without an [EOF] line\n",
+       "{f}: 3 problems"},
+      {RunCheck, kExitFile, "/nonexistent/zova.dat", "", "", "*"},
+      {RunCheck, kExitUsage, "{f}|{f}", badRecords, "", "*"},
+      {RunList, kExitOk, "{f}", list, "000 MVE P0005\n001 RER ZR  R001 R002 R003\n002 [EOF]\n", ""},
+      {RunList, kExitOk, "{f}", list, "000 MVE P0005\n001 RER R*  R001 R002 R003\n002 [EOF]\n", "", 0, 1},
+      // A malformed record prints nothing at all, not the records before it.
+      {RunList, kExitUsage, "{f}", "36000000 00000000\n01100005\n", "", wrongWords},
+      {RunList, kExitUsage, "{f}", "36000000 00000000\n0110000G 00000000\n", "", wrongWords},
+      {RunList, kExitUsage, "{f}", "36000000 00000000\n01100005 00000000 1\n", "", wrongWords},
+      {RunList, kExitUsage, "{f}", "36000000 00000000\n1FFFFFFFF 0\n", "", wrongWords},
+      {RunList, kExitUsage, "a|b", "", "", "*"},
+  };
+  const std::string file = path("in.dat");
+  for (const Case& c : cases) {
+    clear();
+    if (!c.file.empty()) write(file, c.file);
+    ctx.options.axes = c.axes;
+    ctx.options.machineType = c.machineType;
+    const std::string what = std::string(c.args) + " " + c.file;
+    EXPECT_EQ(c.run(ctx, Fields(c.args, file)), c.exit) << what;
+    EXPECT_EQ(takeOutput(), WithFile(c.output, file)) << what;
+    const std::vector<std::string> texts = sim.ui.texts();
+    const std::vector<std::string> expected = Fields(c.messages, file);
+    ASSERT_EQ(texts.size(), expected.size()) << what << ::testing::PrintToString(texts);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+      if (expected[i] == "*") {
+        EXPECT_FALSE(texts[i].empty()) << what;  // a failure always says why
+      } else {
+        EXPECT_EQ(texts[i], expected[i]) << what;
+      }
+    }
+  }
 }
 
 }  // namespace

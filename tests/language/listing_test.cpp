@@ -1,10 +1,11 @@
-// Listing lines: the templates, the fallbacks for unknown opcodes and modes, and a whole program listed back.
+// Listing lines: the templates and the fallbacks for unknown opcodes and modes. Whole programs are listed back
+// in file_compile_test and through the transfers.
 #include <gtest/gtest.h>
 
 #include "language/listing.h"
-#include "language_fixture.h"
+#include "language/program_store.h"
 
-namespace zova::language::testing {
+namespace zova::language {
 namespace {
 
 struct Listed {
@@ -33,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(
         Listed{0, 0x83100005, 0x000A0000, "000 SAVS 05 010 R000"},
         Listed{0, 0x3142000A, 0x00050000, "000 IF R010 = 00005"},
         Listed{0, 0x31D10001, 0x7FFF0000, "000 IF *001 ! 7FFFH"}, Listed{0, 0x53030000, 0, "000 SIGO AON"},
-        Listed{0, 0x53010007, 0x000F0000, "000 SIGO 7 0FH"}, Listed{0, 0x54110005, 0x001F0000, "000 JB -05 PRG31"},
+        Listed{0, 0x53010007, 0x000F0000, "000 SIGO 7 0FH"}, Listed{0, 0x53000007, 0x00050000, "000 SIGO 7 R005"},
+        Listed{0, 0x53020007, 0x00050000, "000 SIGO 7 005"}, Listed{0, 0x54110005, 0x001F0000, "000 JB -05 PRG31"},
         Listed{0, 0x54030005, 0x00380000, "000 JB  05 -56"}, Listed{0, 0x5A800005, 0x001F0064, "000 SAR 5 -001FH 100"},
         Listed{0, 0xBF100001, 0x3B9AC9FF, "000 SETL R001 3B9AC9FFH"},
         Listed{0, 0xBF200001, 7, "000 SETL R001 000000007"}, Listed{0, 0xB2000007, 0, "000 L07"},
@@ -55,71 +57,5 @@ INSTANTIATE_TEST_SUITE_P(
                       Listed{5, 0x81500001, 0x00020003, "005 ", 1},  // no device 5 on machine type 1
                       Listed{5, 0x31050001, 0, "005 "}));            // IF second operand mode 5
 
-TEST(ListProgramTest, ARealProgramComesBackAsItsOwnSource) {
-  const std::string source = Source({
-      "; pick and place, cell 3",
-      "SPD 1 50 ;slow start",
-      "L1",
-      "MVE P0010 ;above the part",
-      "MVS P(R012)",
-      "SIGO 1 0FH ;gripper closes",
-      "WAIT -12",
-      "",
-      "IF R010 = 00005",
-      "INC R010 ;count parts",
-      "F03 -2.50",
-      "GOTO L01 ;next part",
-      ";;; end ;;;",
-      "[EOF]",
-  });
-  LanguageRig rig;
-  ASSERT_TRUE(rig.compiler.compileSource(3, source));
-  ASSERT_TRUE(rig.ui.messages.empty());
-  const std::string listed = ListProgram(rig.store, 0);
-  EXPECT_EQ(listed, Source({
-                        "; pick and place, cell 3",
-                        "000 SPD 1 050 ;slow start",
-                        "001 L01 ",
-                        "002 MVE P0010 ;above the part",
-                        "003 MVS P(R012) ",
-                        "004 SIGO 1 0FH ;gripper closes",
-                        "005 WAIT -12 ",
-                        "",
-                        "006 IF R010 = 00005 ",
-                        "007 INC R010 ;count parts",
-                        "008 F03 -2.50 ",
-                        "009 GOTO L01 ;next part",
-                        ";;; end ;;;",
-                        "010 [EOF] ",
-                    }));
-
-  // The listing is source again: compiling it gives the same image and comment table.
-  LanguageRig again;
-  ASSERT_TRUE(again.compiler.compileSource(3, listed));
-  EXPECT_EQ(again.store.image, rig.store.image);
-  EXPECT_EQ(again.store.comments, rig.store.comments);
-  EXPECT_EQ(again.store.stepCount[3], 10);
-}
-
-TEST(ListProgramTest, KoreanCommentsComeBackUnchanged) {
-  const std::string utf8 = "MVE P0001 ;원점 복귀";
-  const std::string legacy = "MVE P0002 ;\xBF\xF8\xC1\xA1";  // 원점 in the legacy code page
-  LanguageRig rig;
-  ASSERT_TRUE(rig.compiler.compileSource(0, Source({";첫 줄", utf8, legacy, "[EOF]"})));
-  EXPECT_EQ(ListProgram(rig.store, 0), Source({";첫 줄", "000 " + utf8, "001 " + legacy, "002 [EOF] "}));
-}
-
-TEST(ListProgramTest, RowsAsTheyArriveFromTheController) {
-  // After a transfer each cell holds its low 8 bits: 255 marks a comment-only row unless cell 1 is 255 too.
-  ProgramStore store;
-  store.image[0] = 0x36000000;
-  store.image[2] = kEndRecord.word1;
-  store.setCommentRow(0, 0xFF, ";note");
-  store.comments[1] = {};
-  store.comments[1][0] = 0xFF;
-  store.comments[1][1] = 0xFF;  // an instruction row after all
-  EXPECT_EQ(ListProgram(store, 0), ";note\r\n000 STOP \r\n001 [EOF] \r\n");
-}
-
 }  // namespace
-}  // namespace zova::language::testing
+}  // namespace zova::language

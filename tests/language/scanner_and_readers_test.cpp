@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "language/mnemonic_table.h"
@@ -14,13 +15,14 @@ namespace zova::language {
 namespace {
 
 TEST(NumberReaders, HexChoiceLooksOnlyAtTheGivenColumns) {
-  EXPECT_TRUE(IsHexOperand("7FFFH", 2, 5));
-  EXPECT_FALSE(IsHexOperand("1FFFFH", 2, 5));  // H in column 6
-  EXPECT_TRUE(IsHexOperand("3B9AC9FFH", 2, 9));
-  EXPECT_FALSE(IsHexOperand("H1", 2, 5));  // column 1 never counts
-  EXPECT_TRUE(IsHexOperand("FH", 2, 3));
-  EXPECT_FALSE(IsHexOperand("FFFH", 2, 3));
-  EXPECT_FALSE(IsHexOperand("5;HI", 2, 5));  // the H of a comment
+  const struct {
+    const char* token;
+    std::size_t last;
+    bool hex;
+  } cases[] = {{"7FFFH", 5, true},     {"1FFFFH", 5, false},                       // H in column 6
+               {"3B9AC9FFH", 9, true}, {"H1", 5, false},                           // column 1 never counts
+               {"FH", 3, true},        {"FFFH", 3, false},   {"5;HI", 5, false}};  // the H of a comment
+  for (const auto& c : cases) EXPECT_EQ(IsHexOperand(c.token, 2, c.last), c.hex) << c.token;
 }
 
 TEST(Tokeniser, SplitsAtBlanksTabsAndCommas) {
@@ -80,19 +82,23 @@ TEST(SourceLinesTest, AcceptsCrLfAndLfAndDropsAByteOrderMark) {
 }
 
 TEST(CutTextTest, NeverSplitsACharacter) {
-  const std::string ascii100(100, 'a');
-  EXPECT_EQ(CutText(ascii100, 100), ascii100);
-  EXPECT_EQ(CutText(ascii100 + "b", 100), ascii100);
-  const std::string utf8 = std::string(99, 'a') + "\xEC\xB2\xAB";  // 첫 straddles byte 100
-  EXPECT_EQ(CutText(utf8, 100), std::string(99, 'a'));
-  const std::string utf8Fits = std::string(97, 'a') + "\xEC\xB2\xAB" + "b";
-  EXPECT_EQ(CutText(utf8Fits, 100), std::string(97, 'a') + "\xEC\xB2\xAB");
-  // Code-page text (not UTF-8): "a" then 50 double-byte characters; the cut falls between two of them.
-  std::string legacy = "a";
-  for (int i = 0; i < 50; ++i) legacy += "\xB0\xA1";
-  EXPECT_EQ(CutText(legacy, 100), legacy.substr(0, 99));
-  const std::string legacyFits = std::string(98, 'a') + "\xB0\xA1" + "\xB0\xA1";
-  EXPECT_EQ(CutText(legacyFits, 100), std::string(98, 'a') + "\xB0\xA1");
+  const std::string a97(97, 'a');
+  const std::string legacy50 = [] {  // code-page text (not UTF-8): "a" then 50 double-byte characters
+    std::string text = "a";
+    for (int i = 0; i < 50; ++i) text += "\xB0\xA1";
+    return text;
+  }();
+  const std::pair<std::string, std::string> cases[] = {
+      {a97 + "aaa", a97 + "aaa"},
+      {a97 + "aaab", a97 + "aaa"},
+      {a97 + "aa\xEC\xB2\xAB", a97 + "aa"},  // 첫 straddles byte 100
+      {a97 + "\xEC\xB2\xAB" + "b", a97 + "\xEC\xB2\xAB"},
+      {legacy50, legacy50.substr(0, 99)},  // the cut falls between two characters
+      {a97 + "a\xB0\xA1\xB0\xA1", a97 + "a\xB0\xA1"},
+      {a97 + "a\xFE\xA1\xFE\xA1", a97 + "a\xFE\xA1"},  // 0xFE is still a lead byte
+      {a97 + "aa\x81\xA1", a97 + "aa"},                // and so is 0x81
+  };
+  for (const auto& [text, cut] : cases) EXPECT_EQ(CutText(text, 100), cut) << text.size();
 }
 
 TEST(MnemonicTableTest, LookUpIsExactAndCaseSensitive) {
@@ -109,9 +115,14 @@ TEST(MnemonicTableTest, EveryNamedEntryHasAParserAndNoFillerHasOne) {
     const bool named = i != kNoMnemonic && table[static_cast<std::size_t>(i)] != kFillerMnemonic;
     EXPECT_EQ(ParserFor(i) != nullptr, named) << i << " " << table[static_cast<std::size_t>(i)];
   }
-  EXPECT_EQ(ParserFor(op::INP), ParserFor(op::DLY));  // one family: single operand
-  EXPECT_EQ(ParserFor(op::SAR), ParserFor(op::IF));
-  EXPECT_NE(ParserFor(op::F), ParserFor(op::OFF));
+  // Opcodes side by side that belong to one family or to two.
+  const struct {
+    int a, b;
+    bool same;
+  } families[] = {{op::INP, op::DLY, true}, {op::SPLS, op::INP, true}, {op::VEL, op::INP, false},
+                  {op::SAR, op::IF, true},  {op::F, op::OFF, false},   {op::PLC, op::INP, true},
+                  {op::SPD, op::ACC, true}, {op::WRR, op::PLC, false}};
+  for (const auto& f : families) EXPECT_EQ(ParserFor(f.a) == ParserFor(f.b), f.same) << f.a << " " << f.b;
 }
 
 }  // namespace

@@ -7,30 +7,24 @@
 #include "cli/cmd_program.h"
 #include "language/transfer/program_files.h"
 #include "programs_fixture.h"
+#include "support/cli_rig.h"
 
 namespace zova::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using programs::test::ScratchDir;
 using programs::test::Source;
-using programs::test::TransferRig;
 
-class ProgramCommand : public ScratchDir {
+class ProgramCommand : public test::CliRig {
  protected:
-  ProgramCommand() {
-    ctx.ui = &rig.sim.ui;
-    ctx.link = &rig.sim.link;
-  }
   int run(const Args& args) { return RunProgram(ctx, args); }
-  TransferRig rig;  // its store and transfer go unused: the command makes its own
-  Context ctx;
+  sim::StoredProgram& stored(int n) { return sim.controller.programs.programs[static_cast<std::size_t>(n)]; }
 };
 
 TEST_F(ProgramCommand, SendThenReceive) {
   write(path("in.dat"), Source({"MVE P12 ;go", "[EOF]"}));
   EXPECT_EQ(run({"send", "4", path("in.dat")}), kExitOk);
-  EXPECT_TRUE(rig.stored(4).present());
+  EXPECT_TRUE(stored(4).present());
   EXPECT_EQ(run({"receive", "4", path("out.dat")}), kExitOk);
   EXPECT_EQ(read(path("out.dat")), "000 MVE P0012 ;go\r\n001 [EOF] \r\n");
 }
@@ -54,14 +48,14 @@ TEST_F(ProgramCommand, ExitCodes) {
   EXPECT_EQ(run({"send", "2", path("acc.dat")}), kExitFile);
   for (int n = 0; n <= 30; ++n) write(programs::AllModeFileName(dir.string(), n), Source({"STOP", "[EOF]"}));
   EXPECT_EQ(run({"send-all", dir.string()}), kExitFile) << "ZOVAPRG31.dat is missing";
-  EXPECT_EQ(rig.sim.wire.text(), "") << "nothing is sent after a usage or file error";
+  EXPECT_EQ(sim.wire.text(), "") << "nothing is sent after a usage or file error";
   ctx.options.axes = 0;
   EXPECT_EQ(run({"send", "1", path("acc.dat")}), kExitOk);
   write(path("ZOVAPRG31.dat"), Source({"STOP", "[EOF]"}));
   EXPECT_EQ(run({"send-all", dir.string() + "/"}), kExitOk);
-  EXPECT_TRUE(rig.stored(31).present());
+  EXPECT_TRUE(stored(31).present());
 
-  rig.sim.controller.faults.badChecksum = true;
+  sim.controller.faults.badChecksum = true;
   EXPECT_EQ(run({"receive", "0", path("out.dat")}), kExitLink);
   EXPECT_FALSE(fs::exists(path("out.dat")));
 }

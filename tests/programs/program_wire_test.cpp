@@ -1,30 +1,15 @@
-// The program block and comment block: byte layout both ways, and unpacking a received block.
+// The comment block's cells and the words of a received program block. The packed program and comment
+// blocks of a compiled program are checked byte for byte in send_test.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "language/compiler.h"
 #include "language/transfer/program_wire.h"
-#include "link/recording_ui.h"
 #include "programs_fixture.h"
 
 namespace zova::programs {
 namespace {
-
-using test::kSmallSource;
-using test::SmallCommentBlock;
-using test::SmallProgramBlock;
-
-TEST(ProgramWire, CompiledProgramPacksToTheHandBuiltBlocks) {
-  language::ProgramStore store;
-  RecordingUi ui;
-  language::Compiler compiler(store, ui, {6, 0});
-  ASSERT_TRUE(compiler.compileSource(9, kSmallSource));
-  const ProgramBlock block = PackProgramBlock(store, 9);
-  EXPECT_EQ(std::vector<std::uint8_t>(block.begin(), block.end()), SmallProgramBlock());
-  EXPECT_EQ(PackCommentBlock(store), SmallCommentBlock());
-}
 
 TEST(ProgramWire, CommentCellsTravelAsTheirLowByte) {
   language::ProgramStore store;

@@ -76,6 +76,26 @@ inline std::vector<std::uint8_t> SmallCommentBlock() {
   return comments;
 }
 
+// The progress calls on `bar` as "max 0 512" or "0 17" (a call on another bar names it).
+inline std::vector<std::string> ProgressSeen(const RecordingUi& ui, const std::string& bar) {
+  std::vector<std::string> seen;
+  for (const auto& p : ui.progress) {
+    seen.push_back((p.bar == bar ? "" : p.bar + " ") + (p.maximum ? "max " : "") + std::to_string(p.index) + " " +
+                   std::to_string(p.value));
+  }
+  return seen;
+}
+
+// The progress of one program: bar 0 counts `steps` from `first`, bar 1 the comment rows, then both rest at 0.
+inline std::vector<std::string> ProgressOfOneProgram(int steps, int first) {
+  std::vector<std::string> expected{"max 0 " + std::to_string(steps)};
+  for (int n = first; n < first + steps; ++n) expected.push_back("0 " + std::to_string(n));
+  expected.insert(expected.end(), {"0 0", "max 1 300"});
+  for (int r = 0; r < 300; ++r) expected.push_back("1 " + std::to_string(r));
+  expected.insert(expected.end(), {"1 0", "0 0", "1 0"});
+  return expected;
+}
+
 // The messages of failed transfers: the error box for each failed exchange, and the handshake's own text,
 // alone, where the line died.
 inline std::vector<std::string> FailureTexts(int boxes, bool lineDead) {

@@ -137,10 +137,24 @@ TEST_F(RoundTrip, AllProgramsThroughTheirFolders) {
   }
   rig.transfer.TransFolder = dir.string();
   rig.transfer.RecvFolder = out.string();
+  std::vector<int> shown;
+  rig.transfer.onProgramNumber = [&shown](int n) { shown.push_back(n); };
   ASSERT_TRUE(CheckAllTransFiles(rig.transfer.TransFolder, rig.sim.ui));
   EXPECT_EQ(rig.transfer.SendPrograms(rig.sim.link, kModeAll).transferred, 32);
+  EXPECT_FALSE(rig.stored(32).present()) << "program 32 is never transferred";
+  rig.stored(32) = rig.stored(31);
   EXPECT_EQ(rig.transfer.ReceivePrograms(rig.sim.link, kModeAll).transferred, 32);
   EXPECT_TRUE(rig.sim.ui.messages.empty());
+  std::vector<std::uint8_t> commands(32, 2);
+  commands.resize(64, 1);
+  EXPECT_EQ(rig.sim.controller.commandLog, commands);
+  std::vector<int> numbers;
+  for (int n = 0; n < 64; ++n) numbers.push_back(n % 32);
+  EXPECT_EQ(shown, numbers);
+  EXPECT_EQ(rig.transfer.TxProgramNo, 31) << "the number box keeps the last program";
+  EXPECT_EQ(rig.transfer.RxProgramNo, 31);
+  for (int n = 0; n <= 32; ++n) EXPECT_EQ(rig.store.presence[n], n > 0 && n < 32 ? 1 : 0) << "each flag its own";
+  EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 32);
 
   // An empty program travels as one byte and comes back as the end record alone.
   EXPECT_EQ(read(AllModeFileName(out.string(), 0)), "000 [EOF] \r\n");

@@ -1,8 +1,9 @@
-// Transmitting programs to the simulated controller: the bytes on the wire, the progress bars, all mode,
-// and programs whose compile showed messages.
+// Transmitting programs to the simulated controller: the bytes on the wire, the progress bars, programs whose
+// compile showed messages, and refusals. All mode in full is in round_trip_test.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "language/transfer/program_files.h"
@@ -39,6 +40,11 @@ TEST_F(Send, EmptyProgramIsOneZeroByteAnsweredEot) {
   EXPECT_EQ(rig.sim.wire.text(), "> 01 < 06 > 02 < 02 > 05 00 00 00 05 00 00 00 02 < 16 > 00 < 04");
   EXPECT_TRUE(rig.sim.ui.messages.empty());
   EXPECT_FALSE(rig.stored(5).present());
+  // Its progress goes to the end at once, then back.
+  const std::vector<std::string> seen = test::ProgressSeen(rig.sim.ui, "ProgressBarTrans");
+  ASSERT_GE(seen.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 3),
+            (std::vector<std::string>{"max 0 512", "0 512", "0 0"}));
 }
 
 TEST_F(Send, ProgramBlockThenCommentBlockByteForByte) {
@@ -65,118 +71,48 @@ TEST_F(Send, ProgramBlockThenCommentBlockByteForByte) {
 
 TEST_F(Send, ProgressBarsFollowWordsAndRows) {
   sendSingle(1, kSmallSource);
-  std::vector<std::string> expected{"max 0 512"};
-  for (int w = 0; w < 512; ++w) expected.push_back("0 " + std::to_string(w));
-  expected.push_back("0 0");
-  expected.push_back("max 1 300");
-  for (int r = 0; r < 300; ++r) expected.push_back("1 " + std::to_string(r));
-  expected.push_back("1 0");
-  expected.push_back("0 0");  // both bars rest at 0 at the end
-  expected.push_back("1 0");
-  std::vector<std::string> seen;
-  for (const auto& p : rig.sim.ui.progress) {
-    EXPECT_EQ(p.bar, "ProgressBarTrans");
-    seen.push_back((p.maximum ? "max " : "") + std::to_string(p.index) + " " + std::to_string(p.value));
-  }
-  EXPECT_EQ(seen, expected);
-}
-
-TEST_F(Send, EmptyProgramProgressGoesToTheEndAndBack) {
-  sendSingle(1, Source({"[EOF]"}));
-  const auto& p = rig.sim.ui.progress;
-  ASSERT_GE(p.size(), 3u);
-  EXPECT_TRUE(p[0].maximum);
-  EXPECT_EQ(p[0].value, 512);
-  EXPECT_EQ(p[1].value, 512);
-  EXPECT_EQ(p[2].value, 0);
+  EXPECT_EQ(test::ProgressSeen(rig.sim.ui, "ProgressBarTrans"), test::ProgressOfOneProgram(512, 0));
 }
 
 // Sources that must not reach the controller, and the messages the compiler shows for them.
-struct BadSource {
-  const char* name;
-  std::string text;
-  std::vector<std::string> messages;
-};
-
-std::string BadSourceName(const ::testing::TestParamInfo<BadSource>& param) { return param.param.name; }
-
-class SendRefusesBadSource : public Send, public ::testing::WithParamInterface<BadSource> {};
-
-TEST_P(SendRefusesBadSource, NothingIsSentAfterTheCompilerMessages) {
-  const BadSource& c = GetParam();
-  const TransferReport report = sendSingle(4, c.text);
-  EXPECT_EQ(report.notCompiled, 1);
-  EXPECT_EQ(report.transferred, 0);
-  EXPECT_EQ(rig.sim.wire.text(), "");
-  EXPECT_EQ(rig.sim.ui.texts(), c.messages);
+TEST_F(Send, NothingIsSentAfterTheCompilerMessages) {
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {Source({"MVE P9999", "STOP", "[EOF]"}), {"LOC 번호 초과"}},
+      {Source({"MVE P1", "JUMP L1", "[EOF]"}), {"해당 명령어가 없습니다"}},
+      {Source({"MVE P1", "STOP"}), {}},
+      {Source({"ACC 7 100", "[EOF]"}), {"ACC-MAX_AXIS_LMT_OVER"}},
+  };
+  for (const auto& [source, messages] : cases) {
+    rig.sim.ui.clear();
+    const TransferReport report = sendSingle(4, source);
+    EXPECT_EQ(report.notCompiled, 1) << source;
+    EXPECT_EQ(report.transferred, 0) << source;
+    EXPECT_EQ(rig.sim.wire.text(), "") << source;
+    EXPECT_EQ(rig.sim.ui.texts(), messages) << source;
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sources, SendRefusesBadSource,
-    ::testing::Values(BadSource{"CheckFails", Source({"MVE P9999", "STOP", "[EOF]"}), {"LOC 번호 초과"}},
-                      BadSource{"UnknownMnemonic", Source({"MVE P1", "JUMP L1", "[EOF]"}), {"해당 명령어가 없습니다"}},
-                      BadSource{"NoEnd", Source({"MVE P1", "STOP"}), {}},
-                      BadSource{"AxisAboveConfigured", Source({"ACC 7 100", "[EOF]"}), {"ACC-MAX_AXIS_LMT_OVER"}}),
-    BadSourceName);
-
 TEST_F(Send, RefusedBeforeAnyExchange) {
-  struct Case {
-    int mode;
-    int number;
-    std::string file, folder, message;
-  };
-  const std::vector<Case> cases{
-      {kModeSingle, 0, "", "", std::string(kMsgNoTransFile)},
-      {kModeSingle, 32, path("x.dat"), "", std::string(kMsgProgramNumberRange)},
-      {kModeSingle, -1, path("x.dat"), "", std::string(kMsgProgramNumberRange)},
-      {kModeAll, 0, path("x.dat"), "", std::string(kMsgNoTransFolder)},
-  };
-  for (const Case& c : cases) {
+  const struct {
+    int mode, number;
+    std::string file;
+    std::string_view message;
+  } cases[] = {{kModeSingle, 0, "", kMsgNoTransFile},
+               {kModeSingle, 32, path("x.dat"), kMsgProgramNumberRange},
+               {kModeSingle, -1, path("x.dat"), kMsgProgramNumberRange},
+               {kModeAll, 0, path("x.dat"), kMsgNoTransFolder}};
+  for (const auto& c : cases) {
     TransferRig fresh;
     fresh.transfer.TxProgramNo = c.number;
     fresh.transfer.TransFileName = c.file;
-    fresh.transfer.TransFolder = c.folder;
-    const TransferReport report = fresh.transfer.SendPrograms(fresh.sim.link, c.mode);
-    EXPECT_TRUE(report.refused) << c.message;
-    EXPECT_EQ(fresh.sim.ui.texts(), std::vector<std::string>{c.message});
+    EXPECT_TRUE(fresh.transfer.SendPrograms(fresh.sim.link, c.mode).refused) << c.message;
+    EXPECT_EQ(fresh.sim.ui.texts(), std::vector<std::string>{std::string(c.message)});
     EXPECT_EQ(fresh.sim.wire.text(), "");
   }
 }
 
-class SendAll : public Send {
- protected:
-  void writePrograms() {
-    for (int n = 0; n <= 31; ++n) {
-      write(AllModeFileName(dir.string(), n), Source({"DLY " + std::to_string(n + 1), "[EOF]"}));
-    }
-  }
-  std::vector<int> shown;
-};
-
-TEST_F(SendAll, ProgramsZeroToThirtyOneFromTheirOwnFiles) {
-  writePrograms();
-  rig.transfer.TransFolder = dir.string();
-  rig.transfer.onProgramNumber = [this](int n) { shown.push_back(n); };
-  const TransferReport report = rig.transfer.SendPrograms(rig.sim.link, kModeAll);
-  EXPECT_EQ(report.transferred, 32);
-  EXPECT_TRUE(rig.sim.ui.messages.empty());
-  std::vector<int> expected;
-  for (int n = 0; n <= 31; ++n) {
-    expected.push_back(n);
-    ASSERT_TRUE(rig.stored(n).present()) << n;
-    // Word 0 of program n: DLY n + 1 (opcode 51).
-    EXPECT_EQ(rig.stored(n).block[2], n + 1) << n;
-    EXPECT_EQ(rig.stored(n).block[5], 51) << n;
-  }
-  EXPECT_EQ(shown, expected);
-  EXPECT_EQ(rig.transfer.TxProgramNo, 31) << "the number box keeps the last program";
-  EXPECT_EQ(rig.sim.controller.commandLog, std::vector<std::uint8_t>(32, 2));
-  EXPECT_FALSE(rig.stored(32).present()) << "program 32 is never transferred";
-}
-
-TEST_F(SendAll, AProgramThatDoesNotCompileIsSkippedAndNamed) {
-  writePrograms();
-  write(AllModeFileName(dir.string(), 3), Source({"XYZ 1", "[EOF]"}));
+TEST_F(Send, AllModeSkipsAndNamesAProgramThatDoesNotCompile) {
+  for (int n = 0; n <= 31; ++n) write(AllModeFileName(dir.string(), n), Source({n == 3 ? "XYZ 1" : "STOP", "[EOF]"}));
   rig.transfer.TransFolder = dir.string();
   const TransferReport report = rig.transfer.SendPrograms(rig.sim.link, kModeAll);
   EXPECT_EQ(report.transferred, 31);
