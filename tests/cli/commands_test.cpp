@@ -18,7 +18,7 @@
 #include "link/terminal_ui.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"
-#include "programs/programs_fixture.h"
+#include "support/program_samples.h"
 #include "support/cli_rig.h"
 
 namespace zova::cli {

@@ -7,7 +7,7 @@
 
 #include "language/transfer/program_files.h"
 #include "link/recording_ui.h"
-#include "programs_fixture.h"
+#include "support/program_samples.h"
 
 namespace zova::programs {
 namespace {
