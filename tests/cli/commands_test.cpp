@@ -58,9 +58,9 @@ std::vector<std::string> Fields(const std::string& text, const std::string& file
   return fields;
 }
 
-class LanguageCommand : public test::CliRig {};
+class Commands : public test::CliRig {};
 
-TEST_F(LanguageCommand, FormsOutputsAndExitCodes) {
+TEST_F(Commands, FormsOutputsAndExitCodes) {
   const std::string list = "01100005 00000000\r\n\r\n79200001 00020003\nFF000000 00000000\n";
   const std::string badRecords = "MVE P9999\r\n; c\r\nGOTO 5\r\nSTOP\r\n";
   const char* wrongWords = "line 2: expected two hexadecimal words";
@@ -94,6 +94,16 @@ TEST_F(LanguageCommand, FormsOutputsAndExitCodes) {
       {RunList, kExitUsage, "{f}", "36000000 00000000\n01100005 00000000 1\n", "", wrongWords},
       {RunList, kExitUsage, "{f}", "36000000 00000000\n1FFFFFFFF 0\n", "", wrongWords},
       {RunList, kExitUsage, "a|b", "", "", "*"},
+      {RunProgram, kExitUsage, "", "", "", "*"},
+      {RunProgram, kExitUsage, "send", "", "", "*"},
+      {RunProgram, kExitUsage, "send|3", "", "", "*"},
+      {RunProgram, kExitUsage, "send|x|{f}", "", "", "*"},
+      {RunProgram, kExitUsage, "send|32|{f}", "", "", "*"},
+      {RunProgram, kExitUsage, "send|-1|{f}", "", "", "*"},
+      {RunProgram, kExitUsage, "receive|40|{f}", "", "", "*"},
+      {RunProgram, kExitUsage, "send-all", "", "", "*"},
+      {RunProgram, kExitUsage, "send-all|a|b", "", "", "*"},
+      {RunProgram, kExitUsage, "fetch|1|{f}", "", "", "*"},
   };
   const std::string file = path("in.dat");
   for (const CommandCase& c : cases) {
@@ -104,6 +114,7 @@ TEST_F(LanguageCommand, FormsOutputsAndExitCodes) {
     const std::string what = std::string(c.args) + " " + c.file;
     EXPECT_EQ(c.run(ctx, Fields(c.args, file)), c.exit) << what;
     EXPECT_EQ(takeOutput(), WithFile(c.output, file)) << what;
+    EXPECT_EQ(sim.wire.text(), "") << what << ": these forms send nothing";
     const std::vector<std::string> texts = sim.ui.texts();
     const std::vector<std::string> expected = Fields(c.messages, file);
     ASSERT_EQ(texts.size(), expected.size()) << what << ::testing::PrintToString(texts);
@@ -131,26 +142,14 @@ TEST_F(ProgramCommand, SendThenReceive) {
   EXPECT_EQ(read(path("out.dat")), "000 MVE P0012 ;go\r\n001 [EOF] \r\n");
 }
 
-TEST_F(ProgramCommand, ExitCodes) {
-  const std::vector<Args> wrong{{},
-                                {"send"},
-                                {"send", "3"},
-                                {"send", "x", "f.dat"},
-                                {"send", "32", path("f.dat")},
-                                {"send", "-1", path("f.dat")},
-                                {"receive", "40", path("f.dat")},
-                                {"send-all"},
-                                {"send-all", "a", "b"},
-                                {"fetch", "1", "f.dat"}};
-  for (const Args& args : wrong) EXPECT_EQ(run(args), kExitUsage) << ::testing::PrintToString(args);
-
+TEST_F(ProgramCommand, AxesFilesAndLinkFailures) {
   // The axis check of the compile uses --axes when given, else six.
   write(path("acc.dat"), Source({"ACC 5 100", "[EOF]"}));
   ctx.options.axes = 4;
   EXPECT_EQ(run({"send", "2", path("acc.dat")}), kExitFile);
   for (int n = 0; n <= 30; ++n) write(programs::AllModeFileName(dir.string(), n), Source({"STOP", "[EOF]"}));
   EXPECT_EQ(run({"send-all", dir.string()}), kExitFile) << "ZOVAPRG31.dat is missing";
-  EXPECT_EQ(sim.wire.text(), "") << "nothing is sent after a usage or file error";
+  EXPECT_EQ(sim.wire.text(), "") << "nothing is sent after a file error";
   ctx.options.axes = 0;
   EXPECT_EQ(run({"send", "1", path("acc.dat")}), kExitOk);
   write(path("ZOVAPRG31.dat"), Source({"STOP", "[EOF]"}));
@@ -244,16 +243,12 @@ TEST_F(CommandSafety, ACopyWithRejectedBlocksSaysWhy) {
 
 // A message box breaks its text at a lone CR (the listing-write error has one); a terminal must not
 // overwrite the first half with the second.
-TEST(TerminalMessages, ACarriageReturnBreaksTheLine) {
-  std::FILE* err = std::tmpfile();
-  TerminalUi ui(err, false);
-  Ui& box = ui;
-  box.messageBox("first\rsecond\r\nthird");
-  std::rewind(err);
-  char text[64] = {};
-  const std::size_t n = std::fread(text, 1, sizeof text - 1, err);
-  EXPECT_EQ(std::string(text, n), "first\nsecond\nthird\n");
-  std::fclose(err);
+class TerminalMessages : public test::CliRig {};
+
+TEST_F(TerminalMessages, ACarriageReturnBreaksTheLine) {
+  TerminalUi terminal(ctx.out, false);
+  static_cast<Ui&>(terminal).messageBox("first\rsecond\r\nthird");
+  EXPECT_EQ(takeOutput(), "first\nsecond\nthird\n");
 }
 
 }  // namespace
