@@ -41,18 +41,15 @@ TEST(Connection, OpensOnlyWhenTheControllerAnswersDc1) {
   }
 }
 
-TEST(Connection, OpenFailureShowsTheSystemsReason) {
-  test::SimRig rig;
-  rig.wire.close();
-  rig.simPort.failOpen = true;
-  Connection c(rig.link);
-  EXPECT_FALSE(c.Open());
-  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{"The simulated port refused to open."});
-}
-
+// Close says goodbye and closes only after the echo; while an exchange holds the link it does nothing.
 TEST(Connection, CloseSaysGoodbyeAndClosesOnlyAfterTheEcho) {
   test::SimRig rig;
   Connection c(rig.link);
+  {
+    BusyGuard busy(rig.link);
+    EXPECT_FALSE(c.Close());
+    EXPECT_EQ(rig.wire.text(), "");
+  }
   EXPECT_TRUE(c.Close());
   EXPECT_EQ(rig.wire.text(), "> 01 < 06 > 24 < 24");
   EXPECT_FALSE(rig.wire.isOpen());
@@ -62,15 +59,6 @@ TEST(Connection, CloseSaysGoodbyeAndClosesOnlyAfterTheEcho) {
   Connection c2(wrong.link);
   EXPECT_FALSE(c2.Close());
   EXPECT_TRUE(wrong.wire.isOpen()) << "no echo: the port stays open";
-}
-
-TEST(Connection, CloseWhileAnExchangeHoldsTheLinkDoesNothing) {
-  test::SimRig rig;
-  Connection c(rig.link);
-  BusyGuard busy(rig.link);
-  EXPECT_FALSE(c.Close());
-  EXPECT_EQ(rig.wire.text(), "");
-  EXPECT_TRUE(rig.wire.isOpen());
 }
 
 }  // namespace
