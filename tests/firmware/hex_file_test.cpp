@@ -68,7 +68,6 @@ TEST(HexFile, AFileWithoutEndRecordOrDataOrDamagedAfterTheEndIsRefused) {
   std::string message;
   EXPECT_EQ(ParseHex(HexRecord(0, 0, {1}) + "\n", image, message), HexStatus::Damaged);
   EXPECT_EQ(message, "HEX 파일에 끝 레코드가 없습니다 (파일이 잘렸습니다).");
-  EXPECT_EQ(ParseHex("", image, message), HexStatus::Damaged);
   EXPECT_EQ(ParseHex(":0000000000\n:00000001FF\n" + HexRecord(0, 0, {1}) + "\n", image, message), HexStatus::Damaged);
   EXPECT_EQ(message, "HEX 파일에 보낼 데이터가 없습니다.");
   EXPECT_EQ(ParseHex(":00000001FF\n:zz\n", image, message), HexStatus::Damaged) << "damage after the end record";

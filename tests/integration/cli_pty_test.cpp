@@ -151,19 +151,18 @@ TEST_F(CliPty, AStoredSettingTheControlRejectsIsReportedAndTheDefaultUsed) {
 // zovasim --state keeps a controller across restarts: a backup taken from one simulator is restored into
 // another, which still holds it after it was stopped and started again.
 TEST_F(CliPty, ABackupMovesBetweenSimulatorsThatKeepTheirState) {
-  const std::string base = dir.string();
-  write(base + "/p.dat", "MVE P0001 ;첫 줄\r\nSTOP\r\n[EOF]\r\n");
-  start({"--axes", "4", "--state", base + "/a.state"});
-  EXPECT_EQ(ctl({"program", "send", "5", base + "/p.dat"}).exitCode, 0);
-  const RunResult saved = ctl({"--axes", "4", "backup", base + "/b"});
+  write(path("p.dat"), "MVE P0001 ;첫 줄\r\nSTOP\r\n[EOF]\r\n");
+  start({"--axes", "4", "--state", path("a.state")});
+  EXPECT_EQ(ctl({"program", "send", "5", path("p.dat")}).exitCode, 0);
+  const RunResult saved = ctl({"--axes", "4", "backup", path("b")});
   EXPECT_EQ(saved.exitCode, 0) << saved.err;
   sim.reset();  // the first simulator saves and goes before the second reads its own file
-  start({"--axes", "4", "--state", base + "/c.state"});
-  const RunResult restored = ctl({"--axes", "4", "restore", base + "/b"});
+  start({"--axes", "4", "--state", path("c.state")});
+  const RunResult restored = ctl({"--axes", "4", "restore", path("b")});
   EXPECT_EQ(restored.exitCode, 0) << restored.err;
   sim.reset();
-  start({"--state", base + "/c.state"});
-  const RunResult compared = ctl({"--axes", "4", "compare", base + "/b"});
+  start({"--state", path("c.state")});
+  const RunResult compared = ctl({"--axes", "4", "compare", path("b")});
   EXPECT_EQ(compared.exitCode, 0) << compared.out << compared.err;
 }
 

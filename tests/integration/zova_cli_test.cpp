@@ -24,11 +24,8 @@ TEST(ZovaCommandLine, AnswersHelpVersionAndWrongOptionsWithoutAWindow) {
     const RunResult r = RunProgram(ZOVA_PATH, c.args);
     const std::string what = testing::PrintToString(c.args);
     EXPECT_EQ(r.exitCode, c.exit) << what;
-    EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << what;
+    EXPECT_EQ(c.out.empty() ? r.out : r.out.substr(0, c.out.size()), c.out) << what;  // errors print nothing
     EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << what;
-    if (c.out.empty()) {
-      EXPECT_TRUE(r.out.empty()) << what << ": " << r.out;
-    }
   }
 }
 
