@@ -1,5 +1,4 @@
 // zovactl against zovasim over a real pseudo-terminal, through the QSerialPort adapter.
-#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -76,19 +75,12 @@ TEST_F(CliPty, ControllerFaultsEndInExitOneWithTheMessage) {
 
 using CliProcess = ScratchDir;
 
-TEST_F(CliProcess, ExtraArgumentsAreRefusedBeforeThePortOpens) {
-  for (const std::string command : {"alarm-reset", "ping", "stop"}) {
-    const RunResult r = RunProgram(ZOVACTL_PATH, {"--port", "sim", "--axes", "2", command, "1"});
-    EXPECT_EQ(r.exitCode, 2) << command;
-    EXPECT_EQ(r.err.rfind("usage: zovactl " + command, 0), 0u) << r.err;
-  }
-}
-
 // Help goes to standard output with exit 0; whatever the parser refuses is wrong usage: exit 2, the reason
-// and the usage line on standard error, nothing on standard output.
-TEST_F(CliProcess, HelpAndRefusedArguments) {
-  const std::string usage = "usage: zovactl [OPTIONS] COMMAND [ARGS...] (zovactl --help)\n";
-  const std::string simUsage = "usage: zovasim [OPTIONS] (zovasim --help)\n";
+// and the usage line on standard error, nothing on standard output. A failure the operation itself shows no
+// message for still leaves a line on standard error.
+TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
+  const std::string ctl = ZOVACTL_PATH, usage = "usage: zovactl [OPTIONS] COMMAND [ARGS...] (zovactl --help)\n";
+  write(path("f.hex"), ":0400000001020304F2\r\n:00000001FF\r\n");
   struct Case {
     std::string program;
     std::vector<std::string> args;
@@ -96,29 +88,38 @@ TEST_F(CliProcess, HelpAndRefusedArguments) {
     std::string outStart;
     std::string err;
   } cases[] = {
-      {ZOVACTL_PATH, {"--help"}, 0, "Usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
-      {ZOVACTL_PATH, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
-      {ZOVACTL_PATH, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
-      {ZOVACTL_PATH, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: takes 2 to 6, not 0x3\n" + usage},
-      {ZOVACTL_PATH, {"--port", "sim", "frob"}, 2, "", "zovactl: unknown command frob\n" + usage},
-      {ZOVACTL_PATH, {"--quiet"}, 2, "", "zovactl: no command given\n" + usage},
-      {ZOVASIM_PATH, {"--axes", "0"}, 2, "", "zovasim: --axes: Value 0 not in range 1 to 6\n" + simUsage},
+      {ctl, {"--help"}, 0, "Usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
+      {ctl, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
+      {ctl, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
+      {ctl, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: takes 2 to 6, not 0x3\n" + usage},
+      {ctl, {"--port", "sim", "frob"}, 2, "", "zovactl: unknown command frob\n" + usage},
+      {ctl, {"--quiet"}, 2, "", "zovactl: no command given\n" + usage},
+      // Commands that take no arguments refuse them before any port opens.
+      {ctl, {"ping", "1"}, 2, "", "usage: zovactl ping: open the port and run the link check\n"},
+      {ctl, {"alarm-reset", "1"}, 2, "", "usage: zovactl alarm-reset: reset the controller's alarm\n"},
+      {ctl,
+       {"stop", "1"},
+       2,
+       "",
+       "usage: zovactl stop: stop the program and wait until the axes rest (needs --axes)\n"},
+      {ctl,
+       {"--port", "sim", "--quiet", "--sim-options", "--wrong-echo", "firmware", path("f.hex")},
+       1,
+       "Downloading error!",
+       "zovactl: the controller or the link failed (exit 1)\n"},
+      {ctl, {"--port", "/dev/zova-no-such-port", "outputs"}, 1, "", "/dev/zova-no-such-port: no such serial port\n"},
+      {ZOVASIM_PATH,
+       {"--axes", "0"},
+       2,
+       "",
+       "zovasim: --axes: Value 0 not in range 1 to 6\nusage: zovasim [OPTIONS] (zovasim --help)\n"},
   };
   for (const Case& c : cases) {
     const RunResult r = RunProgram(c.program, c.args);
-    EXPECT_EQ(r.exitCode, c.exit) << c.args[0];
+    EXPECT_EQ(r.exitCode, c.exit) << c.args.back();
     EXPECT_TRUE(c.outStart.empty() ? r.out.empty() : r.out.starts_with(c.outStart)) << r.out;
     EXPECT_EQ(r.err, c.err);
   }
-}
-
-// A failure the operation itself shows no message for still leaves a line on standard error.
-TEST_F(CliProcess, AQuietFailureStillSaysWhy) {
-  write(path("f.hex"), ":0400000001020304F2\r\n:00000001FF\r\n");
-  const RunResult r = RunProgram(
-      ZOVACTL_PATH, {"--port", "sim", "--quiet", "--sim-options", "--wrong-echo", "firmware", path("f.hex")});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "zovactl: the controller or the link failed (exit 1)\n");
 }
 
 // Ctrl-C ends a jog with the stop on the wire; SIGTERM ends a transfer between two exchanges. What each
@@ -164,20 +165,6 @@ TEST_F(CliPty, ABackupMovesBetweenSimulatorsThatKeepTheirState) {
   start({"--state", path("c.state")});
   const RunResult compared = ctl({"--axes", "4", "compare", path("b")});
   EXPECT_EQ(compared.exitCode, 0) << compared.out << compared.err;
-}
-
-TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {
-  RunResult r = RunProgram(ZOVACTL_PATH, {"--port", "/dev/zova-no-such-port", "outputs"});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("/dev/zova-no-such-port"), std::string::npos) << r.err;
-}
-
-// The harness itself: a child that never ends is killed at the bound, and the test fails saying so.
-TEST(Harness, ChildThatNeverEndsIsKilledAtTheBound) {
-  static RunResult hung;
-  EXPECT_NONFATAL_FAILURE(hung = RunProgram("/bin/sleep", {"600"}, std::chrono::milliseconds(100)),
-                          "/bin/sleep did not end within its time limit");
-  EXPECT_EQ(hung.exitCode, 128 + SIGKILL);
 }
 
 }  // namespace

@@ -15,27 +15,26 @@ namespace {
 using test::SimRig;
 
 // An action is answered with SYN; a failed handshake is closed with the cancel sequence, DLE in STX's place.
+// Output point 8 is output number 1.
 TEST(Requests, ActionsOnTheWire) {
   struct Case {
-    const char* name;
     std::function<RequestStatus(Link&)> send;
     bool wrongEcho;
     const char* wire;
   } cases[] = {
-      {"servo on", [](Link& l) { return RequestWithZeroOperand(l, cmd::kServoOn); }, false,
+      {[](Link& l) { return RequestWithZeroOperand(l, cmd::kServoOn); }, false,
        "> 01 < 06 > 17 < 17 > 00 00 00 00 02 < 16"},
-      {"failed handshake", [](Link& l) { return RequestWithZeroOperand(l, cmd::kZeroReturn); }, true,
+      {[](Link& l) { return RequestWithZeroOperand(l, cmd::kZeroReturn); }, true,
        "> 01 < 06 > 16 < 56 > 00 00 00 00 10"},
-      {"output point 8 is output number 1", [](Link& l) { return RequestSetOutput(l, 8, true); }, false,
-       "> 01 < 06 > 21 < 21 > 01 01 00 00 00 00 02 < 16"},
-      {"output point 63 off", [](Link& l) { return RequestSetOutput(l, 63, false); }, false,
+      {[](Link& l) { return RequestSetOutput(l, 8, true); }, false, "> 01 < 06 > 21 < 21 > 01 01 00 00 00 00 02 < 16"},
+      {[](Link& l) { return RequestSetOutput(l, 63, false); }, false,
        "> 01 < 06 > 21 < 21 > 38 00 00 00 00 00 02 < 16"},
   };
   for (const Case& c : cases) {
     SimRig rig;
     rig.controller.faults.wrongEcho = c.wrongEcho;
-    EXPECT_EQ(c.send(rig.link), c.wrongEcho ? RequestStatus::Failed : RequestStatus::Ok) << c.name;
-    EXPECT_EQ(rig.wire.text(), c.wire) << c.name;
+    EXPECT_EQ(c.send(rig.link), c.wrongEcho ? RequestStatus::Failed : RequestStatus::Ok) << c.wire;
+    EXPECT_EQ(rig.wire.text(), c.wire);
   }
 }
 
