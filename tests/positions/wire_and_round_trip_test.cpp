@@ -34,6 +34,7 @@ TEST(WireValue, SentAsTwosComplementReceivedWithTheControllersSignRule) {
       {16777215, "FF FF FF 00", 16777215},
       {-16777216, "00 00 00 FF", -16777216},
       {16777216, "00 00 00 01", 0},      // bits 0..6 of the last byte are not used
+      {0x7F000001, "01 00 00 7F", 1},    // the same rule for a larger value
       {-2130706433, "FF FF FF 80", -1},  // bit 7 alone sets bits 24..31
       {INT32_MIN, "00 00 00 80", -16777216},
       {INT32_MAX, "FF FF FF 7F", 16777215},
