@@ -1,7 +1,7 @@
 // zovactl in-process: the argument forms, output forms and exit codes of compile, check, list and program; and
 // its duties across commands: a fetch into an existing file changes only the fetched rows, rows a file cannot
-// hold are refused, an operator's stop ends a jog with the axis stopped and a transfer between exchanges, and
-// every failure says why.
+// hold are refused, and every failure says why. (How an operator's stop ends a jog or a transfer is proven on
+// the real process, by signal.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,14 +18,13 @@
 #include "link/terminal_ui.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"
-#include "support/program_samples.h"
 #include "support/cli_rig.h"
 
 namespace zova::cli {
 namespace {
 
 namespace fs = std::filesystem;
-using programs::test::Source;
+using test::Source;
 
 using Runner = int (*)(Context&, const Args&);
 
@@ -90,20 +89,18 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunList, kExitOk, "{f}", list, "000 MVE P0005\n001 RER R*  R001 R002 R003\n002 [EOF]\n", "", 0, 1},
       // A malformed record prints nothing at all, not the records before it.
       {RunList, kExitUsage, "{f}", "36000000 00000000\n01100005\n", "", wrongWords},
-      {RunList, kExitUsage, "{f}", "36000000 00000000\n0110000G 00000000\n", "", wrongWords},
       {RunList, kExitUsage, "{f}", "36000000 00000000\n01100005 00000000 1\n", "", wrongWords},
       {RunList, kExitUsage, "{f}", "36000000 00000000\n1FFFFFFFF 0\n", "", wrongWords},
       {RunList, kExitUsage, "a|b", "", "", "*"},
       {RunProgram, kExitUsage, "", "", "", "*"},
-      {RunProgram, kExitUsage, "send", "", "", "*"},
       {RunProgram, kExitUsage, "send|3", "", "", "*"},
       {RunProgram, kExitUsage, "send|x|{f}", "", "", "*"},
       {RunProgram, kExitUsage, "send|32|{f}", "", "", "*"},
-      {RunProgram, kExitUsage, "send|-1|{f}", "", "", "*"},
-      {RunProgram, kExitUsage, "receive|40|{f}", "", "", "*"},
+      {RunProgram, kExitUsage, "receive|32|{f}", "", "", "*"},
       {RunProgram, kExitUsage, "send-all", "", "", "*"},
       {RunProgram, kExitUsage, "send-all|a|b", "", "", "*"},
       {RunProgram, kExitUsage, "fetch|1|{f}", "", "", "*"},
+      {RunJog, kExitUsage, "2|+|--ms|60001", "", "", "*"},  // a minute at most
   };
   const std::string file = path("in.dat");
   for (const CommandCase& c : cases) {
@@ -116,14 +113,10 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
     EXPECT_EQ(takeOutput(), WithFile(c.output, file)) << what;
     EXPECT_EQ(sim.wire.text(), "") << what << ": these forms send nothing";
     const std::vector<std::string> texts = sim.ui.texts();
-    const std::vector<std::string> expected = Fields(c.messages, file);
-    ASSERT_EQ(texts.size(), expected.size()) << what << ::testing::PrintToString(texts);
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-      if (expected[i] == "*") {
-        EXPECT_FALSE(texts[i].empty()) << what;  // a failure always says why
-      } else {
-        EXPECT_EQ(texts[i], expected[i]) << what;
-      }
+    if (std::string(c.messages) == "*") {
+      EXPECT_TRUE(texts.size() == 1 && !texts[0].empty()) << what;  // a failure always says why
+    } else {
+      EXPECT_EQ(texts, Fields(c.messages, file)) << what;
     }
   }
 }
@@ -131,20 +124,11 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
 class ProgramCommand : public test::CliRig {
  protected:
   int run(const Args& args) { return RunProgram(ctx, args); }
-  sim::StoredProgram& stored(int n) { return sim.controller.programs.programs[static_cast<std::size_t>(n)]; }
 };
-
-TEST_F(ProgramCommand, SendThenReceive) {
-  write(path("in.dat"), Source({"MVE P12 ;go", "[EOF]"}));
-  EXPECT_EQ(run({"send", "4", path("in.dat")}), kExitOk);
-  EXPECT_TRUE(stored(4).present());
-  EXPECT_EQ(run({"receive", "4", path("out.dat")}), kExitOk);
-  EXPECT_EQ(read(path("out.dat")), "000 MVE P0012 ;go\r\n001 [EOF] \r\n");
-}
 
 TEST_F(ProgramCommand, AxesFilesAndLinkFailures) {
   // The axis check of the compile uses --axes when given, else six.
-  write(path("acc.dat"), Source({"ACC 5 100", "[EOF]"}));
+  write(path("acc.dat"), Source({"ACC 5 100 ;go", "[EOF]"}));
   ctx.options.axes = 4;
   EXPECT_EQ(run({"send", "2", path("acc.dat")}), kExitFile);
   for (int n = 0; n <= 30; ++n) write(programs::AllModeFileName(dir.string(), n), Source({"STOP", "[EOF]"}));
@@ -152,13 +136,15 @@ TEST_F(ProgramCommand, AxesFilesAndLinkFailures) {
   EXPECT_EQ(sim.wire.text(), "") << "nothing is sent after a file error";
   ctx.options.axes = 0;
   EXPECT_EQ(run({"send", "1", path("acc.dat")}), kExitOk);
+  EXPECT_EQ(run({"receive", "1", path("out.dat")}), kExitOk);
+  EXPECT_EQ(read(path("out.dat")), "000 ACC 5 00100 ;go\r\n001 [EOF] \r\n");
   write(path("ZOVAPRG31.dat"), Source({"STOP", "[EOF]"}));
   EXPECT_EQ(run({"send-all", dir.string() + "/"}), kExitOk);
-  EXPECT_TRUE(stored(31).present());
+  EXPECT_TRUE(sim.controller.programs.programs[31].present());
 
   sim.controller.faults.badChecksum = true;
-  EXPECT_EQ(run({"receive", "0", path("out.dat")}), kExitLink);
-  EXPECT_FALSE(fs::exists(path("out.dat")));
+  EXPECT_EQ(run({"receive", "0", path("bad.dat")}), kExitLink);
+  EXPECT_FALSE(fs::exists(path("bad.dat")));
 }
 
 using positions::PositionTable;
@@ -215,22 +201,6 @@ TEST_F(CommandSafety, RowsAFileCannotHoldAreNotSent) {
   EXPECT_EQ(sim.ui.texts().back(), "S1000: a file holds rows 0 to 999 only, so it has no values for this row");
   EXPECT_EQ(sim.wire.text(), "");
   EXPECT_EQ(RunLoc(ctx, {"send", "single", "2499", "--file", path("loc.dat")}), kExitOk);
-}
-
-TEST_F(CommandSafety, AStopRequestEndsAJogWithTheAxisStoppedAndATransferWithTheFileAsItWas) {
-  int checks = 0;
-  sim.ui.cancelWhen = [&] { return ++checks > 3; };
-  EXPECT_EQ(RunJog(ctx, {"2", "+", "--ms", "60000"}), kExitInterrupted);
-  EXPECT_NE(sim.wire.text().find("< 16 > 18"), std::string::npos) << "the stop right after the jog started";
-  EXPECT_LT(sim.clock.now().time_since_epoch(), seconds(2)) << "the jog did not run its minute";
-  EXPECT_EQ(takeOutput().substr(0, 8), "command ");
-  EXPECT_EQ(RunJog(ctx, {"2", "+", "--ms", "60001"}), kExitUsage) << "a minute at most";
-
-  const std::string old = positions::FormatTableFile(FileTable(positions::kLocationLayout));
-  write(path("loc.dat"), old);
-  checks = 0;
-  EXPECT_EQ(RunLoc(ctx, {"receive", "all", "--file", path("loc.dat")}), kExitInterrupted);
-  EXPECT_EQ(read(path("loc.dat")), old);
 }
 
 TEST_F(CommandSafety, ACopyWithRejectedBlocksSaysWhy) {

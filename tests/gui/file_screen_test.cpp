@@ -5,7 +5,7 @@
 
 #include "app/widgets/window_util.h"
 #include "link/link_error.h"
-#include "programs/programs_fixture.h"
+#include "support/program_samples.h"
 #include "gui_support.h"
 
 namespace zova::test {

@@ -26,8 +26,6 @@ TEST_P(EncodesTo, Record) {
   EXPECT_EQ(Words(*record), Words({c.word1, c.word2})) << c.line;
   EXPECT_TRUE(rig.ui.messages.empty());
   EXPECT_EQ(rig.compiler.wordCounter(), 2);
-  EXPECT_EQ(rig.store.image[0], c.word1);
-  EXPECT_EQ(rig.store.image[1], c.word2);
 }
 
 // Only the forms the generated round trip cannot pin down: the exact record of the named edge cases, the PLC
@@ -64,8 +62,7 @@ TEST_P(RefusesWith, Message) {
   LanguageRig rig({c.axes, 0});
   rig.store.image[0] = 0x12345678;
   EXPECT_FALSE(rig.compiler.compileLine(c.line).has_value()) << c.line;
-  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{c.message}) << c.line;
-  ASSERT_EQ(rig.ui.messages.size(), 1u);
+  ASSERT_EQ(rig.ui.texts(), std::vector<std::string>{c.message}) << c.line;
   EXPECT_EQ(rig.ui.messages[0].title, "");  // the application title
   EXPECT_EQ(rig.ui.messages[0].buttons, MessageButtons::Ok);
   EXPECT_EQ(rig.compiler.wordCounter(), 0);

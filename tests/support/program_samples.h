@@ -2,29 +2,20 @@
 // controller, a known program with its blocks built by hand, and what a transfer shows on its progress bars.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "support/scratch_dir.h"
-
 #include "language/program_store.h"
 #include "language/transfer/program_transfer.h"
+#include "support/scratch_dir.h"
 #include "support/test_support.h"
 
 namespace zova::programs::test {
 
-namespace fs = std::filesystem;
 using zova::test::Hex;
-
 using zova::test::ScratchDir;
+using zova::test::Source;
 
 // A transfer wired to a fresh simulated controller.
 struct TransferRig {
@@ -33,13 +24,6 @@ struct TransferRig {
   ProgramTransfer transfer{store, language::LanguageConfig{6, 0}};
   sim::StoredProgram& stored(int n) { return sim.controller.programs.programs[static_cast<std::size_t>(n)]; }
 };
-
-// Source lines joined with CR LF.
-inline std::string Source(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
 
 // A small program: an instruction with a comment, a comment line, a blank line, STOP and the end.
 inline const std::string kSmallSource = Source({"MVE P0005 ;first", "; note", "", "STOP", "[EOF]"});
@@ -94,14 +78,6 @@ inline std::vector<std::string> ProgressOfOneProgram(int steps, int first) {
   for (int r = 0; r < 300; ++r) expected.push_back("1 " + std::to_string(r));
   expected.insert(expected.end(), {"1 0", "0 0", "1 0"});
   return expected;
-}
-
-// The messages of failed transfers: the error box for each failed exchange, and the handshake's own text,
-// alone, where the line died.
-inline std::vector<std::string> FailureTexts(int boxes, bool lineDead) {
-  std::vector<std::string> texts(static_cast<std::size_t>(boxes), "통신이상 발생");
-  if (lineDead) texts.emplace_back("통신이 연결되지 않았습니다.");
-  return texts;
 }
 
 }  // namespace zova::programs::test

@@ -67,7 +67,6 @@ class ScriptedPort final : public Port {
   std::function<void(ScriptedPort& port)> onWait;  // called when the host waits on an empty line
   std::deque<std::uint8_t> incoming;
   std::vector<std::uint8_t> written;
-  Duration waited{};
 
  private:
   Clock& clock_;
@@ -87,5 +86,12 @@ struct SimRig {
 
 // Spaced upper-case hex of bytes: "01 1C".
 std::string Hex(const std::vector<std::uint8_t>& bytes);
+
+// Source lines joined with CR LF.
+inline std::string Source(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
 
 }  // namespace zova::test
