@@ -1,4 +1,5 @@
 // zovactl against zovasim over a real pseudo-terminal, through the QSerialPort adapter.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -122,20 +123,26 @@ TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
   }
 }
 
-// Ctrl-C ends a jog with the stop on the wire; SIGTERM ends a transfer between two exchanges. What each
-// leaves behind is the in-process command tests' to prove.
+// Ctrl-C ends a jog with the stop on the wire and the positions printed; SIGTERM ends a transfer between
+// two exchanges and leaves its file as it was.
 TEST_F(CliProcess, SignalsEndTheOperationSafely) {
   const RunResult jog = RunProgram(
       ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--trace", path("trace"), "jog", "1", "+", "--ms", "60000"},
       kChildLimit, SignalAfter{SIGINT, std::chrono::milliseconds(300)});
   EXPECT_EQ(jog.exitCode, 128 + SIGINT) << jog.err;
+  EXPECT_EQ(jog.out.rfind("command ", 0), 0u) << jog.out;
   EXPECT_NE(jog.err.find("interrupted by Ctrl-C"), std::string::npos) << jog.err;
   EXPECT_NE(read(path("trace")).find("> 18"), std::string::npos) << "no stop sent";
+  std::string old;
+  for (int n = 0; n < 2500; ++n) old += "P = " + std::to_string(n) + "\r\n";
+  write(path("loc"), old);
   const RunResult loc = RunProgram(
-      ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all"},
+      ZOVACTL_PATH,
+      {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", path("loc")},
       kChildLimit, SignalAfter{SIGTERM, std::chrono::milliseconds(300)});
   EXPECT_EQ(loc.exitCode, 128 + SIGTERM) << loc.err;
   EXPECT_NE(loc.err.find("interrupted by SIGTERM"), std::string::npos) << loc.err;
+  EXPECT_EQ(read(path("loc")), old);
 }
 
 TEST_F(CliPty, AStoredSettingTheControlRejectsIsReportedAndTheDefaultUsed) {
@@ -165,6 +172,14 @@ TEST_F(CliPty, ABackupMovesBetweenSimulatorsThatKeepTheirState) {
   start({"--state", path("c.state")});
   const RunResult compared = ctl({"--axes", "4", "compare", path("b")});
   EXPECT_EQ(compared.exitCode, 0) << compared.out << compared.err;
+}
+
+// The harness itself: a child that never ends is killed at the bound, and the test fails saying so.
+TEST(Harness, ChildThatNeverEndsIsKilledAtTheBound) {
+  static RunResult hung;
+  EXPECT_NONFATAL_FAILURE(hung = RunProgram("/bin/sleep", {"600"}, std::chrono::milliseconds(100)),
+                          "/bin/sleep did not end within its time limit");
+  EXPECT_EQ(hung.exitCode, 128 + SIGKILL);
 }
 
 }  // namespace
