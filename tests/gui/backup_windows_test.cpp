@@ -12,43 +12,36 @@ namespace {
 
 QString Summary(QWidget* w) { return Find<QPlainTextEdit>(w, "txtSummary")->toPlainText(); }
 
+// Backs the simulated controller up into `folder` and closes the window.
+void BackUp(MainRig& rig, const QString& folder) {
+  AnsweredDialog chosen(folder);
+  QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
+  EXPECT_TRUE(Summary(w).endsWith("(74 files)")) << Summary(w).toStdString();
+  EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::Folder);
+  CloseScreen(w);
+}
+
 TEST(BackupWindows, ABackupComparedAfterAChangeShowsAndSavesTheDifference) {
   QTemporaryDir dir;
-  const QString folder = dir.filePath("b");
-  MainRig rig;
-  rig.main->openSimulator();
-  {
-    AnsweredDialog chosen(folder);
-    QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
-    EXPECT_TRUE(Summary(w).endsWith("(74 files)")) << Summary(w).toStdString();
-    EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::Folder);
-    CloseScreen(w);
-  }
+  SimMainRig rig;
+  BackUp(rig, dir.filePath("b"));
   Controller(rig).positions.locations[3][0] = 150;
-  AnsweredDialog chosen(folder);
+  AnsweredDialog chosen(dir.filePath("b"));
   QPointer<QWidget> w = OpenScreen(rig, "mnuCompare", "frmCompare");
   auto* table = Find<QTableWidget>(w, "grdDifferences");
   ASSERT_EQ(table->rowCount(), 1);
   EXPECT_EQ(table->item(0, 0)->text() + "|" + table->item(0, 1)->text() + "|" + table->item(0, 2)->text(),
             "P003 axis 1|1.50|0.00");
-  AnsweredDialog saveAs(dir.filePath("differences.txt"));
-  Click(w, "cmdSaveDifferences");
-  QFile saved(dir.filePath("differences.txt"));
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  EXPECT_EQ(saved.readAll().toStdString(), "P003 axis 1: controller 1.50, backup 0.00\r\n");
+  ClickAnswering(w, "cmdSaveDifferences", dir.filePath("differences.txt"));
+  EXPECT_EQ(ReadAll(dir.filePath("differences.txt")), "P003 axis 1: controller 1.50, backup 0.00\r\n");
   CloseScreen(w);
   EXPECT_TRUE(rig.main->isEnabled());
 }
 
 TEST(BackupWindows, CancelLeavesNoFolderAndARestoreAsksFirst) {
   QTemporaryDir dir;
-  MainRig rig;
-  rig.main->openSimulator();
-  SimPort(rig).pauseAt(cmd::kReceiveLocations, [] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (top->objectName() == "frmBackup") Click(top, "cmdCancel");
-    }
-  });
+  SimMainRig rig;
+  SimPort(rig).pauseAt(cmd::kReceiveLocations, [] { Click(TopWindow("frmBackup"), "cmdCancel"); });
   {
     AnsweredDialog chosen(dir.filePath("b"));
     QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
@@ -56,10 +49,7 @@ TEST(BackupWindows, CancelLeavesNoFolderAndARestoreAsksFirst) {
     EXPECT_FALSE(QDir(dir.filePath("b")).exists());
     CloseScreen(w);
   }
-  {
-    AnsweredDialog chosen(dir.filePath("b"));
-    CloseScreen(OpenScreen(rig, "mnuBackup", "frmBackup"));
-  }
+  BackUp(rig, dir.filePath("b"));
   rig.session.ui.interceptor = [&](const RecordedMessage& m) {
     rig.messages.push_back(m.text);
     return MessageResult::Cancel;
@@ -73,7 +63,6 @@ TEST(BackupWindows, CancelLeavesNoFolderAndARestoreAsksFirst) {
                 dir.filePath("b").toStdString() + ".");
   EXPECT_EQ(Summary(w), "nothing was sent");
   EXPECT_EQ(Controller(rig).commandLog.size(), commands);
-  CloseScreen(w);
 }
 
 }  // namespace

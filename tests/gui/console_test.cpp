@@ -5,46 +5,35 @@ namespace zova::test {
 namespace {
 
 TEST(Console, ServoOnAndOutputClicksRefreshTheOutputs) {
-  MainRig rig;
-  rig.main->openSimulator();
-  EXPECT_TRUE(rig.main->chkIoOutput[3]->isChecked()) << "READY is shown after the port opened";
-  EXPECT_FALSE(rig.main->chkIoOutput[2]->isChecked());
+  SimMainRig rig;
+  auto& outputs = rig.main->chkIoOutput;
+  EXPECT_TRUE(outputs[3]->isChecked()) << "READY is shown after the port opened";
   rig.click("cmdSvon_0");
-  EXPECT_TRUE(rig.main->chkIoOutput[2]->isChecked()) << "SERVO ON";
-  EXPECT_TRUE(rig.main->cmdSvon[0]->isEnabled());
-
-  rig.main->chkIoOutput[8]->click();
+  EXPECT_TRUE(outputs[2]->isChecked()) << "SERVO ON";
+  outputs[8]->click();
   Settle();
   EXPECT_TRUE(Controller(rig).machine.output(8));
-  EXPECT_TRUE(rig.main->chkIoOutput[8]->isChecked());
-  rig.main->chkIoOutput[3]->click();  // a system output: the mark comes back, nothing is switched
+  EXPECT_TRUE(outputs[8]->isChecked());
+  outputs[3]->click();  // a system output: the mark comes back, nothing is switched
   Settle();
-  EXPECT_TRUE(rig.main->chkIoOutput[3]->isChecked());
+  EXPECT_TRUE(outputs[3]->isChecked());
   EXPECT_TRUE(Controller(rig).machine.output(3));
 }
 
 TEST(Console, ActionsWithThePortClosedShowErrorBoxOne) {
   MainRig rig;
   for (const char* button : {"cmdIoStatus_0", "cmdSvon_0", "cmdZR", "cmdRun_0"}) {
-    rig.messages.clear();
-    rig.titles.clear();
     rig.click(button);
-    ASSERT_EQ(rig.messages.size(), 1u) << button;
-    EXPECT_EQ(rig.messages[0], "통신포트가 열려 있지 않습니다. 통신포트를 열고 다시 하십시오") << button;
-    EXPECT_EQ(rig.titles[0], "ERROR");
+    EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << button;
   }
   EXPECT_FALSE(rig.main->tmrUpStatus->isActive());
-  EXPECT_TRUE(rig.main->cmdIoStatus[0]->isEnabled());
 }
 
 TEST(Console, IoCheckingStartsThePollAndLocksTheFrames) {
-  MainRig rig;
-  rig.main->openSimulator();
+  SimMainRig rig;
   rig.click("cmdIoStatus_0");
   EXPECT_TRUE(rig.main->tmrUpStatus->isActive());
-  EXPECT_FALSE(rig.main->fraIoOut->isEnabled());
-  EXPECT_FALSE(rig.main->fraJog->isEnabled());
-  EXPECT_FALSE(rig.main->fraRunZr->isEnabled());
+  for (QWidget* frame : {rig.main->fraIoOut, rig.main->fraJog, rig.main->fraRunZr}) EXPECT_FALSE(frame->isEnabled());
   Controller(rig).machine.setInput(63, true);
   for (int i = 0; i < 3; ++i) rig.main->status().Tick();
   EXPECT_TRUE(rig.main->chkIoInput[63]->isChecked());
@@ -54,8 +43,7 @@ TEST(Console, IoCheckingStartsThePollAndLocksTheFrames) {
 }
 
 TEST(Console, JogPressAndReleaseMoveTheAxisAndShowItsPosition) {
-  MainRig rig(2);
-  rig.main->openSimulator();
+  SimMainRig rig(2);
   QTest::mousePress(rig.main->cmdJog[0], Qt::LeftButton);
   QTest::qWait(300);
   QTest::mouseRelease(rig.main->cmdJog[0], Qt::LeftButton);

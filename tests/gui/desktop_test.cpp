@@ -13,16 +13,6 @@
 namespace zova::test {
 namespace {
 
-QString Label(QWidget* w, const char* name) {
-  auto* l = Find<QLabel>(w, name);
-  return l == nullptr ? QString() : l->text();
-}
-
-QString ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("(unreadable)");
-}
-
 TEST(StatusBar, FollowsAConnectATransferAndAFailure) {
   MainRig rig;
   QWidget* main = rig.main.get();
@@ -30,44 +20,36 @@ TEST(StatusBar, FollowsAConnectATransferAndAFailure) {
   rig.main->openSimulator();
   EXPECT_EQ(Label(main, "lblStatusPort"), "Simulator");
   EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
-
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_TRUE(w);
   QString during;
   SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] { during = Label(main, "lblStatusLink"); });
   Click(w, "cmdLocReceive_2");
   EXPECT_EQ(during, "Busy: LOC ALL Receive");
   EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
   EXPECT_EQ(Label(main, "lblStatusResult"), "2500 locations received");
-
   Controller(rig).faults.wrongEcho = true;
   Click(w, "cmdLocReceive_0");
   EXPECT_EQ(Label(main, "lblStatusResult"), "통신이상 발생");
 }
 
-TEST(LineMonitor, ShowsAServoOnByteByteAndSavesPausesAndClears) {
-  MainRig rig;
-  rig.main->openSimulator();
+// The bytes of an exchange are the link's; the monitor shows each with its direction and what it means.
+TEST(LineMonitor, ShowsTheExchangesAndSavesPausesAndClears) {
+  SimMainRig rig;
   auto* monitor = dynamic_cast<app::FrmLineMonitor*>(rig.main->openLineMonitor());
   ASSERT_NE(monitor, nullptr);
   rig.click("cmdSvon_0");
   monitor->refresh();
   QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
   QStringList lines;
-  for (int row = 0; row < view->rowCount(); ++row) lines << view->index(row, 0).data().toString();
+  for (int row = 0; row < view->rowCount(); ++row) lines << view->index(row, 0).data().toString().mid(12);
   ASSERT_GE(lines.size(), 14);
-  for (QString& line : lines) line = line.mid(12);  // past the time stamp
-  lines[1] = lines[1].left(1);                      // the controller answers SOH with any byte
-  const QStringList servoOn = {">  01  SOH", "<",       ">  17  ", "<  17  23 servo on", ">  00  ",
-                               ">  00  ",    ">  00  ", ">  00  ", ">  02  STX",         "<  16  SYN"};
-  EXPECT_EQ(lines.mid(0, 10), servoOn);
+  EXPECT_EQ(lines[0], ">  01  SOH");  // past the time stamp
+  EXPECT_EQ(lines[3], "<  17  23 servo on");
   EXPECT_TRUE(lines[13].endsWith("28 read outputs")) << "the outputs are read again after it";
 
   QTemporaryDir dir;
-  AnsweredDialog dialog(dir.filePath("line.txt"));
-  Click(monitor, "cmdSave");
-  EXPECT_EQ(ReadAll(dir.filePath("line.txt")).toStdString(), monitor->record().traceText());
-
+  ClickAnswering(monitor, "cmdSave", dir.filePath("line.txt"));
+  EXPECT_EQ(ReadAll(dir.filePath("line.txt")), monitor->record().traceText());
   const int shown = view->rowCount();
   Click(monitor, "cmdPause");
   rig.click("cmdSvon_1");
@@ -106,25 +88,24 @@ TEST(LineMonitor, RowsFollowABoundedRecord) {
 
 // Cancel ends an ALL Receive between two exchanges: the table is as it was, the file untouched.
 TEST(Cancel, EndsALocAllReceiveBetweenExchanges) {
-  MainRig rig;
-  rig.main->openSimulator();
+  SimMainRig rig;
   for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
   rig.session.positions.LocTable[10][0] = -5;
   QTemporaryDir dir;
   const QString file = dir.filePath("ZOVALOC.dat");
   WriteFile(file, "old\r\n");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_TRUE(w);
-  Find<QLineEdit>(w, "txtLocReceiveFile")->setText(file);
+  SetText(w, "txtLocReceiveFile", file);
   auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
+  ASSERT_NE(cancel, nullptr);
   EXPECT_FALSE(cancel->isEnabled());
   QObject::connect(Find<QProgressBar>(w, "ProgressBarLocReceive"), &QProgressBar::valueChanged, cancel, [&](int v) {
     if (v == 1000) cancel->click();  // as the operator would, while row 1000 is on its way
   });
   Click(w, "cmdLocReceive_2");
   EXPECT_EQ(Label(rig.main.get(), "lblStatusResult"), "Cancelled after 1001 of 2500 locations; the table is as it was");
-  EXPECT_EQ(std::count(Controller(rig).commandLog.begin(), Controller(rig).commandLog.end(), cmd::kReceiveLocations),
-            1001);
+  const auto& log = Controller(rig).commandLog;
+  EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kReceiveLocations), 1001);
   EXPECT_EQ(rig.session.positions.LocTable[10][0], -5);
   EXPECT_EQ(ReadAll(file), "old\r\n");
   EXPECT_FALSE(cancel->isEnabled());
@@ -166,10 +147,9 @@ TEST(Layout, FollowsTheAxisCountAndTheConnection) {
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
   EXPECT_TRUE(Find(loc, "txtTransLocVal_2")->isEnabled());
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
-  auto* file = Find<QLineEdit>(loc, "txtLocReceiveFile");
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
-  file->setText(path);
-  EXPECT_EQ(file->toolTip(), path);
+  SetText(loc, "txtLocReceiveFile", path);
+  EXPECT_EQ(Find(loc, "txtLocReceiveFile")->toolTip(), path);
   CloseScreen(loc);
 
   rig.main->openSimulator();
@@ -179,7 +159,6 @@ TEST(Layout, FollowsTheAxisCountAndTheConnection) {
   CloseScreen(sys);
   EXPECT_TRUE(main.txtSensor[12]->isEnabled());
   EXPECT_FALSE(main.txtSensor[15]->isEnabled());
-
   main.setPositionTexts(0, "1.00", "2.00");
   main.setSensorColour(0, SensorColour::Red);
   rig.main->closePort();
@@ -188,8 +167,7 @@ TEST(Layout, FollowsTheAxisCountAndTheConnection) {
 }
 
 TEST(Keyboard, OpensFilesAndTheHelpFromTheKeys) {
-  MainRig rig;
-  rig.main->openSimulator();
+  SimMainRig rig;
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
   ASSERT_TRUE(w);
   w->activateWindow();
@@ -200,11 +178,7 @@ TEST(Keyboard, OpensFilesAndTheHelpFromTheKeys) {
   EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
   QTest::keyClick(w, Qt::Key_F1);
   Settle();
-  QWidget* help = nullptr;
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->objectName() == "frmKeyboard" && top->isVisible()) help = top;
-  }
-  EXPECT_NE(help, nullptr);
+  EXPECT_NE(TopWindow("frmKeyboard"), nullptr);
 }
 
 }  // namespace

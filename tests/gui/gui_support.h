@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -19,9 +20,15 @@
 #include "app/qt/file_dialog.h"
 #include "app/windows/frm_main.h"
 #include "app/qt/qt_sim_port.h"
+#include "app/widgets/window_util.h"
 #include "app/windows/screens.h"
+#include "link/link_error.h"
 
 namespace zova::test {
+
+using Texts = std::vector<std::string>;
+
+inline const std::string kPortClosed = LinkMessage()[kLinkErrorPortClosed];
 
 template <typename T = QWidget>
 T* Find(QObject* root, const QString& name) {
@@ -40,57 +47,95 @@ inline void WriteFile(const QString& path, const std::string& text) {
   file.write(text.data(), static_cast<qint64>(text.size()));
 }
 
+inline std::string ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing " + path.toStdString() + ")";
+}
+
 inline void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-// A main window on the built-in simulator, with every message box captured instead of shown.
+// The visible top-level window of that name, or null.
+inline QWidget* TopWindow(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (w->objectName() == name && w->isVisible()) return w;
+  }
+  return nullptr;
+}
+
+inline void Click(QWidget* window, const QString& name) {
+  auto* b = Find<QAbstractButton>(window, name);
+  if (b != nullptr) b->click();
+  Settle();
+}
+
+inline QString Text(QWidget* window, const QString& name) {
+  auto* e = Find<QLineEdit>(window, name);
+  return e == nullptr ? QString() : e->text();
+}
+
+inline QString Label(QWidget* window, const QString& name) {
+  auto* l = Find<QLabel>(window, name);
+  return l == nullptr ? QString() : l->text();
+}
+
+inline void SetText(QWidget* window, const QString& name, const QString& text) {
+  if (auto* e = Find<QLineEdit>(window, name)) e->setText(text);
+}
+
+// Types into a box key by key, as the operator would: every keystroke is a change.
+inline void Type(QWidget* window, const QString& name, const QString& text) {
+  auto* e = Find<QLineEdit>(window, name);
+  if (e == nullptr) return;
+  e->selectAll();
+  e->clear();
+  QTest::keyClicks(e, text);
+  Settle();
+}
+
+// A main window on the built-in simulator (opened or not), with every message box captured instead of shown.
 struct MainRig {
-  explicit MainRig(int axes = 4) {
+  explicit MainRig(int axes = 4, bool simulator = false) {
     session.axes = axes;
     session.ui.interceptor = [this](const RecordedMessage& m) {
       messages.push_back(m.text);
-      titles.push_back(m.title);
       icons.push_back(m.icon);
       return MessageResult::Ok;
     };
     main = std::make_unique<app::FrmMain>(session);
     app::RegisterScreens(*main);
     main->show();
+    if (simulator) main->openSimulator();
   }
   ~MainRig() {
     for (QWidget* w : QApplication::topLevelWidgets()) {
       if (w != main.get() && w->isVisible()) w->close();
     }
   }
-  void click(const QString& name) {
-    auto* b = Find<QAbstractButton>(main.get(), name);
-    if (b != nullptr) b->click();
-    Settle();
-  }
-  void type(QObject* root, const QString& name, const QString& text) {
-    auto* e = Find<QLineEdit>(root, name);
-    if (e == nullptr) return;
-    e->selectAll();
-    e->clear();
-    QTest::keyClicks(e, text);
-    Settle();
+  void click(const QString& name) { Click(main.get(), name); }
+  // The messages shown since the last call.
+  Texts taken() {
+    Texts shown = std::move(messages);
+    messages.clear();
+    return shown;
   }
   app::Session session;
   std::unique_ptr<app::FrmMain> main;
-  std::vector<std::string> messages;
-  std::vector<std::string> titles;
+  Texts messages;
   std::vector<MessageIcon> icons;
+};
+
+struct SimMainRig : MainRig {
+  explicit SimMainRig(int axes = 4) : MainRig(axes, true) {}
 };
 
 inline QPointer<QWidget> OpenScreen(MainRig& rig, const QString& menu, const QString& window) {
   rig.main->openScreen(menu);
   Settle();
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == window && w->isVisible()) return w;
-  }
-  ADD_FAILURE() << window.toStdString() << " did not open";
-  return nullptr;
+  QWidget* w = TopWindow(window);
+  if (w == nullptr) ADD_FAILURE() << window.toStdString() << " did not open";
+  return w;
 }
 
 inline void CloseScreen(QWidget* screen) {
@@ -108,34 +153,36 @@ inline app::QtSimPort& SimPort(MainRig& rig) {
 
 inline sim::Controller& Controller(MainRig& rig) { return SimPort(rig).controller(); }
 
-inline void Click(QWidget* window, const QString& name) {
-  auto* b = Find<QAbstractButton>(window, name);
-  if (b != nullptr) b->click();
-  Settle();
-}
-
-inline QString Text(QWidget* window, const QString& name) {
-  auto* e = Find<QLineEdit>(window, name);
-  return e == nullptr ? QString() : e->text();
-}
-
-// Answers every file dialog with a fixed name (or cancels) and records the requests; restores the real
-// dialog when it goes.
-class AnsweredDialog {
+// Answers a replaceable question (the file dialog, the unsaved-changes question) with a fixed answer and
+// records what was asked; the real one comes back when it goes.
+template <typename Function, typename Asked, typename Answer>
+class Answered {
  public:
-  explicit AnsweredDialog(std::optional<QString> answer) : saved_(app::FileDialog()) {
-    app::FileDialog() = [this, answer](QWidget*, const app::FileDialogRequest& request) {
-      requests.push_back(request);
+  Answered(Function& hook, Answer answer) : hook_(hook), saved_(hook) {
+    hook = [this, answer](QWidget*, const Asked& asked) {
+      requests.push_back(asked);
       return answer;
     };
   }
-  ~AnsweredDialog() { app::FileDialog() = saved_; }
-  AnsweredDialog(const AnsweredDialog&) = delete;
-  AnsweredDialog& operator=(const AnsweredDialog&) = delete;
-  std::vector<app::FileDialogRequest> requests;
+  ~Answered() { hook_ = saved_; }
+  Answered(const Answered&) = delete;
+  Answered& operator=(const Answered&) = delete;
+  std::vector<Asked> requests;
 
  private:
-  app::FileDialogFunction saved_;
+  Function& hook_;
+  Function saved_;
 };
+
+// Answers every file dialog with a fixed name, or cancels it (nullopt).
+struct AnsweredDialog : Answered<app::FileDialogFunction, app::FileDialogRequest, std::optional<QString>> {
+  explicit AnsweredDialog(std::optional<QString> answer) : Answered(app::FileDialog(), std::move(answer)) {}
+};
+
+// Clicks a button whose file dialog is answered with `answer` (nullopt: cancelled).
+inline void ClickAnswering(QWidget* window, const QString& button, std::optional<QString> answer) {
+  AnsweredDialog dialog(std::move(answer));
+  Click(window, button);
+}
 
 }  // namespace zova::test

@@ -18,101 +18,40 @@
 namespace zova::test {
 namespace {
 
-// The caption of a named control: a button's, box's, label's or action's text, or a group's title.
-QString Caption(QObject* root, const char* name) {
-  QObject* o = root->findChild<QObject*>(name);
-  if (o == nullptr) return QString("(no %1)").arg(name);
-  const QVariant text = o->property("text");
-  return (text.isValid() ? text : o->property("title")).toString().remove('&');  // a menu's mnemonic
-}
-
-TEST(Screens, CarryTheirNamedControlsAndCaptions) {
-  struct Case {
-    const char* menu;  // null: the main window itself
-    const char* window;
-    const char* title;
-    std::vector<std::pair<const char*, const char*>> captions;
-    std::vector<const char*> absent;
-  } cases[] = {
-      {nullptr,
-       "",
-       "Zova PC Communication Program",
-       {{"cmdSvon_2", "ALARM RESET"},
-        {"cmdJog_0", "<-  Pos"},
-        {"cmdJog_1", "Neg  ->"},
-        {"cmdAxisSel_1", "PREV"},
-        {"cmdRun_2", "RUN-RESET"},
-        {"cmdIoStatus_0", "I/O Check Start"},
-        {"txtJogSpd", "10"},
-        {"txtMove_0", "MVE P000"},
-        {"txtMove_2", "50"},
-        {"chkIoInput_0", "E-STOP"},
-        {"chkIoInput_15", "PSEL 05"},
-        {"chkIoInput_63", "UIN 48"},
-        {"chkIoOutput_7", "ZR"},
-        {"chkIoOutput_63", "UOUT 56"},
-        {"mnuCommPortOpen_0", "Open(COM1)"},
-        {"mnuCommPortOpen_8", "Open(COM9)"},
-        {"mnuCommPortClose", "Close"},
-        {"mnuCommPortSim", "Simulator"},
-        {"mnuSysPara", "Sys Para"},
-        {"mnuDownload", "Download"}},
-       {}},
-      {"mnuLoc",
-       "frmLoc",
-       "LOCATION",
-       {{"cmdLocReceive_1", "Block Receive"},
-        {"cmdLocReceive_4", "File Save"},
-        {"cmdLocTrans_2", "ALL Trans"},
-        {"Frame1", "LOC Receive (TEV ▶ PC)"},
-        {"fraLoc", "LOC Trans (PC ▶ TEV)"},
-        {"txtLocReceive_0", "0"},
-        {"txtRcvLocVal_5", "0.00"},
-        {"txtTransLocVal_5", "0.00"}},
-       {"cmdLocTrans_4"}},
-      {"mnuSft",
-       "frmSft",
-       "SHIFT LOCATION",
-       {{"cmdSftLocReceive_1", "ALL Receive"},
-        {"cmdSftLocTrans_2", "File Open"},
-        {"fraSftTrans", "SFT LOC Trans (PC ▶ TEV)"}},
-       {"cmdSftLocReceive_4", "cmdSftLocTrans_3"}},
-      {"mnuFile",
-       "frmFile",
-       "FILE Trans / Receive",
-       {{"cmdFileReceive_0", "Receive "},
-        {"cmdFileTrans_1", "ALL Trans"},
-        {"fraFileReceive", "FILE Receive (TEV ▶ PC)"},
-        {"txtFileReceive_0", ""},
-        {"txtFileTrans_1", "0"}},
-       {}},
-      {"mnuSysPara",
-       "frmNsyspara",
-       "System Parameter",
-       {{"cmdRcv", "TEV ☞ PC"}, {"cmdTrans", "PC ☞ TEV"}, {"cmdZrin_3", "Z-P"}, {"sysLabel", "File Name"}},
-       {}},
-      {"mnuAxisPara",
-       "frmNaxpara",
-       "Axis Parameter",
-       {{"SSPanelAxSel_0", "1-Axis"},
-        {"SSPanelAxSel_5", "6-Axis"},
-        {"cmdVolt_1", "UNI_POLAR"},
-        {"cmdStep_1", "SIGN+PULSE"},
-        {"cmdSvon_1", "HIGH"},
-        {"Label1", "File Name"}},
-       {}},
-  };
+// Every other test finds its controls by name; this one checks the titles and a caption of each kind.
+TEST(Screens, CarryTheirTitlesAndCaptions) {
+  // Menu item (empty: the main window), window, title, then pairs of control and caption (null: no such control).
+  const std::vector<std::vector<const char*>> cases = {
+      {"", "", "Zova PC Communication Program", "cmdSvon_2", "ALARM RESET", "cmdJog_0", "<-  Pos", "cmdRun_2",
+       "RUN-RESET", "txtJogSpd", "10", "txtMove_0", "MVE P000"},
+      {"", "", "Zova PC Communication Program", "chkIoInput_15", "PSEL 05", "chkIoOutput_63", "UOUT 56",
+       "mnuCommPortOpen_8", "Open(COM9)", "mnuCommPortSim", "Simulator"},
+      {"mnuLoc", "frmLoc", "LOCATION", "cmdLocReceive_4", "File Save", "Frame1", "LOC Receive (TEV ▶ PC)",
+       "txtRcvLocVal_5", "0.00", "cmdLocTrans_4", nullptr},
+      {"mnuSft", "frmSft", "SHIFT LOCATION", "fraSftTrans", "SFT LOC Trans (PC ▶ TEV)", "cmdSftLocReceive_4", nullptr,
+       "cmdSftLocTrans_3", nullptr},
+      {"mnuFile", "frmFile", "FILE Trans / Receive", "cmdFileReceive_0", "Receive ", "txtFileTrans_1", "0"},
+      {"mnuSysPara", "frmNsyspara", "System Parameter", "cmdRcv", "TEV ☞ PC", "cmdZrin_3", "Z-P"},
+      {"mnuAxisPara", "frmNaxpara", "Axis Parameter", "SSPanelAxSel_5", "6-Axis", "cmdStep_1", "SIGN+PULSE"}};
   MainRig rig;
-  for (const Case& c : cases) {
-    QPointer<QWidget> w = c.menu == nullptr ? rig.main.get() : OpenScreen(rig, c.menu, c.window);
-    ASSERT_NE(w, nullptr) << c.window;
-    EXPECT_EQ(w->windowTitle(), c.title);
-    for (const auto& [name, caption] : c.captions) EXPECT_EQ(Caption(w, name), QString::fromUtf8(caption)) << name;
-    for (const char* name : c.absent) EXPECT_EQ(w->findChild<QWidget*>(name), nullptr) << name;
-    if (c.menu == nullptr) continue;
-    EXPECT_FALSE(rig.main->isEnabled()) << c.window << ": the main window waits while a screen is open";
+  for (const auto& c : cases) {
+    const bool screen = *c[0] != 0;
+    QPointer<QWidget> w = screen ? OpenScreen(rig, c[0], c[1]) : rig.main.get();
+    ASSERT_NE(w, nullptr) << c[1];
+    EXPECT_EQ(w->windowTitle(), QString::fromUtf8(c[2]));
+    for (std::size_t i = 3; i + 1 < c.size(); i += 2) {
+      QObject* o = w->findChild<QObject*>(c[i]);
+      if (c[i + 1] == nullptr || o == nullptr) {
+        EXPECT_EQ(o == nullptr, c[i + 1] == nullptr) << c[i];
+        continue;
+      }
+      const QVariant text = o->property("text");
+      EXPECT_EQ((text.isValid() ? text : o->property("title")).toString().remove('&'), QString::fromUtf8(c[i + 1]));
+    }
+    if (!screen) continue;
+    EXPECT_FALSE(rig.main->isEnabled()) << c[1] << ": the main window waits while a screen is open";
     CloseScreen(w);
-    EXPECT_TRUE(rig.main->isEnabled()) << c.window;
+    EXPECT_TRUE(rig.main->isEnabled()) << c[1];
   }
   EXPECT_EQ(rig.main->tmrUpStatus->interval(), 500);
   EXPECT_FALSE(rig.main->tmrUpStatus->isActive());
@@ -121,12 +60,10 @@ TEST(Screens, CarryTheirNamedControlsAndCaptions) {
 TEST(MainWindow, SimulatorPortOpensOnceAndCloses) {
   MainRig rig;
   Find<QAction>(rig.main.get(), "mnuCommPortSim")->trigger();
-  EXPECT_TRUE(rig.session.port.isOpen());
-  // Opening another port while one is open does nothing.
   Port* first = rig.session.port.current();
+  ASSERT_TRUE(rig.session.port.isOpen());
   Find<QAction>(rig.main.get(), "mnuCommPortOpen_2")->trigger();
-  EXPECT_EQ(rig.session.port.current(), first);
-  EXPECT_TRUE(rig.session.port.isOpen());
+  EXPECT_EQ(rig.session.port.current(), first) << "another port while one is open does nothing";
   Find<QAction>(rig.main.get(), "mnuCommPortClose")->trigger();
   EXPECT_FALSE(rig.session.port.isOpen());
 }
@@ -134,8 +71,7 @@ TEST(MainWindow, SimulatorPortOpensOnceAndCloses) {
 // A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";
 // the transfer windows' reading dialogs still take a name that does not exist yet.
 TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
-  const QString loc = app::QtFilter("ZOVALOC.dat|ZOVALOC.dat|모든파일(*.*)|*.*");
-  const QString sft = app::QtFilter("ZOVASFT.dat|ZOVASFT.dat|모든파일(*.*)|*.*");
+  auto filter = [](const char* name) { return app::QtFilter(QString("%1|%1|모든파일(*.*)|*.*").arg(name)); };
   struct Case {
     const char* menu;
     const char* window;
@@ -146,20 +82,17 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
     bool newName;
     bool overwritePrompt;
   } cases[] = {
-      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", loc, "Save", true, true},
-      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", loc, "Open", true, false},
-      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", sft, "Save", true, true},
-      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", sft, "Open", true, false},  // the last title
+      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", filter("ZOVALOC.dat"), "Save", true, true},
+      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", filter("ZOVALOC.dat"), "Open", true, false},
+      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", filter("ZOVASFT.dat"), "Save", true, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", filter("ZOVASFT.dat"), "Open", true, false},
       {"mnuFile", "frmFile", "cmdFileReceiveOpen", "Receive File Open", "*.dat", "Save", true, false},
       {"mnuFile", "frmFile", "cmdFileTransOpen", "Trans File Open", "*.dat", "Open", true, false},
-      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open",
-       app::QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"), "Open", false, false},
-      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open",
-       app::QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"), "Open", false, false},
+      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open", filter("ZOVASYS.dat"), "Open", false, false},
+      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open", filter("DIRIDOZO.dat"), "Open", false, false},
       {"mnuDownload", "frmDownload", "cmdFile", "", "HEX (*.hex);;*.* (*)", "Open", false, false},
   };
-  MainRig rig;
-  rig.main->openSimulator();  // the position windows check the port first, the file buttons included
+  SimMainRig rig;  // the position windows check the port first, the file buttons included
   QPointer<QWidget> w;
   for (const Case& c : cases) {
     if (!w || w->objectName() != c.window) {
@@ -170,12 +103,13 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
     Click(w, c.button);
     ASSERT_EQ(dialog.requests.size(), 1U) << c.button;
     const app::FileDialogRequest& r = dialog.requests[0];
-    EXPECT_EQ(r.title.toStdString(), c.title) << c.window << " " << c.button;
-    EXPECT_EQ(r.filter.toStdString(), c.filter.toStdString()) << c.window << " " << c.button;
-    EXPECT_EQ(r.overwritePrompt, c.overwritePrompt) << c.window << " " << c.button;
+    const std::string row = std::string(c.window) + " " + c.button;
+    EXPECT_EQ(r.title.toStdString(), c.title) << row;
+    EXPECT_EQ(r.filter.toStdString(), c.filter.toStdString()) << row;
+    EXPECT_EQ(r.overwritePrompt, c.overwritePrompt) << row;
     auto shown = app::MakeFileDialog(nullptr, r);
-    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), c.accept) << c.window << " " << c.button;
-    EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, c.newName) << c.window << " " << c.button;
+    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), c.accept) << row;
+    EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, c.newName) << row;
   }
 }
 
@@ -186,10 +120,10 @@ TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
   struct Case {
     const char* settings;
     const char* handshaking;
-    std::vector<std::string> reported;
+    std::string reported;
     speed_t speed;
-  } cases[] = {{"abc", "", {"Invalid property value: \"abc\""}, B9600},
-               {"19200,n,8,2", "x", {"Invalid property value: \"x\""}, B19200}};
+  } cases[] = {{"abc", "", "Invalid property value: \"abc\"", B9600},
+               {"19200,n,8,2", "x", "Invalid property value: \"x\"", B19200}};
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
   for (const Case& c : cases) {
     store.setValue("Properties/Settings", c.settings);
@@ -205,8 +139,8 @@ TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
     });
     {
       MainRig rig;
-      EXPECT_EQ(rig.messages, c.reported) << c.settings;
-      EXPECT_EQ(rig.icons, std::vector<MessageIcon>(c.reported.size(), MessageIcon::Exclamation)) << c.settings;
+      EXPECT_EQ(rig.messages, Texts{c.reported}) << c.settings;
+      EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation}) << c.settings;
       rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
       rig.main->openPort(QString::fromStdString(device));
       ASSERT_TRUE(rig.session.port.isOpen()) << c.settings << testing::PrintToString(rig.messages);
@@ -250,8 +184,7 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
     for (Ask ask : {Ask::MainWindow, Ask::Screen, Ask::Quit}) {
       if (c.menu == nullptr && ask == Ask::Screen) continue;
       const std::string row = std::string(c.window) + ", " + asked[static_cast<int>(ask)];
-      MainRig rig;
-      rig.main->openSimulator();
+      SimMainRig rig;
       QPointer<QWidget> w = c.menu == nullptr ? rig.main.get() : OpenScreen(rig, c.menu, c.window);
       ASSERT_TRUE(w) << row;
       // What two screens need first: a file name, a chosen HEX file.
