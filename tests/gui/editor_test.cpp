@@ -6,8 +6,6 @@
 
 #include "app/windows/frm_editor.h"
 #include "gui_support.h"
-#include "language/compiler.h"
-#include "language/transfer/program_wire.h"
 
 namespace zova::test {
 namespace {
@@ -100,50 +98,33 @@ TEST_F(Editor, StepColumnFollowsInsertedAndDeletedLines) {
   EXPECT_EQ(steps(), (std::vector<int>{0, 1, 2, 3}));
 }
 
-TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusy) {
+// The listing a fetch shows is the program transfer's; here the editor sends a program and fetches it back.
+TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItBack) {
   rig.main->openSimulator();
   ASSERT_NO_FATAL_FAILURE(open());
   const auto& sent = Controller(rig).programs.programs[7].block;
   Find<QSpinBox>(w, "txtProgramNo")->setValue(7);
   EXPECT_EQ(Find<QPushButton>(w, "cmdSend")->text(), "Send as program 7");
-  w->editor()->setPlainText("MVE P9999\nGOTO 5\n[EOF]\n");
+  w->editor()->setPlainText("MVE P9999 ;첫 점\nGOTO 5\n[EOF]\n");
   Click(w, "cmdSend");
   EXPECT_EQ(rig.taken(), Texts{"Not sent: the source has 2 problems."});
   EXPECT_TRUE(sent.empty()) << "nothing went on the line";
-  ReplaceLine(w, 1, "MVE P999");
-  ReplaceLine(w, 2, "GOTO L5");
+  ReplaceLine(w, 1, "MVE P0005 ;첫 점");
+  ReplaceLine(w, 2, "STOP");
   rig.session.link.LinkBusy = true;  // another exchange holds the line: the press does nothing
   Click(w, "cmdSend");
   EXPECT_TRUE(sent.empty());
   rig.session.link.LinkBusy = false;
   Click(w, "cmdSend");
-  EXPECT_TRUE(rig.messages.empty()) << rig.messages.front();
-  language::ProgramStore store;
-  RecordingUi ui;
-  ASSERT_TRUE(
-      language::Compiler(store, ui, rig.session.languageConfig()).compileSource(7, "MVE P999\nGOTO L5\n[EOF]\n"));
-  const auto expected = programs::PackProgramBlock(store, 7);
-  EXPECT_EQ(sent, std::vector<std::uint8_t>(expected.begin(), expected.end()));
-  EXPECT_FALSE(rig.session.link.LinkBusy);
+  EXPECT_FALSE(sent.empty());
   EXPECT_TRUE(Find<QPushButton>(w, "cmdSend")->isEnabled());
   EXPECT_FALSE(Find<QPushButton>(w, "cmdCancel")->isEnabled());
-}
 
-// The listing and its compiling back are the program transfer's; the editor shows it, ready to save.
-TEST_F(Editor, FetchedProgramOpensAsItsListing) {
-  rig.main->openSimulator();
-  language::ProgramStore held;
-  RecordingUi ui;
-  ASSERT_TRUE(
-      language::Compiler(held, ui, rig.session.languageConfig()).compileSource(5, "MVE P0005 ;첫 점\r\n[EOF]\r\n"));
-  const auto block = programs::PackProgramBlock(held, 5);
-  Controller(rig).programs.programs[5] = {{block.begin(), block.end()}, programs::PackCommentBlock(held)};
-  ASSERT_NO_FATAL_FAILURE(open());
-  Find<QSpinBox>(w, "txtProgramNo")->setValue(5);
+  w->editor()->setPlainText("");
   Click(w, "cmdFetch");
   EXPECT_TRUE(rig.messages.empty()) << rig.messages.front();
-  EXPECT_EQ(w->editor()->toPlainText(), "000 MVE P0005 ;첫 점\n001 [EOF] \n");
-  EXPECT_TRUE(w->windowTitle().contains("ZOVAPRG05.dat"));
+  EXPECT_EQ(w->editor()->toPlainText(), "000 MVE P0005 ;첫 점\n001 STOP \n002 [EOF] \n");
+  EXPECT_TRUE(w->windowTitle().contains("ZOVAPRG07.dat"));
   EXPECT_TRUE(w->editor()->document()->isModified()) << "closing asks whether to save it";
 }
 

@@ -1,5 +1,6 @@
-// The main window and every screen: names and captions, the port menu with the built-in simulator, the
-// stored serial settings, the file dialogs, and closing while an exchange waits.
+// The main window and the selection window before it: titles and captions, the console against the built-in
+// simulator, the stored serial settings, the file dialogs, the firmware download, and closing while an
+// exchange waits.
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -8,8 +9,8 @@
 #include <QSettings>
 #include <QSocketNotifier>
 #include <algorithm>
-#include <cstdlib>
 
+#include "app/windows/frm_splash.h"
 #include "firmware/hex_builder.h"
 #include "gui_support.h"
 #include "link/commands.h"
@@ -18,21 +19,109 @@
 namespace zova::test {
 namespace {
 
+TEST(Splash, OkNeedsAnAxisThenTakesBothChoices) {
+  app::FrmSplash splash;
+  splash.show();
+  Click(&splash, "cmdSelTev_5");
+  EXPECT_TRUE(splash.isVisible()) << "OK before an axis does nothing";
+  Click(&splash, "cmdSelTev_2");
+  Click(&splash, "cmdSelTevPlc_2");
+  auto background = [&](const char* name) {
+    return QColor(Find(&splash, name)->styleSheet().section(':', 1).trimmed().remove(';'));
+  };
+  EXPECT_EQ(background("cmdSelTev_2"), QColor(255, 255, 128));
+  EXPECT_EQ(background("cmdSelTevPlc_0"), QColor(255, 128, 0));
+  Click(&splash, "cmdSelTev_5");
+  EXPECT_EQ(splash.result(), QDialog::Accepted);
+  EXPECT_EQ(splash.axes(), 4);
+  EXPECT_EQ(splash.machineType(), 2);
+  EXPECT_EQ(app::FrmSplash::versionText(1, 0, 3), "Ver 1.03");
+  EXPECT_EQ(Label(&splash, "Label1"), "Multi Axis Controller");
+}
+
+TEST(Splash, CancelAndAnyKeyEndTheProgram) {
+  for (bool key : {false, true}) {
+    app::FrmSplash splash;
+    splash.show();
+    if (key) QTest::keyClick(&splash, Qt::Key_A);
+    if (!key) Click(&splash, "cmdSelTev_6");
+    EXPECT_FALSE(splash.isVisible()) << key;
+    EXPECT_EQ(splash.result(), QDialog::Rejected) << key;
+  }
+}
+
+TEST(Console, ActionsWithThePortClosedShowErrorBoxOne) {
+  MainRig rig;
+  for (const char* button : {"cmdIoStatus_0", "cmdSvon_0", "cmdZR", "cmdRun_0"}) {
+    rig.click(button);
+    EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << button;
+  }
+  EXPECT_FALSE(rig.main->tmrUpStatus->isActive());
+}
+
+TEST(Console, ServoOutputsIoCheckingAndJog) {
+  SimMainRig rig(2);
+  app::FrmMain& main = *rig.main;
+  EXPECT_TRUE(main.chkIoOutput[3]->isChecked()) << "READY is shown after the port opened";
+  rig.click("cmdSvon_0");
+  EXPECT_TRUE(main.chkIoOutput[2]->isChecked()) << "SERVO ON";
+  for (int output : {8, 3}) {  // 3 is a system output: the mark comes back, nothing is switched
+    main.chkIoOutput[output]->click();
+    Settle();
+    EXPECT_TRUE(Controller(rig).machine.output(output)) << output;
+    EXPECT_TRUE(main.chkIoOutput[output]->isChecked()) << output;
+  }
+
+  QTest::mousePress(main.cmdJog[0], Qt::LeftButton);
+  QTest::qWait(300);
+  QTest::mouseRelease(main.cmdJog[0], Qt::LeftButton);
+  Settle();
+  EXPECT_EQ(main.console().JogActive, 0);
+  EXPECT_GT(main.txtComPos[0]->text().toDouble(), 0.0) << main.txtComPos[0]->text().toStdString();
+
+  rig.click("cmdIoStatus_0");
+  EXPECT_TRUE(main.tmrUpStatus->isActive());
+  for (QWidget* frame : {main.fraIoOut, main.fraJog, main.fraRunZr}) EXPECT_FALSE(frame->isEnabled());
+  Controller(rig).machine.setInput(63, true);
+  for (int i = 0; i < 3; ++i) main.status().Tick();
+  EXPECT_TRUE(main.chkIoInput[63]->isChecked());
+  rig.click("cmdIoStatus_1");
+  EXPECT_FALSE(main.tmrUpStatus->isActive());
+  EXPECT_TRUE(main.fraIoOut->isEnabled());
+}
+
+TEST(Download, FileOpenThenDownLoadShowsTheStateTexts) {
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("f.hex"), HexText(5600));
+  SimMainRig rig;
+  QPointer<QWidget> w = OpenScreen(rig, "mnuDownload", "frmDownload");
+  ClickAnswering(w, "cmdFile", dir.filePath("f.hex"));
+  EXPECT_EQ(Label(w, "labelbyte"), "TOTAL: 5,600 bytes");
+  EXPECT_TRUE(Label(w, "label_filename").startsWith("HEX FILE : "));
+  Click(w, "cmdDown");
+  EXPECT_EQ(Label(w, "Label_state"), "Downloading success!");
+  EXPECT_EQ(Label(w, "Label2"), "0");
+}
+
 // Every other test finds its controls by name; this one checks the titles and a caption of each kind.
 TEST(Screens, CarryTheirTitlesAndCaptions) {
-  // Menu item (empty: the main window), window, title, then pairs of control and caption (null: no such control).
+  // Menu item (empty: the main window), window, title, then pairs of control and caption ("-": no such control).
   const std::vector<std::vector<const char*>> cases = {
       {"", "", "Zova PC Communication Program", "cmdSvon_2", "ALARM RESET", "cmdJog_0", "<-  Pos", "cmdRun_2",
        "RUN-RESET", "txtJogSpd", "10", "txtMove_0", "MVE P000"},
       {"", "", "Zova PC Communication Program", "chkIoInput_15", "PSEL 05", "chkIoOutput_63", "UOUT 56",
        "mnuCommPortOpen_8", "Open(COM9)", "mnuCommPortSim", "Simulator"},
       {"mnuLoc", "frmLoc", "LOCATION", "cmdLocReceive_4", "File Save", "Frame1", "LOC Receive (TEV ▶ PC)",
-       "txtRcvLocVal_5", "0.00", "cmdLocTrans_4", nullptr},
-      {"mnuSft", "frmSft", "SHIFT LOCATION", "fraSftTrans", "SFT LOC Trans (PC ▶ TEV)", "cmdSftLocReceive_4", nullptr,
-       "cmdSftLocTrans_3", nullptr},
+       "txtRcvLocVal_5", "0.00", "cmdLocTrans_4", "-"},
+      {"mnuSft", "frmSft", "SHIFT LOCATION", "fraSftTrans", "SFT LOC Trans (PC ▶ TEV)", "cmdSftLocReceive_4", "-",
+       "cmdSftLocTrans_3", "-"},
       {"mnuFile", "frmFile", "FILE Trans / Receive", "cmdFileReceive_0", "Receive ", "txtFileTrans_1", "0"},
       {"mnuSysPara", "frmNsyspara", "System Parameter", "cmdRcv", "TEV ☞ PC", "cmdZrin_3", "Z-P"},
       {"mnuAxisPara", "frmNaxpara", "Axis Parameter", "SSPanelAxSel_5", "6-Axis", "cmdStep_1", "SIGN+PULSE"}};
+  auto caption = [](QObject* o) {
+    const QVariant text = o == nullptr ? QVariant("-") : o->property("text");
+    return (text.isValid() ? text : o->property("title")).toString().remove('&');  // a menu's mnemonic
+  };
   MainRig rig;
   for (const auto& c : cases) {
     const bool screen = *c[0] != 0;
@@ -40,13 +129,7 @@ TEST(Screens, CarryTheirTitlesAndCaptions) {
     ASSERT_NE(w, nullptr) << c[1];
     EXPECT_EQ(w->windowTitle(), QString::fromUtf8(c[2]));
     for (std::size_t i = 3; i + 1 < c.size(); i += 2) {
-      QObject* o = w->findChild<QObject*>(c[i]);
-      if (c[i + 1] == nullptr || o == nullptr) {
-        EXPECT_EQ(o == nullptr, c[i + 1] == nullptr) << c[i];
-        continue;
-      }
-      const QVariant text = o->property("text");
-      EXPECT_EQ((text.isValid() ? text : o->property("title")).toString().remove('&'), QString::fromUtf8(c[i + 1]));
+      EXPECT_EQ(caption(w->findChild<QObject*>(c[i])), QString::fromUtf8(c[i + 1])) << c[i];
     }
     if (!screen) continue;
     EXPECT_FALSE(rig.main->isEnabled()) << c[1] << ": the main window waits while a screen is open";
@@ -54,62 +137,42 @@ TEST(Screens, CarryTheirTitlesAndCaptions) {
     EXPECT_TRUE(rig.main->isEnabled()) << c[1];
   }
   EXPECT_EQ(rig.main->tmrUpStatus->interval(), 500);
-  EXPECT_FALSE(rig.main->tmrUpStatus->isActive());
-}
-
-TEST(MainWindow, SimulatorPortOpensOnceAndCloses) {
-  MainRig rig;
-  Find<QAction>(rig.main.get(), "mnuCommPortSim")->trigger();
-  Port* first = rig.session.port.current();
-  ASSERT_TRUE(rig.session.port.isOpen());
-  Find<QAction>(rig.main.get(), "mnuCommPortOpen_2")->trigger();
-  EXPECT_EQ(rig.session.port.current(), first) << "another port while one is open does nothing";
-  Find<QAction>(rig.main.get(), "mnuCommPortClose")->trigger();
-  EXPECT_FALSE(rig.session.port.isOpen());
 }
 
 // A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";
 // the transfer windows' reading dialogs still take a name that does not exist yet.
 TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
-  auto filter = [](const char* name) { return app::QtFilter(QString("%1|%1|모든파일(*.*)|*.*").arg(name)); };
-  struct Case {
-    const char* menu;
-    const char* window;
-    const char* button;
-    const char* title;
-    QString filter;
-    const char* accept;
-    bool newName;
-    bool overwritePrompt;
-  } cases[] = {
-      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", filter("ZOVALOC.dat"), "Save", true, true},
-      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", filter("ZOVALOC.dat"), "Open", true, false},
-      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", filter("ZOVASFT.dat"), "Save", true, true},
-      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", filter("ZOVASFT.dat"), "Open", true, false},
+  auto stored = [](const char* name) { return app::QtFilter(QString("%1|%1|모든파일(*.*)|*.*").arg(name)); };
+  // Menu item, window, button; the dialog's title, filter, accept button, whether it takes a new name and
+  // whether it asks before overwriting.
+  const std::tuple<const char*, const char*, const char*, const char*, QString, const char*, bool, bool> cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", stored("ZOVALOC.dat"), "Save", true, true},
+      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", stored("ZOVALOC.dat"), "Open", true, false},
+      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", stored("ZOVASFT.dat"), "Save", true, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", stored("ZOVASFT.dat"), "Open", true,
+       false},  // the last title
       {"mnuFile", "frmFile", "cmdFileReceiveOpen", "Receive File Open", "*.dat", "Save", true, false},
       {"mnuFile", "frmFile", "cmdFileTransOpen", "Trans File Open", "*.dat", "Open", true, false},
-      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open", filter("ZOVASYS.dat"), "Open", false, false},
-      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open", filter("DIRIDOZO.dat"), "Open", false, false},
-      {"mnuDownload", "frmDownload", "cmdFile", "", "HEX (*.hex);;*.* (*)", "Open", false, false},
-  };
+      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open", stored("ZOVASYS.dat"), "Open", false, false},
+      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open", stored("DIRIDOZO.dat"), "Open", false, false},
+      {"mnuDownload", "frmDownload", "cmdFile", "", "HEX (*.hex);;*.* (*)", "Open", false, false}};
   SimMainRig rig;  // the position windows check the port first, the file buttons included
   QPointer<QWidget> w;
-  for (const Case& c : cases) {
-    if (!w || w->objectName() != c.window) {
+  for (const auto& [menu, window, button, title, filter, accept, newName, overwritePrompt] : cases) {
+    if (!w || w->objectName() != window) {
       if (w) CloseScreen(w);
-      w = OpenScreen(rig, c.menu, c.window);
+      w = OpenScreen(rig, menu, window);
     }
     AnsweredDialog dialog(std::nullopt);
-    Click(w, c.button);
-    ASSERT_EQ(dialog.requests.size(), 1U) << c.button;
+    Click(w, button);
+    ASSERT_EQ(dialog.requests.size(), 1U) << button;
     const app::FileDialogRequest& r = dialog.requests[0];
-    const std::string row = std::string(c.window) + " " + c.button;
-    EXPECT_EQ(r.title.toStdString(), c.title) << row;
-    EXPECT_EQ(r.filter.toStdString(), c.filter.toStdString()) << row;
-    EXPECT_EQ(r.overwritePrompt, c.overwritePrompt) << row;
+    EXPECT_EQ(r.title.toStdString(), title) << button;
+    EXPECT_EQ(r.filter, filter) << button;
+    EXPECT_EQ(r.overwritePrompt, overwritePrompt) << button;
     auto shown = app::MakeFileDialog(nullptr, r);
-    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), c.accept) << row;
-    EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, c.newName) << row;
+    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), accept) << button;
+    EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, newName) << button;
   }
 }
 
@@ -117,17 +180,14 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
 // icon, and a port then opens with the defaults. Good settings reach the device: here a pseudo-terminal
 // that answers the link check and keeps the line speed.
 TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
-  struct Case {
-    const char* settings;
-    const char* handshaking;
-    std::string reported;
-    speed_t speed;
-  } cases[] = {{"abc", "", "Invalid property value: \"abc\"", B9600},
-               {"19200,n,8,2", "x", "Invalid property value: \"x\"", B19200}};
+  // Stored line settings, stored handshaking, the message at load, the line speed of the opened port.
+  const std::tuple<const char*, const char*, std::string, speed_t> cases[] = {
+      {"abc", "", "Invalid property value: \"abc\"", B9600},
+      {"19200,n,8,2", "x", "Invalid property value: \"x\"", B19200}};
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
-  for (const Case& c : cases) {
-    store.setValue("Properties/Settings", c.settings);
-    store.setValue("Properties/Handshaking", c.handshaking);
+  for (const auto& [settings, handshaking, reported, speed] : cases) {
+    store.setValue("Properties/Settings", settings);
+    store.setValue("Properties/Handshaking", handshaking);
     store.sync();
     const int controller = posix_openpt(O_RDWR | O_NOCTTY);
     ASSERT_TRUE(grantpt(controller) == 0 && unlockpt(controller) == 0);
@@ -139,16 +199,16 @@ TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
     });
     {
       MainRig rig;
-      EXPECT_EQ(rig.messages, Texts{c.reported}) << c.settings;
-      EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation}) << c.settings;
+      EXPECT_EQ(rig.messages, Texts{reported}) << settings;
+      EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation}) << settings;
       rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
       rig.main->openPort(QString::fromStdString(device));
-      ASSERT_TRUE(rig.session.port.isOpen()) << c.settings << testing::PrintToString(rig.messages);
+      ASSERT_TRUE(rig.session.port.isOpen()) << settings << testing::PrintToString(rig.messages);
       termios line{};
       const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
       EXPECT_EQ(tcgetattr(fd, &line), 0);
       close(fd);
-      EXPECT_EQ(cfgetospeed(&line), c.speed) << c.settings;
+      EXPECT_EQ(cfgetospeed(&line), speed) << settings;
     }
     close(controller);
   }
@@ -163,39 +223,34 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
   const QString hex = dir.filePath("f.hex");
   WriteFile(hex, HexText(64));
   AnsweredDialog dialog(hex);
-  struct Case {
-    const char* menu;  // null: the main window's own console
-    const char* window;
-    const char* button;
-    std::uint8_t command;
-    bool buttonOff;  // else the link's busy flag alone turns the second press away
-  } cases[] = {
+  // Menu item (null: the main window's own console), window, button, the command that waits, and whether
+  // the button is off meanwhile (else the link's busy flag alone turns the second press away).
+  const std::tuple<const char*, const char*, const char*, std::uint8_t, bool> cases[] = {
       {"mnuLoc", "frmLoc", "cmdLocReceive_1", cmd::kReceiveLocations, true},
       {"mnuSft", "frmSft", "cmdSftLocTrans_0", cmd::kSendShifts, true},
       {"mnuFile", "frmFile", "cmdFileReceive_0", cmd::kReceiveProgram, true},
       {"mnuSysPara", "frmNsyspara", "cmdRcv", cmd::kReceiveSysPara, true},
       {"mnuAxisPara", "frmNaxpara", "cmdTrans", cmd::kSendAxPara, false},
       {"mnuDownload", "frmDownload", "cmdDown", cmd::kFirmwareDownload, true},
-      {nullptr, "frmMain", "cmdSvon_0", cmd::kServoOn, true},
-  };
+      {nullptr, "frmMain", "cmdSvon_0", cmd::kServoOn, true}};
   enum class Ask { MainWindow, Screen, Quit };
   const char* asked[] = {"main window closed", "screen closed", "application quit"};
-  for (const Case& c : cases) {
+  for (const auto& [menu, window, button, command, buttonOff] : cases) {
     for (Ask ask : {Ask::MainWindow, Ask::Screen, Ask::Quit}) {
-      if (c.menu == nullptr && ask == Ask::Screen) continue;
-      const std::string row = std::string(c.window) + ", " + asked[static_cast<int>(ask)];
+      if (menu == nullptr && ask == Ask::Screen) continue;
+      const std::string row = std::string(window) + ", " + asked[static_cast<int>(ask)];
       SimMainRig rig;
-      QPointer<QWidget> w = c.menu == nullptr ? rig.main.get() : OpenScreen(rig, c.menu, c.window);
+      QPointer<QWidget> w = menu == nullptr ? rig.main.get() : OpenScreen(rig, menu, window);
       ASSERT_TRUE(w) << row;
       // What two screens need first: a file name, a chosen HEX file.
       if (auto* box = w->findChild<QLineEdit*>("txtFileReceive_0")) box->setText(dir.filePath("p.dat"));
       if (auto* file = w->findChild<QPushButton*>("cmdFile")) file->click();
       bool paused = false;
-      SimPort(rig).pauseAt(c.command, [&] {
+      SimPort(rig).pauseAt(command, [&] {
         paused = true;
         ASSERT_TRUE(w);
-        EXPECT_EQ(Find<QPushButton>(w, c.button)->isEnabled(), !c.buttonOff) << row;
-        Click(w, c.button);
+        EXPECT_EQ(Find<QPushButton>(w, button)->isEnabled(), !buttonOff) << row;
+        Click(w, button);
         if (ask == Ask::Quit) {
           QEvent quit(QEvent::Quit);
           QCoreApplication::sendEvent(qApp, &quit);
@@ -205,13 +260,13 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
         }
         EXPECT_TRUE(w && w->isVisible() && rig.main->isVisible()) << row;
       });
-      Click(w, c.button);
+      Click(w, button);
       EXPECT_TRUE(paused) << row;
       const QPointer<QWidget> closing = ask == Ask::Screen ? w : QPointer<QWidget>(rig.main.get());
       EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); })) << row;
       const bool programEnded = ask != Ask::Screen;
       const std::vector<std::uint8_t>& log = Controller(rig).commandLog;
-      EXPECT_EQ(std::count(log.begin(), log.end(), c.command), 1) << row;
+      EXPECT_EQ(std::count(log.begin(), log.end(), command), 1) << row;
       EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kCloseLink), programEnded ? 1 : 0) << row;
       EXPECT_EQ(log.back() == cmd::kCloseLink, programEnded) << row;
       EXPECT_TRUE(rig.messages.empty()) << row << ": " << rig.messages.front();

@@ -1,8 +1,12 @@
-// The location and shift windows: the port check, number and value boxes, block ranges, and files
-// remembered between openings.
+// The transfer windows. Location and shift: the port check, number and value boxes, block ranges, and
+// files remembered between openings. Programs: the "TEV File #" boxes, the port and file name checks,
+// single transfers through an answered file dialog, and the check of the 32 files before "ALL Trans".
 #include <QProgressBar>
+#include <algorithm>
 
 #include "gui_support.h"
+#include "link/commands.h"
+#include "programs/programs_fixture.h"
 #include "positions/wire_value.h"
 
 namespace zova::test {
@@ -17,24 +21,20 @@ TEST(TransferScreens, ClosedPortStopsEveryButton) {
   const QString file = dir.filePath("ZOVALOC.dat");
   MainRig rig;
   AnsweredDialog dialog(file);
-  struct Case {
-    const char* menu;
-    const char* window;
-    const char* buttonArray;
-    int buttons;
-  } cases[] = {{"mnuLoc", "frmLoc", "cmdLocReceive", 5},
-               {"mnuLoc", "frmLoc", "cmdLocTrans", 4},
-               {"mnuSft", "frmSft", "cmdSftLocReceive", 4},
-               {"mnuSft", "frmSft", "cmdSftLocTrans", 3}};
-  for (const Case& c : cases) {
-    QPointer<QWidget> w = OpenScreen(rig, c.menu, c.window);
-    ASSERT_NE(w, nullptr);
-    Find<QLineEdit>(w, c.window == std::string("frmLoc") ? "txtLocReceiveFile" : "txtSftLocReceiveFile")->setText(file);
-    for (int i = 0; i < c.buttons; ++i) {
-      Click(w, app::ArrayName(c.buttonArray, i));
-      EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << c.buttonArray << " " << i;
+  // Menu item, window, its file name box, the buttons' array and their count.
+  const std::tuple<const char*, const char*, const char*, const char*, int> cases[] = {
+      {"mnuLoc", "frmLoc", "txtLocReceiveFile", "cmdLocReceive", 5},
+      {"mnuLoc", "frmLoc", "txtLocReceiveFile", "cmdLocTrans", 4},
+      {"mnuSft", "frmSft", "txtSftLocReceiveFile", "cmdSftLocReceive", 4},
+      {"mnuSft", "frmSft", "txtSftLocReceiveFile", "cmdSftLocTrans", 3}};
+  for (const auto& [menu, window, fileBox, buttons, count] : cases) {
+    QPointer<QWidget> w = OpenScreen(rig, menu, window);
+    SetText(w, fileBox, file);
+    for (int i = 0; i < count; ++i) {
+      Click(w, app::ArrayName(buttons, i));
+      EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << buttons << " " << i;
     }
-    w->close();
+    CloseScreen(w);
   }
   EXPECT_TRUE(dialog.requests.empty());
   EXPECT_FALSE(QFile::exists(file)) << "File Save wrote with the port closed";
@@ -46,7 +46,6 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
   table[0] = {150, -5, 0, 12345, 0, 0};
   table[12] = {1, 2, 3, 4, 0, 0};
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_NE(w, nullptr);
   EXPECT_TRUE(Find<QLineEdit>(w, "txtRcvLocVal_0")->isReadOnly());
   EXPECT_FALSE(Find<QLineEdit>(w, "txtTransLocVal_0")->isReadOnly());
   Type(w, "txtLocTrans_0", "12");
@@ -59,7 +58,7 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
   for (int k = 0; k < 4; ++k) EXPECT_EQ(Text(w, app::ArrayName("txtTransLocVal", k)), shown[k]) << k;
   EXPECT_EQ(table[12], (positions::PositionRow{1, 2, 3, 4, 0, 0})) << "showing a location does not change it";
   // Past 999 the box shows nothing new.
-  Find<QLineEdit>(w, "txtLocReceive_0")->setText("1500");
+  SetText(w, "txtLocReceive_0", "1500");
   EXPECT_EQ(Text(w, "txtRcvLocVal_0"), "1.50");
   EXPECT_EQ(Text(w, "txtLocReceive_0"), "1500");
 
@@ -67,11 +66,11 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
   Type(w, "txtTransLocVal_1", "-1.005");  // half of a hundredth goes to the even neighbour
   EXPECT_EQ(table[42][1], -100);
   // A value the controller could not hold is refused, and the box shows the stored one again.
-  Find<QLineEdit>(w, "txtTransLocVal_1")->setText("-167772.17");
+  SetText(w, "txtTransLocVal_1", "-167772.17");
   EXPECT_EQ(rig.taken(), Texts{std::string(positions::kMsgPositionValueRange)});
   EXPECT_EQ(Text(w, "txtTransLocVal_1"), "-1.00");
   // A number box outside the table stores nothing.
-  Find<QLineEdit>(w, "txtLocTrans_0")->setText("2501");
+  SetText(w, "txtLocTrans_0", "2501");
   Type(w, "txtTransLocVal_0", "9");
   EXPECT_EQ(table[42][0], 0);
   EXPECT_EQ(table[2500][0], 0);
@@ -79,22 +78,18 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
 
 TEST(SftWindow, NumberBoxesAcceptZeroToNinetyNine) {
   const std::string kRange = " 0 ~ 99 까지 입력하십시요.";
-  struct Case {
-    const char* box;
-    const char* typed;
-    Texts messages;
-    const char* left;
-  } cases[] = {{"txtSftLocTrans_0", "100", {kRange}, "0"},
-               {"txtSftLocTrans_0", "-1", {kRange}, "0"},
-               {"txtSftLocTrans_0", "99", {}, "99"},
-               {"txtSftLocReceive_1", "100", {kRange}, "0"}};
+  // Box, typed text, the message it brings, what the box is left with.
+  const std::tuple<const char*, const char*, Texts, const char*> cases[] = {
+      {"txtSftLocTrans_0", "100", {kRange}, "0"},
+      {"txtSftLocTrans_0", "-1", {kRange}, "0"},
+      {"txtSftLocTrans_0", "99", {}, "99"},
+      {"txtSftLocReceive_1", "100", {kRange}, "0"}};
   MainRig rig;
   QPointer<QWidget> w = OpenScreen(rig, "mnuSft", "frmSft");
-  ASSERT_NE(w, nullptr);
-  for (const Case& c : cases) {
-    Find<QLineEdit>(w, c.box)->setText(c.typed);
-    EXPECT_EQ(rig.taken(), c.messages) << c.box << " " << c.typed;
-    EXPECT_EQ(Text(w, c.box), c.left) << c.box << " " << c.typed;
+  for (const auto& [box, typed, messages, left] : cases) {
+    SetText(w, box, typed);
+    EXPECT_EQ(rig.taken(), messages) << box << " " << typed;
+    EXPECT_EQ(Text(w, box), left) << box << " " << typed;
   }
 }
 
@@ -104,8 +99,7 @@ TEST(LocWindow, ReceiveShowsTheRowAndBlocksRunStartToEnd) {
   stored[1500] = {-250, 100000, 7, 8, 9, 10};
   for (int n = 5; n <= 6; ++n) rig.session.positions.LocTable[n] = {n * 100, -n, 3, 4, 5, 6};
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_NE(w, nullptr);
-  Find<QLineEdit>(w, "txtLocReceive_0")->setText("1500");
+  SetText(w, "txtLocReceive_0", "1500");
   Click(w, "cmdLocReceive_0");
   EXPECT_EQ(rig.session.positions.RxPointNo, 1500);
   const char* shown[] = {"-2.50", "1000.00", "0.07", "0.08", "0.00", "0.00"};
@@ -132,7 +126,6 @@ TEST(LocWindow, FilesAreSavedLoadedAndTheirNamesRemembered) {
   SimMainRig rig;
   rig.session.positions.LocTable[0] = {150, 250, 0, 0, 0, 0};
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_NE(w, nullptr);
   Click(w, "cmdLocReceive_4");
   EXPECT_EQ(rig.taken(), Texts{"File Open 메뉴에서 저장할 화일명을 입력하십시요."});
   ClickAnswering(w, "cmdLocReceive_3", saved);
@@ -154,7 +147,6 @@ TEST(LocWindow, FilesAreSavedLoadedAndTheirNamesRemembered) {
   rig.session.positions.LocTable[33] = {3300, 0, 0, 0, 0, 0};
   w->close();
   QPointer<QWidget> again = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_NE(again, nullptr);
   EXPECT_EQ(Text(again, "txtLocReceiveFile"), saved);
   EXPECT_EQ(Text(again, "txtLocTransFile"), saved);
   EXPECT_EQ(Text(again, "txtLocTrans_0"), "33");
@@ -170,7 +162,6 @@ TEST(SftWindow, TransmitFileOpenLoadsWithoutRefreshingTheBoxes) {
   WriteFile(path, shifts);
   SimMainRig rig;
   QPointer<QWidget> w = OpenScreen(rig, "mnuSft", "frmSft");
-  ASSERT_NE(w, nullptr);
   AnsweredDialog dialog(path);
   Click(w, "cmdSftLocReceive_2");
   Click(w, "cmdSftLocTrans_2");
@@ -180,6 +171,74 @@ TEST(SftWindow, TransmitFileOpenLoadsWithoutRefreshingTheBoxes) {
   EXPECT_EQ(rig.session.positions.SftTable[999][0], 125);
   EXPECT_EQ(Text(w, "txtTransSftLocVal_0"), "0.00");
   EXPECT_EQ(Text(w, "txtSftLocTransFile"), path);
+}
+
+TEST(FileWindow, NumberBoxesKeepAValidNumberAndTransfersNeedPortAndFileName) {
+  MainRig rig;
+  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
+  programs::ProgramTransfer& transfer = rig.session.programTransfer;
+  for (auto [box, number] :
+       {std::pair{"txtFileReceive_1", &transfer.RxProgramNo}, {"txtFileTrans_1", &transfer.TxProgramNo}}) {
+    SetText(w, box, "31");
+    EXPECT_EQ(*number, 31) << box;
+    SetText(w, box, "32");  // past the last program: the box takes its number back
+    EXPECT_EQ(Text(w, box), "31") << box;
+    EXPECT_TRUE(rig.messages.empty());
+    SetText(w, box, "x1");
+    EXPECT_EQ(rig.taken(), Texts{" 숫자를 입력하십시요"}) << box;
+    EXPECT_EQ(Text(w, box), "0") << box;
+    EXPECT_EQ(*number, 0) << box;
+  }
+  for (const char* button : {"cmdFileReceive_0", "cmdFileReceive_1", "cmdFileTrans_0", "cmdFileTrans_1"}) {
+    Click(w, button);
+    EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << button;
+  }
+  rig.main->openSimulator();
+  Click(w, "cmdFileReceive_1");
+  Click(w, "cmdFileTrans_0");
+  EXPECT_EQ(rig.taken(), (Texts{std::string(programs::kMsgNoRecvFile), std::string(programs::kMsgNoTransFile)}));
+}
+
+TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("prog.dat"), programs::test::kSmallSource);
+  SimMainRig rig;
+  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
+  ClickAnswering(w, "cmdFileTransOpen", dir.filePath("prog.src.txt"));  // the box takes the name up to its first "."
+  EXPECT_EQ(Text(w, "txtFileTrans_0"), dir.filePath("prog.dat"));
+  Type(w, "txtFileTrans_1", "3");
+  Click(w, "cmdFileTrans_0");
+  EXPECT_EQ(Controller(rig).programs.programs[3].block, programs::test::SmallProgramBlock());
+  EXPECT_EQ(Find<QProgressBar>(w, "ProgressBarTrans_0")->value(), 0);
+
+  const QString received = dir.filePath("back.dat");
+  ClickAnswering(w, "cmdFileReceiveOpen", received);
+  Type(w, "txtFileReceive_1", "3");
+  Click(w, "cmdFileReceive_0");
+  EXPECT_TRUE(rig.messages.empty()) << rig.messages.front();
+  EXPECT_EQ(ReadAll(received), programs::test::kSmallListing);
+  for (QPushButton* b : w->findChildren<QPushButton*>()) {
+    // Cancel works only while a transfer runs.
+    EXPECT_EQ(b->isEnabled(), !b->objectName().endsWith("Cancel")) << b->objectName().toStdString();
+  }
+
+  // The names come back on the next opening.
+  w->close();
+  QPointer<QWidget> again = OpenScreen(rig, "mnuFile", "frmFile");
+  EXPECT_EQ(Text(again, "txtFileTrans_0"), dir.filePath("prog.dat"));
+  EXPECT_EQ(Text(again, "txtFileReceive_0"), received);
+}
+
+TEST(FileWindow, AllTransChecksTheFilesFirstAndSendsNothing) {
+  QTemporaryDir dir;
+  SimMainRig rig;
+  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
+  ClickAnswering(w, "cmdFileTransOpen", dir.filePath("ZOVAPRG00.dat"));
+  Click(w, "cmdFileTrans_1");
+  ASSERT_EQ(rig.messages.size(), 1u);
+  const std::string missing = dir.filePath("ZOVAPRG00.dat").toStdString();
+  EXPECT_EQ(rig.messages[0].substr(rig.messages[0].size() - missing.size()), missing);
+  EXPECT_EQ(std::count(Controller(rig).commandLog.begin(), Controller(rig).commandLog.end(), cmd::kSendProgram), 0);
 }
 
 }  // namespace
