@@ -22,8 +22,7 @@ TEST(StatusBar, FollowsAConnectATransferAndAFailure) {
   QWidget* main = rig.main.get();
   EXPECT_EQ(Label(main, "lblStatusLink"), "Not connected");
   rig.main->openSimulator();
-  EXPECT_EQ(Label(main, "lblStatusPort"), "Simulator");
-  EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
+  EXPECT_EQ(Label(main, "lblStatusPort") + "|" + Label(main, "lblStatusLink"), "Simulator|Connected");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
   QString during;
   SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] { during = Label(main, "lblStatusLink"); });
@@ -44,13 +43,10 @@ TEST(LineMonitor, ShowsTheExchangesAndSavesPausesAndClears) {
   rig.click("cmdSvon_0");
   monitor->refresh();
   QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
-  QStringList lines;
-  for (int row = 0; row < view->rowCount(); ++row) lines << view->index(row, 0).data().toString().mid(12);
-  ASSERT_GE(lines.size(), 14);
-  EXPECT_EQ(lines[0], ">  01  SOH");  // past the time stamp
-  EXPECT_EQ(lines[3], "<  17  23 servo on");
-  EXPECT_TRUE(lines[13].endsWith("28 read outputs")) << "the outputs are read again after it";
-
+  auto line = [view](int row) { return view->index(row, 0).data().toString().mid(12); };  // past the time stamp
+  EXPECT_EQ(line(0), ">  01  SOH");
+  EXPECT_EQ(line(3), "<  17  23 servo on");
+  EXPECT_TRUE(line(13).endsWith("28 read outputs")) << "the outputs are read again after it";
   QTemporaryDir dir;
   ClickAnswering(monitor, "cmdSave", dir.filePath("line.txt"));
   EXPECT_EQ(ReadAll(dir.filePath("line.txt")), monitor->record().traceText());
@@ -60,8 +56,7 @@ TEST(LineMonitor, ShowsTheExchangesAndSavesPausesAndClears) {
   monitor->refresh();
   EXPECT_EQ(view->rowCount(), shown);
   Click(monitor, "cmdClear");
-  EXPECT_EQ(view->rowCount(), 0);
-  EXPECT_EQ(monitor->record().size(), 0U);
+  EXPECT_EQ(view->rowCount() + monitor->record().size(), 0U);
   monitor->close();
   EXPECT_EQ(rig.session.port.tap(), nullptr) << "closed, the monitor watches nothing";
 }
@@ -74,20 +69,19 @@ TEST(LineMonitor, RowsFollowABoundedRecord) {
   auto values = [&model] {
     QStringList v;
     for (int row = 0; row < model.rowCount(QModelIndex()); ++row) v << model.index(row).data().toString().mid(15, 2);
-    return v;
+    return v.join(' ');
   };
-  const std::uint8_t first[] = {0x10, 0x11, 0x12};
-  const std::uint8_t more[] = {0x13, 0x14, 0x15};
-  record.sent(first, 3);
+  const std::uint8_t bytes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15};
+  record.sent(bytes, 3);
   model.sync();
-  EXPECT_EQ(values(), (QStringList{"10", "11", "12"}));
-  record.received(more, 3);  // 10 and 11 leave the record
-  EXPECT_EQ(values(), (QStringList{"", "", "12"}));
+  EXPECT_EQ(values(), "10 11 12");
+  record.received(bytes + 3, 3);  // 10 and 11 leave the record
+  EXPECT_EQ(values(), "  12");
   model.sync();
-  EXPECT_EQ(values(), (QStringList{"12", "13", "14", "15"}));
+  EXPECT_EQ(values(), "12 13 14 15");
   record.clear();
   model.sync();
-  EXPECT_TRUE(values().isEmpty());
+  EXPECT_EQ(values(), "");
 }
 
 // Cancel ends an ALL Receive between two exchanges: the table is as it was, the file untouched.
@@ -96,10 +90,9 @@ TEST(Cancel, EndsALocAllReceiveBetweenExchanges) {
   for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
   rig.session.positions.LocTable[10][0] = -5;
   QTemporaryDir dir;
-  const QString file = dir.filePath("ZOVALOC.dat");
-  WriteFile(file, "old\r\n");
+  WriteFile(dir.filePath("ZOVALOC.dat"), "old\r\n");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  SetText(w, "txtLocReceiveFile", file);
+  SetText(w, "txtLocReceiveFile", dir.filePath("ZOVALOC.dat"));
   auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
   ASSERT_NE(cancel, nullptr);
   EXPECT_FALSE(cancel->isEnabled());
@@ -111,23 +104,30 @@ TEST(Cancel, EndsALocAllReceiveBetweenExchanges) {
   const auto& log = Controller(rig).commandLog;
   EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kReceiveLocations), 1001);
   EXPECT_EQ(rig.session.positions.LocTable[10][0], -5);
-  EXPECT_EQ(ReadAll(file), "old\r\n");
+  EXPECT_EQ(ReadAll(dir.filePath("ZOVALOC.dat")), "old\r\n");
   EXPECT_FALSE(cancel->isEnabled());
   EXPECT_FALSE(rig.session.ui.cancelRequested()) << "a request does not outlive its operation";
   Click(w, "cmdLocReceive_0");
   EXPECT_EQ(rig.session.positions.LocTable[0][0], 1) << "the link is fine for the next exchange";
 }
 
+// The port menu opens one port at a time; the last one is offered, and opened at the next start if asked.
 TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
   store.remove("Desktop");
   {
     MainRig first;
-    EXPECT_FALSE(Find<QAction>(first.main.get(), "mnuCommPortLast")->isVisible());
-    first.main->openSimulator();
-    EXPECT_TRUE(Find<QAction>(first.main.get(), "mnuCommPortSim")->isChecked());
-    EXPECT_FALSE(Find<QAction>(first.main.get(), "mnuCommPortOpen_0")->isChecked());
-    Find<QAction>(first.main.get(), "mnuCommPortAtStart")->trigger();
+    auto action = [&](const char* name) { return Find<QAction>(first.main.get(), name); };
+    EXPECT_FALSE(action("mnuCommPortLast")->isVisible());
+    action("mnuCommPortSim")->trigger();
+    Port* opened = first.session.port.current();
+    action("mnuCommPortOpen_2")->trigger();
+    EXPECT_EQ(first.session.port.current(), opened) << "another port while one is open does nothing";
+    EXPECT_TRUE(action("mnuCommPortSim")->isChecked());
+    EXPECT_FALSE(action("mnuCommPortOpen_0")->isChecked());
+    action("mnuCommPortAtStart")->trigger();
+    action("mnuCommPortClose")->trigger();
+    EXPECT_FALSE(first.session.port.isOpen());
   }
   MainRig second;
   auto* last = Find<QAction>(second.main.get(), "mnuCommPortLast");
@@ -149,7 +149,6 @@ TEST(Layout, FollowsTheAxisCountAndTheConnection) {
   EXPECT_FALSE(main.txtComPos[3]->isEnabled());
   EXPECT_GT(main.txtComPos[0]->width(), main.txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
-  EXPECT_TRUE(Find(loc, "txtTransLocVal_2")->isEnabled());
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
   SetText(loc, "txtLocReceiveFile", path);
@@ -187,22 +186,25 @@ TEST(Keyboard, OpensFilesAndTheHelpFromTheKeys) {
 
 QString Summary(QWidget* w) { return Find<QPlainTextEdit>(w, "txtSummary")->toPlainText(); }
 
-// Backs the simulated controller up into `folder` and closes the window.
-void BackUp(MainRig& rig, const QString& folder) {
+// A cancelled backup, a whole one, a compare after a change whose difference shows and saves as text, and
+// a restore that asks before it overwrites.
+TEST(BackupWindows, BackupCompareAndRestore) {
+  QTemporaryDir dir;
+  const QString folder = dir.filePath("b");
+  SimMainRig rig;
   AnsweredDialog chosen(folder);
+  SimPort(rig).pauseAt(cmd::kReceiveLocations, [] { Click(TopWindow("frmBackup"), "cmdCancel"); });
   QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
+  EXPECT_EQ(Summary(w), "no backup was written");
+  EXPECT_FALSE(QDir(folder).exists());
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuBackup", "frmBackup");
   EXPECT_TRUE(Summary(w).endsWith("(74 files)")) << Summary(w).toStdString();
   EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::Folder);
   CloseScreen(w);
-}
 
-TEST(BackupWindows, ABackupComparedAfterAChangeShowsAndSavesTheDifference) {
-  QTemporaryDir dir;
-  SimMainRig rig;
-  BackUp(rig, dir.filePath("b"));
   Controller(rig).positions.locations[3][0] = 150;
-  AnsweredDialog chosen(dir.filePath("b"));
-  QPointer<QWidget> w = OpenScreen(rig, "mnuCompare", "frmCompare");
+  w = OpenScreen(rig, "mnuCompare", "frmCompare");
   auto* table = Find<QTableWidget>(w, "grdDifferences");
   ASSERT_EQ(table->rowCount(), 1);
   EXPECT_EQ(table->item(0, 0)->text() + "|" + table->item(0, 1)->text() + "|" + table->item(0, 2)->text(),
@@ -211,31 +213,17 @@ TEST(BackupWindows, ABackupComparedAfterAChangeShowsAndSavesTheDifference) {
   EXPECT_EQ(ReadAll(dir.filePath("differences.txt")), "P003 axis 1: controller 1.50, backup 0.00\r\n");
   CloseScreen(w);
   EXPECT_TRUE(rig.main->isEnabled());
-}
 
-TEST(BackupWindows, CancelLeavesNoFolderAndARestoreAsksFirst) {
-  QTemporaryDir dir;
-  SimMainRig rig;
-  SimPort(rig).pauseAt(cmd::kReceiveLocations, [] { Click(TopWindow("frmBackup"), "cmdCancel"); });
-  {
-    AnsweredDialog chosen(dir.filePath("b"));
-    QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
-    EXPECT_EQ(Summary(w), "no backup was written");
-    EXPECT_FALSE(QDir(dir.filePath("b")).exists());
-    CloseScreen(w);
-  }
-  BackUp(rig, dir.filePath("b"));
   rig.session.ui.interceptor = [&](const RecordedMessage& m) {
     rig.messages.push_back(m.text);
     return MessageResult::Cancel;
   };
   const std::size_t commands = Controller(rig).commandLog.size();
-  AnsweredDialog chosen(dir.filePath("b"));
-  QPointer<QWidget> w = OpenScreen(rig, "mnuRestore", "frmRestore");
+  w = OpenScreen(rig, "mnuRestore", "frmRestore");
   EXPECT_EQ(rig.messages.back(),
             "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
             "999 and programs 0 to 31 with the backup in " +
-                dir.filePath("b").toStdString() + ".");
+                folder.toStdString() + ".");
   EXPECT_EQ(Summary(w), "nothing was sent");
   EXPECT_EQ(Controller(rig).commandLog.size(), commands);
 }

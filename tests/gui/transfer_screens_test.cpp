@@ -12,9 +12,6 @@
 namespace zova::test {
 namespace {
 
-const std::string kNotNumber = " 숫자를 입력하십시요";
-const std::string kReversed = " End Loc 는 Start Loc 보다 커야 합니다.";
-
 // With the port closed every button, the file buttons included, shows error box code 1 and does nothing else.
 TEST(TransferScreens, ClosedPortStopsEveryButton) {
   QTemporaryDir dir;
@@ -26,7 +23,9 @@ TEST(TransferScreens, ClosedPortStopsEveryButton) {
       {"mnuLoc", "frmLoc", "txtLocReceiveFile", "cmdLocReceive", 5},
       {"mnuLoc", "frmLoc", "txtLocReceiveFile", "cmdLocTrans", 4},
       {"mnuSft", "frmSft", "txtSftLocReceiveFile", "cmdSftLocReceive", 4},
-      {"mnuSft", "frmSft", "txtSftLocReceiveFile", "cmdSftLocTrans", 3}};
+      {"mnuSft", "frmSft", "txtSftLocReceiveFile", "cmdSftLocTrans", 3},
+      {"mnuFile", "frmFile", "txtFileReceive_0", "cmdFileReceive", 2},
+      {"mnuFile", "frmFile", "txtFileReceive_0", "cmdFileTrans", 2}};
   for (const auto& [menu, window, fileBox, buttons, count] : cases) {
     QPointer<QWidget> w = OpenScreen(rig, menu, window);
     SetText(w, fileBox, file);
@@ -46,21 +45,17 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
   table[0] = {150, -5, 0, 12345, 0, 0};
   table[12] = {1, 2, 3, 4, 0, 0};
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  EXPECT_TRUE(Find<QLineEdit>(w, "txtRcvLocVal_0")->isReadOnly());
-  EXPECT_FALSE(Find<QLineEdit>(w, "txtTransLocVal_0")->isReadOnly());
   Type(w, "txtLocTrans_0", "12");
   EXPECT_EQ(Text(w, "txtTransLocVal_3"), "0.04");
   // "12a" is refused: clearing the box first showed nothing, "1" and "12" are locations.
   Type(w, "txtLocTrans_0", "12a");
-  EXPECT_EQ(rig.taken(), Texts{kNotNumber});
+  EXPECT_EQ(rig.taken(), Texts{" 숫자를 입력하십시요"});
   EXPECT_EQ(Text(w, "txtLocTrans_0"), "0");
   const char* shown[] = {"1.50", "-0.05", "0.00", "123.45"};
   for (int k = 0; k < 4; ++k) EXPECT_EQ(Text(w, app::ArrayName("txtTransLocVal", k)), shown[k]) << k;
   EXPECT_EQ(table[12], (positions::PositionRow{1, 2, 3, 4, 0, 0})) << "showing a location does not change it";
-  // Past 999 the box shows nothing new.
   SetText(w, "txtLocReceive_0", "1500");
-  EXPECT_EQ(Text(w, "txtRcvLocVal_0"), "1.50");
-  EXPECT_EQ(Text(w, "txtLocReceive_0"), "1500");
+  EXPECT_EQ(Text(w, "txtRcvLocVal_0"), "1.50") << "past 999 the box shows nothing new";
 
   Type(w, "txtLocTrans_0", "42");
   Type(w, "txtTransLocVal_1", "-1.005");  // half of a hundredth goes to the even neighbour
@@ -69,28 +64,9 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
   SetText(w, "txtTransLocVal_1", "-167772.17");
   EXPECT_EQ(rig.taken(), Texts{std::string(positions::kMsgPositionValueRange)});
   EXPECT_EQ(Text(w, "txtTransLocVal_1"), "-1.00");
-  // A number box outside the table stores nothing.
   SetText(w, "txtLocTrans_0", "2501");
   Type(w, "txtTransLocVal_0", "9");
-  EXPECT_EQ(table[42][0], 0);
-  EXPECT_EQ(table[2500][0], 0);
-}
-
-TEST(SftWindow, NumberBoxesAcceptZeroToNinetyNine) {
-  const std::string kRange = " 0 ~ 99 까지 입력하십시요.";
-  // Box, typed text, the message it brings, what the box is left with.
-  const std::tuple<const char*, const char*, Texts, const char*> cases[] = {
-      {"txtSftLocTrans_0", "100", {kRange}, "0"},
-      {"txtSftLocTrans_0", "-1", {kRange}, "0"},
-      {"txtSftLocTrans_0", "99", {}, "99"},
-      {"txtSftLocReceive_1", "100", {kRange}, "0"}};
-  MainRig rig;
-  QPointer<QWidget> w = OpenScreen(rig, "mnuSft", "frmSft");
-  for (const auto& [box, typed, messages, left] : cases) {
-    SetText(w, box, typed);
-    EXPECT_EQ(rig.taken(), messages) << box << " " << typed;
-    EXPECT_EQ(Text(w, box), left) << box << " " << typed;
-  }
+  EXPECT_EQ(table[42][0] + table[2500][0], 0) << "a number box outside the table stores nothing";
 }
 
 TEST(LocWindow, ReceiveShowsTheRowAndBlocksRunStartToEnd) {
@@ -101,17 +77,14 @@ TEST(LocWindow, ReceiveShowsTheRowAndBlocksRunStartToEnd) {
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
   SetText(w, "txtLocReceive_0", "1500");
   Click(w, "cmdLocReceive_0");
-  EXPECT_EQ(rig.session.positions.RxPointNo, 1500);
-  const char* shown[] = {"-2.50", "1000.00", "0.07", "0.08", "0.00", "0.00"};
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(Text(w, app::ArrayName("txtRcvLocVal", k)), shown[k]) << k;
-
-  for (const char* side : {"txtLocTrans", "txtLocReceive"}) {
-    Type(w, app::ArrayName(side, 0), "6");
-    Type(w, app::ArrayName(side, 1), "5");
-    Click(w, side == std::string("txtLocTrans") ? "cmdLocTrans_1" : "cmdLocReceive_1");
-    EXPECT_EQ(rig.taken(), Texts{kReversed}) << side;
+  const char* shown[] = {"-2.50", "1000.00", "0.07", "0.08"};
+  for (int k = 0; k < 4; ++k) EXPECT_EQ(Text(w, app::ArrayName("txtRcvLocVal", k)), shown[k]) << k;
+  for (const char* side : {"Trans", "Receive"}) {
+    Type(w, QString("txtLoc%1_0").arg(side), "6");
+    Type(w, QString("txtLoc%1_1").arg(side), "5");
+    Click(w, QString("cmdLoc%1_1").arg(side));
+    EXPECT_EQ(rig.taken(), Texts{" End Loc 는 Start Loc 보다 커야 합니다."}) << side;
   }
-  EXPECT_EQ(stored[6], (sim::StoredPosition{}));
   Type(w, "txtLocTrans_0", "5");
   Click(w, "cmdLocTrans_1");
   EXPECT_TRUE(rig.messages.empty());
@@ -129,41 +102,47 @@ TEST(LocWindow, FilesAreSavedLoadedAndTheirNamesRemembered) {
   Click(w, "cmdLocReceive_4");
   EXPECT_EQ(rig.taken(), Texts{"File Open 메뉴에서 저장할 화일명을 입력하십시요."});
   ClickAnswering(w, "cmdLocReceive_3", saved);
-  EXPECT_EQ(Text(w, "txtLocReceiveFile"), saved);
   Click(w, "cmdLocReceive_4");
   ClickAnswering(w, "cmdLocReceive_3", std::nullopt);
   EXPECT_EQ(Text(w, "txtLocReceiveFile"), saved) << "a cancelled dialog leaves the name alone";
-
   // Loading puts location 0 of the file on show, with "0" in the number box.
   rig.session.positions.LocTable[0] = {};
   Type(w, "txtLocTrans_0", "9");
   ClickAnswering(w, "cmdLocTrans_3", saved);
   EXPECT_EQ(rig.session.positions.LocTable[0], (positions::PositionRow{150, 250, 0, 0, 0, 0}));
-  EXPECT_EQ(Text(w, "txtLocTrans_0"), "0");
-  EXPECT_EQ(Text(w, "txtTransLocVal_1"), "2.50");
-  EXPECT_EQ(Text(w, "txtLocTransFile"), saved);
-
+  EXPECT_EQ(Text(w, "txtLocTrans_0") + " " + Text(w, "txtTransLocVal_1"), "0 2.50");
   rig.session.positions.TxPointNo = 33;
   rig.session.positions.LocTable[33] = {3300, 0, 0, 0, 0, 0};
-  w->close();
-  QPointer<QWidget> again = OpenScreen(rig, "mnuLoc", "frmLoc");
-  EXPECT_EQ(Text(again, "txtLocReceiveFile"), saved);
-  EXPECT_EQ(Text(again, "txtLocTransFile"), saved);
-  EXPECT_EQ(Text(again, "txtLocTrans_0"), "33");
-  EXPECT_EQ(Text(again, "txtTransLocVal_0"), "33.00");
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuLoc", "frmLoc");
+  EXPECT_EQ(Text(w, "txtLocReceiveFile") + Text(w, "txtLocTransFile"), saved + saved);
+  EXPECT_EQ(Text(w, "txtLocTrans_0") + " " + Text(w, "txtTransLocVal_0"), "33 33.00");
   EXPECT_TRUE(rig.messages.empty());
 }
 
-TEST(SftWindow, TransmitFileOpenLoadsWithoutRefreshingTheBoxes) {
+// Its number boxes take 0 to 99; its transmit file loads without refreshing the boxes.
+TEST(SftWindow, NumberBoxesAndTheTransmitFile) {
+  const std::string kRange = " 0 ~ 99 까지 입력하십시요.";
+  // Box, typed text, the message it brings, what the box is left with.
+  const std::tuple<const char*, const char*, Texts, const char*> cases[] = {
+      {"txtSftLocTrans_0", "100", {kRange}, "0"},
+      {"txtSftLocTrans_0", "-1", {kRange}, "0"},
+      {"txtSftLocTrans_0", "99", {}, "99"},
+      {"txtSftLocReceive_1", "100", {kRange}, "0"}};
   QTemporaryDir dir;
   const QString path = dir.filePath("ZOVASFT.dat");
-  std::string shifts;
-  for (int i = 0; i < 1000; ++i) shifts += QString("S%1 = 1.25 0 0 0 0 0\r\n").arg(i, 2, 10, QChar('0')).toStdString();
-  WriteFile(path, shifts);
   SimMainRig rig;
   QPointer<QWidget> w = OpenScreen(rig, "mnuSft", "frmSft");
+  for (const auto& [box, typed, messages, left] : cases) {
+    SetText(w, box, typed);
+    EXPECT_EQ(rig.taken(), messages) << box << " " << typed;
+    EXPECT_EQ(Text(w, box), left) << box << " " << typed;
+  }
+  rig.session.positions.SftTable[999][0] = 125;
   AnsweredDialog dialog(path);
   Click(w, "cmdSftLocReceive_2");
+  Click(w, "cmdSftLocReceive_3");
+  rig.session.positions.SftTable[999][0] = 0;
   Click(w, "cmdSftLocTrans_2");
   ASSERT_EQ(dialog.requests.size(), 2u);
   EXPECT_EQ(dialog.requests[1].selected, path);
@@ -173,8 +152,8 @@ TEST(SftWindow, TransmitFileOpenLoadsWithoutRefreshingTheBoxes) {
   EXPECT_EQ(Text(w, "txtSftLocTransFile"), path);
 }
 
-TEST(FileWindow, NumberBoxesKeepAValidNumberAndTransfersNeedPortAndFileName) {
-  MainRig rig;
+TEST(FileWindow, NumberBoxesKeepAValidNumberAndTransfersNeedAFileName) {
+  SimMainRig rig;
   QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   programs::ProgramTransfer& transfer = rig.session.programTransfer;
   for (auto [box, number] :
@@ -186,20 +165,14 @@ TEST(FileWindow, NumberBoxesKeepAValidNumberAndTransfersNeedPortAndFileName) {
     EXPECT_TRUE(rig.messages.empty());
     SetText(w, box, "x1");
     EXPECT_EQ(rig.taken(), Texts{" 숫자를 입력하십시요"}) << box;
-    EXPECT_EQ(Text(w, box), "0") << box;
-    EXPECT_EQ(*number, 0) << box;
+    EXPECT_EQ(Text(w, box) + QString::number(*number), "00") << box;
   }
-  for (const char* button : {"cmdFileReceive_0", "cmdFileReceive_1", "cmdFileTrans_0", "cmdFileTrans_1"}) {
-    Click(w, button);
-    EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << button;
-  }
-  rig.main->openSimulator();
   Click(w, "cmdFileReceive_1");
   Click(w, "cmdFileTrans_0");
   EXPECT_EQ(rig.taken(), (Texts{std::string(programs::kMsgNoRecvFile), std::string(programs::kMsgNoTransFile)}));
 }
 
-TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
+TEST(FileWindow, SingleTransfersThroughTheDialogsAndTheCheckBeforeAllTrans) {
   QTemporaryDir dir;
   WriteFile(dir.filePath("prog.dat"), programs::test::kSmallSource);
   SimMainRig rig;
@@ -210,7 +183,6 @@ TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
   Click(w, "cmdFileTrans_0");
   EXPECT_EQ(Controller(rig).programs.programs[3].block, programs::test::SmallProgramBlock());
   EXPECT_EQ(Find<QProgressBar>(w, "ProgressBarTrans_0")->value(), 0);
-
   const QString received = dir.filePath("back.dat");
   ClickAnswering(w, "cmdFileReceiveOpen", received);
   Type(w, "txtFileReceive_1", "3");
@@ -221,24 +193,15 @@ TEST(FileWindow, SingleTransmitAndReceiveThroughTheDialogs) {
     // Cancel works only while a transfer runs.
     EXPECT_EQ(b->isEnabled(), !b->objectName().endsWith("Cancel")) << b->objectName().toStdString();
   }
-
-  // The names come back on the next opening.
-  w->close();
-  QPointer<QWidget> again = OpenScreen(rig, "mnuFile", "frmFile");
-  EXPECT_EQ(Text(again, "txtFileTrans_0"), dir.filePath("prog.dat"));
-  EXPECT_EQ(Text(again, "txtFileReceive_0"), received);
-}
-
-TEST(FileWindow, AllTransChecksTheFilesFirstAndSendsNothing) {
-  QTemporaryDir dir;
-  SimMainRig rig;
-  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
-  ClickAnswering(w, "cmdFileTransOpen", dir.filePath("ZOVAPRG00.dat"));
+  // "ALL Trans" first checks that the folder holds all 32 files, and names the first missing one.
   Click(w, "cmdFileTrans_1");
   ASSERT_EQ(rig.messages.size(), 1u);
   const std::string missing = dir.filePath("ZOVAPRG00.dat").toStdString();
   EXPECT_EQ(rig.messages[0].substr(rig.messages[0].size() - missing.size()), missing);
-  EXPECT_EQ(std::count(Controller(rig).commandLog.begin(), Controller(rig).commandLog.end(), cmd::kSendProgram), 0);
+  EXPECT_EQ(std::count(Controller(rig).commandLog.begin(), Controller(rig).commandLog.end(), cmd::kSendProgram), 1);
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuFile", "frmFile");
+  EXPECT_EQ(Text(w, "txtFileTrans_0") + Text(w, "txtFileReceive_0"), dir.filePath("prog.dat") + received);
 }
 
 }  // namespace
