@@ -1,6 +1,5 @@
-// The main window and the selection window before it: titles and captions, the console against the built-in
-// simulator, the stored serial settings, the file dialogs, the firmware download, and closing while an
-// exchange waits.
+// The main window and the selection window before it: the console against the built-in simulator, the
+// stored serial settings, the file dialogs, the firmware download, and closing while an exchange waits.
 #include <fcntl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -49,6 +48,7 @@ TEST(Console, ServoOutputsIoCheckingAndJog) {
     EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << button << ", with the port closed";
   }
   EXPECT_FALSE(main.tmrUpStatus->isActive());
+  EXPECT_EQ(main.tmrUpStatus->interval(), 500);
   main.openSimulator();
   EXPECT_TRUE(main.chkIoOutput[3]->isChecked()) << "READY is shown after the port opened";
   rig.click("cmdSvon_0");
@@ -89,40 +89,6 @@ TEST(Download, FileOpenThenDownLoadShowsTheStateTexts) {
   Click(w, "cmdDown");
   EXPECT_EQ(Label(w, "Label_state"), "Downloading success!");
   EXPECT_EQ(Label(w, "Label2"), "0");
-}
-
-// Every other test finds its controls by name; this one checks the titles and a caption of each kind.
-TEST(Screens, CarryTheirTitlesAndCaptions) {
-  // Menu item (empty: the main window), window, title, then pairs of control and caption ("-": no such control).
-  const std::vector<std::vector<const char*>> cases = {
-      {"", "", "Zova PC Communication Program", "cmdSvon_2", "ALARM RESET", "cmdJog_0", "<-  Pos", "txtMove_0",
-       "MVE P000", "chkIoInput_15", "PSEL 05", "chkIoOutput_63", "UOUT 56", "mnuCommPortOpen_8", "Open(COM9)"},
-      {"mnuLoc", "frmLoc", "LOCATION", "cmdLocReceive_4", "File Save", "Frame1", "LOC Receive (TEV ▶ PC)",
-       "txtRcvLocVal_5", "0.00", "cmdLocTrans_4", "-"},
-      {"mnuSft", "frmSft", "SHIFT LOCATION", "fraSftTrans", "SFT LOC Trans (PC ▶ TEV)", "cmdSftLocReceive_4", "-",
-       "cmdSftLocTrans_3", "-"},
-      {"mnuFile", "frmFile", "FILE Trans / Receive", "cmdFileReceive_0", "Receive ", "txtFileTrans_1", "0"},
-      {"mnuSysPara", "frmNsyspara", "System Parameter", "cmdRcv", "TEV ☞ PC", "cmdZrin_3", "Z-P"},
-      {"mnuAxisPara", "frmNaxpara", "Axis Parameter", "SSPanelAxSel_5", "6-Axis", "cmdStep_1", "SIGN+PULSE"}};
-  auto caption = [](QObject* o) {
-    const QVariant text = o == nullptr ? QVariant("-") : o->property("text");
-    return (text.isValid() ? text : o->property("title")).toString().remove('&');  // a menu's mnemonic
-  };
-  MainRig rig;
-  for (const auto& c : cases) {
-    const bool screen = *c[0] != 0;
-    QPointer<QWidget> w = screen ? OpenScreen(rig, c[0], c[1]) : rig.main.get();
-    ASSERT_NE(w, nullptr) << c[1];
-    EXPECT_EQ(w->windowTitle(), QString::fromUtf8(c[2]));
-    for (std::size_t i = 3; i + 1 < c.size(); i += 2) {
-      EXPECT_EQ(caption(w->findChild<QObject*>(c[i])), QString::fromUtf8(c[i + 1])) << c[i];
-    }
-    if (!screen) continue;
-    EXPECT_FALSE(rig.main->isEnabled()) << c[1] << ": the main window waits while a screen is open";
-    CloseScreen(w);
-    EXPECT_TRUE(rig.main->isEnabled()) << c[1];
-  }
-  EXPECT_EQ(rig.main->tmrUpStatus->interval(), 500);
 }
 
 // A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";

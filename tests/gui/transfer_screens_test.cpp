@@ -28,12 +28,14 @@ TEST(TransferScreens, ClosedPortStopsEveryButton) {
       {"mnuFile", "frmFile", "txtFileReceive_0", "cmdFileTrans", 2}};
   for (const auto& [menu, window, fileBox, buttons, count] : cases) {
     QPointer<QWidget> w = OpenScreen(rig, menu, window);
+    EXPECT_FALSE(rig.main->isEnabled()) << window << ": the main window waits while a screen is open";
     SetText(w, fileBox, file);
     for (int i = 0; i < count; ++i) {
       Click(w, app::ArrayName(buttons, i));
       EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << buttons << " " << i;
     }
     CloseScreen(w);
+    EXPECT_TRUE(rig.main->isEnabled()) << window;
   }
   EXPECT_TRUE(dialog.requests.empty());
   EXPECT_FALSE(QFile::exists(file)) << "File Save wrote with the port closed";
@@ -69,7 +71,8 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
   EXPECT_EQ(table[42][0] + table[2500][0], 0) << "a number box outside the table stores nothing";
 }
 
-TEST(LocWindow, ReceiveShowsTheRowAndBlocksRunStartToEnd) {
+TEST(LocWindow, ReceiveShowsTheRowBlocksRunStartToEndAndFilesAreRemembered) {
+  QTemporaryDir dir;
   SimMainRig rig;
   auto& stored = Controller(rig).positions.locations;
   stored[1500] = {-250, 100000, 7, 8, 9, 10};
@@ -91,14 +94,10 @@ TEST(LocWindow, ReceiveShowsTheRowAndBlocksRunStartToEnd) {
   EXPECT_EQ(stored[5], (sim::StoredPosition{500, -5, 3, 4, 0, 0}));
   EXPECT_EQ(stored[6], (sim::StoredPosition{}));
   EXPECT_EQ(Find<QProgressBar>(w, "ProgressBarLocTrans")->value(), 0);
-}
 
-TEST(LocWindow, FilesAreSavedLoadedAndTheirNamesRemembered) {
-  QTemporaryDir dir;
+  // Files: saved, loaded, and their names remembered.
   const QString saved = dir.filePath("saved.dat");
-  SimMainRig rig;
   rig.session.positions.LocTable[0] = {150, 250, 0, 0, 0, 0};
-  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
   Click(w, "cmdLocReceive_4");
   EXPECT_EQ(rig.taken(), Texts{"File Open 메뉴에서 저장할 화일명을 입력하십시요."});
   ClickAnswering(w, "cmdLocReceive_3", saved);
@@ -152,7 +151,10 @@ TEST(SftWindow, NumberBoxesAndTheTransmitFile) {
   EXPECT_EQ(Text(w, "txtSftLocTransFile"), path);
 }
 
-TEST(FileWindow, NumberBoxesKeepAValidNumberAndTransfersNeedAFileName) {
+// The "TEV File #" boxes, the file name check, single transfers through the dialogs and the check of the
+// folder before "ALL Trans".
+TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
+  QTemporaryDir dir;
   SimMainRig rig;
   QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   programs::ProgramTransfer& transfer = rig.session.programTransfer;
@@ -170,13 +172,8 @@ TEST(FileWindow, NumberBoxesKeepAValidNumberAndTransfersNeedAFileName) {
   Click(w, "cmdFileReceive_1");
   Click(w, "cmdFileTrans_0");
   EXPECT_EQ(rig.taken(), (Texts{std::string(programs::kMsgNoRecvFile), std::string(programs::kMsgNoTransFile)}));
-}
 
-TEST(FileWindow, SingleTransfersThroughTheDialogsAndTheCheckBeforeAllTrans) {
-  QTemporaryDir dir;
   WriteFile(dir.filePath("prog.dat"), programs::test::kSmallSource);
-  SimMainRig rig;
-  QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   ClickAnswering(w, "cmdFileTransOpen", dir.filePath("prog.src.txt"));  // the box takes the name up to its first "."
   EXPECT_EQ(Text(w, "txtFileTrans_0"), dir.filePath("prog.dat"));
   Type(w, "txtFileTrans_1", "3");
