@@ -1,38 +1,274 @@
+// The main window and the selection window before it: the console against the built-in simulator, the
+// stored serial settings, the file dialogs, the firmware download, and closing while an exchange waits.
 // What the desktop adds around the screens: the status bar, the line monitor, Cancel, the remembered
 // port, the axis-dependent layout, the keyboard, and the whole-controller windows of the "File" menu (a
 // backup, a compare whose difference shows in the table and saves as text, a restore that asks first).
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <QAction>
 #include <QDir>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSettings>
+#include <QSocketNotifier>
 #include <QTableWidget>
 #include <algorithm>
 
 #include "app/windows/frm_line_monitor.h"
+#include "app/windows/frm_splash.h"
+#include "firmware/hex_builder.h"
 #include "gui_support.h"
 #include "link/commands.h"
+#include "link/control_bytes.h"
 
 namespace zova::test {
 namespace {
 
-TEST(StatusBar, FollowsAConnectATransferAndAFailure) {
+TEST(Splash, OkNeedsAnAxisCancelOrAnyKeyEnds) {
+  app::FrmSplash splash;
+  splash.show();
+  Click(&splash, "cmdSelTev_5");
+  EXPECT_TRUE(splash.isVisible()) << "OK before an axis does nothing";
+  Click(&splash, "cmdSelTev_2");
+  Click(&splash, "cmdSelTevPlc_2");
+  EXPECT_EQ(Find(&splash, "cmdSelTevPlc_2")->styleSheet(), "background-color: #ffff80;");  // chosen
+  EXPECT_EQ(Find(&splash, "cmdSelTevPlc_0")->styleSheet(), "background-color: #ff8000;");
+  Click(&splash, "cmdSelTev_5");
+  EXPECT_EQ(splash.result(), QDialog::Accepted);
+  EXPECT_EQ(std::pair(splash.axes(), splash.machineType()), std::pair(4, 2));
+  EXPECT_EQ(app::FrmSplash::versionText(1, 0, 3), "Ver 1.03");
+  for (bool key : {false, true}) {
+    app::FrmSplash ended;
+    ended.show();
+    if (key) QTest::keyClick(&ended, Qt::Key_A);
+    if (!key) Click(&ended, "cmdSelTev_6");
+    EXPECT_EQ(ended.result(), QDialog::Rejected) << key;
+  }
+}
+
+TEST(Console, ServoOutputsIoCheckingAndJog) {
+  MainRig rig(2);
+  app::FrmMain& main = *rig.main;
+  for (const char* button : {"cmdIoStatus_0", "cmdSvon_0", "cmdZR", "cmdRun_0"}) {
+    rig.click(button);
+    EXPECT_EQ(rig.taken(), Texts{kPortClosed}) << button << ", with the port closed";
+  }
+  EXPECT_EQ(main.tmrUpStatus->interval(), 500);
+  main.openSimulator();
+  EXPECT_TRUE(main.chkIoOutput[3]->isChecked()) << "READY is shown after the port opened";
+  rig.click("cmdSvon_0");
+  EXPECT_TRUE(main.chkIoOutput[2]->isChecked()) << "SERVO ON";
+  for (int output : {8, 3}) {  // 3 is a system output: the mark comes back, nothing is switched
+    main.chkIoOutput[output]->click();
+    Settle();
+    EXPECT_TRUE(Controller(rig).machine.output(output)) << output;
+    EXPECT_TRUE(main.chkIoOutput[output]->isChecked()) << output;
+  }
+
+  QTest::mousePress(main.cmdJog[0], Qt::LeftButton);
+  QTest::qWait(300);
+  QTest::mouseRelease(main.cmdJog[0], Qt::LeftButton);
+  Settle();
+  EXPECT_EQ(main.console().JogActive, 0);
+  EXPECT_GT(main.txtComPos[0]->text().toDouble(), 0.0) << main.txtComPos[0]->text().toStdString();
+
+  rig.click("cmdIoStatus_0");
+  EXPECT_TRUE(main.tmrUpStatus->isActive());
+  for (QWidget* frame : {main.fraIoOut, main.fraJog, main.fraRunZr}) EXPECT_FALSE(frame->isEnabled());
+  Controller(rig).machine.setInput(63, true);
+  for (int i = 0; i < 3; ++i) main.status().Tick();
+  EXPECT_TRUE(main.chkIoInput[63]->isChecked());
+  rig.click("cmdIoStatus_1");
+  EXPECT_TRUE(main.fraIoOut->isEnabled() && !main.tmrUpStatus->isActive());
+}
+
+TEST(Download, FileOpenThenDownLoadShowsTheStateTexts) {
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("f.hex"), HexText(5600));
+  SimMainRig rig;
+  QPointer<QWidget> w = OpenScreen(rig, "mnuDownload", "frmDownload");
+  ClickAnswering(w, "cmdFile", dir.filePath("f.hex"));
+  EXPECT_EQ(Text<QLabel>(w, "labelbyte"), "TOTAL: 5,600 bytes");
+  Click(w, "cmdDown");
+  EXPECT_EQ(Text<QLabel>(w, "Label_state"), "Downloading success!");
+  EXPECT_EQ(Text<QLabel>(w, "Label2"), "0");
+}
+
+// A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";
+// the transfer windows' reading dialogs still take a name that does not exist yet.
+TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
+  auto stored = [](const char* name) { return app::QtFilter(QString("%1|%1|모든파일(*.*)|*.*").arg(name)); };
+  // Menu item, window, button; the dialog's title, filter, accept button, whether it takes a new name and
+  // whether it asks before overwriting.
+  const std::tuple<const char*, const char*, const char*, const char*, QString, const char*, bool, bool> cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", stored("ZOVALOC.dat"), "Save", true, true},
+      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", stored("ZOVALOC.dat"), "Open", true, false},
+      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", stored("ZOVASFT.dat"), "Save", true, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", stored("ZOVASFT.dat"), "Open", true,
+       false},  // the last title
+      {"mnuFile", "frmFile", "cmdFileReceiveOpen", "Receive File Open", "*.dat", "Save", true, false},
+      {"mnuFile", "frmFile", "cmdFileTransOpen", "Trans File Open", "*.dat", "Open", true, false},
+      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open", stored("ZOVASYS.dat"), "Open", false, false},
+      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open", stored("DIRIDOZO.dat"), "Open", false, false},
+      {"mnuDownload", "frmDownload", "cmdFile", "", "HEX (*.hex);;*.* (*)", "Open", false, false}};
+  SimMainRig rig;  // the position windows check the port first, the file buttons included
+  QPointer<QWidget> w;
+  for (const auto& [menu, window, button, title, filter, accept, newName, overwritePrompt] : cases) {
+    if (!w || w->objectName() != window) {
+      if (w) CloseScreen(w);
+      w = OpenScreen(rig, menu, window);
+    }
+    AnsweredDialog dialog(std::nullopt);
+    Click(w, button);
+    ASSERT_EQ(dialog.requests.size(), 1U) << button;
+    const app::FileDialogRequest& r = dialog.requests[0];
+    EXPECT_EQ(r.title.toStdString(), title) << button;
+    EXPECT_EQ(r.filter, filter) << button;
+    EXPECT_EQ(r.overwritePrompt, overwritePrompt) << button;
+    auto shown = app::MakeFileDialog(nullptr, r);
+    EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), accept) << button;
+    EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, newName) << button;
+  }
+}
+
+// A stored setting the serial control rejects is reported at load with its text and the exclamation
+// icon, and a port then opens with the defaults. Good settings reach the device: here a pseudo-terminal
+// that answers the link check and keeps the line speed.
+TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
+  // Stored line settings, stored handshaking, the message at load, the line speed of the opened port.
+  const std::tuple<const char*, const char*, std::string, speed_t> cases[] = {
+      {"abc", "", "Invalid property value: \"abc\"", B9600},
+      {"19200,n,8,2", "x", "Invalid property value: \"x\"", B19200}};
+  QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
+  for (const auto& [settings, handshaking, reported, speed] : cases) {
+    store.setValue("Properties/Settings", settings);
+    store.setValue("Properties/Handshaking", handshaking);
+    const int controller = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(grantpt(controller) == 0 && unlockpt(controller) == 0);
+    const std::string device = ptsname(controller);
+    QSocketNotifier answer(controller, QSocketNotifier::Read);
+    QObject::connect(&answer, &QSocketNotifier::activated, [controller] {
+      std::uint8_t b = 0;
+      if (read(controller, &b, 1) == 1 && b == ENQ) (void)write(controller, &DC1, 1);
+    });
+    {
+      MainRig rig;
+      EXPECT_EQ(rig.messages, Texts{reported}) << settings;
+      EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation}) << settings;
+      rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
+      rig.main->openPort(QString::fromStdString(device));
+      ASSERT_TRUE(rig.session.port.isOpen()) << settings << testing::PrintToString(rig.messages);
+      termios line{};
+      const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
+      EXPECT_EQ(tcgetattr(fd, &line), 0);
+      close(fd);
+      EXPECT_EQ(cfgetospeed(&line), speed) << settings;
+    }
+    close(controller);
+  }
+  store.clear();
+}
+
+// While an exchange waits on any window, a second press of its button sends nothing, and nothing
+// that asks to end (the window, the main window, the application) ends under it: the close goes ahead
+// once the exchange has ended, and the program's end still says goodbye with command 36.
+TEST(Exchange, NothingCutsInWhileOneWaits) {
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("f.hex"), HexText(64));
+  AnsweredDialog dialog(dir.filePath("f.hex"));
+  // Menu item (null: the main window's own console), window, button, the command that waits, and whether
+  // the button is off meanwhile (else the link's busy flag alone turns the second press away).
+  const std::tuple<const char*, const char*, const char*, std::uint8_t, bool> cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_1", cmd::kReceiveLocations, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_0", cmd::kSendShifts, true},
+      {"mnuFile", "frmFile", "cmdFileReceive_0", cmd::kReceiveProgram, true},
+      {"mnuSysPara", "frmNsyspara", "cmdRcv", cmd::kReceiveSysPara, true},
+      {"mnuAxisPara", "frmNaxpara", "cmdTrans", cmd::kSendAxPara, false},
+      {"mnuDownload", "frmDownload", "cmdDown", cmd::kFirmwareDownload, true},
+      {nullptr, "frmMain", "cmdSvon_0", cmd::kServoOn, true}};
+  const char* asked[] = {"main window closed", "screen closed", "application quit"};
+  for (const auto& [menu, window, button, command, buttonOff] : cases) {
+    for (int ask : {0, 1, 2}) {
+      if (menu == nullptr && ask == 1) continue;  // the console's window is the main window
+      const bool screen = ask == 1;
+      const std::string row = std::string(window) + ", " + asked[ask];
+      SimMainRig rig;
+      QPointer<QWidget> w = menu == nullptr ? rig.main.get() : OpenScreen(rig, menu, window);
+      ASSERT_TRUE(w) << row;
+      // What two screens need first: a file name, a chosen HEX file.
+      if (auto* box = w->findChild<QLineEdit*>("txtFileReceive_0")) box->setText(dir.filePath("p.dat"));
+      if (auto* file = w->findChild<QPushButton*>("cmdFile")) file->click();
+      bool paused = false;
+      SimPort(rig).pauseAt(command, [&] {
+        paused = true;
+        EXPECT_EQ(Find<QPushButton>(w, button)->isEnabled(), !buttonOff) << row;
+        Click(w, button);
+        if (ask == 2) {
+          QEvent quit(QEvent::Quit);
+          QCoreApplication::sendEvent(qApp, &quit);
+          EXPECT_FALSE(quit.isAccepted()) << row;
+        } else {
+          (screen ? w.data() : rig.main.get())->close();
+        }
+        EXPECT_TRUE(w && w->isVisible() && rig.main->isVisible()) << row;
+      });
+      Click(w, button);
+      EXPECT_TRUE(paused) << row;
+      const QPointer<QWidget> closing = screen ? w : QPointer<QWidget>(rig.main.get());
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); })) << row;
+      const std::vector<std::uint8_t>& log = Controller(rig).commandLog;
+      EXPECT_EQ(std::count(log.begin(), log.end(), command), 1) << row;
+      EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kCloseLink), screen ? 0 : 1) << row;
+      EXPECT_EQ(log.back() == cmd::kCloseLink, !screen) << row;
+      EXPECT_TRUE(rig.messages.empty()) << row << ": " << rig.messages.front();
+    }
+  }
+}
+
+// The status bar follows a connect, a transfer, a cancelled one and a failure. Cancel ends an ALL Receive
+// between two exchanges: the table is as it was, the file untouched, and the link fine for the next one.
+TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
   MainRig rig;
   QWidget* main = rig.main.get();
-  EXPECT_EQ(Label(main, "lblStatusLink"), "Not connected");
+  auto status = [main](const char* label) { return Text<QLabel>(main, label); };
+  EXPECT_EQ(status("lblStatusLink"), "Not connected");
   rig.main->openSimulator();
-  EXPECT_EQ(Label(main, "lblStatusPort") + "|" + Label(main, "lblStatusLink"), "Simulator|Connected");
+  EXPECT_EQ(status("lblStatusPort") + "|" + status("lblStatusLink"), "Simulator|Connected");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
   QString during;
-  SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] { during = Label(main, "lblStatusLink"); });
+  SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] { during = status("lblStatusLink"); });
   Click(w, "cmdLocReceive_2");
-  EXPECT_EQ(during, "Busy: LOC ALL Receive");
-  EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
-  EXPECT_EQ(Label(main, "lblStatusResult"), "2500 locations received");
+  EXPECT_EQ(during + "|" + status("lblStatusLink"), "Busy: LOC ALL Receive|Connected");
+  EXPECT_EQ(status("lblStatusResult"), "2500 locations received");
+
+  for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
+  rig.session.positions.LocTable[10][0] = -5;
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("ZOVALOC.dat"), "old\r\n");
+  SetText(w, "txtLocReceiveFile", dir.filePath("ZOVALOC.dat"));
+  auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
+  ASSERT_NE(cancel, nullptr);
+  QObject::connect(Find<QProgressBar>(w, "ProgressBarLocReceive"), &QProgressBar::valueChanged, cancel, [&](int v) {
+    if (v == 1000) cancel->click();  // as the operator would, while row 1000 is on its way
+  });
+  const auto& log = Controller(rig).commandLog;
+  const auto before = std::count(log.begin(), log.end(), cmd::kReceiveLocations);
+  Click(w, "cmdLocReceive_2");
+  EXPECT_EQ(status("lblStatusResult"), "Cancelled after 1001 of 2500 locations; the table is as it was");
+  EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kReceiveLocations) - before, 1001);
+  EXPECT_EQ(rig.session.positions.LocTable[10][0], -5);
+  EXPECT_EQ(ReadAll(dir.filePath("ZOVALOC.dat")), "old\r\n");
+  EXPECT_FALSE(cancel->isEnabled());
+  EXPECT_FALSE(rig.session.ui.cancelRequested()) << "a request does not outlive its operation";
+  Click(w, "cmdLocReceive_0");
+  EXPECT_EQ(rig.session.positions.LocTable[0][0], 1) << "the link is fine for the next exchange";
+
   Controller(rig).faults.wrongEcho = true;
   Click(w, "cmdLocReceive_0");
-  EXPECT_EQ(Label(main, "lblStatusResult"), "통신이상 발생");
+  EXPECT_EQ(status("lblStatusResult"), "통신이상 발생");
 }
 
 // The bytes of an exchange are the link's; the monitor shows each with its direction and what it means.
@@ -84,33 +320,6 @@ TEST(LineMonitor, RowsFollowABoundedRecord) {
   EXPECT_EQ(values(), "");
 }
 
-// Cancel ends an ALL Receive between two exchanges: the table is as it was, the file untouched.
-TEST(Cancel, EndsALocAllReceiveBetweenExchanges) {
-  SimMainRig rig;
-  for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
-  rig.session.positions.LocTable[10][0] = -5;
-  QTemporaryDir dir;
-  WriteFile(dir.filePath("ZOVALOC.dat"), "old\r\n");
-  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  SetText(w, "txtLocReceiveFile", dir.filePath("ZOVALOC.dat"));
-  auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
-  ASSERT_NE(cancel, nullptr);
-  EXPECT_FALSE(cancel->isEnabled());
-  QObject::connect(Find<QProgressBar>(w, "ProgressBarLocReceive"), &QProgressBar::valueChanged, cancel, [&](int v) {
-    if (v == 1000) cancel->click();  // as the operator would, while row 1000 is on its way
-  });
-  Click(w, "cmdLocReceive_2");
-  EXPECT_EQ(Label(rig.main.get(), "lblStatusResult"), "Cancelled after 1001 of 2500 locations; the table is as it was");
-  const auto& log = Controller(rig).commandLog;
-  EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kReceiveLocations), 1001);
-  EXPECT_EQ(rig.session.positions.LocTable[10][0], -5);
-  EXPECT_EQ(ReadAll(dir.filePath("ZOVALOC.dat")), "old\r\n");
-  EXPECT_FALSE(cancel->isEnabled());
-  EXPECT_FALSE(rig.session.ui.cancelRequested()) << "a request does not outlive its operation";
-  Click(w, "cmdLocReceive_0");
-  EXPECT_EQ(rig.session.positions.LocTable[0][0], 1) << "the link is fine for the next exchange";
-}
-
 // The port menu opens one port at a time; the last one is offered, and opened at the next start if asked.
 TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
@@ -124,7 +333,6 @@ TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
     action("mnuCommPortOpen_2")->trigger();
     EXPECT_EQ(first.session.port.current(), opened) << "another port while one is open does nothing";
     EXPECT_TRUE(action("mnuCommPortSim")->isChecked());
-    EXPECT_FALSE(action("mnuCommPortOpen_0")->isChecked());
     action("mnuCommPortAtStart")->trigger();
     action("mnuCommPortClose")->trigger();
     EXPECT_FALSE(first.session.port.isOpen());
@@ -133,7 +341,7 @@ TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
   auto* last = Find<QAction>(second.main.get(), "mnuCommPortLast");
   EXPECT_TRUE(last->isVisible());
   EXPECT_EQ(last->text().remove('&'), "Open Last Port: Simulator");
-  EXPECT_EQ(Label(second.main.get(), "lblStatusPort"), "Simulator");
+  EXPECT_EQ(Text<QLabel>(second.main.get(), "lblStatusPort"), "Simulator");
   second.main->openAtStart(QString());
   Settle();
   EXPECT_TRUE(second.session.port.isOpen());
@@ -141,21 +349,33 @@ TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
   store.remove("Desktop");
 }
 
-TEST(Layout, FollowsTheAxisCountAndTheConnection) {
+// The layout follows the axis count and the connection; keys open files and the help.
+TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   MainRig rig(3);
   app::FrmMain& main = *rig.main;
   EXPECT_TRUE(main.txtSensor[8]->isEnabled());
   EXPECT_FALSE(main.txtSensor[9]->isEnabled());
   EXPECT_FALSE(main.txtComPos[3]->isEnabled());
   EXPECT_GT(main.txtComPos[0]->width(), main.txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
+  main.openSimulator();
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
   SetText(loc, "txtLocReceiveFile", path);
   EXPECT_EQ(Find(loc, "txtLocReceiveFile")->toolTip(), path);
+  loc->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(loc));
+  {
+    AnsweredDialog dialog(std::nullopt);
+    QTest::keyClick(loc, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.requests.empty(); }));  // a button's key clicks it shortly after
+    EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
+  }
+  QTest::keyClick(loc, Qt::Key_F1);
+  Settle();
+  EXPECT_NE(TopWindow("frmKeyboard"), nullptr);
   CloseScreen(loc);
 
-  rig.main->openSimulator();
   Controller(rig).machine.axes = 5;
   QPointer<QWidget> sys = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   Click(sys, "cmdRcv");  // AXES 5 comes with the system parameters
@@ -164,24 +384,9 @@ TEST(Layout, FollowsTheAxisCountAndTheConnection) {
   EXPECT_FALSE(main.txtSensor[15]->isEnabled());
   main.setPositionTexts(0, "1.00", "2.00");
   main.setSensorColour(0, SensorColour::Red);
-  rig.main->closePort();
+  main.closePort();
   EXPECT_TRUE(main.txtComPos[0]->text().isEmpty());
   EXPECT_TRUE(main.txtSensor[0]->styleSheet().isEmpty());
-}
-
-TEST(Keyboard, OpensFilesAndTheHelpFromTheKeys) {
-  SimMainRig rig;
-  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_TRUE(w);
-  w->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  AnsweredDialog dialog(std::nullopt);
-  QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.requests.empty(); }));  // a button's key clicks it shortly after
-  EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
-  QTest::keyClick(w, Qt::Key_F1);
-  Settle();
-  EXPECT_NE(TopWindow("frmKeyboard"), nullptr);
 }
 
 QString Summary(QWidget* w) { return Find<QPlainTextEdit>(w, "txtSummary")->toPlainText(); }
@@ -199,7 +404,6 @@ TEST(BackupWindows, BackupCompareAndRestore) {
   EXPECT_FALSE(QDir(folder).exists());
   CloseScreen(w);
   w = OpenScreen(rig, "mnuBackup", "frmBackup");
-  EXPECT_TRUE(Summary(w).endsWith("(74 files)")) << Summary(w).toStdString();
   EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::Folder);
   CloseScreen(w);
 

@@ -47,7 +47,7 @@ TEST_F(Editor, MarksEachProblemWithTheCompilersMessageAndDropsAFixedOne) {
   w->editor()->insertPlainText("MVE P5\nMVE P9999\n; c\nINC R1000\nGOTO 5\nSTOP\n[EOF]\n");
   WaitForCompile(w);
   EXPECT_EQ(w->editor()->markedLines(), (QList<int>{2, 4, 5}));
-  EXPECT_EQ(w->editor()->problemsAt(4), QStringList{"MAX_REG_LMT_OVER"});
+  EXPECT_EQ(w->editor()->problemsAt(4), QStringList{"MAX_REG_LMT_OVER"});  // the line's tooltip
   const auto underlined = w->editor()->extraSelections();
   ASSERT_EQ(underlined.size(), 3);
   EXPECT_EQ(underlined[1].format.underlineStyle(), QTextCharFormat::WaveUnderline);
@@ -67,7 +67,7 @@ TEST_F(Editor, MarksEachProblemWithTheCompilersMessageAndDropsAFixedOne) {
   WaitForCompile(w);
   EXPECT_EQ(w->editor()->markedLines(), (QList<int>{2, 5}));
   EXPECT_EQ(w->editor()->extraSelections().size(), 2);
-  EXPECT_EQ(Label(w, "lblStatus"), "5 steps · image 8 of 512 words · 2 problems");
+  EXPECT_EQ(Text<QLabel>(w, "lblStatus"), "5 steps · image 8 of 512 words · 2 problems");
 }
 
 // The listing a fetch shows is the program transfer's; here the editor sends a program and fetches it back.

@@ -32,12 +32,8 @@ inline const std::string kPortClosed = LinkMessage()[kLinkErrorPortClosed];
 
 template <typename T = QWidget>
 T* Find(QObject* root, const QString& name) {
-  if (root == nullptr) {
-    ADD_FAILURE() << "the window of " << name.toStdString() << " is gone";
-    return nullptr;
-  }
-  T* w = root->findChild<T*>(name);
-  EXPECT_NE(w, nullptr) << name.toStdString();
+  T* w = root == nullptr ? nullptr : root->findChild<T*>(name);
+  EXPECT_NE(w, nullptr) << name.toStdString() << (root == nullptr ? ": its window is gone" : "");
   return w;
 }
 
@@ -58,26 +54,21 @@ inline void Settle() {
 
 // The visible top-level window of that name, or null.
 inline QWidget* TopWindow(const QString& name) {
-  for (QWidget* w : QApplication::topLevelWidgets()) {
+  for (QWidget* w : QApplication::topLevelWidgets())
     if (w->objectName() == name && w->isVisible()) return w;
-  }
   return nullptr;
 }
 
 inline void Click(QWidget* window, const QString& name) {
-  auto* b = Find<QAbstractButton>(window, name);
-  if (b != nullptr) b->click();
+  if (auto* b = Find<QAbstractButton>(window, name)) b->click();
   Settle();
 }
 
-inline QString Text(QWidget* window, const QString& name) {
-  auto* e = Find<QLineEdit>(window, name);
+// The text of a box (or of a label, as Text<QLabel>).
+template <typename T = QLineEdit>
+QString Text(QWidget* window, const QString& name) {
+  auto* e = Find<T>(window, name);
   return e == nullptr ? QString() : e->text();
-}
-
-inline QString Label(QWidget* window, const QString& name) {
-  auto* l = Find<QLabel>(window, name);
-  return l == nullptr ? QString() : l->text();
 }
 
 inline void SetText(QWidget* window, const QString& name, const QString& text) {
@@ -86,11 +77,10 @@ inline void SetText(QWidget* window, const QString& name, const QString& text) {
 
 // Types into a box key by key, as the operator would: every keystroke is a change.
 inline void Type(QWidget* window, const QString& name, const QString& text) {
-  auto* e = Find<QLineEdit>(window, name);
-  if (e == nullptr) return;
-  e->selectAll();
-  e->clear();
-  QTest::keyClicks(e, text);
+  if (auto* e = Find<QLineEdit>(window, name)) {
+    e->clear();
+    QTest::keyClicks(e, text);
+  }
   Settle();
 }
 
@@ -109,9 +99,8 @@ struct MainRig {
     if (simulator) main->openSimulator();
   }
   ~MainRig() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    for (QWidget* w : QApplication::topLevelWidgets())
       if (w != main.get() && w->isVisible()) w->close();
-    }
   }
   void click(const QString& name) { Click(main.get(), name); }
   // The messages shown since the last call.
