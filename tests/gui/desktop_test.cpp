@@ -85,21 +85,10 @@ TEST(Console, ServoOutputsIoCheckingAndJog) {
   EXPECT_TRUE(main.fraIoOut->isEnabled() && !main.tmrUpStatus->isActive());
 }
 
-TEST(Download, FileOpenThenDownLoadShowsTheStateTexts) {
-  QTemporaryDir dir;
-  WriteFile(dir.filePath("f.hex"), HexText(5600));
-  SimMainRig rig;
-  QPointer<QWidget> w = OpenScreen(rig, "mnuDownload", "frmDownload");
-  ClickAnswering(w, "cmdFile", dir.filePath("f.hex"));
-  EXPECT_EQ(Text<QLabel>(w, "labelbyte"), "TOTAL: 5,600 bytes");
-  Click(w, "cmdDown");
-  EXPECT_EQ(Text<QLabel>(w, "Label_state"), "Downloading success!");
-  EXPECT_EQ(Text<QLabel>(w, "Label2"), "0");
-}
-
 // A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";
-// the transfer windows' reading dialogs still take a name that does not exist yet.
-TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
+// the transfer windows' reading dialogs still take a name that does not exist yet. The last window, the
+// firmware download, then shows its state texts.
+TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWriteThenADownload) {
   auto stored = [](const char* name) { return app::QtFilter(QString("%1|%1|모든파일(*.*)|*.*").arg(name)); };
   // Menu item, window, button; the dialog's title, filter, accept button, whether it takes a new name and
   // whether it asks before overwriting.
@@ -132,6 +121,12 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWrite) {
     EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), accept) << button;
     EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, newName) << button;
   }
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("f.hex"), HexText(5600));
+  ClickAnswering(w, "cmdFile", dir.filePath("f.hex"));
+  EXPECT_EQ(Text<QLabel>(w, "labelbyte"), "TOTAL: 5,600 bytes");
+  Click(w, "cmdDown");
+  EXPECT_EQ(Text<QLabel>(w, "Label_state") + "|" + Text<QLabel>(w, "Label2"), "Downloading success!|0");
 }
 
 // A stored setting the serial control rejects is reported at load with its text and the exclamation
@@ -272,7 +267,7 @@ TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
 }
 
 // The bytes of an exchange are the link's; the monitor shows each with its direction and what it means.
-TEST(LineMonitor, ShowsTheExchangesAndSavesPausesAndClears) {
+TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
   SimMainRig rig;
   auto* monitor = dynamic_cast<app::FrmLineMonitor*>(rig.main->openLineMonitor());
   ASSERT_NE(monitor, nullptr);
@@ -295,10 +290,8 @@ TEST(LineMonitor, ShowsTheExchangesAndSavesPausesAndClears) {
   EXPECT_EQ(view->rowCount() + monitor->record().size(), 0U);
   monitor->close();
   EXPECT_EQ(rig.session.port.tap(), nullptr) << "closed, the monitor watches nothing";
-}
 
-// The monitor's rows follow the record as it drops its oldest bytes, also before the view catches up.
-TEST(LineMonitor, RowsFollowABoundedRecord) {
+  // Its rows follow the record as it drops its oldest bytes, also before the view catches up.
   FakeClock clock;
   LineRecord record(clock, 4);
   app::LineRecordModel model(record, nullptr);

@@ -99,47 +99,40 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItB
   EXPECT_TRUE(w->editor()->document()->isModified()) << "closing asks whether to save it";
 }
 
-TEST_F(Editor, SaveKeepsTheFileEncodingWithCrLf) {
+// Saving keeps the file's own encoding, with CR LF; the program window opens its file in the editor and
+// asks it before closing.
+TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
   // Name, bytes on disk, bytes saved after "STOP" was put in front.
   const std::tuple<const char*, QByteArray, QByteArray> cases[] = {
       {"utf8", "MVE P5 ;\xEC\xB2\xAB \xEC\xA0\x90\n[EOF]\n", "STOP\r\nMVE P5 ;\xEC\xB2\xAB \xEC\xA0\x90\r\n[EOF]\r\n"},
       {"cp949", "MVE P5 ;\xC3\xB9 \xC1\xA1\r\n[EOF]\r\n", "STOP\r\nMVE P5 ;\xC3\xB9 \xC1\xA1\r\n[EOF]\r\n"},
   };
   QTemporaryDir dir;
-  ASSERT_NO_FATAL_FAILURE(open());
+  QPointer<QWidget> file = OpenScreen(rig, "mnuFile", "frmFile");
   for (const auto& [name, original, saved] : cases) {
     const QString path = dir.filePath(QString(name) + ".dat");
     WriteFile(path, original.toStdString());
-    ASSERT_TRUE(w->openFile(path));
+    SetText(file, "txtFileTrans_0", path);
+    Click(file, "cmdFileTransEdit");
+    w = file->findChildren<FrmEditor*>().value(name == std::string("utf8") ? 0 : 1);  // one editor for each file
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->filePath(), path);
     EXPECT_TRUE(w->editor()->toPlainText().contains("첫 점")) << name;
     QTextCursor(w->editor()->document()).insertText("STOP\n");
     ASSERT_TRUE(w->save());
     EXPECT_EQ(ReadAll(path), saved.toStdString()) << name;
   }
   // A character the legacy code page has no code for is refused, and the file stays as it was.
-  const std::string kept = ReadAll(dir.filePath("cp949.dat"));
   QTextCursor(w->editor()->document()).insertText("; \U0001F600\n");
   EXPECT_FALSE(w->save());
-  EXPECT_EQ(ReadAll(dir.filePath("cp949.dat")), kept);
+  EXPECT_EQ(ReadAll(dir.filePath("cp949.dat")), std::get<2>(cases[1]).toStdString());
   EXPECT_EQ(rig.messages, Texts{"Not saved: the text holds characters that CP949 cannot carry."});
-}
-
-TEST_F(Editor, OpensFromTheProgramWindowWhichAsksItBeforeClosing) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("prog.dat");
-  WriteFile(path, "STOP\r\n[EOF]\r\n");
-  QPointer<QWidget> file = OpenScreen(rig, "mnuFile", "frmFile");
-  SetText(file, "txtFileTrans_0", path);
-  Click(file, "cmdFileTransEdit");
-  QPointer<FrmEditor> editor = file->findChild<FrmEditor*>();
-  ASSERT_NE(editor, nullptr);
-  EXPECT_TRUE(editor->isVisible());
-  EXPECT_EQ(editor->filePath(), path);
-  editor->editor()->insertPlainText("; more\n");
+  QPointer<FrmEditor> editor = w;
   {
     AnsweredQuestion keep(UnsavedAnswer::Cancel);
     EXPECT_FALSE(rig.main->close());
-    EXPECT_EQ(keep.requests, std::vector<QString>{"prog.dat"});
+    EXPECT_EQ(keep.requests, std::vector<QString>{"cp949.dat"});
     EXPECT_TRUE(file->isVisible() && editor->isVisible());
   }
   CloseScreen(file);
