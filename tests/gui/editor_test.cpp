@@ -24,12 +24,6 @@ void WaitForCompile(FrmEditor* editor) {
   EXPECT_TRUE(QTest::qWaitFor([timer] { return !timer->isActive(); }, 5000));
 }
 
-void ReplaceLine(FrmEditor* editor, int line, const QString& text) {
-  QTextCursor cursor(editor->editor()->document()->findBlockByNumber(line - 1));
-  cursor.select(QTextCursor::LineUnderCursor);
-  cursor.insertText(text);
-}
-
 // Every test leaves its text changed; closing the windows at its end gives the changes up.
 class Editor : public ::testing::Test {
  protected:
@@ -54,16 +48,17 @@ TEST_F(Editor, MarksEachProblemWithTheCompilersMessageAndDropsAFixedOne) {
   EXPECT_EQ(underlined[1].cursor.selectedText(), "INC R1000");
   auto* table = Find<QTableWidget>(w, "lstProblems");
   QStringList rows;
-  for (int r = 0; r < table->rowCount(); ++r) {
+  for (int r = 0; r < table->rowCount(); ++r)
     rows << table->item(r, 0)->text() + "|" + table->item(r, 1)->text() + "|" + table->item(r, 2)->text();
-  }
   EXPECT_EQ(rows, (QStringList{"2|1|LOC 번호 초과", "4|2|MAX_REG_LMT_OVER", "5|3|GOT sysntex error"}));
   const QPoint row3 = table->visualItemRect(table->item(2, 2)).center();
   QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, row3);  // a double click follows a press
   QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, row3);
   EXPECT_EQ(w->editor()->textCursor().blockNumber() + 1, 5);
 
-  ReplaceLine(w, 4, "INC R100");
+  QTextCursor line4(w->editor()->document()->findBlockByNumber(3));
+  line4.select(QTextCursor::LineUnderCursor);
+  line4.insertText("INC R100");
   WaitForCompile(w);
   EXPECT_EQ(w->editor()->markedLines(), (QList<int>{2, 5}));
   EXPECT_EQ(w->editor()->extraSelections().size(), 2);
@@ -81,8 +76,7 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItB
   Click(w, "cmdSend");
   EXPECT_EQ(rig.taken(), Texts{"Not sent: the source has 2 problems."});
   EXPECT_TRUE(sent.empty()) << "nothing went on the line";
-  ReplaceLine(w, 1, "MVE P0005 ;첫 점");
-  ReplaceLine(w, 2, "STOP");
+  w->editor()->setPlainText("MVE P0005 ;첫 점\nSTOP\n[EOF]\n");
   rig.session.link.LinkBusy = true;  // another exchange holds the line: the press does nothing
   Click(w, "cmdSend");
   EXPECT_TRUE(sent.empty());
