@@ -91,7 +91,7 @@ struct MainRig {
     session.ui.interceptor = [this](const RecordedMessage& m) {
       messages.push_back(m.text);
       icons.push_back(m.icon);
-      return MessageResult::Ok;
+      return answer;
     };
     main = std::make_unique<app::FrmMain>(session);
     app::RegisterScreens(*main);
@@ -115,6 +115,7 @@ struct MainRig {
   std::unique_ptr<app::FrmMain> main;
   Texts messages;
   std::vector<MessageIcon> icons;
+  MessageResult answer = MessageResult::Ok;  // to every message box
 };
 
 struct SimMainRig : MainRig {
