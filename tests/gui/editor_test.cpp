@@ -131,12 +131,11 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
 
 TEST_F(Editor, FindGoToLineAndTheStepColumn) {
   w->setSourceBytes("MVE P1\r\n; note\r\nMVE P1\r\n[EOF]\r\n");
-  auto action = [this](const char* name) { return Find<QAction>(w, name); };
-  action("mnuEditorGoToLine")->trigger();
+  Find<QAction>(w, "mnuEditorGoToLine")->trigger();
   Type(w, "txtGoToLine", "3");
   QTest::keyClick(Find<QLineEdit>(w, "txtGoToLine"), Qt::Key_Return);
   EXPECT_EQ(w->editor()->textCursor().blockNumber(), 2);
-  action("mnuEditorFind")->trigger();
+  Find<QAction>(w, "mnuEditorFind")->trigger();
   Type(w, "txtFind", "P1");
   for (int line : {2, 0}) {  // past the last, the search starts again at the top
     QTest::keyClick(Find<QLineEdit>(w, "txtFind"), Qt::Key_Return);

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <utility>
 
 #include "app/qt/file_dialog.h"
 #include "app/windows/frm_main.h"
@@ -102,11 +103,7 @@ struct MainRig {
   void click(const QString& name) { Click(main.get(), name); }
   QString file(const QString& name) const { return dir.filePath(name); }  // in a folder of the rig's own
   // The messages shown since the last call.
-  Texts taken() {
-    Texts shown = std::move(messages);
-    messages.clear();
-    return shown;
-  }
+  Texts taken() { return std::exchange(messages, {}); }
   QTemporaryDir dir;
   app::Session session;
   std::unique_ptr<app::FrmMain> main;
