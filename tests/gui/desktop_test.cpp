@@ -262,9 +262,11 @@ TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
   rig.click("cmdSvon_0");
   monitor->refresh();
   QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
-  auto line = [view](int row) { return view->index(row, 0).data().toString().mid(12); };  // past the time stamp
-  EXPECT_EQ(line(0), ">  01  SOH");
-  EXPECT_EQ(line(3), "<  17  23 servo on");
+  QStringList lines;
+  for (int row = 0; row < 10; ++row) lines << view->index(row, 0).data().toString().mid(12);  // past the time
+  lines[1] = lines[1].left(1);  // the controller answers SOH with any byte
+  EXPECT_EQ(lines, (QStringList{">  01  SOH", "<", ">  17  ", "<  17  23 servo on", ">  00  ", ">  00  ", ">  00  ",
+                                ">  00  ", ">  02  STX", "<  16  SYN"}));
   ClickAnswering(monitor, "cmdSave", rig.file("line.txt"));
   EXPECT_EQ(ReadAll(rig.file("line.txt")), monitor->record().traceText());
   const int shown = view->rowCount();
@@ -334,9 +336,13 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   EXPECT_TRUE(main.txtSensor[8]->isEnabled());
   EXPECT_FALSE(main.txtSensor[9]->isEnabled());
   EXPECT_FALSE(main.txtComPos[3]->isEnabled());
+  EXPECT_GT(main.txtComPos[0]->width(), main.txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
   main.openSimulator();
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
+  const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
+  Find<QLineEdit>(loc, "txtLocReceiveFile")->setText(path);
+  EXPECT_EQ(Find<QLineEdit>(loc, "txtLocReceiveFile")->toolTip(), path);
   loc->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(loc));
   AnsweredDialog dialog(std::nullopt);

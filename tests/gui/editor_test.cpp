@@ -5,6 +5,8 @@
 #include <QTextBlock>
 
 #include "app/windows/frm_editor.h"
+#include "language/compiler.h"
+#include "language/transfer/program_wire.h"
 #include "gui_support.h"
 
 namespace zova::test {
@@ -88,6 +90,13 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItB
   EXPECT_EQ(w->editor()->toPlainText(), "000 MVE P0005 ;첫 점\n001 STOP \n002 [EOF] \n");
   EXPECT_TRUE(w->windowTitle().contains("ZOVAPRG07.dat"));
   EXPECT_TRUE(w->editor()->document()->isModified()) << "closing asks whether to save it";
+  // The listing compiles back to the very block the controller holds.
+  language::ProgramStore again;
+  RecordingUi ui;
+  const std::string shown = w->editor()->toPlainText().toStdString();
+  ASSERT_TRUE(language::Compiler(again, ui, rig.session.languageConfig()).compileSource(7, shown));
+  const auto block = programs::PackProgramBlock(again, 7);
+  EXPECT_TRUE(std::equal(block.begin(), block.end(), sent.begin(), sent.end()));
 }
 
 // Saving keeps the file's own encoding, with CR LF; the program window opens its file in the editor and
