@@ -11,8 +11,10 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <utility>
 
 #include "app/qt/file_dialog.h"
@@ -69,6 +71,27 @@ QString Text(QWidget* window, const QString& name) {
   return e == nullptr ? QString() : e->text();
 }
 
+// The texts of boxes and labels, joined by spaces: one comparison for what a window shows at once.
+inline QString Shown(QWidget* window, const QStringList& names) {
+  QStringList texts;
+  for (const QString& name : names) {
+    QWidget* w = Find(window, name);
+    texts << (qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)->text() : qobject_cast<QLabel*>(w)->text());
+  }
+  return texts.join(' ');
+}
+
+// A table's rows, its cells joined by "|".
+inline QStringList Rows(QTableWidget* table) {
+  QStringList rows;
+  for (int r = 0; r < table->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c) cells << table->item(r, c)->text();
+    rows << cells.join('|');
+  }
+  return rows;
+}
+
 inline void SetText(QWidget* window, const QString& name, const QString& text) {
   if (auto* e = Find<QLineEdit>(window, name)) e->setText(text);
 }
@@ -112,10 +135,6 @@ struct MainRig {
   MessageResult answer = MessageResult::Ok;  // to every message box
 };
 
-struct SimMainRig : MainRig {
-  explicit SimMainRig(int axes = 4) : MainRig(axes, true) {}
-};
-
 inline QPointer<QWidget> OpenScreen(MainRig& rig, const QString& menu, const QString& window) {
   rig.main->openScreen(menu);
   Settle();
@@ -135,6 +154,12 @@ inline void CloseScreen(QWidget* screen) {
 inline app::QtSimPort& SimPort(MainRig& rig) { return dynamic_cast<app::QtSimPort&>(*rig.session.port.current()); }
 
 inline sim::Controller& Controller(MainRig& rig) { return SimPort(rig).controller(); }
+
+// How often the simulated controller has been sent that command.
+inline auto Count(MainRig& rig, std::uint8_t command) {
+  const auto& log = Controller(rig).commandLog;
+  return std::count(log.begin(), log.end(), command);
+}
 
 // Answers a replaceable question (the file dialog, the unsaved-changes question) with a fixed answer and
 // records what was asked; the real one comes back when it goes.
