@@ -129,10 +129,11 @@ TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
   for (const char* handshaking : {"", "x"}) {
     store.setValue("Properties/Handshaking", handshaking);
     MainRig rig;
-    EXPECT_EQ(rig.messages, Texts{std::string("Invalid property value: \"") + (*handshaking ? "x" : "abc") + "\""});
+    EXPECT_EQ(rig.taken(), Texts{std::string("Invalid property value: \"") + (*handshaking ? "x" : "abc") + "\""});
     EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation});
     store.setValue("Properties/Settings", "19200,n,8,2");
   }
+  store.setValue("Properties/Handshaking", "");
   const int controller = posix_openpt(O_RDWR | O_NOCTTY);
   ASSERT_TRUE(grantpt(controller) == 0 && unlockpt(controller) == 0);
   const std::string device = ptsname(controller);
@@ -178,34 +179,32 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
     for (int ask : {0, 1, 2}) {
       if (menu == nullptr && ask == 1) continue;  // the console's window is the main window
       const bool screen = ask == 1;
-      const std::string row = std::string(window) + ", ask " + std::to_string(ask);
+      SCOPED_TRACE(std::string(window) + ", ask " + std::to_string(ask));
       MainRig rig(4, true);
       QPointer<QWidget> w = menu == nullptr ? rig.main.get() : OpenScreen(rig, menu, window);
-      ASSERT_TRUE(w) << row;
+      ASSERT_TRUE(w);
       // What two screens need first: a file name, a chosen HEX file.
       if (auto* box = w->findChild<QLineEdit*>("txtFileReceive_0")) box->setText(dir.filePath("p.dat"));
       if (auto* file = w->findChild<QPushButton*>("cmdFile")) file->click();
       bool paused = false;
       SimPort(rig).pauseAt(command, [&] {
         paused = true;
-        EXPECT_EQ(Find<QPushButton>(w, button)->isEnabled(), !buttonOff) << row;
+        EXPECT_EQ(Find<QPushButton>(w, button)->isEnabled(), !buttonOff);
         Click(w, button);
         QEvent quit(QEvent::Quit);
         if (ask == 2) QCoreApplication::sendEvent(qApp, &quit);
         if (ask != 2) (screen ? w.data() : rig.main.get())->close();
-        EXPECT_EQ(quit.isAccepted(), ask != 2) << row << ": a quit that would cut in is not accepted";
-        EXPECT_TRUE(w && w->isVisible() && rig.main->isVisible()) << row;
+        EXPECT_EQ(quit.isAccepted(), ask != 2);  // a quit that would cut in is refused
+        EXPECT_TRUE(w && w->isVisible() && rig.main->isVisible());
       });
       Click(w, button);
-      EXPECT_TRUE(paused) << row;
+      EXPECT_TRUE(paused);
       const QPointer<QWidget> closing = screen ? w : QPointer<QWidget>(rig.main.get());
-      EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); })) << row;
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); }));
       // Sent once each, and the goodbye (when the program ends) only after the exchange.
       EXPECT_EQ(std::tuple(Count(rig, command), Count(rig, cmd::kCloseLink),
                            Controller(rig).commandLog.back() == cmd::kCloseLink),
-                std::tuple(1, screen ? 0 : 1, !screen))
-          << row;
-      EXPECT_TRUE(rig.messages.empty()) << row << ": " << rig.messages.front();
+                std::tuple(1, screen ? 0 : 1, !screen));
     }
   }
 }
@@ -247,7 +246,8 @@ TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
 
   Controller(rig).faults.wrongEcho = true;
   Click(w, "cmdLocReceive_0");
-  EXPECT_EQ(status("lblStatusResult"), "통신이상 발생");
+  EXPECT_EQ(std::pair(status("lblStatusResult"), rig.taken()),
+            std::pair(QString("통신이상 발생"), Texts{"통신이상 발생"}));
 }
 
 // The bytes of an exchange are the link's; the monitor shows each with its direction and what it means.
@@ -383,7 +383,7 @@ TEST(BackupWindows, BackupCompareAndRestore) {
   rig.answer = MessageResult::Cancel;
   const std::size_t commands = Controller(rig).commandLog.size();
   w = OpenScreen(rig, "mnuRestore", "frmRestore");
-  EXPECT_EQ(rig.messages.back(),
+  EXPECT_EQ(rig.taken().back(),
             "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
             "999 and programs 0 to 31 with the backup in " +
                 folder.toStdString() + ".");

