@@ -26,6 +26,13 @@
 namespace zova::test {
 namespace {
 
+// The rows of a list model, each from `from` on (`length` characters; -1: to its end).
+QStringList RowTexts(const QAbstractItemModel& model, int from, int length = -1) {
+  QStringList rows;
+  for (int row = 0; row < model.rowCount(); ++row) rows << model.index(row, 0).data().toString().mid(from, length);
+  return rows;
+}
+
 TEST(Splash, OkNeedsAnAxisCancelOrAnyKeyEnds) {
   app::FrmSplash splash;
   splash.show();
@@ -60,20 +67,18 @@ TEST(Console, ServoOutputsIoCheckingAndJog) {
   for (int output : {8, 3}) {  // 3 is a system output: the mark comes back, nothing is switched
     main.chkIoOutput[output]->click();
     Settle();
-    EXPECT_TRUE(Controller(rig).machine.output(output)) << output;
-    EXPECT_TRUE(main.chkIoOutput[output]->isChecked()) << output;
+    EXPECT_TRUE(Controller(rig).machine.output(output) && main.chkIoOutput[output]->isChecked()) << output;
   }
 
   QTest::mousePress(main.cmdJog[0], Qt::LeftButton);
   QTest::qWait(300);
   QTest::mouseRelease(main.cmdJog[0], Qt::LeftButton);
   Settle();
-  EXPECT_EQ(main.console().JogActive, 0);
-  EXPECT_GT(main.txtComPos[0]->text().toDouble(), 0.0) << main.txtComPos[0]->text().toStdString();
+  EXPECT_TRUE(main.console().JogActive == 0 && main.txtComPos[0]->text().toDouble() > 0.0) << "stopped, having moved";
 
   rig.click("cmdIoStatus_0");
-  EXPECT_TRUE(main.tmrUpStatus->isActive());
-  for (QWidget* frame : {main.fraIoOut, main.fraJog, main.fraRunZr}) EXPECT_FALSE(frame->isEnabled());
+  EXPECT_TRUE(main.tmrUpStatus->isActive() && !main.fraIoOut->isEnabled() && !main.fraJog->isEnabled() &&
+              !main.fraRunZr->isEnabled());
   Controller(rig).machine.setInput(63, true);
   for (int i = 0; i < 3; ++i) main.status().Tick();
   EXPECT_TRUE(main.chkIoInput[63]->isChecked());
@@ -149,9 +154,8 @@ TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
     ASSERT_TRUE(rig.session.port.isOpen()) << testing::PrintToString(rig.messages);
     termios line{};
     const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
-    EXPECT_EQ(tcgetattr(fd, &line), 0);
+    EXPECT_TRUE(tcgetattr(fd, &line) == 0 && cfgetospeed(&line) == B19200);
     close(fd);
-    EXPECT_EQ(cfgetospeed(&line), B19200);
   }
   close(controller);
   store.clear();
@@ -198,13 +202,12 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
         EXPECT_TRUE(w && w->isVisible() && rig.main->isVisible());
       });
       Click(w, button);
-      EXPECT_TRUE(paused);
       const QPointer<QWidget> closing = screen ? w : QPointer<QWidget>(rig.main.get());
       EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); }));
-      // Sent once each, and the goodbye (when the program ends) only after the exchange.
-      EXPECT_EQ(std::tuple(Count(rig, command), Count(rig, cmd::kCloseLink),
+      // It waited; each sent once, and the goodbye (when the program ends) only after the exchange.
+      EXPECT_EQ(std::tuple(paused, Count(rig, command), Count(rig, cmd::kCloseLink),
                            Controller(rig).commandLog.back() == cmd::kCloseLink),
-                std::tuple(1, screen ? 0 : 1, !screen));
+                std::tuple(true, 1, screen ? 0 : 1, !screen));
     }
   }
 }
@@ -258,9 +261,8 @@ TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
   rig.click("cmdSvon_0");
   monitor->refresh();
   QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
-  QStringList lines;
-  for (int row = 0; row < 10; ++row) lines << view->index(row, 0).data().toString().mid(12);  // past the time
-  lines[1] = lines[1].left(1);  // the controller answers SOH with any byte
+  QStringList lines = RowTexts(*view, 12).mid(0, 10);  // the first ten, past the time
+  lines[1] = lines[1].left(1);                         // the controller answers SOH with any byte
   EXPECT_EQ(lines, (QStringList{">  01  SOH", "<", ">  17  ", "<  17  23 servo on", ">  00  ", ">  00  ", ">  00  ",
                                 ">  00  ", ">  02  STX", "<  16  SYN"}));
   ClickAnswering(monitor, "cmdSave", rig.file("line.txt"));
@@ -279,19 +281,13 @@ TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
   FakeClock clock;
   LineRecord record(clock, 4);
   app::LineRecordModel model(record, nullptr);
-  auto values = [&model] {
-    QStringList v;
-    for (int row = 0; row < model.rowCount(QModelIndex()); ++row) v << model.index(row).data().toString().mid(15, 2);
-    return v.join(' ');
-  };
   const std::uint8_t bytes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15};
   record.sent(bytes, 3);
   model.sync();
-  EXPECT_EQ(values(), "10 11 12");
   record.received(bytes + 3, 3);  // 10 and 11 leave the record
-  EXPECT_EQ(values(), "  12");
+  EXPECT_EQ(RowTexts(model, 15, 2), (QStringList{"", "", "12"}));
   model.sync();
-  EXPECT_EQ(values(), "12 13 14 15");
+  EXPECT_EQ(RowTexts(model, 15, 2), (QStringList{"12", "13", "14", "15"}));
 }
 
 // The port menu opens one port at a time; the last one is offered, and opened at the next start if asked.
@@ -333,8 +329,8 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
-  Find<QLineEdit>(loc, "txtLocReceiveFile")->setText(path);
-  EXPECT_EQ(Find<QLineEdit>(loc, "txtLocReceiveFile")->toolTip(), path);
+  SetText(loc, "txtLocReceiveFile", path);
+  EXPECT_EQ(Find(loc, "txtLocReceiveFile")->toolTip(), path);
   loc->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(loc));
   AnsweredDialog dialog(std::nullopt);

@@ -105,6 +105,14 @@ inline void Type(QWidget* window, const QString& name, const QString& text) {
   Settle();
 }
 
+// Works a window as the operator would, step by step: "box=text" types into a box, "name" clicks a button.
+inline void Do(QWidget* window, const QStringList& steps) {
+  for (const QString& step : steps) {
+    const auto at = step.indexOf('=');
+    at < 0 ? Click(window, step) : Type(window, step.left(at), step.mid(at + 1));
+  }
+}
+
 // A main window on the built-in simulator (opened or not), with every message box captured instead of shown.
 struct MainRig {
   explicit MainRig(int axes = 4, bool simulator = false) {

@@ -66,8 +66,7 @@ TEST(LocWindow, BoxesBlocksAndFiles) {
   Click(w, "cmdLocReceive_0");
   EXPECT_EQ(Shown(w, {"txtRcvLocVal_0", "txtRcvLocVal_3"}), "-2.50 0.08");
 
-  Type(w, "txtLocTrans_0", "42");
-  Type(w, "txtTransLocVal_1", "-1.005");  // half of a hundredth goes to the even neighbour
+  Do(w, {"txtLocTrans_0=42", "txtTransLocVal_1=-1.005"});  // half of a hundredth goes to the even neighbour
   EXPECT_EQ(table[42][1], -100);
   // A value the controller could not hold is refused, and the box shows the stored one again.
   SetText(w, "txtTransLocVal_1", "-167772.17");
@@ -78,14 +77,11 @@ TEST(LocWindow, BoxesBlocksAndFiles) {
   EXPECT_EQ(table[42][0] + table[2500][0], 0) << "a number box outside the table stores nothing";
 
   for (int n = 5; n <= 6; ++n) table[n] = {n * 100, -n, 3, 4, 5, 6};
-  for (const char* side : {"Trans", "Receive"}) {
-    Type(w, QString("txtLoc%1_0").arg(side), "6");
-    Type(w, QString("txtLoc%1_1").arg(side), "5");
-    Click(w, QString("cmdLoc%1_1").arg(side));
-    EXPECT_EQ(rig.taken(), Texts{" End Loc 는 Start Loc 보다 커야 합니다."}) << side;
+  for (const QString side : {"Trans", "Receive"}) {
+    Do(w, {"txtLoc" + side + "_0=6", "txtLoc" + side + "_1=5", "cmdLoc" + side + "_1"});
+    EXPECT_EQ(rig.taken(), Texts{" End Loc 는 Start Loc 보다 커야 합니다."}) << side.toStdString();
   }
-  Type(w, "txtLocTrans_0", "5");
-  Click(w, "cmdLocTrans_1");
+  Do(w, {"txtLocTrans_0=5", "cmdLocTrans_1"});
   EXPECT_EQ(std::tuple(stored[5], stored[6], Find<QProgressBar>(w, "ProgressBarLocTrans")->value()),
             std::tuple(sim::StoredPosition{500, -5, 3, 4, 0, 0}, sim::StoredPosition{}, 0));
 
@@ -95,7 +91,7 @@ TEST(LocWindow, BoxesBlocksAndFiles) {
   Click(w, "cmdLocReceive_4");
   EXPECT_EQ(rig.taken(), Texts{"File Open 메뉴에서 저장할 화일명을 입력하십시요."});
   ClickAnswering(w, "cmdLocReceive_3", saved);
-  Click(w, "cmdLocReceive_4");
+  Click(w, "cmdLocReceive_4");  // saves
   ClickAnswering(w, "cmdLocReceive_3", std::nullopt);
   EXPECT_EQ(Text(w, "txtLocReceiveFile"), saved) << "a cancelled dialog leaves the name alone";
   // Loading puts location 0 of the file on show, with "0" in the number box.
@@ -124,8 +120,7 @@ TEST(SftWindow, NumberBoxesAndTheTransmitFile) {
   EXPECT_EQ(Text(w, "txtSftLocTrans_0"), "99");
   rig.session.positions.SftTable[999][0] = 125;
   AnsweredDialog dialog(path);
-  Click(w, "cmdSftLocReceive_2");
-  Click(w, "cmdSftLocReceive_3");
+  Do(w, {"cmdSftLocReceive_2", "cmdSftLocReceive_3"});  // named, then saved
   rig.session.positions.SftTable[999][0] = 0;
   Click(w, "cmdSftLocTrans_2");
   EXPECT_EQ(dialog.requests.at(1).selected, path);
@@ -145,20 +140,17 @@ TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
   SetText(w, "txtFileReceive_1", "x1");
   EXPECT_EQ(rig.taken(), Texts{" 숫자를 입력하십시요"});
   EXPECT_EQ(Text(w, "txtFileReceive_1") + QString::number(rig.session.programTransfer.RxProgramNo), "00");
-  Click(w, "cmdFileReceive_1");
-  Click(w, "cmdFileTrans_0");
+  Do(w, {"cmdFileReceive_1", "cmdFileTrans_0"});
   EXPECT_EQ(rig.taken(), (Texts{std::string(programs::kMsgNoRecvFile), std::string(programs::kMsgNoTransFile)}));
 
   WriteFile(rig.file("prog.dat"), programs::test::kSmallSource);
   ClickAnswering(w, "cmdFileTransOpen", rig.file("prog.src.txt"));  // the box takes the name up to its first "."
   EXPECT_EQ(Text(w, "txtFileTrans_0"), rig.file("prog.dat"));
-  Type(w, "txtFileTrans_1", "3");
-  Click(w, "cmdFileTrans_0");
+  Do(w, {"txtFileTrans_1=3", "cmdFileTrans_0"});
   EXPECT_EQ(Controller(rig).programs.programs[3].block, programs::test::SmallProgramBlock());
   const QString received = rig.file("back.dat");
   ClickAnswering(w, "cmdFileReceiveOpen", received);
-  Type(w, "txtFileReceive_1", "3");
-  Click(w, "cmdFileReceive_0");
+  Do(w, {"txtFileReceive_1=3", "cmdFileReceive_0"});
   EXPECT_EQ(ReadAll(received), programs::test::kSmallListing);
   // "ALL Trans" first checks that the folder holds all 32 files, and names the first missing one.
   Click(w, "cmdFileTrans_1");
@@ -190,12 +182,8 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
   Click(w, "cmdSave_1");
   // Only the prompt: an attempted write of an empty name would add the system's error text.
   EXPECT_EQ(rig.taken(), Texts{kMsgNoFileName});
-  Type(w, "txtSys_17", "55");
-  Click(w, "cmdJgio_2");
-  Type(w, "txtSysFileName", path);
-  Click(w, "cmdSave_1");
-  Type(w, "txtSys_17", "20");
-  Click(w, "cmdJgio_0");
+  // Saved with 55 and the third choice, changed, and loaded back.
+  Do(w, {"txtSys_17=55", "cmdJgio_2", "txtSysFileName=" + path, "cmdSave_1", "txtSys_17=20", "cmdJgio_0"});
   ClickAnswering(w, "cmdSave_0", path);
   EXPECT_EQ(std::pair(Text(w, "txtSys_17"), Lit(w, "txtJgio", 3)), std::pair(QString("55"), std::vector<int>{2}));
 
@@ -206,8 +194,7 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
   Click(w, "cmdRcv");
   EXPECT_EQ(std::tuple(Shown(w, {"txtSys_0", "txtSys_17"}), Lit(w, "txtJgio", 3), rig.session.axes),
             std::tuple(QString("5 77"), std::vector<int>{1}, 5));
-  Type(w, "txtSys_18", "42");
-  Click(w, "cmdTrans");
+  Do(w, {"txtSys_18=42", "cmdTrans"});
   EXPECT_EQ(block[50], 42);
 
   // Reopened with a remembered name the table is kept as it is; after the name was cleared, the defaults.
@@ -239,14 +226,10 @@ TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
 
   Click(w, "cmdSave_1");
   EXPECT_EQ(rig.taken(), Texts{kMsgNoFileName});
-  Type(w, "txtAxisParaFileName", path);
-  Click(w, "cmdSave_1");
-  Type(w, "txtSw_1", "3");
-  Click(w, "cmdCord_1");
+  Do(w, {"txtAxisParaFileName=" + path, "cmdSave_1", "txtSw_1=3", "cmdCord_1"});  // saved, then changed
   ClickAnswering(w, "cmdSave_0", path);
   EXPECT_EQ(std::pair(Text(w, "txtSw_1"), Lit(w, "txtCord", 2)), std::pair(QString("-12.34"), std::vector<int>{0}));
-  Type(w, "txtSw_1", "3");
-  Click(w, "SSPanelAxSel_2");
+  Do(w, {"txtSw_1=3", "SSPanelAxSel_2"});
   EXPECT_EQ(Lit(w, "txtMotor", 2), std::vector<int>{0}) << "the old axis's choice is not left highlighted";
   CloseScreen(w);
   w = OpenScreen(rig, "mnuAxisPara", "frmNaxpara");
@@ -261,8 +244,7 @@ TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
   Click(w, "cmdRcv");
   EXPECT_EQ(std::tuple(rig.session.axPara[2][138], Text(w, "txtSw_5"), Lit(w, "txtMotor", 2)),
             std::tuple(21, QString("1234.56"), std::vector<int>{1}));
-  Type(w, "txtSw_9", "250");
-  Click(w, "cmdTrans");
+  Do(w, {"txtSw_9=250", "cmdTrans"});
   EXPECT_EQ(axes[0][131], 250);
 }
 
