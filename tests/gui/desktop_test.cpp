@@ -7,24 +7,18 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <QAction>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QSettings>
 #include <QSocketNotifier>
-#include <QTableWidget>
-#include <algorithm>
 
 #include "app/windows/frm_line_monitor.h"
 #include "app/windows/frm_splash.h"
 #include "firmware/hex_builder.h"
 #include "gui_support.h"
-#include "link/commands.h"
 #include "link/control_bytes.h"
 
 namespace zova::test {
-namespace {
 
 // The rows of a list model, each from `from` on (`length` characters; -1: to its end).
 QStringList RowTexts(const QAbstractItemModel& model, int from, int length = -1) {
@@ -387,5 +381,4 @@ TEST(BackupWindows, BackupCompareAndRestore) {
   EXPECT_EQ(Controller(rig).commandLog.size(), commands);
 }
 
-}  // namespace
 }  // namespace zova::test

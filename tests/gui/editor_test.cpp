@@ -1,7 +1,5 @@
 // The program editor: live compile marks, the step column, sending and fetching through the simulated
 // controller, saving in the file's own encoding, the unsaved-changes question, find and go to line.
-#include <QAction>
-#include <QTableWidget>
 #include <QTextBlock>
 
 #include "app/windows/frm_editor.h"
@@ -10,7 +8,6 @@
 #include "gui_support.h"
 
 namespace zova::test {
-namespace {
 
 using app::FrmEditor;
 using app::UnsavedAnswer;
@@ -71,15 +68,13 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItB
   Find<QSpinBox>(w, "txtProgramNo")->setValue(7);
   w->editor()->setPlainText("MVE P9999 ;첫 점\nGOTO 5\n[EOF]\n");
   Click(w, "cmdSend");
-  EXPECT_EQ(rig.taken(), Texts{"Not sent: the source has 2 problems."});
-  EXPECT_TRUE(sent.empty()) << "nothing went on the line";
+  EXPECT_EQ(std::pair(rig.taken(), sent.empty()), std::pair(Texts{"Not sent: the source has 2 problems."}, true));
   w->editor()->setPlainText("MVE P0005 ;첫 점\nSTOP\n[EOF]\n");
-  rig.session.link.LinkBusy = true;  // another exchange holds the line: the press does nothing
-  Click(w, "cmdSend");
-  EXPECT_TRUE(sent.empty());
-  rig.session.link.LinkBusy = false;
-  Click(w, "cmdSend");
-  EXPECT_FALSE(sent.empty());
+  for (bool busy : {true, false}) {  // while another exchange holds the line, the press does nothing
+    rig.session.link.LinkBusy = busy;
+    Click(w, "cmdSend");
+    EXPECT_EQ(sent.empty(), busy);
+  }
 
   w->editor()->setPlainText("");
   Click(w, "cmdFetch");
@@ -89,8 +84,8 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItB
   // The listing compiles back to the very block the controller holds.
   language::ProgramStore again;
   RecordingUi ui;
-  const std::string shown = w->editor()->toPlainText().toStdString();
-  ASSERT_TRUE(language::Compiler(again, ui, rig.session.languageConfig()).compileSource(7, shown));
+  ASSERT_TRUE(language::Compiler(again, ui, rig.session.languageConfig())
+                  .compileSource(7, w->editor()->toPlainText().toStdString()));
   const auto block = programs::PackProgramBlock(again, 7);
   EXPECT_TRUE(std::equal(block.begin(), block.end(), sent.begin(), sent.end()));
 }
@@ -119,8 +114,9 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
   // A character the legacy code page has no code for is refused, and the file stays as it was.
   QTextCursor(w->editor()->document()).insertText("; \U0001F600\n");
   EXPECT_FALSE(w->save());
-  EXPECT_EQ(ReadAll(rig.file("cp949.dat")), std::get<2>(cases[1]).toStdString());
-  EXPECT_EQ(rig.taken(), Texts{"Not saved: the text holds characters that CP949 cannot carry."});
+  EXPECT_EQ(std::pair(ReadAll(rig.file("cp949.dat")), rig.taken()),
+            std::pair(std::get<2>(cases[1]).toStdString(),
+                      Texts{"Not saved: the text holds characters that CP949 cannot carry."}));
   QPointer<FrmEditor> editor = w;
   {
     AnsweredQuestion keep(UnsavedAnswer::Cancel);
@@ -129,8 +125,7 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
     EXPECT_TRUE(file->isVisible() && editor->isVisible());
   }
   CloseScreen(file);
-  EXPECT_EQ(file, nullptr);
-  EXPECT_EQ(editor, nullptr);
+  EXPECT_TRUE(!file && !editor) << "the program window takes its editors along";
 }
 
 TEST_F(Editor, FindGoToLineAndTheStepColumn) {
@@ -165,5 +160,4 @@ TEST_F(Editor, FindGoToLineAndTheStepColumn) {
   EXPECT_EQ(steps(), (std::vector<int>{0, 1, 2, 3}));
 }
 
-}  // namespace
 }  // namespace zova::test

@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -22,6 +24,7 @@
 #include "app/qt/qt_sim_port.h"
 #include "app/widgets/window_util.h"
 #include "app/windows/screens.h"
+#include "link/commands.h"
 #include "link/link_error.h"
 
 namespace zova::test {
@@ -182,11 +185,8 @@ class Answered {
     };
   }
   ~Answered() { hook_ = saved_; }
-  Answered(const Answered&) = delete;
-  Answered& operator=(const Answered&) = delete;
+  Answered(const Answered&) = delete;  // the hook points at this one
   std::vector<Asked> requests;
-
- private:
   Function& hook_;
   Function saved_;
 };

@@ -3,18 +3,13 @@
 // transfers through an answered file dialog, and the check of the 32 files before "ALL Trans". System and
 // axis parameters: box checks as typed, selector groups, files through the dialog, transfers, and what the
 // screens remember between openings.
-#include <QProgressBar>
-#include <algorithm>
-
 #include "app/widgets/selector_group.h"
 #include "gui_support.h"
-#include "link/commands.h"
 #include "parameters/ax_para_editor.h"
 #include "programs/programs_fixture.h"
 #include "positions/wire_value.h"
 
 namespace zova::test {
-namespace {
 
 // With the port closed every button, the file buttons included, shows error box code 1 and does nothing else.
 TEST(TransferScreens, ClosedPortStopsEveryButton) {
@@ -248,5 +243,4 @@ TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
   EXPECT_EQ(axes[0][131], 250);
 }
 
-}  // namespace
 }  // namespace zova::test
