@@ -20,8 +20,6 @@ TEST(TransferScreens, ClosedPortStopsEveryButton) {
   const std::tuple<const char*, const char*, const char*, const char*, int> cases[] = {
       {"mnuLoc", "frmLoc", "txtLocReceiveFile", "cmdLocReceive", 5},
       {"mnuLoc", "frmLoc", "txtLocReceiveFile", "cmdLocTrans", 4},
-      {"mnuSft", "frmSft", "txtSftLocReceiveFile", "cmdSftLocReceive", 4},
-      {"mnuSft", "frmSft", "txtSftLocReceiveFile", "cmdSftLocTrans", 3},
       {"mnuFile", "frmFile", "txtFileReceive_0", "cmdFileReceive", 2},
       {"mnuFile", "frmFile", "txtFileReceive_0", "cmdFileTrans", 2}};
   for (const auto& [menu, window, fileBox, buttons, count] : cases) {
