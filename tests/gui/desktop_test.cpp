@@ -111,7 +111,7 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWriteThenADownload) {
   }
   WriteFile(rig.file("f.hex"), HexText(5600));
   ClickAnswering(w, "cmdFile", rig.file("f.hex"));
-  EXPECT_EQ(Text<QLabel>(w, "labelbyte"), "TOTAL: 5,600 bytes");
+  EXPECT_EQ(Text(w, "labelbyte"), "TOTAL: 5,600 bytes");
   Click(w, "cmdDown");
   EXPECT_EQ(Shown(w, {"Label_state", "Label2"}), "Downloading success! 0");
 }
@@ -207,7 +207,7 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
 TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
   MainRig rig;
   QWidget* main = rig.main.get();
-  auto status = [main](const char* label) { return Text<QLabel>(main, label); };
+  auto status = [main](const char* label) { return Text(main, label); };
   EXPECT_EQ(status("lblStatusLink"), "Not connected");
   rig.main->openSimulator();
   EXPECT_EQ(Shown(main, {"lblStatusPort", "lblStatusLink"}), "Simulator Connected");
@@ -298,7 +298,7 @@ TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
   }
   MainRig second;
   auto* last = Find<QAction>(second.main.get(), "mnuCommPortLast");
-  EXPECT_EQ(std::tuple(last->isVisible(), last->text().remove('&'), Text<QLabel>(second.main.get(), "lblStatusPort")),
+  EXPECT_EQ(std::tuple(last->isVisible(), last->text().remove('&'), Text(second.main.get(), "lblStatusPort")),
             std::tuple(true, QString("Open Last Port: Simulator"), QString("Simulator")));
   second.main->openAtStart(QString());
   Settle();

@@ -58,7 +58,7 @@ TEST_F(Editor, MarksEachProblemWithTheCompilersMessageAndDropsAFixedOne) {
   WaitForCompile(w);
   EXPECT_EQ(std::pair(w->editor()->markedLines(), w->editor()->extraSelections().size()),
             std::pair(QList<int>{2, 5}, qsizetype{2}));
-  EXPECT_EQ(Text<QLabel>(w, "lblStatus"), "5 steps · image 8 of 512 words · 2 problems");
+  EXPECT_EQ(Text(w, "lblStatus"), "5 steps · image 8 of 512 words · 2 problems");
 }
 
 // The listing a fetch shows is the program transfer's; here the editor sends a program and fetches it back.

@@ -67,22 +67,18 @@ inline void Click(QWidget* window, const QString& name) {
   Settle();
 }
 
-// The text of a box (or of a label, as Text<QLabel>).
-template <typename T = QLineEdit>
-QString Text(QWidget* window, const QString& name) {
-  auto* e = Find<T>(window, name);
-  return e == nullptr ? QString() : e->text();
-}
-
 // The texts of boxes and labels, joined by spaces: one comparison for what a window shows at once.
 inline QString Shown(QWidget* window, const QStringList& names) {
   QStringList texts;
   for (const QString& name : names) {
     QWidget* w = Find(window, name);
-    texts << (qobject_cast<QLineEdit*>(w) ? qobject_cast<QLineEdit*>(w)->text() : qobject_cast<QLabel*>(w)->text());
+    if (auto* box = qobject_cast<QLineEdit*>(w)) texts << box->text();
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
   }
   return texts.join(' ');
 }
+
+inline QString Text(QWidget* window, const QString& name) { return Shown(window, {name}); }
 
 // A table's rows, its cells joined by "|".
 inline QStringList Rows(QTableWidget* table) {
@@ -176,8 +172,7 @@ inline auto Count(MainRig& rig, std::uint8_t command) {
 // Answers a replaceable question (the file dialog, the unsaved-changes question) with a fixed answer and
 // records what was asked; the real one comes back when it goes.
 template <typename Function, typename Asked, typename Answer>
-class Answered {
- public:
+struct Answered {
   Answered(Function& hook, Answer answer) : hook_(hook), saved_(hook) {
     hook = [this, answer](QWidget*, const Asked& asked) {
       requests.push_back(asked);
