@@ -69,32 +69,25 @@ TEST(ManualConsole, ServoOnPausesThenRefreshesOutputsServoOffDoesNot) {
 TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
   const struct {
     const char* name;
-    void (*fault)(sim::Faults&);
+    bool sim::Faults::*fault;
+    int onlyCommand;
     ActionResult (*call)(MoveRig&);
     const char* enabled;  // the last control switched on
   } cases[] = {
-      {"servo on",
-       [](sim::Faults& f) {
-         f.wrongEcho = true;
-         f.onlyCommand = cmd::kServoOn;
-       },
-       [](MoveRig& r) { return r.console.SvonClick(0); }, "cmdSvon_0 on"},
-      {"jog", [](sim::Faults& f) { f.wrongEcho = true; },
-       [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "1"); }, "cmdJog_0 on"},
-      {"zero return",
-       [](sim::Faults& f) {
-         f.dleForSyn = true;
-         f.onlyCommand = cmd::kZeroReturn;
-       },
-       [](MoveRig& r) { return r.console.ZrClick(); }, "cmdZR on"},
-      {"run", [](sim::Faults& f) { f.dleForSyn = true; }, [](MoveRig& r) { return r.console.RunClick(kRunStart, "1"); },
-       nullptr},
-      {"move", [](sim::Faults& f) { f.refuseBlocks = true; },
+      {"servo on", &sim::Faults::wrongEcho, cmd::kServoOn, [](MoveRig& r) { return r.console.SvonClick(0); },
+       "cmdSvon_0 on"},
+      {"jog", &sim::Faults::wrongEcho, -1, [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "1"); },
+       "cmdJog_0 on"},
+      {"zero return", &sim::Faults::dleForSyn, cmd::kZeroReturn, [](MoveRig& r) { return r.console.ZrClick(); },
+       "cmdZR on"},
+      {"run", &sim::Faults::dleForSyn, -1, [](MoveRig& r) { return r.console.RunClick(kRunStart, "1"); }, nullptr},
+      {"move", &sim::Faults::refuseBlocks, -1,
        [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "50"); }, nullptr},
   };
   for (const auto& c : cases) {
     MoveRig r;
-    c.fault(r.sim.controller.faults);
+    r.sim.controller.faults.*c.fault = true;
+    r.sim.controller.faults.onlyCommand = c.onlyCommand;
     EXPECT_EQ(c.call(r), ActionResult::LinkFailed) << c.name;
     EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"}) << c.name;
     if (c.enabled != nullptr) {

@@ -114,15 +114,9 @@ TEST(SysParaFile, FailuresRestoreAll41DefaultsIncludingValuesAlreadyRead) {
 }
 
 TEST(SysParaFile, ValueTextJoinsRunsAndEndsAtAForeignCharacter) {
-  struct Case {
-    const char* line;
-    std::int32_t value;
-  };
-  for (const Case& c : {Case{"SERR-------= 1 2 ", 12}, Case{"SERR-------= 3x4 ", 3}}) {
-    SysPara t;
-    ASSERT_TRUE(ParseSysParaText(WithLine(SysParaFileText(Defaults<SysPara>()), 4, c.line), t)) << c.line;
-    EXPECT_EQ(t[4], c.value) << c.line;
-  }
+  SysPara t;
+  ASSERT_TRUE(ParseSysParaText(WithLine(SysParaFileText(Defaults<SysPara>()), 4, "SERR-------= 1 2x4 "), t));
+  EXPECT_EQ(t[4], 12);
   EXPECT_EQ(SysParaValueText("K= 1\t2 3;4 5"), "123");
   EXPECT_EQ(SysParaValueText("9 8"), "98") << "no = : scanned from the first character";
 }
