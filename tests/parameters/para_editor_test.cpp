@@ -145,6 +145,12 @@ TEST(AxEditor, ShownTextsAndTheirReadBack) {
   RecordingUi ui;
   for (int b = 0; b < kAxBoxCount; ++b) EXPECT_TRUE(CheckAxBox(b, AxBoxText(b, table, 0), table, 0, ui)) << b;
   EXPECT_EQ(table.values, before.values);
+  // The whole-table check looks at the configured axes only.
+  table[2][105] = 0;
+  CheckAxParaBoxes(table, 2, ui);
+  EXPECT_TRUE(ui.messages.empty());
+  CheckAxParaBoxes(table, 3, ui);
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{" 1 ~ 50000 사이의 값을 입력하십시요."});
 }
 
 TEST(AxisPanels, OnlyConfiguredAxesCanBeSelected) {
@@ -171,6 +177,7 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
       {0, 5, "2.5", nullptr, 2, {}},  // rounded half to even
       {0, 5, "3.5", nullptr, 4, {}},
       {4, 500, "", nullptr, 500, {}},  // an empty box does nothing
+      {6, 3, "0", "1", 1, {" 1 ~ 6 까지 입력하십시요."}},
       {49, 55, "x", "10", 10, {integer, " 1 ~ 100 까지 입력하십시요."}},
       {52, 4, "3", "0", 4, {timer, timer}},
       {52, 4, "2", nullptr, 2, {}},
