@@ -49,6 +49,7 @@ TEST(ParameterFiles, LinesOfTheWrittenFiles) {
       {sys[7], "ZRAX-------=  45476 "},
       {sys[16], "BACK-------=  0 "},
       {sys[17], "PSIG-------=  0 "},  // the table order jumps from entry 16 to 40 here
+      {sys[37], "PSAR-------=  8000 "},
       {sys[40], "STAT-------=  0 "},
       {CrLfLines(SysParaFileText(negative))[34], "AVAL-------= -1234 "},  // minus in place of the blank
       {ax[0], "MOTOR----- =  0   0   0   0   0   0 "},
