@@ -22,9 +22,10 @@ class RecordingDisplay final : public ConsoleDisplay {
     output.fill(-1);
     sensor.fill(SensorColour::Window);
   }
-  void setInputChecked(int point, bool checked) override { input[point] = checked ? 1 : 0; }
+  // at(): a point past 63 is a fault of the caller, not a write past the array.
+  void setInputChecked(int point, bool checked) override { input.at(point) = checked ? 1 : 0; }
   void setOutputChecked(int point, bool checked) override {
-    output[point] = checked ? 1 : 0;
+    output.at(point) = checked ? 1 : 0;
     if (onOutputSet) onOutputSet(point);  // the window's check box raises its click event
   }
   void setSensorColour(int box, SensorColour colour) override { sensor[box] = colour; }

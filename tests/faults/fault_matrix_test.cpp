@@ -28,7 +28,7 @@
 #include "positions/position_data.h"
 #include "positions/table_file.h"
 #include "positions/table_jobs.h"
-#include "programs/programs_fixture.h"
+#include "support/program_samples.h"
 #include "support/test_support.h"
 
 namespace zova {

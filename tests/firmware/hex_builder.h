@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,11 +16,7 @@ inline std::string HexRecord(int type, std::uint16_t address, const std::vector<
   for (std::uint8_t b : bytes) sum += b;
   bytes.push_back(static_cast<std::uint8_t>((0u - sum) & 0xFFu));
   std::string line = ":";
-  for (std::uint8_t b : bytes) {
-    char hex[3];
-    std::snprintf(hex, sizeof hex, "%02X", b);
-    line += hex;
-  }
+  for (std::uint8_t b : bytes) line += {"0123456789ABCDEF"[b >> 4], "0123456789ABCDEF"[b & 0xF]};
   return line;
 }
 

@@ -1,211 +1,373 @@
+// The main window and the selection window before it: the console against the built-in simulator, the
+// stored serial settings, the file dialogs, the firmware download, and closing while an exchange waits.
 // What the desktop adds around the screens: the status bar, the line monitor, Cancel, the remembered
-// port, the axis-dependent layout and the keyboard.
-#include <QLabel>
-#include <QListView>
-#include <QProgressBar>
-#include <QSettings>
+// port, the axis-dependent layout, the keyboard, and the whole-controller windows of the "File" menu (a
+// backup, a compare whose difference shows in the table and saves as text, a restore that asks first).
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
-#include "app/widgets/window_util.h"
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QSocketNotifier>
+
 #include "app/windows/frm_line_monitor.h"
+#include "app/windows/frm_splash.h"
+#include "firmware/hex_builder.h"
 #include "gui_support.h"
-#include "link/commands.h"
+#include "link/control_bytes.h"
 
 namespace zova::test {
-namespace {
 
-QString Label(QWidget* w, const char* name) {
-  auto* l = Find<QLabel>(w, name);
-  return l == nullptr ? QString() : l->text();
+// The rows of a list model, each from `from` on (`length` characters; -1: to its end).
+QStringList RowTexts(const QAbstractItemModel& model, int from, int length = -1) {
+  QStringList rows;
+  for (int row = 0; row < model.rowCount(); ++row) rows << model.index(row, 0).data().toString().mid(from, length);
+  return rows;
 }
 
-QString ReadAll(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString("(unreadable)");
+TEST(Splash, OkNeedsAnAxisCancelOrAnyKeyEnds) {
+  app::FrmSplash splash;
+  splash.show();
+  Click(&splash, "cmdSelTev_5");
+  EXPECT_TRUE(splash.isVisible()) << "OK before an axis does nothing";
+  Do(&splash, {"cmdSelTev_2", "cmdSelTevPlc_2", "cmdSelTev_5"});  // four axes, the third machine type, OK
+  EXPECT_EQ(std::tuple(splash.result(), splash.axes(), splash.machineType()), std::tuple(QDialog::Accepted, 4, 2));
+  EXPECT_EQ(app::FrmSplash::versionText(1, 0, 3), "Ver 1.03");
+  for (bool key : {false, true}) {
+    app::FrmSplash ended;
+    ended.show();
+    key ? QTest::keyClick(&ended, Qt::Key_A) : Click(&ended, "cmdSelTev_6");
+    EXPECT_EQ(ended.result(), QDialog::Rejected) << key;
+  }
 }
 
-TEST(StatusBar, FollowsAConnectATransferAndAFailure) {
+TEST(Console, ServoOutputsIoCheckingAndJog) {
+  MainRig rig(2);
+  app::FrmMain& main = *rig.main;
+  Do(rig.main.get(), {"cmdIoStatus_0", "cmdSvon_0", "cmdZR", "cmdRun_0"});  // with the port closed
+  EXPECT_EQ(rig.taken(), Texts(4, kPortClosed));
+  main.openSimulator();
+  EXPECT_TRUE(main.chkIoOutput[3]->isChecked()) << "READY is shown after the port opened";
+  rig.click("cmdSvon_0");
+  EXPECT_TRUE(main.chkIoOutput[2]->isChecked()) << "SERVO ON";
+  for (int output : {8, 3}) {  // 3 is a system output: the mark comes back, nothing is switched
+    main.chkIoOutput[output]->click();
+    Settle();
+    EXPECT_TRUE(Controller(rig).machine.output(output) && main.chkIoOutput[output]->isChecked()) << output;
+  }
+
+  QTest::mousePress(main.cmdJog[0], Qt::LeftButton);
+  QTest::qWait(300);
+  QTest::mouseRelease(main.cmdJog[0], Qt::LeftButton);
+  Settle();
+  EXPECT_TRUE(main.console().JogActive == 0 && main.txtComPos[0]->text().toDouble() > 0.0) << "stopped, having moved";
+
+  rig.click("cmdIoStatus_0");
+  EXPECT_TRUE(main.tmrUpStatus->isActive() && !main.fraIoOut->isEnabled() && !main.fraJog->isEnabled() &&
+              !main.fraRunZr->isEnabled());
+  Controller(rig).machine.setInput(63, true);
+  for (int i = 0; i < 3; ++i) main.status().Tick();
+  EXPECT_TRUE(main.chkIoInput[63]->isChecked());
+  rig.click("cmdIoStatus_1");
+  EXPECT_TRUE(main.fraIoOut->isEnabled() && !main.tmrUpStatus->isActive());
+}
+
+// A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";
+// the transfer windows' reading dialogs still take a name that does not exist yet. The last window, the
+// firmware download, then shows its state texts.
+TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWriteThenADownload) {
+  // Menu item, window, button; the dialog's title, accept button, whether it takes a new name and whether it
+  // asks before overwriting.
+  const std::tuple<const char*, const char*, const char*, const char*, const char*, bool, bool> cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_3", "LOC FILE SAVE", "Save", true, true},
+      {"mnuLoc", "frmLoc", "cmdLocTrans_3", "LOC FILE OPEN", "Open", true, false},
+      {"mnuSft", "frmSft", "cmdSftLocReceive_2", "SFT LOC FILE OPEN", "Save", true, true},
+      {"mnuSft", "frmSft", "cmdSftLocTrans_2", "SFT LOC FILE OPEN", "Open", true, false},  // the last title
+      {"mnuFile", "frmFile", "cmdFileReceiveOpen", "Receive File Open", "Save", true, false},
+      {"mnuFile", "frmFile", "cmdFileTransOpen", "Trans File Open", "Open", true, false},
+      {"mnuSysPara", "frmNsyspara", "cmdSave_0", "System Para File Open", "Open", false, false},
+      {"mnuAxisPara", "frmNaxpara", "cmdSave_0", "Axis Para File Open", "Open", false, false},
+      {"mnuDownload", "frmDownload", "cmdFile", "", "Open", false, false}};
+  MainRig rig(4, true);  // the position windows check the port first, the file buttons included
+  QPointer<QWidget> w;
+  for (const auto& [menu, window, button, title, accept, newName, overwritePrompt] : cases) {
+    if (!w || w->objectName() != window) w = OpenScreen(rig, menu, window);
+    AnsweredDialog dialog(std::nullopt);
+    Click(w, button);
+    ASSERT_EQ(dialog.requests.size(), 1U) << button;
+    auto shown = app::MakeFileDialog(nullptr, dialog.requests[0]);
+    EXPECT_EQ(std::tuple(dialog.requests[0].title, shown->labelText(QFileDialog::Accept).remove('&'),
+                         shown->fileMode() == QFileDialog::AnyFile, dialog.requests[0].overwritePrompt),
+              std::tuple(QString(title), QString(accept), newName, overwritePrompt))
+        << button;
+  }
+  WriteFile(rig.file("f.hex"), HexText(5600));
+  ClickAnswering(w, "cmdFile", rig.file("f.hex"));
+  EXPECT_EQ(Text(w, "labelbyte"), "TOTAL: 5,600 bytes");
+  Click(w, "cmdDown");
+  EXPECT_EQ(Shown(w, {"Label_state", "Label2"}), "Downloading success! 0");
+}
+
+// A stored setting the serial control rejects is reported at load with its text and the exclamation icon
+// (the settings it leaves are the parser's). Good settings reach the device: here a pseudo-terminal that
+// answers the link check and keeps the line speed.
+TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
+  QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
+  store.setValue("Properties/Settings", "abc");
+  for (const char* handshaking : {"", "x"}) {
+    store.setValue("Properties/Handshaking", handshaking);
+    MainRig rig;
+    EXPECT_EQ(rig.taken(), Texts{std::string("Invalid property value: \"") + (*handshaking ? "x" : "abc") + "\""});
+    EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation});
+    store.setValue("Properties/Settings", "19200,n,8,2");
+  }
+  store.setValue("Properties/Handshaking", "");
+  const int controller = posix_openpt(O_RDWR | O_NOCTTY);
+  ASSERT_TRUE(grantpt(controller) == 0 && unlockpt(controller) == 0);
+  const std::string device = ptsname(controller);
+  QSocketNotifier answer(controller, QSocketNotifier::Read);
+  QObject::connect(&answer, &QSocketNotifier::activated, [controller] {
+    std::uint8_t b = 0;
+    if (read(controller, &b, 1) == 1 && b == ENQ) (void)write(controller, &DC1, 1);
+  });
+  {
+    MainRig rig;
+    rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
+    rig.main->openPort(QString::fromStdString(device));
+    ASSERT_TRUE(rig.session.port.isOpen()) << testing::PrintToString(rig.messages);
+    termios line{};
+    const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
+    EXPECT_TRUE(tcgetattr(fd, &line) == 0 && cfgetospeed(&line) == B19200);
+    close(fd);
+  }
+  close(controller);
+  store.clear();
+}
+
+// While an exchange waits on any window, a second press of its button sends nothing, and nothing
+// that asks to end (the window, the main window, the application) ends under it: the close goes ahead
+// once the exchange has ended, and the program's end still says goodbye with command 36.
+TEST(Exchange, NothingCutsInWhileOneWaits) {
+  QTemporaryDir dir;
+  WriteFile(dir.filePath("f.hex"), HexText(64));
+  AnsweredDialog dialog(dir.filePath("f.hex"));
+  // Menu item (null: the main window's own console), window, button, the command that waits, and whether
+  // the button is off meanwhile (else the link's busy flag alone turns the second press away).
+  const std::tuple<const char*, const char*, const char*, std::uint8_t, bool> cases[] = {
+      {"mnuLoc", "frmLoc", "cmdLocReceive_1", cmd::kReceiveLocations, true},
+      {"mnuFile", "frmFile", "cmdFileReceive_0", cmd::kReceiveProgram, true},
+      {"mnuSysPara", "frmNsyspara", "cmdRcv", cmd::kReceiveSysPara, true},
+      {"mnuAxisPara", "frmNaxpara", "cmdTrans", cmd::kSendAxPara, false},
+      {"mnuDownload", "frmDownload", "cmdDown", cmd::kFirmwareDownload, true},
+      {nullptr, "frmMain", "cmdSvon_0", cmd::kServoOn, true}};
+  for (const auto& [menu, window, button, command, buttonOff] : cases) {
+    // Asked to end meanwhile: 0 the main window, 1 the screen, 2 the application.
+    for (int ask : {0, 1, 2}) {
+      if (menu == nullptr && ask == 1) continue;  // the console's window is the main window
+      const bool screen = ask == 1;
+      SCOPED_TRACE(std::string(window) + ", ask " + std::to_string(ask));
+      MainRig rig(4, true);
+      QPointer<QWidget> w = menu == nullptr ? rig.main.get() : OpenScreen(rig, menu, window);
+      ASSERT_TRUE(w);
+      // What two screens need first: a file name, a chosen HEX file.
+      if (auto* box = w->findChild<QLineEdit*>("txtFileReceive_0")) box->setText(dir.filePath("p.dat"));
+      if (auto* file = w->findChild<QPushButton*>("cmdFile")) file->click();
+      bool paused = false;
+      SimPort(rig).pauseAt(command, [&] {
+        paused = true;
+        EXPECT_EQ(Find<QPushButton>(w, button)->isEnabled(), !buttonOff);
+        Click(w, button);
+        QEvent quit(QEvent::Quit);
+        (void)(ask == 2 ? QCoreApplication::sendEvent(qApp, &quit) : (screen ? w.data() : rig.main.get())->close());
+        // A quit that would cut in is refused; both windows stay.
+        EXPECT_EQ(std::pair(quit.isAccepted(), w && w->isVisible() && rig.main->isVisible()),
+                  std::pair(ask != 2, true));
+      });
+      Click(w, button);
+      const QPointer<QWidget> closing = screen ? w : QPointer<QWidget>(rig.main.get());
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !closing || !closing->isVisible(); }));
+      // It waited; each sent once, and the goodbye (when the program ends) only after the exchange.
+      EXPECT_EQ(std::tuple(paused, Count(rig, command), Count(rig, cmd::kCloseLink),
+                           Controller(rig).commandLog.back() == cmd::kCloseLink),
+                std::tuple(true, 1, screen ? 0 : 1, !screen));
+    }
+  }
+}
+
+// The status bar follows a connect, a transfer, a cancelled one and a failure. Cancel ends an ALL Receive
+// between two exchanges: the table is as it was, the file untouched, and the link fine for the next one.
+TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
   MainRig rig;
   QWidget* main = rig.main.get();
-  EXPECT_EQ(Label(main, "lblStatusLink"), "Not connected");
+  auto status = [main](const char* label) { return Text(main, label); };
+  EXPECT_EQ(status("lblStatusLink"), "Not connected");
   rig.main->openSimulator();
-  EXPECT_EQ(Label(main, "lblStatusPort"), "Simulator");
-  EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
-
+  EXPECT_EQ(Shown(main, {"lblStatusPort", "lblStatusLink"}), "Simulator Connected");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_TRUE(w);
   QString during;
-  SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] { during = Label(main, "lblStatusLink"); });
+  SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] { during = status("lblStatusLink"); });
   Click(w, "cmdLocReceive_2");
-  EXPECT_EQ(during, "Busy: LOC ALL Receive");
-  EXPECT_EQ(Label(main, "lblStatusLink"), "Connected");
-  EXPECT_EQ(Label(main, "lblStatusResult"), "2500 locations received");
+  EXPECT_EQ(during + "|" + status("lblStatusLink"), "Busy: LOC ALL Receive|Connected");
+  EXPECT_EQ(status("lblStatusResult"), "2500 locations received");
+
+  for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
+  rig.session.positions.LocTable[10][0] = -5;
+  WriteFile(rig.file("ZOVALOC.dat"), "old\r\n");
+  SetText(w, "txtLocReceiveFile", rig.file("ZOVALOC.dat"));
+  auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
+  ASSERT_NE(cancel, nullptr);
+  QObject::connect(Find<QProgressBar>(w, "ProgressBarLocReceive"), &QProgressBar::valueChanged, cancel, [&](int v) {
+    if (v == 1000) cancel->click();  // as the operator would, while row 1000 is on its way
+  });
+  const auto before = Count(rig, cmd::kReceiveLocations);
+  Click(w, "cmdLocReceive_2");
+  EXPECT_EQ(status("lblStatusResult"), "Cancelled after 1001 of 2500 locations; the table is as it was");
+  // No row past the one on its way, the table and the file as they were, Cancel off and no request left over.
+  EXPECT_EQ(std::tuple(Count(rig, cmd::kReceiveLocations) - before, rig.session.positions.LocTable[10][0],
+                       ReadAll(rig.file("ZOVALOC.dat")), cancel->isEnabled(), rig.session.ui.cancelRequested()),
+            std::tuple(1001, -5, "old\r\n", false, false));
+  Click(w, "cmdLocReceive_0");
+  EXPECT_EQ(rig.session.positions.LocTable[0][0], 1) << "the link is fine for the next exchange";
 
   Controller(rig).faults.wrongEcho = true;
   Click(w, "cmdLocReceive_0");
-  EXPECT_EQ(Label(main, "lblStatusResult"), "통신이상 발생");
+  EXPECT_EQ(std::pair(status("lblStatusResult"), rig.taken()),
+            std::pair(QString("통신이상 발생"), Texts{"통신이상 발생"}));
 }
 
-TEST(LineMonitor, ShowsAServoOnByteByteAndSavesPausesAndClears) {
-  MainRig rig;
-  rig.main->openSimulator();
+// The bytes of an exchange are the link's; the monitor shows each with its direction and what it means.
+TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
+  MainRig rig(4, true);
   auto* monitor = dynamic_cast<app::FrmLineMonitor*>(rig.main->openLineMonitor());
   ASSERT_NE(monitor, nullptr);
   rig.click("cmdSvon_0");
   monitor->refresh();
   QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
-  QStringList lines;
-  for (int row = 0; row < view->rowCount(); ++row) lines << view->index(row, 0).data().toString();
-  ASSERT_GE(lines.size(), 14);
-  for (QString& line : lines) line = line.mid(12);  // past the time stamp
-  lines[1] = lines[1].left(1);                      // the controller answers SOH with any byte
-  const QStringList servoOn = {">  01  SOH", "<",       ">  17  ", "<  17  23 servo on", ">  00  ",
-                               ">  00  ",    ">  00  ", ">  00  ", ">  02  STX",         "<  16  SYN"};
-  EXPECT_EQ(lines.mid(0, 10), servoOn);
-  EXPECT_TRUE(lines[13].endsWith("28 read outputs")) << "the outputs are read again after it";
-
-  QTemporaryDir dir;
-  AnsweredDialog dialog(dir.filePath("line.txt"));
-  Click(monitor, "cmdSave");
-  EXPECT_EQ(ReadAll(dir.filePath("line.txt")).toStdString(), monitor->record().traceText());
-
+  QStringList lines = RowTexts(*view, 12).mid(0, 10);  // the first ten, past the time
+  lines[1] = lines[1].left(1);                         // the controller answers SOH with any byte
+  EXPECT_EQ(lines, (QStringList{">  01  SOH", "<", ">  17  ", "<  17  23 servo on", ">  00  ", ">  00  ", ">  00  ",
+                                ">  00  ", ">  02  STX", "<  16  SYN"}));
+  ClickAnswering(monitor, "cmdSave", rig.file("line.txt"));
+  EXPECT_EQ(ReadAll(rig.file("line.txt")), monitor->record().traceText());
   const int shown = view->rowCount();
   Click(monitor, "cmdPause");
   rig.click("cmdSvon_1");
   monitor->refresh();
   EXPECT_EQ(view->rowCount(), shown);
   Click(monitor, "cmdClear");
-  EXPECT_EQ(view->rowCount(), 0);
-  EXPECT_EQ(monitor->record().size(), 0U);
+  EXPECT_EQ(view->rowCount() + monitor->record().size(), 0U);
   monitor->close();
   EXPECT_EQ(rig.session.port.tap(), nullptr) << "closed, the monitor watches nothing";
-}
 
-// The monitor's rows follow the record as it drops its oldest bytes, also before the view catches up.
-TEST(LineMonitor, RowsFollowABoundedRecord) {
+  // Its rows follow the record as it drops its oldest bytes, also before the view catches up.
   FakeClock clock;
   LineRecord record(clock, 4);
   app::LineRecordModel model(record, nullptr);
-  auto values = [&model] {
-    QStringList v;
-    for (int row = 0; row < model.rowCount(QModelIndex()); ++row) v << model.index(row).data().toString().mid(15, 2);
-    return v;
-  };
-  const std::uint8_t first[] = {0x10, 0x11, 0x12};
-  const std::uint8_t more[] = {0x13, 0x14, 0x15};
-  record.sent(first, 3);
+  const std::uint8_t bytes[] = {0x10, 0x11, 0x12, 0x13, 0x14, 0x15};
+  record.sent(bytes, 3);
   model.sync();
-  EXPECT_EQ(values(), (QStringList{"10", "11", "12"}));
-  record.received(more, 3);  // 10 and 11 leave the record
-  EXPECT_EQ(values(), (QStringList{"", "", "12"}));
+  record.received(bytes + 3, 3);  // 10 and 11 leave the record
+  EXPECT_EQ(RowTexts(model, 15, 2), (QStringList{"", "", "12"}));
   model.sync();
-  EXPECT_EQ(values(), (QStringList{"12", "13", "14", "15"}));
-  record.clear();
-  model.sync();
-  EXPECT_TRUE(values().isEmpty());
+  EXPECT_EQ(RowTexts(model, 15, 2), (QStringList{"12", "13", "14", "15"}));
 }
 
-// Cancel ends an ALL Receive between two exchanges: the table is as it was, the file untouched.
-TEST(Cancel, EndsALocAllReceiveBetweenExchanges) {
-  MainRig rig;
-  rig.main->openSimulator();
-  for (int i = 0; i < 2500; ++i) Controller(rig).positions.locations[static_cast<std::size_t>(i)][0] = i + 1;
-  rig.session.positions.LocTable[10][0] = -5;
-  QTemporaryDir dir;
-  const QString file = dir.filePath("ZOVALOC.dat");
-  WriteFile(file, "old\r\n");
-  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_TRUE(w);
-  Find<QLineEdit>(w, "txtLocReceiveFile")->setText(file);
-  auto* cancel = Find<QPushButton>(w, "cmdLocReceiveCancel");
-  EXPECT_FALSE(cancel->isEnabled());
-  QObject::connect(Find<QProgressBar>(w, "ProgressBarLocReceive"), &QProgressBar::valueChanged, cancel, [&](int v) {
-    if (v == 1000) cancel->click();  // as the operator would, while row 1000 is on its way
-  });
-  Click(w, "cmdLocReceive_2");
-  EXPECT_EQ(Label(rig.main.get(), "lblStatusResult"), "Cancelled after 1001 of 2500 locations; the table is as it was");
-  EXPECT_EQ(std::count(Controller(rig).commandLog.begin(), Controller(rig).commandLog.end(), cmd::kReceiveLocations),
-            1001);
-  EXPECT_EQ(rig.session.positions.LocTable[10][0], -5);
-  EXPECT_EQ(ReadAll(file), "old\r\n");
-  EXPECT_FALSE(cancel->isEnabled());
-  EXPECT_FALSE(rig.session.ui.cancelRequested()) << "a request does not outlive its operation";
-  Click(w, "cmdLocReceive_0");
-  EXPECT_EQ(rig.session.positions.LocTable[0][0], 1) << "the link is fine for the next exchange";
-}
-
+// The port menu opens one port at a time; the last one is offered, and opened at the next start if asked.
 TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
   QSettings store(QSettings::NativeFormat, QSettings::UserScope, "ZOVA", "ZOVA");
   store.remove("Desktop");
   {
     MainRig first;
-    EXPECT_FALSE(Find<QAction>(first.main.get(), "mnuCommPortLast")->isVisible());
-    first.main->openSimulator();
-    EXPECT_TRUE(Find<QAction>(first.main.get(), "mnuCommPortSim")->isChecked());
-    EXPECT_FALSE(Find<QAction>(first.main.get(), "mnuCommPortOpen_0")->isChecked());
-    Find<QAction>(first.main.get(), "mnuCommPortAtStart")->trigger();
+    auto action = [&](const char* name) { return Find<QAction>(first.main.get(), name); };
+    EXPECT_FALSE(action("mnuCommPortLast")->isVisible());
+    action("mnuCommPortSim")->trigger();
+    Port* opened = first.session.port.current();
+    action("mnuCommPortOpen_2")->trigger();
+    EXPECT_EQ(first.session.port.current(), opened) << "another port while one is open does nothing";
+    action("mnuCommPortAtStart")->trigger();
+    action("mnuCommPortClose")->trigger();
+    EXPECT_FALSE(first.session.port.isOpen());
   }
   MainRig second;
   auto* last = Find<QAction>(second.main.get(), "mnuCommPortLast");
-  EXPECT_TRUE(last->isVisible());
-  EXPECT_EQ(last->text().remove('&'), "Open Last Port: Simulator");
-  EXPECT_EQ(Label(second.main.get(), "lblStatusPort"), "Simulator");
+  EXPECT_EQ(std::tuple(last->isVisible(), last->text().remove('&'), Text(second.main.get(), "lblStatusPort")),
+            std::tuple(true, QString("Open Last Port: Simulator"), QString("Simulator")));
   second.main->openAtStart(QString());
   Settle();
-  EXPECT_TRUE(second.session.port.isOpen());
-  EXPECT_TRUE(last->isChecked());
+  EXPECT_TRUE(second.session.port.isOpen() && last->isChecked());
   store.remove("Desktop");
 }
 
-TEST(Layout, FollowsTheAxisCountAndTheConnection) {
+// The layout follows the axis count and the connection; keys open files and the help.
+TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   MainRig rig(3);
   app::FrmMain& main = *rig.main;
-  EXPECT_TRUE(main.txtSensor[8]->isEnabled());
-  EXPECT_FALSE(main.txtSensor[9]->isEnabled());
-  EXPECT_FALSE(main.txtComPos[3]->isEnabled());
+  auto enabled = [&main](int sensor, int axis) {  // a sensor row and an axis's position box
+    return std::pair(main.txtSensor[sensor]->isEnabled(), main.txtComPos[axis]->isEnabled());
+  };
+  EXPECT_EQ(std::tuple(enabled(8, 2), enabled(9, 3)), std::tuple(std::pair(true, true), std::pair(false, false)));
   EXPECT_GT(main.txtComPos[0]->width(), main.txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
+  main.openSimulator();
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
-  EXPECT_TRUE(Find(loc, "txtTransLocVal_2")->isEnabled());
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
-  auto* file = Find<QLineEdit>(loc, "txtLocReceiveFile");
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
-  file->setText(path);
-  EXPECT_EQ(file->toolTip(), path);
+  SetText(loc, "txtLocReceiveFile", path);
+  EXPECT_EQ(Find(loc, "txtLocReceiveFile")->toolTip(), path);
+  loc->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(loc));
+  AnsweredDialog dialog(std::nullopt);
+  QTest::keyClick(loc, Qt::Key_O, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.requests.empty(); }));  // a button's key clicks it shortly after
+  EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
+  QTest::keyClick(loc, Qt::Key_F1);
+  Settle();
+  EXPECT_NE(TopWindow("frmKeyboard"), nullptr);
   CloseScreen(loc);
 
-  rig.main->openSimulator();
   Controller(rig).machine.axes = 5;
   QPointer<QWidget> sys = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   Click(sys, "cmdRcv");  // AXES 5 comes with the system parameters
   CloseScreen(sys);
-  EXPECT_TRUE(main.txtSensor[12]->isEnabled());
-  EXPECT_FALSE(main.txtSensor[15]->isEnabled());
-
+  EXPECT_EQ(std::tuple(enabled(12, 4), enabled(15, 5)), std::tuple(std::pair(true, true), std::pair(false, false)));
   main.setPositionTexts(0, "1.00", "2.00");
   main.setSensorColour(0, SensorColour::Red);
-  rig.main->closePort();
-  EXPECT_TRUE(main.txtComPos[0]->text().isEmpty());
-  EXPECT_TRUE(main.txtSensor[0]->styleSheet().isEmpty());
+  main.closePort();
+  EXPECT_EQ(main.txtComPos[0]->text() + main.txtSensor[0]->styleSheet(), "");
 }
 
-TEST(Keyboard, OpensFilesAndTheHelpFromTheKeys) {
-  MainRig rig;
-  rig.main->openSimulator();
-  QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
-  ASSERT_TRUE(w);
-  w->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-  AnsweredDialog dialog(std::nullopt);
-  QTest::keyClick(w, Qt::Key_O, Qt::ControlModifier);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.requests.empty(); }));  // a button's key clicks it shortly after
-  EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
-  QTest::keyClick(w, Qt::Key_F1);
-  Settle();
-  QWidget* help = nullptr;
-  for (QWidget* top : QApplication::topLevelWidgets()) {
-    if (top->objectName() == "frmKeyboard" && top->isVisible()) help = top;
-  }
-  EXPECT_NE(help, nullptr);
+QString Summary(QWidget* w) { return Find<QPlainTextEdit>(w, "txtSummary")->toPlainText(); }
+
+// A cancelled backup, a whole one, a compare after a change whose difference shows and saves as text, and
+// a restore that asks before it overwrites.
+TEST(BackupWindows, BackupCompareAndRestore) {
+  MainRig rig(4, true);
+  const QString folder = rig.file("b");
+  AnsweredDialog chosen(folder);
+  SimPort(rig).pauseAt(cmd::kReceiveLocations, [] { Click(TopWindow("frmBackup"), "cmdCancel"); });
+  QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
+  EXPECT_EQ(Summary(w), "no backup was written");
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuBackup", "frmBackup");
+  EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::Folder);
+  CloseScreen(w);
+
+  Controller(rig).positions.locations[3][0] = 150;
+  w = OpenScreen(rig, "mnuCompare", "frmCompare");
+  EXPECT_EQ(Rows(Find<QTableWidget>(w, "grdDifferences")), QStringList{"P003 axis 1|1.50|0.00"});
+  ClickAnswering(w, "cmdSaveDifferences", rig.file("differences.txt"));
+  EXPECT_EQ(ReadAll(rig.file("differences.txt")), "P003 axis 1: controller 1.50, backup 0.00\r\n");
+  CloseScreen(w);
+
+  rig.answer = MessageResult::Cancel;
+  const std::size_t commands = Controller(rig).commandLog.size();
+  w = OpenScreen(rig, "mnuRestore", "frmRestore");
+  EXPECT_EQ(rig.taken().back(),
+            "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
+            "999 and programs 0 to 31 with the backup in " +
+                folder.toStdString() + ".");
+  EXPECT_EQ(std::pair(Summary(w), Controller(rig).commandLog.size()), std::pair(QString("nothing was sent"), commands));
 }
 
-}  // namespace
 }  // namespace zova::test

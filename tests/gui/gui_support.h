@@ -5,32 +5,38 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <utility>
 
 #include "app/qt/file_dialog.h"
 #include "app/windows/frm_main.h"
 #include "app/qt/qt_sim_port.h"
+#include "app/widgets/window_util.h"
 #include "app/windows/screens.h"
+#include "link/commands.h"
+#include "link/link_error.h"
 
 namespace zova::test {
 
+using Texts = std::vector<std::string>;
+
+inline const std::string kPortClosed = LinkMessage()[kLinkErrorPortClosed];
+
 template <typename T = QWidget>
 T* Find(QObject* root, const QString& name) {
-  if (root == nullptr) {
-    ADD_FAILURE() << "the window of " << name.toStdString() << " is gone";
-    return nullptr;
-  }
-  T* w = root->findChild<T*>(name);
-  EXPECT_NE(w, nullptr) << name.toStdString();
+  T* w = root == nullptr ? nullptr : root->findChild<T*>(name);
+  EXPECT_NE(w, nullptr) << name.toStdString() << (root == nullptr ? ": its window is gone" : "");
   return w;
 }
 
@@ -40,57 +46,109 @@ inline void WriteFile(const QString& path, const std::string& text) {
   file.write(text.data(), static_cast<qint64>(text.size()));
 }
 
+inline std::string ReadAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing " + path.toStdString() + ")";
+}
+
 inline void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();
 }
 
-// A main window on the built-in simulator, with every message box captured instead of shown.
+// The visible top-level window of that name, or null.
+inline QWidget* TopWindow(const QString& name) {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (w->objectName() == name && w->isVisible()) return w;
+  return nullptr;
+}
+
+inline void Click(QWidget* window, const QString& name) {
+  if (auto* b = Find<QAbstractButton>(window, name)) b->click();
+  Settle();
+}
+
+// The texts of boxes and labels, joined by spaces: one comparison for what a window shows at once.
+inline QString Shown(QWidget* window, const QStringList& names) {
+  QStringList texts;
+  for (const QString& name : names) {
+    QWidget* w = Find(window, name);
+    if (auto* box = qobject_cast<QLineEdit*>(w)) texts << box->text();
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+  }
+  return texts.join(' ');
+}
+
+inline QString Text(QWidget* window, const QString& name) { return Shown(window, {name}); }
+
+// A table's rows, its cells joined by "|".
+inline QStringList Rows(QTableWidget* table) {
+  QStringList rows;
+  for (int r = 0; r < table->rowCount(); ++r) {
+    QStringList cells;
+    for (int c = 0; c < table->columnCount(); ++c) cells << table->item(r, c)->text();
+    rows << cells.join('|');
+  }
+  return rows;
+}
+
+inline void SetText(QWidget* window, const QString& name, const QString& text) {
+  if (auto* e = Find<QLineEdit>(window, name)) e->setText(text);
+}
+
+// Types into a box key by key, as the operator would: every keystroke is a change.
+inline void Type(QWidget* window, const QString& name, const QString& text) {
+  if (auto* e = Find<QLineEdit>(window, name)) {
+    e->clear();
+    QTest::keyClicks(e, text);
+  }
+  Settle();
+}
+
+// Works a window as the operator would, step by step: "box=text" types into a box, "name" clicks a button.
+inline void Do(QWidget* window, const QStringList& steps) {
+  for (const QString& step : steps) {
+    const auto at = step.indexOf('=');
+    at < 0 ? Click(window, step) : Type(window, step.left(at), step.mid(at + 1));
+  }
+}
+
+// A main window on the built-in simulator (opened or not), with every message box captured instead of shown.
 struct MainRig {
-  explicit MainRig(int axes = 4) {
+  explicit MainRig(int axes = 4, bool simulator = false) {
     session.axes = axes;
     session.ui.interceptor = [this](const RecordedMessage& m) {
       messages.push_back(m.text);
-      titles.push_back(m.title);
       icons.push_back(m.icon);
-      return MessageResult::Ok;
+      return answer;
     };
     main = std::make_unique<app::FrmMain>(session);
     app::RegisterScreens(*main);
     main->show();
+    if (simulator) main->openSimulator();
   }
   ~MainRig() {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
+    EXPECT_EQ(messages, Texts{}) << "shown, and no check took them";
+    for (QWidget* w : QApplication::topLevelWidgets())
       if (w != main.get() && w->isVisible()) w->close();
-    }
   }
-  void click(const QString& name) {
-    auto* b = Find<QAbstractButton>(main.get(), name);
-    if (b != nullptr) b->click();
-    Settle();
-  }
-  void type(QObject* root, const QString& name, const QString& text) {
-    auto* e = Find<QLineEdit>(root, name);
-    if (e == nullptr) return;
-    e->selectAll();
-    e->clear();
-    QTest::keyClicks(e, text);
-    Settle();
-  }
+  void click(const QString& name) { Click(main.get(), name); }
+  QString file(const QString& name) const { return dir.filePath(name); }  // in a folder of the rig's own
+  // The messages shown since the last call.
+  Texts taken() { return std::exchange(messages, {}); }
+  QTemporaryDir dir;
   app::Session session;
   std::unique_ptr<app::FrmMain> main;
-  std::vector<std::string> messages;
-  std::vector<std::string> titles;
+  Texts messages;
   std::vector<MessageIcon> icons;
+  MessageResult answer = MessageResult::Ok;  // to every message box
 };
 
 inline QPointer<QWidget> OpenScreen(MainRig& rig, const QString& menu, const QString& window) {
   rig.main->openScreen(menu);
   Settle();
-  for (QWidget* w : QApplication::topLevelWidgets()) {
-    if (w->objectName() == window && w->isVisible()) return w;
-  }
-  ADD_FAILURE() << window.toStdString() << " did not open";
-  return nullptr;
+  QWidget* w = TopWindow(window);
+  if (w == nullptr) ADD_FAILURE() << window.toStdString() << " did not open";
+  return w;
 }
 
 inline void CloseScreen(QWidget* screen) {
@@ -100,42 +158,43 @@ inline void CloseScreen(QWidget* screen) {
   Settle();
 }
 
-inline app::QtSimPort& SimPort(MainRig& rig) {
-  auto* port = dynamic_cast<app::QtSimPort*>(rig.session.port.current());
-  EXPECT_NE(port, nullptr);
-  return *port;
-}
+// The built-in simulator's port; a test that needs it and has another fails with a bad cast.
+inline app::QtSimPort& SimPort(MainRig& rig) { return dynamic_cast<app::QtSimPort&>(*rig.session.port.current()); }
 
 inline sim::Controller& Controller(MainRig& rig) { return SimPort(rig).controller(); }
 
-inline void Click(QWidget* window, const QString& name) {
-  auto* b = Find<QAbstractButton>(window, name);
-  if (b != nullptr) b->click();
-  Settle();
+// How often the simulated controller has been sent that command.
+inline auto Count(MainRig& rig, std::uint8_t command) {
+  const auto& log = Controller(rig).commandLog;
+  return std::count(log.begin(), log.end(), command);
 }
 
-inline QString Text(QWidget* window, const QString& name) {
-  auto* e = Find<QLineEdit>(window, name);
-  return e == nullptr ? QString() : e->text();
-}
-
-// Answers every file dialog with a fixed name (or cancels) and records the requests; restores the real
-// dialog when it goes.
-class AnsweredDialog {
- public:
-  explicit AnsweredDialog(std::optional<QString> answer) : saved_(app::FileDialog()) {
-    app::FileDialog() = [this, answer](QWidget*, const app::FileDialogRequest& request) {
-      requests.push_back(request);
+// Answers a replaceable question (the file dialog, the unsaved-changes question) with a fixed answer and
+// records what was asked; the real one comes back when it goes.
+template <typename Function, typename Asked, typename Answer>
+struct Answered {
+  Answered(Function& hook, Answer answer) : hook_(hook), saved_(hook) {
+    hook = [this, answer](QWidget*, const Asked& asked) {
+      requests.push_back(asked);
       return answer;
     };
   }
-  ~AnsweredDialog() { app::FileDialog() = saved_; }
-  AnsweredDialog(const AnsweredDialog&) = delete;
-  AnsweredDialog& operator=(const AnsweredDialog&) = delete;
-  std::vector<app::FileDialogRequest> requests;
-
- private:
-  app::FileDialogFunction saved_;
+  ~Answered() { hook_ = saved_; }
+  Answered(const Answered&) = delete;  // the hook points at this one
+  std::vector<Asked> requests;
+  Function& hook_;
+  Function saved_;
 };
+
+// Answers every file dialog with a fixed name, or cancels it (nullopt).
+struct AnsweredDialog : Answered<app::FileDialogFunction, app::FileDialogRequest, std::optional<QString>> {
+  explicit AnsweredDialog(std::optional<QString> answer) : Answered(app::FileDialog(), std::move(answer)) {}
+};
+
+// Clicks a button whose file dialog is answered with `answer` (nullopt: cancelled).
+inline void ClickAnswering(QWidget* window, const QString& button, std::optional<QString> answer) {
+  AnsweredDialog dialog(std::move(answer));
+  Click(window, button);
+}
 
 }  // namespace zova::test

@@ -5,14 +5,14 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 
 #include "process.h"
+#include "support/scratch_dir.h"
 
 namespace zova::test {
 namespace {
 
-struct CliPty : ::testing::Test {
+struct CliPty : ScratchDir {
   std::unique_ptr<SimProcess> sim;
   void start(const std::vector<std::string>& options = {}) {
     sim = std::make_unique<SimProcess>(options);
@@ -24,15 +24,17 @@ struct CliPty : ::testing::Test {
   }
 };
 
-TEST_F(CliPty, StatusCommandsPrintTheirForms) {
+TEST_F(CliPty, StatusCommandsPrintTheirFormsAndRefuseWrongInput) {
   start({"--axes", "3", "--input", "0", "--input", "63"});
   struct Case {
     std::vector<std::string> args;
     int exit;
     std::string out;
   } cases[] = {
-      {{"ping"}, 0, ""},
-      {{"outputs"}, 0, "3\n"},
+      {{"positions"}, 2, ""},  // refused input: exit 2 before the line is touched
+      {{"set-output", "7", "on"}, 2, ""},
+      {{"set-output", "64", "on"}, 2, ""},
+      {{"servo", "maybe"}, 2, ""},
       {{"servo", "on"}, 0, ""},
       {{"outputs"}, 0, "2 3\n"},
       {{"inputs"}, 0, "0 63\n"},
@@ -52,72 +54,34 @@ TEST_F(CliPty, StatusCommandsPrintTheirForms) {
   }
 }
 
-TEST_F(CliPty, RefusedInputExitsTwoWithoutTouchingTheLine) {
-  start();
-  struct Case {
-    std::vector<std::string> args;
-  } cases[] = {{{"positions"}}, {{"set-output", "7", "on"}}, {{"set-output", "64", "on"}}, {{"servo", "maybe"}}};
-  for (const Case& c : cases) EXPECT_EQ(ctl(c.args).exitCode, 2) << c.args[0];
-}
-
-TEST_F(CliPty, TraceShowsBothDirections) {
-  start();
-  const std::string trace = "/tmp/zova_trace_" + std::to_string(::getpid());
-  RunResult r = ctl({"--trace", trace, "outputs"});
-  ASSERT_EQ(r.exitCode, 0) << r.err;
-  std::ifstream in(trace);
-  std::string all((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_NE(all.find("> 01"), std::string::npos) << all;
-  EXPECT_NE(all.find("< 1C 08 00 00 00 00 00 00 00 F8 03"), std::string::npos) << all;
-  EXPECT_NE(all.find("> 04"), std::string::npos) << all;
-  std::remove(trace.c_str());
-}
-
+// A silent controller ends the handshake with its own message; a ping shows no second one.
 TEST_F(CliPty, ControllerFaultsEndInExitOneWithTheMessage) {
   struct Case {
     std::vector<std::string> sim;
-    std::string message;
+    std::string command, message;
   } cases[] = {
-      {{"--bad-terminator"}, "통신이상 발생\n"},
-      {{"--wrong-echo"}, "통신이상 발생\n"},
+      {{"--bad-terminator"}, "outputs", "통신이상 발생\n"},
+      {{"--wrong-echo"}, "outputs", "통신이상 발생\n"},
+      {{"--silence-after", "0"}, "outputs", "통신이 연결되지 않았습니다.\n통신이상 발생\n"},
+      {{"--silence-after", "0"}, "ping", "통신이 연결되지 않았습니다.\n"},
   };
   for (const Case& c : cases) {
-    SimProcess faulty(c.sim);
-    if (!faulty.ok()) GTEST_SKIP() << "no pseudo-terminal";
-    RunResult r = RunProgram(ZOVACTL_PATH, {"--port", faulty.device(), "--timeout", "0.5", "outputs"});
+    start(c.sim);
+    if (IsSkipped()) return;
+    const RunResult r = ctl({"--timeout", "0.5", "--handshake-timeout", "0.3", c.command});
     EXPECT_EQ(r.exitCode, 1) << c.sim[0];
     EXPECT_EQ(r.err, c.message) << c.sim[0];
   }
 }
 
-TEST_F(CliPty, SilentControllerTimesOutWithTheHandshakeMessage) {
-  start({"--silence-after", "0"});
-  RunResult r = ctl({"--handshake-timeout", "0.3", "outputs"});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "통신이 연결되지 않았습니다.\n통신이상 발생\n");
-  RunResult ping = ctl({"ping"});
-  EXPECT_EQ(ping.exitCode, 1);
-  EXPECT_EQ(ping.err, "통신이 연결되지 않았습니다.\n");
-}
-
-TEST(CliProcess, ExtraArgumentsAreRefusedBeforeThePortOpens) {
-  for (std::vector<std::string> args : {std::vector<std::string>{"alarm-reset", "now"},
-                                        {"outputs", "x"},
-                                        {"ping", "1"},
-                                        {"close", "now"},
-                                        {"error", "3"},
-                                        {"stop", "1"}}) {
-    args.insert(args.begin(), {"--port", "sim", "--axes", "2"});
-    const RunResult r = RunProgram(ZOVACTL_PATH, args);
-    EXPECT_EQ(r.exitCode, 2) << args[4];
-    EXPECT_EQ(r.err.rfind("usage: zovactl " + args[4], 0), 0u) << r.err;
-  }
-}
+using CliProcess = ScratchDir;
 
 // Help goes to standard output with exit 0; whatever the parser refuses is wrong usage: exit 2, the reason
-// and the usage line on standard error, nothing on standard output.
-TEST(CliProcess, HelpAndRefusedArguments) {
-  const std::string usage = "usage: zovactl [OPTIONS] COMMAND [ARGS...] (zovactl --help)\n";
+// and the usage line on standard error, nothing on standard output. A failure the operation itself shows no
+// message for still leaves a line on standard error.
+TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
+  const std::string ctl = ZOVACTL_PATH, usage = "usage: zovactl [OPTIONS] COMMAND [ARGS...] (zovactl --help)\n";
+  write(path("f.hex"), ":0400000001020304F2\r\n:00000001FF\r\n");
   struct Case {
     std::string program;
     std::vector<std::string> args;
@@ -125,12 +89,26 @@ TEST(CliProcess, HelpAndRefusedArguments) {
     std::string outStart;
     std::string err;
   } cases[] = {
-      {ZOVACTL_PATH, {"--help"}, 0, "Usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
-      {ZOVACTL_PATH, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
-      {ZOVACTL_PATH, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
-      {ZOVACTL_PATH, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: takes 2 to 6, not 0x3\n" + usage},
-      {ZOVACTL_PATH, {"--port", "sim", "frob"}, 2, "", "zovactl: unknown command frob\n" + usage},
-      {ZOVACTL_PATH, {"--quiet"}, 2, "", "zovactl: no command given\n" + usage},
+      {ctl, {"--help"}, 0, "Usage: zovactl [OPTIONS] COMMAND [ARGS...]\n\noptions:\n", ""},
+      {ctl, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
+      {ctl, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
+      {ctl, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: takes 2 to 6, not 0x3\n" + usage},
+      {ctl, {"--port", "sim", "frob"}, 2, "", "zovactl: unknown command frob\n" + usage},
+      {ctl, {"--quiet"}, 2, "", "zovactl: no command given\n" + usage},
+      // Commands that take no arguments refuse them before any port opens.
+      {ctl, {"ping", "1"}, 2, "", "usage: zovactl ping: open the port and run the link check\n"},
+      {ctl, {"alarm-reset", "1"}, 2, "", "usage: zovactl alarm-reset: reset the controller's alarm\n"},
+      {ctl,
+       {"stop", "1"},
+       2,
+       "",
+       "usage: zovactl stop: stop the program and wait until the axes rest (needs --axes)\n"},
+      {ctl,
+       {"--port", "sim", "--quiet", "--sim-options", "--wrong-echo", "firmware", path("f.hex")},
+       1,
+       "Downloading error!",
+       "zovactl: the controller or the link failed (exit 1)\n"},
+      {ctl, {"--port", "/dev/zova-no-such-port", "outputs"}, 1, "", "/dev/zova-no-such-port: no such serial port\n"},
       {ZOVASIM_PATH,
        {"--axes", "0"},
        2,
@@ -139,61 +117,41 @@ TEST(CliProcess, HelpAndRefusedArguments) {
   };
   for (const Case& c : cases) {
     const RunResult r = RunProgram(c.program, c.args);
-    EXPECT_EQ(r.exitCode, c.exit) << c.args[0];
+    EXPECT_EQ(r.exitCode, c.exit) << c.args.back();
     EXPECT_TRUE(c.outStart.empty() ? r.out.empty() : r.out.starts_with(c.outStart)) << r.out;
     EXPECT_EQ(r.err, c.err);
   }
 }
 
-// A failure the operation itself shows no message for still leaves a line on standard error.
-TEST(CliProcess, AQuietFailureStillSaysWhy) {
-  const std::string hex = "/tmp/zova_quiet_" + std::to_string(::getpid()) + ".hex";
-  std::ofstream(hex) << ":0400000001020304F2\r\n:00000001FF\r\n";
-  const RunResult r =
-      RunProgram(ZOVACTL_PATH, {"--port", "sim", "--quiet", "--sim-options", "--wrong-echo", "firmware", hex});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_EQ(r.err, "zovactl: the controller or the link failed (exit 1)\n");
-  std::remove(hex.c_str());
-}
-
 // Ctrl-C ends a jog with the stop on the wire and the positions printed; SIGTERM ends a transfer between
 // two exchanges and leaves its file as it was.
-TEST(CliProcess, SignalsEndTheOperationSafely) {
-  const std::string trace = "/tmp/zova_sigtrace_" + std::to_string(::getpid());
-  RunResult jog =
-      RunProgram(ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--trace", trace, "jog", "1", "+", "--ms", "60000"},
-                 kChildLimit, SignalAfter{SIGINT, std::chrono::milliseconds(300)});
+TEST_F(CliProcess, SignalsEndTheOperationSafely) {
+  const RunResult jog = RunProgram(
+      ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--trace", path("trace"), "jog", "1", "+", "--ms", "60000"},
+      kChildLimit, SignalAfter{SIGINT, std::chrono::milliseconds(300)});
   EXPECT_EQ(jog.exitCode, 128 + SIGINT) << jog.err;
   EXPECT_EQ(jog.out.rfind("command ", 0), 0u) << jog.out;
   EXPECT_NE(jog.err.find("interrupted by Ctrl-C"), std::string::npos) << jog.err;
-  std::ifstream in(trace);
-  const std::string wire((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_NE(wire.find("> 18"), std::string::npos) << "no stop sent";
-
-  const std::string file = "/tmp/zova_sigloc_" + std::to_string(::getpid());
+  EXPECT_NE(read(path("trace")).find("> 18"), std::string::npos) << "no stop sent";
   std::string old;
   for (int n = 0; n < 2500; ++n) old += "P = " + std::to_string(n) + "\r\n";
-  std::ofstream(file) << old;
-  RunResult loc = RunProgram(
+  write(path("loc"), old);
+  const RunResult loc = RunProgram(
       ZOVACTL_PATH,
-      {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", file},
+      {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", path("loc")},
       kChildLimit, SignalAfter{SIGTERM, std::chrono::milliseconds(300)});
   EXPECT_EQ(loc.exitCode, 128 + SIGTERM) << loc.err;
-  std::ifstream kept(file);
-  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(kept)), {}), old);
-  std::remove(trace.c_str());
-  std::remove(file.c_str());
+  EXPECT_NE(loc.err.find("interrupted by SIGTERM"), std::string::npos) << loc.err;
+  EXPECT_EQ(read(path("loc")), old);
 }
 
 TEST_F(CliPty, AStoredSettingTheControlRejectsIsReportedAndTheDefaultUsed) {
   start();
-  const std::string home = "/tmp/zova_store_" + std::to_string(::getpid());
-  std::filesystem::create_directories(home + "/ZOVA");
-  std::ofstream(home + "/ZOVA/ZOVA.conf") << "[Properties]\nSettings=abc\n";
-  ::setenv("XDG_CONFIG_HOME", home.c_str(), 1);
+  std::filesystem::create_directories(dir / "ZOVA");
+  write(path("ZOVA/ZOVA.conf"), "[Properties]\nSettings=abc\n");
+  ::setenv("XDG_CONFIG_HOME", dir.c_str(), 1);
   const RunResult r = ctl({"ping"});
   ::unsetenv("XDG_CONFIG_HOME");
-  std::filesystem::remove_all(home);
   EXPECT_EQ(r.exitCode, 0) << r.err;
   EXPECT_NE(r.err.find("abc"), std::string::npos) << r.err;
 }
@@ -201,29 +159,19 @@ TEST_F(CliPty, AStoredSettingTheControlRejectsIsReportedAndTheDefaultUsed) {
 // zovasim --state keeps a controller across restarts: a backup taken from one simulator is restored into
 // another, which still holds it after it was stopped and started again.
 TEST_F(CliPty, ABackupMovesBetweenSimulatorsThatKeepTheirState) {
-  const std::string base = "/tmp/zova_backup_" + std::to_string(::getpid());
-  std::filesystem::remove_all(base);
-  std::filesystem::create_directories(base);
-  std::ofstream(base + "/p.dat") << "MVE P0001 ;첫 줄\r\nSTOP\r\n[EOF]\r\n";
-  start({"--axes", "4", "--state", base + "/a.state"});
-  EXPECT_EQ(ctl({"program", "send", "5", base + "/p.dat"}).exitCode, 0);
-  const RunResult saved = ctl({"--axes", "4", "backup", base + "/b"});
+  write(path("p.dat"), "MVE P0001 ;첫 줄\r\nSTOP\r\n[EOF]\r\n");
+  start({"--axes", "4", "--state", path("a.state")});
+  EXPECT_EQ(ctl({"program", "send", "5", path("p.dat")}).exitCode, 0);
+  const RunResult saved = ctl({"--axes", "4", "backup", path("b")});
   EXPECT_EQ(saved.exitCode, 0) << saved.err;
   sim.reset();  // the first simulator saves and goes before the second reads its own file
-  start({"--axes", "4", "--state", base + "/c.state"});
-  const RunResult restored = ctl({"--axes", "4", "restore", base + "/b"});
+  start({"--axes", "4", "--state", path("c.state")});
+  const RunResult restored = ctl({"--axes", "4", "restore", path("b")});
   EXPECT_EQ(restored.exitCode, 0) << restored.err;
   sim.reset();
-  start({"--state", base + "/c.state"});
-  const RunResult compared = ctl({"--axes", "4", "compare", base + "/b"});
+  start({"--state", path("c.state")});
+  const RunResult compared = ctl({"--axes", "4", "compare", path("b")});
   EXPECT_EQ(compared.exitCode, 0) << compared.out << compared.err;
-  std::filesystem::remove_all(base);
-}
-
-TEST_F(CliPty, MissingDeviceIsAnOpenFailure) {
-  RunResult r = RunProgram(ZOVACTL_PATH, {"--port", "/dev/zova-no-such-port", "outputs"});
-  EXPECT_EQ(r.exitCode, 1);
-  EXPECT_NE(r.err.find("/dev/zova-no-such-port"), std::string::npos) << r.err;
 }
 
 // The harness itself: a child that never ends is killed at the bound, and the test fails saying so.

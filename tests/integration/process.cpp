@@ -22,22 +22,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::vector<char*> argvOf(const std::string& program, const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  argv.push_back(const_cast<char*>(program.c_str()));
-  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  return argv;
-}
-
 std::string slurp(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
-}
-
-int msUntil(Clock::time_point t) {
-  return static_cast<int>(
-      std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(t - Clock::now()).count()));
 }
 
 // Starts the program in a process group of its own, so that a kill on expiry reaches its children too.
@@ -46,7 +33,9 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, po
   posix_spawnattr_init(&attr);
   posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
   posix_spawnattr_setpgroup(&attr, 0);
-  auto argv = argvOf(program, args);
+  std::vector<char*> argv{const_cast<char*>(program.c_str())};
+  for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
   pid_t pid = -1;
   if (posix_spawn(&pid, program.c_str(), &actions, &attr, argv.data(), environ) != 0) pid = -1;
   posix_spawnattr_destroy(&attr);
@@ -116,7 +105,11 @@ SimProcess::SimProcess(const std::vector<std::string>& options) {
   std::string line;
   pollfd p{pipeFds[0], POLLIN, 0};
   char c = 0;
-  while (poll(&p, 1, msUntil(deadline)) > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
+  auto msLeft = [&] {
+    return static_cast<int>(
+        std::max<long long>(0, std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count()));
+  };
+  while (poll(&p, 1, msLeft()) > 0 && read(pipeFds[0], &c, 1) == 1 && c != '\n') line += c;
   if (Clock::now() >= deadline) ADD_FAILURE() << "zovasim gave no device path within its time limit";
   close(pipeFds[0]);
   if (line.rfind("/dev/", 0) == 0) device_ = line;

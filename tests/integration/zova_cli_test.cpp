@@ -16,7 +16,6 @@ TEST(ZovaCommandLine, AnswersHelpVersionAndWrongOptionsWithoutAWindow) {
       {{"--help"}, 0, "usage: zova [--port DEVICE|sim]", ""},
       {{"--version"}, 0, "zova " ZOVA_VERSION "\n", ""},
       {{"--bogus"}, 2, "", "zova: The following argument was not expected: --bogus\nusage: zova"},
-      {{"--port"}, 2, "", "zova: --port: 1 required TEXT missing\nusage: zova"},
       {{"--axes", "7"}, 2, "", "zova: --axes: takes 2 to 6, not 7\n"},
       {{"-platform", "offscreen", "stray"}, 2, "", "zova: The following argument was not expected: stray\n"},
   };
@@ -24,11 +23,8 @@ TEST(ZovaCommandLine, AnswersHelpVersionAndWrongOptionsWithoutAWindow) {
     const RunResult r = RunProgram(ZOVA_PATH, c.args);
     const std::string what = testing::PrintToString(c.args);
     EXPECT_EQ(r.exitCode, c.exit) << what;
-    EXPECT_EQ(r.out.substr(0, c.out.size()), c.out) << what;
+    EXPECT_EQ(c.out.empty() ? r.out : r.out.substr(0, c.out.size()), c.out) << what;  // errors print nothing
     EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << what;
-    if (c.out.empty()) {
-      EXPECT_TRUE(r.out.empty()) << what << ": " << r.out;
-    }
   }
 }
 

@@ -10,8 +10,11 @@
 #include "language/compiler.h"
 #include "language/program_store.h"
 #include "link/recording_ui.h"
+#include "support/test_support.h"
 
 namespace zova::language::testing {
+
+using zova::test::Source;
 
 struct LanguageRig {
   explicit LanguageRig(LanguageConfig config = {}) : compiler(store, ui, config) {}
@@ -25,13 +28,6 @@ struct LanguageRig {
 inline std::string Words(const Record& r) {
   char text[32];
   std::snprintf(text, sizeof text, "0x%08X 0x%08X", static_cast<unsigned>(r.word1), static_cast<unsigned>(r.word2));
-  return text;
-}
-
-// Source lines joined with CR LF.
-inline std::string Source(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
   return text;
 }
 

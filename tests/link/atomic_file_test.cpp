@@ -86,8 +86,7 @@ TEST_F(AtomicSave, ReplacesWhatTheUserMayWriteAndKeepsItsKind) {
   const SaveCase cases[] = {
       {"new file", "", "a.dat", "a.dat", ""},
       {"mode kept", "a.dat:640", "a.dat", "a.dat", "", 0640},
-      {"relative link", "real.dat:600 link>real.dat", "link", "real.dat", "", 0600, true},
-      {"chain of links through folders", "real.dat:644 sub/ a>sub/b sub/b>../real.dat", "a", "real.dat", "", 0644,
+      {"chain of links through folders", "real.dat:600 sub/ a>sub/b sub/b>../real.dat", "a", "real.dat", "", 0600,
        true},
       {"absolute link", "real.dat:644 link>%real.dat", "link", "real.dat", "", 0644, true},
       {"dangling link creates its target", "link>made.dat", "link", "made.dat", "", 0644, true},

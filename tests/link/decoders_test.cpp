@@ -1,6 +1,8 @@
 // Decoders of positions, sensor words, images and error reports, and the "#0.00" form.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "link/decoders.h"
 
 namespace zova {
@@ -22,34 +24,24 @@ TEST(Decoders, PositionsAreSignedLittleEndian) {
   }
 }
 
-TEST(Decoders, SecondAxisUsesBytesFourToSeven) {
-  std::array<std::uint8_t, 8> block = {0, 0, 0, 0, 0x03, 0x01, 0x00, 0x00};
-  EXPECT_EQ(DecodeSensorWord(block, 1), 0x103u);
-  EXPECT_EQ(DecodeSensorWord(block, 0), 0u);
-}
-
-TEST(Decoders, ImageWordsPairBytesLowFirst) {
+// Sensor words of the second axis come from bytes 4 to 7; image words pair bytes low first; an error report
+// is its code, then its value.
+TEST(Decoders, BlockWords) {
   std::array<std::uint8_t, 8> b = {0x34, 0x12, 0x78, 0x56, 0xBC, 0x9A, 0xF0, 0xDE};
+  EXPECT_EQ(DecodeSensorWord(b, 1), 0xDEF09ABCu);
+  EXPECT_EQ(DecodeSensorWord(b, 0), 0x56781234u);
   IoImage image = DecodeIoImage(b);
   EXPECT_EQ(image.W, (std::array<std::uint16_t, 4>{0x1234, 0x5678, 0x9ABC, 0xDEF0}));
-  EXPECT_TRUE(image.point(2));   // 0x34 bit 2
-  EXPECT_TRUE(image.point(12));  // 0x12 bit 4 of the high byte
-  EXPECT_FALSE(image.point(0));
-}
-
-TEST(Decoders, ErrorReportIsCodeThenValue) {
-  std::array<std::uint8_t, 4> b = {0x48, 0x00, 0x0C, 0x01};
-  ErrorReport r = DecodeErrorReport(b);
+  std::array<std::uint8_t, 4> e = {0x48, 0x00, 0x0C, 0x01};
+  const ErrorReport r = DecodeErrorReport(e);
   EXPECT_EQ(r.code, 72);
   EXPECT_EQ(r.value, 268);
 }
 
 TEST(Decoders, RoundHalfEven) {
-  struct Case {
-    double in;
-    double out;
-  } cases[] = {{12.5, 12}, {13.5, 14}, {-12.5, -12}, {-13.5, -14}, {0.5, 0}, {1.5, 2}, {2.4999, 2}, {-0.6, -1}};
-  for (const Case& c : cases) EXPECT_EQ(RoundHalfEven(c.in), c.out) << c.in;
+  const std::pair<double, double> cases[] = {{12.5, 12}, {13.5, 14}, {-12.5, -12}, {-13.5, -14},
+                                             {0.5, 0},   {1.5, 2},   {2.4999, 2},  {-0.6, -1}};
+  for (const auto& [in, out] : cases) EXPECT_EQ(RoundHalfEven(in), out) << in;
 }
 
 }  // namespace

@@ -6,26 +6,21 @@
 namespace zova {
 namespace {
 
+// Read back as the status bar writes them; stop bits are kept in tenths.
 TEST(LineSettings, AcceptsTheControlsForms) {
   struct Case {
     const char* text;
-    int baud;
-    char parity;
-    int data;
+    const char* shown;
     int stop;
-    const char* shown;  // as the status bar writes it back
-  } cases[] = {{"9600,n,8,1", 9600, 'n', 8, 10, "9600,n,8,1"},
-               {"115200,E,7,2", 115200, 'e', 7, 20, "115200,e,7,2"},
-               {" 19200 , o , 8 , 1.5", 19200, 'o', 8, 15, "19200,o,8,1.5"}};
+  } cases[] = {{"9600,n,8,1", "9600,n,8,1", 10},
+               {"115200,E,7,2", "115200,e,7,2", 20},
+               {" 19200 , o , 8 , 1.5", "19200,o,8,1.5", 15}};
   for (const Case& c : cases) {
     LineSettings s;
     std::string error;
     ASSERT_TRUE(ParseLineSettings(c.text, s, error)) << c.text;
-    EXPECT_EQ(s.baud, c.baud);
-    EXPECT_EQ(s.parity, c.parity);
-    EXPECT_EQ(s.dataBits, c.data);
-    EXPECT_EQ(s.stopBitsTimesTen, c.stop);
     EXPECT_EQ(FormatLineSettings(s), c.shown);
+    EXPECT_EQ(s.stopBitsTimesTen, c.stop);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cmd_parameters.h"
+#include "parameters_fixture.h"
 #include "parameters/sys_para_file.h"
 #include "support/scratch_dir.h"
 #include "support/test_support.h"
@@ -30,8 +31,7 @@ struct ParameterCommands : test::ScratchDir {
 
 TEST_F(ParameterCommands, FilesAndFetchesPassTheScreensChecks) {
   // Values the screen's boxes report and reset when they show them: AXES 9, SERR 0, ARCH -5, JSPD 0.
-  SysPara bad;
-  bad.SetDefaults();
+  SysPara bad = test::Defaults<SysPara>();
   SysPara good = bad;
   for (auto [entry, wrong, shown] : {std::array{0, 9, 2}, {4, 0, 500}, {5, -5, 1}, {49, 0, 10}}) {
     bad[entry] = wrong;

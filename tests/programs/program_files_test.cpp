@@ -7,7 +7,7 @@
 
 #include "language/transfer/program_files.h"
 #include "link/recording_ui.h"
-#include "programs_fixture.h"
+#include "support/program_samples.h"
 
 namespace zova::programs {
 namespace {
@@ -15,68 +15,46 @@ namespace {
 namespace fs = std::filesystem;
 using test::ScratchDir;
 
-struct ChosenName {
-  const char* chosen;
-  const char* folder;
-  const char* pcFileName;
-};
-
-class DialogResult : public ::testing::TestWithParam<ChosenName> {};
-
 // The name is joined to its folder with the system's separator ('\\' on Windows).
 std::string Joined(std::string expected) {
   if (const std::size_t last = expected.rfind('/'); last != std::string::npos) expected[last] = kPathSeparator;
   return expected;
 }
 
-TEST_P(DialogResult, FolderAndPcFileName) {
-  const ChosenName& c = GetParam();
-  EXPECT_EQ(FolderOf(c.chosen), c.folder);
-  const std::string pcFileName = Joined(c.pcFileName);
-  EXPECT_EQ(PcFileNameFor(c.chosen), pcFileName);
-
-  language::ProgramStore store;
-  ProgramTransfer transfer(store, {});
-  transfer.ChooseTransFile(c.chosen);
-  transfer.ChooseRecvFile(c.chosen);
-  EXPECT_EQ(transfer.TransFolder, c.folder);
-  EXPECT_EQ(transfer.RecvFolder, c.folder);
-  EXPECT_EQ(transfer.TransFileName, pcFileName);
-  EXPECT_EQ(transfer.RecvFileName, pcFileName);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Names, DialogResult,
-    ::testing::Values(ChosenName{"/home/Op/Work/Prog.Src.txt", "/home/Op/Work", "/home/Op/Work/Prog.dat"},
-                      ChosenName{"/data/ZOVAPRG05.dat", "/data", "/data/ZOVAPRG05.dat"},
-                      ChosenName{"/data/noext", "/data", "/data/noext.dat"},
-                      ChosenName{"/a.b/c", "/a.b", "/a.b/c.dat"},  // a dot in the folder does not cut the name
-                      ChosenName{"/x.dat", "", "/x.dat"}, ChosenName{"name.txt", "", "name.dat"},
-                      ChosenName{"/w/.hidden", "/w", "/w/.dat"}));
-
-TEST(AllModeNames, FolderSeparatorAndTwoDigits) {
+TEST(DialogResult, FolderAndPcFileName) {
+  const struct {
+    const char *chosen, *folder, *pcFileName;
+  } cases[] = {{"/home/Op/Work/Prog.Src.txt", "/home/Op/Work", "/home/Op/Work/Prog.dat"},
+               {"/data/noext", "/data", "/data/noext.dat"},
+               {"/a.b/c", "/a.b", "/a.b/c.dat"},  // a dot in the folder does not cut the name
+               {"/x.dat", "", "/x.dat"},
+               {"name.txt", "", "name.dat"},
+               {"/w/.hidden", "/w", "/w/.dat"}};
+  for (const auto& c : cases) {
+    language::ProgramStore store;
+    ProgramTransfer transfer(store, {});
+    transfer.ChooseTransFile(c.chosen);
+    transfer.ChooseRecvFile(c.chosen);
+    EXPECT_EQ(transfer.TransFolder, c.folder) << c.chosen;
+    EXPECT_EQ(transfer.RecvFolder, c.folder) << c.chosen;
+    EXPECT_EQ(transfer.TransFileName, Joined(c.pcFileName)) << c.chosen;
+    EXPECT_EQ(transfer.RecvFileName, Joined(c.pcFileName)) << c.chosen;
+  }
   EXPECT_EQ(AllModeFileName("/Work/Progs", 7), Joined("/Work/Progs/ZOVAPRG07.dat"));
-  EXPECT_EQ(AllModeFileName("/Work/Progs", 31), Joined("/Work/Progs/ZOVAPRG31.dat"));
   EXPECT_EQ(AllModeFileName("/Work/Progs/", 12), "/Work/Progs/ZOVAPRG12.dat");
 }
 
-class AllTransCheck : public ScratchDir {
- protected:
-  void writeAll() {
-    for (int n = 0; n <= 31; ++n) write(AllModeFileName(dir.string(), n), "[EOF]\r\n");
-  }
-};
+// That all 32 files pass is proven by the all-mode round trip.
+class AllTransCheck : public ScratchDir {};
 
 TEST_F(AllTransCheck, NeedsAFolderAndAll32FilesAndNamesTheFirstMissing) {
   RecordingUi ui;
   EXPECT_FALSE(CheckAllTransFiles("", ui));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{std::string(kMsgNoTransFolder)});
-  writeAll();
+  for (int n = 0; n <= 31; ++n) {
+    if (n != 17 && n != 23) write(AllModeFileName(dir.string(), n), "[EOF]\r\n");
+  }
   ui.clear();
-  EXPECT_TRUE(CheckAllTransFiles(dir.string(), ui));
-  EXPECT_TRUE(ui.messages.empty());
-  fs::remove(path("ZOVAPRG17.dat"));
-  fs::remove(path("ZOVAPRG23.dat"));
   EXPECT_FALSE(CheckAllTransFiles(dir.string(), ui));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{"No such file or directory" + path("ZOVAPRG17.dat")});
 }
@@ -85,7 +63,8 @@ class ListingFile : public ScratchDir {
  protected:
   ListingFile() {
     store.image[0] = 0x01100005;  // MVE P0005
-    store.image[2] = 0xFF000000;  // end record
+    store.image[2] = 0x36000000;  // STOP
+    store.image[4] = 0xFF000000;  // end record
     transfer.RecvFileName = path("out.dat");
     transfer.RecvFolder = dir.string();
   }
@@ -101,20 +80,16 @@ class ListingFile : public ScratchDir {
 };
 
 TEST_F(ListingFile, CommentRowsInstructionRowsAndTheEndRecord) {
+  const std::string longest = ";" + std::string(103, 'y');  // cells 2 to 105, all a row holds
   row(0, 255, 4, ";ab");
-  row(1, 255, 255);      // cell 1 of 255 makes an instruction row
-  row(2, 255, 0);        // a comment-only row without text: an empty line
-  row(3, 1, 0);          // cell 1 of 0: the listing line and one trailing blank
-  row(4, 255, 3, ";x");  // after the end record: never written
+  row(1, 255, 255);         // cell 1 of 255 makes an instruction row
+  row(2, 255, 0);           // a comment-only row without text: an empty line
+  row(3, 1, 1, ";zz");      // a count of 1 holds no text: the listing line and one trailing blank
+  row(4, 2, 254, longest);  // a count beyond the row reads to the row's end only
+  row(5, 255, 3, ";x");     // after the end record: never written
   ASSERT_TRUE(transfer.WriteProgramListing(ui, 0, kModeSingle));
-  EXPECT_EQ(read(path("out.dat")), ";ab\r\n000 MVE P0005 \r\n\r\n001 [EOF] \r\n");
+  EXPECT_EQ(read(path("out.dat")), ";ab\r\n000 MVE P0005 \r\n\r\n001 STOP \r\n002 [EOF] " + longest + "\r\n");
   EXPECT_TRUE(ui.messages.empty());
-}
-
-TEST_F(ListingFile, AllModeWritesTheProgramsOwnFile) {
-  ASSERT_TRUE(transfer.WriteProgramListing(ui, 9, kModeAll));
-  EXPECT_EQ(read(path("ZOVAPRG09.dat")), "000 MVE P0005 \r\n001 [EOF] \r\n");
-  EXPECT_FALSE(fs::exists(path("out.dat")));
 }
 
 TEST_F(ListingFile, FolderMissingShowsTheErrorMessage) {

@@ -4,6 +4,15 @@
 #include <cstdio>
 
 namespace zova::test {
+namespace {
+
+std::string HexByte(std::uint8_t byte) {
+  char hex[4];
+  std::snprintf(hex, sizeof hex, "%02X", byte);
+  return hex;
+}
+
+}  // namespace
 
 bool WireLogPort::write(const std::uint8_t* data, std::size_t size) {
   for (std::size_t i = 0; i < size; ++i) log_.emplace_back('>', data[i]);
@@ -20,15 +29,9 @@ std::string WireLogPort::text() const {
   std::string s;
   char last = 0;
   for (auto [dir, byte] : log_) {
-    char hex[4];
-    std::snprintf(hex, sizeof hex, "%02X", byte);
-    if (dir != last) {
-      if (!s.empty()) s += ' ';
-      s += dir;
-      last = dir;
-    }
-    s += ' ';
-    s += hex;
+    if (dir != last) s += (s.empty() ? "" : " ") + std::string(1, dir);
+    last = dir;
+    s += " " + HexByte(byte);
   }
   return s;
 }
@@ -58,10 +61,15 @@ std::size_t ScriptedPort::read(std::uint8_t* out, std::size_t max) {
   return n;
 }
 
+void ScriptedPort::answer(std::map<std::uint8_t, std::uint8_t> replies) {
+  react = [replies = std::move(replies)](std::uint8_t byte, ScriptedPort& port) {
+    if (auto r = replies.find(byte); r != replies.end()) port.queue({r->second});
+  };
+}
+
 void ScriptedPort::waitReadable(Duration max) {
-  if (!incoming.empty()) return;
-  waited += max;
-  clock_.sleepFor(max);
+  if (incoming.empty() && onWait) onWait(*this);
+  if (incoming.empty()) clock_.sleepFor(max);
 }
 
 SimRig::SimRig(int axes) {
@@ -72,12 +80,7 @@ SimRig::SimRig(int axes) {
 
 std::string Hex(const std::vector<std::uint8_t>& bytes) {
   std::string s;
-  for (std::uint8_t b : bytes) {
-    char hex[4];
-    std::snprintf(hex, sizeof hex, "%02X", b);
-    if (!s.empty()) s += ' ';
-    s += hex;
-  }
+  for (std::uint8_t b : bytes) s += (s.empty() ? "" : " ") + HexByte(b);
   return s;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -59,11 +60,13 @@ class ScriptedPort final : public Port {
   }
 
   void queue(std::initializer_list<std::uint8_t> bytes) { incoming.insert(incoming.end(), bytes); }
+  // A controller that answers each byte found in `replies` with its reply, and nothing else.
+  void answer(std::map<std::uint8_t, std::uint8_t> replies);
   Duration perByte{};  // line time per byte; zero: bytes arrive at once
   std::function<void(std::uint8_t byte, ScriptedPort& port)> react;
+  std::function<void(ScriptedPort& port)> onWait;  // called when the host waits on an empty line
   std::deque<std::uint8_t> incoming;
   std::vector<std::uint8_t> written;
-  Duration waited{};
 
  private:
   Clock& clock_;
@@ -83,5 +86,12 @@ struct SimRig {
 
 // Spaced upper-case hex of bytes: "01 1C".
 std::string Hex(const std::vector<std::uint8_t>& bytes);
+
+// Source lines joined with CR LF.
+inline std::string Source(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  return text;
+}
 
 }  // namespace zova::test

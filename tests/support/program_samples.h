@@ -1,30 +1,21 @@
-// Shared helpers of the program transfer tests: a scratch folder, a transfer on a simulated controller,
-// and the known program used by several tests.
+// Program samples shared by the transfer, command-line, window and fault tests: a transfer on a simulated
+// controller, a known program with its blocks built by hand, and what a transfer shows on its progress bars.
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "support/scratch_dir.h"
-
 #include "language/program_store.h"
 #include "language/transfer/program_transfer.h"
+#include "support/scratch_dir.h"
 #include "support/test_support.h"
 
 namespace zova::programs::test {
 
-namespace fs = std::filesystem;
 using zova::test::Hex;
-
 using zova::test::ScratchDir;
+using zova::test::Source;
 
 // A transfer wired to a fresh simulated controller.
 struct TransferRig {
@@ -33,13 +24,6 @@ struct TransferRig {
   ProgramTransfer transfer{store, language::LanguageConfig{6, 0}};
   sim::StoredProgram& stored(int n) { return sim.controller.programs.programs[static_cast<std::size_t>(n)]; }
 };
-
-// Source lines joined with CR LF.
-inline std::string Source(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const auto& line : lines) text += line + "\r\n";
-  return text;
-}
 
 // A small program: an instruction with a comment, a comment line, a blank line, STOP and the end.
 inline const std::string kSmallSource = Source({"MVE P0005 ;first", "; note", "", "STOP", "[EOF]"});
@@ -76,12 +60,24 @@ inline std::vector<std::uint8_t> SmallCommentBlock() {
   return comments;
 }
 
-// The messages of failed transfers: the error box for each failed exchange, and the handshake's own text,
-// alone, where the line died.
-inline std::vector<std::string> FailureTexts(int boxes, bool lineDead) {
-  std::vector<std::string> texts(static_cast<std::size_t>(boxes), "통신이상 발생");
-  if (lineDead) texts.emplace_back("통신이 연결되지 않았습니다.");
-  return texts;
+// The progress calls on `bar` as "max 0 512" or "0 17" (a call on another bar names it).
+inline std::vector<std::string> ProgressSeen(const RecordingUi& ui, const std::string& bar) {
+  std::vector<std::string> seen;
+  for (const auto& p : ui.progress) {
+    seen.push_back((p.bar == bar ? "" : p.bar + " ") + (p.maximum ? "max " : "") + std::to_string(p.index) + " " +
+                   std::to_string(p.value));
+  }
+  return seen;
+}
+
+// The progress of one program: bar 0 counts `steps` from `first`, bar 1 the comment rows, then both rest at 0.
+inline std::vector<std::string> ProgressOfOneProgram(int steps, int first) {
+  std::vector<std::string> expected{"max 0 " + std::to_string(steps)};
+  for (int n = first; n < first + steps; ++n) expected.push_back("0 " + std::to_string(n));
+  expected.insert(expected.end(), {"0 0", "max 1 300"});
+  for (int r = 0; r < 300; ++r) expected.push_back("1 " + std::to_string(r));
+  expected.insert(expected.end(), {"1 0", "0 0", "1 0"});
+  return expected;
 }
 
 }  // namespace zova::programs::test

@@ -1,0 +1,246 @@
+// Reading and compiling source: the scanner, the line loop, the comment table and the counters of one program
+// (seen through the listing of what was stored), and the source check, which files each problem under its line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "language/instruction_parsers.h"
+#include "language/listing.h"
+#include "language/mnemonic_table.h"
+#include "language/number_readers.h"
+#include "language/scanner.h"
+#include "language/source_check.h"
+#include "language_fixture.h"
+
+namespace zova::language::testing {
+namespace {
+
+// The shared pieces under every parser: the hexadecimal choice, tokeniser, line splitting, comment cutting and
+// the mnemonic table. What the number readers take is proven through every instruction by the generated round trip.
+TEST(NumberReaders, HexChoiceLooksOnlyAtTheGivenColumns) {
+  const struct {
+    const char* token;
+    std::size_t last;
+    bool hex;
+  } cases[] = {{"7FFFH", 5, true},     {"1FFFFH", 5, false},                       // H in column 6
+               {"3B9AC9FFH", 9, true}, {"H1", 5, false},                           // column 1 never counts
+               {"FH", 3, true},        {"FFFH", 3, false},   {"5;HI", 5, false}};  // the H of a comment
+  for (const auto& c : cases) EXPECT_EQ(IsHexOperand(c.token, 2, c.last), c.hex) << c.token;
+}
+
+TEST(Tokeniser, SplitsAtBlanksTabsAndCommas) {
+  struct Case {
+    const char* line;
+    std::vector<std::string> tokens;
+  };
+  const std::vector<Case> cases = {
+      {"MVE,P5", {"MVE", "", "P5", "", ""}},  // a comma right after the mnemonic empties token 2
+      {"IF R1,=\t5", {"IF", "R1", "=", "5", ""}},
+      {"MVE P5;c", {"MVE", "P5;C", "", "", ""}},  // a ";" inside a token belongs to it
+      {"RER D*  R1 R2 R3 R4", {"RER", "D*", "R1", "R2", "R3"}},
+      {"SETL R1 12345678901", {"SETL", "R1", "12345678901", "", ""}},  // a word stays whole, however long
+      {"STOP\rX", {"STOP", "", "", "", ""}},
+  };
+  for (const Case& c : cases) {
+    const std::string_view line = c.line;
+    const auto first = FindFirstLetter(line);
+    ASSERT_TRUE(first) << c.line;
+    const Tokens tokens = Tokenise(line, *first);
+    EXPECT_EQ(std::vector<std::string>(tokens.begin(), tokens.end()), c.tokens) << c.line;
+  }
+}
+
+TEST(Tokeniser, LooksAtColumnsOneToEightyOnly) {
+  const std::string fits = std::string(74, ' ') + "MVE P5";  // the 5 in column 80
+  const std::string cut = std::string(75, ' ') + "MVE P5";   // the 5 in column 81
+  EXPECT_EQ(Tokenise(fits, *FindFirstLetter(fits))[1], "P5");
+  EXPECT_EQ(Tokenise(cut, *FindFirstLetter(cut))[1], "P");
+  EXPECT_FALSE(FindFirstLetter(std::string(80, ' ') + "MVE P5"));
+}
+
+TEST(SourceLinesTest, AcceptsCrLfAndLfAndDropsAByteOrderMark) {
+  struct Case {
+    std::string source;
+    std::vector<std::string> lines;
+  };
+  const std::vector<Case> cases = {
+      {"A\nB", {"A", "B"}}, {"A\r\n\r\nB\n", {"A", "", "B"}}, {"\xEF\xBB\xBF;x\r\n", {";x"}}, {"", {}}, {"\n", {""}},
+      {"A\rB\n", {"A\rB"}},  // a lone CR is no line end
+  };
+  for (const Case& c : cases) {
+    SourceLines lines(c.source);
+    std::vector<std::string> got;
+    while (const auto line = lines.next()) got.emplace_back(*line);
+    EXPECT_EQ(got, c.lines);
+  }
+}
+
+TEST(CutTextTest, NeverSplitsACharacter) {
+  const std::string a97(97, 'a');
+  const std::string legacy50 = [] {  // code-page text (not UTF-8): "a" then 50 double-byte characters
+    std::string text = "a";
+    for (int i = 0; i < 50; ++i) text += "\xB0\xA1";
+    return text;
+  }();
+  const std::pair<std::string, std::string> cases[] = {
+      {a97 + "aaa", a97 + "aaa"},
+      {a97 + "aaab", a97 + "aaa"},
+      {a97 + "aa\xEC\xB2\xAB", a97 + "aa"},  // 첫 straddles byte 100
+      {a97 + "\xEC\xB2\xAB" + "b", a97 + "\xEC\xB2\xAB"},
+      {legacy50, legacy50.substr(0, 99)},  // the cut falls between two characters
+      {a97 + "a\xB0\xA1\xB0\xA1", a97 + "a\xB0\xA1"},
+      {a97 + "a\xFE\xA1\xFE\xA1", a97 + "a\xFE\xA1"},  // 0xFE is still a lead byte
+      {a97 + "aa\x81\xA1", a97 + "aa"},                // and so is 0x81
+  };
+  for (const auto& [text, cut] : cases) EXPECT_EQ(CutText(text, 100), cut) << text.size();
+}
+
+TEST(MnemonicTableTest, LookUpIsExactAndCaseSensitive) {
+  EXPECT_EQ(LookUpMnemonic("set"), kNoMnemonic);
+  EXPECT_EQ(LookUpMnemonic(""), kNoMnemonic);      // the empty last entry is never matched
+  EXPECT_EQ(LookUpMnemonic(kFillerMnemonic), 22);  // the first filler entry
+}
+
+TEST(MnemonicTableTest, EveryNamedEntryHasAParserAndNoFillerHasOne) {
+  const auto& table = MnemonicTable();
+  for (int i = 0; i < kMnemonicCount; ++i) {
+    const bool named = i != kNoMnemonic && table[static_cast<std::size_t>(i)] != kFillerMnemonic;
+    EXPECT_EQ(ParserFor(i) != nullptr, named) << i << " " << table[static_cast<std::size_t>(i)];
+  }
+  // Opcodes side by side that belong to one family or to two.
+  const struct {
+    int a, b;
+    bool same;
+  } families[] = {{op::INP, op::DLY, true}, {op::SPLS, op::INP, true}, {op::VEL, op::INP, false},
+                  {op::SAR, op::IF, true},  {op::F, op::OFF, false},   {op::PLC, op::INP, true},
+                  {op::SPD, op::ACC, true}, {op::WRR, op::PLC, false}};
+  for (const auto& f : families) EXPECT_EQ(ParserFor(f.a) == ParserFor(f.b), f.same) << f.a << " " << f.b;
+}
+
+TEST(FileCompile, StoredProgramListsBack) {
+  const std::string utf8 = ";첫 번째 점 \xEC\xB2\xAB";
+  const std::string legacy = ";\xC3\xB9 \xB9\xF8\xC2\xB0";    // the same words in the legacy code page
+  const std::string korean = "가나다라마바사아자차카타파하";  // 3 bytes each
+  const std::string whole = ";" + korean + korean + korean;   // 127 bytes: cut to 1 + 33 * 3 = 100
+  const std::string odd = ";a" + korean + korean + korean;    // cut to 2 + 32 * 3: the 33rd would split
+  struct Case {
+    int words, presence, steps;
+    std::string source, listing;
+    const char* message = nullptr;
+  } cases[] = {
+      {2, 0, 0, "[EOF]\r\n", "000 [EOF] \r\n"},
+      // A line with no letter is a comment row; comment lines take no step.
+      {6, 1, 2, Source({"012 MVE P0005 ;first point", ";whole line", "", "  123 ;--- 456", "STOP", "[EOF] ;end"}),
+       "000 MVE P0005 ;first point\r\n;whole line\r\n\r\n;--- 456\r\n001 STOP \r\n002 [EOF] ;end\r\n"},
+      {4, 1, 1, Source({utf8, "MVE P1 " + legacy, "[EOF]"}),
+       utf8 + "\r\n000 MVE P0001 " + legacy + "\r\n001 [EOF] \r\n"},
+      {4, 1, 1, Source({whole, "STOP " + whole, odd, "[EOF]"}),
+       whole.substr(0, 100) + "\r\n000 STOP " + whole.substr(0, 100) + "\r\n" + odd.substr(0, 98) +
+           "\r\n001 [EOF] \r\n"},
+      // A failing line keeps its step and its comment, which stays off the next instruction.
+      {4, 1, 2, Source({"MVE P9999 ;bad", "MVE P1 ;good", "[EOF]"}), ";bad\r\n000 MVE P0001 ;good\r\n001 [EOF] \r\n",
+       "LOC 번호 초과"},
+  };
+  CommentRow junk;  // what an earlier compile may have left in every row
+  junk.fill('x');
+  for (const Case& c : cases) {
+    LanguageRig rig;
+    rig.store.presence[32] = 1;
+    rig.store.stepCount[32] = 9;
+    rig.store.image.fill(0xDEADBEEF);
+    rig.store.comments.fill(junk);
+    ASSERT_TRUE(rig.compiler.compileSource(32, c.source)) << c.source;
+    EXPECT_EQ(rig.ui.texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}) << c.source;
+    EXPECT_EQ(rig.compiler.wordCounter(), c.words) << c.source;
+    EXPECT_EQ(rig.store.presence[32], c.presence) << c.source;
+    EXPECT_EQ(rig.store.stepCount[32], c.steps) << c.source;
+    EXPECT_EQ(ListProgram(rig.store, 0), c.listing) << c.source;
+    EXPECT_EQ(std::count(rig.store.image.begin() + c.words, rig.store.image.end(), 0u), kImageWords - c.words)
+        << "the whole image starts cleared";
+    EXPECT_EQ(rig.store.comments.back(), CommentRow{}) << "and so does the comment table";
+  }
+}
+
+TEST(SingleLineCompile, LeavesTheCommentTableAndCountersOfTheFileAlone) {
+  LanguageRig rig;
+  ASSERT_TRUE(rig.compiler.compileSource(0, Source({"MVE P1 ;kept", "[EOF]"})));
+  const auto comments = rig.store.comments;
+  ASSERT_TRUE(rig.compiler.compileLine("TMS -5 100 ;typed"));
+  EXPECT_EQ(rig.store.comments, comments);
+  EXPECT_EQ(rig.store.record(0), (Record{0x56000104, 0x00640000}));
+  EXPECT_EQ(rig.store.presence[0], 1);
+}
+
+// "line:step message" of each problem, joined by '|'.
+std::string Problems(const SourceCheck& check) {
+  std::string out;
+  for (const SourceProblem& p : check.problems) {
+    out += (out.empty() ? "" : "|") + std::to_string(p.line) + ":" + std::to_string(p.step) + " " + p.message;
+  }
+  return out;
+}
+
+// The step of each line read, "-" for a line without one.
+std::string LineSteps(const SourceCheck& check) {
+  std::string out;
+  for (int step : check.lineSteps) out += (out.empty() ? "" : " ") + (step == kNoStep ? "-" : std::to_string(step));
+  return out;
+}
+
+std::vector<std::string> Repeat(const std::string& line, int count, const std::string& last = {}) {
+  std::vector<std::string> lines(static_cast<std::size_t>(count), line);
+  if (!last.empty()) lines.push_back(last);
+  return lines;
+}
+
+TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
+  const std::string missingEnd(CompileEndProblem(CompileEnd::MissingEndOfFile));
+  struct Case {
+    int steps, imageWords;
+    std::string source, problems, lineSteps;
+  } cases[] = {
+      {2, 6, Source({"MVE P5 ;a", "; note", "", "STOP", "[EOF]"}), "", "0 - - 1 2"},
+      // A failing line keeps its step number, except the "F" and "OFF" forms; the compile goes on after all.
+      {3, 6, Source({"MVE P5", "MVE P9999", "F100 1", "OFF 9 1", "STOP", "[EOF]"}),
+       "2:1 LOC 번호 초과|3:2 FSET COMM REG. 번호 초과|4:2 MAX AXIS LIMIT", "0 - - - 2 3"},
+      // The compile stops at an unknown mnemonic (a remark after blanks is none): nothing after it is read.
+      {1, 2, Source({"MVE P5", "   ;remark", "MVE P9999", "[EOF]"}), "2:1 해당 명령어가 없습니다", "0 -"},
+      {0, 0, "", "1:0 " + std::string(CompileEndProblem(CompileEnd::EmptySource)), ""},
+      {2, 2, Source({"MVE P5", "INC R1000"}), "2:1 MAX_REG_LMT_OVER|2:2 " + missingEnd, "0 -"},  // on the last line
+  };
+  for (const Case& c : cases) {
+    ProgramStore store;
+    const SourceCheck check = CheckSource(c.source, {}, store);
+    EXPECT_EQ(Problems(check), c.problems) << c.source;
+    EXPECT_EQ(LineSteps(check), c.lineSteps) << c.source;
+    EXPECT_EQ(check.steps, c.steps) << c.source;
+    EXPECT_EQ(check.imageWords, c.imageWords) << c.source;
+  }
+}
+
+// 300 lines and 255 instructions before the end record fit; a problem shows on the line that found no room.
+TEST(SourceCheck, LimitsOfOneProgram) {
+  const std::string lineLimit(CompileEndProblem(CompileEnd::LineLimit));
+  const struct {
+    std::vector<std::string> lines;
+    std::string problems;
+    int axes = 6;
+  } cases[] = {
+      {Repeat("; comment", 299, "[EOF]"), ""},
+      {Repeat("; comment", 300, "[EOF]"), "301:0 " + lineLimit},
+      {Repeat("; comment", 300), "300:0 " + lineLimit},
+      {Repeat("STOP", 255, "[EOF]"), ""},
+      {Repeat("STOP", 256, "[EOF]"), "257:256 " + std::string(CompileEndProblem(CompileEnd::ImageFull))},
+      {{"CCLR 4", "[EOF]"}, "1:0 CCLR-MAX_AXIS_LMT_OVER", 3},  // the machine it is given
+  };
+  for (const auto& c : cases) {
+    ProgramStore store;
+    EXPECT_EQ(Problems(CheckSource(Source(c.lines), {c.axes, 0}, store)), c.problems) << c.lines[0];
+  }
+}
+
+}  // namespace
+}  // namespace zova::language::testing

@@ -1,0 +1,290 @@
+// The parameter screens' value rules: the number reading of their boxes, bounds before scaling, rounding
+// half to even, messages, reset texts, the packed codes and the selector groups.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+#include "link/recording_ui.h"
+#include "parameters/ax_para_editor.h"
+#include "parameters/choice_group.h"
+#include "parameters/number_text.h"
+#include "parameters/parameter_text.h"
+#include "parameters/sys_para_editor.h"
+#include "parameters_fixture.h"
+
+namespace zova {
+namespace {
+
+// The box of a screen that edits `entry`.
+template <class Box, std::size_t N>
+int BoxOf(const std::array<Box, N>& boxes, int entry) {
+  for (std::size_t b = 0; b < N; ++b) {
+    if (boxes[b].entry == entry) return static_cast<int>(b);
+  }
+  ADD_FAILURE() << "no box for entry " << entry;
+  return 0;
+}
+
+// The blank or minus in front and the blank after show in the written files' lines.
+TEST(PrintedNumber, MostNegativeValueKeepsAllItsDigits) { EXPECT_EQ(FormatPrintedNumber(INT32_MIN), "-2147483648 "); }
+
+TEST(DecimalValue, AcceptsOnlyAWholeSignedIntegerWithin32Bits) {
+  std::int32_t v = 0;
+  EXPECT_TRUE(ParseDecimalValue("-5", v));
+  EXPECT_EQ(v, -5);
+  EXPECT_TRUE(ParseDecimalValue("2147483647", v));
+  for (const char* bad : {"", "-", "+5", "1-2", "--5", "2147483648", "12 "}) {
+    EXPECT_FALSE(ParseDecimalValue(bad, v)) << bad;
+  }
+}
+
+TEST(NumericText, TellsNumbersFromNonNumbers) {
+  struct Case {
+    const char* text;
+    std::optional<double> value;
+  } cases[] = {
+      {"7", 7},
+      {" -2.5 ", -2.5},
+      {"+3", 3},
+      {".5", 0.5},
+      {"1.", 1},
+      {"1e3", 1000},
+      {"2D2", 200},
+      {"&H1F", 31},
+      {"&o17", 15},
+      {"x", std::nullopt},
+      {"1 2", std::nullopt},
+      {"1e", std::nullopt},
+      {".", std::nullopt},
+      {"-", std::nullopt},
+      {"1e999", std::nullopt},
+      {"&H", std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ParseNumericText(c.text), c.value) << c.text;
+}
+
+TEST(NumericText, LeadingNumberIgnoresBlanksAndStopsAtTheFirstForeignCharacter) {
+  struct Case {
+    const char* text;
+    double value;
+  } cases[] = {
+      {"abc", 0},         {"7x", 7},      {" 1 2", 12}, {"1e", 1},     {"-.5", -0.5},
+      {"12.125", 12.125}, {"1.5.5", 1.5}, {"&H1F", 31}, {"3e2x", 300}, {"\t-4", -4},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
+}
+
+TEST(HexText, ReadsUpToEightDigitsAsTwosComplement) {
+  EXPECT_EQ(ParseHexText("3F"), 63);
+  EXPECT_EQ(ParseHexText(" af "), 175);
+  EXPECT_EQ(ParseHexText("FFFFFFFF"), -1);
+  EXPECT_EQ(ParseHexText("000000001"), 1);
+  for (const char* bad : {"", "G", "3F-", "1 2", "100000000", "&H3F"})
+    EXPECT_EQ(ParseHexText(bad), std::nullopt) << bad;
+}
+
+// A box reads the leading number of its text (none counts as 0) and stores it, scaled, on the current
+// axis only; a refused number shows the box's message and keeps the entry; an empty box does nothing.
+TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
+  const char* position = " -21470000.00 ~ 21470000.00 사이의 값을 입력하십시요.";
+  const char* jlock = " 1 ~ 16, 21 ~ 36 사이의 값을 입력하십시요.";
+  struct Case {
+    int entry;
+    const char* text;
+    std::optional<std::int32_t> stored;  // nothing: refused
+    const char* message = "";
+  } cases[] = {
+      {101, "12.125", 1212},
+      {101, "12.375", 1238},
+      {101, "-21470000", -2147000000},
+      {101, "21470000.01", {}, position},
+      {104, "0", 0},
+      {104, "-1", {}, " 0 ~ 100000.00 사이의 값을 입력하십시요."},
+      {105, "60000", {}, " 1 ~ 50000 사이의 값을 입력하십시요."},
+      {105, "0.5", {}, " 1 ~ 50000 사이의 값을 입력하십시요."},
+      {136, "0", {}, " 1 ~ 25000 사이의 값을 입력하십시요."},
+      {141, "2", {}, " 0 ~ 1 사이의 값을 입력하십시요."},
+      {137, "abc", 0},
+      {137, "7x", 7},
+      {137, "", {}},
+      {133, "abc", {}, " 1 ~ 5000 사이의 값을 입력하십시요."},
+      {138, "0", 0},  // JLOCK: two bands, and 0
+      {138, "1", 1},
+      {138, "16", 16},
+      {138, "21", 21},
+      {138, "36", 36},
+      {138, "16.5", {}, jlock},
+      {138, "17", {}, jlock},
+      {138, "20", {}, jlock},
+      {138, "37", {}, jlock},
+      {138, "-1", {}, jlock},
+  };
+  for (const Case& c : cases) {
+    AxPara table = test::Defaults<AxPara>();
+    table[2][static_cast<std::size_t>(c.entry)] = 99;
+    const AxPara before = table;
+    RecordingUi ui;
+    EXPECT_EQ(CheckAxBox(BoxOf(AxBoxes(), c.entry), c.text, table, 2, ui), c.stored.has_value())
+        << c.entry << " " << c.text;
+    EXPECT_EQ(table[2][static_cast<std::size_t>(c.entry)], c.stored.value_or(99)) << c.entry << " " << c.text;
+    for (int a : {0, 1, 3, 4, 5}) EXPECT_EQ(table[a], before[a]) << a;
+    EXPECT_EQ(ui.texts(), *c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}) << c.text;
+  }
+}
+
+TEST(AxEditor, ShownTextsAndTheirReadBack) {
+  AxPara table = test::Defaults<AxPara>();
+  table[0][106] = 5;
+  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 101), table, 0), "-1000.00");
+  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 105), table, 0), "3000.00");
+  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 106), table, 0), "0.05");
+  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 107), table, 0), "2048");
+  const AxPara before = table;
+  RecordingUi ui;
+  for (int b = 0; b < kAxBoxCount; ++b) EXPECT_TRUE(CheckAxBox(b, AxBoxText(b, table, 0), table, 0, ui)) << b;
+  EXPECT_EQ(table.values, before.values);
+  // The whole-table check looks at the configured axes only.
+  table[2][105] = 0;
+  CheckAxParaBoxes(table, 2, ui);
+  EXPECT_TRUE(ui.messages.empty());
+  CheckAxParaBoxes(table, 3, ui);
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{" 1 ~ 50000 사이의 값을 입력하십시요."});
+}
+
+TEST(AxisPanels, OnlyConfiguredAxesCanBeSelected) {
+  EXPECT_FALSE(CanSelectAxis(3, 3)) << "4-Axis with three axes";
+  EXPECT_TRUE(CanSelectAxis(5, 6));
+  EXPECT_FALSE(CanSelectAxis(-1, 6));
+}
+
+// A refused text writes the box's reset text, which is checked in turn: its message shows too when it
+// is refused as well (the Control Timer's "0"), and the entry keeps its value then.
+TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
+  const std::string axes = " 2 ~ 6 까지 입력하십시요.", integer = " 정수를 입력하십시요",
+                    timer = " 1,2,4 중에서 하나를 입력하십시오.",
+                    sync = " 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요.";
+  struct Case {
+    int entry;
+    std::int32_t before;
+    const char* typed;
+    const char* shown;  // nullptr: as typed
+    std::int32_t stored;
+    std::vector<std::string> messages;
+  } cases[] = {
+      {0, 5, "7", "2", 2, {axes}},
+      {0, 5, "2.5", nullptr, 2, {}},  // rounded half to even
+      {0, 5, "3.5", nullptr, 4, {}},
+      {4, 500, "", nullptr, 500, {}},  // an empty box does nothing
+      {6, 3, "0", "1", 1, {" 1 ~ 6 까지 입력하십시요."}},
+      {49, 55, "x", "10", 10, {integer, " 1 ~ 100 까지 입력하십시요."}},
+      {52, 4, "3", "0", 4, {timer, timer}},
+      {52, 4, "2", nullptr, 2, {}},
+      {55, 0, "1", nullptr, 1, {}},
+      {57, 5, "-123456789", nullptr, -123456789, {}},
+      {57, 5, "1e12", "0", 0, {integer}},
+      {15, 5, "3F", nullptr, 63, {}},
+      {15, 5, "40", "0", 0, {" 0H ~ 3FH 까지 입력하십시요."}},  // the reset text 0 passes and is stored
+      {40, 5, "G7", "0", 0, {" 16 진수(HEX) 값을 입력하십시요."}},
+      {41, 5, "FFFFFFFF", "0", 0, {" 000000H ~ FFFFFFH 까지 입력하십시요."}},  // negative: out of range
+      {63, 5, "ffffff", nullptr, 0xFFFFFF, {}},
+      {3, 99, "12", nullptr, 0x12, {}},  // SYNC: two axis digits, one per half byte
+      {3, 99, "17", nullptr, 1, {}},
+      {3, 99, "100", nullptr, 0, {}},
+      {3, 99, "65", nullptr, 0x65, {}},
+      {3, 99, "0", nullptr, 0, {}},
+      {3, 99, "102", "0", 0, {sync}},
+      {3, 99, "-1", "0", 0, {sync}},
+      {7, 0xB1A4, "3-12-4", nullptr, 45476, {}},  // ZRAX: "-" adds 8 to the digit before it; never refused
+      {7, 0xB1A4, "1-2", nullptr, 0x92, {}},
+      {7, 0xB1A4, "0", nullptr, 0, {}},
+      {7, 0xB1A4, "12-", nullptr, 0x1A, {}},
+      {7, 0xB1A4, "1x2", nullptr, 0x12, {}},
+      {7, 0xB1A4, "120", nullptr, 0, {}},
+      {7, 0xB1A4, "", nullptr, 0xB1A4, {}},
+      {7, 0xB1A4, "123456", nullptr, 0x123456, {}},
+  };
+  for (const Case& c : cases) {
+    SysPara table = test::Defaults<SysPara>();
+    table[c.entry] = c.before;
+    RecordingUi ui;
+    EXPECT_EQ(EditSysBox(BoxOf(SysBoxes(), c.entry), c.typed, table, ui), c.shown ? c.shown : c.typed)
+        << c.entry << " " << c.typed;
+    EXPECT_EQ(table[c.entry], c.stored) << c.entry << " " << c.typed;
+    EXPECT_EQ(ui.texts(), c.messages) << c.entry << " " << c.typed;
+  }
+  EXPECT_EQ(OrderCode("1-2-3-4-5-6-1-2-3-4-5-6-1"), OrderCode("1-2-3-4-5-6-1-2-3-4-")) << "20 characters looked at";
+}
+
+TEST(SysEditor, ShownTextsReadBackToTheSameValues) {
+  struct Case {
+    int entry;
+    std::int32_t value;
+    const char* text;
+  } cases[] = {{3, 0x02, "2"},        {3, 0x30, "3"}, {3, 0x312, "12"},     {3, 0, "0"},
+               {3, 0x12, "12"},       {7, 0, "0"},    {7, 0x1A, "12"},      {7, 0x7123456, "123456"},
+               {7, 0xB1A4, "3-12-4"}, {15, 63, "3F"}, {40, -1, "FFFFFFFF"}, {57, -17, "-17"}};
+  // The last value of each entry reads back; a negative hexadecimal one (8 digits) would not.
+  SysPara table = test::Defaults<SysPara>();
+  for (const Case& c : cases) {
+    table[c.entry] = c.value;
+    EXPECT_EQ(SysBoxText(BoxOf(SysBoxes(), c.entry), table), c.text) << c.entry << " " << c.value;
+  }
+  const SysPara before = table;
+  RecordingUi ui;
+  for (int b = 0; b < kSysBoxCount; ++b) {
+    if (SysBoxes()[static_cast<std::size_t>(b)].entry != 40) EditSysBox(b, SysBoxText(b, table), table, ui);
+  }
+  EXPECT_EQ(table.values, before.values);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+// Every box and selector group stores the entry whose caption it is named after; a group has a button per
+// caption.
+TEST(ScreenControls, EachStoresTheEntryItIsNamedAfter) {
+  auto label = [](bool axis, int entry) {
+    std::string_view found;
+    for (const auto& e : SysParaEntries()) found = !axis && e.index == entry ? e.label : found;
+    for (const auto& e : AxParaEntries()) found = axis && e.entry == entry ? e.label : found;
+    return found;
+  };
+  for (const SysBox& b : SysBoxes()) EXPECT_EQ(label(false, b.entry), b.label);
+  for (const AxBox& b : AxBoxes()) EXPECT_EQ(label(true, b.entry), b.label);
+  auto key = [](std::string_view text) {
+    std::string k;
+    for (char c : text) {
+      if (std::isalpha(static_cast<unsigned char>(c))) k += static_cast<char>(std::toupper(c));
+    }
+    return k;
+  };
+  for (bool axis : {false, true}) {
+    for (const ChoiceGroup& g : axis ? AxChoiceGroups() : SysChoiceGroups()) {
+      EXPECT_EQ(key(g.indicators.substr(3)), key(label(axis, g.entry))) << g.buttons;
+      EXPECT_EQ(key(g.buttons.substr(3)), key(label(axis, g.entry))) << g.buttons;
+      EXPECT_EQ(g.count, std::count_if(g.captions.begin(), g.captions.end(), [](auto c) { return !c.empty(); }));
+    }
+  }
+}
+
+// Which button a stored value lights (I/O is stored as index + 1).
+TEST(ChoiceGroups, HighlightFollowsTheStoredValue) {
+  struct Case {
+    const ChoiceGroup& group;
+    std::int32_t value;
+    std::optional<int> lit;
+  } cases[] = {
+      {SysChoiceGroups()[4], 2, 2},
+      {SysChoiceGroups()[4], 0, 0},
+      {SysChoiceGroups()[4], 3, std::nullopt},
+      {SysChoiceGroups()[4], -1, std::nullopt},
+      {SysChoiceGroups()[0], 1, 0},
+      {SysChoiceGroups()[0], 0, std::nullopt},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HighlightedButton(c.group, c.value), c.lit) << c.group.buttons << c.value;
+  EXPECT_EQ(ChoiceValue(SysChoiceGroups()[0], 1), 2);
+  EXPECT_EQ(AxChoiceGroups().size(), 17u);
+}
+
+}  // namespace
+}  // namespace zova
