@@ -136,6 +136,10 @@ TEST_F(Send, ControllerRefusingTheProgramBlockEndsWithTheErrorBox) {
   EXPECT_EQ(report.failed, 1);
   EXPECT_EQ(rig.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
   EXPECT_EQ(rig.sim.wire.sent().size(), kHeadBytes + 2050 + 2) << "no comment block after a DLE";
+  // A stored program sent alone (as a restore does) has no next program to let the line settle for.
+  const TimePoint start = rig.sim.clock.now();
+  EXPECT_EQ(rig.transfer.SendStoredProgram(rig.sim.link, 6).failed, 1);
+  EXPECT_LT(rig.sim.clock.now() - start, rig.sim.link.timeouts.reply);
 }
 
 TEST_F(Receive, ProgramAndCommentsBecomeTheSourceText) {
