@@ -42,7 +42,7 @@ void CompareSys(const Bytes& c, const Bytes& b, std::vector<Difference>& out) {
   for (const SysParaEntry& e : SysParaEntries()) names[static_cast<std::size_t>(e.index)] = FileName(e.prefix);
   for (std::size_t i = 0; i < kSysParaSize; ++i) {
     const std::string item = names[i].empty() ? "system entry " + std::to_string(i) : names[i];
-    CompareValues(out, item, Le32(c.data() + 4 * i), Le32(b.data() + 4 * i), false);
+    CompareValues(out, item, DecodePosition(c, static_cast<int>(i)), DecodePosition(b, static_cast<int>(i)), false);
   }
   if (c.size() != b.size()) {
     out.push_back({"system block", std::to_string(c.size()) + " bytes", std::to_string(b.size()) + " bytes"});
@@ -57,9 +57,9 @@ void CompareAxis(const Snapshot& c, const Snapshot& b, std::vector<Difference>& 
     const auto index = static_cast<std::size_t>(e);
     const std::string name = names[index].empty() ? "entry " + std::to_string(e) : names[index];
     for (int a = 0; a < axes; ++a) {
-      const auto at = static_cast<std::size_t>(4 * (a * kAxParaEntries + e));
-      CompareValues(out, name + " axis " + std::to_string(a + 1), Le32(c.axis.data() + at), Le32(b.axis.data() + at),
-                    false);
+      const int at = a * kAxParaEntries + e;
+      CompareValues(out, name + " axis " + std::to_string(a + 1), DecodePosition(c.axis, at),
+                    DecodePosition(b.axis, at), false);
     }
   }
 }
@@ -71,8 +71,7 @@ void CompareTable(const Snapshot& c, const Snapshot& b, Part part, std::vector<D
   for (int r = 0; r < rows; ++r) {
     for (int a = 0; a < axes; ++a) {
       CompareValues(out, RowName(letter, r) + " axis " + std::to_string(a + 1),
-                    Le32(c.block(part).data() + 4 * (r * c.axes + a)),
-                    Le32(b.block(part).data() + 4 * (r * b.axes + a)), true);
+                    DecodePosition(c.block(part), r * c.axes + a), DecodePosition(b.block(part), r * b.axes + a), true);
     }
   }
 }

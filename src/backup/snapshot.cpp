@@ -11,12 +11,6 @@
 
 namespace zova::backup {
 
-std::int32_t Le32(const std::uint8_t* bytes) {
-  const std::uint32_t u = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-                          static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-  return static_cast<std::int32_t>(u);
-}
-
 Bytes& Snapshot::block(Part part) {
   switch (part) {
     case Part::Loc:

@@ -35,9 +35,6 @@ struct Snapshot {
   [[nodiscard]] const Bytes& block(Part part) const { return const_cast<Snapshot*>(this)->block(part); }
 };
 
-// The signed 32-bit value of four bytes, least significant first, all 32 bits kept.
-[[nodiscard]] std::int32_t Le32(const std::uint8_t* bytes);
-
 // What is wrong with a part's blocks for `snapshot.axes` axes, or an empty string.
 [[nodiscard]] std::string CheckBlocks(const Snapshot& snapshot, Part part);
 

@@ -5,6 +5,7 @@
 
 #include "language/transfer/program_transfer.h"
 #include "language/transfer/program_wire.h"
+#include "link/decoders.h"
 #include "parameters/ax_para_transfer.h"
 #include "parameters/sys_para_transfer.h"
 #include "positions/table_transfer.h"
@@ -139,7 +140,7 @@ StepResult FetchPart(Link& link, OverallProgress& progress, Snapshot& s, Part pa
 
 StepResult SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Part part, int program, int& rowsSent) {
   // Values are rebuilt from all 32 bits of each block's bytes, so the transfers send those bytes unchanged.
-  auto value = [](const Bytes& raw, std::size_t index) { return Le32(raw.data() + 4 * index); };
+  auto value = [](const Bytes& raw, std::size_t index) { return DecodePosition(raw, static_cast<int>(index)); };
   StepResult result = StepResult::Failed;
   if (part == Part::Programs) {
     const Bytes& raw = s.programs[static_cast<std::size_t>(program)];

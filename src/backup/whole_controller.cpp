@@ -9,6 +9,7 @@
 #include "backup/sha256.h"
 #include "backup/transfers.h"
 #include "link/atomic_file.h"
+#include "link/decoders.h"
 #include "link/system.h"
 #include "parameters/sys_para.h"
 #include "parameters/wire_value.h"
@@ -143,7 +144,7 @@ bool TablesTravel(Ui& ui, const Snapshot& s) {
     const positions::TableLayout& layout = part == Part::Loc ? positions::kLocationLayout : positions::kShiftLayout;
     const Bytes& raw = s.block(part);
     for (std::size_t i = 0; i + 4 <= raw.size(); i += 4) {
-      if (positions::PositionValueTravels(Le32(raw.data() + i))) continue;
+      if (positions::PositionValueTravels(DecodePosition(raw, static_cast<int>(i / 4)))) continue;
       const auto value = static_cast<int>(i / 4);
       ui.messageBox(positions::FormatRowName(layout, value / s.axes) + " axis " + std::to_string(value % s.axes + 1) +
                     ":" + std::string(positions::kMsgPositionValueRange));
