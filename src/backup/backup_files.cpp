@@ -17,22 +17,6 @@ namespace zova::backup {
 
 namespace {
 
-std::string_view TextStem(Part part) {
-  switch (part) {
-    case Part::Loc:
-      return "ZOVALOC";
-    case Part::Sft:
-      return "ZOVASFT";
-    case Part::Sys:
-      return "ZOVASYS";
-    case Part::Axis:
-      return "DIRIDOZO";
-    case Part::Programs:
-      break;
-  }
-  return {};
-}
-
 std::string Text(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
 
 std::span<const std::uint8_t, 4> Four(const Bytes& bytes, std::size_t at) {
@@ -127,7 +111,7 @@ bool ParseManifest(std::string_view text, Manifest& m, std::string& error) {
   return true;
 }
 
-std::string RawFileName(Part part) { return std::string(kRawFolder) + "/" + std::string(TextStem(part)) + ".bin"; }
+std::string RawFileName(Part part) { return std::string(kRawFolder) + "/" + std::string(PartFileStem(part)) + ".bin"; }
 
 std::string RawProgramFileName(int program) {
   std::string name = language::ProgramFileName(program);
@@ -147,7 +131,7 @@ FileSet BackupFiles(const Snapshot& s, const Manifest& manifest) {
     }
   }
   auto add = [&](Part part, const Bytes& raw, std::string text) {
-    files[std::string(TextStem(part)) + ".dat"] = std::move(text);
+    files[std::string(PartFileStem(part)) + ".dat"] = std::move(text);
     files[RawFileName(part)] = Text(raw);
   };
   if (s.parts.has(Part::Loc)) add(Part::Loc, s.loc, TableText(s.loc, positions::kLocationLayout, s.axes));

@@ -5,21 +5,33 @@
 
 namespace zova::backup {
 
-std::string_view PartName(Part part) {
-  switch (part) {
-    case Part::Programs:
-      return "programs";
-    case Part::Loc:
-      return "loc";
-    case Part::Sft:
-      return "sft";
-    case Part::Sys:
-      return "sys";
-    case Part::Axis:
-      return "axis";
-  }
-  return {};
+namespace {
+
+// Each part's name on the command line, its title in messages and summaries, and the stem of its text file.
+struct PartWords {
+  Part part;
+  std::string_view name;
+  std::string_view title;
+  std::string_view fileStem;
+};
+
+constexpr std::array<PartWords, kEveryPart.size()> kPartWords = {{
+    {Part::Programs, "programs", "programs", ""},
+    {Part::Loc, "loc", "locations", "ZOVALOC"},
+    {Part::Sft, "sft", "shifts", "ZOVASFT"},
+    {Part::Sys, "sys", "system parameters", "ZOVASYS"},
+    {Part::Axis, "axis", "axis parameters", "DIRIDOZO"},
+}};
+
+const PartWords& WordsOf(Part part) {
+  return *std::find_if(kPartWords.begin(), kPartWords.end(), [part](const PartWords& w) { return w.part == part; });
 }
+
+}  // namespace
+
+std::string_view PartName(Part part) { return WordsOf(part).name; }
+std::string_view PartTitle(Part part) { return WordsOf(part).title; }
+std::string_view PartFileStem(Part part) { return WordsOf(part).fileStem; }
 
 Parts Parts::All() {
   Parts all;

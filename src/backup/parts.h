@@ -12,6 +12,10 @@ enum class Part { Programs, Loc, Sft, Sys, Axis };
 inline constexpr std::array kEveryPart = {Part::Programs, Part::Loc, Part::Sft, Part::Sys, Part::Axis};
 
 [[nodiscard]] std::string_view PartName(Part part);
+// "locations", "system parameters", ...: how messages and summaries name a part.
+[[nodiscard]] std::string_view PartTitle(Part part);
+// The stem of a part's text file and raw block file ("ZOVALOC"); empty for the programs, whose files are numbered.
+[[nodiscard]] std::string_view PartFileStem(Part part);
 
 class Parts {
  public:

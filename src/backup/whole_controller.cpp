@@ -27,22 +27,6 @@ namespace {
 constexpr std::size_t kSumsMaxBytes = 64 << 10;
 constexpr std::size_t kFileMaxBytes = positions::kTableFileMaxBytes;
 
-std::string PartTitle(Part part) {
-  switch (part) {
-    case Part::Programs:
-      return "programs";
-    case Part::Loc:
-      return "locations";
-    case Part::Sft:
-      return "shifts";
-    case Part::Sys:
-      return "system parameters";
-    case Part::Axis:
-      return "axis parameters";
-  }
-  return {};
-}
-
 // Parts in the order they travel: the system parameters first, as AXES decides the size of the rest.
 constexpr Part kTravelOrder[] = {Part::Sys, Part::Axis, Part::Loc, Part::Sft, Part::Programs};
 
@@ -58,7 +42,7 @@ Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAx
       const StepResult step = FetchPart(link, progress, s, part, n);
       if (step == StepResult::Rejected) {
         // The transfers answer such a block with DLE and say nothing; a backup must not go on without it.
-        ui.messageBox("a block of the " + PartTitle(part) + " arrived with a wrong checksum");
+        ui.messageBox("a block of the " + std::string(PartTitle(part)) + " arrived with a wrong checksum");
       }
       if (step != StepResult::Ok) return Stopped(step);
     }
@@ -241,7 +225,7 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   StepResult step = StepResult::Ok;
   for (Part part : kTravelOrder) {
     if (!saved.parts.has(part)) continue;
-    const std::string title = PartTitle(part) + ": ";
+    const std::string title = std::string(PartTitle(part)) + ": ";
     if (step != StepResult::Ok) {
       report.summary.push_back(title + "not sent");
       continue;
