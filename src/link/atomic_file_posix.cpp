@@ -117,11 +117,6 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& c
   return ReadToEnd(file.get(), maxBytes, static_cast<std::size_t>(st.st_size), content, error);
 }
 
-bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error) {
-  SaveFailure where;
-  return SaveFileAtomically(path, content, error, where);
-}
-
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error, SaveFailure& where) {
   where = {};
   auto fail = [&](int code, std::string_view description = {}) {

@@ -176,11 +176,6 @@ bool ReadWholeStream(std::FILE* stream, std::size_t maxBytes, std::string& conte
   return true;
 }
 
-bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error) {
-  SaveFailure where;
-  return SaveFileAtomically(path, content, error, where);
-}
-
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error, SaveFailure& where) {
   where = {};
   auto fail = [&](int code, std::string_view description = {}) {
