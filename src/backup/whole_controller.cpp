@@ -14,6 +14,7 @@
 #include "parameters/sys_para.h"
 #include "parameters/wire_value.h"
 #include "positions/table_file.h"
+#include "positions/table_transfer.h"
 #include "positions/wire_value.h"
 
 namespace zova::backup {
@@ -130,8 +131,7 @@ bool TablesTravel(Ui& ui, const Snapshot& s) {
     for (std::size_t i = 0; i + 4 <= raw.size(); i += 4) {
       if (positions::PositionValueTravels(DecodePosition(raw, static_cast<int>(i / 4)))) continue;
       const auto value = static_cast<int>(i / 4);
-      ui.messageBox(positions::FormatRowName(layout, value / s.axes) + " axis " + std::to_string(value % s.axes + 1) +
-                    ":" + std::string(positions::kMsgPositionValueRange));
+      ui.messageBox(positions::ValueRangeMessage(layout, value / s.axes, value % s.axes));
       return false;
     }
   }

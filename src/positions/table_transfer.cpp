@@ -60,8 +60,7 @@ bool ValuesTravel(const PositionTable& table, Ui& ui, int axes, const Plan& plan
   for (int n = plan.first; n <= plan.last; ++n) {
     for (int a = 0; a < axes; ++a) {
       if (PositionValueTravels(table[n][static_cast<std::size_t>(a)])) continue;
-      ui.messageBox(FormatRowName(table.layout(), n) + " axis " + std::to_string(a + 1) + ":" +
-                    std::string(kMsgPositionValueRange));
+      ui.messageBox(ValueRangeMessage(table.layout(), n, a));
       return false;
     }
   }
@@ -122,6 +121,11 @@ bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Pl
 }
 
 }  // namespace
+
+std::string ValueRangeMessage(const TableLayout& layout, int number, int axis) {
+  return FormatRowName(layout, number) + " axis " + std::to_string(axis + 1) + ":" +
+         std::string(kMsgPositionValueRange);
+}
 
 TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
                               int txPointNo) {
