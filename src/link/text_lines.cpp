@@ -1,6 +1,8 @@
 // Lines, words and numbers of text files a person may have edited.
 #include "link/text_lines.h"
 
+#include <limits>
+
 namespace zova {
 
 namespace {
@@ -8,6 +10,18 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsGap(char c) { return c == ' ' || c == '\t'; }
+
+// A scaled value in the form ReadFixedDecimal reads: FormatFixed(-16777216, 2) is "-167772.16".
+std::string FormatFixed(long long value, int decimals) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  if (decimals > 0) {
+    if (digits.size() <= static_cast<std::size_t>(decimals)) {
+      digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+    }
+    digits.insert(digits.size() - static_cast<std::size_t>(decimals), ".");
+  }
+  return (value < 0 ? "-" : "") + digits;
+}
 
 }  // namespace
 
@@ -89,6 +103,27 @@ bool ReadFixedDecimal(std::string_view text, int decimals, long long min, long l
   if (signedValue < min || signedValue > max) return false;
   value = signedValue;
   return true;
+}
+
+std::string FixedDecimalFault(std::string_view text, int decimals, long long min, long long max) {
+  constexpr long long kLowest = std::numeric_limits<long long>::min();
+  constexpr long long kHighest = std::numeric_limits<long long>::max();
+  const std::string word(text);
+  long long value = 0;
+  if (ReadFixedDecimal(text, decimals, kLowest, kHighest, value)) {
+    return word + " lies outside " + FormatFixed(min, decimals) + " to " + FormatFixed(max, decimals);
+  }
+  if (text.find(',') != std::string_view::npos) return word + " has a comma";
+  const std::size_t point = text.find('.');
+  const int written = point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
+  if (written > decimals && ReadFixedDecimal(text, written, kLowest, kHighest, value)) {
+    return word +
+           (decimals == 0 ? " is not a whole number" : " has more than " + std::to_string(decimals) + " decimals");
+  }
+  long long twelve = 12;
+  for (int d = 0; d < decimals; ++d) twelve *= 10;
+  const std::string example = FormatFixed(twelve, decimals) + " or " + FormatFixed(-5, decimals);
+  return word + " is not a number as the program writes it (such as " + example + ")";
 }
 
 }  // namespace zova

@@ -41,4 +41,9 @@ std::string FormatTextFault(std::string_view file, const TextFault& fault);
 // form or the scaled value lies outside [min, max].
 bool ReadFixedDecimal(std::string_view text, int decimals, long long min, long long max, long long& value);
 
+// Why ReadFixedDecimal refuses `text`, as a short phrase that starts with the text itself:
+// "2,50 has a comma", "1.005 has more than 2 decimals", "200000.00 lies outside -167772.16 to 167772.15",
+// "+7.00 is not a number as the program writes it (such as 12.00 or -0.05)".
+std::string FixedDecimalFault(std::string_view text, int decimals, long long min, long long max);
+
 }  // namespace zova
