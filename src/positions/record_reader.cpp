@@ -1,24 +1,33 @@
-// LOC and SFT file records.
+// Positions as text.
 #include "positions/record_reader.h"
 
 #include <charconv>
-#include <cmath>
-#include <cstdint>
 #include <limits>
+#include <string>
+#include <vector>
 
-#include "link/decoders.h"
+#include "positions/table_file.h"
+#include "positions/wire_value.h"
 
 namespace zova::positions {
 
-namespace {
-
-bool isBlankOrTab(char c) { return c == ' ' || c == '\t'; }
-bool isValueChar(char c) { return (c >= '0' && c <= '9') || c == '-' || c == '.'; }
-
-// A file record can hold at most this many value runs and gaps between them.
-constexpr int kMaxParseSteps = 81;
-
-}  // namespace
+TextFault ReadTableLine(const TableLayout& layout, int number, std::string_view line, PositionRow& row) {
+  const std::vector<std::string_view> words = SplitWords(line);
+  const std::string name = FormatRowName(layout, number);
+  if (words.size() != 2 + kTableAxes || words[0] != name || words[1] != "=") {
+    return {0, "expected \"" + name + " = \" and six values"};
+  }
+  for (int a = 0; a < kTableAxes; ++a) {
+    const std::string_view word = words[static_cast<std::size_t>(2 + a)];
+    long long value = 0;
+    if (!ReadFixedDecimal(word, 2, kLowestPositionValue, kHighestPositionValue, value)) {
+      return {0, "axis " + std::to_string(a + 1) + ": " +
+                     FixedDecimalFault(word, 2, kLowestPositionValue, kHighestPositionValue)};
+    }
+    row[static_cast<std::size_t>(a)] = static_cast<std::int32_t>(value);
+  }
+  return {};
+}
 
 double LeadingNumber(std::string_view text) {
   std::size_t n = 0;
@@ -42,42 +51,6 @@ double LeadingNumber(std::string_view text) {
     return text[0] == '-' ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
   }
   return value;
-}
-
-ParsedRecord ParseTableRecord(std::string_view record) {
-  ParsedRecord result;
-  const std::size_t equals = record.find('=');
-  std::size_t pos = equals == std::string_view::npos ? 0 : equals + 1;
-  auto skipGaps = [&] {
-    while (pos < record.size() && isBlankOrTab(record[pos])) ++pos;
-  };
-  skipGaps();
-  std::array<std::string_view, kTableAxes> fields{};
-  int field = 0;
-  for (int step = 0; step < kMaxParseSteps; ++step) {
-    if (pos < record.size() && isValueChar(record[pos])) {
-      const std::size_t start = pos;
-      while (pos < record.size() && isValueChar(record[pos])) ++pos;
-      if (field >= kTableAxes) {
-        result.error = RecordError::TooManyFields;
-        return result;
-      }
-      fields[static_cast<std::size_t>(field)] = record.substr(start, pos - start);
-      if (pos == record.size()) break;
-    }
-    skipGaps();
-    ++field;
-  }
-  for (int a = 0; a < kTableAxes; ++a) {
-    const double hundredths = RoundHalfEven(LeadingNumber(fields[static_cast<std::size_t>(a)]) * 100.0);
-    if (!(hundredths >= std::numeric_limits<std::int32_t>::min() &&
-          hundredths <= std::numeric_limits<std::int32_t>::max())) {
-      result.error = RecordError::Overflow;
-      return result;
-    }
-    result.values[static_cast<std::size_t>(a)] = static_cast<std::int32_t>(hundredths);
-  }
-  return result;
 }
 
 }  // namespace zova::positions

@@ -1,27 +1,18 @@
-// Reading the records of a LOC or SFT file: delimited-record input, and the parse of one record
-// into six axis values.
+// Reading positions as text: one line of a LOC or SFT file, and the number a screen's box starts with.
 #pragma once
 
-#include <cstddef>
-#include <string>
 #include <string_view>
 
-#include "link/delimited_records.h"
+#include "link/text_lines.h"
 #include "positions/position_table.h"
 
 namespace zova::positions {
 
-enum class RecordError { None, TooManyFields, Overflow };
-
-struct ParsedRecord {
-  PositionRow values{};  // fields not found are 0
-  RecordError error = RecordError::None;
-};
-
-// Reads the values after the first "=" (or from the start): runs of digits, "-" and "." separated by
-// blanks and tabs; any other character ends the record. Each is taken by the leading-number rule,
-// times 100, rounded half to even. A seventh run is an error, and so is a value beyond 32 bits.
-ParsedRecord ParseTableRecord(std::string_view record);
+// One line of a LOC or SFT file as the program writes it for row `number` ("P007 = 123.45 -0.05 0.00 1000.00
+// 0.01 -2.50"), blanks and tabs in any runs: the row's own name, "=", and six values with exactly two
+// decimals that the controller's table can hold. On success the values go into `row`; otherwise the fault
+// says what is wrong (its line is left for the caller).
+TextFault ReadTableLine(const TableLayout& layout, int number, std::string_view line, PositionRow& row);
 
 // The longest prefix forming a decimal number (optional "-", digits, at most one "."); 0 when none.
 double LeadingNumber(std::string_view text);

@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "link/atomic_file.h"
 #include "link/decoders.h"
+#include "link/text_lines.h"
 #include "positions/record_reader.h"
 
 namespace zova::positions {
@@ -60,25 +62,28 @@ bool SaveTableFile(const PositionTable& table, Ui& ui, const std::string& path) 
   return false;
 }
 
-bool LoadTableText(PositionTable& table, Ui& ui, std::string_view text) {
-  RecordReader reader(text);
-  std::string record;  // the last record read, named by the messages
-  std::string next;
-  for (int n = 0; n < table.layout().fileRows; ++n) {
-    if (!reader.next(next)) {
-      ui.messageBox(std::string(kMsgPastEndOfFile) + record);
-      return false;
+TextFault ReadTableText(std::string_view text, PositionTable& table) {
+  const TableLayout& layout = table.layout();
+  const std::vector<TextLine> lines = SplitTextLines(text);
+  const auto rowCount = static_cast<std::size_t>(layout.fileRows);
+  // Rows go into a copy first: a refusal at the last line must not leave the rows before it changed.
+  std::vector<PositionRow> rows(rowCount);
+  for (std::size_t n = 0; n < rowCount; ++n) {
+    const int number = static_cast<int>(n);
+    if (n >= lines.size()) {
+      return {number + 1, std::string(kMsgPastEndOfFile) + ": no line for " + FormatRowName(layout, number)};
     }
-    record = next;
-    const ParsedRecord parsed = ParseTableRecord(record);
-    if (parsed.error != RecordError::None) {
-      ui.messageBox(std::string(parsed.error == RecordError::TooManyFields ? kMsgTooManyValues : kMsgValueOverflow) +
-                    record);
-      return false;
+    TextFault fault = ReadTableLine(layout, number, lines[n].text, rows[n]);
+    if (fault.failed()) {
+      fault.line = lines[n].number;
+      return fault;
     }
-    table[n] = parsed.values;
   }
-  return true;
+  if (lines.size() > rowCount) {
+    return {lines[rowCount].number, "a line after " + FormatRowName(layout, layout.fileRows - 1) + ", the last row"};
+  }
+  for (std::size_t n = 0; n < rowCount; ++n) table[static_cast<int>(n)] = rows[n];
+  return {};
 }
 
 bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path) {
@@ -88,7 +93,10 @@ bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path) {
     ui.messageBox(error + path);
     return false;
   }
-  return LoadTableText(table, ui, text);
+  const TextFault fault = ReadTableText(text, table);
+  if (!fault.failed()) return true;
+  ui.messageBox(FormatTextFault(path, fault));
+  return false;
 }
 
 }  // namespace zova::positions

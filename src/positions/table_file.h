@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/text_lines.h"
 #include "link/ui.h"
 #include "positions/position_table.h"
 
@@ -13,10 +14,8 @@ namespace zova::positions {
 // The largest LOC or SFT file read: 2500 lines of more than 1600 characters each, where about 60 are written.
 inline constexpr std::size_t kTableFileMaxBytes = 4 << 20;
 
-// Descriptions of the load failures that the file layer does not name itself.
+// A file that ends before its last row.
 inline constexpr std::string_view kMsgPastEndOfFile = "Input past end of file";
-inline constexpr std::string_view kMsgTooManyValues = "Subscript out of range";
-inline constexpr std::string_view kMsgValueOverflow = "Overflow";
 
 // "P007" / "S07": the prefix and the number with at least the layout's digits.
 std::string FormatRowName(const TableLayout& layout, int number);
@@ -33,12 +32,14 @@ int RowAtOffset(std::string_view fileText, std::size_t offset, int rows);
 // the system's description followed by the file name, or by the prefix of the line being written.
 bool SaveTableFile(const PositionTable& table, Ui& ui, const std::string& path);
 
-// Reads fileRows records of the file's text into rows 0..fileRows-1; the number in each line is not read.
-// On failure shows the description followed by the last record read, and keeps the rows loaded before it.
-bool LoadTableText(PositionTable& table, Ui& ui, std::string_view text);
+// Reads the text of a LOC or SFT file into rows 0..fileRows-1. It must hold exactly the lines the program
+// writes, one per row in order (see ReadTableLine), allowing only for what an editor does to them (see
+// SplitTextLines and SplitWords). Anything else is refused at its line and leaves every row as it was.
+TextFault ReadTableText(std::string_view text, PositionTable& table);
 
-// LoadTableText on a file. A file that cannot be read (missing, not a regular file, larger than
-// kTableFileMaxBytes) shows the system's description followed by the file name and changes no row.
+// ReadTableText on a file. A file that cannot be read (missing, not a regular file, larger than
+// kTableFileMaxBytes) shows the system's description followed by the file name; a refused text shows
+// "FILE:LINE: what is wrong". Either way no row changes.
 bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path);
 
 }  // namespace zova::positions
