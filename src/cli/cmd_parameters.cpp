@@ -1,10 +1,8 @@
 // zovactl commands of the parameters subsystem.
 #include "cli/cmd_parameters.h"
 
-#include <cstddef>
 #include <string>
 
-#include "link/atomic_file.h"
 #include "link/link.h"
 #include "parameters/ax_para_editor.h"
 #include "parameters/ax_para_file.h"
@@ -44,16 +42,9 @@ int exitFor(Context& ctx, TransferStatus s) {
   return s == TransferStatus::Ok ? kExitOk : kExitLink;
 }
 
-// The file's text for a send; false (after the system's description and the file name) when it cannot be read.
-bool readText(Context& ctx, const std::string& file, std::size_t maxBytes, std::string& text) {
-  std::string error;
-  if (ReadWholeFile(file, maxBytes, text, error)) return true;
-  ctx.ui->messageBox(error + file);
-  return false;
-}
-
-int readFailed(Context& ctx, const std::string& file, const std::string& why) {
-  ctx.ui->messageBox("cannot read " + file + ": " + why);
+// A file for a send that is not read says why; nothing is sent.
+int readFailed(Context& ctx, const std::string& why) {
+  ctx.ui->messageBox(why);
   return kExitFile;
 }
 
@@ -72,10 +63,8 @@ int RunSysPara(Context& ctx, const Args& args) {
     CheckSysParaBoxes(table, *ctx.ui);
     return WriteSysParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
-  std::string text;
   std::string why;
-  if (!readText(ctx, action.file, kSysParaFileMaxBytes, text)) return kExitFile;
-  if (!ParseSysParaText(text, table, &why)) return readFailed(ctx, action.file, why);
+  if (ReadSysParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
   CheckSysParaBoxes(table, *ctx.ui);  // as the screen's file reading does, so the bytes are the screen's
   return exitFor(ctx, SendSysPara(*ctx.link, table));
 }
@@ -93,11 +82,8 @@ int RunAxPara(Context& ctx, const Args& args) {
     CheckAxParaBoxes(table, axes, *ctx.ui);
     return WriteAxParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
   }
-  // A file that stops part-way would send a mix of its values and defaults: refuse it.
-  std::string text;
   std::string why;
-  if (!readText(ctx, action.file, kAxParaFileMaxBytes, text)) return kExitFile;
-  if (!ParseAxParaText(text, table, &why)) return readFailed(ctx, action.file, why);
+  if (ReadAxParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
   CheckAxParaBoxes(table, axes, *ctx.ui);
   return exitFor(ctx, SendAxPara(*ctx.link, table, axes));
 }

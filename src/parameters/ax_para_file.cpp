@@ -1,6 +1,8 @@
 // The axis parameter file.
 #include "parameters/ax_para_file.h"
 
+#include <array>
+
 #include "link/atomic_file.h"
 #include "parameters/parameter_text.h"
 
@@ -26,48 +28,29 @@ bool WriteAxParaFile(const std::string& path, const AxPara& table, Ui& ui) {
   return false;
 }
 
-bool ParseAxParaText(std::string_view text, AxPara& table, std::string* why) {
-  RecordReader reader(text);
-  std::string record;
-  int line = 0;
-  auto fail = [&](const std::string& reason) {
-    if (why) *why = "line " + std::to_string(line + 1) + ": " + reason;
-    return false;
-  };
-  for (const AxParaEntry& e : AxParaEntries()) {
-    if (!reader.next(record)) return fail("the file ends early");
-    std::string_view r = record;
-    std::size_t pos = ValueStart(r);
-    while (pos < r.size() && r[pos] == ' ') ++pos;
-    bool ended = false;  // a value ran to the end of the record: the later axes have no text
-    for (int axis = 0; axis < kMaxAxes; ++axis) {
-      std::string_view value;
-      if (!ended && pos < r.size() && IsValueChar(r[pos])) {
-        std::size_t start = pos;
-        while (pos < r.size() && IsValueChar(r[pos])) ++pos;
-        value = r.substr(start, pos - start);
-        ended = pos >= r.size();
-      }
-      std::int32_t number = 0;
-      if (!ParseDecimalValue(value, number)) {
-        return fail("no value for axis " + std::to_string(axis + 1) + " in \"" + record + "\"");
-      }
-      table[axis][static_cast<std::size_t>(e.entry)] = number;
-      while (pos < r.size() && IsBlankOrTab(r[pos])) ++pos;
-    }
-    ++line;
-  }
-  return true;
+TextFault ParseAxParaText(std::string_view text, AxPara& table) {
+  AxPara read = table;  // a refused file changes no entry
+  const TextFault fault = ReadParameterFile<kMaxAxes>(
+      text, AxParaEntries(), [&](const AxParaEntry& e, const std::array<std::int32_t, kMaxAxes>& values) {
+        for (int axis = 0; axis < kMaxAxes; ++axis) {
+          read[axis][static_cast<std::size_t>(e.entry)] = values[static_cast<std::size_t>(axis)];
+        }
+      });
+  if (!fault.failed()) table = read;
+  return fault;
 }
 
-bool ReadAxParaFile(const std::string& path, AxPara& table, std::string* why) {
+FileReading ReadAxParaFile(const std::string& path, AxPara& table, std::string* why) {
   std::string text;
   std::string error;
   if (!ReadWholeFile(path, kAxParaFileMaxBytes, text, error)) {
-    if (why) *why = error;
-    return false;
+    if (why) *why = error + path;
+    return FileReading::Unreadable;
   }
-  return ParseAxParaText(text, table, why);
+  const TextFault fault = ParseAxParaText(text, table);
+  if (!fault.failed()) return FileReading::Read;
+  if (why) *why = FormatTextFault(path, fault);
+  return FileReading::Refused;
 }
 
 }  // namespace zova

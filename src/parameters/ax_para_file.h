@@ -3,9 +3,11 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "link/ui.h"
 #include "parameters/ax_para.h"
+#include "parameters/parameter_text.h"
 
 namespace zova {
 
@@ -19,14 +21,13 @@ std::string AxParaFileText(const AxPara& table);
 // only, whose text is the system's description immediately followed by the file name.
 bool WriteAxParaFile(const std::string& path, const AxPara& table, Ui& ui);
 
-// Reads the named entries of all six axes line by line. A failure (a file that cannot be read: missing,
-// not a regular file, larger than kAxParaFileMaxBytes; a missing line, an empty or non-numeric value
-// text, a value beyond 32 bits) stops the read at that value: what was
-// stored before keeps its new value, everything else its old one. No defaults, no message; `why`
-// (if given) says what failed.
-bool ReadAxParaFile(const std::string& path, AxPara& table, std::string* why = nullptr);
+// Reads the named entries of all six axes from the file's text: exactly the 36 lines the program writes,
+// in order, six values each, allowing only for what an editor does to them (see ReadParameterLine and
+// SplitTextLines). Anything else is refused at its line and changes no entry.
+TextFault ParseAxParaText(std::string_view text, AxPara& table);
 
-// Parses the file text as ReadAxParaFile does.
-bool ParseAxParaText(std::string_view text, AxPara& table, std::string* why = nullptr);
+// ParseAxParaText on a file. When it is not read, no entry changes and `why` (if given) holds the message:
+// the system's description followed by the file name, or "FILE:LINE: what is wrong".
+FileReading ReadAxParaFile(const std::string& path, AxPara& table, std::string* why = nullptr);
 
 }  // namespace zova

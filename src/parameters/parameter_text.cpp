@@ -1,7 +1,10 @@
 // Text forms of the parameter files.
 #include "parameters/parameter_text.h"
 
-#include <charconv>
+#include <algorithm>
+#include <iterator>
+#include <limits>
+#include <vector>
 
 namespace zova {
 
@@ -10,16 +13,28 @@ std::string FormatPrintedNumber(std::int32_t value) {
   return (value < 0 ? digits : " " + digits) + " ";
 }
 
-bool ParseDecimalValue(std::string_view text, std::int32_t& out) {
-  if (text.empty()) return false;
-  const char* end = text.data() + text.size();
-  auto [ptr, ec] = std::from_chars(text.data(), end, out);
-  return ec == std::errc() && ptr == end;
-}
-
-std::size_t ValueStart(std::string_view record) {
-  std::size_t eq = record.find('=');
-  return eq == std::string_view::npos ? 0 : eq + 1;
+TextFault ReadParameterLine(std::string_view line, std::string_view prefix, std::span<std::int32_t> values) {
+  constexpr long long kLowest = std::numeric_limits<std::int32_t>::min();
+  constexpr long long kHighest = std::numeric_limits<std::int32_t>::max();
+  const std::vector<std::string_view> words = SplitWords(line);
+  const std::vector<std::string_view> key = SplitWords(prefix);
+  if (words.size() != key.size() + values.size() || !std::equal(key.begin(), key.end(), words.begin())) {
+    constexpr const char* kCounts[] = {"no", "one", "two", "three", "four", "five", "six"};
+    const std::string count =
+        values.size() < std::size(kCounts) ? kCounts[values.size()] : std::to_string(values.size());
+    return {0, "expected \"" + std::string(prefix) + "\" and " + count +
+                   (values.size() == 1 ? " whole number" : " whole numbers")};
+  }
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const std::string_view word = words[key.size() + i];
+    long long value = 0;
+    if (!ReadFixedDecimal(word, 0, kLowest, kHighest, value)) {
+      const std::string axis = values.size() == 1 ? "" : "axis " + std::to_string(i + 1) + ": ";
+      return {0, axis + FixedDecimalFault(word, 0, kLowest, kHighest)};
+    }
+    values[i] = static_cast<std::int32_t>(value);
+  }
+  return {};
 }
 
 }  // namespace zova

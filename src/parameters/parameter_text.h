@@ -1,11 +1,15 @@
-// Text forms shared by the two parameter files: the printed number form and value parsing.
+// Text forms shared by the two parameter files: the printed number form and the reading of one line.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "link/delimited_records.h"
+#include "link/text_lines.h"
 
 namespace zova {
 
@@ -13,13 +17,42 @@ namespace zova {
 // one, the digits, and one blank after: 2 -> " 2 ", -5 -> "-5 ".
 std::string FormatPrintedNumber(std::int32_t value);
 
-// A whole decimal integer: an optional "-", at least one digit, nothing else, within 32 bits.
-bool ParseDecimalValue(std::string_view text, std::int32_t& out);
+// One line of a parameter file as the program writes it: `prefix` ("AXES-------= ", "MOTOR----- = "),
+// then one whole number per element of `values` (one per axis in the axis file), blanks and tabs in any
+// runs. On success the numbers go into `values`; otherwise the fault says what is wrong (its line is left
+// for the caller) and `values` may hold part of the line.
+TextFault ReadParameterLine(std::string_view line, std::string_view prefix, std::span<std::int32_t> values);
 
-// Where a record's value part starts: just after its first "=", or at its start when it has none.
-std::size_t ValueStart(std::string_view record);
+// Reads a parameter file's text: one line per entry of `entries` (each with a `prefix`), in order, each
+// with `Width` whole numbers, and nothing after the last. `store(entry, values)` takes the numbers of each
+// line read; at the first line that is not in the form, reading stops with the fault.
+template <std::size_t Width, class Entries, class Store>
+TextFault ReadParameterFile(std::string_view text, const Entries& entries, Store store) {
+  const std::vector<TextLine> lines = SplitTextLines(text);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (i >= lines.size()) {
+      return {static_cast<int>(i) + 1,
+              "Input past end of file: no line for \"" + std::string(entries[i].prefix) + "\""};
+    }
+    std::array<std::int32_t, Width> values{};
+    TextFault fault = ReadParameterLine(lines[i].text, entries[i].prefix, values);
+    if (fault.failed()) {
+      fault.line = lines[i].number;
+      return fault;
+    }
+    store(entries[i], values);
+  }
+  if (lines.size() > entries.size()) {
+    return {lines[entries.size()].number, "a line after \"" + std::string(entries.back().prefix) + "\", the last one"};
+  }
+  return {};
+}
 
-inline bool IsValueChar(char c) { return (c >= '0' && c <= '9') || c == '-'; }
-inline bool IsBlankOrTab(char c) { return c == ' ' || c == '\t'; }
+// How reading a parameter file ended. The table changes only when the file was read whole.
+enum class FileReading {
+  Read,
+  Unreadable,  // the file could not be opened or read
+  Refused,     // its text is not the file's form
+};
 
 }  // namespace zova

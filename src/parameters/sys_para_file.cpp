@@ -1,6 +1,8 @@
 // The system parameter file.
 #include "parameters/sys_para_file.h"
 
+#include <array>
+
 #include "link/atomic_file.h"
 #include "parameters/parameter_text.h"
 
@@ -23,46 +25,26 @@ bool WriteSysParaFile(const std::string& path, const SysPara& table, Ui& ui) {
   return false;
 }
 
-std::string SysParaValueText(std::string_view record) {
-  std::string value;
-  std::size_t pos = ValueStart(record);
-  for (int pass = 0; pass < 21 && pos < record.size(); ++pass) {
-    std::size_t start = pos;
-    while (pos < record.size() && IsValueChar(record[pos])) ++pos;
-    value.append(record.substr(start, pos - start));
-    while (pos < record.size() && IsBlankOrTab(record[pos])) ++pos;
-  }
-  return value;
+TextFault ParseSysParaText(std::string_view text, SysPara& table) {
+  SysPara read = table;  // a refused file changes no entry
+  const TextFault fault =
+      ReadParameterFile<1>(text, SysParaEntries(),
+                           [&](const SysParaEntry& e, const std::array<std::int32_t, 1>& v) { read[e.index] = v[0]; });
+  if (!fault.failed()) table = read;
+  return fault;
 }
 
-bool ParseSysParaText(std::string_view text, SysPara& table, std::string* why) {
-  RecordReader reader(text);
-  std::string record;
-  int line = 0;
-  auto fail = [&](const std::string& reason) {
-    if (why) *why = "line " + std::to_string(line + 1) + ": " + reason;
-    table.SetDefaults();  // entries already read are replaced too
-    return false;
-  };
-  for (const SysParaEntry& e : SysParaEntries()) {
-    if (!reader.next(record)) return fail("the file ends early");
-    std::int32_t value = 0;
-    if (!ParseDecimalValue(SysParaValueText(record), value)) return fail("no value in \"" + record + "\"");
-    table[e.index] = value;
-    ++line;
-  }
-  return true;
-}
-
-bool ReadSysParaFile(const std::string& path, SysPara& table, std::string* why) {
+FileReading ReadSysParaFile(const std::string& path, SysPara& table, std::string* why) {
   std::string text;
   std::string error;
   if (!ReadWholeFile(path, kSysParaFileMaxBytes, text, error)) {
-    if (why) *why = error;
-    table.SetDefaults();
-    return false;
+    if (why) *why = error + path;
+    return FileReading::Unreadable;
   }
-  return ParseSysParaText(text, table, why);
+  const TextFault fault = ParseSysParaText(text, table);
+  if (!fault.failed()) return FileReading::Read;
+  if (why) *why = FormatTextFault(path, fault);
+  return FileReading::Refused;
 }
 
 }  // namespace zova

@@ -3,8 +3,10 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "link/ui.h"
+#include "parameters/parameter_text.h"
 #include "parameters/sys_para.h"
 
 namespace zova {
@@ -19,17 +21,13 @@ std::string SysParaFileText(const SysPara& table);
 // only, whose text is the system's description immediately followed by the file name.
 bool WriteSysParaFile(const std::string& path, const SysPara& table, Ui& ui);
 
-// Reads the 41 named entries. Any failure (a file that cannot be read: missing, not a regular file,
-// larger than kSysParaFileMaxBytes; a missing line, an empty or non-numeric value text, a value beyond
-// 32 bits) sets all 41 named entries to their defaults and returns false, silently; `why` (if given)
-// then says what failed.
-bool ReadSysParaFile(const std::string& path, SysPara& table, std::string* why = nullptr);
+// Reads the 41 named entries from the file's text: exactly the 41 lines the program writes, in order,
+// allowing only for what an editor does to them (see ReadParameterLine and SplitTextLines). Anything else
+// is refused at its line and changes no entry.
+TextFault ParseSysParaText(std::string_view text, SysPara& table);
 
-// Parses the file text as ReadSysParaFile does.
-bool ParseSysParaText(std::string_view text, SysPara& table, std::string* why = nullptr);
-
-// The value text of one record: up to 21 runs of digits and "-" from just after the first "=",
-// blanks between them skipped, joined; the first character of another kind ends it.
-std::string SysParaValueText(std::string_view record);
+// ParseSysParaText on a file. When it is not read, no entry changes and `why` (if given) holds the message:
+// the system's description followed by the file name, or "FILE:LINE: what is wrong".
+FileReading ReadSysParaFile(const std::string& path, SysPara& table, std::string* why = nullptr);
 
 }  // namespace zova

@@ -177,6 +177,11 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
   Do(w, {"txtSys_17=55", "cmdJgio_2", "txtSysFileName=" + path, "cmdSave_1", "txtSys_17=20", "cmdJgio_0"});
   ClickAnswering(w, "cmdSave_0", path);
   EXPECT_EQ(std::pair(Text(w, "txtSys_17"), Lit(w, "txtJgio", 3)), std::pair(QString("55"), std::vector<int>{2}));
+  // A file not in the form is named at its line and changes nothing.
+  WriteFile(rig.file("bad.dat"), "AXES-------= 3,\r\n");
+  ClickAnswering(w, "cmdSave_0", rig.file("bad.dat"));
+  EXPECT_EQ(std::pair(rig.taken(), Text(w, "txtSys_17")),
+            std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: 3, has a comma"}, QString("55")));
 
   auto& block = Controller(rig).machine.parameters.system;
   Controller(rig).machine.axes = 5;  // the controller reports the count it drives as AXES
@@ -236,6 +241,11 @@ TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
             std::tuple(21, QString("1234.56"), std::vector<int>{1}));
   Do(w, {"txtSw_9=250", "cmdTrans"});
   EXPECT_EQ(axes[0][131], 250);
+  WriteFile(rig.file("bad.dat"), "MOTOR----- = 1 1\r\n");  // said once, though opening changes the name
+  ClickAnswering(w, "cmdSave_0", rig.file("bad.dat"));
+  EXPECT_EQ(std::pair(rig.taken(), Text(w, "txtSw_9")),
+            std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: expected \"MOTOR----- = \" and six whole numbers"},
+                      QString("250")));
 }
 
 }  // namespace zova::test

@@ -68,8 +68,6 @@ TEST_F(ParameterCommands, ExitCodes) {
   const std::string none = (dir / "none.dat").string();
   EXPECT_EQ(RunAxPara(ctx, {"send", "--file", none}), kExitUsage) << "no --axes yet";
   ctx.options.axes = 3;
-  write(file, "AXES-------= +2 \r\n");
-  EXPECT_EQ(RunSysPara(ctx, {"send", "--file", file}), kExitFile);
   EXPECT_EQ(rig.wire.text(), "") << "nothing reaches the link before the file and usage are right";
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", (dir / "no" / "x.dat").string()}), kExitFile);
 

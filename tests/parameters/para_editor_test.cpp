@@ -30,16 +30,6 @@ int BoxOf(const std::array<Box, N>& boxes, int entry) {
 // The blank or minus in front and the blank after show in the written files' lines.
 TEST(PrintedNumber, MostNegativeValueKeepsAllItsDigits) { EXPECT_EQ(FormatPrintedNumber(INT32_MIN), "-2147483648 "); }
 
-TEST(DecimalValue, AcceptsOnlyAWholeSignedIntegerWithin32Bits) {
-  std::int32_t v = 0;
-  EXPECT_TRUE(ParseDecimalValue("-5", v));
-  EXPECT_EQ(v, -5);
-  EXPECT_TRUE(ParseDecimalValue("2147483647", v));
-  for (const char* bad : {"", "-", "+5", "1-2", "--5", "2147483648", "12 "}) {
-    EXPECT_FALSE(ParseDecimalValue(bad, v)) << bad;
-  }
-}
-
 TEST(NumericText, TellsNumbersFromNonNumbers) {
   struct Case {
     const char* text;

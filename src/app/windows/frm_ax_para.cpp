@@ -103,9 +103,8 @@ FrmAxPara::FrmAxPara(Session& session)
   adjustSize();
   CentreOnScreen(this);
   if (!session_.axParaFile.isEmpty()) {
-    // Reopening reads the remembered file again, replacing edits and fetched values.
+    // Reopening reads the remembered file again, replacing edits and fetched values: the box's change reads it.
     file_.fileName->setText(session_.axParaFile);
-    readFile();
   } else {
     session_.axPara.SetDefaults();
   }
@@ -140,8 +139,13 @@ void FrmAxPara::choiceClicked(SelectorGroup* group, int index) {
 }
 
 void FrmAxPara::readFile() {
-  // A name that is no readable file changes nothing; a file that breaks off keeps what it gave.
-  (void)ReadAxParaFile(file_.fileName->text().toStdString(), session_.axPara);
+  // Any file that is not read changes nothing. Every keystroke in the name box reads again, so a name that
+  // is no readable file passes in silence; a file that is not in the form says where.
+  std::string why;
+  Ui& ui = session_.ui;
+  if (ReadAxParaFile(file_.fileName->text().toStdString(), session_.axPara, &why) == FileReading::Refused) {
+    ui.messageBox(why);
+  }
 }
 
 void FrmAxPara::fileNameChanged() {
@@ -155,10 +159,12 @@ void FrmAxPara::fileOpen() {
                             file_.fileName->text(), FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
-  file_.fileName->setText(*chosen);
-  initAxButton();
-  readFile();
-  updateAxButton();
+  // A new name reads the file through the box's change; the same name is read again here.
+  if (file_.fileName->text() == *chosen) {
+    fileNameChanged();
+  } else {
+    file_.fileName->setText(*chosen);
+  }
 }
 
 void FrmAxPara::fileSave() {

@@ -112,8 +112,10 @@ void FrmSysPara::fileOpen() {
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
   file_.fileName->setText(*chosen);
   initSysButton();
-  // A failed read restores the defaults, which the refresh then shows.
-  (void)ReadSysParaFile(chosen->toStdString(), session_.sysPara);
+  // A file that is not read changes nothing and says why.
+  std::string why;
+  Ui& ui = session_.ui;
+  if (ReadSysParaFile(chosen->toStdString(), session_.sysPara, &why) != FileReading::Read) ui.messageBox(why);
   updateSysButton();
 }
 
