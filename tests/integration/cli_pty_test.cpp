@@ -134,7 +134,8 @@ TEST_F(CliProcess, SignalsEndTheOperationSafely) {
   EXPECT_NE(jog.err.find("interrupted by Ctrl-C"), std::string::npos) << jog.err;
   EXPECT_NE(read(path("trace")).find("> 18"), std::string::npos) << "no stop sent";
   std::string old;
-  for (int n = 0; n < 2500; ++n) old += "P = " + std::to_string(n) + "\r\n";
+  for (int n = 0; n < 2500; ++n)
+    old += (n < 10 ? "P00" : n < 100 ? "P0" : "P") + std::to_string(n) + " = 1.00 0.00 0.00 0.00 0.00 0.00\r\n";
   write(path("loc"), old);
   const RunResult loc = RunProgram(
       ZOVACTL_PATH,
