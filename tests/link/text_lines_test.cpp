@@ -1,6 +1,8 @@
 // Lines, words and fixed-decimal numbers of files a person edited.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "link/text_lines.h"
 
 namespace zova {
@@ -9,8 +11,9 @@ namespace {
 // The editor's habits that a reader forgives all come out as the one written form.
 TEST(TextLines, EditorHabitsNormalizeToTheWrittenForm) {
   const std::string written = "P000 = 1.00 2.00\nP001 = 3.00 4.00\n";
-  for (const char* edited : {"P000 = 1.00 2.00\r\nP001 = 3.00 4.00\r\n", "\xEF\xBB\xBFP000 = 1.00 2.00\nP001 = 3.00 4.00",
-                             "  P000\t=  1.00\t\t2.00 \nP001 = 3.00 4.00\r\n"}) {
+  for (const char* edited :
+       {"P000 = 1.00 2.00\r\nP001 = 3.00 4.00\r\n", "\xEF\xBB\xBFP000 = 1.00 2.00\nP001 = 3.00 4.00",
+        "  P000\t=  1.00\t\t2.00 \nP001 = 3.00 4.00\r\n"}) {
     EXPECT_EQ(NormalizeEditorText(edited), written) << edited;
   }
   // A lone CR, a blank line and a byte order mark inside the text are not editor habits: they stay visible.
@@ -30,26 +33,21 @@ TEST(TextLines, LinesAreNumberedFromOne) {
 }
 
 TEST(TextLines, FixedDecimalsAreTheWrittenFormOnly) {
-  struct Case {
-    const char* text;
-    int decimals;
-    bool accepted;
-    long long value;
-  } cases[] = {
-      {"123.45", 2, true, 12345}, {"-0.05", 2, true, -5},   {"0.00", 2, true, 0},    {"7", 0, true, 7},
-      {"-167772.16", 2, true, -16777216},                   {"167772.15", 2, true, 16777215},
-      {"167772.16", 2, false, 0}, {"1.005", 2, false, 0},   {"1.5", 2, false, 0},    {"1e3", 2, false, 0},
-      {"+7.00", 2, false, 0},     {"-", 2, false, 0},       {".", 2, false, 0},      {".50", 2, false, 0},
-      {"2,50", 2, false, 0},      {"-0.00", 2, false, 0},   {"01.00", 2, false, 0},  {"7.", 0, false, 0},
-      {"1 .00", 2, false, 0},     {"", 0, false, 0},        {"99999999999999999999.00", 2, false, 0},
-  };
-  for (const Case& c : cases) {
+  const std::pair<const char*, long long> accepted[] = {
+      {"123.45", 12345}, {"-0.05", -5}, {"0.00", 0}, {"-167772.16", -16777216}, {"167772.15", 16777215}};
+  for (const auto& [text, expected] : accepted) {
     long long value = 0;
-    EXPECT_EQ(ReadFixedDecimal(c.text, c.decimals, -16777216, 16777215, value), c.accepted) << c.text;
-    if (c.accepted) {
-      EXPECT_EQ(value, c.value) << c.text;
-    }
+    EXPECT_TRUE(ReadFixedDecimal(text, 2, -16777216, 16777215, value)) << text;
+    EXPECT_EQ(value, expected) << text;
   }
+  for (const char* text : {"167772.16", "1.005", "1.5", "1e3", "+7.00", "-", ".", ".50", "2,50", "-0.00", "01.00",
+                           "1 .00", "", "99999999999999999999.00"}) {
+    long long value = 0;
+    EXPECT_FALSE(ReadFixedDecimal(text, 2, -16777216, 16777215, value)) << text;
+  }
+  long long whole = 0;
+  EXPECT_TRUE(ReadFixedDecimal("7", 0, 0, 9, whole));
+  EXPECT_FALSE(ReadFixedDecimal("7.", 0, 0, 9, whole));
 }
 
 }  // namespace
