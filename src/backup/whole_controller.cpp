@@ -162,10 +162,6 @@ std::string CountText(int done, int of, std::string_view what) {
   return std::to_string(done) + " of " + std::to_string(of) + " " + std::string(what) + " sent";
 }
 
-}  // namespace
-
-namespace {
-
 fs::path BackupTarget(const std::string& dir) {
   const fs::path target = fs::path(dir).lexically_normal();
   return target.has_filename() ? target : target.parent_path();  // "DIR/" names DIR
