@@ -1,7 +1,9 @@
 // Backup folder files.
 #include "backup/backup_files.h"
 
+#include <algorithm>
 #include <charconv>
+#include <set>
 #include <span>
 
 #include "backup/sha256.h"
@@ -60,18 +62,6 @@ bool ParseSmall(std::string_view text, int low, int high, int& out) {
 }
 
 bool IsHex(std::string_view text) { return text.find_first_not_of("0123456789abcdef") == std::string_view::npos; }
-
-// A name inside the folder: relative, without "." or ".." parts.
-bool InsideFolder(std::string_view name) {
-  if (name.empty() || name.front() == '/') return false;
-  for (std::size_t start = 0; start <= name.size();) {
-    const std::size_t slash = std::min(name.find('/', start), name.size());
-    const std::string_view part = name.substr(start, slash - start);
-    if (part.empty() || part == "." || part == "..") return false;
-    start = slash + 1;
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -147,23 +137,53 @@ std::string SumsText(const FileSet& files) {
   return out;
 }
 
-bool ParseSums(std::string_view text, std::map<std::string, std::string>& digests, std::string& error) {
+bool InsideFolder(std::string_view name) {
+  // A leading separator is a root or a "\\server" share; a ':' a drive ("C:x") or a Windows stream.
+  if (name.empty() || name.front() == '/' || name.front() == '\\' || name.find(':') != std::string_view::npos) {
+    return false;
+  }
+  for (std::size_t start = 0; start <= name.size();) {
+    const std::size_t separator = std::min(name.find_first_of("/\\", start), name.size());
+    const std::string_view part = name.substr(start, separator - start);
+    if (part.empty() || part == "." || part == "..") return false;
+    start = separator + 1;
+  }
+  return true;
+}
+
+bool IsBackupFileName(std::string_view name) {
+  static const std::set<std::string, std::less<>> every = [] {
+    std::set<std::string, std::less<>> names{std::string(kManifestFile)};
+    for (int n = 0; n < kBackupPrograms; ++n) names.insert({language::ProgramFileName(n), RawProgramFileName(n)});
+    for (Part part : kEveryPart) {
+      if (part != Part::Programs) names.insert({std::string(PartFileStem(part)) + ".dat", RawFileName(part)});
+    }
+    return names;
+  }();
+  return every.contains(name);
+}
+
+TextFault ParseSums(std::string_view text, std::map<std::string, std::string>& digests) {
   std::map<std::string, std::string> out;
+  int number = 0;
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = std::min(text.find('\n', start), text.size());
     const std::string_view line = text.substr(start, end - start);
     start = end + 1;
+    ++number;
+    if (line.find('\r') != std::string_view::npos) return {number, "a CR in the line: the lines end in LF alone"};
     // "digest  name" for text mode, "digest *name" for binary mode: sha256sum writes either.
     const bool wellFormed = line.size() > 66 && IsHex(line.substr(0, 64)) && line[64] == ' ' &&
-                            (line[65] == ' ' || line[65] == '*') && InsideFolder(line.substr(66));
-    if (!wellFormed) {
-      error = "a line of another form: " + std::string(line.substr(0, 80));
-      return false;
-    }
-    out[std::string(line.substr(66))] = line.substr(0, 64);
+                            (line[65] == ' ' || line[65] == '*') &&
+                            std::none_of(line.begin() + 66, line.end(), [](char c) { return c >= 0 && c < ' '; });
+    if (!wellFormed) return {number, "not a line of the form \"DIGEST  NAME\" (64 lowercase hex digits)"};
+    const std::string name(line.substr(66));
+    if (!InsideFolder(name)) return {number, "\"" + name + "\" leaves the backup folder"};
+    if (!IsBackupFileName(name)) return {number, "\"" + name + "\" is not a file a backup writes"};
+    if (!out.emplace(name, line.substr(0, 64)).second) return {number, "\"" + name + "\" is listed twice"};
   }
   digests = std::move(out);
-  return true;
+  return {};
 }
 
 bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& s, std::string& error) {

@@ -8,6 +8,7 @@
 
 #include "backup/parts.h"
 #include "backup/snapshot.h"
+#include "link/text_lines.h"
 
 namespace zova::backup {
 
@@ -42,9 +43,16 @@ using FileSet = std::map<std::string, std::string>;
 
 // "digest  name" per file, in name order, LF line ends.
 [[nodiscard]] std::string SumsText(const FileSet& files);
-// The names and digests of SHA256SUMS; false with `error` for a line of another form or a name that leaves
-// the folder.
-bool ParseSums(std::string_view text, std::map<std::string, std::string>& digests, std::string& error);
+// The names and digests of SHA256SUMS, read as `sha256sum -c --strict` reads them: every line exactly
+// "DIGEST  NAME" or "DIGEST *NAME" with LF line ends, each name once. Only the names a backup writes are
+// taken, so a listing cannot make a restore read more. Else the line and what is wrong with it.
+[[nodiscard]] TextFault ParseSums(std::string_view text, std::map<std::string, std::string>& digests);
+
+// A relative name that stays inside the folder on every system: parts between '/' or '\\' are neither
+// empty, "." nor "..", and there is no drive, share or root.
+[[nodiscard]] bool InsideFolder(std::string_view name);
+// One of the names BackupFiles gives for a backup of every part.
+[[nodiscard]] bool IsBackupFileName(std::string_view name);
 
 // The blocks of `parts` from the raw files; false with `error` naming a missing or malformed file.
 bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& snapshot, std::string& error);

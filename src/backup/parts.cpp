@@ -50,22 +50,29 @@ std::string Parts::text() const {
 }
 
 bool Parts::Parse(std::string_view list, Parts& out, std::string& error) {
+  // An empty list, an empty name or a name given twice is a slip in a script, not a choice: an empty
+  // shell variable must not widen a restore to the whole controller.
+  if (list.empty()) {
+    error = "no parts named (choose from programs,loc,sft,sys,axis)";
+    return false;
+  }
   Parts parts;
   for (std::size_t start = 0; start <= list.size();) {
     const std::size_t comma = std::min(list.find(',', start), list.size());
     const std::string_view name = list.substr(start, comma - start);
-    bool known = false;
-    for (Part p : kEveryPart) {
-      if (name == PartName(p)) {
-        parts.add(p);
-        known = true;
-      }
-    }
-    if (!known) {
-      error = "unknown part \"" + std::string(name) + "\" (choose from programs,loc,sft,sys,axis)";
+    start = comma + 1;
+    const auto* known =
+        std::find_if(kPartWords.begin(), kPartWords.end(), [name](const PartWords& w) { return w.name == name; });
+    if (known == kPartWords.end()) {
+      error = name.empty() ? "an empty part name in \"" + std::string(list) + "\""
+                           : "unknown part \"" + std::string(name) + "\" (choose from programs,loc,sft,sys,axis)";
       return false;
     }
-    start = comma + 1;
+    if (parts.has(known->part)) {
+      error = "part \"" + std::string(name) + "\" named twice";
+      return false;
+    }
+    parts.add(known->part);
   }
   out = parts;
   return true;

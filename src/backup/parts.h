@@ -28,7 +28,8 @@ class Parts {
 
   // "programs,loc,sft,sys,axis", in that order, whatever order they were named in.
   [[nodiscard]] std::string text() const;
-  // A comma-separated list of part names. False for an empty list or an unknown name, which `error` names.
+  // A comma-separated list of part names. False, with `error` saying why, for an empty list, an empty or
+  // unknown name, or a name given twice.
   static bool Parse(std::string_view list, Parts& out, std::string& error);
 
  private:

@@ -159,7 +159,8 @@ StepResult SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Pa
         table[r][static_cast<std::size_t>(a)] = value(raw, static_cast<std::size_t>(r * s.axes + a));
       }
     }
-    const positions::TransferOutcome outcome = positions::SendTableRows(table, link, s.axes, layout.allMode, 0, 0, 0);
+    const positions::TransferOutcome outcome =
+        positions::SendTableRows(table, link, s.axes, layout.allMode, 0, 0, 0, true);
     rowsSent = outcome.sent;
     result = outcome.refused ? StepResult::Failed : FromOutcome(outcome);
   } else if (part == Part::Sys) {

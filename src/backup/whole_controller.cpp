@@ -9,13 +9,9 @@
 #include "backup/sha256.h"
 #include "backup/transfers.h"
 #include "link/atomic_file.h"
-#include "link/decoders.h"
 #include "link/system.h"
-#include "parameters/sys_para.h"
 #include "parameters/wire_value.h"
 #include "positions/table_file.h"
-#include "positions/table_transfer.h"
-#include "positions/wire_value.h"
 
 namespace zova::backup {
 
@@ -23,15 +19,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Bounds of what a backup's files may hold: SHA256SUMS has one short line per file, and no file of a
-// backup is larger than the largest table file.
+// Bounds of what a backup's files may hold: SHA256SUMS has one short line per file, no file of a backup is
+// larger than the largest table file, and no raw block file larger than 2500 rows of six axes.
 constexpr std::size_t kSumsMaxBytes = 64 << 10;
 constexpr std::size_t kFileMaxBytes = positions::kTableFileMaxBytes;
+constexpr std::size_t kRawMaxBytes = 64 << 10;
 
 // Parts in the order they travel: the system parameters first, as AXES decides the size of the rest.
 constexpr Part kTravelOrder[] = {Part::Sys, Part::Axis, Part::Loc, Part::Sft, Part::Programs};
 
 Result Stopped(StepResult step) { return step == StepResult::Cancelled ? Result::Cancelled : Result::LinkFailed; }
+
+std::int32_t AxesOf(const Bytes& sys) { return DecodeParameterValue(std::span<const std::uint8_t, 4>(sys.data(), 4)); }
 
 // Fetches every part of `parts` into `s`; false at the first failure, which is then explained.
 Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAxes) {
@@ -48,7 +47,7 @@ Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAx
       if (step != StepResult::Ok) return Stopped(step);
     }
     if (part == Part::Sys && checkAxes) {
-      const std::int32_t axes = DecodeParameterValue(std::span<const std::uint8_t, 4>(s.sys.data(), 4));
+      const std::int32_t axes = AxesOf(s.sys);
       if (axes != s.axes) {
         ui.messageBox("the controller reports AXES " + std::to_string(axes) + ", the configured axis count is " +
                       std::to_string(s.axes));
@@ -69,18 +68,21 @@ struct TemporaryFolder {
   }
 };
 
-// Writes the files, then renames the folder into place; a message names what failed.
+// Writes the files, then renames the folder into place; a message names what failed as the target's file.
 bool WriteFolder(Ui& ui, TemporaryFolder& temp, const FileSet& files, const fs::path& target) {
   std::string error;
   auto fail = [&](const std::string& name) {
-    ui.messageBox(name + ": " + error);
+    ui.messageBox((target / name).string() + ": " + error);
     return false;
   };
   if (!MakeFolder(temp.path + "/" + std::string(kRawFolder), error)) return fail(std::string(kRawFolder));
   for (const auto& [name, content] : files) {
     if (!SaveFileAtomically(temp.path + "/" + name, content, error)) return fail(name);
   }
-  if (!PublishFolder(temp.path, target.string(), error)) return fail(target.string());
+  if (!PublishFolder(temp.path, target.string(), error)) {
+    ui.messageBox(target.string() + ": " + error);
+    return false;
+  }
   temp.keep = true;
   return true;
 }
@@ -89,6 +91,19 @@ struct Loaded {
   Manifest manifest;
   Snapshot snapshot;
 };
+
+// What a backup folder holds is read where it is: a link or a device inside it could lead a restore to
+// send what lies elsewhere. Empty, or what is wrong.
+std::string PlainContent(const std::string& dir) {
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::file_status status = it->symlink_status(ec);
+    if (!ec && !fs::is_regular_file(status) && !fs::is_directory(status)) {
+      return it->path().lexically_relative(dir).generic_string() + ": not a plain file or folder";
+    }
+  }
+  return ec ? ec.message() : std::string();
+}
 
 // Reads a backup folder, checks every file SHA256SUMS lists, and takes the blocks of the parts asked for.
 Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out) {
@@ -100,19 +115,36 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
   std::string text;
   std::string error;
   std::map<std::string, std::string> digests;
-  if (!ReadWholeFile(folder + std::string(kSumsFile), kSumsMaxBytes, text, error) || !ParseSums(text, digests, error)) {
+  if (std::string wrong = PlainContent(dir); !wrong.empty()) return damaged(wrong);
+  if (!ReadPlainFile(folder + std::string(kSumsFile), kSumsMaxBytes, text, error)) {
     return damaged(std::string(kSumsFile) + ": " + error);
+  }
+  if (const TextFault fault = ParseSums(text, digests); fault.failed()) {
+    ui.messageBox(FormatTextFault(folder + std::string(kSumsFile), fault));
+    return Result::Damaged;
   }
   FileSet kept;
   for (const auto& [name, digest] : digests) {
+    const bool keep = name == kManifestFile || name.starts_with(std::string(kRawFolder) + "/");
     std::string content;
-    if (!ReadWholeFile(folder + name, kFileMaxBytes, content, error)) return damaged(name + ": " + error);
+    if (!ReadPlainFile(folder + name, keep ? kRawMaxBytes : kFileMaxBytes, content, error)) {
+      return damaged(name + ": " + error);
+    }
     if (Sha256Hex(content) != digest) return damaged(name + ": its content does not match " + std::string(kSumsFile));
-    if (name == kManifestFile || name.starts_with(std::string(kRawFolder) + "/")) kept[name] = std::move(content);
+    if (keep) kept[name] = std::move(content);
   }
   const auto manifest = kept.find(std::string(kManifestFile));
   if (manifest == kept.end()) return damaged(std::string(kManifestFile) + " is not in " + std::string(kSumsFile));
   if (!ParseManifest(manifest->second, out.manifest, error)) return damaged(std::string(kManifestFile) + ": " + error);
+  // The system block's own AXES sizes the controller's tables once it is sent: it must be the backup's.
+  if (const auto sys = kept.find(RawFileName(Part::Sys)); sys != kept.end() && sys->second.size() >= 4) {
+    const std::int32_t axes = AxesOf(Bytes(sys->second.begin(), sys->second.begin() + 4));
+    if (axes != out.manifest.axes) {
+      ui.messageBox(dir + ": " + sys->first + " holds AXES " + std::to_string(axes) + ", " +
+                    std::string(kManifestFile) + " says " + std::to_string(out.manifest.axes));
+      return Result::Refused;
+    }
+  }
   const Parts parts = only != nullptr ? *only : out.manifest.included;
   if (!out.manifest.included.covers(parts)) {
     ui.messageBox(dir + ": the backup holds only " + out.manifest.included.text());
@@ -120,22 +152,6 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
   }
   if (!SnapshotFromFiles(kept, out.manifest.axes, parts, out.snapshot, error)) return damaged(error);
   return Result::Ok;
-}
-
-// A table value the transfer would refuse (the controller cannot hold it), named as the transfer names it.
-bool TablesTravel(Ui& ui, const Snapshot& s) {
-  for (Part part : {Part::Loc, Part::Sft}) {
-    if (!s.parts.has(part)) continue;
-    const positions::TableLayout& layout = part == Part::Loc ? positions::kLocationLayout : positions::kShiftLayout;
-    const Bytes& raw = s.block(part);
-    for (std::size_t i = 0; i + 4 <= raw.size(); i += 4) {
-      if (positions::PositionValueTravels(DecodePosition(raw, static_cast<int>(i / 4)))) continue;
-      const auto value = static_cast<int>(i / 4);
-      ui.messageBox(positions::ValueRangeMessage(layout, value / s.axes, value % s.axes));
-      return false;
-    }
-  }
-  return true;
 }
 
 std::string DifferenceCount(std::size_t count) {
@@ -146,27 +162,53 @@ std::string CountText(int done, int of, std::string_view what) {
   return std::to_string(done) + " of " + std::to_string(of) + " " + std::string(what) + " sent";
 }
 
+fs::path BackupTarget(const std::string& dir) {
+  const fs::path target = fs::path(dir).lexically_normal();
+  return target.has_filename() ? target : target.parent_path();  // "DIR/" names DIR
+}
+
 }  // namespace
+
+bool BackupTargetFree(Ui& ui, const std::string& dir) {
+  const fs::path target = BackupTarget(dir);
+  std::error_code ec;
+  // Not followed: the final rename would replace a link, not fill the folder it names.
+  const fs::file_status status = fs::symlink_status(target, ec);
+  if (target.filename().empty() || target.filename() == "." || target.filename() == ".." ||
+      (fs::exists(status) && (!fs::is_directory(status) || !fs::is_empty(target, ec)))) {
+    ui.messageBox(dir + (fs::is_symlink(status) ? ": a symbolic link; the backup folder must be a new or empty folder"
+                                                : ": the backup folder must be new or empty"));
+    return false;
+  }
+  return true;
+}
 
 Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& dir) {
   Report report;
   Ui& ui = link.ui();
-  fs::path target = fs::path(dir).lexically_normal();
-  if (!target.has_filename()) target = target.parent_path();  // "DIR/" names DIR
-  std::error_code ec;
-  const fs::file_status status = fs::status(target, ec);
-  if (target.filename().empty() || target.filename() == "." || target.filename() == ".." ||
-      (fs::exists(status) && (!fs::is_directory(status) || !fs::is_empty(target, ec)))) {
-    ui.messageBox(dir + ": the backup folder must be new or empty");
+  if (!BackupTargetFree(ui, dir)) {
     report.result = Result::Refused;
     report.summary.push_back("no backup was written");
     return report;
   }
+  const fs::path target = BackupTarget(dir);
+  std::error_code ec;
+  const fs::path parent = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+  const std::string name = target.filename().string();
+  // What an earlier backup of this target left when it was killed outright. Only the user's own folders of
+  // exactly the temporary name's form go; remove_all deletes links inside, never what they lead to.
+  for (fs::directory_iterator it(parent, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string entry = it->path().filename().string();
+    if (IsTemporaryFolderName(entry, name) && IsOwnFolder(it->path().string())) {
+      std::error_code ignored;
+      fs::remove_all(it->path(), ignored);
+    }
+  }
   // Beside the target, so the final rename stays on one file system.
-  TemporaryFolder temp{(target.parent_path() / ("." + target.filename().string() + ".zova-")).string()};
+  TemporaryFolder temp{(parent / TemporaryFolderPrefix(name)).string()};
   if (std::string error; !MakeTemporaryFolder(temp.path, error)) {
     temp.path.clear();
-    ui.messageBox(target.parent_path().string() + ": " + error);
+    ui.messageBox(parent.string() + ": " + error);
     report.result = Result::FileFailed;
     report.summary.push_back("no backup was written");
     return report;
@@ -198,8 +240,13 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   return report;
 }
 
+std::string AxesChangeLine(const RestorePlan& plan) {
+  if (!plan.parts.has(Part::Sys) || plan.controllerAxes == plan.backupAxes) return {};
+  return "AXES: controller " + std::to_string(plan.controllerAxes) + ", now " + std::to_string(plan.backupAxes);
+}
+
 Report Restore(Link& link, const Setup& setup, const Parts* only, const std::string& dir,
-               const std::function<bool(Parts)>& confirm) {
+               const std::function<bool(const RestorePlan&)>& confirm) {
   Report report;
   Ui& ui = link.ui();
   Loaded backup;
@@ -210,16 +257,34 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
                   " axes, the configured axis count is " + std::to_string(setup.axes));
     report.result = Result::Refused;
   }
-  if (report.result == Result::Ok && !TablesTravel(ui, saved)) report.result = Result::Refused;
-  if (report.result == Result::Ok && confirm && !confirm(saved.parts)) report.result = Result::Cancelled;
   if (report.result != Result::Ok) {
     report.summary.push_back("nothing was sent");
     return report;
   }
 
-  OverallProgress progress(ui, std::string(kRestoreBar),
-                           SendUnits(saved, saved.parts) + FetchUnits(saved.parts, saved.axes));
+  Parts sysOnly;
+  sysOnly.add(Part::Sys);
+  OverallProgress progress(
+      ui, std::string(kRestoreBar),
+      FetchUnits(sysOnly, saved.axes) + SendUnits(saved, saved.parts) + FetchUnits(saved.parts, saved.axes));
   RouteLinkUi route(link, progress);
+  // The controller's own AXES first: the restore changes it (said in the question and the summary), and
+  // without the system parameters the backup's tables fit only a controller of the backup's axis count.
+  Snapshot held;
+  held.axes = saved.axes;
+  held.parts = sysOnly;
+  report.result = FetchAll(link, progress, held, false);
+  const RestorePlan plan{saved.parts, report.result == Result::Ok ? AxesOf(held.sys) : 0, saved.axes};
+  if (report.result == Result::Ok && !saved.parts.has(Part::Sys) && plan.controllerAxes != saved.axes) {
+    ui.messageBox("the controller reports AXES " + std::to_string(plan.controllerAxes) + ": the " +
+                  std::to_string(saved.axes) + "-axis tables of the backup go only with its system parameters");
+    report.result = Result::Refused;
+  }
+  if (report.result == Result::Ok && confirm && !confirm(plan)) report.result = Result::Cancelled;
+  if (report.result != Result::Ok) {
+    report.summary.push_back("nothing was sent");
+    return report;
+  }
   // A table is sent whole or the link failed in it: the operator's stop waits for its end.
   progress.holdStop(true);
   StepResult step = StepResult::Ok;
@@ -244,6 +309,10 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
     step = progress.stopRequested() ? StepResult::Cancelled : SendPart(link, progress, saved, part, 0, rows);
     if (step == StepResult::Ok) {
       report.summary.push_back(title + "sent");
+      if (const std::string change = AxesChangeLine(plan); part == Part::Sys && !change.empty()) {
+        report.summary.push_back(change);
+        report.notices.push_back(change);
+      }
     } else if (step == StepResult::Failed && (part == Part::Loc || part == Part::Sft)) {
       report.summary.push_back(title + CountText(rows, part == Part::Loc ? kLocRows : kSftRows, "rows"));
     } else {

@@ -42,21 +42,35 @@ struct Report {
   Result result = Result::Ok;
   std::vector<Difference> differences;  // compare, and a restore's read-back
   std::vector<std::string> summary;     // what was done, one line each, for the operator
+  std::vector<std::string> notices;     // lines of the summary the operator must see even when all went well
 };
 
-// Fetches `parts` into the new folder `dir` (which must not exist or must be empty). Everything is written
-// into a temporary folder beside it, renamed into place at the end: a cancelled or failed backup leaves
-// no folder. With the system parameters included, a controller whose AXES is not the configured axis
-// count is refused.
-Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& dir);
+// What a restore is about to do, for the operator's confirmation.
+struct RestorePlan {
+  Parts parts;
+  int controllerAxes = 0;  // the controller's AXES before the restore
+  int backupAxes = 0;      // the AXES the backup's system parameters set
+};
 
-// Checks every file listed in SHA256SUMS and the axis count of BACKUP.txt, then sends the system
-// parameters, axis parameters, locations, shifts and programs exactly as the controller once sent them,
-// reads them back and compares. `only` (if given) restricts the parts, else all the backup holds.
-// `confirm` (if set) is asked after the checks, before anything is sent; false sends nothing (Cancelled).
-// A table or a program is never left half sent: a stop is taken between them. The summary says what was sent.
+// "AXES: controller 3, now 4" when the restore changes the controller's axis count, else empty.
+[[nodiscard]] std::string AxesChangeLine(const RestorePlan& plan);
+
+// Fetches `parts` into the new folder `dir` (which must not exist or must be an empty folder, not a link).
+// Everything is written into a temporary folder beside it, renamed into place at the end: a cancelled or
+// failed backup leaves no folder, and one left by a backup killed outright is removed by the next. With the system
+// parameters included, a controller whose AXES is not the configured axis count is refused.
+Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& dir);
+// Whether `dir` may take a backup (as Backup checks before its first exchange); false after a message.
+[[nodiscard]] bool BackupTargetFree(Ui& ui, const std::string& dir);
+
+// Checks the backup folder (plain files and folders only, every file SHA256SUMS lists, the axis count of
+// BACKUP.txt and of the system block), reads the controller's AXES, then sends the system parameters, axis
+// parameters, locations, shifts and programs exactly as the controller once sent them, reads them back and
+// compares. `only` (if given) restricts the parts, else all the backup holds. `confirm` (if set) is asked
+// after the checks, before anything is sent; false sends nothing (Cancelled). A table or a program is never
+// left half sent: a stop is taken between them. The summary says what was sent and any change of AXES.
 Report Restore(Link& link, const Setup& setup, const Parts* only, const std::string& dir,
-               const std::function<bool(Parts)>& confirm = {});
+               const std::function<bool(const RestorePlan&)>& confirm = {});
 
 // Checks the backup as Restore does, fetches the same parts from the controller and lists the differences.
 Report Compare(Link& link, const Setup& setup, const Parts* only, const std::string& dir);

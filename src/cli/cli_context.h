@@ -40,6 +40,7 @@ struct Context {
   Ui* ui = nullptr;      // messages to standard error
   Link* link = nullptr;  // set for commands on a port, after the port opened
   Connection* connection = nullptr;
+  std::string lineSettings;  // for port commands: the settings the port was opened with ("9600,n,8,1")
   std::FILE* out = stdout;
 
   // Commands whose bytes depend on the axis count call this; false (after a message) when --axes is missing.
@@ -56,6 +57,7 @@ struct Command {
   const char* usage;
   bool linkCheck;                 // open the port with the link check (ENQ answered by DC1)
   bool takesNoArguments = false;  // anything after the command word is refused before the port opens
+  int (*check)(Context& ctx, const Args& args) = nullptr;  // refusals decided before the port opens, or kExitOk
 };
 
 }  // namespace zova::cli

@@ -2,6 +2,7 @@
 #include "cli/cmd_backup.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "app/version.h"
@@ -39,35 +40,47 @@ int ExitFor(Result result) {
   return kExitLink;
 }
 
-int Run(Context& ctx, const Args& args, Operation op) {
-  Ui& ui = *ctx.ui;
+struct Request {
   std::string dir;
-  std::string list;
+  std::optional<std::string> list;
+  backup::Parts parts = backup::Parts::All();
+};
+
+// The folder and the parts; kExitOk, or the refusal after its message.
+int Read(Context& ctx, const Args& args, Operation op, Request& request) {
+  Ui& ui = *ctx.ui;
   bool usage = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--only" && i + 1 < args.size() && list.empty()) {
-      list = args[++i];
-    } else if (dir.empty() && !args[i].empty() && !args[i].starts_with("--")) {
-      dir = args[i];
+    if (args[i] == "--only" && i + 1 < args.size() && !request.list) {
+      request.list = args[++i];
+    } else if (request.dir.empty() && !args[i].empty() && !args[i].starts_with("--")) {
+      request.dir = args[i];
     } else {
       usage = true;
     }
   }
-  backup::Parts parts = backup::Parts::All();
   std::string error;
-  if (usage || dir.empty() || (!list.empty() && !backup::Parts::Parse(list, parts, error))) {
+  if (usage || request.dir.empty() || (request.list && !backup::Parts::Parse(*request.list, request.parts, error))) {
     if (!error.empty()) ui.messageBox(error);
     ui.messageBox(std::string("usage: zovactl ") + Name(op) + " DIR [--only programs,loc,sft,sys,axis]");
     return kExitUsage;
   }
   if (!ctx.requireAxes()) return kExitUsage;
+  if (op == Operation::Backup && !backup::BackupTargetFree(ui, request.dir)) return kExitUsage;
+  return kExitOk;
+}
 
-  const backup::Setup setup{
-      ctx.options.axes, ctx.options.machineType, ctx.options.port,
-      ctx.options.settings.empty() ? "the stored settings, else 9600,n,8,1" : ctx.options.settings,
-      std::to_string(app::kVersionMajor) + "." + std::to_string(app::kVersionMinor) + "." +
-          std::to_string(app::kVersionRevision)};
-  const backup::Parts* only = list.empty() ? nullptr : &parts;
+int Run(Context& ctx, const Args& args, Operation op) {
+  Ui& ui = *ctx.ui;
+  Request request;
+  if (const int refused = Read(ctx, args, op, request); refused != kExitOk) return refused;
+  const std::string& dir = request.dir;
+  const backup::Parts& parts = request.parts;
+
+  const backup::Setup setup{ctx.options.axes, ctx.options.machineType, ctx.options.port, ctx.lineSettings,
+                            std::to_string(app::kVersionMajor) + "." + std::to_string(app::kVersionMinor) + "." +
+                                std::to_string(app::kVersionRevision)};
+  const backup::Parts* only = request.list ? &parts : nullptr;
   backup::Report report;
   switch (op) {
     case Operation::Backup:
@@ -88,6 +101,8 @@ int Run(Context& ctx, const Args& args, Operation op) {
   // What was sent, when a restore did not end as it should; why a backup left nothing; how much differs.
   if (report.result != Result::Ok && (op != Operation::Compare || report.result == Result::Different)) {
     for (const std::string& line : report.summary) ui.messageBox(std::string(Name(op)) + ": " + line);
+  } else {
+    for (const std::string& line : report.notices) ui.messageBox(std::string(Name(op)) + ": " + line);
   }
   return ExitFor(report.result);
 }
@@ -97,5 +112,18 @@ int Run(Context& ctx, const Args& args, Operation op) {
 int RunBackup(Context& ctx, const Args& args) { return Run(ctx, args, Operation::Backup); }
 int RunRestore(Context& ctx, const Args& args) { return Run(ctx, args, Operation::Restore); }
 int RunCompare(Context& ctx, const Args& args) { return Run(ctx, args, Operation::Compare); }
+
+int CheckBackup(Context& ctx, const Args& args) {
+  Request request;
+  return Read(ctx, args, Operation::Backup, request);
+}
+int CheckRestore(Context& ctx, const Args& args) {
+  Request request;
+  return Read(ctx, args, Operation::Restore, request);
+}
+int CheckCompare(Context& ctx, const Args& args) {
+  Request request;
+  return Read(ctx, args, Operation::Compare, request);
+}
 
 }  // namespace zova::cli

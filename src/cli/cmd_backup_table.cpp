@@ -13,15 +13,15 @@ const std::array kCommands = {
             "backup DIR [--only LIST]: fetch programs 0 to 31, the location and shift tables and the system and axis "
             "parameters into the new or empty folder DIR: source, table and parameter files, the blocks as sent under "
             "raw/, BACKUP.txt and SHA256SUMS (needs --axes; LIST: some of programs,loc,sft,sys,axis)",
-            false},
+            false, false, CheckBackup},
     Command{"restore", true, RunRestore,
             "restore DIR [--only LIST]: check DIR against its SHA256SUMS (exit 3) and its axis count (exit 2), send "
             "it back exactly as fetched, read it back and compare (needs --axes)",
-            false},
+            false, false, CheckRestore},
     Command{"compare", true, RunCompare,
             "compare DIR [--only LIST]: print one line per difference between the controller and the backup DIR "
             "(exit 4 when they differ; needs --axes)",
-            false},
+            false, false, CheckCompare},
 };
 
 }  // namespace

@@ -130,6 +130,7 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   if (!connection.Open(command.linkCheck)) return kExitLink;
   ctx.link = &link;
   ctx.connection = &connection;
+  ctx.lineSettings = stack->settings();
   const int status = command.run(ctx, args);
   stack->port().close();
   return status;
@@ -188,6 +189,9 @@ int Main(int argc, char** argv) {
   if (command->takesNoArguments && !args.empty()) {
     ctx.ui->messageBox("usage: zovactl " + std::string(command->usage));
     return kExitUsage;
+  }
+  if (command->check != nullptr) {
+    if (const int refused = command->check(ctx, args); refused != kExitOk) return Conclude(terminal, refused);
   }
   InterruptWatch interrupts;
   const int status = RunCommand(*command, ctx, args, simOptions);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "link/atomic_file.h"
+#include "link/line_settings.h"
 #include "link/trace_port.h"
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
@@ -27,6 +28,9 @@ class Stack final : public PortStack {
     if (traceFile_ != nullptr) std::fclose(traceFile_);
   }
   Port& port() override { return trace_ ? static_cast<Port&>(*trace_) : *inner_; }
+  [[nodiscard]] std::string settings() const override { return FormatLineSettings(line_); }
+
+  LineSettings line_;
 
   std::unique_ptr<sim::Controller> controller_;
   std::unique_ptr<sim::StateKeeper> state_;  // saves the controller's memory before the controller goes
@@ -62,10 +66,11 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
         return nullptr;
       }
     }
+    if (!options.settings.empty() && !ParseLineSettings(options.settings, stack->line_, error)) return nullptr;
     stack->inner_ = std::make_unique<sim::SimPort>(*stack->controller_, systemClock());
   } else {
 #ifdef ZOVA_HAVE_QT_SERIAL
-    stack->inner_ = app::MakeSerialPort(options.port, options.settings, ui, error);
+    stack->inner_ = app::MakeSerialPort(options.port, options.settings, ui, stack->line_, error);
     if (!stack->inner_) return nullptr;
 #else
     (void)ui;

@@ -15,6 +15,8 @@ class PortStack {
  public:
   virtual ~PortStack() = default;
   virtual Port& port() = 0;
+  // The line settings in use: typed, else stored, else the default (the simulated controller takes any).
+  [[nodiscard]] virtual std::string settings() const = 0;
 };
 
 // Null with `error` set when the options cannot make a port.

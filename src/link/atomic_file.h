@@ -21,6 +21,11 @@ inline constexpr std::string_view kMsgNotRegularFile = "Not a regular file";
 [[nodiscard]] bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content,
                                  std::string& error);
 
+// As ReadWholeFile, but a symbolic link (on Windows any reparse point) named as `path` is refused as not a
+// regular file instead of followed: for folders whose content must not lead elsewhere.
+[[nodiscard]] bool ReadPlainFile(const std::string& path, std::size_t maxBytes, std::string& content,
+                                 std::string& error);
+
 // Reads an open stream (standard input: a pipe, a terminal or a file) to its end, at most `maxBytes`, as bytes.
 [[nodiscard]] bool ReadWholeStream(std::FILE* stream, std::size_t maxBytes, std::string& content, std::string& error);
 
@@ -44,8 +49,14 @@ bool SaveFileAtomically(const std::string& path, std::string_view content, std::
 // refused). Null with errno set on failure.
 [[nodiscard]] std::FILE* OpenForWriting(const std::string& path);
 
+// The temporary folder of a folder named `target` (a name, not a path) is named ".TARGET.zova-" and six
+// letters or digits, the target's name cut (at a character's end) so the whole fits in 255 bytes.
+[[nodiscard]] std::string TemporaryFolderPrefix(std::string_view target);
+[[nodiscard]] bool IsTemporaryFolderName(std::string_view name, std::string_view target);
 // Makes a new folder only the user can reach, named `path` and a unique ending; `path` becomes its name.
 [[nodiscard]] bool MakeTemporaryFolder(std::string& path, std::string& error);
+// True for a folder itself (not a link to one) that belongs to the user running the program.
+[[nodiscard]] bool IsOwnFolder(const std::string& path);
 [[nodiscard]] bool MakeFolder(const std::string& path, std::string& error);
 // Puts a folder made by MakeTemporaryFolder in place as `target` (absent, or an empty folder), with the
 // permissions of any new folder, so a reader never sees it half written.

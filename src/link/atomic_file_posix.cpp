@@ -102,9 +102,15 @@ bool ReadWholeStream(std::FILE* stream, std::size_t maxBytes, std::string& conte
   return ReadToEnd(::fileno(stream), maxBytes, 0, content, error);
 }
 
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
+namespace {
+
+bool ReadBounded(const std::string& path, int flags, std::size_t maxBytes, std::string& content, std::string& error) {
   // O_NONBLOCK: opening a FIFO without a writer must not wait; the kind is checked on what was opened.
-  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags));
+  if (file.get() < 0 && errno == ELOOP && (flags & O_NOFOLLOW) != 0) {
+    error = kMsgNotRegularFile;
+    return false;
+  }
   if (file.get() < 0) return Fail(error, errno);
   struct stat st {};
   if (::fstat(file.get(), &st) != 0) return Fail(error, errno);
@@ -115,6 +121,16 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& c
   }
   if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Fail(error, EFBIG);
   return ReadToEnd(file.get(), maxBytes, static_cast<std::size_t>(st.st_size), content, error);
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
+  return ReadBounded(path, 0, maxBytes, content, error);
+}
+
+bool ReadPlainFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
+  return ReadBounded(path, O_NOFOLLOW, maxBytes, content, error);
 }
 
 bool SaveFileAtomically(const std::string& path, std::string_view content, std::string& error, SaveFailure& where) {
@@ -201,6 +217,11 @@ bool MakeTemporaryFolder(std::string& path, std::string& error) {
   if (::mkdtemp(name.data()) == nullptr) return Fail(error, errno);
   path = std::move(name);
   return true;
+}
+
+bool IsOwnFolder(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
 }
 
 bool MakeFolder(const std::string& path, std::string& error) {

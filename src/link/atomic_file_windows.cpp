@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <aclapi.h>
 
 #include <cerrno>
 #include <cstdint>
@@ -117,9 +119,9 @@ class Handle {
 
 // Opens what `path` names (a folder too, which needs backup semantics), without waiting and without
 // keeping others from it.
-HANDLE OpenExisting(const std::wstring& path, DWORD access) {
+HANDLE OpenExisting(const std::wstring& path, DWORD access, DWORD flags = 0) {
   return ::CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr);
 }
 
 // 0 for a regular file on a disk, else the errno value that refuses it (EINVAL: neither file nor folder).
@@ -136,11 +138,19 @@ bool FailKind(std::string& error, int code) {
   return false;
 }
 
-}  // namespace
+// A symbolic link or a junction opened itself (FILE_FLAG_OPEN_REPARSE_POINT): other reparse points, such as a
+// cloud service's files, hold the file's own data.
+bool IsLink(HANDLE h) {
+  FILE_ATTRIBUTE_TAG_INFO tag{};
+  return ::GetFileInformationByHandleEx(h, FileAttributeTagInfo, &tag, sizeof tag) != 0 &&
+         (tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && IsReparseTagNameSurrogate(tag.ReparseTag);
+}
 
-bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
-  const Handle file(OpenExisting(Wide(path), GENERIC_READ));
+// FILE_FLAG_OPEN_REPARSE_POINT in `flags` opens a link itself, which is then refused.
+bool ReadBounded(const std::string& path, DWORD flags, std::size_t maxBytes, std::string& content, std::string& error) {
+  const Handle file(OpenExisting(Wide(path), GENERIC_READ, flags));
   if (!file.valid()) return FailLast(error);
+  if (flags != 0 && IsLink(file.get())) return FailKind(error, EINVAL);
   BY_HANDLE_FILE_INFORMATION info{};
   if (const int code = KindError(file.get(), info); code != 0) return FailKind(error, code);
   const std::uint64_t size = (std::uint64_t{info.nFileSizeHigh} << 32) | info.nFileSizeLow;
@@ -158,6 +168,16 @@ bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& c
   }
   content = std::move(data);
   return true;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
+  return ReadBounded(path, 0, maxBytes, content, error);
+}
+
+bool ReadPlainFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
+  return ReadBounded(path, FILE_FLAG_OPEN_REPARSE_POINT, maxBytes, content, error);
 }
 
 bool ReadWholeStream(std::FILE* stream, std::size_t maxBytes, std::string& content, std::string& error) {
@@ -254,7 +274,7 @@ std::FILE* OpenForWriting(const std::string& path) {
 bool MakeTemporaryFolder(std::string& path, std::string& error) {
   const std::wstring prefix = Wide(path);
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-    const std::wstring ending = UniqueEnding(attempt);
+    const std::wstring ending = UniqueEnding(attempt).substr(0, 6);  // six characters, as mkdtemp's
     if (::CreateDirectoryW((prefix + ending).c_str(), nullptr) != 0) {
       // Hidden until published, as the leading dot hides it elsewhere.
       ::SetFileAttributesW((prefix + ending).c_str(), FILE_ATTRIBUTE_HIDDEN);
@@ -264,6 +284,33 @@ bool MakeTemporaryFolder(std::string& path, std::string& error) {
     if (::GetLastError() != ERROR_ALREADY_EXISTS) break;
   }
   return FailLast(error);
+}
+
+bool IsOwnFolder(const std::string& path) {
+  const std::wstring wide = Wide(path);
+  const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 ||
+      (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    return false;
+  }
+  PSID owner = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (::GetNamedSecurityInfoW(wide.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr, nullptr,
+                              nullptr, &descriptor) != ERROR_SUCCESS) {
+    return false;
+  }
+  bool own = false;
+  HANDLE token = nullptr;
+  if (::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token) != 0) {
+    alignas(TOKEN_USER) unsigned char buffer[256];
+    DWORD size = 0;
+    if (::GetTokenInformation(token, TokenUser, buffer, sizeof buffer, &size) != 0) {
+      own = ::EqualSid(owner, reinterpret_cast<TOKEN_USER*>(buffer)->User.Sid) != 0;
+    }
+    ::CloseHandle(token);
+  }
+  ::LocalFree(descriptor);
+  return own;
 }
 
 bool MakeFolder(const std::string& path, std::string& error) {

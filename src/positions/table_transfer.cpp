@@ -128,11 +128,11 @@ std::string ValueRangeMessage(const TableLayout& layout, int number, int axis) {
 }
 
 TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
-                              int txPointNo) {
+                              int txPointNo, bool asHeld) {
   TransferOutcome outcome;
   Plan plan;
   if (!MakePlan(table, link.ui(), axes, mode, start, end, txPointNo, plan) ||
-      !ValuesTravel(table, link.ui(), axes, plan)) {
+      (!asHeld && !ValuesTravel(table, link.ui(), axes, plan))) {
     outcome.refused = true;
     return outcome;
   }

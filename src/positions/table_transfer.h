@@ -20,15 +20,15 @@ struct TransferOutcome {
   int rejected = 0;        // receive: blocks answered DLE for a wrong checksum (no message)
 };
 
-// Transmits rows of `table` to the controller; single mode sends row `txPointNo`. A value of the rows and
-// axes to send outside what the controller holds is refused, naming row and axis, before anything is sent.
-// Leaves the progress bar where it stopped: the caller sets it back to 0.
 // "P007 axis 2: -167772.16 ~ 167772.15 ...": the refusal of a value the line cannot carry, naming the row
 // and the axis (0-based) it stands in.
 std::string ValueRangeMessage(const TableLayout& layout, int number, int axis);
 
+// Transmits rows of `table` to the controller; single mode sends row `txPointNo`. A value of the rows and
+// axes to send outside what the controller holds is refused, naming row and axis, before anything is sent,
+// unless `asHeld`: the values are blocks the controller itself gave (a restore), sent back whatever they hold.
 TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
-                              int txPointNo);
+                              int txPointNo, bool asHeld = false);
 
 // Sees each row's block as the controller sent it, once its checksum proved right.
 using RowObserver = std::function<void(int number, std::span<const std::uint8_t> block)>;

@@ -1,6 +1,10 @@
 // Backup, restore and compare against simulated controllers: a whole round trip with everything the text
-// files cannot carry, a line cut at several points, damaged backups, the difference lines, and stops.
+// files cannot carry, a line cut at several points, damaged or hostile backups, the difference lines, and stops.
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +15,7 @@
 #include "backup/sha256.h"
 #include "backup/whole_controller.h"
 #include "cli/cmd_backup.h"
+#include "cli/port_factory.h"
 #include "language/compiler.h"
 #include "language/transfer/program_wire.h"
 #include "sim/state_file.h"
@@ -35,11 +40,11 @@ void StoreProgram(sim::Controller& c, int n, const std::string& source) {
   c.programs.programs[static_cast<std::size_t>(n)] = Compiled(n, source);
 }
 
-// Every part holds something the text files cannot carry: unnamed entries, bits the decoders drop,
-// Korean comments.
+// Every part holds something the text files cannot carry: unnamed entries, bits the decoders drop, a
+// location beyond what a file may hold, Korean comments.
 void Load(sim::Controller& c) {
   c.positions.locations[12] = {1000, -5, 16777215, -16777216, 0, 0};
-  c.positions.locations[2499] = {7, 7, 7, 7, 0, 0};
+  c.positions.locations[2499] = {7, 7, 7, 16777216, 0, 0};
   c.positions.shifts[999] = {1, 2, 3, 4, 0, 0};
   c.machine.parameters.system[20] = 12345;
   c.machine.parameters.system[4] = 0x01000005;
@@ -85,18 +90,20 @@ TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
     EXPECT_EQ(filesInDir(), 0) << cut << ": neither the folder nor its temporary one";
   }
   MakeBackup();
-  // A restore gets four bytes from the controller per exchange: answer, echo, SYN, EOT.
+  // A restore first reads the controller's system block (408 bytes), then gets four bytes from the
+  // controller per exchange: answer, echo, SYN, EOT.
+  constexpr long kRead = 408;
   struct Case {
     long cut;
     std::vector<std::string> summary;
   } cases[] = {
-      {2,
+      {kRead + 2,
        {"system parameters: not sent", "axis parameters: not sent", "locations: not sent", "shifts: not sent",
         "programs: not sent"}},
-      {8 + 4 * 1234 + 2,
+      {kRead + 8 + 4 * 1234 + 2,
        {"system parameters: sent", "axis parameters: sent", "locations: 1234 of 2500 rows sent", "shifts: not sent",
         "programs: not sent"}},
-      {8 + 4 * 3500 + 4 * 3 + 2,
+      {kRead + 8 + 4 * 3500 + 4 * 3 + 2,
        {"system parameters: sent", "axis parameters: sent", "locations: sent", "shifts: sent",
         "programs: 3 of 32 programs sent"}},
   };
@@ -110,35 +117,133 @@ TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
   }
 }
 
-TEST_F(WholeController, ADamagedBackupOrAnotherAxisCountIsRefusedWithNothingSent) {
+// Each refused before anything is sent, with the message that names the file and line (or the part).
+TEST_F(WholeController, AHostileOrDamagedBackupOrAWrongRequestIsRefusedWithNothingSent) {
   MakeBackup();
-  auto flip = [](const std::string& file) {
-    std::string text = read(file);
-    text[text.size() / 2] ^= 1;
-    write(file, text);
-  };
+  const std::string c = path("copy");
+  const std::string damaged = c + ": damaged or incomplete backup: ";
+  const std::string sums = c + "/SHA256SUMS:";
+  const std::string zeros(64, '0');
   struct Case {
-    const char* what;
-    std::function<void(const std::string&)> harm;
-    int axes;
-    Result result;
-  } cases[] = {
-      {"a raw byte", [&](const std::string& d) { flip(d + "/raw/ZOVALOC.bin"); }, kAxes, Result::Damaged},
-      {"a text byte", [&](const std::string& d) { flip(d + "/ZOVAPRG05.dat"); }, kAxes, Result::Damaged},
-      {"a missing file", [](const std::string& d) { fs::remove(d + "/raw/ZOVASYS.bin"); }, kAxes, Result::Damaged},
-      {"another axis count", [](const std::string&) {}, 3, Result::Refused},
+    char how;  // 'e' `find` in `file` replaced by `by`, 's' the same listed with its new digest, 'r' file
+               // removed, 'l' file moved elsewhere and linked to, 'f' a FIFO made, '-' nothing
+    std::string file, find, by;
+    cli::Args args;
+    int axes, exit;
+    std::string message;
   };
+  // clang-format off
+  std::vector<Case> cases = {
+      {'e', "raw/ZOVALOC.bin", "\xe8\x03", "\xe9\x03", {}, kAxes, 3,
+       damaged + "raw/ZOVALOC.bin: its content does not match SHA256SUMS"},
+      {'r', "raw/ZOVASYS.bin", "", "", {}, kAxes, 3, damaged + "raw/ZOVASYS.bin: No such file or directory"},
+      {'e', "SHA256SUMS", "\n", "\r\n", {}, kAxes, 3, sums + "1: a CR in the line: the lines end in LF alone"},
+      {'e', "SHA256SUMS", "  BACKUP", " BACKUP", {}, kAxes, 3,
+       sums + "1: not a line of the form \"DIGEST  NAME\" (64 lowercase hex digits)"},
+      {'e', "SHA256SUMS", ".txt\n", ".txt\n" + zeros + "  BACKUP.txt\n", {}, kAxes, 3,
+       sums + "2: \"BACKUP.txt\" is listed twice"},
+      {'e', "SHA256SUMS", ".txt\n", ".txt\n" + zeros + " *raw/big.bin\n", {}, kAxes, 3,
+       sums + "2: \"raw/big.bin\" is not a file a backup writes"},
+      {'e', "SHA256SUMS", ".txt\n", ".txt\n" + zeros + "  ..\\x\n", {}, kAxes, 3,
+       sums + "2: \"..\\x\" leaves the backup folder"},
+      {'s', "raw/ZOVASYS.bin", std::string("\x04\0\0\0", 4), std::string("\x06\0\0\0", 4), {}, kAxes, 2,
+       c + ": raw/ZOVASYS.bin holds AXES 6, BACKUP.txt says 4"},
+      {'-', "", "", "", {}, 3, 2, c + ": the backup is of 4 axes, the configured axis count is 3"},
+      {'-', "", "", "", {"--only", ""}, kAxes, 2, "no parts named (choose from programs,loc,sft,sys,axis)"},
+      {'-', "", "", "", {"--only", "loc,"}, kAxes, 2, "an empty part name in \"loc,\""},
+      {'-', "", "", "", {"--only", "sft,loc,sft"}, kAxes, 2, "part \"sft\" named twice"},
+  };
+  // clang-format on
+#ifndef _WIN32  // links and FIFOs are POSIX's
+  for (const char* name : {"raw/ZOVALOC.bin", "raw", "SHA256SUMS"}) {
+    cases.push_back({'l', name, "", "", {}, kAxes, 3, damaged + name + ": not a plain file or folder"});
+  }
+  cases.push_back({'f', "raw/fifo", "", "", {}, kAxes, 3, damaged + "raw/fifo: not a plain file or folder"});
+#endif
+  for (const Case& k : cases) {
+    fs::remove_all(c);
+    fs::remove_all(path("elsewhere"));
+    fs::copy(dir(), c, fs::copy_options::recursive);
+    const std::string file = c + "/" + k.file;
+    std::string text = read(file);
+    std::string list = read(c + "/SHA256SUMS");
+    if (k.how == 'e' || k.how == 's') write(file, text.replace(text.find(k.find), k.find.size(), k.by));
+    if (k.how == 's')
+      write(c + "/SHA256SUMS", list.replace(list.find(Sha256Hex(read(dir() + "/" + k.file))), 64, Sha256Hex(text)));
+    if (k.how == 'r') fs::remove(file);
+    if (k.how == 'l') fs::rename(file, path("elsewhere")), fs::create_symlink(path("elsewhere"), file);
+#ifndef _WIN32
+    if (k.how == 'f') ::mkfifo(file.c_str(), 0600);
+#endif
+    clear();
+    cli::Args args = {c};
+    args.insert(args.end(), k.args.begin(), k.args.end());
+    ctx.options.axes = k.axes;
+    EXPECT_EQ(cli::RunRestore(ctx, args), k.exit) << k.message;
+    EXPECT_EQ(sim.wire.text(), "") << k.message;
+    ASSERT_FALSE(sim.ui.messages.empty()) << k.message;
+    EXPECT_EQ(sim.ui.messages.front().text, k.message);
+  }
+}
+
+TEST_F(WholeController, ARestoreSaysWhenItChangesTheAxisCountAndNeedsItsSystemBlockToChangeIt) {
+  MakeBackup();
+  Parts loc;
+  loc.add(Part::Loc);
+  for (const Parts& parts : {Parts::All(), loc}) {
+    test::SimRig rig{3};
+    const Report r = Restore(rig.link, setup, &parts, dir());
+    EXPECT_EQ(r.result, parts == loc ? Result::Refused : Result::Ok) << parts.text();
+    if (parts == loc) {
+      EXPECT_EQ(rig.controller.commandLog.size(), 1u) << "the system block read, nothing sent";
+    } else {
+      EXPECT_EQ(r.notices, std::vector<std::string>{"AXES: controller 3, now 4"});
+    }
+  }
+}
+
+// Decided before the first exchange; what a backup killed outright left is removed; a name at the
+// system's limit still has room for its temporary folder.
+TEST_F(WholeController, ABackupTargetIsDecidedBeforeAnythingIsFetched) {
+  fs::create_directory(path("empty"));
+  const std::string longest(250, 'n');
+  struct Case {
+    std::string target;
+    std::function<void()> before;
+    int exit;
+  };
+  std::vector<Case> cases = {
+      {"b", [&] { fs::create_directories(path(".b.zova-AbC123/raw")), fs::create_directory(path(".b.zova-AbC12")); },
+       0},
+      {longest, [] {}, 0},
+  };
+#ifndef _WIN32  // links need privileges on Windows
+  cases.push_back({"to-empty", [&] { fs::create_directory_symlink(path("empty"), path("to-empty")); }, 2});
+  cases.push_back({"dangling", [&] { fs::create_directory_symlink(path("none"), path("dangling")); }, 2});
+#endif
   for (const Case& c : cases) {
-    const std::string copy = path("copy");
-    fs::remove_all(copy);
-    fs::copy(dir(), copy, fs::copy_options::recursive);
-    c.harm(copy);
-    test::SimRig rig{kAxes};
-    backup::Setup s = setup;
-    s.axes = c.axes;
-    EXPECT_EQ(Restore(rig.link, s, nullptr, copy).result, c.result) << c.what;
-    EXPECT_EQ(rig.wire.text(), "") << c.what;
-    EXPECT_EQ(rig.ui.messages.size(), 1u) << c.what;
+    c.before();
+    clear();
+    EXPECT_EQ(cli::RunBackup(ctx, {path(c.target), "--only", "sys"}), c.exit) << c.target;
+    EXPECT_EQ(sim.wire.text().empty(), c.exit != 0) << c.target;
+  }
+  EXPECT_FALSE(fs::exists(path(".b.zova-AbC123")));
+  EXPECT_TRUE(fs::exists(path(".b.zova-AbC12"))) << "not of the temporary folders' form";
+  EXPECT_EQ(filesInDir(), 2 + static_cast<long>(cases.size())) << "empty, .b.zova-AbC12 and the targets alone";
+}
+
+// BACKUP.txt records the settings the line was opened with.
+TEST(PortStack, TellsTheSettingsInUse) {
+  for (const auto& [typed, used] : {std::pair("", "9600,n,8,1"), std::pair("19200,e,7,2", "19200,e,7,2")}) {
+    RecordingUi ui;
+    std::string error;
+    int status = 0;
+    cli::Options options;
+    options.port = "sim";
+    options.settings = typed;
+    const auto stack = cli::MakePortStack(options, "", ui, error, status);
+    ASSERT_NE(stack, nullptr) << error;
+    EXPECT_EQ(stack->settings(), used);
   }
 }
 
@@ -175,9 +280,6 @@ TEST_F(WholeController, AStopLeavesNoBackupAndNoHalfSentTable) {
 TEST_F(WholeController, OnlyNamesThePartsABackupHoldsAndARestoreMayTake) {
   Parts parts;
   std::string error;
-  EXPECT_FALSE(Parts::Parse("", parts, error));
-  EXPECT_FALSE(Parts::Parse("loc,prog", parts, error));
-  EXPECT_EQ(error, "unknown part \"prog\" (choose from programs,loc,sft,sys,axis)");
   ASSERT_TRUE(Parts::Parse("sys,loc", parts, error));
   ASSERT_EQ(Backup(sim.link, setup, parts, dir()).result, Result::Ok);
   std::vector<std::string> names;
@@ -245,17 +347,22 @@ TEST(Sha256, KnownDigests) {
   for (const auto& [data, digest] : cases) EXPECT_EQ(Sha256Hex(data), digest) << data.size() << " bytes";
 }
 
-TEST(BackupFiles, SumsOfAnotherFormOrNamesOutsideTheFolderAreRefused) {
-  const std::string digest(64, 'a');
-  std::map<std::string, std::string> digests;
-  std::string error;
-  for (const std::string& text : {std::string("abc  x\n"), digest + "  ../x\n", digest + "  /etc/passwd\n",
-                                  digest + "  raw//x\n", digest + "x\n", std::string(64, 'G') + "  x\n"}) {
-    EXPECT_FALSE(ParseSums(text, digests, error)) << text;
-  }
-  ASSERT_TRUE(ParseSums(digest + " *raw/ZOVALOC.bin\n" + digest + "  BACKUP.txt\n", digests, error));
-  EXPECT_EQ(digests.size(), 2u);
-  EXPECT_EQ(digests.count("raw/ZOVALOC.bin"), 1u);
+// Plain string code, so the names Windows would read as a parent, a drive or a share are refused everywhere.
+TEST(BackupFiles, ANameInsideTheFolderHasNoParentDriveShareOrRoot) {
+  const std::pair<std::string_view, bool> cases[] = {
+      {"raw/ZOVALOC.bin", true},
+      {"raw\\ZOVALOC.bin", true},
+      {"..\\x", false},
+      {"raw\\..\\x", false},
+      {"C:\\x", false},
+      {"C:x", false},
+      {"\\\\server\\x", false},
+      {"/etc/x", false},
+      {"raw//x", false},
+      {"./x", false},
+      {"", false},
+  };
+  for (const auto& [name, inside] : cases) EXPECT_EQ(InsideFolder(name), inside) << name;
 }
 
 }  // namespace

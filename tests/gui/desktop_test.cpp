@@ -361,12 +361,13 @@ TEST(BackupWindows, BackupCompareAndRestore) {
   CloseScreen(w);
 
   rig.answer = MessageResult::Cancel;
-  const std::size_t commands = Controller(rig).commandLog.size();
+  Controller(rig).machine.axes = 3;
+  const std::size_t commands = Controller(rig).commandLog.size() + 1;  // the system block is read to ask
   w = OpenScreen(rig, "mnuRestore", "frmRestore");
   EXPECT_EQ(rig.taken().back(),
             "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
             "999 and programs 0 to 31 with the backup in " +
-                folder.toStdString() + ".");
+                folder.toStdString() + ".\nAXES: controller 3, now 4");
   EXPECT_EQ(std::pair(Summary(w), Controller(rig).commandLog.size()), std::pair(QString("nothing was sent"), commands));
 }
 

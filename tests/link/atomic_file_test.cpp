@@ -145,5 +145,43 @@ TEST_F(ReadStream, ReadsUpToItsBoundAndNoFurther) {
   }
 }
 
+// A folder whose content must not lead elsewhere reads its file, but not a link to one.
+TEST_F(ReadStream, APlainReadTakesAFileButNotALinkToIt) {
+#ifdef _WIN32
+  GTEST_SKIP() << "links need privileges on Windows";
+#else
+  write(path("in"), "data");
+  fs::create_symlink(path("in"), path("link"));
+  for (const char* name : {"in", "link"}) {
+    std::string content;
+    std::string error;
+    EXPECT_EQ(ReadPlainFile(path(name), 10, content, error), name == std::string("in")) << name;
+    EXPECT_EQ(error, name == std::string("in") ? "" : kMsgNotRegularFile) << name;
+  }
+#endif
+}
+
+// The temporary folder of a target, and only that, is recognised; a long name is cut to leave it room,
+// never inside a UTF-8 character.
+TEST(TemporaryFolder, NamesItsTargetWithinTheNameLimit) {
+  std::string korean;
+  for (int i = 0; i < 83; ++i) korean += "한";  // 249 bytes
+  const struct {
+    std::string target;
+    std::string name;
+    bool ours;
+  } cases[] = {
+      {"b", ".b.zova-AbC123", true},
+      {"b", ".b.zova-AbC12", false},
+      {"b", ".b.zova-AbC12-", false},
+      {"b", ".bb.zova-AbC123", false},
+      {"b", "b.zova-AbC123", false},
+      {"b", ".b.zova-AbC1234", false},
+      {std::string(250, 'n'), "." + std::string(242, 'n') + ".zova-abc123", true},
+      {korean, "." + korean.substr(0, 240) + ".zova-abc123", true},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsTemporaryFolderName(c.name, c.target), c.ours) << c.name;
+}
+
 }  // namespace
 }  // namespace zova

@@ -8,7 +8,7 @@
 
 namespace zova::app {
 
-std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, Ui& ui,
+std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, Ui& ui, LineSettings& used,
                                      std::string& error) {
   // QSerialPort's notifiers want an application object, even without an event loop.
   if (QCoreApplication::instance() == nullptr) {
@@ -23,6 +23,7 @@ std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::strin
   if (!settings.empty()) stored.settings.clear();  // typed settings win over stored ones
   ApplyStoredSettings(stored, line, flow, ui);
   if (!settings.empty() && !ParseLineSettings(settings, line, error)) return nullptr;
+  used = line;
   return MakeSerialPort(device, line, flow, false);
 }
 

@@ -109,7 +109,7 @@ backup::Setup FrmBackup::setup() const {
           std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision)};
 }
 
-bool FrmBackup::confirmRestore(backup::Parts parts) {
+bool FrmBackup::confirmRestore(const backup::RestorePlan& plan) {
   static constexpr struct {
     backup::Part part;
     const char* what;
@@ -120,11 +120,12 @@ bool FrmBackup::confirmRestore(backup::Parts parts) {
                {backup::Part::Programs, "programs 0 to 31"}};
   QStringList overwritten;
   for (const auto& w : kWhat) {
-    if (parts.has(w.part)) overwritten << w.what;
+    if (plan.parts.has(w.part)) overwritten << w.what;
   }
   const QString last = overwritten.takeLast();
   const QString what = overwritten.isEmpty() ? last : overwritten.join(", ") + " and " + last;
-  const QString text = QString("This overwrites the controller's %1 with the backup in %2.").arg(what, folder_);
+  QString text = QString("This overwrites the controller's %1 with the backup in %2.").arg(what, folder_);
+  if (const std::string change = backup::AxesChangeLine(plan); !change.empty()) text += "\n" + Qs(change);
   return session_.ui.messageBox(text.toStdString(), "Restore", MessageButtons::OkCancel, MessageIcon::Exclamation) ==
          MessageResult::Ok;
 }
@@ -141,7 +142,7 @@ void FrmBackup::run() {
       break;
     case WholeControllerAction::Restore:
       report_ = backup::Restore(session_.link, setup(), nullptr, folder,
-                                [this](backup::Parts parts) { return confirmRestore(parts); });
+                                [this](const backup::RestorePlan& plan) { return confirmRestore(plan); });
       break;
     case WholeControllerAction::Compare:
       report_ = backup::Compare(session_.link, setup(), nullptr, folder);

@@ -34,7 +34,7 @@ class FrmBackup : public QWidget {
 
  private:
   void saveDifferences();
-  [[nodiscard]] bool confirmRestore(backup::Parts parts);
+  [[nodiscard]] bool confirmRestore(const backup::RestorePlan& plan);
   [[nodiscard]] backup::Setup setup() const;
 
   Session& session_;
