@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/commands.h"
 #include "language/compiler.h"
 #include "language/listing.h"
 #include "language/scanner.h"
@@ -26,11 +27,6 @@ constexpr std::size_t kListingInputMaxBytes = 1 << 20;
 int Usage(Context& ctx, const char* text) {
   ctx.ui->messageBox(std::string("usage: zovactl ") + text);
   return kExitUsage;
-}
-
-bool ParseWhole(const std::string& text, int& out) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return !text.empty() && ec == std::errc() && end == text.data() + text.size();
 }
 
 // The machine from the global options; false (after a message) when they are out of range.
@@ -87,7 +83,7 @@ int RunCompile(Context& ctx, const Args& args) {
   int program = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--program") {
-      if (i + 1 >= args.size() || !ParseWhole(args[i + 1], program) || program < 0 ||
+      if (i + 1 >= args.size() || !ParseInt(args[i + 1], program) || program < 0 ||
           program >= language::kProgramCount) {
         return Usage(ctx, kCompileUsage);
       }

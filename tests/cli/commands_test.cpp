@@ -100,6 +100,15 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunProgram, kExitUsage, "send-all|a|b", "", "", "*"},
       {RunProgram, kExitUsage, "fetch|1|{f}", "", "", "*"},
       {RunJog, kExitUsage, "2|+|--ms|60001", "", "", "*"},  // a minute at most
+      // The console's boxes would round these; a script's numbers are whole or refused, and no option twice.
+      {RunStartProgram, kExitUsage, "4.5", "", "", "N takes a whole number, not 4.5", 4},
+      {RunStartProgram, kExitUsage, "1e1", "", "", "N takes a whole number, not 1e1", 4},
+      {RunLocSet, kExitUsage, "3.0", "", "", "N takes a whole number, not 3.0", 4},
+      {RunJog, kExitUsage, "1.0|+", "", "", "AXIS takes a whole number, not 1.0", 4},
+      {RunJog, kExitUsage, "1|+|--speed|10.5", "", "", "--speed takes a whole number, not 10.5", 4},
+      {RunJog, kExitUsage, "1|+|--speed|5|--speed|6", "", "", "*", 4},
+      {RunMove, kExitUsage, "MVE P1|--speed|5.5", "", "", "--speed takes a whole number, not 5.5", 4},
+      {RunMove, kExitUsage, "MVE P1|--accel|+50", "", "", "--accel takes a whole number, not +50", 4},
   };
   const std::string file = path("in.dat");
   for (const CommandCase& c : cases) {
