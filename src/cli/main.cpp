@@ -140,11 +140,16 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   link.timeouts.handshake = toDuration(options.handshakeTimeoutSeconds);
   if (options.timeoutSeconds > 0) link.timeouts.reply = toDuration(options.timeoutSeconds);
   Connection connection(link);
-  if (!connection.Open(command.linkCheck)) return kExitLink;
+  // The open says why a trace cannot be written; nothing went out then.
+  if (!connection.Open(command.linkCheck)) return stack->traceFault().empty() ? kExitLink : kExitFile;
   ctx.link = &link;
   ctx.connection = &connection;
   const int status = command.run(ctx, args);
-  stack->port().close();
+  stack->port().close();  // writes what the trace still holds
+  if (const std::string fault = stack->traceFault(); !fault.empty()) {
+    ui.messageBox(fault);
+    return status == kExitOk ? kExitFile : status;
+  }
   return status;
 }
 

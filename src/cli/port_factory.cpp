@@ -27,6 +27,7 @@ class Stack final : public PortStack {
     if (traceFile_ != nullptr) std::fclose(traceFile_);
   }
   Port& port() override { return trace_ ? static_cast<Port&>(*trace_) : *inner_; }
+  [[nodiscard]] std::string traceFault() const override { return trace_ ? trace_->fault() : std::string(); }
 
   std::unique_ptr<sim::Controller> controller_;
   std::unique_ptr<sim::StateKeeper> state_;  // saves the controller's memory before the controller goes
@@ -81,7 +82,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
       exitStatus = kExitFile;
       return nullptr;
     }
-    stack->trace_ = std::make_unique<TracePort>(*stack->inner_, stack->traceFile_, systemClock());
+    stack->trace_ = std::make_unique<TracePort>(*stack->inner_, stack->traceFile_, systemClock(), options.traceFile);
   }
   return stack;
 }

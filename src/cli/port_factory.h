@@ -15,6 +15,8 @@ class PortStack {
  public:
   virtual ~PortStack() = default;
   virtual Port& port() = 0;
+  // Why the wire trace could not be written, or empty (also when there is no trace).
+  [[nodiscard]] virtual std::string traceFault() const = 0;
 };
 
 // Null with `error` set when the options cannot make a port.
