@@ -1,6 +1,7 @@
 // zovactl compile, check and list: the compiler and the listing generator without windows.
 #include "cli/cmd_language.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
@@ -80,10 +81,10 @@ int RunCompile(Context& ctx, const Args& args) {
   }
 
   std::string path;
-  int program = 0;
+  int program = -1;  // not given yet: the option counts once
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--program") {
-      if (i + 1 >= args.size() || !ParseInt(args[i + 1], program) || program < 0 ||
+      if (i + 1 >= args.size() || program >= 0 || !ParseInt(args[i + 1], program) || program < 0 ||
           program >= language::kProgramCount) {
         return Usage(ctx, kCompileUsage);
       }
@@ -95,6 +96,7 @@ int RunCompile(Context& ctx, const Args& args) {
     }
   }
   if (path.empty()) return Usage(ctx, kCompileUsage);
+  program = std::max(program, 0);
 
   std::string source;
   std::string error;

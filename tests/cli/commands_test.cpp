@@ -77,6 +77,7 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunCompile, kExitUsage, "a.dat|--program", "", "", "*"},
       {RunCompile, kExitUsage, "a.dat|--program|33", "", "", "*"},
       {RunCompile, kExitUsage, "a.dat|--program|x", "", "", "*"},
+      {RunCompile, kExitUsage, "a.dat|--program|1|--program|2", "", "", "*"},
       {RunCompile, kExitUsage, "--program|1", "", "", "*"},
       {RunCheck, kExitOk, "{f}", "MVE P5 ;a\r\n[EOF]\r\n", "", ""},
       {RunCheck, kExitLink, "{f}", badRecords,
