@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/whole_number.h"
+#include "options/whole_number_option.h"
 
 namespace zova::app {
 
@@ -52,11 +52,12 @@ int ParseStartOptions(int argc, const char* const* argv, StartOptions& options, 
   CLI::App app("", "zova");
   app.set_help_flag("-h,--help");
   app.set_version_flag("--version", "zova " ZOVA_VERSION);
-  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  // An option given twice is a mistake, not a choice between its values.
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   const CLI::Validator device([](std::string& text) { return text.empty() ? "needs a device or sim" : ""; }, "");
   app.add_option("--port", options.port)->check(device);
-  app.add_option("--axes", options.axes)->check(cli::WholeNumber(2, 6));
-  app.add_option("--machine-type", options.machineType)->check(cli::WholeNumber(0, 2));
+  app.add_option("--axes", options.axes)->check(options::WholeNumber(2, 6));
+  app.add_option("--machine-type", options.machineType)->check(options::WholeNumber(0, 2));
   app.add_option("--screenshots", options.screenshots);
   app.add_option("--measure", options.measure);
   app.add_flag("--monitor", options.monitor);

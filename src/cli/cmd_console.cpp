@@ -3,12 +3,14 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "cli/commands.h"
 #include "console/console_input.h"
 #include "language/compiler.h"
 #include "link/decoders.h"
 #include "link/link.h"
+#include "link/whole_number.h"
 
 namespace zova::cli {
 
@@ -22,10 +24,13 @@ int usage(Context& ctx, const char* text) {
 constexpr const char* kJogUsage = "jog AXIS + | - [--speed S] [--ms T]";
 constexpr const char* kMoveUsage = "move TEXT [--speed S] [--accel A]";
 
-// Reads "--name value" pairs after the positional arguments; false on anything unknown or incomplete.
+// Reads "--name value" pairs after the positional arguments; false on anything unknown, incomplete or given
+// twice.
 bool parseNamed(const Args& args, std::size_t from, std::initializer_list<std::pair<const char*, std::string*>> named) {
+  std::vector<std::string> seen;
   for (std::size_t i = from; i < args.size(); i += 2) {
-    if (i + 1 >= args.size()) return false;
+    if (i + 1 >= args.size() || std::find(seen.begin(), seen.end(), args[i]) != seen.end()) return false;
+    seen.push_back(args[i]);
     bool known = false;
     for (auto [name, value] : named) {
       if (args[i] == name) {
@@ -34,6 +39,18 @@ bool parseNamed(const Args& args, std::size_t from, std::initializer_list<std::p
       }
     }
     if (!known) return false;
+  }
+  return true;
+}
+
+// The console rounds what its boxes hold, as the windows do; a script's numbers must be whole instead, so
+// that 4.5 never starts program 4. False (after a message) for the first that is not.
+bool allWhole(Context& ctx, std::initializer_list<std::pair<const char*, const std::string*>> numbers) {
+  for (auto [name, text] : numbers) {
+    if (!ReadWholeNumber(*text)) {
+      ctx.ui->messageBox(std::string(name) + " takes a whole number, not " + *text);
+      return false;
+    }
   }
   return true;
 }
@@ -97,6 +114,7 @@ int RunJog(Context& ctx, const Args& args) {
   std::string speed = "10";
   std::string msText = "500";
   if (!parseNamed(args, 2, {{"--speed", &speed}, {"--ms", &msText}})) return usage(ctx, kJogUsage);
+  if (!allWhole(ctx, {{"AXIS", &args[0]}, {"--speed", &speed}})) return kExitUsage;
   int ms = 0;
   if (!ParseInt(msText, ms) || ms < 0 || ms > kMaxJogMs) {
     ctx.ui->messageBox("--ms must be a whole number of milliseconds, 0 to " + std::to_string(kMaxJogMs));
@@ -120,6 +138,7 @@ int RunMove(Context& ctx, const Args& args) {
   std::string speed = "10";
   std::string accel = "50";
   if (!parseNamed(args, 1, {{"--speed", &speed}, {"--accel", &accel}})) return usage(ctx, kMoveUsage);
+  if (!allWhole(ctx, {{"--speed", &speed}, {"--accel", &accel}})) return kExitUsage;
   language::LanguageConfig config;
   config.axes = ctx.options.axes == 0 ? 6 : ctx.options.axes;
   config.machineType = ctx.options.machineType;
@@ -131,6 +150,7 @@ int RunMove(Context& ctx, const Args& args) {
 
 int RunStartProgram(Context& ctx, const Args& args) {
   if (args.size() != 1) return usage(ctx, "run N");
+  if (!allWhole(ctx, {{"N", &args[0]}})) return kExitUsage;
   ConsoleSession session(ctx);
   return ExitFor(session.console.RunClick(kRunStart, args[0]));
 }
@@ -140,6 +160,7 @@ int RunResetProgram(Context& ctx, const Args&) { return stopOrReset(ctx, kRunRes
 
 int RunLocSet(Context& ctx, const Args& args) {
   if (args.size() != 1) return usage(ctx, "loc-set N");
+  if (!allWhole(ctx, {{"N", &args[0]}})) return kExitUsage;
   if (!ctx.requireAxes()) return kExitUsage;
   // Checked here too, so that a wrong number is refused before the positions are read.
   if (!ValueInRange(args[0], 0, kMaxLocPoint)) {

@@ -1,11 +1,13 @@
 // zovactl compile, check and list: the compiler and the listing generator without windows.
 #include "cli/cmd_language.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
 #include <string>
 
+#include "cli/commands.h"
 #include "language/compiler.h"
 #include "language/listing.h"
 #include "language/scanner.h"
@@ -26,11 +28,6 @@ constexpr std::size_t kListingInputMaxBytes = 1 << 20;
 int Usage(Context& ctx, const char* text) {
   ctx.ui->messageBox(std::string("usage: zovactl ") + text);
   return kExitUsage;
-}
-
-bool ParseWhole(const std::string& text, int& out) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return !text.empty() && ec == std::errc() && end == text.data() + text.size();
 }
 
 // The machine from the global options; false (after a message) when they are out of range.
@@ -84,10 +81,10 @@ int RunCompile(Context& ctx, const Args& args) {
   }
 
   std::string path;
-  int program = 0;
+  int program = -1;  // not given yet: the option counts once
   for (std::size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--program") {
-      if (i + 1 >= args.size() || !ParseWhole(args[i + 1], program) || program < 0 ||
+      if (i + 1 >= args.size() || program >= 0 || !ParseInt(args[i + 1], program) || program < 0 ||
           program >= language::kProgramCount) {
         return Usage(ctx, kCompileUsage);
       }
@@ -99,6 +96,7 @@ int RunCompile(Context& ctx, const Args& args) {
     }
   }
   if (path.empty()) return Usage(ctx, kCompileUsage);
+  program = std::max(program, 0);
 
   std::string source;
   std::string error;

@@ -2,8 +2,10 @@
 #include "cli/cmd_parameters.h"
 
 #include <string>
+#include <vector>
 
 #include "link/link.h"
+#include "link/text_lines.h"
 #include "parameters/ax_para_editor.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/ax_para_transfer.h"
@@ -48,6 +50,25 @@ int readFailed(Context& ctx, const std::string& why) {
   return kExitFile;
 }
 
+// No operator sees a box's message before a command-line send, and a fetch saved for later is read back by
+// no box: each value a screen would refuse or read as another is named with its line in the file.
+void tell(Context& ctx, const std::string& file, const std::vector<BoxRefusal>& refusals) {
+  for (const BoxRefusal& r : refusals) ctx.ui->messageBox(FormatTextFault(file, {r.line, r.what + ":" + r.message}));
+}
+
+// A send refuses the whole file when any value is refused: nothing goes out.
+int refusedOr(Context& ctx, const std::string& file, const std::vector<BoxRefusal>& refusals) {
+  tell(ctx, file, refusals);
+  return refusals.empty() ? kExitOk : kExitUsage;
+}
+
+// A fetch saves exactly what the controller holds, as a backup does, and warns about what a screen would refuse.
+int saved(Context& ctx, const std::string& file, bool written, const std::vector<BoxRefusal>& refusals) {
+  if (!written) return kExitFile;
+  tell(ctx, file, refusals);
+  return kExitOk;
+}
+
 }  // namespace
 
 int RunSysPara(Context& ctx, const Args& args) {
@@ -59,13 +80,11 @@ int RunSysPara(Context& ctx, const Args& args) {
   if (action.fetch) {
     TransferStatus s = FetchSysPara(*ctx.link, table);
     if (s != TransferStatus::Ok) return exitFor(ctx, s);
-    // The screen shows a fetched table before it can be saved: its checks correct what its boxes refuse.
-    CheckSysParaBoxes(table, *ctx.ui);
-    return WriteSysParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
+    return saved(ctx, action.file, WriteSysParaFile(action.file, table, *ctx.ui), SysParaRefusals(table));
   }
   std::string why;
   if (ReadSysParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
-  CheckSysParaBoxes(table, *ctx.ui);  // as the screen's file reading does, so the bytes are the screen's
+  if (const int refused = refusedOr(ctx, action.file, SysParaRefusals(table)); refused != kExitOk) return refused;
   return exitFor(ctx, SendSysPara(*ctx.link, table));
 }
 
@@ -79,12 +98,11 @@ int RunAxPara(Context& ctx, const Args& args) {
   if (action.fetch) {
     TransferStatus s = FetchAxPara(*ctx.link, table, axes);
     if (s != TransferStatus::Ok) return exitFor(ctx, s);
-    CheckAxParaBoxes(table, axes, *ctx.ui);
-    return WriteAxParaFile(action.file, table, *ctx.ui) ? kExitOk : kExitFile;
+    return saved(ctx, action.file, WriteAxParaFile(action.file, table, *ctx.ui), AxParaRefusals(table, axes));
   }
   std::string why;
   if (ReadAxParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
-  CheckAxParaBoxes(table, axes, *ctx.ui);
+  if (const int refused = refusedOr(ctx, action.file, AxParaRefusals(table, axes)); refused != kExitOk) return refused;
   return exitFor(ctx, SendAxPara(*ctx.link, table, axes));
 }
 

@@ -1,9 +1,9 @@
 // zovactl program send N FILE | send-all DIR | receive N FILE | receive-all DIR.
 #include "cli/cmd_program.h"
 
-#include <charconv>
 #include <string>
 
+#include "cli/commands.h"
 #include "language/program_store.h"
 #include "language/transfer/program_files.h"
 #include "language/transfer/program_transfer.h"
@@ -39,13 +39,6 @@ int ExitFor(Context& ctx, const TransferReport& report) {
   return kExitOk;
 }
 
-// The program number: a whole decimal number (its range is the transfer's to check).
-bool ParseNumber(const std::string& text, int& out) {
-  const char* end = text.data() + text.size();
-  auto [stop, ec] = std::from_chars(text.data(), end, out);
-  return !text.empty() && ec == std::errc() && stop == end;
-}
-
 // A folder given as DIR/ names the same folder as DIR (the root stays "/").
 std::string FolderArgument(std::string dir) {
   while (dir.size() > 1 && dir.back() == programs::kPathSeparator) dir.pop_back();
@@ -61,7 +54,7 @@ int RunProgram(Context& ctx, const Args& args) {
   const bool all = verb == "send-all" || verb == "receive-all";
   if (!(single && args.size() == 3) && !(all && args.size() == 2)) return Usage(ctx);
   int number = 0;
-  if (single && !ParseNumber(args[1], number)) return Usage(ctx);
+  if (single && !ParseInt(args[1], number)) return Usage(ctx);
 
   const language::LanguageConfig config{ctx.options.axes != 0 ? ctx.options.axes : kDefaultAxes,
                                         ctx.options.machineType};

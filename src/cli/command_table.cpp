@@ -1,10 +1,11 @@
 // The table of zovactl commands.
 #include <array>
-#include <charconv>
+#include <optional>
 #include <vector>
 
 #include "cli/cmd_link.h"
 #include "cli/commands.h"
+#include "link/whole_number.h"
 
 namespace zova::cli {
 
@@ -48,8 +49,9 @@ const Command* FindCommand(std::string_view name) {
 }
 
 bool ParseInt(const std::string& text, int& out) {
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return !text.empty() && ec == std::errc() && end == text.data() + text.size();
+  const std::optional<int> value = ReadWholeNumber(text);
+  if (value) out = *value;
+  return value.has_value();
 }
 
 }  // namespace zova::cli

@@ -9,10 +9,11 @@
 
 #include "cli/commands.h"
 #include "cli/interrupt.h"
-#include "cli/whole_number.h"
 #include "cli/port_factory.h"
 #include "link/connection.h"
+#include "link/line_settings.h"
 #include "link/link.h"
+#include "options/whole_number_option.h"
 
 namespace zova::cli {
 
@@ -55,7 +56,8 @@ void Define(CLI::App& app, Options& o, std::string& simOptions) {
   auto help = std::make_shared<Help>();
   help->column_width(31);  // the longest option and its value, and two blanks
   app.formatter(help);
-  app.option_defaults()->group("options")->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  // An option given twice is a mistake in the script, not a choice between its values.
+  app.option_defaults()->group("options")->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   app.set_help_flag("-h,--help", "print this help; zovactl COMMAND --help prints one command's");
   app.set_version_flag("--version", "zovactl " ZOVA_VERSION, "print the program's version");
   const CLI::Validator seconds(
@@ -66,12 +68,23 @@ void Define(CLI::App& app, Options& o, std::string& simOptions) {
       "");
   app.add_option("--port", o.port, "serial device, COMn, or sim for a built-in simulated controller")
       ->option_text("DEVICE");
+  // Checked for every port, the simulated one too, so a script learns of a typo before it meets a device.
+  const CLI::Validator settings(
+      [](std::string& text) {
+        LineSettings line;
+        std::string error;
+        return ParseLineSettings(text, line, error) ? std::string() : error;
+      },
+      "");
   app.add_option("--settings", o.settings, "line settings, e.g. 9600,n,8,1 (default: stored settings, else 9600,n,8,1)")
-      ->option_text("S");
-  app.add_option("--axes", o.axes, "configured axis count, 2 to 6")->option_text("N")->check(WholeNumber(2, 6));
+      ->option_text("S")
+      ->check(settings);
+  app.add_option("--axes", o.axes, "configured axis count, 2 to 6")
+      ->option_text("N")
+      ->check(options::WholeNumber(2, 6));
   app.add_option("--machine-type", o.machineType, "PLC family 0, 1 or 2 (default 0)")
       ->option_text("T")
-      ->check(WholeNumber(0, 2));
+      ->check(options::WholeNumber(0, 2));
   app.add_option("--timeout", o.timeoutSeconds, "bound on every wait after the handshake (default 5)")
       ->option_text("SECONDS")
       ->check(seconds);
@@ -127,12 +140,17 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   link.timeouts.handshake = toDuration(options.handshakeTimeoutSeconds);
   if (options.timeoutSeconds > 0) link.timeouts.reply = toDuration(options.timeoutSeconds);
   Connection connection(link);
-  if (!connection.Open(command.linkCheck)) return kExitLink;
+  // The open says why a trace cannot be written; nothing went out then.
+  if (!connection.Open(command.linkCheck)) return stack->traceFault().empty() ? kExitLink : kExitFile;
   ctx.link = &link;
   ctx.connection = &connection;
   ctx.lineSettings = stack->settings();
   const int status = command.run(ctx, args);
-  stack->port().close();
+  stack->port().close();  // writes what the trace still holds
+  if (const std::string fault = stack->traceFault(); !fault.empty()) {
+    ui.messageBox(fault);
+    return status == kExitOk ? kExitFile : status;
+  }
   return status;
 }
 

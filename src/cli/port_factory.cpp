@@ -29,6 +29,7 @@ class Stack final : public PortStack {
   }
   Port& port() override { return trace_ ? static_cast<Port&>(*trace_) : *inner_; }
   [[nodiscard]] std::string settings() const override { return FormatLineSettings(line_); }
+  [[nodiscard]] std::string traceFault() const override { return trace_ ? trace_->fault() : std::string(); }
 
   LineSettings line_;
 
@@ -86,7 +87,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
       exitStatus = kExitFile;
       return nullptr;
     }
-    stack->trace_ = std::make_unique<TracePort>(*stack->inner_, stack->traceFile_, systemClock());
+    stack->trace_ = std::make_unique<TracePort>(*stack->inner_, stack->traceFile_, systemClock(), options.traceFile);
   }
   return stack;
 }

@@ -17,6 +17,8 @@ class PortStack {
   virtual Port& port() = 0;
   // The line settings in use: typed, else stored, else the default (the simulated controller takes any).
   [[nodiscard]] virtual std::string settings() const = 0;
+  // Why the wire trace could not be written, or empty (also when there is no trace).
+  [[nodiscard]] virtual std::string traceFault() const = 0;
 };
 
 // Null with `error` set when the options cannot make a port.

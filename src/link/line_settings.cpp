@@ -21,7 +21,19 @@ bool toInt(std::string_view s, int& out) {
   return !s.empty() && ec == std::errc() && end == s.data() + s.size();
 }
 
+#ifdef _WIN32
+constexpr bool kOneAndHalfStopBits = true;
+#else
+constexpr bool kOneAndHalfStopBits = false;  // termios has one or two stop bits only
+#endif
+
 }  // namespace
+
+bool PortCanApply(const LineSettings& settings) {
+  const int stop = settings.stopBitsTimesTen;
+  return settings.dataBits >= 5 && settings.dataBits <= 8 &&
+         (stop == 10 || stop == 20 || (stop == 15 && kOneAndHalfStopBits));
+}
 
 bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& error) {
   std::vector<std::string_view> parts;
@@ -39,7 +51,7 @@ bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& er
   if (parts[1].size() != 1) return false;
   s.parity = static_cast<char>(std::tolower(static_cast<unsigned char>(parts[1][0])));
   if (std::string_view("neoms").find(s.parity) == std::string_view::npos) return false;
-  if (!toInt(parts[2], s.dataBits) || s.dataBits < 4 || s.dataBits > 8) return false;
+  if (!toInt(parts[2], s.dataBits)) return false;
   if (parts[3] == "1") {
     s.stopBitsTimesTen = 10;
   } else if (parts[3] == "1.5") {
@@ -47,6 +59,11 @@ bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& er
   } else if (parts[3] == "2") {
     s.stopBitsTimesTen = 20;
   } else {
+    return false;
+  }
+  if (!PortCanApply(s)) {
+    error += kOneAndHalfStopBits ? " (serial ports take 5 to 8 data bits)"
+                                 : " (serial ports here take 5 to 8 data bits and 1 or 2 stop bits)";
     return false;
   }
   out = s;

@@ -1,7 +1,10 @@
 // Wire trace.
 #include "link/trace_port.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <utility>
 
 namespace zova {
 
@@ -20,24 +23,39 @@ std::string FormatTraceLine(double at, char direction, const std::uint8_t* data,
   return line;
 }
 
-TracePort::TracePort(Port& inner, std::FILE* out, Clock& clock)
-    : inner_(inner), out_(out), clock_(clock), start_(clock.now()) {}
+TracePort::TracePort(Port& inner, std::FILE* out, Clock& clock, std::string fileName)
+    : inner_(inner), out_(out), clock_(clock), start_(clock.now()), fileName_(std::move(fileName)) {}
+
+void TracePort::check(bool written) {
+  if (written && std::ferror(out_) == 0) return;
+  if (fault_.empty()) {
+    fault_ = "cannot write the trace " + fileName_ + ": " + (errno != 0 ? std::strerror(errno) : "write failed");
+  }
+}
 
 bool TracePort::open(std::string& error) {
   bool ok = inner_.open(error);
-  std::fprintf(out_, "# open %s: %s\n", inner_.name().c_str(), ok ? "ok" : error.c_str());
+  errno = 0;
+  check(std::fprintf(out_, "# open %s: %s\n", inner_.name().c_str(), ok ? "ok" : error.c_str()) > 0 &&
+        std::fflush(out_) == 0);
+  if (ok && !fault_.empty()) {
+    inner_.close();
+    error = fault_;
+    return false;
+  }
   return ok;
 }
 
 void TracePort::close() {
   inner_.close();
-  std::fprintf(out_, "# close\n");
-  std::fflush(out_);
+  errno = 0;
+  check(std::fprintf(out_, "# close\n") > 0 && std::fflush(out_) == 0);
 }
 
 void TracePort::line(char direction, const std::uint8_t* data, std::size_t size) {
   const double t = std::chrono::duration<double>(clock_.now() - start_).count();
-  std::fputs(FormatTraceLine(t, direction, data, size).c_str(), out_);
+  errno = 0;
+  check(std::fputs(FormatTraceLine(t, direction, data, size).c_str(), out_) >= 0);
 }
 
 bool TracePort::write(const std::uint8_t* data, std::size_t size) {

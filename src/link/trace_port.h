@@ -14,7 +14,8 @@ std::string FormatTraceLine(double at, char direction, const std::uint8_t* data,
 
 class TracePort final : public Port {
  public:
-  TracePort(Port& inner, std::FILE* out, Clock& clock);
+  // `fileName` names the trace in fault().
+  TracePort(Port& inner, std::FILE* out, Clock& clock, std::string fileName = {});
   bool open(std::string& error) override;
   void close() override;
   [[nodiscard]] bool isOpen() const override { return inner_.isOpen(); }
@@ -24,13 +25,21 @@ class TracePort final : public Port {
   void waitReadable(Duration max) override { inner_.waitReadable(max); }
   [[nodiscard]] Duration transmitTime(std::size_t bytes) const override { return inner_.transmitTime(bytes); }
 
+  // Why the trace could not be written (the first failure), or empty. A trace that cannot be written at the
+  // open fails the open, before a byte goes out; a later failure leaves the exchange alone: the caller
+  // learns of it here after close(), which writes everything still buffered.
+  [[nodiscard]] const std::string& fault() const { return fault_; }
+
  private:
   void line(char direction, const std::uint8_t* data, std::size_t size);
+  void check(bool written);
 
   Port& inner_;
   std::FILE* out_;
   Clock& clock_;
   TimePoint start_;
+  std::string fileName_;
+  std::string fault_;
 };
 
 }  // namespace zova

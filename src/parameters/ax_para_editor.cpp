@@ -1,7 +1,10 @@
 // Value rules of the axis parameter screen.
 #include "parameters/ax_para_editor.h"
 
+#include <algorithm>
+
 #include "link/decoders.h"
+#include "link/recording_ui.h"
 #include "parameters/number_text.h"
 
 namespace zova {
@@ -61,10 +64,26 @@ bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui)
   return true;
 }
 
-void CheckAxParaBoxes(AxPara& table, int axes, Ui& ui) {
-  for (int a = 0; a < axes; ++a) {
-    for (int b = 0; b < kAxBoxCount; ++b) (void)CheckAxBox(b, AxBoxText(b, table, a), table, a, ui);
+std::vector<BoxRefusal> AxParaRefusals(const AxPara& table, int axes) {
+  std::vector<BoxRefusal> found;
+  const auto& entries = AxParaEntries();
+  for (int line = 1; line <= kAxParaNamed; ++line) {
+    const AxParaEntry& e = entries[static_cast<std::size_t>(line - 1)];
+    const auto box = std::find_if(kBoxes.begin(), kBoxes.end(), [&](const AxBox& b) { return b.entry == e.entry; });
+    if (box == kBoxes.end()) continue;  // a choice group
+    const int b = static_cast<int>(box - kBoxes.begin());
+    for (int a = 0; a < axes; ++a) {
+      AxPara shown = table;
+      RecordingUi ui;
+      (void)CheckAxBox(b, AxBoxText(b, table, a), shown, a, ui);
+      const std::int32_t held = table[a][static_cast<std::size_t>(e.entry)];
+      if (ui.messages.empty() && shown[a][static_cast<std::size_t>(e.entry)] == held) continue;
+      found.push_back({line,
+                       std::string(FileKey(e.prefix)) + " axis " + std::to_string(a + 1) + " " + std::to_string(held),
+                       std::string(box->message)});
+    }
   }
+  return found;
 }
 
 std::string AxBoxText(int box, const AxPara& table, int axis) {

@@ -5,9 +5,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "link/ui.h"
 #include "parameters/ax_para.h"
+#include "parameters/sys_para_editor.h"
 
 namespace zova {
 
@@ -33,10 +35,9 @@ bool AxBoxAccepts(int box, double number);
 // and stores nothing. An empty text does nothing. True when a value was stored.
 bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui);
 
-// What showing each configured axis does (UpdateAxButton after an axis panel click): every box's change
-// check runs on the text written for its value; a value a box refuses is reported and, as on the screen,
-// kept. The command line runs it after reading a file and after a fetch.
-void CheckAxParaBoxes(AxPara& table, int axes, Ui& ui);
+// The refusals of showing each configured axis (UpdateAxButton after an axis panel click), in file order and
+// by axis within a line; the table is not changed.
+std::vector<BoxRefusal> AxParaRefusals(const AxPara& table, int axes);
 
 // The text UpdateAxButton writes: hundredths entries as "#0.00", the others as plain integers.
 std::string AxBoxText(int box, const AxPara& table, int axis);

@@ -1,11 +1,13 @@
 // Value rules of the system parameter screen.
 #include "parameters/sys_para_editor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 
 #include "link/decoders.h"
+#include "link/recording_ui.h"
 #include "parameters/axis_count.h"
 #include "parameters/number_text.h"
 
@@ -178,8 +180,26 @@ std::string EditSysBox(int box, std::string text, SysPara& table, Ui& ui) {
   return text;
 }
 
-void CheckSysParaBoxes(SysPara& table, Ui& ui) {
-  for (int b = 0; b < kSysBoxCount; ++b) (void)EditSysBox(b, SysBoxText(b, table), table, ui);
+std::string_view FileKey(std::string_view prefix) { return prefix.substr(0, prefix.find('-')); }
+
+std::vector<BoxRefusal> SysParaRefusals(const SysPara& table) {
+  std::vector<BoxRefusal> found;
+  const auto& entries = SysParaEntries();
+  for (int line = 1; line <= kSysParaNamed; ++line) {
+    const SysParaEntry& e = entries[static_cast<std::size_t>(line - 1)];
+    const auto box = std::find_if(kBoxes.begin(), kBoxes.end(), [&](const SysBox& b) { return b.entry == e.index; });
+    if (box == kBoxes.end()) continue;  // a choice group: no message, and a value without a button stays
+    SysPara shown = table;
+    RecordingUi ui;
+    const int b = static_cast<int>(box - kBoxes.begin());
+    (void)EditSysBox(b, SysBoxText(b, table), shown, ui);
+    if (ui.messages.empty() && shown[e.index] == table[e.index]) continue;
+    std::string message = !ui.messages.empty()         ? ui.messages.front().text
+                          : !box->rangeMessage.empty() ? std::string(box->rangeMessage)
+                                                       : " the screen reads it as " + std::to_string(shown[e.index]);
+    found.push_back({line, std::string(FileKey(e.prefix)) + " " + std::to_string(table[e.index]), std::move(message)});
+  }
+  return found;
 }
 
 std::string SysBoxText(int box, const SysPara& table) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "link/ui.h"
 #include "parameters/sys_para.h"
@@ -45,10 +46,20 @@ std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& 
 // the box holds (writing the same text is no change). Returns the text the box ends with.
 std::string EditSysBox(int box, std::string text, SysPara& table, Ui& ui);
 
-// What showing the table does (UpdateSysButton): every box's change check runs on the text written for its
-// value, so a value a box refuses is reported and replaced as if it had been typed. The command line runs
-// it where the screen shows a table, after reading a file and after a fetch, so both send the same bytes.
-void CheckSysParaBoxes(SysPara& table, Ui& ui);
+// A held value the screen's box would not keep when it shows it: one it refuses with a message, or one its
+// check silently reads as another (SYNC 7 becomes 0). The command line lists these where the operator has
+// no box to see them in.
+struct BoxRefusal {
+  int line;             // the value's line in the parameter file, from 1
+  std::string what;     // the file's key and the value ("AXES 9", "ACC axis 2 99999")
+  std::string message;  // the box's own message, or what the box would read the value as
+};
+
+// The key that opens a parameter file's line: its prefix up to the "-" fill ("AXES-------= " -> "AXES").
+std::string_view FileKey(std::string_view prefix);
+
+// The refusals of showing the table (UpdateSysButton), in file order; the table is not changed.
+std::vector<BoxRefusal> SysParaRefusals(const SysPara& table);
 
 // The text UpdateSysButton writes into a box for the stored value.
 std::string SysBoxText(int box, const SysPara& table);

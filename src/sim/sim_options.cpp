@@ -2,17 +2,22 @@
 #include "sim/sim_options.h"
 
 #include <CLI/CLI.hpp>
+#include <limits>
 #include <utility>
+
+#include "options/whole_number_option.h"
 
 namespace zova::sim {
 
 void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
   Faults& f = c.faults;
-  // A repeated option takes its last value, as a later word on a command line usually does.
-  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  // An option given twice is a mistake in the script, not a choice between its values.
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  constexpr int kMost = std::numeric_limits<int>::max();
+  const CLI::Validator count = options::WholeNumber(0, kMost);
   app.add_option("--axes", c.machine.axes, "axis count of the controller (default 4)")
       ->option_text("N")
-      ->check(CLI::Range(1, kMaxAxes));
+      ->check(options::WholeNumber(1, kMaxAxes));
   app.add_option_function<int>(
          "--baud",
          [&](int baud) {
@@ -21,11 +26,12 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
          },
          "pace the line both ways at B baud (default: unpaced)")
       ->option_text("B")
-      ->check(CLI::NonNegativeNumber);
+      ->check(options::WholeNumber(0, 4000000));
   app.add_option_function<int>(
          "--input", [&c](int point) { c.machine.setInput(point, true); }, "input point P is on (repeatable)")
       ->option_text("P")
-      ->check(CLI::Range(0, 63))
+      ->check(options::WholeNumber(0, 63))
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
       ->trigger_on_parse();
   app.add_option_function<std::pair<int, int>>(
          "--error",
@@ -35,7 +41,8 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
            c.machine.setOutput(kOutError, true);
          },
          "the controller reports this error")
-      ->option_text("CODE VALUE");
+      ->option_text("CODE VALUE")
+      ->check(options::WholeNumber(std::numeric_limits<int>::min(), kMost));
   app.add_option("--state", options.stateFile,
                  "keep programs, tables, parameters and the axis count in FILE across runs: loaded at start, saved "
                  "after every change (a new FILE starts from the other options)")
@@ -43,20 +50,39 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
   app.add_option("--link", options.link, "make PATH a symbolic link to the device while serving")->option_text("PATH");
 
   const std::string faults = "faults";
-  app.add_option("--silence-after", f.silenceAfter, "stop sending after N bytes")->option_text("N")->group(faults);
+  app.add_option("--silence-after", f.silenceAfter, "stop sending after N bytes")
+      ->option_text("N")
+      ->check(count)
+      ->group(faults);
   app.add_option("--disconnect-after", f.disconnectAfter, "drop the line after N bytes")
       ->option_text("N")
+      ->check(count)
       ->group(faults);
   app.add_flag("--wrong-echo", f.wrongEcho, "echo a different command code")->group(faults);
   app.add_flag("--dle-for-syn", f.dleForSyn, "answer DLE where SYN accepts")->group(faults);
   app.add_flag("--bad-checksum", f.badChecksum, "reply blocks carry a wrong checksum")->group(faults);
   app.add_flag("--bad-terminator", f.badTerminator, "reply blocks end without ETX")->group(faults);
-  app.add_option("--short-block", f.shortBlock, "reply blocks lose N bytes")->option_text("N")->group(faults);
-  app.add_option("--extra-bytes", f.extraBytes, "N junk bytes after each reply block")->option_text("N")->group(faults);
-  app.add_option("--announce", f.announce, "length announcements claim N bytes")->option_text("N")->group(faults);
+  app.add_option("--short-block", f.shortBlock, "reply blocks lose N bytes")
+      ->option_text("N")
+      ->check(count)
+      ->group(faults);
+  app.add_option("--extra-bytes", f.extraBytes, "N junk bytes after each reply block")
+      ->option_text("N")
+      ->check(count)
+      ->group(faults);
+  app.add_option("--announce", f.announce, "length announcements claim N bytes")
+      ->option_text("N")
+      ->check(count)
+      ->group(faults);
   app.add_flag("--refuse-blocks", f.refuseBlocks, "answer host blocks with DLE")->group(faults);
-  app.add_option("--from-command", f.fromCommand, "faults start at the N-th command")->option_text("N")->group(faults);
-  app.add_option("--only-command", f.onlyCommand, "faults act on command code C only")->option_text("C")->group(faults);
+  app.add_option("--from-command", f.fromCommand, "faults start at the N-th command")
+      ->option_text("N")
+      ->check(count)
+      ->group(faults);
+  app.add_option("--only-command", f.onlyCommand, "faults act on command code C only")
+      ->option_text("C")
+      ->check(count)
+      ->group(faults);
 }
 
 std::string ApplySimOptions(const std::vector<std::string>& args, Controller& controller, SimOptions& options) {

@@ -77,6 +77,7 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunCompile, kExitUsage, "a.dat|--program", "", "", "*"},
       {RunCompile, kExitUsage, "a.dat|--program|33", "", "", "*"},
       {RunCompile, kExitUsage, "a.dat|--program|x", "", "", "*"},
+      {RunCompile, kExitUsage, "a.dat|--program|1|--program|2", "", "", "*"},
       {RunCompile, kExitUsage, "--program|1", "", "", "*"},
       {RunCheck, kExitOk, "{f}", "MVE P5 ;a\r\n[EOF]\r\n", "", ""},
       {RunCheck, kExitLink, "{f}", badRecords,
@@ -100,6 +101,15 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunProgram, kExitUsage, "send-all|a|b", "", "", "*"},
       {RunProgram, kExitUsage, "fetch|1|{f}", "", "", "*"},
       {RunJog, kExitUsage, "2|+|--ms|60001", "", "", "*"},  // a minute at most
+      // The console's boxes would round these; a script's numbers are whole or refused, and no option twice.
+      {RunStartProgram, kExitUsage, "4.5", "", "", "N takes a whole number, not 4.5", 4},
+      {RunStartProgram, kExitUsage, "1e1", "", "", "N takes a whole number, not 1e1", 4},
+      {RunLocSet, kExitUsage, "3.0", "", "", "N takes a whole number, not 3.0", 4},
+      {RunJog, kExitUsage, "1.0|+", "", "", "AXIS takes a whole number, not 1.0", 4},
+      {RunJog, kExitUsage, "1|+|--speed|10.5", "", "", "--speed takes a whole number, not 10.5", 4},
+      {RunJog, kExitUsage, "1|+|--speed|5|--speed|6", "", "", "*", 4},
+      {RunMove, kExitUsage, "MVE P1|--speed|5.5", "", "", "--speed takes a whole number, not 5.5", 4},
+      {RunMove, kExitUsage, "MVE P1|--accel|+50", "", "", "--accel takes a whole number, not +50", 4},
   };
   const std::string file = path("in.dat");
   for (const CommandCase& c : cases) {

@@ -93,6 +93,19 @@ TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
       {ctl, {"--port", "sim", "loc", "--help"}, 0, "usage: zovactl [OPTIONS] loc receive single N", ""},
       {ctl, {"--bogus", "ping"}, 2, "", "zovactl: The following argument was not expected: --bogus\n" + usage},
       {ctl, {"--axes", "0x3", "ping"}, 2, "", "zovactl: --axes: takes 2 to 6, not 0x3\n" + usage},
+      // No option counts twice, and no line settings are replaced by others the port can apply.
+      {ctl,
+       {"--axes", "3", "--axes", "4", "ping"},
+       2,
+       "",
+       "zovactl: --axes: At Most 1 required but received 2\n" + usage},
+      {ctl,
+       {"--settings", "9600,n,4,1", "ping"},
+       2,
+       "",
+       "zovactl: --settings: Invalid property value: \"9600,n,4,1\" (serial ports here take 5 to 8 data bits and 1 or "
+       "2 stop bits)\n" +
+           usage},
       {ctl, {"--port", "sim", "frob"}, 2, "", "zovactl: unknown command frob\n" + usage},
       {ctl, {"--quiet"}, 2, "", "zovactl: no command given\n" + usage},
       // Commands that take no arguments refuse them before any port opens.
@@ -109,11 +122,21 @@ TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
        "Downloading error!",
        "zovactl: the controller or the link failed (exit 1)\n"},
       {ctl, {"--port", "/dev/zova-no-such-port", "outputs"}, 1, "", "/dev/zova-no-such-port: no such serial port\n"},
+      {ctl,
+       {"--port", "sim", "--trace", "/dev/full", "ping"},
+       3,
+       "",
+       "cannot write the trace /dev/full: No space left on device\n"},
       {ZOVASIM_PATH,
        {"--axes", "0"},
        2,
        "",
-       "zovasim: --axes: Value 0 not in range 1 to 6\nusage: zovasim [OPTIONS] (zovasim --help)\n"},
+       "zovasim: --axes: takes 1 to 6, not 0\nusage: zovasim [OPTIONS] (zovasim --help)\n"},
+      {ZOVASIM_PATH,
+       {"--baud", "9600.5"},
+       2,
+       "",
+       "zovasim: --baud: takes 0 to 4000000, not 9600.5\nusage: zovasim [OPTIONS] (zovasim --help)\n"},
   };
   for (const Case& c : cases) {
     const RunResult r = RunProgram(c.program, c.args);

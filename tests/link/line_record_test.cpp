@@ -69,6 +69,37 @@ TEST(LineRecord, SavesWhatTheTraceWrites) {
   EXPECT_EQ(trace, expected + "  0.004500 > 01\n");
 }
 
+#ifdef __linux__
+// A trace that cannot be written fails the open before a byte goes out (a full device); one that fills up
+// later (a disk full mid-run) lets the exchange go on and says why once close() has written what it held.
+TEST(TracePort, ATraceThatCannotBeWrittenSaysWhy) {
+  struct Case {
+    const char* what;
+    bool openOk;
+    std::size_t sentBytes;
+  } cases[] = {{"/dev/full", false, 0}, {"a 40-byte buffer", true, 9}};
+  for (const Case& c : cases) {
+    FakeClock clock;
+    test::ScriptedPort device(clock);
+    char room[40];
+    std::FILE* file = c.openOk ? fmemopen(room, sizeof room, "w") : std::fopen(c.what, "w");
+    ASSERT_NE(file, nullptr) << c.what;
+    TracePort port(device, file, clock, "T");
+    std::string error;
+    EXPECT_EQ(port.open(error), c.openOk) << c.what;
+    const std::uint8_t bytes[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    if (c.openOk) {
+      EXPECT_EQ(port.fault(), "") << "the open line fits";
+      EXPECT_TRUE(port.write(bytes, sizeof bytes));
+      port.close();
+    }
+    EXPECT_EQ(device.written.size(), c.sentBytes) << c.what;
+    EXPECT_TRUE(port.fault().starts_with("cannot write the trace T: ")) << port.fault();
+    std::fclose(file);
+  }
+}
+#endif
+
 // A handshake is SOH, any answer, the code and its echo back to back; only that echo names the command.
 TEST(LineRecord, NamesTheCommandOnlyOnAHandshakesEcho) {
   struct Step {

@@ -29,34 +29,40 @@ struct ParameterCommands : test::ScratchDir {
   Context ctx;
 };
 
-TEST_F(ParameterCommands, FilesAndFetchesPassTheScreensChecks) {
-  // Values the screen's boxes report and reset when they show them: AXES 9, SERR 0, ARCH -5, JSPD 0.
-  SysPara bad = test::Defaults<SysPara>();
-  SysPara good = bad;
-  for (auto [entry, wrong, shown] : {std::array{0, 9, 2}, {4, 0, 500}, {5, -5, 1}, {49, 0, 10}}) {
-    bad[entry] = wrong;
-    good[entry] = shown;
-  }
-  std::ofstream(file, std::ios::binary) << SysParaFileText(bad);
-  EXPECT_EQ(RunSysPara(ctx, {"send", "--file", file}), kExitOk);
-  EXPECT_EQ(rig.ui.texts(), (std::vector<std::string>{" 2 ~ 6 까지 입력하십시요.", " 1 ~ 999999 까지 입력하십시요.",
-                                                      " 1 ~ 6 까지 입력하십시요.", " 1 ~ 100 까지 입력하십시요."}));
+// A fetch saves what the controller holds and warns, line by line, of what a screen would not keep; sending
+// that file back is refused as a whole, and nothing reaches the controller.
+TEST_F(ParameterCommands, AFetchKeepsWhatTheControllerHoldsAndItsSendIsRefused) {
   auto& system = rig.controller.machine.parameters.system;
-  EXPECT_EQ(system, good.values);
-  system = bad.values;  // a fetch is saved as the screen shows it
+  system[3] = 7;     // SYNC, which the screen would read as 0
+  system[4] = 0;     // SERR
+  system[49] = 500;  // JSPD
+  const auto systemHeld = system;
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", file}), kExitOk);
-  EXPECT_EQ(read(file), SysParaFileText(good));
+  SysPara held;
+  held.values = systemHeld;
+  held[sys::kAxes] = 3;  // the simulated controller answers with its own axis count
+  EXPECT_EQ(read(file), SysParaFileText(held));
+  const std::vector<std::string> named = {file + ":4: SYNC 7: 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요.",
+                                          file + ":5: SERR 0: 1 ~ 999999 까지 입력하십시요.",
+                                          file + ":27: JSPD 500: 1 ~ 100 까지 입력하십시요."};
+  EXPECT_EQ(rig.ui.texts(), named);
+  rig.wire.clear();
+  rig.ui.clear();
+  EXPECT_EQ(RunSysPara(ctx, {"send", "--file", file}), kExitUsage);
+  EXPECT_EQ(rig.ui.texts(), named);
+  EXPECT_EQ(rig.wire.text(), "");
 
-  // An axis value its box refuses is reported and, as on the screen, kept (the controller drives two axes now).
   ctx.options.axes = 2;
   auto& axis = rig.controller.machine.parameters.axis[1];
-  axis[105] = 6000000;  // VEL 60000.00
-  rig.ui.clear();
+  axis[130] = 99999;  // ACC
   EXPECT_EQ(RunAxPara(ctx, {"fetch", "--file", file}), kExitOk);
-  axis[105] = 0;
-  EXPECT_EQ(RunAxPara(ctx, {"send", "--file", file}), kExitOk);
-  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>(2, " 1 ~ 50000 사이의 값을 입력하십시요."));
-  EXPECT_EQ(axis[105], 6000000);
+  axis[130] = 0;
+  rig.wire.clear();
+  rig.ui.clear();
+  EXPECT_EQ(RunAxPara(ctx, {"send", "--file", file}), kExitUsage);
+  EXPECT_EQ(rig.ui.texts(),
+            std::vector<std::string>{file + ":26: ACC axis 2 99999: 0 ~ 25000 사이의 값을 입력하십시요."});
+  EXPECT_EQ(rig.wire.text(), "");
 }
 
 TEST_F(ParameterCommands, ExitCodes) {

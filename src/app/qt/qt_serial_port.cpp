@@ -90,6 +90,10 @@ QtSerialPort::~QtSerialPort() { close(); }
 
 bool QtSerialPort::open(std::string& error) {
   broken_ = false;
+  if (!PortCanApply(settings_)) {
+    error = device_.toStdString() + ": the port cannot apply the settings " + FormatLineSettings(settings_);
+    return false;
+  }
   port_.setPortName(device_);
   if (!port_.open(QIODevice::ReadWrite)) {
     error = DescribeOpenError(port_.error(), device_, port_.errorString());
