@@ -126,7 +126,7 @@ TEST_F(FlashDownload, ChoosingRefusesWrongNamesAndDamagedFiles) {
   EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"OPEN HEX File "});
   sim.ui.clear();
   EXPECT_EQ(choose(*this, ":0400000001020304F3\n:00000001FF\n"), FirmwareDownload::Choice::Damaged);
-  EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"HEX 파일 1번째 줄: 레코드 체크섬이 틀립니다."});
+  EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{file + ":1: 레코드 체크섬이 틀립니다"});
   EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::NoFile);
   EXPECT_EQ(sim.wire.text(), "") << "nothing reaches the flash";
 }

@@ -1,9 +1,11 @@
-// Builds Intel HEX text for tests: data records of 16 bytes, optional extra records, the end record.
+// Builds Intel HEX text for tests: single records, and whole files as the program writes them.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "firmware/hex_file.h"
 
 namespace zova::test {
 
@@ -20,19 +22,12 @@ inline std::string HexRecord(int type, std::uint16_t address, const std::vector<
   return line;
 }
 
-// `count` data bytes (value i*7+3) in records of 16, CR LF line ends, closed by the end record.
+// `count` data bytes (value i*7+3) from address 0, as WriteHex writes them.
 inline std::string HexText(std::size_t count, std::vector<std::uint8_t>* bytes = nullptr) {
-  std::string text;
-  std::vector<std::uint8_t> all;
-  for (std::size_t i = 0; i < count; i += 16) {
-    std::vector<std::uint8_t> chunk;
-    for (std::size_t j = i; j < count && j < i + 16; ++j) chunk.push_back(static_cast<std::uint8_t>(j * 7 + 3));
-    all.insert(all.end(), chunk.begin(), chunk.end());
-    text += HexRecord(0, static_cast<std::uint16_t>(i), chunk) + "\r\n";
-  }
-  text += ":00000001FF\r\n";
-  if (bytes != nullptr) *bytes = all;
-  return text;
+  HexImage image;
+  for (std::size_t i = 0; i < count; ++i) image.data.push_back(static_cast<std::uint8_t>(i * 7 + 3));
+  if (bytes != nullptr) *bytes = image.data;
+  return WriteHex(image);
 }
 
 }  // namespace zova::test
