@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "firmware/hex_builder.h"
 #include "process.h"
 #include "support/scratch_dir.h"
 
@@ -123,25 +124,58 @@ TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
   }
 }
 
-// Ctrl-C ends a jog with the stop on the wire and the positions printed; SIGTERM ends a transfer between
-// two exchanges and leaves its file as it was.
-TEST_F(CliProcess, SignalsEndTheOperationSafely) {
-  const RunResult jog = RunProgram(
-      ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--trace", path("trace"), "jog", "1", "+", "--ms", "60000"},
-      kChildLimit, SignalAfter{SIGINT, std::chrono::milliseconds(300)});
-  EXPECT_EQ(jog.exitCode, 128 + SIGINT) << jog.err;
-  EXPECT_EQ(jog.out.rfind("command ", 0), 0u) << jog.out;
-  EXPECT_NE(jog.err.find("interrupted by Ctrl-C"), std::string::npos) << jog.err;
-  EXPECT_NE(read(path("trace")).find("> 18"), std::string::npos) << "no stop sent";
+// Ctrl-C or a hang-up ends a jog with the stop on the wire; SIGTERM ends a transfer between two exchanges
+// and leaves its file as it was; Ctrl-C ends a handshake wait on a silent controller at once; a firmware
+// download past its erase outlives two Ctrl-C; a closed standard output ends the operation like a signal.
+TEST_F(CliProcess, SignalsAndAClosedOutputEndTheOperationSafely) {
+  using std::chrono::milliseconds;
   std::string old;
   for (int n = 0; n < 2500; ++n) old += "P = " + std::to_string(n) + "\r\n";
   write(path("loc"), old);
-  const RunResult loc = RunProgram(
-      ZOVACTL_PATH,
-      {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", path("loc")},
-      kChildLimit, SignalAfter{SIGTERM, std::chrono::milliseconds(300)});
-  EXPECT_EQ(loc.exitCode, 128 + SIGTERM) << loc.err;
-  EXPECT_NE(loc.err.find("interrupted by SIGTERM"), std::string::npos) << loc.err;
+  write(path("f.hex"), test::HexText(3000));
+  const std::vector<std::string> jog = {"--axes", "2", "--trace", path("trace"), "jog", "1", "+", "--ms", "60000"};
+  struct Case {
+    std::vector<std::string> args;
+    std::optional<SignalAfter> signal;
+    int exit;
+    std::string errEnd;
+  } cases[] = {
+      {jog, SignalAfter{SIGINT, milliseconds(300)}, 130,
+       "interrupted by Ctrl-C; stopped after the last complete exchange\n"},
+      {jog, SignalAfter{SIGHUP, milliseconds(300)}, 129,
+       "interrupted by SIGHUP; stopped after the last complete exchange\n"},
+      {{"--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", path("loc")},
+       SignalAfter{SIGTERM, milliseconds(300)},
+       143,
+       "interrupted by SIGTERM; stopped after the last complete exchange\n"},
+      {{"--sim-options", "--silence-after 0", "outputs"},
+       SignalAfter{SIGINT, milliseconds(300)},
+       130,
+       "interrupted by Ctrl-C; stopped after the last complete exchange\n"},
+      {{"--quiet", "firmware", path("f.hex")},
+       SignalAfter{SIGINT, milliseconds(150), 2},
+       0,
+       "the download cannot be stopped now; it ends by itself\n"},
+      {{"--axes", "4", "loc", "receive", "single", "5"},
+       std::nullopt,
+       141,
+       "zovactl: standard output was closed by its reader; stopped after the last complete exchange\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.begin(), {"--port", "sim"});
+    std::filesystem::remove(path("trace"));
+    const auto start = std::chrono::steady_clock::now();
+    const RunResult r = RunProgram(ZOVACTL_PATH, args, kChildLimit, c.signal, !c.signal);
+    EXPECT_EQ(r.exitCode, c.exit) << c.args.back() << ": " << r.err;
+    EXPECT_TRUE(r.err.ends_with(c.errEnd)) << c.args.back() << ": " << r.err;
+    if (c.args == jog) {
+      EXPECT_NE(read(path("trace")).find("> 18"), std::string::npos) << "no stop sent";
+    }
+    if (c.args.back() == "outputs") {
+      EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1500));
+    }
+  }
   EXPECT_EQ(read(path("loc")), old);
 }
 
