@@ -68,16 +68,6 @@ std::string checkOtherRecord(std::uint8_t type, std::uint8_t count, unsigned off
   return {};
 }
 
-void appendRecord(std::string& text, std::uint8_t type, unsigned offset, const std::uint8_t* data, std::size_t count) {
-  unsigned sum = static_cast<unsigned>(count) + (offset >> 8) + (offset & 0xFF) + type;
-  text += ':' + hexText(static_cast<unsigned>(count), 2) + hexText(offset, 4) + hexText(type, 2);
-  for (std::size_t i = 0; i < count; ++i) {
-    text += hexText(data[i], 2);
-    sum += data[i];
-  }
-  text += hexText((0u - sum) & 0xFFu, 2) + "\r\n";
-}
-
 }  // namespace
 
 bool MatchesHexPattern(const std::filesystem::path& path) {
@@ -145,6 +135,16 @@ HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::s
   return status;
 }
 
+std::string HexRecordLine(std::uint8_t type, std::uint16_t address, std::span<const std::uint8_t> data) {
+  unsigned sum = static_cast<unsigned>(data.size()) + (address >> 8) + (address & 0xFFu) + type;
+  std::string text = ':' + hexText(static_cast<unsigned>(data.size()), 2) + hexText(address, 4) + hexText(type, 2);
+  for (std::uint8_t b : data) {
+    text += hexText(b, 2);
+    sum += b;
+  }
+  return text + hexText((0u - sum) & 0xFFu, 2);
+}
+
 std::string WriteHex(const HexImage& image) {
   std::string text;
   unsigned upper = 0;
@@ -153,15 +153,14 @@ std::string WriteHex(const HexImage& image) {
     if (address >> 16 != upper) {
       upper = address >> 16;
       const std::uint8_t value[2] = {static_cast<std::uint8_t>(upper >> 8), static_cast<std::uint8_t>(upper & 0xFF)};
-      appendRecord(text, kLinear, 0, value, 2);
+      text += HexRecordLine(kLinear, 0, value) + "\r\n";
     }
     const std::size_t count =
         std::min<std::size_t>({16, image.data.size() - i, kSegmentSize - (address & (kSegmentSize - 1))});
-    appendRecord(text, kData, address & 0xFFFF, image.data.data() + i, count);
+    text += HexRecordLine(kData, address & 0xFFFF, std::span(image.data).subspan(i, count)) + "\r\n";
     i += count;
   }
-  appendRecord(text, kEnd, 0, nullptr, 0);
-  return text;
+  return text + HexRecordLine(kEnd, 0, {}) + "\r\n";
 }
 
 }  // namespace zova

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,10 @@ enum class HexStatus {
 // ParseHex on a file. On Damaged, `message` is "FILE:LINE: what is wrong"; on CannotRead, the system's
 // description followed by the file name.
 [[nodiscard]] HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message);
+
+// One record as this program writes it: ":", count, address, type, data and checksum in upper-case
+// hexadecimal, without a line end.
+[[nodiscard]] std::string HexRecordLine(std::uint8_t type, std::uint16_t address, std::span<const std::uint8_t> data);
 
 // The image as this program writes it: 16-byte data records (none running past a 64 KiB segment), a
 // linear address record (04) where the upper half of the address is not 0 or changes, the end record,

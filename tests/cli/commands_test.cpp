@@ -219,12 +219,10 @@ TEST_F(TerminalMessages, ACarriageReturnBreaksTheLine) {
   EXPECT_EQ(takeOutput(), "first\nsecond\nthird\n");
 }
 
-// Standard output that takes no more writes asks the operation to stop, as a signal does, from the first
-// write that failed on.
+// Standard output that takes no more writes asks the operation to stop, as a signal does.
 TEST_F(TerminalMessages, AFailedWriteToStandardOutputAsksForAStop) {
   write(path("out"), "");
   std::FILE* readOnly = std::fopen(path("out").c_str(), "r");
-  ASSERT_NE(readOnly, nullptr);
   CliUi ui(ctx.out, false, readOnly);
   EXPECT_FALSE(ui.cancelRequested());
   std::fputs("P005\n", readOnly);
