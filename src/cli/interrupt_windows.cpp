@@ -16,9 +16,9 @@ namespace {
 std::atomic<int> g_received{0};
 std::atomic<bool> g_unstoppable{false};
 
-void say(const char* text, DWORD size) {
+void say(const char* text, std::size_t size) {
   DWORD written = 0;
-  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text, size, &written, nullptr);
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text, static_cast<DWORD>(size), &written, nullptr);
 }
 
 constexpr char kCannotStop[] = "\nzovactl: the download cannot be stopped now; it ends by itself\n";
