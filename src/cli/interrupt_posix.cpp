@@ -17,7 +17,6 @@ volatile std::sig_atomic_t g_received = 0;
 volatile std::sig_atomic_t g_unstoppable = 0;
 bool g_watching = false;  // an InterruptWatch has put its handlers in place
 struct sigaction g_saved[3]{};
-struct sigaction g_savedPipe {};
 
 void say(const char* text, std::size_t size) { (void)!::write(STDERR_FILENO, text, size); }
 
@@ -54,14 +53,14 @@ InterruptWatch::InterruptWatch() {
   g_unstoppable = 0;
   for (int i = 0; i < 3; ++i) ::sigaction(kStopSignals[i], nullptr, &g_saved[i]);
   install(OnSignal);
+  // For the rest of the process: what is left in standard output's buffer is written at exit.
   struct sigaction ignore {};
   ignore.sa_handler = SIG_IGN;
-  ::sigaction(SIGPIPE, &ignore, &g_savedPipe);
+  ::sigaction(SIGPIPE, &ignore, nullptr);
 }
 
 InterruptWatch::~InterruptWatch() {
   for (int i = 0; i < 3; ++i) ::sigaction(kStopSignals[i], &g_saved[i], nullptr);
-  ::sigaction(SIGPIPE, &g_savedPipe, nullptr);
   g_watching = false;
 }
 
