@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/interrupt.h"
 #include "firmware/flash_download.h"
 
 namespace zova::cli {
@@ -17,6 +18,7 @@ class StateLines final : public DownloadDisplay {
   void setLabel(DownloadLabel label, const std::string& text) override {
     if (!quiet_ && label == DownloadLabel::State) std::fprintf(stderr, "%s\n", text.c_str());
   }
+  void setStoppable(bool stoppable) override { InterruptWatch::setStoppable(stoppable); }
 
  private:
   bool quiet_;

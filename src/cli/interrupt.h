@@ -1,13 +1,21 @@
-// Ctrl-C (SIGINT) and SIGTERM end a zovactl operation safely: the handler only records the signal, and
-// the operation looks at it between exchanges (through Ui::cancelRequested), stops what moves and
-// leaves files old or new. A second signal ends the program at once. On Windows, Ctrl-C counts as SIGINT
-// and Ctrl-Break, closing the console window, logging off or shutting down as SIGTERM
-// (interrupt_posix.cpp, interrupt_windows.cpp).
+// Ctrl-C (SIGINT), SIGTERM and SIGHUP (a closed terminal) end a zovactl operation safely: the handler only
+// records the signal, and the operation looks at it between exchanges (through Ui::cancelRequested), stops
+// what moves and leaves files old or new. A second signal ends the program at once, except while a
+// firmware download cannot be stopped. SIGPIPE is ignored from then on: a closed standard output ends the
+// operation the same way, when the next write fails. On Windows, Ctrl-C counts as SIGINT and Ctrl-Break, closing the
+// console window, logging off or shutting down as SIGTERM (interrupt_posix.cpp, interrupt_windows.cpp).
 #pragma once
+
+#include <cstdio>
 
 #include "link/terminal_ui.h"
 
 namespace zova::cli {
+
+// SIGHUP and SIGPIPE as POSIX systems number them, for exit codes that read alike everywhere (Windows has
+// neither signal).
+inline constexpr int kSignalHangUp = 1;
+inline constexpr int kSignalPipe = 13;
 
 // Installs the handlers for its lifetime.
 class InterruptWatch {
@@ -17,15 +25,33 @@ class InterruptWatch {
   InterruptWatch(const InterruptWatch&) = delete;
   InterruptWatch& operator=(const InterruptWatch&) = delete;
 
-  // The signal received (SIGINT or SIGTERM), or 0.
+  // The signal received (SIGINT, SIGTERM or SIGHUP), or 0.
   [[nodiscard]] static int received();
+
+  // While false, signals neither stop the operation nor end the program: each one only says so.
+  static void setStoppable(bool stoppable);
 };
 
-// Messages on standard error, and the operator's request to stop from the signal.
+// Whether `stream` is a pipe or socket, where a failed write means that the reader has gone.
+[[nodiscard]] bool WritesToPipe(std::FILE* stream);
+
+// Messages on standard error, and the operator's request to stop: a signal, or standard output that
+// can no longer be written (sending on would only lose what the operation prints).
 class CliUi final : public TerminalUi {
  public:
-  using TerminalUi::TerminalUi;
-  bool cancelRequested() override { return InterruptWatch::received() != 0; }
+  explicit CliUi(std::FILE* err = stderr, bool showProgress = true, std::FILE* out = stdout)
+      : TerminalUi(err, showProgress), out_(out) {}
+  bool cancelRequested() override { return InterruptWatch::received() != 0 || outputLost(); }
+
+  // Sends on what waits for standard output; true once a write to it has failed.
+  bool outputLost() {
+    if (!lost_ && (std::fflush(out_) != 0 || std::ferror(out_) != 0)) lost_ = true;
+    return lost_;
+  }
+
+ private:
+  std::FILE* out_;
+  bool lost_ = false;
 };
 
 }  // namespace zova::cli

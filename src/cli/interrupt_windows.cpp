@@ -1,4 +1,5 @@
 // Console control events of zovactl on Windows.
+#include <io.h>
 #include <windows.h>
 
 #include <atomic>
@@ -13,15 +14,26 @@ namespace {
 
 // The handler runs on a thread of its own that the system starts for the event.
 std::atomic<int> g_received{0};
+std::atomic<bool> g_unstoppable{false};
+
+void say(const char* text, std::size_t size) {
+  DWORD written = 0;
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text, static_cast<DWORD>(size), &written, nullptr);
+}
+
+constexpr char kCannotStop[] = "\nzovactl: the download cannot be stopped now; it ends by itself\n";
 
 BOOL WINAPI OnControl(DWORD event) {
+  if (g_unstoppable) {
+    say(kCannotStop, sizeof kCannotStop - 1);
+    return TRUE;  // a closing window still ends the process when the system's own wait runs out
+  }
   int expected = 0;
   if (!g_received.compare_exchange_strong(expected, event == CTRL_C_EVENT ? SIGINT : SIGTERM)) {
     return FALSE;  // the operator insists: the default handler ends the process
   }
   static constexpr char kNote[] = "\nzovactl: stopping after the current exchange (once more to quit at once)\n";
-  DWORD written = 0;
-  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), kNote, sizeof kNote - 1, &written, nullptr);
+  say(kNote, sizeof kNote - 1);
   if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
     // The system ends the process as soon as the handler returns (after 5 s at most for a close): the
     // wait gives the operation the time to stop between exchanges and leave its files whole.
@@ -34,11 +46,21 @@ BOOL WINAPI OnControl(DWORD event) {
 
 InterruptWatch::InterruptWatch() {
   g_received = 0;
+  g_unstoppable = false;
   ::SetConsoleCtrlHandler(OnControl, TRUE);
 }
 
 InterruptWatch::~InterruptWatch() { ::SetConsoleCtrlHandler(OnControl, FALSE); }
 
 int InterruptWatch::received() { return g_received; }
+
+void InterruptWatch::setStoppable(bool stoppable) {
+  g_unstoppable = !stoppable;
+  if (!stoppable && g_received != 0) say(kCannotStop, sizeof kCannotStop - 1);
+}
+
+bool WritesToPipe(std::FILE* stream) {
+  return ::GetFileType(reinterpret_cast<HANDLE>(::_get_osfhandle(::_fileno(stream)))) == FILE_TYPE_PIPE;
+}
 
 }  // namespace zova::cli

@@ -40,7 +40,8 @@ class Help final : public CLI::Formatter {
     }
     return text +
            "\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error, 4 differences "
-           "found;\n128 + the signal's number when Ctrl-C or SIGTERM ended the operation early\n";
+           "found;\n128 + the signal's number when Ctrl-C, SIGTERM or SIGHUP ended the operation early (141, as for\n"
+           "SIGPIPE, when standard output was closed)\n";
   }
 };
 
@@ -145,7 +146,9 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   ctx.link = &link;
   ctx.connection = &connection;
   ctx.lineSettings = stack->settings();
-  const int status = command.run(ctx, args);
+  int status = command.run(ctx, args);
+  // A handshake given up at the operator's request fails the operation like silence would; it was a stop.
+  if (link.HandshakeCancelled && status != kExitOk) status = kExitInterrupted;
   stack->port().close();  // writes what the trace still holds
   if (const std::string fault = stack->traceFault(); !fault.empty()) {
     ui.messageBox(fault);
@@ -155,11 +158,22 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
 }
 
 // Every failure leaves a line on standard error, also where the operation itself had nothing to show.
-int Conclude(const CliUi& terminal, int status) {
+int Conclude(CliUi& terminal, int status) {
   if (const int signal = InterruptWatch::received(); signal != 0 && status == kExitInterrupted) {
     std::fprintf(stderr, "zovactl: interrupted by %s; stopped after the last complete exchange\n",
-                 signal == SIGINT ? "Ctrl-C" : "SIGTERM");
+                 signal == SIGINT          ? "Ctrl-C"
+                 : signal == kSignalHangUp ? "SIGHUP"
+                                           : "SIGTERM");
     return 128 + signal;
+  }
+  // Also where the operation printed only at its end: what it printed is lost, so it did not succeed.
+  if (terminal.outputLost()) {
+    // A reader that went away (| head) ends the program as SIGPIPE would have, which shells expect of a
+    // writer to a closed pipe; any other failed write is a file that could not be written.
+    const bool pipe = WritesToPipe(stdout);
+    std::fprintf(stderr, "zovactl: %s; stopped after the last complete exchange\n",
+                 pipe ? "standard output was closed by its reader" : "standard output could not be written");
+    return pipe ? 128 + kSignalPipe : kExitFile;
   }
   if (status == kExitOk || terminal.messageCount > 0) return status;
   const char* why = status == kExitUsage       ? "the input was refused"

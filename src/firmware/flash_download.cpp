@@ -68,14 +68,19 @@ FirmwareDownload::Outcome FirmwareDownload::DownClick() {
   Outcome outcome = Outcome::Success;
   std::uint32_t count = TotalBytes;
   if (!link_.StartCommand(cmd::kFirmwareDownload)) {
-    outcome = Outcome::HandshakeFailed;
-  } else if (!FlashSendByteStxRcvSyn(count)) {
-    outcome = Outcome::EraseRefused;
-  } else if (!DownLoad(image)) {
-    outcome = Outcome::Failed;
+    outcome = link_.HandshakeCancelled ? Outcome::Cancelled : Outcome::HandshakeFailed;
+  } else {
+    display_.setStoppable(false);
+    if (!FlashSendByteStxRcvSyn(count)) {
+      outcome = Outcome::EraseRefused;
+    } else if (!DownLoad(image)) {
+      outcome = Outcome::Failed;
+    }
+    display_.setStoppable(true);
   }
   // Nothing was written when the handshake or the erase failed; the state says so instead of "Wait...".
   if (outcome == Outcome::HandshakeFailed || outcome == Outcome::EraseRefused) setState(kStateError);
+  if (outcome == Outcome::Cancelled) setState({});
   setDownEnabled(true);
   return outcome;
 }

@@ -33,6 +33,9 @@ class DownloadDisplay {
   virtual ~DownloadDisplay() = default;
   virtual void setLabel(DownloadLabel /*label*/, const std::string& /*text*/) {}
   virtual void setDownEnabled(bool /*enabled*/) {}
+  // False from the moment the erase is asked for until the download has ended: a stop meanwhile would
+  // leave a controller without firmware, so nothing may offer one.
+  virtual void setStoppable(bool /*stoppable*/) {}
 };
 
 // Our bounds on the controller's answers; the erase of a whole flash takes seconds.
@@ -56,7 +59,8 @@ class FirmwareDownload {
 
   enum class Outcome { Success, NoFile, FileRefused, Cancelled, HandshakeFailed, EraseRefused, Failed };
   // cmdDown: erase, send, report. The file is read again here, so the count announced to the
-  // controller is the count of the bytes that are sent.
+  // controller is the count of the bytes that are sent. A stop asked for before the erase (also during
+  // the handshake) ends it Cancelled with the flash untouched; after that, it runs to its end.
   Outcome DownClick();
 
   // The byte count as a 4-byte operand, four 0x00 bytes, STX; true when the controller answers SYN.

@@ -1,6 +1,8 @@
 // Intel HEX firmware files.
 #include "firmware/hex_file.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "link/atomic_file.h"
@@ -8,6 +10,11 @@
 namespace zova {
 
 namespace {
+
+constexpr std::uint8_t kData = 0x00, kEnd = 0x01, kSegment = 0x02, kSegmentStart = 0x03, kLinear = 0x04,
+                       kLinearStart = 0x05;
+constexpr std::uint32_t kSegmentSize = 0x10000;
+constexpr char kDigits[] = "0123456789ABCDEF";
 
 std::optional<std::uint8_t> hexByte(std::string_view two) {
   auto digit = [](char ch) -> int {
@@ -22,9 +29,16 @@ std::optional<std::uint8_t> hexByte(std::string_view two) {
   return static_cast<std::uint8_t>(hi * 16 + lo);
 }
 
-// Why a record line is not well formed; empty when it is. `bytes` receives count, address, type, data, checksum.
+std::string hexText(unsigned value, int digits) {
+  std::string text(static_cast<std::size_t>(digits), '0');
+  for (int i = digits - 1; i >= 0; --i, value >>= 4) text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+  return text;
+}
+
+// Why a line is not a well-formed record; empty when it is. `bytes` receives count, address, type, data, checksum.
 std::string checkRecord(std::string_view line, std::vector<std::uint8_t>& bytes) {
-  if (line.empty() || line.front() != ':') return "':'로 시작하지 않습니다";
+  if (line.empty()) return "빈 줄입니다";
+  if (line.front() != ':') return "':'로 시작하지 않습니다";
   line.remove_prefix(1);
   if (line.size() < 10 || line.size() % 2 != 0) return "레코드의 길이가 잘못되었습니다";
   bytes.clear();
@@ -40,6 +54,20 @@ std::string checkRecord(std::string_view line, std::vector<std::uint8_t>& bytes)
   return {};
 }
 
+// Why a well-formed record of a type other than data cannot stand as it is; empty when it can.
+std::string checkOtherRecord(std::uint8_t type, std::uint8_t count, unsigned offset) {
+  int wanted = -1;
+  if (type == kEnd) wanted = 0;
+  if (type == kSegment || type == kLinear) wanted = 2;
+  if (type == kSegmentStart || type == kLinearStart) wanted = 4;
+  if (wanted < 0) return "알 수 없는 레코드 종류 " + hexText(type, 2) + "입니다";
+  if (count != wanted) {
+    return "레코드 종류 " + hexText(type, 2) + "의 바이트 수는 " + std::to_string(wanted) + "이어야 합니다";
+  }
+  if ((type == kSegment || type == kLinear) && offset != 0) return "주소 레코드의 주소 필드는 0000이어야 합니다";
+  return {};
+}
+
 }  // namespace
 
 bool MatchesHexPattern(const std::filesystem::path& path) {
@@ -47,37 +75,50 @@ bool MatchesHexPattern(const std::filesystem::path& path) {
   return name.size() >= 4 && name.compare(name.size() - 4, 4, ".hex") == 0;
 }
 
-HexStatus ParseHex(std::string_view text, HexImage& image, std::string& message) {
+HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
   HexImage result;
-  bool ended = false;
+  std::uint64_t base = 0;  // from the last 02 or 04 record
+  std::uint64_t next = 0;  // where the next data byte belongs once the first is placed
+  int endLine = 0;
   std::vector<std::uint8_t> bytes;
-  int lineNumber = 0;
-  while (!text.empty()) {
-    const std::size_t eol = text.find('\n');
-    std::string_view line = text.substr(0, eol);
-    text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
-    ++lineNumber;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (line.empty()) continue;  // blank lines (a trailing line end) carry nothing
-    const std::string fault = checkRecord(line, bytes);
-    if (!fault.empty()) {
-      message = "HEX 파일 " + std::to_string(lineNumber) + "번째 줄: " + fault + ".";
-      return HexStatus::Damaged;
-    }
+  const std::vector<TextLine> lines = SplitTextLines(text);
+  auto refuse = [&fault](int line, std::string message) {
+    fault = {line, std::move(message)};
+    return HexStatus::Damaged;
+  };
+  for (const TextLine& line : lines) {
+    if (endLine != 0) return refuse(line.number, "끝 레코드 뒤에 줄이 있습니다");
+    std::string_view record = line.text;
+    while (!record.empty() && (record.back() == ' ' || record.back() == '\t')) record.remove_suffix(1);
+    if (std::string why = checkRecord(record, bytes); !why.empty()) return refuse(line.number, why);
+    const std::uint8_t count = bytes[0];
+    const unsigned offset = bytes[1] * 256u + bytes[2];
     const std::uint8_t type = bytes[3];
-    if (ended) continue;
-    if (type == 0x00) result.data.insert(result.data.end(), bytes.begin() + 4, bytes.end() - 1);
-    if (type == 0x01) ended = true;
+    const std::uint8_t* data = bytes.data() + 4;
+    if (type != kData) {
+      if (std::string why = checkOtherRecord(type, count, offset); !why.empty()) return refuse(line.number, why);
+      if (type == kSegment) base = (data[0] * 256u + data[1]) << 4;
+      if (type == kLinear) base = static_cast<std::uint64_t>(data[0] * 256u + data[1]) << 16;
+      if (type == kEnd) endLine = line.number;
+      continue;
+    }
+    if (count == 0) return refuse(line.number, "데이터 레코드에 데이터가 없습니다");
+    // Past the segment's end the address would wrap to its start or run on, as tools differ: neither is trusted.
+    if (offset + count > kSegmentSize) return refuse(line.number, "레코드가 64 KiB 세그먼트의 끝을 넘습니다");
+    const std::uint64_t address = base + offset;
+    if (result.data.empty()) {
+      result.start = static_cast<std::uint32_t>(address);
+    } else if (address != next) {
+      const std::string at = "주소 " + hexText(static_cast<unsigned>(address), 8) + ": 앞 데이터가 " +
+                             hexText(static_cast<unsigned>(next - 1), 8) + "에서 끝나";
+      return refuse(line.number, at + (address > next ? " 사이가 비어 있습니다" : " 겹치거나 주소가 거꾸로 갑니다"));
+    }
+    next = address + count;
+    result.data.insert(result.data.end(), data, data + count);
   }
-  if (!ended) {
-    message = "HEX 파일에 끝 레코드가 없습니다 (파일이 잘렸습니다).";
-    return HexStatus::Damaged;
-  }
+  if (endLine == 0) return refuse(static_cast<int>(lines.size()) + 1, "끝 레코드가 없습니다 (파일이 잘렸습니다)");
   // Announcing 0 bytes would still let the controller erase its flash, then report success.
-  if (result.data.empty()) {
-    message = "HEX 파일에 보낼 데이터가 없습니다.";
-    return HexStatus::Damaged;
-  }
+  if (result.data.empty()) return refuse(endLine, "보낼 데이터가 없습니다");
   image = std::move(result);
   return HexStatus::Ok;
 }
@@ -88,7 +129,38 @@ HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::s
     message += path.string();
     return HexStatus::CannotRead;
   }
-  return ParseHex(content, image, message);
+  TextFault fault;
+  const HexStatus status = ParseHex(content, image, fault);
+  if (status != HexStatus::Ok) message = FormatTextFault(path.string(), fault);
+  return status;
+}
+
+std::string HexRecordLine(std::uint8_t type, std::uint16_t address, std::span<const std::uint8_t> data) {
+  unsigned sum = static_cast<unsigned>(data.size()) + (address >> 8) + (address & 0xFFu) + type;
+  std::string text = ':' + hexText(static_cast<unsigned>(data.size()), 2) + hexText(address, 4) + hexText(type, 2);
+  for (std::uint8_t b : data) {
+    text += hexText(b, 2);
+    sum += b;
+  }
+  return text + hexText((0u - sum) & 0xFFu, 2);
+}
+
+std::string WriteHex(const HexImage& image) {
+  std::string text;
+  unsigned upper = 0;
+  for (std::size_t i = 0; i < image.data.size();) {
+    const auto address = static_cast<std::uint32_t>(image.start + i);
+    if (address >> 16 != upper) {
+      upper = address >> 16;
+      const std::uint8_t value[2] = {static_cast<std::uint8_t>(upper >> 8), static_cast<std::uint8_t>(upper & 0xFF)};
+      text += HexRecordLine(kLinear, 0, value) + "\r\n";
+    }
+    const std::size_t count =
+        std::min<std::size_t>({16, image.data.size() - i, kSegmentSize - (address & (kSegmentSize - 1))});
+    text += HexRecordLine(kData, address & 0xFFFF, std::span(image.data).subspan(i, count)) + "\r\n";
+    i += count;
+  }
+  return text + HexRecordLine(kEnd, 0, {}) + "\r\n";
 }
 
 }  // namespace zova

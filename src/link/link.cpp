@@ -8,6 +8,8 @@ namespace zova {
 namespace {
 // How often a long exchange lets the user interface breathe when bytes keep coming.
 constexpr auto kYieldInterval = milliseconds(30);
+// How long a cancellable wait blocks before it looks at the operator's request again.
+constexpr auto kCancelCheck = milliseconds(200);
 }  // namespace
 
 Link::Link(Port& port, Ui& ui, Clock& clock) : port_(port), ui_(&ui), clock_(clock) {}
@@ -50,7 +52,7 @@ bool Link::DataAvailable() {
   return rx.DataAvailable();
 }
 
-bool Link::WaitByte(std::uint8_t& out, Duration max) {
+bool Link::waitByte(std::uint8_t& out, Duration max, bool cancellable) {
   // The bound counts from when our last byte has left: a 31800-byte block takes half a minute at 9600 baud.
   const TimePoint deadline = clock_.now() + max + port_.transmitTime(unanswered_);
   for (;;) {
@@ -63,7 +65,11 @@ bool Link::WaitByte(std::uint8_t& out, Duration max) {
     }
     TimePoint now = clock_.now();
     if (now >= deadline || !port_.isOpen()) return false;
-    port_.waitReadable(deadline - now);
+    if (cancellable && ui_->cancelRequested()) {
+      HandshakeCancelled = true;
+      return false;
+    }
+    port_.waitReadable(cancellable ? std::min<Duration>(deadline - now, kCancelCheck) : deadline - now);
   }
 }
 
@@ -71,16 +77,20 @@ bool Link::StartCommand(std::uint8_t code) {
   // Bytes left over from an earlier exchange (a reply that came after we gave up, junk after a block)
   // would be taken for this handshake's answers; a new exchange starts from an empty buffer.
   ResetReceive();
+  HandshakeCancelled = false;
+  // An operation that is already stopping still needs its last commands (a jog's stop) to go out.
+  const bool cancellable = !ui_->cancelRequested();
   SendByte(SOH);
   std::uint8_t answer = 0;
-  HandshakeTimedOut = !WaitByte(answer, timeouts.handshake);
+  HandshakeTimedOut = !waitByte(answer, timeouts.handshake, cancellable);
   if (!HandshakeTimedOut) {
     // Any byte opens the handshake; only the echo of the code is checked.
     SendByte(code);
-    HandshakeTimedOut = !WaitByte(answer, timeouts.handshake);
+    HandshakeTimedOut = !waitByte(answer, timeouts.handshake, cancellable);
   }
   if (HandshakeTimedOut) {
-    ui_->messageBox(kMsgNotConnected);
+    // A stop the operator asked for is no news to them.
+    if (!HandshakeCancelled) ui_->messageBox(kMsgNotConnected);
     return false;
   }
   return answer == code;

@@ -52,7 +52,7 @@ class Link {
   // True when a received byte is waiting (pulls what the port holds first).
   bool DataAvailable();
   // Waits up to `max` for one byte; false on silence or receive overflow.
-  bool WaitByte(std::uint8_t& out, Duration max);
+  bool WaitByte(std::uint8_t& out, Duration max) { return waitByte(out, max, false); }
   bool WaitByte(std::uint8_t& out) { return WaitByte(out, timeouts.reply); }
 
   // --- frame primitives ---
@@ -89,6 +89,9 @@ class Link {
   // --- state shared by the primitives ---
   bool LinkBusy = false;
   bool HandshakeTimedOut = false;  // the last StartCommand failed for silence: the line is dead, not confused
+  // The last StartCommand gave up waiting because the operator asked to stop (Ui::cancelRequested) during
+  // it: the wait for a silent controller is the one wait long enough to need it.
+  bool HandshakeCancelled = false;
   int RxChecksum = 0;
   int BlockLength = 0;
   std::array<std::uint8_t, kMaxBlockLength> BlockBuffer{};
@@ -100,6 +103,8 @@ class Link {
  private:
   void pump();
   void yieldNow();
+  // `cancellable`: also gives up, within kCancelCheck, once the operator asks to stop.
+  bool waitByte(std::uint8_t& out, Duration max, bool cancellable);
   void sendOperandBytes(std::int32_t value);
   bool waitAnswer(std::uint8_t expected);
   bool receiveChecksumThen(std::uint8_t terminator);

@@ -9,7 +9,8 @@ namespace zova {
 namespace {
 
 RequestStatus failed(Link& link) {
-  ShowLinkError(link.ui(), kLinkErrorCommunication);
+  // A handshake the operator stopped is no fault of the line.
+  if (!link.HandshakeCancelled) ShowLinkError(link.ui(), kLinkErrorCommunication);
   return RequestStatus::Failed;
 }
 

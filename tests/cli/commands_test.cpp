@@ -14,6 +14,7 @@
 #include "cli/cmd_parameters.h"
 #include "cli/cmd_positions.h"
 #include "cli/cmd_program.h"
+#include "cli/interrupt.h"
 #include "language/transfer/program_files.h"
 #include "link/terminal_ui.h"
 #include "positions/position_table.h"
@@ -226,6 +227,17 @@ TEST_F(TerminalMessages, ACarriageReturnBreaksTheLine) {
   TerminalUi terminal(ctx.out, false);
   static_cast<Ui&>(terminal).messageBox("first\rsecond\r\nthird");
   EXPECT_EQ(takeOutput(), "first\nsecond\nthird\n");
+}
+
+// Standard output that takes no more writes asks the operation to stop, as a signal does.
+TEST_F(TerminalMessages, AFailedWriteToStandardOutputAsksForAStop) {
+  write(path("out"), "");
+  std::FILE* readOnly = std::fopen(path("out").c_str(), "r");
+  CliUi ui(ctx.out, false, readOnly);
+  EXPECT_FALSE(ui.cancelRequested());
+  std::fputs("P005\n", readOnly);
+  EXPECT_TRUE(ui.cancelRequested());
+  std::fclose(readOnly);
 }
 
 }  // namespace

@@ -22,8 +22,9 @@ class LabelRecorder final : public DownloadDisplay {
     (label == DownloadLabel::State ? states : label == DownloadLabel::Refused ? refused : other).push_back(text);
   }
   void setDownEnabled(bool enabled) override { downEnabled.push_back(enabled); }
+  void setStoppable(bool on) override { stoppable.push_back(on); }
   std::vector<std::string> states, refused, other;
-  std::vector<bool> downEnabled;
+  std::vector<bool> downEnabled, stoppable;
 };
 
 // A simulated controller, what the window shows, and the download between them.
@@ -126,9 +127,33 @@ TEST_F(FlashDownload, ChoosingRefusesWrongNamesAndDamagedFiles) {
   EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"OPEN HEX File "});
   sim.ui.clear();
   EXPECT_EQ(choose(*this, ":0400000001020304F3\n:00000001FF\n"), FirmwareDownload::Choice::Damaged);
-  EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"HEX 파일 1번째 줄: 레코드 체크섬이 틀립니다."});
+  EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{file + ":1: 레코드 체크섬이 틀립니다"});
   EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::NoFile);
   EXPECT_EQ(sim.wire.text(), "") << "nothing reaches the flash";
+}
+
+// A stop asked for while the handshake waits on a silent controller leaves the flash untouched; once the
+// erase is asked for, nothing may offer a stop and a request changes nothing.
+TEST_F(FlashDownload, AStopIsTakenBeforeTheEraseOnly) {
+  struct Case {
+    long silenceAfter;
+    FirmwareDownload::Outcome outcome;
+    std::vector<bool> stoppable;
+    std::size_t flashed;
+  } cases[] = {{0, FirmwareDownload::Outcome::Cancelled, {}, 0},
+               {-1, FirmwareDownload::Outcome::Success, {false, true}, 3000}};
+  for (const auto& c : cases) {
+    Station s;
+    ASSERT_EQ(choose(s, HexText(3000)), FirmwareDownload::Choice::Chosen);
+    s.sim.controller.faults.silenceAfter = c.silenceAfter;
+    const TimePoint start = s.sim.clock.now();
+    // Asked for while the handshake waits, or while the controller erases (500 ms).
+    s.sim.ui.cancelWhen = [&] { return s.sim.clock.now() - start > milliseconds(100); };
+    EXPECT_EQ(s.download.DownClick(), c.outcome);
+    EXPECT_LT(s.sim.clock.now() - start, seconds(1)) << c.silenceAfter;
+    EXPECT_EQ(s.labels.stoppable, c.stoppable) << c.silenceAfter;
+    EXPECT_EQ(s.sim.controller.machine.flash.size(), c.flashed) << c.silenceAfter;
+  }
 }
 
 TEST_F(FlashDownload, TheAnnouncedCountIsTheCountSent) {

@@ -1,78 +1,136 @@
-// Reading Intel HEX files: which bytes count, and which files are refused before anything is sent.
+// Reading Intel HEX files: which images are taken, and which files are refused, at which line, before
+// anything is sent.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <utility>
 
 #include "firmware/hex_file.h"
-#include "hex_builder.h"
 
 namespace zova {
 namespace {
 
-using test::HexRecord;
+std::string Line(std::uint8_t type, std::uint16_t address, const std::vector<std::uint8_t>& data) {
+  return HexRecordLine(type, address, data) + "\n";
+}
+const std::string kEnd = ":00000001FF\n";
 
-TEST(HexFile, OnlyDataRecordsBeforeTheEndRecordCount) {
+TEST(HexFile, AddressesPlaceTheBytesOfOneUnbrokenRun) {
   struct Case {
     const char* name;
     std::string text;
-    std::vector<std::uint8_t> data;
+    HexImage image;
   } cases[] = {
-      {"extended addresses 02 and 04 are neither counted nor sent",
-       HexRecord(4, 0, {0x00, 0x01}) + "\n" + HexRecord(0, 0, {0xAA, 0xBB}) + "\n" + HexRecord(2, 0, {0x10, 0x00}) +
-           "\n" + HexRecord(0, 0, {0xCC}) + "\n:00000001FF\n",
-       {0xAA, 0xBB, 0xCC}},
-      {"records after the end record are not used",
-       HexRecord(0, 0, {1, 2}) + "\r\n:00000001FF\r\n" + HexRecord(0, 2, {3, 4}) + "\r\n",
-       {1, 2}},
-      {"addresses do not reorder the bytes",
-       HexRecord(0, 0x100, {9}) + "\n" + HexRecord(0, 0x000, {8}) + "\n:00000001FF",
-       {9, 8}},
-      {"lower-case digits and blank lines", ":0100000055aa\n\n:00000001ff\n\n", {0x55}},
+      {"as compilers write it: 04 first, 05 before the end",
+       ":020000040000FA\n" + Line(0, 0, {1, 2}) + Line(0, 2, {3}) + Line(5, 0, {0, 0, 1, 0}) + kEnd,
+       {0, {1, 2, 3}}},
+      {"a linear address record continues the run past 64 KiB",
+       Line(4, 0, {0x08, 0x00}) + Line(0, 0xFFFE, {1, 2}) + Line(4, 0, {0x08, 0x01}) + Line(0, 0, {3}) + kEnd,
+       {0x0800FFFE, {1, 2, 3}}},
+      {"segment addresses; a segment start is not used",
+       Line(2, 0, {0x10, 0x00}) + Line(0, 0xFFFF, {9}) + Line(2, 0, {0x20, 0x00}) + Line(0, 0, {8}) +
+           Line(3, 0, {0, 0, 1, 0}) + kEnd,
+       {0x1FFFF, {9, 8}}},
+      {"byte order mark, CR LF and LF, blanks after a record, lower case, no last line end",
+       "\xEF\xBB\xBF:0100000055aa \t\r\n:00000001ff",
+       {0, {0x55}}},
   };
   for (const auto& c : cases) {
     HexImage image;
-    std::string message;
-    ASSERT_EQ(ParseHex(c.text, image, message), HexStatus::Ok) << c.name << ": " << message;
-    EXPECT_EQ(image.data, c.data) << c.name;
-    EXPECT_EQ(image.TotalBytes(), c.data.size()) << c.name;
+    TextFault fault;
+    ASSERT_EQ(ParseHex(c.text, image, fault), HexStatus::Ok) << c.name << ": " << fault.message;
+    EXPECT_EQ(image, c.image) << c.name;
   }
 }
 
-TEST(HexFile, DamagedFilesAreRefusedNamingTheLine) {
-  const std::string good = HexRecord(0, 0, {1, 2, 3, 4});  // :0400000001020304F2
+TEST(HexFile, RefusedFilesNameTheLineAndLeaveTheImage) {
+  const std::string good = Line(0, 0, {1, 2, 3, 4}) + Line(0, 4, {5});
   struct Case {
     const char* name;
-    std::string badLine;
-    const char* reason;
+    std::string text;
+    int line;
+    const char* message;
   } cases[] = {
-      {"no colon", "0400000001020304F2", "':'로 시작하지 않습니다"},
-      {"not hexadecimal", ":04000000010G0304F2", "16진수가 아닌 문자가 있습니다"},
-      {"count larger than the line", ":0500000001020304F1", "바이트 수가 줄의 길이와 맞지 않습니다"},
-      {"count smaller than the line", ":0300000001020304F3", "바이트 수가 줄의 길이와 맞지 않습니다"},
-      {"wrong record checksum", ":0400000001020304F3", "레코드 체크섬이 틀립니다"},
-      {"odd number of digits", ":0400000001020304F", "레코드의 길이가 잘못되었습니다"},
-      {"too short", ":00000001", "레코드의 길이가 잘못되었습니다"},
+      {"no colon", good + "0400000001020304F2\n" + kEnd, 3, "':'로 시작하지 않습니다"},
+      {"not hexadecimal", good + ":04000000010G0304F2\n" + kEnd, 3, "16진수가 아닌 문자가 있습니다"},
+      {"count larger than the line", good + ":0500000001020304F1\n" + kEnd, 3, "바이트 수가 줄의 길이와 맞지 않습니다"},
+      {"odd number of digits", good + ":0400000001020304F\n" + kEnd, 3, "레코드의 길이가 잘못되었습니다"},
+      {"too short", good + ":00000001\n" + kEnd, 3, "레코드의 길이가 잘못되었습니다"},
+      {"a blank line", good + " \n" + kEnd, 3, "빈 줄입니다"},
+      {"an extended address leaves a gap", Line(0, 0xFFFF, {1}) + Line(4, 0, {0, 2}) + Line(0, 0, {2}) + kEnd, 3,
+       "주소 00020000: 앞 데이터가 0000FFFF에서 끝나 사이가 비어 있습니다"},
+      {"a record runs past its segment", good + Line(0, 0xFFFF, {1, 2}) + kEnd, 3,
+       "레코드가 64 KiB 세그먼트의 끝을 넘습니다"},
+      {"a data record without data", good + Line(0, 5, {}) + kEnd, 3, "데이터 레코드에 데이터가 없습니다"},
+      {"an address record of 1 byte", Line(4, 0, {0}) + good + kEnd, 1, "레코드 종류 04의 바이트 수는 2이어야 합니다"},
+      {"an address record with an address", Line(2, 0x10, {0, 1}) + good + kEnd, 1,
+       "주소 레코드의 주소 필드는 0000이어야 합니다"},
+      {"an end record with data", good + Line(1, 0, {0}), 3, "레코드 종류 01의 바이트 수는 0이어야 합니다"},
+      {"a line after the end record", good + kEnd + Line(0, 5, {6}), 4, "끝 레코드 뒤에 줄이 있습니다"},
+      {"nothing to send", "\xEF\xBB\xBF" + kEnd, 1, "보낼 데이터가 없습니다"},
   };
   for (const auto& c : cases) {
-    const std::string text = good + "\r\n" + good + "\r\n" + c.badLine + "\r\n:00000001FF\r\n";
-    HexImage image;
-    image.data = {42};
-    std::string message;
-    EXPECT_EQ(ParseHex(text, image, message), HexStatus::Damaged) << c.name;
-    EXPECT_EQ(message, std::string("HEX 파일 3번째 줄: ") + c.reason + ".") << c.name;
-    EXPECT_EQ(image.data, std::vector<std::uint8_t>{42}) << c.name << ": the image is untouched";
+    HexImage image{7, {42}};
+    TextFault fault;
+    EXPECT_EQ(ParseHex(c.text, image, fault), HexStatus::Damaged) << c.name;
+    EXPECT_EQ(fault.line, c.line) << c.name;
+    EXPECT_EQ(fault.message, c.message) << c.name;
+    EXPECT_EQ(image, (HexImage{7, {42}})) << c.name;
   }
 }
 
-TEST(HexFile, AFileWithoutEndRecordOrDataOrDamagedAfterTheEndIsRefused) {
-  HexImage image;
-  std::string message;
-  EXPECT_EQ(ParseHex(HexRecord(0, 0, {1}) + "\n", image, message), HexStatus::Damaged);
-  EXPECT_EQ(message, "HEX 파일에 끝 레코드가 없습니다 (파일이 잘렸습니다).");
-  EXPECT_EQ(ParseHex(":0000000000\n:00000001FF\n" + HexRecord(0, 0, {1}) + "\n", image, message), HexStatus::Damaged);
-  EXPECT_EQ(message, "HEX 파일에 보낼 데이터가 없습니다.");
-  EXPECT_EQ(ParseHex(":00000001FF\n:zz\n", image, message), HexStatus::Damaged) << "damage after the end record";
-  EXPECT_NE(message.find("2번째 줄"), std::string::npos) << message;
+// Images of every size and place, written as the program writes them, read back whole; then one edit
+// each, which the reader refuses at the line the edit made wrong.
+TEST(HexFile, SingleEditsOfWrittenImagesAreRefusedAtTheirLine) {
+  using Lines = std::vector<std::string>;
+  struct Edit {
+    const char* name;
+    int (*apply)(Lines& lines, std::size_t at);  // returns the line to blame, counted from 1
+    const char* ending;
+  } edits[] = {
+      {"a hole", [](Lines& l, std::size_t at) { return l.erase(l.begin() + at), int(at) + 1; }, "사이가 비어 있습니다"},
+      {"an overlap", [](Lines& l, std::size_t at) { return l.insert(l.begin() + at, l[at]), int(at) + 2; },
+       "겹치거나 주소가 거꾸로 갑니다"},
+      {"a decreasing address", [](Lines& l, std::size_t at) { return l[at + 1] = l[at - 1], int(at) + 2; },
+       "겹치거나 주소가 거꾸로 갑니다"},
+      {"an unknown record type",
+       [](Lines& l, std::size_t at) { return l[at] = HexRecordLine(6, 0, std::vector<std::uint8_t>{1}), int(at) + 1; },
+       "알 수 없는 레코드 종류 06입니다"},
+      {"a bad checksum",
+       [](Lines& l, std::size_t at) { return l[at].back() = l[at].back() == '0' ? '1' : '0', int(at) + 1; },
+       "레코드 체크섬이 틀립니다"},
+      {"a dropped end record", [](Lines& l, std::size_t) { return l.pop_back(), int(l.size()) + 1; },
+       "끝 레코드가 없습니다 (파일이 잘렸습니다)"},
+  };
+  std::mt19937 random(20);
+  for (int n = 0; n < 40; ++n) {
+    HexImage image{static_cast<std::uint32_t>(n % 2 == 0 ? random() % 0x30000 : random() % 0xFFFF0000u), {}};
+    image.data.resize(64 + random() % 700);
+    for (std::uint8_t& b : image.data) b = static_cast<std::uint8_t>(random());
+    const std::string text = WriteHex(image);
+    HexImage back;
+    TextFault fault;
+    ASSERT_EQ(ParseHex(text, back, fault), HexStatus::Ok) << fault.message;
+    ASSERT_EQ(back, image);
+    Lines lines;
+    for (const TextLine& line : SplitTextLines(text)) lines.emplace_back(line.text);
+    // A data record between two others: every edit above has neighbours to work with.
+    auto isData = [&](std::size_t i) { return lines[i].substr(7, 2) == "00"; };
+    std::vector<std::size_t> middles;
+    for (std::size_t i = 1; i + 1 < lines.size(); ++i) {
+      if (isData(i - 1) && isData(i) && isData(i + 1)) middles.push_back(i);
+    }
+    ASSERT_FALSE(middles.empty());
+    for (const Edit& edit : edits) {
+      Lines edited = lines;
+      const int blamed = edit.apply(edited, middles[random() % middles.size()]);
+      std::string editedText;
+      for (const std::string& line : edited) editedText += line + (random() % 2 ? "\r\n" : "\n");
+      EXPECT_EQ(ParseHex(editedText, back, fault), HexStatus::Damaged) << edit.name;
+      EXPECT_EQ(fault.line, blamed) << edit.name;
+      EXPECT_TRUE(fault.message.ends_with(edit.ending)) << edit.name << ": " << fault.message;
+    }
+  }
 }
 
 TEST(HexFile, NamePattern) {

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "firmware/hex_builder.h"
 #include "process.h"
 #include "support/scratch_dir.h"
 
@@ -146,26 +147,52 @@ TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
   }
 }
 
-// Ctrl-C ends a jog with the stop on the wire and the positions printed; SIGTERM ends a transfer between
-// two exchanges and leaves its file as it was.
-TEST_F(CliProcess, SignalsEndTheOperationSafely) {
-  const RunResult jog = RunProgram(
-      ZOVACTL_PATH, {"--port", "sim", "--axes", "2", "--trace", path("trace"), "jog", "1", "+", "--ms", "60000"},
-      kChildLimit, SignalAfter{SIGINT, std::chrono::milliseconds(300)});
-  EXPECT_EQ(jog.exitCode, 128 + SIGINT) << jog.err;
-  EXPECT_EQ(jog.out.rfind("command ", 0), 0u) << jog.out;
-  EXPECT_NE(jog.err.find("interrupted by Ctrl-C"), std::string::npos) << jog.err;
-  EXPECT_NE(read(path("trace")).find("> 18"), std::string::npos) << "no stop sent";
+// Ctrl-C or a hang-up ends a jog with the stop on the wire; SIGTERM ends a transfer between two exchanges
+// and leaves its file as it was; Ctrl-C ends a handshake wait on a silent controller at once; a firmware
+// download past its erase outlives two Ctrl-C; a closed standard output ends the operation like a signal.
+TEST_F(CliProcess, SignalsAndAClosedOutputEndTheOperationSafely) {
+  using std::chrono::milliseconds;
   std::string old;
   for (int n = 0; n < 2500; ++n)
     old += (n < 10 ? "P00" : n < 100 ? "P0" : "P") + std::to_string(n) + " = 1.00 0.00 0.00 0.00 0.00 0.00\r\n";
   write(path("loc"), old);
-  const RunResult loc = RunProgram(
-      ZOVACTL_PATH,
-      {"--port", "sim", "--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", path("loc")},
-      kChildLimit, SignalAfter{SIGTERM, std::chrono::milliseconds(300)});
-  EXPECT_EQ(loc.exitCode, 128 + SIGTERM) << loc.err;
-  EXPECT_NE(loc.err.find("interrupted by SIGTERM"), std::string::npos) << loc.err;
+  write(path("f.hex"), test::HexText(3000));
+  const std::vector<std::string> jog = {"--axes", "2", "--trace", path("trace"), "jog", "1", "+", "--ms", "60000"};
+  struct Case {
+    std::vector<std::string> args;
+    SignalAfter signal;  // none: standard output is closed instead
+    int exit;
+    std::string errEnd;
+  } cases[] = {
+      {jog, {SIGINT, milliseconds(300)}, 130, "by Ctrl-C; stopped after the last complete exchange\n"},
+      {jog, {SIGHUP, milliseconds(300)}, 129, "by SIGHUP; stopped after the last complete exchange\n"},
+      {{"--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", path("loc")},
+       {SIGTERM, milliseconds(300)},
+       143,
+       "by SIGTERM; stopped after the last complete exchange\n"},
+      {{"--sim-options", "--silence-after 0", "outputs"},
+       {SIGINT, milliseconds(300)},
+       130,
+       "(once more to quit at once)\nzovactl: interrupted by Ctrl-C; stopped after the last complete exchange\n"},
+      {{"--quiet", "firmware", path("f.hex")}, {SIGINT, milliseconds(150), 2}, 0, "it ends by itself\n"},
+      {{"--axes", "4", "loc", "receive", "single", "5"},
+       {},
+       141,
+       "closed by its reader; stopped after the last complete exchange\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.begin(), {"--port", "sim"});
+    std::filesystem::remove(path("trace"));
+    const auto start = std::chrono::steady_clock::now();
+    const RunResult r = RunProgram(ZOVACTL_PATH, args, kChildLimit,
+                                   c.signal.signal ? std::optional(c.signal) : std::nullopt, c.signal.signal == 0);
+    EXPECT_EQ(r.exitCode, c.exit) << c.args.back() << ": " << r.err;
+    EXPECT_TRUE(r.err.ends_with(c.errEnd)) << c.args.back() << ": " << r.err;
+    // Within a second and a half of the last signal, also where the controller is silent.
+    EXPECT_LT(std::chrono::steady_clock::now() - start - c.signal.after * c.signal.count, milliseconds(1500));
+    EXPECT_EQ(read(path("trace")).find("> 18") != std::string::npos, c.args == jog) << "the stop sent";
+  }
   EXPECT_EQ(read(path("loc")), old);
 }
 

@@ -60,7 +60,7 @@ int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program
 }  // namespace
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args, std::chrono::milliseconds limit,
-                     std::optional<SignalAfter> interrupt) {
+                     std::optional<SignalAfter> interrupt, bool closedOutput) {
   const auto deadline = Clock::now() + limit;
   char outPath[] = "/tmp/zova_outXXXXXX";
   char errPath[] = "/tmp/zova_errXXXXXX";
@@ -68,12 +68,14 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   int err = mkstemp(errPath);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out, 1);
+  int pipeFds[2] = {-1, -1};
+  if (closedOutput && pipe(pipeFds) == 0) close(pipeFds[0]);
+  posix_spawn_file_actions_adddup2(&actions, closedOutput ? pipeFds[1] : out, 1);
   posix_spawn_file_actions_adddup2(&actions, err, 2);
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);  // no child waits for input
   RunResult r;
   if (pid_t pid = spawn(program, args, actions); pid > 0) {
-    if (interrupt) {
+    for (int i = 0; interrupt && i < interrupt->count; ++i) {
       ::usleep(static_cast<useconds_t>(interrupt->after.count() * 1000));
       kill(pid, interrupt->signal);
     }
@@ -81,6 +83,7 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
   posix_spawn_file_actions_destroy(&actions);
+  if (closedOutput) close(pipeFds[1]);
   close(out);
   close(err);
   r.out = slurp(outPath);

@@ -18,16 +18,19 @@ struct RunResult {
   std::string err;
 };
 
-// A signal sent to the program once it has run for a while, as an operator's Ctrl-C would be.
+// A signal sent to the program once it has run for a while, as an operator's Ctrl-C would be; `count`
+// times, `after` apart.
 struct SignalAfter {
   int signal = 0;
   std::chrono::milliseconds after{};
+  int count = 1;
 };
 
-// Runs a program to completion with the given arguments, capturing both output streams.
+// Runs a program to completion with the given arguments, capturing both output streams. With
+// `closedOutput`, standard output is a pipe whose reader has gone, as after `| head`.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     std::chrono::milliseconds limit = kChildLimit,
-                     std::optional<SignalAfter> interrupt = std::nullopt);
+                     std::chrono::milliseconds limit = kChildLimit, std::optional<SignalAfter> interrupt = std::nullopt,
+                     bool closedOutput = false);
 
 // zovasim in the background; its device path is read from its first output line.
 class SimProcess {

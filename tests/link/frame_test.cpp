@@ -1,6 +1,8 @@
 // Frame primitives, byte by byte against scripted controllers, and every wait's bound on a fake clock.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "link/link.h"
 #include "link/link_error.h"
 #include "support/test_support.h"
@@ -27,18 +29,33 @@ TEST_F(Scripted, HandshakeAcceptsAnyAnswerToSoh) {
   }
 }
 
-// Each of the two handshake waits has its own hundred seconds, and says so.
-TEST_F(Scripted, HandshakeWaitsEndAfterAHundredSeconds) {
-  for (bool answersSoh : {false, true}) {
+// Each of the two handshake waits has its own hundred seconds, and says so. A stop asked for during a wait
+// ends it within 200 ms without a word; one asked for before (an operation that is stopping and sends its
+// last command) does not shorten it.
+TEST_F(Scripted, HandshakeWaitsEndAfterAHundredSecondsOrAtAStop) {
+  const std::vector<std::string> notConnected{"통신이 연결되지 않았습니다."};
+  struct Case {
+    bool answersSoh;
+    std::optional<Duration> stopAt;
+    Duration waited;
+    std::vector<std::string> messages;
+  } cases[] = {{false, {}, seconds(100), notConnected},
+               {true, {}, seconds(100), notConnected},
+               {true, seconds(30), seconds(30), {}},
+               {false, Duration::zero(), seconds(100), notConnected}};
+  for (const Case& c : cases) {
     port.written.clear();
     ui.clear();
-    port.answer(answersSoh ? std::map<std::uint8_t, std::uint8_t>{{SOH, 0x06}}
-                           : std::map<std::uint8_t, std::uint8_t>{});
+    port.answer(c.answersSoh ? std::map<std::uint8_t, std::uint8_t>{{SOH, 0x06}}
+                             : std::map<std::uint8_t, std::uint8_t>{});
     const TimePoint start = clock.now();
+    ui.cancelWhen = [&] { return c.stopAt && clock.now() - start >= *c.stopAt; };
     EXPECT_FALSE(link.StartCommand(0x1C));
-    EXPECT_EQ(Hex(port.written), answersSoh ? "01 1C" : "01") << "silent controller never gets the command code";
-    EXPECT_EQ(clock.now() - start, seconds(100));
-    EXPECT_EQ(ui.texts(), std::vector<std::string>{"통신이 연결되지 않았습니다."});
+    EXPECT_EQ(Hex(port.written), c.answersSoh ? "01 1C" : "01") << "silent controller never gets the command code";
+    EXPECT_GE(clock.now() - start, c.waited);
+    EXPECT_LE(clock.now() - start, c.waited + milliseconds(200));
+    EXPECT_EQ(link.HandshakeCancelled, c.messages.empty());
+    EXPECT_EQ(ui.texts(), c.messages);
   }
 }
 

@@ -83,10 +83,11 @@ void FrmDownload::setLabel(DownloadLabel which, const std::string& text) {
   target->repaint();
 }
 
-void FrmDownload::setDownEnabled(bool enabled) {
-  cmdDown_->setEnabled(enabled);
+void FrmDownload::setDownEnabled(bool enabled) { cmdDown_->setEnabled(enabled); }
+
+void FrmDownload::setStoppable(bool stoppable) {
   // Once the erase has begun only a finished download leaves a working controller: no more Cancel.
-  if (!enabled) cmdCancel_->setEnabled(false);
+  if (!stoppable) cmdCancel_->setEnabled(false);
 }
 
 void FrmDownload::fileClicked() {

@@ -20,6 +20,7 @@ class FrmDownload : public QWidget, public DownloadDisplay {
 
   void setLabel(DownloadLabel label, const std::string& text) override;
   void setDownEnabled(bool enabled) override;
+  void setStoppable(bool stoppable) override;
 
   // cmdFile and cmdDown.
   void fileClicked();
