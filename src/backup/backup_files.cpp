@@ -61,7 +61,7 @@ bool ParseSmall(std::string_view text, int low, int high, int& out) {
   return ec == std::errc() && end == text.data() + text.size() && out >= low && out <= high;
 }
 
-bool IsHex(std::string_view text) { return text.find_first_not_of("0123456789abcdef") == std::string_view::npos; }
+bool IsHex(std::string_view text) { return text.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos; }
 
 }  // namespace
 
@@ -176,11 +176,15 @@ TextFault ParseSums(std::string_view text, std::map<std::string, std::string>& d
     const bool wellFormed = line.size() > 66 && IsHex(line.substr(0, 64)) && line[64] == ' ' &&
                             (line[65] == ' ' || line[65] == '*') &&
                             std::none_of(line.begin() + 66, line.end(), [](char c) { return c >= 0 && c < ' '; });
-    if (!wellFormed) return {number, "not a line of the form \"DIGEST  NAME\" (64 lowercase hex digits)"};
+    if (!wellFormed) return {number, "not a line of the form \"DIGEST  NAME\" (64 hex digits)"};
     const std::string name(line.substr(66));
     if (!InsideFolder(name)) return {number, "\"" + name + "\" leaves the backup folder"};
     if (!IsBackupFileName(name)) return {number, "\"" + name + "\" is not a file a backup writes"};
-    if (!out.emplace(name, line.substr(0, 64)).second) return {number, "\"" + name + "\" is listed twice"};
+    // sha256sum reads a digest in either case; the program compares it with its own lowercase one.
+    std::string digest(line.substr(0, 64));
+    std::transform(digest.begin(), digest.end(), digest.begin(),
+                   [](char c) { return c >= 'A' && c <= 'F' ? c + 32 : c; });
+    if (!out.emplace(name, std::move(digest)).second) return {number, "\"" + name + "\" is listed twice"};
   }
   digests = std::move(out);
   return {};

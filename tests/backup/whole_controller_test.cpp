@@ -6,8 +6,10 @@
 #include <sys/stat.h>
 #endif
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <utility>
 
@@ -139,7 +141,7 @@ TEST_F(WholeController, AHostileOrDamagedBackupOrAWrongRequestIsRefusedWithNothi
       {'r', "raw/ZOVASYS.bin", "", "", {}, kAxes, 3, damaged + "raw/ZOVASYS.bin: No such file or directory"},
       {'e', "SHA256SUMS", "\n", "\r\n", {}, kAxes, 3, sums + "1: a CR in the line: the lines end in LF alone"},
       {'e', "SHA256SUMS", "  BACKUP", " BACKUP", {}, kAxes, 3,
-       sums + "1: not a line of the form \"DIGEST  NAME\" (64 lowercase hex digits)"},
+       sums + "1: not a line of the form \"DIGEST  NAME\" (64 hex digits)"},
       {'e', "SHA256SUMS", ".txt\n", ".txt\n" + zeros + "  BACKUP.txt\n", {}, kAxes, 3,
        sums + "2: \"BACKUP.txt\" is listed twice"},
       {'e', "SHA256SUMS", ".txt\n", ".txt\n" + zeros + " *raw/big.bin\n", {}, kAxes, 3,
@@ -363,6 +365,16 @@ TEST(BackupFiles, ANameInsideTheFolderHasNoParentDriveShareOrRoot) {
       {"", false},
   };
   for (const auto& [name, inside] : cases) EXPECT_EQ(InsideFolder(name), inside) << name;
+}
+
+// sha256sum -c reads a digest in either case: an upper-case list is the same list.
+TEST(BackupFiles, ADigestInUpperCaseIsTheSameDigest) {
+  std::map<std::string, std::string> digests;
+  const std::string digest = Sha256Hex("abc");
+  std::string upper = digest;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  ASSERT_FALSE(ParseSums(upper + "  BACKUP.txt\n", digests).failed());
+  EXPECT_EQ(digests.at("BACKUP.txt"), digest);
 }
 
 }  // namespace
