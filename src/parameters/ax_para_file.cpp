@@ -41,16 +41,8 @@ TextFault ParseAxParaText(std::string_view text, AxPara& table) {
 }
 
 FileReading ReadAxParaFile(const std::string& path, AxPara& table, std::string* why) {
-  std::string text;
-  std::string error;
-  if (!ReadWholeFile(path, kAxParaFileMaxBytes, text, error)) {
-    if (why) *why = error + path;
-    return FileReading::Unreadable;
-  }
-  const TextFault fault = ParseAxParaText(text, table);
-  if (!fault.failed()) return FileReading::Read;
-  if (why) *why = FormatTextFault(path, fault);
-  return FileReading::Refused;
+  return ReadParameterFileAt(path, kAxParaFileMaxBytes, why,
+                             [&](std::string_view text) { return ParseAxParaText(text, table); });
 }
 
 }  // namespace zova

@@ -6,6 +6,8 @@
 #include <limits>
 #include <vector>
 
+#include "link/atomic_file.h"
+
 namespace zova {
 
 std::string FormatPrintedNumber(std::int32_t value) {
@@ -35,6 +37,20 @@ TextFault ReadParameterLine(std::string_view line, std::string_view prefix, std:
     values[i] = static_cast<std::int32_t>(value);
   }
   return {};
+}
+
+FileReading ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
+                                const std::function<TextFault(std::string_view)>& parse) {
+  std::string text;
+  std::string error;
+  if (!ReadWholeFile(path, maxBytes, text, error)) {
+    if (why) *why = error + path;
+    return FileReading::Unreadable;
+  }
+  const TextFault fault = parse(text);
+  if (!fault.failed()) return FileReading::Read;
+  if (why) *why = FormatTextFault(path, fault);
+  return FileReading::Refused;
 }
 
 }  // namespace zova

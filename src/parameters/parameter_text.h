@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,5 +55,11 @@ enum class FileReading {
   Unreadable,  // the file could not be opened or read
   Refused,     // its text is not the file's form
 };
+
+// Reads the file at `path` (at most `maxBytes`) and hands its text to `parse`, which returns a TextFault
+// and changes the table only when it has none. `why` gets the system's description and the path, or
+// the fault as "FILE:LINE: ...".
+FileReading ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
+                                const std::function<TextFault(std::string_view)>& parse);
 
 }  // namespace zova

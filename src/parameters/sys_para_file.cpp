@@ -35,16 +35,8 @@ TextFault ParseSysParaText(std::string_view text, SysPara& table) {
 }
 
 FileReading ReadSysParaFile(const std::string& path, SysPara& table, std::string* why) {
-  std::string text;
-  std::string error;
-  if (!ReadWholeFile(path, kSysParaFileMaxBytes, text, error)) {
-    if (why) *why = error + path;
-    return FileReading::Unreadable;
-  }
-  const TextFault fault = ParseSysParaText(text, table);
-  if (!fault.failed()) return FileReading::Read;
-  if (why) *why = FormatTextFault(path, fault);
-  return FileReading::Refused;
+  return ReadParameterFileAt(path, kSysParaFileMaxBytes, why,
+                             [&](std::string_view text) { return ParseSysParaText(text, table); });
 }
 
 }  // namespace zova
