@@ -50,35 +50,20 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
   app.add_option("--link", options.link, "make PATH a symbolic link to the device while serving")->option_text("PATH");
 
   const std::string faults = "faults";
-  app.add_option("--silence-after", f.silenceAfter, "stop sending after N bytes")
-      ->option_text("N")
-      ->check(count)
-      ->group(faults);
-  app.add_option("--disconnect-after", f.disconnectAfter, "drop the line after N bytes")
-      ->option_text("N")
-      ->check(count)
-      ->group(faults);
+  auto addCount = [&](const char* name, auto& field, const char* help) {
+    app.add_option(name, field, help)->option_text("N")->check(count)->group(faults);
+  };
+  addCount("--silence-after", f.silenceAfter, "stop sending after N bytes");
+  addCount("--disconnect-after", f.disconnectAfter, "drop the line after N bytes");
   app.add_flag("--wrong-echo", f.wrongEcho, "echo a different command code")->group(faults);
   app.add_flag("--dle-for-syn", f.dleForSyn, "answer DLE where SYN accepts")->group(faults);
   app.add_flag("--bad-checksum", f.badChecksum, "reply blocks carry a wrong checksum")->group(faults);
   app.add_flag("--bad-terminator", f.badTerminator, "reply blocks end without ETX")->group(faults);
-  app.add_option("--short-block", f.shortBlock, "reply blocks lose N bytes")
-      ->option_text("N")
-      ->check(count)
-      ->group(faults);
-  app.add_option("--extra-bytes", f.extraBytes, "N junk bytes after each reply block")
-      ->option_text("N")
-      ->check(count)
-      ->group(faults);
-  app.add_option("--announce", f.announce, "length announcements claim N bytes")
-      ->option_text("N")
-      ->check(count)
-      ->group(faults);
+  addCount("--short-block", f.shortBlock, "reply blocks lose N bytes");
+  addCount("--extra-bytes", f.extraBytes, "N junk bytes after each reply block");
+  addCount("--announce", f.announce, "length announcements claim N bytes");
   app.add_flag("--refuse-blocks", f.refuseBlocks, "answer host blocks with DLE")->group(faults);
-  app.add_option("--from-command", f.fromCommand, "faults start at the N-th command")
-      ->option_text("N")
-      ->check(count)
-      ->group(faults);
+  addCount("--from-command", f.fromCommand, "faults start at the N-th command");
   app.add_option("--only-command", f.onlyCommand, "faults act on command code C only")
       ->option_text("C")
       ->check(count)
