@@ -106,12 +106,14 @@ int RunCompile(Context& ctx, const Args& args) {
     ctx.ui->messageBox(error + path);
     return kExitFile;
   }
-  const bool ended = compiler.compileSource(program, source);
-  for (int word = 0; word < compiler.wordCounter(); word += 2) PrintRecord(ctx, store.record(word / 2));
-  if (const std::string_view problem = language::CompileEndProblem(compiler.end()); !problem.empty()) {
-    ctx.ui->messageBox(path + ": " + std::string(problem));
+  // The compile that check runs, so both name the same lines with the same messages. The program number
+  // only picks the presence flag the compile sets, which nothing printed here shows.
+  const language::SourceCheck check = language::CheckSource(source, config, store);
+  for (int word = 0; word < check.imageWords; word += 2) PrintRecord(ctx, store.record(word / 2));
+  for (const language::SourceProblem& p : check.problems) {
+    ctx.ui->messageBox(path + ":" + std::to_string(p.line) + ": " + p.message);
   }
-  return ended ? kExitOk : kExitLink;
+  return check.end == language::CompileEnd::Ended ? kExitOk : kExitLink;
 }
 
 int RunCheck(Context& ctx, const Args& args) {

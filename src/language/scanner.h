@@ -32,14 +32,15 @@ class SourceLines {
 
 // Splits the line into at most 5 tokens, starting at column `start`. The readers look at no more than the
 // first 10 characters of a token, but a longer word stays whole, so they see that it went on instead of
-// taking its first part for the number and the rest for the next operand.
-[[nodiscard]] Tokens Tokenise(std::string_view line, std::size_t start);
+// taking its first part for the number and the rest for the next operand. `more` (when given) tells whether
+// a sixth word follows the fifth token.
+[[nodiscard]] Tokens Tokenise(std::string_view line, std::size_t start, bool* more = nullptr);
 
 // The remark of an instruction line: from its first ";" to the end, or empty.
 [[nodiscard]] std::string_view RemarkOf(std::string_view line);
 
-// Cuts text to at most maxBytes bytes without splitting a character: UTF-8 sequences when the text is valid
-// UTF-8, else double-byte characters of the legacy Korean code page (lead byte 0x81..0xFE).
-[[nodiscard]] std::string_view CutText(std::string_view text, std::size_t maxBytes);
+// True when the instruction part of the line (everything in front of its remark) goes on past column 80,
+// where the scanner stops looking: the rest would be dropped without a word.
+[[nodiscard]] bool RunsPastScan(std::string_view line);
 
 }  // namespace zova::language

@@ -42,11 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
         Encoded{"JB -1 L0", 0x54100001, 0}, Encoded{"WRR R* R1 R2 R3", 0x7C100001, 0x00020003},
         Encoded{"WRR ZR R1 R2 R3", 0x7C200001, 0x00020003}, Encoded{"WRR M* R1 R2 R3", 0x7C300001, 0x00020003},
         Encoded{"WRR X* R1 R2 R3", 0x7C400001, 0x00020003}, Encoded{"WRR Y* R1 R2 R3", 0x7C500001, 0x00020003},
-        Encoded{"WRR DT R1 R2 R3", 0x7C000001, 0x00020003}, Encoded{"WRR D100 R1 R2 R3", 0x7C000001, 0x00020003},
         Encoded{"WRR ZR R1 R2 R3", 0x7C200001, 0x00020003, 2}, Encoded{"WRR Y* R1 R2 R3", 0x7C500001, 0x00020003, 2},
         Encoded{"WRR DT R1 R2 R3", 0x7C000001, 0x00020003, 1}, Encoded{"WRR FL R1 R2 R3", 0x7C100001, 0x00020003, 1},
         Encoded{"WRR R* R1 R2 R3", 0x7C200001, 0x00020003, 1}, Encoded{"WRR X* R1 R2 R3", 0x7C300001, 0x00020003, 1},
-        Encoded{"WRR Y* R1 R2 R3", 0x7C400001, 0x00020003, 1}, Encoded{"WRR ZR R1 R2 R3", 0x7C000001, 0x00020003, 1}));
+        Encoded{"WRR Y* R1 R2 R3", 0x7C400001, 0x00020003, 1}));
 
 struct Refused {
   const char* line;

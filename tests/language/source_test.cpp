@@ -18,7 +18,7 @@
 namespace zova::language::testing {
 namespace {
 
-// The shared pieces under every parser: the hexadecimal choice, tokeniser, line splitting, comment cutting and
+// The shared pieces under every parser: the hexadecimal choice, tokeniser, line splitting and
 // the mnemonic table. What the number readers take is proven through every instruction by the generated round trip.
 TEST(NumberReaders, HexChoiceLooksOnlyAtTheGivenColumns) {
   const struct {
@@ -53,14 +53,6 @@ TEST(Tokeniser, SplitsAtBlanksTabsAndCommas) {
   }
 }
 
-TEST(Tokeniser, LooksAtColumnsOneToEightyOnly) {
-  const std::string fits = std::string(74, ' ') + "MVE P5";  // the 5 in column 80
-  const std::string cut = std::string(75, ' ') + "MVE P5";   // the 5 in column 81
-  EXPECT_EQ(Tokenise(fits, *FindFirstLetter(fits))[1], "P5");
-  EXPECT_EQ(Tokenise(cut, *FindFirstLetter(cut))[1], "P");
-  EXPECT_FALSE(FindFirstLetter(std::string(80, ' ') + "MVE P5"));
-}
-
 TEST(SourceLinesTest, AcceptsCrLfAndLfAndDropsAByteOrderMark) {
   struct Case {
     std::string source;
@@ -76,26 +68,6 @@ TEST(SourceLinesTest, AcceptsCrLfAndLfAndDropsAByteOrderMark) {
     while (const auto line = lines.next()) got.emplace_back(*line);
     EXPECT_EQ(got, c.lines);
   }
-}
-
-TEST(CutTextTest, NeverSplitsACharacter) {
-  const std::string a97(97, 'a');
-  const std::string legacy50 = [] {  // code-page text (not UTF-8): "a" then 50 double-byte characters
-    std::string text = "a";
-    for (int i = 0; i < 50; ++i) text += "\xB0\xA1";
-    return text;
-  }();
-  const std::pair<std::string, std::string> cases[] = {
-      {a97 + "aaa", a97 + "aaa"},
-      {a97 + "aaab", a97 + "aaa"},
-      {a97 + "aa\xEC\xB2\xAB", a97 + "aa"},  // 첫 straddles byte 100
-      {a97 + "\xEC\xB2\xAB" + "b", a97 + "\xEC\xB2\xAB"},
-      {legacy50, legacy50.substr(0, 99)},  // the cut falls between two characters
-      {a97 + "a\xB0\xA1\xB0\xA1", a97 + "a\xB0\xA1"},
-      {a97 + "a\xFE\xA1\xFE\xA1", a97 + "a\xFE\xA1"},  // 0xFE is still a lead byte
-      {a97 + "aa\x81\xA1", a97 + "aa"},                // and so is 0x81
-  };
-  for (const auto& [text, cut] : cases) EXPECT_EQ(CutText(text, 100), cut) << text.size();
 }
 
 TEST(MnemonicTableTest, LookUpIsExactAndCaseSensitive) {
@@ -122,10 +94,8 @@ TEST(MnemonicTableTest, EveryNamedEntryHasAParserAndNoFillerHasOne) {
 
 TEST(FileCompile, StoredProgramListsBack) {
   const std::string utf8 = ";첫 번째 점 \xEC\xB2\xAB";
-  const std::string legacy = ";\xC3\xB9 \xB9\xF8\xC2\xB0";    // the same words in the legacy code page
-  const std::string korean = "가나다라마바사아자차카타파하";  // 3 bytes each
-  const std::string whole = ";" + korean + korean + korean;   // 127 bytes: cut to 1 + 33 * 3 = 100
-  const std::string odd = ";a" + korean + korean + korean;    // cut to 2 + 32 * 3: the 33rd would split
+  const std::string legacy = ";\xC3\xB9 \xB9\xF8\xC2\xB0";  // the same words in the legacy code page
+  const std::string full = ";" + std::string(33, 'a') + std::string(66, '\xB0');  // 100 bytes: all kept
   struct Case {
     int words, presence, steps;
     std::string source, listing;
@@ -137,9 +107,7 @@ TEST(FileCompile, StoredProgramListsBack) {
        "000 MVE P0005 ;first point\r\n;whole line\r\n\r\n;--- 456\r\n001 STOP \r\n002 [EOF] ;end\r\n"},
       {4, 1, 1, Source({utf8, "MVE P1 " + legacy, "[EOF]"}),
        utf8 + "\r\n000 MVE P0001 " + legacy + "\r\n001 [EOF] \r\n"},
-      {4, 1, 1, Source({whole, "STOP " + whole, odd, "[EOF]"}),
-       whole.substr(0, 100) + "\r\n000 STOP " + whole.substr(0, 100) + "\r\n" + odd.substr(0, 98) +
-           "\r\n001 [EOF] \r\n"},
+      {4, 1, 1, Source({full, "STOP " + full, "[EOF]"}), full + "\r\n000 STOP " + full + "\r\n001 [EOF] \r\n"},
       // A failing line keeps its step and its comment, which stays off the next instruction.
       {4, 1, 2, Source({"MVE P9999 ;bad", "MVE P1 ;good", "[EOF]"}), ";bad\r\n000 MVE P0001 ;good\r\n001 [EOF] \r\n",
        "LOC 번호 초과"},
