@@ -11,6 +11,7 @@
 #include "language/scanner.h"
 #include "language/source_check.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 
 namespace zova::cli {
 namespace {
@@ -153,15 +154,12 @@ int RunList(Context& ctx, const Args& args) {
 
   // Every line is checked before anything is printed, so a bad input prints no half listing.
   std::string listing;
-  language::SourceLines lines(text);
   int step = 0;
-  int lineNumber = 0;
-  while (const auto line = lines.next()) {
-    ++lineNumber;
-    if (line->find_first_not_of(" \t") == std::string_view::npos) continue;
+  for (const TextLine& line : SplitTextLines(text)) {
+    if (line.text.find_first_not_of(" \t") == std::string_view::npos) continue;
     language::Record record;
-    if (!ParseRecordLine(*line, record)) {
-      ctx.ui->messageBox("line " + std::to_string(lineNumber) + ": expected two hexadecimal words");
+    if (!ParseRecordLine(line.text, record)) {
+      ctx.ui->messageBox("line " + std::to_string(line.number) + ": expected two hexadecimal words");
       return kExitUsage;
     }
     listing += language::ListLine(step++, record.word1, record.word2, config.machineType);

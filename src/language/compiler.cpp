@@ -2,9 +2,11 @@
 #include "language/compiler.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "language/mnemonic_table.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 
 namespace zova::language {
 namespace {
@@ -90,27 +92,28 @@ bool Compiler::compileSource(int program, std::string_view source) {
   words_ = 0;
   linesRead_ = 0;
 
-  SourceLines lines(source);
+  // Lines as an editor leaves them: a byte order mark, CR LF or LF, a last line without its end.
+  const std::vector<TextLine> lines = SplitTextLines(source);
   for (int row = 0; row < kSourceLineLimit; ++row) {
     if (words_ >= kImageWords) {
       end_ = CompileEnd::ImageFull;
       return false;
     }
     tokens_ = {};
-    const auto line = lines.next();
-    if (!line) {
+    if (static_cast<std::size_t>(row) >= lines.size()) {
       end_ = row == 0 ? CompileEnd::EmptySource : CompileEnd::MissingEndOfFile;
       return false;
     }
     linesRead_ = row + 1;
+    const std::string_view line = lines[static_cast<std::size_t>(row)].text;
 
-    const bool commentLine = !line->empty() && line->front() == ';';
-    const std::string_view remark = commentLine ? *line : RemarkOf(*line);
+    const bool commentLine = !line.empty() && line.front() == ';';
+    const std::string_view remark = commentLine ? line : RemarkOf(line);
     // The comment table keeps 100 bytes of a comment; the rest would be lost on the way to the controller.
     const bool remarkFits = remark.size() <= static_cast<std::size_t>(kCommentTextCells);
-    const auto firstLetter = commentLine ? std::nullopt : FindFirstLetter(*line);
+    const auto firstLetter = commentLine ? std::nullopt : FindFirstLetter(line);
     if (!firstLetter) {
-      if (!commentLine && RunsPastScan(*line)) {
+      if (!commentLine && RunsPastScan(line)) {
         ui_.messageBox(kUnknownMnemonic);  // the scanner sees no mnemonic where the line has one
         end_ = CompileEnd::Stopped;
         return false;
@@ -121,7 +124,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
       if (!remarkFits) ui_.messageBox(kCommentTooLong);
       continue;
     }
-    tokens_ = Tokenise(*line, *firstLetter, &sixthWord_);
+    tokens_ = Tokenise(line, *firstLetter, &sixthWord_);
     const int opcode = mnemonicOfTokens();
     if (opcode == kNoMnemonic) {
       ui_.messageBox(kUnknownMnemonic);
@@ -130,7 +133,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
     }
 
     store_.setCommentRow(row, static_cast<std::uint16_t>(step_), remark);
-    const Parsed parsed = remarkFits ? parse(opcode, false, *line) : Reject(std::string(kCommentTooLong));
+    const Parsed parsed = remarkFits ? parse(opcode, false, line) : Reject(std::string(kCommentTooLong));
     if (!parsed.record) {
       ui_.messageBox(parsed.message);
       // No record was written for this line: its row must not claim one, or the comments of every later

@@ -12,26 +12,6 @@ char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' +
 
 }  // namespace
 
-SourceLines::SourceLines(std::string_view source) : rest_(source) {
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (rest_.substr(0, kByteOrderMark.size()) == kByteOrderMark) rest_.remove_prefix(kByteOrderMark.size());
-  done_ = rest_.empty();
-}
-
-std::optional<std::string_view> SourceLines::next() {
-  if (done_) return std::nullopt;
-  const std::size_t end = rest_.find('\n');
-  std::string_view line = rest_.substr(0, end);
-  if (end == std::string_view::npos) {
-    done_ = true;
-  } else {
-    rest_.remove_prefix(end + 1);
-    done_ = rest_.empty();  // a final line end does not start another line
-  }
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
-
 std::optional<std::size_t> FindFirstLetter(std::string_view line) {
   const std::string_view scanned = line.substr(0, std::min(line.size(), kScanColumns));
   for (std::size_t i = 0; i < scanned.size(); ++i) {

@@ -15,18 +15,6 @@ inline constexpr std::size_t kTokenLength = 10;
 // Token 1 is the mnemonic, tokens 2..5 the operands; letters are upper case.
 using Tokens = std::array<std::string, kTokenCount>;
 
-// Hands out the lines of a source text one by one, as bytes; a line may end in CR LF or LF alone, and a
-// UTF-8 byte-order mark in front of the first line is dropped.
-class SourceLines {
- public:
-  explicit SourceLines(std::string_view source);
-  [[nodiscard]] std::optional<std::string_view> next();
-
- private:
-  std::string_view rest_;
-  bool done_ = false;
-};
-
 // Column (0-based) of the first letter A-Z, a-z or "[" within the first 80 columns.
 [[nodiscard]] std::optional<std::size_t> FindFirstLetter(std::string_view line);
 

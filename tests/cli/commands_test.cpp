@@ -144,8 +144,7 @@ TEST_F(ProgramCommand, AxesFilesAndLinkFailures) {
   auto& held = sim.controller.programs.programs[6];
   held.block.assign(2050, 0);
   held.comments.assign(31800, 0);
-  held.block[0] = 1;
-  for (const auto& [at, byte] : {std::pair{2, 0x29}, {3, 0x0A}, {4, 0x10}, {5, 0x01}, {13, 0xFF}})
+  for (const auto& [at, byte] : {std::pair{0, 1}, {2, 0x29}, {3, 0x0A}, {4, 0x10}, {5, 0x01}, {13, 0xFF}})
     held.block[at] = byte;
   EXPECT_EQ(run({"receive", "6", path("six.dat")}), kExitDifferent);
   EXPECT_EQ(sim.ui.texts().back(),

@@ -18,7 +18,7 @@
 namespace zova::language::testing {
 namespace {
 
-// The shared pieces under every parser: the hexadecimal choice, tokeniser, line splitting and
+// The shared pieces under every parser: the hexadecimal choice, tokeniser and
 // the mnemonic table. What the number readers take is proven through every instruction by the generated round trip.
 TEST(NumberReaders, HexChoiceLooksOnlyAtTheGivenColumns) {
   const struct {
@@ -50,23 +50,6 @@ TEST(Tokeniser, SplitsAtBlanksTabsAndCommas) {
     ASSERT_TRUE(first) << c.line;
     const Tokens tokens = Tokenise(line, *first);
     EXPECT_EQ(std::vector<std::string>(tokens.begin(), tokens.end()), c.tokens) << c.line;
-  }
-}
-
-TEST(SourceLinesTest, AcceptsCrLfAndLfAndDropsAByteOrderMark) {
-  struct Case {
-    std::string source;
-    std::vector<std::string> lines;
-  };
-  const std::vector<Case> cases = {
-      {"A\nB", {"A", "B"}}, {"A\r\n\r\nB\n", {"A", "", "B"}}, {"\xEF\xBB\xBF;x\r\n", {";x"}}, {"", {}}, {"\n", {""}},
-      {"A\rB\n", {"A\rB"}},  // a lone CR is no line end
-  };
-  for (const Case& c : cases) {
-    SourceLines lines(c.source);
-    std::vector<std::string> got;
-    while (const auto line = lines.next()) got.emplace_back(*line);
-    EXPECT_EQ(got, c.lines);
   }
 }
 
@@ -166,6 +149,7 @@ std::vector<std::string> Repeat(const std::string& line, int count, const std::s
 
 TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
   const std::string missingEnd(CompileEndProblem(CompileEnd::MissingEndOfFile));
+  const std::string tooLong = "the comment is longer than the 100 bytes a program keeps of it";
   struct Case {
     int steps, imageWords;
     std::string source, problems, lineSteps;
@@ -177,6 +161,9 @@ TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
       // The compile stops at an unknown mnemonic (a remark after blanks is none): nothing after it is read.
       {1, 2, Source({"MVE P5", "   ;remark", "MVE P9999", "[EOF]"}), "2:1 해당 명령어가 없습니다", "0 -"},
       {0, 0, "", "1:0 " + std::string(CompileEndProblem(CompileEnd::EmptySource)), ""},
+      // The comment table keeps 100 bytes of a comment: a longer one is refused, not cut.
+      {1, 2, Source({";" + std::string(100, 'c'), "STOP ;" + std::string(100, 'c'), "[EOF]"}),
+       "1:0 " + tooLong + "|2:0 " + tooLong, "- - 1"},
       {2, 2, Source({"MVE P5", "INC R1000"}), "2:1 MAX_REG_LMT_OVER|2:2 " + missingEnd, "0 -"},  // on the last line
   };
   for (const Case& c : cases) {

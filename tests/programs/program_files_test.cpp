@@ -104,24 +104,21 @@ TEST_F(ListingFile, FolderMissingShowsTheErrorMessage) {
 
 // The written listing compiled again, line by line against the image and comments it was written from.
 TEST(ListingMismatch, NamesEachLineThatDoesNotComeBack) {
+  const std::vector<std::uint32_t> mve5 = {0x01100005, 0, 0xFF000000, 0};
   const std::string record = "the controller's record ";
   const struct {
     std::vector<std::uint32_t> words;               // pairs, from step 0
-    std::vector<std::pair<int, std::string>> rows;  // row, text (cell 0 255 for a comment line, else the step)
+    std::vector<std::pair<int, std::string>> rows;  // step (-1: a comment line) and text of rows 0, 1, ...
     std::vector<std::string> faults;
   } cases[] = {
-      {{0x01100005, 0, 0xFF000000, 0}, {{0, ";a"}, {-1, "; note"}, {-1, ""}}, {}},
+      {mve5, {{0, ";a"}, {-1, "; note"}, {-1, ""}}, {}},
       {{0x01FF0000, 0, 0x01100A29, 0, 0x01100005, 0, 0xFF000000, 0},
        {},
        {"1 " + record + "01FF0000 00000000 has no source form",
         "2 " + record + "01100A29 00000000 does not compile back: LOC 번호 초과"}},
-      {{0x01100005, 0, 0xFF000000, 0},
-       {{-1, "MVE P5"}},
-       {"1 the controller's comment line does not compile back as a comment"}},
-      {{0x01100005, 0, 0xFF000000, 0},
-       {{0, "abc"}},
-       {"1 " + record + "01100005 00000000 does not compile back: MVE 명령어 Syntex Error"}},
-      {{0x01100005, 0, 0xFF000000, 0}, {{0, " ;a"}}, {"1 the controller's comment does not compile back as it is"}},
+      {mve5, {{-1, "MVE P5"}}, {"1 the controller's comment line does not compile back as a comment"}},
+      {mve5, {{0, "abc"}}, {"1 " + record + "01100005 00000000 does not compile back: MVE 명령어 Syntex Error"}},
+      {mve5, {{0, " ;a"}}, {"1 the controller's comment does not compile back as it is"}},
   };
   for (const auto& c : cases) {
     language::ProgramStore store;
