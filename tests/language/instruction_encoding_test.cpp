@@ -142,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"IF X1 = 5", "IF_SYNTEX_ERR"}, Refused{"IF R1 = X5", "IF_SYNTEX_ERR"},
         Refused{"CONT OF", "CONT 명령어 Syntex Error"}, Refused{"INT 1 X", "INT 명령어 Syntex Error"},
         Refused{"ADD X1 5", "ADD 명령어 Syntex Error"}, Refused{"SET R1 X5", "SET 명령어 Syntex Error"},
-        Refused{"ADF R1 F2", "ADF 명령어 Syntex Error"}, Refused{"ADF F1 X2", "ADF 명령어 Syntex Error"}));
+        Refused{"ADF R1 F2", "ADF 명령어 Syntex Error"}, Refused{"MVE Q5", "LOC 번호 초과"},
+        Refused{"MVA P(R5 1", "MA1-MAX_REG_LMT_OVER"}, Refused{"ADF F1 X2", "ADF 명령어 Syntex Error"}));
 
 // Records listed back: the templates, and the fallbacks for unknown opcodes and modes. The generated round trip
 // lists every form; these rows pin the widths and signs it cannot tell apart.
