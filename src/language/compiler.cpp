@@ -71,10 +71,12 @@ Parsed Compiler::parse(int opcode, bool singleLine, std::string_view line) const
   if (parser == nullptr) return Reject(std::string(kUnknownMnemonic));
   // Text the scanner never reached, or an operand no check looks at, would go out as something the line
   // does not say.
-  if (RunsPastScan(line) || sixthWord_) return Reject(SyntaxError(opcode));
+  if (LeavesTextUnread(line) || sixthWord_) return Reject(SyntaxError(opcode));
   const ParseInput input{opcode, tokens_, config_.axes, config_.machineType, singleLine};
   Parsed parsed = parser(input);
-  if (parsed.record && HasSurplusOperand(input)) return Reject(SyntaxError(opcode));
+  if (parsed.record && (HasSurplusOperand(input) || !OperandsTakeTheirForms(input))) {
+    return Reject(SyntaxError(opcode));
+  }
   return parsed;
 }
 
@@ -113,7 +115,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
     const bool remarkFits = remark.size() <= static_cast<std::size_t>(kCommentTextCells);
     const auto firstLetter = commentLine ? std::nullopt : FindFirstLetter(line);
     if (!firstLetter) {
-      if (!commentLine && RunsPastScan(line)) {
+      if (!commentLine && LeavesTextUnread(line)) {
         ui_.messageBox(kUnknownMnemonic);  // the scanner sees no mnemonic where the line has one
         end_ = CompileEnd::Stopped;
         return false;

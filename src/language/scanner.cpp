@@ -53,10 +53,12 @@ std::string_view RemarkOf(std::string_view line) {
   return line.substr(semicolon);
 }
 
-bool RunsPastScan(std::string_view line) {
+bool LeavesTextUnread(std::string_view line) {
   const std::string_view instruction = line.substr(0, line.find(';'));
   const std::size_t last = instruction.find_last_not_of(" \t\r");
-  return last != std::string_view::npos && last >= kScanColumns;
+  if (last == std::string_view::npos) return false;
+  // Tokenising ends at a carriage return, so whatever follows one inside a line is never read either.
+  return last >= kScanColumns || instruction.substr(0, last).find('\r') != std::string_view::npos;
 }
 
 }  // namespace zova::language

@@ -27,8 +27,9 @@ using Tokens = std::array<std::string, kTokenCount>;
 // The remark of an instruction line: from its first ";" to the end, or empty.
 [[nodiscard]] std::string_view RemarkOf(std::string_view line);
 
-// True when the instruction part of the line (everything in front of its remark) goes on past column 80,
-// where the scanner stops looking: the rest would be dropped without a word.
-[[nodiscard]] bool RunsPastScan(std::string_view line);
+// True when the instruction part of the line (everything in front of its remark) holds text the scanner
+// never reads: past column 80, or after a carriage return that does not end the line. It would be dropped
+// without a word.
+[[nodiscard]] bool LeavesTextUnread(std::string_view line);
 
 }  // namespace zova::language

@@ -143,7 +143,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"CONT OF", "CONT 명령어 Syntex Error"}, Refused{"INT 1 X", "INT 명령어 Syntex Error"},
         Refused{"ADD X1 5", "ADD 명령어 Syntex Error"}, Refused{"SET R1 X5", "SET 명령어 Syntex Error"},
         Refused{"ADF R1 F2", "ADF 명령어 Syntex Error"}, Refused{"MVE Q5", "LOC 번호 초과"},
-        Refused{"MVA P(R5 1", "MA1-MAX_REG_LMT_OVER"}, Refused{"ADF F1 X2", "ADF 명령어 Syntex Error"}));
+        Refused{"CONT OFF\r.IF F1 ! 7FFFH", "CONT 명령어 Syntex Error"},
+        Refused{"STOP\r6CALL PRG3", "STOP 명령어 Syntex Error"}, Refused{"MVE S5", "MVE 명령어 Syntex Error"},
+        Refused{"SMV *1 R2 R3", "SMV 명령어 Syntex Error"}, Refused{"LES R1 2 R3", "LES 명령어 Syntex Error"},
+        Refused{"WRR D* *1 R2 R3", "WRR 명령어 Syntex Error"}, Refused{"SIGI *1 2", "SIGI 명령어 Syntex Error"},
+        Refused{"JMP P1 5", "JMP 명령어 Syntex Error"}, Refused{"MVA P(R5 1", "MA1-MAX_REG_LMT_OVER"},
+        Refused{"ADF F1 X2", "ADF 명령어 Syntex Error"}));
 
 // Records listed back: the templates, and the fallbacks for unknown opcodes and modes. The generated round trip
 // lists every form; these rows pin the widths and signs it cannot tell apart.
