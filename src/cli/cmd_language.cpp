@@ -13,6 +13,7 @@
 #include "language/scanner.h"
 #include "language/source_check.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 
 namespace zova::cli {
 namespace {
@@ -104,12 +105,14 @@ int RunCompile(Context& ctx, const Args& args) {
     ctx.ui->messageBox(error + path);
     return kExitFile;
   }
-  const bool ended = compiler.compileSource(program, source);
-  for (int word = 0; word < compiler.wordCounter(); word += 2) PrintRecord(ctx, store.record(word / 2));
-  if (const std::string_view problem = language::CompileEndProblem(compiler.end()); !problem.empty()) {
-    ctx.ui->messageBox(path + ": " + std::string(problem));
+  // The compile that check runs, so both name the same lines with the same messages. The program number
+  // only picks the presence flag the compile sets, which nothing printed here shows.
+  const language::SourceCheck check = language::CheckSource(source, config, store);
+  for (int word = 0; word < check.imageWords; word += 2) PrintRecord(ctx, store.record(word / 2));
+  for (const language::SourceProblem& p : check.problems) {
+    ctx.ui->messageBox(path + ":" + std::to_string(p.line) + ": " + p.message);
   }
-  return ended ? kExitOk : kExitLink;
+  return check.end == language::CompileEnd::Ended ? kExitOk : kExitLink;
 }
 
 int RunCheck(Context& ctx, const Args& args) {
@@ -149,15 +152,12 @@ int RunList(Context& ctx, const Args& args) {
 
   // Every line is checked before anything is printed, so a bad input prints no half listing.
   std::string listing;
-  language::SourceLines lines(text);
   int step = 0;
-  int lineNumber = 0;
-  while (const auto line = lines.next()) {
-    ++lineNumber;
-    if (line->find_first_not_of(" \t") == std::string_view::npos) continue;
+  for (const TextLine& line : SplitTextLines(text)) {
+    if (line.text.find_first_not_of(" \t") == std::string_view::npos) continue;
     language::Record record;
-    if (!ParseRecordLine(*line, record)) {
-      ctx.ui->messageBox("line " + std::to_string(lineNumber) + ": expected two hexadecimal words");
+    if (!ParseRecordLine(line.text, record)) {
+      ctx.ui->messageBox("line " + std::to_string(line.number) + ": expected two hexadecimal words");
       return kExitUsage;
     }
     listing += language::ListLine(step++, record.word1, record.word2, config.machineType);

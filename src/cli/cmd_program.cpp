@@ -32,10 +32,17 @@ int ExitFor(Context& ctx, const TransferReport& report) {
                        " program block(s) arrived with a wrong checksum: their "
                        "files were not written");
   }
+  for (const std::string& line : report.notCompilingBack) ctx.ui->messageBox(line);
+  if (!report.notCompilingBack.empty()) {
+    ctx.ui->messageBox(
+        "the written source does not compile back to what the controller holds; "
+        "zovactl backup keeps the exact image");
+  }
   if (report.refused) return kExitUsage;
   if (report.cancelled) return kExitInterrupted;
   if (report.failed > 0 || report.rejected > 0) return kExitLink;
   if (report.notCompiled > 0 || report.notSaved > 0) return kExitFile;
+  if (!report.notCompilingBack.empty()) return kExitDifferent;
   return kExitOk;
 }
 

@@ -2,14 +2,17 @@
 #include "language/compiler.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "language/mnemonic_table.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 
 namespace zova::language {
 namespace {
 
 constexpr std::string_view kUnknownMnemonic = "해당 명령어가 없습니다";
+constexpr std::string_view kCommentTooLong = "the comment is longer than the 100 bytes a program keeps of it";
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -54,17 +57,27 @@ bool Compiler::compileFile(int program, const std::filesystem::path& path) {
 int Compiler::mnemonicOfTokens() {
   const std::string& first = tokens_[0];
   if (first.size() >= 2 && first[0] == 'L' && IsDigit(first[1])) {
-    tokens_[1] = first;  // "L3" is the label definition "L L3"
+    // "L3" is the label definition "L L3"; whatever followed it moves along, so it still counts as surplus.
+    for (std::size_t k = kTokenCount - 1; k > 1; --k) tokens_[k] = tokens_[k - 1];
+    tokens_[1] = first;
     return op::L;
   }
   if (first.size() >= 2 && first[0] == 'F' && IsDigit(first[1])) return op::F;
   return LookUpMnemonic(first);
 }
 
-Parsed Compiler::parse(int opcode, bool singleLine) const {
+Parsed Compiler::parse(int opcode, bool singleLine, std::string_view line) const {
   const Parser parser = ParserFor(opcode);
   if (parser == nullptr) return Reject(std::string(kUnknownMnemonic));
-  return parser(ParseInput{opcode, tokens_, config_.axes, config_.machineType, singleLine});
+  // Text the scanner never reached, or an operand no check looks at, would go out as something the line
+  // does not say.
+  if (LeavesTextUnread(line) || sixthWord_) return Reject(SyntaxError(opcode));
+  const ParseInput input{opcode, tokens_, config_.axes, config_.machineType, singleLine};
+  Parsed parsed = parser(input);
+  if (parsed.record && (HasSurplusOperand(input) || !OperandsTakeTheirForms(input))) {
+    return Reject(SyntaxError(opcode));
+  }
+  return parsed;
 }
 
 void Compiler::append(const Record& record) {
@@ -81,32 +94,39 @@ bool Compiler::compileSource(int program, std::string_view source) {
   words_ = 0;
   linesRead_ = 0;
 
-  SourceLines lines(source);
+  // Lines as an editor leaves them: a byte order mark, CR LF or LF, a last line without its end.
+  const std::vector<TextLine> lines = SplitTextLines(source);
   for (int row = 0; row < kSourceLineLimit; ++row) {
     if (words_ >= kImageWords) {
       end_ = CompileEnd::ImageFull;
       return false;
     }
     tokens_ = {};
-    const auto line = lines.next();
-    if (!line) {
+    if (static_cast<std::size_t>(row) >= lines.size()) {
       end_ = row == 0 ? CompileEnd::EmptySource : CompileEnd::MissingEndOfFile;
       return false;
     }
     linesRead_ = row + 1;
+    const std::string_view line = lines[static_cast<std::size_t>(row)].text;
 
-    if (!line->empty() && line->front() == ';') {
-      store_.setCommentRow(row, kCommentOnlyStep, CutText(*line, kCommentTextCells));
-      continue;
-    }
-    const auto firstLetter = FindFirstLetter(*line);
+    const bool commentLine = !line.empty() && line.front() == ';';
+    const std::string_view remark = commentLine ? line : RemarkOf(line);
+    // The comment table keeps 100 bytes of a comment; the rest would be lost on the way to the controller.
+    const bool remarkFits = remark.size() <= static_cast<std::size_t>(kCommentTextCells);
+    const auto firstLetter = commentLine ? std::nullopt : FindFirstLetter(line);
     if (!firstLetter) {
+      if (!commentLine && LeavesTextUnread(line)) {
+        ui_.messageBox(kUnknownMnemonic);  // the scanner sees no mnemonic where the line has one
+        end_ = CompileEnd::Stopped;
+        return false;
+      }
       // A blank line (or one without a letter) stays in the program as a row without instruction, so a
       // program fetched back keeps its layout and each comment stays on its own instruction.
-      store_.setCommentRow(row, kCommentOnlyStep, CutText(RemarkOf(*line), kCommentTextCells));
+      store_.setCommentRow(row, kCommentOnlyStep, remarkFits ? remark : std::string_view());
+      if (!remarkFits) ui_.messageBox(kCommentTooLong);
       continue;
     }
-    tokens_ = Tokenise(*line, *firstLetter);
+    tokens_ = Tokenise(line, *firstLetter, &sixthWord_);
     const int opcode = mnemonicOfTokens();
     if (opcode == kNoMnemonic) {
       ui_.messageBox(kUnknownMnemonic);
@@ -114,9 +134,8 @@ bool Compiler::compileSource(int program, std::string_view source) {
       return false;
     }
 
-    const std::string_view remark = CutText(RemarkOf(*line), kCommentTextCells);
     store_.setCommentRow(row, static_cast<std::uint16_t>(step_), remark);
-    const Parsed parsed = parse(opcode, false);
+    const Parsed parsed = remarkFits ? parse(opcode, false, line) : Reject(std::string(kCommentTooLong));
     if (!parsed.record) {
       ui_.messageBox(parsed.message);
       // No record was written for this line: its row must not claim one, or the comments of every later
@@ -152,13 +171,13 @@ std::optional<Record> Compiler::compileLine(std::string_view line) {
     ui_.messageBox(kUnknownMnemonic);
     return std::nullopt;
   }
-  tokens_ = Tokenise(line, *firstLetter);
+  tokens_ = Tokenise(line, *firstLetter, &sixthWord_);
   const int opcode = mnemonicOfTokens();
   if (opcode == kNoMnemonic) {
     ui_.messageBox(kUnknownMnemonic);
     return std::nullopt;
   }
-  const Parsed parsed = parse(opcode, true);
+  const Parsed parsed = parse(opcode, true, line);
   if (!parsed.record) {
     ui_.messageBox(parsed.message);
     return std::nullopt;

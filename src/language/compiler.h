@@ -69,13 +69,14 @@ class Compiler {
  private:
   // The mnemonic number of the scanned tokens, with the "L3" and "F12" shorthands; kNoMnemonic when unknown.
   [[nodiscard]] int mnemonicOfTokens();
-  [[nodiscard]] Parsed parse(int opcode, bool singleLine) const;
+  [[nodiscard]] Parsed parse(int opcode, bool singleLine, std::string_view line) const;
   void append(const Record& record);
 
   ProgramStore& store_;
   Ui& ui_;
   LanguageConfig config_;
   Tokens tokens_;
+  bool sixthWord_ = false;  // the line goes on after its fifth token
   int step_ = 0;
   int words_ = 0;
   int linesRead_ = 0;

@@ -57,7 +57,37 @@ std::array<Parser, kMnemonicCount> BuildDispatch() {
 
 }  // namespace
 
-std::string SyntaxError(int opcode) { return std::string(MnemonicText(opcode)) + " 명령어 Syntex Error"; }
+std::string SyntaxError(int opcode) {
+  // Two instructions have syntax messages of their own form.
+  if (opcode == op::IF) return "IF_SYNTEX_ERR";
+  if (opcode == op::GOTO) return "GOT sysntex error";
+  return std::string(MnemonicText(opcode)) + " 명령어 Syntex Error";
+}
+
+bool HasSurplusOperand(const ParseInput& in) {
+  const Parser parser = ParserFor(in.opcode);
+  std::size_t taken = 2;
+  if (parser == ParseNoOperand) {
+    taken = 0;
+  } else if (parser == ParseSingleOperand || parser == ParseFSet ||
+             (in.opcode == op::SIGO && in.token(2).starts_with('A'))) {
+    taken = 1;
+  } else if (parser == ParseComparison || parser == ParseRegisterTriple) {
+    taken = 3;
+  } else if (parser == ParsePlcTransfer) {
+    taken = 4;
+  }
+  // The listings of SAVA, SAVS and SAVL show the third field, which the compiler always leaves 0, as R000.
+  const std::string_view third = in.token(4);
+  if ((in.opcode == op::SAVA || in.opcode == op::SAVS || in.opcode == op::SAVL) && third.size() > 1 &&
+      third[0] == 'R' && third.find_first_not_of('0', 1) == std::string_view::npos) {
+    taken = 3;
+  }
+  for (std::size_t n = taken + 2; n <= kTokenCount; ++n) {
+    if (!in.token(n).empty()) return true;
+  }
+  return false;
+}
 
 Parser ParserFor(int opcode) {
   static const std::array<Parser, kMnemonicCount> kDispatch = BuildDispatch();

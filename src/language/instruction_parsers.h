@@ -42,6 +42,12 @@ struct Parsed {
 
 using Parser = Parsed (*)(const ParseInput&);
 
+// True when the line holds an operand beyond those its instruction takes: nothing would read it.
+[[nodiscard]] bool HasSurplusOperand(const ParseInput& in);
+
+// False when an operand begins with a character none of its forms begins with.
+[[nodiscard]] bool OperandsTakeTheirForms(const ParseInput& in);
+
 // Family parsers.
 Parsed ParseNoOperand(const ParseInput& in);
 Parsed ParseSingleOperand(const ParseInput& in);

@@ -1,8 +1,9 @@
-// Number readers: the operand forms may wrap a number in letters and brackets, but the number itself is
-// taken only as it was typed.
+// Number readers: the operand forms may wrap a number in their letters and brackets, but the number itself
+// is taken only as it was typed.
 #include "language/number_readers.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace zova::language {
 namespace {
@@ -15,6 +16,14 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // A ";" right after an operand opens the line's comment, which holds no part of the number.
 std::string_view NumberPart(std::string_view token) { return token.substr(0, token.find(';')); }
 
+// What may stand in front of a number: the letters and brackets of the operand forms, nothing else. A
+// closing bracket follows exactly when an opening one came before.
+bool IsOperandForm(std::string_view before, std::string_view after) {
+  constexpr std::string_view kPrefixes[] = {"", "R", "*", "P", "S", "F", "L", "PRG", "P(R", "P(*", "S(R", "S(*"};
+  if (std::find(std::begin(kPrefixes), std::end(kPrefixes), before) == std::end(kPrefixes)) return false;
+  return after == (before.find('(') == std::string_view::npos ? "" : ")");
+}
+
 std::int64_t ReadDigits(std::string_view token, std::size_t maxChars, bool withSign) {
   const std::string_view text = NumberPart(token);
   const std::size_t first = text.find_first_of("0123456789");
@@ -24,11 +33,7 @@ std::int64_t ReadDigits(std::string_view token, std::size_t maxChars, bool withS
   std::string_view before = text.substr(0, first);
   const bool negative = withSign && before.ends_with('-');
   if (negative) before.remove_suffix(1);
-  // Only the closing bracket of P(R12) may follow; a sign or point before the digits would be lost.
-  if (end > maxChars || before.find_first_of("-.") != std::string_view::npos ||
-      text.find_first_not_of(')', end) != std::string_view::npos) {
-    return kNotAsTyped;
-  }
+  if (end > maxChars || !IsOperandForm(before, text.substr(end))) return kNotAsTyped;
   std::int64_t value = 0;
   for (std::size_t i = first; i < end; ++i) value = value * 10 + (text[i] - '0');
   return negative ? -value : value;

@@ -13,7 +13,8 @@ namespace zova::language {
 inline constexpr std::int64_t kNotAsTyped = std::int64_t{1} << 40;
 
 // The run of digits within the first 9 characters, read as a decimal number: P(R12) reads 12, PRG05 reads 5.
-// Letters and brackets of the operand forms may stand around it; a ";" ends the token (the line's comment).
+// Only the letters and brackets of an operand form (R, *, P, S, F, L, PRG, P(R..), P(*..), S(R..), S(*..))
+// may stand around it; a ";" ends the token (the line's comment).
 [[nodiscard]] std::int64_t DecimalRead(std::string_view token);
 
 // As DecimalRead, with the digits within the first maxChars characters.

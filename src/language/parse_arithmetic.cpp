@@ -21,8 +21,11 @@ Parsed ParseIntegerArithmetic(const ParseInput& in) {
   const std::int64_t value = hex ? HexRead(source) : DecimalRead(source);
 
   const std::int64_t a = DecimalRead(destination);
+  const char target = CharAt(destination, 1);
+  // The destination is R12, *12 or a bare register number; a constant is digits or hexadecimal with "H".
+  if (target != 'R' && target != '*' && !IsDigitChar(target)) return Reject(SyntaxError(in.opcode));
   if (a > 999) return Reject("MAX_REG_LMT_OVER");
-  int mode = CharAt(destination, 1) == '*' ? 0x80 : 0x00;
+  int mode = target == '*' ? 0x80 : 0x00;
 
   const char kind = CharAt(source, 1);
   if (IsFRegister(source)) {
@@ -31,6 +34,8 @@ Parsed ParseIntegerArithmetic(const ParseInput& in) {
   } else if (kind == 'R' || kind == '*') {
     if (!InRange(value, 0, 999)) return Reject("MAX_REG_LMT_OVER");
     mode |= kind == 'R' ? 0x00 : 0x30;
+  } else if (!hex && !IsDigitChar(kind) && kind != '-') {  // a negative constant fails the range below
+    return Reject(SyntaxError(in.opcode));
   } else if (setl) {
     if (!InRange(value, 0, 999999999)) return Reject("MAX_Long_Value_LMT_OVER");
     mode |= hex ? 0x10 : 0x20;
@@ -48,18 +53,22 @@ Parsed ParseFArithmetic(const ParseInput& in) {
   const std::int64_t a = DecimalRead(destination);
   const std::int64_t b = DecimalRead(source);
   int mode = 0x00;
-  if (CharAt(destination, 1) == '*') {
+  const char target = CharAt(destination, 1);
+  const char kind = CharAt(source, 1);
+  // Both operands name F, R or * registers only.
+  if ((target != '*' && target != 'F') || (kind != 'F' && kind != 'R' && kind != '*')) {
+    return Reject(SyntaxError(in.opcode));
+  }
+  if (target == '*') {
     if (a > 999) return Reject("MAX_REG_LMT_OVER");
     mode = 0x80;
   } else if (a > 99) {
     return Reject("MAX_FREG_LMT_OVER");
   }
-  const char kind = CharAt(source, 1);
   if (kind == 'R' || kind == '*') {
     if (b > 999) return Reject("MAX_REG_LMT_OVER");
     mode |= kind == 'R' ? 0x20 : 0x10;
   } else if (b > 99) {
-    // Anything that is neither R nor * is taken as an F register.
     return Reject("MAX_FREG_LMT_OVER");
   }
   return Accept(Encode(in.opcode, mode, U(a), U(b)));

@@ -1,4 +1,6 @@
 // Parsers of the comparison family: IF (operand, comparison, operand) and SAR (register, value, count).
+#include <optional>
+
 #include "language/instruction_parsers.h"
 #include "language/mnemonic_table.h"
 #include "language/number_readers.h"
@@ -8,17 +10,13 @@ namespace {
 
 std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
 
-int ComparisonMode(std::string_view t) {
-  switch (CharAt(t, 1)) {
-    case '=':
-      return 0x40;
-    case '<':
-      return 0x80;
-    case '!':
-      return 0xC0;
-    default:  // ">" and anything else
-      return 0x00;
-  }
+// The mode of a comparison sign; nothing for any other word, which would otherwise read as ">".
+std::optional<int> ComparisonMode(std::string_view t) {
+  if (t == ">") return 0x00;
+  if (t == "=") return 0x40;
+  if (t == "<") return 0x80;
+  if (t == "!") return 0xC0;
+  return std::nullopt;
 }
 
 Parsed ParseIf(const ParseInput& in) {
@@ -26,8 +24,12 @@ Parsed ParseIf(const ParseInput& in) {
   const std::string_view second = in.token(4);
   const char firstKind = CharAt(first, 1);
   const std::int64_t a = DecimalRead(first);
+  const std::optional<int> comparison = ComparisonMode(in.token(3));
+  // A first operand is R12, *12, F12 or a bare register number; another letter names none of them.
+  const bool firstKnown = firstKind == '*' || firstKind == 'F' || firstKind == 'R' || IsDigitChar(firstKind);
+  if (!comparison || !firstKnown) return Reject(SyntaxError(in.opcode));
   int mode = firstKind == '*' ? 0x10 : firstKind == 'F' ? 0x20 : 0x00;
-  mode |= ComparisonMode(in.token(3));
+  mode |= *comparison;
 
   const bool hex = IsHexOperand(second, 2, 5);
   const std::int64_t b = hex ? HexRead(second) : DecimalRead(second);
@@ -47,6 +49,7 @@ Parsed ParseIf(const ParseInput& in) {
     if (b > 999) return Reject("MAX_REG_LMT_OVER");
     mode |= secondKind == 'R' ? 0x00 : 0x03;
   } else {
+    if (!hex && !IsDigitChar(secondKind) && secondKind != '-') return Reject(SyntaxError(in.opcode));
     if (b > 32767) return Reject("MAX_HEX_LMT_OVER");
     mode |= hex ? 0x01 : 0x02;
   }

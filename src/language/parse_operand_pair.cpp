@@ -35,10 +35,8 @@ Parsed ParseSigi(const ParseInput& in) {
 
 Parsed ParseSigo(const ParseInput& in) {
   const std::string_view port = in.token(2);
-  if (CharAt(port, 1) == 'A') {
-    if (CharAt(port, 3) == 'N') return Accept(Encode(in.opcode, 0x03, 0, 0));
-    if (CharAt(port, 3) == 'F') return Accept(Encode(in.opcode, 0x04, 0, 0));
-  }
+  if (port == "AON") return Accept(Encode(in.opcode, 0x03, 0, 0));
+  if (port == "AOFF") return Accept(Encode(in.opcode, 0x04, 0, 0));
   const std::string_view t = in.token(3);
   const bool viaRegister = CharAt(t, 1) == 'R';
   const bool hex = !viaRegister && IsHexOperand(t, 2, 3);
@@ -156,7 +154,8 @@ Parsed ParseInt(const ParseInput& in) {
     case 'P':
       if (target > 31) return Reject("MAX_FILE_LMT_OVER");
       return Accept(Encode(in.opcode, 0x02, U(number), U(target)));
-    default:  // "OFF", or anything else, switches the interrupt off
+    default:
+      if (t != "OFF") return Reject(SyntaxError(in.opcode));
       return Accept(Encode(in.opcode, 0x00, U(number), 0));
   }
 }

@@ -33,12 +33,13 @@ Parsed ParseRegisterTriple(const ParseInput& in) {
 }
 
 Parsed ParsePlcTransfer(const ParseInput& in) {
-  const int device = PlcDeviceCode(in.token(2), in.machineType);
+  const std::optional<int> device = PlcDeviceCode(in.token(2), in.machineType);
+  if (!device) return Reject(SyntaxError(in.opcode));
   const std::int64_t a = DecimalRead(in.token(3));
   const std::int64_t b = DecimalRead(in.token(4));
   const std::int64_t c = DecimalRead(in.token(5));
   if (a > 999 || b > 999 || c > 999) return Reject("MAX_REG_LMT_OVER");
-  return Accept(Encode(in.opcode, device << 4, U(a), U(b), U(c)));
+  return Accept(Encode(in.opcode, *device << 4, U(a), U(b), U(c)));
 }
 
 Parsed ParseFSet(const ParseInput& in) {

@@ -140,8 +140,10 @@ Parsed ParseSingleOperand(const ParseInput& in) {
       return ParseBounded(in, 0, 32, "FILE 번호가 큼");
     case op::CONT:
     case op::PLC:
-      // Only "FF" in characters 2 and 3 selects OFF, so a missing operand means ON.
-      return Accept(Encode(in.opcode, (CharAt(t, 2) == 'F' && CharAt(t, 3) == 'F') ? 0x00 : 0x01, 0));
+      // A missing operand means ON; any word but ON and OFF says neither.
+      if (t == "OFF") return Accept(Encode(in.opcode, 0x00, 0));
+      if (t == "ON" || t.empty()) return Accept(Encode(in.opcode, 0x01, 0));
+      return Reject(SyntaxError(in.opcode));
     case op::SIGB:
       return ParseSignedSignal(in, 56, "출력신호값 OVER");
     case op::WAIT:

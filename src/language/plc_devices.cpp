@@ -17,13 +17,12 @@ std::span<const std::string_view> NamesOf(int machineType) {
 
 }  // namespace
 
-int PlcDeviceCode(std::string_view token, int machineType) {
-  const std::string_view head = token.substr(0, 2);
+std::optional<int> PlcDeviceCode(std::string_view token, int machineType) {
   const auto names = NamesOf(machineType);
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (names[i] == head) return static_cast<int>(i);
+    if (names[i] == token) return static_cast<int>(i);
   }
-  return 0;
+  return std::nullopt;
 }
 
 std::optional<std::string_view> PlcDeviceName(int code, int machineType) {

@@ -6,8 +6,9 @@
 
 namespace zova::language {
 
-// Device code (0..5) of a device token, recognised by its first two characters; 0 when unrecognised.
-[[nodiscard]] int PlcDeviceCode(std::string_view token, int machineType);
+// Device code (0..5) of a device token, which is the device's name as the listing writes it; nothing for a
+// word the machine type has no device of (it would otherwise go out as the first device).
+[[nodiscard]] std::optional<int> PlcDeviceCode(std::string_view token, int machineType);
 
 // The two-character device name of a code, or nothing when the machine type has no such code.
 [[nodiscard]] std::optional<std::string_view> PlcDeviceName(int code, int machineType);

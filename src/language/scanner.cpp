@@ -10,52 +10,7 @@ bool IsLetterOrBracket(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c
 
 char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
-bool IsValidUtf8(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = 0;
-    if (lead < 0x80) {
-      length = 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4;
-    } else {
-      return false;
-    }
-    if (i + length > text.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
-    }
-    i += length;
-  }
-  return true;
-}
-
 }  // namespace
-
-SourceLines::SourceLines(std::string_view source) : rest_(source) {
-  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-  if (rest_.substr(0, kByteOrderMark.size()) == kByteOrderMark) rest_.remove_prefix(kByteOrderMark.size());
-  done_ = rest_.empty();
-}
-
-std::optional<std::string_view> SourceLines::next() {
-  if (done_) return std::nullopt;
-  const std::size_t end = rest_.find('\n');
-  std::string_view line = rest_.substr(0, end);
-  if (end == std::string_view::npos) {
-    done_ = true;
-  } else {
-    rest_.remove_prefix(end + 1);
-    done_ = rest_.empty();  // a final line end does not start another line
-  }
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
 
 std::optional<std::size_t> FindFirstLetter(std::string_view line) {
   const std::string_view scanned = line.substr(0, std::min(line.size(), kScanColumns));
@@ -65,7 +20,7 @@ std::optional<std::size_t> FindFirstLetter(std::string_view line) {
   return std::nullopt;
 }
 
-Tokens Tokenise(std::string_view line, std::size_t start) {
+Tokens Tokenise(std::string_view line, std::size_t start, bool* more) {
   const std::string_view text = line.substr(0, std::min(line.size(), kScanColumns));
   Tokens tokens;
   std::size_t pos = start;
@@ -88,6 +43,7 @@ Tokens Tokenise(std::string_view line, std::size_t start) {
     take(tokens[k]);
     skip(true);
   }
+  if (more != nullptr) *more = !atEnd();
   return tokens;
 }
 
@@ -97,21 +53,12 @@ std::string_view RemarkOf(std::string_view line) {
   return line.substr(semicolon);
 }
 
-std::string_view CutText(std::string_view text, std::size_t maxBytes) {
-  if (text.size() <= maxBytes) return text;
-  if (IsValidUtf8(text)) {
-    std::size_t cut = maxBytes;
-    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-    return text.substr(0, cut);
-  }
-  std::size_t cut = 0;
-  while (cut < text.size()) {
-    const auto lead = static_cast<unsigned char>(text[cut]);
-    const std::size_t length = (lead >= 0x81 && lead <= 0xFE && cut + 1 < text.size()) ? 2 : 1;
-    if (cut + length > maxBytes) break;
-    cut += length;
-  }
-  return text.substr(0, cut);
+bool LeavesTextUnread(std::string_view line) {
+  const std::string_view instruction = line.substr(0, line.find(';'));
+  const std::size_t last = instruction.find_last_not_of(" \t\r");
+  if (last == std::string_view::npos) return false;
+  // Tokenising ends at a carriage return, so whatever follows one inside a line is never read either.
+  return last >= kScanColumns || instruction.substr(0, last).find('\r') != std::string_view::npos;
 }
 
 }  // namespace zova::language

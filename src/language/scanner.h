@@ -15,31 +15,21 @@ inline constexpr std::size_t kTokenLength = 10;
 // Token 1 is the mnemonic, tokens 2..5 the operands; letters are upper case.
 using Tokens = std::array<std::string, kTokenCount>;
 
-// Hands out the lines of a source text one by one, as bytes; a line may end in CR LF or LF alone, and a
-// UTF-8 byte-order mark in front of the first line is dropped.
-class SourceLines {
- public:
-  explicit SourceLines(std::string_view source);
-  [[nodiscard]] std::optional<std::string_view> next();
-
- private:
-  std::string_view rest_;
-  bool done_ = false;
-};
-
 // Column (0-based) of the first letter A-Z, a-z or "[" within the first 80 columns.
 [[nodiscard]] std::optional<std::size_t> FindFirstLetter(std::string_view line);
 
 // Splits the line into at most 5 tokens, starting at column `start`. The readers look at no more than the
 // first 10 characters of a token, but a longer word stays whole, so they see that it went on instead of
-// taking its first part for the number and the rest for the next operand.
-[[nodiscard]] Tokens Tokenise(std::string_view line, std::size_t start);
+// taking its first part for the number and the rest for the next operand. `more` (when given) tells whether
+// a sixth word follows the fifth token.
+[[nodiscard]] Tokens Tokenise(std::string_view line, std::size_t start, bool* more = nullptr);
 
 // The remark of an instruction line: from its first ";" to the end, or empty.
 [[nodiscard]] std::string_view RemarkOf(std::string_view line);
 
-// Cuts text to at most maxBytes bytes without splitting a character: UTF-8 sequences when the text is valid
-// UTF-8, else double-byte characters of the legacy Korean code page (lead byte 0x81..0xFE).
-[[nodiscard]] std::string_view CutText(std::string_view text, std::size_t maxBytes);
+// True when the instruction part of the line (everything in front of its remark) holds text the scanner
+// never reads: past column 80, or after a carriage return that does not end the line. It would be dropped
+// without a word.
+[[nodiscard]] bool LeavesTextUnread(std::string_view line);
 
 }  // namespace zova::language

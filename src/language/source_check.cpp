@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "language/scanner.h"
+#include "link/text_lines.h"
 
 namespace zova::language {
 namespace {
@@ -25,12 +25,7 @@ class ProblemRecorder final : public Ui {
   std::vector<SourceProblem>& problems_;
 };
 
-int CountLines(std::string_view source) {
-  SourceLines lines(source);
-  int count = 0;
-  while (lines.next()) ++count;
-  return count;
-}
+int CountLines(std::string_view source) { return static_cast<int>(SplitTextLines(source).size()); }
 
 }  // namespace
 

@@ -67,7 +67,7 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunCompile, kExitOk, "{f}|--program|3", "MVE P5 ;a\r\n\r\nSET R1 32767\r\n[EOF]\r\n",
        "01100005 00000000\nB1200001 7FFF0000\nFF000000 00000000\n", ""},
       {RunCompile, kExitLink, "{f}", "MVE P9999\nSTOP\n", "36000000 00000000\n",
-       "LOC 번호 초과|{f}: the source ends without an [EOF] line"},
+       "{f}:1: LOC 번호 초과|{f}:2: the source ends without an [EOF] line"},
       {RunCompile, kExitOk, "--line|CCLR 6", "", "B6000006 00000000\n", ""},  // six axes when not given
       {RunCompile, kExitLink, "--line|CCLR 6", "", "", "CCLR-MAX_AXIS_LMT_OVER", 3},
       {RunCompile, kExitUsage, "--line|STOP", "", "", "*", 7},
@@ -150,6 +150,18 @@ TEST_F(ProgramCommand, AxesFilesAndLinkFailures) {
   EXPECT_EQ(read(path("out.dat")), "000 ACC 5 00100 ;go\r\n001 [EOF] \r\n");
   write(path("ZOVAPRG31.dat"), Source({"STOP", "[EOF]"}));
   EXPECT_EQ(run({"send-all", dir.string() + "/"}), kExitOk);
+
+  // A record no source line gives (MVE P2601): the file is written, the difference named.
+  auto& held = sim.controller.programs.programs[6];
+  held.block.assign(2050, 0);
+  held.comments.assign(31800, 0);
+  for (const auto& [at, byte] : {std::pair{0, 1}, {2, 0x29}, {3, 0x0A}, {4, 0x10}, {5, 0x01}, {13, 0xFF}})
+    held.block[at] = byte;
+  EXPECT_EQ(run({"receive", "6", path("six.dat")}), kExitDifferent);
+  EXPECT_EQ(sim.ui.texts().back(),
+            "the written source does not compile back to what the controller holds; "
+            "zovactl backup keeps the exact image");
+  EXPECT_EQ(read(path("six.dat")), "000 MVE P2601 \r\n001 [EOF] \r\n");
 
   sim.controller.faults.badChecksum = true;
   EXPECT_EQ(run({"receive", "0", path("bad.dat")}), kExitLink);

@@ -10,7 +10,7 @@ namespace zova::language::testing {
 namespace {
 
 struct Encoded {
-  const char* line;
+  std::string line;
   std::uint32_t word1;
   std::uint32_t word2;
   int machineType = 0;
@@ -42,23 +42,24 @@ INSTANTIATE_TEST_SUITE_P(
         Encoded{"JB -1 L0", 0x54100001, 0}, Encoded{"WRR R* R1 R2 R3", 0x7C100001, 0x00020003},
         Encoded{"WRR ZR R1 R2 R3", 0x7C200001, 0x00020003}, Encoded{"WRR M* R1 R2 R3", 0x7C300001, 0x00020003},
         Encoded{"WRR X* R1 R2 R3", 0x7C400001, 0x00020003}, Encoded{"WRR Y* R1 R2 R3", 0x7C500001, 0x00020003},
-        Encoded{"WRR DT R1 R2 R3", 0x7C000001, 0x00020003}, Encoded{"WRR D100 R1 R2 R3", 0x7C000001, 0x00020003},
         Encoded{"WRR ZR R1 R2 R3", 0x7C200001, 0x00020003, 2}, Encoded{"WRR Y* R1 R2 R3", 0x7C500001, 0x00020003, 2},
         Encoded{"WRR DT R1 R2 R3", 0x7C000001, 0x00020003, 1}, Encoded{"WRR FL R1 R2 R3", 0x7C100001, 0x00020003, 1},
         Encoded{"WRR R* R1 R2 R3", 0x7C200001, 0x00020003, 1}, Encoded{"WRR X* R1 R2 R3", 0x7C300001, 0x00020003, 1},
-        Encoded{"WRR Y* R1 R2 R3", 0x7C400001, 0x00020003, 1}, Encoded{"WRR ZR R1 R2 R3", 0x7C000001, 0x00020003, 1}));
+        Encoded{"WRR Y* R1 R2 R3", 0x7C400001, 0x00020003, 1},
+        Encoded{std::string(74, ' ') + "MVE P5", 0x01100005, 0}));  // the 5 in column 80
 
 struct Refused {
-  const char* line;
+  std::string line;
   const char* message;
   int axes = 6;
+  int machineType = 0;
 };
 
 class RefusesWith : public ::testing::TestWithParam<Refused> {};
 
 TEST_P(RefusesWith, Message) {
   const Refused& c = GetParam();
-  LanguageRig rig({c.axes, 0});
+  LanguageRig rig({c.axes, c.machineType});
   rig.store.image[0] = 0x12345678;
   EXPECT_FALSE(rig.compiler.compileLine(c.line).has_value()) << c.line;
   ASSERT_EQ(rig.ui.texts(), std::vector<std::string>{c.message}) << c.line;
@@ -127,7 +128,27 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"SMV R1 R1000 R1", "MAX_REG_LMT_OVER"}, Refused{"SMV R1 R1 R1000", "MAX_REG_LMT_OVER"},
         Refused{"LAP F1 1 R1000", "MAX_REG_LMT_OVER"}, Refused{"WRR D* R1000 R1 R1", "MAX_REG_LMT_OVER"},
         Refused{"WRR D* R1 R1000 R1", "MAX_REG_LMT_OVER"}, Refused{"WRR D* R1 R1 R1000", "MAX_REG_LMT_OVER"},
-        Refused{"JB 0 L1", "JB-MAX_SIG_LMT_OVER"}, Refused{"TMS -0 1", "TMS-MAX_SIG_LMT_OVER"}));
+        Refused{"JB 0 L1", "JB-MAX_SIG_LMT_OVER"}, Refused{"TMS -0 1", "TMS-MAX_SIG_LMT_OVER"},
+        // Text the scanner does not reach, a device the machine lacks, an operand nothing reads, a word that
+        // names no form of its operand.
+
+        Refused{std::string(71, ' ') + "SETL R1 123456789", "SETL 명령어 Syntex Error"},
+        Refused{std::string(80, ' ') + "MVE P5", "해당 명령어가 없습니다"},
+        Refused{"WRR M1 1 2 3", "WRR 명령어 Syntex Error"}, Refused{"RER Q1 1 2 3", "RER 명령어 Syntex Error"},
+        Refused{"RER D*5 1 2 3", "RER 명령어 Syntex Error"}, Refused{"RER M* 1 2 3", "RER 명령어 Syntex Error", 6, 1},
+
+        Refused{"IF R1 = 5 6", "IF_SYNTEX_ERR"}, Refused{"SIGO AXN", "SIGO-MAX_OUT_PORT_LMT_OVER"},
+        Refused{"SAVA 1 R1 R001", "SAVA 명령어 Syntex Error"}, Refused{"IF R1 => 5", "IF_SYNTEX_ERR"},
+        Refused{"IF X1 = 5", "IF_SYNTEX_ERR"}, Refused{"IF R1 = X5", "IF_SYNTEX_ERR"},
+        Refused{"CONT OF", "CONT 명령어 Syntex Error"}, Refused{"INT 1 X", "INT 명령어 Syntex Error"},
+        Refused{"ADD X1 5", "ADD 명령어 Syntex Error"}, Refused{"SET R1 X5", "SET 명령어 Syntex Error"},
+        Refused{"ADF R1 F2", "ADF 명령어 Syntex Error"}, Refused{"MVE Q5", "LOC 번호 초과"},
+        Refused{"CONT OFF\r.IF F1 ! 7FFFH", "CONT 명령어 Syntex Error"},
+        Refused{"STOP\r6CALL PRG3", "STOP 명령어 Syntex Error"}, Refused{"MVE S5", "MVE 명령어 Syntex Error"},
+        Refused{"SMV *1 R2 R3", "SMV 명령어 Syntex Error"}, Refused{"LES R1 2 R3", "LES 명령어 Syntex Error"},
+        Refused{"WRR D* *1 R2 R3", "WRR 명령어 Syntex Error"}, Refused{"SIGI *1 2", "SIGI 명령어 Syntex Error"},
+        Refused{"JMP P1 5", "JMP 명령어 Syntex Error"}, Refused{"MVA P(R5 1", "MA1-MAX_REG_LMT_OVER"},
+        Refused{"ADF F1 X2", "ADF 명령어 Syntex Error"}));
 
 // Records listed back: the templates, and the fallbacks for unknown opcodes and modes. The generated round trip
 // lists every form; these rows pin the widths and signs it cannot tell apart.

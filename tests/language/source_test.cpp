@@ -18,7 +18,7 @@
 namespace zova::language::testing {
 namespace {
 
-// The shared pieces under every parser: the hexadecimal choice, tokeniser, line splitting, comment cutting and
+// The shared pieces under every parser: the hexadecimal choice, tokeniser and
 // the mnemonic table. What the number readers take is proven through every instruction by the generated round trip.
 TEST(NumberReaders, HexChoiceLooksOnlyAtTheGivenColumns) {
   const struct {
@@ -53,51 +53,6 @@ TEST(Tokeniser, SplitsAtBlanksTabsAndCommas) {
   }
 }
 
-TEST(Tokeniser, LooksAtColumnsOneToEightyOnly) {
-  const std::string fits = std::string(74, ' ') + "MVE P5";  // the 5 in column 80
-  const std::string cut = std::string(75, ' ') + "MVE P5";   // the 5 in column 81
-  EXPECT_EQ(Tokenise(fits, *FindFirstLetter(fits))[1], "P5");
-  EXPECT_EQ(Tokenise(cut, *FindFirstLetter(cut))[1], "P");
-  EXPECT_FALSE(FindFirstLetter(std::string(80, ' ') + "MVE P5"));
-}
-
-TEST(SourceLinesTest, AcceptsCrLfAndLfAndDropsAByteOrderMark) {
-  struct Case {
-    std::string source;
-    std::vector<std::string> lines;
-  };
-  const std::vector<Case> cases = {
-      {"A\nB", {"A", "B"}}, {"A\r\n\r\nB\n", {"A", "", "B"}}, {"\xEF\xBB\xBF;x\r\n", {";x"}}, {"", {}}, {"\n", {""}},
-      {"A\rB\n", {"A\rB"}},  // a lone CR is no line end
-  };
-  for (const Case& c : cases) {
-    SourceLines lines(c.source);
-    std::vector<std::string> got;
-    while (const auto line = lines.next()) got.emplace_back(*line);
-    EXPECT_EQ(got, c.lines);
-  }
-}
-
-TEST(CutTextTest, NeverSplitsACharacter) {
-  const std::string a97(97, 'a');
-  const std::string legacy50 = [] {  // code-page text (not UTF-8): "a" then 50 double-byte characters
-    std::string text = "a";
-    for (int i = 0; i < 50; ++i) text += "\xB0\xA1";
-    return text;
-  }();
-  const std::pair<std::string, std::string> cases[] = {
-      {a97 + "aaa", a97 + "aaa"},
-      {a97 + "aaab", a97 + "aaa"},
-      {a97 + "aa\xEC\xB2\xAB", a97 + "aa"},  // 첫 straddles byte 100
-      {a97 + "\xEC\xB2\xAB" + "b", a97 + "\xEC\xB2\xAB"},
-      {legacy50, legacy50.substr(0, 99)},  // the cut falls between two characters
-      {a97 + "a\xB0\xA1\xB0\xA1", a97 + "a\xB0\xA1"},
-      {a97 + "a\xFE\xA1\xFE\xA1", a97 + "a\xFE\xA1"},  // 0xFE is still a lead byte
-      {a97 + "aa\x81\xA1", a97 + "aa"},                // and so is 0x81
-  };
-  for (const auto& [text, cut] : cases) EXPECT_EQ(CutText(text, 100), cut) << text.size();
-}
-
 TEST(MnemonicTableTest, LookUpIsExactAndCaseSensitive) {
   EXPECT_EQ(LookUpMnemonic("set"), kNoMnemonic);
   EXPECT_EQ(LookUpMnemonic(""), kNoMnemonic);      // the empty last entry is never matched
@@ -122,10 +77,8 @@ TEST(MnemonicTableTest, EveryNamedEntryHasAParserAndNoFillerHasOne) {
 
 TEST(FileCompile, StoredProgramListsBack) {
   const std::string utf8 = ";첫 번째 점 \xEC\xB2\xAB";
-  const std::string legacy = ";\xC3\xB9 \xB9\xF8\xC2\xB0";    // the same words in the legacy code page
-  const std::string korean = "가나다라마바사아자차카타파하";  // 3 bytes each
-  const std::string whole = ";" + korean + korean + korean;   // 127 bytes: cut to 1 + 33 * 3 = 100
-  const std::string odd = ";a" + korean + korean + korean;    // cut to 2 + 32 * 3: the 33rd would split
+  const std::string legacy = ";\xC3\xB9 \xB9\xF8\xC2\xB0";  // the same words in the legacy code page
+  const std::string full = ";" + std::string(33, 'a') + std::string(66, '\xB0');  // 100 bytes: all kept
   struct Case {
     int words, presence, steps;
     std::string source, listing;
@@ -137,9 +90,7 @@ TEST(FileCompile, StoredProgramListsBack) {
        "000 MVE P0005 ;first point\r\n;whole line\r\n\r\n;--- 456\r\n001 STOP \r\n002 [EOF] ;end\r\n"},
       {4, 1, 1, Source({utf8, "MVE P1 " + legacy, "[EOF]"}),
        utf8 + "\r\n000 MVE P0001 " + legacy + "\r\n001 [EOF] \r\n"},
-      {4, 1, 1, Source({whole, "STOP " + whole, odd, "[EOF]"}),
-       whole.substr(0, 100) + "\r\n000 STOP " + whole.substr(0, 100) + "\r\n" + odd.substr(0, 98) +
-           "\r\n001 [EOF] \r\n"},
+      {4, 1, 1, Source({full, "STOP " + full, "[EOF]"}), full + "\r\n000 STOP " + full + "\r\n001 [EOF] \r\n"},
       // A failing line keeps its step and its comment, which stays off the next instruction.
       {4, 1, 2, Source({"MVE P9999 ;bad", "MVE P1 ;good", "[EOF]"}), ";bad\r\n000 MVE P0001 ;good\r\n001 [EOF] \r\n",
        "LOC 번호 초과"},
@@ -198,6 +149,7 @@ std::vector<std::string> Repeat(const std::string& line, int count, const std::s
 
 TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
   const std::string missingEnd(CompileEndProblem(CompileEnd::MissingEndOfFile));
+  const std::string tooLong = "the comment is longer than the 100 bytes a program keeps of it";
   struct Case {
     int steps, imageWords;
     std::string source, problems, lineSteps;
@@ -209,6 +161,9 @@ TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
       // The compile stops at an unknown mnemonic (a remark after blanks is none): nothing after it is read.
       {1, 2, Source({"MVE P5", "   ;remark", "MVE P9999", "[EOF]"}), "2:1 해당 명령어가 없습니다", "0 -"},
       {0, 0, "", "1:0 " + std::string(CompileEndProblem(CompileEnd::EmptySource)), ""},
+      // The comment table keeps 100 bytes of a comment: a longer one is refused, not cut.
+      {1, 2, Source({";" + std::string(100, 'c'), "STOP ;" + std::string(100, 'c'), "[EOF]"}),
+       "1:0 " + tooLong + "|2:0 " + tooLong, "- - 1"},
       {2, 2, Source({"MVE P5", "INC R1000"}), "2:1 MAX_REG_LMT_OVER|2:2 " + missingEnd, "0 -"},  // on the last line
   };
   for (const Case& c : cases) {

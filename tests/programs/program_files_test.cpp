@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <string>
 
+#include "language/transfer/listing_check.h"
 #include "language/transfer/program_files.h"
 #include "link/recording_ui.h"
 #include "support/program_samples.h"
@@ -99,6 +100,37 @@ TEST_F(ListingFile, FolderMissingShowsTheErrorMessage) {
   EXPECT_EQ(ui.messages[0].text, "오류 #  2이(가) zova에 의해 생성되었습니다.\rNo such file or directory");
   EXPECT_EQ(ui.messages[0].title, "Error");
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
+}
+
+// The written listing compiled again, line by line against the image and comments it was written from.
+TEST(ListingMismatch, NamesEachLineThatDoesNotComeBack) {
+  const std::vector<std::uint32_t> mve5 = {0x01100005, 0, 0xFF000000, 0};
+  const std::string record = "the controller's record ";
+  const struct {
+    std::vector<std::uint32_t> words;               // pairs, from step 0
+    std::vector<std::pair<int, std::string>> rows;  // step (-1: a comment line) and text of rows 0, 1, ...
+    std::vector<std::string> faults;
+  } cases[] = {
+      {mve5, {{0, ";a"}, {-1, "; note"}, {-1, ""}}, {}},
+      {{0x01FF0000, 0, 0x01100A29, 0, 0x01100005, 0, 0xFF000000, 0},
+       {},
+       {"1 " + record + "01FF0000 00000000 has no source form",
+        "2 " + record + "01100A29 00000000 does not compile back: LOC 번호 초과"}},
+      {mve5, {{-1, "MVE P5"}}, {"1 the controller's comment line does not compile back as a comment"}},
+      {mve5, {{0, "abc"}}, {"1 " + record + "01100005 00000000 does not compile back: MVE 명령어 Syntex Error"}},
+      {mve5, {{0, " ;a"}}, {"1 the controller's comment does not compile back as it is"}},
+  };
+  for (const auto& c : cases) {
+    language::ProgramStore store;
+    std::copy(c.words.begin(), c.words.end(), store.image.begin());
+    for (std::size_t r = 0; r < c.rows.size(); ++r) {
+      const auto& [step, text] = c.rows[r];
+      store.setCommentRow(static_cast<int>(r), step < 0 ? language::kCommentOnlyStep : 0, text);
+    }
+    std::vector<std::string> faults;
+    for (const TextFault& f : ListingMismatches(store, {})) faults.push_back(std::to_string(f.line) + " " + f.message);
+    EXPECT_EQ(faults, c.faults) << c.words[0];
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // when all of it is in; an empty program arrives as the single byte 0x00.
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "language/listing.h"
 #include "language/transfer/program_files.h"
@@ -105,6 +106,7 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
   }
   if (report.refused) return report;
 
+  notCompilingBack_.clear();
   const int first = all ? kFirstProgram : RxProgramNo;
   const int last = all ? kLastProgram : RxProgramNo;
   for (int n = first; n <= last; ++n) {
@@ -121,6 +123,8 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
   // Both bars rest at 0 on every way out, a failed exchange included.
   ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
   ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
+  report.notCompilingBack = std::move(notCompilingBack_);
+  notCompilingBack_.clear();
   return report;
 }
 

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "language/listing.h"
+#include "language/transfer/listing_check.h"
 #include "language/transfer/program_files.h"
 #include "language/transfer/program_wire.h"
 #include "link/atomic_file.h"
@@ -67,7 +68,12 @@ bool ProgramTransfer::WriteProgramListing(Ui& ui, int program, int mode) {
   const std::string text = language::ListProgram(store_, config_.machineType);
   std::string error;
   SaveFailure where;
-  if (SaveFileAtomically(path, text, error, where)) return true;
+  if (SaveFileAtomically(path, text, error, where)) {
+    for (const TextFault& fault : ListingMismatches(store_, config_)) {
+      notCompilingBack_.push_back(FormatTextFault(path, fault));
+    }
+    return true;
+  }
   ui.messageBox(ListingWriteErrorText(where.errorNumber, kErrorComponent, error), kListingErrorTitle);
   return false;
 }

@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "language/compiler.h"
 #include "language/program_store.h"
@@ -41,6 +42,9 @@ struct TransferReport {
   int notCompiled = 0;     // transmit: programs not sent because their compile showed messages
   int rejected = 0;        // receive: blocks with a wrong checksum (answered DLE, no file written)
   int notSaved = 0;        // receive: listing files that could not be written (message shown)
+  // receive: "FILE:LINE: why" for each written line that does not compile back to what the controller holds;
+  // the file stays as written, the controller's image as listing.
+  std::vector<std::string> notCompilingBack;
 };
 
 class ProgramTransfer {
@@ -119,6 +123,7 @@ class ProgramTransfer {
 
   language::ProgramStore& store_;
   language::LanguageConfig config_;
+  std::vector<std::string> notCompilingBack_;  // gathered by WriteProgramListing for the running receive
 };
 
 }  // namespace zova::programs

@@ -1,0 +1,71 @@
+// Listing check: one compile of the written text, then line by line against the received image.
+#include "language/transfer/listing_check.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "language/listing.h"
+#include "language/source_check.h"
+
+namespace zova::programs {
+namespace {
+
+std::string WordsOf(const language::Record& record) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%08X %08X", static_cast<unsigned>(record.word1),
+                static_cast<unsigned>(record.word2));
+  return text;
+}
+
+}  // namespace
+
+std::vector<TextFault> ListingMismatches(const language::ProgramStore& received, language::LanguageConfig config) {
+  const std::vector<language::ListedLine> lines = language::ListProgramLines(received, config.machineType);
+  language::ProgramStore compiled;
+  const language::SourceCheck check =
+      language::CheckSource(language::ListProgram(received, config.machineType), config, compiled);
+  // The compiler's first message on each line says best why the line does not come back.
+  std::map<int, std::string> problems;
+  for (const language::SourceProblem& p : check.problems) problems.emplace(p.line, p.message);
+
+  std::vector<TextFault> faults;
+  int next = 0;  // image index of the next record the compile appended; a failed line appends none
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    const language::ListedLine& line = lines[i];
+    const bool appended = i < check.lineSteps.size() && check.lineSteps[i] != language::kNoStep;
+    const language::Record got = appended ? compiled.record(next++) : language::Record{};
+    const auto problem = problems.find(number);
+    std::string why;
+    if (line.step >= 0) {
+      const language::Record want = received.record(line.step);
+      const std::string record = "the controller's record " + WordsOf(want);
+      if (problem != problems.end()) {
+        why = record + " does not compile back: " + problem->second;
+      } else if (i >= check.lineSteps.size()) {
+        why = record + " is never compiled: the compile stops at an earlier line";
+      } else if (!appended) {
+        why = record + " has no source form";
+      } else if (got != want) {
+        why = record + " compiles back as " + WordsOf(got);
+      }
+    } else if (appended || problem != problems.end()) {
+      why = "the controller's comment line does not compile back as a comment" +
+            (problem != problems.end() ? ": " + problem->second : std::string());
+    }
+    if (why.empty() && i < check.lineSteps.size() && compiled.commentText(static_cast<int>(i)) != line.comment) {
+      why = "the controller's comment does not compile back as it is";
+    }
+    if (!why.empty()) faults.push_back({number, why});
+    if (problem != problems.end()) problems.erase(problem);
+  }
+  // What no line accounts for: the listing ends without its end record, or goes past what a compile reads.
+  for (const auto& [number, message] : problems) faults.push_back({number, message});
+  std::stable_sort(faults.begin(), faults.end(),
+                   [](const TextFault& a, const TextFault& b) { return a.line < b.line; });
+  return faults;
+}
+
+}  // namespace zova::programs
