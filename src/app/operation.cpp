@@ -61,6 +61,8 @@ void Operation::finish(const QString& result) {
 bool Operation::cancelRequested() const { return session_.ui.cancelRequested(); }
 
 void RequestStop(Session& session) {
+  // Only an operation clears the request when it begins: none may be left for an exchange of the console.
+  if (session.activity.running().isEmpty()) return;
   session.ui.requestCancel();
   session.activity.requestStop();
 }

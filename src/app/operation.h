@@ -60,8 +60,8 @@ class Operation {
   QMetaObject::Connection stopShown_;
 };
 
-// Asks the running operation to end at its next safe point: its Cancel buttons go off at once and the
-// status bar says a stop is pending, since the exchange under way may take a while yet.
+// Asks the running operation, if any, to end at its next safe point: its Cancel buttons go off at once
+// and the status bar says a stop is pending, since the exchange under way may take a while yet.
 void RequestStop(Session& session);
 
 // A "Cancel" button for beside a progress bar: disabled until an Operation names it, Esc presses it.

@@ -183,9 +183,10 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
         Click(w, button);
         QEvent quit(QEvent::Quit);
         (void)(ask == 2 ? QCoreApplication::sendEvent(qApp, &quit) : (screen ? w.data() : rig.main.get())->close());
-        // A quit that would cut in is refused; both windows stay.
-        EXPECT_EQ(std::pair(quit.isAccepted(), w && w->isVisible() && rig.main->isVisible()),
-                  std::pair(ask != 2, true));
+        // A quit that would cut in is refused; both windows stay, and a screen's operation is asked to stop.
+        EXPECT_EQ(std::tuple(quit.isAccepted(), w && w->isVisible() && rig.main->isVisible(),
+                             Text(rig.main.get(), "lblStatusResult") == app::kStoppingText),
+                  std::tuple(ask != 2, true, menu != nullptr));
       });
       Click(w, button);
       const QPointer<QWidget> closing = screen ? w : QPointer<QWidget>(rig.main.get());

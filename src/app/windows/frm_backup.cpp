@@ -191,7 +191,6 @@ void FrmBackup::saveDifferences() {
 
 void FrmBackup::closeEvent(QCloseEvent* event) {
   // Closing mid-way is a Cancel: the operation ends at its next safe point, then the window goes.
-  if (session_.busy()) RequestStop(session_);
   if (PutOffCloseWhileBusy(this, session_, event)) return;
   event->accept();
 }
