@@ -7,16 +7,26 @@ namespace zova::app {
 
 void Activity::begin(const QString& name) {
   running_ = name;
+  lastResult_.clear();
+  stopping_ = false;
   emit changed();
 }
 
 void Activity::end() {
   running_.clear();
+  stopping_ = false;
   emit changed();
 }
 
 void Activity::setResult(const QString& text) {
   lastResult_ = text;
+  emit changed();
+}
+
+void Activity::requestStop() {
+  if (running_.isEmpty() || stopping_) return;
+  stopping_ = true;
+  emit stopRequested();
   emit changed();
 }
 
@@ -27,10 +37,16 @@ Operation::Operation(Session& session, const QString& name, const std::vector<QP
     cancelButtons_.emplace_back(b);
     b->setEnabled(true);
   }
+  stopShown_ = QObject::connect(&session_.activity, &Activity::stopRequested, [this] {
+    for (const QPointer<QPushButton>& b : cancelButtons_) {
+      if (b) b->setEnabled(false);
+    }
+  });
   session_.activity.begin(name);
 }
 
 Operation::~Operation() {
+  QObject::disconnect(stopShown_);
   for (const QPointer<QPushButton>& b : cancelButtons_) {
     if (b) b->setEnabled(false);
   }
@@ -44,13 +60,20 @@ void Operation::finish(const QString& result) {
 
 bool Operation::cancelRequested() const { return session_.ui.cancelRequested(); }
 
+void RequestStop(Session& session) {
+  // Only an operation clears the request when it begins: none may be left for an exchange of the console.
+  if (session.activity.running().isEmpty()) return;
+  session.ui.requestCancel();
+  session.activity.requestStop();
+}
+
 QPushButton* MakeCancelButton(Session& session, QWidget* parent, const QString& name) {
   auto* button = new QPushButton("Cancel", parent);
   button->setObjectName(name);
   button->setEnabled(false);
   button->setShortcut(Qt::Key_Escape);
   button->setToolTip("Ends the transfer after the exchange under way (Esc)");
-  QObject::connect(button, &QPushButton::clicked, button, [&session] { session.ui.requestCancel(); });
+  QObject::connect(button, &QPushButton::clicked, button, [&session] { RequestStop(session); });
   return button;
 }
 

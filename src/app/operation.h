@@ -13,24 +13,34 @@ namespace zova::app {
 
 struct Session;
 
+// What the status bar and a window show once the operator has asked a running operation to stop.
+inline constexpr const char* kStoppingText = "Stopping after the current exchange…";
+
 class Activity : public QObject {
   Q_OBJECT
  public:
   // The operation that holds the link; empty when none does.
   [[nodiscard]] const QString& running() const { return running_; }
-  // How the last operation ended, or the last message the program showed.
+  // How the last operation ended, or the last message the program showed since it began.
   [[nodiscard]] const QString& lastResult() const { return lastResult_; }
+  // The operator asked the running operation to stop; it has not reached its next safe point yet.
+  [[nodiscard]] bool stopping() const { return stopping_; }
 
+  // A new operation: what the one before it left is no longer its result.
   void begin(const QString& name);
   void end();
   void setResult(const QString& text);
+  // Only while an operation runs; the first request of each counts.
+  void requestStop();
 
  signals:
   void changed();
+  void stopRequested();
 
  private:
   QString running_;
   QString lastResult_;
+  bool stopping_ = false;
 };
 
 class Operation {
@@ -47,7 +57,12 @@ class Operation {
  private:
   Session& session_;
   std::vector<QPointer<QPushButton>> cancelButtons_;
+  QMetaObject::Connection stopShown_;
 };
+
+// Asks the running operation, if any, to end at its next safe point: its Cancel buttons go off at once
+// and the status bar says a stop is pending, since the exchange under way may take a while yet.
+void RequestStop(Session& session);
 
 // A "Cancel" button for beside a progress bar: disabled until an Operation names it, Esc presses it.
 QPushButton* MakeCancelButton(Session& session, QWidget* parent, const QString& name);

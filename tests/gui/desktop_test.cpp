@@ -7,11 +7,13 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSocketNotifier>
 
+#include "app/windows/frm_editor.h"
 #include "app/windows/frm_line_monitor.h"
 #include "app/windows/frm_splash.h"
 #include "firmware/hex_builder.h"
@@ -181,9 +183,10 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
         Click(w, button);
         QEvent quit(QEvent::Quit);
         (void)(ask == 2 ? QCoreApplication::sendEvent(qApp, &quit) : (screen ? w.data() : rig.main.get())->close());
-        // A quit that would cut in is refused; both windows stay.
-        EXPECT_EQ(std::pair(quit.isAccepted(), w && w->isVisible() && rig.main->isVisible()),
-                  std::pair(ask != 2, true));
+        // A quit that would cut in is refused; both windows stay, and a screen's operation is asked to stop.
+        EXPECT_EQ(std::tuple(quit.isAccepted(), w && w->isVisible() && rig.main->isVisible(),
+                             Text(rig.main.get(), "lblStatusResult") == app::kStoppingText),
+                  std::tuple(ask != 2, true, menu != nullptr));
       });
       Click(w, button);
       const QPointer<QWidget> closing = screen ? w : QPointer<QWidget>(rig.main.get());
@@ -323,7 +326,12 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   EXPECT_EQ(dialog.requests[0].title, "LOC FILE OPEN");
   QTest::keyClick(loc, Qt::Key_F1);
   Settle();
-  EXPECT_NE(TopWindow("frmKeyboard"), nullptr);
+  QWidget* keys = TopWindow("frmKeyboard");
+  ASSERT_NE(keys, nullptr);
+  keys->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(keys));
+  QTest::keyClick(keys, Qt::Key_Escape);
+  EXPECT_EQ(TopWindow("frmKeyboard"), nullptr) << "Esc closes the list of keys";
   CloseScreen(loc);
 
   Controller(rig).machine.axes = 5;
@@ -339,19 +347,62 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
 
 QString Summary(QWidget* w) { return Find<QPlainTextEdit>(w, "txtSummary")->toPlainText(); }
 
-// A cancelled backup, a whole one, a compare after a change whose difference shows and saves as text, and
-// a restore that asks before it overwrites.
-TEST(BackupWindows, BackupCompareAndRestore) {
+// Each operation that holds the link names itself in the status bar while it runs and ends with its own
+// result, whatever the bar said before.
+TEST(StatusBar, EachOperationIsBusyWhileItRunsAndEndsWithItsOwnResult) {
+  MainRig rig(4, true);
+  QWidget* main = rig.main.get();
+  AnsweredDialog folder(rig.file("b"));
+  auto* editor = dynamic_cast<app::FrmEditor*>(OpenScreen(rig, "mnuEditor", "frmEditor").data());
+  ASSERT_NE(editor, nullptr);
+  Find<QSpinBox>(editor, "txtProgramNo")->setValue(9);
+  editor->editor()->setPlainText("STOP\n[EOF]\n");
+  const struct {
+    std::uint8_t command;  // the exchange during which the bar is read
+    std::function<void()> start;
+    QString during, after;
+  } rows[] = {
+      {cmd::kSendProgram, [&] { Click(editor, "cmdSend"); }, "Busy: Send as program 9", "Program 9 sent"},
+      {cmd::kReceiveProgram, [&] { Click(editor, "cmdFetch"); }, "Busy: Fetch program 9", "Program 9 fetched"},
+      {cmd::kReceiveLocations, [&] { OpenScreen(rig, "mnuBackup", "frmBackup"); }, "Busy: Backup",
+       "Backup: programs,loc,sft,sys,axis saved in " + rig.file("b")},
+      {cmd::kReceiveLocations, [&] { OpenScreen(rig, "mnuCompare", "frmCompare"); }, "Busy: Compare",
+       "Compare: the controller holds what the backup holds"},
+  };
+  for (const auto& row : rows) {
+    rig.session.activity.setResult("Not sent: the source has 1 problem.");
+    QString during;
+    SimPort(rig).pauseAt(row.command, [&] { during = Shown(main, {"lblStatusLink", "lblStatusResult"}); });
+    row.start();
+    EXPECT_EQ(std::pair(during, Text(main, "lblStatusResult").left(row.after.size())),
+              std::pair(row.during + " ", row.after));
+  }
+  editor->editor()->document()->setModified(false);  // the fetched program is not to be saved
+}
+
+// Esc stops a backup between two exchanges and says so at once; a restore asks before it overwrites, and
+// Cancel to the question leaves the controller alone. A compare's difference shows and saves as text.
+TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
   MainRig rig(4, true);
   const QString folder = rig.file("b");
   AnsweredDialog chosen(folder);
-  SimPort(rig).pauseAt(cmd::kReceiveLocations, [] { Click(TopWindow("frmBackup"), "cmdCancel"); });
+  std::tuple<QString, QString, bool> stopping;
+  SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] {
+    QWidget* backup = TopWindow("frmBackup");
+    backup->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(backup));
+    QTest::keyClick(backup, Qt::Key_Escape);
+    QWidget* cancel = Find(backup, "cmdCancel");
+    (void)QTest::qWaitFor([cancel] { return !cancel->isEnabled(); });  // a button's key clicks it shortly after
+    stopping = {Summary(backup), Text(rig.main.get(), "lblStatusResult"), cancel->isEnabled()};
+  });
   QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
-  EXPECT_EQ(Summary(w), "no backup was written");
+  EXPECT_EQ(stopping, std::tuple(QString(app::kStoppingText), QString(app::kStoppingText), false));
+  EXPECT_EQ(std::pair(Summary(w).section('\n', 1), Text(rig.main.get(), "lblStatusResult")),
+            std::pair(QString("no backup was written"), QString("Backup: no backup was written")));
+  EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::NewFolder);
   CloseScreen(w);
-  w = OpenScreen(rig, "mnuBackup", "frmBackup");
-  EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::Folder);
-  CloseScreen(w);
+  CloseScreen(OpenScreen(rig, "mnuBackup", "frmBackup"));
 
   Controller(rig).positions.locations[3][0] = 150;
   w = OpenScreen(rig, "mnuCompare", "frmCompare");
@@ -368,7 +419,25 @@ TEST(BackupWindows, BackupCompareAndRestore) {
             "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
             "999 and programs 0 to 31 with the backup in " +
                 folder.toStdString() + ".\nAXES: controller 3, now 4");
-  EXPECT_EQ(std::pair(Summary(w), Controller(rig).commandLog.size()), std::pair(QString("nothing was sent"), commands));
+  EXPECT_EQ(std::tuple(Summary(w), Text(rig.main.get(), "lblStatusResult"), Controller(rig).commandLog.size()),
+            std::tuple(QString("nothing was sent"), QString("Restore: nothing was sent"), commands));
+}
+
+// A folder for a backup may be typed as a new name; an existing one is taken as it is.
+TEST(FolderDialog, TakesANewNameForABackup) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkdir("old"));
+  for (const char* name : {"new", "old"}) {
+    auto dialog = app::MakeFileDialog(nullptr, {"Backup folder", {}, dir.path(), app::FileDialogForm::NewFolder});
+    dialog->show();
+    Find<QLineEdit>(dialog.get(), "fileNameEdit")->setText(name);
+    QTimer::singleShot(500, [] {  // a refusal would wait in a message box
+      if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    static_cast<QDialog*>(dialog.get())->accept();  // as the dialog's own button does
+    EXPECT_EQ(std::pair(dialog->result(), dialog->selectedFiles()),
+              std::pair(int(QDialog::Accepted), QStringList{dir.filePath(name)}));
+  }
 }
 
 }  // namespace zova::test

@@ -59,6 +59,12 @@ TEST_F(Editor, MarksEachProblemWithTheCompilersMessageAndDropsAFixedOne) {
   EXPECT_EQ(std::pair(w->editor()->markedLines(), w->editor()->extraSelections().size()),
             std::pair(QList<int>{2, 5}, qsizetype{2}));
   EXPECT_EQ(Text(w, "lblStatus"), "5 steps · image 8 of 512 words · 2 problems");
+
+  // An unknown mnemonic ends the compile: the list says that nothing below it was checked.
+  w->editor()->setPlainText("STOP\nFOO 1\nINC R1000\n[EOF]\n");
+  w->compileNow();
+  EXPECT_EQ(Rows(table),
+            (QStringList{"2|1|해당 명령어가 없습니다", "2||checking stopped here: the lines below were not checked"}));
 }
 
 // The listing a fetch shows is the program transfer's; here the editor sends a program and fetches it back.
@@ -79,8 +85,14 @@ TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItB
   w->editor()->setPlainText("");
   Click(w, "cmdFetch");
   EXPECT_EQ(w->editor()->toPlainText(), "000 MVE P0005 ;첫 점\n001 STOP \n002 [EOF] \n");
-  // Named as the program's file, and closing asks whether to save it.
-  EXPECT_TRUE(w->windowTitle().contains("ZOVAPRG07.dat") && w->editor()->document()->isModified());
+  // Named as the program's file: closing asks whether to save it, and the save dialog offers that name.
+  {
+    AnsweredQuestion save(UnsavedAnswer::Save);
+    AnsweredDialog dialog(std::nullopt);
+    EXPECT_FALSE(w->close());
+    EXPECT_EQ(std::pair(save.requests.at(0), dialog.requests.at(0).selected),
+              std::pair(QString("ZOVAPRG07.dat"), QString("ZOVAPRG07.dat")));
+  }
   // The listing compiles back to the very block the controller holds.
   language::ProgramStore again;
   RecordingUi ui;
@@ -130,14 +142,16 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
 
 TEST_F(Editor, FindGoToLineAndTheStepColumn) {
   w->setSourceBytes("MVE P1\r\n; note\r\nMVE P1\r\n[EOF]\r\n");
-  Find<QAction>(w, "mnuEditorGoToLine")->trigger();
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  QTest::keyClick(w, Qt::Key_G, Qt::ControlModifier);  // the keys the help window lists
   Type(w, "txtGoToLine", "3");
   QTest::keyClick(Find<QLineEdit>(w, "txtGoToLine"), Qt::Key_Return);
   EXPECT_EQ(w->editor()->textCursor().blockNumber(), 2);
-  Find<QAction>(w, "mnuEditorFind")->trigger();
+  QTest::keyClick(w, Qt::Key_F, Qt::ControlModifier);
   Type(w, "txtFind", "P1");
   for (int line : {2, 0}) {  // past the last, the search starts again at the top
-    QTest::keyClick(Find<QLineEdit>(w, "txtFind"), Qt::Key_Return);
+    QTest::keyClick(w, Qt::Key_F3);
     EXPECT_EQ(std::pair(w->editor()->textCursor().blockNumber(), w->editor()->textCursor().selectedText()),
               std::pair(line, QString("P1")));
   }

@@ -27,6 +27,11 @@
 #include "link/commands.h"
 #include "link/link_error.h"
 
+QT_BEGIN_NAMESPACE
+// Failures show the text, not its UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
 namespace zova::test {
 
 using Texts = std::vector<std::string>;

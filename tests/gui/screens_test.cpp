@@ -137,8 +137,20 @@ TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
   WriteFile(rig.file("prog.dat"), programs::test::kSmallSource);
   ClickAnswering(w, "cmdFileTransOpen", rig.file("prog.src.txt"));  // the box takes the name up to its first "."
   EXPECT_EQ(Text(w, "txtFileTrans_0"), rig.file("prog.dat"));
+  // On a line that takes its time, both bars follow their block while it goes out (the rest goes at once).
+  SimPort(rig).setLineSpeed(10000);
+  std::array<int, 2> highest{};
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    for (int i : {0, 1})
+      highest[i] = std::max(highest[i], Find<QProgressBar>(w, app::ArrayName("ProgressBarTrans", i))->value());
+    if (highest[1] > 0) SimPort(rig).setLineSpeed(0);
+  });
+  watch.start(5);
   Do(w, {"txtFileTrans_1=3", "cmdFileTrans_0"});
-  EXPECT_EQ(Controller(rig).programs.programs[3].block, programs::test::SmallProgramBlock());
+  watch.stop();
+  EXPECT_EQ(std::tuple(Controller(rig).programs.programs[3].block, highest[0] > 0, highest[1] > 0),
+            std::tuple(programs::test::SmallProgramBlock(), true, true));
   const QString received = rig.file("back.dat");
   ClickAnswering(w, "cmdFileReceiveOpen", received);
   Do(w, {"txtFileReceive_1=3", "cmdFileReceive_0"});
@@ -167,9 +179,10 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
   MainRig rig(4, true);
   const QString path = rig.file("ZOVASYS.dat");
   QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
-  Type(w, "txtSys_0", "7");  // the rule is the editor's; the box shows what it leaves
+  EXPECT_EQ(Text(w, "txtSys_0"), "4") << "the defaults shown leave the configured axis count alone";
+  Type(w, "txtSys_0", "7");  // the rule is the editor's; the box shows what it leaves, the operator's count
   EXPECT_EQ(rig.taken(), Texts{" 2 ~ 6 까지 입력하십시요."});
-  EXPECT_EQ(Text(w, "txtSys_0"), "2");
+  EXPECT_EQ(std::pair(Text(w, "txtSys_0"), rig.session.axes), std::pair(QString("2"), 2));
   Click(w, "cmdSave_1");
   // Only the prompt: an attempted write of an empty name would add the system's error text.
   EXPECT_EQ(rig.taken(), Texts{kMsgNoFileName});
@@ -193,11 +206,12 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
   Do(w, {"txtSys_18=42", "cmdTrans"});
   EXPECT_EQ(block[50], 42);
 
-  // Reopened with a remembered name the table is kept as it is; after the name was cleared, the defaults.
-  for (const char* shown : {"77", "10"}) {
+  // Reopened with a remembered name the table is kept as it is; after the name was cleared, the defaults
+  // with the configured axis count.
+  for (const char* shown : {"77 5", "10 5"}) {
     CloseScreen(w);
     w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
-    EXPECT_EQ(Text(w, "txtSys_17"), shown);
+    EXPECT_EQ(std::pair(Shown(w, {"txtSys_17", "txtSys_0"}), rig.session.axes), std::pair(QString(shown), 5));
     Type(w, "txtSysFileName", "");
   }
 }

@@ -15,7 +15,8 @@ enum class FileDialogForm {
   Open,       // a file to read: "Open", existing files only
   OpenOrNew,  // a file to read, where a name that does not exist yet may be typed: "Open"
   Save,       // a file to write: "Save"
-  Folder,     // a folder, which the dialog can also make
+  Folder,     // an existing folder, which the dialog can also make
+  NewFolder,  // a folder to write into: an existing one, or a new name typed in
 };
 
 struct FileDialogRequest {

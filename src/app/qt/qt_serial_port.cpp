@@ -134,6 +134,7 @@ bool QtSerialPort::write(const std::uint8_t* data, std::size_t size) {
   qint64 n = port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
   port_.flush();
   if (n != static_cast<qint64>(size)) noteError();
+  if (serveEvents_ && n == static_cast<qint64>(size)) pacer_.wrote(transmitTime(size));
   return n == static_cast<qint64>(size);
 }
 

@@ -5,6 +5,7 @@
 #include <QSerialPort>
 #include <QString>
 
+#include "app/qt/line_pacer.h"
 #include "link/line_settings.h"
 #include "link/port.h"
 
@@ -34,6 +35,7 @@ class QtSerialPort final : public Port {
   FlowControl flow_;
   bool serveEvents_;
   bool broken_ = false;
+  LinePacer pacer_;  // with an event loop only: the command line needs no bars
 };
 
 #ifdef Q_OS_LINUX

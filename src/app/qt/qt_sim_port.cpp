@@ -22,6 +22,18 @@ bool QtSimPort::paused() const {
          std::find(log.begin() + static_cast<std::ptrdiff_t>(pauseFrom_), log.end(), pauseCode_) != log.end();
 }
 
+bool QtSimPort::write(const std::uint8_t* data, std::size_t size) {
+  const bool written = inner_.write(data, size);
+  if (written) pacer_.wrote(transmitTime(size));
+  return written;
+}
+
+Duration QtSimPort::transmitTime(std::size_t bytes) const {
+  if (bytesPerSecond_ <= 0) return Duration::zero();
+  return std::chrono::duration_cast<Duration>(
+      std::chrono::duration<double>(static_cast<double>(bytes) / bytesPerSecond_));
+}
+
 std::size_t QtSimPort::read(std::uint8_t* out, std::size_t max) { return paused() ? 0 : inner_.read(out, max); }
 
 void QtSimPort::waitReadable(Duration max) {

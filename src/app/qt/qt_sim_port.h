@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/qt/line_pacer.h"
 #include "link/port.h"
 #include "sim/controller.h"
 #include "sim/sim_port.h"
@@ -19,9 +20,13 @@ class QtSimPort final : public Port {
   void close() override { inner_.close(); }
   [[nodiscard]] bool isOpen() const override { return inner_.isOpen(); }
   [[nodiscard]] std::string name() const override { return "Simulator"; }
-  bool write(const std::uint8_t* data, std::size_t size) override { return inner_.write(data, size); }
+  bool write(const std::uint8_t* data, std::size_t size) override;
   std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override;
+  [[nodiscard]] Duration transmitTime(std::size_t bytes) const override;
+
+  // A line that carries this many bytes a second, as a serial line would (0, the default: at once).
+  void setLineSpeed(int bytesPerSecond) { bytesPerSecond_ = bytesPerSecond; }
 
   sim::Controller& controller() { return *controller_; }
 
@@ -38,6 +43,8 @@ class QtSimPort final : public Port {
   std::uint8_t pauseCode_ = 0;
   std::size_t pauseFrom_ = 0;  // commands logged before the pause was asked
   std::function<void()> during_;
+  int bytesPerSecond_ = 0;
+  LinePacer pacer_;
 };
 
 }  // namespace zova::app

@@ -20,6 +20,8 @@ class DialogControl : public QObject {
 
   [[nodiscard]] const QString& title() const { return title_; }
   [[nodiscard]] const QString& fileName() const { return fileName_; }
+  // The name the dialog shows next.
+  void setFileName(const QString& name) { fileName_ = name; }
 
  private:
   QWidget* owner_;

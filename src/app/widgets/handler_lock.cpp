@@ -26,9 +26,11 @@ HandlerLock::~HandlerLock() {
   --session_.runningHandlers;
 }
 
-bool PutOffCloseWhileBusy(QWidget* window, const Session& session, QCloseEvent* event) {
+bool PutOffCloseWhileBusy(QWidget* window, Session& session, QCloseEvent* event) {
   if (!session.busy()) return false;
   event->ignore();
+  // A close that waits half a minute for a comment block must not wait without a word.
+  RequestStop(session);
   // One timer per window however often the close is asked.
   auto* retry = window->findChild<QTimer*>(kCloseRetryName, Qt::FindDirectChildrenOnly);
   if (retry == nullptr) {

@@ -29,7 +29,8 @@ class HandlerLock {
 };
 
 // For a window's closeEvent: while a handler runs or the link is held, ignores the close and asks
-// again shortly, so the window closes once the exchange has ended. True when the close was put off.
-bool PutOffCloseWhileBusy(QWidget* window, const Session& session, QCloseEvent* event);
+// again shortly, so the window closes once the exchange has ended. A running operation is asked to stop
+// at its next safe point, which the status bar says. True when the close was put off.
+bool PutOffCloseWhileBusy(QWidget* window, Session& session, QCloseEvent* event);
 
 }  // namespace zova::app

@@ -2,6 +2,7 @@
 #include "app/widgets/keyboard.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QHeaderView>
 #include <QKeySequence>
 #include <QPointer>
@@ -28,6 +29,19 @@ const std::vector<Shortcut>& Shortcuts() {
       {"frmNaxpara", "cmdSave_1", "Ctrl+S", "Axis Parameter: File Save"},
       {"frmDownload", "cmdFile", "Ctrl+O", "Download: File Open"},
       {"frmLineMonitor", "cmdSave", "Ctrl+S", "Line Monitor: Save"},
+      {"frmEditor", "mnuEditorNew", "Ctrl+N", "Program Editor: New"},
+      {"frmEditor", "mnuEditorOpen", "Ctrl+O", "Program Editor: Open"},
+      {"frmEditor", "mnuEditorSave", "Ctrl+S", "Program Editor: Save"},
+      {"frmEditor", "mnuEditorSaveAs", "Ctrl+Shift+S", "Program Editor: Save As"},
+      {"frmEditor", "mnuEditorClose", "Ctrl+W", "Program Editor: Close"},
+      {"frmEditor", "mnuEditorUndo", "Ctrl+Z", "Program Editor: Undo"},
+      {"frmEditor", "mnuEditorRedo", "Ctrl+Shift+Z", "Program Editor: Redo"},
+      {"frmEditor", "mnuEditorFind", "Ctrl+F", "Program Editor: Find"},
+      {"frmEditor", "mnuEditorFindNext", "F3", "Program Editor: Find Next"},
+      {"frmEditor", "mnuEditorFindPrevious", "Shift+F3", "Program Editor: Find Previous"},
+      {"frmEditor", "mnuEditorGoToLine", "Ctrl+G", "Program Editor: Go to Line"},
+      {"frmEditor", "", "Esc", "Program Editor: hides the Find or Go to Line row"},
+      {"frmKeyboard", "", "Esc", "closes this list"},
   };
   return table;
 }
@@ -37,6 +51,7 @@ void InstallShortcuts(QWidget* window) {
   for (const Shortcut& s : Shortcuts()) {
     if (name != s.window || *s.control == '\0') continue;
     if (auto* button = window->findChild<QAbstractButton*>(s.control)) button->setShortcut(QKeySequence(s.keys));
+    if (auto* action = window->findChild<QAction*>(s.control)) action->setShortcut(QKeySequence(s.keys));
   }
   // The main window's Help menu carries F1; the other windows are reached while the main window is disabled.
   if (name != "frmMain") {
@@ -67,6 +82,8 @@ void ShowKeyboardHelp() {
     table->resizeColumnsToContents();
     table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
     window->resize(560, 420);
     shown = window;
   }

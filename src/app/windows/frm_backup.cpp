@@ -47,7 +47,10 @@ std::string SettingsText(const LineSettings& s) {
 
 QWidget* MakeWindow(Session& session, FrmMain& main, WholeControllerAction action) {
   const ActionText text = TextOf(action);
-  FileDialogRequest request{QString("%1 folder").arg(text.title), {}, {}, FileDialogForm::Folder};
+  // A backup makes its folder; restore and compare read one that exists.
+  const FileDialogForm form =
+      action == WholeControllerAction::Backup ? FileDialogForm::NewFolder : FileDialogForm::Folder;
+  FileDialogRequest request{QString("%1 folder").arg(text.title), {}, {}, form};
   const std::optional<QString> folder = FileDialog()(&main, request);
   if (!folder) return nullptr;
   if (!session.port.isOpen()) {
@@ -92,13 +95,12 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
   cmdSave_ = MakeButton(this, "cmdSaveDifferences", "Save…");
   cmdSave_->setEnabled(false);
   cmdSave_->setVisible(action != WholeControllerAction::Backup);
-  cmdCancel_ = MakeButton(this, "cmdCancel", "Cancel");
+  cmdCancel_ = MakeCancelButton(session_, this, "cmdCancel");
   buttons->addWidget(cmdSave_);
   buttons->addStretch();
   buttons->addWidget(cmdCancel_);
   layout->addLayout(buttons);
   session_.ui.registerProgressBar(std::string(text.bar), 0, prgWhole_);
-  connect(cmdCancel_, &QPushButton::clicked, this, [this] { session_.ui.requestCancel(); });
   connect(cmdSave_, &QPushButton::clicked, this, &FrmBackup::saveDifferences);
   resize(560, action == WholeControllerAction::Backup ? 220 : 420);
   CentreOnScreen(this);
@@ -134,21 +136,31 @@ void FrmBackup::run() {
   HandlerLock running(session_, {});
   // A poll exchange the menu interrupted ends first.
   while (session_.link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-  session_.ui.clearCancel();
   const std::string folder = folder_.toStdString();
-  switch (action_) {
-    case WholeControllerAction::Backup:
-      report_ = backup::Backup(session_.link, setup(), backup::Parts::All(), folder);
-      break;
-    case WholeControllerAction::Restore:
-      report_ = backup::Restore(session_.link, setup(), nullptr, folder,
-                                [this](const backup::RestorePlan& plan) { return confirmRestore(plan); });
-      break;
-    case WholeControllerAction::Compare:
-      report_ = backup::Compare(session_.link, setup(), nullptr, folder);
-      break;
+  // Said where the operator looks, also when closing the window asked for the stop.
+  const QMetaObject::Connection stopShown = connect(&session_.activity, &Activity::stopRequested, this,
+                                                    [this] { txtSummary_->appendPlainText(kStoppingText); });
+  {
+    Operation operation(session_, windowTitle(), {cmdCancel_});
+    switch (action_) {
+      case WholeControllerAction::Backup:
+        report_ = backup::Backup(session_.link, setup(), backup::Parts::All(), folder);
+        break;
+      case WholeControllerAction::Restore:
+        report_ = backup::Restore(session_.link, setup(), nullptr, folder,
+                                  [this](const backup::RestorePlan& plan) { return confirmRestore(plan); });
+        break;
+      case WholeControllerAction::Compare:
+        report_ = backup::Compare(session_.link, setup(), nullptr, folder);
+        break;
+    }
+    if (report_.summary.empty() && report_.result == backup::Result::Cancelled) {
+      report_.summary.emplace_back("stopped at the operator's request");
+    }
+    // The last line is the outcome; without one, the message box of the failure is the result.
+    operation.finish(report_.summary.empty() ? QString() : windowTitle() + ": " + Qs(report_.summary.back()));
   }
-  session_.ui.clearCancel();
+  disconnect(stopShown);
   for (const std::string& line : report_.summary) txtSummary_->appendPlainText(Qs(line));
   grdDifferences_->setRowCount(static_cast<int>(report_.differences.size()));
   for (int row = 0; row < grdDifferences_->rowCount(); ++row) {
@@ -158,8 +170,11 @@ void FrmBackup::run() {
     grdDifferences_->setItem(row, 2, new QTableWidgetItem(Qs(d.backup)));
   }
   cmdSave_->setEnabled(!report_.differences.empty());
+  // The same button, and Esc, now close the window.
   cmdCancel_->setText("Close");
-  disconnect(cmdCancel_, &QPushButton::clicked, this, nullptr);
+  cmdCancel_->setShortcut(Qt::Key_Escape);
+  cmdCancel_->setEnabled(true);
+  disconnect(cmdCancel_, &QPushButton::clicked, nullptr, nullptr);
   connect(cmdCancel_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -177,7 +192,6 @@ void FrmBackup::saveDifferences() {
 
 void FrmBackup::closeEvent(QCloseEvent* event) {
   // Closing mid-way is a Cancel: the operation ends at its next safe point, then the window goes.
-  if (session_.busy()) session_.ui.requestCancel();
   if (PutOffCloseWhileBusy(this, session_, event)) return;
   event->accept();
 }
@@ -185,7 +199,7 @@ void FrmBackup::closeEvent(QCloseEvent* event) {
 void AddWholeControllerMenu(FrmMain& main, QMenu& menu) {
   for (auto action : {WholeControllerAction::Backup, WholeControllerAction::Restore, WholeControllerAction::Compare}) {
     const QString name = QString("mnu%1").arg(TextOf(action).name);
-    auto* item = menu.addAction(QString("%1…").arg(TextOf(action).title));
+    auto* item = menu.addAction(QString("&%1…").arg(TextOf(action).title));
     item->setObjectName(name);
     QObject::connect(item, &QAction::triggered, &main, [&main, name] { main.openScreen(name); });
   }

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -16,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/widgets/handler_lock.h"
+#include "app/widgets/keyboard.h"
 #include "app/widgets/source_highlighter.h"
 #include "app/widgets/window_util.h"
 #include "app/windows/frm_main.h"
@@ -32,6 +34,12 @@ constexpr const char* kTitle = "Program Editor";
 constexpr const char* kEditorBarName = "ProgressBarEditor";
 
 QString Plural(qsizetype n, const char* one) { return QString("%1 %2%3").arg(n).arg(one).arg(n == 1 ? "" : "s"); }
+
+// Empty when a message box has said why the program did not go.
+QString TransferResult(const programs::TransferReport& report, const QString& done) {
+  if (report.transferred == 1) return done;
+  return report.cancelled ? QString("Cancelled before the exchange began; nothing was exchanged") : QString();
+}
 
 // Lends a window's bars to an operation under the names it reports to, and gives the names back after.
 class LentBars {
@@ -120,52 +128,52 @@ FrmEditor::FrmEditor(Session& session, QWidget* parent) : QMainWindow(parent, Qt
 }
 
 void FrmEditor::buildMenus() {
-  auto add = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys, auto slot) {
+  // The keys come from the program's one table of shortcuts, which the help window lists.
+  auto add = [this](QMenu* menu, const char* name, const QString& caption, auto slot) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(name);
-    action->setShortcut(keys);
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
-  QMenu* file = menuBar()->addMenu("File");
-  add(file, "mnuEditorNew", "New", QKeySequence::New, [this] {
+  QMenu* file = menuBar()->addMenu("&File");
+  add(file, "mnuEditorNew", "&New", [this] {
     if (maySetAside()) newProgram();
   });
-  add(file, "mnuEditorOpen", "Open…", QKeySequence::Open, [this] {
+  add(file, "mnuEditorOpen", "&Open…", [this] {
     if (!maySetAside()) return;
     if (auto chosen = dialog_->open("Open Program", FileDialogForm::Open, false)) load(*chosen);
   });
-  add(file, "mnuEditorSave", "Save", QKeySequence::Save, [this] { save(); });
-  add(file, "mnuEditorSaveAs", "Save As…", QKeySequence::SaveAs, [this] { saveAs(); });
+  add(file, "mnuEditorSave", "&Save", [this] { save(); });
+  add(file, "mnuEditorSaveAs", "Save &As…", [this] { saveAs(); });
   file->addSeparator();
-  add(file, "mnuEditorClose", "Close", QKeySequence::Close, [this] { close(); });
+  add(file, "mnuEditorClose", "&Close", [this] { close(); });
 
-  QMenu* edit = menuBar()->addMenu("Edit");
-  QAction* undo = add(edit, "mnuEditorUndo", "Undo", QKeySequence::Undo, [this] { editor_->undo(); });
-  QAction* redo = add(edit, "mnuEditorRedo", "Redo", QKeySequence::Redo, [this] { editor_->redo(); });
+  QMenu* edit = menuBar()->addMenu("&Edit");
+  QAction* undo = add(edit, "mnuEditorUndo", "&Undo", [this] { editor_->undo(); });
+  QAction* redo = add(edit, "mnuEditorRedo", "&Redo", [this] { editor_->redo(); });
   undo->setEnabled(false);
   redo->setEnabled(false);
   connect(editor_, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
   connect(editor_, &QPlainTextEdit::redoAvailable, redo, &QAction::setEnabled);
   edit->addSeparator();
-  add(edit, "mnuEditorFind", "Find…", QKeySequence::Find, [this] {
+  add(edit, "mnuEditorFind", "&Find…", [this] {
     lineRow_->hide();
     findRow_->show();
     findText_->setFocus();
     findText_->selectAll();
   });
-  add(edit, "mnuEditorFindNext", "Find Next", QKeySequence::FindNext, [this] { findNext(false); });
-  add(edit, "mnuEditorFindPrevious", "Find Previous", QKeySequence::FindPrevious, [this] { findNext(true); });
-  add(edit, "mnuEditorGoToLine", "Go to Line…", QKeySequence(Qt::CTRL | Qt::Key_G), [this] {
+  add(edit, "mnuEditorFindNext", "Find &Next", [this] { findNext(false); });
+  add(edit, "mnuEditorFindPrevious", "Find &Previous", [this] { findNext(true); });
+  add(edit, "mnuEditorGoToLine", "&Go to Line…", [this] {
     findRow_->hide();
     lineRow_->show();
     lineText_->setFocus();
     lineText_->selectAll();
   });
 
-  QMenu* program = menuBar()->addMenu("Program");
-  add(program, "mnuEditorSend", send_->text(), QKeySequence(), [this] { sendPressed(); });
-  add(program, "mnuEditorFetch", fetch_->text(), QKeySequence(), [this] { fetchPressed(); });
+  QMenu* program = menuBar()->addMenu("&Program");
+  add(program, "mnuEditorSend", send_->text(), [this] { sendPressed(); });
+  add(program, "mnuEditorFetch", fetch_->text(), [this] { fetchPressed(); });
 }
 
 QWidget* FrmEditor::buildTransferRow() {
@@ -179,11 +187,9 @@ QWidget* FrmEditor::buildTransferRow() {
   layout->addWidget(programNo_);
   send_ = MakeButton(row, "cmdSend", "");
   fetch_ = MakeButton(row, "cmdFetch", "");
-  cancel_ = MakeButton(row, "cmdCancel", "Cancel");
-  cancel_->setEnabled(false);
+  cancel_ = MakeCancelButton(session_, row, "cmdCancel");
   connect(send_, &QPushButton::clicked, this, [this] { sendPressed(); });
   connect(fetch_, &QPushButton::clicked, this, [this] { fetchPressed(); });
-  connect(cancel_, &QPushButton::clicked, this, [this] { session_.ui.requestCancel(); });
   connect(programNo_, &QSpinBox::valueChanged, this, [this](int n) { programNumberChanged(n); });
   programNumberChanged(0);
   layout->addWidget(send_);
@@ -320,6 +326,11 @@ bool FrmEditor::maySetAside() {
 bool FrmEditor::save() { return path_.isEmpty() ? saveAs() : writeTo(path_); }
 
 bool FrmEditor::saveAs() {
+  // A fetched program is offered under the name the unsaved-changes question gave it.
+  if (path_.isEmpty() && !untitledName_.isEmpty()) {
+    const QString before = dialog_->fileName();
+    dialog_->setFileName(before.isEmpty() ? untitledName_ : QFileInfo(before).dir().filePath(untitledName_));
+  }
   auto chosen = dialog_->open("Save Program", FileDialogForm::Save, true);
   return chosen && writeTo(*chosen);
 }
@@ -355,14 +366,19 @@ void FrmEditor::compileNow() {
   check_ = language::CheckSource(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), config(),
                                  scratch_);
   editor_->setMarks(check_);
-  problems_->setRowCount(static_cast<int>(check_.problems.size()));
+  // An unknown mnemonic ends the compile: nothing below its line was looked at, which its row must not hide.
+  const bool stopped = check_.end == language::CompileEnd::Stopped && !check_.problems.empty();
+  problems_->setRowCount(static_cast<int>(check_.problems.size()) + (stopped ? 1 : 0));
   int row = 0;
-  for (const language::SourceProblem& p : check_.problems) {
-    const QString step = p.step == language::kNoStep ? QString() : QString::number(p.step);
-    const QString cells[] = {QString::number(p.line), step, Qs(p.message)};
+  auto addRow = [this, &row](int line, const QString& step, const QString& message) {
+    const QString cells[] = {QString::number(line), step, message};
     for (int column = 0; column < 3; ++column) problems_->setItem(row, column, new QTableWidgetItem(cells[column]));
     ++row;
+  };
+  for (const language::SourceProblem& p : check_.problems) {
+    addRow(p.line, p.step == language::kNoStep ? QString() : QString::number(p.step), Qs(p.message));
   }
+  if (stopped) addRow(check_.problems.back().line, {}, "checking stopped here: the lines below were not checked");
   updateStatus();
 }
 
@@ -392,19 +408,19 @@ void FrmEditor::findNext(bool backward) {
   }
 }
 
-void FrmEditor::runTransfer(std::string_view barName, const std::function<void()>& transfer) {
+void FrmEditor::runTransfer(const QPushButton* pressed, std::string_view barName,
+                            const std::function<QString()>& transfer) {
   HandlerLock lock(session_, {send_, fetch_});
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
   LentBars lent(session_.ui, barName, bars_);
   const bool wasReadOnly = editor_->isReadOnly();
   editor_->setReadOnly(true);
-  session_.ui.clearCancel();
-  cancel_->setEnabled(true);
+  Operation operation(session_, pressed->text(), {cancel_});
   if (session_.axes > 0) session_.programTransfer.setConfig(session_.languageConfig());
-  transfer();
-  cancel_->setEnabled(false);
-  session_.ui.clearCancel();
+  const QString result = transfer();
+  operation.finish(result);
+  if (!result.isEmpty()) statusBar()->showMessage(result, 5000);
   editor_->setReadOnly(wasReadOnly);
 }
 
@@ -430,12 +446,12 @@ void FrmEditor::sendPressed() {
     return;
   }
   const int n = programNo_->value();
-  runTransfer(programs::kTransBar, [&] {
+  runTransfer(send_, programs::kTransBar, [&] {
     programs::ProgramTransfer& transfer = session_.programTransfer;
     transfer.TxProgramNo = n;
     const auto report =
         transfer.SendSource(session_.link, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (report.transferred == 1) statusBar()->showMessage(QString("Program %1 sent").arg(n), 5000);
+    return TransferResult(report, QString("Program %1 sent").arg(n));
   });
 }
 
@@ -446,17 +462,18 @@ void FrmEditor::fetchPressed() {
   }
   if (!maySetAside()) return;  // the fetched program takes the text's place
   const int n = programNo_->value();
-  runTransfer(programs::kReceiveBar, [&] {
+  runTransfer(fetch_, programs::kReceiveBar, [&] {
     programs::ProgramTransfer& transfer = session_.programTransfer;
     transfer.RxProgramNo = n;
     std::string source;
-    if (transfer.ReceiveSource(session_.link, source).transferred != 1) return;
+    const auto report = transfer.ReceiveSource(session_.link, source);
+    if (report.transferred != 1) return TransferResult(report, {});
     setText(DecodeSource(QByteArray::fromStdString(source)), QString());
-    // Only in the editor so far: closing asks whether to save it.
+    // Only in the editor so far: closing asks whether to save it, under the name the save dialog offers.
     untitledName_ = QString::fromStdString(language::ProgramFileName(n));
     editor_->document()->setModified(true);
     updateTitle();
-    statusBar()->showMessage(QString("Program %1 fetched").arg(n), 5000);
+    return QString("Program %1 fetched").arg(n);
   });
 }
 
@@ -502,6 +519,7 @@ FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& pa
   }
   auto* editor = new FrmEditor(session, owner);
   editor->setAttribute(Qt::WA_DeleteOnClose);
+  InstallShortcuts(editor);
   editor->askBeforeClosing(owner);
   for (QWidget* w : QApplication::topLevelWidgets()) editor->askBeforeClosing(qobject_cast<FrmMain*>(w));
   if (!path.isEmpty()) editor->openFile(path);

@@ -55,7 +55,8 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
   setObjectName("frmLineMonitor");
   setWindowTitle("Line Monitor");
   auto* layout = new QVBoxLayout(this);
-  auto* legend = new QLabel("seconds since opened   > PC to controller   < controller to PC   byte   name", this);
+  auto* legend =
+      new QLabel("seconds since opened or cleared   > PC to controller   < controller to PC   byte   name", this);
   legend->setObjectName("lblLegend");
   layout->addWidget(legend);
   model_ = new LineRecordModel(record_, this);
@@ -71,6 +72,7 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
   cmdPause_ = MakeButton(this, "cmdPause", "&Pause");
   cmdPause_->setCheckable(true);
   auto* clear = MakeButton(this, "cmdClear", "C&lear");
+  clear->setToolTip("Empties the list; its seconds count from the clear");
   auto* save = MakeButton(this, "cmdSave", "&Save...");
   for (QPushButton* b : {cmdPause_, clear, save}) buttons->addWidget(b);
   buttons->addStretch();

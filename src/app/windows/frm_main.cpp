@@ -363,7 +363,7 @@ void FrmMain::updateStatusBar() {
   lblStatusLink->setText(!activity.running().isEmpty() ? "Busy: " + activity.running()
                          : session_.port.isOpen()      ? QString("Connected")
                                                        : QString("Not connected"));
-  lblStatusResult->setText(activity.lastResult());
+  lblStatusResult->setText(activity.stopping() ? QString(kStoppingText) : activity.lastResult());
 }
 
 QWidget* FrmMain::openLineMonitor() {

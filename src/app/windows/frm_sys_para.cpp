@@ -37,7 +37,10 @@ FrmSysPara::FrmSysPara(Session& session)
       session_(session),
       boxes_([this](int box, const QString& text) -> std::optional<QString> {
         Ui& ui = session_.ui;
-        return Qs(EditSysBox(box, text.toStdString(), session_.sysPara, ui));
+        const QString shown = Qs(EditSysBox(box, text.toStdString(), session_.sysPara, ui));
+        // The operator's own AXES is the axis count; a text the screen writes is taken by updateSysButton.
+        if (box == 0 && !showing_ && !text.isEmpty()) session_.axes = session_.sysPara[sys::kAxes];
+        return shown;
       }) {
   setObjectName("frmNsyspara");
   setWindowTitle("System Parameter");
@@ -79,8 +82,12 @@ FrmSysPara::FrmSysPara(Session& session)
 
   adjustSize();
   CentreOnScreen(this);
-  // A remembered file is not read again: the table still holds what the screen last showed.
-  if (session_.sysParaFile.isEmpty()) session_.sysPara.SetDefaults();
+  // A remembered file is not read again: the table still holds what the screen last showed. The defaults
+  // are only shown: the AXES they carry must not become the axis count of the machine on the line.
+  if (session_.sysParaFile.isEmpty()) {
+    session_.sysPara.SetDefaults();
+    if (AxisCountInRange(session_.axes)) session_.sysPara[sys::kAxes] = session_.axes;
+  }
   file_.fileName->setText(session_.sysParaFile);
   updateSysButton();
 }
@@ -93,7 +100,9 @@ void FrmSysPara::updateSysButton() {
   Ui& ui = session_.ui;
   TakeAxisCount(session_.sysPara[sys::kAxes], session_.axes, ui);
   for (SelectorGroup* g : groups_) g->showValue(session_.sysPara[g->group().entry]);
+  showing_ = true;
   for (int b = 0; b < kSysBoxCount; ++b) boxes_.write(b, Qs(SysBoxText(b, session_.sysPara)));
+  showing_ = false;
 }
 
 std::vector<QPushButton*> FrmSysPara::fileButtons() const {

@@ -41,6 +41,7 @@ class FrmSysPara : public QWidget {
   [[nodiscard]] std::vector<QPushButton*> fileButtons() const;
 
   Session& session_;
+  bool showing_ = false;  // updateSysButton writes the boxes: their checks are not the operator's edits
   std::vector<SelectorGroup*> groups_;
   CheckedBoxes boxes_;
   ParameterFileRow file_;
