@@ -16,6 +16,7 @@
 #include "app/windows/frm_main.h"
 #include "backup/progress.h"
 #include "link/atomic_file.h"
+#include "link/line_settings.h"
 #include "link/link_error.h"
 
 namespace zova::app {
@@ -38,11 +39,6 @@ ActionText TextOf(WholeControllerAction action) {
       break;
   }
   return {"Compare", "Compare", backup::kCompareBar};
-}
-
-std::string SettingsText(const LineSettings& s) {
-  const std::string stop = s.stopBitsTimesTen == 15 ? "1.5" : std::to_string(s.stopBitsTimesTen / 10);
-  return std::to_string(s.baud) + "," + std::string(1, s.parity) + "," + std::to_string(s.dataBits) + "," + stop;
 }
 
 QWidget* MakeWindow(Session& session, FrmMain& main, WholeControllerAction action) {
@@ -107,7 +103,7 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
 }
 
 backup::Setup FrmBackup::setup() const {
-  return {session_.axes, session_.machineType, session_.port.name(), SettingsText(session_.lineSettings),
+  return {session_.axes, session_.machineType, session_.port.name(), FormatLineSettings(session_.lineSettings),
           std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision)};
 }
 
