@@ -155,6 +155,12 @@ TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
   ClickAnswering(w, "cmdFileReceiveOpen", received);
   Do(w, {"txtFileReceive_1=3", "cmdFileReceive_0"});
   EXPECT_EQ(ReadAll(received), programs::test::kSmallListing);
+  // A record no source line gives back is named, with its line in the written file.
+  auto& programs = Controller(rig).programs.programs;
+  programs[4] = programs[3];
+  std::copy_n(std::array<std::uint8_t, 4>{0x00, 0x00, 0xFF, 0x01}.begin(), 4, programs[4].block.begin() + 2);
+  Do(w, {"txtFileReceive_1=4", "cmdFileReceive_0"});
+  EXPECT_NE(rig.taken().at(0).find(received.toStdString() + ":1: the controller's record 01FF0000"), std::string::npos);
   // "ALL Trans" first checks that the folder holds all 32 files, and names the first missing one.
   Click(w, "cmdFileTrans_1");
   EXPECT_NE(rig.taken().at(0).find(rig.file("ZOVAPRG00.dat").toStdString()), std::string::npos);

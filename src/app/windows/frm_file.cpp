@@ -39,6 +39,16 @@ QString ResultText(const programs::TransferReport& r, bool all, int programNo, b
   return text;
 }
 
+// A written listing that does not give back what the controller holds is no silent success: its lines are named.
+void TellNotCompilingBack(Ui& ui, const programs::TransferReport& r) {
+  if (r.notCompilingBack.empty()) return;
+  std::string text;
+  for (const std::string& line : r.notCompilingBack) text += line + "\n";
+  ui.messageBox(text +
+                "The written source does not compile back to what the controller holds; "
+                "File > Backup keeps the exact image.");
+}
+
 // Shows each program number of an all transfer in the "TEV File #" box for the length of one call.
 class ProgramNumberShown {
  public:
@@ -158,10 +168,12 @@ void FrmFile::receivePressed(int index) {
   if (index == 0) {
     transfer.RxProgramNo = BoxInteger(receive_.boxes[1]->text());
     const auto report = transfer.ReceivePrograms(session_.link, programs::kModeSingle);
+    TellNotCompilingBack(session_.ui, report);
     operation.finish(ResultText(report, false, transfer.RxProgramNo, false));
   } else {
     ProgramNumberShown shown(transfer, receive_.boxes[1]);
     const auto report = transfer.ReceivePrograms(session_.link, programs::kModeAll);
+    TellNotCompilingBack(session_.ui, report);
     operation.finish(ResultText(report, true, 0, false));
   }
 }
