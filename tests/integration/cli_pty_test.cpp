@@ -61,7 +61,6 @@ TEST_F(CliPty, ControllerFaultsEndInExitOneWithTheMessage) {
     std::vector<std::string> sim;
     std::string command, message;
   } cases[] = {
-      {{"--bad-terminator"}, "outputs", "통신이상 발생\n"},
       {{"--wrong-echo"}, "outputs", "통신이상 발생\n"},
       {{"--silence-after", "0"}, "outputs", "통신이 연결되지 않았습니다.\n통신이상 발생\n"},
       {{"--silence-after", "0"}, "ping", "통신이 연결되지 않았습니다.\n"},

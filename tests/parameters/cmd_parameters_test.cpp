@@ -25,18 +25,14 @@ struct ParameterCommands : test::CliRig {
 // that file back is refused as a whole, and nothing reaches the controller.
 TEST_F(ParameterCommands, AFetchKeepsWhatTheControllerHoldsAndItsSendIsRefused) {
   auto& system = sim.controller.machine.parameters.system;
-  system[3] = 7;     // SYNC, which the screen would read as 0
-  system[4] = 0;     // SERR
-  system[49] = 500;  // JSPD
+  system[3] = 7;  // SYNC, which the screen would read as 0 (each box's refusal is the editor tests' subject)
   const auto systemHeld = system;
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", file}), kExitOk);
   SysPara held;
   held.values = systemHeld;
   held[sys::kAxes] = 3;  // the simulated controller answers with its own axis count
   EXPECT_EQ(read(file), SysParaFileText(held));
-  const std::vector<std::string> named = {file + ":4: SYNC 7: 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요.",
-                                          file + ":5: SERR 0: 1 ~ 999999 까지 입력하십시요.",
-                                          file + ":27: JSPD 500: 1 ~ 100 까지 입력하십시요."};
+  const std::vector<std::string> named = {file + ":4: SYNC 7: 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."};
   EXPECT_EQ(sim.ui.texts(), named);
   sim.wire.clear();
   sim.ui.clear();
