@@ -36,6 +36,7 @@ TEST_F(CliPty, StatusCommandsPrintTheirFormsAndRefuseWrongInput) {
       {{"set-output", "7", "on"}, 2, ""},
       {{"set-output", "64", "on"}, 2, ""},
       {{"servo", "maybe"}, 2, ""},
+      {{"alarm-reset"}, 0, ""},
       {{"servo", "on"}, 0, ""},
       {{"outputs"}, 0, "2 3\n"},
       {{"inputs"}, 0, "0 63\n"},
