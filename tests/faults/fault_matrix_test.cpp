@@ -7,11 +7,9 @@
 
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,6 +27,7 @@
 #include "positions/table_file.h"
 #include "positions/table_jobs.h"
 #include "support/program_samples.h"
+#include "support/scratch_dir.h"
 #include "support/test_support.h"
 
 namespace zova {
@@ -38,16 +37,6 @@ namespace fs = std::filesystem;
 constexpr int kAxes = 4;
 constexpr const char* kOldFileText = "old contents\r\n";
 
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return "<absent>";
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void WriteFile(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
-
 template <class Range>
 std::string Join(const Range& values) {
   std::string s;
@@ -56,24 +45,11 @@ std::string Join(const Range& values) {
 }
 
 // One simulated controller, one host and a scratch folder: everything an operation may touch.
-struct Env {
+struct Env : test::ScratchFolder {
   Env()
-      : folder(fs::temp_directory_path() /
-               ("zova_faults_" + std::to_string(::getpid()) + "_" + std::to_string(++count))) {
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  ~Env() {
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-  }
-  Env(const Env&) = delete;
-  Env& operator=(const Env&) = delete;
-
-  [[nodiscard]] std::string path(const std::string& name) const { return (folder / name).string(); }
-
+      : ScratchFolder(fs::temp_directory_path() /
+                      ("zova_faults_" + std::to_string(::getpid()) + "_" + std::to_string(++count))) {}
   static inline int count = 0;
-  fs::path folder;
   test::SimRig rig{kAxes};
   positions::PositionData data;
   SysPara sys;
@@ -149,7 +125,7 @@ std::vector<std::string> TableUnits(const positions::PositionTable& table, const
   for (const auto& row : ctl) units.push_back(Join(row));
   if (file != nullptr) {
     // A saved file is whole when it is the old one or exactly the table it was saved from.
-    const std::string text = ReadFile(*file);
+    const std::string text = Env::read(*file);
     units.push_back(text == OldTableFile(table.layout())        ? "old file"
                     : text == positions::FormatTableFile(table) ? "the table"
                                                                 : "torn file: " + text.substr(0, 80));
@@ -169,7 +145,7 @@ Operation TableReceive(const std::string& name, bool shifts, int mode, int start
           [=](Env& e) {
             FillController(ctl(e));
             FillHost(table(e), -7);
-            WriteFile(e.path("table.dat"), OldTableFile(table(e).layout()));
+            Env::write(e.path("table.dat"), OldTableFile(table(e).layout()));
             e.data.RxPointNo = 7;
           },
           [=](Env& e) {
@@ -198,7 +174,7 @@ Operation TableSend(const std::string& name, bool shifts, int mode, int start, i
             for (int r = 0; r <= source.layout().lastNumber; ++r) {
               for (int a = 0; a < kAxes; ++a) source[r][static_cast<std::size_t>(a)] = r * 10 + a + 1;
             }
-            WriteFile(e.path("send.dat"), positions::FormatTableFile(source));
+            Env::write(e.path("send.dat"), positions::FormatTableFile(source));
             e.data.TxPointNo = 9;
           },
           [=](Env& e) {
@@ -207,7 +183,7 @@ Operation TableSend(const std::string& name, bool shifts, int mode, int start, i
           },
           [=](Env& e) {
             auto units = TableUnits(table(e), ctl(e), nullptr);
-            units.push_back(ReadFile(e.path("send.dat")).substr(0, 200));
+            units.push_back(Env::read(e.path("send.dat")).substr(0, 200));
             return units;
           }};
 }
@@ -224,7 +200,7 @@ void StoreSmallPrograms(Env& e) {
 
 std::vector<std::string> ProgramUnits(Env& e, const std::vector<std::string>& files) {
   std::vector<std::string> units;
-  for (const auto& f : files) units.push_back(ReadFile(f));
+  for (const auto& f : files) units.push_back(Env::read(f));
   for (const auto& p : e.rig.controller.programs.programs) {
     units.push_back(Join(p.block) + "|" + std::to_string(p.comments.size()) + "|" + Join(p.comments).substr(0, 400));
   }
@@ -233,7 +209,7 @@ std::vector<std::string> ProgramUnits(Env& e, const std::vector<std::string>& fi
 
 std::vector<std::string> AllProgramFiles(Env& e) {
   std::vector<std::string> files;
-  for (int n = 0; n <= 31; ++n) files.push_back(programs::AllModeFileName(e.folder.string(), n));
+  for (int n = 0; n <= 31; ++n) files.push_back(programs::AllModeFileName(e.dir.string(), n));
   return files;
 }
 
@@ -245,10 +221,10 @@ Operation ProgramReceive(bool all) {
           [all](Env& e) {
             StoreSmallPrograms(e);
             if (all) {
-              for (const auto& f : AllProgramFiles(e)) WriteFile(f, kOldFileText);
-              e.transfer.RecvFolder = e.folder.string();
+              for (const auto& f : AllProgramFiles(e)) Env::write(f, kOldFileText);
+              e.transfer.RecvFolder = e.dir.string();
             } else {
-              WriteFile(e.path("out.dat"), kOldFileText);
+              Env::write(e.path("out.dat"), kOldFileText);
               e.transfer.RxProgramNo = 3;
               e.transfer.RecvFileName = e.path("out.dat");
             }
@@ -273,10 +249,10 @@ Operation ProgramSend(bool all) {
       seconds(5),
       [all](Env& e) {
         if (all) {
-          for (const auto& f : AllProgramFiles(e)) WriteFile(f, programs::test::kSmallSource);
-          e.transfer.TransFolder = e.folder.string();
+          for (const auto& f : AllProgramFiles(e)) Env::write(f, programs::test::kSmallSource);
+          e.transfer.TransFolder = e.dir.string();
         } else {
-          WriteFile(e.path("in.dat"), programs::test::kSmallSource);
+          Env::write(e.path("in.dat"), programs::test::kSmallSource);
           e.transfer.TxProgramNo = 5;
           e.transfer.TransFileName = e.path("in.dat");
         }
@@ -323,7 +299,7 @@ Operation Firmware() {
       "firmware download", false, false,
       seconds(60),  // the erase
       [](Env& e) {
-        WriteFile(e.path("fw.hex"), test::HexText(6000));
+        Env::write(e.path("fw.hex"), test::HexText(6000));
         ASSERT_EQ(e.firmware.FileChosen(e.path("fw.hex")), FirmwareDownload::Choice::Chosen);
       },
       [](Env& e) {
@@ -335,7 +311,7 @@ Operation Firmware() {
       // An interrupted download may leave the flash erased: that is the controller's own state, not a torn one.
       [](Env& e) {
         const auto& flash = e.rig.controller.machine.flash;
-        return std::vector<std::string>{flash.empty() ? "" : Join(flash), ReadFile(e.path("fw.hex"))};
+        return std::vector<std::string>{flash.empty() ? "" : Join(flash), Env::read(e.path("fw.hex"))};
       }};
   // Handshake, echo, byte count and STX: no data byte went out yet.
   op.endsSilently = [](Env& e) { return e.rig.wire.sent().size() <= 2 + 9; };

@@ -1,17 +1,14 @@
 // zovactl syspara and axpara against the simulated controller: files, exit codes, what goes on the wire.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "cli/cmd_parameters.h"
 #include "parameters_fixture.h"
 #include "parameters/sys_para_file.h"
-#include "support/scratch_dir.h"
-#include "support/test_support.h"
+#include "support/cli_rig.h"
 
 namespace zova::cli {
 
@@ -19,50 +16,41 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ParameterCommands : test::ScratchDir {
-  ParameterCommands() {
-    ctx.ui = &rig.ui;
-    ctx.link = &rig.link;
-  }
+struct ParameterCommands : test::CliRig {
+  ParameterCommands() : CliRig(3) {}
   std::string file = path("para.dat");
-  test::SimRig rig{3};
-  Context ctx;
 };
 
 // A fetch saves what the controller holds and warns, line by line, of what a screen would not keep; sending
 // that file back is refused as a whole, and nothing reaches the controller.
 TEST_F(ParameterCommands, AFetchKeepsWhatTheControllerHoldsAndItsSendIsRefused) {
-  auto& system = rig.controller.machine.parameters.system;
-  system[3] = 7;     // SYNC, which the screen would read as 0
-  system[4] = 0;     // SERR
-  system[49] = 500;  // JSPD
+  auto& system = sim.controller.machine.parameters.system;
+  system[3] = 7;  // SYNC, which the screen would read as 0 (each box's refusal is the editor tests' subject)
   const auto systemHeld = system;
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", file}), kExitOk);
   SysPara held;
   held.values = systemHeld;
   held[sys::kAxes] = 3;  // the simulated controller answers with its own axis count
   EXPECT_EQ(read(file), SysParaFileText(held));
-  const std::vector<std::string> named = {file + ":4: SYNC 7: 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요.",
-                                          file + ":5: SERR 0: 1 ~ 999999 까지 입력하십시요.",
-                                          file + ":27: JSPD 500: 1 ~ 100 까지 입력하십시요."};
-  EXPECT_EQ(rig.ui.texts(), named);
-  rig.wire.clear();
-  rig.ui.clear();
+  const std::vector<std::string> named = {file + ":4: SYNC 7: 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."};
+  EXPECT_EQ(sim.ui.texts(), named);
+  sim.wire.clear();
+  sim.ui.clear();
   EXPECT_EQ(RunSysPara(ctx, {"send", "--file", file}), kExitUsage);
-  EXPECT_EQ(rig.ui.texts(), named);
-  EXPECT_EQ(rig.wire.text(), "");
+  EXPECT_EQ(sim.ui.texts(), named);
+  EXPECT_EQ(sim.wire.text(), "");
 
   ctx.options.axes = 2;
-  auto& axis = rig.controller.machine.parameters.axis[1];
+  auto& axis = sim.controller.machine.parameters.axis[1];
   axis[130] = 99999;  // ACC
   EXPECT_EQ(RunAxPara(ctx, {"fetch", "--file", file}), kExitOk);
   axis[130] = 0;
-  rig.wire.clear();
-  rig.ui.clear();
+  sim.wire.clear();
+  sim.ui.clear();
   EXPECT_EQ(RunAxPara(ctx, {"send", "--file", file}), kExitUsage);
-  EXPECT_EQ(rig.ui.texts(),
+  EXPECT_EQ(sim.ui.texts(),
             std::vector<std::string>{file + ":26: ACC axis 2 99999: 0 ~ 25000 사이의 값을 입력하십시요."});
-  EXPECT_EQ(rig.wire.text(), "");
+  EXPECT_EQ(sim.wire.text(), "");
 }
 
 TEST_F(ParameterCommands, ExitCodes) {
@@ -74,11 +62,11 @@ TEST_F(ParameterCommands, ExitCodes) {
   const std::string none = (dir / "none.dat").string();
   EXPECT_EQ(RunAxPara(ctx, {"send", "--file", none}), kExitUsage) << "no --axes yet";
   ctx.options.axes = 3;
-  EXPECT_EQ(rig.wire.text(), "") << "nothing reaches the link before the file and usage are right";
+  EXPECT_EQ(sim.wire.text(), "") << "nothing reaches the link before the file and usage are right";
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", (dir / "no" / "x.dat").string()}), kExitFile);
 
   fs::remove(file);
-  rig.controller.faults.badChecksum = true;
+  sim.controller.faults.badChecksum = true;
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", file}), kExitLink);
   EXPECT_FALSE(fs::exists(file));
 }

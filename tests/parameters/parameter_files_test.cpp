@@ -1,4 +1,4 @@
-// The two parameter files: exact lines, what a read leaves alone, a missing file, a failed save.
+// The two parameter files: exact lines, what a read leaves alone, a failed save.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -75,26 +75,6 @@ TEST(ParameterFiles, ReadsLeaveTheUnnamedEntriesAlone) {
 struct ParameterFilesOnDisk : test::ScratchDir {
   RecordingUi ui;
 };
-
-// A missing file leaves both tables as they were.
-TEST_F(ParameterFilesOnDisk, WrittenFilesReadBackAndAMissingOneFails) {
-  const std::string sysText = SysParaFileText(AllChanged()), axText = AxParaFileText(Numbered());
-  ASSERT_TRUE(WriteSysParaFile(path("ZOVASYS.dat"), AllChanged(), ui));
-  ASSERT_TRUE(WriteAxParaFile(path("DIRIDOZO.dat"), Numbered(), ui));
-  SysPara sys;
-  AxPara ax;
-  ASSERT_EQ(ReadSysParaFile(path("ZOVASYS.dat"), sys), FileReading::Read);
-  ASSERT_EQ(ReadAxParaFile(path("DIRIDOZO.dat"), ax), FileReading::Read);
-  EXPECT_EQ(SysParaFileText(sys), sysText);
-  EXPECT_EQ(AxParaFileText(ax), axText);
-
-  std::string why;
-  EXPECT_EQ(ReadSysParaFile(path("none.dat"), sys), FileReading::Unreadable);
-  EXPECT_EQ(ReadAxParaFile(path("none.dat"), ax, &why), FileReading::Unreadable);
-  EXPECT_EQ(SysParaFileText(sys), sysText);
-  EXPECT_EQ(AxParaFileText(ax), axText);
-  EXPECT_EQ(why, std::strerror(ENOENT) + path("none.dat"));
-}
 
 TEST_F(ParameterFilesOnDisk, FailedSaveShowsTheSystemErrorFollowedByTheFileName) {
   const std::string file = path("missing/ZOVASYS.dat");

@@ -219,15 +219,6 @@ TEST_F(TableJobs, ReceiveToAFileThatCannotBeWrittenIsAFileFailure) {
             JobResult::FileFailed);
 }
 
-TEST_F(TableJobs, SendOfAFileThatCannotBeLoadedSendsNothing) {
-  SimRig rig(2);
-  PositionData data;
-  write(path("short.dat"), "P000 = 1\r\n");
-  EXPECT_EQ(SendRowsFromFile(data.LocTable, rig.link, 2, kLocModeAll, 0, 0, 0, path("short.dat")),
-            JobResult::FileFailed);
-  EXPECT_EQ(rig.wire.text(), "");
-}
-
 std::vector<std::uint8_t> Block(std::initializer_list<std::int32_t> values) {
   std::vector<std::uint8_t> bytes;
   for (std::int32_t v : values) {

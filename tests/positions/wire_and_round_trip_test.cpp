@@ -1,20 +1,17 @@
 // Values on the wire, and round trips: a table sent to the simulated controller and fetched back is the same
-// table, and a saved file loads back into the same table.
+// table.
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "parameters/wire_value.h"
 #include "positions/position_data.h"
-#include "positions/table_file.h"
 #include "positions/wire_value.h"
-#include "support/scratch_dir.h"
 #include "support/test_support.h"
 
 namespace zova::positions {
 namespace {
 
-using zova::test::ScratchDir;
 using zova::test::SimRig;
 
 // Axis and parameter values on the wire: two's complement out, three bytes and the sign bit of the fourth in.
@@ -102,33 +99,6 @@ TEST(RoundTrip, ShiftsSentAndFetchedBackAreTheSame) {
   ASSERT_TRUE(sent.SendShifts(rig.link, 5, kModeSingle).completed);
   EXPECT_EQ(fetched.ReceiveShifts(rig.link, 5, kModeSingle).stored, 1);
   EXPECT_EQ(fetched.SftTable[1000], sent.SftTable[1000]);
-}
-
-struct FileRoundTrip : ScratchDir {
-  RecordingUi ui;
-};
-
-TEST_F(FileRoundTrip, SavedFilesLoadBackIntoTheSameTable) {
-  std::mt19937 random(99);
-  const struct {
-    const TableLayout* layout;
-    std::int32_t low;
-    std::int32_t high;
-  } cases[] = {
-      {&kLocationLayout, kLowestPositionValue, kHighestPositionValue},
-      {&kShiftLayout, kLowestPositionValue, kHighestPositionValue},
-  };
-  for (const auto& c : cases) {
-    PositionTable saved(*c.layout);
-    FillRandom(saved, random, c.low, c.high);
-    const int last = c.layout->lastNumber;
-    saved[last] = {};  // the last row never reaches a file
-    ASSERT_TRUE(SaveTableFile(saved, ui, path("table.dat")));
-    PositionTable loaded(*c.layout);
-    ASSERT_TRUE(LoadTableFile(loaded, ui, path("table.dat")));
-    EXPECT_TRUE(loaded.sameValues(saved)) << c.layout->prefix << " " << c.low;
-  }
-  EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace

@@ -85,7 +85,6 @@ TEST_F(Send, ProgramBlockThenCommentBlockByteForByte) {
 TEST_F(Send, NothingIsSentAfterTheCompilerMessages) {
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       {Source({"MVE P9999", "STOP", "[EOF]"}), {"LOC 번호 초과"}},
-      {Source({"MVE P1", "JUMP L1", "[EOF]"}), {"해당 명령어가 없습니다"}},
       {Source({"MVE P1", "STOP"}), {}},
   };
   for (const auto& [source, messages] : cases) {

@@ -1,4 +1,5 @@
-// A test fixture with a fresh scratch folder per test, and whole-file reads and writes in it.
+// A scratch folder made fresh for its owner and removed with it, and whole-file reads and writes in it;
+// and the test fixture that has one per test.
 #pragma once
 
 #include <unistd.h>
@@ -8,22 +9,25 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <system_error>
+#include <utility>
 
 #include <gtest/gtest.h>
 
 namespace zova::test {
 
-class ScratchDir : public ::testing::Test {
- protected:
-  std::filesystem::path dir =
-      std::filesystem::temp_directory_path() /
-      ("zova_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_suite()->name() +
-       "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-  void SetUp() override {
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(std::filesystem::path folder) : dir(std::move(folder)) {
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   [[nodiscard]] std::string path(const std::string& name) const { return (dir / name).string(); }
   static std::string read(const std::string& file) {
@@ -37,6 +41,18 @@ class ScratchDir : public ::testing::Test {
     out << text;
   }
   [[nodiscard]] long filesInDir() const { return std::distance(std::filesystem::directory_iterator(dir), {}); }
+
+  std::filesystem::path dir;
+};
+
+// Named after the test, so that tests running side by side never share a file.
+class ScratchDir : public ::testing::Test, public ScratchFolder {
+ protected:
+  ScratchDir()
+      : ScratchFolder(std::filesystem::temp_directory_path() /
+                      ("zova_" + std::to_string(::getpid()) + "_" +
+                       ::testing::UnitTest::GetInstance()->current_test_suite()->name() + "_" +
+                       ::testing::UnitTest::GetInstance()->current_test_info()->name())) {}
 };
 
 }  // namespace zova::test
