@@ -31,6 +31,10 @@ std::string reason(int code, Duration limit) {
       return "no route to host";
     case ETIMEDOUT:
       return TimedOut(limit);
+    case ECONNRESET:
+      return "the connection was reset";
+    case EPIPE:
+      return "the server closed the connection";
     default:
       return std::strerror(code);
   }
@@ -129,7 +133,7 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
       pollfd p{fd, POLLOUT, 0};
       poll(&p, 1, millisecondsLeft(deadline));
     } else {
-      error = n < 0 && errno == EPIPE ? "the server closed the connection" : reason(n < 0 ? errno : ETIMEDOUT, {});
+      error = reason(n < 0 ? errno : ETIMEDOUT, {});
       return false;
     }
   }
@@ -143,10 +147,9 @@ long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& err
   } while (n < 0 && errno == EINTR);
   if (n > 0) return static_cast<long>(n);
   if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return 0;
-  error = n == 0 ? "the server closed the connection"
-          : errno == ECONNRESET ? "the connection was reset"
-          : errno == ETIMEDOUT  ? "the connection broke (no answer to keep-alive probes)"
-                                : std::string(std::strerror(errno));
+  error = n == 0 || errno == EPIPE ? "the server closed the connection"
+          : errno == ETIMEDOUT      ? "the connection broke (no answer to keep-alive probes)"
+                                    : reason(errno, {});
   return -1;
 }
 
