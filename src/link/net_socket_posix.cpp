@@ -148,8 +148,8 @@ long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& err
   if (n > 0) return static_cast<long>(n);
   if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return 0;
   error = n == 0 || errno == EPIPE ? "the server closed the connection"
-          : errno == ETIMEDOUT      ? "the connection broke (no answer to keep-alive probes)"
-                                    : reason(errno, {});
+          : errno == ETIMEDOUT     ? "the connection broke (no answer to keep-alive probes)"
+                                   : reason(errno, {});
   return -1;
 }
 

@@ -10,8 +10,7 @@ namespace {
 constexpr std::string_view kSeparator = "://";
 
 bool isNameChar(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
-         c == '_';
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_';
 }
 
 bool isIpv6Char(char c) {
@@ -78,8 +77,8 @@ bool ParseNetworkAddress(std::string_view text, NetworkAddress& out, std::string
 
 std::string FormatNetworkAddress(const NetworkAddress& address) {
   const bool v6 = address.host.find(':') != std::string::npos;
-  return std::string(address.scheme == NetworkScheme::Tcp ? "tcp://" : "rfc2217://") + (v6 ? "[" : "") +
-         address.host + (v6 ? "]" : "") + ":" + std::to_string(address.port);
+  return std::string(address.scheme == NetworkScheme::Tcp ? "tcp://" : "rfc2217://") + (v6 ? "[" : "") + address.host +
+         (v6 ? "]" : "") + ":" + std::to_string(address.port);
 }
 
 }  // namespace zova

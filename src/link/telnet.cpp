@@ -1,6 +1,8 @@
 // Telnet with COM Port Control, client side.
 #include "link/telnet.h"
 
+#include <string_view>
+
 namespace zova::telnet {
 
 namespace {
@@ -28,14 +30,8 @@ void AppendEscaped(const std::uint8_t* data, std::size_t size, std::vector<std::
 
 std::vector<std::uint8_t> LineCommands(const LineSettings& line) {
   const auto baud = static_cast<std::uint32_t>(line.baud);
-  std::uint8_t parity = 1;  // none
-  switch (line.parity) {
-    case 'o': parity = 2; break;
-    case 'e': parity = 3; break;
-    case 'm': parity = 4; break;
-    case 's': parity = 5; break;
-    default: break;
-  }
+  // None, odd, even, mark, space are 1 to 5 on the wire.
+  const auto parity = static_cast<std::uint8_t>(1 + std::string_view("noems").find(line.parity));
   const std::uint8_t stop = line.stopBitsTimesTen == 20 ? 2 : line.stopBitsTimesTen == 15 ? 3 : 1;
   std::vector<std::uint8_t> out;
   subCommand(kSetBaud,

@@ -173,9 +173,9 @@ Ser2net::Ser2net(const std::string& device, bool telnet) {
   const int port = FreePort();
   address_ = (telnet ? "rfc2217://127.0.0.1:" : "tcp://127.0.0.1:") + std::to_string(port);
   // No character delay: each answer goes on as soon as its bytes are in, as over a serial line.
-  std::ofstream(folder_ + "/ser2net.yaml") << "connection: &zova\n  accepter: " << (telnet ? "telnet(rfc2217)," : "")
-                                           << "tcp,127.0.0.1," << port << "\n  connector: serialdev," << device
-                                           << ",9600n81,local\n  options:\n    chardelay: false\n";
+  std::ofstream(folder_ + "/ser2net.yaml")
+      << "connection: &zova\n  accepter: " << (telnet ? "telnet(rfc2217)," : "") << "tcp,127.0.0.1," << port
+      << "\n  connector: serialdev," << device << ",9600n81,local\n  options:\n    chardelay: false\n";
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);

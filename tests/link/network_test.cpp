@@ -30,8 +30,7 @@ TEST(NetworkAddress, ReadsBothFormsAndRefusesWhatIsMalformed) {
       {"telnet://host:23", "", 0,
        "telnet://host:23: unknown scheme; a network port is tcp://HOST:PORT (raw TCP) or rfc2217://HOST:PORT "
        "(Telnet, RFC 2217)"},
-      {"tcp://:4001", "", 0,
-       "tcp://:4001: the host must be a name, an IPv4 address or an IPv6 address in brackets"},
+      {"tcp://:4001", "", 0, "tcp://:4001: the host must be a name, an IPv4 address or an IPv6 address in brackets"},
       {"tcp://[fd00::5:4001", "", 0, "tcp://[fd00::5:4001: an IPv6 address goes in brackets, as [::1]"},
       {"tcp://[host]:4001", "", 0, "tcp://[host]:4001: an IPv6 address goes in brackets, as [::1]"},
   };
@@ -66,15 +65,25 @@ TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
   } cases[] = {
       {"agreed, nothing echoed", {agreed}, {}, {}, true, true, 0},
       {"half agreed", {{I, DO, 0, I, WILL, 0}}, {}, {}, false, false, 0},
-      {"COM Port Control refused", {{I, DO, 0, I, WILL, 0, I, DONT, 44, I, WONT, 3, I, DONT, 3}}, {}, {}, true, false,
+      {"COM Port Control refused",
+       {{I, DO, 0, I, WILL, 0, I, DONT, 44, I, WONT, 3, I, DONT, 3}},
+       {},
+       {},
+       true,
+       false,
        0},
       {"unknown options declined", {with({I, DO, 1, I, WILL, 1})}, {}, {I, WONT, 1, I, DONT, 1}, true, true, 0},
       {"binary withdrawn", {with({I, WONT, 0})}, {}, {I, DONT, 0}, true, false, 0},
       {"doubled IAC split between reads", {{1, I}, {I, 2}}, {1, 255, 2}, {}, false, false, 0},
       {"commands between data", {{1, I, 241, 2, I, 249, 3}}, {1, 2, 3}, {}, false, false, 0},
       {"line state dropped, doubled IAC inside", {{7, I, SB, 44, 106, I, I, I, SE, 8}}, {7, 8}, {}, false, false, 0},
-      {"settings confirmed", {with({I, SB, 44, 101, 0, 1, 0xC2, 0, I, SE, I, SB, 44, 104, 1, I, SE})}, {}, {}, true,
-       true, 2},
+      {"settings confirmed",
+       {with({I, SB, 44, 101, 0, 1, 0xC2, 0, I, SE, I, SB, 44, 104, 1, I, SE})},
+       {},
+       {},
+       true,
+       true,
+       2},
   };
   for (const Case& c : cases) {
     telnet::Session s;
@@ -95,8 +104,8 @@ TEST(Telnet, RequestsAndLineCommandsAsOnTheWire) {
   LineSettings line;
   std::string error;
   ASSERT_TRUE(ParseLineSettings("115200,e,7,2", line, error));
-  EXPECT_EQ(telnet::LineCommands(line), (Bytes{255, 250, 44, 1, 0, 1, 0xC2, 0, 255, 240, 255, 250, 44, 2, 7, 255, 240,
-                                                255, 250, 44, 3, 3, 255, 240, 255, 250, 44, 4, 2, 255, 240}));
+  EXPECT_EQ(telnet::LineCommands(line), (Bytes{255, 250, 44,  1,  0, 1, 0xC2, 0,   255, 240, 255, 250, 44, 2,   7,  255,
+                                               240, 255, 250, 44, 3, 3, 255,  240, 255, 250, 44,  4,   2,  255, 240}));
   const Bytes data = {0xFF, 1, 0xFF};
   Bytes out;
   telnet::AppendEscaped(data.data(), data.size(), out);
