@@ -163,12 +163,9 @@ int FreePort() {
 }
 
 Ser2net::Ser2net(const std::string& device, bool telnet) {
-  std::string program;
-  for (const char* p : {"/usr/sbin/ser2net", "/usr/bin/ser2net"}) {
-    if (access(p, X_OK) == 0) program = p;
-  }
+  const std::string program = "/usr/sbin/ser2net";  // where Debian's package puts it
   char folder[] = "/tmp/zova_ser2netXXXXXX";
-  if (program.empty() || mkdtemp(folder) == nullptr) return;
+  if (access(program.c_str(), X_OK) != 0 || mkdtemp(folder) == nullptr) return;
   folder_ = folder;
   const int port = FreePort();
   address_ = (telnet ? "rfc2217://127.0.0.1:" : "tcp://127.0.0.1:") + std::to_string(port);
