@@ -121,7 +121,8 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
 #else
   const int flags = 0;
 #endif
-  const TimePoint deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  constexpr auto kLimit = std::chrono::seconds(10);  // a server that takes no bytes for this long is gone
+  const TimePoint deadline = std::chrono::steady_clock::now() + kLimit;
   while (size > 0) {
     const ssize_t n = send(fd, data, size, flags);
     if (n > 0) {
@@ -133,7 +134,7 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
       pollfd p{fd, POLLOUT, 0};
       poll(&p, 1, millisecondsLeft(deadline));
     } else {
-      error = reason(n < 0 ? errno : ETIMEDOUT, {});
+      error = reason(n < 0 ? errno : ETIMEDOUT, kLimit);
       return false;
     }
   }

@@ -121,7 +121,8 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
 
 bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::string& error) {
   const auto s = static_cast<SOCKET>(socket);
-  const TimePoint deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  constexpr auto kLimit = std::chrono::seconds(10);  // a server that takes no bytes for this long is gone
+  const TimePoint deadline = std::chrono::steady_clock::now() + kLimit;
   while (size > 0) {
     const int n = send(s, reinterpret_cast<const char*>(data), static_cast<int>(std::min<std::size_t>(size, 65536)), 0);
     if (n > 0) {
@@ -131,7 +132,7 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
       WSAPOLLFD p{s, POLLWRNORM, 0};
       WSAPoll(&p, 1, millisecondsLeft(deadline));
     } else {
-      error = reason(n == SOCKET_ERROR ? WSAGetLastError() : WSAETIMEDOUT, {});
+      error = reason(n == SOCKET_ERROR ? WSAGetLastError() : WSAETIMEDOUT, kLimit);
       return false;
     }
   }

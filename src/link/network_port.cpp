@@ -34,6 +34,7 @@ bool NetworkPort::open(std::string& error) {
   if (address_.scheme == NetworkScheme::Rfc2217 && !negotiate(error)) {
     error = name() + ": " + error;
     close();
+    fault_.clear();  // the open's error says it; the port is closed, not broken
     return false;
   }
   return true;
