@@ -61,7 +61,7 @@ bool NetworkPort::negotiate(std::string& error) {
     const Duration left = deadline - std::chrono::steady_clock::now();
     if (left <= Duration::zero()) {
       error = lineSent ? "the server did not confirm the line settings; " + net::TimedOut(openLimit_)
-                       : "no Telnet answer from the server; " + net::TimedOut(openLimit_);
+                       : "no Telnet answer from the server (a raw TCP port? use tcp://); " + net::TimedOut(openLimit_);
       return false;
     }
     net::WaitReadable(socket_, left);

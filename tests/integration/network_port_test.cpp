@@ -124,7 +124,7 @@ TEST_F(NetworkPorts, RefusedConnectionsMalformedAddressesAndHelp) {
   if (IsSkipped()) return;
   const std::string wrong = "rfc2217://" + server->address().substr(6);
   EXPECT_EQ(RunProgram(ZOVACTL_PATH, {"--port", wrong, "--timeout", "1", "ping"}).err,
-            wrong + ": no Telnet answer from the server; timed out after 1 s\n");
+            wrong + ": no Telnet answer from the server (a raw TCP port? use tcp://); timed out after 1 s\n");
   // A server that cannot open its device hangs up in the negotiation: said once, by the open.
   const Ser2net hangsUp("/dev/zova-no-such-device", true);
   const std::string err = RunProgram(ZOVACTL_PATH, {"--port", hangsUp.address(), "ping"}).err;
