@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench package package-check windows-check
+.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench bench-network package package-check windows-check
 
 # Installs, builds and starts the program on the built-in simulated controller.
 run: deps build
@@ -59,6 +59,10 @@ fuzz:
 # Transfer times, exchange rates and CPU use against the simulator over a pseudo-terminal.
 bench:
 	./scripts/bench
+
+# The same LOC receive directly, through ser2net raw and through ser2net RFC 2217.
+bench-network:
+	./scripts/bench-network
 
 # The Qt-free core, zovactl and the unit tests built for Windows (mingw-w64) and run under wine. Not part of
 # `make test`: it installs the cross compiler and wine itself.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "link/network_address.h"
 #include "options/whole_number_option.h"
 
 namespace zova::app {
@@ -17,7 +18,9 @@ constexpr const char* kUsage =
     "usage: zova [--port DEVICE|sim] [--axes N] [--machine-type T]\n"
     "       zova --help | --version\n"
     "\n"
-    "  --port DEVICE|sim   open the serial device (/dev/ttyUSB0, COM3) or the built-in simulated\n"
+    "  --port DEVICE|sim   open the serial device (/dev/ttyUSB0, COM3), a serial device server\n"
+    "                      (tcp://HOST:PORT raw TCP, rfc2217://HOST:PORT Telnet with RFC 2217;\n"
+    "                      HOST a name, an IPv4 address or [IPv6]) or the built-in simulated\n"
     "                      controller once the main window is shown\n"
     "  --axes N            the controller's axis count, 2 to 6: no selection window\n"
     "  --machine-type T    PLC family 0, 1 or 2 (default 0; without --axes the selection window\n"
@@ -54,7 +57,14 @@ int ParseStartOptions(int argc, const char* const* argv, StartOptions& options, 
   app.set_version_flag("--version", "zova " ZOVA_VERSION);
   // An option given twice is a mistake, not a choice between its values.
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
-  const CLI::Validator device([](std::string& text) { return text.empty() ? "needs a device or sim" : ""; }, "");
+  const CLI::Validator device(
+      [](std::string& text) {
+        NetworkAddress address;
+        std::string error;
+        if (IsNetworkPortName(text) && !ParseNetworkAddress(text, address, error)) return error;
+        return text.empty() ? std::string("needs a device or sim") : std::string();
+      },
+      "");
   app.add_option("--port", options.port)->check(device);
   app.add_option("--axes", options.axes)->check(options::WholeNumber(2, 6));
   app.add_option("--machine-type", options.machineType)->check(options::WholeNumber(0, 2));

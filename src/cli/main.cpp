@@ -13,6 +13,7 @@
 #include "link/connection.h"
 #include "link/line_settings.h"
 #include "link/link.h"
+#include "link/network_address.h"
 #include "options/whole_number_option.h"
 
 namespace zova::cli {
@@ -67,8 +68,20 @@ void Define(CLI::App& app, Options& o, std::string& simOptions) {
         return parseSeconds(text, value) ? std::string() : "expected seconds above 0: " + text;
       },
       "");
-  app.add_option("--port", o.port, "serial device, COMn, or sim for a built-in simulated controller")
-      ->option_text("DEVICE");
+  // A network address is checked here, so a malformed one is refused before anything opens.
+  const CLI::Validator address(
+      [](std::string& text) {
+        NetworkAddress parsed;
+        std::string error;
+        return !IsNetworkPortName(text) || ParseNetworkAddress(text, parsed, error) ? std::string() : error;
+      },
+      "");
+  app.add_option("--port", o.port,
+                 std::string("serial device, COMn, sim for a built-in simulated controller, or a serial device "
+                             "server: ") +
+                     kNetworkPortForms)
+      ->option_text("DEVICE")
+      ->check(address);
   // Checked for every port, the simulated one too, so a script learns of a typo before it meets a device.
   const CLI::Validator settings(
       [](std::string& text) {
@@ -142,11 +155,18 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   if (options.timeoutSeconds > 0) link.timeouts.reply = toDuration(options.timeoutSeconds);
   Connection connection(link);
   // The open says why a trace cannot be written; nothing went out then.
-  if (!connection.Open(command.linkCheck)) return stack->traceFault().empty() ? kExitLink : kExitFile;
+  // A network connection that ended says why, after the operation's own message.
+  auto linkFault = [&stack, &ui](int status) {
+    if (const std::string fault = stack->port().linkFault(); status == kExitLink && !fault.empty()) {
+      ui.messageBox(fault);
+    }
+    return status;
+  };
+  if (!connection.Open(command.linkCheck)) return linkFault(stack->traceFault().empty() ? kExitLink : kExitFile);
   ctx.link = &link;
   ctx.connection = &connection;
   ctx.lineSettings = stack->settings();
-  int status = command.run(ctx, args);
+  int status = linkFault(command.run(ctx, args));
   // A handshake given up at the operator's request fails the operation like silence would; it was a stop.
   if (link.HandshakeCancelled && status != kExitOk) status = kExitInterrupted;
   stack->port().close();  // writes what the trace still holds

@@ -8,6 +8,7 @@
 
 #include "link/atomic_file.h"
 #include "link/line_settings.h"
+#include "link/network_port.h"
 #include "link/trace_port.h"
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
@@ -70,13 +71,24 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     if (!options.settings.empty() && !ParseLineSettings(options.settings, stack->line_, error)) return nullptr;
     stack->inner_ = std::make_unique<sim::SimPort>(*stack->controller_, systemClock());
   } else {
+    // Opening a network port is bounded like every other wait.
+    const Duration openLimit = std::chrono::duration_cast<Duration>(
+        std::chrono::duration<double>(options.timeoutSeconds > 0 ? options.timeoutSeconds : 5.0));
 #ifdef ZOVA_HAVE_QT_SERIAL
-    stack->inner_ = app::MakeSerialPort(options.port, options.settings, ui, stack->line_, error);
+    stack->inner_ = app::MakeNamedPort(options.port, options.settings, openLimit, ui, stack->line_, error);
     if (!stack->inner_) return nullptr;
 #else
     (void)ui;
-    error = "this build talks only to the simulated controller (--port sim)";
-    return nullptr;
+    NetworkAddress address;
+    if (!IsNetworkPortName(options.port)) {
+      error = "this build talks only to network ports and the simulated controller (--port sim)";
+      return nullptr;
+    }
+    if (!ParseNetworkAddress(options.port, address, error) ||
+        (!options.settings.empty() && !ParseLineSettings(options.settings, stack->line_, error))) {
+      return nullptr;
+    }
+    stack->inner_ = std::make_unique<NetworkPort>(address, stack->line_, openLimit);
 #endif
   }
   if (!options.traceFile.empty()) {

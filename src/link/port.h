@@ -29,6 +29,8 @@ class Port {
   // How long the line takes to carry `bytes` at its speed; zero where bytes arrive at once. Writes
   // return before the bytes are on the wire, so an answer cannot come before they have gone out.
   [[nodiscard]] virtual Duration transmitTime(std::size_t /*bytes*/) const { return Duration::zero(); }
+  // Why the open device stopped carrying bytes (a network server closed the connection), or empty.
+  [[nodiscard]] virtual std::string linkFault() const { return {}; }
 };
 
 // Sees the bytes that cross a port, such as the line monitor.

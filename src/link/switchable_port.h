@@ -49,6 +49,7 @@ class SwitchablePort final : public Port {
   [[nodiscard]] Duration transmitTime(std::size_t bytes) const override {
     return port_ ? port_->transmitTime(bytes) : Duration::zero();
   }
+  [[nodiscard]] std::string linkFault() const override { return port_ ? port_->linkFault() : std::string(); }
 
  private:
   std::unique_ptr<Port> port_;

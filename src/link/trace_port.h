@@ -24,6 +24,7 @@ class TracePort final : public Port {
   std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override { inner_.waitReadable(max); }
   [[nodiscard]] Duration transmitTime(std::size_t bytes) const override { return inner_.transmitTime(bytes); }
+  [[nodiscard]] std::string linkFault() const override { return inner_.linkFault(); }
 
   // Why the trace could not be written (the first failure), or empty. A trace that cannot be written at the
   // open fails the open, before a byte goes out; a later failure leaves the exchange alone: the caller

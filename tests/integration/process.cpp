@@ -1,17 +1,22 @@
 // Process helpers for end-to-end tests.
 #include "process.h"
 
+#include <arpa/inet.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 extern char** environ;
@@ -123,6 +128,76 @@ SimProcess::~SimProcess() {
     kill(-pid_, SIGTERM);
     waitOrKill(pid_, Clock::now() + kChildLimit, ZOVASIM_PATH);
   }
+}
+
+namespace {
+
+sockaddr_in loopback(int port) {
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_port = htons(static_cast<std::uint16_t>(port));
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return a;
+}
+
+// Whether something listens on the port, found without connecting: a connection would open the serial
+// device, which the server then holds a moment after it closed.
+bool listening(int port) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  const sockaddr_in a = loopback(port);
+  const bool taken = bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 && errno == EADDRINUSE;
+  close(fd);
+  return taken;
+}
+
+}  // namespace
+
+int FreePort() {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a = loopback(0);
+  socklen_t len = sizeof a;
+  bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);
+  getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+  close(fd);
+  return ntohs(a.sin_port);
+}
+
+Ser2net::Ser2net(const std::string& device, bool telnet) {
+  const std::string program = "/usr/sbin/ser2net";  // where Debian's package puts it
+  char folder[] = "/tmp/zova_ser2netXXXXXX";
+  if (access(program.c_str(), X_OK) != 0 || mkdtemp(folder) == nullptr) return;
+  folder_ = folder;
+  const int port = FreePort();
+  address_ = (telnet ? "rfc2217://127.0.0.1:" : "tcp://127.0.0.1:") + std::to_string(port);
+  // No character delay: each answer goes on as soon as its bytes are in, as over a serial line.
+  std::ofstream(folder_ + "/ser2net.yaml")
+      << "connection: &zova\n  accepter: " << (telnet ? "telnet(rfc2217)," : "") << "tcp,127.0.0.1," << port
+      << "\n  connector: serialdev," << device << ",9600n81,local\n  options:\n    chardelay: false\n";
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  pid_ = spawn(program, {"-n", "-u", "-c", folder_ + "/ser2net.yaml", "-P", folder_ + "/pid"}, actions);
+  posix_spawn_file_actions_destroy(&actions);
+  const auto deadline = Clock::now() + std::chrono::seconds(5);
+  while (pid_ > 0 && !listening(port)) {
+    if (Clock::now() >= deadline) {
+      ADD_FAILURE() << "ser2net did not listen on port " << port << " within 5 s";
+      stop();
+      break;
+    }
+    usleep(10'000);
+  }
+}
+
+void Ser2net::stop() {
+  if (pid_ > 0) {
+    kill(pid_, SIGTERM);
+    waitOrKill(pid_, Clock::now() + std::chrono::seconds(10), "ser2net");
+    pid_ = -1;
+  }
+  if (!folder_.empty()) std::filesystem::remove_all(folder_);
+  folder_.clear();
 }
 
 }  // namespace zova::test

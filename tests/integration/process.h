@@ -47,4 +47,26 @@ class SimProcess {
   std::string device_;
 };
 
+// Debian's ser2net on the loopback interface, serving `device` on a port chosen free at run time: raw TCP,
+// or Telnet with COM Port Control. Its configuration lives in a temporary folder; it stops by its process
+// id. ok() is false where ser2net is not installed.
+class Ser2net {
+ public:
+  Ser2net(const std::string& device, bool telnet);
+  ~Ser2net() { stop(); }
+  Ser2net(const Ser2net&) = delete;
+  Ser2net& operator=(const Ser2net&) = delete;
+  [[nodiscard]] bool ok() const { return pid_ > 0; }
+  [[nodiscard]] const std::string& address() const { return address_; }
+  void stop();
+
+ private:
+  int pid_ = -1;
+  std::string address_;
+  std::string folder_;
+};
+
+// A loopback TCP port nothing listens on at the moment.
+int FreePort();
+
 }  // namespace zova::test

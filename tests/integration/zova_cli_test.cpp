@@ -18,6 +18,7 @@ TEST(ZovaCommandLine, AnswersHelpVersionAndWrongOptionsWithoutAWindow) {
       {{"--bogus"}, 2, "", "zova: The following argument was not expected: --bogus\nusage: zova"},
       {{"--axes", "7"}, 2, "", "zova: --axes: takes 2 to 6, not 7\n"},
       {{"--axes", "3", "--axes", "4"}, 2, "", "zova: --axes: At Most 1 required but received 2\n"},
+      {{"--port", "tcp://[::1]"}, 2, "", "zova: --port: tcp://[::1]: no port number; write HOST:PORT\n"},
       {{"-platform", "offscreen", "stray"}, 2, "", "zova: The following argument was not expected: stray\n"},
   };
   for (const Case& c : cases) {
@@ -27,6 +28,8 @@ TEST(ZovaCommandLine, AnswersHelpVersionAndWrongOptionsWithoutAWindow) {
     EXPECT_EQ(c.out.empty() ? r.out : r.out.substr(0, c.out.size()), c.out) << what;  // errors print nothing
     EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << what;
   }
+  const std::string help = RunProgram(ZOVA_PATH, {"--help"}).out;
+  EXPECT_NE(help.find("(tcp://HOST:PORT raw TCP, rfc2217://HOST:PORT Telnet"), std::string::npos) << help;
 }
 
 }  // namespace

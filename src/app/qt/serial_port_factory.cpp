@@ -1,20 +1,24 @@
-// QSerialPort-backed ports.
+// QSerialPort-backed and network ports.
 #include "app/qt/serial_port_factory.h"
 
 #include <QCoreApplication>
 
+#include "app/qt/qt_network_port.h"
 #include "app/qt/qt_serial_port.h"
 #include "app/qt/stored_settings.h"
+#include "link/network_address.h"
 
 namespace zova::app {
 
-std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::string& settings, Ui& ui, LineSettings& used,
-                                     std::string& error) {
+std::unique_ptr<Port> MakeNamedPort(const std::string& name, const std::string& settings, Duration openLimit, Ui& ui,
+                                    LineSettings& used, std::string& error) {
+  NetworkAddress address;
+  if (IsNetworkPortName(name) && !ParseNetworkAddress(name, address, error)) return nullptr;
   // QSerialPort's notifiers want an application object, even without an event loop.
   if (QCoreApplication::instance() == nullptr) {
     static int argc = 1;
-    static char name[] = "zova";
-    static char* argv[] = {name, nullptr};
+    static char program[] = "zova";
+    static char* argv[] = {program, nullptr};
     static QCoreApplication app(argc, argv);
   }
   LineSettings line;
@@ -24,12 +28,18 @@ std::unique_ptr<Port> MakeSerialPort(const std::string& device, const std::strin
   ApplyStoredSettings(stored, line, flow, ui);
   if (!settings.empty() && !ParseLineSettings(settings, line, error)) return nullptr;
   used = line;
-  return MakeSerialPort(device, line, flow, false);
+  return MakeNamedPort(name, line, flow, false, openLimit);
 }
 
-std::unique_ptr<Port> MakeSerialPort(const std::string& device, const LineSettings& line, FlowControl flow,
-                                     bool serveEvents) {
-  return std::make_unique<QtSerialPort>(ResolvePortName(QString::fromStdString(device)), line, flow, serveEvents);
+std::unique_ptr<Port> MakeNamedPort(const std::string& name, const LineSettings& line, FlowControl flow,
+                                    bool serveEvents, Duration openLimit) {
+  NetworkAddress address;
+  std::string error;
+  if (IsNetworkPortName(name) && ParseNetworkAddress(name, address, error)) {
+    if (serveEvents) return std::make_unique<QtNetworkPort>(address, line, openLimit);
+    return std::make_unique<NetworkPort>(address, line, openLimit);
+  }
+  return std::make_unique<QtSerialPort>(ResolvePortName(QString::fromStdString(name)), line, flow, serveEvents);
 }
 
 }  // namespace zova::app

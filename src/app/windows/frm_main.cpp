@@ -19,10 +19,12 @@
 #include "app/qt/stored_settings.h"
 #include "app/widgets/keyboard.h"
 #include "app/widgets/window_util.h"
+#include "app/windows/dlg_network_port.h"
 #include "app/windows/frm_line_monitor.h"
 #include "language/compiler.h"
 #include "link/decoders.h"
 #include "link/line_settings.h"
+#include "link/network_address.h"
 #include "link/link_error.h"
 
 namespace zova::app {
@@ -305,6 +307,7 @@ void FrmMain::buildMenus() {
     addPort(info.systemLocation(), QString("Open(%1)").arg(info.systemLocation()), nullptr);
   }
   addPort(kSimDevice, "&Simulator", "mnuCommPortSim");
+  addItem(port, "mnuCommPortNetwork", "&Network Port…", [this] { openNetworkPort(); });
   port->addSeparator();
   lastPortAction_ = addItem(port, "mnuCommPortLast", QString(), [this] { openPort(ReadLastPort()); });
   lastPortAction_->setCheckable(true);
@@ -415,7 +418,8 @@ void FrmMain::openPort(const QString& device) {
     port->controller().machine.axes = session_.axes;
     session_.port.set(std::move(port));
   } else {
-    session_.port.set(MakeSerialPort(device.toStdString(), session_.lineSettings, session_.flowControl, true));
+    session_.port.set(MakeNamedPort(device.toStdString(), session_.lineSettings, session_.flowControl, true,
+                                    std::chrono::seconds(5)));
   }
   portDevice_ = device;
   session_.activity.begin("Opening " + PortTitle(device));
@@ -426,6 +430,12 @@ void FrmMain::openPort(const QString& device) {
 }
 
 void FrmMain::openSimulator() { openPort(kSimDevice); }
+
+void FrmMain::openNetworkPort() {
+  const QString last = ReadLastPort();
+  DlgNetworkPort dialog(IsNetworkPortName(last.toStdString()) ? last : QString(), this);
+  if (dialog.exec() == QDialog::Accepted) openPort(dialog.address());
+}
 
 void FrmMain::openAtStart(const QString& device) {
   const QString chosen = !device.isEmpty() ? device : ReadOpenLastPortAtStart() ? ReadLastPort() : QString();

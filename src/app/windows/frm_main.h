@@ -37,6 +37,8 @@ class FrmMain : public QMainWindow, public ConsoleDisplay {
   // port is remembered for the next start.
   void openPort(const QString& device);
   void openSimulator();
+  // "Network Port…": asks for a serial device server's address and opens it.
+  void openNetworkPort();
   void closePort();
   // Once the window is shown: opens `device` when given (the command line's --port), else the
   // remembered port when the operator asked for that.

@@ -1,0 +1,59 @@
+// The network port dialog.
+#include "app/windows/dlg_network_port.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "link/network_address.h"
+
+namespace zova::app {
+
+DlgNetworkPort::DlgNetworkPort(const QString& address, QWidget* parent) : QDialog(parent) {
+  setObjectName("dlgNetworkPort");
+  setWindowTitle("Network Port");
+  auto* layout = new QVBoxLayout(this);
+  auto* help = new QLabel(
+      "A controller wired to a serial device server:\n"
+      "  tcp://HOST:PORT      the bytes as they are (the server's \"TCP server\" or raw mode;\n"
+      "                       its serial line is set on the server)\n"
+      "  rfc2217://HOST:PORT  Telnet with COM Port Control: the line settings are set on the server\n"
+      "HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].\n"
+      "Neither form is encrypted: use them on a closed network or through an SSH tunnel.",
+      this);
+  help->setObjectName("lblNetworkForms");
+  layout->addWidget(help);
+  txtAddress_ = new QLineEdit(address, this);
+  txtAddress_->setObjectName("txtAddress");
+  txtAddress_->setPlaceholderText("rfc2217://server:4001");
+  layout->addWidget(txtAddress_);
+  lblFault_ = new QLabel(this);
+  lblFault_->setObjectName("lblAddressFault");
+  lblFault_->setStyleSheet("color: #b00000");
+  layout->addWidget(lblFault_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOk");
+  buttons->button(QDialogButtonBox::Ok)->setText("&Open");
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
+  connect(buttons, &QDialogButtonBox::accepted, this, &DlgNetworkPort::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+}
+
+QString DlgNetworkPort::address() const { return txtAddress_->text().trimmed(); }
+
+// A malformed address keeps the dialog open with the reason, so nothing tries to open it.
+void DlgNetworkPort::accept() {
+  NetworkAddress parsed;
+  std::string error;
+  const std::string text = address().toStdString();
+  if (!IsNetworkPortName(text) || !ParseNetworkAddress(text, parsed, error)) {
+    lblFault_->setText(QString::fromStdString(error.empty() ? text + ": write " + kNetworkPortForms : error));
+    return;
+  }
+  QDialog::accept();
+}
+
+}  // namespace zova::app

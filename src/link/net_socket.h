@@ -1,0 +1,36 @@
+// The system's TCP calls for network ports, in net_socket_posix.cpp and net_socket_windows.cpp. The program
+// only connects: it never listens.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "link/clock.h"
+
+namespace zova::net {
+
+using Handle = std::intptr_t;
+inline constexpr Handle kNoSocket = -1;
+
+// Connects to HOST:PORT within `limit`, with Nagle's algorithm off (every turn of the protocol is a byte or
+// a short frame, which a delayed acknowledgement would hold back) and keep-alive probes on. kNoSocket with
+// `error` naming why: name not found, refused, no route, timed out.
+Handle Connect(const std::string& host, int port, Duration limit, std::string& error);
+
+// Sends every byte; false with `error` set when the connection broke.
+bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::string& error);
+
+// Takes up to `max` waiting bytes without blocking: the count, 0 when none wait, -1 with `error` set when
+// the server closed the connection or it broke.
+long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& error);
+
+// Blocks until bytes (or the connection's end) wait, or `max` has passed.
+void WaitReadable(Handle socket, Duration max);
+
+void Close(Handle socket);
+
+// "timed out after 5 s".
+std::string TimedOut(Duration limit);
+
+}  // namespace zova::net

@@ -1,0 +1,110 @@
+// Network port addresses and the Telnet side of a serial device server, byte by byte.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "link/network_address.h"
+#include "link/telnet.h"
+
+namespace zova {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+TEST(NetworkAddress, ReadsBothFormsAndRefusesWhatIsMalformed) {
+  struct Case {
+    const char* text;
+    const char* host;  // empty: refused
+    int port;
+    const char* error;
+  } cases[] = {
+      {"tcp://plant-7.example:4001", "plant-7.example", 4001, ""},
+      {"rfc2217://192.168.0.20:65535", "192.168.0.20", 65535, ""},
+      {"rfc2217://[fd00::5]:1", "fd00::5", 1, ""},
+      {"tcp://host", "", 0, "tcp://host: no port number; write HOST:PORT"},
+      {"tcp://host:", "", 0, "tcp://host:: no port number; write HOST:PORT"},
+      {"tcp://host:0", "", 0, "tcp://host:0: the port number must be 1 to 65535"},
+      {"tcp://host:65536", "", 0, "tcp://host:65536: the port number must be 1 to 65535"},
+      {"tcp://host:040", "", 0, "tcp://host:040: the port number must be 1 to 65535"},
+      {"tcp://host:40/x", "", 0, "tcp://host:40/x: the port number must be 1 to 65535"},
+      {"telnet://host:23", "", 0,
+       "telnet://host:23: unknown scheme; a network port is tcp://HOST:PORT (raw TCP) or rfc2217://HOST:PORT "
+       "(Telnet, RFC 2217)"},
+      {"tcp://:4001", "", 0, "tcp://:4001: the host must be a name, an IPv4 address or an IPv6 address in brackets"},
+      {"tcp://[fd00::5:4001", "", 0, "tcp://[fd00::5:4001: an IPv6 address goes in brackets, as [::1]"},
+      {"tcp://[host]:4001", "", 0, "tcp://[host]:4001: an IPv6 address goes in brackets, as [::1]"},
+  };
+  for (const Case& c : cases) {
+    NetworkAddress a;
+    std::string error;
+    EXPECT_EQ(ParseNetworkAddress(c.text, a, error), *c.host != '\0') << c.text;
+    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(a.host, c.host);
+    EXPECT_EQ(a.port, c.port);
+    EXPECT_EQ(*c.host != '\0' ? FormatNetworkAddress(a) : "", *c.host != '\0' ? c.text : "") << "written back";
+  }
+}
+
+// What a server sends after the client's requests, what reaches the link as data, and what is answered.
+TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
+  constexpr std::uint8_t I = telnet::kIac, DO = telnet::kDo, DONT = telnet::kDont, WILL = telnet::kWill,
+                         WONT = telnet::kWont, SB = telnet::kSb, SE = telnet::kSe;
+  const Bytes agreed = {I, DO, 0, I, WILL, 0, I, DO, 44, I, DO, 3, I, WILL, 3};
+  struct Case {
+    const char* what;
+    std::vector<Bytes> chunks;
+    Bytes data, reply;
+    bool settled, ready;
+    int confirmed;
+  } cases[] = {
+      {"agreed, nothing echoed", {agreed}, {}, {}, true, true, 0},
+      {"half agreed", {{I, DO, 0, I, WILL, 0}}, {}, {}, false, false, 0},
+      {"COM Port Control refused",
+       {{I, DO, 0, I, WILL, 0, I, DONT, 44, I, WONT, 3, I, DONT, 3}},
+       {},
+       {},
+       true,
+       false,
+       0},
+      {"unknown options declined", {agreed, {I, DO, 1, I, WILL, 1}}, {}, {I, WONT, 1, I, DONT, 1}, true, true, 0},
+      {"binary withdrawn", {agreed, {I, WONT, 0}}, {}, {I, DONT, 0}, true, false, 0},
+      {"doubled IAC split between reads", {{1, I}, {I, 2}}, {1, 255, 2}, {}, false, false, 0},
+      {"commands between data", {{1, I, 241, 2, I, 249, 3}}, {1, 2, 3}, {}, false, false, 0},
+      {"line state dropped, doubled IAC inside", {{7, I, SB, 44, 106, I, I, I, SE, 8}}, {7, 8}, {}, false, false, 0},
+      {"settings confirmed",
+       {agreed, {I, SB, 44, 101, 0, 1, 0xC2, 0, I, SE, I, SB, 44, 104, 1, I, SE}},
+       {},
+       {},
+       true,
+       true,
+       2},
+  };
+  for (const Case& c : cases) {
+    telnet::Session s;
+    s.requests();
+    Bytes data, reply;
+    for (const Bytes& chunk : c.chunks) s.receive(chunk.data(), chunk.size(), data, reply);
+    EXPECT_EQ(data, c.data) << c.what;
+    EXPECT_EQ(reply, c.reply) << c.what;
+    EXPECT_EQ(s.settled(), c.settled) << c.what;
+    EXPECT_EQ(s.ready(), c.ready) << c.what;
+    EXPECT_EQ(s.linesConfirmed(), c.confirmed) << c.what;
+  }
+}
+
+TEST(Telnet, RequestsAndLineCommandsAsOnTheWire) {
+  telnet::Session s;
+  EXPECT_EQ(s.requests(), (Bytes{255, 251, 0, 255, 251, 3, 255, 251, 44, 255, 253, 0, 255, 253, 3}));
+  LineSettings line;
+  std::string error;
+  ASSERT_TRUE(ParseLineSettings("115200,e,7,2", line, error));
+  EXPECT_EQ(telnet::LineCommands(line), (Bytes{255, 250, 44,  1,  0, 1, 0xC2, 0,   255, 240, 255, 250, 44, 2,   7,  255,
+                                               240, 255, 250, 44, 3, 3, 255,  240, 255, 250, 44,  4,   2,  255, 240}));
+  const Bytes data = {0xFF, 1, 0xFF};
+  Bytes out;
+  telnet::AppendEscaped(data.data(), data.size(), out);
+  EXPECT_EQ(out, (Bytes{0xFF, 0xFF, 1, 0xFF, 0xFF}));
+}
+
+}  // namespace
+}  // namespace zova
