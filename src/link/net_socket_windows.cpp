@@ -5,7 +5,10 @@
 // winsock2.h first: windows.h would otherwise bring the older winsock.h
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
+#include "link/bounded_call.h"
 #include "link/net_socket.h"
 
 namespace zova::net {
@@ -88,8 +91,24 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
   addrinfo hints{};
   hints.ai_family = AF_UNSPEC;
   hints.ai_socktype = SOCK_STREAM;
-  addrinfo* found = nullptr;
-  const int looked = getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found);
+  // A name server that does not answer would hold the open past its bound: the lookup is waited for no longer.
+  using Lookup = std::pair<int, addrinfo*>;
+  const std::optional<Lookup> lookup = CallWithin<Lookup>(
+      deadline,
+      [host, service = std::to_string(port), hints] {
+        addrinfo* list = nullptr;
+        const int code = getaddrinfo(host.c_str(), service.c_str(), &hints, &list);
+        return Lookup{code, code == 0 ? list : nullptr};
+      },
+      [](Lookup& late) {
+        if (late.second != nullptr) freeaddrinfo(late.second);
+      });
+  if (!lookup) {
+    error = "timed out looking up " + host;
+    return kNoSocket;
+  }
+  addrinfo* found = lookup->second;
+  const int looked = lookup->first;
   if (looked != 0) {
     error = looked == WSAHOST_NOT_FOUND || looked == WSANO_DATA ? "name not found" : reason(looked, limit);
     return kNoSocket;

@@ -1,8 +1,11 @@
 // Network port addresses and the Telnet side of a serial device server, byte by byte.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
 #include <vector>
 
+#include "link/bounded_call.h"
 #include "link/network_address.h"
 #include "link/telnet.h"
 
@@ -104,6 +107,25 @@ TEST(Telnet, RequestsAndLineCommandsAsOnTheWire) {
   Bytes out;
   telnet::AppendEscaped(data.data(), data.size(), out);
   EXPECT_EQ(out, (Bytes{0xFF, 0xFF, 1, 0xFF, 0xFF}));
+}
+
+// A lookup that outlives the open's bound does not hold it: the wait ends at the deadline and the late
+// result is let go of when it comes.
+TEST(CallWithin, EndsAtTheDeadlineAndDiscardsWhatComesLate) {
+  using namespace std::chrono;
+  std::atomic<int> discarded{0};
+  const auto slow = [] {
+    std::this_thread::sleep_for(300ms);
+    return 7;
+  };
+  const auto start = steady_clock::now();
+  EXPECT_EQ(CallWithin<int>(start + 50ms, slow, [&](int& late) { discarded = late; }), std::nullopt);
+  EXPECT_LT(steady_clock::now() - start, 250ms);
+  EXPECT_EQ(CallWithin<int>(
+                steady_clock::now() + 5s, [] { return 3; }, [](int&) {}),
+            3);
+  for (int i = 0; i < 100 && discarded == 0; ++i) std::this_thread::sleep_for(10ms);
+  EXPECT_EQ(discarded, 7);
 }
 
 }  // namespace

@@ -1,0 +1,42 @@
+// A system call that has no time-out of its own (a name lookup), waited for no longer than a deadline.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace zova {
+
+// Runs `work` on a thread of its own and waits for its result until `deadline`. When the wait ends first,
+// nullopt comes back and the call is left to finish by itself: its late result goes to `discard`.
+template <class T>
+std::optional<T> CallWithin(std::chrono::steady_clock::time_point deadline, std::function<T()> work,
+                            std::function<void(T&)> discard) {
+  struct Shared {
+    std::mutex mutex;
+    std::condition_variable done;
+    std::optional<T> result;
+    bool abandoned = false;
+  };
+  auto shared = std::make_shared<Shared>();
+  std::thread([shared, work = std::move(work), discard = std::move(discard)] {
+    T result = work();
+    const std::lock_guard lock(shared->mutex);
+    if (shared->abandoned) {
+      discard(result);
+      return;
+    }
+    shared->result = std::move(result);
+    shared->done.notify_one();
+  }).detach();
+  std::unique_lock lock(shared->mutex);
+  if (shared->done.wait_until(lock, deadline, [&] { return shared->result.has_value(); })) return shared->result;
+  shared->abandoned = true;
+  return std::nullopt;
+}
+
+}  // namespace zova
