@@ -13,11 +13,8 @@ TEST(RxBuffer, WrapsFromSlot4999ToSlot0) {
   ASSERT_TRUE(rx.write(0xAB));
   EXPECT_EQ(rx.RxWrite, 0);
   ASSERT_TRUE(rx.write(0xCD));
-  EXPECT_EQ(rx.ReadByte(), 0xAB);
-  EXPECT_EQ(rx.ReadByte(), 0xCD);
-  EXPECT_EQ(rx.ReadByte(), 0);
-  EXPECT_EQ(rx.RxRead, 1);
-  EXPECT_EQ(rx.RxWrite, 1);
+  const std::vector<int> bytes{rx.ReadByte(), rx.ReadByte(), rx.ReadByte()};  // braces read in order
+  EXPECT_EQ(std::tuple(bytes, rx.RxRead, rx.RxWrite), std::tuple(std::vector<int>{0xAB, 0xCD, 0}, 1, 1));
 }
 
 TEST(RxBuffer, RefusesTheByteThatWouldOvertakeTheReader) {

@@ -30,16 +30,13 @@ TEST(SysParaTransfer, FetchDecodesAll100Entries) {
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 07 < 07 90 01 00 00 02 > 16 < ")) << wire.substr(0, 60);
   EXPECT_TRUE(wire.ends_with(" 03 > 04"));
-  EXPECT_EQ(t[0], 3) << "the controller reports its axis count";
-  EXPECT_EQ(t[99], 96000);
+  EXPECT_EQ(std::pair(t[0], t[99]), std::pair(3, 96000)) << "the controller reports its axis count";
   // Progress starts at 0, runs to the announced length and goes back to 0.
-  ASSERT_GE(rig.ui.progress.size(), 3u);
-  EXPECT_EQ(rig.ui.progress.front().bar, "ProgressSysBar");
-  EXPECT_TRUE(rig.ui.progress.front().maximum);
-  EXPECT_EQ(rig.ui.progress.front().value, 400);
-  EXPECT_EQ(rig.ui.progress[1].value, 0);
-  EXPECT_EQ(rig.ui.progress[rig.ui.progress.size() - 2].value, 400);
-  EXPECT_EQ(rig.ui.progress.back().value, 0);
+  const auto& p = rig.ui.progress;
+  ASSERT_GE(p.size(), 3u);
+  EXPECT_EQ(
+      std::tuple(p.front().bar, p.front().maximum, p.front().value, p[1].value, p[p.size() - 2].value, p.back().value),
+      std::tuple("ProgressSysBar", true, 400, 0, 400, 0));
 }
 
 TEST(SysParaTransfer, SendAnnounces400BytesAndTheControllerStoresThem) {
@@ -133,10 +130,9 @@ TEST(ParameterTransfer, FailedOrRejectedFetchesChangeNoEntry) {
     SysPara s = Filled(7);
     AxPara a = Numbered();
     EXPECT_EQ(c.axes ? FetchAxPara(rig.link, a, c.hostAxes) : FetchSysPara(rig.link, s), c.status) << c.name;
-    EXPECT_EQ(s.values, Filled(7).values) << c.name;
-    EXPECT_EQ(a.values, Numbered().values) << c.name;
-    EXPECT_EQ(rig.ui.texts(), c.messages) << c.name;
-    EXPECT_FALSE(rig.link.LinkBusy) << c.name;
+    EXPECT_EQ(std::tuple(s.values, a.values, rig.ui.texts(), rig.link.LinkBusy),
+              std::tuple(Filled(7).values, Numbered().values, c.messages, false))
+        << c.name;
   }
 }
 

@@ -59,10 +59,9 @@ TEST(LocationTransfer, BlockWithStartEqualToEndIsOneLocation) {
   rig.controller.positions.locations[5] = {55, -55, 0, 0, 0, 0};
   PositionData data;
   EXPECT_EQ(data.ReceiveLocations(rig.link, 2, kLocModeBlock, 5, 5).stored, 1);
-  EXPECT_EQ(data.RxPointNo, 5);
-  EXPECT_EQ(data.LocTable[5][1], -55);
-  EXPECT_EQ(rig.controller.commandLog, std::vector<std::uint8_t>{cmd::kReceiveLocations});
-  EXPECT_EQ(Progress(rig.ui, "ProgressBarLocReceive"), (std::vector<int>{-1, 0, 0}));
+  EXPECT_EQ(std::tuple(data.RxPointNo, data.LocTable[5][1], rig.controller.commandLog,
+                       Progress(rig.ui, "ProgressBarLocReceive")),
+            std::tuple(5, -55, std::vector<std::uint8_t>{cmd::kReceiveLocations}, std::vector<int>{-1, 0, 0}));
 
   rig.wire.clear();
   EXPECT_TRUE(data.SendLocations(rig.link, 2, kLocModeBlock, 5, 5).completed);
@@ -107,12 +106,10 @@ TEST(ShiftTransfer, WrongChecksumOnShift17LeavesItAndFetchesTheRest) {
   PositionData data;
   data.SftTable[17] = {-5, -5, 0, 0, 0, 0};
   const TransferOutcome outcome = data.ReceiveShifts(link, 2, kSftModeAll);
-  EXPECT_TRUE(outcome.completed);
-  EXPECT_EQ(outcome.stored, 999);
-  EXPECT_EQ(outcome.rejected, 1);
-  EXPECT_EQ(data.SftTable[17], (PositionRow{-5, -5, 0, 0, 0, 0}));
-  EXPECT_EQ(data.SftTable[18], (PositionRow{19, -19, 0, 0, 0, 0})) << "the rows after it still arrive";
-  EXPECT_EQ(rig.controller.commandLog.size(), 1000u);
+  EXPECT_EQ(std::tuple(outcome.completed, outcome.stored, outcome.rejected, rig.controller.commandLog.size(),
+                       data.SftTable[17], data.SftTable[18]),
+            std::tuple(true, 999, 1, 1000u, PositionRow{-5, -5, 0, 0, 0, 0}, PositionRow{19, -19, 0, 0, 0, 0}))
+      << "row 17 kept, the rows after it still arrive";
   // ETX from the controller answered by DLE from the host: exactly one rejected block.
   const std::string wire = rig.wire.text();
   std::size_t rejections = 0;
@@ -120,10 +117,8 @@ TEST(ShiftTransfer, WrongChecksumOnShift17LeavesItAndFetchesTheRest) {
   EXPECT_EQ(rejections, 1u);
   EXPECT_NE(wire.find("> 00 00 00 00 E7 03 00 00 02"), std::string::npos) << "operands (0, 999)";
   EXPECT_NE(wire.find("> E7 03 00 00 E7 03 00 00 02"), std::string::npos) << "operands (999, 999)";
-  EXPECT_EQ(data.RxPointNo, 999);
   const auto progress = Progress(ui, "ProgressBarSftLocReceive");
-  EXPECT_EQ(progress.front(), -1000);
-  EXPECT_EQ(progress.back(), 0);
+  EXPECT_EQ(std::tuple(data.RxPointNo, progress.front(), progress.back()), std::tuple(999, -1000, 0));
 }
 
 TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
@@ -165,10 +160,9 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
           c.shifts ? (receive ? data.ReceiveShifts(rig.link, 2, c.mode) : data.SendShifts(rig.link, 2, c.mode))
                    : (receive ? data.ReceiveLocations(rig.link, 2, c.mode, c.start, c.end)
                               : data.SendLocations(rig.link, 2, c.mode, c.start, c.end));
-      EXPECT_TRUE(outcome.refused) << c.name;
-      EXPECT_EQ(rig.wire.text(), "") << c.name;
-      EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{c.message}) << c.name;
-      EXPECT_TRUE(rig.ui.progress.empty()) << c.name;
+      EXPECT_EQ(std::tuple(outcome.refused, rig.wire.text(), rig.ui.texts(), rig.ui.progress.empty()),
+                std::tuple(true, "", std::vector<std::string>{c.message}, true))
+          << c.name;
     }
   }
 }

@@ -90,10 +90,9 @@ TEST_F(Send, NothingIsSentAfterTheCompilerMessages) {
   for (const auto& [source, messages] : cases) {
     rig.sim.ui.clear();
     const TransferReport report = sendSingle(4, source);
-    EXPECT_EQ(report.notCompiled, 1) << source;
-    EXPECT_EQ(report.transferred, 0) << source;
-    EXPECT_EQ(rig.sim.wire.text(), "") << source;
-    EXPECT_EQ(rig.sim.ui.texts(), messages) << source;
+    EXPECT_EQ(std::tuple(report.notCompiled, report.transferred, rig.sim.wire.text(), rig.sim.ui.texts()),
+              std::tuple(1, 0, "", messages))
+        << source;
   }
 }
 
@@ -173,20 +172,17 @@ TEST_F(Receive, WrongChecksumIsAnsweredDleAndWritesNothing) {
   write(path("out.dat"), "old text\r\n");
   rig.sim.controller.faults.badChecksum = true;
   const TransferReport report = receiveSingle(4);
-  EXPECT_EQ(report.rejected, 1);  // silently: the fault matrix proves that, and that nothing failed
-  EXPECT_EQ(read(path("out.dat")), "old text\r\n");
-  EXPECT_EQ(filesInDir(), 1);
-  EXPECT_EQ(test::Hex(rig.sim.wire.sent()), "01 01 04 00 00 00 04 00 00 00 02 10");
+  // Rejected silently: the fault matrix proves that, and that nothing failed.
+  EXPECT_EQ(std::tuple(report.rejected, read(path("out.dat")), filesInDir(), test::Hex(rig.sim.wire.sent())),
+            std::tuple(1, "old text\r\n", 1L, "01 01 04 00 00 00 04 00 00 00 02 10"));
 }
 
 TEST_F(Receive, AllModeGoesOnWhenAFileCannotBeWritten) {
   fs::create_directories(dir / "ZOVAPRG05.dat" / "x");  // a folder where program 5's file would go
   rig.transfer.RecvFolder = dir.string();
   const TransferReport report = rig.transfer.ReceivePrograms(rig.sim.link, kModeAll);
-  EXPECT_EQ(report.transferred, 31);
-  EXPECT_EQ(report.notSaved, 1);
-  EXPECT_EQ(rig.sim.ui.messages.size(), 1u);
-  EXPECT_EQ(filesInDir(), 32);
+  EXPECT_EQ(std::tuple(report.transferred, report.notSaved, rig.sim.ui.messages.size(), filesInDir()),
+            std::tuple(31, 1, 1u, 32L));
 }
 
 class CutOff : public ScratchDir {};
@@ -251,9 +247,7 @@ TEST(ProgramWire, CommentCellsTravelAsTheirLowByte) {
   store.comments[299][105] = 0xABCD;                  // the very last cell
   const auto bytes = PackCommentBlock(store);
   ASSERT_EQ(bytes.size(), 31800u);
-  EXPECT_EQ(bytes[0], 0xFF);
-  EXPECT_EQ(bytes[1], 0x07);
-  EXPECT_EQ(bytes[31799], 0xCD);
+  EXPECT_EQ(std::tuple(bytes[0], bytes[1], bytes[31799]), std::tuple(0xFF, 0x07, 0xCD));
 }
 
 // Words of a received block: least significant byte first, every byte whole (none sign-extended).
@@ -268,12 +262,10 @@ TEST(ProgramWire, UnpackedWords) {
   link.BlockBuffer[2049] = 0x12;  // top byte of word 511
   rig.transfer.RxProgramNo = 7;
   rig.transfer.UnpackProgram(link);
-  EXPECT_EQ(rig.store.image[0], 0x80000001u);  // -2147483647
-  EXPECT_EQ(rig.store.image[1], 0x7FC0B0A0u);
-  EXPECT_EQ(rig.store.image[511], 0x12000000u);
-  EXPECT_EQ(rig.store.presence[7], 1);
-  EXPECT_EQ(rig.store.stepCount[7], 200);
-  EXPECT_EQ(rig.store.presence[0], 0) << "only RxProgramNo's flag changes";
+  // Word 0 is -2147483647; only RxProgramNo's flag changes.
+  EXPECT_EQ(std::tuple(rig.store.image[0], rig.store.image[1], rig.store.image[511]),
+            std::tuple(0x80000001u, 0x7FC0B0A0u, 0x12000000u));
+  EXPECT_EQ(std::tuple(rig.store.presence[7], rig.store.stepCount[7], rig.store.presence[0]), std::tuple(1, 200, 0));
 }
 
 // Programs sent to the simulated controller and fetched back: the same program comes back, comments and blank
@@ -315,9 +307,7 @@ TEST_F(RoundTrip, SourceTextWithoutFiles) {
   rig.transfer.RxProgramNo = 17;
   std::string fetched;
   ASSERT_EQ(rig.transfer.ReceiveSource(rig.sim.link, fetched).transferred, 1);
-  EXPECT_EQ(fetched, kSmallListing);
-  EXPECT_TRUE(rig.sim.ui.messages.empty());
-  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_EQ(std::tuple(fetched, rig.sim.ui.messages.empty(), fs::is_empty(dir)), std::tuple(kSmallListing, true, true));
 
   EXPECT_EQ(rig.transfer.SendSource(rig.sim.link, Source({"MVE P9999", "[EOF]"})).notCompiled, 1);
   rig.transfer.TxProgramNo = 32;
