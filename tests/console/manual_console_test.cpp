@@ -142,10 +142,10 @@ TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
   const auto& log = r.commands();
   EXPECT_EQ(std::vector<std::uint8_t>(log.end() - 2, log.end()),
             (std::vector<std::uint8_t>{cmd::kReadCommandPositions, cmd::kReadActualPositions}));
-  EXPECT_EQ(r.console.CommandPos[1], 1500) << "speed 10 is 10 units a second";
-  EXPECT_EQ(r.display.positions[1], (std::pair<std::string, std::string>{"15.00", "15.00"}));
-  EXPECT_EQ(r.display.positions[0].first, "0.00");
-  EXPECT_EQ(r.console.JogActive, 0);
+  EXPECT_EQ(std::tuple(r.console.CommandPos[1], r.display.positions[1].first, r.display.positions[1].second,
+                       r.display.positions[0].first, r.console.JogActive),
+            std::tuple(1500, "15.00", "15.00", "0.00", 0))
+      << "speed 10 is 10 units a second";
 }
 
 TEST(ManualConsole, ReleaseWhileAnotherExchangeHoldsTheLinkStillStopsTheAxis) {
@@ -248,19 +248,17 @@ TEST(ManualConsole, ProgramNumberEntry) {
 TEST(ManualConsole, RunStopAndReset) {
   ConsoleRig r(2);
   EXPECT_EQ(r.console.RunClick(kRunStart, "5"), ActionResult::Done);
-  EXPECT_EQ(r.sim.wire.text(), "> 01 < 06 > 15 < 15 > 05 00 00 00 02 < 16");
-  EXPECT_EQ(r.console.RunActive, 1);
-  EXPECT_TRUE(r.status.TimerEnabled());
+  EXPECT_EQ(std::tuple(r.sim.wire.text(), r.console.RunActive, r.status.TimerEnabled()),
+            std::tuple("> 01 < 06 > 15 < 15 > 05 00 00 00 02 < 16", 1, true));
   for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_FALSE(r.status.Controls.enabled(c));
 
   r.sim.clock.advance(seconds(2));
   r.sim.wire.clear();
   EXPECT_EQ(r.console.RunClick(kRunStop, "5"), ActionResult::Done);
-  EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 18");
-  EXPECT_FALSE(r.sim.controller.machine.running());
-  EXPECT_EQ(r.display.output[4], 0) << "RUN cleared by the refresh after the stop";
-  EXPECT_EQ(r.console.RunActive, 0);
-  EXPECT_FALSE(r.status.TimerEnabled());
+  EXPECT_EQ(std::tuple(r.sim.wire.text().substr(0, 4), r.sim.controller.machine.running(), r.display.output[4],
+                       r.console.RunActive, r.status.TimerEnabled()),
+            std::tuple("> 18", false, 0, 0, false))
+      << "output 4 (RUN) cleared by the refresh after the stop";
   for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff, Control::Stop}) {
     EXPECT_TRUE(r.status.Controls.enabled(c)) << ControlName(c);
   }
@@ -333,11 +331,9 @@ TEST(ManualConsole, WrongEntriesAreRefusedBeforeSending) {
                                 : c.handler == 'r' ? r.console.RunClick(kRunStart, c.a)
                                                    : r.console.MovClick(r.compiler, c.a, c.b, c.c);
     const std::string what = std::string(1, c.handler) + " " + c.a + " " + c.b + " " + c.c;
-    EXPECT_EQ(result, ActionResult::Refused) << what;
-    EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{c.message}) << what;
-    EXPECT_EQ(r.sim.wire.text(), "") << what;
-    EXPECT_EQ(r.console.JogActive, 0) << what;
-    EXPECT_EQ(r.console.RunActive, 0) << what;
+    EXPECT_EQ(std::tuple(result, r.sim.ui.texts(), r.sim.wire.text(), r.console.JogActive, r.console.RunActive),
+              std::tuple(ActionResult::Refused, std::vector<std::string>{c.message}, "", 0, 0))
+        << what;
   }
 }
 

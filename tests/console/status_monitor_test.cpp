@@ -138,8 +138,7 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputs) {
   EXPECT_EQ(r.status.ControllerErrorClick(), ActionResult::Done);
   ASSERT_EQ(r.sim.ui.messages.size(), 1u);
   EXPECT_EQ(r.sim.ui.messages[0].text, std::string("System Error 07 : PRG3File does not exist\r\n") + kErrorAdvice);
-  EXPECT_EQ(r.sim.ui.messages[0].title, "");
-  EXPECT_EQ(r.sim.ui.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(std::tuple(r.sim.ui.messages[0].title, r.sim.ui.messages[0].buttons), std::tuple("", MessageButtons::Ok));
   EXPECT_EQ(r.commands(), (std::vector<std::uint8_t>{cmd::kReadError, cmd::kReadOutputs}));
   ASSERT_TRUE(r.status.LastError.has_value());
   EXPECT_EQ(r.status.LastError->value, 3);

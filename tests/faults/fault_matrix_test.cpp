@@ -133,44 +133,42 @@ std::vector<std::string> TableUnits(const positions::PositionTable& table, const
   return units;
 }
 
+// The host table and the controller's rows an operation on locations or shifts works on.
+positions::PositionTable& HostTable(Env& e, bool shifts) { return shifts ? e.data.SftTable : e.data.LocTable; }
+std::vector<sim::StoredPosition>& CtlRows(Env& e, bool shifts) {
+  return shifts ? e.rig.controller.positions.shifts : e.rig.controller.positions.locations;
+}
+
 Operation TableReceive(const std::string& name, bool shifts, int mode, int start, int end) {
-  auto table = [shifts](Env& e) -> positions::PositionTable& { return shifts ? e.data.SftTable : e.data.LocTable; };
-  auto ctl = [shifts](Env& e) -> std::vector<sim::StoredPosition>& {
-    return shifts ? e.rig.controller.positions.shifts : e.rig.controller.positions.locations;
-  };
   return {name,
           true,
           false,
           seconds(5),
           [=](Env& e) {
-            FillController(ctl(e));
-            FillHost(table(e), -7);
-            Env::write(e.path("table.dat"), OldTableFile(table(e).layout()));
+            FillController(CtlRows(e, shifts));
+            FillHost(HostTable(e, shifts), -7);
+            Env::write(e.path("table.dat"), OldTableFile(HostTable(e, shifts).layout()));
             e.data.RxPointNo = 7;
           },
           [=](Env& e) {
             const std::string file = e.path("table.dat");
-            return FromJob(
-                positions::ReceiveRowsToFile(table(e), e.rig.link, kAxes, mode, start, end, e.data.RxPointNo, &file));
+            return FromJob(positions::ReceiveRowsToFile(HostTable(e, shifts), e.rig.link, kAxes, mode, start, end,
+                                                        e.data.RxPointNo, &file));
           },
           [=](Env& e) {
             const std::string file = e.path("table.dat");
-            return TableUnits(table(e), ctl(e), &file);
+            return TableUnits(HostTable(e, shifts), CtlRows(e, shifts), &file);
           }};
 }
 
 Operation TableSend(const std::string& name, bool shifts, int mode, int start, int end) {
-  auto table = [shifts](Env& e) -> positions::PositionTable& { return shifts ? e.data.SftTable : e.data.LocTable; };
-  auto ctl = [shifts](Env& e) -> std::vector<sim::StoredPosition>& {
-    return shifts ? e.rig.controller.positions.shifts : e.rig.controller.positions.locations;
-  };
   return {name,
           false,
           false,
           seconds(5),
           [=](Env& e) {
             // The file to send: every row distinct, written from a scratch table.
-            positions::PositionTable source(table(e).layout());
+            positions::PositionTable source(HostTable(e, shifts).layout());
             for (int r = 0; r <= source.layout().lastNumber; ++r) {
               for (int a = 0; a < kAxes; ++a) source[r][static_cast<std::size_t>(a)] = r * 10 + a + 1;
             }
@@ -178,11 +176,11 @@ Operation TableSend(const std::string& name, bool shifts, int mode, int start, i
             e.data.TxPointNo = 9;
           },
           [=](Env& e) {
-            return FromJob(positions::SendRowsFromFile(table(e), e.rig.link, kAxes, mode, start, end, e.data.TxPointNo,
-                                                       e.path("send.dat")));
+            return FromJob(positions::SendRowsFromFile(HostTable(e, shifts), e.rig.link, kAxes, mode, start, end,
+                                                       e.data.TxPointNo, e.path("send.dat")));
           },
           [=](Env& e) {
-            auto units = TableUnits(table(e), ctl(e), nullptr);
+            auto units = TableUnits(HostTable(e, shifts), CtlRows(e, shifts), nullptr);
             units.push_back(Env::read(e.path("send.dat")).substr(0, 200));
             return units;
           }};

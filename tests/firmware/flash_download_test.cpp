@@ -63,11 +63,8 @@ TEST_F(FlashDownload, FiveThousandSixHundredBytesAreAcknowledgedTwice) {
   // The write bar: its maximum, the last byte, then cleared.
   const auto& p = sim.ui.progress;
   ASSERT_GE(p.size(), 3u);
-  EXPECT_EQ(p.front().bar, "PrgBarWRI");
-  EXPECT_TRUE(p.front().maximum);
-  EXPECT_EQ(p.front().value, 5600);
-  EXPECT_EQ(p[p.size() - 2].value, 5600);
-  EXPECT_EQ(p.back().value, 0);
+  EXPECT_EQ(std::tuple(p.front().bar, p.front().maximum, p.front().value, p[p.size() - 2].value, p.back().value),
+            std::tuple("PrgBarWRI", true, 5600, 5600, 0));
 }
 
 TEST_F(FlashDownload, AcknowledgementsFollowEvery2800BytesAndRefusalsAreCountedInHex) {
@@ -83,9 +80,9 @@ TEST_F(FlashDownload, AcknowledgementsFollowEvery2800BytesAndRefusalsAreCountedI
     s.sim.controller.machine.refuseFlashAcks = c.refuse;
     EXPECT_EQ(s.download.DownClick(), FirmwareDownload::Outcome::Success) << c.bytes;
     ASSERT_EQ(s.labels.states.size(), c.complete + 2) << c.bytes;
-    EXPECT_EQ(s.download.RefusedAcks, c.refuse);
-    EXPECT_EQ(s.labels.refused, std::vector<std::string>{c.refused}) << c.bytes;
-    EXPECT_EQ(s.sim.controller.machine.flash.size(), c.bytes);
+    EXPECT_EQ(std::tuple(s.download.RefusedAcks, s.labels.refused, s.sim.controller.machine.flash.size()),
+              std::tuple(c.refuse, std::vector<std::string>{c.refused}, c.bytes))
+        << c.bytes;
   }
 }
 

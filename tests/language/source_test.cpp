@@ -104,11 +104,11 @@ TEST(FileCompile, StoredProgramListsBack) {
     rig.store.image.fill(0xDEADBEEF);
     rig.store.comments.fill(junk);
     ASSERT_TRUE(rig.compiler.compileSource(32, c.source)) << c.source;
-    EXPECT_EQ(rig.ui.texts(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}) << c.source;
-    EXPECT_EQ(rig.compiler.wordCounter(), c.words) << c.source;
-    EXPECT_EQ(rig.store.presence[32], c.presence) << c.source;
-    EXPECT_EQ(rig.store.stepCount[32], c.steps) << c.source;
-    EXPECT_EQ(ListProgram(rig.store, 0), c.listing) << c.source;
+    EXPECT_EQ(std::tuple(rig.ui.texts(), rig.compiler.wordCounter(), rig.store.presence[32], rig.store.stepCount[32],
+                         ListProgram(rig.store, 0)),
+              std::tuple(c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{}, c.words,
+                         c.presence, c.steps, c.listing))
+        << c.source;
     EXPECT_EQ(std::count(rig.store.image.begin() + c.words, rig.store.image.end(), 0u), kImageWords - c.words)
         << "the whole image starts cleared";
     EXPECT_EQ(rig.store.comments.back(), CommentRow{}) << "and so does the comment table";

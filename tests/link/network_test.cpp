@@ -40,10 +40,8 @@ TEST(NetworkAddress, ReadsBothFormsAndRefusesWhatIsMalformed) {
   for (const Case& c : cases) {
     NetworkAddress a;
     std::string error;
-    EXPECT_EQ(ParseNetworkAddress(c.text, a, error), *c.host != '\0') << c.text;
-    EXPECT_EQ(error, c.error);
-    EXPECT_EQ(a.host, c.host);
-    EXPECT_EQ(a.port, c.port);
+    const bool read = ParseNetworkAddress(c.text, a, error);
+    EXPECT_EQ(std::tuple(read, error, a.host, a.port), std::tuple(*c.host != '\0', c.error, c.host, c.port)) << c.text;
     EXPECT_EQ(*c.host != '\0' ? FormatNetworkAddress(a) : "", *c.host != '\0' ? c.text : "") << "written back";
   }
 }
@@ -87,11 +85,9 @@ TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
     s.requests();
     Bytes data, reply;
     for (const Bytes& chunk : c.chunks) s.receive(chunk.data(), chunk.size(), data, reply);
-    EXPECT_EQ(data, c.data) << c.what;
-    EXPECT_EQ(reply, c.reply) << c.what;
-    EXPECT_EQ(s.settled(), c.settled) << c.what;
-    EXPECT_EQ(s.ready(), c.ready) << c.what;
-    EXPECT_EQ(s.linesConfirmed(), c.confirmed) << c.what;
+    EXPECT_EQ(std::tuple(data, reply, s.settled(), s.ready(), s.linesConfirmed()),
+              std::tuple(c.data, c.reply, c.settled, c.ready, c.confirmed))
+        << c.what;
   }
 }
 

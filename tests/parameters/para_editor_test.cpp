@@ -127,10 +127,9 @@ TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
 TEST(AxEditor, ShownTextsAndTheirReadBack) {
   AxPara table = test::Defaults<AxPara>();
   table[0][106] = 5;
-  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 101), table, 0), "-1000.00");
-  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 105), table, 0), "3000.00");
-  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 106), table, 0), "0.05");
-  EXPECT_EQ(AxBoxText(BoxOf(AxBoxes(), 107), table, 0), "2048");
+  std::vector<std::string> shown;
+  for (int number : {101, 105, 106, 107}) shown.push_back(AxBoxText(BoxOf(AxBoxes(), number), table, 0));
+  EXPECT_EQ(shown, (std::vector<std::string>{"-1000.00", "3000.00", "0.05", "2048"}));
   EXPECT_TRUE(AxParaRefusals(table, kMaxAxes).empty());
 }
 

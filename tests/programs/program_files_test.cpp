@@ -97,9 +97,9 @@ TEST_F(ListingFile, FolderMissingShowsTheErrorMessage) {
   transfer.RecvFileName = path("missing/out.dat");
   EXPECT_FALSE(transfer.WriteProgramListing(ui, 0, kModeSingle));
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "오류 #  2이(가) zova에 의해 생성되었습니다.\rNo such file or directory");
-  EXPECT_EQ(ui.messages[0].title, "Error");
-  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
+  EXPECT_EQ(std::tuple(ui.messages[0].text, ui.messages[0].title, ui.messages[0].buttons),
+            std::tuple("오류 #  2이(가) zova에 의해 생성되었습니다.\rNo such file or directory", "Error",
+                       MessageButtons::Ok));
 }
 
 // The written listing compiled again, line by line against the image and comments it was written from.
