@@ -96,9 +96,8 @@ TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
     if (std::string(c.name) == "zero return") {
       EXPECT_EQ(r.countOf(cmd::kReadOutputs), 1) << "the refresh, and no polling";
     }
-    EXPECT_EQ(r.console.JogActive, 0) << c.name;
-    EXPECT_EQ(r.console.RunActive, 0) << c.name;
-    EXPECT_FALSE(r.status.TimerEnabled()) << c.name;
+    EXPECT_EQ(std::tuple(r.console.JogActive, r.console.RunActive, r.status.TimerEnabled()), std::tuple(0, 0, false))
+        << c.name;
     for (Control k : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_TRUE(r.status.Controls.enabled(k));
   }
 }
@@ -205,8 +204,8 @@ TEST(ManualConsole, ZeroReturnGivenUpStopsTheAxesAndWaitsForRest) {
 TEST(ManualConsole, OutputClicks) {
   ConsoleRig r;
   EXPECT_EQ(r.console.OutputClick(8), ActionResult::Done);
-  EXPECT_TRUE(r.sim.controller.machine.output(8));
-  EXPECT_EQ(r.status.OutputState[8], 1) << "refreshed";
+  EXPECT_EQ(std::tuple(r.sim.controller.machine.output(8), r.status.OutputState[8]), std::tuple(true, 1))
+      << "refreshed";
   EXPECT_EQ(r.console.OutputClick(8), ActionResult::Done) << "on: the click switches it off";
   EXPECT_FALSE(r.sim.controller.machine.output(8));
 
@@ -220,8 +219,7 @@ TEST(ManualConsole, OutputClicks) {
     }
   };
   EXPECT_EQ(s.console.OutputClick(3), ActionResult::Done);
-  EXPECT_EQ(s.commands(), std::vector<std::uint8_t>{cmd::kReadOutputs});
-  EXPECT_EQ(s.display.output[3], 1);
+  EXPECT_EQ(std::tuple(s.commands(), s.display.output[3]), std::tuple(std::vector<std::uint8_t>{cmd::kReadOutputs}, 1));
 }
 
 TEST(ManualConsole, ProgramNumberEntry) {
@@ -289,8 +287,7 @@ TEST(ManualConsole, MoveSendsSpeedAccelerationAndWord1) {
   const auto sent = r.sim.wire.sent();
   // Handshake (2 bytes), the operand 10 closed by STX (5), then the block: speed 10, acceleration 50.
   ASSERT_GE(sent.size(), 19u);
-  EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 7}), "0A 00 00 00 02");
-  EXPECT_EQ(Hex({sent.begin() + 7, sent.begin() + 13}), "0A 00 32 00 00 00");
+  EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 13}), "0A 00 00 00 02 0A 00 32 00 00 00");
   ASSERT_EQ(r.sim.controller.machine.moves.size(), 1u);
   EXPECT_EQ(r.sim.controller.machine.moves[0].word1, r.store.image[0]) << "word 1 of the record is word 0 of the image";
   EXPECT_TRUE(r.sim.ui.messages.empty());

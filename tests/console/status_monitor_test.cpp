@@ -54,10 +54,10 @@ TEST(StatusMonitor, SensorColours) {
     r.sim.controller.machine.sensorBits[1] = c.word & 0x7;
     ASSERT_TRUE(r.status.ReadSensorStatus());
     r.status.ShowSensorStatus();
-    EXPECT_EQ(r.display.sensor[3], c.pos) << c.word;
-    EXPECT_EQ(r.display.sensor[4], c.home) << c.word;
-    EXPECT_EQ(r.display.sensor[5], c.neg) << c.word;
-    EXPECT_EQ(r.display.sensor[0], SensorColour::Window) << "axis 1 has no sensor on";
+    // Axis 1 has no sensor on.
+    EXPECT_EQ(std::tuple(r.display.sensor[3], r.display.sensor[4], r.display.sensor[5], r.display.sensor[0]),
+              std::tuple(c.pos, c.home, c.neg, SensorColour::Window))
+        << c.word;
   }
 }
 
@@ -102,9 +102,8 @@ TEST(StatusMonitor, BadChecksumDuringAPollKeepsTheDisplay) {
   r.sim.controller.faults.badChecksum = true;
   r.status.PollPhase = 0;
   r.status.Tick();
-  EXPECT_EQ(r.sim.wire.sent().back(), DLE);
-  EXPECT_TRUE(r.sim.ui.messages.empty());
-  EXPECT_EQ(r.display.output[2], 1);
+  EXPECT_EQ(std::tuple(r.sim.wire.sent().back(), r.sim.ui.texts(), r.display.output[2]),
+            std::tuple(DLE, std::vector<std::string>{}, 1));
 }
 
 TEST(StatusMonitor, ARefreshNeverSendsAnOutputRequest) {

@@ -114,8 +114,7 @@ TEST_F(FileKinds, ATraceNobodyReadsIsRefusedWithoutWaiting) {
   std::string error;
   int status = kExitOk;
   EXPECT_EQ(MakePortStack(options, "", ui, error, status), nullptr);
-  EXPECT_EQ(status, kExitFile);
-  EXPECT_EQ(error, std::strerror(ENXIO) + fifo);
+  EXPECT_EQ(std::tuple(status, error), std::tuple(kExitFile, std::strerror(ENXIO) + fifo));
 #endif
 }
 

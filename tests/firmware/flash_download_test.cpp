@@ -159,9 +159,8 @@ TEST_F(FlashDownload, TheAnnouncedCountIsTheCountSent) {
   write(file, HexText(48));
   EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::Success);
   const auto sent = sim.wire.sent();
-  EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 6}), "30 00 00 00");
-  EXPECT_EQ(sent.size(), 2u + 9u + 48u + 2u);
-  EXPECT_EQ(labels.other.back(), "TOTAL: 48 bytes");
+  EXPECT_EQ(std::tuple(Hex({sent.begin() + 2, sent.begin() + 6}), sent.size(), labels.other.back()),
+            std::tuple("30 00 00 00", 2u + 9u + 48u + 2u, "TOTAL: 48 bytes"));
 }
 
 TEST_F(FlashDownload, ThousandsSeparators) {

@@ -73,9 +73,7 @@ TEST(HexFile, RefusedFilesNameTheLineAndLeaveTheImage) {
     HexImage image{7, {42}};
     TextFault fault;
     EXPECT_EQ(ParseHex(c.text, image, fault), HexStatus::Damaged) << c.name;
-    EXPECT_EQ(fault.line, c.line) << c.name;
-    EXPECT_EQ(fault.message, c.message) << c.name;
-    EXPECT_EQ(image, (HexImage{7, {42}})) << c.name;
+    EXPECT_EQ(std::tuple(fault.line, fault.message, image), std::tuple(c.line, c.message, HexImage{7, {42}})) << c.name;
   }
 }
 

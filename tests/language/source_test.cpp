@@ -121,8 +121,7 @@ TEST(SingleLineCompile, LeavesTheCommentTableAndCountersOfTheFileAlone) {
   const auto comments = rig.store.comments;
   ASSERT_TRUE(rig.compiler.compileLine("TMS -5 100 ;typed"));
   EXPECT_EQ(rig.store.comments, comments);
-  EXPECT_EQ(rig.store.record(0), (Record{0x56000104, 0x00640000}));
-  EXPECT_EQ(rig.store.presence[0], 1);
+  EXPECT_EQ(std::tuple(rig.store.record(0), rig.store.presence[0]), std::tuple(Record{0x56000104, 0x00640000}, 1));
 }
 
 // "line:step message" of each problem, joined by '|'.
@@ -169,10 +168,9 @@ TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
   for (const Case& c : cases) {
     ProgramStore store;
     const SourceCheck check = CheckSource(c.source, {}, store);
-    EXPECT_EQ(Problems(check), c.problems) << c.source;
-    EXPECT_EQ(LineSteps(check), c.lineSteps) << c.source;
-    EXPECT_EQ(check.steps, c.steps) << c.source;
-    EXPECT_EQ(check.imageWords, c.imageWords) << c.source;
+    EXPECT_EQ(std::tuple(Problems(check), LineSteps(check), check.steps, check.imageWords),
+              std::tuple(c.problems, c.lineSteps, c.steps, c.imageWords))
+        << c.source;
   }
 }
 

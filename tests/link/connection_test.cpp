@@ -51,8 +51,7 @@ TEST(Connection, CloseSaysGoodbyeAndClosesOnlyAfterTheEcho) {
     EXPECT_EQ(rig.wire.text(), "");
   }
   EXPECT_TRUE(c.Close());
-  EXPECT_EQ(rig.wire.text(), "> 01 < 06 > 24 < 24");
-  EXPECT_FALSE(rig.wire.isOpen());
+  EXPECT_EQ(std::tuple(rig.wire.text(), rig.wire.isOpen()), std::tuple("> 01 < 06 > 24 < 24", false));
 
   test::SimRig wrong;
   wrong.controller.faults.wrongEcho = true;

@@ -21,9 +21,7 @@ TEST(LineRecord, KeepsTheLastBytesUnlessPausedOrCleared) {
   r.sent(a, 3);
   r.received(b, 3);
   ASSERT_EQ(r.size(), 4U);
-  EXPECT_EQ(r[0].value, 3);
-  EXPECT_EQ(r[3].value, 6);
-  EXPECT_EQ(r.recorded(), 6U);
+  EXPECT_EQ(std::tuple(r[0].value, r[3].value, r.recorded()), std::tuple(3, 6, 6U));
   r.setPaused(true);
   r.sent(a, 3);
   EXPECT_EQ(r.recorded(), 6U);

@@ -21,8 +21,7 @@ TEST(LineSettings, AcceptsTheControlsForms) {
     LineSettings s;
     std::string error;
     ASSERT_TRUE(ParseLineSettings(c.text, s, error)) << c.text;
-    EXPECT_EQ(FormatLineSettings(s), c.shown);
-    EXPECT_EQ(s.stopBitsTimesTen, c.stop);
+    EXPECT_EQ(std::tuple(FormatLineSettings(s), s.stopBitsTimesTen), std::tuple(c.shown, c.stop)) << c.text;
   }
 }
 

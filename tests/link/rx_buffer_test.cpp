@@ -21,8 +21,7 @@ TEST(RxBuffer, RefusesTheByteThatWouldOvertakeTheReader) {
   RxBuffer rx;
   for (int i = 0; i < RxBuffer::kCapacity; ++i) ASSERT_TRUE(rx.write(static_cast<std::uint8_t>(i)));
   EXPECT_FALSE(rx.write(0xEE));
-  EXPECT_TRUE(rx.overflowed());
-  EXPECT_EQ(rx.count(), RxBuffer::kCapacity);
+  EXPECT_EQ(std::tuple(rx.overflowed(), rx.count()), std::tuple(true, RxBuffer::kCapacity));
   // The unread bytes are intact: the first one is still the oldest.
   EXPECT_EQ(rx.ReadByte(), 0);
   EXPECT_TRUE(rx.takeOverflow());

@@ -37,8 +37,7 @@ TEST_F(ParameterCommands, AFetchKeepsWhatTheControllerHoldsAndItsSendIsRefused) 
   sim.wire.clear();
   sim.ui.clear();
   EXPECT_EQ(RunSysPara(ctx, {"send", "--file", file}), kExitUsage);
-  EXPECT_EQ(sim.ui.texts(), named);
-  EXPECT_EQ(sim.wire.text(), "");
+  EXPECT_EQ(std::tuple(sim.ui.texts(), sim.wire.text()), std::tuple(named, ""));
 
   ctx.options.axes = 2;
   auto& axis = sim.controller.machine.parameters.axis[1];

@@ -67,10 +67,8 @@ TEST(NumericText, LeadingNumberIgnoresBlanksAndStopsAtTheFirstForeignCharacter) 
 }
 
 TEST(HexText, ReadsUpToEightDigitsAsTwosComplement) {
-  EXPECT_EQ(ParseHexText("3F"), 63);
-  EXPECT_EQ(ParseHexText(" af "), 175);
-  EXPECT_EQ(ParseHexText("FFFFFFFF"), -1);
-  EXPECT_EQ(ParseHexText("000000001"), 1);
+  for (const auto& [text, value] : {std::pair{"3F", 63}, {" af ", 175}, {"FFFFFFFF", -1}, {"000000001", 1}})
+    EXPECT_EQ(ParseHexText(text), value) << text;
   for (const char* bad : {"", "G", "3F-", "1 2", "100000000", "&H3F"})
     EXPECT_EQ(ParseHexText(bad), std::nullopt) << bad;
 }
@@ -164,9 +162,8 @@ TEST(BoxRefusals, NameTheFileLineTheValueAndTheBoxesMessage) {
     const std::vector<BoxRefusal> found = c.axis < 0 ? SysParaRefusals(system) : AxParaRefusals(axes, 2);
     ASSERT_EQ(found.size(), c.line == 0 ? 0U : 1U) << c.entry << " " << c.value;
     if (c.line == 0) continue;
-    EXPECT_EQ(found[0].line, c.line) << c.what;
-    EXPECT_EQ(found[0].what, c.what);
-    EXPECT_EQ(found[0].message, c.message) << c.what;
+    EXPECT_EQ(std::tuple(found[0].line, found[0].what, found[0].message), std::tuple(c.line, c.what, c.message))
+        << c.what;
   }
 }
 

@@ -99,9 +99,8 @@ TEST(AxParaTransfer, FetchWithFourAxesDecodesFourAndKeepsAxesFourAndFive) {
   ASSERT_EQ(FetchAxPara(rig.link, t, 4), TransferStatus::Ok);
   EXPECT_TRUE(rig.wire.text().starts_with("> 01 < 06 > 0B < 0B 80 0C 00 00 02 > 16 < "));
   for (int a = 0; a < 4; ++a) EXPECT_EQ(t[a], stored[static_cast<std::size_t>(a)]) << a;
-  EXPECT_EQ(t[4], Numbered()[4]);
-  EXPECT_EQ(t[5], Numbered()[5]);
-  EXPECT_EQ(rig.ui.progress.front().bar, "AxProgressBar");
+  EXPECT_EQ(std::tuple(t[4], t[5], rig.ui.progress.front().bar),
+            std::tuple(Numbered()[4], Numbered()[5], "AxProgressBar"));
 }
 
 // A fetch that fails or is rejected changes no entry. The failures every exchange shares (no echo, silence

@@ -36,10 +36,9 @@ TEST(DialogResult, FolderAndPcFileName) {
     ProgramTransfer transfer(store, {});
     transfer.ChooseTransFile(c.chosen);
     transfer.ChooseRecvFile(c.chosen);
-    EXPECT_EQ(transfer.TransFolder, c.folder) << c.chosen;
-    EXPECT_EQ(transfer.RecvFolder, c.folder) << c.chosen;
-    EXPECT_EQ(transfer.TransFileName, Joined(c.pcFileName)) << c.chosen;
-    EXPECT_EQ(transfer.RecvFileName, Joined(c.pcFileName)) << c.chosen;
+    EXPECT_EQ(std::tuple(transfer.TransFolder, transfer.RecvFolder, transfer.TransFileName, transfer.RecvFileName),
+              std::tuple(c.folder, c.folder, Joined(c.pcFileName), Joined(c.pcFileName)))
+        << c.chosen;
   }
   EXPECT_EQ(AllModeFileName("/Work/Progs", 7), Joined("/Work/Progs/ZOVAPRG07.dat"));
   EXPECT_EQ(AllModeFileName("/Work/Progs/", 12), "/Work/Progs/ZOVAPRG12.dat");

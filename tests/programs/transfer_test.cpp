@@ -123,9 +123,8 @@ TEST_F(Send, AllModeSkipsAndNamesAProgramThatDoesNotCompile) {
   EXPECT_EQ(report.notCompiled, 1);
   EXPECT_EQ(rig.sim.ui.texts(),
             (std::vector<std::string>{"해당 명령어가 없습니다", std::string(kMsgNotCompiled) + path("ZOVAPRG03.dat")}));
-  EXPECT_EQ(rig.sim.controller.commandLog.size(), 31u);
-  EXPECT_FALSE(rig.stored(3).present());
-  EXPECT_TRUE(rig.stored(4).present());
+  EXPECT_EQ(std::tuple(rig.sim.controller.commandLog.size(), rig.stored(3).present(), rig.stored(4).present()),
+            std::tuple(31u, false, true));
 }
 
 TEST_F(Send, ControllerRefusingTheProgramBlockEndsWithTheErrorBox) {
@@ -221,9 +220,9 @@ TEST_F(CutOff, AllModeGoesOnAfterAFailedProgramUntilTheLineIsDead) {
     const TransferReport report = c.receive ? rig.transfer.ReceivePrograms(rig.sim.link, kModeAll)
                                             : rig.transfer.SendPrograms(rig.sim.link, kModeAll);
     const std::string what = (c.receive ? "receive " : "send ") + fault;
-    EXPECT_EQ(report.transferred, c.transferred) << what;
-    EXPECT_EQ(report.failed, c.failed) << what;
-    EXPECT_EQ(report.lineDead, c.lineDead) << what;
+    EXPECT_EQ(std::tuple(report.transferred, report.failed, report.lineDead),
+              std::tuple(c.transferred, c.failed, c.lineDead))
+        << what;
     // The error box for each failed exchange, and the handshake's own text, alone, where the line died.
     std::vector<std::string> texts(static_cast<std::size_t>(c.failed - (c.lineDead ? 1 : 0)), "통신이상 발생");
     if (c.lineDead) texts.emplace_back("통신이 연결되지 않았습니다.");
@@ -348,8 +347,8 @@ TEST_F(RoundTrip, AllProgramsThroughTheirFolders) {
   std::vector<int> numbers;
   for (int n = 0; n < 64; ++n) numbers.push_back(n % 32);
   EXPECT_EQ(shown, numbers);
-  EXPECT_EQ(rig.transfer.TxProgramNo, 31) << "the number box keeps the last program";
-  EXPECT_EQ(rig.transfer.RxProgramNo, 31);
+  EXPECT_EQ(std::tuple(rig.transfer.TxProgramNo, rig.transfer.RxProgramNo), std::tuple(31, 31))
+      << "the number boxes keep the last program";
   for (int n = 0; n <= 32; ++n) EXPECT_EQ(rig.store.presence[n], n > 0 && n < 32 ? 1 : 0) << "each flag its own";
   EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 32);
 
