@@ -422,8 +422,7 @@ Healthy RunHealthy(const Operation& op) {
   const TimePoint start = e.rig.clock.now();
   const Result r = op.run(e);
   h.took = e.rig.clock.now() - start;
-  EXPECT_EQ(r, Result::Ok) << op.name << ": " << ::testing::PrintToString(e.rig.ui.texts());
-  EXPECT_TRUE(e.rig.ui.texts().empty()) << op.name;
+  EXPECT_EQ(std::tuple(r, e.rig.ui.texts()), std::tuple(Result::Ok, std::vector<std::string>{})) << op.name;
   h.after = op.units(e);
   h.controllerBytes = e.rig.controller.bytesSent();
   const std::string wire = e.rig.wire.text();

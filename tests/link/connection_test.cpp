@@ -29,9 +29,8 @@ TEST(Connection, OpensOnlyWhenTheControllerAnswersDc1) {
       ++opened;
     };
     EXPECT_EQ(c.Open(), answer == DC1) << int(answer);
-    EXPECT_EQ(port.isOpen(), answer == DC1);
-    EXPECT_EQ(opened, answer == DC1 ? 1 : 0);
-    EXPECT_FALSE(link.LinkBusy);
+    EXPECT_EQ(std::tuple(port.isOpen(), opened, link.LinkBusy),
+              std::tuple(answer == DC1, answer == DC1 ? 1 : 0, false));
     EXPECT_EQ(ui.texts(),
               answer == DC1 ? std::vector<std::string>{} : std::vector<std::string>{"통신이 연결되지 않았습니다."});
     if (answer != DC1) continue;

@@ -28,14 +28,11 @@ TEST(Decoders, PositionsAreSignedLittleEndian) {
 // is its code, then its value.
 TEST(Decoders, BlockWords) {
   std::array<std::uint8_t, 8> b = {0x34, 0x12, 0x78, 0x56, 0xBC, 0x9A, 0xF0, 0xDE};
-  EXPECT_EQ(DecodeSensorWord(b, 1), 0xDEF09ABCu);
-  EXPECT_EQ(DecodeSensorWord(b, 0), 0x56781234u);
-  IoImage image = DecodeIoImage(b);
-  EXPECT_EQ(image.W, (std::array<std::uint16_t, 4>{0x1234, 0x5678, 0x9ABC, 0xDEF0}));
+  EXPECT_EQ(std::tuple(DecodeSensorWord(b, 1), DecodeSensorWord(b, 0)), std::tuple(0xDEF09ABCu, 0x56781234u));
+  EXPECT_EQ(DecodeIoImage(b).W, (std::array<std::uint16_t, 4>{0x1234, 0x5678, 0x9ABC, 0xDEF0}));
   std::array<std::uint8_t, 4> e = {0x48, 0x00, 0x0C, 0x01};
   const ErrorReport r = DecodeErrorReport(e);
-  EXPECT_EQ(r.code, 72);
-  EXPECT_EQ(r.value, 268);
+  EXPECT_EQ(std::tuple(r.code, r.value), std::tuple(72, 268));
 }
 
 TEST(Decoders, RoundHalfEven) {

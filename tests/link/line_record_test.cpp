@@ -26,8 +26,7 @@ TEST(LineRecord, KeepsTheLastBytesUnlessPausedOrCleared) {
   r.sent(a, 3);
   EXPECT_EQ(r.recorded(), 6U);
   r.clear();
-  EXPECT_EQ(r.size(), 0U);
-  EXPECT_EQ(r.recorded(), 0U);
+  EXPECT_EQ(std::tuple(r.size(), r.recorded()), std::tuple(0U, 0U));
 }
 
 // Saved, the record reads as zovactl --trace writes the same traffic.
@@ -63,8 +62,7 @@ TEST(LineRecord, SavesWhatTheTraceWrites) {
       "  0.000000 > 01\n"
       "  0.003000 < 06 17\n"
       "  0.004500 > 00 00 00 00 02\n";
-  EXPECT_EQ(record.traceText(), expected);
-  EXPECT_EQ(trace, expected + "  0.004500 > 01\n");
+  EXPECT_EQ(std::tuple(record.traceText(), trace), std::tuple(expected, expected + "  0.004500 > 01\n"));
 }
 
 #ifdef __linux__

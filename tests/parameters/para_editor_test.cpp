@@ -168,9 +168,8 @@ TEST(BoxRefusals, NameTheFileLineTheValueAndTheBoxesMessage) {
 }
 
 TEST(AxisPanels, OnlyConfiguredAxesCanBeSelected) {
-  EXPECT_FALSE(CanSelectAxis(3, 3)) << "4-Axis with three axes";
-  EXPECT_TRUE(CanSelectAxis(5, 6));
-  EXPECT_FALSE(CanSelectAxis(-1, 6));
+  EXPECT_EQ(std::tuple(CanSelectAxis(3, 3), CanSelectAxis(5, 6), CanSelectAxis(-1, 6)), std::tuple(false, true, false))
+      << "4-Axis with three axes, 6-Axis with six, no axis -1";
 }
 
 // A refused text writes the box's reset text, which is checked in turn: its message shows too when it
@@ -225,8 +224,7 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
     RecordingUi ui;
     EXPECT_EQ(EditSysBox(BoxOf(SysBoxes(), c.entry), c.typed, table, ui), c.shown ? c.shown : c.typed)
         << c.entry << " " << c.typed;
-    EXPECT_EQ(table[c.entry], c.stored) << c.entry << " " << c.typed;
-    EXPECT_EQ(ui.texts(), c.messages) << c.entry << " " << c.typed;
+    EXPECT_EQ(std::tuple(table[c.entry], ui.texts()), std::tuple(c.stored, c.messages)) << c.entry << " " << c.typed;
   }
   EXPECT_EQ(OrderCode("1-2-3-4-5-6-1-2-3-4-5-6-1"), OrderCode("1-2-3-4-5-6-1-2-3-4-")) << "20 characters looked at";
 }
@@ -292,8 +290,7 @@ TEST(ChoiceGroups, HighlightFollowsTheStoredValue) {
       {SysChoiceGroups()[0], 0, std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(HighlightedButton(c.group, c.value), c.lit) << c.group.buttons << c.value;
-  EXPECT_EQ(ChoiceValue(SysChoiceGroups()[0], 1), 2);
-  EXPECT_EQ(AxChoiceGroups().size(), 17u);
+  EXPECT_EQ(std::tuple(ChoiceValue(SysChoiceGroups()[0], 1), AxChoiceGroups().size()), std::tuple(2, 17u));
 }
 
 }  // namespace

@@ -78,8 +78,7 @@ TEST_F(TableFile, SavedFilesHoldEveryRowButTheLast) {
     ASSERT_TRUE(SaveTableFile(table, ui, path("table.dat")));
     const auto lines = CrLfLines(read(path("table.dat")));
     ASSERT_EQ(lines.size(), c.lines);
-    EXPECT_EQ(lines.front(), c.first);
-    EXPECT_EQ(lines.back(), c.last);
+    EXPECT_EQ(std::tuple(lines.front(), lines.back()), std::tuple(c.first, c.last));
   }
   EXPECT_TRUE(ui.messages.empty());
 }

@@ -33,10 +33,9 @@ TEST(ShiftTransfer, SingleTransmitSendsTheShiftNotTheLocation) {
   data.LocTable[5] = {777, 777, 0, 0, 0, 0};
   data.TxPointNo = 5;
   EXPECT_TRUE(data.SendShifts(rig.link, 2, kModeSingle).completed);
-  EXPECT_EQ(rig.wire.text(),
-            "> 01 < 06 > 06 < 06 > 05 00 00 00 05 00 00 00 02 < 16 > D4 FE FF FF 00 00 00 00 30 03 < 04");
-  EXPECT_TRUE(rig.ui.messages.empty());
-  EXPECT_EQ(Progress(rig.ui, "ProgressBarSftLocTrans"), (std::vector<int>{-8, 0, 1, 2, 3, 4, 5, 6, 7}));
+  EXPECT_EQ(std::tuple(rig.wire.text(), rig.ui.texts(), Progress(rig.ui, "ProgressBarSftLocTrans")),
+            std::tuple("> 01 < 06 > 06 < 06 > 05 00 00 00 05 00 00 00 02 < 16 > D4 FE FF FF 00 00 00 00 30 03 < 04",
+                       std::vector<std::string>{}, std::vector<int>{-8, 0, 1, 2, 3, 4, 5, 6, 7}));
 }
 
 TEST(LocationTransfer, ReceiveWithThreeAxesLeavesAxesFourToSixAlone) {

@@ -129,8 +129,7 @@ TEST_F(Send, AllModeSkipsAndNamesAProgramThatDoesNotCompile) {
 TEST_F(Send, ControllerRefusingTheProgramBlockEndsWithTheErrorBox) {
   rig.sim.controller.faults.refuseBlocks = true;
   const TransferReport report = sendSingle(6, kSmallSource);
-  EXPECT_EQ(report.failed, 1);
-  EXPECT_EQ(rig.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"});
+  EXPECT_EQ(std::tuple(report.failed, rig.sim.ui.texts()), std::tuple(1, std::vector<std::string>{"통신이상 발생"}));
   EXPECT_EQ(rig.sim.wire.sent().size(), kHeadBytes + 2050 + 2) << "no comment block after a DLE";
   // A stored program sent alone (as a restore does) has no next program to let the line settle for.
   const TimePoint start = rig.sim.clock.now();
