@@ -8,12 +8,15 @@
 #include <thread>
 
 #include "backup/whole_controller.h"
+#include "link/atomic_file.h"
 
 namespace zova::backup {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::size_t kStampLength = 18;  // "2024-05-01T140309Z"
 
 // A worker's side of the operator: messages are kept for the summary, progress is not shown, and a stop
 // comes from the run's shared (read-only) request.
@@ -49,6 +52,20 @@ std::vector<std::string> BackupFolders(const fs::path& folder) {
   return names;
 }
 
+// Removes what backups of earlier runs left when their program was killed outright: the hidden temporary
+// folders of dated targets, where they are the user's own folders (Backup clears only its own target's).
+void RemoveLeftovers(const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    const std::string target = name.size() > kStampLength ? name.substr(1, kStampLength) : std::string();
+    if (IsFleetStamp(target) && IsTemporaryFolderName(name, target) && IsOwnFolder(it->path().string())) {
+      std::error_code ignored;
+      fs::remove_all(it->path(), ignored);
+    }
+  }
+}
+
 // Points `latest` at `stamp`: a new link renamed over the old one, so a reader finds one or the other.
 bool PointLatest(const fs::path& folder, const std::string& stamp, std::string& error) {
   const fs::path temporary = folder / ("." + std::string(kLatestName) + "-" + stamp);
@@ -78,6 +95,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   const fs::path target = folder / run.stamp;
   std::error_code ec;
   fs::create_directories(folder, ec);
+  if (!ec) RemoveLeftovers(folder);
   const std::vector<std::string> earlier = ec ? std::vector<std::string>() : BackupFolders(folder);
   if (ec) {
     Ui& shown = ui;
@@ -161,6 +179,7 @@ std::string FleetStamp(std::chrono::system_clock::time_point time) {
 
 bool IsFleetStamp(std::string_view name) {
   constexpr std::string_view kForm = "dddd-dd-ddTddddddZ";
+  static_assert(kForm.size() == kStampLength);
   if (name.size() != kForm.size()) return false;
   for (std::size_t i = 0; i < name.size(); ++i) {
     if (kForm[i] == 'd' ? (name[i] < '0' || name[i] > '9') : name[i] != kForm[i]) return false;

@@ -111,9 +111,21 @@ TEST_F(FleetPty, AStopLeavesNoHalfWrittenBackup) {
   const RunResult r = RunProgram(ZOVACTL_PATH, {"fleet", "backup", path("fleet.toml"), "--into", path("out")},
                                  kChildLimit, SignalAfter{SIGTERM, std::chrono::milliseconds(1500)});
   EXPECT_EQ(r.exitCode, 128 + SIGTERM) << r.err;
-  for (const auto& e : fs::recursive_directory_iterator(path("out"))) {
-    EXPECT_TRUE(e.path().filename().string().starts_with("fleet-")) << e.path();
-  }
+  auto hidden = [this] {
+    std::vector<std::string> found;
+    for (const auto& e : fs::recursive_directory_iterator(path("out"))) {
+      if (!e.path().filename().string().starts_with("fleet-")) found.push_back(e.path().filename().string());
+    }
+    return found;
+  };
+  EXPECT_EQ(hidden(), std::vector<std::string>{});
+  // Killed outright, a run leaves its temporary folders; the next run of the fleet clears them.
+  (void)RunProgram(ZOVACTL_PATH, {"fleet", "backup", path("fleet.toml"), "--into", path("out")}, kChildLimit,
+                   SignalAfter{SIGKILL, std::chrono::milliseconds(1500)});
+  EXPECT_EQ(hidden().size(), 4u) << "a3 and a4, and a temporary folder in each";
+  write(path("fleet.toml"), read(path("fleet.toml")) + "[defaults]\nhandshake-timeout = 2\ntimeout = 2\n");
+  (void)fleet({"--only", "sys"});
+  for (const std::string& name : hidden()) EXPECT_FALSE(name.starts_with(".")) << name;
 }
 
 }  // namespace
