@@ -109,7 +109,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
                      : report.result == Result::Refused ? FleetResult::Refused
                                                         : FleetResult::Failed;
   }
-  outcome.message = ui.text();
+  outcome.message = outcome.stopped && ui.text().empty() ? "stopped before the backup was complete" : ui.text();
   // A controller never backed up leaves no folder of its own behind (remove takes only an empty one).
   if (outcome.result != FleetResult::Ok && earlier.empty()) fs::remove(folder, ec);
   if (outcome.result == FleetResult::Ok) {
