@@ -10,7 +10,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "and sends them, fetches them back as source, moves the location and shift\n"
   "tables and the system and axis parameters between controller and files,\n"
   "operates the machine by hand, flashes firmware, and backs up, restores and\n"
-  "compares a whole controller.\n"
+  "compares a whole controller; nightly backups of a whole fleet of controllers\n"
+  "come with a systemd timer.\n"
   ".\n"
   "The package holds the desktop program zova, the command-line program zovactl\n"
   "and the simulated controller zovasim.")
@@ -26,4 +27,7 @@ if(ZOVA_GUI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-nanum | fonts-noto-cjk")
 endif()
+# The fleet file is the administrator's: an upgrade keeps their edits (dpkg asks).
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/conffiles "/etc/zova/fleet.toml\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/conffiles)
 include(CPack)

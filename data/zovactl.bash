@@ -20,7 +20,7 @@ _zovactl_serial_devices() {
 _zovactl() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   local options='--port --settings --axes --machine-type --timeout --handshake-timeout --trace --sim-options --quiet --help --version'
-  local commands='ping close servo alarm-reset outputs inputs sensors positions error set-output zero-return jog move run stop reset loc-set compile check list loc sft program syspara axpara firmware backup restore compare'
+  local commands='ping close servo alarm-reset outputs inputs sensors positions error set-output zero-return jog move run stop reset loc-set compile check list loc sft program syspara axpara firmware backup restore compare diff fleet'
   local IFS=$'\n'
   COMPREPLY=()
 
@@ -64,7 +64,7 @@ _zovactl() {
       COMPREPLY=($(compgen -W $'programs\nloc\nsft\nsys\naxis' -- "$cur"))
       return
       ;;
-    --timeout | --handshake-timeout | --sim-options | --speed | --ms | --accel | --program | --line)
+    --timeout | --handshake-timeout | --sim-options | --speed | --ms | --accel | --program | --line | --keep | --jobs)
       return
       ;;
   esac
@@ -121,6 +121,23 @@ _zovactl() {
         return
       fi
       words='--only'
+      ;;
+    diff)
+      COMPREPLY=($(compgen -d -- "$cur"))
+      return
+      ;;
+    fleet)
+      if ((n == 1)); then
+        words='backup'
+      elif [[ $cur != -* && $prev != --into ]]; then
+        COMPREPLY=($(compgen -f -- "$cur"))
+        return
+      elif [[ $prev == --into ]]; then
+        COMPREPLY=($(compgen -d -- "$cur"))
+        return
+      else
+        words=$'--into\n--only\n--keep\n--jobs'
+      fi
       ;;
   esac
   COMPREPLY=($(compgen -W "$words"$'\n--help' -- "$cur"))

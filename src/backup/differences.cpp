@@ -145,8 +145,10 @@ void CompareProgram(int n, const Bytes& c, const Bytes& b, int machineType, std:
 
 }  // namespace
 
-std::string DifferenceLine(const Difference& d) {
-  return d.item + ": controller " + d.controller + ", backup " + d.backup;
+std::string DifferenceLine(const Difference& d) { return DifferenceLine(d, "controller", "backup"); }
+
+std::string DifferenceLine(const Difference& d, std::string_view first, std::string_view second) {
+  return d.item + ": " + std::string(first) + " " + d.controller + ", " + std::string(second) + " " + d.backup;
 }
 
 std::vector<Difference> FindDifferences(const Snapshot& c, const Snapshot& b, Parts parts, int machineType) {

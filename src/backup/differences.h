@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "backup/snapshot.h"
@@ -18,6 +19,8 @@ struct Difference {
 };
 
 [[nodiscard]] std::string DifferenceLine(const Difference& d);
+// The same with other names for the two sides: "P100 axis 1: old 0.00, new -123.45".
+[[nodiscard]] std::string DifferenceLine(const Difference& d, std::string_view first, std::string_view second);
 
 // The differences of `parts`, in the order system parameters, axis parameters, locations, shifts,
 // programs. Parameters are named as their files spell them ("SV_ERR axis 2"), unnamed entries by number

@@ -374,4 +374,35 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
   return report;
 }
 
+Report DiffBackups(Ui& ui, const std::string& oldDir, const std::string& newDir) {
+  Report report;
+  Loaded before;
+  Loaded after;
+  report.result = LoadBackup(ui, oldDir, nullptr, before);
+  if (report.result == Result::Ok) report.result = LoadBackup(ui, newDir, nullptr, after);
+  if (report.result != Result::Ok) {
+    report.summary.push_back("nothing was compared");
+    return report;
+  }
+  const Parts oldParts = before.manifest.included;
+  const Parts newParts = after.manifest.included;
+  Parts common;
+  for (Part part : kEveryPart) {
+    if (oldParts.has(part) && newParts.has(part)) common.add(part);
+  }
+  std::vector<Difference>& out = report.differences;
+  if (oldParts != newParts) out.push_back({"parts", oldParts.text(), newParts.text()});
+  const bool axesDiffer = before.manifest.axes != after.manifest.axes;
+  // The system blocks name their AXES themselves when both backups hold them.
+  if (axesDiffer && !common.has(Part::Sys)) {
+    out.push_back({"AXES", std::to_string(before.manifest.axes), std::to_string(after.manifest.axes)});
+  }
+  const std::vector<Difference> found =
+      FindDifferences(before.snapshot, after.snapshot, common, after.manifest.machineType);
+  out.insert(out.end(), found.begin(), found.end());
+  report.result = out.empty() ? Result::Ok : Result::Different;
+  report.summary.push_back(out.empty() ? "the backups hold the same" : DifferenceCount(out.size()));
+  return report;
+}
+
 }  // namespace zova::backup

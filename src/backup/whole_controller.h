@@ -75,4 +75,9 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
 // Checks the backup as Restore does, fetches the same parts from the controller and lists the differences.
 Report Compare(Link& link, const Setup& setup, const Parts* only, const std::string& dir);
 
+// Checks both backup folders as Restore does and lists what differs from `oldDir` to `newDir` (the old side in
+// Difference::controller, the new in Difference::backup): the parts both hold, their axis counts, and which
+// parts each holds when they are not the same. Ok, Different, or Damaged/Refused after a message.
+Report DiffBackups(Ui& ui, const std::string& oldDir, const std::string& newDir);
+
 }  // namespace zova::backup

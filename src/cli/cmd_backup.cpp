@@ -113,6 +113,21 @@ int RunBackup(Context& ctx, const Args& args) { return Run(ctx, args, Operation:
 int RunRestore(Context& ctx, const Args& args) { return Run(ctx, args, Operation::Restore); }
 int RunCompare(Context& ctx, const Args& args) { return Run(ctx, args, Operation::Compare); }
 
+int RunDiff(Context& ctx, const Args& args) {
+  Ui& ui = *ctx.ui;
+  if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0].starts_with("--") ||
+      args[1].starts_with("--")) {
+    ui.messageBox("usage: zovactl diff OLD NEW");
+    return kExitUsage;
+  }
+  const backup::Report report = backup::DiffBackups(ui, args[0], args[1]);
+  for (const backup::Difference& d : report.differences)
+    std::fprintf(ctx.out, "%s\n", backup::DifferenceLine(d, "old", "new").c_str());
+  std::fflush(ctx.out);
+  // A backup whose blocks disagree with its own BACKUP.txt is as damaged as one that fails its sums.
+  return report.result == Result::Refused ? kExitFile : ExitFor(report.result);
+}
+
 int CheckBackup(Context& ctx, const Args& args) {
   Request request;
   return Read(ctx, args, Operation::Backup, request);

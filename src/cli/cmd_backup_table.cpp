@@ -22,6 +22,16 @@ const std::array kCommands = {
             "compare DIR [--only LIST]: print one line per difference between the controller and the backup DIR "
             "(exit 4 when they differ; needs --axes)",
             false, false, CheckCompare},
+    Command{"diff", false, RunDiff,
+            "diff OLD NEW: print one line per difference between the backup folders OLD and NEW, both checked as "
+            "restore checks them (exit 4 when they differ, 3 when one is damaged)",
+            false},
+    Command{"fleet", false, RunFleet,
+            "fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N]: back up every controller of the TOML "
+            "file FLEET side by side into DIR/NAME/YYYY-MM-DDTHHMMSSZ (DIR/NAME/latest names the newest), print one "
+            "line per controller and write DIR/fleet-YYYY-MM-DDTHHMMSSZ.json; --keep N keeps each controller's N "
+            "newest backups, --jobs N runs at most N at once (exit 1 when any failed, 2 for a mistake in FLEET)",
+            false, false, CheckFleet},
 };
 
 }  // namespace

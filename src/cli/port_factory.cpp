@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 #include "link/atomic_file.h"
@@ -49,6 +50,21 @@ std::vector<std::string> splitWords(const std::string& text) {
 }
 
 }  // namespace
+
+void PreparePorts() {
+#ifdef ZOVA_HAVE_QT_SERIAL
+  app::PrepareSerialPorts();
+#endif
+}
+
+std::function<void()> StartPortThread(std::function<void()> work) {
+#ifdef ZOVA_HAVE_QT_SERIAL
+  return app::StartPortThread(std::move(work));
+#else
+  auto thread = std::make_shared<std::thread>(std::move(work));
+  return [thread] { thread->join(); };
+#endif
+}
 
 std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, Ui& ui,
                                          std::string& error, int& exitStatus) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -20,6 +21,11 @@ class PortStack {
   // Why the wire trace could not be written, or empty (also when there is no trace).
   [[nodiscard]] virtual std::string traceFault() const = 0;
 };
+
+// Makes once what every port needs before ports are made in several threads at once.
+void PreparePorts();
+// Starts `work` in a new thread in which ports may be made and used; the call returned waits for its end.
+std::function<void()> StartPortThread(std::function<void()> work);
 
 // Null with `error` set when the options cannot make a port.
 // A stored serial setting that cannot be used is reported through `ui` and the default kept. Null with

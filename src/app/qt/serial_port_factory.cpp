@@ -2,6 +2,7 @@
 #include "app/qt/serial_port_factory.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include "app/qt/qt_network_port.h"
 #include "app/qt/qt_serial_port.h"
@@ -10,10 +11,7 @@
 
 namespace zova::app {
 
-std::unique_ptr<Port> MakeNamedPort(const std::string& name, const std::string& settings, Duration openLimit, Ui& ui,
-                                    LineSettings& used, std::string& error) {
-  NetworkAddress address;
-  if (IsNetworkPortName(name) && !ParseNetworkAddress(name, address, error)) return nullptr;
+void PrepareSerialPorts() {
   // QSerialPort's notifiers want an application object, even without an event loop.
   if (QCoreApplication::instance() == nullptr) {
     static int argc = 1;
@@ -21,6 +19,20 @@ std::unique_ptr<Port> MakeNamedPort(const std::string& name, const std::string& 
     static char* argv[] = {program, nullptr};
     static QCoreApplication app(argc, argv);
   }
+}
+
+std::function<void()> StartPortThread(std::function<void()> work) {
+  // A QThread, not a std::thread: QSerialPort's notifiers want a thread Qt made.
+  std::shared_ptr<QThread> thread(QThread::create(std::move(work)));
+  thread->start();
+  return [thread] { thread->wait(); };
+}
+
+std::unique_ptr<Port> MakeNamedPort(const std::string& name, const std::string& settings, Duration openLimit, Ui& ui,
+                                    LineSettings& used, std::string& error) {
+  NetworkAddress address;
+  if (IsNetworkPortName(name) && !ParseNetworkAddress(name, address, error)) return nullptr;
+  PrepareSerialPorts();
   LineSettings line;
   FlowControl flow = FlowControl::None;
   StoredSettings stored = ReadStoredSettings();

@@ -3,6 +3,7 @@
 // This header is free of Qt so that plain C++ callers (zovactl) can use it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,12 @@
 #include "link/ui.h"
 
 namespace zova::app {
+
+// Makes what QSerialPort needs before any port exists. Called once before ports are made in several threads.
+void PrepareSerialPorts();
+
+// Runs `work` in a new thread in which serial ports may be made and used; the call returned waits for its end.
+std::function<void()> StartPortThread(std::function<void()> work);
 
 // For the command line, which blocks on the device. `settings` empty: the stored settings, else
 // 9600,n,8,1; a stored value the serial control rejects is reported through `ui` and the default kept,

@@ -37,18 +37,33 @@ ActionText TextOf(WholeControllerAction action) {
       return {"Restore", "Restore", backup::kRestoreBar};
     case WholeControllerAction::Compare:
       break;
+    case WholeControllerAction::CompareBackups:
+      return {"CompareBackups", "Compare Backups", backup::kCompareBar};
   }
   return {"Compare", "Compare", backup::kCompareBar};
 }
+
+bool Between(WholeControllerAction action) { return action == WholeControllerAction::CompareBackups; }
 
 QWidget* MakeWindow(Session& session, FrmMain& main, WholeControllerAction action) {
   const ActionText text = TextOf(action);
   // A backup makes its folder; restore and compare read one that exists.
   const FileDialogForm form =
       action == WholeControllerAction::Backup ? FileDialogForm::NewFolder : FileDialogForm::Folder;
-  FileDialogRequest request{QString("%1 folder").arg(text.title), {}, {}, form};
+  FileDialogRequest request{
+      Between(action) ? QString("Old backup folder") : QString("%1 folder").arg(text.title), {}, {}, form};
   const std::optional<QString> folder = FileDialog()(&main, request);
   if (!folder) return nullptr;
+  if (Between(action)) {
+    // Two backups on the disk: no controller is needed.
+    request.title = "New backup folder";
+    request.selected = *folder;
+    const std::optional<QString> newer = FileDialog()(&main, request);
+    if (!newer) return nullptr;
+    auto* window = new FrmBackup(session, action, *folder, *newer);
+    QTimer::singleShot(0, window, &FrmBackup::run);
+    return window;
+  }
   if (!session.port.isOpen()) {
     ShowLinkError(session.ui, kLinkErrorPortClosed);
     return nullptr;
@@ -60,19 +75,24 @@ QWidget* MakeWindow(Session& session, FrmMain& main, WholeControllerAction actio
 
 }  // namespace
 
-FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString folder, QWidget* parent)
-    : QWidget(parent, Qt::Window), session_(session), action_(action), folder_(std::move(folder)) {
+FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString folder, QString newFolder, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(session),
+      action_(action),
+      folder_(std::move(folder)),
+      newFolder_(std::move(newFolder)) {
   const ActionText text = TextOf(action);
   setObjectName(QString("frm%1").arg(text.name));
   setWindowTitle(text.title);
   auto* layout = new QVBoxLayout(this);
-  auto* lblFolder = new QLabel(folder_, this);
+  auto* lblFolder = new QLabel(Between(action) ? folder_ + "\n" + newFolder_ : folder_, this);
   lblFolder->setObjectName("lblFolder");
   layout->addWidget(lblFolder);
   prgWhole_ = new QProgressBar(this);
   prgWhole_->setObjectName("prgWhole");
   prgWhole_->setMaximum(backup::OverallProgress::kMaximum);
   prgWhole_->setValue(0);
+  prgWhole_->setVisible(!Between(action));
   layout->addWidget(prgWhole_);
   txtSummary_ = new QPlainTextEdit(this);
   txtSummary_->setObjectName("txtSummary");
@@ -82,7 +102,8 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
   layout->addWidget(txtSummary_);
   grdDifferences_ = new QTableWidget(0, 3, this);
   grdDifferences_->setObjectName("grdDifferences");
-  grdDifferences_->setHorizontalHeaderLabels({"Item", "Controller", "Backup"});
+  grdDifferences_->setHorizontalHeaderLabels(Between(action) ? QStringList{"Item", "Old", "New"}
+                                                             : QStringList{"Item", "Controller", "Backup"});
   grdDifferences_->horizontalHeader()->setStretchLastSection(true);
   grdDifferences_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdDifferences_->setVisible(action != WholeControllerAction::Backup);
@@ -129,6 +150,12 @@ bool FrmBackup::confirmRestore(const backup::RestorePlan& plan) {
 }
 
 void FrmBackup::run() {
+  if (Between(action_)) {
+    // Nothing goes over the line: the table and the summary come at once.
+    report_ = backup::DiffBackups(session_.ui, folder_.toStdString(), newFolder_.toStdString());
+    showReport();
+    return;
+  }
   HandlerLock running(session_, {});
   // A poll exchange the menu interrupted ends first.
   while (session_.link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
@@ -147,6 +174,7 @@ void FrmBackup::run() {
                                   [this](const backup::RestorePlan& plan) { return confirmRestore(plan); });
         break;
       case WholeControllerAction::Compare:
+      case WholeControllerAction::CompareBackups:  // run() took it before the link was held
         report_ = backup::Compare(session_.link, setup(), nullptr, folder);
         break;
     }
@@ -157,6 +185,10 @@ void FrmBackup::run() {
     operation.finish(report_.summary.empty() ? QString() : windowTitle() + ": " + Qs(report_.summary.back()));
   }
   disconnect(stopShown);
+  showReport();
+}
+
+void FrmBackup::showReport() {
   for (const std::string& line : report_.summary) txtSummary_->appendPlainText(Qs(line));
   grdDifferences_->setRowCount(static_cast<int>(report_.differences.size()));
   for (int row = 0; row < grdDifferences_->rowCount(); ++row) {
@@ -180,7 +212,9 @@ void FrmBackup::saveDifferences() {
   const std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;
   std::string text;
-  for (const backup::Difference& d : report_.differences) text += backup::DifferenceLine(d) + "\r\n";
+  for (const backup::Difference& d : report_.differences) {
+    text += (Between(action_) ? backup::DifferenceLine(d, "old", "new") : backup::DifferenceLine(d)) + "\r\n";
+  }
   std::string error;
   Ui& ui = session_.ui;
   if (!SaveFileAtomically(chosen->toStdString(), text, error)) ui.messageBox(error + chosen->toStdString());
@@ -193,7 +227,8 @@ void FrmBackup::closeEvent(QCloseEvent* event) {
 }
 
 void AddWholeControllerMenu(FrmMain& main, QMenu& menu) {
-  for (auto action : {WholeControllerAction::Backup, WholeControllerAction::Restore, WholeControllerAction::Compare}) {
+  for (auto action : {WholeControllerAction::Backup, WholeControllerAction::Restore, WholeControllerAction::Compare,
+                      WholeControllerAction::CompareBackups}) {
     const QString name = QString("mnu%1").arg(TextOf(action).name);
     auto* item = menu.addAction(QString("&%1…").arg(TextOf(action).title));
     item->setObjectName(name);
@@ -209,6 +244,10 @@ QWidget* MakeFrmRestore(Session& session, FrmMain& main) {
 }
 QWidget* MakeFrmCompare(Session& session, FrmMain& main) {
   return MakeWindow(session, main, WholeControllerAction::Compare);
+}
+
+QWidget* MakeFrmCompareBackups(Session& session, FrmMain& main) {
+  return MakeWindow(session, main, WholeControllerAction::CompareBackups);
 }
 
 }  // namespace zova::app

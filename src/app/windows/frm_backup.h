@@ -1,6 +1,7 @@
-// The whole-controller windows of the "File" menu: "Backup…", "Restore…" and "Compare…". Each asks for a
-// folder, runs its operation under one progress bar with a Cancel button, and ends with a summary; compare
-// (and a restore's read-back) list their differences in a table that can be saved as text.
+// The whole-controller windows of the "File" menu: "Backup…", "Restore…", "Compare…" and "Compare Backups…".
+// Each asks for a folder (two for Compare Backups, which needs no controller), runs its operation under one
+// progress bar with a Cancel button, and ends with a summary; the compares (and a restore's read-back) list
+// their differences in a table that can be saved as text.
 #pragma once
 
 #include <QMenu>
@@ -18,12 +19,14 @@ namespace zova::app {
 
 class FrmMain;
 
-enum class WholeControllerAction { Backup, Restore, Compare };
+enum class WholeControllerAction { Backup, Restore, Compare, CompareBackups };
 
 class FrmBackup : public QWidget {
   Q_OBJECT
  public:
-  FrmBackup(Session& session, WholeControllerAction action, QString folder, QWidget* parent = nullptr);
+  // `newFolder`: the second backup of CompareBackups, which `folder` is the old one of.
+  FrmBackup(Session& session, WholeControllerAction action, QString folder, QString newFolder = {},
+            QWidget* parent = nullptr);
 
   // Runs the operation; the window does so once, as soon as it shows.
   void run();
@@ -34,12 +37,15 @@ class FrmBackup : public QWidget {
 
  private:
   void saveDifferences();
+  // The summary and the differences, and Cancel turned into Close.
+  void showReport();
   [[nodiscard]] bool confirmRestore(const backup::RestorePlan& plan);
   [[nodiscard]] backup::Setup setup() const;
 
   Session& session_;
   WholeControllerAction action_;
   QString folder_;
+  QString newFolder_;
   backup::Report report_;
   QProgressBar* prgWhole_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
@@ -48,12 +54,13 @@ class FrmBackup : public QWidget {
   QTableWidget* grdDifferences_ = nullptr;
 };
 
-// Adds "Backup…", "Restore…" and "Compare…" to the "File" menu, which also keeps the item that opens the
-// program screen.
+// Adds "Backup…", "Restore…", "Compare…" and "Compare Backups…" to the "File" menu, which also keeps the item that
+// opens the program screen.
 void AddWholeControllerMenu(FrmMain& main, QMenu& menu);
 
 QWidget* MakeFrmBackup(Session& session, FrmMain& main);
 QWidget* MakeFrmRestore(Session& session, FrmMain& main);
 QWidget* MakeFrmCompare(Session& session, FrmMain& main);
+QWidget* MakeFrmCompareBackups(Session& session, FrmMain& main);
 
 }  // namespace zova::app

@@ -17,6 +17,7 @@ void RegisterScreens(FrmMain& main) {
   main.setScreenFactory("mnuBackup", MakeFrmBackup);
   main.setScreenFactory("mnuRestore", MakeFrmRestore);
   main.setScreenFactory("mnuCompare", MakeFrmCompare);
+  main.setScreenFactory("mnuCompareBackups", MakeFrmCompareBackups);
 }
 
 }  // namespace zova::app

@@ -1,0 +1,247 @@
+// Fleet backups: a worker per line, dated folders, the link to the newest, pruning and the summary.
+#include "backup/fleet.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <thread>
+
+#include "backup/whole_controller.h"
+#include "link/atomic_file.h"
+
+namespace zova::backup {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kStampLength = 18;  // "2024-05-01T140309Z"
+
+// A worker's side of the operator: messages are kept for the summary, progress is not shown, and a stop
+// comes from the run's shared (read-only) request.
+class WorkerUi final : public Ui {
+ public:
+  explicit WorkerUi(const std::function<bool()>& stop) : stop_(stop) {}
+  MessageResult messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) override {
+    if (!text_.empty()) text_ += "; ";
+    text_ += text;
+    return MessageResult::Ok;
+  }
+  void setProgressMaximum(std::string_view, int, int) override {}
+  void setProgressValue(std::string_view, int, int) override {}
+  bool cancelRequested() override { return stop_ && stop_(); }
+  [[nodiscard]] const std::string& text() const { return text_; }
+
+ private:
+  const std::function<bool()>& stop_;
+  std::string text_;
+};
+
+// The backup folders of a controller's folder, newest first: plain folders (not links) named by FleetStamp.
+// Each one was renamed into place whole, so each is a good backup.
+std::vector<std::string> BackupFolders(const fs::path& folder) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code status;
+    if (IsFleetStamp(name) && fs::is_directory(it->symlink_status(status))) names.push_back(name);
+  }
+  std::sort(names.rbegin(), names.rend());
+  return names;
+}
+
+// Removes what backups of earlier runs left when their program was killed outright: the hidden temporary
+// folders of dated targets, where they are the user's own folders (Backup clears only its own target's).
+void RemoveLeftovers(const fs::path& folder) {
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    const std::string target = name.size() > kStampLength ? name.substr(1, kStampLength) : std::string();
+    if (IsFleetStamp(target) && IsTemporaryFolderName(name, target) && IsOwnFolder(it->path().string())) {
+      std::error_code ignored;
+      fs::remove_all(it->path(), ignored);
+    }
+  }
+}
+
+// Points `latest` at `stamp`: a new link renamed over the old one, so a reader finds one or the other.
+bool PointLatest(const fs::path& folder, const std::string& stamp, std::string& error) {
+  const fs::path temporary = folder / ("." + std::string(kLatestName) + "-" + stamp);
+  std::error_code ec;
+  fs::remove(temporary, ec);
+  fs::create_directory_symlink(stamp, temporary, ec);
+  if (!ec) fs::rename(temporary, folder / kLatestName, ec);
+  if (!ec) return true;
+  std::error_code ignored;
+  fs::remove(temporary, ignored);
+  error = (folder / kLatestName).string() + ": " + ec.message();
+  return false;
+}
+
+void Note(std::string& message, const std::string& text) {
+  if (!message.empty()) message += "; ";
+  message += text;
+}
+
+FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
+  const auto start = std::chrono::steady_clock::now();
+  FleetOutcome outcome;
+  outcome.name = member.name;
+  outcome.port = member.port;
+  WorkerUi ui(run.stopRequested);
+  const fs::path folder = fs::path(run.into) / member.name;
+  const fs::path target = folder / run.stamp;
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (!ec) RemoveLeftovers(folder);
+  const std::vector<std::string> earlier = ec ? std::vector<std::string>() : BackupFolders(folder);
+  if (ec) {
+    Ui& shown = ui;
+    shown.messageBox(folder.string() + ": " + ec.message());
+  } else if (std::unique_ptr<FleetLine> line = run.open(member, ui)) {
+    const Setup setup{member.axes, member.machineType, member.port, line->settings(), run.version};
+    const Report report = Backup(line->link(), setup, run.parts, target.string());
+    line.reset();  // the port closes as soon as its work is done
+    outcome.stopped = report.result == Result::Cancelled;
+    outcome.result = report.result == Result::Ok        ? FleetResult::Ok
+                     : report.result == Result::Refused ? FleetResult::Refused
+                                                        : FleetResult::Failed;
+  }
+  outcome.message = outcome.stopped && ui.text().empty() ? "stopped before the backup was complete" : ui.text();
+  // A controller never backed up leaves no folder of its own behind (remove takes only an empty one).
+  if (outcome.result != FleetResult::Ok && earlier.empty()) fs::remove(folder, ec);
+  if (outcome.result == FleetResult::Ok) {
+    outcome.folder = target.string();
+    std::string error;
+    if (!PointLatest(folder, run.stamp, error)) Note(outcome.message, error);
+    outcome.first = earlier.empty();
+    if (!outcome.first) {
+      WorkerUi quiet(run.stopRequested);
+      const Report diff = DiffBackups(quiet, (folder / earlier.front()).string(), target.string());
+      if (diff.result == Result::Ok || diff.result == Result::Different) {
+        outcome.changed = diff.differences.size();
+      } else {
+        Note(outcome.message, "not compared with the previous backup: " + quiet.text());
+      }
+    }
+    if (run.keep > 0) {
+      (void)PruneBackups(folder.string(), run.keep, error);
+      if (!error.empty()) Note(outcome.message, error);
+    }
+  }
+  outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  return outcome;
+}
+
+std::string JsonString(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+      out += escaped;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string_view ResultName(FleetResult result) {
+  return result == FleetResult::Ok ? "ok" : result == FleetResult::Refused ? "refused" : "failed";
+}
+
+std::string Seconds(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", seconds);
+  return text;
+}
+
+}  // namespace
+
+std::string FleetStamp(std::chrono::system_clock::time_point time) {
+  using namespace std::chrono;
+  const auto day = floor<days>(time);
+  const year_month_day date(day);
+  const hh_mm_ss clock(floor<seconds>(time - day));
+  char text[32];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d%02d%02dZ", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
+                static_cast<int>(clock.seconds().count()));
+  return text;
+}
+
+bool IsFleetStamp(std::string_view name) {
+  constexpr std::string_view kForm = "dddd-dd-ddTddddddZ";
+  static_assert(kForm.size() == kStampLength);
+  if (name.size() != kForm.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (kForm[i] == 'd' ? (name[i] < '0' || name[i] > '9') : name[i] != kForm[i]) return false;
+  }
+  return true;
+}
+
+std::vector<FleetOutcome> RunFleet(const std::vector<FleetMember>& members, const FleetRun& run) {
+  std::vector<FleetOutcome> outcomes(members.size());
+  std::atomic<std::size_t> next{0};
+  auto work = [&] {
+    for (std::size_t i = next++; i < members.size(); i = next++) outcomes[i] = BackUpOne(members[i], run);
+  };
+  const std::size_t jobs = std::min(members.size(), run.jobs > 0 ? static_cast<std::size_t>(run.jobs) : members.size());
+  auto start = [&run](std::function<void()> task) -> std::function<void()> {
+    if (run.startThread) return run.startThread(std::move(task));
+    auto thread = std::make_shared<std::thread>(std::move(task));
+    return [thread] { thread->join(); };
+  };
+  std::vector<std::function<void()>> joins;
+  for (std::size_t j = 0; j < jobs; ++j) joins.push_back(start(work));
+  for (const auto& join : joins) join();
+  return outcomes;
+}
+
+std::vector<std::string> PruneBackups(const std::string& folder, int keep, std::string& error) {
+  error.clear();
+  std::vector<std::string> removed;
+  std::error_code ec;
+  const fs::path latest = fs::read_symlink(fs::path(folder) / kLatestName, ec);
+  const std::string newest = ec ? std::string() : latest.filename().string();
+  const std::vector<std::string> names = BackupFolders(folder);
+  for (std::size_t i = static_cast<std::size_t>(std::max(keep, 1)); i < names.size(); ++i) {
+    if (names[i] == newest) continue;
+    fs::remove_all(fs::path(folder) / names[i], ec);
+    if (ec) {
+      error = (fs::path(folder) / names[i]).string() + ": " + ec.message();
+      break;
+    }
+    removed.push_back(names[i]);
+  }
+  return removed;
+}
+
+std::string FleetSummaryLine(const FleetOutcome& o) {
+  const std::string changed = o.first ? "first" : o.changed ? std::to_string(*o.changed) : "-";
+  return o.name + " " + std::string(ResultName(o.result)) + " " + (o.folder.empty() ? "-" : o.folder) + " " + changed +
+         " " + Seconds(o.seconds);
+}
+
+std::string FleetJson(const std::vector<FleetOutcome>& outcomes) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < outcomes.size(); ++i) {
+    const FleetOutcome& o = outcomes[i];
+    out += (i == 0 ? "\n" : ",\n");
+    out += "  {\"name\": " + JsonString(o.name) + ", \"port\": " + JsonString(o.port) +
+           ", \"result\": " + JsonString(ResultName(o.result)) +
+           ", \"folder\": " + (o.folder.empty() ? "null" : JsonString(o.folder)) +
+           ", \"changed\": " + (o.changed ? std::to_string(*o.changed) : "null") +
+           ", \"message\": " + JsonString(o.message) + ", \"seconds\": " + Seconds(o.seconds) + "}";
+  }
+  return out + "\n]\n";
+}
+
+}  // namespace zova::backup

@@ -1,0 +1,141 @@
+// Reading the fleet file with toml++; every refusal names the line its key or table came from.
+#include "backup/fleet_file.h"
+
+#include <toml++/toml.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+
+#include "link/line_settings.h"
+#include "link/network_address.h"
+
+namespace zova::backup {
+
+namespace {
+
+constexpr std::size_t kMaxNameLength = 64;
+constexpr double kMaxSeconds = 1e6;
+
+int LineOf(const toml::node& node) { return static_cast<int>(node.source().begin.line); }
+
+// Fills `member` from one table's keys; `allowIdentity` admits name and port (a [[controller]] table).
+TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& member) {
+  for (const auto& [key, node] : table) {
+    const std::string k(key.str());
+    const int line = key.source().begin.line != 0 ? static_cast<int>(key.source().begin.line) : LineOf(node);
+    auto fault = [&](const std::string& what) { return TextFault{line, k + ": " + what}; };
+    if (allowIdentity && (k == "name" || k == "port")) {
+      const std::optional<std::string> text = node.value_exact<std::string>();
+      if (!text) return fault("expected a string");
+      if (k == "name" && !IsFleetName(*text)) {
+        return fault("\"" + *text + "\" is not a name of 1 to 64 letters, digits, '.', '_' or '-'");
+      }
+      if (k == "port") {
+        NetworkAddress address;
+        std::string error;
+        if (text->empty()) return fault("empty");
+        if (IsNetworkPortName(*text) && !ParseNetworkAddress(*text, address, error)) return fault(error);
+      }
+      (k == "name" ? member.name : member.port) = *text;
+    } else if (k == "settings") {
+      const std::optional<std::string> text = node.value_exact<std::string>();
+      LineSettings parsed;
+      std::string error;
+      if (!text) return fault("expected a string such as \"9600,n,8,1\"");
+      if (!ParseLineSettings(*text, parsed, error)) return fault(error);
+      member.settings = *text;
+    } else if (k == "axes" || k == "machine-type") {
+      const std::optional<std::int64_t> value = node.value_exact<std::int64_t>();
+      const int low = k == "axes" ? 2 : 0;
+      const int high = k == "axes" ? 6 : 2;
+      if (!value || *value < low || *value > high) {
+        return fault("expected a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+      }
+      (k == "axes" ? member.axes : member.machineType) = static_cast<int>(*value);
+    } else if (k == "timeout" || k == "handshake-timeout") {
+      // An integer or a float: TOML's 5 and 5.0 both mean five seconds.
+      const std::optional<double> value = node.is_number() ? node.value<double>() : std::nullopt;
+      if (!value || !(*value > 0) || *value >= kMaxSeconds) return fault("expected seconds above 0");
+      (k == "timeout" ? member.timeoutSeconds : member.handshakeTimeoutSeconds) = *value;
+    } else {
+      return fault("unknown key");
+    }
+  }
+  return {};
+}
+
+// What makes two ports one line: a serial device by the file it finally names, a network address as written
+// back in its one form. Each simulated controller is a line of its own.
+std::string LineKey(const std::string& port) {
+  if (port == "sim") return {};
+  NetworkAddress address;
+  std::string error;
+  if (IsNetworkPortName(port) && ParseNetworkAddress(port, address, error)) return FormatNetworkAddress(address);
+  std::error_code ec;
+  const std::filesystem::path real = std::filesystem::weakly_canonical(port, ec);
+  return ec ? port : real.string();
+}
+
+}  // namespace
+
+bool IsFleetName(std::string_view name) {
+  if (name.empty() || name.size() > kMaxNameLength || name == "." || name == "..") return false;
+  for (char c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (!plain && c != '.' && c != '_' && c != '-') return false;
+  }
+  return true;
+}
+
+TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
+  members.clear();
+  toml::table root;
+  try {
+    root = toml::parse(text);
+  } catch (const toml::parse_error& e) {
+    return {static_cast<int>(e.source().begin.line), std::string(e.description())};
+  }
+  FleetMember defaults;
+  const toml::array* controllers = nullptr;
+  for (const auto& [key, node] : root) {
+    const int line = static_cast<int>(key.source().begin.line);
+    if (key.str() == "defaults") {
+      if (!node.is_table()) return {line, "defaults: expected a table, [defaults]"};
+      if (TextFault f = ReadKeys(*node.as_table(), false, defaults); f.failed()) return f;
+    } else if (key.str() == "controller") {
+      if (!node.is_array_of_tables()) return {line, "controller: expected tables, [[controller]]"};
+      controllers = node.as_array();
+    } else {
+      return {line, std::string(key.str()) + ": unknown key"};
+    }
+  }
+  if (controllers == nullptr || controllers->empty()) return {0, "no [[controller]] table"};
+  std::map<std::string, int> names;
+  std::map<std::string, const FleetMember*> lines;
+  members.reserve(controllers->size());
+  for (const toml::node& node : *controllers) {
+    const toml::table& table = *node.as_table();
+    FleetMember member = defaults;
+    member.line = LineOf(table);
+    if (TextFault f = ReadKeys(table, true, member); f.failed()) return f;
+    if (member.name.empty()) return {member.line, "controller without a name"};
+    if (member.port.empty()) return {member.line, "controller " + member.name + " has no port"};
+    if (member.axes == 0) return {member.line, "controller " + member.name + " has no axes (here or in [defaults])"};
+    if (const auto [at, added] = names.emplace(member.name, member.line); !added) {
+      return {member.line,
+              "the name " + member.name + " is used twice (first at line " + std::to_string(at->second) + ")"};
+    }
+    members.push_back(member);
+  }
+  for (const FleetMember& member : members) {
+    const std::string key = LineKey(member.port);
+    if (key.empty()) continue;
+    if (const auto [at, added] = lines.emplace(key, &member); !added) {
+      return {member.line, "controllers " + at->second->name + " and " + member.name + " are on one line, " + key};
+    }
+  }
+  return {};
+}
+
+}  // namespace zova::backup

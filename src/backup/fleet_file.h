@@ -1,0 +1,34 @@
+// The fleet file: every controller of a plant in TOML, a [defaults] table and one [[controller]] table each
+// (name, port, and any of settings, axes, machine-type, timeout, handshake-timeout).
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "link/text_lines.h"
+
+namespace zova::backup {
+
+// One controller of the fleet, with the defaults filled in.
+struct FleetMember {
+  std::string name;           // letters, digits, '.', '_' and '-'; names its folder
+  std::string port;           // a serial device, "sim", tcp://HOST:PORT or rfc2217://HOST:PORT
+  std::string settings;       // empty: the stored settings, else 9600,n,8,1
+  int axes = 0;               // 2 to 6
+  int machineType = 0;        // 0 to 2
+  double timeoutSeconds = 0;  // 0: the program's default
+  double handshakeTimeoutSeconds = 100;
+  int line = 0;  // where its [[controller]] table starts
+  bool operator==(const FleetMember&) const = default;
+};
+
+// Reads a fleet file. The first mistake comes back with its line: a TOML error, an unknown key, a value of
+// the wrong kind or out of range, a controller without name, port or axis count, a name used twice, or two
+// controllers on one serial device (also when two names lead to one device) or one network address.
+[[nodiscard]] TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members);
+
+// Whether `name` may name a controller: 1 to 64 letters, digits, '.', '_' or '-', not "." or "..".
+[[nodiscard]] bool IsFleetName(std::string_view name);
+
+}  // namespace zova::backup

@@ -1,0 +1,188 @@
+// zovactl fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N].
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <thread>
+
+#include "app/version.h"
+#include "backup/fleet.h"
+#include "cli/cmd_backup.h"
+#include "cli/commands.h"
+#include "cli/interrupt.h"
+#include "cli/port_factory.h"
+#include "link/atomic_file.h"
+#include "link/connection.h"
+
+namespace zova::cli {
+
+namespace {
+
+constexpr std::size_t kFleetFileMaxBytes = 1 << 20;
+constexpr const char* kUsage = "usage: zovactl fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N]";
+
+struct FleetRequest {
+  std::string file;
+  std::string into;
+  backup::Parts parts = backup::Parts::All();
+  int keep = 0;
+  int jobs = 0;
+  std::vector<backup::FleetMember> members;
+};
+
+// The words and the fleet file; kExitOk, or the refusal after its message. Nothing is opened here.
+int ReadRequest(Context& ctx, const Args& args, FleetRequest& r) {
+  Ui& ui = *ctx.ui;
+  bool usage = args.empty() || args[0] != "backup";
+  std::optional<std::string> list;
+  std::optional<std::string> keep;
+  std::optional<std::string> jobs;
+  std::optional<std::string> into;
+  for (std::size_t i = 1; i < args.size() && !usage; ++i) {
+    std::optional<std::string>* option = args[i] == "--into"   ? &into
+                                         : args[i] == "--only" ? &list
+                                         : args[i] == "--keep" ? &keep
+                                         : args[i] == "--jobs" ? &jobs
+                                                               : nullptr;
+    if (option != nullptr && i + 1 < args.size() && !*option) {
+      *option = args[++i];
+    } else if (option == nullptr && r.file.empty() && !args[i].empty() && !args[i].starts_with("--")) {
+      r.file = args[i];
+    } else {
+      usage = true;
+    }
+  }
+  std::string error;
+  if (!usage && list && !backup::Parts::Parse(*list, r.parts, error)) usage = true;
+  if (!usage && keep && (!ParseInt(*keep, r.keep) || r.keep < 1)) error = "--keep: expected a whole number above 0";
+  if (!usage && jobs && (!ParseInt(*jobs, r.jobs) || r.jobs < 1)) error = "--jobs: expected a whole number above 0";
+  if (usage || r.file.empty() || !into || into->empty() || !error.empty()) {
+    if (!error.empty()) ui.messageBox(error);
+    ui.messageBox(kUsage);
+    return kExitUsage;
+  }
+  if (!ctx.options.port.empty()) {
+    ui.messageBox("fleet backup takes each controller's port from " + r.file + ", not --port");
+    return kExitUsage;
+  }
+  r.into = *into;
+  std::string text;
+  if (!ReadWholeFile(r.file, kFleetFileMaxBytes, text, error)) {
+    ui.messageBox(r.file + ": " + error);
+    return kExitFile;
+  }
+  if (const TextFault fault = backup::ReadFleet(text, r.members); fault.failed()) {
+    ui.messageBox(FormatTextFault(r.file, fault));
+    return kExitUsage;
+  }
+  return kExitOk;
+}
+
+Duration ToDuration(double seconds) {
+  return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(seconds));
+}
+
+// A port, its link and its connection, made and used by one worker.
+class CliFleetLine final : public backup::FleetLine {
+ public:
+  CliFleetLine(std::unique_ptr<PortStack> stack, Ui& ui, const backup::FleetMember& member)
+      : stack_(std::move(stack)), link_(stack_->port(), ui, systemClock()), connection_(link_) {
+    link_.timeouts.handshake = ToDuration(member.handshakeTimeoutSeconds);
+    if (member.timeoutSeconds > 0) link_.timeouts.reply = ToDuration(member.timeoutSeconds);
+  }
+  ~CliFleetLine() override { stack_->port().close(); }
+  CliFleetLine(const CliFleetLine&) = delete;
+  CliFleetLine& operator=(const CliFleetLine&) = delete;
+  bool open() { return connection_.Open(false); }
+  Link& link() override { return link_; }
+  [[nodiscard]] std::string settings() const override { return stack_->settings(); }
+  [[nodiscard]] std::string linkFault() const { return stack_->port().linkFault(); }
+
+ private:
+  std::unique_ptr<PortStack> stack_;
+  Link link_;
+  Connection connection_;
+};
+
+std::unique_ptr<backup::FleetLine> OpenMember(const backup::FleetMember& member, Ui& ui) {
+  Options options;
+  options.port = member.port;
+  options.settings = member.settings;
+  options.axes = member.axes;
+  options.machineType = member.machineType;
+  options.timeoutSeconds = member.timeoutSeconds;
+  options.handshakeTimeoutSeconds = member.handshakeTimeoutSeconds;
+  std::string error;
+  int status = kExitOk;
+  std::unique_ptr<PortStack> stack = MakePortStack(options, "", ui, error, status);
+  if (!stack) {
+    ui.messageBox(error);
+    return nullptr;
+  }
+  auto line = std::make_unique<CliFleetLine>(std::move(stack), ui, member);
+  if (!line->open()) {
+    if (const std::string fault = line->linkFault(); !fault.empty()) ui.messageBox(fault);
+    return nullptr;
+  }
+  return line;
+}
+
+}  // namespace
+
+int CheckFleet(Context& ctx, const Args& args) {
+  FleetRequest request;
+  return ReadRequest(ctx, args, request);
+}
+
+int RunFleet(Context& ctx, const Args& args) {
+  Ui& ui = *ctx.ui;
+  FleetRequest request;
+  if (const int refused = ReadRequest(ctx, args, request); refused != kExitOk) return refused;
+  std::error_code ec;
+  std::filesystem::create_directories(request.into, ec);
+  if (ec) {
+    ui.messageBox(request.into + ": " + ec.message());
+    return kExitFile;
+  }
+  PreparePorts();
+  backup::FleetRun run;
+  run.into = request.into;
+  // A run within the second of another would take its folders' names: it waits for the next second.
+  const std::filesystem::path into(request.into);
+  auto jsonFile = [&into](const std::string& stamp) { return (into / ("fleet-" + stamp + ".json")).string(); };
+  run.stamp = backup::FleetStamp(std::chrono::system_clock::now());
+  while (std::filesystem::exists(jsonFile(run.stamp), ec)) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    run.stamp = backup::FleetStamp(std::chrono::system_clock::now());
+  }
+  run.parts = request.parts;
+  run.keep = request.keep;
+  run.jobs = request.jobs;
+  run.version = std::to_string(app::kVersionMajor) + "." + std::to_string(app::kVersionMinor) + "." +
+                std::to_string(app::kVersionRevision);
+  run.open = OpenMember;
+  run.startThread = StartPortThread;
+  run.stopRequested = [] { return InterruptWatch::received() != 0; };
+  const std::vector<backup::FleetOutcome> outcomes = backup::RunFleet(request.members, run);
+
+  int status = kExitOk;
+  for (const backup::FleetOutcome& o : outcomes) {
+    std::fprintf(ctx.out, "%s\n", backup::FleetSummaryLine(o).c_str());
+    if (o.result != backup::FleetResult::Ok) {
+      ui.messageBox(o.name + ": " + (o.result == backup::FleetResult::Refused ? "refused" : "failed") +
+                    (o.message.empty() ? "" : ": " + o.message));
+      if (status == kExitOk) status = kExitLink;
+    } else if (!o.message.empty()) {
+      ui.messageBox(o.name + ": " + o.message);
+    }
+    if (o.stopped) status = kExitInterrupted;
+  }
+  std::fflush(ctx.out);
+  const std::string json = jsonFile(run.stamp);
+  if (std::string error; !SaveFileAtomically(json, backup::FleetJson(outcomes), error)) {
+    ui.messageBox(json + ": " + error);
+    if (status == kExitOk) status = kExitFile;
+  }
+  return status;
+}
+
+}  // namespace zova::cli

@@ -1,0 +1,132 @@
+// zovactl fleet backup and diff against several zovasim processes on pseudo-terminals.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <regex>
+
+#include "process.h"
+#include "support/scratch_dir.h"
+
+namespace zova::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FleetPty : ScratchDir {
+  std::vector<std::unique_ptr<SimProcess>> sims;
+  // One simulator per axis count, all paced at `baud` when given; the fleet file names them a2, a3, ...
+  void start(const std::vector<int>& axes, const std::string& baud = "") {
+    std::string toml;
+    for (int a : axes) {
+      std::vector<std::string> options{"--axes", std::to_string(a)};
+      if (!baud.empty()) options.insert(options.end(), {"--baud", baud});
+      sims.push_back(std::make_unique<SimProcess>(options));
+      if (!sims.back()->ok()) GTEST_SKIP() << "no pseudo-terminal on this machine";
+      toml += "[[controller]]\nname = \"a" + std::to_string(a) + "\"\nport = \"" + sims.back()->device() +
+              "\"\naxes = " + std::to_string(a) + "\n";
+    }
+    write(path("fleet.toml"), toml);
+  }
+  RunResult fleet(std::vector<std::string> more = {}, const std::string& file = "fleet.toml") {
+    std::vector<std::string> args{"fleet", "backup", path(file), "--into", path("out")};
+    args.insert(args.end(), more.begin(), more.end());
+    return RunProgram(ZOVACTL_PATH, args);
+  }
+  std::vector<std::string> backups(const std::string& name) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(path("out/" + name))) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+};
+
+double SecondsOf(const std::function<void()>& run) {
+  const auto start = std::chrono::steady_clock::now();
+  run();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
+  start({2, 3, 5});
+  write(path("fleet.toml"), read(path("fleet.toml")) + "[[controller]]\nname = \"dead\"\nport = \"" +
+                                path("no-such-tty") + "\"\naxes = 4\n");
+  const RunResult first = fleet();
+  EXPECT_EQ(first.exitCode, 1) << first.err;
+  EXPECT_TRUE(std::regex_search(first.err, std::regex("dead: failed: .*no-such-tty"))) << first.err;
+  const std::string stamp = "\\d{4}-\\d\\d-\\d\\dT\\d{6}Z";
+  const std::regex firstLines("a2 ok " + path("out/a2/") + stamp +
+                              " first [0-9.]+\na3 ok .* first [0-9.]+\na5 ok .*\n" + "dead failed - - [0-9.]+\n");
+  EXPECT_TRUE(std::regex_match(first.out, firstLines)) << first.out;
+  for (const char* name : {"a2", "a3", "a5"}) {
+    EXPECT_EQ(std::system(("cd '" + path("out/") + name + "/latest' && sha256sum --quiet -c SHA256SUMS").c_str()), 0);
+  }
+  EXPECT_FALSE(fs::exists(path("out/dead")));
+
+  // A jog and a stored location change exactly one value of a3.
+  const std::vector<std::string> a3{"--port", sims[1]->device(), "--axes", "3"};
+  for (std::vector<std::string> command :
+       {std::vector<std::string>{"jog", "1", "+", "--ms", "200"}, {"loc-set", "5"}}) {
+    command.insert(command.begin(), a3.begin(), a3.end());
+    ASSERT_EQ(RunProgram(ZOVACTL_PATH, command).exitCode, 0);
+  }
+  fs::copy(path("out/a3/latest/"), path("old"), fs::copy_options::recursive);
+  fs::create_directory(path("out/a2/notes"));
+  const RunResult second = fleet({"--keep", "1"});
+  for (const char* line : {"\na2 ok \\S+ 0 ", "\na3 ok \\S+ 1 ", "\na5 ok \\S+ 0 "}) {
+    EXPECT_TRUE(std::regex_search("\n" + second.out, std::regex(line))) << line << " in " << second.out;
+  }
+  const std::vector<std::string> kept = backups("a2");
+  EXPECT_TRUE(kept.size() == 3 && std::regex_match(kept[0], std::regex(stamp)) && kept[1] == "latest" &&
+              kept[2] == "notes");
+
+  // diff both ways between the first backup (kept aside from --keep) and the newest.
+  const std::string now = path("out/a3/latest");
+  const RunResult forth = RunProgram(ZOVACTL_PATH, {"diff", path("old"), now});
+  const RunResult back = RunProgram(ZOVACTL_PATH, {"diff", now, path("old")});
+  std::smatch value;
+  ASSERT_TRUE(std::regex_match(forth.out, value, std::regex("P005 axis 1: old 0\\.00, new (\\d+\\.\\d\\d)\n")))
+      << forth.out;
+  EXPECT_EQ(back.out, "P005 axis 1: old " + value[1].str() + ", new 0.00\n");
+  EXPECT_EQ(forth.exitCode, 4);
+  EXPECT_EQ(RunProgram(ZOVACTL_PATH, {"diff", now, now}).exitCode, 0);
+  write(path("old/ZOVALOC.dat"), "changed\n");
+  const RunResult damaged = RunProgram(ZOVACTL_PATH, {"diff", now, path("old")});
+  EXPECT_EQ(damaged.exitCode, 3) << damaged.err;
+}
+
+TEST_F(FleetPty, ThreeLinesSideBySideTakeAboutTheTimeOfOne) {
+  start({4, 3, 2}, "9600");
+  write(path("one.toml"), read(path("fleet.toml")).substr(0, read(path("fleet.toml")).find("[[controller]]", 1)));
+  const double one = SecondsOf([&] { EXPECT_EQ(fleet({"--only", "sys,axis"}, "one.toml").exitCode, 0); });
+  const double three = SecondsOf([&] { EXPECT_EQ(fleet({"--only", "sys,axis"}).exitCode, 0); });
+  EXPECT_LT(three, 1.5 * one) << "one " << one << " s, three " << three << " s";
+}
+
+TEST_F(FleetPty, AStopLeavesNoHalfWrittenBackup) {
+  start({4, 3}, "9600");
+  const RunResult r = RunProgram(ZOVACTL_PATH, {"fleet", "backup", path("fleet.toml"), "--into", path("out")},
+                                 kChildLimit, SignalAfter{SIGTERM, std::chrono::milliseconds(1500)});
+  EXPECT_EQ(r.exitCode, 128 + SIGTERM) << r.err;
+  auto hidden = [this] {
+    std::vector<std::string> found;
+    for (const auto& e : fs::recursive_directory_iterator(path("out"))) {
+      if (!e.path().filename().string().starts_with("fleet-")) found.push_back(e.path().filename().string());
+    }
+    return found;
+  };
+  EXPECT_EQ(hidden(), std::vector<std::string>{});
+  // Killed outright, a run leaves its temporary folders; the next run of the fleet clears them.
+  (void)RunProgram(ZOVACTL_PATH, {"fleet", "backup", path("fleet.toml"), "--into", path("out")}, kChildLimit,
+                   SignalAfter{SIGKILL, std::chrono::milliseconds(1500)});
+  EXPECT_EQ(hidden().size(), 4u) << "a3 and a4, and a temporary folder in each";
+  write(path("fleet.toml"), read(path("fleet.toml")) + "[defaults]\nhandshake-timeout = 2\ntimeout = 2\n");
+  (void)fleet({"--only", "sys"});
+  for (const std::string& name : hidden()) EXPECT_FALSE(name.starts_with(".")) << name;
+}
+
+}  // namespace
+}  // namespace zova::test
