@@ -7,6 +7,8 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <utility>
 #include <thread>
 
 namespace zova {
@@ -37,6 +39,28 @@ std::optional<T> CallWithin(std::chrono::steady_clock::time_point deadline, std:
   if (shared->done.wait_until(lock, deadline, [&] { return shared->result.has_value(); })) return shared->result;
   shared->abandoned = true;
   return std::nullopt;
+}
+
+// The system's name lookup (getaddrinfo) for HOST:PORT within `deadline`: its result code and, when that is 0,
+// the list to free; nullopt when the deadline came first. A template on the system's addrinfo, so each
+// system's socket file instantiates it with its own headers.
+template <class AddrInfo>
+std::optional<std::pair<int, AddrInfo*>> LookUpWithin(std::chrono::steady_clock::time_point deadline,
+                                                      const std::string& host, int port, int family, int type) {
+  using Lookup = std::pair<int, AddrInfo*>;
+  return CallWithin<Lookup>(
+      deadline,
+      [host, service = std::to_string(port), family, type] {
+        AddrInfo hints{};
+        hints.ai_family = family;
+        hints.ai_socktype = type;
+        AddrInfo* list = nullptr;
+        const int code = getaddrinfo(host.c_str(), service.c_str(), &hints, &list);
+        return Lookup{code, code == 0 ? list : nullptr};
+      },
+      [](Lookup& late) {
+        if (late.second != nullptr) freeaddrinfo(late.second);
+      });
 }
 
 }  // namespace zova

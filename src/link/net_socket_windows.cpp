@@ -88,21 +88,7 @@ int tryConnect(SOCKET s, const addrinfo& a, TimePoint deadline) {
 Handle Connect(const std::string& host, int port, Duration limit, std::string& error) {
   startWinsock();
   const TimePoint deadline = std::chrono::steady_clock::now() + limit;
-  addrinfo hints{};
-  hints.ai_family = AF_UNSPEC;
-  hints.ai_socktype = SOCK_STREAM;
-  // A name server that does not answer would hold the open past its bound: the lookup is waited for no longer.
-  using Lookup = std::pair<int, addrinfo*>;
-  const std::optional<Lookup> lookup = CallWithin<Lookup>(
-      deadline,
-      [host, service = std::to_string(port), hints] {
-        addrinfo* list = nullptr;
-        const int code = getaddrinfo(host.c_str(), service.c_str(), &hints, &list);
-        return Lookup{code, code == 0 ? list : nullptr};
-      },
-      [](Lookup& late) {
-        if (late.second != nullptr) freeaddrinfo(late.second);
-      });
+  const auto lookup = LookUpWithin<addrinfo>(deadline, host, port, AF_UNSPEC, SOCK_STREAM);
   if (!lookup) {
     error = "timed out looking up " + host;
     return kNoSocket;
