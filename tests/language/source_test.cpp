@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,8 @@ TEST(MnemonicTableTest, LookUpIsExactAndCaseSensitive) {
   EXPECT_EQ(LookUpMnemonic("set"), kNoMnemonic);
   EXPECT_EQ(LookUpMnemonic(""), kNoMnemonic);      // the empty last entry is never matched
   EXPECT_EQ(LookUpMnemonic(kFillerMnemonic), 22);  // the first filler entry
+  // Names by opcode, the first entry included, and nothing outside the table.
+  EXPECT_EQ(std::tuple(MnemonicText(0), MnemonicText(-1), MnemonicText(kMnemonicCount)), std::tuple(";", "", ""));
 }
 
 TEST(MnemonicTableTest, EveryNamedEntryHasAParserAndNoFillerHasOne) {

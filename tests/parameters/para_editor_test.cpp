@@ -2,6 +2,8 @@
 // half to even, messages, reset texts, the packed codes and the selector groups.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -227,6 +229,24 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
     EXPECT_EQ(std::tuple(table[c.entry], ui.texts()), std::tuple(c.stored, c.messages)) << c.entry << " " << c.typed;
   }
   EXPECT_EQ(OrderCode("1-2-3-4-5-6-1-2-3-4-5-6-1"), OrderCode("1-2-3-4-5-6-1-2-3-4-")) << "20 characters looked at";
+}
+
+// A box's limits are the numbers its own message names ("1 ~ 5000 사이의 값을..."), so a limit typed
+// apart from its message shows here. JLOCK names 1 but keeps its default 0; Control Timer lists its values.
+TEST(BoxLimits, AreTheNumbersTheirMessagesName) {
+  auto named = [](std::string_view message) {
+    double low = 0, high = 0;
+    return std::sscanf(std::string(message).c_str(), " %lf ~ %lf", &low, &high) == 2 ? std::pair(low, high)
+                                                                                     : std::pair(-1.0, -1.0);
+  };
+  for (const AxBox& b : AxBoxes()) {
+    if (b.label == "JLOCK") continue;
+    EXPECT_EQ(named(b.message), std::pair(b.low, b.high)) << b.label;
+  }
+  for (const SysBox& b : SysBoxes()) {
+    if (b.kind != SysBoxKind::Decimal || b.rangeMessage.find('~') == std::string_view::npos) continue;
+    EXPECT_EQ(named(b.rangeMessage), std::pair(double(b.low), double(b.high))) << b.label;
+  }
 }
 
 TEST(SysEditor, ShownTextsReadBackToTheSameValues) {
