@@ -14,10 +14,11 @@ namespace fs = std::filesystem;
 
 TEST(FleetFile, EachMistakeIsNamedByItsLine) {
   const std::string head = "[defaults]\naxes = 4\n\n[[controller]]\nname = \"a\"\nport = \"sim\"\n";
-  const struct {
+  struct Case {
     std::string text;
     TextFault fault;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {head + "colour = 1\n", {7, "colour: unknown key"}},
       {"[defaults]\nport = \"sim\"\n", {2, "port: unknown key"}},
       {"axes = 4\n", {1, "axes: unknown key"}},
@@ -30,15 +31,18 @@ TEST(FleetFile, EachMistakeIsNamedByItsLine) {
       {head + "[[controller]]\nport = \"sim\"\n", {7, "controller without a name"}},
       {head + "[[controller]]\nname = \"a\"\nport = \"sim\"\n", {7, "the name a is used twice (first at line 4)"}},
       {head + "[[controller]]\nname = \"b/c\"\n", {8, ""}},
-      {"[defaults]\naxes = 4\n[[controller]]\nname = \"x\"\nport = \"/dev/pts/9\"\n[[controller]]\nname = \"y\"\n"
-       "port = \"/dev/../dev/pts/9\"\n",
-       {6, "controllers x and y are on one line, /dev/pts/9"}},
       {head +
            "[[controller]]\nname = \"b\"\nport = \"tcp://h:1\"\n[[controller]]\nname = \"c\"\nport = \"tcp://h:1\"\n",
        {10, "controllers b and c are on one line, tcp://h:1"}},
       {"[defaults]\naxes = 4\n", {0, "no [[controller]] table"}},
       {"[defaults\n", {1, ""}},
   };
+#ifndef _WIN32  // device names are paths here: two spellings of one device are one line
+  cases.push_back(
+      {"[defaults]\naxes = 4\n[[controller]]\nname = \"x\"\nport = \"/dev/pts/9\"\n[[controller]]\n"
+       "name = \"y\"\nport = \"/dev/../dev/pts/9\"\n",
+       {6, "controllers x and y are on one line, /dev/pts/9"}});
+#endif
   for (const auto& c : cases) {
     std::vector<FleetMember> members;
     const TextFault fault = ReadFleet(c.text, members);
@@ -70,6 +74,9 @@ TEST(FleetFolders, StampsAreUtcAndOnlyBackupFoldersArePruned) {
   for (const std::string& s : stamps) fs::create_directory(scratch.path(s));
   fs::create_directory(scratch.path("2024-05-0xT140309Z"));     // not of the form
   scratch.write(scratch.path("2024-05-09T140309Z"), "a file");  // not a folder
+#ifdef _WIN32
+  GTEST_SKIP() << "making a symbolic link needs a privilege on Windows";
+#endif
   fs::create_directory_symlink(stamps[0], scratch.path("latest"));
   std::string error;
   EXPECT_EQ(PruneBackups(scratch.dir.string(), 2, error), (std::vector<std::string>{stamps[1]}));
