@@ -33,4 +33,7 @@ void Close(Handle socket);
 // "timed out after 5 s".
 std::string TimedOut(Duration limit);
 
+// What is left of a wait until `deadline`, in the whole milliseconds a poll takes (0 to 60000).
+int MillisecondsLeft(TimePoint deadline);
+
 }  // namespace zova::net

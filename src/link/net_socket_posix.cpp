@@ -20,11 +20,6 @@ namespace zova::net {
 
 namespace {
 
-int millisecondsLeft(TimePoint deadline) {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-  return static_cast<int>(std::clamp<long long>(left.count(), 0, 60'000));
-}
-
 std::string reason(int code, Duration limit) {
   switch (code) {
     case ECONNREFUSED:
@@ -66,7 +61,7 @@ int tryConnect(int fd, const addrinfo& a, TimePoint deadline) {
   pollfd p{fd, POLLOUT, 0};
   int n = 0;
   do {
-    n = poll(&p, 1, millisecondsLeft(deadline));
+    n = poll(&p, 1, MillisecondsLeft(deadline));
   } while (n < 0 && errno == EINTR);
   if (n == 0) return ETIMEDOUT;
   int code = 0;
@@ -135,9 +130,9 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
       size -= static_cast<std::size_t>(n);
     } else if (n < 0 && errno == EINTR) {
       continue;
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && millisecondsLeft(deadline) > 0) {
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && MillisecondsLeft(deadline) > 0) {
       pollfd p{fd, POLLOUT, 0};
-      poll(&p, 1, millisecondsLeft(deadline));
+      poll(&p, 1, MillisecondsLeft(deadline));
     } else {
       error = reason(n < 0 ? errno : ETIMEDOUT, kLimit);
       return false;

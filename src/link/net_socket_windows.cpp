@@ -23,11 +23,6 @@ void startWinsock() {
   (void)started;
 }
 
-int millisecondsLeft(TimePoint deadline) {
-  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-  return static_cast<int>(std::clamp<long long>(left.count(), 0, 60'000));
-}
-
 std::string reason(int code, Duration limit) {
   switch (code) {
     case WSAECONNREFUSED:
@@ -71,7 +66,7 @@ int tryConnect(SOCKET s, const addrinfo& a, TimePoint deadline) {
   FD_ZERO(&failed);
   FD_SET(s, &writable);
   FD_SET(s, &failed);
-  const int ms = millisecondsLeft(deadline);
+  const int ms = MillisecondsLeft(deadline);
   timeval wait{ms / 1000, (ms % 1000) * 1000};
   const int n = select(0, nullptr, &writable, &failed, &wait);
   if (n == 0) return WSAETIMEDOUT;
@@ -133,9 +128,9 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
     if (n > 0) {
       data += n;
       size -= static_cast<std::size_t>(n);
-    } else if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK && millisecondsLeft(deadline) > 0) {
+    } else if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK && MillisecondsLeft(deadline) > 0) {
       WSAPOLLFD p{s, POLLWRNORM, 0};
-      WSAPoll(&p, 1, millisecondsLeft(deadline));
+      WSAPoll(&p, 1, MillisecondsLeft(deadline));
     } else {
       error = reason(n == SOCKET_ERROR ? WSAGetLastError() : WSAETIMEDOUT, kLimit);
       return false;

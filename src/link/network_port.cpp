@@ -14,6 +14,11 @@ std::string TimedOut(Duration limit) {
   return text;
 }
 
+int MillisecondsLeft(TimePoint deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+  return static_cast<int>(std::clamp<long long>(left.count(), 0, 60'000));
+}
+
 }  // namespace net
 
 NetworkPort::NetworkPort(NetworkAddress address, LineSettings line, Duration openLimit)
