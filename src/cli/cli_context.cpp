@@ -1,7 +1,19 @@
 // What every zovactl command shares.
 #include "cli/cli_context.h"
 
+#include <chrono>
+
+#include "link/link.h"
+
 namespace zova::cli {
+
+void ApplyTimeouts(const Options& options, Link& link) {
+  auto duration = [](double seconds) {
+    return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(seconds));
+  };
+  link.timeouts.handshake = duration(options.handshakeTimeoutSeconds);
+  if (options.timeoutSeconds > 0) link.timeouts.reply = duration(options.timeoutSeconds);
+}
 
 bool Context::requireAxes() const {
   if (options.axes >= 2 && options.axes <= 6) return true;

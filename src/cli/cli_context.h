@@ -35,6 +35,9 @@ struct Options {
   bool quiet = false;
 };
 
+// The bounds --handshake-timeout and --timeout set on every wait of `link`.
+void ApplyTimeouts(const Options& options, Link& link);
+
 struct Context {
   Options options;
   Ui* ui = nullptr;      // messages to standard error

@@ -78,8 +78,7 @@ int Run(Context& ctx, const Args& args, Operation op) {
   const backup::Parts& parts = request.parts;
 
   const backup::Setup setup{ctx.options.axes, ctx.options.machineType, ctx.options.port, ctx.lineSettings,
-                            std::to_string(app::kVersionMajor) + "." + std::to_string(app::kVersionMinor) + "." +
-                                std::to_string(app::kVersionRevision)};
+                            app::VersionNumber()};
   const backup::Parts* only = request.list ? &parts : nullptr;
   backup::Report report;
   switch (op) {

@@ -77,17 +77,12 @@ int ReadRequest(Context& ctx, const Args& args, FleetRequest& r) {
   return kExitOk;
 }
 
-Duration ToDuration(double seconds) {
-  return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(seconds));
-}
-
 // A port, its link and its connection, made and used by one worker.
 class CliFleetLine final : public backup::FleetLine {
  public:
-  CliFleetLine(std::unique_ptr<PortStack> stack, Ui& ui, const backup::FleetMember& member)
+  CliFleetLine(std::unique_ptr<PortStack> stack, Ui& ui, const Options& options)
       : stack_(std::move(stack)), link_(stack_->port(), ui, systemClock()), connection_(link_) {
-    link_.timeouts.handshake = ToDuration(member.handshakeTimeoutSeconds);
-    if (member.timeoutSeconds > 0) link_.timeouts.reply = ToDuration(member.timeoutSeconds);
+    ApplyTimeouts(options, link_);
   }
   ~CliFleetLine() override { stack_->port().close(); }
   CliFleetLine(const CliFleetLine&) = delete;
@@ -118,7 +113,7 @@ std::unique_ptr<backup::FleetLine> OpenMember(const backup::FleetMember& member,
     ui.messageBox(error);
     return nullptr;
   }
-  auto line = std::make_unique<CliFleetLine>(std::move(stack), ui, member);
+  auto line = std::make_unique<CliFleetLine>(std::move(stack), ui, options);
   if (!line->open()) {
     if (const std::string fault = line->linkFault(); !fault.empty()) ui.messageBox(fault);
     return nullptr;
@@ -157,8 +152,7 @@ int RunFleet(Context& ctx, const Args& args) {
   run.parts = request.parts;
   run.keep = request.keep;
   run.jobs = request.jobs;
-  run.version = std::to_string(app::kVersionMajor) + "." + std::to_string(app::kVersionMinor) + "." +
-                std::to_string(app::kVersionRevision);
+  run.version = app::VersionNumber();
   run.open = OpenMember;
   run.startThread = StartPortThread;
   run.stopRequested = [] { return InterruptWatch::received() != 0; };

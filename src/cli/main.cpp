@@ -130,10 +130,6 @@ int Refuse(const CLI::App& app, const CLI::ParseError& e) {
   return kExitUsage;
 }
 
-Duration toDuration(double seconds) {
-  return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(seconds));
-}
-
 // Opens the port where the command needs one, runs the command, and closes the port again.
 int RunCommand(const Command& command, Context& ctx, const Args& args, const std::string& simOptions) {
   if (!command.needsPort) return command.run(ctx, args);
@@ -151,8 +147,7 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
     return failure;
   }
   Link link(stack->port(), ui, systemClock());
-  link.timeouts.handshake = toDuration(options.handshakeTimeoutSeconds);
-  if (options.timeoutSeconds > 0) link.timeouts.reply = toDuration(options.timeoutSeconds);
+  ApplyTimeouts(options, link);
   Connection connection(link);
   // The open says why a trace cannot be written; nothing went out then.
   // A network connection that ended says why, after the operation's own message.

@@ -125,7 +125,7 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
 
 backup::Setup FrmBackup::setup() const {
   return {session_.axes, session_.machineType, session_.port.name(), FormatLineSettings(session_.lineSettings),
-          std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision)};
+          VersionNumber()};
 }
 
 bool FrmBackup::confirmRestore(const backup::RestorePlan& plan) {
