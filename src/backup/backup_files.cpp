@@ -2,11 +2,12 @@
 #include "backup/backup_files.h"
 
 #include <algorithm>
-#include <charconv>
+#include <optional>
 #include <set>
 #include <span>
 
 #include "backup/sha256.h"
+#include "link/whole_number.h"
 #include "language/compiler.h"
 #include "language/listing.h"
 #include "parameters/ax_para_file.h"
@@ -57,8 +58,10 @@ std::string AxisText(const Bytes& raw, int axes) {
 }
 
 bool ParseSmall(std::string_view text, int low, int high, int& out) {
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return ec == std::errc() && end == text.data() + text.size() && out >= low && out <= high;
+  const std::optional<int> value = ReadWholeNumber(text);
+  if (!value || *value < low || *value > high) return false;
+  out = *value;
+  return true;
 }
 
 bool IsHex(std::string_view text) { return text.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos; }

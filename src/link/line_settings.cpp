@@ -2,8 +2,10 @@
 #include "link/line_settings.h"
 
 #include <cctype>
-#include <charconv>
+#include <optional>
 #include <vector>
+
+#include "link/whole_number.h"
 
 namespace zova {
 
@@ -16,9 +18,9 @@ std::string_view trim(std::string_view s) {
 }
 
 bool toInt(std::string_view s, int& out) {
-  s = trim(s);
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-  return !s.empty() && ec == std::errc() && end == s.data() + s.size();
+  const std::optional<int> value = ReadWholeNumber(trim(s));
+  if (value) out = *value;
+  return value.has_value();
 }
 
 #ifdef _WIN32
