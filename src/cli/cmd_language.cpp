@@ -47,7 +47,7 @@ bool ConfigFrom(Context& ctx, language::LanguageConfig& config) {
 }
 
 void PrintRecord(Context& ctx, const language::Record& record) {
-  std::fprintf(ctx.out, "%08X %08X\n", static_cast<unsigned>(record.word1), static_cast<unsigned>(record.word2));
+  std::fprintf(ctx.out, "%s\n", language::RecordWords(record).c_str());
 }
 
 // "XXXXXXXX XXXXXXXX" with any blanks around; false for anything else.

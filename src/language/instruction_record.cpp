@@ -1,6 +1,8 @@
 // Record encoding.
 #include "language/instruction_record.h"
 
+#include <cstdio>
+
 namespace zova::language {
 
 namespace {
@@ -19,6 +21,13 @@ Record EncodeValue24(int opcode, std::uint32_t value) {
 
 Record EncodeWholeWord2(int opcode, int mode, std::uint32_t a, std::uint32_t word2) {
   return {Word1(opcode, mode, a & 0xFFFFu), word2};
+}
+
+std::string RecordWords(const Record& record) {
+  char text[24];
+  std::snprintf(text, sizeof text, "%08X %08X", static_cast<unsigned>(record.word1),
+                static_cast<unsigned>(record.word2));
+  return text;
 }
 
 }  // namespace zova::language

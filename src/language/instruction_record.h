@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace zova::language {
 
@@ -34,5 +35,9 @@ inline constexpr int kEndOpcode = 0xFF;
 
 // "SETL", "F" and "OFF": word 2 is one 32-bit value.
 [[nodiscard]] Record EncodeWholeWord2(int opcode, int mode, std::uint32_t a, std::uint32_t word2);
+
+// The record as `zovactl compile` prints it and `list` reads it: word 1 and word 2 as 8 upper-case
+// hexadecimal digits each, one blank between ("01100005 00000000").
+[[nodiscard]] std::string RecordWords(const Record& record);
 
 }  // namespace zova::language

@@ -2,7 +2,6 @@
 #include "language/transfer/listing_check.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <map>
 #include <string>
 
@@ -10,16 +9,7 @@
 #include "language/source_check.h"
 
 namespace zova::programs {
-namespace {
-
-std::string WordsOf(const language::Record& record) {
-  char text[24];
-  std::snprintf(text, sizeof text, "%08X %08X", static_cast<unsigned>(record.word1),
-                static_cast<unsigned>(record.word2));
-  return text;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::vector<TextFault> ListingMismatches(const language::ProgramStore& received, language::LanguageConfig config) {
   const std::vector<language::ListedLine> lines = language::ListProgramLines(received, config.machineType);
@@ -41,7 +31,7 @@ std::vector<TextFault> ListingMismatches(const language::ProgramStore& received,
     std::string why;
     if (line.step >= 0) {
       const language::Record want = received.record(line.step);
-      const std::string record = "the controller's record " + WordsOf(want);
+      const std::string record = "the controller's record " + language::RecordWords(want);
       if (problem != problems.end()) {
         why = record + " does not compile back: " + problem->second;
       } else if (i >= check.lineSteps.size()) {
@@ -49,7 +39,7 @@ std::vector<TextFault> ListingMismatches(const language::ProgramStore& received,
       } else if (!appended) {
         why = record + " has no source form";
       } else if (got != want) {
-        why = record + " compiles back as " + WordsOf(got);
+        why = record + " compiles back as " + language::RecordWords(got);
       }
     } else if (appended || problem != problems.end()) {
       why = "the controller's comment line does not compile back as a comment" +
