@@ -9,7 +9,6 @@
 #include "language/source_check.h"
 
 namespace zova::programs {
-namespace {}  // namespace
 
 std::vector<TextFault> ListingMismatches(const language::ProgramStore& received, language::LanguageConfig config) {
   const std::vector<language::ListedLine> lines = language::ListProgramLines(received, config.machineType);
