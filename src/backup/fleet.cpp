@@ -18,14 +18,19 @@ namespace {
 
 constexpr std::size_t kStampLength = 18;  // "2024-05-01T140309Z"
 
+// Adds `text` to a summary message, after "; " where it holds one already.
+void Note(std::string& message, const std::string& text) {
+  if (!message.empty()) message += "; ";
+  message += text;
+}
+
 // A worker's side of the operator: messages are kept for the summary, progress is not shown, and a stop
 // comes from the run's shared (read-only) request.
 class WorkerUi final : public Ui {
  public:
   explicit WorkerUi(const std::function<bool()>& stop) : stop_(stop) {}
   MessageResult messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) override {
-    if (!text_.empty()) text_ += "; ";
-    text_ += text;
+    Note(text_, std::string(text));
     return MessageResult::Ok;
   }
   void setProgressMaximum(std::string_view, int, int) override {}
@@ -78,11 +83,6 @@ bool PointLatest(const fs::path& folder, const std::string& stamp, std::string& 
   fs::remove(temporary, ignored);
   error = (folder / kLatestName).string() + ": " + ec.message();
   return false;
-}
-
-void Note(std::string& message, const std::string& text) {
-  if (!message.empty()) message += "; ";
-  message += text;
 }
 
 FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
