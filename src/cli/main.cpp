@@ -14,6 +14,7 @@
 #include "link/line_settings.h"
 #include "link/link.h"
 #include "link/network_address.h"
+#include "options/language_option.h"
 #include "options/whole_number_option.h"
 
 namespace zova::cli {
@@ -54,7 +55,7 @@ bool parseSeconds(const std::string& text, double& out) {
 
 // The options before the command, and one subcommand per command. A command reads its own words
 // (prefix_command), as it did before CLI11 stood in front of it.
-void Define(CLI::App& app, Options& o, std::string& simOptions) {
+void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& language) {
   auto help = std::make_shared<Help>();
   help->column_width(31);  // the longest option and its value, and two blanks
   app.formatter(help);
@@ -111,6 +112,7 @@ void Define(CLI::App& app, Options& o, std::string& simOptions) {
                  "options of the simulated controller (with --port sim; see zovasim --help)")
       ->option_text("\"OPTS\"");
   app.add_flag("--quiet", o.quiet, "no progress output");
+  options::AddLanguageOption(app, language);
   app.require_subcommand(1);
   for (const Command& c : AllCommands()) app.add_subcommand(c.name, c.usage)->prefix_command();
   app.add_subcommand("help")->group("")->prefix_command();  // the older spelling of --help, kept out of the list
@@ -202,10 +204,12 @@ int Conclude(CliUi& terminal, int status) {
 }  // namespace
 
 int Main(int argc, char** argv) {
+  options::ChooseLanguage(argc, argv);
   Options options;
   std::string simOptions;
+  std::string language;
   CLI::App app("", "zovactl");
-  Define(app, options, simOptions);
+  Define(app, options, simOptions, language);
   if (argc <= 1) {
     std::fputs(app.help().c_str(), stdout);
     return kExitUsage;

@@ -14,4 +14,8 @@ namespace zova {
 // The local time now, as "2024-05-01T14:03:09+0900".
 [[nodiscard]] std::string LocalTimeStamp();
 
+// The name of the locale the user chose for messages: the first set of LC_ALL, LC_MESSAGES and LANG on
+// POSIX, the user's display language ("ko", "en"...) on Windows; empty where none is set.
+[[nodiscard]] std::string SystemLocaleName();
+
 }  // namespace zova

@@ -2,6 +2,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <ctime>
 
 #include "link/system.h"
@@ -18,6 +19,14 @@ std::string LocalTimeStamp() {
   char text[40];
   std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S%z", &local);
   return text;
+}
+
+std::string SystemLocaleName() {
+  // POSIX's order of precedence for the messages category; an empty variable counts as unset.
+  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+    if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return value;
+  }
+  return {};
 }
 
 }  // namespace zova

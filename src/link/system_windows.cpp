@@ -38,4 +38,9 @@ std::string LocalTimeStamp() {
   return text;
 }
 
+std::string SystemLocaleName() {
+  // The language Windows shows its own texts in; only Korean or not matters to the program.
+  return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_KOREAN ? "ko" : "en";
+}
+
 }  // namespace zova

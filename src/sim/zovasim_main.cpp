@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "options/language_option.h"
 #include "sim/pty_server.h"
 #include "sim/sim_options.h"
 #include "sim/state_file.h"
@@ -18,11 +19,14 @@ void onSignal(int) { stopRequested = true; }
 }  // namespace
 
 int main(int argc, char** argv) {
+  zova::options::ChooseLanguage(argc, argv);
   zova::sim::Controller controller;
+  std::string language;
   zova::sim::SimOptions options;
   CLI::App app("Serves a simulated controller on a pseudo-terminal and prints the device's path on its first line.",
                "zovasim");
   zova::sim::AddSimOptions(app, controller, options);
+  zova::options::AddLanguageOption(app, language);
   app.set_help_flag("-h,--help", "print this help");
   app.set_version_flag("--version", "zovasim " ZOVA_VERSION, "print the program's version");
   app.failure_message([](const CLI::App*, const CLI::Error& e) {
