@@ -23,6 +23,7 @@ checks:
 	./scripts/check-core-free-of-qt
 	./scripts/check-core-free-of-posix
 	./scripts/check-format
+	./scripts/check-translations
 
 build:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOVA_WERROR=ON
