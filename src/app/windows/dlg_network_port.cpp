@@ -13,16 +13,16 @@ namespace zova::app {
 
 DlgNetworkPort::DlgNetworkPort(const QString& address, QWidget* parent) : QDialog(parent) {
   setObjectName("dlgNetworkPort");
-  setWindowTitle("Network Port");
+  setWindowTitle(tr("Network Port"));
   auto* layout = new QVBoxLayout(this);
-  auto* help = new QLabel(
-      "A controller wired to a serial device server:\n"
-      "  tcp://HOST:PORT      the bytes as they are (the server's \"TCP server\" or raw mode;\n"
-      "                       its serial line is set on the server)\n"
-      "  rfc2217://HOST:PORT  Telnet with COM Port Control: the line settings are set on the server\n"
-      "HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].\n"
-      "Neither form is encrypted: use them on a closed network or through an SSH tunnel.",
-      this);
+  auto* help =
+      new QLabel(tr("A controller wired to a serial device server:\n"
+                    "  tcp://HOST:PORT      the bytes as they are (the server's \"TCP server\" or raw mode;\n"
+                    "                       its serial line is set on the server)\n"
+                    "  rfc2217://HOST:PORT  Telnet with COM Port Control: the line settings are set on the server\n"
+                    "HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].\n"
+                    "Neither form is encrypted: use them on a closed network or through an SSH tunnel."),
+                 this);
   help->setObjectName("lblNetworkForms");
   layout->addWidget(help);
   txtAddress_ = new QLineEdit(address, this);
@@ -35,7 +35,7 @@ DlgNetworkPort::DlgNetworkPort(const QString& address, QWidget* parent) : QDialo
   layout->addWidget(lblFault_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   buttons->button(QDialogButtonBox::Ok)->setObjectName("cmdOk");
-  buttons->button(QDialogButtonBox::Ok)->setText("&Open");
+  buttons->button(QDialogButtonBox::Ok)->setText(tr("&Open"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName("cmdCancel");
   connect(buttons, &QDialogButtonBox::accepted, this, &DlgNetworkPort::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -50,7 +50,9 @@ void DlgNetworkPort::accept() {
   std::string error;
   const std::string text = address().toStdString();
   if (!IsNetworkPortName(text) || !ParseNetworkAddress(text, parsed, error)) {
-    lblFault_->setText(QString::fromStdString(error.empty() ? text + ": write " + kNetworkPortForms : error));
+    lblFault_->setText(error.empty()
+                           ? tr("%1: write %2").arg(QString::fromStdString(text), QString::fromUtf8(kNetworkPortForms))
+                           : QString::fromStdString(error));
     return;
   }
   QDialog::accept();

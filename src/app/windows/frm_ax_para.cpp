@@ -20,7 +20,8 @@ namespace zova::app {
 
 namespace {
 
-constexpr std::string_view kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+constexpr const char* kMsgNoFileName =
+    QT_TRANSLATE_NOOP("zova::app::FrmAxPara", "File Open 메뉴에서 저장할 화일명을 입력하십시요.");
 // The first eleven groups are drive settings, the last six signal levels.
 constexpr int kAxGroupsInFirstFrame = 11;
 
@@ -43,12 +44,12 @@ FrmAxPara::FrmAxPara(Session& session)
         return std::nullopt;
       }) {
   setObjectName("frmNaxpara");
-  setWindowTitle("Axis Parameter");
+  setWindowTitle(tr("Axis Parameter"));
   auto* layout = new QVBoxLayout(this);
 
   auto* axes = new QHBoxLayout;
   for (int i = 0; i < kMaxAxes; ++i) {
-    auto* panel = MakeButton(this, ArrayName("SSPanelAxSel", i), QString("%1-Axis").arg(i + 1));
+    auto* panel = MakeButton(this, ArrayName("SSPanelAxSel", i), tr("%1-Axis").arg(i + 1));
     connect(panel, &QPushButton::clicked, this, [this, i] { axisClicked(i); });
     txtAxSel_[static_cast<std::size_t>(i)] = MakeIndicator(this, ArrayName("txtAxSel", i));
     // An axis the controller does not have cannot be chosen, and looks it.
@@ -61,9 +62,9 @@ FrmAxPara::FrmAxPara(Session& session)
 
   auto* body = new QHBoxLayout;
   layout->addLayout(body);
-  auto* axFrame = new QGroupBox("Ax Parameter", this);
+  auto* axFrame = new QGroupBox(tr("Ax Parameter"), this);
   auto* axColumn = new QVBoxLayout(axFrame);
-  auto* limitFrame = new QGroupBox("Limit Parameter", this);
+  auto* limitFrame = new QGroupBox(tr("Limit Parameter"), this);
   auto* limitColumn = new QVBoxLayout(limitFrame);
   int n = 0;
   for (const ChoiceGroup& g : AxChoiceGroups()) {
@@ -78,7 +79,7 @@ FrmAxPara::FrmAxPara(Session& session)
   body->addWidget(axFrame);
   body->addWidget(limitFrame);
 
-  auto* swFrame = new QGroupBox("Software Parameter", this);
+  auto* swFrame = new QGroupBox(tr("Software Parameter"), this);
   auto* grid = new QGridLayout(swFrame);
   for (int b = 0; b < kAxBoxCount; ++b) {
     auto* label = new QLabel(Qs(AxBoxes()[static_cast<std::size_t>(b)].label), swFrame);
@@ -155,8 +156,8 @@ void FrmAxPara::fileNameChanged() {
 }
 
 void FrmAxPara::fileOpen() {
-  FileDialogRequest request{"Axis Para File Open", QtFilter("DIRIDOZO.dat|DIRIDOZO.dat|모든파일(*.*)|*.*"),
-                            file_.fileName->text(), FileDialogForm::Open};
+  FileDialogRequest request{tr("Axis Para File Open"), DefaultFileFilter("DIRIDOZO.dat"), file_.fileName->text(),
+                            FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
   // A new name reads the file through the box's change; the same name is read again here.
@@ -170,7 +171,7 @@ void FrmAxPara::fileOpen() {
 void FrmAxPara::fileSave() {
   Ui& ui = session_.ui;
   if (file_.fileName->text().isEmpty()) {
-    ui.messageBox(kMsgNoFileName);
+    ui.messageBox(tr(kMsgNoFileName).toStdString());
     return;
   }
   (void)WriteAxParaFile(file_.fileName->text().toStdString(), session_.axPara, ui);
@@ -181,9 +182,9 @@ void FrmAxPara::receive() {
   if (session_.link.LinkBusy) return;
   HandlerLock running(session_);
   // One block in one exchange: Cancel acts only before it begins.
-  Operation operation(session_, "Axis Parameter TEV ☞ PC", {file_.cancel});
+  Operation operation(session_, tr("Axis Parameter TEV ☞ PC"), {file_.cancel});
   const TransferStatus status = FetchAxPara(session_.link, session_.axPara, session_.axes);
-  operation.finish(ParameterTransferResult(status, "Axis parameters", true));
+  operation.finish(ParameterTransferResult(status, tr("Axis parameters"), true));
   if (status != TransferStatus::Ok) return;
   initAxButton();
   updateAxButton();
@@ -192,9 +193,9 @@ void FrmAxPara::receive() {
 void FrmAxPara::transmit() {
   if (session_.link.LinkBusy) return;
   HandlerLock running(session_);
-  Operation operation(session_, "Axis Parameter PC ☞ TEV", {file_.cancel});
+  Operation operation(session_, tr("Axis Parameter PC ☞ TEV"), {file_.cancel});
   operation.finish(
-      ParameterTransferResult(SendAxPara(session_.link, session_.axPara, session_.axes), "Axis parameters", false));
+      ParameterTransferResult(SendAxPara(session_.link, session_.axPara, session_.axes), tr("Axis parameters"), false));
 }
 
 void FrmAxPara::closeEvent(QCloseEvent* event) {

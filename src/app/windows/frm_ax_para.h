@@ -18,6 +18,7 @@
 namespace zova::app {
 
 class FrmAxPara : public QWidget {
+  Q_OBJECT
  public:
   explicit FrmAxPara(Session& session);
 

@@ -24,23 +24,33 @@ namespace zova::app {
 namespace {
 
 struct ActionText {
-  const char* name;   // window and menu item names
-  const char* title;  // window title and folder dialog title
+  const char* name;    // window and menu item names
+  const char* title;   // window title
+  const char* folder;  // folder dialog title
+  const char* menu;    // menu item caption
   std::string_view bar;
 };
 
 ActionText TextOf(WholeControllerAction action) {
   switch (action) {
     case WholeControllerAction::Backup:
-      return {"Backup", "Backup", backup::kBackupBar};
+      return {"Backup", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Backup"),
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Backup folder"),
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Backup…"), backup::kBackupBar};
     case WholeControllerAction::Restore:
-      return {"Restore", "Restore", backup::kRestoreBar};
+      return {"Restore", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Restore"),
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Restore folder"),
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Restore…"), backup::kRestoreBar};
     case WholeControllerAction::Compare:
       break;
     case WholeControllerAction::CompareBackups:
-      return {"CompareBackups", "Compare Backups", backup::kCompareBar};
+      return {"CompareBackups", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare Backups"),
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Old backup folder"),
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Compare Backups…"), backup::kCompareBar};
   }
-  return {"Compare", "Compare", backup::kCompareBar};
+  return {"Compare", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare"),
+          QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare folder"),
+          QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Compare…"), backup::kCompareBar};
 }
 
 bool Between(WholeControllerAction action) { return action == WholeControllerAction::CompareBackups; }
@@ -50,13 +60,12 @@ QWidget* MakeWindow(Session& session, FrmMain& main, WholeControllerAction actio
   // A backup makes its folder; restore and compare read one that exists.
   const FileDialogForm form =
       action == WholeControllerAction::Backup ? FileDialogForm::NewFolder : FileDialogForm::Folder;
-  FileDialogRequest request{
-      Between(action) ? QString("Old backup folder") : QString("%1 folder").arg(text.title), {}, {}, form};
+  FileDialogRequest request{FrmBackup::tr(text.folder), {}, {}, form};
   const std::optional<QString> folder = FileDialog()(&main, request);
   if (!folder) return nullptr;
   if (Between(action)) {
     // Two backups on the disk: no controller is needed.
-    request.title = "New backup folder";
+    request.title = FrmBackup::tr("New backup folder");
     request.selected = *folder;
     const std::optional<QString> newer = FileDialog()(&main, request);
     if (!newer) return nullptr;
@@ -83,7 +92,7 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
       newFolder_(std::move(newFolder)) {
   const ActionText text = TextOf(action);
   setObjectName(QString("frm%1").arg(text.name));
-  setWindowTitle(text.title);
+  setWindowTitle(tr(text.title));
   auto* layout = new QVBoxLayout(this);
   auto* lblFolder = new QLabel(Between(action) ? folder_ + "\n" + newFolder_ : folder_, this);
   lblFolder->setObjectName("lblFolder");
@@ -102,14 +111,14 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
   layout->addWidget(txtSummary_);
   grdDifferences_ = new QTableWidget(0, 3, this);
   grdDifferences_->setObjectName("grdDifferences");
-  grdDifferences_->setHorizontalHeaderLabels(Between(action) ? QStringList{"Item", "Old", "New"}
-                                                             : QStringList{"Item", "Controller", "Backup"});
+  grdDifferences_->setHorizontalHeaderLabels(Between(action) ? QStringList{tr("Item"), tr("Old"), tr("New")}
+                                                             : QStringList{tr("Item"), tr("Controller"), tr("Backup")});
   grdDifferences_->horizontalHeader()->setStretchLastSection(true);
   grdDifferences_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdDifferences_->setVisible(action != WholeControllerAction::Backup);
   layout->addWidget(grdDifferences_);
   auto* buttons = new QHBoxLayout;
-  cmdSave_ = MakeButton(this, "cmdSaveDifferences", "Save…");
+  cmdSave_ = MakeButton(this, "cmdSaveDifferences", tr("Save…"));
   cmdSave_->setEnabled(false);
   cmdSave_->setVisible(action != WholeControllerAction::Backup);
   cmdCancel_ = MakeCancelButton(session_, this, "cmdCancel");
@@ -132,21 +141,21 @@ bool FrmBackup::confirmRestore(const backup::RestorePlan& plan) {
   static constexpr struct {
     backup::Part part;
     const char* what;
-  } kWhat[] = {{backup::Part::Sys, "system parameters"},
-               {backup::Part::Axis, "axis parameters"},
-               {backup::Part::Loc, "locations 0 to 2499"},
-               {backup::Part::Sft, "shifts 0 to 999"},
-               {backup::Part::Programs, "programs 0 to 31"}};
+  } kWhat[] = {{backup::Part::Sys, QT_TR_NOOP("system parameters")},
+               {backup::Part::Axis, QT_TR_NOOP("axis parameters")},
+               {backup::Part::Loc, QT_TR_NOOP("locations 0 to 2499")},
+               {backup::Part::Sft, QT_TR_NOOP("shifts 0 to 999")},
+               {backup::Part::Programs, QT_TR_NOOP("programs 0 to 31")}};
   QStringList overwritten;
   for (const auto& w : kWhat) {
-    if (plan.parts.has(w.part)) overwritten << w.what;
+    if (plan.parts.has(w.part)) overwritten << tr(w.what);
   }
   const QString last = overwritten.takeLast();
-  const QString what = overwritten.isEmpty() ? last : overwritten.join(", ") + " and " + last;
-  QString text = QString("This overwrites the controller's %1 with the backup in %2.").arg(what, folder_);
+  const QString what = overwritten.isEmpty() ? last : tr("%1 and %2").arg(overwritten.join(", "), last);
+  QString text = tr("This overwrites the controller's %1 with the backup in %2.").arg(what, folder_);
   if (const std::string change = backup::AxesChangeLine(plan); !change.empty()) text += "\n" + Qs(change);
-  return session_.ui.messageBox(text.toStdString(), "Restore", MessageButtons::OkCancel, MessageIcon::Exclamation) ==
-         MessageResult::Ok;
+  return session_.ui.messageBox(text.toStdString(), tr("Restore").toStdString(), MessageButtons::OkCancel,
+                                MessageIcon::Exclamation) == MessageResult::Ok;
 }
 
 void FrmBackup::run() {
@@ -161,8 +170,11 @@ void FrmBackup::run() {
   while (session_.link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
   const std::string folder = folder_.toStdString();
   // Said where the operator looks, also when closing the window asked for the stop.
-  const QMetaObject::Connection stopShown = connect(&session_.activity, &Activity::stopRequested, this,
-                                                    [this] { txtSummary_->appendPlainText(kStoppingText); });
+  const QMetaObject::Connection stopShown = connect(&session_.activity, &Activity::stopRequested, this, [this] {
+    txtSummary_->appendPlainText(tr("Stopping after the current exchange…"));
+  });
+  // The words of the status bar, so the two places say the same.
+  static_assert(std::string_view(kStoppingText) == "Stopping after the current exchange…");
   {
     Operation operation(session_, windowTitle(), {cmdCancel_});
     switch (action_) {
@@ -179,7 +191,7 @@ void FrmBackup::run() {
         break;
     }
     if (report_.summary.empty() && report_.result == backup::Result::Cancelled) {
-      report_.summary.emplace_back("stopped at the operator's request");
+      report_.summary.push_back(tr("stopped at the operator's request").toStdString());
     }
     // The last line is the outcome; without one, the message box of the failure is the result.
     operation.finish(report_.summary.empty() ? QString() : windowTitle() + ": " + Qs(report_.summary.back()));
@@ -199,7 +211,7 @@ void FrmBackup::showReport() {
   }
   cmdSave_->setEnabled(!report_.differences.empty());
   // The same button, and Esc, now close the window.
-  cmdCancel_->setText("Close");
+  cmdCancel_->setText(tr("Close"));
   cmdCancel_->setShortcut(Qt::Key_Escape);
   cmdCancel_->setEnabled(true);
   disconnect(cmdCancel_, &QPushButton::clicked, nullptr, nullptr);
@@ -207,7 +219,7 @@ void FrmBackup::showReport() {
 }
 
 void FrmBackup::saveDifferences() {
-  FileDialogRequest request{"Save differences", "Text (*.txt);;*.* (*)", folder_ + "/differences.txt",
+  FileDialogRequest request{tr("Save differences"), tr("Text") + " (*.txt);;*.* (*)", folder_ + "/differences.txt",
                             FileDialogForm::Save, true};
   const std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;
@@ -230,7 +242,7 @@ void AddWholeControllerMenu(FrmMain& main, QMenu& menu) {
   for (auto action : {WholeControllerAction::Backup, WholeControllerAction::Restore, WholeControllerAction::Compare,
                       WholeControllerAction::CompareBackups}) {
     const QString name = QString("mnu%1").arg(TextOf(action).name);
-    auto* item = menu.addAction(QString("&%1…").arg(TextOf(action).title));
+    auto* item = menu.addAction(FrmBackup::tr(TextOf(action).menu));
     item->setObjectName(name);
     QObject::connect(item, &QAction::triggered, &main, [&main, name] { main.openScreen(name); });
   }

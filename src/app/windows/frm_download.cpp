@@ -11,11 +11,12 @@
 #include "app/windows/screens.h"
 #include "app/widgets/window_util.h"
 #include "link/link_error.h"
+#include "link/translation.h"
 
 namespace zova::app {
 
 namespace {
-QLabel* label(QWidget* parent, const char* name, const QString& text) {
+QLabel* label(QWidget* parent, const char* name, const QString& text = {}) {
   auto* l = new QLabel(text, parent);
   l->setObjectName(name);
   return l;
@@ -27,19 +28,19 @@ FrmDownload::FrmDownload(Session& session, QWidget* parent)
       session_(session),
       download_(std::make_unique<FirmwareDownload>(session.link, *this)) {
   setObjectName("frmDownload");
-  setWindowTitle("Download");
+  setWindowTitle(tr("Download"));
   auto* layout = new QVBoxLayout(this);
-  auto* frame = new QGroupBox("Firmware", this);
+  auto* frame = new QGroupBox(tr("Firmware"), this);
   frame->setObjectName("Frame1");
   auto* grid = new QGridLayout(frame);
-  grid->addWidget(label(frame, "Label1", "Controller firmware (Intel HEX)"), 0, 0, 1, 2);
-  labelFilename_ = label(frame, "label_filename", "HEX FILE : ");
+  grid->addWidget(label(frame, "Label1", tr("Controller firmware (Intel HEX)")), 0, 0, 1, 2);
+  labelFilename_ = label(frame, "label_filename", tr("HEX FILE : "));
   grid->addWidget(labelFilename_, 1, 0, 1, 2);
-  labelbyte_ = label(frame, "labelbyte", "");
+  labelbyte_ = label(frame, "labelbyte");
   grid->addWidget(labelbyte_, 2, 0, 1, 2);
-  cmdFile_ = new QPushButton("File Open", frame);
+  cmdFile_ = new QPushButton(tr("File Open"), frame);
   cmdFile_->setObjectName("cmdFile");
-  cmdDown_ = new QPushButton("Down Load", frame);
+  cmdDown_ = new QPushButton(tr("Down Load"), frame);
   cmdDown_->setObjectName("cmdDown");
   grid->addWidget(cmdFile_, 3, 0);
   grid->addWidget(cmdDown_, 3, 1);
@@ -49,11 +50,11 @@ FrmDownload::FrmDownload(Session& session, QWidget* parent)
   grid->addWidget(prgBarWri_, 4, 0, 1, 2);
   cmdCancel_ = MakeCancelButton(session_, frame, "cmdCancel");
   grid->addWidget(cmdCancel_, 4, 2);
-  labelState_ = label(frame, "Label_state", "");
+  labelState_ = label(frame, "Label_state");
   grid->addWidget(labelState_, 5, 0, 1, 2);
-  grid->addWidget(label(frame, "Label3", "T_CHKSUM"), 6, 0);
-  grid->addWidget(label(frame, "Label4", "R_CHKSUM"), 7, 0);
-  label2_ = label(frame, "Label2", "");
+  grid->addWidget(label(frame, "Label3", tr("T_CHKSUM")), 6, 0);
+  grid->addWidget(label(frame, "Label4", tr("R_CHKSUM")), 7, 0);
+  label2_ = label(frame, "Label2");
   grid->addWidget(label2_, 7, 1);
   layout->addWidget(frame);
   session_.ui.registerProgressBar(std::string(kDownloadProgressBar), 0, prgBarWri_);
@@ -107,17 +108,17 @@ void FrmDownload::downClicked() {
   HandlerLock running(session_);
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
-  Operation operation(session_, "Down Load", {cmdCancel_});
+  Operation operation(session_, tr("Down Load"), {cmdCancel_});
   switch (download_->DownClick()) {
     case FirmwareDownload::Outcome::Success:
-      operation.finish("Firmware downloaded");
+      operation.finish(tr("Firmware downloaded"));
       break;
     case FirmwareDownload::Outcome::Cancelled:
-      operation.finish("Cancelled before the erase; the flash is as it was");
+      operation.finish(tr("Cancelled before the erase; the flash is as it was"));
       break;
     case FirmwareDownload::Outcome::HandshakeFailed:
     case FirmwareDownload::Outcome::EraseRefused:
-      operation.finish(Qs(kStateError));
+      operation.finish(Qs(Tr(kStateError)));
       break;
     default:
       break;  // its message box said why

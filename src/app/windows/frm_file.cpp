@@ -15,6 +15,7 @@
 #include "app/widgets/window_util.h"
 #include "language/transfer/program_files.h"
 #include "link/link_error.h"
+#include "link/translation.h"
 
 namespace zova::app {
 
@@ -22,20 +23,26 @@ namespace {
 
 using programs::ProgramTransfer;
 
-constexpr const char* kMsgNotNumber = " 숫자를 입력하십시요";
+constexpr const char* kMsgNotNumber = QT_TRANSLATE_NOOP("zova::app::FrmFile", " 숫자를 입력하십시요");
 
 // "program 5 received", "32 programs sent, 1 not compiled", or how far a cancelled one got; empty when a
 // message box has said why nothing went.
 QString ResultText(const programs::TransferReport& r, bool all, int programNo, bool send) {
-  const QString done = send ? "sent" : "received";
-  if (r.cancelled) return QString("Cancelled: %1 of 32 programs %2").arg(r.transferred).arg(done);
+  if (r.cancelled) {
+    return (send ? FrmFile::tr("Cancelled: %1 of 32 programs sent")
+                 : FrmFile::tr("Cancelled: %1 of 32 programs received"))
+        .arg(r.transferred);
+  }
   if (r.refused || r.lineDead) return {};
-  if (!all) return r.transferred == 1 ? QString("program %1 %2").arg(programNo).arg(done) : QString();
-  QString text = QString("%1 programs %2").arg(r.transferred).arg(done);
-  if (r.failed > 0) text += QString(", %1 failed").arg(r.failed);
-  if (r.notCompiled > 0) text += QString(", %1 not compiled").arg(r.notCompiled);
-  if (r.rejected > 0) text += QString(", %1 refused for a wrong checksum").arg(r.rejected);
-  if (r.notSaved > 0) text += QString(", %1 not saved").arg(r.notSaved);
+  if (!all) {
+    if (r.transferred != 1) return {};
+    return (send ? FrmFile::tr("program %1 sent") : FrmFile::tr("program %1 received")).arg(programNo);
+  }
+  QString text = (send ? FrmFile::tr("%1 programs sent") : FrmFile::tr("%1 programs received")).arg(r.transferred);
+  if (r.failed > 0) text += FrmFile::tr(", %1 failed").arg(r.failed);
+  if (r.notCompiled > 0) text += FrmFile::tr(", %1 not compiled").arg(r.notCompiled);
+  if (r.rejected > 0) text += FrmFile::tr(", %1 refused for a wrong checksum").arg(r.rejected);
+  if (r.notSaved > 0) text += FrmFile::tr(", %1 not saved").arg(r.notSaved);
   return text;
 }
 
@@ -44,9 +51,9 @@ void TellNotCompilingBack(Ui& ui, const programs::TransferReport& r) {
   if (r.notCompilingBack.empty()) return;
   std::string text;
   for (const std::string& line : r.notCompilingBack) text += line + "\n";
-  ui.messageBox(text +
-                "The written source does not compile back to what the controller holds; "
-                "File > Backup keeps the exact image.");
+  ui.messageBox(text + FrmFile::tr("The written source does not compile back to what the controller holds; "
+                                   "File > Backup keeps the exact image.")
+                           .toStdString());
 }
 
 // Shows each program number of an all transfer in the "TEV File #" box for the length of one call.
@@ -67,7 +74,7 @@ class ProgramNumberShown {
 
 FrmFile::FrmFile(Session& session) : QWidget(nullptr, Qt::Window), session_(session) {
   setObjectName("frmFile");
-  setWindowTitle("FILE Trans / Receive");
+  setWindowTitle(tr("FILE Trans / Receive"));
   dialog_ = new DialogControl(this, "cmdDlgFile", "*.dat");
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(buildFrame(true, receive_));
@@ -94,11 +101,11 @@ FrmFile::FrmFile(Session& session) : QWidget(nullptr, Qt::Window), session_(sess
 
 QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
   const QString side = receive ? "Receive" : "Trans";
-  auto* box = new QGroupBox(receive ? "FILE Receive (TEV ▶ PC)" : "FILE Trans (PC ▶ TEV)", this);
+  auto* box = new QGroupBox(receive ? tr("FILE Receive (TEV ▶ PC)") : tr("FILE Trans (PC ▶ TEV)"), this);
   box->setObjectName(receive ? "fraFileReceive" : "fraFileTrans");
   auto* grid = new QGridLayout(box);
   const QString boxName = "txtFile" + side;
-  const char* labels[] = {"PC File Name", "TEV File #"};
+  const QString labels[] = {tr("PC File Name"), tr("TEV File #")};
   const char* initial[] = {"", "0"};
   for (int i = 0; i < 2; ++i) {
     auto* edit = new QLineEdit(initial[i], box);
@@ -107,7 +114,7 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
     grid->addWidget(new QLabel(labels[i], box), i, 0);
     grid->addWidget(edit, i, 1, 1, 2);
   }
-  const char* captions[] = {receive ? "Receive " : "Trans", receive ? "ALL Receive" : "ALL Trans"};
+  const QString captions[] = {receive ? tr("Receive ") : tr("Trans"), receive ? tr("ALL Receive") : tr("ALL Trans")};
   const QString buttonName = "cmdFile" + side;
   for (int i = 0; i < 2; ++i) {
     auto* button = new QPushButton(captions[i], box);
@@ -116,19 +123,19 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
     actionButtons_.push_back(button);
     grid->addWidget(button, 2, i);
   }
-  frame.open = new QPushButton("File Open", box);
+  frame.open = new QPushButton(tr("File Open"), box);
   frame.open->setObjectName(buttonName + "Open");
   actionButtons_.push_back(frame.open);
   grid->addWidget(frame.open, 2, 2);
   if (!receive) {
     // The source named in the box beside it, in the program editor.
-    auto* edit = MakeButton(box, "cmdFileTransEdit", "Edit");
+    auto* edit = MakeButton(box, "cmdFileTransEdit", tr("Edit"));
     connect(edit, &QPushButton::clicked, this, [this] { OpenProgramEditor(session_, this, trans_.boxes[0]->text()); });
     grid->addWidget(edit, 0, 3);
   }
 
   const std::string barName(receive ? programs::kReceiveBar : programs::kTransBar);
-  const char* barLabels[] = {"File", "Comment"};
+  const QString barLabels[] = {tr("File"), tr("Comment")};
   for (int i = 0; i < 2; ++i) {
     auto* bar = new QProgressBar(box);
     bar->setObjectName(ArrayName(barName.c_str(), i));
@@ -150,7 +157,7 @@ bool FrmFile::portAndFileReady(const Frame& frame, std::string_view noFileMessag
     return false;
   }
   if (frame.boxes[0]->text().isEmpty()) {
-    ui.messageBox(noFileMessage);
+    ui.messageBox(Tr(noFileMessage));
     return false;
   }
   return true;
@@ -164,7 +171,7 @@ void FrmFile::receivePressed(int index) {
   ProgramTransfer& transfer = session_.programTransfer;
   if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
   transfer.RecvFileName = receive_.boxes[0]->text().toStdString();
-  Operation operation(session_, index == 0 ? "Program Receive" : "Program ALL Receive", {receive_.cancel});
+  Operation operation(session_, index == 0 ? tr("Program Receive") : tr("Program ALL Receive"), {receive_.cancel});
   if (index == 0) {
     transfer.RxProgramNo = BoxInteger(receive_.boxes[1]->text());
     const auto report = transfer.ReceivePrograms(session_.link, programs::kModeSingle);
@@ -187,7 +194,7 @@ void FrmFile::transPressed(int index) {
   if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
   transfer.TransFileName = trans_.boxes[0]->text().toStdString();
   if (index == 0) {
-    Operation operation(session_, "Program Trans", {trans_.cancel});
+    Operation operation(session_, tr("Program Trans"), {trans_.cancel});
     transfer.TxProgramNo = BoxInteger(trans_.boxes[1]->text());
     const auto report = transfer.SendPrograms(session_.link, programs::kModeSingle);
     operation.finish(ResultText(report, false, transfer.TxProgramNo, true));
@@ -195,7 +202,7 @@ void FrmFile::transPressed(int index) {
   }
   Ui& ui = session_.ui;
   if (!programs::CheckAllTransFiles(transfer.TransFolder, ui)) return;
-  Operation operation(session_, "Program ALL Trans", {trans_.cancel});
+  Operation operation(session_, tr("Program ALL Trans"), {trans_.cancel});
   ProgramNumberShown shown(transfer, trans_.boxes[1]);
   const auto report = transfer.SendPrograms(session_.link, programs::kModeAll);
   operation.finish(ResultText(report, true, 0, true));
@@ -203,7 +210,7 @@ void FrmFile::transPressed(int index) {
 
 void FrmFile::receiveOpenPressed() {
   // Received programs are written under the chosen name and folder.
-  auto chosen = dialog_->open("Receive File Open", FileDialogForm::Save, false);
+  auto chosen = dialog_->open(tr("Receive File Open"), FileDialogForm::Save, false);
   if (!chosen) return;  // a cancelled dialog changes nothing
   session_.programTransfer.ChooseRecvFile(chosen->toStdString());
   receive_.boxes[0]->setText(Qs(session_.programTransfer.RecvFileName));
@@ -211,7 +218,7 @@ void FrmFile::receiveOpenPressed() {
 
 void FrmFile::transOpenPressed() {
   // A new name in a folder chooses the folder of "ALL Trans".
-  auto chosen = dialog_->open("Trans File Open", FileDialogForm::OpenOrNew, false);
+  auto chosen = dialog_->open(tr("Trans File Open"), FileDialogForm::OpenOrNew, false);
   if (!chosen) return;
   session_.programTransfer.ChooseTransFile(chosen->toStdString());
   trans_.boxes[0]->setText(Qs(session_.programTransfer.TransFileName));
@@ -224,7 +231,7 @@ void FrmFile::boxChanged(Frame& frame, int index, int& programNo) {
   const auto number = BoxNumber(text);
   if (!number) {
     Ui& ui = session_.ui;
-    ui.messageBox(kMsgNotNumber);
+    ui.messageBox(tr(kMsgNotNumber).toStdString());
     numberBox->setText("0");
     return;
   }

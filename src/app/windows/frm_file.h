@@ -15,6 +15,7 @@
 namespace zova::app {
 
 class FrmFile : public QWidget {
+  Q_OBJECT
  public:
   explicit FrmFile(Session& session);
 

@@ -53,10 +53,10 @@ void LineRecordModel::sync() {
 FrmLineMonitor::FrmLineMonitor(Session& session)
     : QWidget(nullptr, Qt::Window), session_(session), record_(systemClock(), kMonitorLines) {
   setObjectName("frmLineMonitor");
-  setWindowTitle("Line Monitor");
+  setWindowTitle(tr("Line Monitor"));
   auto* layout = new QVBoxLayout(this);
   auto* legend =
-      new QLabel("seconds since opened or cleared   > PC to controller   < controller to PC   byte   name", this);
+      new QLabel(tr("seconds since opened or cleared   > PC to controller   < controller to PC   byte   name"), this);
   legend->setObjectName("lblLegend");
   layout->addWidget(legend);
   model_ = new LineRecordModel(record_, this);
@@ -69,11 +69,11 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
   layout->addWidget(view_, 1);
 
   auto* buttons = new QHBoxLayout;
-  cmdPause_ = MakeButton(this, "cmdPause", "&Pause");
+  cmdPause_ = MakeButton(this, "cmdPause", tr("&Pause"));
   cmdPause_->setCheckable(true);
-  auto* clear = MakeButton(this, "cmdClear", "C&lear");
-  clear->setToolTip("Empties the list; its seconds count from the clear");
-  auto* save = MakeButton(this, "cmdSave", "&Save...");
+  auto* clear = MakeButton(this, "cmdClear", tr("C&lear"));
+  clear->setToolTip(tr("Empties the list; its seconds count from the clear"));
+  auto* save = MakeButton(this, "cmdSave", tr("&Save..."));
   for (QPushButton* b : {cmdPause_, clear, save}) buttons->addWidget(b);
   buttons->addStretch();
   layout->addLayout(buttons);
@@ -113,7 +113,7 @@ void FrmLineMonitor::refresh() {
 void FrmLineMonitor::pauseToggled(bool paused) {
   refresh();  // what came before the pause is shown
   record_.setPaused(paused);
-  cmdPause_->setText(paused ? "&Resume" : "&Pause");
+  cmdPause_->setText(paused ? tr("&Resume") : tr("&Pause"));
 }
 
 void FrmLineMonitor::clearClicked() {
@@ -122,7 +122,8 @@ void FrmLineMonitor::clearClicked() {
 }
 
 void FrmLineMonitor::saveClicked() {
-  FileDialogRequest request{"Save Line Monitor", "Trace (*.txt);;*.* (*)", lastSaved_, FileDialogForm::Save, true};
+  FileDialogRequest request{tr("Save Line Monitor"), tr("Trace") + " (*.txt);;*.* (*)", lastSaved_,
+                            FileDialogForm::Save, true};
   auto chosen = FileDialog()(this, request);
   if (!chosen) return;
   lastSaved_ = *chosen;

@@ -35,6 +35,7 @@ class LineRecordModel final : public QAbstractListModel {
 };
 
 class FrmLineMonitor : public QWidget {
+  Q_OBJECT
  public:
   explicit FrmLineMonitor(Session& session);
   ~FrmLineMonitor() override;

@@ -21,7 +21,8 @@ namespace zova::app {
 
 namespace {
 
-constexpr std::string_view kMsgNoFileName = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+constexpr const char* kMsgNoFileName =
+    QT_TRANSLATE_NOOP("zova::app::FrmSysPara", "File Open 메뉴에서 저장할 화일명을 입력하십시요.");
 
 QString EntryLabel(int index) {
   for (const SysParaEntry& e : SysParaEntries()) {
@@ -43,7 +44,7 @@ FrmSysPara::FrmSysPara(Session& session)
         return shown;
       }) {
   setObjectName("frmNsyspara");
-  setWindowTitle("System Parameter");
+  setWindowTitle(tr("System Parameter"));
   auto* layout = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
   layout->addLayout(body);
@@ -115,8 +116,8 @@ void FrmSysPara::choiceClicked(SelectorGroup* group, int index) {
 }
 
 void FrmSysPara::fileOpen() {
-  FileDialogRequest request{"System Para File Open", QtFilter("ZOVASYS.dat|ZOVASYS.dat|모든파일(*.*)|*.*"),
-                            file_.fileName->text(), FileDialogForm::Open};
+  FileDialogRequest request{tr("System Para File Open"), DefaultFileFilter("ZOVASYS.dat"), file_.fileName->text(),
+                            FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
   file_.fileName->setText(*chosen);
@@ -131,7 +132,7 @@ void FrmSysPara::fileOpen() {
 void FrmSysPara::fileSave() {
   Ui& ui = session_.ui;
   if (file_.fileName->text().isEmpty()) {
-    ui.messageBox(kMsgNoFileName);
+    ui.messageBox(tr(kMsgNoFileName).toStdString());
     return;
   }
   (void)WriteSysParaFile(file_.fileName->text().toStdString(), session_.sysPara, ui);
@@ -141,9 +142,9 @@ void FrmSysPara::receive() {
   if (session_.link.LinkBusy) return;
   HandlerLock lock(session_, fileButtons());
   // One block in one exchange: Cancel acts only before it begins.
-  Operation operation(session_, "System Parameter TEV ☞ PC", {file_.cancel});
+  Operation operation(session_, tr("System Parameter TEV ☞ PC"), {file_.cancel});
   const TransferStatus status = FetchSysPara(session_.link, session_.sysPara);
-  operation.finish(ParameterTransferResult(status, "System parameters", true));
+  operation.finish(ParameterTransferResult(status, tr("System parameters"), true));
   if (status != TransferStatus::Ok) return;
   initSysButton();
   updateSysButton();
@@ -152,8 +153,9 @@ void FrmSysPara::receive() {
 void FrmSysPara::transmit() {
   if (session_.link.LinkBusy) return;
   HandlerLock lock(session_, fileButtons());
-  Operation operation(session_, "System Parameter PC ☞ TEV", {file_.cancel});
-  operation.finish(ParameterTransferResult(SendSysPara(session_.link, session_.sysPara), "System parameters", false));
+  Operation operation(session_, tr("System Parameter PC ☞ TEV"), {file_.cancel});
+  operation.finish(
+      ParameterTransferResult(SendSysPara(session_.link, session_.sysPara), tr("System parameters"), false));
 }
 
 void FrmSysPara::closeEvent(QCloseEvent* event) {

@@ -18,6 +18,7 @@
 namespace zova::app {
 
 class FrmSysPara : public QWidget {
+  Q_OBJECT
  public:
   explicit FrmSysPara(Session& session);
 

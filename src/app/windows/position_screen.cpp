@@ -11,7 +11,9 @@
 #include "app/qt/file_dialog.h"
 #include "app/widgets/handler_lock.h"
 #include "app/widgets/window_util.h"
+#include "app/windows/screens.h"
 #include "link/link_error.h"
+#include "link/translation.h"
 #include "app/operation.h"
 #include "positions/wire_value.h"
 
@@ -19,9 +21,11 @@ namespace zova::app {
 
 namespace {
 
-constexpr const char* kMsgNotNumber = " 숫자를 입력하십시요";
-constexpr const char* kMsgReversedRange = " End Loc 는 Start Loc 보다 커야 합니다.";
-constexpr const char* kMsgNoSaveFile = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
+constexpr const char* kMsgNotNumber = QT_TRANSLATE_NOOP("zova::app::PositionScreen", " 숫자를 입력하십시요");
+constexpr const char* kMsgReversedRange =
+    QT_TRANSLATE_NOOP("zova::app::PositionScreen", " End Loc 는 Start Loc 보다 커야 합니다.");
+constexpr const char* kMsgNoSaveFile =
+    QT_TRANSLATE_NOOP("zova::app::PositionScreen", "File Open 메뉴에서 저장할 화일명을 입력하십시요.");
 
 QLineEdit* Box(QWidget* parent, const QString& name, const QString& text) {
   auto* box = new QLineEdit(text, parent);
@@ -34,8 +38,8 @@ QLineEdit* Box(QWidget* parent, const QString& name, const QString& text) {
 PositionScreen::PositionScreen(Session& session, const PositionScreenTraits& traits)
     : QWidget(nullptr, Qt::Window), session_(session), traits_(traits) {
   setObjectName(traits.objectName);
-  setWindowTitle(traits.caption);
-  dialog_ = new DialogControl(this, traits.dialog, QtFilter(traits.dialogFilter));
+  setWindowTitle(tr(traits.caption));
+  dialog_ = new DialogControl(this, traits.dialog, DefaultFileFilter(traits.dialogFile));
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(buildFrame(traits.receiveFrame, receive_, false));
   layout->addWidget(buildFrame(traits.transFrame, trans_, true));
@@ -79,12 +83,12 @@ PositionScreen::PositionScreen(Session& session, const PositionScreenTraits& tra
 }
 
 QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, bool editableValues) {
-  auto* box = new QGroupBox(t.caption, this);
+  auto* box = new QGroupBox(tr(t.caption), this);
   box->setObjectName(t.frame);
   auto* grid = new QGridLayout(box);
   int row = 0;
   for (int i = 0; i < 2; ++i) {
-    grid->addWidget(new QLabel(t.numberLabels[static_cast<std::size_t>(i)], box), row, 0);
+    grid->addWidget(new QLabel(tr(t.numberLabels[static_cast<std::size_t>(i)]), box), row, 0);
     frame.numbers[static_cast<std::size_t>(i)] = Box(box, ArrayName(t.numbers, i), "0");
     grid->addWidget(frame.numbers[static_cast<std::size_t>(i)], row++, 1);
   }
@@ -93,19 +97,19 @@ QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, 
     value->setReadOnly(!editableValues);
     FitWidthTo(value, kWidestPosition);
     frame.values[static_cast<std::size_t>(k)] = value;
-    auto* label = new QLabel(traits_.valueLabels[static_cast<std::size_t>(k)], box);
+    auto* label = new QLabel(tr(traits_.valueLabels[static_cast<std::size_t>(k)]), box);
     // The controller has no such axis: its box is greyed out.
     value->setEnabled(k < session_.axes);
     label->setEnabled(k < session_.axes);
     grid->addWidget(label, row, 0);
     grid->addWidget(value, row++, 1);
   }
-  grid->addWidget(new QLabel("File Name", box), row, 0);
+  grid->addWidget(new QLabel(tr("File Name"), box), row, 0);
   frame.file = Box(box, t.file, "");
   ShowPathEnd(frame.file);
   grid->addWidget(frame.file, row++, 1);
   for (std::size_t i = 0; i < t.buttonList.size(); ++i) {
-    auto* button = new QPushButton(t.buttonList[i].caption, box);
+    auto* button = new QPushButton(tr(t.buttonList[i].caption), box);
     button->setObjectName(ArrayName(t.buttons, static_cast<int>(i)));
     frame.buttons.push_back(button);
     actionButtons_.push_back(button);
@@ -166,7 +170,7 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
     end = BoxInteger(frame.numbers[1]->text());
     if (start > end) {
       Ui& ui = session_.ui;
-      ui.messageBox(kMsgReversedRange);
+      ui.messageBox(tr(kMsgReversedRange).toStdString());
       return;
     }
     mode = layout.blockMode;
@@ -181,7 +185,7 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
   QString caption;
   const PositionFrameTraits& t = transmit ? traits_.transFrame : traits_.receiveFrame;
   for (const PositionButton& b : t.buttonList) {
-    if (b.action == action) caption = b.caption;
+    if (b.action == action) caption = tr(b.caption);
   }
   Operation operation(session_, QString("%1 %2").arg(traits_.tableName, caption.trimmed()), {frame.cancel});
   // A cancelled fetch puts the table back: it holds the old rows or the whole fetch, never a mix.
@@ -200,29 +204,30 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
 
 QString PositionScreen::resultText(PositionAction action, bool transmit, const TransferOutcome& outcome,
                                    int planned) const {
-  const QString rowsWord = planned == 1 ? traits_.rowWord : traits_.rowsWord;
+  const QString rowsWord = tr(planned == 1 ? traits_.rowWord : traits_.rowsWord);
   if (outcome.cancelled) {
-    if (transmit) return QString("Cancelled: %1 of %2 %3 sent").arg(outcome.sent).arg(planned).arg(rowsWord);
-    return QString("Cancelled after %1 of %2 %3; the table is as it was")
+    if (transmit) return tr("Cancelled: %1 of %2 %3 sent").arg(outcome.sent).arg(planned).arg(rowsWord);
+    return tr("Cancelled after %1 of %2 %3; the table is as it was")
         .arg(outcome.stored + outcome.rejected)
         .arg(planned)
         .arg(rowsWord);
   }
   if (!outcome.completed) return {};  // its message box said why
   const bool single = action == PositionAction::Receive || action == PositionAction::Trans;
-  const QString what = single ? QString("%1 %2")
-                                    .arg(traits_.rowWord)
-                                    .arg(transmit ? session_.positions.TxPointNo : session_.positions.RxPointNo)
-                              : QString("%1 %2").arg(transmit ? outcome.sent : outcome.stored).arg(rowsWord);
-  if (transmit) return what + " sent";
-  if (outcome.rejected == 0) return what + " received";
-  if (single) return what + " refused for a wrong checksum";
-  return QString("%1 received, %2 refused for a wrong checksum").arg(what).arg(outcome.rejected);
+  const QString what = single
+                           ? tr("%1 %2", "a row and its number")
+                                 .arg(tr(traits_.rowWord))
+                                 .arg(transmit ? session_.positions.TxPointNo : session_.positions.RxPointNo)
+                           : tr("%1 %2", "a count of rows").arg(transmit ? outcome.sent : outcome.stored).arg(rowsWord);
+  if (transmit) return tr("%1 sent").arg(what);
+  if (outcome.rejected == 0) return tr("%1 received").arg(what);
+  if (single) return tr("%1 refused for a wrong checksum").arg(what);
+  return tr("%1 received, %2 refused for a wrong checksum").arg(what).arg(outcome.rejected);
 }
 
 void PositionScreen::openReceiveFile() {
   // The received table is written to the chosen file.
-  auto chosen = dialog_->open(traits_.receiveDialogTitle, FileDialogForm::Save, true);
+  auto chosen = dialog_->open(tr(traits_.receiveDialogTitle), FileDialogForm::Save, true);
   if (!chosen) return;  // a cancelled dialog changes nothing
   receive_.file->setText(*chosen);
 }
@@ -231,14 +236,14 @@ void PositionScreen::saveFile() {
   Ui& ui = session_.ui;
   const QString name = receive_.file->text();
   if (name.isEmpty()) {
-    ui.messageBox(kMsgNoSaveFile);
+    ui.messageBox(tr(kMsgNoSaveFile).toStdString());
     return;
   }
   (session_.positions.*traits_.save)(ui, name.toStdString());
 }
 
 void PositionScreen::openTransFile() {
-  auto chosen = dialog_->open(traits_.transDialogTitle, FileDialogForm::OpenOrNew, false);
+  auto chosen = dialog_->open(tr(traits_.transDialogTitle), FileDialogForm::OpenOrNew, false);
   if (!chosen) return;
   trans_.file->setText(*chosen);
   Ui& ui = session_.ui;
@@ -256,13 +261,13 @@ void PositionScreen::numberChanged(Frame& frame, int index) {
   Ui& ui = session_.ui;
   const auto number = BoxNumber(text);
   if (!number) {
-    ui.messageBox(kMsgNotNumber);
+    ui.messageBox(tr(kMsgNotNumber).toStdString());
     box->setText("0");
     return;
   }
   if (*number < 0 || *number > traits_.numberLimit) {
     if (traits_.outsideLimitMessage != nullptr) {
-      ui.messageBox(traits_.outsideLimitMessage);
+      ui.messageBox(tr(traits_.outsideLimitMessage).toStdString());
       box->setText("0");
     }
     return;
@@ -278,7 +283,7 @@ void PositionScreen::valueChanged(int axis) {
   const std::int32_t value = BoxHundredths(trans_.values[static_cast<std::size_t>(axis)]->text());
   if (!positions::PositionValueTravels(value)) {
     Ui& ui = session_.ui;
-    ui.messageBox(positions::kMsgPositionValueRange);
+    ui.messageBox(Tr(positions::kMsgPositionValueRange));
     showRow(trans_, row);  // the box goes back to what the table holds
     return;
   }

@@ -1,5 +1,6 @@
 // The location and shift windows: a receive frame and a transmit frame around one position table.
 // The two windows differ only in names, captions, buttons and a few rules, gathered in PositionScreenTraits.
+// Its texts for people are marked for the "zova::app::PositionScreen" context and looked up where shown.
 #pragma once
 
 #include <QCloseEvent>
@@ -69,7 +70,7 @@ struct PositionScreenTraits {
   PositionFrameTraits transFrame;
   std::array<const char*, 6> valueLabels;
   const char* dialog;
-  const char* dialogFilter;  // description|pattern pairs
+  const char* dialogFile;  // the file the dialog offers beside all files
   const char* receiveDialogTitle;
   const char* transDialogTitle;  // empty: the dialog keeps its last title
   // Number boxes: a number 0..numberLimit is accepted. Locations show the row of box 0 in the value
@@ -82,6 +83,7 @@ struct PositionScreenTraits {
 };
 
 class PositionScreen : public QWidget {
+  Q_OBJECT
  public:
   PositionScreen(Session& session, const PositionScreenTraits& traits);
 

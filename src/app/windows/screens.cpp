@@ -1,6 +1,9 @@
 // The screens the main window's menu opens.
 #include "app/windows/screens.h"
 
+#include <QCoreApplication>
+
+#include "app/qt/file_dialog.h"
 #include "app/windows/frm_backup.h"
 #include "app/windows/frm_main.h"
 
@@ -18,6 +21,12 @@ void RegisterScreens(FrmMain& main) {
   main.setScreenFactory("mnuRestore", MakeFrmRestore);
   main.setScreenFactory("mnuCompare", MakeFrmCompare);
   main.setScreenFactory("mnuCompareBackups", MakeFrmCompareBackups);
+}
+
+QString DefaultFileFilter(const char* fileName) {
+  return QtFilter(
+      QString("%1|%1|%2|*.*")
+          .arg(QString::fromUtf8(fileName), QCoreApplication::translate("zova::app::Screens", "모든파일(*.*)")));
 }
 
 }  // namespace zova::app
