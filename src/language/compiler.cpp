@@ -7,12 +7,13 @@
 #include "language/mnemonic_table.h"
 #include "link/atomic_file.h"
 #include "link/text_lines.h"
+#include "link/translation.h"
 
 namespace zova::language {
 namespace {
 
-constexpr std::string_view kUnknownMnemonic = "해당 명령어가 없습니다";
-constexpr std::string_view kCommentTooLong = "the comment is longer than the 100 bytes a program keeps of it";
+constexpr const char* kUnknownMnemonic = TrMark("해당 명령어가 없습니다");
+constexpr const char* kCommentTooLong = TrMark("the comment is longer than the 100 bytes a program keeps of it");
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -24,16 +25,16 @@ std::string ProgramFileName(int program) {
   return name;
 }
 
-std::string_view CompileEndProblem(CompileEnd end) {
+std::string CompileEndProblem(CompileEnd end) {
   switch (end) {
     case CompileEnd::EmptySource:
-      return "the source is empty: a program ends with an [EOF] line";
+      return Tr("the source is empty: a program ends with an [EOF] line");
     case CompileEnd::MissingEndOfFile:
-      return "the source ends without an [EOF] line";
+      return Tr("the source ends without an [EOF] line");
     case CompileEnd::LineLimit:
-      return "no [EOF] within the first 300 lines: the compiler reads no further";
+      return Tr("no [EOF] within the first 300 lines: the compiler reads no further");
     case CompileEnd::ImageFull:
-      return "more than 255 instructions before [EOF]: the program image is full";
+      return Tr("more than 255 instructions before [EOF]: the program image is full");
     case CompileEnd::Ended:
     case CompileEnd::Stopped:
       break;
@@ -68,7 +69,7 @@ int Compiler::mnemonicOfTokens() {
 
 Parsed Compiler::parse(int opcode, bool singleLine, std::string_view line) const {
   const Parser parser = ParserFor(opcode);
-  if (parser == nullptr) return Reject(std::string(kUnknownMnemonic));
+  if (parser == nullptr) return Reject(Tr(kUnknownMnemonic));
   // Text the scanner never reached, or an operand no check looks at, would go out as something the line
   // does not say.
   if (LeavesTextUnread(line) || sixthWord_) return Reject(SyntaxError(opcode));
@@ -116,26 +117,26 @@ bool Compiler::compileSource(int program, std::string_view source) {
     const auto firstLetter = commentLine ? std::nullopt : FindFirstLetter(line);
     if (!firstLetter) {
       if (!commentLine && LeavesTextUnread(line)) {
-        ui_.messageBox(kUnknownMnemonic);  // the scanner sees no mnemonic where the line has one
+        ui_.messageBox(Tr(kUnknownMnemonic));  // the scanner sees no mnemonic where the line has one
         end_ = CompileEnd::Stopped;
         return false;
       }
       // A blank line (or one without a letter) stays in the program as a row without instruction, so a
       // program fetched back keeps its layout and each comment stays on its own instruction.
       store_.setCommentRow(row, kCommentOnlyStep, remarkFits ? remark : std::string_view());
-      if (!remarkFits) ui_.messageBox(kCommentTooLong);
+      if (!remarkFits) ui_.messageBox(Tr(kCommentTooLong));
       continue;
     }
     tokens_ = Tokenise(line, *firstLetter, &sixthWord_);
     const int opcode = mnemonicOfTokens();
     if (opcode == kNoMnemonic) {
-      ui_.messageBox(kUnknownMnemonic);
+      ui_.messageBox(Tr(kUnknownMnemonic));
       end_ = CompileEnd::Stopped;
       return false;
     }
 
     store_.setCommentRow(row, static_cast<std::uint16_t>(step_), remark);
-    const Parsed parsed = remarkFits ? parse(opcode, false, line) : Reject(std::string(kCommentTooLong));
+    const Parsed parsed = remarkFits ? parse(opcode, false, line) : Reject(Tr(kCommentTooLong));
     if (!parsed.record) {
       ui_.messageBox(parsed.message);
       // No record was written for this line: its row must not claim one, or the comments of every later
@@ -168,13 +169,13 @@ std::optional<Record> Compiler::compileLine(std::string_view line) {
   // A typed line has no comment form: a leading ";" leaves it without a mnemonic.
   const auto firstLetter = (!line.empty() && line.front() == ';') ? std::nullopt : FindFirstLetter(line);
   if (!firstLetter) {
-    ui_.messageBox(kUnknownMnemonic);
+    ui_.messageBox(Tr(kUnknownMnemonic));
     return std::nullopt;
   }
   tokens_ = Tokenise(line, *firstLetter, &sixthWord_);
   const int opcode = mnemonicOfTokens();
   if (opcode == kNoMnemonic) {
-    ui_.messageBox(kUnknownMnemonic);
+    ui_.messageBox(Tr(kUnknownMnemonic));
     return std::nullopt;
   }
   const Parsed parsed = parse(opcode, true, line);

@@ -38,8 +38,8 @@ enum class CompileEnd {
   LineLimit,         // no "[EOF]" within the first 300 lines
   ImageFull,         // 255 instructions and no "[EOF]" after them: no room for the end record
 };
-// Says what went wrong for the silent ends; empty for Ended and Stopped.
-[[nodiscard]] std::string_view CompileEndProblem(CompileEnd end);
+// Says what went wrong for the silent ends, in the chosen language; empty for Ended and Stopped.
+[[nodiscard]] std::string CompileEndProblem(CompileEnd end);
 
 // Shows each failing check in a message box and goes on with the next line, as operators expect.
 class Compiler {

@@ -59,9 +59,9 @@ std::array<Parser, kMnemonicCount> BuildDispatch() {
 
 std::string SyntaxError(int opcode) {
   // Two instructions have syntax messages of their own form.
-  if (opcode == op::IF) return "IF_SYNTEX_ERR";
-  if (opcode == op::GOTO) return "GOT sysntex error";
-  return std::string(MnemonicText(opcode)) + " 명령어 Syntex Error";
+  if (opcode == op::IF) return Tr("IF_SYNTEX_ERR");
+  if (opcode == op::GOTO) return Tr("GOT sysntex error");
+  return Tr("{1} 명령어 Syntex Error", {MnemonicText(opcode)});
 }
 
 bool HasSurplusOperand(const ParseInput& in) {

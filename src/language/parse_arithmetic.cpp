@@ -24,23 +24,23 @@ Parsed ParseIntegerArithmetic(const ParseInput& in) {
   const char target = CharAt(destination, 1);
   // The destination is R12, *12 or a bare register number; a constant is digits or hexadecimal with "H".
   if (target != 'R' && target != '*' && !IsDigitChar(target)) return Reject(SyntaxError(in.opcode));
-  if (a > 999) return Reject("MAX_REG_LMT_OVER");
+  if (a > 999) return Reject(Tr("MAX_REG_LMT_OVER"));
   int mode = target == '*' ? 0x80 : 0x00;
 
   const char kind = CharAt(source, 1);
   if (IsFRegister(source)) {
-    if (!InRange(value, 0, 99)) return Reject("MAX_FREG_LMT_OVER");
+    if (!InRange(value, 0, 99)) return Reject(Tr("MAX_FREG_LMT_OVER"));
     mode |= 0x40;
   } else if (kind == 'R' || kind == '*') {
-    if (!InRange(value, 0, 999)) return Reject("MAX_REG_LMT_OVER");
+    if (!InRange(value, 0, 999)) return Reject(Tr("MAX_REG_LMT_OVER"));
     mode |= kind == 'R' ? 0x00 : 0x30;
   } else if (!hex && !IsDigitChar(kind) && kind != '-') {  // a negative constant fails the range below
     return Reject(SyntaxError(in.opcode));
   } else if (setl) {
-    if (!InRange(value, 0, 999999999)) return Reject("MAX_Long_Value_LMT_OVER");
+    if (!InRange(value, 0, 999999999)) return Reject(Tr("MAX_Long_Value_LMT_OVER"));
     mode |= hex ? 0x10 : 0x20;
   } else {
-    if (!InRange(value, 0, 32767)) return Reject("MAX_Integer_Value_LMT_OVER");
+    if (!InRange(value, 0, 32767)) return Reject(Tr("MAX_Integer_Value_LMT_OVER"));
     mode |= hex ? 0x10 : 0x20;
   }
   if (setl) return Accept(EncodeWholeWord2(in.opcode, mode, U(a), U(value)));
@@ -60,16 +60,16 @@ Parsed ParseFArithmetic(const ParseInput& in) {
     return Reject(SyntaxError(in.opcode));
   }
   if (target == '*') {
-    if (a > 999) return Reject("MAX_REG_LMT_OVER");
+    if (a > 999) return Reject(Tr("MAX_REG_LMT_OVER"));
     mode = 0x80;
   } else if (a > 99) {
-    return Reject("MAX_FREG_LMT_OVER");
+    return Reject(Tr("MAX_FREG_LMT_OVER"));
   }
   if (kind == 'R' || kind == '*') {
-    if (b > 999) return Reject("MAX_REG_LMT_OVER");
+    if (b > 999) return Reject(Tr("MAX_REG_LMT_OVER"));
     mode |= kind == 'R' ? 0x20 : 0x10;
   } else if (b > 99) {
-    return Reject("MAX_FREG_LMT_OVER");
+    return Reject(Tr("MAX_FREG_LMT_OVER"));
   }
   return Accept(Encode(in.opcode, mode, U(a), U(b)));
 }

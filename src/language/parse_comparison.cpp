@@ -34,23 +34,23 @@ Parsed ParseIf(const ParseInput& in) {
   const bool hex = IsHexOperand(second, 2, 5);
   const std::int64_t b = hex ? HexRead(second) : DecimalRead(second);
 
-  if (firstKind == 'F' && a > 99) return Reject("MAX_FREG_LMT_OVER");
+  if (firstKind == 'F' && a > 99) return Reject(Tr("MAX_FREG_LMT_OVER"));
   if (firstKind != '*' && firstKind != 'R') {
-    if (b > 32767) return Reject("IF_SYNTEX_ERR");
+    if (b > 32767) return Reject(Tr("IF_SYNTEX_ERR"));
   }
   // A bare number names an R register too, so it has the register range.
-  if (firstKind != 'F' && a > 999) return Reject("MAX_REG_LMT_OVER");
+  if (firstKind != 'F' && a > 999) return Reject(Tr("MAX_REG_LMT_OVER"));
 
   const char secondKind = CharAt(second, 1);
   if (secondKind == 'F' && IsDigitChar(CharAt(second, 2))) {
-    if (b > 99) return Reject("MAX_FREG_LMT_OVER");
+    if (b > 99) return Reject(Tr("MAX_FREG_LMT_OVER"));
     mode |= 0x04;
   } else if (secondKind == 'R' || secondKind == '*') {
-    if (b > 999) return Reject("MAX_REG_LMT_OVER");
+    if (b > 999) return Reject(Tr("MAX_REG_LMT_OVER"));
     mode |= secondKind == 'R' ? 0x00 : 0x03;
   } else {
     if (!hex && !IsDigitChar(secondKind) && secondKind != '-') return Reject(SyntaxError(in.opcode));
-    if (b > 32767) return Reject("MAX_HEX_LMT_OVER");
+    if (b > 32767) return Reject(Tr("MAX_HEX_LMT_OVER"));
     mode |= hex ? 0x01 : 0x02;
   }
   return Accept(Encode(in.opcode, mode, U(a), U(b)));
@@ -65,7 +65,7 @@ Parsed ParseSar(const ParseInput& in) {
   // Register and value fill 16-bit fields and have no limit messages of their own.
   if (reg > 0xFFFF || pattern > 0xFFFF) return Reject(SyntaxError(in.opcode));
   const std::int64_t count = DecimalRead(in.token(4));
-  if (!InRange(count, 1, 100)) return Reject("SAR-MAX_SAR_LMT_OVER");
+  if (!InRange(count, 1, 100)) return Reject(Tr("SAR-MAX_SAR_LMT_OVER"));
   return Accept(Encode(in.opcode, negative ? 0x80 : 0x00, U(reg), U(pattern), U(count)));
 }
 

@@ -67,10 +67,10 @@ std::optional<Operand> ReadValue(std::string_view t, const Modes& modes, std::in
 Parsed ParseMva(const ParseInput& in) {
   std::string message;
   const auto place =
-      ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, "MA1-MAX_REG_LMT_OVER", "MA1-MAX_LOC_LMT_OVER");
+      ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, Tr("MA1-MAX_REG_LMT_OVER"), Tr("MA1-MAX_LOC_LMT_OVER"));
   if (!place) return Reject(message);
   const auto arch =
-      ReadValue(in.token(3), kSecondOperand, 1, 100, message, "MA2-MAX_REG_LMT_OVER", "MA2-MAX_ARCH_LMT_OVER");
+      ReadValue(in.token(3), kSecondOperand, 1, 100, message, Tr("MA2-MAX_REG_LMT_OVER"), Tr("MA2-MAX_ARCH_LMT_OVER"));
   if (!arch) return Reject(message);
   return Accept(Encode(in.opcode, place->mode | arch->mode, U(place->value), U(arch->value)));
 }
@@ -78,10 +78,10 @@ Parsed ParseMva(const ParseInput& in) {
 Parsed ParseArc(const ParseInput& in) {
   std::string message;
   const auto place =
-      ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, "ARC-MAX_REG_LMT_OVER", "ARC-MAX_LOC_LMT_OVER");
+      ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, Tr("ARC-MAX_REG_LMT_OVER"), Tr("ARC-MAX_LOC_LMT_OVER"));
   if (!place) return Reject(message);
   const auto value =
-      ReadValue(in.token(3), kSecondOperand, 0, 2000, message, "ARC-MAX_REG_LMT_OVER", "ARC-MAX_ARC_LMT_OVER");
+      ReadValue(in.token(3), kSecondOperand, 0, 2000, message, Tr("ARC-MAX_REG_LMT_OVER"), Tr("ARC-MAX_ARC_LMT_OVER"));
   if (!value) return Reject(message);
   return Accept(Encode(in.opcode, place->mode | value->mode, U(place->value), U(value->value)));
 }
@@ -89,8 +89,8 @@ Parsed ParseArc(const ParseInput& in) {
 // MVC, CIR: two locations.
 Parsed ParseTwoLocations(const ParseInput& in) {
   const std::string name(MnemonicText(in.opcode));
-  const std::string regMessage = name + "-MAX_REG_LMT_OVER";
-  const std::string locMessage = name + "-MAX_LOC_LMT_OVER";
+  const std::string regMessage = Tr("{1}-MAX_REG_LMT_OVER", {name});
+  const std::string locMessage = Tr("{1}-MAX_LOC_LMT_OVER", {name});
   std::string message;
   const auto first = ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, regMessage, locMessage);
   if (!first) return Reject(message);
@@ -104,13 +104,13 @@ Parsed ParsePlaceWithSignal(const ParseInput& in) {
   const bool shift = in.opcode == op::SFF || in.opcode == op::SFB;
   const std::int64_t signal = SignedRead(in.token(3));
   std::string message;
-  const auto place = shift ? ReadPlace(in.token(2), 'S', kFirstOperand, 999, message, "SFF/SFB-MAX_REG_LMT_OVER",
-                                       "SFF/SFB-MAX_SFT_LMT_OVER")
-                           : ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, "MVF/MVB-MAX_REG_LMT_OVER",
-                                       "MVF/MVB-MAX_LOC_LMT_OVER");
+  const auto place = shift ? ReadPlace(in.token(2), 'S', kFirstOperand, 999, message, Tr("SFF/SFB-MAX_REG_LMT_OVER"),
+                                       Tr("SFF/SFB-MAX_SFT_LMT_OVER"))
+                           : ReadPlace(in.token(2), 'P', kFirstOperand, 2500, message, Tr("MVF/MVB-MAX_REG_LMT_OVER"),
+                                       Tr("MVF/MVB-MAX_LOC_LMT_OVER"));
   if (!place) return Reject(message);
   const std::int64_t magnitude = signal < 0 ? -signal : signal;
-  if (!InRange(magnitude, 1, 48)) return Reject(shift ? "SF-MAX_SIG_LMT_OVER" : "MVF/MVB-MAX_SIG_LMT_OVER");
+  if (!InRange(magnitude, 1, 48)) return Reject(shift ? Tr("SF-MAX_SIG_LMT_OVER") : Tr("MVF/MVB-MAX_SIG_LMT_OVER"));
   const int mode = place->mode | (signal < 0 ? 0x10 : 0x00);
   return Accept(Encode(in.opcode, mode, U(place->value), U(magnitude)));
 }
@@ -118,10 +118,10 @@ Parsed ParsePlaceWithSignal(const ParseInput& in) {
 // PMV, PMS: pallet and point.
 Parsed ParsePallet(const ParseInput& in) {
   const std::int64_t pallet = DecimalRead(in.token(2));
-  if (!InRange(pallet, 1, 100)) return Reject("PM/PS-MAX_PAL_LMT_OVER");
+  if (!InRange(pallet, 1, 100)) return Reject(Tr("PM/PS-MAX_PAL_LMT_OVER"));
   std::string message;
-  const auto point =
-      ReadValue(in.token(3), kFirstOperand, 0, 9999, message, "PM/PS-MAX_REG_LMT_OVER", "PM/PS-MAX_PAL_LMT_OVER");
+  const auto point = ReadValue(in.token(3), kFirstOperand, 0, 9999, message, Tr("PM/PS-MAX_REG_LMT_OVER"),
+                               Tr("PM/PS-MAX_PAL_LMT_OVER"));
   if (!point) return Reject(message);
   return Accept(Encode(in.opcode, point->mode, U(pallet), U(point->value)));
 }
@@ -134,7 +134,7 @@ Parsed ParseWithAxisMask(const ParseInput& in) {
   const std::int64_t n = DecimalRead(t);
   int mode = 0x10;
   if (CharAt(t, 3) == 'R' || CharAt(t, 3) == '*' || (shift && CharAt(t, 1) == 'R')) {
-    if (n > 999) return Reject("DRP/DRS-MAX_REG_LMT_OVER");
+    if (n > 999) return Reject(Tr("DRP/DRS-MAX_REG_LMT_OVER"));
     if (CharAt(t, 3) == '*') {
       mode = 0x20;
     } else if (CharAt(t, 3) == 'R') {
@@ -143,11 +143,11 @@ Parsed ParseWithAxisMask(const ParseInput& in) {
       mode = 0x30;
     }
   } else if (shift) {
-    if (n > 999) return Reject("DRS-MAX_SFT_LMT_OVER");
+    if (n > 999) return Reject(Tr("DRS-MAX_SFT_LMT_OVER"));
   } else {
-    if (n > 2500) return Reject("DRP-MAX_LOC_LMT_OVER");
+    if (n > 2500) return Reject(Tr("DRP-MAX_LOC_LMT_OVER"));
   }
-  if (!InRange(mask, 1, 63)) return Reject("DRP/DRS-MAX_AXIS_LMT_OVER");
+  if (!InRange(mask, 1, 63)) return Reject(Tr("DRP/DRS-MAX_AXIS_LMT_OVER"));
   return Accept(Encode(in.opcode, mode, U(n), U(mask)));
 }
 

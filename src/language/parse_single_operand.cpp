@@ -16,11 +16,11 @@ Parsed ParseLocation(const ParseInput& in) {
   const std::int64_t n = DecimalRead(t);
   int mode = 0x10;
   if (CharAt(t, 2) == '(') {
-    if (n > 999) return Reject("REG 번호 초과");
+    if (n > 999) return Reject(Tr("REG 번호 초과"));
     mode = t.starts_with("P(*") ? 0x20 : 0x00;
   } else {
     if (!IsDigitChar(CharAt(t, 2))) return Reject(SyntaxError(in.opcode));
-    if (n > 2500) return Reject("LOC 번호 초과");
+    if (n > 2500) return Reject(Tr("LOC 번호 초과"));
   }
   return Accept(Encode(in.opcode, mode, U(n)));
 }
@@ -31,14 +31,14 @@ Parsed ParseShift(const ParseInput& in) {
   const std::int64_t n = DecimalRead(t);
   int mode = 0x10;
   if (CharAt(t, 2) == '(') {
-    if (n > 999) return Reject("REG 번호 초과");
+    if (n > 999) return Reject(Tr("REG 번호 초과"));
     mode = t.starts_with("S(*") ? 0x20 : 0x00;
   } else if (CharAt(t, 1) == 'R') {
-    if (n > 999) return Reject("REG 번호 초과");
+    if (n > 999) return Reject(Tr("REG 번호 초과"));
     mode = 0x30;
   } else {
     if (!IsDigitChar(CharAt(t, 2))) return Reject(SyntaxError(in.opcode));
-    if (n > 999) return Reject("SFT 번호 초과");
+    if (n > 999) return Reject(Tr("SFT 번호 초과"));
   }
   return Accept(Encode(in.opcode, mode, U(n)));
 }
@@ -49,20 +49,20 @@ Parsed ParseLevel(const ParseInput& in) {
   const std::int64_t n = DecimalRead(t);
   const char first = CharAt(t, 1);
   if (first == 'R' || first == '*') {
-    if (n > 999) return Reject("REG 번호가 큼");
+    if (n > 999) return Reject(Tr("REG 번호가 큼"));
     return Accept(Encode(in.opcode, first == 'R' ? 0x00 : 0x20, U(n)));
   }
   if (!IsDigitChar(first)) return Reject(SyntaxError(in.opcode));
   switch (in.opcode) {
     case op::SPL:
     case op::SPLS:
-      if (n > 10) return Reject("SPL 번호가 큼");
+      if (n > 10) return Reject(Tr("SPL 번호가 큼"));
       break;
     case op::PAL:
-      if (n > 100) return Reject("PAL 번호가 큼");
+      if (n > 100) return Reject(Tr("PAL 번호가 큼"));
       break;
     default:
-      if (n > 100) return Reject("SPD 번호가 큼");
+      if (n > 100) return Reject(Tr("SPD 번호가 큼"));
       break;
   }
   return Accept(Encode(in.opcode, 0x10, U(n)));
@@ -73,10 +73,10 @@ Parsed ParseHomeToLocation(const ParseInput& in) {
   const std::string_view t = in.token(2);
   const std::int64_t n = DecimalRead(t);
   if (CharAt(t, 2) != '(') {
-    if (n > 2500) return Reject("HERC MAX_LOC_LMT_OVER");
+    if (n > 2500) return Reject(Tr("HERC MAX_LOC_LMT_OVER"));
     return Accept(Encode(in.opcode, 0x10, U(n)));
   }
-  if (n > 999) return Reject("HERC MAX_REG_LMT_OVER");
+  if (n > 999) return Reject(Tr("HERC MAX_REG_LMT_OVER"));
   return Accept(Encode(in.opcode, CharAt(t, 3) == '*' ? 0x20 : 0x00, U(n)));
 }
 
@@ -84,14 +84,14 @@ Parsed ParseHomeToLocation(const ParseInput& in) {
 Parsed ParseSignedSignal(const ParseInput& in, std::int64_t highest, const char* message) {
   const std::int64_t n = SignedRead(in.token(2));
   const std::int64_t magnitude = n < 0 ? -n : n;
-  if (!InRange(magnitude, 1, highest)) return Reject(message);
+  if (!InRange(magnitude, 1, highest)) return Reject(Tr(message));
   return Accept(Encode(in.opcode, n < 0 ? 0x01 : 0x00, U(magnitude)));
 }
 
 // A plain decimal operand with one range.
 Parsed ParseBounded(const ParseInput& in, std::int64_t low, std::int64_t high, const char* message, int mode = 0) {
   const std::int64_t n = DecimalRead(in.token(2));
-  if (!InRange(n, low, high)) return Reject(message);
+  if (!InRange(n, low, high)) return Reject(Tr(message));
   return Accept(Encode(in.opcode, mode, U(n)));
 }
 
@@ -121,13 +121,13 @@ Parsed ParseSingleOperand(const ParseInput& in) {
     case op::SPLS:
       return ParseLevel(in);
     case op::GOTO:
-      if (CharAt(t, 1) != 'L') return Reject("GOT sysntex error");
-      return ParseBounded(in, 0, 50, "LEVEL 번호가 큼");
+      if (CharAt(t, 1) != 'L') return Reject(Tr("GOT sysntex error"));
+      return ParseBounded(in, 0, 50, TrMark("LEVEL 번호가 큼"));
     case op::DLY:
     case op::INP: {
       const std::int64_t n = DecimalRead(t);
-      if (in.opcode == op::DLY && n > 999999) return Reject("DLY Data Range OVer");
-      if (in.opcode == op::INP && n > 900000) return Reject("IN-POSITION 값 큼");
+      if (in.opcode == op::DLY && n > 999999) return Reject(Tr("DLY Data Range OVer"));
+      if (in.opcode == op::INP && n > 900000) return Reject(Tr("IN-POSITION 값 큼"));
       return Accept(EncodeValue24(in.opcode, U(n)));
     }
     case op::HOME: {
@@ -137,7 +137,7 @@ Parsed ParseSingleOperand(const ParseInput& in) {
       return Accept(Encode(in.opcode, 0, U(mask)));
     }
     case op::CALL:
-      return ParseBounded(in, 0, 32, "FILE 번호가 큼");
+      return ParseBounded(in, 0, 32, TrMark("FILE 번호가 큼"));
     case op::CONT:
     case op::PLC:
       // A missing operand means ON; any word but ON and OFF says neither.
@@ -145,21 +145,21 @@ Parsed ParseSingleOperand(const ParseInput& in) {
       if (t == "ON" || t.empty()) return Accept(Encode(in.opcode, 0x01, 0));
       return Reject(SyntaxError(in.opcode));
     case op::SIGB:
-      return ParseSignedSignal(in, 56, "출력신호값 OVER");
+      return ParseSignedSignal(in, 56, TrMark("출력신호값 OVER"));
     case op::WAIT:
-      return ParseSignedSignal(in, 48, "WAIT 입력신호값 OVER");
+      return ParseSignedSignal(in, 48, TrMark("WAIT 입력신호값 OVER"));
     case op::INC:
     case op::DEC:
-      return ParseBounded(in, 0, 999, "MAX_REG_LMT_OVER", CharAt(t, 1) == '*' ? 0x01 : 0x00);
+      return ParseBounded(in, 0, 999, TrMark("MAX_REG_LMT_OVER"), CharAt(t, 1) == '*' ? 0x01 : 0x00);
     case op::L:
-      return ParseBounded(in, 0, 50, "MAX_LABEL_LMT_OVER");
+      return ParseBounded(in, 0, 50, TrMark("MAX_LABEL_LMT_OVER"));
     case op::HERC:
     case op::HERA:
       return ParseHomeToLocation(in);
     case op::CCLR:
-      return ParseBounded(in, 1, in.axes, "CCLR-MAX_AXIS_LMT_OVER");
+      return ParseBounded(in, 1, in.axes, TrMark("CCLR-MAX_AXIS_LMT_OVER"));
     default:
-      return Reject("해당 명령어가 없습니다");
+      return Reject(Tr("해당 명령어가 없습니다"));
   }
 }
 

@@ -47,10 +47,10 @@ SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramS
   }
   // The line with the unknown mnemonic that stopped the compile has no row of its own.
   if (check.end == CompileEnd::Stopped && read > 0) check.lineSteps.back() = kNoStep;
-  if (const std::string_view problem = CompileEndProblem(check.end); !problem.empty()) {
+  if (const std::string problem = CompileEndProblem(check.end); !problem.empty()) {
     // The line that found no room (line 301, the 257th instruction), or the last line when the text ended.
     const int line = std::min(read + 1, std::max(CountLines(source), 1));
-    check.problems.push_back({line, check.steps, std::string(problem)});
+    check.problems.push_back({line, check.steps, problem});
   }
   return check;
 }

@@ -151,7 +151,7 @@ std::vector<std::string> Repeat(const std::string& line, int count, const std::s
 
 TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
   const std::string missingEnd(CompileEndProblem(CompileEnd::MissingEndOfFile));
-  const std::string tooLong = "the comment is longer than the 100 bytes a program keeps of it";
+  const std::string tooLong = "코멘트가 프로그램에 저장되는 100 바이트보다 깁니다.";
   struct Case {
     int steps, imageWords;
     std::string source, problems, lineSteps;

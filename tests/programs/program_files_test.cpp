@@ -104,7 +104,7 @@ TEST_F(ListingFile, FolderMissingShowsTheErrorMessage) {
 // The written listing compiled again, line by line against the image and comments it was written from.
 TEST(ListingMismatch, NamesEachLineThatDoesNotComeBack) {
   const std::vector<std::uint32_t> mve5 = {0x01100005, 0, 0xFF000000, 0};
-  const std::string record = "the controller's record ";
+  const std::string record = "제어기의 레코드 ";
   const struct {
     std::vector<std::uint32_t> words;               // pairs, from step 0
     std::vector<std::pair<int, std::string>> rows;  // step (-1: a comment line) and text of rows 0, 1, ...
@@ -113,11 +113,13 @@ TEST(ListingMismatch, NamesEachLineThatDoesNotComeBack) {
       {mve5, {{0, ";a"}, {-1, "; note"}, {-1, ""}}, {}},
       {{0x01FF0000, 0, 0x01100A29, 0, 0x01100005, 0, 0xFF000000, 0},
        {},
-       {"1 " + record + "01FF0000 00000000 has no source form",
-        "2 " + record + "01100A29 00000000 does not compile back: LOC 번호 초과"}},
-      {mve5, {{-1, "MVE P5"}}, {"1 the controller's comment line does not compile back as a comment"}},
-      {mve5, {{0, "abc"}}, {"1 " + record + "01100005 00000000 does not compile back: MVE 명령어 Syntex Error"}},
-      {mve5, {{0, " ;a"}}, {"1 the controller's comment does not compile back as it is"}},
+       {"1 " + record + "01FF0000 00000000은(는) 소스로 쓸 수 있는 형태가 없습니다",
+        "2 " + record + "01100A29 00000000이(가) 다시 컴파일되지 않습니다: LOC 번호 초과"}},
+      {mve5, {{-1, "MVE P5"}}, {"1 제어기의 코멘트 줄이 코멘트로 다시 컴파일되지 않습니다"}},
+      {mve5,
+       {{0, "abc"}},
+       {"1 " + record + "01100005 00000000이(가) 다시 컴파일되지 않습니다: MVE 명령어 Syntex Error"}},
+      {mve5, {{0, " ;a"}}, {"1 제어기의 코멘트가 그대로 다시 컴파일되지 않습니다"}},
   };
   for (const auto& c : cases) {
     language::ProgramStore store;

@@ -7,6 +7,7 @@
 
 #include "language/listing.h"
 #include "language/source_check.h"
+#include "link/translation.h"
 
 namespace zova::programs {
 
@@ -30,22 +31,23 @@ std::vector<TextFault> ListingMismatches(const language::ProgramStore& received,
     std::string why;
     if (line.step >= 0) {
       const language::Record want = received.record(line.step);
-      const std::string record = "the controller's record " + language::RecordWords(want);
+      const std::string record = language::RecordWords(want);
       if (problem != problems.end()) {
-        why = record + " does not compile back: " + problem->second;
+        why = Tr("the controller's record {1} does not compile back: {2}", {record, problem->second});
       } else if (i >= check.lineSteps.size()) {
-        why = record + " is never compiled: the compile stops at an earlier line";
+        why = Tr("the controller's record {1} is never compiled: the compile stops at an earlier line", {record});
       } else if (!appended) {
-        why = record + " has no source form";
+        why = Tr("the controller's record {1} has no source form", {record});
       } else if (got != want) {
-        why = record + " compiles back as " + language::RecordWords(got);
+        why = Tr("the controller's record {1} compiles back as {2}", {record, language::RecordWords(got)});
       }
-    } else if (appended || problem != problems.end()) {
-      why = "the controller's comment line does not compile back as a comment" +
-            (problem != problems.end() ? ": " + problem->second : std::string());
+    } else if (problem != problems.end()) {
+      why = Tr("the controller's comment line does not compile back as a comment: {1}", {problem->second});
+    } else if (appended) {
+      why = Tr("the controller's comment line does not compile back as a comment");
     }
     if (why.empty() && i < check.lineSteps.size() && compiled.commentText(static_cast<int>(i)) != line.comment) {
-      why = "the controller's comment does not compile back as it is";
+      why = Tr("the controller's comment does not compile back as it is");
     }
     if (!why.empty()) faults.push_back({number, why});
     if (problem != problems.end()) problems.erase(problem);

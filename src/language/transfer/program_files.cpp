@@ -37,7 +37,7 @@ std::string AllModeFileName(std::string_view folder, int program) {
 
 bool CheckAllTransFiles(std::string_view folder, Ui& ui) {
   if (folder.empty()) {
-    ui.messageBox(kMsgNoTransFolder);
+    ui.messageBox(Tr(kMsgNoTransFolder));
     return false;
   }
   for (int n = 0; n <= 31; ++n) {
@@ -56,8 +56,7 @@ bool CheckAllTransFiles(std::string_view folder, Ui& ui) {
 std::string ListingWriteErrorText(int errorNumber, std::string_view component, std::string_view description) {
   // The number is printed with room for a sign: a blank before a number that is not negative.
   const std::string number = (errorNumber >= 0 ? " " : "") + std::to_string(errorNumber);
-  return "오류 # " + number + "이(가) " + std::string(component) + "에 의해 생성되었습니다.\r" +
-         std::string(description);
+  return Tr("오류 # {1}이(가) {2}에 의해 생성되었습니다.", {number, component}) + "\r" + std::string(description);
 }
 
 }  // namespace zova::programs

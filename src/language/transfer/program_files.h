@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/translation.h"
 #include "link/ui.h"
 
 namespace zova::programs {
@@ -34,11 +35,12 @@ inline constexpr char kPathSeparator = '/';
 // "오류 #  13이(가) zova에 의해 생성되었습니다." CR and the description: a listing file that could not be written.
 [[nodiscard]] std::string ListingWriteErrorText(int errorNumber, std::string_view component,
                                                 std::string_view description);
-inline constexpr std::string_view kListingErrorTitle = "Error";
+inline constexpr std::string_view kListingErrorTitle = TrMark("Error");
 inline constexpr std::string_view kErrorComponent = "zova";
 
 // All mode needs the folder the dialog chose; without one the files would land in the root of the drive.
-inline constexpr std::string_view kMsgNoTransFolder = "File Open 메뉴에서 전송할 화일의 폴더를 선택하십시요.";
-inline constexpr std::string_view kMsgNoRecvFolder = "File Open 메뉴에서 저장할 화일의 폴더를 선택하십시요.";
+// Looked up with Tr where they are shown, as is kListingErrorTitle.
+inline constexpr std::string_view kMsgNoTransFolder = TrMark("File Open 메뉴에서 전송할 화일의 폴더를 선택하십시요.");
+inline constexpr std::string_view kMsgNoRecvFolder = TrMark("File Open 메뉴에서 저장할 화일의 폴더를 선택하십시요.");
 
 }  // namespace zova::programs

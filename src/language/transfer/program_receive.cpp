@@ -95,13 +95,13 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
   Ui& ui = link.ui();
   const bool all = mode == kModeAll;
   if (!all && RecvFileName.empty() && !onReceived) {
-    ui.messageBox(kMsgNoRecvFile);
+    ui.messageBox(Tr(kMsgNoRecvFile));
     report.refused = true;
   } else if (!all && (RxProgramNo < kFirstProgram || RxProgramNo > kLastProgram)) {
-    ui.messageBox(kMsgProgramNumberRange);
+    ui.messageBox(Tr(kMsgProgramNumberRange));
     report.refused = true;
   } else if (all && RecvFolder.empty() && !onReceived) {
-    ui.messageBox(kMsgNoRecvFolder);
+    ui.messageBox(Tr(kMsgNoRecvFolder));
     report.refused = true;
   }
   if (report.refused) return report;

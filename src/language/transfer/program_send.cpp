@@ -46,14 +46,14 @@ bool ProgramTransfer::compileForSending(Ui& ui, const std::string& name,
   language::Compiler compiler(store_, counting, config_);
   const bool reachedEnd = compile(compiler);
   if (!reachedEnd && counting.count == 0 && explainCompileEnds) {
-    ui.messageBox(name + ": " + std::string(language::CompileEndProblem(compiler.end())));
+    ui.messageBox(name + ": " + language::CompileEndProblem(compiler.end()));
   }
   return reachedEnd && counting.count == 0;
 }
 
 bool ProgramTransfer::singleMayStart(Ui& ui, int program, TransferReport& report) {
   if (program < kFirstProgram || program > kLastProgram) {
-    ui.messageBox(kMsgProgramNumberRange);
+    ui.messageBox(Tr(kMsgProgramNumberRange));
     report.refused = true;
     return false;
   }
@@ -112,13 +112,13 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
   Ui& ui = link.ui();
   const bool all = mode == kModeAll;
   if (!all && TransFileName.empty()) {
-    ui.messageBox(kMsgNoTransFile);
+    ui.messageBox(Tr(kMsgNoTransFile));
     report.refused = true;
   } else if (!all && (TxProgramNo < kFirstProgram || TxProgramNo > kLastProgram)) {
-    ui.messageBox(kMsgProgramNumberRange);
+    ui.messageBox(Tr(kMsgProgramNumberRange));
     report.refused = true;
   } else if (all && TransFolder.empty()) {
-    ui.messageBox(kMsgNoTransFolder);
+    ui.messageBox(Tr(kMsgNoTransFolder));
     report.refused = true;
   }
   if (report.refused) return report;
@@ -138,7 +138,7 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
     }
     if (!compileForSending(ui, path, [&](language::Compiler& c) { return c.compileFile(n, path); })) {
       // The compiler has said what is wrong; in all mode the operator also learns which program stayed behind.
-      if (all) ui.messageBox(std::string(kMsgNotCompiled) + path);
+      if (all) ui.messageBox(Tr(kMsgNotCompiled) + path);
       ++report.notCompiled;
       continue;
     }
@@ -155,7 +155,7 @@ TransferReport ProgramTransfer::SendSource(Link& link, std::string_view source) 
   Ui& ui = link.ui();
   const int n = TxProgramNo;
   if (!singleMayStart(ui, n, report)) return report;
-  if (!compileForSending(ui, "program " + std::to_string(n),
+  if (!compileForSending(ui, Tr("program {1}", {std::to_string(n)}),
                          [&](language::Compiler& c) { return c.compileSource(n, source); })) {
     ++report.notCompiled;
     return report;
@@ -170,7 +170,7 @@ TransferReport ProgramTransfer::SendStoredProgram(Link& link, int program) {
   TransferReport report;
   Ui& ui = link.ui();
   if (program < kFirstProgram || program > kLastProgram) {
-    ui.messageBox(kMsgProgramNumberRange);
+    ui.messageBox(Tr(kMsgProgramNumberRange));
     report.refused = true;
   } else if (ui.cancelRequested()) {
     report.cancelled = true;

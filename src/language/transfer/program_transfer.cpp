@@ -74,7 +74,7 @@ bool ProgramTransfer::WriteProgramListing(Ui& ui, int program, int mode) {
     }
     return true;
   }
-  ui.messageBox(ListingWriteErrorText(where.errorNumber, kErrorComponent, error), kListingErrorTitle);
+  ui.messageBox(ListingWriteErrorText(where.errorNumber, kErrorComponent, error), Tr(kListingErrorTitle));
   return false;
 }
 

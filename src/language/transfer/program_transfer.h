@@ -12,6 +12,7 @@
 #include "language/compiler.h"
 #include "language/program_store.h"
 #include "link/link.h"
+#include "link/translation.h"
 #include "link/ui.h"
 
 namespace zova::programs {
@@ -26,11 +27,12 @@ inline constexpr std::string_view kReceiveBar = "ProgressBarReceive";
 inline constexpr int kProgramBarIndex = 0;
 inline constexpr int kCommentBarIndex = 1;
 
-inline constexpr std::string_view kMsgNoTransFile = "File Open 메뉴에서 전송할 화일명을 입력하십시요.";
-inline constexpr std::string_view kMsgNoRecvFile = "File Open 메뉴에서 저장할 화일명을 입력하십시요.";
-inline constexpr std::string_view kMsgProgramNumberRange = " 0 ~ 31 까지 입력하십시요.";
+// Messages are looked up with Tr where they are shown.
+inline constexpr std::string_view kMsgNoTransFile = TrMark("File Open 메뉴에서 전송할 화일명을 입력하십시요.");
+inline constexpr std::string_view kMsgNoRecvFile = TrMark("File Open 메뉴에서 저장할 화일명을 입력하십시요.");
+inline constexpr std::string_view kMsgProgramNumberRange = TrMark(" 0 ~ 31 까지 입력하십시요.");
 // All mode: a program whose compile showed errors is not sent; the message names its file.
-inline constexpr std::string_view kMsgNotCompiled = "컴파일 오류가 있어 전송하지 않았습니다: ";
+inline constexpr std::string_view kMsgNotCompiled = TrMark("컴파일 오류가 있어 전송하지 않았습니다: ");
 
 // What a transfer did, for callers that report more than the messages (the command line's exit status).
 struct TransferReport {

@@ -1,0 +1,20 @@
+// Chooses the language of the texts for one test and puts back the one before it (Korean, every test's
+// default) when the test ends, failing or not.
+#pragma once
+
+#include "link/translation.h"
+
+namespace zova::test {
+
+class LanguageGuard {
+ public:
+  explicit LanguageGuard(Language language) : before_(CurrentLanguage()) { SetLanguage(language); }
+  ~LanguageGuard() { SetLanguage(before_); }
+  LanguageGuard(const LanguageGuard&) = delete;
+  LanguageGuard& operator=(const LanguageGuard&) = delete;
+
+ private:
+  Language before_;
+};
+
+}  // namespace zova::test
