@@ -9,16 +9,17 @@
 
 #include "firmware/hex_file.h"
 #include "link/link.h"
+#include "link/translation.h"
 
 namespace zova {
 
 inline constexpr std::string_view kDownloadProgressBar = "PrgBarWRI";
 inline constexpr std::uint32_t kFlashAckInterval = 2800;
 
-inline constexpr std::string_view kMsgOpenHexFile = "OPEN HEX File ";
-inline constexpr std::string_view kStateErasing = "Deleting Flash ROM Data. Wait...";
-inline constexpr std::string_view kStateSuccess = "Downloading success!";
-inline constexpr std::string_view kStateError = "Downloading error!";
+inline constexpr std::string_view kMsgOpenHexFile = TrMark("OPEN HEX File ");
+inline constexpr std::string_view kStateErasing = TrMark("Deleting Flash ROM Data. Wait...");
+inline constexpr std::string_view kStateSuccess = TrMark("Downloading success!");
+inline constexpr std::string_view kStateError = TrMark("Downloading error!");
 
 // The labels of frmDownload that the download writes.
 enum class DownloadLabel {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "link/atomic_file.h"
+#include "link/translation.h"
 
 namespace zova {
 
@@ -37,20 +38,20 @@ std::string hexText(unsigned value, int digits) {
 
 // Why a line is not a well-formed record; empty when it is. `bytes` receives count, address, type, data, checksum.
 std::string checkRecord(std::string_view line, std::vector<std::uint8_t>& bytes) {
-  if (line.empty()) return "빈 줄입니다";
-  if (line.front() != ':') return "':'로 시작하지 않습니다";
+  if (line.empty()) return Tr("빈 줄입니다");
+  if (line.front() != ':') return Tr("':'로 시작하지 않습니다");
   line.remove_prefix(1);
-  if (line.size() < 10 || line.size() % 2 != 0) return "레코드의 길이가 잘못되었습니다";
+  if (line.size() < 10 || line.size() % 2 != 0) return Tr("레코드의 길이가 잘못되었습니다");
   bytes.clear();
   for (std::size_t i = 0; i < line.size(); i += 2) {
     const auto b = hexByte(line.substr(i, 2));
-    if (!b) return "16진수가 아닌 문자가 있습니다";
+    if (!b) return Tr("16진수가 아닌 문자가 있습니다");
     bytes.push_back(*b);
   }
-  if (bytes.size() != static_cast<std::size_t>(bytes[0]) + 5) return "바이트 수가 줄의 길이와 맞지 않습니다";
+  if (bytes.size() != static_cast<std::size_t>(bytes[0]) + 5) return Tr("바이트 수가 줄의 길이와 맞지 않습니다");
   unsigned sum = 0;
   for (std::uint8_t b : bytes) sum += b;
-  if ((sum & 0xFFu) != 0) return "레코드 체크섬이 틀립니다";
+  if ((sum & 0xFFu) != 0) return Tr("레코드 체크섬이 틀립니다");
   return {};
 }
 
@@ -60,11 +61,11 @@ std::string checkOtherRecord(std::uint8_t type, std::uint8_t count, unsigned off
   if (type == kEnd) wanted = 0;
   if (type == kSegment || type == kLinear) wanted = 2;
   if (type == kSegmentStart || type == kLinearStart) wanted = 4;
-  if (wanted < 0) return "알 수 없는 레코드 종류 " + hexText(type, 2) + "입니다";
+  if (wanted < 0) return Tr("알 수 없는 레코드 종류 {1}입니다", {hexText(type, 2)});
   if (count != wanted) {
-    return "레코드 종류 " + hexText(type, 2) + "의 바이트 수는 " + std::to_string(wanted) + "이어야 합니다";
+    return Tr("레코드 종류 {1}의 바이트 수는 {2}이어야 합니다", {hexText(type, 2), std::to_string(wanted)});
   }
-  if ((type == kSegment || type == kLinear) && offset != 0) return "주소 레코드의 주소 필드는 0000이어야 합니다";
+  if ((type == kSegment || type == kLinear) && offset != 0) return Tr("주소 레코드의 주소 필드는 0000이어야 합니다");
   return {};
 }
 
@@ -87,7 +88,7 @@ HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
     return HexStatus::Damaged;
   };
   for (const TextLine& line : lines) {
-    if (endLine != 0) return refuse(line.number, "끝 레코드 뒤에 줄이 있습니다");
+    if (endLine != 0) return refuse(line.number, Tr("끝 레코드 뒤에 줄이 있습니다"));
     std::string_view record = line.text;
     while (!record.empty() && (record.back() == ' ' || record.back() == '\t')) record.remove_suffix(1);
     if (std::string why = checkRecord(record, bytes); !why.empty()) return refuse(line.number, why);
@@ -102,23 +103,25 @@ HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
       if (type == kEnd) endLine = line.number;
       continue;
     }
-    if (count == 0) return refuse(line.number, "데이터 레코드에 데이터가 없습니다");
+    if (count == 0) return refuse(line.number, Tr("데이터 레코드에 데이터가 없습니다"));
     // Past the segment's end the address would wrap to its start or run on, as tools differ: neither is trusted.
-    if (offset + count > kSegmentSize) return refuse(line.number, "레코드가 64 KiB 세그먼트의 끝을 넘습니다");
+    if (offset + count > kSegmentSize) return refuse(line.number, Tr("레코드가 64 KiB 세그먼트의 끝을 넘습니다"));
     const std::uint64_t address = base + offset;
     if (result.data.empty()) {
       result.start = static_cast<std::uint32_t>(address);
     } else if (address != next) {
-      const std::string at = "주소 " + hexText(static_cast<unsigned>(address), 8) + ": 앞 데이터가 " +
-                             hexText(static_cast<unsigned>(next - 1), 8) + "에서 끝나";
-      return refuse(line.number, at + (address > next ? " 사이가 비어 있습니다" : " 겹치거나 주소가 거꾸로 갑니다"));
+      const std::string at = hexText(static_cast<unsigned>(address), 8);
+      const std::string end = hexText(static_cast<unsigned>(next - 1), 8);
+      return refuse(line.number,
+                    address > next ? Tr("주소 {1}: 앞 데이터가 {2}에서 끝나 사이가 비어 있습니다", {at, end})
+                                   : Tr("주소 {1}: 앞 데이터가 {2}에서 끝나 겹치거나 주소가 거꾸로 갑니다", {at, end}));
     }
     next = address + count;
     result.data.insert(result.data.end(), data, data + count);
   }
-  if (endLine == 0) return refuse(static_cast<int>(lines.size()) + 1, "끝 레코드가 없습니다 (파일이 잘렸습니다)");
+  if (endLine == 0) return refuse(static_cast<int>(lines.size()) + 1, Tr("끝 레코드가 없습니다 (파일이 잘렸습니다)"));
   // Announcing 0 bytes would still let the controller erase its flash, then report success.
-  if (result.data.empty()) return refuse(endLine, "보낼 데이터가 없습니다");
+  if (result.data.empty()) return refuse(endLine, Tr("보낼 데이터가 없습니다"));
   image = std::move(result);
   return HexStatus::Ok;
 }

@@ -5,37 +5,38 @@
 
 #include "link/decoders.h"
 #include "link/recording_ui.h"
+#include "link/translation.h"
 #include "parameters/number_text.h"
 
 namespace zova {
 
 namespace {
 
-constexpr std::string_view kMsgPosition = " -21470000.00 ~ 21470000.00 사이의 값을 입력하십시요.";
-constexpr std::string_view kMsgAcc = " 0 ~ 25000 사이의 값을 입력하십시요.";
-constexpr std::string_view kMsgInp = " 0 ~ 900000 사이의 값을 입력하십시요.";
-constexpr std::string_view kMsgVel = " 1 ~ 5000 사이의 값을 입력하십시요.";
+constexpr std::string_view kMsgPosition = TrMark(" -21470000.00 ~ 21470000.00 사이의 값을 입력하십시요.");
+constexpr std::string_view kMsgAcc = TrMark(" 0 ~ 25000 사이의 값을 입력하십시요.");
+constexpr std::string_view kMsgInp = TrMark(" 0 ~ 900000 사이의 값을 입력하십시요.");
+constexpr std::string_view kMsgVel = TrMark(" 1 ~ 5000 사이의 값을 입력하십시요.");
 
 constexpr std::array<AxBox, kAxBoxCount> kBoxes = {{
     {100, "CCLR", -21470000, 21470000, 100, kMsgPosition},
     {101, "LOW", -21470000, 21470000, 100, kMsgPosition},
     {102, "UPP", -21470000, 21470000, 100, kMsgPosition},
     {103, "OFF", -21470000, 21470000, 100, kMsgPosition},
-    {104, "ERR", 0, 100000, 100, " 0 ~ 100000.00 사이의 값을 입력하십시요."},
-    {105, "VEL", 1, 50000, 100, " 1 ~ 50000 사이의 값을 입력하십시요."},
+    {104, "ERR", 0, 100000, 100, TrMark(" 0 ~ 100000.00 사이의 값을 입력하십시요.")},
+    {105, "VEL", 1, 50000, 100, TrMark(" 1 ~ 50000 사이의 값을 입력하십시요.")},
     {106, "GEB", 0, 900000, 100, kMsgInp},
-    {107, "GEA", 0, 900000, 1, " 0 ~ 900000.00 사이의 값을 입력하십시요."},
+    {107, "GEA", 0, 900000, 1, TrMark(" 0 ~ 900000.00 사이의 값을 입력하십시요.")},
     {130, "ACC", 0, 25000, 1, kMsgAcc},
     {131, "DCC", 0, 25000, 1, kMsgAcc},
     {132, "INP", 0, 900000, 1, kMsgInp},
     {133, "C-VEL", 1, 5000, 1, kMsgVel},
     {134, "F-VEL", 1, 5000, 1, kMsgVel},
     {135, "Z-ACC", 0, 25000, 1, kMsgAcc},
-    {136, "P-ACC", 1, 25000, 1, " 1 ~ 25000 사이의 값을 입력하십시요."},
-    {137, "RATIO", 0, 100, 1, " 0 ~ 100 사이의 값을 입력하십시요."},
-    {138, "JLOCK", 0, 36, 1, " 1 ~ 16, 21 ~ 36 사이의 값을 입력하십시요."},
-    {140, "ABSEN", 0, 4, 1, " 0 ~ 4 사이의 값을 입력하십시요."},
-    {141, "PAUSE", 0, 1, 1, " 0 ~ 1 사이의 값을 입력하십시요."},
+    {136, "P-ACC", 1, 25000, 1, TrMark(" 1 ~ 25000 사이의 값을 입력하십시요.")},
+    {137, "RATIO", 0, 100, 1, TrMark(" 0 ~ 100 사이의 값을 입력하십시요.")},
+    {138, "JLOCK", 0, 36, 1, TrMark(" 1 ~ 16, 21 ~ 36 사이의 값을 입력하십시요.")},
+    {140, "ABSEN", 0, 4, 1, TrMark(" 0 ~ 4 사이의 값을 입력하십시요.")},
+    {141, "PAUSE", 0, 1, 1, TrMark(" 0 ~ 1 사이의 값을 입력하십시요.")},
 }};
 
 constexpr int kJlockEntry = 138;
@@ -57,7 +58,7 @@ bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui)
   const AxBox& b = kBoxes[static_cast<std::size_t>(box)];
   const double number = LeadingNumber(text);
   if (!AxBoxAccepts(box, number)) {
-    ui.messageBox(b.message);
+    ui.messageBox(Tr(b.message));
     return false;
   }
   table[axis][static_cast<std::size_t>(b.entry)] = static_cast<std::int32_t>(RoundHalfEven(number * b.scale));
@@ -78,9 +79,8 @@ std::vector<BoxRefusal> AxParaRefusals(const AxPara& table, int axes) {
       (void)CheckAxBox(b, AxBoxText(b, table, a), shown, a, ui);
       const std::int32_t held = table[a][static_cast<std::size_t>(e.entry)];
       if (ui.messages.empty() && shown[a][static_cast<std::size_t>(e.entry)] == held) continue;
-      found.push_back({line,
-                       std::string(FileKey(e.prefix)) + " axis " + std::to_string(a + 1) + " " + std::to_string(held),
-                       std::string(box->message)});
+      found.push_back({line, Tr("{1} axis {2} {3}", {FileKey(e.prefix), std::to_string(a + 1), std::to_string(held)}),
+                       Tr(box->message)});
     }
   }
   return found;

@@ -20,8 +20,8 @@ struct AxBox {
   std::string_view label;
   double low;
   double high;
-  int scale;  // the stored value is the typed number times this
-  std::string_view message;
+  int scale;                 // the stored value is the typed number times this
+  std::string_view message;  // a catalog text
 };
 
 const std::array<AxBox, kAxBoxCount>& AxBoxes();

@@ -5,7 +5,7 @@ namespace zova {
 
 bool CheckAxisCount(std::int64_t axes, Ui& ui) {
   if (AxisCountInRange(axes)) return true;
-  ui.messageBox(kMsgAxesRange);
+  ui.messageBox(Tr(kMsgAxesRange));
   return false;
 }
 

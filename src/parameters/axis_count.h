@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <string_view>
 
+#include "link/translation.h"
 #include "link/ui.h"
 
 namespace zova {
 
 inline constexpr int kMinAxes = 2;
 inline constexpr int kMaxAxes = 6;
-inline constexpr std::string_view kMsgAxesRange = " 2 ~ 6 까지 입력하십시요.";
+inline constexpr std::string_view kMsgAxesRange = TrMark(" 2 ~ 6 까지 입력하십시요.");
 
 [[nodiscard]] constexpr bool AxisCountInRange(std::int64_t axes) { return axes >= kMinAxes && axes <= kMaxAxes; }
 

@@ -2,7 +2,6 @@
 #include "parameters/parameter_text.h"
 
 #include <algorithm>
-#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -21,18 +20,17 @@ TextFault ReadParameterLine(std::string_view line, std::string_view prefix, std:
   const std::vector<std::string_view> words = SplitWords(line);
   const std::vector<std::string_view> key = SplitWords(prefix);
   if (words.size() != key.size() + values.size() || !std::equal(key.begin(), key.end(), words.begin())) {
-    constexpr const char* kCounts[] = {"no", "one", "two", "three", "four", "five", "six"};
-    const std::string count =
-        values.size() < std::size(kCounts) ? kCounts[values.size()] : std::to_string(values.size());
-    return {0, "expected \"" + std::string(prefix) + "\" and " + count +
-                   (values.size() == 1 ? " whole number" : " whole numbers")};
+    // The files have one value a line (system) or one for each of six axes.
+    if (values.size() == 1) return {0, Tr("expected \"{1}\" and one whole number", {prefix})};
+    if (values.size() == 6) return {0, Tr("expected \"{1}\" and six whole numbers", {prefix})};
+    return {0, Tr("expected \"{1}\" and {2} whole numbers", {prefix, std::to_string(values.size())})};
   }
   for (std::size_t i = 0; i < values.size(); ++i) {
     const std::string_view word = words[key.size() + i];
     long long value = 0;
     if (!ReadFixedDecimal(word, 0, kLowest, kHighest, value)) {
-      const std::string axis = values.size() == 1 ? "" : "axis " + std::to_string(i + 1) + ": ";
-      return {0, axis + FixedDecimalFault(word, 0, kLowest, kHighest)};
+      const std::string why = FixedDecimalFault(word, 0, kLowest, kHighest);
+      return {0, values.size() == 1 ? why : Tr("axis {1}: {2}", {std::to_string(i + 1), why})};
     }
     values[i] = static_cast<std::int32_t>(value);
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "link/text_lines.h"
+#include "link/translation.h"
 
 namespace zova {
 
@@ -32,8 +33,7 @@ TextFault ReadParameterFile(std::string_view text, const Entries& entries, Store
   const std::vector<TextLine> lines = SplitTextLines(text);
   for (std::size_t i = 0; i < entries.size(); ++i) {
     if (i >= lines.size()) {
-      return {static_cast<int>(i) + 1,
-              "Input past end of file: no line for \"" + std::string(entries[i].prefix) + "\""};
+      return {static_cast<int>(i) + 1, Tr("Input past end of file: no line for \"{1}\"", {entries[i].prefix})};
     }
     std::array<std::int32_t, Width> values{};
     TextFault fault = ReadParameterLine(lines[i].text, entries[i].prefix, values);
@@ -44,7 +44,7 @@ TextFault ReadParameterFile(std::string_view text, const Entries& entries, Store
     store(entries[i], values);
   }
   if (lines.size() > entries.size()) {
-    return {lines[entries.size()].number, "a line after \"" + std::string(entries.back().prefix) + "\", the last one"};
+    return {lines[entries.size()].number, Tr("a line after \"{1}\", the last one", {entries.back().prefix})};
   }
   return {};
 }

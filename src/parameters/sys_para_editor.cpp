@@ -8,6 +8,7 @@
 
 #include "link/decoders.h"
 #include "link/recording_ui.h"
+#include "link/translation.h"
 #include "parameters/axis_count.h"
 #include "parameters/number_text.h"
 
@@ -16,26 +17,26 @@ namespace zova {
 namespace {
 
 using K = SysBoxKind;
-constexpr std::string_view kMsg0To99 = " 0 ~ 99 까지 입력하십시요.";
-constexpr std::string_view kMsg1To100 = " 1 ~ 100 까지 입력하십시요.";
-constexpr std::string_view kMsg0To1 = " 0 ~ 1 까지 입력하십시요.";
-constexpr std::string_view kMsgMsec = " 000000 ~ 999999 까지 입력하십시요.";
-constexpr std::string_view kMsg24Bits = " 000000H ~ FFFFFFH 까지 입력하십시요.";
+constexpr std::string_view kMsg0To99 = TrMark(" 0 ~ 99 까지 입력하십시요.");
+constexpr std::string_view kMsg1To100 = TrMark(" 1 ~ 100 까지 입력하십시요.");
+constexpr std::string_view kMsg0To1 = TrMark(" 0 ~ 1 까지 입력하십시요.");
+constexpr std::string_view kMsgMsec = TrMark(" 000000 ~ 999999 까지 입력하십시요.");
+constexpr std::string_view kMsg24Bits = TrMark(" 000000H ~ FFFFFFH 까지 입력하십시요.");
 constexpr std::int64_t kAnyLow = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kAnyHigh = std::numeric_limits<std::int32_t>::max();
 
 constexpr std::array<SysBox, kSysBoxCount> kBoxes = {{
     {0, "AXES", K::Decimal, 2, 6, kMsgAxesRange, "0", "2"},
-    {3, "SYNC", K::AxisPair, 0, 101, " 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요.", "0", "0"},
-    {4, "SYNC POS ERROR", K::Decimal, 1, 999999, " 1 ~ 999999 까지 입력하십시요.", "500", "500"},
-    {5, "ARCH", K::Decimal, 1, 6, " 1 ~ 6 까지 입력하십시요.", "0", "1"},
-    {6, "UPAX", K::Decimal, 1, 6, " 1 ~ 6 까지 입력하십시요.", "0", "1"},
+    {3, "SYNC", K::AxisPair, 0, 101, TrMark(" 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."), "0", "0"},
+    {4, "SYNC POS ERROR", K::Decimal, 1, 999999, TrMark(" 1 ~ 999999 까지 입력하십시요."), "500", "500"},
+    {5, "ARCH", K::Decimal, 1, 6, TrMark(" 1 ~ 6 까지 입력하십시요."), "0", "1"},
+    {6, "UPAX", K::Decimal, 1, 6, TrMark(" 1 ~ 6 까지 입력하십시요."), "0", "1"},
     {7, "ZRAX", K::OrderCode, 0, 0, {}, {}, {}},
-    {15, "BRAX(Hex)", K::Hexadecimal, 0, 0x3F, " 0H ~ 3FH 까지 입력하십시요.", "0", "0"},
-    {16, "BACK(Hex)", K::Hexadecimal, 0, 0xFF, " 0H ~ FFH 까지 입력하십시요.", "0", "0"},
+    {15, "BRAX(Hex)", K::Hexadecimal, 0, 0x3F, TrMark(" 0H ~ 3FH 까지 입력하십시요."), "0", "0"},
+    {16, "BACK(Hex)", K::Hexadecimal, 0, 0xFF, TrMark(" 0H ~ FFH 까지 입력하십시요."), "0", "0"},
     {40, "PSIG(Hex)", K::Hexadecimal, 0, 0xFFFFFF, kMsg24Bits, "0", "0"},
     {41, "ESIG(Hex)", K::Hexadecimal, 0, 0xFFFFFF, kMsg24Bits, "0", "0"},
-    {42, "ZRNO(Hex)", K::Hexadecimal, 0, 0xFFF, " 0H ~ FFFH 까지 입력하십시요.", "0", "0"},
+    {42, "ZRNO(Hex)", K::Hexadecimal, 0, 0xFFF, TrMark(" 0H ~ FFFH 까지 입력하십시요."), "0", "0"},
     {43, "BRON1(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
     {44, "BROFF1(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
     {45, "BRON2(msec)", K::Decimal, 0, 999999, kMsgMsec, "0", "0"},
@@ -45,7 +46,7 @@ constexpr std::array<SysBox, kSysBoxCount> kBoxes = {{
     {49, "JOG Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
     {50, "Move Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
     {51, "Unit ID", K::Decimal, 0, 99, kMsg0To99, "0", "0"},
-    {52, "Control Timer", K::Decimal, 1, 4, " 1,2,4 중에서 하나를 입력하십시오.", "0", "0"},
+    {52, "Control Timer", K::Decimal, 1, 4, TrMark(" 1,2,4 중에서 하나를 입력하십시오."), "0", "0"},
     {53, "Type PLC", K::Decimal, 0, 99, kMsg0To99, "0", "0"},
     {54, "Type I/O", K::Decimal, 0, 99, kMsg0To99, "0", "0"},
     {55, "E-STOP", K::Decimal, 0, 1, kMsg0To1, "0", "0"},
@@ -53,10 +54,10 @@ constexpr std::array<SysBox, kSysBoxCount> kBoxes = {{
     {57, "Align Value", K::AnyNumber, kAnyLow, kAnyHigh, {}, "0", {}},
     {58, "Align Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
     {59, "Ready Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
-    {60, "PLC Addr", K::Decimal, 0, 999999, " 0 ~ 999999 까지 입력하십시요.", "0", "0"},
-    {61, "PLC Range", K::Decimal, 0, 999999, " 0 ~ 999999 까지 입력하십시요.", "0", "0"},
-    {62, "PLC Monitor", K::Decimal, 0, 999, " 0 ~ 999 까지 입력하십시요.", "0", "0"},
-    {63, "Status(Hex)", K::Hexadecimal, 0, 0xFFFFFF, " 0H ~ FFFFFFH 까지 입력하십시요.", "0", "0"},
+    {60, "PLC Addr", K::Decimal, 0, 999999, TrMark(" 0 ~ 999999 까지 입력하십시요."), "0", "0"},
+    {61, "PLC Range", K::Decimal, 0, 999999, TrMark(" 0 ~ 999999 까지 입력하십시요."), "0", "0"},
+    {62, "PLC Monitor", K::Decimal, 0, 999, TrMark(" 0 ~ 999 까지 입력하십시요."), "0", "0"},
+    {63, "Status(Hex)", K::Hexadecimal, 0, 0xFFFFFF, TrMark(" 0H ~ FFFFFFH 까지 입력하십시요."), "0", "0"},
 }};
 
 constexpr int kControlTimerEntry = 52;
@@ -84,7 +85,7 @@ bool takeAxisDigit(char c, std::uint32_t& code, bool& taken) {
 }
 
 std::optional<std::string> reset(Ui& ui, std::string_view message, std::string_view text) {
-  ui.messageBox(message);
+  ui.messageBox(Tr(message));
   return std::string(text);
 }
 
@@ -194,9 +195,10 @@ std::vector<BoxRefusal> SysParaRefusals(const SysPara& table) {
     const int b = static_cast<int>(box - kBoxes.begin());
     (void)EditSysBox(b, SysBoxText(b, table), shown, ui);
     if (ui.messages.empty() && shown[e.index] == table[e.index]) continue;
-    std::string message = !ui.messages.empty()         ? ui.messages.front().text
-                          : !box->rangeMessage.empty() ? std::string(box->rangeMessage)
-                                                       : " the screen reads it as " + std::to_string(shown[e.index]);
+    std::string message = !ui.messages.empty() ? ui.messages.front().text
+                          : !box->rangeMessage.empty()
+                              ? Tr(box->rangeMessage)
+                              : Tr(" the screen reads it as {1}", {std::to_string(shown[e.index])});
     found.push_back({line, std::string(FileKey(e.prefix)) + " " + std::to_string(table[e.index]), std::move(message)});
   }
   return found;

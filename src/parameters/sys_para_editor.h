@@ -8,14 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include "link/translation.h"
 #include "link/ui.h"
 #include "parameters/sys_para.h"
 
 namespace zova {
 
 inline constexpr int kSysBoxCount = 32;
-inline constexpr std::string_view kMsgNotInteger = " 정수를 입력하십시요";
-inline constexpr std::string_view kMsgNotHex = " 16 진수(HEX) 값을 입력하십시요.";
+inline constexpr std::string_view kMsgNotInteger = TrMark(" 정수를 입력하십시요");
+inline constexpr std::string_view kMsgNotHex = TrMark(" 16 진수(HEX) 값을 입력하십시요.");
 
 enum class SysBoxKind {
   Decimal,      // a number within low..high, stored rounded half to even
@@ -31,7 +32,7 @@ struct SysBox {
   SysBoxKind kind;
   std::int64_t low;
   std::int64_t high;
-  std::string_view rangeMessage;
+  std::string_view rangeMessage;    // a catalog text
   std::string_view resetNonNumber;  // written into the box after a non-number
   std::string_view resetRange;      // written into the box after a value out of range
 };

@@ -2,6 +2,7 @@
 #include "positions/position_table.h"
 
 #include "link/commands.h"
+#include "link/translation.h"
 
 namespace zova::positions {
 
@@ -16,7 +17,7 @@ const TableLayout kLocationLayout{
     .allMode = kLocModeAll,
     .sendBar = "ProgressBarLocTrans",
     .receiveBar = "ProgressBarLocReceive",
-    .rangeMessage = " 0 ~ 2500 까지 입력하십시요.",
+    .rangeMessage = TrMark(" 0 ~ 2500 까지 입력하십시요."),
 };
 
 const TableLayout kShiftLayout{
@@ -30,7 +31,7 @@ const TableLayout kShiftLayout{
     .allMode = kSftModeAll,
     .sendBar = "ProgressBarSftLocTrans",
     .receiveBar = "ProgressBarSftLocReceive",
-    .rangeMessage = " 0 ~ 1000 까지 입력하십시요.",
+    .rangeMessage = TrMark(" 0 ~ 1000 까지 입력하십시요."),
 };
 
 }  // namespace zova::positions

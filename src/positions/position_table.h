@@ -29,7 +29,7 @@ struct TableLayout {
   int allMode;                    // mode value of "all" transfers
   std::string_view sendBar;       // progress bar of the transmit side
   std::string_view receiveBar;    // progress bar of the receive side
-  std::string_view rangeMessage;  // refusal of a row number outside 0..lastNumber
+  std::string_view rangeMessage;  // refusal of a row number outside 0..lastNumber (a catalog text)
 };
 
 extern const TableLayout kLocationLayout;

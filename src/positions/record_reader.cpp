@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "link/translation.h"
 #include "positions/table_file.h"
 #include "positions/wire_value.h"
 
@@ -15,14 +16,14 @@ TextFault ReadTableLine(const TableLayout& layout, int number, std::string_view 
   const std::vector<std::string_view> words = SplitWords(line);
   const std::string name = FormatRowName(layout, number);
   if (words.size() != 2 + kTableAxes || words[0] != name || words[1] != "=") {
-    return {0, "expected \"" + name + " = \" and six values"};
+    return {0, Tr("expected \"{1} = \" and six values", {name})};
   }
   for (int a = 0; a < kTableAxes; ++a) {
     const std::string_view word = words[static_cast<std::size_t>(2 + a)];
     long long value = 0;
     if (!ReadFixedDecimal(word, 2, kLowestPositionValue, kHighestPositionValue, value)) {
-      return {0, "axis " + std::to_string(a + 1) + ": " +
-                     FixedDecimalFault(word, 2, kLowestPositionValue, kHighestPositionValue)};
+      return {0, Tr("axis {1}: {2}",
+                    {std::to_string(a + 1), FixedDecimalFault(word, 2, kLowestPositionValue, kHighestPositionValue)})};
     }
     row[static_cast<std::size_t>(a)] = static_cast<std::int32_t>(value);
   }

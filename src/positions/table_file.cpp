@@ -8,6 +8,7 @@
 #include "link/atomic_file.h"
 #include "link/decoders.h"
 #include "link/text_lines.h"
+#include "link/translation.h"
 #include "positions/record_reader.h"
 
 namespace zova::positions {
@@ -71,7 +72,7 @@ TextFault ReadTableText(std::string_view text, PositionTable& table) {
   for (std::size_t n = 0; n < rowCount; ++n) {
     const int number = static_cast<int>(n);
     if (n >= lines.size()) {
-      return {number + 1, std::string(kMsgPastEndOfFile) + ": no line for " + FormatRowName(layout, number)};
+      return {number + 1, Tr("Input past end of file: no line for {1}", {FormatRowName(layout, number)})};
     }
     TextFault fault = ReadTableLine(layout, number, lines[n].text, rows[n]);
     if (fault.failed()) {
@@ -80,7 +81,7 @@ TextFault ReadTableText(std::string_view text, PositionTable& table) {
     }
   }
   if (lines.size() > rowCount) {
-    return {lines[rowCount].number, "a line after " + FormatRowName(layout, layout.fileRows - 1) + ", the last row"};
+    return {lines[rowCount].number, Tr("a line after {1}, the last row", {FormatRowName(layout, layout.fileRows - 1)})};
   }
   for (std::size_t n = 0; n < rowCount; ++n) table[static_cast<int>(n)] = rows[n];
   return {};

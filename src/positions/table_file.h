@@ -14,9 +14,6 @@ namespace zova::positions {
 // The largest LOC or SFT file read: 2500 lines of more than 1600 characters each, where about 60 are written.
 inline constexpr std::size_t kTableFileMaxBytes = 4 << 20;
 
-// A file that ends before its last row.
-inline constexpr std::string_view kMsgPastEndOfFile = "Input past end of file";
-
 // "P007" / "S07": the prefix and the number with at least the layout's digits.
 std::string FormatRowName(const TableLayout& layout, int number);
 // "P007 = " / "S07 = ": the row's name and " = ".

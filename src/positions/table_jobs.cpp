@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "link/translation.h"
 #include "positions/table_file.h"
 #include "positions/table_transfer.h"
 
@@ -22,8 +23,8 @@ bool RowsInFile(const TableLayout& layout, Ui& ui, int mode, int start, int end,
   if (mode == kModeSingle) last = txPointNo;
   if (mode == layout.blockMode) last = std::max(start, end);
   if (last < layout.fileRows) return true;
-  ui.messageBox(std::string(layout.prefix) + std::to_string(last) + ": a file holds rows 0 to " +
-                std::to_string(layout.fileRows - 1) + " only, so it has no values for this row");
+  ui.messageBox(Tr("{1}: a file holds rows 0 to {2} only, so it has no values for this row",
+                   {std::string(layout.prefix) + std::to_string(last), std::to_string(layout.fileRows - 1)}));
   return false;
 }
 

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "link/link_error.h"
+#include "link/translation.h"
 #include "positions/table_file.h"
 #include "positions/wire_value.h"
 
@@ -11,7 +12,7 @@ namespace zova::positions {
 
 namespace {
 
-constexpr std::string_view kMsgReversedRange = " End Loc 는 Start Loc 보다 커야 합니다.";
+constexpr std::string_view kMsgReversedRange = TrMark(" End Loc 는 Start Loc 보다 커야 합니다.");
 
 // Which rows a request covers, and how the progress bar follows it.
 struct Plan {
@@ -29,7 +30,7 @@ bool MakePlan(const PositionTable& table, Ui& ui, int axes, int mode, int start,
   if (axes < 1 || axes > kTableAxes) return false;
   if (mode == kModeSingle) {
     if (!table.contains(point)) {
-      ui.messageBox(layout.rangeMessage);
+      ui.messageBox(Tr(layout.rangeMessage));
       return false;
     }
     plan = {.single = true, .first = point, .last = point, .endOperand = point, .maximum = 4 * axes};
@@ -37,11 +38,11 @@ bool MakePlan(const PositionTable& table, Ui& ui, int axes, int mode, int start,
   }
   if (mode == layout.blockMode) {
     if (!table.contains(start) || !table.contains(end)) {
-      ui.messageBox(layout.rangeMessage);
+      ui.messageBox(Tr(layout.rangeMessage));
       return false;
     }
     if (start > end) {
-      ui.messageBox(kMsgReversedRange);
+      ui.messageBox(Tr(kMsgReversedRange));
       return false;
     }
     plan = {.first = start, .last = end, .endOperand = end, .maximum = end - start + 1, .progressBase = start};
@@ -123,8 +124,7 @@ bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Pl
 }  // namespace
 
 std::string ValueRangeMessage(const TableLayout& layout, int number, int axis) {
-  return FormatRowName(layout, number) + " axis " + std::to_string(axis + 1) + ":" +
-         std::string(kMsgPositionValueRange);
+  return Tr("{1} axis {2}:{3}", {FormatRowName(layout, number), std::to_string(axis + 1), Tr(kMsgPositionValueRange)});
 }
 
 TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,

@@ -6,13 +6,15 @@
 #include <span>
 #include <string_view>
 
+#include "link/translation.h"
+
 namespace zova::positions {
 
 // What the controller's tables hold (25 bits). The fourth byte of a value outside loses its low seven bits
 // on the way back, so such a value is refused before it is sent.
 inline constexpr std::int32_t kLowestPositionValue = -16777216;
 inline constexpr std::int32_t kHighestPositionValue = 16777215;
-inline constexpr std::string_view kMsgPositionValueRange = " -167772.16 ~ 167772.15 까지 입력하십시요.";
+inline constexpr std::string_view kMsgPositionValueRange = TrMark(" -167772.16 ~ 167772.15 까지 입력하십시요.");
 [[nodiscard]] constexpr bool PositionValueTravels(std::int64_t value) {
   return value >= kLowestPositionValue && value <= kHighestPositionValue;
 }
