@@ -11,6 +11,7 @@
 #include "link/line_settings.h"
 #include "link/network_port.h"
 #include "link/trace_port.h"
+#include "link/translation.h"
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
 #include "sim/state_file.h"
@@ -97,7 +98,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     (void)ui;
     NetworkAddress address;
     if (!IsNetworkPortName(options.port)) {
-      error = "this build talks only to network ports and the simulated controller (--port sim)";
+      error = Tr("this build talks only to network ports and the simulated controller (--port sim)");
       return nullptr;
     }
     if (!ParseNetworkAddress(options.port, address, error) ||
@@ -111,7 +112,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     // Never waits: a FIFO nobody reads would hang the command before it has started.
     stack->traceFile_ = OpenForWriting(options.traceFile);
     if (stack->traceFile_ == nullptr) {
-      error = std::strerror(errno) + options.traceFile;
+      error = Tr("cannot open the trace file {1}: {2}", {options.traceFile, std::strerror(errno)});
       exitStatus = kExitFile;
       return nullptr;
     }

@@ -15,9 +15,7 @@ inline CLI::Option* AddLanguageOption(CLI::App& app, std::string& language) {
                   Tr("language of messages and help, ko or en (default: the system's: LC_ALL, LC_MESSAGES, LANG)"))
       ->option_text("ko|en")
       ->check(CLI::Validator(
-          [](std::string& text) {
-            return LanguageNamed(text) ? std::string() : Tr("takes ko or en, not {1}", {text});
-          },
+          [](std::string& text) { return LanguageNamed(text) ? std::string() : Tr("takes ko or en, not {1}", {text}); },
           ""));
 }
 
