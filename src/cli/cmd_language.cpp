@@ -103,7 +103,7 @@ int RunCompile(Context& ctx, const Args& args) {
   std::string source;
   std::string error;
   if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
-    ctx.ui->messageBox(path + ": " + error);
+    ctx.ui->messageBox(error + path);
     return kExitFile;
   }
   // The compile that check runs, so both name the same lines with the same messages. The program number
@@ -124,7 +124,7 @@ int RunCheck(Context& ctx, const Args& args) {
   std::string source;
   std::string error;
   if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
-    ctx.ui->messageBox(path + ": " + error);
+    ctx.ui->messageBox(error + path);
     return kExitFile;
   }
   language::ProgramStore store;
@@ -148,7 +148,7 @@ int RunList(Context& ctx, const Args& args) {
   std::string error;
   if (args.empty() ? !ReadWholeStream(stdin, kListingInputMaxBytes, text, error)
                    : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) {
-    ctx.ui->messageBox((args.empty() ? Tr("standard input") : args[0]) + ": " + error);
+    ctx.ui->messageBox(error + (args.empty() ? Tr("standard input") : args[0]));
     return kExitFile;
   }
 

@@ -112,7 +112,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     // Never waits: a FIFO nobody reads would hang the command before it has started.
     stack->traceFile_ = OpenForWriting(options.traceFile);
     if (stack->traceFile_ == nullptr) {
-      error = Tr("cannot open the trace file {1}: {2}", {options.traceFile, std::strerror(errno)});
+      error = std::strerror(errno) + options.traceFile;
       exitStatus = kExitFile;
       return nullptr;
     }
