@@ -4,6 +4,7 @@
 #include <chrono>
 
 #include "link/link.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
@@ -18,7 +19,7 @@ void ApplyTimeouts(const Options& options, Link& link) {
 bool Context::requireAxes() const {
   if (options.axes >= 2 && options.axes <= 6) return true;
   Ui& u = *ui;
-  u.messageBox("this command needs --axes N (2 to 6)");
+  u.messageBox(Tr("this command needs --axes N (2 to 6)"));
   return false;
 }
 

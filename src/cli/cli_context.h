@@ -52,12 +52,13 @@ struct Context {
 
 using Args = std::vector<std::string>;
 
-// A command: name, whether it needs an open port, its runner and one-line help.
+// A command: name, whether it needs an open port, its runner, its forms and what it does.
 struct Command {
   const char* name;
   bool needsPort;
   int (*run)(Context& ctx, const Args& args);
-  const char* usage;
+  const char* synopsis;           // the command's words, one form a line; the same in every language
+  const char* help;               // marked for the catalog, looked up where it is shown
   bool linkCheck;                 // open the port with the link check (ENQ answered by DC1)
   bool takesNoArguments = false;  // anything after the command word is refused before the port opens
   int (*check)(Context& ctx, const Args& args) = nullptr;  // refusals decided before the port opens, or kExitOk

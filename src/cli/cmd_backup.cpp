@@ -8,6 +8,7 @@
 #include "app/version.h"
 #include "backup/whole_controller.h"
 #include "link/terminal_ui.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
@@ -62,7 +63,7 @@ int Read(Context& ctx, const Args& args, Operation op, Request& request) {
   std::string error;
   if (usage || request.dir.empty() || (request.list && !backup::Parts::Parse(*request.list, request.parts, error))) {
     if (!error.empty()) ui.messageBox(error);
-    ui.messageBox(std::string("usage: zovactl ") + Name(op) + " DIR [--only programs,loc,sft,sys,axis]");
+    ui.messageBox(Tr("usage: zovactl {1}", {Name(op) + std::string(" DIR [--only programs,loc,sft,sys,axis]")}));
     return kExitUsage;
   }
   if (!ctx.requireAxes()) return kExitUsage;
@@ -116,7 +117,7 @@ int RunDiff(Context& ctx, const Args& args) {
   Ui& ui = *ctx.ui;
   if (args.size() != 2 || args[0].empty() || args[1].empty() || args[0].starts_with("--") ||
       args[1].starts_with("--")) {
-    ui.messageBox("usage: zovactl diff OLD NEW");
+    ui.messageBox(Tr("usage: zovactl {1}", {"diff OLD NEW"}));
     return kExitUsage;
   }
   const backup::Report report = backup::DiffBackups(ui, args[0], args[1]);

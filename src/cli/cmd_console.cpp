@@ -10,6 +10,7 @@
 #include "language/compiler.h"
 #include "link/decoders.h"
 #include "link/link.h"
+#include "link/translation.h"
 #include "link/whole_number.h"
 
 namespace zova::cli {
@@ -17,7 +18,7 @@ namespace zova::cli {
 namespace {
 
 int usage(Context& ctx, const char* text) {
-  ctx.ui->messageBox(std::string("usage: zovactl ") + text);
+  ctx.ui->messageBox(Tr("usage: zovactl {1}", {text}));
   return kExitUsage;
 }
 
@@ -48,7 +49,7 @@ bool parseNamed(const Args& args, std::size_t from, std::initializer_list<std::p
 bool allWhole(Context& ctx, std::initializer_list<std::pair<const char*, const std::string*>> numbers) {
   for (auto [name, text] : numbers) {
     if (!ReadWholeNumber(*text)) {
-      ctx.ui->messageBox(std::string(name) + " takes a whole number, not " + *text);
+      ctx.ui->messageBox(Tr("{1} takes a whole number, not {2}", {name, *text}));
       return false;
     }
   }
@@ -117,7 +118,7 @@ int RunJog(Context& ctx, const Args& args) {
   if (!allWhole(ctx, {{"AXIS", &args[0]}, {"--speed", &speed}})) return kExitUsage;
   int ms = 0;
   if (!ParseInt(msText, ms) || ms < 0 || ms > kMaxJogMs) {
-    ctx.ui->messageBox("--ms must be a whole number of milliseconds, 0 to " + std::to_string(kMaxJogMs));
+    ctx.ui->messageBox(Tr("--ms must be a whole number of milliseconds, 0 to {1}", {std::to_string(kMaxJogMs)}));
     return kExitUsage;
   }
   if (!ctx.requireAxes()) return kExitUsage;

@@ -6,6 +6,7 @@
 
 #include "cli/interrupt.h"
 #include "firmware/flash_download.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
@@ -28,7 +29,7 @@ class StateLines final : public DownloadDisplay {
 
 int RunFirmware(Context& ctx, const Args& args) {
   if (args.size() != 1) {
-    ctx.ui->messageBox("usage: zovactl firmware FILE");
+    ctx.ui->messageBox(Tr("usage: zovactl {1}", {"firmware FILE"}));
     return kExitUsage;
   }
   StateLines display(ctx.options.quiet);
@@ -37,7 +38,7 @@ int RunFirmware(Context& ctx, const Args& args) {
     case FirmwareDownload::Choice::Chosen:
       break;
     case FirmwareDownload::Choice::NotHexName:
-      ctx.ui->messageBox("the firmware file's name must end in .hex (lower case)");
+      ctx.ui->messageBox(Tr("the firmware file's name must end in .hex (lower case)"));
       return kExitUsage;
     case FirmwareDownload::Choice::CannotRead:
     case FirmwareDownload::Choice::Damaged:
@@ -48,7 +49,7 @@ int RunFirmware(Context& ctx, const Args& args) {
   if (outcome == FirmwareDownload::Outcome::Cancelled) return kExitInterrupted;
   std::fprintf(ctx.out, "%s\n", download.StateText.c_str());
   if (download.RefusedAcks > 0) {
-    ctx.ui->messageBox("refused acknowledgements: " + std::to_string(download.RefusedAcks));
+    ctx.ui->messageBox(Tr("refused acknowledgements: {1}", {std::to_string(download.RefusedAcks)}));
   }
   return outcome == FirmwareDownload::Outcome::Success ? kExitOk : kExitLink;
 }

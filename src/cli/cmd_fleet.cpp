@@ -12,13 +12,14 @@
 #include "cli/port_factory.h"
 #include "link/atomic_file.h"
 #include "link/connection.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
 namespace {
 
 constexpr std::size_t kFleetFileMaxBytes = 1 << 20;
-constexpr const char* kUsage = "usage: zovactl fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N]";
+constexpr const char* kUsage = "fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N]";
 
 struct FleetRequest {
   std::string file;
@@ -53,15 +54,19 @@ int ReadRequest(Context& ctx, const Args& args, FleetRequest& r) {
   }
   std::string error;
   if (!usage && list && !backup::Parts::Parse(*list, r.parts, error)) usage = true;
-  if (!usage && keep && (!ParseInt(*keep, r.keep) || r.keep < 1)) error = "--keep: expected a whole number above 0";
-  if (!usage && jobs && (!ParseInt(*jobs, r.jobs) || r.jobs < 1)) error = "--jobs: expected a whole number above 0";
+  if (!usage && keep && (!ParseInt(*keep, r.keep) || r.keep < 1)) {
+    error = Tr("{1}: expected a whole number above 0", {"--keep"});
+  }
+  if (!usage && jobs && (!ParseInt(*jobs, r.jobs) || r.jobs < 1)) {
+    error = Tr("{1}: expected a whole number above 0", {"--jobs"});
+  }
   if (usage || r.file.empty() || !into || into->empty() || !error.empty()) {
     if (!error.empty()) ui.messageBox(error);
-    ui.messageBox(kUsage);
+    ui.messageBox(Tr("usage: zovactl {1}", {kUsage}));
     return kExitUsage;
   }
   if (!ctx.options.port.empty()) {
-    ui.messageBox("fleet backup takes each controller's port from " + r.file + ", not --port");
+    ui.messageBox(Tr("fleet backup takes each controller's port from {1}, not --port", {r.file}));
     return kExitUsage;
   }
   r.into = *into;
@@ -162,8 +167,9 @@ int RunFleet(Context& ctx, const Args& args) {
   for (const backup::FleetOutcome& o : outcomes) {
     std::fprintf(ctx.out, "%s\n", backup::FleetSummaryLine(o).c_str());
     if (o.result != backup::FleetResult::Ok) {
-      ui.messageBox(o.name + ": " + (o.result == backup::FleetResult::Refused ? "refused" : "failed") +
-                    (o.message.empty() ? "" : ": " + o.message));
+      ui.messageBox(
+          (o.result == backup::FleetResult::Refused ? Tr("{1}: refused", {o.name}) : Tr("{1}: failed", {o.name})) +
+          (o.message.empty() ? "" : ": " + o.message));
       if (status == kExitOk) status = kExitLink;
     } else if (!o.message.empty()) {
       ui.messageBox(o.name + ": " + o.message);

@@ -14,6 +14,7 @@
 #include "language/source_check.h"
 #include "link/atomic_file.h"
 #include "link/text_lines.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 namespace {
@@ -27,7 +28,7 @@ constexpr int kExitProblems = kExitLink;
 constexpr std::size_t kListingInputMaxBytes = 1 << 20;
 
 int Usage(Context& ctx, const char* text) {
-  ctx.ui->messageBox(std::string("usage: zovactl ") + text);
+  ctx.ui->messageBox(Tr("usage: zovactl {1}", {text}));
   return kExitUsage;
 }
 
@@ -36,11 +37,11 @@ bool ConfigFrom(Context& ctx, language::LanguageConfig& config) {
   config.axes = ctx.options.axes == 0 ? 6 : ctx.options.axes;
   config.machineType = ctx.options.machineType;
   if (config.axes < 2 || config.axes > 6) {
-    ctx.ui->messageBox("--axes must be 2 to 6");
+    ctx.ui->messageBox(Tr("--axes must be 2 to 6"));
     return false;
   }
   if (config.machineType < 0 || config.machineType > 2) {
-    ctx.ui->messageBox("--machine-type must be 0, 1 or 2");
+    ctx.ui->messageBox(Tr("--machine-type must be 0, 1 or 2"));
     return false;
   }
   return true;
@@ -132,8 +133,9 @@ int RunCheck(Context& ctx, const Args& args) {
     std::fprintf(ctx.out, "%s:%d: %s\n", path.c_str(), p.line, p.message.c_str());
   }
   if (check.problems.empty()) return kExitOk;
-  ctx.ui->messageBox(path + ": " + std::to_string(check.problems.size()) +
-                     (check.problems.size() == 1 ? " problem" : " problems"));
+  const std::string count = std::to_string(check.problems.size());
+  ctx.ui->messageBox(check.problems.size() == 1 ? Tr("{1}: {2} problem", {path, count})
+                                                : Tr("{1}: {2} problems", {path, count}));
   return kExitProblems;
 }
 
@@ -146,7 +148,7 @@ int RunList(Context& ctx, const Args& args) {
   std::string error;
   if (args.empty() ? !ReadWholeStream(stdin, kListingInputMaxBytes, text, error)
                    : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) {
-    ctx.ui->messageBox(error + (args.empty() ? "standard input" : args[0]));
+    ctx.ui->messageBox(error + (args.empty() ? Tr("standard input") : args[0]));
     return kExitFile;
   }
 
@@ -157,7 +159,7 @@ int RunList(Context& ctx, const Args& args) {
     if (line.text.find_first_not_of(" \t") == std::string_view::npos) continue;
     language::Record record;
     if (!ParseRecordLine(line.text, record)) {
-      ctx.ui->messageBox("line " + std::to_string(line.number) + ": expected two hexadecimal words");
+      ctx.ui->messageBox(Tr("line {1}: expected two hexadecimal words", {std::to_string(line.number)}));
       return kExitUsage;
     }
     listing += language::ListLine(step++, record.word1, record.word2, config.machineType);

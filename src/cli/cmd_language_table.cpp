@@ -3,16 +3,17 @@
 
 #include "cli/cmd_language.h"
 #include "cli/commands.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
 namespace {
 const std::array kCommands = {
-    Command{"compile", false, RunCompile,
-            "compile FILE [--program N] | compile --line TEXT: print the compiled records (word 1, word 2)", false},
-    Command{"check", false, RunCheck,
-            "check FILE: print each compiler problem as FILE:LINE: message; exit 1 when there is any", false},
-    Command{"list", false, RunList, "list [FILE]: print the listing line of each record", false},
+    Command{"compile", false, RunCompile, "compile FILE [--program N]\ncompile --line TEXT",
+            TrMark("print the compiled records (word 1, word 2)"), false},
+    Command{"check", false, RunCheck, "check FILE",
+            TrMark("print each compiler problem as FILE:LINE: message; exit 1 when there is any"), false},
+    Command{"list", false, RunList, "list [FILE]", TrMark("print the listing line of each record"), false},
 };
 }  // namespace
 

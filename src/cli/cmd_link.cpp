@@ -8,13 +8,14 @@
 #include "console/error_text.h"
 #include "link/connection.h"
 #include "link/link.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
 namespace {
 
 int usage(Context& ctx, const char* text) {
-  ctx.ui->messageBox(std::string("usage: zovactl ") + text);
+  ctx.ui->messageBox(Tr("usage: zovactl {1}", {text}));
   return kExitUsage;
 }
 
@@ -45,7 +46,7 @@ int RunPing(Context&, const Args&) {
 
 int RunClose(Context& ctx, const Args&) {
   if (ctx.connection->Close()) return kExitOk;
-  ctx.ui->messageBox("the controller did not accept the close-link command");
+  ctx.ui->messageBox(Tr("the controller did not accept the close-link command"));
   return kExitLink;
 }
 
@@ -95,7 +96,7 @@ int RunSetOutput(Context& ctx, const Args& args) {
     return usage(ctx, "set-output N on|off");
   }
   if (point < 8 || point > 63) {
-    ctx.ui->messageBox("output point must be 8 to 63 (points 0 to 7 belong to the controller)");
+    ctx.ui->messageBox(Tr("output point must be 8 to 63 (points 0 to 7 belong to the controller)"));
     return kExitUsage;
   }
   ConsoleSession session(ctx);

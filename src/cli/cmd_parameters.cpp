@@ -6,6 +6,7 @@
 
 #include "link/link.h"
 #include "link/text_lines.h"
+#include "link/translation.h"
 #include "parameters/ax_para_editor.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/ax_para_transfer.h"
@@ -33,13 +34,13 @@ bool parseAction(const Args& args, FileAction& action) {
 }
 
 int usage(Context& ctx, const char* command) {
-  ctx.ui->messageBox(std::string("usage: zovactl ") + command + " fetch|send --file F");
+  ctx.ui->messageBox(Tr("usage: zovactl {1}", {command + std::string(" fetch|send --file F")}));
   return kExitUsage;
 }
 
 int exitFor(Context& ctx, TransferStatus s) {
   // The window answers a bad block with DLE and says nothing; a script must learn why nothing was saved.
-  if (s == TransferStatus::BadChecksum) ctx.ui->messageBox("the parameter block arrived with a wrong checksum");
+  if (s == TransferStatus::BadChecksum) ctx.ui->messageBox(Tr("the parameter block arrived with a wrong checksum"));
   if (s == TransferStatus::Cancelled) return kExitInterrupted;
   return s == TransferStatus::Ok ? kExitOk : kExitLink;
 }

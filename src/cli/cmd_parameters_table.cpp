@@ -3,20 +3,17 @@
 
 #include "cli/cmd_parameters.h"
 #include "cli/commands.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
 namespace {
 
 const std::array kCommands = {
-    Command{"syspara", true, RunSysPara,
-            "syspara fetch --file F | syspara send --file F: fetch the system parameters and save them to F; "
-            "load F and send",
-            false},
-    Command{"axpara", true, RunAxPara,
-            "axpara fetch --file F | axpara send --file F: the same for the axis parameters of the configured "
-            "axes (needs --axes)",
-            false},
+    Command{"syspara", true, RunSysPara, "syspara fetch --file F\nsyspara send --file F",
+            TrMark("fetch the system parameters and save them to F; load F and send"), false},
+    Command{"axpara", true, RunAxPara, "axpara fetch --file F\naxpara send --file F",
+            TrMark("the same for the axis parameters of the configured axes (needs --axes)"), false},
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "link/link.h"
+#include "link/translation.h"
 #include "positions/position_data.h"
 #include "positions/table_file.h"
 #include "positions/table_jobs.h"
@@ -32,7 +33,7 @@ struct Request {
 };
 
 int Usage(Context& ctx, const char* text) {
-  ctx.ui->messageBox(std::string("usage: zovactl ") + text);
+  ctx.ui->messageBox(Tr("usage: zovactl {1}", {text}));
   return kExitUsage;
 }
 
@@ -110,8 +111,12 @@ int Run(Context& ctx, const Args& args, bool locations) {
   }
   if (result == positions::JobResult::RowsRejected) {
     // The window answers a bad block with DLE and says nothing; a script must learn that its copy is not whole.
-    ctx.ui->messageBox(std::to_string(counts.rejected) + (counts.rejected == 1 ? " row" : " rows") +
-                       " arrived with a wrong checksum and kept " + (file ? "the file's values" : "no value"));
+    const char* why = counts.rejected == 1
+                          ? (file ? TrMark("{1} row arrived with a wrong checksum and kept the file's values")
+                                  : TrMark("{1} row arrived with a wrong checksum and kept no value"))
+                          : (file ? TrMark("{1} rows arrived with a wrong checksum and kept the file's values")
+                                  : TrMark("{1} rows arrived with a wrong checksum and kept no value"));
+    ctx.ui->messageBox(Tr(why, {std::to_string(counts.rejected)}));
   }
   return ExitFor(result);
 }

@@ -3,6 +3,7 @@
 
 #include "cli/cmd_positions.h"
 #include "cli/commands.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
@@ -10,14 +11,12 @@ namespace {
 
 const std::array kCommands = {
     Command{"loc", true, RunLoc,
-            "loc receive single N | block A B | all [--file F]: fetch locations (single prints the LOC file "
-            "line; --file saves locations 0 to 2499); loc send single N | block A B | all --file F: load F, "
-            "then transmit (needs --axes)",
+            "loc receive single N | block A B | all [--file F]\nloc send single N | block A B | all --file F",
+            TrMark("receive: fetch locations (single prints the LOC file line; --file saves locations 0 to 2499); "
+                   "send: load F, then transmit (needs --axes)"),
             false},
-    Command{"sft", true, RunSft,
-            "sft receive single N | all [--file F], sft send single N | all --file F: the same for shifts "
-            "(needs --axes)",
-            false},
+    Command{"sft", true, RunSft, "sft receive single N | all [--file F]\nsft send single N | all --file F",
+            TrMark("the same for shifts (needs --axes)"), false},
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "language/transfer/program_files.h"
 #include "language/transfer/program_transfer.h"
 #include "link/link.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
@@ -21,22 +22,21 @@ constexpr const char* kUsage = "program send N FILE | send-all DIR | receive N F
 constexpr int kDefaultAxes = 6;
 
 int Usage(Context& ctx) {
-  ctx.ui->messageBox(std::string("usage: zovactl ") + kUsage);
+  ctx.ui->messageBox(Tr("usage: zovactl {1}", {kUsage}));
   return kExitUsage;
 }
 
 int ExitFor(Context& ctx, const TransferReport& report) {
   if (report.rejected > 0) {
     // The window answers a bad block with DLE and says nothing; a script must learn which files are old.
-    ctx.ui->messageBox(std::to_string(report.rejected) +
-                       " program block(s) arrived with a wrong checksum: their "
-                       "files were not written");
+    ctx.ui->messageBox(Tr("{1} program block(s) arrived with a wrong checksum: their files were not written",
+                          {std::to_string(report.rejected)}));
   }
   for (const std::string& line : report.notCompilingBack) ctx.ui->messageBox(line);
   if (!report.notCompilingBack.empty()) {
     ctx.ui->messageBox(
-        "the written source does not compile back to what the controller holds; "
-        "zovactl backup keeps the exact image");
+        Tr("the written source does not compile back to what the controller holds; "
+           "zovactl backup keeps the exact image"));
   }
   if (report.refused) return kExitUsage;
   if (report.cancelled) return kExitInterrupted;

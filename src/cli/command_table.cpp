@@ -5,6 +5,7 @@
 
 #include "cli/cmd_link.h"
 #include "cli/commands.h"
+#include "link/translation.h"
 #include "link/whole_number.h"
 
 namespace zova::cli {
@@ -12,17 +13,18 @@ namespace zova::cli {
 namespace {
 
 const std::array kCommands = {
-    Command{"ping", true, RunPing, "ping: open the port and run the link check", true, true},
-    Command{"close", true, RunClose, "close: send the close-link command", false, true},
-    Command{"servo", true, RunServo, "servo on|off: servo amplifiers on or off", false},
-    Command{"alarm-reset", true, RunAlarmReset, "alarm-reset: reset the controller's alarm", false, true},
-    Command{"outputs", true, RunOutputs, "outputs: print the output points that are on", false, true},
-    Command{"inputs", true, RunInputs, "inputs: print the input points that are on", false, true},
-    Command{"sensors", true, RunSensors, "sensors: print each axis's sensor word (needs --axes)", false, true},
-    Command{"positions", true, RunPositions, "positions: print command and actual positions (needs --axes)", false,
+    Command{"ping", true, RunPing, "ping", TrMark("open the port and run the link check"), true, true},
+    Command{"close", true, RunClose, "close", TrMark("send the close-link command"), false, true},
+    Command{"servo", true, RunServo, "servo on|off", TrMark("servo amplifiers on or off"), false},
+    Command{"alarm-reset", true, RunAlarmReset, "alarm-reset", TrMark("reset the controller's alarm"), false, true},
+    Command{"outputs", true, RunOutputs, "outputs", TrMark("print the output points that are on"), false, true},
+    Command{"inputs", true, RunInputs, "inputs", TrMark("print the input points that are on"), false, true},
+    Command{"sensors", true, RunSensors, "sensors", TrMark("print each axis's sensor word (needs --axes)"), false,
             true},
-    Command{"error", true, RunError, "error: print the controller's error report", false, true},
-    Command{"set-output", true, RunSetOutput, "set-output N on|off: switch output point N (8 to 63)", false},
+    Command{"positions", true, RunPositions, "positions", TrMark("print command and actual positions (needs --axes)"),
+            false, true},
+    Command{"error", true, RunError, "error", TrMark("print the controller's error report"), false, true},
+    Command{"set-output", true, RunSetOutput, "set-output N on|off", TrMark("switch output point N (8 to 63)"), false},
 };
 
 }  // namespace

@@ -4,8 +4,10 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <string>
 
 #include "cli/interrupt.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
@@ -18,7 +20,12 @@ volatile std::sig_atomic_t g_unstoppable = 0;
 bool g_watching = false;  // an InterruptWatch has put its handlers in place
 struct sigaction g_saved[3]{};
 
-void say(const char* text, std::size_t size) { (void)!::write(STDERR_FILENO, text, size); }
+// The notes a handler writes, in the chosen language: looked up before the handlers go in, since a
+// handler may only write what is already there.
+std::string g_stopping;
+std::string g_cannotStop;
+
+void say(const std::string& text) { (void)!::write(STDERR_FILENO, text.data(), text.size()); }
 
 void install(void (*handler)(int)) {
   struct sigaction action {};
@@ -29,17 +36,14 @@ void install(void (*handler)(int)) {
   for (int s : kStopSignals) ::sigaction(s, &action, nullptr);
 }
 
-constexpr char kCannotStop[] = "\nzovactl: the download cannot be stopped now; it ends by itself\n";
-
 void OnSignal(int signal) {
   if (g_unstoppable != 0) {
-    say(kCannotStop, sizeof kCannotStop - 1);
+    say(g_cannotStop);
     return;
   }
   if (g_received == 0) {
     g_received = signal;
-    static constexpr char kNote[] = "\nzovactl: stopping after the current exchange (once more to quit at once)\n";
-    say(kNote, sizeof kNote - 1);
+    say(g_stopping);
   }
   // The next signal takes its default course: the operator insists.
   install(SIG_DFL);
@@ -48,6 +52,8 @@ void OnSignal(int signal) {
 }  // namespace
 
 InterruptWatch::InterruptWatch() {
+  g_stopping = "\nzovactl: " + Tr("stopping after the current exchange (once more to quit at once)") + "\n";
+  g_cannotStop = "\nzovactl: " + Tr("the download cannot be stopped now; it ends by itself") + "\n";
   g_watching = true;
   g_received = 0;
   g_unstoppable = 0;
@@ -74,7 +80,7 @@ void InterruptWatch::setStoppable(bool stoppable) {
   if (!stoppable) {
     // A signal that came just before has put back the default action: the download must outlive a second one.
     install(OnSignal);
-    if (g_received != 0) say(kCannotStop, sizeof kCannotStop - 1);
+    if (g_received != 0) say(g_cannotStop);
   }
   if (stoppable && g_received != 0) install(SIG_DFL);
 }

@@ -5,8 +5,10 @@
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <string>
 
 #include "cli/interrupt.h"
+#include "link/translation.h"
 
 namespace zova::cli {
 
@@ -16,24 +18,25 @@ namespace {
 std::atomic<int> g_received{0};
 std::atomic<bool> g_unstoppable{false};
 
-void say(const char* text, std::size_t size) {
-  DWORD written = 0;
-  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text, static_cast<DWORD>(size), &written, nullptr);
-}
+// The notes the handler writes, in the chosen language, looked up before the handler goes in.
+std::string g_stopping;
+std::string g_cannotStop;
 
-constexpr char kCannotStop[] = "\nzovactl: the download cannot be stopped now; it ends by itself\n";
+void say(const std::string& text) {
+  DWORD written = 0;
+  ::WriteFile(::GetStdHandle(STD_ERROR_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
 
 BOOL WINAPI OnControl(DWORD event) {
   if (g_unstoppable) {
-    say(kCannotStop, sizeof kCannotStop - 1);
+    say(g_cannotStop);
     return TRUE;  // a closing window still ends the process when the system's own wait runs out
   }
   int expected = 0;
   if (!g_received.compare_exchange_strong(expected, event == CTRL_C_EVENT ? SIGINT : SIGTERM)) {
     return FALSE;  // the operator insists: the default handler ends the process
   }
-  static constexpr char kNote[] = "\nzovactl: stopping after the current exchange (once more to quit at once)\n";
-  say(kNote, sizeof kNote - 1);
+  say(g_stopping);
   if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
     // The system ends the process as soon as the handler returns (after 5 s at most for a close): the
     // wait gives the operation the time to stop between exchanges and leave its files whole.
@@ -45,6 +48,8 @@ BOOL WINAPI OnControl(DWORD event) {
 }  // namespace
 
 InterruptWatch::InterruptWatch() {
+  g_stopping = "\nzovactl: " + Tr("stopping after the current exchange (once more to quit at once)") + "\n";
+  g_cannotStop = "\nzovactl: " + Tr("the download cannot be stopped now; it ends by itself") + "\n";
   g_received = 0;
   g_unstoppable = false;
   ::SetConsoleCtrlHandler(OnControl, TRUE);
@@ -56,7 +61,7 @@ int InterruptWatch::received() { return g_received; }
 
 void InterruptWatch::setStoppable(bool stoppable) {
   g_unstoppable = !stoppable;
-  if (!stoppable && g_received != 0) say(kCannotStop, sizeof kCannotStop - 1);
+  if (!stoppable && g_received != 0) say(g_cannotStop);
 }
 
 bool WritesToPipe(std::FILE* stream) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/commands.h"
@@ -14,6 +15,8 @@
 #include "link/line_settings.h"
 #include "link/link.h"
 #include "link/network_address.h"
+#include "link/translation.h"
+#include "options/help_text.h"
 #include "options/language_option.h"
 #include "options/whole_number_option.h"
 
@@ -23,27 +26,62 @@ namespace {
 
 constexpr const char* kSynopsis = "zovactl [OPTIONS] COMMAND [ARGS...]";
 
+// The lines of a command's synopsis, one form each.
+std::vector<std::string> Forms(const Command& c) {
+  std::vector<std::string> forms;
+  for (std::string_view rest = c.synopsis; !rest.empty();) {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    forms.emplace_back(rest.substr(0, end));
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+  }
+  return forms;
+}
+
 // The program's help: the options as CLI11 parses them, every command's synopsis, the exit codes.
-// A command's help is its own synopsis.
-class Help final : public CLI::Formatter {
+// A command's help is its synopsis and what it does.
+class Help final : public options::HelpFormatter {
  public:
   std::string make_help(const CLI::App* app, std::string, CLI::AppFormatMode mode) const override {
-    if (app->get_parent() != nullptr) return "usage: zovactl [OPTIONS] " + app->get_description() + "\n";
-    // "Usage:" as GNU programs spell it, which help2man reads as the manual page's synopsis.
-    std::string text = "Usage: " + std::string(kSynopsis) + "\n" + make_groups(app, mode) + "\ncommands:\n";
-    // Synopsis and description in two columns, as the options are: help2man turns both into lists.
-    for (const Command& c : AllCommands()) {
-      const std::string usage = c.usage;
-      const std::size_t colon = usage.find(": ");
-      std::string synopsis = "  " + usage.substr(0, colon);
-      synopsis += synopsis.size() + 2 > get_column_width() ? "\n" + std::string(get_column_width(), ' ')
-                                                           : std::string(get_column_width() - synopsis.size(), ' ');
-      text += synopsis + (colon == std::string::npos ? "" : usage.substr(colon + 2)) + "\n";
+    if (app->get_parent() != nullptr) {
+      if (const Command* command = FindCommand(app->get_name())) return commandHelp(*command);
+      app = app->get_parent();  // `zovactl help --help`
     }
-    return text +
-           "\nexit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error, 4 differences "
-           "found;\n128 + the signal's number when Ctrl-C, SIGTERM or SIGHUP ended the operation early (141, as for\n"
-           "SIGPIPE, when standard output was closed)\n";
+    // "Usage:" as GNU programs spell it, which help2man reads as the manual page's synopsis.
+    std::string text =
+        get_label("Usage") + ": " + kSynopsis + "\n" + make_groups(app, mode) + "\n" + Tr("commands") + ":\n";
+    // Synopsis and description in two columns, as the options are: help2man turns both into lists.
+    const std::size_t column = get_column_width();
+    for (const Command& c : AllCommands()) {
+      // A command of several forms, or a long one, has its description below, where it reads for all.
+      const std::vector<std::string> forms = Forms(c);
+      for (std::size_t i = 0; i < forms.size(); ++i) text += (i > 0 ? "\n  " : "  ") + forms[i];
+      text += forms.size() > 1 || forms[0].size() + 4 > column ? "\n" + std::string(column, ' ')
+                                                               : std::string(column - forms[0].size() - 2, ' ');
+      text += options::WrapText(Tr(c.help), options::kHelpColumns - column, column) + "\n";
+    }
+    return text + "\n" +
+           options::WrapText(Tr("exit status: 0 success, 1 controller or link failed, 2 wrong usage, 3 file error, "
+                                "4 differences found; 128 + the signal's number when Ctrl-C, SIGTERM or SIGHUP "
+                                "ended the operation early (141, as for SIGPIPE, when standard output was closed)"),
+                             options::kHelpColumns) +
+           "\n";
+  }
+
+ private:
+  // Each form of the command on a usage line, then what it does.
+  static std::string commandHelp(const Command& c) {
+    std::string text;
+    std::size_t indent = 0;
+    for (const std::string& form : Forms(c)) {
+      if (text.empty()) {
+        text = Tr("usage: zovactl {1}", {"[OPTIONS] " + form});
+        indent = options::DisplayWidth(std::string_view(text).substr(0, text.find("zovactl")));
+      } else {
+        text += std::string(indent, ' ') + "zovactl [OPTIONS] " + form;
+      }
+      text += "\n";
+    }
+    return text + "\n" + options::WrapText(Tr(c.help), options::kHelpColumns) + "\n";
   }
 };
 
@@ -60,13 +98,13 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
   help->column_width(31);  // the longest option and its value, and two blanks
   app.formatter(help);
   // An option given twice is a mistake in the script, not a choice between its values.
-  app.option_defaults()->group("options")->multi_option_policy(CLI::MultiOptionPolicy::Throw);
-  app.set_help_flag("-h,--help", "print this help; zovactl COMMAND --help prints one command's");
-  app.set_version_flag("--version", "zovactl " ZOVA_VERSION, "print the program's version");
+  app.option_defaults()->group(Tr("options"))->multi_option_policy(CLI::MultiOptionPolicy::Throw);
+  app.set_help_flag("-h,--help", Tr("print this help; zovactl COMMAND --help prints one command's"));
+  app.set_version_flag("--version", "zovactl " ZOVA_VERSION, Tr("print the program's version"));
   const CLI::Validator seconds(
       [](std::string& text) {
         double value = 0;
-        return parseSeconds(text, value) ? std::string() : "expected seconds above 0: " + text;
+        return parseSeconds(text, value) ? std::string() : Tr("expected seconds above 0: {1}", {text});
       },
       "");
   // A network address is checked here, so a malformed one is refused before anything opens.
@@ -78,9 +116,8 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
       },
       "");
   app.add_option("--port", o.port,
-                 std::string("serial device, COMn, sim for a built-in simulated controller, or a serial device "
-                             "server: ") +
-                     kNetworkPortForms)
+                 Tr("serial device, COMn, sim for a built-in simulated controller, or a serial device server: {1}",
+                    {kNetworkPortForms}))
       ->option_text("DEVICE")
       ->check(address);
   // Checked for every port, the simulated one too, so a script learns of a typo before it meets a device.
@@ -91,44 +128,46 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
         return ParseLineSettings(text, line, error) ? std::string() : error;
       },
       "");
-  app.add_option("--settings", o.settings, "line settings, e.g. 9600,n,8,1 (default: stored settings, else 9600,n,8,1)")
+  app.add_option("--settings", o.settings,
+                 Tr("line settings, e.g. 9600,n,8,1 (default: stored settings, else 9600,n,8,1)"))
       ->option_text("S")
       ->check(settings);
-  app.add_option("--axes", o.axes, "configured axis count, 2 to 6")
+  app.add_option("--axes", o.axes, Tr("configured axis count, 2 to 6"))
       ->option_text("N")
       ->check(options::WholeNumber(2, 6));
-  app.add_option("--machine-type", o.machineType, "PLC family 0, 1 or 2 (default 0)")
+  app.add_option("--machine-type", o.machineType, Tr("PLC family 0, 1 or 2 (default 0)"))
       ->option_text("T")
       ->check(options::WholeNumber(0, 2));
-  app.add_option("--timeout", o.timeoutSeconds, "bound on every wait after the handshake (default 5)")
+  app.add_option("--timeout", o.timeoutSeconds, Tr("bound on every wait after the handshake (default 5)"))
       ->option_text("SECONDS")
       ->check(seconds);
-  app.add_option("--handshake-timeout", o.handshakeTimeoutSeconds, "bound on each handshake wait (default 100)")
+  app.add_option("--handshake-timeout", o.handshakeTimeoutSeconds, Tr("bound on each handshake wait (default 100)"))
       ->option_text("SECONDS")
       ->check(seconds);
-  app.add_option("--trace", o.traceFile, "write every byte sent (>) and received (<) with time stamps")
+  app.add_option("--trace", o.traceFile, Tr("write every byte sent (>) and received (<) with time stamps"))
       ->option_text("FILE");
   app.add_option("--sim-options", simOptions,
-                 "options of the simulated controller (with --port sim; see zovasim --help)")
+                 Tr("options of the simulated controller (with --port sim; see zovasim --help)"))
       ->option_text("\"OPTS\"");
-  app.add_flag("--quiet", o.quiet, "no progress output");
+  app.add_flag("--quiet", o.quiet, Tr("no progress output"));
   options::AddLanguageOption(app, language);
   app.require_subcommand(1);
-  for (const Command& c : AllCommands()) app.add_subcommand(c.name, c.usage)->prefix_command();
+  for (const Command& c : AllCommands()) app.add_subcommand(c.name)->prefix_command();
   app.add_subcommand("help")->group("")->prefix_command();  // the older spelling of --help, kept out of the list
 }
 
 // Wrong usage: why, and the usage line, on standard error.
 int Refuse(const CLI::App& app, const CLI::ParseError& e) {
-  std::string why = e.what();
+  std::string why = options::ParseErrorReason(e);
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && app.get_subcommands().empty()) {
     // CLI11 names only the missing command; the word that stood in its place says more.
     const std::vector<std::string> words = app.remaining();
-    why = words.empty()                    ? "no command given"
-          : words.front().starts_with("-") ? "unknown option " + words.front()
-                                           : "unknown command " + words.front();
+    why = words.empty()                    ? Tr("no command given")
+          : words.front().starts_with("-") ? Tr("unknown option {1}", {words.front()})
+                                           : Tr("unknown command {1}", {words.front()});
   }
-  std::fprintf(stderr, "zovactl: %s\nusage: %s (zovactl --help)\n", why.c_str(), kSynopsis);
+  const std::string usage = Tr("usage: zovactl {1}", {"[OPTIONS] COMMAND [ARGS...] (zovactl --help)"});
+  std::fprintf(stderr, "zovactl: %s\n%s\n", why.c_str(), usage.c_str());
   return kExitUsage;
 }
 
@@ -138,7 +177,7 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   const Options& options = ctx.options;
   Ui& ui = *ctx.ui;
   if (options.port.empty()) {
-    ui.messageBox("this command needs --port DEVICE (or --port sim)");
+    ui.messageBox(Tr("this command needs --port DEVICE (or --port sim)"));
     return kExitUsage;
   }
   std::string error;
@@ -177,10 +216,11 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
 // Every failure leaves a line on standard error, also where the operation itself had nothing to show.
 int Conclude(CliUi& terminal, int status) {
   if (const int signal = InterruptWatch::received(); signal != 0 && status == kExitInterrupted) {
-    std::fprintf(stderr, "zovactl: interrupted by %s; stopped after the last complete exchange\n",
-                 signal == SIGINT          ? "Ctrl-C"
-                 : signal == kSignalHangUp ? "SIGHUP"
-                                           : "SIGTERM");
+    const std::string why =
+        Tr("interrupted by {1}; stopped after the last complete exchange", {signal == SIGINT          ? "Ctrl-C"
+                                                                            : signal == kSignalHangUp ? "SIGHUP"
+                                                                                                      : "SIGTERM"});
+    std::fprintf(stderr, "zovactl: %s\n", why.c_str());
     return 128 + signal;
   }
   // Also where the operation printed only at its end: what it printed is lost, so it did not succeed.
@@ -188,16 +228,19 @@ int Conclude(CliUi& terminal, int status) {
     // A reader that went away (| head) ends the program as SIGPIPE would have, which shells expect of a
     // writer to a closed pipe; any other failed write is a file that could not be written.
     const bool pipe = WritesToPipe(stdout);
-    std::fprintf(stderr, "zovactl: %s; stopped after the last complete exchange\n",
-                 pipe ? "standard output was closed by its reader" : "standard output could not be written");
+    const std::string why =
+        pipe ? Tr("standard output was closed by its reader; stopped after the last complete exchange")
+             : Tr("standard output could not be written; stopped after the last complete exchange");
+    std::fprintf(stderr, "zovactl: %s\n", why.c_str());
     return pipe ? 128 + kSignalPipe : kExitFile;
   }
   if (status == kExitOk || terminal.messageCount > 0) return status;
-  const char* why = status == kExitUsage       ? "the input was refused"
-                    : status == kExitFile      ? "a file could not be read or written"
-                    : status == kExitDifferent ? "the controller and the backup differ"
-                                               : "the controller or the link failed";
-  std::fprintf(stderr, "zovactl: %s (exit %d)\n", why, status);
+  const char* why = status == kExitUsage       ? TrMark("the input was refused")
+                    : status == kExitFile      ? TrMark("a file could not be read or written")
+                    : status == kExitDifferent ? TrMark("the controller and the backup differ")
+                                               : TrMark("the controller or the link failed");
+  const std::string line = Tr("{1} (exit {2})", {Tr(why), std::to_string(status)});
+  std::fprintf(stderr, "zovactl: %s\n", line.c_str());
   return status;
 }
 
@@ -238,7 +281,7 @@ int Main(int argc, char** argv) {
   ctx.options = options;
   ctx.ui = &terminal;
   if (command->takesNoArguments && !args.empty()) {
-    ctx.ui->messageBox("usage: zovactl " + std::string(command->usage));
+    ctx.ui->messageBox(Tr("usage: zovactl {1}", {command->synopsis + std::string(": ") + Tr(command->help)}));
     return kExitUsage;
   }
   if (command->check != nullptr) {

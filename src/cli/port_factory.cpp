@@ -11,6 +11,7 @@
 #include "link/line_settings.h"
 #include "link/network_port.h"
 #include "link/trace_port.h"
+#include "link/translation.h"
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
 #include "sim/state_file.h"
@@ -97,7 +98,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     (void)ui;
     NetworkAddress address;
     if (!IsNetworkPortName(options.port)) {
-      error = "this build talks only to network ports and the simulated controller (--port sim)";
+      error = Tr("this build talks only to network ports and the simulated controller (--port sim)");
       return nullptr;
     }
     if (!ParseNetworkAddress(options.port, address, error) ||

@@ -5,6 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
+#include "link/translation.h"
 #include "link/whole_number.h"
 
 namespace zova::options {
@@ -15,7 +16,7 @@ inline CLI::Validator WholeNumber(int low, int high) {
         const std::optional<int> value = ReadWholeNumber(text);
         return value && *value >= low && *value <= high
                    ? std::string()
-                   : "takes " + std::to_string(low) + " to " + std::to_string(high) + ", not " + text;
+                   : Tr("takes {1} to {2}, not {3}", {std::to_string(low), std::to_string(high), text});
       },
       "");
 }

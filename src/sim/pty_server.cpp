@@ -11,6 +11,8 @@
 #include <cstring>
 #include <optional>
 
+#include "link/translation.h"
+
 namespace zova::sim {
 
 PtyServer::~PtyServer() {
@@ -21,12 +23,12 @@ PtyServer::~PtyServer() {
 bool PtyServer::create(std::string& error) {
   master_ = posix_openpt(O_RDWR | O_NOCTTY);
   if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) {
-    error = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+    error = Tr("cannot create a pseudo-terminal: {1}", {std::strerror(errno)});
     return false;
   }
   const char* name = ptsname(master_);
   if (name == nullptr) {
-    error = "cannot name the pseudo-terminal";
+    error = Tr("cannot name the pseudo-terminal");
     return false;
   }
   path_ = name;

@@ -5,6 +5,8 @@
 #include <limits>
 #include <utility>
 
+#include "link/translation.h"
+#include "options/help_text.h"
 #include "options/whole_number_option.h"
 
 namespace zova::sim {
@@ -15,7 +17,7 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   constexpr int kMost = std::numeric_limits<int>::max();
   const CLI::Validator count = options::WholeNumber(0, kMost);
-  app.add_option("--axes", c.machine.axes, "axis count of the controller (default 4)")
+  app.add_option("--axes", c.machine.axes, Tr("axis count of the controller (default 4)"))
       ->option_text("N")
       ->check(options::WholeNumber(1, kMaxAxes));
   app.add_option_function<int>(
@@ -24,11 +26,11 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
            options.baud = baud;
            c.setBaud(baud);
          },
-         "pace the line both ways at B baud (default: unpaced)")
+         Tr("pace the line both ways at B baud (default: unpaced)"))
       ->option_text("B")
       ->check(options::WholeNumber(0, 4000000));
   app.add_option_function<int>(
-         "--input", [&c](int point) { c.machine.setInput(point, true); }, "input point P is on (repeatable)")
+         "--input", [&c](int point) { c.machine.setInput(point, true); }, Tr("input point P is on (repeatable)"))
       ->option_text("P")
       ->check(options::WholeNumber(0, 63))
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
@@ -40,31 +42,32 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
            c.machine.errorValue = error.second;
            c.machine.setOutput(kOutError, true);
          },
-         "the controller reports this error")
+         Tr("the controller reports this error"))
       ->option_text("CODE VALUE")
       ->check(options::WholeNumber(std::numeric_limits<int>::min(), kMost));
   app.add_option("--state", options.stateFile,
-                 "keep programs, tables, parameters and the axis count in FILE across runs: loaded at start, saved "
-                 "after every change (a new FILE starts from the other options)")
+                 Tr("keep programs, tables, parameters and the axis count in FILE across runs: loaded at start, "
+                    "saved after every change (a new FILE starts from the other options)"))
       ->option_text("FILE");
-  app.add_option("--link", options.link, "make PATH a symbolic link to the device while serving")->option_text("PATH");
+  app.add_option("--link", options.link, Tr("make PATH a symbolic link to the device while serving"))
+      ->option_text("PATH");
 
-  const std::string faults = "faults";
+  const std::string faults = Tr("faults");
   auto addCount = [&](const char* name, auto& field, const char* help) {
-    app.add_option(name, field, help)->option_text("N")->check(count)->group(faults);
+    app.add_option(name, field, Tr(help))->option_text("N")->check(count)->group(faults);
   };
-  addCount("--silence-after", f.silenceAfter, "stop sending after N bytes");
-  addCount("--disconnect-after", f.disconnectAfter, "drop the line after N bytes");
-  app.add_flag("--wrong-echo", f.wrongEcho, "echo a different command code")->group(faults);
-  app.add_flag("--dle-for-syn", f.dleForSyn, "answer DLE where SYN accepts")->group(faults);
-  app.add_flag("--bad-checksum", f.badChecksum, "reply blocks carry a wrong checksum")->group(faults);
-  app.add_flag("--bad-terminator", f.badTerminator, "reply blocks end without ETX")->group(faults);
-  addCount("--short-block", f.shortBlock, "reply blocks lose N bytes");
-  addCount("--extra-bytes", f.extraBytes, "N junk bytes after each reply block");
-  addCount("--announce", f.announce, "length announcements claim N bytes");
-  app.add_flag("--refuse-blocks", f.refuseBlocks, "answer host blocks with DLE")->group(faults);
-  addCount("--from-command", f.fromCommand, "faults start at the N-th command");
-  app.add_option("--only-command", f.onlyCommand, "faults act on command code C only")
+  addCount("--silence-after", f.silenceAfter, TrMark("stop sending after N bytes"));
+  addCount("--disconnect-after", f.disconnectAfter, TrMark("drop the line after N bytes"));
+  app.add_flag("--wrong-echo", f.wrongEcho, Tr("echo a different command code"))->group(faults);
+  app.add_flag("--dle-for-syn", f.dleForSyn, Tr("answer DLE where SYN accepts"))->group(faults);
+  app.add_flag("--bad-checksum", f.badChecksum, Tr("reply blocks carry a wrong checksum"))->group(faults);
+  app.add_flag("--bad-terminator", f.badTerminator, Tr("reply blocks end without ETX"))->group(faults);
+  addCount("--short-block", f.shortBlock, TrMark("reply blocks lose N bytes"));
+  addCount("--extra-bytes", f.extraBytes, TrMark("N junk bytes after each reply block"));
+  addCount("--announce", f.announce, TrMark("length announcements claim N bytes"));
+  app.add_flag("--refuse-blocks", f.refuseBlocks, Tr("answer host blocks with DLE"))->group(faults);
+  addCount("--from-command", f.fromCommand, TrMark("faults start at the N-th command"));
+  app.add_option("--only-command", f.onlyCommand, Tr("faults act on command code C only"))
       ->option_text("C")
       ->check(count)
       ->group(faults);
@@ -78,7 +81,7 @@ std::string ApplySimOptions(const std::vector<std::string>& args, Controller& co
   try {
     app.parse(reversed);
   } catch (const CLI::ParseError& e) {
-    return std::string("simulator options: ") + e.what();
+    return Tr("simulator options: {1}", {options::ParseErrorReason(e)});
   }
   return {};
 }

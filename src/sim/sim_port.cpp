@@ -1,11 +1,13 @@
 // In-process port to the simulated controller.
 #include "sim/sim_port.h"
 
+#include "link/translation.h"
+
 namespace zova::sim {
 
 bool SimPort::open(std::string& error) {
   if (failOpen) {
-    error = "The simulated port refused to open.";
+    error = Tr("The simulated port refused to open.");
     return false;
   }
   open_ = true;

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "link/atomic_file.h"
+#include "link/translation.h"
 
 namespace zova::sim {
 
@@ -87,7 +88,7 @@ bool LoadStateText(std::string_view text, Controller& c, std::string& error) {
   std::istringstream in{std::string(text)};
   std::string line;
   if (!std::getline(in, line) || line != kHeader) {
-    error = "not a simulator state file (no \"" + std::string(kHeader) + "\" line)";
+    error = Tr("not a simulator state file (no \"{1}\" line)", {kHeader});
     return false;
   }
   int axes = c.machine.axes;
@@ -123,7 +124,7 @@ bool LoadStateText(std::string_view text, Controller& c, std::string& error) {
     }
     std::string rest;
     if (!ok || (fields >> rest)) {
-      error = "line " + std::to_string(number) + " is not understood: " + line.substr(0, 60);
+      error = Tr("line {1} is not understood: {2}", {std::to_string(number), line.substr(0, 60)});
       return false;
     }
   }

@@ -8,6 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "link/translation.h"
+#include "options/help_text.h"
 #include "options/language_option.h"
 #include "sim/pty_server.h"
 #include "sim/sim_options.h"
@@ -23,14 +25,19 @@ int main(int argc, char** argv) {
   zova::sim::Controller controller;
   std::string language;
   zova::sim::SimOptions options;
-  CLI::App app("Serves a simulated controller on a pseudo-terminal and prints the device's path on its first line.",
-               "zovasim");
+  CLI::App app(
+      zova::Tr("Serves a simulated controller on a pseudo-terminal and prints the device's path on its first line."),
+      "zovasim");
+  app.formatter(std::make_shared<zova::options::HelpFormatter>());
+  app.option_defaults()->group(zova::Tr("options"));
   zova::sim::AddSimOptions(app, controller, options);
   zova::options::AddLanguageOption(app, language);
-  app.set_help_flag("-h,--help", "print this help");
-  app.set_version_flag("--version", "zovasim " ZOVA_VERSION, "print the program's version");
+  app.set_help_flag("-h,--help", zova::Tr("print this help"));
+  app.set_version_flag("--version", "zovasim " ZOVA_VERSION, zova::Tr("print the program's version"));
   app.failure_message([](const CLI::App*, const CLI::Error& e) {
-    return "zovasim: " + std::string(e.what()) + "\nusage: zovasim [OPTIONS] (zovasim --help)\n";
+    const auto* refused = dynamic_cast<const CLI::ParseError*>(&e);
+    return "zovasim: " + (refused != nullptr ? zova::options::ParseErrorReason(*refused) : std::string(e.what())) +
+           "\n" + zova::Tr("usage: zovasim {1}", {"[OPTIONS] (zovasim --help)"}) + "\n";
   });
   try {
     app.parse(argc, argv);
@@ -50,7 +57,9 @@ int main(int argc, char** argv) {
   std::string reported;  // a failing save is reported once, not at every retry
   server.onWake = [&] {
     std::string why;
-    if (state && !state->tick(why) && why != reported) std::fprintf(stderr, "zovasim: cannot save: %s\n", why.c_str());
+    if (state && !state->tick(why) && why != reported) {
+      std::fprintf(stderr, "zovasim: %s\n", zova::Tr("cannot save the state: {1}", {why}).c_str());
+    }
     if (!why.empty()) reported = why;
   };
   if (!server.create(error)) {
@@ -62,7 +71,8 @@ int main(int argc, char** argv) {
   if (!options.link.empty()) {
     ::unlink(options.link.c_str());
     if (::symlink(server.devicePath().c_str(), options.link.c_str()) != 0) {
-      std::fprintf(stderr, "zovasim: cannot link %s: %s\n", options.link.c_str(), std::strerror(errno));
+      std::fprintf(stderr, "zovasim: %s\n",
+                   zova::Tr("cannot make the link {1}: {2}", {options.link, std::strerror(errno)}).c_str());
     }
   }
   std::signal(SIGINT, onSignal);
@@ -70,7 +80,7 @@ int main(int argc, char** argv) {
   server.serve(stopRequested);
   if (!options.link.empty()) ::unlink(options.link.c_str());
   if (state && !state->flush(error)) {
-    std::fprintf(stderr, "zovasim: cannot save: %s\n", error.c_str());
+    std::fprintf(stderr, "zovasim: %s\n", zova::Tr("cannot save the state: {1}", {error}).c_str());
     return 1;
   }
   return 0;

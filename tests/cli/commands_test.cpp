@@ -17,6 +17,7 @@
 #include "cli/interrupt.h"
 #include "language/transfer/program_files.h"
 #include "link/terminal_ui.h"
+#include "link/translation.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"
 #include "support/cli_rig.h"
@@ -57,7 +58,15 @@ std::vector<std::string> Fields(const std::string& text, const std::string& file
   return fields;
 }
 
-class Commands : public test::CliRig {};
+// The messages these cases expect are the English ones; the Korean are proven on the real process.
+struct InEnglish {
+  InEnglish() { SetLanguage(Language::English); }
+  ~InEnglish() { SetLanguage(Language::Korean); }
+  InEnglish(const InEnglish&) = delete;
+  InEnglish& operator=(const InEnglish&) = delete;
+};
+
+class Commands : public test::CliRig, InEnglish {};
 
 TEST_F(Commands, FormsOutputsAndExitCodes) {
   const std::string list = "01100005 00000000\r\n\r\n79200001 00020003\nFF000000 00000000\n";
@@ -131,7 +140,7 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
   }
 }
 
-class ProgramCommand : public test::CliRig {
+class ProgramCommand : public test::CliRig, InEnglish {
  protected:
   int run(const Args& args) { return RunProgram(ctx, args); }
 };
@@ -170,7 +179,7 @@ TEST_F(ProgramCommand, AxesFilesAndLinkFailures) {
 using positions::PositionTable;
 constexpr int kAxes = 3;
 
-class CommandSafety : public test::CliRig {
+class CommandSafety : public test::CliRig, InEnglish {
  protected:
   CommandSafety() : CliRig(kAxes) { ctx.options.axes = kAxes; }
   // Every row of the file distinct from the controller's, on all six axes.

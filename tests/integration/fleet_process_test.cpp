@@ -32,7 +32,7 @@ struct FleetPty : ScratchDir {
     write(path("fleet.toml"), toml);
   }
   RunResult fleet(std::vector<std::string> more = {}, const std::string& file = "fleet.toml") {
-    std::vector<std::string> args{"fleet", "backup", path(file), "--into", path("out")};
+    std::vector<std::string> args{"--lang", "en", "fleet", "backup", path(file), "--into", path("out")};
     args.insert(args.end(), more.begin(), more.end());
     return RunProgram(ZOVACTL_PATH, args);
   }
