@@ -7,6 +7,7 @@
 #include <span>
 
 #include "backup/sha256.h"
+#include "link/translation.h"
 #include "link/whole_number.h"
 #include "language/compiler.h"
 #include "language/listing.h"
@@ -97,7 +98,9 @@ bool ParseManifest(std::string_view text, Manifest& m, std::string& error) {
     if (key == "included") included = Parts::Parse(value, out.included, error);
   }
   if (!axes || !machineType || !included) {
-    error = !axes ? "no axis count 2 to 6" : !machineType ? "no machine type 0 to 2" : "no list of included parts";
+    error = !axes          ? Tr("no axis count 2 to 6")
+            : !machineType ? Tr("no machine type 0 to 2")
+                           : Tr("no list of included parts");
     return false;
   }
   m = out;
@@ -174,20 +177,20 @@ TextFault ParseSums(std::string_view text, std::map<std::string, std::string>& d
     const std::string_view line = text.substr(start, end - start);
     start = end + 1;
     ++number;
-    if (line.find('\r') != std::string_view::npos) return {number, "a CR in the line: the lines end in LF alone"};
+    if (line.find('\r') != std::string_view::npos) return {number, Tr("a CR in the line: the lines end in LF alone")};
     // "digest  name" for text mode, "digest *name" for binary mode: sha256sum writes either.
     const bool wellFormed = line.size() > 66 && IsHex(line.substr(0, 64)) && line[64] == ' ' &&
                             (line[65] == ' ' || line[65] == '*') &&
                             std::none_of(line.begin() + 66, line.end(), [](char c) { return c >= 0 && c < ' '; });
-    if (!wellFormed) return {number, "not a line of the form \"DIGEST  NAME\" (64 hex digits)"};
+    if (!wellFormed) return {number, Tr("not a line of the form \"DIGEST  NAME\" (64 hex digits)")};
     const std::string name(line.substr(66));
-    if (!InsideFolder(name)) return {number, "\"" + name + "\" leaves the backup folder"};
-    if (!IsBackupFileName(name)) return {number, "\"" + name + "\" is not a file a backup writes"};
+    if (!InsideFolder(name)) return {number, Tr("\"{1}\" leaves the backup folder", {name})};
+    if (!IsBackupFileName(name)) return {number, Tr("\"{1}\" is not a file a backup writes", {name})};
     // sha256sum reads a digest in either case; the program compares it with its own lowercase one.
     std::string digest(line.substr(0, 64));
     std::transform(digest.begin(), digest.end(), digest.begin(),
                    [](char c) { return c >= 'A' && c <= 'F' ? c + 32 : c; });
-    if (!out.emplace(name, std::move(digest)).second) return {number, "\"" + name + "\" is listed twice"};
+    if (!out.emplace(name, std::move(digest)).second) return {number, Tr("\"{1}\" is listed twice", {name})};
   }
   digests = std::move(out);
   return {};
@@ -200,7 +203,7 @@ bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& s,
   auto take = [&](const std::string& name, Bytes& into) {
     auto it = files.find(name);
     if (it == files.end()) {
-      error = name + " is not in " + std::string(kSumsFile);
+      error = Tr("{1} is not in {2}", {name, kSumsFile});
       return false;
     }
     into.assign(it->second.begin(), it->second.end());
@@ -218,7 +221,7 @@ bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& s,
     }
     if (!ok) return false;
     if (std::string problem = CheckBlocks(s, part); !problem.empty()) {
-      error = "blocks of another size: " + problem;
+      error = Tr("blocks of another size: {1}", {problem});
       return false;
     }
   }

@@ -9,6 +9,7 @@
 
 #include "backup/whole_controller.h"
 #include "link/atomic_file.h"
+#include "link/translation.h"
 
 namespace zova::backup {
 
@@ -109,7 +110,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
                      : report.result == Result::Refused ? FleetResult::Refused
                                                         : FleetResult::Failed;
   }
-  outcome.message = outcome.stopped && ui.text().empty() ? "stopped before the backup was complete" : ui.text();
+  outcome.message = outcome.stopped && ui.text().empty() ? Tr("stopped before the backup was complete") : ui.text();
   // A controller never backed up leaves no folder of its own behind (remove takes only an empty one).
   if (outcome.result != FleetResult::Ok && earlier.empty()) fs::remove(folder, ec);
   if (outcome.result == FleetResult::Ok) {
@@ -123,7 +124,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
       if (diff.result == Result::Ok || diff.result == Result::Different) {
         outcome.changed = diff.differences.size();
       } else {
-        Note(outcome.message, "not compared with the previous backup: " + quiet.text());
+        Note(outcome.message, Tr("not compared with the previous backup: {1}", {quiet.text()}));
       }
     }
     if (run.keep > 0) {

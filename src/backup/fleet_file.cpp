@@ -9,6 +9,7 @@
 
 #include "link/line_settings.h"
 #include "link/network_address.h"
+#include "link/translation.h"
 
 namespace zova::backup {
 
@@ -27,14 +28,14 @@ TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& me
     auto fault = [&](const std::string& what) { return TextFault{line, k + ": " + what}; };
     if (allowIdentity && (k == "name" || k == "port")) {
       const std::optional<std::string> text = node.value_exact<std::string>();
-      if (!text) return fault("expected a string");
+      if (!text) return fault(Tr("expected a string"));
       if (k == "name" && !IsFleetName(*text)) {
-        return fault("\"" + *text + "\" is not a name of 1 to 64 letters, digits, '.', '_' or '-'");
+        return fault(Tr("\"{1}\" is not a name of 1 to 64 letters, digits, '.', '_' or '-'", {*text}));
       }
       if (k == "port") {
         NetworkAddress address;
         std::string error;
-        if (text->empty()) return fault("empty");
+        if (text->empty()) return fault(Tr("empty"));
         if (IsNetworkPortName(*text) && !ParseNetworkAddress(*text, address, error)) return fault(error);
       }
       (k == "name" ? member.name : member.port) = *text;
@@ -42,7 +43,7 @@ TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& me
       const std::optional<std::string> text = node.value_exact<std::string>();
       LineSettings parsed;
       std::string error;
-      if (!text) return fault("expected a string such as \"9600,n,8,1\"");
+      if (!text) return fault(Tr("expected a string such as \"9600,n,8,1\""));
       if (!ParseLineSettings(*text, parsed, error)) return fault(error);
       member.settings = *text;
     } else if (k == "axes" || k == "machine-type") {
@@ -50,16 +51,16 @@ TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& me
       const int low = k == "axes" ? 2 : 0;
       const int high = k == "axes" ? 6 : 2;
       if (!value || *value < low || *value > high) {
-        return fault("expected a whole number from " + std::to_string(low) + " to " + std::to_string(high));
+        return fault(Tr("expected a whole number from {1} to {2}", {std::to_string(low), std::to_string(high)}));
       }
       (k == "axes" ? member.axes : member.machineType) = static_cast<int>(*value);
     } else if (k == "timeout" || k == "handshake-timeout") {
       // An integer or a float: TOML's 5 and 5.0 both mean five seconds.
       const std::optional<double> value = node.is_number() ? node.value<double>() : std::nullopt;
-      if (!value || !(*value > 0) || *value >= kMaxSeconds) return fault("expected seconds above 0");
+      if (!value || !(*value > 0) || *value >= kMaxSeconds) return fault(Tr("expected seconds above 0"));
       (k == "timeout" ? member.timeoutSeconds : member.handshakeTimeoutSeconds) = *value;
     } else {
-      return fault("unknown key");
+      return fault(Tr("unknown key"));
     }
   }
   return {};
@@ -101,16 +102,16 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
   for (const auto& [key, node] : root) {
     const int line = static_cast<int>(key.source().begin.line);
     if (key.str() == "defaults") {
-      if (!node.is_table()) return {line, "defaults: expected a table, [defaults]"};
+      if (!node.is_table()) return {line, Tr("defaults: expected a table, [defaults]")};
       if (TextFault f = ReadKeys(*node.as_table(), false, defaults); f.failed()) return f;
     } else if (key.str() == "controller") {
-      if (!node.is_array_of_tables()) return {line, "controller: expected tables, [[controller]]"};
+      if (!node.is_array_of_tables()) return {line, Tr("controller: expected tables, [[controller]]")};
       controllers = node.as_array();
     } else {
-      return {line, std::string(key.str()) + ": unknown key"};
+      return {line, std::string(key.str()) + ": " + Tr("unknown key")};
     }
   }
-  if (controllers == nullptr || controllers->empty()) return {0, "no [[controller]] table"};
+  if (controllers == nullptr || controllers->empty()) return {0, Tr("no [[controller]] table")};
   std::map<std::string, int> names;
   std::map<std::string, const FleetMember*> lines;
   members.reserve(controllers->size());
@@ -119,12 +120,12 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
     FleetMember member = defaults;
     member.line = LineOf(table);
     if (TextFault f = ReadKeys(table, true, member); f.failed()) return f;
-    if (member.name.empty()) return {member.line, "controller without a name"};
-    if (member.port.empty()) return {member.line, "controller " + member.name + " has no port"};
-    if (member.axes == 0) return {member.line, "controller " + member.name + " has no axes (here or in [defaults])"};
+    if (member.name.empty()) return {member.line, Tr("controller without a name")};
+    if (member.port.empty()) return {member.line, Tr("controller {1} has no port", {member.name})};
+    if (member.axes == 0) return {member.line, Tr("controller {1} has no axes (here or in [defaults])", {member.name})};
     if (const auto [at, added] = names.emplace(member.name, member.line); !added) {
       return {member.line,
-              "the name " + member.name + " is used twice (first at line " + std::to_string(at->second) + ")"};
+              Tr("the name {1} is used twice (first at line {2})", {member.name, std::to_string(at->second)})};
     }
     members.push_back(member);
   }
@@ -132,7 +133,7 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
     const std::string key = LineKey(member.port);
     if (key.empty()) continue;
     if (const auto [at, added] = lines.emplace(key, &member); !added) {
-      return {member.line, "controllers " + at->second->name + " and " + member.name + " are on one line, " + key};
+      return {member.line, Tr("controllers {1} and {2} are on one line, {3}", {at->second->name, member.name, key})};
     }
   }
   return {};

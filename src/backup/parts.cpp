@@ -3,11 +3,14 @@
 
 #include <algorithm>
 
+#include "link/translation.h"
+
 namespace zova::backup {
 
 namespace {
 
-// Each part's name on the command line, its title in messages and summaries, and the stem of its text file.
+// Each part's name on the command line, its title in messages and summaries (looked up where shown), and the
+// stem of its text file.
 struct PartWords {
   Part part;
   std::string_view name;
@@ -16,11 +19,11 @@ struct PartWords {
 };
 
 constexpr std::array<PartWords, kEveryPart.size()> kPartWords = {{
-    {Part::Programs, "programs", "programs", ""},
-    {Part::Loc, "loc", "locations", "ZOVALOC"},
-    {Part::Sft, "sft", "shifts", "ZOVASFT"},
-    {Part::Sys, "sys", "system parameters", "ZOVASYS"},
-    {Part::Axis, "axis", "axis parameters", "DIRIDOZO"},
+    {Part::Programs, "programs", TrMark("programs"), ""},
+    {Part::Loc, "loc", TrMark("locations"), "ZOVALOC"},
+    {Part::Sft, "sft", TrMark("shifts"), "ZOVASFT"},
+    {Part::Sys, "sys", TrMark("system parameters"), "ZOVASYS"},
+    {Part::Axis, "axis", TrMark("axis parameters"), "DIRIDOZO"},
 }};
 
 const PartWords& WordsOf(Part part) {
@@ -53,7 +56,7 @@ bool Parts::Parse(std::string_view list, Parts& out, std::string& error) {
   // An empty list, an empty name or a name given twice is a slip in a script, not a choice: an empty
   // shell variable must not widen a restore to the whole controller.
   if (list.empty()) {
-    error = "no parts named (choose from programs,loc,sft,sys,axis)";
+    error = Tr("no parts named (choose from programs,loc,sft,sys,axis)");
     return false;
   }
   Parts parts;
@@ -64,12 +67,12 @@ bool Parts::Parse(std::string_view list, Parts& out, std::string& error) {
     const auto* known =
         std::find_if(kPartWords.begin(), kPartWords.end(), [name](const PartWords& w) { return w.name == name; });
     if (known == kPartWords.end()) {
-      error = name.empty() ? "an empty part name in \"" + std::string(list) + "\""
-                           : "unknown part \"" + std::string(name) + "\" (choose from programs,loc,sft,sys,axis)";
+      error = name.empty() ? Tr("an empty part name in \"{1}\"", {list})
+                           : Tr("unknown part \"{1}\" (choose from programs,loc,sft,sys,axis)", {name});
       return false;
     }
     if (parts.has(known->part)) {
-      error = "part \"" + std::string(name) + "\" named twice";
+      error = Tr("part \"{1}\" named twice", {name});
       return false;
     }
     parts.add(known->part);

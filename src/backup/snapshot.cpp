@@ -6,6 +6,7 @@
 
 #include "language/transfer/program_wire.h"
 #include "link/link.h"
+#include "link/translation.h"
 #include "parameters/ax_para.h"
 #include "parameters/sys_para.h"
 
@@ -29,27 +30,26 @@ Bytes& Snapshot::block(Part part) {
 std::string CheckBlocks(const Snapshot& s, Part part) {
   const auto row = static_cast<std::size_t>(4 * s.axes);
   auto size = [](const Bytes& b) { return std::to_string(b.size()); };
+  auto wrong = [&](const Bytes& b) { return Tr("{1}: {2} bytes", {Tr(PartTitle(part)), size(b)}); };
   switch (part) {
     case Part::Programs:
       for (int n = 0; n < kBackupPrograms; ++n) {
         const Bytes& p = s.programs[static_cast<std::size_t>(n)];
         const bool empty = p.size() == 1 && p[0] == 0;
         const bool full = p.size() == kFullProgramBytes && p[0] != 0;
-        if (!empty && !full) return "program " + std::to_string(n) + ": " + size(p) + " bytes";
+        if (!empty && !full) return Tr("program {1}: {2} bytes", {std::to_string(n), size(p)});
       }
       return {};
     case Part::Loc:
-      return s.loc.size() == kLocRows * row ? std::string() : "locations: " + size(s.loc) + " bytes";
+      return s.loc.size() == kLocRows * row ? std::string() : wrong(s.loc);
     case Part::Sft:
-      return s.sft.size() == kSftRows * row ? std::string() : "shifts: " + size(s.sft) + " bytes";
+      return s.sft.size() == kSftRows * row ? std::string() : wrong(s.sft);
     case Part::Sys:
-      return s.sys.size() >= kSysParaBlockBytes && s.sys.size() <= kMaxBlockLength
-                 ? std::string()
-                 : "system parameters: " + size(s.sys) + " bytes";
+      return s.sys.size() >= kSysParaBlockBytes && s.sys.size() <= kMaxBlockLength ? std::string() : wrong(s.sys);
     case Part::Axis:
       return s.axis.size() >= static_cast<std::size_t>(kAxParaAxisBytes * s.axes) && s.axis.size() <= kMaxBlockLength
                  ? std::string()
-                 : "axis parameters: " + size(s.axis) + " bytes";
+                 : wrong(s.axis);
   }
   return {};
 }

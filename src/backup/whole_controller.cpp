@@ -10,6 +10,7 @@
 #include "backup/transfers.h"
 #include "link/atomic_file.h"
 #include "link/system.h"
+#include "link/translation.h"
 #include "parameters/wire_value.h"
 #include "positions/table_file.h"
 
@@ -42,15 +43,15 @@ Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAx
       const StepResult step = FetchPart(link, progress, s, part, n);
       if (step == StepResult::Rejected) {
         // The transfers answer such a block with DLE and say nothing; a backup must not go on without it.
-        ui.messageBox("a block of the " + std::string(PartTitle(part)) + " arrived with a wrong checksum");
+        ui.messageBox(Tr("a block of the {1} arrived with a wrong checksum", {Tr(PartTitle(part))}));
       }
       if (step != StepResult::Ok) return Stopped(step);
     }
     if (part == Part::Sys && checkAxes) {
       const std::int32_t axes = AxesOf(s.sys);
       if (axes != s.axes) {
-        ui.messageBox("the controller reports AXES " + std::to_string(axes) + ", the configured axis count is " +
-                      std::to_string(s.axes));
+        ui.messageBox(Tr("the controller reports AXES {1}, the configured axis count is {2}",
+                         {std::to_string(axes), std::to_string(s.axes)}));
         return Result::Refused;
       }
     }
@@ -99,7 +100,7 @@ std::string PlainContent(const std::string& dir) {
   for (fs::recursive_directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     const fs::file_status status = it->symlink_status(ec);
     if (!ec && !fs::is_regular_file(status) && !fs::is_directory(status)) {
-      return it->path().lexically_relative(dir).generic_string() + ": not a plain file or folder";
+      return Tr("{1}: not a plain file or folder", {it->path().lexically_relative(dir).generic_string()});
     }
   }
   return ec ? ec.message() : std::string();
@@ -108,7 +109,7 @@ std::string PlainContent(const std::string& dir) {
 // Reads a backup folder, checks every file SHA256SUMS lists, and takes the blocks of the parts asked for.
 Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out) {
   auto damaged = [&](const std::string& why) {
-    ui.messageBox(dir + ": damaged or incomplete backup: " + why);
+    ui.messageBox(Tr("{1}: damaged or incomplete backup: {2}", {dir, why}));
     return Result::Damaged;
   };
   const std::string folder = dir + "/";
@@ -130,24 +131,24 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
     if (!ReadPlainFile(folder + name, keep ? kRawMaxBytes : kFileMaxBytes, content, error)) {
       return damaged(name + ": " + error);
     }
-    if (Sha256Hex(content) != digest) return damaged(name + ": its content does not match " + std::string(kSumsFile));
+    if (Sha256Hex(content) != digest) return damaged(Tr("{1}: its content does not match {2}", {name, kSumsFile}));
     if (keep) kept[name] = std::move(content);
   }
   const auto manifest = kept.find(std::string(kManifestFile));
-  if (manifest == kept.end()) return damaged(std::string(kManifestFile) + " is not in " + std::string(kSumsFile));
+  if (manifest == kept.end()) return damaged(Tr("{1} is not in {2}", {kManifestFile, kSumsFile}));
   if (!ParseManifest(manifest->second, out.manifest, error)) return damaged(std::string(kManifestFile) + ": " + error);
   // The system block's own AXES sizes the controller's tables once it is sent: it must be the backup's.
   if (const auto sys = kept.find(RawFileName(Part::Sys)); sys != kept.end() && sys->second.size() >= 4) {
     const std::int32_t axes = AxesOf(Bytes(sys->second.begin(), sys->second.begin() + 4));
     if (axes != out.manifest.axes) {
-      ui.messageBox(dir + ": " + sys->first + " holds AXES " + std::to_string(axes) + ", " +
-                    std::string(kManifestFile) + " says " + std::to_string(out.manifest.axes));
+      ui.messageBox(Tr("{1}: {2} holds AXES {3}, {4} says {5}",
+                       {dir, sys->first, std::to_string(axes), kManifestFile, std::to_string(out.manifest.axes)}));
       return Result::Refused;
     }
   }
   const Parts parts = only != nullptr ? *only : out.manifest.included;
   if (!out.manifest.included.covers(parts)) {
-    ui.messageBox(dir + ": the backup holds only " + out.manifest.included.text());
+    ui.messageBox(Tr("{1}: the backup holds only {2}", {dir, out.manifest.included.text()}));
     return Result::Refused;
   }
   if (!SnapshotFromFiles(kept, out.manifest.axes, parts, out.snapshot, error)) return damaged(error);
@@ -155,11 +156,7 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
 }
 
 std::string DifferenceCount(std::size_t count) {
-  return std::to_string(count) + (count == 1 ? " difference" : " differences");
-}
-
-std::string CountText(int done, int of, std::string_view what) {
-  return std::to_string(done) + " of " + std::to_string(of) + " " + std::string(what) + " sent";
+  return count == 1 ? Tr("{1} difference", {std::to_string(count)}) : Tr("{1} differences", {std::to_string(count)});
 }
 
 fs::path BackupTarget(const std::string& dir) {
@@ -176,8 +173,9 @@ bool BackupTargetFree(Ui& ui, const std::string& dir) {
   const fs::file_status status = fs::symlink_status(target, ec);
   if (target.filename().empty() || target.filename() == "." || target.filename() == ".." ||
       (fs::exists(status) && (!fs::is_directory(status) || !fs::is_empty(target, ec)))) {
-    ui.messageBox(dir + (fs::is_symlink(status) ? ": a symbolic link; the backup folder must be a new or empty folder"
-                                                : ": the backup folder must be new or empty"));
+    ui.messageBox(fs::is_symlink(status)
+                      ? Tr("{1}: a symbolic link; the backup folder must be a new or empty folder", {dir})
+                      : Tr("{1}: the backup folder must be new or empty", {dir}));
     return false;
   }
   return true;
@@ -188,7 +186,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   Ui& ui = link.ui();
   if (!BackupTargetFree(ui, dir)) {
     report.result = Result::Refused;
-    report.summary.push_back("no backup was written");
+    report.summary.push_back(Tr("no backup was written"));
     return report;
   }
   const fs::path target = BackupTarget(dir);
@@ -210,7 +208,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
     temp.path.clear();
     ui.messageBox(parent.string() + ": " + error);
     report.result = Result::FileFailed;
-    report.summary.push_back("no backup was written");
+    report.summary.push_back(Tr("no backup was written"));
     return report;
   }
 
@@ -223,7 +221,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
     report.result = FetchAll(link, progress, snapshot, true);
   }
   if (report.result != Result::Ok) {
-    report.summary.push_back("no backup was written");
+    report.summary.push_back(Tr("no backup was written"));
     return report;
   }
   const Manifest manifest{LocalTimeStamp(),  setup.port,    setup.settings, setup.axes,
@@ -232,17 +230,17 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   files[std::string(kSumsFile)] = SumsText(files);
   if (!WriteFolder(ui, temp, files, target)) {
     report.result = Result::FileFailed;
-    report.summary.push_back("no backup was written");
+    report.summary.push_back(Tr("no backup was written"));
     return report;
   }
-  report.summary.push_back(parts.text() + " saved in " + target.string() + " (" + std::to_string(files.size()) +
-                           " files)");
+  report.summary.push_back(
+      Tr("{1} saved in {2} ({3} files)", {parts.text(), target.string(), std::to_string(files.size())}));
   return report;
 }
 
 std::string AxesChangeLine(const RestorePlan& plan) {
   if (!plan.parts.has(Part::Sys) || plan.controllerAxes == plan.backupAxes) return {};
-  return "AXES: controller " + std::to_string(plan.controllerAxes) + ", now " + std::to_string(plan.backupAxes);
+  return Tr("AXES: controller {1}, now {2}", {std::to_string(plan.controllerAxes), std::to_string(plan.backupAxes)});
 }
 
 Report Restore(Link& link, const Setup& setup, const Parts* only, const std::string& dir,
@@ -253,12 +251,12 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   report.result = LoadBackup(ui, dir, only, backup);
   const Snapshot& saved = backup.snapshot;
   if (report.result == Result::Ok && backup.manifest.axes != setup.axes) {
-    ui.messageBox(dir + ": the backup is of " + std::to_string(backup.manifest.axes) +
-                  " axes, the configured axis count is " + std::to_string(setup.axes));
+    ui.messageBox(Tr("{1}: the backup is of {2} axes, the configured axis count is {3}",
+                     {dir, std::to_string(backup.manifest.axes), std::to_string(setup.axes)}));
     report.result = Result::Refused;
   }
   if (report.result != Result::Ok) {
-    report.summary.push_back("nothing was sent");
+    report.summary.push_back(Tr("nothing was sent"));
     return report;
   }
 
@@ -276,13 +274,15 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   report.result = FetchAll(link, progress, held, false);
   const RestorePlan plan{saved.parts, report.result == Result::Ok ? AxesOf(held.sys) : 0, saved.axes};
   if (report.result == Result::Ok && !saved.parts.has(Part::Sys) && plan.controllerAxes != saved.axes) {
-    ui.messageBox("the controller reports AXES " + std::to_string(plan.controllerAxes) + ": the " +
-                  std::to_string(saved.axes) + "-axis tables of the backup go only with its system parameters");
+    ui.messageBox(
+        Tr("the controller reports AXES {1}: the {2}-axis tables of the backup go only with its system "
+           "parameters",
+           {std::to_string(plan.controllerAxes), std::to_string(saved.axes)}));
     report.result = Result::Refused;
   }
   if (report.result == Result::Ok && confirm && !confirm(plan)) report.result = Result::Cancelled;
   if (report.result != Result::Ok) {
-    report.summary.push_back("nothing was sent");
+    report.summary.push_back(Tr("nothing was sent"));
     return report;
   }
   // A table is sent whole or the link failed in it: the operator's stop waits for its end.
@@ -290,9 +290,9 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   StepResult step = StepResult::Ok;
   for (Part part : kTravelOrder) {
     if (!saved.parts.has(part)) continue;
-    const std::string title = std::string(PartTitle(part)) + ": ";
+    const std::string title = Tr(PartTitle(part));
     if (step != StepResult::Ok) {
-      report.summary.push_back(title + "not sent");
+      report.summary.push_back(Tr("{1}: not sent", {title}));
       continue;
     }
     int rows = 0;
@@ -303,27 +303,31 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
         if (step != StepResult::Ok) break;
         ++n;
       }
-      report.summary.push_back(title + CountText(n, kBackupPrograms, "programs"));
+      report.summary.push_back(
+          Tr("{1}: {2} of {3} programs sent", {title, std::to_string(n), std::to_string(kBackupPrograms)}));
       continue;
     }
     step = progress.stopRequested() ? StepResult::Cancelled : SendPart(link, progress, saved, part, 0, rows);
     if (step == StepResult::Ok) {
-      report.summary.push_back(title + "sent");
+      report.summary.push_back(Tr("{1}: sent", {title}));
       if (const std::string change = AxesChangeLine(plan); part == Part::Sys && !change.empty()) {
         report.summary.push_back(change);
         report.notices.push_back(change);
       }
     } else if (step == StepResult::Failed && (part == Part::Loc || part == Part::Sft)) {
-      report.summary.push_back(title + CountText(rows, part == Part::Loc ? kLocRows : kSftRows, "rows"));
+      report.summary.push_back(
+          Tr("{1}: {2} of {3} rows sent",
+             {title, std::to_string(rows), std::to_string(part == Part::Loc ? kLocRows : kSftRows)}));
     } else {
-      report.summary.push_back(title + "not sent");
+      report.summary.push_back(Tr("{1}: not sent", {title}));
     }
   }
   progress.holdStop(false);
   if (step != StepResult::Ok) {
     report.result = Stopped(step);
-    report.summary.push_back(step == StepResult::Cancelled ? "stopped at the operator's request; the rest was not sent"
-                                                           : "ended by a failure; the rest was not sent");
+    report.summary.push_back(step == StepResult::Cancelled
+                                 ? Tr("stopped at the operator's request; the rest was not sent")
+                                 : Tr("ended by a failure; the rest was not sent"));
     return report;
   }
 
@@ -332,14 +336,15 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   now.parts = saved.parts;
   report.result = FetchAll(link, progress, now, false);
   if (report.result != Result::Ok) {
-    report.summary.push_back(report.result == Result::Cancelled ? "everything was sent; the read-back was stopped"
-                                                                : "everything was sent; reading it back failed");
+    report.summary.push_back(report.result == Result::Cancelled ? Tr("everything was sent; the read-back was stopped")
+                                                                : Tr("everything was sent; reading it back failed"));
     return report;
   }
   report.differences = FindDifferences(now, saved, saved.parts, setup.machineType);
   report.result = report.differences.empty() ? Result::Ok : Result::Different;
-  report.summary.push_back(report.differences.empty() ? "read back: the controller holds the backup"
-                                                      : "read back: " + DifferenceCount(report.differences.size()));
+  report.summary.push_back(report.differences.empty()
+                               ? Tr("read back: the controller holds the backup")
+                               : Tr("read back: {1}", {DifferenceCount(report.differences.size())}));
   return report;
 }
 
@@ -349,7 +354,7 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
   Loaded backup;
   report.result = LoadBackup(ui, dir, only, backup);
   if (report.result != Result::Ok) {
-    report.summary.push_back("nothing was compared");
+    report.summary.push_back(Tr("nothing was compared"));
     return report;
   }
   Snapshot controller;
@@ -369,7 +374,7 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
                               {"AXES", std::to_string(setup.axes), std::to_string(backup.manifest.axes)});
   }
   report.result = report.differences.empty() ? Result::Ok : Result::Different;
-  report.summary.push_back(report.differences.empty() ? "the controller holds what the backup holds"
+  report.summary.push_back(report.differences.empty() ? Tr("the controller holds what the backup holds")
                                                       : DifferenceCount(report.differences.size()));
   return report;
 }
@@ -381,7 +386,7 @@ Report DiffBackups(Ui& ui, const std::string& oldDir, const std::string& newDir)
   report.result = LoadBackup(ui, oldDir, nullptr, before);
   if (report.result == Result::Ok) report.result = LoadBackup(ui, newDir, nullptr, after);
   if (report.result != Result::Ok) {
-    report.summary.push_back("nothing was compared");
+    report.summary.push_back(Tr("nothing was compared"));
     return report;
   }
   const Parts oldParts = before.manifest.included;
@@ -401,7 +406,7 @@ Report DiffBackups(Ui& ui, const std::string& oldDir, const std::string& newDir)
       FindDifferences(before.snapshot, after.snapshot, common, after.manifest.machineType);
   out.insert(out.end(), found.begin(), found.end());
   report.result = out.empty() ? Result::Ok : Result::Different;
-  report.summary.push_back(out.empty() ? "the backups hold the same" : DifferenceCount(out.size()));
+  report.summary.push_back(out.empty() ? Tr("the backups hold the same") : DifferenceCount(out.size()));
   return report;
 }
 

@@ -12,12 +12,14 @@
 #include "backup/differences.h"
 #include "backup/parts.h"
 #include "link/link.h"
+#include "link/translation.h"
 
 namespace zova::backup {
 
-inline constexpr std::string_view kBackupBar = "backup";
-inline constexpr std::string_view kRestoreBar = "restore";
-inline constexpr std::string_view kCompareBar = "compare";
+// A terminal shows these names in the chosen language; a window finds its bar by them.
+inline constexpr std::string_view kBackupBar = TrMark("backup");
+inline constexpr std::string_view kRestoreBar = TrMark("restore");
+inline constexpr std::string_view kCompareBar = TrMark("compare");
 
 enum class Result {
   Ok,
@@ -41,7 +43,7 @@ struct Setup {
 struct Report {
   Result result = Result::Ok;
   std::vector<Difference> differences;  // compare, and a restore's read-back
-  std::vector<std::string> summary;     // what was done, one line each, for the operator
+  std::vector<std::string> summary;     // what was done, one line each, for the operator (chosen language)
   std::vector<std::string> notices;     // lines of the summary the operator must see even when all went well
 };
 
@@ -52,7 +54,8 @@ struct RestorePlan {
   int backupAxes = 0;      // the AXES the backup's system parameters set
 };
 
-// "AXES: controller 3, now 4" when the restore changes the controller's axis count, else empty.
+// "AXES: controller 3, now 4" (in the chosen language) when the restore changes the controller's axis count,
+// else empty.
 [[nodiscard]] std::string AxesChangeLine(const RestorePlan& plan);
 
 // Fetches `parts` into the new folder `dir` (which must not exist or must be an empty folder, not a link).

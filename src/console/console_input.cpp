@@ -8,7 +8,7 @@
 
 namespace zova {
 
-std::string AxisRangeMessage(int axes) { return "축 번호는 1 ~ " + std::to_string(axes) + " 까지 입력하십시요."; }
+std::string AxisRangeMessage(int axes) { return Tr("축 번호는 1 ~ {1} 까지 입력하십시요.", {std::to_string(axes)}); }
 
 namespace {
 

@@ -1,19 +1,22 @@
-// Reading the console's text boxes: numbers as the operator types them, and the messages for wrong entries.
+// Reading the console's text boxes: numbers as the operator types them, and the messages for wrong entries
+// (looked up with Tr where they are shown).
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "link/translation.h"
+
 namespace zova {
 
-inline constexpr std::string_view kMsgNotNumeric = " 숫자를 입력하십시요";
-inline constexpr std::string_view kMsgProgramRange = "0 ~ 31 까지 입력하십시요.";
-inline constexpr std::string_view kMsgJogSpeedRange = "JOG 속도는 0 ~ 255 까지 입력하십시요.";
-inline constexpr std::string_view kMsgLocRange = "LOC 번호는 0 ~ 2500 까지 입력하십시요.";
-inline constexpr std::string_view kMsgMoveSpeedRange = "속도는 1 ~ 100 까지 입력하십시요.";
-inline constexpr std::string_view kMsgMoveAccelRange = "가속도는 0 ~ 25000 까지 입력하십시요.";
-// "축 번호는 1 ~ 4 까지 입력하십시요."
+inline constexpr std::string_view kMsgNotNumeric = TrMark(" 숫자를 입력하십시요");
+inline constexpr std::string_view kMsgProgramRange = TrMark("0 ~ 31 까지 입력하십시요.");
+inline constexpr std::string_view kMsgJogSpeedRange = TrMark("JOG 속도는 0 ~ 255 까지 입력하십시요.");
+inline constexpr std::string_view kMsgLocRange = TrMark("LOC 번호는 0 ~ 2500 까지 입력하십시요.");
+inline constexpr std::string_view kMsgMoveSpeedRange = TrMark("속도는 1 ~ 100 까지 입력하십시요.");
+inline constexpr std::string_view kMsgMoveAccelRange = TrMark("가속도는 0 ~ 25000 까지 입력하십시요.");
+// "축 번호는 1 ~ 4 까지 입력하십시요.", in the chosen language.
 std::string AxisRangeMessage(int axes);
 
 inline constexpr int kMaxLocPoint = 2500;

@@ -3,12 +3,15 @@
 
 #include <string>
 
+#include "link/translation.h"
+
 namespace zova {
 
-// The text for an error report; codes without an entry give the generic "Error Code : ..." text.
+// The text for an error report in the chosen language; codes without an entry give the generic
+// "Error Code : ..." text.
 std::string ErrorText(int code, int value);
 
-// Shown under the error text when the controller reports an error.
-inline constexpr const char* kErrorAdvice = "에러발생시 ALARM RESET 버튼을 누르고 에러에 대해 조치하십시요.";
+// Shown under the error text when the controller reports an error (looked up where shown).
+inline constexpr const char* kErrorAdvice = TrMark("에러발생시 ALARM RESET 버튼을 누르고 에러에 대해 조치하십시요.");
 
 }  // namespace zova

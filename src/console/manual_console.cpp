@@ -6,6 +6,7 @@
 #include "console/console_input.h"
 #include "link/commands.h"
 #include "link/requests.h"
+#include "link/translation.h"
 
 namespace zova {
 
@@ -19,11 +20,11 @@ constexpr std::uint8_t kSvonCodes[] = {cmd::kServoOn, cmd::kServoOff, cmd::kAlar
 }  // namespace
 
 std::string ZeroReturnTimeoutMessage(Duration bound) {
-  return "원점복귀가 " + std::to_string(wholeSeconds(bound)) + "초 안에 끝나지 않았습니다.";
+  return Tr("원점복귀가 {1}초 안에 끝나지 않았습니다.", {std::to_string(wholeSeconds(bound))});
 }
 
 std::string RestTimeoutMessage(Duration bound) {
-  return "축이 " + std::to_string(wholeSeconds(bound)) + "초 안에 정지하지 않았습니다.";
+  return Tr("축이 {1}초 안에 정지하지 않았습니다.", {std::to_string(wholeSeconds(bound))});
 }
 
 ManualConsole::ManualConsole(StatusMonitor& status) : status_(status), link_(status.link()) {}

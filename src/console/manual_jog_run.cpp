@@ -20,7 +20,7 @@ ActionResult ManualConsole::JogPress(int index, std::string_view speedText, std:
     // The speed and the axis each travel as one byte: check them before anything is sent.
     const auto speed = ValueInRange(speedText, 0, kMaxJogSpeed);
     if (!speed) {
-      link_.ui().messageBox(kMsgJogSpeedRange);
+      link_.ui().messageBox(Tr(kMsgJogSpeedRange));
       return ActionResult::Refused;
     }
     const auto axis = ValueInRange(axisText, 1, status_.Axes);
@@ -61,7 +61,7 @@ ActionResult ManualConsole::RunClick(int index, std::string_view programText) {
     if (index == kRunStart) {
       const auto program = ValueInRange(programText, 0, kMaxProgram);
       if (!program) {
-        link_.ui().messageBox(IsNumeric(programText) ? kMsgProgramRange : kMsgNotNumeric);
+        link_.ui().messageBox(Tr(IsNumeric(programText) ? kMsgProgramRange : kMsgNotNumeric));
         return ActionResult::Refused;
       }
       for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) controls.set(c, false);
@@ -102,11 +102,11 @@ ActionResult ManualConsole::RunClick(int index, std::string_view programText) {
 std::string ManualConsole::RunPrgNoChanged(std::string_view text) {
   if (text.empty()) return std::string(text);
   if (!IsNumeric(text)) {
-    link_.ui().messageBox(kMsgNotNumeric);
+    link_.ui().messageBox(Tr(kMsgNotNumeric));
     return "0";
   }
   if (!ValueInRange(text, 0, kMaxProgram)) {
-    link_.ui().messageBox(kMsgProgramRange);
+    link_.ui().messageBox(Tr(kMsgProgramRange));
     return "0";
   }
   return std::string(text);

@@ -38,7 +38,7 @@ ActionResult ManualConsole::LocSetClick(std::string_view pointText) {
   return RunGuarded(link_, [&] {
     const auto point = ValueInRange(pointText, 0, kMaxLocPoint);
     if (!point) {
-      link_.ui().messageBox(kMsgLocRange);
+      link_.ui().messageBox(Tr(kMsgLocRange));
       return ActionResult::Refused;
     }
     // The position stored is the command position last read (jog release, program stop).
@@ -56,12 +56,12 @@ ActionResult ManualConsole::MovClick(language::Compiler& compiler, std::string_v
   return RunGuarded(link_, [&] {
     const auto speed = ValueInRange(speedText, kMinMoveSpeed, kMaxMoveSpeed);
     if (!speed) {
-      link_.ui().messageBox(kMsgMoveSpeedRange);
+      link_.ui().messageBox(Tr(kMsgMoveSpeedRange));
       return ActionResult::Refused;
     }
     const auto accel = ValueInRange(accelText, 0, kMaxMoveAccel);
     if (!accel) {
-      link_.ui().messageBox(kMsgMoveAccelRange);
+      link_.ui().messageBox(Tr(kMsgMoveAccelRange));
       return ActionResult::Refused;
     }
     // The compiler shows its own message when the line does not compile.

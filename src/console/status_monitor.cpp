@@ -81,7 +81,7 @@ bool StatusMonitor::ReadControllerError() {
   ErrorReport report;
   if (RequestErrorReport(link_, report) != RequestStatus::Ok) return false;
   LastError = report;
-  link_.ui().messageBox(ErrorText(report.code, report.value) + "\r\n" + kErrorAdvice);
+  link_.ui().messageBox(ErrorText(report.code, report.value) + "\r\n" + Tr(kErrorAdvice));
   return true;
 }
 

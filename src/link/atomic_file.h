@@ -10,10 +10,13 @@
 #include <string>
 #include <string_view>
 
+#include "link/translation.h"
+
 namespace zova {
 
-// The description of a path that names neither a regular file nor a folder (a device, a FIFO, a socket).
-inline constexpr std::string_view kMsgNotRegularFile = "Not a regular file";
+// The description of a path that names neither a regular file nor a folder (a device, a FIFO, a socket);
+// looked up with Tr where an error is set to it.
+inline constexpr std::string_view kMsgNotRegularFile = TrMark("Not a regular file");
 
 // Reads the whole of `path`, a regular file of at most `maxBytes` bytes, without ever waiting on a FIFO.
 // On failure returns false with `error` set to the system's description ("No such file or directory",

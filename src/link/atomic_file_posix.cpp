@@ -108,7 +108,7 @@ bool ReadBounded(const std::string& path, int flags, std::size_t maxBytes, std::
   // O_NONBLOCK: opening a FIFO without a writer must not wait; the kind is checked on what was opened.
   const Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | flags));
   if (file.get() < 0 && errno == ELOOP && (flags & O_NOFOLLOW) != 0) {
-    error = kMsgNotRegularFile;
+    error = Tr(kMsgNotRegularFile);
     return false;
   }
   if (file.get() < 0) return Fail(error, errno);
@@ -116,7 +116,7 @@ bool ReadBounded(const std::string& path, int flags, std::size_t maxBytes, std::
   if (::fstat(file.get(), &st) != 0) return Fail(error, errno);
   if (S_ISDIR(st.st_mode)) return Fail(error, EISDIR);
   if (!S_ISREG(st.st_mode)) {
-    error = kMsgNotRegularFile;
+    error = Tr(kMsgNotRegularFile);
     return false;
   }
   if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return Fail(error, EFBIG);
@@ -148,7 +148,7 @@ bool SaveFileAtomically(const std::string& path, std::string_view content, std::
   if (exists) {
     if (S_ISDIR(old.st_mode)) return fail(EISDIR);
     // Renaming over a device or a FIFO would replace the node itself.
-    if (!S_ISREG(old.st_mode)) return fail(EINVAL, kMsgNotRegularFile);
+    if (!S_ISREG(old.st_mode)) return fail(EINVAL, Tr(kMsgNotRegularFile));
     // The rename needs only the folder's permission: a file the user could not write stays as it is.
     if (::access(target.c_str(), W_OK) != 0) return fail(errno);
   }

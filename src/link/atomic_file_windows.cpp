@@ -134,7 +134,7 @@ int KindError(HANDLE h, BY_HANDLE_FILE_INFORMATION& info) {
 
 bool FailKind(std::string& error, int code) {
   if (code != EINVAL) return Fail(error, code);
-  error = kMsgNotRegularFile;
+  error = Tr(kMsgNotRegularFile);
   return false;
 }
 
@@ -212,7 +212,7 @@ bool SaveFileAtomically(const std::string& path, std::string_view content, std::
       exists = true;
       BY_HANDLE_FILE_INFORMATION info{};
       if (const int code = KindError(old.get(), info); code != 0) {
-        return code == EINVAL ? fail(code, kMsgNotRegularFile) : fail(code);
+        return code == EINVAL ? fail(code, Tr(kMsgNotRegularFile)) : fail(code);
       }
       // A read-only file stays as it is, as one the user may not write does elsewhere.
       if ((info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) != 0) return fail(EACCES);

@@ -16,7 +16,7 @@ bool Connection::Open(bool checkLink) {
   BusyGuard busy(link_);
   if (!busy.acquired()) return true;
   if (checkLink && !link_.CheckLink()) {
-    link_.ui().messageBox(kMsgNotConnected);
+    link_.ui().messageBox(Tr(kMsgNotConnected));
     port.close();
     return false;
   }

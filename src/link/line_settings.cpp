@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "link/translation.h"
 #include "link/whole_number.h"
 
 namespace zova {
@@ -46,7 +47,7 @@ bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& er
       start = i + 1;
     }
   }
-  error = "Invalid property value: \"" + std::string(text) + "\"";
+  error = Tr("Invalid property value: \"{1}\"", {text});
   if (parts.size() != 4) return false;
   LineSettings s;
   if (!toInt(parts[0], s.baud) || s.baud < 50 || s.baud > 4000000) return false;
@@ -64,8 +65,10 @@ bool ParseLineSettings(std::string_view text, LineSettings& out, std::string& er
     return false;
   }
   if (!PortCanApply(s)) {
-    error += kOneAndHalfStopBits ? " (serial ports take 5 to 8 data bits)"
-                                 : " (serial ports here take 5 to 8 data bits and 1 or 2 stop bits)";
+    error = kOneAndHalfStopBits
+                ? Tr("Invalid property value: \"{1}\" (serial ports take 5 to 8 data bits)", {text})
+                : Tr("Invalid property value: \"{1}\" (serial ports here take 5 to 8 data bits and 1 or 2 stop bits)",
+                     {text});
     return false;
   }
   out = s;
@@ -83,7 +86,7 @@ std::string FormatLineSettings(const LineSettings& settings) {
 bool ParseFlowControl(std::string_view text, FlowControl& out, std::string& error) {
   int mode = 0;
   if (!toInt(text, mode) || mode < 0 || mode > 3) {
-    error = "Invalid property value: \"" + std::string(text) + "\"";
+    error = Tr("Invalid property value: \"{1}\"", {text});
     return false;
   }
   out = static_cast<FlowControl>(mode);

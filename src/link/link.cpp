@@ -90,7 +90,7 @@ bool Link::StartCommand(std::uint8_t code) {
   }
   if (HandshakeTimedOut) {
     // A stop the operator asked for is no news to them.
-    if (!HandshakeCancelled) ui_->messageBox(kMsgNotConnected);
+    if (!HandshakeCancelled) ui_->messageBox(Tr(kMsgNotConnected));
     return false;
   }
   return answer == code;

@@ -11,6 +11,7 @@
 #include "link/control_bytes.h"
 #include "link/port.h"
 #include "link/rx_buffer.h"
+#include "link/translation.h"
 #include "link/ui.h"
 
 namespace zova {
@@ -26,7 +27,8 @@ struct LinkTimeouts {
 // Largest block the controller may announce (BlockBuffer holds indices 0..5000).
 inline constexpr int kMaxBlockLength = 5001;
 
-inline constexpr std::string_view kMsgNotConnected = "통신이 연결되지 않았습니다.";
+// Looked up with Tr where it is shown.
+inline constexpr std::string_view kMsgNotConnected = TrMark("통신이 연결되지 않았습니다.");
 
 // Outcome of reading a checksummed reply block.
 enum class BlockStatus {

@@ -12,7 +12,7 @@ namespace zova {
 inline constexpr int kLinkErrorCommunication = 0;
 inline constexpr int kLinkErrorPortClosed = 1;
 
-// Link error texts, indices 0..100; only 0 and 1 carry text.
+// Link error texts, indices 0..100; only 0 and 1 carry text, as written (ShowLinkError looks them up).
 const std::array<std::string, 101>& LinkMessage();
 
 // Shows LinkMessage(code); callers ignore the pressed button.

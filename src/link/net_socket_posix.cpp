@@ -15,6 +15,7 @@
 
 #include "link/bounded_call.h"
 #include "link/net_socket.h"
+#include "link/translation.h"
 
 namespace zova::net {
 
@@ -23,16 +24,16 @@ namespace {
 std::string reason(int code, Duration limit) {
   switch (code) {
     case ECONNREFUSED:
-      return "connection refused (nothing listens there)";
+      return Tr("connection refused (nothing listens there)");
     case ENETUNREACH:
     case EHOSTUNREACH:
-      return "no route to host";
+      return Tr("no route to host");
     case ETIMEDOUT:
       return TimedOut(limit);
     case ECONNRESET:
-      return "the connection was reset";
+      return Tr("the connection was reset");
     case EPIPE:
-      return "the server closed the connection";
+      return Tr("the server closed the connection");
     default:
       return std::strerror(code);
   }
@@ -76,7 +77,7 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
   const TimePoint deadline = std::chrono::steady_clock::now() + limit;
   const auto lookup = LookUpWithin<addrinfo>(deadline, host, port, AF_UNSPEC, SOCK_STREAM);
   if (!lookup) {
-    error = "timed out looking up " + host;
+    error = Tr("timed out looking up {1}", {host});
     return kNoSocket;
   }
   addrinfo* found = lookup->second;
@@ -86,7 +87,7 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
 #ifdef EAI_NODATA
                     || looked == EAI_NODATA
 #endif
-                ? "name not found"
+                ? Tr("name not found")
                 : gai_strerror(looked);
     return kNoSocket;
   }
@@ -156,8 +157,8 @@ long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& err
     return static_cast<long>(n);
   }
   if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return 0;
-  error = n == 0 || errno == EPIPE ? "the server closed the connection"
-          : errno == ETIMEDOUT     ? "the connection broke (no answer to keep-alive probes)"
+  error = n == 0 || errno == EPIPE ? Tr("the server closed the connection")
+          : errno == ETIMEDOUT     ? Tr("the connection broke (no answer to keep-alive probes)")
                                    : reason(errno, {});
   return -1;
 }

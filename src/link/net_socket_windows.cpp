@@ -10,6 +10,7 @@
 
 #include "link/bounded_call.h"
 #include "link/net_socket.h"
+#include "link/translation.h"
 
 namespace zova::net {
 
@@ -26,17 +27,17 @@ void startWinsock() {
 std::string reason(int code, Duration limit) {
   switch (code) {
     case WSAECONNREFUSED:
-      return "connection refused (nothing listens there)";
+      return Tr("connection refused (nothing listens there)");
     case WSAENETUNREACH:
     case WSAEHOSTUNREACH:
-      return "no route to host";
+      return Tr("no route to host");
     case WSAETIMEDOUT:
       return TimedOut(limit);
     case WSAECONNRESET:
     case WSAECONNABORTED:
-      return "the connection was reset";
+      return Tr("the connection was reset");
     default:
-      return "network error " + std::to_string(code);
+      return Tr("network error {1}", {std::to_string(code)});
   }
 }
 
@@ -85,13 +86,13 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
   const TimePoint deadline = std::chrono::steady_clock::now() + limit;
   const auto lookup = LookUpWithin<addrinfo>(deadline, host, port, AF_UNSPEC, SOCK_STREAM);
   if (!lookup) {
-    error = "timed out looking up " + host;
+    error = Tr("timed out looking up {1}", {host});
     return kNoSocket;
   }
   addrinfo* found = lookup->second;
   const int looked = lookup->first;
   if (looked != 0) {
-    error = looked == WSAHOST_NOT_FOUND || looked == WSANO_DATA ? "name not found" : reason(looked, limit);
+    error = looked == WSAHOST_NOT_FOUND || looked == WSANO_DATA ? Tr("name not found") : reason(looked, limit);
     return kNoSocket;
   }
   int code = WSAETIMEDOUT;
@@ -144,7 +145,7 @@ long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& err
                      static_cast<int>(std::min<std::size_t>(max, 65536)), 0);
   if (n > 0) return n;
   if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK) return 0;
-  error = n == 0 ? "the server closed the connection" : reason(WSAGetLastError(), {});
+  error = n == 0 ? Tr("the server closed the connection") : reason(WSAGetLastError(), {});
   return -1;
 }
 

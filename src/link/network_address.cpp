@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "link/translation.h"
+
 namespace zova {
 
 namespace {
@@ -31,7 +33,7 @@ bool ParseNetworkAddress(std::string_view text, NetworkAddress& out, std::string
   } else if (scheme == "rfc2217") {
     address.scheme = NetworkScheme::Rfc2217;
   } else {
-    error = whole + ": unknown scheme; a network port is " + kNetworkPortForms;
+    error = Tr("{1}: unknown scheme; a network port is {2}", {whole, Tr(kNetworkPortForms)});
     return false;
   }
   std::string_view rest = text.substr(sep + kSeparator.size());
@@ -41,7 +43,7 @@ bool ParseNetworkAddress(std::string_view text, NetworkAddress& out, std::string
     host = rest.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
     if (close == std::string_view::npos || host.empty() || !std::ranges::all_of(host, isIpv6Char) ||
         host.find(':') == std::string_view::npos) {
-      error = whole + ": an IPv6 address goes in brackets, as [::1]";
+      error = Tr("{1}: an IPv6 address goes in brackets, as [::1]", {whole});
       return false;
     }
     rest = rest.substr(close + 1);
@@ -50,12 +52,12 @@ bool ParseNetworkAddress(std::string_view text, NetworkAddress& out, std::string
     host = rest.substr(0, colon);
     rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon);
     if (host.empty() || !std::ranges::all_of(host, isNameChar)) {
-      error = whole + ": the host must be a name, an IPv4 address or an IPv6 address in brackets";
+      error = Tr("{1}: the host must be a name, an IPv4 address or an IPv6 address in brackets", {whole});
       return false;
     }
   }
   if (!rest.starts_with(':') || rest.size() == 1) {
-    error = whole + ": no port number; write HOST:PORT";
+    error = Tr("{1}: no port number; write HOST:PORT", {whole});
     return false;
   }
   const std::string_view digits = rest.substr(1);
@@ -66,7 +68,7 @@ bool ParseNetworkAddress(std::string_view text, NetworkAddress& out, std::string
     if (number) value = value * 10 + (c - '0');
   }
   if (!number || value > 65535) {
-    error = whole + ": the port number must be 1 to 65535";
+    error = Tr("{1}: the port number must be 1 to 65535", {whole});
     return false;
   }
   address.host = host;

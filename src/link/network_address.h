@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "link/translation.h"
+
 namespace zova {
 
 enum class NetworkScheme { Tcp, Rfc2217 };
@@ -26,7 +28,8 @@ struct NetworkAddress {
 // The address in the form ParseNetworkAddress reads.
 [[nodiscard]] std::string FormatNetworkAddress(const NetworkAddress& address);
 
-// Both forms, for help texts.
-inline constexpr const char* kNetworkPortForms = "tcp://HOST:PORT (raw TCP) or rfc2217://HOST:PORT (Telnet, RFC 2217)";
+// Both forms, for help texts (looked up with Tr where shown).
+inline constexpr const char* kNetworkPortForms =
+    TrMark("tcp://HOST:PORT (raw TCP) or rfc2217://HOST:PORT (Telnet, RFC 2217)");
 
 }  // namespace zova

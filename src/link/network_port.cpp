@@ -4,14 +4,16 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "link/translation.h"
+
 namespace zova {
 
 namespace net {
 
 std::string TimedOut(Duration limit) {
-  char text[48];
-  std::snprintf(text, sizeof text, "timed out after %g s", std::chrono::duration<double>(limit).count());
-  return text;
+  char seconds[32];
+  std::snprintf(seconds, sizeof seconds, "%g", std::chrono::duration<double>(limit).count());
+  return Tr("timed out after {1} s", {seconds});
 }
 
 int MillisecondsLeft(TimePoint deadline) {
@@ -55,7 +57,7 @@ bool NetworkPort::negotiate(std::string& error) {
   while (!lineSent || telnet_.linesConfirmed() < telnet::kLineCommandCount) {
     if (telnet_.settled() && !lineSent) {
       if (!telnet_.ready()) {
-        error = "the server refused binary transfer or COM Port Control (is it a plain TCP port? use tcp://)";
+        error = Tr("the server refused binary transfer or COM Port Control (is it a plain TCP port? use tcp://)");
         return false;
       }
       const std::vector<std::uint8_t> line = telnet::LineCommands(line_);
@@ -65,8 +67,9 @@ bool NetworkPort::negotiate(std::string& error) {
     }
     const Duration left = deadline - std::chrono::steady_clock::now();
     if (left <= Duration::zero()) {
-      error = lineSent ? "the server did not confirm the line settings; " + net::TimedOut(openLimit_)
-                       : "no Telnet answer from the server (a raw TCP port? use tcp://); " + net::TimedOut(openLimit_);
+      error = lineSent ? Tr("the server did not confirm the line settings; {1}", {net::TimedOut(openLimit_)})
+                       : Tr("no Telnet answer from the server (a raw TCP port? use tcp://); {1}",
+                            {net::TimedOut(openLimit_)});
       return false;
     }
     net::WaitReadable(socket_, left);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "link/port.h"
+#include "link/translation.h"
 
 namespace zova {
 
@@ -22,7 +23,7 @@ class SwitchablePort final : public Port {
 
   bool open(std::string& error) override {
     if (!port_) {
-      error = "no port chosen";
+      error = Tr("no port chosen");
       return false;
     }
     return port_->open(error);

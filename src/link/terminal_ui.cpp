@@ -2,6 +2,7 @@
 #include "link/terminal_ui.h"
 
 #include "link/system.h"
+#include "link/translation.h"
 
 namespace zova {
 
@@ -39,7 +40,9 @@ void TerminalUi::setProgressValue(std::string_view bar, int index, int value) {
   int percent = static_cast<int>(100LL * value / maximum_);
   if (percent == lastPercent_) return;
   lastPercent_ = percent;
-  std::fprintf(err_, "\r%.*s(%d) %3d%%", static_cast<int>(bar.size()), bar.data(), index, percent);
+  // A bar named in words (a backup's) reads in the chosen language; a control's name stays as it is.
+  const std::string name = Tr(bar);
+  std::fprintf(err_, "\r%s(%d) %3d%%", name.c_str(), index, percent);
   std::fflush(err_);
   lineOpen_ = true;
 }

@@ -3,6 +3,8 @@
 
 #include <limits>
 
+#include "link/translation.h"
+
 namespace zova {
 
 namespace {
@@ -111,19 +113,19 @@ std::string FixedDecimalFault(std::string_view text, int decimals, long long min
   const std::string word(text);
   long long value = 0;
   if (ReadFixedDecimal(text, decimals, kLowest, kHighest, value)) {
-    return word + " lies outside " + FormatFixed(min, decimals) + " to " + FormatFixed(max, decimals);
+    return Tr("{1} lies outside {2} to {3}", {word, FormatFixed(min, decimals), FormatFixed(max, decimals)});
   }
-  if (text.find(',') != std::string_view::npos) return word + " has a comma";
+  if (text.find(',') != std::string_view::npos) return Tr("{1} has a comma", {word});
   const std::size_t point = text.find('.');
   const int written = point == std::string_view::npos ? 0 : static_cast<int>(text.size() - point - 1);
   if (written > decimals && ReadFixedDecimal(text, written, kLowest, kHighest, value)) {
-    return word +
-           (decimals == 0 ? " is not a whole number" : " has more than " + std::to_string(decimals) + " decimals");
+    return decimals == 0 ? Tr("{1} is not a whole number", {word})
+                         : Tr("{1} has more than {2} decimals", {word, std::to_string(decimals)});
   }
   long long twelve = 12;
   for (int d = 0; d < decimals; ++d) twelve *= 10;
-  const std::string example = FormatFixed(twelve, decimals) + " or " + FormatFixed(-5, decimals);
-  return word + " is not a number as the program writes it (such as " + example + ")";
+  return Tr("{1} is not a number as the program writes it (such as {2} or {3})",
+            {word, FormatFixed(twelve, decimals), FormatFixed(-5, decimals)});
 }
 
 }  // namespace zova

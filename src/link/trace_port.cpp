@@ -6,6 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "link/translation.h"
+
 namespace zova {
 
 std::string FormatTraceLine(double at, char direction, const std::uint8_t* data, std::size_t size) {
@@ -29,7 +31,8 @@ TracePort::TracePort(Port& inner, std::FILE* out, Clock& clock, std::string file
 void TracePort::check(bool written) {
   if (written && std::ferror(out_) == 0) return;
   if (fault_.empty()) {
-    fault_ = "cannot write the trace " + fileName_ + ": " + (errno != 0 ? std::strerror(errno) : "write failed");
+    const int code = errno;
+    fault_ = Tr("cannot write the trace {1}: {2}", {fileName_, code != 0 ? std::strerror(code) : Tr("write failed")});
   }
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "backup/fleet.h"
+#include "support/language_guard.h"
 #include "support/scratch_dir.h"
 
 namespace zova::backup {
@@ -13,6 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(FleetFile, EachMistakeIsNamedByItsLine) {
+  const test::LanguageGuard english(Language::English);  // it checks the English texts
   const std::string head = "[defaults]\naxes = 4\n\n[[controller]]\nname = \"a\"\nport = \"sim\"\n";
   struct Case {
     std::string text;

@@ -5,6 +5,7 @@
 #include "console/error_text.h"
 #include "console_fixture.h"
 #include "link/commands.h"
+#include "support/language_guard.h"
 
 namespace zova {
 namespace {
@@ -139,6 +140,33 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputs) {
   EXPECT_EQ(r.commands(), (std::vector<std::uint8_t>{cmd::kReadError, cmd::kReadOutputs}));
   ASSERT_TRUE(r.status.LastError.has_value());
   EXPECT_EQ(r.status.LastError->value, 3);
+}
+
+TEST(StatusMonitor, ControllerErrorReadsInPlainEnglishKeepingNumberAndValue) {
+  const test::LanguageGuard english(Language::English);
+  const struct Case {
+    int code;
+    int value;
+    const char* text;
+  } cases[] = {
+      {96, 0, "System error 26: emergency stop switch is on"},
+      {41, 9, "Parameter error 01: gain out of range, GAIN = 0 to 50000"},
+      {72, 12, "System error 02: location P12 does not exist"},
+      {77, 3, "System error 07: program file PRG3 does not exist"},
+      {91, 1, "System error 21: axis 1 negative sensor is invalid"},
+      {115, 6, "Checksum error 05: axis 6 axis parameters are corrupted"},
+      {57, 65535, "Error code 57, error value 65535"},
+  };
+  for (const Case& c : cases) {
+    ConsoleRig r;
+    r.sim.controller.machine.errorCode = c.code;
+    r.sim.controller.machine.errorValue = c.value;
+    EXPECT_EQ(r.status.ControllerErrorClick(), ActionResult::Done) << c.code;
+    EXPECT_EQ(r.sim.ui.texts(),
+              std::vector<std::string>{std::string(c.text) +
+                                       "\r\nAfter an error, press ALARM RESET and then remove its cause."})
+        << c.code;
+  }
 }
 
 TEST(ErrorText, EveryForm) {

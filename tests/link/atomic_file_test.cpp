@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "link/atomic_file.h"
+#include "support/language_guard.h"
 #include "support/scratch_dir.h"
 
 namespace zova {
@@ -71,6 +72,7 @@ class AtomicSave : public test::ScratchDir {
 };
 
 TEST_F(AtomicSave, ReplacesWhatTheUserMayWriteAndKeepsItsKind) {
+  const test::LanguageGuard english(Language::English);  // it checks the English texts
 #ifdef _WIN32
   const bool root = false;
   const gid_t group = 0;
@@ -147,6 +149,7 @@ TEST_F(ReadStream, ReadsUpToItsBoundAndNoFurther) {
 
 // A folder whose content must not lead elsewhere reads its file, but not a link to one.
 TEST_F(ReadStream, APlainReadTakesAFileButNotALinkToIt) {
+  const test::LanguageGuard english(Language::English);  // it checks the English texts
 #ifdef _WIN32
   GTEST_SKIP() << "links need privileges on Windows";
 #else

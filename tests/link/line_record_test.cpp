@@ -8,6 +8,7 @@
 #include "link/line_record.h"
 #include "link/switchable_port.h"
 #include "link/trace_port.h"
+#include "support/language_guard.h"
 #include "support/test_support.h"
 
 namespace zova {
@@ -69,6 +70,7 @@ TEST(LineRecord, SavesWhatTheTraceWrites) {
 // A trace that cannot be written fails the open before a byte goes out (a full device); one that fills up
 // later (a disk full mid-run) lets the exchange go on and says why once close() has written what it held.
 TEST(TracePort, ATraceThatCannotBeWrittenSaysWhy) {
+  const test::LanguageGuard english(Language::English);  // it checks the English texts
   struct Case {
     const char* what;
     bool openOk;

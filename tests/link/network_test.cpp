@@ -8,6 +8,7 @@
 #include "link/bounded_call.h"
 #include "link/network_address.h"
 #include "link/telnet.h"
+#include "support/language_guard.h"
 
 namespace zova {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 TEST(NetworkAddress, ReadsBothFormsAndRefusesWhatIsMalformed) {
+  const test::LanguageGuard english(Language::English);  // it checks the English texts
   struct Case {
     const char* text;
     const char* host;  // empty: refused
