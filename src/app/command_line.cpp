@@ -7,15 +7,20 @@
 #include <string_view>
 #include <vector>
 
+#include "app/desktop_language.h"
 #include "link/network_address.h"
+#include "options/language_option.h"
 #include "options/whole_number_option.h"
 
 namespace zova::app {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zova [--port DEVICE|sim] [--axes N] [--machine-type T]\n"
+constexpr const char* kContext = "zova::app::CommandLine";
+
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "zova::app::CommandLine",
+    "usage: zova [--port DEVICE|sim] [--axes N] [--machine-type T] [--lang ko|en]\n"
     "       zova --help | --version\n"
     "\n"
     "  --port DEVICE|sim   open the serial device (/dev/ttyUSB0, COM3), a serial device server\n"
@@ -25,12 +30,16 @@ constexpr const char* kUsage =
     "  --axes N            the controller's axis count, 2 to 6: no selection window\n"
     "  --machine-type T    PLC family 0, 1 or 2 (default 0; without --axes the selection window\n"
     "                      opens with it chosen)\n"
+    "  --lang ko|en        language of the windows and messages (default: the one chosen in the\n"
+    "                      \"View\" menu, else the system's: LC_ALL, LC_MESSAGES, LANG)\n"
     "  --help              this text\n"
     "  --version           the program's version\n"
     "\n"
     "Without --port, the port last opened is opened again when \"Open Last Port at Start\" is checked\n"
     "in the \"Comm Port\" menu. Options of the Qt toolkit (one dash, such as -platform offscreen) pass to it.\n"
-    "For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS [--monitor].\n";
+    "For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS [--monitor].\n");
+
+std::string Translated(const char* text) { return TranslateText(kContext, text).toStdString(); }
 
 // Qt's own options, which it takes out of the arguments itself; those of the first set take a value.
 const std::set<std::string_view> kToolkitOptionsWithValue = {
@@ -62,7 +71,8 @@ int ParseStartOptions(int argc, const char* const* argv, StartOptions& options, 
         NetworkAddress address;
         std::string error;
         if (IsNetworkPortName(text) && !ParseNetworkAddress(text, address, error)) return error;
-        return text.empty() ? std::string("needs a device or sim") : std::string();
+        return text.empty() ? Translated(QT_TRANSLATE_NOOP("zova::app::CommandLine", "needs a device or sim"))
+                            : std::string();
       },
       "");
   app.add_option("--port", options.port)->check(device);
@@ -71,17 +81,18 @@ int ParseStartOptions(int argc, const char* const* argv, StartOptions& options, 
   app.add_option("--screenshots", options.screenshots);
   app.add_option("--measure", options.measure);
   app.add_flag("--monitor", options.monitor);
+  options::AddLanguageOption(app, options.language);
   std::reverse(ours.begin(), ours.end());  // CLI11 takes the words last first
   try {
     app.parse(ours);
   } catch (const CLI::CallForHelp&) {
-    out << kUsage;
+    out << Translated(kUsage);
     return 0;
   } catch (const CLI::CallForVersion& e) {
     out << e.what() << "\n";
     return 0;
   } catch (const CLI::ParseError& e) {
-    err << "zova: " << e.what() << "\n" << kUsage;
+    err << "zova: " << e.what() << "\n" << Translated(kUsage);
     return 2;
   }
   return -1;

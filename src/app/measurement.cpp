@@ -76,11 +76,15 @@ int locReceiveAll(const StartOptions& options) {
   timer.start();
   all->click();  // returns when the 2500 exchanges are done
   const double seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-  const QString result = rig.session.activity.lastResult();
   std::printf("loc-receive-all%s: %.3f s, %s\n", options.monitor ? " (line monitor open)" : "", seconds,
-              qPrintable(result));
+              qPrintable(rig.session.activity.lastResult()));
   loc->close();
-  return result == "2500 locations received" ? 0 : 1;
+  // Judged by the table, not by the status text, which reads in the chosen language.
+  const positions::PositionTable& table = rig.session.positions.LocTable;
+  for (int i = 0; i < 2500; ++i) {
+    if (table[i][0] != i) return 1;
+  }
+  return 0;
 }
 
 int poll(const StartOptions& options, int seconds) {
@@ -118,7 +122,8 @@ int RunMeasurement(const StartOptions& options) {
   if (what == "startup") return startup();
   if (what == "loc-receive-all") return locReceiveAll(options);
   if (what.startsWith("poll:")) return poll(options, what.mid(5).toInt());
-  std::fprintf(stderr, "unknown measurement: %s\n", qPrintable(what));
+  std::fprintf(stderr, "%s\n",
+               qPrintable(QCoreApplication::translate("zova::app::Measurement", "unknown measurement: %1").arg(what)));
   return 2;
 }
 

@@ -1,9 +1,13 @@
 // Operations and what the status bar shows of them.
 #include "app/operation.h"
 
+#include <QCoreApplication>
+
 #include "app/session.h"
 
 namespace zova::app {
+
+QString StoppingText() { return QCoreApplication::translate("zova::app::Operation", kStoppingText); }
 
 void Activity::begin(const QString& name) {
   running_ = name;
@@ -68,11 +72,12 @@ void RequestStop(Session& session) {
 }
 
 QPushButton* MakeCancelButton(Session& session, QWidget* parent, const QString& name) {
-  auto* button = new QPushButton("Cancel", parent);
+  auto* button = new QPushButton(QCoreApplication::translate("zova::app::Operation", "Cancel"), parent);
   button->setObjectName(name);
   button->setEnabled(false);
   button->setShortcut(Qt::Key_Escape);
-  button->setToolTip("Ends the transfer after the exchange under way (Esc)");
+  button->setToolTip(
+      QCoreApplication::translate("zova::app::Operation", "Ends the transfer after the exchange under way (Esc)"));
   QObject::connect(button, &QPushButton::clicked, button, [&session] { RequestStop(session); });
   return button;
 }

@@ -13,8 +13,11 @@ namespace zova::app {
 
 struct Session;
 
-// What the status bar and a window show once the operator has asked a running operation to stop.
-inline constexpr const char* kStoppingText = "Stopping after the current exchange…";
+// What the status bar and a window show once the operator has asked a running operation to stop: the text as
+// written, and StoppingText() in the chosen language.
+inline constexpr const char* kStoppingText =
+    QT_TRANSLATE_NOOP("zova::app::Operation", "Stopping after the current exchange…");
+QString StoppingText();
 
 class Activity : public QObject {
   Q_OBJECT

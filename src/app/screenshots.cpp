@@ -16,24 +16,25 @@ namespace zova::app {
 
 namespace {
 
-// The editor with a program that draws three of the compiler's messages.
+// The editor with a program that draws three of the compiler's messages; its remarks read in the chosen language.
 void ShowEditorExample(FrmEditor& editor) {
-  editor.setSourceBytes(
-      "; 픽 앤 플레이스: 부품을 집어 컨베이어에 놓는다\r\n"
-      "SPD 1 50\r\n"
-      "L01\r\n"
-      "MVE P0005 ;접근 위치\r\n"
-      "MVS P2600 ;집기 위치\r\n"
-      "SIGO 1 0FH ;그리퍼 닫기\r\n"
-      "WAIT 12\r\n"
-      "IF R010 = 00005\r\n"
-      "INC R1000\r\n"
-      "MVE P(R012) ;놓기 위치\r\n"
-      "SIGO 1 00H ;그리퍼 열기\r\n"
-      "F03 -2.50\r\n"
-      "GOTO 1\r\n"
-      "STOP\r\n"
-      "[EOF]\r\n");
+  editor.setSourceBytes(QCoreApplication::translate("zova::app::Screenshots",
+                                                    "; 픽 앤 플레이스: 부품을 집어 컨베이어에 놓는다\n"
+                                                    "SPD 1 50\n"
+                                                    "L01\n"
+                                                    "MVE P0005 ;접근 위치\n"
+                                                    "MVS P2600 ;집기 위치\n"
+                                                    "SIGO 1 0FH ;그리퍼 닫기\n"
+                                                    "WAIT 12\n"
+                                                    "IF R010 = 00005\n"
+                                                    "INC R1000\n"
+                                                    "MVE P(R012) ;놓기 위치\n"
+                                                    "SIGO 1 00H ;그리퍼 열기\n"
+                                                    "F03 -2.50\n"
+                                                    "GOTO 1\n"
+                                                    "STOP\n"
+                                                    "[EOF]\n")
+                            .toUtf8());
   editor.editor()->goToLine(5);
 }
 

@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/command_line.h"
+#include "app/desktop_language.h"
 #include "app/measurement.h"
 #include "app/screenshots.h"
 #include "app/widgets/window_util.h"
@@ -12,6 +13,9 @@
 #include "app/windows/screens.h"
 
 int main(int argc, char** argv) {
+  // The help and the messages of the options are already in the language of this start.
+  const zova::Language language = zova::app::StartLanguage(argc, argv);
+  zova::app::UseLanguage(language);
   // --help and a wrong option are answered before any window, also where there is no display.
   zova::app::StartOptions options;
   if (const int status = zova::app::ParseStartOptions(argc, argv, options, std::cout, std::cerr); status >= 0) {
@@ -19,6 +23,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName("ZOVA");
+  zova::app::UseLanguage(language);  // now the application holds the windows' translators
   if (!options.screenshots.empty()) return zova::app::SaveScreenshots(QString::fromStdString(options.screenshots));
   if (!options.measure.empty()) return zova::app::RunMeasurement(options);
 

@@ -21,15 +21,21 @@ TEST(ZovaCommandLine, AnswersHelpVersionAndWrongOptionsWithoutAWindow) {
       {{"--port", "tcp://[::1]"}, 2, "", "zova: --port: tcp://[::1]: no port number; write HOST:PORT\n"},
       {{"-platform", "offscreen", "stray"}, 2, "", "zova: The following argument was not expected: stray\n"},
   };
+  // In English, as --lang en chooses; without it the language is the stored choice or the system's.
   for (const Case& c : cases) {
-    const RunResult r = RunProgram(ZOVA_PATH, c.args);
+    std::vector<std::string> args = {"--lang", "en"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const RunResult r = RunProgram(ZOVA_PATH, args);
     const std::string what = testing::PrintToString(c.args);
     EXPECT_EQ(r.exitCode, c.exit) << what;
     EXPECT_EQ(c.out.empty() ? r.out : r.out.substr(0, c.out.size()), c.out) << what;  // errors print nothing
     EXPECT_EQ(r.err.substr(0, c.err.size()), c.err) << what;
   }
-  const std::string help = RunProgram(ZOVA_PATH, {"--help"}).out;
+  const std::string help = RunProgram(ZOVA_PATH, {"--lang", "en", "--help"}).out;
   EXPECT_NE(help.find("(tcp://HOST:PORT raw TCP, rfc2217://HOST:PORT Telnet"), std::string::npos) << help;
+  const std::string korean = RunProgram(ZOVA_PATH, {"--help", "--lang=ko"}).out;
+  EXPECT_EQ(korean.substr(0, korean.find('\n')),
+            "사용법: zova [--port DEVICE|sim] [--axes N] [--machine-type T] [--lang ko|en]");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // File-open dialog.
 #include "app/qt/file_dialog.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -49,7 +50,7 @@ std::unique_ptr<QFileDialog> MakeFileDialog(QWidget* parent, const FileDialogReq
     d->setFileMode(QFileDialog::Directory);
     d->setOption(QFileDialog::ShowDirsOnly, true);
   }
-  if (newFolder) d->setLabelText(QFileDialog::Accept, "Choose");
+  if (newFolder) d->setLabelText(QFileDialog::Accept, QCoreApplication::translate("zova::app::FileDialog", "Choose"));
   return d;
 }
 

@@ -13,6 +13,8 @@
 #include <sys/sysmacros.h>
 #endif
 
+#include "link/translation.h"
+
 namespace zova::app {
 
 namespace {
@@ -72,12 +74,12 @@ LowLatency RequestLowLatency(int fd) {
 std::string DescribeOpenError(QSerialPort::SerialPortError error, const QString& device, const QString& text) {
   switch (error) {
     case QSerialPort::PermissionError:
-      return (device +
-              ": permission denied (the port is in use, or this user may not open it; on Linux "
-              "add the user to the group that owns the device, usually \"dialout\")")
-          .toStdString();
+      return Tr(
+          "{1}: permission denied (the port is in use, or this user may not open it; on Linux add the user to "
+          "the group that owns the device, usually \"dialout\")",
+          {device.toStdString()});
     case QSerialPort::DeviceNotFoundError:
-      return (device + ": no such serial port").toStdString();
+      return Tr("{1}: no such serial port", {device.toStdString()});
     default:
       return (device + ": " + text).toStdString();
   }
@@ -91,7 +93,7 @@ QtSerialPort::~QtSerialPort() { close(); }
 bool QtSerialPort::open(std::string& error) {
   broken_ = false;
   if (!PortCanApply(settings_)) {
-    error = device_.toStdString() + ": the port cannot apply the settings " + FormatLineSettings(settings_);
+    error = Tr("{1}: the port cannot apply the settings {2}", {device_.toStdString(), FormatLineSettings(settings_)});
     return false;
   }
   port_.setPortName(device_);

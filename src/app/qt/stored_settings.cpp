@@ -38,6 +38,10 @@ bool ReadOpenLastPortAtStart() { return store().value("Desktop/OpenLastPortAtSta
 
 void WriteOpenLastPortAtStart(bool open) { store().setValue("Desktop/OpenLastPortAtStart", open); }
 
+QString ReadStoredLanguage() { return store().value("Desktop/Language").toString(); }
+
+void WriteStoredLanguage(const QString& code) { store().setValue("Desktop/Language", code); }
+
 QString ResolvePortName(const QString& name) {
   static const QRegularExpression com("^COM([1-9][0-9]*)$", QRegularExpression::CaseInsensitiveOption);
   auto match = com.match(name);

@@ -28,6 +28,9 @@ QString ReadLastPort();
 void WriteLastPort(const QString& device);
 bool ReadOpenLastPortAtStart();
 void WriteOpenLastPortAtStart(bool open);
+// Key "Language" of that section: "ko" or "en" as chosen in the main window's View menu; empty when never chosen.
+QString ReadStoredLanguage();
+void WriteStoredLanguage(const QString& code);
 
 // Maps a port name as the operator gives it to a device: "COMn" goes through the settings store
 // (section "Ports", key "COMn") and else to the n-th detected serial port; other names pass unchanged.

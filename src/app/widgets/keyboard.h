@@ -12,7 +12,7 @@ struct Shortcut {
   const char* window;   // objectName of the window; "" for every window
   const char* control;  // objectName of the button it presses; "" when the window handles the keys itself
   const char* keys;     // in QKeySequence's portable form, "Ctrl+O"
-  const char* what;     // for the help window
+  const char* what;     // for the help window, as written: it translates it when shown
 };
 
 const std::vector<Shortcut>& Shortcuts();

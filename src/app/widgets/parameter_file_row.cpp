@@ -1,6 +1,7 @@
 // The parameter screens' file and transfer row.
 #include "app/widgets/parameter_file_row.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "app/operation.h"
@@ -12,17 +13,19 @@ ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayo
                                      const char* fileBoxName, const char* barName) {
   ParameterFileRow row;
   auto* bottom = new QHBoxLayout;
-  auto* label = new QLabel("File Name", window);
+  auto* label = new QLabel(QCoreApplication::translate("zova::app::ParameterFileRow", "File Name"), window);
   label->setObjectName(labelName);
   row.fileName = new QLineEdit(window);
   row.fileName->setObjectName(fileBoxName);
   ShowPathEnd(row.fileName);
   bottom->addWidget(label);
   bottom->addWidget(row.fileName, 1);
-  row.cmdSave[0] = MakeButton(window, ArrayName("cmdSave", 0), "File Open");
-  row.cmdSave[1] = MakeButton(window, ArrayName("cmdSave", 1), "File Save");
-  row.cmdRcv = MakeButton(window, "cmdRcv", "TEV ☞ PC");
-  row.cmdTrans = MakeButton(window, "cmdTrans", "PC ☞ TEV");
+  row.cmdSave[0] = MakeButton(window, ArrayName("cmdSave", 0),
+                              QCoreApplication::translate("zova::app::ParameterFileRow", "File Open"));
+  row.cmdSave[1] = MakeButton(window, ArrayName("cmdSave", 1),
+                              QCoreApplication::translate("zova::app::ParameterFileRow", "File Save"));
+  row.cmdRcv = MakeButton(window, "cmdRcv", QCoreApplication::translate("zova::app::ParameterFileRow", "TEV ☞ PC"));
+  row.cmdTrans = MakeButton(window, "cmdTrans", QCoreApplication::translate("zova::app::ParameterFileRow", "PC ☞ TEV"));
   for (QPushButton* b : {row.cmdSave[0], row.cmdSave[1], row.cmdRcv, row.cmdTrans}) bottom->addWidget(b);
   layout->addLayout(bottom);
   row.bar = new QProgressBar(window);
@@ -36,14 +39,20 @@ ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayo
   return row;
 }
 
+// `what` comes in the chosen language from the screen that names it.
 QString ParameterTransferResult(TransferStatus status, const QString& what, bool fetch) {
   switch (status) {
     case TransferStatus::Ok:
-      return what + (fetch ? " received" : " sent");
+      return (fetch ? QCoreApplication::translate("zova::app::ParameterFileRow", "%1 received")
+                    : QCoreApplication::translate("zova::app::ParameterFileRow", "%1 sent"))
+          .arg(what);
     case TransferStatus::BadChecksum:
-      return what + " refused for a wrong checksum; the table is as it was";
+      return QCoreApplication::translate("zova::app::ParameterFileRow",
+                                         "%1 refused for a wrong checksum; the table is as it was")
+          .arg(what);
     case TransferStatus::Cancelled:
-      return "Cancelled before the exchange began; nothing was exchanged";
+      return QCoreApplication::translate("zova::app::ParameterFileRow",
+                                         "Cancelled before the exchange began; nothing was exchanged");
     case TransferStatus::Failed:
     case TransferStatus::Busy:
       break;

@@ -30,15 +30,18 @@ namespace zova::app {
 
 namespace {
 
-constexpr const char* kTitle = "Program Editor";
 constexpr const char* kEditorBarName = "ProgressBarEditor";
 
-QString Plural(qsizetype n, const char* one) { return QString("%1 %2%3").arg(n).arg(one).arg(n == 1 ? "" : "s"); }
+QString Title() { return FrmEditor::tr("Program Editor"); }
+
+// One text for one and one for more: the written English reads right with no translation installed.
+QString Problems(qsizetype n) { return n == 1 ? FrmEditor::tr("1 problem") : FrmEditor::tr("%1 problems").arg(n); }
+QString Steps(qsizetype n) { return n == 1 ? FrmEditor::tr("1 step") : FrmEditor::tr("%1 steps").arg(n); }
 
 // Empty when a message box has said why the program did not go.
 QString TransferResult(const programs::TransferReport& report, const QString& done) {
   if (report.transferred == 1) return done;
-  return report.cancelled ? QString("Cancelled before the exchange began; nothing was exchanged") : QString();
+  return report.cancelled ? FrmEditor::tr("Cancelled before the exchange began; nothing was exchanged") : QString();
 }
 
 // Lends a window's bars to an operation under the names it reports to, and gives the names back after.
@@ -63,7 +66,7 @@ class LentBars {
 
 UnsavedQuestion& AskAboutUnsavedChanges() {
   static UnsavedQuestion question = [](QWidget* parent, const QString& name) {
-    const auto answer = QMessageBox::question(parent, kTitle, QString("Save the changes to %1?").arg(name),
+    const auto answer = QMessageBox::question(parent, Title(), FrmEditor::tr("Save the changes to %1?").arg(name),
                                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
     return answer == QMessageBox::Save      ? UnsavedAnswer::Save
            : answer == QMessageBox::Discard ? UnsavedAnswer::Discard
@@ -82,7 +85,7 @@ FrmEditor::FrmEditor(Session& session, QWidget* parent) : QMainWindow(parent, Qt
 
   problems_ = new QTableWidget(0, 3, this);
   problems_->setObjectName("lstProblems");
-  problems_->setHorizontalHeaderLabels({"Line", "Step", "Message"});
+  problems_->setHorizontalHeaderLabels({tr("Line"), tr("Step"), tr("Message")});
   problems_->horizontalHeader()->setStretchLastSection(true);
   problems_->verticalHeader()->hide();
   problems_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
@@ -135,43 +138,43 @@ void FrmEditor::buildMenus() {
     connect(action, &QAction::triggered, this, slot);
     return action;
   };
-  QMenu* file = menuBar()->addMenu("&File");
-  add(file, "mnuEditorNew", "&New", [this] {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  add(file, "mnuEditorNew", tr("&New"), [this] {
     if (maySetAside()) newProgram();
   });
-  add(file, "mnuEditorOpen", "&Open…", [this] {
+  add(file, "mnuEditorOpen", tr("&Open…"), [this] {
     if (!maySetAside()) return;
-    if (auto chosen = dialog_->open("Open Program", FileDialogForm::Open, false)) load(*chosen);
+    if (auto chosen = dialog_->open(tr("Open Program"), FileDialogForm::Open, false)) load(*chosen);
   });
-  add(file, "mnuEditorSave", "&Save", [this] { save(); });
-  add(file, "mnuEditorSaveAs", "Save &As…", [this] { saveAs(); });
+  add(file, "mnuEditorSave", tr("&Save"), [this] { save(); });
+  add(file, "mnuEditorSaveAs", tr("Save &As…"), [this] { saveAs(); });
   file->addSeparator();
-  add(file, "mnuEditorClose", "&Close", [this] { close(); });
+  add(file, "mnuEditorClose", tr("&Close"), [this] { close(); });
 
-  QMenu* edit = menuBar()->addMenu("&Edit");
-  QAction* undo = add(edit, "mnuEditorUndo", "&Undo", [this] { editor_->undo(); });
-  QAction* redo = add(edit, "mnuEditorRedo", "&Redo", [this] { editor_->redo(); });
+  QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+  QAction* undo = add(edit, "mnuEditorUndo", tr("&Undo"), [this] { editor_->undo(); });
+  QAction* redo = add(edit, "mnuEditorRedo", tr("&Redo"), [this] { editor_->redo(); });
   undo->setEnabled(false);
   redo->setEnabled(false);
   connect(editor_, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
   connect(editor_, &QPlainTextEdit::redoAvailable, redo, &QAction::setEnabled);
   edit->addSeparator();
-  add(edit, "mnuEditorFind", "&Find…", [this] {
+  add(edit, "mnuEditorFind", tr("&Find…"), [this] {
     lineRow_->hide();
     findRow_->show();
     findText_->setFocus();
     findText_->selectAll();
   });
-  add(edit, "mnuEditorFindNext", "Find &Next", [this] { findNext(false); });
-  add(edit, "mnuEditorFindPrevious", "Find &Previous", [this] { findNext(true); });
-  add(edit, "mnuEditorGoToLine", "&Go to Line…", [this] {
+  add(edit, "mnuEditorFindNext", tr("Find &Next"), [this] { findNext(false); });
+  add(edit, "mnuEditorFindPrevious", tr("Find &Previous"), [this] { findNext(true); });
+  add(edit, "mnuEditorGoToLine", tr("&Go to Line…"), [this] {
     findRow_->hide();
     lineRow_->show();
     lineText_->setFocus();
     lineText_->selectAll();
   });
 
-  QMenu* program = menuBar()->addMenu("&Program");
+  QMenu* program = menuBar()->addMenu(tr("&Program"));
   add(program, "mnuEditorSend", send_->text(), [this] { sendPressed(); });
   add(program, "mnuEditorFetch", fetch_->text(), [this] { fetchPressed(); });
 }
@@ -180,7 +183,7 @@ QWidget* FrmEditor::buildTransferRow() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel("Program #", row));
+  layout->addWidget(new QLabel(tr("Program #"), row));
   programNo_ = new QSpinBox(row);
   programNo_->setObjectName("txtProgramNo");
   programNo_->setRange(programs::kFirstProgram, programs::kLastProgram);
@@ -195,7 +198,7 @@ QWidget* FrmEditor::buildTransferRow() {
   layout->addWidget(send_);
   layout->addWidget(fetch_);
   layout->addWidget(cancel_);
-  const char* labels[] = {"Program", "Comment"};
+  const QString labels[] = {tr("Program"), tr("Comment")};
   for (int i = 0; i < 2; ++i) {
     auto* bar = new QProgressBar(row);
     bar->setObjectName(ArrayName(kEditorBarName, i));
@@ -213,7 +216,7 @@ QWidget* FrmEditor::buildSearchRows() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto makeRow = [box, layout](const char* caption, QLineEdit*& text, const char* name) {
+  auto makeRow = [box, layout](const QString& caption, QLineEdit*& text, const char* name) {
     auto* row = new QWidget(box);
     auto* rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
@@ -227,16 +230,16 @@ QWidget* FrmEditor::buildSearchRows() {
     layout->addWidget(row);
     return row;
   };
-  findRow_ = makeRow("Find", findText_, "txtFind");
-  auto* next = MakeButton(findRow_, "cmdFindNext", "Next");
-  auto* previous = MakeButton(findRow_, "cmdFindPrevious", "Previous");
+  findRow_ = makeRow(tr("Find"), findText_, "txtFind");
+  auto* next = MakeButton(findRow_, "cmdFindNext", tr("Next"));
+  auto* previous = MakeButton(findRow_, "cmdFindPrevious", tr("Previous"));
   findRow_->layout()->addWidget(next);
   findRow_->layout()->addWidget(previous);
   connect(findText_, &QLineEdit::returnPressed, this, [this] { findNext(false); });
   connect(next, &QPushButton::clicked, this, [this] { findNext(false); });
   connect(previous, &QPushButton::clicked, this, [this] { findNext(true); });
 
-  lineRow_ = makeRow("Go to line", lineText_, "txtGoToLine");
+  lineRow_ = makeRow(tr("Go to line"), lineText_, "txtGoToLine");
   lineText_->setValidator(new QIntValidator(1, 1 << 20, lineText_));
   connect(lineText_, &QLineEdit::returnPressed, this, [this] {
     lineRow_->hide();
@@ -256,17 +259,17 @@ QByteArray FrmEditor::sourceBytes(bool* complete) const {
 
 QString FrmEditor::displayName() const {
   if (!path_.isEmpty()) return QFileInfo(path_).fileName();
-  return untitledName_.isEmpty() ? QString("Untitled") : untitledName_;
+  return untitledName_.isEmpty() ? tr("Untitled") : untitledName_;
 }
 
 void FrmEditor::updateTitle() {
-  setWindowTitle(QString("%1 - %2[*]").arg(kTitle, displayName()));
+  setWindowTitle(QString("%1 - %2[*]").arg(Title(), displayName()));
   setWindowModified(editor_->document()->isModified());
 }
 
 void FrmEditor::programNumberChanged(int n) {
-  const QString send = QString("Send as program %1").arg(n);
-  const QString fetch = QString("Fetch program %1").arg(n);
+  const QString send = tr("Send as program %1").arg(n);
+  const QString fetch = tr("Fetch program %1").arg(n);
   send_->setText(send);
   fetch_->setText(fetch);
   if (auto* action = findChild<QAction*>("mnuEditorSend")) action->setText(send);
@@ -331,7 +334,7 @@ bool FrmEditor::saveAs() {
     const QString before = dialog_->fileName();
     dialog_->setFileName(before.isEmpty() ? untitledName_ : QFileInfo(before).dir().filePath(untitledName_));
   }
-  auto chosen = dialog_->open("Save Program", FileDialogForm::Save, true);
+  auto chosen = dialog_->open(tr("Save Program"), FileDialogForm::Save, true);
   return chosen && writeTo(*chosen);
 }
 
@@ -340,9 +343,8 @@ bool FrmEditor::writeTo(const QString& path) {
   bool complete = true;
   const QByteArray bytes = sourceBytes(&complete);
   if (!complete) {
-    ui.messageBox(QString("Not saved: the text holds characters that %1 cannot carry.")
-                      .arg(EncodingName(encoding_))
-                      .toStdString());
+    ui.messageBox(
+        tr("Not saved: the text holds characters that %1 cannot carry.").arg(EncodingName(encoding_)).toStdString());
     return false;
   }
   std::string error;
@@ -378,15 +380,15 @@ void FrmEditor::compileNow() {
   for (const language::SourceProblem& p : check_.problems) {
     addRow(p.line, p.step == language::kNoStep ? QString() : QString::number(p.step), Qs(p.message));
   }
-  if (stopped) addRow(check_.problems.back().line, {}, "checking stopped here: the lines below were not checked");
+  if (stopped) addRow(check_.problems.back().line, {}, tr("checking stopped here: the lines below were not checked"));
   updateStatus();
 }
 
 void FrmEditor::updateStatus() {
-  const QString problems = check_.problems.empty() ? QString("no problems")
-                                                   : Plural(static_cast<qsizetype>(check_.problems.size()), "problem");
-  status_->setText(QString("%1 · image %2 of %3 words · %4")
-                       .arg(Plural(check_.steps, "step"))
+  const QString problems =
+      check_.problems.empty() ? tr("no problems") : Problems(static_cast<qsizetype>(check_.problems.size()));
+  status_->setText(tr("%1 · image %2 of %3 words · %4")
+                       .arg(Steps(check_.steps))
                        .arg(check_.imageWords)
                        .arg(language::kImageWords)
                        .arg(problems));
@@ -404,7 +406,7 @@ void FrmEditor::findNext(bool backward) {
   editor_->setTextCursor(wrap);
   if (!editor_->find(text, flags)) {
     editor_->setTextCursor(before);
-    statusBar()->showMessage(QString("\"%1\" not found").arg(text), 3000);
+    statusBar()->showMessage(tr("\"%1\" not found").arg(text), 3000);
   }
 }
 
@@ -428,17 +430,15 @@ void FrmEditor::sendPressed() {
   Ui& ui = session_.ui;
   compileNow();
   if (!check_.problems.empty()) {
-    ui.messageBox(QString("Not sent: the source has %1.")
-                      .arg(Plural(static_cast<qsizetype>(check_.problems.size()), "problem"))
-                      .toStdString());
+    ui.messageBox(
+        tr("Not sent: the source has %1.").arg(Problems(static_cast<qsizetype>(check_.problems.size()))).toStdString());
     return;
   }
   bool complete = true;
   const QByteArray bytes = sourceBytes(&complete);
   if (!complete) {
-    ui.messageBox(QString("Not sent: the text holds characters that %1 cannot carry.")
-                      .arg(EncodingName(encoding_))
-                      .toStdString());
+    ui.messageBox(
+        tr("Not sent: the text holds characters that %1 cannot carry.").arg(EncodingName(encoding_)).toStdString());
     return;
   }
   if (!session_.port.isOpen()) {
@@ -451,7 +451,7 @@ void FrmEditor::sendPressed() {
     transfer.TxProgramNo = n;
     const auto report =
         transfer.SendSource(session_.link, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    return TransferResult(report, QString("Program %1 sent").arg(n));
+    return TransferResult(report, tr("Program %1 sent").arg(n));
   });
 }
 
@@ -473,7 +473,7 @@ void FrmEditor::fetchPressed() {
     untitledName_ = QString::fromStdString(language::ProgramFileName(n));
     editor_->document()->setModified(true);
     updateTitle();
-    return QString("Program %1 fetched").arg(n);
+    return tr("Program %1 fetched").arg(n);
   });
 }
 
@@ -504,7 +504,7 @@ bool FrmEditor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void AddProgramEditorMenuItem(FrmMain& main, QMenu& menu) {
-  QAction* editor = menu.addAction("Program &Editor…");
+  QAction* editor = menu.addAction(FrmEditor::tr("Program &Editor…"));
   editor->setObjectName("mnuEditor");
   QObject::connect(editor, &QAction::triggered, &main, [&main] { main.openScreen("mnuEditor"); });
 }

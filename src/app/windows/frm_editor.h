@@ -31,6 +31,7 @@ class FrmMain;
 inline constexpr int kLiveCompileDelayMs = 200;
 
 class FrmEditor : public QMainWindow {
+  Q_OBJECT
  public:
   explicit FrmEditor(Session& session, QWidget* parent = nullptr);
 

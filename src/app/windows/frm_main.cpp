@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QSerialPortInfo>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "app/desktop_language.h"
 #include "app/widgets/handler_lock.h"
 #include "app/windows/frm_backup.h"
 #include "app/windows/frm_editor.h"
@@ -52,7 +54,7 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
 
 constexpr const char* kSimDevice = "sim";
 
-QString PortTitle(const QString& device) { return device == kSimDevice ? QString("Simulator") : device; }
+QString PortTitle(const QString& device) { return device == kSimDevice ? FrmMain::tr("Simulator") : device; }
 
 QIcon stopIcon() {
   QPixmap p(16, 16);
@@ -64,7 +66,7 @@ QIcon stopIcon() {
 
 FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
   setObjectName("frmMain");
-  setWindowTitle("Zova PC Communication Program");
+  setWindowTitle(tr("Zova PC Communication Program"));
   ApplyStoredSettings(ReadStoredSettings(), session_.lineSettings, session_.flowControl, session_.ui);
   tmrUpStatus = new QTimer(this);
   tmrUpStatus->setObjectName("tmrUpStatus");
@@ -266,7 +268,7 @@ void FrmMain::buildMenus() {
   // Every menu of the main window is built here, mnemonics included: "&" marks the Alt letter, the
   // captions read as before.
   QMenuBar* bar = menuBar();
-  auto addScreen = [this, bar](const char* name, const char* caption) {
+  auto addScreen = [this, bar](const char* name, const QString& caption) {
     auto* action = bar->addAction(caption);
     action->setObjectName(name);
     connect(action, &QAction::triggered, this, [this, name] { openScreen(name); });
@@ -278,18 +280,18 @@ void FrmMain::buildMenus() {
     return action;
   };
   // "File" holds the program window's item, the program editor and the whole-controller operations.
-  QMenu* file = bar->addMenu("&File");
+  QMenu* file = bar->addMenu(tr("&File"));
   file->setObjectName("mnuFileMenu");
-  addItem(file, "mnuFile", "&File", [this] { openScreen("mnuFile"); });
+  addItem(file, "mnuFile", tr("&File"), [this] { openScreen("mnuFile"); });
   AddProgramEditorMenuItem(*this, *file);
   file->addSeparator();
   AddWholeControllerMenu(*this, *file);
-  addScreen("mnuLoc", "&Loc");
-  addScreen("mnuSft", "&Sft");
-  addScreen("mnuSysPara", "S&ys Para");
-  addScreen("mnuAxisPara", "&Axis Para");
+  addScreen("mnuLoc", tr("&Loc"));
+  addScreen("mnuSft", tr("&Sft"));
+  addScreen("mnuSysPara", tr("S&ys Para"));
+  addScreen("mnuAxisPara", tr("&Axis Para"));
 
-  QMenu* port = bar->addMenu("&Comm Port");
+  QMenu* port = bar->addMenu(tr("&Comm Port"));
   port->setObjectName("mnuCommPort");
   auto addPort = [this, port](const QString& device, const QString& caption, const char* name) {
     auto* open = port->addAction(caption);
@@ -299,33 +301,64 @@ void FrmMain::buildMenus() {
     portActions_.emplace_back(device, open);
   };
   for (int i = 0; i < 9; ++i) {
-    addPort(QString("COM%1").arg(i + 1), QString("Open(COM&%1)").arg(i + 1),
+    addPort(QString("COM%1").arg(i + 1), tr("Open(COM&%1)").arg(i + 1),
             ArrayName("mnuCommPortOpen", i).toUtf8().constData());
   }
   port->addSeparator();
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-    addPort(info.systemLocation(), QString("Open(%1)").arg(info.systemLocation()), nullptr);
+    addPort(info.systemLocation(), tr("Open(%1)").arg(info.systemLocation()), nullptr);
   }
-  addPort(kSimDevice, "&Simulator", "mnuCommPortSim");
-  addItem(port, "mnuCommPortNetwork", "&Network Port…", [this] { openNetworkPort(); });
+  addPort(kSimDevice, tr("&Simulator"), "mnuCommPortSim");
+  addItem(port, "mnuCommPortNetwork", tr("&Network Port…"), [this] { openNetworkPort(); });
   port->addSeparator();
   lastPortAction_ = addItem(port, "mnuCommPortLast", QString(), [this] { openPort(ReadLastPort()); });
   lastPortAction_->setCheckable(true);
-  auto* atStart = addItem(port, "mnuCommPortAtStart", "Open Last Port &at Start",
+  auto* atStart = addItem(port, "mnuCommPortAtStart", tr("Open Last Port &at Start"),
                           [](bool checked) { WriteOpenLastPortAtStart(checked); });
   atStart->setCheckable(true);
   atStart->setChecked(ReadOpenLastPortAtStart());
   port->addSeparator();
-  addItem(port, "mnuCommPortClose", "&Close", [this] { closePort(); });
+  addItem(port, "mnuCommPortClose", tr("&Close"), [this] { closePort(); });
 
-  addScreen("mnuDownload", "&Download");
+  addScreen("mnuDownload", tr("&Download"));
 
-  QMenu* view = bar->addMenu("&View");
+  QMenu* view = bar->addMenu(tr("&View"));
   view->setObjectName("mnuView");
-  addItem(view, "mnuLineMonitor", "&Line Monitor", [this] { openLineMonitor(); })->setShortcut(QKeySequence("Ctrl+L"));
-  QMenu* help = bar->addMenu("&Help");
+  addItem(view, "mnuLineMonitor", tr("&Line Monitor"), [this] {
+    openLineMonitor();
+  })->setShortcut(QKeySequence("Ctrl+L"));
+  buildLanguageMenu(*view);
+  QMenu* help = bar->addMenu(tr("&Help"));
   help->setObjectName("mnuHelp");
-  addItem(help, "mnuKeyboard", "&Keyboard", [] { ShowKeyboardHelp(); })->setShortcut(QKeySequence::HelpContents);
+  addItem(help, "mnuKeyboard", tr("&Keyboard"), [] { ShowKeyboardHelp(); })->setShortcut(QKeySequence::HelpContents);
+}
+
+void FrmMain::buildLanguageMenu(QMenu& view) {
+  // The windows are built in one language; a new choice is stored and waits for the next start.
+  QMenu* menu = view.addMenu(tr("Lan&guage"));
+  menu->setObjectName("mnuLanguage");
+  auto* group = new QActionGroup(menu);
+  // Each language under its own name, which reads the same in either language.
+  const std::pair<Language, const char*> languages[] = {{Language::Korean, "한국어"}, {Language::English, "English"}};
+  for (const auto& entry : languages) {
+    const Language language = entry.first;
+    QAction* action = menu->addAction(QString::fromUtf8(entry.second));
+    action->setObjectName("mnuLanguage_" + LanguageCode(language));
+    action->setCheckable(true);
+    action->setChecked(language == CurrentLanguage());
+    group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, language, action] {
+      WriteStoredLanguage(LanguageCode(language));
+      Ui& ui = session_.ui;
+      ui.messageBox(tr("The language %1 is stored; it takes effect the next time the program starts.")
+                        .arg(action->text())
+                        .toStdString());
+    });
+  }
+  menu->addSeparator();
+  QAction* note = menu->addAction(tr("Takes effect at the next start"));
+  note->setObjectName("mnuLanguageNote");
+  note->setEnabled(false);
 }
 
 void FrmMain::updatePortMenu() {
@@ -333,7 +366,7 @@ void FrmMain::updatePortMenu() {
   for (auto& [device, action] : portActions_) action->setChecked(open && device == portDevice_);
   const QString last = ReadLastPort();
   lastPortAction_->setVisible(!last.isEmpty());
-  lastPortAction_->setText("Open &Last Port: " + PortTitle(last));
+  lastPortAction_->setText(tr("Open &Last Port: %1").arg(PortTitle(last)));
   lastPortAction_->setChecked(open && last == portDevice_);
 }
 
@@ -355,7 +388,7 @@ void FrmMain::buildStatusBar() {
 }
 
 void FrmMain::updateStatusBar() {
-  QString port = "No port";
+  QString port = tr("No port");
   if (portDevice_ == kSimDevice) {
     port = PortTitle(portDevice_);
   } else if (!portDevice_.isEmpty()) {
@@ -363,10 +396,10 @@ void FrmMain::updateStatusBar() {
   }
   lblStatusPort->setText(port);
   const Activity& activity = session_.activity;
-  lblStatusLink->setText(!activity.running().isEmpty() ? "Busy: " + activity.running()
-                         : session_.port.isOpen()      ? QString("Connected")
-                                                       : QString("Not connected"));
-  lblStatusResult->setText(activity.stopping() ? QString(kStoppingText) : activity.lastResult());
+  lblStatusLink->setText(!activity.running().isEmpty() ? tr("Busy: %1").arg(activity.running())
+                         : session_.port.isOpen()      ? tr("Connected")
+                                                       : tr("Not connected"));
+  lblStatusResult->setText(activity.stopping() ? StoppingText() : activity.lastResult());
 }
 
 QWidget* FrmMain::openLineMonitor() {
@@ -422,7 +455,7 @@ void FrmMain::openPort(const QString& device) {
                                     std::chrono::seconds(5)));
   }
   portDevice_ = device;
-  session_.activity.begin("Opening " + PortTitle(device));
+  session_.activity.begin(tr("Opening %1").arg(PortTitle(device)));
   const bool opened = session_.connection.Open();
   session_.activity.end();
   if (opened) WriteLastPort(device);
@@ -482,10 +515,10 @@ QWidget* FrmMain::buildIoFrames() {
   auto* box = new QWidget(this);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
-  fraIoInput = makeFrame(box, "fraIoInput", "I/O Input");
+  fraIoInput = makeFrame(box, "fraIoInput", tr("I/O Input"));
   auto* inputs = new QHBoxLayout(fraIoInput);
   for (int module = 0; module < 2; ++module) {
-    auto* frame = makeFrame(fraIoInput, ArrayName("fraIoModule", module), QString("Module %1").arg(module + 1));
+    auto* frame = makeFrame(fraIoInput, ArrayName("fraIoModule", module), tr("Module %1").arg(module + 1));
     auto* grid = new QGridLayout(frame);
     for (int i = 0; i < 32; ++i) {
       const int point = module * 32 + i;
@@ -499,7 +532,7 @@ QWidget* FrmMain::buildIoFrames() {
     inputs->addWidget(frame);
   }
   layout->addWidget(fraIoInput);
-  fraIoOut = makeFrame(box, "fraIoOut", "I/O Output");
+  fraIoOut = makeFrame(box, "fraIoOut", tr("I/O Output"));
   auto* grid = new QGridLayout(fraIoOut);
   for (int point = 0; point < 64; ++point) {
     auto* c = new QCheckBox(OutputLabel(point), fraIoOut);
@@ -512,12 +545,12 @@ QWidget* FrmMain::buildIoFrames() {
 }
 
 QWidget* FrmMain::buildSensorFrame() {
-  auto* frame = makeFrame(this, "fraSensor", "Sensor");
+  auto* frame = makeFrame(this, "fraSensor", tr("Sensor"));
   auto* grid = new QGridLayout(frame);
-  const char* captions[] = {"POS", "HOME", "NEG"};
+  const QString captions[] = {tr("POS"), tr("HOME"), tr("NEG")};
   for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(captions[c], frame), 0, c + 1);
   for (int axis = 0; axis < 6; ++axis) {
-    auto* label = new QLabel(QString("%1 Axis").arg(axis + 1), frame);
+    auto* label = new QLabel(tr("%1 Axis").arg(axis + 1), frame);
     grid->addWidget(label, axis + 1, 0);
     axisRows_[static_cast<std::size_t>(axis)].push_back(label);
     for (int c = 0; c < 3; ++c) {
@@ -539,65 +572,65 @@ QWidget* FrmMain::buildConsole() {
   layout->setContentsMargins(0, 0, 0, 0);  // the frames line up with the sensor frame under them
   fraRunZr = makeFrame(box, "fraRunZr", "");
   auto* runZr = new QGridLayout(fraRunZr);
-  const char* svon[] = {"AMP ON", "AMP OFF", "ALARM RESET"};
+  const QString svon[] = {tr("AMP ON"), tr("AMP OFF"), tr("ALARM RESET")};
   for (int i = 0; i < 3; ++i) {
     cmdSvon[i] = makeButton(fraRunZr, ArrayName("cmdSvon", i), svon[i]);
     runZr->addWidget(cmdSvon[i], 0, i);
   }
-  cmdReadError = makeButton(fraRunZr, "cmdReadError", "ERROR READ");
+  cmdReadError = makeButton(fraRunZr, "cmdReadError", tr("ERROR READ"));
   runZr->addWidget(cmdReadError, 0, 3);
-  cmdZR = makeButton(fraRunZr, "cmdZR", "ZR");
+  cmdZR = makeButton(fraRunZr, "cmdZR", tr("ZR"));
   runZr->addWidget(cmdZR, 1, 0);
 
-  fraRun = makeFrame(fraRunZr, "fraRun", "Run");
+  fraRun = makeFrame(fraRunZr, "fraRun", tr("Run"));
   auto* run = new QHBoxLayout(fraRun);
   txtRunPrgNo = makeEdit(fraRun, "txtRunPrgNo", "0", 40);
   run->addWidget(txtRunPrgNo);
-  cmdRun[0] = makeButton(fraRun, ArrayName("cmdRun", 0), "RUN");
+  cmdRun[0] = makeButton(fraRun, ArrayName("cmdRun", 0), tr("RUN"));
   cmdRun[1] = makeButton(fraRun, ArrayName("cmdRun", 1), "");
   cmdRun[1]->setIcon(stopIcon());
-  cmdRun[1]->setToolTip("STOP");
-  cmdRun[2] = makeButton(fraRun, ArrayName("cmdRun", 2), "RUN-RESET");
+  cmdRun[1]->setToolTip(tr("STOP"));
+  cmdRun[2] = makeButton(fraRun, ArrayName("cmdRun", 2), tr("RUN-RESET"));
   for (auto* b : cmdRun) run->addWidget(b);
   runZr->addWidget(fraRun, 1, 1, 1, 3);
 
-  auto* move = makeFrame(fraRunZr, "fraMove", "Move");
+  auto* move = makeFrame(fraRunZr, "fraMove", tr("Move"));
   auto* moveLayout = new QHBoxLayout(move);
-  const char* moveTexts[] = {"MVE P000", "10", "50"};
+  const char* moveTexts[] = {"MVE P000", "10", "50"};  // a command line and two numbers: typed, not read
   for (int i = 0; i < 3; ++i) {
     txtMove[i] = makeEdit(move, ArrayName("txtMove", i), moveTexts[i], i == 0 ? 160 : 50);
     moveLayout->addWidget(txtMove[i]);
   }
-  cmdMov = makeButton(move, "cmdMov", "OK");
+  cmdMov = makeButton(move, "cmdMov", tr("OK"));
   moveLayout->addWidget(cmdMov);
   runZr->addWidget(move, 2, 0, 1, 4);
   layout->addWidget(fraRunZr);
 
-  fraJog = makeFrame(box, "fraJog", "Jog");
+  fraJog = makeFrame(box, "fraJog", tr("Jog"));
   auto* jog = new QGridLayout(fraJog);
-  cmdJog[0] = makeButton(fraJog, ArrayName("cmdJog", 0), "<-  Pos");
-  cmdJog[1] = makeButton(fraJog, ArrayName("cmdJog", 1), "Neg  ->");
+  cmdJog[0] = makeButton(fraJog, ArrayName("cmdJog", 0), tr("<-  Pos"));
+  cmdJog[1] = makeButton(fraJog, ArrayName("cmdJog", 1), tr("Neg  ->"));
   jog->addWidget(cmdJog[0], 0, 0);
   jog->addWidget(cmdJog[1], 0, 1);
-  jog->addWidget(new QLabel("Speed", fraJog), 1, 0);
+  jog->addWidget(new QLabel(tr("Speed"), fraJog), 1, 0);
   txtJogSpd = makeEdit(fraJog, "txtJogSpd", "10", 50);
   jog->addWidget(txtJogSpd, 1, 1);
-  jog->addWidget(new QLabel("Axis", fraJog), 2, 0);
+  jog->addWidget(new QLabel(tr("Axis"), fraJog), 2, 0);
   txtAxisSel = makeEdit(fraJog, "txtAxisSel", "1", 50);
   txtAxisSel->setReadOnly(true);
   jog->addWidget(txtAxisSel, 2, 1);
-  cmdAxisSel[0] = makeButton(fraJog, ArrayName("cmdAxisSel", 0), "NEXT");
-  cmdAxisSel[1] = makeButton(fraJog, ArrayName("cmdAxisSel", 1), "PREV");
+  cmdAxisSel[0] = makeButton(fraJog, ArrayName("cmdAxisSel", 0), tr("NEXT"));
+  cmdAxisSel[1] = makeButton(fraJog, ArrayName("cmdAxisSel", 1), tr("PREV"));
   jog->addWidget(cmdAxisSel[0], 2, 2);
   jog->addWidget(cmdAxisSel[1], 2, 3);
   layout->addWidget(fraJog);
 
-  auto* positions = makeFrame(box, "fraPosition", "Position");
+  auto* positions = makeFrame(box, "fraPosition", tr("Position"));
   auto* pos = new QGridLayout(positions);
-  pos->addWidget(new QLabel("Command", positions), 1, 0);
-  pos->addWidget(new QLabel("Actual", positions), 2, 0);
+  pos->addWidget(new QLabel(tr("Command"), positions), 1, 0);
+  pos->addWidget(new QLabel(tr("Actual"), positions), 2, 0);
   for (int axis = 0; axis < 6; ++axis) {
-    auto* label = new QLabel(QString("%1 Axis").arg(axis + 1), positions);
+    auto* label = new QLabel(tr("%1 Axis").arg(axis + 1), positions);
     pos->addWidget(label, 0, axis + 1);
     txtComPos[axis] = makeEdit(positions, ArrayName("txtComPos", axis), "");
     txtActPos[axis] = makeEdit(positions, ArrayName("txtActPos", axis), "");
@@ -611,18 +644,18 @@ QWidget* FrmMain::buildConsole() {
     pos->addWidget(txtActPos[axis], 2, axis + 1);
   }
   auto* locRow = new QHBoxLayout;
-  locRow->addWidget(new QLabel("LOC #", positions));
+  locRow->addWidget(new QLabel(tr("LOC #"), positions));
   txtLocSet = makeEdit(positions, "txtLocSet", "0", 60);
   locRow->addWidget(txtLocSet);
-  cmdLocSet = makeButton(positions, "cmdLocSet", "SET");
+  cmdLocSet = makeButton(positions, "cmdLocSet", tr("SET"));
   locRow->addWidget(cmdLocSet);
   locRow->addStretch();
   pos->addLayout(locRow, 3, 0, 1, 7);
   layout->addWidget(positions);
 
   auto* io = new QHBoxLayout;
-  cmdIoStatus[0] = makeButton(box, ArrayName("cmdIoStatus", 0), "I/O Check Start");
-  cmdIoStatus[1] = makeButton(box, ArrayName("cmdIoStatus", 1), "I/O Check Stop");
+  cmdIoStatus[0] = makeButton(box, ArrayName("cmdIoStatus", 0), tr("I/O Check Start"));
+  cmdIoStatus[1] = makeButton(box, ArrayName("cmdIoStatus", 1), tr("I/O Check Stop"));
   io->addWidget(cmdIoStatus[0]);
   io->addWidget(cmdIoStatus[1]);
   layout->addLayout(io);

@@ -72,6 +72,7 @@ class FrmMain : public QMainWindow, public ConsoleDisplay {
 
  private:
   void buildMenus();
+  void buildLanguageMenu(QMenu& view);
   void buildStatusBar();
   void updateStatusBar();
   void updatePortMenu();

@@ -16,14 +16,14 @@ void SetButtonColour(QWidget* button, const QColor& colour) {
 }
 
 QString FrmSplash::versionText(int major, int minor, int revision) {
-  return QString("Ver %1.%2%3").arg(major).arg(minor).arg(revision);
+  return tr("Ver %1.%2%3").arg(major).arg(minor).arg(revision);
 }
 
 FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent) {
   setObjectName("frmSplash");
-  setWindowTitle("Zova");
+  setWindowTitle(tr("Zova"));
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel("Multi Axis Controller", this);
+  auto* title = new QLabel(tr("Multi Axis Controller"), this);
   title->setObjectName("Label1");
   QFont big = title->font();
   big.setPointSize(big.pointSize() + 8);
@@ -39,13 +39,13 @@ FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent) {
   layout->addWidget(picture);
 
   auto* grid = new QGridLayout;
-  const char* axisCaptions[] = {"2 Axes Controller",
-                                "3 Axes Controller",
-                                "4 Axes Controller",
-                                "5 Axes Controller",
-                                "6 Axes Controller",
-                                "OK",
-                                "Cancel"};
+  const QString axisCaptions[] = {tr("2 Axes Controller"),
+                                  tr("3 Axes Controller"),
+                                  tr("4 Axes Controller"),
+                                  tr("5 Axes Controller"),
+                                  tr("6 Axes Controller"),
+                                  tr("OK"),
+                                  tr("Cancel")};
   for (int i = 0; i < 7; ++i) {
     auto* b = new QPushButton(axisCaptions[i], this);
     b->setObjectName(QString("cmdSelTev_%1").arg(i));
@@ -57,7 +57,7 @@ FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent) {
       SetButtonColour(b, palette().color(QPalette::ToolTipBase));
     }
   }
-  const char* plcCaptions[] = {"MITSUBISHI_PLC", "Pellar PLC", "OMRON PLC"};
+  const QString plcCaptions[] = {tr("MITSUBISHI_PLC"), tr("Pellar PLC"), tr("OMRON PLC")};
   for (int i = 0; i < 3; ++i) {
     auto* b = new QPushButton(plcCaptions[i], this);
     b->setObjectName(QString("cmdSelTevPlc_%1").arg(i));
@@ -71,7 +71,7 @@ FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent) {
   grid->addWidget(cmdSelTev_[6], 5, 1);
   layout->addLayout(grid);
 
-  auto* notice = new QLabel(QString::fromUtf8("제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오."), this);
+  auto* notice = new QLabel(tr("제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오."), this);
   notice->setObjectName("lblNotice");
   layout->addWidget(notice);
   auto* version = new QLabel(versionText(kVersionMajor, kVersionMinor, kVersionRevision), this);
