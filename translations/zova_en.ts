@@ -96,7 +96,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     <message>
         <location filename="../src/app/windows/frm_ax_para.cpp" line="+24"/>
         <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
-        <translation>Choose the file to save to with File Open.</translation>
+        <translation>In the File Open menu, enter the name of the file to save to.</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -276,12 +276,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>This overwrites the controller&apos;s %1 with the backup in %2.</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Stopping after the current exchange…</source>
-        <translation>Stopping after the current exchange…</translation>
-    </message>
-    <message>
-        <location line="+20"/>
+        <location line="+37"/>
         <source>stopped at the operator&apos;s request</source>
         <translation>stopped at the operator&apos;s request</translation>
     </message>
@@ -1183,7 +1178,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     <message>
         <location filename="../src/app/windows/frm_sys_para.cpp" line="+25"/>
         <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
-        <translation>Choose the file to save to with File Open.</translation>
+        <translation>In the File Open menu, enter the name of the file to save to.</translation>
     </message>
     <message>
         <location line="+22"/>
@@ -1276,7 +1271,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     <message>
         <location line="+5"/>
         <source>ERROR</source>
-        <translation>ERROR</translation>
+        <translation>Error</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1723,7 +1718,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     <message>
         <location line="+4"/>
         <source> 0 ~ 99 까지 입력하십시요.</source>
-        <translation>Enter a number from 0 to 99.</translation>
+        <translation> Enter a number from 0 to 99.</translation>
     </message>
     <message>
         <location filename="../src/app/windows/position_screen.cpp" line="+24"/>
@@ -1733,12 +1728,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     <message>
         <location line="+2"/>
         <source> End Loc 는 Start Loc 보다 커야 합니다.</source>
-        <translation>End Loc must not be smaller than Start Loc.</translation>
+        <translation> End Loc must not be less than Start Loc.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
-        <translation>Choose the file to save to with File Open.</translation>
+        <translation>In the File Open menu, enter the name of the file to save to.</translation>
     </message>
     <message>
         <location line="+79"/>

@@ -275,12 +275,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>%2 폴더의 백업으로 컨트롤러의 다음 내용을 덮어씁니다: %1.</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Stopping after the current exchange…</source>
-        <translation>현재 전송을 마친 후 중지합니다…</translation>
-    </message>
-    <message>
-        <location line="+20"/>
+        <location line="+37"/>
         <source>stopped at the operator&apos;s request</source>
         <translation>사용자의 요청으로 중지했습니다</translation>
     </message>

@@ -171,10 +171,8 @@ void FrmBackup::run() {
   const std::string folder = folder_.toStdString();
   // Said where the operator looks, also when closing the window asked for the stop.
   const QMetaObject::Connection stopShown = connect(&session_.activity, &Activity::stopRequested, this, [this] {
-    txtSummary_->appendPlainText(tr("Stopping after the current exchange…"));
+    txtSummary_->appendPlainText(StoppingText());  // the status bar's words, so the two places say the same
   });
-  // The words of the status bar, so the two places say the same.
-  static_assert(std::string_view(kStoppingText) == "Stopping after the current exchange…");
   {
     Operation operation(session_, windowTitle(), {cmdCancel_});
     switch (action_) {
