@@ -76,9 +76,9 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunCompile, kExitOk, "{f}|--program|3", "MVE P5 ;a\r\n\r\nSET R1 32767\r\n[EOF]\r\n",
        "01100005 00000000\nB1200001 7FFF0000\nFF000000 00000000\n", ""},
       {RunCompile, kExitLink, "{f}", "MVE P9999\nSTOP\n", "36000000 00000000\n",
-       "{f}:1: LOC 번호 초과|{f}:2: the source ends without an [EOF] line"},
+       "{f}:1: Location number out of range|{f}:2: the source ends without an [EOF] line"},
       {RunCompile, kExitOk, "--line|CCLR 6", "", "B6000006 00000000\n", ""},  // six axes when not given
-      {RunCompile, kExitLink, "--line|CCLR 6", "", "", "CCLR-MAX_AXIS_LMT_OVER", 3},
+      {RunCompile, kExitLink, "--line|CCLR 6", "", "", "CCLR: axis number out of range", 3},
       {RunCompile, kExitUsage, "--line|STOP", "", "", "*", 7},
       {RunCompile, kExitUsage, "", "", "", "*"},
       {RunCompile, kExitUsage, "--line", "", "", "*"},
@@ -91,7 +91,8 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunCompile, kExitUsage, "--program|1", "", "", "*"},
       {RunCheck, kExitOk, "{f}", "MVE P5 ;a\r\n[EOF]\r\n", "", ""},
       {RunCheck, kExitLink, "{f}", badRecords,
-       "{f}:1: LOC 번호 초과\n{f}:3: GOT sysntex error\n{f}:4: the source ends without an [EOF] line\n",
+       "{f}:1: Location number out of range\n{f}:3: Syntax error in the GOTO instruction\n{f}:4: the source ends "
+       "without an [EOF] line\n",
        "{f}: 3 problems"},
       {RunCheck, kExitFile, "/nonexistent/zova.dat", "", "", "*"},
       {RunCheck, kExitUsage, "{f}|{f}", badRecords, "", "*"},

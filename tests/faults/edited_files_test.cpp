@@ -130,8 +130,8 @@ TEST(EditedFiles, EveryMistakeIsRefusedAtItsLineAndChangesNothing) {
         Lines edited = lines;
         const std::size_t value = anyValue(rng);
         const std::string bad = EditWord(edited[at], kind.firstValue + value, edit);
-        const std::string axis = values == 1 ? "" : "axis " + std::to_string(value + 1) + ": ";
-        cases.push_back({name, Join(edited), k + 1, axis + bad + " "});
+        const std::string axis = values == 1 ? "" : std::to_string(value + 1) + "축: ";
+        cases.push_back({name, Join(edited), k + 1, axis + bad + ":"});
       }
       const auto other = k == last ? at - 1 : at + 1;
       Lines swapped = lines, dropped = lines, doubled = lines;
@@ -198,19 +198,19 @@ TEST_F(EditedFileCommands, RefusedFilesExit3AndSendNothing) {
     std::string text;
     std::string message;  // after "FILE:"
   } cases[] = {
-      {cli::RunLoc, {"send", "all", "--file"}, edit(locText, "2.50", "2,50"), "7: axis 2: 2,50 has a comma"},
+      {cli::RunLoc, {"send", "all", "--file"}, edit(locText, "2.50", "2,50"), "7: 2축: 2,50: 쉼표가 있습니다"},
       {cli::RunSft,
        {"send", "all", "--file"},
        edit(positions::FormatTableFile(sft), "1.00", "200000.00"),
-       "5: axis 3: 200000.00 lies outside -167772.16 to 167772.15"},
+       "5: 3축: 200000.00: -167772.16 ~ 167772.15 범위를 벗어났습니다"},
       {cli::RunSysPara,
        {"send", "--file"},
        edit(SysParaFileText(test::Defaults<SysPara>()), " 1 ", "+1 "),
-       "2: +1 is not a number as the program writes it (such as 12 or -5)"},
+       "2: +1: 이 프로그램이 쓰는 숫자 형식이 아닙니다 (12, -5처럼 쓰십시오)"},
       {cli::RunAxPara,
        {"send", "--file"},
        edit(axText, test::CrLfLines(axText)[1] + "\r\n", ""),
-       "2: expected \"LOOP------ = \" and six whole numbers"},
+       "2: \"LOOP------ = \" 뒤에 정수 여섯 개가 있어야 합니다"},
   };
   for (const auto& c : cases) {
     const std::string file = path("edited.dat");

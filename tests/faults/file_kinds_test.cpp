@@ -19,7 +19,6 @@
 #include "cli/cmd_positions.h"
 #include "cli/cmd_program.h"
 #include "cli/port_factory.h"
-#include "link/atomic_file.h"
 #include "support/scratch_dir.h"
 #include "support/test_support.h"
 
@@ -65,10 +64,9 @@ TEST_F(FileKinds, EveryReaderRefusesWhatIsNotAReadableRegularFile) {
       {"missing", false, [](const fs::path&) {}, std::strerror(ENOENT)},
   };
 #ifndef _WIN32  // FIFOs, device nodes and unreadable modes are POSIX's
+  kinds.push_back({"FIFO", false, [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); }, "일반 파일이 아닙니다"});
   kinds.push_back(
-      {"FIFO", false, [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); }, std::string(kMsgNotRegularFile)});
-  kinds.push_back({"device", false, [](const fs::path& p) { fs::create_symlink("/dev/zero", p); },
-                   std::string(kMsgNotRegularFile)});
+      {"device", false, [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }, "일반 파일이 아닙니다"});
   // Root reads every file whatever its mode.
   if (::geteuid() != 0) {
     kinds.push_back(

@@ -47,8 +47,7 @@ TEST_F(ParameterCommands, AFetchKeepsWhatTheControllerHoldsAndItsSendIsRefused) 
   sim.wire.clear();
   sim.ui.clear();
   EXPECT_EQ(RunAxPara(ctx, {"send", "--file", file}), kExitUsage);
-  EXPECT_EQ(sim.ui.texts(),
-            std::vector<std::string>{file + ":26: ACC axis 2 99999: 0 ~ 25000 사이의 값을 입력하십시요."});
+  EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{file + ":26: ACC 2축 99999: 0 ~ 25000 사이의 값을 입력하십시요."});
   EXPECT_EQ(sim.wire.text(), "");
 }
 

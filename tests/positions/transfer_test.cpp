@@ -142,11 +142,10 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
       {"block below 0", false, kLocModeBlock, 0, -3, 4, " 0 ~ 2500 까지 입력하십시요."},
       {"reversed block", false, kLocModeBlock, 0, 6, 5, " End Loc 는 Start Loc 보다 커야 합니다."},
       {"shift 1001", true, kModeSingle, 1001, 0, 0, " 0 ~ 1000 까지 입력하십시요."},
-      {"value 167772.16", false, kModeSingle, 7, 0, 0, std::string("P007 axis 2") + kValueRange, 7, 1, 16777216},
-      {"value -167772.17", true, kModeSingle, 3, 0, 0, std::string("S03 axis 1") + kValueRange, 3, 0, -16777217},
-      {"value in a block", false, kLocModeBlock, 0, 10, 20, std::string("P015 axis 2") + kValueRange, 15, 1, 20000000},
-      {"value in the last row", true, kSftModeAll, 0, 0, 0, std::string("S999 axis 1") + kValueRange, 999, 0,
-       INT32_MIN},
+      {"value 167772.16", false, kModeSingle, 7, 0, 0, std::string("P007 2축") + kValueRange, 7, 1, 16777216},
+      {"value -167772.17", true, kModeSingle, 3, 0, 0, std::string("S03 1축") + kValueRange, 3, 0, -16777217},
+      {"value in a block", false, kLocModeBlock, 0, 10, 20, std::string("P015 2축") + kValueRange, 15, 1, 20000000},
+      {"value in the last row", true, kSftModeAll, 0, 0, 0, std::string("S999 1축") + kValueRange, 999, 0, INT32_MIN},
   };
   for (const auto& c : cases) {
     for (bool receive : {false, true}) {
