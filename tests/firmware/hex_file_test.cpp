@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "firmware/hex_file.h"
-#include "link/translation.h"
 
 namespace zova {
 namespace {
@@ -79,25 +78,6 @@ TEST(HexFile, RefusedFilesNameTheLineAndLeaveTheImage) {
 }
 
 // The values land in the English sentences too, in their places.
-TEST(HexFile, RefusalsInEnglishKeepTheirValues) {
-  const std::string good = Line(0, 0, {1, 2, 3, 4});
-  const std::pair<std::string, const char*> cases[] = {
-      {good + Line(0, 6, {5}) + kEnd, "address 00000006: the data before ends at 00000003, which leaves a gap"},
-      {good + Line(0, 2, {5}) + kEnd,
-       "address 00000002: the data before ends at 00000003, so the records overlap or "
-       "the address goes backwards"},
-      {good + Line(4, 0, {0}) + kEnd, "a record of type 04 must hold 2 bytes"},
-  };
-  SetLanguage(Language::English);
-  for (const auto& [text, message] : cases) {
-    HexImage image;
-    TextFault fault;
-    EXPECT_EQ(ParseHex(text, image, fault), HexStatus::Damaged);
-    EXPECT_EQ(fault.message, message);
-  }
-  SetLanguage(Language::Korean);
-}
-
 // Images of every size and place, written as the program writes them, read back whole; then one edit
 // each, which the reader refuses at the line the edit made wrong.
 TEST(HexFile, SingleEditsOfWrittenImagesAreRefusedAtTheirLine) {
