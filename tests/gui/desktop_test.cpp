@@ -119,7 +119,7 @@ TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
   for (const char* handshaking : {"", "x"}) {
     store.setValue("Properties/Handshaking", handshaking);
     MainRig rig;
-    EXPECT_EQ(rig.taken(), Texts{std::string("Invalid property value: \"") + (*handshaking ? "x" : "abc") + "\""});
+    EXPECT_EQ(rig.taken(), Texts{std::string("잘못된 속성 값입니다: \"") + (*handshaking ? "x" : "abc") + "\""});
     EXPECT_EQ(rig.icons, std::vector<MessageIcon>{MessageIcon::Exclamation});
     store.setValue("Properties/Settings", "19200,n,8,2");
   }
@@ -363,9 +363,9 @@ TEST(StatusBar, EachOperationIsBusyWhileItRunsAndEndsWithItsOwnResult) {
       {cmd::kSendProgram, [&] { Click(editor, "cmdSend"); }, "Busy: Send as program 9", "Program 9 sent"},
       {cmd::kReceiveProgram, [&] { Click(editor, "cmdFetch"); }, "Busy: Fetch program 9", "Program 9 fetched"},
       {cmd::kReceiveLocations, [&] { OpenScreen(rig, "mnuBackup", "frmBackup"); }, "Busy: Backup",
-       "Backup: programs,loc,sft,sys,axis saved in " + rig.file("b")},
+       "Backup: programs,loc,sft,sys,axis: " + rig.file("b") + "에 저장했습니다"},
       {cmd::kReceiveLocations, [&] { OpenScreen(rig, "mnuCompare", "frmCompare"); }, "Busy: Compare",
-       "Compare: the controller holds what the backup holds"},
+       "Compare: 컨트롤러의 내용이 백업과 같습니다"},
   };
   for (const auto& row : rows) {
     rig.session.activity.setResult("Not sent: the source has 1 problem.");
@@ -397,7 +397,7 @@ TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
   QPointer<QWidget> w = OpenScreen(rig, "mnuBackup", "frmBackup");
   EXPECT_EQ(stopping, std::tuple(QString(app::kStoppingText), QString(app::kStoppingText), false));
   EXPECT_EQ(std::pair(Summary(w).section('\n', 1), Text(rig.main.get(), "lblStatusResult")),
-            std::pair(QString("no backup was written"), QString("Backup: no backup was written")));
+            std::pair(QString("백업을 저장하지 않았습니다"), QString("Backup: 백업을 저장하지 않았습니다")));
   EXPECT_EQ(chosen.requests.at(0).form, app::FileDialogForm::NewFolder);
   CloseScreen(w);
   CloseScreen(OpenScreen(rig, "mnuBackup", "frmBackup"));
@@ -416,9 +416,10 @@ TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
   EXPECT_EQ(rig.taken().back(),
             "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
             "999 and programs 0 to 31 with the backup in " +
-                folder.toStdString() + ".\nAXES: controller 3, now 4");
-  EXPECT_EQ(std::tuple(Summary(w), Text(rig.main.get(), "lblStatusResult"), Controller(rig).commandLog.size()),
-            std::tuple(QString("nothing was sent"), QString("Restore: nothing was sent"), commands));
+                folder.toStdString() + ".\nAXES: 컨트롤러 3, 변경 후 4");
+  EXPECT_EQ(
+      std::tuple(Summary(w), Text(rig.main.get(), "lblStatusResult"), Controller(rig).commandLog.size()),
+      std::tuple(QString("아무것도 전송하지 않았습니다"), QString("Restore: 아무것도 전송하지 않았습니다"), commands));
 }
 
 // A folder for a backup may be typed as a new name; an existing one is taken as it is.

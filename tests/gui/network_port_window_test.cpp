@@ -29,7 +29,7 @@ TEST(NetworkPortWindow, OpensThroughTheDialogReceivesAndFailsWhenTheServerGoes) 
   });
   Find<QAction>(main, "mnuCommPortNetwork")->trigger();
   Settle();
-  EXPECT_EQ(refused, "rfc2217://127.0.0.1: no port number; write HOST:PORT");
+  EXPECT_EQ(refused, "rfc2217://127.0.0.1: 포트 번호가 없습니다. HOST:PORT 형식으로 쓰십시오");
   EXPECT_EQ(Shown(main, {"lblStatusPort", "lblStatusLink"}), address + "  9600,n,8,1 Connected");
   EXPECT_EQ(Find<QAction>(main, "mnuCommPortLast")->text().remove('&'), "Open Last Port: " + address);
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");

@@ -160,7 +160,7 @@ TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
   programs[4] = programs[3];
   std::copy_n(std::array<std::uint8_t, 4>{0x00, 0x00, 0xFF, 0x01}.begin(), 4, programs[4].block.begin() + 2);
   Do(w, {"txtFileReceive_1=4", "cmdFileReceive_0"});
-  EXPECT_NE(rig.taken().at(0).find(received.toStdString() + ":1: the controller's record 01FF0000"), std::string::npos);
+  EXPECT_NE(rig.taken().at(0).find(received.toStdString() + ":1: 제어기의 레코드 01FF0000"), std::string::npos);
   // "ALL Trans" first checks that the folder holds all 32 files, and names the first missing one.
   Click(w, "cmdFileTrans_1");
   EXPECT_NE(rig.taken().at(0).find(rig.file("ZOVAPRG00.dat").toStdString()), std::string::npos);
@@ -199,7 +199,7 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
   WriteFile(rig.file("bad.dat"), "AXES-------= 3,\r\n");
   ClickAnswering(w, "cmdSave_0", rig.file("bad.dat"));
   EXPECT_EQ(std::pair(rig.taken(), Text(w, "txtSys_17")),
-            std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: 3, has a comma"}, QString("55")));
+            std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: 3,: 쉼표가 있습니다"}, QString("55")));
 
   auto& block = Controller(rig).machine.parameters.system;
   Controller(rig).machine.axes = 5;  // the controller reports the count it drives as AXES
@@ -262,9 +262,10 @@ TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
   EXPECT_EQ(axes[0][131], 250);
   WriteFile(rig.file("bad.dat"), "MOTOR----- = 1 1\r\n");  // said once, though opening changes the name
   ClickAnswering(w, "cmdSave_0", rig.file("bad.dat"));
-  EXPECT_EQ(std::pair(rig.taken(), Text(w, "txtSw_9")),
-            std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: expected \"MOTOR----- = \" and six whole numbers"},
-                      QString("250")));
+  EXPECT_EQ(
+      std::pair(rig.taken(), Text(w, "txtSw_9")),
+      std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: \"MOTOR----- = \" 뒤에 정수 여섯 개가 있어야 합니다"},
+                QString("250")));
 }
 
 }  // namespace zova::test
