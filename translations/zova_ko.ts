@@ -64,7 +64,7 @@ For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECO
   rfc2217://HOST:PORT  Telnet with COM Port Control: the line settings are set on the server
 HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].
 Neither form is encrypted: use them on a closed network or through an SSH tunnel.</source>
-        <translation>디바이스 서버(시리얼-네트워크 변환기)에 연결된 컨트롤러:
+        <translation>디바이스 서버(시리얼-네트워크 변환기)에 연결된 제어기:
   tcp://HOST:PORT      바이트를 그대로 주고받습니다 (서버의 &quot;TCP server&quot; 또는 raw 모드;
                        시리얼 통신 설정은 서버에서 합니다)
   rfc2217://HOST:PORT  COM Port Control을 쓰는 Telnet: 통신 설정을 서버에 보냅니다
@@ -232,7 +232,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     <message>
         <location line="+1"/>
         <source>Controller</source>
-        <translation>컨트롤러</translation>
+        <translation>제어기</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -272,7 +272,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     <message>
         <location line="+1"/>
         <source>This overwrites the controller&apos;s %1 with the backup in %2.</source>
-        <translation>%2 폴더의 백업으로 컨트롤러의 다음 내용을 덮어씁니다: %1.</translation>
+        <translation>%2 폴더의 백업으로 제어기의 다음 내용을 덮어씁니다: %1.</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -310,7 +310,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     <message>
         <location line="+3"/>
         <source>Controller firmware (Intel HEX)</source>
-        <translation>컨트롤러 펌웨어 (Intel HEX)</translation>
+        <translation>제어기 펌웨어 (Intel HEX)</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -642,7 +642,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     <message>
         <location line="+9"/>
         <source>The written source does not compile back to what the controller holds; File &gt; Backup keeps the exact image.</source>
-        <translation>저장한 소스를 다시 컴파일해도 컨트롤러에 있는 프로그램과 같아지지 않습니다. 정확한 이미지는 File &gt; 백업으로 보관하십시오.</translation>
+        <translation>저장한 소스를 다시 컴파일해도 제어기에 있는 프로그램과 같아지지 않습니다. 정확한 이미지는 File &gt; 백업으로 보관하십시오.</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -750,7 +750,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     <message>
         <location line="+3"/>
         <source>seconds since opened or cleared   &gt; PC to controller   &lt; controller to PC   byte   name</source>
-        <translation>열거나 지운 뒤 지난 초   &gt; PC에서 컨트롤러로   &lt; 컨트롤러에서 PC로   바이트   이름</translation>
+        <translation>열거나 지운 뒤 지난 초   &gt; PC에서 제어기로   &lt; 제어기에서 PC로   바이트   이름</translation>
     </message>
     <message>
         <location line="+13"/>

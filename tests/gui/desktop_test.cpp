@@ -365,7 +365,7 @@ TEST(StatusBar, EachOperationIsBusyWhileItRunsAndEndsWithItsOwnResult) {
       {cmd::kReceiveLocations, [&] { OpenScreen(rig, "mnuBackup", "frmBackup"); }, "Busy: Backup",
        "Backup: programs,loc,sft,sys,axis: " + rig.file("b") + "에 저장했습니다"},
       {cmd::kReceiveLocations, [&] { OpenScreen(rig, "mnuCompare", "frmCompare"); }, "Busy: Compare",
-       "Compare: 컨트롤러의 내용이 백업과 같습니다"},
+       "Compare: 제어기의 내용이 백업과 같습니다"},
   };
   for (const auto& row : rows) {
     rig.session.activity.setResult("Not sent: the source has 1 problem.");
@@ -416,7 +416,7 @@ TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
   EXPECT_EQ(rig.taken().back(),
             "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
             "999 and programs 0 to 31 with the backup in " +
-                folder.toStdString() + ".\nAXES: 컨트롤러 3, 변경 후 4");
+                folder.toStdString() + ".\nAXES: 제어기 3, 변경 후 4");
   EXPECT_EQ(
       std::tuple(Summary(w), Text(rig.main.get(), "lblStatusResult"), Controller(rig).commandLog.size()),
       std::tuple(QString("아무것도 전송하지 않았습니다"), QString("Restore: 아무것도 전송하지 않았습니다"), commands));
