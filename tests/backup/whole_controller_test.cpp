@@ -63,6 +63,7 @@ class WholeController : public test::CliRig {
     ctx.options.axes = kAxes;
   }
   void MakeBackup() { ASSERT_EQ(Backup(sim.link, setup, Parts::All(), dir()).result, Result::Ok); }
+  test::LanguageGuard english{Language::English};  // the cases check the English texts
   [[nodiscard]] std::string dir() const { return path("backup"); }
 
   backup::Setup setup{kAxes, 0, "sim", "9600,n,8,1", "1.0.3"};
@@ -84,7 +85,6 @@ TEST_F(WholeController, ABackupRestoredIntoAnEmptyControllerHoldsEverything) {
 }
 
 TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
-  const test::LanguageGuard english(Language::English);  // it checks the English texts
   // Controller bytes: the system block ends near 410, the locations near 56000, program 5 starts near 77200.
   for (long cut : {100L, 30000L, 77300L}) {
     test::SimRig rig{kAxes};
@@ -123,7 +123,6 @@ TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
 
 // Each refused before anything is sent, with the message that names the file and line (or the part).
 TEST_F(WholeController, AHostileOrDamagedBackupOrAWrongRequestIsRefusedWithNothingSent) {
-  const test::LanguageGuard english(Language::English);  // it checks the English texts
   MakeBackup();
   const std::string c = path("copy");
   const std::string damaged = c + ": damaged or incomplete backup: ";
@@ -191,7 +190,6 @@ TEST_F(WholeController, AHostileOrDamagedBackupOrAWrongRequestIsRefusedWithNothi
 }
 
 TEST_F(WholeController, ARestoreSaysWhenItChangesTheAxisCountAndNeedsItsSystemBlockToChangeIt) {
-  const test::LanguageGuard english(Language::English);  // it checks the English texts
   MakeBackup();
   Parts loc;
   loc.add(Part::Loc);
@@ -253,7 +251,6 @@ TEST(PortStack, TellsTheSettingsInUse) {
 }
 
 TEST_F(WholeController, CompareListsExactlyWhatChangedOnTheController) {
-  const test::LanguageGuard english(Language::English);  // it checks the English texts
   MakeBackup();
   sim.controller.positions.locations[12][2] = 1000;
   sim.controller.machine.parameters.axis[1][105] = 120;
@@ -267,7 +264,6 @@ TEST_F(WholeController, CompareListsExactlyWhatChangedOnTheController) {
 }
 
 TEST_F(WholeController, AStopLeavesNoBackupAndNoHalfSentTable) {
-  const test::LanguageGuard english(Language::English);  // it checks the English texts
   sim.ui.cancelWhen = [&] { return sim.controller.commandLog.size() > 100; };
   EXPECT_EQ(Backup(sim.link, setup, Parts::All(), dir()).result, Result::Cancelled);
   EXPECT_EQ(filesInDir(), 0);

@@ -17,7 +17,7 @@
 #include "cli/interrupt.h"
 #include "language/transfer/program_files.h"
 #include "link/terminal_ui.h"
-#include "link/translation.h"
+#include "support/language_guard.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"
 #include "support/cli_rig.h"
@@ -60,10 +60,7 @@ std::vector<std::string> Fields(const std::string& text, const std::string& file
 
 // The messages these cases expect are the English ones; the Korean are proven on the real process.
 struct InEnglish {
-  InEnglish() { SetLanguage(Language::English); }
-  ~InEnglish() { SetLanguage(Language::Korean); }
-  InEnglish(const InEnglish&) = delete;
-  InEnglish& operator=(const InEnglish&) = delete;
+  test::LanguageGuard english{Language::English};
 };
 
 class Commands : public test::CliRig, InEnglish {};
