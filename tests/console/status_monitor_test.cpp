@@ -152,8 +152,6 @@ TEST(StatusMonitor, ControllerErrorReadsInPlainEnglishKeepingNumberAndValue) {
       {96, 0, "System error 26: emergency stop switch is on"},
       {41, 9, "Parameter error 01: gain out of range, GAIN = 0 to 50000"},
       {72, 12, "System error 02: location P12 does not exist"},
-      {77, 3, "System error 07: program file PRG3 does not exist"},
-      {91, 1, "System error 21: axis 1 negative sensor is invalid"},
       {115, 6, "Checksum error 05: axis 6 axis parameters are corrupted"},
       {57, 65535, "Error code 57, error value 65535"},
   };

@@ -198,7 +198,6 @@ TEST_F(CliProcess, DataFormsAreTheSameInEveryLanguage) {
       {{"--port", "sim", "--axes", "3", "sft", "receive", "all", "--file", "{f}"}, 0},
       {{"--port", "sim", "--axes", "3", "syspara", "fetch", "--file", "{f}"}, 0},
       {{"--port", "sim", "program", "receive", "0", "{f}"}, 0},
-      {{"--port", "sim", "--axes", "9", "positions"}, 2},
   };
   for (const Case& c : cases) {
     RunResult runs[2];

@@ -1,4 +1,4 @@
-// The compiler's messages in English: each fault it reports, from the line or source that causes it.
+// The compiler's messages in English: each fault it reports on a line, from a line that causes it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,12 +8,6 @@
 
 namespace zova::language::testing {
 namespace {
-
-std::string Repeat(const std::string& line, int count) {
-  std::string text;
-  for (int n = 0; n < count; ++n) text += line + "\r\n";
-  return text;
-}
 
 // The messages of a check, joined by '|'.
 std::string Messages(const std::string& source) {
@@ -81,19 +75,6 @@ TEST(CompileMessages, ReadInEnglishWhenEnglishIsChosen) {
   };
   // clang-format on
   for (const auto& c : lines) EXPECT_EQ(Messages(c.line + std::string("\r\n[EOF]\r\n")), c.message) << c.line;
-
-  const struct {
-    std::string source;
-    const char* message;
-  } sources[] = {
-      {Repeat("STOP ;" + std::string(100, 'c'), 1) + "[EOF]",
-       "the comment is longer than the 100 bytes a program keeps of it"},
-      {"", "the source is empty: a program ends with an [EOF] line"},
-      {"STOP", "the source ends without an [EOF] line"},
-      {Repeat(";", 301), "no [EOF] within the first 300 lines: the compiler reads no further"},
-      {Repeat("STOP", 256) + "[EOF]", "more than 255 instructions before [EOF]: the program image is full"},
-  };
-  for (const auto& c : sources) EXPECT_EQ(Messages(c.source), c.message) << c.source.substr(0, 20);
 }
 
 }  // namespace

@@ -10,8 +10,6 @@ class LanguageGuard {
  public:
   explicit LanguageGuard(Language language) : before_(CurrentLanguage()) { SetLanguage(language); }
   ~LanguageGuard() { SetLanguage(before_); }
-  LanguageGuard(const LanguageGuard&) = delete;
-  LanguageGuard& operator=(const LanguageGuard&) = delete;
 
  private:
   Language before_;
