@@ -19,7 +19,7 @@ _zovactl_serial_devices() {
 
 _zovactl() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
-  local options='--port --settings --axes --machine-type --timeout --handshake-timeout --trace --sim-options --quiet --help --version'
+  local options='--port --settings --axes --machine-type --timeout --handshake-timeout --trace --sim-options --quiet --lang --help --version'
   local commands='ping close servo alarm-reset outputs inputs sensors positions error set-output zero-return jog move run stop reset loc-set compile check list loc sft program syspara axpara firmware backup restore compare diff fleet'
   local IFS=$'\n'
   COMPREPLY=()
@@ -54,6 +54,10 @@ _zovactl() {
       ;;
     --machine-type)
       COMPREPLY=($(compgen -W $'0\n1\n2' -- "$cur"))
+      return
+      ;;
+    --lang)
+      COMPREPLY=($(compgen -W $'ko\nen' -- "$cur"))
       return
       ;;
     --trace | --file)

@@ -86,7 +86,9 @@ int RunError(Context& ctx, const Args&) {
   ConsoleSession session(ctx);
   const ActionResult result = session.status.ControllerErrorClick();
   if (result != ActionResult::Done || !session.status.LastError) return ExitFor(result);
-  std::fprintf(ctx.out, "%s\n", ErrorText(session.status.LastError->code, session.status.LastError->value).c_str());
+  // Printed as the controller's table writes it: data a script reads, the same in every language.
+  const ErrorReport& report = *session.status.LastError;
+  std::fprintf(ctx.out, "%s\n", ErrorText(report.code, report.value, true).c_str());
   return kExitOk;
 }
 

@@ -73,11 +73,14 @@ const std::map<int, const char*>& table() {
 
 }  // namespace
 
-std::string ErrorText(int code, int value) {
+std::string ErrorText(int code, int value, bool asWritten) {
   const auto& t = table();
   auto it = t.find(code);
-  if (it == t.end()) return Tr("Error Code : {1}, Error Value : {2}", {std::to_string(code), std::to_string(value)});
-  return Tr(it->second, {std::to_string(value)});
+  if (it == t.end()) {
+    const std::string_view pattern = TrMark("Error Code : {1}, Error Value : {2}");
+    return Substitute(asWritten ? std::string(pattern) : Tr(pattern), {std::to_string(code), std::to_string(value)});
+  }
+  return Substitute(asWritten ? std::string(it->second) : Tr(it->second), {std::to_string(value)});
 }
 
 }  // namespace zova

@@ -72,7 +72,10 @@ std::string Tr(std::string_view text) {
 }
 
 std::string Tr(std::string_view text, std::initializer_list<std::string_view> values) {
-  const std::string pattern = Tr(text);
+  return Substitute(Tr(text), values);
+}
+
+std::string Substitute(std::string_view pattern, std::initializer_list<std::string_view> values) {
   std::string out;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     // {N}, N from 1 to 9: the N-th value; anything else stays as written.

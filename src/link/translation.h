@@ -22,6 +22,9 @@ void SetLanguage(Language language);
 // As Tr, with {1}, {2}... of the chosen language's text replaced by `values`, since word order differs.
 [[nodiscard]] std::string Tr(std::string_view text, std::initializer_list<std::string_view> values);
 
+// `pattern` with {1}, {2}... replaced by `values`, without a lookup: for a text kept as it is written.
+[[nodiscard]] std::string Substitute(std::string_view pattern, std::initializer_list<std::string_view> values);
+
 // Marks a text for the catalog where it is stored (a table) rather than shown; Tr looks it up later.
 constexpr const char* TrMark(const char* text) { return text; }
 

@@ -194,6 +194,7 @@ TEST_F(CliProcess, DataFormsAreTheSameInEveryLanguage) {
       {{"list", path("records")}, 0},
       {{"--port", "sim", "--axes", "3", "positions"}, 0},
       {{"--port", "sim", "--sim-options", "--input 5", "inputs"}, 0},
+      {{"--port", "sim", "--sim-options", "--error 96 0", "error"}, 0},
       {{"--port", "sim", "--axes", "3", "loc", "receive", "single", "5"}, 0},
       {{"--port", "sim", "--axes", "3", "sft", "receive", "all", "--file", "{f}"}, 0},
       {{"--port", "sim", "--axes", "3", "syspara", "fetch", "--file", "{f}"}, 0},
