@@ -9,6 +9,7 @@
 
 #include "app/desktop_language.h"
 #include "link/network_address.h"
+#include "options/help_text.h"
 #include "options/language_option.h"
 #include "options/whole_number_option.h"
 
@@ -92,7 +93,7 @@ int ParseStartOptions(int argc, const char* const* argv, StartOptions& options, 
     out << e.what() << "\n";
     return 0;
   } catch (const CLI::ParseError& e) {
-    err << "zova: " << e.what() << "\n" << Translated(kUsage);
+    err << "zova: " << options::ParseErrorReason(e) << "\n" << Translated(kUsage);
     return 2;
   }
   return -1;

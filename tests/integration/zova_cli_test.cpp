@@ -17,7 +17,7 @@ TEST(ZovaCommandLine, AnswersHelpVersionAndWrongOptionsWithoutAWindow) {
       {{"--version"}, 0, "zova " ZOVA_VERSION "\n", ""},
       {{"--bogus"}, 2, "", "zova: The following argument was not expected: --bogus\nusage: zova"},
       {{"--axes", "7"}, 2, "", "zova: --axes: takes 2 to 6, not 7\n"},
-      {{"--axes", "3", "--axes", "4"}, 2, "", "zova: --axes: At Most 1 required but received 2\n"},
+      {{"--axes", "3", "--axes", "4"}, 2, "", "zova: --axes: given more than once\n"},
       {{"--port", "tcp://[::1]"}, 2, "", "zova: --port: tcp://[::1]: no port number; write HOST:PORT\n"},
       {{"-platform", "offscreen", "stray"}, 2, "", "zova: The following argument was not expected: stray\n"},
   };
