@@ -47,6 +47,8 @@ TEST(LineSettings, FlowControlModes) {
   std::string error;
   EXPECT_TRUE(ParseFlowControl("2", f, error));
   EXPECT_EQ(f, FlowControl::RtsCts);
+  EXPECT_TRUE(ParseFlowControl("3", f, error));  // the highest mode, both kinds at once
+  EXPECT_EQ(f, FlowControl::RtsCtsXonXoff);
   EXPECT_FALSE(ParseFlowControl("4", f, error));
   EXPECT_FALSE(ParseFlowControl("x", f, error));
 }

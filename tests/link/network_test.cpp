@@ -101,6 +101,8 @@ TEST(Telnet, RequestsAndLineCommandsAsOnTheWire) {
   ASSERT_TRUE(ParseLineSettings("115200,e,7,2", line, error));
   EXPECT_EQ(telnet::LineCommands(line), (Bytes{255, 250, 44,  1,  0, 1, 0xC2, 0,   255, 240, 255, 250, 44, 2,   7,  255,
                                                240, 255, 250, 44, 3, 3, 255,  240, 255, 250, 44,  4,   2,  255, 240}));
+  line.stopBitsTimesTen = 15;  // a server's port may take 1.5 stop bits where the PC's own cannot
+  EXPECT_EQ(telnet::LineCommands(line).at(28), 3);
   const Bytes data = {0xFF, 1, 0xFF};
   Bytes out;
   telnet::AppendEscaped(data.data(), data.size(), out);
