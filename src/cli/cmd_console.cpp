@@ -165,7 +165,7 @@ int RunLocSet(Context& ctx, const Args& args) {
   if (!ctx.requireAxes()) return kExitUsage;
   // Checked here too, so that a wrong number is refused before the positions are read.
   if (!ValueInRange(args[0], 0, kMaxLocPoint)) {
-    ctx.ui->messageBox(kMsgLocRange);
+    ctx.ui->messageBox(Tr(kMsgLocRange));
     return kExitUsage;
   }
   ConsoleSession session(ctx);

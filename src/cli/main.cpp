@@ -117,7 +117,7 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
       "");
   app.add_option("--port", o.port,
                  Tr("serial device, COMn, sim for a built-in simulated controller, or a serial device server: {1}",
-                    {kNetworkPortForms}))
+                    {Tr(kNetworkPortForms)}))
       ->option_text("DEVICE")
       ->check(address);
   // Checked for every port, the simulated one too, so a script learns of a typo before it meets a device.

@@ -50,9 +50,10 @@ void DlgNetworkPort::accept() {
   std::string error;
   const std::string text = address().toStdString();
   if (!IsNetworkPortName(text) || !ParseNetworkAddress(text, parsed, error)) {
-    lblFault_->setText(error.empty()
-                           ? tr("%1: write %2").arg(QString::fromStdString(text), QString::fromUtf8(kNetworkPortForms))
-                           : QString::fromStdString(error));
+    lblFault_->setText(
+        error.empty()
+            ? tr("%1: write %2").arg(QString::fromStdString(text), QString::fromStdString(Tr(kNetworkPortForms)))
+            : QString::fromStdString(error));
     return;
   }
   QDialog::accept();

@@ -352,7 +352,7 @@ bool FrmEditor::writeTo(const QString& path) {
   if (!SaveFileAtomically(path.toStdString(),
                           std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error, where)) {
     ui.messageBox(programs::ListingWriteErrorText(where.errorNumber, programs::kErrorComponent, error),
-                  programs::kListingErrorTitle);
+                  Tr(programs::kListingErrorTitle));
     return false;
   }
   path_ = path;
