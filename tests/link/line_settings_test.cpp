@@ -27,8 +27,8 @@ TEST(LineSettings, AcceptsTheControlsForms) {
 
 // Also what the control's form names but no serial device here applies: it is refused, not replaced.
 TEST(LineSettings, RejectsWithTheTextInTheReason) {
-  std::vector<const char*> refused = {"",           "9600",       "9600,x,8,1",   "9600,n,9,1",  "fast,n,8,1",
-                                      "9600,n,8,3", "9600,n,4,1", "9600,n,8,1,1", "9600.5,n,8,1"};
+  std::vector<const char*> refused = {"",           "9600",       "9600,x,8,1",   "9600,n,9,1",   "fast,n,8,1",
+                                      "9600,n,8,3", "9600,n,4,1", "9600,n,8,1,1", "9600.5,n,8,1", "9600,no,8,1"};
 #ifndef _WIN32
   refused.push_back("9600,n,8,1.5");
 #endif
