@@ -47,6 +47,13 @@ pid_t spawn(const std::string& program, const std::vector<std::string>& args, po
   return pid;
 }
 
+// A server for the length of the test: setpriv (util-linux) has the kernel send it SIGTERM when the test
+// process goes, also where a time limit kills the test before the destructor could stop it by its id.
+pid_t spawnServer(const std::string& program, std::vector<std::string> args, posix_spawn_file_actions_t& actions) {
+  args.insert(args.begin(), {"--pdeathsig", "TERM", program});
+  return spawn("/usr/bin/setpriv", args, actions);
+}
+
 // Waits for the child until the deadline; then kills its group and fails the test. Returns the status.
 int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program) {
   int status = 0;
@@ -105,7 +112,7 @@ SimProcess::SimProcess(const std::vector<std::string>& options) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
   posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-  pid_ = spawn(ZOVASIM_PATH, options, actions);
+  pid_ = spawnServer(ZOVASIM_PATH, options, actions);
   posix_spawn_file_actions_destroy(&actions);
   close(pipeFds[1]);
   // The first line is the device path; a simulator that exits without one has no pseudo-terminal.
@@ -177,7 +184,7 @@ Ser2net::Ser2net(const std::string& device, bool telnet) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-  pid_ = spawn(program, {"-n", "-u", "-c", folder_ + "/ser2net.yaml", "-P", folder_ + "/pid"}, actions);
+  pid_ = spawnServer(program, {"-n", "-u", "-c", folder_ + "/ser2net.yaml", "-P", folder_ + "/pid"}, actions);
   posix_spawn_file_actions_destroy(&actions);
   const auto deadline = Clock::now() + std::chrono::seconds(5);
   while (pid_ > 0 && !listening(port)) {
