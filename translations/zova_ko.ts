@@ -4,7 +4,7 @@
 <context>
     <name>zova::app::CommandLine</name>
     <message>
-        <location filename="../src/app/command_line.cpp" line="+21"/>
+        <location filename="../src/app/command_line.cpp" line="+22"/>
         <source>usage: zova [--port DEVICE|sim] [--axes N] [--machine-type T] [--lang ko|en]
        zova --help | --version
 
@@ -77,7 +77,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>열기(&amp;O)</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+17"/>
         <source>%1: write %2</source>
         <translation>%1: %2 형식으로 입력하십시오</translation>
     </message>
@@ -1204,93 +1204,6 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <location line="-2"/>
         <source>System Parameter PC ☞ TEV</source>
         <translation>System Parameter PC ☞ TEV</translation>
-    </message>
-</context>
-<context>
-    <name>zova::app::IoLabels</name>
-    <message>
-        <location filename="../src/app/windows/io_labels.cpp" line="+14"/>
-        <location line="+16"/>
-        <source>E-STOP</source>
-        <translation>E-STOP</translation>
-    </message>
-    <message>
-        <location line="-16"/>
-        <source>NC</source>
-        <translation>NC</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+15"/>
-        <source>ZR</source>
-        <translation>ZR</translation>
-    </message>
-    <message>
-        <location line="-15"/>
-        <source>RUN/STOP</source>
-        <translation>RUN/STOP</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+13"/>
-        <source>PAUSE</source>
-        <translation>PAUSE</translation>
-    </message>
-    <message>
-        <location line="-13"/>
-        <source>ERR_RST</source>
-        <translation>ERR_RST</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <location line="+10"/>
-        <source>EXT</source>
-        <translation>EXT</translation>
-    </message>
-    <message>
-        <location line="-10"/>
-        <source>SVON/OFF</source>
-        <translation>SVON/OFF</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>INT %1</source>
-        <translation>INT %1</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>PSEL %1</source>
-        <translation>PSEL %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>UIN %1</source>
-        <translation>UIN %1</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>ERROR</source>
-        <translation>ERROR</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>SERVO ON</source>
-        <translation>SERVO ON</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>READY</source>
-        <translation>READY</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>RUN</source>
-        <translation>RUN</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>UOUT %1</source>
-        <translation>UOUT %1</translation>
     </message>
 </context>
 <context>
