@@ -6,7 +6,6 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "app/qt/stored_settings.h"
@@ -51,17 +50,10 @@ std::vector<std::unique_ptr<QTranslator>> Load(Language language) {
 QString LanguageCode(Language language) { return language == Language::Korean ? "ko" : "en"; }
 
 Language StartLanguage(int argc, const char* const* argv) {
-  bool given = false;
-  for (int i = 1; i < argc && std::string_view(argv[i]) != "--"; ++i) {
-    const std::string_view arg = argv[i];
-    given = given || arg == "--lang" || arg.starts_with("--lang=");
-  }
-  // A wrong --lang falls through: the option's own check then says so, in the language chosen otherwise.
-  if (given) {
-    if (const std::optional<Language> language = ChosenLanguage(argc, argv)) return *language;
-  }
+  // A wrong --lang counts as none: the option's own check then says so, in the language chosen otherwise.
+  if (const std::optional<Language> given = LanguageArgument(argc, argv)) return *given;
   if (const std::optional<Language> stored = LanguageNamed(ReadStoredLanguage().toStdString())) return *stored;
-  return ChosenLanguage(1, argv).value_or(Language::Korean);  // no arguments: the system's
+  return SystemLanguage();
 }
 
 void DropTranslators() {

@@ -102,14 +102,16 @@ Language LanguageOfLocale(std::string_view locale) {
   return name.empty() || name == "C" || name == "POSIX" || name == "ko" ? Language::Korean : Language::English;
 }
 
-std::optional<Language> ChosenLanguage(int argc, const char* const* argv) {
+std::optional<Language> LanguageArgument(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--") break;
     if (arg == "--lang") return i + 1 < argc ? LanguageNamed(argv[i + 1]) : std::nullopt;
     if (arg.starts_with("--lang=")) return LanguageNamed(arg.substr(7));
   }
-  return LanguageOfLocale(SystemLocaleName());
+  return std::nullopt;
 }
+
+Language SystemLanguage() { return LanguageOfLocale(SystemLocaleName()); }
 
 }  // namespace zova

@@ -34,9 +34,11 @@ constexpr const char* TrMark(const char* text) { return text; }
 // The language of a locale name ("ko_KR.UTF-8", "C", ""): Korean for ko*, C, POSIX and none, else English.
 [[nodiscard]] Language LanguageOfLocale(std::string_view locale);
 
-// The language given by `--lang X` or `--lang=X` among the arguments, else the system's: LC_ALL,
-// LC_MESSAGES, LANG on POSIX, the user's display language on Windows. Nothing when --lang names neither
-// language (the option's own check then says so).
-[[nodiscard]] std::optional<Language> ChosenLanguage(int argc, const char* const* argv);
+// The language `--lang X` or `--lang=X` names among the arguments; nothing where none is given or it names
+// neither language (the option's own check then says so).
+[[nodiscard]] std::optional<Language> LanguageArgument(int argc, const char* const* argv);
+
+// The system's language: LC_ALL, LC_MESSAGES, LANG on POSIX, the user's display language on Windows.
+[[nodiscard]] Language SystemLanguage();
 
 }  // namespace zova

@@ -21,7 +21,7 @@ inline CLI::Option* AddLanguageOption(CLI::App& app, std::string& language) {
 
 // Sets the language the arguments or the system choose; called first thing in main.
 inline void ChooseLanguage(int argc, const char* const* argv) {
-  if (const std::optional<Language> language = ChosenLanguage(argc, argv)) SetLanguage(*language);
+  SetLanguage(LanguageArgument(argc, argv).value_or(SystemLanguage()));
 }
 
 }  // namespace zova::options
