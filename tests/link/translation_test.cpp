@@ -27,10 +27,7 @@ TEST(Translation, ValuesGoWhereTheChosenLanguagePutsThemAndOnlyOnce) {
       {Language::Korean, "{1}: {2} of {3} rows sent", {"LOC", "1234", "2500"}, "LOC: 2500줄 중 1234줄을 전송했습니다"},
       {Language::English, "{1}: {2} of {3} rows sent", {"LOC", "1234", "2500"}, "LOC: 1234 of 2500 rows sent"},
       // A value that looks like a place for another value is written as it is.
-      {Language::Korean,
-       "Error Code : {1}, Error Value : {2}",
-       {"{2}", "7", "{1}"},
-       "Error Code : {2}, Error Value : 7"},
+      {Language::Korean, "{1} and {2}", {"{2}", "7", "{1}"}, "{2} and 7"},
       // A text the catalog lacks is its own pattern; places without a value, or not {1} to {9}, stay as written.
       {Language::English, "{0} {1} {3} {4} {12}", {"a", "b", "c"}, "{0} a c {4} {12}"},
   };
