@@ -349,6 +349,10 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <source>Cancelled before the erase; the flash is as it was</source>
         <translation>Cancelled before the erase; the flash is as it was</translation>
     </message>
+    <message>
+        <source>This erases the controller&apos;s flash and writes %1.</source>
+        <translation>This erases the controller&apos;s flash and writes %1.</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmEditor</name>

@@ -348,6 +348,10 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <source>Cancelled before the erase; the flash is as it was</source>
         <translation>지우기 전에 취소되었습니다. 플래시는 이전 그대로입니다</translation>
     </message>
+    <message>
+        <source>This erases the controller&apos;s flash and writes %1.</source>
+        <translation>이 작업은 컨트롤러의 플래시를 지우고 %1을(를) 씁니다.</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmEditor</name>

@@ -71,7 +71,7 @@ int ReadRequest(Context& ctx, const Args& args, FleetRequest& r) {
   }
   r.into = *into;
   std::string text;
-  if (!ReadWholeFile(r.file, kFleetFileMaxBytes, text, error)) {
+  if (!ReadTextFile(r.file, kFleetFileMaxBytes, text, error)) {
     ui.messageBox(r.file + ": " + error);
     return kExitFile;
   }

@@ -102,8 +102,8 @@ int RunCompile(Context& ctx, const Args& args) {
 
   std::string source;
   std::string error;
-  if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
-    ctx.ui->messageBox(error + path);
+  if (!ReadTextFile(path, language::kSourceFileMaxBytes, source, error)) {
+    ctx.ui->messageBox(FormatFileFault(path, error));
     return kExitFile;
   }
   // The compile that check runs, so both name the same lines with the same messages. The program number
@@ -111,7 +111,7 @@ int RunCompile(Context& ctx, const Args& args) {
   const language::SourceCheck check = language::CheckSource(source, config, store);
   for (int word = 0; word < check.imageWords; word += 2) PrintRecord(ctx, store.record(word / 2));
   for (const language::SourceProblem& p : check.problems) {
-    ctx.ui->messageBox(path + ":" + std::to_string(p.line) + ": " + p.message);
+    ctx.ui->messageBox(FormatTextFault(path, {p.line, p.message}));
   }
   return check.end == language::CompileEnd::Ended ? kExitOk : kExitLink;
 }
@@ -123,14 +123,14 @@ int RunCheck(Context& ctx, const Args& args) {
   const std::string& path = args[0];
   std::string source;
   std::string error;
-  if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
-    ctx.ui->messageBox(error + path);
+  if (!ReadTextFile(path, language::kSourceFileMaxBytes, source, error)) {
+    ctx.ui->messageBox(FormatFileFault(path, error));
     return kExitFile;
   }
   language::ProgramStore store;
   const language::SourceCheck check = language::CheckSource(source, config, store);
   for (const language::SourceProblem& p : check.problems) {
-    std::fprintf(ctx.out, "%s:%d: %s\n", path.c_str(), p.line, p.message.c_str());
+    std::fprintf(ctx.out, "%s\n", FormatTextFault(path, {p.line, p.message}).c_str());
   }
   if (check.problems.empty()) return kExitOk;
   const std::string count = std::to_string(check.problems.size());
@@ -146,9 +146,10 @@ int RunList(Context& ctx, const Args& args) {
 
   std::string text;
   std::string error;
-  if (args.empty() ? !ReadWholeStream(stdin, kListingInputMaxBytes, text, error)
-                   : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) {
-    ctx.ui->messageBox(error + (args.empty() ? Tr("standard input") : args[0]));
+  if ((args.empty() ? !ReadWholeStream(stdin, kListingInputMaxBytes, text, error)
+                    : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) ||
+      !(error = TextFormProblem(text)).empty()) {
+    ctx.ui->messageBox(FormatFileFault(args.empty() ? Tr("standard input") : args[0], error));
     return kExitFile;
   }
 

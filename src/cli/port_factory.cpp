@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "link/line_settings.h"
 #include "link/network_port.h"
 #include "link/trace_port.h"
@@ -112,7 +113,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     // Never waits: a FIFO nobody reads would hang the command before it has started.
     stack->traceFile_ = OpenForWriting(options.traceFile);
     if (stack->traceFile_ == nullptr) {
-      error = std::strerror(errno) + options.traceFile;
+      error = FormatFileFault(options.traceFile, std::strerror(errno));
       exitStatus = kExitFile;
       return nullptr;
     }

@@ -47,8 +47,8 @@ Compiler::Compiler(ProgramStore& store, Ui& ui, LanguageConfig config) : store_(
 bool Compiler::compileFile(int program, const std::filesystem::path& path) {
   std::string source;
   std::string error;
-  if (!ReadWholeFile(path.string(), kSourceFileMaxBytes, source, error)) {
-    ui_.messageBox(error + path.string());
+  if (!ReadTextFile(path.string(), kSourceFileMaxBytes, source, error)) {
+    ui_.messageBox(FormatFileFault(path.string(), error));
     end_ = CompileEnd::Stopped;
     return false;
   }

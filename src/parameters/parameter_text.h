@@ -57,7 +57,7 @@ enum class FileReading {
 };
 
 // Reads the file at `path` (at most `maxBytes`) and hands its text to `parse`, which returns a TextFault
-// and changes the table only when it has none. `why` gets the system's description and the path, or
+// and changes the table only when it has none. `why` gets "FILE: why" for a file that cannot be read, or
 // the fault as "FILE:LINE: ...".
 FileReading ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
                                 const std::function<TextFault(std::string_view)>& parse);

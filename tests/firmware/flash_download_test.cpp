@@ -23,7 +23,12 @@ class LabelRecorder final : public DownloadDisplay {
   }
   void setDownEnabled(bool enabled) override { downEnabled.push_back(enabled); }
   void setStoppable(bool on) override { stoppable.push_back(on); }
-  std::vector<std::string> states, refused, other;
+  bool confirmErase(const std::string& summary) override {
+    summaries.push_back(summary);
+    return confirm;
+  }
+  bool confirm = true;
+  std::vector<std::string> states, refused, other, summaries;
   std::vector<bool> downEnabled, stoppable;
 };
 
@@ -48,7 +53,8 @@ struct FlashDownload : test::ScratchDir, Station {
 TEST_F(FlashDownload, FiveThousandSixHundredBytesAreAcknowledgedTwice) {
   std::vector<std::uint8_t> data;
   ASSERT_EQ(choose(*this, HexText(5600, &data)), FirmwareDownload::Choice::Chosen);
-  EXPECT_EQ(labels.other, (std::vector<std::string>{"TOTAL: 5,600 bytes", "HEX FILE : firmware.hex"}));
+  EXPECT_EQ(labels.other, (std::vector<std::string>{"TOTAL: 5,600 bytes", "HEX FILE : firmware.hex",
+                                                    "주소 0x00000000 ~ 0x000015DF"}));
 
   EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::Success);
   EXPECT_EQ(labels.states, (std::vector<std::string>{"Deleting Flash ROM Data. Wait...", "2,800 bytes complete",
@@ -119,7 +125,7 @@ TEST_F(FlashDownload, FailuresStopWhereTheyHappen) {
 }
 
 TEST_F(FlashDownload, ChoosingRefusesWrongNamesAndDamagedFiles) {
-  EXPECT_EQ(choose(*this, HexText(10), "FIRMWARE.HEX"), FirmwareDownload::Choice::NotHexName);
+  EXPECT_EQ(choose(*this, HexText(10), "firmware.bin"), FirmwareDownload::Choice::NotHexName);
   EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::NoFile);
   EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"OPEN HEX File "});
   sim.ui.clear();
@@ -150,6 +156,21 @@ TEST_F(FlashDownload, AStopIsTakenBeforeTheEraseOnly) {
     EXPECT_LT(s.sim.clock.now() - start, seconds(1)) << c.silenceAfter;
     EXPECT_EQ(s.labels.stoppable, c.stoppable) << c.silenceAfter;
     EXPECT_EQ(s.sim.controller.machine.flash.size(), c.flashed) << c.silenceAfter;
+  }
+}
+
+// The bytes go to the flash's start whatever their addresses: where they belong is said and the erase asked
+// for first, and a refusal sends nothing.
+TEST_F(FlashDownload, WhereTheImageBelongsIsAskedBeforeTheErase) {
+  const std::pair<std::uint32_t, std::string> cases[] = {{0x4000, "0x00004000 ~ 0x00004013"},
+                                                         {0x08000000, "0x08000000 ~ 0x08000013"}};
+  for (const auto& [start, range] : cases) {
+    Station s;
+    ASSERT_EQ(choose(s, WriteHex({start, std::vector<std::uint8_t>(20, 0x5A)})), FirmwareDownload::Choice::Chosen);
+    s.labels.confirm = false;
+    EXPECT_EQ(s.download.DownClick(), FirmwareDownload::Outcome::Cancelled);
+    EXPECT_EQ(s.labels.summaries, std::vector<std::string>{"firmware.hex: 주소 " + range + ", 20 바이트"});
+    EXPECT_EQ(s.sim.wire.text(), "") << range;
   }
 }
 

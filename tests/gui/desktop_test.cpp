@@ -106,7 +106,10 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWriteThenADownload) {
   WriteFile(rig.file("f.hex"), HexText(5600));
   ClickAnswering(w, "cmdFile", rig.file("f.hex"));
   EXPECT_EQ(Text(w, "labelbyte"), "TOTAL: 5,600 bytes");
-  Click(w, "cmdDown");
+  Click(w, "cmdDown");  // the erase is asked for first, with where the bytes belong
+  const std::string asked =
+      "This erases the controller's flash and writes f.hex: 주소 0x00000000 ~ 0x000015DF, 5,600 바이트.";
+  EXPECT_EQ(rig.taken(), Texts{asked});
   EXPECT_EQ(Shown(w, {"Label_state", "Label2"}), "Downloading success! 0");
 }
 
@@ -193,6 +196,7 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
       EXPECT_EQ(std::tuple(paused, Count(rig, command), Count(rig, cmd::kCloseLink),
                            Controller(rig).commandLog.back() == cmd::kCloseLink),
                 std::tuple(true, 1, screen ? 0 : 1, !screen));
+      if (command == cmd::kFirmwareDownload) rig.taken();  // the question before the erase, as the test above
     }
   }
 }

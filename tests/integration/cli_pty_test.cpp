@@ -82,7 +82,7 @@ using CliProcess = ScratchDir;
 // message for still leaves a line on standard error.
 TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
   const std::string ctl = ZOVACTL_PATH, usage = "usage: zovactl [OPTIONS] COMMAND [ARGS...] (zovactl --help)\n";
-  write(path("f.hex"), ":0400000001020304F2\r\n:00000001FF\r\n");
+  write(path("F.HEX"), ":0400000001020304F2\r\n:00000001FF\r\n");
   struct Case {
     std::string program;
     std::vector<std::string> args;
@@ -108,10 +108,16 @@ TEST_F(CliProcess, HelpRefusedArgumentsAndQuietFailuresSayWhy) {
       // A command that takes no arguments refuses them before any port opens (one flag of the command table).
       {ctl, {"ping", "1"}, 2, "", "usage: zovactl ping: open the port and run the link check\n"},
       {ctl,
-       {"--port", "sim", "--quiet", "--sim-options", "--wrong-echo", "firmware", path("f.hex")},
+       {"--port", "sim", "--quiet", "--sim-options", "--wrong-echo", "firmware", path("F.HEX")},
        1,
        "Downloading error!",
        "zovactl: the controller or the link failed (exit 1)\n"},
+      // Where the bytes belong is said before the erase, the result once.
+      {ctl,
+       {"--port", "sim", "firmware", path("F.HEX")},
+       0,
+       "Downloading success!\n",
+       "F.HEX: 4 bytes for addresses 0x00000000 to 0x00000003\nDeleting Flash ROM Data. Wait...\n"},
       {ctl, {"--port", "/dev/zova-no-such-port", "outputs"}, 1, "", "/dev/zova-no-such-port: no such serial port\n"},
       {ctl,
        {"--port", "sim", "--trace", "/dev/full", "ping"},

@@ -16,6 +16,7 @@
 #include "app/windows/frm_main.h"
 #include "backup/progress.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "link/line_settings.h"
 #include "link/link_error.h"
 
@@ -227,7 +228,8 @@ void FrmBackup::saveDifferences() {
   }
   std::string error;
   Ui& ui = session_.ui;
-  if (!SaveFileAtomically(chosen->toStdString(), text, error)) ui.messageBox(error + chosen->toStdString());
+  if (!SaveFileAtomically(chosen->toStdString(), text, error))
+    ui.messageBox(FormatFileFault(chosen->toStdString(), error));
 }
 
 void FrmBackup::closeEvent(QCloseEvent* event) {

@@ -24,6 +24,7 @@
 #include "app/windows/screens.h"
 #include "language/transfer/program_files.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "link/link_error.h"
 
 namespace zova::app {
@@ -303,9 +304,9 @@ bool FrmEditor::load(const QString& path) {
   std::string bytes;
   std::string error;
   const std::string name = path.toStdString();
-  if (!ReadWholeFile(name, language::kSourceFileMaxBytes, bytes, error)) {
+  if (!ReadTextFile(name, language::kSourceFileMaxBytes, bytes, error)) {
     Ui& ui = session_.ui;
-    ui.messageBox(error + name);
+    ui.messageBox(FormatFileFault(name, error));
     return false;
   }
   untitledName_.clear();

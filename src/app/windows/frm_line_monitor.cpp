@@ -10,6 +10,7 @@
 #include "app/qt/file_dialog.h"
 #include "app/widgets/window_util.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 
 namespace zova::app {
 
@@ -130,7 +131,7 @@ void FrmLineMonitor::saveClicked() {
   std::string error;
   if (!SaveFileAtomically(chosen->toStdString(), record_.traceText(), error)) {
     Ui& ui = session_.ui;
-    ui.messageBox(error + chosen->toStdString());
+    ui.messageBox(FormatFileFault(chosen->toStdString(), error));
   }
 }
 
