@@ -29,8 +29,8 @@ int RowAtOffset(std::string_view fileText, std::size_t offset, int rows);
 // "FILE: the system's description", or "FILE:LINE: ..." naming the line being written.
 bool SaveTableFile(const PositionTable& table, Ui& ui, const std::string& path);
 
-// Reads the text of a LOC or SFT file into rows 0..fileRows-1. It must hold exactly the lines the program
-// writes, one per row in order (see ReadTableLine), allowing only for what an editor does to them (see
+// Reads the text of a LOC or SFT file into rows 0..fileRows-1. It must hold the lines the program writes,
+// one per row in order (see ReadTableLine), allowing only for what an editor does to them (see
 // SplitTextLines and SplitWords). Anything else is refused at its line and leaves every row as it was.
 TextFault ReadTableText(std::string_view text, PositionTable& table);
 
