@@ -19,11 +19,8 @@ using test::SimRig;
 class LabelRecorder final : public DownloadDisplay {
  public:
   void setLabel(DownloadLabel label, const std::string& text) override {
-    (label == DownloadLabel::State       ? states
-     : label == DownloadLabel::Refused   ? refused
-     : label == DownloadLabel::Addresses ? addresses
-                                         : other)
-        .push_back(text);
+    if (label == DownloadLabel::Addresses) return addresses.push_back(text);
+    (label == DownloadLabel::State ? states : label == DownloadLabel::Refused ? refused : other).push_back(text);
   }
   void setDownEnabled(bool enabled) override { downEnabled.push_back(enabled); }
   void setStoppable(bool on) override { stoppable.push_back(on); }
