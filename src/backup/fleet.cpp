@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "backup/backup_files.h"
 #include "backup/whole_controller.h"
 #include "link/atomic_file.h"
 #include "link/translation.h"
@@ -44,18 +45,58 @@ class WorkerUi final : public Ui {
   std::string text_;
 };
 
-// The backup folders of a controller's folder, newest first: plain folders (not links) named by FleetStamp.
-// Each one was renamed into place whole, so each is a good backup.
-std::vector<std::string> BackupFolders(const fs::path& folder) {
+// Names of the form "PREFIX" + FleetStamp + "SUFFIX" in `folder`, best first: newest first, except that a
+// stamp later than the run's own (`now`) was written while the clock ran ahead, and ranks below every stamp
+// up to `now`, so a clock set back does not leave it the newest for ever.
+template <typename Take>
+std::vector<std::string> Ranked(const fs::path& folder, std::string_view prefix, std::string_view suffix,
+                                const std::string& now, Take take) {
   std::vector<std::string> names;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    std::error_code status;
-    if (IsFleetStamp(name) && fs::is_directory(it->symlink_status(status))) names.push_back(name);
+    if (name.size() != prefix.size() + kStampLength + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix) || !IsFleetStamp(std::string_view(name).substr(prefix.size(), kStampLength))) {
+      continue;
+    }
+    if (take(*it)) names.push_back(name);
   }
-  std::sort(names.rbegin(), names.rend());
+  const std::string last = std::string(prefix) + now + std::string(suffix);
+  std::sort(names.begin(), names.end(), [&last](const std::string& a, const std::string& b) {
+    const bool aLater = a > last;
+    const bool bLater = b > last;
+    return aLater != bLater ? bLater : a > b;
+  });
   return names;
+}
+
+struct Held {
+  std::string name;
+  Parts parts;
+};
+
+// The backups of a controller's folder, best first (as Ranked ranks them): plain folders named by FleetStamp
+// that hold a backup's SHA256SUMS and a BACKUP.txt that says what they include. Anything else there is the
+// user's.
+std::vector<Held> Backups(const fs::path& folder, const std::string& now) {
+  std::vector<Held> held;
+  auto take = [&held](const fs::directory_entry& entry) {
+    std::error_code ec;
+    std::string text;
+    std::string error;
+    Manifest manifest;
+    const bool backup = fs::is_directory(entry.symlink_status(ec)) && IsBackupFolder(entry.path().string()) &&
+                        ReadPlainFile((entry.path() / kManifestFile).string(), 1 << 16, text, error) &&
+                        ParseManifest(text, manifest, error);
+    if (backup) held.push_back({entry.path().filename().string(), manifest.included});
+    return backup;
+  };
+  const std::vector<std::string> order = Ranked(folder, "", "", now, take);
+  std::vector<Held> ranked;
+  for (const std::string& name : order) {
+    ranked.push_back(*std::find_if(held.begin(), held.end(), [&name](const Held& h) { return h.name == name; }));
+  }
+  return ranked;
 }
 
 // Removes what backups of earlier runs left when their program was killed outright: the hidden temporary
@@ -73,9 +114,16 @@ void RemoveLeftovers(const fs::path& folder) {
 }
 
 // Points `latest` at `stamp`: a new link renamed over the old one, so a reader finds one or the other.
+// Anything else of that name is the user's, and stays.
 bool PointLatest(const fs::path& folder, const std::string& stamp, std::string& error) {
   const fs::path temporary = folder / ("." + std::string(kLatestName) + "-" + stamp);
   std::error_code ec;
+  if (const fs::file_status status = fs::symlink_status(folder / kLatestName, ec);
+      fs::exists(status) && !fs::is_symlink(status)) {
+    error = Tr("{1}: not a link; the program keeps a link to the newest backup there: move it away",
+               {(folder / kLatestName).string()});
+    return false;
+  }
   fs::remove(temporary, ec);
   fs::create_directory_symlink(stamp, temporary, ec);
   if (!ec) fs::rename(temporary, folder / kLatestName, ec);
@@ -97,7 +145,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (!ec) RemoveLeftovers(folder);
-  const std::vector<std::string> earlier = ec ? std::vector<std::string>() : BackupFolders(folder);
+  const std::vector<Held> earlier = ec ? std::vector<Held>() : Backups(folder, run.stamp);
   if (ec) {
     Ui& shown = ui;
     shown.messageBox(folder.string() + ": " + ec.message());
@@ -116,11 +164,21 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   if (outcome.result == FleetResult::Ok) {
     outcome.folder = target.string();
     std::string error;
-    if (!PointLatest(folder, run.stamp, error)) Note(outcome.message, error);
+    if (!PointLatest(folder, run.stamp, error)) {
+      outcome.result = FleetResult::Failed;
+      Note(outcome.message, error);
+    }
+    for (const Held& h : earlier) {
+      if (h.name > run.stamp) {
+        Note(outcome.message, Tr("{1} is stamped after this run (the clock was ahead): it counts as older than "
+                                 "the backups stamped before this run",
+                                 {h.name}));
+      }
+    }
     outcome.first = earlier.empty();
     if (!outcome.first) {
       WorkerUi quiet(run.stopRequested);
-      const Report diff = DiffBackups(quiet, (folder / earlier.front()).string(), target.string());
+      const Report diff = DiffBackups(quiet, (folder / earlier.front().name).string(), target.string());
       if (diff.result == Result::Ok || diff.result == Result::Different) {
         outcome.changed = diff.differences.size();
       } else {
@@ -128,7 +186,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
       }
     }
     if (run.keep > 0) {
-      (void)PruneBackups(folder.string(), run.keep, error);
+      (void)PruneBackups(folder.string(), run.keep, run.stamp, error);
       if (!error.empty()) Note(outcome.message, error);
     }
   }
@@ -206,23 +264,56 @@ std::vector<FleetOutcome> RunFleet(const std::vector<FleetMember>& members, cons
   return outcomes;
 }
 
-std::vector<std::string> PruneBackups(const std::string& folder, int keep, std::string& error) {
+std::vector<std::string> PruneBackups(const std::string& folder, int keep, const std::string& now, std::string& error) {
   error.clear();
-  std::vector<std::string> removed;
   std::error_code ec;
   const fs::path latest = fs::read_symlink(fs::path(folder) / kLatestName, ec);
   const std::string newest = ec ? std::string() : latest.filename().string();
-  const std::vector<std::string> names = BackupFolders(folder);
-  for (std::size_t i = static_cast<std::size_t>(std::max(keep, 1)); i < names.size(); ++i) {
-    if (names[i] == newest) continue;
-    fs::remove_all(fs::path(folder) / names[i], ec);
+  const std::vector<Held> held = Backups(folder, now);
+  std::vector<bool> kept(held.size(), false);
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    kept[i] = i < static_cast<std::size_t>(std::max(keep, 1)) || held[i].name == newest;
+  }
+  // A partial backup must not cost the last copy of a part it does not hold.
+  for (Part part : kEveryPart) {
+    const auto first = std::find_if(held.begin(), held.end(), [part](const Held& h) { return h.parts.has(part); });
+    if (first != held.end()) kept[static_cast<std::size_t>(first - held.begin())] = true;
+  }
+  std::vector<std::string> removed;
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    if (kept[i]) continue;
+    fs::remove_all(fs::path(folder) / held[i].name, ec);
     if (ec) {
-      error = (fs::path(folder) / names[i]).string() + ": " + ec.message();
+      error = (fs::path(folder) / held[i].name).string() + ": " + ec.message();
+      break;
+    }
+    removed.push_back(held[i].name);
+  }
+  return removed;
+}
+
+std::vector<std::string> PruneSummaries(const std::string& into, int keep, const std::string& now, std::string& error) {
+  error.clear();
+  auto take = [](const fs::directory_entry& entry) {
+    std::error_code ec;
+    return fs::is_regular_file(entry.symlink_status(ec));
+  };
+  const std::vector<std::string> names = Ranked(into, kSummaryPrefix, kSummarySuffix, now, take);
+  std::vector<std::string> removed;
+  for (std::size_t i = static_cast<std::size_t>(std::max(keep, 1)); i < names.size(); ++i) {
+    std::error_code ec;
+    fs::remove(fs::path(into) / names[i], ec);
+    if (ec) {
+      error = (fs::path(into) / names[i]).string() + ": " + ec.message();
       break;
     }
     removed.push_back(names[i]);
   }
   return removed;
+}
+
+std::string SummaryFileName(const std::string& stamp) {
+  return std::string(kSummaryPrefix) + stamp + std::string(kSummarySuffix);
 }
 
 std::string FleetSummaryLine(const FleetOutcome& o) {

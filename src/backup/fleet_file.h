@@ -23,10 +23,13 @@ struct FleetMember {
   bool operator==(const FleetMember&) const = default;
 };
 
-// Reads a fleet file. The first mistake comes back with its line: a TOML error, an unknown key, a value of
-// the wrong kind or out of range, a controller without name, port or axis count, a name used twice, or two
-// controllers on one serial device (also when two names lead to one device) or one network address.
-[[nodiscard]] TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members);
+// Reads a fleet file; `base` gives what neither [defaults] nor the controller's table sets. The first
+// mistake comes back with its line: a TOML error, an unknown key, a value of the wrong kind or out of range,
+// a controller without name, port or axis count, a name used twice (also in another case), or two
+// controllers on one serial device (also when two names lead to one device) or one network endpoint (also
+// when two spellings or schemes lead to one).
+[[nodiscard]] TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members,
+                                  const FleetMember& base = {});
 
 // Whether `name` may name a controller: 1 to 64 letters, digits, '.', '_' or '-', not "." or "..".
 [[nodiscard]] bool IsFleetName(std::string_view name);
