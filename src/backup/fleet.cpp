@@ -45,29 +45,19 @@ class WorkerUi final : public Ui {
   std::string text_;
 };
 
-// Names of the form "PREFIX" + FleetStamp + "SUFFIX" in `folder`, best first: newest first, except that a
-// stamp later than the run's own (`now`) was written while the clock ran ahead, and ranks below every stamp
-// up to `now`, so a clock set back does not leave it the newest for ever.
-template <typename Take>
-std::vector<std::string> Ranked(const fs::path& folder, std::string_view prefix, std::string_view suffix,
-                                const std::string& now, Take take) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    if (name.size() != prefix.size() + kStampLength + suffix.size() || !name.starts_with(prefix) ||
-        !name.ends_with(suffix) || !IsFleetStamp(std::string_view(name).substr(prefix.size(), kStampLength))) {
-      continue;
-    }
-    if (take(*it)) names.push_back(name);
-  }
-  const std::string last = std::string(prefix) + now + std::string(suffix);
-  std::sort(names.begin(), names.end(), [&last](const std::string& a, const std::string& b) {
-    const bool aLater = a > last;
-    const bool bLater = b > last;
-    return aLater != bLater ? bLater : a > b;
-  });
-  return names;
+// Whether `name` is `prefix`, a FleetStamp and `suffix`.
+bool IsStamped(std::string_view name, std::string_view prefix, std::string_view suffix) {
+  return name.size() == prefix.size() + kStampLength + suffix.size() && name.starts_with(prefix) &&
+         name.ends_with(suffix) && IsFleetStamp(name.substr(prefix.size(), kStampLength));
+}
+
+// Whether the stamped name `a` ranks before `b`: newer first, except that a name later than `last` (the
+// run's own) was written while the clock ran ahead, and ranks below every name up to `last`, so a clock set
+// back does not leave it the newest for ever.
+bool RanksBefore(const std::string& a, const std::string& b, const std::string& last) {
+  const bool aLater = a > last;
+  const bool bLater = b > last;
+  return aLater != bLater ? bLater : a > b;
 }
 
 struct Held {
@@ -75,28 +65,27 @@ struct Held {
   Parts parts;
 };
 
-// The backups of a controller's folder, best first (as Ranked ranks them): plain folders named by FleetStamp
-// that hold a backup's SHA256SUMS and a BACKUP.txt that says what they include. Anything else there is the
-// user's.
+// The backups of a controller's folder, best first: plain folders named by FleetStamp that hold a backup's
+// SHA256SUMS and a BACKUP.txt that says what they include. Anything else there is the user's.
 std::vector<Held> Backups(const fs::path& folder, const std::string& now) {
   std::vector<Held> held;
-  auto take = [&held](const fs::directory_entry& entry) {
-    std::error_code ec;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code status;
     std::string text;
     std::string error;
     Manifest manifest;
-    const bool backup = fs::is_directory(entry.symlink_status(ec)) && IsBackupFolder(entry.path().string()) &&
-                        ReadPlainFile((entry.path() / kManifestFile).string(), 1 << 16, text, error) &&
-                        ParseManifest(text, manifest, error);
-    if (backup) held.push_back({entry.path().filename().string(), manifest.included});
-    return backup;
-  };
-  const std::vector<std::string> order = Ranked(folder, "", "", now, take);
-  std::vector<Held> ranked;
-  for (const std::string& name : order) {
-    ranked.push_back(*std::find_if(held.begin(), held.end(), [&name](const Held& h) { return h.name == name; }));
+    if (IsStamped(name, "", "") && fs::is_directory(it->symlink_status(status)) &&
+        IsBackupFolder(it->path().string()) &&
+        ReadPlainFile((it->path() / kManifestFile).string(), 1 << 16, text, error) &&
+        ParseManifest(text, manifest, error)) {
+      held.push_back({name, manifest.included});
+    }
   }
-  return ranked;
+  std::sort(held.begin(), held.end(),
+            [&now](const Held& a, const Held& b) { return RanksBefore(a.name, b.name, now); });
+  return held;
 }
 
 // Removes what backups of earlier runs left when their program was killed outright: the hidden temporary
@@ -140,6 +129,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   outcome.name = member.name;
   outcome.port = member.port;
   WorkerUi ui(run.stopRequested);
+  bool traceFailed = false;
   const fs::path folder = fs::path(run.into) / member.name;
   const fs::path target = folder / run.stamp;
   std::error_code ec;
@@ -152,7 +142,14 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   } else if (std::unique_ptr<FleetLine> line = run.open(member, ui)) {
     const Setup setup{member.axes, member.machineType, member.port, line->settings(), run.version};
     const Report report = Backup(line->link(), setup, run.parts, target.string());
-    line.reset();  // the port closes as soon as its work is done
+    // The port closes as soon as its work is done. A trace that could not be written fails the controller,
+    // though its backup stands.
+    if (const std::string fault = line->close(); !fault.empty()) {
+      Ui& shown = ui;
+      shown.messageBox(fault);
+      traceFailed = true;
+    }
+    line.reset();
     outcome.stopped = report.result == Result::Cancelled;
     outcome.result = report.result == Result::Ok        ? FleetResult::Ok
                      : report.result == Result::Refused ? FleetResult::Refused
@@ -164,10 +161,8 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   if (outcome.result == FleetResult::Ok) {
     outcome.folder = target.string();
     std::string error;
-    if (!PointLatest(folder, run.stamp, error)) {
-      outcome.result = FleetResult::Failed;
-      Note(outcome.message, error);
-    }
+    if (!PointLatest(folder, run.stamp, error)) Note(outcome.message, error);
+    if (!error.empty() || traceFailed) outcome.result = FleetResult::Failed;
     for (const Held& h : earlier) {
       if (h.name > run.stamp) {
         Note(outcome.message, Tr("{1} is stamped after this run (the clock was ahead): it counts as older than "
@@ -294,14 +289,20 @@ std::vector<std::string> PruneBackups(const std::string& folder, int keep, const
 
 std::vector<std::string> PruneSummaries(const std::string& into, int keep, const std::string& now, std::string& error) {
   error.clear();
-  auto take = [](const fs::directory_entry& entry) {
-    std::error_code ec;
-    return fs::is_regular_file(entry.symlink_status(ec));
-  };
-  const std::vector<std::string> names = Ranked(into, kSummaryPrefix, kSummarySuffix, now, take);
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(into, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code status;
+    if (IsStamped(name, kSummaryPrefix, kSummarySuffix) && fs::is_regular_file(it->symlink_status(status))) {
+      names.push_back(name);
+    }
+  }
+  const std::string last = SummaryFileName(now);
+  std::sort(names.begin(), names.end(),
+            [&last](const std::string& a, const std::string& b) { return RanksBefore(a, b, last); });
   std::vector<std::string> removed;
   for (std::size_t i = static_cast<std::size_t>(std::max(keep, 1)); i < names.size(); ++i) {
-    std::error_code ec;
     fs::remove(fs::path(into) / names[i], ec);
     if (ec) {
       error = (fs::path(into) / names[i]).string() + ": " + ec.message();

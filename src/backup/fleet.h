@@ -27,6 +27,8 @@ class FleetLine {
   virtual Link& link() = 0;
   // The line settings in use, for BACKUP.txt.
   [[nodiscard]] virtual std::string settings() const = 0;
+  // Closes the line: why its trace could not be written, or empty.
+  virtual std::string close() { return {}; }
 };
 
 // Opens the line of `member` with its messages going to `ui`; null (after a message) when it cannot.

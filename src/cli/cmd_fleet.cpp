@@ -102,16 +102,24 @@ class CliFleetLine final : public backup::FleetLine {
       : stack_(std::move(stack)), link_(stack_->port(), ui, systemClock()), connection_(link_) {
     ApplyTimeouts(options, link_);
   }
-  ~CliFleetLine() override { stack_->port().close(); }
+  ~CliFleetLine() override {
+    if (!closed_) stack_->port().close();
+  }
   CliFleetLine(const CliFleetLine&) = delete;
   CliFleetLine& operator=(const CliFleetLine&) = delete;
   bool open() { return connection_.Open(false); }
   Link& link() override { return link_; }
   [[nodiscard]] std::string settings() const override { return stack_->settings(); }
+  std::string close() override {
+    closed_ = true;
+    stack_->port().close();  // writes what the trace still holds
+    return stack_->traceFault();
+  }
   [[nodiscard]] std::string linkFault() const { return stack_->port().linkFault(); }
 
  private:
   std::unique_ptr<PortStack> stack_;
+  bool closed_ = false;
   Link link_;
   Connection connection_;
 };

@@ -161,19 +161,8 @@ void Close(Handle socket) {
 
 std::vector<std::string> Endpoints(const std::string& host, int port, Duration limit) {
   startWinsock();
-  const auto lookup =
-      LookUpWithin<addrinfo>(std::chrono::steady_clock::now() + limit, host, port, AF_UNSPEC, SOCK_STREAM);
-  std::vector<std::string> found;
-  if (!lookup || lookup->first != 0) return found;
-  for (const addrinfo* a = lookup->second; a != nullptr; a = a->ai_next) {
-    char name[NI_MAXHOST];
-    if (getnameinfo(a->ai_addr, static_cast<socklen_t>(a->ai_addrlen), name, sizeof name, nullptr, 0, NI_NUMERICHOST) ==
-        0) {
-      found.push_back(std::string(name) + " " + std::to_string(port));
-    }
-  }
-  freeaddrinfo(lookup->second);
-  return found;
+  return EndpointsWithin<addrinfo, socklen_t>(std::chrono::steady_clock::now() + limit, host, port, AF_UNSPEC,
+                                              SOCK_STREAM, NI_NUMERICHOST);
 }
 
 }  // namespace zova::net
