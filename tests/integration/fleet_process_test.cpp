@@ -116,13 +116,13 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
 
   // diff both ways between the first backup (kept aside from --keep) and the newest.
   const std::string now = path("out/a3/latest");
-  const RunResult forth = RunProgram(ZOVACTL_PATH, {"diff", path("old"), now});
+  const RunResult forth = RunProgram(ZOVACTL_PATH, {"--lang", "en", "diff", path("old"), now});
   const RunResult back = RunProgram(ZOVACTL_PATH, {"diff", now, path("old")});
   std::smatch value;
   ASSERT_TRUE(std::regex_match(forth.out, value, std::regex("P005 axis 1: old 0\\.00, new (\\d+\\.\\d\\d)\n")))
       << forth.out;
   EXPECT_EQ(back.out, "P005 axis 1: old " + value[1].str() + ", new 0.00\n");
-  EXPECT_EQ(forth.exitCode, 4);
+  EXPECT_EQ(std::tuple(forth.exitCode, forth.err), std::tuple(4, "diff: the backups differ: 1 difference\n"));
   EXPECT_EQ(RunProgram(ZOVACTL_PATH, {"diff", now, now}).exitCode, 0);
   write(path("old/ZOVALOC.dat"), "changed\n");
   const RunResult damaged = RunProgram(ZOVACTL_PATH, {"diff", now, path("old")});
