@@ -79,12 +79,12 @@ std::string Lower(std::string text) {
 // the scheme (so "localhost" and "127.0.0.1" are one, and so are tcp:// and rfc2217:// to one port); a host
 // that cannot be looked up by its name as written, in lower case. Each simulated controller is a line of
 // its own: no keys.
-std::vector<std::string> LineKeys(const std::string& port) {
+std::vector<std::string> LineKeys(const std::string& port, const EndpointLookup& lookup) {
   if (port == "sim") return {};
   NetworkAddress address;
   std::string error;
   if (IsNetworkPortName(port) && ParseNetworkAddress(port, address, error)) {
-    std::vector<std::string> keys = net::Endpoints(address.host, address.port, kLookupLimit);
+    std::vector<std::string> keys = lookup(address.host, address.port);
     if (keys.empty()) {
       keys.push_back(Lower(address.host) + " " + std::to_string(address.port));
     }
@@ -111,7 +111,12 @@ bool IsFleetName(std::string_view name) {
   return true;
 }
 
-TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members, const FleetMember& base) {
+EndpointLookup SystemLookup() {
+  return [](const std::string& host, int port) { return net::Endpoints(host, port, kLookupLimit); };
+}
+
+TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members, const FleetMember& base,
+                    const EndpointLookup& lookup) {
   members.clear();
   toml::table root;
   try {
@@ -158,7 +163,9 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members, co
   }
   // Looked up side by side: a fleet of hosts that do not answer waits for one lookup, not for each.
   std::vector<std::future<std::vector<std::string>>> keys;
-  for (const FleetMember& member : members) keys.push_back(std::async(std::launch::async, LineKeys, member.port));
+  for (const FleetMember& member : members) {
+    keys.push_back(std::async(std::launch::async, LineKeys, member.port, std::cref(lookup)));
+  }
   for (std::size_t i = 0; i < members.size(); ++i) {
     const FleetMember& member = members[i];
     for (const std::string& key : keys[i].get()) {
