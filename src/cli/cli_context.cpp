@@ -17,7 +17,7 @@ void ApplyTimeouts(const Options& options, Link& link) {
 }
 
 int Context::refuse(const std::string& why) const {
-  ui->messageBox("zovactl " + std::string(command) + ": " + why);
+  ui->messageBox(std::string(*command != '\0' ? "zovactl " : "zovactl") + command + ": " + why);
   return kExitUsage;
 }
 
