@@ -265,7 +265,8 @@ std::string ForeignOption(const Command& c, const Args& args) {
 
 // A refusal of the command's words: the program, the command and why, then the command's usage.
 int RefuseWords(const Command& c, const std::string& why) {
-  std::fprintf(stderr, "zovactl %s: %s\n", c.name, why.c_str());
+  const std::string program = std::string("zovactl ") + c.name;
+  std::fprintf(stderr, "%s: %s\n", program.c_str(), why.c_str());
   for (const std::string& form : Forms(c)) {
     const std::string usage = Tr("usage: zovactl {1}", {"[OPTIONS] " + form});
     std::fprintf(stderr, "%s\n", usage.c_str());
