@@ -14,6 +14,13 @@ path = sys.argv[1]
 with open(path, encoding="utf-8") as f:
     lines = f.read().split("\n")
 
+def next_request(start):
+    """The index of the first request (a line starting with a dot) from start on."""
+    while start < len(lines) and not lines[start].startswith("."):
+        start += 1
+    return start
+
+
 out = []
 i = 0
 in_commands = False
@@ -21,24 +28,15 @@ while i < len(lines):
     line = lines[i]
     if line.startswith(".SS") or line.startswith(".SH"):
         in_commands = line == '.SS "commands:"'
-    if not (in_commands and line == ".IP"):
-        out.append(line)
-        i += 1
-        continue
-    # The forms: the lines up to the next request.
-    j = i + 1
-    while j < len(lines) and not lines[j].startswith("."):
-        j += 1
+    j = next_request(i + 1) if in_commands and line == ".IP" else i
     forms = lines[i + 1:j]
     if len(forms) < 2 or j >= len(lines) or lines[j] not in (".TP", ".IP"):
         out.append(line)
         i += 1
         continue
-    k = j + 1
-    while k < len(lines) and not lines[k].startswith("."):
-        k += 1
-    out.append(".TP")
-    out.append(forms[0])
+    # The forms, then the description that help2man took for an item of its own.
+    k = next_request(j + 1)
+    out += [".TP", forms[0]]
     for form in forms[1:]:
         out += [".TQ", form]
     out += lines[j + 1:k]
