@@ -185,7 +185,8 @@ int Refuse(const CLI::App& app, const CLI::ParseError& e) {
   return kExitUsage;
 }
 
-// The options a command reads itself, from its synopsis: each `--name`, and whether a value word follows it.
+// The options a command reads itself, from its synopsis, which therefore names every one: each `--name`, and
+// whether a value word follows it.
 std::vector<std::pair<std::string, bool>> CommandOptions(const Command& c) {
   std::vector<std::string> words;
   for (const std::string& form : Forms(c)) {
@@ -411,8 +412,9 @@ int Main(int argc, char** argv) {
   ctx.command = command->name;
   ctx.options = options;
   ctx.ui = &terminal;
-  if (command->takesNoArguments && !args.empty())
+  if (command->takesNoArguments && !args.empty()) {
     return RefuseWords(*command, Tr("unexpected word {1}", {args.front()}));
+  }
   if (command->check != nullptr) {
     if (const int refused = command->check(ctx, args); refused != kExitOk) return Conclude(terminal, refused);
   }
