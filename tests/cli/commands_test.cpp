@@ -110,14 +110,17 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunProgram, kExitUsage, "fetch|1|{f}", "", "", "*"},
       {RunJog, kExitUsage, "2|+|--ms|60001", "", "", "*"},  // a minute at most
       // The console's boxes would round these; a script's numbers are whole or refused, and no option twice.
-      {RunStartProgram, kExitUsage, "4.5", "", "", "N takes a whole number, not 4.5", 4},
-      {RunStartProgram, kExitUsage, "1e1", "", "", "N takes a whole number, not 1e1", 4},
-      {RunLocSet, kExitUsage, "3.0", "", "", "N takes a whole number, not 3.0", 4},
-      {RunJog, kExitUsage, "1.0|+", "", "", "AXIS takes a whole number, not 1.0", 4},
-      {RunJog, kExitUsage, "1|+|--speed|10.5", "", "", "--speed takes a whole number, not 10.5", 4},
+      // A refused number names the program (and, from main, the command); a program number is refused before
+      // the port opens.
+      {CheckStartProgram, kExitUsage, "4.5", "", "", "zovactl: N takes a whole number, not 4.5", 4},
+      {CheckStartProgram, kExitUsage, "1e1", "", "", "zovactl: N takes a whole number, not 1e1", 4},
+      {CheckStartProgram, kExitUsage, "32", "", "", "zovactl: Enter a value from 0 to 31.", 4},
+      {RunLocSet, kExitUsage, "3.0", "", "", "zovactl: N takes a whole number, not 3.0", 4},
+      {RunJog, kExitUsage, "1.0|+", "", "", "zovactl: AXIS takes a whole number, not 1.0", 4},
+      {RunJog, kExitUsage, "1|+|--speed|10.5", "", "", "zovactl: --speed takes a whole number, not 10.5", 4},
       {RunJog, kExitUsage, "1|+|--speed|5|--speed|6", "", "", "*", 4},
-      {RunMove, kExitUsage, "MVE P1|--speed|5.5", "", "", "--speed takes a whole number, not 5.5", 4},
-      {RunMove, kExitUsage, "MVE P1|--accel|+50", "", "", "--accel takes a whole number, not +50", 4},
+      {RunMove, kExitUsage, "MVE P1|--speed|5.5", "", "", "zovactl: --speed takes a whole number, not 5.5", 4},
+      {RunMove, kExitUsage, "MVE P1|--accel|+50", "", "", "zovactl: --accel takes a whole number, not +50", 4},
   };
   const std::string file = path("in.dat");
   for (const CommandCase& c : cases) {
@@ -217,6 +220,20 @@ TEST_F(CommandSafety, AFetchIntoAnExistingFileChangesOnlyTheFetchedRows) {
   EXPECT_EQ(RunLoc(ctx, {"receive", "single", "3", "--file", path("table.dat")}), kExitFile);
   EXPECT_EQ(sim.wire.text(), "");
   EXPECT_EQ(read(path("table.dat")), "P000 = 1\r\n");
+}
+
+// Without --file the fetched rows go to standard output, as the file would hold them.
+TEST_F(CommandSafety, WithoutAFileTheFetchedRowsPrintInTheFileForm) {
+  for (auto& row : sim.controller.positions.locations) row = {-1, -2, -300, -4, -5, -6};
+  EXPECT_EQ(RunLoc(ctx, {"receive", "block", "5", "6"}), kExitOk);
+  EXPECT_EQ(takeOutput(), "P005 = -0.01 -0.02 -3.00 0.00 0.00 0.00\nP006 = -0.01 -0.02 -3.00 0.00 0.00 0.00\n");
+  for (auto& row : sim.controller.positions.shifts) row = {7, 0, 0, 0, 0, 0};
+  PositionTable shifts(positions::kShiftLayout);
+  for (int r = 0; r < positions::kShiftLayout.fileRows; ++r) shifts[r] = {7, 0, 0, 0, 0, 0};
+  std::string all = positions::FormatTableFile(shifts);
+  all.erase(std::remove(all.begin(), all.end(), '\r'), all.end());
+  EXPECT_EQ(RunSft(ctx, {"receive", "all"}), kExitOk);
+  EXPECT_EQ(takeOutput(), all);
 }
 
 TEST_F(CommandSafety, RowsAFileCannotHoldAreNotSent) {
