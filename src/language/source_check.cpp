@@ -13,7 +13,7 @@ class ProblemRecorder final : public Ui {
   explicit ProblemRecorder(std::vector<SourceProblem>& problems) : problems_(problems) {}
 
   MessageResult messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) override {
-    problems_.push_back({compiler->linesRead(), compiler->stepCounter(), std::string(text)});
+    problems_.push_back({compiler->line(), compiler->stepCounter(), std::string(text)});
     return MessageResult::Ok;
   }
   void setProgressMaximum(std::string_view, int, int) override {}
