@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "language/mnemonic_table.h"
+#include "language/number_readers.h"
 #include "link/atomic_file.h"
 #include "link/text_lines.h"
 #include "link/translation.h"
@@ -17,10 +18,19 @@ constexpr const char* kUnknownMnemonic = TrMark("해당 명령어가 없습니�
 constexpr const char* kUnreadableLine = TrMark(
     "the line does not begin with an instruction: only a step number may stand in front of one, and a "
     "comment line begins with \";\"");
+constexpr const char* kNotANumber = TrMark("{1}: {2} is not a number");
 constexpr const char* kTextAfterEnd = TrMark("a line after [EOF]: the program ends at its [EOF] line");
 constexpr const char* kCommentTooLong = TrMark("the comment is longer than the 100 bytes a program keeps of it");
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The token as the line has it, before the scanner raised its letters: "100ms", not "100MS".
+std::string AsTyped(std::string_view line, std::string_view token) {
+  std::string upper(line);
+  for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  const std::size_t at = upper.find(token);
+  return std::string(at == std::string::npos ? token : line.substr(at, token.size()));
+}
 
 }  // namespace
 
@@ -80,6 +90,14 @@ Parsed Compiler::parse(int opcode, bool singleLine, std::string_view line) const
   if (LeavesTextUnread(line) || sixthWord_) return Reject(SyntaxError(opcode));
   const ParseInput input{opcode, tokens_, config_.axes, config_.machineType, singleLine};
   Parsed parsed = parser(input);
+  if (!parsed.record) {
+    // A typo in a number reads as a value out of range; the operator must learn it is no number at all.
+    for (std::size_t k = 2; k <= kTokenCount; ++k) {
+      if (IsMistypedNumber(input.token(k))) {
+        return Reject(Tr(kNotANumber, {MnemonicText(opcode), AsTyped(line, input.token(k))}));
+      }
+    }
+  }
   if (parsed.record && (HasSurplusOperand(input) || !OperandsTakeTheirForms(input))) {
     return Reject(SyntaxError(opcode));
   }
