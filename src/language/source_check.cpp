@@ -29,12 +29,12 @@ int CountLines(std::string_view source) { return static_cast<int>(SplitTextLines
 
 }  // namespace
 
-SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramStore& scratch) {
+SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramStore& scratch, int program) {
   SourceCheck check;
   ProblemRecorder recorder(check.problems);
   Compiler compiler(scratch, recorder, config);
   recorder.compiler = &compiler;
-  (void)compiler.compileSource(0, source);
+  (void)compiler.compileSource(program, source);
 
   check.end = compiler.end();
   check.steps = compiler.stepCounter();
