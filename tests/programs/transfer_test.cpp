@@ -84,24 +84,19 @@ TEST_F(Send, ProgramBlockThenCommentBlockByteForByte) {
 // Sources that must not reach the controller, and the compiler's messages with the place of each: the window
 // keeps the compiler's words and adds the file and line, the command line writes FILE:LINE: first.
 TEST_F(Send, NothingIsSentAfterTheCompilerMessages) {
-  const struct {
-    std::string source;
-    bool fileLine;
-    std::string message;
-  } cases[] = {
-      {Source({"MVE P9999", "STOP", "[EOF]"}), false, "LOC 번호 초과\n\n{f}, 1번째 줄"},
-      {Source({"MVE P9999", "STOP", "[EOF]"}), true, "{f}:1: LOC 번호 초과"},
-      {Source({"MVE P1", "STOP"}), false, "소스가 [EOF] 줄 없이 끝납니다.\n\n{f}, 2번째 줄"},
+  const std::string f = path("src.dat");
+  const std::tuple<std::string, bool, std::string> cases[] = {
+      {Source({"MVE P9999", "STOP", "[EOF]"}), false, "LOC 번호 초과\n\n" + f + ", 1번째 줄"},
+      {Source({"MVE P9999", "STOP", "[EOF]"}), true, f + ":1: LOC 번호 초과"},
+      {Source({"MVE P1", "STOP"}), false, "소스가 [EOF] 줄 없이 끝납니다.\n\n" + f + ", 2번째 줄"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [source, fileLine, message] : cases) {
     rig.sim.ui.clear();
-    rig.transfer.problemsAsFileLine = c.fileLine;
-    const TransferReport report = sendSingle(4, c.source);
-    std::string message = c.message;
-    message.replace(message.find("{f}"), 3, path("src.dat"));
+    rig.transfer.problemsAsFileLine = fileLine;
+    const TransferReport report = sendSingle(4, source);
     EXPECT_EQ(std::tuple(report.notCompiled, report.transferred, rig.sim.wire.text(), rig.sim.ui.texts()),
               std::tuple(1, 0, "", std::vector<std::string>{message}))
-        << c.source;
+        << source;
   }
 }
 
