@@ -204,6 +204,8 @@ void Compiler::reportTextAfterEnd(const std::vector<TextLine>& lines, std::size_
   // The compiler reads nothing after "[EOF]": an instruction there would be lost without a word.
   for (std::size_t k = first; k < lines.size(); ++k) {
     if (ClassifyLine(lines[k].text).kind == LineKind::Blank) continue;
+    // The end-of-file mark old editors put after the last line is no text.
+    if (k + 1 == lines.size() && lines[k].text == "\x1A") continue;
     line_ = static_cast<int>(k) + 1;
     ui_.messageBox(Tr(kTextAfterEnd));
   }

@@ -153,7 +153,7 @@ TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
     int steps, imageWords;
     std::string source, problems, lineSteps;
   } cases[] = {
-      {2, 6, Source({"MVE P5 ;a", "; note", "", "STOP", "[EOF]"}), "", "0 - - 1 2"},
+      {2, 6, Source({"MVE P5 ;a", "; note", "", "STOP", "[EOF]"}) + "\x1A", "", "0 - - 1 2"},
       // A failing line keeps its step number, except the "F" and "OFF" forms; the compile goes on after all.
       {3, 6, Source({"MVE P5", "MVE P9999", "F100 1", "OFF 9 1", "STOP", "[EOF]"}),
        "2:1 LOC 번호 초과|3:2 FSET COMM REG. 번호 초과|4:2 MAX AXIS LIMIT", "0 - - - 2 3"},
