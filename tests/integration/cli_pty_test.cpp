@@ -176,7 +176,7 @@ TEST_F(CliProcess, ReasonsFollowTheLanguageAndTheExitStatusDoesNot) {
       {ZOVACTL_PATH, {"ping"}, 2, "this command needs --port DEVICE (or --port sim)", "이 명령에는 --port DEVICE"},
       {ZOVACTL_PATH, {"--axes", "3", "--axes", "4", "ping"}, 2, "--axes: given more than once", "--axes: 두 번 이상"},
       {ZOVASIM_PATH, {"--axes", "0"}, 2, "zovasim: --axes: takes 1 to 6, not 0\nusage: zovasim", "사용법: zovasim"},
-      {ZOVACTL_PATH, {"compile", path("far.dat")}, 0, ":1: Location number out of range\n", ":1: LOC 번호 초과\n"},
+      {ZOVACTL_PATH, {"compile", path("far.dat")}, 1, ":1: Location number out of range\n", ":1: LOC 번호 초과\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> chosen = c.args;
@@ -194,7 +194,7 @@ TEST_F(CliProcess, ReasonsFollowTheLanguageAndTheExitStatusDoesNot) {
 
 // What scripts read does not change with the language: standard output, the files written, the exit status.
 TEST_F(CliProcess, DataFormsAreTheSameInEveryLanguage) {
-  write(path("far.dat"), "MVE P9999\r\nMVE P5 ;가\r\nSTOP\r\n[EOF]\r\n");
+  write(path("far.dat"), "MVE P5 ;가\r\nSTOP\r\n[EOF]\r\n");
   write(path("records"), "01100005 00000000\n79200001 00020003\nFF000000 00000000\n");
   struct Case {
     std::vector<std::string> args;  // "{f}": a file of the language's own
