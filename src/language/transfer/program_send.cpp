@@ -12,6 +12,7 @@
 #include "link/commands.h"
 #include "link/atomic_file.h"
 #include "link/link_error.h"
+#include "link/text_lines.h"
 
 namespace zova::programs {
 
@@ -39,8 +40,8 @@ bool ProgramTransfer::compileFileForSending(Ui& ui, language::ProgramStore& stor
                                             const std::string& path) {
   std::string source;
   std::string error;
-  if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
-    ui.messageBox(error + path);
+  if (!ReadTextFile(path, language::kSourceFileMaxBytes, source, error)) {
+    ui.messageBox(FormatFileFault(path, error));
     return false;
   }
   return compileForSending(ui, store, program, path, source);
