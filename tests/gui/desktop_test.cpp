@@ -29,13 +29,21 @@ QStringList RowTexts(const QAbstractItemModel& model, int from, int length = -1)
   return rows;
 }
 
-TEST(Splash, OkNeedsAnAxisCancelOrAnyKeyEnds) {
+TEST(Splash, OkOrReturnNeedsAnAxisCancelOrAnyOtherKeyEnds) {
   app::FrmSplash splash;
   splash.show();
   Click(&splash, "cmdSelTev_5");
-  EXPECT_TRUE(splash.isVisible()) << "OK before an axis does nothing";
+  QTest::keyClick(&splash, Qt::Key_Return);
+  EXPECT_EQ(std::pair(splash.isVisible(), Text(&splash, "lblNotice")),
+            std::pair(true, QString("Choose the controller's axis count first (2 to 6 axes), then OK.")))
+      << "OK or Return before an axis keeps the window and says what is missing";
   Do(&splash, {"cmdSelTev_2", "cmdSelTevPlc_2", "cmdSelTev_5"});  // four axes, the third machine type, OK
   EXPECT_EQ(std::tuple(splash.result(), splash.axes(), splash.machineType()), std::tuple(QDialog::Accepted, 4, 2));
+  app::FrmSplash returned;
+  returned.show();
+  Click(&returned, "cmdSelTev_0");
+  QTest::keyClick(Find(&returned, "cmdSelTev_0"), Qt::Key_Return);  // the key reaches the window from the button
+  EXPECT_EQ(std::pair(returned.result(), returned.axes()), std::pair(int(QDialog::Accepted), 2));
   EXPECT_EQ(app::FrmSplash::versionText(1, 0, 3), "Ver 1.03");
   for (bool key : {false, true}) {
     app::FrmSplash ended;
@@ -59,7 +67,14 @@ TEST(Console, ServoOutputsIoCheckingAndJog) {
   EXPECT_TRUE(Controller(rig).machine.output(8) && main.chkIoOutput[8]->isChecked());
 
   QTest::mousePress(main.cmdJog[0], Qt::LeftButton);
-  QTest::qWait(300);
+  sim::Machine& machine = Controller(rig).machine;
+  // Let go once the controller has the axis moving, however long the press's exchange took.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        machine.update(systemClock().now());
+        return main.console().JogActive == 1 && machine.commandPosition(0) > 0;
+      },
+      20000));
   QTest::mouseRelease(main.cmdJog[0], Qt::LeftButton);
   Settle();
   EXPECT_TRUE(main.console().JogActive == 0 && main.txtComPos[0]->text().toDouble() > 0.0) << "stopped, having moved";
@@ -316,8 +331,7 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
   SetText(loc, "txtLocReceiveFile", path);
   EXPECT_EQ(Find(loc, "txtLocReceiveFile")->toolTip(), path);
-  loc->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(loc));
+  ASSERT_TRUE(Activate(loc));
   AnsweredDialog dialog(std::nullopt);
   QTest::keyClick(loc, Qt::Key_O, Qt::ControlModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.requests.empty(); }));  // a button's key clicks it shortly after
@@ -387,8 +401,7 @@ TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
   std::tuple<QString, QString, bool> stopping;
   SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] {
     QWidget* backup = TopWindow("frmBackup");
-    backup->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(backup));
+    ASSERT_TRUE(Activate(backup));
     QTest::keyClick(backup, Qt::Key_Escape);
     QWidget* cancel = Find(backup, "cmdCancel");
     (void)QTest::qWaitFor([cancel] { return !cancel->isEnabled(); });  // a button's key clicks it shortly after
@@ -413,13 +426,18 @@ TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
   Controller(rig).machine.axes = 3;
   const std::size_t commands = Controller(rig).commandLog.size() + 1;  // the system block is read to ask
   w = OpenScreen(rig, "mnuRestore", "frmRestore");
-  EXPECT_EQ(rig.taken().back(),
-            "This overwrites the controller's system parameters, axis parameters, locations 0 to 2499, shifts 0 to "
-            "999 and programs 0 to 31 with the backup in " +
-                folder.toStdString() + ".\nAXES: 제어기 3, 변경 후 4");
-  EXPECT_EQ(
-      std::tuple(Summary(w), Text(rig.main.get(), "lblStatusResult"), Controller(rig).commandLog.size()),
-      std::tuple(QString("아무것도 전송하지 않았습니다"), QString("Restore: 아무것도 전송하지 않았습니다"), commands));
+  const QString question =
+      "This overwrites the controller's system parameters, axis parameters, locations 0 to "
+      "2499, shifts 0 to 999 and programs 0 to 31 with the backup in " +
+      folder + ".\nAXES: 제어기 3, 변경 후 4";
+  EXPECT_EQ(rig.taken().back(), question.toStdString());
+  EXPECT_EQ(std::tuple(Summary(w), Text(rig.main.get(), "lblStatusResult"), Controller(rig).commandLog.size()),
+            std::tuple(question + "\n아무것도 전송하지 않았습니다", QString("Restore: 아무것도 전송하지 않았습니다"),
+                       commands));
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuBackup", "frmBackup");  // refused: the controller has 3 axes
+  EXPECT_EQ(Summary(w), QString::fromStdString(rig.taken().back()) + "\n백업을 저장하지 않았습니다")
+      << "the reason stays in the log once its box is closed";
 }
 
 // A folder for a backup may be typed as a new name; an existing one is taken as it is.

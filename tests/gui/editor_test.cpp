@@ -134,8 +134,7 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
 
 TEST_F(Editor, FindGoToLineAndTheStepColumn) {
   w->setSourceBytes("MVE P1\r\n; note\r\nMVE P1\r\n[EOF]\r\n");
-  w->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  ASSERT_TRUE(Activate(w));
   QTest::keyClick(w, Qt::Key_G, Qt::ControlModifier);  // the keys the help window lists
   Type(w, "txtGoToLine", "3");
   QTest::keyClick(Find<QLineEdit>(w, "txtGoToLine"), Qt::Key_Return);
