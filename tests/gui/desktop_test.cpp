@@ -219,6 +219,15 @@ TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
   QWidget* main = rig.main.get();
   auto status = [main](const char* label) { return Text(main, label); };
   EXPECT_EQ(status("lblStatusLink"), "Not connected");
+  // Whoever wrote a result, it begins with a capital; a name at its start stays as written.
+  const std::pair<QString, QString> cases[] = {{"no backup was written", "No backup was written"},
+                                               {"tcp://host:1: refused", "tcp://host:1: refused"},
+                                               {"zova: x", "zova: x"},
+                                               {"백업", "백업"}};
+  for (const auto& [written, shown] : cases) {
+    rig.session.activity.setResult(written);
+    EXPECT_EQ(status("lblStatusResult"), shown);
+  }
   rig.main->openSimulator();
   EXPECT_EQ(Shown(main, {"lblStatusPort", "lblStatusLink"}), "Simulator Connected");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
@@ -258,6 +267,8 @@ TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
   MainRig rig(4, true);
   auto* monitor = dynamic_cast<app::FrmLineMonitor*>(rig.main->openLineMonitor());
   ASSERT_NE(monitor, nullptr);
+  EXPECT_TRUE(monitor->frameGeometry().adjusted(-1, -1, 1, 1).intersects(rig.main->frameGeometry()))
+      << "opens beside the main window";
   rig.click("cmdSvon_0");
   monitor->refresh();
   QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
@@ -298,6 +309,12 @@ TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
     MainRig first;
     auto action = [&](const char* name) { return Find<QAction>(first.main.get(), name); };
     EXPECT_FALSE(action("mnuCommPortLast")->isVisible());
+    store.setValue("Ports/COM1", "/nonexistent/ttyZ");  // where COM1 is on this machine
+    action("mnuCommPortOpen_0")->trigger();
+    EXPECT_EQ(Text(first.main.get(), "lblStatusPort").section("  ", 0, 0), "COM1 (/nonexistent/ttyZ)")
+        << "the device a failed COM1 tried";
+    EXPECT_EQ(first.taken().size(), 1U);
+    store.remove("Ports");
     action("mnuCommPortSim")->trigger();
     Port* opened = first.session.port.current();
     action("mnuCommPortOpen_2")->trigger();
