@@ -39,16 +39,14 @@ TEST(Language, AltLettersAreDistinctInEveryMenu) {
     app::UseLanguage(language);
     MainRig rig(4);
     QStringList shared;
-    for (QWidget* window : {static_cast<QWidget*>(rig.main.get()), OpenScreen(rig, "mnuEditor", "frmEditor").data()}) {
-      QList<QWidget*> menus{window->findChild<QMenuBar*>()};
-      for (QMenu* menu : window->findChildren<QMenu*>()) menus << menu;
-      for (const QWidget* menu : menus) {
-        QList<QKeySequence> letters;
-        for (const QAction* action : menu->actions()) {
-          const QKeySequence letter = QKeySequence::mnemonic(action->text());
-          if (!letter.isEmpty() && letters.contains(letter)) shared << action->text();
-          letters << letter;
-        }
+    QWidgetList menus =
+        rig.main->findChildren<QWidget*>() + OpenScreen(rig, "mnuEditor", "frmEditor")->findChildren<QWidget*>();
+    for (const QWidget* menu : menus) {
+      QList<QKeySequence> letters;  // a menu bar's or a menu's; other widgets hold no actions
+      for (const QAction* action : menu->actions()) {
+        const QKeySequence letter = QKeySequence::mnemonic(action->text());
+        if (!letter.isEmpty() && letters.contains(letter)) shared << action->text();
+        letters << letter;
       }
     }
     EXPECT_EQ(shared, QStringList()) << app::LanguageCode(language).toStdString();
