@@ -26,6 +26,8 @@ TEST(TransferScreens, ClosedPortStopsEveryButton) {
   for (const auto& [menu, window, fileBox, buttons, count] : cases) {
     QPointer<QWidget> w = OpenScreen(rig, menu, window);
     EXPECT_FALSE(rig.main->isEnabled()) << window << ": the main window waits while a screen is open";
+    EXPECT_TRUE(rig.main->windowHandle() != nullptr && w->windowHandle()->transientParent() == rig.main->windowHandle())
+        << window << ": stays above the main window";
     SetText(w, fileBox, file);
     for (int i = 0; i < count; ++i) Click(w, app::ArrayName(buttons, i));
     EXPECT_EQ(rig.taken(), Texts(static_cast<std::size_t>(count), kPortClosed)) << buttons;

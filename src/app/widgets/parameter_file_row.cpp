@@ -17,6 +17,7 @@ ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayo
   label->setObjectName(labelName);
   row.fileName = new QLineEdit(window);
   row.fileName->setObjectName(fileBoxName);
+  label->setBuddy(row.fileName);
   ShowPathEnd(row.fileName);
   bottom->addWidget(label);
   bottom->addWidget(row.fileName, 1);

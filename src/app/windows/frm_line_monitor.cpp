@@ -63,6 +63,7 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
   model_ = new LineRecordModel(record_, this);
   view_ = new QListView(this);
   view_->setObjectName("lstLines");
+  view_->setAccessibleName(tr("Bytes on the line"));
   view_->setUniformItemSizes(true);
   view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));

@@ -67,6 +67,7 @@ FrmSysPara::FrmSysPara(Session& session)
     inner->setContentsMargins(4, 2, 4, 2);
     auto* box = new QLineEdit(frame);
     box->setObjectName(ArrayName("txtSys", b));
+    box->setAccessibleName(frame->title());
     inner->addWidget(box);
     boxes_.add(box);
     grid->addWidget(frame, b / kColumns, b % kColumns);
