@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <thread>
 #include <utility>
 
 #include "link/translation.h"
@@ -32,6 +33,8 @@ namespace {
 
 // A block written byte by byte goes out in pieces of this size rather than all at its end.
 constexpr std::size_t kFlushAt = 16 * 1024;
+// How long a server may take to put bytes it received on its serial line.
+constexpr auto kLastBytesSettle = std::chrono::milliseconds(50);
 // A server's message is a line or two; longer text is something else.
 constexpr std::size_t kMaxServerText = 160;
 
@@ -47,6 +50,7 @@ bool NetworkPort::open(std::string& error) {
   fault_.clear();
   pending_.clear();
   out_.clear();
+  unanswered_ = 0;
   heard_ = 0;
   said_.clear();
   onlyText_ = true;
@@ -118,6 +122,11 @@ bool NetworkPort::negotiate(std::string& error) {
 
 void NetworkPort::close() {
   flush();
+  // A device server hangs up its serial line when the connection ends and drops what it has not put on it
+  // yet: bytes nothing answered (the EOT after the last block) get the time the line needs, and some more.
+  if (socket_ != net::kNoSocket && unanswered_ > 0) {
+    std::this_thread::sleep_until(sentAt_ + transmitTime(unanswered_) + kLastBytesSettle);
+  }
   net::Close(socket_);
   socket_ = net::kNoSocket;
 }
@@ -126,7 +135,10 @@ void NetworkPort::flush() {
   if (out_.empty()) return;
   std::vector<std::uint8_t> sending;
   sending.swap(out_);
-  if (isOpen()) net::SendAll(socket_, sending.data(), sending.size(), stopped_, fault_);
+  if (isOpen() && net::SendAll(socket_, sending.data(), sending.size(), stopped_, fault_)) {
+    sentAt_ = std::chrono::steady_clock::now();
+    unanswered_ += sending.size();
+  }
 }
 
 bool NetworkPort::pump() {
@@ -143,6 +155,7 @@ bool NetworkPort::pump() {
       telnet_.receive(chunk, static_cast<std::size_t>(n), pending_, reply);
     }
     // Before answering: a busy server says why and hangs up, and the answer would only meet the hang-up.
+    if (pending_.size() > before) unanswered_ = 0;
     noteData(pending_.data() + before, pending_.size() - before);
     if (!fault_.empty()) return false;
     if (!reply.empty() && !net::SendAll(socket_, reply.data(), reply.size(), stopped_, fault_)) return false;

@@ -64,11 +64,13 @@ class NetworkPort : public Port {
   std::vector<std::uint8_t> pending_;  // data received and not yet read
   std::vector<std::uint8_t> out_;      // data written and not yet sent
   std::string fault_;
-  std::size_t heard_ = 0;   // data bytes received on this connection
-  std::uint8_t first_ = 0;  // the first of them
-  std::string said_;        // the text the connection began with, while it is only text
-  bool onlyText_ = true;    // every data byte so far was printable text
-  bool stopSeen_ = false;   // a wait already gave up for the stop
+  TimePoint sentAt_{};          // when bytes last went out
+  std::size_t unanswered_ = 0;  // bytes sent since the server last sent data
+  std::size_t heard_ = 0;       // data bytes received on this connection
+  std::uint8_t first_ = 0;      // the first of them
+  std::string said_;            // the text the connection began with, while it is only text
+  bool onlyText_ = true;        // every data byte so far was printable text
+  bool stopSeen_ = false;       // a wait already gave up for the stop
 };
 
 }  // namespace zova
