@@ -135,7 +135,7 @@ TEST(CallWithin, EndsAtTheDeadlineOrAStopAndDiscardsWhatComesLate) {
   using namespace std::chrono;
   for (const bool byStop : {false, true}) {
     std::promise<void> release;
-    std::promise<int> discarded;
+    auto discarded = std::make_shared<std::promise<int>>();  // outlives the call's thread
     bool stopAsked = false;
     const auto stuck = [released = release.get_future().share()] {
       released.wait();
@@ -143,11 +143,12 @@ TEST(CallWithin, EndsAtTheDeadlineOrAStopAndDiscardsWhatComesLate) {
     };
     const auto deadline = steady_clock::now() + (byStop ? seconds(2) : milliseconds(50));
     EXPECT_EQ(CallWithin<int>(
-                  deadline, stuck, [&](int& late) { discarded.set_value(late); }, [&] { return stopAsked = byStop; }),
+                  deadline, stuck, [discarded](int& late) { discarded->set_value(late); },
+                  [&] { return stopAsked = byStop; }),
               std::nullopt);
     EXPECT_TRUE(stopAsked || !byStop) << "ended by the stop, not by the deadline";
     release.set_value();
-    std::future<int> late = discarded.get_future();
+    std::future<int> late = discarded->get_future();
     ASSERT_EQ(late.wait_for(seconds(30)), std::future_status::ready);
     EXPECT_EQ(late.get(), 7);
   }
