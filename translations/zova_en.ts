@@ -144,6 +144,10 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <source>Axis Parameter PC ☞ TEV</source>
         <translation>Axis Parameter PC ☞ TEV</translation>
     </message>
+    <message>
+        <source>Axis Parameter: reading the controller's block first</source>
+        <translation>Axis Parameter: reading the controller's block first</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmBackup</name>
@@ -1205,6 +1209,10 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <location line="-2"/>
         <source>System Parameter PC ☞ TEV</source>
         <translation>System Parameter PC ☞ TEV</translation>
+    </message>
+    <message>
+        <source>System Parameter: reading the controller's block first</source>
+        <translation>System Parameter: reading the controller's block first</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,10 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <source>Axis Parameter PC ☞ TEV</source>
         <translation>Axis Parameter PC ☞ TEV</translation>
     </message>
+    <message>
+        <source>Axis Parameter: reading the controller's block first</source>
+        <translation>Axis Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmBackup</name>
@@ -1204,6 +1208,10 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <location line="-2"/>
         <source>System Parameter PC ☞ TEV</source>
         <translation>System Parameter PC ☞ TEV</translation>
+    </message>
+    <message>
+        <source>System Parameter: reading the controller's block first</source>
+        <translation>System Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
     </message>
 </context>
 <context>

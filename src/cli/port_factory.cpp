@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <thread>
 #include <vector>
@@ -51,6 +52,21 @@ std::vector<std::string> splitWords(const std::string& text) {
   return words;
 }
 
+#ifdef ZOVA_HAVE_QT_SERIAL
+// The serial port opens a name without a leading '/' as one under /dev ("ttyUSB0"), also "dev/c1"; a name
+// with a '/' in it is a path, as the operator's shell reads it.
+std::string DeviceName(const std::string& port) {
+#ifndef _WIN32
+  if (port.find('/') != std::string::npos && !port.starts_with("/") && !IsNetworkPortName(port)) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(port, ec);
+    if (!ec) return absolute.string();
+  }
+#endif
+  return port;
+}
+#endif
+
 }  // namespace
 
 void PreparePorts() {
@@ -93,7 +109,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     const Duration openLimit = std::chrono::duration_cast<Duration>(
         std::chrono::duration<double>(options.timeoutSeconds > 0 ? options.timeoutSeconds : 5.0));
 #ifdef ZOVA_HAVE_QT_SERIAL
-    stack->inner_ = app::MakeNamedPort(options.port, options.settings, openLimit, ui, stack->line_, error);
+    stack->inner_ = app::MakeNamedPort(DeviceName(options.port), options.settings, openLimit, ui, stack->line_, error);
     if (!stack->inner_) return nullptr;
 #else
     (void)ui;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 #include <thread>
 
 namespace zova {
@@ -71,6 +72,25 @@ std::optional<std::pair<int, AddrInfo*>> LookUpWithin(std::chrono::steady_clock:
         if (late.second != nullptr) freeaddrinfo(late.second);
       },
       stopped);
+}
+
+// The addresses HOST:PORT leads to as numbers, with the port after a blank ("127.0.0.1 4001", "::1 4001");
+// empty when the lookup fails or the deadline comes first. `numericHost` is the system's NI_NUMERICHOST,
+// Length its socklen_t.
+template <class AddrInfo, class Length>
+std::vector<std::string> EndpointsWithin(std::chrono::steady_clock::time_point deadline, const std::string& host,
+                                         int port, int family, int type, int numericHost) {
+  const auto lookup = LookUpWithin<AddrInfo>(deadline, host, port, family, type);
+  std::vector<std::string> found;
+  if (!lookup || lookup->first != 0) return found;
+  for (const AddrInfo* a = lookup->second; a != nullptr; a = a->ai_next) {
+    char text[1025];  // NI_MAXHOST
+    if (getnameinfo(a->ai_addr, static_cast<Length>(a->ai_addrlen), text, sizeof text, nullptr, 0, numericHost) == 0) {
+      found.push_back(std::string(text) + " " + std::to_string(port));
+    }
+  }
+  freeaddrinfo(lookup->second);
+  return found;
 }
 
 }  // namespace zova

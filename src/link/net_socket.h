@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "link/clock.h"
 
@@ -36,6 +37,10 @@ long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& err
 void WaitReadable(Handle socket, Duration max);
 
 void Close(Handle socket);
+
+// The numeric addresses HOST:PORT leads to ("127.0.0.1 4001", "::1 4001"), so that two spellings of one
+// endpoint can be told apart from two endpoints; empty when the lookup fails or takes longer than `limit`.
+std::vector<std::string> Endpoints(const std::string& host, int port, Duration limit);
 
 // "timed out after 5 s".
 std::string TimedOut(Duration limit);

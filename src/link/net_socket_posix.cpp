@@ -180,4 +180,9 @@ void Close(Handle socket) {
   if (socket != kNoSocket) ::close(static_cast<int>(socket));
 }
 
+std::vector<std::string> Endpoints(const std::string& host, int port, Duration limit) {
+  return EndpointsWithin<addrinfo, socklen_t>(std::chrono::steady_clock::now() + limit, host, port, AF_UNSPEC,
+                                              SOCK_STREAM, NI_NUMERICHOST);
+}
+
 }  // namespace zova::net

@@ -170,4 +170,10 @@ void Close(Handle socket) {
   if (socket != kNoSocket) closesocket(static_cast<SOCKET>(socket));
 }
 
+std::vector<std::string> Endpoints(const std::string& host, int port, Duration limit) {
+  startWinsock();
+  return EndpointsWithin<addrinfo, socklen_t>(std::chrono::steady_clock::now() + limit, host, port, AF_UNSPEC,
+                                              SOCK_STREAM, NI_NUMERICHOST);
+}
+
 }  // namespace zova::net

@@ -19,6 +19,11 @@ namespace zova {
 // one, the digits, and one blank after: 2 -> " 2 ", -5 -> "-5 ".
 std::string FormatPrintedNumber(std::int32_t value);
 
+// A box's message for a value that passes the box's own bounds but not what the controller holds.
+inline std::string HeldRangeMessage(std::string_view lowest, std::string_view highest) {
+  return Tr(" Enter a value from {1} to {2}.", {lowest, highest});
+}
+
 // One line of a parameter file as the program writes it: `prefix` ("AXES-------= ", "MOTOR----- = "),
 // then one whole number per element of `values` (one per axis in the axis file), blanks and tabs in any
 // runs. On success the numbers go into `values`; otherwise the fault says what is wrong (its line is left

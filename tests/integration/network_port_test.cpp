@@ -119,7 +119,7 @@ TEST_F(NetworkPorts, RefusedConnectionsMalformedAddressesAndHelp) {
   } cases[] = {
       {"tcp://" + closed, 1, "tcp://" + closed + ": connection refused (nothing listens there)\n"},
       {"rfc2217://" + closed, 1, "rfc2217://" + closed + ": connection refused (nothing listens there)\n"},
-      {"rfc2217://" + closed + "0000", 2, "zovactl: --port: rfc2217://" + closed + "0000: the port number must"},
+      {"rfc2217://" + closed + "0000", 2, "zovactl ping: --port: rfc2217://" + closed + "0000: the port number must"},
   };
   for (const Case& c : cases) {
     const RunResult r = ctl(c.port, {"--timeout", "1", "ping"});

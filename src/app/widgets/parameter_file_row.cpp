@@ -60,4 +60,25 @@ QString ParameterTransferResult(TransferStatus status, const QString& what, bool
   return {};
 }
 
+TransferStatus SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
+                                   bool held, const std::function<TransferStatus()>& readFirst,
+                                   const std::function<TransferStatus()>& send) {
+  if (!refused.empty()) {
+    std::string text;
+    for (const BoxRefusal& r : refused) text += (text.empty() ? "" : "\n") + r.what + ":" + r.message;
+    static_cast<Ui&>(session.ui).messageBox(text);
+    return TransferStatus::Failed;
+  }
+  if (!held) {
+    Operation reading(session, names.readFirstName, names.cancel);
+    const TransferStatus status = readFirst();
+    reading.finish(ParameterTransferResult(status, names.what, true));
+    if (status != TransferStatus::Ok) return status;
+  }
+  Operation sending(session, names.sendName, names.cancel);
+  const TransferStatus status = send();
+  sending.finish(ParameterTransferResult(status, names.what, false));
+  return status;
+}
+
 }  // namespace zova::app

@@ -38,6 +38,8 @@ QString ResultText(const programs::TransferReport& r, bool all, int programNo, b
     if (r.transferred != 1) return {};
     return (send ? FrmFile::tr("program %1 sent") : FrmFile::tr("program %1 received")).arg(programNo);
   }
+  // "ALL Trans" sends nothing while a file has problems; the message box has said so.
+  if (send && r.transferred == 0 && r.notCompiled > 0) return {};
   QString text = (send ? FrmFile::tr("%1 programs sent") : FrmFile::tr("%1 programs received")).arg(r.transferred);
   if (r.failed > 0) text += FrmFile::tr(", %1 failed").arg(r.failed);
   if (r.notCompiled > 0) text += FrmFile::tr(", %1 not compiled").arg(r.notCompiled);
