@@ -80,7 +80,7 @@ std::optional<std::pair<int, AddrInfo*>> LookUpWithin(std::chrono::steady_clock:
 template <class AddrInfo, class Length>
 std::vector<std::string> EndpointsWithin(std::chrono::steady_clock::time_point deadline, const std::string& host,
                                          int port, int family, int type, int numericHost) {
-  const auto lookup = LookUpWithin<AddrInfo>(deadline, host, port, family, type);
+  const auto lookup = LookUpWithin<AddrInfo>(deadline, {}, host, port, family, type);
   std::vector<std::string> found;
   if (!lookup || lookup->first != 0) return found;
   for (const AddrInfo* a = lookup->second; a != nullptr; a = a->ai_next) {
