@@ -320,7 +320,11 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
     }
     return status;
   };
-  if (!connection.Open(command.linkCheck)) return linkFault(stack->traceFault().empty() ? kExitLink : kExitFile);
+  if (!connection.Open(command.linkCheck)) {
+    // A stop while connecting is a stop, not a failed line.
+    if (InterruptWatch::received() != 0) return kExitInterrupted;
+    return linkFault(stack->traceFault().empty() ? kExitLink : kExitFile);
+  }
   ctx.link = &link;
   ctx.connection = &connection;
   ctx.lineSettings = stack->settings();

@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "cli/interrupt.h"
 #include "link/atomic_file.h"
 #include "link/text_lines.h"
 #include "link/line_settings.h"
@@ -124,6 +125,10 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     }
     stack->inner_ = std::make_unique<NetworkPort>(address, stack->line_, openLimit);
 #endif
+    // A Ctrl-C while connecting or before the controller first answers ends the wait, not only the next one.
+    if (auto* network = dynamic_cast<NetworkPort*>(stack->inner_.get())) {
+      network->stopWhen([] { return InterruptWatch::received() != 0; });
+    }
   }
   if (!options.traceFile.empty()) {
     // Never waits: a FIFO nobody reads would hang the command before it has started.

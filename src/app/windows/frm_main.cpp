@@ -476,6 +476,9 @@ void FrmMain::openPort(const QString& device) {
   session_.activity.begin(tr("Opening %1").arg(PortTitle(device)));
   const bool opened = session_.connection.Open();
   session_.activity.end();
+  // A network port's reason (a busy server, a Telnet port named as raw TCP) says more than "no connection".
+  if (const std::string fault = session_.port.linkFault(); !opened && !fault.empty())
+    session_.link.ui().messageBox(fault);
   if (opened) WriteLastPort(device);
   updatePortMenu();
 }
