@@ -11,6 +11,7 @@
 #include "link/whole_number.h"
 #include "language/compiler.h"
 #include "language/listing.h"
+#include "language/source_check.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/sys_para_file.h"
 #include "parameters/wire_value.h"
@@ -135,6 +136,31 @@ FileSet BackupFiles(const Snapshot& s, const Manifest& manifest) {
   if (s.parts.has(Part::Sys)) add(Part::Sys, s.sys, SysText(s.sys));
   if (s.parts.has(Part::Axis)) add(Part::Axis, s.axis, AxisText(s.axis, s.axes));
   return files;
+}
+
+bool SaysTheSame(std::string_view name, std::string_view stored, std::string_view written, const Manifest& manifest) {
+  if (stored == written) return true;
+  auto stem = [&](Part part) { return name == std::string(PartFileStem(part)) + ".dat"; };
+  if (stem(Part::Loc) || stem(Part::Sft)) {
+    positions::PositionTable table(stem(Part::Loc) ? positions::kLocationLayout : positions::kShiftLayout);
+    return !positions::ReadTableText(stored, table).failed() && positions::FormatTableFile(table) == written;
+  }
+  if (stem(Part::Sys)) {
+    SysPara table;
+    return !ParseSysParaText(stored, table).failed() && SysParaFileText(table) == written;
+  }
+  if (stem(Part::Axis)) {
+    AxPara table;
+    table.SetDefaults();
+    return !ParseAxParaText(stored, table).failed() && AxParaFileText(table) == written;
+  }
+  for (int n = 0; n < kBackupPrograms; ++n) {
+    if (name != language::ProgramFileName(n)) continue;
+    language::ProgramStore store;
+    const language::SourceCheck check = language::CheckSource(stored, {manifest.axes, manifest.machineType}, store, n);
+    return check.problems.empty() && language::ListProgram(store, manifest.machineType) == written;
+  }
+  return false;
 }
 
 std::string SumsText(const FileSet& files) {

@@ -41,6 +41,12 @@ using FileSet = std::map<std::string, std::string>;
 // Every file of the backup of `snapshot`'s parts except SHA256SUMS: text files, raw files, BACKUP.txt.
 [[nodiscard]] FileSet BackupFiles(const Snapshot& snapshot, const Manifest& manifest);
 
+// Whether `stored`, the text file `name` of a backup, means what `written` (the writer's text of its raw
+// block) means: the same bytes, or a text its reader takes to the same values, as an editor's or an older
+// writer's form may be.
+[[nodiscard]] bool SaysTheSame(std::string_view name, std::string_view stored, std::string_view written,
+                               const Manifest& manifest);
+
 // "digest  name" per file, in name order, LF line ends.
 [[nodiscard]] std::string SumsText(const FileSet& files);
 // The names and digests of SHA256SUMS, read as `sha256sum -c --strict` reads them: every line exactly

@@ -136,7 +136,8 @@ std::string Disagreeing(const FileSet& kept, const Snapshot& blocks, const Manif
   for (const auto& [name, content] : BackupFiles(blocks, manifest)) {
     if (name == kManifestFile || name.starts_with(std::string(kRawFolder) + "/")) continue;
     const auto it = kept.find(name);
-    if (it == kept.end() || it->second != content) names += (names.empty() ? "" : ", ") + name;
+    if (it == kept.end() || !SaysTheSame(name, it->second, content, manifest))
+      names += (names.empty() ? "" : ", ") + name;
   }
   return names;
 }
