@@ -163,10 +163,19 @@ bool SaysTheSame(std::string_view name, std::string_view stored, std::string_vie
   return false;
 }
 
-std::string SumsText(const FileSet& files) {
+bool SumsText(const FileSet& files, std::string& text, std::string& error) {
   std::string out;
-  for (const auto& [name, content] : files) out += Sha256Hex(content) + "  " + name + "\n";
-  return out;
+  for (const auto& [name, content] : files) {
+    const std::string digest = Sha256Hex(content);
+    // A line without its digest would pass the backup and fail its restore as damaged.
+    if (digest.empty()) {
+      error = Tr("{1}: its SHA-256 digest could not be made", {name});
+      return false;
+    }
+    out += digest + "  " + name + "\n";
+  }
+  text = std::move(out);
+  return true;
 }
 
 bool InsideFolder(std::string_view name) {

@@ -47,8 +47,9 @@ using FileSet = std::map<std::string, std::string>;
 [[nodiscard]] bool SaysTheSame(std::string_view name, std::string_view stored, std::string_view written,
                                const Manifest& manifest);
 
-// "digest  name" per file, in name order, LF line ends.
-[[nodiscard]] std::string SumsText(const FileSet& files);
+// "digest  name" per file, in name order, LF line ends; false with `error` naming a file whose digest
+// could not be made.
+[[nodiscard]] bool SumsText(const FileSet& files, std::string& text, std::string& error);
 // The names and digests of SHA256SUMS, read as `sha256sum -c --strict` reads them: every line exactly
 // "DIGEST  NAME" or "DIGEST *NAME" with LF line ends, each name once. Only the names a backup writes are
 // taken, so a listing cannot make a restore read more. Else the line and what is wrong with it.

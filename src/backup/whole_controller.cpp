@@ -278,8 +278,15 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   const Manifest manifest{LocalTimeStamp(),  setup.port,    setup.settings, setup.axes,
                           setup.machineType, setup.version, parts};
   FileSet files = BackupFiles(snapshot, manifest);
-  files[std::string(kSumsFile)] = SumsText(files);
-  if (!WriteFolder(ui, temp, files, target)) {
+  std::string sums;
+  std::string error;
+  const bool summed = SumsText(files, sums, error);
+  if (summed) {
+    files[std::string(kSumsFile)] = std::move(sums);
+  } else {
+    ui.messageBox(error);
+  }
+  if (!summed || !WriteFolder(ui, temp, files, target)) {
     report.result = Result::FileFailed;
     report.summary.push_back(Tr("no backup was written"));
     return report;

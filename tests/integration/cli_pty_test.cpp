@@ -305,6 +305,19 @@ TEST_F(CliPty, ABackupMovesBetweenSimulatorsThatKeepTheirState) {
   EXPECT_EQ(compared.exitCode, 0) << compared.out << compared.err;
 }
 
+// A digest the system cannot make fails the backup, with no folder left, rather than writing a SHA256SUMS
+// that its restore would call damaged. OpenSSL with only its null provider makes no digest.
+TEST_F(CliPty, ABackupWhoseDigestsCannotBeMadeFailsAndLeavesNoFolder) {
+  write(path("null.cnf"), "openssl_conf = init\n[init]\nproviders = p\n[p]\nnull = n\n[n]\nactivate = 1\n");
+  start({"--axes", "4"});
+  ::setenv("OPENSSL_CONF", path("null.cnf").c_str(), 1);
+  const RunResult r = ctl({"--lang", "en", "--axes", "4", "backup", path("b")});
+  ::unsetenv("OPENSSL_CONF");
+  EXPECT_EQ(r.exitCode, 3);
+  EXPECT_EQ(r.err, "BACKUP.txt: its SHA-256 digest could not be made\nbackup: no backup was written\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1) << "null.cnf alone";
+}
+
 // The harness itself: a child that never ends is killed at the bound, and the test fails saying so.
 TEST(Harness, ChildThatNeverEndsIsKilledAtTheBound) {
   static RunResult hung;
