@@ -198,13 +198,16 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
     }
     return status;
   };
-  if (!connection.Open(command.linkCheck)) return linkFault(stack->traceFault().empty() ? kExitLink : kExitFile);
+  if (!connection.Open(command.linkCheck)) {
+    if (link.StoppedByOperator) return kExitInterrupted;
+    return linkFault(stack->traceFault().empty() ? kExitLink : kExitFile);
+  }
   ctx.link = &link;
   ctx.connection = &connection;
   ctx.lineSettings = stack->settings();
   int status = linkFault(command.run(ctx, args));
-  // A handshake given up at the operator's request fails the operation like silence would; it was a stop.
-  if (link.HandshakeCancelled && status != kExitOk) status = kExitInterrupted;
+  // A wait given up at the operator's request fails the operation like silence would; it was a stop.
+  if (link.StoppedByOperator && status != kExitOk) status = kExitInterrupted;
   stack->port().close();  // writes what the trace still holds
   if (const std::string fault = stack->traceFault(); !fault.empty()) {
     ui.messageBox(fault);

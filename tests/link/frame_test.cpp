@@ -29,32 +29,79 @@ TEST_F(Scripted, HandshakeAcceptsAnyAnswerToSoh) {
   }
 }
 
-// Each of the two handshake waits has its own hundred seconds, and says so. A stop asked for during a wait
-// ends it within 200 ms without a word; one asked for before (an operation that is stopping and sends its
-// last command) does not shorten it.
-TEST_F(Scripted, HandshakeWaitsEndAfterAHundredSecondsOrAtAStop) {
-  const std::vector<std::string> notConnected{"통신이 연결되지 않았습니다."};
+// Silence ends each handshake wait after its hundred seconds, said once a wait has lasted a few seconds and
+// only once per link. The operator's stop ends a handshake or the link check at once and any other wait after
+// kStopGrace of silence (so a controller that answers still finishes), all without a word.
+TEST_F(Scripted, WaitsEndAtTheirBoundOrSoonAfterAStop) {
+  const std::string notConnected = "통신이 연결되지 않았습니다.";
+  auto handshake = [](Link& l) { return l.StartCommand(0x1C); };
   struct Case {
-    bool answersSoh;
-    std::optional<Duration> stopAt;
+    const char* name;
+    std::function<bool(Link&)> op;
+    std::optional<Duration> stopAt, sohAnswerAt;
     Duration waited;
+    bool ok;
     std::vector<std::string> messages;
-  } cases[] = {{false, {}, seconds(100), notConnected},
-               {true, {}, seconds(100), notConnected},
-               {true, seconds(30), seconds(30), {}},
-               {false, Duration::zero(), seconds(100), notConnected}};
+    bool noted;
+  } cases[] = {
+      {"two silent handshakes",
+       [](Link& l) { return l.StartCommand(0x1C) || l.StartCommand(0x1C); },
+       {},
+       {},
+       seconds(200),
+       false,
+       {notConnected, notConnected},
+       true},
+      {"stop during the echo wait",
+       [](Link& l) { return l.StartCommand(0x1B); },
+       seconds(30),
+       Duration::zero(),
+       seconds(30),
+       false,
+       {},
+       true},
+      {"stop before a silent handshake", handshake, Duration::zero(), {}, kStopGrace, false, {}, false},
+      {"stop before, answered within the grace",
+       handshake,
+       Duration::zero(),
+       milliseconds(300),
+       milliseconds(300),
+       true,
+       {},
+       false},
+      {"stop during the wait for SYN",
+       [](Link& l) { return l.EndRequest(); },
+       seconds(1),
+       {},
+       seconds(1) + kStopGrace,
+       false,
+       {},
+       false},
+      {"stop during the link check",
+       [](Link& l) { return l.CheckLink(); },
+       seconds(2),
+       {},
+       seconds(2),
+       false,
+       {},
+       false},
+  };
   for (const Case& c : cases) {
-    port.written.clear();
     ui.clear();
-    port.answer(c.answersSoh ? std::map<std::uint8_t, std::uint8_t>{{SOH, 0x06}}
-                             : std::map<std::uint8_t, std::uint8_t>{});
+    Link fresh{port, ui, clock};
     const TimePoint start = clock.now();
     ui.cancelWhen = [&] { return c.stopAt && clock.now() - start >= *c.stopAt; };
-    EXPECT_FALSE(link.StartCommand(0x1C));
-    EXPECT_EQ(Hex(port.written), c.answersSoh ? "01 1C" : "01") << "silent controller never gets the command code";
-    EXPECT_GE(clock.now() - start, c.waited);
-    EXPECT_LE(clock.now() - start, c.waited + milliseconds(200));
-    EXPECT_EQ(std::tuple(link.HandshakeCancelled, ui.texts()), std::tuple(c.messages.empty(), c.messages));
+    port.answer({{0x1C, 0x1C}});  // the echo, where the SOH was answered; 0x1B is never echoed
+    port.onWait = [&](ScriptedPort& p) {
+      if (c.sohAnswerAt && clock.now() - start >= *c.sohAnswerAt && p.written.back() == SOH) p.queue({0x06});
+    };
+    EXPECT_EQ(c.op(fresh), c.ok) << c.name;
+    EXPECT_GE(clock.now() - start, c.waited) << c.name;
+    EXPECT_LE(clock.now() - start, c.waited + milliseconds(200)) << c.name;
+    EXPECT_EQ(std::tuple(fresh.WaitCancelled, ui.texts()), std::tuple(c.stopAt && !c.ok, c.messages)) << c.name;
+    EXPECT_EQ(ui.notes, c.noted ? std::vector<std::string>{"waiting for the controller on script (at most 100 s) …"}
+                                : std::vector<std::string>{})
+        << c.name;
   }
 }
 
