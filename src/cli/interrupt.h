@@ -30,6 +30,7 @@ class InterruptWatch {
 
   // While false, signals neither stop the operation nor end the program: each one only says so.
   static void setStoppable(bool stoppable);
+  [[nodiscard]] static bool stoppable();
 };
 
 // Whether `stream` is a pipe or socket, where a failed write means that the reader has gone.
@@ -41,7 +42,10 @@ class CliUi final : public TerminalUi {
  public:
   explicit CliUi(std::FILE* err = stderr, bool showProgress = true, std::FILE* out = stdout)
       : TerminalUi(err, showProgress), out_(out) {}
-  bool cancelRequested() override { return InterruptWatch::received() != 0 || outputLost(); }
+  // Never while the operation cannot be stopped: its waits must not end early either.
+  bool cancelRequested() override {
+    return InterruptWatch::stoppable() && (InterruptWatch::received() != 0 || outputLost());
+  }
 
   // Sends on what waits for standard output; true once a write to it has failed.
   bool outputLost() {

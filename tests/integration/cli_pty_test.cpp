@@ -209,34 +209,51 @@ TEST_F(CliProcess, DataFormsAreTheSameInEveryLanguage) {
   }
 }
 
-// Ctrl-C or a hang-up ends a jog with the stop on the wire; SIGTERM ends a transfer between two exchanges
-// and leaves its file as it was; Ctrl-C ends a handshake wait on a silent controller at once; a firmware
-// download past its erase outlives two Ctrl-C; a closed standard output ends the operation like a signal.
+// Each signal is sent once the program has shown (in its trace or on standard error) that it got to the wait
+// the case is about. Ctrl-C or a hang-up ends a jog with the stop on the wire; SIGTERM ends a transfer between
+// two exchanges and leaves its file as it was; Ctrl-C ends a silent controller's handshake, the wait that
+// follows a failed one and the link check at once, and a backup stopped there names no communication error; a
+// second Ctrl-C ends a backup at once and leaves neither a temporary folder nor half a trace line; a firmware
+// download past its erase outlives two Ctrl-C; a closed standard output ends the operation like a signal. A
+// stop that was not honoured runs into the time limit.
 TEST_F(CliProcess, SignalsAndAClosedOutputEndTheOperationSafely) {
-  using std::chrono::milliseconds;
   std::string old;
   for (int n = 0; n < 2500; ++n)
     old += (n < 10 ? "P00" : n < 100 ? "P0" : "P") + std::to_string(n) + " = 1.00 0.00 0.00 0.00 0.00 0.00\r\n";
   write(path("loc"), old);
-  write(path("f.hex"), test::HexText(3000));
-  const std::vector<std::string> jog = {"--axes", "2", "--trace", path("trace"), "jog", "1", "+", "--ms", "60000"};
+  write(path("f.hex"), test::HexText(28000));
+  const std::string trace = path("trace");
+  const std::vector<std::string> jog = {"--axes", "2", "jog", "1", "+", "--ms", "60000"};
+  const std::vector<std::string> silent = {"--sim-options", "--silence-after 0"};
+  const SignalWhen jogging{SIGINT, {"> 27", "< 16"}, trace}, waiting{SIGINT, {"> 01"}, trace};
+  const std::string interrupted = "zovactl: interrupted by Ctrl-C; stopped after the last complete exchange\n";
   struct Case {
     std::vector<std::string> args;
-    SignalAfter signal;  // none: standard output is closed instead
+    std::vector<SignalWhen> signals;  // none: standard output is closed instead
     int exit;
     std::string errEnd;
   } cases[] = {
-      {jog, {SIGINT, milliseconds(300)}, 130, "by Ctrl-C; stopped after the last complete exchange\n"},
-      {jog, {SIGHUP, milliseconds(300)}, 129, "by SIGHUP; stopped after the last complete exchange\n"},
+      {jog, {jogging}, 130, interrupted},
+      {jog, {{SIGHUP, jogging.after, trace}}, 129, "by SIGHUP; stopped after the last complete exchange\n"},
       {{"--axes", "2", "--sim-options", "--baud 9600", "loc", "receive", "all", "--file", path("loc")},
-       {SIGTERM, milliseconds(300)},
+       {{SIGTERM, {"> 03", "< 03"}, trace}},
        143,
        "by SIGTERM; stopped after the last complete exchange\n"},
-      {{"--sim-options", "--silence-after 0", "outputs"},
-       {SIGINT, milliseconds(300)},
+      {{silent[0], silent[1], "outputs"}, {waiting}, 130, "(once more to quit at once)\n" + interrupted},
+      {{silent[0], silent[1], "servo", "on"}, {waiting}, 130, "(once more to quit at once)\n" + interrupted},
+      {{silent[0], silent[1], "ping"}, {{SIGINT, {"> 05"}, trace}}, 130, "(once more to quit at once)\n" + interrupted},
+      {{silent[0], silent[1], "--axes", "4", "backup", path("b")},
+       {waiting},
        130,
-       "(once more to quit at once)\nzovactl: interrupted by Ctrl-C; stopped after the last complete exchange\n"},
-      {{"--quiet", "firmware", path("f.hex")}, {SIGINT, milliseconds(150), 2}, 0, "it ends by itself\n"},
+       "(once more to quit at once)\nbackup: no backup was written\n" + interrupted},
+      {{"--axes", "4", "--sim-options", "--baud 9600", "backup", path("b")},
+       {{SIGINT, {"> 07", "< 07"}, trace}, {SIGINT, {"once more to quit at once"}, ""}},
+       128 + SIGINT,
+       "(once more to quit at once)\n"},
+      {{"--sim-options", "--baud 38400", "firmware", path("f.hex")},
+       {{SIGINT, {"bytes complete"}, ""}, {SIGINT, {"it ends by itself", "bytes complete"}, ""}},
+       0,
+       "Downloading success!\n"},
       {{"--axes", "4", "loc", "receive", "single", "5"},
        {},
        141,
@@ -244,16 +261,18 @@ TEST_F(CliProcess, SignalsAndAClosedOutputEndTheOperationSafely) {
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.args;
-    args.insert(args.begin(), {"--lang", "en", "--port", "sim"});
-    std::filesystem::remove(path("trace"));
-    const auto start = std::chrono::steady_clock::now();
-    const RunResult r = RunProgram(ZOVACTL_PATH, args, kChildLimit,
-                                   c.signal.signal ? std::optional(c.signal) : std::nullopt, c.signal.signal == 0);
+    args.insert(args.begin(), {"--lang", "en", "--port", "sim", "--trace", trace});
+    std::filesystem::remove(trace);
+    const RunResult r = RunProgram(ZOVACTL_PATH, args, std::chrono::seconds(20), c.signals, c.signals.empty());
     EXPECT_EQ(r.exitCode, c.exit) << c.args.back() << ": " << r.err;
     EXPECT_TRUE(r.err.ends_with(c.errEnd)) << c.args.back() << ": " << r.err;
-    // Within a second and a half of the last signal, also where the controller is silent.
-    EXPECT_LT(std::chrono::steady_clock::now() - start - c.signal.after * c.signal.count, milliseconds(1500));
-    EXPECT_EQ(read(path("trace")).find("> 18") != std::string::npos, c.args == jog) << "the stop sent";
+    if (c.args == jog) {
+      EXPECT_NE(read(trace).find("> 18"), std::string::npos) << "the stop sent";
+    }
+    EXPECT_TRUE(read(trace).ends_with("\n")) << c.args.back() << ": the trace ends with a whole line";
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+      EXPECT_FALSE(entry.path().filename().string().starts_with(".")) << entry.path() << " left by " << c.args.back();
+    }
   }
   EXPECT_EQ(read(path("loc")), old);
 }
