@@ -54,6 +54,13 @@ bool Link::DataAvailable() {
   return rx.DataAvailable();
 }
 
+void Link::noteLongWait(Duration waited, Duration max) {
+  if (waitNoted_ || waited < kWaitNotice) return;
+  waitNoted_ = true;
+  ui_->note(Tr("waiting for the controller on {1} (at most {2} s) …",
+               {port_.name(), std::to_string(std::chrono::ceil<seconds>(max).count())}));
+}
+
 bool Link::cancelWait() {
   WaitCancelled = true;
   StoppedByOperator = true;
@@ -83,11 +90,7 @@ bool Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
     if (now >= deadline || !port_.isOpen()) return false;
     if (!stopAt && ui_->cancelRequested()) stopAt = std::max(now, sent);
     if (stopAt && now >= *stopAt + grace) return cancelWait();
-    if (handshake && !waitNoted_ && now - start >= kWaitNotice) {
-      waitNoted_ = true;
-      ui_->note(Tr("waiting for the controller on {1} (at most {2} s) …",
-                   {port_.name(), std::to_string(std::chrono::ceil<seconds>(max).count())}));
-    }
+    if (handshake) noteLongWait(now - start, max);
     // Short steps, so that a stop and the notice are seen in time.
     port_.waitReadable(std::min<Duration>(deadline - now, kCancelCheck));
   }
@@ -197,13 +200,15 @@ bool Link::CheckLink() {
   RxArrived = false;
   WaitCancelled = false;
   SendByte(ENQ);
-  const TimePoint deadline = clock_.now() + timeouts.linkCheck;
+  const TimePoint start = clock_.now();
+  const TimePoint deadline = start + timeouts.linkCheck;
   for (;;) {
     pump();
     if (RxArrived) break;
     TimePoint now = clock_.now();
     if (now >= deadline || !port_.isOpen()) return false;
     if (ui_->cancelRequested()) return cancelWait();  // an ENQ leaves nothing open at the controller
+    noteLongWait(now - start, timeouts.linkCheck);
     port_.waitReadable(std::min<Duration>(deadline - now, kCancelCheck));
   }
   RxArrived = false;

@@ -27,7 +27,7 @@ struct LinkTimeouts {
 // How long a controller that answers may still take once the operator asked to stop: a wait that has had no
 // byte for this long after the stop ends (Link::WaitCancelled).
 inline constexpr auto kStopGrace = milliseconds(500);
-// How long a handshake waits before the operator is told what for (Ui::note).
+// How long a handshake or the link check waits before the operator is told what for (Ui::note).
 inline constexpr auto kWaitNotice = seconds(3);
 
 // Largest block the controller may announce (BlockBuffer holds indices 0..5000).
@@ -117,10 +117,12 @@ class Link {
   void pump();
   void yieldNow();
   // `handshake`: a wait of StartCommand, which a stop asked for during it ends at once, and which tells the
-  // operator what it waits for once it has lasted a few seconds.
+  // operator what it waits for once it has lasted a few seconds (as the link check does).
   bool waitByte(std::uint8_t& out, Duration max, bool handshake);
   // Marks the current exchange as given up at the operator's request; returns false for the wait.
   bool cancelWait();
+  // Tells the operator, once per link, what a wait of `max` that has lasted `waited` is waiting for.
+  void noteLongWait(Duration waited, Duration max);
   void sendOperandBytes(std::int32_t value);
   bool waitAnswer(std::uint8_t expected);
   bool receiveChecksumThen(std::uint8_t terminator);

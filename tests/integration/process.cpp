@@ -19,7 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <map>
+#include <regex>
 
 extern char** environ;
 
@@ -93,29 +93,18 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   RunResult r;
   if (pid_t pid = spawn(program, args, actions); pid > 0) {
     std::size_t next = 0;
-    std::map<std::string, std::size_t> searched;  // per stream: where the next signal's texts are looked for
     auto signalWhenSeen = [&] {
       if (next == signals.size()) return;
       const SignalWhen& s = signals[next];
-      if (s.after.empty()) {
-        if (!std::filesystem::exists(s.file)) return;
-      } else {
-        const std::string stream = s.file.empty() ? errPath : s.file;
-        const std::string text = slurp(stream);
-        std::size_t at = searched[stream];
-        for (const std::string& mark : s.after) {
-          at = text.find(mark, at);
-          if (at == std::string::npos) return;
-          at += mark.size();
-        }
-        searched[stream] = at;
-      }
+      const std::string stream = s.file.empty() ? errPath : s.file;
+      if (!std::filesystem::exists(stream)) return;
+      if (!s.after.empty() && !std::regex_search(slurp(stream), std::regex(s.after))) return;
       kill(pid, s.signal);
       ++next;
     };
     const int status = waitOrKill(pid, deadline, program, signalWhenSeen);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    if (next < signals.size()) ADD_FAILURE() << program << " ended before the signal's moment: " << signals[next].file;
+    if (next < signals.size()) ADD_FAILURE() << program << " ended before it showed " << signals[next].after;
   }
   posix_spawn_file_actions_destroy(&actions);
   if (closedOutput) close(pipeFds[1]);

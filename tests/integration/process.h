@@ -19,11 +19,11 @@ struct RunResult {
 };
 
 // A signal sent to the program as an operator's Ctrl-C would be, once the program has shown that it got where
-// the test wants it: when the texts `after` have appeared in this order in `file` (empty: its standard error),
-// after where the previous signal's texts were found in the same stream; without texts, once `file` exists.
+// the test wants it: once `after` (an ECMAScript pattern; [\s\S]* spans lines) matches in `file` (empty: its
+// standard error). An empty pattern: once `file` exists.
 struct SignalWhen {
   int signal = 0;
-  std::vector<std::string> after;
+  std::string after;
   std::string file;
 };
 
