@@ -77,7 +77,7 @@ int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program
 }  // namespace
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args, std::chrono::milliseconds limit,
-                     const std::vector<SignalWhen>& signals, bool closedOutput) {
+                     const std::vector<SignalWhen>& interrupts, bool closedOutput) {
   const auto deadline = Clock::now() + limit;
   char outPath[] = "/tmp/zova_outXXXXXX";
   char errPath[] = "/tmp/zova_errXXXXXX";
@@ -94,8 +94,8 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   if (pid_t pid = spawn(program, args, actions); pid > 0) {
     std::size_t next = 0;
     auto signalWhenSeen = [&] {
-      if (next == signals.size()) return;
-      const SignalWhen& s = signals[next];
+      if (next == interrupts.size()) return;
+      const SignalWhen& s = interrupts[next];
       const std::string stream = s.file.empty() ? errPath : s.file;
       if (!std::filesystem::exists(stream)) return;
       if (!s.after.empty() && !std::regex_search(slurp(stream), std::regex(s.after))) return;
@@ -104,7 +104,7 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
     };
     const int status = waitOrKill(pid, deadline, program, signalWhenSeen);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    if (next < signals.size()) ADD_FAILURE() << program << " ended before it showed " << signals[next].after;
+    if (next < interrupts.size()) ADD_FAILURE() << program << " ended before it showed " << interrupts[next].after;
   }
   posix_spawn_file_actions_destroy(&actions);
   if (closedOutput) close(pipeFds[1]);

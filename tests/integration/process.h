@@ -27,11 +27,11 @@ struct SignalWhen {
   std::string file;
 };
 
-// Runs a program to completion with the given arguments, capturing both output streams, sending `signals` in
+// Runs a program to completion with the given arguments, capturing both output streams, sending `interrupts` in
 // order (the test fails when the program ends before one was sent). With `closedOutput`, standard output is a
 // pipe whose reader has gone, as after `| head`.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     std::chrono::milliseconds limit = kChildLimit, const std::vector<SignalWhen>& signals = {},
+                     std::chrono::milliseconds limit = kChildLimit, const std::vector<SignalWhen>& interrupts = {},
                      bool closedOutput = false);
 
 // zovasim in the background; its device path is read from its first output line.
