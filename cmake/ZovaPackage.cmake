@@ -27,7 +27,10 @@ if(ZOVA_GUI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-nanum | fonts-noto-cjk")
 endif()
-# The fleet file is the administrator's: an upgrade keeps their edits (dpkg asks).
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/conffiles "/etc/zova/fleet.toml\n")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/conffiles)
+# The example fleet file is a conffile, as every file in /etc; the administrator's own fleet.toml is not
+# the package's. The maintainer scripts reload systemd's units after an install, upgrade or removal.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/conffiles "/etc/zova/fleet.toml.example\n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_CURRENT_BINARY_DIR}/conffiles ${PROJECT_SOURCE_DIR}/data/debian/postinst
+                                       ${PROJECT_SOURCE_DIR}/data/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

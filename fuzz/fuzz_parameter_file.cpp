@@ -1,12 +1,13 @@
 // Both parameter file readers fed arbitrary text (first byte: which one). Nothing may crash; a refused text
-// changes no entry; and an accepted text is what the program's own writer makes of the table it read, apart
-// from an editor's blanks, tabs, line ends and byte order mark, and reads back to that table.
+// changes no entry; and an accepted text means the same values as its canonical form, which is what the
+// program's own writer makes of the table it read (see same_meaning.h), and reads back to that table.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "link/text_lines.h"
+#include "same_meaning.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/sys_para_file.h"
 
@@ -23,7 +24,7 @@ void Check(std::string_view text, zova::TextFault (*parse)(std::string_view, Tab
     return;
   }
   const std::string written = write(table);
-  if (zova::NormalizeEditorText(written) != zova::NormalizeEditorText(text)) std::abort();
+  if (!zova::fuzz::MeansTheSame(text, written)) std::abort();
   Table again;
   if (parse(written, again).failed() || again.values != table.values) std::abort();
 }

@@ -1,12 +1,13 @@
 // The LOC and SFT file readers fed arbitrary file contents (first byte: which table). Nothing may crash; a
-// refused text changes no row; and an accepted text is what the program's own writer makes of the table it
-// read, apart from an editor's blanks, tabs, line ends and byte order mark, and reads back to that table.
+// refused text changes no row; and an accepted text means the same values as its canonical form, which is what
+// the program's own writer makes of the table it read (see same_meaning.h), and reads back to that table.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
 #include "link/text_lines.h"
+#include "same_meaning.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"
 
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const std::string written = FormatTableFile(table);
-  if (zova::NormalizeEditorText(written) != zova::NormalizeEditorText(text)) std::abort();
+  if (!zova::fuzz::MeansTheSame(text, written)) std::abort();
   PositionTable again(layout);
   if (ReadTableText(written, again).failed() || !again.sameValues(table)) std::abort();
   return 0;

@@ -53,27 +53,39 @@ For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECO
 <context>
     <name>zova::app::DlgNetworkPort</name>
     <message>
-        <location filename="../src/app/windows/dlg_network_port.cpp" line="+16"/>
+        <location filename="../src/app/windows/dlg_network_port.cpp" line="+18"/>
         <source>Network Port</source>
         <translation>Network Port</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>A controller wired to a serial device server:
-  tcp://HOST:PORT      the bytes as they are (the server&apos;s &quot;TCP server&quot; or raw mode;
-                       its serial line is set on the server)
-  rfc2217://HOST:PORT  Telnet with COM Port Control: the line settings are set on the server
-HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].
+        <location line="+2"/>
+        <source>A controller wired to a serial device server:</source>
+        <translation>A controller wired to a serial device server:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the bytes as they are (the server&apos;s &quot;TCP server&quot; or raw mode; its serial line is set on the server)</source>
+        <translation>the bytes as they are (the server&apos;s &quot;TCP server&quot; or raw mode; its serial line is set on the server)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Telnet with COM Port Control: the line settings are sent to the server</source>
+        <translation>Telnet with COM Port Control: the line settings are sent to the server</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].
 Neither form is encrypted: use them on a closed network or through an SSH tunnel.</source>
-        <translation>A controller wired to a serial device server:
-  tcp://HOST:PORT      the bytes as they are (the server&apos;s &quot;TCP server&quot; or raw mode;
-                       its serial line is set on the server)
-  rfc2217://HOST:PORT  Telnet with COM Port Control: the line settings are set on the server
-HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].
+        <translation>HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].
 Neither form is encrypted: use them on a closed network or through an SSH tunnel.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+5"/>
+        <source>&amp;Address:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;Open</source>
         <translation>&amp;Open</translation>
     </message>
@@ -144,17 +156,21 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <source>Axis Parameter PC ☞ TEV</source>
         <translation>Axis Parameter PC ☞ TEV</translation>
     </message>
+    <message>
+        <source>Axis Parameter: reading the controller's block first</source>
+        <translation>Axis Parameter: reading the controller's block first</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmBackup</name>
     <message>
         <location filename="../src/app/windows/frm_backup.cpp" line="+37"/>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Backup</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Backup folder</source>
         <translation>Backup folder</translation>
     </message>
@@ -165,12 +181,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
     <message>
         <location line="+2"/>
-        <location line="+116"/>
+        <location line="+120"/>
         <source>Restore</source>
         <translation>Restore</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-119"/>
         <source>Restore folder</source>
         <translation>Restore folder</translation>
     </message>
@@ -191,8 +207,8 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
     <message>
         <location line="+1"/>
-        <source>&amp;Compare Backups…</source>
-        <translation>&amp;Compare Backups…</translation>
+        <source>Compare Back&amp;ups…</source>
+        <translation>Compare Back&amp;ups…</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -215,7 +231,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>New backup folder</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+40"/>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Differences</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <location line="+1"/>
         <source>Item</source>
         <translation>Item</translation>
@@ -236,7 +262,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Controller</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Save…</source>
         <translation>Save…</translation>
     </message>
@@ -276,12 +302,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>This overwrites the controller&apos;s %1 with the backup in %2.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+41"/>
         <source>stopped at the operator&apos;s request</source>
         <translation>stopped at the operator&apos;s request</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -349,6 +375,10 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <source>Cancelled before the erase; the flash is as it was</source>
         <translation>Cancelled before the erase; the flash is as it was</translation>
     </message>
+    <message>
+        <source>This erases the controller&apos;s flash and writes %1.</source>
+        <translation>This erases the controller&apos;s flash and writes %1.</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmEditor</name>
@@ -388,7 +418,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Save the changes to %1?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+14"/>
+        <source>Program text</source>
+        <translation>Program text</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Problems</source>
+        <translation>Problems</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Line</source>
         <translation>Line</translation>
     </message>
@@ -478,12 +518,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Program #</source>
         <translation>Program #</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Program</source>
         <translation>Program</translation>
     </message>
@@ -493,7 +533,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Comment</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Find</source>
         <translation>Find</translation>
     </message>
@@ -518,7 +558,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Untitled</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Send as program %1</source>
         <translation>Send as program %1</translation>
     </message>
@@ -528,7 +568,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Fetch program %1</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+4"/>
+        <source>&amp;Send as program %1</source>
+        <translation>&amp;Send as program %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Fetch program %1</source>
+        <translation>&amp;Fetch program %1</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>Save Program</source>
         <translation>Save Program</translation>
     </message>
@@ -671,7 +721,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>TEV File #</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Receive </source>
         <translation>Receive </translation>
     </message>
@@ -701,7 +751,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Edit</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>File</source>
         <translation>File</translation>
     </message>
@@ -754,7 +804,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>seconds since opened or cleared   &gt; PC to controller   &lt; controller to PC   byte   name</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Bytes on the line</source>
+        <translation>Bytes on the line</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <location line="+44"/>
         <source>&amp;Pause</source>
         <translation>&amp;Pause</translation>
@@ -793,12 +848,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmMain</name>
     <message>
-        <location filename="../src/app/windows/frm_main.cpp" line="+57"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+63"/>
         <source>Simulator</source>
         <translation>Simulator</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Zova PC Communication Program</source>
         <translation>Zova PC Communication Program</translation>
     </message>
@@ -889,7 +944,28 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&amp;Keyboard</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1
+Version %2
+Licence: %3
+Qt %4 (built with %5)</source>
+        <translation>%1
+Version %2
+Licence: %3
+Qt %4 (built with %5)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Lan&amp;guage</source>
         <translation>Lan&amp;guage</translation>
     </message>
@@ -929,7 +1005,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Not connected</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+59"/>
         <source>Opening %1</source>
         <translation>Opening %1</translation>
     </message>
@@ -969,13 +1045,13 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>NEG</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+80"/>
+        <location line="+4"/>
+        <location line="+90"/>
         <source>%1 Axis</source>
         <translation>%1 Axis</translation>
     </message>
     <message>
-        <location line="-58"/>
+        <location line="-67"/>
         <source>AMP ON</source>
         <translation>AMP ON</translation>
     </message>
@@ -1005,12 +1081,18 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Run</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Program number to run</source>
+        <translation>Program number to run</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>RUN</source>
         <translation>RUN</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location line="+1"/>
         <source>STOP</source>
         <translation>STOP</translation>
     </message>
@@ -1025,7 +1107,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Move</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
+        <source>Command line</source>
+        <translation>Command line</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Acceleration</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1045,17 +1137,23 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Neg  -&gt;</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>Speed</source>
         <translation>Speed</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-580"/>
+        <source>none declared: ask the supplier</source>
+        <translation>none declared: ask the supplier</translation>
+    </message>
+    <message>
+        <location line="+585"/>
         <source>Axis</source>
         <translation>Axis</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>NEXT</source>
         <translation>NEXT</translation>
     </message>
@@ -1075,17 +1173,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Command</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Actual</source>
         <translation>Actual</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>LOC #</source>
         <translation>LOC #</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>SET</source>
         <translation>SET</translation>
     </message>
@@ -1172,6 +1270,11 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <source>제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오.</source>
         <translation>Choose the controller&apos;s axis count and PLC type, then press OK.</translation>
     </message>
+    <message>
+        <location line="+39"/>
+        <source>Choose the controller&apos;s axis count first (2 to 6 axes), then OK.</source>
+        <translation>Choose the controller&apos;s axis count first (2 to 6 axes), then OK.</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmSysPara</name>
@@ -1186,7 +1289,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>System Parameter</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+73"/>
         <source>System Para File Open</source>
         <translation>System Para File Open</translation>
     </message>
@@ -1206,11 +1309,15 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <source>System Parameter PC ☞ TEV</source>
         <translation>System Parameter PC ☞ TEV</translation>
     </message>
+    <message>
+        <source>System Parameter: reading the controller's block first</source>
+        <translation>System Parameter: reading the controller's block first</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::Keyboard</name>
     <message>
-        <location filename="../src/app/widgets/keyboard.cpp" line="+22"/>
+        <location filename="../src/app/widgets/keyboard.cpp" line="+25"/>
         <source>this list of keys</source>
         <translation>this list of keys</translation>
     </message>
@@ -1346,6 +1453,16 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
     <message>
         <location line="+2"/>
+        <source>Program Editor: Send as the program numbered beside it</source>
+        <translation>Program Editor: Send as the program numbered beside it</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Program Editor: Fetch the program numbered beside it</source>
+        <translation>Program Editor: Fetch the program numbered beside it</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Program Editor: hides the Find or Go to Line row</source>
         <translation>Program Editor: hides the Find or Go to Line row</translation>
     </message>
@@ -1371,7 +1488,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Stopping after the current exchange…</translation>
     </message>
     <message>
-        <location filename="../src/app/operation.cpp" line="+75"/>
+        <location filename="../src/app/operation.cpp" line="+85"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
@@ -1389,7 +1506,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>File Name</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>File Open</source>
         <translation>File Open</translation>
     </message>
@@ -1649,12 +1766,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>In the File Open menu, enter the name of the file to save to.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
         <source>File Name</source>
         <translation>File Name</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+104"/>
         <source>Cancelled: %1 of %2 %3 sent</source>
         <translation>Cancelled: %1 of %2 %3 sent</translation>
     </message>

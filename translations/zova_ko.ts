@@ -52,27 +52,39 @@ For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECO
 <context>
     <name>zova::app::DlgNetworkPort</name>
     <message>
-        <location filename="../src/app/windows/dlg_network_port.cpp" line="+16"/>
+        <location filename="../src/app/windows/dlg_network_port.cpp" line="+18"/>
         <source>Network Port</source>
         <translation>네트워크 포트</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>A controller wired to a serial device server:
-  tcp://HOST:PORT      the bytes as they are (the server&apos;s &quot;TCP server&quot; or raw mode;
-                       its serial line is set on the server)
-  rfc2217://HOST:PORT  Telnet with COM Port Control: the line settings are set on the server
-HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].
+        <location line="+2"/>
+        <source>A controller wired to a serial device server:</source>
+        <translation>디바이스 서버(시리얼-네트워크 변환기)에 연결된 제어기:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the bytes as they are (the server&apos;s &quot;TCP server&quot; or raw mode; its serial line is set on the server)</source>
+        <translation>바이트를 그대로 주고받습니다 (서버의 &quot;TCP server&quot; 또는 raw 모드; 시리얼 통신 설정은 서버에서 합니다)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Telnet with COM Port Control: the line settings are sent to the server</source>
+        <translation>COM Port Control을 쓰는 Telnet: 통신 설정을 서버에 보냅니다</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>HOST is a name, an IPv4 address or an IPv6 address in brackets, as [fd00::5].
 Neither form is encrypted: use them on a closed network or through an SSH tunnel.</source>
-        <translation>디바이스 서버(시리얼-네트워크 변환기)에 연결된 제어기:
-  tcp://HOST:PORT      바이트를 그대로 주고받습니다 (서버의 &quot;TCP server&quot; 또는 raw 모드;
-                       시리얼 통신 설정은 서버에서 합니다)
-  rfc2217://HOST:PORT  COM Port Control을 쓰는 Telnet: 통신 설정을 서버에 보냅니다
-HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예: [fd00::5]).
+        <translation>HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예: [fd00::5]).
 두 형식 모두 암호화되지 않습니다: 닫힌 네트워크에서 쓰거나 SSH 터널을 거쳐 쓰십시오.</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+5"/>
+        <source>&amp;Address:</source>
+        <translation>주소(&amp;A):</translation>
+    </message>
+    <message>
+        <location line="+13"/>
         <source>&amp;Open</source>
         <translation>열기(&amp;O)</translation>
     </message>
@@ -143,17 +155,21 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <source>Axis Parameter PC ☞ TEV</source>
         <translation>Axis Parameter PC ☞ TEV</translation>
     </message>
+    <message>
+        <source>Axis Parameter: reading the controller's block first</source>
+        <translation>Axis Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmBackup</name>
     <message>
         <location filename="../src/app/windows/frm_backup.cpp" line="+37"/>
-        <location line="+78"/>
+        <location line="+80"/>
         <source>Backup</source>
         <translation>백업</translation>
     </message>
     <message>
-        <location line="-77"/>
+        <location line="-79"/>
         <source>Backup folder</source>
         <translation>백업 폴더</translation>
     </message>
@@ -164,12 +180,12 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     </message>
     <message>
         <location line="+2"/>
-        <location line="+116"/>
+        <location line="+120"/>
         <source>Restore</source>
         <translation>복원</translation>
     </message>
     <message>
-        <location line="-115"/>
+        <location line="-119"/>
         <source>Restore folder</source>
         <translation>복원할 백업 폴더</translation>
     </message>
@@ -190,8 +206,8 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     </message>
     <message>
         <location line="+1"/>
-        <source>&amp;Compare Backups…</source>
-        <translation>백업 비교(&amp;C)…</translation>
+        <source>Compare Back&amp;ups…</source>
+        <translation>백업 비교(&amp;U)…</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -214,7 +230,17 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>새 백업 폴더</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+40"/>
+        <source>Log</source>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Differences</source>
+        <translation>차이</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <location line="+1"/>
         <source>Item</source>
         <translation>항목</translation>
@@ -235,7 +261,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>제어기</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
         <source>Save…</source>
         <translation>저장…</translation>
     </message>
@@ -275,12 +301,12 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>%2 폴더의 백업으로 제어기의 다음 내용을 덮어씁니다: %1.</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+41"/>
         <source>stopped at the operator&apos;s request</source>
         <translation>사용자의 요청으로 중지했습니다</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>Close</source>
         <translation>닫기</translation>
     </message>
@@ -348,6 +374,10 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <source>Cancelled before the erase; the flash is as it was</source>
         <translation>지우기 전에 취소되었습니다. 플래시는 이전 그대로입니다</translation>
     </message>
+    <message>
+        <source>This erases the controller&apos;s flash and writes %1.</source>
+        <translation>이 작업은 컨트롤러의 플래시를 지우고 %1을(를) 씁니다.</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmEditor</name>
@@ -387,7 +417,17 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>%1의 변경 내용을 저장하시겠습니까?</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+14"/>
+        <source>Program text</source>
+        <translation>프로그램 본문</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Problems</source>
+        <translation>문제</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Line</source>
         <translation>줄</translation>
     </message>
@@ -477,12 +517,12 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>프로그램(&amp;P)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>Program #</source>
         <translation>프로그램 번호</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Program</source>
         <translation>프로그램</translation>
     </message>
@@ -492,7 +532,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>주석</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+34"/>
         <source>Find</source>
         <translation>찾기</translation>
     </message>
@@ -517,7 +557,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>제목 없음</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Send as program %1</source>
         <translation>프로그램 %1번으로 전송</translation>
     </message>
@@ -527,7 +567,17 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>프로그램 %1번 수신</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+4"/>
+        <source>&amp;Send as program %1</source>
+        <translation>프로그램 %1(으)로 보내기(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Fetch program %1</source>
+        <translation>프로그램 %1 가져오기(&amp;F)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <source>Save Program</source>
         <translation>프로그램 저장</translation>
     </message>
@@ -670,7 +720,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>TEV File #</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+11"/>
         <source>Receive </source>
         <translation>Receive </translation>
     </message>
@@ -700,7 +750,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>편집</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>File</source>
         <translation>File</translation>
     </message>
@@ -753,7 +803,12 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>열거나 지운 뒤 지난 초   &gt; PC에서 제어기로   &lt; 제어기에서 PC로   바이트   이름</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>Bytes on the line</source>
+        <translation>통신선의 바이트</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <location line="+44"/>
         <source>&amp;Pause</source>
         <translation>일시정지(&amp;P)</translation>
@@ -792,12 +847,12 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
 <context>
     <name>zova::app::FrmMain</name>
     <message>
-        <location filename="../src/app/windows/frm_main.cpp" line="+57"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+63"/>
         <source>Simulator</source>
         <translation>시뮬레이터</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>Zova PC Communication Program</source>
         <translation>Zova PC Communication Program</translation>
     </message>
@@ -888,7 +943,28 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>키보드(&amp;K)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
+        <source>&amp;About</source>
+        <translation>정보(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1
+Version %2
+Licence: %3
+Qt %4 (built with %5)</source>
+        <translation>%1
+버전 %2
+라이선스: %3
+Qt %4 (빌드: %5)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Lan&amp;guage</source>
         <translation>언어(&amp;G)</translation>
     </message>
@@ -928,7 +1004,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+59"/>
         <source>Opening %1</source>
         <translation>%1 여는 중</translation>
     </message>
@@ -968,13 +1044,13 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>NEG</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+80"/>
+        <location line="+4"/>
+        <location line="+90"/>
         <source>%1 Axis</source>
         <translation>%1 Axis</translation>
     </message>
     <message>
-        <location line="-58"/>
+        <location line="-67"/>
         <source>AMP ON</source>
         <translation>AMP ON</translation>
     </message>
@@ -1004,12 +1080,18 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>Run</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>Program number to run</source>
+        <translation>실행할 프로그램 번호</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>RUN</source>
         <translation>RUN</translation>
     </message>
     <message>
         <location line="+3"/>
+        <location line="+1"/>
         <source>STOP</source>
         <translation>STOP</translation>
     </message>
@@ -1024,7 +1106,17 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>Move</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
+        <source>Command line</source>
+        <translation>명령 줄</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Acceleration</source>
+        <translation>가속도</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -1044,17 +1136,23 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>Neg  -&gt;</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>Speed</source>
         <translation>Speed</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-580"/>
+        <source>none declared: ask the supplier</source>
+        <translation>정해지지 않음: 공급자에게 문의하십시오</translation>
+    </message>
+    <message>
+        <location line="+585"/>
         <source>Axis</source>
         <translation>Axis</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>NEXT</source>
         <translation>NEXT</translation>
     </message>
@@ -1074,17 +1172,17 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>Command</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>Actual</source>
         <translation>Actual</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+20"/>
         <source>LOC #</source>
         <translation>LOC #</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>SET</source>
         <translation>SET</translation>
     </message>
@@ -1171,6 +1269,11 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <source>제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오.</source>
         <translation>제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오.</translation>
     </message>
+    <message>
+        <location line="+39"/>
+        <source>Choose the controller&apos;s axis count first (2 to 6 axes), then OK.</source>
+        <translation>먼저 제어기의 축 수(2축에서 6축)를 고른 뒤 OK를 누르십시오.</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::FrmSysPara</name>
@@ -1185,7 +1288,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>System Parameter</translation>
     </message>
     <message>
-        <location line="+72"/>
+        <location line="+73"/>
         <source>System Para File Open</source>
         <translation>System Para File Open</translation>
     </message>
@@ -1205,11 +1308,15 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <source>System Parameter PC ☞ TEV</source>
         <translation>System Parameter PC ☞ TEV</translation>
     </message>
+    <message>
+        <source>System Parameter: reading the controller's block first</source>
+        <translation>System Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
+    </message>
 </context>
 <context>
     <name>zova::app::Keyboard</name>
     <message>
-        <location filename="../src/app/widgets/keyboard.cpp" line="+22"/>
+        <location filename="../src/app/widgets/keyboard.cpp" line="+25"/>
         <source>this list of keys</source>
         <translation>이 키 목록</translation>
     </message>
@@ -1345,6 +1452,16 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
     </message>
     <message>
         <location line="+2"/>
+        <source>Program Editor: Send as the program numbered beside it</source>
+        <translation>프로그램 편집기: 옆에 적힌 번호의 프로그램으로 보내기</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Program Editor: Fetch the program numbered beside it</source>
+        <translation>프로그램 편집기: 옆에 적힌 번호의 프로그램 가져오기</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Program Editor: hides the Find or Go to Line row</source>
         <translation>프로그램 편집기: 찾기 또는 줄 이동 입력줄을 숨깁니다</translation>
     </message>
@@ -1370,7 +1487,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>진행 중인 통신을 마친 뒤 멈춥니다…</translation>
     </message>
     <message>
-        <location filename="../src/app/operation.cpp" line="+75"/>
+        <location filename="../src/app/operation.cpp" line="+85"/>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
@@ -1388,7 +1505,7 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>File Name</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>File Open</source>
         <translation>File Open</translation>
     </message>
@@ -1648,12 +1765,12 @@ HOST는 이름, IPv4 주소 또는 대괄호로 묶은 IPv6 주소입니다 (예
         <translation>File Open 메뉴에서 저장할 화일명을 입력하십시요.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
         <source>File Name</source>
         <translation>File Name</translation>
     </message>
     <message>
-        <location line="+102"/>
+        <location line="+104"/>
         <source>Cancelled: %1 of %2 %3 sent</source>
         <translation>취소되었습니다: %3 %2개 중 %1개 전송</translation>
     </message>

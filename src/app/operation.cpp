@@ -9,8 +9,17 @@ namespace zova::app {
 
 QString StoppingText() { return QCoreApplication::translate("zova::app::Operation", kStoppingText); }
 
+QString SentenceCase(const QString& text) {
+  const QString first = text.section(' ', 0, 0);
+  if (first.isEmpty() || !first.at(0).isLower()) return text;
+  for (const QChar c : first) {
+    if (!c.isLetter() && c != '\'') return text;
+  }
+  return text.at(0).toUpper() + text.mid(1);
+}
+
 void Activity::begin(const QString& name) {
-  running_ = name;
+  running_ = SentenceCase(name);
   lastResult_.clear();
   stopping_ = false;
   emit changed();
@@ -23,7 +32,8 @@ void Activity::end() {
 }
 
 void Activity::setResult(const QString& text) {
-  lastResult_ = text;
+  lastResult_ = SentenceCase(text);
+  emit resultSet(text);
   emit changed();
 }
 

@@ -19,6 +19,10 @@ inline constexpr const char* kStoppingText =
     QT_TRANSLATE_NOOP("zova::app::Operation", "Stopping after the current exchange…");
 QString StoppingText();
 
+// The status bar's texts begin with a capital, whatever part of the program wrote them; a text that begins
+// with a name (a path, an address, "zova:") is left as written.
+QString SentenceCase(const QString& text);
+
 class Activity : public QObject {
   Q_OBJECT
  public:
@@ -39,6 +43,7 @@ class Activity : public QObject {
  signals:
   void changed();
   void stopRequested();
+  void resultSet(const QString& text);
 
  private:
   QString running_;

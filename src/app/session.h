@@ -37,6 +37,11 @@ struct Session {
   SysPara sysPara;
   AxPara axPara;
   int currentAxis = 0;  // the axis the axis parameter screen shows
+  // The connection (Connection::openings) whose controller sent the entries of sysPara and axPara that no
+  // screen names, and for how many axes; a send reads them first when they came from elsewhere.
+  int sysParaHeldOn = -1;
+  int axParaHeldOn = -1;
+  int axParaHeldAxes = 0;
 
   // File names the screens remember from one opening to the next.
   QString sysParaFile;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "backup/backup_files.h"
 #include "backup/whole_controller.h"
 #include "link/atomic_file.h"
 #include "link/translation.h"
@@ -44,18 +45,47 @@ class WorkerUi final : public Ui {
   std::string text_;
 };
 
-// The backup folders of a controller's folder, newest first: plain folders (not links) named by FleetStamp.
-// Each one was renamed into place whole, so each is a good backup.
-std::vector<std::string> BackupFolders(const fs::path& folder) {
-  std::vector<std::string> names;
+// Whether `name` is `prefix`, a FleetStamp and `suffix`.
+bool IsStamped(std::string_view name, std::string_view prefix, std::string_view suffix) {
+  return name.size() == prefix.size() + kStampLength + suffix.size() && name.starts_with(prefix) &&
+         name.ends_with(suffix) && IsFleetStamp(name.substr(prefix.size(), kStampLength));
+}
+
+// Whether the stamped name `a` ranks before `b`: newer first, except that a name later than `last` (the
+// run's own) was written while the clock ran ahead, and ranks below every name up to `last`, so a clock set
+// back does not leave it the newest for ever.
+bool RanksBefore(const std::string& a, const std::string& b, const std::string& last) {
+  const bool aLater = a > last;
+  const bool bLater = b > last;
+  return aLater != bLater ? bLater : a > b;
+}
+
+struct Held {
+  std::string name;
+  Parts parts;
+};
+
+// The backups of a controller's folder, best first: plain folders named by FleetStamp that hold a backup's
+// SHA256SUMS and a BACKUP.txt that says what they include. Anything else there is the user's.
+std::vector<Held> Backups(const fs::path& folder, const std::string& now) {
+  std::vector<Held> held;
   std::error_code ec;
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string name = it->path().filename().string();
     std::error_code status;
-    if (IsFleetStamp(name) && fs::is_directory(it->symlink_status(status))) names.push_back(name);
+    std::string text;
+    std::string error;
+    Manifest manifest;
+    if (IsStamped(name, "", "") && fs::is_directory(it->symlink_status(status)) &&
+        IsBackupFolder(it->path().string()) &&
+        ReadPlainFile((it->path() / kManifestFile).string(), 1 << 16, text, error) &&
+        ParseManifest(text, manifest, error)) {
+      held.push_back({name, manifest.included});
+    }
   }
-  std::sort(names.rbegin(), names.rend());
-  return names;
+  std::sort(held.begin(), held.end(),
+            [&now](const Held& a, const Held& b) { return RanksBefore(a.name, b.name, now); });
+  return held;
 }
 
 // Removes what backups of earlier runs left when their program was killed outright: the hidden temporary
@@ -73,9 +103,16 @@ void RemoveLeftovers(const fs::path& folder) {
 }
 
 // Points `latest` at `stamp`: a new link renamed over the old one, so a reader finds one or the other.
+// Anything else of that name is the user's, and stays.
 bool PointLatest(const fs::path& folder, const std::string& stamp, std::string& error) {
   const fs::path temporary = folder / ("." + std::string(kLatestName) + "-" + stamp);
   std::error_code ec;
+  if (const fs::file_status status = fs::symlink_status(folder / kLatestName, ec);
+      fs::exists(status) && !fs::is_symlink(status)) {
+    error = Tr("{1}: not a link; the program keeps a link to the newest backup there: move it away",
+               {(folder / kLatestName).string()});
+    return false;
+  }
   fs::remove(temporary, ec);
   fs::create_directory_symlink(stamp, temporary, ec);
   if (!ec) fs::rename(temporary, folder / kLatestName, ec);
@@ -92,19 +129,27 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   outcome.name = member.name;
   outcome.port = member.port;
   WorkerUi ui(run.stopRequested);
+  bool traceFailed = false;
   const fs::path folder = fs::path(run.into) / member.name;
   const fs::path target = folder / run.stamp;
   std::error_code ec;
   fs::create_directories(folder, ec);
   if (!ec) RemoveLeftovers(folder);
-  const std::vector<std::string> earlier = ec ? std::vector<std::string>() : BackupFolders(folder);
+  const std::vector<Held> earlier = ec ? std::vector<Held>() : Backups(folder, run.stamp);
   if (ec) {
     Ui& shown = ui;
     shown.messageBox(folder.string() + ": " + ec.message());
   } else if (std::unique_ptr<FleetLine> line = run.open(member, ui)) {
     const Setup setup{member.axes, member.machineType, member.port, line->settings(), run.version};
     const Report report = Backup(line->link(), setup, run.parts, target.string());
-    line.reset();  // the port closes as soon as its work is done
+    // The port closes as soon as its work is done. A trace that could not be written fails the controller,
+    // though its backup stands.
+    if (const std::string fault = line->close(); !fault.empty()) {
+      Ui& shown = ui;
+      shown.messageBox(fault);
+      traceFailed = true;
+    }
+    line.reset();
     outcome.stopped = report.result == Result::Cancelled;
     outcome.result = report.result == Result::Ok        ? FleetResult::Ok
                      : report.result == Result::Refused ? FleetResult::Refused
@@ -120,10 +165,18 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
     outcome.folder = target.string();
     std::string error;
     if (!PointLatest(folder, run.stamp, error)) Note(outcome.message, error);
+    if (!error.empty() || traceFailed) outcome.result = FleetResult::Failed;
+    for (const Held& h : earlier) {
+      if (h.name > run.stamp) {
+        Note(outcome.message, Tr("{1} is stamped after this run (the clock was ahead): it counts as older than "
+                                 "the backups stamped before this run",
+                                 {h.name}));
+      }
+    }
     outcome.first = earlier.empty();
     if (!outcome.first) {
       WorkerUi quiet(run.stopRequested);
-      const Report diff = DiffBackups(quiet, (folder / earlier.front()).string(), target.string());
+      const Report diff = DiffBackups(quiet, (folder / earlier.front().name).string(), target.string());
       if (diff.result == Result::Ok || diff.result == Result::Different) {
         outcome.changed = diff.differences.size();
       } else {
@@ -131,7 +184,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
       }
     }
     if (run.keep > 0) {
-      (void)PruneBackups(folder.string(), run.keep, error);
+      (void)PruneBackups(folder.string(), run.keep, run.stamp, error);
       if (!error.empty()) Note(outcome.message, error);
     }
   }
@@ -209,23 +262,62 @@ std::vector<FleetOutcome> RunFleet(const std::vector<FleetMember>& members, cons
   return outcomes;
 }
 
-std::vector<std::string> PruneBackups(const std::string& folder, int keep, std::string& error) {
+std::vector<std::string> PruneBackups(const std::string& folder, int keep, const std::string& now, std::string& error) {
   error.clear();
-  std::vector<std::string> removed;
   std::error_code ec;
   const fs::path latest = fs::read_symlink(fs::path(folder) / kLatestName, ec);
   const std::string newest = ec ? std::string() : latest.filename().string();
-  const std::vector<std::string> names = BackupFolders(folder);
-  for (std::size_t i = static_cast<std::size_t>(std::max(keep, 1)); i < names.size(); ++i) {
-    if (names[i] == newest) continue;
-    fs::remove_all(fs::path(folder) / names[i], ec);
+  const std::vector<Held> held = Backups(folder, now);
+  std::vector<bool> kept(held.size(), false);
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    kept[i] = i < static_cast<std::size_t>(std::max(keep, 1)) || held[i].name == newest;
+  }
+  // A partial backup must not cost the last copy of a part it does not hold.
+  for (Part part : kEveryPart) {
+    const auto first = std::find_if(held.begin(), held.end(), [part](const Held& h) { return h.parts.has(part); });
+    if (first != held.end()) kept[static_cast<std::size_t>(first - held.begin())] = true;
+  }
+  std::vector<std::string> removed;
+  for (std::size_t i = 0; i < held.size(); ++i) {
+    if (kept[i]) continue;
+    fs::remove_all(fs::path(folder) / held[i].name, ec);
     if (ec) {
-      error = (fs::path(folder) / names[i]).string() + ": " + ec.message();
+      error = (fs::path(folder) / held[i].name).string() + ": " + ec.message();
+      break;
+    }
+    removed.push_back(held[i].name);
+  }
+  return removed;
+}
+
+std::vector<std::string> PruneSummaries(const std::string& into, int keep, const std::string& now, std::string& error) {
+  error.clear();
+  std::vector<std::string> names;
+  std::error_code ec;
+  for (fs::directory_iterator it(into, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code status;
+    if (IsStamped(name, kSummaryPrefix, kSummarySuffix) && fs::is_regular_file(it->symlink_status(status))) {
+      names.push_back(name);
+    }
+  }
+  const std::string last = SummaryFileName(now);
+  std::sort(names.begin(), names.end(),
+            [&last](const std::string& a, const std::string& b) { return RanksBefore(a, b, last); });
+  std::vector<std::string> removed;
+  for (std::size_t i = static_cast<std::size_t>(std::max(keep, 1)); i < names.size(); ++i) {
+    fs::remove(fs::path(into) / names[i], ec);
+    if (ec) {
+      error = (fs::path(into) / names[i]).string() + ": " + ec.message();
       break;
     }
     removed.push_back(names[i]);
   }
   return removed;
+}
+
+std::string SummaryFileName(const std::string& stamp) {
+  return std::string(kSummaryPrefix) + stamp + std::string(kSummarySuffix);
 }
 
 std::string FleetSummaryLine(const FleetOutcome& o) {

@@ -27,6 +27,8 @@ class FleetLine {
   virtual Link& link() = 0;
   // The line settings in use, for BACKUP.txt.
   [[nodiscard]] virtual std::string settings() const = 0;
+  // Closes the line: why its trace could not be written, or empty.
+  virtual std::string close() { return {}; }
 };
 
 // Opens the line of `member` with its messages going to `ui`; null (after a message) when it cannot.
@@ -70,9 +72,18 @@ struct FleetOutcome {
 // others.
 [[nodiscard]] std::vector<FleetOutcome> RunFleet(const std::vector<FleetMember>& members, const FleetRun& run);
 
-// Keeps the `keep` newest backup folders (named as FleetStamp names them) in `folder` and never the one
-// `latest` names; anything else there stays. The names removed, or an error message in `error`.
-std::vector<std::string> PruneBackups(const std::string& folder, int keep, std::string& error);
+// Keeps the `keep` newest backups in `folder` (folders named as FleetStamp names them, each holding a
+// backup's SHA256SUMS and BACKUP.txt), the one `latest` names, and the newest that holds each part; anything
+// else there stays. A backup stamped after `now` (the run's stamp) ranks below those stamped up to it. The
+// names removed, or an error message in `error`.
+std::vector<std::string> PruneBackups(const std::string& folder, int keep, const std::string& now, std::string& error);
+
+// The run's summary file in DIR: "fleet-" + stamp + ".json".
+inline constexpr std::string_view kSummaryPrefix = "fleet-";
+inline constexpr std::string_view kSummarySuffix = ".json";
+[[nodiscard]] std::string SummaryFileName(const std::string& stamp);
+// Keeps the `keep` newest summary files in `into`, ranked as PruneBackups ranks backups.
+std::vector<std::string> PruneSummaries(const std::string& into, int keep, const std::string& now, std::string& error);
 
 // The outcome's summary line: "NAME RESULT FOLDER CHANGED SECONDS", with "-" for no folder, "first" for a
 // first backup and "-" where nothing was compared.

@@ -4,10 +4,12 @@
 #include <toml++/toml.h>
 
 #include <filesystem>
+#include <future>
 #include <map>
 #include <optional>
 
 #include "link/line_settings.h"
+#include "link/net_socket.h"
 #include "link/network_address.h"
 #include "link/translation.h"
 
@@ -17,6 +19,7 @@ namespace {
 
 constexpr std::size_t kMaxNameLength = 64;
 constexpr double kMaxSeconds = 1e6;
+constexpr Duration kLookupLimit = std::chrono::seconds(5);
 
 int LineOf(const toml::node& node) { return static_cast<int>(node.source().begin.line); }
 
@@ -66,16 +69,35 @@ TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& me
   return {};
 }
 
-// What makes two ports one line: a serial device by the file it finally names, a network address as written
-// back in its one form. Each simulated controller is a line of its own.
-std::string LineKey(const std::string& port) {
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  return text;
+}
+
+// What makes two ports one line: a serial device by the file it finally names (a name without '/' is one
+// under /dev, as the serial port opens it), a network endpoint by every address its host leads to, whatever
+// the scheme (so "localhost" and "127.0.0.1" are one, and so are tcp:// and rfc2217:// to one port); a host
+// that cannot be looked up by its name as written, in lower case. Each simulated controller is a line of
+// its own: no keys.
+std::vector<std::string> LineKeys(const std::string& port, const EndpointLookup& lookup) {
   if (port == "sim") return {};
   NetworkAddress address;
   std::string error;
-  if (IsNetworkPortName(port) && ParseNetworkAddress(port, address, error)) return FormatNetworkAddress(address);
+  if (IsNetworkPortName(port) && ParseNetworkAddress(port, address, error)) {
+    std::vector<std::string> keys = lookup(address.host, address.port);
+    if (keys.empty()) {
+      keys.push_back(Lower(address.host) + " " + std::to_string(address.port));
+    }
+    return keys;
+  }
   std::error_code ec;
-  const std::filesystem::path real = std::filesystem::weakly_canonical(port, ec);
-  return ec ? port : real.string();
+#ifdef _WIN32
+  const std::string device = port;
+#else
+  const std::string device = port.find('/') == std::string::npos ? "/dev/" + port : port;
+#endif
+  const std::filesystem::path real = std::filesystem::weakly_canonical(device, ec);
+  return {ec ? device : real.string()};
 }
 
 }  // namespace
@@ -89,7 +111,12 @@ bool IsFleetName(std::string_view name) {
   return true;
 }
 
-TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
+EndpointLookup SystemLookup() {
+  return [](const std::string& host, int port) { return net::Endpoints(host, port, kLookupLimit); };
+}
+
+TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members, const FleetMember& base,
+                    const EndpointLookup& lookup) {
   members.clear();
   toml::table root;
   try {
@@ -97,7 +124,7 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
   } catch (const toml::parse_error& e) {
     return {static_cast<int>(e.source().begin.line), std::string(e.description())};
   }
-  FleetMember defaults;
+  FleetMember defaults = base;
   const toml::array* controllers = nullptr;
   for (const auto& [key, node] : root) {
     const int line = static_cast<int>(key.source().begin.line);
@@ -112,7 +139,7 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
     }
   }
   if (controllers == nullptr || controllers->empty()) return {0, Tr("no [[controller]] table")};
-  std::map<std::string, int> names;
+  std::map<std::string, int> names;  // lower case, to the index in `members`
   std::map<std::string, const FleetMember*> lines;
   members.reserve(controllers->size());
   for (const toml::node& node : *controllers) {
@@ -123,17 +150,30 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members) {
     if (member.name.empty()) return {member.line, Tr("controller without a name")};
     if (member.port.empty()) return {member.line, Tr("controller {1} has no port", {member.name})};
     if (member.axes == 0) return {member.line, Tr("controller {1} has no axes (here or in [defaults])", {member.name})};
-    if (const auto [at, added] = names.emplace(member.name, member.line); !added) {
+    // Folders whose names differ only in case are one folder where the file system ignores case.
+    if (const auto [at, added] = names.emplace(Lower(member.name), static_cast<int>(members.size())); !added) {
+      const FleetMember& first = members[static_cast<std::size_t>(at->second)];
       return {member.line,
-              Tr("the name {1} is used twice (first at line {2})", {member.name, std::to_string(at->second)})};
+              first.name == member.name
+                  ? Tr("the name {1} is used twice (first at line {2})", {member.name, std::to_string(first.line)})
+                  : Tr("the names {1} (line {2}) and {3} differ only in case: they would share a folder",
+                       {first.name, std::to_string(first.line), member.name})};
     }
     members.push_back(member);
   }
+  // Looked up side by side: a fleet of hosts that do not answer waits for one lookup, not for each.
+  std::vector<std::future<std::vector<std::string>>> keys;
   for (const FleetMember& member : members) {
-    const std::string key = LineKey(member.port);
-    if (key.empty()) continue;
-    if (const auto [at, added] = lines.emplace(key, &member); !added) {
-      return {member.line, Tr("controllers {1} and {2} are on one line, {3}", {at->second->name, member.name, key})};
+    keys.push_back(std::async(std::launch::async, LineKeys, member.port, std::cref(lookup)));
+  }
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    const FleetMember& member = members[i];
+    for (const std::string& key : keys[i].get()) {
+      if (const auto [at, added] = lines.emplace(key, &member); !added && at->second != &member) {
+        const FleetMember& first = *at->second;
+        return {member.line, Tr("controllers {1} and {2} are on one line: {3} and {4}",
+                                {first.name, member.name, first.port, member.port})};
+      }
     }
   }
   return {};

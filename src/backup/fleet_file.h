@@ -2,6 +2,7 @@
 // (name, port, and any of settings, axes, machine-type, timeout, handshake-timeout).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,10 +24,18 @@ struct FleetMember {
   bool operator==(const FleetMember&) const = default;
 };
 
-// Reads a fleet file. The first mistake comes back with its line: a TOML error, an unknown key, a value of
-// the wrong kind or out of range, a controller without name, port or axis count, a name used twice, or two
-// controllers on one serial device (also when two names lead to one device) or one network address.
-[[nodiscard]] TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members);
+// The addresses a host name leads to, each with the port after a blank ("127.0.0.1 4001"); empty when it
+// cannot be looked up. The system's lookup waits a few seconds at most.
+using EndpointLookup = std::function<std::vector<std::string>(const std::string& host, int port)>;
+[[nodiscard]] EndpointLookup SystemLookup();
+
+// Reads a fleet file; `base` gives what neither [defaults] nor the controller's table sets. The first
+// mistake comes back with its line: a TOML error, an unknown key, a value of the wrong kind or out of range,
+// a controller without name, port or axis count, a name used twice (also in another case), or two
+// controllers on one serial device (also when two names lead to one device) or one network endpoint (also
+// when two spellings or schemes lead to one, as `lookup` finds the addresses).
+[[nodiscard]] TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members,
+                                  const FleetMember& base = {}, const EndpointLookup& lookup = SystemLookup());
 
 // Whether `name` may name a controller: 1 to 64 letters, digits, '.', '_' or '-', not "." or "..".
 [[nodiscard]] bool IsFleetName(std::string_view name);

@@ -1,6 +1,7 @@
 // Backup, restore and compare of a whole controller.
 #include "backup/whole_controller.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <span>
 
@@ -109,7 +110,42 @@ std::string PlainContent(const std::string& dir) {
   return ec ? ec.message() : std::string();
 }
 
-// Reads a backup folder, checks every file SHA256SUMS lists, and takes the blocks of the parts asked for.
+bool Exists(const fs::path& path) {
+  std::error_code ec;
+  return fs::exists(fs::symlink_status(path, ec));
+}
+
+// Why `dir` is not a backup folder at all (neither SHA256SUMS nor BACKUP.txt in it), naming the backups
+// inside it, as a fleet's controller folder holds them; empty when it may be one.
+std::string NotABackup(const std::string& dir) {
+  std::error_code ec;
+  if (!fs::is_directory(dir, ec)) return Tr("{1}: not a folder", {dir});
+  if (Exists(fs::path(dir) / kSumsFile) || Exists(fs::path(dir) / kManifestFile)) return {};
+  std::vector<std::string> inside;
+  for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+    if (IsBackupFolder(it->path().string())) inside.push_back(it->path().filename().string());
+  }
+  std::sort(inside.begin(), inside.end());
+  std::string names;
+  for (const std::string& name : inside) names += (names.empty() ? "" : ", ") + name;
+  return names.empty() ? Tr("{1}: not a backup folder (no {2})", {dir, kSumsFile})
+                       : Tr("{1}: not a backup folder; the backups in it: {2}", {dir, names});
+}
+
+// The text files that do not say what their raw blocks hold, as "ZOVALOC.dat"; empty when all do. Both
+// forms are restored from (the raw) and read by people (the text): one edited without the other is damage.
+std::string Disagreeing(const FileSet& kept, const Snapshot& blocks, const Manifest& manifest) {
+  std::string names;
+  for (const auto& [name, content] : BackupFiles(blocks, manifest)) {
+    if (name == kManifestFile || name.starts_with(std::string(kRawFolder) + "/")) continue;
+    const auto it = kept.find(name);
+    if (it == kept.end() || it->second != content) names += (names.empty() ? "" : ", ") + name;
+  }
+  return names;
+}
+
+// Reads a backup folder, checks every file SHA256SUMS lists and every text file against its raw block, and
+// takes the blocks of the parts asked for.
 Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out) {
   auto damaged = [&](const std::string& why) {
     ui.messageBox(Tr("{1}: damaged or incomplete backup: {2}", {dir, why}));
@@ -119,6 +155,10 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
   std::string text;
   std::string error;
   std::map<std::string, std::string> digests;
+  if (std::string why = NotABackup(dir); !why.empty()) {
+    ui.messageBox(why);
+    return Result::Damaged;
+  }
   if (std::string wrong = PlainContent(dir); !wrong.empty()) return damaged(wrong);
   if (!ReadPlainFile(folder + std::string(kSumsFile), kSumsMaxBytes, text, error)) {
     return damaged(std::string(kSumsFile) + ": " + error);
@@ -129,13 +169,13 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
   }
   FileSet kept;
   for (const auto& [name, digest] : digests) {
-    const bool keep = name == kManifestFile || name.starts_with(std::string(kRawFolder) + "/");
+    const bool small = name == kManifestFile || name.starts_with(std::string(kRawFolder) + "/");
     std::string content;
-    if (!ReadPlainFile(folder + name, keep ? kRawMaxBytes : kFileMaxBytes, content, error)) {
+    if (!ReadPlainFile(folder + name, small ? kRawMaxBytes : kFileMaxBytes, content, error)) {
       return damaged(name + ": " + error);
     }
     if (Sha256Hex(content) != digest) return damaged(Tr("{1}: its content does not match {2}", {name, kSumsFile}));
-    if (keep) kept[name] = std::move(content);
+    kept[name] = std::move(content);
   }
   const auto manifest = kept.find(std::string(kManifestFile));
   if (manifest == kept.end()) return damaged(Tr("{1} is not in {2}", {kManifestFile, kSumsFile}));
@@ -154,7 +194,11 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
     ui.messageBox(Tr("{1}: the backup holds only {2}", {dir, out.manifest.included.text()}));
     return Result::Refused;
   }
-  if (!SnapshotFromFiles(kept, out.manifest.axes, parts, out.snapshot, error)) return damaged(error);
+  if (!SnapshotFromFiles(kept, out.manifest.axes, out.manifest.included, out.snapshot, error)) return damaged(error);
+  if (const std::string names = Disagreeing(kept, out.snapshot, out.manifest); !names.empty()) {
+    return damaged(Tr("the text files do not say what their raw blocks hold: {1}", {names}));
+  }
+  out.snapshot.parts = parts;
   return Result::Ok;
 }
 
@@ -168,6 +212,12 @@ fs::path BackupTarget(const std::string& dir) {
 }
 
 }  // namespace
+
+bool IsBackupFolder(const std::string& dir) {
+  std::error_code ec;
+  return fs::is_regular_file(fs::symlink_status(fs::path(dir) / kSumsFile, ec)) &&
+         fs::is_regular_file(fs::symlink_status(fs::path(dir) / kManifestFile, ec));
+}
 
 bool BackupTargetFree(Ui& ui, const std::string& dir) {
   const fs::path target = BackupTarget(dir);
@@ -417,7 +467,8 @@ Report DiffBackups(Ui& ui, const std::string& oldDir, const std::string& newDir)
       FindDifferences(before.snapshot, after.snapshot, common, after.manifest.machineType);
   out.insert(out.end(), found.begin(), found.end());
   report.result = out.empty() ? Result::Ok : Result::Different;
-  report.summary.push_back(out.empty() ? Tr("the backups hold the same") : DifferenceCount(out.size()));
+  report.summary.push_back(out.empty() ? Tr("the backups hold the same")
+                                       : Tr("the backups differ: {1}", {DifferenceCount(out.size())}));
   return report;
 }
 

@@ -66,17 +66,20 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
 // Whether `dir` may take a backup (as Backup checks before its first exchange); false after a message.
 [[nodiscard]] bool BackupTargetFree(Ui& ui, const std::string& dir);
 
-// Checks the backup folder (plain files and folders only, every file SHA256SUMS lists, the axis count of
-// BACKUP.txt and of the system block), reads the controller's AXES, then sends the system parameters, axis
-// parameters, locations, shifts and programs exactly as the controller once sent them, reads them back and
-// compares. `only` (if given) restricts the parts, else all the backup holds. `confirm` (if set) is asked
-// after the checks, before anything is sent; false sends nothing (Cancelled). A table or a program is never
-// left half sent: a stop is taken between them. The summary says what was sent and any change of AXES.
+// Checks the backup folder (plain files and folders only, every file SHA256SUMS lists, each text file
+// against its raw block, the axis count of BACKUP.txt and of the system block), reads the controller's AXES, then sends
+// the system parameters, axis parameters, locations, shifts and programs exactly as the controller once sent them,
+// reads them back and compares. `only` (if given) restricts the parts, else all the backup holds. `confirm` (if set) is
+// asked after the checks, before anything is sent; false sends nothing (Cancelled). A table or a program is never left
+// half sent: a stop is taken between them. The summary says what was sent and any change of AXES.
 Report Restore(Link& link, const Setup& setup, const Parts* only, const std::string& dir,
                const std::function<bool(const RestorePlan&)>& confirm = {});
 
 // Checks the backup as Restore does, fetches the same parts from the controller and lists the differences.
 Report Compare(Link& link, const Setup& setup, const Parts* only, const std::string& dir);
+
+// Whether `dir` holds a backup's SHA256SUMS and BACKUP.txt as plain files (not whether they are right).
+[[nodiscard]] bool IsBackupFolder(const std::string& dir);
 
 // Checks both backup folders as Restore does and lists what differs from `oldDir` to `newDir` (the old side in
 // Difference::controller, the new in Difference::backup): the parts both hold, their axis counts, and which

@@ -16,6 +16,11 @@ void ApplyTimeouts(const Options& options, Link& link) {
   if (options.timeoutSeconds > 0) link.timeouts.reply = duration(options.timeoutSeconds);
 }
 
+int Context::refuse(const std::string& why) const {
+  ui->messageBox(std::string(*command != '\0' ? "zovactl " : "zovactl") + command + ": " + why);
+  return kExitUsage;
+}
+
 bool Context::requireAxes() const {
   if (options.axes >= 2 && options.axes <= 6) return true;
   Ui& u = *ui;

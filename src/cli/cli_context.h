@@ -45,6 +45,10 @@ struct Context {
   Connection* connection = nullptr;
   std::string lineSettings;  // for port commands: the settings the port was opened with ("9600,n,8,1")
   std::FILE* out = stdout;
+  const char* command = "";  // the command's name, for refusals
+
+  // A refusal of the command's words, naming the program and the command; returns kExitUsage.
+  int refuse(const std::string& why) const;
 
   // Commands whose bytes depend on the axis count call this; false (after a message) when --axes is missing.
   bool requireAxes() const;

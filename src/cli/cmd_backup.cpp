@@ -124,6 +124,10 @@ int RunDiff(Context& ctx, const Args& args) {
   for (const backup::Difference& d : report.differences)
     std::fprintf(ctx.out, "%s\n", backup::DifferenceLine(d, "old", "new").c_str());
   std::fflush(ctx.out);
+  if (report.result == Result::Different) {
+    const std::string command = "diff";
+    for (const std::string& line : report.summary) ui.messageBox(command + ": " + line);
+  }
   // A backup whose blocks disagree with its own BACKUP.txt is as damaged as one that fails its sums.
   return report.result == Result::Refused ? kExitFile : ExitFor(report.result);
 }

@@ -34,7 +34,10 @@ const std::array kCommands = {
         TrMark("back up every controller of the TOML "
                "file FLEET side by side into DIR/NAME/YYYY-MM-DDTHHMMSSZ (DIR/NAME/latest names the newest), print one "
                "line per controller and write DIR/fleet-YYYY-MM-DDTHHMMSSZ.json; --keep N keeps each controller's N "
-               "newest backups, --jobs N runs at most N at once (exit 1 when any failed, 2 for a mistake in FLEET)"),
+               "newest backups, --jobs N runs at most N at once; --settings, --machine-type, --timeout and "
+               "--handshake-timeout "
+               "before the command are defaults under FLEET's, --trace DIR writes one trace per controller (exit 1 "
+               "when any failed, 2 for a mistake in FLEET or a DIR another run is writing into)"),
         false, false, CheckFleet},
 };
 

@@ -17,10 +17,7 @@ namespace zova::cli {
 
 namespace {
 
-int usage(Context& ctx, const char* text) {
-  ctx.ui->messageBox(Tr("usage: zovactl {1}", {text}));
-  return kExitUsage;
-}
+int usage(Context& ctx, const char* text) { return ctx.refuse(Tr("usage: zovactl {1}", {text})); }
 
 constexpr const char* kJogUsage = "jog AXIS + | - [--speed S] [--ms T]";
 constexpr const char* kMoveUsage = "move TEXT [--speed S] [--accel A]";
@@ -49,7 +46,7 @@ bool parseNamed(const Args& args, std::size_t from, std::initializer_list<std::p
 bool allWhole(Context& ctx, std::initializer_list<std::pair<const char*, const std::string*>> numbers) {
   for (auto [name, text] : numbers) {
     if (!ReadWholeNumber(*text)) {
-      ctx.ui->messageBox(Tr("{1} takes a whole number, not {2}", {name, *text}));
+      ctx.refuse(Tr("{1} takes a whole number, not {2}", {name, *text}));
       return false;
     }
   }
@@ -149,9 +146,14 @@ int RunMove(Context& ctx, const Args& args) {
   return ExitFor(session.console.MovClick(compiler, args[0], speed, accel));
 }
 
-int RunStartProgram(Context& ctx, const Args& args) {
+// A program number the console would refuse is refused before the port opens.
+int CheckStartProgram(Context& ctx, const Args& args) {
   if (args.size() != 1) return usage(ctx, "run N");
   if (!allWhole(ctx, {{"N", &args[0]}})) return kExitUsage;
+  return ValueInRange(args[0], 0, kMaxProgram) ? kExitOk : ctx.refuse(Tr(kMsgProgramRange));
+}
+
+int RunStartProgram(Context& ctx, const Args& args) {
   ConsoleSession session(ctx);
   return ExitFor(session.console.RunClick(kRunStart, args[0]));
 }
@@ -164,10 +166,7 @@ int RunLocSet(Context& ctx, const Args& args) {
   if (!allWhole(ctx, {{"N", &args[0]}})) return kExitUsage;
   if (!ctx.requireAxes()) return kExitUsage;
   // Checked here too, so that a wrong number is refused before the positions are read.
-  if (!ValueInRange(args[0], 0, kMaxLocPoint)) {
-    ctx.ui->messageBox(Tr(kMsgLocRange));
-    return kExitUsage;
-  }
+  if (!ValueInRange(args[0], 0, kMaxLocPoint)) return ctx.refuse(Tr(kMsgLocRange));
   ConsoleSession session(ctx);
   {
     // A fresh zovactl remembers no position: read the command position the desktop would have shown.

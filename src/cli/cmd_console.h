@@ -25,6 +25,7 @@ int RunZeroReturn(Context& ctx, const Args& args);
 int RunJog(Context& ctx, const Args& args);
 int RunMove(Context& ctx, const Args& args);
 int RunStartProgram(Context& ctx, const Args& args);
+int CheckStartProgram(Context& ctx, const Args& args);
 int RunStopProgram(Context& ctx, const Args& args);
 int RunResetProgram(Context& ctx, const Args& args);
 int RunLocSet(Context& ctx, const Args& args);

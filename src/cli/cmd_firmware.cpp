@@ -12,16 +12,26 @@ namespace zova::cli {
 
 namespace {
 
-// The state line of the download window, on standard error while the download runs.
+// The state line of the download window, on standard error while the download runs. The result goes to
+// standard output once, after the download.
 class StateLines final : public DownloadDisplay {
  public:
   explicit StateLines(bool quiet) : quiet_(quiet) {}
   void setLabel(DownloadLabel label, const std::string& text) override {
-    if (!quiet_ && label == DownloadLabel::State) std::fprintf(stderr, "%s\n", text.c_str());
+    if (label != DownloadLabel::State || text == Tr(kStateSuccess) || text == Tr(kStateError)) return;
+    say(text);
   }
   void setStoppable(bool stoppable) override { InterruptWatch::setStoppable(stoppable); }
+  // The command line was the operator's answer; what goes where is still said before the erase.
+  bool confirmErase(const std::string& summary) override {
+    say(summary);
+    return true;
+  }
 
  private:
+  void say(const std::string& text) const {
+    if (!quiet_) std::fprintf(stderr, "%s\n", text.c_str());
+  }
   bool quiet_;
 };
 
@@ -38,7 +48,7 @@ int RunFirmware(Context& ctx, const Args& args) {
     case FirmwareDownload::Choice::Chosen:
       break;
     case FirmwareDownload::Choice::NotHexName:
-      ctx.ui->messageBox(Tr("the firmware file's name must end in .hex (lower case)"));
+      ctx.ui->messageBox(Tr("the firmware file's name must end in .hex"));
       return kExitUsage;
     case FirmwareDownload::Choice::CannotRead:
     case FirmwareDownload::Choice::Damaged:

@@ -1,4 +1,5 @@
 // zovactl fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N].
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -6,6 +7,7 @@
 
 #include "app/version.h"
 #include "backup/fleet.h"
+#include "backup/run_lock.h"
 #include "cli/cmd_backup.h"
 #include "cli/commands.h"
 #include "cli/interrupt.h"
@@ -19,6 +21,7 @@ namespace zova::cli {
 namespace {
 
 constexpr std::size_t kFleetFileMaxBytes = 1 << 20;
+constexpr const char* kLockFile = ".fleet.lock";  // in DIR, while a run writes there
 constexpr const char* kUsage = "fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N]";
 
 struct FleetRequest {
@@ -69,13 +72,23 @@ int ReadRequest(Context& ctx, const Args& args, FleetRequest& r) {
     ui.messageBox(Tr("fleet backup takes each controller's port from {1}, not --port", {r.file}));
     return kExitUsage;
   }
+  if (ctx.options.axes != 0) {
+    ui.messageBox(Tr("fleet backup takes each controller's axis count from {1}, not --axes", {r.file}));
+    return kExitUsage;
+  }
   r.into = *into;
   std::string text;
-  if (!ReadWholeFile(r.file, kFleetFileMaxBytes, text, error)) {
+  if (!ReadTextFile(r.file, kFleetFileMaxBytes, text, error)) {
     ui.messageBox(r.file + ": " + error);
     return kExitFile;
   }
-  if (const TextFault fault = backup::ReadFleet(text, r.members); fault.failed()) {
+  // The options before the command are defaults under the file's own.
+  backup::FleetMember base;
+  base.settings = ctx.options.settings;
+  base.machineType = ctx.options.machineType;
+  base.timeoutSeconds = ctx.options.timeoutSeconds;
+  base.handshakeTimeoutSeconds = ctx.options.handshakeTimeoutSeconds;
+  if (const TextFault fault = backup::ReadFleet(text, r.members, base); fault.failed()) {
     ui.messageBox(FormatTextFault(r.file, fault));
     return kExitUsage;
   }
@@ -89,22 +102,35 @@ class CliFleetLine final : public backup::FleetLine {
       : stack_(std::move(stack)), link_(stack_->port(), ui, systemClock()), connection_(link_) {
     ApplyTimeouts(options, link_);
   }
-  ~CliFleetLine() override { stack_->port().close(); }
+  ~CliFleetLine() override {
+    if (!closed_) stack_->port().close();
+  }
   CliFleetLine(const CliFleetLine&) = delete;
   CliFleetLine& operator=(const CliFleetLine&) = delete;
   bool open() { return connection_.Open(false); }
   Link& link() override { return link_; }
   [[nodiscard]] std::string settings() const override { return stack_->settings(); }
+  std::string close() override {
+    closed_ = true;
+    stack_->port().close();  // writes what the trace still holds
+    return stack_->traceFault();
+  }
   [[nodiscard]] std::string linkFault() const { return stack_->port().linkFault(); }
 
  private:
   std::unique_ptr<PortStack> stack_;
+  bool closed_ = false;
   Link link_;
   Connection connection_;
 };
 
-std::unique_ptr<backup::FleetLine> OpenMember(const backup::FleetMember& member, Ui& ui) {
+// `traceFolder` (if not empty) takes one trace per controller, NAME-STAMP.trace.
+std::unique_ptr<backup::FleetLine> OpenMember(const backup::FleetMember& member, Ui& ui, const std::string& traceFolder,
+                                              const std::string& stamp) {
   Options options;
+  if (!traceFolder.empty()) {
+    options.traceFile = (std::filesystem::path(traceFolder) / (member.name + "-" + stamp + ".trace")).string();
+  }
   options.port = member.port;
   options.settings = member.settings;
   options.axes = member.axes;
@@ -137,20 +163,36 @@ int RunFleet(Context& ctx, const Args& args) {
   Ui& ui = *ctx.ui;
   FleetRequest request;
   if (const int refused = ReadRequest(ctx, args, request); refused != kExitOk) return refused;
+  const std::string& traceFolder = ctx.options.traceFile;
   std::error_code ec;
-  std::filesystem::create_directories(request.into, ec);
-  if (ec) {
-    ui.messageBox(request.into + ": " + ec.message());
-    return kExitFile;
+  for (const std::string& folder : {request.into, traceFolder}) {
+    if (!folder.empty()) std::filesystem::create_directories(folder, ec);
+    if (ec) {
+      ui.messageBox(folder + ": " + ec.message());
+      return kExitFile;
+    }
+  }
+  const std::filesystem::path into(request.into);
+  const backup::RunLock lock((into / kLockFile).string());
+  if (lock.state() != backup::RunLock::State::Held) {
+    const bool busy = lock.state() == backup::RunLock::State::Busy;
+    ui.messageBox(busy ? Tr("{1}: another fleet backup is writing into this folder", {request.into})
+                       : (into / kLockFile).string() + ": " + lock.error());
+    return busy ? kExitUsage : kExitFile;
   }
   PreparePorts();
   backup::FleetRun run;
   run.into = request.into;
-  // A run within the second of another would take its folders' names: it waits for the next second.
-  const std::filesystem::path into(request.into);
-  auto jsonFile = [&into](const std::string& stamp) { return (into / ("fleet-" + stamp + ".json")).string(); };
+  // A run within the second of an earlier one would take its names: it waits for the next second.
+  auto jsonFile = [&into](const std::string& stamp) { return (into / backup::SummaryFileName(stamp)).string(); };
+  auto taken = [&](const std::string& stamp) {
+    if (std::filesystem::exists(jsonFile(stamp), ec)) return true;
+    return std::any_of(request.members.begin(), request.members.end(), [&](const backup::FleetMember& m) {
+      return std::filesystem::exists(into / m.name / stamp, ec);
+    });
+  };
   run.stamp = backup::FleetStamp(std::chrono::system_clock::now());
-  while (std::filesystem::exists(jsonFile(run.stamp), ec)) {
+  while (taken(run.stamp)) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     run.stamp = backup::FleetStamp(std::chrono::system_clock::now());
   }
@@ -158,7 +200,9 @@ int RunFleet(Context& ctx, const Args& args) {
   run.keep = request.keep;
   run.jobs = request.jobs;
   run.version = app::VersionNumber();
-  run.open = OpenMember;
+  run.open = [&traceFolder, stamp = run.stamp](const backup::FleetMember& member, Ui& memberUi) {
+    return OpenMember(member, memberUi, traceFolder, stamp);
+  };
   run.startThread = StartPortThread;
   run.stopRequested = [] { return InterruptWatch::received() != 0; };
   const std::vector<backup::FleetOutcome> outcomes = backup::RunFleet(request.members, run);
@@ -178,9 +222,16 @@ int RunFleet(Context& ctx, const Args& args) {
   }
   std::fflush(ctx.out);
   const std::string json = jsonFile(run.stamp);
-  if (std::string error; !SaveFileAtomically(json, backup::FleetJson(outcomes), error)) {
+  std::string error;
+  if (!SaveFileAtomically(json, backup::FleetJson(outcomes), error)) {
     ui.messageBox(json + ": " + error);
     if (status == kExitOk) status = kExitFile;
+  } else if (request.keep > 0) {
+    (void)backup::PruneSummaries(request.into, request.keep, run.stamp, error);
+    if (!error.empty()) {
+      ui.messageBox(error);
+      if (status == kExitOk) status = kExitFile;
+    }
   }
   return status;
 }

@@ -22,8 +22,8 @@ namespace {
 constexpr const char* kCompileUsage = "compile FILE [--program N] | compile --line TEXT";
 constexpr const char* kListUsage = "list [FILE]";
 constexpr const char* kCheckUsage = "check FILE";
-// check: the source has problems (the value compile gives a source it cannot finish).
-constexpr int kExitProblems = kExitLink;
+// compile and check: the source has problems (nothing else of this program is 1 offline).
+constexpr int kExitProblems = 1;
 // The largest record input read: a program's 256 records take 18 bytes each; this leaves ample room.
 constexpr std::size_t kListingInputMaxBytes = 1 << 20;
 
@@ -77,7 +77,7 @@ int RunCompile(Context& ctx, const Args& args) {
   if (!args.empty() && args[0] == "--line") {
     if (args.size() != 2) return Usage(ctx, kCompileUsage);
     const auto record = compiler.compileLine(args[1]);
-    if (!record) return kExitLink;
+    if (!record) return kExitProblems;
     PrintRecord(ctx, *record);
     return kExitOk;
   }
@@ -102,18 +102,20 @@ int RunCompile(Context& ctx, const Args& args) {
 
   std::string source;
   std::string error;
-  if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
-    ctx.ui->messageBox(error + path);
+  if (!ReadTextFile(path, language::kSourceFileMaxBytes, source, error)) {
+    ctx.ui->messageBox(FormatFileFault(path, error));
     return kExitFile;
   }
   // The compile that check runs, so both name the same lines with the same messages. The program number
   // only picks the presence flag the compile sets, which nothing printed here shows.
   const language::SourceCheck check = language::CheckSource(source, config, store);
-  for (int word = 0; word < check.imageWords; word += 2) PrintRecord(ctx, store.record(word / 2));
   for (const language::SourceProblem& p : check.problems) {
-    ctx.ui->messageBox(path + ":" + std::to_string(p.line) + ": " + p.message);
+    ctx.ui->messageBox(FormatTextFault(path, {p.line, p.message}));
   }
-  return check.end == language::CompileEnd::Ended ? kExitOk : kExitLink;
+  // An image with a line left out is not the program that was written: none is printed.
+  if (!check.problems.empty()) return kExitProblems;
+  for (int word = 0; word < check.imageWords; word += 2) PrintRecord(ctx, store.record(word / 2));
+  return kExitOk;
 }
 
 int RunCheck(Context& ctx, const Args& args) {
@@ -123,14 +125,14 @@ int RunCheck(Context& ctx, const Args& args) {
   const std::string& path = args[0];
   std::string source;
   std::string error;
-  if (!ReadWholeFile(path, language::kSourceFileMaxBytes, source, error)) {
-    ctx.ui->messageBox(error + path);
+  if (!ReadTextFile(path, language::kSourceFileMaxBytes, source, error)) {
+    ctx.ui->messageBox(FormatFileFault(path, error));
     return kExitFile;
   }
   language::ProgramStore store;
   const language::SourceCheck check = language::CheckSource(source, config, store);
   for (const language::SourceProblem& p : check.problems) {
-    std::fprintf(ctx.out, "%s:%d: %s\n", path.c_str(), p.line, p.message.c_str());
+    std::fprintf(ctx.out, "%s\n", FormatTextFault(path, {p.line, p.message}).c_str());
   }
   if (check.problems.empty()) return kExitOk;
   const std::string count = std::to_string(check.problems.size());
@@ -146,9 +148,10 @@ int RunList(Context& ctx, const Args& args) {
 
   std::string text;
   std::string error;
-  if (args.empty() ? !ReadWholeStream(stdin, kListingInputMaxBytes, text, error)
-                   : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) {
-    ctx.ui->messageBox(error + (args.empty() ? Tr("standard input") : args[0]));
+  if ((args.empty() ? !ReadWholeStream(stdin, kListingInputMaxBytes, text, error)
+                    : !ReadWholeFile(args[0], kListingInputMaxBytes, text, error)) ||
+      !(error = TextFormProblem(text)).empty()) {
+    ctx.ui->messageBox(FormatFileFault(args.empty() ? Tr("standard input") : args[0], error));
     return kExitFile;
   }
 
@@ -159,8 +162,9 @@ int RunList(Context& ctx, const Args& args) {
     if (line.text.find_first_not_of(" \t") == std::string_view::npos) continue;
     language::Record record;
     if (!ParseRecordLine(line.text, record)) {
-      ctx.ui->messageBox(Tr("line {1}: expected two hexadecimal words", {std::to_string(line.number)}));
-      return kExitUsage;
+      const std::string name = args.empty() ? std::string("-") : args[0];
+      ctx.ui->messageBox(FormatTextFault(name, {line.number, Tr("expected two hexadecimal words")}));
+      return kExitFile;
     }
     listing += language::ListLine(step++, record.word1, record.word2, config.machineType);
     listing += '\n';

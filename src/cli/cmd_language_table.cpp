@@ -10,10 +10,13 @@ namespace zova::cli {
 namespace {
 const std::array kCommands = {
     Command{"compile", false, RunCompile, "compile FILE [--program N]\ncompile --line TEXT",
-            TrMark("print the compiled records (word 1, word 2)"), false},
+            TrMark("print the compiled records (word 1, word 2); exit 1 and print none when the source has a problem"),
+            false},
     Command{"check", false, RunCheck, "check FILE",
             TrMark("print each compiler problem as FILE:LINE: message; exit 1 when there is any"), false},
-    Command{"list", false, RunList, "list [FILE]", TrMark("print the listing line of each record"), false},
+    Command{"list", false, RunList, "list [FILE]",
+            TrMark("print the listing line of each record that compile printed (zovactl compile F | zovactl list)"),
+            false},
 };
 }  // namespace
 

@@ -86,6 +86,8 @@ int RunSysPara(Context& ctx, const Args& args) {
   std::string why;
   if (ReadSysParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, SysParaRefusals(table)); refused != kExitOk) return refused;
+  // The file names 41 of the 100 entries; the others go back as this controller holds them.
+  if (TransferStatus s = TakeUnnamedSysPara(*ctx.link, table); s != TransferStatus::Ok) return exitFor(ctx, s);
   return exitFor(ctx, SendSysPara(*ctx.link, table));
 }
 
@@ -104,6 +106,7 @@ int RunAxPara(Context& ctx, const Args& args) {
   std::string why;
   if (ReadAxParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, AxParaRefusals(table, axes)); refused != kExitOk) return refused;
+  if (TransferStatus s = TakeUnnamedAxPara(*ctx.link, table, axes); s != TransferStatus::Ok) return exitFor(ctx, s);
   return exitFor(ctx, SendAxPara(*ctx.link, table, axes));
 }
 

@@ -105,9 +105,15 @@ int Run(Context& ctx, const Args& args, bool locations) {
   positions::TransferOutcome counts;
   const positions::JobResult result =
       positions::ReceiveRowsToFile(table, link, axes, r.mode, r.start, r.end, data.RxPointNo, file, &counts);
-  if (r.mode == positions::kModeSingle && counts.stored > 0) {
-    const std::string line = positions::FormatTableLine(table.layout(), r.start, table[r.start]);
-    std::fprintf(ctx.out, "%s\n", line.c_str());
+  // Without a file the rows go to standard output in the file's form; a single row always does.
+  if ((result == positions::JobResult::Ok || result == positions::JobResult::RowsRejected) &&
+      (r.mode == positions::kModeSingle || !file)) {
+    const bool all = r.mode == allMode;
+    const int first = all ? 0 : r.start;
+    const int last = all ? table.layout().fileRows - 1 : r.mode == positions::kModeSingle ? r.start : r.end;
+    for (int n = first; n <= last; ++n) {
+      std::fprintf(ctx.out, "%s\n", positions::FormatTableLine(table.layout(), n, table[n]).c_str());
+    }
   }
   if (result == positions::JobResult::RowsRejected) {
     // The window answers a bad block with DLE and says nothing; a script must learn that its copy is not whole.

@@ -12,8 +12,8 @@ namespace {
 const std::array kCommands = {
     Command{"loc", true, RunLoc,
             "loc receive single N | block A B | all [--file F]\nloc send single N | block A B | all --file F",
-            TrMark("receive: fetch locations (single prints the LOC file line; --file saves locations 0 to 2499); "
-                   "send: load F, then transmit (needs --axes)"),
+            TrMark("receive: fetch locations and print their LOC file lines (--file: save locations 0 to 2499 to F "
+                   "instead; single prints its line too); send: load F, then transmit (needs --axes)"),
             false},
     Command{"sft", true, RunSft, "sft receive single N | all [--file F]\nsft send single N | all --file F",
             TrMark("the same for shifts (needs --axes)"), false},

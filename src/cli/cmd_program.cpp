@@ -67,7 +67,7 @@ int RunProgram(Context& ctx, const Args& args) {
                                         ctx.options.machineType};
   language::ProgramStore store;
   ProgramTransfer transfer(store, config);
-  transfer.explainCompileEnds = true;
+  transfer.problemsAsFileLine = true;
   Link& link = *ctx.link;
   const bool sending = verb == "send" || verb == "send-all";
 

@@ -13,7 +13,7 @@ namespace zova::cli {
 namespace {
 
 const std::array kCommands = {
-    Command{"ping", true, RunPing, "ping", TrMark("open the port and run the link check"), true, true},
+    Command{"ping", true, RunPing, "ping", TrMark("open the port, run the link check and print ok"), true, true},
     Command{"close", true, RunClose, "close", TrMark("send the close-link command"), false, true},
     Command{"servo", true, RunServo, "servo on|off", TrMark("servo amplifiers on or off"), false},
     Command{"alarm-reset", true, RunAlarmReset, "alarm-reset", TrMark("reset the controller's alarm"), false, true},

@@ -1,9 +1,12 @@
 // zovactl: every operation of the program without windows.
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -156,9 +159,20 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
   app.add_subcommand("help")->group("")->prefix_command();  // the older spelling of --help, kept out of the list
 }
 
-// Wrong usage: why, and the usage line, on standard error.
+int RefuseWords(const Command& c, const std::string& why);
+
+// Wrong usage: why, and the usage line, on standard error; the command's usage once one is named.
 int Refuse(const CLI::App& app, const CLI::ParseError& e) {
   std::string why = options::ParseErrorReason(e);
+  if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr && !app.remaining().empty() &&
+      app.remaining().front().starts_with("-")) {
+    why = Tr("unknown option {1}", {app.remaining().front()});
+  }
+  if (!app.get_subcommands().empty()) {
+    if (const Command* command = FindCommand(app.get_subcommands().front()->get_name())) {
+      return RefuseWords(*command, why);
+    }
+  }
   if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr && app.get_subcommands().empty()) {
     // CLI11 names only the missing command; the word that stood in its place says more.
     const std::vector<std::string> words = app.remaining();
@@ -169,6 +183,114 @@ int Refuse(const CLI::App& app, const CLI::ParseError& e) {
   const std::string usage = Tr("usage: zovactl {1}", {"[OPTIONS] COMMAND [ARGS...] (zovactl --help)"});
   std::fprintf(stderr, "zovactl: %s\n%s\n", why.c_str(), usage.c_str());
   return kExitUsage;
+}
+
+// The options a command reads itself, from its synopsis, which therefore names every one: each `--name`, and
+// whether a value word follows it.
+std::vector<std::pair<std::string, bool>> CommandOptions(const Command& c) {
+  std::vector<std::string> words;
+  for (const std::string& form : Forms(c)) {
+    std::string word;
+    for (const char ch : form + " ") {
+      if (ch == ' ' || ch == '|') {
+        if (!word.empty()) words.push_back(word);
+        word.clear();
+      } else if (ch != '[' && ch != ']') {
+        word += ch;
+      }
+    }
+  }
+  std::vector<std::pair<std::string, bool>> options;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (!words[i].starts_with("--")) continue;
+    const bool value = i + 1 < words.size() && std::isupper(static_cast<unsigned char>(words[i + 1][0])) != 0;
+    options.emplace_back(words[i], value);
+  }
+  return options;
+}
+
+// What a word after the command is: one of the command's options (and whether it takes a value), an
+// option it does not have, or an operand. `-5` and `-` are operands.
+enum class Word { Operand, Option, OptionWithValue, Foreign };
+Word Classify(const Command& c, const std::string& word) {
+  if (!word.starts_with("--") &&
+      !(word.size() > 1 && word[0] == '-' && std::isalpha(static_cast<unsigned char>(word[1])))) {
+    return Word::Operand;
+  }
+  const std::string name = word.substr(0, word.find('='));
+  for (const auto& [option, value] : CommandOptions(c)) {
+    if (name == option) return value && name == word ? Word::OptionWithValue : Word::Option;
+  }
+  return Word::Foreign;
+}
+
+// The line with the program's options that stand after the command (`backup DIR --quiet`) moved in front
+// of it, where they mean the same; parsed again, they meet the same checks, and one given on both sides is
+// refused as given twice. The command's own options of the same name stay where they are.
+std::vector<std::string> GlobalsInFront(const CLI::App& app, const Command& c, const std::vector<std::string>& words,
+                                        std::size_t args) {
+  const std::size_t at = words.size() - args - 1;  // the command word
+  std::vector<std::string> globals, rest;
+  for (std::size_t i = at + 1; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    const Word kind = Classify(c, word);
+    const CLI::Option* global =
+        kind == Word::Foreign ? app.get_option_no_throw(word.substr(0, word.find('='))) : nullptr;
+    if (global == nullptr || global == app.get_help_ptr() || global == app.get_version_ptr()) {
+      rest.push_back(word);
+      if (kind == Word::OptionWithValue && i + 1 < words.size()) rest.push_back(words[++i]);
+      continue;
+    }
+    globals.push_back(word);
+    if (global->get_items_expected_max() > 0 && word.find('=') == std::string::npos && i + 1 < words.size()) {
+      globals.push_back(words[++i]);
+    }
+  }
+  if (globals.empty()) return words;
+  std::vector<std::string> line(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(at));
+  line.insert(line.end(), globals.begin(), globals.end());
+  line.push_back(words[at]);
+  line.insert(line.end(), rest.begin(), rest.end());
+  return line;
+}
+
+// The first word after the command that is an option neither it nor the program has; empty when none.
+std::string ForeignOption(const Command& c, const Args& args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const Word kind = Classify(c, args[i]);
+    if (kind == Word::Foreign) return args[i];
+    if (kind == Word::OptionWithValue) ++i;
+  }
+  return {};
+}
+
+// A refusal of the command's words: the program, the command and why, then the command's usage.
+int RefuseWords(const Command& c, const std::string& why) {
+  const std::string program = std::string("zovactl ") + c.name;
+  std::fprintf(stderr, "%s: %s\n", program.c_str(), why.c_str());
+  for (const std::string& form : Forms(c)) {
+    const std::string usage = Tr("usage: zovactl {1}", {"[OPTIONS] " + form});
+    std::fprintf(stderr, "%s\n", usage.c_str());
+  }
+  return kExitUsage;
+}
+
+// Parses the line; an exit status where the line alone ends the program (help, version, wrong usage).
+std::optional<int> Parse(CLI::App& app, const std::vector<std::string>& words) {
+  std::vector<const char*> argv;
+  for (const std::string& word : words) argv.push_back(word.c_str());
+  try {
+    app.parse(static_cast<int>(argv.size()), argv.data());
+  } catch (const CLI::CallForHelp&) {
+    std::fputs(app.help().c_str(), stdout);  // the chosen command's, or the program's
+    return kExitOk;
+  } catch (const CLI::CallForVersion& e) {
+    std::printf("%s\n", e.what());
+    return kExitOk;
+  } catch (const CLI::ParseError& e) {
+    return Refuse(app, e);
+  }
+  return std::nullopt;
 }
 
 // Opens the port where the command needs one, runs the command, and closes the port again.
@@ -199,7 +321,8 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
     return status;
   };
   if (!connection.Open(command.linkCheck)) {
-    if (link.StoppedByOperator) return kExitInterrupted;
+    // A stop while connecting or during the link check is a stop, not a failed line.
+    if (InterruptWatch::received() != 0) return kExitInterrupted;
     return linkFault(stack->traceFault().empty() ? kExitLink : kExitFile);
   }
   ctx.link = &link;
@@ -254,38 +377,47 @@ int Main(int argc, char** argv) {
   Options options;
   std::string simOptions;
   std::string language;
-  CLI::App app("", "zovactl");
-  Define(app, options, simOptions, language);
+  auto app = std::make_unique<CLI::App>("", "zovactl");
+  Define(*app, options, simOptions, language);
   if (argc <= 1) {
-    std::fputs(app.help().c_str(), stdout);
+    std::fputs(app->help().c_str(), stdout);
     return kExitUsage;
   }
-  try {
-    app.parse(argc, argv);
-  } catch (const CLI::CallForHelp&) {
-    std::fputs(app.help().c_str(), stdout);  // the chosen command's, or the program's
-    return kExitOk;
-  } catch (const CLI::CallForVersion& e) {
-    std::printf("%s\n", e.what());
-    return kExitOk;
-  } catch (const CLI::ParseError& e) {
-    return Refuse(app, e);
-  }
-  const CLI::App& chosen = *app.get_subcommands().front();
-  if (chosen.get_name() == "help") {
-    std::fputs(app.get_formatter()->make_help(&app, "", CLI::AppFormatMode::Normal).c_str(), stdout);
+  std::vector<std::string> words(argv, argv + argc);
+  if (const std::optional<int> end = Parse(*app, words)) return *end;
+  const std::string name = app->get_subcommands().front()->get_name();
+  if (name == "help") {
+    std::fputs(app->get_formatter()->make_help(app.get(), "", CLI::AppFormatMode::Normal).c_str(), stdout);
     return kExitOk;
   }
-  const Command* command = FindCommand(chosen.get_name());
-  const Args args = chosen.remaining();
+  const Command* command = FindCommand(name);
+  if (std::vector<std::string> line =
+          GlobalsInFront(*app, *command, words, app->get_subcommands().front()->remaining().size());
+      line != words) {
+    options = Options();
+    simOptions.clear();
+    app = std::make_unique<CLI::App>("", "zovactl");
+    Define(*app, options, simOptions, language);
+    words = std::move(line);
+    if (const std::optional<int> end = Parse(*app, words)) return *end;
+  }
+  const Args args = app->get_subcommands().front()->remaining();
+  if (std::find_if(args.begin(), args.end(), [](const std::string& a) { return a == "--help" || a == "-h"; }) !=
+      args.end()) {
+    std::fputs(app->get_subcommands().front()->help().c_str(), stdout);
+    return kExitOk;
+  }
+  if (const std::string foreign = ForeignOption(*command, args); !foreign.empty()) {
+    return RefuseWords(*command, Tr("unknown option {1}", {foreign}));
+  }
 
   CliUi terminal(stderr, !options.quiet);
   Context ctx;
+  ctx.command = command->name;
   ctx.options = options;
   ctx.ui = &terminal;
   if (command->takesNoArguments && !args.empty()) {
-    ctx.ui->messageBox(Tr("usage: zovactl {1}", {command->synopsis + std::string(": ") + Tr(command->help)}));
-    return kExitUsage;
+    return RefuseWords(*command, Tr("unexpected word {1}", {args.front()}));
   }
   if (command->check != nullptr) {
     if (const int refused = command->check(ctx, args); refused != kExitOk) return Conclude(terminal, refused);

@@ -3,11 +3,14 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <thread>
 #include <vector>
 
+#include "cli/interrupt.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "link/line_settings.h"
 #include "link/network_port.h"
 #include "link/trace_port.h"
@@ -49,6 +52,21 @@ std::vector<std::string> splitWords(const std::string& text) {
   for (std::string w; in >> w;) words.push_back(w);
   return words;
 }
+
+#ifdef ZOVA_HAVE_QT_SERIAL
+// The serial port opens a name without a leading '/' as one under /dev ("ttyUSB0"), also "dev/c1"; a name
+// with a '/' in it is a path, as the operator's shell reads it.
+std::string DeviceName(const std::string& port) {
+#ifndef _WIN32
+  if (port.find('/') != std::string::npos && !port.starts_with("/") && !IsNetworkPortName(port)) {
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(port, ec);
+    if (!ec) return absolute.string();
+  }
+#endif
+  return port;
+}
+#endif
 
 }  // namespace
 
@@ -92,7 +110,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     const Duration openLimit = std::chrono::duration_cast<Duration>(
         std::chrono::duration<double>(options.timeoutSeconds > 0 ? options.timeoutSeconds : 5.0));
 #ifdef ZOVA_HAVE_QT_SERIAL
-    stack->inner_ = app::MakeNamedPort(options.port, options.settings, openLimit, ui, stack->line_, error);
+    stack->inner_ = app::MakeNamedPort(DeviceName(options.port), options.settings, openLimit, ui, stack->line_, error);
     if (!stack->inner_) return nullptr;
 #else
     (void)ui;
@@ -107,12 +125,16 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     }
     stack->inner_ = std::make_unique<NetworkPort>(address, stack->line_, openLimit);
 #endif
+    // A Ctrl-C while connecting or before the controller first answers ends the wait, not only the next one.
+    if (auto* network = dynamic_cast<NetworkPort*>(stack->inner_.get())) {
+      network->stopWhen([] { return InterruptWatch::received() != 0; });
+    }
   }
   if (!options.traceFile.empty()) {
     // Never waits: a FIFO nobody reads would hang the command before it has started.
     stack->traceFile_ = OpenForWriting(options.traceFile);
     if (stack->traceFile_ == nullptr) {
-      error = std::strerror(errno) + options.traceFile;
+      error = FormatFileFault(options.traceFile, std::strerror(errno));
       exitStatus = kExitFile;
       return nullptr;
     }

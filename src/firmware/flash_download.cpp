@@ -19,6 +19,19 @@ std::string FormatThousands(std::uint32_t value) {
   return text;
 }
 
+std::string ImageAddresses(const HexImage& image) {
+  char first[16];
+  char last[16];
+  std::snprintf(first, sizeof first, "0x%08X", static_cast<unsigned>(image.start));
+  std::snprintf(last, sizeof last, "0x%08X", static_cast<unsigned>(image.start + image.TotalBytes() - 1));
+  return Tr("addresses {1} to {2}", {first, last});
+}
+
+std::string ImageSummary(const std::filesystem::path& path, const HexImage& image) {
+  return Tr("{1}: {2} bytes for {3}",
+            {path.filename().string(), FormatThousands(image.TotalBytes()), ImageAddresses(image)});
+}
+
 FirmwareDownload::FirmwareDownload(Link& link, DownloadDisplay& display) : link_(link), display_(display) {}
 
 void FirmwareDownload::setState(std::string_view text) {
@@ -45,6 +58,7 @@ FirmwareDownload::Choice FirmwareDownload::FileChosen(const std::filesystem::pat
   TotalBytes = image.TotalBytes();
   display_.setLabel(DownloadLabel::TotalBytes, Tr("TOTAL: {1} bytes", {FormatThousands(TotalBytes)}));
   display_.setLabel(DownloadLabel::FileName, Tr("HEX FILE : {1}", {path.filename().string()}));
+  display_.setLabel(DownloadLabel::Addresses, ImageAddresses(image));
   setDownEnabled(true);
   return Choice::Chosen;
 }
@@ -61,10 +75,12 @@ FirmwareDownload::Outcome FirmwareDownload::DownClick() {
     link_.ui().messageBox(message);
     return Outcome::FileRefused;
   }
+  display_.setLabel(DownloadLabel::Addresses, ImageAddresses(image));
   if (image.TotalBytes() != TotalBytes) {
     TotalBytes = image.TotalBytes();
     display_.setLabel(DownloadLabel::TotalBytes, Tr("TOTAL: {1} bytes", {FormatThousands(TotalBytes)}));
   }
+  if (!display_.confirmErase(ImageSummary(FileName, image))) return Outcome::Cancelled;
   // The last moment to stop cleanly: once the erase has begun, only a finished download leaves a
   // working controller.
   if (link_.ui().cancelRequested()) return Outcome::Cancelled;

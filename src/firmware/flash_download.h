@@ -27,6 +27,7 @@ enum class DownloadLabel {
   FileName,    // label_filename: "HEX FILE : " + name
   State,       // Label_state
   Refused,     // Label2: count of refused acknowledgements, hexadecimal
+  Addresses,   // where the image's bytes belong: "addresses 0x00004000 to 0x000055DF"
 };
 
 class DownloadDisplay {
@@ -37,6 +38,8 @@ class DownloadDisplay {
   // False from the moment the erase is asked for until the download has ended: a stop meanwhile would
   // leave a controller without firmware, so nothing may offer one.
   virtual void setStoppable(bool /*stoppable*/) {}
+  // Just before the erase, with what will be written (ImageSummary); false leaves the flash as it is.
+  virtual bool confirmErase(const std::string& /*summary*/) { return true; }
 };
 
 // Our bounds on the controller's answers; the erase of a whole flash takes seconds.
@@ -48,6 +51,12 @@ struct FlashTimeouts {
 
 // "#,##0": 5600 -> "5,600".
 std::string FormatThousands(std::uint32_t value);
+
+// "addresses 0x00004000 to 0x000055DF": the first and last address of the image's bytes.
+std::string ImageAddresses(const HexImage& image);
+// "f.hex: 5,600 bytes for addresses 0x00004000 to 0x000055DF": the bytes are sent without their addresses,
+// so an image built for another place would be written at the flash's start all the same.
+std::string ImageSummary(const std::filesystem::path& path, const HexImage& image);
 
 class FirmwareDownload {
  public:
@@ -61,7 +70,8 @@ class FirmwareDownload {
   enum class Outcome { Success, NoFile, FileRefused, Cancelled, HandshakeFailed, EraseRefused, Failed };
   // cmdDown: erase, send, report. The file is read again here, so the count announced to the
   // controller is the count of the bytes that are sent. A stop asked for before the erase (also during
-  // the handshake) ends it Cancelled with the flash untouched; after that, it runs to its end.
+  // the handshake), or an erase the display does not confirm, ends it Cancelled with the flash untouched;
+  // after that, it runs to its end.
   Outcome DownClick();
 
   // The byte count as a 4-byte operand, four 0x00 bytes, STX; true when the controller answers SYN.

@@ -73,7 +73,11 @@ std::string checkOtherRecord(std::uint8_t type, std::uint8_t count, unsigned off
 
 bool MatchesHexPattern(const std::filesystem::path& path) {
   const std::string name = path.filename().string();
-  return name.size() >= 4 && name.compare(name.size() - 4, 4, ".hex") == 0;
+  if (name.size() < 4) return false;
+  std::string ending = name.substr(name.size() - 4);
+  std::transform(ending.begin(), ending.end(), ending.begin(),
+                 [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+  return ending == ".hex";
 }
 
 HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
@@ -128,8 +132,8 @@ HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
 
 HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message) {
   std::string content;
-  if (!ReadWholeFile(path.string(), kHexFileMaxBytes, content, message)) {
-    message += path.string();
+  if (!ReadTextFile(path.string(), kHexFileMaxBytes, content, message)) {
+    message = FormatFileFault(path.string(), message);
     return HexStatus::CannotRead;
   }
   TextFault fault;

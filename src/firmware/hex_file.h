@@ -32,7 +32,7 @@ enum class HexStatus {
   Damaged,     // a line is not a record this reader takes, or the end record is missing
 };
 
-// "*.hex", upper and lower case told apart: "FIRMWARE.HEX" does not match.
+// A name ending in ".hex" in any case ("FIRMWARE.HEX" too): tools and old systems write either.
 [[nodiscard]] bool MatchesHexPattern(const std::filesystem::path& path);
 
 // Reads every record (":" then hexadecimal digits, a byte count that matches the line, a correct record
@@ -43,8 +43,7 @@ enum class HexStatus {
 // before it ended, a record running past the end of its 64 KiB segment, and a file without data bytes.
 [[nodiscard]] HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault);
 
-// ParseHex on a file. On Damaged, `message` is "FILE:LINE: what is wrong"; on CannotRead, the system's
-// description followed by the file name.
+// ParseHex on a file. On Damaged, `message` is "FILE:LINE: what is wrong"; on CannotRead, "FILE: why".
 [[nodiscard]] HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message);
 
 // One record as this program writes it: ":", count, address, type, data and checksum in upper-case

@@ -1,10 +1,12 @@
 // Program compiler: line loop, comment table and counters around the shared scanner and parsers.
 #include "language/compiler.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 #include "language/mnemonic_table.h"
+#include "language/number_readers.h"
 #include "link/atomic_file.h"
 #include "link/text_lines.h"
 #include "link/translation.h"
@@ -13,9 +15,22 @@ namespace zova::language {
 namespace {
 
 constexpr const char* kUnknownMnemonic = TrMark("해당 명령어가 없습니다");
+constexpr const char* kUnreadableLine = TrMark(
+    "the line does not begin with an instruction: only a step number may stand in front of one, and a "
+    "comment line begins with \";\"");
+constexpr const char* kNotANumber = TrMark("{1}: {2} is not a number");
+constexpr const char* kTextAfterEnd = TrMark("a line after [EOF]: the program ends at its [EOF] line");
 constexpr const char* kCommentTooLong = TrMark("the comment is longer than the 100 bytes a program keeps of it");
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The token as the line has it, before the scanner raised its letters: "100ms", not "100MS".
+std::string AsTyped(std::string_view line, std::string_view token) {
+  std::string upper(line);
+  for (char& c : upper) c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  const std::size_t at = upper.find(token);
+  return std::string(at == std::string::npos ? token : line.substr(at, token.size()));
+}
 
 }  // namespace
 
@@ -47,8 +62,8 @@ Compiler::Compiler(ProgramStore& store, Ui& ui, LanguageConfig config) : store_(
 bool Compiler::compileFile(int program, const std::filesystem::path& path) {
   std::string source;
   std::string error;
-  if (!ReadWholeFile(path.string(), kSourceFileMaxBytes, source, error)) {
-    ui_.messageBox(error + path.string());
+  if (!ReadTextFile(path.string(), kSourceFileMaxBytes, source, error)) {
+    ui_.messageBox(FormatFileFault(path.string(), error));
     end_ = CompileEnd::Stopped;
     return false;
   }
@@ -75,6 +90,14 @@ Parsed Compiler::parse(int opcode, bool singleLine, std::string_view line) const
   if (LeavesTextUnread(line) || sixthWord_) return Reject(SyntaxError(opcode));
   const ParseInput input{opcode, tokens_, config_.axes, config_.machineType, singleLine};
   Parsed parsed = parser(input);
+  if (!parsed.record) {
+    // A typo in a number reads as a value out of range; the operator must learn it is no number at all.
+    for (std::size_t k = 2; k <= kTokenCount; ++k) {
+      if (IsMistypedNumber(input.token(k))) {
+        return Reject(Tr(kNotANumber, {MnemonicText(opcode), AsTyped(line, input.token(k))}));
+      }
+    }
+  }
   if (parsed.record && (HasSurplusOperand(input) || !OperandsTakeTheirForms(input))) {
     return Reject(SyntaxError(opcode));
   }
@@ -94,6 +117,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
   step_ = 0;
   words_ = 0;
   linesRead_ = 0;
+  line_ = 0;
 
   // Lines as an editor leaves them: a byte order mark, CR LF or LF, a last line without its end.
   const std::vector<TextLine> lines = SplitTextLines(source);
@@ -108,26 +132,39 @@ bool Compiler::compileSource(int program, std::string_view source) {
       return false;
     }
     linesRead_ = row + 1;
+    line_ = linesRead_;
     const std::string_view line = lines[static_cast<std::size_t>(row)].text;
 
-    const bool commentLine = !line.empty() && line.front() == ';';
-    const std::string_view remark = commentLine ? line : RemarkOf(line);
-    // The comment table keeps 100 bytes of a comment; the rest would be lost on the way to the controller.
-    const bool remarkFits = remark.size() <= static_cast<std::size_t>(kCommentTextCells);
-    const auto firstLetter = commentLine ? std::nullopt : FindFirstLetter(line);
-    if (!firstLetter) {
-      if (!commentLine && LeavesTextUnread(line)) {
-        ui_.messageBox(Tr(kUnknownMnemonic));  // the scanner sees no mnemonic where the line has one
-        end_ = CompileEnd::Stopped;
-        return false;
-      }
-      // A blank line (or one without a letter) stays in the program as a row without instruction, so a
-      // program fetched back keeps its layout and each comment stays on its own instruction.
-      store_.setCommentRow(row, kCommentOnlyStep, remarkFits ? remark : std::string_view());
-      if (!remarkFits) ui_.messageBox(Tr(kCommentTooLong));
+    const LineStart start = ClassifyLine(line);
+    if (start.kind == LineKind::Blank) {
+      // A blank line stays in the program as a row without instruction, so a program fetched back keeps
+      // its layout and each comment stays on its own instruction.
+      store_.setCommentRow(row, kCommentOnlyStep, {});
       continue;
     }
-    tokens_ = Tokenise(line, *firstLetter, &sixthWord_);
+    if (start.kind == LineKind::Comment) {
+      // Kept from its ";", as the listing writer gives it back: indenting a comment never makes it an
+      // instruction.
+      const std::string_view comment = line.substr(start.column);
+      const bool fits = comment.size() <= static_cast<std::size_t>(kCommentTextCells);
+      store_.setCommentRow(row, kCommentOnlyStep, fits ? comment : std::string_view());
+      if (!fits) ui_.messageBox(Tr(kCommentTooLong));
+      continue;
+    }
+    if (start.kind == LineKind::Unreadable) {
+      store_.setCommentRow(row, kCommentOnlyStep, {});
+      ui_.messageBox(Tr(kUnreadableLine));
+      continue;
+    }
+    if (start.column >= kScanColumns) {
+      ui_.messageBox(Tr(kUnknownMnemonic));  // the scanner sees no mnemonic where the line has one
+      end_ = CompileEnd::Stopped;
+      return false;
+    }
+    const std::string_view remark = RemarkOf(line);
+    // The comment table keeps 100 bytes of a comment; the rest would be lost on the way to the controller.
+    const bool remarkFits = remark.size() <= static_cast<std::size_t>(kCommentTextCells);
+    tokens_ = Tokenise(line, start.column, &sixthWord_);
     const int opcode = mnemonicOfTokens();
     if (opcode == kNoMnemonic) {
       ui_.messageBox(Tr(kUnknownMnemonic));
@@ -154,6 +191,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
         store_.stepCount[static_cast<std::size_t>(index)] = static_cast<std::int16_t>(present ? step_ : 0);
       }
       end_ = CompileEnd::Ended;
+      reportTextAfterEnd(lines, static_cast<std::size_t>(row) + 1);
       return true;
     }
     ++step_;
@@ -162,17 +200,35 @@ bool Compiler::compileSource(int program, std::string_view source) {
   return false;
 }
 
+void Compiler::reportTextAfterEnd(const std::vector<TextLine>& lines, std::size_t first) {
+  // The compiler reads nothing after "[EOF]": an instruction there would be lost without a word.
+  for (std::size_t k = first; k < lines.size(); ++k) {
+    if (ClassifyLine(lines[k].text).kind == LineKind::Blank) continue;
+    // The end-of-file mark old editors put after the last line is no text.
+    if (k + 1 == lines.size() && lines[k].text == "\x1A") continue;
+    line_ = static_cast<int>(k) + 1;
+    ui_.messageBox(Tr(kTextAfterEnd));
+  }
+  line_ = linesRead_;
+}
+
 std::optional<Record> Compiler::compileLine(std::string_view line) {
   words_ = 0;
   store_.image[0] = 0;
   tokens_ = {};
-  // A typed line has no comment form: a leading ";" leaves it without a mnemonic.
-  const auto firstLetter = (!line.empty() && line.front() == ';') ? std::nullopt : FindFirstLetter(line);
-  if (!firstLetter) {
+  // A typed line has no comment form: a comment or a line without a mnemonic is no command.
+  const LineStart start = ClassifyLine(line);
+  const bool hasLetter =
+      std::any_of(line.begin(), line.end(), [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; });
+  if (start.kind == LineKind::Unreadable && hasLetter) {
+    ui_.messageBox(Tr(kUnreadableLine));
+    return std::nullopt;
+  }
+  if (start.kind != LineKind::Instruction || start.column >= kScanColumns) {
     ui_.messageBox(Tr(kUnknownMnemonic));
     return std::nullopt;
   }
-  tokens_ = Tokenise(line, *firstLetter, &sixthWord_);
+  tokens_ = Tokenise(line, start.column, &sixthWord_);
   const int opcode = mnemonicOfTokens();
   if (opcode == kNoMnemonic) {
     ui_.messageBox(Tr(kUnknownMnemonic));

@@ -6,11 +6,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "language/instruction_parsers.h"
 #include "language/instruction_record.h"
 #include "language/program_store.h"
 #include "language/scanner.h"
+#include "link/text_lines.h"
 #include "link/ui.h"
 
 namespace zova::language {
@@ -61,9 +63,10 @@ class Compiler {
   [[nodiscard]] CompileEnd end() const { return end_; }
   [[nodiscard]] int stepCounter() const { return step_; }
   [[nodiscard]] int wordCounter() const { return words_; }
-  // Source lines the last file compile read; while it runs, the 1-based number of the line being compiled, so
-  // a Ui that records messages can tell which line each belongs to.
+  // Source lines the last file compile read, up to its "[EOF]".
   [[nodiscard]] int linesRead() const { return linesRead_; }
+  // The 1-based line a message shown now belongs to: the line being compiled, or a line after "[EOF]".
+  [[nodiscard]] int line() const { return line_; }
   [[nodiscard]] const Tokens& tokens() const { return tokens_; }
 
  private:
@@ -71,6 +74,8 @@ class Compiler {
   [[nodiscard]] int mnemonicOfTokens();
   [[nodiscard]] Parsed parse(int opcode, bool singleLine, std::string_view line) const;
   void append(const Record& record);
+  // Names every line after "[EOF]" (from index `first`) that is not blank.
+  void reportTextAfterEnd(const std::vector<TextLine>& lines, std::size_t first);
 
   ProgramStore& store_;
   Ui& ui_;
@@ -80,6 +85,7 @@ class Compiler {
   int step_ = 0;
   int words_ = 0;
   int linesRead_ = 0;
+  int line_ = 0;
   CompileEnd end_ = CompileEnd::Ended;
 };
 

@@ -41,6 +41,14 @@ std::int64_t ReadDigits(std::string_view token, std::size_t maxChars, bool withS
 
 }  // namespace
 
+bool IsMistypedNumber(std::string_view token) {
+  const std::string_view text = NumberPart(token);
+  const std::size_t first = text.find_first_of("0123456789");
+  if (first == std::string_view::npos) return false;
+  // Digits, hexadecimal digits with their "H", a decimal point and the bracket of a register form.
+  return text.find_first_not_of("0123456789ABCDEFH.)", first) != std::string_view::npos;
+}
+
 std::int64_t DigitsRead(std::string_view token, std::size_t maxChars) { return ReadDigits(token, maxChars, false); }
 
 std::int64_t DecimalRead(std::string_view token) { return ReadDigits(token, kReadChars, false); }

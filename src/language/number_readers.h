@@ -17,6 +17,10 @@ inline constexpr std::int64_t kNotAsTyped = std::int64_t{1} << 40;
 // may stand around it; a ";" ends the token (the line's comment).
 [[nodiscard]] std::int64_t DecimalRead(std::string_view token);
 
+// True when the token holds a number with something after its first digit that no number form has: 50%,
+// 100MS, P1O01 (a letter O among the digits). Such an operand is a typo, not a value out of range.
+[[nodiscard]] bool IsMistypedNumber(std::string_view token);
+
 // As DecimalRead, with the digits within the first maxChars characters.
 [[nodiscard]] std::int64_t DigitsRead(std::string_view token, std::size_t maxChars);
 

@@ -1,4 +1,4 @@
-// Scanner: the bytes of a line become tokens; everything in front of the first letter is skipped.
+// Scanner: what a line holds by how it begins, and the bytes of an instruction line become tokens.
 #include "language/scanner.h"
 
 #include <algorithm>
@@ -12,12 +12,21 @@ char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' +
 
 }  // namespace
 
-std::optional<std::size_t> FindFirstLetter(std::string_view line) {
-  const std::string_view scanned = line.substr(0, std::min(line.size(), kScanColumns));
-  for (std::size_t i = 0; i < scanned.size(); ++i) {
-    if (IsLetterOrBracket(scanned[i])) return i;
+LineStart ClassifyLine(std::string_view line) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  std::size_t pos = 0;
+  while (pos < line.size() && blank(line[pos])) ++pos;
+  if (pos == line.size()) return {LineKind::Blank, 0};
+  if (line[pos] == ';') return {LineKind::Comment, pos};
+  if (line[pos] >= '0' && line[pos] <= '9') {
+    while (pos < line.size() && line[pos] >= '0' && line[pos] <= '9') ++pos;
+    const std::size_t digitsEnd = pos;
+    while (pos < line.size() && blank(line[pos])) ++pos;
+    // "012MVE" is no listing line: the step number is followed by a blank.
+    if (pos == digitsEnd) return {LineKind::Unreadable, pos};
   }
-  return std::nullopt;
+  if (pos < line.size() && IsLetterOrBracket(line[pos])) return {LineKind::Instruction, pos};
+  return {LineKind::Unreadable, pos};
 }
 
 Tokens Tokenise(std::string_view line, std::size_t start, bool* more) {

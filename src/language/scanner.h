@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,8 +14,20 @@ inline constexpr std::size_t kTokenLength = 10;
 // Token 1 is the mnemonic, tokens 2..5 the operands; letters are upper case.
 using Tokens = std::array<std::string, kTokenCount>;
 
-// Column (0-based) of the first letter A-Z, a-z or "[" within the first 80 columns.
-[[nodiscard]] std::optional<std::size_t> FindFirstLetter(std::string_view line);
+// What a source line holds, told by how it begins. Only a listing's step number (digits, then blanks) may
+// stand in front of an instruction: a line that an operator reads as a remark ("# MVS P7", "-- x", "1) x")
+// must never run as the motion inside it.
+enum class LineKind {
+  Blank,        // blanks, tabs and carriage returns only
+  Comment,      // the first character that is not blank is ";"
+  Instruction,  // a letter or "[" at `column`, after blanks or a step number
+  Unreadable,   // anything else in front of the first letter, or no letter after a step number
+};
+struct LineStart {
+  LineKind kind = LineKind::Blank;
+  std::size_t column = 0;  // the ";" of a comment, the first letter of an instruction
+};
+[[nodiscard]] LineStart ClassifyLine(std::string_view line);
 
 // Splits the line into at most 5 tokens, starting at column `start`. The readers look at no more than the
 // first 10 characters of a token, but a longer word stays whole, so they see that it went on instead of

@@ -13,7 +13,7 @@ class ProblemRecorder final : public Ui {
   explicit ProblemRecorder(std::vector<SourceProblem>& problems) : problems_(problems) {}
 
   MessageResult messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) override {
-    problems_.push_back({compiler->linesRead(), compiler->stepCounter(), std::string(text)});
+    problems_.push_back({compiler->line(), compiler->stepCounter(), std::string(text)});
     return MessageResult::Ok;
   }
   void setProgressMaximum(std::string_view, int, int) override {}
@@ -29,12 +29,12 @@ int CountLines(std::string_view source) { return static_cast<int>(SplitTextLines
 
 }  // namespace
 
-SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramStore& scratch) {
+SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramStore& scratch, int program) {
   SourceCheck check;
   ProblemRecorder recorder(check.problems);
   Compiler compiler(scratch, recorder, config);
   recorder.compiler = &compiler;
-  (void)compiler.compileSource(0, source);
+  (void)compiler.compileSource(program, source);
 
   check.end = compiler.end();
   check.steps = compiler.stepCounter();

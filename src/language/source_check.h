@@ -31,8 +31,9 @@ struct SourceCheck {
   CompileEnd end = CompileEnd::Ended;
 };
 
-// Compiles `source` (bytes, as a file holds them) into `scratch`, never the program-wide store the transfers
-// use, and collects what the compiler shows.
-[[nodiscard]] SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramStore& scratch);
+// Compiles `source` (bytes, as a file holds them) as program `program` into `store`, and collects what the
+// compiler shows. Checks use a scratch store; a send compiles into the store it sends from.
+[[nodiscard]] SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramStore& store,
+                                      int program = 0);
 
 }  // namespace zova::language

@@ -21,6 +21,7 @@ bool Connection::Open(bool checkLink) {
     return false;
   }
   link_.ResetReceive();
+  ++openings_;
   if (onStateChanged) onStateChanged(true);
   if (onOpened) onOpened();
   return true;

@@ -18,6 +18,8 @@ class Connection {
   // Does nothing while another exchange holds the link. False when the port stays open.
   bool Close();
   [[nodiscard]] bool isOpen() const { return link_.port().isOpen(); }
+  // How many times Open has connected: what a controller sent is that controller's while this stays the same.
+  [[nodiscard]] int openings() const { return openings_; }
 
   // Called after a successful open while the link is still held (the desktop refreshes the outputs).
   std::function<void()> onOpened;
@@ -26,6 +28,7 @@ class Connection {
 
  private:
   Link& link_;
+  int openings_ = 0;
 };
 
 }  // namespace zova

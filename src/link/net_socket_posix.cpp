@@ -34,6 +34,8 @@ std::string reason(int code, Duration limit) {
       return Tr("the connection was reset");
     case EPIPE:
       return Tr("the server closed the connection");
+    case ECANCELED:
+      return Stopped();
     default:
       return std::strerror(code);
   }
@@ -55,15 +57,16 @@ void setOptions(int fd) {
 #endif
 }
 
-// One address: 0 when connected, else the errno.
-int tryConnect(int fd, const addrinfo& a, TimePoint deadline) {
+// One address: 0 when connected, else the errno (ECANCELED: stopped).
+int tryConnect(int fd, const addrinfo& a, TimePoint deadline, const StopCheck& stopped) {
   if (connect(fd, a.ai_addr, a.ai_addrlen) == 0) return 0;
   if (errno != EINPROGRESS) return errno;
   pollfd p{fd, POLLOUT, 0};
   int n = 0;
   do {
-    n = poll(&p, 1, MillisecondsLeft(deadline));
-  } while (n < 0 && errno == EINTR);
+    if (stopped && stopped()) return ECANCELED;
+    n = poll(&p, 1, SliceLeft(deadline));
+  } while ((n < 0 && errno == EINTR) || (n == 0 && MillisecondsLeft(deadline) > 0));
   if (n == 0) return ETIMEDOUT;
   int code = 0;
   socklen_t len = sizeof code;
@@ -73,11 +76,11 @@ int tryConnect(int fd, const addrinfo& a, TimePoint deadline) {
 
 }  // namespace
 
-Handle Connect(const std::string& host, int port, Duration limit, std::string& error) {
+Handle Connect(const std::string& host, int port, Duration limit, const StopCheck& stopped, std::string& error) {
   const TimePoint deadline = std::chrono::steady_clock::now() + limit;
-  const auto lookup = LookUpWithin<addrinfo>(deadline, host, port, AF_UNSPEC, SOCK_STREAM);
+  const auto lookup = LookUpWithin<addrinfo>(deadline, stopped, host, port, AF_UNSPEC, SOCK_STREAM);
   if (!lookup) {
-    error = Tr("timed out looking up {1}", {host});
+    error = stopped && stopped() ? Stopped() : Tr("timed out looking up {1}", {host});
     return kNoSocket;
   }
   addrinfo* found = lookup->second;
@@ -93,14 +96,14 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
   }
   int code = ETIMEDOUT;
   int fd = -1;
-  for (const addrinfo* a = found; a != nullptr && fd < 0; a = a->ai_next) {
+  for (const addrinfo* a = found; a != nullptr && fd < 0 && code != ECANCELED; a = a->ai_next) {
     fd = socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
     if (fd < 0) {
       code = errno;
       continue;
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-    code = tryConnect(fd, *a, deadline);
+    code = tryConnect(fd, *a, deadline, stopped);
     if (code != 0) {
       ::close(fd);
       fd = -1;
@@ -115,7 +118,7 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
   return fd;
 }
 
-bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::string& error) {
+bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, const StopCheck& stopped, std::string& error) {
   const int fd = static_cast<int>(socket);
 #ifdef MSG_NOSIGNAL
   const int flags = MSG_NOSIGNAL;  // a closed connection is an error here, not the end of the program
@@ -131,11 +134,15 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
       size -= static_cast<std::size_t>(n);
     } else if (n < 0 && errno == EINTR) {
       continue;
-    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && MillisecondsLeft(deadline) > 0) {
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK) && MillisecondsLeft(deadline) > 0 &&
+               !(stopped && stopped())) {
       pollfd p{fd, POLLOUT, 0};
-      poll(&p, 1, MillisecondsLeft(deadline));
+      poll(&p, 1, SliceLeft(deadline));
     } else {
-      error = reason(n < 0 ? errno : ETIMEDOUT, kLimit);
+      error = reason(n < 0 && errno != EAGAIN && errno != EWOULDBLOCK ? errno
+                     : stopped && stopped()                           ? ECANCELED
+                                                                      : ETIMEDOUT,
+                     kLimit);
       return false;
     }
   }
@@ -171,6 +178,11 @@ void WaitReadable(Handle socket, Duration max) {
 
 void Close(Handle socket) {
   if (socket != kNoSocket) ::close(static_cast<int>(socket));
+}
+
+std::vector<std::string> Endpoints(const std::string& host, int port, Duration limit) {
+  return EndpointsWithin<addrinfo, socklen_t>(std::chrono::steady_clock::now() + limit, host, port, AF_UNSPEC,
+                                              SOCK_STREAM, NI_NUMERICHOST);
 }
 
 }  // namespace zova::net

@@ -36,6 +36,8 @@ std::string reason(int code, Duration limit) {
     case WSAECONNRESET:
     case WSAECONNABORTED:
       return Tr("the connection was reset");
+    case WSAECANCELLED:
+      return Stopped();
     default:
       return Tr("network error {1}", {std::to_string(code)});
   }
@@ -57,19 +59,23 @@ void setOptions(SOCKET s) {
 #endif
 }
 
-// One address: 0 when connected, else the Winsock error. select(), not WSAPoll: only select reports a
-// refused connection (in the exception set) on every version of Windows.
-int tryConnect(SOCKET s, const addrinfo& a, TimePoint deadline) {
+// One address: 0 when connected, else the Winsock error (WSAECANCELLED: stopped). select(), not WSAPoll:
+// only select reports a refused connection (in the exception set) on every version of Windows.
+int tryConnect(SOCKET s, const addrinfo& a, TimePoint deadline, const StopCheck& stopped) {
   if (connect(s, a.ai_addr, static_cast<int>(a.ai_addrlen)) == 0) return 0;
   if (WSAGetLastError() != WSAEWOULDBLOCK) return WSAGetLastError();
   fd_set writable, failed;
-  FD_ZERO(&writable);
-  FD_ZERO(&failed);
-  FD_SET(s, &writable);
-  FD_SET(s, &failed);
-  const int ms = MillisecondsLeft(deadline);
-  timeval wait{ms / 1000, (ms % 1000) * 1000};
-  const int n = select(0, nullptr, &writable, &failed, &wait);
+  int n = 0;
+  do {
+    if (stopped && stopped()) return WSAECANCELLED;
+    FD_ZERO(&writable);
+    FD_ZERO(&failed);
+    FD_SET(s, &writable);
+    FD_SET(s, &failed);
+    const int ms = SliceLeft(deadline);
+    timeval wait{ms / 1000, (ms % 1000) * 1000};
+    n = select(0, nullptr, &writable, &failed, &wait);
+  } while (n == 0 && MillisecondsLeft(deadline) > 0);
   if (n == 0) return WSAETIMEDOUT;
   int code = 0;
   int len = sizeof code;
@@ -81,12 +87,12 @@ int tryConnect(SOCKET s, const addrinfo& a, TimePoint deadline) {
 
 }  // namespace
 
-Handle Connect(const std::string& host, int port, Duration limit, std::string& error) {
+Handle Connect(const std::string& host, int port, Duration limit, const StopCheck& stopped, std::string& error) {
   startWinsock();
   const TimePoint deadline = std::chrono::steady_clock::now() + limit;
-  const auto lookup = LookUpWithin<addrinfo>(deadline, host, port, AF_UNSPEC, SOCK_STREAM);
+  const auto lookup = LookUpWithin<addrinfo>(deadline, stopped, host, port, AF_UNSPEC, SOCK_STREAM);
   if (!lookup) {
-    error = Tr("timed out looking up {1}", {host});
+    error = stopped && stopped() ? Stopped() : Tr("timed out looking up {1}", {host});
     return kNoSocket;
   }
   addrinfo* found = lookup->second;
@@ -97,7 +103,7 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
   }
   int code = WSAETIMEDOUT;
   SOCKET s = INVALID_SOCKET;
-  for (const addrinfo* a = found; a != nullptr && s == INVALID_SOCKET; a = a->ai_next) {
+  for (const addrinfo* a = found; a != nullptr && s == INVALID_SOCKET && code != WSAECANCELLED; a = a->ai_next) {
     s = WSASocketW(a->ai_family, a->ai_socktype, a->ai_protocol, nullptr, 0, WSA_FLAG_NO_HANDLE_INHERIT);
     if (s == INVALID_SOCKET) {
       code = WSAGetLastError();
@@ -105,7 +111,7 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
     }
     u_long nonBlocking = 1;
     ioctlsocket(s, FIONBIO, &nonBlocking);
-    code = tryConnect(s, *a, deadline);
+    code = tryConnect(s, *a, deadline, stopped);
     if (code != 0) {
       closesocket(s);
       s = INVALID_SOCKET;
@@ -120,7 +126,7 @@ Handle Connect(const std::string& host, int port, Duration limit, std::string& e
   return static_cast<Handle>(s);
 }
 
-bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::string& error) {
+bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, const StopCheck& stopped, std::string& error) {
   const auto s = static_cast<SOCKET>(socket);
   constexpr auto kLimit = std::chrono::seconds(10);  // a server that takes no bytes for this long is gone
   const TimePoint deadline = std::chrono::steady_clock::now() + kLimit;
@@ -129,11 +135,16 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, std::str
     if (n > 0) {
       data += n;
       size -= static_cast<std::size_t>(n);
-    } else if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK && MillisecondsLeft(deadline) > 0) {
+    } else if (n == SOCKET_ERROR && WSAGetLastError() == WSAEWOULDBLOCK && MillisecondsLeft(deadline) > 0 &&
+               !(stopped && stopped())) {
       WSAPOLLFD p{s, POLLWRNORM, 0};
-      WSAPoll(&p, 1, MillisecondsLeft(deadline));
+      WSAPoll(&p, 1, SliceLeft(deadline));
     } else {
-      error = reason(n == SOCKET_ERROR ? WSAGetLastError() : WSAETIMEDOUT, kLimit);
+      const int code = n == SOCKET_ERROR ? WSAGetLastError() : 0;
+      error = reason(code != 0 && code != WSAEWOULDBLOCK ? code
+                     : stopped && stopped()              ? WSAECANCELLED
+                                                         : WSAETIMEDOUT,
+                     kLimit);
       return false;
     }
   }
@@ -157,6 +168,12 @@ void WaitReadable(Handle socket, Duration max) {
 
 void Close(Handle socket) {
   if (socket != kNoSocket) closesocket(static_cast<SOCKET>(socket));
+}
+
+std::vector<std::string> Endpoints(const std::string& host, int port, Duration limit) {
+  startWinsock();
+  return EndpointsWithin<addrinfo, socklen_t>(std::chrono::steady_clock::now() + limit, host, port, AF_UNSPEC,
+                                              SOCK_STREAM, NI_NUMERICHOST);
 }
 
 }  // namespace zova::net

@@ -21,8 +21,8 @@ struct NetworkAddress {
 // "://" in it.
 [[nodiscard]] bool IsNetworkPortName(std::string_view text);
 
-// Reads "tcp://HOST:PORT" or "rfc2217://HOST:PORT" (HOST a name, an IPv4 address or "[IPv6]", PORT 1 to
-// 65535); false with `error` saying what is wrong.
+// Reads "tcp://HOST:PORT" or "rfc2217://HOST:PORT", the scheme in either case (HOST a name, an IPv4 address or
+// "[IPv6]" with an optional "%ZONE"; PORT 1 to 65535); false with `error` saying what is wrong.
 [[nodiscard]] bool ParseNetworkAddress(std::string_view text, NetworkAddress& out, std::string& error);
 
 // The address in the form ParseNetworkAddress reads.

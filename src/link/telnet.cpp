@@ -1,6 +1,7 @@
 // Telnet with COM Port Control, client side.
 #include "link/telnet.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace zova::telnet {
@@ -86,10 +87,33 @@ void Session::command(std::uint8_t verb, std::uint8_t option, std::vector<std::u
 }
 
 void Session::subnegotiation() {
-  // The server's confirmations of the line commands count; its line and modem state reports are dropped.
-  if (sub_.size() >= 2 && sub_[0] == kComPort && sub_[1] > kServerOffset && sub_[1] <= kServerOffset + kSetStopSize) {
-    ++confirmed_;
+  // The server's confirmations of the line commands are kept; its line and modem state reports are dropped.
+  if (sub_.size() >= 3 && sub_[0] == kComPort && sub_[1] > kServerOffset && sub_[1] <= kServerOffset + kSetStopSize) {
+    confirmed_[sub_[1] - kServerOffset].assign(sub_.begin() + 2, sub_.end());
   }
+}
+
+int Session::linesConfirmed() const {
+  return static_cast<int>(
+      std::count_if(confirmed_.begin(), confirmed_.end(), [](const auto& c) { return !c.empty(); }));
+}
+
+LineSettings Session::confirmedLine(const LineSettings& asked) const {
+  LineSettings line = asked;
+  if (const auto& baud = confirmed_[kSetBaud]; !baud.empty()) {
+    std::uint32_t value = 0;
+    for (std::uint8_t b : baud) value = value << 8 | b;
+    line.baud = baud.size() == 4 ? static_cast<int>(value) : 0;
+  }
+  if (const auto& size = confirmed_[kSetDataSize]; !size.empty()) line.dataBits = size.size() == 1 ? size[0] : 0;
+  if (const auto& parity = confirmed_[kSetParity]; !parity.empty()) {
+    line.parity = parity.size() == 1 && parity[0] >= 1 && parity[0] <= 5 ? "noems"[parity[0] - 1] : '?';
+  }
+  if (const auto& stop = confirmed_[kSetStopSize]; !stop.empty()) {
+    const int code = stop.size() == 1 ? stop[0] : 0;
+    line.stopBitsTimesTen = code == 1 ? 10 : code == 2 ? 20 : code == 3 ? 15 : 0;
+  }
+  return line;
 }
 
 void Session::receive(const std::uint8_t* in, std::size_t size, std::vector<std::uint8_t>& data,

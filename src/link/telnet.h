@@ -36,7 +36,10 @@ class Session {
   // Binary both ways and COM Port Control agreed: the protocol's bytes may flow and the line be set.
   [[nodiscard]] bool ready() const;
   // How many of the line commands the server has confirmed.
-  [[nodiscard]] int linesConfirmed() const { return confirmed_; }
+  [[nodiscard]] int linesConfirmed() const;
+  // The line the server says it has set: `asked` with each confirmed value in its place. A value no line
+  // setting has shows as parity '?' or 0 bits, so it differs from what was asked.
+  [[nodiscard]] LineSettings confirmedLine(const LineSettings& asked) const;
 
  private:
   enum class State : std::uint8_t { No, Asked, Yes, Refused };
@@ -48,7 +51,8 @@ class Session {
   enum class Read : std::uint8_t { Data, Iac, Verb, Sub, SubIac } read_ = Read::Data;
   std::uint8_t verb_ = 0;
   std::vector<std::uint8_t> sub_;
-  int confirmed_ = 0;
+  // The server's answer to each line command (indexed by its code, 1 to 4); empty until it comes.
+  std::array<std::vector<std::uint8_t>, kLineCommandCount + 1> confirmed_{};
 };
 
 }  // namespace zova::telnet

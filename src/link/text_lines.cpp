@@ -1,8 +1,12 @@
 // Lines, words and numbers of text files a person may have edited.
 #include "link/text_lines.h"
 
+#include <cstdint>
+#include <cstdio>
 #include <limits>
+#include <utility>
 
+#include "link/atomic_file.h"
 #include "link/translation.h"
 
 namespace zova {
@@ -12,6 +16,37 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsGap(char c) { return c == ' ' || c == '\t'; }
+
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+constexpr char kEndOfFileMark = '\x1A';
+
+// Bytes 2.. of a UTF-8 sequence that starts with `lead`, or -1 when no sequence starts with it.
+int FollowingBytes(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return 1;
+  if (lead >= 0xE0 && lead <= 0xEF) return 2;
+  if (lead >= 0xF0 && lead <= 0xF4) return 3;
+  return -1;
+}
+
+// The length of the well-formed UTF-8 character at the start of `text` that is not a control character; 0 when there is
+// none.
+std::size_t PrintableCharacter(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text[0]);
+  if (lead < 0x80) return lead >= 0x20 && lead != 0x7F ? 1 : 0;
+  const int more = FollowingBytes(lead);
+  if (more < 0 || text.size() <= static_cast<std::size_t>(more)) return 0;
+  std::uint32_t code = lead & (0x3Fu >> more);
+  for (int i = 1; i <= more; ++i) {
+    const auto next = static_cast<unsigned char>(text[static_cast<std::size_t>(i)]);
+    if ((next & 0xC0) != 0x80) return 0;
+    code = code << 6 | (next & 0x3Fu);
+  }
+  // Overlong forms, surrogates, code points past U+10FFFF and the C1 controls are not shown as they are.
+  static constexpr std::uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+  if (code < kLeast[more] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF || code < 0xA0) return 0;
+  return static_cast<std::size_t>(more) + 1;
+}
 
 // A scaled value in the form ReadFixedDecimal reads: FormatFixed(-16777216, 2) is "-167772.16".
 std::string FormatFixed(long long value, int decimals) {
@@ -29,6 +64,7 @@ std::string FormatFixed(long long value, int decimals) {
 
 std::vector<TextLine> SplitTextLines(std::string_view text) {
   if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
+  if (text.ends_with(kEndOfFileMark)) text.remove_suffix(1);
   std::vector<TextLine> lines;
   int number = 0;
   while (!text.empty()) {
@@ -38,7 +74,31 @@ std::vector<TextLine> SplitTextLines(std::string_view text) {
     if (lf != std::string_view::npos && line.ends_with('\r')) line.remove_suffix(1);
     lines.push_back({line, ++number});
   }
+  while (!lines.empty() && IsBlank(lines.back().text)) lines.pop_back();
   return lines;
+}
+
+std::string TextFormProblem(std::string_view text) {
+  // Text in UTF-16 starts with its byte order mark (FF FE or FE FF) or has a zero byte beside its first
+  // character, as beside every ASCII one.
+  const unsigned first = text.empty() ? 1 : static_cast<unsigned char>(text[0]);
+  const unsigned second = text.size() < 2 ? 1 : static_cast<unsigned char>(text[1]);
+  if ((first == 0xFF && second == 0xFE) || (first == 0xFE && second == 0xFF) || (first == 0) != (second == 0)) {
+    return Tr("UTF-16: save it as UTF-8");
+  }
+  if (text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos) {
+    return Tr("line ends are CR only: save it with CR LF or LF line ends");
+  }
+  return {};
+}
+
+bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string& content, std::string& error) {
+  std::string text;
+  if (!ReadWholeFile(path, maxBytes, text, error)) return false;
+  error = TextFormProblem(text);
+  if (!error.empty()) return false;
+  content = std::move(text);
+  return true;
 }
 
 std::vector<std::string_view> SplitWords(std::string_view line) {
@@ -68,12 +128,42 @@ std::string NormalizeEditorText(std::string_view text) {
   return out;
 }
 
+std::string EscapeControls(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    if (const std::size_t n = PrintableCharacter(text); n > 0) {
+      out += text.substr(0, n);
+      text.remove_prefix(n);
+      continue;
+    }
+    const char c = text.front();
+    text.remove_prefix(1);
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else {
+      char escaped[5];
+      std::snprintf(escaped, sizeof escaped, "\\x%02X", static_cast<unsigned>(static_cast<unsigned char>(c)));
+      out += escaped;
+    }
+  }
+  return out;
+}
+
 std::string FormatTextFault(std::string_view file, const TextFault& fault) {
-  std::string text(file);
+  std::string text = EscapeControls(file);
   if (fault.line > 0) text += ":" + std::to_string(fault.line);
   text += ": ";
-  text += fault.message;
+  text += EscapeControls(fault.message);
   return text;
+}
+
+std::string FormatFileFault(std::string_view file, std::string_view reason) {
+  return FormatTextFault(file, {0, std::string(reason)});
 }
 
 bool ReadFixedDecimal(std::string_view text, int decimals, long long min, long long max, long long& value) {
@@ -85,11 +175,11 @@ bool ReadFixedDecimal(std::string_view text, int decimals, long long min, long l
   const std::size_t point = text.find('.');
   const std::string_view whole = text.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
-  if (whole.empty() || (decimals == 0) != (point == std::string_view::npos) ||
-      fraction.size() != static_cast<std::size_t>(decimals)) {
+  if (whole.empty() || (point != std::string_view::npos && fraction.empty()) ||
+      fraction.size() > static_cast<std::size_t>(decimals)) {
     return false;
   }
-  // "-0.00" and "007.00" mean what the program writes otherwise, so they are not its form.
+  // "-0" and "007" mean what is written otherwise ("0", "7"), and a reader who sees a leading zero may take octal.
   if (whole.size() > 1 && whole[0] == '0') return false;
   // Far more digits than any field holds would overflow the sum below; such a number is out of range anyway.
   if (whole.size() > 15) return false;
@@ -100,6 +190,7 @@ bool ReadFixedDecimal(std::string_view text, int decimals, long long min, long l
       magnitude = magnitude * 10 + (c - '0');
     }
   }
+  for (std::size_t d = fraction.size(); d < static_cast<std::size_t>(decimals); ++d) magnitude *= 10;
   if (negative && magnitude == 0) return false;
   const long long signedValue = negative ? -magnitude : magnitude;
   if (signedValue < min || signedValue > max) return false;
@@ -124,7 +215,7 @@ std::string FixedDecimalFault(std::string_view text, int decimals, long long min
   }
   long long twelve = 12;
   for (int d = 0; d < decimals; ++d) twelve *= 10;
-  return Tr("{1} is not a number as the program writes it (such as {2} or {3})",
+  return Tr("{1} is not a decimal number such as {2} or {3}",
             {word, FormatFixed(twelve, decimals), FormatFixed(-5, decimals)});
 }
 

@@ -58,6 +58,15 @@ void TracePort::close() {
   check(std::fprintf(out_, "# close\n") > 0 && std::fflush(out_) == 0);
 }
 
+void TracePort::note(std::string_view text) {
+  errno = 0;
+  check(std::fprintf(out_, "# %.*s\n", static_cast<int>(text.size()), text.data()) > 0);
+}
+
+void NoteInTrace(Port& port, std::string_view text) {
+  if (auto* trace = dynamic_cast<TracePort*>(&port)) trace->note(text);
+}
+
 void TracePort::line(char direction, const std::uint8_t* data, std::size_t size) {
   const double t = std::chrono::duration<double>(clock_.now() - start_).count();
   errno = 0;

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "link/port.h"
 
@@ -31,6 +32,9 @@ class TracePort final : public Port {
   // learns of it here after close(), which writes everything still buffered.
   [[nodiscard]] const std::string& fault() const { return fault_; }
 
+  // A line of its own ("# text") that says why the exchanges after it happen.
+  void note(std::string_view text);
+
  private:
   void line(char direction, const std::uint8_t* data, std::size_t size);
   void check(bool written);
@@ -42,5 +46,8 @@ class TracePort final : public Port {
   std::string fileName_;
   std::string fault_;
 };
+
+// note() on `port` when it is a trace; nothing otherwise.
+void NoteInTrace(Port& port, std::string_view text);
 
 }  // namespace zova

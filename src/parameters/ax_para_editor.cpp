@@ -6,7 +6,10 @@
 #include "link/decoders.h"
 #include "link/recording_ui.h"
 #include "link/translation.h"
+#include "parameters/choice_group.h"
 #include "parameters/number_text.h"
+#include "parameters/parameter_text.h"
+#include "parameters/wire_value.h"
 
 namespace zova {
 
@@ -41,6 +44,14 @@ constexpr std::array<AxBox, kAxBoxCount> kBoxes = {{
 
 constexpr int kJlockEntry = 138;
 
+// The box's bounds narrowed to what the controller holds, in the box's own units.
+std::string heldRangeMessage(const AxBox& b) {
+  const auto lowest = std::max<std::int64_t>(static_cast<std::int64_t>(b.low) * b.scale, kWireLowest);
+  const auto highest = std::min<std::int64_t>(static_cast<std::int64_t>(b.high) * b.scale, kWireHighest);
+  auto shown = [&](std::int64_t v) { return b.scale == 100 ? FormatHundredths(v) : std::to_string(v); };
+  return HeldRangeMessage(shown(lowest), shown(highest));
+}
+
 }  // namespace
 
 const std::array<AxBox, kAxBoxCount>& AxBoxes() { return kBoxes; }
@@ -61,7 +72,12 @@ bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui)
     ui.messageBox(Tr(b.message));
     return false;
   }
-  table[axis][static_cast<std::size_t>(b.entry)] = static_cast<std::int32_t>(RoundHalfEven(number * b.scale));
+  const double held = RoundHalfEven(number * b.scale);
+  if (!FitsParameterWire(static_cast<std::int64_t>(held))) {
+    ui.messageBox(heldRangeMessage(b));
+    return false;
+  }
+  table[axis][static_cast<std::size_t>(b.entry)] = static_cast<std::int32_t>(held);
   return true;
 }
 
@@ -70,17 +86,27 @@ std::vector<BoxRefusal> AxParaRefusals(const AxPara& table, int axes) {
   const auto& entries = AxParaEntries();
   for (int line = 1; line <= kAxParaNamed; ++line) {
     const AxParaEntry& e = entries[static_cast<std::size_t>(line - 1)];
+    const auto group = std::find_if(AxChoiceGroups().begin(), AxChoiceGroups().end(),
+                                    [&](const ChoiceGroup& g) { return g.entry == e.entry; });
     const auto box = std::find_if(kBoxes.begin(), kBoxes.end(), [&](const AxBox& b) { return b.entry == e.entry; });
-    if (box == kBoxes.end()) continue;  // a choice group
     const int b = static_cast<int>(box - kBoxes.begin());
     for (int a = 0; a < axes; ++a) {
-      AxPara shown = table;
-      RecordingUi ui;
-      (void)CheckAxBox(b, AxBoxText(b, table, a), shown, a, ui);
       const std::int32_t held = table[a][static_cast<std::size_t>(e.entry)];
-      if (ui.messages.empty() && shown[a][static_cast<std::size_t>(e.entry)] == held) continue;
-      found.push_back({line, Tr("{1} axis {2} {3}", {FileKey(e.prefix), std::to_string(a + 1), std::to_string(held)}),
-                       Tr(box->message)});
+      std::string message;
+      if (group != AxChoiceGroups().end()) {
+        if (!HighlightedButton(*group, held)) message = ChoiceRefusal(*group);
+      } else {
+        AxPara shown = table;
+        RecordingUi ui;
+        (void)CheckAxBox(b, AxBoxText(b, table, a), shown, a, ui);
+        if (!ui.messages.empty())
+          message = ui.messages.front().text;
+        else if (shown[a][static_cast<std::size_t>(e.entry)] != held)
+          message = Tr(box->message);
+      }
+      if (message.empty()) continue;
+      found.push_back({line, Tr("{1} axis {2}: {3}", {FileKey(e.prefix), std::to_string(a + 1), std::to_string(held)}),
+                       std::move(message)});
     }
   }
   return found;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "parameters/parameter_text.h"
 
 namespace zova {
@@ -24,7 +25,7 @@ std::string AxParaFileText(const AxPara& table) {
 bool WriteAxParaFile(const std::string& path, const AxPara& table, Ui& ui) {
   std::string error;
   if (SaveFileAtomically(path, AxParaFileText(table), error)) return true;
-  ui.messageBox(error + path);
+  ui.messageBox(FormatFileFault(path, error));
   return false;
 }
 

@@ -3,16 +3,17 @@
 
 #include "link/commands.h"
 #include "link/link_error.h"
+#include "link/trace_port.h"
 #include "parameters/block_transfer.h"
 #include "parameters/wire_value.h"
 
 namespace zova {
 
-TransferStatus FetchAxPara(Link& link, AxPara& table, int axes) {
+TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, std::string_view bar) {
   if (!CheckAxisCount(axes, link.ui())) return TransferStatus::Failed;
-  return GuardedTransfer(link, kAxProgressBar, [&] {
+  return GuardedTransfer(link, bar, [&] {
     if (!link.StartCommand(cmd::kReceiveAxPara)) return CommunicationFailure(link);
-    TransferStatus s = ReceiveParameterBlock(link, kAxProgressBar, axes * kAxParaAxisBytes);
+    TransferStatus s = ReceiveParameterBlock(link, bar, axes * kAxParaAxisBytes);
     if (s != TransferStatus::Ok) return s;
     const std::uint8_t* at = link.BlockBuffer.data();
     for (int axis = 0; axis < axes; ++axis) {
@@ -23,6 +24,19 @@ TransferStatus FetchAxPara(Link& link, AxPara& table, int axes) {
     }
     return TransferStatus::Ok;
   });
+}
+
+TransferStatus TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
+  NoteInTrace(link.port(), "reading the axis parameters first: the send keeps the entries no file line names");
+  AxPara held = table;
+  const TransferStatus s = FetchAxPara(link, held, axes, kAxReadFirstBar);
+  if (s != TransferStatus::Ok) return s;
+  for (int axis = 0; axis < axes; ++axis) {
+    for (const AxParaEntry& e : AxParaEntries())
+      held[axis][static_cast<std::size_t>(e.entry)] = table[axis][static_cast<std::size_t>(e.entry)];
+  }
+  table = held;
+  return s;
 }
 
 TransferStatus SendAxPara(Link& link, const AxPara& table, int axes) {

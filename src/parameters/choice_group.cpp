@@ -1,6 +1,8 @@
 // The selector groups of the parameter screens.
 #include "parameters/choice_group.h"
 
+#include "link/translation.h"
+
 namespace zova {
 
 namespace {
@@ -46,6 +48,16 @@ std::optional<int> HighlightedButton(const ChoiceGroup& group, std::int32_t valu
   const std::int64_t index = std::int64_t{value} - group.offset;
   if (index < 0 || index >= group.count) return std::nullopt;
   return static_cast<int>(index);
+}
+
+std::string ChoiceRefusal(const ChoiceGroup& group) {
+  std::string offered;
+  for (int i = 0; i < group.count; ++i) {
+    if (i > 0) offered += ", ";
+    offered +=
+        std::to_string(ChoiceValue(group, i)) + " \"" + std::string(group.captions[static_cast<std::size_t>(i)]) + "\"";
+  }
+  return Tr(" no button has this value; the buttons store {1}", {offered});
 }
 
 }  // namespace zova

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace zova {
@@ -25,6 +26,9 @@ std::span<const ChoiceGroup> AxChoiceGroups();
 
 // The button whose indicator a stored value highlights; nothing when no button has that value.
 std::optional<int> HighlightedButton(const ChoiceGroup& group, std::int32_t value);
+
+// What a value no button offers is refused with: the values the buttons store, each with its caption.
+std::string ChoiceRefusal(const ChoiceGroup& group);
 
 // The value a click on button `index` stores.
 [[nodiscard]] inline std::int32_t ChoiceValue(const ChoiceGroup& group, int index) { return index + group.offset; }

@@ -41,8 +41,8 @@ FileReading ReadParameterFileAt(const std::string& path, std::size_t maxBytes, s
                                 const std::function<TextFault(std::string_view)>& parse) {
   std::string text;
   std::string error;
-  if (!ReadWholeFile(path, maxBytes, text, error)) {
-    if (why) *why = error + path;
+  if (!ReadTextFile(path, maxBytes, text, error)) {
+    if (why) *why = FormatFileFault(path, error);
     return FileReading::Unreadable;
   }
   const TextFault fault = parse(text);

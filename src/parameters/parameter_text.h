@@ -19,6 +19,11 @@ namespace zova {
 // one, the digits, and one blank after: 2 -> " 2 ", -5 -> "-5 ".
 std::string FormatPrintedNumber(std::int32_t value);
 
+// A box's message for a value that passes the box's own bounds but not what the controller holds.
+inline std::string HeldRangeMessage(std::string_view lowest, std::string_view highest) {
+  return Tr(" Enter a value from {1} to {2}.", {lowest, highest});
+}
+
 // One line of a parameter file as the program writes it: `prefix` ("AXES-------= ", "MOTOR----- = "),
 // then one whole number per element of `values` (one per axis in the axis file), blanks and tabs in any
 // runs. On success the numbers go into `values`; otherwise the fault says what is wrong (its line is left
@@ -57,7 +62,7 @@ enum class FileReading {
 };
 
 // Reads the file at `path` (at most `maxBytes`) and hands its text to `parse`, which returns a TextFault
-// and changes the table only when it has none. `why` gets the system's description and the path, or
+// and changes the table only when it has none. `why` gets "FILE: why" for a file that cannot be read, or
 // the fault as "FILE:LINE: ...".
 FileReading ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
                                 const std::function<TextFault(std::string_view)>& parse);

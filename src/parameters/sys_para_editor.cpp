@@ -10,7 +10,10 @@
 #include "link/recording_ui.h"
 #include "link/translation.h"
 #include "parameters/axis_count.h"
+#include "parameters/choice_group.h"
 #include "parameters/number_text.h"
+#include "parameters/parameter_text.h"
+#include "parameters/wire_value.h"
 
 namespace zova {
 
@@ -22,8 +25,6 @@ constexpr std::string_view kMsg1To100 = TrMark(" 1 ~ 100 까지 입력하십시�
 constexpr std::string_view kMsg0To1 = TrMark(" 0 ~ 1 까지 입력하십시요.");
 constexpr std::string_view kMsgMsec = TrMark(" 000000 ~ 999999 까지 입력하십시요.");
 constexpr std::string_view kMsg24Bits = TrMark(" 000000H ~ FFFFFFH 까지 입력하십시요.");
-constexpr std::int64_t kAnyLow = std::numeric_limits<std::int32_t>::min();
-constexpr std::int64_t kAnyHigh = std::numeric_limits<std::int32_t>::max();
 
 constexpr std::array<SysBox, kSysBoxCount> kBoxes = {{
     {0, "AXES", K::Decimal, 2, 6, kMsgAxesRange, "0", "2"},
@@ -51,7 +52,7 @@ constexpr std::array<SysBox, kSysBoxCount> kBoxes = {{
     {54, "Type I/O", K::Decimal, 0, 99, kMsg0To99, "0", "0"},
     {55, "E-STOP", K::Decimal, 0, 1, kMsg0To1, "0", "0"},
     {56, "Align Flag", K::Decimal, 0, 1, kMsg0To1, "0", "0"},
-    {57, "Align Value", K::AnyNumber, kAnyLow, kAnyHigh, {}, "0", {}},
+    {57, "Align Value", K::AnyNumber, kWireLowest, kWireHighest, {}, "0", "0"},
     {58, "Align Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
     {59, "Ready Speed", K::Decimal, 1, 100, kMsg1To100, "0", "10"},
     {60, "PLC Addr", K::Decimal, 0, 999999, TrMark(" 0 ~ 999999 까지 입력하십시요."), "0", "0"},
@@ -84,10 +85,17 @@ bool takeAxisDigit(char c, std::uint32_t& code, bool& taken) {
   return true;  // passed over
 }
 
-std::optional<std::string> reset(Ui& ui, std::string_view message, std::string_view text) {
-  ui.messageBox(Tr(message));
+std::optional<std::string> reset(Ui& ui, const std::string& message, std::string_view text) {
+  ui.messageBox(message);
   return std::string(text);
 }
+
+// A box without a range message of its own (AVAL) is bounded by what the controller holds.
+std::string rangeMessage(const SysBox& b) {
+  return b.rangeMessage.empty() ? HeldRangeMessage(std::to_string(b.low), std::to_string(b.high)) : Tr(b.rangeMessage);
+}
+
+constexpr std::string_view kMsgOrderDigits = TrMark(" Enter at most six axis digits.");
 
 }  // namespace
 
@@ -142,13 +150,17 @@ std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& 
   if (text.empty()) return std::nullopt;
   const SysBox& b = kBoxes[static_cast<std::size_t>(box)];
   switch (b.kind) {
-    case K::OrderCode:
-      table[b.entry] = OrderCode(text);
+    case K::OrderCode: {
+      // Seven digits need more bits than the controller holds; the box goes back to the stored code.
+      const std::int32_t code = OrderCode(text);
+      if (!FitsParameterWire(code)) return reset(ui, Tr(kMsgOrderDigits), OrderCodeText(table[b.entry]));
+      table[b.entry] = code;
       return std::nullopt;
+    }
     case K::Hexadecimal: {
       std::optional<std::int32_t> value = ParseHexText(text);
-      if (!value) return reset(ui, kMsgNotHex, "0");
-      if (*value < 0 || *value > b.high) return reset(ui, b.rangeMessage, "0");
+      if (!value) return reset(ui, Tr(kMsgNotHex), "0");
+      if (*value < 0 || *value > b.high) return reset(ui, rangeMessage(b), "0");
       table[b.entry] = *value;
       return std::nullopt;
     }
@@ -158,15 +170,11 @@ std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& 
       break;
   }
   std::optional<double> number = ParseNumericText(text);
-  // A number beyond 32 bits cannot be stored in any box; it is refused like a non-number.
-  if (!number || (b.kind == K::AnyNumber && !accepts(b, RoundHalfEven(*number)))) {
-    return reset(ui, kMsgNotInteger, b.resetNonNumber);
+  if (!number) return reset(ui, Tr(kMsgNotInteger), b.resetNonNumber);
+  // Any number is bounded after rounding, as it is stored.
+  if (!accepts(b, b.kind == K::AnyNumber ? RoundHalfEven(*number) : *number)) {
+    return reset(ui, rangeMessage(b), b.resetRange);
   }
-  if (b.kind == K::AnyNumber) {
-    table[b.entry] = static_cast<std::int32_t>(RoundHalfEven(*number));
-    return std::nullopt;
-  }
-  if (!accepts(b, *number)) return reset(ui, b.rangeMessage, b.resetRange);
   table[b.entry] = b.kind == K::AxisPair ? AxisPairCode(text) : static_cast<std::int32_t>(RoundHalfEven(*number));
   return std::nullopt;
 }
@@ -188,18 +196,30 @@ std::vector<BoxRefusal> SysParaRefusals(const SysPara& table) {
   const auto& entries = SysParaEntries();
   for (int line = 1; line <= kSysParaNamed; ++line) {
     const SysParaEntry& e = entries[static_cast<std::size_t>(line - 1)];
+    const std::int32_t value = table[e.index];
+    std::string what = std::string(FileKey(e.prefix)) + " " + std::to_string(value);
+    const auto group = std::find_if(SysChoiceGroups().begin(), SysChoiceGroups().end(),
+                                    [&](const ChoiceGroup& g) { return g.entry == e.index; });
+    if (group != SysChoiceGroups().end()) {
+      if (!HighlightedButton(*group, value)) found.push_back({line, std::move(what), ChoiceRefusal(*group)});
+      continue;
+    }
     const auto box = std::find_if(kBoxes.begin(), kBoxes.end(), [&](const SysBox& b) { return b.entry == e.index; });
-    if (box == kBoxes.end()) continue;  // a choice group: no message, and a value without a button stays
     SysPara shown = table;
     RecordingUi ui;
     const int b = static_cast<int>(box - kBoxes.begin());
     (void)EditSysBox(b, SysBoxText(b, table), shown, ui);
-    if (ui.messages.empty() && shown[e.index] == table[e.index]) continue;
-    std::string message = !ui.messages.empty() ? ui.messages.front().text
-                          : !box->rangeMessage.empty()
-                              ? Tr(box->rangeMessage)
-                              : Tr(" the screen reads it as {1}", {std::to_string(shown[e.index])});
-    found.push_back({line, std::string(FileKey(e.prefix)) + " " + std::to_string(table[e.index]), std::move(message)});
+    std::string message;
+    if (!ui.messages.empty()) {
+      message = ui.messages.front().text;
+    } else if (shown[e.index] != value) {
+      message = !box->rangeMessage.empty() ? Tr(box->rangeMessage)
+                                           : Tr(" the screen reads it as {1}", {std::to_string(shown[e.index])});
+    } else if (!FitsParameterWire(value)) {
+      // A box whose text shows fewer bits than the entry holds (SYNC) passes what the controller cannot hold.
+      message = HeldRangeMessage(std::to_string(kWireLowest), std::to_string(kWireHighest));
+    }
+    if (!message.empty()) found.push_back({line, std::move(what), std::move(message)});
   }
   return found;
 }

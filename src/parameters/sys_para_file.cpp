@@ -4,6 +4,7 @@
 #include <array>
 
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "parameters/parameter_text.h"
 
 namespace zova {
@@ -21,7 +22,7 @@ std::string SysParaFileText(const SysPara& table) {
 bool WriteSysParaFile(const std::string& path, const SysPara& table, Ui& ui) {
   std::string error;
   if (SaveFileAtomically(path, SysParaFileText(table), error)) return true;
-  ui.messageBox(error + path);
+  ui.messageBox(FormatFileFault(path, error));
   return false;
 }
 

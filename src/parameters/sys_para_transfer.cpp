@@ -3,21 +3,32 @@
 
 #include "link/commands.h"
 #include "link/link_error.h"
+#include "link/trace_port.h"
 #include "parameters/block_transfer.h"
 #include "parameters/wire_value.h"
 
 namespace zova {
 
-TransferStatus FetchSysPara(Link& link, SysPara& table) {
-  return GuardedTransfer(link, kSysProgressBar, [&] {
+TransferStatus FetchSysPara(Link& link, SysPara& table, std::string_view bar) {
+  return GuardedTransfer(link, bar, [&] {
     if (!link.StartCommand(cmd::kReceiveSysPara)) return CommunicationFailure(link);
-    TransferStatus s = ReceiveParameterBlock(link, kSysProgressBar, kSysParaBlockBytes);
+    TransferStatus s = ReceiveParameterBlock(link, bar, kSysParaBlockBytes);
     if (s != TransferStatus::Ok) return s;
     for (int i = 0; i < kSysParaSize; ++i) {
       table[i] = DecodeParameterValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + 4 * i, 4));
     }
     return TransferStatus::Ok;
   });
+}
+
+TransferStatus TakeUnnamedSysPara(Link& link, SysPara& table) {
+  NoteInTrace(link.port(), "reading the system parameters first: the send keeps the entries no file line names");
+  SysPara held;
+  const TransferStatus s = FetchSysPara(link, held, kSysReadFirstBar);
+  if (s != TransferStatus::Ok) return s;
+  for (const SysParaEntry& e : SysParaEntries()) held[e.index] = table[e.index];
+  table = held;
+  return s;
 }
 
 TransferStatus SendSysPara(Link& link, const SysPara& table) {

@@ -2,16 +2,24 @@
 #pragma once
 
 #include "link/link.h"
+#include "link/translation.h"
 #include "parameters/sys_para.h"
 #include "parameters/transfer_status.h"
 
 namespace zova {
 
 inline constexpr std::string_view kSysProgressBar = "ProgressSysBar";
+// The progress of the read before a send, named in words.
+inline constexpr std::string_view kSysReadFirstBar = TrMark("reading the controller's system parameters first");
 
 // Fetches all 100 entries. They are replaced only after a correct checksum; a wrong one is answered
 // with DLE and leaves the table as it was, without a message. Takes LinkBusy for the exchange.
-TransferStatus FetchSysPara(Link& link, SysPara& table);
+TransferStatus FetchSysPara(Link& link, SysPara& table, std::string_view bar = kSysProgressBar);
+
+// Before a send of what a file or the screen names (the 41 named entries): reads the controller's block and
+// takes its other entries into `table`, so that they go back as the controller holds them. Says so in the
+// trace; progress on kSysReadFirstBar. `table` changes only when the block was read.
+TransferStatus TakeUnnamedSysPara(Link& link, SysPara& table);
 
 // Sends all 100 entries. Takes LinkBusy for the exchange.
 TransferStatus SendSysPara(Link& link, const SysPara& table);

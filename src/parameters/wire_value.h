@@ -14,4 +14,11 @@ std::array<std::uint8_t, 4> EncodeParameterValue(std::int32_t value);
 // used, so 00 00 00 01 (16777216) comes back as 0.
 std::int32_t DecodeParameterValue(std::span<const std::uint8_t, 4> bytes);
 
+// What the controller holds of a value: 24 bits and a sign. Anything else comes back as another value.
+inline constexpr std::int64_t kWireLowest = -16777216;
+inline constexpr std::int64_t kWireHighest = 16777215;
+[[nodiscard]] constexpr bool FitsParameterWire(std::int64_t value) {
+  return value >= kWireLowest && value <= kWireHighest;
+}
+
 }  // namespace zova

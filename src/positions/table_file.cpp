@@ -56,9 +56,9 @@ bool SaveTableFile(const PositionTable& table, Ui& ui, const std::string& path) 
   if (SaveFileAtomically(path, text, error, where)) return true;
   if (where.stage == SaveFailure::Stage::Write) {
     const int row = RowAtOffset(text, where.offset, table.layout().fileRows);
-    ui.messageBox(error + FormatLinePrefix(table.layout(), row));
+    ui.messageBox(FormatTextFault(path, {row + 1, error}));
   } else {
-    ui.messageBox(error + path);
+    ui.messageBox(FormatFileFault(path, error));
   }
   return false;
 }
@@ -90,8 +90,8 @@ TextFault ReadTableText(std::string_view text, PositionTable& table) {
 bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path) {
   std::string text;
   std::string error;
-  if (!ReadWholeFile(path, kTableFileMaxBytes, text, error)) {
-    ui.messageBox(error + path);
+  if (!ReadTextFile(path, kTableFileMaxBytes, text, error)) {
+    ui.messageBox(FormatFileFault(path, error));
     return false;
   }
   const TextFault fault = ReadTableText(text, table);

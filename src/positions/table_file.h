@@ -26,17 +26,17 @@ std::string FormatTableFile(const PositionTable& table);
 int RowAtOffset(std::string_view fileText, std::size_t offset, int rows);
 
 // Writes rows 0..fileRows-1 to `path` so that a failure leaves the old file whole. On failure shows
-// the system's description followed by the file name, or by the prefix of the line being written.
+// "FILE: the system's description", or "FILE:LINE: ..." naming the line being written.
 bool SaveTableFile(const PositionTable& table, Ui& ui, const std::string& path);
 
-// Reads the text of a LOC or SFT file into rows 0..fileRows-1. It must hold exactly the lines the program
-// writes, one per row in order (see ReadTableLine), allowing only for what an editor does to them (see
+// Reads the text of a LOC or SFT file into rows 0..fileRows-1. It must hold the lines the program writes,
+// one per row in order (see ReadTableLine), allowing only for what an editor does to them (see
 // SplitTextLines and SplitWords). Anything else is refused at its line and leaves every row as it was.
 TextFault ReadTableText(std::string_view text, PositionTable& table);
 
 // ReadTableText on a file. A file that cannot be read (missing, not a regular file, larger than
-// kTableFileMaxBytes) shows the system's description followed by the file name; a refused text shows
-// "FILE:LINE: what is wrong". Either way no row changes.
+// kTableFileMaxBytes, not text in lines) shows "FILE: why"; a refused text shows "FILE:LINE: what is
+// wrong". Either way no row changes.
 bool LoadTableFile(PositionTable& table, Ui& ui, const std::string& path);
 
 }  // namespace zova::positions

@@ -68,14 +68,15 @@ class Commands : public test::CliRig, InEnglish {};
 TEST_F(Commands, FormsOutputsAndExitCodes) {
   const std::string list = "01100005 00000000\r\n\r\n79200001 00020003\nFF000000 00000000\n";
   const std::string badRecords = "MVE P9999\r\n; c\r\nGOTO 5\r\nSTOP\r\n";
-  const char* wrongWords = "line 2: expected two hexadecimal words";
+  const char* wrongWords = "{f}:2: expected two hexadecimal words";
   const CommandCase cases[] = {
       {RunCompile, kExitOk, "{f}|--program|3", "MVE P5 ;a\r\n\r\nSET R1 32767\r\n[EOF]\r\n",
        "01100005 00000000\nB1200001 7FFF0000\nFF000000 00000000\n", ""},
-      {RunCompile, kExitLink, "{f}", "MVE P9999\nSTOP\n", "36000000 00000000\n",
+      // A named problem prints no image, not one with the line left out.
+      {RunCompile, 1, "{f}", "MVE P9999\nSTOP\n", "",
        "{f}:1: Location number out of range|{f}:2: the source ends without an [EOF] line"},
       {RunCompile, kExitOk, "--line|CCLR 6", "", "B6000006 00000000\n", ""},  // six axes when not given
-      {RunCompile, kExitLink, "--line|CCLR 6", "", "", "CCLR: axis number out of range", 3},
+      {RunCompile, 1, "--line|CCLR 6", "", "", "CCLR: axis number out of range", 3},
       {RunCompile, kExitUsage, "--line|STOP", "", "", "*", 7},
       {RunCompile, kExitUsage, "", "", "", "*"},
       {RunCompile, kExitUsage, "--line", "", "", "*"},
@@ -87,7 +88,7 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunCompile, kExitUsage, "a.dat|--program|1|--program|2", "", "", "*"},
       {RunCompile, kExitUsage, "--program|1", "", "", "*"},
       {RunCheck, kExitOk, "{f}", "MVE P5 ;a\r\n[EOF]\r\n", "", ""},
-      {RunCheck, kExitLink, "{f}", badRecords,
+      {RunCheck, 1, "{f}", badRecords,
        "{f}:1: Location number out of range\n{f}:3: Syntax error in the GOTO instruction\n{f}:4: the source ends "
        "without an [EOF] line\n",
        "{f}: 3 problems"},
@@ -96,9 +97,9 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunList, kExitOk, "{f}", list, "000 MVE P0005\n001 RER ZR  R001 R002 R003\n002 [EOF]\n", ""},
       {RunList, kExitOk, "{f}", list, "000 MVE P0005\n001 RER R*  R001 R002 R003\n002 [EOF]\n", "", 0, 1},
       // A malformed record prints nothing at all, not the records before it.
-      {RunList, kExitUsage, "{f}", "36000000 00000000\n01100005\n", "", wrongWords},
-      {RunList, kExitUsage, "{f}", "36000000 00000000\n01100005 00000000 1\n", "", wrongWords},
-      {RunList, kExitUsage, "{f}", "36000000 00000000\n1FFFFFFFF 0\n", "", wrongWords},
+      {RunList, kExitFile, "{f}", "36000000 00000000\n01100005\n", "", wrongWords},
+      {RunList, kExitFile, "{f}", "36000000 00000000\n01100005 00000000 1\n", "", wrongWords},
+      {RunList, kExitFile, "{f}", "36000000 00000000\n1FFFFFFFF 0\n", "", wrongWords},
       {RunList, kExitUsage, "a|b", "", "", "*"},
       {RunProgram, kExitUsage, "", "", "", "*"},
       {RunProgram, kExitUsage, "send|3", "", "", "*"},
@@ -110,14 +111,17 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunProgram, kExitUsage, "fetch|1|{f}", "", "", "*"},
       {RunJog, kExitUsage, "2|+|--ms|60001", "", "", "*"},  // a minute at most
       // The console's boxes would round these; a script's numbers are whole or refused, and no option twice.
-      {RunStartProgram, kExitUsage, "4.5", "", "", "N takes a whole number, not 4.5", 4},
-      {RunStartProgram, kExitUsage, "1e1", "", "", "N takes a whole number, not 1e1", 4},
-      {RunLocSet, kExitUsage, "3.0", "", "", "N takes a whole number, not 3.0", 4},
-      {RunJog, kExitUsage, "1.0|+", "", "", "AXIS takes a whole number, not 1.0", 4},
-      {RunJog, kExitUsage, "1|+|--speed|10.5", "", "", "--speed takes a whole number, not 10.5", 4},
+      // A refused number names the program (and, from main, the command); a program number is refused before
+      // the port opens.
+      {CheckStartProgram, kExitUsage, "4.5", "", "", "zovactl: N takes a whole number, not 4.5", 4},
+      {CheckStartProgram, kExitUsage, "1e1", "", "", "zovactl: N takes a whole number, not 1e1", 4},
+      {CheckStartProgram, kExitUsage, "32", "", "", "zovactl: Enter a value from 0 to 31.", 4},
+      {RunLocSet, kExitUsage, "3.0", "", "", "zovactl: N takes a whole number, not 3.0", 4},
+      {RunJog, kExitUsage, "1.0|+", "", "", "zovactl: AXIS takes a whole number, not 1.0", 4},
+      {RunJog, kExitUsage, "1|+|--speed|10.5", "", "", "zovactl: --speed takes a whole number, not 10.5", 4},
       {RunJog, kExitUsage, "1|+|--speed|5|--speed|6", "", "", "*", 4},
-      {RunMove, kExitUsage, "MVE P1|--speed|5.5", "", "", "--speed takes a whole number, not 5.5", 4},
-      {RunMove, kExitUsage, "MVE P1|--accel|+50", "", "", "--accel takes a whole number, not +50", 4},
+      {RunMove, kExitUsage, "MVE P1|--speed|5.5", "", "", "zovactl: --speed takes a whole number, not 5.5", 4},
+      {RunMove, kExitUsage, "MVE P1|--accel|+50", "", "", "zovactl: --accel takes a whole number, not +50", 4},
   };
   const std::string file = path("in.dat");
   for (const CommandCase& c : cases) {
@@ -148,6 +152,7 @@ TEST_F(ProgramCommand, AxesFilesAndLinkFailures) {
   write(path("acc.dat"), Source({"ACC 5 100 ;go", "[EOF]"}));
   ctx.options.axes = 4;
   EXPECT_EQ(run({"send", "2", path("acc.dat")}), kExitFile);
+  EXPECT_EQ(sim.ui.texts().back(), path("acc.dat") + ":1: ACC: axis number out of range");
   for (int n = 0; n <= 30; ++n) write(programs::AllModeFileName(dir.string(), n), Source({"STOP", "[EOF]"}));
   EXPECT_EQ(run({"send-all", dir.string()}), kExitFile) << "ZOVAPRG31.dat is missing";
   EXPECT_EQ(sim.wire.text(), "") << "nothing is sent after a file error";
@@ -217,6 +222,20 @@ TEST_F(CommandSafety, AFetchIntoAnExistingFileChangesOnlyTheFetchedRows) {
   EXPECT_EQ(RunLoc(ctx, {"receive", "single", "3", "--file", path("table.dat")}), kExitFile);
   EXPECT_EQ(sim.wire.text(), "");
   EXPECT_EQ(read(path("table.dat")), "P000 = 1\r\n");
+}
+
+// Without --file the fetched rows go to standard output, as the file would hold them.
+TEST_F(CommandSafety, WithoutAFileTheFetchedRowsPrintInTheFileForm) {
+  for (auto& row : sim.controller.positions.locations) row = {-1, -2, -300, -4, -5, -6};
+  EXPECT_EQ(RunLoc(ctx, {"receive", "block", "5", "6"}), kExitOk);
+  EXPECT_EQ(takeOutput(), "P005 = -0.01 -0.02 -3.00 0.00 0.00 0.00\nP006 = -0.01 -0.02 -3.00 0.00 0.00 0.00\n");
+  for (auto& row : sim.controller.positions.shifts) row = {7, 0, 0, 0, 0, 0};
+  PositionTable shifts(positions::kShiftLayout);
+  for (int r = 0; r < positions::kShiftLayout.fileRows; ++r) shifts[r] = {7, 0, 0, 0, 0, 0};
+  std::string all = positions::FormatTableFile(shifts);
+  all.erase(std::remove(all.begin(), all.end(), '\r'), all.end());
+  EXPECT_EQ(RunSft(ctx, {"receive", "all"}), kExitOk);
+  EXPECT_EQ(takeOutput(), all);
 }
 
 TEST_F(CommandSafety, RowsAFileCannotHoldAreNotSent) {

@@ -1,11 +1,13 @@
 // Files a person edited: every file kind the program writes and reads back (LOC, SFT, system and axis
 // parameters) is generated with varied values, then edited once. Each edit a person might make by mistake
-// is refused at its line and changes nothing; what an editor does on its own is read as the file written.
+// is refused at its line and changes nothing; what an editor does on its own, and a number given with fewer
+// decimals than written, is read as the file written.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -105,6 +107,10 @@ const std::pair<const char*, std::string (*)(const std::string&)> kValueEdits[] 
     {"a plus", [](const std::string& w) { return "+" + w; }},
     {"beyond the range",
      [](const std::string& w) { return std::string(w.find('.') == w.npos ? "2147483648" : "167772.16"); }},
+    {"a leading zero", [](const std::string& w) { return w.starts_with('-') ? "-0" + w.substr(1) : "0" + w; }},
+    {"no digit after the point", [](const std::string& w) { return w.substr(0, w.find('.')) + "."; }},
+    {"no digit before the point", [](const std::string& w) { return "." + w.substr(w.find('.') + 1); }},
+    {"minus zero", [](const std::string&) { return std::string("-0"); }},
 };
 
 TEST(EditedFiles, EveryMistakeIsRefusedAtItsLineAndChangesNothing) {
@@ -158,7 +164,8 @@ TEST(EditedFiles, EveryMistakeIsRefusedAtItsLineAndChangesNothing) {
   }
 }
 
-TEST(EditedFiles, AnEditorsBlanksLineEndsAndByteOrderMarkReadAsWritten) {
+// Numbers with fewer decimals than written, and what editors and old tools add, read as the file written.
+TEST(EditedFiles, HarmlessEditsReadAsWritten) {
   std::mt19937 rng(7);
   for (const FileKind& kind : Kinds()) {
     const std::string written = kind.write(rng);
@@ -170,7 +177,10 @@ TEST(EditedFiles, AnEditorsBlanksLineEndsAndByteOrderMarkReadAsWritten) {
     }
     std::string lf = written;
     for (std::size_t at; (at = lf.find("\r\n")) != lf.npos;) lf.erase(at, 1);
-    for (const std::string& text : {spread, lf, "\xEF\xBB\xBF" + written, written.substr(0, written.size() - 2)}) {
+    // "1.50" as "1.5", "0.00" as "0", "-12.30" as "-12.3"
+    const std::string shortened = std::regex_replace(written, std::regex(R"(\.00(?=[ \r])|(\.[0-9])0(?=[ \r]))"), "$1");
+    for (const std::string& text : {spread, lf, "\xEF\xBB\xBF" + written, written.substr(0, written.size() - 2),
+                                    written + "\r\n \t\r\n", written + "\x1A", shortened}) {
       std::string after;
       EXPECT_FALSE(kind.read(text, after).failed()) << kind.name << ": " << text.substr(0, 60);
       EXPECT_EQ(after, written) << kind.name;
@@ -206,7 +216,7 @@ TEST_F(EditedFileCommands, RefusedFilesExit3AndSendNothing) {
       {cli::RunSysPara,
        {"send", "--file"},
        edit(SysParaFileText(test::Defaults<SysPara>()), " 1 ", "+1 "),
-       "2: +1: 이 프로그램이 쓰는 숫자 형식이 아닙니다 (12, -5처럼 쓰십시오)"},
+       "2: +1: 숫자 형식이 아닙니다 (12, -5처럼 쓰십시오)"},
       {cli::RunAxPara,
        {"send", "--file"},
        edit(axText, test::CrLfLines(axText)[1] + "\r\n", ""),

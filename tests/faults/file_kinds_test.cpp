@@ -1,5 +1,5 @@
-// Every file reader of zovactl given a path that is not an ordinary readable file: each refuses at once
-// with the system's description followed by the file name, exits 3, and sends nothing to the controller.
+// Every file reader of zovactl given a path that is not an ordinary readable text file: each refuses at once
+// with "FILE: why", exits 3, and sends nothing to the controller.
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -62,6 +62,10 @@ TEST_F(FileKinds, EveryReaderRefusesWhatIsNotAReadableRegularFile) {
       {"too large (sparse)", true, [](const fs::path& p) { fs::resize_file(p, (1ull << 31) + 1); },
        std::strerror(EFBIG)},
       {"missing", false, [](const fs::path&) {}, std::strerror(ENOENT)},
+      {"UTF-16", false, [](const fs::path& p) { write(p.string(), std::string("[\0E\0O\0F\0]\0\r\0\n\0", 14)); },
+       "UTF-16 파일입니다: UTF-8로 저장하십시오"},
+      {"CR only", false, [](const fs::path& p) { write(p.string(), ";\r[EOF]\r"); },
+       "줄 끝이 CR뿐입니다: CR LF나 LF 줄 끝으로 저장하십시오"},
   };
 #ifndef _WIN32  // FIFOs, device nodes and unreadable modes are POSIX's
   kinds.push_back({"FIFO", false, [](const fs::path& p) { ::mkfifo(p.c_str(), 0600); }, "일반 파일이 아닙니다"});
@@ -92,7 +96,7 @@ TEST_F(FileKinds, EveryReaderRefusesWhatIsNotAReadableRegularFile) {
       ctx.options.axes = 3;
       EXPECT_EQ(reader.run(ctx, args), kExitFile);
       ASSERT_FALSE(rig.ui.messages.empty());
-      EXPECT_EQ(rig.ui.messages.back().text, kind.description + file);
+      EXPECT_EQ(rig.ui.messages.back().text, file + ": " + kind.description);
       EXPECT_EQ(rig.wire.text(), "") << "nothing is sent";
     }
   }
@@ -112,7 +116,7 @@ TEST_F(FileKinds, ATraceNobodyReadsIsRefusedWithoutWaiting) {
   std::string error;
   int status = kExitOk;
   EXPECT_EQ(MakePortStack(options, "", ui, error, status), nullptr);
-  EXPECT_EQ(std::tuple(status, error), std::tuple(kExitFile, std::strerror(ENXIO) + fifo));
+  EXPECT_EQ(std::tuple(status, error), std::tuple(kExitFile, fifo + ": " + std::strerror(ENXIO)));
 #endif
 }
 

@@ -19,11 +19,17 @@ using test::SimRig;
 class LabelRecorder final : public DownloadDisplay {
  public:
   void setLabel(DownloadLabel label, const std::string& text) override {
+    if (label == DownloadLabel::Addresses) return addresses.push_back(text);
     (label == DownloadLabel::State ? states : label == DownloadLabel::Refused ? refused : other).push_back(text);
   }
   void setDownEnabled(bool enabled) override { downEnabled.push_back(enabled); }
   void setStoppable(bool on) override { stoppable.push_back(on); }
-  std::vector<std::string> states, refused, other;
+  bool confirmErase(const std::string& summary) override {
+    summaries.push_back(summary);
+    return confirm;
+  }
+  bool confirm = true;
+  std::vector<std::string> states, refused, addresses, other, summaries;
   std::vector<bool> downEnabled, stoppable;
 };
 
@@ -119,7 +125,7 @@ TEST_F(FlashDownload, FailuresStopWhereTheyHappen) {
 }
 
 TEST_F(FlashDownload, ChoosingRefusesWrongNamesAndDamagedFiles) {
-  EXPECT_EQ(choose(*this, HexText(10), "FIRMWARE.HEX"), FirmwareDownload::Choice::NotHexName);
+  EXPECT_EQ(choose(*this, HexText(10), "firmware.bin"), FirmwareDownload::Choice::NotHexName);
   EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::NoFile);
   EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"OPEN HEX File "});
   sim.ui.clear();
@@ -150,6 +156,22 @@ TEST_F(FlashDownload, AStopIsTakenBeforeTheEraseOnly) {
     EXPECT_LT(s.sim.clock.now() - start, seconds(1)) << c.silenceAfter;
     EXPECT_EQ(s.labels.stoppable, c.stoppable) << c.silenceAfter;
     EXPECT_EQ(s.sim.controller.machine.flash.size(), c.flashed) << c.silenceAfter;
+  }
+}
+
+// The bytes go to the flash's start whatever their addresses: where they belong is said and the erase asked
+// for first, and a refusal sends nothing.
+TEST_F(FlashDownload, WhereTheImageBelongsIsAskedBeforeTheErase) {
+  const std::pair<std::uint32_t, std::string> cases[] = {{0x4000, "0x00004000 ~ 0x00004013"},
+                                                         {0x08000000, "0x08000000 ~ 0x08000013"}};
+  for (const auto& [start, range] : cases) {
+    Station s;
+    ASSERT_EQ(choose(s, WriteHex({start, std::vector<std::uint8_t>(20, 0x5A)})), FirmwareDownload::Choice::Chosen);
+    s.labels.confirm = false;
+    EXPECT_EQ(s.download.DownClick(), FirmwareDownload::Outcome::Cancelled);
+    EXPECT_EQ(std::tuple(s.labels.addresses.front(), s.labels.summaries),
+              std::tuple("주소 " + range, std::vector<std::string>{"firmware.hex: 주소 " + range + ", 20 바이트"}));
+    EXPECT_EQ(s.sim.wire.text(), "") << range;
   }
 }
 

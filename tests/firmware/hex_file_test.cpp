@@ -34,6 +34,7 @@ TEST(HexFile, AddressesPlaceTheBytesOfOneUnbrokenRun) {
       {"byte order mark, CR LF and LF, blanks after a record, lower case, no last line end",
        "\xEF\xBB\xBF:0100000055aa \t\r\n:00000001ff",
        {0, {0x55}}},
+      {"blank lines and an end-of-file mark after the end record", Line(0, 0, {7}) + kEnd + "\r\n \r\n\x1A", {0, {7}}},
   };
   for (const auto& c : cases) {
     HexImage image;
@@ -134,8 +135,8 @@ TEST(HexFile, SingleEditsOfWrittenImagesAreRefusedAtTheirLine) {
 
 TEST(HexFile, NamePattern) {
   const std::pair<const char*, bool> cases[] = {
-      {"firmware.hex", true}, {"/tmp/dir/a.hex", true}, {".hex", true}, {"FIRMWARE.HEX", false},
-      {"fw.Hex", false},      {"fw.hex.bak", false},    {"hex", false}, {"/tmp/x.hex/fw.bin", false},
+      {"firmware.hex", true}, {"/tmp/dir/a.hex", true}, {".hex", true}, {"FIRMWARE.HEX", true},
+      {"fw.Hex", true},       {"fw.hex.bak", false},    {"hex", false}, {"/tmp/x.hex/fw.bin", false},
   };
   for (const auto& [path, matches] : cases) EXPECT_EQ(MatchesHexPattern(path), matches) << path;
 }

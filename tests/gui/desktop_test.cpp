@@ -29,19 +29,23 @@ QStringList RowTexts(const QAbstractItemModel& model, int from, int length = -1)
   return rows;
 }
 
-TEST(Splash, OkNeedsAnAxisCancelOrAnyKeyEnds) {
+TEST(Splash, OkOrReturnNeedsAnAxisCancelOrAnyOtherKeyEnds) {
   app::FrmSplash splash;
   splash.show();
   Click(&splash, "cmdSelTev_5");
-  EXPECT_TRUE(splash.isVisible()) << "OK before an axis does nothing";
+  QTest::keyClick(&splash, Qt::Key_Return);
+  EXPECT_EQ(std::pair(splash.isVisible(), Text(&splash, "lblNotice")),
+            std::pair(true, QString("Choose the controller's axis count first (2 to 6 axes), then OK.")))
+      << "OK or Return before an axis keeps the window and says what is missing";
   Do(&splash, {"cmdSelTev_2", "cmdSelTevPlc_2", "cmdSelTev_5"});  // four axes, the third machine type, OK
   EXPECT_EQ(std::tuple(splash.result(), splash.axes(), splash.machineType()), std::tuple(QDialog::Accepted, 4, 2));
   EXPECT_EQ(app::FrmSplash::versionText(1, 0, 3), "Ver 1.03");
-  for (bool key : {false, true}) {
+  for (Qt::Key key : {Qt::Key_unknown, Qt::Key_A, Qt::Key_Return}) {  // Cancel, a key, Return (OK) from a button
     app::FrmSplash ended;
     ended.show();
-    key ? QTest::keyClick(&ended, Qt::Key_A) : Click(&ended, "cmdSelTev_6");
-    EXPECT_EQ(ended.result(), QDialog::Rejected) << key;
+    Click(&ended, "cmdSelTev_0");
+    key == Qt::Key_unknown ? Click(&ended, "cmdSelTev_6") : QTest::keyClick(Find(&ended, "cmdSelTev_0"), key);
+    EXPECT_EQ(ended.result(), key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected) << key;
   }
 }
 
@@ -59,7 +63,14 @@ TEST(Console, ServoOutputsIoCheckingAndJog) {
   EXPECT_TRUE(Controller(rig).machine.output(8) && main.chkIoOutput[8]->isChecked());
 
   QTest::mousePress(main.cmdJog[0], Qt::LeftButton);
-  QTest::qWait(300);
+  sim::Machine& machine = Controller(rig).machine;
+  // Let go once the controller has the axis moving, however long the press's exchange took.
+  EXPECT_TRUE(QTest::qWaitFor(
+      [&] {
+        machine.update(systemClock().now());
+        return main.console().JogActive == 1 && machine.commandPosition(0) > 0;
+      },
+      20000));
   QTest::mouseRelease(main.cmdJog[0], Qt::LeftButton);
   Settle();
   EXPECT_TRUE(main.console().JogActive == 0 && main.txtComPos[0]->text().toDouble() > 0.0) << "stopped, having moved";
@@ -106,7 +117,10 @@ TEST(Screens, FileDialogsOpenWhatTheyReadAndSaveWhatTheyWriteThenADownload) {
   WriteFile(rig.file("f.hex"), HexText(5600));
   ClickAnswering(w, "cmdFile", rig.file("f.hex"));
   EXPECT_EQ(Text(w, "labelbyte"), "TOTAL: 5,600 bytes");
-  Click(w, "cmdDown");
+  Click(w, "cmdDown");  // the erase is asked for first, with where the bytes belong
+  const std::string asked =
+      "This erases the controller's flash and writes f.hex: 주소 0x00000000 ~ 0x000015DF, 5,600 바이트.";
+  EXPECT_EQ(rig.taken(), Texts{asked});
   EXPECT_EQ(Shown(w, {"Label_state", "Label2"}), "Downloading success! 0");
 }
 
@@ -193,6 +207,7 @@ TEST(Exchange, NothingCutsInWhileOneWaits) {
       EXPECT_EQ(std::tuple(paused, Count(rig, command), Count(rig, cmd::kCloseLink),
                            Controller(rig).commandLog.back() == cmd::kCloseLink),
                 std::tuple(true, 1, screen ? 0 : 1, !screen));
+      if (command == cmd::kFirmwareDownload) rig.taken();  // the question before the erase, as the test above
     }
   }
 }
@@ -204,6 +219,11 @@ TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
   QWidget* main = rig.main.get();
   auto status = [main](const char* label) { return Text(main, label); };
   EXPECT_EQ(status("lblStatusLink"), "Not connected");
+  // Whoever wrote a result, it begins with a capital; a name at its start stays as written.
+  for (const char* written : {"no backup", "tcp://host:1: no", "zova: no"}) {
+    rig.session.activity.setResult(written);
+    EXPECT_EQ(status("lblStatusResult"), written[0] == 'n' ? "No backup" : written);
+  }
   rig.main->openSimulator();
   EXPECT_EQ(Shown(main, {"lblStatusPort", "lblStatusLink"}), "Simulator Connected");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
@@ -243,6 +263,8 @@ TEST(LineMonitor, ShowsTheExchangesSavesPausesClearsAndFollowsABoundedRecord) {
   MainRig rig(4, true);
   auto* monitor = dynamic_cast<app::FrmLineMonitor*>(rig.main->openLineMonitor());
   ASSERT_NE(monitor, nullptr);
+  EXPECT_TRUE(monitor->frameGeometry().adjusted(-1, -1, 1, 1).intersects(rig.main->frameGeometry()))
+      << "opens beside the main window";
   rig.click("cmdSvon_0");
   monitor->refresh();
   QAbstractItemModel* view = Find<QListView>(monitor, "lstLines")->model();
@@ -283,6 +305,11 @@ TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
     MainRig first;
     auto action = [&](const char* name) { return Find<QAction>(first.main.get(), name); };
     EXPECT_FALSE(action("mnuCommPortLast")->isVisible());
+    store.setValue("Ports/COM1", "/nonexistent/ttyZ");  // where COM1 is on this machine
+    action("mnuCommPortOpen_0")->trigger();
+    EXPECT_EQ(Text(first.main.get(), "lblStatusPort").section("  ", 0, 0), "COM1 (/nonexistent/ttyZ)")
+        << "the device a failed COM1 tried";
+    first.taken();  // the device's own error
     action("mnuCommPortSim")->trigger();
     Port* opened = first.session.port.current();
     action("mnuCommPortOpen_2")->trigger();
@@ -316,8 +343,7 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
   SetText(loc, "txtLocReceiveFile", path);
   EXPECT_EQ(Find(loc, "txtLocReceiveFile")->toolTip(), path);
-  loc->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(loc));
+  ASSERT_TRUE(Activate(loc));
   AnsweredDialog dialog(std::nullopt);
   QTest::keyClick(loc, Qt::Key_O, Qt::ControlModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.requests.empty(); }));  // a button's key clicks it shortly after
@@ -387,8 +413,7 @@ TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
   std::tuple<QString, QString, bool> stopping;
   SimPort(rig).pauseAt(cmd::kReceiveLocations, [&] {
     QWidget* backup = TopWindow("frmBackup");
-    backup->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(backup));
+    ASSERT_TRUE(Activate(backup));
     QTest::keyClick(backup, Qt::Key_Escape);
     QWidget* cancel = Find(backup, "cmdCancel");
     (void)QTest::qWaitFor([cancel] { return !cancel->isEnabled(); });  // a button's key clicks it shortly after
@@ -418,8 +443,13 @@ TEST(BackupWindows, EscStopsABackupARestoreAsksFirstDifferencesSave) {
             "999 and programs 0 to 31 with the backup in " +
                 folder.toStdString() + ".\nAXES: 제어기 3, 변경 후 4");
   EXPECT_EQ(
-      std::tuple(Summary(w), Text(rig.main.get(), "lblStatusResult"), Controller(rig).commandLog.size()),
+      std::tuple(Summary(w).section('\n', -1), Text(rig.main.get(), "lblStatusResult"),
+                 Controller(rig).commandLog.size()),
       std::tuple(QString("아무것도 전송하지 않았습니다"), QString("Restore: 아무것도 전송하지 않았습니다"), commands));
+  CloseScreen(w);
+  w = OpenScreen(rig, "mnuBackup", "frmBackup");  // refused: the controller has 3 axes
+  EXPECT_EQ(Summary(w), QString::fromStdString(rig.taken().back()) + "\n백업을 저장하지 않았습니다")
+      << "the reason stays in the log once its box is closed";
 }
 
 // A folder for a backup may be typed as a new name; an existing one is taken as it is.

@@ -106,11 +106,13 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
   for (const auto& [name, original, saved] : cases) {
     const QString path = rig.file(QString(name) + ".dat");
     WriteFile(path, original.toStdString());
-    SetText(file, "txtFileTrans_0", path);
-    Click(file, "cmdFileTransEdit");
+    const int program = name == std::string("utf8") ? 7 : 12;  // the editor sends to what TEV File # says
+    Do(file, {"txtFileTrans_0=" + path, "txtFileTrans_1=" + QString::number(program), "cmdFileTransEdit"});
     w = file->findChildren<FrmEditor*>().value(name == std::string("utf8") ? 0 : 1);  // one editor for each file
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->filePath() == path && w->editor()->toPlainText().contains("첫 점")) << name;
+    EXPECT_TRUE(w->filePath() == path && w->editor()->toPlainText().contains("첫 점") &&
+                Find<QSpinBox>(w, "txtProgramNo")->value() == program)
+        << name;
     QTextCursor(w->editor()->document()).insertText("STOP\n");
     ASSERT_TRUE(w->save());
     EXPECT_EQ(ReadAll(path), saved.toStdString()) << name;
@@ -134,8 +136,7 @@ TEST_F(Editor, SaveKeepsTheFileEncodingAndTheProgramWindowAsksItBeforeClosing) {
 
 TEST_F(Editor, FindGoToLineAndTheStepColumn) {
   w->setSourceBytes("MVE P1\r\n; note\r\nMVE P1\r\n[EOF]\r\n");
-  w->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  ASSERT_TRUE(Activate(w));
   QTest::keyClick(w, Qt::Key_G, Qt::ControlModifier);  // the keys the help window lists
   Type(w, "txtGoToLine", "3");
   QTest::keyClick(Find<QLineEdit>(w, "txtGoToLine"), Qt::Key_Return);

@@ -67,6 +67,13 @@ inline QWidget* TopWindow(const QString& name) {
   return nullptr;
 }
 
+// Makes the window the active one: a screen reports itself active already while the main window it
+// belongs to still is, and its keys would go nowhere.
+[[nodiscard]] inline bool Activate(QWidget* window) {
+  window->activateWindow();
+  return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
 inline void Click(QWidget* window, const QString& name) {
   if (auto* b = Find<QAbstractButton>(window, name)) b->click();
   Settle();

@@ -2,9 +2,11 @@
 // Language choice stored for the next start and its message box, a window's message; and the order in which
 // a start picks its language.
 #include <QMenu>
+#include <QMenuBar>
 
 #include "app/desktop_language.h"
 #include "app/qt/stored_settings.h"
+#include "app/version.h"
 #include "gui_support.h"
 
 namespace zova::test {
@@ -30,6 +32,27 @@ QStringList Captions(const QMenu* menu) {
 
 }  // namespace
 
+// No two items of a menu, nor two menus of a bar, share their Alt letter, in either language.
+TEST(Language, AltLettersAreDistinctInEveryMenu) {
+  WrittenTextsAfter restore;
+  for (Language language : {Language::Korean, Language::English}) {
+    app::UseLanguage(language);
+    MainRig rig(4);
+    QStringList shared;
+    QWidgetList menus =
+        rig.main->findChildren<QWidget*>() + OpenScreen(rig, "mnuEditor", "frmEditor")->findChildren<QWidget*>();
+    for (const QWidget* menu : menus) {
+      QList<QKeySequence> letters;  // a menu bar's or a menu's; other widgets hold no actions
+      for (const QAction* action : menu->actions()) {
+        const QKeySequence letter = QKeySequence::mnemonic(action->text());
+        if (!letter.isEmpty() && letters.contains(letter)) shared << action->text();
+        letters << letter;
+      }
+    }
+    EXPECT_EQ(shared, QStringList()) << app::LanguageCode(language).toStdString();
+  }
+}
+
 TEST(Language, MenusAndMessagesInEnglishAndTheChoiceKeptForTheNextStart) {
   WrittenTextsAfter restore;
   app::UseLanguage(Language::English);
@@ -53,6 +76,10 @@ TEST(Language, MenusAndMessagesInEnglishAndTheChoiceKeptForTheNextStart) {
   QPointer<QWidget> w = OpenScreen(rig, "mnuSysPara", "frmNsyspara");
   Click(w, "cmdSave_1");
   EXPECT_EQ(rig.taken(), Texts{"In the File Open menu, enter the name of the file to save to."});
+  Find<QAction>(rig.main.get(), "mnuAbout")->trigger();
+  const QString about = QString::fromStdString(rig.taken().at(0));
+  EXPECT_TRUE(about.contains("Version " + QString::fromStdString(app::VersionNumber())) && about.contains(qVersion()))
+      << about.toStdString();
 }
 
 TEST(Language, AStartTakesTheArgumentThenTheStoredChoiceThenTheSystems) {

@@ -9,7 +9,7 @@ namespace zova::test {
 
 // The dialog keeps a malformed address with its reason and opens a good one; a LOC receive runs over it;
 // the address is offered as the last port; a server that goes away fails the next exchange and leaves the
-// status bar at "Not connected".
+// status bar at "Not connected"; a server's reason for hanging up is shown.
 TEST(NetworkPortWindow, OpensThroughTheDialogReceivesAndFailsWhenTheServerGoes) {
   SimProcess sim;
   if (!sim.ok()) GTEST_SKIP() << "no pseudo-terminal on this machine";
@@ -39,6 +39,16 @@ TEST(NetworkPortWindow, OpensThroughTheDialogReceivesAndFailsWhenTheServerGoes) 
   Click(w, "cmdLocReceive_0");
   EXPECT_EQ(rig.taken(), (Texts{"통신이 연결되지 않았습니다.", "통신이상 발생"}));
   EXPECT_EQ(Text(main, "lblStatusLink"), "Not connected");
+  // A raw port whose server cannot open its device: what the server said follows "no connection".
+  const Ser2net failing("/dev/zova-no-such-device", false);
+  QTimer::singleShot(0, [&] {
+    Do(QApplication::activeModalWidget(), {"txtAddress=" + QString::fromStdString(failing.address()), "cmdOk"});
+  });
+  Find<QAction>(main, "mnuCommPortNetwork")->trigger();
+  Settle();
+  const Texts shown = rig.taken();
+  EXPECT_TRUE(shown.size() == 2 && shown[1].ends_with("서버의 응답: \"Device open failure: Value or file not found\""))
+      << ::testing::PrintToString(shown);
   store.remove("Desktop");
 }
 

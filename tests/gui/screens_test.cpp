@@ -26,6 +26,8 @@ TEST(TransferScreens, ClosedPortStopsEveryButton) {
   for (const auto& [menu, window, fileBox, buttons, count] : cases) {
     QPointer<QWidget> w = OpenScreen(rig, menu, window);
     EXPECT_FALSE(rig.main->isEnabled()) << window << ": the main window waits while a screen is open";
+    EXPECT_TRUE(rig.main->windowHandle() != nullptr && w->windowHandle()->transientParent() == rig.main->windowHandle())
+        << window << ": stays above the main window";
     SetText(w, fileBox, file);
     for (int i = 0; i < count; ++i) Click(w, app::ArrayName(buttons, i));
     EXPECT_EQ(rig.taken(), Texts(static_cast<std::size_t>(count), kPortClosed)) << buttons;
@@ -195,11 +197,11 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
   Do(w, {"txtSys_17=55", "cmdJgio_2", "txtSysFileName=" + path, "cmdSave_1", "txtSys_17=20", "cmdJgio_0"});
   ClickAnswering(w, "cmdSave_0", path);
   EXPECT_EQ(std::pair(Text(w, "txtSys_17"), Lit(w, "txtJgio", 3)), std::pair(QString("55"), std::vector<int>{2}));
-  // A file not in the form is named at its line and changes nothing.
+  // A file not in the form is named at its line and changes nothing, nor what "File Save" writes.
   WriteFile(rig.file("bad.dat"), "AXES-------= 3,\r\n");
   ClickAnswering(w, "cmdSave_0", rig.file("bad.dat"));
-  EXPECT_EQ(std::pair(rig.taken(), Text(w, "txtSys_17")),
-            std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: 3,: 쉼표가 있습니다"}, QString("55")));
+  EXPECT_EQ(std::tuple(rig.taken(), Text(w, "txtSys_17"), Text(w, "txtSysFileName")),
+            std::tuple(Texts{rig.file("bad.dat").toStdString() + ":1: 3,: 쉼표가 있습니다"}, QString("55"), path));
 
   auto& block = Controller(rig).machine.parameters.system;
   Controller(rig).machine.axes = 5;  // the controller reports the count it drives as AXES
@@ -210,6 +212,9 @@ TEST(SysParaScreen, BoxesChoicesFileTransfersAndTheRememberedName) {
             std::tuple(QString("5 77"), std::vector<int>{1}, 5));
   Do(w, {"txtSys_18=42", "cmdTrans"});
   EXPECT_EQ(block[50], 42);
+  rig.session.sysPara[13] = 4;  // LOCK: no button offers it, so nothing is sent
+  Do(w, {"txtSys_18=43", "cmdTrans"});
+  EXPECT_EQ(std::pair(rig.taken().size(), block[50]), std::pair(size_t{1}, 42));
 
   // Reopened with a remembered name the table is kept as it is; after the name was cleared, the defaults
   // with the configured axis count.
@@ -260,12 +265,12 @@ TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
             std::tuple(21, QString("1234.56"), std::vector<int>{1}));
   Do(w, {"txtSw_9=250", "cmdTrans"});
   EXPECT_EQ(axes[0][131], 250);
-  WriteFile(rig.file("bad.dat"), "MOTOR----- = 1 1\r\n");  // said once, though opening changes the name
+  WriteFile(rig.file("bad.dat"), "MOTOR----- = 1 1\r\n");  // said once; the name stays
   ClickAnswering(w, "cmdSave_0", rig.file("bad.dat"));
   EXPECT_EQ(
-      std::pair(rig.taken(), Text(w, "txtSw_9")),
-      std::pair(Texts{rig.file("bad.dat").toStdString() + ":1: \"MOTOR----- = \" 뒤에 정수 여섯 개가 있어야 합니다"},
-                QString("250")));
+      std::tuple(rig.taken(), Text(w, "txtSw_9"), Text(w, "txtAxisParaFileName")),
+      std::tuple(Texts{rig.file("bad.dat").toStdString() + ":1: \"MOTOR----- = \" 뒤에 정수 여섯 개가 있어야 합니다"},
+                 QString("250"), path));
 }
 
 }  // namespace zova::test

@@ -72,6 +72,9 @@ TEST(CompileMessages, ReadInEnglishWhenEnglishIsChosen) {
       {"MVC P(*1000) P1", "MVC: register number out of range"},
       {"SAVL 1 R1000", "SAVL: register number out of range (0 to 999)"},
       {"SAVS 100 R1", "SAVS: value out of range (0 to 99)"},
+      // A typo in a number is named as one, not as a value out of range.
+      {"SPD 1 50%", "SPD: 50% is not a number"}, {"DLY 100ms", "DLY: 100ms is not a number"},
+      {"MVE P1O01", "MVE: P1O01 is not a number"},
   };
   // clang-format on
   for (const auto& c : lines) EXPECT_EQ(Messages(c.line + std::string("\r\n[EOF]\r\n")), c.message) << c.line;

@@ -1,6 +1,7 @@
 // A source line is compiled only when every part of it is read: single edits of every line of a program in
 // the listing's own form (an operand too many, a letter in a number, text past column 80, a device the
-// machine lacks) are each refused on the edited line.
+// machine lacks) are each refused on the edited line; a line is an instruction only when nothing but a step
+// number stands in front of it, and nothing follows the end line.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -78,6 +79,38 @@ TEST(LineRefusal, EverySingleEditOfAListingIsRefusedAtItsLine) {
     }
   }
   EXPECT_GT(tried, 110);  // guards against edits that silently stop applying
+}
+
+// What the operator reads as a remark never runs as the motion inside it, in a file or typed at the console.
+TEST(LineStart, OnlyAStepNumberMayStandBeforeAnInstruction) {
+  enum Kind { Instruction, Comment, Blank, Problem };
+  const struct {
+    const char* line;
+    Kind kind;
+    const char* comment = "";  // what the comment table keeps of the line
+  } cases[] = {
+      // clang-format off
+      {"MVE P5", Instruction}, {"012 MVE P0005", Instruction}, {"  7\tmve p5", Instruction},
+      {"    ; MVE P0005", Comment, "; MVE P0005"}, {"\t;x", Comment, ";x"}, {"", Blank}, {" \t ", Blank},
+      {"# MVS P0005", Problem}, {"// MVE P5", Problem}, {"' MVE P5", Problem}, {"-- MVE P5", Problem},
+      {"* MVE P5", Problem}, {"1) MVE P5", Problem}, {"\xEF\xBC\x83 MVE P5", Problem},  // full-width #
+      {"\xE2\x80\xBB MVE P5", Problem}, {"-MVE P0005", Problem}, {"\xEA\xB0\x80 MVE P5", Problem},
+      {"012MVE P5", Problem}, {"012 ;c", Problem}, {"----------------", Problem}, {"7", Problem},
+      // clang-format on
+  };
+  const Record move{0x01100005, 0};
+  for (const auto& c : cases) {
+    LanguageRig rig;
+    (void)rig.compiler.compileSource(0, Source({"STOP", c.line, "[EOF]"}));
+    EXPECT_EQ(rig.ui.messages.size(), c.kind == Problem ? 1u : 0u) << c.line;
+    EXPECT_EQ(rig.compiler.wordCounter() == 6 && rig.store.record(1) == move, c.kind == Instruction) << c.line;
+    EXPECT_EQ(rig.store.commentText(1), c.comment) << c.line;
+    EXPECT_EQ(rig.compiler.compileLine(c.line).has_value(), c.kind == Instruction) << c.line;
+    // After the end line, anything but a blank line is named on its own line.
+    ProgramStore store;
+    const std::vector<SourceProblem> after = CheckSource(Source({"STOP", "[EOF]", c.line}), {}, store).problems;
+    EXPECT_EQ(after.size() == 1 && after[0].line == 3, c.kind != Blank) << c.line;
+  }
 }
 
 }  // namespace

@@ -93,7 +93,8 @@ std::vector<Form> Forms(const Choices& plcDevices) {
 // Compiles one line as a program line (so F99 and the rest of the file forms are reachable).
 std::optional<Record> CompileProgramLine(LanguageRig& rig, const std::string& line) {
   rig.ui.clear();
-  const bool ended = rig.compiler.compileSource(0, line + "\r\n[EOF]\r\n");
+  // Nothing may follow an end line, so that one is its own program.
+  const bool ended = rig.compiler.compileSource(0, line + (line.ends_with("[EOF]") ? "" : "\r\n[EOF]\r\n"));
   if (!ended || !rig.ui.messages.empty()) return std::nullopt;
   // The line itself may be the end: then the image holds that one record.
   if (rig.compiler.wordCounter() == 2 && rig.store.record(0) == kEndRecord) return kEndRecord;

@@ -46,10 +46,7 @@ TEST(Tokeniser, SplitsAtBlanksTabsAndCommas) {
       {"STOP\rX", {"STOP", "", "", "", ""}},
   };
   for (const Case& c : cases) {
-    const std::string_view line = c.line;
-    const auto first = FindFirstLetter(line);
-    ASSERT_TRUE(first) << c.line;
-    const Tokens tokens = Tokenise(line, *first);
+    const Tokens tokens = Tokenise(c.line, 0);
     EXPECT_EQ(std::vector<std::string>(tokens.begin(), tokens.end()), c.tokens) << c.line;
   }
 }
@@ -88,8 +85,8 @@ TEST(FileCompile, StoredProgramListsBack) {
     const char* message = nullptr;
   } cases[] = {
       {2, 0, 0, "[EOF]\r\n", "000 [EOF] \r\n"},
-      // A line with no letter is a comment row; comment lines take no step.
-      {6, 1, 2, Source({"012 MVE P0005 ;first point", ";whole line", "", "  123 ;--- 456", "STOP", "[EOF] ;end"}),
+      // An indented comment is kept from its ";"; comment lines take no step.
+      {6, 1, 2, Source({"012 MVE P0005 ;first point", ";whole line", "", "  ;--- 456", "STOP", "[EOF] ;end"}),
        "000 MVE P0005 ;first point\r\n;whole line\r\n\r\n;--- 456\r\n001 STOP \r\n002 [EOF] ;end\r\n"},
       {4, 1, 1, Source({utf8, "MVE P1 " + legacy, "[EOF]"}),
        utf8 + "\r\n000 MVE P0001 " + legacy + "\r\n001 [EOF] \r\n"},
@@ -156,12 +153,12 @@ TEST(SourceCheck, ProblemsCarryTheirLineAndStep) {
     int steps, imageWords;
     std::string source, problems, lineSteps;
   } cases[] = {
-      {2, 6, Source({"MVE P5 ;a", "; note", "", "STOP", "[EOF]"}), "", "0 - - 1 2"},
+      {2, 6, Source({"MVE P5 ;a", "; note", "", "STOP", "[EOF]"}) + "\x1A", "", "0 - - 1 2"},
       // A failing line keeps its step number, except the "F" and "OFF" forms; the compile goes on after all.
       {3, 6, Source({"MVE P5", "MVE P9999", "F100 1", "OFF 9 1", "STOP", "[EOF]"}),
        "2:1 LOC 번호 초과|3:2 FSET COMM REG. 번호 초과|4:2 MAX AXIS LIMIT", "0 - - - 2 3"},
-      // The compile stops at an unknown mnemonic (a remark after blanks is none): nothing after it is read.
-      {1, 2, Source({"MVE P5", "   ;remark", "MVE P9999", "[EOF]"}), "2:1 해당 명령어가 없습니다", "0 -"},
+      // The compile stops at an unknown mnemonic: nothing after it is read.
+      {1, 2, Source({"MVE P5", "XYZ 1", "MVE P9999", "[EOF]"}), "2:1 해당 명령어가 없습니다", "0 -"},
       {0, 0, "", "1:0 " + std::string(CompileEndProblem(CompileEnd::EmptySource)), ""},
       // The comment table keeps 100 bytes of a comment: a longer one is refused, not cut.
       {1, 2, Source({";" + std::string(100, 'c'), "STOP ;" + std::string(100, 'c'), "[EOF]"}),

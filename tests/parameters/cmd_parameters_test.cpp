@@ -47,8 +47,36 @@ TEST_F(ParameterCommands, AFetchKeepsWhatTheControllerHoldsAndItsSendIsRefused) 
   sim.wire.clear();
   sim.ui.clear();
   EXPECT_EQ(RunAxPara(ctx, {"send", "--file", file}), kExitUsage);
-  EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{file + ":26: ACC 2축 99999: 0 ~ 25000 사이의 값을 입력하십시요."});
+  EXPECT_EQ(sim.ui.texts(),
+            std::vector<std::string>{file + ":26: ACC 2축: 99999: 0 ~ 25000 사이의 값을 입력하십시요."});
   EXPECT_EQ(sim.wire.text(), "");
+}
+
+// A send changes what the file names; every other entry goes back as the controller holds it at the send,
+// read first on this connection (its progress says so).
+TEST_F(ParameterCommands, ASendKeepsWhatNoFileLineNames) {
+  ctx.options.axes = 3;
+  auto& p = sim.controller.machine.parameters;
+  struct Case {
+    int (*run)(Context&, const Args&);
+    std::int32_t& unnamed;
+    std::int32_t value;
+    std::int32_t& named;  // changed on the controller after the fetch: the file's value goes back
+    const char* bar;
+  } cases[] = {
+      {RunSysPara, p.system[20], 77, p.system[49], "reading the controller's system parameters first"},
+      {RunSysPara, p.system[70], 99, p.system[49], "reading the controller's system parameters first"},
+      {RunAxPara, p.axis[0][139], 555, p.axis[2][130], "reading the controller's axis parameters first"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(c.run(ctx, {"fetch", "--file", file}), kExitOk);
+    const std::int32_t fetched = c.named;
+    c.unnamed = c.value;
+    c.named = fetched + 1;
+    clear();
+    EXPECT_EQ(c.run(ctx, {"send", "--file", file}), kExitOk) << c.value;
+    EXPECT_EQ(std::tuple(c.unnamed, c.named, sim.ui.progress.front().bar), std::tuple(c.value, fetched, c.bar));
+  }
 }
 
 TEST_F(ParameterCommands, ExitCodes) {

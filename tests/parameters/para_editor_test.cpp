@@ -68,6 +68,26 @@ TEST(NumericText, LeadingNumberIgnoresBlanksAndStopsAtTheFirstForeignCharacter) 
   for (const Case& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
 }
 
+// Each text is the front of a longer one: a reader that looks past its end, or takes a neighbour of the
+// digits ('/', ':', 'A') for one, reads another number.
+TEST(NumericText, ReadsOnlyTheDigitsOfItsOwnText) {
+  struct Case {
+    const char* whole;
+    std::size_t length;
+    std::optional<double> number;
+    double leading;
+  } cases[] = {
+      {"123", 2, 12, 12},          {"12.5", 3, 12, 12},          {"1e3", 1, 1, 1},
+      {"1e3", 2, std::nullopt, 1}, {"1e+3", 3, std::nullopt, 1}, {"&H1F", 3, 1, 1},
+      {"-5", 1, std::nullopt, 0},  {"1A", 2, std::nullopt, 1},   {"1:", 2, std::nullopt, 1},
+      {"1/", 2, std::nullopt, 1},  {"A", 1, std::nullopt, 0},    {"&O78", 4, std::nullopt, 7},
+  };
+  for (const Case& c : cases) {
+    const std::string_view text(c.whole, c.length);
+    EXPECT_EQ(std::pair(ParseNumericText(text), LeadingNumber(text)), std::pair(c.number, c.leading)) << text;
+  }
+}
+
 TEST(HexText, ReadsUpToEightDigitsAsTwosComplement) {
   for (const auto& [text, value] : {std::pair{"3F", 63}, {" af ", 175}, {"FFFFFFFF", -1}, {"000000001", 1}})
     EXPECT_EQ(ParseHexText(text), value) << text;
@@ -88,7 +108,10 @@ TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
   } cases[] = {
       {101, "12.125", 1212},
       {101, "12.375", 1238},
-      {101, "-21470000", -2147000000},
+      {101, "-167772.16", -16777216},  // the box takes more than the controller holds: its 25 bits bound it
+      {101, "167772.16", {}, " -167772.16 ~ 167772.15 사이의 값을 입력하십시요."},
+      {101, "-21470000", {}, " -167772.16 ~ 167772.15 사이의 값을 입력하십시요."},
+      {106, "167772.16", {}, " 0.00 ~ 167772.15 사이의 값을 입력하십시요."},
       {101, "21470000.01", {}, position},
       {104, "0", 0},
       {104, "-1", {}, " 0 ~ 100000.00 사이의 값을 입력하십시요."},
@@ -134,8 +157,12 @@ TEST(AxEditor, ShownTextsAndTheirReadBack) {
 }
 
 // What a screen would not keep of a held table is named with the value's file line and the box's message:
-// values its check silently reads as others (SYNC 7, ZRAX 7) too; choices and unconfigured axes are not.
+// values its check silently reads as others (SYNC 7, ZRAX 7), choices no button offers and values beyond the
+// controller's 25 bits too; unconfigured axes are not.
 TEST(BoxRefusals, NameTheFileLineTheValueAndTheBoxesMessage) {
+  const char* held = " -16777216 ~ 16777215 사이의 값을 입력하십시요.";
+  const char* offOn = " 이 값의 버튼이 없습니다. 버튼의 값: 0 \"OFF\", 1 \"ON\"";
+  const char* fourWay = " 이 값의 버튼이 없습니다. 버튼의 값: 0 \"OFF\", 1 \"ZR\", 2 \"PWD\", 3 \"ALL\"";
   struct Case {
     int axis;  // -1: a system entry
     int entry;
@@ -148,14 +175,34 @@ TEST(BoxRefusals, NameTheFileLineTheValueAndTheBoxesMessage) {
       {-1, 3, 7, 4, "SYNC 7", " 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."},
       {-1, 4, 0, 5, "SERR 0", " 1 ~ 999999 까지 입력하십시요."},
       {-1, 7, 7, 8, "ZRAX 7", " 화면은 이 값을 0(으)로 읽습니다"},
-      {-1, 10, 5, 0, "", ""},
+      {-1, 1, 0, 2, "I/O 0", " 이 값의 버튼이 없습니다. 버튼의 값: 1 \"1\", 2 \"2\""},
+      {-1, 1, 3, 2, "I/O 3", " 이 값의 버튼이 없습니다. 버튼의 값: 1 \"1\", 2 \"2\""},
+      {-1, 1, 2, 0, "", ""},
+      {-1, 2, 2, 3, "SPIN 2", offOn},
+      {-1, 8, 4, 9, "ZRIN 4", " 이 값의 버튼이 없습니다. 버튼의 값: 0 \"Z+H\", 1 \"H-1\", 2 \"H-2\", 3 \"Z-P\""},
+      {-1, 9, 4, 10, "CSPD 4", " 이 값의 버튼이 없습니다. 버튼의 값: 0 \"1\", 1 \"2\", 2 \"3\", 3 \"4\""},
+      {-1, 10, 3, 11, "JGIO 3", " 이 값의 버튼이 없습니다. 버튼의 값: 0 \"OFF\", 1 \"ON\", 2 \"ALL\""},
+      {-1, 11, 9, 12, "PSGF 9", offOn},
+      {-1, 13, 4, 14, "LOCK 4", fourWay},
+      {-1, 13, 3, 0, "", ""},
+      {-1, 14, -1, 15, "BRKF -1", offOn},
+      {-1, 3, 0x1000000, 4, "SYNC 16777216", held},  // shown as no pair, yet the controller cannot hold it
+      {-1, 7, 0x1234567, 8, "ZRAX 19088743", " 화면은 이 값을 144470(으)로 읽습니다"},
+      {-1, 57, 20000000, 35, "AVAL 20000000", held},
+      {-1, 57, 2147483647, 35, "AVAL 2147483647", held},
+      {-1, 57, -16777217, 35, "AVAL -16777217", held},
+      {-1, 57, -16777216, 0, "", ""},
+      {-1, 57, 16777215, 0, "", ""},
+      {0, 30, 2, 1, "MOTOR 1축: 2", " 이 값의 버튼이 없습니다. 버튼의 값: 0 \"MICRO\", 1 \"SERVO\""},
+      {1, 101, -20000000, 19, "LL 2축: -20000000", " -167772.16 ~ 167772.15 사이의 값을 입력하십시요."},
+      {1, 101, -16777216, 0, "", ""},
       {-1, 49, 500, 27, "JSPD 500", " 1 ~ 100 까지 입력하십시요."},
       {-1, 52, 3, 30, "TIME 3", " 1,2,4 중에서 하나를 입력하십시오."},
       {-1, 57, -7, 0, "", ""},
-      {1, 130, 99999, 26, "ACC 2축 99999", " 0 ~ 25000 사이의 값을 입력하십시요."},
-      {0, 138, 18, 34, "JLOCK 1축 18", " 1 ~ 16, 21 ~ 36 사이의 값을 입력하십시요."},
-      {0, 30, 7, 0, "", ""},
+      {1, 130, 99999, 26, "ACC 2축: 99999", " 0 ~ 25000 사이의 값을 입력하십시요."},
+      {0, 138, 18, 34, "JLOCK 1축: 18", " 1 ~ 16, 21 ~ 36 사이의 값을 입력하십시요."},
       {2, 105, 0, 0, "", ""},
+      {2, 30, 7, 0, "", ""},
   };
   for (const Case& c : cases) {
     SysPara system = test::Defaults<SysPara>();
@@ -197,8 +244,10 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
       {52, 4, "3", "0", 4, {timer, timer}},
       {52, 4, "2", nullptr, 2, {}},
       {55, 0, "1", nullptr, 1, {}},
-      {57, 5, "-123456789", nullptr, -123456789, {}},
-      {57, 5, "1e12", "0", 0, {integer}},
+      {57, 5, "-16777216", nullptr, -16777216, {}},  // bounded by what the controller holds
+      {57, 5, "16777215.4", nullptr, 16777215, {}},
+      {57, 5, "16777216", "0", 0, {" -16777216 ~ 16777215 사이의 값을 입력하십시요."}},
+      {57, 5, "x", "0", 0, {integer}},
       {15, 5, "3F", nullptr, 63, {}},
       {15, 5, "40", "0", 0, {" 0H ~ 3FH 까지 입력하십시요."}},  // the reset text 0 passes and is stored
       {40, 5, "G7", "0", 0, {" 16 진수(HEX) 값을 입력하십시요."}},
@@ -219,6 +268,7 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
       {7, 0xB1A4, "120", nullptr, 0, {}},
       {7, 0xB1A4, "", nullptr, 0xB1A4, {}},
       {7, 0xB1A4, "123456", nullptr, 0x123456, {}},
+      {7, 0xB1A4, "1234561", "3-12-4", 0xB1A4, {" 축 번호는 여섯 자리까지 입력하십시요."}},  // back to the stored code
   };
   for (const Case& c : cases) {
     SysPara table = test::Defaults<SysPara>();

@@ -79,7 +79,7 @@ struct ParameterFilesOnDisk : test::ScratchDir {
 TEST_F(ParameterFilesOnDisk, FailedSaveShowsTheSystemErrorFollowedByTheFileName) {
   const std::string file = path("missing/ZOVASYS.dat");
   EXPECT_FALSE(WriteSysParaFile(file, Defaults<SysPara>(), ui));
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{std::string(std::strerror(ENOENT)) + file});
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{file + ": " + std::strerror(ENOENT)});
 }
 
 }  // namespace

@@ -56,7 +56,7 @@ TEST_F(AllTransCheck, NeedsAFolderAndAll32FilesAndNamesTheFirstMissing) {
   }
   ui.clear();
   EXPECT_FALSE(CheckAllTransFiles(dir.string(), ui));
-  EXPECT_EQ(ui.texts(), std::vector<std::string>{"No such file or directory" + path("ZOVAPRG17.dat")});
+  EXPECT_EQ(ui.texts(), std::vector<std::string>{path("ZOVAPRG17.dat") + ": No such file or directory"});
 }
 
 class ListingFile : public ScratchDir {

@@ -81,17 +81,21 @@ TEST_F(Send, ProgramBlockThenCommentBlockByteForByte) {
   EXPECT_EQ(test::ProgressSeen(rig.sim.ui, "ProgressBarTrans"), test::ProgressOfOneProgram(512, 0));
 }
 
-// Sources that must not reach the controller, and the messages the compiler shows for them.
+// Sources that must not reach the controller, and the compiler's messages with the place of each: the window
+// keeps the compiler's words and adds the file and line, the command line writes FILE:LINE: first.
 TEST_F(Send, NothingIsSentAfterTheCompilerMessages) {
-  const std::pair<std::string, std::vector<std::string>> cases[] = {
-      {Source({"MVE P9999", "STOP", "[EOF]"}), {"LOC 번호 초과"}},
-      {Source({"MVE P1", "STOP"}), {}},
+  const std::string f = path("src.dat");
+  const std::tuple<std::string, bool, std::string> cases[] = {
+      {Source({"MVE P9999", "STOP", "[EOF]"}), false, "LOC 번호 초과\n\n" + f + ", 1번째 줄"},
+      {Source({"MVE P9999", "STOP", "[EOF]"}), true, f + ":1: LOC 번호 초과"},
+      {Source({"MVE P1", "STOP"}), false, "소스가 [EOF] 줄 없이 끝납니다.\n\n" + f + ", 2번째 줄"},
   };
-  for (const auto& [source, messages] : cases) {
+  for (const auto& [source, fileLine, message] : cases) {
     rig.sim.ui.clear();
+    rig.transfer.problemsAsFileLine = fileLine;
     const TransferReport report = sendSingle(4, source);
     EXPECT_EQ(std::tuple(report.notCompiled, report.transferred, rig.sim.wire.text(), rig.sim.ui.texts()),
-              std::tuple(1, 0, "", messages))
+              std::tuple(1, 0, "", std::vector<std::string>{message}))
         << source;
   }
 }
@@ -115,15 +119,19 @@ TEST_F(Send, RefusedBeforeAnyExchange) {
   }
 }
 
-TEST_F(Send, AllModeSkipsAndNamesAProgramThatDoesNotCompile) {
-  for (int n = 0; n <= 31; ++n) write(AllModeFileName(dir.string(), n), Source({n == 3 ? "XYZ 1" : "STOP", "[EOF]"}));
+TEST_F(Send, AllModeSendsNothingWhileAnyProgramHasAProblem) {
+  for (int n = 0; n <= 31; ++n) {
+    write(AllModeFileName(dir.string(), n), Source({n == 3 ? "XYZ 1" : "STOP", "[EOF]", n == 31 ? "STOP" : ""}));
+  }
   rig.transfer.TransFolder = dir.string();
+  rig.transfer.problemsAsFileLine = true;
   const TransferReport report = rig.transfer.SendPrograms(rig.sim.link, kModeAll);
   EXPECT_EQ(rig.sim.ui.texts(),
-            (std::vector<std::string>{"해당 명령어가 없습니다", std::string(kMsgNotCompiled) + path("ZOVAPRG03.dat")}));
-  EXPECT_EQ(std::tuple(report.transferred, report.notCompiled, rig.sim.controller.commandLog.size(),
-                       rig.stored(3).present(), rig.stored(4).present()),
-            std::tuple(31, 1, 31u, false, true));
+            (std::vector<std::string>{
+                path("ZOVAPRG03.dat") + ":1: 해당 명령어가 없습니다",
+                path("ZOVAPRG31.dat") + ":3: [EOF] 뒤에 있는 줄입니다. 프로그램은 [EOF] 줄에서 끝납니다.",
+                "전송하지 않았습니다: 32개 프로그램 중 2개에 오류가 있습니다"}));
+  EXPECT_EQ(std::tuple(report.transferred, report.notCompiled, rig.sim.wire.text()), std::tuple(0, 2, ""));
 }
 
 TEST_F(Send, ControllerRefusingTheProgramBlockEndsWithTheErrorBox) {

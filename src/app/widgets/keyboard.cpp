@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeySequence>
@@ -10,6 +11,8 @@
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "app/widgets/window_util.h"
 
 namespace zova::app {
 
@@ -53,6 +56,10 @@ const std::vector<Shortcut>& Shortcuts() {
        QT_TRANSLATE_NOOP("zova::app::Keyboard", "Program Editor: Find Previous")},
       {"frmEditor", "mnuEditorGoToLine", "Ctrl+G",
        QT_TRANSLATE_NOOP("zova::app::Keyboard", "Program Editor: Go to Line")},
+      {"frmEditor", "mnuEditorSend", "Ctrl+T",
+       QT_TRANSLATE_NOOP("zova::app::Keyboard", "Program Editor: Send as the program numbered beside it")},
+      {"frmEditor", "mnuEditorFetch", "Ctrl+R",
+       QT_TRANSLATE_NOOP("zova::app::Keyboard", "Program Editor: Fetch the program numbered beside it")},
       {"frmEditor", "", "Esc",
        QT_TRANSLATE_NOOP("zova::app::Keyboard", "Program Editor: hides the Find or Go to Line row")},
       {"frmKeyboard", "", "Esc", QT_TRANSLATE_NOOP("zova::app::Keyboard", "closes this list")},
@@ -85,6 +92,7 @@ void ShowKeyboardHelp() {
     const std::vector<Shortcut>& keys = Shortcuts();
     auto* table = new QTableWidget(static_cast<int>(keys.size()), 2, window);
     table->setObjectName("tblKeys");
+    table->setAccessibleName(Translated("Keyboard"));
     table->setHorizontalHeaderLabels({Translated("Keys"), Translated("What they do")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -99,6 +107,7 @@ void ShowKeyboardHelp() {
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(close, &QShortcut::activated, window, &QWidget::close);
     window->resize(560, 420);
+    PlaceBeside(window, QApplication::activeWindow());  // the window whose keys the operator asked about
     shown = window;
   }
   shown->show();

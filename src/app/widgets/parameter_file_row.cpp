@@ -17,6 +17,7 @@ ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayo
   label->setObjectName(labelName);
   row.fileName = new QLineEdit(window);
   row.fileName->setObjectName(fileBoxName);
+  label->setBuddy(row.fileName);
   ShowPathEnd(row.fileName);
   bottom->addWidget(label);
   bottom->addWidget(row.fileName, 1);
@@ -58,6 +59,27 @@ QString ParameterTransferResult(TransferStatus status, const QString& what, bool
       break;
   }
   return {};
+}
+
+TransferStatus SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
+                                   bool held, const std::function<TransferStatus()>& readFirst,
+                                   const std::function<TransferStatus()>& send) {
+  if (!refused.empty()) {
+    std::string text;
+    for (const BoxRefusal& r : refused) text += (text.empty() ? "" : "\n") + r.what + ":" + r.message;
+    static_cast<Ui&>(session.ui).messageBox(text);
+    return TransferStatus::Failed;
+  }
+  if (!held) {
+    Operation reading(session, names.readFirstName, names.cancel);
+    const TransferStatus status = readFirst();
+    reading.finish(ParameterTransferResult(status, names.what, true));
+    if (status != TransferStatus::Ok) return status;
+  }
+  Operation sending(session, names.sendName, names.cancel);
+  const TransferStatus status = send();
+  sending.finish(ParameterTransferResult(status, names.what, false));
+  return status;
 }
 
 }  // namespace zova::app

@@ -8,6 +8,10 @@
 #include <QPushButton>
 #include <QString>
 #include <array>
+#include <functional>
+#include <vector>
+
+#include "parameters/sys_para_editor.h"
 
 #include "app/session.h"
 #include "parameters/transfer_status.h"
@@ -30,5 +34,19 @@ ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayo
 // What the status bar says after a transfer of `what` ("System parameters"); empty when a message box
 // has said why it failed.
 QString ParameterTransferResult(TransferStatus status, const QString& what, bool fetch);
+
+// The frame of a screen's "PC ☞ TEV": what the screen holds that the controller cannot hold or no control offers
+// is listed in one message and nothing is sent; unless `held` says that the entries no screen names came from
+// this connection, `readFirst` takes them from the controller first (an operation of its own, named so);
+// then `send` runs. Returns the send's status, or the first one that stopped it.
+struct ParameterSend {
+  QString readFirstName;  // the status bar's name of the read
+  QString sendName;
+  QString what;  // "System parameters"
+  std::vector<QPushButton*> cancel;
+};
+TransferStatus SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
+                                   bool held, const std::function<TransferStatus()>& readFirst,
+                                   const std::function<TransferStatus()>& send);
 
 }  // namespace zova::app

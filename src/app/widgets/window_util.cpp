@@ -4,6 +4,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
+#include <algorithm>
 
 namespace zova::app {
 
@@ -30,6 +32,30 @@ void CentreOnScreen(QWidget* window) {
   if (screen == nullptr) return;
   const QRect area = screen->availableGeometry();
   window->move(area.x() + (area.width() - window->width()) / 2, area.y() + (area.height() - window->height()) / 2);
+}
+
+void KeepAbove(QWidget* window, QWidget* owner) {
+  // The desktop keeps a dialog above the window it belongs to; a plain window it stacks on its own. The
+  // screens keep their minimise and maximise buttons.
+  window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+  window->winId();  // the native windows, so that the one can belong to the other before it is shown
+  owner->winId();
+  window->windowHandle()->setTransientParent(owner->windowHandle());
+}
+
+void PlaceBeside(QWidget* window, const QWidget* anchor) {
+  if (anchor == nullptr || !anchor->isVisible()) {
+    CentreOnScreen(window);
+    return;
+  }
+  const QRect area = anchor->screen()->availableGeometry();
+  const QRect at = anchor->frameGeometry();
+  const QSize size = window->frameGeometry().size();
+  // Right of the anchor where it fits, else over its right part: never far from where the operator looks.
+  const int x = std::clamp(at.right() + 1, area.left(), std::max(area.left(), area.right() + 1 - size.width()));
+  const int y = std::clamp(at.top(), area.top(), std::max(area.top(), area.bottom() + 1 - size.height()));
+  window->move(x, y);
 }
 
 QPixmap DrawLinkPicture(bool on) {

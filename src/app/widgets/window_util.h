@@ -12,6 +12,11 @@ namespace zova::app {
 
 // Puts the window at (screen size - window size) / 2.
 void CentreOnScreen(QWidget* window);
+// Keeps `window`, not yet shown, above `owner` on the desktop, so a click on the disabled owner cannot hide
+// it. A Qt parent would do the same but would also pass the owner's disabled state on to the window.
+void KeepAbove(QWidget* window, QWidget* owner);
+// Puts a helper window beside `anchor`, top edges level, inside the anchor's screen; centred without one.
+void PlaceBeside(QWidget* window, const QWidget* anchor);
 // The link picture: a plug, green when the link is up, grey when it is down.
 QPixmap DrawLinkPicture(bool on);
 // The selection window's picture of a controller.

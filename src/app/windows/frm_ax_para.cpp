@@ -3,9 +3,11 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QSignalBlocker>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "app/operation.h"
 #include "app/qt/file_dialog.h"
@@ -94,6 +96,7 @@ FrmAxPara::FrmAxPara(Session& session)
 
   file_ = AddParameterFileRow(session_, this, layout, "Label1", "txtAxisParaFileName", "AxProgressBar");
   session_.ui.registerProgressBar(std::string(kAxProgressBar), 0, file_.bar);
+  session_.ui.registerProgressBar(std::string(kAxReadFirstBar), 0, file_.bar);
 
   connect(file_.fileName, &QLineEdit::textChanged, this, &FrmAxPara::fileNameChanged);
   connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmAxPara::fileOpen);
@@ -160,12 +163,17 @@ void FrmAxPara::fileOpen() {
                             FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
-  // A new name reads the file through the box's change; the same name is read again here.
-  if (file_.fileName->text() == *chosen) {
-    fileNameChanged();
-  } else {
+  initAxButton();
+  // A file that is not read changes nothing and says why; it does not become what "File Save" writes over.
+  std::string why;
+  if (ReadAxParaFile(chosen->toStdString(), session_.axPara, &why) == FileReading::Read) {
+    const QSignalBlocker readAlready(file_.fileName);
     file_.fileName->setText(*chosen);
+  } else {
+    Ui& ui = session_.ui;
+    ui.messageBox(why);
   }
+  updateAxButton();
 }
 
 void FrmAxPara::fileSave() {
@@ -186,6 +194,8 @@ void FrmAxPara::receive() {
   const TransferStatus status = FetchAxPara(session_.link, session_.axPara, session_.axes);
   operation.finish(ParameterTransferResult(status, tr("Axis parameters"), true));
   if (status != TransferStatus::Ok) return;
+  session_.axParaHeldOn = session_.connection.openings();
+  session_.axParaHeldAxes = session_.axes;
   initAxButton();
   updateAxButton();
 }
@@ -193,9 +203,22 @@ void FrmAxPara::receive() {
 void FrmAxPara::transmit() {
   if (session_.link.LinkBusy) return;
   HandlerLock running(session_);
-  Operation operation(session_, tr("Axis Parameter PC ☞ TEV"), {file_.cancel});
-  operation.finish(
-      ParameterTransferResult(SendAxPara(session_.link, session_.axPara, session_.axes), tr("Axis parameters"), false));
+  const int connection = session_.connection.openings();
+  const int axes = session_.axes;
+  (void)SendNamedParameters(
+      session_,
+      {tr("Axis Parameter: reading the controller's block first"),
+       tr("Axis Parameter PC ☞ TEV"),
+       tr("Axis parameters"),
+       {file_.cancel}},
+      AxParaRefusals(session_.axPara, axes), session_.axParaHeldOn == connection && session_.axParaHeldAxes >= axes,
+      [&] {
+        const TransferStatus status = TakeUnnamedAxPara(session_.link, session_.axPara, axes);
+        if (status == TransferStatus::Ok)
+          std::tie(session_.axParaHeldOn, session_.axParaHeldAxes) = std::pair(connection, axes);
+        return status;
+      },
+      [&] { return SendAxPara(session_.link, session_.axPara, axes); });
 }
 
 void FrmAxPara::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,7 @@
 #include "app/windows/frm_main.h"
 #include "backup/progress.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "link/line_settings.h"
 #include "link/link_error.h"
 
@@ -46,7 +47,7 @@ ActionText TextOf(WholeControllerAction action) {
     case WholeControllerAction::CompareBackups:
       return {"CompareBackups", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare Backups"),
               QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Old backup folder"),
-              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Compare Backups…"), backup::kCompareBar};
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare Back&ups…"), backup::kCompareBar};
   }
   return {"Compare", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare"),
           QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare folder"),
@@ -105,15 +106,19 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
   layout->addWidget(prgWhole_);
   txtSummary_ = new QPlainTextEdit(this);
   txtSummary_->setObjectName("txtSummary");
+  txtSummary_->setAccessibleName(tr("Log"));
   txtSummary_->setReadOnly(true);
   txtSummary_->setMaximumBlockCount(100);
   txtSummary_->setMaximumHeight(fontMetrics().lineSpacing() * 8);
   layout->addWidget(txtSummary_);
   grdDifferences_ = new QTableWidget(0, 3, this);
   grdDifferences_->setObjectName("grdDifferences");
+  grdDifferences_->setAccessibleName(tr("Differences"));
   grdDifferences_->setHorizontalHeaderLabels(Between(action) ? QStringList{tr("Item"), tr("Old"), tr("New")}
                                                              : QStringList{tr("Item"), tr("Controller"), tr("Backup")});
   grdDifferences_->horizontalHeader()->setStretchLastSection(true);
+  // An item such as "program 01 line 0 …" reads whole; the values share what is left.
+  grdDifferences_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
   grdDifferences_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grdDifferences_->setVisible(action != WholeControllerAction::Backup);
   layout->addWidget(grdDifferences_);
@@ -173,6 +178,10 @@ void FrmBackup::run() {
   const QMetaObject::Connection stopShown = connect(&session_.activity, &Activity::stopRequested, this, [this] {
     txtSummary_->appendPlainText(StoppingText());  // the status bar's words, so the two places say the same
   });
+  // A message box says why the operation failed; the log keeps its words once the box is closed.
+  const QMetaObject::Connection messagesKept =
+      connect(&session_.activity, &Activity::resultSet, this,
+              [this](const QString& text) { txtSummary_->appendPlainText(text); });
   {
     Operation operation(session_, windowTitle(), {cmdCancel_});
     switch (action_) {
@@ -191,8 +200,10 @@ void FrmBackup::run() {
     if (report_.summary.empty() && report_.result == backup::Result::Cancelled) {
       report_.summary.push_back(tr("stopped at the operator's request").toStdString());
     }
+    disconnect(messagesKept);
     // The last line is the outcome; without one, the message box of the failure is the result.
-    operation.finish(report_.summary.empty() ? QString() : windowTitle() + ": " + Qs(report_.summary.back()));
+    operation.finish(report_.summary.empty() ? QString()
+                                             : windowTitle() + ": " + SentenceCase(Qs(report_.summary.back())));
   }
   disconnect(stopShown);
   showReport();
@@ -227,7 +238,8 @@ void FrmBackup::saveDifferences() {
   }
   std::string error;
   Ui& ui = session_.ui;
-  if (!SaveFileAtomically(chosen->toStdString(), text, error)) ui.messageBox(error + chosen->toStdString());
+  if (!SaveFileAtomically(chosen->toStdString(), text, error))
+    ui.messageBox(FormatFileFault(chosen->toStdString(), error));
 }
 
 void FrmBackup::closeEvent(QCloseEvent* event) {

@@ -37,7 +37,9 @@ FrmDownload::FrmDownload(Session& session, QWidget* parent)
   labelFilename_ = label(frame, "label_filename", tr("HEX FILE : "));
   grid->addWidget(labelFilename_, 1, 0, 1, 2);
   labelbyte_ = label(frame, "labelbyte");
-  grid->addWidget(labelbyte_, 2, 0, 1, 2);
+  grid->addWidget(labelbyte_, 2, 0);
+  labelAddresses_ = label(frame, "labelAddresses");
+  grid->addWidget(labelAddresses_, 2, 1, 1, 2);
   cmdFile_ = new QPushButton(tr("File Open"), frame);
   cmdFile_->setObjectName("cmdFile");
   cmdDown_ = new QPushButton(tr("Down Load"), frame);
@@ -79,6 +81,9 @@ void FrmDownload::setLabel(DownloadLabel which, const std::string& text) {
     case DownloadLabel::Refused:
       target = label2_;
       break;
+    case DownloadLabel::Addresses:
+      target = labelAddresses_;
+      break;
   }
   target->setText(Qs(text));
   target->repaint();
@@ -91,8 +96,15 @@ void FrmDownload::setStoppable(bool stoppable) {
   if (!stoppable) cmdCancel_->setEnabled(false);
 }
 
+bool FrmDownload::confirmErase(const std::string& summary) {
+  // The bytes go to the flash's start whatever addresses the file gives them: the operator sees them first.
+  const QString text = tr("This erases the controller's flash and writes %1.").arg(Qs(summary));
+  return session_.ui.messageBox(text.toStdString(), tr("Down Load").toStdString(), MessageButtons::OkCancel,
+                                MessageIcon::Exclamation) == MessageResult::Ok;
+}
+
 void FrmDownload::fileClicked() {
-  FileDialogRequest request{"", "HEX (*.hex);;*.* (*)", lastName_, FileDialogForm::Open};
+  FileDialogRequest request{"", "HEX (*.hex *.HEX *.Hex);;*.* (*)", lastName_, FileDialogForm::Open};
   auto chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog changes nothing
   lastName_ = *chosen;

@@ -21,6 +21,7 @@ class FrmDownload : public QWidget, public DownloadDisplay {
   void setLabel(DownloadLabel label, const std::string& text) override;
   void setDownEnabled(bool enabled) override;
   void setStoppable(bool stoppable) override;
+  bool confirmErase(const std::string& summary) override;
 
   // cmdFile and cmdDown.
   void fileClicked();
@@ -40,6 +41,7 @@ class FrmDownload : public QWidget, public DownloadDisplay {
   QPushButton* cmdCancel_ = nullptr;
   QProgressBar* prgBarWri_ = nullptr;
   QLabel* labelbyte_ = nullptr;
+  QLabel* labelAddresses_ = nullptr;
   QLabel* labelFilename_ = nullptr;
   QLabel* labelState_ = nullptr;
   QLabel* label2_ = nullptr;

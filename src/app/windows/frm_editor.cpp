@@ -24,6 +24,7 @@
 #include "app/windows/screens.h"
 #include "language/transfer/program_files.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 #include "link/link_error.h"
 
 namespace zova::app {
@@ -80,10 +81,12 @@ FrmEditor::FrmEditor(Session& session, QWidget* parent) : QMainWindow(parent, Qt
   dialog_ = new DialogControl(this, "cmdDlgEditor", "*.dat");
 
   editor_ = new CodeEditor(this);
+  editor_->setAccessibleName(tr("Program text"));
   editor_->setObjectName("txtSource");
   new SourceHighlighter(editor_->document());
 
   problems_ = new QTableWidget(0, 3, this);
+  problems_->setAccessibleName(tr("Problems"));
   problems_->setObjectName("lstProblems");
   problems_->setHorizontalHeaderLabels({tr("Line"), tr("Step"), tr("Message")});
   problems_->horizontalHeader()->setStretchLastSection(true);
@@ -175,16 +178,19 @@ void FrmEditor::buildMenus() {
   });
 
   QMenu* program = menuBar()->addMenu(tr("&Program"));
-  add(program, "mnuEditorSend", send_->text(), [this] { sendPressed(); });
-  add(program, "mnuEditorFetch", fetch_->text(), [this] { fetchPressed(); });
+  add(program, "mnuEditorSend", {}, [this] { sendPressed(); });
+  add(program, "mnuEditorFetch", {}, [this] { fetchPressed(); });
+  programNumberChanged(programNo_->value());
 }
 
 QWidget* FrmEditor::buildTransferRow() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel(tr("Program #"), row));
+  auto* numberLabel = new QLabel(tr("Program #"), row);
+  layout->addWidget(numberLabel);
   programNo_ = new QSpinBox(row);
+  numberLabel->setBuddy(programNo_);
   programNo_->setObjectName("txtProgramNo");
   programNo_->setRange(programs::kFirstProgram, programs::kLastProgram);
   layout->addWidget(programNo_);
@@ -220,8 +226,10 @@ QWidget* FrmEditor::buildSearchRows() {
     auto* row = new QWidget(box);
     auto* rowLayout = new QHBoxLayout(row);
     rowLayout->setContentsMargins(0, 0, 0, 0);
-    rowLayout->addWidget(new QLabel(caption, row));
+    auto* label = new QLabel(caption, row);
+    rowLayout->addWidget(label);
     text = new QLineEdit(row);
+    label->setBuddy(text);
     text->setObjectName(name);
     rowLayout->addWidget(text, 1);
     auto* hide = new QShortcut(QKeySequence(Qt::Key_Escape), row, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
@@ -267,13 +275,16 @@ void FrmEditor::updateTitle() {
   setWindowModified(editor_->document()->isModified());
 }
 
+void FrmEditor::setProgramNumber(int n) { programNo_->setValue(n); }
+
 void FrmEditor::programNumberChanged(int n) {
   const QString send = tr("Send as program %1").arg(n);
   const QString fetch = tr("Fetch program %1").arg(n);
   send_->setText(send);
   fetch_->setText(fetch);
-  if (auto* action = findChild<QAction*>("mnuEditorSend")) action->setText(send);
-  if (auto* action = findChild<QAction*>("mnuEditorFetch")) action->setText(fetch);
+  // The menu items have their own Alt letters: on the buttons they would take the menu bar's.
+  if (auto* action = findChild<QAction*>("mnuEditorSend")) action->setText(tr("&Send as program %1").arg(n));
+  if (auto* action = findChild<QAction*>("mnuEditorFetch")) action->setText(tr("&Fetch program %1").arg(n));
 }
 
 void FrmEditor::setText(const SourceText& source, const QString& path) {
@@ -303,9 +314,9 @@ bool FrmEditor::load(const QString& path) {
   std::string bytes;
   std::string error;
   const std::string name = path.toStdString();
-  if (!ReadWholeFile(name, language::kSourceFileMaxBytes, bytes, error)) {
+  if (!ReadTextFile(name, language::kSourceFileMaxBytes, bytes, error)) {
     Ui& ui = session_.ui;
-    ui.messageBox(error + name);
+    ui.messageBox(FormatFileFault(name, error));
     return false;
   }
   untitledName_.clear();
@@ -509,9 +520,10 @@ void AddProgramEditorMenuItem(FrmMain& main, QMenu& menu) {
   QObject::connect(editor, &QAction::triggered, &main, [&main] { main.openScreen("mnuEditor"); });
 }
 
-FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& path) {
+FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& path, int program) {
   for (FrmEditor* open : owner->findChildren<FrmEditor*>(QString(), Qt::FindDirectChildrenOnly)) {
     if (open->isVisible() && open->filePath() == path && !path.isEmpty()) {
+      open->setProgramNumber(program);
       open->raise();
       open->activateWindow();
       return open;
@@ -523,6 +535,7 @@ FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& pa
   editor->askBeforeClosing(owner);
   for (QWidget* w : QApplication::topLevelWidgets()) editor->askBeforeClosing(qobject_cast<FrmMain*>(w));
   if (!path.isEmpty()) editor->openFile(path);
+  editor->setProgramNumber(program);
   editor->show();
   return editor;
 }

@@ -43,6 +43,8 @@ class FrmEditor : public QMainWindow {
   bool saveAs();  // asks for a name
   void newProgram();
 
+  // The N of "Send as program N" and "Fetch program N".
+  void setProgramNumber(int n);
   void sendPressed();   // "Send as program N"
   void fetchPressed();  // "Fetch program N"
 
@@ -117,7 +119,8 @@ UnsavedQuestion& AskAboutUnsavedChanges();
 void AddProgramEditorMenuItem(FrmMain& main, QMenu& menu);
 
 // Opens an editor on `path` (empty: a new program) over `owner`, which keeps it until it closes and asks it
-// before closing itself; an editor of the same file already open there is brought forward instead.
-FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& path);
+// before closing itself; an editor of the same file already open there is brought forward instead. Either
+// way its transfers go to `program`.
+FrmEditor* OpenProgramEditor(Session& session, QWidget* owner, const QString& path, int program);
 
 }  // namespace zova::app

@@ -38,6 +38,8 @@ QString ResultText(const programs::TransferReport& r, bool all, int programNo, b
     if (r.transferred != 1) return {};
     return (send ? FrmFile::tr("program %1 sent") : FrmFile::tr("program %1 received")).arg(programNo);
   }
+  // "ALL Trans" sends nothing while a file has problems; the message box has said so.
+  if (send && r.transferred == 0 && r.notCompiled > 0) return {};
   QString text = (send ? FrmFile::tr("%1 programs sent") : FrmFile::tr("%1 programs received")).arg(r.transferred);
   if (r.failed > 0) text += FrmFile::tr(", %1 failed").arg(r.failed);
   if (r.notCompiled > 0) text += FrmFile::tr(", %1 not compiled").arg(r.notCompiled);
@@ -111,7 +113,9 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
     auto* edit = new QLineEdit(initial[i], box);
     edit->setObjectName(ArrayName(boxName.toUtf8().constData(), i));
     frame.boxes[static_cast<std::size_t>(i)] = edit;
-    grid->addWidget(new QLabel(labels[i], box), i, 0);
+    auto* label = new QLabel(labels[i], box);
+    label->setBuddy(edit);
+    grid->addWidget(label, i, 0);
     grid->addWidget(edit, i, 1, 1, 2);
   }
   const QString captions[] = {receive ? tr("Receive ") : tr("Trans"), receive ? tr("ALL Receive") : tr("ALL Trans")};
@@ -130,7 +134,8 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
   if (!receive) {
     // The source named in the box beside it, in the program editor.
     auto* edit = MakeButton(box, "cmdFileTransEdit", tr("Edit"));
-    connect(edit, &QPushButton::clicked, this, [this] { OpenProgramEditor(session_, this, trans_.boxes[0]->text()); });
+    connect(edit, &QPushButton::clicked, this,
+            [this] { OpenProgramEditor(session_, this, trans_.boxes[0]->text(), trans_.boxes[1]->text().toInt()); });
     grid->addWidget(edit, 0, 3);
   }
 

@@ -10,6 +10,7 @@
 #include "app/qt/file_dialog.h"
 #include "app/widgets/window_util.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 
 namespace zova::app {
 
@@ -62,6 +63,7 @@ FrmLineMonitor::FrmLineMonitor(Session& session)
   model_ = new LineRecordModel(record_, this);
   view_ = new QListView(this);
   view_->setObjectName("lstLines");
+  view_->setAccessibleName(tr("Bytes on the line"));
   view_->setUniformItemSizes(true);
   view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   view_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -130,7 +132,7 @@ void FrmLineMonitor::saveClicked() {
   std::string error;
   if (!SaveFileAtomically(chosen->toStdString(), record_.traceText(), error)) {
     Ui& ui = session_.ui;
-    ui.messageBox(error + chosen->toStdString());
+    ui.messageBox(FormatFileFault(chosen->toStdString(), error));
   }
 }
 

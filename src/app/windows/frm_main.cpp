@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/desktop_language.h"
+#include "app/version.h"
 #include "app/widgets/handler_lock.h"
 #include "app/windows/frm_backup.h"
 #include "app/windows/frm_editor.h"
@@ -54,7 +55,15 @@ QGroupBox* makeFrame(QWidget* parent, const QString& name, const QString& captio
 
 constexpr const char* kSimDevice = "sim";
 
-QString PortTitle(const QString& device) { return device == kSimDevice ? FrmMain::tr("Simulator") : device; }
+// The terms the program is given under, as Help > About states them.
+constexpr const char* kLicence = QT_TRANSLATE_NOOP("zova::app::FrmMain", "none declared: ask the supplier");
+
+// "COM1" names the device it opens, so a failure there can be looked up on this machine.
+QString PortTitle(const QString& device) {
+  if (device == kSimDevice) return FrmMain::tr("Simulator");
+  const QString opened = ResolvePortName(device);
+  return opened == device ? device : QString("%1 (%2)").arg(device, opened);
+}
 
 QIcon stopIcon() {
   QPixmap p(16, 16);
@@ -331,6 +340,13 @@ void FrmMain::buildMenus() {
   QMenu* help = bar->addMenu(tr("&Help"));
   help->setObjectName("mnuHelp");
   addItem(help, "mnuKeyboard", tr("&Keyboard"), [] { ShowKeyboardHelp(); })->setShortcut(QKeySequence::HelpContents);
+  addItem(help, "mnuAbout", tr("&About"), [this] {
+    Ui& ui = session_.ui;
+    ui.messageBox(tr("%1\nVersion %2\nLicence: %3\nQt %4 (built with %5)")
+                      .arg(windowTitle(), Qs(VersionNumber()), tr(kLicence), qVersion(), QT_VERSION_STR)
+                      .toStdString(),
+                  tr("About").toStdString());
+  });
 }
 
 void FrmMain::buildLanguageMenu(QMenu& view) {
@@ -392,7 +408,7 @@ void FrmMain::updateStatusBar() {
   if (portDevice_ == kSimDevice) {
     port = PortTitle(portDevice_);
   } else if (!portDevice_.isEmpty()) {
-    port = portDevice_ + "  " + Qs(FormatLineSettings(session_.lineSettings));
+    port = PortTitle(portDevice_) + "  " + Qs(FormatLineSettings(session_.lineSettings));
   }
   lblStatusPort->setText(port);
   const Activity& activity = session_.activity;
@@ -407,6 +423,7 @@ QWidget* FrmMain::openLineMonitor() {
     auto* monitor = new FrmLineMonitor(session_);
     monitor->setAttribute(Qt::WA_DeleteOnClose);
     InstallShortcuts(monitor);
+    PlaceBeside(monitor, this);
     lineMonitor_ = monitor;
   }
   lineMonitor_->show();
@@ -437,6 +454,7 @@ void FrmMain::openScreen(const QString& menuName) {
     applyAxisCount();
   });
   openScreens_.push_back(screen);
+  KeepAbove(screen, this);
   screen->show();
   setEnabled(false);
 }
@@ -458,6 +476,9 @@ void FrmMain::openPort(const QString& device) {
   session_.activity.begin(tr("Opening %1").arg(PortTitle(device)));
   const bool opened = session_.connection.Open();
   session_.activity.end();
+  // A network port's reason (a busy server, a Telnet port named as raw TCP) says more than "no connection".
+  if (const std::string fault = session_.port.linkFault(); !opened && !fault.empty())
+    session_.link.ui().messageBox(fault);
   if (opened) WriteLastPort(device);
   updatePortMenu();
 }
@@ -549,6 +570,7 @@ QWidget* FrmMain::buildSensorFrame() {
   auto* grid = new QGridLayout(frame);
   const QString captions[] = {tr("POS"), tr("HOME"), tr("NEG")};
   for (int c = 0; c < 3; ++c) grid->addWidget(new QLabel(captions[c], frame), 0, c + 1);
+  // A box's name is its row and column heading: the frame's title alone would name all eighteen alike.
   for (int axis = 0; axis < 6; ++axis) {
     auto* label = new QLabel(tr("%1 Axis").arg(axis + 1), frame);
     grid->addWidget(label, axis + 1, 0);
@@ -557,6 +579,7 @@ QWidget* FrmMain::buildSensorFrame() {
       auto* e = makeEdit(frame, ArrayName("txtSensor", 3 * axis + c), "", 40);
       e->setReadOnly(true);
       e->setFocusPolicy(Qt::NoFocus);
+      e->setAccessibleName(label->text() + " " + captions[c]);
       grid->addWidget(e, axis + 1, c + 1);
       txtSensor[3 * axis + c] = e;
       axisRows_[static_cast<std::size_t>(axis)].push_back(e);
@@ -585,11 +608,13 @@ QWidget* FrmMain::buildConsole() {
   fraRun = makeFrame(fraRunZr, "fraRun", tr("Run"));
   auto* run = new QHBoxLayout(fraRun);
   txtRunPrgNo = makeEdit(fraRun, "txtRunPrgNo", "0", 40);
+  txtRunPrgNo->setAccessibleName(tr("Program number to run"));
   run->addWidget(txtRunPrgNo);
   cmdRun[0] = makeButton(fraRun, ArrayName("cmdRun", 0), tr("RUN"));
   cmdRun[1] = makeButton(fraRun, ArrayName("cmdRun", 1), "");
   cmdRun[1]->setIcon(stopIcon());
   cmdRun[1]->setToolTip(tr("STOP"));
+  cmdRun[1]->setAccessibleName(tr("STOP"));  // a picture, which a screen reader cannot read
   cmdRun[2] = makeButton(fraRun, ArrayName("cmdRun", 2), tr("RUN-RESET"));
   for (auto* b : cmdRun) run->addWidget(b);
   runZr->addWidget(fraRun, 1, 1, 1, 3);
@@ -597,8 +622,10 @@ QWidget* FrmMain::buildConsole() {
   auto* move = makeFrame(fraRunZr, "fraMove", tr("Move"));
   auto* moveLayout = new QHBoxLayout(move);
   const char* moveTexts[] = {"MVE P000", "10", "50"};  // a command line and two numbers: typed, not read
+  const QString moveNames[] = {tr("Command line"), tr("Speed"), tr("Acceleration")};
   for (int i = 0; i < 3; ++i) {
     txtMove[i] = makeEdit(move, ArrayName("txtMove", i), moveTexts[i], i == 0 ? 160 : 50);
+    txtMove[i]->setAccessibleName(moveNames[i]);
     moveLayout->addWidget(txtMove[i]);
   }
   cmdMov = makeButton(move, "cmdMov", tr("OK"));
@@ -612,11 +639,15 @@ QWidget* FrmMain::buildConsole() {
   cmdJog[1] = makeButton(fraJog, ArrayName("cmdJog", 1), tr("Neg  ->"));
   jog->addWidget(cmdJog[0], 0, 0);
   jog->addWidget(cmdJog[1], 0, 1);
-  jog->addWidget(new QLabel(tr("Speed"), fraJog), 1, 0);
+  auto* speed = new QLabel(tr("Speed"), fraJog);
+  jog->addWidget(speed, 1, 0);
   txtJogSpd = makeEdit(fraJog, "txtJogSpd", "10", 50);
+  speed->setBuddy(txtJogSpd);
   jog->addWidget(txtJogSpd, 1, 1);
-  jog->addWidget(new QLabel(tr("Axis"), fraJog), 2, 0);
+  auto* axisLabel = new QLabel(tr("Axis"), fraJog);
+  jog->addWidget(axisLabel, 2, 0);
   txtAxisSel = makeEdit(fraJog, "txtAxisSel", "1", 50);
+  axisLabel->setBuddy(txtAxisSel);
   txtAxisSel->setReadOnly(true);
   jog->addWidget(txtAxisSel, 2, 1);
   cmdAxisSel[0] = makeButton(fraJog, ArrayName("cmdAxisSel", 0), tr("NEXT"));
@@ -627,13 +658,16 @@ QWidget* FrmMain::buildConsole() {
 
   auto* positions = makeFrame(box, "fraPosition", tr("Position"));
   auto* pos = new QGridLayout(positions);
-  pos->addWidget(new QLabel(tr("Command"), positions), 1, 0);
-  pos->addWidget(new QLabel(tr("Actual"), positions), 2, 0);
+  const QString rowNames[] = {tr("Command"), tr("Actual")};
+  pos->addWidget(new QLabel(rowNames[0], positions), 1, 0);
+  pos->addWidget(new QLabel(rowNames[1], positions), 2, 0);
   for (int axis = 0; axis < 6; ++axis) {
     auto* label = new QLabel(tr("%1 Axis").arg(axis + 1), positions);
     pos->addWidget(label, 0, axis + 1);
     txtComPos[axis] = makeEdit(positions, ArrayName("txtComPos", axis), "");
     txtActPos[axis] = makeEdit(positions, ArrayName("txtActPos", axis), "");
+    txtComPos[axis]->setAccessibleName(label->text() + " " + rowNames[0]);
+    txtActPos[axis]->setAccessibleName(label->text() + " " + rowNames[1]);
     for (QLineEdit* e : {txtComPos[axis], txtActPos[axis]}) {
       e->setReadOnly(true);
       FitWidthTo(e, kWidestPosition);
@@ -644,8 +678,10 @@ QWidget* FrmMain::buildConsole() {
     pos->addWidget(txtActPos[axis], 2, axis + 1);
   }
   auto* locRow = new QHBoxLayout;
-  locRow->addWidget(new QLabel(tr("LOC #"), positions));
+  auto* locLabel = new QLabel(tr("LOC #"), positions);
+  locRow->addWidget(locLabel);
   txtLocSet = makeEdit(positions, "txtLocSet", "0", 60);
+  locLabel->setBuddy(txtLocSet);
   locRow->addWidget(txtLocSet);
   cmdLocSet = makeButton(positions, "cmdLocSet", tr("SET"));
   locRow->addWidget(cmdLocSet);

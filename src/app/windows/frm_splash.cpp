@@ -71,9 +71,9 @@ FrmSplash::FrmSplash(QWidget* parent) : QDialog(parent) {
   grid->addWidget(cmdSelTev_[6], 5, 1);
   layout->addLayout(grid);
 
-  auto* notice = new QLabel(tr("제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오."), this);
-  notice->setObjectName("lblNotice");
-  layout->addWidget(notice);
+  notice_ = new QLabel(tr("제어기의 축 수와 PLC 종류를 고른 뒤 OK를 누르십시오."), this);
+  notice_->setObjectName("lblNotice");
+  layout->addWidget(notice_);
   auto* version = new QLabel(versionText(kVersionMajor, kVersionMinor, kVersionRevision), this);
   version->setObjectName("lblVersion");
   version->setAlignment(Qt::AlignRight);
@@ -103,8 +103,18 @@ void FrmSplash::selPlcClicked(int index) {
 }
 
 void FrmSplash::keyPressEvent(QKeyEvent* event) {
-  // Any key ends the program from here, as the controller's operators are used to.
   event->accept();
+  // Return confirms the choice as OK does; without an axis count the window says what is missing and stays.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (axes_ != 0) {
+      accept();
+      return;
+    }
+    notice_->setText(tr("Choose the controller's axis count first (2 to 6 axes), then OK."));
+    notice_->setStyleSheet("color: #b00000");
+    return;
+  }
+  // Any other key ends the program from here, as the controller's operators are used to.
   reject();
 }
 

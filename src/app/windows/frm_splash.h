@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <array>
 
@@ -26,6 +27,7 @@ class FrmSplash : public QDialog {
 
   std::array<QPushButton*, 7> cmdSelTev_{};
   std::array<QPushButton*, 3> cmdSelTevPlc_{};
+  QLabel* notice_ = nullptr;
   int axes_ = 0;
   int machineType_ = 0;
 };

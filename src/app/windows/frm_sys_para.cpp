@@ -67,6 +67,7 @@ FrmSysPara::FrmSysPara(Session& session)
     inner->setContentsMargins(4, 2, 4, 2);
     auto* box = new QLineEdit(frame);
     box->setObjectName(ArrayName("txtSys", b));
+    box->setAccessibleName(frame->title());
     inner->addWidget(box);
     boxes_.add(box);
     grid->addWidget(frame, b / kColumns, b % kColumns);
@@ -75,6 +76,7 @@ FrmSysPara::FrmSysPara(Session& session)
 
   file_ = AddParameterFileRow(session_, this, layout, "sysLabel", "txtSysFileName", "ProgressSysBar");
   session_.ui.registerProgressBar(std::string(kSysProgressBar), 0, file_.bar);
+  session_.ui.registerProgressBar(std::string(kSysReadFirstBar), 0, file_.bar);
 
   connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmSysPara::fileOpen);
   connect(file_.cmdSave[1], &QPushButton::clicked, this, &FrmSysPara::fileSave);
@@ -120,12 +122,15 @@ void FrmSysPara::fileOpen() {
                             FileDialogForm::Open};
   std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;  // a cancelled dialog leaves the table and the name alone
-  file_.fileName->setText(*chosen);
   initSysButton();
-  // A file that is not read changes nothing and says why.
+  // A file that is not read changes nothing and says why; it does not become what "File Save" writes over.
   std::string why;
   Ui& ui = session_.ui;
-  if (ReadSysParaFile(chosen->toStdString(), session_.sysPara, &why) != FileReading::Read) ui.messageBox(why);
+  if (ReadSysParaFile(chosen->toStdString(), session_.sysPara, &why) == FileReading::Read) {
+    file_.fileName->setText(*chosen);
+  } else {
+    ui.messageBox(why);
+  }
   updateSysButton();
 }
 
@@ -146,6 +151,7 @@ void FrmSysPara::receive() {
   const TransferStatus status = FetchSysPara(session_.link, session_.sysPara);
   operation.finish(ParameterTransferResult(status, tr("System parameters"), true));
   if (status != TransferStatus::Ok) return;
+  session_.sysParaHeldOn = session_.connection.openings();
   initSysButton();
   updateSysButton();
 }
@@ -153,9 +159,20 @@ void FrmSysPara::receive() {
 void FrmSysPara::transmit() {
   if (session_.link.LinkBusy) return;
   HandlerLock lock(session_, fileButtons());
-  Operation operation(session_, tr("System Parameter PC ☞ TEV"), {file_.cancel});
-  operation.finish(
-      ParameterTransferResult(SendSysPara(session_.link, session_.sysPara), tr("System parameters"), false));
+  const int connection = session_.connection.openings();
+  (void)SendNamedParameters(
+      session_,
+      {tr("System Parameter: reading the controller's block first"),
+       tr("System Parameter PC ☞ TEV"),
+       tr("System parameters"),
+       {file_.cancel}},
+      SysParaRefusals(session_.sysPara), session_.sysParaHeldOn == connection,
+      [&] {
+        const TransferStatus status = TakeUnnamedSysPara(session_.link, session_.sysPara);
+        if (status == TransferStatus::Ok) session_.sysParaHeldOn = connection;
+        return status;
+      },
+      [&] { return SendSysPara(session_.link, session_.sysPara); });
 }
 
 void FrmSysPara::closeEvent(QCloseEvent* event) {

@@ -88,8 +88,10 @@ QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, 
   auto* grid = new QGridLayout(box);
   int row = 0;
   for (int i = 0; i < 2; ++i) {
-    grid->addWidget(new QLabel(tr(t.numberLabels[static_cast<std::size_t>(i)]), box), row, 0);
+    auto* label = new QLabel(tr(t.numberLabels[static_cast<std::size_t>(i)]), box);
+    grid->addWidget(label, row, 0);
     frame.numbers[static_cast<std::size_t>(i)] = Box(box, ArrayName(t.numbers, i), "0");
+    label->setBuddy(frame.numbers[static_cast<std::size_t>(i)]);
     grid->addWidget(frame.numbers[static_cast<std::size_t>(i)], row++, 1);
   }
   for (int k = 0; k < positions::kTableAxes; ++k) {
@@ -98,14 +100,17 @@ QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, 
     FitWidthTo(value, kWidestPosition);
     frame.values[static_cast<std::size_t>(k)] = value;
     auto* label = new QLabel(tr(traits_.valueLabels[static_cast<std::size_t>(k)]), box);
+    label->setBuddy(value);
     // The controller has no such axis: its box is greyed out.
     value->setEnabled(k < session_.axes);
     label->setEnabled(k < session_.axes);
     grid->addWidget(label, row, 0);
     grid->addWidget(value, row++, 1);
   }
-  grid->addWidget(new QLabel(tr("File Name"), box), row, 0);
+  auto* fileLabel = new QLabel(tr("File Name"), box);
+  grid->addWidget(fileLabel, row, 0);
   frame.file = Box(box, t.file, "");
+  fileLabel->setBuddy(frame.file);
   ShowPathEnd(frame.file);
   grid->addWidget(frame.file, row++, 1);
   for (std::size_t i = 0; i < t.buttonList.size(); ++i) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "language/listing.h"
+#include "language/scanner.h"
 #include "language/source_check.h"
 #include "link/translation.h"
 
@@ -32,11 +33,13 @@ std::vector<TextFault> ListingMismatches(const language::ProgramStore& received,
     if (line.step >= 0) {
       const language::Record want = received.record(line.step);
       const std::string record = language::RecordWords(want);
-      if (problem != problems.end()) {
+      // A record the listing has no template for is written as its step number alone, or as dashes.
+      const bool listed = language::ClassifyLine(line.listing).kind == language::LineKind::Instruction;
+      if (listed && problem != problems.end()) {
         why = Tr("the controller's record {1} does not compile back: {2}", {record, problem->second});
       } else if (i >= check.lineSteps.size()) {
         why = Tr("the controller's record {1} is never compiled: the compile stops at an earlier line", {record});
-      } else if (!appended) {
+      } else if (!listed || !appended) {
         why = Tr("the controller's record {1} has no source form", {record});
       } else if (got != want) {
         why = Tr("the controller's record {1} compiles back as {2}", {record, language::RecordWords(got)});

@@ -3,6 +3,7 @@
 
 #include "language/compiler.h"
 #include "link/atomic_file.h"
+#include "link/text_lines.h"
 
 namespace zova::programs {
 
@@ -45,8 +46,8 @@ bool CheckAllTransFiles(std::string_view folder, Ui& ui) {
     // Read as the compiler will read it, so a file that passes here does not fail half-way through.
     std::string source;
     std::string error;
-    if (!ReadWholeFile(name, language::kSourceFileMaxBytes, source, error)) {
-      ui.messageBox(error + name);
+    if (!ReadTextFile(name, language::kSourceFileMaxBytes, source, error)) {
+      ui.messageBox(FormatFileFault(name, error));
       return false;
     }
   }

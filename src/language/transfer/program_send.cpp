@@ -1,54 +1,50 @@
 // Transmitting programs: compile the source file, then the program block (answered SYN) and the comment
 // block (answered EOT); an empty program is the single byte 0x00.
 #include <cstdint>
+#include <memory>
+#include <string>
+
+#include "language/source_check.h"
 
 #include "language/transfer/program_files.h"
 #include "language/transfer/program_transfer.h"
 #include "language/transfer/program_wire.h"
 #include "link/commands.h"
+#include "link/atomic_file.h"
 #include "link/link_error.h"
+#include "link/text_lines.h"
 
 namespace zova::programs {
 
 namespace {
 
-// Passes everything on and counts the message boxes: a compile that showed any message is not sent.
-class MessageCountingUi final : public Ui {
- public:
-  explicit MessageCountingUi(Ui& inner) : inner_(inner) {}
-  MessageResult messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
-                           MessageIcon icon) override {
-    ++count;
-    return inner_.messageBox(text, title, buttons, icon);
-  }
-  void setProgressMaximum(std::string_view bar, int index, int maximum) override {
-    inner_.setProgressMaximum(bar, index, maximum);
-  }
-  void setProgressValue(std::string_view bar, int index, int value) override {
-    inner_.setProgressValue(bar, index, value);
-  }
-  void yield() override { inner_.yield(); }
-  bool cancelRequested() override { return inner_.cancelRequested(); }
-
-  int count = 0;
-
- private:
-  Ui& inner_;
-};
-
 constexpr int kWordsPerBlock = language::kImageWords;
 
 }  // namespace
 
-bool ProgramTransfer::compileForSending(Ui& ui, const std::string& name,
-                                        const std::function<bool(language::Compiler&)>& compile) {
-  MessageCountingUi counting(ui);
-  language::Compiler compiler(store_, counting, config_);
-  const bool reachedEnd = compile(compiler);
-  if (!reachedEnd && counting.count == 0 && explainCompileEnds) {
-    ui.messageBox(name + ": " + language::CompileEndProblem(compiler.end()));
+std::string ProgramTransfer::problemText(std::string_view name, int line, std::string_view message) const {
+  if (line <= 0) return std::string(message);
+  if (problemsAsFileLine) return std::string(name) + ":" + std::to_string(line) + ": " + std::string(message);
+  // The window keeps the compiler's own words, which operators know, and says where they belong.
+  return std::string(message) + "\n\n" + Tr("{1}, line {2}", {std::string(name), std::to_string(line)});
+}
+
+bool ProgramTransfer::compileForSending(Ui& ui, language::ProgramStore& store, int program, const std::string& name,
+                                        std::string_view source) {
+  const language::SourceCheck check = language::CheckSource(source, config_, store, program);
+  for (const language::SourceProblem& p : check.problems) ui.messageBox(problemText(name, p.line, p.message));
+  return check.problems.empty();
+}
+
+bool ProgramTransfer::compileFileForSending(Ui& ui, language::ProgramStore& store, int program,
+                                            const std::string& path) {
+  std::string source;
+  std::string error;
+  if (!ReadTextFile(path, language::kSourceFileMaxBytes, source, error)) {
+    ui.messageBox(FormatFileFault(path, error));
+    return false;
   }
-  return reachedEnd && counting.count == 0;
+  return compileForSending(ui, store, program, path, source);
 }
 
 bool ProgramTransfer::singleMayStart(Ui& ui, int program, TransferReport& report) {
@@ -123,6 +119,20 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
   }
   if (report.refused) return report;
 
+  if (all) {
+    // A controller left with some programs new and some old runs a mix nobody wrote: every file must
+    // compile before the first program goes.
+    const auto scratch = std::make_unique<language::ProgramStore>();
+    int failing = 0;
+    for (int n = kFirstProgram; n <= kLastProgram; ++n) {
+      if (!compileFileForSending(ui, *scratch, n, AllModeFileName(TransFolder, n))) ++failing;
+    }
+    if (failing > 0) {
+      ui.messageBox(Tr("nothing was sent: {1} of the 32 programs have problems", {std::to_string(failing)}));
+      report.notCompiled = failing;
+      return report;
+    }
+  }
   const int first = all ? kFirstProgram : TxProgramNo;
   const int last = all ? kLastProgram : TxProgramNo;
   for (int n = first; n <= last; ++n) {
@@ -136,8 +146,8 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
       if (onProgramNumber) onProgramNumber(n);
       path = AllModeFileName(TransFolder, n);
     }
-    if (!compileForSending(ui, path, [&](language::Compiler& c) { return c.compileFile(n, path); })) {
-      // The compiler has said what is wrong; in all mode the operator also learns which program stayed behind.
+    if (!compileFileForSending(ui, store_, n, path)) {
+      // Changed since the first pass: the compiler has said what is wrong, and which program stayed behind.
       if (all) ui.messageBox(Tr(kMsgNotCompiled) + path);
       ++report.notCompiled;
       continue;
@@ -155,8 +165,7 @@ TransferReport ProgramTransfer::SendSource(Link& link, std::string_view source) 
   Ui& ui = link.ui();
   const int n = TxProgramNo;
   if (!singleMayStart(ui, n, report)) return report;
-  if (!compileForSending(ui, Tr("program {1}", {std::to_string(n)}),
-                         [&](language::Compiler& c) { return c.compileSource(n, source); })) {
+  if (!compileForSending(ui, store_, n, Tr("program {1}", {std::to_string(n)}), source)) {
     ++report.notCompiled;
     return report;
   }

@@ -65,9 +65,9 @@ class ProgramTransfer {
   std::string RecvFileName;   // "PC File Name" of the receive frame
   // All mode: called with each program number before its transfer, for the "TEV File #" box.
   std::function<void(int)> onProgramNumber;
-  // A compile that ends without a message of its own (no "[EOF]", a full image) is explained too; the
-  // window leaves it to the operator to see that nothing went.
-  bool explainCompileEnds = false;
+  // How a compile problem names its place: "FILE:LINE: message" (the command line), or the compiler's
+  // message with the file and line below it (the windows).
+  bool problemsAsFileLine = false;
   // When set, each program received whole is handed here instead of being written as a source file: its
   // block as the controller sent it (the 2050-byte program block, or the single 0x00 of an empty program),
   // with the image and comment table unpacked into the store. False counts the program as not saved.
@@ -78,7 +78,8 @@ class ProgramTransfer {
   void ChooseRecvFile(std::string_view chosen);
 
   // Compiles and sends TxProgramNo from TransFileName (single), or programs 0..31 from TransFolder (all).
-  // A program whose compile showed any message is not sent. A failed exchange shows the link error box and
+  // A program whose compile showed any message is not sent; in all mode every file is compiled first and
+  // nothing is sent when any of them has a problem. A failed exchange shows the link error box and
   // all mode goes on with the next program; a handshake that times out shows only its own message and
   // ends the transfer, as the line is dead.
   TransferReport SendPrograms(Link& link, int mode);
@@ -114,9 +115,12 @@ class ProgramTransfer {
   // Discards what arrives until the line has been quiet for `quiet`.
   static void Settle(Link& link, Duration quiet);
 
-  // Compiles through `compile`; true when it reached "[EOF]" without a message. `name` says which source
-  // ended without one.
-  bool compileForSending(Ui& ui, const std::string& name, const std::function<bool(language::Compiler&)>& compile);
+  // Compiles `source` as `program` into `store`, showing each problem with its place; true when there is none.
+  bool compileForSending(Ui& ui, language::ProgramStore& store, int program, const std::string& name,
+                         std::string_view source);
+  // The same for a source file; a file that cannot be read shows the system's reason and the path.
+  bool compileFileForSending(Ui& ui, language::ProgramStore& store, int program, const std::string& path);
+  [[nodiscard]] std::string problemText(std::string_view name, int line, std::string_view message) const;
   // Refuses a single-mode program number outside 0..31 (after a message) and honours a cancel request.
   static bool singleMayStart(Ui& ui, int program, TransferReport& report);
   Outcome sendOne(Link& link, int program);
