@@ -1,5 +1,6 @@
 // Ctrl-C (SIGINT), SIGTERM and SIGHUP (a closed terminal) end a zovactl operation safely: the handler only
-// records the signal, and the operation looks at it between exchanges (through Ui::cancelRequested), stops
+// records the signal, and the operation looks at it between exchanges and in every wait on a silent
+// controller (through Ui::cancelRequested), stops
 // what moves and leaves files old or new. A second signal ends the program at once, except while a
 // firmware download cannot be stopped. SIGPIPE is ignored from then on: a closed standard output ends the
 // operation the same way, when the next write fails. On Windows, Ctrl-C counts as SIGINT and Ctrl-Break, closing the

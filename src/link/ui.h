@@ -34,7 +34,8 @@ class Ui {
   virtual void note(std::string_view /*text*/) {}
 
   // True once the operator has asked to end the running operation (Ctrl-C, a Cancel button). Long
-  // operations look at it between exchanges, never inside one, so the controller is never left mid-frame.
+  // operations look at it between exchanges; inside one, only a wait on a silent controller ends for it
+  // (Link::WaitCancelled), so an answering controller is never left mid-frame.
   virtual bool cancelRequested() { return false; }
 };
 
