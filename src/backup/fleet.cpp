@@ -154,6 +154,9 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
     outcome.result = report.result == Result::Ok        ? FleetResult::Ok
                      : report.result == Result::Refused ? FleetResult::Refused
                                                         : FleetResult::Failed;
+  } else {
+    // The stop cut the opening short (the link check says nothing then): the line was stopped, not dead.
+    outcome.stopped = ui.text().empty() && run.stopRequested && run.stopRequested();
   }
   outcome.message = outcome.stopped && ui.text().empty() ? Tr("stopped before the backup was complete") : ui.text();
   // A controller never backed up leaves no folder of its own behind (remove takes only an empty one).

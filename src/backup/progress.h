@@ -34,6 +34,7 @@ class OverallProgress final : public Ui {
   void setProgressMaximum(std::string_view bar, int index, int maximum) override;
   void setProgressValue(std::string_view bar, int index, int value) override;
   void yield() override { outer_.yield(); }
+  void note(std::string_view text) override { outer_.note(text); }
   bool cancelRequested() override { return !hold_ && outer_.cancelRequested(); }
 
  private:

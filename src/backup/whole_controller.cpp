@@ -30,7 +30,10 @@ constexpr std::size_t kRawMaxBytes = 64 << 10;
 // Parts in the order they travel: the system parameters first, as AXES decides the size of the rest.
 constexpr Part kTravelOrder[] = {Part::Sys, Part::Axis, Part::Loc, Part::Sft, Part::Programs};
 
-Result Stopped(StepResult step) { return step == StepResult::Cancelled ? Result::Cancelled : Result::LinkFailed; }
+// A wait the operator's stop cut short fails its transfer like silence would; it was a stop.
+Result Stopped(const Link& link, StepResult step) {
+  return step == StepResult::Cancelled || link.StoppedByOperator ? Result::Cancelled : Result::LinkFailed;
+}
 
 std::int32_t AxesOf(const Bytes& sys) { return DecodeParameterValue(std::span<const std::uint8_t, 4>(sys.data(), 4)); }
 
@@ -46,7 +49,7 @@ Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAx
         // The transfers answer such a block with DLE and say nothing; a backup must not go on without it.
         ui.messageBox(Tr("a block of the {1} arrived with a wrong checksum", {Tr(PartTitle(part))}));
       }
-      if (step != StepResult::Ok) return Stopped(step);
+      if (step != StepResult::Ok) return Stopped(link, step);
     }
     if (part == Part::Sys && checkAxes) {
       const std::int32_t axes = AxesOf(s.sys);
@@ -258,15 +261,21 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
       fs::remove_all(it->path(), ignored);
     }
   }
-  // Beside the target, so the final rename stays on one file system.
-  TemporaryFolder temp{(parent / TemporaryFolderPrefix(name)).string()};
-  if (std::string error; !MakeTemporaryFolder(temp.path, error)) {
-    temp.path.clear();
-    ui.messageBox(parent.string() + ": " + error);
-    report.result = Result::FileFailed;
-    report.summary.push_back(Tr("no backup was written"));
-    return report;
-  }
+  // Beside the target, so the final rename stays on one file system. It is made once the controller has been
+  // read, which takes minutes: a run killed meanwhile leaves nothing beside the target. A first one, removed
+  // at once, finds a folder that cannot take it before the line is used.
+  auto makeTemporary = [&](TemporaryFolder& temp) {
+    temp.path = (parent / TemporaryFolderPrefix(name)).string();
+    if (std::string error; !MakeTemporaryFolder(temp.path, error)) {
+      temp.path.clear();
+      ui.messageBox(parent.string() + ": " + error);
+      report.result = Result::FileFailed;
+      report.summary.push_back(Tr("no backup was written"));
+      return false;
+    }
+    return true;
+  };
+  if (TemporaryFolder probe; !makeTemporary(probe)) return report;
 
   Snapshot snapshot;
   snapshot.axes = setup.axes;
@@ -291,6 +300,8 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   } else {
     ui.messageBox(error);
   }
+  TemporaryFolder temp;
+  if (summed && !makeTemporary(temp)) return report;
   if (!summed || !WriteFolder(ui, temp, files, target)) {
     report.result = Result::FileFailed;
     report.summary.push_back(Tr("no backup was written"));
@@ -387,8 +398,8 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   }
   progress.holdStop(false);
   if (step != StepResult::Ok) {
-    report.result = Stopped(step);
-    report.summary.push_back(step == StepResult::Cancelled
+    report.result = Stopped(link, step);
+    report.summary.push_back(report.result == Result::Cancelled
                                  ? Tr("stopped at the operator's request; the rest was not sent")
                                  : Tr("ended by a failure; the rest was not sent"));
     return report;

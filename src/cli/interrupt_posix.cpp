@@ -74,6 +74,8 @@ static_assert(SIGHUP == kSignalHangUp && SIGPIPE == kSignalPipe);
 
 int InterruptWatch::received() { return g_received; }
 
+bool InterruptWatch::stoppable() { return g_unstoppable == 0; }
+
 void InterruptWatch::setStoppable(bool stoppable) {
   g_unstoppable = stoppable ? 0 : 1;
   if (!g_watching) return;

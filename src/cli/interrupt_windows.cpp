@@ -59,6 +59,8 @@ InterruptWatch::~InterruptWatch() { ::SetConsoleCtrlHandler(OnControl, FALSE); }
 
 int InterruptWatch::received() { return g_received; }
 
+bool InterruptWatch::stoppable() { return !g_unstoppable; }
+
 void InterruptWatch::setStoppable(bool stoppable) {
   g_unstoppable = !stoppable;
   if (!stoppable && g_received != 0) say(g_cannotStop);

@@ -321,7 +321,7 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
     return status;
   };
   if (!connection.Open(command.linkCheck)) {
-    // A stop while connecting is a stop, not a failed line.
+    // A stop while connecting or during the link check is a stop, not a failed line.
     if (InterruptWatch::received() != 0) return kExitInterrupted;
     return linkFault(stack->traceFault().empty() ? kExitLink : kExitFile);
   }
@@ -329,8 +329,8 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   ctx.connection = &connection;
   ctx.lineSettings = stack->settings();
   int status = linkFault(command.run(ctx, args));
-  // A handshake given up at the operator's request fails the operation like silence would; it was a stop.
-  if (link.HandshakeCancelled && status != kExitOk) status = kExitInterrupted;
+  // A wait given up at the operator's request fails the operation like silence would; it was a stop.
+  if (link.StoppedByOperator && status != kExitOk) status = kExitInterrupted;
   stack->port().close();  // writes what the trace still holds
   if (const std::string fault = stack->traceFault(); !fault.empty()) {
     ui.messageBox(fault);

@@ -16,6 +16,10 @@ enum class ActionResult {
   Cancelled,   // the operator asked to stop: what moved was stopped
 };
 
+// The last exchange found the controller silent, or the operator's stop ended it: the refresh that follows
+// a console action would only wait as long again, and say so a second time.
+inline bool LineGaveUp(const Link& link) { return link.HandshakeTimedOut || link.WaitCancelled; }
+
 // Port closed: error box 1. LinkBusy held elsewhere: return silently. Otherwise runs `body`
 // holding LinkBusy and releases it on every path out.
 template <typename Body>

@@ -37,7 +37,7 @@ ActionResult ManualConsole::SvonClick(int index) {
     const bool ok = RequestWithZeroOperand(link_, code) == RequestStatus::Ok;
     // The amplifiers and the alarm logic need a moment before the outputs tell the truth.
     if (ok && code != cmd::kServoOff) link_.clock().sleepFor(milliseconds(100));
-    (void)status_.ReadIoStatus(kReadOutputs, true);
+    if (!LineGaveUp(link_)) (void)status_.ReadIoStatus(kReadOutputs, true);
     return ok ? ActionResult::Done : ActionResult::LinkFailed;
   });
 }
@@ -47,20 +47,23 @@ ActionResult ManualConsole::ZrClick() {
     DisabledDuring disabled(status_.Controls, Control::ZeroReturn);
     if (RequestWithZeroOperand(link_, cmd::kZeroReturn) != RequestStatus::Ok) {
       // The zero return never started: waiting for its end would only run into the bound.
-      (void)status_.ReadIoStatus(kReadOutputs, true);
+      if (!LineGaveUp(link_)) (void)status_.ReadIoStatus(kReadOutputs, true);
       return ActionResult::LinkFailed;
     }
     const TimePoint deadline = link_.clock().now() + limits.zeroReturn;
     for (;;) {
-      if (!status_.ReadIoStatus(kReadOutputs, false)) return ActionResult::LinkFailed;
-      if (status_.OutputImage.point(7)) break;  // "ZR": the zero return is complete
+      const bool read = status_.ReadIoStatus(kReadOutputs, false);
+      if (read && status_.OutputImage.point(7)) break;  // "ZR": the zero return is complete
       if (link_.ui().cancelRequested()) {
-        // The operator gives up on the homing: the axes must not run on without anyone watching.
+        // The operator gives up on the homing: the axes must not run on without anyone watching, also where
+        // the stop cut the read short.
         RequestStop(link_);
+        if (!read) return ActionResult::LinkFailed;
         link_.clock().sleepFor(kStopSettle);
         const ActionResult rest = waitForRest(allAxes(), Duration::zero());
         return rest == ActionResult::Done ? ActionResult::Cancelled : rest;
       }
+      if (!read) return ActionResult::LinkFailed;
       if (link_.clock().now() >= deadline) {
         link_.ui().messageBox(ZeroReturnTimeoutMessage(limits.zeroReturn));
         return ActionResult::TimedOut;

@@ -21,14 +21,14 @@ bool sendBlockWithChecksum(Link& link, const std::vector<std::uint8_t>& block) {
   std::uint32_t sum = 0;
   link.SendBytes(block, sum);
   if (link.SendChecksum(Link::ChecksumFor(sum))) return true;
-  ShowLinkError(link.ui(), kLinkErrorCommunication);
+  ShowLinkFailure(link);
   return false;
 }
 
 // Handshake and one operand; false after error box 0.
 bool startWithOperand(Link& link, std::uint8_t code, std::int32_t operand) {
   if (link.StartCommand(code) && link.SendOperand(operand)) return true;
-  ShowLinkError(link.ui(), kLinkErrorCommunication);
+  ShowLinkFailure(link);
   return false;
 }
 

@@ -88,7 +88,7 @@ bool StatusMonitor::ReadControllerError() {
 ActionResult StatusMonitor::ControllerErrorClick() {
   return RunGuarded(link_, [&] {
     const bool ok = ReadControllerError();
-    (void)ReadIoStatus(kReadOutputs, true);
+    if (!LineGaveUp(link_)) (void)ReadIoStatus(kReadOutputs, true);
     return ok ? ActionResult::Done : ActionResult::LinkFailed;
   });
 }

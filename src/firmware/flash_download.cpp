@@ -89,7 +89,7 @@ FirmwareDownload::Outcome FirmwareDownload::DownClick() {
   Outcome outcome = Outcome::Success;
   std::uint32_t count = TotalBytes;
   if (!link_.StartCommand(cmd::kFirmwareDownload)) {
-    outcome = link_.HandshakeCancelled ? Outcome::Cancelled : Outcome::HandshakeFailed;
+    outcome = link_.WaitCancelled ? Outcome::Cancelled : Outcome::HandshakeFailed;
   } else {
     display_.setStoppable(false);
     if (!FlashSendByteStxRcvSyn(count)) {

@@ -16,7 +16,7 @@ bool Connection::Open(bool checkLink) {
   BusyGuard busy(link_);
   if (!busy.acquired()) return true;
   if (checkLink && !link_.CheckLink()) {
-    link_.ui().messageBox(Tr(kMsgNotConnected));
+    if (!link_.WaitCancelled) link_.ui().messageBox(Tr(kMsgNotConnected));  // a stop is no news to the operator
     port.close();
     return false;
   }

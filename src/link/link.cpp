@@ -2,13 +2,15 @@
 #include "link/link.h"
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
 namespace zova {
 
 namespace {
 // How often a long exchange lets the user interface breathe when bytes keep coming.
 constexpr auto kYieldInterval = milliseconds(30);
-// How long a cancellable wait blocks before it looks at the operator's request again.
+// How long a wait blocks before it looks at the operator's stop again.
 constexpr auto kCancelCheck = milliseconds(200);
 }  // namespace
 
@@ -52,9 +54,30 @@ bool Link::DataAvailable() {
   return rx.DataAvailable();
 }
 
-bool Link::waitByte(std::uint8_t& out, Duration max, bool cancellable) {
+void Link::noteLongWait(Duration waited, Duration max) {
+  if (waitNoted_ || waited < kWaitNotice) return;
+  waitNoted_ = true;
+  ui_->note(Tr("waiting for the controller on {1} (at most {2} s) …",
+               {port_.name(), std::to_string(std::chrono::ceil<seconds>(max).count())}));
+}
+
+bool Link::cancelWait() {
+  WaitCancelled = true;
+  StoppedByOperator = true;
+  return false;
+}
+
+bool Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
+  const TimePoint start = clock_.now();
   // The bound counts from when our last byte has left: a 31800-byte block takes half a minute at 9600 baud.
-  const TimePoint deadline = clock_.now() + max + port_.transmitTime(unanswered_);
+  const TimePoint sent = start + port_.transmitTime(unanswered_);
+  const TimePoint deadline = sent + max;
+  // A handshake the operator stops while it waits has started nothing at the controller; any other wait
+  // leaves the controller mid-exchange, so it gives an answering controller kStopGrace to finish.
+  const bool stoppedBefore = ui_->cancelRequested();
+  const Duration grace = handshake && !stoppedBefore ? Duration::zero() : Duration(kStopGrace);
+  std::optional<TimePoint> stopAt;
+  if (stoppedBefore) stopAt = std::max(start, sent);
   for (;;) {
     yieldNow();
     if (!rx.DataAvailable()) pump();
@@ -65,11 +88,11 @@ bool Link::waitByte(std::uint8_t& out, Duration max, bool cancellable) {
     }
     TimePoint now = clock_.now();
     if (now >= deadline || !port_.isOpen()) return false;
-    if (cancellable && ui_->cancelRequested()) {
-      HandshakeCancelled = true;
-      return false;
-    }
-    port_.waitReadable(cancellable ? std::min<Duration>(deadline - now, kCancelCheck) : deadline - now);
+    if (!stopAt && ui_->cancelRequested()) stopAt = std::max(now, sent);
+    if (stopAt && now >= *stopAt + grace) return cancelWait();
+    if (handshake) noteLongWait(now - start, max);
+    // Short steps, so that a stop and the notice are seen in time.
+    port_.waitReadable(std::min<Duration>(deadline - now, kCancelCheck));
   }
 }
 
@@ -77,20 +100,18 @@ bool Link::StartCommand(std::uint8_t code) {
   // Bytes left over from an earlier exchange (a reply that came after we gave up, junk after a block)
   // would be taken for this handshake's answers; a new exchange starts from an empty buffer.
   ResetReceive();
-  HandshakeCancelled = false;
-  // An operation that is already stopping still needs its last commands (a jog's stop) to go out.
-  const bool cancellable = !ui_->cancelRequested();
+  WaitCancelled = false;
   SendByte(SOH);
   std::uint8_t answer = 0;
-  HandshakeTimedOut = !waitByte(answer, timeouts.handshake, cancellable);
+  HandshakeTimedOut = !waitByte(answer, timeouts.handshake, true);
   if (!HandshakeTimedOut) {
     // Any byte opens the handshake; only the echo of the code is checked.
     SendByte(code);
-    HandshakeTimedOut = !waitByte(answer, timeouts.handshake, cancellable);
+    HandshakeTimedOut = !waitByte(answer, timeouts.handshake, true);
   }
   if (HandshakeTimedOut) {
     // A stop the operator asked for is no news to them.
-    if (!HandshakeCancelled) ui_->messageBox(Tr(kMsgNotConnected));
+    if (!WaitCancelled) ui_->messageBox(Tr(kMsgNotConnected));
     return false;
   }
   return answer == code;
@@ -177,14 +198,18 @@ bool Link::WaitEot() { return waitAnswer(EOT); }
 bool Link::CheckLink() {
   pump();  // anything already waiting is not the answer to this ENQ
   RxArrived = false;
+  WaitCancelled = false;
   SendByte(ENQ);
-  const TimePoint deadline = clock_.now() + timeouts.linkCheck;
+  const TimePoint start = clock_.now();
+  const TimePoint deadline = start + timeouts.linkCheck;
   for (;;) {
     pump();
     if (RxArrived) break;
     TimePoint now = clock_.now();
     if (now >= deadline || !port_.isOpen()) return false;
-    port_.waitReadable(deadline - now);
+    if (ui_->cancelRequested()) return cancelWait();  // an ENQ leaves nothing open at the controller
+    noteLongWait(now - start, timeouts.linkCheck);
+    port_.waitReadable(std::min<Duration>(deadline - now, kCancelCheck));
   }
   RxArrived = false;
   return RxLast == DC1;

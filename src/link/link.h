@@ -24,6 +24,12 @@ struct LinkTimeouts {
   Duration reply = seconds(5);        // every other wait, per byte
 };
 
+// How long a controller that answers may still take once the operator asked to stop: a wait that has had no
+// byte for this long after the stop ends (Link::WaitCancelled).
+inline constexpr auto kStopGrace = milliseconds(500);
+// How long a handshake or the link check waits before the operator is told what for (Ui::note).
+inline constexpr auto kWaitNotice = seconds(3);
+
 // Largest block the controller may announce (BlockBuffer holds indices 0..5000).
 inline constexpr int kMaxBlockLength = 5001;
 
@@ -53,7 +59,7 @@ class Link {
   std::uint8_t ReadByte();
   // True when a received byte is waiting (pulls what the port holds first).
   bool DataAvailable();
-  // Waits up to `max` for one byte; false on silence or receive overflow.
+  // Waits up to `max` for one byte; false on silence, receive overflow or the operator's stop (see WaitCancelled).
   bool WaitByte(std::uint8_t& out, Duration max) { return waitByte(out, max, false); }
   bool WaitByte(std::uint8_t& out) { return WaitByte(out, timeouts.reply); }
 
@@ -90,10 +96,15 @@ class Link {
 
   // --- state shared by the primitives ---
   bool LinkBusy = false;
-  bool HandshakeTimedOut = false;  // the last StartCommand failed for silence: the line is dead, not confused
-  // The last StartCommand gave up waiting because the operator asked to stop (Ui::cancelRequested) during
-  // it: the wait for a silent controller is the one wait long enough to need it.
-  bool HandshakeCancelled = false;
+  bool HandshakeTimedOut = false;  // the last StartCommand got no answer: the line is dead, not confused
+  // The current exchange (since the last StartCommand or CheckLink) gave up a wait because the operator asked
+  // to stop (Ui::cancelRequested): no fault of the line, so nothing is shown for it. A stop asked for during a
+  // handshake or the link check ends the wait at once; any other wait ends once the controller has been
+  // silent for kStopGrace after the stop and after our bytes have left, so an answering controller still
+  // finishes the exchange (a jog's stop still reads the sensors).
+  bool WaitCancelled = false;
+  // Some exchange on this link was given up so: the operation ended at the operator's request.
+  bool StoppedByOperator = false;
   int RxChecksum = 0;
   int BlockLength = 0;
   std::array<std::uint8_t, kMaxBlockLength> BlockBuffer{};
@@ -105,8 +116,13 @@ class Link {
  private:
   void pump();
   void yieldNow();
-  // `cancellable`: also gives up, within kCancelCheck, once the operator asks to stop.
-  bool waitByte(std::uint8_t& out, Duration max, bool cancellable);
+  // `handshake`: a wait of StartCommand, which a stop asked for during it ends at once, and which tells the
+  // operator what it waits for once it has lasted a few seconds (as the link check does).
+  bool waitByte(std::uint8_t& out, Duration max, bool handshake);
+  // Marks the current exchange as given up at the operator's request; returns false for the wait.
+  bool cancelWait();
+  // Tells the operator, once per link, what a wait of `max` that has lasted `waited` is waiting for.
+  void noteLongWait(Duration waited, Duration max);
   void sendOperandBytes(std::int32_t value);
   bool waitAnswer(std::uint8_t expected);
   bool receiveChecksumThen(std::uint8_t terminator);
@@ -118,6 +134,7 @@ class Link {
   TimePoint lastYield_{};
   // Bytes sent since the controller last spoke: the line may still be carrying them.
   std::size_t unanswered_ = 0;
+  bool waitNoted_ = false;  // the operator was told once what a long handshake waits for
 };
 
 // Holds LinkBusy for one exchange and clears it on every path out.

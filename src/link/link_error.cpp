@@ -1,6 +1,7 @@
 // The link error box.
 #include "link/link_error.h"
 
+#include "link/link.h"
 #include "link/translation.h"
 
 namespace zova {
@@ -20,6 +21,10 @@ MessageResult ShowLinkError(Ui& ui, int code) {
   const std::string_view text = code >= 0 && code < static_cast<int>(table.size()) ? table[code] : std::string_view{};
   // An empty entry stays empty: the catalog's own header sits under the empty text.
   return ui.messageBox(text.empty() ? std::string() : Tr(text), Tr("ERROR"), MessageButtons::OkCancel);
+}
+
+void ShowLinkFailure(Link& link) {
+  if (!link.WaitCancelled) ShowLinkError(link.ui(), kLinkErrorCommunication);
 }
 
 }  // namespace zova

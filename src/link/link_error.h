@@ -9,6 +9,8 @@
 
 namespace zova {
 
+class Link;
+
 inline constexpr int kLinkErrorCommunication = 0;
 inline constexpr int kLinkErrorPortClosed = 1;
 
@@ -17,5 +19,9 @@ const std::array<std::string, 101>& LinkMessage();
 
 // Shows LinkMessage(code); callers ignore the pressed button.
 MessageResult ShowLinkError(Ui& ui, int code);
+
+// Error box 0 after a failed exchange of `link`, unless the operator's stop ended it (Link::WaitCancelled):
+// a stop is no fault of the line.
+void ShowLinkFailure(Link& link);
 
 }  // namespace zova

@@ -27,6 +27,7 @@ std::vector<std::string> RecordingUi::texts() const {
 void RecordingUi::clear() {
   messages.clear();
   progress.clear();
+  notes.clear();
   yields = 0;
 }
 

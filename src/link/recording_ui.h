@@ -35,6 +35,7 @@ class RecordingUi : public Ui {
   }
 
   bool cancelRequested() override { return cancelWhen && cancelWhen(); }
+  void note(std::string_view text) override { notes.emplace_back(text); }
 
   // Message texts only, in order.
   [[nodiscard]] std::vector<std::string> texts() const;
@@ -42,6 +43,7 @@ class RecordingUi : public Ui {
 
   std::vector<RecordedMessage> messages;
   std::vector<RecordedProgress> progress;
+  std::vector<std::string> notes;
   bool recordProgress = true;
   int yields = 0;
   // Runs inside every yield, as a timer tick or a click would.

@@ -9,8 +9,7 @@ namespace zova {
 namespace {
 
 RequestStatus failed(Link& link) {
-  // A handshake the operator stopped is no fault of the line.
-  if (!link.HandshakeCancelled) ShowLinkError(link.ui(), kLinkErrorCommunication);
+  ShowLinkFailure(link);
   return RequestStatus::Failed;
 }
 

@@ -17,6 +17,12 @@ void TerminalUi::clearProgressLine() {
 }
 
 MessageResult TerminalUi::messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) {
+  TerminalUi::note(text);
+  ++messageCount;
+  return MessageResult::Ok;
+}
+
+void TerminalUi::note(std::string_view text) {
   clearProgressLine();
   // A message box breaks lines at a lone CR; a terminal would overwrite the line instead.
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -26,8 +32,6 @@ MessageResult TerminalUi::messageBox(std::string_view text, std::string_view, Me
   }
   std::fputc('\n', err_);
   std::fflush(err_);
-  ++messageCount;
-  return MessageResult::Ok;
 }
 
 void TerminalUi::setProgressMaximum(std::string_view, int, int maximum) {

@@ -15,6 +15,8 @@ class TerminalUi : public Ui {
                            MessageIcon icon) override;
   void setProgressMaximum(std::string_view bar, int index, int maximum) override;
   void setProgressValue(std::string_view bar, int index, int value) override;
+  // A line like a message's, but no report of a failure: it does not count in messageCount.
+  void note(std::string_view text) override;
 
   int messageCount = 0;
 

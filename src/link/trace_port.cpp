@@ -26,7 +26,10 @@ std::string FormatTraceLine(double at, char direction, const std::uint8_t* data,
 }
 
 TracePort::TracePort(Port& inner, std::FILE* out, Clock& clock, std::string fileName)
-    : inner_(inner), out_(out), clock_(clock), start_(clock.now()), fileName_(std::move(fileName)) {}
+    : inner_(inner), out_(out), clock_(clock), start_(clock.now()), fileName_(std::move(fileName)) {
+  // Line by line: a program killed outright (a second Ctrl-C) leaves whole lines, never half of one.
+  std::setvbuf(out_, nullptr, _IOLBF, BUFSIZ);
+}
 
 void TracePort::check(bool written) {
   if (written && std::ferror(out_) == 0) return;

@@ -29,8 +29,13 @@ class Ui {
   // Lets pending repaints and input run; called now and then during long exchanges.
   virtual void yield() {}
 
+  // A passing remark while the operation goes on, such as what a long wait waits for: a line on standard
+  // error on the command line. Windows show their own busy state and ignore it.
+  virtual void note(std::string_view /*text*/) {}
+
   // True once the operator has asked to end the running operation (Ctrl-C, a Cancel button). Long
-  // operations look at it between exchanges, never inside one, so the controller is never left mid-frame.
+  // operations look at it between exchanges; inside one, only a wait on a silent controller ends for it
+  // (Link::WaitCancelled), so an answering controller is never left mid-frame.
   virtual bool cancelRequested() { return false; }
 };
 

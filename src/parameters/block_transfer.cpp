@@ -6,7 +6,7 @@
 namespace zova {
 
 TransferStatus CommunicationFailure(Link& link) {
-  ShowLinkError(link.ui(), kLinkErrorCommunication);
+  ShowLinkFailure(link);
   return TransferStatus::Failed;
 }
 

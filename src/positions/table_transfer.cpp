@@ -69,7 +69,7 @@ bool ValuesTravel(const PositionTable& table, Ui& ui, int axes, const Plan& plan
 }
 
 bool Fail(Link& link) {
-  ShowLinkError(link.ui(), kLinkErrorCommunication);
+  ShowLinkFailure(link);
   return false;
 }
 

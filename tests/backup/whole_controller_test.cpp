@@ -275,11 +275,18 @@ TEST_F(WholeController, CompareListsExactlyWhatChangedOnTheController) {
   EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"compare: 3 differences"});
 }
 
+// A stop between two exchanges, and one while a controller that fell silent (before a handshake's answer, or
+// within a block) is waited for: the backup ends as stopped, with no message of a failure and nothing written.
 TEST_F(WholeController, AStopLeavesNoBackupAndNoHalfSentTable) {
-  sim.ui.cancelWhen = [&] { return sim.controller.commandLog.size() > 100; };
-  EXPECT_EQ(Backup(sim.link, setup, Parts::All(), dir()).result, Result::Cancelled);
-  EXPECT_EQ(filesInDir(), 0);
-  sim.ui.cancelWhen = nullptr;
+  for (long silenceAfter : {-1L, 0L, 300L}) {
+    test::SimRig rig{kAxes};
+    rig.controller.faults.silenceAfter = silenceAfter;
+    const TimePoint start = rig.clock.now();
+    rig.ui.cancelWhen = [&] { return rig.controller.commandLog.size() > 100 || rig.clock.now() - start > seconds(3); };
+    EXPECT_EQ(Backup(rig.link, setup, Parts::All(), dir()).result, Result::Cancelled) << silenceAfter;
+    EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{}) << silenceAfter;
+    EXPECT_EQ(filesInDir(), 0) << silenceAfter;
+  }
   MakeBackup();
 
   test::SimRig rig{kAxes};

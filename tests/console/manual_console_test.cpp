@@ -20,8 +20,9 @@ struct MoveRig : ConsoleRig {
 };
 
 // Every handler that talks to the controller, as the window would call it: on a closed port it shows box 1,
-// on a busy link it returns silently and the holder keeps the link; neither sends anything.
-TEST(ManualConsole, ClosedPortOrBusyLinkSendNothing) {
+// on a busy link it returns silently and the holder keeps the link; neither sends anything. A silent
+// controller is waited for and reported once (no refresh waits again); a stop ends that wait without a word.
+TEST(ManualConsole, ClosedPortBusyLinkOrSilentControllerEndTheActionAtOnce) {
   const struct {
     const char* name;
     ActionResult (*call)(ConsoleRig&);
@@ -36,14 +37,23 @@ TEST(ManualConsole, ClosedPortOrBusyLinkSendNothing) {
       {"positions", [](ConsoleRig& r) { return r.console.PositionsClick(); }},
       {"controller error", [](ConsoleRig& r) { return r.status.ControllerErrorClick(); }},
   };
+  enum State { Closed, Busy, Silent, Stopped };
+  const ActionResult results[] = {ActionResult::PortClosed, ActionResult::Busy, ActionResult::LinkFailed,
+                                  ActionResult::LinkFailed};
+  const std::vector<std::string> texts[] = {{kPortClosed}, {}, {"통신이 연결되지 않았습니다.", "통신이상 발생"}, {}};
   for (const auto& h : handlers) {
-    for (bool busy : {false, true}) {
+    for (State s : {Closed, Busy, Silent, Stopped}) {
       ConsoleRig r;
-      busy ? (void)(r.sim.link.LinkBusy = true) : r.sim.wire.close();
-      EXPECT_EQ(h.call(r), busy ? ActionResult::Busy : ActionResult::PortClosed) << h.name;
-      EXPECT_EQ(r.sim.ui.texts(), busy ? std::vector<std::string>{} : std::vector<std::string>{kPortClosed}) << h.name;
-      EXPECT_EQ(r.sim.wire.text(), "") << h.name;
-      EXPECT_EQ(r.sim.link.LinkBusy, busy) << h.name;
+      s == Closed ? r.sim.wire.close() : (void)(r.sim.link.LinkBusy = s == Busy);
+      r.sim.controller.faults.silenceAfter = 0;
+      const TimePoint start = r.sim.clock.now();
+      const Duration waited = s == Stopped ? seconds(10) : s == Silent ? r.sim.link.timeouts.handshake : seconds(0);
+      r.sim.ui.cancelWhen = [&] { return s == Stopped && r.sim.clock.now() - start >= waited; };
+      EXPECT_EQ(h.call(r), results[s]) << h.name << s;
+      EXPECT_EQ(r.sim.ui.texts(), texts[s]) << h.name << s;
+      EXPECT_EQ(r.sim.wire.text().empty(), s < Silent) << h.name << s;
+      EXPECT_EQ(r.sim.link.LinkBusy, s == Busy) << h.name << s;
+      EXPECT_LT(r.sim.clock.now() - start, waited + seconds(1)) << h.name << s;
     }
   }
 }

@@ -129,7 +129,7 @@ TEST(StatusMonitor, IoCheckSwitchesFramesAndTimer) {
   EXPECT_EQ(std::tuple(r.status.IoCheckOn, r.display.enabledLog.back()), std::tuple(false, "tmrUpStatus off"));
 }
 
-TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputs) {
+TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputsUnlessRefused) {
   ConsoleRig r;
   r.sim.controller.machine.errorCode = 77;
   r.sim.controller.machine.errorValue = 3;
@@ -138,8 +138,11 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputs) {
   EXPECT_EQ(r.sim.ui.messages[0].text, std::string("System Error 07 : PRG3File does not exist\r\n") + kErrorAdvice);
   EXPECT_EQ(std::tuple(r.sim.ui.messages[0].title, r.sim.ui.messages[0].buttons), std::tuple("", MessageButtons::Ok));
   EXPECT_EQ(r.commands(), (std::vector<std::uint8_t>{cmd::kReadError, cmd::kReadOutputs}));
-  ASSERT_TRUE(r.status.LastError.has_value());
-  EXPECT_EQ(r.status.LastError->value, 3);
+  EXPECT_EQ(r.status.LastError.value_or(ErrorReport{}).value, 3);
+  ConsoleRig refused;  // a report whose checksum is wrong is refused (DLE): neither shown nor kept
+  refused.sim.controller.faults.badChecksum = true;
+  EXPECT_EQ(std::tuple(refused.status.ControllerErrorClick(), refused.sim.ui.texts(), refused.status.LastError),
+            std::tuple(ActionResult::LinkFailed, std::vector<std::string>{}, std::nullopt));
 }
 
 TEST(StatusMonitor, ControllerErrorReadsInPlainEnglishKeepingNumberAndValue) {
@@ -155,16 +158,7 @@ TEST(StatusMonitor, ControllerErrorReadsInPlainEnglishKeepingNumberAndValue) {
       {115, 6, "Checksum error 05: axis 6 axis parameters are corrupted"},
       {57, 65535, "Error code 57, error value 65535"},
   };
-  for (const Case& c : cases) {
-    ConsoleRig r;
-    r.sim.controller.machine.errorCode = c.code;
-    r.sim.controller.machine.errorValue = c.value;
-    EXPECT_EQ(r.status.ControllerErrorClick(), ActionResult::Done) << c.code;
-    EXPECT_EQ(r.sim.ui.texts(),
-              std::vector<std::string>{std::string(c.text) +
-                                       "\r\nAfter an error, press ALARM RESET and then remove its cause."})
-        << c.code;
-  }
+  for (const Case& c : cases) EXPECT_EQ(ErrorText(c.code, c.value), c.text) << c.code;
 }
 
 TEST(ErrorText, EveryForm) {

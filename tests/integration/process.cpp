@@ -18,6 +18,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <regex>
 
 extern char** environ;
 
@@ -54,8 +56,10 @@ pid_t spawnServer(const std::string& program, std::vector<std::string> args, pos
   return spawn("/usr/bin/setpriv", args, actions);
 }
 
-// Waits for the child until the deadline; then kills its group and fails the test. Returns the status.
-int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program) {
+// Waits for the child until the deadline, running `each` meanwhile; then kills its group and fails the test.
+// Returns the status.
+int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program,
+               const std::function<void()>& each = {}) {
   int status = 0;
   while (waitpid(pid, &status, WNOHANG) == 0) {
     if (Clock::now() >= deadline) {
@@ -64,6 +68,7 @@ int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program
       ADD_FAILURE() << program << " did not end within its time limit; killed with its process group";
       break;
     }
+    if (each) each();
     usleep(2000);
   }
   return status;
@@ -72,7 +77,7 @@ int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program
 }  // namespace
 
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args, std::chrono::milliseconds limit,
-                     std::optional<SignalAfter> interrupt, bool closedOutput) {
+                     const std::vector<SignalWhen>& interrupts, bool closedOutput) {
   const auto deadline = Clock::now() + limit;
   char outPath[] = "/tmp/zova_outXXXXXX";
   char errPath[] = "/tmp/zova_errXXXXXX";
@@ -87,12 +92,19 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);  // no child waits for input
   RunResult r;
   if (pid_t pid = spawn(program, args, actions); pid > 0) {
-    for (int i = 0; interrupt && i < interrupt->count; ++i) {
-      ::usleep(static_cast<useconds_t>(interrupt->after.count() * 1000));
-      kill(pid, interrupt->signal);
-    }
-    const int status = waitOrKill(pid, deadline, program);
+    std::size_t next = 0;
+    auto signalWhenSeen = [&] {
+      if (next == interrupts.size()) return;
+      const SignalWhen& s = interrupts[next];
+      const std::string stream = s.file.empty() ? errPath : s.file;
+      if (!std::filesystem::exists(stream)) return;
+      if (!s.after.empty() && !std::regex_search(slurp(stream), std::regex(s.after))) return;
+      kill(pid, s.signal);
+      ++next;
+    };
+    const int status = waitOrKill(pid, deadline, program, signalWhenSeen);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    if (next < interrupts.size()) ADD_FAILURE() << program << " ended before it showed " << interrupts[next].after;
   }
   posix_spawn_file_actions_destroy(&actions);
   if (closedOutput) close(pipeFds[1]);

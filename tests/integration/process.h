@@ -18,18 +18,20 @@ struct RunResult {
   std::string err;
 };
 
-// A signal sent to the program once it has run for a while, as an operator's Ctrl-C would be; `count`
-// times, `after` apart.
-struct SignalAfter {
+// A signal sent to the program as an operator's Ctrl-C would be, once the program has shown that it got where
+// the test wants it: once `after` (an ECMAScript pattern; [\s\S]* spans lines) matches in `file` (empty: its
+// standard error). An empty pattern: once `file` exists.
+struct SignalWhen {
   int signal = 0;
-  std::chrono::milliseconds after{};
-  int count = 1;
+  std::string after;
+  std::string file;
 };
 
-// Runs a program to completion with the given arguments, capturing both output streams. With
-// `closedOutput`, standard output is a pipe whose reader has gone, as after `| head`.
+// Runs a program to completion with the given arguments, capturing both output streams, sending `interrupts` in
+// order (the test fails when the program ends before one was sent). With `closedOutput`, standard output is a
+// pipe whose reader has gone, as after `| head`.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                     std::chrono::milliseconds limit = kChildLimit, std::optional<SignalAfter> interrupt = std::nullopt,
+                     std::chrono::milliseconds limit = kChildLimit, const std::vector<SignalWhen>& interrupts = {},
                      bool closedOutput = false);
 
 // zovasim in the background; its device path is read from its first output line.

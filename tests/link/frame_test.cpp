@@ -29,32 +29,50 @@ TEST_F(Scripted, HandshakeAcceptsAnyAnswerToSoh) {
   }
 }
 
-// Each of the two handshake waits has its own hundred seconds, and says so. A stop asked for during a wait
-// ends it within 200 ms without a word; one asked for before (an operation that is stopping and sends its
-// last command) does not shorten it.
-TEST_F(Scripted, HandshakeWaitsEndAfterAHundredSecondsOrAtAStop) {
-  const std::vector<std::string> notConnected{"통신이 연결되지 않았습니다."};
+// Silence ends each handshake wait after its hundred seconds, said once a wait has lasted a few seconds and
+// only once per link. The operator's stop ends a handshake or the link check at once and any other wait after
+// kStopGrace of silence (so a controller that answers still finishes), all without a word.
+TEST_F(Scripted, WaitsEndAtTheirBoundOrSoonAfterAStop) {
+  const std::string notConnected = "통신이 연결되지 않았습니다.";
+  const std::string noted = "script에서 제어기의 응답을 기다리는 중입니다 (최대 100초) …";
+  const std::string checked = "script에서 제어기의 응답을 기다리는 중입니다 (최대 5초) …";
+  auto twice = [](Link& l) { return l.StartCommand(0x1C) || l.StartCommand(0x1C); };
+  auto handshake = [](Link& l) { return l.StartCommand(0x1C); };
+  auto unechoed = [](Link& l) { return l.StartCommand(0x1B); };
+  auto request = [](Link& l) { return l.EndRequest(); };
+  auto check = [](Link& l) { return l.CheckLink(); };
   struct Case {
-    bool answersSoh;
-    std::optional<Duration> stopAt;
+    const char* name;
+    std::function<bool(Link&)> op;
+    std::optional<Duration> stopAt, sohAnswerAt;  // the SOH answered late answers within the grace
     Duration waited;
-    std::vector<std::string> messages;
-  } cases[] = {{false, {}, seconds(100), notConnected},
-               {true, {}, seconds(100), notConnected},
-               {true, seconds(30), seconds(30), {}},
-               {false, Duration::zero(), seconds(100), notConnected}};
+  } cases[] = {{"two silent handshakes", twice, {}, {}, seconds(200)},
+               {"silent link check", check, {}, {}, seconds(5)},
+               {"stop during the echo wait", unechoed, seconds(30), Duration::zero(), seconds(30)},
+               {"stop before a silent handshake", handshake, Duration::zero(), {}, kStopGrace},
+               {"stop before, answered in time", handshake, Duration::zero(), milliseconds(300), milliseconds(300)},
+               {"stop during the wait for SYN", request, seconds(1), {}, seconds(1) + kStopGrace},
+               {"stop during the link check", check, seconds(2), {}, seconds(2)}};
   for (const Case& c : cases) {
-    port.written.clear();
     ui.clear();
-    port.answer(c.answersSoh ? std::map<std::uint8_t, std::uint8_t>{{SOH, 0x06}}
-                             : std::map<std::uint8_t, std::uint8_t>{});
+    Link fresh{port, ui, clock};
     const TimePoint start = clock.now();
     ui.cancelWhen = [&] { return c.stopAt && clock.now() - start >= *c.stopAt; };
-    EXPECT_FALSE(link.StartCommand(0x1C));
-    EXPECT_EQ(Hex(port.written), c.answersSoh ? "01 1C" : "01") << "silent controller never gets the command code";
-    EXPECT_GE(clock.now() - start, c.waited);
-    EXPECT_LE(clock.now() - start, c.waited + milliseconds(200));
-    EXPECT_EQ(std::tuple(link.HandshakeCancelled, ui.texts()), std::tuple(c.messages.empty(), c.messages));
+    port.answer({{0x1C, 0x1C}});  // the echo, where the SOH was answered
+    port.onWait = [&](ScriptedPort& p) {
+      if (c.sohAnswerAt && clock.now() - start >= *c.sohAnswerAt && p.written.back() == SOH) p.queue({0x06});
+    };
+    const bool ok = c.sohAnswerAt > Duration::zero();
+    EXPECT_EQ(c.op(fresh), ok) << c.name;
+    EXPECT_GE(clock.now() - start, c.waited) << c.name;
+    EXPECT_LE(clock.now() - start, c.waited + milliseconds(200)) << c.name;
+    EXPECT_EQ(
+        std::tuple(fresh.WaitCancelled, ui.texts()),
+        std::tuple(c.stopAt && !ok, &c == cases ? std::vector{notConnected, notConnected} : std::vector<std::string>{}))
+        << c.name;
+    EXPECT_EQ(ui.notes,
+              std::vector<std::string>(c.waited >= kWaitNotice ? 1 : 0, c.waited < seconds(6) ? checked : noted))
+        << c.name;
   }
 }
 
@@ -121,11 +139,7 @@ TEST_F(Scripted, EveryWaitAfterTheHandshakeIsBounded) {
       {"SYN after STX", [](Link& l) { return l.EndRequest(); }},
       {"checksum", [](Link& l) { return l.ReceiveChecksum(); }},
       {"length", [](Link& l) { return l.ReceiveLength(); }},
-      {"block bytes",
-       [](Link& l) {
-         std::array<std::uint8_t, 4> out{};
-         return l.ReceiveBlock(out) == BlockStatus::Ok;
-       }},
+      {"block bytes", [](Link& l) { return l.ReceiveBlock(std::span(l.BlockBuffer).first(4)) == BlockStatus::Ok; }},
   };
   for (const Case& c : cases) {
     const TimePoint start = clock.now();
@@ -163,13 +177,6 @@ TEST_F(Scripted, AnswerWaitsAllowForBytesStillOnTheLine) {
   start = clock.now();
   EXPECT_FALSE(link.WaitEot());
   EXPECT_EQ(clock.now() - start, link.timeouts.reply);
-}
-
-// The answer itself is Connection's test; here, how long a silent controller is waited for.
-TEST_F(Scripted, LinkCheckWaitsFiveSecondsForDc1) {
-  const TimePoint start = clock.now();
-  EXPECT_FALSE(link.CheckLink());
-  EXPECT_EQ(clock.now() - start, seconds(5));
 }
 
 TEST_F(Scripted, AFloodLargerThanTheReceiveBufferLosesNoByte) {

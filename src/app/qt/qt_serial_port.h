@@ -20,7 +20,8 @@ class QtSerialPort final : public Port {
   bool open(std::string& error) override;
   void close() override;
   [[nodiscard]] bool isOpen() const override { return port_.isOpen() && !broken_; }
-  [[nodiscard]] std::string name() const override { return port_.portName().toStdString(); }
+  // The device as resolved ("/dev/ttyS0" for COM1), which the operator can look for.
+  [[nodiscard]] std::string name() const override { return device_.toStdString(); }
   bool write(const std::uint8_t* data, std::size_t size) override;
   std::size_t read(std::uint8_t* out, std::size_t max) override;
   void waitReadable(Duration max) override;

@@ -27,7 +27,7 @@ constexpr auto kDrainQuiet = milliseconds(200);
 ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::string* listing) {
   Ui& ui = link.ui();
   auto fail = [&] {
-    ShowLinkError(ui, kLinkErrorCommunication);
+    ShowLinkFailure(link);
     return Outcome::Failed;
   };
   auto finish = [&](std::size_t blockBytes) {

@@ -63,7 +63,7 @@ bool ProgramTransfer::singleMayStart(Ui& ui, int program, TransferReport& report
 ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
   Ui& ui = link.ui();
   auto fail = [&] {
-    ShowLinkError(ui, kLinkErrorCommunication);
+    ShowLinkFailure(link);
     return Outcome::Failed;
   };
   if (!link.StartCommand(cmd::kSendProgram)) return link.HandshakeTimedOut ? Outcome::LineDead : fail();
