@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <functional>
 #include <regex>
 
@@ -159,14 +160,21 @@ sockaddr_in loopback(int port) {
   return a;
 }
 
-// Whether something listens on the port, found without connecting: a connection would open the serial
-// device, which the server then holds a moment after it closed.
+// Whether something listens on the loopback port, read from the kernel's socket table: a connection would
+// open the serial device, and a probing bind would hold the port for a moment and could make the server's
+// own bind fail on a loaded machine.
 bool listening(int port) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  const sockaddr_in a = loopback(port);
-  const bool taken = bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a) != 0 && errno == EADDRINUSE;
-  close(fd);
-  return taken;
+  std::ifstream table("/proc/net/tcp");
+  char wanted[16];
+  std::snprintf(wanted, sizeof wanted, "0100007F:%04X", port);
+  std::string line;
+  while (std::getline(table, line)) {
+    std::istringstream fields(line);
+    std::string slot, local, remote, state;
+    fields >> slot >> local >> remote >> state;
+    if (local == wanted && state == "0A") return true;  // 0A: LISTEN
+  }
+  return false;
 }
 
 }  // namespace
@@ -195,13 +203,16 @@ Ser2net::Ser2net(const std::string& device, bool telnet) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  const std::string log = folder_ + "/log";  // what the server says, for a failure's message
+  posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT, 0600);
   pid_ = spawnServer(program, {"-n", "-u", "-c", folder_ + "/ser2net.yaml", "-P", folder_ + "/pid"}, actions);
   posix_spawn_file_actions_destroy(&actions);
   const auto deadline = Clock::now() + std::chrono::seconds(5);
   while (pid_ > 0 && !listening(port)) {
     if (Clock::now() >= deadline) {
-      ADD_FAILURE() << "ser2net did not listen on port " << port << " within 5 s";
+      std::ostringstream said;
+      said << std::ifstream(log).rdbuf();
+      ADD_FAILURE() << "ser2net did not listen on port " << port << " within 5 s; it said: " << said.str();
       stop();
       break;
     }
