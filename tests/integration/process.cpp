@@ -64,9 +64,20 @@ int waitOrKill(pid_t pid, Clock::time_point deadline, const std::string& program
   int status = 0;
   while (waitpid(pid, &status, WNOHANG) == 0) {
     if (Clock::now() >= deadline) {
+      // Where every thread of a hung child waits, so an intermittent hang can be found from the log.
+      std::string stacks;
+      if (access("/usr/bin/gdb", X_OK) == 0) {
+        const std::string command =
+            "/usr/bin/gdb -batch -p " + std::to_string(pid) + " -ex 'thread apply all bt' 2>&1 | tail -c 20000";
+        if (FILE* gdb = popen(command.c_str(), "r")) {
+          char chunk[4096];
+          for (std::size_t n; (n = fread(chunk, 1, sizeof chunk, gdb)) > 0;) stacks.append(chunk, n);
+          pclose(gdb);
+        }
+      }
       kill(-pid, SIGKILL);
       waitpid(pid, &status, 0);
-      ADD_FAILURE() << program << " did not end within its time limit; killed with its process group";
+      ADD_FAILURE() << program << " did not end within its time limit; killed with its process group\n" << stacks;
       break;
     }
     if (each) each();
