@@ -11,6 +11,7 @@
 #include "link/line_settings.h"
 #include "link/net_socket.h"
 #include "link/network_address.h"
+#include "link/text_lines.h"
 #include "link/translation.h"
 
 namespace zova::backup {
@@ -69,11 +70,6 @@ TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& me
   return {};
 }
 
-std::string Lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  return text;
-}
-
 // What makes two ports one line: a serial device by the file it finally names (a name without '/' is one
 // under /dev, as the serial port opens it), a network endpoint by every address its host leads to, whatever
 // the scheme (so "localhost" and "127.0.0.1" are one, and so are tcp:// and rfc2217:// to one port); a host
@@ -86,7 +82,7 @@ std::vector<std::string> LineKeys(const std::string& port, const EndpointLookup&
   if (IsNetworkPortName(port) && ParseNetworkAddress(port, address, error)) {
     std::vector<std::string> keys = lookup(address.host, address.port);
     if (keys.empty()) {
-      keys.push_back(Lower(address.host) + " " + std::to_string(address.port));
+      keys.push_back(AsciiLower(address.host) + " " + std::to_string(address.port));
     }
     return keys;
   }
@@ -151,7 +147,7 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members, co
     if (member.port.empty()) return {member.line, Tr("controller {1} has no port", {member.name})};
     if (member.axes == 0) return {member.line, Tr("controller {1} has no axes (here or in [defaults])", {member.name})};
     // Folders whose names differ only in case are one folder where the file system ignores case.
-    if (const auto [at, added] = names.emplace(Lower(member.name), static_cast<int>(members.size())); !added) {
+    if (const auto [at, added] = names.emplace(AsciiLower(member.name), static_cast<int>(members.size())); !added) {
       const FleetMember& first = members[static_cast<std::size_t>(at->second)];
       return {member.line,
               first.name == member.name

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "link/text_lines.h"
 #include "link/translation.h"
 
 namespace zova {
@@ -13,12 +14,6 @@ constexpr std::string_view kSeparator = "://";
 
 bool isNameChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_';
-}
-
-std::string lowerCase(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-  return out;
 }
 
 bool isIpv6Char(char c) {
@@ -36,7 +31,7 @@ bool ParseNetworkAddress(std::string_view text, NetworkAddress& out, std::string
     return false;
   };
   const std::size_t sep = text.find(kSeparator);
-  const std::string scheme = sep == std::string_view::npos ? std::string() : lowerCase(text.substr(0, sep));
+  const std::string scheme = sep == std::string_view::npos ? std::string() : AsciiLower(text.substr(0, sep));
   NetworkAddress address;
   if (scheme == "tcp") {
     address.scheme = NetworkScheme::Tcp;

@@ -101,6 +101,12 @@ bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string& co
   return true;
 }
 
+std::string AsciiLower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return out;
+}
+
 std::vector<std::string_view> SplitWords(std::string_view line) {
   std::vector<std::string_view> words;
   std::size_t pos = 0;

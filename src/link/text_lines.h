@@ -29,6 +29,10 @@ std::string TextFormProblem(std::string_view text);
 [[nodiscard]] bool ReadTextFile(const std::string& path, std::size_t maxBytes, std::string& content,
                                 std::string& error);
 
+// `text` with A to Z in lower case and every other byte as it is: names and schemes compared as people
+// read them, the same in every locale.
+std::string AsciiLower(std::string_view text);
+
 // The words of a line: runs of anything but blanks and tabs.
 std::vector<std::string_view> SplitWords(std::string_view line);
 
