@@ -28,17 +28,17 @@ class StatusMonitor {
   bool ReadSensorStatus();
   // Colours the sensor boxes from SensorWord.
   void ShowSensorStatus();
-  // One step of tmrUpStatus.
+  // One step of the status poll.
   void Tick();
-  // cmdIoStatus(index): 0 starts I/O checking, 1 stops it.
+  // 0 starts I/O checking, 1 stops it.
   void IoStatusClick(int index);
   // Command 31, then the error text and the advice in a message box. Callers hold LinkBusy.
   bool ReadControllerError();
   // ReadControllerError under the console guard, then the outputs refreshed.
   ActionResult ControllerErrorClick();
 
-  void SetTimerEnabled(bool enabled) { Controls.set(Control::UpStatusTimer, enabled); }
-  [[nodiscard]] bool TimerEnabled() const { return Controls.enabled(Control::UpStatusTimer); }
+  void SetPolling(bool on) { Offers.setPolling(on); }
+  [[nodiscard]] bool Polling() const { return Offers.polling(); }
 
   Link& link() { return link_; }
   ConsoleDisplay& display() { return display_; }
@@ -51,7 +51,7 @@ class StatusMonitor {
   std::array<std::int16_t, 65> OutputState{};
   std::array<std::uint32_t, 7> SensorWord{};
   std::optional<ErrorReport> LastError;  // the last report read by ReadControllerError
-  ControlStates Controls;
+  Availability Offers;
 
  private:
   Link& link_;
