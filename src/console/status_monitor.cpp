@@ -67,8 +67,7 @@ void StatusMonitor::Tick() {
   }
 }
 
-void StatusMonitor::IoStatusClick(int index) {
-  const bool start = index == 0;
+void StatusMonitor::setIoCheck(bool start) {
   IoCheckOn = start;
   // While checking, the operator can neither switch outputs nor run, zero-return or jog.
   for (Available a :

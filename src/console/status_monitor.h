@@ -30,8 +30,11 @@ class StatusMonitor {
   void ShowSensorStatus();
   // One step of the status poll.
   void Tick();
-  // 0 starts I/O checking, 1 stops it.
-  void IoStatusClick(int index);
+  // I/O checking: the status is polled, and switching outputs, motions and jogs are withdrawn meanwhile.
+  void StartIoCheck() { setIoCheck(true); }
+  void StopIoCheck() { setIoCheck(false); }
+  // cmdIoStatus(index): 0 starts I/O checking, 1 stops it.
+  void IoStatusClick(int index) { index == 0 ? StartIoCheck() : StopIoCheck(); }
   // Command 31, then the error text and the advice in a message box. Callers hold LinkBusy.
   bool ReadControllerError();
   // ReadControllerError under the console guard, then the outputs refreshed.
@@ -54,6 +57,8 @@ class StatusMonitor {
   Availability Offers;
 
  private:
+  void setIoCheck(bool start);
+
   Link& link_;
   ConsoleDisplay& display_;
 };
