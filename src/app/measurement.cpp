@@ -49,7 +49,7 @@ struct Rig {
     main = std::make_unique<FrmMain>(session);
     RegisterScreens(*main);
     main->show();
-    main->openPort(port);
+    main->ports().openPort(port);
     if (options.monitor) monitor = dynamic_cast<FrmLineMonitor*>(main->openLineMonitor());
   }
   ~Rig() { main->close(); }
@@ -90,7 +90,7 @@ int locReceiveAll(const StartOptions& options) {
 int poll(const StartOptions& options, int seconds) {
   Rig rig(options);
   if (!rig.session.port.isOpen() || seconds <= 0) return 1;
-  rig.main->cmdIoStatus[0]->click();
+  rig.main->panel().cmdIoStatus[0]->click();
   QElapsedTimer timer;
   timer.start();
   auto report = [&] {

@@ -59,7 +59,7 @@ int SaveScreenshots(const QString& folder) {
   session.ui.interceptor = [](const RecordedMessage&) { return MessageResult::Ok; };
   FrmMain main(session);
   RegisterScreens(main);
-  main.openSimulator();
+  main.ports().openSimulator();
   // The status bar with a result in it, and the line monitor with one servo-on exchange.
   main.openScreen("mnuLoc");
   for (QWidget* w : QApplication::topLevelWidgets()) {

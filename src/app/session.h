@@ -2,6 +2,7 @@
 // the start-up choices and every subsystem's tables, which outlive the windows that show them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
@@ -54,6 +55,11 @@ struct Session {
   int runningHandlers = 0;  // window handlers still on the stack (HandlerLock)
   // An exchange, or a handler that waits, is under way: no window may close under it.
   [[nodiscard]] bool busy() const { return runningHandlers > 0 || link.LinkBusy; }
+  // Lets the exchange under way (a status poll the menu interrupted) end before the caller takes the line;
+  // every exchange is bounded, so this wait is too.
+  void waitForIdleLine() {
+    while (link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  }
 
   [[nodiscard]] language::LanguageConfig languageConfig() const { return {axes, machineType}; }
 };

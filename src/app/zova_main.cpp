@@ -44,6 +44,6 @@ int main(int argc, char** argv) {
   zova::app::FrmMain main(session);
   zova::app::RegisterScreens(main);
   main.show();
-  main.openAtStart(QString::fromStdString(options.port));
+  main.ports().openAtStart(QString::fromStdString(options.port));
   return QApplication::exec();
 }

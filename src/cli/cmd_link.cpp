@@ -55,12 +55,12 @@ int RunClose(Context& ctx, const Args&) {
 int RunServo(Context& ctx, const Args& args) {
   if (args.size() != 1 || (args[0] != "on" && args[0] != "off")) return usage(ctx, "servo on|off");
   ConsoleSession session(ctx);
-  return ExitFor(session.console.SvonClick(args[0] == "on" ? 0 : 1));
+  return ExitFor(args[0] == "on" ? session.console.ServoOn() : session.console.ServoOff());
 }
 
 int RunAlarmReset(Context& ctx, const Args&) {
   ConsoleSession session(ctx);
-  return ExitFor(session.console.SvonClick(2));
+  return ExitFor(session.console.AlarmReset());
 }
 
 int RunOutputs(Context& ctx, const Args&) { return readImage(ctx, kReadOutputs); }

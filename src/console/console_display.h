@@ -1,35 +1,31 @@
-// What the main window draws from the console's state: check marks, sensor colours, positions, enabled controls.
-// The window implements this interface; tests implement it with a recorder.
+// What the main window draws from the console's state: check marks, sensor colours, positions, what the
+// operator can do at the moment and whether the status is being polled.
+// The window implements this interface and maps each state to its controls; tests implement it with a recorder.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <string>
-#include <string_view>
 
 namespace zova {
 
-// The controls whose enabled state the console operations change, and the poll timer's enabled flag.
-enum class Control {
-  SvonOn,         // cmdSvon(0) "AMP ON"
-  SvonOff,        // cmdSvon(1) "AMP OFF"
-  AlarmReset,     // cmdSvon(2) "ALARM RESET"
-  ZeroReturn,     // cmdZR
-  JogPositive,    // cmdJog(0)
-  JogNegative,    // cmdJog(1)
-  Run,            // cmdRun(0)
-  Stop,           // cmdRun(1)
-  RunReset,       // cmdRun(2)
-  IoCheckStart,   // cmdIoStatus(0)
-  IoOutFrame,     // fraIoOut
-  RunZrFrame,     // fraRunZr
-  JogFrame,       // fraJog
-  UpStatusTimer,  // tmrUpStatus
+// What the console offers the operator at a moment; an action it does not offer cannot be started.
+enum class Available {
+  ServoOn,
+  ServoOff,
+  AlarmReset,
+  ZeroReturn,
+  JogPositive,
+  JogNegative,
+  RunProgram,
+  StopProgram,
+  ResetProgram,
+  IoCheckStart,
+  OutputSwitching,  // the user outputs
+  MotionCommands,   // servo, alarm reset, error read, zero return, running a program, single moves
+  Jogging,
 };
-inline constexpr std::size_t kControlCount = 14;
-
-// The control's object name in the main window ("cmdSvon_0", "fraJog", "tmrUpStatus").
-std::string_view ControlName(Control control);
+inline constexpr std::size_t kAvailableCount = 13;
 
 enum class SensorColour { Window, Red, Green };
 
@@ -37,43 +33,46 @@ class ConsoleDisplay {
  public:
   virtual ~ConsoleDisplay() = default;
 
-  // chkIoInput(point) / chkIoOutput(point). In the window, setting an output box raises its click event.
+  // Input and output `point` (0..63). In the window, setting an output box raises its click event.
   virtual void setInputChecked(int /*point*/, bool /*checked*/) {}
   virtual void setOutputChecked(int /*point*/, bool /*checked*/) {}
-  // txtSensor(box) background: box 3a "POS", 3a+1 "HOME", 3a+2 "NEG" of axis a (0-based).
+  // Sensor `box`: 3a "POS", 3a+1 "HOME", 3a+2 "NEG" of axis a (0-based).
   virtual void setSensorColour(int /*box*/, SensorColour /*colour*/) {}
-  // txtComPos(axis) and txtActPos(axis), already formatted "#0.00".
+  // The command and actual position of `axis`, already formatted "#0.00".
   virtual void setPositionTexts(int /*axis*/, const std::string& /*command*/, const std::string& /*actual*/) {}
   virtual void setAxisSelText(const std::string& /*text*/) {}
-  virtual void setEnabled(Control /*control*/, bool /*enabled*/) {}
+  virtual void setAvailable(Available /*what*/, bool /*available*/) {}
+  // The status poll runs (one exchange a tick) or rests.
+  virtual void setPolling(bool /*on*/) {}
 };
 
-// The enabled flags of the console's controls, mirrored to the display on every change.
-class ControlStates {
+// What the console offers, and whether it polls, mirrored to the display on every change.
+class Availability {
  public:
-  explicit ControlStates(ConsoleDisplay& display);
+  explicit Availability(ConsoleDisplay& display);
 
-  [[nodiscard]] bool enabled(Control control) const { return enabled_[static_cast<std::size_t>(control)]; }
-  void set(Control control, bool enabled);
+  [[nodiscard]] bool available(Available what) const { return available_[static_cast<std::size_t>(what)]; }
+  void set(Available what, bool available);
+  [[nodiscard]] bool polling() const { return polling_; }
+  void setPolling(bool on);
 
  private:
   ConsoleDisplay& display_;
-  std::array<bool, kControlCount> enabled_{};
+  std::array<bool, kAvailableCount> available_{};
+  bool polling_ = false;  // the poll starts at rest; everything else starts usable
 };
 
-// Disables a button for the length of a handler and enables it again on every path out.
-class DisabledDuring {
+// Withdraws an action for the length of its handler and offers it again on every path out.
+class UnavailableDuring {
  public:
-  DisabledDuring(ControlStates& states, Control control) : states_(states), control_(control) {
-    states_.set(control_, false);
-  }
-  ~DisabledDuring() { states_.set(control_, true); }
-  DisabledDuring(const DisabledDuring&) = delete;
-  DisabledDuring& operator=(const DisabledDuring&) = delete;
+  UnavailableDuring(Availability& states, Available what) : states_(states), what_(what) { states_.set(what_, false); }
+  ~UnavailableDuring() { states_.set(what_, true); }
+  UnavailableDuring(const UnavailableDuring&) = delete;
+  UnavailableDuring& operator=(const UnavailableDuring&) = delete;
 
  private:
-  ControlStates& states_;
-  Control control_;
+  Availability& states_;
+  Available what_;
 };
 
 }  // namespace zova

@@ -14,9 +14,6 @@ namespace {
 
 long wholeSeconds(Duration d) { return static_cast<long>(std::chrono::duration_cast<seconds>(d).count()); }
 
-constexpr Control kSvonControls[] = {Control::SvonOn, Control::SvonOff, Control::AlarmReset};
-constexpr std::uint8_t kSvonCodes[] = {cmd::kServoOn, cmd::kServoOff, cmd::kAlarmReset};
-
 }  // namespace
 
 std::string ZeroReturnTimeoutMessage(Duration bound) {
@@ -29,11 +26,17 @@ std::string RestTimeoutMessage(Duration bound) {
 
 ManualConsole::ManualConsole(StatusMonitor& status) : status_(status), link_(status.link()) {}
 
+ActionResult ManualConsole::ServoOn() { return sendServo(cmd::kServoOn, Available::ServoOn); }
+ActionResult ManualConsole::ServoOff() { return sendServo(cmd::kServoOff, Available::ServoOff); }
+ActionResult ManualConsole::AlarmReset() { return sendServo(cmd::kAlarmReset, Available::AlarmReset); }
+
 ActionResult ManualConsole::SvonClick(int index) {
-  if (index < 0 || index > 2) return ActionResult::Refused;
+  return index == 0 ? ServoOn() : index == 1 ? ServoOff() : index == 2 ? AlarmReset() : ActionResult::Refused;
+}
+
+ActionResult ManualConsole::sendServo(std::uint8_t code, Available action) {
   return RunGuarded(link_, [&] {
-    DisabledDuring disabled(status_.Controls, kSvonControls[index]);
-    const std::uint8_t code = kSvonCodes[index];
+    UnavailableDuring unavailable(status_.Offers, action);
     const bool ok = RequestWithZeroOperand(link_, code) == RequestStatus::Ok;
     // The amplifiers and the alarm logic need a moment before the outputs tell the truth.
     if (ok && code != cmd::kServoOff) link_.clock().sleepFor(milliseconds(100));
@@ -42,9 +45,9 @@ ActionResult ManualConsole::SvonClick(int index) {
   });
 }
 
-ActionResult ManualConsole::ZrClick() {
+ActionResult ManualConsole::ZeroReturn() {
   return RunGuarded(link_, [&] {
-    DisabledDuring disabled(status_.Controls, Control::ZeroReturn);
+    UnavailableDuring unavailable(status_.Offers, Available::ZeroReturn);
     if (RequestWithZeroOperand(link_, cmd::kZeroReturn) != RequestStatus::Ok) {
       // The zero return never started: waiting for its end would only run into the bound.
       if (!LineGaveUp(link_)) (void)status_.ReadIoStatus(kReadOutputs, true);
@@ -74,12 +77,13 @@ ActionResult ManualConsole::ZrClick() {
   });
 }
 
-void ManualConsole::AxisSelClick(int index) {
-  if (index == 0) {
-    AxisSel = AxisSel + 1 > status_.Axes ? 1 : AxisSel + 1;
-  } else {
-    AxisSel = AxisSel - 1 < 1 ? 1 : AxisSel - 1;
-  }
+void ManualConsole::NextAxis() {
+  AxisSel = AxisSel + 1 > status_.Axes ? 1 : AxisSel + 1;
+  status_.display().setAxisSelText(std::to_string(AxisSel));
+}
+
+void ManualConsole::PreviousAxis() {
+  AxisSel = AxisSel - 1 < 1 ? 1 : AxisSel - 1;
   status_.display().setAxisSelText(std::to_string(AxisSel));
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -40,23 +41,42 @@ class ManualConsole {
  public:
   explicit ManualConsole(StatusMonitor& status);
 
-  // cmdSvon(index): 0 servo on (23), 1 servo off (24), 2 alarm reset (32); then the outputs are refreshed.
+  // What the operator can do by hand; what talks to the controller runs under the console guard.
+  // Servo on and alarm reset give the drives a moment; each ends with the outputs refreshed.
+  ActionResult ServoOn();
+  ActionResult ServoOff();
+  ActionResult AlarmReset();
+  // Command 22, then wait (bounded) until output 7 "ZR" reports the zero return done.
+  ActionResult ZeroReturn();
+  // Command 39 with speed, axis index and direction bytes. A stop asked for while the start is still being
+  // sent is kept and sent as soon as the start has been answered: a lost stop would leave the axis moving.
+  ActionResult StartJog(bool positive, std::string_view speedText, std::string_view axisText);
+  // CAN, 600 ms, wait (bounded) for the jogged axis to rest, read positions.
+  ActionResult StopJog();
+  // The jog axis: the next wraps to 1 after Axes, the previous stops at 1. No link traffic.
+  void NextAxis();
+  void PreviousAxis();
+  // Runs program `programText`; stops it (CAN) or resets (DLE), each waiting for the axes to rest.
+  ActionResult RunProgram(std::string_view programText);
+  ActionResult StopProgram();
+  ActionResult ResetProgram();
+
+  // The console's buttons by index, as the window numbers them.
+  // cmdSvon(index): 0 servo on (23), 1 servo off (24), 2 alarm reset (32).
   ActionResult SvonClick(int index);
-  // cmdZR: command 22, then wait (bounded) until output 7 "ZR" reports the zero return done.
-  ActionResult ZrClick();
-  // cmdJog(index) pressed: command 39 with speed, axis index and direction bytes.
+  ActionResult ZrClick() { return ZeroReturn(); }
+  // cmdJog(index) pressed and released.
   ActionResult JogPress(int index, std::string_view speedText, std::string_view axisText);
-  // cmdJog(index) released: CAN, 600 ms, wait (bounded) for the jogged axis to rest, read positions.
-  ActionResult JogRelease(int index);
-  // cmdAxisSel(index): 0 "NEXT" wraps to 1 after Axes, 1 "PREV" stops at 1. No link traffic.
-  void AxisSelClick(int index);
+  ActionResult JogRelease(int /*index*/) { return StopJog(); }
+  // cmdAxisSel(index): 0 "NEXT", 1 "PREV".
+  void AxisSelClick(int index) { index == 0 ? NextAxis() : PreviousAxis(); }
+  // cmdRun(index): 0 run, 1 stop, 2 reset.
+  ActionResult RunClick(int index, std::string_view programText);
   // cmdLocSet: command 4 storing CommandPos as location `pointText` (0 to 2500).
   ActionResult LocSetClick(std::string_view pointText);
   // cmdMov: single-line compile of `line`, then command 37 with speed, acceleration and word 1.
   ActionResult MovClick(language::Compiler& compiler, std::string_view line, std::string_view speedText,
                         std::string_view accelText);
-  // cmdRun(index): 0 runs program `programText`, 1 stops (CAN), 2 resets (DLE) and waits for rest.
-  ActionResult RunClick(int index, std::string_view programText);
   // txtRunPrgNo changed: shows the message for a wrong entry and returns the text the box keeps.
   std::string RunPrgNoChanged(std::string_view text);
   // chkIoOutput(index) clicked: system outputs 0..7 get their mark back; 8..63 are switched over.
@@ -78,6 +98,9 @@ class ManualConsole {
   ConsoleLimits limits;
 
  private:
+  ActionResult sendServo(std::uint8_t code, Available action);
+  ActionResult startJog(bool positive, std::string_view speedText, std::string_view axisText);
+  ActionResult endProgram(bool reset);
   // Reads sensor words until every axis in `mask` reports rest; `pause` between reads.
   ActionResult waitForRest(unsigned mask, Duration pause);
   [[nodiscard]] unsigned allAxes() const { return (1u << status_.Axes) - 1u; }
@@ -86,6 +109,9 @@ class ManualConsole {
   StatusMonitor& status_;
   Link& link_;
   int jogAxis_ = 0;  // 0-based axis of the jog in progress
+  bool jogPositive_ = true;
+  bool jogStarting_ = false;  // the start is still being sent (an event loop runs meanwhile)
+  bool stopPending_ = false;  // the stop asked for meanwhile
 };
 
 }  // namespace zova

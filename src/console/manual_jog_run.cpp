@@ -1,5 +1,6 @@
 // Manual operation: jogging one axis, and starting, stopping and resetting a program.
 #include <string>
+#include <utility>
 
 #include "console/console_input.h"
 #include "console/manual_console.h"
@@ -13,10 +14,24 @@ constexpr auto kRestPollPause = milliseconds(100);
 
 ActionResult ManualConsole::JogPress(int index, std::string_view speedText, std::string_view axisText) {
   if (index != kJogPositive && index != kJogNegative) return ActionResult::Refused;
+  return StartJog(index == kJogPositive, speedText, axisText);
+}
+
+ActionResult ManualConsole::StartJog(bool positive, std::string_view speedText, std::string_view axisText) {
+  jogStarting_ = true;
+  const ActionResult started = startJog(positive, speedText, axisText);
+  jogStarting_ = false;
+  // A quick click lets go while the start still waits for the controller: stop the axis now.
+  if (!std::exchange(stopPending_, false)) return started;
+  const ActionResult stopped = StopJog();
+  return started == ActionResult::Done ? stopped : started;
+}
+
+ActionResult ManualConsole::startJog(bool positive, std::string_view speedText, std::string_view axisText) {
   return RunGuarded(link_, [&] {
     if (JogActive == 1) return ActionResult::Busy;
-    const Control button = index == kJogPositive ? Control::JogPositive : Control::JogNegative;
-    DisabledDuring disabled(status_.Controls, button);
+    jogPositive_ = positive;
+    UnavailableDuring unavailable(status_.Offers, positive ? Available::JogPositive : Available::JogNegative);
     // The speed and the axis each travel as one byte: check them before anything is sent.
     const auto speed = ValueInRange(speedText, 0, kMaxJogSpeed);
     if (!speed) {
@@ -28,8 +43,8 @@ ActionResult ManualConsole::JogPress(int index, std::string_view speedText, std:
       link_.ui().messageBox(AxisRangeMessage(status_.Axes));
       return ActionResult::Refused;
     }
-    if (RequestJogStart(link_, static_cast<std::uint8_t>(*speed), static_cast<std::uint8_t>(*axis - 1),
-                        index == kJogPositive) != RequestStatus::Ok) {
+    if (RequestJogStart(link_, static_cast<std::uint8_t>(*speed), static_cast<std::uint8_t>(*axis - 1), positive) !=
+        RequestStatus::Ok) {
       return ActionResult::LinkFailed;
     }
     JogActive = 1;
@@ -38,9 +53,12 @@ ActionResult ManualConsole::JogPress(int index, std::string_view speedText, std:
   });
 }
 
-ActionResult ManualConsole::JogRelease(int index) {
-  const Control button = index == kJogPositive ? Control::JogPositive : Control::JogNegative;
-  DisabledDuring disabled(status_.Controls, button);
+ActionResult ManualConsole::StopJog() {
+  if (jogStarting_) {
+    stopPending_ = true;  // the start holds the line; it sends the stop when it ends
+    return ActionResult::Busy;
+  }
+  UnavailableDuring unavailable(status_.Offers, jogPositive_ ? Available::JogPositive : Available::JogNegative);
   if (JogActive != 1) return ActionResult::Done;  // the press failed or was refused: nothing moves
   JogActive = 0;
   if (!link_.port().isOpen()) return ActionResult::PortClosed;  // nothing can reach the controller now
@@ -55,37 +73,50 @@ ActionResult ManualConsole::JogRelease(int index) {
 }
 
 ActionResult ManualConsole::RunClick(int index, std::string_view programText) {
-  if (index < kRunStart || index > kRunReset) return ActionResult::Refused;
-  return RunGuarded(link_, [&] {
-    ControlStates& controls = status_.Controls;
-    if (index == kRunStart) {
-      const auto program = ValueInRange(programText, 0, kMaxProgram);
-      if (!program) {
-        link_.ui().messageBox(Tr(IsNumeric(programText) ? kMsgProgramRange : kMsgNotNumeric));
-        return ActionResult::Refused;
-      }
-      for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) controls.set(c, false);
-      if (RequestRunProgram(link_, *program) != RequestStatus::Ok) {
-        // The program did not start: nothing is running that a stop would have to end.
-        for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) controls.set(c, true);
-        return ActionResult::LinkFailed;
-      }
-      // RUN, AMP ON and AMP OFF stay disabled until a stop or reset.
-      RunActive = 1;
-      status_.SetTimerEnabled(true);
-      return ActionResult::Done;
-    }
+  return index == kRunStart   ? RunProgram(programText)
+         : index == kRunStop  ? StopProgram()
+         : index == kRunReset ? ResetProgram()
+                              : ActionResult::Refused;
+}
 
-    const Control button = index == kRunStop ? Control::Stop : Control::RunReset;
-    controls.set(button, false);
-    RunActive = 0;
-    controls.set(Control::Run, true);
-    if (index == kRunStop) {
-      RequestStop(link_);
-    } else {
-      RequestReset(link_);
+ActionResult ManualConsole::RunProgram(std::string_view programText) {
+  return RunGuarded(link_, [&] {
+    Availability& offers = status_.Offers;
+    const auto program = ValueInRange(programText, 0, kMaxProgram);
+    if (!program) {
+      link_.ui().messageBox(Tr(IsNumeric(programText) ? kMsgProgramRange : kMsgNotNumeric));
+      return ActionResult::Refused;
     }
-    status_.SetTimerEnabled(false);
+    constexpr Available kHeld[] = {Available::RunProgram, Available::ServoOn, Available::ServoOff};
+    for (Available a : kHeld) offers.set(a, false);
+    if (RequestRunProgram(link_, *program) != RequestStatus::Ok) {
+      // The program did not start: nothing is running that a stop would have to end.
+      for (Available a : kHeld) offers.set(a, true);
+      return ActionResult::LinkFailed;
+    }
+    // Running, servo on and servo off stay withdrawn until a stop or reset.
+    RunActive = 1;
+    status_.SetPolling(true);
+    return ActionResult::Done;
+  });
+}
+
+ActionResult ManualConsole::StopProgram() { return endProgram(false); }
+ActionResult ManualConsole::ResetProgram() { return endProgram(true); }
+
+ActionResult ManualConsole::endProgram(bool reset) {
+  return RunGuarded(link_, [&] {
+    Availability& offers = status_.Offers;
+    const Available button = reset ? Available::ResetProgram : Available::StopProgram;
+    offers.set(button, false);
+    RunActive = 0;
+    offers.set(Available::RunProgram, true);
+    if (reset) {
+      RequestReset(link_);
+    } else {
+      RequestStop(link_);
+    }
+    status_.SetPolling(false);
     link_.clock().sleepFor(kStopSettle);
     const ActionResult rest = waitForRest(allAxes(), kRestPollPause);
     if (rest == ActionResult::Done) {
@@ -93,7 +124,7 @@ ActionResult ManualConsole::RunClick(int index, std::string_view programText) {
       (void)status_.ReadIoStatus(kReadInputs, true);
       status_.ShowSensorStatus();
     }
-    for (Control c : {Control::SvonOn, Control::SvonOff, button}) controls.set(c, true);
+    for (Available a : {Available::ServoOn, Available::ServoOff, button}) offers.set(a, true);
     if (rest != ActionResult::Done) return rest;
     return readAndShowPositions() ? ActionResult::Done : ActionResult::LinkFailed;
   });

@@ -9,7 +9,7 @@
 namespace zova {
 
 StatusMonitor::StatusMonitor(Link& link, ConsoleDisplay& display, int axes)
-    : Axes(axes), Controls(display), link_(link), display_(display) {}
+    : Axes(axes), Offers(display), link_(link), display_(display) {}
 
 bool StatusMonitor::ReadIoStatus(int which, bool show) {
   const bool inputs = which == kReadInputs;
@@ -67,14 +67,14 @@ void StatusMonitor::Tick() {
   }
 }
 
-void StatusMonitor::IoStatusClick(int index) {
-  const bool start = index == 0;
+void StatusMonitor::setIoCheck(bool start) {
   IoCheckOn = start;
   // While checking, the operator can neither switch outputs nor run, zero-return or jog.
-  for (Control c : {Control::IoCheckStart, Control::IoOutFrame, Control::RunZrFrame, Control::JogFrame}) {
-    Controls.set(c, !start);
+  for (Available a :
+       {Available::IoCheckStart, Available::OutputSwitching, Available::MotionCommands, Available::Jogging}) {
+    Offers.set(a, !start);
   }
-  SetTimerEnabled(start);
+  SetPolling(start);
 }
 
 bool StatusMonitor::ReadControllerError() {

@@ -28,17 +28,20 @@ class StatusMonitor {
   bool ReadSensorStatus();
   // Colours the sensor boxes from SensorWord.
   void ShowSensorStatus();
-  // One step of tmrUpStatus.
+  // One step of the status poll.
   void Tick();
+  // I/O checking: the status is polled, and switching outputs, motions and jogs are withdrawn meanwhile.
+  void StartIoCheck() { setIoCheck(true); }
+  void StopIoCheck() { setIoCheck(false); }
   // cmdIoStatus(index): 0 starts I/O checking, 1 stops it.
-  void IoStatusClick(int index);
+  void IoStatusClick(int index) { index == 0 ? StartIoCheck() : StopIoCheck(); }
   // Command 31, then the error text and the advice in a message box. Callers hold LinkBusy.
   bool ReadControllerError();
   // ReadControllerError under the console guard, then the outputs refreshed.
   ActionResult ControllerErrorClick();
 
-  void SetTimerEnabled(bool enabled) { Controls.set(Control::UpStatusTimer, enabled); }
-  [[nodiscard]] bool TimerEnabled() const { return Controls.enabled(Control::UpStatusTimer); }
+  void SetPolling(bool on) { Offers.setPolling(on); }
+  [[nodiscard]] bool Polling() const { return Offers.polling(); }
 
   Link& link() { return link_; }
   ConsoleDisplay& display() { return display_; }
@@ -51,9 +54,11 @@ class StatusMonitor {
   std::array<std::int16_t, 65> OutputState{};
   std::array<std::uint32_t, 7> SensorWord{};
   std::optional<ErrorReport> LastError;  // the last report read by ReadControllerError
-  ControlStates Controls;
+  Availability Offers;
 
  private:
+  void setIoCheck(bool start);
+
   Link& link_;
   ConsoleDisplay& display_;
 };

@@ -33,9 +33,13 @@ class RecordingDisplay final : public ConsoleDisplay {
     positions[axis] = {command, actual};
   }
   void setAxisSelText(const std::string& text) override { axisSel = text; }
-  void setEnabled(Control control, bool enabled) override {
-    enabledLog.push_back(std::string(ControlName(control)) + (enabled ? " on" : " off"));
+  void setAvailable(Available what, bool available) override {
+    static constexpr const char* kNames[kAvailableCount] = {
+        "ServoOn",     "ServoOff",     "AlarmReset",   "ZeroReturn",      "JogPositive",    "JogNegative", "RunProgram",
+        "StopProgram", "ResetProgram", "IoCheckStart", "OutputSwitching", "MotionCommands", "Jogging"};
+    enabledLog.push_back(std::string(kNames[static_cast<std::size_t>(what)]) + (available ? " on" : " off"));
   }
+  void setPolling(bool on) override { enabledLog.push_back(on ? "polling on" : "polling off"); }
 
   std::array<int, 64> input{};
   std::array<int, 64> output{};

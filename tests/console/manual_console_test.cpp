@@ -66,7 +66,7 @@ TEST(ManualConsole, ServoOnPausesThenRefreshesOutputsServoOffDoesNot) {
             "> 01 < 06 > 17 < 17 > 00 00 00 00 02 < 16 > 01 < 06 > 1C < 1C 0C 00 00 00 00 00 00 00 F4 03 > 04");
   EXPECT_GE(r.sim.clock.now() - before, milliseconds(100));
   EXPECT_EQ(r.display.output[2], 1) << "SERVO ON";
-  EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"cmdSvon_0 off", "cmdSvon_0 on"}));
+  EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"ServoOn off", "ServoOn on"}));
 
   const TimePoint offAt = r.sim.clock.now();
   EXPECT_EQ(r.console.SvonClick(1), ActionResult::Done);
@@ -85,11 +85,11 @@ TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
     const char* enabled;  // the last control switched on
   } cases[] = {
       {"servo on", &sim::Faults::wrongEcho, cmd::kServoOn, [](MoveRig& r) { return r.console.SvonClick(0); },
-       "cmdSvon_0 on"},
+       "ServoOn on"},
       {"jog", &sim::Faults::wrongEcho, -1, [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "1"); },
-       "cmdJog_0 on"},
+       "JogPositive on"},
       {"zero return", &sim::Faults::dleForSyn, cmd::kZeroReturn, [](MoveRig& r) { return r.console.ZrClick(); },
-       "cmdZR on"},
+       "ZeroReturn on"},
       {"run", &sim::Faults::dleForSyn, -1, [](MoveRig& r) { return r.console.RunClick(kRunStart, "1"); }, nullptr},
       {"move", &sim::Faults::refuseBlocks, -1,
        [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "50"); }, nullptr},
@@ -106,9 +106,11 @@ TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
     if (std::string(c.name) == "zero return") {
       EXPECT_EQ(r.countOf(cmd::kReadOutputs), 1) << "the refresh, and no polling";
     }
-    EXPECT_EQ(std::tuple(r.console.JogActive, r.console.RunActive, r.status.TimerEnabled()), std::tuple(0, 0, false))
+    EXPECT_EQ(std::tuple(r.console.JogActive, r.console.RunActive, r.status.Polling()), std::tuple(0, 0, false))
         << c.name;
-    for (Control k : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_TRUE(r.status.Controls.enabled(k));
+    for (Available k : {Available::RunProgram, Available::ServoOn, Available::ServoOff}) {
+      EXPECT_TRUE(r.status.Offers.available(k));
+    }
   }
 }
 
@@ -132,7 +134,7 @@ TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), ActionResult::Done);
   EXPECT_EQ(r.sim.wire.text(), "> 01 < 06 > 27 < 27 > 0A 02 00 02 < 16");
   EXPECT_EQ(r.console.JogActive, 1);
-  EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"cmdJog_1 off", "cmdJog_1 on"}));
+  EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"JogNegative off", "JogNegative on"}));
   EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), ActionResult::Busy) << "one jog at a time";
   EXPECT_EQ(r.countOf(cmd::kJogStart), 1);
 
@@ -165,6 +167,23 @@ TEST(ManualConsole, ReleaseWhileAnotherExchangeHoldsTheLinkStillStopsTheAxis) {
   EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Busy);
   EXPECT_EQ(r.sim.wire.text(), "> 18") << "the stop, and nothing that would cut into the other exchange";
   EXPECT_TRUE(r.sim.link.LinkBusy);
+}
+
+// A quick click lets go while the press is still waiting for the controller (the window's event loop runs
+// meanwhile): the release must not be lost, or the axis runs on.
+TEST(ManualConsole, ReleaseDuringThePressStopsTheAxisOnceThePressIsAnswered) {
+  ConsoleRig r;
+  std::vector<ActionResult> released;
+  r.sim.ui.onYield = [&] {
+    if (released.empty()) released.push_back(r.console.JogRelease(kJogPositive));
+  };
+  EXPECT_EQ(r.console.JogPress(kJogPositive, "10", "1"), ActionResult::Done);
+  EXPECT_EQ(released, std::vector<ActionResult>{ActionResult::Busy}) << "nothing can go out during the press";
+  EXPECT_EQ(r.sim.wire.text().substr(0, 46), "> 01 < 06 > 27 < 27 > 0A 00 01 02 < 16 > 18 01");
+  EXPECT_EQ(std::tuple(r.console.JogActive, r.sim.controller.machine.sensorWord(0) & kSensorAtRest,
+                       r.countOf(cmd::kReadActualPositions)),
+            std::tuple(0, kSensorAtRest, 1))
+      << "stopped, at rest, positions shown";
 }
 
 TEST(ManualConsole, AnAxisThatNeverRestsEndsTheWaitAtTheBound) {
@@ -256,19 +275,21 @@ TEST(ManualConsole, ProgramNumberEntry) {
 TEST(ManualConsole, RunStopAndReset) {
   ConsoleRig r(2);
   EXPECT_EQ(r.console.RunClick(kRunStart, "5"), ActionResult::Done);
-  EXPECT_EQ(std::tuple(r.sim.wire.text(), r.console.RunActive, r.status.TimerEnabled()),
+  EXPECT_EQ(std::tuple(r.sim.wire.text(), r.console.RunActive, r.status.Polling()),
             std::tuple("> 01 < 06 > 15 < 15 > 05 00 00 00 02 < 16", 1, true));
-  for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) EXPECT_FALSE(r.status.Controls.enabled(c));
+  for (Available a : {Available::RunProgram, Available::ServoOn, Available::ServoOff}) {
+    EXPECT_FALSE(r.status.Offers.available(a));
+  }
 
   r.sim.clock.advance(seconds(2));
   r.sim.wire.clear();
   EXPECT_EQ(r.console.RunClick(kRunStop, "5"), ActionResult::Done);
   EXPECT_EQ(std::tuple(r.sim.wire.text().substr(0, 4), r.sim.controller.machine.running(), r.display.output[4],
-                       r.console.RunActive, r.status.TimerEnabled()),
+                       r.console.RunActive, r.status.Polling()),
             std::tuple("> 18", false, 0, 0, false))
       << "output 4 (RUN) cleared by the refresh after the stop";
-  for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff, Control::Stop}) {
-    EXPECT_TRUE(r.status.Controls.enabled(c)) << ControlName(c);
+  for (Available a : {Available::RunProgram, Available::ServoOn, Available::ServoOff, Available::StopProgram}) {
+    EXPECT_TRUE(r.status.Offers.available(a)) << static_cast<int>(a);
   }
   EXPECT_EQ(r.console.CommandPos[0], r.sim.controller.machine.commandPosition(0));
   EXPECT_GT(r.console.CommandPos[0], 0);

@@ -117,16 +117,17 @@ TEST(StatusMonitor, ARefreshNeverSendsAnOutputRequest) {
   EXPECT_EQ(r.display.output[63], 1);
 }
 
-TEST(StatusMonitor, IoCheckSwitchesFramesAndTimer) {
+TEST(StatusMonitor, IoCheckWithdrawsActionsAndPolls) {
   ConsoleRig r;
   for (int index : {0, 1}) {
     r.status.IoStatusClick(index);
-    EXPECT_EQ(r.status.TimerEnabled(), index == 0);
-    for (Control c : {Control::IoCheckStart, Control::IoOutFrame, Control::RunZrFrame, Control::JogFrame}) {
-      EXPECT_EQ(r.status.Controls.enabled(c), index == 1) << index << " " << ControlName(c);
+    EXPECT_EQ(r.status.Polling(), index == 0);
+    for (Available a :
+         {Available::IoCheckStart, Available::OutputSwitching, Available::MotionCommands, Available::Jogging}) {
+      EXPECT_EQ(r.status.Offers.available(a), index == 1) << index << " " << static_cast<int>(a);
     }
   }
-  EXPECT_EQ(std::tuple(r.status.IoCheckOn, r.display.enabledLog.back()), std::tuple(false, "tmrUpStatus off"));
+  EXPECT_EQ(std::tuple(r.status.IoCheckOn, r.display.enabledLog.back()), std::tuple(false, "polling off"));
 }
 
 TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputsUnlessRefused) {

@@ -54,35 +54,36 @@ TEST(Console, ServoOutputsIoCheckingAndJog) {
   app::FrmMain& main = *rig.main;
   Do(rig.main.get(), {"cmdIoStatus_0", "cmdSvon_0", "cmdZR", "cmdRun_0"});  // with the port closed
   EXPECT_EQ(rig.taken(), Texts(4, kPortClosed));
-  main.openSimulator();
-  EXPECT_TRUE(main.chkIoOutput[3]->isChecked()) << "READY is shown after the port opened";
+  main.ports().openSimulator();
+  EXPECT_TRUE(main.panel().chkIoOutput[3]->isChecked()) << "READY is shown after the port opened";
   rig.click("cmdSvon_0");
-  EXPECT_TRUE(main.chkIoOutput[2]->isChecked()) << "SERVO ON";
-  main.chkIoOutput[8]->click();  // a system output's mark coming back is the console's own
+  EXPECT_TRUE(main.panel().chkIoOutput[2]->isChecked()) << "SERVO ON";
+  main.panel().chkIoOutput[8]->click();  // a system output's mark coming back is the console's own
   Settle();
-  EXPECT_TRUE(Controller(rig).machine.output(8) && main.chkIoOutput[8]->isChecked());
+  EXPECT_TRUE(Controller(rig).machine.output(8) && main.panel().chkIoOutput[8]->isChecked());
 
-  QTest::mousePress(main.cmdJog[0], Qt::LeftButton);
+  QTest::mousePress(main.panel().cmdJog[0], Qt::LeftButton);
   sim::Machine& machine = Controller(rig).machine;
   // Let go once the controller has the axis moving, however long the press's exchange took.
   EXPECT_TRUE(QTest::qWaitFor(
       [&] {
         machine.update(systemClock().now());
-        return main.console().JogActive == 1 && machine.commandPosition(0) > 0;
+        return main.panel().console().JogActive == 1 && machine.commandPosition(0) > 0;
       },
       20000));
-  QTest::mouseRelease(main.cmdJog[0], Qt::LeftButton);
+  QTest::mouseRelease(main.panel().cmdJog[0], Qt::LeftButton);
   Settle();
-  EXPECT_TRUE(main.console().JogActive == 0 && main.txtComPos[0]->text().toDouble() > 0.0) << "stopped, having moved";
+  EXPECT_TRUE(main.panel().console().JogActive == 0 && main.panel().txtComPos[0]->text().toDouble() > 0.0)
+      << "stopped, having moved";
 
   rig.click("cmdIoStatus_0");
-  EXPECT_TRUE(main.tmrUpStatus->isActive() && !main.fraIoOut->isEnabled() && !main.fraJog->isEnabled() &&
-              !main.fraRunZr->isEnabled());
+  EXPECT_TRUE(main.panel().tmrUpStatus->isActive() && !main.panel().fraIoOut->isEnabled() &&
+              !main.panel().fraJog->isEnabled() && !main.panel().fraRunZr->isEnabled());
   Controller(rig).machine.setInput(63, true);
-  for (int i = 0; i < 3; ++i) main.status().Tick();
-  EXPECT_TRUE(main.chkIoInput[63]->isChecked());
+  for (int i = 0; i < 3; ++i) main.panel().status().Tick();
+  EXPECT_TRUE(main.panel().chkIoInput[63]->isChecked());
   rig.click("cmdIoStatus_1");
-  EXPECT_TRUE(main.fraIoOut->isEnabled() && !main.tmrUpStatus->isActive());
+  EXPECT_TRUE(main.panel().fraIoOut->isEnabled() && !main.panel().tmrUpStatus->isActive());
 }
 
 // A dialog that picks a file to read has an "Open" button, one that picks a file to write "Save";
@@ -149,7 +150,7 @@ TEST(MainWindow, StoredSettingsAreAppliedOnceAtLoad) {
   {
     MainRig rig;
     rig.session.connection.onOpened = nullptr;  // the output refresh would need a whole controller
-    rig.main->openPort(QString::fromStdString(device));
+    rig.main->ports().openPort(QString::fromStdString(device));
     ASSERT_TRUE(rig.session.port.isOpen()) << testing::PrintToString(rig.messages);
     termios line{};
     const int fd = open(device.c_str(), O_RDWR | O_NOCTTY);
@@ -224,7 +225,7 @@ TEST(StatusBarAndCancel, FollowATransferACancelledOneAndAFailure) {
     rig.session.activity.setResult(written);
     EXPECT_EQ(status("lblStatusResult"), written[0] == 'n' ? "No backup" : written);
   }
-  rig.main->openSimulator();
+  rig.main->ports().openSimulator();
   EXPECT_EQ(Shown(main, {"lblStatusPort", "lblStatusLink"}), "Simulator Connected");
   QPointer<QWidget> w = OpenScreen(rig, "mnuLoc", "frmLoc");
   QString during;
@@ -322,7 +323,7 @@ TEST(RememberedPort, IsOfferedCheckedAndOpenedAtTheNextStart) {
   auto* last = Find<QAction>(second.main.get(), "mnuCommPortLast");
   EXPECT_EQ(std::tuple(last->isVisible(), last->text().remove('&'), Text(second.main.get(), "lblStatusPort")),
             std::tuple(true, QString("Open Last Port: Simulator"), QString("Simulator")));
-  second.main->openAtStart(QString());
+  second.main->ports().openAtStart(QString());
   Settle();
   EXPECT_TRUE(second.session.port.isOpen() && last->isChecked());
   store.remove("Desktop");
@@ -333,11 +334,12 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   MainRig rig(3);
   app::FrmMain& main = *rig.main;
   auto enabled = [&main](int sensor, int axis) {  // a sensor row and an axis's position box
-    return std::pair(main.txtSensor[sensor]->isEnabled(), main.txtComPos[axis]->isEnabled());
+    return std::pair(main.panel().txtSensor[sensor]->isEnabled(), main.panel().txtComPos[axis]->isEnabled());
   };
   EXPECT_EQ(std::tuple(enabled(8, 2), enabled(9, 3)), std::tuple(std::pair(true, true), std::pair(false, false)));
-  EXPECT_GT(main.txtComPos[0]->width(), main.txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
-  main.openSimulator();
+  EXPECT_GT(main.panel().txtComPos[0]->width(),
+            main.panel().txtComPos[0]->fontMetrics().horizontalAdvance(app::kWidestPosition));
+  main.ports().openSimulator();
   QPointer<QWidget> loc = OpenScreen(rig, "mnuLoc", "frmLoc");
   EXPECT_FALSE(Find(loc, "txtTransLocVal_3")->isEnabled());
   const QString path = "/home/operator/" + QString(80, 'd') + "/ZOVALOC.dat";
@@ -363,10 +365,10 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   Click(sys, "cmdRcv");  // AXES 5 comes with the system parameters
   CloseScreen(sys);
   EXPECT_EQ(std::tuple(enabled(12, 4), enabled(15, 5)), std::tuple(std::pair(true, true), std::pair(false, false)));
-  main.setPositionTexts(0, "1.00", "2.00");
-  main.setSensorColour(0, SensorColour::Red);
-  main.closePort();
-  EXPECT_EQ(main.txtComPos[0]->text() + main.txtSensor[0]->styleSheet(), "");
+  main.panel().setPositionTexts(0, "1.00", "2.00");
+  main.panel().setSensorColour(0, SensorColour::Red);
+  main.ports().closePort();
+  EXPECT_EQ(main.panel().txtComPos[0]->text() + main.panel().txtSensor[0]->styleSheet(), "");
 }
 
 QString Summary(QWidget* w) { return Find<QPlainTextEdit>(w, "txtSummary")->toPlainText(); }

@@ -68,7 +68,7 @@ TEST_F(Editor, MarksEachProblemWithTheCompilersMessageAndDropsAFixedOne) {
 // The listing a fetch shows is the program transfer's (that it compiles back, the language tests prove); here the
 // editor sends a program and fetches it back.
 TEST_F(Editor, SendIsRefusedWhileProblemsRemainOrTheLineIsBusyAndAFetchBringsItBack) {
-  rig.main->openSimulator();
+  rig.main->ports().openSimulator();
   const auto& sent = Controller(rig).programs.programs[7].block;
   Find<QSpinBox>(w, "txtProgramNo")->setValue(7);
   w->editor()->setPlainText("MVE P9999 ;첫 점\nGOTO 5\n[EOF]\n");

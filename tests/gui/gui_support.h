@@ -136,7 +136,7 @@ struct MainRig {
     main = std::make_unique<app::FrmMain>(session);
     app::RegisterScreens(*main);
     main->show();
-    if (simulator) main->openSimulator();
+    if (simulator) main->ports().openSimulator();
   }
   ~MainRig() {
     EXPECT_EQ(messages, Texts{}) << "shown, and no check took them";

@@ -172,7 +172,7 @@ void FrmBackup::run() {
   }
   HandlerLock running(session_, {});
   // A poll exchange the menu interrupted ends first.
-  while (session_.link.LinkBusy) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  session_.waitForIdleLine();
   const std::string folder = folder_.toStdString();
   // Said where the operator looks, also when closing the window asked for the stop.
   const QMetaObject::Connection stopShown = connect(&session_.activity, &Activity::stopRequested, this, [this] {

@@ -14,7 +14,8 @@ void RegisterScreens(FrmMain& main) {
   main.setScreenFactory("mnuLoc", MakeFrmLoc);
   main.setScreenFactory("mnuSft", MakeFrmSft);
   main.setScreenFactory("mnuSysPara", MakeFrmNsyspara);
-  main.setScreenFactory("mnuAxisPara", MakeFrmNaxpara);
+  // The axis screen fetches nothing itself, but must not start inside a poll exchange.
+  main.setScreenFactory("mnuAxisPara", MakeFrmNaxpara, ScreenStart::OnIdleLine);
   main.setScreenFactory("mnuDownload", MakeFrmDownload);
   main.setScreenFactory("mnuEditor", MakeFrmEditor);
   main.setScreenFactory("mnuBackup", MakeFrmBackup);
