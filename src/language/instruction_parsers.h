@@ -1,4 +1,4 @@
-// The instruction parsers of the compiler, one per family, and the table that picks the family of a mnemonic.
+// The instruction parsers of the compiler and what they share.
 #pragma once
 
 #include <optional>
@@ -49,19 +49,54 @@ using Parser = Parsed (*)(const ParseInput&);
 // False when an operand begins with a character none of its forms begins with.
 [[nodiscard]] bool OperandsTakeTheirForms(const ParseInput& in);
 
-// Family parsers.
+// The parsers of the instructions; the instruction set names which parser reads which instruction.
+// parse_single_operand.cpp
 Parsed ParseNoOperand(const ParseInput& in);
-Parsed ParseSingleOperand(const ParseInput& in);
-Parsed ParseOperandPair(const ParseInput& in);
-Parsed ParseComparison(const ParseInput& in);
+Parsed ParseEndOfProgram(const ParseInput& in);
+Parsed ParseLocation(const ParseInput& in);
+Parsed ParseShift(const ParseInput& in);
+Parsed ParseLevel(const ParseInput& in);
+Parsed ParseGoto(const ParseInput& in);
+Parsed ParseValue24(const ParseInput& in);
+Parsed ParseHome(const ParseInput& in);
+Parsed ParseCall(const ParseInput& in);
+Parsed ParseOnOff(const ParseInput& in);
+Parsed ParseSigb(const ParseInput& in);
+Parsed ParseWait(const ParseInput& in);
+Parsed ParseStep(const ParseInput& in);
+Parsed ParseLabel(const ParseInput& in);
+Parsed ParseHomeToLocation(const ParseInput& in);
+Parsed ParseCclr(const ParseInput& in);
+// parse_operand_pair.cpp
+Parsed ParseJmp(const ParseInput& in);
+Parsed ParseSigi(const ParseInput& in);
+Parsed ParseSigo(const ParseInput& in);
+Parsed ParseJb(const ParseInput& in);
+Parsed ParseTms(const ParseInput& in);
+Parsed ParsePwr(const ParseInput& in);
+Parsed ParseRun(const ParseInput& in);
+Parsed ParseAxisValue(const ParseInput& in);
+Parsed ParseSpd(const ParseInput& in);
+Parsed ParseSave(const ParseInput& in);
+Parsed ParseInt(const ParseInput& in);
+// parse_motion_pair.cpp
+Parsed ParseMva(const ParseInput& in);
+Parsed ParseArc(const ParseInput& in);
+Parsed ParseTwoLocations(const ParseInput& in);
+Parsed ParsePlaceWithSignal(const ParseInput& in);
+Parsed ParsePallet(const ParseInput& in);
+Parsed ParseWithAxisMask(const ParseInput& in);
+// parse_arithmetic.cpp
+Parsed ParseIntegerArithmetic(const ParseInput& in);
+Parsed ParseFArithmetic(const ParseInput& in);
+// parse_comparison.cpp
+Parsed ParseIf(const ParseInput& in);
+Parsed ParseSar(const ParseInput& in);
+// parse_register_forms.cpp
 Parsed ParseRegisterTriple(const ParseInput& in);
 Parsed ParsePlcTransfer(const ParseInput& in);
 Parsed ParseFSet(const ParseInput& in);
 Parsed ParseOffset(const ParseInput& in);
-
-// Parsers of the operand-pair family, split by kind of operand.
-Parsed ParseMotionPair(const ParseInput& in);      // 3..6, 8..15
-Parsed ParseArithmeticPair(const ParseInput& in);  // 145..148, 151..156, 177, 191
 
 // The parser of a mnemonic number, or nullptr for numbers without an instruction.
 [[nodiscard]] Parser ParserFor(int opcode);

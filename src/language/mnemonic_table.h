@@ -1,4 +1,5 @@
-// The mnemonic table of the robot language: the number of an entry is the instruction's opcode.
+// The mnemonic table of the robot language, derived from the instruction set: the number of an entry is the
+// instruction's opcode.
 #pragma once
 
 #include <array>
@@ -11,7 +12,7 @@ inline constexpr int kMnemonicCount = 210;
 inline constexpr int kNoMnemonic = 209;
 inline constexpr std::string_view kFillerMnemonic = "NoOperationFUNCZova";
 
-// Opcodes the compiler and the listing refer to by name.
+// Opcodes by name, as the instruction set and the parsers refer to them.
 namespace op {
 inline constexpr int NOP = 0, MVE = 1, MVS = 2, MVA = 3, MVC = 4, CIR = 5, ARC = 6, SFT = 7, MVF = 8, MVB = 9, SFF = 10,
                      SFB = 11, PMV = 12, PMS = 13, DRP = 14, DRS = 15, SPL = 16, UP = 17, MVL = 18, VMP = 19, VMN = 20,
@@ -30,7 +31,7 @@ inline constexpr int SET = 177, L = 178, INT = 179, HERC = 180, HERA = 181, CCLR
 inline constexpr int END_OF_PROGRAM = 208;
 }  // namespace op
 
-// The 210 entries, built once.
+// The 210 entries.
 const std::array<std::string_view, kMnemonicCount>& MnemonicTable();
 
 // The entry text of an opcode ("" outside 0..209).

@@ -11,6 +11,8 @@ std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
 
 bool IsFRegister(std::string_view t) { return CharAt(t, 1) == 'F' && IsDigitChar(CharAt(t, 2)); }
 
+}  // namespace
+
 Parsed ParseIntegerArithmetic(const ParseInput& in) {
   const bool setl = in.opcode == op::SETL;
   const std::string_view destination = in.token(2);
@@ -72,13 +74,6 @@ Parsed ParseFArithmetic(const ParseInput& in) {
     return Reject(Tr("MAX_FREG_LMT_OVER"));
   }
   return Accept(Encode(in.opcode, mode, U(a), U(b)));
-}
-
-}  // namespace
-
-Parsed ParseArithmeticPair(const ParseInput& in) {
-  if (in.opcode == op::ADF || in.opcode == op::SUF || in.opcode == op::MUF) return ParseFArithmetic(in);
-  return ParseIntegerArithmetic(in);
 }
 
 }  // namespace zova::language

@@ -2,7 +2,6 @@
 #include <optional>
 
 #include "language/instruction_parsers.h"
-#include "language/mnemonic_table.h"
 #include "language/number_readers.h"
 
 namespace zova::language {
@@ -18,6 +17,8 @@ std::optional<int> ComparisonMode(std::string_view t) {
   if (t == "!") return 0xC0;
   return std::nullopt;
 }
+
+}  // namespace
 
 Parsed ParseIf(const ParseInput& in) {
   const std::string_view first = in.token(2);
@@ -67,13 +68,6 @@ Parsed ParseSar(const ParseInput& in) {
   const std::int64_t count = DecimalRead(in.token(4));
   if (!InRange(count, 1, 100)) return Reject(Tr("SAR-MAX_SAR_LMT_OVER"));
   return Accept(Encode(in.opcode, negative ? 0x80 : 0x00, U(reg), U(pattern), U(count)));
-}
-
-}  // namespace
-
-Parsed ParseComparison(const ParseInput& in) {
-  if (in.opcode == op::SAR) return ParseSar(in);
-  return ParseIf(in);
 }
 
 }  // namespace zova::language

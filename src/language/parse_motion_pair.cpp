@@ -64,6 +64,8 @@ std::optional<Operand> ReadValue(std::string_view t, const Modes& modes, std::in
   return Operand{n, modes.direct};
 }
 
+}  // namespace
+
 Parsed ParseMva(const ParseInput& in) {
   std::string message;
   const auto place =
@@ -149,30 +151,6 @@ Parsed ParseWithAxisMask(const ParseInput& in) {
   }
   if (!InRange(mask, 1, 63)) return Reject(Tr("DRP/DRS-MAX_AXIS_LMT_OVER"));
   return Accept(Encode(in.opcode, mode, U(n), U(mask)));
-}
-
-}  // namespace
-
-Parsed ParseMotionPair(const ParseInput& in) {
-  switch (in.opcode) {
-    case op::MVA:
-      return ParseMva(in);
-    case op::ARC:
-      return ParseArc(in);
-    case op::MVC:
-    case op::CIR:
-      return ParseTwoLocations(in);
-    case op::MVF:
-    case op::MVB:
-    case op::SFF:
-    case op::SFB:
-      return ParsePlaceWithSignal(in);
-    case op::PMV:
-    case op::PMS:
-      return ParsePallet(in);
-    default:
-      return ParseWithAxisMask(in);
-  }
 }
 
 }  // namespace zova::language

@@ -11,6 +11,8 @@ namespace {
 std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
 std::int64_t Magnitude(std::int64_t v) { return v < 0 ? -v : v; }
 
+}  // namespace
+
 Parsed ParseJmp(const ParseInput& in) {
   const std::int64_t label = DecimalRead(in.token(2));
   if (label > 50) return Reject(Tr("JMP-MAX_LABEL_LMT_OVER"));
@@ -157,54 +159,6 @@ Parsed ParseInt(const ParseInput& in) {
     default:
       if (t != "OFF") return Reject(SyntaxError(in.opcode));
       return Accept(Encode(in.opcode, 0x00, U(number), 0));
-  }
-}
-
-}  // namespace
-
-Parsed ParseOperandPair(const ParseInput& in) {
-  switch (in.opcode) {
-    case op::JMP:
-      return ParseJmp(in);
-    case op::SIGI:
-      return ParseSigi(in);
-    case op::SIGO:
-      return ParseSigo(in);
-    case op::JB:
-      return ParseJb(in);
-    case op::TMS:
-      return ParseTms(in);
-    case op::PWR:
-      return ParsePwr(in);
-    case op::RUN:
-      return ParseRun(in);
-    case op::ACC:
-    case op::DCC:
-    case op::VEL:
-      return ParseAxisValue(in);
-    case op::SPD:
-      return ParseSpd(in);
-    case op::SAVA:
-    case op::SAVS:
-    case op::SAVL:
-      return ParseSave(in);
-    case op::INT:
-      return ParseInt(in);
-    case op::ADD:
-    case op::SUB:
-    case op::OR:
-    case op::AND:
-    case op::MUL:
-    case op::ADF:
-    case op::SUF:
-    case op::MUF:
-    case op::ROL:
-    case op::ROR:
-    case op::SET:
-    case op::SETL:
-      return ParseArithmeticPair(in);
-    default:
-      return ParseMotionPair(in);
   }
 }
 

@@ -10,6 +10,23 @@ namespace {
 
 std::uint32_t U(std::int64_t v) { return static_cast<std::uint32_t>(v); }
 
+// SIGB, WAIT: a signal number whose "-" selects the off condition.
+Parsed ParseSignedSignal(const ParseInput& in, std::int64_t highest, const char* message) {
+  const std::int64_t n = SignedRead(in.token(2));
+  const std::int64_t magnitude = n < 0 ? -n : n;
+  if (!InRange(magnitude, 1, highest)) return Reject(Tr(message));
+  return Accept(Encode(in.opcode, n < 0 ? 0x01 : 0x00, U(magnitude)));
+}
+
+// A plain decimal operand with one range.
+Parsed ParseBounded(const ParseInput& in, std::int64_t low, std::int64_t high, const char* message, int mode = 0) {
+  const std::int64_t n = DecimalRead(in.token(2));
+  if (!InRange(n, low, high)) return Reject(Tr(message));
+  return Accept(Encode(in.opcode, mode, U(n)));
+}
+
+}  // namespace
+
 // MVE, MVS, UP, MVL: P12 direct, P(R12) and P(*12) through a register.
 Parsed ParseLocation(const ParseInput& in) {
   const std::string_view t = in.token(2);
@@ -80,87 +97,51 @@ Parsed ParseHomeToLocation(const ParseInput& in) {
   return Accept(Encode(in.opcode, CharAt(t, 3) == '*' ? 0x20 : 0x00, U(n)));
 }
 
-// SIGB, WAIT: a signal number whose "-" selects the off condition.
-Parsed ParseSignedSignal(const ParseInput& in, std::int64_t highest, const char* message) {
-  const std::int64_t n = SignedRead(in.token(2));
-  const std::int64_t magnitude = n < 0 ? -n : n;
-  if (!InRange(magnitude, 1, highest)) return Reject(Tr(message));
-  return Accept(Encode(in.opcode, n < 0 ? 0x01 : 0x00, U(magnitude)));
+Parsed ParseNoOperand(const ParseInput& in) { return Accept(Encode(in.opcode, 0, 0)); }
+
+Parsed ParseEndOfProgram(const ParseInput&) { return Accept(kEndRecord); }
+
+Parsed ParseGoto(const ParseInput& in) {
+  if (CharAt(in.token(2), 1) != 'L') return Reject(Tr("GOT sysntex error"));
+  return ParseBounded(in, 0, 50, TrMark("LEVEL 번호가 큼"));
 }
 
-// A plain decimal operand with one range.
-Parsed ParseBounded(const ParseInput& in, std::int64_t low, std::int64_t high, const char* message, int mode = 0) {
+// DLY, INP: a 24-bit value.
+Parsed ParseValue24(const ParseInput& in) {
   const std::int64_t n = DecimalRead(in.token(2));
-  if (!InRange(n, low, high)) return Reject(Tr(message));
-  return Accept(Encode(in.opcode, mode, U(n)));
+  if (in.opcode == op::DLY && n > 999999) return Reject(Tr("DLY Data Range OVer"));
+  if (in.opcode == op::INP && n > 900000) return Reject(Tr("IN-POSITION 값 큼"));
+  return Accept(EncodeValue24(in.opcode, U(n)));
 }
 
-}  // namespace
-
-Parsed ParseNoOperand(const ParseInput& in) {
-  if (in.opcode == op::END_OF_PROGRAM) return Accept(kEndRecord);
-  if (in.opcode == op::NOP) return Accept(Record{});
-  return Accept(Encode(in.opcode, 0, 0));
+Parsed ParseHome(const ParseInput& in) {
+  // The mask fills the 16-bit field a; no limit of its own is checked.
+  const std::int64_t mask = HexRead(in.token(2));
+  if (mask > 0xFFFF) return Reject(SyntaxError(in.opcode));
+  return Accept(Encode(in.opcode, 0, U(mask)));
 }
 
-Parsed ParseSingleOperand(const ParseInput& in) {
+Parsed ParseCall(const ParseInput& in) { return ParseBounded(in, 0, 32, TrMark("FILE 번호가 큼")); }
+
+// CONT, PLC: a missing operand means ON; any word but ON and OFF says neither.
+Parsed ParseOnOff(const ParseInput& in) {
   const std::string_view t = in.token(2);
-  switch (in.opcode) {
-    case op::MVE:
-    case op::MVS:
-    case op::UP:
-    case op::MVL:
-      return ParseLocation(in);
-    case op::SFT:
-      return ParseShift(in);
-    case op::SPL:
-    case op::VMP:
-    case op::VMN:
-    case op::TSPD:
-    case op::PAL:
-    case op::SPLS:
-      return ParseLevel(in);
-    case op::GOTO:
-      if (CharAt(t, 1) != 'L') return Reject(Tr("GOT sysntex error"));
-      return ParseBounded(in, 0, 50, TrMark("LEVEL 번호가 큼"));
-    case op::DLY:
-    case op::INP: {
-      const std::int64_t n = DecimalRead(t);
-      if (in.opcode == op::DLY && n > 999999) return Reject(Tr("DLY Data Range OVer"));
-      if (in.opcode == op::INP && n > 900000) return Reject(Tr("IN-POSITION 값 큼"));
-      return Accept(EncodeValue24(in.opcode, U(n)));
-    }
-    case op::HOME: {
-      // The mask fills the 16-bit field a; no limit of its own is checked.
-      const std::int64_t mask = HexRead(t);
-      if (mask > 0xFFFF) return Reject(SyntaxError(in.opcode));
-      return Accept(Encode(in.opcode, 0, U(mask)));
-    }
-    case op::CALL:
-      return ParseBounded(in, 0, 32, TrMark("FILE 번호가 큼"));
-    case op::CONT:
-    case op::PLC:
-      // A missing operand means ON; any word but ON and OFF says neither.
-      if (t == "OFF") return Accept(Encode(in.opcode, 0x00, 0));
-      if (t == "ON" || t.empty()) return Accept(Encode(in.opcode, 0x01, 0));
-      return Reject(SyntaxError(in.opcode));
-    case op::SIGB:
-      return ParseSignedSignal(in, 56, TrMark("출력신호값 OVER"));
-    case op::WAIT:
-      return ParseSignedSignal(in, 48, TrMark("WAIT 입력신호값 OVER"));
-    case op::INC:
-    case op::DEC:
-      return ParseBounded(in, 0, 999, TrMark("MAX_REG_LMT_OVER"), CharAt(t, 1) == '*' ? 0x01 : 0x00);
-    case op::L:
-      return ParseBounded(in, 0, 50, TrMark("MAX_LABEL_LMT_OVER"));
-    case op::HERC:
-    case op::HERA:
-      return ParseHomeToLocation(in);
-    case op::CCLR:
-      return ParseBounded(in, 1, in.axes, TrMark("CCLR-MAX_AXIS_LMT_OVER"));
-    default:
-      return Reject(Tr("해당 명령어가 없습니다"));
-  }
+  if (t == "OFF") return Accept(Encode(in.opcode, 0x00, 0));
+  if (t == "ON" || t.empty()) return Accept(Encode(in.opcode, 0x01, 0));
+  return Reject(SyntaxError(in.opcode));
 }
+
+Parsed ParseSigb(const ParseInput& in) { return ParseSignedSignal(in, 56, TrMark("출력신호값 OVER")); }
+
+Parsed ParseWait(const ParseInput& in) { return ParseSignedSignal(in, 48, TrMark("WAIT 입력신호값 OVER")); }
+
+// INC, DEC: Rn or *n.
+Parsed ParseStep(const ParseInput& in) {
+  return ParseBounded(in, 0, 999, TrMark("MAX_REG_LMT_OVER"), CharAt(in.token(2), 1) == '*' ? 0x01 : 0x00);
+}
+
+Parsed ParseLabel(const ParseInput& in) { return ParseBounded(in, 0, 50, TrMark("MAX_LABEL_LMT_OVER")); }
+
+Parsed ParseCclr(const ParseInput& in) { return ParseBounded(in, 1, in.axes, TrMark("CCLR-MAX_AXIS_LMT_OVER")); }
 
 }  // namespace zova::language
