@@ -13,7 +13,7 @@
 
 #include "cli/commands.h"
 #include "cli/interrupt.h"
-#include "cli/port_factory.h"
+#include "cli/port_stack.h"
 #include "link/connection.h"
 #include "link/line_settings.h"
 #include "link/link.h"
@@ -22,6 +22,10 @@
 #include "options/help_text.h"
 #include "options/language_option.h"
 #include "options/whole_number_option.h"
+
+#ifdef ZOVA_HAVE_QT_SERIAL
+#include "app/qt/serial_port_factory.h"
+#endif
 
 namespace zova::cli {
 
@@ -304,7 +308,7 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   }
   std::string error;
   int failure = kExitUsage;
-  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, ui, error, failure);
+  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, ctx.ports, ui, error, failure);
   if (!stack) {
     ui.messageBox(error);
     return failure;
@@ -416,6 +420,9 @@ int Main(int argc, char** argv) {
   ctx.command = command->name;
   ctx.options = options;
   ctx.ui = &terminal;
+#ifdef ZOVA_HAVE_QT_SERIAL
+  ctx.ports = app::QtPortMakers(false);  // serial devices through QSerialPort; the ports block while they wait
+#endif
   if (command->takesNoArguments && !args.empty()) {
     return RefuseWords(*command, Tr("unexpected word {1}", {args.front()}));
   }
