@@ -84,8 +84,8 @@ int RunCompile(Context& ctx, const Args& args) {
     return kExitOk;
   }
 
-  // The program number only picks the presence flag the compile sets, which nothing printed here shows; it is
-  // checked all the same, as the desktop's box would.
+  // The program number only picks the presence flag the compile sets, which nothing printed here shows; a wrong
+  // one is refused all the same.
   int program = 0;
   if (words.size() != 1 || words[0].empty() ||
       (programText && (!ParseInt(*programText, program) || program < 0 || program >= language::kProgramCount))) {

@@ -22,6 +22,7 @@
 #include "options/help_text.h"
 #include "options/language_option.h"
 #include "options/whole_number_option.h"
+#include "zova/version.h"
 
 #ifdef ZOVA_HAVE_QT_SERIAL
 #include "app/qt/serial_port_factory.h"
@@ -107,7 +108,7 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
   // An option given twice is a mistake in the script, not a choice between its values.
   app.option_defaults()->group(Tr("options"))->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   app.set_help_flag("-h,--help", Tr("print this help; zovactl COMMAND --help prints one command's"));
-  app.set_version_flag("--version", "zovactl " ZOVA_VERSION, Tr("print the program's version"));
+  app.set_version_flag("--version", "zovactl " + VersionNumber(), Tr("print the program's version"));
   const CLI::Validator seconds(
       [](std::string& text) {
         double value = 0;
