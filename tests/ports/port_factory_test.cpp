@@ -25,7 +25,6 @@ TEST(PortFactory, ChoosesTheMakerTheDeviceAndTheSettings) {
 #ifndef _WIN32
       {"rel/tty", "", true, "serial " + here + "/rel/tty 19200,e,7,1 2", "untyped"},
 #endif
-      {"COM3", "", true, "serial COM3 19200,e,7,1 2", "untyped"},
       {"rfc2217://[::1]:7000", "", true, "network rfc2217://[::1]:7000 19200,e,7,1", "untyped"},
       {"tcp://host:1", "9600,x,8,1", true, "", "typed"},
       {"tcp://host", "", true, "", "not read"},
