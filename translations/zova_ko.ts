@@ -103,64 +103,6 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
 </context>
 <context>
-    <name>zova::app::FrmAxPara</name>
-    <message>
-        <location filename="../src/app/windows/frm_ax_para.cpp" line="+24"/>
-        <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
-        <translation>File Open 메뉴에서 저장할 화일명을 입력하십시요.</translation>
-    </message>
-    <message>
-        <location line="+23"/>
-        <source>Axis Parameter</source>
-        <translation>Axis Parameter</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>%1-Axis</source>
-        <translation>%1-Axis</translation>
-    </message>
-    <message>
-        <location line="+13"/>
-        <source>Ax Parameter</source>
-        <translation>Ax Parameter</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Limit Parameter</source>
-        <translation>Limit Parameter</translation>
-    </message>
-    <message>
-        <location line="+15"/>
-        <source>Software Parameter</source>
-        <translation>Software Parameter</translation>
-    </message>
-    <message>
-        <location line="+77"/>
-        <source>Axis Para File Open</source>
-        <translation>Axis Para File Open</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>Axis Parameter TEV ☞ PC</source>
-        <translation>Axis Parameter TEV ☞ PC</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+11"/>
-        <source>Axis parameters</source>
-        <translation>축 파라미터</translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>Axis Parameter PC ☞ TEV</source>
-        <translation>Axis Parameter PC ☞ TEV</translation>
-    </message>
-    <message>
-        <source>Axis Parameter: reading the controller's block first</source>
-        <translation>Axis Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
-    </message>
-</context>
-<context>
     <name>zova::app::FrmBackup</name>
     <message>
         <location filename="../src/app/windows/frm_backup.cpp" line="+37"/>
@@ -1276,44 +1218,6 @@ Qt %4 (빌드: %5)</translation>
     </message>
 </context>
 <context>
-    <name>zova::app::FrmSysPara</name>
-    <message>
-        <location filename="../src/app/windows/frm_sys_para.cpp" line="+25"/>
-        <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
-        <translation>File Open 메뉴에서 저장할 화일명을 입력하십시요.</translation>
-    </message>
-    <message>
-        <location line="+22"/>
-        <source>System Parameter</source>
-        <translation>System Parameter</translation>
-    </message>
-    <message>
-        <location line="+73"/>
-        <source>System Para File Open</source>
-        <translation>System Para File Open</translation>
-    </message>
-    <message>
-        <location line="+26"/>
-        <source>System Parameter TEV ☞ PC</source>
-        <translation>System Parameter TEV ☞ PC</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <location line="+11"/>
-        <source>System parameters</source>
-        <translation>시스템 파라미터</translation>
-    </message>
-    <message>
-        <location line="-2"/>
-        <source>System Parameter PC ☞ TEV</source>
-        <translation>System Parameter PC ☞ TEV</translation>
-    </message>
-    <message>
-        <source>System Parameter: reading the controller's block first</source>
-        <translation>System Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
-    </message>
-</context>
-<context>
     <name>zova::app::Keyboard</name>
     <message>
         <location filename="../src/app/widgets/keyboard.cpp" line="+25"/>
@@ -1543,6 +1447,94 @@ Qt %4 (빌드: %5)</translation>
         <location line="+4"/>
         <source>Cancelled before the exchange began; nothing was exchanged</source>
         <translation>통신을 시작하기 전에 취소되었습니다. 주고받은 데이터가 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>zova::app::ParameterScreen</name>
+    <message>
+        <location filename="../src/app/windows/frm_ax_para.cpp" line="+48"/>
+        <source>Axis Parameter</source>
+        <translation>Axis Parameter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Axis Para File Open</source>
+        <translation>Axis Para File Open</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Axis Parameter TEV ☞ PC</source>
+        <translation>Axis Parameter TEV ☞ PC</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Axis Parameter: reading the controller's block first</source>
+        <translation>Axis Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Axis Parameter PC ☞ TEV</source>
+        <translation>Axis Parameter PC ☞ TEV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Axis parameters</source>
+        <translation>축 파라미터</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Ax Parameter</source>
+        <translation>Ax Parameter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Limit Parameter</source>
+        <translation>Limit Parameter</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Software Parameter</source>
+        <translation>Software Parameter</translation>
+    </message>
+    <message>
+        <location filename="../src/app/windows/frm_sys_para.cpp" line="+57"/>
+        <source>System Parameter</source>
+        <translation>System Parameter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System Para File Open</source>
+        <translation>System Para File Open</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>System Parameter TEV ☞ PC</source>
+        <translation>System Parameter TEV ☞ PC</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>System Parameter: reading the controller's block first</source>
+        <translation>System Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System Parameter PC ☞ TEV</source>
+        <translation>System Parameter PC ☞ TEV</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>System parameters</source>
+        <translation>시스템 파라미터</translation>
+    </message>
+    <message>
+        <location filename="../src/app/windows/parameter_screen.cpp" line="+23"/>
+        <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
+        <translation>File Open 메뉴에서 저장할 화일명을 입력하십시요.</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>%1-Axis</source>
+        <translation>%1-Axis</translation>
     </message>
 </context>
 <context>

@@ -83,7 +83,7 @@ StepResult FetchTable(Link& link, Snapshot& s, Part part) {
   const positions::RowObserver keep = [&](int row, std::span<const std::uint8_t> block) {
     std::copy(block.begin(), block.end(), raw.begin() + static_cast<std::ptrdiff_t>(row * rowBytes));
   };
-  return FromOutcome(positions::ReceiveTableRows(table, link, s.axes, layout.allMode, 0, 0, point, keep));
+  return FromOutcome(positions::ReceiveTableRows(table, link, s.axes, positions::Scope::All, 0, 0, point, keep));
 }
 
 // The block the parameter fetch left in the link, as the controller sent it.
@@ -160,7 +160,7 @@ StepResult SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Pa
       }
     }
     const positions::TransferOutcome outcome =
-        positions::SendTableRows(table, link, s.axes, layout.allMode, 0, 0, 0, true);
+        positions::SendTableRows(table, link, s.axes, positions::Scope::All, 0, 0, 0, true);
     rowsSent = outcome.sent;
     result = outcome.refused ? StepResult::Failed : FromOutcome(outcome);
   } else if (part == Part::Sys) {

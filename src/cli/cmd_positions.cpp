@@ -25,7 +25,7 @@ constexpr const char* kSftUsage = "sft receive single N | all [--file F]; sft se
 // One parsed loc/sft request.
 struct Request {
   bool receive = false;
-  int mode = positions::kModeSingle;
+  positions::Scope mode = positions::Scope::Single;
   int start = 0;
   int end = 0;
   std::optional<std::string> file;
@@ -37,18 +37,18 @@ int Usage(Context& ctx, const char* text) {
 }
 
 // DIRECTION MODE [numbers] [--file F]; false on anything else.
-bool ParseRequest(const Args& args, bool withBlock, int allMode, Request& r) {
+bool ParseRequest(const Args& args, bool withBlock, positions::Scope allMode, Request& r) {
   Args words;
   if (!ReadArgs(args, {{"--file", &r.file}}, words)) return false;
   if (words.size() < 2 || (words[0] != "receive" && words[0] != "send")) return false;
   r.receive = words[0] == "receive";
   const std::string& mode = words[1];
   if (mode == "single" && words.size() == 3) {
-    r.mode = positions::kModeSingle;
+    r.mode = positions::Scope::Single;
     return ParseInt(words[2], r.start);
   }
   if (mode == "block" && withBlock && words.size() == 4) {
-    r.mode = positions::kLocModeBlock;
+    r.mode = positions::Scope::Block;
     return ParseInt(words[2], r.start) && ParseInt(words[3], r.end);
   }
   if (mode == "all" && words.size() == 2) {
@@ -77,7 +77,7 @@ int ExitFor(positions::JobResult result) {
 
 int Run(Context& ctx, const Args& args, bool locations) {
   Request r;
-  const int allMode = locations ? positions::kLocModeAll : positions::kSftModeAll;
+  const positions::Scope allMode = positions::Scope::All;
   const char* usage = locations ? kLocUsage : kSftUsage;
   if (!ParseRequest(args, locations, allMode, r)) return Usage(ctx, usage);
   if (!r.receive && !r.file) return Usage(ctx, usage);
@@ -99,10 +99,10 @@ int Run(Context& ctx, const Args& args, bool locations) {
       positions::ReceiveRowsToFile(table, link, axes, r.mode, r.start, r.end, data.RxPointNo, file, &counts);
   // Without a file the rows go to standard output in the file's form; a single row always does.
   if ((result == positions::JobResult::Ok || result == positions::JobResult::RowsRejected) &&
-      (r.mode == positions::kModeSingle || !file)) {
+      (r.mode == positions::Scope::Single || !file)) {
     const bool all = r.mode == allMode;
     const int first = all ? 0 : r.start;
-    const int last = all ? table.layout().fileRows - 1 : r.mode == positions::kModeSingle ? r.start : r.end;
+    const int last = all ? table.layout().fileRows - 1 : r.mode == positions::Scope::Single ? r.start : r.end;
     for (int n = first; n <= last; ++n) {
       std::fprintf(ctx.out, "%s\n", positions::FormatTableLine(table.layout(), n, table[n]).c_str());
     }

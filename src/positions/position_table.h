@@ -12,11 +12,8 @@ namespace zova::positions {
 inline constexpr int kTableAxes = 6;
 using PositionRow = std::array<std::int32_t, kTableAxes>;
 
-// Mode values as the transfer windows pass them. The shift table has no block mode and numbers "all" 1.
-inline constexpr int kModeSingle = 0;
-inline constexpr int kLocModeBlock = 1;
-inline constexpr int kLocModeAll = 2;
-inline constexpr int kSftModeAll = 1;
+// The rows a transfer covers: one numbered row, a block start..end (locations only), or every row of a file.
+enum class Scope { Single, Block, All };
 
 struct TableLayout {
   int lastNumber;                 // highest row number (2500 locations, 1000 shifts)
@@ -25,8 +22,7 @@ struct TableLayout {
   std::uint8_t sendCode;          // command transmitting one row
   std::string_view prefix;        // "P" or "S" in file lines
   int numberDigits;               // least digits of the row number in file lines ("000" or "00")
-  int blockMode;                  // mode value of block transfers; -1 when the table has none
-  int allMode;                    // mode value of "all" transfers
+  bool blocks;                    // the table has block transfers
   std::string_view sendBar;       // progress bar of the transmit side
   std::string_view receiveBar;    // progress bar of the receive side
   std::string_view rangeMessage;  // refusal of a row number outside 0..lastNumber (a catalog text)

@@ -18,10 +18,10 @@ bool Exists(const std::string& path) {
 }
 
 // Rows beyond the file (location 2500) have no line in it: sending them would send zeros.
-bool RowsInFile(const TableLayout& layout, Ui& ui, int mode, int start, int end, int txPointNo) {
+bool RowsInFile(const TableLayout& layout, Ui& ui, Scope scope, int start, int end, int txPointNo) {
   int last = -1;
-  if (mode == kModeSingle) last = txPointNo;
-  if (mode == layout.blockMode) last = std::max(start, end);
+  if (scope == Scope::Single) last = txPointNo;
+  if (scope == Scope::Block) last = std::max(start, end);
   if (last < layout.fileRows) return true;
   ui.messageBox(Tr("{1}: a file holds rows 0 to {2} only, so it has no values for this row",
                    {std::string(layout.prefix) + std::to_string(last), std::to_string(layout.fileRows - 1)}));
@@ -30,11 +30,11 @@ bool RowsInFile(const TableLayout& layout, Ui& ui, int mode, int start, int end,
 
 }  // namespace
 
-JobResult ReceiveRowsToFile(PositionTable& table, Link& link, int axes, int mode, int start, int end, int& rxPointNo,
+JobResult ReceiveRowsToFile(PositionTable& table, Link& link, int axes, Scope scope, int start, int end, int& rxPointNo,
                             const std::string* file, TransferOutcome* counts) {
   // The file keeps every row this transfer does not fetch: read it first, before anything is sent.
   if (file != nullptr && Exists(*file) && !LoadTableFile(table, link.ui(), *file)) return JobResult::FileFailed;
-  const TransferOutcome outcome = ReceiveTableRows(table, link, axes, mode, start, end, rxPointNo);
+  const TransferOutcome outcome = ReceiveTableRows(table, link, axes, scope, start, end, rxPointNo);
   if (counts != nullptr) *counts = outcome;
   if (outcome.refused) return JobResult::Refused;
   if (outcome.cancelled) return JobResult::Cancelled;
@@ -43,11 +43,11 @@ JobResult ReceiveRowsToFile(PositionTable& table, Link& link, int axes, int mode
   return outcome.rejected > 0 ? JobResult::RowsRejected : JobResult::Ok;
 }
 
-JobResult SendRowsFromFile(PositionTable& table, Link& link, int axes, int mode, int start, int end, int txPointNo,
+JobResult SendRowsFromFile(PositionTable& table, Link& link, int axes, Scope scope, int start, int end, int txPointNo,
                            const std::string& file) {
-  if (!RowsInFile(table.layout(), link.ui(), mode, start, end, txPointNo)) return JobResult::Refused;
+  if (!RowsInFile(table.layout(), link.ui(), scope, start, end, txPointNo)) return JobResult::Refused;
   if (!LoadTableFile(table, link.ui(), file)) return JobResult::FileFailed;
-  const TransferOutcome outcome = SendTableRows(table, link, axes, mode, start, end, txPointNo);
+  const TransferOutcome outcome = SendTableRows(table, link, axes, scope, start, end, txPointNo);
   link.ui().setProgressValue(table.layout().sendBar, 0, 0);
   if (outcome.refused) return JobResult::Refused;
   if (outcome.cancelled) return JobResult::Cancelled;

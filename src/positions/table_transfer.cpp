@@ -19,16 +19,16 @@ struct Plan {
   bool single = false;
   int first = 0;
   int last = 0;
-  int endOperand = 0;  // second operand of the block and all modes
+  int endOperand = 0;  // second operand of the block and all transfers
   int maximum = 0;
   int progressBase = 0;  // progress value = row - progressBase
 };
 
 // Works out the rows of a request; false (after a message where the operator can mend it) when refused.
-bool MakePlan(const PositionTable& table, Ui& ui, int axes, int mode, int start, int end, int point, Plan& plan) {
+bool MakePlan(const PositionTable& table, Ui& ui, int axes, Scope scope, int start, int end, int point, Plan& plan) {
   const TableLayout& layout = table.layout();
   if (axes < 1 || axes > kTableAxes) return false;
-  if (mode == kModeSingle) {
+  if (scope == Scope::Single) {
     if (!table.contains(point)) {
       ui.messageBox(Tr(layout.rangeMessage));
       return false;
@@ -36,7 +36,7 @@ bool MakePlan(const PositionTable& table, Ui& ui, int axes, int mode, int start,
     plan = {.single = true, .first = point, .last = point, .endOperand = point, .maximum = 4 * axes};
     return true;
   }
-  if (mode == layout.blockMode) {
+  if (scope == Scope::Block && layout.blocks) {
     if (!table.contains(start) || !table.contains(end)) {
       ui.messageBox(Tr(layout.rangeMessage));
       return false;
@@ -48,7 +48,7 @@ bool MakePlan(const PositionTable& table, Ui& ui, int axes, int mode, int start,
     plan = {.first = start, .last = end, .endOperand = end, .maximum = end - start + 1, .progressBase = start};
     return true;
   }
-  if (mode == layout.allMode) {
+  if (scope == Scope::All) {
     const int last = layout.fileRows - 1;
     plan = {.first = 0, .last = last, .endOperand = last, .maximum = layout.fileRows};
     return true;
@@ -127,11 +127,11 @@ std::string ValueRangeMessage(const TableLayout& layout, int number, int axis) {
   return Tr("{1} axis {2}:{3}", {FormatRowName(layout, number), std::to_string(axis + 1), Tr(kMsgPositionValueRange)});
 }
 
-TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
+TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, Scope scope, int start, int end,
                               int txPointNo, bool asHeld) {
   TransferOutcome outcome;
   Plan plan;
-  if (!MakePlan(table, link.ui(), axes, mode, start, end, txPointNo, plan) ||
+  if (!MakePlan(table, link.ui(), axes, scope, start, end, txPointNo, plan) ||
       (!asHeld && !ValuesTravel(table, link.ui(), axes, plan))) {
     outcome.refused = true;
     return outcome;
@@ -151,11 +151,11 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
   return outcome;
 }
 
-TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int mode, int start, int end,
+TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, Scope scope, int start, int end,
                                  int& rxPointNo, const RowObserver& onRow) {
   TransferOutcome outcome;
   Plan plan;
-  if (!MakePlan(table, link.ui(), axes, mode, start, end, rxPointNo, plan)) {
+  if (!MakePlan(table, link.ui(), axes, scope, start, end, rxPointNo, plan)) {
     outcome.refused = true;
     return outcome;
   }

@@ -24,19 +24,19 @@ struct TransferOutcome {
 // and the axis (0-based) it stands in.
 std::string ValueRangeMessage(const TableLayout& layout, int number, int axis);
 
-// Transmits rows of `table` to the controller; single mode sends row `txPointNo`. A value of the rows and
+// Transmits rows of `table` to the controller; a single transfer sends row `txPointNo`. A value of the rows and
 // axes to send outside what the controller holds is refused, naming row and axis, before anything is sent,
 // unless `asHeld`: the values are blocks the controller itself gave (a restore), sent back whatever they hold.
-TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, int mode, int start, int end,
+TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, Scope scope, int start, int end,
                               int txPointNo, bool asHeld = false);
 
 // Sees each row's block as the controller sent it, once its checksum proved right.
 using RowObserver = std::function<void(int number, std::span<const std::uint8_t> block)>;
 
-// Fetches rows into `table`; single mode fetches row `rxPointNo`, the other modes set `rxPointNo`
+// Fetches rows into `table`; a single transfer fetches row `rxPointNo`, the others set `rxPointNo`
 // to each row before fetching it. A row whose block has a wrong checksum keeps its old values.
 // Sets the progress bar back to 0 when it ends.
-TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, int mode, int start, int end,
+TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, Scope scope, int start, int end,
                                  int& rxPointNo, const RowObserver& onRow = {});
 
 // Turns the received block in link.BlockBuffer into axes 1..axes of row `rxPointNo`; the others keep their values.

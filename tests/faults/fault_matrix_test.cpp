@@ -139,7 +139,7 @@ std::vector<sim::StoredPosition>& CtlRows(Env& e, bool shifts) {
   return shifts ? e.rig.controller.positions.shifts : e.rig.controller.positions.locations;
 }
 
-Operation TableReceive(const std::string& name, bool shifts, int mode, int start, int end) {
+Operation TableReceive(const std::string& name, bool shifts, positions::Scope mode, int start, int end) {
   return {name,
           true,
           false,
@@ -161,7 +161,7 @@ Operation TableReceive(const std::string& name, bool shifts, int mode, int start
           }};
 }
 
-Operation TableSend(const std::string& name, bool shifts, int mode, int start, int end) {
+Operation TableSend(const std::string& name, bool shifts, positions::Scope mode, int start, int end) {
   return {name,
           false,
           false,
@@ -373,16 +373,16 @@ std::vector<Operation> Operations() {
       Request("sensor words", true, true,
               [](Env& e) { return FromStatus(RequestSensorWords(e.rig.link, kAxes, e.sensors)); }),
       Request("error report", true, false, [](Env& e) { return FromStatus(RequestErrorReport(e.rig.link, e.report)); }),
-      Cancellable(TableReceive("LOC receive single", false, kModeSingle, 0, 0)),
-      Cancellable(TableReceive("LOC receive block", false, kLocModeBlock, 10, 30)),
-      Cancellable(TableReceive("LOC receive all", false, kLocModeAll, 0, 0)),
-      Cancellable(TableSend("LOC send single", false, kModeSingle, 0, 0)),
-      Cancellable(TableSend("LOC send block", false, kLocModeBlock, 10, 30)),
-      Cancellable(TableSend("LOC send all", false, kLocModeAll, 0, 0)),
-      Cancellable(TableReceive("SFT receive single", true, kModeSingle, 0, 0)),
-      Cancellable(TableReceive("SFT receive all", true, kSftModeAll, 0, 0)),
-      Cancellable(TableSend("SFT send single", true, kModeSingle, 0, 0)),
-      Cancellable(TableSend("SFT send all", true, kSftModeAll, 0, 0)),
+      Cancellable(TableReceive("LOC receive single", false, Scope::Single, 0, 0)),
+      Cancellable(TableReceive("LOC receive block", false, Scope::Block, 10, 30)),
+      Cancellable(TableReceive("LOC receive all", false, Scope::All, 0, 0)),
+      Cancellable(TableSend("LOC send single", false, Scope::Single, 0, 0)),
+      Cancellable(TableSend("LOC send block", false, Scope::Block, 10, 30)),
+      Cancellable(TableSend("LOC send all", false, Scope::All, 0, 0)),
+      Cancellable(TableReceive("SFT receive single", true, Scope::Single, 0, 0)),
+      Cancellable(TableReceive("SFT receive all", true, Scope::All, 0, 0)),
+      Cancellable(TableSend("SFT send single", true, Scope::Single, 0, 0)),
+      Cancellable(TableSend("SFT send all", true, Scope::All, 0, 0)),
       Cancellable(ProgramReceive(false)),
       Cancellable(ProgramReceive(true)),
       Cancellable(ProgramSend(false)),

@@ -83,7 +83,7 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   const std::string stamp = "\\d{4}-\\d\\d-\\d\\dT\\d{6}Z";
   const std::regex firstLines("a2 ok " + path("out/a2/") + stamp +
                               " first [0-9.]+\na3 ok .* first [0-9.]+\na5 ok .*\n" + "dead failed - - [0-9.]+\n");
-  EXPECT_TRUE(std::regex_match(first.out, firstLines)) << first.out;
+  EXPECT_TRUE(std::regex_match(first.out, firstLines)) << first.out << first.err;
   for (const char* name : {"a2", "a3", "a5"}) {
     EXPECT_EQ(std::system(("cd '" + path("out/") + name + "/latest' && sha256sum --quiet -c SHA256SUMS").c_str()), 0);
   }
@@ -103,7 +103,7 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   const RunResult second = fleet({"--keep", "1"});
   EXPECT_EQ(second.exitCode, 1);
   for (const char* line : {"\na2 ok \\S+ 0 ", "\na3 ok \\S+ 1 ", "\na5 failed \\S+ 0 "}) {
-    EXPECT_TRUE(std::regex_search("\n" + second.out, std::regex(line))) << line << " in " << second.out;
+    EXPECT_TRUE(std::regex_search("\n" + second.out, std::regex(line))) << line << " in " << second.out << second.err;
   }
   std::vector<std::string> summaries;
   for (const auto& e : fs::directory_iterator(path("out"))) {

@@ -32,7 +32,7 @@ TEST(ShiftTransfer, SingleTransmitSendsTheShiftNotTheLocation) {
   data.SftTable[5] = {-300, 0, 0, 0, 0, 0};
   data.LocTable[5] = {777, 777, 0, 0, 0, 0};
   data.TxPointNo = 5;
-  EXPECT_TRUE(data.SendShifts(rig.link, 2, kModeSingle).completed);
+  EXPECT_TRUE(SendTableRows(data.SftTable, rig.link, 2, Scope::Single, 0, 0, data.TxPointNo).completed);
   EXPECT_EQ(std::tuple(rig.wire.text(), rig.ui.texts(), Progress(rig.ui, "ProgressBarSftLocTrans")),
             std::tuple("> 01 < 06 > 06 < 06 > 05 00 00 00 05 00 00 00 02 < 16 > D4 FE FF FF 00 00 00 00 30 03 < 04",
                        std::vector<std::string>{}, std::vector<int>{-8, 0, 1, 2, 3, 4, 5, 6, 7}));
@@ -44,7 +44,7 @@ TEST(LocationTransfer, ReceiveWithThreeAxesLeavesAxesFourToSixAlone) {
   PositionData data;
   data.LocTable[9] = {0, 0, 0, 40, 50, 60};
   data.RxPointNo = 9;
-  EXPECT_EQ(data.ReceiveLocations(rig.link, 3, kModeSingle).stored, 1);
+  EXPECT_EQ(ReceiveTableRows(data.LocTable, rig.link, 3, Scope::Single, 0, 0, data.RxPointNo).stored, 1);
   EXPECT_EQ(data.LocTable[9], (PositionRow{1, -2, 3, 40, 50, 60}));
   EXPECT_EQ(rig.wire.text(),
             "> 01 < 06 > 03 < 03 > 09 00 00 00 09 00 00 00 02 < 16 01 00 00 00 FE FF FF FF 03 00 00 00 01 03 > 04");
@@ -57,13 +57,13 @@ TEST(LocationTransfer, BlockWithStartEqualToEndIsOneLocation) {
   SimRig rig(2);
   rig.controller.positions.locations[5] = {55, -55, 0, 0, 0, 0};
   PositionData data;
-  EXPECT_EQ(data.ReceiveLocations(rig.link, 2, kLocModeBlock, 5, 5).stored, 1);
+  EXPECT_EQ(ReceiveTableRows(data.LocTable, rig.link, 2, Scope::Block, 5, 5, data.RxPointNo).stored, 1);
   EXPECT_EQ(std::tuple(data.RxPointNo, data.LocTable[5][1], rig.controller.commandLog,
                        Progress(rig.ui, "ProgressBarLocReceive")),
             std::tuple(5, -55, std::vector<std::uint8_t>{cmd::kReceiveLocations}, std::vector<int>{-1, 0, 0}));
 
   rig.wire.clear();
-  EXPECT_TRUE(data.SendLocations(rig.link, 2, kLocModeBlock, 5, 5).completed);
+  EXPECT_TRUE(SendTableRows(data.LocTable, rig.link, 2, Scope::Block, 5, 5, data.TxPointNo).completed);
   EXPECT_NE(rig.wire.text().find("> 05 00 00 00 05 00 00 00 02 < 16"), std::string::npos) << rig.wire.text();
 }
 
@@ -71,7 +71,7 @@ TEST(LocationTransfer, BlockOperandsAndProgressFollowEachLocation) {
   SimRig rig(2);
   PositionData data;
   for (int n = 6; n <= 8; ++n) data.LocTable[n] = {n * 100, -n, 0, 0, 0, 0};
-  EXPECT_TRUE(data.SendLocations(rig.link, 2, kLocModeBlock, 6, 8).completed);
+  EXPECT_TRUE(SendTableRows(data.LocTable, rig.link, 2, Scope::Block, 6, 8, data.TxPointNo).completed);
   const std::string wire = rig.wire.text();
   for (const char* operands :
        {"> 06 00 00 00 08 00 00 00 02", "> 07 00 00 00 08 00 00 00 02", "> 08 00 00 00 08 00 00 00 02"}) {
@@ -104,7 +104,7 @@ TEST(ShiftTransfer, WrongChecksumOnShift17LeavesItAndFetchesTheRest) {
   Link link(rig.wire, ui, rig.clock);
   PositionData data;
   data.SftTable[17] = {-5, -5, 0, 0, 0, 0};
-  const TransferOutcome outcome = data.ReceiveShifts(link, 2, kSftModeAll);
+  const TransferOutcome outcome = ReceiveTableRows(data.SftTable, link, 2, Scope::All, 0, 0, data.RxPointNo);
   EXPECT_EQ(std::tuple(outcome.completed, outcome.stored, outcome.rejected, rig.controller.commandLog.size(),
                        data.SftTable[17], data.SftTable[18]),
             std::tuple(true, 999, 1, 1000u, PositionRow{-5, -5, 0, 0, 0, 0}, PositionRow{19, -19, 0, 0, 0, 0}))
@@ -127,7 +127,7 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
   const struct {
     const char* name;
     bool shifts;
-    int mode;
+    Scope mode;
     int point;
     int start;
     int end;
@@ -136,16 +136,16 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
     int axis = 0;
     std::int32_t value = 0;
   } cases[] = {
-      {"location 2501", false, kModeSingle, 2501, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
-      {"location -1", false, kModeSingle, -1, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
-      {"block past the end", false, kLocModeBlock, 0, 2400, 2501, " 0 ~ 2500 까지 입력하십시요."},
-      {"block below 0", false, kLocModeBlock, 0, -3, 4, " 0 ~ 2500 까지 입력하십시요."},
-      {"reversed block", false, kLocModeBlock, 0, 6, 5, " End Loc 는 Start Loc 보다 커야 합니다."},
-      {"shift 1001", true, kModeSingle, 1001, 0, 0, " 0 ~ 1000 까지 입력하십시요."},
-      {"value 167772.16", false, kModeSingle, 7, 0, 0, std::string("P007 2축") + kValueRange, 7, 1, 16777216},
-      {"value -167772.17", true, kModeSingle, 3, 0, 0, std::string("S03 1축") + kValueRange, 3, 0, -16777217},
-      {"value in a block", false, kLocModeBlock, 0, 10, 20, std::string("P015 2축") + kValueRange, 15, 1, 20000000},
-      {"value in the last row", true, kSftModeAll, 0, 0, 0, std::string("S999 1축") + kValueRange, 999, 0, INT32_MIN},
+      {"location 2501", false, Scope::Single, 2501, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
+      {"location -1", false, Scope::Single, -1, 0, 0, " 0 ~ 2500 까지 입력하십시요."},
+      {"block past the end", false, Scope::Block, 0, 2400, 2501, " 0 ~ 2500 까지 입력하십시요."},
+      {"block below 0", false, Scope::Block, 0, -3, 4, " 0 ~ 2500 까지 입력하십시요."},
+      {"reversed block", false, Scope::Block, 0, 6, 5, " End Loc 는 Start Loc 보다 커야 합니다."},
+      {"shift 1001", true, Scope::Single, 1001, 0, 0, " 0 ~ 1000 까지 입력하십시요."},
+      {"value 167772.16", false, Scope::Single, 7, 0, 0, std::string("P007 2축") + kValueRange, 7, 1, 16777216},
+      {"value -167772.17", true, Scope::Single, 3, 0, 0, std::string("S03 1축") + kValueRange, 3, 0, -16777217},
+      {"value in a block", false, Scope::Block, 0, 10, 20, std::string("P015 2축") + kValueRange, 15, 1, 20000000},
+      {"value in the last row", true, Scope::All, 0, 0, 0, std::string("S999 1축") + kValueRange, 999, 0, INT32_MIN},
   };
   for (const auto& c : cases) {
     for (bool receive : {false, true}) {
@@ -154,10 +154,10 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
       PositionData data;
       data.TxPointNo = data.RxPointNo = c.point;
       if (c.row >= 0) (c.shifts ? data.SftTable : data.LocTable)[c.row][static_cast<std::size_t>(c.axis)] = c.value;
-      const TransferOutcome outcome =
-          c.shifts ? (receive ? data.ReceiveShifts(rig.link, 2, c.mode) : data.SendShifts(rig.link, 2, c.mode))
-                   : (receive ? data.ReceiveLocations(rig.link, 2, c.mode, c.start, c.end)
-                              : data.SendLocations(rig.link, 2, c.mode, c.start, c.end));
+      PositionTable& table = c.shifts ? data.SftTable : data.LocTable;
+      const TransferOutcome outcome = receive
+                                          ? ReceiveTableRows(table, rig.link, 2, c.mode, c.start, c.end, data.RxPointNo)
+                                          : SendTableRows(table, rig.link, 2, c.mode, c.start, c.end, data.TxPointNo);
       EXPECT_EQ(std::tuple(outcome.refused, rig.wire.text(), rig.ui.texts(), rig.ui.progress.empty()),
                 std::tuple(true, "", std::vector<std::string>{c.message}, true))
           << c.name;
@@ -168,8 +168,8 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
 TEST(Transfers, ShiftTableHasNoBlockMode) {
   SimRig rig(2);
   PositionData data;
-  EXPECT_TRUE(data.SendShifts(rig.link, 2, kLocModeAll).refused);
-  EXPECT_TRUE(data.ReceiveShifts(rig.link, 2, kLocModeAll).refused);
+  EXPECT_TRUE(SendTableRows(data.SftTable, rig.link, 2, Scope::Block, 0, 0, data.TxPointNo).refused);
+  EXPECT_TRUE(ReceiveTableRows(data.SftTable, rig.link, 2, Scope::Block, 0, 0, data.RxPointNo).refused);
   EXPECT_EQ(rig.wire.text(), "");
 }
 
@@ -188,8 +188,9 @@ TEST(Transfers, LinkFailuresShowTheErrorBoxAndStopTheLoop) {
     c.fault(rig.controller.faults);
     rig.controller.faults.fromCommand = 3;  // two rows go through first
     PositionData data;
-    const TransferOutcome outcome =
-        c.receive ? data.ReceiveLocations(rig.link, 2, kLocModeAll) : data.SendLocations(rig.link, 2, kLocModeAll);
+    const TransferOutcome outcome = c.receive
+                                        ? ReceiveTableRows(data.LocTable, rig.link, 2, Scope::All, 0, 0, data.RxPointNo)
+                                        : SendTableRows(data.LocTable, rig.link, 2, Scope::All, 0, 0, data.TxPointNo);
     EXPECT_FALSE(outcome.completed) << c.name;
     EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{"통신이상 발생"}) << c.name;
     EXPECT_EQ(rig.controller.commandLog.size(), 3u) << c.name << ": no command after the failed one";
@@ -207,7 +208,7 @@ TEST_F(TableJobs, ReceiveToAFileThatCannotBeWrittenIsAFileFailure) {
   PositionData data;
   const std::string file = path("missing/ZOVALOC.dat");
   data.RxPointNo = 4;
-  EXPECT_EQ(ReceiveRowsToFile(data.LocTable, rig.link, 2, kModeSingle, 0, 0, data.RxPointNo, &file),
+  EXPECT_EQ(ReceiveRowsToFile(data.LocTable, rig.link, 2, Scope::Single, 0, 0, data.RxPointNo, &file),
             JobResult::FileFailed);
 }
 

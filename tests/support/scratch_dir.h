@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,6 +25,8 @@ class ScratchFolder {
   }
   ~ScratchFolder() {
     std::error_code ignored;
+    // ZOVA_KEEP=1 keeps a failed test's folder (traces, backups) for a look afterwards.
+    if (std::getenv("ZOVA_KEEP") != nullptr && ::testing::Test::HasFailure()) return;
     std::filesystem::remove_all(dir, ignored);
   }
   ScratchFolder(const ScratchFolder&) = delete;

@@ -15,6 +15,7 @@
 #include "link/link_error.h"
 #include "link/translation.h"
 #include "app/operation.h"
+#include "positions/table_file.h"
 #include "positions/wire_value.h"
 
 namespace zova::app {
@@ -164,7 +165,7 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
   Frame& frame = transmit ? trans_ : receive_;
   const positions::TableLayout& layout = table().layout();
   PositionData& rows = session_.positions;
-  int mode = positions::kModeSingle;
+  positions::Scope scope = positions::Scope::Single;
   int start = 0;
   int end = 0;
   int planned = 1;
@@ -178,11 +179,11 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
       ui.messageBox(tr(kMsgReversedRange).toStdString());
       return;
     }
-    mode = layout.blockMode;
+    scope = positions::Scope::Block;
     planned = end - start + 1;
   }
   if (action == PositionAction::AllReceive || action == PositionAction::AllTrans) {
-    mode = layout.allMode;
+    scope = positions::Scope::All;
     planned = layout.fileRows;
   }
   BusyGuard busy(session_.link);
@@ -198,7 +199,8 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
   const int rxPointNo = rows.RxPointNo;
   if (!transmit) before = table();
   const TransferOutcome outcome =
-      (rows.*(transmit ? traits_.send : traits_.receive))(session_.link, session_.axes, mode, start, end);
+      transmit ? positions::SendTableRows(table(), session_.link, session_.axes, scope, start, end, rows.TxPointNo)
+               : positions::ReceiveTableRows(table(), session_.link, session_.axes, scope, start, end, rows.RxPointNo);
   if (outcome.cancelled && before) {
     table() = *before;
     rows.RxPointNo = rxPointNo;
@@ -244,7 +246,7 @@ void PositionScreen::saveFile() {
     ui.messageBox(tr(kMsgNoSaveFile).toStdString());
     return;
   }
-  (session_.positions.*traits_.save)(ui, name.toStdString());
+  (void)positions::SaveTableFile(table(), ui, name.toStdString());
 }
 
 void PositionScreen::openTransFile() {
@@ -252,7 +254,7 @@ void PositionScreen::openTransFile() {
   if (!chosen) return;
   trans_.file->setText(*chosen);
   Ui& ui = session_.ui;
-  (session_.positions.*traits_.load)(ui, chosen->toStdString());
+  (void)positions::LoadTableFile(table(), ui, chosen->toStdString());
   if (traits_.showPointRows) {
     trans_.numbers[0]->setText("0");
     showRow(trans_, 0);  // also when the box already held "0" and so did not change

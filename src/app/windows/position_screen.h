@@ -15,6 +15,7 @@
 
 #include "app/widgets/dialog_control.h"
 #include "app/session.h"
+#include "positions/table_transfer.h"
 
 namespace zova::app {
 
@@ -49,9 +50,6 @@ struct PositionFrameTraits {
 using positions::PositionData;
 using positions::PositionTable;
 using positions::TransferOutcome;
-using TableTransfer = TransferOutcome (PositionData::*)(Link&, int, int, int, int);
-using TableSave = bool (PositionData::*)(Ui&, const std::string&) const;
-using TableLoad = bool (PositionData::*)(Ui&, const std::string&);
 
 struct PositionScreenTraits {
   const char* objectName;
@@ -60,10 +58,6 @@ struct PositionScreenTraits {
   const char* rowWord;    // "location", "locations": the status bar's results
   const char* rowsWord;
   PositionTable PositionData::*table;
-  TableTransfer send;
-  TableTransfer receive;
-  TableSave save;
-  TableLoad load;
   QString Session::*receiveFile;
   QString Session::*transFile;
   PositionFrameTraits receiveFrame;
