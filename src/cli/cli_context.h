@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "link/ui.h"
+#include "ports/port_factory.h"
 
 namespace zova {
 class Link;
@@ -46,6 +47,7 @@ struct Context {
   std::string lineSettings;  // for port commands: the settings the port was opened with ("9600,n,8,1")
   std::FILE* out = stdout;
   const char* command = "";  // the command's name, for refusals
+  ports::PortMakers ports;   // how this program opens serial devices, if it can
 
   // A refusal of the command's words, naming the program and the command; returns kExitUsage.
   int refuse(const std::string& why) const;
@@ -56,16 +58,16 @@ struct Context {
 
 using Args = std::vector<std::string>;
 
-// A command: name, whether it needs an open port, its runner, its forms and what it does.
+// A command: its name and forms, what it does, its runner, and how it is opened.
 struct Command {
   const char* name;
-  bool needsPort;
+  const char* synopsis;  // the command's words, one form a line; the same in every language
+  const char* help;      // marked for the catalog, looked up where it is shown
   int (*run)(Context& ctx, const Args& args);
-  const char* synopsis;           // the command's words, one form a line; the same in every language
-  const char* help;               // marked for the catalog, looked up where it is shown
-  bool linkCheck;                 // open the port with the link check (ENQ answered by DC1)
-  bool takesNoArguments = false;  // anything after the command word is refused before the port opens
   int (*check)(Context& ctx, const Args& args) = nullptr;  // refusals decided before the port opens, or kExitOk
+  bool needsPort = false;
+  bool linkCheck = false;         // open the port with the link check (ENQ answered by DC1)
+  bool takesNoArguments = false;  // anything after the command word is refused before the port opens
 };
 
 }  // namespace zova::cli

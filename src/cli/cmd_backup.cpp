@@ -1,12 +1,12 @@
 // zovactl backup DIR, restore DIR, compare DIR, each with [--only LIST].
-#include "cli/cmd_backup.h"
-
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
 
-#include "app/version.h"
+#include "zova/version.h"
 #include "backup/whole_controller.h"
+#include "cli/commands.h"
 #include "link/terminal_ui.h"
 #include "link/translation.h"
 
@@ -50,16 +50,9 @@ struct Request {
 // The folder and the parts; kExitOk, or the refusal after its message.
 int Read(Context& ctx, const Args& args, Operation op, Request& request) {
   Ui& ui = *ctx.ui;
-  bool usage = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--only" && i + 1 < args.size() && !request.list) {
-      request.list = args[++i];
-    } else if (request.dir.empty() && !args[i].empty() && !args[i].starts_with("--")) {
-      request.dir = args[i];
-    } else {
-      usage = true;
-    }
-  }
+  Args words;
+  const bool usage = !ReadArgs(args, {{"--only", &request.list}}, words) || words.size() != 1;
+  if (!usage) request.dir = words[0];
   std::string error;
   if (usage || request.dir.empty() || (request.list && !backup::Parts::Parse(*request.list, request.parts, error))) {
     if (!error.empty()) ui.messageBox(error);
@@ -79,7 +72,7 @@ int Run(Context& ctx, const Args& args, Operation op) {
   const backup::Parts& parts = request.parts;
 
   const backup::Setup setup{ctx.options.axes, ctx.options.machineType, ctx.options.port, ctx.lineSettings,
-                            app::VersionNumber()};
+                            VersionNumber()};
   const backup::Parts* only = request.list ? &parts : nullptr;
   backup::Report report;
   switch (op) {
@@ -144,5 +137,53 @@ int CheckCompare(Context& ctx, const Args& args) {
   Request request;
   return Read(ctx, args, Operation::Compare, request);
 }
+
+namespace {
+
+const std::array kCommands = {
+    Command{.name = "backup",
+            .synopsis = "backup DIR [--only LIST]",
+            .help = TrMark("fetch programs 0 to 31, the location and shift tables and the system and axis "
+                           "parameters into the new or empty folder DIR: source, table and parameter files, the "
+                           "blocks as sent under raw/, BACKUP.txt and SHA256SUMS (needs --axes; LIST: some of "
+                           "programs,loc,sft,sys,axis)"),
+            .run = RunBackup,
+            .check = CheckBackup,
+            .needsPort = true},
+    Command{.name = "restore",
+            .synopsis = "restore DIR [--only LIST]",
+            .help = TrMark("check DIR against its SHA256SUMS (exit 3) and its axis count (exit 2), send "
+                           "it back exactly as fetched, read it back and compare (needs --axes)"),
+            .run = RunRestore,
+            .check = CheckRestore,
+            .needsPort = true},
+    Command{.name = "compare",
+            .synopsis = "compare DIR [--only LIST]",
+            .help = TrMark("print one line per difference between the controller and the backup DIR "
+                           "(exit 4 when they differ; needs --axes)"),
+            .run = RunCompare,
+            .check = CheckCompare,
+            .needsPort = true},
+    Command{.name = "diff",
+            .synopsis = "diff OLD NEW",
+            .help = TrMark("print one line per difference between the backup folders OLD and NEW, both checked as "
+                           "restore checks them (exit 4 when they differ, 3 when one is damaged)"),
+            .run = RunDiff},
+    Command{.name = "fleet",
+            .synopsis = "fleet backup FLEET --into DIR [--only LIST] [--keep N] [--jobs N]",
+            .help = TrMark("back up every controller of the TOML file FLEET side by side into "
+                           "DIR/NAME/YYYY-MM-DDTHHMMSSZ (DIR/NAME/latest names the newest), print one line per "
+                           "controller and write DIR/fleet-YYYY-MM-DDTHHMMSSZ.json; --keep N keeps each controller's "
+                           "N newest backups, --jobs N runs at most N at once; --settings, --machine-type, --timeout "
+                           "and --handshake-timeout before the command are defaults under FLEET's, --trace DIR writes "
+                           "one trace per controller (exit 1 when any failed, 2 for a mistake in FLEET or a DIR "
+                           "another run is writing into)"),
+            .run = RunFleet,
+            .check = CheckFleet},
+};
+
+}  // namespace
+
+std::span<const Command> BackupCommands() { return kCommands; }
 
 }  // namespace zova::cli

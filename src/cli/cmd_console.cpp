@@ -1,9 +1,7 @@
 // zovactl commands of manual operation, through the same console operations as the main window.
-#include "cli/cmd_console.h"
-
 #include <algorithm>
+#include <array>
 #include <string>
-#include <vector>
 
 #include "cli/commands.h"
 #include "console/console_input.h"
@@ -21,25 +19,6 @@ int usage(Context& ctx, const char* text) { return ctx.refuse(Tr("usage: zovactl
 
 constexpr const char* kJogUsage = "jog AXIS + | - [--speed S] [--ms T]";
 constexpr const char* kMoveUsage = "move TEXT [--speed S] [--accel A]";
-
-// Reads "--name value" pairs after the positional arguments; false on anything unknown, incomplete or given
-// twice.
-bool parseNamed(const Args& args, std::size_t from, std::initializer_list<std::pair<const char*, std::string*>> named) {
-  std::vector<std::string> seen;
-  for (std::size_t i = from; i < args.size(); i += 2) {
-    if (i + 1 >= args.size() || std::find(seen.begin(), seen.end(), args[i]) != seen.end()) return false;
-    seen.push_back(args[i]);
-    bool known = false;
-    for (auto [name, value] : named) {
-      if (args[i] == name) {
-        *value = args[i + 1];
-        known = true;
-      }
-    }
-    if (!known) return false;
-  }
-  return true;
-}
 
 // The console rounds what its boxes hold, as the windows do; a script's numbers must be whole instead, so
 // that 4.5 never starts program 4. False (after a message) for the first that is not.
@@ -108,11 +87,16 @@ int RunZeroReturn(Context& ctx, const Args&) {
 }
 
 int RunJog(Context& ctx, const Args& args) {
-  if (args.size() < 2 || (args[1] != "+" && args[1] != "-")) return usage(ctx, kJogUsage);
-  std::string speed = "10";
-  std::string msText = "500";
-  if (!parseNamed(args, 2, {{"--speed", &speed}, {"--ms", &msText}})) return usage(ctx, kJogUsage);
-  if (!allWhole(ctx, {{"AXIS", &args[0]}, {"--speed", &speed}})) return kExitUsage;
+  std::optional<std::string> speedGiven;
+  std::optional<std::string> msGiven;
+  Args words;
+  if (!ReadArgs(args, {{"--speed", &speedGiven}, {"--ms", &msGiven}}, words) || words.size() != 2 ||
+      (words[1] != "+" && words[1] != "-")) {
+    return usage(ctx, kJogUsage);
+  }
+  const std::string speed = speedGiven.value_or("10");
+  const std::string msText = msGiven.value_or("500");
+  if (!allWhole(ctx, {{"AXIS", &words[0]}, {"--speed", &speed}})) return kExitUsage;
   int ms = 0;
   if (!ParseInt(msText, ms) || ms < 0 || ms > kMaxJogMs) {
     ctx.ui->messageBox(Tr("--ms must be a whole number of milliseconds, 0 to {1}", {std::to_string(kMaxJogMs)}));
@@ -120,8 +104,8 @@ int RunJog(Context& ctx, const Args& args) {
   }
   if (!ctx.requireAxes()) return kExitUsage;
   ConsoleSession session(ctx);
-  const int index = args[1] == "+" ? kJogPositive : kJogNegative;
-  const ActionResult pressed = session.console.JogPress(index, speed, args[0]);
+  const int index = words[1] == "+" ? kJogPositive : kJogNegative;
+  const ActionResult pressed = session.console.JogPress(index, speed, words[0]);
   if (pressed != ActionResult::Done) return ExitFor(pressed);
   const bool wholeTime = WaitUnlessCancelled(ctx, milliseconds(ms));
   // The stop goes out on every path: an interrupted jog must not leave the axis running.
@@ -132,10 +116,14 @@ int RunJog(Context& ctx, const Args& args) {
 }
 
 int RunMove(Context& ctx, const Args& args) {
-  if (args.empty()) return usage(ctx, kMoveUsage);
-  std::string speed = "10";
-  std::string accel = "50";
-  if (!parseNamed(args, 1, {{"--speed", &speed}, {"--accel", &accel}})) return usage(ctx, kMoveUsage);
+  std::optional<std::string> speedGiven;
+  std::optional<std::string> accelGiven;
+  Args words;
+  if (!ReadArgs(args, {{"--speed", &speedGiven}, {"--accel", &accelGiven}}, words) || words.size() != 1) {
+    return usage(ctx, kMoveUsage);
+  }
+  const std::string speed = speedGiven.value_or("10");
+  const std::string accel = accelGiven.value_or("50");
   if (!allWhole(ctx, {{"--speed", &speed}, {"--accel", &accel}})) return kExitUsage;
   language::LanguageConfig config;
   config.axes = ctx.options.axes == 0 ? 6 : ctx.options.axes;
@@ -143,7 +131,7 @@ int RunMove(Context& ctx, const Args& args) {
   language::ProgramStore store;
   language::Compiler compiler(store, *ctx.ui, config);
   ConsoleSession session(ctx);
-  return ExitFor(session.console.MovClick(compiler, args[0], speed, accel));
+  return ExitFor(session.console.MovClick(compiler, words[0], speed, accel));
 }
 
 // A program number the console would refuse is refused before the port opens.
@@ -174,6 +162,52 @@ int RunLocSet(Context& ctx, const Args& args) {
     if (!session.console.ReadPositions(1)) return kExitLink;
   }
   return ExitFor(session.console.LocSetClick(args[0]));
+}
+
+std::span<const Command> ConsoleCommands() {
+  static const std::array commands = {
+      Command{.name = "zero-return",
+              .synopsis = "zero-return",
+              .help = TrMark("run the zero return and wait until it is done"),
+              .run = RunZeroReturn,
+              .needsPort = true,
+              .takesNoArguments = true},
+      Command{
+          .name = "jog",
+          .synopsis = kJogUsage,
+          .help = TrMark("jog an axis for T ms (default 500, at most 60000; speed 10), print positions (needs --axes)"),
+          .run = RunJog,
+          .needsPort = true},
+      Command{.name = "move",
+              .synopsis = kMoveUsage,
+              .help = TrMark("execute one command line (defaults 10, 50)"),
+              .run = RunMove,
+              .needsPort = true},
+      Command{.name = "run",
+              .synopsis = "run N",
+              .help = TrMark("start program N (0 to 31)"),
+              .run = RunStartProgram,
+              .check = CheckStartProgram,
+              .needsPort = true},
+      Command{.name = "stop",
+              .synopsis = "stop",
+              .help = TrMark("stop the program and wait until the axes rest (needs --axes)"),
+              .run = RunStopProgram,
+              .needsPort = true,
+              .takesNoArguments = true},
+      Command{.name = "reset",
+              .synopsis = "reset",
+              .help = TrMark("reset the program and wait until the axes rest (needs --axes)"),
+              .run = RunResetProgram,
+              .needsPort = true,
+              .takesNoArguments = true},
+      Command{.name = "loc-set",
+              .synopsis = "loc-set N",
+              .help = TrMark("store the current command position as location N (needs --axes)"),
+              .run = RunLocSet,
+              .needsPort = true},
+  };
+  return commands;
 }
 
 }  // namespace zova::cli

@@ -1,9 +1,9 @@
 // zovactl firmware, through the download window's operations.
-#include "cli/cmd_firmware.h"
-
+#include <array>
 #include <cstdio>
 #include <string>
 
+#include "cli/commands.h"
 #include "cli/interrupt.h"
 #include "firmware/flash_download.h"
 #include "link/translation.h"
@@ -62,6 +62,17 @@ int RunFirmware(Context& ctx, const Args& args) {
     ctx.ui->messageBox(Tr("refused acknowledgements: {1}", {std::to_string(download.RefusedAcks)}));
   }
   return outcome == FirmwareDownload::Outcome::Success ? kExitOk : kExitLink;
+}
+
+std::span<const Command> FirmwareCommands() {
+  static const std::array commands = {
+      Command{.name = "firmware",
+              .synopsis = "firmware FILE",
+              .help = TrMark("download an Intel HEX file into the controller's flash"),
+              .run = RunFirmware,
+              .needsPort = true},
+  };
+  return commands;
 }
 
 }  // namespace zova::cli

@@ -5,13 +5,12 @@
 #include <optional>
 #include <thread>
 
-#include "app/version.h"
+#include "zova/version.h"
 #include "backup/fleet.h"
 #include "backup/run_lock.h"
-#include "cli/cmd_backup.h"
 #include "cli/commands.h"
 #include "cli/interrupt.h"
-#include "cli/port_factory.h"
+#include "cli/port_stack.h"
 #include "link/atomic_file.h"
 #include "link/connection.h"
 #include "link/translation.h"
@@ -36,25 +35,14 @@ struct FleetRequest {
 // The words and the fleet file; kExitOk, or the refusal after its message. Nothing is opened here.
 int ReadRequest(Context& ctx, const Args& args, FleetRequest& r) {
   Ui& ui = *ctx.ui;
-  bool usage = args.empty() || args[0] != "backup";
   std::optional<std::string> list;
   std::optional<std::string> keep;
   std::optional<std::string> jobs;
   std::optional<std::string> into;
-  for (std::size_t i = 1; i < args.size() && !usage; ++i) {
-    std::optional<std::string>* option = args[i] == "--into"   ? &into
-                                         : args[i] == "--only" ? &list
-                                         : args[i] == "--keep" ? &keep
-                                         : args[i] == "--jobs" ? &jobs
-                                                               : nullptr;
-    if (option != nullptr && i + 1 < args.size() && !*option) {
-      *option = args[++i];
-    } else if (option == nullptr && r.file.empty() && !args[i].empty() && !args[i].starts_with("--")) {
-      r.file = args[i];
-    } else {
-      usage = true;
-    }
-  }
+  Args words;
+  bool usage = !ReadArgs(args, {{"--into", &into}, {"--only", &list}, {"--keep", &keep}, {"--jobs", &jobs}}, words) ||
+               words.size() != 2 || words[0] != "backup";
+  if (!usage) r.file = words[1];
   std::string error;
   if (!usage && list && !backup::Parts::Parse(*list, r.parts, error)) usage = true;
   if (!usage && keep && (!ParseInt(*keep, r.keep) || r.keep < 1)) {
@@ -126,7 +114,7 @@ class CliFleetLine final : public backup::FleetLine {
 
 // `traceFolder` (if not empty) takes one trace per controller, NAME-STAMP.trace.
 std::unique_ptr<backup::FleetLine> OpenMember(const backup::FleetMember& member, Ui& ui, const std::string& traceFolder,
-                                              const std::string& stamp) {
+                                              const std::string& stamp, const ports::PortMakers& makers) {
   Options options;
   if (!traceFolder.empty()) {
     options.traceFile = (std::filesystem::path(traceFolder) / (member.name + "-" + stamp + ".trace")).string();
@@ -139,7 +127,7 @@ std::unique_ptr<backup::FleetLine> OpenMember(const backup::FleetMember& member,
   options.handshakeTimeoutSeconds = member.handshakeTimeoutSeconds;
   std::string error;
   int status = kExitOk;
-  std::unique_ptr<PortStack> stack = MakePortStack(options, "", ui, error, status);
+  std::unique_ptr<PortStack> stack = MakePortStack(options, "", makers, ui, error, status);
   if (!stack) {
     ui.messageBox(error);
     return nullptr;
@@ -180,7 +168,7 @@ int RunFleet(Context& ctx, const Args& args) {
                        : (into / kLockFile).string() + ": " + lock.error());
     return busy ? kExitUsage : kExitFile;
   }
-  PreparePorts();
+  ports::PreparePorts(ctx.ports);
   backup::FleetRun run;
   run.into = request.into;
   // A run within the second of an earlier one would take its names: it waits for the next second.
@@ -199,11 +187,11 @@ int RunFleet(Context& ctx, const Args& args) {
   run.parts = request.parts;
   run.keep = request.keep;
   run.jobs = request.jobs;
-  run.version = app::VersionNumber();
-  run.open = [&traceFolder, stamp = run.stamp](const backup::FleetMember& member, Ui& memberUi) {
-    return OpenMember(member, memberUi, traceFolder, stamp);
+  run.version = VersionNumber();
+  run.open = [&traceFolder, stamp = run.stamp, &ctx](const backup::FleetMember& member, Ui& memberUi) {
+    return OpenMember(member, memberUi, traceFolder, stamp, ctx.ports);
   };
-  run.startThread = StartPortThread;
+  run.startThread = [&ctx](std::function<void()> work) { return ports::StartPortThread(ctx.ports, std::move(work)); };
   run.stopRequested = [] { return InterruptWatch::received() != 0; };
   const std::vector<backup::FleetOutcome> outcomes = backup::RunFleet(request.members, run);
 

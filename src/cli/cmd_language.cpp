@@ -1,7 +1,5 @@
 // zovactl compile, check and list: the compiler and the listing generator without windows.
-#include "cli/cmd_language.h"
-
-#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstddef>
 #include <cstdio>
@@ -73,32 +71,27 @@ int RunCompile(Context& ctx, const Args& args) {
   if (!ConfigFrom(ctx, config)) return kExitUsage;
   language::ProgramStore store;
   language::Compiler compiler(store, *ctx.ui, config);
+  std::optional<std::string> line;
+  std::optional<std::string> programText;
+  Args words;
+  if (!ReadArgs(args, {{"--line", &line}, {"--program", &programText}}, words)) return Usage(ctx, kCompileUsage);
 
-  if (!args.empty() && args[0] == "--line") {
-    if (args.size() != 2) return Usage(ctx, kCompileUsage);
-    const auto record = compiler.compileLine(args[1]);
+  if (line) {
+    if (!words.empty() || programText) return Usage(ctx, kCompileUsage);
+    const auto record = compiler.compileLine(*line);
     if (!record) return kExitProblems;
     PrintRecord(ctx, *record);
     return kExitOk;
   }
 
-  std::string path;
-  int program = -1;  // not given yet: the option counts once
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--program") {
-      if (i + 1 >= args.size() || program >= 0 || !ParseInt(args[i + 1], program) || program < 0 ||
-          program >= language::kProgramCount) {
-        return Usage(ctx, kCompileUsage);
-      }
-      ++i;
-    } else if (path.empty() && !args[i].starts_with("--")) {
-      path = args[i];
-    } else {
-      return Usage(ctx, kCompileUsage);
-    }
+  // The program number only picks the presence flag the compile sets, which nothing printed here shows; a wrong
+  // one is refused all the same.
+  int program = 0;
+  if (words.size() != 1 || words[0].empty() ||
+      (programText && (!ParseInt(*programText, program) || program < 0 || program >= language::kProgramCount))) {
+    return Usage(ctx, kCompileUsage);
   }
-  if (path.empty()) return Usage(ctx, kCompileUsage);
-  program = std::max(program, 0);
+  const std::string& path = words[0];
 
   std::string source;
   std::string error;
@@ -106,8 +99,7 @@ int RunCompile(Context& ctx, const Args& args) {
     ctx.ui->messageBox(FormatFileFault(path, error));
     return kExitFile;
   }
-  // The compile that check runs, so both name the same lines with the same messages. The program number
-  // only picks the presence flag the compile sets, which nothing printed here shows.
+  // The compile that check runs, so both name the same lines with the same messages.
   const language::SourceCheck check = language::CheckSource(source, config, store);
   for (const language::SourceProblem& p : check.problems) {
     ctx.ui->messageBox(FormatTextFault(path, {p.line, p.message}));
@@ -119,7 +111,7 @@ int RunCompile(Context& ctx, const Args& args) {
 }
 
 int RunCheck(Context& ctx, const Args& args) {
-  if (args.size() != 1 || args[0].starts_with("--")) return Usage(ctx, kCheckUsage);
+  if (Args words; !ReadArgs(args, {}, words) || words.size() != 1) return Usage(ctx, kCheckUsage);
   language::LanguageConfig config;
   if (!ConfigFrom(ctx, config)) return kExitUsage;
   const std::string& path = args[0];
@@ -172,5 +164,26 @@ int RunList(Context& ctx, const Args& args) {
   std::fputs(listing.c_str(), ctx.out);
   return kExitOk;
 }
+
+namespace {
+const std::array kCommands = {
+    Command{.name = "compile",
+            .synopsis = "compile FILE [--program N]\ncompile --line TEXT",
+            .help = TrMark(
+                "print the compiled records (word 1, word 2); exit 1 and print none when the source has a problem"),
+            .run = RunCompile},
+    Command{.name = "check",
+            .synopsis = kCheckUsage,
+            .help = TrMark("print each compiler problem as FILE:LINE: message; exit 1 when there is any"),
+            .run = RunCheck},
+    Command{
+        .name = "list",
+        .synopsis = kListUsage,
+        .help = TrMark("print the listing line of each record that compile printed (zovactl compile F | zovactl list)"),
+        .run = RunList},
+};
+}  // namespace
+
+std::span<const Command> LanguageCommands() { return kCommands; }
 
 }  // namespace zova::cli

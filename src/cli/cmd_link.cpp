@@ -1,10 +1,8 @@
 // zovactl commands of the link and the status display, through the console's operations.
-#include "cli/cmd_link.h"
-
+#include <array>
 #include <cstdio>
 #include <string>
 
-#include "cli/cmd_console.h"
 #include "cli/commands.h"
 #include "console/error_text.h"
 #include "link/connection.h"
@@ -106,5 +104,73 @@ int RunSetOutput(Context& ctx, const Args& args) {
   ConsoleSession session(ctx);
   return ExitFor(session.console.SwitchOutput(point, args[1] == "on"));
 }
+
+namespace {
+
+const std::array kCommands = {
+    Command{.name = "ping",
+            .synopsis = "ping",
+            .help = TrMark("open the port, run the link check and print ok"),
+            .run = RunPing,
+            .needsPort = true,
+            .linkCheck = true,
+            .takesNoArguments = true},
+    Command{.name = "close",
+            .synopsis = "close",
+            .help = TrMark("send the close-link command"),
+            .run = RunClose,
+            .needsPort = true,
+            .takesNoArguments = true},
+    Command{.name = "servo",
+            .synopsis = "servo on|off",
+            .help = TrMark("servo amplifiers on or off"),
+            .run = RunServo,
+            .needsPort = true},
+    Command{.name = "alarm-reset",
+            .synopsis = "alarm-reset",
+            .help = TrMark("reset the controller's alarm"),
+            .run = RunAlarmReset,
+            .needsPort = true,
+            .takesNoArguments = true},
+    Command{.name = "outputs",
+            .synopsis = "outputs",
+            .help = TrMark("print the output points that are on"),
+            .run = RunOutputs,
+            .needsPort = true,
+            .takesNoArguments = true},
+    Command{.name = "inputs",
+            .synopsis = "inputs",
+            .help = TrMark("print the input points that are on"),
+            .run = RunInputs,
+            .needsPort = true,
+            .takesNoArguments = true},
+    Command{.name = "sensors",
+            .synopsis = "sensors",
+            .help = TrMark("print each axis's sensor word (needs --axes)"),
+            .run = RunSensors,
+            .needsPort = true,
+            .takesNoArguments = true},
+    Command{.name = "positions",
+            .synopsis = "positions",
+            .help = TrMark("print command and actual positions (needs --axes)"),
+            .run = RunPositions,
+            .needsPort = true,
+            .takesNoArguments = true},
+    Command{.name = "error",
+            .synopsis = "error",
+            .help = TrMark("print the controller's error report"),
+            .run = RunError,
+            .needsPort = true,
+            .takesNoArguments = true},
+    Command{.name = "set-output",
+            .synopsis = "set-output N on|off",
+            .help = TrMark("switch output point N (8 to 63)"),
+            .run = RunSetOutput,
+            .needsPort = true},
+};
+
+}  // namespace
+
+std::span<const Command> LinkCommands() { return kCommands; }
 
 }  // namespace zova::cli

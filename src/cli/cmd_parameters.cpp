@@ -1,9 +1,10 @@
 // zovactl commands of the parameters subsystem.
-#include "cli/cmd_parameters.h"
-
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/commands.h"
 #include "link/link.h"
 #include "link/text_lines.h"
 #include "link/translation.h"
@@ -25,11 +26,14 @@ struct FileAction {
 
 // "fetch --file F" or "send --file F".
 bool parseAction(const Args& args, FileAction& action) {
-  if (args.size() != 3 || (args[0] != "fetch" && args[0] != "send") || args[1] != "--file" || args[2].empty()) {
+  std::optional<std::string> file;
+  Args words;
+  if (!ReadArgs(args, {{"--file", &file}}, words) || words.size() != 1 || (words[0] != "fetch" && words[0] != "send") ||
+      !file || file->empty()) {
     return false;
   }
-  action.fetch = args[0] == "fetch";
-  action.file = args[2];
+  action.fetch = words[0] == "fetch";
+  action.file = *file;
   return true;
 }
 
@@ -70,44 +74,75 @@ int saved(Context& ctx, const std::string& file, bool written, const std::vector
   return kExitOk;
 }
 
+// What tells the system parameters from the axis parameters here: their command, table, files and transfers.
+struct SysParaCommand {
+  using Table = SysPara;
+  static constexpr const char* kName = "syspara";
+  static constexpr bool kNeedsAxes = false;
+  static TransferStatus Fetch(Link& link, Table& t, int) { return FetchSysPara(link, t); }
+  static bool Write(const std::string& file, const Table& t, Ui& ui) { return WriteSysParaFile(file, t, ui); }
+  static FileReading Read(const std::string& file, Table& t, std::string* why) { return ReadSysParaFile(file, t, why); }
+  static std::vector<BoxRefusal> Refusals(const Table& t, int) { return SysParaRefusals(t); }
+  // The file names 41 of the 100 entries; the others go back as this controller holds them.
+  static TransferStatus TakeUnnamed(Link& link, Table& t, int) { return TakeUnnamedSysPara(link, t); }
+  static TransferStatus Send(Link& link, const Table& t, int) { return SendSysPara(link, t); }
+};
+
+struct AxParaCommand {
+  using Table = AxPara;
+  static constexpr const char* kName = "axpara";
+  static constexpr bool kNeedsAxes = true;
+  static TransferStatus Fetch(Link& link, Table& t, int axes) { return FetchAxPara(link, t, axes); }
+  static bool Write(const std::string& file, const Table& t, Ui& ui) { return WriteAxParaFile(file, t, ui); }
+  static FileReading Read(const std::string& file, Table& t, std::string* why) { return ReadAxParaFile(file, t, why); }
+  static std::vector<BoxRefusal> Refusals(const Table& t, int axes) { return AxParaRefusals(t, axes); }
+  static TransferStatus TakeUnnamed(Link& link, Table& t, int axes) { return TakeUnnamedAxPara(link, t, axes); }
+  static TransferStatus Send(Link& link, const Table& t, int axes) { return SendAxPara(link, t, axes); }
+};
+
+template <typename P>
+int RunParameters(Context& ctx, const Args& args) {
+  FileAction action;
+  if (!parseAction(args, action)) return usage(ctx, P::kName);
+  if (P::kNeedsAxes && !ctx.requireAxes()) return kExitUsage;
+  const int axes = ctx.options.axes;
+  // As the screen opening with no remembered file: the named entries start at their defaults.
+  typename P::Table table;
+  table.SetDefaults();
+  if (action.fetch) {
+    TransferStatus s = P::Fetch(*ctx.link, table, axes);
+    if (s != TransferStatus::Ok) return exitFor(ctx, s);
+    return saved(ctx, action.file, P::Write(action.file, table, *ctx.ui), P::Refusals(table, axes));
+  }
+  std::string why;
+  if (P::Read(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
+  if (const int refused = refusedOr(ctx, action.file, P::Refusals(table, axes)); refused != kExitOk) return refused;
+  if (TransferStatus s = P::TakeUnnamed(*ctx.link, table, axes); s != TransferStatus::Ok) return exitFor(ctx, s);
+  return exitFor(ctx, P::Send(*ctx.link, table, axes));
+}
+
 }  // namespace
 
-int RunSysPara(Context& ctx, const Args& args) {
-  FileAction action;
-  if (!parseAction(args, action)) return usage(ctx, "syspara");
-  // As the screen opening with no remembered file: the named entries start at their defaults.
-  SysPara table;
-  table.SetDefaults();
-  if (action.fetch) {
-    TransferStatus s = FetchSysPara(*ctx.link, table);
-    if (s != TransferStatus::Ok) return exitFor(ctx, s);
-    return saved(ctx, action.file, WriteSysParaFile(action.file, table, *ctx.ui), SysParaRefusals(table));
-  }
-  std::string why;
-  if (ReadSysParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
-  if (const int refused = refusedOr(ctx, action.file, SysParaRefusals(table)); refused != kExitOk) return refused;
-  // The file names 41 of the 100 entries; the others go back as this controller holds them.
-  if (TransferStatus s = TakeUnnamedSysPara(*ctx.link, table); s != TransferStatus::Ok) return exitFor(ctx, s);
-  return exitFor(ctx, SendSysPara(*ctx.link, table));
-}
+int RunSysPara(Context& ctx, const Args& args) { return RunParameters<SysParaCommand>(ctx, args); }
+int RunAxPara(Context& ctx, const Args& args) { return RunParameters<AxParaCommand>(ctx, args); }
 
-int RunAxPara(Context& ctx, const Args& args) {
-  FileAction action;
-  if (!parseAction(args, action)) return usage(ctx, "axpara");
-  if (!ctx.requireAxes()) return kExitUsage;
-  const int axes = ctx.options.axes;
-  AxPara table;
-  table.SetDefaults();
-  if (action.fetch) {
-    TransferStatus s = FetchAxPara(*ctx.link, table, axes);
-    if (s != TransferStatus::Ok) return exitFor(ctx, s);
-    return saved(ctx, action.file, WriteAxParaFile(action.file, table, *ctx.ui), AxParaRefusals(table, axes));
-  }
-  std::string why;
-  if (ReadAxParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
-  if (const int refused = refusedOr(ctx, action.file, AxParaRefusals(table, axes)); refused != kExitOk) return refused;
-  if (TransferStatus s = TakeUnnamedAxPara(*ctx.link, table, axes); s != TransferStatus::Ok) return exitFor(ctx, s);
-  return exitFor(ctx, SendAxPara(*ctx.link, table, axes));
-}
+namespace {
+
+const std::array kCommands = {
+    Command{.name = "syspara",
+            .synopsis = "syspara fetch --file F\nsyspara send --file F",
+            .help = TrMark("fetch the system parameters and save them to F; load F and send"),
+            .run = RunSysPara,
+            .needsPort = true},
+    Command{.name = "axpara",
+            .synopsis = "axpara fetch --file F\naxpara send --file F",
+            .help = TrMark("the same for the axis parameters of the configured axes (needs --axes)"),
+            .run = RunAxPara,
+            .needsPort = true},
+};
+
+}  // namespace
+
+std::span<const Command> ParameterCommands() { return kCommands; }
 
 }  // namespace zova::cli

@@ -1,6 +1,5 @@
 // zovactl loc and sft.
-#include "cli/cmd_positions.h"
-
+#include <array>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -40,14 +39,7 @@ int Usage(Context& ctx, const char* text) {
 // DIRECTION MODE [numbers] [--file F]; false on anything else.
 bool ParseRequest(const Args& args, bool withBlock, positions::Scope allMode, Request& r) {
   Args words;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--file") {
-      if (i + 1 >= args.size() || r.file) return false;
-      r.file = args[++i];
-    } else {
-      words.push_back(args[i]);
-    }
-  }
+  if (!ReadArgs(args, {{"--file", &r.file}}, words)) return false;
   if (words.size() < 2 || (words[0] != "receive" && words[0] != "send")) return false;
   r.receive = words[0] == "receive";
   const std::string& mode = words[1];
@@ -131,5 +123,26 @@ int Run(Context& ctx, const Args& args, bool locations) {
 
 int RunLoc(Context& ctx, const Args& args) { return Run(ctx, args, true); }
 int RunSft(Context& ctx, const Args& args) { return Run(ctx, args, false); }
+
+namespace {
+
+const std::array kCommands = {
+    Command{
+        .name = "loc",
+        .synopsis = "loc receive single N | block A B | all [--file F]\nloc send single N | block A B | all --file F",
+        .help = TrMark("receive: fetch locations and print their LOC file lines (--file: save locations 0 to 2499 "
+                       "to F instead; single prints its line too); send: load F, then transmit (needs --axes)"),
+        .run = RunLoc,
+        .needsPort = true},
+    Command{.name = "sft",
+            .synopsis = "sft receive single N | all [--file F]\nsft send single N | all --file F",
+            .help = TrMark("the same for shifts (needs --axes)"),
+            .run = RunSft,
+            .needsPort = true},
+};
+
+}  // namespace
+
+std::span<const Command> PositionCommands() { return kCommands; }
 
 }  // namespace zova::cli

@@ -1,6 +1,5 @@
 // zovactl program send N FILE | send-all DIR | receive N FILE | receive-all DIR.
-#include "cli/cmd_program.h"
-
+#include <array>
 #include <string>
 
 #include "cli/commands.h"
@@ -89,5 +88,23 @@ int RunProgram(Context& ctx, const Args& args) {
   transfer.RecvFolder = FolderArgument(args[1]);
   return ExitFor(ctx, transfer.ReceivePrograms(link, programs::kModeAll));
 }
+
+namespace {
+
+const std::array kCommands = {
+    Command{.name = "program",
+            .synopsis = "program send N FILE | send-all DIR\nprogram receive N FILE | receive-all DIR",
+            .help = TrMark("send: compile and transmit program N (0 to 31) from FILE, or programs 0 to 31 from "
+                           "DIR/ZOVAPRG00.dat to DIR/ZOVAPRG31.dat (axis checks use --axes, else 6); receive: fetch "
+                           "program N, or all 32, and write their source files (exit 3 when a source does not compile "
+                           "or a file cannot be read or written, 4 when a written source does not compile back to "
+                           "what the controller holds)"),
+            .run = RunProgram,
+            .needsPort = true},
+};
+
+}  // namespace
+
+std::span<const Command> ProgramCommands() { return kCommands; }
 
 }  // namespace zova::cli

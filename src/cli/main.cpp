@@ -13,7 +13,7 @@
 
 #include "cli/commands.h"
 #include "cli/interrupt.h"
-#include "cli/port_factory.h"
+#include "cli/port_stack.h"
 #include "link/connection.h"
 #include "link/line_settings.h"
 #include "link/link.h"
@@ -22,6 +22,11 @@
 #include "options/help_text.h"
 #include "options/language_option.h"
 #include "options/whole_number_option.h"
+#include "zova/version.h"
+
+#ifdef ZOVA_HAVE_QT_SERIAL
+#include "app/qt/serial_port_factory.h"
+#endif
 
 namespace zova::cli {
 
@@ -103,7 +108,7 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
   // An option given twice is a mistake in the script, not a choice between its values.
   app.option_defaults()->group(Tr("options"))->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   app.set_help_flag("-h,--help", Tr("print this help; zovactl COMMAND --help prints one command's"));
-  app.set_version_flag("--version", "zovactl " ZOVA_VERSION, Tr("print the program's version"));
+  app.set_version_flag("--version", "zovactl " + VersionNumber(), Tr("print the program's version"));
   const CLI::Validator seconds(
       [](std::string& text) {
         double value = 0;
@@ -304,7 +309,7 @@ int RunCommand(const Command& command, Context& ctx, const Args& args, const std
   }
   std::string error;
   int failure = kExitUsage;
-  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, ui, error, failure);
+  std::unique_ptr<PortStack> stack = MakePortStack(options, simOptions, ctx.ports, ui, error, failure);
   if (!stack) {
     ui.messageBox(error);
     return failure;
@@ -416,6 +421,9 @@ int Main(int argc, char** argv) {
   ctx.command = command->name;
   ctx.options = options;
   ctx.ui = &terminal;
+#ifdef ZOVA_HAVE_QT_SERIAL
+  ctx.ports = app::QtPortMakers(false);  // serial devices through QSerialPort; the ports block while they wait
+#endif
   if (command->takesNoArguments && !args.empty()) {
     return RefuseWords(*command, Tr("unexpected word {1}", {args.front()}));
   }

@@ -16,8 +16,8 @@
 #include "backup/backup_files.h"
 #include "backup/sha256.h"
 #include "backup/whole_controller.h"
-#include "cli/cmd_backup.h"
-#include "cli/port_factory.h"
+#include "cli/commands.h"
+#include "cli/port_stack.h"
 #include "language/compiler.h"
 #include "language/transfer/program_wire.h"
 #include "sim/state_file.h"
@@ -256,7 +256,7 @@ TEST(PortStack, TellsTheSettingsInUse) {
     cli::Options options;
     options.port = "sim";
     options.settings = typed;
-    const auto stack = cli::MakePortStack(options, "", ui, error, status);
+    const auto stack = cli::MakePortStack(options, "", {}, ui, error, status);
     ASSERT_NE(stack, nullptr) << error;
     EXPECT_EQ(stack->settings(), used);
   }

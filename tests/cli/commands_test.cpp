@@ -9,11 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cmd_console.h"
-#include "cli/cmd_language.h"
-#include "cli/cmd_parameters.h"
-#include "cli/cmd_positions.h"
-#include "cli/cmd_program.h"
+#include "cli/commands.h"
 #include "cli/interrupt.h"
 #include "language/transfer/program_files.h"
 #include "link/terminal_ui.h"

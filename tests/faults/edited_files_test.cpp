@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cmd_parameters.h"
-#include "cli/cmd_positions.h"
+#include "cli/commands.h"
 #include "link/text_lines.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/parameters_fixture.h"

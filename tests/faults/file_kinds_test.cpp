@@ -13,12 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cmd_firmware.h"
-#include "cli/cmd_language.h"
-#include "cli/cmd_parameters.h"
-#include "cli/cmd_positions.h"
-#include "cli/cmd_program.h"
-#include "cli/port_factory.h"
+#include "cli/commands.h"
+#include "cli/port_stack.h"
 #include "support/scratch_dir.h"
 #include "support/test_support.h"
 
@@ -115,7 +111,7 @@ TEST_F(FileKinds, ATraceNobodyReadsIsRefusedWithoutWaiting) {
   RecordingUi ui;
   std::string error;
   int status = kExitOk;
-  EXPECT_EQ(MakePortStack(options, "", ui, error, status), nullptr);
+  EXPECT_EQ(MakePortStack(options, "", {}, ui, error, status), nullptr);
   EXPECT_EQ(std::tuple(status, error), std::tuple(kExitFile, fifo + ": " + std::strerror(ENXIO)));
 #endif
 }

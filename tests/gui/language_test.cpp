@@ -6,7 +6,7 @@
 
 #include "app/desktop_language.h"
 #include "app/qt/stored_settings.h"
-#include "app/version.h"
+#include "zova/version.h"
 #include "gui_support.h"
 
 namespace zova::test {
@@ -78,7 +78,7 @@ TEST(Language, MenusAndMessagesInEnglishAndTheChoiceKeptForTheNextStart) {
   EXPECT_EQ(rig.taken(), Texts{"In the File Open menu, enter the name of the file to save to."});
   Find<QAction>(rig.main.get(), "mnuAbout")->trigger();
   const QString about = QString::fromStdString(rig.taken().at(0));
-  EXPECT_TRUE(about.contains("Version " + QString::fromStdString(app::VersionNumber())) && about.contains(qVersion()))
+  EXPECT_TRUE(about.contains("Version " + QString::fromStdString(VersionNumber())) && about.contains(qVersion()))
       << about.toStdString();
 }
 

@@ -69,7 +69,8 @@ TEST_F(NetworkPorts, TelnetSetsTheServersLineWhileConnected) {
     RecordingUi ui;
     LineSettings used;
     std::string error;
-    auto port = app::MakeNamedPort(server->address(), c.settings, std::chrono::seconds(5), ui, used, error);
+    auto port = ports::MakeNamedPort(server->address(), c.settings, std::chrono::seconds(5), app::QtPortMakers(false),
+                                     ui, used, error);
     ASSERT_TRUE(port && port->open(error)) << error;
     const int fd = ::open(sim->device().c_str(), O_RDWR | O_NOCTTY);
     termios t{};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cmd_parameters.h"
+#include "cli/commands.h"
 #include "parameters_fixture.h"
 #include "parameters/sys_para_file.h"
 #include "support/cli_rig.h"

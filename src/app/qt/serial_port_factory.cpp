@@ -1,4 +1,4 @@
-// QSerialPort-backed and network ports.
+// QSerialPort-backed ports and the settings store, for the port factory.
 #include "app/qt/serial_port_factory.h"
 
 #include <QCoreApplication>
@@ -7,9 +7,10 @@
 #include "app/qt/qt_network_port.h"
 #include "app/qt/qt_serial_port.h"
 #include "app/qt/stored_settings.h"
-#include "link/network_address.h"
 
 namespace zova::app {
+
+namespace {
 
 void PrepareSerialPorts() {
   // QSerialPort's notifiers want an application object, even without an event loop.
@@ -21,37 +22,40 @@ void PrepareSerialPorts() {
   }
 }
 
-std::function<void()> StartPortThread(std::function<void()> work) {
-  // A QThread, not a std::thread: QSerialPort's notifiers want a thread Qt made.
-  std::shared_ptr<QThread> thread(QThread::create(std::move(work)));
-  thread->start();
-  return [thread] { thread->wait(); };
-}
+}  // namespace
 
-std::unique_ptr<Port> MakeNamedPort(const std::string& name, const std::string& settings, Duration openLimit, Ui& ui,
-                                    LineSettings& used, std::string& error) {
-  NetworkAddress address;
-  if (IsNetworkPortName(name) && !ParseNetworkAddress(name, address, error)) return nullptr;
-  PrepareSerialPorts();
-  LineSettings line;
-  FlowControl flow = FlowControl::None;
-  StoredSettings stored = ReadStoredSettings();
-  if (!settings.empty()) stored.settings.clear();  // typed settings win over stored ones
-  ApplyStoredSettings(stored, line, flow, ui);
-  if (!settings.empty() && !ParseLineSettings(settings, line, error)) return nullptr;
-  used = line;
-  return MakeNamedPort(name, line, flow, false, openLimit);
+ports::PortMakers QtPortMakers(bool serveEvents) {
+  ports::PortMakers makers;
+  makers.serial = [serveEvents](const std::string& device, const LineSettings& line, FlowControl flow) {
+    return std::make_unique<QtSerialPort>(ResolvePortName(QString::fromStdString(device)), line, flow, serveEvents);
+  };
+  makers.stored = [](LineSettings& line, FlowControl& flow, bool typed, Ui& ui) {
+    StoredSettings stored = ReadStoredSettings();
+    if (typed) stored.settings.clear();  // typed settings win over stored ones
+    ApplyStoredSettings(stored, line, flow, ui);
+  };
+  if (serveEvents) {
+    makers.network = [](const NetworkAddress& address, const LineSettings& line, Duration openLimit) {
+      return std::make_unique<QtNetworkPort>(address, line, openLimit);
+    };
+  }
+  makers.prepare = PrepareSerialPorts;
+  makers.startThread = [](std::function<void()> work) -> std::function<void()> {
+    // A QThread, not a std::thread: QSerialPort's notifiers want a thread Qt made.
+    std::shared_ptr<QThread> thread(QThread::create(std::move(work)));
+    thread->start();
+    return [thread] { thread->wait(); };
+  };
+  return makers;
 }
 
 std::unique_ptr<Port> MakeNamedPort(const std::string& name, const LineSettings& line, FlowControl flow,
                                     bool serveEvents, Duration openLimit) {
-  NetworkAddress address;
+  const ports::PortMakers makers = QtPortMakers(serveEvents);
   std::string error;
-  if (IsNetworkPortName(name) && ParseNetworkAddress(name, address, error)) {
-    if (serveEvents) return std::make_unique<QtNetworkPort>(address, line, openLimit);
-    return std::make_unique<NetworkPort>(address, line, openLimit);
-  }
-  return std::make_unique<QtSerialPort>(ResolvePortName(QString::fromStdString(name)), line, flow, serveEvents);
+  std::unique_ptr<Port> port = ports::MakeNamedPort(name, line, flow, openLimit, makers, error);
+  // A network name that does not parse fails to open as a device, as it always did.
+  return port ? std::move(port) : makers.serial(name, line, flow);
 }
 
 }  // namespace zova::app

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt/file_dialog.h"
-#include "app/version.h"
+#include "zova/version.h"
 #include "app/widgets/handler_lock.h"
 #include "app/widgets/window_util.h"
 #include "app/windows/frm_main.h"

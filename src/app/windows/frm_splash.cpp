@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "app/version.h"
+#include "zova/version.h"
 #include "app/widgets/window_util.h"
 
 namespace zova::app {

@@ -1,11 +1,10 @@
 // Port construction for zovactl.
-#include "cli/port_factory.h"
+#include "cli/port_stack.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <sstream>
-#include <thread>
 #include <vector>
 
 #include "cli/interrupt.h"
@@ -18,10 +17,6 @@
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
 #include "sim/state_file.h"
-
-#ifdef ZOVA_HAVE_QT_SERIAL
-#include "app/qt/serial_port_factory.h"
-#endif
 
 namespace zova::cli {
 
@@ -53,40 +48,10 @@ std::vector<std::string> splitWords(const std::string& text) {
   return words;
 }
 
-#ifdef ZOVA_HAVE_QT_SERIAL
-// The serial port opens a name without a leading '/' as one under /dev ("ttyUSB0"), also "dev/c1"; a name
-// with a '/' in it is a path, as the operator's shell reads it.
-std::string DeviceName(const std::string& port) {
-#ifndef _WIN32
-  if (port.find('/') != std::string::npos && !port.starts_with("/") && !IsNetworkPortName(port)) {
-    std::error_code ec;
-    const std::filesystem::path absolute = std::filesystem::absolute(port, ec);
-    if (!ec) return absolute.string();
-  }
-#endif
-  return port;
-}
-#endif
-
 }  // namespace
 
-void PreparePorts() {
-#ifdef ZOVA_HAVE_QT_SERIAL
-  app::PrepareSerialPorts();
-#endif
-}
-
-std::function<void()> StartPortThread(std::function<void()> work) {
-#ifdef ZOVA_HAVE_QT_SERIAL
-  return app::StartPortThread(std::move(work));
-#else
-  auto thread = std::make_shared<std::thread>(std::move(work));
-  return [thread] { thread->join(); };
-#endif
-}
-
-std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions, Ui& ui,
-                                         std::string& error, int& exitStatus) {
+std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::string& simOptions,
+                                         const ports::PortMakers& makers, Ui& ui, std::string& error, int& exitStatus) {
   exitStatus = kExitUsage;
   auto stack = std::make_unique<Stack>();
   if (options.port == "sim") {
@@ -109,22 +74,8 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     // Opening a network port is bounded like every other wait.
     const Duration openLimit = std::chrono::duration_cast<Duration>(
         std::chrono::duration<double>(options.timeoutSeconds > 0 ? options.timeoutSeconds : 5.0));
-#ifdef ZOVA_HAVE_QT_SERIAL
-    stack->inner_ = app::MakeNamedPort(DeviceName(options.port), options.settings, openLimit, ui, stack->line_, error);
+    stack->inner_ = ports::MakeNamedPort(options.port, options.settings, openLimit, makers, ui, stack->line_, error);
     if (!stack->inner_) return nullptr;
-#else
-    (void)ui;
-    NetworkAddress address;
-    if (!IsNetworkPortName(options.port)) {
-      error = Tr("this build talks only to network ports and the simulated controller (--port sim)");
-      return nullptr;
-    }
-    if (!ParseNetworkAddress(options.port, address, error) ||
-        (!options.settings.empty() && !ParseLineSettings(options.settings, stack->line_, error))) {
-      return nullptr;
-    }
-    stack->inner_ = std::make_unique<NetworkPort>(address, stack->line_, openLimit);
-#endif
     // A Ctrl-C while connecting or before the controller first answers ends the wait, not only the next one.
     if (auto* network = dynamic_cast<NetworkPort*>(stack->inner_.get())) {
       network->stopWhen([] { return InterruptWatch::received() != 0; });
