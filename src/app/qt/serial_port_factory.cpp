@@ -49,13 +49,5 @@ ports::PortMakers QtPortMakers(bool serveEvents) {
   return makers;
 }
 
-std::unique_ptr<Port> MakeNamedPort(const std::string& name, const LineSettings& line, FlowControl flow,
-                                    bool serveEvents, Duration openLimit) {
-  const ports::PortMakers makers = QtPortMakers(serveEvents);
-  std::string error;
-  std::unique_ptr<Port> port = ports::MakeNamedPort(name, line, flow, openLimit, makers, error);
-  // A network name that does not parse fails to open as a device, as it always did.
-  return port ? std::move(port) : makers.serial(name, line, flow);
-}
 
 }  // namespace zova::app

@@ -15,9 +15,5 @@ namespace zova::app {
 // `serveEvents`: the ports serve the windows while they wait (the desktop), else they block (the command line).
 ports::PortMakers QtPortMakers(bool serveEvents);
 
-// The desktop's port for a name it checked before, with the settings read at load. Kept for the main window
-// until it calls ports::MakeNamedPort with QtPortMakers(true) itself.
-std::unique_ptr<Port> MakeNamedPort(const std::string& name, const LineSettings& line, FlowControl flow,
-                                    bool serveEvents, Duration openLimit);
 
 }  // namespace zova::app

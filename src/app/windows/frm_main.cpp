@@ -9,7 +9,7 @@
 
 #include "app/desktop_language.h"
 #include "app/qt/stored_settings.h"
-#include "app/version.h"
+#include "zova/version.h"
 #include "app/widgets/handler_lock.h"
 #include "app/widgets/keyboard.h"
 #include "app/widgets/window_util.h"

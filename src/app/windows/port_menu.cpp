@@ -11,6 +11,7 @@
 #include "app/windows/dlg_network_port.h"
 #include "link/line_settings.h"
 #include "link/network_address.h"
+#include "ports/port_factory.h"
 
 namespace zova::app {
 
@@ -90,8 +91,13 @@ void PortMenu::openPort(const QString& device) {
     port->controller().machine.axes = session_.axes;
     session_.port.set(std::move(port));
   } else {
-    session_.port.set(MakeNamedPort(device.toStdString(), session_.lineSettings, session_.flowControl, true,
-                                    std::chrono::seconds(5)));
+    const ports::PortMakers makers = QtPortMakers(true);
+    std::string error;
+    std::unique_ptr<Port> port = ports::MakeNamedPort(device.toStdString(), session_.lineSettings, session_.flowControl,
+                                                      std::chrono::seconds(5), makers, error);
+    // A network name that does not parse fails to open as a device, as it always did.
+    session_.port.set(port ? std::move(port)
+                           : makers.serial(device.toStdString(), session_.lineSettings, session_.flowControl));
   }
   portDevice_ = device;
   session_.activity.begin(tr("Opening %1").arg(PortTitle(device)));
