@@ -141,16 +141,18 @@ TEST(FileWindow, NumberBoxesFileNamesAndTransfers) {
   EXPECT_EQ(Text(w, "txtFileTrans_0"), rig.file("prog.dat"));
   // On a line that takes its time, both bars follow their block while it goes out (the rest goes at once).
   SimPort(rig).setLineSpeed(10000);
+  // Every value a bar takes is seen (a sampling timer misses short phases on a loaded machine).
   std::array<int, 2> highest{};
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    for (int i : {0, 1})
-      highest[i] = std::max(highest[i], Find<QProgressBar>(w, app::ArrayName("ProgressBarTrans", i))->value());
-    if (highest[1] > 0) SimPort(rig).setLineSpeed(0);
-  });
-  watch.start(5);
+  std::array<QMetaObject::Connection, 2> watch;
+  for (int i : {0, 1}) {
+    watch[i] = QObject::connect(Find<QProgressBar>(w, app::ArrayName("ProgressBarTrans", i)),
+                                &QProgressBar::valueChanged, [&, i](int value) {
+                                  highest[i] = std::max(highest[i], value);
+                                  if (highest[0] > 0 && highest[1] > 0) SimPort(rig).setLineSpeed(0);
+                                });
+  }
   Do(w, {"txtFileTrans_1=3", "cmdFileTrans_0"});
-  watch.stop();
+  for (const auto& c : watch) QObject::disconnect(c);
   EXPECT_EQ(std::tuple(Controller(rig).programs.programs[3].block, highest[0] > 0, highest[1] > 0),
             std::tuple(programs::test::SmallProgramBlock(), true, true));
   const QString received = rig.file("back.dat");

@@ -49,5 +49,4 @@ ports::PortMakers QtPortMakers(bool serveEvents) {
   return makers;
 }
 
-
 }  // namespace zova::app

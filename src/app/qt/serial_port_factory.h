@@ -15,5 +15,4 @@ namespace zova::app {
 // `serveEvents`: the ports serve the windows while they wait (the desktop), else they block (the command line).
 ports::PortMakers QtPortMakers(bool serveEvents);
 
-
 }  // namespace zova::app
