@@ -72,7 +72,7 @@ int RunCompile(Context& ctx, const Args& args) {
   language::LanguageConfig config;
   if (!ConfigFrom(ctx, config)) return kExitUsage;
   language::ProgramStore store;
-  language::Compiler compiler(store, *ctx.ui, config);
+  language::Compiler compiler(store, ctx.ui->diagnostics(), config);
 
   if (!args.empty() && args[0] == "--line") {
     if (args.size() != 2) return Usage(ctx, kCompileUsage);

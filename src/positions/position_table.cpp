@@ -15,8 +15,8 @@ const TableLayout kLocationLayout{
     .numberDigits = 3,
     .blockMode = kLocModeBlock,
     .allMode = kLocModeAll,
-    .sendBar = "ProgressBarLocTrans",
-    .receiveBar = "ProgressBarLocReceive",
+    .sendJob = Job::LocationSend,
+    .receiveJob = Job::LocationReceive,
     .rangeMessage = TrMark(" 0 ~ 2500 까지 입력하십시요."),
 };
 
@@ -29,8 +29,8 @@ const TableLayout kShiftLayout{
     .numberDigits = 2,
     .blockMode = -1,
     .allMode = kSftModeAll,
-    .sendBar = "ProgressBarSftLocTrans",
-    .receiveBar = "ProgressBarSftLocReceive",
+    .sendJob = Job::ShiftSend,
+    .receiveJob = Job::ShiftReceive,
     .rangeMessage = TrMark(" 0 ~ 1000 까지 입력하십시요."),
 };
 

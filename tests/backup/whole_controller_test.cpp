@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "backup/backup_files.h"
+#include "backup/progress.h"
 #include "backup/sha256.h"
 #include "backup/whole_controller.h"
 #include "cli/cmd_backup.h"
@@ -34,7 +35,7 @@ const std::string kProgram5 = "MVE P0001 ;첫 줄\r\n; 주석 한 줄\r\nMVE P00
 sim::StoredProgram Compiled(int n, const std::string& source) {
   language::ProgramStore store;
   RecordingUi ui;
-  EXPECT_TRUE(language::Compiler(store, ui, {kAxes, 0}).compileSource(n, source));
+  EXPECT_TRUE(language::Compiler(store, ui.diagnostics(), {kAxes, 0}).compileSource(n, source));
   const programs::ProgramBlock block = programs::PackProgramBlock(store, n);
   return {{block.begin(), block.end()}, programs::PackCommentBlock(store)};
 }
@@ -403,6 +404,36 @@ TEST(BackupFiles, ADigestInUpperCaseIsTheSameDigest) {
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   ASSERT_FALSE(ParseSums(upper + "  BACKUP.txt\n", digests).failed());
   EXPECT_EQ(digests.at("BACKUP.txt"), digest);
+}
+
+// The steps' own jobs land on the one bar of the operation, moving forward only; the stop is held back from
+// them on request; once the operation ends, a job shows on its own bar again.
+TEST(OverallProgress, FoldsTheStepsIntoOneBarAndHoldsTheStopForThem) {
+  RecordingUi ui;
+  bool asked = true;
+  ui.cancelWhen = [&] { return asked; };
+  {
+    OverallProgress progress(ui, Job::Restore, 4);
+    progress.beginStep(2, 0.5);
+    ui.setProgressMaximum(Job::ProgramSend, 0, 10);
+    ui.setProgressMaximum(Job::ProgramSend, 1, 4);
+    ui.setProgressValue(Job::ProgramSend, 0, 10);  // half the step: a quarter of a 2-unit step of 4
+    ui.setProgressValue(Job::ProgramSend, 0, 0);   // a bar set back does not move the whole back
+    ui.setProgressValue(Job::ProgramSend, 1, 2);
+    progress.endStep();
+    progress.holdStop(true);
+    EXPECT_EQ(std::tuple(ui.cancelRequested(), progress.stopRequested()), std::tuple(false, true));
+  }
+  EXPECT_TRUE(ui.cancelRequested()) << "the hold ends with the operation";
+  ui.setProgressValue(Job::SysPara, 0, 7);
+  std::vector<std::tuple<Job, bool, int>> seen;
+  for (const auto& p : ui.progress) seen.emplace_back(p.job, p.maximum, p.value);
+  EXPECT_EQ(seen, (std::vector<std::tuple<Job, bool, int>>{{Job::Restore, true, 1000},
+                                                           {Job::Restore, false, 0},
+                                                           {Job::Restore, false, 250},
+                                                           {Job::Restore, false, 375},
+                                                           {Job::Restore, false, 500},
+                                                           {Job::SysPara, false, 7}}));
 }
 
 }  // namespace

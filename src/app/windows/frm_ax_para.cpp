@@ -40,9 +40,8 @@ FrmAxPara::FrmAxPara(Session& session)
     : QWidget(nullptr, Qt::Window),
       session_(session),
       boxes_([this](int box, const QString& text) -> std::optional<QString> {
-        Ui& ui = session_.ui;
         // A refused number is reported and not stored; the box keeps the text as typed.
-        (void)CheckAxBox(box, text.toStdString(), session_.axPara, session_.currentAxis, ui);
+        (void)CheckAxBox(box, text.toStdString(), session_.axPara, session_.currentAxis, session_.ui.diagnostics());
         return std::nullopt;
       }) {
   setObjectName("frmNaxpara");
@@ -95,8 +94,8 @@ FrmAxPara::FrmAxPara(Session& session)
   body->addWidget(swFrame);
 
   file_ = AddParameterFileRow(session_, this, layout, "Label1", "txtAxisParaFileName", "AxProgressBar");
-  session_.ui.registerProgressBar(std::string(kAxProgressBar), 0, file_.bar);
-  session_.ui.registerProgressBar(std::string(kAxReadFirstBar), 0, file_.bar);
+  session_.ui.showProgressOn(Job::AxPara, 0, file_.bar);
+  session_.ui.showProgressOn(Job::AxParaReadFirst, 0, file_.bar);
 
   connect(file_.fileName, &QLineEdit::textChanged, this, &FrmAxPara::fileNameChanged);
   connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmAxPara::fileOpen);

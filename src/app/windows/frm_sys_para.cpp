@@ -37,8 +37,7 @@ FrmSysPara::FrmSysPara(Session& session)
     : QWidget(nullptr, Qt::Window),
       session_(session),
       boxes_([this](int box, const QString& text) -> std::optional<QString> {
-        Ui& ui = session_.ui;
-        const QString shown = Qs(EditSysBox(box, text.toStdString(), session_.sysPara, ui));
+        const QString shown = Qs(EditSysBox(box, text.toStdString(), session_.sysPara, session_.ui.diagnostics()));
         // The operator's own AXES is the axis count; a text the screen writes is taken by updateSysButton.
         if (box == 0 && !showing_ && !text.isEmpty()) session_.axes = session_.sysPara[sys::kAxes];
         return shown;
@@ -75,8 +74,8 @@ FrmSysPara::FrmSysPara(Session& session)
   body->addLayout(grid);
 
   file_ = AddParameterFileRow(session_, this, layout, "sysLabel", "txtSysFileName", "ProgressSysBar");
-  session_.ui.registerProgressBar(std::string(kSysProgressBar), 0, file_.bar);
-  session_.ui.registerProgressBar(std::string(kSysReadFirstBar), 0, file_.bar);
+  session_.ui.showProgressOn(Job::SysPara, 0, file_.bar);
+  session_.ui.showProgressOn(Job::SysParaReadFirst, 0, file_.bar);
 
   connect(file_.cmdSave[0], &QPushButton::clicked, this, &FrmSysPara::fileOpen);
   connect(file_.cmdSave[1], &QPushButton::clicked, this, &FrmSysPara::fileSave);

@@ -1,5 +1,5 @@
 // Recording Ui.
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 
 namespace zova {
 
@@ -9,12 +9,12 @@ MessageResult RecordingUi::messageBox(std::string_view text, std::string_view ti
   return MessageResult::Ok;
 }
 
-void RecordingUi::setProgressMaximum(std::string_view bar, int index, int maximum) {
-  if (recordProgress) progress.push_back({std::string(bar), index, true, maximum});
+void RecordingUi::showProgressMaximum(Job job, int index, int maximum) {
+  if (recordProgress) progress.push_back({job, index, true, maximum});
 }
 
-void RecordingUi::setProgressValue(std::string_view bar, int index, int value) {
-  if (recordProgress) progress.push_back({std::string(bar), index, false, value});
+void RecordingUi::showProgressValue(Job job, int index, int value) {
+  if (recordProgress) progress.push_back({job, index, false, value});
 }
 
 std::vector<std::string> RecordingUi::texts() const {

@@ -1,4 +1,4 @@
-// A Ui that records every message and progress step, for tests and for scripted runs.
+// A Ui that records every message and progress step, for tests.
 #pragma once
 
 #include <functional>
@@ -17,7 +17,7 @@ struct RecordedMessage {
 };
 
 struct RecordedProgress {
-  std::string bar;
+  Job job;
   int index;
   bool maximum;  // true: setProgressMaximum, false: setProgressValue
   int value;
@@ -27,14 +27,12 @@ class RecordingUi : public Ui {
  public:
   MessageResult messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
                            MessageIcon icon) override;
-  void setProgressMaximum(std::string_view bar, int index, int maximum) override;
-  void setProgressValue(std::string_view bar, int index, int value) override;
   void yield() override {
     ++yields;
     if (onYield) onYield();
   }
 
-  bool cancelRequested() override { return cancelWhen && cancelWhen(); }
+  bool stopAsked() override { return cancelWhen && cancelWhen(); }
   void note(std::string_view text) override { notes.emplace_back(text); }
 
   // Message texts only, in order.
@@ -48,8 +46,12 @@ class RecordingUi : public Ui {
   int yields = 0;
   // Runs inside every yield, as a timer tick or a click would.
   std::function<void()> onYield;
-  // Answers cancelRequested(); unset: never.
+  // Answers stopAsked(); unset: never.
   std::function<bool()> cancelWhen;
+
+ protected:
+  void showProgressMaximum(Job job, int index, int maximum) override;
+  void showProgressValue(Job job, int index, int value) override;
 };
 
 }  // namespace zova
