@@ -86,8 +86,6 @@ TEST(LocationTransfer, BlockOperandsAndProgressFollowEachLocation) {
 class FaultOnRowUi : public RecordingUi {
  public:
   FaultOnRowUi(sim::Faults& faults, int row) : faults_(faults), row_(row) {}
-
- protected:
   void showProgressValue(Job job, int index, int value) override {
     faults_.badChecksum = value == row_;
     RecordingUi::showProgressValue(job, index, value);

@@ -13,7 +13,6 @@ struct RecordedMessage {
   std::string text;
   std::string title;
   MessageButtons buttons;
-  MessageIcon icon;
 };
 
 struct RecordedProgress {
@@ -26,32 +25,36 @@ struct RecordedProgress {
 class RecordingUi : public Ui {
  public:
   MessageResult messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
-                           MessageIcon icon) override;
-  void yield() override {
-    ++yields;
-    if (onYield) onYield();
+                           MessageIcon) override {
+    messages.push_back({std::string(text), std::string(title), buttons});
+    return MessageResult::Ok;
   }
-
   bool stopAsked() override { return cancelWhen && cancelWhen(); }
   void note(std::string_view text) override { notes.emplace_back(text); }
 
   // Message texts only, in order.
-  [[nodiscard]] std::vector<std::string> texts() const;
-  void clear();
+  [[nodiscard]] std::vector<std::string> texts() const {
+    std::vector<std::string> out;
+    for (const auto& m : messages) out.push_back(m.text);
+    return out;
+  }
+  void clear() {
+    messages.clear();
+    progress.clear();
+    notes.clear();
+  }
 
   std::vector<RecordedMessage> messages;
   std::vector<RecordedProgress> progress;
   std::vector<std::string> notes;
-  bool recordProgress = true;
-  int yields = 0;
-  // Runs inside every yield, as a timer tick or a click would.
-  std::function<void()> onYield;
   // Answers stopAsked(); unset: never.
   std::function<bool()> cancelWhen;
 
  protected:
-  void showProgressMaximum(Job job, int index, int maximum) override;
-  void showProgressValue(Job job, int index, int value) override;
+  void showProgressMaximum(Job job, int index, int maximum) override {
+    progress.push_back({job, index, true, maximum});
+  }
+  void showProgressValue(Job job, int index, int value) override { progress.push_back({job, index, false, value}); }
 };
 
 }  // namespace zova
