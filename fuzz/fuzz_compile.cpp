@@ -11,7 +11,6 @@
 #include "language/compiler.h"
 #include "language/listing.h"
 #include "language/program_store.h"
-#include "link/recording_ui.h"
 #include "link/text_lines.h"
 
 namespace {
@@ -22,10 +21,10 @@ using zova::language::ProgramStore;
 
 // Compiles `source` into `store`; true when it reached "[EOF]" without a message.
 bool CompileClean(std::string_view source, LanguageConfig config, ProgramStore& store) {
-  zova::RecordingUi ui;
-  ui.recordProgress = false;
-  Compiler compiler(store, ui, config);
-  return compiler.compileSource(0, source) && ui.messages.empty();
+  int problems = 0;
+  Compiler compiler(
+      store, [&](const zova::Diagnostic&) { ++problems; }, config);
+  return compiler.compileSource(0, source) && problems == 0;
 }
 
 // What an editor may do to a file: tabs for blanks, LF for CR LF, no last line end, a byte order mark.
@@ -67,16 +66,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::uint8_t mode = data[0];
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   ProgramStore store;
-  zova::RecordingUi ui;
-  ui.recordProgress = false;
+  int problems = 0;
   const LanguageConfig config{2 + mode % 5, (mode / 5) % 3};
-  Compiler compiler(store, ui, config);
+  Compiler compiler(
+      store, [&](const zova::Diagnostic&) { ++problems; }, config);
   if (mode & 0x80) {
     (void)compiler.compileLine(text);
   } else {
     const bool ended = compiler.compileSource((mode >> 4) % 33, text);
     if (compiler.wordCounter() < 0 || compiler.wordCounter() > zova::language::kImageWords) std::abort();
-    if (ended && ui.messages.empty()) CheckListingComesBack(store, config, static_cast<unsigned>(size % 16));
+    if (ended && problems == 0) CheckListingComesBack(store, config, static_cast<unsigned>(size % 16));
   }
   return 0;
 }

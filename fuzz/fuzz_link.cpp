@@ -6,7 +6,7 @@
 
 #include "link/clock.h"
 #include "link/link.h"
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "link/requests.h"
 
 namespace {

@@ -42,8 +42,8 @@ struct Rig {
   explicit Rig(const StartOptions& options)
       : port(options.port.empty() ? "sim" : QString::fromStdString(options.port)) {
     session.axes = options.axes > 0 ? options.axes : 4;
-    session.ui.interceptor = [](const RecordedMessage& m) {
-      std::fprintf(stderr, "%s\n", m.text.c_str());
+    session.ui.interceptor = [](std::string_view text, MessageIcon) {
+      std::fprintf(stderr, "%s\n", std::string(text).c_str());
       return MessageResult::Ok;
     };
     main = std::make_unique<FrmMain>(session);

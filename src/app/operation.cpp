@@ -72,7 +72,7 @@ void Operation::finish(const QString& result) {
   if (!result.isEmpty()) session_.activity.setResult(result);
 }
 
-bool Operation::cancelRequested() const { return session_.ui.cancelRequested(); }
+bool Operation::cancelRequested() const { return session_.ui.stopAsked(); }
 
 void RequestStop(Session& session) {
   // Only an operation clears the request when it begins: none may be left for an exchange of the console.

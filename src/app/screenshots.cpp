@@ -56,7 +56,7 @@ int SaveScreenshots(const QString& folder) {
   }
   Session session;
   session.axes = 4;
-  session.ui.interceptor = [](const RecordedMessage&) { return MessageResult::Ok; };
+  session.ui.interceptor = [](std::string_view, MessageIcon) { return MessageResult::Ok; };
   FrmMain main(session);
   RegisterScreens(main);
   main.ports().openSimulator();

@@ -35,9 +35,7 @@ class WorkerUi final : public Ui {
     Note(text_, std::string(text));
     return MessageResult::Ok;
   }
-  void setProgressMaximum(std::string_view, int, int) override {}
-  void setProgressValue(std::string_view, int, int) override {}
-  bool cancelRequested() override { return stop_ && stop_(); }
+  bool stopAsked() override { return stop_ && stop_(); }
   [[nodiscard]] const std::string& text() const { return text_; }
 
  private:

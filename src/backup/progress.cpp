@@ -6,10 +6,15 @@
 
 namespace zova::backup {
 
-OverallProgress::OverallProgress(Ui& outer, std::string bar, double total)
-    : outer_(outer), bar_(std::move(bar)), total_(std::max(total, 1.0)) {
-  outer_.setProgressMaximum(bar_, 0, kMaximum);
+OverallProgress::OverallProgress(Ui& ui, Job job, double total) : ui_(ui), job_(job), total_(std::max(total, 1.0)) {
+  ui_.setProgressMaximum(job_, 0, kMaximum);
   show(0);
+  ui_.foldProgress(this);
+}
+
+OverallProgress::~OverallProgress() {
+  ui_.holdStop(false);
+  ui_.foldProgress(nullptr);
 }
 
 void OverallProgress::beginStep(double units, double firstBarShare) {
@@ -25,11 +30,11 @@ void OverallProgress::endStep() {
   show(0);
 }
 
-void OverallProgress::setProgressMaximum(std::string_view, int index, int maximum) {
+void OverallProgress::stepMaximum(int index, int maximum) {
   if (index == 0 || index == 1) maxima_[index] = maximum;
 }
 
-void OverallProgress::setProgressValue(std::string_view, int index, int value) {
+void OverallProgress::stepValue(int index, int value) {
   if ((index != 0 && index != 1) || maxima_[index] <= 0) return;
   const double f = std::clamp(static_cast<double>(value) / maxima_[index], 0.0, 1.0);
   // Transfers set their bars back to 0 when they end: the step only ever moves forward.
@@ -42,7 +47,7 @@ void OverallProgress::show(double fraction) {
   const int value = static_cast<int>(std::lround(kMaximum * std::min(1.0, (done_ + units_ * fraction) / total_)));
   if (value == shown_) return;
   shown_ = value;
-  outer_.setProgressValue(bar_, 0, value);
+  ui_.setProgressValue(job_, 0, value);
 }
 
 }  // namespace zova::backup

@@ -39,7 +39,7 @@ std::int32_t AxesOf(const Bytes& sys) { return DecodeParameterValue(std::span<co
 
 // Fetches every part of `parts` into `s`; false at the first failure, which is then explained.
 Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAxes) {
-  Ui& ui = progress;
+  Ui& ui = link.ui();
   for (Part part : kTravelOrder) {
     if (!s.parts.has(part)) continue;
     const int count = part == Part::Programs ? kBackupPrograms : 1;
@@ -281,8 +281,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   snapshot.axes = setup.axes;
   snapshot.parts = parts;
   {
-    OverallProgress progress(ui, std::string(kBackupBar), FetchUnits(parts, setup.axes));
-    RouteLinkUi route(link, progress);
+    OverallProgress progress(ui, Job::Backup, FetchUnits(parts, setup.axes));
     report.result = FetchAll(link, progress, snapshot, true);
   }
   if (report.result != Result::Ok) {
@@ -337,9 +336,8 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   Parts sysOnly;
   sysOnly.add(Part::Sys);
   OverallProgress progress(
-      ui, std::string(kRestoreBar),
+      ui, Job::Restore,
       FetchUnits(sysOnly, saved.axes) + SendUnits(saved, saved.parts) + FetchUnits(saved.parts, saved.axes));
-  RouteLinkUi route(link, progress);
   // The controller's own AXES first: the restore changes it (said in the question and the summary), and
   // without the system parameters the backup's tables fit only a controller of the backup's axis count.
   Snapshot held;
@@ -435,8 +433,7 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
   controller.axes = setup.axes;
   controller.parts = backup.snapshot.parts;
   {
-    OverallProgress progress(ui, std::string(kCompareBar), FetchUnits(controller.parts, controller.axes));
-    RouteLinkUi route(link, progress);
+    OverallProgress progress(ui, Job::Compare, FetchUnits(controller.parts, controller.axes));
     report.result = FetchAll(link, progress, controller, true);
   }
   if (report.result != Result::Ok) return report;

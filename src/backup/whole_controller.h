@@ -1,6 +1,6 @@
 // Backup, restore and compare of a whole controller: programs 0 to 31, the location and shift tables and
 // the system and axis parameters, composed of the program's own transfers. Each operation shows one
-// progress bar (named kBackupBar, kRestoreBar or kCompareBar, index 0, maximum OverallProgress::kMaximum)
+// progress bar (of Job::Backup, Job::Restore or Job::Compare, index 0, maximum OverallProgress::kMaximum)
 // and its own messages through the link's Ui, and looks at Ui::cancelRequested() between exchanges.
 #pragma once
 
@@ -15,11 +15,6 @@
 #include "link/translation.h"
 
 namespace zova::backup {
-
-// A terminal shows these names in the chosen language; a window finds its bar by them.
-inline constexpr std::string_view kBackupBar = TrMark("backup");
-inline constexpr std::string_view kRestoreBar = TrMark("restore");
-inline constexpr std::string_view kCompareBar = TrMark("compare");
 
 enum class Result {
   Ok,

@@ -7,7 +7,6 @@
 #include "zova/version.h"
 #include "backup/whole_controller.h"
 #include "cli/commands.h"
-#include "link/terminal_ui.h"
 #include "link/translation.h"
 
 namespace zova::cli {
@@ -86,8 +85,7 @@ int Run(Context& ctx, const Args& args, Operation op) {
       report = backup::Compare(*ctx.link, setup, only, dir);
       break;
   }
-  // The differences go to standard output: the bar on standard error must not run into them.
-  if (auto* terminal = dynamic_cast<TerminalUi*>(&ui)) terminal->clearProgressLine();
+  // The differences go to standard output; the operation's bar on standard error ended with it.
   for (const backup::Difference& d : report.differences)
     std::fprintf(ctx.out, "%s\n", backup::DifferenceLine(d).c_str());
   std::fflush(ctx.out);

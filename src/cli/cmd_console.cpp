@@ -129,7 +129,7 @@ int RunMove(Context& ctx, const Args& args) {
   config.axes = ctx.options.axes == 0 ? 6 : ctx.options.axes;
   config.machineType = ctx.options.machineType;
   language::ProgramStore store;
-  language::Compiler compiler(store, *ctx.ui, config);
+  language::Compiler compiler(store, ctx.ui->diagnostics(), config);
   ConsoleSession session(ctx);
   return ExitFor(session.console.MovClick(compiler, words[0], speed, accel));
 }

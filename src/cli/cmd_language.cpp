@@ -70,7 +70,7 @@ int RunCompile(Context& ctx, const Args& args) {
   language::LanguageConfig config;
   if (!ConfigFrom(ctx, config)) return kExitUsage;
   language::ProgramStore store;
-  language::Compiler compiler(store, *ctx.ui, config);
+  language::Compiler compiler(store, ctx.ui->diagnostics(), config);
   std::optional<std::string> line;
   std::optional<std::string> programText;
   Args words;

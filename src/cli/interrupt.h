@@ -1,6 +1,6 @@
 // Ctrl-C (SIGINT), SIGTERM and SIGHUP (a closed terminal) end a zovactl operation safely: the handler only
 // records the signal, and the operation looks at it between exchanges and in every wait on a silent
-// controller (through Ui::cancelRequested), stops
+// controller (through Ui::stopAsked), stops
 // what moves and leaves files old or new. A second signal ends the program at once, except while a
 // firmware download cannot be stopped. SIGPIPE is ignored from then on: a closed standard output ends the
 // operation the same way, when the next write fails. On Windows, Ctrl-C counts as SIGINT and Ctrl-Break, closing the
@@ -44,9 +44,7 @@ class CliUi final : public TerminalUi {
   explicit CliUi(std::FILE* err = stderr, bool showProgress = true, std::FILE* out = stdout)
       : TerminalUi(err, showProgress), out_(out) {}
   // Never while the operation cannot be stopped: its waits must not end early either.
-  bool cancelRequested() override {
-    return InterruptWatch::stoppable() && (InterruptWatch::received() != 0 || outputLost());
-  }
+  bool stopAsked() override { return InterruptWatch::stoppable() && (InterruptWatch::received() != 0 || outputLost()); }
 
   // Sends on what waits for standard output; true once a write to it has failed.
   bool outputLost() {

@@ -121,8 +121,8 @@ bool FirmwareDownload::FlashSendByteStxRcvSyn(std::uint32_t& nBytes) {
 
 bool FirmwareDownload::DownLoad(const HexImage& image) {
   Ui& ui = link_.ui();
-  ui.setProgressMaximum(kDownloadProgressBar, 0, static_cast<int>(image.TotalBytes()));
-  ui.setProgressValue(kDownloadProgressBar, 0, 0);
+  ui.setProgressMaximum(Job::Firmware, 0, static_cast<int>(image.TotalBytes()));
+  ui.setProgressValue(Job::Firmware, 0, 0);
   std::uint32_t sum = 0;
   std::uint32_t sent = 0;
   std::uint32_t sinceAck = 0;
@@ -133,7 +133,7 @@ bool FirmwareDownload::DownLoad(const HexImage& image) {
     sum = (sum + b) & 0xFFu;
     ++sinceAck;
     ++sent;
-    ui.setProgressValue(kDownloadProgressBar, 0, static_cast<int>(sent));
+    ui.setProgressValue(Job::Firmware, 0, static_cast<int>(sent));
     if (sinceAck == kFlashAckInterval) {
       std::uint8_t answer = 0;
       // Silence is not a refusal: the controller is gone, and the rest would be lost.
@@ -158,7 +158,7 @@ bool FirmwareDownload::DownLoad(const HexImage& image) {
     ShowLinkError(ui, kLinkErrorCommunication);
     setState(Tr(kStateError));
   }
-  ui.setProgressValue(kDownloadProgressBar, 0, 0);
+  ui.setProgressValue(Job::Firmware, 0, 0);
   char hex[16];
   std::snprintf(hex, sizeof hex, "%X", static_cast<unsigned>(RefusedAcks));
   display_.setLabel(DownloadLabel::Refused, hex);

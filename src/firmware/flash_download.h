@@ -13,7 +13,6 @@
 
 namespace zova {
 
-inline constexpr std::string_view kDownloadProgressBar = "PrgBarWRI";
 inline constexpr std::uint32_t kFlashAckInterval = 2800;
 
 inline constexpr std::string_view kMsgOpenHexFile = TrMark("OPEN HEX File ");

@@ -57,13 +57,15 @@ std::string CompileEndProblem(CompileEnd end) {
   return {};
 }
 
-Compiler::Compiler(ProgramStore& store, Ui& ui, LanguageConfig config) : store_(store), ui_(ui), config_(config) {}
+Compiler::Compiler(ProgramStore& store, DiagnosticSink problems, LanguageConfig config)
+    : store_(store), problems_(std::move(problems)), config_(config) {}
 
 bool Compiler::compileFile(int program, const std::filesystem::path& path) {
   std::string source;
   std::string error;
   if (!ReadTextFile(path.string(), kSourceFileMaxBytes, source, error)) {
-    ui_.messageBox(FormatFileFault(path.string(), error));
+    line_ = 0;
+    report(FormatFileFault(path.string(), error));
     end_ = CompileEnd::Stopped;
     return false;
   }
@@ -148,16 +150,16 @@ bool Compiler::compileSource(int program, std::string_view source) {
       const std::string_view comment = line.substr(start.column);
       const bool fits = comment.size() <= static_cast<std::size_t>(kCommentTextCells);
       store_.setCommentRow(row, kCommentOnlyStep, fits ? comment : std::string_view());
-      if (!fits) ui_.messageBox(Tr(kCommentTooLong));
+      if (!fits) report(Tr(kCommentTooLong));
       continue;
     }
     if (start.kind == LineKind::Unreadable) {
       store_.setCommentRow(row, kCommentOnlyStep, {});
-      ui_.messageBox(Tr(kUnreadableLine));
+      report(Tr(kUnreadableLine));
       continue;
     }
     if (start.column >= kScanColumns) {
-      ui_.messageBox(Tr(kUnknownMnemonic));  // the scanner sees no mnemonic where the line has one
+      report(Tr(kUnknownMnemonic));  // the scanner sees no mnemonic where the line has one
       end_ = CompileEnd::Stopped;
       return false;
     }
@@ -167,7 +169,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
     tokens_ = Tokenise(line, start.column, &sixthWord_);
     const int opcode = mnemonicOfTokens();
     if (opcode == kNoMnemonic) {
-      ui_.messageBox(Tr(kUnknownMnemonic));
+      report(Tr(kUnknownMnemonic));
       end_ = CompileEnd::Stopped;
       return false;
     }
@@ -175,7 +177,7 @@ bool Compiler::compileSource(int program, std::string_view source) {
     store_.setCommentRow(row, static_cast<std::uint16_t>(step_), remark);
     const Parsed parsed = remarkFits ? parse(opcode, false, line) : Reject(Tr(kCommentTooLong));
     if (!parsed.record) {
-      ui_.messageBox(parsed.message);
+      report(parsed.message);
       // No record was written for this line: its row must not claim one, or the comments of every later
       // instruction would shift by one when the program is fetched back.
       store_.setCommentRow(row, kCommentOnlyStep, remark);
@@ -207,12 +209,13 @@ void Compiler::reportTextAfterEnd(const std::vector<TextLine>& lines, std::size_
     // The end-of-file mark old editors put after the last line is no text.
     if (k + 1 == lines.size() && lines[k].text == "\x1A") continue;
     line_ = static_cast<int>(k) + 1;
-    ui_.messageBox(Tr(kTextAfterEnd));
+    report(Tr(kTextAfterEnd));
   }
   line_ = linesRead_;
 }
 
 std::optional<Record> Compiler::compileLine(std::string_view line) {
+  line_ = 0;
   words_ = 0;
   store_.image[0] = 0;
   tokens_ = {};
@@ -221,22 +224,22 @@ std::optional<Record> Compiler::compileLine(std::string_view line) {
   const bool hasLetter =
       std::any_of(line.begin(), line.end(), [](char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; });
   if (start.kind == LineKind::Unreadable && hasLetter) {
-    ui_.messageBox(Tr(kUnreadableLine));
+    report(Tr(kUnreadableLine));
     return std::nullopt;
   }
   if (start.kind != LineKind::Instruction || start.column >= kScanColumns) {
-    ui_.messageBox(Tr(kUnknownMnemonic));
+    report(Tr(kUnknownMnemonic));
     return std::nullopt;
   }
   tokens_ = Tokenise(line, start.column, &sixthWord_);
   const int opcode = mnemonicOfTokens();
   if (opcode == kNoMnemonic) {
-    ui_.messageBox(Tr(kUnknownMnemonic));
+    report(Tr(kUnknownMnemonic));
     return std::nullopt;
   }
   const Parsed parsed = parse(opcode, true, line);
   if (!parsed.record) {
-    ui_.messageBox(parsed.message);
+    report(parsed.message);
     return std::nullopt;
   }
   append(*parsed.record);

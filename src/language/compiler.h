@@ -12,8 +12,8 @@
 #include "language/instruction_record.h"
 #include "language/program_store.h"
 #include "language/scanner.h"
+#include "link/diagnostic.h"
 #include "link/text_lines.h"
-#include "link/ui.h"
 
 namespace zova::language {
 
@@ -43,10 +43,11 @@ enum class CompileEnd {
 // Says what went wrong for the silent ends, in the chosen language; empty for Ended and Stopped.
 [[nodiscard]] std::string CompileEndProblem(CompileEnd end);
 
-// Shows each failing check in a message box and goes on with the next line, as operators expect.
+// Hands each failing check to its sink, with the line it belongs to, and goes on with the next line, as
+// operators expect.
 class Compiler {
  public:
-  Compiler(ProgramStore& store, Ui& ui, LanguageConfig config);
+  Compiler(ProgramStore& store, DiagnosticSink problems, LanguageConfig config);
 
   // Compiles the source file of program `program` (0..32). True when "[EOF]" was reached and its end record
   // written. A file that cannot be read (missing, not a regular file, larger than kSourceFileMaxBytes)
@@ -65,8 +66,6 @@ class Compiler {
   [[nodiscard]] int wordCounter() const { return words_; }
   // Source lines the last file compile read, up to its "[EOF]".
   [[nodiscard]] int linesRead() const { return linesRead_; }
-  // The 1-based line a message shown now belongs to: the line being compiled, or a line after "[EOF]".
-  [[nodiscard]] int line() const { return line_; }
   [[nodiscard]] const Tokens& tokens() const { return tokens_; }
 
  private:
@@ -76,9 +75,11 @@ class Compiler {
   void append(const Record& record);
   // Names every line after "[EOF]" (from index `first`) that is not blank.
   void reportTextAfterEnd(const std::vector<TextLine>& lines, std::size_t first);
+  // A problem of the line being compiled (line_; 0 for a typed line).
+  void report(std::string text) const { problems_({line_, std::move(text)}); }
 
   ProgramStore& store_;
-  Ui& ui_;
+  DiagnosticSink problems_;
   LanguageConfig config_;
   Tokens tokens_;
   bool sixthWord_ = false;  // the line goes on after its fifth token

@@ -1,4 +1,4 @@
-// Source check: the compiler runs with a Ui that files each message under the line being compiled.
+// Source check: each problem the compiler finds is filed with its line and the step reached there.
 #include "language/source_check.h"
 
 #include <algorithm>
@@ -8,32 +8,19 @@
 namespace zova::language {
 namespace {
 
-class ProblemRecorder final : public Ui {
- public:
-  explicit ProblemRecorder(std::vector<SourceProblem>& problems) : problems_(problems) {}
-
-  MessageResult messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) override {
-    problems_.push_back({compiler->line(), compiler->stepCounter(), std::string(text)});
-    return MessageResult::Ok;
-  }
-  void setProgressMaximum(std::string_view, int, int) override {}
-  void setProgressValue(std::string_view, int, int) override {}
-
-  const Compiler* compiler = nullptr;
-
- private:
-  std::vector<SourceProblem>& problems_;
-};
-
 int CountLines(std::string_view source) { return static_cast<int>(SplitTextLines(source).size()); }
 
 }  // namespace
 
 SourceCheck CheckSource(std::string_view source, LanguageConfig config, ProgramStore& scratch, int program) {
   SourceCheck check;
-  ProblemRecorder recorder(check.problems);
-  Compiler compiler(scratch, recorder, config);
-  recorder.compiler = &compiler;
+  // The sink runs only once the compile is under way, so it may ask the compiler for its step.
+  Compiler compiler(
+      scratch,
+      [&check, &compiler](const Diagnostic& d) {
+        check.problems.push_back({d.line, compiler.stepCounter(), d.text});
+      },
+      config);
   (void)compiler.compileSource(program, source);
 
   check.end = compiler.end();

@@ -5,6 +5,47 @@
 #include "link/translation.h"
 
 namespace zova {
+namespace {
+
+// How the progress line names an operation: the desktop's name of its bar, or (for the read before a send
+// and the whole-controller operations) a few words in the chosen language.
+std::string JobLabel(Job job) {
+  switch (job) {
+    case Job::ProgramSend:
+    case Job::SourceSend:
+      return "ProgressBarTrans";
+    case Job::ProgramReceive:
+    case Job::SourceReceive:
+      return "ProgressBarReceive";
+    case Job::LocationSend:
+      return "ProgressBarLocTrans";
+    case Job::LocationReceive:
+      return "ProgressBarLocReceive";
+    case Job::ShiftSend:
+      return "ProgressBarSftLocTrans";
+    case Job::ShiftReceive:
+      return "ProgressBarSftLocReceive";
+    case Job::SysPara:
+      return "ProgressSysBar";
+    case Job::SysParaReadFirst:
+      return Tr("reading the controller's system parameters first");
+    case Job::AxPara:
+      return "AxProgressBar";
+    case Job::AxParaReadFirst:
+      return Tr("reading the controller's axis parameters first");
+    case Job::Firmware:
+      return "PrgBarWRI";
+    case Job::Backup:
+      return Tr("backup");
+    case Job::Restore:
+      return Tr("restore");
+    case Job::Compare:
+      return Tr("compare");
+  }
+  return {};
+}
+
+}  // namespace
 
 TerminalUi::TerminalUi(std::FILE* err, bool showProgress)
     : err_(err), progress_(PrepareTerminal(err) && showProgress) {}
@@ -34,18 +75,17 @@ void TerminalUi::note(std::string_view text) {
   std::fflush(err_);
 }
 
-void TerminalUi::setProgressMaximum(std::string_view, int, int maximum) {
+void TerminalUi::showProgressMaximum(Job, int, int maximum) {
   maximum_ = maximum;
   lastPercent_ = -1;
 }
 
-void TerminalUi::setProgressValue(std::string_view bar, int index, int value) {
+void TerminalUi::showProgressValue(Job job, int index, int value) {
   if (!progress_ || maximum_ <= 0) return;
   int percent = static_cast<int>(100LL * value / maximum_);
   if (percent == lastPercent_) return;
   lastPercent_ = percent;
-  // A bar named in words (a backup's) reads in the chosen language; a control's name stays as it is.
-  const std::string name = Tr(bar);
+  const std::string name = JobLabel(job);
   std::fprintf(err_, "\r%s(%d) %3d%%", name.c_str(), index, percent);
   std::fflush(err_);
   lineOpen_ = true;

@@ -13,8 +13,6 @@ class TerminalUi : public Ui {
   explicit TerminalUi(std::FILE* err = stderr, bool showProgress = true);
   MessageResult messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
                            MessageIcon icon) override;
-  void setProgressMaximum(std::string_view bar, int index, int maximum) override;
-  void setProgressValue(std::string_view bar, int index, int value) override;
   // A line like a message's, but no report of a failure: it does not count in messageCount.
   void note(std::string_view text) override;
 
@@ -22,6 +20,11 @@ class TerminalUi : public Ui {
 
   // Ends the progress line on the terminal, so what follows starts on a line of its own.
   void clearProgressLine();
+
+ protected:
+  void showProgressMaximum(Job job, int bar, int maximum) override;
+  void showProgressValue(Job job, int bar, int value) override;
+  void progressEnded(Job) override { clearProgressLine(); }
 
  private:
   std::FILE* err_;

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "link/decoders.h"
-#include "link/recording_ui.h"
 #include "link/translation.h"
 #include "parameters/choice_group.h"
 #include "parameters/number_text.h"
@@ -64,17 +63,17 @@ bool AxBoxAccepts(int box, double number) {
   return true;
 }
 
-bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui) {
+bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, const DiagnosticSink& refusal) {
   if (text.empty()) return false;
   const AxBox& b = kBoxes[static_cast<std::size_t>(box)];
   const double number = LeadingNumber(text);
   if (!AxBoxAccepts(box, number)) {
-    ui.messageBox(Tr(b.message));
+    refusal({0, Tr(b.message)});
     return false;
   }
   const double held = RoundHalfEven(number * b.scale);
   if (!FitsParameterWire(static_cast<std::int64_t>(held))) {
-    ui.messageBox(heldRangeMessage(b));
+    refusal({0, heldRangeMessage(b)});
     return false;
   }
   table[axis][static_cast<std::size_t>(b.entry)] = static_cast<std::int32_t>(held);
@@ -97,12 +96,8 @@ std::vector<BoxRefusal> AxParaRefusals(const AxPara& table, int axes) {
         if (!HighlightedButton(*group, held)) message = ChoiceRefusal(*group);
       } else {
         AxPara shown = table;
-        RecordingUi ui;
-        (void)CheckAxBox(b, AxBoxText(b, table, a), shown, a, ui);
-        if (!ui.messages.empty())
-          message = ui.messages.front().text;
-        else if (shown[a][static_cast<std::size_t>(e.entry)] != held)
-          message = Tr(box->message);
+        (void)CheckAxBox(b, AxBoxText(b, table, a), shown, a, [&](const Diagnostic& d) { message = d.text; });
+        if (message.empty() && shown[a][static_cast<std::size_t>(e.entry)] != held) message = Tr(box->message);
       }
       if (message.empty()) continue;
       found.push_back({line, Tr("{1} axis {2}: {3}", {FileKey(e.prefix), std::to_string(a + 1), std::to_string(held)}),

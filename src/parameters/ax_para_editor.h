@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/ui.h"
+#include "link/diagnostic.h"
 #include "parameters/ax_para.h"
 #include "parameters/sys_para_editor.h"
 
@@ -31,9 +31,9 @@ const std::array<AxBox, kAxBoxCount>& AxBoxes();
 bool AxBoxAccepts(int box, double number);
 
 // Change of a box on the current axis: the number at the start of the text (0 when there is none),
-// checked, scaled and rounded half to even into the entry. A refused number shows the box's message
+// checked, scaled and rounded half to even into the entry. A refused number sends the box's message to `refusal`
 // and stores nothing. An empty text does nothing. True when a value was stored.
-bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, Ui& ui);
+bool CheckAxBox(int box, std::string_view text, AxPara& table, int axis, const DiagnosticSink& refusal);
 
 // The refusals of showing each configured axis (UpdateAxButton after an axis panel click), in file order and
 // by axis within a line; the table is not changed.

@@ -9,11 +9,11 @@
 
 namespace zova {
 
-TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, std::string_view bar) {
+TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, Job job) {
   if (!CheckAxisCount(axes, link.ui())) return TransferStatus::Failed;
-  return GuardedTransfer(link, bar, [&] {
+  return GuardedTransfer(link, job, [&] {
     if (!link.StartCommand(cmd::kReceiveAxPara)) return CommunicationFailure(link);
-    TransferStatus s = ReceiveParameterBlock(link, bar, axes * kAxParaAxisBytes);
+    TransferStatus s = ReceiveParameterBlock(link, job, axes * kAxParaAxisBytes);
     if (s != TransferStatus::Ok) return s;
     const std::uint8_t* at = link.BlockBuffer.data();
     for (int axis = 0; axis < axes; ++axis) {
@@ -29,7 +29,7 @@ TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, std::string_view
 TransferStatus TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
   NoteInTrace(link.port(), "reading the axis parameters first: the send keeps the entries no file line names");
   AxPara held = table;
-  const TransferStatus s = FetchAxPara(link, held, axes, kAxReadFirstBar);
+  const TransferStatus s = FetchAxPara(link, held, axes, Job::AxParaReadFirst);
   if (s != TransferStatus::Ok) return s;
   for (int axis = 0; axis < axes; ++axis) {
     for (const AxParaEntry& e : AxParaEntries())
@@ -41,10 +41,10 @@ TransferStatus TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
 
 TransferStatus SendAxPara(Link& link, const AxPara& table, int axes) {
   if (!CheckAxisCount(axes, link.ui())) return TransferStatus::Failed;
-  return GuardedTransfer(link, kAxProgressBar, [&] {
+  return GuardedTransfer(link, Job::AxPara, [&] {
     Ui& ui = link.ui();
     const int total = axes * kAxParaAxisBytes;
-    ui.setProgressMaximum(kAxProgressBar, 0, total);
+    ui.setProgressMaximum(Job::AxPara, 0, total);
     if (!link.StartCommand(cmd::kSendAxPara)) return CommunicationFailure(link);
     if (!link.SendTwoOperands(total, 0)) return CommunicationFailure(link);
     std::uint32_t sum = 0;
@@ -54,7 +54,7 @@ TransferStatus SendAxPara(Link& link, const AxPara& table, int axes) {
         for (std::uint8_t b : EncodeParameterValue(value)) {
           link.SendByte(b);
           sum += b;
-          ui.setProgressValue(kAxProgressBar, 0, ++sent);
+          ui.setProgressValue(Job::AxPara, 0, ++sent);
         }
       }
     }

@@ -8,14 +8,10 @@
 
 namespace zova {
 
-inline constexpr std::string_view kAxProgressBar = "AxProgressBar";
-// The progress of the read before a send, named in words.
-inline constexpr std::string_view kAxReadFirstBar = TrMark("reading the controller's axis parameters first");
-
 // Fetches the 200 entries of axes 0 to axes-1; the other axes stay as they were. Entries change
 // only after a correct checksum. An axis count outside 2 to 6 is refused with the AXES range
 // message before the link is touched. Takes LinkBusy for the exchange.
-TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, std::string_view bar = kAxProgressBar);
+TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, Job job = Job::AxPara);
 
 // Before a send of what a file or the screen names (the 36 named entries of each axis): reads the controller's
 // block of axes 0 to axes-1 and takes their other entries into `table`. As TakeUnnamedSysPara otherwise.

@@ -10,15 +10,15 @@ TransferStatus CommunicationFailure(Link& link) {
   return TransferStatus::Failed;
 }
 
-TransferStatus ReceiveParameterBlock(Link& link, std::string_view bar, int neededBytes) {
+TransferStatus ReceiveParameterBlock(Link& link, Job job, int neededBytes) {
   // ReceiveLength refuses an announcement that does not fit BlockBuffer before answering it.
   if (!link.ReceiveLength()) return CommunicationFailure(link);
   Ui& ui = link.ui();
-  ui.setProgressMaximum(bar, 0, link.BlockLength);
-  ui.setProgressValue(bar, 0, 0);
+  ui.setProgressMaximum(job, 0, link.BlockLength);
+  ui.setProgressValue(job, 0, 0);
   std::uint32_t sum = 0;
   auto data = std::span<std::uint8_t>(link.BlockBuffer.data(), static_cast<std::size_t>(link.BlockLength));
-  if (!link.ReceiveBytes(data, sum, [&](int count) { ui.setProgressValue(bar, 0, count); })) {
+  if (!link.ReceiveBytes(data, sum, [&](int count) { ui.setProgressValue(job, 0, count); })) {
     return CommunicationFailure(link);
   }
   if (!link.ReceiveChecksum()) return CommunicationFailure(link);

@@ -1,8 +1,6 @@
 // Pieces shared by the system and axis parameter transfers.
 #pragma once
 
-#include <string_view>
-
 #include "link/link.h"
 #include "link/link_error.h"
 #include "parameters/transfer_status.h"
@@ -12,29 +10,29 @@ namespace zova {
 // Shows the link error box with code 0 and reports the failure.
 TransferStatus CommunicationFailure(Link& link);
 
-// After StartCommand: ReceiveLength, the announced block into BlockBuffer with progress on `bar`,
+// After StartCommand: ReceiveLength, the announced block into BlockBuffer with progress of `job`,
 // ReceiveChecksum, then EOT or DLE. A block shorter than `neededBytes` is refused after it was
 // acknowledged: decoding it would take stale BlockBuffer bytes for values.
-TransferStatus ReceiveParameterBlock(Link& link, std::string_view bar, int neededBytes);
+TransferStatus ReceiveParameterBlock(Link& link, Job job, int neededBytes);
 
-// Sets the progress value of `bar` to 0 when the transfer ends, on every path out.
+// Sets the progress value of `job` to 0 when the transfer ends, on every path out.
 class ProgressReset {
  public:
-  ProgressReset(Ui& ui, std::string_view bar) : ui_(ui), bar_(bar) {}
-  ~ProgressReset() { ui_.setProgressValue(bar_, 0, 0); }
+  ProgressReset(Ui& ui, Job job) : ui_(ui), job_(job) {}
+  ~ProgressReset() { ui_.setProgressValue(job_, 0, 0); }
   ProgressReset(const ProgressReset&) = delete;
   ProgressReset& operator=(const ProgressReset&) = delete;
 
  private:
   Ui& ui_;
-  std::string_view bar_;
+  Job job_;
 };
 
 // The guard of every parameter transfer: error box 1 on a closed port, nothing while another exchange
 // holds the link or after the operator asked to stop (the block is one exchange, which cannot stop
-// halfway); otherwise `body` runs with the link held and `bar` back at 0 on every path out.
+// halfway); otherwise `body` runs with the link held and `job`'s bar back at 0 on every path out.
 template <typename Body>
-TransferStatus GuardedTransfer(Link& link, std::string_view bar, Body&& body) {
+TransferStatus GuardedTransfer(Link& link, Job job, Body&& body) {
   if (!link.port().isOpen()) {
     ShowLinkError(link.ui(), kLinkErrorPortClosed);
     return TransferStatus::Failed;
@@ -42,7 +40,7 @@ TransferStatus GuardedTransfer(Link& link, std::string_view bar, Body&& body) {
   BusyGuard busy(link);
   if (!busy.acquired()) return TransferStatus::Busy;
   if (link.ui().cancelRequested()) return TransferStatus::Cancelled;
-  ProgressReset reset(link.ui(), bar);
+  ProgressReset reset(link.ui(), job);
   return body();
 }
 

@@ -7,7 +7,6 @@
 #include <limits>
 
 #include "link/decoders.h"
-#include "link/recording_ui.h"
 #include "link/translation.h"
 #include "parameters/axis_count.h"
 #include "parameters/choice_group.h"
@@ -85,8 +84,8 @@ bool takeAxisDigit(char c, std::uint32_t& code, bool& taken) {
   return true;  // passed over
 }
 
-std::optional<std::string> reset(Ui& ui, const std::string& message, std::string_view text) {
-  ui.messageBox(message);
+std::optional<std::string> reset(const DiagnosticSink& refusal, std::string message, std::string_view text) {
+  refusal({0, std::move(message)});
   return std::string(text);
 }
 
@@ -146,21 +145,21 @@ std::string OrderCodeText(std::int32_t code) {
   return text;
 }
 
-std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& table, Ui& ui) {
+std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& table, const DiagnosticSink& refusal) {
   if (text.empty()) return std::nullopt;
   const SysBox& b = kBoxes[static_cast<std::size_t>(box)];
   switch (b.kind) {
     case K::OrderCode: {
       // Seven digits need more bits than the controller holds; the box goes back to the stored code.
       const std::int32_t code = OrderCode(text);
-      if (!FitsParameterWire(code)) return reset(ui, Tr(kMsgOrderDigits), OrderCodeText(table[b.entry]));
+      if (!FitsParameterWire(code)) return reset(refusal, Tr(kMsgOrderDigits), OrderCodeText(table[b.entry]));
       table[b.entry] = code;
       return std::nullopt;
     }
     case K::Hexadecimal: {
       std::optional<std::int32_t> value = ParseHexText(text);
-      if (!value) return reset(ui, Tr(kMsgNotHex), "0");
-      if (*value < 0 || *value > b.high) return reset(ui, rangeMessage(b), "0");
+      if (!value) return reset(refusal, Tr(kMsgNotHex), "0");
+      if (*value < 0 || *value > b.high) return reset(refusal, rangeMessage(b), "0");
       table[b.entry] = *value;
       return std::nullopt;
     }
@@ -170,19 +169,19 @@ std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& 
       break;
   }
   std::optional<double> number = ParseNumericText(text);
-  if (!number) return reset(ui, Tr(kMsgNotInteger), b.resetNonNumber);
+  if (!number) return reset(refusal, Tr(kMsgNotInteger), b.resetNonNumber);
   // Any number is bounded after rounding, as it is stored.
   if (!accepts(b, b.kind == K::AnyNumber ? RoundHalfEven(*number) : *number)) {
-    return reset(ui, rangeMessage(b), b.resetRange);
+    return reset(refusal, rangeMessage(b), b.resetRange);
   }
   table[b.entry] = b.kind == K::AxisPair ? AxisPairCode(text) : static_cast<std::int32_t>(RoundHalfEven(*number));
   return std::nullopt;
 }
 
-std::string EditSysBox(int box, std::string text, SysPara& table, Ui& ui) {
+std::string EditSysBox(int box, std::string text, SysPara& table, const DiagnosticSink& refusal) {
   // Each pass writes a fixed reset text, so the chain is short; the bound only guards the table.
   for (int pass = 0; pass < 8; ++pass) {
-    std::optional<std::string> written = CheckSysBox(box, text, table, ui);
+    std::optional<std::string> written = CheckSysBox(box, text, table, refusal);
     if (!written || *written == text) break;
     text = std::move(*written);
   }
@@ -206,12 +205,14 @@ std::vector<BoxRefusal> SysParaRefusals(const SysPara& table) {
     }
     const auto box = std::find_if(kBoxes.begin(), kBoxes.end(), [&](const SysBox& b) { return b.entry == e.index; });
     SysPara shown = table;
-    RecordingUi ui;
-    const int b = static_cast<int>(box - kBoxes.begin());
-    (void)EditSysBox(b, SysBoxText(b, table), shown, ui);
     std::string message;
-    if (!ui.messages.empty()) {
-      message = ui.messages.front().text;
+    const int b = static_cast<int>(box - kBoxes.begin());
+    // The first refusal the box gives is the one the operator reads.
+    (void)EditSysBox(b, SysBoxText(b, table), shown, [&](const Diagnostic& d) {
+      if (message.empty()) message = d.text;
+    });
+    if (!message.empty()) {
+      // said by the box itself
     } else if (shown[e.index] != value) {
       message = !box->rangeMessage.empty() ? Tr(box->rangeMessage)
                                            : Tr(" the screen reads it as {1}", {std::to_string(shown[e.index])});

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "link/translation.h"
-#include "link/ui.h"
+#include "link/diagnostic.h"
 #include "parameters/sys_para.h"
 
 namespace zova {
@@ -39,13 +39,13 @@ struct SysBox {
 
 const std::array<SysBox, kSysBoxCount>& SysBoxes();
 
-// One run of a box's change check on `text`: stores the value into `table`, or shows a message and
+// One run of a box's change check on `text`: stores the value into `table`, or sends a message to `refusal` and
 // returns the reset text the check writes into the box. An empty text does nothing.
-std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& table, Ui& ui);
+std::optional<std::string> CheckSysBox(int box, std::string_view text, SysPara& table, const DiagnosticSink& refusal);
 
 // A change as the screen lives it: the check, run again for every reset text that differs from what
 // the box holds (writing the same text is no change). Returns the text the box ends with.
-std::string EditSysBox(int box, std::string text, SysPara& table, Ui& ui);
+std::string EditSysBox(int box, std::string text, SysPara& table, const DiagnosticSink& refusal);
 
 // A held value the screen's box would not keep when it shows it: one it refuses with a message, or one its
 // check silently reads as another (SYNC 7 becomes 0). The command line lists these where the operator has

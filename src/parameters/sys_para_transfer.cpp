@@ -9,10 +9,10 @@
 
 namespace zova {
 
-TransferStatus FetchSysPara(Link& link, SysPara& table, std::string_view bar) {
-  return GuardedTransfer(link, bar, [&] {
+TransferStatus FetchSysPara(Link& link, SysPara& table, Job job) {
+  return GuardedTransfer(link, job, [&] {
     if (!link.StartCommand(cmd::kReceiveSysPara)) return CommunicationFailure(link);
-    TransferStatus s = ReceiveParameterBlock(link, bar, kSysParaBlockBytes);
+    TransferStatus s = ReceiveParameterBlock(link, job, kSysParaBlockBytes);
     if (s != TransferStatus::Ok) return s;
     for (int i = 0; i < kSysParaSize; ++i) {
       table[i] = DecodeParameterValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + 4 * i, 4));
@@ -24,7 +24,7 @@ TransferStatus FetchSysPara(Link& link, SysPara& table, std::string_view bar) {
 TransferStatus TakeUnnamedSysPara(Link& link, SysPara& table) {
   NoteInTrace(link.port(), "reading the system parameters first: the send keeps the entries no file line names");
   SysPara held;
-  const TransferStatus s = FetchSysPara(link, held, kSysReadFirstBar);
+  const TransferStatus s = FetchSysPara(link, held, Job::SysParaReadFirst);
   if (s != TransferStatus::Ok) return s;
   for (const SysParaEntry& e : SysParaEntries()) held[e.index] = table[e.index];
   table = held;
@@ -32,16 +32,16 @@ TransferStatus TakeUnnamedSysPara(Link& link, SysPara& table) {
 }
 
 TransferStatus SendSysPara(Link& link, const SysPara& table) {
-  return GuardedTransfer(link, kSysProgressBar, [&] {
+  return GuardedTransfer(link, Job::SysPara, [&] {
     Ui& ui = link.ui();
     if (!link.StartCommand(cmd::kSendSysPara)) return CommunicationFailure(link);
     if (!link.SendTwoOperands(kSysParaBlockBytes, 0)) return CommunicationFailure(link);
-    ui.setProgressMaximum(kSysProgressBar, 0, kSysParaSize - 1);
-    ui.setProgressValue(kSysProgressBar, 0, 0);
+    ui.setProgressMaximum(Job::SysPara, 0, kSysParaSize - 1);
+    ui.setProgressValue(Job::SysPara, 0, 0);
     std::uint32_t sum = 0;
     for (int i = 0; i < kSysParaSize; ++i) {
       link.SendBytes(EncodeParameterValue(table[i]), sum);
-      ui.setProgressValue(kSysProgressBar, 0, i);
+      ui.setProgressValue(Job::SysPara, 0, i);
     }
     if (!link.SendChecksum(Link::ChecksumFor(sum))) return CommunicationFailure(link);
     return TransferStatus::Ok;

@@ -8,17 +8,13 @@
 
 namespace zova {
 
-inline constexpr std::string_view kSysProgressBar = "ProgressSysBar";
-// The progress of the read before a send, named in words.
-inline constexpr std::string_view kSysReadFirstBar = TrMark("reading the controller's system parameters first");
-
 // Fetches all 100 entries. They are replaced only after a correct checksum; a wrong one is answered
 // with DLE and leaves the table as it was, without a message. Takes LinkBusy for the exchange.
-TransferStatus FetchSysPara(Link& link, SysPara& table, std::string_view bar = kSysProgressBar);
+TransferStatus FetchSysPara(Link& link, SysPara& table, Job job = Job::SysPara);
 
 // Before a send of what a file or the screen names (the 41 named entries): reads the controller's block and
 // takes its other entries into `table`, so that they go back as the controller holds them. Says so in the
-// trace; progress on kSysReadFirstBar. `table` changes only when the block was read.
+// trace; progress as Job::SysParaReadFirst. `table` changes only when the block was read.
 TransferStatus TakeUnnamedSysPara(Link& link, SysPara& table);
 
 // Sends all 100 entries. Takes LinkBusy for the exchange.

@@ -14,8 +14,8 @@ const TableLayout kLocationLayout{
     .prefix = "P",
     .numberDigits = 3,
     .blocks = true,
-    .sendBar = "ProgressBarLocTrans",
-    .receiveBar = "ProgressBarLocReceive",
+    .sendJob = Job::LocationSend,
+    .receiveJob = Job::LocationReceive,
     .rangeMessage = TrMark(" 0 ~ 2500 까지 입력하십시요."),
 };
 
@@ -27,8 +27,8 @@ const TableLayout kShiftLayout{
     .prefix = "S",
     .numberDigits = 2,
     .blocks = false,
-    .sendBar = "ProgressBarSftLocTrans",
-    .receiveBar = "ProgressBarSftLocReceive",
+    .sendJob = Job::ShiftSend,
+    .receiveJob = Job::ShiftReceive,
     .rangeMessage = TrMark(" 0 ~ 1000 까지 입력하십시요."),
 };
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/ui.h"
+
 namespace zova::positions {
 
 inline constexpr int kTableAxes = 6;
@@ -23,8 +25,8 @@ struct TableLayout {
   std::string_view prefix;        // "P" or "S" in file lines
   int numberDigits;               // least digits of the row number in file lines ("000" or "00")
   bool blocks;                    // the table has block transfers
-  std::string_view sendBar;       // progress bar of the transmit side
-  std::string_view receiveBar;    // progress bar of the receive side
+  Job sendJob;                    // progress of the transmit side
+  Job receiveJob;                 // progress of the receive side
   std::string_view rangeMessage;  // refusal of a row number outside 0..lastNumber (a catalog text)
 };
 

@@ -48,7 +48,7 @@ JobResult SendRowsFromFile(PositionTable& table, Link& link, int axes, Scope sco
   if (!RowsInFile(table.layout(), link.ui(), scope, start, end, txPointNo)) return JobResult::Refused;
   if (!LoadTableFile(table, link.ui(), file)) return JobResult::FileFailed;
   const TransferOutcome outcome = SendTableRows(table, link, axes, scope, start, end, txPointNo);
-  link.ui().setProgressValue(table.layout().sendBar, 0, 0);
+  link.ui().setProgressValue(table.layout().sendJob, 0, 0);
   if (outcome.refused) return JobResult::Refused;
   if (outcome.cancelled) return JobResult::Cancelled;
   return outcome.completed ? JobResult::Ok : JobResult::LinkFailed;

@@ -90,7 +90,7 @@ bool SendRow(const PositionTable& table, Link& link, int axes, int number, const
     for (int i = 0; i < 4; ++i) {
       link.SendByte(bytes[static_cast<std::size_t>(i)]);
       sum += bytes[static_cast<std::size_t>(i)];
-      if (plan.single) link.ui().setProgressValue(layout.sendBar, 0, 4 * a + i);
+      if (plan.single) link.ui().setProgressValue(layout.sendJob, 0, 4 * a + i);
     }
   }
   if (!link.SendChecksum(Link::ChecksumFor(sum))) return Fail(link);
@@ -104,7 +104,7 @@ bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Pl
   std::uint32_t sum = 0;
   std::span<std::uint8_t> block(link.BlockBuffer.data(), static_cast<std::size_t>(4 * axes));
   Ui& ui = link.ui();
-  auto onByte = [&](int count) { ui.setProgressValue(layout.receiveBar, 0, count); };
+  auto onByte = [&](int count) { ui.setProgressValue(layout.receiveJob, 0, count); };
   if (!link.ReceiveBytes(block, sum, plan.single ? std::function<void(int)>(onByte) : std::function<void(int)>{})) {
     return Fail(link);
   }
@@ -136,7 +136,7 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
     outcome.refused = true;
     return outcome;
   }
-  const std::string_view bar = table.layout().sendBar;
+  const Job bar = table.layout().sendJob;
   link.ui().setProgressMaximum(bar, 0, plan.maximum);
   for (int n = plan.first; n <= plan.last; ++n) {
     if (link.ui().cancelRequested()) {
@@ -159,7 +159,7 @@ TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, Sco
     outcome.refused = true;
     return outcome;
   }
-  const std::string_view bar = table.layout().receiveBar;
+  const Job bar = table.layout().receiveJob;
   link.ui().setProgressMaximum(bar, 0, plan.maximum);
   outcome.completed = true;
   for (int n = plan.first; n <= plan.last; ++n) {

@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "backup/backup_files.h"
+#include "backup/progress.h"
 #include "backup/sha256.h"
 #include "backup/whole_controller.h"
 #include "cli/commands.h"
@@ -22,6 +23,7 @@
 #include "language/transfer/program_wire.h"
 #include "sim/state_file.h"
 #include "support/cli_rig.h"
+#include "support/program_samples.h"
 #include "support/language_guard.h"
 
 namespace zova::backup {
@@ -34,7 +36,7 @@ const std::string kProgram5 = "MVE P0001 ;첫 줄\r\n; 주석 한 줄\r\nMVE P00
 sim::StoredProgram Compiled(int n, const std::string& source) {
   language::ProgramStore store;
   RecordingUi ui;
-  EXPECT_TRUE(language::Compiler(store, ui, {kAxes, 0}).compileSource(n, source));
+  EXPECT_TRUE(language::Compiler(store, ui.diagnostics(), {kAxes, 0}).compileSource(n, source));
   const programs::ProgramBlock block = programs::PackProgramBlock(store, n);
   return {{block.begin(), block.end()}, programs::PackCommentBlock(store)};
 }
@@ -403,6 +405,23 @@ TEST(BackupFiles, ADigestInUpperCaseIsTheSameDigest) {
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   ASSERT_FALSE(ParseSums(upper + "  BACKUP.txt\n", digests).failed());
   EXPECT_EQ(digests.at("BACKUP.txt"), digest);
+}
+
+// The steps' own jobs land on the one bar of the operation, moving forward only; once the operation ends, a
+// job shows on its own bar again. (The stop it holds back is proven by the stops of a restore.)
+TEST(OverallProgress, FoldsTheStepsIntoOneBarWhileItRuns) {
+  RecordingUi ui;
+  {
+    OverallProgress progress(ui, Job::Restore, 4);
+    progress.beginStep(2, 0.5);
+    ui.setProgressMaximum(Job::ProgramSend, 0, 10);
+    ui.setProgressValue(Job::ProgramSend, 0, 10);  // the whole first bar: a quarter of a 2-unit step of 4
+    ui.setProgressValue(Job::ProgramSend, 0, 0);   // a bar set back does not move the whole back
+    progress.endStep();
+  }
+  ui.setProgressValue(Job::SysPara, 0, 7);
+  EXPECT_EQ(programs::test::ProgressSeen(ui, Job::Restore),
+            (std::vector<std::string>{"max 0 1000", "0 0", "0 250", "0 500", "job 8 0 7"}));
 }
 
 }  // namespace

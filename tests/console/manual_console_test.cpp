@@ -16,7 +16,7 @@ const std::string kPortClosed = "통신포트가 열려 있지 않습니다. 통
 
 struct MoveRig : ConsoleRig {
   language::ProgramStore store;
-  language::Compiler compiler{store, sim.ui, language::LanguageConfig{4, 0}};
+  language::Compiler compiler{store, sim.ui.diagnostics(), language::LanguageConfig{4, 0}};
 };
 
 // Every handler that talks to the controller, as the window would call it: on a closed port it shows box 1,

@@ -69,8 +69,8 @@ TEST_F(FlashDownload, FiveThousandSixHundredBytesAreAcknowledgedTwice) {
   // The write bar: its maximum, the last byte, then cleared.
   const auto& p = sim.ui.progress;
   ASSERT_GE(p.size(), 3u);
-  EXPECT_EQ(std::tuple(p.front().bar, p.front().maximum, p.front().value, p[p.size() - 2].value, p.back().value),
-            std::tuple("PrgBarWRI", true, 5600, 5600, 0));
+  EXPECT_EQ(std::tuple(p.front().job, p.front().maximum, p.front().value, p[p.size() - 2].value, p.back().value),
+            std::tuple(Job::Firmware, true, 5600, 5600, 0));
 }
 
 TEST_F(FlashDownload, AcknowledgementsFollowEvery2800BytesAndRefusalsAreCountedInHex) {

@@ -128,9 +128,9 @@ inline void Do(QWidget* window, const QStringList& steps) {
 struct MainRig {
   explicit MainRig(int axes = 4, bool simulator = false) {
     session.axes = axes;
-    session.ui.interceptor = [this](const RecordedMessage& m) {
-      messages.push_back(m.text);
-      icons.push_back(m.icon);
+    session.ui.interceptor = [this](std::string_view text, MessageIcon icon) {
+      messages.push_back(std::string(text));
+      icons.push_back(icon);
       return answer;
     };
     main = std::make_unique<app::FrmMain>(session);

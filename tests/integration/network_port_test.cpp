@@ -16,7 +16,7 @@
 extern char** environ;
 
 #include "app/qt/serial_port_factory.h"
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "process.h"
 #include "support/scratch_dir.h"
 

@@ -9,7 +9,7 @@
 
 #include "language/compiler.h"
 #include "language/program_store.h"
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "support/test_support.h"
 
 namespace zova::language::testing {
@@ -17,7 +17,7 @@ namespace zova::language::testing {
 using zova::test::Source;
 
 struct LanguageRig {
-  explicit LanguageRig(LanguageConfig config = {}) : compiler(store, ui, config) {}
+  explicit LanguageRig(LanguageConfig config = {}) : compiler(store, ui.diagnostics(), config) {}
 
   ProgramStore store;
   RecordingUi ui;

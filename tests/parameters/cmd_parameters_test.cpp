@@ -62,11 +62,11 @@ TEST_F(ParameterCommands, ASendKeepsWhatNoFileLineNames) {
     std::int32_t& unnamed;
     std::int32_t value;
     std::int32_t& named;  // changed on the controller after the fetch: the file's value goes back
-    const char* bar;
+    Job job;
   } cases[] = {
-      {RunSysPara, p.system[20], 77, p.system[49], "reading the controller's system parameters first"},
-      {RunSysPara, p.system[70], 99, p.system[49], "reading the controller's system parameters first"},
-      {RunAxPara, p.axis[0][139], 555, p.axis[2][130], "reading the controller's axis parameters first"},
+      {RunSysPara, p.system[20], 77, p.system[49], Job::SysParaReadFirst},
+      {RunSysPara, p.system[70], 99, p.system[49], Job::SysParaReadFirst},
+      {RunAxPara, p.axis[0][139], 555, p.axis[2][130], Job::AxParaReadFirst},
   };
   for (const Case& c : cases) {
     ASSERT_EQ(c.run(ctx, {"fetch", "--file", file}), kExitOk);
@@ -75,7 +75,7 @@ TEST_F(ParameterCommands, ASendKeepsWhatNoFileLineNames) {
     c.named = fetched + 1;
     clear();
     EXPECT_EQ(c.run(ctx, {"send", "--file", file}), kExitOk) << c.value;
-    EXPECT_EQ(std::tuple(c.unnamed, c.named, sim.ui.progress.front().bar), std::tuple(c.value, fetched, c.bar));
+    EXPECT_EQ(std::tuple(c.unnamed, c.named, sim.ui.progress.front().job), std::tuple(c.value, fetched, c.job));
   }
 }
 

@@ -8,7 +8,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "parameters/ax_para_editor.h"
 #include "parameters/choice_group.h"
 #include "parameters/number_text.h"
@@ -139,7 +139,7 @@ TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
     table[2][static_cast<std::size_t>(c.entry)] = 99;
     const AxPara before = table;
     RecordingUi ui;
-    EXPECT_EQ(CheckAxBox(BoxOf(AxBoxes(), c.entry), c.text, table, 2, ui), c.stored.has_value())
+    EXPECT_EQ(CheckAxBox(BoxOf(AxBoxes(), c.entry), c.text, table, 2, ui.diagnostics()), c.stored.has_value())
         << c.entry << " " << c.text;
     EXPECT_EQ(table[2][static_cast<std::size_t>(c.entry)], c.stored.value_or(99)) << c.entry << " " << c.text;
     for (int a : {0, 1, 3, 4, 5}) EXPECT_EQ(table[a], before[a]) << a;
@@ -274,7 +274,7 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
     SysPara table = test::Defaults<SysPara>();
     table[c.entry] = c.before;
     RecordingUi ui;
-    EXPECT_EQ(EditSysBox(BoxOf(SysBoxes(), c.entry), c.typed, table, ui), c.shown ? c.shown : c.typed)
+    EXPECT_EQ(EditSysBox(BoxOf(SysBoxes(), c.entry), c.typed, table, ui.diagnostics()), c.shown ? c.shown : c.typed)
         << c.entry << " " << c.typed;
     EXPECT_EQ(std::tuple(table[c.entry], ui.texts()), std::tuple(c.stored, c.messages)) << c.entry << " " << c.typed;
   }

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/sys_para_file.h"
 #include "parameters_fixture.h"

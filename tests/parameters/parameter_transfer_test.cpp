@@ -35,8 +35,8 @@ TEST(SysParaTransfer, FetchDecodesAll100Entries) {
   const auto& p = rig.ui.progress;
   ASSERT_GE(p.size(), 3u);
   EXPECT_EQ(
-      std::tuple(p.front().bar, p.front().maximum, p.front().value, p[1].value, p[p.size() - 2].value, p.back().value),
-      std::tuple("ProgressSysBar", true, 400, 0, 400, 0));
+      std::tuple(p.front().job, p.front().maximum, p.front().value, p[1].value, p[p.size() - 2].value, p.back().value),
+      std::tuple(Job::SysPara, true, 400, 0, 400, 0));
 }
 
 TEST(SysParaTransfer, SendAnnounces400BytesAndTheControllerStoresThem) {
@@ -99,8 +99,7 @@ TEST(AxParaTransfer, FetchWithFourAxesDecodesFourAndKeepsAxesFourAndFive) {
   ASSERT_EQ(FetchAxPara(rig.link, t, 4), TransferStatus::Ok);
   EXPECT_TRUE(rig.wire.text().starts_with("> 01 < 06 > 0B < 0B 80 0C 00 00 02 > 16 < "));
   for (int a = 0; a < 4; ++a) EXPECT_EQ(t[a], stored[static_cast<std::size_t>(a)]) << a;
-  EXPECT_EQ(std::tuple(t[4], t[5], rig.ui.progress.front().bar),
-            std::tuple(Numbered()[4], Numbered()[5], "AxProgressBar"));
+  EXPECT_EQ(std::tuple(t[4], t[5], rig.ui.progress.front().job), std::tuple(Numbered()[4], Numbered()[5], Job::AxPara));
 }
 
 // A fetch that fails or is rejected changes no entry. The failures every exchange shares (no echo, silence

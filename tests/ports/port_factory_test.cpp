@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "ports/port_factory.h"
 #include "support/test_support.h"
 

@@ -8,7 +8,7 @@
 #include <csignal>
 #include <cstring>
 
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "crlf_lines.h"
 #include "positions/record_reader.h"
 #include "positions/table_file.h"

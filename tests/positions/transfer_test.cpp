@@ -18,10 +18,10 @@ namespace {
 using test::SimRig;
 
 // The calls on one progress bar: a maximum as its negative, then the values.
-std::vector<int> Progress(const RecordingUi& ui, std::string_view bar) {
+std::vector<int> Progress(const RecordingUi& ui, Job job) {
   std::vector<int> values;
   for (const auto& p : ui.progress) {
-    if (p.bar == bar) values.push_back(p.maximum ? -p.value : p.value);
+    if (p.job == job) values.push_back(p.maximum ? -p.value : p.value);
   }
   return values;
 }
@@ -33,7 +33,7 @@ TEST(ShiftTransfer, SingleTransmitSendsTheShiftNotTheLocation) {
   data.LocTable[5] = {777, 777, 0, 0, 0, 0};
   data.TxPointNo = 5;
   EXPECT_TRUE(SendTableRows(data.SftTable, rig.link, 2, Scope::Single, 0, 0, data.TxPointNo).completed);
-  EXPECT_EQ(std::tuple(rig.wire.text(), rig.ui.texts(), Progress(rig.ui, "ProgressBarSftLocTrans")),
+  EXPECT_EQ(std::tuple(rig.wire.text(), rig.ui.texts(), Progress(rig.ui, Job::ShiftSend)),
             std::tuple("> 01 < 06 > 06 < 06 > 05 00 00 00 05 00 00 00 02 < 16 > D4 FE FF FF 00 00 00 00 30 03 < 04",
                        std::vector<std::string>{}, std::vector<int>{-8, 0, 1, 2, 3, 4, 5, 6, 7}));
 }
@@ -48,8 +48,7 @@ TEST(LocationTransfer, ReceiveWithThreeAxesLeavesAxesFourToSixAlone) {
   EXPECT_EQ(data.LocTable[9], (PositionRow{1, -2, 3, 40, 50, 60}));
   EXPECT_EQ(rig.wire.text(),
             "> 01 < 06 > 03 < 03 > 09 00 00 00 09 00 00 00 02 < 16 01 00 00 00 FE FF FF FF 03 00 00 00 01 03 > 04");
-  EXPECT_EQ(Progress(rig.ui, "ProgressBarLocReceive"),
-            (std::vector<int>{-12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}))
+  EXPECT_EQ(Progress(rig.ui, Job::LocationReceive), (std::vector<int>{-12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0}))
       << "maximum 4 x N, bytes so far, back to 0 at the end";
 }
 
@@ -59,7 +58,7 @@ TEST(LocationTransfer, BlockWithStartEqualToEndIsOneLocation) {
   PositionData data;
   EXPECT_EQ(ReceiveTableRows(data.LocTable, rig.link, 2, Scope::Block, 5, 5, data.RxPointNo).stored, 1);
   EXPECT_EQ(std::tuple(data.RxPointNo, data.LocTable[5][1], rig.controller.commandLog,
-                       Progress(rig.ui, "ProgressBarLocReceive")),
+                       Progress(rig.ui, Job::LocationReceive)),
             std::tuple(5, -55, std::vector<std::uint8_t>{cmd::kReceiveLocations}, std::vector<int>{-1, 0, 0}));
 
   rig.wire.clear();
@@ -78,7 +77,7 @@ TEST(LocationTransfer, BlockOperandsAndProgressFollowEachLocation) {
     EXPECT_NE(wire.find(operands), std::string::npos) << operands;
   }
   for (int n = 6; n <= 8; ++n) EXPECT_EQ(rig.controller.positions.locations[n][0], n * 100);
-  EXPECT_EQ(Progress(rig.ui, "ProgressBarLocTrans"), (std::vector<int>{-3, 0, 1, 2}))
+  EXPECT_EQ(Progress(rig.ui, Job::LocationSend), (std::vector<int>{-3, 0, 1, 2}))
       << "the window, not the transfer, zeroes the transmit bar";
 }
 
@@ -87,9 +86,9 @@ TEST(LocationTransfer, BlockOperandsAndProgressFollowEachLocation) {
 class FaultOnRowUi : public RecordingUi {
  public:
   FaultOnRowUi(sim::Faults& faults, int row) : faults_(faults), row_(row) {}
-  void setProgressValue(std::string_view bar, int index, int value) override {
+  void showProgressValue(Job job, int index, int value) override {
     faults_.badChecksum = value == row_;
-    RecordingUi::setProgressValue(bar, index, value);
+    RecordingUi::showProgressValue(job, index, value);
   }
 
  private:
@@ -116,7 +115,7 @@ TEST(ShiftTransfer, WrongChecksumOnShift17LeavesItAndFetchesTheRest) {
   EXPECT_EQ(rejections, 1u);
   EXPECT_NE(wire.find("> 00 00 00 00 E7 03 00 00 02"), std::string::npos) << "operands (0, 999)";
   EXPECT_NE(wire.find("> E7 03 00 00 E7 03 00 00 02"), std::string::npos) << "operands (999, 999)";
-  const auto progress = Progress(ui, "ProgressBarSftLocReceive");
+  const auto progress = Progress(ui, Job::ShiftReceive);
   EXPECT_EQ(std::tuple(data.RxPointNo, progress.front(), progress.back()), std::tuple(999, -1000, 0));
 }
 

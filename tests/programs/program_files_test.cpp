@@ -7,7 +7,7 @@
 
 #include "language/transfer/listing_check.h"
 #include "language/transfer/program_files.h"
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "support/program_samples.h"
 
 namespace zova::programs {

@@ -58,7 +58,7 @@ TEST_F(Send, EmptyProgramIsOneZeroByteAnsweredEot) {
   EXPECT_EQ(report.transferred, 1);
   EXPECT_EQ(rig.sim.wire.text(), "> 01 < 06 > 02 < 02 > 05 00 00 00 05 00 00 00 02 < 16 > 00 < 04");
   // Its progress goes to the end at once, then back; then both bars rest at 0.
-  EXPECT_EQ(test::ProgressSeen(rig.sim.ui, "ProgressBarTrans"),
+  EXPECT_EQ(test::ProgressSeen(rig.sim.ui, Job::ProgramSend),
             (std::vector<std::string>{"max 0 512", "0 512", "0 0", "0 0", "1 0"}));
 }
 
@@ -78,7 +78,7 @@ TEST_F(Send, ProgramBlockThenCommentBlockByteForByte) {
   const std::string wire = rig.sim.wire.text();
   EXPECT_NE(wire.find("B2 03 < 16 > 00 07 3B"), std::string::npos) << "SYN, then the comment block's row 0";
   EXPECT_EQ(wire.substr(wire.size() - 4), "< 04");
-  EXPECT_EQ(test::ProgressSeen(rig.sim.ui, "ProgressBarTrans"), test::ProgressOfOneProgram(512, 0));
+  EXPECT_EQ(test::ProgressSeen(rig.sim.ui, Job::ProgramSend), test::ProgressOfOneProgram(512, 0));
 }
 
 // Sources that must not reach the controller, and the compiler's messages with the place of each: the window
@@ -156,7 +156,7 @@ TEST_F(Receive, ProgramAndCommentsBecomeTheSourceText) {
   const std::string wire = rig.sim.wire.text();
   EXPECT_NE(wire.find("00 B2 16 00 07 3B"), std::string::npos);
   EXPECT_EQ(wire.substr(wire.size() - 4), "> 04");
-  EXPECT_EQ(test::ProgressSeen(rig.sim.ui, "ProgressBarReceive"), test::ProgressOfOneProgram(2050, 1));
+  EXPECT_EQ(test::ProgressSeen(rig.sim.ui, Job::ProgramReceive), test::ProgressOfOneProgram(2050, 1));
 }
 
 // An empty program is the end record alone, and nothing an earlier receive left remains in its listing.

@@ -60,12 +60,12 @@ inline std::vector<std::uint8_t> SmallCommentBlock() {
   return comments;
 }
 
-// The progress calls on `bar` as "max 0 512" or "0 17" (a call on another bar names it).
-inline std::vector<std::string> ProgressSeen(const RecordingUi& ui, const std::string& bar) {
+// The progress calls of `job` as "max 0 512" or "0 17" (a call of another job names its number).
+inline std::vector<std::string> ProgressSeen(const RecordingUi& ui, Job job) {
   std::vector<std::string> seen;
   for (const auto& p : ui.progress) {
-    seen.push_back((p.bar == bar ? "" : p.bar + " ") + (p.maximum ? "max " : "") + std::to_string(p.index) + " " +
-                   std::to_string(p.value));
+    seen.push_back((p.job == job ? "" : "job " + std::to_string(static_cast<int>(p.job)) + " ") +
+                   (p.maximum ? "max " : "") + std::to_string(p.index) + " " + std::to_string(p.value));
   }
   return seen;
 }

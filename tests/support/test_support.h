@@ -11,7 +11,7 @@
 
 #include "link/link.h"
 #include "link/port.h"
-#include "link/recording_ui.h"
+#include "support/recording_ui.h"
 #include "sim/controller.h"
 #include "sim/sim_port.h"
 

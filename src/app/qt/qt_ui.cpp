@@ -13,7 +13,7 @@ QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<
 MessageResult QtUi::messageBox(std::string_view text, std::string_view title, MessageButtons buttons,
                                MessageIcon icon) {
   if (onMessage) onMessage(text);
-  if (interceptor) return interceptor({std::string(text), std::string(title), buttons, icon});
+  if (interceptor) return interceptor(text, icon);
   QMessageBox box(QApplication::activeWindow());
   box.setWindowTitle(qs(title.empty() ? kAppTitle : title));
   box.setText(qs(text));
@@ -22,25 +22,19 @@ MessageResult QtUi::messageBox(std::string_view text, std::string_view title, Me
   return box.exec() == QMessageBox::Cancel ? MessageResult::Cancel : MessageResult::Ok;
 }
 
-QProgressBar* QtUi::find(std::string_view bar, int index) {
-  auto it = bars_.find({std::string(bar), index});
+QProgressBar* QtUi::find(Job job, int index) {
+  auto it = bars_.find({job, index});
   return it == bars_.end() ? nullptr : it->second.data();
 }
 
-void QtUi::setProgressMaximum(std::string_view bar, int index, int maximum) {
-  if (QProgressBar* b = find(bar, index)) b->setMaximum(maximum);
+void QtUi::showProgressMaximum(Job job, int index, int maximum) {
+  if (QProgressBar* b = find(job, index)) b->setMaximum(maximum);
 }
 
-void QtUi::setProgressValue(std::string_view bar, int index, int value) {
-  if (QProgressBar* b = find(bar, index)) b->setValue(value);
+void QtUi::showProgressValue(Job job, int index, int value) {
+  if (QProgressBar* b = find(job, index)) b->setValue(value);
 }
 
 void QtUi::yield() { QCoreApplication::processEvents(); }
-
-QProgressBar* QtUi::registerProgressBar(const std::string& name, int index, QProgressBar* bar) {
-  QProgressBar* before = find(name, index);
-  bars_[{name, index}] = bar;
-  return before;
-}
 
 }  // namespace zova::app

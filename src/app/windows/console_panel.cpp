@@ -98,7 +98,7 @@ void ConsolePanel::wireConsole() {
   }
   connect(cmdLocSet, &QPushButton::clicked, this, [this] { console_->LocSetClick(txtLocSet->text().toStdString()); });
   connect(cmdMov, &QPushButton::clicked, this, [this] {
-    language::Compiler compiler(session_.programs, session_.ui, session_.languageConfig());
+    language::Compiler compiler(session_.programs, session_.ui.diagnostics(), session_.languageConfig());
     console_->MovClick(compiler, txtMove[0]->text().toStdString(), txtMove[1]->text().toStdString(),
                        txtMove[2]->text().toStdString());
   });

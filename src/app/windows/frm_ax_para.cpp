@@ -46,7 +46,7 @@ const ParameterScreenTraits& AxParaScreenTraits() {
       .dialogTitle = QT_TRANSLATE_NOOP("zova::app::ParameterScreen", "Axis Para File Open"),
       .dialogFile = "DIRIDOZO.dat",
       .fileRowNames = {"Label1", "txtAxisParaFileName", "AxProgressBar"},
-      .progressBars = {kAxProgressBar, kAxReadFirstBar},
+      .progressJobs = {Job::AxPara, Job::AxParaReadFirst},
       .rememberedFile = &Session::axParaFile,
       .receiveName = QT_TRANSLATE_NOOP("zova::app::ParameterScreen", "Axis Parameter TEV ☞ PC"),
       .readFirstName =
@@ -71,7 +71,7 @@ const ParameterScreenTraits& AxParaScreenTraits() {
       .boxText = [](const Session& s, int box) { return AxBoxText(box, s.axPara, s.currentAxis); },
       // A refused number is reported and not stored; the box keeps the text as typed.
       .editBox = [](Session& s, int box, const QString& text, bool) -> std::optional<QString> {
-        (void)CheckAxBox(box, text.toStdString(), s.axPara, s.currentAxis, s.ui);
+        (void)CheckAxBox(box, text.toStdString(), s.axPara, s.currentAxis, s.ui.diagnostics());
         return std::nullopt;
       },
       .setDefaults = [](Session& s) { s.axPara.SetDefaults(); },

@@ -29,7 +29,7 @@ struct ActionText {
   const char* title;   // window title
   const char* folder;  // folder dialog title
   const char* menu;    // menu item caption
-  std::string_view bar;
+  Job job;             // the operation whose progress the window's bar shows
 };
 
 ActionText TextOf(WholeControllerAction action) {
@@ -37,21 +37,21 @@ ActionText TextOf(WholeControllerAction action) {
     case WholeControllerAction::Backup:
       return {"Backup", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Backup"),
               QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Backup folder"),
-              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Backup…"), backup::kBackupBar};
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Backup…"), Job::Backup};
     case WholeControllerAction::Restore:
       return {"Restore", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Restore"),
               QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Restore folder"),
-              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Restore…"), backup::kRestoreBar};
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Restore…"), Job::Restore};
     case WholeControllerAction::Compare:
       break;
     case WholeControllerAction::CompareBackups:
       return {"CompareBackups", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare Backups"),
               QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Old backup folder"),
-              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare Back&ups…"), backup::kCompareBar};
+              QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare Back&ups…"), Job::Compare};
   }
   return {"Compare", QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare"),
           QT_TRANSLATE_NOOP("zova::app::FrmBackup", "Compare folder"),
-          QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Compare…"), backup::kCompareBar};
+          QT_TRANSLATE_NOOP("zova::app::FrmBackup", "&Compare…"), Job::Compare};
 }
 
 bool Between(WholeControllerAction action) { return action == WholeControllerAction::CompareBackups; }
@@ -131,7 +131,7 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
   buttons->addStretch();
   buttons->addWidget(cmdCancel_);
   layout->addLayout(buttons);
-  session_.ui.registerProgressBar(std::string(text.bar), 0, prgWhole_);
+  session_.ui.showProgressOn(text.job, 0, prgWhole_);
   connect(cmdSave_, &QPushButton::clicked, this, &FrmBackup::saveDifferences);
   resize(560, action == WholeControllerAction::Backup ? 220 : 420);
   CentreOnScreen(this);

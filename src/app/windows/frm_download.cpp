@@ -59,7 +59,7 @@ FrmDownload::FrmDownload(Session& session, QWidget* parent)
   label2_ = label(frame, "Label2");
   grid->addWidget(label2_, 7, 1);
   layout->addWidget(frame);
-  session_.ui.registerProgressBar(std::string(kDownloadProgressBar), 0, prgBarWri_);
+  session_.ui.showProgressOn(Job::Firmware, 0, prgBarWri_);
   connect(cmdFile_, &QPushButton::clicked, this, &FrmDownload::fileClicked);
   connect(cmdDown_, &QPushButton::clicked, this, &FrmDownload::downClicked);
   resize(420, 260);

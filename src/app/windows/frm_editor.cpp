@@ -45,24 +45,6 @@ QString TransferResult(const programs::TransferReport& report, const QString& do
   return report.cancelled ? FrmEditor::tr("Cancelled before the exchange began; nothing was exchanged") : QString();
 }
 
-// Lends a window's bars to an operation under the names it reports to, and gives the names back after.
-class LentBars {
- public:
-  LentBars(QtUi& ui, std::string_view name, const std::array<QProgressBar*, 2>& bars) : ui_(ui), name_(name) {
-    for (int i = 0; i < 2; ++i) before_[i] = ui_.registerProgressBar(name_, i, bars[static_cast<std::size_t>(i)]);
-  }
-  ~LentBars() {
-    for (int i = 0; i < 2; ++i) ui_.registerProgressBar(name_, i, before_[i]);
-  }
-  LentBars(const LentBars&) = delete;
-  LentBars& operator=(const LentBars&) = delete;
-
- private:
-  QtUi& ui_;
-  std::string name_;
-  QPointer<QProgressBar> before_[2];
-};
-
 }  // namespace
 
 UnsavedQuestion& AskAboutUnsavedChanges() {
@@ -211,6 +193,9 @@ QWidget* FrmEditor::buildTransferRow() {
     bar->setValue(0);
     bar->setMaximumWidth(140);
     bars_[static_cast<std::size_t>(i)] = bar;
+    // The editor's transfers go on its own bars, whatever the program window shows.
+    session_.ui.showProgressOn(Job::SourceSend, i, bar);
+    session_.ui.showProgressOn(Job::SourceReceive, i, bar);
     layout->addWidget(new QLabel(labels[i], row));
     layout->addWidget(bar);
   }
@@ -421,12 +406,10 @@ void FrmEditor::findNext(bool backward) {
   }
 }
 
-void FrmEditor::runTransfer(const QPushButton* pressed, std::string_view barName,
-                            const std::function<QString()>& transfer) {
+void FrmEditor::runTransfer(const QPushButton* pressed, const std::function<QString()>& transfer) {
   HandlerLock lock(session_, {send_, fetch_});
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
-  LentBars lent(session_.ui, barName, bars_);
   const bool wasReadOnly = editor_->isReadOnly();
   editor_->setReadOnly(true);
   Operation operation(session_, pressed->text(), {cancel_});
@@ -457,7 +440,7 @@ void FrmEditor::sendPressed() {
     return;
   }
   const int n = programNo_->value();
-  runTransfer(send_, programs::kTransBar, [&] {
+  runTransfer(send_, [&] {
     programs::ProgramTransfer& transfer = session_.programTransfer;
     transfer.TxProgramNo = n;
     const auto report =
@@ -473,7 +456,7 @@ void FrmEditor::fetchPressed() {
   }
   if (!maySetAside()) return;  // the fetched program takes the text's place
   const int n = programNo_->value();
-  runTransfer(fetch_, programs::kReceiveBar, [&] {
+  runTransfer(fetch_, [&] {
     programs::ProgramTransfer& transfer = session_.programTransfer;
     transfer.RxProgramNo = n;
     std::string source;

@@ -79,9 +79,9 @@ class FrmEditor : public QMainWindow {
   bool load(const QString& path);  // reads a file, after the question was answered
   bool writeTo(const QString& path);
   void findNext(bool backward);
-  // Runs one transfer with the link held, the window's bars lent to it and Cancel offered; `transfer`
+  // Runs one transfer with the link held, its progress on the window's bars and Cancel offered; `transfer`
   // returns its result for the status bars (empty when a message box has said why it failed).
-  void runTransfer(const QPushButton* pressed, std::string_view barName, const std::function<QString()>& transfer);
+  void runTransfer(const QPushButton* pressed, const std::function<QString()>& transfer);
 
   Session& session_;
   CodeEditor* editor_ = nullptr;

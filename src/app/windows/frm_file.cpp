@@ -139,13 +139,13 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
     grid->addWidget(edit, 0, 3);
   }
 
-  const std::string barName(receive ? programs::kReceiveBar : programs::kTransBar);
+  const char* barName = receive ? "ProgressBarReceive" : "ProgressBarTrans";
   const QString barLabels[] = {tr("File"), tr("Comment")};
   for (int i = 0; i < 2; ++i) {
     auto* bar = new QProgressBar(box);
-    bar->setObjectName(ArrayName(barName.c_str(), i));
+    bar->setObjectName(ArrayName(barName, i));
     bar->setValue(0);
-    session_.ui.registerProgressBar(barName, i, bar);
+    session_.ui.showProgressOn(receive ? Job::ProgramReceive : Job::ProgramSend, i, bar);
     grid->addWidget(new QLabel(barLabels[i], box), 3 + i, 0);
     grid->addWidget(bar, 3 + i, 1, 1, 2);
   }

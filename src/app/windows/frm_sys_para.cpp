@@ -20,8 +20,7 @@ std::string_view EntryLabel(int index) {
 }
 
 std::optional<QString> EditBox(Session& s, int box, const QString& text, bool typed) {
-  Ui& ui = s.ui;
-  const QString shown = Qs(EditSysBox(box, text.toStdString(), s.sysPara, ui));
+  const QString shown = Qs(EditSysBox(box, text.toStdString(), s.sysPara, s.ui.diagnostics()));
   // The operator's own AXES is the axis count; a text the screen writes is taken when the table is shown.
   if (box == 0 && typed && !text.isEmpty()) s.axes = s.sysPara[sys::kAxes];
   return shown;
@@ -58,7 +57,7 @@ const ParameterScreenTraits& SysParaScreenTraits() {
       .dialogTitle = QT_TRANSLATE_NOOP("zova::app::ParameterScreen", "System Para File Open"),
       .dialogFile = "ZOVASYS.dat",
       .fileRowNames = {"sysLabel", "txtSysFileName", "ProgressSysBar"},
-      .progressBars = {kSysProgressBar, kSysReadFirstBar},
+      .progressJobs = {Job::SysPara, Job::SysParaReadFirst},
       .rememberedFile = &Session::sysParaFile,
       .receiveName = QT_TRANSLATE_NOOP("zova::app::ParameterScreen", "System Parameter TEV ☞ PC"),
       .readFirstName =

@@ -40,7 +40,7 @@ ParameterScreen::ParameterScreen(Session& session, const ParameterScreenTraits& 
 
   const auto& [labelName, fileBoxName, barName] = traits.fileRowNames;
   file_ = AddParameterFileRow(session_, this, layout, labelName, fileBoxName, barName);
-  for (std::string_view bar : traits.progressBars) session_.ui.registerProgressBar(std::string(bar), 0, file_.bar);
+  for (Job job : traits.progressJobs) session_.ui.showProgressOn(job, 0, file_.bar);
 
   if (traits.nameChangeReads) connect(file_.fileName, &QLineEdit::textChanged, this, &ParameterScreen::fileNameChanged);
   connect(file_.cmdSave[0], &QPushButton::clicked, this, &ParameterScreen::fileOpen);

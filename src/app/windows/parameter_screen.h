@@ -31,9 +31,9 @@ struct ParameterScreenTraits {
   const char* objectName;
   const char* caption;
   const char* dialogTitle;
-  const char* dialogFile;                        // the file the dialog offers beside all files
-  std::array<const char*, 3> fileRowNames;       // the "File Name" label, the file box, the progress bar
-  std::array<std::string_view, 2> progressBars;  // the transfer's and its read-first's
+  const char* dialogFile;                   // the file the dialog offers beside all files
+  std::array<const char*, 3> fileRowNames;  // the "File Name" label, the file box, the progress bar
+  std::array<Job, 2> progressJobs;          // the transfer and its read-first, both on the screen's bar
   QString Session::*rememberedFile;
   // The status bar's names of the operations and of what they move.
   const char* receiveName;

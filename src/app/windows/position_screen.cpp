@@ -46,10 +46,10 @@ PositionScreen::PositionScreen(Session& session, const PositionScreenTraits& tra
   layout->addWidget(buildFrame(traits.transFrame, trans_, true));
 
   const positions::TableLayout& tableLayout = table().layout();
-  session_.ui.registerProgressBar(std::string(tableLayout.receiveBar), 0, receive_.bar);
-  session_.ui.registerProgressBar(std::string(tableLayout.sendBar), 0, trans_.bar);
-  receive_.bar->setObjectName(Qs(tableLayout.receiveBar));
-  trans_.bar->setObjectName(Qs(tableLayout.sendBar));
+  session_.ui.showProgressOn(tableLayout.receiveJob, 0, receive_.bar);
+  session_.ui.showProgressOn(tableLayout.sendJob, 0, trans_.bar);
+  receive_.bar->setObjectName(traits.receiveFrame.bar);
+  trans_.bar->setObjectName(traits.transFrame.bar);
 
   for (int side = 0; side < 2; ++side) {
     const PositionFrameTraits& t = side == 0 ? traits.receiveFrame : traits.transFrame;

@@ -44,6 +44,7 @@ struct PositionFrameTraits {
   const char* values;  // the six axis value boxes
   const char* file;    // file name box
   const char* buttons;
+  const char* bar;                         // the progress bar of this side's transfers
   std::vector<PositionButton> buttonList;  // in index order
 };
 

@@ -51,7 +51,7 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
   link.BlockLength = kBlockBytes;
   if (!link.SendTwoOperands(program, program)) return fail();
 
-  ui.setProgressMaximum(kReceiveBar, kProgramBarIndex, kBlockBytes);
+  ui.setProgressMaximum(receiveJob_, kProgramBarIndex, kBlockBytes);
   std::uint32_t sum = 0;
   for (int count = 0; count < kBlockBytes;) {
     std::uint8_t byte = 0;
@@ -59,17 +59,17 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
     link.BlockBuffer[static_cast<std::size_t>(count)] = byte;
     sum += byte;
     ++count;
-    ui.setProgressValue(kReceiveBar, kProgramBarIndex, count);
+    ui.setProgressValue(receiveJob_, kProgramBarIndex, count);
     if (count == 1 && byte == 0) {
       // An empty program: nothing more comes; its image is the end record alone.
       link.BlockBuffer[kWordZeroTopByte] = 0xFF;
-      ui.setProgressValue(kReceiveBar, kProgramBarIndex, kBlockBytes);
+      ui.setProgressValue(receiveJob_, kProgramBarIndex, kBlockBytes);
       const Outcome outcome = finish(1);
-      ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
+      ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
       return outcome;
     }
   }
-  ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
+  ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
   if (!link.ReceiveChecksumSyn()) return fail();
   if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
     link.SendByte(DLE);
@@ -77,16 +77,16 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
     return Outcome::Rejected;
   }
 
-  ui.setProgressMaximum(kReceiveBar, kCommentBarIndex, language::kCommentRows);
+  ui.setProgressMaximum(receiveJob_, kCommentBarIndex, language::kCommentRows);
   for (int r = 0; r < language::kCommentRows; ++r) {
     for (std::uint16_t& cell : store_.comments[static_cast<std::size_t>(r)]) {
       std::uint8_t byte = 0;
       if (!link.WaitByte(byte)) return fail();
       cell = byte;
     }
-    ui.setProgressValue(kReceiveBar, kCommentBarIndex, r);
+    ui.setProgressValue(receiveJob_, kCommentBarIndex, r);
   }
-  ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
+  ui.setProgressValue(receiveJob_, kCommentBarIndex, 0);
   return finish(kProgramBlockBytes);
 }
 
@@ -121,20 +121,21 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
     if (!GoOn(link, receiveOne(link, n, mode), report, n < last)) break;
   }
   // Both bars rest at 0 on every way out, a failed exchange included.
-  ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
-  ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
+  ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
+  ui.setProgressValue(receiveJob_, kCommentBarIndex, 0);
   report.notCompilingBack = std::move(notCompilingBack_);
   notCompilingBack_.clear();
   return report;
 }
 
 TransferReport ProgramTransfer::ReceiveSource(Link& link, std::string& source) {
+  const ReportAs editor(receiveJob_, Job::SourceReceive);
   TransferReport report;
   Ui& ui = link.ui();
   if (!singleMayStart(ui, RxProgramNo, report)) return report;
   (void)GoOn(link, receiveOne(link, RxProgramNo, kModeSingle, &source), report, false);
-  ui.setProgressValue(kReceiveBar, kProgramBarIndex, 0);
-  ui.setProgressValue(kReceiveBar, kCommentBarIndex, 0);
+  ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
+  ui.setProgressValue(receiveJob_, kCommentBarIndex, 0);
   return report;
 }
 

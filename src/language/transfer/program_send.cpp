@@ -70,13 +70,13 @@ ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
   if (!link.SendTwoOperands(program, program)) return fail();
 
   const ProgramBlock block = PackProgramBlock(store_, program);
-  ui.setProgressMaximum(kTransBar, kProgramBarIndex, kWordsPerBlock);
+  ui.setProgressMaximum(sendJob_, kProgramBarIndex, kWordsPerBlock);
   std::uint32_t sum = block[0];
   link.SendByte(block[0]);
   if (block[0] == 0) {
-    ui.setProgressValue(kTransBar, kProgramBarIndex, kWordsPerBlock);
+    ui.setProgressValue(sendJob_, kProgramBarIndex, kWordsPerBlock);
     const bool acknowledged = link.WaitEot();
-    ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
+    ui.setProgressValue(sendJob_, kProgramBarIndex, 0);
     return acknowledged ? Outcome::Done : fail();
   }
   link.SendByte(block[1]);
@@ -87,19 +87,19 @@ ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
       link.SendByte(byte);
       sum += byte;
     }
-    ui.setProgressValue(kTransBar, kProgramBarIndex, w);
+    ui.setProgressValue(sendJob_, kProgramBarIndex, w);
   }
-  ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
+  ui.setProgressValue(sendJob_, kProgramBarIndex, 0);
   if (!link.SendChecksumSyn(Link::ChecksumFor(sum))) return fail();
 
-  ui.setProgressMaximum(kTransBar, kCommentBarIndex, language::kCommentRows);
+  ui.setProgressMaximum(sendJob_, kCommentBarIndex, language::kCommentRows);
   for (int r = 0; r < language::kCommentRows; ++r) {
     for (std::uint16_t cell : store_.comments[static_cast<std::size_t>(r)]) {
       link.SendByte(static_cast<std::uint8_t>(cell & 0xFF));
     }
-    ui.setProgressValue(kTransBar, kCommentBarIndex, r);
+    ui.setProgressValue(sendJob_, kCommentBarIndex, r);
   }
-  ui.setProgressValue(kTransBar, kCommentBarIndex, 0);
+  ui.setProgressValue(sendJob_, kCommentBarIndex, 0);
   return link.WaitEot() ? Outcome::Done : fail();
 }
 
@@ -155,12 +155,13 @@ TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {
     if (!GoOn(link, sendOne(link, n), report, n < last)) break;
   }
   // Both bars rest at 0 on every way out, a failed exchange included.
-  ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
-  ui.setProgressValue(kTransBar, kCommentBarIndex, 0);
+  ui.setProgressValue(sendJob_, kProgramBarIndex, 0);
+  ui.setProgressValue(sendJob_, kCommentBarIndex, 0);
   return report;
 }
 
 TransferReport ProgramTransfer::SendSource(Link& link, std::string_view source) {
+  const ReportAs editor(sendJob_, Job::SourceSend);
   TransferReport report;
   Ui& ui = link.ui();
   const int n = TxProgramNo;
@@ -170,8 +171,8 @@ TransferReport ProgramTransfer::SendSource(Link& link, std::string_view source) 
     return report;
   }
   (void)GoOn(link, sendOne(link, n), report, false);
-  ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
-  ui.setProgressValue(kTransBar, kCommentBarIndex, 0);
+  ui.setProgressValue(sendJob_, kProgramBarIndex, 0);
+  ui.setProgressValue(sendJob_, kCommentBarIndex, 0);
   return report;
 }
 
@@ -186,8 +187,8 @@ TransferReport ProgramTransfer::SendStoredProgram(Link& link, int program) {
   } else {
     (void)GoOn(link, sendOne(link, program), report, false);
   }
-  ui.setProgressValue(kTransBar, kProgramBarIndex, 0);
-  ui.setProgressValue(kTransBar, kCommentBarIndex, 0);
+  ui.setProgressValue(sendJob_, kProgramBarIndex, 0);
+  ui.setProgressValue(sendJob_, kCommentBarIndex, 0);
   return report;
 }
 

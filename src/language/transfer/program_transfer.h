@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "language/compiler.h"
@@ -22,8 +23,6 @@ inline constexpr int kModeAll = 1;
 inline constexpr int kFirstProgram = 0;
 inline constexpr int kLastProgram = 31;  // the window never transfers program 32
 
-inline constexpr std::string_view kTransBar = "ProgressBarTrans";
-inline constexpr std::string_view kReceiveBar = "ProgressBarReceive";
 inline constexpr int kProgramBarIndex = 0;
 inline constexpr int kCommentBarIndex = 1;
 
@@ -130,6 +129,21 @@ class ProgramTransfer {
   language::ProgramStore& store_;
   language::LanguageConfig config_;
   std::vector<std::string> notCompilingBack_;  // gathered by WriteProgramListing for the running receive
+  // The operations progress is reported under: the editor's transfers have bars of their own.
+  Job sendJob_ = Job::ProgramSend;
+  Job receiveJob_ = Job::ProgramReceive;
+  // Reports progress as `as` for as long as it lives.
+  class ReportAs {
+   public:
+    ReportAs(Job& job, Job as) : job_(job), before_(std::exchange(job, as)) {}
+    ~ReportAs() { job_ = before_; }
+    ReportAs(const ReportAs&) = delete;
+    ReportAs& operator=(const ReportAs&) = delete;
+
+   private:
+    Job& job_;
+    Job before_;
+  };
 };
 
 }  // namespace zova::programs
