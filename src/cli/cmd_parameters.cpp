@@ -38,11 +38,10 @@ int usage(Context& ctx, const char* command) {
   return kExitUsage;
 }
 
-int exitFor(Context& ctx, TransferStatus s) {
+int exitFor(Context& ctx, const Outcome& s) {
   // The window answers a bad block with DLE and says nothing; a script must learn why nothing was saved.
-  if (s == TransferStatus::BadChecksum) ctx.ui->messageBox(Tr("the parameter block arrived with a wrong checksum"));
-  if (s == TransferStatus::Cancelled) return kExitInterrupted;
-  return s == TransferStatus::Ok ? kExitOk : kExitLink;
+  if (s == Outcome::BadChecksum) ctx.ui->messageBox(Tr("the parameter block arrived with a wrong checksum"));
+  return ExitFor(s);
 }
 
 // A file for a send that is not read says why; nothing is sent.
@@ -79,15 +78,15 @@ int RunSysPara(Context& ctx, const Args& args) {
   SysPara table;
   table.SetDefaults();
   if (action.fetch) {
-    TransferStatus s = FetchSysPara(*ctx.link, table);
-    if (s != TransferStatus::Ok) return exitFor(ctx, s);
+    Outcome s = FetchSysPara(*ctx.link, table);
+    if (!s) return exitFor(ctx, s);
     return saved(ctx, action.file, WriteSysParaFile(action.file, table, *ctx.ui), SysParaRefusals(table));
   }
   std::string why;
   if (ReadSysParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, SysParaRefusals(table)); refused != kExitOk) return refused;
   // The file names 41 of the 100 entries; the others go back as this controller holds them.
-  if (TransferStatus s = TakeUnnamedSysPara(*ctx.link, table); s != TransferStatus::Ok) return exitFor(ctx, s);
+  if (Outcome s = TakeUnnamedSysPara(*ctx.link, table); !s) return exitFor(ctx, s);
   return exitFor(ctx, SendSysPara(*ctx.link, table));
 }
 
@@ -99,14 +98,14 @@ int RunAxPara(Context& ctx, const Args& args) {
   AxPara table;
   table.SetDefaults();
   if (action.fetch) {
-    TransferStatus s = FetchAxPara(*ctx.link, table, axes);
-    if (s != TransferStatus::Ok) return exitFor(ctx, s);
+    Outcome s = FetchAxPara(*ctx.link, table, axes);
+    if (!s) return exitFor(ctx, s);
     return saved(ctx, action.file, WriteAxParaFile(action.file, table, *ctx.ui), AxParaRefusals(table, axes));
   }
   std::string why;
   if (ReadAxParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, AxParaRefusals(table, axes)); refused != kExitOk) return refused;
-  if (TransferStatus s = TakeUnnamedAxPara(*ctx.link, table, axes); s != TransferStatus::Ok) return exitFor(ctx, s);
+  if (Outcome s = TakeUnnamedAxPara(*ctx.link, table, axes); !s) return exitFor(ctx, s);
   return exitFor(ctx, SendAxPara(*ctx.link, table, axes));
 }
 

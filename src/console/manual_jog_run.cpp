@@ -29,7 +29,7 @@ ActionResult ManualConsole::JogPress(int index, std::string_view speedText, std:
       return ActionResult::Refused;
     }
     if (RequestJogStart(link_, static_cast<std::uint8_t>(*speed), static_cast<std::uint8_t>(*axis - 1),
-                        index == kJogPositive) != RequestStatus::Ok) {
+                        index == kJogPositive) != Outcome::Ok) {
       return ActionResult::LinkFailed;
     }
     JogActive = 1;
@@ -65,7 +65,7 @@ ActionResult ManualConsole::RunClick(int index, std::string_view programText) {
         return ActionResult::Refused;
       }
       for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) controls.set(c, false);
-      if (RequestRunProgram(link_, *program) != RequestStatus::Ok) {
+      if (RequestRunProgram(link_, *program) != Outcome::Ok) {
         // The program did not start: nothing is running that a stop would have to end.
         for (Control c : {Control::Run, Control::SvonOn, Control::SvonOff}) controls.set(c, true);
         return ActionResult::LinkFailed;

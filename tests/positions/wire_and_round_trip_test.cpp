@@ -57,7 +57,7 @@ TEST(RoundTrip, AllLocationsSentAndFetchedBackAreTheSame) {
   PositionData sent;
   FillRandom(sent.LocTable, random, kLowestPositionValue, kHighestPositionValue);
   sent.LocTable[0] = {kLowestPositionValue, kHighestPositionValue, -1, 0, 1, -256};
-  ASSERT_TRUE(sent.SendLocations(rig.link, 6, kLocModeAll).completed);
+  ASSERT_TRUE(sent.SendLocations(rig.link, 6, kLocModeAll).result.ok());
   // All runs from location 0 to 2499, with 2499 as the second operand of every exchange.
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 04 < 04 > 00 00 00 00 C3 09 00 00 02 < 16")) << wire.substr(0, 60);
@@ -68,7 +68,7 @@ TEST(RoundTrip, AllLocationsSentAndFetchedBackAreTheSame) {
   EXPECT_EQ(std::tuple(progress.front().value, progress.back().value), std::tuple(2500, 2499))
       << "the maximum, the last";
   sent.TxPointNo = 2500;
-  ASSERT_TRUE(sent.SendLocations(rig.link, 6, kModeSingle).completed);
+  ASSERT_TRUE(sent.SendLocations(rig.link, 6, kModeSingle).result.ok());
 
   PositionData fetched;
   EXPECT_EQ(fetched.ReceiveLocations(rig.link, 6, kLocModeAll).stored, 2500);
@@ -85,7 +85,7 @@ TEST(RoundTrip, ShiftsSentAndFetchedBackAreTheSame) {
   FillRandom(sent.SftTable, random, kLowestPositionValue, kHighestPositionValue);
   for (auto& v : sent.SftTable[1000]) v = 0;  // reachable by single transfers only; checked below
   sent.SftTable[999][5] = INT32_MAX;          // corrupted on the way, but the sixth axis does not travel
-  ASSERT_TRUE(sent.SendShifts(rig.link, 5, kSftModeAll).completed);
+  ASSERT_TRUE(sent.SendShifts(rig.link, 5, kSftModeAll).result.ok());
   PositionData fetched;
   EXPECT_EQ(fetched.ReceiveShifts(rig.link, 5, kSftModeAll).stored, 1000);
   for (int n = 0; n < 1000; ++n) {
@@ -95,7 +95,7 @@ TEST(RoundTrip, ShiftsSentAndFetchedBackAreTheSame) {
   }
   sent.SftTable[1000] = {-1, 2, -3, 4, -5, 0};
   sent.TxPointNo = fetched.RxPointNo = 1000;
-  ASSERT_TRUE(sent.SendShifts(rig.link, 5, kModeSingle).completed);
+  ASSERT_TRUE(sent.SendShifts(rig.link, 5, kModeSingle).result.ok());
   EXPECT_EQ(fetched.ReceiveShifts(rig.link, 5, kModeSingle).stored, 1);
   EXPECT_EQ(fetched.SftTable[1000], sent.SftTable[1000]);
 }

@@ -191,9 +191,9 @@ void FrmAxPara::receive() {
   HandlerLock running(session_);
   // One block in one exchange: Cancel acts only before it begins.
   Operation operation(session_, tr("Axis Parameter TEV ☞ PC"), {file_.cancel});
-  const TransferStatus status = FetchAxPara(session_.link, session_.axPara, session_.axes);
+  const Outcome status = FetchAxPara(session_.link, session_.axPara, session_.axes);
   operation.finish(ParameterTransferResult(status, tr("Axis parameters"), true));
-  if (status != TransferStatus::Ok) return;
+  if (!status) return;
   session_.axParaHeldOn = session_.connection.openings();
   session_.axParaHeldAxes = session_.axes;
   initAxButton();
@@ -213,9 +213,8 @@ void FrmAxPara::transmit() {
        {file_.cancel}},
       AxParaRefusals(session_.axPara, axes), session_.axParaHeldOn == connection && session_.axParaHeldAxes >= axes,
       [&] {
-        const TransferStatus status = TakeUnnamedAxPara(session_.link, session_.axPara, axes);
-        if (status == TransferStatus::Ok)
-          std::tie(session_.axParaHeldOn, session_.axParaHeldAxes) = std::pair(connection, axes);
+        const Outcome status = TakeUnnamedAxPara(session_.link, session_.axPara, axes);
+        if (status.ok()) std::tie(session_.axParaHeldOn, session_.axParaHeldAxes) = std::pair(connection, axes);
         return status;
       },
       [&] { return SendAxPara(session_.link, session_.axPara, axes); });

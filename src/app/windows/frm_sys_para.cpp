@@ -148,9 +148,9 @@ void FrmSysPara::receive() {
   HandlerLock lock(session_, fileButtons());
   // One block in one exchange: Cancel acts only before it begins.
   Operation operation(session_, tr("System Parameter TEV ☞ PC"), {file_.cancel});
-  const TransferStatus status = FetchSysPara(session_.link, session_.sysPara);
+  const Outcome status = FetchSysPara(session_.link, session_.sysPara);
   operation.finish(ParameterTransferResult(status, tr("System parameters"), true));
-  if (status != TransferStatus::Ok) return;
+  if (!status) return;
   session_.sysParaHeldOn = session_.connection.openings();
   initSysButton();
   updateSysButton();
@@ -168,8 +168,8 @@ void FrmSysPara::transmit() {
        {file_.cancel}},
       SysParaRefusals(session_.sysPara), session_.sysParaHeldOn == connection,
       [&] {
-        const TransferStatus status = TakeUnnamedSysPara(session_.link, session_.sysPara);
-        if (status == TransferStatus::Ok) session_.sysParaHeldOn = connection;
+        const Outcome status = TakeUnnamedSysPara(session_.link, session_.sysPara);
+        if (status.ok()) session_.sysParaHeldOn = connection;
         return status;
       },
       [&] { return SendSysPara(session_.link, session_.sysPara); });
