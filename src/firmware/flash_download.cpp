@@ -156,7 +156,7 @@ Outcome FirmwareDownload::DownLoad(const HexImage& image) {
   if (ok) {
     setState(Tr(kStateSuccess));
   } else {
-    ShowLinkError(ui, kLinkErrorCommunication);
+    ShowOutcome(ui, ok);
     setState(Tr(kStateError));
   }
   ui.setProgressValue(kDownloadProgressBar, 0, 0);

@@ -9,7 +9,7 @@ namespace zova {
 namespace {
 
 Outcome failed(Link& link, Outcome why) {
-  ShowLinkFailure(link);
+  ShowOutcome(link.ui(), why);
   return why;
 }
 

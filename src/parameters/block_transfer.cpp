@@ -6,7 +6,7 @@
 namespace zova {
 
 Outcome CommunicationFailure(Link& link, Outcome why) {
-  ShowLinkFailure(link);
+  ShowOutcome(link.ui(), why);
   return why;
 }
 

@@ -36,7 +36,7 @@ class ProgressReset {
 template <typename Body>
 Outcome GuardedTransfer(Link& link, std::string_view bar, Body&& body) {
   if (!link.port().isOpen()) {
-    ShowLinkError(link.ui(), kLinkErrorPortClosed);
+    ShowOutcome(link.ui(), Outcome::PortClosed);
     return Outcome::PortClosed;
   }
   BusyGuard busy(link);

@@ -69,7 +69,7 @@ bool ValuesTravel(const PositionTable& table, Ui& ui, int axes, const Plan& plan
 }
 
 Outcome Fail(Link& link, Outcome why) {
-  ShowLinkFailure(link);
+  ShowOutcome(link.ui(), why);
   return why;
 }
 

@@ -27,7 +27,7 @@ constexpr auto kDrainQuiet = milliseconds(200);
 Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::string* listing) {
   Ui& ui = link.ui();
   auto fail = [&](Outcome why) {
-    ShowLinkFailure(link);
+    ShowOutcome(link.ui(), why);
     return why;
   };
   auto finish = [&](std::size_t blockBytes) {

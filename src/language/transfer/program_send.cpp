@@ -63,7 +63,7 @@ bool ProgramTransfer::singleMayStart(Ui& ui, int program, TransferReport& report
 Outcome ProgramTransfer::sendOne(Link& link, int program) {
   Ui& ui = link.ui();
   auto fail = [&](Outcome why) {
-    ShowLinkFailure(link);
+    ShowOutcome(link.ui(), why);
     return why;
   };
   // A handshake with no answer (or stopped) shows only its own message and ends the transfer.
