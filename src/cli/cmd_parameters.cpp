@@ -83,7 +83,7 @@ int RunSysPara(Context& ctx, const Args& args) {
     return saved(ctx, action.file, WriteSysParaFile(action.file, table, *ctx.ui), SysParaRefusals(table));
   }
   std::string why;
-  if (ReadSysParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
+  if (ReadSysParaFile(action.file, table, &why) != Outcome::Ok) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, SysParaRefusals(table)); refused != kExitOk) return refused;
   // The file names 41 of the 100 entries; the others go back as this controller holds them.
   if (Outcome s = TakeUnnamedSysPara(*ctx.link, table); !s) return exitFor(ctx, s);
@@ -103,7 +103,7 @@ int RunAxPara(Context& ctx, const Args& args) {
     return saved(ctx, action.file, WriteAxParaFile(action.file, table, *ctx.ui), AxParaRefusals(table, axes));
   }
   std::string why;
-  if (ReadAxParaFile(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
+  if (ReadAxParaFile(action.file, table, &why) != Outcome::Ok) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, AxParaRefusals(table, axes)); refused != kExitOk) return refused;
   if (Outcome s = TakeUnnamedAxPara(*ctx.link, table, axes); !s) return exitFor(ctx, s);
   return exitFor(ctx, SendAxPara(*ctx.link, table, axes));

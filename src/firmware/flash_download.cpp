@@ -49,10 +49,10 @@ FirmwareDownload::Choice FirmwareDownload::FileChosen(const std::filesystem::pat
   if (!MatchesHexPattern(path)) return Choice::NotHexName;
   HexImage image;
   std::string message;
-  const HexStatus status = ReadHexFile(path, image, message);
-  if (status != HexStatus::Ok) {
+  const Outcome status = ReadHexFile(path, image, message);
+  if (status != Outcome::Ok) {
     link_.ui().messageBox(message);
-    return status == HexStatus::CannotRead ? Choice::CannotRead : Choice::Damaged;
+    return status == Outcome::FileFailed ? Choice::CannotRead : Choice::Damaged;
   }
   FileName = path;
   TotalBytes = image.TotalBytes();
@@ -71,9 +71,9 @@ Outcome FirmwareDownload::DownClick() {
   // The file may have changed since it was chosen: what is announced must be what is sent.
   HexImage image;
   std::string message;
-  if (const HexStatus read = ReadHexFile(FileName, image, message); read != HexStatus::Ok) {
+  if (const Outcome read = ReadHexFile(FileName, image, message); read != Outcome::Ok) {
     link_.ui().messageBox(message);
-    return {read == HexStatus::CannotRead ? Outcome::FileFailed : Outcome::FileDamaged, message};
+    return {read == Outcome::FileFailed ? Outcome::FileFailed : Outcome::FileDamaged, message};
   }
   display_.setLabel(DownloadLabel::Addresses, ImageAddresses(image));
   if (image.TotalBytes() != TotalBytes) {

@@ -147,7 +147,7 @@ void FrmAxPara::readFile() {
   // is no readable file passes in silence; a file that is not in the form says where.
   std::string why;
   Ui& ui = session_.ui;
-  if (ReadAxParaFile(file_.fileName->text().toStdString(), session_.axPara, &why) == FileReading::Refused) {
+  if (ReadAxParaFile(file_.fileName->text().toStdString(), session_.axPara, &why) == Outcome::FileDamaged) {
     ui.messageBox(why);
   }
 }
@@ -166,7 +166,7 @@ void FrmAxPara::fileOpen() {
   initAxButton();
   // A file that is not read changes nothing and says why; it does not become what "File Save" writes over.
   std::string why;
-  if (ReadAxParaFile(chosen->toStdString(), session_.axPara, &why) == FileReading::Read) {
+  if (ReadAxParaFile(chosen->toStdString(), session_.axPara, &why) == Outcome::Ok) {
     const QSignalBlocker readAlready(file_.fileName);
     file_.fileName->setText(*chosen);
   } else {

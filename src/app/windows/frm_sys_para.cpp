@@ -126,7 +126,7 @@ void FrmSysPara::fileOpen() {
   // A file that is not read changes nothing and says why; it does not become what "File Save" writes over.
   std::string why;
   Ui& ui = session_.ui;
-  if (ReadSysParaFile(chosen->toStdString(), session_.sysPara, &why) == FileReading::Read) {
+  if (ReadSysParaFile(chosen->toStdString(), session_.sysPara, &why) == Outcome::Ok) {
     file_.fileName->setText(*chosen);
   } else {
     ui.messageBox(why);
