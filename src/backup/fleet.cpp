@@ -137,6 +137,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   if (ec) {
     Ui& shown = ui;
     shown.messageBox(folder.string() + ": " + ec.message());
+    outcome.result = {Outcome::FileFailed, folder.string()};
   } else if (std::unique_ptr<FleetLine> line = run.open(member, ui)) {
     const Setup setup{member.axes, member.machineType, member.port, line->settings(), run.version};
     const Report report = Backup(line->link(), setup, run.parts, target.string());
@@ -148,22 +149,20 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
       traceFailed = true;
     }
     line.reset();
-    outcome.stopped = report.result == Result::Cancelled;
-    outcome.result = report.result == Result::Ok        ? FleetResult::Ok
-                     : report.result == Result::Refused ? FleetResult::Refused
-                                                        : FleetResult::Failed;
+    outcome.stopped = report.result == Outcome::Cancelled;
+    outcome.result = report.result;
   } else {
     // The stop cut the opening short (the link check says nothing then): the line was stopped, not dead.
     outcome.stopped = ui.text().empty() && run.stopRequested && run.stopRequested();
   }
   outcome.message = outcome.stopped && ui.text().empty() ? Tr("stopped before the backup was complete") : ui.text();
   // A controller never backed up leaves no folder of its own behind (remove takes only an empty one).
-  if (outcome.result != FleetResult::Ok && earlier.empty()) fs::remove(folder, ec);
-  if (outcome.result == FleetResult::Ok) {
+  if (!outcome.result && earlier.empty()) fs::remove(folder, ec);
+  if (outcome.result) {
     outcome.folder = target.string();
     std::string error;
     if (!PointLatest(folder, run.stamp, error)) Note(outcome.message, error);
-    if (!error.empty() || traceFailed) outcome.result = FleetResult::Failed;
+    if (!error.empty() || traceFailed) outcome.result = {Outcome::FileFailed, error};
     for (const Held& h : earlier) {
       if (h.name > run.stamp) {
         Note(outcome.message, Tr("{1} is stamped after this run (the clock was ahead): it counts as older than "
@@ -175,7 +174,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
     if (!outcome.first) {
       WorkerUi quiet(run.stopRequested);
       const Report diff = DiffBackups(quiet, (folder / earlier.front().name).string(), target.string());
-      if (diff.result == Result::Ok || diff.result == Result::Different) {
+      if (diff.result == Outcome::Ok || diff.result == Outcome::Different) {
         outcome.changed = diff.differences.size();
       } else {
         Note(outcome.message, Tr("not compared with the previous backup: {1}", {quiet.text()}));
@@ -207,8 +206,8 @@ std::string JsonString(std::string_view text) {
   return out + "\"";
 }
 
-std::string_view ResultName(FleetResult result) {
-  return result == FleetResult::Ok ? "ok" : result == FleetResult::Refused ? "refused" : "failed";
+std::string_view ResultName(const Outcome& result) {
+  return result == Outcome::Ok ? "ok" : result == Outcome::Refused ? "refused" : "failed";
 }
 
 std::string Seconds(double seconds) {

@@ -49,12 +49,10 @@ struct FleetRun {
   std::function<std::function<void()>(std::function<void()> work)> startThread;
 };
 
-enum class FleetResult { Ok, Failed, Refused };
-
 struct FleetOutcome {
   std::string name;
   std::string port;
-  FleetResult result = FleetResult::Failed;
+  Outcome result{Outcome::LineDead, "the line was not opened"};
   std::string folder;                  // the new backup, or empty
   std::optional<std::size_t> changed;  // difference lines against the previous backup; none when first or failed
   bool first = false;                  // the controller's first backup: nothing to compare with

@@ -40,24 +40,12 @@ double PartUnits(Part part, int axes) {
   return kBackupPrograms * kFullProgramUnits;
 }
 
-StepResult FromStatus(TransferStatus status) {
-  if (status == TransferStatus::Ok) return StepResult::Ok;
-  return status == TransferStatus::BadChecksum ? StepResult::Rejected : StepResult::Failed;
+Outcome FromRows(const positions::TransferOutcome& o) {
+  if (o.result.ok() && o.rejected > 0) return {Outcome::BadChecksum, std::to_string(o.rejected) + " rows"};
+  return o.result;
 }
 
-StepResult FromReport(const programs::TransferReport& r) {
-  if (r.cancelled) return StepResult::Cancelled;
-  if (r.rejected > 0) return StepResult::Rejected;
-  return r.transferred == 1 ? StepResult::Ok : StepResult::Failed;
-}
-
-StepResult FromOutcome(const positions::TransferOutcome& o) {
-  if (o.cancelled) return StepResult::Cancelled;
-  if (!o.completed) return StepResult::Failed;
-  return o.rejected > 0 ? StepResult::Rejected : StepResult::Ok;
-}
-
-StepResult FetchProgram(Link& link, Snapshot& s, int program) {
+Outcome FetchProgram(Link& link, Snapshot& s, int program) {
   language::ProgramStore store;
   programs::ProgramTransfer transfer(store, {});
   Bytes& raw = s.programs[static_cast<std::size_t>(program)];
@@ -70,10 +58,10 @@ StepResult FetchProgram(Link& link, Snapshot& s, int program) {
     }
     return true;
   };
-  return FromReport(transfer.ReceivePrograms(link, programs::kModeSingle));
+  return transfer.ReceivePrograms(link, programs::kModeSingle).outcome();
 }
 
-StepResult FetchTable(Link& link, Snapshot& s, Part part) {
+Outcome FetchTable(Link& link, Snapshot& s, Part part) {
   const positions::TableLayout& layout = Layout(part);
   const auto rowBytes = static_cast<std::size_t>(4 * s.axes);
   Bytes& raw = s.block(part);
@@ -83,7 +71,7 @@ StepResult FetchTable(Link& link, Snapshot& s, Part part) {
   const positions::RowObserver keep = [&](int row, std::span<const std::uint8_t> block) {
     std::copy(block.begin(), block.end(), raw.begin() + static_cast<std::ptrdiff_t>(row * rowBytes));
   };
-  return FromOutcome(positions::ReceiveTableRows(table, link, s.axes, positions::Scope::All, 0, 0, point, keep));
+  return FromRows(positions::ReceiveTableRows(table, link, s.axes, positions::Scope::All, 0, 0, point, keep));
 }
 
 // The block the parameter fetch left in the link, as the controller sent it.
@@ -114,9 +102,9 @@ double SendUnits(const Snapshot& s, Parts parts) {
   return units;
 }
 
-StepResult FetchPart(Link& link, OverallProgress& progress, Snapshot& s, Part part, int program) {
-  if (progress.cancelRequested()) return StepResult::Cancelled;
-  StepResult result = StepResult::Failed;
+Outcome FetchPart(Link& link, OverallProgress& progress, Snapshot& s, Part part, int program) {
+  if (progress.cancelRequested()) return Outcome::Cancelled;
+  Outcome result;
   if (part == Part::Programs) {
     progress.beginStep(kFullProgramUnits, kProgramBlockShare);
     result = FetchProgram(link, s, program);
@@ -126,29 +114,29 @@ StepResult FetchPart(Link& link, OverallProgress& progress, Snapshot& s, Part pa
       result = FetchTable(link, s, part);
     } else if (part == Part::Sys) {
       SysPara table;
-      result = FromStatus(FetchSysPara(link, table));
-      if (result == StepResult::Ok) s.sys = ReceivedBlock(link);
+      result = FetchSysPara(link, table);
+      if (result) s.sys = ReceivedBlock(link);
     } else {
       AxPara table;
-      result = FromStatus(FetchAxPara(link, table, s.axes));
-      if (result == StepResult::Ok) s.axis = ReceivedBlock(link);
+      result = FetchAxPara(link, table, s.axes);
+      if (result) s.axis = ReceivedBlock(link);
     }
   }
   progress.endStep();
   return result;
 }
 
-StepResult SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Part part, int program, int& rowsSent) {
+Outcome SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Part part, int program, int& rowsSent) {
   // Values are rebuilt from all 32 bits of each block's bytes, so the transfers send those bytes unchanged.
   auto value = [](const Bytes& raw, std::size_t index) { return DecodePosition(raw, static_cast<int>(index)); };
-  StepResult result = StepResult::Failed;
+  Outcome result;
   if (part == Part::Programs) {
     const Bytes& raw = s.programs[static_cast<std::size_t>(program)];
     progress.beginStep(static_cast<double>(raw.size()) + kExchangeBytes, kProgramBlockShare);
     language::ProgramStore store;
     LoadProgram(raw, store, program);
     programs::ProgramTransfer transfer(store, {});
-    result = FromReport(transfer.SendStoredProgram(link, program));
+    result = transfer.SendStoredProgram(link, program).outcome();
   } else if (part == Part::Loc || part == Part::Sft) {
     progress.beginStep(PartUnits(part, s.axes));
     const positions::TableLayout& layout = Layout(part);
@@ -162,12 +150,12 @@ StepResult SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Pa
     const positions::TransferOutcome outcome =
         positions::SendTableRows(table, link, s.axes, positions::Scope::All, 0, 0, 0, true);
     rowsSent = outcome.sent;
-    result = outcome.refused ? StepResult::Failed : FromOutcome(outcome);
+    result = FromRows(outcome);
   } else if (part == Part::Sys) {
     progress.beginStep(PartUnits(part, s.axes));
     SysPara table;
     for (int i = 0; i < kSysParaSize; ++i) table[i] = value(s.sys, static_cast<std::size_t>(i));
-    result = FromStatus(SendSysPara(link, table));
+    result = SendSysPara(link, table);
   } else {
     progress.beginStep(PartUnits(part, s.axes));
     AxPara table;
@@ -176,7 +164,7 @@ StepResult SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Pa
         table[a][static_cast<std::size_t>(e)] = value(s.axis, static_cast<std::size_t>(a * kAxParaEntries + e));
       }
     }
-    result = FromStatus(SendAxPara(link, table, s.axes));
+    result = SendAxPara(link, table, s.axes);
   }
   progress.endStep();
   return result;

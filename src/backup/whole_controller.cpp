@@ -30,37 +30,39 @@ constexpr std::size_t kRawMaxBytes = 64 << 10;
 // Parts in the order they travel: the system parameters first, as AXES decides the size of the rest.
 constexpr Part kTravelOrder[] = {Part::Sys, Part::Axis, Part::Loc, Part::Sft, Part::Programs};
 
-// A wait the operator's stop cut short fails its transfer like silence would; it was a stop.
-Result Stopped(const Link& link, StepResult step) {
-  return step == StepResult::Cancelled || link.StoppedByOperator ? Result::Cancelled : Result::LinkFailed;
+// A wait the operator's stop cut short fails its transfer like silence would; it was a stop. Whatever else
+// ended a step midway, the controller no longer matches one copy: a failure of the transfer.
+Outcome Stopped(const Link& link, const Outcome& step) {
+  if (step == Outcome::Cancelled || link.StoppedByOperator) return Outcome::Cancelled;
+  return step.linkFailed() || step == Outcome::BadChecksum ? step : Outcome(Outcome::Rejected, to_string(step));
 }
 
 std::int32_t AxesOf(const Bytes& sys) { return DecodeParameterValue(std::span<const std::uint8_t, 4>(sys.data(), 4)); }
 
 // Fetches every part of `parts` into `s`; false at the first failure, which is then explained.
-Result FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAxes) {
+Outcome FetchAll(Link& link, OverallProgress& progress, Snapshot& s, bool checkAxes) {
   Ui& ui = link.ui();
   for (Part part : kTravelOrder) {
     if (!s.parts.has(part)) continue;
     const int count = part == Part::Programs ? kBackupPrograms : 1;
     for (int n = 0; n < count; ++n) {
-      const StepResult step = FetchPart(link, progress, s, part, n);
-      if (step == StepResult::Rejected) {
+      const Outcome step = FetchPart(link, progress, s, part, n);
+      if (step == Outcome::BadChecksum) {
         // The transfers answer such a block with DLE and say nothing; a backup must not go on without it.
         ui.messageBox(Tr("a block of the {1} arrived with a wrong checksum", {Tr(PartTitle(part))}));
       }
-      if (step != StepResult::Ok) return Stopped(link, step);
+      if (!step) return Stopped(link, step);
     }
     if (part == Part::Sys && checkAxes) {
       const std::int32_t axes = AxesOf(s.sys);
       if (axes != s.axes) {
         ui.messageBox(Tr("the controller reports AXES {1}, the configured axis count is {2}",
                          {std::to_string(axes), std::to_string(s.axes)}));
-        return Result::Refused;
+        return Outcome::Refused;
       }
     }
   }
-  return Result::Ok;
+  return Outcome::Ok;
 }
 
 // A folder being written, removed with everything in it unless kept.
@@ -147,10 +149,10 @@ std::string Disagreeing(const FileSet& kept, const Snapshot& blocks, const Manif
 
 // Reads a backup folder, checks every file SHA256SUMS lists and every text file against its raw block, and
 // takes the blocks of the parts asked for.
-Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out) {
+Outcome LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out) {
   auto damaged = [&](const std::string& why) {
     ui.messageBox(Tr("{1}: damaged or incomplete backup: {2}", {dir, why}));
-    return Result::Damaged;
+    return Outcome::FileDamaged;
   };
   const std::string folder = dir + "/";
   std::string text;
@@ -158,7 +160,7 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
   std::map<std::string, std::string> digests;
   if (std::string why = NotABackup(dir); !why.empty()) {
     ui.messageBox(why);
-    return Result::Damaged;
+    return Outcome::FileDamaged;
   }
   if (std::string wrong = PlainContent(dir); !wrong.empty()) return damaged(wrong);
   if (!ReadPlainFile(folder + std::string(kSumsFile), kSumsMaxBytes, text, error)) {
@@ -166,7 +168,7 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
   }
   if (const TextFault fault = ParseSums(text, digests); fault.failed()) {
     ui.messageBox(FormatTextFault(folder + std::string(kSumsFile), fault));
-    return Result::Damaged;
+    return Outcome::FileDamaged;
   }
   FileSet kept;
   for (const auto& [name, digest] : digests) {
@@ -178,7 +180,7 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
     const std::string made = Sha256Hex(content);
     if (made.empty()) {  // the digest library failed: the backup may be whole, so it is not called damaged
       ui.messageBox(Tr("{1}: its SHA-256 digest could not be made", {name}));
-      return Result::FileFailed;
+      return Outcome::FileFailed;
     }
     if (made != digest) return damaged(Tr("{1}: its content does not match {2}", {name, kSumsFile}));
     kept[name] = std::move(content);
@@ -192,20 +194,20 @@ Result LoadBackup(Ui& ui, const std::string& dir, const Parts* only, Loaded& out
     if (axes != out.manifest.axes) {
       ui.messageBox(Tr("{1}: {2} holds AXES {3}, {4} says {5}",
                        {dir, sys->first, std::to_string(axes), kManifestFile, std::to_string(out.manifest.axes)}));
-      return Result::Refused;
+      return Outcome::Refused;
     }
   }
   const Parts parts = only != nullptr ? *only : out.manifest.included;
   if (!out.manifest.included.covers(parts)) {
     ui.messageBox(Tr("{1}: the backup holds only {2}", {dir, out.manifest.included.text()}));
-    return Result::Refused;
+    return Outcome::Refused;
   }
   if (!SnapshotFromFiles(kept, out.manifest.axes, out.manifest.included, out.snapshot, error)) return damaged(error);
   if (const std::string names = Disagreeing(kept, out.snapshot, out.manifest); !names.empty()) {
     return damaged(Tr("the text files do not say what their raw blocks hold: {1}", {names}));
   }
   out.snapshot.parts = parts;
-  return Result::Ok;
+  return Outcome::Ok;
 }
 
 std::string DifferenceCount(std::size_t count) {
@@ -244,7 +246,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   Report report;
   Ui& ui = link.ui();
   if (!BackupTargetFree(ui, dir)) {
-    report.result = Result::Refused;
+    report.result = Outcome::Refused;
     report.summary.push_back(Tr("no backup was written"));
     return report;
   }
@@ -269,7 +271,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
     if (std::string error; !MakeTemporaryFolder(temp.path, error)) {
       temp.path.clear();
       ui.messageBox(parent.string() + ": " + error);
-      report.result = Result::FileFailed;
+      report.result = Outcome::FileFailed;
       report.summary.push_back(Tr("no backup was written"));
       return false;
     }
@@ -284,7 +286,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
     OverallProgress progress(ui, Job::Backup, FetchUnits(parts, setup.axes));
     report.result = FetchAll(link, progress, snapshot, true);
   }
-  if (report.result != Result::Ok) {
+  if (report.result != Outcome::Ok) {
     report.summary.push_back(Tr("no backup was written"));
     return report;
   }
@@ -302,7 +304,7 @@ Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& di
   TemporaryFolder temp;
   if (summed && !makeTemporary(temp)) return report;
   if (!summed || !WriteFolder(ui, temp, files, target)) {
-    report.result = Result::FileFailed;
+    report.result = Outcome::FileFailed;
     report.summary.push_back(Tr("no backup was written"));
     return report;
   }
@@ -323,12 +325,12 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   Loaded backup;
   report.result = LoadBackup(ui, dir, only, backup);
   const Snapshot& saved = backup.snapshot;
-  if (report.result == Result::Ok && backup.manifest.axes != setup.axes) {
+  if (report.result == Outcome::Ok && backup.manifest.axes != setup.axes) {
     ui.messageBox(Tr("{1}: the backup is of {2} axes, the configured axis count is {3}",
                      {dir, std::to_string(backup.manifest.axes), std::to_string(setup.axes)}));
-    report.result = Result::Refused;
+    report.result = Outcome::Refused;
   }
-  if (report.result != Result::Ok) {
+  if (report.result != Outcome::Ok) {
     report.summary.push_back(Tr("nothing was sent"));
     return report;
   }
@@ -344,26 +346,26 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   held.axes = saved.axes;
   held.parts = sysOnly;
   report.result = FetchAll(link, progress, held, false);
-  const RestorePlan plan{saved.parts, report.result == Result::Ok ? AxesOf(held.sys) : 0, saved.axes};
-  if (report.result == Result::Ok && !saved.parts.has(Part::Sys) && plan.controllerAxes != saved.axes) {
+  const RestorePlan plan{saved.parts, report.result == Outcome::Ok ? AxesOf(held.sys) : 0, saved.axes};
+  if (report.result == Outcome::Ok && !saved.parts.has(Part::Sys) && plan.controllerAxes != saved.axes) {
     ui.messageBox(
         Tr("the controller reports AXES {1}: the {2}-axis tables of the backup go only with its system "
            "parameters",
            {std::to_string(plan.controllerAxes), std::to_string(saved.axes)}));
-    report.result = Result::Refused;
+    report.result = Outcome::Refused;
   }
-  if (report.result == Result::Ok && confirm && !confirm(plan)) report.result = Result::Cancelled;
-  if (report.result != Result::Ok) {
+  if (report.result == Outcome::Ok && confirm && !confirm(plan)) report.result = Outcome::Cancelled;
+  if (report.result != Outcome::Ok) {
     report.summary.push_back(Tr("nothing was sent"));
     return report;
   }
   // A table is sent whole or the link failed in it: the operator's stop waits for its end.
   progress.holdStop(true);
-  StepResult step = StepResult::Ok;
+  Outcome step;
   for (Part part : kTravelOrder) {
     if (!saved.parts.has(part)) continue;
     const std::string title = Tr(PartTitle(part));
-    if (step != StepResult::Ok) {
+    if (!step) {
       report.summary.push_back(Tr("{1}: not sent", {title}));
       continue;
     }
@@ -371,22 +373,22 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
     if (part == Part::Programs) {
       int n = 0;
       while (n < kBackupPrograms) {
-        step = progress.stopRequested() ? StepResult::Cancelled : SendPart(link, progress, saved, part, n, rows);
-        if (step != StepResult::Ok) break;
+        step = progress.stopRequested() ? Outcome::Cancelled : SendPart(link, progress, saved, part, n, rows);
+        if (!step) break;
         ++n;
       }
       report.summary.push_back(
           Tr("{1}: {2} of {3} programs sent", {title, std::to_string(n), std::to_string(kBackupPrograms)}));
       continue;
     }
-    step = progress.stopRequested() ? StepResult::Cancelled : SendPart(link, progress, saved, part, 0, rows);
-    if (step == StepResult::Ok) {
+    step = progress.stopRequested() ? Outcome::Cancelled : SendPart(link, progress, saved, part, 0, rows);
+    if (step) {
       report.summary.push_back(Tr("{1}: sent", {title}));
       if (const std::string change = AxesChangeLine(plan); part == Part::Sys && !change.empty()) {
         report.summary.push_back(change);
         report.notices.push_back(change);
       }
-    } else if (step == StepResult::Failed && (part == Part::Loc || part == Part::Sft)) {
+    } else if (step != Outcome::Cancelled && (part == Part::Loc || part == Part::Sft)) {
       report.summary.push_back(
           Tr("{1}: {2} of {3} rows sent",
              {title, std::to_string(rows), std::to_string(part == Part::Loc ? kLocRows : kSftRows)}));
@@ -395,9 +397,9 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
     }
   }
   progress.holdStop(false);
-  if (step != StepResult::Ok) {
+  if (!step) {
     report.result = Stopped(link, step);
-    report.summary.push_back(report.result == Result::Cancelled
+    report.summary.push_back(report.result == Outcome::Cancelled
                                  ? Tr("stopped at the operator's request; the rest was not sent")
                                  : Tr("ended by a failure; the rest was not sent"));
     return report;
@@ -407,13 +409,13 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
   now.axes = saved.axes;
   now.parts = saved.parts;
   report.result = FetchAll(link, progress, now, false);
-  if (report.result != Result::Ok) {
-    report.summary.push_back(report.result == Result::Cancelled ? Tr("everything was sent; the read-back was stopped")
-                                                                : Tr("everything was sent; reading it back failed"));
+  if (report.result != Outcome::Ok) {
+    report.summary.push_back(report.result == Outcome::Cancelled ? Tr("everything was sent; the read-back was stopped")
+                                                                 : Tr("everything was sent; reading it back failed"));
     return report;
   }
   report.differences = FindDifferences(now, saved, saved.parts, setup.machineType);
-  report.result = report.differences.empty() ? Result::Ok : Result::Different;
+  report.result = report.differences.empty() ? Outcome::Ok : Outcome::Different;
   report.summary.push_back(report.differences.empty()
                                ? Tr("read back: the controller holds the backup")
                                : Tr("read back: {1}", {DifferenceCount(report.differences.size())}));
@@ -425,7 +427,7 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
   Ui& ui = link.ui();
   Loaded backup;
   report.result = LoadBackup(ui, dir, only, backup);
-  if (report.result != Result::Ok) {
+  if (report.result != Outcome::Ok) {
     report.summary.push_back(Tr("nothing was compared"));
     return report;
   }
@@ -436,7 +438,7 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
     OverallProgress progress(ui, Job::Compare, FetchUnits(controller.parts, controller.axes));
     report.result = FetchAll(link, progress, controller, true);
   }
-  if (report.result != Result::Ok) return report;
+  if (report.result != Outcome::Ok) return report;
   report.differences = FindDifferences(controller, backup.snapshot, controller.parts, setup.machineType);
   const bool axesShown = std::any_of(report.differences.begin(), report.differences.end(),
                                      [](const Difference& d) { return d.item == "AXES"; });
@@ -444,7 +446,7 @@ Report Compare(Link& link, const Setup& setup, const Parts* only, const std::str
     report.differences.insert(report.differences.begin(),
                               {"AXES", std::to_string(setup.axes), std::to_string(backup.manifest.axes)});
   }
-  report.result = report.differences.empty() ? Result::Ok : Result::Different;
+  report.result = report.differences.empty() ? Outcome::Ok : Outcome::Different;
   report.summary.push_back(report.differences.empty() ? Tr("the controller holds what the backup holds")
                                                       : DifferenceCount(report.differences.size()));
   return report;
@@ -455,8 +457,8 @@ Report DiffBackups(Ui& ui, const std::string& oldDir, const std::string& newDir)
   Loaded before;
   Loaded after;
   report.result = LoadBackup(ui, oldDir, nullptr, before);
-  if (report.result == Result::Ok) report.result = LoadBackup(ui, newDir, nullptr, after);
-  if (report.result != Result::Ok) {
+  if (report.result == Outcome::Ok) report.result = LoadBackup(ui, newDir, nullptr, after);
+  if (report.result != Outcome::Ok) {
     report.summary.push_back(Tr("nothing was compared"));
     return report;
   }
@@ -476,7 +478,7 @@ Report DiffBackups(Ui& ui, const std::string& oldDir, const std::string& newDir)
   const std::vector<Difference> found =
       FindDifferences(before.snapshot, after.snapshot, common, after.manifest.machineType);
   out.insert(out.end(), found.begin(), found.end());
-  report.result = out.empty() ? Result::Ok : Result::Different;
+  report.result = out.empty() ? Outcome::Ok : Outcome::Different;
   report.summary.push_back(out.empty() ? Tr("the backups hold the same")
                                        : Tr("the backups differ: {1}", {DifferenceCount(out.size())}));
   return report;

@@ -12,19 +12,10 @@
 #include "backup/differences.h"
 #include "backup/parts.h"
 #include "link/link.h"
+#include "link/outcome.h"
 #include "link/translation.h"
 
 namespace zova::backup {
-
-enum class Result {
-  Ok,
-  Different,   // compare, or a restore's read-back: the controller does not hold what the backup holds
-  Refused,     // a folder that is not empty, another axis count, a part the backup lacks; nothing was sent
-  Damaged,     // a backup whose files fail SHA256SUMS, or that lacks one; nothing was sent
-  FileFailed,  // a backup file could not be written; no folder was left
-  LinkFailed,  // the controller or the link failed
-  Cancelled,   // the operator asked to stop
-};
 
 // The machine and line a backup is made on, recorded in BACKUP.txt.
 struct Setup {
@@ -36,7 +27,10 @@ struct Setup {
 };
 
 struct Report {
-  Result result = Result::Ok;
+  // Different: compare, or a restore's read-back, found the controller holding other than the backup. Refused
+  // (a folder that is not empty, another axis count, a part the backup lacks) and FileDamaged (files that fail
+  // SHA256SUMS) sent nothing; FileFailed: a backup file could not be written, no folder was left.
+  Outcome result;
   std::vector<Difference> differences;  // compare, and a restore's read-back
   std::vector<std::string> summary;     // what was done, one line each, for the operator (chosen language)
   std::vector<std::string> notices;     // lines of the summary the operator must see even when all went well

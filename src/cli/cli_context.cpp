@@ -8,6 +8,25 @@
 
 namespace zova::cli {
 
+int ExitFor(const Outcome& outcome) {
+  switch (outcome.code) {
+    case Outcome::Ok:
+      return kExitOk;
+    case Outcome::Refused:
+      return kExitUsage;  // nothing was sent
+    case Outcome::FileFailed:
+    case Outcome::FileDamaged:
+      return kExitFile;
+    case Outcome::Different:
+      return kExitDifferent;
+    case Outcome::Cancelled:
+      return kExitInterrupted;
+    default:
+      break;  // the line, the controller, a busy or closed port: a copy that is not the controller's
+  }
+  return kExitLink;
+}
+
 void ApplyTimeouts(const Options& options, Link& link) {
   auto duration = [](double seconds) {
     return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(seconds));

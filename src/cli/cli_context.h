@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "link/outcome.h"
 #include "link/ui.h"
 #include "ports/port_factory.h"
 
@@ -24,6 +25,9 @@ inline constexpr int kExitDifferent = 4;  // compare (or a restore's read-back) 
 // The operation ended early at the operator's request (Ctrl-C, SIGTERM); the program exits with
 // 128 + the signal's number, as shells expect.
 inline constexpr int kExitInterrupted = 130;
+
+// The exit status for how an operation ended: the one mapping every command uses.
+[[nodiscard]] int ExitFor(const Outcome& outcome);
 
 struct Options {
   std::string port;

@@ -13,31 +13,10 @@ namespace zova::cli {
 
 namespace {
 
-using backup::Result;
-
 enum class Operation { Backup, Restore, Compare };
 
 const char* Name(Operation op) {
   return op == Operation::Backup ? "backup" : op == Operation::Restore ? "restore" : "compare";
-}
-
-int ExitFor(Result result) {
-  switch (result) {
-    case Result::Ok:
-      return kExitOk;
-    case Result::Different:
-      return kExitDifferent;
-    case Result::Refused:
-      return kExitUsage;
-    case Result::Damaged:
-    case Result::FileFailed:
-      return kExitFile;
-    case Result::LinkFailed:
-      return kExitLink;
-    case Result::Cancelled:
-      return kExitInterrupted;
-  }
-  return kExitLink;
 }
 
 struct Request {
@@ -90,7 +69,7 @@ int Run(Context& ctx, const Args& args, Operation op) {
     std::fprintf(ctx.out, "%s\n", backup::DifferenceLine(d).c_str());
   std::fflush(ctx.out);
   // What was sent, when a restore did not end as it should; why a backup left nothing; how much differs.
-  if (report.result != Result::Ok && (op != Operation::Compare || report.result == Result::Different)) {
+  if (report.result != Outcome::Ok && (op != Operation::Compare || report.result == Outcome::Different)) {
     for (const std::string& line : report.summary) ui.messageBox(std::string(Name(op)) + ": " + line);
   } else {
     for (const std::string& line : report.notices) ui.messageBox(std::string(Name(op)) + ": " + line);
@@ -115,12 +94,12 @@ int RunDiff(Context& ctx, const Args& args) {
   for (const backup::Difference& d : report.differences)
     std::fprintf(ctx.out, "%s\n", backup::DifferenceLine(d, "old", "new").c_str());
   std::fflush(ctx.out);
-  if (report.result == Result::Different) {
+  if (report.result == Outcome::Different) {
     const std::string command = "diff";
     for (const std::string& line : report.summary) ui.messageBox(command + ": " + line);
   }
   // A backup whose blocks disagree with its own BACKUP.txt is as damaged as one that fails its sums.
-  return report.result == Result::Refused ? kExitFile : ExitFor(report.result);
+  return report.result == Outcome::Refused ? kExitFile : ExitFor(report.result);
 }
 
 int CheckBackup(Context& ctx, const Args& args) {

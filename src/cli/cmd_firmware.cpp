@@ -54,14 +54,15 @@ int RunFirmware(Context& ctx, const Args& args) {
     case FirmwareDownload::Choice::Damaged:
       return kExitFile;
   }
-  const FirmwareDownload::Outcome outcome = download.DownClick();
-  if (outcome == FirmwareDownload::Outcome::FileRefused) return kExitFile;
-  if (outcome == FirmwareDownload::Outcome::Cancelled) return kExitInterrupted;
+  const Outcome outcome = download.DownClick();
+  if (outcome == Outcome::FileFailed || outcome == Outcome::FileDamaged || outcome == Outcome::Cancelled) {
+    return ExitFor(outcome);
+  }
   std::fprintf(ctx.out, "%s\n", download.StateText.c_str());
   if (download.RefusedAcks > 0) {
     ctx.ui->messageBox(Tr("refused acknowledgements: {1}", {std::to_string(download.RefusedAcks)}));
   }
-  return outcome == FirmwareDownload::Outcome::Success ? kExitOk : kExitLink;
+  return ExitFor(outcome);
 }
 
 std::span<const Command> FirmwareCommands() {

@@ -198,10 +198,9 @@ int RunFleet(Context& ctx, const Args& args) {
   int status = kExitOk;
   for (const backup::FleetOutcome& o : outcomes) {
     std::fprintf(ctx.out, "%s\n", backup::FleetSummaryLine(o).c_str());
-    if (o.result != backup::FleetResult::Ok) {
-      ui.messageBox(
-          (o.result == backup::FleetResult::Refused ? Tr("{1}: refused", {o.name}) : Tr("{1}: failed", {o.name})) +
-          (o.message.empty() ? "" : ": " + o.message));
+    if (!o.result) {
+      ui.messageBox((o.result == Outcome::Refused ? Tr("{1}: refused", {o.name}) : Tr("{1}: failed", {o.name})) +
+                    (o.message.empty() ? "" : ": " + o.message));
       if (status == kExitOk) status = kExitLink;
     } else if (!o.message.empty()) {
       ui.messageBox(o.name + ": " + o.message);

@@ -42,11 +42,10 @@ int usage(Context& ctx, const char* command) {
   return kExitUsage;
 }
 
-int exitFor(Context& ctx, TransferStatus s) {
+int exitFor(Context& ctx, const Outcome& s) {
   // The window answers a bad block with DLE and says nothing; a script must learn why nothing was saved.
-  if (s == TransferStatus::BadChecksum) ctx.ui->messageBox(Tr("the parameter block arrived with a wrong checksum"));
-  if (s == TransferStatus::Cancelled) return kExitInterrupted;
-  return s == TransferStatus::Ok ? kExitOk : kExitLink;
+  if (s == Outcome::BadChecksum) ctx.ui->messageBox(Tr("the parameter block arrived with a wrong checksum"));
+  return ExitFor(s);
 }
 
 // A file for a send that is not read says why; nothing is sent.
@@ -79,25 +78,25 @@ struct SysParaCommand {
   using Table = SysPara;
   static constexpr const char* kName = "syspara";
   static constexpr bool kNeedsAxes = false;
-  static TransferStatus Fetch(Link& link, Table& t, int) { return FetchSysPara(link, t); }
+  static Outcome Fetch(Link& link, Table& t, int) { return FetchSysPara(link, t); }
   static bool Write(const std::string& file, const Table& t, Ui& ui) { return WriteSysParaFile(file, t, ui); }
-  static FileReading Read(const std::string& file, Table& t, std::string* why) { return ReadSysParaFile(file, t, why); }
+  static Outcome Read(const std::string& file, Table& t, std::string* why) { return ReadSysParaFile(file, t, why); }
   static std::vector<BoxRefusal> Refusals(const Table& t, int) { return SysParaRefusals(t); }
   // The file names 41 of the 100 entries; the others go back as this controller holds them.
-  static TransferStatus TakeUnnamed(Link& link, Table& t, int) { return TakeUnnamedSysPara(link, t); }
-  static TransferStatus Send(Link& link, const Table& t, int) { return SendSysPara(link, t); }
+  static Outcome TakeUnnamed(Link& link, Table& t, int) { return TakeUnnamedSysPara(link, t); }
+  static Outcome Send(Link& link, const Table& t, int) { return SendSysPara(link, t); }
 };
 
 struct AxParaCommand {
   using Table = AxPara;
   static constexpr const char* kName = "axpara";
   static constexpr bool kNeedsAxes = true;
-  static TransferStatus Fetch(Link& link, Table& t, int axes) { return FetchAxPara(link, t, axes); }
+  static Outcome Fetch(Link& link, Table& t, int axes) { return FetchAxPara(link, t, axes); }
   static bool Write(const std::string& file, const Table& t, Ui& ui) { return WriteAxParaFile(file, t, ui); }
-  static FileReading Read(const std::string& file, Table& t, std::string* why) { return ReadAxParaFile(file, t, why); }
+  static Outcome Read(const std::string& file, Table& t, std::string* why) { return ReadAxParaFile(file, t, why); }
   static std::vector<BoxRefusal> Refusals(const Table& t, int axes) { return AxParaRefusals(t, axes); }
-  static TransferStatus TakeUnnamed(Link& link, Table& t, int axes) { return TakeUnnamedAxPara(link, t, axes); }
-  static TransferStatus Send(Link& link, const Table& t, int axes) { return SendAxPara(link, t, axes); }
+  static Outcome TakeUnnamed(Link& link, Table& t, int axes) { return TakeUnnamedAxPara(link, t, axes); }
+  static Outcome Send(Link& link, const Table& t, int axes) { return SendAxPara(link, t, axes); }
 };
 
 template <typename P>
@@ -110,14 +109,14 @@ int RunParameters(Context& ctx, const Args& args) {
   typename P::Table table;
   table.SetDefaults();
   if (action.fetch) {
-    TransferStatus s = P::Fetch(*ctx.link, table, axes);
-    if (s != TransferStatus::Ok) return exitFor(ctx, s);
+    Outcome s = P::Fetch(*ctx.link, table, axes);
+    if (s != Outcome::Ok) return exitFor(ctx, s);
     return saved(ctx, action.file, P::Write(action.file, table, *ctx.ui), P::Refusals(table, axes));
   }
   std::string why;
-  if (P::Read(action.file, table, &why) != FileReading::Read) return readFailed(ctx, why);
+  if (P::Read(action.file, table, &why) != Outcome::Ok) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, P::Refusals(table, axes)); refused != kExitOk) return refused;
-  if (TransferStatus s = P::TakeUnnamed(*ctx.link, table, axes); s != TransferStatus::Ok) return exitFor(ctx, s);
+  if (Outcome s = P::TakeUnnamed(*ctx.link, table, axes); s != Outcome::Ok) return exitFor(ctx, s);
   return exitFor(ctx, P::Send(*ctx.link, table, axes));
 }
 

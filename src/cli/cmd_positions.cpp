@@ -58,23 +58,6 @@ bool ParseRequest(const Args& args, bool withBlock, positions::Scope allMode, Re
   return false;
 }
 
-int ExitFor(positions::JobResult result) {
-  switch (result) {
-    case positions::JobResult::Ok:
-      return kExitOk;
-    case positions::JobResult::Refused:
-      return kExitUsage;
-    case positions::JobResult::FileFailed:
-      return kExitFile;
-    case positions::JobResult::Cancelled:
-      return kExitInterrupted;
-    case positions::JobResult::LinkFailed:
-    case positions::JobResult::RowsRejected:  // the copy is not the controller's
-      break;
-  }
-  return kExitLink;
-}
-
 int Run(Context& ctx, const Args& args, bool locations) {
   Request r;
   const positions::Scope allMode = positions::Scope::All;
@@ -95,11 +78,10 @@ int Run(Context& ctx, const Args& args, bool locations) {
   data.RxPointNo = r.start;
   const std::string* file = r.file ? &*r.file : nullptr;
   positions::TransferOutcome counts;
-  const positions::JobResult result =
+  const Outcome result =
       positions::ReceiveRowsToFile(table, link, axes, r.mode, r.start, r.end, data.RxPointNo, file, &counts);
   // Without a file the rows go to standard output in the file's form; a single row always does.
-  if ((result == positions::JobResult::Ok || result == positions::JobResult::RowsRejected) &&
-      (r.mode == positions::Scope::Single || !file)) {
+  if ((result.ok() || result == Outcome::BadChecksum) && (r.mode == positions::Scope::Single || !file)) {
     const bool all = r.mode == allMode;
     const int first = all ? 0 : r.start;
     const int last = all ? table.layout().fileRows - 1 : r.mode == positions::Scope::Single ? r.start : r.end;
@@ -107,7 +89,7 @@ int Run(Context& ctx, const Args& args, bool locations) {
       std::fprintf(ctx.out, "%s\n", positions::FormatTableLine(table.layout(), n, table[n]).c_str());
     }
   }
-  if (result == positions::JobResult::RowsRejected) {
+  if (result == Outcome::BadChecksum) {
     // The window answers a bad block with DLE and says nothing; a script must learn that its copy is not whole.
     const char* why = counts.rejected == 1
                           ? (file ? TrMark("{1} row arrived with a wrong checksum and kept the file's values")

@@ -25,7 +25,7 @@ int Usage(Context& ctx) {
   return kExitUsage;
 }
 
-int ExitFor(Context& ctx, const TransferReport& report) {
+int TellAndExit(Context& ctx, const TransferReport& report) {
   if (report.rejected > 0) {
     // The window answers a bad block with DLE and says nothing; a script must learn which files are old.
     ctx.ui->messageBox(Tr("{1} program block(s) arrived with a wrong checksum: their files were not written",
@@ -37,12 +37,7 @@ int ExitFor(Context& ctx, const TransferReport& report) {
         Tr("the written source does not compile back to what the controller holds; "
            "zovactl backup keeps the exact image"));
   }
-  if (report.refused) return kExitUsage;
-  if (report.cancelled) return kExitInterrupted;
-  if (report.failed > 0 || report.rejected > 0) return kExitLink;
-  if (report.notCompiled > 0 || report.notSaved > 0) return kExitFile;
-  if (!report.notCompilingBack.empty()) return kExitDifferent;
-  return kExitOk;
+  return ExitFor(report.outcome());
 }
 
 // A folder given as DIR/ names the same folder as DIR (the root stays "/").
@@ -74,19 +69,19 @@ int RunProgram(Context& ctx, const Args& args) {
     if (single) {
       transfer.TxProgramNo = number;
       transfer.TransFileName = args[2];
-      return ExitFor(ctx, transfer.SendPrograms(link, programs::kModeSingle));
+      return TellAndExit(ctx, transfer.SendPrograms(link, programs::kModeSingle));
     }
     transfer.TransFolder = FolderArgument(args[1]);
     if (!programs::CheckAllTransFiles(transfer.TransFolder, *ctx.ui)) return kExitFile;
-    return ExitFor(ctx, transfer.SendPrograms(link, programs::kModeAll));
+    return TellAndExit(ctx, transfer.SendPrograms(link, programs::kModeAll));
   }
   if (single) {
     transfer.RxProgramNo = number;
     transfer.RecvFileName = args[2];
-    return ExitFor(ctx, transfer.ReceivePrograms(link, programs::kModeSingle));
+    return TellAndExit(ctx, transfer.ReceivePrograms(link, programs::kModeSingle));
   }
   transfer.RecvFolder = FolderArgument(args[1]);
-  return ExitFor(ctx, transfer.ReceivePrograms(link, programs::kModeAll));
+  return TellAndExit(ctx, transfer.ReceivePrograms(link, programs::kModeAll));
 }
 
 namespace {

@@ -37,7 +37,7 @@ ActionResult ManualConsole::SvonClick(int index) {
 ActionResult ManualConsole::sendServo(std::uint8_t code, Available action) {
   return RunGuarded(link_, [&] {
     UnavailableDuring unavailable(status_.Offers, action);
-    const bool ok = RequestWithZeroOperand(link_, code) == RequestStatus::Ok;
+    const bool ok = RequestWithZeroOperand(link_, code) == Outcome::Ok;
     // The amplifiers and the alarm logic need a moment before the outputs tell the truth.
     if (ok && code != cmd::kServoOff) link_.clock().sleepFor(milliseconds(100));
     if (!LineGaveUp(link_)) (void)status_.ReadIoStatus(kReadOutputs, true);
@@ -48,7 +48,7 @@ ActionResult ManualConsole::sendServo(std::uint8_t code, Available action) {
 ActionResult ManualConsole::ZeroReturn() {
   return RunGuarded(link_, [&] {
     UnavailableDuring unavailable(status_.Offers, Available::ZeroReturn);
-    if (RequestWithZeroOperand(link_, cmd::kZeroReturn) != RequestStatus::Ok) {
+    if (RequestWithZeroOperand(link_, cmd::kZeroReturn) != Outcome::Ok) {
       // The zero return never started: waiting for its end would only run into the bound.
       if (!LineGaveUp(link_)) (void)status_.ReadIoStatus(kReadOutputs, true);
       return ActionResult::LinkFailed;
@@ -100,7 +100,7 @@ ActionResult ManualConsole::OutputClick(int index) {
 ActionResult ManualConsole::SwitchOutput(int point, bool on) {
   if (point < 8 || point > 63) return ActionResult::Refused;
   return RunGuarded(link_, [&] {
-    if (RequestSetOutput(link_, point, on) != RequestStatus::Ok) return ActionResult::LinkFailed;
+    if (RequestSetOutput(link_, point, on) != Outcome::Ok) return ActionResult::LinkFailed;
     return status_.ReadIoStatus(kReadOutputs, true) ? ActionResult::Done : ActionResult::LinkFailed;
   });
 }
@@ -108,7 +108,7 @@ ActionResult ManualConsole::SwitchOutput(int point, bool on) {
 bool ManualConsole::ReadPositions(int which) {
   const bool command = which == 1;
   std::array<std::int32_t, 6> values{};
-  if (RequestPositions(link_, command, status_.Axes, values) != RequestStatus::Ok) return false;
+  if (RequestPositions(link_, command, status_.Axes, values) != Outcome::Ok) return false;
   auto& target = command ? CommandPos : ActualPos;
   for (int a = 0; a < status_.Axes; ++a) target[a] = values[a];
   return true;

@@ -44,7 +44,7 @@ ActionResult ManualConsole::startJog(bool positive, std::string_view speedText, 
       return ActionResult::Refused;
     }
     if (RequestJogStart(link_, static_cast<std::uint8_t>(*speed), static_cast<std::uint8_t>(*axis - 1), positive) !=
-        RequestStatus::Ok) {
+        Outcome::Ok) {
       return ActionResult::LinkFailed;
     }
     JogActive = 1;
@@ -89,7 +89,7 @@ ActionResult ManualConsole::RunProgram(std::string_view programText) {
     }
     constexpr Available kHeld[] = {Available::RunProgram, Available::ServoOn, Available::ServoOff};
     for (Available a : kHeld) offers.set(a, false);
-    if (RequestRunProgram(link_, *program) != RequestStatus::Ok) {
+    if (RequestRunProgram(link_, *program) != Outcome::Ok) {
       // The program did not start: nothing is running that a stop would have to end.
       for (Available a : kHeld) offers.set(a, true);
       return ActionResult::LinkFailed;

@@ -14,7 +14,7 @@ StatusMonitor::StatusMonitor(Link& link, ConsoleDisplay& display, int axes)
 bool StatusMonitor::ReadIoStatus(int which, bool show) {
   const bool inputs = which == kReadInputs;
   IoImage& image = inputs ? InputImage : OutputImage;
-  if (RequestIoImage(link_, inputs, image) != RequestStatus::Ok) return false;
+  if (RequestIoImage(link_, inputs, image) != Outcome::Ok) return false;
   if (show) {
     for (int p = 0; p < 64; ++p) {
       const bool on = image.point(p);
@@ -31,7 +31,7 @@ bool StatusMonitor::ReadIoStatus(int which, bool show) {
 
 bool StatusMonitor::ReadSensorStatus() {
   std::array<std::uint32_t, 6> words{};
-  if (RequestSensorWords(link_, Axes, words) != RequestStatus::Ok) return false;
+  if (RequestSensorWords(link_, Axes, words) != Outcome::Ok) return false;
   for (int a = 0; a < Axes; ++a) SensorWord[a] = words[a];
   return true;
 }
@@ -79,7 +79,7 @@ void StatusMonitor::setIoCheck(bool start) {
 
 bool StatusMonitor::ReadControllerError() {
   ErrorReport report;
-  if (RequestErrorReport(link_, report) != RequestStatus::Ok) return false;
+  if (RequestErrorReport(link_, report) != Outcome::Ok) return false;
   LastError = report;
   link_.ui().messageBox(ErrorText(report.code, report.value) + "\r\n" + Tr(kErrorAdvice));
   return true;

@@ -49,10 +49,10 @@ FirmwareDownload::Choice FirmwareDownload::FileChosen(const std::filesystem::pat
   if (!MatchesHexPattern(path)) return Choice::NotHexName;
   HexImage image;
   std::string message;
-  const HexStatus status = ReadHexFile(path, image, message);
-  if (status != HexStatus::Ok) {
+  const Outcome status = ReadHexFile(path, image, message);
+  if (status != Outcome::Ok) {
     link_.ui().messageBox(message);
-    return status == HexStatus::CannotRead ? Choice::CannotRead : Choice::Damaged;
+    return status == Outcome::FileFailed ? Choice::CannotRead : Choice::Damaged;
   }
   FileName = path;
   TotalBytes = image.TotalBytes();
@@ -63,17 +63,17 @@ FirmwareDownload::Choice FirmwareDownload::FileChosen(const std::filesystem::pat
   return Choice::Chosen;
 }
 
-FirmwareDownload::Outcome FirmwareDownload::DownClick() {
+Outcome FirmwareDownload::DownClick() {
   if (FileName.empty()) {
     link_.ui().messageBox(Tr(kMsgOpenHexFile));
-    return Outcome::NoFile;
+    return {Outcome::Refused, "no file chosen"};
   }
   // The file may have changed since it was chosen: what is announced must be what is sent.
   HexImage image;
   std::string message;
-  if (ReadHexFile(FileName, image, message) != HexStatus::Ok) {
+  if (const Outcome read = ReadHexFile(FileName, image, message); read != Outcome::Ok) {
     link_.ui().messageBox(message);
-    return Outcome::FileRefused;
+    return {read == Outcome::FileFailed ? Outcome::FileFailed : Outcome::FileDamaged, message};
   }
   display_.setLabel(DownloadLabel::Addresses, ImageAddresses(image));
   if (image.TotalBytes() != TotalBytes) {
@@ -86,21 +86,22 @@ FirmwareDownload::Outcome FirmwareDownload::DownClick() {
   if (link_.ui().cancelRequested()) return Outcome::Cancelled;
   setDownEnabled(false);
   setState(Tr(kStateErasing));
-  Outcome outcome = Outcome::Success;
+  Outcome outcome;
   std::uint32_t count = TotalBytes;
-  if (!link_.StartCommand(cmd::kFirmwareDownload)) {
-    outcome = link_.WaitCancelled ? Outcome::Cancelled : Outcome::HandshakeFailed;
+  if (Outcome started = link_.StartCommand(cmd::kFirmwareDownload); !started) {
+    outcome = link_.WaitCancelled ? Outcome(Outcome::Cancelled, to_string(started))
+                                  : Outcome(Outcome::Rejected, "handshake: " + to_string(started));
   } else {
     display_.setStoppable(false);
     if (!FlashSendByteStxRcvSyn(count)) {
-      outcome = Outcome::EraseRefused;
-    } else if (!DownLoad(image)) {
-      outcome = Outcome::Failed;
+      outcome = {Outcome::Rejected, "the erase was not confirmed"};
+    } else {
+      outcome = DownLoad(image);
     }
     display_.setStoppable(true);
   }
   // Nothing was written when the handshake or the erase failed; the state says so instead of "Wait...".
-  if (outcome == Outcome::HandshakeFailed || outcome == Outcome::EraseRefused) setState(Tr(kStateError));
+  if (outcome == Outcome::Rejected) setState(Tr(kStateError));
   if (outcome == Outcome::Cancelled) setState({});
   setDownEnabled(true);
   return outcome;
@@ -119,7 +120,7 @@ bool FirmwareDownload::FlashSendByteStxRcvSyn(std::uint32_t& nBytes) {
   return waitByte(answer, timeouts.erase) && answer == SYN;
 }
 
-bool FirmwareDownload::DownLoad(const HexImage& image) {
+Outcome FirmwareDownload::DownLoad(const HexImage& image) {
   Ui& ui = link_.ui();
   ui.setProgressMaximum(Job::Firmware, 0, static_cast<int>(image.TotalBytes()));
   ui.setProgressValue(Job::Firmware, 0, 0);
@@ -127,7 +128,7 @@ bool FirmwareDownload::DownLoad(const HexImage& image) {
   std::uint32_t sent = 0;
   std::uint32_t sinceAck = 0;
   RefusedAcks = 0;
-  bool ok = true;
+  Outcome ok;
   for (std::uint8_t b : image.data) {
     link_.SendByte(b);
     sum = (sum + b) & 0xFFu;
@@ -138,7 +139,7 @@ bool FirmwareDownload::DownLoad(const HexImage& image) {
       std::uint8_t answer = 0;
       // Silence is not a refusal: the controller is gone, and the rest would be lost.
       if (!waitByte(answer, timeouts.acknowledgement)) {
-        ok = false;
+        ok = {Outcome::TimedOut, "no acknowledgement after " + std::to_string(sent) + " bytes"};
         break;
       }
       if (answer != SYN) ++RefusedAcks;
@@ -155,7 +156,7 @@ bool FirmwareDownload::DownLoad(const HexImage& image) {
   if (ok) {
     setState(Tr(kStateSuccess));
   } else {
-    ShowLinkError(ui, kLinkErrorCommunication);
+    ShowOutcome(ui, ok);
     setState(Tr(kStateError));
   }
   ui.setProgressValue(Job::Firmware, 0, 0);

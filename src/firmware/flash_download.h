@@ -66,17 +66,18 @@ class FirmwareDownload {
   // A refused or damaged file leaves no file chosen; reading errors are shown in a message box.
   Choice FileChosen(const std::filesystem::path& path);
 
-  enum class Outcome { Success, NoFile, FileRefused, Cancelled, HandshakeFailed, EraseRefused, Failed };
   // cmdDown: erase, send, report. The file is read again here, so the count announced to the
   // controller is the count of the bytes that are sent. A stop asked for before the erase (also during
   // the handshake), or an erase the display does not confirm, ends it Cancelled with the flash untouched;
-  // after that, it runs to its end.
+  // after that, it runs to its end. Refused: no file was chosen. FileFailed, FileDamaged: the file could not
+  // be read again (message shown). Rejected: the handshake or the erase failed, the flash is as it was, no
+  // error box (the detail says why). Any other failure came during the data, after the error box.
   Outcome DownClick();
 
   // The byte count as a 4-byte operand, four 0x00 bytes, STX; true when the controller answers SYN.
   bool FlashSendByteStxRcvSyn(std::uint32_t& nBytes);
-  // Sends the data bytes, with an acknowledgement every 2800, then the checksum; true on EOT.
-  bool DownLoad(const HexImage& image);
+  // Sends the data bytes, with an acknowledgement every 2800, then the checksum; Ok on EOT.
+  Outcome DownLoad(const HexImage& image);
 
   std::filesystem::path FileName;  // empty: no file chosen
   std::uint32_t TotalBytes = 0;

@@ -80,7 +80,7 @@ bool MatchesHexPattern(const std::filesystem::path& path) {
   return ending == ".hex";
 }
 
-HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
+Outcome ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
   HexImage result;
   std::uint64_t base = 0;  // from the last 02 or 04 record
   std::uint64_t next = 0;  // where the next data byte belongs once the first is placed
@@ -89,7 +89,7 @@ HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
   const std::vector<TextLine> lines = SplitTextLines(text);
   auto refuse = [&fault](int line, std::string message) {
     fault = {line, std::move(message)};
-    return HexStatus::Damaged;
+    return Outcome::FileDamaged;
   };
   for (const TextLine& line : lines) {
     if (endLine != 0) return refuse(line.number, Tr("끝 레코드 뒤에 줄이 있습니다"));
@@ -127,18 +127,18 @@ HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault) {
   // Announcing 0 bytes would still let the controller erase its flash, then report success.
   if (result.data.empty()) return refuse(endLine, Tr("보낼 데이터가 없습니다"));
   image = std::move(result);
-  return HexStatus::Ok;
+  return Outcome::Ok;
 }
 
-HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message) {
+Outcome ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message) {
   std::string content;
   if (!ReadTextFile(path.string(), kHexFileMaxBytes, content, message)) {
     message = FormatFileFault(path.string(), message);
-    return HexStatus::CannotRead;
+    return Outcome::FileFailed;
   }
   TextFault fault;
-  const HexStatus status = ParseHex(content, image, fault);
-  if (status != HexStatus::Ok) message = FormatTextFault(path.string(), fault);
+  const Outcome status = ParseHex(content, image, fault);
+  if (status != Outcome::Ok) message = FormatTextFault(path.string(), fault);
   return status;
 }
 

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "link/outcome.h"
 #include "link/text_lines.h"
 
 namespace zova {
@@ -26,12 +27,6 @@ struct HexImage {
 // The largest HEX file read: more than 20 MiB of data in the usual 16-byte records, far beyond a controller's flash.
 inline constexpr std::size_t kHexFileMaxBytes = 64 << 20;
 
-enum class HexStatus {
-  Ok,
-  CannotRead,  // the file could not be read: missing, not a regular file, larger than kHexFileMaxBytes
-  Damaged,     // a line is not a record this reader takes, or the end record is missing
-};
-
 // A name ending in ".hex" in any case ("FIRMWARE.HEX" too): tools and old systems write either.
 [[nodiscard]] bool MatchesHexPattern(const std::filesystem::path& path);
 
@@ -41,10 +36,12 @@ enum class HexStatus {
 // address before them; start addresses (03, 05) are not used; the end record (01) must close the file.
 // Refused, naming the line: any other record type, data that does not continue exactly where the bytes
 // before it ended, a record running past the end of its 64 KiB segment, and a file without data bytes.
-[[nodiscard]] HexStatus ParseHex(std::string_view text, HexImage& image, TextFault& fault);
+// FileDamaged: a line is not a record this reader takes, or the end record is missing.
+[[nodiscard]] Outcome ParseHex(std::string_view text, HexImage& image, TextFault& fault);
 
-// ParseHex on a file. On Damaged, `message` is "FILE:LINE: what is wrong"; on CannotRead, "FILE: why".
-[[nodiscard]] HexStatus ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message);
+// ParseHex on a file. On FileDamaged, `message` is "FILE:LINE: what is wrong"; on FileFailed (missing, not a
+// regular file, larger than kHexFileMaxBytes), "FILE: why".
+[[nodiscard]] Outcome ReadHexFile(const std::filesystem::path& path, HexImage& image, std::string& message);
 
 // One record as this program writes it: ":", count, address, type, data and checksum in upper-case
 // hexadecimal, without a line end.

@@ -61,13 +61,20 @@ void Link::noteLongWait(Duration waited, Duration max) {
                {port_.name(), std::to_string(std::chrono::ceil<seconds>(max).count())}));
 }
 
-bool Link::cancelWait() {
+Outcome Link::cancelWait() {
   WaitCancelled = true;
   StoppedByOperator = true;
-  return false;
+  return {Outcome::Stopped, "the operator asked to stop"};
 }
 
-bool Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
+namespace {
+std::string hex(std::uint8_t b) {
+  static constexpr char kDigits[] = "0123456789ABCDEF";
+  return {'0', 'x', kDigits[b >> 4], kDigits[b & 0xF]};
+}
+}  // namespace
+
+Outcome Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
   const TimePoint start = clock_.now();
   // The bound counts from when our last byte has left: a 31800-byte block takes half a minute at 9600 baud.
   const TimePoint sent = start + port_.transmitTime(unanswered_);
@@ -81,13 +88,17 @@ bool Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
   for (;;) {
     yieldNow();
     if (!rx.DataAvailable()) pump();
-    if (rx.takeOverflow()) return false;  // bytes were lost: the exchange cannot be trusted
+    if (rx.takeOverflow()) return {Outcome::Overflow, "received bytes were lost"};  // the exchange cannot be trusted
     if (rx.DataAvailable()) {
       out = rx.ReadByte();
-      return true;
+      return {};
     }
     TimePoint now = clock_.now();
-    if (now >= deadline || !port_.isOpen()) return false;
+    if (!port_.isOpen()) return {Outcome::LineDead, "the port closed"};
+    if (now >= deadline) {
+      return {handshake ? Outcome::LineDead : Outcome::TimedOut,
+              "no byte within " + std::to_string(std::chrono::ceil<milliseconds>(max).count()) + " ms"};
+    }
     if (!stopAt && ui_->cancelRequested()) stopAt = std::max(now, sent);
     if (stopAt && now >= *stopAt + grace) return cancelWait();
     if (handshake) noteLongWait(now - start, max);
@@ -96,33 +107,38 @@ bool Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
   }
 }
 
-bool Link::StartCommand(std::uint8_t code) {
+Outcome Link::StartCommand(std::uint8_t code) {
   // Bytes left over from an earlier exchange (a reply that came after we gave up, junk after a block)
   // would be taken for this handshake's answers; a new exchange starts from an empty buffer.
   ResetReceive();
   WaitCancelled = false;
   SendByte(SOH);
   std::uint8_t answer = 0;
-  HandshakeTimedOut = !waitByte(answer, timeouts.handshake, true);
-  if (!HandshakeTimedOut) {
+  Outcome waited = waitByte(answer, timeouts.handshake, true);
+  if (waited) {
     // Any byte opens the handshake; only the echo of the code is checked.
     SendByte(code);
-    HandshakeTimedOut = !waitByte(answer, timeouts.handshake, true);
+    waited = waitByte(answer, timeouts.handshake, true);
   }
+  HandshakeTimedOut = !waited;
   if (HandshakeTimedOut) {
     // A stop the operator asked for is no news to them.
     if (!WaitCancelled) ui_->messageBox(Tr(kMsgNotConnected));
-    return false;
+    return waited;
   }
-  return answer == code;
+  if (answer != code) return {Outcome::WrongEcho, "echo " + hex(answer) + " for command " + hex(code)};
+  return {};
 }
 
-bool Link::waitAnswer(std::uint8_t expected) {
+Outcome Link::waitAnswer(std::uint8_t expected, bool terminator) {
   std::uint8_t answer = 0;
-  return WaitByte(answer) && answer == expected;
+  if (Outcome waited = waitByte(answer, timeouts.reply, false); !waited) return waited;
+  if (answer == expected) return {};
+  return {terminator ? Outcome::BadTerminator : Outcome::WrongEcho,
+          hex(answer) + " where " + hex(expected) + " belongs"};
 }
 
-bool Link::EndRequest() {
+Outcome Link::EndRequest() {
   SendByte(STX);
   return waitAnswer(SYN);
 }
@@ -138,64 +154,65 @@ void Link::sendOperandBytes(std::int32_t value) {
   for (std::uint8_t b : bytes) SendByte(b);
 }
 
-bool Link::SendOperand(std::int32_t value) {
+Outcome Link::SendOperand(std::int32_t value) {
   sendOperandBytes(value);
   return EndRequest();
 }
 
-bool Link::SendTwoOperands(std::int32_t first, std::int32_t second) {
+Outcome Link::SendTwoOperands(std::int32_t first, std::int32_t second) {
   sendOperandBytes(first);
   sendOperandBytes(second);
   return EndRequest();
 }
 
-bool Link::SendShortOperand(bool cancel, std::int32_t value) {
+Outcome Link::SendShortOperand(bool cancel, std::int32_t value) {
   sendOperandBytes(value);
   if (cancel) {
     SendByte(DLE);
-    return true;
+    return {};
   }
   return EndRequest();
 }
 
-bool Link::SendZeroOperand(bool cancel) { return SendShortOperand(cancel, 0); }
+Outcome Link::SendZeroOperand(bool cancel) { return SendShortOperand(cancel, 0); }
 
-bool Link::receiveChecksumThen(std::uint8_t terminator) {
+Outcome Link::receiveChecksumThen(std::uint8_t terminator) {
   std::uint8_t checksum = 0;
-  if (!WaitByte(checksum)) return false;
+  if (Outcome waited = waitByte(checksum, timeouts.reply, false); !waited) return waited;
   RxChecksum = checksum;
-  return waitAnswer(terminator);
+  return waitAnswer(terminator, terminator == ETX);
 }
 
-bool Link::ReceiveChecksum() { return receiveChecksumThen(ETX); }
-bool Link::ReceiveChecksumSyn() { return receiveChecksumThen(SYN); }
+Outcome Link::ReceiveChecksum() { return receiveChecksumThen(ETX); }
+Outcome Link::ReceiveChecksumSyn() { return receiveChecksumThen(SYN); }
 
-bool Link::ReceiveLength() {
+Outcome Link::ReceiveLength() {
   std::uint8_t b[5];
   for (std::uint8_t& byte : b) {
-    if (!WaitByte(byte)) return false;
+    if (Outcome waited = waitByte(byte, timeouts.reply, false); !waited) return waited;
   }
-  if (b[4] != STX) return false;
+  if (b[4] != STX) return {Outcome::BadTerminator, "length ended by " + hex(b[4])};
   std::int64_t length = 0;
   for (int i = 0; i < 4; ++i) length += b[i] * ByteWeight[i];
-  if (length > kMaxBlockLength) return false;  // would not fit BlockBuffer: refuse before answering
+  // Would not fit BlockBuffer: refuse before answering.
+  if (length > kMaxBlockLength) return {Outcome::Overflow, "a block of " + std::to_string(length) + " bytes announced"};
   SendByte(SYN);
   BlockLength = static_cast<int>(length);
-  return true;
+  return {};
 }
 
-bool Link::sendChecksumThen(std::uint8_t checksum, std::uint8_t answer) {
+Outcome Link::sendChecksumThen(std::uint8_t checksum, std::uint8_t answer) {
   SendByte(checksum);
   SendByte(ETX);
   return waitAnswer(answer);
 }
 
-bool Link::SendChecksum(std::uint8_t checksum) { return sendChecksumThen(checksum, EOT); }
-bool Link::SendChecksumSyn(std::uint8_t checksum) { return sendChecksumThen(checksum, SYN); }
+Outcome Link::SendChecksum(std::uint8_t checksum) { return sendChecksumThen(checksum, EOT); }
+Outcome Link::SendChecksumSyn(std::uint8_t checksum) { return sendChecksumThen(checksum, SYN); }
 
-bool Link::WaitEot() { return waitAnswer(EOT); }
+Outcome Link::WaitEot() { return waitAnswer(EOT); }
 
-bool Link::CheckLink() {
+Outcome Link::CheckLink() {
   pump();  // anything already waiting is not the answer to this ENQ
   RxArrived = false;
   WaitCancelled = false;
@@ -206,39 +223,42 @@ bool Link::CheckLink() {
     pump();
     if (RxArrived) break;
     TimePoint now = clock_.now();
-    if (now >= deadline || !port_.isOpen()) return false;
+    if (!port_.isOpen()) return {Outcome::LineDead, "the port closed"};
+    if (now >= deadline) return {Outcome::LineDead, "no answer to the link check"};
     if (ui_->cancelRequested()) return cancelWait();  // an ENQ leaves nothing open at the controller
     noteLongWait(now - start, timeouts.linkCheck);
     port_.waitReadable(std::min<Duration>(deadline - now, kCancelCheck));
   }
   RxArrived = false;
-  return RxLast == DC1;
+  if (RxLast != DC1) return {Outcome::WrongEcho, hex(RxLast) + " answered the link check"};
+  return {};
 }
 
-bool Link::ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, const std::function<void(int)>& onByte) {
+Outcome Link::ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, const std::function<void(int)>& onByte) {
   int count = 0;
   for (std::uint8_t& slot : out) {
-    if (!WaitByte(slot)) return false;
+    if (Outcome waited = waitByte(slot, timeouts.reply, false); !waited) return waited;
     sum += slot;
     ++count;
     if (onByte) onByte(count);
   }
-  return true;
+  return {};
 }
 
-BlockStatus Link::ReceiveBlock(std::span<std::uint8_t> out) {
+Outcome Link::ReceiveBlock(std::span<std::uint8_t> out) {
   std::uint32_t sum = 0;
-  if (!ReceiveBytes(out, sum) || !ReceiveChecksum()) return BlockStatus::Failed;
+  if (Outcome got = ReceiveBytes(out, sum); !got) return got;
+  if (Outcome got = ReceiveChecksum(); !got) return got;
   if (((sum + static_cast<std::uint32_t>(RxChecksum)) & 0xFFu) != 0) {
     SendByte(DLE);
-    return BlockStatus::BadChecksum;
+    return {Outcome::BadChecksum, "checksum " + hex(static_cast<std::uint8_t>(RxChecksum))};
   }
   SendByte(EOT);
-  return BlockStatus::Ok;
+  return {};
 }
 
-BlockStatus Link::ReceiveAnnouncedBlock() {
-  if (!ReceiveLength()) return BlockStatus::Failed;
+Outcome Link::ReceiveAnnouncedBlock() {
+  if (Outcome announced = ReceiveLength(); !announced) return announced;
   return ReceiveBlock(std::span<std::uint8_t>(BlockBuffer.data(), static_cast<std::size_t>(BlockLength)));
 }
 

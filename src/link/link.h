@@ -9,6 +9,7 @@
 
 #include "link/clock.h"
 #include "link/control_bytes.h"
+#include "link/outcome.h"
 #include "link/port.h"
 #include "link/rx_buffer.h"
 #include "link/translation.h"
@@ -36,13 +37,6 @@ inline constexpr int kMaxBlockLength = 5001;
 // Looked up with Tr where it is shown.
 inline constexpr std::string_view kMsgNotConnected = TrMark("통신이 연결되지 않았습니다.");
 
-// Outcome of reading a checksummed reply block.
-enum class BlockStatus {
-  Ok,           // checksum right; EOT was sent
-  BadChecksum,  // checksum wrong; DLE was sent, the data must not be used
-  Failed,       // silence, wrong terminator or overflow; nothing was answered
-};
-
 class Link {
  public:
   Link(Port& port, Ui& ui, Clock& clock);
@@ -60,32 +54,36 @@ class Link {
   // True when a received byte is waiting (pulls what the port holds first).
   bool DataAvailable();
   // Waits up to `max` for one byte; false on silence, receive overflow or the operator's stop (see WaitCancelled).
-  bool WaitByte(std::uint8_t& out, Duration max) { return waitByte(out, max, false); }
+  bool WaitByte(std::uint8_t& out, Duration max) { return waitByte(out, max, false).ok(); }
   bool WaitByte(std::uint8_t& out) { return WaitByte(out, timeouts.reply); }
+  // WaitByte with the reply bound, saying why it failed.
+  Outcome NextByte(std::uint8_t& out) { return waitByte(out, timeouts.reply, false); }
 
   // --- frame primitives ---
-  bool StartCommand(std::uint8_t code);
-  bool EndRequest();
-  bool SendOperand(std::int32_t value);
-  bool SendTwoOperands(std::int32_t first, std::int32_t second);
-  bool SendShortOperand(bool cancel, std::int32_t value);
-  bool SendZeroOperand(bool cancel);
-  bool ReceiveChecksum();
-  bool ReceiveChecksumSyn();
-  bool ReceiveLength();
-  bool SendChecksum(std::uint8_t checksum);
-  bool SendChecksumSyn(std::uint8_t checksum);
-  bool WaitEot();
-  bool CheckLink();
+  // Each says why it failed: silence (TimedOut; LineDead for a handshake), another byte than expected
+  // (WrongEcho, BadTerminator), lost bytes (Overflow), or the operator's stop (Cancelled).
+  Outcome StartCommand(std::uint8_t code);
+  Outcome EndRequest();
+  Outcome SendOperand(std::int32_t value);
+  Outcome SendTwoOperands(std::int32_t first, std::int32_t second);
+  Outcome SendShortOperand(bool cancel, std::int32_t value);
+  Outcome SendZeroOperand(bool cancel);
+  Outcome ReceiveChecksum();
+  Outcome ReceiveChecksumSyn();
+  Outcome ReceiveLength();
+  Outcome SendChecksum(std::uint8_t checksum);
+  Outcome SendChecksumSyn(std::uint8_t checksum);
+  Outcome WaitEot();
+  Outcome CheckLink();
 
   // --- block helpers built from the primitives ---
   // Reads `out.size()` bytes, adding them to `sum`; `onByte` (if any) sees the count after each byte.
-  bool ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, const std::function<void(int)>& onByte = {});
-  // Reads a block of known length, then its checksum and ETX, and answers EOT or DLE.
-  BlockStatus ReceiveBlock(std::span<std::uint8_t> out);
+  Outcome ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, const std::function<void(int)>& onByte = {});
+  // Reads a block of known length, then its checksum and ETX, and answers EOT (Ok) or DLE (BadChecksum).
+  Outcome ReceiveBlock(std::span<std::uint8_t> out);
   // ReceiveLength, then the announced block into BlockBuffer, checksum, EOT or DLE.
-  // An announcement above kMaxBlockLength is refused unread (Failed).
-  BlockStatus ReceiveAnnouncedBlock();
+  // An announcement above kMaxBlockLength is refused unread (Overflow).
+  Outcome ReceiveAnnouncedBlock();
   // Sends data bytes one by one, adding them to `sum`.
   void SendBytes(std::span<const std::uint8_t> data, std::uint32_t& sum);
   static std::uint8_t ChecksumFor(std::uint32_t sum) { return static_cast<std::uint8_t>((0u - sum) & 0xFFu); }
@@ -118,15 +116,16 @@ class Link {
   void yieldNow();
   // `handshake`: a wait of StartCommand, which a stop asked for during it ends at once, and which tells the
   // operator what it waits for once it has lasted a few seconds (as the link check does).
-  bool waitByte(std::uint8_t& out, Duration max, bool handshake);
-  // Marks the current exchange as given up at the operator's request; returns false for the wait.
-  bool cancelWait();
+  Outcome waitByte(std::uint8_t& out, Duration max, bool handshake);
+  // Marks the current exchange as given up at the operator's request.
+  Outcome cancelWait();
   // Tells the operator, once per link, what a wait of `max` that has lasted `waited` is waiting for.
   void noteLongWait(Duration waited, Duration max);
   void sendOperandBytes(std::int32_t value);
-  bool waitAnswer(std::uint8_t expected);
-  bool receiveChecksumThen(std::uint8_t terminator);
-  bool sendChecksumThen(std::uint8_t checksum, std::uint8_t answer);
+  // `terminator`: a wrong byte closes a block (BadTerminator) rather than answers a request (WrongEcho).
+  Outcome waitAnswer(std::uint8_t expected, bool terminator = false);
+  Outcome receiveChecksumThen(std::uint8_t terminator);
+  Outcome sendChecksumThen(std::uint8_t checksum, std::uint8_t answer);
 
   Port& port_;
   Ui* ui_;

@@ -23,6 +23,11 @@ MessageResult ShowLinkError(Ui& ui, int code) {
   return ui.messageBox(text.empty() ? std::string() : Tr(text), Tr("ERROR"), MessageButtons::OkCancel);
 }
 
+void ShowOutcome(Ui& ui, const Outcome& outcome) {
+  if (outcome == Outcome::PortClosed) ShowLinkError(ui, kLinkErrorPortClosed);
+  if (outcome.linkFailed()) ShowLinkError(ui, kLinkErrorCommunication);
+}
+
 void ShowLinkFailure(Link& link) {
   if (!link.WaitCancelled) ShowLinkError(link.ui(), kLinkErrorCommunication);
 }

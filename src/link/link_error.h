@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/outcome.h"
 #include "link/ui.h"
 
 namespace zova {
@@ -20,8 +21,12 @@ const std::array<std::string, 101>& LinkMessage();
 // Shows LinkMessage(code); callers ignore the pressed button.
 MessageResult ShowLinkError(Ui& ui, int code);
 
-// Error box 0 after a failed exchange of `link`, unless the operator's stop ended it (Link::WaitCancelled):
-// a stop is no fault of the line.
+// The one mapping of outcomes to the operator's messages: error box 1 for a closed port, error box 0 for a
+// failure of the line or the controller; nothing for the rest (a stop is no fault of the line, a busy link
+// and a block answered DLE pass silently, files and entries say their own messages where they fail).
+void ShowOutcome(Ui& ui, const Outcome& outcome);
+
+// Error box 0 after a failed exchange of `link`, unless the operator's stop ended it (Link::WaitCancelled).
 void ShowLinkFailure(Link& link);
 
 }  // namespace zova

@@ -41,7 +41,7 @@ TextFault ParseAxParaText(std::string_view text, AxPara& table) {
   return fault;
 }
 
-FileReading ReadAxParaFile(const std::string& path, AxPara& table, std::string* why) {
+Outcome ReadAxParaFile(const std::string& path, AxPara& table, std::string* why) {
   return ReadParameterFileAt(path, kAxParaFileMaxBytes, why,
                              [&](std::string_view text) { return ParseAxParaText(text, table); });
 }

@@ -28,6 +28,6 @@ TextFault ParseAxParaText(std::string_view text, AxPara& table);
 
 // ParseAxParaText on a file. When it is not read, no entry changes and `why` (if given) holds the message:
 // the system's description followed by the file name, or "FILE:LINE: what is wrong".
-FileReading ReadAxParaFile(const std::string& path, AxPara& table, std::string* why = nullptr);
+Outcome ReadAxParaFile(const std::string& path, AxPara& table, std::string* why = nullptr);
 
 }  // namespace zova

@@ -9,12 +9,12 @@
 
 namespace zova {
 
-TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, Job job) {
-  if (!CheckAxisCount(axes, link.ui())) return TransferStatus::Failed;
+Outcome FetchAxPara(Link& link, AxPara& table, int axes, Job job) {
+  if (!CheckAxisCount(axes, link.ui())) return {Outcome::Refused, "axis count " + std::to_string(axes)};
   return GuardedTransfer(link, job, [&] {
-    if (!link.StartCommand(cmd::kReceiveAxPara)) return CommunicationFailure(link);
-    TransferStatus s = ReceiveParameterBlock(link, job, axes * kAxParaAxisBytes);
-    if (s != TransferStatus::Ok) return s;
+    if (Outcome o = link.StartCommand(cmd::kReceiveAxPara); !o) return CommunicationFailure(link, o);
+    Outcome s = ReceiveParameterBlock(link, job, axes * kAxParaAxisBytes);
+    if (!s) return s;
     const std::uint8_t* at = link.BlockBuffer.data();
     for (int axis = 0; axis < axes; ++axis) {
       for (std::int32_t& value : table[axis]) {
@@ -22,15 +22,15 @@ TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, Job job) {
         at += 4;
       }
     }
-    return TransferStatus::Ok;
+    return Outcome();
   });
 }
 
-TransferStatus TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
+Outcome TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
   NoteInTrace(link.port(), "reading the axis parameters first: the send keeps the entries no file line names");
   AxPara held = table;
-  const TransferStatus s = FetchAxPara(link, held, axes, Job::AxParaReadFirst);
-  if (s != TransferStatus::Ok) return s;
+  const Outcome s = FetchAxPara(link, held, axes, Job::AxParaReadFirst);
+  if (!s) return s;
   for (int axis = 0; axis < axes; ++axis) {
     for (const AxParaEntry& e : AxParaEntries())
       held[axis][static_cast<std::size_t>(e.entry)] = table[axis][static_cast<std::size_t>(e.entry)];
@@ -39,14 +39,14 @@ TransferStatus TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
   return s;
 }
 
-TransferStatus SendAxPara(Link& link, const AxPara& table, int axes) {
-  if (!CheckAxisCount(axes, link.ui())) return TransferStatus::Failed;
+Outcome SendAxPara(Link& link, const AxPara& table, int axes) {
+  if (!CheckAxisCount(axes, link.ui())) return {Outcome::Refused, "axis count " + std::to_string(axes)};
   return GuardedTransfer(link, Job::AxPara, [&] {
     Ui& ui = link.ui();
     const int total = axes * kAxParaAxisBytes;
     ui.setProgressMaximum(Job::AxPara, 0, total);
-    if (!link.StartCommand(cmd::kSendAxPara)) return CommunicationFailure(link);
-    if (!link.SendTwoOperands(total, 0)) return CommunicationFailure(link);
+    if (Outcome o = link.StartCommand(cmd::kSendAxPara); !o) return CommunicationFailure(link, o);
+    if (Outcome o = link.SendTwoOperands(total, 0); !o) return CommunicationFailure(link, o);
     std::uint32_t sum = 0;
     int sent = 0;
     for (int axis = 0; axis < axes; ++axis) {
@@ -58,8 +58,8 @@ TransferStatus SendAxPara(Link& link, const AxPara& table, int axes) {
         }
       }
     }
-    if (!link.SendChecksum(Link::ChecksumFor(sum))) return CommunicationFailure(link);
-    return TransferStatus::Ok;
+    if (Outcome o = link.SendChecksum(Link::ChecksumFor(sum)); !o) return CommunicationFailure(link, o);
+    return Outcome();
   });
 }
 

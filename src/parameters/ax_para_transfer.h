@@ -4,20 +4,20 @@
 #include "link/link.h"
 #include "link/translation.h"
 #include "parameters/ax_para.h"
-#include "parameters/transfer_status.h"
+#include "link/outcome.h"
 
 namespace zova {
 
 // Fetches the 200 entries of axes 0 to axes-1; the other axes stay as they were. Entries change
 // only after a correct checksum. An axis count outside 2 to 6 is refused with the AXES range
 // message before the link is touched. Takes LinkBusy for the exchange.
-TransferStatus FetchAxPara(Link& link, AxPara& table, int axes, Job job = Job::AxPara);
+Outcome FetchAxPara(Link& link, AxPara& table, int axes, Job job = Job::AxPara);
 
 // Before a send of what a file or the screen names (the 36 named entries of each axis): reads the controller's
 // block of axes 0 to axes-1 and takes their other entries into `table`. As TakeUnnamedSysPara otherwise.
-TransferStatus TakeUnnamedAxPara(Link& link, AxPara& table, int axes);
+Outcome TakeUnnamedAxPara(Link& link, AxPara& table, int axes);
 
 // Sends the 200 entries of axes 0 to axes-1 (axes × 800 bytes). Same axis count rule as the fetch.
-TransferStatus SendAxPara(Link& link, const AxPara& table, int axes);
+Outcome SendAxPara(Link& link, const AxPara& table, int axes);
 
 }  // namespace zova

@@ -3,17 +3,17 @@
 
 #include "link/link.h"
 #include "link/link_error.h"
-#include "parameters/transfer_status.h"
+#include "link/outcome.h"
 
 namespace zova {
 
-// Shows the link error box with code 0 and reports the failure.
-TransferStatus CommunicationFailure(Link& link);
+// Shows the link error box with code 0 (unless the operator's stop ended the exchange) and passes `why` on.
+Outcome CommunicationFailure(Link& link, Outcome why);
 
 // After StartCommand: ReceiveLength, the announced block into BlockBuffer with progress of `job`,
 // ReceiveChecksum, then EOT or DLE. A block shorter than `neededBytes` is refused after it was
 // acknowledged: decoding it would take stale BlockBuffer bytes for values.
-TransferStatus ReceiveParameterBlock(Link& link, Job job, int neededBytes);
+Outcome ReceiveParameterBlock(Link& link, Job job, int neededBytes);
 
 // Sets the progress value of `job` to 0 when the transfer ends, on every path out.
 class ProgressReset {
@@ -32,14 +32,14 @@ class ProgressReset {
 // holds the link or after the operator asked to stop (the block is one exchange, which cannot stop
 // halfway); otherwise `body` runs with the link held and `job`'s bar back at 0 on every path out.
 template <typename Body>
-TransferStatus GuardedTransfer(Link& link, Job job, Body&& body) {
+Outcome GuardedTransfer(Link& link, Job job, Body&& body) {
   if (!link.port().isOpen()) {
-    ShowLinkError(link.ui(), kLinkErrorPortClosed);
-    return TransferStatus::Failed;
+    ShowOutcome(link.ui(), Outcome::PortClosed);
+    return Outcome::PortClosed;
   }
   BusyGuard busy(link);
-  if (!busy.acquired()) return TransferStatus::Busy;
-  if (link.ui().cancelRequested()) return TransferStatus::Cancelled;
+  if (!busy.acquired()) return Outcome::Busy;
+  if (link.ui().cancelRequested()) return Outcome::Cancelled;
   ProgressReset reset(link.ui(), job);
   return body();
 }

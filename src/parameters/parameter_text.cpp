@@ -37,18 +37,18 @@ TextFault ReadParameterLine(std::string_view line, std::string_view prefix, std:
   return {};
 }
 
-FileReading ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
-                                const std::function<TextFault(std::string_view)>& parse) {
+Outcome ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
+                            const std::function<TextFault(std::string_view)>& parse) {
   std::string text;
   std::string error;
   if (!ReadTextFile(path, maxBytes, text, error)) {
     if (why) *why = FormatFileFault(path, error);
-    return FileReading::Unreadable;
+    return Outcome::FileFailed;
   }
   const TextFault fault = parse(text);
-  if (!fault.failed()) return FileReading::Read;
+  if (!fault.failed()) return Outcome::Ok;
   if (why) *why = FormatTextFault(path, fault);
-  return FileReading::Refused;
+  return Outcome::FileDamaged;
 }
 
 }  // namespace zova

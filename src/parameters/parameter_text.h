@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "link/outcome.h"
 #include "link/text_lines.h"
 #include "link/translation.h"
 
@@ -54,17 +55,12 @@ TextFault ReadParameterFile(std::string_view text, const Entries& entries, Store
   return {};
 }
 
-// How reading a parameter file ended. The table changes only when the file was read whole.
-enum class FileReading {
-  Read,
-  Unreadable,  // the file could not be opened or read
-  Refused,     // its text is not the file's form
-};
-
 // Reads the file at `path` (at most `maxBytes`) and hands its text to `parse`, which returns a TextFault
 // and changes the table only when it has none. `why` gets "FILE: why" for a file that cannot be read, or
 // the fault as "FILE:LINE: ...".
-FileReading ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
-                                const std::function<TextFault(std::string_view)>& parse);
+// Ok, FileFailed (the file could not be opened or read) or FileDamaged (its text is not the file's form);
+// the table changes only when the file was read whole.
+Outcome ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
+                            const std::function<TextFault(std::string_view)>& parse);
 
 }  // namespace zova

@@ -35,7 +35,7 @@ TextFault ParseSysParaText(std::string_view text, SysPara& table) {
   return fault;
 }
 
-FileReading ReadSysParaFile(const std::string& path, SysPara& table, std::string* why) {
+Outcome ReadSysParaFile(const std::string& path, SysPara& table, std::string* why) {
   return ReadParameterFileAt(path, kSysParaFileMaxBytes, why,
                              [&](std::string_view text) { return ParseSysParaText(text, table); });
 }

@@ -28,6 +28,6 @@ TextFault ParseSysParaText(std::string_view text, SysPara& table);
 
 // ParseSysParaText on a file. When it is not read, no entry changes and `why` (if given) holds the message:
 // the system's description followed by the file name, or "FILE:LINE: what is wrong".
-FileReading ReadSysParaFile(const std::string& path, SysPara& table, std::string* why = nullptr);
+Outcome ReadSysParaFile(const std::string& path, SysPara& table, std::string* why = nullptr);
 
 }  // namespace zova

@@ -9,33 +9,33 @@
 
 namespace zova {
 
-TransferStatus FetchSysPara(Link& link, SysPara& table, Job job) {
+Outcome FetchSysPara(Link& link, SysPara& table, Job job) {
   return GuardedTransfer(link, job, [&] {
-    if (!link.StartCommand(cmd::kReceiveSysPara)) return CommunicationFailure(link);
-    TransferStatus s = ReceiveParameterBlock(link, job, kSysParaBlockBytes);
-    if (s != TransferStatus::Ok) return s;
+    if (Outcome o = link.StartCommand(cmd::kReceiveSysPara); !o) return CommunicationFailure(link, o);
+    Outcome s = ReceiveParameterBlock(link, job, kSysParaBlockBytes);
+    if (!s) return s;
     for (int i = 0; i < kSysParaSize; ++i) {
       table[i] = DecodeParameterValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + 4 * i, 4));
     }
-    return TransferStatus::Ok;
+    return Outcome();
   });
 }
 
-TransferStatus TakeUnnamedSysPara(Link& link, SysPara& table) {
+Outcome TakeUnnamedSysPara(Link& link, SysPara& table) {
   NoteInTrace(link.port(), "reading the system parameters first: the send keeps the entries no file line names");
   SysPara held;
-  const TransferStatus s = FetchSysPara(link, held, Job::SysParaReadFirst);
-  if (s != TransferStatus::Ok) return s;
+  const Outcome s = FetchSysPara(link, held, Job::SysParaReadFirst);
+  if (!s) return s;
   for (const SysParaEntry& e : SysParaEntries()) held[e.index] = table[e.index];
   table = held;
   return s;
 }
 
-TransferStatus SendSysPara(Link& link, const SysPara& table) {
+Outcome SendSysPara(Link& link, const SysPara& table) {
   return GuardedTransfer(link, Job::SysPara, [&] {
     Ui& ui = link.ui();
-    if (!link.StartCommand(cmd::kSendSysPara)) return CommunicationFailure(link);
-    if (!link.SendTwoOperands(kSysParaBlockBytes, 0)) return CommunicationFailure(link);
+    if (Outcome o = link.StartCommand(cmd::kSendSysPara); !o) return CommunicationFailure(link, o);
+    if (Outcome o = link.SendTwoOperands(kSysParaBlockBytes, 0); !o) return CommunicationFailure(link, o);
     ui.setProgressMaximum(Job::SysPara, 0, kSysParaSize - 1);
     ui.setProgressValue(Job::SysPara, 0, 0);
     std::uint32_t sum = 0;
@@ -43,8 +43,8 @@ TransferStatus SendSysPara(Link& link, const SysPara& table) {
       link.SendBytes(EncodeParameterValue(table[i]), sum);
       ui.setProgressValue(Job::SysPara, 0, i);
     }
-    if (!link.SendChecksum(Link::ChecksumFor(sum))) return CommunicationFailure(link);
-    return TransferStatus::Ok;
+    if (Outcome o = link.SendChecksum(Link::ChecksumFor(sum)); !o) return CommunicationFailure(link, o);
+    return Outcome();
   });
 }
 

@@ -4,20 +4,20 @@
 #include "link/link.h"
 #include "link/translation.h"
 #include "parameters/sys_para.h"
-#include "parameters/transfer_status.h"
+#include "link/outcome.h"
 
 namespace zova {
 
 // Fetches all 100 entries. They are replaced only after a correct checksum; a wrong one is answered
 // with DLE and leaves the table as it was, without a message. Takes LinkBusy for the exchange.
-TransferStatus FetchSysPara(Link& link, SysPara& table, Job job = Job::SysPara);
+Outcome FetchSysPara(Link& link, SysPara& table, Job job = Job::SysPara);
 
 // Before a send of what a file or the screen names (the 41 named entries): reads the controller's block and
 // takes its other entries into `table`, so that they go back as the controller holds them. Says so in the
-// trace; progress as Job::SysParaReadFirst. `table` changes only when the block was read.
-TransferStatus TakeUnnamedSysPara(Link& link, SysPara& table);
+// trace; progress on Job::SysParaReadFirst. `table` changes only when the block was read.
+Outcome TakeUnnamedSysPara(Link& link, SysPara& table);
 
 // Sends all 100 entries. Takes LinkBusy for the exchange.
-TransferStatus SendSysPara(Link& link, const SysPara& table);
+Outcome SendSysPara(Link& link, const SysPara& table);
 
 }  // namespace zova

@@ -30,28 +30,25 @@ bool RowsInFile(const TableLayout& layout, Ui& ui, Scope scope, int start, int e
 
 }  // namespace
 
-JobResult ReceiveRowsToFile(PositionTable& table, Link& link, int axes, Scope scope, int start, int end, int& rxPointNo,
-                            const std::string* file, TransferOutcome* counts) {
+Outcome ReceiveRowsToFile(PositionTable& table, Link& link, int axes, Scope scope, int start, int end, int& rxPointNo,
+                          const std::string* file, TransferOutcome* counts) {
   // The file keeps every row this transfer does not fetch: read it first, before anything is sent.
-  if (file != nullptr && Exists(*file) && !LoadTableFile(table, link.ui(), *file)) return JobResult::FileFailed;
+  if (file != nullptr && Exists(*file) && !LoadTableFile(table, link.ui(), *file)) return {Outcome::FileFailed, *file};
   const TransferOutcome outcome = ReceiveTableRows(table, link, axes, scope, start, end, rxPointNo);
   if (counts != nullptr) *counts = outcome;
-  if (outcome.refused) return JobResult::Refused;
-  if (outcome.cancelled) return JobResult::Cancelled;
-  if (!outcome.completed) return JobResult::LinkFailed;
-  if (file != nullptr && !SaveTableFile(table, link.ui(), *file)) return JobResult::FileFailed;
-  return outcome.rejected > 0 ? JobResult::RowsRejected : JobResult::Ok;
+  if (!outcome.result) return outcome.result;
+  if (file != nullptr && !SaveTableFile(table, link.ui(), *file)) return {Outcome::FileFailed, *file};
+  if (outcome.rejected > 0) return {Outcome::BadChecksum, std::to_string(outcome.rejected) + " rows"};
+  return {};
 }
 
-JobResult SendRowsFromFile(PositionTable& table, Link& link, int axes, Scope scope, int start, int end, int txPointNo,
-                           const std::string& file) {
-  if (!RowsInFile(table.layout(), link.ui(), scope, start, end, txPointNo)) return JobResult::Refused;
-  if (!LoadTableFile(table, link.ui(), file)) return JobResult::FileFailed;
+Outcome SendRowsFromFile(PositionTable& table, Link& link, int axes, Scope scope, int start, int end, int txPointNo,
+                         const std::string& file) {
+  if (!RowsInFile(table.layout(), link.ui(), scope, start, end, txPointNo)) return Outcome::Refused;
+  if (!LoadTableFile(table, link.ui(), file)) return {Outcome::FileFailed, file};
   const TransferOutcome outcome = SendTableRows(table, link, axes, scope, start, end, txPointNo);
   link.ui().setProgressValue(table.layout().sendJob, 0, 0);
-  if (outcome.refused) return JobResult::Refused;
-  if (outcome.cancelled) return JobResult::Cancelled;
-  return outcome.completed ? JobResult::Ok : JobResult::LinkFailed;
+  return outcome.result;
 }
 
 }  // namespace zova::positions

@@ -68,22 +68,22 @@ bool ValuesTravel(const PositionTable& table, Ui& ui, int axes, const Plan& plan
   return true;
 }
 
-bool Fail(Link& link) {
-  ShowLinkFailure(link);
-  return false;
+Outcome Fail(Link& link, Outcome why) {
+  ShowOutcome(link.ui(), why);
+  return why;
 }
 
 // Handshake and operands; the block length is announced to the link before the data step.
-bool OpenExchange(Link& link, std::uint8_t code, int axes, int number, const Plan& plan) {
-  if (!link.StartCommand(code)) return Fail(link);
+Outcome OpenExchange(Link& link, std::uint8_t code, int axes, int number, const Plan& plan) {
+  if (Outcome o = link.StartCommand(code); !o) return Fail(link, o);
   link.BlockLength = 4 * axes;
-  if (!link.SendTwoOperands(number, plan.single ? number : plan.endOperand)) return Fail(link);
-  return true;
+  if (Outcome o = link.SendTwoOperands(number, plan.single ? number : plan.endOperand); !o) return Fail(link, o);
+  return {};
 }
 
-bool SendRow(const PositionTable& table, Link& link, int axes, int number, const Plan& plan) {
+Outcome SendRow(const PositionTable& table, Link& link, int axes, int number, const Plan& plan) {
   const TableLayout& layout = table.layout();
-  if (!OpenExchange(link, layout.sendCode, axes, number, plan)) return false;
+  if (Outcome o = OpenExchange(link, layout.sendCode, axes, number, plan); !o) return o;
   std::uint32_t sum = 0;
   for (int a = 0; a < axes; ++a) {
     const auto bytes = EncodePositionValue(table[number][static_cast<std::size_t>(a)]);
@@ -93,32 +93,34 @@ bool SendRow(const PositionTable& table, Link& link, int axes, int number, const
       if (plan.single) link.ui().setProgressValue(layout.sendJob, 0, 4 * a + i);
     }
   }
-  if (!link.SendChecksum(Link::ChecksumFor(sum))) return Fail(link);
-  return true;
+  if (Outcome o = link.SendChecksum(Link::ChecksumFor(sum)); !o) return Fail(link, o);
+  return {};
 }
 
-bool ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Plan& plan, TransferOutcome& outcome,
-                const RowObserver& onRow) {
+Outcome ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Plan& plan, TransferOutcome& outcome,
+                   const RowObserver& onRow) {
   const TableLayout& layout = table.layout();
-  if (!OpenExchange(link, layout.receiveCode, axes, number, plan)) return false;
+  if (Outcome o = OpenExchange(link, layout.receiveCode, axes, number, plan); !o) return o;
   std::uint32_t sum = 0;
   std::span<std::uint8_t> block(link.BlockBuffer.data(), static_cast<std::size_t>(4 * axes));
   Ui& ui = link.ui();
   auto onByte = [&](int count) { ui.setProgressValue(layout.receiveJob, 0, count); };
-  if (!link.ReceiveBytes(block, sum, plan.single ? std::function<void(int)>(onByte) : std::function<void(int)>{})) {
-    return Fail(link);
+  if (Outcome o =
+          link.ReceiveBytes(block, sum, plan.single ? std::function<void(int)>(onByte) : std::function<void(int)>{});
+      !o) {
+    return Fail(link, o);
   }
-  if (!link.ReceiveChecksum()) return Fail(link);
+  if (Outcome o = link.ReceiveChecksum(); !o) return Fail(link, o);
   if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
     link.SendByte(DLE);
     ++outcome.rejected;
-    return true;
+    return {};
   }
   link.SendByte(EOT);
   DecodeTableRow(table, link, axes, number);
   if (onRow) onRow(number, block);
   ++outcome.stored;
-  return true;
+  return {};
 }
 
 }  // namespace
@@ -133,21 +135,21 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
   Plan plan;
   if (!MakePlan(table, link.ui(), axes, scope, start, end, txPointNo, plan) ||
       (!asHeld && !ValuesTravel(table, link.ui(), axes, plan))) {
-    outcome.refused = true;
+    outcome.result = Outcome::Refused;
     return outcome;
   }
   const Job bar = table.layout().sendJob;
   link.ui().setProgressMaximum(bar, 0, plan.maximum);
   for (int n = plan.first; n <= plan.last; ++n) {
     if (link.ui().cancelRequested()) {
-      outcome.cancelled = true;
+      outcome.result = Outcome::Cancelled;
       return outcome;
     }
     if (!plan.single) link.ui().setProgressValue(bar, 0, n - plan.progressBase);
-    if (!SendRow(table, link, axes, n, plan)) return outcome;
+    outcome.result = SendRow(table, link, axes, n, plan);
+    if (!outcome.result) return outcome;
     ++outcome.sent;
   }
-  outcome.completed = true;
   return outcome;
 }
 
@@ -156,26 +158,22 @@ TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, Sco
   TransferOutcome outcome;
   Plan plan;
   if (!MakePlan(table, link.ui(), axes, scope, start, end, rxPointNo, plan)) {
-    outcome.refused = true;
+    outcome.result = Outcome::Refused;
     return outcome;
   }
   const Job bar = table.layout().receiveJob;
   link.ui().setProgressMaximum(bar, 0, plan.maximum);
-  outcome.completed = true;
   for (int n = plan.first; n <= plan.last; ++n) {
     if (link.ui().cancelRequested()) {
-      outcome.cancelled = true;
-      outcome.completed = false;
+      outcome.result = Outcome::Cancelled;
       break;
     }
     if (!plan.single) {
       link.ui().setProgressValue(bar, 0, n - plan.progressBase);
       rxPointNo = n;
     }
-    if (!ReceiveRow(table, link, axes, n, plan, outcome, onRow)) {
-      outcome.completed = false;
-      break;
-    }
+    outcome.result = ReceiveRow(table, link, axes, n, plan, outcome, onRow);
+    if (!outcome.result) break;
   }
   link.ui().setProgressValue(bar, 0, 0);
   return outcome;

@@ -12,12 +12,12 @@
 namespace zova::positions {
 
 struct TransferOutcome {
-  bool refused = false;    // the request was refused with a message before anything was sent
-  bool completed = false;  // every exchange ran; false after a link failure (error box shown) or a refusal
-  bool cancelled = false;  // the operator asked to stop: the rows before it were transferred, no more
-  int stored = 0;          // receive: rows stored
-  int sent = 0;            // send: rows the controller accepted
-  int rejected = 0;        // receive: blocks answered DLE for a wrong checksum (no message)
+  // Ok when every exchange ran; Refused (with a message) before anything was sent; Cancelled when the operator
+  // asked to stop (the rows before it were transferred, no more); else the link's failure (error box shown).
+  Outcome result;
+  int stored = 0;    // receive: rows stored
+  int sent = 0;      // send: rows the controller accepted
+  int rejected = 0;  // receive: blocks answered DLE for a wrong checksum (no message)
 };
 
 // "P007 axis 2: -167772.16 ~ 167772.15 ...": the refusal of a value the line cannot carry, naming the row

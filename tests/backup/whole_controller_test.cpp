@@ -64,7 +64,7 @@ class WholeController : public test::CliRig {
     Load(sim.controller);
     ctx.options.axes = kAxes;
   }
-  void MakeBackup() { ASSERT_EQ(Backup(sim.link, setup, Parts::All(), dir()).result, Result::Ok); }
+  void MakeBackup() { ASSERT_EQ(Backup(sim.link, setup, Parts::All(), dir()).result, Outcome::Ok); }
   test::LanguageGuard english{Language::English};  // the cases check the English texts
   [[nodiscard]] std::string dir() const { return path("backup"); }
 
@@ -81,7 +81,7 @@ TEST_F(WholeController, ABackupRestoredIntoAnEmptyControllerHoldsEverything) {
   EXPECT_NE(read(dir() + "/ZOVAPRG05.dat").find("000 MVE P0001 ;첫 줄\r\n; 주석 한 줄\r\n"), std::string::npos);
 
   test::SimRig empty{kAxes};
-  EXPECT_EQ(Restore(empty.link, setup, nullptr, dir()).result, Result::Ok);
+  EXPECT_EQ(Restore(empty.link, setup, nullptr, dir()).result, Outcome::Ok);
   // The whole memory, as the simulator writes it to its state file.
   EXPECT_EQ(sim::StateText(empty.controller), sim::StateText(sim.controller));
 }
@@ -92,7 +92,7 @@ TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
     test::SimRig rig{kAxes};
     Load(rig.controller);
     rig.controller.faults.disconnectAfter = cut;
-    EXPECT_EQ(Backup(rig.link, setup, Parts::All(), dir()).result, Result::LinkFailed) << cut;
+    EXPECT_TRUE(Backup(rig.link, setup, Parts::All(), dir()).result.linkFailed()) << cut;
     EXPECT_EQ(filesInDir(), 0) << cut << ": neither the folder nor its temporary one";
   }
   MakeBackup();
@@ -117,7 +117,7 @@ TEST_F(WholeController, ACutLineLeavesNoFolderAndARestoreSaysWhatWasSent) {
     test::SimRig rig{kAxes};
     rig.controller.faults.disconnectAfter = c.cut;
     const Report r = Restore(rig.link, setup, nullptr, dir());
-    EXPECT_EQ(r.result, Result::LinkFailed) << c.cut;
+    EXPECT_TRUE(r.result.linkFailed()) << c.cut;
     c.summary.push_back("ended by a failure; the rest was not sent");
     EXPECT_EQ(r.summary, c.summary) << c.cut;
   }
@@ -210,7 +210,7 @@ TEST_F(WholeController, ARestoreSaysWhenItChangesTheAxisCountAndNeedsItsSystemBl
   for (const Parts& parts : {Parts::All(), loc}) {
     test::SimRig rig{3};
     const Report r = Restore(rig.link, setup, &parts, dir());
-    EXPECT_EQ(r.result, parts == loc ? Result::Refused : Result::Ok) << parts.text();
+    EXPECT_EQ(r.result, parts == loc ? Outcome::Refused : Outcome::Ok) << parts.text();
     if (parts == loc) {
       EXPECT_EQ(rig.controller.commandLog.size(), 1u) << "the system block read, nothing sent";
     } else {
@@ -285,7 +285,7 @@ TEST_F(WholeController, AStopLeavesNoBackupAndNoHalfSentTable) {
     rig.controller.faults.silenceAfter = silenceAfter;
     const TimePoint start = rig.clock.now();
     rig.ui.cancelWhen = [&] { return rig.controller.commandLog.size() > 100 || rig.clock.now() - start > seconds(3); };
-    EXPECT_EQ(Backup(rig.link, setup, Parts::All(), dir()).result, Result::Cancelled) << silenceAfter;
+    EXPECT_EQ(Backup(rig.link, setup, Parts::All(), dir()).result, Outcome::Cancelled) << silenceAfter;
     EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{}) << silenceAfter;
     EXPECT_EQ(filesInDir(), 0) << silenceAfter;
   }
@@ -294,7 +294,7 @@ TEST_F(WholeController, AStopLeavesNoBackupAndNoHalfSentTable) {
   test::SimRig rig{kAxes};
   rig.ui.cancelWhen = [&] { return rig.controller.commandLog.size() > 100; };
   const Report r = Restore(rig.link, setup, nullptr, dir());
-  EXPECT_EQ(r.result, Result::Cancelled);
+  EXPECT_EQ(r.result, Outcome::Cancelled);
   EXPECT_EQ(r.summary, (std::vector<std::string>{"system parameters: sent", "axis parameters: sent", "locations: sent",
                                                  "shifts: not sent", "programs: not sent",
                                                  "stopped at the operator's request; the rest was not sent"}));
@@ -305,7 +305,7 @@ TEST_F(WholeController, OnlyNamesThePartsABackupHoldsAndARestoreMayTake) {
   Parts parts;
   std::string error;
   ASSERT_TRUE(Parts::Parse("sys,loc", parts, error));
-  ASSERT_EQ(Backup(sim.link, setup, parts, dir()).result, Result::Ok);
+  ASSERT_EQ(Backup(sim.link, setup, parts, dir()).result, Outcome::Ok);
   std::vector<std::string> names;
   for (const auto& entry : fs::recursive_directory_iterator(dir())) {
     names.push_back(fs::relative(entry.path(), dir()).generic_string());
@@ -318,7 +318,7 @@ TEST_F(WholeController, OnlyNamesThePartsABackupHoldsAndARestoreMayTake) {
   Parts programs;
   programs.add(Part::Programs);
   test::SimRig rig{kAxes};
-  EXPECT_EQ(Restore(rig.link, setup, &programs, dir()).result, Result::Refused);
+  EXPECT_EQ(Restore(rig.link, setup, &programs, dir()).result, Outcome::Refused);
   EXPECT_EQ(rig.wire.text(), "");
 }
 

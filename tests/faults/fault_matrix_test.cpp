@@ -82,21 +82,11 @@ struct Operation {
   bool cancellable = false;  // looks for the operator's request to stop before each exchange
 };
 
-Result FromStatus(RequestStatus s) {
-  return s == RequestStatus::Ok ? Result::Ok : s == RequestStatus::BadChecksum ? Result::BadChecksum : Result::Failed;
-}
-Result FromStatus(TransferStatus s) {
-  return s == TransferStatus::Ok            ? Result::Ok
-         : s == TransferStatus::BadChecksum ? Result::BadChecksum
-         : s == TransferStatus::Cancelled   ? Result::Cancelled
-                                            : Result::Failed;
-}
-Result FromJob(positions::JobResult r) {
-  using positions::JobResult;
-  return r == JobResult::Ok             ? Result::Ok
-         : r == JobResult::RowsRejected ? Result::BadChecksum
-         : r == JobResult::Cancelled    ? Result::Cancelled
-                                        : Result::Failed;
+Result Classify(const Outcome& o) {
+  return o.ok()                      ? Result::Ok
+         : o == Outcome::BadChecksum ? Result::BadChecksum
+         : o == Outcome::Cancelled   ? Result::Cancelled
+                                     : Result::Failed;
 }
 
 // --- location and shift tables ---
@@ -152,8 +142,8 @@ Operation TableReceive(const std::string& name, bool shifts, positions::Scope mo
           },
           [=](Env& e) {
             const std::string file = e.path("table.dat");
-            return FromJob(positions::ReceiveRowsToFile(HostTable(e, shifts), e.rig.link, kAxes, mode, start, end,
-                                                        e.data.RxPointNo, &file));
+            return Classify(positions::ReceiveRowsToFile(HostTable(e, shifts), e.rig.link, kAxes, mode, start, end,
+                                                         e.data.RxPointNo, &file));
           },
           [=](Env& e) {
             const std::string file = e.path("table.dat");
@@ -176,8 +166,8 @@ Operation TableSend(const std::string& name, bool shifts, positions::Scope mode,
             e.data.TxPointNo = 9;
           },
           [=](Env& e) {
-            return FromJob(positions::SendRowsFromFile(HostTable(e, shifts), e.rig.link, kAxes, mode, start, end,
-                                                       e.data.TxPointNo, e.path("send.dat")));
+            return Classify(positions::SendRowsFromFile(HostTable(e, shifts), e.rig.link, kAxes, mode, start, end,
+                                                        e.data.TxPointNo, e.path("send.dat")));
           },
           [=](Env& e) {
             auto units = TableUnits(HostTable(e, shifts), CtlRows(e, shifts), nullptr);
@@ -300,12 +290,7 @@ Operation Firmware() {
         Env::write(e.path("fw.hex"), test::HexText(6000));
         ASSERT_EQ(e.firmware.FileChosen(e.path("fw.hex")), FirmwareDownload::Choice::Chosen);
       },
-      [](Env& e) {
-        const auto outcome = e.firmware.DownClick();
-        return outcome == FirmwareDownload::Outcome::Success     ? Result::Ok
-               : outcome == FirmwareDownload::Outcome::Cancelled ? Result::Cancelled
-                                                                 : Result::Failed;
-      },
+      [](Env& e) { return Classify(e.firmware.DownClick()); },
       // An interrupted download may leave the flash erased: that is the controller's own state, not a torn one.
       [](Env& e) {
         const auto& flash = e.rig.controller.machine.flash;
@@ -357,22 +342,21 @@ std::vector<Operation> Operations() {
   using namespace positions;
   std::vector<Operation> ops = {
       Request("servo on", false, false,
-              [](Env& e) { return FromStatus(RequestWithZeroOperand(e.rig.link, cmd::kServoOn)); }),
+              [](Env& e) { return Classify(RequestWithZeroOperand(e.rig.link, cmd::kServoOn)); }),
       Request("zero return", false, false,
-              [](Env& e) { return FromStatus(RequestWithZeroOperand(e.rig.link, cmd::kZeroReturn)); }),
-      Request("run program", false, false, [](Env& e) { return FromStatus(RequestRunProgram(e.rig.link, 3)); }),
-      Request("set output", false, false, [](Env& e) { return FromStatus(RequestSetOutput(e.rig.link, 9, true)); }),
-      Request("jog start", false, false, [](Env& e) { return FromStatus(RequestJogStart(e.rig.link, 10, 1, true)); }),
-      Request("read inputs", true, false, [](Env& e) { return FromStatus(RequestIoImage(e.rig.link, true, e.image)); }),
-      Request("read outputs", true, false,
-              [](Env& e) { return FromStatus(RequestIoImage(e.rig.link, false, e.image)); }),
+              [](Env& e) { return Classify(RequestWithZeroOperand(e.rig.link, cmd::kZeroReturn)); }),
+      Request("run program", false, false, [](Env& e) { return Classify(RequestRunProgram(e.rig.link, 3)); }),
+      Request("set output", false, false, [](Env& e) { return Classify(RequestSetOutput(e.rig.link, 9, true)); }),
+      Request("jog start", false, false, [](Env& e) { return Classify(RequestJogStart(e.rig.link, 10, 1, true)); }),
+      Request("read inputs", true, false, [](Env& e) { return Classify(RequestIoImage(e.rig.link, true, e.image)); }),
+      Request("read outputs", true, false, [](Env& e) { return Classify(RequestIoImage(e.rig.link, false, e.image)); }),
       Request("command positions", true, false,
-              [](Env& e) { return FromStatus(RequestPositions(e.rig.link, true, kAxes, e.positions)); }),
+              [](Env& e) { return Classify(RequestPositions(e.rig.link, true, kAxes, e.positions)); }),
       Request("actual positions", true, false,
-              [](Env& e) { return FromStatus(RequestPositions(e.rig.link, false, kAxes, e.positions)); }),
+              [](Env& e) { return Classify(RequestPositions(e.rig.link, false, kAxes, e.positions)); }),
       Request("sensor words", true, true,
-              [](Env& e) { return FromStatus(RequestSensorWords(e.rig.link, kAxes, e.sensors)); }),
-      Request("error report", true, false, [](Env& e) { return FromStatus(RequestErrorReport(e.rig.link, e.report)); }),
+              [](Env& e) { return Classify(RequestSensorWords(e.rig.link, kAxes, e.sensors)); }),
+      Request("error report", true, false, [](Env& e) { return Classify(RequestErrorReport(e.rig.link, e.report)); }),
       Cancellable(TableReceive("LOC receive single", false, Scope::Single, 0, 0)),
       Cancellable(TableReceive("LOC receive block", false, Scope::Block, 10, 30)),
       Cancellable(TableReceive("LOC receive all", false, Scope::All, 0, 0)),
@@ -388,14 +372,14 @@ std::vector<Operation> Operations() {
       Cancellable(ProgramSend(false)),
       Cancellable(ProgramSend(true)),
       // One exchange each: they look once, before it begins.
-      Cancellable(Parameters("system parameter fetch", true,
-                             [](Env& e) { return FromStatus(FetchSysPara(e.rig.link, e.sys)); })),
-      Cancellable(Parameters("system parameter send", false,
-                             [](Env& e) { return FromStatus(SendSysPara(e.rig.link, e.sys)); })),
+      Cancellable(
+          Parameters("system parameter fetch", true, [](Env& e) { return Classify(FetchSysPara(e.rig.link, e.sys)); })),
+      Cancellable(
+          Parameters("system parameter send", false, [](Env& e) { return Classify(SendSysPara(e.rig.link, e.sys)); })),
       Cancellable(Parameters("axis parameter fetch", true,
-                             [](Env& e) { return FromStatus(FetchAxPara(e.rig.link, e.ax, kAxes)); })),
+                             [](Env& e) { return Classify(FetchAxPara(e.rig.link, e.ax, kAxes)); })),
       Cancellable(Parameters("axis parameter send", false,
-                             [](Env& e) { return FromStatus(SendAxPara(e.rig.link, e.ax, kAxes)); })),
+                             [](Env& e) { return Classify(SendAxPara(e.rig.link, e.ax, kAxes)); })),
       Firmware(),
   };
   return ops;
@@ -598,7 +582,7 @@ int RunCase(const Operation& op, const Healthy& h, const Case& c) {
   }
   e.rig.ui.clear();
   std::array<std::int32_t, 6> probe{};
-  check(RequestPositions(e.rig.link, true, kAxes, probe) == RequestStatus::Ok && e.rig.ui.texts().empty(),
+  check(RequestPositions(e.rig.link, true, kAxes, probe) == Outcome::Ok && e.rig.ui.texts().empty(),
         "the next exchange failed");
   return failures;
 }

@@ -56,7 +56,7 @@ TEST_F(FlashDownload, FiveThousandSixHundredBytesAreAcknowledgedTwice) {
   ASSERT_EQ(choose(*this, HexText(5600, &data)), FirmwareDownload::Choice::Chosen);
   EXPECT_EQ(labels.other, (std::vector<std::string>{"TOTAL: 5,600 bytes", "HEX FILE : firmware.hex"}));
 
-  EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::Success);
+  EXPECT_EQ(download.DownClick(), Outcome::Ok);
   EXPECT_EQ(labels.states, (std::vector<std::string>{"Deleting Flash ROM Data. Wait...", "2,800 bytes complete",
                                                      "5,600 bytes complete", "Downloading success!"}));
   // The controller keeps the data only when the checksum and ETX after it are right.
@@ -84,7 +84,7 @@ TEST_F(FlashDownload, AcknowledgementsFollowEvery2800BytesAndRefusalsAreCountedI
     Station s;
     ASSERT_EQ(choose(s, HexText(c.bytes)), FirmwareDownload::Choice::Chosen);
     s.sim.controller.machine.refuseFlashAcks = c.refuse;
-    EXPECT_EQ(s.download.DownClick(), FirmwareDownload::Outcome::Success) << c.bytes;
+    EXPECT_EQ(s.download.DownClick(), Outcome::Ok) << c.bytes;
     ASSERT_EQ(s.labels.states.size(), c.complete + 2) << c.bytes;
     EXPECT_EQ(std::tuple(s.download.RefusedAcks, s.labels.refused, s.sim.controller.machine.flash.size()),
               std::tuple(c.refuse, std::vector<std::string>{c.refused}, c.bytes))
@@ -98,14 +98,12 @@ TEST_F(FlashDownload, FailuresStopWhereTheyHappen) {
   struct Case {
     const char* name;
     void (*fault)(sim::Faults&);
-    FirmwareDownload::Outcome outcome;
+    Outcome::Code outcome;
     std::size_t sent;
   } cases[] = {
-      {"erase refused", [](sim::Faults& f) { f.dleForSyn = true; }, FirmwareDownload::Outcome::EraseRefused, 2 + 9},
-      {"silent after the erase", [](sim::Faults& f) { f.silenceAfter = 3; }, FirmwareDownload::Outcome::Failed,
-       2 + 9 + 2800},
-      {"final answer wrong", [](sim::Faults& f) { f.refuseBlocks = true; }, FirmwareDownload::Outcome::Failed,
-       2 + 9 + 6000 + 2},
+      {"erase refused", [](sim::Faults& f) { f.dleForSyn = true; }, Outcome::Rejected, 2 + 9},
+      {"silent after the erase", [](sim::Faults& f) { f.silenceAfter = 3; }, Outcome::TimedOut, 2 + 9 + 2800},
+      {"final answer wrong", [](sim::Faults& f) { f.refuseBlocks = true; }, Outcome::WrongEcho, 2 + 9 + 6000 + 2},
   };
   for (const auto& c : cases) {
     Station s;
@@ -117,21 +115,20 @@ TEST_F(FlashDownload, FailuresStopWhereTheyHappen) {
     EXPECT_LT(s.sim.clock.now() - start, s.download.timeouts.acknowledgement + seconds(2)) << c.name;
     EXPECT_EQ(s.labels.states.back(), "Downloading error!") << c.name;
     EXPECT_EQ(s.labels.downEnabled, (std::vector<bool>{true, false, true})) << c.name;
-    EXPECT_EQ(s.sim.ui.texts(), c.outcome == FirmwareDownload::Outcome::EraseRefused
-                                    ? std::vector<std::string>{}
-                                    : std::vector<std::string>{"통신이상 발생"})
+    EXPECT_EQ(s.sim.ui.texts(),
+              c.outcome == Outcome::Rejected ? std::vector<std::string>{} : std::vector<std::string>{"통신이상 발생"})
         << c.name;
   }
 }
 
 TEST_F(FlashDownload, ChoosingRefusesWrongNamesAndDamagedFiles) {
   EXPECT_EQ(choose(*this, HexText(10), "firmware.bin"), FirmwareDownload::Choice::NotHexName);
-  EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::NoFile);
+  EXPECT_EQ(download.DownClick(), Outcome::Refused);
   EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{"OPEN HEX File "});
   sim.ui.clear();
   EXPECT_EQ(choose(*this, ":0400000001020304F3\n:00000001FF\n"), FirmwareDownload::Choice::Damaged);
   EXPECT_EQ(sim.ui.texts(), std::vector<std::string>{file + ":1: 레코드 체크섬이 틀립니다"});
-  EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::NoFile);
+  EXPECT_EQ(download.DownClick(), Outcome::Refused);
   EXPECT_EQ(sim.wire.text(), "") << "nothing reaches the flash";
 }
 
@@ -140,11 +137,10 @@ TEST_F(FlashDownload, ChoosingRefusesWrongNamesAndDamagedFiles) {
 TEST_F(FlashDownload, AStopIsTakenBeforeTheEraseOnly) {
   struct Case {
     long silenceAfter;
-    FirmwareDownload::Outcome outcome;
+    Outcome::Code outcome;
     std::vector<bool> stoppable;
     std::size_t flashed;
-  } cases[] = {{0, FirmwareDownload::Outcome::Cancelled, {}, 0},
-               {-1, FirmwareDownload::Outcome::Success, {false, true}, 3000}};
+  } cases[] = {{0, Outcome::Cancelled, {}, 0}, {-1, Outcome::Ok, {false, true}, 3000}};
   for (const auto& c : cases) {
     Station s;
     ASSERT_EQ(choose(s, HexText(3000)), FirmwareDownload::Choice::Chosen);
@@ -168,7 +164,7 @@ TEST_F(FlashDownload, WhereTheImageBelongsIsAskedBeforeTheErase) {
     Station s;
     ASSERT_EQ(choose(s, WriteHex({start, std::vector<std::uint8_t>(20, 0x5A)})), FirmwareDownload::Choice::Chosen);
     s.labels.confirm = false;
-    EXPECT_EQ(s.download.DownClick(), FirmwareDownload::Outcome::Cancelled);
+    EXPECT_EQ(s.download.DownClick(), Outcome::Cancelled);
     EXPECT_EQ(std::tuple(s.labels.addresses.front(), s.labels.summaries),
               std::tuple("주소 " + range, std::vector<std::string>{"firmware.hex: 주소 " + range + ", 20 바이트"}));
     EXPECT_EQ(s.sim.wire.text(), "") << range;
@@ -179,7 +175,7 @@ TEST_F(FlashDownload, TheAnnouncedCountIsTheCountSent) {
   // The file grows after it was chosen: the download announces what it then sends.
   ASSERT_EQ(choose(*this, HexText(32)), FirmwareDownload::Choice::Chosen);
   write(file, HexText(48));
-  EXPECT_EQ(download.DownClick(), FirmwareDownload::Outcome::Success);
+  EXPECT_EQ(download.DownClick(), Outcome::Ok);
   const auto sent = sim.wire.sent();
   EXPECT_EQ(std::tuple(Hex({sent.begin() + 2, sent.begin() + 6}), sent.size(), labels.other.back()),
             std::tuple("30 00 00 00", 2u + 9u + 48u + 2u, "TOTAL: 48 bytes"));

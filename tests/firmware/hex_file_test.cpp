@@ -39,7 +39,7 @@ TEST(HexFile, AddressesPlaceTheBytesOfOneUnbrokenRun) {
   for (const auto& c : cases) {
     HexImage image;
     TextFault fault;
-    ASSERT_EQ(ParseHex(c.text, image, fault), HexStatus::Ok) << c.name << ": " << fault.message;
+    ASSERT_EQ(ParseHex(c.text, image, fault), Outcome::Ok) << c.name << ": " << fault.message;
     EXPECT_EQ(image, c.image) << c.name;
   }
 }
@@ -73,7 +73,7 @@ TEST(HexFile, RefusedFilesNameTheLineAndLeaveTheImage) {
   for (const auto& c : cases) {
     HexImage image{7, {42}};
     TextFault fault;
-    EXPECT_EQ(ParseHex(c.text, image, fault), HexStatus::Damaged) << c.name;
+    EXPECT_EQ(ParseHex(c.text, image, fault), Outcome::FileDamaged) << c.name;
     EXPECT_EQ(std::tuple(fault.line, fault.message, image), std::tuple(c.line, c.message, HexImage{7, {42}})) << c.name;
   }
 }
@@ -110,7 +110,7 @@ TEST(HexFile, SingleEditsOfWrittenImagesAreRefusedAtTheirLine) {
     const std::string text = WriteHex(image);
     HexImage back;
     TextFault fault;
-    ASSERT_EQ(ParseHex(text, back, fault), HexStatus::Ok) << fault.message;
+    ASSERT_EQ(ParseHex(text, back, fault), Outcome::Ok) << fault.message;
     ASSERT_EQ(back, image);
     Lines lines;
     for (const TextLine& line : SplitTextLines(text)) lines.emplace_back(line.text);
@@ -126,7 +126,7 @@ TEST(HexFile, SingleEditsOfWrittenImagesAreRefusedAtTheirLine) {
       const int blamed = edit.apply(edited, middles[random() % middles.size()]);
       std::string editedText;
       for (const std::string& line : edited) editedText += line + (random() % 2 ? "\r\n" : "\n");
-      EXPECT_EQ(ParseHex(editedText, back, fault), HexStatus::Damaged) << edit.name;
+      EXPECT_EQ(ParseHex(editedText, back, fault), Outcome::FileDamaged) << edit.name;
       EXPECT_EQ(fault.line, blamed) << edit.name;
       EXPECT_TRUE(fault.message.ends_with(edit.ending)) << edit.name << ": " << fault.message;
     }

@@ -14,10 +14,10 @@ TEST(CompareBackupsWindow, ListsOldAgainstNewWithoutAController) {
   SimRig sim(4);
   const backup::Setup setup{4, 0, "sim", "9600,n,8,1", "1.0.3"};
   const QString folders[] = {rig.file("old"), rig.file("new")};
-  ASSERT_EQ(backup::Backup(sim.link, setup, backup::Parts::All(), folders[0].toStdString()).result, backup::Result::Ok);
+  ASSERT_EQ(backup::Backup(sim.link, setup, backup::Parts::All(), folders[0].toStdString()).result, Outcome::Ok);
   sim.controller.positions.locations[3][0] = 150;
   sim.controller.programs.programs[1] = {programs::test::SmallProgramBlock(), programs::test::SmallCommentBlock()};
-  ASSERT_EQ(backup::Backup(sim.link, setup, backup::Parts::All(), folders[1].toStdString()).result, backup::Result::Ok);
+  ASSERT_EQ(backup::Backup(sim.link, setup, backup::Parts::All(), folders[1].toStdString()).result, Outcome::Ok);
   // The first dialog asks for the old folder, the second for the new.
   int asked = 0;
   const app::FileDialogFunction saved = app::FileDialog();

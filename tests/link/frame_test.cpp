@@ -36,14 +36,17 @@ TEST_F(Scripted, WaitsEndAtTheirBoundOrSoonAfterAStop) {
   const std::string notConnected = "통신이 연결되지 않았습니다.";
   const std::string noted = "script에서 제어기의 응답을 기다리는 중입니다 (최대 100초) …";
   const std::string checked = "script에서 제어기의 응답을 기다리는 중입니다 (최대 5초) …";
-  auto twice = [](Link& l) { return l.StartCommand(0x1C) || l.StartCommand(0x1C); };
+  auto twice = [](Link& l) {
+    Outcome first = l.StartCommand(0x1C);
+    return first ? first : l.StartCommand(0x1C);
+  };
   auto handshake = [](Link& l) { return l.StartCommand(0x1C); };
   auto unechoed = [](Link& l) { return l.StartCommand(0x1B); };
   auto request = [](Link& l) { return l.EndRequest(); };
   auto check = [](Link& l) { return l.CheckLink(); };
   struct Case {
     const char* name;
-    std::function<bool(Link&)> op;
+    std::function<Outcome(Link&)> op;
     std::optional<Duration> stopAt, sohAnswerAt;  // the SOH answered late answers within the grace
     Duration waited;
   } cases[] = {{"two silent handshakes", twice, {}, {}, seconds(200)},
@@ -63,7 +66,7 @@ TEST_F(Scripted, WaitsEndAtTheirBoundOrSoonAfterAStop) {
       if (c.sohAnswerAt && clock.now() - start >= *c.sohAnswerAt && p.written.back() == SOH) p.queue({0x06});
     };
     const bool ok = c.sohAnswerAt > Duration::zero();
-    EXPECT_EQ(c.op(fresh), ok) << c.name;
+    EXPECT_EQ(c.op(fresh).ok(), ok) << c.name;
     EXPECT_GE(clock.now() - start, c.waited) << c.name;
     EXPECT_LE(clock.now() - start, c.waited + milliseconds(200)) << c.name;
     EXPECT_EQ(
@@ -78,7 +81,7 @@ TEST_F(Scripted, WaitsEndAtTheirBoundOrSoonAfterAStop) {
 
 TEST_F(Scripted, OperandSendersAndTheCancelSequence) {
   struct Case {
-    std::function<bool(Link&)> send;
+    std::function<Outcome(Link&)> send;
     const char* bytes;
   } cases[] = {
       {[](Link& l) { return l.SendOperand(2499); }, "C3 09 00 00 02"},
@@ -99,11 +102,11 @@ TEST_F(Scripted, OperandSendersAndTheCancelSequence) {
 TEST_F(Scripted, ReplyBlockChecksumAndTerminatorDecideTheAnswer) {
   struct Case {
     std::uint8_t checksum, terminator;
-    BlockStatus status;
+    Outcome::Code status;
     std::vector<std::uint8_t> answer;
-  } cases[] = {{0x0B, ETX, BlockStatus::Ok, {EOT}},
-               {0x0C, ETX, BlockStatus::BadChecksum, {DLE}},
-               {0x0B, 0x00, BlockStatus::Failed, {}}};
+  } cases[] = {{0x0B, ETX, Outcome::Ok, {EOT}},
+               {0x0C, ETX, Outcome::BadChecksum, {DLE}},
+               {0x0B, 0x00, Outcome::BadTerminator, {}}};
   for (const Case& c : cases) {
     port.written.clear();
     port.incoming.assign({0xFF, 0xFF, 0xF7, 0x00, 0x00, 0x00, 0x00, 0x00, c.checksum, c.terminator});
@@ -124,7 +127,7 @@ TEST_F(Scripted, LengthAnnouncements) {
   for (const Case& c : cases) {
     port.written.clear();
     port.incoming.assign(c.bytes.begin(), c.bytes.end());
-    EXPECT_EQ(link.ReceiveLength(), c.length > 0) << Hex(c.bytes);
+    EXPECT_EQ(link.ReceiveLength().ok(), c.length > 0) << Hex(c.bytes);
     EXPECT_EQ(Hex(port.written), c.length > 0 ? "16" : "") << Hex(c.bytes);
     EXPECT_EQ(c.length > 0 ? link.BlockLength : 0, c.length);
   }
@@ -134,12 +137,12 @@ TEST_F(Scripted, EveryWaitAfterTheHandshakeIsBounded) {
   const Duration bound = link.timeouts.reply;
   struct Case {
     const char* name;
-    std::function<bool(Link&)> op;
+    std::function<Outcome(Link&)> op;
   } cases[] = {
       {"SYN after STX", [](Link& l) { return l.EndRequest(); }},
       {"checksum", [](Link& l) { return l.ReceiveChecksum(); }},
       {"length", [](Link& l) { return l.ReceiveLength(); }},
-      {"block bytes", [](Link& l) { return l.ReceiveBlock(std::span(l.BlockBuffer).first(4)) == BlockStatus::Ok; }},
+      {"block bytes", [](Link& l) { return l.ReceiveBlock(std::span(l.BlockBuffer).first(4)); }},
   };
   for (const Case& c : cases) {
     const TimePoint start = clock.now();

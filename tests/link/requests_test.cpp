@@ -18,7 +18,7 @@ using test::SimRig;
 // Output point 8 is output number 1.
 TEST(Requests, ActionsOnTheWire) {
   struct Case {
-    std::function<RequestStatus(Link&)> send;
+    std::function<Outcome(Link&)> send;
     bool wrongEcho;
     const char* wire;
   } cases[] = {
@@ -33,7 +33,7 @@ TEST(Requests, ActionsOnTheWire) {
   for (const Case& c : cases) {
     SimRig rig;
     rig.controller.faults.wrongEcho = c.wrongEcho;
-    EXPECT_EQ(c.send(rig.link), c.wrongEcho ? RequestStatus::Failed : RequestStatus::Ok) << c.wire;
+    EXPECT_EQ(c.send(rig.link), c.wrongEcho ? Outcome::WrongEcho : Outcome::Ok) << c.wire;
     EXPECT_EQ(rig.wire.text(), c.wire);
   }
 }
@@ -43,7 +43,7 @@ TEST(Requests, ReadingTheInputImage) {
   SimRig rig;
   rig.controller.machine.inputs = {0x01, 0, 0, 0, 0, 0, 0, 0x80};
   IoImage image;
-  EXPECT_EQ(RequestIoImage(rig.link, true, image), RequestStatus::Ok);
+  EXPECT_EQ(RequestIoImage(rig.link, true, image), Outcome::Ok);
   EXPECT_EQ(rig.wire.text(), "> 01 < 06 > 1B < 1B 01 00 00 00 00 00 00 80 7F 03 > 04");
   for (int p = 0; p < 64; ++p) EXPECT_EQ(image.point(p), p == 0 || p == 63) << p;
 }
@@ -53,25 +53,25 @@ TEST(Requests, BadChecksumKeepsThePreviousData) {
   rig.controller.faults.badChecksum = true;
   IoImage image;
   image.W = {1, 2, 3, 4};
-  EXPECT_EQ(RequestIoImage(rig.link, false, image), RequestStatus::BadChecksum);
+  EXPECT_EQ(RequestIoImage(rig.link, false, image), Outcome::BadChecksum);
   EXPECT_EQ(image.W, (std::array<std::uint16_t, 4>{1, 2, 3, 4}));
 }
 
 TEST(Requests, SixAxisRepliesAre24Bytes) {
   SimRig rig(6);
   std::array<std::int32_t, 6> pos{};
-  ASSERT_EQ(RequestPositions(rig.link, true, 6, pos), RequestStatus::Ok);
+  ASSERT_EQ(RequestPositions(rig.link, true, 6, pos), Outcome::Ok);
   EXPECT_EQ(rig.wire.sent().size(), 3u) << "SOH, the code, EOT after 24 data bytes";
   std::array<std::uint32_t, 6> sensors{};
   rig.wire.clear();
-  ASSERT_EQ(RequestSensorWords(rig.link, 6, sensors), RequestStatus::Ok);
+  ASSERT_EQ(RequestSensorWords(rig.link, 6, sensors), Outcome::Ok);
   EXPECT_EQ(rig.wire.text().substr(0, 35), "> 01 < 06 > 28 < 28 18 00 00 00 02 ");
 }
 
 TEST(Requests, SensorBlockShorterThanTheAxesIsRefused) {
   SimRig rig(2);
   std::array<std::uint32_t, 6> sensors{};
-  EXPECT_EQ(RequestSensorWords(rig.link, 4, sensors), RequestStatus::Failed);
+  EXPECT_EQ(RequestSensorWords(rig.link, 4, sensors), Outcome::BadTerminator);
   EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{"통신이상 발생"});
 }
 

@@ -26,7 +26,7 @@ TEST(SysParaTransfer, FetchDecodesAll100Entries) {
   auto& block = rig.controller.machine.parameters.system;
   for (int i = 0; i < kSysParaSize; ++i) block[static_cast<std::size_t>(i)] = 1000 * i - 3000;
   SysPara t = Filled(7);
-  ASSERT_EQ(FetchSysPara(rig.link, t), TransferStatus::Ok);
+  ASSERT_EQ(FetchSysPara(rig.link, t), Outcome::Ok);
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 07 < 07 90 01 00 00 02 > 16 < ")) << wire.substr(0, 60);
   EXPECT_TRUE(wire.ends_with(" 03 > 04"));
@@ -43,7 +43,7 @@ TEST(SysParaTransfer, SendAnnounces400BytesAndTheControllerStoresThem) {
   SimRig rig;
   SysPara t = Filled(-50);
   t[0] = 5;
-  ASSERT_EQ(SendSysPara(rig.link, t), TransferStatus::Ok);
+  ASSERT_EQ(SendSysPara(rig.link, t), Outcome::Ok);
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 08 < 08 > 90 01 00 00 00 00 00 00 02 < 16 > 05 00 00 00 CF FF FF FF"))
       << wire.substr(0, 90);
@@ -55,7 +55,7 @@ TEST(SysParaTransfer, SendAnnounces400BytesAndTheControllerStoresThem) {
 TEST(SysParaTransfer, RefusedBlockShowsTheErrorBox) {
   SimRig rig;
   rig.controller.faults.refuseBlocks = true;
-  EXPECT_EQ(SendSysPara(rig.link, Filled(0)), TransferStatus::Failed);
+  EXPECT_EQ(SendSysPara(rig.link, Filled(0)), Outcome::WrongEcho);
   EXPECT_EQ(rig.ui.texts(), kCommunicationError);
 }
 
@@ -64,12 +64,12 @@ TEST(ParameterTransfer, BusyLinkOrClosedPortTouchNothing) {
   SysPara s;
   // One guard serves all four transfers; the fault matrix's cancel cases prove that each goes through it.
   rig.link.LinkBusy = true;
-  EXPECT_EQ(FetchSysPara(rig.link, s), TransferStatus::Busy);
+  EXPECT_EQ(FetchSysPara(rig.link, s), Outcome::Busy);
   EXPECT_TRUE(rig.link.LinkBusy) << "the holder keeps it";
   EXPECT_TRUE(rig.ui.messages.empty());
   rig.link.LinkBusy = false;
   rig.wire.close();
-  EXPECT_EQ(SendSysPara(rig.link, s), TransferStatus::Failed);
+  EXPECT_EQ(SendSysPara(rig.link, s), Outcome::PortClosed);
   EXPECT_EQ(rig.wire.text(), "");
   EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{LinkMessage()[kLinkErrorPortClosed]});
 }
@@ -77,7 +77,7 @@ TEST(ParameterTransfer, BusyLinkOrClosedPortTouchNothing) {
 TEST(AxParaTransfer, SendWithFourAxesAnnouncesAndSends3200Bytes) {
   SimRig rig(4);
   AxPara t = Numbered();
-  ASSERT_EQ(SendAxPara(rig.link, t, 4), TransferStatus::Ok);
+  ASSERT_EQ(SendAxPara(rig.link, t, 4), Outcome::Ok);
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 0C < 0C > 80 0C 00 00 00 00 00 00 02 < 16 > ")) << wire.substr(0, 60);
   EXPECT_TRUE(wire.ends_with(" 03 < 04"));
@@ -96,7 +96,7 @@ TEST(AxParaTransfer, FetchWithFourAxesDecodesFourAndKeepsAxesFourAndFive) {
     for (int e = 0; e < kAxParaEntries; ++e) stored[static_cast<std::size_t>(a)][static_cast<std::size_t>(e)] = -e - a;
   }
   AxPara t = Numbered();
-  ASSERT_EQ(FetchAxPara(rig.link, t, 4), TransferStatus::Ok);
+  ASSERT_EQ(FetchAxPara(rig.link, t, 4), Outcome::Ok);
   EXPECT_TRUE(rig.wire.text().starts_with("> 01 < 06 > 0B < 0B 80 0C 00 00 02 > 16 < "));
   for (int a = 0; a < 4; ++a) EXPECT_EQ(t[a], stored[static_cast<std::size_t>(a)]) << a;
   EXPECT_EQ(std::tuple(t[4], t[5], rig.ui.progress.front().job), std::tuple(Numbered()[4], Numbered()[5], Job::AxPara));
@@ -110,17 +110,17 @@ TEST(ParameterTransfer, FailedOrRejectedFetchesChangeNoEntry) {
     bool axes;
     int hostAxes;
     void (*fault)(sim::Faults&);
-    TransferStatus status;
+    Outcome::Code status;
     std::vector<std::string> messages;
   } cases[] = {
-      {"wrong checksum", false, 4, [](sim::Faults& f) { f.badChecksum = true; }, TransferStatus::BadChecksum, {}},
-      {"bad terminator", false, 4, [](sim::Faults& f) { f.badTerminator = true; }, TransferStatus::Failed,
+      {"wrong checksum", false, 4, [](sim::Faults& f) { f.badChecksum = true; }, Outcome::BadChecksum, {}},
+      {"bad terminator", false, 4, [](sim::Faults& f) { f.badTerminator = true; }, Outcome::BadTerminator,
        kCommunicationError},
       {"announcement shorter than the block", false, 4, [](sim::Faults& f) { f.announce = 396; },
-       TransferStatus::Failed, kCommunicationError},
-      {"axes: wrong checksum", true, 4, [](sim::Faults& f) { f.badChecksum = true; }, TransferStatus::BadChecksum, {}},
+       Outcome::BadTerminator, kCommunicationError},
+      {"axes: wrong checksum", true, 4, [](sim::Faults& f) { f.badChecksum = true; }, Outcome::BadChecksum, {}},
       // The controller drives 4 axes; a host configured for 6 would decode stale bytes.
-      {"axes: block shorter than the axes", true, 6, [](sim::Faults&) {}, TransferStatus::Failed, kCommunicationError},
+      {"axes: block shorter than the axes", true, 6, [](sim::Faults&) {}, Outcome::BadTerminator, kCommunicationError},
   };
   for (const Case& c : cases) {
     SimRig rig(4);
@@ -138,8 +138,8 @@ TEST(AxParaTransfer, AxisCountOutsideTwoToSixIsRefusedBeforeTheLink) {
   for (int axes : {1, 7}) {
     SimRig rig;
     AxPara t = Numbered();
-    EXPECT_EQ(SendAxPara(rig.link, t, axes), TransferStatus::Failed) << axes;
-    EXPECT_EQ(FetchAxPara(rig.link, t, axes), TransferStatus::Failed) << axes;
+    EXPECT_EQ(SendAxPara(rig.link, t, axes), Outcome::Refused) << axes;
+    EXPECT_EQ(FetchAxPara(rig.link, t, axes), Outcome::Refused) << axes;
     EXPECT_EQ(rig.wire.text(), "") << axes;
     EXPECT_EQ(rig.ui.texts(), std::vector<std::string>(2, " 2 ~ 6 까지 입력하십시요.")) << axes;
     EXPECT_EQ(t.values, Numbered().values);

@@ -32,7 +32,7 @@ TEST(ShiftTransfer, SingleTransmitSendsTheShiftNotTheLocation) {
   data.SftTable[5] = {-300, 0, 0, 0, 0, 0};
   data.LocTable[5] = {777, 777, 0, 0, 0, 0};
   data.TxPointNo = 5;
-  EXPECT_TRUE(SendTableRows(data.SftTable, rig.link, 2, Scope::Single, 0, 0, data.TxPointNo).completed);
+  EXPECT_TRUE(SendTableRows(data.SftTable, rig.link, 2, Scope::Single, 0, 0, data.TxPointNo).result.ok());
   EXPECT_EQ(std::tuple(rig.wire.text(), rig.ui.texts(), Progress(rig.ui, Job::ShiftSend)),
             std::tuple("> 01 < 06 > 06 < 06 > 05 00 00 00 05 00 00 00 02 < 16 > D4 FE FF FF 00 00 00 00 30 03 < 04",
                        std::vector<std::string>{}, std::vector<int>{-8, 0, 1, 2, 3, 4, 5, 6, 7}));
@@ -62,7 +62,7 @@ TEST(LocationTransfer, BlockWithStartEqualToEndIsOneLocation) {
             std::tuple(5, -55, std::vector<std::uint8_t>{cmd::kReceiveLocations}, std::vector<int>{-1, 0, 0}));
 
   rig.wire.clear();
-  EXPECT_TRUE(SendTableRows(data.LocTable, rig.link, 2, Scope::Block, 5, 5, data.TxPointNo).completed);
+  EXPECT_TRUE(SendTableRows(data.LocTable, rig.link, 2, Scope::Block, 5, 5, data.TxPointNo).result.ok());
   EXPECT_NE(rig.wire.text().find("> 05 00 00 00 05 00 00 00 02 < 16"), std::string::npos) << rig.wire.text();
 }
 
@@ -70,7 +70,7 @@ TEST(LocationTransfer, BlockOperandsAndProgressFollowEachLocation) {
   SimRig rig(2);
   PositionData data;
   for (int n = 6; n <= 8; ++n) data.LocTable[n] = {n * 100, -n, 0, 0, 0, 0};
-  EXPECT_TRUE(SendTableRows(data.LocTable, rig.link, 2, Scope::Block, 6, 8, data.TxPointNo).completed);
+  EXPECT_TRUE(SendTableRows(data.LocTable, rig.link, 2, Scope::Block, 6, 8, data.TxPointNo).result.ok());
   const std::string wire = rig.wire.text();
   for (const char* operands :
        {"> 06 00 00 00 08 00 00 00 02", "> 07 00 00 00 08 00 00 00 02", "> 08 00 00 00 08 00 00 00 02"}) {
@@ -104,7 +104,7 @@ TEST(ShiftTransfer, WrongChecksumOnShift17LeavesItAndFetchesTheRest) {
   PositionData data;
   data.SftTable[17] = {-5, -5, 0, 0, 0, 0};
   const TransferOutcome outcome = ReceiveTableRows(data.SftTable, link, 2, Scope::All, 0, 0, data.RxPointNo);
-  EXPECT_EQ(std::tuple(outcome.completed, outcome.stored, outcome.rejected, rig.controller.commandLog.size(),
+  EXPECT_EQ(std::tuple(outcome.result.ok(), outcome.stored, outcome.rejected, rig.controller.commandLog.size(),
                        data.SftTable[17], data.SftTable[18]),
             std::tuple(true, 999, 1, 1000u, PositionRow{-5, -5, 0, 0, 0, 0}, PositionRow{19, -19, 0, 0, 0, 0}))
       << "row 17 kept, the rows after it still arrive";
@@ -157,8 +157,9 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
       const TransferOutcome outcome = receive
                                           ? ReceiveTableRows(table, rig.link, 2, c.mode, c.start, c.end, data.RxPointNo)
                                           : SendTableRows(table, rig.link, 2, c.mode, c.start, c.end, data.TxPointNo);
-      EXPECT_EQ(std::tuple(outcome.refused, rig.wire.text(), rig.ui.texts(), rig.ui.progress.empty()),
-                std::tuple(true, "", std::vector<std::string>{c.message}, true))
+      EXPECT_EQ(
+          std::tuple(outcome.result == Outcome::Refused, rig.wire.text(), rig.ui.texts(), rig.ui.progress.empty()),
+          std::tuple(true, "", std::vector<std::string>{c.message}, true))
           << c.name;
     }
   }
@@ -167,8 +168,9 @@ TEST(Transfers, RowsAndValuesOutsideTheTablesAreRefusedBeforeAnythingIsSent) {
 TEST(Transfers, ShiftTableHasNoBlockMode) {
   SimRig rig(2);
   PositionData data;
-  EXPECT_TRUE(SendTableRows(data.SftTable, rig.link, 2, Scope::Block, 0, 0, data.TxPointNo).refused);
-  EXPECT_TRUE(ReceiveTableRows(data.SftTable, rig.link, 2, Scope::Block, 0, 0, data.RxPointNo).refused);
+  EXPECT_TRUE(SendTableRows(data.SftTable, rig.link, 2, Scope::Block, 0, 0, data.TxPointNo).result == Outcome::Refused);
+  EXPECT_TRUE(ReceiveTableRows(data.SftTable, rig.link, 2, Scope::Block, 0, 0, data.RxPointNo).result ==
+              Outcome::Refused);
   EXPECT_EQ(rig.wire.text(), "");
 }
 
@@ -190,7 +192,7 @@ TEST(Transfers, LinkFailuresShowTheErrorBoxAndStopTheLoop) {
     const TransferOutcome outcome = c.receive
                                         ? ReceiveTableRows(data.LocTable, rig.link, 2, Scope::All, 0, 0, data.RxPointNo)
                                         : SendTableRows(data.LocTable, rig.link, 2, Scope::All, 0, 0, data.TxPointNo);
-    EXPECT_FALSE(outcome.completed) << c.name;
+    EXPECT_FALSE(outcome.result.ok()) << c.name;
     EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{"통신이상 발생"}) << c.name;
     EXPECT_EQ(rig.controller.commandLog.size(), 3u) << c.name << ": no command after the failed one";
     if (c.receive) {
@@ -208,7 +210,7 @@ TEST_F(TableJobs, ReceiveToAFileThatCannotBeWrittenIsAFileFailure) {
   const std::string file = path("missing/ZOVALOC.dat");
   data.RxPointNo = 4;
   EXPECT_EQ(ReceiveRowsToFile(data.LocTable, rig.link, 2, Scope::Single, 0, 0, data.RxPointNo, &file),
-            JobResult::FileFailed);
+            Outcome::FileFailed);
 }
 
 std::vector<std::uint8_t> Block(std::initializer_list<std::int32_t> values) {
@@ -223,7 +225,7 @@ std::vector<std::uint8_t> Block(std::initializer_list<std::int32_t> values) {
 bool SendBlock(Link& link, const std::vector<std::uint8_t>& block) {
   std::uint32_t sum = 0;
   link.SendBytes(block, sum);
-  return link.SendChecksum(Link::ChecksumFor(sum));
+  return link.SendChecksum(Link::ChecksumFor(sum)).ok();
 }
 
 // Second operands whose low byte is STX must not pass for the one-operand form.

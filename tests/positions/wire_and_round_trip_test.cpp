@@ -58,7 +58,7 @@ TEST(RoundTrip, AllLocationsSentAndFetchedBackAreTheSame) {
   PositionData sent;
   FillRandom(sent.LocTable, random, kLowestPositionValue, kHighestPositionValue);
   sent.LocTable[0] = {kLowestPositionValue, kHighestPositionValue, -1, 0, 1, -256};
-  ASSERT_TRUE(SendTableRows(sent.LocTable, rig.link, 6, Scope::All, 0, 0, sent.TxPointNo).completed);
+  ASSERT_TRUE(SendTableRows(sent.LocTable, rig.link, 6, Scope::All, 0, 0, sent.TxPointNo).result.ok());
   // All runs from location 0 to 2499, with 2499 as the second operand of every exchange.
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 04 < 04 > 00 00 00 00 C3 09 00 00 02 < 16")) << wire.substr(0, 60);
@@ -69,7 +69,7 @@ TEST(RoundTrip, AllLocationsSentAndFetchedBackAreTheSame) {
   EXPECT_EQ(std::tuple(progress.front().value, progress.back().value), std::tuple(2500, 2499))
       << "the maximum, the last";
   sent.TxPointNo = 2500;
-  ASSERT_TRUE(SendTableRows(sent.LocTable, rig.link, 6, Scope::Single, 0, 0, sent.TxPointNo).completed);
+  ASSERT_TRUE(SendTableRows(sent.LocTable, rig.link, 6, Scope::Single, 0, 0, sent.TxPointNo).result.ok());
 
   PositionData fetched;
   EXPECT_EQ(ReceiveTableRows(fetched.LocTable, rig.link, 6, Scope::All, 0, 0, fetched.RxPointNo).stored, 2500);
@@ -86,7 +86,7 @@ TEST(RoundTrip, ShiftsSentAndFetchedBackAreTheSame) {
   FillRandom(sent.SftTable, random, kLowestPositionValue, kHighestPositionValue);
   for (auto& v : sent.SftTable[1000]) v = 0;  // reachable by single transfers only; checked below
   sent.SftTable[999][5] = INT32_MAX;          // corrupted on the way, but the sixth axis does not travel
-  ASSERT_TRUE(SendTableRows(sent.SftTable, rig.link, 5, Scope::All, 0, 0, sent.TxPointNo).completed);
+  ASSERT_TRUE(SendTableRows(sent.SftTable, rig.link, 5, Scope::All, 0, 0, sent.TxPointNo).result.ok());
   PositionData fetched;
   EXPECT_EQ(ReceiveTableRows(fetched.SftTable, rig.link, 5, Scope::All, 0, 0, fetched.RxPointNo).stored, 1000);
   for (int n = 0; n < 1000; ++n) {
@@ -96,7 +96,7 @@ TEST(RoundTrip, ShiftsSentAndFetchedBackAreTheSame) {
   }
   sent.SftTable[1000] = {-1, 2, -3, 4, -5, 0};
   sent.TxPointNo = fetched.RxPointNo = 1000;
-  ASSERT_TRUE(SendTableRows(sent.SftTable, rig.link, 5, Scope::Single, 0, 0, sent.TxPointNo).completed);
+  ASSERT_TRUE(SendTableRows(sent.SftTable, rig.link, 5, Scope::Single, 0, 0, sent.TxPointNo).result.ok());
   EXPECT_EQ(ReceiveTableRows(fetched.SftTable, rig.link, 5, Scope::Single, 0, 0, fetched.RxPointNo).stored, 1);
   EXPECT_EQ(fetched.SftTable[1000], sent.SftTable[1000]);
 }

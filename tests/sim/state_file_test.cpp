@@ -44,7 +44,7 @@ TEST_F(StateFile, ABurstOfChangesIsSavedOnceAndTheRestWhenTheIntervalHasPassed) 
   rig.clock.advance(seconds(5));
   positions::PositionTable table(positions::kLocationLayout);
   table[2] = {200, 300, 0, 0, 0, 0};
-  EXPECT_TRUE(positions::SendTableRows(table, rig.link, 2, positions::Scope::Block, 0, 2, 0).completed);
+  EXPECT_TRUE(positions::SendTableRows(table, rig.link, 2, positions::Scope::Block, 0, 2, 0).result.ok());
   EXPECT_EQ(keeper.saves(), 1) << "the first row at once, the other two wait";
   EXPECT_EQ(read(path("state")).find("loc 2 "), std::string::npos);
   rig.clock.advance(seconds(1));

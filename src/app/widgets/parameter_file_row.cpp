@@ -41,43 +41,42 @@ ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayo
 }
 
 // `what` comes in the chosen language from the screen that names it.
-QString ParameterTransferResult(TransferStatus status, const QString& what, bool fetch) {
-  switch (status) {
-    case TransferStatus::Ok:
+QString ParameterTransferResult(Outcome status, const QString& what, bool fetch) {
+  switch (status.code) {
+    case Outcome::Ok:
       return (fetch ? QCoreApplication::translate("zova::app::ParameterFileRow", "%1 received")
                     : QCoreApplication::translate("zova::app::ParameterFileRow", "%1 sent"))
           .arg(what);
-    case TransferStatus::BadChecksum:
+    case Outcome::BadChecksum:
       return QCoreApplication::translate("zova::app::ParameterFileRow",
                                          "%1 refused for a wrong checksum; the table is as it was")
           .arg(what);
-    case TransferStatus::Cancelled:
+    case Outcome::Cancelled:
       return QCoreApplication::translate("zova::app::ParameterFileRow",
                                          "Cancelled before the exchange began; nothing was exchanged");
-    case TransferStatus::Failed:
-    case TransferStatus::Busy:
-      break;
+    default:
+      break;  // the link's error box said why, or nothing happened
   }
   return {};
 }
 
-TransferStatus SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
-                                   bool held, const std::function<TransferStatus()>& readFirst,
-                                   const std::function<TransferStatus()>& send) {
+Outcome SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
+                            bool held, const std::function<Outcome()>& readFirst,
+                            const std::function<Outcome()>& send) {
   if (!refused.empty()) {
     std::string text;
     for (const BoxRefusal& r : refused) text += (text.empty() ? "" : "\n") + r.what + ":" + r.message;
     static_cast<Ui&>(session.ui).messageBox(text);
-    return TransferStatus::Failed;
+    return Outcome::Refused;
   }
   if (!held) {
     Operation reading(session, names.readFirstName, names.cancel);
-    const TransferStatus status = readFirst();
+    const Outcome status = readFirst();
     reading.finish(ParameterTransferResult(status, names.what, true));
-    if (status != TransferStatus::Ok) return status;
+    if (!status) return status;
   }
   Operation sending(session, names.sendName, names.cancel);
-  const TransferStatus status = send();
+  const Outcome status = send();
   sending.finish(ParameterTransferResult(status, names.what, false));
   return status;
 }

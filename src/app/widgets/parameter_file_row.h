@@ -14,7 +14,7 @@
 #include "parameters/sys_para_editor.h"
 
 #include "app/session.h"
-#include "parameters/transfer_status.h"
+#include "link/outcome.h"
 
 namespace zova::app {
 
@@ -33,7 +33,7 @@ ParameterFileRow AddParameterFileRow(Session& session, QWidget* window, QBoxLayo
 
 // What the status bar says after a transfer of `what` ("System parameters"); empty when a message box
 // has said why it failed.
-QString ParameterTransferResult(TransferStatus status, const QString& what, bool fetch);
+QString ParameterTransferResult(Outcome status, const QString& what, bool fetch);
 
 // The frame of a screen's "PC ☞ TEV": what the screen holds that the controller cannot hold or no control offers
 // is listed in one message and nothing is sent; unless `held` says that the entries no screen names came from
@@ -45,8 +45,7 @@ struct ParameterSend {
   QString what;  // "System parameters"
   std::vector<QPushButton*> cancel;
 };
-TransferStatus SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
-                                   bool held, const std::function<TransferStatus()>& readFirst,
-                                   const std::function<TransferStatus()>& send);
+Outcome SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
+                            bool held, const std::function<Outcome()>& readFirst, const std::function<Outcome()>& send);
 
 }  // namespace zova::app

@@ -19,21 +19,20 @@ std::string_view EntryLabel(int entry) {
   return {};
 }
 
-TransferStatus Fetch(Session& s) {
-  const TransferStatus status = FetchAxPara(s.link, s.axPara, s.axes);
-  if (status == TransferStatus::Ok)
-    std::tie(s.axParaHeldOn, s.axParaHeldAxes) = std::pair(s.connection.openings(), s.axes);
+Outcome Fetch(Session& s) {
+  const Outcome status = FetchAxPara(s.link, s.axPara, s.axes);
+  if (status == Outcome::Ok) std::tie(s.axParaHeldOn, s.axParaHeldAxes) = std::pair(s.connection.openings(), s.axes);
   return status;
 }
 
-TransferStatus Send(Session& s, const ParameterSend& names) {
+Outcome Send(Session& s, const ParameterSend& names) {
   const int connection = s.connection.openings();
   const int axes = s.axes;
   return SendNamedParameters(
       s, names, AxParaRefusals(s.axPara, axes), s.axParaHeldOn == connection && s.axParaHeldAxes >= axes,
       [&] {
-        const TransferStatus status = TakeUnnamedAxPara(s.link, s.axPara, axes);
-        if (status == TransferStatus::Ok) std::tie(s.axParaHeldOn, s.axParaHeldAxes) = std::pair(connection, axes);
+        const Outcome status = TakeUnnamedAxPara(s.link, s.axPara, axes);
+        if (status == Outcome::Ok) std::tie(s.axParaHeldOn, s.axParaHeldAxes) = std::pair(connection, axes);
         return status;
       },
       [&] { return SendAxPara(s.link, s.axPara, axes); });

@@ -197,7 +197,7 @@ void FrmBackup::run() {
         report_ = backup::Compare(session_.link, setup(), nullptr, folder);
         break;
     }
-    if (report_.summary.empty() && report_.result == backup::Result::Cancelled) {
+    if (report_.summary.empty() && report_.result == Outcome::Cancelled) {
       report_.summary.push_back(tr("stopped at the operator's request").toStdString());
     }
     disconnect(messagesKept);

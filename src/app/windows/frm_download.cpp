@@ -121,15 +121,14 @@ void FrmDownload::downClicked() {
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;
   Operation operation(session_, tr("Down Load"), {cmdCancel_});
-  switch (download_->DownClick()) {
-    case FirmwareDownload::Outcome::Success:
+  switch (download_->DownClick().code) {
+    case Outcome::Ok:
       operation.finish(tr("Firmware downloaded"));
       break;
-    case FirmwareDownload::Outcome::Cancelled:
+    case Outcome::Cancelled:
       operation.finish(tr("Cancelled before the erase; the flash is as it was"));
       break;
-    case FirmwareDownload::Outcome::HandshakeFailed:
-    case FirmwareDownload::Outcome::EraseRefused:
+    case Outcome::Rejected:
       operation.finish(Qs(Tr(kStateError)));
       break;
     default:

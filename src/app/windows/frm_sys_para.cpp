@@ -32,19 +32,19 @@ void SetDefaults(Session& s) {
   if (AxisCountInRange(s.axes)) s.sysPara[sys::kAxes] = s.axes;
 }
 
-TransferStatus Fetch(Session& s) {
-  const TransferStatus status = FetchSysPara(s.link, s.sysPara);
-  if (status == TransferStatus::Ok) s.sysParaHeldOn = s.connection.openings();
+Outcome Fetch(Session& s) {
+  const Outcome status = FetchSysPara(s.link, s.sysPara);
+  if (status == Outcome::Ok) s.sysParaHeldOn = s.connection.openings();
   return status;
 }
 
-TransferStatus Send(Session& s, const ParameterSend& names) {
+Outcome Send(Session& s, const ParameterSend& names) {
   const int connection = s.connection.openings();
   return SendNamedParameters(
       s, names, SysParaRefusals(s.sysPara), s.sysParaHeldOn == connection,
       [&] {
-        const TransferStatus status = TakeUnnamedSysPara(s.link, s.sysPara);
-        if (status == TransferStatus::Ok) s.sysParaHeldOn = connection;
+        const Outcome status = TakeUnnamedSysPara(s.link, s.sysPara);
+        if (status == Outcome::Ok) s.sysParaHeldOn = connection;
         return status;
       },
       [&] { return SendSysPara(s.link, s.sysPara); });

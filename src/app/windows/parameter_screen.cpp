@@ -164,7 +164,7 @@ void ParameterScreen::fileNameChanged() {
   // in the form says where. Any file that is not read changes nothing.
   clearChoices();
   std::string why;
-  if (traits_.readFile(session_, file_.fileName->text().toStdString(), &why) == FileReading::Refused) {
+  if (traits_.readFile(session_, file_.fileName->text().toStdString(), &why) == Outcome::FileDamaged) {
     message(why);
   }
   showTable();
@@ -178,7 +178,7 @@ void ParameterScreen::fileOpen() {
   clearChoices();
   // A file that is not read changes nothing and says why; it does not become what "File Save" writes over.
   std::string why;
-  if (traits_.readFile(session_, chosen->toStdString(), &why) == FileReading::Read) {
+  if (traits_.readFile(session_, chosen->toStdString(), &why) == Outcome::Ok) {
     const QSignalBlocker readAlready(file_.fileName);
     file_.fileName->setText(*chosen);
   } else {
@@ -207,9 +207,9 @@ void ParameterScreen::receive() {
   exchange([this] {
     // One block in one exchange: Cancel acts only before it begins.
     Operation operation(session_, tr(traits_.receiveName), {file_.cancel});
-    const TransferStatus status = traits_.fetch(session_);
+    const Outcome status = traits_.fetch(session_);
     operation.finish(ParameterTransferResult(status, tr(traits_.what), true));
-    if (status != TransferStatus::Ok) return;
+    if (status != Outcome::Ok) return;
     clearChoices();
     showTable();
   });

@@ -62,10 +62,10 @@ struct ParameterScreenTraits {
   std::optional<QString> (*editBox)(Session& session, int box, const QString& text, bool typed);
   void (*setDefaults)(Session& session);
   void (*beforeShow)(Session& session);  // nullptr: nothing
-  FileReading (*readFile)(Session& session, const std::string& path, std::string* why);
+  Outcome (*readFile)(Session& session, const std::string& path, std::string* why);
   bool (*writeFile)(Session& session, const std::string& path);
-  TransferStatus (*fetch)(Session& session);
-  TransferStatus (*send)(Session& session, const ParameterSend& names);
+  Outcome (*fetch)(Session& session);
+  Outcome (*send)(Session& session, const ParameterSend& names);
 };
 
 class ParameterScreen : public QWidget {

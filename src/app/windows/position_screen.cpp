@@ -201,7 +201,7 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
   const TransferOutcome outcome =
       transmit ? positions::SendTableRows(table(), session_.link, session_.axes, scope, start, end, rows.TxPointNo)
                : positions::ReceiveTableRows(table(), session_.link, session_.axes, scope, start, end, rows.RxPointNo);
-  if (outcome.cancelled && before) {
+  if (outcome.result == Outcome::Cancelled && before) {
     table() = *before;
     rows.RxPointNo = rxPointNo;
   }
@@ -212,14 +212,14 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
 QString PositionScreen::resultText(PositionAction action, bool transmit, const TransferOutcome& outcome,
                                    int planned) const {
   const QString rowsWord = tr(planned == 1 ? traits_.rowWord : traits_.rowsWord);
-  if (outcome.cancelled) {
+  if (outcome.result == Outcome::Cancelled) {
     if (transmit) return tr("Cancelled: %1 of %2 %3 sent").arg(outcome.sent).arg(planned).arg(rowsWord);
     return tr("Cancelled after %1 of %2 %3; the table is as it was")
         .arg(outcome.stored + outcome.rejected)
         .arg(planned)
         .arg(rowsWord);
   }
-  if (!outcome.completed) return {};  // its message box said why
+  if (!outcome.result) return {};  // its message box said why
   const bool single = action == PositionAction::Receive || action == PositionAction::Trans;
   const QString what = single
                            ? tr("%1 %2", "a row and its number")

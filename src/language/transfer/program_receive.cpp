@@ -24,11 +24,11 @@ constexpr auto kDrainQuiet = milliseconds(200);
 
 }  // namespace
 
-ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::string* listing) {
+Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::string* listing) {
   Ui& ui = link.ui();
-  auto fail = [&] {
-    ShowLinkFailure(link);
-    return Outcome::Failed;
+  auto fail = [&](Outcome why) {
+    ShowOutcome(link.ui(), why);
+    return why;
   };
   auto finish = [&](std::size_t blockBytes) {
     link.SendByte(EOT);
@@ -42,20 +42,22 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
     } else {
       saved = WriteProgramListing(ui, program, mode);
     }
-    return saved ? Outcome::Done : Outcome::NotSaved;
+    return saved ? Outcome() : Outcome(Outcome::FileFailed, "program " + std::to_string(program));
   };
 
   std::fill_n(link.BlockBuffer.begin(), kProgramBlockBytes + 1, std::uint8_t{0});
   store_.clearComments();
-  if (!link.StartCommand(cmd::kReceiveProgram)) return link.HandshakeTimedOut ? Outcome::LineDead : fail();
+  if (Outcome o = link.StartCommand(cmd::kReceiveProgram); !o) {
+    return link.HandshakeTimedOut ? Outcome(Outcome::LineDead, to_string(o)) : fail(o);
+  }
   link.BlockLength = kBlockBytes;
-  if (!link.SendTwoOperands(program, program)) return fail();
+  if (Outcome o = link.SendTwoOperands(program, program); !o) return fail(o);
 
   ui.setProgressMaximum(receiveJob_, kProgramBarIndex, kBlockBytes);
   std::uint32_t sum = 0;
   for (int count = 0; count < kBlockBytes;) {
     std::uint8_t byte = 0;
-    if (!link.WaitByte(byte)) return fail();
+    if (Outcome o = link.NextByte(byte); !o) return fail(o);
     link.BlockBuffer[static_cast<std::size_t>(count)] = byte;
     sum += byte;
     ++count;
@@ -70,18 +72,18 @@ ProgramTransfer::Outcome ProgramTransfer::receiveOne(Link& link, int program, in
     }
   }
   ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
-  if (!link.ReceiveChecksumSyn()) return fail();
+  if (Outcome o = link.ReceiveChecksumSyn(); !o) return fail(o);
   if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
     link.SendByte(DLE);
     Settle(link, kDrainQuiet);
-    return Outcome::Rejected;
+    return {Outcome::BadChecksum, "program " + std::to_string(program)};
   }
 
   ui.setProgressMaximum(receiveJob_, kCommentBarIndex, language::kCommentRows);
   for (int r = 0; r < language::kCommentRows; ++r) {
     for (std::uint16_t& cell : store_.comments[static_cast<std::size_t>(r)]) {
       std::uint8_t byte = 0;
-      if (!link.WaitByte(byte)) return fail();
+      if (Outcome o = link.NextByte(byte); !o) return fail(o);
       cell = byte;
     }
     ui.setProgressValue(receiveJob_, kCommentBarIndex, r);

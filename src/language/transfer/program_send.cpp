@@ -60,14 +60,17 @@ bool ProgramTransfer::singleMayStart(Ui& ui, int program, TransferReport& report
   return true;
 }
 
-ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
+Outcome ProgramTransfer::sendOne(Link& link, int program) {
   Ui& ui = link.ui();
-  auto fail = [&] {
-    ShowLinkFailure(link);
-    return Outcome::Failed;
+  auto fail = [&](Outcome why) {
+    ShowOutcome(link.ui(), why);
+    return why;
   };
-  if (!link.StartCommand(cmd::kSendProgram)) return link.HandshakeTimedOut ? Outcome::LineDead : fail();
-  if (!link.SendTwoOperands(program, program)) return fail();
+  // A handshake with no answer (or stopped) shows only its own message and ends the transfer.
+  if (Outcome o = link.StartCommand(cmd::kSendProgram); !o) {
+    return link.HandshakeTimedOut ? Outcome(Outcome::LineDead, to_string(o)) : fail(o);
+  }
+  if (Outcome o = link.SendTwoOperands(program, program); !o) return fail(o);
 
   const ProgramBlock block = PackProgramBlock(store_, program);
   ui.setProgressMaximum(sendJob_, kProgramBarIndex, kWordsPerBlock);
@@ -75,9 +78,9 @@ ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
   link.SendByte(block[0]);
   if (block[0] == 0) {
     ui.setProgressValue(sendJob_, kProgramBarIndex, kWordsPerBlock);
-    const bool acknowledged = link.WaitEot();
+    const Outcome acknowledged = link.WaitEot();
     ui.setProgressValue(sendJob_, kProgramBarIndex, 0);
-    return acknowledged ? Outcome::Done : fail();
+    return acknowledged ? acknowledged : fail(acknowledged);
   }
   link.SendByte(block[1]);
   sum += block[1];
@@ -90,7 +93,7 @@ ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
     ui.setProgressValue(sendJob_, kProgramBarIndex, w);
   }
   ui.setProgressValue(sendJob_, kProgramBarIndex, 0);
-  if (!link.SendChecksumSyn(Link::ChecksumFor(sum))) return fail();
+  if (Outcome o = link.SendChecksumSyn(Link::ChecksumFor(sum)); !o) return fail(o);
 
   ui.setProgressMaximum(sendJob_, kCommentBarIndex, language::kCommentRows);
   for (int r = 0; r < language::kCommentRows; ++r) {
@@ -100,7 +103,8 @@ ProgramTransfer::Outcome ProgramTransfer::sendOne(Link& link, int program) {
     ui.setProgressValue(sendJob_, kCommentBarIndex, r);
   }
   ui.setProgressValue(sendJob_, kCommentBarIndex, 0);
-  return link.WaitEot() ? Outcome::Done : fail();
+  const Outcome acknowledged = link.WaitEot();
+  return acknowledged ? acknowledged : fail(acknowledged);
 }
 
 TransferReport ProgramTransfer::SendPrograms(Link& link, int mode) {

@@ -30,32 +30,41 @@ void ProgramTransfer::Settle(Link& link, Duration quiet) {
   }
 }
 
-bool ProgramTransfer::GoOn(Link& link, Outcome outcome, TransferReport& report, bool more) {
-  switch (outcome) {
-    case Outcome::Done:
+bool ProgramTransfer::GoOn(Link& link, const Outcome& outcome, TransferReport& report, bool more) {
+  switch (outcome.code) {
+    case Outcome::Ok:
       ++report.transferred;
-      break;
-    case Outcome::NotCompiled:
-      ++report.notCompiled;
-      break;
-    case Outcome::Rejected:
+      return true;
+    case Outcome::BadChecksum:
       ++report.rejected;
-      break;
-    case Outcome::NotSaved:
+      return true;
+    case Outcome::FileFailed:
       ++report.notSaved;
+      return true;
+    default:
       break;
-    case Outcome::Failed:
-      ++report.failed;
-      // The controller may still be sending, or waiting for bytes that will not come: a whole quiet reply
-      // bound lets it give the request up, so the next handshake is not taken for part of this one.
-      if (more) Settle(link, link.timeouts.reply);
-      break;
-    case Outcome::LineDead:
-      ++report.failed;
-      report.lineDead = true;
-      return false;
   }
+  ++report.failed;
+  report.failure = outcome;
+  if (outcome == Outcome::LineDead) {
+    report.lineDead = true;
+    return false;
+  }
+  // The controller may still be sending, or waiting for bytes that will not come: a whole quiet reply
+  // bound lets it give the request up, so the next handshake is not taken for part of this one.
+  if (more) Settle(link, link.timeouts.reply);
   return true;
+}
+
+Outcome TransferReport::outcome() const {
+  if (refused) return Outcome::Refused;
+  if (cancelled) return Outcome::Cancelled;
+  if (failed > 0) return failure;
+  if (rejected > 0) return {Outcome::BadChecksum, std::to_string(rejected) + " program blocks"};
+  if (notCompiled > 0) return {Outcome::FileDamaged, std::to_string(notCompiled) + " programs did not compile"};
+  if (notSaved > 0) return {Outcome::FileFailed, std::to_string(notSaved) + " listings not written"};
+  if (!notCompilingBack.empty()) return {Outcome::Different, notCompilingBack.front()};
+  return {};
 }
 
 void ProgramTransfer::UnpackProgram(const Link& link) {

@@ -46,6 +46,11 @@ struct TransferReport {
   // receive: "FILE:LINE: why" for each written line that does not compile back to what the controller holds;
   // the file stays as written, the controller's image as listing.
   std::vector<std::string> notCompilingBack;
+  Outcome failure;  // why the last program that failed did (the line, the controller)
+
+  // The whole transfer in one outcome, the worst first: refused, cancelled, failed, a wrong checksum, a
+  // source that did not compile, a listing not written, a listing that does not compile back (Different).
+  [[nodiscard]] Outcome outcome() const;
 };
 
 class ProgramTransfer {
@@ -106,11 +111,9 @@ class ProgramTransfer {
   bool WriteProgramListing(Ui& ui, int program, int mode);
 
  private:
-  enum class Outcome { Done, NotCompiled, Rejected, NotSaved, Failed, LineDead };
-
   // Counts one program's outcome into the report; false when the transfer must end. Before another program
   // follows a failed one, the line settles.
-  static bool GoOn(Link& link, Outcome outcome, TransferReport& report, bool more);
+  static bool GoOn(Link& link, const Outcome& outcome, TransferReport& report, bool more);
   // Discards what arrives until the line has been quiet for `quiet`.
   static void Settle(Link& link, Duration quiet);
 
