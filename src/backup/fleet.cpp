@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "backup/backup_files.h"
+#include "backup/sha256.h"
 #include "backup/whole_controller.h"
 #include "link/atomic_file.h"
 #include "link/translation.h"
@@ -246,6 +247,7 @@ std::vector<FleetOutcome> RunFleet(const std::vector<FleetMember>& members, cons
   std::atomic<std::size_t> next{0};
   auto work = [&] {
     for (std::size_t i = next++; i < members.size(); i = next++) outcomes[i] = BackUpOne(members[i], run);
+    ReleaseDigestThreadState();
   };
   const std::size_t jobs = std::min(members.size(), run.jobs > 0 ? static_cast<std::size_t>(run.jobs) : members.size());
   auto start = [&run](std::function<void()> task) -> std::function<void()> {

@@ -9,4 +9,8 @@ namespace zova::backup {
 
 [[nodiscard]] std::string Sha256Hex(std::string_view data);
 
+// Frees what digests kept for the calling thread. A worker thread calls it before it ends: a thread library
+// may report the end of a thread before the thread's own clean-up has run, and the program may exit first.
+void ReleaseDigestThreadState();
+
 }  // namespace zova::backup

@@ -1,6 +1,7 @@
 // SHA-256 digests from OpenSSL's libcrypto.
 #include "backup/sha256.h"
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 
 namespace zova::backup {
@@ -17,5 +18,7 @@ std::string Sha256Hex(std::string_view data) {
   }
   return hex;
 }
+
+void ReleaseDigestThreadState() { OPENSSL_thread_stop(); }
 
 }  // namespace zova::backup

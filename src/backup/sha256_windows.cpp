@@ -50,4 +50,6 @@ std::string Sha256Hex(std::string_view data) {
   return hex;
 }
 
+void ReleaseDigestThreadState() {}  // CNG keeps nothing per thread
+
 }  // namespace zova::backup
