@@ -22,6 +22,7 @@ deps:
 checks:
 	./scripts/check-core-free-of-qt
 	./scripts/check-core-free-of-posix
+	./scripts/check-layers
 	./scripts/check-format
 	./scripts/check-translations
 

@@ -12,7 +12,7 @@ zova_bytes(${EN} kEnglish english)
 file(WRITE ${OUT}.new "// Generated from po/ko.po and po/en.po by msgfmt; do not edit.
 #include <cstddef>
 
-#include \"link/catalog_data.h\"
+#include \"base/catalog_data.h\"
 
 namespace zova {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <deque>
 
-#include "link/clock.h"
+#include "base/clock.h"
 #include "link/link.h"
 #include "support/recording_ui.h"
 #include "link/requests.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 #include "same_meaning.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"

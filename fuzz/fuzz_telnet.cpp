@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/telnet.h"
+#include "net/telnet.h"
 
 namespace {
 

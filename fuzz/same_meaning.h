@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 
 namespace zova::fuzz {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/desktop_language.h"
-#include "link/network_address.h"
+#include "net/network_address.h"
 #include "options/help_text.h"
 #include "options/language_option.h"
 #include "options/whole_number_option.h"

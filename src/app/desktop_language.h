@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::app {
 

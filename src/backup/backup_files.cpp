@@ -7,8 +7,8 @@
 #include <span>
 
 #include "backup/sha256.h"
-#include "link/translation.h"
-#include "link/whole_number.h"
+#include "base/translation.h"
+#include "base/whole_number.h"
 #include "language/compiler.h"
 #include "language/listing.h"
 #include "language/source_check.h"

@@ -8,7 +8,7 @@
 
 #include "backup/parts.h"
 #include "backup/snapshot.h"
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 
 namespace zova::backup {
 

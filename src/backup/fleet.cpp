@@ -10,8 +10,8 @@
 #include "backup/backup_files.h"
 #include "backup/sha256.h"
 #include "backup/whole_controller.h"
-#include "link/atomic_file.h"
-#include "link/translation.h"
+#include "base/atomic_file.h"
+#include "base/translation.h"
 
 namespace zova::backup {
 

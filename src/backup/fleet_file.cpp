@@ -9,10 +9,10 @@
 #include <optional>
 
 #include "link/line_settings.h"
-#include "link/net_socket.h"
-#include "link/network_address.h"
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "net/net_socket.h"
+#include "net/network_address.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 
 namespace zova::backup {
 

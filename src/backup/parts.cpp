@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::backup {
 

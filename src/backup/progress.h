@@ -4,7 +4,7 @@
 // that must run whole, such as a table that is being written.
 #pragma once
 
-#include "link/ui.h"
+#include "base/ui.h"
 
 namespace zova::backup {
 

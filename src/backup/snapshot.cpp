@@ -6,7 +6,7 @@
 
 #include "language/transfer/program_wire.h"
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "parameters/ax_para.h"
 #include "parameters/sys_para.h"
 

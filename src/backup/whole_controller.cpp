@@ -9,9 +9,9 @@
 #include "backup/progress.h"
 #include "backup/sha256.h"
 #include "backup/transfers.h"
-#include "link/atomic_file.h"
-#include "link/system.h"
-#include "link/translation.h"
+#include "base/atomic_file.h"
+#include "base/system.h"
+#include "base/translation.h"
 #include "parameters/wire_value.h"
 #include "positions/table_file.h"
 

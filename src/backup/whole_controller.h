@@ -12,8 +12,8 @@
 #include "backup/differences.h"
 #include "backup/parts.h"
 #include "link/link.h"
-#include "link/outcome.h"
-#include "link/translation.h"
+#include "base/outcome.h"
+#include "base/translation.h"
 
 namespace zova::backup {
 

@@ -4,7 +4,7 @@
 #include <chrono>
 
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 

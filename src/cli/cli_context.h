@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "link/outcome.h"
-#include "link/ui.h"
+#include "base/outcome.h"
+#include "base/ui.h"
 #include "ports/port_factory.h"
 
 namespace zova {

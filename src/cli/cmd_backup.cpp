@@ -7,7 +7,7 @@
 #include "zova/version.h"
 #include "backup/whole_controller.h"
 #include "cli/commands.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 

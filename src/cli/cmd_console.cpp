@@ -8,8 +8,8 @@
 #include "language/compiler.h"
 #include "link/decoders.h"
 #include "link/link.h"
-#include "link/translation.h"
-#include "link/whole_number.h"
+#include "base/translation.h"
+#include "base/whole_number.h"
 
 namespace zova::cli {
 

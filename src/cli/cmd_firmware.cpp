@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/interrupt.h"
 #include "firmware/flash_download.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 

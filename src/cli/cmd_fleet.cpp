@@ -11,9 +11,9 @@
 #include "cli/commands.h"
 #include "cli/interrupt.h"
 #include "cli/port_stack.h"
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 #include "link/connection.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 

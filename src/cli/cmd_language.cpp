@@ -10,9 +10,9 @@
 #include "language/listing.h"
 #include "language/scanner.h"
 #include "language/source_check.h"
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include "console/error_text.h"
 #include "link/connection.h"
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 

@@ -6,8 +6,8 @@
 
 #include "cli/commands.h"
 #include "link/link.h"
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 #include "parameters/ax_para_editor.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/ax_para_transfer.h"

@@ -6,7 +6,7 @@
 
 #include "cli/commands.h"
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "positions/position_data.h"
 #include "positions/table_file.h"
 #include "positions/table_jobs.h"

@@ -7,7 +7,7 @@
 #include "language/transfer/program_files.h"
 #include "language/transfer/program_transfer.h"
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "link/whole_number.h"
+#include "base/whole_number.h"
 
 namespace zova::cli {
 

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-#include "link/terminal_ui.h"
+#include "cli/terminal_ui.h"
 
 namespace zova::cli {
 

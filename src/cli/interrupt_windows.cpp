@@ -8,7 +8,7 @@
 #include <string>
 
 #include "cli/interrupt.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::cli {
 

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "cli/interrupt.h"
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
 #include "link/line_settings.h"
-#include "link/network_port.h"
+#include "net/network_port.h"
 #include "link/trace_port.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "sim/sim_options.h"
 #include "sim/sim_port.h"
 #include "sim/state_file.h"

@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

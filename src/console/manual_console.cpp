@@ -6,7 +6,7 @@
 #include "console/console_input.h"
 #include "link/commands.h"
 #include "link/requests.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

@@ -10,7 +10,7 @@
 
 #include "console/console_action.h"
 #include "console/status_monitor.h"
-#include "link/clock.h"
+#include "base/clock.h"
 
 namespace zova::language {
 class Compiler;

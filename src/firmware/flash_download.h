@@ -9,7 +9,7 @@
 
 #include "firmware/hex_file.h"
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

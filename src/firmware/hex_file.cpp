@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "link/atomic_file.h"
-#include "link/translation.h"
+#include "base/atomic_file.h"
+#include "base/translation.h"
 
 namespace zova {
 

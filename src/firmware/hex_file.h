@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "link/outcome.h"
-#include "link/text_lines.h"
+#include "base/outcome.h"
+#include "base/text_lines.h"
 
 namespace zova {
 

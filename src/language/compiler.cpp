@@ -7,9 +7,9 @@
 
 #include "language/mnemonic_table.h"
 #include "language/number_readers.h"
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 
 namespace zova::language {
 namespace {

@@ -12,8 +12,8 @@
 #include "language/instruction_record.h"
 #include "language/program_store.h"
 #include "language/scanner.h"
-#include "link/diagnostic.h"
-#include "link/text_lines.h"
+#include "base/diagnostic.h"
+#include "base/text_lines.h"
 
 namespace zova::language {
 

@@ -7,7 +7,7 @@
 
 #include "language/instruction_record.h"
 #include "language/scanner.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::language {
 

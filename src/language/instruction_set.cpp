@@ -3,7 +3,7 @@
 #include "language/instruction_set.h"
 
 #include "language/mnemonic_table.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::language {
 namespace {

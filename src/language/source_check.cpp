@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 
 namespace zova::language {
 namespace {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/clock.h"
+#include "base/clock.h"
 #include "link/port.h"
 
 namespace zova {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "link/translation.h"
-#include "link/whole_number.h"
+#include "base/translation.h"
+#include "base/whole_number.h"
 
 namespace zova {
 

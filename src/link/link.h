@@ -7,13 +7,13 @@
 #include <span>
 #include <utility>
 
-#include "link/clock.h"
+#include "base/clock.h"
 #include "link/control_bytes.h"
-#include "link/outcome.h"
+#include "base/outcome.h"
 #include "link/port.h"
 #include "link/rx_buffer.h"
-#include "link/translation.h"
-#include "link/ui.h"
+#include "base/translation.h"
+#include "base/ui.h"
 
 namespace zova {
 

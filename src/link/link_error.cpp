@@ -2,7 +2,7 @@
 #include "link/link_error.h"
 
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "link/outcome.h"
-#include "link/ui.h"
+#include "base/outcome.h"
+#include "base/ui.h"
 
 namespace zova {
 

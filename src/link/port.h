@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "link/clock.h"
+#include "base/clock.h"
 
 namespace zova {
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "link/port.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

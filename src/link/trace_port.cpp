@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

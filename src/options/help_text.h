@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::options {
 

@@ -5,7 +5,7 @@
 #include <CLI/CLI.hpp>
 #include <string>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::options {
 

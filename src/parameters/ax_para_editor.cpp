@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "link/decoders.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "parameters/choice_group.h"
 #include "parameters/number_text.h"
 #include "parameters/parameter_text.h"

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/diagnostic.h"
+#include "base/diagnostic.h"
 #include "parameters/ax_para.h"
 #include "parameters/sys_para_editor.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/ui.h"
+#include "base/ui.h"
 #include "parameters/ax_para.h"
 #include "parameters/parameter_text.h"
 

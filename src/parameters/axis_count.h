@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "link/translation.h"
-#include "link/ui.h"
+#include "base/translation.h"
+#include "base/ui.h"
 
 namespace zova {
 

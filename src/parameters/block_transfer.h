@@ -3,7 +3,7 @@
 
 #include "link/link.h"
 #include "link/link_error.h"
-#include "link/outcome.h"
+#include "base/outcome.h"
 
 namespace zova {
 

@@ -1,7 +1,7 @@
 // The selector groups of the parameter screens.
 #include "parameters/choice_group.h"
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

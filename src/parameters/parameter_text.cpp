@@ -5,7 +5,7 @@
 #include <limits>
 #include <vector>
 
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace zova {
 

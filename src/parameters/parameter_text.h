@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "link/outcome.h"
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "base/outcome.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 
 namespace zova {
 

@@ -7,7 +7,7 @@
 #include <limits>
 
 #include "link/decoders.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "parameters/axis_count.h"
 #include "parameters/choice_group.h"
 #include "parameters/number_text.h"

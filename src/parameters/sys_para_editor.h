@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "link/translation.h"
-#include "link/diagnostic.h"
+#include "base/translation.h"
+#include "base/diagnostic.h"
 #include "parameters/sys_para.h"
 
 namespace zova {

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
 #include "parameters/parameter_text.h"
 
 namespace zova {

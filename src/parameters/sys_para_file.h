@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/ui.h"
+#include "base/ui.h"
 #include "parameters/parameter_text.h"
 #include "parameters/sys_para.h"
 

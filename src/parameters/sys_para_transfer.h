@@ -2,9 +2,9 @@
 #pragma once
 
 #include "link/link.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "parameters/sys_para.h"
-#include "link/outcome.h"
+#include "base/outcome.h"
 
 namespace zova {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <thread>
 
-#include "link/network_port.h"
-#include "link/translation.h"
+#include "net/network_port.h"
+#include "base/translation.h"
 
 namespace zova::ports {
 

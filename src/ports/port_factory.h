@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "link/clock.h"
+#include "base/clock.h"
 #include "link/line_settings.h"
-#include "link/network_address.h"
+#include "net/network_address.h"
 #include "link/port.h"
-#include "link/ui.h"
+#include "base/ui.h"
 
 namespace zova::ports {
 

@@ -2,7 +2,7 @@
 #include "positions/position_table.h"
 
 #include "link/commands.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::positions {
 

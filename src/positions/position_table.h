@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/ui.h"
+#include "base/ui.h"
 
 namespace zova::positions {
 

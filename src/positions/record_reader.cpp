@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "link/translation.h"
+#include "base/translation.h"
 #include "positions/table_file.h"
 #include "positions/wire_value.h"
 

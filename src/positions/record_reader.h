@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 #include "positions/position_table.h"
 
 namespace zova::positions {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 #include "link/decoders.h"
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 #include "positions/record_reader.h"
 
 namespace zova::positions {

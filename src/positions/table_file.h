@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "link/text_lines.h"
-#include "link/ui.h"
+#include "base/text_lines.h"
+#include "base/ui.h"
 #include "positions/position_table.h"
 
 namespace zova::positions {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "link/translation.h"
+#include "base/translation.h"
 #include "positions/table_file.h"
 #include "positions/table_transfer.h"
 

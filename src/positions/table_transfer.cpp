@@ -4,7 +4,7 @@
 #include <span>
 
 #include "link/link_error.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "positions/table_file.h"
 #include "positions/wire_value.h"
 

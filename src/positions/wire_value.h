@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::positions {
 

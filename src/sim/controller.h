@@ -11,7 +11,7 @@
 #include <span>
 #include <vector>
 
-#include "link/clock.h"
+#include "base/clock.h"
 #include "sim/faults.h"
 #include "sim/machine.h"
 #include "sim/position_store.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/clock.h"
+#include "base/clock.h"
 #include "sim/parameter_store.h"
 
 namespace zova::sim {

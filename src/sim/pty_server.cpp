@@ -11,7 +11,7 @@
 #include <cstring>
 #include <optional>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::sim {
 

@@ -5,7 +5,7 @@
 #include <limits>
 #include <utility>
 
-#include "link/translation.h"
+#include "base/translation.h"
 #include "options/help_text.h"
 #include "options/whole_number_option.h"
 

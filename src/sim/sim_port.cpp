@@ -1,7 +1,7 @@
 // In-process port to the simulated controller.
 #include "sim/sim_port.h"
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::sim {
 

@@ -4,8 +4,8 @@
 #include <charconv>
 #include <sstream>
 
-#include "link/atomic_file.h"
-#include "link/translation.h"
+#include "base/atomic_file.h"
+#include "base/translation.h"
 
 namespace zova::sim {
 

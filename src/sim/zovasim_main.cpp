@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "link/translation.h"
+#include "base/translation.h"
 #include "options/help_text.h"
 #include "options/language_option.h"
 #include "sim/pty_server.h"

@@ -12,7 +12,7 @@
 #include "cli/commands.h"
 #include "cli/interrupt.h"
 #include "language/transfer/program_files.h"
-#include "link/terminal_ui.h"
+#include "cli/terminal_ui.h"
 #include "support/language_guard.h"
 #include "positions/position_table.h"
 #include "positions/table_file.h"

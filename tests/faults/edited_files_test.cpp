@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 #include "parameters/ax_para_file.h"
 #include "parameters/parameters_fixture.h"
 #include "parameters/sys_para_file.h"

@@ -13,7 +13,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 #include "support/language_guard.h"
 #include "support/scratch_dir.h"
 

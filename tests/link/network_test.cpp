@@ -4,9 +4,9 @@
 #include <future>
 #include <vector>
 
-#include "link/bounded_call.h"
-#include "link/network_address.h"
-#include "link/telnet.h"
+#include "base/bounded_call.h"
+#include "net/network_address.h"
+#include "net/telnet.h"
 #include "support/language_guard.h"
 
 namespace zova {

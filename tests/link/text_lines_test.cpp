@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 
 namespace zova {
 namespace {

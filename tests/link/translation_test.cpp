@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "link/translation.h"
+#include "base/translation.h"
 #include "support/language_guard.h"
 
 namespace zova {

@@ -2,7 +2,7 @@
 // default) when the test ends, failing or not.
 #pragma once
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::test {
 

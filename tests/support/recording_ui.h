@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "link/ui.h"
+#include "base/ui.h"
 
 namespace zova {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 // running, so the bars show what has gone out and the windows repaint meanwhile.
 #pragma once
 
-#include "link/clock.h"
+#include "base/clock.h"
 
 namespace zova::app {
 

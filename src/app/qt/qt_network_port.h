@@ -3,7 +3,7 @@
 
 #include <QObject>
 
-#include "link/network_port.h"
+#include "net/network_port.h"
 
 namespace zova::app {
 

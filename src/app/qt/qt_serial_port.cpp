@@ -13,7 +13,7 @@
 #include <sys/sysmacros.h>
 #endif
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::app {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <utility>
 
-#include "link/ui.h"
+#include "base/ui.h"
 
 namespace zova::app {
 

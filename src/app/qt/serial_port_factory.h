@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "link/clock.h"
+#include "base/clock.h"
 #include "link/line_settings.h"
 #include "link/port.h"
 #include "ports/port_factory.h"

@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "link/line_settings.h"
-#include "link/ui.h"
+#include "base/ui.h"
 
 namespace zova::app {
 

@@ -14,7 +14,7 @@
 #include "parameters/sys_para_editor.h"
 
 #include "app/session.h"
-#include "link/outcome.h"
+#include "base/outcome.h"
 
 namespace zova::app {
 

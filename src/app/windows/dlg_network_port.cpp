@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "link/network_address.h"
+#include "net/network_address.h"
 
 namespace zova::app {
 

@@ -15,8 +15,8 @@
 #include "app/widgets/window_util.h"
 #include "app/windows/frm_main.h"
 #include "backup/progress.h"
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
 #include "link/line_settings.h"
 #include "link/link_error.h"
 

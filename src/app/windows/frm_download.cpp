@@ -11,7 +11,7 @@
 #include "app/windows/screens.h"
 #include "app/widgets/window_util.h"
 #include "link/link_error.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::app {
 

@@ -23,8 +23,8 @@
 #include "app/windows/frm_main.h"
 #include "app/windows/screens.h"
 #include "language/transfer/program_files.h"
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
 #include "link/link_error.h"
 
 namespace zova::app {

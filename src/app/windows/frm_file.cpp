@@ -15,7 +15,7 @@
 #include "app/widgets/window_util.h"
 #include "language/transfer/program_files.h"
 #include "link/link_error.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::app {
 

@@ -9,8 +9,8 @@
 
 #include "app/qt/file_dialog.h"
 #include "app/widgets/window_util.h"
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
 
 namespace zova::app {
 

@@ -10,7 +10,7 @@
 #include "app/widgets/window_util.h"
 #include "app/windows/dlg_network_port.h"
 #include "link/line_settings.h"
-#include "link/network_address.h"
+#include "net/network_address.h"
 #include "ports/port_factory.h"
 
 namespace zova::app {

@@ -13,7 +13,7 @@
 #include "app/widgets/window_util.h"
 #include "app/windows/screens.h"
 #include "link/link_error.h"
-#include "link/translation.h"
+#include "base/translation.h"
 #include "app/operation.h"
 #include "positions/table_file.h"
 #include "positions/wire_value.h"

@@ -8,7 +8,7 @@
 #include "language/listing.h"
 #include "language/scanner.h"
 #include "language/source_check.h"
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova::programs {
 

@@ -6,7 +6,7 @@
 
 #include "language/compiler.h"
 #include "language/program_store.h"
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 
 namespace zova::programs {
 

@@ -2,8 +2,8 @@
 #include "language/transfer/program_files.h"
 
 #include "language/compiler.h"
-#include "link/atomic_file.h"
-#include "link/text_lines.h"
+#include "base/atomic_file.h"
+#include "base/text_lines.h"
 
 namespace zova::programs {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "link/translation.h"
-#include "link/ui.h"
+#include "base/translation.h"
+#include "base/ui.h"
 
 namespace zova::programs {
 

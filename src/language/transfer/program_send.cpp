@@ -10,9 +10,9 @@
 #include "language/transfer/program_transfer.h"
 #include "language/transfer/program_wire.h"
 #include "link/commands.h"
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 #include "link/link_error.h"
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 
 namespace zova::programs {
 

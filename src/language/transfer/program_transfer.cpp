@@ -7,7 +7,7 @@
 #include "language/transfer/listing_check.h"
 #include "language/transfer/program_files.h"
 #include "language/transfer/program_wire.h"
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace zova::programs {
 

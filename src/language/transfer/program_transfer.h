@@ -13,8 +13,8 @@
 #include "language/compiler.h"
 #include "language/program_store.h"
 #include "link/link.h"
-#include "link/translation.h"
-#include "link/ui.h"
+#include "base/translation.h"
+#include "base/ui.h"
 
 namespace zova::programs {
 

@@ -1,5 +1,5 @@
 // Bounded file reading and atomic file saving on POSIX systems.
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <fcntl.h>
 #include <limits.h>

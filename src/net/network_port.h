@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "link/line_settings.h"
-#include "link/net_socket.h"
-#include "link/network_address.h"
+#include "net/net_socket.h"
+#include "net/network_address.h"
 #include "link/port.h"
-#include "link/telnet.h"
+#include "net/telnet.h"
 
 namespace zova {
 

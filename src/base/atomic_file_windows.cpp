@@ -11,7 +11,7 @@
 #include <cstring>
 #include <cwchar>
 
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace zova {
 

@@ -1,14 +1,14 @@
 // The catalogs' lookup. A catalog is msgfmt's binary form of po/<language>.po, compiled into the
 // program, so a program copied alone still speaks both languages.
-#include "link/translation.h"
+#include "base/translation.h"
 
 #include <atomic>
 #include <cstdint>
 #include <string_view>
 #include <unordered_map>
 
-#include "link/catalog_data.h"
-#include "link/system.h"
+#include "base/catalog_data.h"
+#include "base/system.h"
 
 namespace zova {
 

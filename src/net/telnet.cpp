@@ -1,5 +1,5 @@
 // Telnet with COM Port Control, client side.
-#include "link/telnet.h"
+#include "net/telnet.h"
 
 #include <algorithm>
 #include <string_view>

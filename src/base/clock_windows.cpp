@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "link/clock.h"
+#include "base/clock.h"
 
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002

@@ -1,8 +1,8 @@
 // Command-line Ui.
-#include "link/terminal_ui.h"
+#include "cli/terminal_ui.h"
 
-#include "link/system.h"
-#include "link/translation.h"
+#include "base/system.h"
+#include "base/translation.h"
 
 namespace zova {
 namespace {

@@ -1,5 +1,5 @@
 // What both systems' file code shares.
-#include "link/atomic_file.h"
+#include "base/atomic_file.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Names of the outcomes.
-#include "link/outcome.h"
+#include "base/outcome.h"
 
 #include <ostream>
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

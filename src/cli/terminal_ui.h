@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "link/ui.h"
+#include "base/ui.h"
 
 namespace zova {
 

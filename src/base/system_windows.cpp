@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "link/system.h"
+#include "base/system.h"
 
 namespace zova {
 

@@ -1,5 +1,5 @@
 // Whole numbers as an operator types them on a command line.
-#include "link/whole_number.h"
+#include "base/whole_number.h"
 
 #include <charconv>
 

@@ -1,10 +1,10 @@
 // Reading network port addresses.
-#include "link/network_address.h"
+#include "net/network_address.h"
 
 #include <algorithm>
 
-#include "link/text_lines.h"
-#include "link/translation.h"
+#include "base/text_lines.h"
+#include "base/translation.h"
 
 namespace zova {
 

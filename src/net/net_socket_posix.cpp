@@ -13,9 +13,9 @@
 #include <optional>
 #include <utility>
 
-#include "link/bounded_call.h"
-#include "link/net_socket.h"
-#include "link/translation.h"
+#include "base/bounded_call.h"
+#include "net/net_socket.h"
+#include "base/translation.h"
 
 namespace zova::net {
 

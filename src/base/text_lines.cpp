@@ -1,13 +1,13 @@
 // Lines, words and numbers of text files a person may have edited.
-#include "link/text_lines.h"
+#include "base/text_lines.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <utility>
 
-#include "link/atomic_file.h"
-#include "link/translation.h"
+#include "base/atomic_file.h"
+#include "base/translation.h"
 
 namespace zova {
 

@@ -1,12 +1,12 @@
 // Ports through a serial device server.
-#include "link/network_port.h"
+#include "net/network_port.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <thread>
 #include <utility>
 
-#include "link/translation.h"
+#include "base/translation.h"
 
 namespace zova {
 

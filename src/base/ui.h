@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "link/diagnostic.h"
+#include "base/diagnostic.h"
 
 namespace zova {
 

@@ -1,7 +1,7 @@
 // Sleeping on POSIX systems, where a sleep is as fine as asked.
 #include <thread>
 
-#include "link/clock.h"
+#include "base/clock.h"
 
 namespace zova {
 

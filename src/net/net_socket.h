@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "link/clock.h"
+#include "base/clock.h"
 
 namespace zova::net {
 

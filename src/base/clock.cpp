@@ -1,5 +1,5 @@
 // Real monotonic clock. Its sleep is the system's own: clock_posix.cpp, clock_windows.cpp.
-#include "link/clock.h"
+#include "base/clock.h"
 
 namespace zova {
 
