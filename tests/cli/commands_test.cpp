@@ -77,8 +77,6 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunCompile, kExitUsage, "", "", "", "*"},
       {RunCompile, kExitUsage, "--line", "", "", "*"},
       {RunCompile, kExitUsage, "--line|STOP|extra", "", "", "*"},
-      {RunCompile, kExitUsage, "a.dat|b.dat", "", "", "*"},
-      {RunCompile, kExitUsage, "a.dat|--program", "", "", "*"},
       {RunCompile, kExitUsage, "a.dat|--program|33", "", "", "*"},
       {RunCompile, kExitUsage, "a.dat|--program|x", "", "", "*"},
       {RunCompile, kExitUsage, "a.dat|--program|1|--program|2", "", "", "*"},
@@ -101,9 +99,7 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
       {RunProgram, kExitUsage, "send|3", "", "", "*"},
       {RunProgram, kExitUsage, "send|x|{f}", "", "", "*"},
       {RunProgram, kExitUsage, "send|32|{f}", "", "", "*"},
-      {RunProgram, kExitUsage, "receive|32|{f}", "", "", "*"},
       {RunProgram, kExitUsage, "send-all", "", "", "*"},
-      {RunProgram, kExitUsage, "send-all|a|b", "", "", "*"},
       {RunProgram, kExitUsage, "fetch|1|{f}", "", "", "*"},
       {RunJog, kExitUsage, "2|+|--ms|60001", "", "", "*"},  // a minute at most
       // The console's boxes would round these; a script's numbers are whole or refused, and no option twice.

@@ -16,7 +16,7 @@ TEST(PortFactory, ChoosesTheMakerTheDeviceAndTheSettings) {
   struct Case {
     std::string name, typed;
     bool serial;         // a serial maker is handed in
-    std::string made;    // "serial DEVICE SETTINGS FLOW" or "network ADDRESS SETTINGS"; empty: refused
+    std::string made;    // "serial DEVICE SETTINGS FLOW"; empty: refused (network ports: the integration tests)
     std::string stored;  // how the stored settings were read: "untyped", "typed" or "not read"
   } cases[] = {
       // Stored settings apply over the default; typed ones win over them, the stored flow control stays.
@@ -25,9 +25,7 @@ TEST(PortFactory, ChoosesTheMakerTheDeviceAndTheSettings) {
 #ifndef _WIN32
       {"rel/tty", "", true, "serial " + here + "/rel/tty 19200,e,7,1 2", "untyped"},
 #endif
-      {"rfc2217://[::1]:7000", "", true, "network rfc2217://[::1]:7000 19200,e,7,1", "untyped"},
       {"tcp://host:1", "9600,x,8,1", true, "", "typed"},
-      {"tcp://host", "", true, "", "not read"},
       {"/dev/ttyS9", "", false, "", "not read"},
   };
   for (const Case& c : cases) {
@@ -45,10 +43,6 @@ TEST(PortFactory, ChoosesTheMakerTheDeviceAndTheSettings) {
         storedRead = typed ? "typed" : "untyped";
       };
     }
-    makers.network = [&](const NetworkAddress& address, const LineSettings& line, Duration) {
-      made = "network " + FormatNetworkAddress(address) + " " + FormatLineSettings(line);
-      return std::make_unique<test::ScriptedPort>(systemClock());
-    };
     RecordingUi ui;
     LineSettings used;
     std::string error;
