@@ -2,6 +2,7 @@
 #include "sim/sim_options.h"
 
 #include <CLI/CLI.hpp>
+#include <chrono>
 #include <limits>
 #include <utility>
 
@@ -49,6 +50,12 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
                  Tr("keep programs, tables, parameters and the axis count in FILE across runs: loaded at start, "
                     "saved after every change (a new FILE starts from the other options)"))
       ->option_text("FILE");
+  // A host that is slow to be scheduled (a loaded test machine) must not lose its exchange to this wait.
+  app.add_option_function<int>(
+         "--host-timeout", [&c](int s) { c.hostTimeout = std::chrono::seconds(s); },
+         Tr("abandon a request after S seconds without the host's next byte (default 2)"))
+      ->option_text("S")
+      ->check(options::WholeNumber(1, 3600));
   app.add_option("--link", options.link, Tr("make PATH a symbolic link to the device while serving"))
       ->option_text("PATH");
 

@@ -136,7 +136,10 @@ SimProcess::SimProcess(const std::vector<std::string>& options) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 1);
   posix_spawn_file_actions_addclose(&actions, pipeFds[0]);
-  pid_ = spawnServer(ZOVASIM_PATH, options, actions);
+  // The tests' hosts share a loaded machine: a host descheduled for seconds must still find its exchange open.
+  std::vector<std::string> all = options;
+  if (std::find(all.begin(), all.end(), "--host-timeout") == all.end()) all.insert(all.end(), {"--host-timeout", "60"});
+  pid_ = spawnServer(ZOVASIM_PATH, all, actions);
   posix_spawn_file_actions_destroy(&actions);
   close(pipeFds[1]);
   // The first line is the device path; a simulator that exits without one has no pseudo-terminal.
