@@ -12,7 +12,21 @@ namespace {
 constexpr auto kYieldInterval = milliseconds(30);
 // How long a wait blocks before it looks at the operator's stop again.
 constexpr auto kCancelCheck = milliseconds(200);
+// A wait that comes back this much later than asked found this program not running (a loaded machine, a
+// paused virtual machine, a suspended laptop): the controller may well have answered meanwhile, so that
+// time is not counted as its silence, up to kStallAllowance per wait, which keeps every wait bounded.
+constexpr auto kStallSlack = milliseconds(100);
+constexpr auto kStallAllowance = seconds(60);
 }  // namespace
+
+Duration Link::waitReadable(Duration step, Duration& stalled) {
+  const TimePoint before = clock_.now();
+  port_.waitReadable(step);
+  const Duration over = clock_.now() - before - step;
+  const Duration late = over > kStallSlack ? std::min<Duration>(over, kStallAllowance - stalled) : Duration::zero();
+  stalled += late;
+  return late;
+}
 
 Link::Link(Port& port, Ui& ui, Clock& clock) : port_(port), ui_(&ui), clock_(clock) {}
 
@@ -78,7 +92,8 @@ Outcome Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
   const TimePoint start = clock_.now();
   // The bound counts from when our last byte has left: a 31800-byte block takes half a minute at 9600 baud.
   const TimePoint sent = start + port_.transmitTime(unanswered_);
-  const TimePoint deadline = sent + max;
+  TimePoint deadline = sent + max;
+  Duration stalled{};
   // A handshake the operator stops while it waits has started nothing at the controller; any other wait
   // leaves the controller mid-exchange, so it gives an answering controller kStopGrace to finish.
   const bool stoppedBefore = ui_->cancelRequested();
@@ -103,7 +118,7 @@ Outcome Link::waitByte(std::uint8_t& out, Duration max, bool handshake) {
     if (stopAt && now >= *stopAt + grace) return cancelWait();
     if (handshake) noteLongWait(now - start, max);
     // Short steps, so that a stop and the notice are seen in time.
-    port_.waitReadable(std::min<Duration>(deadline - now, kCancelCheck));
+    deadline += waitReadable(std::min<Duration>(deadline - now, kCancelCheck), stalled);
   }
 }
 
@@ -218,7 +233,8 @@ Outcome Link::CheckLink() {
   WaitCancelled = false;
   SendByte(ENQ);
   const TimePoint start = clock_.now();
-  const TimePoint deadline = start + timeouts.linkCheck;
+  TimePoint deadline = start + timeouts.linkCheck;
+  Duration stalled{};
   for (;;) {
     pump();
     if (RxArrived) break;
@@ -227,7 +243,7 @@ Outcome Link::CheckLink() {
     if (now >= deadline) return {Outcome::LineDead, "no answer to the link check"};
     if (ui_->cancelRequested()) return cancelWait();  // an ENQ leaves nothing open at the controller
     noteLongWait(now - start, timeouts.linkCheck);
-    port_.waitReadable(std::min<Duration>(deadline - now, kCancelCheck));
+    deadline += waitReadable(std::min<Duration>(deadline - now, kCancelCheck), stalled);
   }
   RxArrived = false;
   if (RxLast != DC1) return {Outcome::WrongEcho, hex(RxLast) + " answered the link check"};

@@ -114,6 +114,9 @@ class Link {
  private:
   void pump();
   void yieldNow();
+  // Waits up to `step` for a byte; returns the time this program was not running beyond it, which the
+  // caller adds to its bound (`stalled` sums it over one wait, within an allowance).
+  Duration waitReadable(Duration step, Duration& stalled);
   // `handshake`: a wait of StartCommand, which a stop asked for during it ends at once, and which tells the
   // operator what it waits for once it has lasted a few seconds (as the link check does).
   Outcome waitByte(std::uint8_t& out, Duration max, bool handshake);

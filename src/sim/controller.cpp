@@ -85,10 +85,12 @@ void Controller::advance(TimePoint now) {
 }
 
 void Controller::input(std::uint8_t byte, TimePoint now) {
-  advance(now);
   if (disconnected_) return;
+  // A byte read late (this process was not running) may have waited on the line since before a wait for it
+  // ran out: it goes in first, so that only the controller's own pauses end before it is taken.
   inbox_.push_back(byte);
-  if (wait_ == Wait::Byte) resume(now);
+  advance(now);
+  if (!disconnected_ && wait_ == Wait::Byte) resume(now);
 }
 
 std::size_t Controller::output(std::uint8_t* out, std::size_t max, TimePoint now) {
