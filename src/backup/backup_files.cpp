@@ -231,6 +231,8 @@ TextFault ParseSums(std::string_view text, std::map<std::string, std::string>& d
   return {};
 }
 
+std::int32_t AxesOf(const Bytes& sys) { return DecodeParameterValue(Four(sys, 0)); }
+
 bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& s, std::string& error) {
   s = {};
   s.axes = axes;

@@ -2,6 +2,7 @@
 // blocks as the controller sent them under raw/, BACKUP.txt, and SHA256SUMS in the form sha256sum checks.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ using FileSet = std::map<std::string, std::string>;
 [[nodiscard]] bool InsideFolder(std::string_view name);
 // One of the names BackupFiles gives for a backup of every part.
 [[nodiscard]] bool IsBackupFileName(std::string_view name);
+
+// The AXES a system block sets: its first value, of the block's first 4 bytes.
+[[nodiscard]] std::int32_t AxesOf(const Bytes& sys);
 
 // The blocks of `parts` from the raw files; false with `error` naming a missing or malformed file.
 bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& snapshot, std::string& error);

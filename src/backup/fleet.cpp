@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "backup/backup_files.h"
+#include "backup/backup_folder.h"
 #include "backup/sha256.h"
 #include "backup/whole_controller.h"
 #include "base/atomic_file.h"
@@ -87,18 +88,11 @@ std::vector<Held> Backups(const fs::path& folder, const std::string& now) {
   return held;
 }
 
-// Removes what backups of earlier runs left when their program was killed outright: the hidden temporary
-// folders of dated targets, where they are the user's own folders (Backup clears only its own target's).
-void RemoveLeftovers(const fs::path& folder) {
-  std::error_code ec;
-  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const std::string name = it->path().filename().string();
-    const std::string target = name.size() > kStampLength ? name.substr(1, kStampLength) : std::string();
-    if (IsFleetStamp(target) && IsTemporaryFolderName(name, target) && IsOwnFolder(it->path().string())) {
-      std::error_code ignored;
-      fs::remove_all(it->path(), ignored);
-    }
-  }
+// What backups of earlier runs left when their program was killed outright: the hidden temporary folders
+// of dated targets (Backup clears only its own target's).
+bool FleetLeftover(const std::string& name) {
+  const std::string target = name.size() > kStampLength ? name.substr(1, kStampLength) : std::string();
+  return IsFleetStamp(target) && IsTemporaryFolderName(name, target);
 }
 
 // Points `latest` at `stamp`: a new link renamed over the old one, so a reader finds one or the other.
@@ -133,7 +127,7 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   const fs::path target = folder / run.stamp;
   std::error_code ec;
   fs::create_directories(folder, ec);
-  if (!ec) RemoveLeftovers(folder);
+  if (!ec) RemoveLeftovers(folder, FleetLeftover);
   const std::vector<Held> earlier = ec ? std::vector<Held>() : Backups(folder, run.stamp);
   if (ec) {
     Ui& shown = ui;

@@ -52,8 +52,6 @@ struct RestorePlan {
 // failed backup leaves no folder, and one left by a backup killed outright is removed by the next. With the system
 // parameters included, a controller whose AXES is not the configured axis count is refused.
 Report Backup(Link& link, const Setup& setup, Parts parts, const std::string& dir);
-// Whether `dir` may take a backup (as Backup checks before its first exchange); false after a message.
-[[nodiscard]] bool BackupTargetFree(Ui& ui, const std::string& dir);
 
 // Checks the backup folder (plain files and folders only, every file SHA256SUMS lists, each text file
 // against its raw block, the axis count of BACKUP.txt and of the system block), reads the controller's AXES, then sends
@@ -66,9 +64,6 @@ Report Restore(Link& link, const Setup& setup, const Parts* only, const std::str
 
 // Checks the backup as Restore does, fetches the same parts from the controller and lists the differences.
 Report Compare(Link& link, const Setup& setup, const Parts* only, const std::string& dir);
-
-// Whether `dir` holds a backup's SHA256SUMS and BACKUP.txt as plain files (not whether they are right).
-[[nodiscard]] bool IsBackupFolder(const std::string& dir);
 
 // Checks both backup folders as Restore does and lists what differs from `oldDir` to `newDir` (the old side in
 // Difference::controller, the new in Difference::backup): the parts both hold, their axis counts, and which

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "zova/version.h"
+#include "backup/backup_folder.h"
 #include "backup/whole_controller.h"
 #include "cli/commands.h"
 #include "base/translation.h"
