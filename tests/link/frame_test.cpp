@@ -155,8 +155,10 @@ TEST_F(Scripted, BlockBytesAreBoundedPerByteNotPerBlock) {
   // A slow but steady controller: one byte every 4 s is never cut off by a 5 s bound.
   link.timeouts.reply = seconds(5);
   std::uint8_t next = 0;
+  TimePoint last = clock.now();
   port.onWait = [&](ScriptedPort& p) {
-    clock.advance(seconds(4));
+    if (clock.now() - last < seconds(4)) return;
+    last = clock.now();
     p.queue({++next});
   };
   std::array<std::uint8_t, 3> out{};
@@ -180,6 +182,21 @@ TEST_F(Scripted, AnswerWaitsAllowForBytesStillOnTheLine) {
   start = clock.now();
   EXPECT_FALSE(link.WaitEot());
   EXPECT_EQ(clock.now() - start, link.timeouts.reply);
+}
+
+// A wait that comes back seconds later than it asked found this program not running: the controller's answer
+// that comes next is still taken, and a port that always comes back late still ends the wait within a minute
+// beyond its bound.
+TEST_F(Scripted, TimeThisProgramDidNotRunIsNotTheControllersSilence) {
+  int waits = 0;
+  port.onWait = [&](ScriptedPort& p) { ++waits == 1 ? clock.advance(seconds(7)) : p.queue({0x41}); };
+  std::uint8_t b = 0;
+  EXPECT_TRUE(link.WaitByte(b));
+  port.onWait = [&](ScriptedPort&) { clock.advance(seconds(7)); };
+  const TimePoint start = clock.now();
+  EXPECT_EQ(link.WaitByte(b), false);
+  EXPECT_GE(clock.now() - start, link.timeouts.reply + seconds(60));
+  EXPECT_LT(clock.now() - start, link.timeouts.reply + seconds(68));
 }
 
 TEST_F(Scripted, AFloodLargerThanTheReceiveBufferLosesNoByte) {
