@@ -119,12 +119,17 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   EXPECT_EQ(damaged.exitCode, 3) << damaged.err;
 }
 
+// Side by side, the run takes about its longest line, where one line after another would take their sum;
+// the seconds each line reports stretch with the machine's load as the run's own do.
 TEST_F(FleetPty, ThreeLinesSideBySideTakeAboutTheTimeOfOne) {
   start({4, 3, 2}, "9600");
-  write(path("one.toml"), read(path("fleet.toml")).substr(0, read(path("fleet.toml")).find("[[controller]]", 1)));
-  const double one = SecondsOf([&] { EXPECT_EQ(fleet({"--only", "sys,axis"}, "one.toml").exitCode, 0); });
-  const double three = SecondsOf([&] { EXPECT_EQ(fleet({"--only", "sys,axis"}).exitCode, 0); });
-  EXPECT_LT(three, 1.5 * one) << "one " << one << " s, three " << three << " s";
+  RunResult run;
+  const double wall = SecondsOf([&] { run = fleet({"--only", "sys,axis"}); });
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  double sum = 0;
+  const std::regex line("\\S+ ok \\S+ first ([0-9.]+)\n");
+  for (std::sregex_iterator i(run.out.begin(), run.out.end(), line), end; i != end; ++i) sum += std::stod((*i)[1]);
+  EXPECT_LT(wall, 0.75 * sum) << run.out;
 }
 
 // A stop once the run has begun (a controller's folder is there) is reported as a stop, whatever wait it cut.
