@@ -1,0 +1,216 @@
+// Recordings as IEEE 1364 value change dumps.
+#include <algorithm>
+#include <bitset>
+#include <charconv>
+#include <climits>
+#include <map>
+#include <optional>
+
+#include "base/translation.h"
+#include "recorder/recording_file.h"
+#include "recorder/value_reading.h"
+
+namespace zova::recorder {
+
+namespace {
+
+constexpr std::string_view kSampling = "sampling";
+
+// Identifiers of printable characters, '!' first, as short as the count allows.
+std::string Identifier(std::size_t n) {
+  std::string id;
+  do {
+    id += static_cast<char>('!' + n % 94);
+    n /= 94;
+  } while (n > 0);
+  return id;
+}
+
+std::string VcdValue(const Sample& s, Signal signal, const std::string& id) {
+  if (IsBit(signal)) return ValueText(s, signal) + id;
+  if (IsPosition(signal)) return "r" + ValueText(s, signal) + " " + id;
+  const auto word = static_cast<std::uint32_t>(std::stoll(ValueText(s, signal)));
+  std::string bits = std::bitset<32>(word).to_string();
+  bits.erase(0, std::min(bits.find('1'), bits.size() - 1));
+  return "b" + bits + " " + id;
+}
+
+}  // namespace
+
+std::string VcdName(Signal s) {
+  std::string name = SignalName(s);
+  std::replace(name.begin(), name.end(), ' ', '_');
+  return name;
+}
+
+std::string VcdText(const Recording& r, std::string_view version) {
+  std::string text = "$date\n  " + UtcText(r.start) + "\n$end\n$version\n  zova " + std::string(version) +
+                     "\n$end\n$timescale 1 us $end\n$scope module zova $end\n";
+  std::vector<std::string> ids;
+  text += "$var wire 1 " + Identifier(0) + " " + std::string(kSampling) + " $end\n";
+  for (Signal s : r.set.signals) {
+    ids.push_back(Identifier(ids.size() + 1));
+    const char* type = IsBit(s) ? "wire 1" : IsPosition(s) ? "real 64" : "wire 32";
+    text += "$var " + std::string(type) + " " + ids.back() + " " + VcdName(s) + " $end\n";
+  }
+  text += "$upscope $end\n$enddefinitions $end\n";
+  std::vector<std::string> last(ids.size());
+  std::optional<bool> sampling;
+  for (const Sample& sample : r.samples) {
+    text += "#" + std::to_string(sample.at.count()) + "\n";
+    if (sampling != !sample.gap) text += (sample.gap ? "0" : "1") + Identifier(0) + "\n";
+    sampling = !sample.gap;
+    if (sample.gap) continue;
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+      std::string change = VcdValue(sample, r.set.signals[i], ids[i]);
+      if (change != last[i]) text += change + "\n";
+      last[i] = std::move(change);
+    }
+  }
+  return text;
+}
+
+namespace {
+
+struct Word {
+  std::string_view text;
+  int line;
+};
+
+bool SignalByVcdName(std::string_view name, Signal& out) {
+  for (const Signal& each : AllSignals(kMaxAxes).signals) {
+    if (VcdName(each) == name) {
+      out = each;
+      return true;
+    }
+  }
+  return false;
+}
+
+std::vector<Word> Words(const std::vector<TextLine>& lines) {
+  std::vector<Word> words;
+  for (const TextLine& line : lines) {
+    for (std::string_view w : SplitWords(line.text)) words.push_back({w, line.number});
+  }
+  return words;
+}
+
+}  // namespace
+
+TextFault ReadVcd(const std::vector<TextLine>& lines, Recording& out) {
+  Recording r;
+  const std::vector<Word> words = Words(lines);
+  std::size_t i = 0;
+  auto section = [&](std::size_t from) {  // the words up to the next $end
+    std::vector<std::string_view> body;
+    for (i = from; i < words.size() && words[i].text != "$end"; ++i) body.push_back(words[i].text);
+    return body;
+  };
+  std::map<std::string, Signal, std::less<>> byId;
+  std::string samplingId;
+  std::vector<std::string_view> names{""};
+  bool dated = false;
+  // Header: $date, $timescale and $var matter; $version, $comment, $scope and $upscope are passed over.
+  for (; i < words.size() && words[i].text != "$enddefinitions"; ++i) {
+    const Word& w = words[i];
+    const std::vector<std::string_view> body = section(i + 1);
+    if (i >= words.size()) return {w.line, Tr("{1} has no $end", {std::string(w.text)})};
+    if (w.text == "$date") {
+      dated = body.size() == 1 && ParseUtc(body[0], r.start);
+      if (!dated) return {w.line, Tr("$date is not a UTC time such as 2026-12-07T22:30:01.123Z")};
+    } else if (w.text == "$timescale") {
+      if (body != std::vector<std::string_view>{"1", "us"} && body != std::vector<std::string_view>{"1us"}) {
+        return {w.line, Tr("the time scale is not 1 us")};
+      }
+    } else if (w.text == "$var") {
+      if (body.size() != 4) return {w.line, Tr("$var needs a type, a size, an identifier and a name")};
+      Signal s{};
+      const bool sampling = body[3] == kSampling && body[0] == "wire" && body[1] == "1";
+      if (!sampling && !SignalByVcdName(body[3], s)) {
+        return {w.line, Tr("{1}: not a signal of this program", {std::string(body[3])})};
+      }
+      const char* type = IsBit(s) ? "wire" : IsPosition(s) ? "real" : "wire";
+      const char* size = IsBit(s) ? "1" : IsPosition(s) ? "64" : "32";
+      if (!sampling && (body[0] != type || body[1] != size)) {
+        return {w.line, Tr("{1} is not a {2} of {3} bits", {std::string(body[3]), type, size})};
+      }
+      if (byId.count(body[2]) != 0 || body[2] == samplingId) {
+        return {w.line, Tr("{1} is named twice", {std::string(body[2])})};
+      }
+      if (sampling) {
+        samplingId = body[2];
+      } else {
+        byId[std::string(body[2])] = s;
+        names.push_back(body[3]);
+      }
+    } else if (w.text != "$version" && w.text != "$comment" && w.text != "$scope" && w.text != "$upscope") {
+      return {w.line, Tr("{1}: not a section of this program's files", {std::string(w.text)})};
+    }
+  }
+  if (i >= words.size()) return {0, Tr("the file has no $enddefinitions")};
+  if (!dated || samplingId.empty()) return {words[i].line, Tr("the header has no $date or no sampling wire")};
+  TextFault fault = SignalsNamed(names, 1, SignalByVcdName, r.set);
+  if (fault.failed()) return {words[i].line, fault.message};
+  section(i + 1);  // $enddefinitions $end
+  Sample current;
+  bool open = false;  // a time was given and its sample is not stored yet
+  auto flush = [&] {  // a gap keeps no values: the ones before it hold on after it
+    if (open) r.samples.push_back(current.gap ? Sample{.at = current.at, .gap = true} : current);
+    open = false;
+  };
+  for (++i; i < words.size(); ++i) {
+    const Word& w = words[i];
+    std::string_view t = w.text;
+    if (t == "$dumpvars" || t == "$end") continue;
+    if (t.starts_with('#')) {
+      long long at = 0;
+      const auto [end, ec] = std::from_chars(t.data() + 1, t.data() + t.size(), at);
+      if (ec != std::errc() || end != t.data() + t.size() || at < 0)
+        return {w.line, Tr("{1}: not a time", {std::string(t)})};
+      if (open && Micros(at) < current.at) return {w.line, Tr("the time goes back")};
+      flush();
+      current.at = Micros(at);
+      open = true;
+      continue;
+    }
+    if (!open) return {w.line, Tr("a value before the first time")};
+    std::string_view value;
+    std::string_view id;
+    if (t[0] == 'b' || t[0] == 'r') {
+      if (++i >= words.size()) return {w.line, Tr("{1} names no signal", {std::string(t)})};
+      value = t.substr(1);
+      id = words[i].text;
+    } else {
+      value = t.substr(0, 1);
+      id = t.substr(1);
+    }
+    if (id == samplingId) {
+      if (value != "0" && value != "1") return {w.line, Tr("sampling is not 0 or 1")};
+      current.gap = value == "0";
+      continue;
+    }
+    const auto found = byId.find(id);
+    if (found == byId.end()) return {w.line, Tr("{1}: no signal has this identifier", {std::string(id)})};
+    const Signal s = found->second;
+    long long raw = 0;
+    bool ok = false;
+    if (IsPosition(s)) {
+      ok = t[0] == 'r' && ReadFixedDecimal(value, 2, INT32_MIN, INT32_MAX, raw);
+    } else if (IsBit(s)) {
+      ok = t[0] != 'b' && t[0] != 'r' && (value == "0" || value == "1");
+      raw = value == "1";
+    } else if (t[0] == 'b' && !value.empty() && value.size() <= 32 &&
+               value.find_first_not_of("01") == std::string_view::npos) {
+      ok = true;
+      for (char c : value) raw = raw * 2 + (c - '0');
+      if (s.group == Group::Error) raw = static_cast<std::int32_t>(static_cast<std::uint32_t>(raw));
+    }
+    if (!ok) return {w.line, Tr("{1}: {2} is not a value of this signal", {SignalName(s), std::string(t)})};
+    Store(current, s, raw);
+  }
+  flush();
+  out = std::move(r);
+  return {};
+}
+
+}  // namespace zova::recorder
