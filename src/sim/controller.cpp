@@ -76,6 +76,12 @@ void Controller::resume(TimePoint at) {
 }
 
 void Controller::advance(TimePoint now) {
+  if (!scriptStart_) scriptStart_ = now;
+  while (scriptNext_ < script_.size() && *scriptStart_ + script_[scriptNext_].at <= now) {
+    const TimePoint at = *scriptStart_ + script_[scriptNext_].at;
+    machine.update(std::max(at, now_));
+    ApplyScriptEvent(script_[scriptNext_++], machine, std::max(at, now_));
+  }
   for (;;) {
     const bool timerDue = wait_ == Wait::Sleep || (wait_ == Wait::Byte && inbox_.empty());
     if (!timerDue || wakeAt_ > now) break;
@@ -108,6 +114,10 @@ std::optional<TimePoint> Controller::nextEvent() const {
   if (!outbox_.empty()) next = outbox_.front().first;
   const bool timerPending = wait_ == Wait::Sleep || (wait_ == Wait::Byte && inbox_.empty());
   if (timerPending && (!next || wakeAt_ < *next)) next = wakeAt_;
+  if (scriptStart_ && scriptNext_ < script_.size()) {
+    const TimePoint event = *scriptStart_ + script_[scriptNext_].at;
+    if (!next || event < *next) next = event;
+  }
   return next;
 }
 

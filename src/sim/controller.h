@@ -14,6 +14,7 @@
 #include "base/clock.h"
 #include "sim/faults.h"
 #include "sim/machine.h"
+#include "sim/script.h"
 #include "sim/position_store.h"
 #include "sim/program_memory.h"
 #include "sim/task.h"
@@ -44,6 +45,8 @@ class Controller {
   // The line comes back after a disconnect (the cable is plugged in again).
   void reconnect() { disconnected_ = false; }
   [[nodiscard]] long bytesSent() const { return bytesSent_; }
+  // Events applied to the machine at their times, counted from the controller's first turn (--script).
+  void setScript(std::vector<ScriptEvent> events) { script_ = std::move(events); }
 
   // --- configuration ---
   Faults faults;
@@ -129,6 +132,9 @@ class Controller {
   int commands_ = 0;
   int currentCommand_ = -1;
   std::optional<Task<>> main_;
+  std::vector<ScriptEvent> script_;
+  std::size_t scriptNext_ = 0;
+  std::optional<TimePoint> scriptStart_;
 };
 
 // Registers the requests the simulated controller serves.

@@ -6,11 +6,17 @@
 #include <limits>
 #include <utility>
 
+#include "base/text_lines.h"
 #include "base/translation.h"
 #include "options/help_text.h"
 #include "options/whole_number_option.h"
 
 namespace zova::sim {
+
+namespace {
+// Far beyond a script a person writes.
+constexpr std::size_t kMaxScriptBytes = 1 << 20;
+}  // namespace
 
 void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
   Faults& f = c.faults;
@@ -56,6 +62,21 @@ void AddSimOptions(CLI::App& app, Controller& c, SimOptions& options) {
          Tr("abandon a request after S seconds without the host's next byte (default 2)"))
       ->option_text("S")
       ->check(options::WholeNumber(1, 3600));
+  app.add_option_function<std::string>(
+         "--script",
+         [&c](const std::string& path) {
+           std::string text;
+           std::string error;
+           if (!ReadTextFile(path, kMaxScriptBytes, text, error))
+             throw CLI::ValidationError(FormatFileFault(path, error));
+           std::vector<ScriptEvent> events;
+           const TextFault fault = ParseScript(text, events);
+           if (fault.failed()) throw CLI::ValidationError(FormatTextFault(path, fault));
+           c.setScript(std::move(events));
+         },
+         Tr("apply the events of FILE at their times: \"SECONDS in P on|off\", \"jog AXIS +|- SPEED\", \"stop\", "
+            "\"error CODE VALUE\", one a line"))
+      ->option_text("FILE");
   app.add_option("--link", options.link, Tr("make PATH a symbolic link to the device while serving"))
       ->option_text("PATH");
 
