@@ -16,22 +16,6 @@ bool FormOfName(std::string_view path, FileForm& out) {
   return true;
 }
 
-std::string CsvText(const Recording& r) {
-  std::string text = "time";
-  for (Signal s : r.set.signals) text += "," + SignalName(s);
-  text += "\r\n";
-  for (const Sample& sample : r.samples) {
-    text += UtcText(r.start + sample.at);
-    if (sample.gap) {
-      text.append(r.set.signals.size(), ',');
-    } else {
-      for (Signal s : r.set.signals) text += "," + ValueText(sample, s);
-    }
-    text += "\r\n";
-  }
-  return text;
-}
-
 namespace {
 
 // The fields of a row; a field a spreadsheet put in quotes ("in00 E-STOP") reads as without them.

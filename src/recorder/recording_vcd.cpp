@@ -4,7 +4,6 @@
 #include <charconv>
 #include <climits>
 #include <map>
-#include <optional>
 
 #include "base/translation.h"
 #include "recorder/recording_file.h"
@@ -43,30 +42,49 @@ std::string VcdName(Signal s) {
   return name;
 }
 
-std::string VcdText(const Recording& r, std::string_view version) {
-  std::string text = "$date\n  " + UtcText(r.start) + "\n$end\n$version\n  zova " + std::string(version) +
+RecordingWriter::RecordingWriter(FileForm form, SignalSet set, Utc start, std::string_view version)
+    : form_(form), set_(std::move(set)), start_(start), version_(version), last_(set_.signals.size()) {}
+
+std::string RecordingWriter::header() const {
+  if (form_ == FileForm::Csv) {
+    std::string text = "time";
+    for (Signal s : set_.signals) text += "," + SignalName(s);
+    return text + "\r\n";
+  }
+  std::string text = "$date\n  " + UtcText(start_) + "\n$end\n$version\n  zova " + version_ +
                      "\n$end\n$timescale 1 us $end\n$scope module zova $end\n";
-  std::vector<std::string> ids;
   text += "$var wire 1 " + Identifier(0) + " " + std::string(kSampling) + " $end\n";
-  for (Signal s : r.set.signals) {
-    ids.push_back(Identifier(ids.size() + 1));
+  for (std::size_t i = 0; i < set_.signals.size(); ++i) {
+    const Signal s = set_.signals[i];
     const char* type = IsBit(s) ? "wire 1" : IsPosition(s) ? "real 64" : "wire 32";
-    text += "$var " + std::string(type) + " " + ids.back() + " " + VcdName(s) + " $end\n";
+    text += "$var " + std::string(type) + " " + Identifier(i + 1) + " " + VcdName(s) + " $end\n";
   }
-  text += "$upscope $end\n$enddefinitions $end\n";
-  std::vector<std::string> last(ids.size());
-  std::optional<bool> sampling;
-  for (const Sample& sample : r.samples) {
-    text += "#" + std::to_string(sample.at.count()) + "\n";
-    if (sampling != !sample.gap) text += (sample.gap ? "0" : "1") + Identifier(0) + "\n";
-    sampling = !sample.gap;
-    if (sample.gap) continue;
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-      std::string change = VcdValue(sample, r.set.signals[i], ids[i]);
-      if (change != last[i]) text += change + "\n";
-      last[i] = std::move(change);
-    }
+  return text + "$upscope $end\n$enddefinitions $end\n";
+}
+
+std::string RecordingWriter::sample(const Sample& s) {
+  if (form_ == FileForm::Csv) {
+    std::string row = UtcText(start_ + s.at);
+    if (s.gap) return row + std::string(set_.signals.size(), ',') + "\r\n";
+    for (Signal signal : set_.signals) row += "," + ValueText(s, signal);
+    return row + "\r\n";
   }
+  std::string text = "#" + std::to_string(s.at.count()) + "\n";
+  if (sampling_ != (s.gap ? 0 : 1)) text += (s.gap ? "0" : "1") + Identifier(0) + "\n";
+  sampling_ = s.gap ? 0 : 1;
+  if (s.gap) return text;
+  for (std::size_t i = 0; i < set_.signals.size(); ++i) {
+    std::string change = VcdValue(s, set_.signals[i], Identifier(i + 1));
+    if (change != last_[i]) text += change + "\n";
+    last_[i] = std::move(change);
+  }
+  return text;
+}
+
+std::string RecordingText(const Recording& r, FileForm form, std::string_view version) {
+  RecordingWriter writer(form, r.set, r.start, version);
+  std::string text = writer.header();
+  for (const Sample& s : r.samples) text += writer.sample(s);
   return text;
 }
 
