@@ -24,6 +24,7 @@ std::span<const Command> ParameterCommands();
 std::span<const Command> ConsoleCommands();
 std::span<const Command> FirmwareCommands();
 std::span<const Command> BackupCommands();
+std::span<const Command> RecordCommands();
 
 // Reads a whole decimal number; false for anything else.
 bool ParseInt(const std::string& text, int& out);

@@ -49,6 +49,7 @@ Outcome Recorder::read(Sample& s) {
 
 void Recorder::keep(const Sample& s) {
   ring_.push(s);
+  ++kept_;
   if (box_) {
     if (auto capture = box_->feed(s)) captures_.push_back(*capture);
   }

@@ -36,6 +36,8 @@ class Recorder {
   [[nodiscard]] const SampleRing& ring() const { return ring_; }
   [[nodiscard]] const SignalSet& set() const { return set_; }
   [[nodiscard]] std::size_t samplesTaken() const { return taken_; }
+  // Everything put into the ring so far, samples and gap marks: the newest is ring()[ring().size() - 1].
+  [[nodiscard]] std::size_t kept() const { return kept_; }
   // The captures the trigger completed since the last call.
   std::vector<Capture> takeCaptures() { return std::exchange(captures_, {}); }
   // The recording ends: the capture under way ends at the last sample.
@@ -58,6 +60,7 @@ class Recorder {
   Micros nextDue_{0};
   bool inGap_ = false;
   std::size_t taken_ = 0;
+  std::size_t kept_ = 0;
 };
 
 }  // namespace zova::recorder
