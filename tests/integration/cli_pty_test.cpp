@@ -1,7 +1,6 @@
 // zovactl against zovasim over a real pseudo-terminal, through the QSerialPort adapter.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
-#include <signal.h>
 
 #include <csignal>
 #include <filesystem>
