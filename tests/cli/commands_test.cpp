@@ -88,7 +88,7 @@ TEST_F(Commands, FormsOutputsAndExitCodes) {
        "{f}: 3 problems"},
       {RunCheck, kExitFile, "/nonexistent/zova.dat", "", "", "*"},
       {RunCheck, kExitUsage, "{f}|{f}", badRecords, "", "*"},
-      {RunList, kExitOk, "{f}", list, "000 MVE P0005\n001 RER ZR  R001 R002 R003\n002 [EOF]\n", ""},
+      // The machine type given picks the device names (each type's names: the listing's own tests).
       {RunList, kExitOk, "{f}", list, "000 MVE P0005\n001 RER R*  R001 R002 R003\n002 [EOF]\n", "", 0, 1},
       // A malformed record prints nothing at all, not the records before it.
       {RunList, kExitFile, "{f}", "36000000 00000000\n01100005\n", "", wrongWords},

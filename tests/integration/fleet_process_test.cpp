@@ -88,11 +88,10 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   for (const char* line : {"\na2 ok \\S+ 0 ", "\na3 ok \\S+ 1 ", "\na5 failed \\S+ 0 "}) {
     EXPECT_TRUE(std::regex_search("\n" + second.out, std::regex(line))) << line << " in " << second.out << second.err;
   }
-  std::vector<std::string> summaries;
-  for (const auto& e : fs::directory_iterator(path("out"))) {
-    if (e.path().extension() == ".json") summaries.push_back(e.path().filename().string());
-  }
-  EXPECT_EQ(summaries.size(), 1u) << "--keep 1 keeps one summary";
+  EXPECT_EQ(std::count_if(fs::directory_iterator(path("out")), {},
+                          [](const fs::directory_entry& e) { return e.path().extension() == ".json"; }),
+            1)
+      << "--keep 1 keeps one summary";
 
   // diff both ways between the first backup (kept aside from --keep) and the newest.
   const std::string now = path("out/a3/latest");
