@@ -41,10 +41,6 @@ sim::StoredProgram Compiled(int n, const std::string& source) {
   return {{block.begin(), block.end()}, programs::PackCommentBlock(store)};
 }
 
-void StoreProgram(sim::Controller& c, int n, const std::string& source) {
-  c.programs.programs[static_cast<std::size_t>(n)] = Compiled(n, source);
-}
-
 // Every part holds something the text files cannot carry: unnamed entries, bits the decoders drop, a
 // location beyond what a file may hold, Korean comments.
 void Load(sim::Controller& c) {
@@ -54,7 +50,7 @@ void Load(sim::Controller& c) {
   c.machine.parameters.system[20] = 12345;
   c.machine.parameters.system[4] = 0x01000005;
   c.machine.parameters.axis[1][139] = -7;
-  StoreProgram(c, 5, kProgram5);
+  c.programs.programs[5] = Compiled(5, kProgram5);
 }
 
 // `sim` is the loaded controller the backups are taken from.
@@ -268,7 +264,8 @@ TEST_F(WholeController, CompareListsExactlyWhatChangedOnTheController) {
   MakeBackup();
   sim.controller.positions.locations[12][2] = 1000;
   sim.controller.machine.parameters.axis[1][105] = 120;
-  StoreProgram(sim.controller, 5, "MVE P0001 ;첫 줄\r\n; 주석 한 줄\r\nMVE P0003\r\nSTOP\r\n[EOF]\r\n");
+  sim.controller.programs.programs[5] =
+      Compiled(5, "MVE P0001 ;첫 줄\r\n; 주석 한 줄\r\nMVE P0003\r\nSTOP\r\n[EOF]\r\n");
   EXPECT_EQ(cli::RunCompare(ctx, {dir()}), cli::kExitDifferent);
   EXPECT_EQ(takeOutput(),
             "VEL axis 2: controller 120, backup 300000\n"

@@ -5,7 +5,6 @@
 
 #include "firmware/flash_download.h"
 #include "hex_builder.h"
-#include "link/commands.h"
 #include "support/scratch_dir.h"
 #include "support/test_support.h"
 

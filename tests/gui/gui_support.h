@@ -26,6 +26,7 @@
 #include "app/windows/screens.h"
 #include "link/commands.h"
 #include "link/link_error.h"
+#include "support/scratch_dir.h"
 
 QT_BEGIN_NAMESPACE
 // Failures show the text, not its UTF-16 units.
@@ -45,16 +46,8 @@ T* Find(QObject* root, const QString& name) {
   return w;
 }
 
-inline void WriteFile(const QString& path, const std::string& text) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-  file.write(text.data(), static_cast<qint64>(text.size()));
-}
-
-inline std::string ReadAll(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(missing " + path.toStdString() + ")";
-}
+inline void WriteFile(const QString& path, const std::string& text) { ScratchFolder::write(path.toStdString(), text); }
+inline std::string ReadAll(const QString& path) { return ScratchFolder::read(path.toStdString()); }
 
 inline void Settle() {
   for (int i = 0; i < 3; ++i) QApplication::processEvents();

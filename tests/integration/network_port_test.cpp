@@ -4,16 +4,13 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/socket.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <thread>
-
-extern char** environ;
 
 #include "app/qt/serial_port_factory.h"
 #include "support/recording_ui.h"
@@ -158,31 +155,22 @@ TEST_F(NetworkPorts, ACtrlCEndsTheOpensWait) {
   ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), size) | listen(listener, 1) |
                 getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size),
             0);
-  std::string port = "rfc2217://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 2, path("err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  std::string program = ZOVACTL_PATH, lang = "--lang", en = "en", portOption = "--port", timeout = "--timeout",
-              seconds = "60", ping = "ping";
-  char* argv[] = {program.data(), lang.data(), en.data(), portOption.data(), port.data(), timeout.data(),
-                  seconds.data(), ping.data(), nullptr};
-  pid_t pid = -1;
-  ASSERT_EQ(posix_spawn(&pid, ZOVACTL_PATH, &actions, nullptr, argv, environ), 0);
-  posix_spawn_file_actions_destroy(&actions);
-  pollfd connecting{listener, POLLIN, 0};
-  const int connection = poll(&connecting, 1, 30'000) == 1 ? accept(listener, nullptr, nullptr) : -1;
-  kill(pid, SIGINT);
-  int status = 0;
-  for (int i = 0; i < 3000 && waitpid(pid, &status, WNOHANG) == 0; ++i) usleep(10'000);
-  if (kill(pid, SIGKILL) == 0) ADD_FAILURE() << "the stop was not noticed";
-  waitpid(pid, &status, 0);
+  const std::string port = "rfc2217://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
+  int connection = -1;
+  std::thread server([&] {  // the accepted connection is the sign that the open waits for the negotiation
+    pollfd connecting{listener, POLLIN, 0};
+    connection = poll(&connecting, 1, 30'000) == 1 ? accept(listener, nullptr, nullptr) : -1;
+    write(path("accepted"), "");
+  });
+  const RunResult r = RunProgram(ZOVACTL_PATH, {"--lang", "en", "--port", port, "--timeout", "60", "ping"},
+                                 std::chrono::seconds(30), {{SIGINT, "", path("accepted")}});
+  server.join();
   close(connection);
   close(listener);
-  EXPECT_EQ(WEXITSTATUS(status), 130);
-  EXPECT_TRUE(read(path("err"))
-                  .ends_with(port + ": stopped\nzovactl: interrupted by Ctrl-C; stopped after the last "
-                                    "complete exchange\n"))
-      << read(path("err"));
+  EXPECT_EQ(r.exitCode, 130);
+  EXPECT_TRUE(r.err.ends_with(port + ": stopped\nzovactl: interrupted by Ctrl-C; stopped after the last "
+                                     "complete exchange\n"))
+      << r.err;
 }
 
 }  // namespace

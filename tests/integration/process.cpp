@@ -22,6 +22,8 @@
 #include <functional>
 #include <regex>
 
+#include "support/scratch_dir.h"
+
 extern char** environ;
 
 namespace zova::test {
@@ -29,11 +31,6 @@ namespace zova::test {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-std::string slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // Starts the program in a process group of its own, so that a kill on expiry reaches its children too.
 pid_t spawn(const std::string& program, const std::vector<std::string>& args, posix_spawn_file_actions_t& actions) {
@@ -110,7 +107,7 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
       const SignalWhen& s = interrupts[next];
       const std::string stream = s.file.empty() ? errPath : s.file;
       if (!std::filesystem::exists(stream)) return;
-      if (!s.after.empty() && !std::regex_search(slurp(stream), std::regex(s.after))) return;
+      if (!s.after.empty() && !std::regex_search(ScratchFolder::read(stream), std::regex(s.after))) return;
       kill(pid, s.signal);
       ++next;
     };
@@ -122,8 +119,8 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
   if (closedOutput) close(pipeFds[1]);
   close(out);
   close(err);
-  r.out = slurp(outPath);
-  r.err = slurp(errPath);
+  r.out = ScratchFolder::read(outPath);
+  r.err = ScratchFolder::read(errPath);
   unlink(outPath);
   unlink(errPath);
   return r;
@@ -166,14 +163,6 @@ SimProcess::~SimProcess() {
 
 namespace {
 
-sockaddr_in loopback(int port) {
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_port = htons(static_cast<std::uint16_t>(port));
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  return a;
-}
-
 // Whether something listens on the loopback port, read from the kernel's socket table: a connection would
 // open the serial device, and a probing bind would hold the port for a moment and could make the server's
 // own bind fail on a loaded machine.
@@ -195,7 +184,7 @@ bool listening(int port) {
 
 int FreePort() {
   const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a = loopback(0);
+  sockaddr_in a{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
   socklen_t len = sizeof a;
   bind(fd, reinterpret_cast<const sockaddr*>(&a), sizeof a);
   getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
@@ -224,9 +213,8 @@ Ser2net::Ser2net(const std::string& device, bool telnet) {
   const auto deadline = Clock::now() + std::chrono::seconds(5);
   while (pid_ > 0 && !listening(port)) {
     if (Clock::now() >= deadline) {
-      std::ostringstream said;
-      said << std::ifstream(log).rdbuf();
-      ADD_FAILURE() << "ser2net did not listen on port " << port << " within 5 s; it said: " << said.str();
+      ADD_FAILURE() << "ser2net did not listen on port " << port
+                    << " within 5 s; it said: " << ScratchFolder::read(log);
       stop();
       break;
     }
