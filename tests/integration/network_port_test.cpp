@@ -157,14 +157,14 @@ TEST_F(NetworkPorts, ACtrlCEndsTheOpensWait) {
             0);
   const std::string port = "rfc2217://127.0.0.1:" + std::to_string(ntohs(address.sin_port));
   int connection = -1;
-  std::thread server([&] {  // the accepted connection is the sign that the open waits for the negotiation
+  std::thread acceptor([&] {  // the accepted connection is the sign that the open waits for the negotiation
     pollfd connecting{listener, POLLIN, 0};
     connection = poll(&connecting, 1, 30'000) == 1 ? accept(listener, nullptr, nullptr) : -1;
     write(path("accepted"), "");
   });
   const RunResult r = RunProgram(ZOVACTL_PATH, {"--lang", "en", "--port", port, "--timeout", "60", "ping"},
                                  std::chrono::seconds(30), {{SIGINT, "", path("accepted")}});
-  server.join();
+  acceptor.join();
   close(connection);
   close(listener);
   EXPECT_EQ(r.exitCode, 130);
