@@ -67,9 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   link.SendTwoOperands(3, 3);
   std::array<std::uint8_t, 64> block{};
   link.ReceiveBlock(block);
-  link.ReceiveChecksumSyn();
+  link.ReceiveChecksumSyn(0);
   link.SendChecksumSyn(0);
   link.WaitEot();
-  if (link.BlockLength < 0 || link.BlockLength > zova::kMaxBlockLength) std::abort();
+  if (link.ReceiveAnnouncedBlock().bytes.size() > static_cast<std::size_t>(zova::kMaxBlockLength)) std::abort();
   return 0;
 }

@@ -48,35 +48,32 @@ Outcome FromRows(const positions::TransferOutcome& o) {
 Outcome FetchProgram(Link& link, Snapshot& s, int program) {
   language::ProgramStore store;
   programs::ProgramTransfer transfer(store, {});
+  Bytes block;
+  const Outcome received = transfer.ReceiveStoredProgram(link, program, block).outcome();
+  if (!received) return received;
   Bytes& raw = s.programs[static_cast<std::size_t>(program)];
-  transfer.RxProgramNo = program;
-  transfer.onReceived = [&](int, std::span<const std::uint8_t> block) {
-    raw.assign(block.begin(), block.end());
-    if (block.size() > 1) {
-      const Bytes comments = programs::PackCommentBlock(store);
-      raw.insert(raw.end(), comments.begin(), comments.end());
-    }
-    return true;
-  };
-  return transfer.ReceivePrograms(link, programs::kModeSingle).outcome();
+  raw = std::move(block);
+  if (raw.size() > 1) {
+    const Bytes comments = programs::PackCommentBlock(store);
+    raw.insert(raw.end(), comments.begin(), comments.end());
+  }
+  return received;
 }
 
 Outcome FetchTable(Link& link, Snapshot& s, Part part) {
   const positions::TableLayout& layout = Layout(part);
-  const auto rowBytes = static_cast<std::size_t>(4 * s.axes);
-  Bytes& raw = s.block(part);
-  raw.assign(static_cast<std::size_t>(layout.fileRows) * rowBytes, 0);
   positions::PositionTable table(layout);
   int point = 0;
-  const positions::RowObserver keep = [&](int row, std::span<const std::uint8_t> block) {
-    std::copy(block.begin(), block.end(), raw.begin() + static_cast<std::ptrdiff_t>(row * rowBytes));
-  };
-  return FromRows(positions::ReceiveTableRows(table, link, s.axes, positions::Scope::All, 0, 0, point, keep));
+  positions::TransferOutcome rows =
+      positions::ReceiveTableRows(table, link, s.axes, positions::Scope::All, 0, 0, point);
+  s.block(part) = std::move(rows.blocks);
+  return FromRows(rows);
 }
 
-// The block the parameter fetch left in the link, as the controller sent it.
-Bytes ReceivedBlock(const Link& link) {
-  return {link.BlockBuffer.begin(), link.BlockBuffer.begin() + link.BlockLength};
+// Keeps a parameter block as the controller sent it.
+Outcome Keep(ReceivedBlock block, Bytes& raw) {
+  if (block.outcome) raw = std::move(block.bytes);
+  return block.outcome;
 }
 
 }  // namespace
@@ -113,13 +110,9 @@ Outcome FetchPart(Link& link, OverallProgress& progress, Snapshot& s, Part part,
     if (part == Part::Loc || part == Part::Sft) {
       result = FetchTable(link, s, part);
     } else if (part == Part::Sys) {
-      SysPara table;
-      result = FetchSysPara(link, table);
-      if (result) s.sys = ReceivedBlock(link);
+      result = Keep(FetchSysParaBlock(link), s.sys);
     } else {
-      AxPara table;
-      result = FetchAxPara(link, table, s.axes);
-      if (result) s.axis = ReceivedBlock(link);
+      result = Keep(FetchAxParaBlock(link, s.axes), s.axis);
     }
   }
   progress.endStep();

@@ -8,6 +8,7 @@
 #include "backup/backup_folder.h"
 #include "backup/whole_controller.h"
 #include "cli/commands.h"
+#include "link/line_owner.h"
 #include "base/translation.h"
 
 namespace zova::cli {
@@ -54,17 +55,21 @@ int Run(Context& ctx, const Args& args, Operation op) {
                             VersionNumber()};
   const backup::Parts* only = request.list ? &parts : nullptr;
   backup::Report report;
-  switch (op) {
-    case Operation::Backup:
-      report = backup::Backup(*ctx.link, setup, parts, dir);
-      break;
-    case Operation::Restore:
-      report = backup::Restore(*ctx.link, setup, only, dir);
-      break;
-    case Operation::Compare:
-      report = backup::Compare(*ctx.link, setup, only, dir);
-      break;
-  }
+  // One operation holds the line from the first part to the last.
+  report.result = HoldLine(*ctx.link, [&] {
+    switch (op) {
+      case Operation::Backup:
+        report = backup::Backup(*ctx.link, setup, parts, dir);
+        break;
+      case Operation::Restore:
+        report = backup::Restore(*ctx.link, setup, only, dir);
+        break;
+      case Operation::Compare:
+        report = backup::Compare(*ctx.link, setup, only, dir);
+        break;
+    }
+    return report.result;
+  });
   // The differences go to standard output; the operation's bar on standard error ended with it.
   for (const backup::Difference& d : report.differences)
     std::fprintf(ctx.out, "%s\n", backup::DifferenceLine(d).c_str());

@@ -7,7 +7,7 @@
 #include "console/console_input.h"
 #include "language/compiler.h"
 #include "link/decoders.h"
-#include "link/link.h"
+#include "link/line_owner.h"
 #include "base/translation.h"
 #include "base/whole_number.h"
 
@@ -56,23 +56,6 @@ int stopOrReset(Context& ctx, int index) {
 
 }  // namespace
 
-int ExitFor(ActionResult result) {
-  switch (result) {
-    case ActionResult::Done:
-      return kExitOk;
-    case ActionResult::Refused:
-      return kExitUsage;
-    case ActionResult::Cancelled:
-      return kExitInterrupted;
-    case ActionResult::Busy:
-    case ActionResult::PortClosed:
-    case ActionResult::LinkFailed:
-    case ActionResult::TimedOut:
-      break;
-  }
-  return kExitLink;
-}
-
 void PrintPositions(Context& ctx, const ManualConsole& console, int axes) {
   for (auto [label, values] : {std::pair{"command", &console.CommandPos}, std::pair{"actual", &console.ActualPos}}) {
     std::string line = label;
@@ -105,12 +88,10 @@ int RunJog(Context& ctx, const Args& args) {
   if (!ctx.requireAxes()) return kExitUsage;
   ConsoleSession session(ctx);
   const int index = words[1] == "+" ? kJogPositive : kJogNegative;
-  const ActionResult pressed = session.console.JogPress(index, speed, words[0]);
-  if (pressed != ActionResult::Done) return ExitFor(pressed);
+  if (Outcome pressed = session.console.JogPress(index, speed, words[0]); !pressed) return ExitFor(pressed);
   const bool wholeTime = WaitUnlessCancelled(ctx, milliseconds(ms));
   // The stop goes out on every path: an interrupted jog must not leave the axis running.
-  const ActionResult released = session.console.JogRelease(index);
-  if (released != ActionResult::Done) return ExitFor(released);
+  if (Outcome released = session.console.JogRelease(index); !released) return ExitFor(released);
   PrintPositions(ctx, session.console, ctx.options.axes);
   return wholeTime ? kExitOk : kExitInterrupted;
 }
@@ -156,11 +137,8 @@ int RunLocSet(Context& ctx, const Args& args) {
   // Checked here too, so that a wrong number is refused before the positions are read.
   if (!ValueInRange(args[0], 0, kMaxLocPoint)) return ctx.refuse(Tr(kMsgLocRange));
   ConsoleSession session(ctx);
-  {
-    // A fresh zovactl remembers no position: read the command position the desktop would have shown.
-    BusyGuard busy(*ctx.link);
-    if (!session.console.ReadPositions(1)) return kExitLink;
-  }
+  // A fresh zovactl remembers no position: read the command position the desktop would have shown.
+  if (!HoldLine(*ctx.link, [&] { return session.console.ReadPositions(1); })) return kExitLink;
   return ExitFor(session.console.LocSetClick(args[0]));
 }
 

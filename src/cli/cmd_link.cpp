@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "console/error_text.h"
 #include "link/connection.h"
-#include "link/link.h"
+#include "link/line_owner.h"
 #include "base/translation.h"
 
 namespace zova::cli {
@@ -30,8 +30,7 @@ void printPoints(Context& ctx, const IoImage& image) {
 
 int readImage(Context& ctx, int which) {
   ConsoleSession session(ctx);
-  BusyGuard busy(*ctx.link);
-  if (!session.status.ReadIoStatus(which, true)) return kExitLink;
+  if (!HoldLine(*ctx.link, [&] { return session.status.ReadIoStatus(which, true); })) return kExitLink;
   printPoints(ctx, which == kReadInputs ? session.status.InputImage : session.status.OutputImage);
   return kExitOk;
 }
@@ -67,8 +66,7 @@ int RunInputs(Context& ctx, const Args&) { return readImage(ctx, kReadInputs); }
 int RunSensors(Context& ctx, const Args&) {
   if (!ctx.requireAxes()) return kExitUsage;
   ConsoleSession session(ctx);
-  BusyGuard busy(*ctx.link);
-  if (!session.status.ReadSensorStatus()) return kExitLink;
+  if (!HoldLine(*ctx.link, [&] { return session.status.ReadSensorStatus(); })) return kExitLink;
   for (int a = 0; a < ctx.options.axes; ++a) std::fprintf(ctx.out, "%d %08X\n", a + 1, session.status.SensorWord[a]);
   return kExitOk;
 }
@@ -76,16 +74,15 @@ int RunSensors(Context& ctx, const Args&) {
 int RunPositions(Context& ctx, const Args&) {
   if (!ctx.requireAxes()) return kExitUsage;
   ConsoleSession session(ctx);
-  const ActionResult result = session.console.PositionsClick();
-  if (result != ActionResult::Done) return ExitFor(result);
+  if (Outcome read = session.console.PositionsClick(); !read) return ExitFor(read);
   PrintPositions(ctx, session.console, ctx.options.axes);
   return kExitOk;
 }
 
 int RunError(Context& ctx, const Args&) {
   ConsoleSession session(ctx);
-  const ActionResult result = session.status.ControllerErrorClick();
-  if (result != ActionResult::Done || !session.status.LastError) return ExitFor(result);
+  const Outcome read = session.status.ControllerErrorClick();
+  if (!read || !session.status.LastError) return ExitFor(read);
   // Printed as the controller's table writes it: data a script reads, the same in every language.
   const ErrorReport& report = *session.status.LastError;
   std::fprintf(ctx.out, "%s\n", ErrorText(report.code, report.value, true).c_str());

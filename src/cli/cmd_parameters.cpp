@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "link/link.h"
+#include "link/line_owner.h"
 #include "base/text_lines.h"
 #include "base/translation.h"
 #include "parameters/ax_para_editor.h"
@@ -109,15 +109,17 @@ int RunParameters(Context& ctx, const Args& args) {
   typename P::Table table;
   table.SetDefaults();
   if (action.fetch) {
-    Outcome s = P::Fetch(*ctx.link, table, axes);
+    Outcome s = HoldLine(*ctx.link, [&] { return P::Fetch(*ctx.link, table, axes); });
     if (s != Outcome::Ok) return exitFor(ctx, s);
     return saved(ctx, action.file, P::Write(action.file, table, *ctx.ui), P::Refusals(table, axes));
   }
   std::string why;
   if (P::Read(action.file, table, &why) != Outcome::Ok) return readFailed(ctx, why);
   if (const int refused = refusedOr(ctx, action.file, P::Refusals(table, axes)); refused != kExitOk) return refused;
-  if (Outcome s = P::TakeUnnamed(*ctx.link, table, axes); s != Outcome::Ok) return exitFor(ctx, s);
-  return exitFor(ctx, P::Send(*ctx.link, table, axes));
+  return exitFor(ctx, HoldLine(*ctx.link, [&] {
+                   if (Outcome s = P::TakeUnnamed(*ctx.link, table, axes); !s) return s;
+                   return P::Send(*ctx.link, table, axes);
+                 }));
 }
 
 }  // namespace

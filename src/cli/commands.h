@@ -61,9 +61,6 @@ struct ConsoleSession {
   ManualConsole console;
 };
 
-// Exit status of a console operation.
-int ExitFor(ActionResult result);
-
 // "command v1 v2 ..." and "actual v1 v2 ..." from the positions last read.
 void PrintPositions(Context& ctx, const ManualConsole& console, int axes);
 

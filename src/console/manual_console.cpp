@@ -5,6 +5,7 @@
 
 #include "console/console_input.h"
 #include "link/commands.h"
+#include "link/line_owner.h"
 #include "link/requests.h"
 #include "base/translation.h"
 
@@ -26,54 +27,54 @@ std::string RestTimeoutMessage(Duration bound) {
 
 ManualConsole::ManualConsole(StatusMonitor& status) : status_(status), link_(status.link()) {}
 
-ActionResult ManualConsole::ServoOn() { return sendServo(cmd::kServoOn, Available::ServoOn); }
-ActionResult ManualConsole::ServoOff() { return sendServo(cmd::kServoOff, Available::ServoOff); }
-ActionResult ManualConsole::AlarmReset() { return sendServo(cmd::kAlarmReset, Available::AlarmReset); }
+Outcome ManualConsole::ServoOn() { return sendServo(cmd::kServoOn, Available::ServoOn); }
+Outcome ManualConsole::ServoOff() { return sendServo(cmd::kServoOff, Available::ServoOff); }
+Outcome ManualConsole::AlarmReset() { return sendServo(cmd::kAlarmReset, Available::AlarmReset); }
 
-ActionResult ManualConsole::SvonClick(int index) {
-  return index == 0 ? ServoOn() : index == 1 ? ServoOff() : index == 2 ? AlarmReset() : ActionResult::Refused;
+Outcome ManualConsole::SvonClick(int index) {
+  return index == 0 ? ServoOn() : index == 1 ? ServoOff() : index == 2 ? AlarmReset() : Outcome::Refused;
 }
 
-ActionResult ManualConsole::sendServo(std::uint8_t code, Available action) {
-  return RunGuarded(link_, [&] {
+Outcome ManualConsole::sendServo(std::uint8_t code, Available action) {
+  return HoldLine(link_, [&] {
     UnavailableDuring unavailable(status_.Offers, action);
-    const bool ok = RequestWithZeroOperand(link_, code) == Outcome::Ok;
+    Outcome sent = RequestWithZeroOperand(link_, code);
     // The amplifiers and the alarm logic need a moment before the outputs tell the truth.
-    if (ok && code != cmd::kServoOff) link_.clock().sleepFor(milliseconds(100));
+    if (sent && code != cmd::kServoOff) link_.clock().sleepFor(milliseconds(100));
     if (!LineGaveUp(link_)) (void)status_.ReadIoStatus(kReadOutputs, true);
-    return ok ? ActionResult::Done : ActionResult::LinkFailed;
+    return sent;
   });
 }
 
-ActionResult ManualConsole::ZeroReturn() {
-  return RunGuarded(link_, [&] {
+Outcome ManualConsole::ZeroReturn() {
+  return HoldLine(link_, [&]() -> Outcome {
     UnavailableDuring unavailable(status_.Offers, Available::ZeroReturn);
-    if (RequestWithZeroOperand(link_, cmd::kZeroReturn) != Outcome::Ok) {
+    if (Outcome started = RequestWithZeroOperand(link_, cmd::kZeroReturn); !started) {
       // The zero return never started: waiting for its end would only run into the bound.
       if (!LineGaveUp(link_)) (void)status_.ReadIoStatus(kReadOutputs, true);
-      return ActionResult::LinkFailed;
+      return started;
     }
     const TimePoint deadline = link_.clock().now() + limits.zeroReturn;
     for (;;) {
-      const bool read = status_.ReadIoStatus(kReadOutputs, false);
+      Outcome read = status_.ReadIoStatus(kReadOutputs, false);
       if (read && status_.OutputImage.point(7)) break;  // "ZR": the zero return is complete
       if (link_.ui().cancelRequested()) {
         // The operator gives up on the homing: the axes must not run on without anyone watching, also where
         // the stop cut the read short.
         RequestStop(link_);
-        if (!read) return ActionResult::LinkFailed;
+        if (!read) return read;
         link_.clock().sleepFor(kStopSettle);
-        const ActionResult rest = waitForRest(allAxes(), Duration::zero());
-        return rest == ActionResult::Done ? ActionResult::Cancelled : rest;
+        Outcome rest = waitForRest(allAxes(), Duration::zero());
+        return rest ? Outcome(Outcome::Cancelled, "zero return stopped") : rest;
       }
-      if (!read) return ActionResult::LinkFailed;
+      if (!read) return read;
       if (link_.clock().now() >= deadline) {
         link_.ui().messageBox(ZeroReturnTimeoutMessage(limits.zeroReturn));
-        return ActionResult::TimedOut;
+        return {Outcome::TimedOut, "zero return"};
       }
       link_.clock().sleepFor(milliseconds(100));
     }
-    return status_.ReadIoStatus(kReadOutputs, true) ? ActionResult::Done : ActionResult::LinkFailed;
+    return status_.ReadIoStatus(kReadOutputs, true);
   });
 }
 
@@ -87,31 +88,31 @@ void ManualConsole::PreviousAxis() {
   status_.display().setAxisSelText(std::to_string(AxisSel));
 }
 
-ActionResult ManualConsole::OutputClick(int index) {
-  if (index < 0 || index > 63) return ActionResult::Refused;
+Outcome ManualConsole::OutputClick(int index) {
+  if (index < 0 || index > 63) return Outcome::Refused;
   if (index >= 8) return SwitchOutput(index, status_.OutputState[index] != 1);
-  return RunGuarded(link_, [&] {
+  return HoldLine(link_, [&] {
     // System outputs belong to the controller: undo the operator's click and show the truth.
     status_.display().setOutputChecked(index, status_.OutputState[index] == 1);
-    return status_.ReadIoStatus(kReadOutputs, true) ? ActionResult::Done : ActionResult::LinkFailed;
+    return status_.ReadIoStatus(kReadOutputs, true);
   });
 }
 
-ActionResult ManualConsole::SwitchOutput(int point, bool on) {
-  if (point < 8 || point > 63) return ActionResult::Refused;
-  return RunGuarded(link_, [&] {
-    if (RequestSetOutput(link_, point, on) != Outcome::Ok) return ActionResult::LinkFailed;
-    return status_.ReadIoStatus(kReadOutputs, true) ? ActionResult::Done : ActionResult::LinkFailed;
+Outcome ManualConsole::SwitchOutput(int point, bool on) {
+  if (point < 8 || point > 63) return Outcome::Refused;
+  return HoldLine(link_, [&] {
+    if (Outcome set = RequestSetOutput(link_, point, on); !set) return set;
+    return status_.ReadIoStatus(kReadOutputs, true);
   });
 }
 
-bool ManualConsole::ReadPositions(int which) {
+Outcome ManualConsole::ReadPositions(int which) {
   const bool command = which == 1;
   std::array<std::int32_t, 6> values{};
-  if (RequestPositions(link_, command, status_.Axes, values) != Outcome::Ok) return false;
+  if (Outcome read = RequestPositions(link_, command, status_.Axes, values); !read) return read;
   auto& target = command ? CommandPos : ActualPos;
   for (int a = 0; a < status_.Axes; ++a) target[a] = values[a];
-  return true;
+  return {};
 }
 
 void ManualConsole::ShowPositions() {
@@ -120,28 +121,29 @@ void ManualConsole::ShowPositions() {
   }
 }
 
-bool ManualConsole::readAndShowPositions() {
-  if (!ReadPositions(1) || !ReadPositions(0)) return false;
+Outcome ManualConsole::readAndShowPositions() {
+  if (Outcome read = ReadPositions(1); !read) return read;
+  if (Outcome read = ReadPositions(0); !read) return read;
   ShowPositions();
-  return true;
+  return {};
 }
 
-ActionResult ManualConsole::PositionsClick() {
-  return RunGuarded(link_, [&] { return readAndShowPositions() ? ActionResult::Done : ActionResult::LinkFailed; });
+Outcome ManualConsole::PositionsClick() {
+  return HoldLine(link_, [&] { return readAndShowPositions(); });
 }
 
-ActionResult ManualConsole::waitForRest(unsigned mask, Duration pause) {
+Outcome ManualConsole::waitForRest(unsigned mask, Duration pause) {
   const TimePoint deadline = link_.clock().now() + limits.comeToRest;
   for (;;) {
-    if (!status_.ReadSensorStatus()) return ActionResult::LinkFailed;
+    if (Outcome read = status_.ReadSensorStatus(); !read) return read;
     bool allAtRest = true;
     for (int a = 0; a < status_.Axes; ++a) {
       if ((mask >> a & 1u) != 0 && (status_.SensorWord[a] & kSensorAtRest) == 0) allAtRest = false;
     }
-    if (allAtRest) return ActionResult::Done;
+    if (allAtRest) return {};
     if (link_.clock().now() >= deadline) {
       link_.ui().messageBox(RestTimeoutMessage(limits.comeToRest));
-      return ActionResult::TimedOut;
+      return {Outcome::TimedOut, "axes not at rest"};
     }
     if (pause > Duration::zero()) link_.clock().sleepFor(pause);
   }

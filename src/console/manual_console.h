@@ -1,6 +1,6 @@
 // Manual operation from the main window: servo, alarm reset, zero return, jog, storing a location,
-// executing one typed command, run/stop/reset and switching outputs. Each handler runs under the
-// console guard (port closed: error box 1; link busy: nothing; otherwise LinkBusy held throughout).
+// executing one typed command, run/stop/reset and switching outputs. Each handler holds the line for its
+// whole run (HoldLine: port closed, error box 1; line held elsewhere, nothing) and says how it ended.
 #pragma once
 
 #include <array>
@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "console/console_action.h"
 #include "console/status_monitor.h"
 #include "base/clock.h"
 
@@ -41,53 +40,53 @@ class ManualConsole {
  public:
   explicit ManualConsole(StatusMonitor& status);
 
-  // What the operator can do by hand; what talks to the controller runs under the console guard.
+  // What the operator can do by hand; what talks to the controller holds the line.
   // Servo on and alarm reset give the drives a moment; each ends with the outputs refreshed.
-  ActionResult ServoOn();
-  ActionResult ServoOff();
-  ActionResult AlarmReset();
+  Outcome ServoOn();
+  Outcome ServoOff();
+  Outcome AlarmReset();
   // Command 22, then wait (bounded) until output 7 "ZR" reports the zero return done.
-  ActionResult ZeroReturn();
+  Outcome ZeroReturn();
   // Command 39 with speed, axis index and direction bytes. A stop asked for while the start is still being
   // sent is kept and sent as soon as the start has been answered: a lost stop would leave the axis moving.
-  ActionResult StartJog(bool positive, std::string_view speedText, std::string_view axisText);
+  Outcome StartJog(bool positive, std::string_view speedText, std::string_view axisText);
   // CAN, 600 ms, wait (bounded) for the jogged axis to rest, read positions.
-  ActionResult StopJog();
+  Outcome StopJog();
   // The jog axis: the next wraps to 1 after Axes, the previous stops at 1. No link traffic.
   void NextAxis();
   void PreviousAxis();
   // Runs program `programText`; stops it (CAN) or resets (DLE), each waiting for the axes to rest.
-  ActionResult RunProgram(std::string_view programText);
-  ActionResult StopProgram();
-  ActionResult ResetProgram();
+  Outcome RunProgram(std::string_view programText);
+  Outcome StopProgram();
+  Outcome ResetProgram();
 
   // The console's buttons by index, as the window numbers them.
   // cmdSvon(index): 0 servo on (23), 1 servo off (24), 2 alarm reset (32).
-  ActionResult SvonClick(int index);
-  ActionResult ZrClick() { return ZeroReturn(); }
+  Outcome SvonClick(int index);
+  Outcome ZrClick() { return ZeroReturn(); }
   // cmdJog(index) pressed and released.
-  ActionResult JogPress(int index, std::string_view speedText, std::string_view axisText);
-  ActionResult JogRelease(int /*index*/) { return StopJog(); }
+  Outcome JogPress(int index, std::string_view speedText, std::string_view axisText);
+  Outcome JogRelease(int /*index*/) { return StopJog(); }
   // cmdAxisSel(index): 0 "NEXT", 1 "PREV".
   void AxisSelClick(int index) { index == 0 ? NextAxis() : PreviousAxis(); }
   // cmdRun(index): 0 run, 1 stop, 2 reset.
-  ActionResult RunClick(int index, std::string_view programText);
+  Outcome RunClick(int index, std::string_view programText);
   // cmdLocSet: command 4 storing CommandPos as location `pointText` (0 to 2500).
-  ActionResult LocSetClick(std::string_view pointText);
+  Outcome LocSetClick(std::string_view pointText);
   // cmdMov: single-line compile of `line`, then command 37 with speed, acceleration and word 1.
-  ActionResult MovClick(language::Compiler& compiler, std::string_view line, std::string_view speedText,
-                        std::string_view accelText);
+  Outcome MovClick(language::Compiler& compiler, std::string_view line, std::string_view speedText,
+                   std::string_view accelText);
   // txtRunPrgNo changed: shows the message for a wrong entry and returns the text the box keeps.
   std::string RunPrgNoChanged(std::string_view text);
   // chkIoOutput(index) clicked: system outputs 0..7 get their mark back; 8..63 are switched over.
-  ActionResult OutputClick(int index);
+  Outcome OutputClick(int index);
   // Switches user output `point` (8..63) on or off; the click handler and the command line share it.
-  ActionResult SwitchOutput(int point, bool on);
-  // Both positions read and shown under the console guard.
-  ActionResult PositionsClick();
+  Outcome SwitchOutput(int point, bool on);
+  // Both positions read and shown, holding the line.
+  Outcome PositionsClick();
 
-  // 1: command 29 into CommandPos; 0: command 30 into ActualPos. Callers hold LinkBusy.
-  bool ReadPositions(int which);
+  // 1: command 29 into CommandPos; 0: command 30 into ActualPos. Callers hold the line.
+  Outcome ReadPositions(int which);
   void ShowPositions();
 
   int AxisSel = 1;
@@ -98,13 +97,13 @@ class ManualConsole {
   ConsoleLimits limits;
 
  private:
-  ActionResult sendServo(std::uint8_t code, Available action);
-  ActionResult startJog(bool positive, std::string_view speedText, std::string_view axisText);
-  ActionResult endProgram(bool reset);
+  Outcome sendServo(std::uint8_t code, Available action);
+  Outcome startJog(bool positive, std::string_view speedText, std::string_view axisText);
+  Outcome endProgram(bool reset);
   // Reads sensor words until every axis in `mask` reports rest; `pause` between reads.
-  ActionResult waitForRest(unsigned mask, Duration pause);
+  Outcome waitForRest(unsigned mask, Duration pause);
   [[nodiscard]] unsigned allAxes() const { return (1u << status_.Axes) - 1u; }
-  bool readAndShowPositions();
+  Outcome readAndShowPositions();
 
   StatusMonitor& status_;
   Link& link_;

@@ -4,6 +4,7 @@
 
 #include "console/console_input.h"
 #include "console/manual_console.h"
+#include "link/line_owner.h"
 #include "link/requests.h"
 
 namespace zova {
@@ -12,100 +13,100 @@ namespace {
 constexpr auto kRestPollPause = milliseconds(100);
 }  // namespace
 
-ActionResult ManualConsole::JogPress(int index, std::string_view speedText, std::string_view axisText) {
-  if (index != kJogPositive && index != kJogNegative) return ActionResult::Refused;
+Outcome ManualConsole::JogPress(int index, std::string_view speedText, std::string_view axisText) {
+  if (index != kJogPositive && index != kJogNegative) return Outcome::Refused;
   return StartJog(index == kJogPositive, speedText, axisText);
 }
 
-ActionResult ManualConsole::StartJog(bool positive, std::string_view speedText, std::string_view axisText) {
+Outcome ManualConsole::StartJog(bool positive, std::string_view speedText, std::string_view axisText) {
   jogStarting_ = true;
-  const ActionResult started = startJog(positive, speedText, axisText);
+  Outcome started = startJog(positive, speedText, axisText);
   jogStarting_ = false;
   // A quick click lets go while the start still waits for the controller: stop the axis now.
   if (!std::exchange(stopPending_, false)) return started;
-  const ActionResult stopped = StopJog();
-  return started == ActionResult::Done ? stopped : started;
+  Outcome stopped = StopJog();
+  return started ? stopped : started;
 }
 
-ActionResult ManualConsole::startJog(bool positive, std::string_view speedText, std::string_view axisText) {
-  return RunGuarded(link_, [&] {
-    if (JogActive == 1) return ActionResult::Busy;
+Outcome ManualConsole::startJog(bool positive, std::string_view speedText, std::string_view axisText) {
+  return HoldLine(link_, [&]() -> Outcome {
+    if (JogActive == 1) return {Outcome::Busy, "a jog is running"};
     jogPositive_ = positive;
     UnavailableDuring unavailable(status_.Offers, positive ? Available::JogPositive : Available::JogNegative);
     // The speed and the axis each travel as one byte: check them before anything is sent.
     const auto speed = ValueInRange(speedText, 0, kMaxJogSpeed);
     if (!speed) {
       link_.ui().messageBox(Tr(kMsgJogSpeedRange));
-      return ActionResult::Refused;
+      return Outcome::Refused;
     }
     const auto axis = ValueInRange(axisText, 1, status_.Axes);
     if (!axis) {
       link_.ui().messageBox(AxisRangeMessage(status_.Axes));
-      return ActionResult::Refused;
+      return Outcome::Refused;
     }
-    if (RequestJogStart(link_, static_cast<std::uint8_t>(*speed), static_cast<std::uint8_t>(*axis - 1), positive) !=
-        Outcome::Ok) {
-      return ActionResult::LinkFailed;
+    if (Outcome started =
+            RequestJogStart(link_, static_cast<std::uint8_t>(*speed), static_cast<std::uint8_t>(*axis - 1), positive);
+        !started) {
+      return started;
     }
     JogActive = 1;
     jogAxis_ = *axis - 1;
-    return ActionResult::Done;
+    return {};
   });
 }
 
-ActionResult ManualConsole::StopJog() {
+Outcome ManualConsole::StopJog() {
   if (jogStarting_) {
     stopPending_ = true;  // the start holds the line; it sends the stop when it ends
-    return ActionResult::Busy;
+    return {Outcome::Busy, "the jog is still starting"};
   }
   UnavailableDuring unavailable(status_.Offers, jogPositive_ ? Available::JogPositive : Available::JogNegative);
-  if (JogActive != 1) return ActionResult::Done;  // the press failed or was refused: nothing moves
+  if (JogActive != 1) return {};  // the press failed or was refused: nothing moves
   JogActive = 0;
-  if (!link_.port().isOpen()) return ActionResult::PortClosed;  // nothing can reach the controller now
+  if (!link_.port().isOpen()) return Outcome::PortClosed;  // nothing can reach the controller now
   BusyGuard busy(link_);
-  // The stop goes out even when another exchange holds the link: a jogging axis must not run on.
+  // The stop goes out even when another exchange holds the line: a jogging axis must not run on.
   RequestStop(link_);
-  if (!busy.acquired()) return ActionResult::Busy;
+  if (!busy.acquired()) return Outcome::Busy;
   link_.clock().sleepFor(kStopSettle);
-  const ActionResult rest = waitForRest(1u << jogAxis_, Duration::zero());
-  if (rest != ActionResult::Done) return rest;
-  return readAndShowPositions() ? ActionResult::Done : ActionResult::LinkFailed;
+  if (Outcome rest = waitForRest(1u << jogAxis_, Duration::zero()); !rest) return rest;
+  return readAndShowPositions();
 }
 
-ActionResult ManualConsole::RunClick(int index, std::string_view programText) {
+Outcome ManualConsole::RunClick(int index, std::string_view programText) {
   return index == kRunStart   ? RunProgram(programText)
          : index == kRunStop  ? StopProgram()
          : index == kRunReset ? ResetProgram()
-                              : ActionResult::Refused;
+                              : Outcome::Refused;
 }
 
-ActionResult ManualConsole::RunProgram(std::string_view programText) {
-  return RunGuarded(link_, [&] {
+Outcome ManualConsole::RunProgram(std::string_view programText) {
+  return HoldLine(link_, [&]() -> Outcome {
     Availability& offers = status_.Offers;
     const auto program = ValueInRange(programText, 0, kMaxProgram);
     if (!program) {
       link_.ui().messageBox(Tr(IsNumeric(programText) ? kMsgProgramRange : kMsgNotNumeric));
-      return ActionResult::Refused;
+      return Outcome::Refused;
     }
     constexpr Available kHeld[] = {Available::RunProgram, Available::ServoOn, Available::ServoOff};
     for (Available a : kHeld) offers.set(a, false);
-    if (RequestRunProgram(link_, *program) != Outcome::Ok) {
+    if (Outcome started = RequestRunProgram(link_, *program); !started) {
       // The program did not start: nothing is running that a stop would have to end.
       for (Available a : kHeld) offers.set(a, true);
-      return ActionResult::LinkFailed;
+      return started;
     }
     // Running, servo on and servo off stay withdrawn until a stop or reset.
     RunActive = 1;
     status_.SetPolling(true);
-    return ActionResult::Done;
+    return {};
   });
 }
 
-ActionResult ManualConsole::StopProgram() { return endProgram(false); }
-ActionResult ManualConsole::ResetProgram() { return endProgram(true); }
+Outcome ManualConsole::StopProgram() { return endProgram(false); }
+Outcome ManualConsole::ResetProgram() { return endProgram(true); }
 
-ActionResult ManualConsole::endProgram(bool reset) {
-  return RunGuarded(link_, [&] {
+Outcome ManualConsole::endProgram(bool reset) {
+  return HoldLine(link_, [&] {
     Availability& offers = status_.Offers;
     const Available button = reset ? Available::ResetProgram : Available::StopProgram;
     offers.set(button, false);
@@ -118,15 +119,15 @@ ActionResult ManualConsole::endProgram(bool reset) {
     }
     status_.SetPolling(false);
     link_.clock().sleepFor(kStopSettle);
-    const ActionResult rest = waitForRest(allAxes(), kRestPollPause);
-    if (rest == ActionResult::Done) {
+    Outcome rest = waitForRest(allAxes(), kRestPollPause);
+    if (rest) {
       (void)status_.ReadIoStatus(kReadOutputs, true);
       (void)status_.ReadIoStatus(kReadInputs, true);
       status_.ShowSensorStatus();
     }
     for (Available a : {Available::ServoOn, Available::ServoOff, button}) offers.set(a, true);
-    if (rest != ActionResult::Done) return rest;
-    return readAndShowPositions() ? ActionResult::Done : ActionResult::LinkFailed;
+    if (!rest) return rest;
+    return readAndShowPositions();
   });
 }
 

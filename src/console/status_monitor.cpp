@@ -11,10 +11,10 @@ namespace zova {
 StatusMonitor::StatusMonitor(Link& link, ConsoleDisplay& display, int axes)
     : Axes(axes), Offers(display), link_(link), display_(display) {}
 
-bool StatusMonitor::ReadIoStatus(int which, bool show) {
+Outcome StatusMonitor::ReadIoStatus(int which, bool show) {
   const bool inputs = which == kReadInputs;
   IoImage& image = inputs ? InputImage : OutputImage;
-  if (RequestIoImage(link_, inputs, image) != Outcome::Ok) return false;
+  if (Outcome read = RequestIoImage(link_, inputs, image); !read) return read;
   if (show) {
     for (int p = 0; p < 64; ++p) {
       const bool on = image.point(p);
@@ -26,14 +26,14 @@ bool StatusMonitor::ReadIoStatus(int which, bool show) {
       }
     }
   }
-  return true;
+  return {};
 }
 
-bool StatusMonitor::ReadSensorStatus() {
+Outcome StatusMonitor::ReadSensorStatus() {
   std::array<std::uint32_t, 6> words{};
-  if (RequestSensorWords(link_, Axes, words) != Outcome::Ok) return false;
+  if (Outcome read = RequestSensorWords(link_, Axes, words); !read) return read;
   for (int a = 0; a < Axes; ++a) SensorWord[a] = words[a];
-  return true;
+  return {};
 }
 
 void StatusMonitor::ShowSensorStatus() {
@@ -77,19 +77,19 @@ void StatusMonitor::setIoCheck(bool start) {
   SetPolling(start);
 }
 
-bool StatusMonitor::ReadControllerError() {
+Outcome StatusMonitor::ReadControllerError() {
   ErrorReport report;
-  if (RequestErrorReport(link_, report) != Outcome::Ok) return false;
+  if (Outcome read = RequestErrorReport(link_, report); !read) return read;
   LastError = report;
   link_.ui().messageBox(ErrorText(report.code, report.value) + "\r\n" + Tr(kErrorAdvice));
-  return true;
+  return {};
 }
 
-ActionResult StatusMonitor::ControllerErrorClick() {
-  return RunGuarded(link_, [&] {
-    const bool ok = ReadControllerError();
+Outcome StatusMonitor::ControllerErrorClick() {
+  return HoldLine(link_, [&] {
+    Outcome read = ReadControllerError();
     if (!LineGaveUp(link_)) (void)ReadIoStatus(kReadOutputs, true);
-    return ok ? ActionResult::Done : ActionResult::LinkFailed;
+    return read;
   });
 }
 

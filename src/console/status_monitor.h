@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "console/console_action.h"
 #include "console/console_display.h"
 #include "link/decoders.h"
+#include "link/line_owner.h"
 #include "link/link.h"
 
 namespace zova {
@@ -16,16 +16,20 @@ namespace zova {
 inline constexpr int kReadInputs = 1;   // `which` of ReadIoStatus
 inline constexpr int kReadOutputs = 0;  // any other value reads the outputs
 
+// The last exchange found the controller silent, or the operator's stop ended it: the refresh that follows
+// a console action would only wait as long again, and say so a second time.
+inline bool LineGaveUp(const Link& link) { return link.HandshakeTimedOut || link.WaitCancelled; }
+
 class StatusMonitor {
  public:
   StatusMonitor(Link& link, ConsoleDisplay& display, int axes);
 
   // Reads one image (command 27 for inputs, 28 for outputs), stores it and, with `show`, draws it.
-  // Does not touch LinkBusy: callers hold it, and call this with show before they release it, so the
+  // Does not take the line: callers hold it, and call this with show before they release it, so the
   // click events raised by the redrawn output boxes find the link busy and send nothing.
-  bool ReadIoStatus(int which, bool show);
+  Outcome ReadIoStatus(int which, bool show);
   // Command 40: one sensor word per axis into SensorWord.
-  bool ReadSensorStatus();
+  Outcome ReadSensorStatus();
   // Colours the sensor boxes from SensorWord.
   void ShowSensorStatus();
   // One step of the status poll.
@@ -35,10 +39,10 @@ class StatusMonitor {
   void StopIoCheck() { setIoCheck(false); }
   // cmdIoStatus(index): 0 starts I/O checking, 1 stops it.
   void IoStatusClick(int index) { index == 0 ? StartIoCheck() : StopIoCheck(); }
-  // Command 31, then the error text and the advice in a message box. Callers hold LinkBusy.
-  bool ReadControllerError();
-  // ReadControllerError under the console guard, then the outputs refreshed.
-  ActionResult ControllerErrorClick();
+  // Command 31, then the error text and the advice in a message box. Callers hold the line.
+  Outcome ReadControllerError();
+  // ReadControllerError holding the line, then the outputs refreshed.
+  Outcome ControllerErrorClick();
 
   void SetPolling(bool on) { Offers.setPolling(on); }
   [[nodiscard]] bool Polling() const { return Offers.polling(); }

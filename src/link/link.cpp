@@ -191,28 +191,44 @@ Outcome Link::SendShortOperand(bool cancel, std::int32_t value) {
 
 Outcome Link::SendZeroOperand(bool cancel) { return SendShortOperand(cancel, 0); }
 
-Outcome Link::receiveChecksumThen(std::uint8_t terminator) {
+Outcome Link::receiveChecksumThen(std::uint8_t terminator, std::uint32_t sum) {
   std::uint8_t checksum = 0;
   if (Outcome waited = waitByte(checksum, timeouts.reply, false); !waited) return waited;
-  RxChecksum = checksum;
-  return waitAnswer(terminator, terminator == ETX);
+  if (Outcome closed = waitAnswer(terminator, terminator == ETX); !closed) return closed;
+  if (((sum + checksum) & 0xFFu) != 0) return {Outcome::BadChecksum, "checksum " + hex(checksum)};
+  return {};
 }
 
-Outcome Link::ReceiveChecksum() { return receiveChecksumThen(ETX); }
-Outcome Link::ReceiveChecksumSyn() { return receiveChecksumThen(SYN); }
+Outcome Link::ReceiveChecksum(std::uint32_t sum) {
+  Outcome checked = receiveChecksumThen(ETX, sum);
+  if (checked) {
+    SendByte(EOT);
+  } else if (checked == Outcome::BadChecksum) {
+    SendByte(DLE);
+  }
+  return checked;
+}
 
-Outcome Link::ReceiveLength() {
+Outcome Link::ReceiveChecksumSyn(std::uint32_t sum) {
+  Outcome checked = receiveChecksumThen(SYN, sum);
+  if (checked == Outcome::BadChecksum) SendByte(DLE);
+  return checked;
+}
+
+Outcome Link::ReceiveLength(int& length) {
   std::uint8_t b[5];
   for (std::uint8_t& byte : b) {
     if (Outcome waited = waitByte(byte, timeouts.reply, false); !waited) return waited;
   }
   if (b[4] != STX) return {Outcome::BadTerminator, "length ended by " + hex(b[4])};
-  std::int64_t length = 0;
-  for (int i = 0; i < 4; ++i) length += b[i] * ByteWeight[i];
-  // Would not fit BlockBuffer: refuse before answering.
-  if (length > kMaxBlockLength) return {Outcome::Overflow, "a block of " + std::to_string(length) + " bytes announced"};
+  std::int64_t announced = 0;
+  for (int i = 0; i < 4; ++i) announced += b[i] * ByteWeight[i];
+  // More than any block the controller sends: refuse before answering.
+  if (announced > kMaxBlockLength) {
+    return {Outcome::Overflow, "a block of " + std::to_string(announced) + " bytes announced"};
+  }
   SendByte(SYN);
-  BlockLength = static_cast<int>(length);
+  length = static_cast<int>(announced);
   return {};
 }
 
@@ -264,18 +280,16 @@ Outcome Link::ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, cons
 Outcome Link::ReceiveBlock(std::span<std::uint8_t> out) {
   std::uint32_t sum = 0;
   if (Outcome got = ReceiveBytes(out, sum); !got) return got;
-  if (Outcome got = ReceiveChecksum(); !got) return got;
-  if (((sum + static_cast<std::uint32_t>(RxChecksum)) & 0xFFu) != 0) {
-    SendByte(DLE);
-    return {Outcome::BadChecksum, "checksum " + hex(static_cast<std::uint8_t>(RxChecksum))};
-  }
-  SendByte(EOT);
-  return {};
+  return ReceiveChecksum(sum);
 }
 
-Outcome Link::ReceiveAnnouncedBlock() {
-  if (Outcome announced = ReceiveLength(); !announced) return announced;
-  return ReceiveBlock(std::span<std::uint8_t>(BlockBuffer.data(), static_cast<std::size_t>(BlockLength)));
+ReceivedBlock Link::ReceiveAnnouncedBlock() {
+  int length = 0;
+  if (Outcome announced = ReceiveLength(length); !announced) return {announced, {}};
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+  Outcome got = ReceiveBlock(bytes);
+  if (!got) bytes.clear();
+  return {std::move(got), std::move(bytes)};
 }
 
 void Link::SendBytes(std::span<const std::uint8_t> data, std::uint32_t& sum) {

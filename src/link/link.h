@@ -6,6 +6,7 @@
 #include <functional>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "base/clock.h"
 #include "link/control_bytes.h"
@@ -31,8 +32,14 @@ inline constexpr auto kStopGrace = milliseconds(500);
 // How long a handshake or the link check waits before the operator is told what for (Ui::note).
 inline constexpr auto kWaitNotice = seconds(3);
 
-// Largest block the controller may announce (BlockBuffer holds indices 0..5000).
+// Largest block the controller may announce.
 inline constexpr int kMaxBlockLength = 5001;
+
+// A block as the controller sent it: its bytes once `outcome` is Ok, nothing otherwise.
+struct ReceivedBlock {
+  Outcome outcome;
+  std::vector<std::uint8_t> bytes;
+};
 
 // Looked up with Tr where it is shown.
 inline constexpr std::string_view kMsgNotConnected = TrMark("통신이 연결되지 않았습니다.");
@@ -68,9 +75,14 @@ class Link {
   Outcome SendTwoOperands(std::int32_t first, std::int32_t second);
   Outcome SendShortOperand(bool cancel, std::int32_t value);
   Outcome SendZeroOperand(bool cancel);
-  Outcome ReceiveChecksum();
-  Outcome ReceiveChecksumSyn();
-  Outcome ReceiveLength();
+  // The checksum after a received block whose bytes add up to `sum`, closed by ETX: answered EOT when it
+  // matches, DLE (BadChecksum) when it does not.
+  Outcome ReceiveChecksum(std::uint32_t sum);
+  // The same closed by SYN: answered DLE (BadChecksum) when it does not match, nothing when it does (more follows).
+  Outcome ReceiveChecksumSyn(std::uint32_t sum);
+  // The announced length of the block that follows, answered SYN; one above kMaxBlockLength is refused
+  // unanswered (Overflow).
+  Outcome ReceiveLength(int& length);
   Outcome SendChecksum(std::uint8_t checksum);
   Outcome SendChecksumSyn(std::uint8_t checksum);
   Outcome WaitEot();
@@ -81,9 +93,8 @@ class Link {
   Outcome ReceiveBytes(std::span<std::uint8_t> out, std::uint32_t& sum, const std::function<void(int)>& onByte = {});
   // Reads a block of known length, then its checksum and ETX, and answers EOT (Ok) or DLE (BadChecksum).
   Outcome ReceiveBlock(std::span<std::uint8_t> out);
-  // ReceiveLength, then the announced block into BlockBuffer, checksum, EOT or DLE.
-  // An announcement above kMaxBlockLength is refused unread (Overflow).
-  Outcome ReceiveAnnouncedBlock();
+  // ReceiveLength, then the announced block, checksum, EOT or DLE.
+  ReceivedBlock ReceiveAnnouncedBlock();
   // Sends data bytes one by one, adding them to `sum`.
   void SendBytes(std::span<const std::uint8_t> data, std::uint32_t& sum);
   static std::uint8_t ChecksumFor(std::uint32_t sum) { return static_cast<std::uint8_t>((0u - sum) & 0xFFu); }
@@ -103,9 +114,6 @@ class Link {
   bool WaitCancelled = false;
   // Some exchange on this link was given up so: the operation ended at the operator's request.
   bool StoppedByOperator = false;
-  int RxChecksum = 0;
-  int BlockLength = 0;
-  std::array<std::uint8_t, kMaxBlockLength> BlockBuffer{};
   RxBuffer rx;
   bool RxArrived = false;
   std::uint8_t RxLast = 0;
@@ -127,7 +135,8 @@ class Link {
   void sendOperandBytes(std::int32_t value);
   // `terminator`: a wrong byte closes a block (BadTerminator) rather than answers a request (WrongEcho).
   Outcome waitAnswer(std::uint8_t expected, bool terminator = false);
-  Outcome receiveChecksumThen(std::uint8_t terminator);
+  // Reads the checksum and `terminator`; BadChecksum (nothing answered) when it does not match `sum`.
+  Outcome receiveChecksumThen(std::uint8_t terminator, std::uint32_t sum);
   Outcome sendChecksumThen(std::uint8_t checksum, std::uint8_t answer);
 
   Port& port_;

@@ -82,13 +82,14 @@ Outcome RequestPositions(Link& link, bool command, int axes, std::array<std::int
 
 Outcome RequestSensorWords(Link& link, int axes, std::array<std::uint32_t, 6>& out) {
   if (Outcome started = link.StartCommand(cmd::kReadSensors); !started) return failed(link, started);
-  Outcome s = received(link, link.ReceiveAnnouncedBlock());
+  const ReceivedBlock block = link.ReceiveAnnouncedBlock();
+  Outcome s = received(link, block.outcome);
   if (s) {
-    // A block shorter than the configured axes would leave stale words: treat as a failure.
-    if (link.BlockLength < 4 * axes) {
-      return failed(link, {Outcome::BadTerminator, std::to_string(link.BlockLength) + " sensor bytes"});
+    // A block shorter than the configured axes has no word for some of them: treat as a failure.
+    if (block.bytes.size() < static_cast<std::size_t>(4 * axes)) {
+      return failed(link, {Outcome::BadTerminator, std::to_string(block.bytes.size()) + " sensor bytes"});
     }
-    for (int a = 0; a < axes; ++a) out[a] = DecodeSensorWord(link.BlockBuffer, a);
+    for (int a = 0; a < axes; ++a) out[a] = DecodeSensorWord(block.bytes, a);
   }
   return s;
 }

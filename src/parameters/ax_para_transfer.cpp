@@ -9,21 +9,28 @@
 
 namespace zova {
 
-Outcome FetchAxPara(Link& link, AxPara& table, int axes, Job job) {
-  if (!CheckAxisCount(axes, link.ui())) return {Outcome::Refused, "axis count " + std::to_string(axes)};
-  return GuardedTransfer(link, job, [&] {
+ReceivedBlock FetchAxParaBlock(Link& link, int axes, Job job) {
+  if (!CheckAxisCount(axes, link.ui())) return {{Outcome::Refused, "axis count " + std::to_string(axes)}, {}};
+  ReceivedBlock block;
+  block.outcome = ParameterExchange(link, job, [&] {
     if (Outcome o = link.StartCommand(cmd::kReceiveAxPara); !o) return CommunicationFailure(link, o);
-    Outcome s = ReceiveParameterBlock(link, job, axes * kAxParaAxisBytes);
-    if (!s) return s;
-    const std::uint8_t* at = link.BlockBuffer.data();
-    for (int axis = 0; axis < axes; ++axis) {
-      for (std::int32_t& value : table[axis]) {
-        value = DecodeParameterValue(std::span<const std::uint8_t, 4>(at, 4));
-        at += 4;
-      }
-    }
-    return Outcome();
+    block = ReceiveParameterBlock(link, job, axes * kAxParaAxisBytes);
+    return block.outcome;
   });
+  return block;
+}
+
+Outcome FetchAxPara(Link& link, AxPara& table, int axes, Job job) {
+  const ReceivedBlock block = FetchAxParaBlock(link, axes, job);
+  if (!block.outcome) return block.outcome;
+  const std::uint8_t* at = block.bytes.data();
+  for (int axis = 0; axis < axes; ++axis) {
+    for (std::int32_t& value : table[axis]) {
+      value = DecodeParameterValue(std::span<const std::uint8_t, 4>(at, 4));
+      at += 4;
+    }
+  }
+  return {};
 }
 
 Outcome TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
@@ -41,7 +48,7 @@ Outcome TakeUnnamedAxPara(Link& link, AxPara& table, int axes) {
 
 Outcome SendAxPara(Link& link, const AxPara& table, int axes) {
   if (!CheckAxisCount(axes, link.ui())) return {Outcome::Refused, "axis count " + std::to_string(axes)};
-  return GuardedTransfer(link, Job::AxPara, [&] {
+  return ParameterExchange(link, Job::AxPara, [&] {
     Ui& ui = link.ui();
     const int total = axes * kAxParaAxisBytes;
     ui.setProgressMaximum(Job::AxPara, 0, total);

@@ -10,8 +10,10 @@ namespace zova {
 
 // Fetches the 200 entries of axes 0 to axes-1; the other axes stay as they were. Entries change
 // only after a correct checksum. An axis count outside 2 to 6 is refused with the AXES range
-// message before the link is touched. Takes LinkBusy for the exchange.
+// message before the link is touched. The caller holds the line (HoldLine).
 Outcome FetchAxPara(Link& link, AxPara& table, int axes, Job job = Job::AxPara);
+// The same, giving the block as the controller sent it (at least axes × 800 bytes).
+ReceivedBlock FetchAxParaBlock(Link& link, int axes, Job job = Job::AxPara);
 
 // Before a send of what a file or the screen names (the 36 named entries of each axis): reads the controller's
 // block of axes 0 to axes-1 and takes their other entries into `table`. As TakeUnnamedSysPara otherwise.

@@ -9,16 +9,23 @@
 
 namespace zova {
 
-Outcome FetchSysPara(Link& link, SysPara& table, Job job) {
-  return GuardedTransfer(link, job, [&] {
+ReceivedBlock FetchSysParaBlock(Link& link, Job job) {
+  ReceivedBlock block;
+  block.outcome = ParameterExchange(link, job, [&] {
     if (Outcome o = link.StartCommand(cmd::kReceiveSysPara); !o) return CommunicationFailure(link, o);
-    Outcome s = ReceiveParameterBlock(link, job, kSysParaBlockBytes);
-    if (!s) return s;
-    for (int i = 0; i < kSysParaSize; ++i) {
-      table[i] = DecodeParameterValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + 4 * i, 4));
-    }
-    return Outcome();
+    block = ReceiveParameterBlock(link, job, kSysParaBlockBytes);
+    return block.outcome;
   });
+  return block;
+}
+
+Outcome FetchSysPara(Link& link, SysPara& table, Job job) {
+  const ReceivedBlock block = FetchSysParaBlock(link, job);
+  if (!block.outcome) return block.outcome;
+  for (int i = 0; i < kSysParaSize; ++i) {
+    table[i] = DecodeParameterValue(std::span<const std::uint8_t, 4>(block.bytes.data() + 4 * i, 4));
+  }
+  return {};
 }
 
 Outcome TakeUnnamedSysPara(Link& link, SysPara& table) {
@@ -32,7 +39,7 @@ Outcome TakeUnnamedSysPara(Link& link, SysPara& table) {
 }
 
 Outcome SendSysPara(Link& link, const SysPara& table) {
-  return GuardedTransfer(link, Job::SysPara, [&] {
+  return ParameterExchange(link, Job::SysPara, [&] {
     Ui& ui = link.ui();
     if (Outcome o = link.StartCommand(cmd::kSendSysPara); !o) return CommunicationFailure(link, o);
     if (Outcome o = link.SendTwoOperands(kSysParaBlockBytes, 0); !o) return CommunicationFailure(link, o);

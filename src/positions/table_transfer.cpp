@@ -1,6 +1,8 @@
 // Table transfers.
 #include "positions/table_transfer.h"
 
+#include <algorithm>
+#include <array>
 #include <span>
 
 #include "link/link_error.h"
@@ -73,17 +75,16 @@ Outcome Fail(Link& link, Outcome why) {
   return why;
 }
 
-// Handshake and operands; the block length is announced to the link before the data step.
-Outcome OpenExchange(Link& link, std::uint8_t code, int axes, int number, const Plan& plan) {
+// Handshake and operands.
+Outcome OpenExchange(Link& link, std::uint8_t code, int number, const Plan& plan) {
   if (Outcome o = link.StartCommand(code); !o) return Fail(link, o);
-  link.BlockLength = 4 * axes;
   if (Outcome o = link.SendTwoOperands(number, plan.single ? number : plan.endOperand); !o) return Fail(link, o);
   return {};
 }
 
 Outcome SendRow(const PositionTable& table, Link& link, int axes, int number, const Plan& plan) {
   const TableLayout& layout = table.layout();
-  if (Outcome o = OpenExchange(link, layout.sendCode, axes, number, plan); !o) return o;
+  if (Outcome o = OpenExchange(link, layout.sendCode, number, plan); !o) return o;
   std::uint32_t sum = 0;
   for (int a = 0; a < axes; ++a) {
     const auto bytes = EncodePositionValue(table[number][static_cast<std::size_t>(a)]);
@@ -97,12 +98,12 @@ Outcome SendRow(const PositionTable& table, Link& link, int axes, int number, co
   return {};
 }
 
-Outcome ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Plan& plan, TransferOutcome& outcome,
-                   const RowObserver& onRow) {
+Outcome ReceiveRow(PositionTable& table, Link& link, int axes, int number, const Plan& plan, TransferOutcome& outcome) {
   const TableLayout& layout = table.layout();
-  if (Outcome o = OpenExchange(link, layout.receiveCode, axes, number, plan); !o) return o;
+  if (Outcome o = OpenExchange(link, layout.receiveCode, number, plan); !o) return o;
   std::uint32_t sum = 0;
-  std::span<std::uint8_t> block(link.BlockBuffer.data(), static_cast<std::size_t>(4 * axes));
+  std::array<std::uint8_t, 4 * kTableAxes> row{};
+  const std::span<std::uint8_t> block(row.data(), static_cast<std::size_t>(4 * axes));
   Ui& ui = link.ui();
   auto onByte = [&](int count) { ui.setProgressValue(layout.receiveJob, 0, count); };
   if (Outcome o =
@@ -110,15 +111,17 @@ Outcome ReceiveRow(PositionTable& table, Link& link, int axes, int number, const
       !o) {
     return Fail(link, o);
   }
-  if (Outcome o = link.ReceiveChecksum(); !o) return Fail(link, o);
-  if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
-    link.SendByte(DLE);
-    ++outcome.rejected;
+  if (Outcome o = link.ReceiveChecksum(sum); !o) {
+    if (o != Outcome::BadChecksum) return Fail(link, o);
+    ++outcome.rejected;  // answered DLE: the row keeps its values
     return {};
   }
-  link.SendByte(EOT);
-  DecodeTableRow(table, link, axes, number);
-  if (onRow) onRow(number, block);
+  for (int a = 0; a < axes; ++a) {
+    table[number][static_cast<std::size_t>(a)] =
+        DecodePositionValue(std::span<const std::uint8_t, 4>(block.data() + static_cast<std::size_t>(4 * a), 4));
+  }
+  std::copy(block.begin(), block.end(),
+            outcome.blocks.begin() + static_cast<std::ptrdiff_t>(block.size()) * (number - plan.first));
   ++outcome.stored;
   return {};
 }
@@ -154,13 +157,14 @@ TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, 
 }
 
 TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, Scope scope, int start, int end,
-                                 int& rxPointNo, const RowObserver& onRow) {
+                                 int& rxPointNo) {
   TransferOutcome outcome;
   Plan plan;
   if (!MakePlan(table, link.ui(), axes, scope, start, end, rxPointNo, plan)) {
     outcome.result = Outcome::Refused;
     return outcome;
   }
+  outcome.blocks.assign(static_cast<std::size_t>((plan.last - plan.first + 1) * 4 * axes), 0);
   const Job bar = table.layout().receiveJob;
   link.ui().setProgressMaximum(bar, 0, plan.maximum);
   for (int n = plan.first; n <= plan.last; ++n) {
@@ -172,19 +176,11 @@ TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, Sco
       link.ui().setProgressValue(bar, 0, n - plan.progressBase);
       rxPointNo = n;
     }
-    outcome.result = ReceiveRow(table, link, axes, n, plan, outcome, onRow);
+    outcome.result = ReceiveRow(table, link, axes, n, plan, outcome);
     if (!outcome.result) break;
   }
   link.ui().setProgressValue(bar, 0, 0);
   return outcome;
-}
-
-void DecodeTableRow(PositionTable& table, const Link& link, int axes, int rxPointNo) {
-  for (int a = 0; a < axes; ++a) {
-    const auto at = static_cast<std::size_t>(4 * a);
-    table[rxPointNo][static_cast<std::size_t>(a)] =
-        DecodePositionValue(std::span<const std::uint8_t, 4>(link.BlockBuffer.data() + at, 4));
-  }
 }
 
 }  // namespace zova::positions

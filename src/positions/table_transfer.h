@@ -3,8 +3,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <span>
+#include <vector>
 
 #include "link/link.h"
 #include "positions/position_table.h"
@@ -18,6 +17,9 @@ struct TransferOutcome {
   int stored = 0;    // receive: rows stored
   int sent = 0;      // send: rows the controller accepted
   int rejected = 0;  // receive: blocks answered DLE for a wrong checksum (no message)
+  // receive: each row's block as the controller sent it, the rows of the request one after another
+  // (4 bytes per axis); zeros for a row not stored.
+  std::vector<std::uint8_t> blocks;
 };
 
 // "P007 axis 2: -167772.16 ~ 167772.15 ...": the refusal of a value the line cannot carry, naming the row
@@ -30,16 +32,10 @@ std::string ValueRangeMessage(const TableLayout& layout, int number, int axis);
 TransferOutcome SendTableRows(const PositionTable& table, Link& link, int axes, Scope scope, int start, int end,
                               int txPointNo, bool asHeld = false);
 
-// Sees each row's block as the controller sent it, once its checksum proved right.
-using RowObserver = std::function<void(int number, std::span<const std::uint8_t> block)>;
-
 // Fetches rows into `table`; a single transfer fetches row `rxPointNo`, the others set `rxPointNo`
 // to each row before fetching it. A row whose block has a wrong checksum keeps its old values.
 // Sets the progress bar back to 0 when it ends.
 TransferOutcome ReceiveTableRows(PositionTable& table, Link& link, int axes, Scope scope, int start, int end,
-                                 int& rxPointNo, const RowObserver& onRow = {});
-
-// Turns the received block in link.BlockBuffer into axes 1..axes of row `rxPointNo`; the others keep their values.
-void DecodeTableRow(PositionTable& table, const Link& link, int axes, int rxPointNo);
+                                 int& rxPointNo);
 
 }  // namespace zova::positions

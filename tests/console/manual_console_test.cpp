@@ -25,7 +25,7 @@ struct MoveRig : ConsoleRig {
 TEST(ManualConsole, ClosedPortBusyLinkOrSilentControllerEndTheActionAtOnce) {
   const struct {
     const char* name;
-    ActionResult (*call)(ConsoleRig&);
+    Outcome (*call)(ConsoleRig&);
   } handlers[] = {
       {"AMP ON", [](ConsoleRig& r) { return r.console.SvonClick(0); }},
       {"ZR", [](ConsoleRig& r) { return r.console.ZrClick(); }},
@@ -38,8 +38,7 @@ TEST(ManualConsole, ClosedPortBusyLinkOrSilentControllerEndTheActionAtOnce) {
       {"controller error", [](ConsoleRig& r) { return r.status.ControllerErrorClick(); }},
   };
   enum State { Closed, Busy, Silent, Stopped };
-  const ActionResult results[] = {ActionResult::PortClosed, ActionResult::Busy, ActionResult::LinkFailed,
-                                  ActionResult::LinkFailed};
+  const Outcome::Code results[] = {Outcome::PortClosed, Outcome::Busy, Outcome::LineDead, Outcome::Stopped};
   const std::vector<std::string> texts[] = {{kPortClosed}, {}, {"통신이 연결되지 않았습니다.", "통신이상 발생"}, {}};
   for (const auto& h : handlers) {
     for (State s : {Closed, Busy, Silent, Stopped}) {
@@ -49,7 +48,7 @@ TEST(ManualConsole, ClosedPortBusyLinkOrSilentControllerEndTheActionAtOnce) {
       const TimePoint start = r.sim.clock.now();
       const Duration waited = s == Stopped ? seconds(10) : s == Silent ? r.sim.link.timeouts.handshake : seconds(0);
       r.sim.ui.cancelWhen = [&] { return s == Stopped && r.sim.clock.now() - start >= waited; };
-      EXPECT_EQ(h.call(r), results[s]) << h.name << s;
+      EXPECT_EQ(h.call(r).code, results[s]) << h.name << s;
       EXPECT_EQ(r.sim.ui.texts(), texts[s]) << h.name << s;
       EXPECT_EQ(r.sim.wire.text().empty(), s < Silent) << h.name << s;
       EXPECT_EQ(r.sim.link.LinkBusy, s == Busy) << h.name << s;
@@ -61,7 +60,7 @@ TEST(ManualConsole, ClosedPortBusyLinkOrSilentControllerEndTheActionAtOnce) {
 TEST(ManualConsole, ServoOnPausesThenRefreshesOutputsServoOffDoesNot) {
   ConsoleRig r;
   const TimePoint before = r.sim.clock.now();
-  EXPECT_EQ(r.console.SvonClick(0), ActionResult::Done);
+  EXPECT_EQ(r.console.SvonClick(0), Outcome::Ok);
   EXPECT_EQ(r.sim.wire.text(),
             "> 01 < 06 > 17 < 17 > 00 00 00 00 02 < 16 > 01 < 06 > 1C < 1C 0C 00 00 00 00 00 00 00 F4 03 > 04");
   EXPECT_GE(r.sim.clock.now() - before, milliseconds(100));
@@ -69,7 +68,7 @@ TEST(ManualConsole, ServoOnPausesThenRefreshesOutputsServoOffDoesNot) {
   EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"ServoOn off", "ServoOn on"}));
 
   const TimePoint offAt = r.sim.clock.now();
-  EXPECT_EQ(r.console.SvonClick(1), ActionResult::Done);
+  EXPECT_EQ(r.console.SvonClick(1), Outcome::Ok);
   EXPECT_LT(r.sim.clock.now() - offAt, milliseconds(100)) << "servo off has no pause";
   EXPECT_EQ(r.countOf(cmd::kServoOff), 1);
 }
@@ -81,7 +80,7 @@ TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
     const char* name;
     bool sim::Faults::*fault;
     int onlyCommand;
-    ActionResult (*call)(MoveRig&);
+    Outcome (*call)(MoveRig&);
     const char* enabled;  // the last control switched on
   } cases[] = {
       {"servo on", &sim::Faults::wrongEcho, cmd::kServoOn, [](MoveRig& r) { return r.console.SvonClick(0); },
@@ -98,7 +97,7 @@ TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
     MoveRig r;
     r.sim.controller.faults.*c.fault = true;
     r.sim.controller.faults.onlyCommand = c.onlyCommand;
-    EXPECT_EQ(c.call(r), ActionResult::LinkFailed) << c.name;
+    EXPECT_TRUE(c.call(r).linkFailed()) << c.name;
     EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{"통신이상 발생"}) << c.name;
     if (c.enabled != nullptr) {
       EXPECT_EQ(r.display.enabledLog.back(), c.enabled) << c.name;
@@ -131,24 +130,24 @@ TEST(ManualConsole, AxisStepWrapsForwardAndStopsBackward) {
 
 TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   ConsoleRig r;
-  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), ActionResult::Done);
+  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), Outcome::Ok);
   EXPECT_EQ(r.sim.wire.text(), "> 01 < 06 > 27 < 27 > 0A 02 00 02 < 16");
   EXPECT_EQ(r.console.JogActive, 1);
   EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"JogNegative off", "JogNegative on"}));
-  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), ActionResult::Busy) << "one jog at a time";
+  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), Outcome::Busy) << "one jog at a time";
   EXPECT_EQ(r.countOf(cmd::kJogStart), 1);
 
   ConsoleRig edge;
-  EXPECT_EQ(edge.console.JogPress(kJogPositive, "255", "4"), ActionResult::Done);
+  EXPECT_EQ(edge.console.JogPress(kJogPositive, "255", "4"), Outcome::Ok);
   EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
 }
 
 TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
   ConsoleRig r(3);
-  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "2"), ActionResult::Done);
+  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "2"), Outcome::Ok);
   r.sim.clock.advance(milliseconds(1500));
   r.sim.wire.clear();
-  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Done);
+  EXPECT_EQ(r.console.JogRelease(kJogPositive), Outcome::Ok);
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 18");
   const auto& log = r.commands();
   EXPECT_EQ(std::vector<std::uint8_t>(log.end() - 2, log.end()),
@@ -161,10 +160,10 @@ TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
 
 TEST(ManualConsole, ReleaseWhileAnotherExchangeHoldsTheLinkStillStopsTheAxis) {
   ConsoleRig r;
-  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "1"), ActionResult::Done);
+  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "1"), Outcome::Ok);
   r.sim.wire.clear();
   r.sim.link.LinkBusy = true;
-  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::Busy);
+  EXPECT_EQ(r.console.JogRelease(kJogPositive), Outcome::Busy);
   EXPECT_EQ(r.sim.wire.text(), "> 18") << "the stop, and nothing that would cut into the other exchange";
   EXPECT_TRUE(r.sim.link.LinkBusy);
 }
@@ -173,12 +172,12 @@ TEST(ManualConsole, ReleaseWhileAnotherExchangeHoldsTheLinkStillStopsTheAxis) {
 // meanwhile): the release must not be lost, or the axis runs on.
 TEST(ManualConsole, ReleaseDuringThePressStopsTheAxisOnceThePressIsAnswered) {
   ConsoleRig r;
-  std::vector<ActionResult> released;
+  std::vector<Outcome::Code> released;
   r.sim.ui.onYield = [&] {
-    if (released.empty()) released.push_back(r.console.JogRelease(kJogPositive));
+    if (released.empty()) released.push_back(r.console.JogRelease(kJogPositive).code);
   };
-  EXPECT_EQ(r.console.JogPress(kJogPositive, "10", "1"), ActionResult::Done);
-  EXPECT_EQ(released, std::vector<ActionResult>{ActionResult::Busy}) << "nothing can go out during the press";
+  EXPECT_EQ(r.console.JogPress(kJogPositive, "10", "1"), Outcome::Ok);
+  EXPECT_EQ(released, std::vector<Outcome::Code>{Outcome::Busy}) << "nothing can go out during the press";
   EXPECT_EQ(r.sim.wire.text().substr(0, 46), "> 01 < 06 > 27 < 27 > 0A 00 01 02 < 16 > 18 01");
   EXPECT_EQ(std::tuple(r.console.JogActive, r.sim.controller.machine.sensorWord(0) & kSensorAtRest,
                        r.countOf(cmd::kReadActualPositions)),
@@ -190,9 +189,9 @@ TEST(ManualConsole, AnAxisThatNeverRestsEndsTheWaitAtTheBound) {
   ConsoleRig r;
   r.sim.controller.setBaud(9600);  // reads take line time, so the bound is reached
   r.sim.controller.machine.restBlocked[0] = true;
-  ASSERT_EQ(r.console.JogPress(kJogPositive, "5", "1"), ActionResult::Done);
+  ASSERT_EQ(r.console.JogPress(kJogPositive, "5", "1"), Outcome::Ok);
   const TimePoint start = r.sim.clock.now();
-  EXPECT_EQ(r.console.JogRelease(kJogPositive), ActionResult::TimedOut);
+  EXPECT_EQ(r.console.JogRelease(kJogPositive), Outcome::TimedOut);
   EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{RestTimeoutMessage(r.console.limits.comeToRest)});
   EXPECT_GE(r.sim.clock.now() - start, r.console.limits.comeToRest);
   EXPECT_LT(r.sim.clock.now() - start, r.console.limits.comeToRest + seconds(2));
@@ -202,7 +201,7 @@ TEST(ManualConsole, AnAxisThatNeverRestsEndsTheWaitAtTheBound) {
 TEST(ManualConsole, ZeroReturnWaitsForTheZrOutput) {
   ConsoleRig r;
   const TimePoint start = r.sim.clock.now();
-  EXPECT_EQ(r.console.ZrClick(), ActionResult::Done);
+  EXPECT_EQ(r.console.ZrClick(), Outcome::Ok);
   EXPECT_GE(r.sim.clock.now() - start, r.sim.controller.machine.zeroReturnTime);
   EXPECT_EQ(r.display.output[7], 1);
   EXPECT_GE(r.countOf(cmd::kReadOutputs), 3) << "polled while it ran, then shown";
@@ -212,7 +211,7 @@ TEST(ManualConsole, ZeroReturnThatNeverEndsIsReportedAtTheBound) {
   ConsoleRig r;
   r.sim.controller.machine.zeroReturnTime = std::chrono::hours(1);
   const TimePoint start = r.sim.clock.now();
-  EXPECT_EQ(r.console.ZrClick(), ActionResult::TimedOut);
+  EXPECT_EQ(r.console.ZrClick(), Outcome::TimedOut);
   EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{ZeroReturnTimeoutMessage(r.console.limits.zeroReturn)});
   EXPECT_EQ(ZeroReturnTimeoutMessage(seconds(180)), "원점복귀가 180초 안에 끝나지 않았습니다.");
   EXPECT_GE(r.sim.clock.now() - start, r.console.limits.zeroReturn);
@@ -223,7 +222,7 @@ TEST(ManualConsole, ZeroReturnGivenUpStopsTheAxesAndWaitsForRest) {
   ConsoleRig r;
   r.sim.controller.machine.zeroReturnTime = std::chrono::hours(1);
   r.sim.ui.cancelWhen = [] { return true; };
-  EXPECT_EQ(r.console.ZrClick(), ActionResult::Cancelled);
+  EXPECT_EQ(r.console.ZrClick(), Outcome::Cancelled);
   EXPECT_NE(r.sim.wire.text().find("> 04 18 01 < 06 > 28"), std::string::npos)
       << "CAN, then the sensors: " << r.sim.wire.text();
   EXPECT_EQ(r.sim.controller.machine.sensorWord(0) & kSensorAtRest, kSensorAtRest);
@@ -232,10 +231,10 @@ TEST(ManualConsole, ZeroReturnGivenUpStopsTheAxesAndWaitsForRest) {
 
 TEST(ManualConsole, OutputClicks) {
   ConsoleRig r;
-  EXPECT_EQ(r.console.OutputClick(8), ActionResult::Done);
+  EXPECT_EQ(r.console.OutputClick(8), Outcome::Ok);
   EXPECT_EQ(std::tuple(r.sim.controller.machine.output(8), r.status.OutputState[8]), std::tuple(true, 1))
       << "refreshed";
-  EXPECT_EQ(r.console.OutputClick(8), ActionResult::Done) << "on: the click switches it off";
+  EXPECT_EQ(r.console.OutputClick(8), Outcome::Ok) << "on: the click switches it off";
   EXPECT_FALSE(r.sim.controller.machine.output(8));
 
   // A system output: the mark goes back, only the refresh goes out.
@@ -247,7 +246,7 @@ TEST(ManualConsole, OutputClicks) {
       EXPECT_EQ(s.display.output[3], 1);
     }
   };
-  EXPECT_EQ(s.console.OutputClick(3), ActionResult::Done);
+  EXPECT_EQ(s.console.OutputClick(3), Outcome::Ok);
   EXPECT_EQ(std::tuple(s.commands(), s.display.output[3]), std::tuple(std::vector<std::uint8_t>{cmd::kReadOutputs}, 1));
 }
 
@@ -274,7 +273,7 @@ TEST(ManualConsole, ProgramNumberEntry) {
 
 TEST(ManualConsole, RunStopAndReset) {
   ConsoleRig r(2);
-  EXPECT_EQ(r.console.RunClick(kRunStart, "5"), ActionResult::Done);
+  EXPECT_EQ(r.console.RunClick(kRunStart, "5"), Outcome::Ok);
   EXPECT_EQ(std::tuple(r.sim.wire.text(), r.console.RunActive, r.status.Polling()),
             std::tuple("> 01 < 06 > 15 < 15 > 05 00 00 00 02 < 16", 1, true));
   for (Available a : {Available::RunProgram, Available::ServoOn, Available::ServoOff}) {
@@ -283,7 +282,7 @@ TEST(ManualConsole, RunStopAndReset) {
 
   r.sim.clock.advance(seconds(2));
   r.sim.wire.clear();
-  EXPECT_EQ(r.console.RunClick(kRunStop, "5"), ActionResult::Done);
+  EXPECT_EQ(r.console.RunClick(kRunStop, "5"), Outcome::Ok);
   EXPECT_EQ(std::tuple(r.sim.wire.text().substr(0, 4), r.sim.controller.machine.running(), r.display.output[4],
                        r.console.RunActive, r.status.Polling()),
             std::tuple("> 18", false, 0, 0, false))
@@ -295,26 +294,26 @@ TEST(ManualConsole, RunStopAndReset) {
   EXPECT_GT(r.console.CommandPos[0], 0);
 
   r.sim.wire.clear();
-  EXPECT_EQ(r.console.RunClick(kRunReset, "5"), ActionResult::Done);
-  for (int index : {kRunStart - 1, kRunReset + 1}) EXPECT_EQ(r.console.RunClick(index, "5"), ActionResult::Refused);
+  EXPECT_EQ(r.console.RunClick(kRunReset, "5"), Outcome::Ok);
+  for (int index : {kRunStart - 1, kRunReset + 1}) EXPECT_EQ(r.console.RunClick(index, "5"), Outcome::Refused);
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 10");
 }
 
 TEST(ManualConsole, StoreLocationSendsOneOperandAndTheCommandPositions) {
   ConsoleRig r(3);
   r.console.CommandPos = {1500, -1, 256, 0, 0, 0, 0};
-  EXPECT_EQ(r.console.LocSetClick("7"), ActionResult::Done);
+  EXPECT_EQ(r.console.LocSetClick("7"), Outcome::Ok);
   EXPECT_EQ(r.sim.wire.text(),
             "> 01 < 06 > 04 < 04 > 07 00 00 00 02 < 16 > DC 05 00 00 FF FF FF FF 00 01 00 00 22 03 < 04");
   ConsoleRig last;
-  EXPECT_EQ(last.console.LocSetClick("2500"), ActionResult::Done);
+  EXPECT_EQ(last.console.LocSetClick("2500"), Outcome::Ok);
   const auto sent = last.sim.wire.sent();
   EXPECT_EQ(Hex({sent.begin() + 2, sent.begin() + 6}), "C4 09 00 00");
 }
 
 TEST(ManualConsole, MoveSendsSpeedAccelerationAndWord1) {
   MoveRig r;
-  EXPECT_EQ(r.console.MovClick(r.compiler, "MVE P000", "10", "50"), ActionResult::Done);
+  EXPECT_EQ(r.console.MovClick(r.compiler, "MVE P000", "10", "50"), Outcome::Ok);
   const auto sent = r.sim.wire.sent();
   // Handshake (2 bytes), the operand 10 closed by STX (5), then the block: speed 10, acceleration 50.
   ASSERT_GE(sent.size(), 19u);
@@ -354,13 +353,13 @@ TEST(ManualConsole, WrongEntriesAreRefusedBeforeSending) {
   };
   for (const Case& c : cases) {
     MoveRig r;
-    const ActionResult result = c.handler == 'j'   ? r.console.JogPress(kJogPositive, c.a, c.b)
-                                : c.handler == 'l' ? r.console.LocSetClick(c.a)
-                                : c.handler == 'r' ? r.console.RunClick(kRunStart, c.a)
-                                                   : r.console.MovClick(r.compiler, c.a, c.b, c.c);
+    const Outcome result = c.handler == 'j'   ? r.console.JogPress(kJogPositive, c.a, c.b)
+                           : c.handler == 'l' ? r.console.LocSetClick(c.a)
+                           : c.handler == 'r' ? r.console.RunClick(kRunStart, c.a)
+                                              : r.console.MovClick(r.compiler, c.a, c.b, c.c);
     const std::string what = std::string(1, c.handler) + " " + c.a + " " + c.b + " " + c.c;
-    EXPECT_EQ(std::tuple(result, r.sim.ui.texts(), r.sim.wire.text(), r.console.JogActive, r.console.RunActive),
-              std::tuple(ActionResult::Refused, std::vector<std::string>{c.message}, "", 0, 0))
+    EXPECT_EQ(std::tuple(result.code, r.sim.ui.texts(), r.sim.wire.text(), r.console.JogActive, r.console.RunActive),
+              std::tuple(Outcome::Refused, std::vector<std::string>{c.message}, "", 0, 0))
         << what;
   }
 }

@@ -134,7 +134,7 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputsUnlessR
   ConsoleRig r;
   r.sim.controller.machine.errorCode = 77;
   r.sim.controller.machine.errorValue = 3;
-  EXPECT_EQ(r.status.ControllerErrorClick(), ActionResult::Done);
+  EXPECT_EQ(r.status.ControllerErrorClick(), Outcome::Ok);
   ASSERT_EQ(r.sim.ui.messages.size(), 1u);
   EXPECT_EQ(r.sim.ui.messages[0].text, std::string("System Error 07 : PRG3File does not exist\r\n") + kErrorAdvice);
   EXPECT_EQ(std::tuple(r.sim.ui.messages[0].title, r.sim.ui.messages[0].buttons), std::tuple("", MessageButtons::Ok));
@@ -142,8 +142,8 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputsUnlessR
   EXPECT_EQ(r.status.LastError.value_or(ErrorReport{}).value, 3);
   ConsoleRig refused;  // a report whose checksum is wrong is refused (DLE): neither shown nor kept
   refused.sim.controller.faults.badChecksum = true;
-  EXPECT_EQ(std::tuple(refused.status.ControllerErrorClick(), refused.sim.ui.texts(), refused.status.LastError),
-            std::tuple(ActionResult::LinkFailed, std::vector<std::string>{}, std::nullopt));
+  EXPECT_EQ(std::tuple(refused.status.ControllerErrorClick().code, refused.sim.ui.texts(), refused.status.LastError),
+            std::tuple(Outcome::BadChecksum, std::vector<std::string>{}, std::nullopt));
 }
 
 TEST(StatusMonitor, ControllerErrorReadsInPlainEnglishKeepingNumberAndValue) {

@@ -59,21 +59,6 @@ TEST(SysParaTransfer, RefusedBlockShowsTheErrorBox) {
   EXPECT_EQ(rig.ui.texts(), kCommunicationError);
 }
 
-TEST(ParameterTransfer, BusyLinkOrClosedPortTouchNothing) {
-  SimRig rig;
-  SysPara s;
-  // One guard serves all four transfers; the fault matrix's cancel cases prove that each goes through it.
-  rig.link.LinkBusy = true;
-  EXPECT_EQ(FetchSysPara(rig.link, s), Outcome::Busy);
-  EXPECT_TRUE(rig.link.LinkBusy) << "the holder keeps it";
-  EXPECT_TRUE(rig.ui.messages.empty());
-  rig.link.LinkBusy = false;
-  rig.wire.close();
-  EXPECT_EQ(SendSysPara(rig.link, s), Outcome::PortClosed);
-  EXPECT_EQ(rig.wire.text(), "");
-  EXPECT_EQ(rig.ui.texts(), std::vector<std::string>{LinkMessage()[kLinkErrorPortClosed]});
-}
-
 TEST(AxParaTransfer, SendWithFourAxesAnnouncesAndSends3200Bytes) {
   SimRig rig(4);
   AxPara t = Numbered();

@@ -255,20 +255,14 @@ TEST(ProgramWire, CommentCellsTravelAsTheirLowByte) {
 
 // Words of a received block: least significant byte first, every byte whole (none sign-extended).
 TEST(ProgramWire, UnpackedWords) {
-  TransferRig rig;
-  Link& link = rig.sim.link;
-  link.BlockBuffer.fill(0);
-  link.BlockBuffer[0] = 1;
-  link.BlockBuffer[1] = 200;
-  const std::uint8_t words[] = {0x01, 0x00, 0x00, 0x80, 0xA0, 0xB0, 0xC0, 0x7F};
-  std::copy(std::begin(words), std::end(words), link.BlockBuffer.begin() + 2);
-  link.BlockBuffer[2049] = 0x12;  // top byte of word 511
-  rig.transfer.RxProgramNo = 7;
-  rig.transfer.UnpackProgram(link);
-  // Word 0 is -2147483647; only RxProgramNo's flag changes.
-  EXPECT_EQ(std::tuple(rig.store.image[0], rig.store.image[1], rig.store.image[511]),
+  ProgramBlock block{1, 200, 0x01, 0x00, 0x00, 0x80, 0xA0, 0xB0, 0xC0, 0x7F};
+  block[2049] = 0x12;  // top byte of word 511
+  language::ProgramStore store;
+  UnpackProgramBlock(block, store, 7);
+  // Word 0 is -2147483647; only program 7's flag changes.
+  EXPECT_EQ(std::tuple(store.image[0], store.image[1], store.image[511]),
             std::tuple(0x80000001u, 0x7FC0B0A0u, 0x12000000u));
-  EXPECT_EQ(std::tuple(rig.store.presence[7], rig.store.stepCount[7], rig.store.presence[0]), std::tuple(1, 200, 0));
+  EXPECT_EQ(std::tuple(store.presence[7], store.stepCount[7], store.presence[0]), std::tuple(1, 200, 0));
 }
 
 // Programs sent to the simulated controller and fetched back: the same program comes back, comments and blank

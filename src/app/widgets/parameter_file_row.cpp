@@ -6,6 +6,7 @@
 
 #include "app/operation.h"
 #include "app/widgets/window_util.h"
+#include "link/line_owner.h"
 
 namespace zova::app {
 
@@ -71,12 +72,12 @@ Outcome SendNamedParameters(Session& session, const ParameterSend& names, const 
   }
   if (!held) {
     Operation reading(session, names.readFirstName, names.cancel);
-    const Outcome status = readFirst();
+    const Outcome status = HoldLine(session.link, readFirst);
     reading.finish(ParameterTransferResult(status, names.what, true));
     if (!status) return status;
   }
   Operation sending(session, names.sendName, names.cancel);
-  const Outcome status = send();
+  const Outcome status = HoldLine(session.link, send);
   sending.finish(ParameterTransferResult(status, names.what, false));
   return status;
 }

@@ -8,7 +8,7 @@
 #include "app/widgets/window_util.h"
 #include "app/windows/io_labels.h"
 #include "language/compiler.h"
-#include "link/link_error.h"
+#include "link/line_owner.h"
 
 namespace zova::app {
 
@@ -89,10 +89,7 @@ void ConsolePanel::wireConsole() {
     connect(cmdAxisSel[i], &QPushButton::clicked, this, [this, i] { console_->AxisSelClick(i); });
     connect(cmdIoStatus[i], &QPushButton::clicked, this, [this, i] {
       // Checking with the port closed would poll nothing: refuse it as the console refuses its actions.
-      if (i == 0 && !session_.port.isOpen()) {
-        ShowLinkError(session_.ui, kLinkErrorPortClosed);
-        return;
-      }
+      if (i == 0 && !LineOpen(session_.link)) return;
       status_->IoStatusClick(i);
     });
   }

@@ -17,6 +17,7 @@
 #include "backup/progress.h"
 #include "base/atomic_file.h"
 #include "base/text_lines.h"
+#include "link/line_owner.h"
 #include "link/line_settings.h"
 #include "link/link_error.h"
 
@@ -184,19 +185,23 @@ void FrmBackup::run() {
               [this](const QString& text) { txtSummary_->appendPlainText(text); });
   {
     Operation operation(session_, windowTitle(), {cmdCancel_});
-    switch (action_) {
-      case WholeControllerAction::Backup:
-        report_ = backup::Backup(session_.link, setup(), backup::Parts::All(), folder);
-        break;
-      case WholeControllerAction::Restore:
-        report_ = backup::Restore(session_.link, setup(), nullptr, folder,
-                                  [this](const backup::RestorePlan& plan) { return confirmRestore(plan); });
-        break;
-      case WholeControllerAction::Compare:
-      case WholeControllerAction::CompareBackups:  // run() took it before the link was held
-        report_ = backup::Compare(session_.link, setup(), nullptr, folder);
-        break;
-    }
+    // One operation holds the line from the first part to the last.
+    report_.result = HoldLine(session_.link, [&] {
+      switch (action_) {
+        case WholeControllerAction::Backup:
+          report_ = backup::Backup(session_.link, setup(), backup::Parts::All(), folder);
+          break;
+        case WholeControllerAction::Restore:
+          report_ = backup::Restore(session_.link, setup(), nullptr, folder,
+                                    [this](const backup::RestorePlan& plan) { return confirmRestore(plan); });
+          break;
+        case WholeControllerAction::Compare:
+        case WholeControllerAction::CompareBackups:  // run() took it before the line was held
+          report_ = backup::Compare(session_.link, setup(), nullptr, folder);
+          break;
+      }
+      return report_.result;
+    });
     if (report_.summary.empty() && report_.result == Outcome::Cancelled) {
       report_.summary.push_back(tr("stopped at the operator's request").toStdString());
     }

@@ -10,7 +10,7 @@
 #include "app/widgets/handler_lock.h"
 #include "app/windows/screens.h"
 #include "app/widgets/window_util.h"
-#include "link/link_error.h"
+#include "link/line_owner.h"
 #include "base/translation.h"
 
 namespace zova::app {
@@ -113,10 +113,7 @@ void FrmDownload::fileClicked() {
 
 void FrmDownload::downClicked() {
   // Nothing else may use the link while the flash is written; the main window is disabled meanwhile.
-  if (!download_->FileName.empty() && !session_.port.isOpen()) {
-    ShowLinkError(session_.ui, kLinkErrorPortClosed);
-    return;
-  }
+  if (!download_->FileName.empty() && !LineOpen(session_.link)) return;
   HandlerLock running(session_);
   BusyGuard busy(session_.link);
   if (!busy.acquired()) return;

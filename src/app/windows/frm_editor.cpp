@@ -25,7 +25,7 @@
 #include "language/transfer/program_files.h"
 #include "base/atomic_file.h"
 #include "base/text_lines.h"
-#include "link/link_error.h"
+#include "link/line_owner.h"
 
 namespace zova::app {
 
@@ -408,16 +408,17 @@ void FrmEditor::findNext(bool backward) {
 
 void FrmEditor::runTransfer(const QPushButton* pressed, const std::function<QString()>& transfer) {
   HandlerLock lock(session_, {send_, fetch_});
-  BusyGuard busy(session_.link);
-  if (!busy.acquired()) return;
-  const bool wasReadOnly = editor_->isReadOnly();
-  editor_->setReadOnly(true);
-  Operation operation(session_, pressed->text(), {cancel_});
-  if (session_.axes > 0) session_.programTransfer.setConfig(session_.languageConfig());
-  const QString result = transfer();
-  operation.finish(result);
-  if (!result.isEmpty()) statusBar()->showMessage(result, 5000);
-  editor_->setReadOnly(wasReadOnly);
+  (void)HoldLine(session_.link, [&] {
+    const bool wasReadOnly = editor_->isReadOnly();
+    editor_->setReadOnly(true);
+    Operation operation(session_, pressed->text(), {cancel_});
+    if (session_.axes > 0) session_.programTransfer.setConfig(session_.languageConfig());
+    const QString result = transfer();
+    operation.finish(result);
+    if (!result.isEmpty()) statusBar()->showMessage(result, 5000);
+    editor_->setReadOnly(wasReadOnly);
+    return Outcome();
+  });
 }
 
 void FrmEditor::sendPressed() {
@@ -435,10 +436,7 @@ void FrmEditor::sendPressed() {
         tr("Not sent: the text holds characters that %1 cannot carry.").arg(EncodingName(encoding_)).toStdString());
     return;
   }
-  if (!session_.port.isOpen()) {
-    ShowLinkError(ui, kLinkErrorPortClosed);
-    return;
-  }
+  if (!LineOpen(session_.link)) return;
   const int n = programNo_->value();
   runTransfer(send_, [&] {
     programs::ProgramTransfer& transfer = session_.programTransfer;
@@ -450,10 +448,7 @@ void FrmEditor::sendPressed() {
 }
 
 void FrmEditor::fetchPressed() {
-  if (!session_.port.isOpen()) {
-    ShowLinkError(session_.ui, kLinkErrorPortClosed);
-    return;
-  }
+  if (!LineOpen(session_.link)) return;
   if (!maySetAside()) return;  // the fetched program takes the text's place
   const int n = programNo_->value();
   runTransfer(fetch_, [&] {

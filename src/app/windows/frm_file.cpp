@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <optional>
 
 #include "app/operation.h"
 #include "app/widgets/box_numbers.h"
@@ -14,7 +15,7 @@
 #include "app/windows/screens.h"
 #include "app/widgets/window_util.h"
 #include "language/transfer/program_files.h"
-#include "link/link_error.h"
+#include "link/line_owner.h"
 #include "base/translation.h"
 
 namespace zova::app {
@@ -156,13 +157,9 @@ QWidget* FrmFile::buildFrame(bool receive, Frame& frame) {
 }
 
 bool FrmFile::portAndFileReady(const Frame& frame, std::string_view noFileMessage) {
-  Ui& ui = session_.ui;
-  if (!session_.port.isOpen()) {
-    ShowLinkError(ui, kLinkErrorPortClosed);
-    return false;
-  }
+  if (!LineOpen(session_.link)) return false;
   if (frame.boxes[0]->text().isEmpty()) {
-    ui.messageBox(Tr(noFileMessage));
+    static_cast<Ui&>(session_.ui).messageBox(Tr(noFileMessage));
     return false;
   }
   return true;
@@ -171,46 +168,44 @@ bool FrmFile::portAndFileReady(const Frame& frame, std::string_view noFileMessag
 void FrmFile::receivePressed(int index) {
   if (!portAndFileReady(receive_, programs::kMsgNoRecvFile)) return;
   HandlerLock lock(session_, actionButtons_);
-  BusyGuard busy(session_.link);
-  if (!busy.acquired()) return;
-  ProgramTransfer& transfer = session_.programTransfer;
-  if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
-  transfer.RecvFileName = receive_.boxes[0]->text().toStdString();
-  Operation operation(session_, index == 0 ? tr("Program Receive") : tr("Program ALL Receive"), {receive_.cancel});
-  if (index == 0) {
-    transfer.RxProgramNo = BoxInteger(receive_.boxes[1]->text());
-    const auto report = transfer.ReceivePrograms(session_.link, programs::kModeSingle);
+  (void)HoldLine(session_.link, [&] {
+    ProgramTransfer& transfer = session_.programTransfer;
+    if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
+    transfer.RecvFileName = receive_.boxes[0]->text().toStdString();
+    Operation operation(session_, index == 0 ? tr("Program Receive") : tr("Program ALL Receive"), {receive_.cancel});
+    const bool all = index != 0;
+    if (!all) transfer.RxProgramNo = BoxInteger(receive_.boxes[1]->text());
+    std::optional<ProgramNumberShown> shown;
+    if (all) shown.emplace(transfer, receive_.boxes[1]);
+    const auto report = transfer.ReceivePrograms(session_.link, all ? programs::kModeAll : programs::kModeSingle);
     TellNotCompilingBack(session_.ui, report);
-    operation.finish(ResultText(report, false, transfer.RxProgramNo, false));
-  } else {
-    ProgramNumberShown shown(transfer, receive_.boxes[1]);
-    const auto report = transfer.ReceivePrograms(session_.link, programs::kModeAll);
-    TellNotCompilingBack(session_.ui, report);
-    operation.finish(ResultText(report, true, 0, false));
-  }
+    operation.finish(ResultText(report, all, all ? 0 : transfer.RxProgramNo, false));
+    return report.outcome();
+  });
 }
 
 void FrmFile::transPressed(int index) {
   if (!portAndFileReady(trans_, programs::kMsgNoTransFile)) return;
   HandlerLock lock(session_, actionButtons_);
-  BusyGuard busy(session_.link);
-  if (!busy.acquired()) return;
-  ProgramTransfer& transfer = session_.programTransfer;
-  if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
-  transfer.TransFileName = trans_.boxes[0]->text().toStdString();
-  if (index == 0) {
-    Operation operation(session_, tr("Program Trans"), {trans_.cancel});
-    transfer.TxProgramNo = BoxInteger(trans_.boxes[1]->text());
-    const auto report = transfer.SendPrograms(session_.link, programs::kModeSingle);
-    operation.finish(ResultText(report, false, transfer.TxProgramNo, true));
-    return;
-  }
-  Ui& ui = session_.ui;
-  if (!programs::CheckAllTransFiles(transfer.TransFolder, ui)) return;
-  Operation operation(session_, tr("Program ALL Trans"), {trans_.cancel});
-  ProgramNumberShown shown(transfer, trans_.boxes[1]);
-  const auto report = transfer.SendPrograms(session_.link, programs::kModeAll);
-  operation.finish(ResultText(report, true, 0, true));
+  (void)HoldLine(session_.link, [&]() -> Outcome {
+    ProgramTransfer& transfer = session_.programTransfer;
+    if (session_.axes > 0) transfer.setConfig(session_.languageConfig());
+    transfer.TransFileName = trans_.boxes[0]->text().toStdString();
+    if (index == 0) {
+      Operation operation(session_, tr("Program Trans"), {trans_.cancel});
+      transfer.TxProgramNo = BoxInteger(trans_.boxes[1]->text());
+      const auto report = transfer.SendPrograms(session_.link, programs::kModeSingle);
+      operation.finish(ResultText(report, false, transfer.TxProgramNo, true));
+      return report.outcome();
+    }
+    Ui& ui = session_.ui;
+    if (!programs::CheckAllTransFiles(transfer.TransFolder, ui)) return Outcome::Refused;
+    Operation operation(session_, tr("Program ALL Trans"), {trans_.cancel});
+    ProgramNumberShown shown(transfer, trans_.boxes[1]);
+    const auto report = transfer.SendPrograms(session_.link, programs::kModeAll);
+    operation.finish(ResultText(report, true, 0, true));
+    return report.outcome();
+  });
 }
 
 void FrmFile::receiveOpenPressed() {

@@ -13,6 +13,7 @@
 #include "app/widgets/handler_lock.h"
 #include "app/widgets/window_util.h"
 #include "app/windows/screens.h"
+#include "link/line_owner.h"
 #include "parameters/ax_para_editor.h"
 
 namespace zova::app {
@@ -207,7 +208,7 @@ void ParameterScreen::receive() {
   exchange([this] {
     // One block in one exchange: Cancel acts only before it begins.
     Operation operation(session_, tr(traits_.receiveName), {file_.cancel});
-    const Outcome status = traits_.fetch(session_);
+    const Outcome status = HoldLine(session_.link, [this] { return traits_.fetch(session_); });
     operation.finish(ParameterTransferResult(status, tr(traits_.what), true));
     if (status != Outcome::Ok) return;
     clearChoices();

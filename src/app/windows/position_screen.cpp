@@ -12,7 +12,7 @@
 #include "app/widgets/handler_lock.h"
 #include "app/widgets/window_util.h"
 #include "app/windows/screens.h"
-#include "link/link_error.h"
+#include "link/line_owner.h"
 #include "base/translation.h"
 #include "app/operation.h"
 #include "positions/table_file.h"
@@ -132,11 +132,7 @@ QWidget* PositionScreen::buildFrame(const PositionFrameTraits& t, Frame& frame, 
 }
 
 void PositionScreen::press(PositionAction action, bool transmit) {
-  if (!session_.port.isOpen()) {
-    Ui& ui = session_.ui;
-    ShowLinkError(ui, kLinkErrorPortClosed);
-    return;
-  }
+  if (!LineOpen(session_.link)) return;
   {
     HandlerLock lock(session_, actionButtons_);
     run(action, transmit);
@@ -186,27 +182,29 @@ void PositionScreen::transfer(PositionAction action, bool transmit) {
     scope = positions::Scope::All;
     planned = layout.fileRows;
   }
-  BusyGuard busy(session_.link);
-  if (!busy.acquired()) return;
-  QString caption;
-  const PositionFrameTraits& t = transmit ? traits_.transFrame : traits_.receiveFrame;
-  for (const PositionButton& b : t.buttonList) {
-    if (b.action == action) caption = tr(b.caption);
-  }
-  Operation operation(session_, QString("%1 %2").arg(traits_.tableName, caption.trimmed()), {frame.cancel});
-  // A cancelled fetch puts the table back: it holds the old rows or the whole fetch, never a mix.
-  std::optional<PositionTable> before;
-  const int rxPointNo = rows.RxPointNo;
-  if (!transmit) before = table();
-  const TransferOutcome outcome =
-      transmit ? positions::SendTableRows(table(), session_.link, session_.axes, scope, start, end, rows.TxPointNo)
-               : positions::ReceiveTableRows(table(), session_.link, session_.axes, scope, start, end, rows.RxPointNo);
-  if (outcome.result == Outcome::Cancelled && before) {
-    table() = *before;
-    rows.RxPointNo = rxPointNo;
-  }
-  if (action == PositionAction::Receive && outcome.stored > 0) showRow(receive_, rows.RxPointNo);
-  operation.finish(resultText(action, transmit, outcome, planned));
+  (void)HoldLine(session_.link, [&] {
+    QString caption;
+    const PositionFrameTraits& t = transmit ? traits_.transFrame : traits_.receiveFrame;
+    for (const PositionButton& b : t.buttonList) {
+      if (b.action == action) caption = tr(b.caption);
+    }
+    Operation operation(session_, QString("%1 %2").arg(traits_.tableName, caption.trimmed()), {frame.cancel});
+    // A cancelled fetch puts the table back: it holds the old rows or the whole fetch, never a mix.
+    std::optional<PositionTable> before;
+    const int rxPointNo = rows.RxPointNo;
+    if (!transmit) before = table();
+    const TransferOutcome outcome =
+        transmit
+            ? positions::SendTableRows(table(), session_.link, session_.axes, scope, start, end, rows.TxPointNo)
+            : positions::ReceiveTableRows(table(), session_.link, session_.axes, scope, start, end, rows.RxPointNo);
+    if (outcome.result == Outcome::Cancelled && before) {
+      table() = *before;
+      rows.RxPointNo = rxPointNo;
+    }
+    if (action == PositionAction::Receive && outcome.stored > 0) showRow(receive_, rows.RxPointNo);
+    operation.finish(resultText(action, transmit, outcome, planned));
+    return outcome.result;
+  });
 }
 
 QString PositionScreen::resultText(PositionAction action, bool transmit, const TransferOutcome& outcome,

@@ -24,33 +24,33 @@ constexpr auto kDrainQuiet = milliseconds(200);
 
 }  // namespace
 
-Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::string* listing) {
+Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::string* listing,
+                                    std::vector<std::uint8_t>* received) {
   Ui& ui = link.ui();
   auto fail = [&](Outcome why) {
     ShowOutcome(link.ui(), why);
     return why;
   };
+  // The program block as it arrives; an empty program leaves the rest zero.
+  std::vector<std::uint8_t> block(kProgramBlockBytes, 0);
   auto finish = [&](std::size_t blockBytes) {
     link.SendByte(EOT);
-    UnpackProgram(link);
-    bool saved = false;
+    if (received != nullptr) received->assign(block.begin(), block.begin() + static_cast<std::ptrdiff_t>(blockBytes));
+    if (blockBytes == 1) block[kWordZeroTopByte] = 0xFF;  // the image of an empty program is the end record alone
+    UnpackProgramBlock(std::span<const std::uint8_t, kProgramBlockBytes>(block), store_, program);
+    bool saved = true;
     if (listing != nullptr) {
       *listing = language::ListProgram(store_, config_.machineType);
-      saved = true;
-    } else if (onReceived) {
-      saved = onReceived(program, std::span<const std::uint8_t>(link.BlockBuffer.data(), blockBytes));
-    } else {
+    } else if (received == nullptr) {
       saved = WriteProgramListing(ui, program, mode);
     }
     return saved ? Outcome() : Outcome(Outcome::FileFailed, "program " + std::to_string(program));
   };
 
-  std::fill_n(link.BlockBuffer.begin(), kProgramBlockBytes + 1, std::uint8_t{0});
   store_.clearComments();
   if (Outcome o = link.StartCommand(cmd::kReceiveProgram); !o) {
     return link.HandshakeTimedOut ? Outcome(Outcome::LineDead, to_string(o)) : fail(o);
   }
-  link.BlockLength = kBlockBytes;
   if (Outcome o = link.SendTwoOperands(program, program); !o) return fail(o);
 
   ui.setProgressMaximum(receiveJob_, kProgramBarIndex, kBlockBytes);
@@ -58,13 +58,12 @@ Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::stri
   for (int count = 0; count < kBlockBytes;) {
     std::uint8_t byte = 0;
     if (Outcome o = link.NextByte(byte); !o) return fail(o);
-    link.BlockBuffer[static_cast<std::size_t>(count)] = byte;
+    block[static_cast<std::size_t>(count)] = byte;
     sum += byte;
     ++count;
     ui.setProgressValue(receiveJob_, kProgramBarIndex, count);
     if (count == 1 && byte == 0) {
-      // An empty program: nothing more comes; its image is the end record alone.
-      link.BlockBuffer[kWordZeroTopByte] = 0xFF;
+      // An empty program: nothing more comes.
       ui.setProgressValue(receiveJob_, kProgramBarIndex, kBlockBytes);
       const Outcome outcome = finish(1);
       ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
@@ -72,9 +71,9 @@ Outcome ProgramTransfer::receiveOne(Link& link, int program, int mode, std::stri
     }
   }
   ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
-  if (Outcome o = link.ReceiveChecksumSyn(); !o) return fail(o);
-  if (((sum + static_cast<std::uint32_t>(link.RxChecksum)) & 0xFFu) != 0) {
-    link.SendByte(DLE);
+  if (Outcome o = link.ReceiveChecksumSyn(sum); !o) {
+    if (o != Outcome::BadChecksum) return fail(o);
+    // Answered DLE; the comment block the controller still sends must not meet the next handshake.
     Settle(link, kDrainQuiet);
     return {Outcome::BadChecksum, "program " + std::to_string(program)};
   }
@@ -96,13 +95,13 @@ TransferReport ProgramTransfer::ReceivePrograms(Link& link, int mode) {
   TransferReport report;
   Ui& ui = link.ui();
   const bool all = mode == kModeAll;
-  if (!all && RecvFileName.empty() && !onReceived) {
+  if (!all && RecvFileName.empty()) {
     ui.messageBox(Tr(kMsgNoRecvFile));
     report.refused = true;
   } else if (!all && (RxProgramNo < kFirstProgram || RxProgramNo > kLastProgram)) {
     ui.messageBox(Tr(kMsgProgramNumberRange));
     report.refused = true;
-  } else if (all && RecvFolder.empty() && !onReceived) {
+  } else if (all && RecvFolder.empty()) {
     ui.messageBox(Tr(kMsgNoRecvFolder));
     report.refused = true;
   }
@@ -136,6 +135,17 @@ TransferReport ProgramTransfer::ReceiveSource(Link& link, std::string& source) {
   Ui& ui = link.ui();
   if (!singleMayStart(ui, RxProgramNo, report)) return report;
   (void)GoOn(link, receiveOne(link, RxProgramNo, kModeSingle, &source), report, false);
+  ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
+  ui.setProgressValue(receiveJob_, kCommentBarIndex, 0);
+  return report;
+}
+
+TransferReport ProgramTransfer::ReceiveStoredProgram(Link& link, int program, std::vector<std::uint8_t>& block) {
+  TransferReport report;
+  Ui& ui = link.ui();
+  RxProgramNo = program;
+  if (!singleMayStart(ui, program, report)) return report;
+  (void)GoOn(link, receiveOne(link, program, kModeSingle, nullptr, &block), report, false);
   ui.setProgressValue(receiveJob_, kProgramBarIndex, 0);
   ui.setProgressValue(receiveJob_, kCommentBarIndex, 0);
   return report;

@@ -67,11 +67,6 @@ Outcome TransferReport::outcome() const {
   return {};
 }
 
-void ProgramTransfer::UnpackProgram(const Link& link) {
-  UnpackProgramBlock(std::span<const std::uint8_t, kProgramBlockBytes>(link.BlockBuffer.data(), kProgramBlockBytes),
-                     store_, RxProgramNo);
-}
-
 bool ProgramTransfer::WriteProgramListing(Ui& ui, int program, int mode) {
   const std::string path = mode == kModeSingle ? RecvFileName : AllModeFileName(RecvFolder, program);
   const std::string text = language::ListProgram(store_, config_.machineType);

@@ -72,10 +72,6 @@ class ProgramTransfer {
   // How a compile problem names its place: "FILE:LINE: message" (the command line), or the compiler's
   // message with the file and line below it (the windows).
   bool problemsAsFileLine = false;
-  // When set, each program received whole is handed here instead of being written as a source file: its
-  // block as the controller sent it (the 2050-byte program block, or the single 0x00 of an empty program),
-  // with the image and comment table unpacked into the store. False counts the program as not saved.
-  std::function<bool(int program, std::span<const std::uint8_t> block)> onReceived;
 
   // The File Open dialogs' results: the folder and the "PC File Name" box.
   void ChooseTransFile(std::string_view chosen);
@@ -103,8 +99,10 @@ class ProgramTransfer {
   TransferReport SendSource(Link& link, std::string_view source);
   TransferReport ReceiveSource(Link& link, std::string& source);
 
-  // Presence flag, step count (of RxProgramNo) and image words from the 2050 bytes in link.BlockBuffer.
-  void UnpackProgram(const Link& link);
+  // Fetches program `program` (0..31) into the store, its image and comment table, without writing a file;
+  // `block` gets its program block as the controller sent it (2050 bytes, or the single 0x00 of an empty
+  // program). Failures as in ReceivePrograms.
+  TransferReport ReceiveStoredProgram(Link& link, int program, std::vector<std::uint8_t>& block);
 
   // Writes the image and comment table as source text to the single-mode file or program n's all-mode file.
   // The file is replaced whole or not at all; a failure shows the "Error" message and returns false.
@@ -126,8 +124,10 @@ class ProgramTransfer {
   // Refuses a single-mode program number outside 0..31 (after a message) and honours a cancel request.
   static bool singleMayStart(Ui& ui, int program, TransferReport& report);
   Outcome sendOne(Link& link, int program);
-  // Writes the received program's file, or puts its source text into `listing` when one is given.
-  Outcome receiveOne(Link& link, int program, int mode, std::string* listing = nullptr);
+  // Writes the received program's file, or puts its source text into `listing`, or its program block into
+  // `received` (no file), when one is given.
+  Outcome receiveOne(Link& link, int program, int mode, std::string* listing = nullptr,
+                     std::vector<std::uint8_t>* received = nullptr);
 
   language::ProgramStore& store_;
   language::LanguageConfig config_;
