@@ -13,6 +13,7 @@
 #include "backup/whole_controller.h"
 #include "base/atomic_file.h"
 #include "base/translation.h"
+#include "link/line_owner.h"
 
 namespace zova::backup {
 
@@ -135,7 +136,11 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
     outcome.result = {Outcome::FileFailed, folder.string()};
   } else if (std::unique_ptr<FleetLine> line = run.open(member, ui)) {
     const Setup setup{member.axes, member.machineType, member.port, line->settings(), run.version};
-    const Report report = Backup(line->link(), setup, run.parts, target.string());
+    Report report;
+    report.result = HoldLine(line->link(), [&] {
+      report = Backup(line->link(), setup, run.parts, target.string());
+      return report.result;
+    });
     // The port closes as soon as its work is done. A trace that could not be written fails the controller,
     // though its backup stands.
     if (const std::string fault = line->close(); !fault.empty()) {
