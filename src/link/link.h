@@ -148,7 +148,7 @@ class Link {
   bool waitNoted_ = false;  // the operator was told once what a long handshake waits for
 };
 
-// Holds LinkBusy for one exchange and clears it on every path out.
+// Holds LinkBusy for one exchange, cleared on every path out; an operation takes the line through HoldLine.
 class BusyGuard {
  public:
   explicit BusyGuard(Link& link) : link_(link), acquired_(!link.LinkBusy) {
