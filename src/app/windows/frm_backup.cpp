@@ -19,7 +19,6 @@
 #include "base/text_lines.h"
 #include "link/line_owner.h"
 #include "link/line_settings.h"
-#include "link/link_error.h"
 
 namespace zova::app {
 
@@ -75,10 +74,7 @@ QWidget* MakeWindow(Session& session, FrmMain& main, WholeControllerAction actio
     QTimer::singleShot(0, window, &FrmBackup::run);
     return window;
   }
-  if (!session.port.isOpen()) {
-    ShowLinkError(session.ui, kLinkErrorPortClosed);
-    return nullptr;
-  }
+  if (!LineOpen(session.link)) return nullptr;
   auto* window = new FrmBackup(session, action, *folder);
   QTimer::singleShot(0, window, &FrmBackup::run);
   return window;
