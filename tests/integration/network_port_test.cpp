@@ -43,13 +43,17 @@ TEST_F(NetworkPorts, PingAndValuesOfIacBytesTravelBothForms) {
     start(telnet);
     if (IsSkipped()) return;
     const std::string& port = server->address();
-    EXPECT_EQ(ctl(port, {"ping"}).exitCode, 0) << port;
-    ASSERT_EQ(ctl(port, {"--quiet", "loc", "receive", "all", "--file", path("loc")}).exitCode, 0) << port;
+    const RunResult ping = ctl(port, {"ping"});
+    EXPECT_EQ(ping.exitCode, 0) << port << ": " << ping.err;
+    const RunResult all = ctl(port, {"--quiet", "loc", "receive", "all", "--file", path("loc")});
+    ASSERT_EQ(all.exitCode, 0) << port << ": " << all.err;
     std::string rows = read(path("loc"));
     const std::size_t at = rows.find("P005");
     write(path("loc"), rows.replace(at, rows.find_first_of("\r\n", at) - at, values));
-    EXPECT_EQ(ctl(port, {"loc", "send", "single", "5", "--file", path("loc")}).exitCode, 0) << port;
-    EXPECT_EQ(ctl(port, {"loc", "receive", "single", "5"}).out, values + "\n") << port;
+    const RunResult sent = ctl(port, {"loc", "send", "single", "5", "--file", path("loc")});
+    EXPECT_EQ(sent.exitCode, 0) << port << ": " << sent.err;
+    const RunResult back = ctl(port, {"loc", "receive", "single", "5"});
+    EXPECT_EQ(back.out, values + "\n") << port << ": " << back.err;
   }
 }
 
