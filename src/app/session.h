@@ -10,7 +10,7 @@
 #include "app/qt/qt_ui.h"
 #include "language/compiler.h"
 #include "language/program_store.h"
-#include "language/transfer/program_transfer.h"
+#include "programs/program_transfer.h"
 #include "link/connection.h"
 #include "link/line_settings.h"
 #include "link/link.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "language/listing.h"
-#include "language/transfer/program_wire.h"
+#include "programs/program_wire.h"
 #include "link/decoders.h"
 #include "parameters/ax_para.h"
 #include "parameters/sys_para.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <span>
 
-#include "language/transfer/program_wire.h"
+#include "programs/program_wire.h"
 #include "link/link.h"
 #include "base/translation.h"
 #include "parameters/ax_para.h"

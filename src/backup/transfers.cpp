@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "language/transfer/program_transfer.h"
-#include "language/transfer/program_wire.h"
+#include "programs/program_transfer.h"
+#include "programs/program_wire.h"
 #include "link/decoders.h"
 #include "parameters/ax_para_transfer.h"
 #include "parameters/sys_para_transfer.h"

@@ -4,8 +4,8 @@
 
 #include "cli/commands.h"
 #include "language/program_store.h"
-#include "language/transfer/program_files.h"
-#include "language/transfer/program_transfer.h"
+#include "programs/program_files.h"
+#include "programs/program_transfer.h"
 #include "link/link.h"
 #include "base/translation.h"
 

@@ -20,7 +20,7 @@
 #include "cli/commands.h"
 #include "cli/port_stack.h"
 #include "language/compiler.h"
-#include "language/transfer/program_wire.h"
+#include "programs/program_wire.h"
 #include "sim/state_file.h"
 #include "support/cli_rig.h"
 #include "support/program_samples.h"

@@ -11,7 +11,7 @@
 
 #include "cli/commands.h"
 #include "cli/interrupt.h"
-#include "language/transfer/program_files.h"
+#include "programs/program_files.h"
 #include "cli/terminal_ui.h"
 #include "support/language_guard.h"
 #include "positions/position_table.h"

@@ -5,8 +5,8 @@
 #include <cerrno>
 #include <string>
 
-#include "language/transfer/listing_check.h"
-#include "language/transfer/program_files.h"
+#include "programs/listing_check.h"
+#include "programs/program_files.h"
 #include "support/recording_ui.h"
 #include "support/program_samples.h"
 

@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "language/transfer/program_files.h"
-#include "language/transfer/program_wire.h"
+#include "programs/program_files.h"
+#include "programs/program_wire.h"
 #include "support/program_samples.h"
 
 namespace zova::programs {

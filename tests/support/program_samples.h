@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "language/program_store.h"
-#include "language/transfer/program_transfer.h"
+#include "programs/program_transfer.h"
 #include "support/scratch_dir.h"
 #include "support/test_support.h"
 

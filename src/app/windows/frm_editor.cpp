@@ -22,7 +22,7 @@
 #include "app/widgets/window_util.h"
 #include "app/windows/frm_main.h"
 #include "app/windows/screens.h"
-#include "language/transfer/program_files.h"
+#include "programs/program_files.h"
 #include "base/atomic_file.h"
 #include "base/text_lines.h"
 #include "link/line_owner.h"

@@ -14,7 +14,7 @@
 #include "app/windows/frm_editor.h"
 #include "app/windows/screens.h"
 #include "app/widgets/window_util.h"
-#include "language/transfer/program_files.h"
+#include "programs/program_files.h"
 #include "link/line_owner.h"
 #include "base/translation.h"
 

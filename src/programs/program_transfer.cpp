@@ -1,12 +1,12 @@
 // Program transfer: the state the window sets, unpacking a received block, and writing the listing file.
-#include "language/transfer/program_transfer.h"
+#include "programs/program_transfer.h"
 
 #include <span>
 
 #include "language/listing.h"
-#include "language/transfer/listing_check.h"
-#include "language/transfer/program_files.h"
-#include "language/transfer/program_wire.h"
+#include "programs/listing_check.h"
+#include "programs/program_files.h"
+#include "programs/program_wire.h"
 #include "base/atomic_file.h"
 
 namespace zova::programs {

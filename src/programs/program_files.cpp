@@ -1,5 +1,5 @@
 // Program file names and the file checks of the program window.
-#include "language/transfer/program_files.h"
+#include "programs/program_files.h"
 
 #include "language/compiler.h"
 #include "base/atomic_file.h"

@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "language/listing.h"
-#include "language/transfer/program_files.h"
-#include "language/transfer/program_transfer.h"
-#include "language/transfer/program_wire.h"
+#include "programs/program_files.h"
+#include "programs/program_transfer.h"
+#include "programs/program_wire.h"
 #include "link/commands.h"
 #include "link/link_error.h"
 

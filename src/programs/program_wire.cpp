@@ -1,5 +1,5 @@
 // Program and comment blocks.
-#include "language/transfer/program_wire.h"
+#include "programs/program_wire.h"
 
 namespace zova::programs {
 

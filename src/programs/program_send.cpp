@@ -6,9 +6,9 @@
 
 #include "language/source_check.h"
 
-#include "language/transfer/program_files.h"
-#include "language/transfer/program_transfer.h"
-#include "language/transfer/program_wire.h"
+#include "programs/program_files.h"
+#include "programs/program_transfer.h"
+#include "programs/program_wire.h"
 #include "link/commands.h"
 #include "base/atomic_file.h"
 #include "link/link_error.h"

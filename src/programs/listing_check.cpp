@@ -1,5 +1,5 @@
 // Listing check: one compile of the written text, then line by line against the received image.
-#include "language/transfer/listing_check.h"
+#include "programs/listing_check.h"
 
 #include <algorithm>
 #include <map>
