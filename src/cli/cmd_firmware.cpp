@@ -14,11 +14,13 @@ namespace {
 
 // The state line of the download window, on standard error while the download runs. The result goes to
 // standard output once, after the download.
-class StateLines final : public DownloadDisplay {
+class StateLines final : public firmware::DownloadDisplay {
  public:
   explicit StateLines(bool quiet) : quiet_(quiet) {}
-  void setLabel(DownloadLabel label, const std::string& text) override {
-    if (label != DownloadLabel::State || text == Tr(kStateSuccess) || text == Tr(kStateError)) return;
+  void setLabel(firmware::DownloadLabel label, const std::string& text) override {
+    if (label != firmware::DownloadLabel::State || text == Tr(firmware::kStateSuccess) ||
+        text == Tr(firmware::kStateError))
+      return;
     say(text);
   }
   void setStoppable(bool stoppable) override { InterruptWatch::setStoppable(stoppable); }
@@ -43,15 +45,15 @@ int RunFirmware(Context& ctx, const Args& args) {
     return kExitUsage;
   }
   StateLines display(ctx.options.quiet);
-  FirmwareDownload download(*ctx.link, display);
+  firmware::FirmwareDownload download(*ctx.link, display);
   switch (download.FileChosen(args[0])) {
-    case FirmwareDownload::Choice::Chosen:
+    case firmware::FirmwareDownload::Choice::Chosen:
       break;
-    case FirmwareDownload::Choice::NotHexName:
+    case firmware::FirmwareDownload::Choice::NotHexName:
       ctx.ui->messageBox(Tr("the firmware file's name must end in .hex"));
       return kExitUsage;
-    case FirmwareDownload::Choice::CannotRead:
-    case FirmwareDownload::Choice::Damaged:
+    case firmware::FirmwareDownload::Choice::CannotRead:
+    case firmware::FirmwareDownload::Choice::Damaged:
       return kExitFile;
   }
   const Outcome outcome = download.DownClick();

@@ -6,7 +6,7 @@
 #include "link/commands.h"
 #include "link/link_error.h"
 
-namespace zova {
+namespace zova::firmware {
 
 // Built forward: string::insert here draws a false -Wrestrict from GCC 12 once inlined.
 std::string FormatThousands(std::uint32_t value) {
@@ -166,4 +166,4 @@ Outcome FirmwareDownload::DownLoad(const HexImage& image) {
   return ok;
 }
 
-}  // namespace zova
+}  // namespace zova::firmware

@@ -11,7 +11,7 @@
 #include "link/link.h"
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::firmware {
 
 inline constexpr std::uint32_t kFlashAckInterval = 2800;
 
@@ -95,4 +95,4 @@ class FirmwareDownload {
   DownloadDisplay& display_;
 };
 
-}  // namespace zova
+}  // namespace zova::firmware

@@ -8,7 +8,7 @@
 #include "base/atomic_file.h"
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::firmware {
 
 namespace {
 
@@ -170,4 +170,4 @@ std::string WriteHex(const HexImage& image) {
   return text + HexRecordLine(kEnd, 0, {}) + "\r\n";
 }
 
-}  // namespace zova
+}  // namespace zova::firmware

@@ -12,7 +12,7 @@
 #include "base/outcome.h"
 #include "base/text_lines.h"
 
-namespace zova {
+namespace zova::firmware {
 
 // The data bytes of a HEX file and the address of the first. The download sends only the bytes (the
 // controller writes them from the start of its flash), so a file is accepted only where its bytes form
@@ -52,4 +52,4 @@ inline constexpr std::size_t kHexFileMaxBytes = 64 << 20;
 // CR LF line ends.
 [[nodiscard]] std::string WriteHex(const HexImage& image);
 
-}  // namespace zova
+}  // namespace zova::firmware

@@ -56,8 +56,8 @@ struct Env : test::ScratchFolder {
   AxPara ax;
   language::ProgramStore store;
   programs::ProgramTransfer transfer{store, language::LanguageConfig{6, 0}};
-  DownloadDisplay display;
-  FirmwareDownload firmware{rig.link, display};
+  firmware::DownloadDisplay display;
+  firmware::FirmwareDownload firmware{rig.link, display};
   IoImage image;
   std::array<std::int32_t, 6> positions{};
   std::array<std::uint32_t, 6> sensors{};
@@ -288,7 +288,7 @@ Operation Firmware() {
       seconds(60),  // the erase
       [](Env& e) {
         Env::write(e.path("fw.hex"), test::HexText(6000));
-        ASSERT_EQ(e.firmware.FileChosen(e.path("fw.hex")), FirmwareDownload::Choice::Chosen);
+        ASSERT_EQ(e.firmware.FileChosen(e.path("fw.hex")), firmware::FirmwareDownload::Choice::Chosen);
       },
       [](Env& e) { return Classify(e.firmware.DownClick()); },
       // An interrupted download may leave the flash erased: that is the controller's own state, not a torn one.

@@ -8,7 +8,7 @@
 #include "support/scratch_dir.h"
 #include "support/test_support.h"
 
-namespace zova {
+namespace zova::firmware {
 namespace {
 
 using test::Hex;
@@ -187,4 +187,4 @@ TEST_F(FlashDownload, ThousandsSeparators) {
 }
 
 }  // namespace
-}  // namespace zova
+}  // namespace zova::firmware

@@ -11,10 +11,10 @@ namespace zova::test {
 
 // `count` data bytes (value i*7+3) from address 0, as WriteHex writes them.
 inline std::string HexText(std::size_t count, std::vector<std::uint8_t>* bytes = nullptr) {
-  HexImage image;
+  firmware::HexImage image;
   for (std::size_t i = 0; i < count; ++i) image.data.push_back(static_cast<std::uint8_t>(i * 7 + 3));
   if (bytes != nullptr) *bytes = image.data;
-  return WriteHex(image);
+  return firmware::WriteHex(image);
 }
 
 }  // namespace zova::test

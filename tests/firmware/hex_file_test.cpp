@@ -7,7 +7,7 @@
 
 #include "firmware/hex_file.h"
 
-namespace zova {
+namespace zova::firmware {
 namespace {
 
 std::string Line(std::uint8_t type, std::uint16_t address, const std::vector<std::uint8_t>& data) {
@@ -142,4 +142,4 @@ TEST(HexFile, NamePattern) {
 }
 
 }  // namespace
-}  // namespace zova
+}  // namespace zova::firmware

@@ -26,7 +26,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text = {}) {
 FrmDownload::FrmDownload(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window),
       session_(session),
-      download_(std::make_unique<FirmwareDownload>(session.link, *this)) {
+      download_(std::make_unique<firmware::FirmwareDownload>(session.link, *this)) {
   setObjectName("frmDownload");
   setWindowTitle(tr("Download"));
   auto* layout = new QVBoxLayout(this);
@@ -66,22 +66,22 @@ FrmDownload::FrmDownload(Session& session, QWidget* parent)
   CentreOnScreen(this);
 }
 
-void FrmDownload::setLabel(DownloadLabel which, const std::string& text) {
+void FrmDownload::setLabel(firmware::DownloadLabel which, const std::string& text) {
   QLabel* target = nullptr;
   switch (which) {
-    case DownloadLabel::TotalBytes:
+    case firmware::DownloadLabel::TotalBytes:
       target = labelbyte_;
       break;
-    case DownloadLabel::FileName:
+    case firmware::DownloadLabel::FileName:
       target = labelFilename_;
       break;
-    case DownloadLabel::State:
+    case firmware::DownloadLabel::State:
       target = labelState_;
       break;
-    case DownloadLabel::Refused:
+    case firmware::DownloadLabel::Refused:
       target = label2_;
       break;
-    case DownloadLabel::Addresses:
+    case firmware::DownloadLabel::Addresses:
       target = labelAddresses_;
       break;
   }
@@ -126,7 +126,7 @@ void FrmDownload::downClicked() {
       operation.finish(tr("Cancelled before the erase; the flash is as it was"));
       break;
     case Outcome::Rejected:
-      operation.finish(Qs(Tr(kStateError)));
+      operation.finish(Qs(Tr(firmware::kStateError)));
       break;
     default:
       break;  // its message box said why

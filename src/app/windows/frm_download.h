@@ -13,12 +13,12 @@
 
 namespace zova::app {
 
-class FrmDownload : public QWidget, public DownloadDisplay {
+class FrmDownload : public QWidget, public firmware::DownloadDisplay {
   Q_OBJECT
  public:
   explicit FrmDownload(Session& session, QWidget* parent = nullptr);
 
-  void setLabel(DownloadLabel label, const std::string& text) override;
+  void setLabel(firmware::DownloadLabel label, const std::string& text) override;
   void setDownEnabled(bool enabled) override;
   void setStoppable(bool stoppable) override;
   bool confirmErase(const std::string& summary) override;
@@ -27,14 +27,14 @@ class FrmDownload : public QWidget, public DownloadDisplay {
   void fileClicked();
   void downClicked();
 
-  FirmwareDownload& download() { return *download_; }
+  firmware::FirmwareDownload& download() { return *download_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   Session& session_;
-  std::unique_ptr<FirmwareDownload> download_;
+  std::unique_ptr<firmware::FirmwareDownload> download_;
   QString lastName_;
   QPushButton* cmdFile_ = nullptr;
   QPushButton* cmdDown_ = nullptr;
