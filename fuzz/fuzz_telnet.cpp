@@ -19,7 +19,7 @@ struct Heard {
 
 // The input in one read, or in reads of 1 to 16 bytes whose lengths the input's own bytes give.
 Heard Hear(const std::uint8_t* in, std::size_t size, bool pieces) {
-  zova::telnet::Session session;
+  zova::net::telnet::Session session;
   Heard heard;
   (void)session.requests();
   for (std::size_t at = 0; at < size;) {
@@ -27,7 +27,7 @@ Heard Hear(const std::uint8_t* in, std::size_t size, bool pieces) {
     session.receive(in + at, step, heard.data, heard.reply);
     at += step;
   }
-  if (session.linesConfirmed() < 0 || session.linesConfirmed() > zova::telnet::kLineCommandCount) std::abort();
+  if (session.linesConfirmed() < 0 || session.linesConfirmed() > zova::net::telnet::kLineCommandCount) std::abort();
   (void)session.confirmedLine({});
   return heard;
 }
@@ -42,23 +42,23 @@ void Confirm(const std::uint8_t* in, std::size_t size) {
   line.parity = "noems"[in[4] % 5];
   line.dataBits = 5 + in[5] % 4;
   line.stopBitsTimesTen = in[6] % 3 == 0 ? 10 : in[6] % 3 == 1 ? 15 : 20;
-  Bytes server = zova::telnet::LineCommands(line);
+  Bytes server = zova::net::telnet::LineCommands(line);
   // Each command starts IAC SB COM-PORT CODE (a code is never IAC); a doubled IAC in a value is passed over
   // whole, so an IAC SB inside a value is not taken for a start.
   for (std::size_t i = 0; i + 3 < server.size();) {
-    if (server[i] != zova::telnet::kIac) {
+    if (server[i] != zova::net::telnet::kIac) {
       ++i;
       continue;
     }
-    if (server[i + 1] == zova::telnet::kSb) server[i + 3] += 100;
+    if (server[i + 1] == zova::net::telnet::kSb) server[i + 3] += 100;
     i += 2;
   }
-  zova::telnet::Session session;
+  zova::net::telnet::Session session;
   Bytes data;
   Bytes reply;
   session.receive(server.data(), server.size(), data, reply);
   const zova::LineSettings got = session.confirmedLine({});
-  if (!data.empty() || session.linesConfirmed() != zova::telnet::kLineCommandCount || got.baud != line.baud ||
+  if (!data.empty() || session.linesConfirmed() != zova::net::telnet::kLineCommandCount || got.baud != line.baud ||
       got.parity != line.parity || got.dataBits != line.dataBits || got.stopBitsTimesTen != line.stopBitsTimesTen) {
     std::abort();
   }
@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (whole.data.size() > size || whole.reply.size() > size) std::abort();
 
   Bytes escaped;
-  zova::telnet::AppendEscaped(data, size, escaped);
+  zova::net::telnet::AppendEscaped(data, size, escaped);
   const Heard plain = Hear(escaped.data(), escaped.size(), true);
   if (plain.data != Bytes(data, data + size) || !plain.reply.empty()) std::abort();
   Confirm(data, size);

@@ -69,9 +69,9 @@ int ParseStartOptions(int argc, const char* const* argv, StartOptions& options, 
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::Throw);
   const CLI::Validator device(
       [](std::string& text) {
-        NetworkAddress address;
+        net::NetworkAddress address;
         std::string error;
-        if (IsNetworkPortName(text) && !ParseNetworkAddress(text, address, error)) return error;
+        if (net::IsNetworkPortName(text) && !net::ParseNetworkAddress(text, address, error)) return error;
         return text.empty() ? Translated(QT_TRANSLATE_NOOP("zova::app::CommandLine", "needs a device or sim"))
                             : std::string();
       },

@@ -37,10 +37,10 @@ TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& me
         return fault(Tr("\"{1}\" is not a name of 1 to 64 letters, digits, '.', '_' or '-'", {*text}));
       }
       if (k == "port") {
-        NetworkAddress address;
+        net::NetworkAddress address;
         std::string error;
         if (text->empty()) return fault(Tr("empty"));
-        if (IsNetworkPortName(*text) && !ParseNetworkAddress(*text, address, error)) return fault(error);
+        if (net::IsNetworkPortName(*text) && !net::ParseNetworkAddress(*text, address, error)) return fault(error);
       }
       (k == "name" ? member.name : member.port) = *text;
     } else if (k == "settings") {
@@ -77,9 +77,9 @@ TextFault ReadKeys(const toml::table& table, bool allowIdentity, FleetMember& me
 // its own: no keys.
 std::vector<std::string> LineKeys(const std::string& port, const EndpointLookup& lookup) {
   if (port == "sim") return {};
-  NetworkAddress address;
+  net::NetworkAddress address;
   std::string error;
-  if (IsNetworkPortName(port) && ParseNetworkAddress(port, address, error)) {
+  if (net::IsNetworkPortName(port) && net::ParseNetworkAddress(port, address, error)) {
     std::vector<std::string> keys = lookup(address.host, address.port);
     if (keys.empty()) {
       keys.push_back(AsciiLower(address.host) + " " + std::to_string(address.port));

@@ -118,14 +118,14 @@ void Define(CLI::App& app, Options& o, std::string& simOptions, std::string& lan
   // A network address is checked here, so a malformed one is refused before anything opens.
   const CLI::Validator address(
       [](std::string& text) {
-        NetworkAddress parsed;
+        net::NetworkAddress parsed;
         std::string error;
-        return !IsNetworkPortName(text) || ParseNetworkAddress(text, parsed, error) ? std::string() : error;
+        return !net::IsNetworkPortName(text) || net::ParseNetworkAddress(text, parsed, error) ? std::string() : error;
       },
       "");
   app.add_option("--port", o.port,
                  Tr("serial device, COMn, sim for a built-in simulated controller, or a serial device server: {1}",
-                    {Tr(kNetworkPortForms)}))
+                    {Tr(net::kNetworkPortForms)}))
       ->option_text("DEVICE")
       ->check(address);
   // Checked for every port, the simulated one too, so a script learns of a typo before it meets a device.

@@ -77,7 +77,7 @@ std::unique_ptr<PortStack> MakePortStack(const Options& options, const std::stri
     stack->inner_ = ports::MakeNamedPort(options.port, options.settings, openLimit, makers, ui, stack->line_, error);
     if (!stack->inner_) return nullptr;
     // A Ctrl-C while connecting or before the controller first answers ends the wait, not only the next one.
-    if (auto* network = dynamic_cast<NetworkPort*>(stack->inner_.get())) {
+    if (auto* network = dynamic_cast<net::NetworkPort*>(stack->inner_.get())) {
       network->stopWhen([] { return InterruptWatch::received() != 0; });
     }
   }

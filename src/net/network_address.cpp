@@ -6,7 +6,7 @@
 #include "base/text_lines.h"
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::net {
 
 namespace {
 
@@ -106,4 +106,4 @@ std::string FormatNetworkAddress(const NetworkAddress& address) {
          (v6 ? "]" : "") + ":" + std::to_string(address.port);
 }
 
-}  // namespace zova
+}  // namespace zova::net

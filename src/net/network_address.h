@@ -7,7 +7,7 @@
 
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::net {
 
 enum class NetworkScheme { Tcp, Rfc2217 };
 
@@ -32,4 +32,4 @@ struct NetworkAddress {
 inline constexpr const char* kNetworkPortForms =
     TrMark("tcp://HOST:PORT (raw TCP) or rfc2217://HOST:PORT (Telnet, RFC 2217)");
 
-}  // namespace zova
+}  // namespace zova::net

@@ -8,9 +8,7 @@
 
 #include "base/translation.h"
 
-namespace zova {
-
-namespace net {
+namespace zova::net {
 
 std::string TimedOut(Duration limit) {
   char seconds[32];
@@ -26,8 +24,6 @@ int MillisecondsLeft(TimePoint deadline) {
 }
 
 int SliceLeft(TimePoint deadline) { return std::min(MillisecondsLeft(deadline), static_cast<int>(kStopCheck.count())); }
-
-}  // namespace net
 
 namespace {
 
@@ -56,8 +52,8 @@ bool NetworkPort::open(std::string& error) {
   onlyText_ = true;
   stopSeen_ = false;
   telnet_ = telnet::Session();
-  socket_ = net::Connect(address_.host, address_.port, openLimit_, stopped_, error);
-  if (socket_ == net::kNoSocket) {
+  socket_ = Connect(address_.host, address_.port, openLimit_, stopped_, error);
+  if (socket_ == kNoSocket) {
     error = name() + ": " + error;
     return false;
   }
@@ -77,7 +73,7 @@ bool NetworkPort::negotiate(std::string& error) {
   const TimePoint deadline = std::chrono::steady_clock::now() + openLimit_;
   const std::vector<std::uint8_t> requests = telnet_.requests();
   bool lineSent = false;
-  if (!net::SendAll(socket_, requests.data(), requests.size(), stopped_, error)) return false;
+  if (!SendAll(socket_, requests.data(), requests.size(), stopped_, error)) return false;
   while (!lineSent || telnet_.linesConfirmed() < telnet::kLineCommandCount) {
     if (telnet_.settled() && !lineSent) {
       if (!telnet_.ready()) {
@@ -85,22 +81,22 @@ bool NetworkPort::negotiate(std::string& error) {
         return false;
       }
       const std::vector<std::uint8_t> line = telnet::LineCommands(line_);
-      if (!net::SendAll(socket_, line.data(), line.size(), stopped_, error)) return false;
+      if (!SendAll(socket_, line.data(), line.size(), stopped_, error)) return false;
       lineSent = true;
       continue;
     }
     if (stopRequested()) {
-      error = net::Stopped();
+      error = Stopped();
       return false;
     }
     const Duration left = deadline - std::chrono::steady_clock::now();
     if (left <= Duration::zero()) {
-      error = lineSent ? Tr("the server did not confirm the line settings; {1}", {net::TimedOut(openLimit_)})
-                       : Tr("no Telnet answer from the server (a raw TCP port? use tcp://); {1}",
-                            {net::TimedOut(openLimit_)});
+      error = lineSent
+                  ? Tr("the server did not confirm the line settings; {1}", {TimedOut(openLimit_)})
+                  : Tr("no Telnet answer from the server (a raw TCP port? use tcp://); {1}", {TimedOut(openLimit_)});
       return false;
     }
-    net::WaitReadable(socket_, std::min<Duration>(left, net::kStopCheck));
+    WaitReadable(socket_, std::min<Duration>(left, kStopCheck));
     if (!pump()) {
       error = fault_;
       return false;
@@ -124,18 +120,18 @@ void NetworkPort::close() {
   flush();
   // A device server hangs up its serial line when the connection ends and drops what it has not put on it
   // yet: bytes nothing answered (the EOT after the last block) get the time the line needs, and some more.
-  if (socket_ != net::kNoSocket && unanswered_ > 0) {
+  if (socket_ != kNoSocket && unanswered_ > 0) {
     std::this_thread::sleep_until(sentAt_ + transmitTime(unanswered_) + kLastBytesSettle);
   }
-  net::Close(socket_);
-  socket_ = net::kNoSocket;
+  Close(socket_);
+  socket_ = kNoSocket;
 }
 
 void NetworkPort::flush() {
   if (out_.empty()) return;
   std::vector<std::uint8_t> sending;
   sending.swap(out_);
-  if (isOpen() && net::SendAll(socket_, sending.data(), sending.size(), stopped_, fault_)) {
+  if (isOpen() && SendAll(socket_, sending.data(), sending.size(), stopped_, fault_)) {
     sentAt_ = std::chrono::steady_clock::now();
     unanswered_ += sending.size();
   }
@@ -144,7 +140,7 @@ void NetworkPort::flush() {
 bool NetworkPort::pump() {
   std::uint8_t chunk[4096];
   for (;;) {
-    const long n = net::Receive(socket_, chunk, sizeof chunk, fault_);
+    const long n = Receive(socket_, chunk, sizeof chunk, fault_);
     if (n < 0) return false;
     if (n == 0) return true;
     const std::size_t before = pending_.size();
@@ -158,7 +154,7 @@ bool NetworkPort::pump() {
     if (pending_.size() > before) unanswered_ = 0;
     noteData(pending_.data() + before, pending_.size() - before);
     if (!fault_.empty()) return false;
-    if (!reply.empty() && !net::SendAll(socket_, reply.data(), reply.size(), stopped_, fault_)) return false;
+    if (!reply.empty() && !SendAll(socket_, reply.data(), reply.size(), stopped_, fault_)) return false;
   }
 }
 
@@ -236,12 +232,12 @@ void NetworkPort::waitReadable(Duration max) {
   const TimePoint end = std::chrono::steady_clock::now() + max;
   for (;;) {
     if (stopRequested()) {
-      if (std::exchange(stopSeen_, true)) fault_ = net::Stopped();
+      if (std::exchange(stopSeen_, true)) fault_ = Stopped();
       return;
     }
     const Duration left = end - std::chrono::steady_clock::now();
     if (left <= Duration::zero()) return;
-    waitSocket(socket_, std::min<Duration>(left, net::kStopCheck));
+    waitSocket(socket_, std::min<Duration>(left, kStopCheck));
     if (!pump() || !pending_.empty()) return;
   }
 }
@@ -253,4 +249,4 @@ Duration NetworkPort::transmitTime(std::size_t bytes) const {
   return std::chrono::duration_cast<Duration>(std::chrono::duration<double>(bytes * bits / line_.baud));
 }
 
-}  // namespace zova
+}  // namespace zova::net

@@ -12,7 +12,7 @@
 #include "link/port.h"
 #include "net/telnet.h"
 
-namespace zova {
+namespace zova::net {
 
 class NetworkPort : public Port {
  public:
@@ -73,4 +73,4 @@ class NetworkPort : public Port {
   bool stopSeen_ = false;       // a wait already gave up for the stop
 };
 
-}  // namespace zova
+}  // namespace zova::net

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string_view>
 
-namespace zova::telnet {
+namespace zova::net::telnet {
 
 namespace {
 
@@ -166,4 +166,4 @@ void Session::receive(const std::uint8_t* in, std::size_t size, std::vector<std:
   }
 }
 
-}  // namespace zova::telnet
+}  // namespace zova::net::telnet

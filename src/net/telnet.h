@@ -10,7 +10,7 @@
 
 #include "link/line_settings.h"
 
-namespace zova::telnet {
+namespace zova::net::telnet {
 
 inline constexpr std::uint8_t kIac = 255, kDont = 254, kDo = 253, kWont = 252, kWill = 251, kSb = 250, kSe = 240;
 inline constexpr std::uint8_t kBinary = 0, kSuppressGoAhead = 3, kComPort = 44;
@@ -55,4 +55,4 @@ class Session {
   std::array<std::vector<std::uint8_t>, kLineCommandCount + 1> confirmed_{};
 };
 
-}  // namespace zova::telnet
+}  // namespace zova::net::telnet

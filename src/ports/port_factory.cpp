@@ -18,7 +18,7 @@ constexpr const char* kNoSerialPorts =
 // with a '/' in it is a path, as the operator's shell reads it.
 std::string DeviceName(const std::string& port) {
 #ifndef _WIN32
-  if (port.find('/') != std::string::npos && !port.starts_with("/") && !IsNetworkPortName(port)) {
+  if (port.find('/') != std::string::npos && !port.starts_with("/") && !net::IsNetworkPortName(port)) {
     std::error_code ec;
     const std::filesystem::path absolute = std::filesystem::absolute(port, ec);
     if (!ec) return absolute.string();
@@ -31,11 +31,11 @@ std::string DeviceName(const std::string& port) {
 
 std::unique_ptr<Port> MakeNamedPort(const std::string& name, const LineSettings& line, FlowControl flow,
                                     Duration openLimit, const PortMakers& makers, std::string& error) {
-  if (IsNetworkPortName(name)) {
-    NetworkAddress address;
-    if (!ParseNetworkAddress(name, address, error)) return nullptr;
+  if (net::IsNetworkPortName(name)) {
+    net::NetworkAddress address;
+    if (!net::ParseNetworkAddress(name, address, error)) return nullptr;
     if (makers.network) return makers.network(address, line, openLimit);
-    return std::make_unique<NetworkPort>(address, line, openLimit);
+    return std::make_unique<net::NetworkPort>(address, line, openLimit);
   }
   if (!makers.serial) {
     error = Tr(kNoSerialPorts);
@@ -46,8 +46,9 @@ std::unique_ptr<Port> MakeNamedPort(const std::string& name, const LineSettings&
 
 std::unique_ptr<Port> MakeNamedPort(const std::string& name, const std::string& settings, Duration openLimit,
                                     const PortMakers& makers, Ui& ui, LineSettings& used, std::string& error) {
-  if (NetworkAddress address; IsNetworkPortName(name) && !ParseNetworkAddress(name, address, error)) return nullptr;
-  if (!IsNetworkPortName(name) && !makers.serial) {
+  if (net::NetworkAddress address; net::IsNetworkPortName(name) && !net::ParseNetworkAddress(name, address, error))
+    return nullptr;
+  if (!net::IsNetworkPortName(name) && !makers.serial) {
     error = Tr(kNoSerialPorts);
     return nullptr;
   }

@@ -23,7 +23,7 @@ struct PortMakers {
   // which win over the stored ones. A stored value that cannot be used is reported through `ui`, the default kept.
   std::function<void(LineSettings& line, FlowControl& flow, bool typed, Ui& ui)> stored;
   // A network port; empty: one that blocks while it waits.
-  std::function<std::unique_ptr<Port>(const NetworkAddress& address, const LineSettings& line, Duration openLimit)>
+  std::function<std::unique_ptr<Port>(const net::NetworkAddress& address, const LineSettings& line, Duration openLimit)>
       network;
   // Makes once what serial ports need before they are made in several threads at once.
   std::function<void()> prepare;

@@ -47,20 +47,21 @@ TEST(NetworkAddress, ReadsBothFormsAndRefusesWhatIsMalformed) {
       {"tcp://[::1%]:4001", "", 0, "tcp://[::1%]:4001: [::1%] is not an IPv6 address"},
   };
   for (const Case& c : cases) {
-    NetworkAddress a;
+    net::NetworkAddress a;
     std::string error;
-    const bool read = ParseNetworkAddress(c.text, a, error);
+    const bool read = net::ParseNetworkAddress(c.text, a, error);
     EXPECT_EQ(std::tuple(read, error, a.host, a.port), std::tuple(*c.host != '\0', c.error, c.host, c.port)) << c.text;
     if (read) {
-      EXPECT_EQ(FormatNetworkAddress(a), c.text[0] == 'T' ? "tcp://h:1" : c.text) << "written back";
+      EXPECT_EQ(net::FormatNetworkAddress(a), c.text[0] == 'T' ? "tcp://h:1" : c.text) << "written back";
     }
   }
 }
 
 // What a server sends after the client's requests, what reaches the link as data, and what is answered.
 TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
-  constexpr std::uint8_t I = telnet::kIac, DO = telnet::kDo, DONT = telnet::kDont, WILL = telnet::kWill,
-                         WONT = telnet::kWont, SB = telnet::kSb, SE = telnet::kSe;
+  constexpr std::uint8_t I = net::telnet::kIac, DO = net::telnet::kDo, DONT = net::telnet::kDont,
+                         WILL = net::telnet::kWill, WONT = net::telnet::kWont, SB = net::telnet::kSb,
+                         SE = net::telnet::kSe;
   const Bytes agreed = {I, DO, 0, I, WILL, 0, I, DO, 44, I, DO, 3, I, WILL, 3};
   struct Case {
     const char* what;
@@ -102,7 +103,7 @@ TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
        "9600,?,0,1"},
   };
   for (const Case& c : cases) {
-    telnet::Session s;
+    net::telnet::Session s;
     s.requests();
     Bytes data, reply;
     for (const Bytes& chunk : c.chunks) s.receive(chunk.data(), chunk.size(), data, reply);
@@ -114,18 +115,19 @@ TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
 }
 
 TEST(Telnet, RequestsAndLineCommandsAsOnTheWire) {
-  telnet::Session s;
+  net::telnet::Session s;
   EXPECT_EQ(s.requests(), (Bytes{255, 251, 0, 255, 251, 3, 255, 251, 44, 255, 253, 0, 255, 253, 3}));
   LineSettings line;
   std::string error;
   ASSERT_TRUE(ParseLineSettings("115200,e,7,2", line, error));
-  EXPECT_EQ(telnet::LineCommands(line), (Bytes{255, 250, 44,  1,  0, 1, 0xC2, 0,   255, 240, 255, 250, 44, 2,   7,  255,
-                                               240, 255, 250, 44, 3, 3, 255,  240, 255, 250, 44,  4,   2,  255, 240}));
+  EXPECT_EQ(net::telnet::LineCommands(line),
+            (Bytes{255, 250, 44,  1,  0, 1, 0xC2, 0,   255, 240, 255, 250, 44, 2,   7,  255,
+                   240, 255, 250, 44, 3, 3, 255,  240, 255, 250, 44,  4,   2,  255, 240}));
   line.stopBitsTimesTen = 15;  // a server's port may take 1.5 stop bits where the PC's own cannot
-  EXPECT_EQ(telnet::LineCommands(line).at(28), 3);
+  EXPECT_EQ(net::telnet::LineCommands(line).at(28), 3);
   const Bytes data = {0xFF, 1, 0xFF};
   Bytes out;
-  telnet::AppendEscaped(data.data(), data.size(), out);
+  net::telnet::AppendEscaped(data.data(), data.size(), out);
   EXPECT_EQ(out, (Bytes{0xFF, 0xFF, 1, 0xFF, 0xFF}));
 }
 

@@ -12,7 +12,7 @@ namespace zova::app {
 // The last bytes of an operation (the EOT after a block) are followed by no wait that would send them:
 // they go when the event loop next runs, before the operator can start anything else.
 bool QtNetworkPort::write(const std::uint8_t* data, std::size_t size) {
-  const bool written = NetworkPort::write(data, size);
+  const bool written = net::NetworkPort::write(data, size);
   if (!std::exchange(flushQueued_, true)) {
     QTimer::singleShot(0, &flushTimers_, [this] {
       flushQueued_ = false;

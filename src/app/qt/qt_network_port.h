@@ -7,9 +7,9 @@
 
 namespace zova::app {
 
-class QtNetworkPort final : public NetworkPort {
+class QtNetworkPort final : public net::NetworkPort {
  public:
-  using NetworkPort::NetworkPort;
+  using net::NetworkPort::NetworkPort;
   bool write(const std::uint8_t* data, std::size_t size) override;
 
  protected:

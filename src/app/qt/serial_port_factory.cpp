@@ -35,7 +35,7 @@ ports::PortMakers QtPortMakers(bool serveEvents) {
     ApplyStoredSettings(stored, line, flow, ui);
   };
   if (serveEvents) {
-    makers.network = [](const NetworkAddress& address, const LineSettings& line, Duration openLimit) {
+    makers.network = [](const net::NetworkAddress& address, const LineSettings& line, Duration openLimit) {
       return std::make_unique<QtNetworkPort>(address, line, openLimit);
     };
   }

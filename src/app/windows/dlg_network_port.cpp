@@ -63,13 +63,13 @@ QString DlgNetworkPort::address() const { return txtAddress_->text().trimmed(); 
 
 // A malformed address keeps the dialog open with the reason, so nothing tries to open it.
 void DlgNetworkPort::accept() {
-  NetworkAddress parsed;
+  net::NetworkAddress parsed;
   std::string error;
   const std::string text = address().toStdString();
-  if (!IsNetworkPortName(text) || !ParseNetworkAddress(text, parsed, error)) {
+  if (!net::IsNetworkPortName(text) || !net::ParseNetworkAddress(text, parsed, error)) {
     lblFault_->setText(
         error.empty()
-            ? tr("%1: write %2").arg(QString::fromStdString(text), QString::fromStdString(Tr(kNetworkPortForms)))
+            ? tr("%1: write %2").arg(QString::fromStdString(text), QString::fromStdString(Tr(net::kNetworkPortForms)))
             : QString::fromStdString(error));
     return;
   }

@@ -114,7 +114,7 @@ void PortMenu::openSimulator() { openPort(kSimDevice); }
 
 void PortMenu::openNetworkPort() {
   const QString last = ReadLastPort();
-  DlgNetworkPort dialog(IsNetworkPortName(last.toStdString()) ? last : QString(), window_);
+  DlgNetworkPort dialog(net::IsNetworkPortName(last.toStdString()) ? last : QString(), window_);
   if (dialog.exec() == QDialog::Accepted) openPort(dialog.address());
 }
 
