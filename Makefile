@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 
-.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench bench-network package package-check windows-check
+.PHONY: run test deps build build-asan unit unit-asan checks screenshots fuzz fuzz-ci bench bench-network bench-record package package-check windows-check
 
 # Installs, builds and starts the program on the built-in simulated controller.
 run: deps build
@@ -65,6 +65,10 @@ bench:
 # The same LOC receive directly, through ser2net raw and through ser2net RFC 2217.
 bench-network:
 	./scripts/bench-network
+
+# The recorder's samples a second and CPU against the paced simulator.
+bench-record:
+	./scripts/bench-record
 
 # The Qt-free core, zovactl and the unit tests built for Windows (mingw-w64) and run under wine. Not part of
 # `make test`: it installs the cross compiler and wine itself.
