@@ -95,15 +95,7 @@ struct Word {
   int line;
 };
 
-bool SignalByVcdName(std::string_view name, Signal& out) {
-  for (const Signal& each : AllSignals(kMaxAxes).signals) {
-    if (VcdName(each) == name) {
-      out = each;
-      return true;
-    }
-  }
-  return false;
-}
+bool SignalByVcdName(std::string_view name, Signal& out) { return SignalByName(name, out, VcdName); }
 
 std::vector<Word> Words(const std::vector<TextLine>& lines) {
   std::vector<Word> words;

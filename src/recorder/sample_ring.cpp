@@ -8,8 +8,6 @@ namespace zova::recorder {
 
 namespace {
 
-bool Has(std::uint8_t groups, Group g) { return (groups >> static_cast<int>(g)) & 1u; }
-
 // Bytes a group takes in a frame.
 std::size_t GroupBytes(Group g, int axes) {
   switch (g) {
@@ -55,19 +53,7 @@ std::size_t SampleRing::CapacityFor(Micros span, Micros interval) {
 void SampleRing::push(const Sample& s) {
   std::uint8_t* at = bytes_.data() + head_ * frame_;
   Put(at, static_cast<std::int64_t>(s.at.count() * 2 + (s.gap ? 1 : 0)));
-  const auto axes = static_cast<std::size_t>(axes_);
-  if (Has(groups_, Group::Inputs)) Put(at, s.inputs);
-  if (Has(groups_, Group::Outputs)) Put(at, s.outputs);
-  if (Has(groups_, Group::Sensors))
-    for (std::size_t a = 0; a < axes; ++a) Put(at, s.sensors[a]);
-  if (Has(groups_, Group::CommandPositions))
-    for (std::size_t a = 0; a < axes; ++a) Put(at, s.command[a]);
-  if (Has(groups_, Group::ActualPositions))
-    for (std::size_t a = 0; a < axes; ++a) Put(at, s.actual[a]);
-  if (Has(groups_, Group::Error)) {
-    Put(at, s.errorCode);
-    Put(at, s.errorValue);
-  }
+  EachField(s, [&](const auto& field) { Put(at, field); });
   head_ = (head_ + 1) % capacity_;
   size_ = std::min(size_ + 1, capacity_);
 }
@@ -79,19 +65,7 @@ Sample SampleRing::operator[](std::size_t i) const {
   Take(at, stamp);
   s.at = Micros(stamp >> 1);
   s.gap = (stamp & 1) != 0;
-  const auto axes = static_cast<std::size_t>(axes_);
-  if (Has(groups_, Group::Inputs)) Take(at, s.inputs);
-  if (Has(groups_, Group::Outputs)) Take(at, s.outputs);
-  if (Has(groups_, Group::Sensors))
-    for (std::size_t a = 0; a < axes; ++a) Take(at, s.sensors[a]);
-  if (Has(groups_, Group::CommandPositions))
-    for (std::size_t a = 0; a < axes; ++a) Take(at, s.command[a]);
-  if (Has(groups_, Group::ActualPositions))
-    for (std::size_t a = 0; a < axes; ++a) Take(at, s.actual[a]);
-  if (Has(groups_, Group::Error)) {
-    Take(at, s.errorCode);
-    Take(at, s.errorValue);
-  }
+  EachField(s, [&](auto& field) { Take(at, field); });
   return s;
 }
 

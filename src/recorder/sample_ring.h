@@ -31,6 +31,21 @@ class SampleRing {
 
  private:
   [[nodiscard]] std::size_t slot(std::size_t i) const { return (head_ + capacity_ - size_ + i) % capacity_; }
+  // Calls `visit` on each field of `s` the ring keeps, in the order of a frame (for packing and unpacking).
+  template <typename S, typename Visit>
+  void EachField(S& s, Visit&& visit) const {
+    const auto axes = static_cast<std::size_t>(axes_);
+    auto kept = [this](Group g) { return ((groups_ >> static_cast<int>(g)) & 1u) != 0; };
+    if (kept(Group::Inputs)) visit(s.inputs);
+    if (kept(Group::Outputs)) visit(s.outputs);
+    for (std::size_t a = 0; kept(Group::Sensors) && a < axes; ++a) visit(s.sensors[a]);
+    for (std::size_t a = 0; kept(Group::CommandPositions) && a < axes; ++a) visit(s.command[a]);
+    for (std::size_t a = 0; kept(Group::ActualPositions) && a < axes; ++a) visit(s.actual[a]);
+    if (kept(Group::Error)) {
+      visit(s.errorCode);
+      visit(s.errorValue);
+    }
+  }
   std::uint8_t groups_ = 0;  // bit g: group g is kept
   int axes_ = 4;
   std::size_t frame_ = 0;

@@ -126,9 +126,9 @@ bool ParseSignalList(std::string_view text, int axes, SignalSet& out, std::strin
   return true;
 }
 
-bool SignalByName(std::string_view name, Signal& out) {
+bool SignalByName(std::string_view name, Signal& out, std::string (*nameOf)(Signal)) {
   for (const Signal& s : AllSignals(kMaxAxes).signals) {
-    if (SignalName(s) == name) {
+    if (nameOf(s) == name) {
       out = s;
       return true;
     }

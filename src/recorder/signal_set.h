@@ -40,7 +40,8 @@ struct SignalSet {
 SignalSet AllSignals(int axes);
 // "in,out,in0-15,out10,sensors,positions,error" (empty: all). False with the reason, naming the item.
 bool ParseSignalList(std::string_view text, int axes, SignalSet& out, std::string& error);
-// The signal a file's header names (for any axis count up to six); false for another name.
-bool SignalByName(std::string_view name, Signal& out);
+// The signal a file's header names by `nameOf` (SignalName, VcdName; any axis count up to six); false for
+// another name.
+bool SignalByName(std::string_view name, Signal& out, std::string (*nameOf)(Signal) = SignalName);
 
 }  // namespace zova::recorder
