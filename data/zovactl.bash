@@ -20,7 +20,7 @@ _zovactl_serial_devices() {
 _zovactl() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   local options='--port --settings --axes --machine-type --timeout --handshake-timeout --trace --sim-options --quiet --lang --help --version'
-  local commands='ping close servo alarm-reset outputs inputs sensors positions error set-output zero-return jog move run stop reset loc-set compile check list loc sft program syspara axpara firmware backup restore compare diff fleet'
+  local commands='ping close servo alarm-reset outputs inputs sensors positions error set-output zero-return jog move run stop reset loc-set compile check list loc sft program syspara axpara firmware backup restore compare diff fleet record alarms'
   local IFS=$'\n'
   COMPREPLY=()
 
@@ -68,7 +68,20 @@ _zovactl() {
       COMPREPLY=($(compgen -W $'programs\nloc\nsft\nsys\naxis' -- "$cur"))
       return
       ;;
-    --timeout | --handshake-timeout | --sim-options | --speed | --ms | --accel | --program | --line | --keep | --jobs)
+    --signals)
+      COMPREPLY=($(compgen -W $'in\nout\nsensors\npositions\nerror' -- "$cur"))
+      return
+      ;;
+    --trigger)
+      COMPREPLY=($(compgen -W $'error\nin0:rise\nin0:fall\nout0:rise\nout0:fall\naxis1:above:\naxis1:below:' -- "$cur"))
+      return
+      ;;
+    --out)
+      COMPREPLY=($(compgen -f -- "$cur"))
+      return
+      ;;
+    --timeout | --handshake-timeout | --sim-options | --speed | --ms | --accel | --program | --line | --keep | --jobs | \
+      --interval | --for | --pre | --post | --since)
       return
       ;;
   esac
@@ -143,6 +156,8 @@ _zovactl() {
         words=$'--into\n--only\n--keep\n--jobs'
       fi
       ;;
+    record) words=$'--signals\n--interval\n--for\n--trigger\n--pre\n--post\n--out' ;;
+    alarms) words=$'--since\n--csv' ;;
   esac
   COMPREPLY=($(compgen -W "$words"$'\n--help' -- "$cur"))
 }
