@@ -4,6 +4,8 @@
 #include <cstring>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "base/atomic_file.h"
 #include "base/text_lines.h"
@@ -139,80 +141,118 @@ class AlarmKeeper {
   bool warned_ = false;
 };
 
-int RunRecord(Context& ctx, const Args& args) {
-  RecordRequest r;
-  if (const int refused = ReadRecordRequest(ctx, args, r); refused != kExitOk) return refused;
-  Ui& ui = *ctx.ui;
-  Link& link = *ctx.link;
-  const recorder::Utc start = std::chrono::time_point_cast<Micros>(std::chrono::system_clock::now());
-  const TimePoint began = link.clock().now();
-  recorder::Recorder rec(link, r.set, r.settings);
-  recorder::RecordingWriter writer(r.form, r.set, start, VersionNumber());
-  // A streamed recording grows beside its name and takes the name only once complete.
-  const std::filesystem::path target(r.out);
-  const std::string partial = (target.parent_path() / ("." + target.filename().string() + ".zova-partial")).string();
-  std::FILE* file = r.settings.trigger ? nullptr : OpenForWriting(partial);
-  if (!r.settings.trigger && file == nullptr) {
-    ui.messageBox(FormatFileFault(partial, std::strerror(errno)));
-    return kExitFile;
+// A streamed recording grows beside its name (".NAME.zova-partial") and takes the name only once complete.
+class PartialFile {
+ public:
+  explicit PartialFile(const std::string& target)
+      : target_(target),
+        partial_((target_.parent_path() / ("." + target_.filename().string() + ".zova-partial")).string()),
+        file_(OpenForWriting(partial_)),
+        error_(file_ == nullptr ? std::strerror(errno) : "") {}
+  ~PartialFile() {
+    if (file_ != nullptr) std::fclose(file_);
   }
-  bool written = file == nullptr || std::fputs(writer.header().c_str(), file) >= 0;
-  AlarmKeeper alarms(ctx, r.settings.trigger ? r.out : "");
-  std::optional<recorder::Capture> capture;
-  Outcome failed;
-  auto lastNote = began;
-  std::size_t streamed = 0;
+  PartialFile(const PartialFile&) = delete;
+  PartialFile& operator=(const PartialFile&) = delete;
+  [[nodiscard]] const std::string& error() const { return error_; }
+  [[nodiscard]] const std::string& path() const { return partial_; }
+  void write(const std::string& text) {
+    if (error_.empty() && std::fputs(text.c_str(), file_) < 0) error_ = std::strerror(errno);
+  }
+  // Closes the file and gives it the target's name; false with error() set, and no partial file left.
+  bool finish() {
+    if (std::fclose(std::exchange(file_, nullptr)) != 0 && error_.empty()) error_ = std::strerror(errno);
+    std::error_code ec;
+    if (error_.empty()) std::filesystem::rename(partial_, target_, ec);
+    if (ec) error_ = ec.message();
+    if (!error_.empty()) std::filesystem::remove(partial_, ec);
+    return error_.empty();
+  }
+
+ private:
+  std::filesystem::path target_;
+  std::string partial_;
+  std::FILE* file_;
+  std::string error_;
+};
+
+// Takes samples until the time is up, the operator stops, the link fails or the trigger's window is complete;
+// each new ring entry goes to `onEntry`. Returns the link's failure, if any.
+Outcome RecordUntilDone(Context& ctx, const RecordRequest& r, recorder::Recorder& rec, AlarmKeeper& alarms,
+                        const std::function<void(const recorder::Sample&)>& onEntry,
+                        std::optional<recorder::Capture>& capture) {
+  Clock& clock = ctx.link->clock();
+  const TimePoint began = clock.now();
+  TimePoint lastNote = began;
+  std::size_t handed = 0;
   for (;;) {
-    const Micros now = std::chrono::duration_cast<Micros>(link.clock().now() - began);
-    if (ui.cancelRequested() || (r.duration && now >= *r.duration)) break;
-    const Outcome o = rec.turn(now);
-    if (!o && o != Outcome::Busy) {
-      failed = o;
-      break;
-    }
+    const Micros now = std::chrono::duration_cast<Micros>(clock.now() - began);
+    if (ctx.ui->cancelRequested() || (r.duration && now >= *r.duration)) return {};
+    if (const Outcome o = rec.turn(now); !o && o != Outcome::Busy) return o;
     const recorder::SampleRing& ring = rec.ring();
-    for (; file != nullptr && streamed < rec.kept(); ++streamed) {
-      written = written && std::fputs(writer.sample(ring[ring.size() - (rec.kept() - streamed)]).c_str(), file) >= 0;
-    }
+    for (; handed < rec.kept(); ++handed) onEntry(ring[ring.size() - (rec.kept() - handed)]);
     if (const recorder::Sample* last = rec.last()) alarms.see(*last);
     if (std::vector<recorder::Capture> done = rec.takeCaptures(); !done.empty()) {
       capture = done.front();
-      break;
+      return {};
     }
-    if (link.clock().now() - lastNote >= kNoteEvery) {
-      lastNote = link.clock().now();
-      ui.note(Tr("recorded {1} samples in {2} s",
-                 {std::to_string(rec.samplesTaken()),
-                  std::to_string(std::chrono::duration_cast<std::chrono::seconds>(now).count())}));
+    if (clock.now() - lastNote >= kNoteEvery) {
+      lastNote = clock.now();
+      ctx.ui->note(Tr("recorded {1} samples in {2} s",
+                      {std::to_string(rec.samplesTaken()),
+                       std::to_string(std::chrono::duration_cast<std::chrono::seconds>(now).count())}));
     }
     const Micros wait = rec.nextDue() - now;
-    if (wait > Micros::zero()) link.clock().sleepFor(std::min<Duration>(wait, milliseconds(100)));
+    if (wait > Micros::zero()) clock.sleepFor(std::min<Duration>(wait, milliseconds(100)));
   }
-  if (r.settings.trigger) {
-    if (!capture) capture = rec.finish();
-    const recorder::SampleRing& ring = rec.ring();
-    const Micros end = ring.size() > 0 ? ring[ring.size() - 1].at : Micros{};
-    if (!capture) capture = recorder::Capture{.at = end, .from = end - r.settings.pre, .to = end, .cause = "stop"};
-    const std::string text =
-        recorder::RecordingText(recorder::CaptureRecording(ring, r.set, start, *capture), r.form, VersionNumber());
-    std::string error;
-    if (!SaveFileAtomically(r.out, text, error)) {
-      ui.messageBox(FormatFileFault(r.out, error));
+}
+
+// The trigger's window, or at a stop before any trigger the last --pre seconds, saved whole.
+bool SaveCapture(Context& ctx, const RecordRequest& r, recorder::Recorder& rec, recorder::Utc start,
+                 std::optional<recorder::Capture> capture) {
+  if (!capture) capture = rec.finish();
+  const recorder::SampleRing& ring = rec.ring();
+  const Micros end = ring.size() > 0 ? ring[ring.size() - 1].at : Micros{};
+  if (!capture) capture = recorder::Capture{.at = end, .from = end - r.settings.pre, .to = end, .cause = "stop"};
+  const std::string text =
+      recorder::RecordingText(recorder::CaptureRecording(ring, r.set, start, *capture), r.form, VersionNumber());
+  std::string error;
+  if (SaveFileAtomically(r.out, text, error)) return true;
+  ctx.ui->messageBox(FormatFileFault(r.out, error));
+  return false;
+}
+
+int RunRecord(Context& ctx, const Args& args) {
+  RecordRequest r;
+  if (const int refused = ReadRecordRequest(ctx, args, r); refused != kExitOk) return refused;
+  const recorder::Utc start = std::chrono::time_point_cast<Micros>(std::chrono::system_clock::now());
+  recorder::Recorder rec(*ctx.link, r.set, r.settings);
+  recorder::RecordingWriter writer(r.form, r.set, start, VersionNumber());
+  std::optional<PartialFile> stream;
+  if (!r.settings.trigger) {
+    stream.emplace(r.out);
+    if (!stream->error().empty()) {
+      ctx.ui->messageBox(FormatFileFault(stream->path(), stream->error()));
       return kExitFile;
     }
-  } else {
-    written = std::fclose(file) == 0 && written;
-    std::error_code ec;
-    if (written) std::filesystem::rename(partial, target, ec);
-    if (!written || ec) {
-      std::filesystem::remove(partial, ec);
-      ui.messageBox(FormatFileFault(r.out, written ? ec.message() : std::strerror(errno)));
-      return kExitFile;
-    }
+    stream->write(writer.header());
   }
-  ui.note(Tr("{1}: {2} samples", {r.out, std::to_string(rec.samplesTaken())}));
-  if (!failed.ok()) return kExitLink;
-  return ui.cancelRequested() ? kExitInterrupted : kExitOk;
+  AlarmKeeper alarms(ctx, r.settings.trigger ? r.out : "");
+  std::optional<recorder::Capture> capture;
+  const Outcome failed = RecordUntilDone(
+      ctx, r, rec, alarms,
+      [&](const recorder::Sample& s) {
+        if (stream) stream->write(writer.sample(s));
+      },
+      capture);
+  if (stream && !stream->finish()) {
+    ctx.ui->messageBox(FormatFileFault(r.out, stream->error()));
+    return kExitFile;
+  }
+  if (!stream && !SaveCapture(ctx, r, rec, start, capture)) return kExitFile;
+  ctx.ui->note(Tr("{1}: {2} samples", {r.out, std::to_string(rec.samplesTaken())}));
+  if (!failed) return kExitLink;
+  return ctx.ui->cancelRequested() ? kExitInterrupted : kExitOk;
 }
 
 int RunAlarms(Context& ctx, const Args& args) {

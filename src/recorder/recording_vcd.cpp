@@ -107,107 +107,109 @@ std::vector<Word> Words(const std::vector<TextLine>& lines) {
 
 }  // namespace
 
-TextFault ReadVcd(const std::vector<TextLine>& lines, Recording& out) {
-  Recording r;
-  const std::vector<Word> words = Words(lines);
-  std::size_t i = 0;
-  auto section = [&](std::size_t from) {  // the words up to the next $end
-    std::vector<std::string_view> body;
-    for (i = from; i < words.size() && words[i].text != "$end"; ++i) body.push_back(words[i].text);
-    return body;
-  };
-  std::map<std::string, Signal, std::less<>> byId;
-  std::string samplingId;
-  std::vector<std::string_view> names{""};
-  bool dated = false;
-  // Header: $date, $timescale and $var matter; $version, $comment, $scope and $upscope are passed over.
-  for (; i < words.size() && words[i].text != "$enddefinitions"; ++i) {
-    const Word& w = words[i];
-    const std::vector<std::string_view> body = section(i + 1);
-    if (i >= words.size()) return {w.line, Tr("{1} has no $end", {std::string(w.text)})};
-    if (w.text == "$date") {
-      dated = body.size() == 1 && ParseUtc(body[0], r.start);
-      if (!dated) return {w.line, Tr("$date is not a UTC time such as 2026-12-07T22:30:01.123Z")};
-    } else if (w.text == "$timescale") {
-      if (body != std::vector<std::string_view>{"1", "us"} && body != std::vector<std::string_view>{"1us"}) {
-        return {w.line, Tr("the time scale is not 1 us")};
-      }
-    } else if (w.text == "$var") {
-      if (body.size() != 4) return {w.line, Tr("$var needs a type, a size, an identifier and a name")};
-      Signal s{};
-      const bool sampling = body[3] == kSampling && body[0] == "wire" && body[1] == "1";
-      if (!sampling && !SignalByVcdName(body[3], s)) {
-        return {w.line, Tr("{1}: not a signal of this program", {std::string(body[3])})};
-      }
-      const char* type = IsBit(s) ? "wire" : IsPosition(s) ? "real" : "wire";
-      const char* size = IsBit(s) ? "1" : IsPosition(s) ? "64" : "32";
-      if (!sampling && (body[0] != type || body[1] != size)) {
-        return {w.line, Tr("{1} is not a {2} of {3} bits", {std::string(body[3]), type, size})};
-      }
-      if (byId.count(body[2]) != 0 || body[2] == samplingId) {
-        return {w.line, Tr("{1} is named twice", {std::string(body[2])})};
-      }
-      if (sampling) {
-        samplingId = body[2];
-      } else {
-        byId[std::string(body[2])] = s;
-        names.push_back(body[3]);
-      }
-    } else if (w.text != "$version" && w.text != "$comment" && w.text != "$scope" && w.text != "$upscope") {
-      return {w.line, Tr("{1}: not a section of this program's files", {std::string(w.text)})};
-    }
+namespace {
+
+// Reads a VCD of this program's form word by word: the header, then the value changes.
+class VcdReader {
+ public:
+  explicit VcdReader(const std::vector<TextLine>& lines) : words_(Words(lines)) {}
+
+  TextFault read(Recording& out) {
+    TextFault fault = header();
+    for (++i_; !fault.failed() && i_ < words_.size(); ++i_) fault = change();
+    if (fault.failed()) return fault;
+    flush();
+    out = std::move(r_);
+    return {};
   }
-  if (i >= words.size()) return {0, Tr("the file has no $enddefinitions")};
-  if (!dated || samplingId.empty()) return {words[i].line, Tr("the header has no $date or no sampling wire")};
-  TextFault fault = SignalsNamed(names, 1, SignalByVcdName, r.set);
-  if (fault.failed()) return {words[i].line, fault.message};
-  section(i + 1);  // $enddefinitions $end
-  Sample current;
-  bool open = false;  // a time was given and its sample is not stored yet
-  auto flush = [&] {  // a gap keeps no values: the ones before it hold on after it
-    if (open) r.samples.push_back(current.gap ? Sample{.at = current.at, .gap = true} : current);
-    open = false;
-  };
-  for (++i; i < words.size(); ++i) {
-    const Word& w = words[i];
-    std::string_view t = w.text;
-    if (t == "$dumpvars" || t == "$end") continue;
-    if (t.starts_with('#')) {
-      long long at = 0;
-      const auto [end, ec] = std::from_chars(t.data() + 1, t.data() + t.size(), at);
-      if (ec != std::errc() || end != t.data() + t.size() || at < 0)
-        return {w.line, Tr("{1}: not a time", {std::string(t)})};
-      if (open && Micros(at) < current.at) return {w.line, Tr("the time goes back")};
-      flush();
-      current.at = Micros(at);
-      open = true;
-      continue;
+
+ private:
+  // The words after i_ up to the next $end, which i_ is left on.
+  std::vector<std::string_view> section() {
+    std::vector<std::string_view> body;
+    for (++i_; i_ < words_.size() && words_[i_].text != "$end"; ++i_) body.push_back(words_[i_].text);
+    return body;
+  }
+
+  // $date, $timescale and $var matter; $version, $comment, $scope and $upscope are passed over.
+  TextFault header() {
+    bool dated = false;
+    for (; i_ < words_.size() && words_[i_].text != "$enddefinitions"; ++i_) {
+      const Word w = words_[i_];
+      const std::vector<std::string_view> body = section();
+      if (i_ >= words_.size()) return {w.line, Tr("{1} has no $end", {std::string(w.text)})};
+      if (w.text == "$date") {
+        dated = body.size() == 1 && ParseUtc(body[0], r_.start);
+        if (!dated) return {w.line, Tr("$date is not a UTC time such as 2026-12-07T22:30:01.123Z")};
+      } else if (w.text == "$timescale") {
+        if (body != std::vector<std::string_view>{"1", "us"} && body != std::vector<std::string_view>{"1us"}) {
+          return {w.line, Tr("the time scale is not 1 us")};
+        }
+      } else if (w.text == "$var") {
+        if (TextFault fault = variable(body); fault.failed()) return {w.line, fault.message};
+      } else if (w.text != "$version" && w.text != "$comment" && w.text != "$scope" && w.text != "$upscope") {
+        return {w.line, Tr("{1}: not a section of this program's files", {std::string(w.text)})};
+      }
     }
-    if (!open) return {w.line, Tr("a value before the first time")};
-    std::string_view value;
-    std::string_view id;
-    if (t[0] == 'b' || t[0] == 'r') {
-      if (++i >= words.size()) return {w.line, Tr("{1} names no signal", {std::string(t)})};
-      value = t.substr(1);
-      id = words[i].text;
+    if (i_ >= words_.size()) return {0, Tr("the file has no $enddefinitions")};
+    const int line = words_[i_].line;
+    if (!dated || samplingId_.empty()) return {line, Tr("the header has no $date or no sampling wire")};
+    TextFault fault = SignalsNamed(names_, 1, SignalByVcdName, r_.set);
+    if (fault.failed()) return {line, fault.message};
+    section();  // $enddefinitions $end
+    return {};
+  }
+
+  // "$var TYPE SIZE ID NAME": the sampling wire or one of this program's signals in its own type.
+  TextFault variable(const std::vector<std::string_view>& body) {
+    if (body.size() != 4) return {0, Tr("$var needs a type, a size, an identifier and a name")};
+    Signal s{};
+    const bool sampling = body[3] == kSampling && body[0] == "wire" && body[1] == "1";
+    if (!sampling && !SignalByVcdName(body[3], s)) {
+      return {0, Tr("{1}: not a signal of this program", {std::string(body[3])})};
+    }
+    const char* type = IsPosition(s) ? "real" : "wire";
+    const char* size = IsBit(s) ? "1" : IsPosition(s) ? "64" : "32";
+    if (!sampling && (body[0] != type || body[1] != size)) {
+      return {0, Tr("{1} is not a {2} of {3} bits", {std::string(body[3]), type, size})};
+    }
+    if (byId_.count(body[2]) != 0 || body[2] == samplingId_) {
+      return {0, Tr("{1} is named twice", {std::string(body[2])})};
+    }
+    if (sampling) {
+      samplingId_ = body[2];
     } else {
-      value = t.substr(0, 1);
-      id = t.substr(1);
+      byId_[std::string(body[2])] = s;
+      names_.push_back(body[3]);
     }
-    if (id == samplingId) {
+    return {};
+  }
+
+  // A time ("#N") or one value change ("0!", "b101 #", "r1.50 $").
+  TextFault change() {
+    const Word w = words_[i_];
+    const std::string_view t = w.text;
+    if (t == "$dumpvars" || t == "$end") return {};
+    if (t.starts_with('#')) return time(w);
+    if (!open_) return {w.line, Tr("a value before the first time")};
+    const bool vector = t[0] == 'b' || t[0] == 'r';
+    if (vector && ++i_ >= words_.size()) return {w.line, Tr("{1} names no signal", {std::string(t)})};
+    const std::string_view value = vector ? t.substr(1) : t.substr(0, 1);
+    const std::string_view id = vector ? words_[i_].text : t.substr(1);
+    if (id == samplingId_) {
       if (value != "0" && value != "1") return {w.line, Tr("sampling is not 0 or 1")};
-      current.gap = value == "0";
-      continue;
+      current_.gap = value == "0";
+      return {};
     }
-    const auto found = byId.find(id);
-    if (found == byId.end()) return {w.line, Tr("{1}: no signal has this identifier", {std::string(id)})};
+    const auto found = byId_.find(id);
+    if (found == byId_.end()) return {w.line, Tr("{1}: no signal has this identifier", {std::string(id)})};
     const Signal s = found->second;
     long long raw = 0;
     bool ok = false;
     if (IsPosition(s)) {
       ok = t[0] == 'r' && ReadFixedDecimal(value, 2, INT32_MIN, INT32_MAX, raw);
     } else if (IsBit(s)) {
-      ok = t[0] != 'b' && t[0] != 'r' && (value == "0" || value == "1");
+      ok = !vector && (value == "0" || value == "1");
       raw = value == "1";
     } else if (t[0] == 'b' && !value.empty() && value.size() <= 32 &&
                value.find_first_not_of("01") == std::string_view::npos) {
@@ -216,11 +218,41 @@ TextFault ReadVcd(const std::vector<TextLine>& lines, Recording& out) {
       if (s.group == Group::Error) raw = static_cast<std::int32_t>(static_cast<std::uint32_t>(raw));
     }
     if (!ok) return {w.line, Tr("{1}: {2} is not a value of this signal", {SignalName(s), std::string(t)})};
-    Store(current, s, raw);
+    Store(current_, s, raw);
+    return {};
   }
-  flush();
-  out = std::move(r);
-  return {};
-}
+
+  TextFault time(const Word& w) {
+    long long at = 0;
+    const std::string_view t = w.text;
+    const auto [end, ec] = std::from_chars(t.data() + 1, t.data() + t.size(), at);
+    if (ec != std::errc() || end != t.data() + t.size() || at < 0)
+      return {w.line, Tr("{1}: not a time", {std::string(t)})};
+    if (open_ && Micros(at) < current_.at) return {w.line, Tr("the time goes back")};
+    flush();
+    current_.at = Micros(at);
+    open_ = true;
+    return {};
+  }
+
+  // Stores the sample of the last time; a gap keeps no values: the ones before it hold on after it.
+  void flush() {
+    if (open_) r_.samples.push_back(current_.gap ? Sample{.at = current_.at, .gap = true} : current_);
+    open_ = false;
+  }
+
+  std::vector<Word> words_;
+  std::size_t i_ = 0;
+  Recording r_;
+  std::map<std::string, Signal, std::less<>> byId_;
+  std::string samplingId_;
+  std::vector<std::string_view> names_{""};
+  Sample current_;
+  bool open_ = false;  // a time was given and its sample is not stored yet
+};
+
+}  // namespace
+
+TextFault ReadVcd(const std::vector<TextLine>& lines, Recording& out) { return VcdReader(lines).read(out); }
 
 }  // namespace zova::recorder
