@@ -93,14 +93,22 @@ Outcome AlarmLog::add(const Alarm& a) {
 }
 
 Outcome AlarmLog::list(std::string_view sinceUtc, std::vector<Alarm>& out) const {
+  return select("utc >= ?", sinceUtc, -1, out);
+}
+
+Outcome AlarmLog::newest(std::string_view port, std::optional<Alarm>& out) const {
+  std::vector<Alarm> found;
+  const Outcome o = select("port = ?", port, 1, found);
+  if (o) out = found.empty() ? std::nullopt : std::optional<Alarm>(found.front());
+  return o;
+}
+
+Outcome AlarmLog::select(const char* where, std::string_view value, int limit, std::vector<Alarm>& out) const {
   sqlite3_stmt* st = nullptr;
-  if (sqlite3_prepare_v2(db_,
-                         "SELECT utc, code, value, text, port, recording FROM alarms WHERE utc >= ? "
-                         "ORDER BY utc DESC, id DESC",
-                         -1, &st, nullptr) != SQLITE_OK) {
-    return Failed(db_);
-  }
-  sqlite3_bind_text(st, 1, sinceUtc.data(), static_cast<int>(sinceUtc.size()), SQLITE_TRANSIENT);
+  const std::string sql = std::string("SELECT utc, code, value, text, port, recording FROM alarms WHERE ") + where +
+                          " ORDER BY utc DESC, id DESC LIMIT " + std::to_string(limit);
+  if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) return Failed(db_);
+  sqlite3_bind_text(st, 1, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
   std::vector<Alarm> alarms;
   int step = SQLITE_ROW;
   while ((step = sqlite3_step(st)) == SQLITE_ROW) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,9 +37,13 @@ class AlarmLog {
   Outcome add(const Alarm& alarm);
   // The alarms at or after `sinceUtc` (all when empty), newest first.
   Outcome list(std::string_view sinceUtc, std::vector<Alarm>& out) const;
+  // The newest alarm of `port`, if the log holds one.
+  Outcome newest(std::string_view port, std::optional<Alarm>& out) const;
 
  private:
   explicit AlarmLog(sqlite3* db) : db_(db) {}
+  // The rows `where` (one "?" bound to `value`) picks, newest first, at most `limit` (-1: all).
+  Outcome select(const char* where, std::string_view value, int limit, std::vector<Alarm>& out) const;
   sqlite3* db_;
 };
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/alarm_logging.h"
 #include "cli/commands.h"
 #include "console/error_text.h"
 #include "link/connection.h"
@@ -85,6 +86,7 @@ int RunError(Context& ctx, const Args&) {
   if (!read || !session.status.LastError) return ExitFor(read);
   // Printed as the controller's table writes it: data a script reads, the same in every language.
   const ErrorReport& report = *session.status.LastError;
+  if (report.code != 0) LogAlarm(ctx, report.code, report.value);
   std::fprintf(ctx.out, "%s\n", ErrorText(report.code, report.value, true).c_str());
   return kExitOk;
 }

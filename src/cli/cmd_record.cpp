@@ -10,8 +10,8 @@
 #include "base/atomic_file.h"
 #include "base/text_lines.h"
 #include "base/translation.h"
+#include "cli/alarm_logging.h"
 #include "cli/commands.h"
-#include "console/error_text.h"
 #include "link/link.h"
 #include "recorder/recorder.h"
 #include "recorder/recording_file.h"
@@ -115,22 +115,10 @@ class AlarmKeeper {
  public:
   AlarmKeeper(Context& ctx, std::string recording) : ctx_(ctx), recording_(std::move(recording)) {}
   void see(const recorder::Sample& s) {
-    if (s.errorCode == 0 || (s.errorCode == lastCode_ && s.errorValue == lastValue_)) {
-      lastCode_ = s.errorCode;
-      return;
-    }
+    const bool fresh = s.errorCode != 0 && (s.errorCode != lastCode_ || s.errorValue != lastValue_);
     lastCode_ = s.errorCode;
     lastValue_ = s.errorValue;
-#ifdef ZOVA_ALARM_LOG
-    const recorder::Utc now = std::chrono::time_point_cast<Micros>(std::chrono::system_clock::now());
-    std::unique_ptr<alarms::AlarmLog> log;
-    const Outcome o = alarms::AlarmLog::Open(alarms::DefaultAlarmLogPath(), log);
-    const Outcome added = o ? log->add({recorder::UtcText(now), s.errorCode, s.errorValue,
-                                        ErrorText(s.errorCode, s.errorValue), ctx_.options.port, recording_})
-                            : o;
-    if (!added && !warned_) ctx_.ui->note(Tr("the alarm log could not be written: {1}", {added.detail}));
-    warned_ = warned_ || !added;
-#endif
+    if (fresh) LogAlarm(ctx_, s.errorCode, s.errorValue, recording_);
   }
 
  private:
@@ -138,7 +126,6 @@ class AlarmKeeper {
   std::string recording_;
   int lastCode_ = 0;
   int lastValue_ = 0;
-  bool warned_ = false;
 };
 
 // A streamed recording grows beside its name (".NAME.zova-partial") and takes the name only once complete.

@@ -61,8 +61,13 @@ TEST_F(Record, TheScriptedChangesReachTheFilesAndTheErrorTheAlarmLog) {
   ASSERT_GE(states.size(), 2u) << text;
   EXPECT_EQ(std::tuple(states.front(), states.back(), states.size() <= 3), std::tuple("0,0,0\r", "1,4,1\r", true))
       << text;
+  // The error command logs what it reads, once while the same report stands.
+  write(path("script"), "0 error 5 2\n");
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(ctl({"error"}).exitCode, 0);
   const RunResult alarms = ctl({"alarms", "--csv"});
-  EXPECT_NE(alarms.out.find(",4,1,\"Error code 4, error value 1\",sim,\r\n"), std::string::npos) << alarms.out;
+  EXPECT_EQ(std::count(alarms.out.begin(), alarms.out.end(), '\n'), 3) << alarms.out;
+  EXPECT_NE(alarms.out.find(",5,2,\"Error code 5, error value 2\",sim,\r\n20"), std::string::npos) << alarms.out;
+  EXPECT_TRUE(alarms.out.ends_with(",4,1,\"Error code 4, error value 1\",sim,\r\n")) << alarms.out;
 
   // sigrok reads the bits of the VCD (its 0.5 passes over vectors) with the same changes at the same times.
   if (std::system("command -v sigrok-cli >/dev/null") != 0) GTEST_SKIP() << "no sigrok-cli";
