@@ -14,9 +14,10 @@
 namespace zova::recorder {
 
 struct RecorderSettings {
-  Micros interval{0};                              // between samples; 0: as fast as the line allows
-  Micros keep = std::chrono::minutes(10);          // what the ring holds
-  Micros fastest = std::chrono::milliseconds(10);  // the ring's size assumes no faster sampling
+  Micros interval{0};                      // between samples; 0: as fast as the line allows
+  Micros keep = std::chrono::minutes(10);  // what the ring holds
+  // The ring is sized for no faster sampling: even the inputs alone at 115200 baud take 1.3 ms a sample.
+  Micros fastest = std::chrono::milliseconds(1);
   std::optional<Trigger> trigger;
   Micros pre = std::chrono::seconds(60);
   Micros post = std::chrono::seconds(10);
