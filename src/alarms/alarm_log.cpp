@@ -3,8 +3,10 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 #include "base/translation.h"
 
@@ -21,6 +23,11 @@ Outcome Failed(sqlite3* db, Outcome::Code code = Outcome::FileFailed) {
 }
 
 bool Exec(sqlite3* db, const char* sql) { return sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+
+bool Busy(sqlite3* db) {
+  const int code = sqlite3_errcode(db) & 0xFF;
+  return code == SQLITE_BUSY || code == SQLITE_LOCKED;
+}
 
 int IntOf(sqlite3* db, const char* sql) {
   sqlite3_stmt* st = nullptr;
@@ -44,6 +51,35 @@ std::string Quoted(const std::string& field) {
   return out + "\"";
 }
 
+// Makes a new log, or checks that an existing file is one. Two programs may open a new log at once: the
+// check and the making happen under the write lock, so one makes it and the other finds it made. Another
+// program's database is only read, never changed.
+Outcome Prepare(sqlite3* db, const std::string& path) {
+  if (!Exec(db, "BEGIN IMMEDIATE")) {
+    const int id = IntOf(db, "PRAGMA application_id");  // a file that is not a database fails before
+    return id < 0 && !Busy(db) ? Outcome{Outcome::FileDamaged, Tr("{1}: not this program's alarm log", {path})}
+                               : Failed(db);
+  }
+  const int id = IntOf(db, "PRAGMA application_id");
+  const int tables = IntOf(db, "SELECT count(*) FROM sqlite_master");
+  if (id < 0 || (id != kApplicationId && !(id == 0 && tables == 0))) {
+    Exec(db, "ROLLBACK");
+    return {Outcome::FileDamaged, Tr("{1}: not this program's alarm log", {path})};
+  }
+  const std::string create =
+      "PRAGMA application_id=" + std::to_string(kApplicationId) +
+      "; CREATE TABLE IF NOT EXISTS alarms (id INTEGER PRIMARY KEY, utc TEXT NOT NULL, code INTEGER NOT NULL, "
+      "value INTEGER NOT NULL, text TEXT NOT NULL, port TEXT NOT NULL, recording TEXT NOT NULL); "
+      "CREATE INDEX IF NOT EXISTS alarms_by_time ON alarms (utc); COMMIT";
+  if (!Exec(db, create.c_str())) {
+    Outcome failed = Failed(db);
+    Exec(db, "ROLLBACK");
+    return failed;
+  }
+  if (!Exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL")) return Failed(db);
+  return {};
+}
+
 }  // namespace
 
 Outcome AlarmLog::Open(const std::string& path, std::unique_ptr<AlarmLog>& out) {
@@ -58,17 +94,14 @@ Outcome AlarmLog::Open(const std::string& path, std::unique_ptr<AlarmLog>& out) 
   }
   std::unique_ptr<AlarmLog> log(new AlarmLog(db));
   sqlite3_busy_timeout(db, kBusyWaitMs);
-  const int id = IntOf(db, "PRAGMA application_id");
-  const int tables = IntOf(db, "SELECT count(*) FROM sqlite_master");
-  if (id < 0 || (id != kApplicationId && !(id == 0 && tables == 0))) {
-    return {Outcome::FileDamaged, Tr("{1}: not this program's alarm log", {path})};
+  // A change of journal mode does not wait for another program that opens the same new log: try again.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyWaitMs);
+  Outcome made = Prepare(db, path);
+  while (!made && made.code == Outcome::FileFailed && Busy(db) && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    made = Prepare(db, path);
   }
-  const std::string create =
-      "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA application_id=" + std::to_string(kApplicationId) +
-      "; CREATE TABLE IF NOT EXISTS alarms (id INTEGER PRIMARY KEY, utc TEXT NOT NULL, code INTEGER NOT NULL, "
-      "value INTEGER NOT NULL, text TEXT NOT NULL, port TEXT NOT NULL, recording TEXT NOT NULL); "
-      "CREATE INDEX IF NOT EXISTS alarms_by_time ON alarms (utc);";
-  if (!Exec(db, create.c_str())) return Failed(db);
+  if (!made) return made;
   out = std::move(log);
   return {};
 }
