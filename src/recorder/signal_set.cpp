@@ -2,10 +2,11 @@
 #include "recorder/signal_set.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
+#include <optional>
 
 #include "base/translation.h"
+#include "base/whole_number.h"
 #include "console/point_labels.h"
 
 namespace zova::recorder {
@@ -21,10 +22,11 @@ std::string Two(int n) {
 // The canonical order of files and windows.
 int Rank(Signal s) { return static_cast<int>(s.group) * 100 + s.index; }
 
+// A point number as typed; a sign is not a point's ("in-3").
 bool Number(std::string_view text, int& out) {
-  if (text.empty() || text.size() > 3) return false;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return ec == std::errc() && end == text.data() + text.size();
+  const std::optional<int> n = text.size() > 3 || text.starts_with('-') ? std::nullopt : ReadWholeNumber(text);
+  if (n) out = *n;
+  return n.has_value();
 }
 
 // "in", "in5", "in0-15" (and the same for "out") into points; false when the item is not of this form.

@@ -1,17 +1,19 @@
 // The simulator's script.
 #include "sim/script.h"
 
-#include <charconv>
 #include <climits>
+#include <optional>
 
 #include "base/translation.h"
+#include "base/whole_number.h"
 
 namespace zova::sim {
 
 namespace {
 bool Whole(std::string_view text, int min, int max, int& out) {
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
-  return !text.empty() && ec == std::errc() && end == text.data() + text.size() && out >= min && out <= max;
+  const std::optional<int> n = ReadWholeNumber(text);
+  if (n) out = *n;
+  return n && *n >= min && *n <= max;
 }
 }  // namespace
 
