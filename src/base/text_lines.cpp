@@ -1,6 +1,8 @@
 // Lines, words and numbers of text files a person may have edited.
 #include "base/text_lines.h"
 
+#include <algorithm>
+
 #include <cstdint>
 #include <cstdio>
 #include <limits>
@@ -105,6 +107,16 @@ std::string AsciiLower(std::string_view text) {
   std::string out(text);
   for (char& c : out) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
   return out;
+}
+
+std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
+  std::vector<std::string_view> parts;
+  for (std::size_t at = 0; at <= text.size();) {
+    const std::size_t end = std::min(text.find(separator, at), text.size());
+    parts.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return parts;
 }
 
 std::vector<std::string_view> SplitWords(std::string_view line) {

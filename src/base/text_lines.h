@@ -36,6 +36,9 @@ std::string AsciiLower(std::string_view text);
 // The words of a line: runs of anything but blanks and tabs.
 std::vector<std::string_view> SplitWords(std::string_view line);
 
+// The parts of `text` between each `separator`, empty ones kept: "a,,b" has three, "" has one.
+std::vector<std::string_view> SplitAt(std::string_view text, char separator);
+
 // `text` with the allowances above made undone: no byte order mark, LF line ends, a line end after the
 // last line, and every run of blanks and tabs within a line one blank, none at either end. Two texts a
 // reader must treat alike have the same form.

@@ -20,13 +20,9 @@ namespace {
 
 // The fields of a row; a field a spreadsheet put in quotes ("in00 E-STOP") reads as without them.
 std::vector<std::string_view> Fields(std::string_view line) {
-  std::vector<std::string_view> fields;
-  for (std::size_t at = 0; at <= line.size();) {
-    const std::size_t comma = std::min(line.find(',', at), line.size());
-    std::string_view field = line.substr(at, comma - at);
+  std::vector<std::string_view> fields = SplitAt(line, ',');
+  for (std::string_view& field : fields) {
     if (field.size() >= 2 && field.front() == '"' && field.back() == '"') field = field.substr(1, field.size() - 2);
-    fields.push_back(field);
-    at = comma + 1;
   }
   return fields;
 }

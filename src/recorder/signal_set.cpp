@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "base/text_lines.h"
 #include "base/translation.h"
 #include "base/whole_number.h"
 #include "console/point_labels.h"
@@ -96,10 +97,7 @@ bool ParseSignalList(std::string_view text, int axes, SignalSet& out, std::strin
   };
   const std::string_view all = "in,out,sensors,positions,error";
   const std::string_view list = text.empty() ? all : text;
-  for (std::size_t at = 0; at <= list.size();) {
-    const std::size_t comma = std::min(list.find(',', at), list.size());
-    std::string_view item = list.substr(at, comma - at);
-    at = comma + 1;
+  for (std::string_view item : SplitAt(list, ',')) {
     while (item.starts_with(' ')) item.remove_prefix(1);  // "in, out" reads as "in,out"
     while (item.ends_with(' ')) item.remove_suffix(1);
     int first = 0;

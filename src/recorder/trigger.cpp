@@ -10,19 +10,6 @@
 
 namespace zova::recorder {
 
-namespace {
-// "in3:rise" into {"in3", "rise"}; an empty part stays, so "in3:rise:" has three.
-std::vector<std::string_view> Parts(std::string_view text) {
-  std::vector<std::string_view> parts;
-  for (std::size_t at = 0; at <= text.size();) {
-    const std::size_t colon = std::min(text.find(':', at), text.size());
-    parts.push_back(text.substr(at, colon - at));
-    at = colon + 1;
-  }
-  return parts;
-}
-}  // namespace
-
 bool ParseTrigger(std::string_view text, const SignalSet& set, Trigger& out, std::string& error) {
   const std::string whole(text);
   auto refuse = [&](std::string reason) {
@@ -35,7 +22,7 @@ bool ParseTrigger(std::string_view text, const SignalSet& set, Trigger& out, std
     out = Trigger{};
     return true;
   }
-  const std::vector<std::string_view> parts = Parts(text);
+  const std::vector<std::string_view> parts = SplitAt(text, ':');  // "in3:rise:" has three
   const std::string_view name = parts[0];
   const std::string_view edge = parts.size() > 1 ? parts[1] : std::string_view{};
   Trigger t;
