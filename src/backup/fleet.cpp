@@ -13,6 +13,7 @@
 #include "backup/whole_controller.h"
 #include "base/atomic_file.h"
 #include "base/translation.h"
+#include "base/utc_time.h"
 #include "link/line_owner.h"
 
 namespace zova::backup {
@@ -218,18 +219,7 @@ std::string Seconds(double seconds) {
 
 }  // namespace
 
-std::string FleetStamp(std::chrono::system_clock::time_point time) {
-  using namespace std::chrono;
-  const auto day = floor<days>(time);
-  const year_month_day date(day);
-  const hh_mm_ss clock(floor<seconds>(time - day));
-  char text[32];
-  std::snprintf(text, sizeof text, "%04d-%02u-%02uT%02d%02d%02dZ", static_cast<int>(date.year()),
-                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
-                static_cast<int>(clock.hours().count()), static_cast<int>(clock.minutes().count()),
-                static_cast<int>(clock.seconds().count()));
-  return text;
-}
+std::string FleetStamp(std::chrono::system_clock::time_point time) { return UtcStamp(time); }
 
 bool IsFleetStamp(std::string_view name) {
   constexpr std::string_view kForm = "dddd-dd-ddTddddddZ";

@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "base/utc_time.h"
 #include "recorder/signal_set.h"
 
 namespace zova::recorder {
 
-using Utc = std::chrono::time_point<std::chrono::system_clock, std::chrono::microseconds>;
+using zova::ParseUtc;
+using zova::Utc;
+using zova::UtcText;
 using Micros = std::chrono::microseconds;
 
 struct Sample {
@@ -38,10 +41,5 @@ struct Recording {
   Utc start{};
   std::vector<Sample> samples;
 };
-
-// "2026-12-07T22:30:01.123Z": ISO 8601 UTC with milliseconds.
-std::string UtcText(Utc t);
-// Reads that form back (milliseconds, a 'Z' or "+00:00"); false for anything else.
-bool ParseUtc(std::string_view text, Utc& out);
 
 }  // namespace zova::recorder
