@@ -33,8 +33,11 @@ bool SendAll(Handle socket, const std::uint8_t* data, std::size_t size, const St
 // the server closed the connection or it broke.
 long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& error);
 
-// Blocks until bytes (or the connection's end) wait, or `max` has passed.
-void WaitReadable(Handle socket, Duration max);
+// Blocks until bytes (or the connection's end) wait, or `max` has passed; whether they do.
+bool WaitReadable(Handle socket, Duration max);
+
+// How many received bytes wait to be taken, without taking them.
+std::size_t Waiting(Handle socket);
 
 void Close(Handle socket);
 

@@ -4,6 +4,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -170,10 +171,15 @@ long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& err
   return -1;
 }
 
-void WaitReadable(Handle socket, Duration max) {
+bool WaitReadable(Handle socket, Duration max) {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(max).count();
   pollfd p{static_cast<int>(socket), POLLIN, 0};
-  poll(&p, 1, static_cast<int>(std::clamp<long long>(ms, 1, 60'000)));
+  return poll(&p, 1, static_cast<int>(std::clamp<long long>(ms, 1, 60'000))) > 0;
+}
+
+std::size_t Waiting(Handle socket) {
+  int count = 0;
+  return ioctl(static_cast<int>(socket), FIONREAD, &count) == 0 && count > 0 ? static_cast<std::size_t>(count) : 0;
 }
 
 void Close(Handle socket) {

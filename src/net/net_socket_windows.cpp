@@ -160,10 +160,15 @@ long Receive(Handle socket, std::uint8_t* out, std::size_t max, std::string& err
   return -1;
 }
 
-void WaitReadable(Handle socket, Duration max) {
+bool WaitReadable(Handle socket, Duration max) {
   const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(max).count();
   WSAPOLLFD p{static_cast<SOCKET>(socket), POLLRDNORM, 0};
-  WSAPoll(&p, 1, static_cast<int>(std::clamp<long long>(ms, 1, 60'000)));
+  return WSAPoll(&p, 1, static_cast<int>(std::clamp<long long>(ms, 1, 60'000))) > 0;
+}
+
+std::size_t Waiting(Handle socket) {
+  u_long count = 0;
+  return ioctlsocket(static_cast<SOCKET>(socket), FIONREAD, &count) == 0 ? static_cast<std::size_t>(count) : 0;
 }
 
 void Close(Handle socket) {

@@ -31,6 +31,9 @@ namespace {
 constexpr std::size_t kFlushAt = 16 * 1024;
 // How long a server may take to put bytes it received on its serial line.
 constexpr auto kLastBytesSettle = std::chrono::milliseconds(50);
+// How long the requests wait for a Telnet server's own opening, and the pause that ends it.
+constexpr auto kServerOpening = std::chrono::milliseconds(500);
+constexpr auto kOpeningPause = std::chrono::milliseconds(50);
 // A server's message is a line or two; longer text is something else.
 constexpr std::size_t kMaxServerText = 160;
 
@@ -71,6 +74,7 @@ bool NetworkPort::open(std::string& error) {
 // controller never sees a byte at the wrong speed or a Telnet command as data.
 bool NetworkPort::negotiate(std::string& error) {
   const TimePoint deadline = std::chrono::steady_clock::now() + openLimit_;
+  awaitServerOpening();
   const std::vector<std::uint8_t> requests = telnet_.requests();
   bool lineSent = false;
   if (!SendAll(socket_, requests.data(), requests.size(), stopped_, error)) return false;
@@ -114,6 +118,26 @@ bool NetworkPort::negotiate(std::string& error) {
   said_.clear();
   onlyText_ = true;
   return true;
+}
+
+// A Telnet server opens with its own negotiation; one that cannot open its device follows it with why and
+// hangs up. Requests that reach it before it hangs up make its system reset the connection and drop those
+// words, so they wait for the server's opening to come in: its first bytes, then a pause (bounded either way).
+void NetworkPort::awaitServerOpening() {
+  const TimePoint until = std::chrono::steady_clock::now() + kServerOpening;
+  std::size_t came = 0;
+  while (!stopRequested() && std::chrono::steady_clock::now() < until) {
+    if (came == 0) {
+      if (!WaitReadable(socket_, std::min<Duration>(until - std::chrono::steady_clock::now(), kStopCheck))) continue;
+      came = Waiting(socket_);
+      if (came == 0) return;  // the connection ended before a word
+      continue;
+    }
+    std::this_thread::sleep_for(kOpeningPause);
+    const std::size_t now = Waiting(socket_);
+    if (now == came) return;
+    came = now;
+  }
 }
 
 void NetworkPort::close() {

@@ -48,6 +48,7 @@ class NetworkPort : public Port {
   // Moves what the socket holds into `pending_`; false once the connection has ended.
   bool pump();
   bool negotiate(std::string& error);
+  void awaitServerOpening();
   // Looks at the first data of the connection: a Telnet server's negotiation on a raw port, or a line of
   // text such as a busy server's "Port's device already in use".
   void noteData(const std::uint8_t* data, std::size_t size);
