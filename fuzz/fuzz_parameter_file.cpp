@@ -35,9 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
   if (data[0] & 1) {
-    Check<zova::AxPara>(text, zova::ParseAxParaText, zova::AxParaFileText);
+    Check<zova::parameters::AxPara>(text, zova::parameters::ParseAxParaText, zova::parameters::AxParaFileText);
   } else {
-    Check<zova::SysPara>(text, zova::ParseSysParaText, zova::SysParaFileText);
+    Check<zova::parameters::SysPara>(text, zova::parameters::ParseSysParaText, zova::parameters::SysParaFileText);
   }
   return 0;
 }

@@ -35,8 +35,8 @@ struct Session {
   language::ProgramStore programs;
   programs::ProgramTransfer programTransfer{programs, language::LanguageConfig{6, 0}};
   positions::PositionData positions;
-  SysPara sysPara;
-  AxPara axPara;
+  parameters::SysPara sysPara;
+  parameters::AxPara axPara;
   int currentAxis = 0;  // the axis the axis parameter screen shows
   // The connection (Connection::openings) whose controller sent the entries of sysPara and axPara that no
   // screen names, and for how many axes; a send reads them first when they came from elsewhere.

@@ -41,22 +41,23 @@ std::string TableText(const Bytes& raw, const positions::TableLayout& layout, in
 }
 
 std::string SysText(const Bytes& raw) {
-  SysPara table;
-  for (int i = 0; i < kSysParaSize; ++i) table[i] = DecodeParameterValue(Four(raw, static_cast<std::size_t>(4 * i)));
-  return SysParaFileText(table);
+  parameters::SysPara table;
+  for (int i = 0; i < parameters::kSysParaSize; ++i)
+    table[i] = parameters::DecodeParameterValue(Four(raw, static_cast<std::size_t>(4 * i)));
+  return parameters::SysParaFileText(table);
 }
 
 std::string AxisText(const Bytes& raw, int axes) {
-  AxPara table;
+  parameters::AxPara table;
   table.SetDefaults();  // the axes the controller does not drive, as the axis screen starts them
   std::size_t at = 0;
   for (int a = 0; a < axes; ++a) {
     for (std::int32_t& value : table[a]) {
-      value = DecodeParameterValue(Four(raw, at));
+      value = parameters::DecodeParameterValue(Four(raw, at));
       at += 4;
     }
   }
-  return AxParaFileText(table);
+  return parameters::AxParaFileText(table);
 }
 
 bool ParseSmall(std::string_view text, int low, int high, int& out) {
@@ -146,13 +147,13 @@ bool SaysTheSame(std::string_view name, std::string_view stored, std::string_vie
     return !positions::ReadTableText(stored, table).failed() && positions::FormatTableFile(table) == written;
   }
   if (stem(Part::Sys)) {
-    SysPara table;
-    return !ParseSysParaText(stored, table).failed() && SysParaFileText(table) == written;
+    parameters::SysPara table;
+    return !parameters::ParseSysParaText(stored, table).failed() && parameters::SysParaFileText(table) == written;
   }
   if (stem(Part::Axis)) {
-    AxPara table;
+    parameters::AxPara table;
     table.SetDefaults();
-    return !ParseAxParaText(stored, table).failed() && AxParaFileText(table) == written;
+    return !parameters::ParseAxParaText(stored, table).failed() && parameters::AxParaFileText(table) == written;
   }
   for (int n = 0; n < kBackupPrograms; ++n) {
     if (name != language::ProgramFileName(n)) continue;
@@ -231,7 +232,7 @@ TextFault ParseSums(std::string_view text, std::map<std::string, std::string>& d
   return {};
 }
 
-std::int32_t AxesOf(const Bytes& sys) { return DecodeParameterValue(Four(sys, 0)); }
+std::int32_t AxesOf(const Bytes& sys) { return parameters::DecodeParameterValue(Four(sys, 0)); }
 
 bool SnapshotFromFiles(const FileSet& files, int axes, Parts parts, Snapshot& s, std::string& error) {
   s = {};

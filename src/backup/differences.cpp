@@ -39,9 +39,10 @@ void CompareValues(std::vector<Difference>& out, const std::string& item, std::i
 }
 
 void CompareSys(const Bytes& c, const Bytes& b, std::vector<Difference>& out) {
-  std::vector<std::string> names(kSysParaSize);
-  for (const SysParaEntry& e : SysParaEntries()) names[static_cast<std::size_t>(e.index)] = FileName(e.prefix);
-  for (std::size_t i = 0; i < kSysParaSize; ++i) {
+  std::vector<std::string> names(parameters::kSysParaSize);
+  for (const parameters::SysParaEntry& e : parameters::SysParaEntries())
+    names[static_cast<std::size_t>(e.index)] = FileName(e.prefix);
+  for (std::size_t i = 0; i < parameters::kSysParaSize; ++i) {
     const std::string item = names[i].empty() ? "system entry " + std::to_string(i) : names[i];
     CompareValues(out, item, DecodePosition(c, static_cast<int>(i)), DecodePosition(b, static_cast<int>(i)), false);
   }
@@ -51,14 +52,15 @@ void CompareSys(const Bytes& c, const Bytes& b, std::vector<Difference>& out) {
 }
 
 void CompareAxis(const Snapshot& c, const Snapshot& b, std::vector<Difference>& out) {
-  std::vector<std::string> names(kAxParaEntries);
-  for (const AxParaEntry& e : AxParaEntries()) names[static_cast<std::size_t>(e.entry)] = FileName(e.prefix);
+  std::vector<std::string> names(parameters::kAxParaEntries);
+  for (const parameters::AxParaEntry& e : parameters::AxParaEntries())
+    names[static_cast<std::size_t>(e.entry)] = FileName(e.prefix);
   const int axes = std::min(c.axes, b.axes);
-  for (int e = 0; e < kAxParaEntries; ++e) {
+  for (int e = 0; e < parameters::kAxParaEntries; ++e) {
     const auto index = static_cast<std::size_t>(e);
     const std::string name = names[index].empty() ? "entry " + std::to_string(e) : names[index];
     for (int a = 0; a < axes; ++a) {
-      const int at = a * kAxParaEntries + e;
+      const int at = a * parameters::kAxParaEntries + e;
       CompareValues(out, name + " axis " + std::to_string(a + 1), DecodePosition(c.axis, at),
                     DecodePosition(b.axis, at), false);
     }

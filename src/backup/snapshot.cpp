@@ -45,9 +45,11 @@ std::string CheckBlocks(const Snapshot& s, Part part) {
     case Part::Sft:
       return s.sft.size() == kSftRows * row ? std::string() : wrong(s.sft);
     case Part::Sys:
-      return s.sys.size() >= kSysParaBlockBytes && s.sys.size() <= kMaxBlockLength ? std::string() : wrong(s.sys);
+      return s.sys.size() >= parameters::kSysParaBlockBytes && s.sys.size() <= kMaxBlockLength ? std::string()
+                                                                                               : wrong(s.sys);
     case Part::Axis:
-      return s.axis.size() >= static_cast<std::size_t>(kAxParaAxisBytes * s.axes) && s.axis.size() <= kMaxBlockLength
+      return s.axis.size() >= static_cast<std::size_t>(parameters::kAxParaAxisBytes * s.axes) &&
+                     s.axis.size() <= kMaxBlockLength
                  ? std::string()
                  : wrong(s.axis);
   }

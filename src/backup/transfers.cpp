@@ -28,9 +28,9 @@ double TableUnits(Part part, int axes) { return Layout(part).fileRows * (4.0 * a
 double PartUnits(Part part, int axes) {
   switch (part) {
     case Part::Sys:
-      return kSysParaBlockBytes + kExchangeBytes;
+      return parameters::kSysParaBlockBytes + kExchangeBytes;
     case Part::Axis:
-      return kAxParaAxisBytes * axes + kExchangeBytes;
+      return parameters::kAxParaAxisBytes * axes + kExchangeBytes;
     case Part::Loc:
     case Part::Sft:
       return TableUnits(part, axes);
@@ -110,9 +110,9 @@ Outcome FetchPart(Link& link, OverallProgress& progress, Snapshot& s, Part part,
     if (part == Part::Loc || part == Part::Sft) {
       result = FetchTable(link, s, part);
     } else if (part == Part::Sys) {
-      result = Keep(FetchSysParaBlock(link), s.sys);
+      result = Keep(parameters::FetchSysParaBlock(link), s.sys);
     } else {
-      result = Keep(FetchAxParaBlock(link, s.axes), s.axis);
+      result = Keep(parameters::FetchAxParaBlock(link, s.axes), s.axis);
     }
   }
   progress.endStep();
@@ -146,18 +146,19 @@ Outcome SendPart(Link& link, OverallProgress& progress, const Snapshot& s, Part 
     result = FromRows(outcome);
   } else if (part == Part::Sys) {
     progress.beginStep(PartUnits(part, s.axes));
-    SysPara table;
-    for (int i = 0; i < kSysParaSize; ++i) table[i] = value(s.sys, static_cast<std::size_t>(i));
-    result = SendSysPara(link, table);
+    parameters::SysPara table;
+    for (int i = 0; i < parameters::kSysParaSize; ++i) table[i] = value(s.sys, static_cast<std::size_t>(i));
+    result = parameters::SendSysPara(link, table);
   } else {
     progress.beginStep(PartUnits(part, s.axes));
-    AxPara table;
+    parameters::AxPara table;
     for (int a = 0; a < s.axes; ++a) {
-      for (int e = 0; e < kAxParaEntries; ++e) {
-        table[a][static_cast<std::size_t>(e)] = value(s.axis, static_cast<std::size_t>(a * kAxParaEntries + e));
+      for (int e = 0; e < parameters::kAxParaEntries; ++e) {
+        table[a][static_cast<std::size_t>(e)] =
+            value(s.axis, static_cast<std::size_t>(a * parameters::kAxParaEntries + e));
       }
     }
-    result = SendAxPara(link, table, s.axes);
+    result = parameters::SendAxPara(link, table, s.axes);
   }
   progress.endStep();
   return result;

@@ -22,7 +22,7 @@ void LogAlarm(Context& ctx, int code, int value, const std::string& recording) {
   if (o) o = log->newest(port, newest);
   if (o && newest && newest->code == code && newest->value == value) return;
   const auto now = std::chrono::time_point_cast<recorder::Micros>(std::chrono::system_clock::now());
-  if (o) o = log->add({recorder::UtcText(now), code, value, ErrorText(code, value), port, recording});
+  if (o) o = log->add({recorder::UtcText(now), code, value, console::ErrorText(code, value), port, recording});
   if (!o && !warned) ctx.ui->note(Tr("the alarm log could not be written: {1}", {o.detail}));
   warned = warned || !o;
 #else

@@ -56,7 +56,7 @@ int stopOrReset(Context& ctx, int index) {
 
 }  // namespace
 
-void PrintPositions(Context& ctx, const ManualConsole& console, int axes) {
+void PrintPositions(Context& ctx, const console::ManualConsole& console, int axes) {
   for (auto [label, values] : {std::pair{"command", &console.CommandPos}, std::pair{"actual", &console.ActualPos}}) {
     std::string line = label;
     for (int a = 0; a < axes; ++a) line += ' ' + FormatHundredths((*values)[a]);
@@ -87,7 +87,7 @@ int RunJog(Context& ctx, const Args& args) {
   }
   if (!ctx.requireAxes()) return kExitUsage;
   ConsoleSession session(ctx);
-  const int index = words[1] == "+" ? kJogPositive : kJogNegative;
+  const int index = words[1] == "+" ? console::kJogPositive : console::kJogNegative;
   if (Outcome pressed = session.console.JogPress(index, speed, words[0]); !pressed) return ExitFor(pressed);
   const bool wholeTime = WaitUnlessCancelled(ctx, milliseconds(ms));
   // The stop goes out on every path: an interrupted jog must not leave the axis running.
@@ -119,23 +119,23 @@ int RunMove(Context& ctx, const Args& args) {
 int CheckStartProgram(Context& ctx, const Args& args) {
   if (args.size() != 1) return usage(ctx, "run N");
   if (!allWhole(ctx, {{"N", &args[0]}})) return kExitUsage;
-  return ValueInRange(args[0], 0, kMaxProgram) ? kExitOk : ctx.refuse(Tr(kMsgProgramRange));
+  return console::ValueInRange(args[0], 0, console::kMaxProgram) ? kExitOk : ctx.refuse(Tr(console::kMsgProgramRange));
 }
 
 int RunStartProgram(Context& ctx, const Args& args) {
   ConsoleSession session(ctx);
-  return ExitFor(session.console.RunClick(kRunStart, args[0]));
+  return ExitFor(session.console.RunClick(console::kRunStart, args[0]));
 }
 
-int RunStopProgram(Context& ctx, const Args&) { return stopOrReset(ctx, kRunStop); }
-int RunResetProgram(Context& ctx, const Args&) { return stopOrReset(ctx, kRunReset); }
+int RunStopProgram(Context& ctx, const Args&) { return stopOrReset(ctx, console::kRunStop); }
+int RunResetProgram(Context& ctx, const Args&) { return stopOrReset(ctx, console::kRunReset); }
 
 int RunLocSet(Context& ctx, const Args& args) {
   if (args.size() != 1) return usage(ctx, "loc-set N");
   if (!allWhole(ctx, {{"N", &args[0]}})) return kExitUsage;
   if (!ctx.requireAxes()) return kExitUsage;
   // Checked here too, so that a wrong number is refused before the positions are read.
-  if (!ValueInRange(args[0], 0, kMaxLocPoint)) return ctx.refuse(Tr(kMsgLocRange));
+  if (!console::ValueInRange(args[0], 0, console::kMaxLocPoint)) return ctx.refuse(Tr(console::kMsgLocRange));
   ConsoleSession session(ctx);
   // A fresh zovactl remembers no position: read the command position the desktop would have shown.
   if (!HoldLine(*ctx.link, [&] { return session.console.ReadPositions(1); })) return kExitLink;

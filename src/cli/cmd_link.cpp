@@ -32,7 +32,7 @@ void printPoints(Context& ctx, const IoImage& image) {
 int readImage(Context& ctx, int which) {
   ConsoleSession session(ctx);
   if (!HoldLine(*ctx.link, [&] { return session.status.ReadIoStatus(which, true); })) return kExitLink;
-  printPoints(ctx, which == kReadInputs ? session.status.InputImage : session.status.OutputImage);
+  printPoints(ctx, which == console::kReadInputs ? session.status.InputImage : session.status.OutputImage);
   return kExitOk;
 }
 
@@ -61,8 +61,8 @@ int RunAlarmReset(Context& ctx, const Args&) {
   return ExitFor(session.console.AlarmReset());
 }
 
-int RunOutputs(Context& ctx, const Args&) { return readImage(ctx, kReadOutputs); }
-int RunInputs(Context& ctx, const Args&) { return readImage(ctx, kReadInputs); }
+int RunOutputs(Context& ctx, const Args&) { return readImage(ctx, console::kReadOutputs); }
+int RunInputs(Context& ctx, const Args&) { return readImage(ctx, console::kReadInputs); }
 
 int RunSensors(Context& ctx, const Args&) {
   if (!ctx.requireAxes()) return kExitUsage;
@@ -87,7 +87,7 @@ int RunError(Context& ctx, const Args&) {
   // Printed as the controller's table writes it: data a script reads, the same in every language.
   const ErrorReport& report = *session.status.LastError;
   if (report.code != 0) LogAlarm(ctx, report.code, report.value);
-  std::fprintf(ctx.out, "%s\n", ErrorText(report.code, report.value, true).c_str());
+  std::fprintf(ctx.out, "%s\n", console::ErrorText(report.code, report.value, true).c_str());
   return kExitOk;
 }
 

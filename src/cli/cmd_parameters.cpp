@@ -56,18 +56,19 @@ int readFailed(Context& ctx, const std::string& why) {
 
 // No operator sees a box's message before a command-line send, and a fetch saved for later is read back by
 // no box: each value a screen would refuse or read as another is named with its line in the file.
-void tell(Context& ctx, const std::string& file, const std::vector<BoxRefusal>& refusals) {
-  for (const BoxRefusal& r : refusals) ctx.ui->messageBox(FormatTextFault(file, {r.line, r.what + ":" + r.message}));
+void tell(Context& ctx, const std::string& file, const std::vector<parameters::BoxRefusal>& refusals) {
+  for (const parameters::BoxRefusal& r : refusals)
+    ctx.ui->messageBox(FormatTextFault(file, {r.line, r.what + ":" + r.message}));
 }
 
 // A send refuses the whole file when any value is refused: nothing goes out.
-int refusedOr(Context& ctx, const std::string& file, const std::vector<BoxRefusal>& refusals) {
+int refusedOr(Context& ctx, const std::string& file, const std::vector<parameters::BoxRefusal>& refusals) {
   tell(ctx, file, refusals);
   return refusals.empty() ? kExitOk : kExitUsage;
 }
 
 // A fetch saves exactly what the controller holds, as a backup does, and warns about what a screen would refuse.
-int saved(Context& ctx, const std::string& file, bool written, const std::vector<BoxRefusal>& refusals) {
+int saved(Context& ctx, const std::string& file, bool written, const std::vector<parameters::BoxRefusal>& refusals) {
   if (!written) return kExitFile;
   tell(ctx, file, refusals);
   return kExitOk;
@@ -75,28 +76,36 @@ int saved(Context& ctx, const std::string& file, bool written, const std::vector
 
 // What tells the system parameters from the axis parameters here: their command, table, files and transfers.
 struct SysParaCommand {
-  using Table = SysPara;
+  using Table = parameters::SysPara;
   static constexpr const char* kName = "syspara";
   static constexpr bool kNeedsAxes = false;
-  static Outcome Fetch(Link& link, Table& t, int) { return FetchSysPara(link, t); }
-  static bool Write(const std::string& file, const Table& t, Ui& ui) { return WriteSysParaFile(file, t, ui); }
-  static Outcome Read(const std::string& file, Table& t, std::string* why) { return ReadSysParaFile(file, t, why); }
-  static std::vector<BoxRefusal> Refusals(const Table& t, int) { return SysParaRefusals(t); }
+  static Outcome Fetch(Link& link, Table& t, int) { return parameters::FetchSysPara(link, t); }
+  static bool Write(const std::string& file, const Table& t, Ui& ui) {
+    return parameters::WriteSysParaFile(file, t, ui);
+  }
+  static Outcome Read(const std::string& file, Table& t, std::string* why) {
+    return parameters::ReadSysParaFile(file, t, why);
+  }
+  static std::vector<parameters::BoxRefusal> Refusals(const Table& t, int) { return SysParaRefusals(t); }
   // The file names 41 of the 100 entries; the others go back as this controller holds them.
-  static Outcome TakeUnnamed(Link& link, Table& t, int) { return TakeUnnamedSysPara(link, t); }
-  static Outcome Send(Link& link, const Table& t, int) { return SendSysPara(link, t); }
+  static Outcome TakeUnnamed(Link& link, Table& t, int) { return parameters::TakeUnnamedSysPara(link, t); }
+  static Outcome Send(Link& link, const Table& t, int) { return parameters::SendSysPara(link, t); }
 };
 
 struct AxParaCommand {
-  using Table = AxPara;
+  using Table = parameters::AxPara;
   static constexpr const char* kName = "axpara";
   static constexpr bool kNeedsAxes = true;
-  static Outcome Fetch(Link& link, Table& t, int axes) { return FetchAxPara(link, t, axes); }
-  static bool Write(const std::string& file, const Table& t, Ui& ui) { return WriteAxParaFile(file, t, ui); }
-  static Outcome Read(const std::string& file, Table& t, std::string* why) { return ReadAxParaFile(file, t, why); }
-  static std::vector<BoxRefusal> Refusals(const Table& t, int axes) { return AxParaRefusals(t, axes); }
-  static Outcome TakeUnnamed(Link& link, Table& t, int axes) { return TakeUnnamedAxPara(link, t, axes); }
-  static Outcome Send(Link& link, const Table& t, int axes) { return SendAxPara(link, t, axes); }
+  static Outcome Fetch(Link& link, Table& t, int axes) { return parameters::FetchAxPara(link, t, axes); }
+  static bool Write(const std::string& file, const Table& t, Ui& ui) {
+    return parameters::WriteAxParaFile(file, t, ui);
+  }
+  static Outcome Read(const std::string& file, Table& t, std::string* why) {
+    return parameters::ReadAxParaFile(file, t, why);
+  }
+  static std::vector<parameters::BoxRefusal> Refusals(const Table& t, int axes) { return AxParaRefusals(t, axes); }
+  static Outcome TakeUnnamed(Link& link, Table& t, int axes) { return parameters::TakeUnnamedAxPara(link, t, axes); }
+  static Outcome Send(Link& link, const Table& t, int axes) { return parameters::SendAxPara(link, t, axes); }
 };
 
 template <typename P>

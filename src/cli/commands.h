@@ -56,13 +56,13 @@ int RunSetOutput(Context& ctx, const Args& args);
 // without a window to draw on.
 struct ConsoleSession {
   explicit ConsoleSession(Context& ctx) : status(*ctx.link, display, ctx.options.axes), console(status) {}
-  ConsoleDisplay display;
-  StatusMonitor status;
-  ManualConsole console;
+  console::ConsoleDisplay display;
+  console::StatusMonitor status;
+  console::ManualConsole console;
 };
 
 // "command v1 v2 ..." and "actual v1 v2 ..." from the positions last read.
-void PrintPositions(Context& ctx, const ManualConsole& console, int axes);
+void PrintPositions(Context& ctx, const console::ManualConsole& console, int axes);
 
 int RunZeroReturn(Context& ctx, const Args& args);
 int RunJog(Context& ctx, const Args& args);

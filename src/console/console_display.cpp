@@ -1,7 +1,7 @@
 // What the console offers the operator, mirrored to its display.
 #include "console/console_display.h"
 
-namespace zova {
+namespace zova::console {
 
 Availability::Availability(ConsoleDisplay& display) : display_(display) { available_.fill(true); }
 
@@ -15,4 +15,4 @@ void Availability::setPolling(bool on) {
   display_.setPolling(on);
 }
 
-}  // namespace zova
+}  // namespace zova::console

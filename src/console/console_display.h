@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string>
 
-namespace zova {
+namespace zova::console {
 
 // What the console offers the operator at a moment; an action it does not offer cannot be started.
 enum class Available {
@@ -75,4 +75,4 @@ class UnavailableDuring {
   Available what_;
 };
 
-}  // namespace zova
+}  // namespace zova::console

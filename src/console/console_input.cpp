@@ -6,7 +6,7 @@
 
 #include "link/decoders.h"
 
-namespace zova {
+namespace zova::console {
 
 std::string AxisRangeMessage(int axes) { return Tr("축 번호는 1 ~ {1} 까지 입력하십시요.", {std::to_string(axes)}); }
 
@@ -49,4 +49,4 @@ std::optional<int> ValueInRange(std::string_view text, int low, int high) {
   return static_cast<int>(*value);
 }
 
-}  // namespace zova
+}  // namespace zova::console

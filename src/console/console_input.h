@@ -8,7 +8,7 @@
 
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::console {
 
 inline constexpr std::string_view kMsgNotNumeric = TrMark(" 숫자를 입력하십시요");
 inline constexpr std::string_view kMsgProgramRange = TrMark("0 ~ 31 까지 입력하십시요.");
@@ -36,4 +36,4 @@ inline constexpr int kMaxMoveAccel = 25000;
 // The rounded value when it lies in [low, high]; nothing otherwise.
 [[nodiscard]] std::optional<int> ValueInRange(std::string_view text, int low, int high);
 
-}  // namespace zova
+}  // namespace zova::console

@@ -5,7 +5,7 @@
 
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::console {
 
 namespace {
 
@@ -83,4 +83,4 @@ std::string ErrorText(int code, int value, bool asWritten) {
   return Substitute(asWritten ? std::string(it->second) : Tr(it->second), {std::to_string(value)});
 }
 
-}  // namespace zova
+}  // namespace zova::console

@@ -9,7 +9,7 @@
 #include "link/requests.h"
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::console {
 
 namespace {
 
@@ -149,4 +149,4 @@ Outcome ManualConsole::waitForRest(unsigned mask, Duration pause) {
   }
 }
 
-}  // namespace zova
+}  // namespace zova::console

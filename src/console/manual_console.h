@@ -15,7 +15,7 @@ namespace zova::language {
 class Compiler;
 }
 
-namespace zova {
+namespace zova::console {
 
 // Our bounds on the waits for the controller to finish a motion; it answers every read meanwhile,
 // so only a bound of our own ends a wait on a machine that never reports done.
@@ -113,4 +113,4 @@ class ManualConsole {
   bool stopPending_ = false;  // the stop asked for meanwhile
 };
 
-}  // namespace zova
+}  // namespace zova::console

@@ -7,7 +7,7 @@
 #include "link/line_owner.h"
 #include "link/requests.h"
 
-namespace zova {
+namespace zova::console {
 
 namespace {
 constexpr auto kRestPollPause = milliseconds(100);
@@ -144,4 +144,4 @@ std::string ManualConsole::RunPrgNoChanged(std::string_view text) {
   return std::string(text);
 }
 
-}  // namespace zova
+}  // namespace zova::console

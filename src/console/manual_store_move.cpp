@@ -9,7 +9,7 @@
 #include "link/line_owner.h"
 #include "link/link_error.h"
 
-namespace zova {
+namespace zova::console {
 
 namespace {
 
@@ -80,4 +80,4 @@ Outcome ManualConsole::MovClick(language::Compiler& compiler, std::string_view l
   });
 }
 
-}  // namespace zova
+}  // namespace zova::console

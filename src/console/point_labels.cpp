@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-namespace zova {
+namespace zova::console {
 
 namespace {
 std::string Numbered(const char* prefix, int n) {
@@ -27,4 +27,4 @@ std::string OutputLabel(int point) {
   return Numbered("UOUT", point - 7);
 }
 
-}  // namespace zova
+}  // namespace zova::console

@@ -3,9 +3,9 @@
 
 #include <string>
 
-namespace zova {
+namespace zova::console {
 
 std::string InputLabel(int point);   // "E-STOP" ... "UIN 48"
 std::string OutputLabel(int point);  // "ERROR" ... "UOUT 56"
 
-}  // namespace zova
+}  // namespace zova::console

@@ -6,7 +6,7 @@
 #include "console/error_text.h"
 #include "link/requests.h"
 
-namespace zova {
+namespace zova::console {
 
 StatusMonitor::StatusMonitor(Link& link, ConsoleDisplay& display, int axes)
     : Axes(axes), Offers(display), link_(link), display_(display) {}
@@ -93,4 +93,4 @@ Outcome StatusMonitor::ControllerErrorClick() {
   });
 }
 
-}  // namespace zova
+}  // namespace zova::console

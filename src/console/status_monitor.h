@@ -11,7 +11,7 @@
 #include "link/line_owner.h"
 #include "link/link.h"
 
-namespace zova {
+namespace zova::console {
 
 inline constexpr int kReadInputs = 1;   // `which` of ReadIoStatus
 inline constexpr int kReadOutputs = 0;  // any other value reads the outputs
@@ -67,4 +67,4 @@ class StatusMonitor {
   ConsoleDisplay& display_;
 };
 
-}  // namespace zova
+}  // namespace zova::console

@@ -1,7 +1,7 @@
 // The axis parameter table and its named entries.
 #include "parameters/ax_para.h"
 
-namespace zova {
+namespace zova::parameters {
 
 namespace {
 
@@ -39,4 +39,4 @@ void AxPara::SetDefaults() {
   }
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

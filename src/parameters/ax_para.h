@@ -7,7 +7,7 @@
 
 #include "parameters/axis_count.h"
 
-namespace zova {
+namespace zova::parameters {
 
 inline constexpr int kAxParaEntries = 200;
 inline constexpr int kAxParaNamed = 36;
@@ -39,4 +39,4 @@ class AxPara {
   void SetDefaults();
 };
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -10,7 +10,7 @@
 #include "parameters/parameter_text.h"
 #include "parameters/wire_value.h"
 
-namespace zova {
+namespace zova::parameters {
 
 namespace {
 
@@ -113,4 +113,4 @@ std::string AxBoxText(int box, const AxPara& table, int axis) {
   return IsHundredthsEntry(b.entry) ? FormatHundredths(std::int64_t{value}) : std::to_string(value);
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

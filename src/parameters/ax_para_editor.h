@@ -11,7 +11,7 @@
 #include "parameters/ax_para.h"
 #include "parameters/sys_para_editor.h"
 
-namespace zova {
+namespace zova::parameters {
 
 inline constexpr int kAxBoxCount = 19;
 
@@ -47,4 +47,4 @@ std::string AxBoxText(int box, const AxPara& table, int axis);
   return panel >= 0 && panel < configuredAxes;
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

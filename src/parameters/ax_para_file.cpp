@@ -7,7 +7,7 @@
 #include "base/text_lines.h"
 #include "parameters/parameter_text.h"
 
-namespace zova {
+namespace zova::parameters {
 
 std::string AxParaFileText(const AxPara& table) {
   std::string text;
@@ -46,4 +46,4 @@ Outcome ReadAxParaFile(const std::string& path, AxPara& table, std::string* why)
                              [&](std::string_view text) { return ParseAxParaText(text, table); });
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -9,7 +9,7 @@
 #include "parameters/ax_para.h"
 #include "parameters/parameter_text.h"
 
-namespace zova {
+namespace zova::parameters {
 
 // The largest axis parameter file read: 36 lines of more than 1800 characters each, where about 60 are written.
 inline constexpr std::size_t kAxParaFileMaxBytes = 64 << 10;
@@ -30,4 +30,4 @@ TextFault ParseAxParaText(std::string_view text, AxPara& table);
 // the system's description followed by the file name, or "FILE:LINE: what is wrong".
 Outcome ReadAxParaFile(const std::string& path, AxPara& table, std::string* why = nullptr);
 
-}  // namespace zova
+}  // namespace zova::parameters

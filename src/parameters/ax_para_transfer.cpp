@@ -7,7 +7,7 @@
 #include "parameters/block_transfer.h"
 #include "parameters/wire_value.h"
 
-namespace zova {
+namespace zova::parameters {
 
 ReceivedBlock FetchAxParaBlock(Link& link, int axes, Job job) {
   if (!CheckAxisCount(axes, link.ui())) return {{Outcome::Refused, "axis count " + std::to_string(axes)}, {}};
@@ -70,4 +70,4 @@ Outcome SendAxPara(Link& link, const AxPara& table, int axes) {
   });
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

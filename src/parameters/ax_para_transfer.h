@@ -6,7 +6,7 @@
 #include "parameters/ax_para.h"
 #include "base/outcome.h"
 
-namespace zova {
+namespace zova::parameters {
 
 // Fetches the 200 entries of axes 0 to axes-1; the other axes stay as they were. Entries change
 // only after a correct checksum. An axis count outside 2 to 6 is refused with the AXES range
@@ -22,4 +22,4 @@ Outcome TakeUnnamedAxPara(Link& link, AxPara& table, int axes);
 // Sends the 200 entries of axes 0 to axes-1 (axes × 800 bytes). Same axis count rule as the fetch.
 Outcome SendAxPara(Link& link, const AxPara& table, int axes);
 
-}  // namespace zova
+}  // namespace zova::parameters

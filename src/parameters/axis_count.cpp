@@ -1,7 +1,7 @@
 // The configured axis count.
 #include "parameters/axis_count.h"
 
-namespace zova {
+namespace zova::parameters {
 
 bool CheckAxisCount(std::int64_t axes, Ui& ui) {
   if (AxisCountInRange(axes)) return true;
@@ -15,4 +15,4 @@ bool TakeAxisCount(std::int32_t axesEntry, int& configuredAxes, Ui& ui) {
   return true;
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

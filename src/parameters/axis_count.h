@@ -7,7 +7,7 @@
 #include "base/translation.h"
 #include "base/ui.h"
 
-namespace zova {
+namespace zova::parameters {
 
 inline constexpr int kMinAxes = 2;
 inline constexpr int kMaxAxes = 6;
@@ -23,4 +23,4 @@ bool CheckAxisCount(std::int64_t axes, Ui& ui);
 // count stays as it was. Returns whether the count was taken.
 bool TakeAxisCount(std::int32_t axesEntry, int& configuredAxes, Ui& ui);
 
-}  // namespace zova
+}  // namespace zova::parameters

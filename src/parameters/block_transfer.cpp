@@ -5,7 +5,7 @@
 
 #include "link/link_error.h"
 
-namespace zova {
+namespace zova::parameters {
 
 Outcome CommunicationFailure(Link& link, Outcome why) {
   ShowOutcome(link.ui(), why);
@@ -32,4 +32,4 @@ ReceivedBlock ReceiveParameterBlock(Link& link, Job job, int neededBytes) {
   return {{}, std::move(data)};
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -5,7 +5,7 @@
 #include "link/link_error.h"
 #include "base/outcome.h"
 
-namespace zova {
+namespace zova::parameters {
 
 // Shows the link error box with code 0 (unless the operator's stop ended the exchange) and passes `why` on.
 Outcome CommunicationFailure(Link& link, Outcome why);
@@ -38,4 +38,4 @@ Outcome ParameterExchange(Link& link, Job job, Body&& body) {
   return body();
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

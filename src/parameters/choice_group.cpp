@@ -3,7 +3,7 @@
 
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::parameters {
 
 namespace {
 
@@ -60,4 +60,4 @@ std::string ChoiceRefusal(const ChoiceGroup& group) {
   return Tr(" no button has this value; the buttons store {1}", {offered});
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace zova {
+namespace zova::parameters {
 
 struct ChoiceGroup {
   std::string_view buttons;     // control array of the buttons, e.g. "cmdJgio"
@@ -33,4 +33,4 @@ std::string ChoiceRefusal(const ChoiceGroup& group);
 // The value a click on button `index` stores.
 [[nodiscard]] inline std::int32_t ChoiceValue(const ChoiceGroup& group, int index) { return index + group.offset; }
 
-}  // namespace zova
+}  // namespace zova::parameters

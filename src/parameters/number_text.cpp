@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-namespace zova {
+namespace zova::parameters {
 
 namespace {
 
@@ -103,4 +103,4 @@ std::optional<std::int32_t> ParseHexText(std::string_view text) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

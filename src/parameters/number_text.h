@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace zova {
+namespace zova::parameters {
 
 // The whole text as a number, or nothing when it is not one: blanks around it, a sign, digits with
 // one decimal point, an exponent (E or D), or &H hexadecimal / &O octal digits.
@@ -19,4 +19,4 @@ double LeadingNumber(std::string_view text);
 // "3F" -> 63, "FFFFFFFF" -> -1. Nothing when the text is not hexadecimal or needs more than 8 digits.
 std::optional<std::int32_t> ParseHexText(std::string_view text);
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -7,7 +7,7 @@
 
 #include "base/atomic_file.h"
 
-namespace zova {
+namespace zova::parameters {
 
 std::string FormatPrintedNumber(std::int32_t value) {
   std::string digits = std::to_string(value);
@@ -51,4 +51,4 @@ Outcome ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::
   return Outcome::FileDamaged;
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -14,7 +14,7 @@
 #include "base/text_lines.h"
 #include "base/translation.h"
 
-namespace zova {
+namespace zova::parameters {
 
 // The number form of printed output: a blank before a non-negative value or "-" before a negative
 // one, the digits, and one blank after: 2 -> " 2 ", -5 -> "-5 ".
@@ -63,4 +63,4 @@ TextFault ReadParameterFile(std::string_view text, const Entries& entries, Store
 Outcome ReadParameterFileAt(const std::string& path, std::size_t maxBytes, std::string* why,
                             const std::function<TextFault(std::string_view)>& parse);
 
-}  // namespace zova
+}  // namespace zova::parameters

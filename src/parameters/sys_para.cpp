@@ -1,7 +1,7 @@
 // The system parameter table and its named entries.
 #include "parameters/sys_para.h"
 
-namespace zova {
+namespace zova::parameters {
 
 namespace {
 
@@ -66,4 +66,4 @@ void SysPara::SetDefaults() {
   for (const SysParaEntry& e : kEntries) (*this)[e.index] = e.defaultValue;
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace zova {
+namespace zova::parameters {
 
 inline constexpr int kSysParaSize = 100;
 inline constexpr int kSysParaNamed = 41;
@@ -41,4 +41,4 @@ class SysPara {
   void SetDefaults();
 };
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -14,7 +14,7 @@
 #include "parameters/parameter_text.h"
 #include "parameters/wire_value.h"
 
-namespace zova {
+namespace zova::parameters {
 
 namespace {
 
@@ -245,4 +245,4 @@ std::string SysBoxText(int box, const SysPara& table) {
   return std::to_string(value);
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

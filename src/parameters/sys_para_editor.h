@@ -12,7 +12,7 @@
 #include "base/diagnostic.h"
 #include "parameters/sys_para.h"
 
-namespace zova {
+namespace zova::parameters {
 
 inline constexpr int kSysBoxCount = 32;
 inline constexpr std::string_view kMsgNotInteger = TrMark(" 정수를 입력하십시요");
@@ -78,4 +78,4 @@ std::int32_t OrderCode(std::string_view text);
 // n AND 8, except after the last; "0" for code 0. B1A4h -> "3-12-4".
 std::string OrderCodeText(std::int32_t code);
 
-}  // namespace zova
+}  // namespace zova::parameters

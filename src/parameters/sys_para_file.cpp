@@ -7,7 +7,7 @@
 #include "base/text_lines.h"
 #include "parameters/parameter_text.h"
 
-namespace zova {
+namespace zova::parameters {
 
 std::string SysParaFileText(const SysPara& table) {
   std::string text;
@@ -40,4 +40,4 @@ Outcome ReadSysParaFile(const std::string& path, SysPara& table, std::string* wh
                              [&](std::string_view text) { return ParseSysParaText(text, table); });
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

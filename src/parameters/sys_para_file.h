@@ -9,7 +9,7 @@
 #include "parameters/parameter_text.h"
 #include "parameters/sys_para.h"
 
-namespace zova {
+namespace zova::parameters {
 
 // The largest system parameter file read: 41 lines of more than 1500 characters each, where 20 are written.
 inline constexpr std::size_t kSysParaFileMaxBytes = 64 << 10;
@@ -30,4 +30,4 @@ TextFault ParseSysParaText(std::string_view text, SysPara& table);
 // the system's description followed by the file name, or "FILE:LINE: what is wrong".
 Outcome ReadSysParaFile(const std::string& path, SysPara& table, std::string* why = nullptr);
 
-}  // namespace zova
+}  // namespace zova::parameters

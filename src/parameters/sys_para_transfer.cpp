@@ -7,7 +7,7 @@
 #include "parameters/block_transfer.h"
 #include "parameters/wire_value.h"
 
-namespace zova {
+namespace zova::parameters {
 
 ReceivedBlock FetchSysParaBlock(Link& link, Job job) {
   ReceivedBlock block;
@@ -55,4 +55,4 @@ Outcome SendSysPara(Link& link, const SysPara& table) {
   });
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

@@ -6,7 +6,7 @@
 #include "parameters/sys_para.h"
 #include "base/outcome.h"
 
-namespace zova {
+namespace zova::parameters {
 
 // Fetches all 100 entries. They are replaced only after a correct checksum; a wrong one is answered
 // with DLE and leaves the table as it was, without a message. The caller holds the line (HoldLine).
@@ -22,4 +22,4 @@ Outcome TakeUnnamedSysPara(Link& link, SysPara& table);
 // Sends all 100 entries. The caller holds the line.
 Outcome SendSysPara(Link& link, const SysPara& table);
 
-}  // namespace zova
+}  // namespace zova::parameters

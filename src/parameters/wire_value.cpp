@@ -1,7 +1,7 @@
 // Parameter values on the wire.
 #include "parameters/wire_value.h"
 
-namespace zova {
+namespace zova::parameters {
 
 std::array<std::uint8_t, 4> EncodeParameterValue(std::int32_t value) {
   // Shifting the unsigned form gives the same bytes as masking and dividing by the byte weights,
@@ -17,4 +17,4 @@ std::int32_t DecodeParameterValue(std::span<const std::uint8_t, 4> b) {
   return static_cast<std::int32_t>(v);
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

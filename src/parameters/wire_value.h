@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-namespace zova {
+namespace zova::parameters {
 
 // The four bytes of a value's 32-bit two's-complement form, least significant first.
 std::array<std::uint8_t, 4> EncodeParameterValue(std::int32_t value);
@@ -21,4 +21,4 @@ inline constexpr std::int64_t kWireHighest = 16777215;
   return value >= kWireLowest && value <= kWireHighest;
 }
 
-}  // namespace zova
+}  // namespace zova::parameters

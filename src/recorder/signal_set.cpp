@@ -50,9 +50,9 @@ std::string SignalName(Signal s) {
   const std::string axis = "axis" + std::to_string(s.index + 1);
   switch (s.group) {
     case Group::Inputs:
-      return "in" + Two(s.index) + " " + InputLabel(s.index);
+      return "in" + Two(s.index) + " " + console::InputLabel(s.index);
     case Group::Outputs:
-      return "out" + Two(s.index) + " " + OutputLabel(s.index);
+      return "out" + Two(s.index) + " " + console::OutputLabel(s.index);
     case Group::Sensors:
       return axis + " sensor";
     case Group::CommandPositions:

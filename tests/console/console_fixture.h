@@ -15,12 +15,12 @@
 
 namespace zova::test {
 
-class RecordingDisplay final : public ConsoleDisplay {
+class RecordingDisplay final : public console::ConsoleDisplay {
  public:
   RecordingDisplay() {
     input.fill(-1);
     output.fill(-1);
-    sensor.fill(SensorColour::Window);
+    sensor.fill(console::SensorColour::Window);
   }
   // at(): a point past 63 is a fault of the caller, not a write past the array.
   void setInputChecked(int point, bool checked) override { input.at(point) = checked ? 1 : 0; }
@@ -28,13 +28,13 @@ class RecordingDisplay final : public ConsoleDisplay {
     output.at(point) = checked ? 1 : 0;
     if (onOutputSet) onOutputSet(point);  // the window's check box raises its click event
   }
-  void setSensorColour(int box, SensorColour colour) override { sensor[box] = colour; }
+  void setSensorColour(int box, console::SensorColour colour) override { sensor[box] = colour; }
   void setPositionTexts(int axis, const std::string& command, const std::string& actual) override {
     positions[axis] = {command, actual};
   }
   void setAxisSelText(const std::string& text) override { axisSel = text; }
-  void setAvailable(Available what, bool available) override {
-    static constexpr const char* kNames[kAvailableCount] = {
+  void setAvailable(console::Available what, bool available) override {
+    static constexpr const char* kNames[console::kAvailableCount] = {
         "ServoOn",     "ServoOff",     "AlarmReset",   "ZeroReturn",      "JogPositive",    "JogNegative", "RunProgram",
         "StopProgram", "ResetProgram", "IoCheckStart", "OutputSwitching", "MotionCommands", "Jogging"};
     enabledLog.push_back(std::string(kNames[static_cast<std::size_t>(what)]) + (available ? " on" : " off"));
@@ -43,7 +43,7 @@ class RecordingDisplay final : public ConsoleDisplay {
 
   std::array<int, 64> input{};
   std::array<int, 64> output{};
-  std::array<SensorColour, 18> sensor{};
+  std::array<console::SensorColour, 18> sensor{};
   std::array<std::pair<std::string, std::string>, 6> positions{};
   std::string axisSel;
   std::vector<std::string> enabledLog;
@@ -61,8 +61,8 @@ struct ConsoleRig {
 
   SimRig sim;
   RecordingDisplay display;
-  StatusMonitor status;
-  ManualConsole console;
+  console::StatusMonitor status;
+  console::ManualConsole console;
 };
 
 }  // namespace zova::test

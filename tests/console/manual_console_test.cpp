@@ -85,11 +85,12 @@ TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
   } cases[] = {
       {"servo on", &sim::Faults::wrongEcho, cmd::kServoOn, [](MoveRig& r) { return r.console.SvonClick(0); },
        "ServoOn on"},
-      {"jog", &sim::Faults::wrongEcho, -1, [](MoveRig& r) { return r.console.JogPress(kJogPositive, "10", "1"); },
-       "JogPositive on"},
+      {"jog", &sim::Faults::wrongEcho, -1,
+       [](MoveRig& r) { return r.console.JogPress(console::kJogPositive, "10", "1"); }, "JogPositive on"},
       {"zero return", &sim::Faults::dleForSyn, cmd::kZeroReturn, [](MoveRig& r) { return r.console.ZrClick(); },
        "ZeroReturn on"},
-      {"run", &sim::Faults::dleForSyn, -1, [](MoveRig& r) { return r.console.RunClick(kRunStart, "1"); }, nullptr},
+      {"run", &sim::Faults::dleForSyn, -1, [](MoveRig& r) { return r.console.RunClick(console::kRunStart, "1"); },
+       nullptr},
       {"move", &sim::Faults::refuseBlocks, -1,
        [](MoveRig& r) { return r.console.MovClick(r.compiler, "MVE P000", "10", "50"); }, nullptr},
   };
@@ -107,7 +108,8 @@ TEST(ManualConsole, AnActionThatFailsToStartWaitsForNothing) {
     }
     EXPECT_EQ(std::tuple(r.console.JogActive, r.console.RunActive, r.status.Polling()), std::tuple(0, 0, false))
         << c.name;
-    for (Available k : {Available::RunProgram, Available::ServoOn, Available::ServoOff}) {
+    for (console::Available k :
+         {console::Available::RunProgram, console::Available::ServoOn, console::Available::ServoOff}) {
       EXPECT_TRUE(r.status.Offers.available(k));
     }
   }
@@ -130,24 +132,24 @@ TEST(ManualConsole, AxisStepWrapsForwardAndStopsBackward) {
 
 TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   ConsoleRig r;
-  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), Outcome::Ok);
+  EXPECT_EQ(r.console.JogPress(console::kJogNegative, "10", "3"), Outcome::Ok);
   EXPECT_EQ(r.sim.wire.text(), "> 01 < 06 > 27 < 27 > 0A 02 00 02 < 16");
   EXPECT_EQ(r.console.JogActive, 1);
   EXPECT_EQ(r.display.enabledLog, (std::vector<std::string>{"JogNegative off", "JogNegative on"}));
-  EXPECT_EQ(r.console.JogPress(kJogNegative, "10", "3"), Outcome::Busy) << "one jog at a time";
+  EXPECT_EQ(r.console.JogPress(console::kJogNegative, "10", "3"), Outcome::Busy) << "one jog at a time";
   EXPECT_EQ(r.countOf(cmd::kJogStart), 1);
 
   ConsoleRig edge;
-  EXPECT_EQ(edge.console.JogPress(kJogPositive, "255", "4"), Outcome::Ok);
+  EXPECT_EQ(edge.console.JogPress(console::kJogPositive, "255", "4"), Outcome::Ok);
   EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
 }
 
 TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
   ConsoleRig r(3);
-  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "2"), Outcome::Ok);
+  ASSERT_EQ(r.console.JogPress(console::kJogPositive, "10", "2"), Outcome::Ok);
   r.sim.clock.advance(milliseconds(1500));
   r.sim.wire.clear();
-  EXPECT_EQ(r.console.JogRelease(kJogPositive), Outcome::Ok);
+  EXPECT_EQ(r.console.JogRelease(console::kJogPositive), Outcome::Ok);
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 18");
   const auto& log = r.commands();
   EXPECT_EQ(std::vector<std::uint8_t>(log.end() - 2, log.end()),
@@ -160,10 +162,10 @@ TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
 
 TEST(ManualConsole, ReleaseWhileAnotherExchangeHoldsTheLinkStillStopsTheAxis) {
   ConsoleRig r;
-  ASSERT_EQ(r.console.JogPress(kJogPositive, "10", "1"), Outcome::Ok);
+  ASSERT_EQ(r.console.JogPress(console::kJogPositive, "10", "1"), Outcome::Ok);
   r.sim.wire.clear();
   r.sim.link.LinkBusy = true;
-  EXPECT_EQ(r.console.JogRelease(kJogPositive), Outcome::Busy);
+  EXPECT_EQ(r.console.JogRelease(console::kJogPositive), Outcome::Busy);
   EXPECT_EQ(r.sim.wire.text(), "> 18") << "the stop, and nothing that would cut into the other exchange";
   EXPECT_TRUE(r.sim.link.LinkBusy);
 }
@@ -174,9 +176,9 @@ TEST(ManualConsole, ReleaseDuringThePressStopsTheAxisOnceThePressIsAnswered) {
   ConsoleRig r;
   std::vector<Outcome::Code> released;
   r.sim.ui.onYield = [&] {
-    if (released.empty()) released.push_back(r.console.JogRelease(kJogPositive).code);
+    if (released.empty()) released.push_back(r.console.JogRelease(console::kJogPositive).code);
   };
-  EXPECT_EQ(r.console.JogPress(kJogPositive, "10", "1"), Outcome::Ok);
+  EXPECT_EQ(r.console.JogPress(console::kJogPositive, "10", "1"), Outcome::Ok);
   EXPECT_EQ(released, std::vector<Outcome::Code>{Outcome::Busy}) << "nothing can go out during the press";
   EXPECT_EQ(r.sim.wire.text().substr(0, 46), "> 01 < 06 > 27 < 27 > 0A 00 01 02 < 16 > 18 01");
   EXPECT_EQ(std::tuple(r.console.JogActive, r.sim.controller.machine.sensorWord(0) & kSensorAtRest,
@@ -189,10 +191,10 @@ TEST(ManualConsole, AnAxisThatNeverRestsEndsTheWaitAtTheBound) {
   ConsoleRig r;
   r.sim.controller.setBaud(9600);  // reads take line time, so the bound is reached
   r.sim.controller.machine.restBlocked[0] = true;
-  ASSERT_EQ(r.console.JogPress(kJogPositive, "5", "1"), Outcome::Ok);
+  ASSERT_EQ(r.console.JogPress(console::kJogPositive, "5", "1"), Outcome::Ok);
   const TimePoint start = r.sim.clock.now();
-  EXPECT_EQ(r.console.JogRelease(kJogPositive), Outcome::TimedOut);
-  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{RestTimeoutMessage(r.console.limits.comeToRest)});
+  EXPECT_EQ(r.console.JogRelease(console::kJogPositive), Outcome::TimedOut);
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{console::RestTimeoutMessage(r.console.limits.comeToRest)});
   EXPECT_GE(r.sim.clock.now() - start, r.console.limits.comeToRest);
   EXPECT_LT(r.sim.clock.now() - start, r.console.limits.comeToRest + seconds(2));
   EXPECT_EQ(r.countOf(cmd::kReadCommandPositions), 0);
@@ -212,8 +214,8 @@ TEST(ManualConsole, ZeroReturnThatNeverEndsIsReportedAtTheBound) {
   r.sim.controller.machine.zeroReturnTime = std::chrono::hours(1);
   const TimePoint start = r.sim.clock.now();
   EXPECT_EQ(r.console.ZrClick(), Outcome::TimedOut);
-  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{ZeroReturnTimeoutMessage(r.console.limits.zeroReturn)});
-  EXPECT_EQ(ZeroReturnTimeoutMessage(seconds(180)), "원점복귀가 180초 안에 끝나지 않았습니다.");
+  EXPECT_EQ(r.sim.ui.texts(), std::vector<std::string>{console::ZeroReturnTimeoutMessage(r.console.limits.zeroReturn)});
+  EXPECT_EQ(console::ZeroReturnTimeoutMessage(seconds(180)), "원점복귀가 180초 안에 끝나지 않았습니다.");
   EXPECT_GE(r.sim.clock.now() - start, r.console.limits.zeroReturn);
   EXPECT_LT(r.sim.clock.now() - start, r.console.limits.zeroReturn + seconds(1));
 }
@@ -256,9 +258,9 @@ TEST(ManualConsole, ProgramNumberEntry) {
     const char* kept;
     std::vector<std::string> messages;
   } cases[] = {
-      {"32", "0", {std::string(kMsgProgramRange)}},
-      {"-1", "0", {std::string(kMsgProgramRange)}},
-      {"abc", "0", {std::string(kMsgNotNumeric)}},
+      {"32", "0", {std::string(console::kMsgProgramRange)}},
+      {"-1", "0", {std::string(console::kMsgProgramRange)}},
+      {"abc", "0", {std::string(console::kMsgNotNumeric)}},
       {"", "", {}},
       {"0", "0", {}},
       {"31", "31", {}},
@@ -268,34 +270,37 @@ TEST(ManualConsole, ProgramNumberEntry) {
     EXPECT_EQ(r.console.RunPrgNoChanged(c.typed), c.kept) << c.typed;
     EXPECT_EQ(r.sim.ui.texts(), c.messages) << c.typed;
   }
-  EXPECT_EQ(std::string(kMsgNotNumeric), " 숫자를 입력하십시요");
+  EXPECT_EQ(std::string(console::kMsgNotNumeric), " 숫자를 입력하십시요");
 }
 
 TEST(ManualConsole, RunStopAndReset) {
   ConsoleRig r(2);
-  EXPECT_EQ(r.console.RunClick(kRunStart, "5"), Outcome::Ok);
+  EXPECT_EQ(r.console.RunClick(console::kRunStart, "5"), Outcome::Ok);
   EXPECT_EQ(std::tuple(r.sim.wire.text(), r.console.RunActive, r.status.Polling()),
             std::tuple("> 01 < 06 > 15 < 15 > 05 00 00 00 02 < 16", 1, true));
-  for (Available a : {Available::RunProgram, Available::ServoOn, Available::ServoOff}) {
+  for (console::Available a :
+       {console::Available::RunProgram, console::Available::ServoOn, console::Available::ServoOff}) {
     EXPECT_FALSE(r.status.Offers.available(a));
   }
 
   r.sim.clock.advance(seconds(2));
   r.sim.wire.clear();
-  EXPECT_EQ(r.console.RunClick(kRunStop, "5"), Outcome::Ok);
+  EXPECT_EQ(r.console.RunClick(console::kRunStop, "5"), Outcome::Ok);
   EXPECT_EQ(std::tuple(r.sim.wire.text().substr(0, 4), r.sim.controller.machine.running(), r.display.output[4],
                        r.console.RunActive, r.status.Polling()),
             std::tuple("> 18", false, 0, 0, false))
       << "output 4 (RUN) cleared by the refresh after the stop";
-  for (Available a : {Available::RunProgram, Available::ServoOn, Available::ServoOff, Available::StopProgram}) {
+  for (console::Available a : {console::Available::RunProgram, console::Available::ServoOn,
+                               console::Available::ServoOff, console::Available::StopProgram}) {
     EXPECT_TRUE(r.status.Offers.available(a)) << static_cast<int>(a);
   }
   EXPECT_EQ(r.console.CommandPos[0], r.sim.controller.machine.commandPosition(0));
   EXPECT_GT(r.console.CommandPos[0], 0);
 
   r.sim.wire.clear();
-  EXPECT_EQ(r.console.RunClick(kRunReset, "5"), Outcome::Ok);
-  for (int index : {kRunStart - 1, kRunReset + 1}) EXPECT_EQ(r.console.RunClick(index, "5"), Outcome::Refused);
+  EXPECT_EQ(r.console.RunClick(console::kRunReset, "5"), Outcome::Ok);
+  for (int index : {console::kRunStart - 1, console::kRunReset + 1})
+    EXPECT_EQ(r.console.RunClick(index, "5"), Outcome::Refused);
   EXPECT_EQ(r.sim.wire.text().substr(0, 4), "> 10");
 }
 
@@ -325,8 +330,9 @@ TEST(ManualConsole, MoveSendsSpeedAccelerationAndWord1) {
 
 // Entries the console refuses itself: one message, nothing on the wire, the link free, no jog running.
 TEST(ManualConsole, WrongEntriesAreRefusedBeforeSending) {
-  const std::string jogSpeed(kMsgJogSpeedRange), loc(kMsgLocRange), moveSpeed(kMsgMoveSpeedRange),
-      moveAccel(kMsgMoveAccelRange), program(kMsgProgramRange), notNumeric(kMsgNotNumeric), axis = AxisRangeMessage(4);
+  const std::string jogSpeed(console::kMsgJogSpeedRange), loc(console::kMsgLocRange),
+      moveSpeed(console::kMsgMoveSpeedRange), moveAccel(console::kMsgMoveAccelRange),
+      program(console::kMsgProgramRange), notNumeric(console::kMsgNotNumeric), axis = console::AxisRangeMessage(4);
   struct Case {
     char handler;  // j: jog (speed, axis), l: SET (location), r: RUN (program), m: move (instruction, speed, accel)
     const char* a;
@@ -353,9 +359,9 @@ TEST(ManualConsole, WrongEntriesAreRefusedBeforeSending) {
   };
   for (const Case& c : cases) {
     MoveRig r;
-    const Outcome result = c.handler == 'j'   ? r.console.JogPress(kJogPositive, c.a, c.b)
+    const Outcome result = c.handler == 'j'   ? r.console.JogPress(console::kJogPositive, c.a, c.b)
                            : c.handler == 'l' ? r.console.LocSetClick(c.a)
-                           : c.handler == 'r' ? r.console.RunClick(kRunStart, c.a)
+                           : c.handler == 'r' ? r.console.RunClick(console::kRunStart, c.a)
                                               : r.console.MovClick(r.compiler, c.a, c.b, c.c);
     const std::string what = std::string(1, c.handler) + " " + c.a + " " + c.b + " " + c.c;
     EXPECT_EQ(std::tuple(result.code, r.sim.ui.texts(), r.sim.wire.text(), r.console.JogActive, r.console.RunActive),

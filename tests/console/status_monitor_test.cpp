@@ -20,22 +20,22 @@ TEST(StatusMonitor, ImagesAreDrawnPointByPoint) {
     std::vector<int> on;
     bool show = true;  // read without showing: the display and the output states stay as they were
   } cases[] = {
-      {"outputs, only ZR", kReadOutputs, {0x80, 0, 0, 0, 0, 0, 0, 0}, {7}},
-      {"inputs, E-STOP and UIN 48", kReadInputs, {0x01, 0, 0, 0, 0, 0, 0, 0x80}, {0, 63}},
-      {"outputs, high byte of a word", kReadOutputs, {0, 0x01, 0, 0, 0, 0, 0x02, 0}, {8, 49}},
-      {"outputs read only", kReadOutputs, {0x80, 0, 0, 0, 0, 0, 0, 0}, {7}, false},
+      {"outputs, only ZR", console::kReadOutputs, {0x80, 0, 0, 0, 0, 0, 0, 0}, {7}},
+      {"inputs, E-STOP and UIN 48", console::kReadInputs, {0x01, 0, 0, 0, 0, 0, 0, 0x80}, {0, 63}},
+      {"outputs, high byte of a word", console::kReadOutputs, {0, 0x01, 0, 0, 0, 0, 0x02, 0}, {8, 49}},
+      {"outputs read only", console::kReadOutputs, {0x80, 0, 0, 0, 0, 0, 0, 0}, {7}, false},
   };
   for (const auto& c : cases) {
     ConsoleRig r;
-    (c.which == kReadInputs ? r.sim.controller.machine.inputs : r.sim.controller.machine.outputs) = c.bytes;
+    (c.which == console::kReadInputs ? r.sim.controller.machine.inputs : r.sim.controller.machine.outputs) = c.bytes;
     ASSERT_TRUE(r.status.ReadIoStatus(c.which, c.show)) << c.name;
-    const auto& drawn = c.which == kReadInputs ? r.display.input : r.display.output;
-    const IoImage& image = c.which == kReadInputs ? r.status.InputImage : r.status.OutputImage;
+    const auto& drawn = c.which == console::kReadInputs ? r.display.input : r.display.output;
+    const IoImage& image = c.which == console::kReadInputs ? r.status.InputImage : r.status.OutputImage;
     for (int p = 0; p < 64; ++p) {
       const bool expected = std::find(c.on.begin(), c.on.end(), p) != c.on.end();
       EXPECT_EQ(image.point(p), expected) << c.name << " point " << p;
       EXPECT_EQ(drawn[p], c.show ? (expected ? 1 : 0) : -1) << c.name << " point " << p;
-      if (c.which == kReadOutputs) {
+      if (c.which == console::kReadOutputs) {
         EXPECT_EQ(r.status.OutputState[p], c.show && expected ? 1 : 0) << c.name << " " << p;
       }
     }
@@ -45,10 +45,10 @@ TEST(StatusMonitor, ImagesAreDrawnPointByPoint) {
 TEST(StatusMonitor, SensorColours) {
   struct Case {
     std::uint32_t word;
-    SensorColour pos, home, neg;
+    console::SensorColour pos, home, neg;
   } cases[] = {
-      {0x3, SensorColour::Red, SensorColour::Green, SensorColour::Window},
-      {0x4, SensorColour::Window, SensorColour::Window, SensorColour::Red},
+      {0x3, console::SensorColour::Red, console::SensorColour::Green, console::SensorColour::Window},
+      {0x4, console::SensorColour::Window, console::SensorColour::Window, console::SensorColour::Red},
   };
   for (const auto& c : cases) {
     ConsoleRig r(2);
@@ -57,7 +57,7 @@ TEST(StatusMonitor, SensorColours) {
     r.status.ShowSensorStatus();
     // Axis 1 has no sensor on.
     EXPECT_EQ(std::tuple(r.display.sensor[3], r.display.sensor[4], r.display.sensor[5], r.display.sensor[0]),
-              std::tuple(c.pos, c.home, c.neg, SensorColour::Window))
+              std::tuple(c.pos, c.home, c.neg, console::SensorColour::Window))
         << c.word;
   }
 }
@@ -122,8 +122,8 @@ TEST(StatusMonitor, IoCheckWithdrawsActionsAndPolls) {
   for (int index : {0, 1}) {
     r.status.IoStatusClick(index);
     EXPECT_EQ(r.status.Polling(), index == 0);
-    for (Available a :
-         {Available::IoCheckStart, Available::OutputSwitching, Available::MotionCommands, Available::Jogging}) {
+    for (console::Available a : {console::Available::IoCheckStart, console::Available::OutputSwitching,
+                                 console::Available::MotionCommands, console::Available::Jogging}) {
       EXPECT_EQ(r.status.Offers.available(a), index == 1) << index << " " << static_cast<int>(a);
     }
   }
@@ -136,7 +136,8 @@ TEST(StatusMonitor, ControllerErrorShowsTextAndAdviceThenRefreshesOutputsUnlessR
   r.sim.controller.machine.errorValue = 3;
   EXPECT_EQ(r.status.ControllerErrorClick(), Outcome::Ok);
   ASSERT_EQ(r.sim.ui.messages.size(), 1u);
-  EXPECT_EQ(r.sim.ui.messages[0].text, std::string("System Error 07 : PRG3File does not exist\r\n") + kErrorAdvice);
+  EXPECT_EQ(r.sim.ui.messages[0].text,
+            std::string("System Error 07 : PRG3File does not exist\r\n") + console::kErrorAdvice);
   EXPECT_EQ(std::tuple(r.sim.ui.messages[0].title, r.sim.ui.messages[0].buttons), std::tuple("", MessageButtons::Ok));
   EXPECT_EQ(r.commands(), (std::vector<std::uint8_t>{cmd::kReadError, cmd::kReadOutputs}));
   EXPECT_EQ(r.status.LastError.value_or(ErrorReport{}).value, 3);
@@ -159,7 +160,7 @@ TEST(StatusMonitor, ControllerErrorReadsInPlainEnglishKeepingNumberAndValue) {
       {115, 6, "Checksum error 05: axis 6 axis parameters are corrupted"},
       {57, 65535, "Error code 57, error value 65535"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ErrorText(c.code, c.value), c.text) << c.code;
+  for (const Case& c : cases) EXPECT_EQ(console::ErrorText(c.code, c.value), c.text) << c.code;
 }
 
 TEST(ErrorText, EveryForm) {
@@ -189,13 +190,13 @@ TEST(ErrorText, EveryForm) {
       {40, 1, "Error Code : 40, Error Value : 1"},
       {121, 6, "Error Code : 121, Error Value : 6"},
   };
-  for (const Case& c : cases) EXPECT_EQ(ErrorText(c.code, c.value), c.text) << c.code;
+  for (const Case& c : cases) EXPECT_EQ(console::ErrorText(c.code, c.value), c.text) << c.code;
 }
 
 TEST(ErrorText, EveryCodeOfTheTableHasItsOwnText) {
   for (int code = 41; code <= 120; ++code) {
     const bool generic = (code >= 57 && code <= 70) || (code >= 100 && code <= 110);
-    EXPECT_EQ(ErrorText(code, 1).rfind("Error Code : ", 0) == 0, generic) << code;
+    EXPECT_EQ(console::ErrorText(code, 1).rfind("Error Code : ", 0) == 0, generic) << code;
   }
 }
 

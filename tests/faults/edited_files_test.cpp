@@ -35,11 +35,11 @@ void Fill(PositionTable& t, std::mt19937& rng) {
   }
   t[0] = {positions::kLowestPositionValue, positions::kHighestPositionValue, -1, 1, -100, 0};
 }
-void Fill(SysPara& t, std::mt19937& rng) {
+void Fill(parameters::SysPara& t, std::mt19937& rng) {
   for (std::int32_t& v : t.values) v = static_cast<std::int32_t>(rng());
   t[0] = INT32_MIN;
 }
-void Fill(AxPara& t, std::mt19937& rng) {
+void Fill(parameters::AxPara& t, std::mt19937& rng) {
   for (auto& axis : t.values) {
     for (std::int32_t& v : axis) v = static_cast<std::int32_t>(rng());
   }
@@ -75,8 +75,10 @@ std::vector<FileKind> Kinds() {
   return {
       Kind("LOC", 2, PositionTable(positions::kLocationLayout), positions::FormatTableFile, positions::ReadTableText),
       Kind("SFT", 2, PositionTable(positions::kShiftLayout), positions::FormatTableFile, positions::ReadTableText),
-      Kind("system parameters", 1, test::Defaults<SysPara>(), SysParaFileText, ParseSysParaText),
-      Kind("axis parameters", 2, test::Defaults<AxPara>(), AxParaFileText, ParseAxParaText)};
+      Kind("system parameters", 1, test::Defaults<parameters::SysPara>(), parameters::SysParaFileText,
+           parameters::ParseSysParaText),
+      Kind("axis parameters", 2, test::Defaults<parameters::AxPara>(), parameters::AxParaFileText,
+           parameters::ParseAxParaText)};
 }
 
 std::string Join(const Lines& lines) {
@@ -200,7 +202,7 @@ TEST_F(EditedFileCommands, RefusedFilesExit3AndSendNothing) {
     return text.replace(text.find(from), from.size(), to);
   };
   const std::string locText = positions::FormatTableFile(loc);
-  const std::string axText = AxParaFileText(test::Defaults<AxPara>());
+  const std::string axText = parameters::AxParaFileText(test::Defaults<parameters::AxPara>());
   const struct {
     int (*run)(cli::Context&, const cli::Args&);
     cli::Args args;
@@ -214,7 +216,7 @@ TEST_F(EditedFileCommands, RefusedFilesExit3AndSendNothing) {
        "5: 3축: 200000.00: -167772.16 ~ 167772.15 범위를 벗어났습니다"},
       {cli::RunSysPara,
        {"send", "--file"},
-       edit(SysParaFileText(test::Defaults<SysPara>()), " 1 ", "+1 "),
+       edit(parameters::SysParaFileText(test::Defaults<parameters::SysPara>()), " 1 ", "+1 "),
        "2: +1: 숫자 형식이 아닙니다 (12, -5처럼 쓰십시오)"},
       {cli::RunAxPara,
        {"send", "--file"},

@@ -360,7 +360,7 @@ TEST(Layout, FollowsTheAxisCountAndTheConnectionAndKeysWork) {
   CloseScreen(sys);
   EXPECT_EQ(std::tuple(enabled(12, 4), enabled(15, 5)), std::tuple(std::pair(true, true), std::pair(false, false)));
   main.panel().setPositionTexts(0, "1.00", "2.00");
-  main.panel().setSensorColour(0, SensorColour::Red);
+  main.panel().setSensorColour(0, console::SensorColour::Red);
   main.ports().closePort();
   EXPECT_EQ(main.panel().txtComPos[0]->text() + main.panel().txtSensor[0]->styleSheet(), "");
 }

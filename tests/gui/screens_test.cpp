@@ -233,11 +233,11 @@ TEST(AxParaScreen, AxesBoxesFileTransfersAndTheRememberedFile) {
   Click(w, "SSPanelAxSel_1");
   EXPECT_EQ(std::tuple(Lit(w, "txtAxSel", 6), Text(w, "txtSw_1"), Lit(w, "txtMotor", 2)),
             std::tuple(std::vector<int>{1}, QString("-12.34"), std::vector<int>{1}));
-  const AxPara before = rig.session.axPara;
+  const parameters::AxPara before = rig.session.axPara;
   // Every keystroke is a change: "6000" went in before "60000" was refused; the box keeps the typed text.
   Type(w, "txtSw_5", "60000");
   EXPECT_EQ(std::tuple(rig.taken(), Text(w, "txtSw_5"), rig.session.axPara[1][105]),
-            std::tuple(Texts{std::string(AxBoxes()[5].message)}, QString("60000"), 600000));
+            std::tuple(Texts{std::string(parameters::AxBoxes()[5].message)}, QString("60000"), 600000));
   for (int axis : {0, 2, 3, 4, 5}) EXPECT_EQ(rig.session.axPara[axis], before[axis]) << axis;
 
   Do(w, {"txtAxisParaFileName=" + path, "cmdSave_1", "txtSw_1=3", "cmdCord_1"});  // saved, then changed

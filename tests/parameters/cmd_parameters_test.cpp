@@ -28,10 +28,10 @@ TEST_F(ParameterCommands, AFetchKeepsWhatTheControllerHoldsAndItsSendIsRefused) 
   system[3] = 7;  // SYNC, which the screen would read as 0 (each box's refusal is the editor tests' subject)
   const auto systemHeld = system;
   EXPECT_EQ(RunSysPara(ctx, {"fetch", "--file", file}), kExitOk);
-  SysPara held;
+  parameters::SysPara held;
   held.values = systemHeld;
-  held[sys::kAxes] = 3;  // the simulated controller answers with its own axis count
-  EXPECT_EQ(read(file), SysParaFileText(held));
+  held[parameters::sys::kAxes] = 3;  // the simulated controller answers with its own axis count
+  EXPECT_EQ(read(file), parameters::SysParaFileText(held));
   const std::vector<std::string> named = {file + ":4: SYNC 7: 1 ~ 6 숫자중 서로다른 두자리수를 입력하십시요."};
   EXPECT_EQ(sim.ui.texts(), named);
   sim.wire.clear();

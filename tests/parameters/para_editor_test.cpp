@@ -30,7 +30,9 @@ int BoxOf(const std::array<Box, N>& boxes, int entry) {
 }
 
 // The blank or minus in front and the blank after show in the written files' lines.
-TEST(PrintedNumber, MostNegativeValueKeepsAllItsDigits) { EXPECT_EQ(FormatPrintedNumber(INT32_MIN), "-2147483648 "); }
+TEST(PrintedNumber, MostNegativeValueKeepsAllItsDigits) {
+  EXPECT_EQ(parameters::FormatPrintedNumber(INT32_MIN), "-2147483648 ");
+}
 
 TEST(NumericText, TellsNumbersFromNonNumbers) {
   struct Case {
@@ -54,7 +56,7 @@ TEST(NumericText, TellsNumbersFromNonNumbers) {
       {"1e999", std::nullopt},
       {"&H", std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(ParseNumericText(c.text), c.value) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(parameters::ParseNumericText(c.text), c.value) << c.text;
 }
 
 TEST(NumericText, LeadingNumberIgnoresBlanksAndStopsAtTheFirstForeignCharacter) {
@@ -65,7 +67,7 @@ TEST(NumericText, LeadingNumberIgnoresBlanksAndStopsAtTheFirstForeignCharacter) 
       {"abc", 0},         {"7x", 7},      {" 1 2", 12}, {"1e", 1},     {"-.5", -0.5},
       {"12.125", 12.125}, {"1.5.5", 1.5}, {"&H1F", 31}, {"3e2x", 300}, {"\t-4", -4},
   };
-  for (const Case& c : cases) EXPECT_EQ(LeadingNumber(c.text), c.value) << c.text;
+  for (const Case& c : cases) EXPECT_EQ(parameters::LeadingNumber(c.text), c.value) << c.text;
 }
 
 // Each text is the front of a longer one: a reader that looks past its end, or takes a neighbour of the
@@ -84,15 +86,17 @@ TEST(NumericText, ReadsOnlyTheDigitsOfItsOwnText) {
   };
   for (const Case& c : cases) {
     const std::string_view text(c.whole, c.length);
-    EXPECT_EQ(std::pair(ParseNumericText(text), LeadingNumber(text)), std::pair(c.number, c.leading)) << text;
+    EXPECT_EQ(std::pair(parameters::ParseNumericText(text), parameters::LeadingNumber(text)),
+              std::pair(c.number, c.leading))
+        << text;
   }
 }
 
 TEST(HexText, ReadsUpToEightDigitsAsTwosComplement) {
   for (const auto& [text, value] : {std::pair{"3F", 63}, {" af ", 175}, {"FFFFFFFF", -1}, {"000000001", 1}})
-    EXPECT_EQ(ParseHexText(text), value) << text;
+    EXPECT_EQ(parameters::ParseHexText(text), value) << text;
   for (const char* bad : {"", "G", "3F-", "1 2", "100000000", "&H3F"})
-    EXPECT_EQ(ParseHexText(bad), std::nullopt) << bad;
+    EXPECT_EQ(parameters::ParseHexText(bad), std::nullopt) << bad;
 }
 
 // A box reads the leading number of its text (none counts as 0) and stores it, scaled, on the current
@@ -135,11 +139,12 @@ TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
       {138, "-1", {}, jlock},
   };
   for (const Case& c : cases) {
-    AxPara table = test::Defaults<AxPara>();
+    parameters::AxPara table = test::Defaults<parameters::AxPara>();
     table[2][static_cast<std::size_t>(c.entry)] = 99;
-    const AxPara before = table;
+    const parameters::AxPara before = table;
     RecordingUi ui;
-    EXPECT_EQ(CheckAxBox(BoxOf(AxBoxes(), c.entry), c.text, table, 2, ui.diagnostics()), c.stored.has_value())
+    EXPECT_EQ(parameters::CheckAxBox(BoxOf(parameters::AxBoxes(), c.entry), c.text, table, 2, ui.diagnostics()),
+              c.stored.has_value())
         << c.entry << " " << c.text;
     EXPECT_EQ(table[2][static_cast<std::size_t>(c.entry)], c.stored.value_or(99)) << c.entry << " " << c.text;
     for (int a : {0, 1, 3, 4, 5}) EXPECT_EQ(table[a], before[a]) << a;
@@ -148,12 +153,13 @@ TEST(AxEditor, TypedTextsAreStoredOnTheCurrentAxisOrRefused) {
 }
 
 TEST(AxEditor, ShownTextsAndTheirReadBack) {
-  AxPara table = test::Defaults<AxPara>();
+  parameters::AxPara table = test::Defaults<parameters::AxPara>();
   table[0][106] = 5;
   std::vector<std::string> shown;
-  for (int number : {101, 105, 106, 107}) shown.push_back(AxBoxText(BoxOf(AxBoxes(), number), table, 0));
+  for (int number : {101, 105, 106, 107})
+    shown.push_back(parameters::AxBoxText(BoxOf(parameters::AxBoxes(), number), table, 0));
   EXPECT_EQ(shown, (std::vector<std::string>{"-1000.00", "3000.00", "0.05", "2048"}));
-  EXPECT_TRUE(AxParaRefusals(table, kMaxAxes).empty());
+  EXPECT_TRUE(parameters::AxParaRefusals(table, parameters::kMaxAxes).empty());
 }
 
 // What a screen would not keep of a held table is named with the value's file line and the box's message:
@@ -205,10 +211,11 @@ TEST(BoxRefusals, NameTheFileLineTheValueAndTheBoxesMessage) {
       {2, 30, 7, 0, "", ""},
   };
   for (const Case& c : cases) {
-    SysPara system = test::Defaults<SysPara>();
-    AxPara axes = test::Defaults<AxPara>();
+    parameters::SysPara system = test::Defaults<parameters::SysPara>();
+    parameters::AxPara axes = test::Defaults<parameters::AxPara>();
     (c.axis < 0 ? system[c.entry] : axes[c.axis][static_cast<std::size_t>(c.entry)]) = c.value;
-    const std::vector<BoxRefusal> found = c.axis < 0 ? SysParaRefusals(system) : AxParaRefusals(axes, 2);
+    const std::vector<parameters::BoxRefusal> found =
+        c.axis < 0 ? parameters::SysParaRefusals(system) : parameters::AxParaRefusals(axes, 2);
     ASSERT_EQ(found.size(), c.line == 0 ? 0U : 1U) << c.entry << " " << c.value;
     if (c.line == 0) continue;
     EXPECT_EQ(std::tuple(found[0].line, found[0].what, found[0].message), std::tuple(c.line, c.what, c.message))
@@ -217,7 +224,9 @@ TEST(BoxRefusals, NameTheFileLineTheValueAndTheBoxesMessage) {
 }
 
 TEST(AxisPanels, OnlyConfiguredAxesCanBeSelected) {
-  EXPECT_EQ(std::tuple(CanSelectAxis(3, 3), CanSelectAxis(5, 6), CanSelectAxis(-1, 6)), std::tuple(false, true, false))
+  EXPECT_EQ(
+      std::tuple(parameters::CanSelectAxis(3, 3), parameters::CanSelectAxis(5, 6), parameters::CanSelectAxis(-1, 6)),
+      std::tuple(false, true, false))
       << "4-Axis with three axes, 6-Axis with six, no axis -1";
 }
 
@@ -271,14 +280,16 @@ TEST(SysEditor, TypedTextsAreStoredOrRefusedAndReset) {
       {7, 0xB1A4, "1234561", "3-12-4", 0xB1A4, {" 축 번호는 여섯 자리까지 입력하십시요."}},  // back to the stored code
   };
   for (const Case& c : cases) {
-    SysPara table = test::Defaults<SysPara>();
+    parameters::SysPara table = test::Defaults<parameters::SysPara>();
     table[c.entry] = c.before;
     RecordingUi ui;
-    EXPECT_EQ(EditSysBox(BoxOf(SysBoxes(), c.entry), c.typed, table, ui.diagnostics()), c.shown ? c.shown : c.typed)
+    EXPECT_EQ(parameters::EditSysBox(BoxOf(parameters::SysBoxes(), c.entry), c.typed, table, ui.diagnostics()),
+              c.shown ? c.shown : c.typed)
         << c.entry << " " << c.typed;
     EXPECT_EQ(std::tuple(table[c.entry], ui.texts()), std::tuple(c.stored, c.messages)) << c.entry << " " << c.typed;
   }
-  EXPECT_EQ(OrderCode("1-2-3-4-5-6-1-2-3-4-5-6-1"), OrderCode("1-2-3-4-5-6-1-2-3-4-")) << "20 characters looked at";
+  EXPECT_EQ(parameters::OrderCode("1-2-3-4-5-6-1-2-3-4-5-6-1"), parameters::OrderCode("1-2-3-4-5-6-1-2-3-4-"))
+      << "20 characters looked at";
 }
 
 // A box's limits are the numbers its own message names ("1 ~ 5000 사이의 값을..."), so a limit typed
@@ -289,12 +300,12 @@ TEST(BoxLimits, AreTheNumbersTheirMessagesName) {
     return std::sscanf(std::string(message).c_str(), " %lf ~ %lf", &low, &high) == 2 ? std::pair(low, high)
                                                                                      : std::pair(-1.0, -1.0);
   };
-  for (const AxBox& b : AxBoxes()) {
+  for (const parameters::AxBox& b : parameters::AxBoxes()) {
     if (b.label == "JLOCK") continue;
     EXPECT_EQ(named(b.message), std::pair(b.low, b.high)) << b.label;
   }
-  for (const SysBox& b : SysBoxes()) {
-    if (b.kind != SysBoxKind::Decimal || b.rangeMessage.find('~') == std::string_view::npos) continue;
+  for (const parameters::SysBox& b : parameters::SysBoxes()) {
+    if (b.kind != parameters::SysBoxKind::Decimal || b.rangeMessage.find('~') == std::string_view::npos) continue;
     EXPECT_EQ(named(b.rangeMessage), std::pair(double(b.low), double(b.high))) << b.label;
   }
 }
@@ -308,12 +319,13 @@ TEST(SysEditor, ShownTextsReadBackToTheSameValues) {
                {3, 0x12, "12"},       {7, 0, "0"},    {7, 0x1A, "12"},      {7, 0x7123456, "123456"},
                {7, 0xB1A4, "3-12-4"}, {15, 63, "3F"}, {40, -1, "FFFFFFFF"}, {57, -17, "-17"}};
   // The last value of each entry reads back; a negative hexadecimal one (8 digits) would not.
-  SysPara table = test::Defaults<SysPara>();
+  parameters::SysPara table = test::Defaults<parameters::SysPara>();
   for (const Case& c : cases) {
     table[c.entry] = c.value;
-    EXPECT_EQ(SysBoxText(BoxOf(SysBoxes(), c.entry), table), c.text) << c.entry << " " << c.value;
+    EXPECT_EQ(parameters::SysBoxText(BoxOf(parameters::SysBoxes(), c.entry), table), c.text)
+        << c.entry << " " << c.value;
   }
-  const std::vector<BoxRefusal> refused = SysParaRefusals(table);
+  const std::vector<parameters::BoxRefusal> refused = parameters::SysParaRefusals(table);
   ASSERT_EQ(refused.size(), 1U);
   EXPECT_EQ(refused[0].what, "PSIG -1");
 }
@@ -323,12 +335,12 @@ TEST(SysEditor, ShownTextsReadBackToTheSameValues) {
 TEST(ScreenControls, EachStoresTheEntryItIsNamedAfter) {
   auto label = [](bool axis, int entry) {
     std::string_view found;
-    for (const auto& e : SysParaEntries()) found = !axis && e.index == entry ? e.label : found;
-    for (const auto& e : AxParaEntries()) found = axis && e.entry == entry ? e.label : found;
+    for (const auto& e : parameters::SysParaEntries()) found = !axis && e.index == entry ? e.label : found;
+    for (const auto& e : parameters::AxParaEntries()) found = axis && e.entry == entry ? e.label : found;
     return found;
   };
-  for (const SysBox& b : SysBoxes()) EXPECT_EQ(label(false, b.entry), b.label);
-  for (const AxBox& b : AxBoxes()) EXPECT_EQ(label(true, b.entry), b.label);
+  for (const parameters::SysBox& b : parameters::SysBoxes()) EXPECT_EQ(label(false, b.entry), b.label);
+  for (const parameters::AxBox& b : parameters::AxBoxes()) EXPECT_EQ(label(true, b.entry), b.label);
   auto key = [](std::string_view text) {
     std::string k;
     for (char c : text) {
@@ -337,7 +349,7 @@ TEST(ScreenControls, EachStoresTheEntryItIsNamedAfter) {
     return k;
   };
   for (bool axis : {false, true}) {
-    for (const ChoiceGroup& g : axis ? AxChoiceGroups() : SysChoiceGroups()) {
+    for (const parameters::ChoiceGroup& g : axis ? parameters::AxChoiceGroups() : parameters::SysChoiceGroups()) {
       EXPECT_EQ(key(g.indicators.substr(3)), key(label(axis, g.entry))) << g.buttons;
       EXPECT_EQ(key(g.buttons.substr(3)), key(label(axis, g.entry))) << g.buttons;
       EXPECT_EQ(g.count, std::count_if(g.captions.begin(), g.captions.end(), [](auto c) { return !c.empty(); }));
@@ -348,19 +360,22 @@ TEST(ScreenControls, EachStoresTheEntryItIsNamedAfter) {
 // Which button a stored value lights (I/O is stored as index + 1).
 TEST(ChoiceGroups, HighlightFollowsTheStoredValue) {
   struct Case {
-    const ChoiceGroup& group;
+    const parameters::ChoiceGroup& group;
     std::int32_t value;
     std::optional<int> lit;
   } cases[] = {
-      {SysChoiceGroups()[4], 2, 2},
-      {SysChoiceGroups()[4], 0, 0},
-      {SysChoiceGroups()[4], 3, std::nullopt},
-      {SysChoiceGroups()[4], -1, std::nullopt},
-      {SysChoiceGroups()[0], 1, 0},
-      {SysChoiceGroups()[0], 0, std::nullopt},
+      {parameters::SysChoiceGroups()[4], 2, 2},
+      {parameters::SysChoiceGroups()[4], 0, 0},
+      {parameters::SysChoiceGroups()[4], 3, std::nullopt},
+      {parameters::SysChoiceGroups()[4], -1, std::nullopt},
+      {parameters::SysChoiceGroups()[0], 1, 0},
+      {parameters::SysChoiceGroups()[0], 0, std::nullopt},
   };
-  for (const Case& c : cases) EXPECT_EQ(HighlightedButton(c.group, c.value), c.lit) << c.group.buttons << c.value;
-  EXPECT_EQ(std::tuple(ChoiceValue(SysChoiceGroups()[0], 1), AxChoiceGroups().size()), std::tuple(2, 17u));
+  for (const Case& c : cases)
+    EXPECT_EQ(parameters::HighlightedButton(c.group, c.value), c.lit) << c.group.buttons << c.value;
+  EXPECT_EQ(
+      std::tuple(parameters::ChoiceValue(parameters::SysChoiceGroups()[0], 1), parameters::AxChoiceGroups().size()),
+      std::tuple(2, 17u));
 }
 
 }  // namespace

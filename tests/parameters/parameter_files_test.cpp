@@ -20,19 +20,19 @@ using test::Defaults;
 using test::Numbered;
 
 // A system table whose 41 named entries all differ from their defaults.
-SysPara AllChanged() {
-  SysPara t;
-  for (const SysParaEntry& e : SysParaEntries()) t[e.index] = e.defaultValue + 7;
+parameters::SysPara AllChanged() {
+  parameters::SysPara t;
+  for (const parameters::SysParaEntry& e : parameters::SysParaEntries()) t[e.index] = e.defaultValue + 7;
   return t;
 }
 
-std::int32_t At(const AxPara& t, int axis, int entry) { return t[axis][static_cast<std::size_t>(entry)]; }
+std::int32_t At(const parameters::AxPara& t, int axis, int entry) { return t[axis][static_cast<std::size_t>(entry)]; }
 
 TEST(ParameterFiles, LinesOfTheWrittenFiles) {
-  SysPara negative = Defaults<SysPara>();
+  parameters::SysPara negative = Defaults<parameters::SysPara>();
   negative[57] = -1234;
-  const Lines sys = CrLfLines(SysParaFileText(Defaults<SysPara>()));
-  const Lines ax = CrLfLines(AxParaFileText(Defaults<AxPara>()));
+  const Lines sys = CrLfLines(parameters::SysParaFileText(Defaults<parameters::SysPara>()));
+  const Lines ax = CrLfLines(parameters::AxParaFileText(Defaults<parameters::AxPara>()));
   ASSERT_EQ(sys.size(), 41u);
   ASSERT_EQ(ax.size(), 36u);
   const std::pair<std::string, std::string> cases[] = {
@@ -53,20 +53,20 @@ TEST(ParameterFiles, LinesOfTheWrittenFiles) {
 
 // A read fills the named entries only; the others keep their values.
 TEST(ParameterFiles, ReadsLeaveTheUnnamedEntriesAlone) {
-  SysPara sysRead;
+  parameters::SysPara sysRead;
   sysRead.values.fill(99);
-  ASSERT_FALSE(ParseSysParaText(SysParaFileText(AllChanged()), sysRead).failed());
-  for (int i = 0; i < kSysParaSize; ++i) {
+  ASSERT_FALSE(parameters::ParseSysParaText(parameters::SysParaFileText(AllChanged()), sysRead).failed());
+  for (int i = 0; i < parameters::kSysParaSize; ++i) {
     const bool named = i <= 16 || (i >= 40 && i <= 63);
     EXPECT_EQ(sysRead[i], named ? AllChanged()[i] : 99) << "index " << i;
   }
-  AxPara axRead = Numbered();
-  const AxPara ax = Defaults<AxPara>();
-  ASSERT_FALSE(ParseAxParaText(AxParaFileText(ax), axRead).failed());
-  for (int a = 0; a < kMaxAxes; ++a) {
-    for (int e = 0; e < kAxParaEntries; ++e) {
-      const bool named = std::any_of(AxParaEntries().begin(), AxParaEntries().end(),
-                                     [&](const AxParaEntry& n) { return n.entry == e; });
+  parameters::AxPara axRead = Numbered();
+  const parameters::AxPara ax = Defaults<parameters::AxPara>();
+  ASSERT_FALSE(parameters::ParseAxParaText(parameters::AxParaFileText(ax), axRead).failed());
+  for (int a = 0; a < parameters::kMaxAxes; ++a) {
+    for (int e = 0; e < parameters::kAxParaEntries; ++e) {
+      const bool named = std::any_of(parameters::AxParaEntries().begin(), parameters::AxParaEntries().end(),
+                                     [&](const parameters::AxParaEntry& n) { return n.entry == e; });
       EXPECT_EQ(At(axRead, a, e), named ? At(ax, a, e) : 1000 * e + a) << "axis " << a << " entry " << e;
     }
   }
@@ -78,7 +78,7 @@ struct ParameterFilesOnDisk : test::ScratchDir {
 
 TEST_F(ParameterFilesOnDisk, FailedSaveShowsTheSystemErrorFollowedByTheFileName) {
   const std::string file = path("missing/ZOVASYS.dat");
-  EXPECT_FALSE(WriteSysParaFile(file, Defaults<SysPara>(), ui));
+  EXPECT_FALSE(parameters::WriteSysParaFile(file, Defaults<parameters::SysPara>(), ui));
   EXPECT_EQ(ui.texts(), std::vector<std::string>{file + ": " + std::strerror(ENOENT)});
 }
 

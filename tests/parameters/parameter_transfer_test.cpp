@@ -15,18 +15,18 @@ using test::SimRig;
 
 const std::vector<std::string> kCommunicationError = {"통신이상 발생"};
 
-SysPara Filled(std::int32_t base) {
-  SysPara t;
-  for (int i = 0; i < kSysParaSize; ++i) t[i] = base + i;
+parameters::SysPara Filled(std::int32_t base) {
+  parameters::SysPara t;
+  for (int i = 0; i < parameters::kSysParaSize; ++i) t[i] = base + i;
   return t;
 }
 
 TEST(SysParaTransfer, FetchDecodesAll100Entries) {
   SimRig rig(3);
   auto& block = rig.controller.machine.parameters.system;
-  for (int i = 0; i < kSysParaSize; ++i) block[static_cast<std::size_t>(i)] = 1000 * i - 3000;
-  SysPara t = Filled(7);
-  ASSERT_EQ(FetchSysPara(rig.link, t), Outcome::Ok);
+  for (int i = 0; i < parameters::kSysParaSize; ++i) block[static_cast<std::size_t>(i)] = 1000 * i - 3000;
+  parameters::SysPara t = Filled(7);
+  ASSERT_EQ(parameters::FetchSysPara(rig.link, t), Outcome::Ok);
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 07 < 07 90 01 00 00 02 > 16 < ")) << wire.substr(0, 60);
   EXPECT_TRUE(wire.ends_with(" 03 > 04"));
@@ -41,9 +41,9 @@ TEST(SysParaTransfer, FetchDecodesAll100Entries) {
 
 TEST(SysParaTransfer, SendAnnounces400BytesAndTheControllerStoresThem) {
   SimRig rig;
-  SysPara t = Filled(-50);
+  parameters::SysPara t = Filled(-50);
   t[0] = 5;
-  ASSERT_EQ(SendSysPara(rig.link, t), Outcome::Ok);
+  ASSERT_EQ(parameters::SendSysPara(rig.link, t), Outcome::Ok);
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 08 < 08 > 90 01 00 00 00 00 00 00 02 < 16 > 05 00 00 00 CF FF FF FF"))
       << wire.substr(0, 90);
@@ -55,14 +55,14 @@ TEST(SysParaTransfer, SendAnnounces400BytesAndTheControllerStoresThem) {
 TEST(SysParaTransfer, RefusedBlockShowsTheErrorBox) {
   SimRig rig;
   rig.controller.faults.refuseBlocks = true;
-  EXPECT_EQ(SendSysPara(rig.link, Filled(0)), Outcome::WrongEcho);
+  EXPECT_EQ(parameters::SendSysPara(rig.link, Filled(0)), Outcome::WrongEcho);
   EXPECT_EQ(rig.ui.texts(), kCommunicationError);
 }
 
 TEST(AxParaTransfer, SendWithFourAxesAnnouncesAndSends3200Bytes) {
   SimRig rig(4);
-  AxPara t = Numbered();
-  ASSERT_EQ(SendAxPara(rig.link, t, 4), Outcome::Ok);
+  parameters::AxPara t = Numbered();
+  ASSERT_EQ(parameters::SendAxPara(rig.link, t, 4), Outcome::Ok);
   const std::string wire = rig.wire.text();
   EXPECT_TRUE(wire.starts_with("> 01 < 06 > 0C < 0C > 80 0C 00 00 00 00 00 00 02 < 16 > ")) << wire.substr(0, 60);
   EXPECT_TRUE(wire.ends_with(" 03 < 04"));
@@ -78,10 +78,11 @@ TEST(AxParaTransfer, FetchWithFourAxesDecodesFourAndKeepsAxesFourAndFive) {
   SimRig rig(4);
   auto& stored = rig.controller.machine.parameters.axis;
   for (int a = 0; a < 6; ++a) {
-    for (int e = 0; e < kAxParaEntries; ++e) stored[static_cast<std::size_t>(a)][static_cast<std::size_t>(e)] = -e - a;
+    for (int e = 0; e < parameters::kAxParaEntries; ++e)
+      stored[static_cast<std::size_t>(a)][static_cast<std::size_t>(e)] = -e - a;
   }
-  AxPara t = Numbered();
-  ASSERT_EQ(FetchAxPara(rig.link, t, 4), Outcome::Ok);
+  parameters::AxPara t = Numbered();
+  ASSERT_EQ(parameters::FetchAxPara(rig.link, t, 4), Outcome::Ok);
   EXPECT_TRUE(rig.wire.text().starts_with("> 01 < 06 > 0B < 0B 80 0C 00 00 02 > 16 < "));
   for (int a = 0; a < 4; ++a) EXPECT_EQ(t[a], stored[static_cast<std::size_t>(a)]) << a;
   EXPECT_EQ(std::tuple(t[4], t[5], rig.ui.progress.front().job), std::tuple(Numbered()[4], Numbered()[5], Job::AxPara));
@@ -110,9 +111,11 @@ TEST(ParameterTransfer, FailedOrRejectedFetchesChangeNoEntry) {
   for (const Case& c : cases) {
     SimRig rig(4);
     c.fault(rig.controller.faults);
-    SysPara s = Filled(7);
-    AxPara a = Numbered();
-    EXPECT_EQ(c.axes ? FetchAxPara(rig.link, a, c.hostAxes) : FetchSysPara(rig.link, s), c.status) << c.name;
+    parameters::SysPara s = Filled(7);
+    parameters::AxPara a = Numbered();
+    EXPECT_EQ(c.axes ? parameters::FetchAxPara(rig.link, a, c.hostAxes) : parameters::FetchSysPara(rig.link, s),
+              c.status)
+        << c.name;
     EXPECT_EQ(std::tuple(s.values, a.values, rig.ui.texts(), rig.link.LinkBusy),
               std::tuple(Filled(7).values, Numbered().values, c.messages, false))
         << c.name;
@@ -122,9 +125,9 @@ TEST(ParameterTransfer, FailedOrRejectedFetchesChangeNoEntry) {
 TEST(AxParaTransfer, AxisCountOutsideTwoToSixIsRefusedBeforeTheLink) {
   for (int axes : {1, 7}) {
     SimRig rig;
-    AxPara t = Numbered();
-    EXPECT_EQ(SendAxPara(rig.link, t, axes), Outcome::Refused) << axes;
-    EXPECT_EQ(FetchAxPara(rig.link, t, axes), Outcome::Refused) << axes;
+    parameters::AxPara t = Numbered();
+    EXPECT_EQ(parameters::SendAxPara(rig.link, t, axes), Outcome::Refused) << axes;
+    EXPECT_EQ(parameters::FetchAxPara(rig.link, t, axes), Outcome::Refused) << axes;
     EXPECT_EQ(rig.wire.text(), "") << axes;
     EXPECT_EQ(rig.ui.texts(), std::vector<std::string>(2, " 2 ~ 6 까지 입력하십시요.")) << axes;
     EXPECT_EQ(t.values, Numbered().values);
@@ -134,9 +137,9 @@ TEST(AxParaTransfer, AxisCountOutsideTwoToSixIsRefusedBeforeTheLink) {
 TEST(AxisCount, TakenFromAxesOnlyWhenTwoToSix) {
   RecordingUi ui;
   int axes = 4;
-  EXPECT_TRUE(TakeAxisCount(6, axes, ui));
+  EXPECT_TRUE(parameters::TakeAxisCount(6, axes, ui));
   EXPECT_EQ(axes, 6);
-  EXPECT_FALSE(TakeAxisCount(7, axes, ui));
+  EXPECT_FALSE(parameters::TakeAxisCount(7, axes, ui));
   EXPECT_EQ(axes, 6);
 }
 

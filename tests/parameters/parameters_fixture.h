@@ -14,10 +14,10 @@ Table Defaults() {
 }
 
 // Entry `entry` of axis `axis` holds 1000 * entry + axis: a value that tells both apart.
-inline AxPara Numbered() {
-  AxPara t;
-  for (int a = 0; a < kMaxAxes; ++a) {
-    for (int e = 0; e < kAxParaEntries; ++e) t[a][static_cast<std::size_t>(e)] = 1000 * e + a;
+inline parameters::AxPara Numbered() {
+  parameters::AxPara t;
+  for (int a = 0; a < parameters::kMaxAxes; ++a) {
+    for (int e = 0; e < parameters::kAxParaEntries; ++e) t[a][static_cast<std::size_t>(e)] = 1000 * e + a;
   }
   return t;
 }

@@ -37,11 +37,11 @@ TEST(WireValue, SentAsTwosComplementReceivedWithTheControllersSignRule) {
   };
   for (const auto& c : cases) {
     const auto position = EncodePositionValue(c.sent);
-    const auto parameter = EncodeParameterValue(c.sent);
+    const auto parameter = parameters::EncodeParameterValue(c.sent);
     EXPECT_EQ(test::Hex({position.begin(), position.end()}), c.bytes) << c.sent;
     EXPECT_EQ(test::Hex({parameter.begin(), parameter.end()}), c.bytes) << c.sent;
     EXPECT_EQ(DecodePositionValue(position), c.received) << c.sent;
-    EXPECT_EQ(DecodeParameterValue(parameter), c.received) << c.sent;
+    EXPECT_EQ(parameters::DecodeParameterValue(parameter), c.received) << c.sent;
   }
 }
 

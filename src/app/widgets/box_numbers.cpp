@@ -15,7 +15,7 @@ namespace {
 double Clamped(double value, double low, double high) { return std::clamp(value, low, high); }
 }  // namespace
 
-std::optional<double> BoxNumber(const QString& text) { return ParseNumericText(text.toStdString()); }
+std::optional<double> BoxNumber(const QString& text) { return parameters::ParseNumericText(text.toStdString()); }
 
 int RoundedNumber(double value) {
   return static_cast<int>(

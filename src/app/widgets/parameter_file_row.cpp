@@ -61,12 +61,12 @@ QString ParameterTransferResult(Outcome status, const QString& what, bool fetch)
   return {};
 }
 
-Outcome SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
-                            bool held, const std::function<Outcome()>& readFirst,
-                            const std::function<Outcome()>& send) {
+Outcome SendNamedParameters(Session& session, const ParameterSend& names,
+                            const std::vector<parameters::BoxRefusal>& refused, bool held,
+                            const std::function<Outcome()>& readFirst, const std::function<Outcome()>& send) {
   if (!refused.empty()) {
     std::string text;
-    for (const BoxRefusal& r : refused) text += (text.empty() ? "" : "\n") + r.what + ":" + r.message;
+    for (const parameters::BoxRefusal& r : refused) text += (text.empty() ? "" : "\n") + r.what + ":" + r.message;
     static_cast<Ui&>(session.ui).messageBox(text);
     return Outcome::Refused;
   }

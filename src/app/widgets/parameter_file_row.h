@@ -45,7 +45,8 @@ struct ParameterSend {
   QString what;  // "System parameters"
   std::vector<QPushButton*> cancel;
 };
-Outcome SendNamedParameters(Session& session, const ParameterSend& names, const std::vector<BoxRefusal>& refused,
-                            bool held, const std::function<Outcome()>& readFirst, const std::function<Outcome()>& send);
+Outcome SendNamedParameters(Session& session, const ParameterSend& names,
+                            const std::vector<parameters::BoxRefusal>& refused, bool held,
+                            const std::function<Outcome()>& readFirst, const std::function<Outcome()>& send);
 
 }  // namespace zova::app

@@ -26,7 +26,7 @@ void SetIndicator(QLineEdit* indicator, bool on) {
 
 bool IsIndicatorOn(const QLineEdit* indicator) { return indicator->palette().color(QPalette::Base) == kIndicatorOn; }
 
-SelectorGroup::SelectorGroup(const ChoiceGroup& group, const QString& caption, QWidget* parent)
+SelectorGroup::SelectorGroup(const parameters::ChoiceGroup& group, const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent), group_(group) {
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(4, 2, 4, 2);
@@ -53,7 +53,7 @@ void SelectorGroup::clearIndicators() {
 }
 
 void SelectorGroup::showValue(std::int32_t value) {
-  const std::optional<int> lit = HighlightedButton(group_, value);
+  const std::optional<int> lit = parameters::HighlightedButton(group_, value);
   for (int i = 0; i < group_.count; ++i) SetIndicator(indicators_[static_cast<std::size_t>(i)], lit == i);
 }
 

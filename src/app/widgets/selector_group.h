@@ -25,7 +25,7 @@ void SetIndicator(QLineEdit* indicator, bool on);
 class SelectorGroup : public QGroupBox {
  public:
   // Buttons `group.buttons_i` with indicators `group.indicators_i`, in a frame captioned `caption`.
-  SelectorGroup(const ChoiceGroup& group, const QString& caption, QWidget* parent);
+  SelectorGroup(const parameters::ChoiceGroup& group, const QString& caption, QWidget* parent);
 
   // Every indicator back to the window background.
   void clearIndicators();
@@ -33,7 +33,7 @@ class SelectorGroup : public QGroupBox {
   // stale highlight can never survive a change made while the screen was busy.
   void showValue(std::int32_t value);
 
-  const ChoiceGroup& group() const { return group_; }
+  const parameters::ChoiceGroup& group() const { return group_; }
   QPushButton* button(int index) const { return buttons_[static_cast<std::size_t>(index)]; }
   QLineEdit* indicator(int index) const { return indicators_[static_cast<std::size_t>(index)]; }
 
@@ -41,7 +41,7 @@ class SelectorGroup : public QGroupBox {
   std::function<void(int)> onClick;
 
  private:
-  const ChoiceGroup& group_;
+  const parameters::ChoiceGroup& group_;
   std::vector<QPushButton*> buttons_;
   std::vector<QLineEdit*> indicators_;
 };

@@ -70,8 +70,8 @@ ConsolePanel::ConsolePanel(Session& session, QWidget* parent) : QWidget(parent),
   // In the order of Available. The jog buttons stay usable: they must receive their release during the press.
   offered_ = {cmdSvon[0], cmdSvon[1], cmdSvon[2],     cmdZR,    nullptr,  nullptr, cmdRun[0],
               cmdRun[1],  cmdRun[2],  cmdIoStatus[0], fraIoOut, fraRunZr, fraJog};
-  status_ = std::make_unique<StatusMonitor>(session_.link, *this, session_.axes);
-  console_ = std::make_unique<ManualConsole>(*status_);
+  status_ = std::make_unique<console::StatusMonitor>(session_.link, *this, session_.axes);
+  console_ = std::make_unique<console::ManualConsole>(*status_);
   wireConsole();
 }
 
@@ -114,12 +114,12 @@ void ConsolePanel::setInputChecked(int point, bool checked) { chkIoInput[point]-
 
 void ConsolePanel::setOutputChecked(int point, bool checked) { chkIoOutput[point]->setChecked(checked); }
 
-void ConsolePanel::setSensorColour(int box, SensorColour colour) {
-  if (colour == SensorColour::Window) {
+void ConsolePanel::setSensorColour(int box, console::SensorColour colour) {
+  if (colour == console::SensorColour::Window) {
     txtSensor[box]->setStyleSheet(QString());
     return;
   }
-  const QColor c = colour == SensorColour::Red ? QColor(255, 0, 0) : QColor(0, 255, 0);
+  const QColor c = colour == console::SensorColour::Red ? QColor(255, 0, 0) : QColor(0, 255, 0);
   // Disabled with its window (or beyond the axis count), a lit sensor greys out like every other control.
   const QColor grey = palette().color(QPalette::Disabled, QPalette::Window);
   const QColor dim((c.red() + 2 * grey.red()) / 3, (c.green() + 2 * grey.green()) / 3,
@@ -131,7 +131,7 @@ void ConsolePanel::setSensorColour(int box, SensorColour colour) {
 
 void ConsolePanel::clearConnectionDisplay() {
   for (int axis = 0; axis < 6; ++axis) setPositionTexts(axis, {}, {});
-  for (int box = 0; box < 18; ++box) setSensorColour(box, SensorColour::Window);
+  for (int box = 0; box < 18; ++box) setSensorColour(box, console::SensorColour::Window);
 }
 
 void ConsolePanel::applyAxisCount() {
@@ -148,7 +148,7 @@ void ConsolePanel::setPositionTexts(int axis, const std::string& command, const 
 
 void ConsolePanel::setAxisSelText(const std::string& text) { txtAxisSel->setText(Qs(text)); }
 
-void ConsolePanel::setAvailable(Available what, bool available) {
+void ConsolePanel::setAvailable(console::Available what, bool available) {
   if (QWidget* w = offered_[static_cast<std::size_t>(what)]) w->setEnabled(available);
 }
 

@@ -22,7 +22,7 @@
 
 namespace zova::app {
 
-class ConsolePanel : public QWidget, public ConsoleDisplay {
+class ConsolePanel : public QWidget, public console::ConsoleDisplay {
   // The main window's texts keep one translation context, whichever part of the window builds them.
   Q_DECLARE_TR_FUNCTIONS(zova::app::FrmMain)
 
@@ -37,14 +37,14 @@ class ConsolePanel : public QWidget, public ConsoleDisplay {
 
   void setInputChecked(int point, bool checked) override;
   void setOutputChecked(int point, bool checked) override;
-  void setSensorColour(int box, SensorColour colour) override;
+  void setSensorColour(int box, console::SensorColour colour) override;
   void setPositionTexts(int axis, const std::string& command, const std::string& actual) override;
   void setAxisSelText(const std::string& text) override;
-  void setAvailable(Available what, bool available) override;
+  void setAvailable(console::Available what, bool available) override;
   void setPolling(bool on) override;
 
-  StatusMonitor& status() { return *status_; }
-  ManualConsole& console() { return *console_; }
+  console::StatusMonitor& status() { return *status_; }
+  console::ManualConsole& console() { return *console_; }
 
  private:
   QWidget* buildIoFrames();
@@ -56,13 +56,13 @@ class ConsolePanel : public QWidget, public ConsoleDisplay {
   void wireConsole();
 
   Session& session_;
-  std::unique_ptr<StatusMonitor> status_;
-  std::unique_ptr<ManualConsole> console_;
+  std::unique_ptr<console::StatusMonitor> status_;
+  std::unique_ptr<console::ManualConsole> console_;
   QLabel* imgComm_ = nullptr;
   QLabel* imgCommOn_ = nullptr;
   QLabel* imgCommOff_ = nullptr;
-  std::array<std::vector<QWidget*>, 6> axisRows_;    // the sensor and position boxes and labels of each axis
-  std::array<QWidget*, kAvailableCount> offered_{};  // the control of each thing the console offers, if any
+  std::array<std::vector<QWidget*>, 6> axisRows_;             // the sensor and position boxes and labels of each axis
+  std::array<QWidget*, console::kAvailableCount> offered_{};  // the control of each thing the console offers, if any
 
  public:
   // The controls, by the names the window gives them (also found by objectName).

@@ -13,14 +13,14 @@ namespace zova::app {
 namespace {
 
 std::string_view EntryLabel(int entry) {
-  for (const AxParaEntry& e : AxParaEntries()) {
+  for (const parameters::AxParaEntry& e : parameters::AxParaEntries()) {
     if (e.entry == entry) return e.label;
   }
   return {};
 }
 
 Outcome Fetch(Session& s) {
-  const Outcome status = FetchAxPara(s.link, s.axPara, s.axes);
+  const Outcome status = parameters::FetchAxPara(s.link, s.axPara, s.axes);
   if (status == Outcome::Ok) std::tie(s.axParaHeldOn, s.axParaHeldAxes) = std::pair(s.connection.openings(), s.axes);
   return status;
 }
@@ -29,13 +29,13 @@ Outcome Send(Session& s, const ParameterSend& names) {
   const int connection = s.connection.openings();
   const int axes = s.axes;
   return SendNamedParameters(
-      s, names, AxParaRefusals(s.axPara, axes), s.axParaHeldOn == connection && s.axParaHeldAxes >= axes,
+      s, names, parameters::AxParaRefusals(s.axPara, axes), s.axParaHeldOn == connection && s.axParaHeldAxes >= axes,
       [&] {
-        const Outcome status = TakeUnnamedAxPara(s.link, s.axPara, axes);
+        const Outcome status = parameters::TakeUnnamedAxPara(s.link, s.axPara, axes);
         if (status == Outcome::Ok) std::tie(s.axParaHeldOn, s.axParaHeldAxes) = std::pair(connection, axes);
         return status;
       },
-      [&] { return SendAxPara(s.link, s.axPara, axes); });
+      [&] { return parameters::SendAxPara(s.link, s.axPara, axes); });
 }
 
 const ParameterScreenTraits& AxParaScreenTraits() {
@@ -60,24 +60,25 @@ const ParameterScreenTraits& AxParaScreenTraits() {
       .boxFrame = QT_TRANSLATE_NOOP("zova::app::ParameterScreen", "Software Parameter"),
       .lockButtons = false,
       .nameChangeReads = true,
-      .choiceGroups = AxChoiceGroups,
+      .choiceGroups = parameters::AxChoiceGroups,
       .entryLabel = EntryLabel,
-      .boxCount = kAxBoxCount,
-      .boxLabel = [](int box) { return AxBoxes()[static_cast<std::size_t>(box)].label; },
+      .boxCount = parameters::kAxBoxCount,
+      .boxLabel = [](int box) { return parameters::AxBoxes()[static_cast<std::size_t>(box)].label; },
       .stored = [](Session& s, int entry) -> std::int32_t& {
         return s.axPara[s.currentAxis][static_cast<std::size_t>(entry)];
       },
-      .boxText = [](const Session& s, int box) { return AxBoxText(box, s.axPara, s.currentAxis); },
+      .boxText = [](const Session& s, int box) { return parameters::AxBoxText(box, s.axPara, s.currentAxis); },
       // A refused number is reported and not stored; the box keeps the text as typed.
       .editBox = [](Session& s, int box, const QString& text, bool) -> std::optional<QString> {
-        (void)CheckAxBox(box, text.toStdString(), s.axPara, s.currentAxis, s.ui.diagnostics());
+        (void)parameters::CheckAxBox(box, text.toStdString(), s.axPara, s.currentAxis, s.ui.diagnostics());
         return std::nullopt;
       },
       .setDefaults = [](Session& s) { s.axPara.SetDefaults(); },
       .beforeShow = nullptr,
       .readFile = [](Session& s, const std::string& path,
-                     std::string* why) { return ReadAxParaFile(path, s.axPara, why); },
-      .writeFile = [](Session& s, const std::string& path) { return WriteAxParaFile(path, s.axPara, s.ui); },
+                     std::string* why) { return parameters::ReadAxParaFile(path, s.axPara, why); },
+      .writeFile = [](Session& s,
+                      const std::string& path) { return parameters::WriteAxParaFile(path, s.axPara, s.ui); },
       .fetch = Fetch,
       .send = Send,
   };

@@ -45,7 +45,7 @@ FrmMain::FrmMain(Session& session, QWidget* parent) : QMainWindow(parent), sessi
   session_.ui.onMessage = [this](std::string_view text) { session_.activity.setResult(Qs(text)); };
   connect(&session_.activity, &Activity::changed, this, &FrmMain::updateStatusBar);
   // The port's first refresh runs while the link is still held, so the redrawn boxes send nothing.
-  session_.connection.onOpened = [this] { (void)panel_->status().ReadIoStatus(kReadOutputs, true); };
+  session_.connection.onOpened = [this] { (void)panel_->status().ReadIoStatus(console::kReadOutputs, true); };
   panel_->applyAxisCount();
   ports_->update();
   InstallShortcuts(this);

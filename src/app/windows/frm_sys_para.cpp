@@ -13,27 +13,27 @@ namespace zova::app {
 namespace {
 
 std::string_view EntryLabel(int index) {
-  for (const SysParaEntry& e : SysParaEntries()) {
+  for (const parameters::SysParaEntry& e : parameters::SysParaEntries()) {
     if (e.index == index) return e.label;
   }
   return {};
 }
 
 std::optional<QString> EditBox(Session& s, int box, const QString& text, bool typed) {
-  const QString shown = Qs(EditSysBox(box, text.toStdString(), s.sysPara, s.ui.diagnostics()));
+  const QString shown = Qs(parameters::EditSysBox(box, text.toStdString(), s.sysPara, s.ui.diagnostics()));
   // The operator's own AXES is the axis count; a text the screen writes is taken when the table is shown.
-  if (box == 0 && typed && !text.isEmpty()) s.axes = s.sysPara[sys::kAxes];
+  if (box == 0 && typed && !text.isEmpty()) s.axes = s.sysPara[parameters::sys::kAxes];
   return shown;
 }
 
 // The defaults are only shown: the AXES they carry must not become the axis count of the machine on the line.
 void SetDefaults(Session& s) {
   s.sysPara.SetDefaults();
-  if (AxisCountInRange(s.axes)) s.sysPara[sys::kAxes] = s.axes;
+  if (parameters::AxisCountInRange(s.axes)) s.sysPara[parameters::sys::kAxes] = s.axes;
 }
 
 Outcome Fetch(Session& s) {
-  const Outcome status = FetchSysPara(s.link, s.sysPara);
+  const Outcome status = parameters::FetchSysPara(s.link, s.sysPara);
   if (status == Outcome::Ok) s.sysParaHeldOn = s.connection.openings();
   return status;
 }
@@ -41,13 +41,13 @@ Outcome Fetch(Session& s) {
 Outcome Send(Session& s, const ParameterSend& names) {
   const int connection = s.connection.openings();
   return SendNamedParameters(
-      s, names, SysParaRefusals(s.sysPara), s.sysParaHeldOn == connection,
+      s, names, parameters::SysParaRefusals(s.sysPara), s.sysParaHeldOn == connection,
       [&] {
-        const Outcome status = TakeUnnamedSysPara(s.link, s.sysPara);
+        const Outcome status = parameters::TakeUnnamedSysPara(s.link, s.sysPara);
         if (status == Outcome::Ok) s.sysParaHeldOn = connection;
         return status;
       },
-      [&] { return SendSysPara(s.link, s.sysPara); });
+      [&] { return parameters::SendSysPara(s.link, s.sysPara); });
 }
 
 const ParameterScreenTraits& SysParaScreenTraits() {
@@ -70,18 +70,19 @@ const ParameterScreenTraits& SysParaScreenTraits() {
       .boxFrame = nullptr,
       .lockButtons = true,
       .nameChangeReads = false,
-      .choiceGroups = SysChoiceGroups,
+      .choiceGroups = parameters::SysChoiceGroups,
       .entryLabel = EntryLabel,
-      .boxCount = kSysBoxCount,
-      .boxLabel = [](int box) { return SysBoxes()[static_cast<std::size_t>(box)].label; },
+      .boxCount = parameters::kSysBoxCount,
+      .boxLabel = [](int box) { return parameters::SysBoxes()[static_cast<std::size_t>(box)].label; },
       .stored = [](Session& s, int entry) -> std::int32_t& { return s.sysPara[entry]; },
-      .boxText = [](const Session& s, int box) { return SysBoxText(box, s.sysPara); },
+      .boxText = [](const Session& s, int box) { return parameters::SysBoxText(box, s.sysPara); },
       .editBox = EditBox,
       .setDefaults = SetDefaults,
-      .beforeShow = [](Session& s) { TakeAxisCount(s.sysPara[sys::kAxes], s.axes, s.ui); },
+      .beforeShow = [](Session& s) { parameters::TakeAxisCount(s.sysPara[parameters::sys::kAxes], s.axes, s.ui); },
       .readFile = [](Session& s, const std::string& path,
-                     std::string* why) { return ReadSysParaFile(path, s.sysPara, why); },
-      .writeFile = [](Session& s, const std::string& path) { return WriteSysParaFile(path, s.sysPara, s.ui); },
+                     std::string* why) { return parameters::ReadSysParaFile(path, s.sysPara, why); },
+      .writeFile = [](Session& s,
+                      const std::string& path) { return parameters::WriteSysParaFile(path, s.sysPara, s.ui); },
       .fetch = Fetch,
       .send = Send,
   };

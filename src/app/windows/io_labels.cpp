@@ -5,7 +5,7 @@
 
 namespace zova::app {
 
-QString InputLabel(int point) { return QString::fromStdString(zova::InputLabel(point)); }
-QString OutputLabel(int point) { return QString::fromStdString(zova::OutputLabel(point)); }
+QString InputLabel(int point) { return QString::fromStdString(zova::console::InputLabel(point)); }
+QString OutputLabel(int point) { return QString::fromStdString(zova::console::OutputLabel(point)); }
 
 }  // namespace zova::app

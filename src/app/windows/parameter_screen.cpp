@@ -62,7 +62,7 @@ ParameterScreen::ParameterScreen(Session& session, const ParameterScreenTraits& 
 
 void ParameterScreen::addAxisPanels(QBoxLayout* layout) {
   auto* axes = new QHBoxLayout;
-  for (int i = 0; i < kMaxAxes; ++i) {
+  for (int i = 0; i < parameters::kMaxAxes; ++i) {
     auto* panel = MakeButton(this, ArrayName("SSPanelAxSel", i), tr("%1-Axis").arg(i + 1));
     connect(panel, &QPushButton::clicked, this, [this, i] { axisClicked(i); });
     QLineEdit* indicator = txtAxSel_[static_cast<std::size_t>(i)] = MakeIndicator(this, ArrayName("txtAxSel", i));
@@ -76,7 +76,7 @@ void ParameterScreen::addAxisPanels(QBoxLayout* layout) {
 }
 
 void ParameterScreen::addChoices(QBoxLayout* body) {
-  std::span<const ChoiceGroup> rest = traits_.choiceGroups();
+  std::span<const parameters::ChoiceGroup> rest = traits_.choiceGroups();
   for (const ChoiceColumn& c : traits_.columns) {
     QWidget* parent = this;
     auto* column = new QVBoxLayout;
@@ -88,7 +88,7 @@ void ParameterScreen::addChoices(QBoxLayout* body) {
       body->addWidget(parent);
     }
     const std::size_t count = c.groups == 0 ? rest.size() : static_cast<std::size_t>(c.groups);
-    for (const ChoiceGroup& g : rest.first(count)) {
+    for (const parameters::ChoiceGroup& g : rest.first(count)) {
       auto* group = new SelectorGroup(g, Qs(traits_.entryLabel(g.entry)), parent);
       group->onClick = [this, group](int i) { choiceClicked(group, i); };
       groups_.push_back(group);
@@ -146,7 +146,7 @@ void ParameterScreen::showTable() {
 }
 
 void ParameterScreen::axisClicked(int panel) {
-  if (!CanSelectAxis(panel, session_.axes)) return;
+  if (!parameters::CanSelectAxis(panel, session_.axes)) return;
   SetIndicator(txtAxSel_[static_cast<std::size_t>(session_.currentAxis)], false);
   clearChoices();
   SetIndicator(txtAxSel_[static_cast<std::size_t>(panel)], true);
@@ -156,7 +156,7 @@ void ParameterScreen::axisClicked(int panel) {
 
 void ParameterScreen::choiceClicked(SelectorGroup* group, int index) {
   std::int32_t& stored = traits_.stored(session_, group->group().entry);
-  stored = ChoiceValue(group->group(), index);
+  stored = parameters::ChoiceValue(group->group(), index);
   group->showValue(stored);
 }
 

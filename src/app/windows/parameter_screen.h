@@ -51,7 +51,7 @@ struct ParameterScreenTraits {
   bool nameChangeReads;
 
   // The table behind the screen, as the session holds it.
-  std::span<const ChoiceGroup> (*choiceGroups)();
+  std::span<const parameters::ChoiceGroup> (*choiceGroups)();
   std::string_view (*entryLabel)(int entry);
   int boxCount;
   std::string_view (*boxLabel)(int box);
@@ -100,7 +100,7 @@ class ParameterScreen : public QWidget {
   bool showing_ = false;  // showTable writes the boxes: their checks are not the operator's edits
   std::vector<SelectorGroup*> groups_;
   CheckedBoxes boxes_;
-  std::array<QLineEdit*, kMaxAxes> txtAxSel_{};
+  std::array<QLineEdit*, parameters::kMaxAxes> txtAxSel_{};
   ParameterFileRow file_;
 };
 

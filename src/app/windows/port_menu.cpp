@@ -28,7 +28,7 @@ QString PortTitle(const QString& device) {
 
 }  // namespace
 
-PortMenu::PortMenu(Session& session, StatusMonitor& status, QMenuBar& bar, QWidget* window)
+PortMenu::PortMenu(Session& session, console::StatusMonitor& status, QMenuBar& bar, QWidget* window)
     : QObject(window), session_(session), status_(status), window_(window), portDevice_(ReadLastPort()) {
   QMenu* port = bar.addMenu(tr("&Comm Port"));
   port->setObjectName("mnuCommPort");

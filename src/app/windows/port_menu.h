@@ -20,7 +20,7 @@ class PortMenu : public QObject {
 
  public:
   // Adds the menu to `bar`; `window` owns it and the dialogs it opens.
-  PortMenu(Session& session, StatusMonitor& status, QMenuBar& bar, QWidget* window);
+  PortMenu(Session& session, console::StatusMonitor& status, QMenuBar& bar, QWidget* window);
 
   // Opens a port by name ("COM3", "/dev/ttyUSB0") or "sim", the built-in simulated controller; an open
   // port is remembered for the next start.
@@ -39,7 +39,7 @@ class PortMenu : public QObject {
 
  private:
   Session& session_;
-  StatusMonitor& status_;
+  console::StatusMonitor& status_;
   QWidget* window_;
   QString portDevice_;                                     // the port last chosen ("sim" for the simulator)
   std::vector<std::pair<QString, QAction*>> portActions_;  // device and its "Open" item
