@@ -10,6 +10,7 @@
 #include "base/translation.h"
 #include "history/git.h"
 #include "history/history.h"
+#include "history/scratch.h"
 
 namespace zova::history {
 
@@ -19,16 +20,6 @@ namespace {
 
 constexpr std::string_view kSubject = "fleet backup ";
 
-class Quiet final : public Ui {
- public:
-  MessageResult messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) override {
-    if (!text_.empty()) text_ += "; ";
-    text_ += text;
-    return MessageResult::Ok;
-  }
-  std::string text_;
-};
-
 bool Wanted(const backup::Difference& d, const Filter& filter) {
   return filter.item.empty() || d.item == filter.item || d.item.starts_with(filter.item + " ");
 }
@@ -36,7 +27,7 @@ bool Wanted(const backup::Difference& d, const Filter& filter) {
 // The changes from backup folder `before` to `after`, stamped `stamp`; FileDamaged when one cannot be read.
 Outcome Between(const std::string& before, const std::string& after, const std::string& stamp, const Filter& filter,
                 std::vector<Change>& out) {
-  Quiet ui;
+  QuietUi ui;
   const backup::Report report = backup::DiffBackups(ui, before, after);
   if (report.result != Outcome::Ok && report.result != Outcome::Different) return {Outcome::FileDamaged, ui.text_};
   if (stamp < filter.since) return Outcome::Ok;
@@ -67,21 +58,6 @@ Outcome FromFolders(const fs::path& folder, const Filter& filter, std::vector<Ch
   }
   return Outcome::Ok;
 }
-
-struct Scratch {
-  std::string path = (fs::temp_directory_path() / "zova-history-").string();
-  bool made = false;
-  Scratch() {
-    std::string error;
-    made = MakeTemporaryFolder(path, error);
-  }
-  ~Scratch() {
-    std::error_code ignored;
-    if (made) fs::remove_all(path, ignored);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-};
 
 Outcome FromRepository(git_repository* repo, const std::string& place, const std::string& name, const Filter& filter,
                        std::vector<Change>& out) {

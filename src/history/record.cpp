@@ -14,6 +14,7 @@
 #include "base/translation.h"
 #include "history/git.h"
 #include "history/history.h"
+#include "history/scratch.h"
 
 namespace zova::history {
 
@@ -99,32 +100,6 @@ bool SameBlocks(git_repository* repo, const git_oid& a, const git_oid& b) {
            return x.first == y.first && git_oid_equal(&x.second.id, &y.second.id);
          });
 }
-
-// A temporary folder, removed with what it holds.
-struct Scratch {
-  std::string path = (fs::temp_directory_path() / "zova-history-").string();
-  bool made = false;
-  Scratch() {
-    std::string error;
-    made = MakeTemporaryFolder(path, error);
-  }
-  ~Scratch() {
-    std::error_code ignored;
-    if (made) fs::remove_all(path, ignored);
-  }
-  Scratch(const Scratch&) = delete;
-  Scratch& operator=(const Scratch&) = delete;
-};
-
-class QuietUi final : public Ui {
- public:
-  MessageResult messageBox(std::string_view text, std::string_view, MessageButtons, MessageIcon) override {
-    if (!text_.empty()) text_ += "; ";
-    text_ += text;
-    return MessageResult::Ok;
-  }
-  std::string text_;
-};
 
 // What differs from the repository's folder `old` to the new backup `folder`: the diff engine's lines.
 // False when the old folder could not be read (it is then replaced whole, with `note` saying why).
