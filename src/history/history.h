@@ -74,8 +74,18 @@ struct Filter {
 
 // The changes of controller `name`, oldest first, from a history repository or a fleet folder (which holds
 // NAME/STAMP/ backups). Ok, or FileDamaged when the place is damaged or not a history, with the reason.
+// `stamps`, when given, gets the stamp of every backup read, the first one included, oldest first.
 [[nodiscard]] Outcome ReadChanges(const std::string& place, const std::string& name, const Filter& filter,
-                                  std::vector<Change>& out);
+                                  std::vector<Change>& out, std::vector<std::string>* stamps = nullptr);
+
+// The controllers a history repository (its branch's folders) or a fleet folder (its folders of dated backups)
+// holds, by name; FileDamaged with the reason when it holds none.
+[[nodiscard]] Outcome ReadNames(const std::string& place, std::vector<std::string>& out);
+
+// The backup of `name` made at `stamp` as a folder: the fleet folder's own, or written out of the repository into
+// the new folder `dir`.
+[[nodiscard]] Outcome BackupFolder(const std::string& place, const std::string& name, const std::string& stamp,
+                                   const std::string& dir, std::string& folder);
 
 // The name of this machine, for the commits' author and the controllers' keeper.
 [[nodiscard]] std::string HostName();

@@ -5,11 +5,9 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "backup/whole_controller.h"
-#include "history/history.h"
+#include "support/history_runs.h"
 #include "support/language_guard.h"
 #include "support/scratch_dir.h"
-#include "support/test_support.h"
 
 namespace zova::history {
 namespace {
@@ -29,31 +27,12 @@ std::pair<std::string, int> Shell(const std::string& command) {
 class History : public test::ScratchDir {
  protected:
   test::LanguageGuard english{Language::English};
-  test::SimRig c1{2};
-  test::SimRig c2{3};
-  // Backs up the controllers named (c1, c2) into out/NAME/STAMP (a name with '!' fails) and records the run.
+  test::HistoryRuns fleet{dir};
+  test::SimRig& c1 = fleet.c1;
+  test::SimRig& c2 = fleet.c2;
   Recorded run(const std::string& stamp, const std::vector<std::string>& names, const backup::FleetHistory& settings,
                const std::string& host = "plant-a") {
-    std::vector<ControllerRun> runs;
-    for (const std::string& name : names) {
-      if (name.ends_with("!")) {
-        runs.push_back({name.substr(0, name.size() - 1), "", "timed out"});
-        continue;
-      }
-      test::SimRig& sim = name == "c1" ? c1 : c2;
-      const std::string folder = path("out/" + name + "/" + stamp);
-      fs::create_directories(fs::path(folder).parent_path());
-      backup::Parts parts;
-      std::string error;
-      EXPECT_TRUE(backup::Parts::Parse("sys,loc", parts, error));
-      const backup::Setup setup{name == "c1" ? 2 : 3, 0, "sim", "9600,n,8,1", "1.0"};
-      EXPECT_EQ(backup::Backup(sim.link, setup, parts, folder).result, Outcome::Ok);
-      runs.push_back({name, folder, ""});
-    }
-    Options options;
-    options.host = host;
-    options.pushLimit = std::chrono::seconds(30);
-    return RecordRun(settings, stamp, runs, options);
+    return fleet.run(stamp, names, settings, host);
   }
   std::string git(const std::string& repo, const std::string& args) {
     return Shell("git --git-dir='" + path(repo) + "' " + args).first;
@@ -119,6 +98,18 @@ TEST_F(History, EachRunWithChangesIsOneCommitAndBothSourcesTellTheSameHistory) {
       << c1Lines;
   EXPECT_EQ(c1Lines, lines("out", "c1"));
   EXPECT_EQ(lines("repo", "c2"), lines("out", "c2"));
+  // The controllers, and the backups read: the repository's where the folder changed, the fleet folder's all.
+  for (const auto& [place, stamps] : {std::pair{"repo", "134"}, {"out", "1234"}}) {
+    std::vector<std::string> names;
+    EXPECT_TRUE(ReadNames(path(place), names));
+    EXPECT_EQ(names, (std::vector<std::string>{"c1", "c2"}));
+    std::vector<Change> changes;
+    std::vector<std::string> read;
+    EXPECT_TRUE(ReadChanges(path(place), "c1", {}, changes, &read));
+    std::string days;
+    for (const std::string& stamp : read) days += stamp.substr(9, 1);
+    EXPECT_EQ(days, stamps) << place;
+  }
   EXPECT_EQ(lines("repo", "c1", {"", "P100"}), "2026-12-03T023000Z P100 axis 1: 0.00 -> -123.45\n");
   EXPECT_EQ(lines("out", "c1", {"2026-12-04", "P021"}), "2026-12-04T023000Z P021 axis 2: 0.00 -> 0.22\n");
   // Damaged or foreign: a backup whose files fail their sums, a name never backed up, a folder of other things.
