@@ -757,6 +757,10 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>C&amp;ontroller:</translation>
     </message>
     <message>
+        <source>Controllers</source>
+        <translation>Controllers</translation>
+    </message>
+    <message>
         <source>Dates</source>
         <translation>Dates</translation>
     </message>

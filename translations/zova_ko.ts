@@ -756,6 +756,10 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>제어기(&amp;O):</translation>
     </message>
     <message>
+        <source>Controllers</source>
+        <translation>제어기 목록</translation>
+    </message>
+    <message>
         <source>Dates</source>
         <translation>날짜</translation>
     </message>

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QAbstractItemView>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -79,6 +80,7 @@ FrmHistory::FrmHistory(Session& session, QWidget* parent) : QWidget(parent, Qt::
   cboController_ = new QComboBox(this);
   cboController_->setObjectName("cboController");
   lblController->setBuddy(cboController_);
+  cboController_->view()->setAccessibleName(tr("Controllers"));  // its list, read apart from the box
   chosen->addWidget(lblPlace, 0, 0);
   chosen->addWidget(txtPlace_, 0, 1);
   chosen->addWidget(cmdBrowse, 0, 2);
