@@ -130,8 +130,10 @@ FrmHistory::FrmHistory(Session& session, QWidget* parent) : QWidget(parent, Qt::
 }
 
 FrmHistory::~FrmHistory() {
-  // The read holds nothing of the window, but its thread must end before the program does.
-  if (reader_) reader_->wait();
+  // A read holds nothing of the window, but its thread must end before the program does.
+  for (const QPointer<QThread>& reader : readers_) {
+    if (reader) reader->wait();
+  }
 }
 
 void FrmHistory::open(const QString& place) {
@@ -165,11 +167,14 @@ void FrmHistory::start(const QString& name) {
     }
     read->result = history::ReadChanges(read->place, read->name, {}, read->changes, &read->stamps);
   });
-  reader_ = thread;
+  std::erase_if(readers_, [](const QPointer<QThread>& reader) { return reader.isNull(); });
+  readers_.emplace_back(thread);
+  reading_ = true;
   connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-  connect(thread, &QThread::finished, this, [this, read, thread] {
-    if (reader_ == thread) reader_ = nullptr;
-    if (read->generation == generation_) showRead(*read);
+  connect(thread, &QThread::finished, this, [this, read] {
+    if (read->generation != generation_) return;
+    reading_ = false;
+    showRead(*read);
   });
   thread->start();
 }

@@ -36,7 +36,7 @@ class FrmHistory : public QWidget {
 
   // Reads the controllers `place` holds and the history of the first of them.
   void open(const QString& place);
-  [[nodiscard]] bool reading() const { return reader_ != nullptr; }
+  [[nodiscard]] bool reading() const { return reading_; }
 
  signals:
   void readDone();
@@ -57,7 +57,8 @@ class FrmHistory : public QWidget {
   std::unique_ptr<history::Scratch> scratch_;  // backups written out of a repository for a compare
   int written_ = 0;
   int generation_ = 0;  // a read whose controller or place is no longer chosen is dropped
-  QPointer<QThread> reader_;
+  bool reading_ = false;
+  std::vector<QPointer<QThread>> readers_;  // a dropped read runs to its end all the same
   QLineEdit* txtPlace_ = nullptr;
   QComboBox* cboController_ = nullptr;
   QProgressBar* prgRead_ = nullptr;
