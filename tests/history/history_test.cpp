@@ -109,6 +109,13 @@ TEST_F(History, EachRunWithChangesIsOneCommitAndBothSourcesTellTheSameHistory) {
     std::string days;
     for (const std::string& stamp : read) days += stamp.substr(9, 1);
     EXPECT_EQ(days, stamps) << place;
+    // A night without changes has a backup in the fleet folder only; the repository's are written out.
+    std::string folder;
+    const Outcome quiet = BackupFolder(path(place), "c1", day + "2T023000Z", path("written"), folder);
+    EXPECT_EQ(quiet.ok(), place == std::string("out")) << quiet.detail;
+    EXPECT_TRUE(BackupFolder(path(place), "c1", day + "4T023000Z", path(std::string("c1-") + place), folder));
+    EXPECT_EQ(ScratchFolder::read(folder + "/ZOVALOC.dat"),
+              ScratchFolder::read(path("out/c1/" + day + "4T023000Z/ZOVALOC.dat")));
   }
   EXPECT_EQ(lines("repo", "c1", {"", "P100"}), "2026-12-03T023000Z P100 axis 1: 0.00 -> -123.45\n");
   EXPECT_EQ(lines("out", "c1", {"2026-12-04", "P021"}), "2026-12-04T023000Z P021 axis 2: 0.00 -> 0.22\n");
