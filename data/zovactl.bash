@@ -20,7 +20,7 @@ _zovactl_serial_devices() {
 _zovactl() {
   local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
   local options='--port --settings --axes --machine-type --timeout --handshake-timeout --trace --sim-options --quiet --lang --help --version'
-  local commands='ping close servo alarm-reset outputs inputs sensors positions error set-output zero-return jog move run stop reset loc-set compile check list loc sft program syspara axpara firmware backup restore compare diff fleet record alarms'
+  local commands='ping close servo alarm-reset outputs inputs sensors positions error set-output zero-return jog move run stop reset loc-set compile check list loc sft program syspara axpara firmware backup restore compare diff fleet history record alarms'
   local IFS=$'\n'
   COMPREPLY=()
 
@@ -155,6 +155,13 @@ _zovactl() {
       else
         words=$'--into\n--only\n--keep\n--jobs'
       fi
+      ;;
+    history)
+      if [[ $cur != -* && $prev != --since && $prev != --item ]]; then
+        COMPREPLY=($(compgen -d -- "$cur"))
+        return
+      fi
+      words=$'--since\n--item'
       ;;
     record) words=$'--signals\n--interval\n--for\n--trigger\n--pre\n--post\n--out' ;;
     alarms) words=$'--since\n--csv' ;;

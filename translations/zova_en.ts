@@ -734,6 +734,86 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
 </context>
 <context>
+    <name>zova::app::FrmHistory</name>
+    <message>
+        <location filename="../src/app/windows/frm_history.cpp" line="+1"/>
+        <source>History repository or fleet folder</source>
+        <translation>History repository or fleet folder</translation>
+    </message>
+    <message>
+        <source>Backup History</source>
+        <translation>Backup History</translation>
+    </message>
+    <message>
+        <source>&amp;History:</source>
+        <translation>&amp;History:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>&amp;Browse…</translation>
+    </message>
+    <message>
+        <source>C&amp;ontroller:</source>
+        <translation>C&amp;ontroller:</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>Controllers</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>Dates</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Changes of the date</source>
+        <translation>Changes of the date</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>Old</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Compare</translation>
+    </message>
+    <message>
+        <source>Select two dates to compare their backups</source>
+        <translation>Select two dates to compare their backups</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>first backup</source>
+        <translation>first backup</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 and %4</source>
+        <translation>%1, %2: %3 and %4</translation>
+    </message>
+    <message>
+        <source>Backup &amp;History…</source>
+        <translation>Backup &amp;History…</translation>
+    </message>
+</context>
+<context>
     <name>zova::app::FrmLineMonitor</name>
     <message>
         <location filename="../src/app/windows/frm_line_monitor.cpp" line="+56"/>

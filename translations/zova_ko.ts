@@ -733,6 +733,86 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
 </context>
 <context>
+    <name>zova::app::FrmHistory</name>
+    <message>
+        <location filename="../src/app/windows/frm_history.cpp" line="+1"/>
+        <source>History repository or fleet folder</source>
+        <translation>이력 저장소 또는 플릿 폴더</translation>
+    </message>
+    <message>
+        <source>Backup History</source>
+        <translation>백업 이력</translation>
+    </message>
+    <message>
+        <source>&amp;History:</source>
+        <translation>이력(&amp;H):</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>찾아보기(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>C&amp;ontroller:</source>
+        <translation>제어기(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Controllers</source>
+        <translation>제어기 목록</translation>
+    </message>
+    <message>
+        <source>Dates</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>바뀐 항목</translation>
+    </message>
+    <message>
+        <source>Changes of the date</source>
+        <translation>그날 바뀐 항목</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>항목</translation>
+    </message>
+    <message>
+        <source>Old</source>
+        <translation>이전 백업</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>새 백업</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>비교(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Select two dates to compare their backups</source>
+        <translation>두 날짜를 골라 그 백업을 비교합니다</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>first backup</source>
+        <translation>첫 백업</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 and %4</source>
+        <translation>%1, %2: %3과(와) %4</translation>
+    </message>
+    <message>
+        <source>Backup &amp;History…</source>
+        <translation>백업 이력(&amp;H)…</translation>
+    </message>
+</context>
+<context>
     <name>zova::app::FrmLineMonitor</name>
     <message>
         <location filename="../src/app/windows/frm_line_monitor.cpp" line="+56"/>

@@ -8,6 +8,14 @@
 #include <QTimer>
 
 #include "app/windows/frm_editor.h"
+#ifdef ZOVA_HISTORY
+#include <QTemporaryDir>
+
+#include "app/qt/qt_sim_port.h"
+#include "app/windows/frm_history.h"
+#include "backup/whole_controller.h"
+#include "link/line_owner.h"
+#endif
 #include "app/windows/frm_main.h"
 #include "app/windows/frm_splash.h"
 #include "app/windows/screens.h"
@@ -44,6 +52,43 @@ bool save(QWidget* w, const QString& folder, const QString& name) {
   const QString path = QDir(folder).filePath(name + ".png");
   return w->grab().save(path);
 }
+
+#ifdef ZOVA_HISTORY
+// The history window over three nightly backups of the built-in controller, with a few locations changed
+// between them.
+bool SaveHistory(Session& session, const QString& folder) {
+  QTemporaryDir fleet;
+  auto* sim = dynamic_cast<QtSimPort*>(session.port.current());
+  if (sim == nullptr) return false;
+  const backup::Setup setup{session.axes, 0, "sim", "9600,n,8,1", "1.0"};
+  backup::Parts parts;
+  std::string error;
+  if (!backup::Parts::Parse("sys,loc", parts, error)) return false;
+  // Before each night's backup: P(first) to P(last) on axis 1 moved by `by` hundredths.
+  static constexpr struct {
+    const char* stamp;
+    std::size_t first, last;
+    int by;
+  } kNights[] = {
+      {"2026-12-05T023000Z", 0, 0, 0}, {"2026-12-06T023000Z", 100, 102, 1250}, {"2026-12-07T023000Z", 101, 105, -400}};
+  for (const auto& night : kNights) {
+    const char* stamp = night.stamp;
+    auto& locations = sim->controller().positions.locations;
+    for (std::size_t p = night.first; p <= night.last && night.by != 0; ++p) locations[p][0] += night.by;
+    const std::string dir = fleet.filePath(QString("cell-7/") + stamp).toStdString();
+    QDir().mkpath(fleet.filePath("cell-7"));
+    if (!HoldLine(session.link, [&] { return backup::Backup(session.link, setup, parts, dir).result; })) return false;
+  }
+  FrmHistory history(session);
+  history.open(fleet.path());
+  QElapsedTimer wait;
+  wait.start();
+  while (history.reading() && wait.elapsed() < 10000) QApplication::processEvents(QEventLoop::AllEvents, 50);
+  const bool saved = save(&history, folder, history.objectName());
+  history.close();
+  return saved;
+}
+#endif
 
 }  // namespace
 
@@ -89,6 +134,9 @@ int SaveScreenshots(const QString& folder) {
       QApplication::processEvents();
     }
   }
+#ifdef ZOVA_HISTORY
+  ok &= SaveHistory(session, folder);
+#endif
   main.close();
   return ok ? 0 : 1;
 }

@@ -190,6 +190,18 @@ FleetOutcome BackUpOne(const FleetMember& member, const FleetRun& run) {
   return outcome;
 }
 
+std::string_view ResultName(const Outcome& result) {
+  return result == Outcome::Ok ? "ok" : result == Outcome::Refused ? "refused" : "failed";
+}
+
+std::string Seconds(double seconds) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.1f", seconds);
+  return text;
+}
+
+}  // namespace
+
 std::string JsonString(std::string_view text) {
   std::string out = "\"";
   for (char c : text) {
@@ -206,18 +218,6 @@ std::string JsonString(std::string_view text) {
   }
   return out + "\"";
 }
-
-std::string_view ResultName(const Outcome& result) {
-  return result == Outcome::Ok ? "ok" : result == Outcome::Refused ? "refused" : "failed";
-}
-
-std::string Seconds(double seconds) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.1f", seconds);
-  return text;
-}
-
-}  // namespace
 
 std::string FleetStamp(std::chrono::system_clock::time_point time) { return UtcStamp(time); }
 
@@ -314,7 +314,7 @@ std::string FleetSummaryLine(const FleetOutcome& o) {
          " " + Seconds(o.seconds);
 }
 
-std::string FleetJson(const std::vector<FleetOutcome>& outcomes) {
+std::string FleetJson(const std::vector<FleetOutcome>& outcomes, const std::vector<std::string>& more) {
   std::string out = "[";
   for (std::size_t i = 0; i < outcomes.size(); ++i) {
     const FleetOutcome& o = outcomes[i];
@@ -325,6 +325,7 @@ std::string FleetJson(const std::vector<FleetOutcome>& outcomes) {
            ", \"changed\": " + (o.changed ? std::to_string(*o.changed) : "null") +
            ", \"message\": " + JsonString(o.message) + ", \"seconds\": " + Seconds(o.seconds) + "}";
   }
+  for (const std::string& object : more) out += (out.size() == 1 ? "\n  " : ",\n  ") + object;
   return out + "\n]\n";
 }
 

@@ -86,7 +86,11 @@ std::vector<std::string> PruneSummaries(const std::string& into, int keep, const
 // The outcome's summary line: "NAME RESULT FOLDER CHANGED SECONDS", with "-" for no folder, "first" for a
 // first backup and "-" where nothing was compared.
 [[nodiscard]] std::string FleetSummaryLine(const FleetOutcome& outcome);
-// The whole run as JSON: an array of objects with name, port, result, folder, changed, message, seconds.
-[[nodiscard]] std::string FleetJson(const std::vector<FleetOutcome>& outcomes);
+// The whole run as JSON: an array of objects with name, port, result, folder, changed, message, seconds,
+// then the objects of `more` (JSON text each).
+[[nodiscard]] std::string FleetJson(const std::vector<FleetOutcome>& outcomes,
+                                    const std::vector<std::string>& more = {});
+// `text` as a JSON string, quoted.
+[[nodiscard]] std::string JsonString(std::string_view text);
 
 }  // namespace zova::backup

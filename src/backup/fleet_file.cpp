@@ -96,7 +96,41 @@ std::vector<std::string> LineKeys(const std::string& port, const EndpointLookup&
   return {ec ? device : real.string()};
 }
 
+TextFault ReadHistory(const toml::table& table, FleetHistory& history) {
+  for (const auto& [key, node] : table) {
+    const std::string k(key.str());
+    const TextFault fault{static_cast<int>(key.source().begin.line), k + ": "};
+    auto refuse = [&fault](const std::string& what) { return TextFault{fault.line, fault.message + what}; };
+    if (k == "timeout") {
+      const std::optional<double> value = node.is_number() ? node.value<double>() : std::nullopt;
+      if (!value || !(*value > 0) || *value >= kMaxSeconds) return refuse(Tr("expected seconds above 0"));
+      history.timeoutSeconds = *value;
+      continue;
+    }
+    const std::optional<std::string> text = node.value_exact<std::string>();
+    if (k != "git" && k != "remote" && k != "branch") return refuse(Tr("unknown key"));
+    if (!text) return refuse(Tr("expected a string"));
+    if (text->empty()) return refuse(Tr("empty"));
+    if (k == "branch" && !IsBranchName(*text)) return refuse(Tr("\"{1}\" is not a branch name", {*text}));
+    (k == "git" ? history.git : k == "remote" ? history.remote : history.branch) = *text;
+  }
+  if (history.git.empty()) return {history.line, Tr("[history] without git = \"PATH\"")};
+  return {};
+}
+
 }  // namespace
+
+bool IsBranchName(std::string_view name) {
+  if (name.empty() || name.ends_with(".lock") || name.ends_with("/")) return false;
+  bool partStart = true;
+  for (char c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+    if (partStart && (c == '.' || c == '-' || c == '/')) return false;
+    if (!plain && c != '.' && c != '_' && c != '-' && c != '/') return false;
+    partStart = c == '/';
+  }
+  return name.find("..") == std::string_view::npos;
+}
 
 bool IsFleetName(std::string_view name) {
   if (name.empty() || name.size() > kMaxNameLength || name == "." || name == "..") return false;
@@ -112,8 +146,9 @@ EndpointLookup SystemLookup() {
 }
 
 TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members, const FleetMember& base,
-                    const EndpointLookup& lookup) {
+                    const EndpointLookup& lookup, FleetHistory* history) {
   members.clear();
+  if (history != nullptr) *history = {};
   toml::table root;
   try {
     root = toml::parse(text);
@@ -130,6 +165,10 @@ TextFault ReadFleet(std::string_view text, std::vector<FleetMember>& members, co
     } else if (key.str() == "controller") {
       if (!node.is_array_of_tables()) return {line, Tr("controller: expected tables, [[controller]]")};
       controllers = node.as_array();
+    } else if (key.str() == "history" && history != nullptr) {
+      if (!node.is_table()) return {line, Tr("history: expected a table, [history]")};
+      history->line = line;
+      if (TextFault f = ReadHistory(*node.as_table(), *history); f.failed()) return f;
     } else {
       return {line, std::string(key.str()) + ": " + Tr("unknown key")};
     }

@@ -30,6 +30,7 @@ struct FleetRequest {
   int keep = 0;
   int jobs = 0;
   std::vector<backup::FleetMember> members;
+  backup::FleetHistory history;
 };
 
 // The words and the fleet file; kExitOk, or the refusal after its message. Nothing is opened here.
@@ -76,7 +77,8 @@ int ReadRequest(Context& ctx, const Args& args, FleetRequest& r) {
   base.machineType = ctx.options.machineType;
   base.timeoutSeconds = ctx.options.timeoutSeconds;
   base.handshakeTimeoutSeconds = ctx.options.handshakeTimeoutSeconds;
-  if (const TextFault fault = backup::ReadFleet(text, r.members, base); fault.failed()) {
+  if (const TextFault fault = backup::ReadFleet(text, r.members, base, backup::SystemLookup(), &r.history);
+      fault.failed()) {
     ui.messageBox(FormatTextFault(r.file, fault));
     return kExitUsage;
   }
@@ -208,9 +210,12 @@ int RunFleet(Context& ctx, const Args& args) {
     if (o.stopped) status = kExitInterrupted;
   }
   std::fflush(ctx.out);
+  // The backups stand whatever becomes of their history: it is kept after them, and only adds its entry.
+  std::vector<std::string> entries;
+  if (!request.history.git.empty()) entries.push_back(RecordHistory(ctx, request.history, run.stamp, outcomes, status));
   const std::string json = jsonFile(run.stamp);
   std::string error;
-  if (!SaveFileAtomically(json, backup::FleetJson(outcomes), error)) {
+  if (!SaveFileAtomically(json, backup::FleetJson(outcomes, entries), error)) {
     ui.messageBox(json + ": " + error);
     if (status == kExitOk) status = kExitFile;
   } else if (request.keep > 0) {

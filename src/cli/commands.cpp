@@ -12,7 +12,7 @@ std::span<const Command> AllCommands() {
   static const std::vector<Command> all = [] {
     std::vector<Command> v;
     for (auto part : {LinkCommands(), ConsoleCommands(), LanguageCommands(), ProgramCommands(), PositionCommands(),
-                      ParameterCommands(), FirmwareCommands(), BackupCommands(), RecordCommands()}) {
+                      ParameterCommands(), FirmwareCommands(), BackupCommands(), HistoryCommands(), RecordCommands()}) {
       v.insert(v.end(), part.begin(), part.end());
     }
     return v;

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 
+#include "backup/fleet.h"
 #include "cli/cli_context.h"
 #include "console/manual_console.h"
 #include "console/status_monitor.h"
@@ -25,6 +26,7 @@ std::span<const Command> ConsoleCommands();
 std::span<const Command> FirmwareCommands();
 std::span<const Command> BackupCommands();
 std::span<const Command> RecordCommands();
+std::span<const Command> HistoryCommands();
 
 // Reads a whole decimal number; false for anything else.
 bool ParseInt(const std::string& text, int& out);
@@ -106,5 +108,10 @@ int RunDiff(Context& ctx, const Args& args);
 // cmd_fleet.cpp: every controller of a fleet file side by side, and the fleet file's refusals.
 int RunFleet(Context& ctx, const Args& args);
 int CheckFleet(Context& ctx, const Args& args);
+// cmd_history.cpp: what changed when, and a fleet run into its history repository: the run's entry of the
+// summary file (JSON), with `status` raised to kExitLink when the history was not kept or not pushed.
+int RunHistory(Context& ctx, const Args& args);
+std::string RecordHistory(Context& ctx, const backup::FleetHistory& settings, const std::string& stamp,
+                          const std::vector<backup::FleetOutcome>& outcomes, int& status);
 
 }  // namespace zova::cli

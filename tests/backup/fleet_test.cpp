@@ -66,6 +66,32 @@ TEST(FleetFile, EachMistakeIsNamedByItsLine) {
   }
 }
 
+// The [history] table: what it sets, and each mistake by its line (the controllers come first, lines 1-2).
+TEST(FleetFile, TheHistoryTable) {
+  const test::LanguageGuard english(Language::English);
+  const std::string head = "[[controller]]\nname = \"a\"\nport = \"sim\"\naxes = 2\n[history]\n";
+  const std::pair<std::string, TextFault> cases[] = {
+      {"git = \"h\"\nremote = \"ssh://g/p.git\"\nbranch = \"site/a\"\ntimeout = 5\n", {}},
+      {"remote = \"x\"\n", {5, "[history] without git = \"PATH\""}},
+      {"git = \"h\"\nbranch = \"a..b\"\n", {7, "branch: \"a..b\" is not a branch name"}},
+      {"git = \"h\"\nbranch = \"x.lock\"\n", {7, "branch: \"x.lock\" is not a branch name"}},
+      {"git = 3\n", {6, "git: expected a string"}},
+      {"git = \"h\"\ntimeout = 0\n", {7, "timeout: expected seconds above 0"}},
+      {"git = \"h\"\nuser = \"me\"\n", {7, "user: unknown key"}},
+  };
+  for (const auto& [text, fault] : cases) {
+    std::vector<FleetMember> members;
+    FleetHistory history;
+    const TextFault read = ReadFleet(head + text, members, {}, SystemLookup(), &history);
+    EXPECT_EQ(std::tuple(read.line, read.message), std::tuple(fault.line, fault.message)) << text;
+  }
+  std::vector<FleetMember> members;
+  FleetHistory history;
+  ASSERT_FALSE(ReadFleet(head + std::string(cases[0].first), members, {}, SystemLookup(), &history).failed());
+  EXPECT_EQ(history, (FleetHistory{"h", "ssh://g/p.git", "site/a", 5, 5}));
+  EXPECT_EQ(ReadFleet(head + "git = \"h\"\n", members).line, 5) << "unknown where no history is kept";
+}
+
 // The command line's options are defaults under the file's [defaults], which are under the controller's own.
 TEST(FleetFile, ControllersTakeTheDefaultsTheyDoNotSet) {
   std::vector<FleetMember> members;

@@ -7,6 +7,9 @@
 #include "app/widgets/keyboard.h"
 #include "app/windows/dlg_network_port.h"
 #include "app/windows/frm_backup.h"
+#ifdef ZOVA_HISTORY
+#include "app/windows/frm_history.h"
+#endif
 #include "app/windows/frm_splash.h"
 #include "gui_support.h"
 
@@ -23,6 +26,11 @@ TEST(AccessibleNames, EveryFocusableControlHasAName) {
   using Action = app::WholeControllerAction;
   for (Action action : {Action::Backup, Action::Restore, Action::Compare, Action::CompareBackups})
     (new app::FrmBackup(rig.session, action, rig.file("a"), rig.file("b"), rig.main.get()))->show();
+#ifdef ZOVA_HISTORY
+  auto* history = new app::FrmHistory(rig.session, rig.main.get());
+  history->open(rig.file("history"));
+  history->show();
+#endif
   rig.main->openLineMonitor();
   app::ShowKeyboardHelp();
   app::DlgNetworkPort network(QString(), rig.main.get());

@@ -42,6 +42,10 @@ QString ReadStoredLanguage() { return store().value("Desktop/Language").toString
 
 void WriteStoredLanguage(const QString& code) { store().setValue("Desktop/Language", code); }
 
+QString ReadLastHistory() { return store().value("Desktop/LastHistory").toString(); }
+
+void WriteLastHistory(const QString& place) { store().setValue("Desktop/LastHistory", place); }
+
 QString ResolvePortName(const QString& name) {
   static const QRegularExpression com("^COM([1-9][0-9]*)$", QRegularExpression::CaseInsensitiveOption);
   auto match = com.match(name);

@@ -32,6 +32,10 @@ void WriteOpenLastPortAtStart(bool open);
 QString ReadStoredLanguage();
 void WriteStoredLanguage(const QString& code);
 
+// Key "LastHistory": the history repository or fleet folder the Backup History window last read.
+QString ReadLastHistory();
+void WriteLastHistory(const QString& place);
+
 // Maps a port name as the operator gives it to a device: "COMn" goes through the settings store
 // (section "Ports", key "COMn") and else to the n-th detected serial port; other names pass unchanged.
 QString ResolvePortName(const QString& name);

@@ -87,14 +87,15 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
       session_(session),
       action_(action),
       folder_(std::move(folder)),
-      newFolder_(std::move(newFolder)) {
+      newFolder_(std::move(newFolder)),
+      saveFolder_(folder_) {
   const ActionText text = TextOf(action);
   setObjectName(QString("frm%1").arg(text.name));
   setWindowTitle(tr(text.title));
   auto* layout = new QVBoxLayout(this);
-  auto* lblFolder = new QLabel(Between(action) ? folder_ + "\n" + newFolder_ : folder_, this);
-  lblFolder->setObjectName("lblFolder");
-  layout->addWidget(lblFolder);
+  lblFolder_ = new QLabel(Between(action) ? folder_ + "\n" + newFolder_ : folder_, this);
+  lblFolder_->setObjectName("lblFolder");
+  layout->addWidget(lblFolder_);
   prgWhole_ = new QProgressBar(this);
   prgWhole_->setObjectName("prgWhole");
   prgWhole_->setMaximum(backup::OverallProgress::kMaximum);
@@ -132,6 +133,11 @@ FrmBackup::FrmBackup(Session& session, WholeControllerAction action, QString fol
   connect(cmdSave_, &QPushButton::clicked, this, &FrmBackup::saveDifferences);
   resize(560, action == WholeControllerAction::Backup ? 220 : 420);
   CentreOnScreen(this);
+}
+
+void FrmBackup::setCaption(const QString& caption, const QString& saveFolder) {
+  lblFolder_->setText(caption);
+  saveFolder_ = saveFolder;
 }
 
 backup::Setup FrmBackup::setup() const {
@@ -229,7 +235,7 @@ void FrmBackup::showReport() {
 }
 
 void FrmBackup::saveDifferences() {
-  FileDialogRequest request{tr("Save differences"), tr("Text") + " (*.txt);;*.* (*)", folder_ + "/differences.txt",
+  FileDialogRequest request{tr("Save differences"), tr("Text") + " (*.txt);;*.* (*)", saveFolder_ + "/differences.txt",
                             FileDialogForm::Save, true};
   const std::optional<QString> chosen = FileDialog()(this, request);
   if (!chosen) return;

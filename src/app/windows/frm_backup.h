@@ -4,6 +4,7 @@
 // their differences in a table that can be saved as text.
 #pragma once
 
+#include <QLabel>
 #include <QMenu>
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -30,6 +31,9 @@ class FrmBackup : public QWidget {
 
   // Runs the operation; the window does so once, as soon as it shows.
   void run();
+  // What the window says it compares, and where Save… proposes the file: for backups that are not the operator's
+  // folders (written out of a history repository).
+  void setCaption(const QString& caption, const QString& saveFolder);
   [[nodiscard]] const backup::Report& report() const { return report_; }
 
  protected:
@@ -46,7 +50,9 @@ class FrmBackup : public QWidget {
   WholeControllerAction action_;
   QString folder_;
   QString newFolder_;
+  QString saveFolder_;
   backup::Report report_;
+  QLabel* lblFolder_ = nullptr;
   QProgressBar* prgWhole_ = nullptr;
   QPushButton* cmdCancel_ = nullptr;
   QPushButton* cmdSave_ = nullptr;

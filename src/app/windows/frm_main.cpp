@@ -15,6 +15,9 @@
 #include "app/widgets/window_util.h"
 #include "app/windows/frm_backup.h"
 #include "app/windows/frm_editor.h"
+#ifdef ZOVA_HISTORY
+#include "app/windows/frm_history.h"
+#endif
 #include "app/windows/frm_line_monitor.h"
 
 namespace zova::app {
@@ -82,6 +85,9 @@ void FrmMain::buildMenus() {
   AddProgramEditorMenuItem(*this, *file);
   file->addSeparator();
   AddWholeControllerMenu(*this, *file);
+#ifdef ZOVA_HISTORY
+  AddBackupHistoryMenuItem(*this, *file);
+#endif
   addScreen("mnuLoc", tr("&Loc"));
   addScreen("mnuSft", tr("&Sft"));
   addScreen("mnuSysPara", tr("S&ys Para"));

@@ -5,6 +5,9 @@
 
 #include "app/qt/file_dialog.h"
 #include "app/windows/frm_backup.h"
+#ifdef ZOVA_HISTORY
+#include "app/windows/frm_history.h"
+#endif
 #include "app/windows/frm_main.h"
 
 namespace zova::app {
@@ -22,6 +25,9 @@ void RegisterScreens(FrmMain& main) {
   main.setScreenFactory("mnuRestore", MakeFrmRestore);
   main.setScreenFactory("mnuCompare", MakeFrmCompare);
   main.setScreenFactory("mnuCompareBackups", MakeFrmCompareBackups);
+#ifdef ZOVA_HISTORY
+  main.setScreenFactory("mnuHistory", MakeFrmHistory);
+#endif
 }
 
 QString DefaultFileFilter(const char* fileName) {
