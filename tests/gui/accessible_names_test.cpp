@@ -24,6 +24,8 @@ TEST(AccessibleNames, EveryFocusableControlHasAName) {
   for (Action action : {Action::Backup, Action::Restore, Action::Compare, Action::CompareBackups})
     (new app::FrmBackup(rig.session, action, rig.file("a"), rig.file("b"), rig.main.get()))->show();
   rig.main->openLineMonitor();
+  rig.main->openRecorder();
+  rig.main->openAlarmLog();
   app::ShowKeyboardHelp();
   app::DlgNetworkPort network(QString(), rig.main.get());
   network.show();

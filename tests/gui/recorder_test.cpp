@@ -74,9 +74,11 @@ TEST(Timeline, DrawsAnEdgeWhereTheAxisPutsItsTimeAndNoTraceInAGap) {
   EXPECT_EQ(image.pixelColor((gapFrom + gapTo) / 2, low), app::Timeline::gapColour());
   // The cursor reads every value under it: the held sample's, and none in the gap.
   timeline.setCursorAt(2105ms);
-  EXPECT_TRUE(timeline.cursorText().endsWith("\nin00 E-STOP = 1\naxis1 actual = 21.00")) << timeline.cursorText().toStdString();
+  EXPECT_TRUE(timeline.cursorText().endsWith("\nin00 E-STOP = 1\naxis1 actual = 21.00"))
+      << timeline.cursorText().toStdString();
   timeline.setCursorAt(2700ms);
-  EXPECT_TRUE(timeline.cursorText().endsWith("\nin00 E-STOP = —\naxis1 actual = —")) << timeline.cursorText().toStdString();
+  EXPECT_TRUE(timeline.cursorText().endsWith("\nin00 E-STOP = —\naxis1 actual = —"))
+      << timeline.cursorText().toStdString();
 }
 
 TEST(RecorderWindow, ErrorTriggerSavesItsCaptureInTheDataFolderAndLogsTheAlarmWithIt) {

@@ -52,7 +52,7 @@ void SignalChooser::setAxes(int axes) {
   const recorder::SignalSet before = chosen();
   axes_ = axes;
   clear();
-  const QString names[] = {tr("Inputs"), tr("Outputs"), tr("Sensors"), tr("Positions"), tr("Error")};
+  const QString names[] = {tr("Inputs"), tr("Outputs"), tr("Sensors"), tr("Positions"), tr("Error report")};
   QTreeWidgetItem* groups[5];
   for (int g = 0; g < 5; ++g) {
     groups[g] = new QTreeWidgetItem(this, {names[g]});

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QAbstractItemView>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -122,6 +123,9 @@ QWidget* FrmRecorder::buildSettings() {
   cboTriggerSignal_ = new QComboBox(panel);
   cboTriggerSignal_->setObjectName("cboTriggerSignal");
   form->addRow(tr("Si&gnal:"), cboTriggerSignal_);
+  // A combo box's list is a control of its own to a screen reader.
+  cboTrigger_->view()->setAccessibleName(tr("Kinds of trigger"));
+  cboTriggerSignal_->view()->setAccessibleName(tr("Signals a trigger can watch"));
   spnLevel_ = new QDoubleSpinBox(panel);
   spnLevel_->setObjectName("spnLevel");
   spnLevel_->setRange(-21474836.48, 21474836.47);
@@ -145,7 +149,7 @@ QWidget* FrmRecorder::buildSettings() {
   triggerKindChanged();
 
   auto* run = new QHBoxLayout;
-  cmdStart_ = MakeButton(panel, "cmdStart", tr("St&art"));
+  cmdStart_ = MakeButton(panel, "cmdStart", tr("Sta&rt"));
   cmdStop_ = MakeButton(panel, "cmdStop", tr("St&op"));
   auto* clearButton = MakeButton(panel, "cmdClear", tr("&Clear"));
   for (QPushButton* b : {cmdStart_, cmdStop_, clearButton}) run->addWidget(b);
@@ -153,7 +157,7 @@ QWidget* FrmRecorder::buildSettings() {
   auto* files = new QHBoxLayout;
   auto* open = MakeButton(panel, "cmdOpen", tr("Op&en..."));
   auto* save = MakeButton(panel, "cmdSave", tr("Sa&ve..."));
-  auto* png = MakeButton(panel, "cmdExportPng", tr("PN&G..."));
+  auto* png = MakeButton(panel, "cmdExportPng", tr("P&NG..."));
   png->setToolTip(tr("Saves the timeline as it is shown as a PNG picture"));
   auto* whole = MakeButton(panel, "cmdWhole", tr("&Whole recording"));
   for (QPushButton* b : {open, save, png, whole}) files->addWidget(b);
