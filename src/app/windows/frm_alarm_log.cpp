@@ -48,7 +48,8 @@ FrmAlarmLog::FrmAlarmLog(Session& session, QWidget* parent, const QString& path)
   table_ = new QTableWidget(0, 6, this);
   table_->setObjectName("tblAlarms");
   table_->setAccessibleName(tr("Alarms, newest first"));
-  table_->setHorizontalHeaderLabels({tr("Time"), tr("Code"), tr("Value"), tr("Error text"), tr("Port"), tr("Recording")});
+  table_->setHorizontalHeaderLabels(
+      {tr("Time"), tr("Code"), tr("Value"), tr("Error text"), tr("Port"), tr("Recording")});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
