@@ -169,20 +169,6 @@ void FrmMain::updateStatusBar() {
   lblStatusResult->setText(activity.stopping() ? StoppingText() : activity.lastResult());
 }
 
-QWidget* FrmMain::openLineMonitor() {
-  if (!lineMonitor_) {
-    auto* monitor = new FrmLineMonitor(session_);
-    monitor->setAttribute(Qt::WA_DeleteOnClose);
-    InstallShortcuts(monitor);
-    PlaceBeside(monitor, this);
-    lineMonitor_ = monitor;
-  }
-  lineMonitor_->show();
-  lineMonitor_->raise();
-  lineMonitor_->activateWindow();
-  return lineMonitor_;
-}
-
 namespace {
 // Shows a helper window that stays above the main window, raised when it is open already.
 template <typename W>
@@ -200,6 +186,11 @@ W* Raise(QPointer<W>& held, const std::function<W*()>& make, FrmMain* main) {
   return held;
 }
 }  // namespace
+
+QWidget* FrmMain::openLineMonitor() {
+  return Raise<QWidget>(
+      lineMonitor_, [this] { return new FrmLineMonitor(session_); }, this);
+}
 
 FrmRecorder* FrmMain::openRecorder() {
   return Raise<FrmRecorder>(
