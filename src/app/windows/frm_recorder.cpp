@@ -34,8 +34,10 @@ using recorder::Trigger;
 
 constexpr int kDrawMs = 100;         // the timeline follows a live recording ten times a second
 constexpr int kLongestWaitMs = 100;  // a turn at least this often, so that a stop is seen at once
-constexpr int kCaptureForm = static_cast<int>(recorder::FileForm::Csv);
-constexpr std::size_t kMaxRecordingBytes = std::size_t{1} << 30;  // a day of every signal at full rate fits
+constexpr int kBusyLookMs = 5;       // between looks at a line another operation holds
+constexpr recorder::FileForm kCaptureForm = recorder::FileForm::Csv;
+// Hours of every signal; a larger file is refused before it is read.
+constexpr std::size_t kMaxRecordingBytes = std::size_t{1} << 30;
 
 // The trigger box's entries, in its order.
 enum TriggerChoice { kNoTrigger, kOnError, kOnRise, kOnFall, kOnAbove, kOnBelow };
@@ -270,7 +272,9 @@ void FrmRecorder::turn() {
   } else if (stopAfterTurn_) {
     stop();
   } else {
-    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(rec_->nextDue() - now).count();
+    // While another operation holds the line the next look waits a little, not a spin of the event loop.
+    const auto due = std::chrono::duration_cast<std::chrono::milliseconds>(rec_->nextDue() - now).count();
+    const long long wait = o == Outcome::Busy ? std::max<long long>(due, kBusyLookMs) : due;
     turnTimer_->start(static_cast<int>(std::clamp<long long>(wait, 0, kLongestWaitMs)));
   }
   if (closeAfterTurn_) close();
@@ -316,7 +320,7 @@ void FrmRecorder::noteError(const recorder::Sample& s) {
 
 void FrmRecorder::saveCapture(const recorder::Capture& c) {
   capturing_ = false;
-  const auto form = static_cast<recorder::FileForm>(kCaptureForm);
+  const recorder::FileForm form = kCaptureForm;
   const QString path = QDir(RecordingsFolder()).filePath(Qs(recorder::CaptureFileName(start_, c, form)));
   const std::string text =
       recorder::RecordingText(recorder::CaptureRecording(rec_->ring(), rec_->set(), start_, c), form, VersionNumber());
