@@ -4,6 +4,7 @@
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QSpinBox>
+#include <QWheelEvent>
 
 #include "alarms/alarm_log.h"
 #include "app/windows/frm_alarm_log.h"
@@ -72,6 +73,12 @@ TEST(Timeline, DrawsAnEdgeWhereTheAxisPutsItsTimeAndNoTraceInAGap) {
       for (int y = band.top(); y <= band.bottom(); ++y) ASSERT_FALSE(Trace(image, x, y)) << r << " " << x << "," << y;
   }
   EXPECT_EQ(image.pixelColor((gapFrom + gapTo) / 2, low), app::Timeline::gapColour());
+  // The wheel zooms around the mouse: the time under it stays under it.
+  const double mouse = timeline.xOf(1000ms);
+  QWheelEvent notch({mouse, 50.0}, {mouse, 50.0}, {}, {0, 120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&timeline, &notch);
+  EXPECT_NEAR(timeline.timeAt(mouse).count(), 1'000'000, 5'000);
+  EXPECT_LT(timeline.viewTo() - timeline.viewFrom(), 4000ms);
   // The cursor reads every value under it: the held sample's, and none in the gap.
   timeline.setCursorAt(2105ms);
   EXPECT_TRUE(timeline.cursorText().endsWith("\nin00 E-STOP = 1\naxis1 actual = 21.00"))

@@ -2,6 +2,7 @@
 #include "app/widgets/timeline.h"
 
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -352,13 +353,41 @@ void Timeline::paintCursor(QPainter& p, const QRect& plot) const {
 
 void Timeline::wheelEvent(QWheelEvent* event) {
   const double steps = event->angleDelta().y() / 120.0;
-  if (steps == 0) return;
-  const double x = event->position().x();
-  const Micros at = timeAt(x);
+  if (steps != 0) zoom(event->position().x(), steps);
+  event->accept();
+}
+
+void Timeline::zoom(double at, double steps) {
+  const Micros t = timeAt(at);
   const double factor = std::pow(0.8, steps);
   const auto scale = [factor](Micros d) { return Micros(std::llround(static_cast<double>(d.count()) * factor)); };
-  setView(at - scale(at - from_), at + scale(to_ - at));
-  event->accept();
+  setView(t - scale(t - from_), t + scale(to_ - t));
+}
+
+void Timeline::keyPressEvent(QKeyEvent* event) {
+  // The keyboard's wheel and drag: + and - zoom around the middle, the arrows pan a tenth, Home shows all.
+  const Micros tenth = (to_ - from_) / 10;
+  const double middle = plotRect().center().x();
+  switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      zoom(middle, 1);
+      break;
+    case Qt::Key_Minus:
+      zoom(middle, -1);
+      break;
+    case Qt::Key_Left:
+      setView(from_ - tenth, to_ - tenth);
+      break;
+    case Qt::Key_Right:
+      setView(from_ + tenth, to_ + tenth);
+      break;
+    case Qt::Key_Home:
+      fitAll();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 void Timeline::mousePressEvent(QMouseEvent* event) {

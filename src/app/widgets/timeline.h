@@ -1,8 +1,8 @@
 // The timeline: one row per signal (inputs and outputs as logic traces, every number as a line plot on its own
-// scale), a time axis in local time, the wheel zooming around the mouse, a drag panning, a cursor that shows
-// the time and every value under it, the recorder's gaps as a hatched band with no trace, and the trigger.
-// Each pixel column draws the lowest and highest value its samples held (and the value held into it), so the
-// cost of a frame follows the width of the view, not the samples in it.
+// scale), a time axis in local time, the wheel zooming around the mouse (+ and - around the middle), a drag
+// (or the arrows) panning, a cursor that shows the time and every value under it, the recorder's gaps as a
+// band with no trace, and the trigger. Each pixel column draws the lowest and highest value its samples held
+// (and the value held into it), so the cost of a frame follows the width of the view, not the samples in it.
 #pragma once
 
 #include <QScrollBar>
@@ -59,6 +59,7 @@ class Timeline : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
@@ -75,6 +76,8 @@ class Timeline : public QWidget {
   void paintRows(QPainter& p, const QRect& plot, const std::vector<TimelineSpan>& columns) const;
   void paintCursor(QPainter& p, const QRect& plot) const;
   void updateScrollRange();
+  // Zooms by 0.8 a step (a wheel notch) around the time at `at`, which stays where it is.
+  void zoom(double at, double steps);
 
   TimelineData data_;
   TimelineSpan whole_;  // every sample: each number's scale
