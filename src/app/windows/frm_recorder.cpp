@@ -157,7 +157,7 @@ QWidget* FrmRecorder::buildSettings() {
   for (QPushButton* b : {cmdStart_, cmdStop_, clearButton}) run->addWidget(b);
   column->addLayout(run);
   auto* files = new QHBoxLayout;
-  auto* open = MakeButton(panel, "cmdOpen", tr("Op&en..."));
+  auto* open = cmdOpen_ = MakeButton(panel, "cmdOpen", tr("Op&en..."));
   auto* save = MakeButton(panel, "cmdSave", tr("Sa&ve..."));
   auto* png = MakeButton(panel, "cmdExportPng", tr("P&NG..."));
   png->setToolTip(tr("Saves the timeline as it is shown as a PNG picture"));
@@ -369,6 +369,11 @@ void FrmRecorder::clear() {
 
 bool FrmRecorder::openFile(const QString& path) {
   if (rec_ != nullptr) stop();
+  if (rec_ != nullptr) {
+    // The recording's last turn is still under way (the alarm log asked meanwhile): open once it has ended.
+    QTimer::singleShot(kBusyLookMs, this, [this, path] { openFile(path); });
+    return false;
+  }
   Ui& ui = session_.ui;
   std::string text, error;
   if (!ReadWholeFile(path.toStdString(), kMaxRecordingBytes, text, error)) {
@@ -420,6 +425,7 @@ bool FrmRecorder::exportPng(const QString& path) {
 void FrmRecorder::showState() {
   cmdStart_->setEnabled(rec_ == nullptr);
   cmdStop_->setEnabled(rec_ != nullptr);
+  cmdOpen_->setEnabled(rec_ == nullptr);  // a file would mix with the samples still coming
   QString state = rec_ != nullptr ? tr("Recording: %1 samples").arg(rec_->samplesTaken())
                                   : tr("%1 samples").arg(timeline_->data().size());
   if (capturing_) state += "  " + tr("Trigger fired: saving the seconds after it");

@@ -37,8 +37,8 @@ class FrmRecorder : public QWidget {
   void start();
   void stop();
   void clear();
-  // Reads a CSV or VCD recording into the timeline; a refused file is said naming its line. A capture's
-  // name carries its trigger's time, which the timeline marks.
+  // Reads a CSV or VCD recording into the timeline, after stopping the recording under way; a refused file
+  // is said naming its line. A capture's name carries its trigger's time, which the timeline marks.
   bool openFile(const QString& path);
   bool saveFile(const QString& path);
   bool exportPng(const QString& path);
@@ -73,6 +73,7 @@ class FrmRecorder : public QWidget {
   QDoubleSpinBox* spnPost_ = nullptr;
   QPushButton* cmdStart_ = nullptr;
   QPushButton* cmdStop_ = nullptr;
+  QPushButton* cmdOpen_ = nullptr;
   QLabel* lblState_ = nullptr;
   QTimer* turnTimer_ = nullptr;
   QTimer* drawTimer_ = nullptr;
