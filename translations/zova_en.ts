@@ -104,15 +104,98 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
 </context>
 <context>
+    <name>zova::app::FrmAlarmLog</name>
+    <message>
+        <location filename="../src/app/windows/frm_alarm_log.cpp" line="+23"/>
+        <source>Alarm Log</source>
+        <translation>Alarm Log</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>text, code, port or file</source>
+        <translation>text, code, port or file</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Since:</source>
+        <translation>&amp;Since:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>First day</source>
+        <translation>First day</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Refresh</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Alarms, newest first</source>
+        <translation>Alarms, newest first</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Error text</source>
+        <translation>Error text</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Open Recording</source>
+        <translation>&amp;Open Recording</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Export Alarm Log</source>
+        <translation>Export Alarm Log</translation>
+    </message>
+</context>
+<context>
     <name>zova::app::FrmBackup</name>
     <message>
-        <location filename="../src/app/windows/frm_backup.cpp" line="+37"/>
-        <location line="+80"/>
+        <location filename="../src/app/windows/frm_backup.cpp" line="+38"/>
+        <location line="+77"/>
         <source>Backup</source>
         <translation>Backup</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-76"/>
         <source>Backup folder</source>
         <translation>Backup folder</translation>
     </message>
@@ -123,12 +206,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
     <message>
         <location line="+2"/>
-        <location line="+120"/>
+        <location line="+117"/>
         <source>Restore</source>
         <translation>Restore</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-116"/>
         <source>Restore folder</source>
         <translation>Restore folder</translation>
     </message>
@@ -173,7 +256,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>New backup folder</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+37"/>
         <source>Log</source>
         <translation>Log</translation>
     </message>
@@ -244,7 +327,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>This overwrites the controller&apos;s %1 with the backup in %2.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>stopped at the operator&apos;s request</source>
         <translation>stopped at the operator&apos;s request</translation>
     </message>
@@ -287,18 +370,19 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>HEX FILE : </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>File Open</source>
         <translation>File Open</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+68"/>
+        <location line="+57"/>
+        <location line="+18"/>
         <source>Down Load</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-63"/>
         <source>T_CHKSUM</source>
         <translation>T_CHKSUM</translation>
     </message>
@@ -308,7 +392,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>R_CHKSUM</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+65"/>
         <source>Firmware downloaded</source>
         <translation>Firmware downloaded</translation>
     </message>
@@ -318,6 +402,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Cancelled before the erase; the flash is as it was</translation>
     </message>
     <message>
+        <location line="-25"/>
         <source>This erases the controller&apos;s flash and writes %1.</source>
         <translation>This erases the controller&apos;s flash and writes %1.</translation>
     </message>
@@ -325,7 +410,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmEditor</name>
     <message>
-        <location filename="../src/app/windows/frm_editor.cpp" line="+35"/>
+        <location filename="../src/app/windows/frm_editor.cpp" line="+36"/>
         <source>Program Editor</source>
         <translation>Program Editor</translation>
     </message>
@@ -355,7 +440,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Cancelled before the exchange began; nothing was exchanged</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+7"/>
         <source>Save the changes to %1?</source>
         <translation>Save the changes to %1?</translation>
     </message>
@@ -475,7 +560,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Comment</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Find</source>
         <translation>Find</translation>
     </message>
@@ -550,7 +635,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&quot;%1&quot; not found</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>Not sent: the source has %1.</source>
         <translation>Not sent: the source has %1.</translation>
     </message>
@@ -560,12 +645,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Not sent: the text holds characters that %1 cannot carry.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Program %1 sent</source>
         <translation>Program %1 sent</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>Program %1 fetched</source>
         <translation>Program %1 fetched</translation>
     </message>
@@ -578,7 +663,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmFile</name>
     <message>
-        <location filename="../src/app/windows/frm_file.cpp" line="+26"/>
+        <location filename="../src/app/windows/frm_file.cpp" line="+27"/>
         <source> 숫자를 입력하십시요</source>
         <translation>Enter a number.</translation>
     </message>
@@ -603,7 +688,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>program %1 received</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>%1 programs sent</source>
         <translation>%1 programs sent</translation>
     </message>
@@ -703,7 +788,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Comment</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+31"/>
         <source>Program Receive</source>
         <translation>Program Receive</translation>
     </message>
@@ -713,7 +798,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Program ALL Receive</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>Program Trans</source>
         <translation>Program Trans</translation>
     </message>
@@ -723,7 +808,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Program ALL Trans</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Receive File Open</source>
         <translation>Receive File Open</translation>
     </message>
@@ -816,7 +901,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmLineMonitor</name>
     <message>
-        <location filename="../src/app/windows/frm_line_monitor.cpp" line="+56"/>
+        <location filename="../src/app/windows/frm_line_monitor.cpp" line="+57"/>
         <source>Line Monitor</source>
         <translation>Line Monitor</translation>
     </message>
@@ -870,17 +955,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmMain</name>
     <message>
-        <location filename="../src/app/windows/frm_main.cpp" line="+63"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+24"/>
         <source>Simulator</source>
         <translation>Simulator</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+35"/>
         <source>Zova PC Communication Program</source>
         <translation>Zova PC Communication Program</translation>
     </message>
     <message>
-        <location line="+214"/>
+        <location line="+48"/>
         <location line="+2"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
@@ -906,12 +991,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&amp;Axis Para</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+9"/>
         <source>&amp;Comm Port</source>
         <translation>&amp;Comm Port</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Open(COM&amp;%1)</source>
         <translation>Open(COM&amp;%1)</translation>
     </message>
@@ -941,7 +1026,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+2"/>
         <source>&amp;Download</source>
         <translation>&amp;Download</translation>
     </message>
@@ -956,7 +1041,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&amp;Line Monitor</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>&amp;Recorder</source>
+        <translation>&amp;Recorder</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Alarm Log</source>
+        <translation>&amp;Alarm Log</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
@@ -1002,17 +1097,17 @@ Qt %4 (built with %5)</translation>
         <translation>Takes effect at the next start</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+8"/>
         <source>Open &amp;Last Port: %1</source>
         <translation>Open &amp;Last Port: %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+6"/>
         <source>No port</source>
         <translation>No port</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+25"/>
         <source>Busy: %1</source>
         <translation>Busy: %1</translation>
     </message>
@@ -1027,12 +1122,12 @@ Qt %4 (built with %5)</translation>
         <translation>Not connected</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+23"/>
         <source>Opening %1</source>
         <translation>Opening %1</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location filename="../src/app/windows/console_panel.cpp" line="+174"/>
         <source>I/O Input</source>
         <translation>I/O Input</translation>
     </message>
@@ -1068,12 +1163,12 @@ Qt %4 (built with %5)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+90"/>
+        <location line="+107"/>
         <source>%1 Axis</source>
         <translation>%1 Axis</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="-71"/>
         <source>AMP ON</source>
         <translation>AMP ON</translation>
     </message>
@@ -1144,7 +1239,7 @@ Qt %4 (built with %5)</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Jog</source>
         <translation>Jog</translation>
     </message>
@@ -1159,18 +1254,18 @@ Qt %4 (built with %5)</translation>
         <translation>Neg  -&gt;</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+19"/>
         <source>Speed</source>
         <translation>Speed</translation>
     </message>
     <message>
-        <location line="-580"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="-139"/>
         <source>none declared: ask the supplier</source>
         <translation>none declared: ask the supplier</translation>
     </message>
     <message>
-        <location line="+585"/>
+        <location filename="../src/app/windows/console_panel.cpp" line="+5"/>
         <source>Axis</source>
         <translation>Axis</translation>
     </message>
@@ -1185,7 +1280,7 @@ Qt %4 (built with %5)</translation>
         <translation>PREV</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -1210,7 +1305,7 @@ Qt %4 (built with %5)</translation>
         <translation>SET</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-103"/>
         <source>I/O Check Start</source>
         <translation>I/O Check Start</translation>
     </message>
@@ -1218,6 +1313,190 @@ Qt %4 (built with %5)</translation>
         <location line="+1"/>
         <source>I/O Check Stop</source>
         <translation>I/O Check Stop</translation>
+    </message>
+</context>
+<context>
+    <name>zova::app::FrmRecorder</name>
+    <message>
+        <location filename="../src/app/windows/frm_recorder.cpp" line="+59"/>
+        <location line="+325"/>
+        <source>Recorder</source>
+        <translation>Recorder</translation>
+    </message>
+    <message>
+        <location line="-284"/>
+        <source>&amp;Signals:</source>
+        <translation>&amp;Signals:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>As &amp;fast as the line allows</source>
+        <translation>As &amp;fast as the line allows</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Interval:</source>
+        <translation>&amp;Interval:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Controller error</source>
+        <translation>Controller error</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Signal rises</source>
+        <translation>Signal rises</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Signal falls</source>
+        <translation>Signal falls</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Position rises to</source>
+        <translation>Position rises to</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Position falls to</source>
+        <translation>Position falls to</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Trigger:</source>
+        <translation>&amp;Trigger:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Si&amp;gnal:</source>
+        <translation>Si&amp;gnal:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kinds of trigger</source>
+        <translation>Kinds of trigger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signals a trigger can watch</source>
+        <translation>Signals a trigger can watch</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Position:</source>
+        <translation>&amp;Position:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&amp;Before the trigger:</source>
+        <translation>&amp;Before the trigger:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;After the trigger:</source>
+        <translation>&amp;After the trigger:</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sta&amp;rt</source>
+        <translation>Sta&amp;rt</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>P&amp;NG...</source>
+        <translation>P&amp;NG...</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>St&amp;op</source>
+        <translation>St&amp;op</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Clear</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Op&amp;en...</source>
+        <translation>Op&amp;en...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sa&amp;ve...</source>
+        <translation>Sa&amp;ve...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Saves the timeline as it is shown as a PNG picture</source>
+        <translation>Saves the timeline as it is shown as a PNG picture</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Whole recording</source>
+        <translation>&amp;Whole recording</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Recordings</source>
+        <translation>Recordings</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Open Recording</source>
+        <translation>Open Recording</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Save Recording</source>
+        <translation>Save Recording</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Export Timeline</source>
+        <translation>Export Timeline</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pictures</source>
+        <translation>Pictures</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Choose at least one signal to record.</source>
+        <translation>Choose at least one signal to record.</translation>
+    </message>
+    <message>
+        <location line="+180"/>
+        <source>the picture could not be written</source>
+        <translation>the picture could not be written</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Recording: %1 samples</source>
+        <translation>Recording: %1 samples</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 samples</source>
+        <translation>%1 samples</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trigger fired: saving the seconds after it</source>
+        <translation>Trigger fired: saving the seconds after it</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last capture: %1</source>
+        <translation>Last capture: %1</translation>
     </message>
 </context>
 <context>
@@ -1485,7 +1764,7 @@ Qt %4 (built with %5)</translation>
 <context>
     <name>zova::app::ParameterFileRow</name>
     <message>
-        <location filename="../src/app/widgets/parameter_file_row.cpp" line="+16"/>
+        <location filename="../src/app/widgets/parameter_file_row.cpp" line="+17"/>
         <source>File Name</source>
         <translation>File Name</translation>
     </message>
@@ -1533,7 +1812,7 @@ Qt %4 (built with %5)</translation>
 <context>
     <name>zova::app::ParameterScreen</name>
     <message>
-        <location filename="../src/app/windows/frm_ax_para.cpp" line="+48"/>
+        <location filename="../src/app/windows/frm_ax_para.cpp" line="+44"/>
         <source>Axis Parameter</source>
         <translation>Axis Parameter</translation>
     </message>
@@ -1549,8 +1828,8 @@ Qt %4 (built with %5)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Axis Parameter: reading the controller's block first</source>
-        <translation>Axis Parameter: reading the controller's block first</translation>
+        <source>Axis Parameter: reading the controller&apos;s block first</source>
+        <translation>Axis Parameter: reading the controller&apos;s block first</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1563,7 +1842,7 @@ Qt %4 (built with %5)</translation>
         <translation>Axis parameters</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Ax Parameter</source>
         <translation>Ax Parameter</translation>
     </message>
@@ -1573,12 +1852,12 @@ Qt %4 (built with %5)</translation>
         <translation>Limit Parameter</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Software Parameter</source>
         <translation>Software Parameter</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/frm_sys_para.cpp" line="+57"/>
+        <location filename="../src/app/windows/frm_sys_para.cpp" line="+56"/>
         <source>System Parameter</source>
         <translation>System Parameter</translation>
     </message>
@@ -1594,8 +1873,8 @@ Qt %4 (built with %5)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>System Parameter: reading the controller's block first</source>
-        <translation>System Parameter: reading the controller's block first</translation>
+        <source>System Parameter: reading the controller&apos;s block first</source>
+        <translation>System Parameter: reading the controller&apos;s block first</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1608,7 +1887,7 @@ Qt %4 (built with %5)</translation>
         <translation>System parameters</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/parameter_screen.cpp" line="+23"/>
+        <location filename="../src/app/windows/parameter_screen.cpp" line="+24"/>
         <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
         <translation>In the File Open menu, enter the name of the file to save to.</translation>
     </message>
@@ -1636,25 +1915,25 @@ Qt %4 (built with %5)</translation>
         <translation>locations</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>LOC Receive (TEV ▶ PC)</source>
         <translation>LOC Receive (TEV ▶ PC)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Start LOC #</source>
         <translation>Start LOC #</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+14"/>
+        <location line="-14"/>
+        <location line="+15"/>
         <source>End LOC #</source>
         <translation>End LOC #</translation>
     </message>
     <message>
         <location line="-10"/>
-        <location filename="../src/app/windows/frm_sft.cpp" line="+31"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="+28"/>
         <source>Receive</source>
         <translation>Receive</translation>
     </message>
@@ -1671,15 +1950,15 @@ Qt %4 (built with %5)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+14"/>
         <location filename="../src/app/windows/frm_sft.cpp" line="+1"/>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>File Open</source>
         <translation>File Open</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location filename="../src/app/windows/frm_sft.cpp" line="-11"/>
+        <location line="-13"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="-12"/>
         <source>File Save</source>
         <translation>File Save</translation>
     </message>
@@ -1689,8 +1968,8 @@ Qt %4 (built with %5)</translation>
         <translation>LOC Trans (PC ▶ TEV)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/app/windows/frm_sft.cpp" line="+9"/>
+        <location line="+8"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="+10"/>
         <source>Trans</source>
         <translation>Trans</translation>
     </message>
@@ -1746,7 +2025,7 @@ Qt %4 (built with %5)</translation>
         <translation>LOC FILE OPEN</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/frm_sft.cpp" line="-32"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="-30"/>
         <source>SHIFT LOCATION</source>
         <translation>SHIFT LOCATION</translation>
     </message>
@@ -1761,19 +2040,19 @@ Qt %4 (built with %5)</translation>
         <translation>shifts</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>SFT LOC Receive (TEV ▶ PC)</source>
         <translation>SFT LOC Receive (TEV ▶ PC)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Start Sft LOC #</source>
         <translation>Start Sft LOC #</translation>
     </message>
     <message>
-        <location line="-11"/>
-        <location line="+12"/>
+        <location line="-12"/>
+        <location line="+13"/>
         <source>End Sft LOC #</source>
         <translation>End Sft LOC #</translation>
     </message>
@@ -1783,7 +2062,7 @@ Qt %4 (built with %5)</translation>
         <translation>SFT LOC Trans (PC ▶ TEV)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>SFT 1AX</source>
         <translation>SFT 1AX</translation>
     </message>
@@ -1823,7 +2102,7 @@ Qt %4 (built with %5)</translation>
         <translation> Enter a number from 0 to 99.</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/position_screen.cpp" line="+24"/>
+        <location filename="../src/app/windows/position_screen.cpp" line="+25"/>
         <source> 숫자를 입력하십시요</source>
         <translation>Enter a number.</translation>
     </message>
@@ -1843,7 +2122,7 @@ Qt %4 (built with %5)</translation>
         <translation>File Name</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+103"/>
         <source>Cancelled: %1 of %2 %3 sent</source>
         <translation>Cancelled: %1 of %2 %3 sent</translation>
     </message>
@@ -1888,7 +2167,7 @@ Qt %4 (built with %5)</translation>
 <context>
     <name>zova::app::Screens</name>
     <message>
-        <location filename="../src/app/windows/screens.cpp" line="+29"/>
+        <location filename="../src/app/windows/screens.cpp" line="+30"/>
         <source>모든파일(*.*)</source>
         <translation>All files (*.*)</translation>
     </message>
@@ -1896,7 +2175,7 @@ Qt %4 (built with %5)</translation>
 <context>
     <name>zova::app::Screenshots</name>
     <message>
-        <location filename="../src/app/screenshots.cpp" line="+21"/>
+        <location filename="../src/app/screenshots.cpp" line="+30"/>
         <source>; 픽 앤 플레이스: 부품을 집어 컨베이어에 놓는다
 SPD 1 50
 L01
@@ -1929,6 +2208,57 @@ GOTO 1
 STOP
 [EOF]
 </translation>
+    </message>
+</context>
+<context>
+    <name>zova::app::SignalChooser</name>
+    <message>
+        <location filename="../src/app/widgets/signal_chooser.cpp" line="+44"/>
+        <source>Signals to record</source>
+        <translation>Signals to record</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outputs</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sensors</source>
+        <translation>Sensors</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Positions</source>
+        <translation>Positions</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Error report</source>
+        <translation>Error report</translation>
+    </message>
+</context>
+<context>
+    <name>zova::app::Timeline</name>
+    <message>
+        <location filename="../src/app/widgets/timeline.cpp" line="+43"/>
+        <source>Timeline</source>
+        <translation>Timeline</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rows of the timeline</source>
+        <translation>Rows of the timeline</translation>
+    </message>
+    <message>
+        <location line="+174"/>
+        <source>Trigger</source>
+        <translation>Trigger</translation>
     </message>
 </context>
 </TS>

@@ -103,15 +103,98 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
 </context>
 <context>
+    <name>zova::app::FrmAlarmLog</name>
+    <message>
+        <location filename="../src/app/windows/frm_alarm_log.cpp" line="+23"/>
+        <source>Alarm Log</source>
+        <translation>알람 기록</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Filter:</source>
+        <translation>필터(&amp;F):</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>text, code, port or file</source>
+        <translation>문자, 코드, 포트 또는 파일</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Since:</source>
+        <translation>시작일(&amp;S):</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>First day</source>
+        <translation>시작일</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>&amp;Refresh</source>
+        <translation>새로 고침(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Alarms, newest first</source>
+        <translation>알람 (최근 것부터)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time</source>
+        <translation>시각</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Code</source>
+        <translation>코드</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Value</source>
+        <translation>값</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Recording</source>
+        <translation>기록 파일</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Error text</source>
+        <translation>오류 내용</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Open Recording</source>
+        <translation>기록 열기(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Export CSV...</source>
+        <translation>CSV 내보내기(&amp;E)...</translation>
+    </message>
+    <message>
+        <location line="+81"/>
+        <source>Export Alarm Log</source>
+        <translation>알람 기록 내보내기</translation>
+    </message>
+</context>
+<context>
     <name>zova::app::FrmBackup</name>
     <message>
-        <location filename="../src/app/windows/frm_backup.cpp" line="+37"/>
-        <location line="+80"/>
+        <location filename="../src/app/windows/frm_backup.cpp" line="+38"/>
+        <location line="+77"/>
         <source>Backup</source>
         <translation>백업</translation>
     </message>
     <message>
-        <location line="-79"/>
+        <location line="-76"/>
         <source>Backup folder</source>
         <translation>백업 폴더</translation>
     </message>
@@ -122,12 +205,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
     </message>
     <message>
         <location line="+2"/>
-        <location line="+120"/>
+        <location line="+117"/>
         <source>Restore</source>
         <translation>복원</translation>
     </message>
     <message>
-        <location line="-119"/>
+        <location line="-116"/>
         <source>Restore folder</source>
         <translation>복원할 백업 폴더</translation>
     </message>
@@ -172,7 +255,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>새 백업 폴더</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+37"/>
         <source>Log</source>
         <translation>기록</translation>
     </message>
@@ -243,7 +326,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>%2 폴더의 백업으로 제어기의 다음 내용을 덮어씁니다: %1.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+45"/>
         <source>stopped at the operator&apos;s request</source>
         <translation>사용자의 요청으로 중지했습니다</translation>
     </message>
@@ -286,18 +369,19 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>HEX FILE : </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>File Open</source>
         <translation>File Open</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+68"/>
+        <location line="+57"/>
+        <location line="+18"/>
         <source>Down Load</source>
         <translation>Down Load</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-63"/>
         <source>T_CHKSUM</source>
         <translation>T_CHKSUM</translation>
     </message>
@@ -307,7 +391,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>R_CHKSUM</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+65"/>
         <source>Firmware downloaded</source>
         <translation>펌웨어 다운로드 완료</translation>
     </message>
@@ -317,6 +401,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>지우기 전에 취소되었습니다. 플래시는 이전 그대로입니다</translation>
     </message>
     <message>
+        <location line="-25"/>
         <source>This erases the controller&apos;s flash and writes %1.</source>
         <translation>이 작업은 컨트롤러의 플래시를 지우고 %1을(를) 씁니다.</translation>
     </message>
@@ -324,7 +409,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmEditor</name>
     <message>
-        <location filename="../src/app/windows/frm_editor.cpp" line="+35"/>
+        <location filename="../src/app/windows/frm_editor.cpp" line="+36"/>
         <source>Program Editor</source>
         <translation>프로그램 편집기</translation>
     </message>
@@ -354,7 +439,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>통신을 시작하기 전에 취소되었습니다. 주고받은 데이터가 없습니다</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+7"/>
         <source>Save the changes to %1?</source>
         <translation>%1의 변경 내용을 저장하시겠습니까?</translation>
     </message>
@@ -474,7 +559,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>주석</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+37"/>
         <source>Find</source>
         <translation>찾기</translation>
     </message>
@@ -549,7 +634,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>찾을 수 없습니다: &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+24"/>
         <source>Not sent: the source has %1.</source>
         <translation>전송하지 않았습니다: 소스에 %1가 있습니다.</translation>
     </message>
@@ -559,12 +644,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>전송하지 않았습니다: %1 인코딩에 없는 문자가 텍스트에 있습니다.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+10"/>
         <source>Program %1 sent</source>
         <translation>프로그램 %1번 전송 완료</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+19"/>
         <source>Program %1 fetched</source>
         <translation>프로그램 %1번 수신 완료</translation>
     </message>
@@ -577,7 +662,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmFile</name>
     <message>
-        <location filename="../src/app/windows/frm_file.cpp" line="+26"/>
+        <location filename="../src/app/windows/frm_file.cpp" line="+27"/>
         <source> 숫자를 입력하십시요</source>
         <translation> 숫자를 입력하십시요</translation>
     </message>
@@ -602,7 +687,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>프로그램 %1 수신 완료</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>%1 programs sent</source>
         <translation>프로그램 %1개 전송 완료</translation>
     </message>
@@ -702,7 +787,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>Comment</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+31"/>
         <source>Program Receive</source>
         <translation>프로그램 수신</translation>
     </message>
@@ -712,7 +797,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>프로그램 전체 수신</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>Program Trans</source>
         <translation>프로그램 전송</translation>
     </message>
@@ -722,7 +807,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>프로그램 전체 전송</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Receive File Open</source>
         <translation>Receive File Open</translation>
     </message>
@@ -815,7 +900,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmLineMonitor</name>
     <message>
-        <location filename="../src/app/windows/frm_line_monitor.cpp" line="+56"/>
+        <location filename="../src/app/windows/frm_line_monitor.cpp" line="+57"/>
         <source>Line Monitor</source>
         <translation>통신 모니터</translation>
     </message>
@@ -869,17 +954,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
 <context>
     <name>zova::app::FrmMain</name>
     <message>
-        <location filename="../src/app/windows/frm_main.cpp" line="+63"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+24"/>
         <source>Simulator</source>
         <translation>시뮬레이터</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+35"/>
         <source>Zova PC Communication Program</source>
         <translation>Zova PC Communication Program</translation>
     </message>
     <message>
-        <location line="+214"/>
+        <location line="+48"/>
         <location line="+2"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
@@ -905,12 +990,12 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&amp;Axis Para</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+9"/>
         <source>&amp;Comm Port</source>
         <translation>&amp;Comm Port</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>Open(COM&amp;%1)</source>
         <translation>Open(COM&amp;%1)</translation>
     </message>
@@ -940,7 +1025,7 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+2"/>
         <source>&amp;Download</source>
         <translation>&amp;Download</translation>
     </message>
@@ -955,7 +1040,17 @@ Neither form is encrypted: use them on a closed network or through an SSH tunnel
         <translation>통신 모니터(&amp;L)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
+        <source>&amp;Recorder</source>
+        <translation>레코더(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Alarm Log</source>
+        <translation>알람 기록(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>도움말(&amp;H)</translation>
     </message>
@@ -1001,17 +1096,17 @@ Qt %4 (빌드: %5)</translation>
         <translation>다음에 시작할 때부터 적용됩니다</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+8"/>
         <source>Open &amp;Last Port: %1</source>
         <translation>마지막 통신포트 열기(&amp;L): %1</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+6"/>
         <source>No port</source>
         <translation>통신포트 없음</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="+25"/>
         <source>Busy: %1</source>
         <translation>작업 중: %1</translation>
     </message>
@@ -1026,12 +1121,12 @@ Qt %4 (빌드: %5)</translation>
         <translation>연결 안 됨</translation>
     </message>
     <message>
-        <location line="+59"/>
+        <location filename="../src/app/windows/port_menu.cpp" line="+23"/>
         <source>Opening %1</source>
         <translation>%1 여는 중</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location filename="../src/app/windows/console_panel.cpp" line="+174"/>
         <source>I/O Input</source>
         <translation>I/O Input</translation>
     </message>
@@ -1067,12 +1162,12 @@ Qt %4 (빌드: %5)</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+90"/>
+        <location line="+107"/>
         <source>%1 Axis</source>
         <translation>%1 Axis</translation>
     </message>
     <message>
-        <location line="-67"/>
+        <location line="-71"/>
         <source>AMP ON</source>
         <translation>AMP ON</translation>
     </message>
@@ -1143,7 +1238,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Jog</source>
         <translation>Jog</translation>
     </message>
@@ -1158,18 +1253,18 @@ Qt %4 (빌드: %5)</translation>
         <translation>Neg  -&gt;</translation>
     </message>
     <message>
-        <location line="-14"/>
-        <location line="+17"/>
+        <location line="-16"/>
+        <location line="+19"/>
         <source>Speed</source>
         <translation>Speed</translation>
     </message>
     <message>
-        <location line="-580"/>
+        <location filename="../src/app/windows/frm_main.cpp" line="-139"/>
         <source>none declared: ask the supplier</source>
         <translation>정해지지 않음: 공급자에게 문의하십시오</translation>
     </message>
     <message>
-        <location line="+585"/>
+        <location filename="../src/app/windows/console_panel.cpp" line="+5"/>
         <source>Axis</source>
         <translation>Axis</translation>
     </message>
@@ -1184,7 +1279,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>PREV</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Position</source>
         <translation>Position</translation>
     </message>
@@ -1209,7 +1304,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>SET</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-103"/>
         <source>I/O Check Start</source>
         <translation>I/O Check Start</translation>
     </message>
@@ -1217,6 +1312,190 @@ Qt %4 (빌드: %5)</translation>
         <location line="+1"/>
         <source>I/O Check Stop</source>
         <translation>I/O Check Stop</translation>
+    </message>
+</context>
+<context>
+    <name>zova::app::FrmRecorder</name>
+    <message>
+        <location filename="../src/app/windows/frm_recorder.cpp" line="+59"/>
+        <location line="+325"/>
+        <source>Recorder</source>
+        <translation>레코더</translation>
+    </message>
+    <message>
+        <location line="-284"/>
+        <source>&amp;Signals:</source>
+        <translation>신호(&amp;S):</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>As &amp;fast as the line allows</source>
+        <translation>회선이 허용하는 최고 속도(&amp;F)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Interval:</source>
+        <translation>간격(&amp;I):</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>None</source>
+        <translation>없음</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Controller error</source>
+        <translation>제어기 오류</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Signal rises</source>
+        <translation>신호 상승</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Signal falls</source>
+        <translation>신호 하강</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Position rises to</source>
+        <translation>위치 도달 (증가)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Position falls to</source>
+        <translation>위치 도달 (감소)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Trigger:</source>
+        <translation>트리거(&amp;T):</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Si&amp;gnal:</source>
+        <translation>신호(&amp;G):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kinds of trigger</source>
+        <translation>트리거 종류</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Signals a trigger can watch</source>
+        <translation>트리거가 볼 수 있는 신호</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Position:</source>
+        <translation>위치(&amp;P):</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>&amp;Before the trigger:</source>
+        <translation>트리거 전(&amp;B):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;After the trigger:</source>
+        <translation>트리거 후(&amp;A):</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Sta&amp;rt</source>
+        <translation>시작(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>P&amp;NG...</source>
+        <translation>PNG(&amp;N)...</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>St&amp;op</source>
+        <translation>정지(&amp;O)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Clear</source>
+        <translation>지우기(&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Op&amp;en...</source>
+        <translation>열기(&amp;E)...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sa&amp;ve...</source>
+        <translation>저장(&amp;V)...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Saves the timeline as it is shown as a PNG picture</source>
+        <translation>보이는 그대로의 타임라인을 PNG 그림으로 저장합니다</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Whole recording</source>
+        <translation>전체 보기(&amp;W)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Recordings</source>
+        <translation>기록 파일</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Open Recording</source>
+        <translation>기록 열기</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Save Recording</source>
+        <translation>기록 저장</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Export Timeline</source>
+        <translation>타임라인 내보내기</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Pictures</source>
+        <translation>그림</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Choose at least one signal to record.</source>
+        <translation>기록할 신호를 하나 이상 선택하십시오.</translation>
+    </message>
+    <message>
+        <location line="+180"/>
+        <source>the picture could not be written</source>
+        <translation>그림을 쓸 수 없습니다</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Recording: %1 samples</source>
+        <translation>기록 중: 샘플 %1개</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 samples</source>
+        <translation>샘플 %1개</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Trigger fired: saving the seconds after it</source>
+        <translation>트리거 발생: 이후 구간을 기록하는 중</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Last capture: %1</source>
+        <translation>최근 캡처: %1</translation>
     </message>
 </context>
 <context>
@@ -1484,7 +1763,7 @@ Qt %4 (빌드: %5)</translation>
 <context>
     <name>zova::app::ParameterFileRow</name>
     <message>
-        <location filename="../src/app/widgets/parameter_file_row.cpp" line="+16"/>
+        <location filename="../src/app/widgets/parameter_file_row.cpp" line="+17"/>
         <source>File Name</source>
         <translation>File Name</translation>
     </message>
@@ -1532,7 +1811,7 @@ Qt %4 (빌드: %5)</translation>
 <context>
     <name>zova::app::ParameterScreen</name>
     <message>
-        <location filename="../src/app/windows/frm_ax_para.cpp" line="+48"/>
+        <location filename="../src/app/windows/frm_ax_para.cpp" line="+44"/>
         <source>Axis Parameter</source>
         <translation>Axis Parameter</translation>
     </message>
@@ -1548,7 +1827,7 @@ Qt %4 (빌드: %5)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>Axis Parameter: reading the controller's block first</source>
+        <source>Axis Parameter: reading the controller&apos;s block first</source>
         <translation>Axis Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
     </message>
     <message>
@@ -1562,7 +1841,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>축 파라미터</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Ax Parameter</source>
         <translation>Ax Parameter</translation>
     </message>
@@ -1572,12 +1851,12 @@ Qt %4 (빌드: %5)</translation>
         <translation>Limit Parameter</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>Software Parameter</source>
         <translation>Software Parameter</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/frm_sys_para.cpp" line="+57"/>
+        <location filename="../src/app/windows/frm_sys_para.cpp" line="+56"/>
         <source>System Parameter</source>
         <translation>System Parameter</translation>
     </message>
@@ -1593,7 +1872,7 @@ Qt %4 (빌드: %5)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>System Parameter: reading the controller's block first</source>
+        <source>System Parameter: reading the controller&apos;s block first</source>
         <translation>System Parameter: 컨트롤러의 블록을 먼저 읽는 중</translation>
     </message>
     <message>
@@ -1607,7 +1886,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>시스템 파라미터</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/parameter_screen.cpp" line="+23"/>
+        <location filename="../src/app/windows/parameter_screen.cpp" line="+24"/>
         <source>File Open 메뉴에서 저장할 화일명을 입력하십시요.</source>
         <translation>File Open 메뉴에서 저장할 화일명을 입력하십시요.</translation>
     </message>
@@ -1635,25 +1914,25 @@ Qt %4 (빌드: %5)</translation>
         <translation>LOC</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>LOC Receive (TEV ▶ PC)</source>
         <translation>LOC Receive (TEV ▶ PC)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>Start LOC #</source>
         <translation>Start LOC #</translation>
     </message>
     <message>
-        <location line="-13"/>
-        <location line="+14"/>
+        <location line="-14"/>
+        <location line="+15"/>
         <source>End LOC #</source>
         <translation>End LOC #</translation>
     </message>
     <message>
         <location line="-10"/>
-        <location filename="../src/app/windows/frm_sft.cpp" line="+31"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="+28"/>
         <source>Receive</source>
         <translation>Receive</translation>
     </message>
@@ -1670,15 +1949,15 @@ Qt %4 (빌드: %5)</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+13"/>
+        <location line="+14"/>
         <location filename="../src/app/windows/frm_sft.cpp" line="+1"/>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>File Open</source>
         <translation>File Open</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location filename="../src/app/windows/frm_sft.cpp" line="-11"/>
+        <location line="-13"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="-12"/>
         <source>File Save</source>
         <translation>File Save</translation>
     </message>
@@ -1688,8 +1967,8 @@ Qt %4 (빌드: %5)</translation>
         <translation>LOC Trans (PC ▶ TEV)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location filename="../src/app/windows/frm_sft.cpp" line="+9"/>
+        <location line="+8"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="+10"/>
         <source>Trans</source>
         <translation>Trans</translation>
     </message>
@@ -1745,7 +2024,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>LOC FILE OPEN</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/frm_sft.cpp" line="-32"/>
+        <location filename="../src/app/windows/frm_sft.cpp" line="-30"/>
         <source>SHIFT LOCATION</source>
         <translation>SHIFT LOCATION</translation>
     </message>
@@ -1760,19 +2039,19 @@ Qt %4 (빌드: %5)</translation>
         <translation>SFT</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>SFT LOC Receive (TEV ▶ PC)</source>
         <translation>SFT LOC Receive (TEV ▶ PC)</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>Start Sft LOC #</source>
         <translation>Start Sft LOC #</translation>
     </message>
     <message>
-        <location line="-11"/>
-        <location line="+12"/>
+        <location line="-12"/>
+        <location line="+13"/>
         <source>End Sft LOC #</source>
         <translation>End Sft LOC #</translation>
     </message>
@@ -1782,7 +2061,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>SFT LOC Trans (PC ▶ TEV)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>SFT 1AX</source>
         <translation>SFT 1AX</translation>
     </message>
@@ -1822,7 +2101,7 @@ Qt %4 (빌드: %5)</translation>
         <translation> 0 ~ 99 까지 입력하십시요.</translation>
     </message>
     <message>
-        <location filename="../src/app/windows/position_screen.cpp" line="+24"/>
+        <location filename="../src/app/windows/position_screen.cpp" line="+25"/>
         <source> 숫자를 입력하십시요</source>
         <translation> 숫자를 입력하십시요</translation>
     </message>
@@ -1842,7 +2121,7 @@ Qt %4 (빌드: %5)</translation>
         <translation>File Name</translation>
     </message>
     <message>
-        <location line="+104"/>
+        <location line="+103"/>
         <source>Cancelled: %1 of %2 %3 sent</source>
         <translation>취소되었습니다: %3 %2개 중 %1개 전송</translation>
     </message>
@@ -1887,7 +2166,7 @@ Qt %4 (빌드: %5)</translation>
 <context>
     <name>zova::app::Screens</name>
     <message>
-        <location filename="../src/app/windows/screens.cpp" line="+29"/>
+        <location filename="../src/app/windows/screens.cpp" line="+30"/>
         <source>모든파일(*.*)</source>
         <translation>모든파일(*.*)</translation>
     </message>
@@ -1895,7 +2174,7 @@ Qt %4 (빌드: %5)</translation>
 <context>
     <name>zova::app::Screenshots</name>
     <message>
-        <location filename="../src/app/screenshots.cpp" line="+21"/>
+        <location filename="../src/app/screenshots.cpp" line="+30"/>
         <source>; 픽 앤 플레이스: 부품을 집어 컨베이어에 놓는다
 SPD 1 50
 L01
@@ -1928,6 +2207,57 @@ GOTO 1
 STOP
 [EOF]
 </translation>
+    </message>
+</context>
+<context>
+    <name>zova::app::SignalChooser</name>
+    <message>
+        <location filename="../src/app/widgets/signal_chooser.cpp" line="+44"/>
+        <source>Signals to record</source>
+        <translation>기록할 신호</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Inputs</source>
+        <translation>입력</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Outputs</source>
+        <translation>출력</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sensors</source>
+        <translation>센서</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Positions</source>
+        <translation>위치</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Error report</source>
+        <translation>오류 보고</translation>
+    </message>
+</context>
+<context>
+    <name>zova::app::Timeline</name>
+    <message>
+        <location filename="../src/app/widgets/timeline.cpp" line="+43"/>
+        <source>Timeline</source>
+        <translation>타임라인</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Rows of the timeline</source>
+        <translation>타임라인의 행</translation>
+    </message>
+    <message>
+        <location line="+174"/>
+        <source>Trigger</source>
+        <translation>트리거</translation>
     </message>
 </context>
 </TS>

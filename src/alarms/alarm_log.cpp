@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <thread>
 
+#include "base/system.h"
 #include "base/translation.h"
+#include "base/utc_time.h"
 
 namespace zova::alarms {
 
@@ -154,18 +156,17 @@ Outcome AlarmLog::select(const char* where, std::string_view value, int limit, s
   return {};
 }
 
-std::string DefaultAlarmLogPath() {
-#ifdef _WIN32
-  const char* local = std::getenv("LOCALAPPDATA");
-  return (std::filesystem::path(local != nullptr ? local : ".") / "zova" / "alarms.sqlite").string();
-#else
-  const char* data = std::getenv("XDG_DATA_HOME");
-  const char* home = std::getenv("HOME");
-  const std::filesystem::path base = data != nullptr && *data == '/'
-                                         ? std::filesystem::path(data)
-                                         : std::filesystem::path(home != nullptr ? home : ".") / ".local" / "share";
-  return (base / "zova" / "alarms.sqlite").string();
-#endif
+std::string DefaultAlarmLogPath() { return (std::filesystem::path(UserDataFolder()) / "alarms.sqlite").string(); }
+
+Outcome LogControllerError(const std::string& path, Alarm alarm) {
+  std::unique_ptr<AlarmLog> log;
+  std::optional<Alarm> newest;
+  Outcome o = AlarmLog::Open(path, log);
+  if (o) o = log->newest(alarm.port, newest);
+  if (!o || (newest && newest->code == alarm.code && newest->value == alarm.value)) return o;
+  if (alarm.utc.empty())
+    alarm.utc = UtcText(std::chrono::time_point_cast<std::chrono::microseconds>(std::chrono::system_clock::now()));
+  return log->add(alarm);
 }
 
 std::string AlarmsCsv(const std::vector<Alarm>& alarms) {

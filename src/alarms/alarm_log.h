@@ -50,6 +50,9 @@ class AlarmLog {
 // Where the programs keep the log: $XDG_DATA_HOME/zova/alarms.sqlite, else ~/.local/share/zova/ (on Windows
 // %LOCALAPPDATA%\zova\).
 std::string DefaultAlarmLogPath();
+// Adds a controller error a program read to the log at `path`, unless the log's newest alarm of the same port
+// is the same report (a standing error read again). An alarm without a time is stamped now.
+Outcome LogControllerError(const std::string& path, Alarm alarm);
 // A header row, then one row per alarm, as RFC 4180 quotes them.
 std::string AlarmsCsv(const std::vector<Alarm>& alarms);
 

@@ -5,20 +5,26 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/qt/qt_sim_port.h"
+#include "app/widgets/window_util.h"
 #include "app/windows/frm_editor.h"
 #ifdef ZOVA_HISTORY
-#include <QTemporaryDir>
-
-#include "app/qt/qt_sim_port.h"
 #include "app/windows/frm_history.h"
 #include "backup/whole_controller.h"
 #include "link/line_owner.h"
 #endif
 #include "app/windows/frm_main.h"
+#include "app/windows/frm_recorder.h"
 #include "app/windows/frm_splash.h"
 #include "app/windows/screens.h"
+#include "console/error_text.h"
+#ifdef ZOVA_ALARM_LOG
+#include "alarms/alarm_log.h"
+#include "app/windows/frm_alarm_log.h"
+#endif
 
 namespace zova::app {
 
@@ -44,6 +50,32 @@ void ShowEditorExample(FrmEditor& editor) {
                                                     "[EOF]\n")
                             .toUtf8());
   editor.editor()->goToLine(5);
+}
+
+void Wait(int ms) {
+  QElapsedTimer wait;
+  wait.start();
+  while (wait.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+// The recorder after two seconds of the simulator: inputs switching, an error report at 1.5 s, the cursor on it.
+void ShowRecorderExample(FrmRecorder& recorder, Session& session) {
+  recorder::SignalSet set;
+  std::string ignored;
+  (void)recorder::ParseSignalList("in0-7,out8-11,error", session.axes, set, ignored);
+  recorder.signalChooser().choose(set);
+  recorder.start();
+  auto* sim = dynamic_cast<QtSimPort*>(session.port.current());
+  for (int step = 0; step < 20 && sim != nullptr; ++step) {
+    sim->controller().machine.setInput(step % 8, step % 3 != 0);
+    sim->controller().machine.setOutput(8 + step % 4, step % 2 == 0);
+    if (step == 15) sim->controller().machine.errorCode = 96;
+    Wait(100);
+  }
+  recorder.stop();
+  Timeline& timeline = recorder.timeline();
+  timeline.fitAll();
+  timeline.setCursorAt(timeline.viewFrom() + (timeline.viewTo() - timeline.viewFrom()) * 4 / 5);
 }
 
 bool save(QWidget* w, const QString& folder, const QString& name) {
@@ -90,10 +122,34 @@ bool SaveHistory(Session& session, const QString& folder) {
 }
 #endif
 
+#ifdef ZOVA_ALARM_LOG
+// The alarm log window over a log of three alarms of its own.
+bool SaveAlarmLogExample(Session& session, QWidget* main, const QString& folder) {
+  QTemporaryDir dir;
+  const std::string path = dir.filePath("alarms.sqlite").toStdString();
+  std::unique_ptr<alarms::AlarmLog> log;
+  if (!alarms::AlarmLog::Open(path, log)) return false;
+  const char* recording = "/home/operator/.local/share/zova/recordings/2026-12-07T223001.123Z-error.csv";
+  for (const alarms::Alarm& a :
+       {alarms::Alarm{"2026-12-07T22:30:01.123Z", 96, 0, console::ErrorText(96, 0), "/dev/ttyUSB0", recording},
+        alarms::Alarm{"2026-12-07T09:12:44.020Z", 90, 2, console::ErrorText(90, 2), "/dev/ttyUSB0", ""},
+        alarms::Alarm{"2026-12-06T17:05:10.500Z", 94, 0, console::ErrorText(94, 0), "sim", ""}}) {
+    if (!log->add(a)) return false;
+  }
+  log.reset();
+  FrmAlarmLog window(session, main, Qs(path));
+  window.table()->selectRow(0);
+  return save(&window, folder, "frmAlarmLog");
+}
+#endif
+
 }  // namespace
 
 int SaveScreenshots(const QString& folder) {
   QDir().mkpath(folder);
+  // The recorder logs the error it reads: into a data folder of the run's own, never the user's.
+  QTemporaryDir data;
+  qputenv("XDG_DATA_HOME", data.path().toUtf8());
   bool ok = true;
   {
     FrmSplash splash;
@@ -136,6 +192,16 @@ int SaveScreenshots(const QString& folder) {
   }
 #ifdef ZOVA_HISTORY
   ok &= SaveHistory(session, folder);
+#endif
+  {
+    auto* recorder = new FrmRecorder(session, &main);
+    ShowRecorderExample(*recorder, session);
+    ok &= save(recorder, folder, "frmRecorder");
+    recorder->close();
+    delete recorder;
+  }
+#ifdef ZOVA_ALARM_LOG
+  ok &= SaveAlarmLogExample(session, &main, folder);
 #endif
   main.close();
   return ok ? 0 : 1;

@@ -14,6 +14,10 @@ namespace zova {
 // The local time now, as "2024-05-01T14:03:09+0900".
 [[nodiscard]] std::string LocalTimeStamp();
 
+// The folder of the user's data the programs keep (the alarm log, the recorder's captures):
+// $XDG_DATA_HOME/zova, else ~/.local/share/zova; on Windows %LOCALAPPDATA%\zova.
+[[nodiscard]] std::string UserDataFolder();
+
 // The name of the locale the user chose for messages: the first set of LC_ALL, LC_MESSAGES and LANG on
 // POSIX, the user's display language ("ko", "en"...) on Windows; empty where none is set.
 [[nodiscard]] std::string SystemLocaleName();

@@ -21,6 +21,14 @@ std::string LocalTimeStamp() {
   return text;
 }
 
+std::string UserDataFolder() {
+  const char* data = std::getenv("XDG_DATA_HOME");
+  const char* home = std::getenv("HOME");
+  const std::string base =
+      data != nullptr && *data == '/' ? std::string(data) : std::string(home != nullptr ? home : ".") + "/.local/share";
+  return base + "/zova";
+}
+
 std::string SystemLocaleName() {
   // POSIX's order of precedence for the messages category; an empty variable counts as unset.
   for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {

@@ -21,6 +21,11 @@ bool PrepareTerminal(std::FILE* stream) {
          ::SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0;
 }
 
+std::string UserDataFolder() {
+  const char* local = std::getenv("LOCALAPPDATA");
+  return std::string(local != nullptr ? local : ".") + "\\zova";
+}
+
 std::string LocalTimeStamp() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};

@@ -32,6 +32,8 @@ TEST(AccessibleNames, EveryFocusableControlHasAName) {
   history->show();
 #endif
   rig.main->openLineMonitor();
+  rig.main->openRecorder();
+  rig.main->openAlarmLog();
   app::ShowKeyboardHelp();
   app::DlgNetworkPort network(QString(), rig.main.get());
   network.show();

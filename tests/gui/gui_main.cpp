@@ -1,5 +1,6 @@
 // Runs the window tests inside one QApplication on the offscreen platform, with a settings store of
-// their own so the machine's stored serial settings cannot change what the windows do.
+// their own so the machine's stored serial settings cannot change what the windows do, and a data folder of
+// their own so the alarms and recordings they make never reach the user's.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QTemporaryDir store;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+  qputenv("XDG_DATA_HOME", (store.path() + "/data").toUtf8());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -63,7 +63,8 @@ TEST(Language, MenusAndMessagesInEnglishAndTheChoiceKeptForTheNextStart) {
     bar << (menu != nullptr ? menu->title() : Find<QAction>(rig.main.get(), name)->text());
   }
   EXPECT_EQ(bar, (QStringList{"&File", "&Loc", "&Comm Port", "&View", "&Help"}));
-  EXPECT_EQ(Captions(Find<QMenu>(rig.main.get(), "mnuView")), (QStringList{"&Line Monitor", "Lan&guage"}));
+  EXPECT_EQ(Captions(Find<QMenu>(rig.main.get(), "mnuView")),
+            (QStringList{"&Line Monitor", "&Recorder", "&Alarm Log", "Lan&guage"}));
   EXPECT_EQ(Captions(Find<QMenu>(rig.main.get(), "mnuLanguage")),
             (QStringList{"한국어", "English", "Takes effect at the next start"}));
   EXPECT_TRUE(Find<QAction>(rig.main.get(), "mnuLanguage_en")->isChecked()) << "the language in use";

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "app/desktop_alarms.h"
 #include "app/widgets/window_util.h"
 #include "app/windows/io_labels.h"
 #include "language/compiler.h"
@@ -99,7 +100,11 @@ void ConsolePanel::wireConsole() {
     console_->MovClick(compiler, txtMove[0]->text().toStdString(), txtMove[1]->text().toStdString(),
                        txtMove[2]->text().toStdString());
   });
-  connect(cmdReadError, &QPushButton::clicked, this, [this] { status_->ControllerErrorClick(); });
+  connect(cmdReadError, &QPushButton::clicked, this, [this] {
+    // Every error report the desktop reads goes to the alarm log, as zovactl error's does.
+    if (status_->ControllerErrorClick() && status_->LastError && status_->LastError->code != 0)
+      LogDesktopAlarm(session_, status_->LastError->code, status_->LastError->value);
+  });
   connect(txtRunPrgNo, &QLineEdit::textChanged, this, [this](const QString& text) {
     const QString kept = Qs(console_->RunPrgNoChanged(text.toStdString()));
     if (kept != text) txtRunPrgNo->setText(kept);

@@ -19,6 +19,10 @@
 #include "app/windows/frm_history.h"
 #endif
 #include "app/windows/frm_line_monitor.h"
+#include "app/windows/frm_recorder.h"
+#ifdef ZOVA_ALARM_LOG
+#include "app/windows/frm_alarm_log.h"
+#endif
 
 namespace zova::app {
 
@@ -100,6 +104,10 @@ void FrmMain::buildMenus() {
   addItem(view, "mnuLineMonitor", tr("&Line Monitor"), [this] {
     openLineMonitor();
   })->setShortcut(QKeySequence("Ctrl+L"));
+  addItem(view, "mnuRecorder", tr("&Recorder"), [this] { openRecorder(); });
+#ifdef ZOVA_ALARM_LOG
+  addItem(view, "mnuAlarmLog", tr("&Alarm Log"), [this] { openAlarmLog(); });
+#endif
   buildLanguageMenu(*view);
   QMenu* help = bar->addMenu(tr("&Help"));
   help->setObjectName("mnuHelp");
@@ -167,18 +175,47 @@ void FrmMain::updateStatusBar() {
   lblStatusResult->setText(activity.stopping() ? StoppingText() : activity.lastResult());
 }
 
-QWidget* FrmMain::openLineMonitor() {
-  if (!lineMonitor_) {
-    auto* monitor = new FrmLineMonitor(session_);
-    monitor->setAttribute(Qt::WA_DeleteOnClose);
-    InstallShortcuts(monitor);
-    PlaceBeside(monitor, this);
-    lineMonitor_ = monitor;
+namespace {
+// Shows a helper window that stays above the main window, raised when it is open already.
+template <typename W>
+W* Raise(QPointer<W>& held, const std::function<W*()>& make, FrmMain* main) {
+  if (!held) {
+    W* w = make();
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    InstallShortcuts(w);
+    PlaceBeside(w, main);
+    held = w;
   }
-  lineMonitor_->show();
-  lineMonitor_->raise();
-  lineMonitor_->activateWindow();
-  return lineMonitor_;
+  held->show();
+  held->raise();
+  held->activateWindow();
+  return held;
+}
+}  // namespace
+
+QWidget* FrmMain::openLineMonitor() {
+  return Raise<QWidget>(
+      lineMonitor_, [this] { return new FrmLineMonitor(session_); }, this);
+}
+
+FrmRecorder* FrmMain::openRecorder() {
+  return Raise<FrmRecorder>(
+      recorder_, [this] { return new FrmRecorder(session_, this); }, this);
+}
+
+QWidget* FrmMain::openAlarmLog() {
+#ifdef ZOVA_ALARM_LOG
+  return Raise<QWidget>(
+      alarmLog_,
+      [this] {
+        auto* log = new FrmAlarmLog(session_, this);
+        log->openRecording = [this](const QString& path) { openRecorder()->openFile(path); };
+        return log;
+      },
+      this);
+#else
+  return nullptr;
+#endif
 }
 
 void FrmMain::setScreenFactory(const QString& menuName, ScreenFactory factory, ScreenStart start) {

@@ -13,6 +13,8 @@
 
 namespace zova::app {
 
+class FrmRecorder;
+
 // What a screen needs before it opens.
 enum class ScreenStart {
   Now,
@@ -32,6 +34,9 @@ class FrmMain : public QMainWindow {
   void openScreen(const QString& menuName);
   // The line monitor, opened or raised.
   QWidget* openLineMonitor();
+  // The recorder and the alarm log, opened or raised; they stay above this window and leave it usable.
+  FrmRecorder* openRecorder();
+  QWidget* openAlarmLog();
 
   Session& session() { return session_; }
   ConsolePanel& panel() { return *panel_; }
@@ -60,6 +65,8 @@ class FrmMain : public QMainWindow {
   std::map<QString, Screen> screens_;
   std::vector<QPointer<QWidget>> openScreens_;
   QPointer<QWidget> lineMonitor_;
+  QPointer<FrmRecorder> recorder_;
+  QPointer<QWidget> alarmLog_;
   QLabel* lblStatusPort = nullptr;
   QLabel* lblStatusLink = nullptr;
   QLabel* lblStatusResult = nullptr;
