@@ -54,8 +54,8 @@ TextFault ReadCsv(const std::vector<TextLine>& lines, Recording& out) {
     if (!r.samples.empty() && s.at < r.samples.back().at) return {line.number, Tr("the time goes back")};
     s.gap = std::all_of(fields.begin() + 1, fields.end(), [](std::string_view f) { return f.empty(); });
     for (std::size_t c = 1; c < fields.size() && !s.gap; ++c) {
-      if (!SetValue(s, r.set.signals[c - 1], fields[c])) {
-        return {line.number, BadValue(r.set.signals[c - 1], fields[c])};
+      if (!SetValue(s, r.set.list[c - 1], fields[c])) {
+        return {line.number, BadValue(r.set.list[c - 1], fields[c])};
       }
     }
     r.samples.push_back(s);

@@ -43,19 +43,19 @@ std::string VcdName(Signal s) {
 }
 
 RecordingWriter::RecordingWriter(FileForm form, SignalSet set, Utc start, std::string_view version)
-    : form_(form), set_(std::move(set)), start_(start), version_(version), last_(set_.signals.size()) {}
+    : form_(form), set_(std::move(set)), start_(start), version_(version), last_(set_.list.size()) {}
 
 std::string RecordingWriter::header() const {
   if (form_ == FileForm::Csv) {
     std::string text = "time";
-    for (Signal s : set_.signals) text += "," + SignalName(s);
+    for (Signal s : set_.list) text += "," + SignalName(s);
     return text + "\r\n";
   }
   std::string text = "$date\n  " + UtcText(start_) + "\n$end\n$version\n  zova " + version_ +
                      "\n$end\n$timescale 1 us $end\n$scope module zova $end\n";
   text += "$var wire 1 " + Identifier(0) + " " + std::string(kSampling) + " $end\n";
-  for (std::size_t i = 0; i < set_.signals.size(); ++i) {
-    const Signal s = set_.signals[i];
+  for (std::size_t i = 0; i < set_.list.size(); ++i) {
+    const Signal s = set_.list[i];
     const char* type = IsBit(s) ? "wire 1" : IsPosition(s) ? "real 64" : "wire 32";
     text += "$var " + std::string(type) + " " + Identifier(i + 1) + " " + VcdName(s) + " $end\n";
   }
@@ -65,16 +65,16 @@ std::string RecordingWriter::header() const {
 std::string RecordingWriter::sample(const Sample& s) {
   if (form_ == FileForm::Csv) {
     std::string row = UtcText(start_ + s.at);
-    if (s.gap) return row + std::string(set_.signals.size(), ',') + "\r\n";
-    for (Signal signal : set_.signals) row += "," + ValueText(s, signal);
+    if (s.gap) return row + std::string(set_.list.size(), ',') + "\r\n";
+    for (Signal signal : set_.list) row += "," + ValueText(s, signal);
     return row + "\r\n";
   }
   std::string text = "#" + std::to_string(s.at.count()) + "\n";
   if (sampling_ != (s.gap ? 0 : 1)) text += (s.gap ? "0" : "1") + Identifier(0) + "\n";
   sampling_ = s.gap ? 0 : 1;
   if (s.gap) return text;
-  for (std::size_t i = 0; i < set_.signals.size(); ++i) {
-    std::string change = VcdValue(s, set_.signals[i], Identifier(i + 1));
+  for (std::size_t i = 0; i < set_.list.size(); ++i) {
+    std::string change = VcdValue(s, set_.list[i], Identifier(i + 1));
     if (change != last_[i]) text += change + "\n";
     last_[i] = std::move(change);
   }

@@ -79,7 +79,7 @@ std::string ShortName(Signal s) {
 }
 
 bool SignalSet::reads(Group g) const {
-  return std::any_of(signals.begin(), signals.end(), [g](Signal s) { return s.group == g; });
+  return std::any_of(list.begin(), list.end(), [g](Signal s) { return s.group == g; });
 }
 
 SignalSet AllSignals(int axes) {
@@ -93,7 +93,7 @@ bool ParseSignalList(std::string_view text, int axes, SignalSet& out, std::strin
   SignalSet set;
   set.axes = axes;
   auto add = [&](Group g, int first, int last) {
-    for (int i = first; i <= last; ++i) set.signals.push_back({g, i});
+    for (int i = first; i <= last; ++i) set.list.push_back({g, i});
   };
   const std::string_view all = "in,out,sensors,positions,error";
   const std::string_view list = text.empty() ? all : text;
@@ -120,14 +120,14 @@ bool ParseSignalList(std::string_view text, int axes, SignalSet& out, std::strin
       return false;
     }
   }
-  std::sort(set.signals.begin(), set.signals.end(), [](Signal a, Signal b) { return Rank(a) < Rank(b); });
-  set.signals.erase(std::unique(set.signals.begin(), set.signals.end()), set.signals.end());
+  std::sort(set.list.begin(), set.list.end(), [](Signal a, Signal b) { return Rank(a) < Rank(b); });
+  set.list.erase(std::unique(set.list.begin(), set.list.end()), set.list.end());
   out = std::move(set);
   return true;
 }
 
 bool SignalByName(std::string_view name, Signal& out, std::string (*nameOf)(Signal)) {
-  for (const Signal& s : AllSignals(kMaxAxes).signals) {
+  for (const Signal& s : AllSignals(kMaxAxes).list) {
     if (nameOf(s) == name) {
       out = s;
       return true;

@@ -32,7 +32,7 @@ inline bool IsPosition(Signal s) { return s.group == Group::CommandPositions || 
 
 struct SignalSet {
   int axes = 4;
-  std::vector<Signal> signals;  // in the order in, out, sensors, command, actual, error
+  std::vector<Signal> list;  // in the order in, out, sensors, command, actual, error
   [[nodiscard]] bool reads(Group g) const;
 };
 

@@ -16,7 +16,7 @@ bool ParseTrigger(std::string_view text, const SignalSet& set, Trigger& out, std
     error = std::move(reason);
     return false;
   };
-  auto chosen = [&](Signal s) { return std::find(set.signals.begin(), set.signals.end(), s) != set.signals.end(); };
+  auto chosen = [&](Signal s) { return std::find(set.list.begin(), set.list.end(), s) != set.list.end(); };
   if (text == "error") {
     if (!chosen({Group::Error, 0})) return refuse(Tr("{1}: the recording does not read the error", {whole}));
     out = Trigger{};
@@ -27,10 +27,10 @@ bool ParseTrigger(std::string_view text, const SignalSet& set, Trigger& out, std
   const std::string_view edge = parts.size() > 1 ? parts[1] : std::string_view{};
   Trigger t;
   const SignalSet all = AllSignals(set.axes);
-  const auto known = std::find_if(all.signals.begin(), all.signals.end(), [&](Signal s) {
+  const auto known = std::find_if(all.list.begin(), all.list.end(), [&](Signal s) {
     return ShortName(s) == name && s.group != Group::Sensors && s.group != Group::CommandPositions;
   });
-  if (known == all.signals.end()) {
+  if (known == all.list.end()) {
     return refuse(Tr("{1}: no such signal (error, in0 to in63, out0 to out63, axis1 to axis{2})",
                      {whole, std::to_string(set.axes)}));
   }

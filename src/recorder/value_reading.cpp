@@ -20,16 +20,16 @@ bool Whole(std::string_view text, long long min, long long max, long long& out) 
 
 TextFault SignalsNamed(const std::vector<std::string_view>& names, std::size_t first,
                        const std::function<bool(std::string_view, Signal&)>& lookup, SignalSet& set) {
-  set.signals.clear();
+  set.list.clear();
   set.axes = 1;
   for (std::size_t i = first; i < names.size(); ++i) {
     Signal s{};
     if (!lookup(names[i], s)) return {0, Tr("{1}: not a signal of this program", {std::string(names[i])})};
-    if (std::find(set.signals.begin(), set.signals.end(), s) != set.signals.end()) {
+    if (std::find(set.list.begin(), set.list.end(), s) != set.list.end()) {
       return {0, Tr("{1} is named twice", {std::string(names[i])})};
     }
     if (!IsBit(s) && s.group != Group::Error) set.axes = std::max(set.axes, s.index + 1);
-    set.signals.push_back(s);
+    set.list.push_back(s);
   }
   return {};
 }

@@ -34,7 +34,7 @@ struct DataFolder {
 // in00 low until 2.000 s, then high; nothing read from 2.500 s to 3.000 s; a sample every 10 ms to 4 s.
 recorder::Recording KnownRecording() {
   recorder::Recording r{
-      .set = {.axes = 1, .signals = {{Group::Inputs, 0}, {Group::ActualPositions, 0}}}, .start = {}, .samples = {}};
+      .set = {.axes = 1, .list = {{Group::Inputs, 0}, {Group::ActualPositions, 0}}}, .start = {}, .samples = {}};
   for (Micros t = 0ms; t <= 4000ms; t += 10ms) {
     if (t > 2500ms && t < 3000ms) continue;
     recorder::Sample s{.at = t, .gap = t == 2500ms};

@@ -13,7 +13,7 @@ using std::chrono::milliseconds;
 
 std::vector<std::string> Names(const SignalSet& set) {
   std::vector<std::string> names;
-  for (Signal s : set.signals) names.push_back(SignalName(s));
+  for (Signal s : set.list) names.push_back(SignalName(s));
   return names;
 }
 
@@ -26,7 +26,7 @@ SignalSet Chosen(const char* list, int axes) {
 
 TEST(SignalList, NamesEachChosenSignalOnceInFileOrder) {
   const test::LanguageGuard english(Language::English);
-  EXPECT_EQ(Chosen("", 2).signals.size(), 64u + 64u + 2u + 4u + 2u);
+  EXPECT_EQ(Chosen("", 2).list.size(), 64u + 64u + 2u + 4u + 2u);
   SignalSet set;
   std::string error;
   const struct {

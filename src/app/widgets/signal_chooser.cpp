@@ -5,8 +5,6 @@
 
 #include "app/widgets/window_util.h"
 
-#undef signals  // SignalSet::signals (recorder_types.h)
-
 namespace zova::app {
 
 namespace {
@@ -59,7 +57,7 @@ void SignalChooser::setAxes(int axes) {
     groups[g]->setFlags(groups[g]->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
     groups[g]->setCheckState(0, Qt::Unchecked);
   }
-  for (const Signal s : recorder::AllSignals(axes).signals) {
+  for (const Signal s : recorder::AllSignals(axes).list) {
     auto* item = new QTreeWidgetItem(groups[TreeGroup(s.group)], {Qs(recorder::SignalName(s))});
     item->setData(0, kSignalRole, Code(s));
     item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -70,12 +68,12 @@ void SignalChooser::setAxes(int axes) {
 
 recorder::SignalSet SignalChooser::chosen() const {
   // The tree lists the signals in the order a set keeps them.
-  recorder::SignalSet set{.axes = std::max(axes_, 1), .signals = {}};
+  recorder::SignalSet set{.axes = std::max(axes_, 1), .list = {}};
   for (int g = 0; g < topLevelItemCount(); ++g) {
     const QTreeWidgetItem* group = topLevelItem(g);
     for (int i = 0; i < group->childCount(); ++i) {
       const QTreeWidgetItem* item = group->child(i);
-      if (item->checkState(0) == Qt::Checked) set.signals.push_back(FromCode(item->data(0, kSignalRole).toInt()));
+      if (item->checkState(0) == Qt::Checked) set.list.push_back(FromCode(item->data(0, kSignalRole).toInt()));
     }
   }
   return set;
@@ -87,7 +85,7 @@ void SignalChooser::choose(const recorder::SignalSet& set) {
     for (int i = 0; i < group->childCount(); ++i) {
       QTreeWidgetItem* item = group->child(i);
       const Signal s = FromCode(item->data(0, kSignalRole).toInt());
-      const bool on = std::find(set.signals.begin(), set.signals.end(), s) != set.signals.end();
+      const bool on = std::find(set.list.begin(), set.list.end(), s) != set.list.end();
       item->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
     }
   }

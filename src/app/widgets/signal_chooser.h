@@ -4,7 +4,12 @@
 
 #include <QTreeWidget>
 
-#include "app/widgets/recorder_types.h"
+#include "recorder/black_box.h"
+#include "recorder/recorder.h"
+#include "recorder/recording.h"
+#include "recorder/recording_file.h"
+#include "recorder/signal_set.h"
+#include "recorder/trigger.h"
 
 namespace zova::app {
 

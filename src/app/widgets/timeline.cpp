@@ -12,8 +12,6 @@
 
 #include "app/widgets/window_util.h"
 
-#undef signals  // SignalSet::signals (recorder_types.h)
-
 namespace zova::app {
 
 namespace {
@@ -124,7 +122,7 @@ int Timeline::rowHeight(int row) const {
 
 int Timeline::contentHeight() const {
   int h = 0;
-  for (std::size_t r = 0; r < data_.set().signals.size(); ++r) h += rowHeight(static_cast<int>(r));
+  for (std::size_t r = 0; r < data_.set().list.size(); ++r) h += rowHeight(static_cast<int>(r));
   return h;
 }
 
@@ -167,7 +165,7 @@ QString Timeline::valueText(int row, Micros t) const {
   const std::optional<std::size_t> i = sampleAt(t);
   if (!i || data_.gap(*i)) return QStringLiteral("—");
   const auto r = static_cast<std::size_t>(row);
-  return Qs(recorder::ValueText(data_.sample(*i), data_.set().signals[r]));
+  return Qs(recorder::ValueText(data_.sample(*i), data_.set().list[r]));
 }
 
 void Timeline::setCursorAt(std::optional<Micros> t) {
@@ -179,8 +177,8 @@ void Timeline::setCursorAt(std::optional<Micros> t) {
 QString Timeline::cursorText() const {
   if (!cursor_) return {};
   QStringList lines{localTime(*cursor_)};
-  for (std::size_t r = 0; r < data_.set().signals.size(); ++r) {
-    lines << Qs(recorder::SignalName(data_.set().signals[r])) + " = " + valueText(static_cast<int>(r), *cursor_);
+  for (std::size_t r = 0; r < data_.set().list.size(); ++r) {
+    lines << Qs(recorder::SignalName(data_.set().list[r])) + " = " + valueText(static_cast<int>(r), *cursor_);
   }
   return lines.join('\n');
 }
@@ -255,8 +253,8 @@ void Timeline::paintAxis(QPainter& p, const QRect& plot) const {
 }
 
 void Timeline::paintRows(QPainter& p, const QRect& plot, const std::vector<TimelineSpan>& columns) const {
-  const auto& signals = data_.set().signals;
-  for (std::size_t r = 0; r < signals.size(); ++r) {
+  const auto& rows = data_.set().list;
+  for (std::size_t r = 0; r < rows.size(); ++r) {
     const int row = static_cast<int>(r);
     const QRect band = rowRect(row);
     if (band.bottom() < plot.top() || band.top() > plot.bottom()) continue;
@@ -265,11 +263,11 @@ void Timeline::paintRows(QPainter& p, const QRect& plot, const std::vector<Timel
     p.drawLine(0, band.bottom(), plot.right(), band.bottom());
     p.setPen(palette().text().color());
     p.drawText(band.adjusted(4, 0, -(width() - kLabelWidth) - 4, 0), Qt::AlignVCenter | Qt::AlignLeft,
-               Qs(recorder::SignalName(signals[r])));
+               Qs(recorder::SignalName(rows[r])));
     const int top = band.top() + 3;
     const int bottom = band.bottom() - 3;
     const int number = data_.numberOf(r);
-    const recorder::Signal s = signals[r];
+    const recorder::Signal s = rows[r];
     const auto k = static_cast<std::size_t>(std::max(0, number));
     const double lo = number >= 0 ? whole_.lo[k] : 0.0;
     const double hi = number >= 0 ? whole_.hi[k] : 1.0;
@@ -341,7 +339,7 @@ void Timeline::paintCursor(QPainter& p, const QRect& plot) const {
   p.setPen(palette().toolTipText().color());
   p.drawText(box, Qt::AlignCenter, time);
   p.setClipRect(plot);
-  for (std::size_t r = 0; r < data_.set().signals.size(); ++r) {
+  for (std::size_t r = 0; r < data_.set().list.size(); ++r) {
     const QRect band = rowRect(static_cast<int>(r));
     if (band.bottom() < plot.top() || band.top() > plot.bottom()) continue;
     p.setPen(Qt::blue);

@@ -4,12 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#pragma push_macro("signals")
-#undef signals
 #include "recorder/value_reading.h"
-#pragma pop_macro("signals")
-
-#undef signals  // SignalSet::signals (recorder_types.h)
 
 namespace zova::app {
 
@@ -36,7 +31,7 @@ void TimelineData::reset(const recorder::SignalSet& set, recorder::Utc start) {
   start_ = start;
   number_.clear();
   numbers_ = 0;
-  for (const Signal& s : set_.signals) number_.push_back(recorder::IsBit(s) ? -1 : numbers_++);
+  for (const Signal& s : set_.list) number_.push_back(recorder::IsBit(s) ? -1 : numbers_++);
   numbers_ = std::min(numbers_, TimelineSpan::kMaxNumbers);
   at_.clear();
   gap_.clear();
@@ -58,7 +53,7 @@ void TimelineData::append(const recorder::Sample& s) {
   in_.push_back(s.inputs);
   out_.push_back(s.outputs);
   for (std::size_t row = 0; row < number_.size(); ++row) {
-    if (number_[row] >= 0 && number_[row] < numbers_) values_.push_back(recorder::ValueOf(s, set_.signals[row]));
+    if (number_[row] >= 0 && number_[row] < numbers_) values_.push_back(recorder::ValueOf(s, set_.list[row]));
   }
   // Each level's last block takes the sample in. A level is made once its first block is full; it starts
   // from the level below, which already holds this sample.
@@ -102,7 +97,7 @@ std::size_t TimelineData::firstFrom(Micros t) const {
 }
 
 double TimelineData::value(std::size_t row, std::size_t i) const {
-  const Signal s = set_.signals[row];
+  const Signal s = set_.list[row];
   if (s.group == Group::Inputs) return static_cast<double>((in_[i] >> s.index) & 1U);
   if (s.group == Group::Outputs) return static_cast<double>((out_[i] >> s.index) & 1U);
   const int n = number_[row];
@@ -134,7 +129,7 @@ recorder::Sample TimelineData::sample(std::size_t i) const {
   s.outputs = out_[i];
   for (std::size_t row = 0; row < number_.size(); ++row) {
     if (number_[row] < 0) continue;
-    const Signal signal = set_.signals[row];
+    const Signal signal = set_.list[row];
     const double v = value(row, i);
     recorder::Store(s, signal, std::llround(recorder::IsPosition(signal) ? v * 100.0 : v));
   }

@@ -9,7 +9,12 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/widgets/recorder_types.h"
+#include "recorder/black_box.h"
+#include "recorder/recorder.h"
+#include "recorder/recording.h"
+#include "recorder/recording_file.h"
+#include "recorder/signal_set.h"
+#include "recorder/trigger.h"
 
 namespace zova::app {
 
@@ -40,7 +45,7 @@ class TimelineData {
   [[nodiscard]] bool gap(std::size_t i) const { return gap_[i] != 0; }
   // The first sample at or after `t`.
   [[nodiscard]] std::size_t firstFrom(Micros t) const;
-  // The value of signal `row` (an index into set().signals) in sample `i`, as ValueOf gives it.
+  // The value of signal `row` (an index into set().list) in sample `i`, as ValueOf gives it.
   [[nodiscard]] double value(std::size_t row, std::size_t i) const;
   // What samples [from, to) held, all rows at once.
   [[nodiscard]] TimelineSpan span(std::size_t from, std::size_t to) const;

@@ -23,8 +23,6 @@
 #include "link/link_error.h"
 #include "zova/version.h"
 
-#undef signals  // SignalSet::signals (recorder_types.h)
-
 namespace zova::app {
 
 namespace {
@@ -192,7 +190,7 @@ void FrmRecorder::triggerKindChanged() {
   const bool bits = kind == kOnRise || kind == kOnFall;
   const bool positions = kind == kOnAbove || kind == kOnBelow;
   cboTriggerSignal_->clear();
-  for (const recorder::Signal s : recorder::AllSignals(std::max(session_.axes, 1)).signals) {
+  for (const recorder::Signal s : recorder::AllSignals(std::max(session_.axes, 1)).list) {
     if ((bits && recorder::IsBit(s)) || (positions && s.group == recorder::Group::ActualPositions))
       cboTriggerSignal_->addItem(Qs(recorder::SignalName(s)), Qs(recorder::ShortName(s)));
   }
@@ -229,7 +227,7 @@ bool FrmRecorder::readTrigger(const recorder::SignalSet& set, recorder::Recorder
 void FrmRecorder::start() {
   if (rec_ != nullptr || !LineOpen(session_.link)) return;
   const recorder::SignalSet set = signals_->chosen();
-  if (set.signals.empty()) {
+  if (set.list.empty()) {
     Ui& ui = session_.ui;
     ui.messageBox(tr("Choose at least one signal to record.").toStdString());
     return;

@@ -21,7 +21,12 @@
 #include "app/session.h"
 #include "app/widgets/signal_chooser.h"
 #include "app/widgets/timeline.h"
-#include "app/widgets/recorder_types.h"
+#include "recorder/black_box.h"
+#include "recorder/recorder.h"
+#include "recorder/recording.h"
+#include "recorder/recording_file.h"
+#include "recorder/signal_set.h"
+#include "recorder/trigger.h"
 
 namespace zova::app {
 
