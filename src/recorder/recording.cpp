@@ -29,13 +29,29 @@ std::int32_t Raw(const Sample& s, Signal signal) {
 
 }  // namespace
 
-std::string ValueText(const Sample& s, Signal signal) {
-  if (signal.group == Group::Sensors) return std::to_string(s.sensors[static_cast<std::size_t>(signal.index)]);
-  const std::int32_t raw = Raw(s, signal);
-  if (!IsPosition(signal)) return std::to_string(raw);
-  const long long magnitude = raw < 0 ? -static_cast<long long>(raw) : raw;
+void AppendValueText(std::string& out, const Sample& s, Signal signal) {
   char text[24];
-  std::snprintf(text, sizeof text, "%s%lld.%02lld", raw < 0 ? "-" : "", magnitude / 100, magnitude % 100);
+  char* const last = text + sizeof text;
+  char* end = text;
+  if (signal.group == Group::Sensors) {
+    end = std::to_chars(text, last, s.sensors[static_cast<std::size_t>(signal.index)]).ptr;
+  } else if (const std::int32_t raw = Raw(s, signal); !IsPosition(signal)) {
+    end = std::to_chars(text, last, raw).ptr;
+  } else {
+    // Hundredths as a number with two decimals: -0.05, 12.50.
+    const long long magnitude = raw < 0 ? -static_cast<long long>(raw) : raw;
+    if (raw < 0) *end++ = '-';
+    end = std::to_chars(end, last, magnitude / 100).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + magnitude % 100 / 10);
+    *end++ = static_cast<char>('0' + magnitude % 10);
+  }
+  out.append(text, end);
+}
+
+std::string ValueText(const Sample& s, Signal signal) {
+  std::string text;
+  AppendValueText(text, s, signal);
   return text;
 }
 

@@ -33,6 +33,8 @@ struct Sample {
 
 // The value of one signal as files write it: "0"/"1", a whole number, or a position with two decimals.
 std::string ValueText(const Sample& s, Signal signal);
+// The same, added to the end of `out` (a recording writes hundreds of them a second).
+void AppendValueText(std::string& out, const Sample& s, Signal signal);
 // The number a plot or a trigger compares (a position in its units, not hundredths).
 double ValueOf(const Sample& s, Signal signal);
 

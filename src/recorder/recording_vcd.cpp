@@ -64,10 +64,19 @@ std::string RecordingWriter::header() const {
 
 std::string RecordingWriter::sample(const Sample& s) {
   if (form_ == FileForm::Csv) {
+    // One buffer for the whole row: at full rate this runs for every sample taken.
     std::string row = UtcText(start_ + s.at);
-    if (s.gap) return row + std::string(set_.list.size(), ',') + "\r\n";
-    for (Signal signal : set_.list) row += "," + ValueText(s, signal);
-    return row + "\r\n";
+    row.reserve(row.size() + 12 * set_.list.size() + 2);
+    if (s.gap) {
+      row.append(set_.list.size(), ',');
+    } else {
+      for (Signal signal : set_.list) {
+        row += ',';
+        AppendValueText(row, s, signal);
+      }
+    }
+    row += "\r\n";
+    return row;
   }
   std::string text = "#" + std::to_string(s.at.count()) + "\n";
   if (sampling_ != (s.gap ? 0 : 1)) text += (s.gap ? "0" : "1") + Identifier(0) + "\n";
