@@ -2,18 +2,24 @@
 #include "app/measurement.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 
+#include <sys/resource.h>
+
 #include "app/qt/qt_sim_port.h"
 #include "app/windows/frm_line_monitor.h"
 #include "app/windows/frm_main.h"
+#include "app/windows/frm_recorder.h"
 #include "app/windows/frm_splash.h"
 #include "app/windows/screens.h"
+#include "app/widgets/timeline.h"
 
 namespace zova::app {
 
@@ -115,6 +121,49 @@ int poll(const StartOptions& options, int seconds) {
   return QApplication::exec();
 }
 
+// Processor time this process used so far, user and system, in seconds.
+double CpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The recorder as fast as the line allows for `seconds`, the timeline scrolled left and right every 50 ms as a hand
+// would.
+int record(const StartOptions& options, int seconds) {
+  Rig rig(options);
+  if (!rig.session.port.isOpen() || seconds <= 0) return 1;
+  // The built-in simulator answers at once: held to a 115200-baud line, "as fast as the line allows" means
+  // what it means on a plant's port.
+  if (auto* sim = dynamic_cast<QtSimPort*>(rig.session.port.current())) sim->setLineSpeed(115200 / 10);
+  FrmRecorder* recorder = rig.main->openRecorder();
+  if (auto* fastest = recorder->findChild<QCheckBox*>("chkFastest")) fastest->setChecked(true);
+  recorder->start();
+  if (!recorder->recording()) return 1;
+  const double cpuBefore = CpuSeconds();
+  QElapsedTimer timer;
+  timer.start();
+  QTimer scroll;
+  int steps = 0;
+  QObject::connect(&scroll, &QTimer::timeout, [&] {
+    QKeyEvent key(QEvent::KeyPress, ++steps % 2 == 0 ? Qt::Key_Right : Qt::Key_Left, Qt::NoModifier);
+    QCoreApplication::sendEvent(&recorder->timeline(), &key);
+  });
+  scroll.start(50);
+  QTimer::singleShot(seconds * 1000, qApp, [&] {
+    scroll.stop();
+    recorder->stop();
+    const double wall = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    const std::size_t samples = recorder->timeline().data().size();
+    std::printf("record: %.1f s, %zu samples (%.1f a second), CPU %.1f%% of one core\n", wall, samples,
+                static_cast<double>(samples) / wall, 100 * (CpuSeconds() - cpuBefore) / wall);
+    std::fflush(stdout);
+    QCoreApplication::quit();
+  });
+  return QApplication::exec();
+}
+
 }  // namespace
 
 int RunMeasurement(const StartOptions& options) {
@@ -122,6 +171,7 @@ int RunMeasurement(const StartOptions& options) {
   if (what == "startup") return startup();
   if (what == "loc-receive-all") return locReceiveAll(options);
   if (what.startsWith("poll:")) return poll(options, what.mid(5).toInt());
+  if (what.startsWith("record:")) return record(options, what.mid(7).toInt());
   std::fprintf(stderr, "%s\n",
                qPrintable(QCoreApplication::translate("zova::app::Measurement", "unknown measurement: %1").arg(what)));
   return 2;
