@@ -22,7 +22,8 @@
 
 Without --port, the port last opened is opened again when &quot;Open Last Port at Start&quot; is checked
 in the &quot;Comm Port&quot; menu. Options of the Qt toolkit (one dash, such as -platform offscreen) pass to it.
-For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS [--monitor].
+For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS
+[--monitor].
 </source>
         <translation>usage: zova [--port DEVICE|sim] [--axes N] [--machine-type T] [--lang ko|en]
        zova --help | --version
@@ -41,7 +42,8 @@ For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECO
 
 Without --port, the port last opened is opened again when &quot;Open Last Port at Start&quot; is checked
 in the &quot;Comm Port&quot; menu. Options of the Qt toolkit (one dash, such as -platform offscreen) pass to it.
-For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS [--monitor].
+For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS
+[--monitor].
 </translation>
     </message>
     <message>

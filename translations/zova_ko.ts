@@ -22,7 +22,8 @@
 
 Without --port, the port last opened is opened again when &quot;Open Last Port at Start&quot; is checked
 in the &quot;Comm Port&quot; menu. Options of the Qt toolkit (one dash, such as -platform offscreen) pass to it.
-For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS [--monitor].
+For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS
+[--monitor].
 </source>
         <translation>사용법: zova [--port DEVICE|sim] [--axes N] [--machine-type T] [--lang ko|en]
        zova --help | --version
@@ -40,7 +41,8 @@ For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECO
 
 --port가 없으면 &quot;Comm Port&quot; 메뉴의 &quot;시작할 때 마지막 통신포트 열기&quot;가 선택되어 있을 때 마지막으로
 연 통신포트를 다시 엽니다. Qt 툴킷의 옵션(-platform offscreen처럼 대시 하나)은 Qt에 전달됩니다.
-측정용: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS [--monitor].
+측정용: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS
+[--monitor].
 </translation>
     </message>
     <message>

@@ -38,7 +38,8 @@ constexpr const char* kUsage = QT_TRANSLATE_NOOP(
     "\n"
     "Without --port, the port last opened is opened again when \"Open Last Port at Start\" is checked\n"
     "in the \"Comm Port\" menu. Options of the Qt toolkit (one dash, such as -platform offscreen) pass to it.\n"
-    "For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS [--monitor].\n");
+    "For measuring: --screenshots FOLDER, --measure startup|loc-receive-all|poll:SECONDS|record:SECONDS\n"
+    "[--monitor].\n");
 
 std::string Translated(const char* text) { return TranslateText(kContext, text).toStdString(); }
 
