@@ -119,11 +119,17 @@ TEST_F(History, EachRunWithChangesIsOneCommitAndBothSourcesTellTheSameHistory) {
   }
   EXPECT_EQ(lines("repo", "c1", {"", "P100"}), "2026-12-03T023000Z P100 axis 1: 0.00 -> -123.45\n");
   EXPECT_EQ(lines("out", "c1", {"2026-12-04", "P021"}), "2026-12-04T023000Z P021 axis 2: 0.00 -> 0.22\n");
-  // Damaged or foreign: a backup whose files fail their sums, a name never backed up, a folder of other things.
+  // Damaged or foreign: a backup whose files fail their sums, a name never backed up, a folder of other things,
+  // links to good backups (nothing is followed through one), a name that climbs out of the folder.
   write(path("out/c1/2026-12-03T023000Z/ZOVASYS.dat"), "changed\n");
-  for (const auto& [place, name] : {std::pair{"out", "c1"}, {"repo", "c9"}, {"out/c1", "raw"}}) {
+  fs::create_directory_symlink("c2", path("out/c3"));
+  fs::create_directory_symlink(day + "4T023000Z", path("out/c2/" + day + "9T023000Z"));
+  for (const auto& [place, name] :
+       {std::pair{"out", "c1"}, {"repo", "c9"}, {"out/c1", "raw"}, {"out", "c3"}, {"out/c1", "../c2"}}) {
     EXPECT_TRUE(lines(place, name).starts_with("failed: ")) << place << " " << name;
   }
+  std::string linked;
+  EXPECT_FALSE(BackupFolder(path("out"), "c2", day + "9T023000Z", path("linked"), linked).ok());
 }
 
 TEST_F(History, APushThatFailedIsRetriedAndHostsSharingARemoteKeepEachOthersCommits) {
@@ -175,6 +181,31 @@ TEST(HistoryMessage, SinceDatesAndTheKeyOfTheService) {
   setenv("CREDENTIALS_DIRECTORY", "/run/credentials/zova-fleet-backup.service", 1);
   EXPECT_EQ(KeyCandidates().front(),
             "/run/credentials/zova-fleet-backup.service/" + std::string(kServiceKeyCredential));
+}
+
+TEST_F(History, AnSshServerIsTrustedOnlyWithTheKeyTheFirstKnownHostsFileListingItHolds) {
+  const std::string ed = std::string("\0\0\0\x0bssh-ed25519", 15);  // what the base64 texts below hold
+  const std::string rsa = std::string("\0\0\0\x07ssh-rsa", 11);
+  write(path("service"),
+        "# the plant's server\ngitea.plant ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n"
+        "[gitea.plant]:2222 ssh-rsa AAAAB3NzaC1yc2E=\n");
+  write(path("home"),
+        "gitea.plant ssh-rsa AAAAB3NzaC1yc2E=\nmirror,other.plant ssh-rsa AAAAB3NzaC1yc2E=\n"
+        "|1|c2FsdA==|aGFzaA== ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n@revoked * ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n");
+  const std::vector<std::string> files{path("service"), path("home")};
+  for (const auto& [host, port, key, reason] :
+       {std::tuple<std::string, int, std::string, std::string>{"gitea.plant", 22, ed, ""},
+        {"gitea.plant", 22, rsa, "other than the one " + path("service")},  // the first file decides
+        {"gitea.plant", 2222, rsa, ""},
+        {"gitea.plant", 2222, ed, "other than the one " + path("service")},
+        {"other.plant", 22, rsa, ""},
+        {"other.plant", 22, ed, "marks as revoked"},
+        {"gitea", 22, rsa, "gitea is not in " + path("service") + ", " + path("home")},
+        {"unknown.plant", 22, rsa, "unknown.plant is not in"}}) {
+    const Outcome checked = CheckHostKey(host, port, key, files);
+    EXPECT_EQ(checked.ok(), reason.empty()) << host << ":" << port;
+    EXPECT_NE(checked.detail.find(reason), std::string::npos) << checked.detail;
+  }
 }
 
 }  // namespace
