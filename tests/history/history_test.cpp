@@ -2,7 +2,13 @@
 // from the commits and from the dated folders, and pushes to a bare repository shared by two hosts.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "support/history_runs.h"
@@ -181,6 +187,45 @@ TEST(HistoryMessage, SinceDatesAndTheKeyOfTheService) {
   setenv("CREDENTIALS_DIRECTORY", "/run/credentials/zova-fleet-backup.service", 1);
   EXPECT_EQ(KeyCandidates().front(),
             "/run/credentials/zova-fleet-backup.service/" + std::string(kServiceKeyCredential));
+}
+
+// A server whose hook refuses every push (the local transport runs no hooks: git's own daemon does), then
+// lets them through: the refusal names the hook's reason, and the commit kept is pushed by the next run.
+TEST_F(History, ARemoteThatRefusesThePushKeepsTheCommitForTheNextRun) {
+  ASSERT_EQ(Shell("git init -q --bare '" + path("served/r.git") + "'").second, 0);
+  write(path("served/r.git/hooks/pre-receive"), "#!/bin/sh\necho 'the history is frozen' >&2\nexit 1\n");
+  fs::permissions(path("served/r.git/hooks/pre-receive"), fs::perms::owner_all);
+  const int sock = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), length), 0);
+  getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length);
+  close(sock);
+  const std::string port = std::to_string(ntohs(address.sin_port));
+  std::FILE* daemon =
+      popen(("git daemon --verbose --export-all --enable=receive-pack --listen=127.0.0.1 --port=" + port +
+             " --pid-file='" + path("pid") + "' --base-path='" + path("served") + "' 2>&1")
+                .c_str(),
+            "r");
+  char line[256];
+  while (std::fgets(line, sizeof line, daemon) != nullptr && std::strstr(line, "Ready to rumble") == nullptr) {
+  }
+  const backup::FleetHistory settings{path("repo"), "git://127.0.0.1:" + port + "/r.git", "main", 60, 0};
+  const Recorded refused = run("2026-12-01T000000Z", {"c1"}, settings);
+  EXPECT_EQ(std::tuple(refused.committed, refused.pushed, refused.result.code),
+            std::tuple(true, false, Outcome::Rejected));
+  EXPECT_NE(refused.reason.find("the remote refused the push: refs/heads/main: pre-receive hook declined"),
+            std::string::npos)
+      << refused.reason;
+  fs::remove(path("served/r.git/hooks/pre-receive"));
+  const Recorded accepted = run("2026-12-02T000000Z", {"c1"}, settings);
+  EXPECT_EQ(std::tuple(accepted.committed, accepted.pushed, accepted.commit), std::tuple(false, true, refused.commit))
+      << accepted.reason;
+  EXPECT_EQ(git("served/r.git", "log --format=%s main"), refused.summary + "\n");
+  kill(std::stoi(read(path("pid"))), SIGTERM);
+  pclose(daemon);
 }
 
 TEST_F(History, AnSshServerIsTrustedOnlyWithTheKeyTheFirstKnownHostsFileListingItHolds) {
