@@ -502,7 +502,8 @@ Recorded RecordRun(const backup::FleetHistory& settings, const std::string& stam
   if (options.step) options.step(Tr("history: writing the commit of {1} into {2}", {stamp, settings.git}));
   Built built;
   if (const Outcome made = BuildTree(repo.get(), top, runs, options.host, built); !made) {
-    return Failed(r, made.code, made.detail);
+    // A write that failed (a full disk) names the repository; a refusal names the controller already.
+    return Failed(r, made.code, made.code == Outcome::FileFailed ? settings.git + ": " + made.detail : made.detail);
   }
   if (built.changed.empty()) {
     r.summary = Tr("nothing changed: no commit");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <arpa/inet.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -187,6 +188,30 @@ TEST(HistoryMessage, SinceDatesAndTheKeyOfTheService) {
   setenv("CREDENTIALS_DIRECTORY", "/run/credentials/zova-fleet-backup.service", 1);
   EXPECT_EQ(KeyCandidates().front(),
             "/run/credentials/zova-fleet-backup.service/" + std::string(kServiceKeyCredential));
+}
+
+// A disk that takes no more (a file size limit stands in for it): the reason, exit 1, and the backup and the
+// branch as they were; with room again, the next run commits.
+TEST_F(History, AWriteThatFailsLeavesTheBranchAsItWasAndTheNextRunCommits) {
+  const backup::FleetHistory settings{path("repo"), "", "main", 60, 0};
+  const Recorded before = run("2026-12-01T000000Z", {"c1"}, settings);
+  c1.controller.positions.locations[7][0] = 5;
+  (void)run("2026-12-02T000000Z", {"c1"}, {path("scratch-repo"), "", "main", 60, 0});  // the backup alone
+  const std::vector<ControllerRun> runs{{"c1", path("out/c1/2026-12-02T000000Z"), ""}};
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{512, limit.rlim_max};
+  std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const Recorded full = RecordRun(settings, "2026-12-02T000000Z", runs, {"plant-a", std::chrono::seconds(5), {}});
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_EQ(std::tuple(full.committed, full.result.code), std::tuple(false, Outcome::FileFailed)) << full.reason;
+  EXPECT_TRUE(full.reason.starts_with(path("repo") + ": ")) << full.reason;
+  EXPECT_EQ(Shell("git --git-dir='" + path("repo") + "' fsck --strict").second, 0);
+  EXPECT_EQ(git("repo", "rev-parse main"), before.commit + "\n");
+  EXPECT_TRUE(fs::is_regular_file(path("out/c1/2026-12-02T000000Z/ZOVALOC.dat")));
+  const Recorded roomy = RecordRun(settings, "2026-12-02T000000Z", runs, {"plant-a", std::chrono::seconds(5), {}});
+  EXPECT_TRUE(roomy.committed && roomy.result) << roomy.reason;
 }
 
 // A server whose hook refuses every push (the local transport runs no hooks: git's own daemon does), then
