@@ -155,7 +155,8 @@ Outcome FleetFolder(const std::string& place, const std::string& name, fs::path&
   std::error_code ec;
   folder = fs::path(place) / name;
   if (!fs::is_directory(place, ec)) return {Outcome::FileDamaged, Tr("{1}: not a folder", {place})};
-  if (!fs::is_directory(folder, ec)) {
+  // A link in the fleet folder may lead anywhere: only its own folders are its controllers'.
+  if (!backup::IsFleetName(name) || !fs::is_directory(fs::symlink_status(folder, ec))) {
     return {Outcome::FileDamaged, Tr("{1}: neither a history repository nor a fleet folder with {2}", {place, name})};
   }
   return Outcome::Ok;
@@ -191,7 +192,7 @@ Outcome ReadNames(const std::string& place, std::vector<std::string>& out) {
     const git::Tree tree = git::TreeOf(repo.get(), tip, error);
     if (!tree) return {Outcome::FileDamaged, error};
     for (const auto& [name, entry] : git::TopEntries(tree.get())) {
-      if (entry.folder) out.push_back(name);
+      if (entry.folder && backup::IsFleetName(name)) out.push_back(name);
     }
   } else {
     std::error_code ec;
@@ -229,7 +230,7 @@ Outcome BackupFolder(const std::string& place, const std::string& name, const st
   fs::path dated;
   if (const Outcome found = FleetFolder(place, name, dated); !found) return found;
   std::error_code ec;
-  if (!backup::IsFleetStamp(stamp) || !fs::is_directory(dated / stamp, ec)) {
+  if (!backup::IsFleetStamp(stamp) || !fs::is_directory(fs::symlink_status(dated / stamp, ec))) {
     return {Outcome::FileDamaged, Tr("{1}: no backup of {2} at {3}", {place, name, stamp})};
   }
   folder = (dated / stamp).string();

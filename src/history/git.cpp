@@ -96,6 +96,11 @@ bool WriteOut(git_repository* repo, const git_oid& id, const std::string& dir, s
   for (std::size_t i = 0; i < git_tree_entrycount(tree.get()); ++i) {
     const git_tree_entry* e = git_tree_entry_byindex(tree.get(), i);
     const std::string name = git_tree_entry_name(e);
+    // A tree from elsewhere (a remote's) may name its entries so as to write outside `dir`.
+    if (name.empty() || name == "." || name == ".." || name.find_first_of("/\\:") != std::string::npos) {
+      error = name + ": not a plain file name";
+      return false;
+    }
     const std::string path = (std::filesystem::path(dir) / name).string();
     if (git_tree_entry_type(e) == GIT_OBJECT_TREE) {
       if (!WriteOut(repo, *git_tree_entry_id(e), path, error)) return false;

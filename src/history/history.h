@@ -94,4 +94,15 @@ struct Filter {
 inline constexpr std::string_view kServiceKeyCredential = "zova-history-key";
 [[nodiscard]] std::vector<std::string> KeyCandidates();
 
+// The known_hosts files an SSH server's key is looked up in, in order: the service's credential, then the
+// user's own.
+inline constexpr std::string_view kServiceKnownHosts = "zova-history-known-hosts";
+[[nodiscard]] std::vector<std::string> KnownHostsFiles();
+
+// Ok when `key` (the server's key as SSH sends it) is one the first of `files` that lists `host` (at `port`:
+// "[host]:port" unless 22) holds for it; Refused with the host and the file otherwise. Hashed entries and
+// wildcards are not read.
+[[nodiscard]] Outcome CheckHostKey(const std::string& host, int port, std::string_view key,
+                                   const std::vector<std::string>& files);
+
 }  // namespace zova::history

@@ -244,7 +244,33 @@ struct PushState {
   std::string rejected;
   std::size_t keyTried = 0;
   bool agentTried = false;
+  int sshPort = 22;
 };
+
+// The port of an ssh:// remote ("ssh://user@host:2222/path"); 22 for the others and the scp-like form.
+int SshPort(const std::string& remote) {
+  constexpr std::string_view scheme = "ssh://";
+  if (!remote.starts_with(scheme)) return 22;
+  std::string authority = remote.substr(scheme.size(), remote.find('/', scheme.size()) - scheme.size());
+  authority.erase(0, authority.rfind('@') + 1);
+  const auto colon = authority.rfind(':');
+  if (colon == std::string::npos || authority.ends_with(']')) return 22;
+  return std::atoi(authority.c_str() + colon + 1);
+}
+
+// The server's key must be one known_hosts holds for it: libgit2 1.5 checks no SSH key itself.
+int HostKey(git_cert* cert, int, const char* host, void* payload) {
+  auto& state = *static_cast<PushState*>(payload);
+  if (cert->cert_type != GIT_CERT_HOSTKEY_LIBSSH2) return GIT_PASSTHROUGH;  // TLS: checked by the library
+  const auto* key = reinterpret_cast<const git_cert_hostkey*>(cert);
+  const Outcome known =
+      (key->type & GIT_CERT_SSH_RAW) == 0
+          ? Outcome(Outcome::Refused, Tr("the SSH server {1} did not show its key", {host}))
+          : CheckHostKey(host, state.sshPort, std::string_view(key->hostkey, key->hostkey_len), KnownHostsFiles());
+  if (known) return 0;
+  git_error_set_str(GIT_ERROR_SSH, known.detail.c_str());
+  return GIT_ECERTIFICATE;
+}
 
 int Progress(void* payload) { return static_cast<PushState*>(payload)->abandoned ? -1 : 0; }
 
@@ -282,6 +308,7 @@ git_remote_callbacks Callbacks(PushState& state) {
   callbacks.push_transfer_progress = [](unsigned int, unsigned int, std::size_t, void* p) { return Progress(p); };
   callbacks.pack_progress = [](int, std::uint32_t, std::uint32_t, void* p) { return Progress(p); };
   callbacks.credentials = Credentials;
+  callbacks.certificate_check = HostKey;
   callbacks.push_update_reference = PushStatus;
   callbacks.payload = &state;
   return callbacks;
@@ -380,6 +407,7 @@ void Sync(const std::string& path, const backup::FleetHistory& settings, PushSta
     return;
   }
   const git::Remote remote(rawRemote);
+  state.sshPort = SshPort(settings.remote);
   const std::string local = BranchRef(settings.branch);
   const std::string fetchSpec = "+" + local + ":" + RemoteRef(settings.branch);
   const std::string pushSpec = local + ":" + local;
@@ -474,7 +502,8 @@ Recorded RecordRun(const backup::FleetHistory& settings, const std::string& stam
   if (options.step) options.step(Tr("history: writing the commit of {1} into {2}", {stamp, settings.git}));
   Built built;
   if (const Outcome made = BuildTree(repo.get(), top, runs, options.host, built); !made) {
-    return Failed(r, made.code, made.detail);
+    // A write that failed (a full disk) names the repository; a refusal names the controller already.
+    return Failed(r, made.code, made.code == Outcome::FileFailed ? settings.git + ": " + made.detail : made.detail);
   }
   if (built.changed.empty()) {
     r.summary = Tr("nothing changed: no commit");

@@ -2,7 +2,14 @@
 // from the commits and from the dated folders, and pushes to a bare repository shared by two hosts.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include "support/history_runs.h"
@@ -119,11 +126,17 @@ TEST_F(History, EachRunWithChangesIsOneCommitAndBothSourcesTellTheSameHistory) {
   }
   EXPECT_EQ(lines("repo", "c1", {"", "P100"}), "2026-12-03T023000Z P100 axis 1: 0.00 -> -123.45\n");
   EXPECT_EQ(lines("out", "c1", {"2026-12-04", "P021"}), "2026-12-04T023000Z P021 axis 2: 0.00 -> 0.22\n");
-  // Damaged or foreign: a backup whose files fail their sums, a name never backed up, a folder of other things.
+  // Damaged or foreign: a backup whose files fail their sums, a name never backed up, a folder of other things,
+  // links to good backups (nothing is followed through one), a name that climbs out of the folder.
   write(path("out/c1/2026-12-03T023000Z/ZOVASYS.dat"), "changed\n");
-  for (const auto& [place, name] : {std::pair{"out", "c1"}, {"repo", "c9"}, {"out/c1", "raw"}}) {
+  fs::create_directory_symlink("c2", path("out/c3"));
+  fs::create_directory_symlink(day + "4T023000Z", path("out/c2/" + day + "9T023000Z"));
+  for (const auto& [place, name] :
+       {std::pair{"out", "c1"}, {"repo", "c9"}, {"out/c1", "raw"}, {"out", "c3"}, {"out/c1", "../c2"}}) {
     EXPECT_TRUE(lines(place, name).starts_with("failed: ")) << place << " " << name;
   }
+  std::string linked;
+  EXPECT_FALSE(BackupFolder(path("out"), "c2", day + "9T023000Z", path("linked"), linked).ok());
 }
 
 TEST_F(History, APushThatFailedIsRetriedAndHostsSharingARemoteKeepEachOthersCommits) {
@@ -175,6 +188,94 @@ TEST(HistoryMessage, SinceDatesAndTheKeyOfTheService) {
   setenv("CREDENTIALS_DIRECTORY", "/run/credentials/zova-fleet-backup.service", 1);
   EXPECT_EQ(KeyCandidates().front(),
             "/run/credentials/zova-fleet-backup.service/" + std::string(kServiceKeyCredential));
+}
+
+// A disk that takes no more (a file size limit stands in for it): the reason, exit 1, and the backup and the
+// branch as they were; with room again, the next run commits.
+TEST_F(History, AWriteThatFailsLeavesTheBranchAsItWasAndTheNextRunCommits) {
+  const backup::FleetHistory settings{path("repo"), "", "main", 60, 0};
+  const Recorded before = run("2026-12-01T000000Z", {"c1"}, settings);
+  c1.controller.positions.locations[7][0] = 5;
+  (void)run("2026-12-02T000000Z", {"c1"}, {path("scratch-repo"), "", "main", 60, 0});  // the backup alone
+  const std::vector<ControllerRun> runs{{"c1", path("out/c1/2026-12-02T000000Z"), ""}};
+  rlimit limit{};
+  getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{512, limit.rlim_max};
+  std::signal(SIGXFSZ, SIG_IGN);
+  setrlimit(RLIMIT_FSIZE, &small);
+  const Recorded full = RecordRun(settings, "2026-12-02T000000Z", runs, {"plant-a", std::chrono::seconds(5), {}});
+  setrlimit(RLIMIT_FSIZE, &limit);
+  EXPECT_EQ(std::tuple(full.committed, full.result.code), std::tuple(false, Outcome::FileFailed)) << full.reason;
+  EXPECT_TRUE(full.reason.starts_with(path("repo") + ": ")) << full.reason;
+  EXPECT_EQ(Shell("git --git-dir='" + path("repo") + "' fsck --strict").second, 0);
+  EXPECT_EQ(git("repo", "rev-parse main"), before.commit + "\n");
+  EXPECT_TRUE(fs::is_regular_file(path("out/c1/2026-12-02T000000Z/ZOVALOC.dat")));
+  const Recorded roomy = RecordRun(settings, "2026-12-02T000000Z", runs, {"plant-a", std::chrono::seconds(5), {}});
+  EXPECT_TRUE(roomy.committed && roomy.result) << roomy.reason;
+}
+
+// A server whose hook refuses every push (the local transport runs no hooks: git's own daemon does), then
+// lets them through: the refusal names the hook's reason, and the commit kept is pushed by the next run.
+TEST_F(History, ARemoteThatRefusesThePushKeepsTheCommitForTheNextRun) {
+  ASSERT_EQ(Shell("git init -q --bare '" + path("served/r.git") + "'").second, 0);
+  write(path("served/r.git/hooks/pre-receive"), "#!/bin/sh\necho 'the history is frozen' >&2\nexit 1\n");
+  fs::permissions(path("served/r.git/hooks/pre-receive"), fs::perms::owner_all);
+  const int sock = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&address), length), 0);
+  getsockname(sock, reinterpret_cast<sockaddr*>(&address), &length);
+  close(sock);
+  const std::string port = std::to_string(ntohs(address.sin_port));
+  std::FILE* daemon =
+      popen(("git daemon --verbose --export-all --enable=receive-pack --listen=127.0.0.1 --port=" + port +
+             " --pid-file='" + path("pid") + "' --base-path='" + path("served") + "' 2>&1")
+                .c_str(),
+            "r");
+  char line[256];
+  while (std::fgets(line, sizeof line, daemon) != nullptr && std::strstr(line, "Ready to rumble") == nullptr) {
+  }
+  const backup::FleetHistory settings{path("repo"), "git://127.0.0.1:" + port + "/r.git", "main", 60, 0};
+  const Recorded refused = run("2026-12-01T000000Z", {"c1"}, settings);
+  EXPECT_EQ(std::tuple(refused.committed, refused.pushed, refused.result.code),
+            std::tuple(true, false, Outcome::Rejected));
+  EXPECT_NE(refused.reason.find("the remote refused the push: refs/heads/main: pre-receive hook declined"),
+            std::string::npos)
+      << refused.reason;
+  fs::remove(path("served/r.git/hooks/pre-receive"));
+  const Recorded accepted = run("2026-12-02T000000Z", {"c1"}, settings);
+  EXPECT_EQ(std::tuple(accepted.committed, accepted.pushed, accepted.commit), std::tuple(false, true, refused.commit))
+      << accepted.reason;
+  EXPECT_EQ(git("served/r.git", "log --format=%s main"), refused.summary + "\n");
+  kill(std::stoi(read(path("pid"))), SIGTERM);
+  pclose(daemon);
+}
+
+TEST_F(History, AnSshServerIsTrustedOnlyWithTheKeyTheFirstKnownHostsFileListingItHolds) {
+  const std::string ed = std::string("\0\0\0\x0bssh-ed25519", 15);  // what the base64 texts below hold
+  const std::string rsa = std::string("\0\0\0\x07ssh-rsa", 11);
+  write(path("service"),
+        "# the plant's server\ngitea.plant ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n"
+        "[gitea.plant]:2222 ssh-rsa AAAAB3NzaC1yc2E=\n");
+  write(path("home"),
+        "gitea.plant ssh-rsa AAAAB3NzaC1yc2E=\nmirror,other.plant ssh-rsa AAAAB3NzaC1yc2E=\n"
+        "|1|c2FsdA==|aGFzaA== ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n@revoked * ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n");
+  const std::vector<std::string> files{path("service"), path("home")};
+  for (const auto& [host, port, key, reason] :
+       {std::tuple<std::string, int, std::string, std::string>{"gitea.plant", 22, ed, ""},
+        {"gitea.plant", 22, rsa, "other than the one " + path("service")},  // the first file decides
+        {"gitea.plant", 2222, rsa, ""},
+        {"gitea.plant", 2222, ed, "other than the one " + path("service")},
+        {"other.plant", 22, rsa, ""},
+        {"other.plant", 22, ed, "marks as revoked"},
+        {"gitea", 22, rsa, "gitea is not in " + path("service") + ", " + path("home")},
+        {"unknown.plant", 22, rsa, "unknown.plant is not in"}}) {
+    const Outcome checked = CheckHostKey(host, port, key, files);
+    EXPECT_EQ(checked.ok(), reason.empty()) << host << ":" << port;
+    EXPECT_NE(checked.detail.find(reason), std::string::npos) << checked.detail;
+  }
 }
 
 }  // namespace
