@@ -100,8 +100,8 @@ inline constexpr std::string_view kServiceKnownHosts = "zova-history-known-hosts
 [[nodiscard]] std::vector<std::string> KnownHostsFiles();
 
 // Ok when `key` (the server's key as SSH sends it) is one the first of `files` that lists `host` (at `port`:
-// "[host]:port" unless 22) holds for it; Refused with the host and the file otherwise. Hashed entries and
-// wildcards are not read.
+// "[host]:port" unless 22, plain or hashed) holds for it; Refused with the host and the file otherwise.
+// Wildcards are not read.
 [[nodiscard]] Outcome CheckHostKey(const std::string& host, int port, std::string_view key,
                                    const std::vector<std::string>& files);
 

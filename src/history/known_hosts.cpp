@@ -4,6 +4,9 @@
 #include <fstream>
 #include <sstream>
 
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+
 #include "base/translation.h"
 #include "history/history.h"
 
@@ -35,12 +38,27 @@ std::string Base64(std::string_view text) {
   return out;
 }
 
-// Whether the comma-separated host patterns of a line name `host` at `port` exactly (no wildcards).
+// Whether a hashed name ("|1|SALT|HASH", as ssh writes with HashKnownHosts, Debian's default) is `wanted`:
+// HASH is HMAC-SHA1 of the name under the salt.
+bool HashedName(const std::string& name, const std::string& wanted) {
+  constexpr std::string_view kHashed = "|1|";
+  const auto bar = name.find('|', kHashed.size());
+  if (!name.starts_with(kHashed) || bar == std::string::npos) return false;
+  const std::string salt = Base64(std::string_view(name).substr(kHashed.size(), bar - kHashed.size()));
+  unsigned char digest[EVP_MAX_MD_SIZE];
+  unsigned size = 0;
+  return !salt.empty() &&
+         HMAC(EVP_sha1(), salt.data(), static_cast<int>(salt.size()),
+              reinterpret_cast<const unsigned char*>(wanted.data()), wanted.size(), digest, &size) != nullptr &&
+         Base64(std::string_view(name).substr(bar + 1)) == std::string(reinterpret_cast<const char*>(digest), size);
+}
+
+// Whether the comma-separated host patterns of a line name `host` at `port` exactly or hashed (no wildcards).
 bool NamesHost(const std::string& patterns, const std::string& host, int port) {
   const std::string wanted = port == 22 ? host : "[" + host + "]:" + std::to_string(port);
   std::istringstream each(patterns);
   for (std::string name; std::getline(each, name, ',');) {
-    if (name == wanted) return true;
+    if (name == wanted || HashedName(name, wanted)) return true;
   }
   return false;
 }
@@ -90,7 +108,7 @@ Outcome CheckHostKey(const std::string& host, int port, std::string_view key, co
   std::string tried;
   for (const std::string& file : files) tried += (tried.empty() ? "" : ", ") + file;
   return {Outcome::Refused,
-          Tr("the SSH server {1} is not in {2} (hashed entries are not read): add its key with ssh-keyscan",
+          Tr("the SSH server {1} is not in {2}: add its key with ssh-keyscan",
              {host, tried.empty() ? std::string("-") : tried})};
 }
 

@@ -258,10 +258,13 @@ TEST_F(History, AnSshServerIsTrustedOnlyWithTheKeyTheFirstKnownHostsFileListingI
   const std::string rsa = std::string("\0\0\0\x07ssh-rsa", 11);
   write(path("service"),
         "# the plant's server\ngitea.plant ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n"
-        "[gitea.plant]:2222 ssh-rsa AAAAB3NzaC1yc2E=\n");
+        "[gitea.plant]:2222 ssh-rsa AAAAB3NzaC1yc2E=\n"
+        // `ssh-keygen -H` of "hashed.plant ssh-ed25519 …" and "[hashed.plant]:2222 ssh-rsa …".
+        "|1|g6RY0q9WqOAUi+L4ZJtIHiQczcE=|UOUK6s60B810g+iKJ5DTN/kGCrU= ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n"
+        "|1|yuFl0gUGQKlm3Q7BeV0JNEpseGM=|ugZ8sU5q+QRCuzP1zgTwNJfGpz0= ssh-rsa AAAAB3NzaC1yc2E=\n");
   write(path("home"),
         "gitea.plant ssh-rsa AAAAB3NzaC1yc2E=\nmirror,other.plant ssh-rsa AAAAB3NzaC1yc2E=\n"
-        "|1|c2FsdA==|aGFzaA== ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n@revoked * ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n");
+        "@revoked * ssh-ed25519 AAAAC3NzaC1lZDI1NTE5\n");
   const std::vector<std::string> files{path("service"), path("home")};
   for (const auto& [host, port, key, reason] :
        {std::tuple<std::string, int, std::string, std::string>{"gitea.plant", 22, ed, ""},
@@ -270,6 +273,10 @@ TEST_F(History, AnSshServerIsTrustedOnlyWithTheKeyTheFirstKnownHostsFileListingI
         {"gitea.plant", 2222, ed, "other than the one " + path("service")},
         {"other.plant", 22, rsa, ""},
         {"other.plant", 22, ed, "marks as revoked"},
+        {"hashed.plant", 22, ed, ""},
+        {"hashed.plant", 22, rsa, "other than the one " + path("service")},
+        {"hashed.plant", 2222, rsa, ""},
+        {"hashed.plant", 2200, rsa, "hashed.plant is not in"},  // the port is part of what is hashed
         {"gitea", 22, rsa, "gitea is not in " + path("service") + ", " + path("home")},
         {"unknown.plant", 22, rsa, "unknown.plant is not in"}}) {
     const Outcome checked = CheckHostKey(host, port, key, files);
