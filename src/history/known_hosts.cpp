@@ -107,9 +107,8 @@ Outcome CheckHostKey(const std::string& host, int port, std::string_view key, co
   }
   std::string tried;
   for (const std::string& file : files) tried += (tried.empty() ? "" : ", ") + file;
-  return {Outcome::Refused,
-          Tr("the SSH server {1} is not in {2}: add its key with ssh-keyscan",
-             {host, tried.empty() ? std::string("-") : tried})};
+  return {Outcome::Refused, Tr("the SSH server {1} is not in {2}: add its key with ssh-keyscan",
+                               {host, tried.empty() ? std::string("-") : tried})};
 }
 
 }  // namespace zova::history

@@ -243,8 +243,13 @@ struct PushState {
   // Worker's own.
   std::string rejected;
   std::size_t keyTried = 0;
-  bool agentTried = false;
+  std::string offered;  // the keys offered on this connection
   int sshPort = 22;
+  // The fetch and the push each open a connection of their own, which tries the keys from the first again.
+  void newConnection() {
+    keyTried = 0;
+    offered.clear();
+  }
 };
 
 // The port of an ssh:// remote ("ssh://user@host:2222/path"); 22 for the others and the scp-like form.
@@ -281,18 +286,24 @@ int Credentials(git_credential** out, const char*, const char* user, unsigned in
   if ((allowed & GIT_CREDENTIAL_USERNAME) != 0) return git_credential_username_new(out, name);
   if ((allowed & GIT_CREDENTIAL_SSH_KEY) == 0) return GIT_PASSTHROUGH;
   const std::vector<std::string> keys = KeyCandidates();
-  while (state.keyTried < keys.size()) {
-    const std::string& key = keys[state.keyTried++];
+  // The keys in order, then the agent: an index past the keys stands for it.
+  while (state.keyTried <= keys.size()) {
+    const std::size_t next = state.keyTried++;
     std::error_code ec;
-    if (fs::is_regular_file(key, ec)) return git_credential_ssh_key_new(out, name, nullptr, key.c_str(), nullptr);
+    const bool agent = next == keys.size();
+    if (agent ? std::getenv("SSH_AUTH_SOCK") == nullptr : !fs::is_regular_file(keys[next], ec)) continue;
+    state.offered += (state.offered.empty() ? "" : ", ") + (agent ? Tr("the SSH agent's keys") : keys[next]);
+    return agent ? git_credential_ssh_key_from_agent(out, name)
+                 : git_credential_ssh_key_new(out, name, nullptr, keys[next].c_str(), nullptr);
   }
-  if (!state.agentTried && std::getenv("SSH_AUTH_SOCK") != nullptr) {
-    state.agentTried = true;
-    return git_credential_ssh_key_from_agent(out, name);
-  }
-  git_error_set_str(GIT_ERROR_NET, Tr("no SSH key was accepted (tried {1} and the agent)",
-                                      {keys.empty() ? std::string("-") : keys.front()})
-                                       .c_str());
+  std::string tried;
+  for (const std::string& key : keys) tried += (tried.empty() ? "" : ", ") + key;
+  git_error_set_str(
+      GIT_ERROR_NET,
+      (state.offered.empty() ? Tr("no SSH key to offer: none of {1} exists and no SSH agent runs",
+                                  {tried.empty() ? std::string("-") : tried})
+                             : Tr("the SSH server refused every key offered for {1}: {2}", {name, state.offered}))
+          .c_str());
   return GIT_EAUTH;
 }
 
@@ -415,6 +426,7 @@ void Sync(const std::string& path, const backup::FleetHistory& settings, PushSta
   for (int attempt = 0; attempt < kPushAttempts; ++attempt) {
     git_fetch_options fetch = GIT_FETCH_OPTIONS_INIT;
     fetch.callbacks = Callbacks(state);
+    state.newConnection();
     char* fetchSpecs[] = {const_cast<char*>(fetchSpec.c_str())};
     const git_strarray fetchList{fetchSpecs, 1};
     if (git_remote_fetch(rawRemote, &fetchList, &fetch, "zova: fetch") != 0) {
@@ -456,6 +468,7 @@ void Sync(const std::string& path, const backup::FleetHistory& settings, PushSta
     const git_strarray pushList{pushSpecs, 1};
     git_push_options push = GIT_PUSH_OPTIONS_INIT;
     push.callbacks = Callbacks(state);
+    state.newConnection();
     state.rejected.clear();
     if (git_remote_push(rawRemote, &pushList, &push) != 0) {
       state.result = {Outcome::LineDead, git::LastError()};

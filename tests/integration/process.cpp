@@ -21,6 +21,7 @@
 #include <sstream>
 #include <functional>
 #include <regex>
+#include <utility>
 
 #include "support/scratch_dir.h"
 
@@ -192,28 +193,25 @@ int FreePort() {
   return ntohs(a.sin_port);
 }
 
-Ser2net::Ser2net(const std::string& device, bool telnet) {
-  const std::string program = "/usr/sbin/ser2net";  // where Debian's package puts it
-  char folder[] = "/tmp/zova_ser2netXXXXXX";
-  if (access(program.c_str(), X_OK) != 0 || mkdtemp(folder) == nullptr) return;
+LoopbackServer::LoopbackServer(std::string program) : program_(std::move(program)) {
+  char folder[] = "/tmp/zova_serverXXXXXX";
+  if (access(program_.c_str(), X_OK) != 0 || mkdtemp(folder) == nullptr) return;
   folder_ = folder;
-  const int port = FreePort();
-  address_ = (telnet ? "rfc2217://127.0.0.1:" : "tcp://127.0.0.1:") + std::to_string(port);
-  // No character delay: each answer goes on as soon as its bytes are in, as over a serial line.
-  std::ofstream(folder_ + "/ser2net.yaml")
-      << "connection: &zova\n  accepter: " << (telnet ? "telnet(rfc2217)," : "") << "tcp,127.0.0.1," << port
-      << "\n  connector: serialdev," << device << ",9600n81,local\n  options:\n    chardelay: false\n";
+  port_ = FreePort();
+}
+
+void LoopbackServer::start(const std::vector<std::string>& args) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   const std::string log = folder_ + "/log";  // what the server says, for a failure's message
   posix_spawn_file_actions_addopen(&actions, 2, log.c_str(), O_WRONLY | O_CREAT, 0600);
-  pid_ = spawnServer(program, {"-n", "-u", "-c", folder_ + "/ser2net.yaml", "-P", folder_ + "/pid"}, actions);
+  pid_ = spawnServer(program_, args, actions);
   posix_spawn_file_actions_destroy(&actions);
   const auto deadline = Clock::now() + std::chrono::seconds(5);
-  while (pid_ > 0 && !listening(port)) {
+  while (pid_ > 0 && !listening(port_)) {
     if (Clock::now() >= deadline) {
-      ADD_FAILURE() << "ser2net did not listen on port " << port
+      ADD_FAILURE() << program_ << " did not listen on port " << port_
                     << " within 5 s; it said: " << ScratchFolder::read(log);
       stop();
       break;
@@ -222,14 +220,24 @@ Ser2net::Ser2net(const std::string& device, bool telnet) {
   }
 }
 
-void Ser2net::stop() {
+void LoopbackServer::stop() {
   if (pid_ > 0) {
     kill(pid_, SIGTERM);
-    waitOrKill(pid_, Clock::now() + std::chrono::seconds(10), "ser2net");
+    waitOrKill(pid_, Clock::now() + std::chrono::seconds(10), program_);
     pid_ = -1;
   }
   if (!folder_.empty()) std::filesystem::remove_all(folder_);
   folder_.clear();
+}
+
+Ser2net::Ser2net(const std::string& device, bool telnet) : LoopbackServer("/usr/sbin/ser2net") {
+  if (!installed()) return;
+  address_ = (telnet ? "rfc2217://127.0.0.1:" : "tcp://127.0.0.1:") + std::to_string(port());
+  // No character delay: each answer goes on as soon as its bytes are in, as over a serial line.
+  std::ofstream(folder() + "/ser2net.yaml")
+      << "connection: &zova\n  accepter: " << (telnet ? "telnet(rfc2217)," : "") << "tcp,127.0.0.1," << port()
+      << "\n  connector: serialdev," << device << ",9600n81,local\n  options:\n    chardelay: false\n";
+  start({"-n", "-u", "-c", folder() + "/ser2net.yaml", "-P", folder() + "/pid"});
 }
 
 }  // namespace zova::test

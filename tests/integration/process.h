@@ -51,23 +51,40 @@ class SimProcess {
   std::string device_;
 };
 
-// Debian's ser2net on the loopback interface, serving `device` on a port chosen free at run time: raw TCP,
-// or Telnet with COM Port Control. Its configuration lives in a temporary folder; it stops by its process
-// id. ok() is false where ser2net is not installed.
-class Ser2net {
+// A server program on the loopback interface, on a port chosen free at run time, for the length of a test: its
+// configuration and log live in a temporary folder of its own; it stops by its process id. ok() is false where
+// the program is not installed or did not listen.
+class LoopbackServer {
  public:
-  Ser2net(const std::string& device, bool telnet);
-  ~Ser2net() { stop(); }
-  Ser2net(const Ser2net&) = delete;
-  Ser2net& operator=(const Ser2net&) = delete;
+  explicit LoopbackServer(std::string program);
+  ~LoopbackServer() { stop(); }
+  LoopbackServer(const LoopbackServer&) = delete;
+  LoopbackServer& operator=(const LoopbackServer&) = delete;
+  [[nodiscard]] bool installed() const { return !folder_.empty(); }
   [[nodiscard]] bool ok() const { return pid_ > 0; }
-  [[nodiscard]] const std::string& address() const { return address_; }
+  [[nodiscard]] int port() const { return port_; }
+  [[nodiscard]] const std::string& folder() const { return folder_; }
   void stop();
 
+ protected:
+  // Starts the program (its configuration written into folder() first) and waits until it listens.
+  void start(const std::vector<std::string>& args);
+
  private:
+  std::string program_;
   int pid_ = -1;
-  std::string address_;
+  int port_ = 0;
   std::string folder_;
+};
+
+// Debian's ser2net serving `device`: raw TCP, or Telnet with COM Port Control.
+class Ser2net : public LoopbackServer {
+ public:
+  Ser2net(const std::string& device, bool telnet);
+  [[nodiscard]] const std::string& address() const { return address_; }
+
+ private:
+  std::string address_;
 };
 
 // A loopback TCP port nothing listens on at the moment.
