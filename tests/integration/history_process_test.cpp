@@ -124,6 +124,10 @@ TEST_F(HistoryRun, AnSshRemoteTakesThePushWithTheServicesKeyFromAKnownServerThat
   environment.set("HOME", path("home"));
   environment.set("CREDENTIALS_DIRECTORY", credentials);
   environment.set("SSH_AUTH_SOCK", std::nullopt);
+  // libgit2 1.5 leaks two path buffers inside each SSH connection, whatever its caller frees; in a checked
+  // build the suppression that names them (history/git.cpp) needs whole stacks, which libgit2 lacks otherwise.
+  const char* sanitizer = std::getenv("ASAN_OPTIONS");
+  environment.set("ASAN_OPTIONS", std::string(sanitizer != nullptr ? sanitizer : "") + ":fast_unwind_on_malloc=0");
   const std::string key = credentials + "/zova-history-key";
   const std::string knownHosts = credentials + "/zova-history-known-hosts";
   const std::string authorized = sshd.folder() + "/authorized_keys";
