@@ -230,6 +230,23 @@ Recorded RecordRun(const backup::FleetHistory& settings, const std::string& stam
   std::string error;
   git::Repository repo = OpenHistory(settings.git, settings.branch, error);
   if (!repo) return Failed(r, Outcome::FileFailed, error);
+  const std::string ref = BranchRef(settings.branch);
+  std::optional<git_oid> tip;
+  git::Tree tipTree;
+  git::Entries top;
+  // The branch's tip and its top folder, which must be a fleet history's.
+  const auto readTip = [&]() -> Outcome {
+    if (!git::Tip(repo.get(), ref, tip, error)) return {Outcome::FileFailed, settings.git + ": " + error};
+    tipTree = git::TreeOf(repo.get(), tip, error);
+    if (!error.empty()) return {Outcome::FileFailed, settings.git + ": " + error};
+    top = git::TopEntries(tipTree.get());
+    const std::string foreign = ForeignEntry(repo.get(), top);
+    if (foreign.empty()) return Outcome::Ok;
+    return {Outcome::Refused,
+            Tr("{1}: {2} is not a controller's backup folder: not a fleet history", {settings.git, foreign})};
+  };
+  // Someone else's repository is refused before anything, the run's lock file included, is written into it.
+  if (const Outcome read = readTip(); !read) return Failed(r, read.code, read.detail);
   const backup::RunLock lock((fs::path(settings.git) / kLockFile).string());
   if (lock.state() != backup::RunLock::State::Held) {
     return Failed(r, Outcome::Busy,
@@ -238,16 +255,8 @@ Recorded RecordRun(const backup::FleetHistory& settings, const std::string& stam
                       : settings.git + ": " + lock.error());
   }
   ClearStaleLocks(settings.git, settings.branch);
-  const std::string ref = BranchRef(settings.branch);
-  std::optional<git_oid> tip;
-  if (!git::Tip(repo.get(), ref, tip, error)) return Failed(r, Outcome::FileFailed, settings.git + ": " + error);
-  const git::Tree tipTree = git::TreeOf(repo.get(), tip, error);
-  if (!error.empty()) return Failed(r, Outcome::FileFailed, settings.git + ": " + error);
-  const git::Entries top = git::TopEntries(tipTree.get());
-  if (const std::string foreign = ForeignEntry(repo.get(), top); !foreign.empty()) {
-    return Failed(r, Outcome::Refused,
-                  Tr("{1}: {2} is not a controller's backup folder: not a fleet history", {settings.git, foreign}));
-  }
+  // Read again under the lock: another run may have committed since.
+  if (const Outcome read = readTip(); !read) return Failed(r, read.code, read.detail);
   if (options.step) options.step(Tr("history: writing the commit of {1} into {2}", {stamp, settings.git}));
   Built built;
   if (const Outcome made = BuildTree(repo.get(), top, runs, options.host, built); !made) {

@@ -214,6 +214,39 @@ TEST_F(History, AWriteThatFailsLeavesTheBranchAsItWasAndTheNextRunCommits) {
   EXPECT_TRUE(roomy.committed && roomy.result) << roomy.reason;
 }
 
+// Someone else's repository at the history's place is refused with its reason and left as it was; the run's
+// backup stands.
+TEST_F(History, ARepositoryThatIsNotAHistoryIsRefusedAndLeftAsItWas) {
+  ASSERT_EQ(Shell("cd '" + path("") +
+                  "' && git init -q work && git init -q -b main w && echo notes > w/README && git -C w add README && "
+                  "git -C w -c user.name=a -c user.email=b commit -qm notes && git clone -q --bare w layout && "
+                  "mkdir plain && echo notes > plain/notes.txt")
+                .second,
+            0);
+  (void)run("2026-12-01T000000Z", {"c1"}, {path("detached"), "", "main", 60, 0});
+  ASSERT_EQ(Shell("cd '" + path("") + "' && git --git-dir=detached update-ref --no-deref HEAD main").second, 0);
+  const struct {
+    const char* place;
+    Outcome::Code code;
+    const char* reason;
+  } cases[] = {
+      {"work", Outcome::FileFailed, "a repository with a working tree"},
+      {"detached", Outcome::FileFailed, "its HEAD is detached from every branch"},
+      {"layout", Outcome::Refused, "README is not a controller's backup folder: not a fleet history"},
+      {"plain", Outcome::FileFailed, "not a git repository"},
+  };
+  int day = 2;
+  for (const auto& c : cases) {
+    const std::string stamp = "2026-12-0" + std::to_string(day++) + "T000000Z";
+    const std::string refs = Shell("(cd '" + path(c.place) + "' && git show-ref; ls -A)").first;
+    const Recorded refused = run(stamp, {"c1"}, {path(c.place), "", "main", 60, 0});
+    EXPECT_EQ(std::tuple(refused.committed, refused.result.code), std::tuple(false, c.code)) << c.place;
+    EXPECT_NE(refused.reason.find(c.reason), std::string::npos) << refused.reason;
+    EXPECT_EQ(Shell("(cd '" + path(c.place) + "' && git show-ref; ls -A)").first, refs) << c.place;
+    EXPECT_TRUE(fs::is_regular_file(path("out/c1/" + stamp + "/ZOVALOC.dat"))) << c.place;
+  }
+}
+
 // A server whose hook refuses every push (the local transport runs no hooks: git's own daemon does), then
 // lets them through: the refusal names the hook's reason, and the commit kept is pushed by the next run.
 TEST_F(History, ARemoteThatRefusesThePushKeepsTheCommitForTheNextRun) {
