@@ -35,6 +35,16 @@ struct FleetPty : ScratchDir {
     }
     write(path("fleet.toml"), toml);
   }
+  // The end of each trace in `folder`: where a line that failed gave up.
+  std::string traceEnds(const std::string& folder) {
+    std::string ends;
+    for (const auto& file : fs::directory_iterator(path(folder))) {
+      const std::string text = read(file.path().string());
+      ends += "\n" + file.path().filename().string() + ":\n" +
+              text.substr(text.size() - std::min<std::size_t>(text.size(), 2000));
+    }
+    return ends;
+  }
   RunResult fleet(std::vector<std::string> more = {}, const std::string& file = "fleet.toml",
                   std::vector<std::string> before = {}, const std::vector<SignalWhen>& interrupts = {}) {
     std::vector<std::string> args{"--lang", "en"};
@@ -70,7 +80,7 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   const std::string stamp = "\\d{4}-\\d\\d-\\d\\dT\\d{6}Z";
   const std::regex firstLines("a2 ok " + path("out/a2/") + stamp +
                               " first [0-9.]+\na3 ok .* first [0-9.]+\na5 ok .*\n" + "dead failed - - [0-9.]+\n");
-  EXPECT_TRUE(std::regex_match(first.out, firstLines)) << first.out << first.err;
+  EXPECT_TRUE(std::regex_match(first.out, firstLines)) << first.out << first.err << traceEnds("traces");
   EXPECT_FALSE(fs::exists(path("out/dead")));
 
   // A jog and a stored location change exactly one value of a3.
@@ -83,10 +93,11 @@ TEST_F(FleetPty, BacksUpEveryLineCountsChangesAndKeepsTheNewest) {
   fs::copy(path("out/a3/latest/"), path("old"), fs::copy_options::recursive);
   fs::remove(path("out/a5/latest"));
   fs::create_directory(path("out/a5/latest"));  // not the program's link: a failure, and it stays
-  const RunResult second = fleet({"--keep", "1"});
+  const RunResult second = fleet({"--keep", "1"}, "fleet.toml", {"--trace", path("traces2")});
   EXPECT_EQ(second.exitCode, 1);
   for (const char* line : {"\na2 ok \\S+ 0 ", "\na3 ok \\S+ 1 ", "\na5 failed \\S+ 0 "}) {
-    EXPECT_TRUE(std::regex_search("\n" + second.out, std::regex(line))) << line << " in " << second.out << second.err;
+    EXPECT_TRUE(std::regex_search("\n" + second.out, std::regex(line)))
+        << line << " in " << second.out << second.err << traceEnds("traces2");
   }
   EXPECT_EQ(std::count_if(fs::directory_iterator(path("out")), {},
                           [](const fs::directory_entry& e) { return e.path().extension() == ".json"; }),
