@@ -32,7 +32,6 @@ struct PushState {
   std::atomic<bool> abandoned{false};
   Outcome result;
   bool pushed = false;
-  std::string tip;
   // Worker's own.
   std::string rejected;
   std::size_t keyTried = 0;
