@@ -142,6 +142,8 @@ TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   ConsoleRig edge;
   EXPECT_EQ(edge.console.JogPress(console::kJogPositive, "255", "4"), Outcome::Ok);
   EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
+  ConsoleRig slowest;
+  EXPECT_EQ(slowest.console.JogPress(console::kJogPositive, "0", "1"), Outcome::Ok) << "0 is a jog speed too";
 }
 
 TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {
@@ -239,17 +241,22 @@ TEST(ManualConsole, OutputClicks) {
   EXPECT_EQ(r.console.OutputClick(8), Outcome::Ok) << "on: the click switches it off";
   EXPECT_FALSE(r.sim.controller.machine.output(8));
 
-  // A system output: the mark goes back, only the refresh goes out.
+  for (const Outcome& beyond :
+       {r.console.OutputClick(-1), r.console.OutputClick(64), r.console.SwitchOutput(64, true)}) {
+    EXPECT_EQ(beyond, Outcome::Refused);
+  }
+
+  // A system output (0, the first of them): the mark goes back, only the refresh goes out.
   ConsoleRig s;
-  s.sim.controller.machine.outputs[0] = 0x08;
-  s.status.OutputState[3] = 1;
+  s.sim.controller.machine.outputs[0] = 0x01;
+  s.status.OutputState[0] = 1;
   s.display.onOutputSet = [&](int point) {
-    if (point == 3) {
-      EXPECT_EQ(s.display.output[3], 1);
+    if (point == 0) {
+      EXPECT_EQ(s.display.output[0], 1);
     }
   };
-  EXPECT_EQ(s.console.OutputClick(3), Outcome::Ok);
-  EXPECT_EQ(std::tuple(s.commands(), s.display.output[3]), std::tuple(std::vector<std::uint8_t>{cmd::kReadOutputs}, 1));
+  EXPECT_EQ(s.console.OutputClick(0), Outcome::Ok);
+  EXPECT_EQ(std::tuple(s.commands(), s.display.output[0]), std::tuple(std::vector<std::uint8_t>{cmd::kReadOutputs}, 1));
 }
 
 TEST(ManualConsole, ProgramNumberEntry) {

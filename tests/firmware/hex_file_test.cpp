@@ -53,7 +53,7 @@ TEST(HexFile, RefusedFilesNameTheLineAndLeaveTheImage) {
     const char* message;
   } cases[] = {
       {"no colon", good + "0400000001020304F2\n" + kEnd, 3, "':'로 시작하지 않습니다"},
-      {"not hexadecimal", good + ":04000000010G0304F2\n" + kEnd, 3, "16진수가 아닌 문자가 있습니다"},
+      {"not hexadecimal: a lower-case g", good + ":04000000010g0304F2\n" + kEnd, 3, "16진수가 아닌 문자가 있습니다"},
       {"count larger than the line", good + ":0500000001020304F1\n" + kEnd, 3, "바이트 수가 줄의 길이와 맞지 않습니다"},
       {"odd number of digits", good + ":0400000001020304F\n" + kEnd, 3, "레코드의 길이가 잘못되었습니다"},
       {"too short", good + ":00000001\n" + kEnd, 3, "레코드의 길이가 잘못되었습니다"},

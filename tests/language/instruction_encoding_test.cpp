@@ -27,13 +27,15 @@ TEST_P(EncodesTo, Record) {
 }
 
 // Only the forms the generated round trip cannot pin down: the exact record of the named edge cases, the PLC
-// device codes of each machine type, and the zero operands whose sign picks no mode.
+// device codes of each machine type, the zero operands whose sign picks no mode, and a fixed mode that no
+// listing shows (SIGI's and HOME's 0).
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, EncodesTo,
     ::testing::Values(
         Encoded{"MVE P2500", 0x011009C4, 0}, Encoded{"MVE P(R999)", 0x010003E7, 0}, Encoded{"mve p12", 0x0110000C, 0},
         Encoded{"012 MVE P0005 ;first point", 0x01100005, 0}, Encoded{"CONT", 0x15010000, 0},
         Encoded{"L7", 0xB2000007, 0}, Encoded{"L 7", 0xB2000007, 0}, Encoded{"SIGO AON", 0x53030000, 0},
+        Encoded{"SIGI R5 3", 0x52000005, 0x00030000}, Encoded{"HOME 3FH", 0x3500003F, 0},
         Encoded{"TMS -5 100", 0x56000104, 0x00640000}, Encoded{"SAR 5 8000H 1", 0x5A000005, 0x80000001},
         Encoded{"F12 -0.12", 0xB901000C, 12}, Encoded{"SETL R1 999999999", 0xBF200001, 999999999},
         Encoded{"SET R1 32767", 0xB1200001, 0x7FFF0000}, Encoded{"SMV R999 R999 R999", 0x580003E7, 0x03E703E7},
@@ -101,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"JMP L51 1", "JMP-MAX_LABEL_LMT_OVER"}, Refused{"JMP L1 256", "JMP-MAX_JMP_LMT_OVER"},
         Refused{"JMP L1 *1000", "JMP-MAX_REG_LMT_OVER"}, Refused{"INT 4 OFF", "MAX_INT_LMT_OVER"},
         Refused{"INT 1 PRG32", "MAX_FILE_LMT_OVER"}, Refused{"IF F100 > 1", "MAX_FREG_LMT_OVER"},
-        Refused{"IF 5 = 40000", "IF_SYNTEX_ERR"}, Refused{"IF R1000 = 1", "MAX_REG_LMT_OVER"},
+        Refused{"IF 5 = 32768", "IF_SYNTEX_ERR"}, Refused{"IF R1000 = 1", "MAX_REG_LMT_OVER"},
         Refused{"IF R1 = R1000", "MAX_REG_LMT_OVER"}, Refused{"IF R1 = 8000H", "MAX_HEX_LMT_OVER"},
         Refused{"XYZ", "해당 명령어가 없습니다"}, Refused{"", "해당 명령어가 없습니다"},
         Refused{"  0123 ", "해당 명령어가 없습니다"}, Refused{"SIGB 57", "출력신호값 OVER"},
@@ -118,6 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"ACC 7 1", "ACC-MAX_AXIS_LMT_OVER"}, Refused{"DCC 0 1", "DCC-MAX_AXIS_LMT_OVER"},
         Refused{"DCC 1 20001", "ACCDCC-MAX_ACCDCC_LMT_OVER"}, Refused{"VEL 1 0", "VEL-MAX_VEL_LMT_OVER"},
         Refused{"VEL 3 1", "VEL-MAX_AXIS_LMT_OVER", 2}, Refused{"SPD 3 1", "AX_NUM_ERR", 2},
+        Refused{"SPD 1 101", "SPD 번호가 큼"}, Refused{"SPD 1 0", "SPD 번호가 큼"},
         Refused{"SAVS 100 R1", "SAVS-MAX_Val_OVER(0~99)"}, Refused{"SAVA 100 R1", "SAVA-MAX_Val_OVER(0~99)"},
         Refused{"SAVL 1 1000", "SAVL-MAX_REG_LMT_OVER(0~999)"}, Refused{"SAVA 1 *1000", "SAVA-MAX_REG_LMT_OVER(0~999)"},
         Refused{"SAVS 1 R1000", "SAVS-MAX_REG_LMT_OVER(0~999)"}, Refused{"ADD R1 8000H", "MAX_Integer_Value_LMT_OVER"},
@@ -142,11 +145,12 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{"SAVL 1 R1 R", "SAVL 명령어 Syntex Error"}, Refused{"ADD R1000 1", "MAX_REG_LMT_OVER"},
         Refused{"SUB R1 R1000", "MAX_REG_LMT_OVER"}, Refused{"AND *1000 1", "MAX_REG_LMT_OVER"},
         Refused{"OR R1 *1000", "MAX_REG_LMT_OVER"}, Refused{"ADF *1000 F1", "MAX_REG_LMT_OVER"},
-        Refused{"IF R1 => 5", "IF_SYNTEX_ERR"}, Refused{"IF X1 = 5", "IF_SYNTEX_ERR"},
-        Refused{"IF R1 = X5", "IF_SYNTEX_ERR"}, Refused{"CONT OF", "CONT 명령어 Syntex Error"},
-        Refused{"INT 1 X", "INT 명령어 Syntex Error"}, Refused{"ADD X1 5", "ADD 명령어 Syntex Error"},
-        Refused{"SET R1 X5", "SET 명령어 Syntex Error"}, Refused{"ADF R1 F2", "ADF 명령어 Syntex Error"},
-        Refused{"MVE Q5", "LOC 번호 초과"}, Refused{"CONT OFF\r.IF F1 ! 7FFFH", "CONT 명령어 Syntex Error"},
+        Refused{"ADF F1 R1000", "MAX_REG_LMT_OVER"}, Refused{"IF R1 => 5", "IF_SYNTEX_ERR"},
+        Refused{"IF X1 = 5", "IF_SYNTEX_ERR"}, Refused{"IF R1 = X5", "IF_SYNTEX_ERR"},
+        Refused{"CONT OF", "CONT 명령어 Syntex Error"}, Refused{"INT 1 X", "INT 명령어 Syntex Error"},
+        Refused{"ADD X1 5", "ADD 명령어 Syntex Error"}, Refused{"SET R1 X5", "SET 명령어 Syntex Error"},
+        Refused{"ADF R1 F2", "ADF 명령어 Syntex Error"}, Refused{"MVE Q5", "LOC 번호 초과"},
+        Refused{"CONT OFF\r.IF F1 ! 7FFFH", "CONT 명령어 Syntex Error"},
         Refused{"STOP\r6CALL PRG3", "STOP 명령어 Syntex Error"}, Refused{"MVE S5", "MVE 명령어 Syntex Error"},
         Refused{"SMV *1 R2 R3", "SMV 명령어 Syntex Error"}, Refused{"LES R1 2 R3", "LES 명령어 Syntex Error"},
         Refused{"WRR D* *1 R2 R3", "WRR 명령어 Syntex Error"}, Refused{"SIGI *1 2", "SIGI 명령어 Syntex Error"},
@@ -183,6 +187,7 @@ INSTANTIATE_TEST_SUITE_P(
         Listed{0, 0x0A000005, 0x00070000, "000 SFF S(R005) 07"},
         Listed{0, 0x3142000A, 0x00050000, "000 IF R010 = 00005"},
         Listed{0, 0x31D10001, 0x7FFF0000, "000 IF *001 ! 7FFFH"}, Listed{0, 0x53030000, 0, "000 SIGO AON"},
+        Listed{0, 0x58000001, 0x00020003, "000 SMV R001 R002 R003"},
         Listed{0, 0x53010007, 0x000F0000, "000 SIGO 7 0FH"}, Listed{0, 0x53000007, 0x00050000, "000 SIGO 7 R005"},
         Listed{0, 0x53020007, 0x00050000, "000 SIGO 7 005"}, Listed{0, 0x73100001, 0x00320000, "000 SPD 1 050"},
         Listed{0, 0x5501000C, 0, "000 WAIT -12"}, Listed{0, 0x9500000A, 0, "000 INC R010"},

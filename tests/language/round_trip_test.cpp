@@ -103,7 +103,8 @@ std::optional<Record> CompileProgramLine(LanguageRig& rig, const std::string& li
 }
 
 // Ways of typing an operand that a digit-by-digit reader would store as another number: a sign, a point,
-// a letter inside the digits, digits past the characters read, one digit more, a comment with a digit.
+// a letter inside the digits, digits past the characters read, one digit more, a comment with a digit, a
+// digit after the "H".
 std::vector<std::string> Mistyped(const std::string& c) {
   const bool hex = c.ends_with('H');
   const std::size_t at = c.find_first_of(hex ? "0123456789ABCDEF" : "0123456789");
@@ -112,6 +113,7 @@ std::vector<std::string> Mistyped(const std::string& c) {
   const std::pair<std::size_t, std::string> edits[] = {
       {at, "-"}, {at + 1, "."}, {at + 1, "X"}, {at, std::string(c.size() < 10 ? 10 - c.size() : 0, '0')}, {end, "1"}};
   std::vector<std::string> out{c + ";9"};
+  if (hex) out.push_back(c + "1");
   for (const auto& [where, text] : edits) out.push_back(std::string(c).insert(where, text));
   return out;
 }

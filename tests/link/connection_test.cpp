@@ -40,6 +40,19 @@ TEST(Connection, OpensOnlyWhenTheControllerAnswersDc1) {
   }
 }
 
+TEST(Connection, APortThatCannotOpenIsNamedAndStaysClosed) {
+  FakeClock clock;
+  ScriptedPort port(clock);
+  port.close();
+  port.openError = "Open(COM9) failed";
+  RecordingUi ui;
+  Link link(port, ui, clock);
+  Connection c(link);
+  EXPECT_FALSE(c.Open());
+  EXPECT_EQ(std::tuple(port.isOpen(), port.written.size(), ui.texts()),
+            std::tuple(false, 0u, std::vector<std::string>{"Open(COM9) failed"}));
+}
+
 // Close says goodbye and closes only after the echo; while an exchange holds the link it does nothing.
 TEST(Connection, CloseSaysGoodbyeAndClosesOnlyAfterTheEcho) {
   test::SimRig rig;

@@ -45,6 +45,8 @@ TEST(LineSettings, RejectsWithTheTextInTheReason) {
 TEST(LineSettings, FlowControlModes) {
   FlowControl f;
   std::string error;
+  EXPECT_TRUE(ParseFlowControl("0", f, error));  // the lowest mode, none
+  EXPECT_EQ(f, FlowControl::None);
   EXPECT_TRUE(ParseFlowControl("2", f, error));
   EXPECT_EQ(f, FlowControl::RtsCts);
   EXPECT_TRUE(ParseFlowControl("3", f, error));  // the highest mode, both kinds at once

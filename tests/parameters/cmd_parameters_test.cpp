@@ -66,7 +66,7 @@ TEST_F(ParameterCommands, ASendKeepsWhatNoFileLineNames) {
   } cases[] = {
       {RunSysPara, p.system[20], 77, p.system[49], Job::SysParaReadFirst},
       {RunSysPara, p.system[70], 99, p.system[49], Job::SysParaReadFirst},
-      {RunAxPara, p.axis[0][139], 555, p.axis[2][130], Job::AxParaReadFirst},
+      {RunAxPara, p.axis[2][139], 555, p.axis[0][130], Job::AxParaReadFirst},  // the last axis and the first
   };
   for (const Case& c : cases) {
     ASSERT_EQ(c.run(ctx, {"fetch", "--file", file}), kExitOk);

@@ -51,6 +51,27 @@ TEST(ParameterFiles, LinesOfTheWrittenFiles) {
   for (const auto& [line, expected] : cases) EXPECT_EQ(line, expected);
 }
 
+// What "New" puts in every named entry, in file order: the values operators know from a fresh controller.
+TEST(ParameterDefaults, EveryNamedEntryStartsAtItsKnownValue) {
+  const std::vector<std::int32_t> system = {2, 1, 0, 0, 500, 1,  1,  45476, 0, 1, 0, 0, 0, 0, 0,  0,  0,    0,  0, 0, 0,
+                                            0, 0, 0, 0, 0,   10, 10, 0,     4, 0, 0, 0, 0, 0, 10, 10, 8000, 50, 0, 0};
+  const std::vector<std::int32_t> axis = {0,    0,   0,   0,   0,   0,  1,       0,      0, 0,     0,      0,
+                                          0,    0,   1,   0,   0,   0,  -100000, 100000, 0, 10000, 300000, 2000,
+                                          2048, 100, 100, 100, 100, 20, 50,      50,     1, 0,     0,      0};
+  std::vector<std::int32_t> systemSet;
+  for (const parameters::SysParaEntry& e : parameters::SysParaEntries()) {
+    systemSet.push_back(Defaults<parameters::SysPara>()[e.index]);
+  }
+  EXPECT_EQ(systemSet, system);
+  for (int a = 0; a < parameters::kMaxAxes; ++a) {
+    std::vector<std::int32_t> axisSet;
+    for (const parameters::AxParaEntry& e : parameters::AxParaEntries()) {
+      axisSet.push_back(At(Defaults<parameters::AxPara>(), a, e.entry));
+    }
+    EXPECT_EQ(axisSet, axis) << "axis " << a;
+  }
+}
+
 // A read fills the named entries only; the others keep their values.
 TEST(ParameterFiles, ReadsLeaveTheUnnamedEntriesAlone) {
   parameters::SysPara sysRead;

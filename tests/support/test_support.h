@@ -44,9 +44,10 @@ class WireLogPort final : public Port {
 class ScriptedPort final : public Port {
  public:
   explicit ScriptedPort(Clock& clock) : clock_(clock) {}
-  bool open(std::string&) override {
-    open_ = true;
-    return true;
+  bool open(std::string& error) override {
+    error = openError;
+    open_ = openError.empty();
+    return open_;
   }
   void close() override { open_ = false; }
   [[nodiscard]] bool isOpen() const override { return open_; }
@@ -62,7 +63,8 @@ class ScriptedPort final : public Port {
   void queue(std::initializer_list<std::uint8_t> bytes) { incoming.insert(incoming.end(), bytes); }
   // A controller that answers each byte found in `replies` with its reply, and nothing else.
   void answer(std::map<std::uint8_t, std::uint8_t> replies);
-  Duration perByte{};  // line time per byte; zero: bytes arrive at once
+  Duration perByte{};     // line time per byte; zero: bytes arrive at once
+  std::string openError;  // not empty: open fails with this text
   std::function<void(std::uint8_t byte, ScriptedPort& port)> react;
   std::function<void(ScriptedPort& port)> onWait;  // called when the host waits on an empty line
   std::deque<std::uint8_t> incoming;
