@@ -143,7 +143,8 @@ TEST(ManualConsole, JogAxis3NegativeAtSpeed10) {
   EXPECT_EQ(edge.console.JogPress(console::kJogPositive, "255", "4"), Outcome::Ok);
   EXPECT_EQ(Hex(edge.sim.wire.sent()), "01 27 FF 03 01 02") << "speed 255, axis index 3, positive";
   ConsoleRig slowest;
-  EXPECT_EQ(slowest.console.JogPress(console::kJogPositive, "0", "1"), Outcome::Ok) << "0 is a jog speed too";
+  EXPECT_EQ(slowest.console.JogPress(console::kJogPositive, " 0 ", "1\t"), Outcome::Ok)
+      << "0 is a jog speed too, and blanks around an entry are no part of it";
 }
 
 TEST(ManualConsole, JogReleaseStopsWaitsForRestAndShowsPositions) {

@@ -6,6 +6,7 @@
 
 #include "base/bounded_call.h"
 #include "net/network_address.h"
+#include "net/network_port.h"
 #include "net/telnet.h"
 #include "support/language_guard.h"
 
@@ -58,6 +59,23 @@ TEST(NetworkAddress, ReadsBothFormsAndRefusesWhatIsMalformed) {
 }
 
 // What a server sends after the client's requests, what reaches the link as data, and what is answered.
+// Bytes through a network port still cross the server's serial line, which bounds every wait: a start bit,
+// the data bits, a parity bit unless there is none, and the stop bits.
+TEST(NetworkPort, LineTimeCountsEveryBitOfTheServersLine) {
+  net::NetworkAddress address;
+  std::string error;
+  ASSERT_TRUE(net::ParseNetworkAddress("tcp://h:1", address, error));
+  const struct {
+    LineSettings line;
+    int bits;
+  } cases[] = {{{9600, 'n', 8, 10}, 10}, {{9600, 'e', 8, 10}, 11}, {{19200, 'o', 7, 20}, 11}, {{4800, 's', 5, 10}, 8}};
+  for (const auto& c : cases) {
+    const net::NetworkPort port(address, c.line, std::chrono::seconds(1));
+    // As many bytes as the line has baud take as many seconds as a byte has bits.
+    EXPECT_EQ(port.transmitTime(static_cast<std::size_t>(c.line.baud)), std::chrono::seconds(c.bits)) << c.line.parity;
+  }
+}
+
 TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
   constexpr std::uint8_t I = net::telnet::kIac, DO = net::telnet::kDo, DONT = net::telnet::kDont,
                          WILL = net::telnet::kWill, WONT = net::telnet::kWont, SB = net::telnet::kSb,
