@@ -21,9 +21,9 @@ struct CliPty : ScratchDir {
     if (!sim->ok()) GTEST_SKIP() << "no pseudo-terminal on this machine";
   }
   RunResult ctl(std::vector<std::string> args) {
-    // Under load the pseudo-terminal has held a request over 5 s before the simulator could read it (see the
-    // fleet test): a run that does not test the bound itself allows for that.
-    if (std::find(args.begin(), args.end(), "--timeout") == args.end()) args.insert(args.begin(), {"--timeout", "30"});
+    if (std::find(args.begin(), args.end(), "--timeout") == args.end()) {
+      args.insert(args.begin(), {"--timeout", kRigReplyTimeout});
+    }
     args.insert(args.begin(), {"--port", sim->device()});
     return RunProgram(ZOVACTL_PATH, args);
   }

@@ -47,10 +47,7 @@ struct FleetPty : ScratchDir {
   }
   RunResult fleet(std::vector<std::string> more = {}, const std::string& file = "fleet.toml",
                   std::vector<std::string> before = {}, const std::vector<SignalWhen>& interrupts = {}) {
-    // Under a loaded machine the pseudo-terminal has held a host's request for over 5 s before the simulator
-    // could read it (the host's trace and the simulator's reads side by side), while the host ran on time:
-    // the rig's delay, not the controller's silence, so these runs allow for it.
-    std::vector<std::string> args{"--lang", "en", "--timeout", "30"};
+    std::vector<std::string> args{"--lang", "en", "--timeout", kRigReplyTimeout};
     args.insert(args.end(), before.begin(), before.end());
     args.insert(args.end(), {"fleet", "backup", path(file), "--into", path("out")});
     args.insert(args.end(), more.begin(), more.end());

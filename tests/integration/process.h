@@ -14,6 +14,12 @@ namespace zova::test {
 // what a loaded machine needs: a whole table takes seconds here and a minute with both cores busy.
 inline constexpr std::chrono::milliseconds kChildLimit = std::chrono::seconds(180);
 
+// zovactl's reply bound (--timeout) for runs that do not test the bound itself. Under load the pseudo-terminal
+// has held a host's request over 5 s before the simulator could read it (the host's trace and the simulator's
+// reads side by side), while the host ran on time: the rig's delay, not the controller's silence. The
+// simulators wait 60 s for the host.
+inline constexpr const char* kRigReplyTimeout = "30";
+
 struct RunResult {
   int exitCode = -1;
   std::string out;

@@ -58,7 +58,6 @@ TEST(NetworkAddress, ReadsBothFormsAndRefusesWhatIsMalformed) {
   }
 }
 
-// What a server sends after the client's requests, what reaches the link as data, and what is answered.
 // Bytes through a network port still cross the server's serial line, which bounds every wait: a start bit,
 // the data bits, a parity bit unless there is none, and the stop bits.
 TEST(NetworkPort, LineTimeCountsEveryBitOfTheServersLine) {
@@ -76,6 +75,7 @@ TEST(NetworkPort, LineTimeCountsEveryBitOfTheServersLine) {
   }
 }
 
+// What a server sends after the client's requests, what reaches the link as data, and what is answered.
 TEST(Telnet, NegotiatesUndoublesAndDropsNotifications) {
   constexpr std::uint8_t I = net::telnet::kIac, DO = net::telnet::kDo, DONT = net::telnet::kDont,
                          WILL = net::telnet::kWill, WONT = net::telnet::kWont, SB = net::telnet::kSb,

@@ -58,16 +58,14 @@ TEST(ParameterDefaults, EveryNamedEntryStartsAtItsKnownValue) {
   const std::vector<std::int32_t> axis = {0,    0,   0,   0,   0,   0,  1,       0,      0, 0,     0,      0,
                                           0,    0,   1,   0,   0,   0,  -100000, 100000, 0, 10000, 300000, 2000,
                                           2048, 100, 100, 100, 100, 20, 50,      50,     1, 0,     0,      0};
+  const parameters::SysPara systemTable = Defaults<parameters::SysPara>();
+  const parameters::AxPara axisTable = Defaults<parameters::AxPara>();
   std::vector<std::int32_t> systemSet;
-  for (const parameters::SysParaEntry& e : parameters::SysParaEntries()) {
-    systemSet.push_back(Defaults<parameters::SysPara>()[e.index]);
-  }
+  for (const parameters::SysParaEntry& e : parameters::SysParaEntries()) systemSet.push_back(systemTable[e.index]);
   EXPECT_EQ(systemSet, system);
   for (int a = 0; a < parameters::kMaxAxes; ++a) {
     std::vector<std::int32_t> axisSet;
-    for (const parameters::AxParaEntry& e : parameters::AxParaEntries()) {
-      axisSet.push_back(At(Defaults<parameters::AxPara>(), a, e.entry));
-    }
+    for (const parameters::AxParaEntry& e : parameters::AxParaEntries()) axisSet.push_back(At(axisTable, a, e.entry));
     EXPECT_EQ(axisSet, axis) << "axis " << a;
   }
 }
